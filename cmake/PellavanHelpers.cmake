@@ -1,0 +1,68 @@
+# Shared build helpers: one place for warnings, library and test registration.
+
+function(pellavan_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+                                           -Wno-sign-conversion)
+endfunction()
+
+# pellavan_add_library(name [QT] SOURCES ... [DEPS ...] [PRIVATE_DEPS ...])
+# Static library pellavan_<name> with alias pellavan::<name>; include root is src/.
+# Libraries without QT cannot see Qt headers: the layers below the windows stay Qt-free.
+function(pellavan_add_library name)
+  cmake_parse_arguments(L "QT" "" "SOURCES;DEPS;PRIVATE_DEPS" ${ARGN})
+  set(target pellavan_${name})
+  add_library(${target} STATIC ${L_SOURCES})
+  add_library(pellavan::${name} ALIAS ${target})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${target} PUBLIC ${L_DEPS} PRIVATE ${L_PRIVATE_DEPS})
+  pellavan_warnings(${target})
+  if(L_QT)
+    set_target_properties(${target} PROPERTIES AUTOMOC ON)
+  else()
+    set_property(GLOBAL APPEND PROPERTY PELLAVAN_QT_FREE_TARGETS ${target})
+  endif()
+endfunction()
+
+# pellavan_add_test(name [GUI] SOURCES ... [LIBS ...])
+# One GoogleTest binary registered as one CTest. GUI tests run on the offscreen platform.
+function(pellavan_add_test name)
+  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+  if(NOT T_GUI)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests
+                                           AUTOMOC ON)
+  pellavan_warnings(${name})
+  add_test(NAME ${name} COMMAND ${name})
+  set(env "PELLAVAN_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
+          "PELLAVAN_DATA_DIR=${PELLAVAN_DATA_DIR}")
+  if(T_GUI)
+    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
+endfunction()
+
+# pellavan_add_bench(name SOURCES ... [LIBS ...])
+function(pellavan_add_bench name)
+  cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${B_SOURCES})
+  target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark benchmark::benchmark_main)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+  pellavan_warnings(${name})
+endfunction()
+
+# pellavan_embed_text(target VAR name FILES ...)
+# Generates a source that holds the given text files as string constants, for built-in templates.
+function(pellavan_embed_text out_var symbol)
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/${symbol}_embedded.cpp)
+  add_custom_command(
+    OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -DOUT=${out} -DSYMBOL=${symbol} "-DFILES=${ARGN}"
+            -P ${PROJECT_SOURCE_DIR}/cmake/EmbedText.cmake
+    DEPENDS ${ARGN} ${PROJECT_SOURCE_DIR}/cmake/EmbedText.cmake
+    COMMENT "Embedding ${symbol}")
+  set(${out_var} ${out} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,13 @@
+#pragma once
+// A text file compiled into the program (built-in templates).
+
+#include <string_view>
+
+namespace pellavan {
+
+struct EmbeddedFile {
+  std::string_view name;
+  std::string_view content;
+};
+
+}  // namespace pellavan

@@ -1,0 +1,56 @@
+#include "platform/message_box.h"
+
+#include <QMessageBox>
+#include <utility>
+
+namespace pellavan::platform {
+namespace {
+
+MessageHook& hook() {
+  static MessageHook h;
+  return h;
+}
+
+QMessageBox::Icon to_qt(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons to_qt(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::Ok: break;
+  }
+  return QMessageBox::Ok;
+}
+
+MessageResult from_qt(int button) {
+  switch (button) {
+    case QMessageBox::Cancel: return MessageResult::Cancel;
+    case QMessageBox::Retry: return MessageResult::Retry;
+    case QMessageBox::Yes: return MessageResult::Yes;
+    case QMessageBox::No: return MessageResult::No;
+    default: return MessageResult::Ok;
+  }
+}
+
+}  // namespace
+
+MessageHook set_message_hook(MessageHook h) { return std::exchange(hook(), std::move(h)); }
+
+MessageResult message_box(QWidget* parent, const MessageRequest& request) {
+  if (hook()) return hook()(request);
+  QMessageBox box(to_qt(request.icon), request.title, request.text, to_qt(request.buttons), parent);
+  return from_qt(box.exec());
+}
+
+}  // namespace pellavan::platform

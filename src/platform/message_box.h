@@ -1,0 +1,36 @@
+#pragma once
+// Message boxes with the texts, titles, icons and buttons the program prescribes. Tests replace
+// the box with a hook that records the request and answers it.
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace pellavan::platform {
+
+inline constexpr const char* kAppTitle = "Pellavan";
+
+enum class MessageIcon { None, Critical, Question, Exclamation, Information };
+enum class MessageButtons { Ok, OkCancel, RetryCancel, YesNo, YesNoCancel };
+enum class MessageResult { Ok, Cancel, Retry, Yes, No };
+
+struct MessageRequest {
+  QString text;
+  QString title = kAppTitle;
+  MessageIcon icon = MessageIcon::None;
+  MessageButtons buttons = MessageButtons::Ok;
+};
+
+using MessageHook = std::function<MessageResult(const MessageRequest&)>;
+
+// Installs a hook that answers every box instead of showing it; returns the previous hook.
+MessageHook set_message_hook(MessageHook hook);
+
+MessageResult message_box(QWidget* parent, const MessageRequest& request);
+
+inline MessageResult message_box(QWidget* parent, const QString& text) {
+  return message_box(parent, MessageRequest{text});
+}
+
+}  // namespace pellavan::platform
