@@ -1,0 +1,187 @@
+#include "model/units/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace pellavan::model {
+namespace {
+
+bool is_skipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads the longest number at the start of the text into plain "[-]digits[.digits][e[-]digits]".
+class LeadingNumber {
+ public:
+  explicit LeadingNumber(std::string_view text) : text_(text) {}
+
+  std::string read() {
+    std::string out;
+    skip();
+    if (pos_ < text_.size() && (text_[pos_] == '-' || text_[pos_] == '+')) {
+      if (text_[pos_] == '-') out.push_back('-');
+      ++pos_;
+    }
+    const std::size_t digits_before = digits(out);
+    std::size_t digits_after = 0;
+    if (peek() == '.') {
+      ++pos_;
+      out.push_back('.');
+      digits_after = digits(out);
+    }
+    if (digits_before + digits_after == 0) return {};
+    read_exponent(out);
+    return out;
+  }
+
+ private:
+  void skip() {
+    while (pos_ < text_.size() && is_skipped(text_[pos_])) ++pos_;
+  }
+  char peek() {
+    skip();
+    return pos_ < text_.size() ? text_[pos_] : '\0';
+  }
+  std::size_t digits(std::string& out) {
+    std::size_t n = 0;
+    while (is_digit(peek())) {
+      out.push_back(text_[pos_++]);
+      ++n;
+    }
+    return n;
+  }
+  // An exponent counts only with at least one digit; otherwise the mantissa stands alone.
+  void read_exponent(std::string& out) {
+    const char marker = peek();
+    if (marker != 'e' && marker != 'E' && marker != 'd' && marker != 'D') return;
+    const std::size_t restart = pos_;
+    ++pos_;
+    std::string exponent = "e";
+    const char sign = peek();
+    if (sign == '-' || sign == '+') {
+      if (sign == '-') exponent.push_back('-');
+      ++pos_;
+    }
+    if (digits(exponent) == 0) {
+      pos_ = restart;
+      return;
+    }
+    out += exponent;
+  }
+
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+// Decimal digits of |value| rounded to 15 significant digits, with the decimal exponent of the
+// first digit: value ~ 0.d1d2...d15 x 10^(exponent + 1).
+struct DecimalDigits {
+  std::string digits;
+  int exponent = 0;
+};
+
+DecimalDigits decimal_digits(double magnitude) {
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14);
+  const std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));  // d.ddddddddddddddde+xx
+  const auto e = text.find('e');
+  DecimalDigits out;
+  out.digits.push_back(text[0]);
+  out.digits.append(text.substr(2, e - 2));
+  std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                  out.exponent);
+  return out;
+}
+
+// Adds one to a string of decimal digits; may grow it by one digit.
+void increment(std::string& digits) {
+  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+    if (*it != '9') {
+      ++*it;
+      return;
+    }
+    *it = '0';
+  }
+  digits.insert(digits.begin(), '1');
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+  const std::string number = LeadingNumber(text).read();
+  if (number.empty()) return 0.0;
+  double value = 0.0;
+  const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (res.ec == std::errc::result_out_of_range) {
+    // Too large or too small for a double: decide which by the first significant digit's place.
+    const bool negative = number[0] == '-';
+    const auto e = number.find('e');
+    const std::string_view mantissa(number.data(), e == std::string::npos ? number.size() : e);
+    const auto point = mantissa.find('.');
+    const auto first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) return 0.0;
+    const long long int_end = point == std::string_view::npos ? static_cast<long long>(mantissa.size())
+                                                              : static_cast<long long>(point);
+    long long exponent = 0;
+    if (e != std::string::npos) {
+      // Clamp absurdly long exponents; only their sign and rough size matter here.
+      const std::string_view digits(number.data() + e + 1, number.size() - e - 1);
+      const bool neg_exp = !digits.empty() && digits[0] == '-';
+      auto body = digits.substr(neg_exp ? 1 : 0);
+      body.remove_prefix(std::min(body.find_first_not_of('0'), body.size()));
+      exponent = body.size() > 6 ? 1000000 : std::stoll(std::string(body.empty() ? "0" : body));
+      if (neg_exp) exponent = -exponent;
+    }
+    const long long place = int_end - static_cast<long long>(first) + exponent;
+    if (place <= 0) return negative ? -0.0 : 0.0;
+    const double max = std::numeric_limits<double>::max();
+    return negative ? -max : max;
+  }
+  return value;
+}
+
+std::string format_fixed(double value, int decimals, bool leading_zero) {
+  if (!std::isfinite(value)) {
+    char buf[16];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, res.ptr);
+  }
+  if (decimals < 0) decimals = 0;
+  // Digits of |value| x 10^decimals, rounded half away from zero on the 15-digit form.
+  std::string scaled;
+  if (value != 0.0) {
+    const DecimalDigits d = decimal_digits(std::fabs(value));
+    const int kept = d.exponent + 1 + decimals;  // digits left of the rounding place
+    if (kept >= static_cast<int>(d.digits.size())) {
+      scaled = d.digits + std::string(static_cast<std::size_t>(kept) - d.digits.size(), '0');
+    } else if (kept >= 0) {
+      scaled = d.digits.substr(0, static_cast<std::size_t>(kept));
+      if (d.digits[static_cast<std::size_t>(kept)] >= '5') increment(scaled);
+    }
+  }
+  const auto first_nonzero = scaled.find_first_not_of('0');
+  const bool zero = first_nonzero == std::string::npos;
+  scaled = zero ? std::string() : scaled.substr(first_nonzero);
+  const auto places = static_cast<std::size_t>(decimals);
+  if (scaled.size() < places + 1) scaled.insert(0, places + 1 - scaled.size(), '0');
+  std::string whole = scaled.substr(0, scaled.size() - places);
+  if (whole == "0" && !leading_zero) whole.clear();
+  std::string out = (value < 0.0 && !zero) ? "-" : "";
+  out += whole;
+  if (decimals > 0) {
+    out.push_back('.');
+    out += scaled.substr(scaled.size() - places);
+  }
+  return out;
+}
+
+std::string format_significant(double value, int digits) {
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general,
+                                 digits < 1 ? 1 : digits);
+  return std::string(buf, res.ptr);
+}
+
+}  // namespace pellavan::model

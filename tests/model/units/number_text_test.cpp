@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <limits>
+#include <string>
+
+#include "model/units/number_text.h"
+#include "model/units/temperature.h"
+
+namespace pellavan::model {
+namespace {
+
+struct ValRow {
+  const char* name;
+  const char* text;
+  double value;
+};
+
+TEST(ValTest, ReadsTheLongestLeadingNumber) {
+  const double max = std::numeric_limits<double>::max();
+  const ValRow rows[] = {
+      {"empty", "", 0},
+      {"no number", "abc", 0},
+      {"whole", "12", 12},
+      {"leading blanks", "   12", 12},
+      {"leading tab and line feed", "\t\n7", 7},
+      {"negative decimal", "-3.5", -3.5},
+      {"plus sign", "+4", 4},
+      {"no whole part", ".5", 0.5},
+      {"trailing point", "5.", 5},
+      {"second point ends it", "1.2.3", 1.2},
+      {"comma ends it", "1,5", 1},
+      {"unit after number", "12 ft", 12},
+      {"blanks inside", "1 000", 1000},
+      {"blank after sign", "- 5", -5},
+      {"exponent", "1.5E3", 1500},
+      {"small exponent", "1e-2", 0.01},
+      {"exponent with plus", "2E+2", 200},
+      {"D exponent", "2D2", 200},
+      {"exponent without digits", "1e", 1},
+      {"exponent sign without digits", "1e+x", 1},
+      {"double sign", "--5", 0},
+      {"lone sign", "-", 0},
+      {"lone point", ".", 0},
+      {"hex prefix not read", "&H10", 0},
+      {"C hex not read", "0x10", 0},
+      {"workbook text", "46798.0000", 46798},
+      {"overflow", "1e400", max},
+      {"negative overflow", "-1e400", -max},
+      {"long mantissa overflow", "123456789e399", max},
+      {"underflow", "1e-400", 0},
+      {"leading zero exponent", "1e0000002", 100},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    EXPECT_EQ(Val(r.text), r.value);
+  }
+}
+
+struct FixedRow {
+  const char* name;
+  double value;
+  int decimals;
+  bool leading_zero;
+  const char* text;
+};
+
+TEST(FormatFixedTest, RoundsTheDecimalFormHalfAwayFromZero) {
+  const FixedRow rows[] = {
+      {"one decimal", 3.5159683, 1, false, "3.5"},
+      {"no leading zero", 0.25, 1, false, ".3"},
+      {"leading zero", 0.25, 1, true, "0.3"},
+      {"half up", 0.05, 1, false, ".1"},
+      {"negative half away", -2.25, 1, true, "-2.3"},
+      {"decimal tie of inexact double", 1.005, 2, true, "1.01"},
+      {"rounds to zero without sign", -0.04, 1, false, ".0"},
+      {"zero", 0.0, 1, true, "0.0"},
+      {"carry into whole", 9.96, 1, true, "10.0"},
+      {"no decimals", 2.5, 0, true, "3"},
+      {"large", 123456789.25, 1, true, "123456789.3"},
+      {"beyond fifteen digits", 1e20, 1, true, "100000000000000000000.0"},
+      {"tiny", 1e-9, 1, true, "0.0"},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    EXPECT_EQ(format_fixed(r.value, r.decimals, r.leading_zero), r.text);
+  }
+}
+
+TEST(FormatSignificantTest, DropsTrailingZerosAndUsesExponentsForTinyValues) {
+  EXPECT_EQ(format_significant(2.0 / 9.0, 15), "0.222222222222222");
+  EXPECT_EQ(format_significant(0.5, 15), "0.5");
+  EXPECT_EQ(format_significant(2.5e-5, 15), "2.5e-05");
+}
+
+// Sets a locale whose decimal point is ","; the build makes one under LOCPATH when it can.
+class CommaLocale {
+ public:
+  CommaLocale() {
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"}) {
+      if (std::setlocale(LC_ALL, name) != nullptr && std::string(std::localeconv()->decimal_point) == ",") {
+        active_ = true;
+        return;
+      }
+    }
+    std::setlocale(LC_ALL, "C");
+  }
+  ~CommaLocale() { std::setlocale(LC_ALL, "C"); }
+  CommaLocale(const CommaLocale&) = delete;
+  CommaLocale& operator=(const CommaLocale&) = delete;
+  [[nodiscard]] bool active() const { return active_; }
+
+ private:
+  bool active_ = false;
+};
+
+TEST(NumberTextLocaleTest, PointIsTheDecimalSeparatorUnderACommaLocale) {
+  CommaLocale locale;
+  if (!locale.active()) GTEST_SKIP() << "SKIPPED: no locale with a decimal comma is available";
+  EXPECT_EQ(Val("1.5"), 1.5);
+  EXPECT_EQ(Val("1,5"), 1.0);
+  EXPECT_EQ(format_fixed(1234.5, 1, true), "1234.5");
+  EXPECT_EQ(Round_Half(2.2222222222222223), "2.5");
+  EXPECT_EQ(F_To_C(36), 2.5);
+}
+
+}  // namespace
+}  // namespace pellavan::model
