@@ -1,0 +1,66 @@
+#include "platform/help_system.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+#include "platform/help_location.h"
+#include "platform/help_topic.h"
+#include "platform/help_viewer.h"
+
+namespace pellavan::platform {
+
+HelpSystem::HelpSystem(QString program_folder) : program_folder_(std::move(program_folder)) {
+  if (program_folder_.isEmpty()) program_folder_ = QCoreApplication::applicationDirPath();
+}
+
+HelpSystem::~HelpSystem() { delete viewer_.data(); }
+
+void HelpSystem::Set_HelpFile(QWidget* owner) {
+  owner_ = owner;
+  help_path_ = QString::fromStdString(
+      help_file_path(program_folder_.toStdString(), kHelpFolderName));
+  qApp->removeEventFilter(this);
+  qApp->installEventFilter(this);
+}
+
+void HelpSystem::Show_Help(std::int32_t /*topic*/) {
+  const QWidget* start = QApplication::focusWidget();
+  if (start == nullptr) start = QApplication::activeWindow();
+  open_for(start);
+}
+
+void HelpSystem::Close_Help() {
+  if (viewer_ == nullptr) return;
+  viewer_->close();
+  viewer_->deleteLater();
+  viewer_.clear();
+}
+
+bool HelpSystem::eventFilter(QObject* watched, QEvent* event) {
+  // Key events reach the window object first and then the focused widget; act on the widget.
+  if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_F1 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      open_for(static_cast<QWidget*>(watched));
+      key->accept();
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void HelpSystem::open_for(const QWidget* start) {
+  if (help_path_.isEmpty()) return;
+  const int topic = help_topic_for(start);
+  if (viewer_ == nullptr) viewer_ = new HelpViewer(help_path_);
+  QWidget* host = QApplication::activeModalWidget();
+  if (host == nullptr) host = owner_.data();
+  if (viewer_->parentWidget() != host) viewer_->setParent(host, Qt::Window);
+  viewer_->show_topic(topic);
+  viewer_->show();
+  viewer_->raise();
+  viewer_->activateWindow();
+}
+
+}  // namespace pellavan::platform

@@ -1,0 +1,19 @@
+#pragma once
+// Placing windows: centring in the desktop's work area and keeping a window above all others.
+
+#include <cstdint>
+
+class QWidget;
+
+namespace pellavan::platform {
+
+// Moves the window so that its outer frame is centred in the work area of its screen (the screen
+// less panels and task bars), or of the whole screen when there is no work area. The size does not
+// change, and a window larger than the work area gets a negative position.
+void Center_Form(QWidget* window);
+
+// on_top -1 (true) keeps the window above all others and returns non-zero; any other value,
+// 1 included, removes that and returns 0. A visible window stays visible.
+std::int32_t Set_TopMost(QWidget* window, std::int16_t on_top);
+
+}  // namespace pellavan::platform

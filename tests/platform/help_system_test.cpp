@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "platform/help_system.h"
+#include "platform/help_topic.h"
+#include "platform/help_viewer.h"
+
+namespace pellavan::platform {
+namespace {
+
+void press(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QKeyEvent event(QEvent::KeyPress, key, modifiers);
+  QApplication::sendEvent(widget, &event);
+}
+
+bool activate(QWidget* window) {
+  window->show();
+  window->activateWindow();
+  QElapsedTimer timer;
+  timer.start();
+  while (!window->isActiveWindow() && timer.elapsed() < 2000) QApplication::processEvents();
+  return window->isActiveWindow();
+}
+
+void write_file(const QString& path, const QByteArray& content) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(content);
+}
+
+QByteArray page(const char* title) {
+  return QByteArray("<html><head><title>") + title + "</title></head><body><h1>" + title +
+         "</h1><a name=\"list\"></a></body></html>";
+}
+
+// A program folder with a help folder of four pages, and a window shaped like an input window:
+// the window has topic 460, a frame 560 holding a field without topic, a field with its own topic
+// 610, a field without topic directly on the window, and a Help button.
+class HelpSystemTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(program_folder_.isValid());
+    const QDir folder(program_folder_.path());
+    ASSERT_TRUE(folder.mkdir(QStringLiteral("help")));
+    const QString help = folder.filePath(QStringLiteral("help"));
+    write_file(help + "/index.html", page("Contents"));
+    write_file(help + "/project.html", page("Project"));
+    write_file(help + "/client.html", page("Client"));
+    write_file(help + "/city.html", page("City"));
+    write_file(help + "/topics.txt",
+               "# test map\n460 project.html\n560 client.html\n610 city.html#list\n777 missing.html\n");
+
+    window_ = std::make_unique<QWidget>();
+    set_help_topic(window_.get(), 460);
+    auto* layout = new QVBoxLayout(window_.get());
+    auto* frame = new QFrame;
+    set_help_topic(frame, 560);
+    client_ = new QLineEdit(frame);
+    city_ = new QLineEdit;
+    set_help_topic(city_, 610);
+    loads_ = new QLineEdit;
+    help_button_ = new QPushButton(QStringLiteral("&Help"));
+    layout->addWidget(frame);
+    layout->addWidget(city_);
+    layout->addWidget(loads_);
+    layout->addWidget(help_button_);
+
+    help_ = std::make_unique<HelpSystem>(program_folder_.path());
+  }
+
+  void TearDown() override {
+    help_.reset();
+    window_.reset();
+  }
+
+  // The page file name the viewer shows, or "" when none is open.
+  [[nodiscard]] QString shown_page() const {
+    HelpViewer* viewer = help_->viewer();
+    if (viewer == nullptr || !viewer->isVisible()) return {};
+    return QFileInfo(viewer->page().toLocalFile()).fileName();
+  }
+
+  QTemporaryDir program_folder_;
+  std::unique_ptr<QWidget> window_;
+  QLineEdit* client_ = nullptr;
+  QLineEdit* city_ = nullptr;
+  QLineEdit* loads_ = nullptr;
+  QPushButton* help_button_ = nullptr;
+  std::unique_ptr<HelpSystem> help_;
+};
+
+TEST_F(HelpSystemTest, HelpFolderLiesBesideTheProgram) {
+  EXPECT_TRUE(help_->help_path().isEmpty());
+  help_->Set_HelpFile(window_.get());
+  EXPECT_EQ(help_->help_path(), program_folder_.path() + "/help");
+}
+
+TEST_F(HelpSystemTest, F1OpensTheTopicOfTheControlOrOfWhatEnclosesIt) {
+  struct Row {
+    const char* name;
+    QWidget* control;
+    const char* page;
+  };
+  help_->Set_HelpFile(window_.get());
+  const Row rows[] = {
+      {"control with its own topic", city_, "city.html"},
+      {"control in a frame with a topic", client_, "client.html"},
+      {"control on the window", loads_, "project.html"},
+      {"the window itself", window_.get(), "project.html"},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    press(r.control, Qt::Key_F1);
+    EXPECT_EQ(shown_page(), r.page);
+  }
+  EXPECT_EQ(help_->viewer()->page().fragment(), "");  // the last page has no anchor
+  press(city_, Qt::Key_F1);
+  EXPECT_EQ(help_->viewer()->page().fragment(), "list");
+}
+
+TEST_F(HelpSystemTest, TopicsWithoutAPageOpenTheContents) {
+  help_->Set_HelpFile(window_.get());
+  QWidget other;  // a window without a topic of its own
+  auto* field = new QLineEdit(&other);
+  press(field, Qt::Key_F1);
+  EXPECT_EQ(shown_page(), "index.html");
+  set_help_topic(field, 12345);  // not in the map
+  press(field, Qt::Key_F1);
+  EXPECT_EQ(shown_page(), "index.html");
+  press(city_, Qt::Key_F1);
+  ASSERT_EQ(shown_page(), "city.html");
+  QDialog dialog(window_.get());  // a window of its own: the owner's topic does not apply
+  press(new QLineEdit(&dialog), Qt::Key_F1);
+  EXPECT_EQ(shown_page(), "index.html");
+}
+
+TEST_F(HelpSystemTest, MissingPageSaysWhichFile) {
+  help_->Set_HelpFile(window_.get());
+  set_help_topic(loads_, 777);
+  press(loads_, Qt::Key_F1);
+  ASSERT_NE(help_->viewer(), nullptr);
+  EXPECT_TRUE(help_->viewer()->isVisible());
+  EXPECT_TRUE(help_->viewer()->page().isEmpty());
+  EXPECT_TRUE(help_->viewer()->shown_text().contains(QStringLiteral("missing.html")));
+}
+
+TEST_F(HelpSystemTest, MissingHelpFolderSaysWhichFile) {
+  HelpSystem elsewhere(program_folder_.path() + "/nowhere");
+  elsewhere.Set_HelpFile(window_.get());
+  press(city_, Qt::Key_F1);
+  ASSERT_NE(elsewhere.viewer(), nullptr);
+  EXPECT_TRUE(elsewhere.viewer()->shown_text().contains(QStringLiteral("nowhere/help/index.html")));
+}
+
+TEST_F(HelpSystemTest, NothingOpensBeforeTheHelpFileIsNamedOrWithModifiers) {
+  press(city_, Qt::Key_F1);
+  EXPECT_EQ(help_->viewer(), nullptr);
+  help_->Show_Help(460);
+  EXPECT_EQ(help_->viewer(), nullptr);
+  help_->Set_HelpFile(window_.get());
+  press(city_, Qt::Key_F1, Qt::ShiftModifier);
+  EXPECT_EQ(help_->viewer(), nullptr);
+}
+
+TEST_F(HelpSystemTest, ShowHelpUsesTheFocusedControlNotTheNumber) {
+  help_->Set_HelpFile(window_.get());
+  ASSERT_TRUE(activate(window_.get()));
+  city_->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), city_);
+  help_->Show_Help(460);
+  EXPECT_EQ(shown_page(), "city.html");
+
+  ASSERT_TRUE(activate(window_.get()));
+  help_button_->setFocus();  // a clicked Help button has the focus: the window's topic applies
+  ASSERT_EQ(QApplication::focusWidget(), help_button_);
+  help_->Show_Help(1620);
+  EXPECT_EQ(shown_page(), "project.html");
+}
+
+TEST_F(HelpSystemTest, CloseHelpClosesTheViewer) {
+  help_->Set_HelpFile(window_.get());
+  help_->Close_Help();  // nothing open: no effect
+  press(city_, Qt::Key_F1);
+  QPointer<HelpViewer> viewer = help_->viewer();
+  ASSERT_NE(viewer, nullptr);
+  help_->Close_Help();
+  EXPECT_EQ(help_->viewer(), nullptr);
+  EXPECT_FALSE(viewer->isVisible());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(viewer.isNull());
+  press(city_, Qt::Key_F1);  // opens again
+  EXPECT_EQ(shown_page(), "city.html");
+}
+
+TEST_F(HelpSystemTest, ViewerOpenedFromAModalWindowIsNotBlockedByIt) {
+  help_->Set_HelpFile(window_.get());
+  QDialog dialog(window_.get());
+  dialog.setWindowModality(Qt::ApplicationModal);
+  auto* field = new QLineEdit(&dialog);
+  set_help_topic(&dialog, 560);
+  dialog.show();
+  ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
+  press(field, Qt::Key_F1);
+  EXPECT_EQ(shown_page(), "client.html");
+  EXPECT_EQ(help_->viewer()->parentWidget(), &dialog);
+  EXPECT_TRUE(help_->viewer()->isWindow());
+  dialog.hide();
+  press(city_, Qt::Key_F1);  // back on the main window: the viewer moves to its owner
+  EXPECT_EQ(help_->viewer()->parentWidget(), window_.get());
+  EXPECT_EQ(shown_page(), "city.html");
+}
+
+TEST(ShippedHelpFolderTest, ContentsOpenFromTheProgramFolder) {
+  const QByteArray data_dir = qgetenv("PELLAVAN_DATA_DIR");
+  ASSERT_FALSE(data_dir.isEmpty());
+  const QString program_folder = QFileInfo(QString::fromLocal8Bit(data_dir)).absolutePath();
+  HelpSystem help(program_folder);
+  QWidget window;
+  help.Set_HelpFile(&window);
+  press(&window, Qt::Key_F1);
+  ASSERT_NE(help.viewer(), nullptr);
+  EXPECT_EQ(QFileInfo(help.viewer()->page().toLocalFile()).fileName(), "index.html");
+  EXPECT_TRUE(help.viewer()->shown_text().contains(QStringLiteral("Pellavan Help")));
+}
+
+}  // namespace
+}  // namespace pellavan::platform
