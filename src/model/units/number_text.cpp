@@ -107,6 +107,33 @@ void increment(std::string& digits) {
   digits.insert(digits.begin(), '1');
 }
 
+// A plain number text that from_chars found outside the double range: the largest finite double
+// of its sign when too large, 0 when too small. Decided by the place of the first significant
+// digit, mantissa digits before the point plus the exponent.
+double beyond_double(std::string_view number) {
+  const bool negative = number[0] == '-';
+  const auto e = number.find('e');
+  const std::string_view mantissa = number.substr(0, e);
+  const auto first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return 0.0;
+  const auto point = std::min(mantissa.find('.'), mantissa.size());
+  long long place = static_cast<long long>(point) - static_cast<long long>(first);
+  if (e != std::string_view::npos) {
+    std::string_view digits = number.substr(e + 1);
+    const bool negative_exponent = digits[0] == '-';
+    if (negative_exponent) digits.remove_prefix(1);
+    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
+    // Only the exponent's sign and rough size matter; very long ones are cut.
+    long long exponent = 0;
+    if (digits.size() > 6) exponent = 1000000;
+    else std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+    place += negative_exponent ? -exponent : exponent;
+  }
+  if (place <= 0) return 0.0;
+  const double max = std::numeric_limits<double>::max();
+  return negative ? -max : max;
+}
+
 }  // namespace
 
 double Val(std::string_view text) {
@@ -114,32 +141,7 @@ double Val(std::string_view text) {
   if (number.empty()) return 0.0;
   double value = 0.0;
   const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (res.ec == std::errc::result_out_of_range) {
-    // Too large or too small for a double: decide which by the first significant digit's place.
-    const bool negative = number[0] == '-';
-    const auto e = number.find('e');
-    const std::string_view mantissa(number.data(), e == std::string::npos ? number.size() : e);
-    const auto point = mantissa.find('.');
-    const auto first = mantissa.find_first_of("123456789");
-    if (first == std::string_view::npos) return 0.0;
-    const long long int_end = point == std::string_view::npos ? static_cast<long long>(mantissa.size())
-                                                              : static_cast<long long>(point);
-    long long exponent = 0;
-    if (e != std::string::npos) {
-      // Clamp absurdly long exponents; only their sign and rough size matter here.
-      const std::string_view digits(number.data() + e + 1, number.size() - e - 1);
-      const bool neg_exp = !digits.empty() && digits[0] == '-';
-      auto body = digits.substr(neg_exp ? 1 : 0);
-      body.remove_prefix(std::min(body.find_first_not_of('0'), body.size()));
-      exponent = body.size() > 6 ? 1000000 : std::stoll(std::string(body.empty() ? "0" : body));
-      if (neg_exp) exponent = -exponent;
-    }
-    const long long place = int_end - static_cast<long long>(first) + exponent;
-    if (place <= 0) return negative ? -0.0 : 0.0;
-    const double max = std::numeric_limits<double>::max();
-    return negative ? -max : max;
-  }
-  return value;
+  return res.ec == std::errc::result_out_of_range ? beyond_double(number) : value;
 }
 
 std::string format_fixed(double value, int decimals, bool leading_zero) {

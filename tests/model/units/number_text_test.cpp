@@ -57,6 +57,12 @@ TEST(ValTest, ReadsTheLongestLeadingNumber) {
   }
 }
 
+TEST(ValTest, DigitStringsBeyondTheDoubleRange) {
+  EXPECT_EQ(Val(std::string(400, '9')), std::numeric_limits<double>::max());
+  EXPECT_EQ(Val("-" + std::string(400, '9')), -std::numeric_limits<double>::max());
+  EXPECT_EQ(Val("0." + std::string(400, '0') + "1"), 0.0);
+}
+
 struct FixedRow {
   const char* name;
   double value;
