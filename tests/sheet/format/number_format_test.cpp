@@ -161,7 +161,7 @@ TEST(NumberFormatTest, UnsupportedOrMalformedCodesShowGeneral) {
   const std::string_view codes[] = {
       "\"abc",     "0\\",           "0_",         "*",         "[Red",       "[>100]0",
       "[$-409]m/d/yy", "0.00E+00", "h:mm",       "m/d/yy h:mm", "AM/PM",    "0;0;0;0;0",
-      "d 0",       "General 0",     "0.0 days",
+      "d 0",       "General 0",     "0.0 days",   "# ?/?",     "0/4",
   };
   for (const auto code : codes) {
     SCOPED_TRACE(code);
