@@ -69,3 +69,16 @@ function(pellavan_embed_text out_var symbol)
     COMMENT "Embedding ${symbol}")
   set(${out_var} ${out} PARENT_SCOPE)
 endfunction()
+
+# Adds every direct subdirectory that has a CMakeLists.txt, so that a new layer needs no edit here.
+function(pellavan_add_subdirectories)
+  file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
+       ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  list(SORT children)
+  foreach(child IN LISTS children)
+    if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${child}
+       AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
