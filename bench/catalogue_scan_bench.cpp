@@ -34,7 +34,8 @@ class Folder {
       unit.Id = static_cast<Int16>(id);
       unit.Name = "Unit " + std::to_string(id);
       const auto image = pellavan::model::encode_record(unit);
-      out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+      out.write(reinterpret_cast<const char*>(image.data()),
+                static_cast<std::streamsize>(image.size()));
     }
   }
   ~Folder() { fs::remove_all(root_); }

@@ -5,8 +5,8 @@
 namespace pellavan::model {
 
 bool Load_FossilRecord(ModelState& state) {
-  return find_catalogue_record(state.data_files, state.program_folder,
-                               state.edition().furnace_file, state.WantedUnitId, state.FurnaceRec);
+  return find_catalogue_record(state.data_files, state.program_folder, state.edition().furnace_file,
+                               state.WantedUnitId, state.FurnaceRec);
 }
 
 bool Load_ACRecord(ModelState& state, ReportWorkbookSheets& workbook) {

@@ -18,10 +18,9 @@ void Check_DataFile(DataFileAccess& state) {
 
 void Open_DataFile(DataFileAccess& state, RecordAccess access) {
   state.DataFileNum = state.files.free_number();
-  const bool opened =
-      state.DataFileNum != 0 && state.DataRecLen > 0 &&
-      state.files.open(state.DataFileNum, state.DataFilePath,
-                       static_cast<std::size_t>(state.DataRecLen), access);
+  const bool opened = state.DataFileNum != 0 && state.DataRecLen > 0 &&
+                      state.files.open(state.DataFileNum, state.DataFilePath,
+                                       static_cast<std::size_t>(state.DataRecLen), access);
   if (!opened) platform::end_program(state.DataFilePath + std::string(kFileErrorMessage));
 }
 

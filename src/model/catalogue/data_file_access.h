@@ -14,8 +14,10 @@
 
 namespace pellavan::model {
 
-inline constexpr std::string_view kFileNotFoundMessage = " File Not Found -- Contact Oskerby Support";
-inline constexpr std::string_view kFileErrorMessage = " File Error -- Please contact Oskerby Support";
+inline constexpr std::string_view kFileNotFoundMessage =
+    " File Not Found -- Contact Oskerby Support";
+inline constexpr std::string_view kFileErrorMessage =
+    " File Error -- Please contact Oskerby Support";
 
 struct DataFileAccess {
   std::string DataFilePath;  // full path of the file the next check or open works on

@@ -32,10 +32,19 @@ struct EditionRow {
 };
 
 namespace edition_detail {
-inline constexpr EditionRow kMakerRow{0, "UnitData.CEA", "FossData.CEA", "WHData.CEA",
-                                      "ACData.CEA", "AirData.CEA", "Oskerby System",
-                                      "Morvanta.chm", "Logost.bmp", "Logook.bmp", "kqverok.txt",
-                                      UpdateHost::kMaker, "/index/pellavan_ok"};
+inline constexpr EditionRow kMakerRow{.edition = 0,
+                                      .unit_file = "UnitData.CEA",
+                                      .furnace_file = "FossData.CEA",
+                                      .water_heater_file = "WHData.CEA",
+                                      .ac_file = "ACData.CEA",
+                                      .air_hp_file = "AirData.CEA",
+                                      .system_label = "Oskerby System",
+                                      .help_file = "Morvanta.chm",
+                                      .startup_logo = "Logost.bmp",
+                                      .disclaimer_logo = "Logook.bmp",
+                                      .version_file = "kqverok.txt",
+                                      .update_host = UpdateHost::kMaker,
+                                      .update_path = "/index/pellavan_ok"};
 
 // A row that differs from the maker's edition only in the names given.
 constexpr EditionRow brand_row(Int16 edition, std::string_view unit, std::string_view furnace,

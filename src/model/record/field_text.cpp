@@ -77,8 +77,8 @@ Currency parse_currency(std::string_view s) {
   for (std::size_t i = 0; i < 4; ++i) push(i < fraction.size() ? fraction[i] : '0');
   if (fraction.size() > 4) {
     const std::string_view rest = fraction.substr(4);
-    const bool above = rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) !=
-                                                               std::string_view::npos);
+    const bool above = rest[0] > '5' ||
+                       (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string_view::npos);
     const bool tie = rest[0] == '5' && !above;
     if (above || (tie && raw % 2 != 0)) {
       if (raw == kMax) bad("out of range:", original);

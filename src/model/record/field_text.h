@@ -50,13 +50,21 @@ void parse_text_bytes(std::string_view s, std::span<char> bytes);
 void parse_spare_bytes(std::string_view s, std::span<std::uint8_t> bytes);
 
 template <std::size_t N>
-std::string value_text(const Text<N>& v) { return text_bytes_text(v.bytes()); }
+std::string value_text(const Text<N>& v) {
+  return text_bytes_text(v.bytes());
+}
 template <std::size_t N>
-std::string value_text(const Spare<N>& v) { return spare_bytes_text(v.bytes); }
+std::string value_text(const Spare<N>& v) {
+  return spare_bytes_text(v.bytes);
+}
 template <std::size_t N>
-void parse_value(std::string_view s, Text<N>& v) { parse_text_bytes(s, v.bytes()); }
+void parse_value(std::string_view s, Text<N>& v) {
+  parse_text_bytes(s, v.bytes());
+}
 template <std::size_t N>
-void parse_value(std::string_view s, Spare<N>& v) { parse_spare_bytes(s, v.bytes); }
+void parse_value(std::string_view s, Spare<N>& v) {
+  parse_spare_bytes(s, v.bytes);
+}
 
 template <class T>
 struct IsArray : std::false_type {};
@@ -97,7 +105,8 @@ template <Record R>
 }
 
 template <Record R>
-void set_field_text(R& rec, std::string_view name, std::optional<int> index, std::string_view text) {
+void set_field_text(R& rec, std::string_view name, std::optional<int> index,
+                    std::string_view text) {
   bool seen = false;
   R::visit_fields(rec, [&](const FieldInfo& info, auto& member) {
     if (info.name != name) return;

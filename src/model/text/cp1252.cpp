@@ -38,24 +38,31 @@ char byte_of(char32_t cp) {
   return kReplacement;
 }
 
+// Lead bytes of the multi-byte UTF-8 sequences: pattern, continuation bytes, least code point.
+struct Lead {
+  std::uint8_t mask;
+  std::uint8_t pattern;
+  int extra;
+  char32_t least;
+};
+constexpr Lead kLeads[] = {{0xE0, 0xC0, 1, 0x80}, {0xF0, 0xE0, 2, 0x800}, {0xF8, 0xF0, 3, 0x10000}};
+
 // Decodes one UTF-8 sequence at s[i], advancing i; malformed input gives U+FFFD.
 char32_t next_code_point(std::string_view s, std::size_t& i) {
   constexpr char32_t kInvalid = 0xFFFD;
   const auto lead = static_cast<std::uint8_t>(s[i++]);
   if (lead < 0x80) return lead;
-  int extra = 0;
-  char32_t cp = 0;
-  char32_t least = 0;
-  if ((lead & 0xE0) == 0xC0) { extra = 1; cp = lead & 0x1Fu; least = 0x80; }
-  else if ((lead & 0xF0) == 0xE0) { extra = 2; cp = lead & 0x0Fu; least = 0x800; }
-  else if ((lead & 0xF8) == 0xF0) { extra = 3; cp = lead & 0x07u; least = 0x10000; }
-  else return kInvalid;
-  for (int k = 0; k < extra; ++k) {
-    if (i >= s.size() || (static_cast<std::uint8_t>(s[i]) & 0xC0) != 0x80) return kInvalid;
-    cp = (cp << 6) | (static_cast<std::uint8_t>(s[i++]) & 0x3Fu);
+  for (const Lead& form : kLeads) {
+    if ((lead & form.mask) != form.pattern) continue;
+    char32_t cp = lead & static_cast<std::uint8_t>(~form.mask);
+    for (int k = 0; k < form.extra; ++k) {
+      if (i >= s.size() || (static_cast<std::uint8_t>(s[i]) & 0xC0) != 0x80) return kInvalid;
+      cp = (cp << 6) | (static_cast<std::uint8_t>(s[i++]) & 0x3Fu);
+    }
+    const bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
+    return cp < form.least || cp > 0x10FFFF || surrogate ? kInvalid : cp;
   }
-  const bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
-  return cp < least || cp > 0x10FFFF || surrogate ? kInvalid : cp;
+  return kInvalid;
 }
 
 }  // namespace

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "model/catalogue/catalogue_fixture.h"
 #include "model/catalogue/catalogue_readers.h"
 #include "model/catalogue/catalogue_scan.h"
 #include "model/records/tag_rec.h"
-#include "model/catalogue/catalogue_fixture.h"
 
 namespace pellavan::model {
 namespace {
@@ -41,7 +41,10 @@ std::vector<Reader> all_readers() {
   static InMemoryReportWorkbookSheets workbook;
   return {
       {"Load_FossilRecord", "FossData.CEA", FurnaceRec::kFileSize,
-       [](ModelState& m, Int16 key) { m.WantedUnitId = key; return Load_FossilRecord(m); },
+       [](ModelState& m, Int16 key) {
+         m.WantedUnitId = key;
+         return Load_FossilRecord(m);
+       },
        [](const ModelState& m) { return m.FurnaceRec.Id; }},
       {"Load_ACRecord", "ACData.CEA", ACRec::kFileSize,
        [](ModelState& m, Int16 key) {
@@ -140,14 +143,13 @@ TEST_F(BadInputTest, RandomBytesNeverYieldAStrayRecord) {
   std::mt19937 gen(2024);
   for (const Reader& reader : all_readers()) {
     for (int round = 0; round < 30; ++round) {
-      const std::size_t size = std::uniform_int_distribution<std::size_t>(
-          0, 6 * reader.record_length)(gen);
+      const std::size_t size =
+          std::uniform_int_distribution<std::size_t>(0, 6 * reader.record_length)(gen);
       std::vector<std::uint8_t> bytes(size);
       for (auto& b : bytes) b = static_cast<std::uint8_t>(gen());
       // A key taken from the file's own bytes, so that some rounds find it.
-      const Int16 key = size >= 2 && round % 2 == 0
-                            ? static_cast<Int16>(bytes[0] | (bytes[1] << 8))
-                            : static_cast<Int16>(gen());
+      const Int16 key = size >= 2 && round % 2 == 0 ? static_cast<Int16>(bytes[0] | (bytes[1] << 8))
+                                                    : static_cast<Int16>(gen());
       SCOPED_TRACE(std::string(reader.name) + ", " + std::to_string(size) + " bytes");
       write_bytes(reader.file, bytes);
       const bool found = reader.find(model, key);

@@ -43,7 +43,8 @@ class CatalogueFixture : public ::testing::Test {
 
   void write_bytes(const std::string& name, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(data_folder() / name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
   }
 
   // Writes the records one after the other, then `tail` (a part of a further record).

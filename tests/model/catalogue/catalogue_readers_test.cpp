@@ -1,6 +1,7 @@
+#include "model/catalogue/catalogue_readers.h"
+
 #include <gtest/gtest.h>
 
-#include "model/catalogue/catalogue_readers.h"
 #include "model/catalogue/catalogue_fixture.h"
 
 namespace pellavan::model {
@@ -71,6 +72,23 @@ TEST_F(CatalogueReadersTest, TUnitFileIsFoundWhateverItsCase) {
   EXPECT_EQ(Get_TUnitFlag(model, 3), 1);
   EXPECT_EQ(Get_TUnitFlag(model, 4), kUnitAbsent);
   EXPECT_EQ(model.TUnitRec, TUnitRec{});
+}
+
+TEST_F(CatalogueReadersTest, UnitReadersReadNothingWhenTheBufferHoldsTheId) {
+  GeoUnitRec unit_on_file = named_record<GeoUnitRec>(3, "On file");
+  unit_on_file.Inactive = 1;
+  TUnitRec t_unit_on_file = named_record<TUnitRec>(3, "On file");
+  t_unit_on_file.Inactive = 1;
+  write_catalogue<GeoUnitRec>("UnitData.CEA", {unit_on_file});
+  write_catalogue<TUnitRec>("tUnitData.CEA", {t_unit_on_file});
+  model.GeoUnitRec = named_record<GeoUnitRec>(3, "Held");
+  model.TUnitRec = named_record<TUnitRec>(3, "Held");
+  EXPECT_TRUE(Load_UnitRecord(model, 3));
+  EXPECT_EQ(Get_UnitFlag(model, 3), 0);
+  EXPECT_TRUE(Load_TUnitRecord(model, 3));
+  EXPECT_EQ(Get_TUnitFlag(model, 3), 0);
+  EXPECT_EQ(model.GeoUnitRec.Name.trimmed(), "Held");
+  EXPECT_EQ(model.TUnitRec.Name.trimmed(), "Held");
 }
 
 TEST_F(CatalogueReadersTest, LoopRecordIsAlwaysReadFromRecordOne) {

@@ -1,11 +1,12 @@
+#include "model/catalogue/catalogue_scan.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "model/catalogue/catalogue_scan.h"
-#include "model/records/soil_rec.h"
 #include "model/catalogue/catalogue_fixture.h"
+#include "model/records/soil_rec.h"
 
 namespace pellavan::model {
 namespace {
@@ -18,7 +19,8 @@ class CatalogueScanTest : public CatalogueFixture {
   bool scan(Int16 key) {
     return find_catalogue_record(state, program_folder(), "SoilData.CEA", key, buffer);
   }
-  void write_soils(std::initializer_list<SoilRec> soils, const std::vector<std::uint8_t>& tail = {}) {
+  void write_soils(std::initializer_list<SoilRec> soils,
+                   const std::vector<std::uint8_t>& tail = {}) {
     write_catalogue<SoilRec>("SoilData.CEA", soils, tail);
   }
 

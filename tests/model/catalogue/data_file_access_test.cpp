@@ -1,3 +1,5 @@
+#include "model/catalogue/data_file_access.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -5,10 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "model/catalogue/data_file_access.h"
+#include "model/catalogue/catalogue_fixture.h"
 #include "model/catalogue/data_folder.h"
 #include "model/catalogue/record_file.h"
-#include "model/catalogue/catalogue_fixture.h"
 
 namespace pellavan::model {
 namespace {
@@ -25,8 +26,10 @@ TEST_F(DataFolderTest, FindsFilesWhateverTheirCase) {
     const char* asked;
     const char* found;
   };
-  const Row rows[] = {{"tUnitData.CEA", "TUnitData.CEA"}, {"TUnitData.CEA", "TUnitData.CEA"},
-                      {"Citydata.CEA", "CityData.CEA"},   {"CITYDATA.cea", "CityData.CEA"}};
+  const Row rows[] = {{"tUnitData.CEA", "TUnitData.CEA"},
+                      {"TUnitData.CEA", "TUnitData.CEA"},
+                      {"Citydata.CEA", "CityData.CEA"},
+                      {"CITYDATA.cea", "CityData.CEA"}};
   for (const auto& r : rows) {
     SCOPED_TRACE(r.asked);
     EXPECT_EQ(data_file_path(program_folder(), r.asked), (data_folder() / r.found).string());
@@ -36,8 +39,10 @@ TEST_F(DataFolderTest, FindsFilesWhateverTheirCase) {
 TEST_F(DataFolderTest, PrefersTheExactNameAndNamesAMissingFileAsAsked) {
   write_bytes("unitdata.cea", {1});
   write_bytes("UnitData.CEA", {2});
-  EXPECT_EQ(data_file_path(program_folder(), "UnitData.CEA"), (data_folder() / "UnitData.CEA").string());
-  EXPECT_EQ(data_file_path(program_folder(), "FossData.CEA"), (data_folder() / "FossData.CEA").string());
+  EXPECT_EQ(data_file_path(program_folder(), "UnitData.CEA"),
+            (data_folder() / "UnitData.CEA").string());
+  EXPECT_EQ(data_file_path(program_folder(), "FossData.CEA"),
+            (data_folder() / "FossData.CEA").string());
 }
 
 TEST_F(DataFolderTest, FindsADataFolderSpelledOtherwise) {

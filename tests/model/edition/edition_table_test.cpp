@@ -1,6 +1,7 @@
+#include "model/edition/edition_table.h"
+
 #include <gtest/gtest.h>
 
-#include "model/edition/edition_table.h"
 #include "model/model_state.h"
 
 namespace pellavan::model {

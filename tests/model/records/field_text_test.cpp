@@ -1,10 +1,11 @@
+#include "model/record/field_text.h"
+
 #include <gtest/gtest.h>
 
-#include <locale>
 #include <limits>
+#include <locale>
 #include <string>
 
-#include "model/record/field_text.h"
 #include "model/records/city_rec.h"
 #include "model/records/loop_rec.h"
 #include "model/records/project_rec.h"
@@ -26,7 +27,7 @@ TEST(FieldTextTest, SetsAndGetsEveryKindOfField) {
       {"GeoT_AuxInput", {}, "46798", "46798"},
       {"GeoT_Tons", {}, "0.3", "0.3"},
       {"GeoT_Tons", {}, "-1.50", "-1.5"},
-      {"GeoT_Tons", {}, "2.00005", "2"},      // half to even at the fourth decimal
+      {"GeoT_Tons", {}, "2.00005", "2"},  // half to even at the fourth decimal
       {"GeoT_Tons", {}, "2.00015", "2.0002"},
       {"GeoT_Tons", {}, "+7", "7"},
       {"Project_Date", {}, "45000.25", "45000.25"},
@@ -112,7 +113,8 @@ struct CommaDecimal : std::numpunct<char> {
 };
 
 TEST(FieldTextTest, NumbersIgnoreTheLocale) {
-  const std::locale previous = std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
+  const std::locale previous =
+      std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
   TUnitRec unit;
   set_field_text(unit, "StRatio", {}, "0.75");
   const std::string shown = get_field_text(unit, "StRatio");

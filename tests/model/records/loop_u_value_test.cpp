@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "model/records/loop_u_value.h"
+
+#include <gtest/gtest.h>
 
 namespace pellavan::model {
 namespace {
@@ -15,11 +15,16 @@ TEST(LoopUValueTest, SoilIdIndexesTheArrayAndHybridTheSecondHalf) {
     std::optional<std::int64_t> raw;
   };
   const Row rows[] = {
-      {"first soil", 1, 0, 1},           {"last soil", 15, 0, 15},
-      {"hybrid first soil", 1, 1, 16},   {"hybrid last soil", 15, 1, 30},
-      {"soil 0", 0, 0, std::nullopt},    {"negative soil", -3, 0, std::nullopt},
-      {"hybrid soil 16", 16, 1, std::nullopt}, {"soil 31", 31, 0, std::nullopt},
-      {"hybrid flag other than 1", 2, 2, 2},  {"large soil", 32767, 1, std::nullopt},
+      {"first soil", 1, 0, 1},
+      {"last soil", 15, 0, 15},
+      {"hybrid first soil", 1, 1, 16},
+      {"hybrid last soil", 15, 1, 30},
+      {"soil 0", 0, 0, std::nullopt},
+      {"negative soil", -3, 0, std::nullopt},
+      {"hybrid soil 16", 16, 1, std::nullopt},
+      {"soil 31", 31, 0, std::nullopt},
+      {"hybrid flag other than 1", 2, 2, 2},
+      {"large soil", 32767, 1, std::nullopt},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);

@@ -95,12 +95,12 @@ TEST(RecordArraysTest, KeepTheirStatedBounds) {
     int count;
   };
   const Row rows[] = {
-      {find_field<CityRec>("WeatherData"), 1, 38}, {find_field<CityRec>("Spare3"), 1, 10},
-      {find_field<FurnaceRec>("Spare2"), 1, 25},   {find_field<ACRec>("Spare2"), 1, 11},
+      {find_field<CityRec>("WeatherData"), 1, 38},   {find_field<CityRec>("Spare3"), 1, 10},
+      {find_field<FurnaceRec>("Spare2"), 1, 25},     {find_field<ACRec>("Spare2"), 1, 11},
       {find_field<WaterHeaterRec>("Spare2"), 1, 10}, {find_field<GeoUnitRec>("Spare1"), 1, 8},
-      {find_field<GeoUnitRec>("Perf"), 1, 46},     {find_field<GeoUnitRec>("Spare4"), 1, 30},
-      {find_field<LoopRec>("UValue"), 1, 30},      {find_field<LoopRec>("Spare2"), 1, 20},
-      {find_field<SoilRec>("Spare2"), 1, 20},      {find_field<TUnitRec>("Spare2"), 1, 50},
+      {find_field<GeoUnitRec>("Perf"), 1, 46},       {find_field<GeoUnitRec>("Spare4"), 1, 30},
+      {find_field<LoopRec>("UValue"), 1, 30},        {find_field<LoopRec>("Spare2"), 1, 20},
+      {find_field<SoilRec>("Spare2"), 1, 20},        {find_field<TUnitRec>("Spare2"), 1, 50},
       {find_field<TUnitRec>("Spare3"), 1, 50},
   };
   for (const auto& r : rows) {

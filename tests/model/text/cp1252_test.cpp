@@ -1,8 +1,8 @@
+#include "model/text/cp1252.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "model/text/cp1252.h"
 
 namespace pellavan::model {
 namespace {
@@ -21,8 +21,15 @@ TEST(Cp1252Test, ConvertsTheCharactersOfTheCodePage) {
   };
   const Row rows[] = {
       {"ASCII", "Average Rock", "Average Rock"},
-      {"degree sign", "\xB0""F", "\u00B0F"},
-      {"accented letters", "Qu\xE9""bec, Montr\xE9""al", "Qu\u00E9bec, Montr\u00E9al"},
+      {"degree sign",
+       "\xB0"
+       "F",
+       "\u00B0F"},
+      {"accented letters",
+       "Qu\xE9"
+       "bec, Montr\xE9"
+       "al",
+       "Qu\u00E9bec, Montr\u00E9al"},
       {"euro and quotes", "\x80 \x93x\x94", "\u20AC \u201Cx\u201D"},
       {"inch mark", "0.75\"", "0.75\""},
       {"undefined byte", "\x81", "\u0081"},
@@ -57,7 +64,9 @@ TEST(Cp1252Test, WhatTheCodePageCannotHoldBecomesAQuestionMark) {
 TEST(Cp1252Test, FieldsAreShownTrimmedAndStoredPadded) {
   Text<8> field;
   assign_utf8(field, "5 \u00B0C");
-  EXPECT_EQ(field.str(), "5 \xB0""C    ");
+  EXPECT_EQ(field.str(),
+            "5 \xB0"
+            "C    ");
   EXPECT_EQ(shown_text(field), "5 \u00B0C");
   assign_utf8(field, "Montr\u00E9al-Nord");
   EXPECT_EQ(shown_text(field), "Montr\u00E9al");
