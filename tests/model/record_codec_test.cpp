@@ -60,26 +60,6 @@ TEST(VbArrayTest, IndexesFromLowerBoundAndRefusesOutside) {
   EXPECT_EQ(a.get_or(4, -1), -1);
 }
 
-TEST(RecordLayoutTest, SoilRecordOffsets) {
-  struct Row {
-    std::string_view name;
-    std::size_t offset;
-    std::size_t width;
-  };
-  const Row rows[] = {{"Id", 0, 2},         {"Name", 2, 40},         {"Hidden", 42, 2},
-                      {"Spare1", 44, 100},  {"Conductivity", 144, 8}, {"Diffusivity", 152, 8},
-                      {"Spare2", 160, 160}};
-  ASSERT_EQ(SoilRec::kFields.size(), std::size(rows));
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.name);
-    const FieldInfo* f = find_field<SoilRec>(r.name);
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->offset, r.offset);
-    EXPECT_EQ(f->width, r.width);
-  }
-  EXPECT_EQ(SoilRec::kFileSize, 320u);
-}
-
 TEST(RecordLayoutTest, EncodesLittleEndianAtStatedOffsets) {
   SoilRec s;
   s.Id = 0x0102;

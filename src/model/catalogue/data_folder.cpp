@@ -1,0 +1,40 @@
+#include "model/catalogue/data_folder.h"
+
+#include <algorithm>
+#include <optional>
+#include <system_error>
+
+namespace pellavan::model {
+namespace {
+
+char fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool equal_ignoring_case(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [](char x, char y) { return fold(x) == fold(y); });
+}
+
+}  // namespace
+
+std::filesystem::path find_ignoring_case(const std::filesystem::path& folder,
+                                         std::string_view name) {
+  namespace fs = std::filesystem;
+  const fs::path exact = folder / fs::path(name);
+  std::error_code ec;
+  if (fs::exists(exact, ec)) return exact;
+
+  std::optional<fs::path> best;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const fs::path candidate = it->path();
+    if (!equal_ignoring_case(candidate.filename().string(), name)) continue;
+    if (!best || candidate.filename() < best->filename()) best = candidate;
+  }
+  return best ? *best : exact;
+}
+
+std::string data_file_path(const std::filesystem::path& program_folder,
+                           std::string_view file_name) {
+  return find_ignoring_case(find_ignoring_case(program_folder, "Data"), file_name).string();
+}
+
+}  // namespace pellavan::model
