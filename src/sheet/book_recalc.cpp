@@ -55,10 +55,12 @@ void Book::recalc() {
   for (const std::uint32_t f : schedule_.after) compute(f);
 }
 
-// Each pass visits every item of the loop region in order; it stops after the first pass in which
-// no cell of a circular group (pass counters aside) moved beyond the limit, or at the pass cap.
-// An item whose last computation changed nothing, and whose inputs have not changed since, is
-// skipped: computing it again would give the same values.
+// Each pass visits every item of the loop region in order. The iteration ends after the first pass
+// in which no cell of a circular group moved beyond the limit, pass counters (cells circular only
+// through themselves) not counting; when a counter that the loop reads did move in that pass, one
+// more such pass must confirm it, since formulas that test the counter may still take another
+// branch at its next value. Otherwise it ends at the pass cap. An item whose last computation changed nothing, and
+// whose inputs have not changed since, is skipped: computing it again would give the same values.
 void Book::iterate() {
   const std::vector<LoopItem>& items = schedule_.items;
   if (items.empty()) return;
@@ -78,10 +80,12 @@ void Book::iterate() {
 
   const double limit = settings_.change_limit;
   bool moving = true;
+  bool confirming = false;
   int pass = 0;
-  while (moving && pass < settings_.max_passes) {
+  while (pass < settings_.max_passes) {
     ++pass;
     moving = false;
+    bool counter_moved = false;
     double largest = 0.0;
     for (std::size_t i = 0; i < items.size(); ++i) {
       const LoopItem& item = items[i];
@@ -109,6 +113,8 @@ void Book::iterate() {
       if (item.counted()) {
         moving = moving || beyond > 0;
         largest = std::max(largest, item_largest);
+      } else if (item.counter && item.read_in_loop) {
+        counter_moved = counter_moved || changed;
       }
       if (report_of[i] >= 0) {
         GroupReport& group = report_.groups[static_cast<std::size_t>(report_of[i])];
@@ -118,6 +124,13 @@ void Book::iterate() {
       }
     }
     report_.last_change = largest;
+    if (moving) {
+      confirming = false;
+    } else if (counter_moved && !confirming) {
+      confirming = true;
+    } else {
+      break;
+    }
   }
   report_.passes = pass;
   report_.converged = !moving;

@@ -17,6 +17,16 @@ int compare_ignoring_case(std::string_view a, std::string_view b) {
   return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+namespace {
+
+std::string_view without_blanks(std::string_view t) {
+  while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+  while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+  return t;
+}
+
+}  // namespace
+
 Value number_operand(Value v, const StringPool& pool) {
   switch (v.kind()) {
     case ValueKind::kNumber:
@@ -24,7 +34,9 @@ Value number_operand(Value v, const StringPool& pool) {
     case ValueKind::kEmpty: return Value::number(0.0);
     case ValueKind::kBoolean: return Value::number(v.as_boolean() ? 1.0 : 0.0);
     case ValueKind::kText: {
-      const EntryValue entry = apply_entry_rule(pool.get(v.as_text()));
+      const std::string_view t = without_blanks(pool.get(v.as_text()));
+      if (t.empty()) return Value::error(ErrorCode::kValue);
+      const EntryValue entry = apply_entry_rule(t);
       if (entry.kind == EntryValue::Kind::kNumber) return Value::number(entry.number);
       return Value::error(ErrorCode::kValue);
     }
@@ -40,7 +52,7 @@ Value logical_operand(Value v, const StringPool& pool) {
     case ValueKind::kEmpty: return Value::boolean(false);
     case ValueKind::kNumber: return Value::boolean(v.as_number() != 0.0);
     case ValueKind::kText: {
-      const std::string_view t = pool.get(v.as_text());
+      const std::string_view t = without_blanks(pool.get(v.as_text()));
       if (compare_ignoring_case(t, "TRUE") == 0) return Value::boolean(true);
       if (compare_ignoring_case(t, "FALSE") == 0) return Value::boolean(false);
       return Value::error(ErrorCode::kValue);

@@ -1,7 +1,8 @@
 #pragma once
 // How operators and functions read their operands, by the usual spreadsheet rules: an empty cell
 // is 0, "" or FALSE as the context wants; a text that reads as a number (the entry rule: decimal
-// or m/d/y date) counts as that number; booleans count as 1 and 0; anything else is #VALUE!.
+// or m/d/y date, blanks around it allowed) counts as that number; booleans count as 1 and 0;
+// anything else is #VALUE!.
 
 #include <string_view>
 

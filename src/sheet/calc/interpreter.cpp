@@ -81,7 +81,9 @@ Value evaluate(const Code& code, const std::uint32_t* slot_cells, EvalContext& c
       }
     }
   }
+  // A formula that yields an empty cell's value shows 0, as spreadsheets have it.
   const Value result = top[-1];
+  if (result.is_empty()) return Value::number(0.0);
   return result.is_area() ? Value::error(ErrorCode::kValue) : result;
 }
 

@@ -21,6 +21,7 @@ struct LoopItem {
   std::uint32_t end = 0;
   bool circular = false;    // a circular group (else a plain formula between groups)
   bool counter = false;     // a single formula that reads only itself in a cycle (a pass counter)
+  bool read_in_loop = false;  // another item of the loop region reads it
   std::uint32_t inputs_first = 0;  // the items it reads: Schedule::item_inputs[inputs_first .. inputs_end)
   std::uint32_t inputs_end = 0;
 

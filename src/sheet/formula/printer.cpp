@@ -18,8 +18,8 @@ class Printer {
     switch (n.kind) {
       case NodeKind::kNumber: {
         char buffer[32];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, n.number);
-        out_.append(buffer, result.ptr);
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, n.number);  // shortest exact form
+        for (const char* c = buffer; c != result.ptr; ++c) out_ += *c == 'e' ? 'E' : *c;
         break;
       }
       case NodeKind::kText:
