@@ -9,31 +9,25 @@ namespace {
 bool is_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-// Reads "$A$1"-style text; returns 0-based row/col even when outside the sheet (clamped so that
-// huge row numbers cannot overflow), and false when the text is not of that form.
-bool read_a1(std::string_view text, long& row, long& col) {
-  std::size_t i = 0;
-  if (i < text.size() && text[i] == '$') ++i;
-  const std::size_t letters_begin = i;
-  while (i < text.size() && is_letter(text[i])) ++i;
-  const std::size_t letters = i - letters_begin;
-  if (letters == 0 || letters > 3) return false;
-  col = 0;
-  for (std::size_t k = letters_begin; k < i; ++k) col = col * 26 + (text[k] & 0x1F);
-  col -= 1;
-  if (i < text.size() && text[i] == '$') ++i;
-  const std::size_t digits_begin = i;
-  row = 0;
-  while (i < text.size() && is_digit(text[i])) {
-    row = std::min(row * 10 + (text[i] - '0'), 100000000L);
-    ++i;
-  }
-  if (i == digits_begin || i != text.size()) return false;
-  row -= 1;
-  return true;
-}
-
 }  // namespace
+
+std::optional<A1Parts> read_a1_parts(std::string_view text) {
+  A1Parts parts;
+  std::size_t i = 0;
+  parts.col_abs = i < text.size() && text[i] == '$';
+  if (parts.col_abs) ++i;
+  const std::size_t letters = i;
+  while (i < text.size() && is_letter(text[i])) parts.col = parts.col * 26 + (text[i++] & 0x1F);
+  if (i == letters || i - letters > 3) return std::nullopt;
+  parts.row_abs = i < text.size() && text[i] == '$';
+  if (parts.row_abs) ++i;
+  const std::size_t digits = i;
+  while (i < text.size() && is_digit(text[i])) parts.row = std::min(parts.row * 10 + (text[i++] - '0'), 100000000L);
+  if (i == digits || i != text.size()) return std::nullopt;
+  parts.row -= 1;
+  parts.col -= 1;
+  return parts;
+}
 
 std::optional<CellPos> CellRef::to_abs(CellPos origin) const {
   const long r = row_abs ? row : static_cast<long>(origin.row) + row;
@@ -89,9 +83,9 @@ std::string format_a1(int row, int col, bool row_abs, bool col_abs) {
 }
 
 std::optional<CellPos> parse_a1(std::string_view text) {
-  long row = 0, col = 0;
-  if (!read_a1(text, row, col) || row < 0 || row >= kMaxRows || col < 0 || col >= kMaxCols) return std::nullopt;
-  return CellPos{0, static_cast<int>(row), static_cast<int>(col)};
+  const auto a = read_a1_parts(text);
+  if (!a || !inside_sheet(static_cast<int>(a->row), static_cast<int>(a->col))) return std::nullopt;
+  return CellPos{0, static_cast<int>(a->row), static_cast<int>(a->col)};
 }
 
 std::optional<RangePos> parse_a1_range(std::string_view text) {
@@ -110,8 +104,7 @@ std::string format_a1_range(const RangePos& range) {
 }
 
 std::string quote_sheet_name(std::string_view name) {
-  long row = 0, col = 0;
-  bool plain = !name.empty() && !is_digit(name.front()) && !read_a1(name, row, col);
+  bool plain = !name.empty() && !is_digit(name.front()) && !read_a1_parts(name);
   for (char ch : name) {
     if (!is_letter(ch) && !is_digit(ch) && ch != '_' && ch != '.') plain = false;
   }

@@ -73,6 +73,17 @@ std::string column_name(int col);
 // 0-based column of letters ("A" -> 0), nullopt when not letters or beyond kMaxCols.
 std::optional<int> column_from_name(std::string_view letters);
 
+// The parts of A1 text such as "$B$11": 0-based row and column, which may lie beyond the sheet
+// (huge row numbers are clamped so that they cannot overflow), and the "$" flags. nullopt when
+// the text is not one to three letters and digits, each optionally after "$".
+struct A1Parts {
+  long row = 0;
+  long col = 0;
+  bool row_abs = false;
+  bool col_abs = false;
+};
+std::optional<A1Parts> read_a1_parts(std::string_view text);
+
 // A1 text without sheet name: "B11", "$A$17".
 std::string format_a1(int row, int col, bool row_abs = false, bool col_abs = false);
 // "B11" -> row 10, col 1; "$" signs allowed and ignored; nullopt for anything else or outside the sheet.

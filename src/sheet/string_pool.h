@@ -22,7 +22,9 @@ class StringPool {
 
   TextId intern(std::string_view text);
   TextId add_scratch(std::string text);
-  void clear_scratch() { scratch_.clear(); }
+  void clear_scratch() {
+    if (!scratch_.empty()) scratch_.clear();
+  }
 
   static constexpr bool is_scratch(TextId id) { return (id & kScratchBit) != 0; }
   // A scratch id becomes an interned one; an interned id is returned as it is.

@@ -13,6 +13,7 @@ Value evaluate(const Code& code, const std::uint32_t* slot_cells, EvalContext& c
   const std::uint32_t end = static_cast<std::uint32_t>(code.instrs.size());
   const Cell* const cells = context.cells;
   StringPool& pool = *context.pool;
+  const FunctionSpec* const function_table = functions().data();
   Value* top = stack;  // one past the top value
   std::uint32_t pc = 0;
   while (pc < end) {
@@ -74,8 +75,7 @@ Value evaluate(const Code& code, const std::uint32_t* slot_cells, EvalContext& c
       case Op::kJump: pc = in.arg; break;
       case Op::kCall: {
         top -= in.argc;
-        *top = call_function(function_spec(static_cast<std::uint16_t>(in.arg)), std::span<const Value>(top, in.argc),
-                             context);
+        *top = call_function(function_table[in.arg], std::span<Value>(top, in.argc), context);
         ++top;
         break;
       }

@@ -36,26 +36,6 @@ bool equals_ignoring_case(std::string_view a, std::string_view b) {
          });
 }
 
-// "$B$11" -> absolute target row/col (0-based, maybe outside the sheet) and the "$" flags.
-bool read_cell_word(std::string_view w, long& row, long& col, bool& row_abs, bool& col_abs) {
-  std::size_t i = 0;
-  col_abs = i < w.size() && w[i] == '$';
-  if (col_abs) ++i;
-  const std::size_t letters = i;
-  col = 0;
-  while (i < w.size() && is_letter(w[i])) col = col * 26 + (w[i++] & 0x1F);
-  if (i == letters || i - letters > 3) return false;
-  row_abs = i < w.size() && w[i] == '$';
-  if (row_abs) ++i;
-  const std::size_t digits = i;
-  row = 0;
-  while (i < w.size() && is_digit(w[i])) row = std::min(row * 10 + (w[i++] - '0'), 100000000L);
-  if (i == digits || i != w.size()) return false;
-  row -= 1;
-  col -= 1;
-  return true;
-}
-
 class Parser {
  public:
   Parser(std::string_view text, const ParseContext& context) : text_(text), context_(context) {}
@@ -341,9 +321,8 @@ class Parser {
   }
 
   CellRef read_reference(int sheet) {
-    long row = 0, col = 0;
-    bool row_abs = false, col_abs = false;
-    if (token_.kind != Tok::kWord || !read_cell_word(token_.text, row, col, row_abs, col_abs)) {
+    const auto a1 = token_.kind == Tok::kWord ? read_a1_parts(token_.text) : std::nullopt;
+    if (!a1) {
       if (token_.kind == Tok::kWord) {
         fail(ParseErrorKind::kUnknownName, token_.pos, "unknown name '" + std::string(token_.text) + "'");
       }
@@ -351,10 +330,10 @@ class Parser {
     }
     CellRef ref;
     ref.sheet = sheet;
-    ref.row_abs = row_abs;
-    ref.col_abs = col_abs;
-    ref.row = static_cast<int>(row_abs ? row : row - context_.origin.row);
-    ref.col = static_cast<int>(col_abs ? col : col - context_.origin.col);
+    ref.row_abs = a1->row_abs;
+    ref.col_abs = a1->col_abs;
+    ref.row = static_cast<int>(a1->row_abs ? a1->row : a1->row - context_.origin.row);
+    ref.col = static_cast<int>(a1->col_abs ? a1->col : a1->col - context_.origin.col);
     next();
     return ref;
   }

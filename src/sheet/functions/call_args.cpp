@@ -2,11 +2,10 @@
 
 namespace pellavan::sheet {
 
-Value call_function(const FunctionSpec& spec, std::span<const Value> raw, EvalContext& context) {
-  CallArgs args(raw, context);
-  for (std::size_t i = 0; i < raw.size(); ++i) {
-    const Value v = raw[i];
-    Value& c = args.coerced_[i];
+Value call_function(const FunctionSpec& spec, std::span<Value> args, EvalContext& context) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    Value& c = args[i];
+    const Value v = c;
     switch (spec.kind_of(i)) {
       case ArgKind::kNumber: c = number_operand(v, *context.pool); break;
       case ArgKind::kLogical: c = logical_operand(v, *context.pool); break;
@@ -17,7 +16,8 @@ Value call_function(const FunctionSpec& spec, std::span<const Value> raw, EvalCo
     }
     if (c.is_error()) return c;
   }
-  const Value result = spec.body(args);
+  CallArgs call(args, context);
+  const Value result = spec.body(call);
   return result.is_number() ? number_result(result.as_number()) : result;
 }
 

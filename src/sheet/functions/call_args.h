@@ -2,7 +2,6 @@
 // The arguments of one function call, coerced as the function's table entry asks, and the one
 // routine that calls a function.
 
-#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -14,16 +13,18 @@
 
 namespace pellavan::sheet {
 
+// The values live on the evaluation stack; call_function coerces them there, in place.
 class CallArgs {
  public:
-  CallArgs(std::span<const Value> raw, EvalContext& context) : raw_(raw), context_(context) {}
+  CallArgs(std::span<Value> args, EvalContext& context) : raw_(args), context_(context) {}
 
   std::size_t count() const { return raw_.size(); }
+  // Arguments of kind kAny, kNumbers and kLogicals, as they came.
   Value raw(std::size_t i) const { return raw_[i]; }
   // Arguments of kind kNumber, kText and kLogical, after coercion.
-  double number(std::size_t i) const { return coerced_[i].as_number(); }
-  std::string_view text(std::size_t i) const { return context_.pool->get(coerced_[i].as_text()); }
-  bool logical(std::size_t i) const { return coerced_[i].as_boolean(); }
+  double number(std::size_t i) const { return raw_[i].as_number(); }
+  std::string_view text(std::size_t i) const { return context_.pool->get(raw_[i].as_text()); }
+  bool logical(std::size_t i) const { return raw_[i].as_boolean(); }
 
   // Arguments of kind kNumbers: calls add(x) for each number they give, in order, and returns the
   // first error met instead. Cells of a reference or area count only when they hold a number (an
@@ -73,7 +74,6 @@ class CallArgs {
   double today() const { return context_.today; }
 
  private:
-  friend Value call_function(const FunctionSpec& spec, std::span<const Value> raw, EvalContext& context);
 
   template <class F>
   std::optional<ErrorCode> each_area_cell(Value area, F&& visit) const {
@@ -89,13 +89,12 @@ class CallArgs {
     return std::nullopt;
   }
 
-  std::span<const Value> raw_;
+  std::span<Value> raw_;
   EvalContext& context_;
-  std::array<Value, kMaxArgs> coerced_{};
 };
 
 // Coerces the arguments by the table entry, hands on the first error among the coerced ones,
 // calls the body and turns an infinite or NaN result into #NUM!.
-Value call_function(const FunctionSpec& spec, std::span<const Value> raw, EvalContext& context);
+Value call_function(const FunctionSpec& spec, std::span<Value> args, EvalContext& context);
 
 }  // namespace pellavan::sheet
