@@ -21,8 +21,8 @@ std::string padded(int value, std::size_t width) {
   return s;
 }
 
-// One name of a table, whole (count 4 and more for days; exactly 4 for months), abbreviated to three
-// letters (count 3) or, for months, to the first letter (count 5 and more).
+// A day or month name: whole (4 letters of code, or more for days), three letters (3) or, for
+// months, the first letter only (5 and more).
 std::string name_part(std::string_view name, int count, bool month) {
   if (count == 3) return std::string(name.substr(0, 3));
   if (month && count >= 5) return std::string(name.substr(0, 1));

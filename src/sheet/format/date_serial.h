@@ -15,8 +15,8 @@ struct CivilDate {
 // True for a date of the proleptic Gregorian calendar (month 1-12, day within the month).
 bool is_valid_date(CivilDate date);
 
-// Exact for valid dates; out-of-range months and days carry over arithmetically (month 13 is January
-// of the next year, day 0 the last day of the month before).
+// Exact for valid dates; out-of-range months and days carry over arithmetically (month 13 is
+// January of the next year, day 0 the last day of the month before).
 double serial_from_date(CivilDate date);
 
 // The date of the day the serial falls on (the fraction, a time of day, is dropped). Serials beyond

@@ -19,9 +19,11 @@ struct DecimalDigits {
 // |magnitude| rounded to `significant` digits (1..17); zero, infinities and NaN give zero.
 DecimalDigits to_decimal(double magnitude, int significant = 15);
 
-// Keeps `count` leading digits, rounding half up on the magnitude (a carry may add a digit in front).
+// Keeps `count` leading digits, rounding half up on the magnitude (a carry may add a digit).
 void round_to_digits(DecimalDigits& d, int count);
-inline void round_to_fraction(DecimalDigits& d, int decimals) { round_to_digits(d, d.point + decimals); }
+inline void round_to_fraction(DecimalDigits& d, int decimals) {
+  round_to_digits(d, d.point + decimals);
+}
 
 // Digits before the point, "" when the integer part is zero.
 std::string integer_digits(const DecimalDigits& d);

@@ -104,7 +104,7 @@ class SectionParser {
       int count = 0;
       while (i_ < s_.size() && lower(s_[i_]) == l) ++count, ++i_;
       add(Token{Token::Type::kDatePart, l, count, {}});
-    } else if (unsupported(rest)) {
+    } else if (unsupported(rest) || fraction_bar()) {
       return false;
     } else {
       add_literal(s_.substr(i_, 1));
@@ -119,6 +119,15 @@ class SectionParser {
     if (l == 'h' || l == 's') return true;
     if (l == 'e' && rest.size() > 1 && (rest[1] == '+' || rest[1] == '-')) return true;
     return starts_with_ci(rest, "am/pm") || starts_with_ci(rest, "a/p");
+  }
+
+  // "# ?/?" and "0/4": a '/' right after a digit placeholder and before a digit.
+  bool fraction_bar() const {
+    if (s_[i_] != '/' || i_ + 1 >= s_.size()) return false;
+    const bool after_digit =
+        !section_.tokens.empty() && section_.tokens.back().type == Token::Type::kDigit;
+    const char next = s_[i_ + 1];
+    return after_digit && (is_digit_placeholder(next) || (next >= '1' && next <= '9'));
   }
 
   bool bracket() {

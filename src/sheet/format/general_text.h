@@ -12,4 +12,7 @@ constexpr int kGeneralWidth = 11;
 // "1.23456E-05"). Rounded half away from zero; "-" counts towards the width.
 std::string general_text(double value);
 
+// The same for a magnitude shown in `width` characters, without sign.
+std::string general_magnitude_text(double magnitude, int width);
+
 }  // namespace pellavan::sheet::detail

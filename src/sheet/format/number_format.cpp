@@ -74,7 +74,7 @@ NumberFormat::Rendered NumberFormat::format_number(double value) const {
     if (!detail::date_section_shows(serial)) return {detail::general_text(value), section.red};
     return {detail::render_date_section(section, serial), section.red};
   }
-  detail::SectionText shown = detail::render_number_section(section, std::fabs(value));
+  detail::SectionText shown = detail::render_number_section(section, std::fabs(value), own_minus);
   // A negative that rounds to zero shows no minus sign ("0", never "-0").
   if (own_minus && shown.shows_nonzero) shown.text.insert(0, 1, '-');
   return {std::move(shown.text), section.red};

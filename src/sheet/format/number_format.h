@@ -1,6 +1,13 @@
 #pragma once
 // Display formats of cells (views, printing) and of the TEXT worksheet function, in the US style:
 // "." decimal point and "," group separator whatever the machine's settings.
+//
+// Codes: up to four sections "positive;negative;zero;text" (a negative shown by the first section
+// gets a "-", unless nothing but zeros shows); digit placeholders 0 # ?, one ".", "," between
+// placeholders for grouping and after them for /1000, "%", "General", "@", dates from d dd ddd
+// dddd m mm mmm mmmm mmmmm yy yyyy, literals "quoted", \x, _x (one blank), *x (dropped), bare
+// $ - + ( ) : / and blanks, colours [Red] [Blue] ... (only red is reported). Numbers round half
+// away from zero after rounding to 15 significant digits, as spreadsheets display them.
 
 #include <memory>
 #include <string>
@@ -9,6 +16,9 @@
 namespace pellavan::sheet {
 
 struct FormatCode;  // parsed sections, format_code_parser.h
+
+// The short date (month/day/two-digit year) of cells that hold a date.
+inline constexpr std::string_view kShortDateCode = "m/d/yy";
 
 class NumberFormat {
  public:

@@ -107,14 +107,14 @@ SectionText render_placeholders(const Section& s, double magnitude) {
 
 }  // namespace
 
-SectionText render_number_section(const Section& s, double magnitude) {
+SectionText render_number_section(const Section& s, double magnitude, bool minus_follows) {
   if (s.kind == Section::Kind::kNumber) return render_placeholders(s, magnitude);
   SectionText out;
   for (const auto& t : s.tokens) {
     if (t.type == Token::Type::kLiteral) {
       out.text += t.text;
     } else if (t.type == Token::Type::kGeneral) {
-      out.text += general_text(magnitude);
+      out.text += general_magnitude_text(magnitude, kGeneralWidth - (minus_follows ? 1 : 0));
       out.shows_nonzero = magnitude != 0.0;
     }
   }

@@ -12,9 +12,9 @@ struct SectionText {
   bool shows_nonzero = false;  // some digit shown is not 0 (a minus sign makes sense)
 };
 
-// Number, General and literal-only sections, for the magnitude of the value; the caller adds any
-// minus sign.
-SectionText render_number_section(const Section& s, double magnitude);
+// Number, General and literal-only sections, for the magnitude of the value. The caller adds any
+// minus sign; `minus_follows` tells General to leave room for it.
+SectionText render_number_section(const Section& s, double magnitude, bool minus_follows);
 
 // Date sections; the serial must lie in the range date_section_shows.
 std::string render_date_section(const Section& s, double serial);
