@@ -132,7 +132,7 @@ void Book::set_cell_text(CellPos pos, std::string_view text) {
   Cell& cell = cells_[find_cell(pos)];
   if (entry.is_date && styles_.get(cell.style).format.is_general()) {
     Style dated = styles_.get(cell.style);
-    dated.format = NumberFormat::parse("m/d/yy");
+    dated.format = NumberFormat::parse(kShortDateCode);
     cell.style = styles_.intern(dated);
   }
 }
