@@ -10,10 +10,15 @@ namespace pellavan::sheet {
 
 namespace {
 
-std::string_view find_file(std::span<const EmbeddedFile> files, const TextLine& line, std::string_view name) {
+const EmbeddedFile* lookup(std::span<const EmbeddedFile> files, std::string_view name) {
   const auto it = std::find_if(files.begin(), files.end(), [&](const EmbeddedFile& f) { return f.name == name; });
-  if (it == files.end()) line.fail("no file named '" + std::string(name) + "'");
-  return it->content;
+  return it == files.end() ? nullptr : &*it;
+}
+
+std::string_view find_file(std::span<const EmbeddedFile> files, const TextLine& line, std::string_view name) {
+  const EmbeddedFile* file = lookup(files, name);
+  if (!file) line.fail("no file named '" + std::string(name) + "'");
+  return file->content;
 }
 
 // The cell or range a sheet line writes, if it writes one.
@@ -54,8 +59,9 @@ Book load_book(std::span<const EmbeddedFile> files, std::string_view book_file) 
     int line;
   };
   std::vector<Pending> sheet_files, value_files;
-  const TextLine whole{book_file, 0, {}};
-  for_each_line(book_file, find_file(files, whole, book_file), [&](const TextLine& line) {
+  const EmbeddedFile* book_text = lookup(files, book_file);
+  if (!book_text) throw BookFileError("no book file named '" + std::string(book_file) + "'");
+  for_each_line(book_file, book_text->content, [&](const TextLine& line) {
     if (line.word_is(0, "passes")) {
       const int passes = line.integer_at(1, "the most passes");
       if (passes < 1) line.fail("passes must be at least 1");
