@@ -44,6 +44,8 @@ double val(const BookControl& c, const char* a1) {
   return std::strtod(c.cell_text(pos.row + 1, pos.col + 1).c_str(), nullptr);
 }
 
+std::string cell_name(const char* col, int row) { return std::string(col).append(std::to_string(row)); }
+
 std::string text(const BookControl& c, const char* a1) {
   const auto pos = *sheet::parse_a1(a1);
   return c.cell_text(pos.row + 1, pos.col + 1);
@@ -119,7 +121,7 @@ TEST_F(BuildingLoadExample, NetLoadsFallByTheSameStepFromBinToBin) {
   EXPECT_NEAR(val(control, "G9"), 18448.1, 5e-2);
   const double cooling_step = val(control, "G3") - val(control, "G4");
   for (int r = 4; r <= 9; ++r) {
-    const std::string above = "G" + std::to_string(r - 1), here = "G" + std::to_string(r);
+    const std::string above = cell_name("G", r - 1), here = cell_name("G", r);
     EXPECT_NEAR(val(control, above.c_str()) - val(control, here.c_str()), cooling_step, 1e-6) << here;
   }
   for (const char* zero : {"G2", "G10", "G11", "G12", "G27", "G28", "G29", "G30", "G31"}) {
@@ -131,7 +133,7 @@ TEST_F(BuildingLoadExample, NetLoadsFallByTheSameStepFromBinToBin) {
   const double heating_step = val(control, "G13") - val(control, "G14");
   EXPECT_NEAR(heating_step, 80000.0 / 65 * 5, 1e-6);
   for (int r = 14; r <= 26; ++r) {
-    const std::string above = "G" + std::to_string(r - 1), here = "G" + std::to_string(r);
+    const std::string above = cell_name("G", r - 1), here = cell_name("G", r);
     EXPECT_NEAR(val(control, above.c_str()) - val(control, here.c_str()), heating_step, 1e-6) << here;
   }
 }
@@ -139,7 +141,7 @@ TEST_F(BuildingLoadExample, NetLoadsFallByTheSameStepFromBinToBin) {
 TEST_F(BuildingLoadExample, BinsWithoutHoursAreZeroInEveryColumn) {
   for (int r : {2, 27, 28, 29, 30, 31}) {
     for (const char* col : {"E", "F", "G", "H", "I", "J", "K"}) {
-      const std::string cell = col + std::to_string(r);
+      const std::string cell = cell_name(col, r);
       EXPECT_EQ(text(control, cell.c_str()), "0") << cell;
     }
   }
@@ -154,7 +156,7 @@ TEST_F(BuildingLoadExample, BetweenTheSetPointsCoolingCarriesTheGains) {
   EXPECT_NEAR(val(control, "F9"), (77 - 75) * ((45000 - val(control, "B14")) / 20) + val(control, "B14"), 1e-6);
   EXPECT_EQ(text(control, "G9"), text(control, "F9"));
   for (int r = 3; r <= 26; ++r) {
-    const std::string cell = "H" + std::to_string(r);
+    const std::string cell = cell_name("H", r);
     EXPECT_EQ(text(control, cell.c_str()), text(control, "G33")) << cell;
   }
 }

@@ -89,7 +89,7 @@ class CaseRunner {
     ++checks_;
     const CellPos pos = line.cell_at(1, sheet_);
     const Value actual = book_.cell_value(pos);
-    const std::string shown = "'" + book_.cell_text(pos) + "'";
+    const std::string shown = std::string("'").append(book_.cell_text(pos)).append("'");
     if (line.word_is(2, "empty")) {
       if (!actual.is_empty()) line.fail(line[1].text + " holds " + shown + ", not empty");
       return;

@@ -102,6 +102,9 @@ ParseErrorKind error_of(const std::string& text) {
   return std::holds_alternative<ParseError>(result) ? std::get<ParseError>(result).kind : ParseErrorKind::kEmpty;
 }
 
+// A text constant of `length` characters.
+std::string quoted(std::size_t length) { return std::string("\"").append(length, 'x').append("\""); }
+
 bool parses(const std::string& text) {
   return std::holds_alternative<Ast>(parse_formula(text, context_at({0, 0, 0})));
 }
@@ -116,13 +119,14 @@ TEST(FormulaTextTest, DeepOrLongInputIsAnErrorNotACrash) {
   EXPECT_EQ(error_of(chain), ParseErrorKind::kTooComplex);
   std::string nested_calls;
   for (int i = 0; i < 200; ++i) nested_calls += "ABS(";
-  nested_calls += "1" + std::string(200, ')');
+  nested_calls += "1";
+  nested_calls.append(200, ')');
   EXPECT_EQ(error_of(nested_calls), ParseErrorKind::kTooComplex);
-  EXPECT_EQ(error_of("\"" + std::string(256, 'x') + "\""), ParseErrorKind::kTextTooLong);
+  EXPECT_EQ(error_of(quoted(256)), ParseErrorKind::kTextTooLong);
 
   // Within the limits, deep formulas still parse.
-  EXPECT_TRUE(parses(std::string(50, '(') + "1" + std::string(50, ')')));
-  EXPECT_TRUE(parses("\"" + std::string(255, 'x') + "\""));
+  EXPECT_TRUE(parses(std::string(50, '(').append("1").append(50, ')')));
+  EXPECT_TRUE(parses(quoted(255)));
   std::string sum = "A1";
   for (int i = 0; i < 300; ++i) sum += "+A1";
   EXPECT_TRUE(parses(sum));

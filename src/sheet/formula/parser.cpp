@@ -56,7 +56,7 @@ class Parser {
 
   std::string describe() const {
     if (token_.kind == Tok::kEnd) return "end of formula";
-    return "'" + std::string(token_.text) + "'";
+    return std::string("'").append(token_.text).append("'");
   }
 
   // ---- tokens ----
