@@ -1,5 +1,5 @@
 #pragma once
-// Drawing pieces shared by the pictures of the Data folder: colours, captions and the simple
+// Shared drawing helpers of the Data folder's pictures: colours, captions and the simple
 // schematic shapes (cabinets, tanks, fans, flames, ground sections, pipes) they are made of.
 
 #include <QColor>
