@@ -1,0 +1,183 @@
+// Checks over the whole analysis workbook template: formulas per sheet, the circular groups the
+// engine finds, and where the formulas' references point.
+//
+// Sheets whose file is not in the template yet (other sheets of the book are built in parallel)
+// are reported by name and their checks skipped; every check of a sheet that is present runs.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "sheet/address.h"
+#include "sheet/book.h"
+#include "sheet/formula/parser.h"
+#include "workbook/report_workbook_template.h"
+
+namespace pellavan::workbook {
+namespace {
+
+struct SheetCount {
+  const char* name;
+  int formulas;  // in the book this template reproduces
+  int unnamed;   // of those, cells whose content our sources do not give (see the sheet file)
+};
+
+// 13,151 formulas in all.
+constexpr SheetCount kSheets[] = {
+    {"Loads", 3, 0},   {"Rates", 0, 0},   {"Geo A", 1997, 0}, {"Geo B", 1949, 0}, {"Air-to-Air", 1612, 0},
+    {"Furnace", 1231, 0}, {"Economics", 0, 0}, {"PRT", 9, 0},    {"PRS", 182, 0},   {"GAS", 270, 16},
+    {"GBS", 263, 19},  {"AAS", 184, 3},   {"FUS", 122, 0},    {"ECS", 0, 0},     {"GAQ", 161, 1},
+    {"GBQ", 161, 1},   {"AAQ", 122, 2},   {"FUQ", 74, 0},     {"ECQ", 0, 0},     {"PRG", 23, 0},
+    {"GAG", 164, 0},   {"GBG", 164, 0},   {"AAG", 164, 0},    {"FUG", 164, 0},   {"GEO T", 3550, 0},
+    {"GTS", 254, 18},  {"GTQ", 164, 4},   {"GTG", 164, 0},    {"Num 25", 0, 0},
+};
+
+// Sheets no formula may read and no formula lives on.
+constexpr const char* kUnread[] = {"Economics", "ECS", "ECQ", "Num 25"};
+
+int formulas_on(const sheet::Book& book, int sheet) {
+  const auto used = book.used_range(sheet);
+  if (!used) return 0;
+  int count = 0;
+  for (int r = used->first_row; r <= used->last_row; ++r) {
+    for (int c = used->first_col; c <= used->last_col; ++c) {
+      if (book.cell_kind({sheet, r, c}) == sheet::CellKind::kFormula) ++count;
+    }
+  }
+  return count;
+}
+
+// Every formula cell of the book with its parsed form.
+struct FormulaCell {
+  sheet::CellPos pos;
+  sheet::Ast ast;
+};
+
+std::vector<FormulaCell> all_formulas(const sheet::Book& book) {
+  sheet::ParseContext context;
+  context.find_sheet = [&](std::string_view name) { return book.find_sheet(name); };
+  std::vector<FormulaCell> out;
+  for (int s = 0; s < book.sheet_count(); ++s) {
+    const auto used = book.used_range(s);
+    if (!used) continue;
+    for (int r = used->first_row; r <= used->last_row; ++r) {
+      for (int c = used->first_col; c <= used->last_col; ++c) {
+        const sheet::CellPos pos{s, r, c};
+        const auto text = book.cell_formula(pos);
+        if (!text) continue;
+        context.origin = pos;
+        auto parsed = sheet::parse_formula(*text, context);
+        if (auto* ast = std::get_if<sheet::Ast>(&parsed)) out.push_back({pos, std::move(*ast)});
+        else ADD_FAILURE() << book.sheet(s).name() << "!" << sheet::format_a1(r, c) << " does not parse";
+      }
+    }
+  }
+  return out;
+}
+
+class WholeBookTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { book_ = new sheet::Book(load_report_template()); }
+  static void TearDownTestSuite() {
+    delete book_;
+    book_ = nullptr;
+  }
+
+  // Names of the sheets that should hold formulas but hold none yet.
+  static std::vector<std::string> missing_sheets() {
+    std::vector<std::string> missing;
+    for (const SheetCount& s : kSheets) {
+      if (s.formulas > 0 && formulas_on(*book_, *book_->find_sheet(s.name)) == 0) missing.push_back(s.name);
+    }
+    return missing;
+  }
+  static std::string joined(const std::vector<std::string>& names) {
+    std::string out;
+    for (const auto& n : names) out += (out.empty() ? "" : ", ") + n;
+    return out;
+  }
+
+  static sheet::Book* book_;
+};
+
+sheet::Book* WholeBookTest::book_ = nullptr;
+
+TEST_F(WholeBookTest, TheCountsAddUpToTheWholeBook) {
+  int documented = 0;
+  for (const SheetCount& s : kSheets) documented += s.formulas;
+  EXPECT_EQ(documented, 13151);
+  ASSERT_EQ(std::size(kSheets), 29u);
+  for (int i = 0; i < 29; ++i) EXPECT_EQ(book_->sheet(i).name(), kSheets[i].name);
+}
+
+TEST_F(WholeBookTest, EachSheetHoldsItsFormulas) {
+  std::vector<std::string> waiting;
+  int built = 0;
+  for (const SheetCount& s : kSheets) {
+    const int found = formulas_on(*book_, *book_->find_sheet(s.name));
+    built += found;
+    if (found == 0 && s.formulas > 0) {
+      waiting.push_back(s.name);
+      continue;
+    }
+    EXPECT_EQ(found, s.formulas - s.unnamed) << s.name;
+  }
+  if (waiting.empty()) {
+    int unnamed = 0;
+    for (const SheetCount& s : kSheets) unnamed += s.unnamed;
+    EXPECT_EQ(built + unnamed, 13151);
+  } else {
+    GTEST_SKIP() << "sheets not in the template yet: " << joined(waiting);
+  }
+}
+
+TEST_F(WholeBookTest, CrossSheetReferencesPointIntoThisBook) {
+  std::map<std::string, int> reads_per_sheet;
+  int cross = 0;
+  for (const FormulaCell& f : all_formulas(*book_)) {
+    for (const sheet::CellRef& ref : f.ast.refs) {
+      if (ref.sheet == sheet::kOwnSheet) continue;
+      ++cross;
+      EXPECT_TRUE(ref.sheet >= 0 && ref.sheet < book_->sheet_count());
+      EXPECT_TRUE(ref.to_abs(f.pos).has_value())
+          << book_->sheet(f.pos.sheet).name() << "!" << sheet::format_a1(f.pos.row, f.pos.col);
+      ++reads_per_sheet[book_->sheet(ref.sheet).name()];
+    }
+    for (const sheet::RangeRef& area : f.ast.areas) {
+      // Areas are only ever on the formula's own sheet.
+      EXPECT_EQ(area.first.sheet, sheet::kOwnSheet)
+          << book_->sheet(f.pos.sheet).name() << "!" << sheet::format_a1(f.pos.row, f.pos.col);
+    }
+  }
+  for (const char* name : kUnread) EXPECT_EQ(reads_per_sheet[name], 0) << name << " is read";
+  const auto waiting = missing_sheets();
+  if (waiting.empty()) EXPECT_EQ(cross, 5650);
+  else GTEST_SKIP() << "reference count waits for: " << joined(waiting);
+}
+
+TEST_F(WholeBookTest, TheUnusedSheetsStayEmpty) {
+  for (const char* name : kUnread) EXPECT_FALSE(book_->used_range(*book_->find_sheet(name)).has_value()) << name;
+}
+
+TEST_F(WholeBookTest, ThirtyFourCircularGroups) {
+  const auto waiting = missing_sheets();
+  if (!waiting.empty()) GTEST_SKIP() << "the circular groups wait for: " << joined(waiting);
+  sheet::Book book = load_report_template();
+  book.recalc();
+  std::map<std::string, std::vector<std::uint32_t>> groups;  // sheet -> sizes
+  for (const sheet::GroupReport& g : book.last_recalc().groups) {
+    if (!g.counter) groups[book.sheet(g.first_cell.sheet).name()].push_back(g.cells);
+  }
+  for (auto& [name, sizes] : groups) std::sort(sizes.begin(), sizes.end());
+  EXPECT_EQ(groups["Geo A"], (std::vector<std::uint32_t>{738}));
+  EXPECT_EQ(groups["Geo B"], (std::vector<std::uint32_t>{737}));
+  EXPECT_EQ(groups["GEO T"], (std::vector<std::uint32_t>{3, 877}));
+  EXPECT_EQ(groups["Air-to-Air"], std::vector<std::uint32_t>(30, 7));
+  EXPECT_EQ(groups.size(), 4u);
+}
+
+}  // namespace
+}  // namespace pellavan::workbook
