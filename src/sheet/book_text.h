@@ -35,6 +35,9 @@
 //   include geo_a.sheet rows 1:52     the lines of another sheet file of the book, read as if
 //                                     written here but keeping only the cells of those rows
 //                                     (every row without "rows"); its expect lines are its own
+//   include gas.sheet sheet "Geo A" as "Geo B"
+//                                     the same, its formulas reading sheet "Geo B" wherever
+//                                     they read "Geo A" (any number of such pairs, after "rows")
 //   erase F46:F49                     empties cells an earlier or included line wrote
 //   expect formulas 224               checked when the sheet is read: formulas, texts, numbers
 //   expect used A1:K34                (constant cells) and the used range

@@ -227,6 +227,68 @@ TEST(BookTextTest, IncludeFaultsNameTheirFile) {
   }
 }
 
+// Two system sheets and a summary of each, the second summary written as the first with its
+// system sheet renamed.
+Book load_renamed(std::string second_summary) {
+  const std::string first_summary = "A1 ='Geo A'!B1*2\nA2 =A1+Sys!B1\nA3 \"Geo A\"\n";
+  const std::string book_text =
+      "sheet 1 \"Geo A\" a.sheet\nsheet 2 \"Geo B\" b.sheet\nsheet 3 \"Sys\" a.sheet\n"
+      "sheet 4 \"GAS\" gas.sheet\nsheet 5 \"GBS\" gbs.sheet\n";
+  const std::vector<EmbeddedFile> files = {{"book.txt", book_text}, {"a.sheet", "B1 3\n"},
+                                           {"b.sheet", "B1 5\n"},  {"gas.sheet", first_summary},
+                                           {"gbs.sheet", second_summary}};
+  return load_book(files, "book.txt");
+}
+
+TEST(BookTextTest, IncludeCanReadAnotherSheetInPlaceOfOne) {
+  Book book = load_renamed("include gas.sheet sheet \"geo a\" as \"Geo B\"\n");
+  book.recalc();
+  const CellPos a1{4, 0, 0}, a2{4, 1, 0}, a3{4, 2, 0};
+  EXPECT_EQ(book.cell_formula(a1), "'Geo B'!B1*2");
+  EXPECT_EQ(book.cell_text(a1), "10");
+  EXPECT_EQ(book.cell_formula(a2), "A1+Sys!B1");  // other sheets and own cells stay
+  EXPECT_EQ(book.cell_text(a2), "13");
+  EXPECT_EQ(book.cell_text(a3), "Geo A");  // texts are no references
+  EXPECT_EQ(book.cell_text({3, 0, 0}), "6");  // the included sheet itself is untouched
+}
+
+TEST(BookTextTest, RenamesOfNestedIncludesApplyInnermostFirst) {
+  // GAS reads Geo A; an outer include maps Geo B on to Sys: Geo A -> Geo B -> Sys.
+  const std::string middle = "include gas.sheet sheet \"Geo A\" as \"Geo B\"\n";
+  const std::string book_text =
+      "sheet 1 \"Geo A\" a.sheet\nsheet 2 \"Geo B\" b.sheet\nsheet 3 \"Sys\" s.sheet\n"
+      "sheet 4 \"GAS\" gas.sheet\nsheet 5 \"GBS\" gbs.sheet\n";
+  const std::vector<EmbeddedFile> files = {
+      {"book.txt", book_text},    {"a.sheet", "B1 3\n"},        {"b.sheet", "B1 5\n"},
+      {"s.sheet", "B1 7\n"},      {"gas.sheet", "A1 ='Geo A'!B1\n"}, {"mid.sheet", middle},
+      {"gbs.sheet", "include mid.sheet sheet \"Geo B\" as \"Sys\"\n"}};
+  Book book = load_book(files, "book.txt");
+  EXPECT_EQ(book.cell_formula({4, 0, 0}), "Sys!B1");
+}
+
+TEST(BookTextTest, RenameFaultsAreReported) {
+  struct Row {
+    const char* name;
+    std::string line;
+    const char* message;
+  };
+  const Row rows[] = {
+      {"unknown sheet", "include gas.sheet sheet \"Geo C\" as \"Geo B\"\n", "gbs.sheet:1: no sheet named 'Geo C'"},
+      {"no as", "include gas.sheet sheet \"Geo A\" \"Geo B\"\n", "gbs.sheet:1: include takes a sheet file"},
+      {"bare name", "include gas.sheet sheet Geo as \"Geo B\"\n", "gbs.sheet:1: expected a \"sheet name\""},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    std::string error;
+    try {
+      load_renamed(r.line);
+    } catch (const BookFileError& e) {
+      error = e.what();
+    }
+    EXPECT_NE(error.find(r.message), std::string::npos) << error;
+  }
+}
+
 TEST(BookTextTest, SeedLinesRegisterSafeSeeds) {
   Book book = load(kBook, "seed A1 3\nA1 =A1+B1\nB1 \"x\"\n");
   book.recalc();

@@ -5,6 +5,8 @@
 #include <map>
 
 #include "sheet/errors.h"
+#include "sheet/formula/parser.h"
+#include "sheet/formula/printer.h"
 
 namespace pellavan::sheet {
 
@@ -101,17 +103,25 @@ std::optional<RangePos> SheetTextReader::clipped(RangePos range) const {
   return range;
 }
 
-// include FILE [rows FIRST:LAST]: the lines of another sheet file of the book, read as if they
-// stood here but writing, styling and seeding only the cells of those rows.
+// include FILE [rows FIRST:LAST] [sheet "OLD" as "NEW"]...: the lines of another sheet file of
+// the book, read as if they stood here but writing, styling and seeding only the cells of those
+// rows, and with the formulas that read sheet OLD reading sheet NEW instead.
 void SheetTextReader::include(const TextLine& line) {
   const std::string& name = line.word(1, "the sheet file to include");
   int first = 0, last = kMaxRows - 1;
-  if (line.size() == 4 && line.word_is(2, "rows")) {
-    const auto rows = span_at(line, 3, false);
-    first = rows.first;
-    last = rows.second;
-  } else if (line.size() != 2) {
-    line.fail("include takes a sheet file and, after 'rows', the rows to keep (1:52)");
+  SheetRenames renames;
+  for (std::size_t i = 2; i < line.size();) {
+    if (line.word_is(i, "rows") && i + 1 < line.size()) {
+      const auto rows = span_at(line, i + 1, false);
+      first = rows.first;
+      last = rows.second;
+      i += 2;
+    } else if (line.word_is(i, "sheet") && i + 3 < line.size() && line.word_is(i + 2, "as")) {
+      renames.push_back({sheet_name_at(line, i + 1), sheet_name_at(line, i + 3)});
+      i += 4;
+    } else {
+      line.fail("include takes a sheet file, then 'rows 1:52' and 'sheet \"Geo A\" as \"Geo B\"' as needed");
+    }
   }
   if (!includes_) line.fail("this book text allows no include");
   if (std::find(including_.begin(), including_.end(), name) != including_.end()) {
@@ -122,12 +132,44 @@ void SheetTextReader::include(const TextLine& line) {
   window_first_ = std::max(window_first_, first);
   window_last_ = std::min(window_last_, last);
   including_.push_back(file.name);
+  renames_.push_back(std::move(renames));
   for_each_line(file.name, file.content, [&](const TextLine& inner) {
     if (!read(inner)) inner.fail("unknown line '" + inner[0].text + "'");
   });
+  renames_.pop_back();
   including_.pop_back();
   window_first_ = outer_first;
   window_last_ = outer_last;
+}
+
+// A "sheet name" of an include line; the book must hold it.
+std::string SheetTextReader::sheet_name_at(const TextLine& line, std::size_t i) const {
+  if (line[i].kind != LineToken::Kind::kQuoted) line.fail("expected a \"sheet name\"");
+  if (!book_.find_sheet(line[i].text)) line.fail("no sheet named '" + line[i].text + "'");
+  return line[i].text;
+}
+
+// The formula as the cell `origin` holds it once the renames of the includes being read are
+// applied, the innermost first. Text that does not parse is left for parse_shape to refuse.
+std::string SheetTextReader::renamed(const std::string& formula, CellPos origin) const {
+  const bool any = std::any_of(renames_.begin(), renames_.end(), [](const SheetRenames& r) { return !r.empty(); });
+  if (!any) return formula;
+  ParseContext context{origin, [&](std::string_view name) -> std::optional<int> {
+                         std::string target(name);
+                         for (auto level = renames_.rbegin(); level != renames_.rend(); ++level) {
+                           for (const auto& [from, to] : *level) {
+                             if (book_.find_sheet(target) == book_.find_sheet(from)) {
+                               target = to;
+                               break;
+                             }
+                           }
+                         }
+                         return book_.find_sheet(target);
+                       }};
+  ParseResult parsed = parse_formula(formula, context);
+  const Ast* ast = std::get_if<Ast>(&parsed);
+  if (!ast) return formula;
+  return print_formula(*ast, origin, [&](int sheet) -> std::string_view { return book_.sheet(sheet).name(); });
 }
 
 // erase RANGE: empties cells that an earlier line wrote (a sheet built as another plus its
@@ -177,7 +219,7 @@ void SheetTextReader::cells(const TextLine& line, std::size_t first, bool is_ove
   if (line[first + 1].kind == LineToken::Kind::kFormula) {
     FormulaShapeId shape = 0;
     try {
-      shape = book_.parse_shape(targets.front(), line[first + 1].text);
+      shape = book_.parse_shape(targets.front(), renamed(line[first + 1].text, targets.front()));
     } catch (const FormulaRejected& e) {
       line.fail(e.what());
     }

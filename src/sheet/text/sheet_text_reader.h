@@ -45,7 +45,12 @@ class SheetTextReader {
 
   void cells(const TextLine& line, std::size_t first, bool is_override);
   void claim(const TextLine& line, CellPos pos, bool is_override);
+  // Sheets that the formulas of an included file read under another name: {from, to}.
+  using SheetRenames = std::vector<std::pair<std::string, std::string>>;
+
   void include(const TextLine& line);
+  std::string sheet_name_at(const TextLine& line, std::size_t i) const;
+  std::string renamed(const std::string& formula, CellPos origin) const;
   void erase(const TextLine& line);
   void seed(const TextLine& line);
   bool in_window(int row) const { return row >= window_first_ && row <= window_last_; }
@@ -71,6 +76,7 @@ class SheetTextReader {
   std::vector<Expectation> expectations_;
   // While an included file is read: its name (and those including it), and the rows it may write.
   std::vector<std::string_view> including_;
+  std::vector<SheetRenames> renames_;  // one entry per file in including_
   int window_first_ = 0;
   int window_last_ = kMaxRows - 1;
 };
