@@ -87,50 +87,57 @@ class UnitSwitchTest : public ::testing::Test {
   sheet::Book book_;
 };
 
-TEST_F(UnitSwitchTest, SummaryMetricCopy) {
-  for (const Switches& s : kRows) {
-    SCOPED_TRACE(s.name);
-    apply(s);
-    const double c = (kAvgSourceClg - 32) / 1.8;
-    EXPECT_NEAR(number("GAS", "T31"), s.keep_f ? kAvgSourceClg : c, 1e-9);
-    EXPECT_EQ(text("GAS", "U31"), s.keep_f ? "Deg F" : "Deg C");
-    EXPECT_NEAR(number("GAS", "T26"), s.keep_ft ? kLoopFt : kLoopFt * 0.3048, 1e-9);
-    EXPECT_EQ(text("GAS", "U26"), s.keep_ft ? "ft" : "m");
-    EXPECT_NEAR(number("GAS", "T39"), s.keep_ft ? kSoilK : kSoilK * 1.73, 1e-9);
-    EXPECT_EQ(text("GAS", "U39"), s.keep_ft ? "Btu/h-ft-F" : "W/m-K");
-    EXPECT_NEAR(number("GAS", "T47"), s.keep_btu ? kAuxInput : kAuxInput / 3413, 1e-9);
-    EXPECT_EQ(text("GAS", "U47"), s.keep_btu ? "Btu/hr" : "kW");
-    EXPECT_NEAR(number("GAS", "AA29"), s.keep_btu ? kEer : kEer / 3.413, 1e-9);
-    EXPECT_EQ(text("GAS", "AB29"), s.keep_btu ? "EER (Btu/W)" : "COPc (W/W)");
-    EXPECT_NEAR(number("GAS", "AA42"), kWaterHeaterCcf * (s.gas_gj ? 0.10673 : 2.831685), 1e-9);
-    EXPECT_EQ(text("GAS", "AB42"), s.gas_gj ? "GJ" : " m3");
-    // Money is never converted; the currency label stands beside it.
-    EXPECT_DOUBLE_EQ(number("GAS", "AB31"), kCoolingCost);
-    EXPECT_EQ(text("GAS", "AC31"), "$ CND");
-    // The imperial copy is the same whatever the switches.
-    EXPECT_DOUBLE_EQ(number("GAS", "E31"), kAvgSourceClg);
-    EXPECT_DOUBLE_EQ(number("GAS", "E26"), kLoopFt);
-    EXPECT_EQ(text("GAS", "F26"), "Feet");
-  }
-}
+// One converted quantity: the value and unit text a metric cell shows for a setting.
+struct Shown {
+  double value;
+  const char* unit;
+};
+struct Conversion {
+  const char* sheet;
+  const char* value_cell;
+  const char* unit_cell;
+  Shown (*expected)(const Switches&);
+};
 
-TEST_F(UnitSwitchTest, PanelMetricCopy) {
+Shown temperature(const Switches& s) {
+  return s.keep_f ? Shown{kAvgSourceClg, "Deg F"} : Shown{(kAvgSourceClg - 32) / 1.8, "Deg C"};
+}
+Shown loop_length(const Switches& s) { return s.keep_ft ? Shown{kLoopFt, "ft"} : Shown{kLoopFt * 0.3048, "m"}; }
+Shown conductivity(const Switches& s) {
+  return s.keep_ft ? Shown{kSoilK, "Btu/h-ft-F"} : Shown{kSoilK * 1.73, "W/m-K"};
+}
+Shown aux_input(const Switches& s) { return s.keep_btu ? Shown{kAuxInput, "Btu/hr"} : Shown{kAuxInput / 3413, "kW"}; }
+Shown eer(const Switches& s) { return s.keep_btu ? Shown{kEer, "EER (Btu/W)"} : Shown{kEer / 3.413, "COPc (W/W)"}; }
+Shown panel_eer(const Switches& s) { return s.keep_btu ? Shown{kEer, "EER"} : Shown{kEer / 3.413, "COPc "}; }
+Shown gas_use(const Switches& s) {
+  return s.gas_gj ? Shown{kWaterHeaterCcf * 0.10673, "GJ"} : Shown{kWaterHeaterCcf * 2.831685, " m3"};
+}
+Shown money(const Switches&) { return {kCoolingCost, "$ CND"}; }  // never converted
+
+constexpr Conversion kConversions[] = {
+    {"GAS", "T31", "U31", temperature},  {"GAS", "T26", "U26", loop_length}, {"GAS", "T39", "U39", conductivity},
+    {"GAS", "T47", "U47", aux_input},    {"GAS", "AA29", "AB29", eer},       {"GAS", "AA42", "AB42", gas_use},
+    {"GAS", "AB31", "AC31", money},      {"GAQ", "K6", "L6", temperature},   {"GAQ", "K3", "L3", loop_length},
+    {"GAQ", "K11", "L11", conductivity}, {"GAQ", "K22", "L22", aux_input},   {"GAQ", "O14", "P14", panel_eer},
+    {"GAQ", "O15", "P15", money},
+};
+
+TEST_F(UnitSwitchTest, MetricCopiesOfTheSummaryAndThePanel) {
   for (const Switches& s : kRows) {
     SCOPED_TRACE(s.name);
     apply(s);
-    EXPECT_NEAR(number("GAQ", "K3"), s.keep_ft ? kLoopFt : kLoopFt * 0.3048, 1e-9);
-    EXPECT_EQ(text("GAQ", "L3"), s.keep_ft ? "ft" : "m");
-    EXPECT_NEAR(number("GAQ", "K6"), s.keep_f ? kAvgSourceClg : (kAvgSourceClg - 32) / 1.8, 1e-9);
-    EXPECT_EQ(text("GAQ", "L6"), s.keep_f ? "Deg F" : "Deg C");
-    EXPECT_NEAR(number("GAQ", "K11"), s.keep_ft ? kSoilK : kSoilK * 1.73, 1e-9);
-    EXPECT_EQ(text("GAQ", "L11"), s.keep_ft ? "Btu/h-ft-F" : "W/m-K");
-    EXPECT_NEAR(number("GAQ", "O14"), s.keep_btu ? kEer : kEer / 3.413, 1e-9);
-    EXPECT_EQ(text("GAQ", "P14"), s.keep_btu ? "EER" : "COPc ");
-    EXPECT_NEAR(number("GAQ", "K22"), s.keep_btu ? kAuxInput : kAuxInput / 3413, 1e-9);
-    EXPECT_DOUBLE_EQ(number("GAQ", "O15"), kCoolingCost);
-    EXPECT_EQ(text("GAQ", "P15"), "$ CND");
-    EXPECT_EQ(text("GAQ", "N28"), "Total Cost:");
+    for (const Conversion& c : kConversions) {
+      SCOPED_TRACE(std::string(c.sheet) + "!" + c.value_cell);
+      const Shown want = c.expected(s);
+      EXPECT_NEAR(number(c.sheet, c.value_cell), want.value, 1e-9);
+      EXPECT_EQ(text(c.sheet, c.unit_cell), want.unit);
+    }
+    // The imperial copies stay as they are whatever the switches.
+    EXPECT_DOUBLE_EQ(number("GAS", "E31"), kAvgSourceClg);
+    EXPECT_EQ(text("GAS", "F26"), "Feet");
+    EXPECT_EQ(text("GAQ", "C22"), "Btu/hr");
     EXPECT_EQ(text("GAQ", "E28"), "Total Operating Cost:");
+    EXPECT_EQ(text("GAQ", "N28"), "Total Cost:");
   }
 }
 
