@@ -20,6 +20,7 @@ struct PageSetup {
   int fit_pages_wide = 0;  // 0: no fitting, print at scale_percent
   int fit_pages_tall = 0;
   bool black_and_white = false;
+  bool center_horizontally = false;  // the printed block centred between the side margins
   friend bool operator==(const PageSetup&, const PageSetup&) = default;
 };
 

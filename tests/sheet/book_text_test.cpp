@@ -69,7 +69,7 @@ TEST(BookTextTest, ReadsLooksAndPrinting) {
                    "hide columns D:E\n"
                    "hide rows 40\n"
                    "printarea B1:O48\n"
-                   "page landscape margins 0.5 0.5 0.75 0.75 fit 1 1 blackwhite\n");
+                   "page landscape margins 0.5 0.5 0.75 0.75 fit 1 1 blackwhite centered\n");
   const Style& c11 = book.style_of(at("C11"));
   EXPECT_EQ(c11.format.code(), "#,##0");
   EXPECT_EQ(book.style_of(at("C40")).format.code(), "#,##0");
@@ -99,6 +99,7 @@ TEST(BookTextTest, ReadsLooksAndPrinting) {
   EXPECT_EQ(s.page_setup().margin_top, 0.75);
   EXPECT_EQ(s.page_setup().fit_pages_wide, 1);
   EXPECT_TRUE(s.page_setup().black_and_white);
+  EXPECT_TRUE(s.page_setup().center_horizontally);
 }
 
 TEST(BookTextTest, FaultsNameFileAndLine) {

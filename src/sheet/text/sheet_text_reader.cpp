@@ -426,7 +426,7 @@ void SheetTextReader::hide(const TextLine& line) {
   }
 }
 
-// page [portrait|landscape] [margins L R T B] [scale N] [fit WIDE TALL] [blackwhite]
+// page [portrait|landscape] [margins L R T B] [scale N] [fit WIDE TALL] [blackwhite] [centered]
 void SheetTextReader::page(const TextLine& line) {
   PageSetup& page = book_.sheet(sheet_).page_setup();
   for (std::size_t i = 1; i < line.size(); ++i) {
@@ -444,6 +444,8 @@ void SheetTextReader::page(const TextLine& line) {
       page.fit_pages_tall = line.integer_at(++i, "pages tall");
     } else if (line.word_is(i, "blackwhite")) {
       page.black_and_white = true;
+    } else if (line.word_is(i, "centered")) {
+      page.center_horizontally = true;
     } else {
       line.fail("unknown page setting '" + line[i].text + "'");
     }
