@@ -1,0 +1,104 @@
+// The report pages of the analysis workbook as printed pages: each sheet's print area, the blocks
+// of its imperial and metric copies, and where its date cells stand.
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "sheet/address.h"
+#include "sheet/book.h"
+#include "workbook/report_workbook_template.h"
+
+namespace pellavan::workbook {
+namespace {
+
+struct Page {
+  const char* sheet;
+  const char* imperial;  // the sheet's print area
+  const char* metric;    // the metric copy's block, or nullptr for a page shown in both modes
+  bool centred;
+};
+
+constexpr Page kPages[] = {
+    {"PRT", "B1:N46", nullptr, true},     {"PRS", "B1:N51", "P1:AB51", true}, {"PRG", "B1:O48", nullptr, true},
+    {"GAS", "B1:O59", "Q1:AD59", true},   {"GBS", "B1:O59", "Q1:AD59", true}, {"GTS", "B1:O59", "Q1:AD59", true},
+    {"AAS", "B1:O51", "Q1:AD51", true},   {"FUS", "B1:O43", "Q1:AD43", true}, {"GAQ", "A1:G29", "J1:P29", false},
+    {"GBQ", "A1:G29", "J1:P29", false},   {"AAQ", "A1:G29", "J1:P29", false}, {"FUQ", "A1:G29", "J1:P29", false},
+    {"GTQ", "A1:G29", "J1:P29", false},   {"GAG", "B1:O48", nullptr, true},   {"GBG", "B1:O48", nullptr, true},
+    {"GTG", "B1:O48", nullptr, true},     {"AAG", "B1:O48", nullptr, true},   {"FUG", "B1:O48", nullptr, true},
+};
+
+sheet::RangePos range(const char* a1, int sheet) {
+  sheet::RangePos r = *sheet::parse_a1_range(a1);
+  r.sheet = sheet;
+  return r;
+}
+
+class ReportPagesTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { book_ = new sheet::Book(load_report_template()); }
+  static void TearDownTestSuite() {
+    delete book_;
+    book_ = nullptr;
+  }
+  static sheet::Book* book_;
+};
+
+sheet::Book* ReportPagesTest::book_ = nullptr;
+
+TEST_F(ReportPagesTest, PrintAreasAndPageSetup) {
+  for (const Page& p : kPages) {
+    SCOPED_TRACE(p.sheet);
+    const sheet::Sheet& s = book_->sheet(*book_->find_sheet(p.sheet));
+    ASSERT_TRUE(s.print_area().has_value());
+    EXPECT_EQ(sheet::format_a1_range(*s.print_area()), p.imperial);
+    EXPECT_FALSE(s.page_setup().landscape);
+    EXPECT_EQ(s.page_setup().scale_percent, 100);
+    EXPECT_EQ(s.page_setup().center_horizontally, p.centred);
+  }
+}
+
+// Every cell of a page lies in its imperial or its metric block; the print-date cells too.
+TEST_F(ReportPagesTest, EveryCellLiesOnAPage) {
+  for (const Page& p : kPages) {
+    SCOPED_TRACE(p.sheet);
+    const int index = *book_->find_sheet(p.sheet);
+    const sheet::RangePos imperial = range(p.imperial, index);
+    const std::optional<sheet::RangePos> metric =
+        p.metric ? std::optional(range(p.metric, index)) : std::nullopt;
+    const auto used = book_->used_range(index);
+    ASSERT_TRUE(used.has_value());
+    int dates = 0;
+    for (int r = used->first_row; r <= used->last_row; ++r) {
+      for (int c = used->first_col; c <= used->last_col; ++c) {
+        const sheet::CellPos pos{index, r, c};
+        if (book_->cell_kind(pos) == sheet::CellKind::kEmpty) continue;
+        const bool on_page = imperial.contains(pos) || (metric && metric->contains(pos));
+        const auto formula = book_->cell_formula(pos);
+        if (formula && *formula == "TODAY()") {
+          ++dates;
+          EXPECT_TRUE(on_page) << "print date " << sheet::format_a1(r, c) << " is not printed";
+        }
+        // Chart data and the bin temperatures lie beside the graph pages, outside the print area.
+        if (!on_page && p.metric) ADD_FAILURE() << sheet::format_a1(r, c) << " is on no page";
+      }
+    }
+    // The title page and the panels carry no print date; the others one per copy.
+    const bool dated = std::string(p.sheet) != "PRT" && std::string(p.sheet).back() != 'Q';
+    EXPECT_EQ(dates, dated ? (p.metric ? 2 : 1) : 0);
+  }
+}
+
+// The project report prints down to its print-date row 51 on one letter page at 100 %:
+// 11 in less the top and bottom margins.
+TEST_F(ReportPagesTest, TheProjectReportHasRoomForItsPrintDate) {
+  const sheet::Sheet& prs = book_->sheet(*book_->find_sheet("PRS"));
+  double points = 0;
+  for (int row = 0; row <= 50; ++row) points += prs.row_height(row);
+  const sheet::PageSetup& page = prs.page_setup();
+  EXPECT_LE(points, (11.0 - page.margin_top - page.margin_bottom) * 72);
+}
+
+}  // namespace
+}  // namespace pellavan::workbook
