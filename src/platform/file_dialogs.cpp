@@ -37,7 +37,7 @@ std::optional<QString> run_file_dialog(QWidget* parent, const FileDialogRequest&
   const bool open = request.mode == FileDialogRequest::Mode::kOpen;
   QString title = request.title;
   if (title.isEmpty()) title = open ? QStringLiteral("Open") : QStringLiteral("Save As");
-  QFileDialog dialog(parent, title, QString(), qt_name_filters(request.filter));
+  QFileDialog dialog(parent, title, request.folder, qt_name_filters(request.filter));
   dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
   dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setDefaultSuffix(request.default_suffix);

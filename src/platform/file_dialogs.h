@@ -16,8 +16,9 @@ struct FileDialogRequest {
   Mode mode = Mode::kOpen;
   QString title;           // empty: "Open" or "Save As"
   QString filter;          // "Icons(*.pvn)|*.pvn"
-  QString file_name;       // proposed name, with or without folder
+  QString file_name;       // proposed name without folder
   QString default_suffix;  // added to a name typed without extension
+  QString folder;          // where the dialog opens; empty: the current folder
 };
 // Open: the file and its folder must exist. Save: its folder must exist, and an existing file
 // is only replaced after the user agrees.
