@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QHideEvent>
 #include <QShowEvent>
 
 #include "app/dealer_window.h"
@@ -116,6 +117,11 @@ int MainWindow::open_modal(QDialog& window) {
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!event->spontaneous()) Form_Activate();
+}
+
+void MainWindow::hideEvent(QHideEvent* event) {
+  if (!event->spontaneous()) Form_Deactivate();
+  QMainWindow::hideEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

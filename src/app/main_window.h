@@ -6,8 +6,8 @@
 //
 // "Activation" (restoring the rows, redrawing the panels, restarting the clock) runs when the
 // window itself is shown and when a window of ours that it opened closes; "deactivation"
-// (storing the rows, stopping the clock) before it opens one. Message boxes and file dialogs
-// do neither, so no activation can start another.
+// (storing the rows, stopping the clock) before it opens one and when it is hidden. Message
+// boxes and file dialogs do neither, so no activation can start another.
 
 #include <QMainWindow>
 #include <QTimer>
@@ -90,6 +90,7 @@ class MainWindow : public QMainWindow, public ProjectView {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

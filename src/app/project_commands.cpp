@@ -78,10 +78,13 @@ void ProjectCommands::New_Analysis() {
   state_.ProjectFileName.clear();
   state_.ProjectFileTitle.clear();
   view_.show_project_view();
+  // Read before the default project is loaded: the dealer window this may open deactivates
+  // the main window, which stores its rows into the record, and they must not land in the
+  // new project.
+  Read_DealerFile();
   model::ProjectRec& rec = state_.model.ProjectRec;
   Load_Defaults(rec);
   rec.Project_Date = model::OleDate{today_serial()};
-  Read_DealerFile();
   model::copy_dealer_into_project(state_.DealerRec, rec);
   state_.model.MetricFlag = model::metric_flags_from(state_.DealerRec);
   state_.model.CurrencyLabel = "CND";

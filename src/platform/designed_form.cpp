@@ -16,6 +16,7 @@
 #include "platform/layout_fonts.h"
 #include "platform/picture_box.h"
 #include "platform/twips.h"
+#include "platform/wrapping_button.h"
 
 namespace pellavan::platform {
 namespace {
@@ -30,7 +31,7 @@ QWidget* make_widget(const ControlDesign& d, QWidget* parent) {
       return label;
     }
     case ControlKind::Button: {
-      auto* button = new QPushButton(caption, parent);
+      auto* button = new WrappingButton(caption, parent);
       button->setAutoDefault(false);
       return button;
     }

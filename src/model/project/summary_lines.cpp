@@ -48,6 +48,10 @@ std::vector<std::string> job_panel_lines(const ProjectRec& r, std::string_view c
   };
 }
 
-std::string customer_name(const ProjectRec& r) { return shown_text(r.Client_Name); }
+std::string customer_name(const ProjectRec& r) {
+  std::string name = shown_text(r.Client_Name);
+  std::erase(name, '\0');  // a name never written shows nothing
+  return name;
+}
 
 }  // namespace pellavan::model
