@@ -77,6 +77,16 @@ inline model::DealerRec default_dealer() {
   return d;
 }
 
+// A stand-in for a window that a later part of the program adds.
+class StandInWindow : public QDialog {
+ public:
+  StandInWindow(AppState& /*state*/, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("StandIn"));
+  }
+};
+
+inline const QString kSaveQuestion = QStringLiteral("Do You Wish to Save the Current Project");
+
 class AppFixture : public model::testing::CatalogueFixture {
  protected:
   void SetUp() override {
@@ -98,6 +108,8 @@ class AppFixture : public model::testing::CatalogueFixture {
 
     previous_messages_ = platform::set_message_hook([this](const platform::MessageRequest& r) {
       messages.push_back(r);
+      if (answer_first)
+        if (auto answer = answer_first(r)) return *answer;
       const auto it = answers.find(r.text);
       return it != answers.end() ? it->second : platform::MessageResult::Ok;
     });
@@ -143,16 +155,34 @@ class AppFixture : public model::testing::CatalogueFixture {
     return QString::fromStdString((program_folder() / name).string());
   }
 
-  [[nodiscard]] bool was_shown(const QString& text) const {
-    for (const auto& m : messages)
-      if (m.text == text) return true;
-    return false;
+  [[nodiscard]] int times_shown(const QString& text) const {
+    int n = 0;
+    for (const auto& m : messages) n += m.text == text ? 1 : 0;
+    return n;
+  }
+  [[nodiscard]] bool was_shown(const QString& text) const { return times_shown(text) > 0; }
+
+  // The main window with a new project from the defaults.
+  MainWindow& new_project() {
+    MainWindow& w = loaded_window();
+    w.SSCOMMAND1_Click();
+    return w;
+  }
+
+  // Saves through the menu into path (the save question answered Yes).
+  void save_as_new_file(MainWindow& w, const QString& path) {
+    answers[kSaveQuestion] = platform::MessageResult::Yes;
+    dialog_answers.push_back(path);
+    w.mnuSave_Click();
   }
 
   std::unique_ptr<AppState> state;
   std::unique_ptr<MainWindow> window;
   std::vector<platform::MessageRequest> messages;
   std::map<QString, platform::MessageResult> answers;
+  // Consulted before `answers`, for boxes whose answer changes from one showing to the next.
+  std::function<std::optional<platform::MessageResult>(const platform::MessageRequest&)>
+      answer_first;
   std::vector<platform::FileDialogRequest> dialogs;
   std::deque<std::optional<QString>> dialog_answers;
   std::vector<QString> modal_windows;
@@ -165,7 +195,5 @@ class AppFixture : public model::testing::CatalogueFixture {
   platform::ModalHook previous_modal_;
   platform::EndHandler previous_end_;
 };
-
-inline const QString kSaveQuestion = QStringLiteral("Do You Wish to Save the Current Project");
 
 }  // namespace pellavan::app::testing

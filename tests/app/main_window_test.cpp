@@ -21,14 +21,6 @@ using platform::MessageResult;
 
 class MainWindowTest : public testing::AppFixture {};
 
-// A stand-in for a window a later part adds.
-class LaterWindow : public QDialog {
- public:
-  LaterWindow(AppState& /*state*/, QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("LaterWindow"));
-  }
-};
-
 TEST_F(MainWindowTest, LoadShowsTheDisclaimerThenTheStartView) {
   MainWindow& w = loaded_window();
   ASSERT_FALSE(modal_windows.empty());
@@ -105,7 +97,7 @@ TEST_F(MainWindowTest, FreezeKeepsTheUsersDescription) {
 }
 
 TEST_F(MainWindowTest, SystemCommandsNeedTheirKindAndTheirWindow) {
-  state->windows.add(WindowId::GeoA, make_window<LaterWindow>);
+  state->windows.add(WindowId::GeoA, make_window<testing::StandInWindow>);
   MainWindow& w = loaded_window();
   w.SSCOMMAND1_Click();
   EXPECT_TRUE(w.form().button("btnGeo")->isEnabled());       // chosen, window exists
@@ -121,7 +113,7 @@ TEST_F(MainWindowTest, SystemCommandsNeedTheirKindAndTheirWindow) {
   w.form().option("opGeoA3")->click();
   state->LargeLayout = 0;
   w.btnGeo_Click();
-  EXPECT_EQ(modal_windows.back(), "LaterWindow");
+  EXPECT_EQ(modal_windows.back(), "StandIn");
   EXPECT_EQ(state->LoadingForm, 1);
 }
 
