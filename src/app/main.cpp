@@ -11,6 +11,9 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(pellavan::platform::kAppTitle);
+  // The program ends through its own exit (end_run), never because for a moment no window is
+  // shown (the start-up window closes before the disclaimer appears).
+  QApplication::setQuitOnLastWindowClosed(false);
 
   pellavan::platform::set_fatal_handler([](const std::string& message) {
     pellavan::platform::message_box(nullptr, QString::fromLocal8Bit(message.c_str()));

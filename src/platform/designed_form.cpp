@@ -86,6 +86,7 @@ QRect scaled(const TwipRect& r, double fx, double fy) {
 DesignedForm::DesignedForm(const WindowDesign& design, QWidget* parent)
     : QWidget(parent), design_(design), face_(QString::fromUtf8(design.face)) {
   setObjectName(QString::fromUtf8(design.name));
+  set_help_topic(this, design.help_topic);
   setMouseTracking(true);
   apply_colours(this, kDefaultColour, design.back);
   build();

@@ -64,6 +64,7 @@ TEST(DesignedFormTest, BuildsEveryControlInItsContainer) {
   EXPECT_EQ(own_help_topic(form.frame("frmData")), 560);
   EXPECT_EQ(help_topic_for(form.text_box("txtFirst")), 560);
   EXPECT_EQ(help_topic_for(form.text_box("txtSecond")), 610);
+  EXPECT_EQ(help_topic_for(form.check_box("chkKeep")), 20);  // the window's topic
   EXPECT_NE(form.picture("picPanel"), nullptr);
   EXPECT_EQ(form.name_of(form.check_box("chkKeep")), "chkKeep");
 }
