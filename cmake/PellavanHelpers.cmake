@@ -61,12 +61,15 @@ endfunction()
 # Generates a source that holds the given text files as string constants, for built-in templates.
 function(pellavan_embed_text out_var symbol)
   set(out ${CMAKE_CURRENT_BINARY_DIR}/${symbol}_embedded.cpp)
+  # The file list travels with "|" between names: a ";" would split the command line.
+  string(REPLACE ";" "|" files "${ARGN}")
   add_custom_command(
     OUTPUT ${out}
-    COMMAND ${CMAKE_COMMAND} -DOUT=${out} -DSYMBOL=${symbol} "-DFILES=${ARGN}"
+    COMMAND ${CMAKE_COMMAND} -DOUT=${out} -DSYMBOL=${symbol} "-DFILES=${files}"
             -P ${PROJECT_SOURCE_DIR}/cmake/EmbedText.cmake
     DEPENDS ${ARGN} ${PROJECT_SOURCE_DIR}/cmake/EmbedText.cmake
-    COMMENT "Embedding ${symbol}")
+    COMMENT "Embedding ${symbol}"
+    VERBATIM)
   set(${out_var} ${out} PARENT_SCOPE)
 endfunction()
 

@@ -1,0 +1,225 @@
+// Sheets, cells and the grid they live in.
+#include "sheet/book.h"
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+#include "sheet/calc/coerce.h"
+#include "sheet/errors.h"
+#include "sheet/format/entry_rule.h"
+#include "sheet/format/number_text.h"
+#include "sheet/formula/printer.h"
+
+namespace pellavan::sheet {
+
+namespace {
+
+constexpr int kRowChunk = 16;  // grids grow by whole chunks, so that filling a sheet cell by
+constexpr int kColChunk = 8;   // cell does not move the cells every time
+
+int round_up(int n, int chunk, int limit) { return std::min(limit, (n + chunk - 1) / chunk * chunk); }
+
+}  // namespace
+
+Book::Book() : cells_(2) { cells_[kRefCell].value = Value::error(ErrorCode::kRef); }
+
+int Book::add_sheet(std::string_view name) {
+  if (name.empty()) throw BadCall("a sheet needs a name");
+  if (find_sheet(name)) throw BadCall("there is already a sheet named '" + std::string(name) + "'");
+  sheets_.emplace_back(std::string(name));
+  grids_.push_back(Grid{static_cast<std::uint32_t>(cells_.size()), 0, 0});
+  return sheet_count() - 1;
+}
+
+const Sheet& Book::sheet(int index) const {
+  if (index < 0 || index >= sheet_count()) throw BadCall("no sheet number " + std::to_string(index + 1));
+  return sheets_[index];
+}
+
+Sheet& Book::sheet(int index) { return const_cast<Sheet&>(std::as_const(*this).sheet(index)); }
+
+std::optional<int> Book::find_sheet(std::string_view name) const {
+  for (int i = 0; i < sheet_count(); ++i) {
+    if (compare_ignoring_case(sheets_[i].name(), name) == 0) return i;
+  }
+  return std::nullopt;
+}
+
+void Book::check(CellPos pos) const {
+  if (pos.sheet < 0 || pos.sheet >= sheet_count()) throw BadCall("no sheet number " + std::to_string(pos.sheet + 1));
+  if (!inside_sheet(pos.row, pos.col)) {
+    throw BadCall("no cell at row " + std::to_string(pos.row + 1) + ", column " + std::to_string(pos.col + 1));
+  }
+}
+
+std::string Book::cell_name(CellPos pos) const {
+  return quote_sheet_name(sheets_[pos.sheet].name()) + "!" + format_a1(pos.row, pos.col);
+}
+
+std::uint32_t Book::find_cell(CellPos pos) const {
+  const Grid& g = grids_[pos.sheet];
+  if (pos.row >= g.rows || pos.col >= g.cols) return kEmptyCell;
+  return g.base + static_cast<std::uint32_t>(pos.row * g.cols + pos.col);
+}
+
+std::uint32_t Book::cell_index(CellPos pos) {
+  const Grid& g = grids_[pos.sheet];
+  if (pos.row >= g.rows || pos.col >= g.cols) {
+    relayout(pos.sheet, round_up(std::max(g.rows, pos.row + 1), kRowChunk, kMaxRows),
+             round_up(std::max(g.cols, pos.col + 1), kColChunk, kMaxCols));
+  }
+  return find_cell(pos);
+}
+
+void Book::reserve(int sheet_index, int rows, int cols) {
+  check(CellPos{sheet_index, std::max(rows, 1) - 1, std::max(cols, 1) - 1});
+  const Grid& g = grids_[sheet_index];
+  if (rows > g.rows || cols > g.cols) relayout(sheet_index, std::max(rows, g.rows), std::max(cols, g.cols));
+}
+
+// Gives one sheet a new grid size and moves every cell to its place in the new array.
+void Book::relayout(int sheet_index, int rows, int cols) {
+  std::vector<Grid> grids = grids_;
+  grids[sheet_index].rows = rows;
+  grids[sheet_index].cols = cols;
+  std::uint64_t total = 2;
+  for (Grid& g : grids) {
+    g.base = static_cast<std::uint32_t>(total);
+    total += static_cast<std::uint64_t>(g.rows) * static_cast<std::uint64_t>(g.cols);
+  }
+  if (total > std::numeric_limits<std::uint32_t>::max()) throw BadCall("the book has too many cells");
+  std::vector<Cell> cells(static_cast<std::size_t>(total));
+  cells[kRefCell] = cells_[kRefCell];
+  for (std::size_t s = 0; s < grids.size(); ++s) {
+    const Grid& from = grids_[s];
+    const Grid& to = grids[s];
+    for (int r = 0; r < from.rows; ++r) {
+      const auto src = cells_.begin() + from.base + r * from.cols;
+      std::copy(src, src + from.cols, cells.begin() + to.base + r * to.cols);
+    }
+  }
+  cells_ = std::move(cells);
+  grids_ = std::move(grids);
+  for (FormulaCell& f : formulas_) {
+    if (f.live) f.cell = find_cell(f.pos);
+  }
+  structure_dirty_ = true;
+}
+
+void Book::drop_formula(Cell& cell) {
+  if (cell.formula == kNoFormula) return;
+  formulas_[cell.formula].live = false;
+  cell.formula = kNoFormula;
+  structure_dirty_ = true;
+}
+
+void Book::store_constant(CellPos pos, Value value) {
+  check(pos);
+  if (value.is_empty() && find_cell(pos) == kEmptyCell) return;
+  Cell& cell = cells_[cell_index(pos)];
+  drop_formula(cell);
+  cell.value = value;
+}
+
+void Book::set_cell_text(CellPos pos, std::string_view text) {
+  const EntryValue entry = apply_entry_rule(text);
+  switch (entry.kind) {
+    case EntryValue::Kind::kEmpty: store_constant(pos, Value()); return;
+    case EntryValue::Kind::kText: store_constant(pos, Value::text(pool_.intern(entry.text))); return;
+    case EntryValue::Kind::kNumber: store_constant(pos, Value::number(entry.number)); break;
+  }
+  Cell& cell = cells_[find_cell(pos)];
+  if (entry.is_date && styles_.get(cell.style).format.is_general()) {
+    Style dated = styles_.get(cell.style);
+    dated.format = NumberFormat::parse(kShortDateCode);
+    cell.style = styles_.intern(dated);
+  }
+}
+
+void Book::set_cell_value(CellPos pos, Value value) {
+  if (value.is_area()) throw BadCall("an area is no cell value");
+  if (value.is_number()) value = number_result(value.as_number());
+  store_constant(pos, value);
+}
+
+void Book::clear_cell(CellPos pos) { store_constant(pos, Value()); }
+
+void Book::set_cached_value(CellPos pos, Value value) {
+  check(pos);
+  const std::uint32_t i = find_cell(pos);
+  if (cells_[i].formula == kNoFormula) throw BadCall(cell_name(pos) + " holds no formula");
+  if (value.is_area()) throw BadCall("an area is no cell value");
+  cells_[i].value = value.is_number() ? number_result(value.as_number()) : value;
+}
+
+Value Book::cell_value(CellPos pos) const {
+  check(pos);
+  return cells_[find_cell(pos)].value;
+}
+
+CellKind Book::cell_kind(CellPos pos) const {
+  check(pos);
+  return cells_[find_cell(pos)].kind();
+}
+
+std::string Book::cell_text(CellPos pos) const {
+  const Value v = cell_value(pos);
+  switch (v.kind()) {
+    case ValueKind::kNumber: return plain_number_text(v.as_number());
+    case ValueKind::kText: return std::string(pool_.get(v.as_text()));
+    case ValueKind::kBoolean: return v.as_boolean() ? "TRUE" : "FALSE";
+    case ValueKind::kError: return std::string(error_text(v.as_error()));
+    default: return "";
+  }
+}
+
+std::optional<std::string> Book::cell_formula(CellPos pos) const {
+  check(pos);
+  const Cell& cell = cells_[find_cell(pos)];
+  if (cell.formula == kNoFormula) return std::nullopt;
+  return print_formula(shapes_[formulas_[cell.formula].shape].ast, pos,
+                       [this](int s) -> std::string_view { return sheets_[s].name(); });
+}
+
+StyleId Book::cell_style(CellPos pos) const {
+  check(pos);
+  return cells_[find_cell(pos)].style;
+}
+
+void Book::set_cell_style(CellPos pos, StyleId style) {
+  check(pos);
+  if (style >= styles_.size()) throw BadCall("no style " + std::to_string(style));
+  if (style == 0 && find_cell(pos) == kEmptyCell) return;
+  cells_[cell_index(pos)].style = style;
+}
+
+std::optional<RangePos> Book::used_range(int sheet_index) const {
+  check(CellPos{sheet_index, 0, 0});
+  const Grid& g = grids_[sheet_index];
+  std::optional<RangePos> used;
+  for (int r = 0; r < g.rows; ++r) {
+    for (int c = 0; c < g.cols; ++c) {
+      if (cells_[g.base + static_cast<std::uint32_t>(r * g.cols + c)].kind() == CellKind::kEmpty) continue;
+      if (!used) {
+        used = RangePos{sheet_index, r, c, r, c};
+        continue;
+      }
+      used->first_col = std::min(used->first_col, c);
+      used->last_col = std::max(used->last_col, c);
+      used->last_row = r;
+    }
+  }
+  return used;
+}
+
+std::size_t Book::formula_count() const {
+  return static_cast<std::size_t>(std::count_if(formulas_.begin(), formulas_.end(), [](const FormulaCell& f) { return f.live; }));
+}
+
+void Book::set_safe_seed(CellPos pos, double seed) {
+  check(pos);
+  seeds_[pos] = number_result(seed).is_number() ? seed : 0.0;
+}
+
+}  // namespace pellavan::sheet

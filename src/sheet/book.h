@@ -1,0 +1,191 @@
+#pragma once
+// A workbook: named sheets of cells, the formulas among them and their calculation.
+//
+// Positions are CellPos (0-based sheet index, row and column); BookControl offers the 1-based
+// calls of the spreadsheet control on top. Writing a cell computes nothing (manual calculation):
+// recalc() computes every formula. Formulas that read each other in a circle are solved by
+// iteration, pass after pass, under the book's CalcSettings.
+//
+// Errors come in three kinds, kept apart: a formula's error is a value (#DIV/0!...), never thrown;
+// a formula that does not parse is refused with FormulaRejected; a call naming no such sheet or
+// cell throws BadCall.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "sheet/address.h"
+#include "sheet/calc/eval_context.h"
+#include "sheet/calc/schedule.h"
+#include "sheet/cell.h"
+#include "sheet/format/date_serial.h"
+#include "sheet/formula/ast.h"
+#include "sheet/formula/code.h"
+#include "sheet/sheet.h"
+#include "sheet/string_pool.h"
+#include "sheet/style.h"
+
+namespace pellavan::sheet {
+
+struct CalcSettings {
+  int max_passes = 100;       // passes of the iteration per recalculation
+  double change_limit = 0.001;  // a number moving by more than this in a pass keeps it going
+};
+
+// How the iteration of circular groups went in the last recalculation.
+struct GroupReport {
+  CellPos first_cell;        // its first cell in sheet order
+  std::uint32_t cells = 0;
+  bool counter = false;      // a cell that only reads itself: does not hold the iteration going
+  int passes = 0;            // passes in which it was computed
+  double last_change = 0.0;  // largest change of a number in its last computed pass
+  std::uint32_t last_changed_cells = 0;  // cells that changed beyond the limit in that pass
+};
+
+struct RecalcReport {
+  int passes = 0;            // passes of the iteration (0 when the book has no circular group)
+  bool converged = true;     // stopped by the change limit, not by the pass cap
+  double last_change = 0.0;  // largest change of a counted number in the last pass
+  std::uint64_t formulas_computed = 0;
+  std::vector<GroupReport> groups;  // in the order the passes visit them
+};
+
+using FormulaShapeId = std::uint32_t;
+
+class Book {
+ public:
+  Book();
+
+  // ---- sheets ----
+  // Adds a sheet at the end and returns its index. Names are unique, ignoring case.
+  int add_sheet(std::string_view name);
+  int sheet_count() const { return static_cast<int>(sheets_.size()); }
+  const Sheet& sheet(int index) const;
+  Sheet& sheet(int index);
+  std::optional<int> find_sheet(std::string_view name) const;  // ignoring case
+
+  // ---- cells ----
+  // Text by the entry rule: "" empties the cell, number and m/d/y date texts become numbers, any
+  // other text stays text. Replaces a formula; the cell keeps its style (a date written into a
+  // cell of General format gets the short date format).
+  void set_cell_text(CellPos pos, std::string_view text);
+  // A constant as it is (a text Value must come from intern()). Replaces a formula.
+  void set_cell_value(CellPos pos, Value value);
+  // A formula without its leading "="; the cell's value becomes empty until the next recalc().
+  // Throws FormulaRejected, leaving the cell as it was, when the text does not parse.
+  void set_cell_formula(CellPos pos, std::string_view formula);
+  // The value a formula cell starts the next recalculation from (its cached result).
+  void set_cached_value(CellPos pos, Value value);
+  void clear_cell(CellPos pos);  // value and formula; the style stays
+
+  // The value as text: numbers as plain decimal text (never a display format), texts unchanged,
+  // "TRUE"/"FALSE", an error's text ("#DIV/0!"...), "" for an empty cell.
+  std::string cell_text(CellPos pos) const;
+  Value cell_value(CellPos pos) const;
+  CellKind cell_kind(CellPos pos) const;
+  // The formula as text without "=", or nullopt for a cell without one.
+  std::optional<std::string> cell_formula(CellPos pos) const;
+
+  TextId intern(std::string_view text) { return pool_.intern(text); }
+  std::string_view text_of(Value text_value) const { return pool_.get(text_value.as_text()); }
+
+  // ---- styles ----
+  StyleTable& styles() { return styles_; }
+  const StyleTable& styles() const { return styles_; }
+  StyleId cell_style(CellPos pos) const;
+  void set_cell_style(CellPos pos, StyleId style);
+  const Style& style_of(CellPos pos) const { return styles_.get(cell_style(pos)); }
+
+  // ---- formulas shared by many cells ----
+  // Parses a formula as written in `origin`; the shape serves every cell it is given to, its
+  // relative references moving with the cell (a range filled from its first cell).
+  FormulaShapeId parse_shape(CellPos origin, std::string_view formula);
+  void set_cell_shape(CellPos pos, FormulaShapeId shape);
+  std::size_t shape_count() const { return shapes_.size(); }
+
+  // ---- calculation ----
+  CalcSettings& settings() { return settings_; }
+  const CalcSettings& settings() const { return settings_; }
+  // Before a recalculation, a cell of a circular group that holds an error starts again from its
+  // safe seed (0 unless one is registered here).
+  void set_safe_seed(CellPos pos, double seed);
+  // The date TODAY() gives; the default is the machine's local date.
+  void set_clock(TodayFn clock) { clock_ = std::move(clock); }
+  void recalc();
+  const RecalcReport& last_recalc() const { return report_; }
+
+  // ---- looking around ----
+  // The smallest block holding every non-empty or formula cell, nullopt for an empty sheet.
+  std::optional<RangePos> used_range(int sheet) const;
+  std::size_t formula_count() const;
+  // Makes room for at least this many rows and columns on a sheet, so that a loader that knows
+  // the extent can avoid growing the grid cell by cell.
+  void reserve(int sheet, int rows, int cols);
+
+ private:
+  struct Grid {
+    std::uint32_t base = 0;  // index of cell A1 in cells_
+    int rows = 0;
+    int cols = 0;
+  };
+  struct FormulaShape {
+    Ast ast;
+    Code code;
+  };
+  struct FormulaCell {
+    CellPos pos;
+    FormulaShapeId shape = 0;
+    std::uint32_t cell = 0;   // index in cells_
+    std::uint32_t slots = 0;  // its slot-to-cell table starts at slot_cells_[slots]
+    std::uint32_t areas = 0;  // its areas start at areas_[areas]
+    bool live = true;
+  };
+
+  static constexpr std::uint32_t kEmptyCell = 0;  // an always empty cell
+  static constexpr std::uint32_t kRefCell = 1;    // an always #REF! cell, for references off the sheet
+
+  void check(CellPos pos) const;
+  std::string cell_name(CellPos pos) const;
+  // Index in cells_, or kEmptyCell for a cell beyond the grid.
+  std::uint32_t find_cell(CellPos pos) const;
+  std::uint32_t cell_index(CellPos pos);  // grows the grid when needed
+  void relayout(int sheet, int rows, int cols);
+  void drop_formula(Cell& cell);
+  void store_constant(CellPos pos, Value value);
+
+  // book_structure.cpp
+  void rebuild_structure();
+  void resolve_references(FormulaCell& f);
+  std::vector<std::uint32_t> precedents_of(const FormulaCell& f) const;
+
+  // book_recalc.cpp
+  Value compute(std::uint32_t formula);  // stores the new value, returns the one before
+  void apply_seeds();
+  void iterate();
+
+  std::vector<Sheet> sheets_;
+  std::vector<Grid> grids_;
+  std::vector<Cell> cells_;
+  StringPool pool_;
+  StyleTable styles_;
+
+  std::vector<FormulaShape> shapes_;
+  std::unordered_map<std::string, FormulaShapeId> shape_index_;
+  std::vector<FormulaCell> formulas_;
+  std::vector<std::uint32_t> slot_cells_;
+  std::vector<ResolvedArea> areas_;
+  bool structure_dirty_ = false;
+  Schedule schedule_;
+  std::vector<Value> stack_;
+
+  CalcSettings settings_;
+  std::unordered_map<CellPos, double> seeds_;
+  TodayFn clock_;
+  RecalcReport report_;
+  EvalContext context_;
+};
+
+}  // namespace pellavan::sheet

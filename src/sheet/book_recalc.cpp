@@ -1,0 +1,139 @@
+// Recalculation: plain formulas once in dependency order, circular groups by iteration.
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "sheet/book.h"
+#include "sheet/calc/interpreter.h"
+
+namespace pellavan::sheet {
+
+namespace {
+
+// True when `now` differs from `old` by more than the limit: a number moving further, or any
+// change of kind, text, boolean or error. `delta` gets the move of a number.
+bool moved_beyond(Value old, Value now, double limit, double& delta) {
+  delta = 0.0;
+  if (old.is_number() && now.is_number()) {
+    delta = std::fabs(now.as_number() - old.as_number());
+    return delta > limit;
+  }
+  return !identical(old, now);
+}
+
+}  // namespace
+
+Value Book::compute(std::uint32_t formula) {
+  const FormulaCell& f = formulas_[formula];
+  context_.areas = areas_.data() + f.areas;
+  Value v = evaluate(shapes_[f.shape].code, slot_cells_.data() + f.slots, context_, stack_.data());
+  if (v.is_text()) v = Value::text(pool_.keep(v.as_text()));
+  pool_.clear_scratch();
+  ++report_.formulas_computed;
+  return std::exchange(cells_[f.cell].value, v);
+}
+
+void Book::apply_seeds() {
+  for (const LoopItem& item : schedule_.items) {
+    if (!item.circular) continue;
+    for (const std::uint32_t f : schedule_.cells(item)) {
+      Value& v = cells_[formulas_[f].cell].value;
+      if (!v.is_error()) continue;
+      const auto seed = seeds_.find(formulas_[f].pos);
+      v = Value::number(seed == seeds_.end() ? 0.0 : seed->second);
+    }
+  }
+}
+
+void Book::recalc() {
+  if (structure_dirty_) rebuild_structure();
+  report_ = RecalcReport{};
+  context_ = EvalContext{cells_.data(), nullptr, &pool_, today_serial(clock_)};
+  apply_seeds();
+  for (const std::uint32_t f : schedule_.before) compute(f);
+  iterate();
+  for (const std::uint32_t f : schedule_.after) compute(f);
+}
+
+// Each pass visits every item of the loop region in order. The iteration ends after the first pass
+// in which no cell of a circular group moved beyond the limit, pass counters (cells circular only
+// through themselves) not counting; when a counter that the loop reads did move in that pass, one
+// more such pass must confirm it, since formulas that test the counter may still take another
+// branch at its next value. Otherwise it ends at the pass cap. An item whose last computation changed nothing, and
+// whose inputs have not changed since, is skipped: computing it again would give the same values.
+void Book::iterate() {
+  const std::vector<LoopItem>& items = schedule_.items;
+  if (items.empty()) return;
+  std::vector<int> computed_in(items.size(), 0);  // pass of the item's last computation
+  std::vector<int> changed_in(items.size(), 0);   // pass of its last change of any size
+  std::vector<int> report_of(items.size(), -1);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (!items[i].circular) continue;
+    report_of[i] = static_cast<int>(report_.groups.size());
+    const auto cells = schedule_.cells(items[i]);
+    GroupReport group;
+    group.first_cell = formulas_[*std::min_element(cells.begin(), cells.end())].pos;
+    group.cells = static_cast<std::uint32_t>(cells.size());
+    group.counter = items[i].counter;
+    report_.groups.push_back(group);
+  }
+
+  const double limit = settings_.change_limit;
+  bool moving = true;
+  bool confirming = false;
+  int pass = 0;
+  while (pass < settings_.max_passes) {
+    ++pass;
+    moving = false;
+    bool counter_moved = false;
+    double largest = 0.0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      const LoopItem& item = items[i];
+      if (computed_in[i] > 0 && changed_in[i] < computed_in[i]) {
+        const auto inputs = schedule_.inputs(item);
+        const bool inputs_settled = std::all_of(inputs.begin(), inputs.end(), [&](std::uint32_t j) {
+          return changed_in[j] <= computed_in[i];
+        });
+        if (inputs_settled) continue;
+      }
+      bool changed = false;
+      double item_largest = 0.0;
+      std::uint32_t beyond = 0;
+      for (const std::uint32_t f : schedule_.cells(item)) {
+        const Value old = compute(f);
+        const Value now = cells_[formulas_[f].cell].value;
+        if (identical(old, now)) continue;
+        changed = true;
+        double delta = 0.0;
+        if (moved_beyond(old, now, limit, delta)) ++beyond;
+        item_largest = std::max(item_largest, delta);
+      }
+      computed_in[i] = pass;
+      if (changed) changed_in[i] = pass;
+      if (item.counted()) {
+        moving = moving || beyond > 0;
+        largest = std::max(largest, item_largest);
+      } else if (item.counter && item.read_in_loop) {
+        counter_moved = counter_moved || changed;
+      }
+      if (report_of[i] >= 0) {
+        GroupReport& group = report_.groups[static_cast<std::size_t>(report_of[i])];
+        ++group.passes;
+        group.last_change = item_largest;
+        group.last_changed_cells = beyond;
+      }
+    }
+    report_.last_change = largest;
+    if (moving) {
+      confirming = false;
+    } else if (counter_moved && !confirming) {
+      confirming = true;
+    } else {
+      break;
+    }
+  }
+  report_.passes = pass;
+  report_.converged = !moving;
+}
+
+}  // namespace pellavan::sheet

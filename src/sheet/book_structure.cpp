@@ -1,0 +1,109 @@
+// Formulas: their shapes, the cells that hold them, and the dependency structure built from them.
+#include <algorithm>
+
+#include "sheet/book.h"
+#include "sheet/errors.h"
+#include "sheet/formula/compiler.h"
+#include "sheet/formula/parser.h"
+
+namespace pellavan::sheet {
+
+FormulaShapeId Book::parse_shape(CellPos origin, std::string_view formula) {
+  check(origin);
+  ParseContext context{origin, [this](std::string_view name) { return find_sheet(name); }};
+  ParseResult parsed = parse_formula(formula, context);
+  if (auto* error = std::get_if<ParseError>(&parsed)) {
+    throw FormulaRejected(cell_name(origin), error->position, error->message);
+  }
+  Ast& ast = std::get<Ast>(parsed);
+  std::string key = ast.shape_key();
+  if (auto it = shape_index_.find(key); it != shape_index_.end()) return it->second;
+  Code code = compile_formula(ast, pool_);
+  if (code.max_stack > stack_.size()) stack_.resize(code.max_stack);
+  shapes_.push_back(FormulaShape{std::move(ast), std::move(code)});
+  const auto id = static_cast<FormulaShapeId>(shapes_.size() - 1);
+  shape_index_.emplace(std::move(key), id);
+  return id;
+}
+
+void Book::set_cell_shape(CellPos pos, FormulaShapeId shape) {
+  check(pos);
+  if (shape >= shapes_.size()) throw BadCall("no formula shape " + std::to_string(shape));
+  const std::uint32_t index = cell_index(pos);
+  Cell& cell = cells_[index];
+  cell.value = Value();
+  // The same formula entered again reads the same cells: the structure stands.
+  if (cell.formula != kNoFormula && formulas_[cell.formula].shape == shape) return;
+  drop_formula(cell);
+  cell.formula = static_cast<FormulaId>(formulas_.size());
+  formulas_.push_back(FormulaCell{pos, shape, index, 0, 0, true});
+  structure_dirty_ = true;
+}
+
+void Book::set_cell_formula(CellPos pos, std::string_view formula) { set_cell_shape(pos, parse_shape(pos, formula)); }
+
+void Book::resolve_references(FormulaCell& f) {
+  const Code& code = shapes_[f.shape].code;
+  f.slots = static_cast<std::uint32_t>(slot_cells_.size());
+  for (const CellRef& ref : code.cell_slots) {
+    const auto target = ref.to_abs(f.pos);
+    slot_cells_.push_back(target ? find_cell(*target) : kRefCell);
+  }
+  f.areas = static_cast<std::uint32_t>(areas_.size());
+  for (const RangeRef& ref : code.area_slots) {
+    const auto range = ref.to_abs(f.pos);
+    ResolvedArea area;
+    if (!range) {
+      area.valid = false;
+    } else {
+      const Grid& g = grids_[range->sheet];
+      const int rows = std::min(range->last_row + 1, g.rows) - range->first_row;
+      const int cols = std::min(range->last_col + 1, g.cols) - range->first_col;
+      if (rows > 0 && cols > 0) {
+        area.first = g.base + static_cast<std::uint32_t>(range->first_row * g.cols + range->first_col);
+        area.rows = static_cast<std::uint32_t>(rows);
+        area.cols = static_cast<std::uint32_t>(cols);
+        area.stride = static_cast<std::uint32_t>(g.cols);
+      }
+    }
+    areas_.push_back(area);
+  }
+}
+
+std::vector<std::uint32_t> Book::precedents_of(const FormulaCell& f) const {
+  std::vector<std::uint32_t> out;
+  const Code& code = shapes_[f.shape].code;
+  for (std::size_t i = 0; i < code.cell_slots.size(); ++i) {
+    const FormulaId g = cells_[slot_cells_[f.slots + i]].formula;
+    if (g != kNoFormula) out.push_back(g);
+  }
+  for (std::size_t i = 0; i < code.area_slots.size(); ++i) {
+    const ResolvedArea& a = areas_[f.areas + i];
+    for (std::uint32_t r = 0; r < a.rows; ++r) {
+      for (std::uint32_t c = 0; c < a.cols; ++c) {
+        const FormulaId g = cells_[a.first + r * a.stride + c].formula;
+        if (g != kNoFormula) out.push_back(g);
+      }
+    }
+  }
+  return out;
+}
+
+// Drops removed formulas, numbers the rest in sheet order (sheet, row, column), resolves every
+// reference to a cell index and works out the order of calculation.
+void Book::rebuild_structure() {
+  std::erase_if(formulas_, [](const FormulaCell& f) { return !f.live; });
+  std::sort(formulas_.begin(), formulas_.end(), [](const FormulaCell& a, const FormulaCell& b) { return a.pos < b.pos; });
+  slot_cells_.clear();
+  areas_.clear();
+  for (std::size_t i = 0; i < formulas_.size(); ++i) {
+    cells_[formulas_[i].cell].formula = static_cast<FormulaId>(i);
+    resolve_references(formulas_[i]);
+  }
+  std::vector<std::vector<std::uint32_t>> precedents(formulas_.size());
+  for (std::size_t i = 0; i < formulas_.size(); ++i) precedents[i] = precedents_of(formulas_[i]);
+  schedule_ = build_schedule(DependencyGraph(std::move(precedents)));
+  structure_dirty_ = false;
+}
+
+}  // namespace pellavan::sheet

@@ -1,0 +1,123 @@
+#include "sheet/book_text.h"
+
+#include <algorithm>
+
+#include "sheet/errors.h"
+#include "sheet/text/sheet_text_reader.h"
+#include "sheet/text/text_line.h"
+
+namespace pellavan::sheet {
+
+namespace {
+
+const EmbeddedFile* lookup(std::span<const EmbeddedFile> files, std::string_view name) {
+  const auto it = std::find_if(files.begin(), files.end(), [&](const EmbeddedFile& f) { return f.name == name; });
+  return it == files.end() ? nullptr : &*it;
+}
+
+std::string_view find_file(std::span<const EmbeddedFile> files, const TextLine& line, std::string_view name) {
+  const EmbeddedFile* file = lookup(files, name);
+  if (!file) line.fail("no file named '" + std::string(name) + "'");
+  return file->content;
+}
+
+// The cell or range a sheet line writes, if it writes one.
+std::optional<RangePos> written_range(const TextLine& line) {
+  const std::size_t at = line.word_is(0, "override") ? 1 : 0;
+  if (at >= line.size() || line[at].kind != LineToken::Kind::kWord) return std::nullopt;
+  return parse_a1_range(line[at].text);
+}
+
+void read_sheet(Book& book, int sheet, std::string_view file, std::string_view content) {
+  int rows = 0, cols = 0;
+  for_each_line(file, content, [&](const TextLine& line) {
+    if (const auto range = written_range(line)) {
+      rows = std::max(rows, range->last_row + 1);
+      cols = std::max(cols, range->last_col + 1);
+    }
+  });
+  if (rows > 0) book.reserve(sheet, rows, cols);
+  SheetTextReader reader(book, sheet);
+  for_each_line(file, content, [&](const TextLine& line) {
+    if (!reader.read(line)) line.fail("unknown line '" + line[0].text + "'");
+  });
+  reader.finish();
+}
+
+std::string quoted_name(const TextLine& line, std::size_t i) {
+  if (i >= line.size() || line[i].kind != LineToken::Kind::kQuoted) line.fail("expected a \"sheet name\"");
+  return line[i].text;
+}
+
+}  // namespace
+
+Book load_book(std::span<const EmbeddedFile> files, std::string_view book_file) {
+  Book book;
+  struct Pending {
+    int sheet;
+    std::string file;
+    int line;
+  };
+  std::vector<Pending> sheet_files, value_files;
+  const EmbeddedFile* book_text = lookup(files, book_file);
+  if (!book_text) throw BookFileError("no book file named '" + std::string(book_file) + "'");
+  for_each_line(book_file, book_text->content, [&](const TextLine& line) {
+    if (line.word_is(0, "passes")) {
+      const int passes = line.integer_at(1, "the most passes");
+      if (passes < 1) line.fail("passes must be at least 1");
+      book.settings().max_passes = passes;
+    } else if (line.word_is(0, "limit")) {
+      const double limit = line.number_at(1, "the change limit");
+      if (limit < 0) line.fail("the change limit cannot be negative");
+      book.settings().change_limit = limit;
+    } else if (line.word_is(0, "sheet")) {
+      const int number = line.integer_at(1, "the sheet number");
+      if (number != book.sheet_count() + 1) {
+        line.fail("sheet number " + std::to_string(number) + " where " + std::to_string(book.sheet_count() + 1) +
+                  " comes next");
+      }
+      try {
+        book.add_sheet(quoted_name(line, 2));
+      } catch (const BadCall& e) {
+        line.fail(e.what());
+      }
+      if (line.size() > 3) sheet_files.push_back(Pending{number - 1, line.word(3, "the sheet file"), line.number});
+    } else if (line.word_is(0, "values")) {
+      const auto sheet = book.find_sheet(quoted_name(line, 1));
+      if (!sheet) line.fail("no sheet named '" + line[1].text + "' (name the sheets first)");
+      value_files.push_back(Pending{*sheet, line.word(2, "the values file"), line.number});
+    } else {
+      line.fail("unknown line '" + line[0].text + "'");
+    }
+  });
+  for (const Pending& p : sheet_files) {
+    const TextLine at{book_file, p.line, {}};
+    read_sheet(book, p.sheet, p.file, find_file(files, at, p.file));
+  }
+  for (const Pending& p : value_files) {
+    const TextLine at{book_file, p.line, {}};
+    apply_values(book, p.sheet, p.file, find_file(files, at, p.file));
+  }
+  return book;
+}
+
+void apply_values(Book& book, int sheet, std::string_view file_name, std::string_view content) {
+  for_each_line(file_name, content, [&](const TextLine& line) {
+    const RangePos range = line.range_at(0, sheet);
+    const std::size_t values = line.size() - 1;
+    if (values != 1 && values != range.cell_count()) {
+      line.fail(line[0].text + " has " + std::to_string(range.cell_count()) + " cells but the line gives " +
+                std::to_string(values) + " values");
+    }
+    std::size_t k = 0;
+    for (int r = range.first_row; r <= range.last_row; ++r) {
+      for (int c = range.first_col; c <= range.last_col; ++c, ++k) {
+        const CellPos pos{sheet, r, c};
+        if (book.cell_kind(pos) != CellKind::kFormula) line.fail(format_a1(r, c) + " holds no formula");
+        book.set_cached_value(pos, line.constant_at(values == 1 ? 1 : 1 + k, book));
+      }
+    }
+  });
+}
+
+}  // namespace pellavan::sheet

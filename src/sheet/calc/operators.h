@@ -1,0 +1,42 @@
+#pragma once
+// The formula operators on values. Errors pass through, the left operand's first.
+
+#include "sheet/calc/coerce.h"
+#include "sheet/formula/code.h"
+#include "sheet/string_pool.h"
+#include "sheet/value.h"
+
+namespace pellavan::sheet {
+
+// x ^ y as spreadsheets define it: 0^0 and roots of negatives are #NUM!, 0^-n is #DIV/0!.
+Value power(double x, double y);
+
+// Op is one of kAdd, kSub, kMul, kDiv, kPow.
+Value arithmetic(Op op, Value a, Value b, const StringPool& pool);
+Value negation(Value a, const StringPool& pool);
+Value concatenation(Value a, Value b, StringPool& pool);
+// Op is one of kEq ... kGe.
+Value comparison(Op op, Value a, Value b, const StringPool& pool);
+
+inline Value number_arithmetic(Op op, double x, double y) {
+  switch (op) {
+    case Op::kAdd: return number_result(x + y);
+    case Op::kSub: return number_result(x - y);
+    case Op::kMul: return number_result(x * y);
+    case Op::kDiv: return y == 0.0 ? Value::error(ErrorCode::kDiv0) : number_result(x / y);
+    default: return power(x, y);
+  }
+}
+
+inline bool ordering_holds(Op op, int order) {
+  switch (op) {
+    case Op::kEq: return order == 0;
+    case Op::kNe: return order != 0;
+    case Op::kLt: return order < 0;
+    case Op::kLe: return order <= 0;
+    case Op::kGt: return order > 0;
+    default: return order >= 0;
+  }
+}
+
+}  // namespace pellavan::sheet

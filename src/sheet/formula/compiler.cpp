@@ -1,0 +1,134 @@
+#include "sheet/formula/compiler.h"
+
+#include <algorithm>
+
+#include "sheet/functions/registry.h"
+
+namespace pellavan::sheet {
+
+namespace {
+
+class Compiler {
+ public:
+  Compiler(const Ast& ast, StringPool& pool) : ast_(ast), pool_(pool) {}
+
+  Code run() {
+    expression(ast_.root());
+    return std::move(code_);
+  }
+
+ private:
+  void emit(Op op, std::uint32_t arg = 0, int stack_change = 1, std::uint8_t argc = 0) {
+    code_.instrs.push_back(Instr{op, argc, 0, arg});
+    depth_ += stack_change;
+    code_.max_stack = std::max(code_.max_stack, static_cast<std::uint32_t>(depth_));
+  }
+
+  std::uint32_t here() const { return static_cast<std::uint32_t>(code_.instrs.size()); }
+
+  void constant(Value v) {
+    auto it = std::find_if(code_.constants.begin(), code_.constants.end(), [&](Value c) { return identical(c, v); });
+    if (it == code_.constants.end()) it = code_.constants.insert(it, v);
+    emit(Op::kConst, static_cast<std::uint32_t>(it - code_.constants.begin()));
+  }
+
+  template <class Slot>
+  static std::uint32_t slot_of(std::vector<Slot>& slots, const Slot& s) {
+    auto it = std::find(slots.begin(), slots.end(), s);
+    if (it == slots.end()) it = slots.insert(it, s);
+    return static_cast<std::uint32_t>(it - slots.begin());
+  }
+
+  void expression(std::uint32_t index) {
+    const AstNode& n = ast_.node(index);
+    switch (n.kind) {
+      case NodeKind::kNumber: constant(Value::number(n.number)); break;
+      case NodeKind::kText: constant(Value::text(pool_.intern(ast_.texts[n.index]))); break;
+      case NodeKind::kBoolean: constant(Value::boolean(n.index != 0)); break;
+      case NodeKind::kRef: emit(Op::kRef, slot_of(code_.cell_slots, ast_.refs[n.index])); break;
+      case NodeKind::kArea: emit(Op::kArea, slot_of(code_.area_slots, ast_.areas[n.index])); break;
+      case NodeKind::kParen: expression(ast_.child(n, 0)); break;
+      case NodeKind::kNegate:
+        expression(ast_.child(n, 0));
+        emit(Op::kNegate, 0, 0);
+        break;
+      case NodeKind::kBinary:
+        expression(ast_.child(n, 0));
+        expression(ast_.child(n, 1));
+        emit(binary_op(n.op), 0, -1);
+        break;
+      case NodeKind::kCall:
+        if (n.function == if_function_id()) {
+          if_call(n);
+        } else {
+          call(n);
+        }
+        break;
+    }
+  }
+
+  static Op binary_op(BinaryOp op) {
+    switch (op) {
+      case BinaryOp::kAdd: return Op::kAdd;
+      case BinaryOp::kSub: return Op::kSub;
+      case BinaryOp::kMul: return Op::kMul;
+      case BinaryOp::kDiv: return Op::kDiv;
+      case BinaryOp::kPow: return Op::kPow;
+      case BinaryOp::kConcat: return Op::kConcat;
+      case BinaryOp::kEq: return Op::kEq;
+      case BinaryOp::kNe: return Op::kNe;
+      case BinaryOp::kLt: return Op::kLt;
+      case BinaryOp::kLe: return Op::kLe;
+      case BinaryOp::kGt: return Op::kGt;
+      case BinaryOp::kGe: return Op::kGe;
+    }
+    return Op::kAdd;
+  }
+
+  // cond; BRANCH else,end; then; JUMP end; else: (else-branch or FALSE); end:
+  void if_call(const AstNode& n) {
+    expression(ast_.child(n, 0));
+    const std::uint32_t branch = here();
+    emit(Op::kBranch, 0, -1);
+    expression(ast_.child(n, 1));
+    const std::uint32_t jump = here();
+    emit(Op::kJump, 0, 0);
+    depth_ -= 1;  // the else branch starts from the depth before the then branch
+    code_.instrs[branch].arg = here();
+    if (n.child_count == 3) {
+      expression(ast_.child(n, 2));
+    } else {
+      constant(Value::boolean(false));
+    }
+    code_.instrs[jump].arg = here();
+    code_.instrs[branch].aux = static_cast<std::uint16_t>(here());
+  }
+
+  void call(const AstNode& n) {
+    const FunctionSpec& spec = function_spec(n.function);
+    for (std::uint32_t k = 0; k < n.child_count; ++k) {
+      const std::uint32_t arg = ast_.child(n, k);
+      const AstNode& a = ast_.node(arg);
+      if (a.kind == NodeKind::kRef && accepts_areas(spec.kind_of(k))) {
+        // A reference handed to SUM, MIN... is read like an area: its text or empty cell is skipped.
+        const CellRef& r = ast_.refs[a.index];
+        emit(Op::kArea, slot_of(code_.area_slots, RangeRef{r, r}));
+      } else {
+        expression(arg);
+      }
+    }
+    emit(Op::kCall, n.function, 1 - static_cast<int>(n.child_count), static_cast<std::uint8_t>(n.child_count));
+    code_.is_volatile = code_.is_volatile || spec.is_volatile;
+  }
+
+  const Ast& ast_;
+  StringPool& pool_;
+  Code code_;
+  int depth_ = 0;
+};
+
+}  // namespace
+
+Code compile_formula(const Ast& ast, StringPool& pool) { return Compiler(ast, pool).run(); }
+
+}  // namespace pellavan::sheet

@@ -1,0 +1,339 @@
+#include "sheet/text/sheet_text_reader.h"
+
+#include <charconv>
+#include <map>
+
+#include "sheet/errors.h"
+
+namespace pellavan::sheet {
+
+namespace {
+
+// What a sheet holds, for the "expect" lines.
+std::string measure(const Book& book, int sheet, std::string_view what) {
+  const auto used = book.used_range(sheet);
+  if (what == "used") return used ? format_a1_range(*used) : "nothing";
+  std::size_t count = 0;
+  if (used) {
+    for (int r = used->first_row; r <= used->last_row; ++r) {
+      for (int c = used->first_col; c <= used->last_col; ++c) {
+        const CellPos pos{sheet, r, c};
+        const CellKind kind = book.cell_kind(pos);
+        const Value v = book.cell_value(pos);
+        if ((what == "formulas" && kind == CellKind::kFormula) ||
+            (what == "texts" && kind == CellKind::kConstant && v.is_text()) ||
+            (what == "numbers" && kind == CellKind::kConstant && v.is_number())) {
+          ++count;
+        }
+      }
+    }
+  }
+  return std::to_string(count);
+}
+
+}  // namespace
+
+Colour colour_at(const TextLine& line, std::size_t i) {
+  const std::string& w = line.word(i, "a colour (RRGGBB)");
+  std::uint32_t rgb = 0;
+  const auto [end, ec] = std::from_chars(w.data(), w.data() + w.size(), rgb, 16);
+  if (w.size() != 6 || ec != std::errc() || end != w.data() + w.size()) line.fail("'" + w + "' is no colour (RRGGBB)");
+  return Colour{rgb};
+}
+
+bool SheetTextReader::read(const TextLine& line) {
+  const std::string& keyword = line[0].text;
+  if (line[0].kind != LineToken::Kind::kWord) line.fail("a line starts with a cell or a keyword");
+  if (keyword == "override") {
+    cells(line, 1, true);
+  } else if (keyword == "format") {
+    format(line);
+  } else if (keyword == "font") {
+    font(line);
+  } else if (keyword == "align") {
+    align(line);
+  } else if (keyword == "border") {
+    border(line);
+  } else if (keyword == "fill") {
+    fill(line);
+  } else if (keyword == "width" || keyword == "height") {
+    size(line, keyword == "width");
+  } else if (keyword == "hide") {
+    hide(line);
+  } else if (keyword == "printarea") {
+    if (line.size() != 2) line.fail("printarea takes one range");
+    book_.sheet(sheet_).set_print_area(line.range_at(1, sheet_));
+  } else if (keyword == "page") {
+    page(line);
+  } else if (keyword == "seed") {
+    if (line.size() != 3) line.fail("seed takes a cell and a number");
+    book_.set_safe_seed(line.cell_at(1, sheet_), line.number_at(2, "the seed"));
+  } else if (keyword == "expect") {
+    expect(line);
+  } else if (parse_a1_range(keyword)) {
+    cells(line, 0, false);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void SheetTextReader::claim(const TextLine& line, CellPos pos, bool is_override) {
+  const auto [it, first_time] = written_.emplace(pos, line.number);
+  const std::string name = format_a1(pos.row, pos.col);
+  if (first_time && is_override) line.fail("override of " + name + ", which no earlier line wrote");
+  if (!first_time && !is_override) {
+    line.fail(name + " written twice (first on line " + std::to_string(it->second) + "); mark the later one 'override'");
+  }
+  it->second = line.number;
+}
+
+// RANGE =formula, or RANGE value..., one value for every cell or one for all.
+void SheetTextReader::cells(const TextLine& line, std::size_t first, bool is_override) {
+  const RangePos range = line.range_at(first, sheet_);
+  if (line.size() <= first + 1) line.fail("no value for " + line[first].text);
+  const std::size_t values = line.size() - first - 1;
+  std::vector<CellPos> targets;
+  targets.reserve(range.cell_count());
+  for (int r = range.first_row; r <= range.last_row; ++r) {
+    for (int c = range.first_col; c <= range.last_col; ++c) targets.push_back(CellPos{sheet_, r, c});
+  }
+  for (const CellPos& pos : targets) claim(line, pos, is_override);
+
+  if (line[first + 1].kind == LineToken::Kind::kFormula) {
+    FormulaShapeId shape = 0;
+    try {
+      shape = book_.parse_shape(targets.front(), line[first + 1].text);
+    } catch (const FormulaRejected& e) {
+      line.fail(e.what());
+    }
+    for (const CellPos& pos : targets) book_.set_cell_shape(pos, shape);
+    return;
+  }
+  if (values != 1 && values != targets.size()) {
+    line.fail(line[first].text + " has " + std::to_string(targets.size()) + " cells but the line gives " +
+              std::to_string(values) + " values");
+  }
+  for (std::size_t k = 0; k < targets.size(); ++k) {
+    book_.set_cell_value(targets[k], line.constant_at(first + 1 + (values == 1 ? 0 : k), book_));
+  }
+}
+
+// Changes the style of every cell of the range; cells that shared a style share the new one.
+template <class Change>
+void SheetTextReader::restyle(const RangePos& range, Change&& change) {
+  std::map<StyleId, StyleId> done;
+  for (int r = range.first_row; r <= range.last_row; ++r) {
+    for (int c = range.first_col; c <= range.last_col; ++c) {
+      const CellPos pos{sheet_, r, c};
+      const StyleId old = book_.cell_style(pos);
+      auto it = done.find(old);
+      if (it == done.end()) {
+        Style style = book_.styles().get(old);
+        change(style, pos);
+        it = done.emplace(old, book_.styles().intern(style)).first;
+      }
+      book_.set_cell_style(pos, it->second);
+    }
+  }
+}
+
+void SheetTextReader::format(const TextLine& line) {
+  if (line.size() != 3 || line[2].kind != LineToken::Kind::kQuoted) line.fail("format takes a range and a \"code\"");
+  const NumberFormat fmt = NumberFormat::parse(line[2].text);
+  restyle(line.range_at(1, sheet_), [&](Style& s, CellPos) { s.format = fmt; });
+}
+
+void SheetTextReader::font(const TextLine& line) {
+  const RangePos range = line.range_at(1, sheet_);
+  Font changes;
+  bool bold = false, italic = false, underline = false, has_size = false, has_name = false, has_colour = false;
+  for (std::size_t i = 2; i < line.size(); ++i) {
+    if (line.word_is(i, "bold")) {
+      bold = true;
+    } else if (line.word_is(i, "italic")) {
+      italic = true;
+    } else if (line.word_is(i, "underline")) {
+      underline = true;
+    } else if (line.word_is(i, "size")) {
+      changes.size = line.number_at(++i, "the font size");
+      has_size = true;
+    } else if (line.word_is(i, "name")) {
+      if (++i >= line.size() || line[i].kind != LineToken::Kind::kQuoted) line.fail("name takes a \"font name\"");
+      changes.name = line[i].text;
+      has_name = true;
+    } else if (line.word_is(i, "colour")) {
+      changes.colour = colour_at(line, ++i);
+      has_colour = true;
+    } else {
+      line.fail("unknown font attribute '" + line[i].text + "'");
+    }
+  }
+  restyle(range, [&](Style& s, CellPos) {
+    s.font.bold = s.font.bold || bold;
+    s.font.italic = s.font.italic || italic;
+    s.font.underline = s.font.underline || underline;
+    if (has_size) s.font.size = changes.size;
+    if (has_name) s.font.name = changes.name;
+    if (has_colour) s.font.colour = changes.colour;
+  });
+}
+
+void SheetTextReader::align(const TextLine& line) {
+  const RangePos range = line.range_at(1, sheet_);
+  std::optional<HAlign> h;
+  std::optional<VAlign> v;
+  bool wrap = false;
+  static const std::map<std::string, HAlign, std::less<>> kHorizontal = {
+      {"general", HAlign::kGeneral}, {"left", HAlign::kLeft}, {"center", HAlign::kCenter}, {"right", HAlign::kRight}};
+  static const std::map<std::string, VAlign, std::less<>> kVertical = {
+      {"bottom", VAlign::kBottom}, {"middle", VAlign::kCenter}, {"top", VAlign::kTop}};
+  for (std::size_t i = 2; i < line.size(); ++i) {
+    const std::string& w = line.word(i, "an alignment");
+    if (auto it = kHorizontal.find(w); it != kHorizontal.end()) {
+      h = it->second;
+    } else if (auto jt = kVertical.find(w); jt != kVertical.end()) {
+      v = jt->second;
+    } else if (w == "wrap") {
+      wrap = true;
+    } else {
+      line.fail("unknown alignment '" + w + "'");
+    }
+  }
+  restyle(range, [&](Style& s, CellPos) {
+    if (h) s.horizontal = *h;
+    if (v) s.vertical = *v;
+    s.wrap = s.wrap || wrap;
+  });
+}
+
+// border RANGE sides... [thin|medium|thick|double] [colour RRGGBB]; sides are left, right, top,
+// bottom (of every cell), box (the outline of the range) and all (every side of every cell).
+void SheetTextReader::border(const TextLine& line) {
+  const RangePos range = line.range_at(1, sheet_);
+  static const std::map<std::string, BorderLine, std::less<>> kLines = {
+      {"thin", BorderLine::kThin}, {"medium", BorderLine::kMedium}, {"thick", BorderLine::kThick},
+      {"double", BorderLine::kDouble}, {"none", BorderLine::kNone}};
+  Border pen{BorderLine::kThin, Colour{}};
+  bool sides[4] = {false, false, false, false};
+  bool box = false;
+  for (std::size_t i = 2; i < line.size(); ++i) {
+    const std::string& w = line.word(i, "a border side or line");
+    if (auto it = kLines.find(w); it != kLines.end()) {
+      pen.line = it->second;
+    } else if (w == "colour") {
+      pen.colour = colour_at(line, ++i);
+    } else if (w == "left" || w == "right" || w == "top" || w == "bottom") {
+      sides[w == "left" ? 0 : w == "right" ? 1 : w == "top" ? 2 : 3] = true;
+    } else if (w == "all") {
+      sides[0] = sides[1] = sides[2] = sides[3] = true;
+    } else if (w == "box") {
+      box = true;
+    } else {
+      line.fail("unknown border word '" + w + "'");
+    }
+  }
+  restyle(range, [&](Style& s, CellPos p) {
+    const bool outline[4] = {p.col == range.first_col, p.col == range.last_col, p.row == range.first_row,
+                             p.row == range.last_row};
+    for (int k = 0; k < 4; ++k) {
+      if (sides[k] || (box && outline[k])) s.borders[static_cast<std::size_t>(k)] = pen;
+    }
+  });
+}
+
+void SheetTextReader::fill(const TextLine& line) {
+  if (line.size() != 3) line.fail("fill takes a range and a colour");
+  const Colour colour = colour_at(line, 2);
+  restyle(line.range_at(1, sheet_), [&](Style& s, CellPos) { s.fill = colour; });
+}
+
+// "A" or "A:C" for columns, "5" or "1:3" for rows: 0-based first and last.
+std::pair<int, int> SheetTextReader::span_at(const TextLine& line, std::size_t i, bool columns) const {
+  const std::string& w = line.word(i, columns ? "columns (A or A:C)" : "rows (5 or 1:3)");
+  const auto colon = w.find(':');
+  auto one = [&](std::string_view part) -> int {
+    if (columns) {
+      const auto col = column_from_name(part);
+      if (!col) line.fail("'" + std::string(part) + "' is no column");
+      return *col;
+    }
+    int row = 0;
+    const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), row);
+    if (ec != std::errc() || end != part.data() + part.size() || row < 1 || row > kMaxRows) {
+      line.fail("'" + std::string(part) + "' is no row");
+    }
+    return row - 1;
+  };
+  const std::string_view text = w;
+  const int first = one(text.substr(0, colon));
+  const int last = colon == std::string_view::npos ? first : one(text.substr(colon + 1));
+  return {std::min(first, last), std::max(first, last)};
+}
+
+void SheetTextReader::size(const TextLine& line, bool columns) {
+  if (line.size() != 3) line.fail(std::string(columns ? "width" : "height") + " takes a span and a size");
+  Sheet& sheet = book_.sheet(sheet_);
+  const double value = line.number_at(2, "the size");
+  if (value < 0) line.fail("a size cannot be negative");
+  if (line.word_is(1, "default")) {
+    columns ? sheet.set_default_column_width(value) : sheet.set_default_row_height(value);
+    return;
+  }
+  const auto [first, last] = span_at(line, 1, columns);
+  for (int i = first; i <= last; ++i) columns ? sheet.set_column_width(i, value) : sheet.set_row_height(i, value);
+}
+
+void SheetTextReader::hide(const TextLine& line) {
+  const bool columns = line.word_is(1, "columns");
+  if (line.size() != 3 || (!columns && !line.word_is(1, "rows"))) line.fail("hide takes 'columns A:C' or 'rows 3:4'");
+  const auto [first, last] = span_at(line, 2, columns);
+  Sheet& sheet = book_.sheet(sheet_);
+  for (int i = first; i <= last; ++i) columns ? sheet.set_column_hidden(i, true) : sheet.set_row_hidden(i, true);
+}
+
+// page [portrait|landscape] [margins L R T B] [scale N] [fit WIDE TALL] [blackwhite]
+void SheetTextReader::page(const TextLine& line) {
+  PageSetup& page = book_.sheet(sheet_).page_setup();
+  for (std::size_t i = 1; i < line.size(); ++i) {
+    if (line.word_is(i, "portrait") || line.word_is(i, "landscape")) {
+      page.landscape = line.word_is(i, "landscape");
+    } else if (line.word_is(i, "margins")) {
+      page.margin_left = line.number_at(++i, "the left margin");
+      page.margin_right = line.number_at(++i, "the right margin");
+      page.margin_top = line.number_at(++i, "the top margin");
+      page.margin_bottom = line.number_at(++i, "the bottom margin");
+    } else if (line.word_is(i, "scale")) {
+      page.scale_percent = line.integer_at(++i, "the scale");
+    } else if (line.word_is(i, "fit")) {
+      page.fit_pages_wide = line.integer_at(++i, "pages wide");
+      page.fit_pages_tall = line.integer_at(++i, "pages tall");
+    } else if (line.word_is(i, "blackwhite")) {
+      page.black_and_white = true;
+    } else {
+      line.fail("unknown page setting '" + line[i].text + "'");
+    }
+  }
+}
+
+// expect formulas N | texts N | numbers N | used A1:K34
+void SheetTextReader::expect(const TextLine& line) {
+  if (line.size() != 3) line.fail("expect takes what and how many");
+  const std::string& what = line.word(1, "what to expect");
+  if (what != "formulas" && what != "texts" && what != "numbers" && what != "used") {
+    line.fail("expect formulas, texts, numbers or used, not '" + what + "'");
+  }
+  expectations_.push_back(Expectation{what, line.word(2, "the expected count"), std::string(line.file), line.number});
+}
+
+void SheetTextReader::finish() const {
+  for (const Expectation& e : expectations_) {
+    const std::string found = measure(book_, sheet_, e.what);
+    if (found != e.wanted) {
+      throw BookFileError(e.file + ":" + std::to_string(e.line) + ": expected " + e.what + " " + e.wanted +
+                          ", the sheet has " + found);
+    }
+  }
+}
+
+}  // namespace pellavan::sheet

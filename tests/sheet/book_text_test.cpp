@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "sheet/book_text.h"
+#include "sheet/errors.h"
+
+namespace pellavan::sheet {
+namespace {
+
+const char* const kBook = "passes 25\nlimit 1.0\nsheet 1 \"main\" main.sheet\n";
+
+Book load(std::string book_text, std::string sheet_text, std::string values_text = "") {
+  const std::vector<EmbeddedFile> files = {
+      {"book.txt", book_text}, {"main.sheet", sheet_text}, {"main.values", values_text}};
+  return load_book(files, "book.txt");
+}
+
+// The message of the BookFileError that loading gives, or "" when it loads.
+std::string load_error(std::string book_text, std::string sheet_text, std::string values_text = "") {
+  try {
+    load(std::move(book_text), std::move(sheet_text), std::move(values_text));
+  } catch (const BookFileError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+CellPos at(const char* a1) { return *parse_a1(a1); }
+
+TEST(BookTextTest, ReadsCellsRangesAndSettings) {
+  Book book = load(kBook,
+                   "# a comment\n"
+                   "A2 \"city, state\"   # and a trailing one\n"
+                   "B3 6\n"
+                   "C2:C4 112 107 102\n"
+                   "A28:A31 3\n"
+                   "B4 TRUE\n"
+                   "B5 #DIV/0!\n"
+                   "B6 \"say \"\"hi\"\"\"\n"
+                   "E2:E4 =IF(C2>110,\"#\",C2*$B$3)  # the formula ends before this comment\n");
+  book.recalc();
+  EXPECT_EQ(book.settings().max_passes, 25);
+  EXPECT_EQ(book.settings().change_limit, 1.0);
+  EXPECT_EQ(book.sheet(0).name(), "main");
+  EXPECT_EQ(book.cell_text(at("A2")), "city, state");
+  EXPECT_EQ(book.cell_text(at("C3")), "107");
+  EXPECT_EQ(book.cell_text(at("A30")), "3");
+  EXPECT_EQ(book.cell_text(at("B4")), "TRUE");
+  EXPECT_EQ(book.cell_text(at("B5")), "#DIV/0!");
+  EXPECT_EQ(book.cell_text(at("B6")), "say \"hi\"");
+  EXPECT_EQ(book.cell_formula(at("E3")), "IF(C3>110,\"#\",C3*$B$3)");
+  EXPECT_EQ(book.cell_text(at("E2")), "#");
+  EXPECT_EQ(book.cell_text(at("E4")), "612");
+}
+
+TEST(BookTextTest, ReadsLooksAndPrinting) {
+  Book book = load(kBook,
+                   "C11:C12 1 2\n"
+                   "format C11:C40 \"#,##0\"\n"
+                   "font A1:B1 bold italic size 12 name \"Times\" colour FF0000\n"
+                   "align A1 center top wrap\n"
+                   "border A1:B2 box medium\n"
+                   "fill B2 FFFF99\n"
+                   "width A:C 10\n"
+                   "width default 9\n"
+                   "height 2 15\n"
+                   "hide columns D:E\n"
+                   "hide rows 40\n"
+                   "printarea B1:O48\n"
+                   "page landscape margins 0.5 0.5 0.75 0.75 fit 1 1 blackwhite\n");
+  const Style& c11 = book.style_of(at("C11"));
+  EXPECT_EQ(c11.format.code(), "#,##0");
+  EXPECT_EQ(book.style_of(at("C40")).format.code(), "#,##0");
+  const Style& a1 = book.style_of(at("A1"));
+  EXPECT_TRUE(a1.font.bold && a1.font.italic);
+  EXPECT_EQ(a1.font.size, 12);
+  EXPECT_EQ(a1.font.name, "Times");
+  EXPECT_EQ(a1.font.colour.rgb, 0xFF0000u);
+  EXPECT_EQ(a1.horizontal, HAlign::kCenter);
+  EXPECT_EQ(a1.vertical, VAlign::kTop);
+  EXPECT_TRUE(a1.wrap);
+  EXPECT_EQ(a1.border(Side::kLeft).line, BorderLine::kMedium);
+  EXPECT_EQ(a1.border(Side::kTop).line, BorderLine::kMedium);
+  EXPECT_EQ(a1.border(Side::kRight).line, BorderLine::kNone);  // inside the box
+  EXPECT_EQ(book.style_of(at("B2")).border(Side::kBottom).line, BorderLine::kMedium);
+  EXPECT_EQ(book.style_of(at("B2")).fill, (Colour{0xFFFF99}));
+  const Sheet& s = book.sheet(0);
+  EXPECT_EQ(s.column_width(2), 10);
+  EXPECT_EQ(s.column_width(3), 9);
+  EXPECT_EQ(s.row_height(1), 15);
+  EXPECT_EQ(s.row_height(0), 12.75);
+  EXPECT_TRUE(s.column_hidden(3) && s.column_hidden(4) && !s.column_hidden(5));
+  EXPECT_TRUE(s.row_hidden(39));
+  ASSERT_TRUE(s.print_area());
+  EXPECT_EQ(format_a1_range(*s.print_area()), "B1:O48");
+  EXPECT_TRUE(s.page_setup().landscape);
+  EXPECT_EQ(s.page_setup().margin_top, 0.75);
+  EXPECT_EQ(s.page_setup().fit_pages_wide, 1);
+  EXPECT_TRUE(s.page_setup().black_and_white);
+}
+
+TEST(BookTextTest, FaultsNameFileAndLine) {
+  struct Row {
+    const char* name;
+    std::string book;
+    std::string sheet;
+    std::string values;
+    const char* message;
+  };
+  const std::string values_book = std::string(kBook) + "values \"main\" main.values\n";
+  const Row rows[] = {
+      {"written twice", kBook, "B3 6\n\nB3 7\n", "", "main.sheet:3: B3 written twice (first on line 1)"},
+      {"twice in a range", kBook, "B3 6\nB1:B4 0\n", "", "main.sheet:2: B3 written twice"},
+      {"override of nothing", kBook, "override B3 7\n", "", "main.sheet:1: override of B3, which no earlier line"},
+      {"unknown line", kBook, "B3 6\nwidht A 3\n", "", "main.sheet:2: unknown line 'widht'"},
+      {"value count", kBook, "D2:D5 1 2 3\n", "", "main.sheet:1: D2:D5 has 4 cells but the line gives 3 values"},
+      {"unquoted text", kBook, "A2 city\n", "", "main.sheet:1: 'city' is no number: write texts in quotes"},
+      {"bad formula", kBook, "B1 5\nE2:E31 =IF(D2=0,0\n", "",
+       "main.sheet:2: formula in main!E2 rejected at position 10"},
+      {"unclosed text", kBook, "A2 \"city\n", "", "main.sheet:1: text without its closing quote"},
+      {"expectation", kBook, "B3 6\nB4 =B3\nexpect formulas 2\n", "",
+       "main.sheet:3: expected formulas 2, the sheet has 1"},
+      {"used range", kBook, "B3 6\nexpect used A1:K34\n", "", "main.sheet:2: expected used A1:K34, the sheet has B3"},
+      {"missing file", "sheet 1 \"main\" nowhere.sheet\n", "", "", "book.txt:1: no file named 'nowhere.sheet'"},
+      {"sheet order", "sheet 2 \"main\" main.sheet\n", "", "", "book.txt:1: sheet number 2 where 1 comes next"},
+      {"same name", "sheet 1 \"main\"\nsheet 2 \"MAIN\"\n", "", "", "book.txt:2: there is already a sheet named"},
+      {"bad setting", "passes many\n", "", "", "book.txt:1: expected the most passes as a number"},
+      {"values on a constant", values_book, "B3 6\n", "B3 7\n", "main.values:1: B3 holds no formula"},
+      {"bad colour", kBook, "fill A1 yellow\n", "", "main.sheet:1: 'yellow' is no colour"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    const std::string error = load_error(r.book, r.sheet, r.values);
+    EXPECT_NE(error.find(r.message), std::string::npos) << error;
+  }
+}
+
+TEST(BookTextTest, OverrideReplacesAnEarlierLine) {
+  Book book = load(kBook, "B1:B4 1\noverride B3 7\n");
+  EXPECT_EQ(book.cell_text(at("B3")), "7");
+}
+
+TEST(BookTextTest, ValuesFileGivesFormulaCellsTheirStartingValues) {
+  Book book = load(std::string(kBook) + "values \"main\" main.values\n",
+                   "A1 =(A1+10)/2\nA2:A3 =A1*2\nexpect formulas 3\n", "A1 6\nA2:A3 #DIV/0! 4\n");
+  EXPECT_EQ(book.cell_text(at("A1")), "6");
+  EXPECT_EQ(book.cell_text(at("A2")), "#DIV/0!");
+  EXPECT_EQ(book.cell_text(at("A3")), "4");
+  book.settings().max_passes = 1;
+  book.recalc();
+  EXPECT_EQ(book.cell_text(at("A1")), "8");  // one pass from the cached 6
+  EXPECT_EQ(book.cell_text(at("A3")), "32");  // A3 reads A2, its relative reference moved
+}
+
+TEST(BookTextTest, SeedLinesRegisterSafeSeeds) {
+  Book book = load(kBook, "seed A1 3\nA1 =A1+B1\nB1 \"x\"\n");
+  book.recalc();
+  EXPECT_EQ(book.cell_text(at("A1")), "#VALUE!");
+  book.set_cell_text(at("B1"), "0");
+  book.recalc();
+  EXPECT_EQ(book.cell_text(at("A1")), "3");
+}
+
+}  // namespace
+}  // namespace pellavan::sheet
