@@ -93,6 +93,7 @@ void MainWindow::Form_Activate() {
   if (state_.StartupForm) state_.StartupForm->close();
   load_logo();
   clock_timer_.start();
+  Timer2_Timer();  // the time at once, not a second later
   QDir::setCurrent(QString::fromStdString(state_.program_folder().string()));
   state_.model.data_files.RecNo = 1;
   Show_Summary();

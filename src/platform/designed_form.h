@@ -11,6 +11,7 @@
 //   - the tab order and the views a control shows in.
 // Windows look controls up by their design names and connect their handlers to them; the
 // hovered/focused signals carry the control's name for handlers that do more than the help line.
+// The design's control table must outlive the form (a constexpr array at namespace scope).
 
 #include <QString>
 #include <QWidget>
