@@ -222,6 +222,40 @@ TEST_F(ProjectFilesTest, ClosingAfterACancelledOrFailedSaveKeepsTheProject) {
   EXPECT_EQ(ends, 1);
 }
 
+TEST_F(ProjectFilesTest, SaveAsProposesTheLastNameAndReportsAFailedWrite) {
+  MainWindow& w = new_project();
+  dialog_answers.push_back(std::nullopt);  // cancelled: nothing happens
+  w.menus().action("mnuSaveAs")->trigger();
+  ASSERT_EQ(dialogs.size(), 1u);
+  EXPECT_EQ(dialogs[0].file_name, "untitled.pvn");
+  EXPECT_TRUE(messages.empty());
+
+  save_as_new_file(w, project_path("first.pvn"));
+  dialog_answers.push_back(project_path("missing/second.pvn"));
+  w.menus().action("mnuSaveAs")->trigger();
+  EXPECT_EQ(dialogs.back().file_name, "first.pvn");
+  EXPECT_TRUE(was_shown(QStringLiteral("General Error # %1 has occurred").arg(ENOENT)));
+  EXPECT_EQ(state->ProjectFileTitle, "first.pvn");
+
+  dialog_answers.push_back(project_path("second.pvn"));
+  w.menus().action("mnuSaveAs")->trigger();
+  EXPECT_EQ(state->ProjectFileTitle, "second.pvn");
+  EXPECT_TRUE(std::filesystem::exists(file("second.pvn")));
+}
+
+TEST_F(ProjectFilesTest, NewDoesNotReplaceAProjectWhoseSaveWasCancelled) {
+  MainWindow& w = new_project();
+  w.form().option("opGeoB3")->click();
+  state->model.ProjectRec.Project_Title = "Unsaved work";
+  answers[testing::kSaveQuestion] = MessageResult::Yes;
+  w.SSCOMMAND1_Click();  // the save dialog is cancelled
+  EXPECT_EQ(state->model.ProjectRec.Project_Title.trimmed(), "Unsaved work");
+  EXPECT_TRUE(w.form().option("opGeoB3")->isChecked());
+  w.SSCOMMAND2_Click();  // Open asks the same and stops the same way
+  EXPECT_EQ(state->model.ProjectRec.Project_Title.trimmed(), "Unsaved work");
+  EXPECT_EQ(dialogs.size(), 2u);  // two save dialogs, no open dialog
+}
+
 TEST_F(ProjectFilesTest, ClosingTheStartViewAsksNothing) {
   MainWindow& w = loaded_window();
   w.close();
