@@ -18,6 +18,7 @@
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "model/catalogue/catalogue_fixture.h"
+#include "model/project/project_files_fixture.h"
 #include "model/records/geo_unit_rec.h"
 #include "model/records/loop_rec.h"
 #include "model/records/t_unit_rec.h"
@@ -59,23 +60,7 @@ inline model::ProjectRec default_project() {
   return r;
 }
 
-inline model::DealerRec default_dealer() {
-  model::DealerRec d;
-  d.FileTag = "KX2";
-  d.Name = "Acme Heating";
-  d.Address = "1 Main St";
-  d.City = "Springfield";
-  d.State = "IL";
-  d.Zip = "62701";
-  d.Phone = "555-0100";
-  d.Fax = "555-0101";
-  d.CellPhone = "555-0102";
-  d.Email = "info@acme.example";
-  d.Contact = "Pat";
-  for (auto* option : {&d.MetricMode, &d.UseDegF, &d.UseBtuh, &d.UseFeet, &d.GasGJ}) *option = "0";
-  d.HideInactive = 0;
-  return d;
-}
+inline model::DealerRec default_dealer() { return model::testing::sample_dealer(); }
 
 // A stand-in for a window that a later part of the program adds.
 class StandInWindow : public QDialog {

@@ -6,23 +6,12 @@
 namespace pellavan::model {
 namespace {
 
+// The shared sample with some options set and a reserved field in use.
 DealerRec sample_dealer() {
-  DealerRec d;
-  d.FileTag = "KX2";
+  DealerRec d = testing::sample_dealer();
   d.Name = "  Acme Heating  ";
-  d.Address = "1 Main St";
-  d.City = "Springfield";
-  d.State = "IL";
-  d.Zip = "62701";
-  d.Phone = "555-0100";
-  d.Fax = "555-0101";
-  d.CellPhone = "555-0102";
-  d.Email = "info@acme.example";
-  d.Contact = "Pat";
   d.MetricMode = "1";
-  d.UseDegF = "0";
   d.UseBtuh = "1";
-  d.UseFeet = "0";
   d.GasGJ = "1";
   d.HideInactive = 1;
   d.Spare10 = "reserved";

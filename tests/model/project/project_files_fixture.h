@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/catalogue/catalogue_fixture.h"
+#include "model/records/dealer_rec.h"
 #include "model/records/project_rec.h"
 
 namespace pellavan::model::testing {
@@ -47,6 +48,25 @@ inline ProjectRec sample_project(std::string_view title = "Smith Residence") {
   rec.GeoT_UnitId = 3;
   rec.Loads_DhwTemp = 140;
   return rec;
+}
+
+// A settings file's record with every detail filled, imperial options, discontinued units shown.
+inline DealerRec sample_dealer() {
+  DealerRec d;
+  d.FileTag = "KX2";
+  d.Name = "Acme Heating";
+  d.Address = "1 Main St";
+  d.City = "Springfield";
+  d.State = "IL";
+  d.Zip = "62701";
+  d.Phone = "555-0100";
+  d.Fax = "555-0101";
+  d.CellPhone = "555-0102";
+  d.Email = "info@acme.example";
+  d.Contact = "Pat";
+  for (auto* option : {&d.MetricMode, &d.UseDegF, &d.UseBtuh, &d.UseFeet, &d.GasGJ}) *option = "0";
+  d.HideInactive = 0;
+  return d;
 }
 
 }  // namespace pellavan::model::testing
