@@ -34,7 +34,10 @@ std::error_code write_file_replacing(const std::filesystem::path& target,
                                      std::span<const std::uint8_t> bytes) {
   namespace fs = std::filesystem;
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  // Built by appending: a concatenation here trips a false -Wrestrict warning of GCC 12.
+  std::string name(".");
+  name.append(target.filename().string()).append(".XXXXXX");
+  std::string pattern = (folder / name).string();
   const int fd = ::mkstemp(pattern.data());
   if (fd < 0) return last_error();
   const fs::path temp(pattern);
