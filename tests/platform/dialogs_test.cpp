@@ -97,7 +97,8 @@ TEST(FileDialogsTest, HookAnswersInsteadOfTheDialog) {
     return std::optional<QString>("/tmp/x.pvn");
   });
   const auto chosen = run_file_dialog(
-      nullptr, {FileDialogRequest::Mode::kSave, {}, "Icons(*.pvn)|*.pvn", "Untitled.pvn", "pvn"});
+      nullptr,
+      {FileDialogRequest::Mode::kSave, {}, "Icons(*.pvn)|*.pvn", "Untitled.pvn", "pvn", "/tmp"});
   set_file_dialog_hook(previous);
   EXPECT_EQ(chosen, QString("/tmp/x.pvn"));
   EXPECT_EQ(seen.file_name, "Untitled.pvn");
