@@ -80,7 +80,11 @@ int main(int argc, char** argv) {
       dealer->btnSave_Click();
       return dealer->result();
     }
-    shoot(out, window.objectName());
+    const QString name = window.objectName();
+    shoot(out, name == QLatin1String("Form15")   ? QStringLiteral("01-disclaimer")
+               : name == QLatin1String("Form13") ? QStringLiteral("06-dealer-setup")
+               : name == QLatin1String("Form14") ? QStringLiteral("07-about")
+                                                 : name);
     window.hide();
     return static_cast<int>(window.objectName() == QLatin1String("Form15") ? QDialog::Accepted
                                                                             : QDialog::Rejected);
@@ -90,7 +94,7 @@ int main(int argc, char** argv) {
   app::Program program(QString::fromLocal8Bit(argv[1]).toStdString(),
                        lock.filePath(QStringLiteral("screenshots.lock")));
   if (!program.start()) return 1;
-  shoot(out, QStringLiteral("01-startup"));
+  shoot(out, QStringLiteral("00-startup"));
   program.Timer1_Timer();  // disclaimer (Form15), then the main window
   app::MainWindow& main = *program.main_window();
   shoot(out, QStringLiteral("02-start-view"));
