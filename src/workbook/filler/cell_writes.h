@@ -8,6 +8,7 @@
 // the cell either way.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "model/record/field_types.h"
@@ -16,37 +17,45 @@
 
 namespace pellavan::workbook {
 
+// A cell of the active sheet: an A1 address the Parts name, or a 1-based row and column.
+struct CellAt {
+  CellAt(int row_number, int col_number) : row(row_number), col(col_number) {}
+  CellAt(std::string_view a1);  // throws std::invalid_argument for a text that is no address
+  CellAt(const char* a1) : CellAt(std::string_view(a1)) {}
+  CellAt(const std::string& a1) : CellAt(std::string_view(a1)) {}
+  int row;
+  int col;
+};
+
 // SetCellText: the entry rule decides what the text becomes.
-void set_cell_text(FillContext& ctx, int row, int col, std::string_view text);
-void set_cell_text(FillContext& ctx, std::string_view a1, std::string_view text);
+void set_cell_text(FillContext& ctx, CellAt cell, std::string_view text);
 
 // The text stays text (UTF-8); "" empties the cell.
-void set_text_cell(FillContext& ctx, int row, int col, std::string_view text);
-void set_text_cell(FillContext& ctx, std::string_view a1, std::string_view text);
+void set_text_cell(FillContext& ctx, CellAt cell, std::string_view text);
 
 // A number or date field in its text form.
-inline void put(FillContext& ctx, std::string_view a1, model::Currency v) { set_cell_text(ctx, a1, currency_text(v)); }
-inline void put(FillContext& ctx, std::string_view a1, model::Int16 v) { set_cell_text(ctx, a1, integer_text(v)); }
-inline void put(FillContext& ctx, std::string_view a1, model::Int32 v) { set_cell_text(ctx, a1, integer_text(v)); }
-inline void put(FillContext& ctx, std::string_view a1, model::Single v) { set_cell_text(ctx, a1, single_text(v)); }
-inline void put(FillContext& ctx, std::string_view a1, model::Double v) { set_cell_text(ctx, a1, double_text(v)); }
-inline void put(FillContext& ctx, std::string_view a1, model::OleDate v) { set_cell_text(ctx, a1, date_text(v)); }
+inline void put(FillContext& ctx, CellAt cell, model::Currency v) { set_cell_text(ctx, cell, currency_text(v)); }
+inline void put(FillContext& ctx, CellAt cell, model::Int16 v) { set_cell_text(ctx, cell, integer_text(v)); }
+inline void put(FillContext& ctx, CellAt cell, model::Int32 v) { set_cell_text(ctx, cell, integer_text(v)); }
+inline void put(FillContext& ctx, CellAt cell, model::Single v) { set_cell_text(ctx, cell, single_text(v)); }
+inline void put(FillContext& ctx, CellAt cell, model::Double v) { set_cell_text(ctx, cell, double_text(v)); }
+inline void put(FillContext& ctx, CellAt cell, model::OleDate v) { set_cell_text(ctx, cell, date_text(v)); }
 
 // A text field, leading and trailing blanks removed; it stays text.
 template <std::size_t N>
-void put(FillContext& ctx, std::string_view a1, const model::Text<N>& v) {
-  set_text_cell(ctx, a1, trimmed_text(v));
+void put(FillContext& ctx, CellAt cell, const model::Text<N>& v) {
+  set_text_cell(ctx, cell, trimmed_text(v));
 }
 // A text field with all its characters as stored; it stays text.
 template <std::size_t N>
-void put_stored(FillContext& ctx, std::string_view a1, const model::Text<N>& v) {
-  set_text_cell(ctx, a1, stored_text(v));
+void put_stored(FillContext& ctx, CellAt cell, const model::Text<N>& v) {
+  set_text_cell(ctx, cell, stored_text(v));
 }
 
 // "1" when set, else the empty text: the unit and option flags the sheets test with =1.
-inline void put_flag(FillContext& ctx, std::string_view a1, bool set) { set_cell_text(ctx, a1, set ? "1" : ""); }
+inline void put_flag(FillContext& ctx, CellAt cell, bool set) { set_cell_text(ctx, cell, set ? "1" : ""); }
 
 // GetCellText of the active sheet read with Val: the leading number, 0 when there is none.
-double read_number(const FillContext& ctx, std::string_view a1);
+double read_number(const FillContext& ctx, CellAt cell);
 
 }  // namespace pellavan::workbook

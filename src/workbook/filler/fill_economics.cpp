@@ -1,7 +1,5 @@
 // Economics: up to three options of the project record, each written only when its switch is 1;
 // a later option goes to column L as soon as an earlier switch is not 0.
-#include <string>
-
 #include "workbook/filler/cell_writes.h"
 #include "workbook/filler/fill_steps.h"
 #include "workbook/report_sheets.h"
@@ -23,17 +21,19 @@ struct EconomicsOption {
   const model::Currency& value21;
 };
 
-void put_option(FillContext& ctx, const std::string& column, const EconomicsOption& o) {
-  put_stored(ctx, column + "9", o.text);
-  put(ctx, column + "11", o.value11);
-  put(ctx, column + "12", o.value12);
-  put(ctx, column + "15", o.value15);
-  put(ctx, column + "16", o.value16);
-  put(ctx, column + "17", o.value17);
-  put(ctx, column + "18", o.value18);
-  put(ctx, column + "19", o.value19);
-  put(ctx, column + "20", o.value20);
-  put(ctx, column + "21", o.value21);
+constexpr int kColumnH = 8, kColumnL = 12;
+
+void put_option(FillContext& ctx, int column, const EconomicsOption& o) {
+  put_stored(ctx, {9, column}, o.text);
+  put(ctx, {11, column}, o.value11);
+  put(ctx, {12, column}, o.value12);
+  put(ctx, {15, column}, o.value15);
+  put(ctx, {16, column}, o.value16);
+  put(ctx, {17, column}, o.value17);
+  put(ctx, {18, column}, o.value18);
+  put(ctx, {19, column}, o.value19);
+  put(ctx, {20, column}, o.value20);
+  put(ctx, {21, column}, o.value21);
 }
 
 }  // namespace
@@ -50,9 +50,9 @@ void fill_economics(FillContext& ctx) {
   const EconomicsOption option3{p.Econ_Text3,     p.Econ_Value11_3, p.Econ_Value12_3, p.Econ_Value15_3,
                                 p.Econ_Value16_3, p.Econ_Value17_3, p.Econ_Value18_3, p.Econ_Value19_3,
                                 p.Econ_Value20_3, p.Econ_Value21_3};
-  if (p.Econ_Flag1 == 1) put_option(ctx, "H", option1);
-  if (p.Econ_Flag2 == 1) put_option(ctx, p.Econ_Flag1 != 0 ? "L" : "H", option2);
-  if (p.Econ_Flag3 == 1) put_option(ctx, p.Econ_Flag1 != 0 || p.Econ_Flag2 != 0 ? "L" : "H", option3);
+  if (p.Econ_Flag1 == 1) put_option(ctx, kColumnH, option1);
+  if (p.Econ_Flag2 == 1) put_option(ctx, p.Econ_Flag1 != 0 ? kColumnL : kColumnH, option2);
+  if (p.Econ_Flag3 == 1) put_option(ctx, p.Econ_Flag1 != 0 || p.Econ_Flag2 != 0 ? kColumnL : kColumnH, option3);
 }
 
 }  // namespace pellavan::workbook

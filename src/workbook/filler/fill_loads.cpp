@@ -2,7 +2,6 @@
 // comparison columns, building inputs and the maker captions, in the order of the fill.
 #include <string>
 
-#include "sheet/address.h"
 #include "workbook/filler/cell_writes.h"
 #include "workbook/filler/fill_steps.h"
 #include "workbook/filler/loads_texts.h"
@@ -19,7 +18,8 @@ constexpr std::string_view kMakerUnitCaption = "Oskerby Unit";
 void put_climate_and_bins(FillContext& ctx) {
   const model::CityRec& city = ctx.model.CityRec;
   set_text_cell(ctx, "C2", trimmed_text(city.City) + ", " + trimmed_text(city.State));
-  for (int bin = 1; bin <= 30; ++bin) put(ctx, "D" + std::to_string(bin + 1), city.WeatherData(bin));
+  constexpr int kHours = 4, kNetLoad = 5, kDhwLoad = 6;  // columns D, E, F; bin b in row b + 1
+  for (int bin = 1; bin <= 30; ++bin) put(ctx, {bin + 1, kHours}, city.WeatherData(bin));
   put(ctx, "C3", city.WeatherData(31));  // heating design temperature
   put(ctx, "C4", city.WeatherData(32));  // cooling design temperature
   put(ctx, "C5", city.WeatherData(33));  // degree days
@@ -27,8 +27,8 @@ void put_climate_and_bins(FillContext& ctx) {
   put(ctx, "C7", city.WeatherData(37));  // annual surface swing
   put(ctx, "C8", city.WeatherData(38));  // phase lag
   for (int bin = 1; bin <= 30; ++bin) {
-    put(ctx, "E" + std::to_string(bin + 1), ctx.loads.BinNetLoad(bin));
-    put(ctx, "F" + std::to_string(bin + 1), ctx.loads.BinDhwLoad(bin));
+    put(ctx, {bin + 1, kNetLoad}, ctx.loads.BinNetLoad(bin));
+    put(ctx, {bin + 1, kDhwLoad}, ctx.loads.BinDhwLoad(bin));
   }
   put(ctx, "C19", ctx.loads.HtgCorr);
   put(ctx, "C20", ctx.loads.IntGains);
