@@ -1,12 +1,11 @@
 #include "wbdump/project_fill.h"
 
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
-#include <vector>
 
 #include "loads/building_load/building_load_book.h"
 #include "loads/calc/load_calculation.h"
+#include "model/project/file_conversion.h"
+#include "model/project/project_file.h"
 #include "sheet/book_control.h"
 #include "workbook/report_workbook_template.h"
 
@@ -14,17 +13,23 @@ namespace pellavan::wbdump {
 
 namespace {
 
+// The project as Open_Analysis takes it: read whole, refused unless tagged by a known version,
+// then brought to the current one.
 model::ProjectRec read_project(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error(path.string() + ": cannot be opened");
-  const std::vector<std::uint8_t> image{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (image.size() < model::ProjectRec::kFileSize)
-    throw std::runtime_error(path.string() + ": shorter than one project record");
-  const auto project = model::decode_record<model::ProjectRec>(image);
-  if (project.FileTag.str() != "KQ7")
-    throw std::runtime_error(path.string() + ": tagged \"" + project.FileTag.str() +
-                             "\", not a project of this version (KQ7)");
-  return project;
+  model::ProjectRead read = model::read_project_file(path);
+  switch (read.status) {
+    case model::ProjectReadStatus::kOk: break;
+    case model::ProjectReadStatus::kUnreadable: throw std::runtime_error(path.string() + ": cannot be read");
+    case model::ProjectReadStatus::kNewer:
+      throw std::runtime_error(path.string() + ": saved by a later version (tag \"" + read.tag + "\")");
+    case model::ProjectReadStatus::kDamaged:
+      throw std::runtime_error(path.string() + ": no project file (tag \"" + read.tag + "\")");
+    case model::ProjectReadStatus::kShort: throw std::runtime_error(path.string() + ": shorter than one project record");
+  }
+  model::DefaultZoom zoom;
+  model::take_report_zoom(read.record, zoom);
+  model::FileConversion(read.record, read.tag, zoom);
+  return read.record;
 }
 
 std::string status_note(loads::LoadCalcStatus status) {

@@ -21,8 +21,8 @@ struct ProjectFill {
   bool filled = false;
 };
 
-// Reads `project` (a ".pvn" file of this version) and fills against the Data folder in
-// `program_folder`. A file that is no project of this version throws std::runtime_error with
+// Reads `project` (a ".pvn" file; older versions are converted) and fills against the Data folder in
+// `program_folder`. A file that is no project the program could open throws std::runtime_error with
 // the reason; a missing data file ends the program after its message.
 ProjectFill fill_project(const std::filesystem::path& project, const std::filesystem::path& program_folder);
 
