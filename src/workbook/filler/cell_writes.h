@@ -29,9 +29,15 @@ struct CellAt {
 
 // SetCellText: the entry rule decides what the text becomes.
 void set_cell_text(FillContext& ctx, CellAt cell, std::string_view text);
+inline void set_cell_text(FillContext& ctx, int row, int col, std::string_view text) {
+  set_cell_text(ctx, CellAt(row, col), text);
+}
 
 // The text stays text (UTF-8); "" empties the cell.
 void set_text_cell(FillContext& ctx, CellAt cell, std::string_view text);
+inline void set_text_cell(FillContext& ctx, int row, int col, std::string_view text) {
+  set_text_cell(ctx, CellAt(row, col), text);
+}
 
 // A number or date field in its text form.
 inline void put(FillContext& ctx, CellAt cell, model::Currency v) { set_cell_text(ctx, cell, currency_text(v)); }
