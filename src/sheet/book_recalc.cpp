@@ -53,6 +53,7 @@ void Book::recalc() {
   for (const std::uint32_t f : schedule_.before) compute(f);
   iterate();
   for (const std::uint32_t f : schedule_.after) compute(f);
+  touch();
 }
 
 // Each pass visits every item of the loop region in order. The iteration ends after the first pass

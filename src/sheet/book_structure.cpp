@@ -32,6 +32,7 @@ void Book::set_cell_shape(CellPos pos, FormulaShapeId shape) {
   const std::uint32_t index = cell_index(pos);
   Cell& cell = cells_[index];
   cell.value = Value();
+  touch();
   // The same formula entered again reads the same cells: the structure stands.
   if (cell.formula != kNoFormula && formulas_[cell.formula].shape == shape) return;
   drop_formula(cell);
