@@ -146,7 +146,7 @@ class Book {
     CellPos pos;
     FormulaShapeId shape = 0;
     std::uint32_t cell = 0;   // index in cells_
-    std::uint32_t slots = 0;  // its slot-to-cell table starts at slot_cells_[slots]
+    std::uint32_t first_slot = 0;  // its slot-to-cell table starts at slot_cells_[first_slot]
     std::uint32_t areas = 0;  // its areas start at areas_[areas]
     bool live = true;
   };

@@ -26,7 +26,7 @@ bool moved_beyond(Value old, Value now, double limit, double& delta) {
 Value Book::compute(std::uint32_t formula) {
   const FormulaCell& f = formulas_[formula];
   context_.areas = areas_.data() + f.areas;
-  Value v = evaluate(shapes_[f.shape].code, slot_cells_.data() + f.slots, context_, stack_.data());
+  Value v = evaluate(shapes_[f.shape].code, slot_cells_.data() + f.first_slot, context_, stack_.data());
   if (v.is_text()) v = Value::text(pool_.keep(v.as_text()));
   pool_.clear_scratch();
   ++report_.formulas_computed;
