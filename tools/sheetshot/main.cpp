@@ -133,11 +133,9 @@ int main(int argc, char** argv) {
       control->use_printer(nullptr);
     }
     if (!o.png.empty()) {
-      control->resize(1280, 900);
+      control->resize(control->view().sizeHint());
       control->show();
       QApplication::processEvents();
-      const QSize wanted = control->view().viewport()->size();  // as large as the block, up to the screen
-      (void)wanted;
       if (!control->grab().save(QString::fromStdString(o.png), "PNG")) {
         std::fprintf(stderr, "pellavan-sheetshot: cannot write %s\n", o.png.c_str());
         return 1;

@@ -168,11 +168,25 @@ QPoint SheetView::block_origin() const {
   return QPoint(h.width() - state().scroll_x, h.height() - state().scroll_y);
 }
 
+QSize SheetView::sizeHint() const {
+  const GridGeometry g(book_->sheet(sheet_index()), state().block.range(sheet_index()), grid_metrics(*book_),
+                       state().zoom / 100.0, true);
+  const QSize h = headings();
+  const int tabs = has(Feature::kTabs) ? tabs_->sizeHint().height() : 0;
+  const int frame = 2 * frameWidth();
+  return QSize(std::min(1600, static_cast<int>(std::ceil(g.width())) + h.width() + frame),
+               std::min(1200, static_cast<int>(std::ceil(g.height())) + h.height() + tabs + frame));
+}
+
 void SheetView::update_scroll_bars() {
   const GridGeometry& g = geometry();
   const QSize h = headings();
-  const int room_w = std::max(0, viewport()->width() - h.width());
-  const int room_h = std::max(0, viewport()->height() - h.height());
+  // A block that fits the widget without scroll bars needs none.
+  const QSize whole = maximumViewportSize();
+  const bool fits = g.width() + h.width() <= whole.width() && g.height() + h.height() <= whole.height();
+  const QSize room_size = fits ? whole : viewport()->size();
+  const int room_w = std::max(0, room_size.width() - h.width());
+  const int room_h = std::max(0, room_size.height() - h.height());
   const int max_x = std::max(0, static_cast<int>(std::ceil(g.width())) - room_w);
   const int max_y = std::max(0, static_cast<int>(std::ceil(g.height())) - room_h);
   SheetViewState& s = state_mut();

@@ -59,6 +59,8 @@ class SheetView : public QAbstractScrollArea {
   const std::vector<DrawnText>& drawn_texts() const { return drawn_; }
   // Where the block's top-left corner lies in the viewport (after headings and scrolling).
   QPoint block_origin() const;
+  // The block with its headings and tabs, up to 1600 by 1200 pixels.
+  QSize sizeHint() const override;
 
  signals:
   void cellEdited(int row, int col);  // 1-based, after the user entered a cell
