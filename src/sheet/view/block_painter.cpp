@@ -167,18 +167,25 @@ void BlockPainter::paint_fills(QPainter& p, const Visible& v) {
   }
 }
 
+// No vertical line crosses a text that spills over its neighbours.
 void BlockPainter::paint_grid(QPainter& p, const Visible& v) {
   const double w = options_.whole_pixels ? 1.0 : options_.line_scale;
   const double left = geometry_.col_left(v.first_col), right = geometry_.col_right(v.last_col);
+  std::vector<bool> under_text(static_cast<std::size_t>(v.last_col - v.first_col + 1));
+  auto text = placed_.begin();  // placed row by row
   for (int r = v.first_row; r <= v.last_row; ++r) {
     if (!geometry_.row_shown(r)) continue;
     horizontal_line(p, geometry_.row_bottom(r), left, right, w, kGridColour);
+    std::fill(under_text.begin(), under_text.end(), false);
+    for (; text != placed_.end() && text->cell.row <= r; ++text) {
+      if (text->cell.row < r) continue;
+      for (int c = std::max(text->first_col, v.first_col); c < std::min(text->last_col, v.last_col + 1); ++c) {
+        under_text[static_cast<std::size_t>(c - v.first_col)] = true;
+      }
+    }
     for (int c = v.first_col; c <= v.last_col; ++c) {
-      if (!geometry_.col_shown(c)) continue;
-      const bool under_text = std::any_of(placed_.begin(), placed_.end(), [&](const Placed& t) {
-        return t.cell.row == r && t.first_col <= c && c < t.last_col;
-      });
-      if (!under_text) vertical_line(p, geometry_.col_right(c), geometry_.row_top(r), geometry_.row_bottom(r), w, kGridColour);
+      if (!geometry_.col_shown(c) || under_text[static_cast<std::size_t>(c - v.first_col)]) continue;
+      vertical_line(p, geometry_.col_right(c), geometry_.row_top(r), geometry_.row_bottom(r), w, kGridColour);
     }
   }
 }

@@ -57,6 +57,17 @@ TEST_F(RenderTest, TextsSpillOverEmptyNeighboursOnlyAndNumbersNever) {
   EXPECT_TRUE(marks) << "a number too wide for its column shows as # marks";
 }
 
+TEST_F(RenderTest, GridLinesStopWhereATextSpills) {
+  RenderOptions options;
+  options.grid_lines = true;
+  const RenderedBlock shown = render_block(book, 0, block, options);
+  auto grey = [](QColor c) { return c.red() == 0xC0 && c.green() == 0xC0 && c.blue() == 0xC0; };
+  const int x = cell("A4").right();  // the last pixel column of A, where its grid line lies
+  EXPECT_TRUE(grey(shown.image.pixelColor(x, cell("A3").top() + 1)));
+  EXPECT_FALSE(grey(shown.image.pixelColor(x, cell("A4").top() + 1))) << "A4's text runs on over B4";
+  EXPECT_TRUE(grey(shown.image.pixelColor(x, cell("A5").top() + 1))) << "A5's text stops at B5";
+}
+
 TEST_F(RenderTest, PixelsShowFillsRedNegativesBordersAndPictures) {
   const RenderedBlock shown = render_block(book, 0, block);
   const QRect fill = cell("D2");
