@@ -192,8 +192,9 @@ void BlockPainter::paint_grid(QPainter& p, const Visible& v) {
 
 void BlockPainter::paint_texts(QPainter& p) {
   for (const Placed& t : placed_) {
-    const double inset = geometry_.scale();
-    const QRectF text_rect = t.rect.adjusted(padding_, inset, -padding_, -inset);
+    // Bottom-aligned texts sit just above the cell's bottom edge, where its grid line lies.
+    const double lift = t.flags & Qt::AlignBottom ? std::min(1.0, geometry_.scale()) : 0.0;
+    const QRectF text_rect = t.rect.adjusted(padding_, 0, -padding_, -lift);
     p.save();
     p.setClipRect(t.rect, Qt::IntersectClip);
     p.setFont(*t.font);
