@@ -1,0 +1,85 @@
+// pellavan-reportshot: the shipped sample project's report pages on screen, one picture each,
+// as the reports window shows them, so that reviewers can look at their formats.
+//
+//   pellavan-reportshot [--metric] [--zoom PERCENT] [--out FOLDER]
+//
+// Pictures are named after the page and the unit system ("project_report_metric.png") and go
+// into FOLDER (build/screenshots by default). Run under Xvfb (xvfb-run) or on Qt's offscreen
+// platform; the Data folder is the build's.
+
+#include <QApplication>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "reportshot/sample_book.h"
+#include "sheet/view/spreadsheet_control.h"
+
+namespace {
+
+using namespace pellavan;
+
+struct Options {
+  bool metric = false;
+  int zoom = 100;
+  std::filesystem::path out = PELLAVAN_SCREENSHOT_FOLDER;
+};
+
+[[noreturn]] void usage(const std::string& why) {
+  std::fprintf(stderr, "pellavan-reportshot: %s\nusage: pellavan-reportshot [--metric] [--zoom PERCENT] [--out FOLDER]\n",
+               why.c_str());
+  std::exit(2);
+}
+
+Options read_options(int argc, char** argv) {
+  Options o;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--metric") {
+      o.metric = true;
+    } else if ((a == "--zoom" || a == "--out") && i + 1 < argc) {
+      const std::string v = argv[++i];
+      if (a == "--zoom") o.zoom = std::stoi(v);
+      else o.out = v;
+    } else {
+      usage("unknown option " + a);
+    }
+  }
+  return o;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const Options o = read_options(argc, argv);
+  try {
+    std::filesystem::create_directories(o.out);
+    sheet::view::SpreadsheetControl control;
+    control.hold_book(reportshot::filled_sample(PELLAVAN_BUILT_PROGRAM_FOLDER, o.metric));
+    for (const reportshot::ReportPage& page : reportshot::kReportPages) {
+      const sheet::RangePos block = reportshot::page_block(page, o.metric);
+      control.ActiveSheet(page.sheet);
+      sheet::view::set_read_only_list(control);
+      control.ViewFirstRow(block.first_row + 1);
+      control.ViewLastRow(block.last_row + 1);
+      control.ViewFirstCol(block.first_col + 1);
+      control.ViewLastCol(block.last_col + 1);
+      control.ViewZoom(o.zoom);
+      control.resize(control.view().sizeHint());
+      control.show();
+      QApplication::processEvents();
+      const std::filesystem::path file =
+          o.out / (std::string(page.file) + (o.metric ? "_metric" : "_imperial") + ".png");
+      if (!control.grab().save(QString::fromStdString(file.string()), "PNG")) {
+        std::fprintf(stderr, "pellavan-reportshot: cannot write %s\n", file.c_str());
+        return 1;
+      }
+      std::printf("%s\n", file.c_str());
+    }
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "pellavan-reportshot: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}

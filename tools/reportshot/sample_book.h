@@ -1,0 +1,20 @@
+#pragma once
+// The shipped sample project filled into the analysis workbook as the program fills it before
+// its reports, in the imperial or the metric unit system, and the blocks of its report pages.
+
+#include <filesystem>
+
+#include "reportshot/report_pages.h"
+#include "sheet/book.h"
+
+namespace pellavan::reportshot {
+
+// "Sample Project.pvn" of the Data folder in `program_folder` through the load calculation, the
+// filler and its recalculation; in metric display with the currency label "$ CND" when `metric`.
+// Throws std::runtime_error when the project cannot be filled.
+sheet::Book filled_sample(const std::filesystem::path& program_folder, bool metric);
+
+// The shown block of a page: rows 1 to its last row of the copy's columns, 0-based.
+sheet::RangePos page_block(const ReportPage& page, bool metric);
+
+}  // namespace pellavan::reportshot
