@@ -123,6 +123,20 @@ TEST_F(FillReportWorkbookTest, ResultsTooLargeForTheirFieldAreClampedAndNamed) {
   EXPECT_EQ(model.ProjectRec.Result_GeoB_WaterHeatingCost.raw(), 1000000000000000000);
 }
 
+TEST_F(FillReportWorkbookTest, TwoFillsInARowWriteTheSameCellsWithTheSameTexts) {
+  ASSERT_TRUE(Fill_ReportWorkbook(ctx).filled);
+  const std::vector<WrittenCell> first = trace;
+  trace.clear();
+  ASSERT_TRUE(Fill_ReportWorkbook(ctx).filled);
+  ASSERT_EQ(trace.size(), first.size());
+  for (std::size_t i = 0; i < first.size(); ++i) {
+    EXPECT_EQ(trace[i].sheet, first[i].sheet) << i;
+    EXPECT_EQ(trace[i].row, first[i].row) << i;
+    EXPECT_EQ(trace[i].col, first[i].col) << i;
+    EXPECT_EQ(trace[i].text, first[i].text) << i;
+  }
+}
+
 TEST_F(FillReportWorkbookTest, AFillThroughTheProgramsControlLeavesItOnFus) {
   sheet::BookControl control(book);
   FillContext through(model, loads, control);
