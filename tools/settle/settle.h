@@ -10,7 +10,7 @@ namespace pellavan::settle {
 
 struct SettleOptions {
   double change_limit = 1e-9;
-  int max_passes = 100000;
+  int max_passes = 10000;
 };
 
 // Every formula cell first holds an error, so that each cell of a circular group starts from

@@ -13,6 +13,8 @@ constexpr FillStep kFillSteps[] = {
     {"Loads", fill_loads},
     {"Rates", fill_rates},
 
+    {"GEO T", fill_geo_t},
+
     {"Economics", fill_economics},
 };
 
