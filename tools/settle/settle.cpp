@@ -21,6 +21,7 @@ void for_each_formula_cell(const sheet::Book& book, int sheet, Fn&& fn) {
 }
 
 std::string exact_number(double v) {
+  if (v == 0) v = 0.0;  // a negative zero would be read back as 0, and the two files would differ
   char buf[32];
   const auto res = std::to_chars(buf, buf + sizeof buf, v);
   return std::string(buf, res.ptr);
