@@ -12,7 +12,8 @@ namespace {
 constexpr FillStep kFillSteps[] = {
     {"Loads", fill_loads},
     {"Rates", fill_rates},
-
+    {"Geo A", fill_geo_a},
+    {"Geo B", fill_geo_b},
     {"GEO T", fill_geo_t},
 
     {"Economics", fill_economics},
