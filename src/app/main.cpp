@@ -1,24 +1,27 @@
 // Pellavan: compares heating and cooling systems for one building.
 
 #include <QApplication>
-#include <QMainWindow>
 #include <cstdlib>
 
+#include "app/program.h"
 #include "platform/fatal_exit.h"
 #include "platform/message_box.h"
+#include "platform/text_editing_keys.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(pellavan::platform::kAppTitle);
+  // The program ends through its own exit (end_run), never because for a moment no window is
+  // shown (the start-up window closes before the disclaimer appears).
+  QApplication::setQuitOnLastWindowClosed(false);
 
   pellavan::platform::set_fatal_handler([](const std::string& message) {
     pellavan::platform::message_box(nullptr, QString::fromLocal8Bit(message.c_str()));
     std::_Exit(1);
   });
+  pellavan::platform::keep_text_editing_keys();
 
-  QMainWindow window;
-  window.setWindowTitle(pellavan::platform::kAppTitle);
-  window.resize(800, 600);
-  window.show();
+  pellavan::app::Program program(QCoreApplication::applicationDirPath().toStdString());
+  if (!program.start()) return 0;
   return QApplication::exec();
 }

@@ -33,6 +33,17 @@ QMessageBox::StandardButtons to_qt(MessageButtons buttons) {
   return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton to_qt(MessageResult result) {
+  switch (result) {
+    case MessageResult::Cancel: return QMessageBox::Cancel;
+    case MessageResult::Retry: return QMessageBox::Retry;
+    case MessageResult::Yes: return QMessageBox::Yes;
+    case MessageResult::No: return QMessageBox::No;
+    case MessageResult::Ok: break;
+  }
+  return QMessageBox::Ok;
+}
+
 MessageResult from_qt(int button) {
   switch (button) {
     case QMessageBox::Cancel: return MessageResult::Cancel;
@@ -50,6 +61,7 @@ MessageHook set_message_hook(MessageHook h) { return std::exchange(hook(), std::
 MessageResult message_box(QWidget* parent, const MessageRequest& request) {
   if (hook()) return hook()(request);
   QMessageBox box(to_qt(request.icon), request.title, request.text, to_qt(request.buttons), parent);
+  if (request.default_button) box.setDefaultButton(to_qt(*request.default_button));
   return from_qt(box.exec());
 }
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -20,6 +21,7 @@ struct MessageRequest {
   QString title = kAppTitle;
   MessageIcon icon = MessageIcon::None;
   MessageButtons buttons = MessageButtons::Ok;
+  std::optional<MessageResult> default_button = std::nullopt;  // not given: the platform's choice
 };
 
 using MessageHook = std::function<MessageResult(const MessageRequest&)>;

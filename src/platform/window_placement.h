@@ -12,6 +12,10 @@ namespace pellavan::platform {
 // change, and a window larger than the work area gets a negative position.
 void Center_Form(QWidget* window);
 
+// Centres the window's outer frame on the whole screen, panels and task bars included (the
+// start-up, about and disclaimer windows).
+void center_on_screen(QWidget* window);
+
 // on_top -1 (true) keeps the window above all others and returns non-zero; any other value,
 // 1 included, removes that and returns 0. A visible window stays visible.
 std::int32_t Set_TopMost(QWidget* window, std::int16_t on_top);

@@ -18,6 +18,7 @@
 #include "platform/help_system.h"
 #include "platform/help_topic.h"
 #include "platform/help_viewer.h"
+#include "platform/window_test_support.h"
 
 namespace pellavan::platform {
 namespace {
@@ -25,15 +26,6 @@ namespace {
 void press(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QKeyEvent event(QEvent::KeyPress, key, modifiers);
   QApplication::sendEvent(widget, &event);
-}
-
-bool activate(QWidget* window) {
-  window->show();
-  window->activateWindow();
-  QElapsedTimer timer;
-  timer.start();
-  while (!window->isActiveWindow() && timer.elapsed() < 2000) QApplication::processEvents();
-  return window->isActiveWindow();
 }
 
 void write_file(const QString& path, const QByteArray& content) {
@@ -178,13 +170,13 @@ TEST_F(HelpSystemTest, NothingOpensBeforeTheHelpFileIsNamedOrWithModifiers) {
 
 TEST_F(HelpSystemTest, ShowHelpUsesTheFocusedControlNotTheNumber) {
   help_->Set_HelpFile(window_.get());
-  ASSERT_TRUE(activate(window_.get()));
+  ASSERT_TRUE(testing::show_and_activate(window_.get()));
   city_->setFocus();
   ASSERT_EQ(QApplication::focusWidget(), city_);
   help_->Show_Help(460);
   EXPECT_EQ(shown_page(), "city.html");
 
-  ASSERT_TRUE(activate(window_.get()));
+  ASSERT_TRUE(testing::show_and_activate(window_.get()));
   help_button_->setFocus();  // a clicked Help button has the focus: the window's topic applies
   ASSERT_EQ(QApplication::focusWidget(), help_button_);
   help_->Show_Help(1620);

@@ -101,11 +101,15 @@ std::string value_text(Currency v) {
   // Work on the magnitude as unsigned so that the most negative value has one too.
   const std::uint64_t magnitude =
       raw < 0 ? ~static_cast<std::uint64_t>(raw) + 1 : static_cast<std::uint64_t>(raw);
-  std::string text = (raw < 0 ? "-" : "") + std::to_string(magnitude / 10000);
+  std::string text = raw < 0 ? "-" : "";
+  text += std::to_string(magnitude / 10000);
   std::string decimals = std::to_string(magnitude % 10000);
   decimals.insert(0, 4 - decimals.size(), '0');
   while (!decimals.empty() && decimals.back() == '0') decimals.pop_back();
-  if (!decimals.empty()) text += "." + decimals;
+  if (!decimals.empty()) {
+    text += '.';
+    text += decimals;
+  }
   return text;
 }
 

@@ -1,0 +1,17 @@
+#pragma once
+// The about window: the program's logo, name, version and legal notice.
+
+#include "app/app_state.h"
+#include "platform/designed_dialog.h"
+
+namespace pellavan::app {
+
+class AboutWindow : public platform::DesignedDialog {
+  Q_OBJECT
+
+ public:
+  explicit AboutWindow(AppState& state, QWidget* parent = nullptr);
+  void Command1_Click();
+};
+
+}  // namespace pellavan::app

@@ -1,0 +1,59 @@
+#pragma once
+// The program's state, owned by the program and handed to every window: the model (project
+// record, unit options, data files, catalogue buffers), the dealer settings, the layout and the
+// texts fixed at start-up. Members keep the names the windows know them by.
+
+#include <QPointer>
+#include <QString>
+#include <filesystem>
+#include <string_view>
+
+#include "app/window_registry.h"
+#include "model/model_state.h"
+#include "model/project/file_conversion.h"
+#include "model/records/dealer_rec.h"
+#include "platform/help_system.h"
+#include "platform/help_viewer.h"  // complete type for HelpSystem::viewer()
+
+namespace pellavan::app {
+
+// The logo picture of the main, dealer and about windows, made at each start.
+inline constexpr std::string_view kLogoPictureFile = "gli01.bmp";
+
+// Work that later parts of the program provide; a command that needs one is disabled until
+// it is set.
+struct LaterServices {
+  std::function<void()> Check_ForUpdate;      // the on-line version check
+  std::function<void()> Fill_ReportWorkbook;  // fills and recalculates the analysis workbook
+};
+
+struct AppState {
+  explicit AppState(std::filesystem::path program_folder);
+
+  model::ModelState model;
+  model::DealerRec DealerRec;
+  model::DefaultZoom DefaultZoom;  // report zoom levels of the first default file of the run
+
+  model::Int16 LargeLayout = 0;  // 0 normal, -1 large: the layout windows are sized to
+  model::Int16 LoadingForm = 0;  // 1 while a system window is being opened
+
+  QString ProjectFileName;   // full path of the current project file; empty before a save
+  QString ProjectFileTitle;  // its name without folder
+  QString VersionText;       // "1.0.05": major, minor, two-digit revision
+  QString LegalNotice;
+  QString LogoFile;          // logo of the system windows, in the Data folder
+
+  QPointer<QWidget> StartupForm;  // the start-up window while it exists
+
+  WindowRegistry windows;
+  LaterServices services;
+  platform::HelpSystem help;
+
+  [[nodiscard]] const std::filesystem::path& program_folder() const {
+    return model.program_folder;
+  }
+  // A file of the Data folder, found without regard to the case of its name.
+  [[nodiscard]] QString data_path(std::string_view file_name) const;
+};
+
+}  // namespace pellavan::app

@@ -1,0 +1,40 @@
+#pragma once
+// The dealer information and options window: edits the settings file (the dealer's details,
+// the unit options and whether discontinued units are offered). Unit options take effect as
+// soon as they are selected; Save writes the file and unloads the windows whose lists depend
+// on it; Update Project copies the details into the open project only.
+
+#include "app/app_state.h"
+#include "platform/designed_dialog.h"
+
+namespace pellavan::app {
+
+[[nodiscard]] const platform::WindowDesign& dealer_window_design();
+
+class DealerWindow : public platform::DesignedDialog {
+  Q_OBJECT
+
+ public:
+  explicit DealerWindow(AppState& state, QWidget* parent = nullptr);
+
+  void Form_Load();
+  void Form_Activate();
+  void btnSave_Click();
+  void btnCancel_Click();
+  void btnClear_Click();
+  void cndUpLoad_Click();
+  void OptionMyes_Click();
+  void OptionMno_Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void connect_options();
+  void select(const char* option);
+  void enable_unit_options(bool on);
+
+  AppState& state_;
+};
+
+}  // namespace pellavan::app

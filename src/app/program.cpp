@@ -1,0 +1,39 @@
+#include "app/program.h"
+
+namespace pellavan::app {
+
+void register_later_windows(AppState& /*state*/) {}
+
+Program::Program(std::filesystem::path program_folder, QString lock_path)
+    : state_(std::move(program_folder)), lock_(std::move(lock_path)) {
+  register_later_windows(state_);
+}
+
+Program::~Program() {
+  if (state_.StartupForm) delete state_.StartupForm.data();
+}
+
+StartupWindow* Program::startup_window() const {
+  return qobject_cast<StartupWindow*>(state_.StartupForm.data());
+}
+
+bool Program::start() {
+  auto* startup = new StartupWindow(state_);
+  state_.StartupForm = startup;
+  QObject::connect(&startup->Timer1(), &QTimer::timeout, startup, [this] { Timer1_Timer(); });
+  if (!startup->Form_Load(lock_)) return false;
+  startup->show();
+  return true;
+}
+
+void Program::Timer1_Timer() {
+  if (auto* startup = startup_window()) startup->Timer1().stop();  // it fires once
+  // Built before the main window so that every fill, view and report finds them.
+  state_.windows.window(WindowId::Reports, state_);
+  state_.windows.window(WindowId::BuildingLoad, state_);
+  main_ = std::make_unique<MainWindow>(state_);
+  main_->Form_Load();
+  main_->show();
+}
+
+}  // namespace pellavan::app

@@ -1,0 +1,70 @@
+#pragma once
+// The windows that later parts of the program add (project information, utility rates, the
+// five system windows, reports, charts, bin viewer, building loads). Each registers a factory
+// once; until it has, the commands that open it stay disabled. A window is loaded (created) at
+// its first use and lives until it is unloaded, so that the next use loads it afresh.
+
+#include <QDialog>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace pellavan::app {
+
+struct AppState;
+
+enum class WindowId {
+  ProjectInfo,   // project information and loads
+  UtilityRates,
+  GeoA,
+  GeoB,
+  GeoT,
+  HeatPump,      // air-source heat pump
+  Furnace,       // furnace or boiler
+  Reports,       // holds the analysis workbook
+  Charts,
+  BinViewer,
+  BuildingLoad,  // hidden; holds the building-load workbook
+};
+
+// A window that shows the project's city (the project-information window): the main window's
+// job panel prints it.
+class ShowsProjectCity {
+ public:
+  virtual ~ShowsProjectCity() = default;
+  [[nodiscard]] virtual QString city_text() const = 0;
+};
+
+// A loaded window belongs to its Qt parent when it has one (the main window), else to the
+// registry; either may go first.
+class WindowRegistry {
+ public:
+  WindowRegistry() = default;
+  ~WindowRegistry();
+  WindowRegistry(const WindowRegistry&) = delete;
+  WindowRegistry& operator=(const WindowRegistry&) = delete;
+
+  using Factory = std::function<std::unique_ptr<QDialog>(AppState& state, QWidget* parent)>;
+
+  void add(WindowId id, Factory factory);
+  [[nodiscard]] bool has(WindowId id) const;
+  [[nodiscard]] bool loaded(WindowId id) const;
+
+  // The window, loaded now when it is not; nullptr when no factory was registered.
+  QDialog* window(WindowId id, AppState& state, QWidget* parent = nullptr);
+  void unload(WindowId id);
+
+ private:
+  std::map<WindowId, Factory> factories_;
+  std::map<WindowId, QPointer<QDialog>> loaded_;
+};
+
+// A factory for a window class constructed from the state and a parent.
+template <class W>
+std::unique_ptr<QDialog> make_window(AppState& state, QWidget* parent) {
+  return std::make_unique<W>(state, parent);
+}
+
+}  // namespace pellavan::app

@@ -1,0 +1,137 @@
+#include "model/project/comparison_columns.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+#include "model/project/project_tags.h"
+#include "model/text/cp1252.h"
+
+namespace pellavan::model {
+namespace {
+
+std::string without_nuls_trimmed(std::string s) {
+  s.erase(std::remove(s.begin(), s.end(), '\0'), s.end());
+  const auto first = s.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// A name field as the descriptions use it: blanks trimmed, NULs of a never-written field dropped.
+template <std::size_t N>
+std::string name_text(const Text<N>& field) {
+  return utf8_from_cp1252(without_nuls_trimmed(field.str()));
+}
+
+template <std::size_t N>
+std::string description_text(const Text<N>& field, bool trim) {
+  return utf8_from_cp1252(trim ? field.trimmed() : field.str());
+}
+
+}  // namespace
+
+ComparisonColumns::ComparisonColumns(LoopNameLookup lookup) : lookup_(std::move(lookup)) {}
+
+const ComparisonColumns::Row& ComparisonColumns::row(int n) const {
+  if (n < 1 || n > kRows) throw std::out_of_range("comparison row " + std::to_string(n));
+  return rows_[static_cast<std::size_t>(n - 1)];
+}
+
+ComparisonColumns::Row& ComparisonColumns::row_ref(int n) {
+  return const_cast<Row&>(std::as_const(*this).row(n));
+}
+
+void ComparisonColumns::select(int n, SystemType kind, const ProjectRec& rec) {
+  Row& target = row_ref(n);
+  if (target.selected == kind) return;
+  target.selected = kind;
+  if (kind != SystemType::NoSystem)
+    for (int m = 1; m <= kRows; ++m)
+      if (m != n && row(m).selected == kind) select(m, SystemType::NoSystem, rec);
+  Show_Unit(n, rec);
+}
+
+void ComparisonColumns::set_frozen(int n, bool frozen, const ProjectRec& rec) {
+  Row& target = row_ref(n);
+  if (target.frozen == frozen) return;
+  target.frozen = frozen;
+  Show_Unit(n, rec);
+}
+
+void ComparisonColumns::set_description(int n, std::string text) {
+  row_ref(n).description = std::move(text);
+}
+
+void ComparisonColumns::refresh_loop_texts(const ProjectRec& rec) {
+  const auto loop_text = [this](Int16 id, const auto& stored) {
+    if (lookup_)
+      if (auto name = lookup_(id)) return utf8_from_cp1252(*name);
+    return utf8_from_cp1252(stored.str());
+  };
+  geo_a_loop_ = loop_text(rec.GeoA_LoopId, rec.GeoA_LoopName);
+  geo_b_loop_ = loop_text(rec.GeoB_LoopId, rec.GeoB_LoopName);
+  geo_t_loop_ = loop_text(rec.GeoT_LoopId, rec.GeoT_LoopName);
+}
+
+std::string ComparisonColumns::built_description(SystemType kind, const ProjectRec& rec) const {
+  const auto loop = [](const std::string& text) { return without_nuls_trimmed(text); };
+  switch (kind) {
+    case SystemType::GeoA: {
+      const bool two_units = rec.GeoA_HydronicMode == 2 || rec.GeoA_HydronicMode == 3;
+      std::string text = name_text(rec.GeoA_UnitName) + " / ";
+      if (two_units) text += name_text(rec.GeoA_Unit2Name) + " / ";
+      return text + loop(geo_a_loop_);
+    }
+    case SystemType::GeoB: return name_text(rec.GeoB_UnitName) + " / " + loop(geo_b_loop_);
+    case SystemType::GeoT: return name_text(rec.GeoT_UnitName) + " / " + loop(geo_t_loop_);
+    case SystemType::Elec: return name_text(rec.HeatPump_UnitName) + " System";
+    case SystemType::Fossil: return name_text(rec.Furnace_UnitName) + " System";
+    case SystemType::NoSystem: break;
+  }
+  return "No Option Selected";
+}
+
+void ComparisonColumns::Show_Unit(int n, const ProjectRec& rec) {
+  if (n == 1) refresh_loop_texts(rec);
+  Row& target = row_ref(n);
+  preview_ = built_description(target.selected, rec);
+  if (preview_.empty() || preview_.front() == ' ') preview_ = "No System Selected For This Option";
+  if (!target.frozen) target.description = preview_;
+}
+
+bool ComparisonColumns::chosen(SystemType kind) const {
+  return std::any_of(rows_.begin(), rows_.end(), [kind](const Row& r) { return r.selected == kind; });
+}
+
+void ComparisonColumns::Store_Selections(ProjectRec& rec) const {
+  rec.FileTag = kProjectFileTag;
+  const std::array descriptions = {&rec.System1_Description, &rec.System2_Description,
+                                   &rec.System3_Description};
+  const std::array freezes = {&rec.System1_Freeze, &rec.System2_Freeze, &rec.System3_Freeze};
+  const std::array types = {&rec.System1_Type, &rec.System2_Type, &rec.System3_Type};
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    assign_utf8(*descriptions[i], rows_[i].description);
+    *freezes[i] = rows_[i].frozen ? Int16{1} : Int16{0};
+    *types[i] = code_of(rows_[i].selected);
+  }
+}
+
+void ComparisonColumns::restore(const ProjectRec& rec) {
+  const std::array freezes = {rec.System1_Freeze, rec.System2_Freeze, rec.System3_Freeze};
+  const std::array types = {rec.System1_Type, rec.System2_Type, rec.System3_Type};
+  for (int n = 1; n <= kRows; ++n) set_frozen(n, freezes[static_cast<std::size_t>(n - 1)] != 0, rec);
+  for (int n = 1; n <= kRows; ++n) {
+    SystemType kind;
+    if (system_type_from_code(types[static_cast<std::size_t>(n - 1)], kind)) select(n, kind, rec);
+  }
+  clear_preview();
+}
+
+void ComparisonColumns::load(const ProjectRec& rec, bool trim_descriptions) {
+  rows_[0].description = description_text(rec.System1_Description, trim_descriptions);
+  rows_[1].description = description_text(rec.System2_Description, trim_descriptions);
+  rows_[2].description = description_text(rec.System3_Description, trim_descriptions);
+  restore(rec);
+}
+
+}  // namespace pellavan::model

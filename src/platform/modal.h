@@ -1,0 +1,19 @@
+#pragma once
+// Showing a window modally: the caller waits until it is closed or hidden. Tests install a hook
+// that acts on the window instead of running its event loop.
+
+#include <functional>
+
+class QDialog;
+
+namespace pellavan::platform {
+
+using ModalHook = std::function<int(QDialog& window)>;
+
+// Installs a hook that runs every modal window instead; returns the previous hook.
+ModalHook set_modal_hook(ModalHook hook);
+
+// dialog.exec(), or the hook; the dialog's result.
+int run_modal(QDialog& window);
+
+}  // namespace pellavan::platform

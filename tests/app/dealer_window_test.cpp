@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "app/app_fixture.h"
+#include "app/dealer_window.h"
+#include "model/project/project_files_fixture.h"
+#include "platform/picture_box.h"
+
+namespace pellavan::app {
+namespace {
+
+using model::testing::read_all;
+
+const QString kNoDealer = QStringLiteral("No Dealer Data -- Enter Dealer Data--Save--then Choose New");
+const QString kCorrupt = QStringLiteral("Dealer File Corrupt or Wrong Version...Resetting File");
+
+class DealerWindowTest : public testing::AppFixture {
+ protected:
+  model::DealerRec on_disk() const {
+    return model::decode_record<model::DealerRec>(read_all(data_folder() / "Dsetfil.dat"));
+  }
+  void write_dealer(const model::DealerRec& d) {
+    write_bytes("Dsetfil.dat", model::encode_record(d));
+  }
+};
+
+TEST_F(DealerWindowTest, MissingSettingsFileSendsTheUserToTheDealerWindow) {
+  std::filesystem::remove(data_folder() / "Dsetfil.dat");
+  MainWindow& w = new_project();
+  EXPECT_EQ(times_shown(kNoDealer), 1);
+  EXPECT_EQ(std::count(modal_windows.begin(), modal_windows.end(), "Form13"), 1);
+  EXPECT_FALSE(std::filesystem::exists(data_folder() / "Dsetfil.dat"));
+  // The rows of the new project come from the default file, not from the start view.
+  EXPECT_TRUE(w.form().option("opGeoA1")->isChecked());
+  EXPECT_TRUE(w.form().option("opFossil2")->isChecked());
+}
+
+TEST_F(DealerWindowTest, WrongTagIsResetByBothReaders) {
+  model::DealerRec d = testing::default_dealer();
+  d.FileTag = "XX9";
+  d.HideInactive = 1;
+  write_dealer(d);
+  new_project();
+  EXPECT_EQ(times_shown(kCorrupt), 1);
+  EXPECT_EQ(times_shown(kNoDealer), 1);
+  EXPECT_EQ(on_disk().FileTag.str(), "KX2");
+  EXPECT_EQ(on_disk().Name.str(), std::string(40, ' '));
+  EXPECT_EQ(on_disk().HideInactive, 1);  // the project commands keep it
+
+  d.FileTag = "kx1";
+  write_dealer(d);
+  messages.clear();
+  DealerWindow dealer(*state);
+  EXPECT_EQ(times_shown(kCorrupt), 1);
+  EXPECT_EQ(on_disk().HideInactive, 0);  // the dealer window's own read clears it
+}
+
+TEST_F(DealerWindowTest, LowerCaseTagIsAcceptedByTheWindowToo) {
+  model::DealerRec d = testing::default_dealer();
+  d.FileTag = "kx2";
+  write_dealer(d);
+  DealerWindow dealer(*state);
+  EXPECT_TRUE(messages.empty());
+  dealer.show();
+  EXPECT_EQ(dealer.form().text_box("txtDname")->text(), "Acme Heating");
+}
+
+TEST_F(DealerWindowTest, ActivationShowsTheFileAndBlankOptionsAsNo) {
+  model::DealerRec d = testing::default_dealer();
+  for (auto* option : {&d.MetricMode, &d.UseDegF, &d.UseBtuh, &d.UseFeet, &d.GasGJ}) *option = "";
+  d.HideInactive = 1;
+  write_dealer(d);
+  DealerWindow dealer(*state);
+  dealer.show();
+  auto& f = dealer.form();
+  EXPECT_TRUE(f.option("OptionMno")->isChecked());
+  EXPECT_TRUE(f.option("OptionFN")->isChecked());  // set after the metric pair forced Yes
+  EXPECT_TRUE(f.option("OptionCCFtoM3")->isChecked());
+  EXPECT_TRUE(f.option("OptionNo")->isChecked());
+  EXPECT_FALSE(f.option("OptionFY")->isEnabled());
+  EXPECT_FALSE(f.option("OptionCCFtoGJ")->isEnabled());
+  EXPECT_EQ(state->model.MetricFlag(0), 0);
+  EXPECT_EQ(state->model.MetricFlag(1), 0);
+}
+
+TEST_F(DealerWindowTest, MetricOptionsTakeEffectAtOnceAndStayAfterCancel) {
+  DealerWindow dealer(*state);
+  dealer.show();
+  auto& f = dealer.form();
+  f.option("OptionMyes")->click();
+  EXPECT_EQ(state->model.MetricFlag(0), -1);
+  EXPECT_EQ(state->model.MetricFlag(1), 0);
+  EXPECT_EQ(state->model.MetricFlag(3), 0);
+  EXPECT_TRUE(f.option("OptionFtN")->isChecked());
+  EXPECT_TRUE(f.option("OptionCCFtoGJ")->isEnabled());
+  f.option("OptionFtY")->click();
+  EXPECT_EQ(state->model.MetricFlag(3), -1);
+  f.option("OptionCCFtoGJ")->click();
+  EXPECT_EQ(state->model.MetricFlag(4), 0);  // the gas choice waits for Save
+  f.option("OptionMno")->click();
+  EXPECT_EQ(state->model.MetricFlag(0), 0);
+  EXPECT_EQ(state->model.MetricFlag(1), -1);
+  EXPECT_EQ(state->model.MetricFlag(2), -1);
+  EXPECT_EQ(state->model.MetricFlag(3), -1);
+  EXPECT_TRUE(f.option("OptionBtuY")->isChecked());
+  f.option("OptionMyes")->click();
+  const auto file = read_all(data_folder() / "Dsetfil.dat");
+  dealer.btnCancel_Click();
+  EXPECT_EQ(state->model.MetricFlag(0), -1);
+  EXPECT_EQ(read_all(data_folder() / "Dsetfil.dat"), file);
+}
+
+TEST_F(DealerWindowTest, SaveWritesTheFileCutToItsFields) {
+  DealerWindow dealer(*state);
+  dealer.show();
+  auto& f = dealer.form();
+  f.text_box("txtDphone")->setText(QString(25, u'5'));
+  f.text_box("txtDcontact")->setText("  Lee  ");
+  f.text_box("txtDname")->setText(" Spaced Name");
+  f.option("OptionMyes")->click();
+  f.option("OptionCCFtoGJ")->click();
+  f.option("OptionNo")->click();
+  dealer.btnSave_Click();
+  EXPECT_EQ(dealer.result(), QDialog::Accepted);
+  const model::DealerRec d = on_disk();
+  EXPECT_EQ(d.FileTag.str(), "KX2");
+  EXPECT_EQ(d.Phone.str(), std::string(20, '5'));
+  EXPECT_EQ(d.Contact.trimmed(), "Lee");
+  EXPECT_EQ(d.Contact.str().substr(0, 3), "Lee");
+  EXPECT_EQ(d.Name.str().substr(0, 12), " Spaced Name");  // as typed
+  EXPECT_EQ(d.MetricMode.str(), "1");
+  EXPECT_EQ(d.GasGJ.str(), "1");
+  EXPECT_EQ(d.UseFeet.str(), "0");
+  EXPECT_EQ(d.HideInactive, 1);
+  EXPECT_EQ(state->model.MetricFlag(4), -1);
+}
+
+TEST_F(DealerWindowTest, SaveUnloadsTheWindowsBuiltOnTheSettings) {
+  struct Holder : QDialog {
+    Holder(AppState&, QWidget*) {}
+  };
+  for (WindowId id : {WindowId::GeoA, WindowId::GeoT, WindowId::Reports, WindowId::Furnace}) {
+    state->windows.add(id, make_window<Holder>);
+    state->windows.window(id, *state);
+  }
+  DealerWindow dealer(*state);
+  dealer.show();
+  dealer.btnSave_Click();
+  EXPECT_FALSE(state->windows.loaded(WindowId::GeoA));
+  EXPECT_FALSE(state->windows.loaded(WindowId::GeoT));
+  EXPECT_FALSE(state->windows.loaded(WindowId::Reports));
+  EXPECT_TRUE(state->windows.loaded(WindowId::Furnace));
+}
+
+TEST_F(DealerWindowTest, UnwritableSettingsFileIsReportedAndTheWindowStays) {
+  std::filesystem::remove(data_folder() / "Dsetfil.dat");
+  std::filesystem::create_directory(data_folder() / "Dsetfil.dat");  // cannot be replaced
+  DealerWindow dealer(*state);
+  dealer.show();
+  messages.clear();
+  dealer.btnSave_Click();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].text.endsWith(" File Error -- Please contact Oskerby Support"));
+  EXPECT_NE(dealer.result(), QDialog::Accepted);
+  EXPECT_EQ(ends, 0);
+}
+
+TEST_F(DealerWindowTest, UpdateProjectTouchesOnlyTheProject) {
+  MainWindow& w = new_project();
+  on_modal["Form13"] = [](QDialog& dialog) {
+    auto& dealer = static_cast<DealerWindow&>(dialog);
+    dealer.show();
+    dealer.form().text_box("txtDname")->setText("Project Only Dealer");
+    dealer.form().text_box("txtDemail")->setText("  x@y.example ");
+    dealer.cndUpLoad_Click();
+    return dealer.result();
+  };
+  const auto file = read_all(data_folder() / "Dsetfil.dat");
+  w.mnuDealer_Click();
+  EXPECT_EQ(state->model.ProjectRec.Dealer_Name.trimmed(), "Project Only Dealer");
+  EXPECT_EQ(state->model.ProjectRec.Dealer_Email.str().substr(0, 11), "x@y.example");
+  EXPECT_EQ(read_all(data_folder() / "Dsetfil.dat"), file);
+  EXPECT_TRUE(w.form().picture("picRegTo")->printed_lines().constFirst().startsWith(
+      " Project Only Dealer"));
+}
+
+TEST_F(DealerWindowTest, SetupButtonSizesTheWindowWhateverTheLayout) {
+  MainWindow& w = new_project();
+  QSize seen;
+  on_modal["Form13"] = [&](QDialog& dialog) {
+    seen = dialog.frameGeometry().size();
+    return static_cast<int>(QDialog::Rejected);
+  };
+  state->LargeLayout = -1;
+  w.CommandSetup_Click();
+  EXPECT_EQ(seen, platform::outer_size_pixels(&w, 15250, 10500));
+}
+
+}  // namespace
+}  // namespace pellavan::app

@@ -1,0 +1,291 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <csignal>
+
+#include "app/app_fixture.h"
+#include "model/project/project_files_fixture.h"
+#include "platform/picture_box.h"
+
+namespace pellavan::app {
+namespace {
+
+using model::testing::read_all;
+using model::testing::write_all;
+using platform::MessageResult;
+
+const QString kDamaged =
+    QStringLiteral("This File is Either Damaged or the Wrong Type...It Cannot Be Opened");
+const QString kNewer = QStringLiteral(
+    "This File Was Created With a Newer Version of Pellavan--You Must Update to the Current "
+    "Revision to Open");
+const QString kDiscontinued = QStringLiteral(
+    "There is one or more inactive/discontinued units on the job being opened.  To open this "
+    "file please enable viewing of discontinued units in the setup menu");
+const QString kExtension = QStringLiteral(
+    "File Extension Must be 'PVN' -- File Extension will Default to 'PVN' if Left Blank");
+
+class ProjectFilesTest : public testing::AppFixture {
+ protected:
+  std::filesystem::path file(const char* name) const { return program_folder() / name; }
+  void open_file(MainWindow& w, const QString& path) {
+    dialog_answers.push_back(path);
+    w.SSCOMMAND2_Click();
+  }
+};
+
+TEST_F(ProjectFilesTest, NewChooseSaveOpenReadsTheSameProject) {
+  MainWindow& w = new_project();
+  w.form().option("opGeoT3")->click();
+  save_as_new_file(w, project_path("Smith.PVN"));
+  ASSERT_EQ(dialogs.size(), 1u);
+  EXPECT_EQ(dialogs[0].file_name, "Untitled.pvn");
+  EXPECT_EQ(dialogs[0].filter, "Icons(*.pvn)|*.pvn");
+  EXPECT_EQ(dialogs[0].default_suffix, "pvn");
+  const auto saved = read_all(file("Smith.PVN"));
+  ASSERT_EQ(saved.size(), 10665u);
+  EXPECT_EQ(saved, model::encode_record(state->model.ProjectRec));
+  EXPECT_EQ(state->model.ProjectRec.System3_Type, 6);
+  EXPECT_EQ(state->ProjectFileTitle, "Smith.PVN");
+  EXPECT_EQ(w.form().picture("picJobInfo")->printed_lines().last(), " File Name:\tsmith.pvn");
+
+  answers[testing::kSaveQuestion] = MessageResult::No;
+  w.SSCOMMAND1_Click();  // another new project, not saved
+  EXPECT_TRUE(state->ProjectFileName.isEmpty());
+  EXPECT_EQ(state->model.ProjectRec.System3_Type, 0);
+
+  open_file(w, project_path("Smith.PVN"));
+  EXPECT_EQ(model::encode_record(state->model.ProjectRec), saved);
+  EXPECT_EQ(state->ProjectFileName, project_path("Smith.PVN"));
+  EXPECT_TRUE(w.form().option("opGeoT3")->isChecked());
+  EXPECT_EQ(state->model.CurrencyLabel.str(), "USD   ");
+}
+
+TEST_F(ProjectFilesTest, SaveAsksForTheProjectExtension) {
+  MainWindow& w = new_project();
+  dialog_answers.push_back(project_path("plan.txt"));
+  save_as_new_file(w, project_path("plan.PVN"));
+  EXPECT_EQ(times_shown(kExtension), 1);
+  EXPECT_EQ(dialogs.size(), 2u);
+  EXPECT_TRUE(std::filesystem::exists(file("plan.PVN")));
+  EXPECT_FALSE(std::filesystem::exists(file("plan.txt")));
+}
+
+TEST_F(ProjectFilesTest, AnsweringNoWritesNothingAndKeepsTheName) {
+  MainWindow& w = new_project();
+  save_as_new_file(w, project_path("a.pvn"));
+  const auto before = read_all(file("a.pvn"));
+  w.form().option("opNone1")->click();
+  answers[testing::kSaveQuestion] = MessageResult::No;
+  w.mnuSave_Click();
+  EXPECT_EQ(read_all(file("a.pvn")), before);
+  EXPECT_EQ(state->ProjectFileTitle, "a.pvn");
+}
+
+TEST_F(ProjectFilesTest, SecondSaveWritesWithoutDialogAndReplacesTheFile) {
+  MainWindow& w = new_project();
+  save_as_new_file(w, project_path("a.pvn"));
+  w.form().option("opNone1")->click();
+  w.mnuSave_Click();
+  EXPECT_EQ(dialogs.size(), 1u);
+  EXPECT_EQ(model::decode_record<model::ProjectRec>(read_all(file("a.pvn"))).System1_Type, 0);
+}
+
+TEST_F(ProjectFilesTest, BadFilesGiveTheirMessageAndChangeNothing) {
+  struct Row {
+    const char* name;
+    std::vector<std::uint8_t> bytes;
+    const QString* message;
+  };
+  auto short_file = model::encode_record(testing::default_project());
+  short_file.resize(9000);
+  const Row rows[] = {
+      {"foreign tag", model::testing::random_project_image("XY7"), &kDamaged},
+      {"newer version", model::testing::random_project_image("KQ8"), &kNewer},
+      {"short file", short_file, &kDamaged},
+      {"empty file", {}, &kDamaged},
+  };
+  MainWindow& w = new_project();
+  save_as_new_file(w, project_path("mine.pvn"));
+  w.form().option("opElec3")->click();
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    write_all(file("bad.pvn"), r.bytes);
+    w.Store_Selections();
+    const model::ProjectRec before = state->model.ProjectRec;
+    messages.clear();
+    answers[testing::kSaveQuestion] = MessageResult::No;
+    open_file(w, project_path("bad.pvn"));
+    EXPECT_EQ(times_shown(*r.message), 1);
+    EXPECT_EQ(state->model.ProjectRec, before);
+    EXPECT_EQ(state->ProjectFileTitle, "mine.pvn");
+    EXPECT_TRUE(w.form().option("opElec3")->isChecked());
+  }
+}
+
+TEST_F(ProjectFilesTest, CancelledOpenChangesNothing) {
+  MainWindow& w = new_project();
+  w.Store_Selections();
+  const model::ProjectRec before = state->model.ProjectRec;
+  answers[testing::kSaveQuestion] = MessageResult::No;
+  w.SSCOMMAND2_Click();  // no dialog answer: cancelled
+  EXPECT_EQ(state->model.ProjectRec, before);
+  EXPECT_TRUE(state->ProjectFileName.isEmpty());
+  EXPECT_EQ(messages.size(), 1u);  // only the save question
+}
+
+TEST_F(ProjectFilesTest, OlderFilesAreConverted) {
+  struct Row {
+    const char* tag;
+    std::int64_t geo_b_tons_raw;
+    model::Int32 aux_mode;
+    model::Int16 geo_t_unit;
+    model::Int16 dhw_temp;
+  };
+  const Row rows[] = {{"KQ2", 40000, 99, 3, 135}, {"KQ3", 4, 99, 3, 135}, {"kq4", 4, 2, 3, 135},
+                      {"KQ5", 4, 2, 3, 135},      {"KQ6", 4, 2, 3, 135},  {"KQ7", 4, 2, 0, 140}};
+  MainWindow& w = new_project();
+  answers[testing::kSaveQuestion] = MessageResult::No;
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.tag);
+    model::ProjectRec old = testing::default_project();
+    old.FileTag = r.tag;
+    old.GeoB_Tons = model::Currency::from_raw(4);
+    old.GeoA_AuxMode = old.GeoB_AuxMode = old.HeatPump_AuxMode = 2;
+    old.GeoT_UnitId = 0;
+    old.Loads_DhwTemp = 140;
+    old.Zoom_Project = 55;  // the run's zoom levels replace it
+    write_all(file("old.pvn"), model::encode_record(old));
+    open_file(w, project_path("old.pvn"));
+    const model::ProjectRec& rec = state->model.ProjectRec;
+    EXPECT_EQ(rec.GeoB_Tons.raw(), r.geo_b_tons_raw);
+    EXPECT_EQ(rec.GeoB_AuxMode, r.aux_mode);
+    EXPECT_EQ(rec.HeatPump_AuxMode, r.aux_mode);
+    EXPECT_EQ(rec.GeoT_UnitId, r.geo_t_unit);
+    EXPECT_EQ(rec.Loads_DhwTemp, r.dhw_temp);
+    EXPECT_EQ(rec.Zoom_Project, testing::default_project().Zoom_Project);
+    EXPECT_EQ(state->ProjectFileTitle, "old.pvn");
+  }
+}
+
+TEST_F(ProjectFilesTest, DiscontinuedUnitIsRefusedAndThePreviousProjectIsWhatIsOffered) {
+  model::DealerRec dealer = testing::default_dealer();
+  dealer.HideInactive = 1;
+  write_bytes("Dsetfil.dat", model::encode_record(dealer));
+  MainWindow& w = new_project();
+  save_as_new_file(w, project_path("previous.pvn"));
+  const auto previous = read_all(file("previous.pvn"));
+
+  model::ProjectRec refused = testing::default_project();
+  refused.GeoA_UnitId = 2;  // discontinued, in column 1
+  refused.Project_Title = "Refused";
+  write_all(file("refused.pvn"), model::encode_record(refused));
+  messages.clear();
+  answers[testing::kSaveQuestion] = MessageResult::Yes;  // every offer to save is accepted
+  open_file(w, project_path("refused.pvn"));
+
+  EXPECT_EQ(times_shown(kDiscontinued), 1);
+  EXPECT_EQ(read_all(file("previous.pvn")), previous);  // saved again: the previous project
+  EXPECT_NE(state->model.ProjectRec.Project_Title.trimmed(), "Refused");
+  EXPECT_TRUE(state->ProjectFileName.isEmpty());  // a new project
+}
+
+TEST_F(ProjectFilesTest, DiscontinuedUnitsOpenWhileTheyAreShown) {
+  MainWindow& w = new_project();
+  model::ProjectRec rec = testing::default_project();
+  rec.GeoA_UnitId = 2;
+  write_all(file("old-unit.pvn"), model::encode_record(rec));
+  answers[testing::kSaveQuestion] = MessageResult::No;
+  open_file(w, project_path("old-unit.pvn"));
+  EXPECT_FALSE(was_shown(kDiscontinued));
+  EXPECT_EQ(state->model.ProjectRec.GeoA_UnitId, 2);
+}
+
+TEST_F(ProjectFilesTest, ClosingAfterACancelledOrFailedSaveKeepsTheProject) {
+  MainWindow& w = new_project();
+  answers[testing::kSaveQuestion] = MessageResult::Yes;
+  w.close();  // the save dialog is cancelled
+  EXPECT_EQ(ends, 0);
+  EXPECT_TRUE(w.project_open());
+
+  dialog_answers.push_back(project_path("no/such/folder/x.pvn"));
+  w.btnExit_Click();  // the write fails
+  EXPECT_EQ(ends, 0);
+  EXPECT_TRUE(was_shown(QStringLiteral("General Error # %1 has occurred").arg(ENOENT)));
+
+  answers[testing::kSaveQuestion] = MessageResult::No;
+  w.btnExit_Click();
+  EXPECT_EQ(ends, 1);
+}
+
+TEST_F(ProjectFilesTest, SaveAsProposesTheLastNameAndReportsAFailedWrite) {
+  MainWindow& w = new_project();
+  dialog_answers.push_back(std::nullopt);  // cancelled: nothing happens
+  w.menus().action("mnuSaveAs")->trigger();
+  ASSERT_EQ(dialogs.size(), 1u);
+  EXPECT_EQ(dialogs[0].file_name, "untitled.pvn");
+  EXPECT_TRUE(messages.empty());
+
+  save_as_new_file(w, project_path("first.pvn"));
+  dialog_answers.push_back(project_path("missing/second.pvn"));
+  w.menus().action("mnuSaveAs")->trigger();
+  EXPECT_EQ(dialogs.back().file_name, "first.pvn");
+  EXPECT_TRUE(was_shown(QStringLiteral("General Error # %1 has occurred").arg(ENOENT)));
+  EXPECT_EQ(state->ProjectFileTitle, "first.pvn");
+
+  dialog_answers.push_back(project_path("second.pvn"));
+  w.menus().action("mnuSaveAs")->trigger();
+  EXPECT_EQ(state->ProjectFileTitle, "second.pvn");
+  EXPECT_TRUE(std::filesystem::exists(file("second.pvn")));
+}
+
+TEST_F(ProjectFilesTest, NewDoesNotReplaceAProjectWhoseSaveWasCancelled) {
+  MainWindow& w = new_project();
+  w.form().option("opGeoB3")->click();
+  state->model.ProjectRec.Project_Title = "Unsaved work";
+  answers[testing::kSaveQuestion] = MessageResult::Yes;
+  w.SSCOMMAND1_Click();  // the save dialog is cancelled
+  EXPECT_EQ(state->model.ProjectRec.Project_Title.trimmed(), "Unsaved work");
+  EXPECT_TRUE(w.form().option("opGeoB3")->isChecked());
+  w.SSCOMMAND2_Click();  // Open asks the same and stops the same way
+  EXPECT_EQ(state->model.ProjectRec.Project_Title.trimmed(), "Unsaved work");
+  EXPECT_EQ(dialogs.size(), 2u);  // two save dialogs, no open dialog
+}
+
+TEST_F(ProjectFilesTest, ClosingTheStartViewAsksNothing) {
+  MainWindow& w = loaded_window();
+  w.close();
+  EXPECT_EQ(ends, 1);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ProjectFilesTest, FullDiskOffersRetryAndKeepsTheOldFile) {
+  MainWindow& w = new_project();
+  save_as_new_file(w, project_path("big.pvn"));
+  const auto before = read_all(file("big.pvn"));
+  w.form().option("opNone1")->click();
+  int retries = 0;
+  answer_first = [&](const platform::MessageRequest& r) -> std::optional<MessageResult> {
+    if (r.text != "Disk Full, Insert New Disk") return std::nullopt;
+    return ++retries < 2 ? MessageResult::Retry : MessageResult::Cancel;
+  };
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  setrlimit(RLIMIT_FSIZE, &small);
+  const SaveOutcome outcome = w.commands().Save_It();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_EQ(outcome, SaveOutcome::kFailed);
+  EXPECT_EQ(retries, 2);
+  EXPECT_EQ(read_all(file("big.pvn")), before);
+}
+
+}  // namespace
+}  // namespace pellavan::app

@@ -1,0 +1,111 @@
+// pellavan-screenshots PROGRAM_FOLDER OUTPUT_FOLDER
+//
+// Starts the program on PROGRAM_FOLDER (its Data folder is used as it is; the settings file may
+// be written), walks through the start-up window, the disclaimer, the start view, a new project
+// in the normal and the large layout, and the dealer window, and saves the whole screen as a
+// PNG file in OUTPUT_FOLDER at each step. Message boxes are answered without being shown (No
+// to questions). Run it on a display of its own, e.g.
+//   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-screenshots build/bin shots
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "app/dealer_window.h"
+#include "app/program.h"
+#include "platform/message_box.h"
+#include "platform/modal.h"
+#include "platform/program_end.h"
+#include "platform/text_editing_keys.h"
+
+namespace {
+
+using namespace pellavan;
+
+void settle(int ms) {
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+void shoot(const QDir& out, const QString& name) {
+  settle(400);
+  const QString path = out.filePath(name + QStringLiteral(".png"));
+  const bool saved = QGuiApplication::primaryScreen()->grabWindow(0).save(path);
+  std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER\n", argv[0]);
+    return 2;
+  }
+  // Absolute: the program changes the current folder to its own.
+  const QDir out(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
+  QDir().mkpath(out.path());
+  platform::keep_text_editing_keys();
+  platform::set_end_handler([] {});
+  platform::set_message_hook([](const platform::MessageRequest& r) {
+    std::printf("message: %s\n", qPrintable(r.text));
+    return platform::MessageResult::No;
+  });
+  bool dealer_entered = false;
+  platform::set_modal_hook([&out, &dealer_entered](QDialog& window) {
+    window.show();
+    if (auto* dealer = qobject_cast<app::DealerWindow*>(&window); dealer && !dealer_entered) {
+      // The first time (no settings file yet): the dealer's details, saved.
+      dealer_entered = true;
+      const char* entries[][2] = {{"txtDname", "Northwind Comfort Systems"},
+                                  {"txtDadd", "2210 Prairie Avenue"},
+                                  {"txtDcity", "Springfield"},
+                                  {"txtDstate", "IL"},
+                                  {"txtDzip", "62704"},
+                                  {"txtDphone", "(217) 555-0142"},
+                                  {"txtDfax", "(217) 555-0143"},
+                                  {"txtDcphone", "(217) 555-0199"},
+                                  {"txtDemail", "sales@northwind.example"},
+                                  {"txtDcontact", "Dana Whitfield"}};
+      for (const auto& [box, text] : entries)
+        dealer->form().text_box(box)->setText(QString::fromLatin1(text));
+      shoot(out, QStringLiteral("05-dealer-first-use"));
+      dealer->btnSave_Click();
+      return dealer->result();
+    }
+    const QString name = window.objectName();
+    shoot(out, name == QLatin1String("Form15")   ? QStringLiteral("01-disclaimer")
+               : name == QLatin1String("Form13") ? QStringLiteral("06-dealer-setup")
+               : name == QLatin1String("Form14") ? QStringLiteral("07-about")
+                                                 : name);
+    window.hide();
+    return static_cast<int>(window.objectName() == QLatin1String("Form15") ? QDialog::Accepted
+                                                                            : QDialog::Rejected);
+  });
+
+  QTemporaryDir lock;
+  app::Program program(QString::fromLocal8Bit(argv[1]).toStdString(),
+                       lock.filePath(QStringLiteral("screenshots.lock")));
+  if (!program.start()) return 1;
+  shoot(out, QStringLiteral("00-startup"));
+  program.Timer1_Timer();  // disclaimer (Form15), then the main window
+  app::MainWindow& main = *program.main_window();
+  shoot(out, QStringLiteral("02-start-view"));
+
+  main.SSCOMMAND1_Click();  // New
+  main.form().option("opGeoT3")->click();
+  shoot(out, QStringLiteral("03-project-normal"));
+  main.Command2_Click();  // Large
+  shoot(out, QStringLiteral("04-project-large"));
+  main.Command3_Click();  // Small
+  main.CommandSetup_Click();  // the dealer window (Form13), at its preset size
+  main.mnuAbout_Click();      // Form14
+  return 0;
+}
