@@ -17,7 +17,10 @@ std::optional<A1Parts> read_a1_parts(std::string_view text) {
   parts.col_abs = i < text.size() && text[i] == '$';
   if (parts.col_abs) ++i;
   const std::size_t letters = i;
-  while (i < text.size() && is_letter(text[i])) parts.col = parts.col * 26 + (text[i++] & 0x1F);
+  while (i < text.size() && is_letter(text[i])) {
+    if (i - letters < 3) parts.col = parts.col * 26 + (text[i] & 0x1F);  // more letters are refused below
+    ++i;
+  }
   if (i == letters || i - letters > 3) return std::nullopt;
   parts.row_abs = i < text.size() && text[i] == '$';
   if (parts.row_abs) ++i;

@@ -120,6 +120,7 @@ void Book::store_constant(CellPos pos, Value value) {
   Cell& cell = cells_[cell_index(pos)];
   drop_formula(cell);
   cell.value = value;
+  touch();
 }
 
 void Book::set_cell_text(CellPos pos, std::string_view text) {
@@ -151,6 +152,7 @@ void Book::set_cached_value(CellPos pos, Value value) {
   if (cells_[i].formula == kNoFormula) throw BadCall(cell_name(pos) + " holds no formula");
   if (value.is_area()) throw BadCall("an area is no cell value");
   cells_[i].value = value.is_number() ? number_result(value.as_number()) : value;
+  touch();
 }
 
 Value Book::cell_value(CellPos pos) const {
@@ -192,6 +194,7 @@ void Book::set_cell_style(CellPos pos, StyleId style) {
   if (style >= styles_.size()) throw BadCall("no style " + std::to_string(style));
   if (style == 0 && find_cell(pos) == kEmptyCell) return;
   cells_[cell_index(pos)].style = style;
+  touch();
 }
 
 std::optional<RangePos> Book::used_range(int sheet_index) const {

@@ -117,6 +117,13 @@ class Book {
   void recalc();
   const RecalcReport& last_recalc() const { return report_; }
 
+  // ---- telling views about changes ----
+  // Moves on at every change of a cell's value, formula or style and at every recalculation, so
+  // that a view can tell whether what it shows is stale without the engine knowing of views.
+  // Changes made through sheet() (sizes, pictures, print settings) are marked with touch().
+  std::uint64_t generation() const { return generation_; }
+  void touch() { ++generation_; }
+
   // ---- looking around ----
   // The smallest block holding every non-empty or formula cell, nullopt for an empty sheet.
   std::optional<RangePos> used_range(int sheet) const;
@@ -139,7 +146,7 @@ class Book {
     CellPos pos;
     FormulaShapeId shape = 0;
     std::uint32_t cell = 0;   // index in cells_
-    std::uint32_t slots = 0;  // its slot-to-cell table starts at slot_cells_[slots]
+    std::uint32_t first_slot = 0;  // its slot-to-cell table starts at slot_cells_[first_slot]
     std::uint32_t areas = 0;  // its areas start at areas_[areas]
     bool live = true;
   };
@@ -186,6 +193,7 @@ class Book {
   TodayFn clock_;
   RecalcReport report_;
   EvalContext context_;
+  std::uint64_t generation_ = 0;
 };
 
 }  // namespace pellavan::sheet

@@ -26,7 +26,7 @@ bool moved_beyond(Value old, Value now, double limit, double& delta) {
 Value Book::compute(std::uint32_t formula) {
   const FormulaCell& f = formulas_[formula];
   context_.areas = areas_.data() + f.areas;
-  Value v = evaluate(shapes_[f.shape].code, slot_cells_.data() + f.slots, context_, stack_.data());
+  Value v = evaluate(shapes_[f.shape].code, slot_cells_.data() + f.first_slot, context_, stack_.data());
   if (v.is_text()) v = Value::text(pool_.keep(v.as_text()));
   pool_.clear_scratch();
   ++report_.formulas_computed;
@@ -53,6 +53,7 @@ void Book::recalc() {
   for (const std::uint32_t f : schedule_.before) compute(f);
   iterate();
   for (const std::uint32_t f : schedule_.after) compute(f);
+  touch();
 }
 
 // Each pass visits every item of the loop region in order. The iteration ends after the first pass

@@ -32,6 +32,7 @@ void Book::set_cell_shape(CellPos pos, FormulaShapeId shape) {
   const std::uint32_t index = cell_index(pos);
   Cell& cell = cells_[index];
   cell.value = Value();
+  touch();
   // The same formula entered again reads the same cells: the structure stands.
   if (cell.formula != kNoFormula && formulas_[cell.formula].shape == shape) return;
   drop_formula(cell);
@@ -44,7 +45,7 @@ void Book::set_cell_formula(CellPos pos, std::string_view formula) { set_cell_sh
 
 void Book::resolve_references(FormulaCell& f) {
   const Code& code = shapes_[f.shape].code;
-  f.slots = static_cast<std::uint32_t>(slot_cells_.size());
+  f.first_slot = static_cast<std::uint32_t>(slot_cells_.size());
   for (const CellRef& ref : code.cell_slots) {
     const auto target = ref.to_abs(f.pos);
     slot_cells_.push_back(target ? find_cell(*target) : kRefCell);
@@ -74,7 +75,7 @@ std::vector<std::uint32_t> Book::precedents_of(const FormulaCell& f) const {
   std::vector<std::uint32_t> out;
   const Code& code = shapes_[f.shape].code;
   for (std::size_t i = 0; i < code.cell_slots.size(); ++i) {
-    const FormulaId g = cells_[slot_cells_[f.slots + i]].formula;
+    const FormulaId g = cells_[slot_cells_[f.first_slot + i]].formula;
     if (g != kNoFormula) out.push_back(g);
   }
   for (std::size_t i = 0; i < code.area_slots.size(); ++i) {

@@ -1,18 +1,20 @@
 #pragma once
-// ReportWorkbook's template: the 29 sheets of the analysis workbook, kept as book text and
-// compiled into the program.
+// ReportWorkbook as the program starts with it: the template with its cached values, the
+// results of the template's sample project, from which the first recalculation after start-up
+// iterates.
 
 #include <span>
 
 #include "platform/embedded_file.h"
 #include "sheet/book.h"
+#include "workbook/report_template_text.h"
 
 namespace pellavan::workbook {
 
-// The template's files: "book.txt" and the sheet files it names.
-std::span<const EmbeddedFile> report_template_files();
+// The values files, "sheet01.values" to "sheet29.values", settled at build time.
+std::span<const EmbeddedFile> report_values_files();
 
-// A fresh workbook as the template stores it (not yet calculated).
+// A fresh workbook as the template stores it, cached values included (not recalculated).
 sheet::Book load_report_template();
 
 }  // namespace pellavan::workbook

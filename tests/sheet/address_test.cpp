@@ -31,6 +31,9 @@ TEST(AddressTest, ParsesA1WithAndWithoutDollars) {
       {"K$34", CellPos{0, 33, 10}},   {"iv16384", CellPos{0, 16383, 255}}, {"A0", std::nullopt},
       {"A16385", std::nullopt},       {"IW1", std::nullopt},          {"1A", std::nullopt},
       {"A", std::nullopt},            {"A1B", std::nullopt},          {"", std::nullopt},
+      {"ABCD1", std::nullopt},
+      // Far more letters than a column has: refused without the column number overflowing.
+      {"ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWXYZ1", std::nullopt},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.text);

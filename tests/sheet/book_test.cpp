@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "sheet/book.h"
 #include "sheet/book_control.h"
 #include "sheet/errors.h"
@@ -199,6 +201,36 @@ TEST_F(BookTest, FilledFormulasShareTheirCompiledForm) {
   }
   EXPECT_EQ(book.shape_count(), 1u);
   EXPECT_EQ(book.formula_count(), 30u);
+}
+
+TEST_F(BookTest, GenerationMovesWithEveryChangeAViewShows) {
+  struct Row {
+    const char* name;
+    std::function<void(Book&)> change;
+  };
+  const Row rows[] = {
+      {"text", [](Book& b) { b.set_cell_text(at("A1"), "5"); }},
+      {"formula", [](Book& b) { b.set_cell_formula(at("A2"), "A1*2"); }},
+      {"recalc", [](Book& b) { b.recalc(); }},
+      {"style",
+       [](Book& b) {
+         Style one_decimal;
+         one_decimal.format = NumberFormat::parse("0.0");
+         b.set_cell_style(at("A1"), b.styles().intern(one_decimal));
+       }},
+      {"cleared", [](Book& b) { b.clear_cell(at("A1")); }},
+      {"touched", [](Book& b) { b.touch(); }},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    const std::uint64_t before = book.generation();
+    r.change(book);
+    EXPECT_GT(book.generation(), before);
+  }
+  const std::uint64_t settled = book.generation();
+  (void)book.cell_text(at("A2"));
+  book.clear_cell(at("Z100"));  // nothing there to clear
+  EXPECT_EQ(book.generation(), settled);
 }
 
 }  // namespace

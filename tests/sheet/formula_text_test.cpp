@@ -135,6 +135,12 @@ TEST(FormulaTextTest, DeepOrLongInputIsAnErrorNotACrash) {
 TEST(FormulaTextTest, ReferencesOutsideTheSheetParseAndPrint) {
   EXPECT_EQ(round_trip("A16385+IW1"), "A16385+IW1");
   EXPECT_EQ(round_trip("A0"), "#REF!");
+  // A reference with a corner before the sheet prints whole as the error it gives, which reads
+  // back (the printed text of MAX(BC5:B0) used not to parse).
+  EXPECT_EQ(round_trip("MAX(BC5:B0)"), "MAX(#REF!)");
+  EXPECT_EQ(round_trip("MAX(#REF!)"), "MAX(#REF!)");
+  EXPECT_EQ(round_trip("Loads!A0+'Geo A'!$A$0"), "#REF!+#REF!");
+  EXPECT_EQ(round_trip("#div/0!+#N/A&#NAME?"), "#DIV/0!+#N/A&#NAME?");
   // A relative reference printed from a cell where it falls off the top of the sheet.
   ParseResult r = parse_formula("E1+1", context_at({0, 1, 4}));
   EXPECT_EQ(print_formula(std::get<Ast>(r), {0, 0, 4}, [](int s) -> std::string_view { return kSheets[s]; }),

@@ -10,6 +10,7 @@
 
 #include "mkdata/output_file.h"
 #include "mkdata/record_kinds.h"
+#include "model/records/project_rec.h"
 #include "model/records/soil_rec.h"
 
 namespace pellavan::mkdata {
@@ -36,6 +37,17 @@ TEST(MkdataKindsTest, EveryCatalogueAndTheProjectHaveAKind) {
   EXPECT_EQ(find_record_kind("TagRec"), nullptr);
 }
 
+TEST(MkdataKindsTest, AProjectOnABaseChangesOnlyWhatItsSourceNames) {
+  const SourceFile base = parse_source("FileTag = KQ7\nGeoA_UnitId = 4\nGeoB_UnitId = 3\n", "b.txt");
+  const auto image = find_record_kind("ProjectRec")
+                         ->make_image(parse_source("GeoB_UnitId = 5\nProject_Title = Sample\n", "s.txt"), &base);
+  const auto project = model::decode_record<model::ProjectRec>(image);
+  EXPECT_EQ(project.FileTag.str(), "KQ7");
+  EXPECT_EQ(project.GeoA_UnitId, 4);
+  EXPECT_EQ(project.GeoB_UnitId, 5);
+  EXPECT_EQ(project.Project_Title.trimmed(), "Sample");
+}
+
 TEST(MkdataKindsTest, ImagesHoldWholeRecords) {
   const auto image =
       find_record_kind("SoilRec")->make_image(parse_source("Id = 1\n\nId = 2\n", "s.txt"), nullptr);
@@ -59,8 +71,8 @@ TEST(MkdataKindsTest, RefusesRecordsTheProgramCannotUse) {
        "s.txt:1: FileTag must be one of KQ2 to KQ7 (KQ7 is current)"},
       {"project of a newer version", "ProjectRec", "FileTag = KQ8\n",
        "s.txt:1: FileTag must be one of KQ2 to KQ7 (KQ7 is current)"},
-      {"project with a base", "ProjectRec", "FileTag = KQ7\n",
-       "s.txt: ProjectRec takes no base source", "FileTag = KQ7\n"},
+      {"project on a base without tag", "ProjectRec", "GeoT_UnitId = 3\n",
+       "s.txt:1: FileTag must be one of KQ2 to KQ7 (KQ7 is current)", "GeoA_UnitId = 4\n"},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);

@@ -101,10 +101,12 @@ model::Int16 parse_id(const std::string& file, const Assignment& a) {
 
 }  // namespace builder_detail
 
-// One record of a type without an Id (the default project).
+// One record of a type without an Id (the default project), starting from `base` when given
+// (a project that differs from the default project in the fields its source names).
 template <model::Record R>
-std::vector<BuiltRecord<R>> build_single_record(const SourceFile& source) {
+std::vector<BuiltRecord<R>> build_single_record(const SourceFile& source, const R* base = nullptr) {
   std::vector<BuiltRecord<R>> out(1);
+  if (base != nullptr) out.front().record = *base;
   std::set<builder_detail::FieldKey> seen;
   for (const auto& a : source.assignments) {
     if (out.front().line == 0) out.front().line = a.line;

@@ -37,9 +37,9 @@ std::vector<std::uint8_t> catalogue_image(const SourceFile& source, const Source
 
 template <model::Record R>
 std::vector<std::uint8_t> single_record_image(const SourceFile& source, const SourceFile* base) {
-  if (base != nullptr)
-    throw SourceError(source.name, 0, std::string(R::kTypeName) + " takes no base source");
-  const auto records = build_single_record<R>(source);
+  std::optional<std::vector<BuiltRecord<R>>> base_record;
+  if (base != nullptr) base_record = build_single_record<R>(*base);
+  const auto records = build_single_record<R>(source, base_record ? &base_record->front().record : nullptr);
   check_records(records, source.name);
   return file_image(records);
 }

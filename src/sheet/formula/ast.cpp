@@ -51,7 +51,8 @@ std::string Ast::shape_key() const {
         put(key, texts[n.index].size());
         key += texts[n.index];
         break;
-      case NodeKind::kBoolean: key += static_cast<char>(n.index); break;
+      case NodeKind::kBoolean:
+      case NodeKind::kError: key += static_cast<char>(n.index); break;
       case NodeKind::kRef: put_ref(key, refs[n.index]); break;
       case NodeKind::kArea:
         put_ref(key, areas[n.index].first);

@@ -22,6 +22,7 @@ enum class NodeKind : std::uint8_t {
   kNegate,  // - child
   kBinary,
   kCall,
+  kError,   // an error value written as a constant (#REF!, #N/A...)
 };
 
 enum class BinaryOp : std::uint8_t { kAdd, kSub, kMul, kDiv, kPow, kConcat, kEq, kNe, kLt, kLe, kGt, kGe };
@@ -34,7 +35,8 @@ struct AstNode {
   std::uint16_t function = 0;     // kCall: index in the function registry
   std::uint32_t first_child = 0;  // into Ast::children
   std::uint32_t child_count = 0;
-  std::uint32_t index = 0;  // kText: into texts; kRef: into refs; kArea: into areas; kBoolean: 0 or 1
+  std::uint32_t index = 0;  // kText: into texts; kRef: into refs; kArea: into areas; kBoolean: 0 or 1;
+                            // kError: the ErrorCode
   double number = 0.0;      // kNumber
   int position = 0;         // offset of the node's first character in the formula text
 };

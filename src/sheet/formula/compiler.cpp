@@ -45,6 +45,7 @@ class Compiler {
       case NodeKind::kNumber: constant(Value::number(n.number)); break;
       case NodeKind::kText: constant(Value::text(pool_.intern(ast_.texts[n.index]))); break;
       case NodeKind::kBoolean: constant(Value::boolean(n.index != 0)); break;
+      case NodeKind::kError: constant(Value::error(static_cast<ErrorCode>(n.index))); break;
       case NodeKind::kRef: emit(Op::kRef, slot_of(code_.cell_slots, ast_.refs[n.index])); break;
       case NodeKind::kArea: emit(Op::kArea, slot_of(code_.area_slots, ast_.areas[n.index])); break;
       case NodeKind::kParen: expression(ast_.child(n, 0)); break;

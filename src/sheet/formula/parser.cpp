@@ -16,13 +16,16 @@ struct Failure {
   std::string message;
 };
 
-enum class Tok : std::uint8_t { kEnd, kNumber, kString, kWord, kQuotedName, kOperator, kLParen, kRParen, kComma, kColon, kBang };
+enum class Tok : std::uint8_t {
+  kEnd, kNumber, kString, kWord, kQuotedName, kError, kOperator, kLParen, kRParen, kComma, kColon, kBang
+};
 
 struct Token {
   Tok kind = Tok::kEnd;
   int pos = 0;
   std::string_view text;  // as written
   double number = 0.0;    // kNumber
+  ErrorCode error = ErrorCode::kRef;  // kError
   std::string value;      // kString and kQuotedName, quotes undone
 };
 
@@ -74,6 +77,8 @@ class Parser {
       lex_quoted('"', Tok::kString);
     } else if (c == '\'') {
       lex_quoted('\'', Tok::kQuotedName);
+    } else if (c == '#') {
+      lex_error();
     } else if (is_letter(c) || c == '_' || c == '$') {
       while (at_ < text_.size() && is_word_char(text_[at_])) ++at_;
       token_.kind = Tok::kWord;
@@ -103,6 +108,21 @@ class Parser {
       fail(ParseErrorKind::kBadNumber, static_cast<int>(start), "number out of range");
     }
     token_.kind = Tok::kNumber;
+  }
+
+  // An error value written out: #DIV/0!, #VALUE!, #REF!, #NAME?, #NUM!, #N/A, in any case.
+  void lex_error() {
+    std::size_t longest = 0;
+    for (const ErrorCode code : kAllErrorCodes) {
+      const std::string_view name = error_text(code);
+      if (name.size() > longest && equals_ignoring_case(text_.substr(at_, name.size()), name)) {
+        longest = name.size();
+        token_.error = code;
+      }
+    }
+    if (longest == 0) fail(ParseErrorKind::kUnexpectedCharacter, static_cast<int>(at_), "unexpected character '#'");
+    at_ += longest;
+    token_.kind = Tok::kError;
   }
 
   // "..." and '...', a doubled quote standing for one.
@@ -264,6 +284,12 @@ class Parser {
         AstNode n = make(NodeKind::kText, position);
         n.index = static_cast<std::uint32_t>(ast_.texts.size());
         ast_.texts.push_back(std::move(token_.value));
+        next();
+        return add_node(n, {});
+      }
+      case Tok::kError: {
+        AstNode n = make(NodeKind::kError, position);
+        n.index = static_cast<std::uint32_t>(token_.error);
         next();
         return add_node(n, {});
       }

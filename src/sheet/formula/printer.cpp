@@ -28,6 +28,7 @@ class Printer {
         out_ += '"';
         break;
       case NodeKind::kBoolean: out_ += n.index ? "TRUE" : "FALSE"; break;
+      case NodeKind::kError: out_ += error_text(static_cast<ErrorCode>(n.index)); break;
       case NodeKind::kRef: reference(ast_.refs[n.index], nullptr); break;
       case NodeKind::kArea: reference(ast_.areas[n.index].first, &ast_.areas[n.index].last); break;
       case NodeKind::kParen:
@@ -59,7 +60,14 @@ class Printer {
   std::string take() { return std::move(out_); }
 
  private:
+  // A reference beyond the last row or column is printed as written; one with a corner before the
+  // first (a relative reference moved up or left off the sheet) has no name and prints as the
+  // error it gives, #REF!, which reads back as that error.
   void reference(const CellRef& first, const CellRef* last) {
+    if (before_sheet(first) || (last && before_sheet(*last))) {
+      out_ += error_text(ErrorCode::kRef);
+      return;
+    }
     if (first.sheet != kOwnSheet) out_ += quote_sheet_name(sheet_name_(first.sheet)) + "!";
     corner(first);
     if (last) {
@@ -68,16 +76,12 @@ class Printer {
     }
   }
 
+  long row_of(const CellRef& ref) const { return ref.row_abs ? ref.row : static_cast<long>(origin_.row) + ref.row; }
+  long col_of(const CellRef& ref) const { return ref.col_abs ? ref.col : static_cast<long>(origin_.col) + ref.col; }
+  bool before_sheet(const CellRef& ref) const { return row_of(ref) < 0 || col_of(ref) < 0; }
+
   void corner(const CellRef& ref) {
-    // A reference beyond the last row or column is printed as written; one before the first
-    // (a relative reference moved up or left off the sheet) has no name.
-    const long row = ref.row_abs ? ref.row : static_cast<long>(origin_.row) + ref.row;
-    const long col = ref.col_abs ? ref.col : static_cast<long>(origin_.col) + ref.col;
-    if (row < 0 || col < 0) {
-      out_ += "#REF!";
-      return;
-    }
-    out_ += format_a1(static_cast<int>(row), static_cast<int>(col), ref.row_abs, ref.col_abs);
+    out_ += format_a1(static_cast<int>(row_of(ref)), static_cast<int>(col_of(ref)), ref.row_abs, ref.col_abs);
   }
 
   const Ast& ast_;

@@ -1,0 +1,100 @@
+#include <string>
+
+#include "loads/calc/load_calculation.h"
+#include "model/catalogue/catalogue_files.h"
+#include "model/catalogue/catalogue_scan.h"
+#include "model/units/number_text.h"
+#include "model/units/rounding.h"
+#include "workbook/filler/cell_text_forms.h"
+
+namespace pellavan::loads {
+
+namespace {
+
+using workbook::currency_text;
+using workbook::integer_text;
+
+// Rows of the building inputs in column A, in the order of the project record's fields.
+struct BuildingInput {
+  int row;
+  model::Int32 model::ProjectRec::*wide = nullptr;
+  model::Int16 model::ProjectRec::*narrow = nullptr;
+};
+
+constexpr BuildingInput kBuildingInputs[] = {
+    {17, &model::ProjectRec::Loads_HeatLoad, nullptr},     {18, nullptr, &model::ProjectRec::Loads_HeatDeltaT},
+    {19, &model::ProjectRec::Loads_CoolLoad, nullptr},     {20, nullptr, &model::ProjectRec::Loads_CoolDeltaT},
+    {21, nullptr, &model::ProjectRec::Loads_DhwTemp},      {22, nullptr, &model::ProjectRec::Loads_DhwUsers},
+    {24, nullptr, &model::ProjectRec::Loads_HeatSetPoint}, {25, nullptr, &model::ProjectRec::Loads_CoolSetPoint},
+    {26, nullptr, &model::ProjectRec::Loads_CoolStart},    {28, nullptr, &model::ProjectRec::Loads_SolarGain},
+    {29, nullptr, &model::ProjectRec::Loads_OccupancyGain}, {30, nullptr, &model::ProjectRec::Loads_ElecGain},
+    {31, nullptr, &model::ProjectRec::Loads_Construction},
+};
+
+constexpr int kColA = 1, kColB = 2, kColD = 4, kColF = 6, kColG = 7, kColH = 8, kColI = 9, kColJ = 10, kColK = 11;
+
+double number_at(const sheet::BookControl& book, int row, int col) { return model::Val(book.cell_text(row, col)); }
+
+model::Currency currency_at(const sheet::BookControl& book, int row, int col) {
+  return model::Currency::from_double_saturated(number_at(book, row, col));
+}
+
+void write_inputs(const model::ModelState& model, sheet::BookControl& book) {
+  const model::CityRec& city = model.CityRec;
+  book.set_active_sheet(1);
+  for (int j = 1; j <= 30; ++j) book.set_cell_text(j + 1, kColD, currency_text(city.WeatherData(j)));
+  for (int k = 31; k <= 38; ++k) book.set_cell_text(k - 28, kColB, currency_text(city.WeatherData(k)));
+  book.set_cell_text(2, kColB, workbook::stored_text(city.City));
+  const model::ProjectRec& p = model.ProjectRec;
+  for (const BuildingInput& in : kBuildingInputs)
+    book.set_cell_text(in.row, kColA, integer_text(in.wide ? p.*in.wide : p.*in.narrow));
+}
+
+void read_results(const sheet::BookControl& book, LoadCalcState& loads) {
+  for (int j = 1; j <= 30; ++j) {
+    loads.BinNetLoad(j) = currency_at(book, j + 1, kColG);
+    loads.BinDhwLoad(j) = currency_at(book, j + 1, kColH);
+  }
+  loads.HtgCorr = currency_at(book, 13, kColB);
+  loads.IntGains = currency_at(book, 14, kColB);
+  loads.BldgBalPt = currency_at(book, 33, kColF);
+  loads.DhwBtuh = currency_at(book, 33, kColG);
+  loads.AnnDhw = currency_at(book, 33, kColH);
+  loads.AnnHtg = currency_at(book, 33, kColI);
+  loads.AnnClg = currency_at(book, 33, kColJ);
+  loads.CdLow = currency_at(book, 7, kColB);
+  loads.CdHigh = currency_at(book, 6, kColB);
+  loads.GainsWhole = model::round_to_int32(number_at(book, 14, kColB));
+  loads.BalPtWhole = model::round_to_int32(number_at(book, 33, kColF));
+}
+
+std::string trimmed(std::string s) {
+  const auto first = s.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+LoadCalcStatus Calc_Loads(model::ModelState& model, sheet::BookControl& BuildingLoadWorkbook, LoadCalcState& loads) {
+  loads.LoadsInvalid = 0;
+  const bool city_found = model::find_catalogue_record(model.data_files, model.program_folder, model::kCityFile,
+                                                       model.ProjectRec.Loads_CityId, model.CityRec);
+  sheet::BookControl& book = BuildingLoadWorkbook;
+  write_inputs(model, book);
+  loads.HtgDesignTemp = model::round_to_int32(model.CityRec.WeatherData(31).to_double());
+  book.set_cell_formula(34, kColK, "K34+1");  // the pass counter counts this recalculation from 1
+  book.recalc();
+  read_results(book, loads);
+  if (!city_found) {
+    loads.LoadsInvalid = 1;
+    return LoadCalcStatus::kCityNotFound;
+  }
+  if (trimmed(book.cell_text(11, kColB)) == "FALSE") {
+    loads.LoadsInvalid = 1;
+    return LoadCalcStatus::kInvalid;
+  }
+  return LoadCalcStatus::kValid;
+}
+
+}  // namespace pellavan::loads

@@ -1,0 +1,51 @@
+#include "loads/calc/load_calculation.h"
+#include "model/catalogue/catalogue_readers.h"
+#include "model/units/rounding.h"
+
+namespace pellavan::loads {
+
+namespace {
+
+struct BackupBlock {
+  std::string_view name;
+  model::Int16 model::ProjectRec::*furnace_id;
+  model::Int32 model::ProjectRec::*input;
+};
+
+constexpr BackupBlock kBackupBlocks[] = {
+    {"GeoA", &model::ProjectRec::GeoA_AuxId, &model::ProjectRec::GeoA_AuxInput},
+    {"GeoB", &model::ProjectRec::GeoB_AuxId, &model::ProjectRec::GeoB_AuxInput},
+    {"HeatPump", &model::ProjectRec::HeatPump_BackupId, &model::ProjectRec::HeatPump_BackupInput},
+    {"Furnace", &model::ProjectRec::Furnace_UnitId, &model::ProjectRec::Furnace_Input},
+};
+
+// The indoor temperature of the minimum is never taken below this.
+constexpr model::Int16 kMinIndoorTemp = 72;
+
+}  // namespace
+
+MinBackupOutcome Min_Backup(model::ModelState& model, LoadCalcState& loads) {
+  MinBackupOutcome outcome;
+  model::ProjectRec& p = model.ProjectRec;
+  loads.MinBackupHeat = 0;
+  if (p.Loads_HeatDeltaT == 0) return outcome;
+  const double t = static_cast<double>(model::Max_Int(kMinIndoorTemp, p.Loads_HeatSetPoint)) - loads.HtgDesignTemp;
+  loads.MinBackupHeat = model::round_to_int32(static_cast<double>(p.Loads_HeatLoad) / p.Loads_HeatDeltaT * t -
+                                              0.5 * loads.IntGains.to_double());
+  outcome.computed = true;
+  for (const BackupBlock& block : kBackupBlocks) {
+    model.WantedUnitId = p.*block.furnace_id;
+    const bool found = model::Load_FossilRecord(model);
+    const double efficiency = model.FurnaceRec.FullLoadEff.to_double();
+    // A furnace that is not found, or whose efficiency is 0, gives no minimum for its block.
+    if (!found || efficiency <= 0.0) {
+      outcome.skipped_blocks.push_back(block.name);
+      continue;
+    }
+    loads.MinInputCapacity = model::round_to_int32(loads.MinBackupHeat / efficiency);
+    if (p.*block.input < loads.MinInputCapacity) p.*block.input = loads.MinInputCapacity;
+  }
+  return outcome;
+}
+
+}  // namespace pellavan::loads

@@ -1,0 +1,53 @@
+#include "workbook/filler/catalogue_rereads.h"
+
+#include <string_view>
+
+#include "model/catalogue/catalogue_files.h"
+#include "model/catalogue/catalogue_scan.h"
+
+namespace pellavan::workbook {
+
+namespace {
+
+// The Geo T unit file as the filler names it; data files are found ignoring case.
+constexpr std::string_view kFillerTUnitFile = "TUnitData.CEA";
+
+template <class R>
+bool reread(FillContext& ctx, std::string_view file, model::Int16 id, R& buffer) {
+  model::ModelState& m = ctx.model;
+  return model::find_catalogue_record(m.data_files, m.program_folder, file, id, buffer);
+}
+
+}  // namespace
+
+bool reread_geo_unit(FillContext& ctx, model::Int16 id) {
+  return reread(ctx, ctx.model.edition().unit_file, id, ctx.model.GeoUnitRec);
+}
+
+bool reread_t_unit(FillContext& ctx, model::Int16 id) {
+  return reread(ctx, kFillerTUnitFile, id, ctx.model.TUnitRec);
+}
+
+bool reread_loop(FillContext& ctx, model::Int16 id) {
+  return reread(ctx, model::loop_file_name(ctx.model.MetricFlag), id, ctx.model.LoopRec);
+}
+
+bool reread_soil(FillContext& ctx, model::Int16 id) {
+  return reread(ctx, model::soil_file_name(ctx.model.MetricFlag), id, ctx.model.SoilRec);
+}
+
+bool reread_furnace(FillContext& ctx, model::Int16 id) {
+  return reread(ctx, ctx.model.edition().furnace_file, id, ctx.model.FurnaceRec);
+}
+
+bool reread_water_heater(FillContext& ctx, model::Int16 id) {
+  return reread(ctx, ctx.model.edition().water_heater_file, id, ctx.model.WaterHeaterRec);
+}
+
+bool reread_air_hp(FillContext& ctx, model::Int16 id) {
+  return reread(ctx, ctx.model.edition().air_hp_file, id, ctx.model.AirHPRec);
+}
+
+bool reread_ac(FillContext& ctx, model::Int16 id) { return reread(ctx, ctx.model.edition().ac_file, id, ctx.model.ACRec); }
+
+}  // namespace pellavan::workbook

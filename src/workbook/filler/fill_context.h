@@ -1,0 +1,47 @@
+#pragma once
+// Everything the workbook filler works with, in one place: the model (project record, record
+// buffers, unit options, currency label), the results of the last load calculation, the
+// project file's title and the analysis workbook, addressed through the spreadsheet control's
+// calls. The filler's steps take a FillContext& and nothing else.
+
+#include <string>
+#include <vector>
+
+#include "loads/calc/load_calc_state.h"
+#include "model/model_state.h"
+#include "sheet/book.h"
+#include "sheet/book_control.h"
+
+namespace pellavan::workbook {
+
+// The chart drawing that follows the recalculation; the reports layer provides it.
+class ChartFiller {
+ public:
+  virtual ~ChartFiller() = default;
+  virtual void Fill_BinCharts() = 0;
+  virtual void Fill_ComparisonChart() = 0;
+};
+
+// One cell written by the filler, as tests and the dump tool look at a fill.
+struct WrittenCell {
+  int sheet = 0;  // 1-based
+  int row = 0;    // 1-based
+  int col = 0;
+  std::string text;
+  bool kept_as_text = false;  // written so that it stays text whatever it looks like
+};
+
+struct FillContext {
+  FillContext(model::ModelState& state, const loads::LoadCalcState& load_results, sheet::Book& book,
+              std::string project_file_title = {})
+      : model(state), loads(load_results), ProjectFileTitle(std::move(project_file_title)), ReportWorkbook(book) {}
+
+  model::ModelState& model;
+  const loads::LoadCalcState& loads;
+  std::string ProjectFileTitle;  // bare name of the current project file
+  sheet::BookControl ReportWorkbook;
+  ChartFiller* charts = nullptr;              // not owned; no charts are drawn while unset
+  std::vector<WrittenCell>* trace = nullptr;  // not owned; every write is appended when set
+};
+
+}  // namespace pellavan::workbook

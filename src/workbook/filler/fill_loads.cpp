@@ -1,0 +1,136 @@
+// Loads: climate, bins and load results, texts of dealer, client and project, unit flags,
+// comparison columns, building inputs and the maker captions, in the order of the fill.
+#include <string>
+
+#include "workbook/filler/cell_writes.h"
+#include "workbook/filler/fill_steps.h"
+#include "workbook/filler/loads_texts.h"
+#include "workbook/report_sheets.h"
+
+namespace pellavan::workbook {
+
+namespace {
+
+// The captions of edition 0, the only edition the program runs.
+constexpr std::string_view kMakerCompanyCaption = "Oskerby, Inc.";
+constexpr std::string_view kMakerUnitCaption = "Oskerby Unit";
+
+void put_climate_and_bins(FillContext& ctx) {
+  const model::CityRec& city = ctx.model.CityRec;
+  set_text_cell(ctx, "C2", trimmed_text(city.City) + ", " + trimmed_text(city.State));
+  constexpr int kHours = 4, kNetLoad = 5, kDhwLoad = 6;  // columns D, E, F; bin b in row b + 1
+  for (int bin = 1; bin <= 30; ++bin) put(ctx, {bin + 1, kHours}, city.WeatherData(bin));
+  put(ctx, "C3", city.WeatherData(31));  // heating design temperature
+  put(ctx, "C4", city.WeatherData(32));  // cooling design temperature
+  put(ctx, "C5", city.WeatherData(33));  // degree days
+  put(ctx, "C6", city.WeatherData(36));  // deep-earth temperature
+  put(ctx, "C7", city.WeatherData(37));  // annual surface swing
+  put(ctx, "C8", city.WeatherData(38));  // phase lag
+  for (int bin = 1; bin <= 30; ++bin) {
+    put(ctx, {bin + 1, kNetLoad}, ctx.loads.BinNetLoad(bin));
+    put(ctx, {bin + 1, kDhwLoad}, ctx.loads.BinDhwLoad(bin));
+  }
+  put(ctx, "C19", ctx.loads.HtgCorr);
+  put(ctx, "C20", ctx.loads.IntGains);
+  put(ctx, "C21", ctx.loads.BldgBalPt);
+  put(ctx, "C22", ctx.loads.AnnHtg);
+  put(ctx, "C23", ctx.loads.AnnClg);
+  put(ctx, "C24", ctx.loads.AnnDhw);
+  put(ctx, "C25", ctx.loads.DhwBtuh);
+}
+
+void put_dealer(FillContext& ctx) {
+  const model::ProjectRec& p = ctx.model.ProjectRec;
+  put(ctx, "A2", p.Dealer_Name);
+  put(ctx, "A3", p.Dealer_Address);
+  set_text_cell(ctx, "A4",
+                stored_field_text(city_line(field_bytes(p.Dealer_City), field_bytes(p.Dealer_State), field_bytes(p.Dealer_Zip))));
+  put(ctx, "A5", p.Dealer_Phone);
+  put(ctx, "A6", p.Dealer_Fax);
+  put(ctx, "A7", p.Dealer_Notes);
+  put(ctx, "A37", p.Dealer_Contact);
+  put(ctx, "A38", p.Dealer_CellPhone);
+  put(ctx, "A39", p.Dealer_Email);
+}
+
+// The flags are "1" or empty; without metric display every flag is cleared and the currency
+// descriptor keeps its last text.
+void put_unit_flags(FillContext& ctx) {
+  const model::MetricFlags& flag = ctx.model.MetricFlag;
+  const bool metric = flag(0) != 0;
+  put_flag(ctx, "A1", metric);
+  put_flag(ctx, "B37", metric && flag(1) != 0);  // keep F
+  put_flag(ctx, "B38", metric && flag(2) != 0);  // keep Btu/h
+  put_flag(ctx, "B40", metric && flag(3) != 0);  // keep feet
+  if (metric) put_stored(ctx, "B39", ctx.model.CurrencyLabel);
+  ctx.ReportWorkbook.set_active_sheet(kRatesSheet);
+  put_flag(ctx, "E5", metric && flag(4) != 0);  // gas per GJ
+  ctx.ReportWorkbook.set_active_sheet(kLoadsSheet);
+}
+
+void put_client_and_project(FillContext& ctx) {
+  const model::ProjectRec& p = ctx.model.ProjectRec;
+  put(ctx, "A8", p.Client_Name);
+  put(ctx, "A9", p.Client_Address);
+  set_text_cell(ctx, "A10",
+                stored_field_text(city_line(field_bytes(p.Client_City), field_bytes(p.Client_State), field_bytes(p.Client_Zip))));
+  put(ctx, "A11", p.Client_HomePhone);
+  put(ctx, "A12", p.Client_WorkPhone);
+  put(ctx, "A13", p.Client_Notes);
+  put(ctx, "A40", p.Client_CellPhone);
+  put(ctx, "A41", p.Client_Email);
+  put(ctx, "A14", p.Project_Title);
+  put(ctx, "A15", p.Project_Number);
+  set_text_cell(ctx, "A16", ctx.ProjectFileTitle);
+  put(ctx, "A17", p.Project_Date);
+  const auto notes = notes_lines(std::string_view(p.Project_Notes.bytes().data(), p.Project_Notes.kWidth));
+  set_text_cell(ctx, "A18", stored_field_text(notes[0]));
+  set_text_cell(ctx, "A19", stored_field_text(notes[1]));
+  set_text_cell(ctx, "A20", stored_field_text(notes[2]));
+}
+
+void put_systems(FillContext& ctx) {
+  const model::ProjectRec& p = ctx.model.ProjectRec;
+  put(ctx, "B30", p.System1_Description);
+  put(ctx, "B31", p.System2_Description);
+  put(ctx, "B32", p.System3_Description);
+  put(ctx, "A30", p.System1_Type);
+  put(ctx, "A31", p.System2_Type);
+  put(ctx, "A32", p.System3_Type);
+}
+
+void put_building(FillContext& ctx) {
+  const model::ProjectRec& p = ctx.model.ProjectRec;
+  put(ctx, "C9", p.Loads_HeatLoad);
+  put(ctx, "C10", p.Loads_HeatDeltaT);
+  put(ctx, "C11", p.Loads_CoolLoad);
+  put(ctx, "C12", p.Loads_CoolDeltaT);
+  put(ctx, "C13", p.Loads_DhwTemp);
+  put(ctx, "C14", p.Loads_DhwUsers);
+  put(ctx, "C15", p.Loads_ContFan);
+  put(ctx, "C16", p.Loads_HeatSetPoint);
+  put(ctx, "C17", p.Loads_CoolSetPoint);
+  put(ctx, "C18", p.Loads_CoolStart);
+  put(ctx, "C26", p.Loads_SolarGain);
+  put(ctx, "C27", p.Loads_OccupancyGain);
+  put(ctx, "C28", p.Loads_ElecGain);
+  put(ctx, "C29", p.Loads_Construction);
+  // Fill_ReportWorkbook refuses a project whose cooling load is 0 before any step runs.
+  put(ctx, "A27", static_cast<double>(p.Loads_SensibleLoad) / static_cast<double>(p.Loads_CoolLoad));
+}
+
+}  // namespace
+
+void fill_loads(FillContext& ctx) {
+  ctx.ReportWorkbook.set_active_sheet(kLoadsSheet);
+  put_climate_and_bins(ctx);
+  put_dealer(ctx);
+  put_unit_flags(ctx);
+  put_client_and_project(ctx);
+  put_systems(ctx);
+  put_building(ctx);
+  set_text_cell(ctx, "B34", kMakerCompanyCaption);
+  set_text_cell(ctx, "B35", kMakerUnitCaption);
+}
+
+}  // namespace pellavan::workbook

@@ -1,0 +1,29 @@
+#pragma once
+// Fill_ReportWorkbook brings the analysis workbook up to date with the project: it writes every
+// input as cell text, recalculates once, lets the charts be drawn from the result and reads the
+// 22 summary results back into the project record. It changes nothing else of ProjectRec but
+// the repaired fields its steps write back.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "workbook/filler/fill_context.h"
+
+namespace pellavan::workbook {
+
+// The message of a fill refused because the project's cooling load is 0 (the sensible/total
+// ratio divides by it); the loads window keeps the load within that range.
+inline constexpr std::string_view kCoolingLoadRangeMessage = "Cooling Load Outside of Valid Range of 1000 - 999999";
+inline constexpr std::string_view kRangeViolationTitle = "Range Violation";
+
+struct FillOutcome {
+  bool filled = false;  // false: refused before writing anything
+  std::string refusal;  // what to tell the user when refused
+  // Result fields whose value did not fit a Currency field: they hold its nearest limit.
+  std::vector<std::string_view> clamped_results;
+};
+
+FillOutcome Fill_ReportWorkbook(FillContext& ctx);
+
+}  // namespace pellavan::workbook

@@ -1,0 +1,66 @@
+#include "workbook/filler/summary_results.h"
+
+#include <cmath>
+
+#include "workbook/filler/cell_writes.h"
+#include "workbook/report_sheets.h"
+
+namespace pellavan::workbook {
+
+namespace {
+
+using model::ProjectRec;
+
+#define PELLAVAN_RESULT(sheet, cell, field) SummaryResultCell{sheet, cell, &ProjectRec::field, #field}
+
+constexpr SummaryResultCell kResultCells[] = {
+    PELLAVAN_RESULT(kGasSheet, "E31", Result_GeoA_AvgSourceClg),
+    PELLAVAN_RESULT(kGasSheet, "E32", Result_GeoA_AvgSourceHtg),
+    PELLAVAN_RESULT(kGasSheet, "E26", Result_GeoA_SourceSize),
+    PELLAVAN_RESULT(kGasSheet, "N23", Result_GeoA_HeatingCost),
+    PELLAVAN_RESULT(kGasSheet, "N31", Result_GeoA_CoolingCost),
+    PELLAVAN_RESULT(kGasSheet, "N47", Result_GeoA_WaterHeatingCost),
+    PELLAVAN_RESULT(kGasSheet, "N53", Result_GeoA_FanCost),
+    PELLAVAN_RESULT(kGbsSheet, "E31", Result_GeoB_AvgSourceClg),
+    PELLAVAN_RESULT(kGbsSheet, "E32", Result_GeoB_AvgSourceHtg),
+    PELLAVAN_RESULT(kGbsSheet, "E26", Result_GeoB_SourceSize),
+    PELLAVAN_RESULT(kGbsSheet, "N23", Result_GeoB_HeatingCost),
+    PELLAVAN_RESULT(kGbsSheet, "N31", Result_GeoB_CoolingCost),
+    PELLAVAN_RESULT(kGbsSheet, "N47", Result_GeoB_WaterHeatingCost),
+    PELLAVAN_RESULT(kGbsSheet, "N53", Result_GeoB_FanCost),
+    PELLAVAN_RESULT(kAasSheet, "N23", Result_HeatPump_HeatingCost),
+    PELLAVAN_RESULT(kAasSheet, "N31", Result_HeatPump_CoolingCost),
+    PELLAVAN_RESULT(kAasSheet, "N39", Result_HeatPump_WaterHeatingCost),
+    PELLAVAN_RESULT(kAasSheet, "N45", Result_HeatPump_FanCost),
+    PELLAVAN_RESULT(kFusSheet, "N15", Result_Furnace_HeatingCost),
+    PELLAVAN_RESULT(kFusSheet, "N23", Result_Furnace_CoolingCost),
+    PELLAVAN_RESULT(kFusSheet, "N31", Result_Furnace_WaterHeatingCost),
+    PELLAVAN_RESULT(kFusSheet, "N37", Result_Furnace_FanCost),
+};
+
+#undef PELLAVAN_RESULT
+
+// 2^63 / 10,000: the first magnitude a Currency cannot hold.
+constexpr double kCurrencyLimit = 922337203685477.5808;
+
+}  // namespace
+
+std::span<const SummaryResultCell> summary_result_cells() { return kResultCells; }
+
+model::Currency result_currency(double value, bool& clamped) {
+  clamped = !std::isfinite(value) || std::fabs(value) >= kCurrencyLimit;
+  return model::Currency::from_double_saturated(value);
+}
+
+std::vector<std::string_view> read_summary_results(FillContext& ctx) {
+  std::vector<std::string_view> clamped_fields;
+  for (const SummaryResultCell& r : kResultCells) {
+    if (ctx.ReportWorkbook.active_sheet() != r.sheet) ctx.ReportWorkbook.set_active_sheet(r.sheet);
+    bool clamped = false;
+    ctx.model.ProjectRec.*r.field = result_currency(read_number(ctx, r.cell), clamped);
+    if (clamped) clamped_fields.push_back(r.field_name);
+  }
+  return clamped_fields;
+}
+
+}  // namespace pellavan::workbook

@@ -1,0 +1,32 @@
+#pragma once
+// The 22 results read back into ProjectRec after the recalculation, from the summary sheets
+// GAS, GBS, AAS and FUS in turn (FUS is left the active sheet). Each cell's text is read with
+// Val and stored with four decimals, halves to even; a value beyond the Currency range is
+// clamped to its nearest limit and named in the returned list.
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "model/record/field_types.h"
+#include "model/records/project_rec.h"
+#include "workbook/filler/fill_context.h"
+
+namespace pellavan::workbook {
+
+struct SummaryResultCell {
+  int sheet;  // 1-based
+  std::string_view cell;
+  model::Currency model::ProjectRec::*field;
+  std::string_view field_name;
+};
+
+std::span<const SummaryResultCell> summary_result_cells();
+
+// Returns the names of the fields that had to be clamped.
+std::vector<std::string_view> read_summary_results(FillContext& ctx);
+
+// Val's double as a result field gets it; `clamped` tells whether it lay beyond the range.
+model::Currency result_currency(double value, bool& clamped);
+
+}  // namespace pellavan::workbook

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "sheet/view/print_job.h"
+#include "sheet/view/spreadsheet_control.h"
+#include "view_fixture.h"
+
+namespace pellavan::sheet::view {
+namespace {
+
+using namespace testing;
+
+// Output of a poppler tool, or nullopt when the tool is not installed.
+std::optional<QString> run(const QString& tool, const QStringList& arguments) {
+  if (QStandardPaths::findExecutable(tool).isEmpty()) return std::nullopt;
+  QProcess process;
+  process.start(tool, arguments);
+  process.waitForFinished(30000);
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class PrintTest : public ::testing::Test {
+ protected:
+  PrintTest() : printer(QPrinter::HighResolution) {
+    control.hold_book(styled_book());
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf());
+    control.use_printer(&printer);
+  }
+  QString pdf() const { return dir.filePath("out.pdf"); }
+  int pages() {
+    const auto info = run("pdfinfo", {pdf()});
+    if (!info) return -1;
+    for (const QString& line : info->split('\n')) {
+      if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
+    }
+    return 0;
+  }
+  // The first page at 50 dots per inch.
+  QImage page_image() {
+    const QString stem = dir.filePath("page");
+    if (!run("pdftoppm", {"-r", "50", "-png", "-singlefile", pdf(), stem})) return {};
+    return QImage(stem + ".png");
+  }
+  QTemporaryDir dir;
+  QPrinter printer;
+  SpreadsheetControl control;
+};
+
+TEST_F(PrintTest, APrintAreaFitsOnOnePageWithItsCells) {
+  control.PrintArea("A1:H8");
+  control.SetPrintScale(100, true, 1, 1);
+  control.PrintSheet(false);
+  const int count = pages();
+  if (count < 0) GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext) are not installed: the PDF was not checked";
+  EXPECT_EQ(count, 1);
+  const QString text = run("pdftotext", {"-layout", pdf(), "-"}).value_or("");
+  for (const char* wanted : {"Heating report", "1,235", "-502", "A long label that spills over"}) {
+    EXPECT_TRUE(text.contains(wanted)) << wanted << " not in:\n" << text.toStdString();
+  }
+  EXPECT_FALSE(text.contains("SECRET")) << "column C is hidden";
+}
+
+TEST_F(PrintTest, AnAreaLargerThanThePageShrinksOntoItOrTakesMorePages) {
+  for (int r = 1; r <= 300; ++r) control.SetCellText(r, 26, std::to_string(r));
+  control.PrintArea("A1:Z300");
+  control.SetPrintScale(100, true, 1, 1);
+  control.PrintSheet();
+  const int fitted = pages();
+  if (fitted < 0) GTEST_SKIP() << "poppler-utils are not installed: the PDF was not checked";
+  EXPECT_EQ(fitted, 1);
+  control.SetPrintScale(100, false, 1, 1);
+  control.PrintSheet();
+  EXPECT_GT(pages(), 4);
+}
+
+TEST_F(PrintTest, PagesBetweenBeginAndEndGoOutAsOneJob) {
+  control.begin_print_job();
+  for (int sheet = 1; sheet <= 3; ++sheet) {
+    control.ActiveSheet(sheet);
+    control.PrintArea("A1:D10");
+    control.SetPrintScale(100, true, 1, 1);
+    control.PrintSheet();
+  }
+  control.end_print_job();
+  const int count = pages();
+  if (count < 0) GTEST_SKIP() << "poppler-utils are not installed: the PDF was not checked";
+  EXPECT_EQ(count, 3);
+  const QString text = run("pdftotext", {pdf(), "-"}).value_or("");
+  EXPECT_LT(text.indexOf("on the second sheet"), text.indexOf("on the third sheet"));
+}
+
+TEST_F(PrintTest, BlackAndWhiteLeavesNoColourOnPaper) {
+  control.PrintArea("A1:H8");
+  control.SetPrintScale(100, true, 1, 1);
+  control.PrintBlackWhite(false);
+  control.PrintSheet();
+  const QImage colour = page_image();
+  if (colour.isNull()) GTEST_SKIP() << "pdftoppm is not installed: the page was not looked at";
+  EXPECT_GT(count_pixels(colour, colour.rect(), is_red), 0);
+  EXPECT_GT(count_pixels(colour, colour.rect(), is_yellow), 0);
+  control.PrintBlackWhite(true);
+  control.PrintSheet();
+  const QImage grey = page_image();
+  EXPECT_EQ(count_pixels(grey, grey.rect(), is_coloured), 0);
+}
+
+TEST_F(PrintTest, APrinterThatCannotBeOpenedIsReportedToTheCaller) {
+  printer.setOutputFileName(dir.filePath("no such folder/out.pdf"));
+  control.PrintArea("A1:B2");
+  EXPECT_THROW(control.PrintSheet(), PrintFailed);
+}
+
+}  // namespace
+}  // namespace pellavan::sheet::view

@@ -1,0 +1,103 @@
+// The shipped sample project filled as the program fills it: through the load calculation on the
+// built Data folder, the filler and one recalculation.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "sheet/address.h"
+#include "tools/sample_data_fixture.h"
+#include "wbdump/book_dump.h"
+#include "wbdump/project_fill.h"
+#include "workbook/filler/summary_results.h"
+#include "workbook/report_sheets.h"
+
+namespace pellavan::wbdump {
+namespace {
+
+class SampleProjectFillTest : public pellavan::testing::SampleDataTest {
+ protected:
+  void SetUp() override {
+    SampleDataTest::SetUp();
+    fill.emplace(fill_project(path_of("Sample Project.pvn"), model.program_folder));
+  }
+  sheet::Value value(int sheet_number, std::string_view a1) const {
+    auto pos = *sheet::parse_a1(a1);
+    pos.sheet = sheet_number - 1;
+    return fill->book.cell_value(pos);
+  }
+  std::optional<ProjectFill> fill;
+};
+
+TEST_F(SampleProjectFillTest, FillsFromTheLoadCalculation) {
+  ASSERT_TRUE(fill->filled) << fill->notes;
+  EXPECT_NE(fill->notes.find("loads: valid"), std::string::npos) << fill->notes;
+  const sheet::Book& book = fill->book;
+  EXPECT_EQ(book.cell_text({0, 1, 2}), "St. Louis, MO");
+  EXPECT_EQ(book.cell_text({0, 13, 0}), "Sample Project");
+  EXPECT_EQ(book.cell_text({0, 15, 0}), "Sample Project.pvn");
+  EXPECT_DOUBLE_EQ(value(workbook::kLoadsSheet, "A17").as_number(), 35215);
+  EXPECT_DOUBLE_EQ(value(workbook::kLoadsSheet, "C13").as_number(), 120);
+  // The gains are the building-load workbook's, not the template's sample figure.
+  EXPECT_NEAR(value(workbook::kLoadsSheet, "C20").as_number(), 15497.91, 0.005);
+  EXPECT_DOUBLE_EQ(value(workbook::kLoadsSheet, "A27").as_number(), 0.85);
+  EXPECT_NEAR(value(workbook::kLoadsSheet, "A23").as_number(), (45000 - 15497.9105) / 20 * 22 + 15497.9105, 1e-6);
+  EXPECT_DOUBLE_EQ(value(workbook::kLoadsSheet, "A35").as_number(), 38250);
+  EXPECT_DOUBLE_EQ(value(workbook::kRatesSheet, "C5").as_number(), 1.0);
+  EXPECT_TRUE(value(workbook::kLoadsSheet, "A1").is_empty()) << "imperial options";
+}
+
+struct NamedValue {
+  std::string name;
+  sheet::Value value;
+};
+
+// Every cell of every sheet's used range, named "Sheet!A1".
+std::vector<NamedValue> all_cells(const sheet::Book& book) {
+  std::vector<NamedValue> cells;
+  for (int s = 0; s < book.sheet_count(); ++s) {
+    const auto used = book.used_range(s);
+    if (!used) continue;
+    for (int r = used->first_row; r <= used->last_row; ++r)
+      for (int c = used->first_col; c <= used->last_col; ++c)
+        cells.push_back({book.sheet(s).name() + "!" + sheet::format_a1(r, c), book.cell_value({s, r, c})});
+  }
+  return cells;
+}
+
+double number_or_zero(const sheet::Value& v) { return v.is_number() ? v.as_number() : 0.0; }
+
+TEST_F(SampleProjectFillTest, NoCellHoldsAnInfinityAndLoadsAndRatesHoldNoError) {
+  for (const NamedValue& cell : all_cells(fill->book)) {
+    EXPECT_TRUE(std::isfinite(number_or_zero(cell.value))) << cell.name;
+    if (cell.name.starts_with("Loads!") || cell.name.starts_with("Rates!")) {
+      EXPECT_FALSE(cell.value.is_error()) << cell.name;
+    }
+  }
+}
+
+TEST_F(SampleProjectFillTest, ASecondFillMovesNoValueBeyondTheLimit) {
+  const double limit = fill->book.settings().change_limit;
+  const auto before = all_cells(fill->book);
+  const model::ProjectRec results = fill->model.ProjectRec;
+  ASSERT_TRUE(fill_again(*fill).filled);
+  const auto after = all_cells(fill->book);
+  ASSERT_EQ(after.size(), before.size());
+  for (std::size_t i = 0; i < after.size(); ++i)
+    EXPECT_NEAR(number_or_zero(after[i].value), number_or_zero(before[i].value), limit) << after[i].name;
+  for (const auto& cell : workbook::summary_result_cells())
+    EXPECT_NEAR((fill->model.ProjectRec.*cell.field).to_double(), (results.*cell.field).to_double(), limit)
+        << cell.field_name;
+}
+
+TEST_F(SampleProjectFillTest, DumpsOneLinePerCellWithItsFormula) {
+  std::ostringstream out;
+  dump_book(fill->book, out);
+  const std::string dump = out.str();
+  EXPECT_NE(dump.find("Loads\tA35\t38250\t=A27*C11\n"), std::string::npos);
+  EXPECT_NE(dump.find("Loads\tC2\tSt. Louis, MO\t\n"), std::string::npos);
+  EXPECT_NE(dump.find("Rates\tF5\t<--- metric units 1 = GJ, otherwise m3\t\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pellavan::wbdump

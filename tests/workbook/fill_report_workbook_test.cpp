@@ -1,0 +1,126 @@
+// The fill as a whole: its order of work, the refusal of a cooling load of 0, the chart hooks
+// after the recalculation and the read-back of the 22 results.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <set>
+#include <string>
+
+#include "filler_fixture.h"
+#include "workbook/filler/fill_report_workbook.h"
+#include "workbook/filler/fill_steps.h"
+#include "workbook/filler/summary_results.h"
+#include "workbook/report_sheets.h"
+
+namespace pellavan::workbook {
+namespace {
+
+class FillReportWorkbookTest : public testing::FillerTest {
+ protected:
+  FillReportWorkbookTest() {
+    model.ProjectRec.Loads_CoolLoad = 45000;
+    model.ProjectRec.Loads_SensibleLoad = 38250;
+    model.ProjectRec.Loads_CoolDeltaT = 20;
+  }
+  void put_value(int sheet_number, std::string_view a1, sheet::Value v) {
+    auto pos = *sheet::parse_a1(a1);
+    pos.sheet = sheet_number - 1;
+    book.set_cell_value(pos, v);
+  }
+};
+
+TEST_F(FillReportWorkbookTest, StepsRunInTheOrderOfWork) {
+  const auto steps = fill_steps();
+  ASSERT_GE(steps.size(), 3u);
+  EXPECT_EQ(steps[0].sheet, "Loads");
+  EXPECT_EQ(steps[1].sheet, "Rates");
+  EXPECT_EQ(steps.back().sheet, "Economics");
+  const std::vector<std::string_view> order = {"Loads", "Rates", "Geo A", "Geo B", "GEO T", "Air-to-Air", "Furnace",
+                                               "Economics"};
+  std::size_t at = 0;
+  for (const FillStep& step : steps) {
+    while (at < order.size() && order[at] != step.sheet) ++at;
+    EXPECT_LT(at, order.size()) << step.sheet << " is out of order";
+  }
+}
+
+TEST_F(FillReportWorkbookTest, RefusesACoolingLoadOfZeroBeforeWritingAnything) {
+  model.ProjectRec.Loads_CoolLoad = 0;
+  model.ProjectRec.Result_GeoA_HeatingCost = model::Currency::from_raw(12345);
+  const FillOutcome outcome = Fill_ReportWorkbook(ctx);
+  EXPECT_FALSE(outcome.filled);
+  EXPECT_EQ(outcome.refusal, "Cooling Load Outside of Valid Range of 1000 - 999999");
+  EXPECT_TRUE(trace.empty());
+  EXPECT_EQ(model.ProjectRec.Result_GeoA_HeatingCost.raw(), 12345);
+}
+
+TEST_F(FillReportWorkbookTest, ChartsAreDrawnFromTheRecalculatedBook) {
+  struct Charts : ChartFiller {
+    explicit Charts(const sheet::Book& b) : book(b) {}
+    void Fill_BinCharts() override {
+      calls += "bin ";
+      a27_then = book.cell_value({0, 24, 0}).as_number();  // Loads!A25 = A23 * A27
+    }
+    void Fill_ComparisonChart() override { calls += "comparison"; }
+    const sheet::Book& book;
+    std::string calls;
+    double a27_then = 0;
+  } charts(book);
+  ctx.charts = &charts;
+  model.ProjectRec.Loads_SensibleLoad = 22500;  // a ratio of 0.5 instead of the template's 0.85
+  const FillOutcome outcome = Fill_ReportWorkbook(ctx);
+  EXPECT_TRUE(outcome.filled);
+  EXPECT_EQ(charts.calls, "bin comparison");
+  EXPECT_DOUBLE_EQ(charts.a27_then, value(kLoadsSheet, "A23").as_number() * 0.5);
+  EXPECT_EQ(ctx.ReportWorkbook.active_sheet(), kFusSheet);
+}
+
+TEST_F(FillReportWorkbookTest, TheTwentyTwoResultsComeFromTheSummarySheets) {
+  const auto cells = summary_result_cells();
+  ASSERT_EQ(cells.size(), 22u);
+  std::set<std::string_view> fields;
+  for (const SummaryResultCell& c : cells) {
+    fields.insert(c.field_name);
+    EXPECT_TRUE(c.sheet == kGasSheet || c.sheet == kGbsSheet || c.sheet == kAasSheet || c.sheet == kFusSheet);
+  }
+  EXPECT_EQ(fields.size(), 22u);
+}
+
+TEST_F(FillReportWorkbookTest, ResultsAreReadWithValAndRoundedHalfToEven) {
+  put_value(kGasSheet, "N23", sheet::Value::number(501.42496239619027));
+  put_value(kGasSheet, "E26", sheet::Value::number(1095));
+  put_value(kGbsSheet, "E31", sheet::Value::number(77.05005));  // a tie at the fifth decimal: to even
+  put_value(kGbsSheet, "E32", sheet::Value::number(43.38995));
+  put_value(kAasSheet, "N23", sheet::Value::text(book.intern("12 dollars")));
+  put_value(kAasSheet, "N31", sheet::Value::error(sheet::ErrorCode::kDiv0));
+  put_value(kFusSheet, "N15", sheet::Value::number(-0.00005));
+  model.ProjectRec.Result_HeatPump_CoolingCost = model::Currency::from_raw(99);
+  const auto clamped = read_summary_results(ctx);
+  EXPECT_TRUE(clamped.empty());
+  const model::ProjectRec& p = model.ProjectRec;
+  EXPECT_EQ(p.Result_GeoA_HeatingCost.raw(), 5014250);  // 501.425
+  EXPECT_EQ(p.Result_GeoA_SourceSize.raw(), 10950000);
+  EXPECT_EQ(p.Result_GeoB_AvgSourceClg.raw(), 770500);
+  EXPECT_EQ(p.Result_GeoB_AvgSourceHtg.raw(), 433900);
+  EXPECT_EQ(p.Result_HeatPump_HeatingCost.raw(), 120000) << "Val reads the leading number";
+  EXPECT_EQ(p.Result_HeatPump_CoolingCost.raw(), 0) << "an error value reads as 0";
+  EXPECT_EQ(p.Result_Furnace_HeatingCost.raw(), 0);
+  EXPECT_EQ(p.Result_GeoA_AvgSourceClg.raw(), 0) << "an empty cell reads as 0";
+  EXPECT_EQ(ctx.ReportWorkbook.active_sheet(), kFusSheet);
+}
+
+TEST_F(FillReportWorkbookTest, ResultsTooLargeForTheirFieldAreClampedAndNamed) {
+  put_value(kGasSheet, "N31", sheet::Value::number(1e300));
+  put_value(kFusSheet, "N37", sheet::Value::number(-1e16));
+  put_value(kGbsSheet, "N47", sheet::Value::number(1e14));  // large, but it fits
+  const auto clamped = read_summary_results(ctx);
+  ASSERT_EQ(clamped.size(), 2u);
+  EXPECT_EQ(clamped[0], "Result_GeoA_CoolingCost");
+  EXPECT_EQ(clamped[1], "Result_Furnace_FanCost");
+  EXPECT_EQ(model.ProjectRec.Result_GeoA_CoolingCost.raw(), std::numeric_limits<std::int64_t>::max());
+  EXPECT_EQ(model.ProjectRec.Result_Furnace_FanCost.raw(), std::numeric_limits<std::int64_t>::min());
+  EXPECT_EQ(model.ProjectRec.Result_GeoB_WaterHeatingCost.raw(), 1000000000000000000);
+}
+
+}  // namespace
+}  // namespace pellavan::workbook
