@@ -13,6 +13,8 @@ constexpr FillStep kFillSteps[] = {
     {"Loads", fill_loads},
     {"Rates", fill_rates},
 
+    {"Air-to-Air", fill_air_to_air},
+    {"Furnace", fill_furnace},
     {"Economics", fill_economics},
 };
 
