@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <utility>
 #include <string>
 #include <vector>
 
 #include "filler_fixture.h"
+#include "wbdump/project_fill.h"
 #include "model/record/record_layout.h"
 #include "sheet/address.h"
 #include "workbook/filler/fill_steps.h"
@@ -60,22 +64,27 @@ std::vector<std::string> expand(std::initializer_list<const char*> ranges) {
   return cells;
 }
 
+// The input cells of each sheet in the order the steps write them.
+std::vector<std::string> air_to_air_inputs() {
+  return expand({"B4", "B5:B15", "B16", "C9", "C8", "C5", "C7", "C6", "B19", "B20", "B21:B31", "D40", "D41", "C26",
+                 "C27", "C21:C25", "C28:C31", "M44:P46", "Q44:T46", "C52", "B39:B43"});
+}
+std::vector<std::string> furnace_inputs() {
+  return expand({"B8", "B9:B19", "B20", "C13", "C12", "C9", "C11", "C10", "B23", "B24:B29", "D34", "D35", "C29", "C32",
+                 "C24:C28", "O45", "P45", "O46", "P46", "O47", "P47", "Q45", "R45", "Q46", "R46", "Q47", "R47", "B33:B37"});
+}
+
 TEST_F(FillConventionalTest, HeatPumpStepWritesItsCellsInTheSheetsOrder) {
   fill_air_to_air(ctx);
   EXPECT_EQ(ctx.ReportWorkbook.active_sheet(), kAirToAirSheet);
-  EXPECT_EQ(written_cells(kAirToAirSheet),
-            expand({"B4", "B5:B15", "B16", "C9", "C8", "C5", "C7", "C6", "B19", "B20", "B21:B31", "D40", "D41", "C26",
-                    "C27", "C21:C25", "C28:C31", "M44:P46", "Q44:T46", "C52", "B39:B43"}));
+  EXPECT_EQ(written_cells(kAirToAirSheet), air_to_air_inputs());
   EXPECT_EQ(writes_on(kAirToAirSheet), trace.size());
 }
 
 TEST_F(FillConventionalTest, FurnaceStepWritesItsCellsInTheSheetsOrder) {
   fill_furnace(ctx);
   EXPECT_EQ(ctx.ReportWorkbook.active_sheet(), kFurnaceSheet);
-  EXPECT_EQ(written_cells(kFurnaceSheet),
-            expand({"B8", "B9:B19", "B20", "C13", "C12", "C9", "C11", "C10", "B23", "B24:B29", "D34", "D35", "C29",
-                    "C32", "C24:C28", "O45", "P45", "O46", "P46", "O47", "P47", "Q45", "R45", "Q46", "R46", "Q47", "R47",
-                    "B33:B37"}));
+  EXPECT_EQ(written_cells(kFurnaceSheet), furnace_inputs());
   EXPECT_EQ(writes_on(kFurnaceSheet), trace.size());
 }
 
@@ -139,6 +148,25 @@ TEST_F(FillConventionalTest, SampleProjectFromTheCataloguesGivesTheTemplatesInpu
     const sheet::CellPos pos{w.sheet - 1, w.row - 1, w.col - 1};
     EXPECT_EQ(book.cell_text(pos), stored.cell_text(pos)) << book.sheet(pos.sheet).name() << "!" << sheet::format_a1(pos.row, pos.col);
   }
+}
+
+// The shipped sample project, filled as the program fills it, holds the template's inputs too.
+TEST_F(FillConventionalTest, ShippedSampleProjectFillsTheTemplatesInputs) {
+  const char* dir = std::getenv("PELLAVAN_DATA_DIR");
+  ASSERT_NE(dir, nullptr);
+  const wbdump::ProjectFill fill = wbdump::fill_project(std::filesystem::path(dir) / "Sample Project.pvn",
+                                                        std::filesystem::path(dir).parent_path());
+  ASSERT_TRUE(fill.filled) << fill.notes;
+  const sheet::Book stored = load_report_template();
+  for (const auto& [sheet_number, cells] : {std::pair{kAirToAirSheet, air_to_air_inputs()}, std::pair{kFurnaceSheet, furnace_inputs()}}) {
+    for (const std::string& a1 : cells) {
+      auto pos = *sheet::parse_a1(a1);
+      pos.sheet = sheet_number - 1;
+      EXPECT_EQ(fill.book.cell_text(pos), stored.cell_text(pos)) << stored.sheet(pos.sheet).name() << "!" << a1;
+    }
+  }
+  EXPECT_EQ(fill.model.ProjectRec.HeatPump_AuxMode, 1);
+  EXPECT_NEAR(fill.book.cell_value({kRatesSheet - 1, 3, 2}).as_number(), 0.10, 1e-12);  // Rates!C4
 }
 
 TEST_F(FillConventionalTest, AuxiliaryModeNinetyNineBecomesTheBackupsOwn) {
