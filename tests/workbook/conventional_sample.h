@@ -16,15 +16,18 @@
 
 namespace pellavan::workbook::testing {
 
+// A cell of a 1-based sheet by its A1 address.
+inline sheet::CellPos sheet_cell(int sheet_number, std::string_view a1) {
+  auto pos = *sheet::parse_a1(a1);
+  pos.sheet = sheet_number - 1;
+  return pos;
+}
+
 class ConventionalSheetsTest : public ::testing::Test {
  protected:
   ConventionalSheetsTest() : book(load_report_template()) { write_sample_loads_and_rates(); }
 
-  static sheet::CellPos at(int sheet_number, std::string_view a1) {
-    auto pos = *sheet::parse_a1(a1);
-    pos.sheet = sheet_number - 1;
-    return pos;
-  }
+  static sheet::CellPos at(int sheet_number, std::string_view a1) { return sheet_cell(sheet_number, a1); }
   void set(int sheet_number, std::string_view a1, double v) { book.set_cell_value(at(sheet_number, a1), sheet::Value::number(v)); }
   void set_text(int sheet_number, std::string_view a1, std::string_view text) {
     book.set_cell_value(at(sheet_number, a1), sheet::Value::text(book.intern(text)));
@@ -105,6 +108,20 @@ struct Figure {
   const char* cell;
   double value;
   double tolerance;
+};
+
+// The annual figures of the sample project.
+inline constexpr Figure kAirToAirFigures[] = {
+    {"V41", 8804.5, 0.05},     {"AD41", 2857.98, 0.005}, {"F45", 0.849, 5e-4},   {"F44", 2.882, 5e-4},
+    {"H44", 17.36, 0.005},     {"F48", 794.54, 0.005},   {"H45", 285.80, 0.005}, {"H47", 0, 0},
+    {"AT41", 405.16, 0.005},   {"H48", 1485.50, 0.005},  {"D46", 46987, 0},    {"D43", 35531.5694, 5e-5},
+    {"B32", 0.57, 1e-12},    {"C32", 0.2086, 5e-5},    {"B34", 45505, 1e-9},   {"C4", 65000, 0},
+};
+inline constexpr Figure kFurnaceFigures[] = {
+    {"I41", 1136.395, 5e-4},   {"J41", 741.235, 5e-4},  {"R41", 4761.87, 5e-3},     {"S41", 1051.9286, 5e-5},
+    {"E44", 0.8974, 5e-5},     {"G44", 10.4178, 5e-5},  {"AF41", 1210.5188, 5e-5},  {"AG41", 476.187, 5e-4},
+    {"AH41", 405.16, 5e-3},    {"J43", 0, 0},         {"J44", 2091.8655, 5e-5},   {"D40", 46863.5, 5e-2},
+    {"D37", 33460.539, 5e-4},  {"B30", 0.57, 1e-12},    {"C30", 0.2086, 5e-5},    {"C21", 73398, 1e-9},
 };
 
 }  // namespace pellavan::workbook::testing

@@ -22,13 +22,7 @@ TEST_F(FurnaceTest, HoldsItsFormulasInItsUsedRangeAndNoCircle) {
 
 TEST_F(FurnaceTest, SampleReproducesTheAnnualFigures) {
   settle();
-  const Figure figures[] = {
-      {"I41", 1136.395, 5e-4},   {"J41", 741.235, 5e-4},  {"R41", 4761.87, 5e-3},     {"S41", 1051.9286, 5e-5},
-      {"E44", 0.8974, 5e-5},     {"G44", 10.4178, 5e-5},  {"AF41", 1210.5188, 5e-5},  {"AG41", 476.187, 5e-4},
-      {"AH41", 405.16, 5e-3},    {"J43", 0, 0},           {"J44", 2091.8655, 5e-5},   {"D40", 46863.5, 5e-2},
-      {"D37", 33460.539, 5e-4},  {"B30", 0.57, 1e-12},    {"C30", 0.2086, 5e-5},      {"C21", 73398, 1e-9},
-  };
-  for (const Figure& f : figures) EXPECT_NEAR(number(kSheet, f.cell), f.value, f.tolerance) << f.cell;
+  for (const Figure& f : kFurnaceFigures) EXPECT_NEAR(number(kSheet, f.cell), f.value, f.tolerance) << f.cell;
 }
 
 TEST_F(FurnaceTest, TwoStageFurnaceAt17FRunsAtLowFire) {
