@@ -15,10 +15,10 @@ const EmbeddedFile* lookup(std::span<const EmbeddedFile> files, std::string_view
   return it == files.end() ? nullptr : &*it;
 }
 
-std::string_view find_file(std::span<const EmbeddedFile> files, const TextLine& line, std::string_view name) {
+const EmbeddedFile& find_file(std::span<const EmbeddedFile> files, const TextLine& line, std::string_view name) {
   const EmbeddedFile* file = lookup(files, name);
   if (!file) line.fail("no file named '" + std::string(name) + "'");
-  return file->content;
+  return *file;
 }
 
 // The cell or range a sheet line writes, if it writes one.
@@ -28,7 +28,9 @@ std::optional<RangePos> written_range(const TextLine& line) {
   return parse_a1_range(line[at].text);
 }
 
-void read_sheet(Book& book, int sheet, std::string_view file, std::string_view content) {
+void read_sheet(Book& book, int sheet, std::span<const EmbeddedFile> files, const EmbeddedFile& sheet_file) {
+  const std::string_view file = sheet_file.name;
+  const std::string_view content = sheet_file.content;
   int rows = 0, cols = 0;
   for_each_line(file, content, [&](const TextLine& line) {
     if (const auto range = written_range(line)) {
@@ -37,7 +39,9 @@ void read_sheet(Book& book, int sheet, std::string_view file, std::string_view c
     }
   });
   if (rows > 0) book.reserve(sheet, rows, cols);
-  SheetTextReader reader(book, sheet);
+  SheetTextReader reader(book, sheet, [files](const TextLine& at, const std::string& name) {
+    return find_file(files, at, name);
+  });
   for_each_line(file, content, [&](const TextLine& line) {
     if (!reader.read(line)) line.fail("unknown line '" + line[0].text + "'");
   });
@@ -92,11 +96,11 @@ Book load_book(std::span<const EmbeddedFile> files, std::string_view book_file) 
   });
   for (const Pending& p : sheet_files) {
     const TextLine at{book_file, p.line, {}};
-    read_sheet(book, p.sheet, p.file, find_file(files, at, p.file));
+    read_sheet(book, p.sheet, files, find_file(files, at, p.file));
   }
   for (const Pending& p : value_files) {
     const TextLine at{book_file, p.line, {}};
-    apply_values(book, p.sheet, p.file, find_file(files, at, p.file));
+    apply_values(book, p.sheet, p.file, find_file(files, at, p.file).content);
   }
   return book;
 }

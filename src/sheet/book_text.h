@@ -31,7 +31,11 @@
 //   hide columns D:E                  or "hide rows 3:4"
 //   printarea B1:O48
 //   page landscape margins 0.5 0.5 0.75 0.75 scale 100 fit 1 1 blackwhite
-//   seed B14 0                        safe seed of a cell of a circular group
+//   seed B14 0                        safe seed of a cell of a circular group (or of a range)
+//   include geo_a.sheet rows 1:52     the lines of another sheet file of the book, read as if
+//                                     written here but keeping only the cells of those rows
+//                                     (every row without "rows"); its expect lines are its own
+//   erase F46:F49                     empties cells an earlier or included line wrote
 //   expect formulas 224               checked when the sheet is read: formulas, texts, numbers
 //   expect used A1:K34                (constant cells) and the used range
 //

@@ -154,6 +154,79 @@ TEST(BookTextTest, ValuesFileGivesFormulaCellsTheirStartingValues) {
   EXPECT_EQ(book.cell_text(at("A3")), "32");  // A3 reads A2, its relative reference moved
 }
 
+// A sheet written as another sheet file plus its differences.
+Book load_with_base(std::string sheet_text, std::string base_text) {
+  const std::string book_text = std::string(kBook) + "sheet 2 \"copy\" copy.sheet\n";
+  const std::vector<EmbeddedFile> files = {
+      {"book.txt", book_text}, {"main.sheet", base_text}, {"copy.sheet", sheet_text}};
+  return load_book(files, "book.txt");
+}
+
+CellPos copy_at(const char* a1) {
+  CellPos pos = *parse_a1(a1);
+  pos.sheet = 1;
+  return pos;
+}
+
+TEST(BookTextTest, IncludeReadsAnotherSheetFileWithinItsRows) {
+  const std::string base =
+      "A1:A4 1 2 3 4\n"
+      "B2:B4 =A2*10\n"
+      "format A1:A4 \"0.0\"\n"
+      "height 1:4 20\n"
+      "seed B2:B4 5\n"
+      "expect formulas 3\n";
+  Book book = load_with_base(
+      "include main.sheet rows 2:3\n"
+      "override B3 =A3+1\n"
+      "erase A2\n"
+      "C1 =B2\n"
+      "expect formulas 3\n",
+      base);
+  book.recalc();
+  EXPECT_EQ(book.cell_text(copy_at("A1")), "");
+  EXPECT_EQ(book.cell_text(copy_at("A2")), "");
+  EXPECT_EQ(book.cell_text(copy_at("A3")), "3");
+  EXPECT_EQ(book.cell_text(copy_at("A4")), "");
+  EXPECT_EQ(book.cell_formula(copy_at("B2")), "A2*10");  // the shape of B2 moved with the cell
+  EXPECT_EQ(book.cell_text(copy_at("B3")), "4");
+  EXPECT_EQ(book.cell_kind(copy_at("B4")), CellKind::kEmpty);
+  EXPECT_EQ(book.style_of(copy_at("A3")).format.code(), "0.0");
+  EXPECT_EQ(book.style_of(copy_at("A1")).format.code(), "General");
+  EXPECT_EQ(book.sheet(1).row_height(2), 20);
+  EXPECT_NE(book.sheet(1).row_height(0), 20);
+  // The base sheet itself is untouched.
+  EXPECT_EQ(book.cell_text(at("B4")), "40");
+}
+
+TEST(BookTextTest, IncludeFaultsNameTheirFile) {
+  struct Row {
+    const char* name;
+    std::string sheet;
+    std::string base;
+    const char* message;
+  };
+  const Row rows[] = {
+      {"missing file", "include nowhere.sheet\n", "", "copy.sheet:1: no file named 'nowhere.sheet'"},
+      {"itself", "include copy.sheet\n", "", "copy.sheet:1: 'copy.sheet' includes itself"},
+      {"bad rows", "include main.sheet rows x\n", "", "copy.sheet:1: 'x' is no row"},
+      {"fault inside", "include main.sheet\n", "B1 6\nwidht A 3\n", "main.sheet:2: unknown line 'widht'"},
+      {"twice", "include main.sheet\nB1 7\n", "B1 6\n", "copy.sheet:2: B1 written twice (first on line main.sheet:1)"},
+      {"erase of nothing", "include main.sheet rows 2:3\nerase B1\n", "B1 6\n",
+       "copy.sheet:2: erase of B1, which no earlier line wrote"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    std::string error;
+    try {
+      load_with_base(r.sheet, r.base);
+    } catch (const BookFileError& e) {
+      error = e.what();
+    }
+    EXPECT_NE(error.find(r.message), std::string::npos) << error;
+  }
+}
+
 TEST(BookTextTest, SeedLinesRegisterSafeSeeds) {
   Book book = load(kBook, "seed A1 3\nA1 =A1+B1\nB1 \"x\"\n");
   book.recalc();
@@ -161,6 +234,16 @@ TEST(BookTextTest, SeedLinesRegisterSafeSeeds) {
   book.set_cell_text(at("B1"), "0");
   book.recalc();
   EXPECT_EQ(book.cell_text(at("A1")), "3");
+}
+
+TEST(BookTextTest, SeedLinesTakeRanges) {
+  Book book = load(kBook, "seed A1:A2 4\nA1:A2 =A1+B1\nB1:B2 \"x\"\n");
+  book.recalc();
+  book.set_cell_text(at("B1"), "0");
+  book.set_cell_text(at("B2"), "1");
+  book.recalc();
+  EXPECT_EQ(book.cell_text(at("A1")), "4");
+  EXPECT_EQ(book.cell_text(at("A2")), "5");
 }
 
 }  // namespace

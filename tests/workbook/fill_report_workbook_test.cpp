@@ -11,6 +11,7 @@
 #include "workbook/filler/fill_steps.h"
 #include "workbook/filler/summary_results.h"
 #include "workbook/report_sheets.h"
+#include "workbook/report_workbook_control.h"
 
 namespace pellavan::workbook {
 namespace {
@@ -120,6 +121,38 @@ TEST_F(FillReportWorkbookTest, ResultsTooLargeForTheirFieldAreClampedAndNamed) {
   EXPECT_EQ(model.ProjectRec.Result_GeoA_CoolingCost.raw(), std::numeric_limits<std::int64_t>::max());
   EXPECT_EQ(model.ProjectRec.Result_Furnace_FanCost.raw(), std::numeric_limits<std::int64_t>::min());
   EXPECT_EQ(model.ProjectRec.Result_GeoB_WaterHeatingCost.raw(), 1000000000000000000);
+}
+
+TEST_F(FillReportWorkbookTest, TwoFillsInARowWriteTheSameCellsWithTheSameTexts) {
+  ASSERT_TRUE(Fill_ReportWorkbook(ctx).filled);
+  const std::vector<WrittenCell> first = trace;
+  trace.clear();
+  ASSERT_TRUE(Fill_ReportWorkbook(ctx).filled);
+  ASSERT_EQ(trace.size(), first.size());
+  for (std::size_t i = 0; i < first.size(); ++i) {
+    EXPECT_EQ(trace[i].sheet, first[i].sheet) << i;
+    EXPECT_EQ(trace[i].row, first[i].row) << i;
+    EXPECT_EQ(trace[i].col, first[i].col) << i;
+    EXPECT_EQ(trace[i].text, first[i].text) << i;
+  }
+}
+
+TEST_F(FillReportWorkbookTest, AFillThroughTheProgramsControlLeavesItOnFus) {
+  sheet::BookControl control(book);
+  FillContext through(model, loads, control);
+  ASSERT_TRUE(Fill_ReportWorkbook(through).filled);
+  EXPECT_EQ(control.active_sheet(), kFusSheet);
+}
+
+TEST(ReportWorkbookControlTest, TheAirConditionerReaderSelectsTheFurnaceSheet) {
+  sheet::Book book = load_report_template();
+  sheet::BookControl control(book);
+  ReportWorkbookControl sheets(control);
+  sheets.set_active_sheet(model::kFurnaceSheet);
+  EXPECT_EQ(control.active_sheet(), kFurnaceSheet);
+  EXPECT_EQ(sheets.active_sheet(), kFurnaceSheet);
+  EXPECT_THROW(sheets.set_active_sheet(0), std::out_of_range);
+  EXPECT_THROW(sheets.set_active_sheet(30), std::out_of_range);
 }
 
 }  // namespace

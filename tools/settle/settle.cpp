@@ -81,8 +81,9 @@ std::string settle_summary(const sheet::Book& book, const sheet::RecalcReport& r
   out << "circular groups " << report.groups.size() << "\n";
   for (const sheet::GroupReport& g : report.groups) {
     out << "  " << book.sheet(g.first_cell.sheet).name() << "!" << sheet::format_a1(g.first_cell.row, g.first_cell.col)
-        << ": " << g.cells << " cells, " << g.passes << " passes, last change " << g.last_change
-        << (g.last_change <= options.change_limit ? "" : "  NOT settled") << (g.counter ? " (counter)" : "") << "\n";
+        << ": " << g.cells << " cells, " << g.passes << " passes, last change " << g.last_change;
+    if (g.last_changed_cells > 0) out << ", " << g.last_changed_cells << " cells still moving: NOT settled";
+    out << (g.counter ? " (counter)" : "") << "\n";
   }
   return out.str();
 }

@@ -10,7 +10,7 @@ namespace pellavan::settle {
 
 struct SettleOptions {
   double change_limit = 1e-9;
-  int max_passes = 100000;
+  int max_passes = 10000;
   // Passes more, with no change allowed at all: where the iteration reaches its exact fixed point
   // a fill's recalculation from the cached values then moves nothing, not even a last digit.
   int exact_passes = 1000;

@@ -1,5 +1,6 @@
 #include "sheet/text/sheet_text_reader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 
@@ -62,14 +63,17 @@ bool SheetTextReader::read(const TextLine& line) {
     hide(line);
   } else if (keyword == "printarea") {
     if (line.size() != 2) line.fail("printarea takes one range");
-    book_.sheet(sheet_).set_print_area(line.range_at(1, sheet_));
+    if (const auto area = clipped(line.range_at(1, sheet_))) book_.sheet(sheet_).set_print_area(*area);
   } else if (keyword == "page") {
     page(line);
   } else if (keyword == "seed") {
-    if (line.size() != 3) line.fail("seed takes a cell and a number");
-    book_.set_safe_seed(line.cell_at(1, sheet_), line.number_at(2, "the seed"));
+    seed(line);
   } else if (keyword == "expect") {
-    expect(line);
+    if (including_.empty()) expect(line);  // an included file's counts are its own sheet's
+  } else if (keyword == "include") {
+    include(line);
+  } else if (keyword == "erase") {
+    erase(line);
   } else if (parse_a1_range(keyword)) {
     cells(line, 0, false);
   } else {
@@ -79,13 +83,78 @@ bool SheetTextReader::read(const TextLine& line) {
 }
 
 void SheetTextReader::claim(const TextLine& line, CellPos pos, bool is_override) {
-  const auto [it, first_time] = written_.emplace(pos, line.number);
+  const auto [it, first_time] = written_.emplace(pos, WrittenBy{line.file, line.number});
   const std::string name = format_a1(pos.row, pos.col);
   if (first_time && is_override) line.fail("override of " + name + ", which no earlier line wrote");
   if (!first_time && !is_override) {
-    line.fail(name + " written twice (first on line " + std::to_string(it->second) + "); mark the later one 'override'");
+    const std::string where = it->second.file == line.file ? "" : std::string(it->second.file) + ":";
+    line.fail(name + " written twice (first on line " + where + std::to_string(it->second.line) +
+              "); mark the later one 'override'");
   }
-  it->second = line.number;
+  it->second = WrittenBy{line.file, line.number};
+}
+
+std::optional<RangePos> SheetTextReader::clipped(RangePos range) const {
+  range.first_row = std::max(range.first_row, window_first_);
+  range.last_row = std::min(range.last_row, window_last_);
+  if (range.first_row > range.last_row) return std::nullopt;
+  return range;
+}
+
+// include FILE [rows FIRST:LAST]: the lines of another sheet file of the book, read as if they
+// stood here but writing, styling and seeding only the cells of those rows.
+void SheetTextReader::include(const TextLine& line) {
+  const std::string& name = line.word(1, "the sheet file to include");
+  int first = 0, last = kMaxRows - 1;
+  if (line.size() == 4 && line.word_is(2, "rows")) {
+    const auto rows = span_at(line, 3, false);
+    first = rows.first;
+    last = rows.second;
+  } else if (line.size() != 2) {
+    line.fail("include takes a sheet file and, after 'rows', the rows to keep (1:52)");
+  }
+  if (!includes_) line.fail("this book text allows no include");
+  if (std::find(including_.begin(), including_.end(), name) != including_.end()) {
+    line.fail("'" + name + "' includes itself");
+  }
+  const EmbeddedFile file = includes_(line, name);
+  const int outer_first = window_first_, outer_last = window_last_;
+  window_first_ = std::max(window_first_, first);
+  window_last_ = std::min(window_last_, last);
+  including_.push_back(file.name);
+  for_each_line(file.name, file.content, [&](const TextLine& inner) {
+    if (!read(inner)) inner.fail("unknown line '" + inner[0].text + "'");
+  });
+  including_.pop_back();
+  window_first_ = outer_first;
+  window_last_ = outer_last;
+}
+
+// erase RANGE: empties cells that an earlier line wrote (a sheet built as another plus its
+// differences drops cells this way); a later line may write them again.
+void SheetTextReader::erase(const TextLine& line) {
+  if (line.size() != 2) line.fail("erase takes one range");
+  const RangePos range = line.range_at(1, sheet_);
+  for (int r = range.first_row; r <= range.last_row; ++r) {
+    for (int c = range.first_col; c <= range.last_col; ++c) {
+      const CellPos pos{sheet_, r, c};
+      if (!in_window(r)) continue;
+      if (written_.erase(pos) == 0) line.fail("erase of " + format_a1(r, c) + ", which no earlier line wrote");
+      book_.clear_cell(pos);
+    }
+  }
+}
+
+// seed RANGE number: the safe seed of every cell of the range.
+void SheetTextReader::seed(const TextLine& line) {
+  if (line.size() != 3) line.fail("seed takes a cell or range and a number");
+  const RangePos range = line.range_at(1, sheet_);
+  const double value = line.number_at(2, "the seed");
+  for (int r = range.first_row; r <= range.last_row; ++r) {
+    for (int c = range.first_col; c <= range.last_col; ++c) {
+      if (in_window(r)) book_.set_safe_seed(CellPos{sheet_, r, c}, value);
+    }
+  }
 }
 
 // RANGE =formula, or RANGE value..., one value for every cell or one for all.
@@ -98,7 +167,12 @@ void SheetTextReader::cells(const TextLine& line, std::size_t first, bool is_ove
   for (int r = range.first_row; r <= range.last_row; ++r) {
     for (int c = range.first_col; c <= range.last_col; ++c) targets.push_back(CellPos{sheet_, r, c});
   }
-  for (const CellPos& pos : targets) claim(line, pos, is_override);
+  // Constants and the formula are checked for every cell of the range, written only inside the
+  // row window; a formula keeps the shape of the range's first cell.
+  const auto kept = [&](const CellPos& pos) { return in_window(pos.row); };
+  for (const CellPos& pos : targets) {
+    if (kept(pos)) claim(line, pos, is_override);
+  }
 
   if (line[first + 1].kind == LineToken::Kind::kFormula) {
     FormulaShapeId shape = 0;
@@ -107,7 +181,9 @@ void SheetTextReader::cells(const TextLine& line, std::size_t first, bool is_ove
     } catch (const FormulaRejected& e) {
       line.fail(e.what());
     }
-    for (const CellPos& pos : targets) book_.set_cell_shape(pos, shape);
+    for (const CellPos& pos : targets) {
+      if (kept(pos)) book_.set_cell_shape(pos, shape);
+    }
     return;
   }
   if (values != 1 && values != targets.size()) {
@@ -115,13 +191,17 @@ void SheetTextReader::cells(const TextLine& line, std::size_t first, bool is_ove
               std::to_string(values) + " values");
   }
   for (std::size_t k = 0; k < targets.size(); ++k) {
-    book_.set_cell_value(targets[k], line.constant_at(first + 1 + (values == 1 ? 0 : k), book_));
+    const Value value = line.constant_at(first + 1 + (values == 1 ? 0 : k), book_);
+    if (kept(targets[k])) book_.set_cell_value(targets[k], value);
   }
 }
 
 // Changes the style of every cell of the range; cells that shared a style share the new one.
 template <class Change>
-void SheetTextReader::restyle(const RangePos& range, Change&& change) {
+void SheetTextReader::restyle(const RangePos& whole, Change&& change) {
+  const auto part = clipped(whole);
+  if (!part) return;
+  const RangePos& range = *part;
   std::map<StyleId, StyleId> done;
   for (int r = range.first_row; r <= range.last_row; ++r) {
     for (int c = range.first_col; c <= range.last_col; ++c) {
@@ -281,7 +361,13 @@ void SheetTextReader::size(const TextLine& line, bool columns) {
     return;
   }
   const auto [first, last] = span_at(line, 1, columns);
-  for (int i = first; i <= last; ++i) columns ? sheet.set_column_width(i, value) : sheet.set_row_height(i, value);
+  for (int i = first; i <= last; ++i) {
+    if (columns) {
+      sheet.set_column_width(i, value);
+    } else if (in_window(i)) {
+      sheet.set_row_height(i, value);
+    }
+  }
 }
 
 void SheetTextReader::hide(const TextLine& line) {
@@ -289,7 +375,13 @@ void SheetTextReader::hide(const TextLine& line) {
   if (line.size() != 3 || (!columns && !line.word_is(1, "rows"))) line.fail("hide takes 'columns A:C' or 'rows 3:4'");
   const auto [first, last] = span_at(line, 2, columns);
   Sheet& sheet = book_.sheet(sheet_);
-  for (int i = first; i <= last; ++i) columns ? sheet.set_column_hidden(i, true) : sheet.set_row_hidden(i, true);
+  for (int i = first; i <= last; ++i) {
+    if (columns) {
+      sheet.set_column_hidden(i, true);
+    } else if (in_window(i)) {
+      sheet.set_row_hidden(i, true);
+    }
+  }
 }
 
 // page [portrait|landscape] [margins L R T B] [scale N] [fit WIDE TALL] [blackwhite]

@@ -2,11 +2,13 @@
 // Reads the lines of one sheet file of a book text (the format is described in book_text.h) into
 // a sheet of a Book.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "platform/embedded_file.h"
 #include "sheet/book.h"
 #include "sheet/text/text_line.h"
 
@@ -14,7 +16,12 @@ namespace pellavan::sheet {
 
 class SheetTextReader {
  public:
-  SheetTextReader(Book& book, int sheet) : book_(book), sheet_(sheet) {}
+  // Finds another sheet file of the book by name ("include" lines), failing on the line when
+  // there is none. The file's name and content outlive the reader.
+  using IncludeSource = std::function<EmbeddedFile(const TextLine& at, const std::string& name)>;
+
+  SheetTextReader(Book& book, int sheet, IncludeSource includes = {})
+      : book_(book), sheet_(sheet), includes_(std::move(includes)) {}
 
   // False when the line is none of the sheet file's lines (the caller may know it).
   bool read(const TextLine& line);
@@ -31,8 +38,19 @@ class SheetTextReader {
     int line = 0;
   };
 
+  struct WrittenBy {
+    std::string_view file;
+    int line = 0;
+  };
+
   void cells(const TextLine& line, std::size_t first, bool is_override);
   void claim(const TextLine& line, CellPos pos, bool is_override);
+  void include(const TextLine& line);
+  void erase(const TextLine& line);
+  void seed(const TextLine& line);
+  bool in_window(int row) const { return row >= window_first_ && row <= window_last_; }
+  // The part of `range` inside the row window, nullopt when none is.
+  std::optional<RangePos> clipped(RangePos range) const;
   template <class Change>
   void restyle(const RangePos& range, Change&& change);
   void format(const TextLine& line);
@@ -48,8 +66,13 @@ class SheetTextReader {
 
   Book& book_;
   int sheet_;
-  std::unordered_map<CellPos, int> written_;  // cell -> line that wrote it
+  IncludeSource includes_;
+  std::unordered_map<CellPos, WrittenBy> written_;
   std::vector<Expectation> expectations_;
+  // While an included file is read: its name (and those including it), and the rows it may write.
+  std::vector<std::string_view> including_;
+  int window_first_ = 0;
+  int window_last_ = kMaxRows - 1;
 };
 
 // "FF0000" -> red; fails on the line when the text is no six-digit hex colour.

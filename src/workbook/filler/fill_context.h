@@ -4,7 +4,9 @@
 // project file's title and the analysis workbook, addressed through the spreadsheet control's
 // calls. The filler's steps take a FillContext& and nothing else.
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "loads/calc/load_calc_state.h"
@@ -32,14 +34,31 @@ struct WrittenCell {
 };
 
 struct FillContext {
+  // Fills through the program's own control of the workbook, whose active sheet the fill leaves
+  // on FUS for the callers that read on from there.
+  FillContext(model::ModelState& state, const loads::LoadCalcState& load_results, sheet::BookControl& control,
+              std::string project_file_title = {})
+      : model(state), loads(load_results), ProjectFileTitle(std::move(project_file_title)), ReportWorkbook(control) {}
+  // Fills through a control of its own over `book`.
   FillContext(model::ModelState& state, const loads::LoadCalcState& load_results, sheet::Book& book,
               std::string project_file_title = {})
-      : model(state), loads(load_results), ProjectFileTitle(std::move(project_file_title)), ReportWorkbook(book) {}
+      : model(state),
+        loads(load_results),
+        ProjectFileTitle(std::move(project_file_title)),
+        own_control_(std::in_place, book),
+        ReportWorkbook(*own_control_) {}
+  FillContext(const FillContext&) = delete;
+  FillContext& operator=(const FillContext&) = delete;
 
   model::ModelState& model;
   const loads::LoadCalcState& loads;
   std::string ProjectFileTitle;  // bare name of the current project file
-  sheet::BookControl ReportWorkbook;
+
+ private:
+  std::optional<sheet::BookControl> own_control_;  // before ReportWorkbook, which may refer to it
+
+ public:
+  sheet::BookControl& ReportWorkbook;
   ChartFiller* charts = nullptr;              // not owned; no charts are drawn while unset
   std::vector<WrittenCell>* trace = nullptr;  // not owned; every write is appended when set
 };

@@ -13,6 +13,7 @@ constexpr FillStep kFillSteps[] = {
     {"Loads", fill_loads},
     {"Rates", fill_rates},
 
+    {"GEO T", fill_geo_t},
     {"Air-to-Air", fill_air_to_air},
     {"Furnace", fill_furnace},
     {"Economics", fill_economics},
