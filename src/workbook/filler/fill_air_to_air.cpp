@@ -1,6 +1,6 @@
 // Air-to-Air: the air-source heat pump, its backup appliance and the water heater, each record
-// read again by the id of the heat-pump block; cells in the order the sheet's inputs are laid
-// out (the order has no effect: nothing is computed before the fill's one recalculation).
+// read again by the id of the heat-pump block, then the input cells block by block (the order
+// has no effect on the results: nothing is computed before the fill's one recalculation).
 #include "workbook/filler/catalogue_rereads.h"
 #include "workbook/filler/cell_writes.h"
 #include "workbook/filler/equipment_blocks.h"
