@@ -15,7 +15,8 @@ constexpr FillStep kFillSteps[] = {
     {"Geo A", fill_geo_a},
     {"Geo B", fill_geo_b},
     {"GEO T", fill_geo_t},
-
+    {"Air-to-Air", fill_air_to_air},
+    {"Furnace", fill_furnace},
     {"Economics", fill_economics},
 };
 
