@@ -169,3 +169,26 @@ TEST_F(GeoFiguresTest, NoResultIsAnErrorButTheGeneratorsCop) {
 
 }  // namespace
 }  // namespace pellavan::workbook::geo_test
+
+namespace pellavan::workbook::geo_test {
+namespace {
+
+// A fill that leaves the loop group in errors (a U value of 0 divides by zero everywhere) must
+// not poison the next: the group's error cells restart from their safe seeds.
+TEST(GeoRecoveryTest, AFillAfterErrorsSettlesAgain) {
+  GeoBook g;
+  g.set(kGeoASheet, "F10", "0");
+  g.recalc();
+  ASSERT_EQ(g.text(kGeoASheet, "F42"), "#DIV/0!");
+  g.set(kGeoASheet, "F10", "2");
+  g.recalc();
+  const GeoBook sample;
+  EXPECT_EQ(g.number(kGeoASheet, "F34"), 1095);
+  for (const char* c : {"H48", "F42", "F43", "AS41", "AT41", "H12", "H16", "H24"}) {
+    EXPECT_NEAR(g.number(kGeoASheet, c), sample.number(kGeoASheet, c), 0.05) << c;
+  }
+  EXPECT_EQ(g.number(kGeoASheet, bin_cell("AP", -3)), 1) << "the boiler takes the -3 F bin again";
+}
+
+}  // namespace
+}  // namespace pellavan::workbook::geo_test
