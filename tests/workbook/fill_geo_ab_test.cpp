@@ -215,6 +215,14 @@ TEST_F(FillGeoTest, AuxiliaryMode99TakesTheAppliancesOwnMode) {
   EXPECT_EQ(p.GeoB_AuxMode, 0);
 }
 
+TEST_F(FillGeoTest, AnApplianceWithoutADefaultModeSupplements) {
+  model::ProjectRec& p = model.ProjectRec;
+  p.GeoA_AuxMode = 99;  // the boiler 34 has no default mode of its own
+  fill_geo_a(ctx);
+  EXPECT_EQ(written_text(kGeoASheet, "J18"), "0");
+  EXPECT_EQ(p.GeoA_AuxMode, 0);
+}
+
 TEST_F(FillGeoTest, WithoutTandemTheSecondUnitLeavesTheSensibleShares) {
   model::ProjectRec& p = model.ProjectRec;
   p.GeoA_Tandem = 0;

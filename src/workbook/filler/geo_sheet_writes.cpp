@@ -106,7 +106,9 @@ void put_auxiliary_heat(FillContext& ctx, const GeoBlock& block) {
   put(ctx, "J15", aux.CycFactor2);
   put(ctx, "J16", aux.CycFactor3);
   put(ctx, "J17", aux.CycAdjust);
-  if (block.aux_mode == kAuxModeOfAppliance) block.aux_mode = aux.AddOnMode;
+  // An appliance without a default of its own (a negative mode) supplements: the sheet multiplies
+  // run times and blower power by the mode, so a negative one would give run times above 1.
+  if (block.aux_mode == kAuxModeOfAppliance) block.aux_mode = aux.AddOnMode < 0 ? 0 : aux.AddOnMode;
   put(ctx, "J18", block.aux_mode);
   put(ctx, "K11", aux.IcmFanFlag);
   put(ctx, "K10", aux.TwoStageFlag);

@@ -49,7 +49,8 @@ void put_unit(FillContext& ctx, const GeoBlock& block);
 // sizing inputs F15:F18 and the hybrid flag F20.
 void put_loop_and_soil(FillContext& ctx, const GeoBlock& block);
 
-// J6:J17, J18 (mode 99 repaired to the appliance's own add-on mode in the block) and K7:K11.
+// J6:J17, J18 (mode 99 repaired to the appliance's own add-on mode in the block, or to 0 when
+// the appliance has none) and K7:K11.
 void put_auxiliary_heat(FillContext& ctx, const GeoBlock& block);
 
 // J23:J27.
