@@ -20,7 +20,10 @@ void for_each_formula_cell(const sheet::Book& book, int sheet, Fn&& fn) {
     }
 }
 
+// A negative zero (a product of -0 and a capacity of 0) is written as 0, the value the entry
+// rule reads back.
 std::string exact_number(double v) {
+  if (v == 0) v = 0.0;
   char buf[32];
   const auto res = std::to_chars(buf, buf + sizeof buf, v);
   return std::string(buf, res.ptr);
@@ -46,8 +49,12 @@ sheet::RecalcReport settle_book(sheet::Book& book, const SettleOptions& options)
   book.settings().change_limit = options.change_limit;
   book.settings().max_passes = options.max_passes;
   book.recalc();
+  const sheet::RecalcReport report = book.last_recalc();
+  book.settings().change_limit = 0;
+  book.settings().max_passes = options.exact_passes;
+  book.recalc();
   book.settings() = kept;
-  return book.last_recalc();
+  return report;
 }
 
 std::string values_file_text(const sheet::Book& book, int sheet) {

@@ -12,9 +12,11 @@ namespace {
 constexpr FillStep kFillSteps[] = {
     {"Loads", fill_loads},
     {"Rates", fill_rates},
-
+    {"Geo A", fill_geo_a},
+    {"Geo B", fill_geo_b},
     {"GEO T", fill_geo_t},
-
+    {"Air-to-Air", fill_air_to_air},
+    {"Furnace", fill_furnace},
     {"Economics", fill_economics},
 };
 
