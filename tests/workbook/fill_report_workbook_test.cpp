@@ -95,6 +95,7 @@ TEST_F(FillReportWorkbookTest, ResultsAreReadWithValAndRoundedHalfToEven) {
   put_value(kAasSheet, "N23", sheet::Value::text(book.intern("12 dollars")));
   put_value(kAasSheet, "N31", sheet::Value::error(sheet::ErrorCode::kDiv0));
   put_value(kFusSheet, "N15", sheet::Value::number(-0.00005));
+  put_value(kGasSheet, "E31", sheet::Value());  // the summary's formula cell emptied
   model.ProjectRec.Result_HeatPump_CoolingCost = model::Currency::from_raw(99);
   const auto clamped = read_summary_results(ctx);
   EXPECT_TRUE(clamped.empty());
