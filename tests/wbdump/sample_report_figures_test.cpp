@@ -28,15 +28,17 @@ struct Figure {
 };
 
 constexpr double kCent = 0.005;
+// A monthly cost is its total over 12, the total being given to the cent.
+constexpr double kMonthly = kCent + kCent / 12;
 
 // The worked example: comparison columns furnace, Geo A, Geo B.
 constexpr Figure kWorkedExample[] = {
     {kPrsSheet, "H39", 1210.52, kCent}, {kPrsSheet, "I39", 476.19, kCent},  {kPrsSheet, "J39", 405.16, kCent},
-    {kPrsSheet, "K39", 0, kCent},       {kPrsSheet, "L39", 2091.87, kCent}, {kPrsSheet, "M39", 174.32, kCent},
+    {kPrsSheet, "K39", 0, kCent},       {kPrsSheet, "L39", 2091.87, kCent}, {kPrsSheet, "M39", 174.32, kMonthly},
     {kPrsSheet, "H40", 501.42, kCent},  {kPrsSheet, "I40", 262.24, kCent},  {kPrsSheet, "J40", 552.67, kCent},
-    {kPrsSheet, "K40", 0, kCent},       {kPrsSheet, "L40", 1316.34, kCent}, {kPrsSheet, "M40", 109.70, kCent},
+    {kPrsSheet, "K40", 0, kCent},       {kPrsSheet, "L40", 1316.34, kCent}, {kPrsSheet, "M40", 109.70, kMonthly},
     {kPrsSheet, "H41", 585.58, kCent},  {kPrsSheet, "I41", 299.49, kCent},  {kPrsSheet, "J41", 552.67, kCent},
-    {kPrsSheet, "K41", 0, kCent},       {kPrsSheet, "L41", 1437.75, kCent}, {kPrsSheet, "M41", 119.81, kCent},
+    {kPrsSheet, "K41", 0, kCent},       {kPrsSheet, "L41", 1437.75, kCent}, {kPrsSheet, "M41", 119.81, kMonthly},
     {kPrgSheet, "S11", 2091.87, kCent},
     // The cells read back into the project record.
     {kGasSheet, "E31", 67.46, kCent},   {kGasSheet, "E32", 48.54, kCent},   {kGasSheet, "E26", 1095, 0},
