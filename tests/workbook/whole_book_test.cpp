@@ -14,7 +14,7 @@
 #include "sheet/address.h"
 #include "sheet/book.h"
 #include "sheet/formula/parser.h"
-#include "workbook/report_workbook_template.h"
+#include "template_book.h"
 
 namespace pellavan::workbook {
 namespace {
@@ -80,17 +80,13 @@ std::vector<FormulaCell> all_formulas(const sheet::Book& book) {
 
 class WholeBookTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { book_ = new sheet::Book(load_report_template()); }
-  static void TearDownTestSuite() {
-    delete book_;
-    book_ = nullptr;
-  }
+  static const sheet::Book& book() { return testing::template_book(); }
 
   // Names of the sheets that should hold formulas but hold none yet.
   static std::vector<std::string> missing_sheets() {
     std::vector<std::string> missing;
     for (const SheetCount& s : kSheets) {
-      if (s.formulas > 0 && formulas_on(*book_, *book_->find_sheet(s.name)) == 0) missing.push_back(s.name);
+      if (s.formulas > 0 && formulas_on(book(), *book().find_sheet(s.name)) == 0) missing.push_back(s.name);
     }
     return missing;
   }
@@ -99,25 +95,21 @@ class WholeBookTest : public ::testing::Test {
     for (const auto& n : names) out += (out.empty() ? "" : ", ") + n;
     return out;
   }
-
-  static sheet::Book* book_;
 };
-
-sheet::Book* WholeBookTest::book_ = nullptr;
 
 TEST_F(WholeBookTest, TheCountsAddUpToTheWholeBook) {
   int documented = 0;
   for (const SheetCount& s : kSheets) documented += s.formulas;
   EXPECT_EQ(documented, 13151);
   ASSERT_EQ(std::size(kSheets), 29u);
-  for (int i = 0; i < 29; ++i) EXPECT_EQ(book_->sheet(i).name(), kSheets[i].name);
+  for (int i = 0; i < 29; ++i) EXPECT_EQ(book().sheet(i).name(), kSheets[i].name);
 }
 
 TEST_F(WholeBookTest, EachSheetHoldsItsFormulas) {
   std::vector<std::string> waiting;
   int built = 0;
   for (const SheetCount& s : kSheets) {
-    const int found = formulas_on(*book_, *book_->find_sheet(s.name));
+    const int found = formulas_on(book(), *book().find_sheet(s.name));
     built += found;
     if (found == 0 && s.formulas > 0) {
       waiting.push_back(s.name);
@@ -136,18 +128,18 @@ TEST_F(WholeBookTest, EachSheetHoldsItsFormulas) {
 
 TEST_F(WholeBookTest, CrossSheetReferencesPointIntoThisBook) {
   std::map<std::string, int> reads_per_sheet;
-  for (const FormulaCell& f : all_formulas(*book_)) {
+  for (const FormulaCell& f : all_formulas(book())) {
     for (const sheet::CellRef& ref : f.ast.refs) {
       if (ref.sheet == sheet::kOwnSheet) continue;
-      EXPECT_TRUE(ref.sheet >= 0 && ref.sheet < book_->sheet_count());
+      EXPECT_TRUE(ref.sheet >= 0 && ref.sheet < book().sheet_count());
       EXPECT_TRUE(ref.to_abs(f.pos).has_value())
-          << book_->sheet(f.pos.sheet).name() << "!" << sheet::format_a1(f.pos.row, f.pos.col);
-      ++reads_per_sheet[book_->sheet(ref.sheet).name()];
+          << book().sheet(f.pos.sheet).name() << "!" << sheet::format_a1(f.pos.row, f.pos.col);
+      ++reads_per_sheet[book().sheet(ref.sheet).name()];
     }
     for (const sheet::RangeRef& area : f.ast.areas) {
       // Areas are only ever on the formula's own sheet.
       EXPECT_EQ(area.first.sheet, sheet::kOwnSheet)
-          << book_->sheet(f.pos.sheet).name() << "!" << sheet::format_a1(f.pos.row, f.pos.col);
+          << book().sheet(f.pos.sheet).name() << "!" << sheet::format_a1(f.pos.row, f.pos.col);
     }
   }
   for (const char* name : kUnread) EXPECT_EQ(reads_per_sheet[name], 0) << name << " is read";
@@ -171,7 +163,7 @@ TEST_F(WholeBookTest, FlagAndHeaderCellsAreReadByEveryPage) {
       {"Loads", "B34", 30},  // company caption
   };
   std::map<std::pair<int, sheet::CellPos>, int> count;
-  for (const FormulaCell& f : all_formulas(*book_)) {
+  for (const FormulaCell& f : all_formulas(book())) {
     for (const sheet::CellRef& ref : f.ast.refs) {
       if (ref.sheet == sheet::kOwnSheet) continue;
       if (const auto at = ref.to_abs(f.pos)) ++count[{ref.sheet, sheet::CellPos{0, at->row, at->col}}];
@@ -179,13 +171,13 @@ TEST_F(WholeBookTest, FlagAndHeaderCellsAreReadByEveryPage) {
   }
   for (const Read& r : reads) {
     const sheet::CellPos cell = *sheet::parse_a1(r.cell);
-    EXPECT_EQ((count[{*book_->find_sheet(r.sheet), sheet::CellPos{0, cell.row, cell.col}}]), r.references)
+    EXPECT_EQ((count[{*book().find_sheet(r.sheet), sheet::CellPos{0, cell.row, cell.col}}]), r.references)
         << r.sheet << "!" << r.cell;
   }
 }
 
 TEST_F(WholeBookTest, TheUnusedSheetsStayEmpty) {
-  for (const char* name : kUnread) EXPECT_FALSE(book_->used_range(*book_->find_sheet(name)).has_value()) << name;
+  for (const char* name : kUnread) EXPECT_FALSE(book().used_range(*book().find_sheet(name)).has_value()) << name;
 }
 
 TEST_F(WholeBookTest, ThirtyFourCircularGroups) {
