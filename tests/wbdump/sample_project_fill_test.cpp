@@ -37,7 +37,10 @@ TEST_F(SampleProjectFillTest, FillsFromTheLoadCalculation) {
   EXPECT_EQ(book.cell_text({0, 13, 0}), "Sample Project");
   EXPECT_EQ(book.cell_text({0, 15, 0}), "Sample Project.pvn");
   EXPECT_DOUBLE_EQ(value(workbook::kLoadsSheet, "A17").as_number(), 35215);
-  EXPECT_DOUBLE_EQ(value(workbook::kLoadsSheet, "C13").as_number(), 120);
+  // Hot water at 140 F gives the worked example's 22.081 million Btu and 2,521 Btu/h.
+  EXPECT_DOUBLE_EQ(value(workbook::kLoadsSheet, "C13").as_number(), 140);
+  EXPECT_NEAR(value(workbook::kLoadsSheet, "C24").as_number(), 22.081, 0.0005);
+  EXPECT_NEAR(value(workbook::kLoadsSheet, "C25").as_number(), 2521, 0.5);
   // The gains are the building-load workbook's, not the template's sample figure.
   EXPECT_NEAR(value(workbook::kLoadsSheet, "C20").as_number(), 15497.91, 0.005);
   EXPECT_DOUBLE_EQ(value(workbook::kLoadsSheet, "A27").as_number(), 0.85);
