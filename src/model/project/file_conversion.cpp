@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "model/project/project_tags.h"
+#include "model/text/ascii.h"
 
 namespace pellavan::model {
 namespace {
