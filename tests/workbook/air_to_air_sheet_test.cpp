@@ -152,8 +152,9 @@ TEST_F(AirToAirTest, VariableSpeedFactorsShiftWithTheCoilCondition) {
 TEST_F(AirToAirTest, VariableSpeedUnitGivesNoHeatBelowTheTable) {
   set(kSheet, "B20", -40);  // no cut-off
   for (int loads_row : {28, 29}) {  // the -18 F and -23 F bins, bin rows 37 and 38
-    set(kLoadsSheet, "D" + std::to_string(loads_row), 5);
-    set(kLoadsSheet, "E" + std::to_string(loads_row), -90000);
+    const std::string row = std::to_string(loads_row);
+    set(kLoadsSheet, "D" + row, 5);
+    set(kLoadsSheet, "E" + row, -90000);
   }
   settle();
   EXPECT_GT(number(kSheet, "O37"), 0);  // -18 F, the table's last row
