@@ -67,10 +67,10 @@ void put_loop_and_soil(FillContext& ctx, const GeoBlock& block, int col);
 void repair_aux_mode(const GeoBlock& block, const model::FurnaceRec& aux);
 
 // Rows 6 to 18 of the equipment column and the column to its right: the auxiliary appliance of
-// the block's buffer as a furnace block, with the block's input and auxiliary mode.
+// the model's furnace buffer as a furnace block, with the block's input and auxiliary mode.
 void put_auxiliary_heat(FillContext& ctx, const GeoBlock& block, int col);
 
-// Rows 23 to 27 of the equipment column: the water heater of the block's buffer.
+// Rows 23 to 27 of the equipment column: the water heater in the model's buffer.
 void put_water_heater(FillContext& ctx, int col);
 
 // The U value of the loop column's row 10: UValue(soil id), or (soil id + 15) on the loop/well
