@@ -7,7 +7,8 @@ endfunction()
 
 # pellavan_add_library(name [QT] SOURCES ... [DEPS ...] [PRIVATE_DEPS ...])
 # Static library pellavan_<name> with alias pellavan::<name>; include root is src/.
-# Libraries without QT cannot see Qt headers: the layers below the windows stay Qt-free.
+# Libraries without QT cannot see Qt headers (pellavan_check_qt_free proves it at configure
+# time): the layers below the windows stay Qt-free.
 function(pellavan_add_library name)
   cmake_parse_arguments(L "QT" "" "SOURCES;DEPS;PRIVATE_DEPS" ${ARGN})
   set(target pellavan_${name})
@@ -21,6 +22,43 @@ function(pellavan_add_library name)
   else()
     set_property(GLOBAL APPEND PROPERTY PELLAVAN_QT_FREE_TARGETS ${target})
   endif()
+endfunction()
+
+# Stops the configuration when a library added without QT links Qt, directly or through
+# another target: the engine, the model and the workbook filler stay free of Qt. Run once,
+# after every library has been added.
+function(pellavan_check_qt_free)
+  get_property(qt_free GLOBAL PROPERTY PELLAVAN_QT_FREE_TARGETS)
+  foreach(library IN LISTS qt_free)
+    set(pending ${library})
+    set(seen "")
+    while(pending)
+      list(POP_FRONT pending current)
+      if(current IN_LIST seen)
+        continue()
+      endif()
+      list(APPEND seen ${current})
+      if(current MATCHES "^Qt[0-9]*::")
+        message(FATAL_ERROR "${library} is built without Qt but links ${current}")
+      endif()
+      if(NOT TARGET ${current})
+        continue()
+      endif()
+      get_target_property(aliased ${current} ALIASED_TARGET)
+      if(aliased)
+        list(APPEND pending ${aliased})
+        continue()
+      endif()
+      get_target_property(imported ${current} IMPORTED)
+      if(imported)
+        continue()
+      endif()
+      get_target_property(links ${current} LINK_LIBRARIES)
+      if(links)
+        list(APPEND pending ${links})
+      endif()
+    endwhile()
+  endforeach()
 endfunction()
 
 # pellavan_add_test(name [GUI] SOURCES ... [LIBS ...])

@@ -20,8 +20,7 @@ namespace pellavan::app {
 // The logo picture of the main, dealer and about windows, made at each start.
 inline constexpr std::string_view kLogoPictureFile = "gli01.bmp";
 
-// Work that later parts of the program provide; a command that needs one is disabled until
-// it is set.
+// Work the program does not do yet; a command that needs one is disabled until it is set.
 struct LaterServices {
   std::function<void()> Check_ForUpdate;      // the on-line version check
   std::function<void()> Fill_ReportWorkbook;  // fills and recalculates the analysis workbook

@@ -1,6 +1,6 @@
 #pragma once
-// The windows that later parts of the program add (project information, utility rates, the
-// five system windows, reports, charts, bin viewer, building loads). Each registers a factory
+// The windows the main window opens but does not build itself (project information, utility
+// rates, the five system windows, reports, charts, bin viewer, building loads). Each registers a factory
 // once; until it has, the commands that open it stay disabled. A window is loaded (created) at
 // its first use and lives until it is unloaded, so that the next use loads it afresh.
 

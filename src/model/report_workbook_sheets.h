@@ -1,7 +1,8 @@
 #pragma once
 // What the catalogue readers need of the analysis workbook: making one of its sheets, numbered
-// 1 to 29, the active sheet. The workbook implements this; InMemoryReportWorkbookSheets stands
-// for it until the workbook exists and only remembers the choice.
+// 1 to 29, the active sheet. The workbook's control implements this (workbook/
+// report_workbook_control.h); InMemoryReportWorkbookSheets only remembers the choice, for
+// running the readers without a workbook.
 
 namespace pellavan::model {
 

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "platform/replaceable.h"
+
 namespace pellavan::platform {
 namespace {
 
@@ -13,19 +15,17 @@ void print_and_exit(const std::string& message) {
   std::_Exit(1);
 }
 
-FatalHandler& current_handler() {
-  static FatalHandler handler = print_and_exit;
-  return handler;
+Replaceable<void(const std::string&)>& handler() {
+  static Replaceable<void(const std::string&)> h(print_and_exit);
+  return h;
 }
 
 }  // namespace
 
-FatalHandler set_fatal_handler(FatalHandler handler) {
-  return std::exchange(current_handler(), handler ? std::move(handler) : print_and_exit);
-}
+FatalHandler set_fatal_handler(FatalHandler h) { return handler().replace(std::move(h)); }
 
 void end_program(const std::string& message) {
-  current_handler()(message);
+  handler()(message);
   std::fflush(nullptr);
   std::_Exit(1);
 }

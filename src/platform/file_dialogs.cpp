@@ -5,17 +5,19 @@
 #include <QStringList>
 #include <utility>
 
+#include "platform/replaceable.h"
+
 namespace pellavan::platform {
 namespace {
 
-FileDialogHook& hook() {
-  static FileDialogHook h;
+Replaceable<std::optional<QString>(const FileDialogRequest&)>& hook() {
+  static Replaceable<std::optional<QString>(const FileDialogRequest&)> h;
   return h;
 }
 
 }  // namespace
 
-FileDialogHook set_file_dialog_hook(FileDialogHook h) { return std::exchange(hook(), std::move(h)); }
+FileDialogHook set_file_dialog_hook(FileDialogHook h) { return hook().replace(std::move(h)); }
 
 QString qt_name_filters(const QString& filter) {
   const QStringList parts = filter.split(QLatin1Char('|'));

@@ -3,11 +3,13 @@
 #include <QMessageBox>
 #include <utility>
 
+#include "platform/replaceable.h"
+
 namespace pellavan::platform {
 namespace {
 
-MessageHook& hook() {
-  static MessageHook h;
+Replaceable<MessageResult(const MessageRequest&)>& hook() {
+  static Replaceable<MessageResult(const MessageRequest&)> h;
   return h;
 }
 
@@ -56,7 +58,7 @@ MessageResult from_qt(int button) {
 
 }  // namespace
 
-MessageHook set_message_hook(MessageHook h) { return std::exchange(hook(), std::move(h)); }
+MessageHook set_message_hook(MessageHook h) { return hook().replace(std::move(h)); }
 
 MessageResult message_box(QWidget* parent, const MessageRequest& request) {
   if (hook()) return hook()(request);

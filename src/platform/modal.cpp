@@ -3,17 +3,19 @@
 #include <QDialog>
 #include <utility>
 
+#include "platform/replaceable.h"
+
 namespace pellavan::platform {
 namespace {
 
-ModalHook& hook() {
-  static ModalHook h;
+Replaceable<int(QDialog&)>& hook() {
+  static Replaceable<int(QDialog&)> h;
   return h;
 }
 
 }  // namespace
 
-ModalHook set_modal_hook(ModalHook h) { return std::exchange(hook(), std::move(h)); }
+ModalHook set_modal_hook(ModalHook h) { return hook().replace(std::move(h)); }
 
 int run_modal(QDialog& window) {
   if (hook()) return hook()(window);

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "platform/replaceable.h"
+
 namespace pellavan::platform {
 namespace {
 
@@ -12,16 +14,14 @@ void exit_now() {
   std::_Exit(0);
 }
 
-EndHandler& handler() {
-  static EndHandler h = exit_now;
+Replaceable<void()>& handler() {
+  static Replaceable<void()> h(exit_now);
   return h;
 }
 
 }  // namespace
 
-EndHandler set_end_handler(EndHandler h) {
-  return std::exchange(handler(), h ? std::move(h) : EndHandler(exit_now));
-}
+EndHandler set_end_handler(EndHandler h) { return handler().replace(std::move(h)); }
 
 void end_run() { handler()(); }
 

@@ -35,8 +35,7 @@ using model::testing::ProgramEnded;
 inline model::ProjectRec default_project() {
   model::ProjectRec r{};
   r.FileTag = "KQ7";
-  const auto zooms = model::zoom_fields(r);
-  for (std::size_t i = 0; i < model::kZoomCount; ++i) *zooms[i] = model::kStandardZoom[i];
+  model::set_standard_zoom(r);
   r.Project_Title = "New Project";
   r.System1_Description = "Geothermal option";
   r.System1_Type = 1;

@@ -32,7 +32,7 @@ TEST_F(LoadCalcTest, ReproducesTheBuildingLoadWorkedExample) {
       {"BinNetLoad(8)", loads.BinNetLoad(8), 18448.1, 0.05},
       {"BinNetLoad(9)", loads.BinNetLoad(9), 0, 0},
       {"BinNetLoad(12)", loads.BinNetLoad(12), -502.09, 0.005},
-      {"BinNetLoad(25)", loads.BinNetLoad(25), -80502.08, 0.01},  // -80502.0895, cut in the text
+      {"BinNetLoad(25)", loads.BinNetLoad(25), -80502.08, 0.01},  // -80502.0895, which the worked example shows cut
       {"BinNetLoad(30)", loads.BinNetLoad(30), 0, 0},
       {"BinDhwLoad(2)", loads.BinDhwLoad(2), 2520.69, 0.005},
       {"BinDhwLoad(26)", loads.BinDhwLoad(26), 0, 0},

@@ -128,7 +128,7 @@ TEST_F(BuildingLoadExample, NetLoadsFallByTheSameStepFromBinToBin) {
     EXPECT_EQ(text(control, zero), "0") << zero;
   }
   EXPECT_NEAR(val(control, "G13"), -502.09, 5e-3);
-  // The text gives -80502.08 for -80502.0895: cut rather than rounded.
+  // The worked example shows -80502.08 for -80502.0895: cut rather than rounded.
   EXPECT_NEAR(val(control, "G26"), -80502.08, 0.01);
   const double heating_step = val(control, "G13") - val(control, "G14");
   EXPECT_NEAR(heating_step, 80000.0 / 65 * 5, 1e-6);

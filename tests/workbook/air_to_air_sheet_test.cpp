@@ -151,9 +151,11 @@ TEST_F(AirToAirTest, VariableSpeedFactorsShiftWithTheCoilCondition) {
 
 TEST_F(AirToAirTest, VariableSpeedUnitGivesNoHeatBelowTheTable) {
   set(kSheet, "B20", -40);  // no cut-off
-  // The -18 F and -23 F bins, bin rows 37 and 38.
-  for (const char* hours : {"D28", "D29"}) set(kLoadsSheet, hours, 5);
-  for (const char* load : {"E28", "E29"}) set(kLoadsSheet, load, -90000);
+  for (int loads_row : {28, 29}) {  // the -18 F and -23 F bins, bin rows 37 and 38
+    const std::string row = std::to_string(loads_row);
+    set(kLoadsSheet, "D" + row, 5);
+    set(kLoadsSheet, "E" + row, -90000);
+  }
   settle();
   EXPECT_GT(number(kSheet, "O37"), 0);  // -18 F, the table's last row
   EXPECT_EQ(number(kSheet, "O38"), 0);

@@ -4,15 +4,12 @@
 #include <sstream>
 
 #include "model/record/field_text.h"
+#include "model/text/ascii.h"
 
 namespace pellavan::mkdata {
 namespace {
 
-std::string_view trim(std::string_view s) {
-  const auto first = s.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
-}
+std::string_view trim(std::string_view s) { return model::trim_blanks(s, " \t\r"); }
 
 std::string located(const std::string& file, int line, const std::string& message) {
   return line > 0 ? file + ":" + std::to_string(line) + ": " + message : file + ": " + message;

@@ -3,6 +3,7 @@
 #include "loads/calc/load_calculation.h"
 #include "model/catalogue/catalogue_files.h"
 #include "model/catalogue/catalogue_scan.h"
+#include "model/text/ascii.h"
 #include "model/units/number_text.h"
 #include "model/units/rounding.h"
 #include "workbook/filler/cell_text_forms.h"
@@ -68,12 +69,6 @@ void read_results(const sheet::BookControl& book, LoadCalcState& loads) {
   loads.BalPtWhole = model::round_to_int32(number_at(book, 33, kColF));
 }
 
-std::string trimmed(std::string s) {
-  const auto first = s.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 }  // namespace
 
 LoadCalcStatus Calc_Loads(model::ModelState& model, sheet::BookControl& BuildingLoadWorkbook, LoadCalcState& loads) {
@@ -90,7 +85,7 @@ LoadCalcStatus Calc_Loads(model::ModelState& model, sheet::BookControl& Building
     loads.LoadsInvalid = 1;
     return LoadCalcStatus::kCityNotFound;
   }
-  if (trimmed(book.cell_text(11, kColB)) == "FALSE") {
+  if (model::trim_blanks(book.cell_text(11, kColB)) == "FALSE") {
     loads.LoadsInvalid = 1;
     return LoadCalcStatus::kInvalid;
   }

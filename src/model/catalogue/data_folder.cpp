@@ -1,21 +1,11 @@
 #include "model/catalogue/data_folder.h"
 
-#include <algorithm>
 #include <optional>
 #include <system_error>
 
+#include "model/text/ascii.h"
+
 namespace pellavan::model {
-namespace {
-
-char fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool equal_ignoring_case(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [](char x, char y) { return fold(x) == fold(y); });
-}
-
-}  // namespace
-
 std::filesystem::path find_ignoring_case(const std::filesystem::path& folder,
                                          std::string_view name) {
   namespace fs = std::filesystem;

@@ -1,20 +1,20 @@
 #include "model/project/comparison_columns.h"
 
 #include <algorithm>
+#include <string>
 #include <stdexcept>
 #include <utility>
 
 #include "model/project/project_tags.h"
+#include "model/text/ascii.h"
 #include "model/text/cp1252.h"
 
 namespace pellavan::model {
 namespace {
 
 std::string without_nuls_trimmed(std::string s) {
-  s.erase(std::remove(s.begin(), s.end(), '\0'), s.end());
-  const auto first = s.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+  std::erase(s, '\0');
+  return std::string(trim_blanks(s));
 }
 
 // A name field as the descriptions use it: blanks trimmed, NULs of a never-written field dropped.

@@ -5,6 +5,7 @@
 #include "model/catalogue/data_folder.h"
 #include "model/catalogue/record_file.h"
 #include "model/project/project_tags.h"
+#include "model/text/ascii.h"
 #include "model/project/replacing_write.h"
 
 namespace pellavan::model {

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "model/project/project_tags.h"
+#include "model/text/ascii.h"
 
 namespace pellavan::model {
 namespace {
@@ -68,12 +69,16 @@ void FileConversion(ProjectRec& rec, std::string_view tag, const DefaultZoom& de
     if (rec.Loads_DhwTemp > 135) rec.Loads_DhwTemp = 135;
     if (rec.GeoT_UnitId == 0) fill_geo_t_defaults(rec);
   }
+  if (rec.Zoom_HeatPumpBin == 0) set_standard_zoom(rec);
+  if (default_zoom(0) != 0) {
+    const auto zooms = zoom_fields(rec);
+    for (std::size_t i = 0; i < kReportZoomCount; ++i) *zooms[i] = default_zoom(static_cast<int>(i));
+  }
+}
+
+void set_standard_zoom(ProjectRec& rec) {
   const auto zooms = zoom_fields(rec);
-  if (rec.Zoom_HeatPumpBin == 0)
-    for (std::size_t i = 0; i < kZoomCount; ++i) *zooms[i] = kStandardZoom[i];
-  if (default_zoom(0) != 0)
-    for (std::size_t i = 0; i < kReportZoomCount; ++i)
-      *zooms[i] = default_zoom(static_cast<int>(i));
+  for (std::size_t i = 0; i < kZoomCount; ++i) *zooms[i] = kStandardZoom[i];
 }
 
 void take_report_zoom(const ProjectRec& rec, DefaultZoom& zoom) {

@@ -34,6 +34,9 @@ template <class Rec>
           &r.BinZoom_GeoTOp,     &r.BinZoom_HeatPump,     &r.BinZoom_Furnace};
 }
 
+// Gives every zoom field of rec its standard level.
+void set_standard_zoom(ProjectRec& rec);
+
 // Converts rec, just read with the given tag (one of KQ2..KQ7, any case): older files get the
 // values their version lacked; the zoom levels are then made standard when missing and set from
 // default_zoom once it holds the run's levels.

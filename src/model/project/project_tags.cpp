@@ -1,19 +1,8 @@
 #include "model/project/project_tags.h"
 
-#include <algorithm>
+#include "model/text/ascii.h"
 
 namespace pellavan::model {
-namespace {
-
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-}  // namespace
-
-bool equal_ignoring_case(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return upper(x) == upper(y); });
-}
-
 TagVerdict classify_project_tag(std::string_view tag) {
   for (std::string_view accepted : {"KQ2", "KQ3", "KQ4", "KQ5", "KQ6", "KQ7"})
     if (equal_ignoring_case(tag, accepted)) return TagVerdict::kAccepted;

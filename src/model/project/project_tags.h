@@ -21,7 +21,4 @@ enum class TagVerdict {
 // The numeric value of the tag's last character ('2' -> 2); 0 when it is not a digit.
 [[nodiscard]] int tag_version(std::string_view tag);
 
-// ASCII comparison ignoring letter case.
-[[nodiscard]] bool equal_ignoring_case(std::string_view a, std::string_view b);
-
 }  // namespace pellavan::model

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <string_view>
 
 #include "model/record/field_types.h"
 #include "model/record/little_endian.h"
@@ -11,8 +10,6 @@
 namespace pellavan::model {
 
 enum class FieldKind : std::uint8_t { kInt16, kInt32, kSingle, kDouble, kCurrency, kDate, kText, kSpare };
-
-[[nodiscard]] std::string_view field_kind_name(FieldKind kind);
 
 template <class T>
 struct FieldCodec;

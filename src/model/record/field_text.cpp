@@ -5,17 +5,14 @@
 #include <cstdint>
 #include <limits>
 
+#include "model/text/ascii.h"
 #include "model/text/cp1252.h"
 
 namespace pellavan::model {
 namespace field_text_detail {
 namespace {
 
-std::string_view trim(std::string_view s) {
-  const auto first = s.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
+std::string_view trim(std::string_view s) { return trim_blanks(s, " \t"); }
 
 [[noreturn]] void bad(std::string_view what, std::string_view s) {
   throw std::invalid_argument(std::string(what) + " \"" + std::string(s) + "\"");

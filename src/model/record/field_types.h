@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/text/ascii.h"
+
 namespace pellavan::model {
 
 using Int16 = std::int16_t;
@@ -71,13 +73,7 @@ class Text {
   // All N characters, NULs and blanks included.
   [[nodiscard]] std::string str() const { return std::string(bytes_.data(), N); }
   // With leading and trailing blanks removed; NULs are kept, as the readers of the files do.
-  [[nodiscard]] std::string trimmed() const {
-    std::string_view v(bytes_.data(), N);
-    const auto first = v.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = v.find_last_not_of(' ');
-    return std::string(v.substr(first, last - first + 1));
-  }
+  [[nodiscard]] std::string trimmed() const { return std::string(trim_blanks(std::string_view(bytes_.data(), N))); }
   [[nodiscard]] std::span<char, N> bytes() { return bytes_; }
   [[nodiscard]] std::span<const char, N> bytes() const { return bytes_; }
   friend bool operator==(const Text&, const Text&) = default;

@@ -51,17 +51,6 @@ template <std::size_t N>
   return next == size;
 }
 
-// The first field whose offset breaks the chain, for a readable compile error in tests.
-template <std::size_t N>
-[[nodiscard]] constexpr std::size_t first_misplaced_field(const std::array<FieldInfo, N>& fields) {
-  std::size_t next = 0;
-  for (std::size_t i = 0; i < N; ++i) {
-    if (fields[i].offset != next) return i;
-    next += fields[i].width;
-  }
-  return N;
-}
-
 template <Record R>
 void encode_record(const R& rec, std::span<std::uint8_t> image) {
   if (image.size() < R::kFileSize) throw std::invalid_argument("record image too small");

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "sheet/calc/coerce.h"
 #include "sheet/functions/registry.h"
 
 namespace pellavan::sheet {
@@ -34,9 +35,7 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 bool is_word_char(char c) { return is_letter(c) || is_digit(c) || c == '_' || c == '$' || c == '.'; }
 
 bool equals_ignoring_case(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return (x >= 'a' && x <= 'z' ? x - 32 : x) == (y >= 'a' && y <= 'z' ? y - 32 : y);
-         });
+  return a.size() == b.size() && compare_ignoring_case(a, b) == 0;
 }
 
 class Parser {

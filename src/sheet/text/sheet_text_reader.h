@@ -1,6 +1,7 @@
 #pragma once
 // Reads the lines of one sheet file of a book text (the format is described in book_text.h) into
-// a sheet of a Book.
+// a sheet of a Book: cells, includes and expectations here, styles and the sheet's layout in
+// sheet_text_styles.cpp.
 
 #include <functional>
 #include <string>

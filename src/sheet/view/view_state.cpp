@@ -22,6 +22,7 @@ PrintSettings print_settings_of(const Sheet& sheet) {
   print.pages_wide = std::max(page.fit_pages_wide, 0);
   print.pages_tall = std::max(page.fit_pages_tall, 0);
   print.black_and_white = page.black_and_white;
+  print.centred = page.center_horizontally;
   return print;
 }
 

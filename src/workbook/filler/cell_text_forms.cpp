@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "model/text/ascii.h"
 #include "model/text/cp1252.h"
 #include "sheet/format/date_serial.h"
 #include "sheet/format/number_text.h"
@@ -58,11 +59,7 @@ std::string stored_field_text(std::string_view bytes) {
 }
 
 std::string trimmed_field_text(std::string_view bytes) {
-  std::string_view v = bytes.substr(0, bytes.find('\0'));
-  const auto first = v.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  v = v.substr(first, v.find_last_not_of(' ') - first + 1);
-  return model::utf8_from_cp1252(v);
+  return model::utf8_from_cp1252(model::trim_blanks(bytes.substr(0, bytes.find('\0'))));
 }
 
 }  // namespace pellavan::workbook

@@ -17,7 +17,7 @@
 
 namespace pellavan::workbook {
 
-// A cell of the active sheet: an A1 address the Parts name, or a 1-based row and column.
+// A cell of the active sheet: an A1 address, or a 1-based row and column.
 struct CellAt {
   CellAt(int row_number, int col_number) : row(row_number), col(col_number) {}
   CellAt(std::string_view a1);  // throws std::invalid_argument for a text that is no address

@@ -9,6 +9,9 @@
 
 namespace pellavan::workbook {
 
+// The auxiliary mode a project block holds when it asks for its appliance's own add-on mode.
+inline constexpr model::Int32 kAuxModeOfAppliance = 99;
+
 // Thirteen rows from `first_row` down the value column `col`: the input capacity, type, style,
 // AFUE, full-load efficiency, auxiliary kW, fuel type, fuel Btu, the three cycling factors, the
 // cycling adjustment and `mode` (the project's auxiliary mode, or the record's add-on value);

@@ -35,10 +35,11 @@ void fill_geo_a(FillContext& ctx) {
   ctx.ReportWorkbook.set_active_sheet(kGeoASheet);
   reread_geo_records(ctx, block);
   put_unit(ctx, block);
-  put_loop_and_soil(ctx, block);
+  put_loop_and_soil(ctx, block, kGeoABLoopColumn);
   put(ctx, "F21", p.GeoA_Tandem);
-  put_auxiliary_heat(ctx, block);
-  put_water_heater(ctx);
+  repair_aux_mode(block, ctx.model.FurnaceRec);
+  put_auxiliary_heat(ctx, block, kGeoABEquipmentColumn);
+  put_water_heater(ctx, kGeoABEquipmentColumn);
   put_second_unit(ctx);
 }
 

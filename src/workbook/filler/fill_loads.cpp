@@ -39,15 +39,35 @@ void put_climate_and_bins(FillContext& ctx) {
   put(ctx, "C25", ctx.loads.DhwBtuh);
 }
 
+// Six rows of column A, alike for the dealer and the client: name, address, city line, two
+// phone numbers and notes.
+struct AddressRows {
+  const model::Text<40>& name;
+  const model::Text<40>& address;
+  const model::Text<40>& city;
+  const model::Text<5>& state;
+  const model::Text<15>& zip;
+  const model::Text<20>& phone;
+  const model::Text<20>& second_phone;
+  const model::Text<60>& notes;
+};
+
+void put_address_rows(FillContext& ctx, int first_row, const AddressRows& a) {
+  constexpr int kColA = 1;
+  put(ctx, {first_row, kColA}, a.name);
+  put(ctx, {first_row + 1, kColA}, a.address);
+  set_text_cell(ctx, first_row + 2, kColA,
+                stored_field_text(city_line(field_bytes(a.city), field_bytes(a.state), field_bytes(a.zip))));
+  put(ctx, {first_row + 3, kColA}, a.phone);
+  put(ctx, {first_row + 4, kColA}, a.second_phone);
+  put(ctx, {first_row + 5, kColA}, a.notes);
+}
+
 void put_dealer(FillContext& ctx) {
   const model::ProjectRec& p = ctx.model.ProjectRec;
-  put(ctx, "A2", p.Dealer_Name);
-  put(ctx, "A3", p.Dealer_Address);
-  set_text_cell(ctx, "A4",
-                stored_field_text(city_line(field_bytes(p.Dealer_City), field_bytes(p.Dealer_State), field_bytes(p.Dealer_Zip))));
-  put(ctx, "A5", p.Dealer_Phone);
-  put(ctx, "A6", p.Dealer_Fax);
-  put(ctx, "A7", p.Dealer_Notes);
+  put_address_rows(ctx, 2,
+                   {p.Dealer_Name, p.Dealer_Address, p.Dealer_City, p.Dealer_State, p.Dealer_Zip, p.Dealer_Phone,
+                    p.Dealer_Fax, p.Dealer_Notes});
   put(ctx, "A37", p.Dealer_Contact);
   put(ctx, "A38", p.Dealer_CellPhone);
   put(ctx, "A39", p.Dealer_Email);
@@ -70,13 +90,9 @@ void put_unit_flags(FillContext& ctx) {
 
 void put_client_and_project(FillContext& ctx) {
   const model::ProjectRec& p = ctx.model.ProjectRec;
-  put(ctx, "A8", p.Client_Name);
-  put(ctx, "A9", p.Client_Address);
-  set_text_cell(ctx, "A10",
-                stored_field_text(city_line(field_bytes(p.Client_City), field_bytes(p.Client_State), field_bytes(p.Client_Zip))));
-  put(ctx, "A11", p.Client_HomePhone);
-  put(ctx, "A12", p.Client_WorkPhone);
-  put(ctx, "A13", p.Client_Notes);
+  put_address_rows(ctx, 8,
+                   {p.Client_Name, p.Client_Address, p.Client_City, p.Client_State, p.Client_Zip, p.Client_HomePhone,
+                    p.Client_WorkPhone, p.Client_Notes});
   put(ctx, "A40", p.Client_CellPhone);
   put(ctx, "A41", p.Client_Email);
   put(ctx, "A14", p.Project_Title);
@@ -84,9 +100,7 @@ void put_client_and_project(FillContext& ctx) {
   set_text_cell(ctx, "A16", ctx.ProjectFileTitle);
   put(ctx, "A17", p.Project_Date);
   const auto notes = notes_lines(std::string_view(p.Project_Notes.bytes().data(), p.Project_Notes.kWidth));
-  set_text_cell(ctx, "A18", stored_field_text(notes[0]));
-  set_text_cell(ctx, "A19", stored_field_text(notes[1]));
-  set_text_cell(ctx, "A20", stored_field_text(notes[2]));
+  for (int line = 0; line < 3; ++line) set_text_cell(ctx, 18 + line, 1, stored_field_text(notes[line]));  // A18:A20
 }
 
 void put_systems(FillContext& ctx) {

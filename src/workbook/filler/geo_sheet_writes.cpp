@@ -3,14 +3,15 @@
 #include "model/records/loop_u_value.h"
 #include "workbook/filler/catalogue_rereads.h"
 #include "workbook/filler/cell_writes.h"
+#include "workbook/filler/equipment_blocks.h"
 
 namespace pellavan::workbook {
 
 namespace {
 
-// The auxiliary mode that asks for the appliance's own add-on mode.
-constexpr model::Int32 kAuxModeOfAppliance = 99;
 constexpr int kPerfCount = 46;
+constexpr int kAuxiliaryHeatRow = 6;
+constexpr int kWaterHeaterRow = 23;
 
 bool is_pond_loop(const model::LoopRec& loop) { return trimmed_text(loop.Name).starts_with("Pond"); }
 
@@ -34,12 +35,23 @@ GeoBlock geo_b_block(model::ProjectRec& p) {
                   p.GeoB_AuxInput,       p.GeoB_AuxMode};
 }
 
-void reread_geo_records(FillContext& ctx, const GeoBlock& block) {
-  reread_geo_unit(ctx, block.unit_id);
+GeoBlock geo_t_block(model::ProjectRec& p) {
+  return GeoBlock{p.GeoT_UnitId,         p.GeoT_LoopId,        p.GeoT_SoilId,       p.GeoT_AuxId,
+                  p.GeoT_WaterHeaterId,  p.GeoT_Tons,          p.GeoT_LoopWellHybrid, p.GeoT_Depth,
+                  p.GeoT_BoreLength,     p.GeoT_LoopMinTemp,   p.GeoT_LoopMaxTemp,  p.GeoT_HwGenerator,
+                  p.GeoT_AuxInput,       p.GeoT_AuxMode};
+}
+
+void reread_block_equipment(FillContext& ctx, const GeoBlock& block) {
   reread_loop(ctx, block.loop_id);
   reread_soil(ctx, block.soil_id);
   reread_furnace(ctx, block.aux_id);
   reread_water_heater(ctx, block.water_heater_id);
+}
+
+void reread_geo_records(FillContext& ctx, const GeoBlock& block) {
+  reread_geo_unit(ctx, block.unit_id);
+  reread_block_equipment(ctx, block);
 }
 
 void put_unit_perf(FillContext& ctx, const model::GeoUnitRec& unit, int first_row) {
@@ -65,65 +77,45 @@ model::Currency geo_loop_u_value(const model::LoopRec& loop, const model::SoilRe
   return model::loop_u_value(loop, soil.Id, hybrid).value_or(model::Currency{});
 }
 
-void put_loop_and_soil(FillContext& ctx, const GeoBlock& block) {
+void put_loop_and_soil(FillContext& ctx, const GeoBlock& block, int col) {
   const model::LoopRec& loop = ctx.model.LoopRec;
   const model::SoilRec& soil = ctx.model.SoilRec;
-  put(ctx, "F5", loop.Id);
-  put(ctx, "F6", loop.DescText);
-  put(ctx, "F7", loop.PipeText);
-  put(ctx, "F8", loop.ConfigText);
-  put(ctx, "F9", loop.LengthText);
-  put(ctx, "F10", geo_loop_u_value(loop, soil, block.loop_well_hybrid));
+  put(ctx, {5, col}, loop.Id);
+  put(ctx, {6, col}, loop.DescText);
+  put(ctx, {7, col}, loop.PipeText);
+  put(ctx, {8, col}, loop.ConfigText);
+  put(ctx, {9, col}, loop.LengthText);
+  put(ctx, {10, col}, geo_loop_u_value(loop, soil, block.loop_well_hybrid));
   if (is_pond_loop(loop)) {
-    set_text_cell(ctx, "F11", "Water");
-    set_cell_text(ctx, "F12", "0");
-    set_cell_text(ctx, "F13", "0");
-    set_cell_text(ctx, "F14", "8");
+    set_text_cell(ctx, 11, col, "Water");
+    set_cell_text(ctx, 12, col, "0");
+    set_cell_text(ctx, 13, col, "0");
+    set_cell_text(ctx, 14, col, "8");
   } else {
-    put(ctx, "F11", soil.Name);
-    put(ctx, "F12", soil.Conductivity);
-    put(ctx, "F13", soil.Diffusivity);
-    put(ctx, "F14", block.depth);
+    put(ctx, {11, col}, soil.Name);
+    put(ctx, {12, col}, soil.Conductivity);
+    put(ctx, {13, col}, soil.Diffusivity);
+    put(ctx, {14, col}, block.depth);
   }
-  put(ctx, "F15", block.bore_length);
-  put(ctx, "F16", block.loop_min_temp);
-  put(ctx, "F17", block.loop_max_temp);
-  put(ctx, "F18", block.hw_generator);
-  put(ctx, "F20", block.loop_well_hybrid);
+  put(ctx, {15, col}, block.bore_length);
+  put(ctx, {16, col}, block.loop_min_temp);
+  put(ctx, {17, col}, block.loop_max_temp);
+  put(ctx, {18, col}, block.hw_generator);
+  put(ctx, {20, col}, block.loop_well_hybrid);
 }
 
-void put_auxiliary_heat(FillContext& ctx, const GeoBlock& block) {
-  const model::FurnaceRec& aux = ctx.model.FurnaceRec;
-  put(ctx, "J6", block.aux_input);
-  put(ctx, "J7", aux.TypeText);
-  put(ctx, "J8", aux.StyleText);
-  put(ctx, "J9", aux.Afue);
-  put(ctx, "J10", aux.FullLoadEff);
-  put(ctx, "J11", aux.AuxKw);
-  put(ctx, "J12", aux.FuelType);
-  put(ctx, "J13", aux.FuelBtu);
-  put(ctx, "J14", aux.CycFactor1);
-  put(ctx, "J15", aux.CycFactor2);
-  put(ctx, "J16", aux.CycFactor3);
-  put(ctx, "J17", aux.CycAdjust);
+void repair_aux_mode(const GeoBlock& block, const model::FurnaceRec& aux) {
   // An appliance without a default of its own (a negative mode) supplements: the sheet multiplies
   // run times and blower power by the mode, so a negative one would give run times above 1.
   if (block.aux_mode == kAuxModeOfAppliance) block.aux_mode = aux.AddOnMode < 0 ? 0 : aux.AddOnMode;
-  put(ctx, "J18", block.aux_mode);
-  put(ctx, "K11", aux.IcmFanFlag);
-  put(ctx, "K10", aux.TwoStageFlag);
-  put(ctx, "K7", aux.LowCapRatio);
-  put(ctx, "K9", aux.LowAuxKw);
-  put(ctx, "K8", aux.LowCfmRatio);
 }
 
-void put_water_heater(FillContext& ctx) {
-  const model::WaterHeaterRec& heater = ctx.model.WaterHeaterRec;
-  put(ctx, "J23", heater.TypeText);
-  put(ctx, "J24", heater.StyleText);
-  put(ctx, "J25", heater.AnnualEff);
-  put(ctx, "J26", heater.FuelType);
-  put(ctx, "J27", heater.FuelBtu);
+void put_auxiliary_heat(FillContext& ctx, const GeoBlock& block, int col) {
+  put_furnace_block(ctx, kAuxiliaryHeatRow, col, block.aux_input, ctx.model.FurnaceRec, block.aux_mode);
+}
+
+void put_water_heater(FillContext& ctx, int col) {
+  put_water_heater_block(ctx, kWaterHeaterRow, col, ctx.model.WaterHeaterRec);
 }
 
 }  // namespace pellavan::workbook

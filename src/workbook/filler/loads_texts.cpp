@@ -1,14 +1,12 @@
 #include "workbook/filler/loads_texts.h"
 
+#include "model/text/ascii.h"
+
 namespace pellavan::workbook {
 
 namespace {
 
-std::string_view trim_blanks(std::string_view s) {
-  const auto first = s.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
+using model::trim_blanks;
 
 // Positions count from 1, as the line breaking is described.
 class Notes {

@@ -111,6 +111,49 @@ TEST_F(PrintTest, BlackAndWhiteLeavesNoColourOnPaper) {
   EXPECT_EQ(count_pixels(grey, grey.rect(), is_coloured), 0);
 }
 
+// The leftmost and rightmost columns of a page image that hold anything but white.
+std::pair<int, int> inked_columns(const QImage& page) {
+  int left = page.width(), right = -1;
+  for (int y = 0; y < page.height(); ++y) {
+    for (int x = 0; x < page.width(); ++x) {
+      if (page.pixelColor(x, y).lightness() > 200) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+    }
+  }
+  return {left, right};
+}
+
+// A sheet whose page setup asks for it prints its area in the middle of the page's width.
+TEST(PrintCentringTest, TheBooksCentredPageSetupCentresTheArea) {
+  QTemporaryDir dir;
+  const auto printed = [&](bool centred) {
+    Book book = styled_book();
+    book.sheet(0).page_setup().center_horizontally = centred;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = dir.filePath(centred ? "centred.pdf" : "left.pdf");
+    printer.setOutputFileName(pdf);
+    SpreadsheetControl control;
+    control.hold_book(std::move(book));
+    control.use_printer(&printer);
+    control.PrintArea("A1:B3");
+    control.PrintSheet();
+    const QString stem = dir.filePath(centred ? "centred" : "left");
+    if (!run("pdftoppm", {"-r", "50", "-png", "-singlefile", pdf, stem})) return QImage();
+    return QImage(stem + ".png");
+  };
+  const QImage left = printed(false);
+  if (left.isNull()) GTEST_SKIP() << "pdftoppm is not installed: the page was not looked at";
+  const QImage centred = printed(true);
+  const auto [left_first, left_last] = inked_columns(left);
+  const auto [first, last] = inked_columns(centred);
+  ASSERT_LT(left_first, left_last) << "nothing printed";
+  EXPECT_GT(first, left_first + (left.width() - left_last) / 4) << "moved away from the left margin";
+  EXPECT_NEAR(last - first, left_last - left_first, 2) << "the same cells";
+  EXPECT_NEAR(first, centred.width() - 1 - last, 3) << "as far from the left edge as from the right";
+}
+
 TEST_F(PrintTest, APrinterThatCannotBeOpenedIsReportedToTheCaller) {
   printer.setOutputFileName(dir.filePath("no such folder/out.pdf"));
   control.PrintArea("A1:B2");
