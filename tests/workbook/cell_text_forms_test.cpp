@@ -104,6 +104,9 @@ TEST(CellTextForms, DatesAreMonthDayYear) {
   EXPECT_DOUBLE_EQ(entered(date_text({35215})), 35215);
   EXPECT_EQ(date_text({std::nan("")}), "");
   EXPECT_EQ(date_text({1e9}), "");
+  // A year below 100 would come back as 19xx or 20xx through the entry rule: not written.
+  EXPECT_EQ(date_text({sheet::serial_from_date({50, 1, 1})}), "");
+  EXPECT_EQ(date_text({sheet::serial_from_date({100, 1, 1})}), "1/1/100");
 }
 
 TEST(CellTextForms, TextFieldsEndAtTheirFirstNulAndAreUtf8) {

@@ -179,7 +179,7 @@ TEST_F(FillConventionalTest, AuxiliaryModeNinetyNineBecomesTheBackupsOwn) {
   const Case cases[] = {
       {"override furnace", 99, 15, 1},
       {"supplementing duct heater", 99, 31, 0},
-      {"boiler without a default", 99, 10, -1},
+      {"boiler without a default supplements", 99, 10, 0},
       {"a mode of the project stays", 0, 15, 0},
   };
   for (const Case& c : cases) {

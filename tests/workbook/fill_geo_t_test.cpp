@@ -240,6 +240,13 @@ TEST_F(FillGeoTTest, WriteBacksOfQuantityAndAuxiliaryMode) {
   fill_geo_t(ctx);
   EXPECT_EQ(written_text("R18"), "0");
   EXPECT_EQ(model.ProjectRec.GeoT_AuxMode, 0);
+
+  trace.clear();
+  model.ProjectRec.GeoT_AuxMode = 99;
+  model.ProjectRec.GeoT_AuxId = 10;  // a boiler without a default mode supplements
+  fill_geo_t(ctx);
+  EXPECT_EQ(written_text("R18"), "0");
+  EXPECT_EQ(model.ProjectRec.GeoT_AuxMode, 0);
 }
 
 TEST_F(FillGeoTTest, QuantityIsWrittenAsTheProjectHoldsIt) {

@@ -47,7 +47,7 @@ std::string single_text(float value) {
 }
 
 std::string date_text(model::OleDate value) {
-  static const double first = sheet::serial_from_date({1, 1, 1});
+  static const double first = sheet::serial_from_date({100, 1, 1});  // a shorter year would read as 19xx or 20xx
   static const double last = sheet::serial_from_date({9999, 12, 31});
   if (!std::isfinite(value.serial) || value.serial < first || value.serial >= last + 1) return {};
   const sheet::CivilDate d = sheet::date_from_serial(value.serial);

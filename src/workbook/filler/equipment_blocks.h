@@ -12,6 +12,13 @@ namespace pellavan::workbook {
 // The auxiliary mode a project block holds when it asks for its appliance's own add-on mode.
 inline constexpr model::Int32 kAuxModeOfAppliance = 99;
 
+// The mode that kAuxModeOfAppliance stands for: the appliance's own add-on mode. An appliance
+// without a default of its own (a negative mode) supplements: the sheets multiply run times and
+// blower power by the mode, so a negative one would give run times above 1.
+inline model::Int32 appliance_aux_mode(const model::FurnaceRec& appliance) {
+  return appliance.AddOnMode < 0 ? 0 : appliance.AddOnMode;
+}
+
 // Thirteen rows from `first_row` down the value column `col`: the input capacity, type, style,
 // AFUE, full-load efficiency, auxiliary kW, fuel type, fuel Btu, the three cycling factors, the
 // cycling adjustment and `mode` (the project's auxiliary mode, or the record's add-on value);

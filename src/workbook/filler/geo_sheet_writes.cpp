@@ -105,9 +105,7 @@ void put_loop_and_soil(FillContext& ctx, const GeoBlock& block, int col) {
 }
 
 void repair_aux_mode(const GeoBlock& block, const model::FurnaceRec& aux) {
-  // An appliance without a default of its own (a negative mode) supplements: the sheet multiplies
-  // run times and blower power by the mode, so a negative one would give run times above 1.
-  if (block.aux_mode == kAuxModeOfAppliance) block.aux_mode = aux.AddOnMode < 0 ? 0 : aux.AddOnMode;
+  if (block.aux_mode == kAuxModeOfAppliance) block.aux_mode = appliance_aux_mode(aux);
 }
 
 void put_auxiliary_heat(FillContext& ctx, const GeoBlock& block, int col) {
