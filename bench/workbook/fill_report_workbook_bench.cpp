@@ -1,35 +1,100 @@
-// Fill_ReportWorkbook of the shipped sample project, as every system window's Run and the
-// report timer run it: every input written, the catalogue records read again, one
-// recalculation, the 22 results read back. The load calculation runs once, before.
+// The analysis run as a user causes it.
+//
+// BM_FillAfterAnotherProject: Fill_ReportWorkbook of each project of the set onto the workbook
+// the previous project of the set left, as a system window's Run does after another project was
+// run in the same session (every input written, the catalogue records read again, one
+// recalculation, the results read back). The load calculation ran once before, at the loads
+// window's Done. BM_RecalcTemplate: the full recalculation of the template from its cached values.
+// Counters: passes of the iteration and cells evaluated per run.
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <optional>
+#include <string>
+#include <vector>
 
-#include "wbdump/project_fill.h"
-#include "workbook/filler/fill_report_workbook.h"
+#include "model/load_calc_state.h"
+#include "projects/project_set.h"
+#include "workbook/analysis_run.h"
+#include "workbook/report_workbook_template.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using pellavan::workbook::ProjectAnalysis;
 
-void BM_FillSampleProject(benchmark::State& state) {
-  const fs::path program_folder = PELLAVAN_BUILT_PROGRAM_FOLDER;
-  const fs::path project = program_folder / "Data" / "Sample Project.pvn";
-  if (!fs::exists(project)) {
-    state.SkipWithError(("no sample project at " + project.string() + ": build the Data folder first").c_str());
-    return;
+const fs::path kProgramFolder = PELLAVAN_BUILT_PROGRAM_FOLDER;
+
+// A project as its fill finds the model: its record, unit options, city and load results.
+struct Prepared {
+  pellavan::model::ProjectRec project;
+  pellavan::model::MetricFlags units;
+  pellavan::model::CityRec city;
+  pellavan::model::LoadCalcState loads;
+  std::string title;
+};
+
+void take(ProjectAnalysis& analysis, const Prepared& p) {
+  analysis.model.ProjectRec = p.project;
+  analysis.model.MetricFlag = p.units;
+  analysis.model.CityRec = p.city;
+  analysis.loads = p.loads;
+  analysis.title = p.title;
+}
+
+std::vector<Prepared>& prepared_set(ProjectAnalysis& analysis) {
+  static std::vector<Prepared> set;
+  if (!set.empty()) return set;
+  for (const auto& project : pellavan::testing::project_set()) {
+    analysis.model.MetricFlag = {};
+    if (project.metric) analysis.model.MetricFlag(0) = -1;
+    analysis.run_file(project.file);
+    set.push_back({analysis.model.ProjectRec, analysis.model.MetricFlag, analysis.model.CityRec, analysis.loads,
+                   analysis.title});
   }
-  pellavan::wbdump::ProjectFill fill = pellavan::wbdump::fill_project(project, program_folder);
-  pellavan::workbook::FillContext ctx(fill.model, fill.loads, fill.book, fill.title);
+  return set;
+}
+
+void BM_FillAfterAnotherProject(benchmark::State& state) {
+  const auto index = static_cast<std::size_t>(state.range(0));
+  const auto& set = pellavan::testing::project_set();
+  for (const auto& project : set) {
+    if (!fs::exists(project.file)) {
+      state.SkipWithError(("no project at " + project.file.string() + ": build the project set first").c_str());
+      return;
+    }
+  }
+  ProjectAnalysis analysis(kProgramFolder);
+  const std::vector<Prepared>& prepared = prepared_set(analysis);
+  const Prepared& previous = prepared[(index + prepared.size() - 1) % prepared.size()];
+  state.SetLabel(std::string(set[index].name));
+  pellavan::workbook::FillOutcome outcome;
   for (auto _ : state) {
-    const auto outcome = pellavan::workbook::Fill_ReportWorkbook(ctx);
+    state.PauseTiming();
+    take(analysis, previous);
+    analysis.fill();
+    take(analysis, prepared[index]);
+    state.ResumeTiming();
+    outcome = analysis.fill();
     benchmark::DoNotOptimize(outcome.filled);
   }
-  state.counters["passes"] = fill.book.last_recalc().passes;
-  state.counters["formulas"] = static_cast<double>(fill.book.formula_count());
+  state.counters["passes"] = outcome.passes;
+  state.counters["cells"] = static_cast<double>(analysis.book.last_recalc().formulas_computed);
+  if (!outcome.usable()) state.SetLabel(std::string(set[index].name) + " (results unusable: " + (outcome.problems().empty() ? std::string() : outcome.problems()[0]) + ")");
 }
-BENCHMARK(BM_FillSampleProject)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillAfterAnotherProject)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+
+void BM_RecalcTemplate(benchmark::State& state) {
+  pellavan::sheet::Book book = pellavan::workbook::load_report_template();
+  for (auto _ : state) {
+    state.PauseTiming();
+    book.return_to_mark();
+    state.ResumeTiming();
+    book.recalc();
+  }
+  state.counters["passes"] = book.last_recalc().passes;
+  state.counters["cells"] = static_cast<double>(book.last_recalc().formulas_computed);
+}
+BENCHMARK(BM_RecalcTemplate)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -104,14 +104,17 @@ void Book::relayout(int sheet_index, int rows, int cols) {
   for (FormulaCell& f : formulas_) {
     if (f.live) f.cell = find_cell(f.pos);
   }
-  structure_dirty_ = true;
+  structure_changed();
 }
 
+// A formula overwritten by a constant leaves the order of calculation valid for the others: it
+// stays in the schedule, skipped, until the structure is rebuilt for another reason. So an
+// overwrite that every fill repeats costs no rebuild.
 void Book::drop_formula(Cell& cell) {
   if (cell.formula == kNoFormula) return;
   formulas_[cell.formula].live = false;
+  dropped_.push_back(cell.formula);
   cell.formula = kNoFormula;
-  structure_dirty_ = true;
 }
 
 void Book::store_constant(CellPos pos, Value value) {

@@ -11,6 +11,7 @@
 // cell throws BadCall.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,7 +39,7 @@ struct CalcSettings {
 // How the iteration of circular groups went in the last recalculation.
 struct GroupReport {
   CellPos first_cell;        // its first cell in sheet order
-  std::uint32_t cells = 0;
+  std::uint32_t cells = 0;   // formulas it holds (a formula overwritten since is none)
   bool counter = false;      // a cell that only reads itself: does not hold the iteration going
   int passes = 0;            // passes in which it was computed
   double last_change = 0.0;  // largest change of a number in its last computed pass
@@ -117,6 +118,14 @@ class Book {
   void recalc();
   const RecalcReport& last_recalc() const { return report_; }
 
+  // ---- a state to return to ----
+  // Remembers every cell as it is now (values, formulas and styles; sheet settings are not cells);
+  // return_to_mark() puts them all back, so that what is computed next starts from this state
+  // whatever was written or computed since. The mark is shared by copies of the book.
+  void mark_state();
+  void return_to_mark();  // throws BadCall when no state was marked
+  bool has_mark() const { return mark_ != nullptr; }
+
   // ---- telling views about changes ----
   // Moves on at every change of a cell's value, formula or style and at every recalculation, so
   // that a view can tell whether what it shows is stale without the engine knowing of views.
@@ -161,6 +170,10 @@ class Book {
   std::uint32_t cell_index(CellPos pos);  // grows the grid when needed
   void relayout(int sheet, int rows, int cols);
   void drop_formula(Cell& cell);
+  void structure_changed() {
+    structure_dirty_ = true;
+    ++structure_version_;
+  }
   void store_constant(CellPos pos, Value value);
 
   // book_structure.cpp
@@ -185,8 +198,13 @@ class Book {
   std::vector<std::uint32_t> slot_cells_;
   std::vector<ResolvedArea> areas_;
   bool structure_dirty_ = false;
+  std::uint64_t structure_version_ = 0;  // moves on with every change of the formulas' structure
+  std::vector<FormulaId> dropped_;       // formulas overwritten since the structure was built
   Schedule schedule_;
   std::vector<Value> stack_;
+
+  struct Mark;
+  std::shared_ptr<const Mark> mark_;
 
   CalcSettings settings_;
   std::unordered_map<CellPos, double> seeds_;

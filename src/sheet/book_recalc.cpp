@@ -25,6 +25,7 @@ bool moved_beyond(Value old, Value now, double limit, double& delta) {
 
 Value Book::compute(std::uint32_t formula) {
   const FormulaCell& f = formulas_[formula];
+  if (!f.live) return cells_[f.cell].value;  // overwritten by a constant since the last build
   context_.areas = areas_.data() + f.areas;
   Value v = evaluate(shapes_[f.shape].code, slot_cells_.data() + f.first_slot, context_, stack_.data());
   if (v.is_text()) v = Value::text(pool_.keep(v.as_text()));
@@ -38,7 +39,7 @@ void Book::apply_seeds() {
     if (!item.circular) continue;
     for (const std::uint32_t f : schedule_.cells(item)) {
       Value& v = cells_[formulas_[f].cell].value;
-      if (!v.is_error()) continue;
+      if (!formulas_[f].live || !v.is_error()) continue;
       const auto seed = seeds_.find(formulas_[f].pos);
       v = Value::number(seed == seeds_.end() ? 0.0 : seed->second);
     }
@@ -74,7 +75,8 @@ void Book::iterate() {
     const auto cells = schedule_.cells(items[i]);
     GroupReport group;
     group.first_cell = formulas_[*std::min_element(cells.begin(), cells.end())].pos;
-    group.cells = static_cast<std::uint32_t>(cells.size());
+    group.cells = static_cast<std::uint32_t>(
+        std::count_if(cells.begin(), cells.end(), [&](std::uint32_t f) { return formulas_[f].live; }));
     group.counter = items[i].counter;
     report_.groups.push_back(group);
   }

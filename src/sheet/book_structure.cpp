@@ -38,7 +38,7 @@ void Book::set_cell_shape(CellPos pos, FormulaShapeId shape) {
   drop_formula(cell);
   cell.formula = static_cast<FormulaId>(formulas_.size());
   formulas_.push_back(FormulaCell{pos, shape, index, 0, 0, true});
-  structure_dirty_ = true;
+  structure_changed();
 }
 
 void Book::set_cell_formula(CellPos pos, std::string_view formula) { set_cell_shape(pos, parse_shape(pos, formula)); }
@@ -94,6 +94,7 @@ std::vector<std::uint32_t> Book::precedents_of(const FormulaCell& f) const {
 // reference to a cell index and works out the order of calculation.
 void Book::rebuild_structure() {
   std::erase_if(formulas_, [](const FormulaCell& f) { return !f.live; });
+  dropped_.clear();
   std::sort(formulas_.begin(), formulas_.end(), [](const FormulaCell& a, const FormulaCell& b) { return a.pos < b.pos; });
   slot_cells_.clear();
   areas_.clear();

@@ -50,7 +50,7 @@
 #include <span>
 #include <string_view>
 
-#include "platform/embedded_file.h"
+#include "sheet/text/embedded_file.h"
 #include "sheet/book.h"
 
 namespace pellavan::sheet {

@@ -7,9 +7,6 @@
 
 namespace pellavan::workbook {
 
-static_assert(kReportSheetCount == model::kReportSheetCount && kFurnaceSheet == model::kFurnaceSheet,
-              "the catalogue readers number the workbook's sheets as the workbook does");
-
 void ReportWorkbookControl::set_active_sheet(int sheet) {
   if (sheet < 1 || sheet > kReportSheetCount || sheet > control_.sheet_count())
     throw std::out_of_range("no sheet " + std::to_string(sheet) + " in the analysis workbook");

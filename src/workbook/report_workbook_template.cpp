@@ -17,6 +17,8 @@ sheet::Book load_report_template() {
     const int number = std::stoi(std::string(file.name.substr(5, 2)));
     sheet::apply_values(book, number - 1, file.name, file.content);
   }
+  // Every fill starts again from here: the settled sample, as a freshly started program has it.
+  book.mark_state();
   return book;
 }
 

@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "platform/embedded_file.h"
+#include "sheet/text/embedded_file.h"
 #include "sheet/book.h"
 #include "workbook/report_template_text.h"
 
@@ -14,7 +14,8 @@ namespace pellavan::workbook {
 // The values files, "sheet01.values" to "sheet29.values", settled at build time.
 std::span<const EmbeddedFile> report_values_files();
 
-// A fresh workbook as the template stores it, cached values included (not recalculated).
+// A fresh workbook as the template stores it, cached values included (not recalculated), with
+// that state marked: each fill returns to it before writing.
 sheet::Book load_report_template();
 
 }  // namespace pellavan::workbook

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/embedded_file.h"
+#include "sheet/text/embedded_file.h"
 #include "sheet/book_text.h"
 #include "sheet/errors.h"
 

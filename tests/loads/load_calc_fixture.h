@@ -34,7 +34,7 @@ class LoadCalcTest : public pellavan::testing::SampleDataTest {
 
   sheet::Book book = make_building_load_book();
   sheet::BookControl control{book};
-  LoadCalcState loads;
+  model::LoadCalcState loads;
 };
 
 }  // namespace pellavan::loads::testing

@@ -10,7 +10,7 @@
 
 #include "sheet/address.h"
 #include "tools/sample_data_fixture.h"
-#include "wbdump/project_fill.h"
+#include "workbook/analysis_run.h"
 #include "workbook/filler/summary_results.h"
 #include "workbook/report_sheets.h"
 #include "workbook/report_workbook_template.h"
@@ -91,8 +91,9 @@ class SampleProjectReportTest : public pellavan::testing::SampleDataTest {};
 
 // The project report, its graph and the results read back follow the system sheets.
 TEST_F(SampleProjectReportTest, CostsReachThePagesAndTheProjectRecord) {
-  ProjectFill fill = fill_project(path_of("Sample Project.pvn"), model.program_folder);
-  ASSERT_TRUE(fill.filled) << fill.notes;
+  workbook::ProjectAnalysis fill(model.program_folder);
+  const workbook::AnalysisOutcome outcome = fill.run_file(path_of("Sample Project.pvn"));
+  ASSERT_TRUE(outcome.usable()) << ::testing::PrintToString(outcome.problems());
   if (const std::string missing = missing_system_sheets(fill.book); !missing.empty()) {
     GTEST_SKIP() << "the costs wait for the system sheets" << missing;
   }

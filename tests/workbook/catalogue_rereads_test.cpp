@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "loads/calc/load_calc_state.h"
+#include "model/load_calc_state.h"
 #include "sheet/book.h"
 #include "tools/sample_data_fixture.h"
 #include "workbook/filler/catalogue_rereads.h"
@@ -14,7 +14,7 @@ namespace {
 
 class CatalogueRereadsTest : public pellavan::testing::SampleDataTest {
  protected:
-  loads::LoadCalcState loads;
+  model::LoadCalcState loads;
   sheet::Book book;
   FillContext ctx{model, loads, book};
 };

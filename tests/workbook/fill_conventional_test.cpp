@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "filler_fixture.h"
-#include "wbdump/project_fill.h"
+#include "workbook/analysis_run.h"
 #include "model/record/record_layout.h"
 #include "sheet/address.h"
 #include "workbook/filler/fill_steps.h"
@@ -154,9 +154,9 @@ TEST_F(FillConventionalTest, SampleProjectFromTheCataloguesGivesTheTemplatesInpu
 TEST_F(FillConventionalTest, ShippedSampleProjectFillsTheTemplatesInputs) {
   const char* dir = std::getenv("PELLAVAN_DATA_DIR");
   ASSERT_NE(dir, nullptr);
-  const wbdump::ProjectFill fill = wbdump::fill_project(std::filesystem::path(dir) / "Sample Project.pvn",
-                                                        std::filesystem::path(dir).parent_path());
-  ASSERT_TRUE(fill.filled) << fill.notes;
+  ProjectAnalysis fill(std::filesystem::path(dir).parent_path());
+  const AnalysisOutcome outcome = fill.run_file(std::filesystem::path(dir) / "Sample Project.pvn");
+  ASSERT_TRUE(outcome.usable()) << ::testing::PrintToString(outcome.problems());
   const sheet::Book stored = load_report_template();
   for (const auto& [sheet_number, cells] : {std::pair{kAirToAirSheet, air_to_air_inputs()}, std::pair{kFurnaceSheet, furnace_inputs()}}) {
     for (const std::string& a1 : cells) {

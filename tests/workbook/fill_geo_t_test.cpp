@@ -214,14 +214,14 @@ TEST_F(FillGeoTTest, MetricUnitsWithFeetKeptTakeTheLoopInFeet) {
   EXPECT_EQ(written_text("N11"), "Average Rock");
 }
 
-// The buffer is tested before each read: a loop already held is not read again, even from the
-// other file the changed options would name.
-TEST_F(FillGeoTTest, ALoopAlreadyHeldIsNotReadAgain) {
+// A loop already held counts only for the file it was read from: after a switch to metric
+// display the next fill takes the metric file's texts.
+TEST_F(FillGeoTTest, ALoopHeldFromTheOtherFileIsReadAgain) {
   fill_geo_t(ctx);
   trace.clear();
   model.MetricFlag(0) = -1;
   fill_geo_t(ctx);
-  EXPECT_EQ(written_text("N7"), "0.75\" HDPE SDR-11");
+  EXPECT_EQ(written_text("N7"), "19 mm HDPE SDR-11");
 }
 
 TEST_F(FillGeoTTest, WriteBacksOfQuantityAndAuxiliaryMode) {

@@ -1,5 +1,6 @@
 // The fill as a whole: its order of work, the refusal of a cooling load of 0, the chart hooks
 // after the recalculation and the read-back of the 22 results.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -97,8 +98,14 @@ TEST_F(FillReportWorkbookTest, ResultsAreReadWithValAndRoundedHalfToEven) {
   put_value(kFusSheet, "N15", sheet::Value::number(-0.00005));
   put_value(kGasSheet, "E31", sheet::Value());  // the summary's formula cell emptied
   model.ProjectRec.Result_HeatPump_CoolingCost = model::Currency::from_raw(99);
-  const auto clamped = read_summary_results(ctx);
-  EXPECT_TRUE(clamped.empty());
+  const SummaryReadBack read = read_summary_results(ctx);
+  EXPECT_TRUE(read.clamped.empty());
+  // Each cell that held no number is named, with what it held; the field still gets Val's 0.
+  std::vector<std::string> unusable;
+  for (const ResultProblem& r : read.unusable) unusable.push_back(describe(r));
+  EXPECT_THAT(unusable, ::testing::ElementsAre("Result_GeoA_AvgSourceClg: GAS!E31 holds nothing, no number",
+                                               "Result_HeatPump_HeatingCost: AAS!N23 holds \"12 dollars\", no number",
+                                               "Result_HeatPump_CoolingCost: AAS!N31 holds \"#DIV/0!\", no number"));
   const model::ProjectRec& p = model.ProjectRec;
   EXPECT_EQ(p.Result_GeoA_HeatingCost.raw(), 5014250);  // 501.425
   EXPECT_EQ(p.Result_GeoA_SourceSize.raw(), 10950000);
@@ -115,7 +122,7 @@ TEST_F(FillReportWorkbookTest, ResultsTooLargeForTheirFieldAreClampedAndNamed) {
   put_value(kGasSheet, "N31", sheet::Value::number(1e300));
   put_value(kFusSheet, "N37", sheet::Value::number(-1e16));
   put_value(kGbsSheet, "N47", sheet::Value::number(1e14));  // large, but it fits
-  const auto clamped = read_summary_results(ctx);
+  const auto clamped = read_summary_results(ctx).clamped;
   ASSERT_EQ(clamped.size(), 2u);
   EXPECT_EQ(clamped[0], "Result_GeoA_CoolingCost");
   EXPECT_EQ(clamped[1], "Result_Furnace_FanCost");

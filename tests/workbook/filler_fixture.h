@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "loads/calc/load_calc_state.h"
+#include "model/load_calc_state.h"
 #include "model/model_state.h"
 #include "sheet/address.h"
 #include "sheet/book.h"
@@ -53,7 +53,7 @@ class FillerTest : public ::testing::Test {
   }
 
   model::ModelState model;
-  loads::LoadCalcState loads;
+  model::LoadCalcState loads;
   sheet::Book book;
   std::vector<WrittenCell> trace;
   FillContext ctx;

@@ -4,20 +4,20 @@
 #include <string>
 
 #include "sheet/address.h"
-#include "wbdump/project_fill.h"
+#include "workbook/analysis_run.h"
 
 namespace pellavan::reportshot {
 
 sheet::Book filled_sample(const std::filesystem::path& program_folder, bool metric) {
-  wbdump::ProjectFill fill = wbdump::fill_project(program_folder / "Data" / "Sample Project.pvn", program_folder);
+  workbook::ProjectAnalysis analysis(program_folder);
   if (metric) {
-    // The unit options come from the settings file; a second fill applies them.
-    fill.model.MetricFlag(0) = -1;
-    fill.model.CurrencyLabel = "$ CND";
-    wbdump::fill_again(fill);
+    // The unit options of a settings file that asks for metric display.
+    analysis.model.MetricFlag(0) = -1;
+    analysis.model.CurrencyLabel = "$ CND";
   }
-  if (!fill.filled) throw std::runtime_error("the sample project was not filled: " + fill.notes);
-  return std::move(fill.book);
+  const workbook::AnalysisOutcome outcome = analysis.run_file(program_folder / "Data" / "Sample Project.pvn");
+  if (!outcome.fill.filled) throw std::runtime_error("the sample project was not filled: " + outcome.fill.refusal);
+  return std::move(analysis.book);
 }
 
 sheet::RangePos page_block(const ReportPage& page, bool metric) {

@@ -1,25 +1,28 @@
 // pellavan-wbdump: the cells of a workbook as text (see book_dump.h).
 //
-//   pellavan-wbdump --template [--book report|loads]   a built-in book as stored, recalculated
-//   pellavan-wbdump [--data FOLDER] PROJECT.pvn        the analysis workbook filled from a project
+//   pellavan-wbdump --template [--book report|loads]             a built-in book as stored, recalculated
+//   pellavan-wbdump [--data FOLDER] [--metric] P1.pvn [P2.pvn ...]  the analysis workbook filled from projects
 //
-// A project runs the load calculation and the fill against the Data folder inside FOLDER (the
-// program's folder; by default the build's). What the calculation and the fill report goes to
-// stderr.
+// Projects run one after another on one pair of workbooks, as the program runs them, each through
+// the load calculation and the fill against the Data folder inside FOLDER (the program's folder;
+// by default the build's); the workbook is dumped after the last. --metric shows metric units, as
+// the unit options of the settings file can. What each run reports goes to stderr; the exit code
+// is 1 when a project could not be read or the results of any are unusable.
 #include <exception>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "loads/building_load/building_load_book.h"
 #include "wbdump/book_dump.h"
-#include "wbdump/project_fill.h"
+#include "workbook/analysis_run.h"
 #include "workbook/report_workbook_template.h"
 
 namespace {
 
 int usage() {
   std::cerr << "usage: pellavan-wbdump --template [--book report|loads]\n"
-               "       pellavan-wbdump [--data FOLDER] PROJECT.pvn\n";
+               "       pellavan-wbdump [--data FOLDER] [--metric] PROJECT.pvn [PROJECT.pvn ...]\n";
   return 2;
 }
 
@@ -28,9 +31,10 @@ int usage() {
 int main(int argc, char** argv) {
   using namespace pellavan;
   bool from_template = false;
+  bool metric = false;
   std::string book_name = "report";
   std::string program_folder = PELLAVAN_BUILT_PROGRAM_FOLDER;
-  std::string project;
+  std::vector<std::string> projects;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool has_value = i + 1 < argc;
@@ -40,14 +44,16 @@ int main(int argc, char** argv) {
       book_name = argv[++i];
     } else if (arg == "--data" && has_value) {
       program_folder = argv[++i];
-    } else if (!arg.starts_with("--") && project.empty()) {
-      project = arg;
+    } else if (arg == "--metric") {
+      metric = true;
+    } else if (!arg.starts_with("--")) {
+      projects.push_back(arg);
     } else {
       return usage();
     }
   }
-  if (from_template == !project.empty() || (book_name != "report" && book_name != "loads")) return usage();
-  if (!project.empty() && book_name != "report") return usage();
+  if (from_template == !projects.empty() || (book_name != "report" && book_name != "loads")) return usage();
+  if (!projects.empty() && book_name != "report") return usage();
   try {
     if (from_template) {
       sheet::Book book = book_name == "loads" ? loads::make_building_load_book() : workbook::load_report_template();
@@ -55,10 +61,18 @@ int main(int argc, char** argv) {
       wbdump::dump_book(book, std::cout);
       return 0;
     }
-    const wbdump::ProjectFill fill = wbdump::fill_project(project, program_folder);
-    std::cerr << fill.notes;
-    wbdump::dump_book(fill.book, std::cout);
-    return fill.filled ? 0 : 1;
+    workbook::ProjectAnalysis analysis(program_folder);
+    if (metric) analysis.model.MetricFlag(0) = -1;
+    bool usable = true;
+    for (const std::string& project : projects) {
+      const workbook::AnalysisOutcome outcome = analysis.run_file(project);
+      std::cerr << analysis.title << ": " << outcome.fill.passes << " passes, "
+                << (outcome.usable() ? "results usable" : "results unusable") << "\n";
+      for (const std::string& line : outcome.problems()) std::cerr << "  " << line << "\n";
+      usable = usable && outcome.usable();
+    }
+    wbdump::dump_book(analysis.book, std::cout);
+    return usable ? 0 : 1;
   } catch (const std::exception& e) {
     std::cerr << "pellavan-wbdump: " << e.what() << '\n';
     return 1;

@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "platform/embedded_file.h"
+#include "sheet/text/embedded_file.h"
 #include "sheet/book.h"
 
 namespace pellavan::loads {

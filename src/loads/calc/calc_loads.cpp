@@ -6,14 +6,14 @@
 #include "model/text/ascii.h"
 #include "model/units/number_text.h"
 #include "model/units/rounding.h"
-#include "workbook/filler/cell_text_forms.h"
+#include "model/record/cell_text_forms.h"
 
 namespace pellavan::loads {
 
 namespace {
 
-using workbook::currency_text;
-using workbook::integer_text;
+using model::currency_text;
+using model::integer_text;
 
 // Rows of the building inputs in column A, in the order of the project record's fields.
 struct BuildingInput {
@@ -45,13 +45,13 @@ void write_inputs(const model::ModelState& model, sheet::BookControl& book) {
   book.set_active_sheet(1);
   for (int j = 1; j <= 30; ++j) book.set_cell_text(j + 1, kColD, currency_text(city.WeatherData(j)));
   for (int k = 31; k <= 38; ++k) book.set_cell_text(k - 28, kColB, currency_text(city.WeatherData(k)));
-  book.set_cell_text(2, kColB, workbook::stored_text(city.City));
+  book.set_cell_text(2, kColB, model::stored_text(city.City));
   const model::ProjectRec& p = model.ProjectRec;
   for (const BuildingInput& in : kBuildingInputs)
     book.set_cell_text(in.row, kColA, integer_text(in.wide ? p.*in.wide : p.*in.narrow));
 }
 
-void read_results(const sheet::BookControl& book, LoadCalcState& loads) {
+void read_results(const sheet::BookControl& book, model::LoadCalcState& loads) {
   for (int j = 1; j <= 30; ++j) {
     loads.BinNetLoad(j) = currency_at(book, j + 1, kColG);
     loads.BinDhwLoad(j) = currency_at(book, j + 1, kColH);
@@ -71,7 +71,7 @@ void read_results(const sheet::BookControl& book, LoadCalcState& loads) {
 
 }  // namespace
 
-LoadCalcStatus Calc_Loads(model::ModelState& model, sheet::BookControl& BuildingLoadWorkbook, LoadCalcState& loads) {
+LoadCalcStatus Calc_Loads(model::ModelState& model, sheet::BookControl& BuildingLoadWorkbook, model::LoadCalcState& loads) {
   loads.LoadsInvalid = 0;
   const bool city_found = model::find_catalogue_record(model.data_files, model.program_folder, model::kCityFile,
                                                        model.ProjectRec.Loads_CityId, model.CityRec);

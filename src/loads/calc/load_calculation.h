@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "loads/calc/load_calc_state.h"
+#include "model/load_calc_state.h"
 #include "model/model_state.h"
 #include "sheet/book_control.h"
 
@@ -26,7 +26,7 @@ enum class LoadCalcStatus {
 // writes the climate and the building inputs into the building-load workbook, recalculates once
 // and reads the bin loads and load results back into `loads`. The results are kept whatever the
 // status; LoadsInvalid is 1 unless the status is kValid.
-LoadCalcStatus Calc_Loads(model::ModelState& model, sheet::BookControl& BuildingLoadWorkbook, LoadCalcState& loads);
+LoadCalcStatus Calc_Loads(model::ModelState& model, sheet::BookControl& BuildingLoadWorkbook, model::LoadCalcState& loads);
 
 // The minimum backup heat from the heating load, the indoor temperature (the heating set point,
 // at least 72 F), the city's heating design temperature and the internal gains of the last
@@ -38,6 +38,6 @@ struct MinBackupOutcome {
   // Blocks left as they were because their furnace was not found or has no efficiency.
   std::vector<std::string_view> skipped_blocks;
 };
-MinBackupOutcome Min_Backup(model::ModelState& model, LoadCalcState& loads);
+MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& loads);
 
 }  // namespace pellavan::loads

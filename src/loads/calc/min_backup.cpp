@@ -24,7 +24,7 @@ constexpr model::Int16 kMinIndoorTemp = 72;
 
 }  // namespace
 
-MinBackupOutcome Min_Backup(model::ModelState& model, LoadCalcState& loads) {
+MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& loads) {
   MinBackupOutcome outcome;
   model::ProjectRec& p = model.ProjectRec;
   loads.MinBackupHeat = 0;

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "model/catalogue/file_numbers.h"
 #include "model/catalogue/record_file.h"
@@ -26,6 +27,9 @@ struct DataFileAccess {
   Int16 RecNo = 1;           // record number of every read and write of a one-record file
   Int16 ProjectRecLen = static_cast<Int16>(ProjectRec::kFileSize);
   FileNumberTable files;
+  // The file each catalogue buffer was last read from, by the buffer's address: a buffer that
+  // holds the id asked for still counts only for the file it came from.
+  std::unordered_map<const void*, std::string> buffer_sources;
 };
 
 // Takes a free number into DataFileNum and tests that DataFilePath can be opened for reading;

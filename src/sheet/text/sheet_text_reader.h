@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/embedded_file.h"
+#include "sheet/text/embedded_file.h"
 #include "sheet/book.h"
 #include "sheet/text/text_line.h"
 

@@ -64,6 +64,8 @@ class SheetView : public QAbstractScrollArea {
 
  signals:
   void cellEdited(int row, int col);  // 1-based, after the user entered a cell
+  // A formula the user entered did not parse; the window that holds the view tells the user.
+  void entryRefused(const QString& reason);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

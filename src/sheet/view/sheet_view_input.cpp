@@ -6,7 +6,6 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "platform/message_box.h"
 #include "sheet/errors.h"
 #include "sheet/view/sheet_view.h"
 
@@ -116,7 +115,8 @@ void SheetView::start_editing(const QString& text) {
 }
 
 // A text that starts with "=" is a formula; anything else goes in by the entry rule. A formula
-// that does not parse is refused with its message and stays in the editor to be mended.
+// that does not parse is refused: the view reports why, and the text stays in the editor to be
+// mended.
 void SheetView::commit_editing() {
   if (!editor_->isVisible()) return;
   const CellPos pos{sheet_index(), state().current_row, state().current_col};
@@ -128,9 +128,8 @@ void SheetView::commit_editing() {
       book_->set_cell_text(pos, text);
     }
   } catch (const FormulaRejected& e) {
-    platform::message_box(this, platform::MessageRequest{QString::fromStdString(e.what()), platform::kAppTitle,
-                                                          platform::MessageIcon::Exclamation});
     editor_->setFocus();
+    emit entryRefused(QString::fromStdString(e.what()));
     return;
   }
   editor_->hide();

@@ -12,10 +12,23 @@ namespace {
 // The Geo T unit file as the filler names it; data files are found ignoring case.
 constexpr std::string_view kFillerTUnitFile = "TUnitData.CEA";
 
+std::string active_sheet_name(const FillContext& ctx) {
+  const sheet::Book& book = ctx.ReportWorkbook.book();
+  const int index = ctx.ReportWorkbook.active_sheet() - 1;
+  return index < book.sheet_count() ? book.sheet(index).name() : "sheet " + std::to_string(index + 1);
+}
+
+// An id of 0 names no record (no second unit, no appliance): not finding it is no fault.
 template <class R>
 bool reread(FillContext& ctx, std::string_view file, model::Int16 id, R& buffer) {
   model::ModelState& m = ctx.model;
-  return model::find_catalogue_record(m.data_files, m.program_folder, file, id, buffer);
+  const model::CatalogueLookup lookup = model::look_up_catalogue_record(m.data_files, m.program_folder, file, id, buffer);
+  if (lookup == model::CatalogueLookup::kFound) return true;
+  if (id != 0) {
+    ctx.catalogue_problems.push_back(
+        CatalogueProblem{active_sheet_name(ctx), std::string(file), id, lookup});
+  }
+  return false;
 }
 
 }  // namespace

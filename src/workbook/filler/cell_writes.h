@@ -12,10 +12,21 @@
 #include <string_view>
 
 #include "model/record/field_types.h"
-#include "workbook/filler/cell_text_forms.h"
+#include "model/record/cell_text_forms.h"
 #include "workbook/filler/fill_context.h"
 
 namespace pellavan::workbook {
+
+using model::currency_text;
+using model::date_text;
+using model::double_text;
+using model::field_bytes;
+using model::integer_text;
+using model::single_text;
+using model::stored_field_text;
+using model::stored_text;
+using model::trimmed_field_text;
+using model::trimmed_text;
 
 // A cell of the active sheet: an A1 address, or a 1-based row and column.
 struct CellAt {

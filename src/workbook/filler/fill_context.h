@@ -9,10 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "loads/calc/load_calc_state.h"
+#include "model/load_calc_state.h"
 #include "model/model_state.h"
 #include "sheet/book.h"
 #include "sheet/book_control.h"
+#include "workbook/filler/fill_findings.h"
 
 namespace pellavan::workbook {
 
@@ -36,11 +37,11 @@ struct WrittenCell {
 struct FillContext {
   // Fills through the program's own control of the workbook, whose active sheet the fill leaves
   // on FUS for the callers that read on from there.
-  FillContext(model::ModelState& state, const loads::LoadCalcState& load_results, sheet::BookControl& control,
+  FillContext(model::ModelState& state, const model::LoadCalcState& load_results, sheet::BookControl& control,
               std::string project_file_title = {})
       : model(state), loads(load_results), ProjectFileTitle(std::move(project_file_title)), ReportWorkbook(control) {}
   // Fills through a control of its own over `book`.
-  FillContext(model::ModelState& state, const loads::LoadCalcState& load_results, sheet::Book& book,
+  FillContext(model::ModelState& state, const model::LoadCalcState& load_results, sheet::Book& book,
               std::string project_file_title = {})
       : model(state),
         loads(load_results),
@@ -51,7 +52,7 @@ struct FillContext {
   FillContext& operator=(const FillContext&) = delete;
 
   model::ModelState& model;
-  const loads::LoadCalcState& loads;
+  const model::LoadCalcState& loads;
   std::string ProjectFileTitle;  // bare name of the current project file
 
  private:
@@ -61,6 +62,7 @@ struct FillContext {
   sheet::BookControl& ReportWorkbook;
   ChartFiller* charts = nullptr;              // not owned; no charts are drawn while unset
   std::vector<WrittenCell>* trace = nullptr;  // not owned; every write is appended when set
+  std::vector<CatalogueProblem> catalogue_problems;  // found by the record re-reads of this fill
 };
 
 }  // namespace pellavan::workbook

@@ -32,15 +32,38 @@ FillOutcome Fill_ReportWorkbook(FillContext& ctx) {
     outcome.refusal = std::string(kCoolingLoadRangeMessage);
     return outcome;
   }
+  sheet::Book& book = ctx.ReportWorkbook.book();
+  if (book.has_mark()) book.return_to_mark();
+  ctx.catalogue_problems.clear();
   for (const FillStep& step : kFillSteps) step.fill(ctx);
   ctx.ReportWorkbook.recalc();
+  outcome.converged = book.last_recalc().converged;
+  outcome.passes = book.last_recalc().passes;
   if (ctx.charts) {
     ctx.charts->Fill_BinCharts();
     ctx.charts->Fill_ComparisonChart();
   }
-  outcome.clamped_results = read_summary_results(ctx);
+  SummaryReadBack read = read_summary_results(ctx);
+  outcome.clamped_results = std::move(read.clamped);
+  outcome.unusable_results = std::move(read.unusable);
+  outcome.catalogue_problems = std::move(ctx.catalogue_problems);
+  ctx.catalogue_problems.clear();
   outcome.filled = true;
   return outcome;
+}
+
+std::vector<std::string> FillOutcome::problems() const {
+  std::vector<std::string> lines;
+  if (!filled) {
+    lines.push_back("fill refused: " + refusal);
+    return lines;
+  }
+  for (const CatalogueProblem& p : catalogue_problems) lines.push_back(describe(p));
+  if (!converged) lines.push_back("the recalculation stopped at " + std::to_string(passes) + " passes without converging");
+  for (const ResultProblem& p : unusable_results) lines.push_back(describe(p));
+  for (const std::string_view field : clamped_results)
+    lines.push_back(std::string(field) + ": beyond the range of the field, clamped");
+  return lines;
 }
 
 }  // namespace pellavan::workbook

@@ -2,13 +2,16 @@
 // Fill_ReportWorkbook brings the analysis workbook up to date with the project: it writes every
 // input as cell text, recalculates once, lets the charts be drawn from the result and reads the
 // 22 summary results back into the project record. It changes nothing else of ProjectRec but
-// the repaired fields its steps write back.
+// the repaired fields its steps write back. Every fill starts from the workbook as the template
+// holds it (its marked state), so that a project gives the same results whatever was filled
+// before it.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "workbook/filler/fill_context.h"
+#include "workbook/filler/fill_findings.h"
 
 namespace pellavan::workbook {
 
@@ -22,6 +25,20 @@ struct FillOutcome {
   std::string refusal;  // what to tell the user when refused
   // Result fields whose value did not fit a Currency field: they hold its nearest limit.
   std::vector<std::string_view> clamped_results;
+  // Result fields whose cell held no number: they hold 0.
+  std::vector<ResultProblem> unusable_results;
+  // Records looked for by a non-zero id and not found whole: their cells were written from an
+  // emptied record.
+  std::vector<CatalogueProblem> catalogue_problems;
+  bool converged = true;  // the recalculation stopped by the change limit, not by the pass cap
+  int passes = 0;         // passes of its iteration
+
+  // Filled, converged, every record found and every result a number that fits its field.
+  [[nodiscard]] bool usable() const {
+    return filled && converged && clamped_results.empty() && unusable_results.empty() && catalogue_problems.empty();
+  }
+  // What went wrong, one line each; empty for a usable fill.
+  [[nodiscard]] std::vector<std::string> problems() const;
 };
 
 FillOutcome Fill_ReportWorkbook(FillContext& ctx);

@@ -52,15 +52,21 @@ model::Currency result_currency(double value, bool& clamped) {
   return model::Currency::from_double_saturated(value);
 }
 
-std::vector<std::string_view> read_summary_results(FillContext& ctx) {
-  std::vector<std::string_view> clamped_fields;
+SummaryReadBack read_summary_results(FillContext& ctx) {
+  SummaryReadBack read;
+  const sheet::Book& book = ctx.ReportWorkbook.book();
   for (const SummaryResultCell& r : kResultCells) {
     if (ctx.ReportWorkbook.active_sheet() != r.sheet) ctx.ReportWorkbook.set_active_sheet(r.sheet);
+    const CellAt cell(r.cell);
+    if (!book.cell_value(ctx.ReportWorkbook.at(cell.row, cell.col)).is_number()) {
+      read.unusable.push_back(ResultProblem{r.field_name, book.sheet(r.sheet - 1).name(), r.cell,
+                                            ctx.ReportWorkbook.cell_text(cell.row, cell.col)});
+    }
     bool clamped = false;
-    ctx.model.ProjectRec.*r.field = result_currency(read_number(ctx, r.cell), clamped);
-    if (clamped) clamped_fields.push_back(r.field_name);
+    ctx.model.ProjectRec.*r.field = result_currency(read_number(ctx, cell), clamped);
+    if (clamped) read.clamped.push_back(r.field_name);
   }
-  return clamped_fields;
+  return read;
 }
 
 }  // namespace pellavan::workbook

@@ -2,7 +2,7 @@
 // The 22 results read back into ProjectRec after the recalculation, from the summary sheets
 // GAS, GBS, AAS and FUS in turn (FUS is left the active sheet). Each cell's text is read with
 // Val and stored with four decimals, halves to even; a value beyond the Currency range is
-// clamped to its nearest limit and named in the returned list.
+// clamped to its nearest limit. Both kinds of field are named in what it returns.
 
 #include <span>
 #include <string_view>
@@ -11,6 +11,7 @@
 #include "model/record/field_types.h"
 #include "model/records/project_rec.h"
 #include "workbook/filler/fill_context.h"
+#include "workbook/filler/fill_findings.h"
 
 namespace pellavan::workbook {
 
@@ -23,8 +24,11 @@ struct SummaryResultCell {
 
 std::span<const SummaryResultCell> summary_result_cells();
 
-// Returns the names of the fields that had to be clamped.
-std::vector<std::string_view> read_summary_results(FillContext& ctx);
+struct SummaryReadBack {
+  std::vector<std::string_view> clamped;  // fields beyond the Currency range, clamped
+  std::vector<ResultProblem> unusable;    // fields whose cell held no number, stored as 0
+};
+SummaryReadBack read_summary_results(FillContext& ctx);
 
 // Val's double as a result field gets it; `clamped` tells whether it lay beyond the range.
 model::Currency result_currency(double value, bool& clamped);

@@ -6,7 +6,6 @@
 #include <QScrollBar>
 #include <QTabBar>
 
-#include "platform/message_box.h"
 #include "sheet/view/sheet_view.h"
 #include "view_fixture.h"
 
@@ -127,10 +126,7 @@ TEST_F(SheetViewTest, TheUserEntersTextsAndFormulasIntoTheSelectedCell) {
   press(Qt::Key_F2);
   ASSERT_TRUE(editor->isVisible());
   std::vector<QString> messages;
-  const auto previous = platform::set_message_hook([&](const platform::MessageRequest& r) {
-    messages.push_back(r.text);
-    return platform::MessageResult::Ok;
-  });
+  QObject::connect(&view, &SheetView::entryRefused, [&](const QString& reason) { messages.push_back(reason); });
   editor->setText("=A10*(2");
   QMetaObject::invokeMethod(editor, "returnPressed");
   ASSERT_EQ(messages.size(), 1u);
@@ -139,7 +135,6 @@ TEST_F(SheetViewTest, TheUserEntersTextsAndFormulasIntoTheSelectedCell) {
   EXPECT_TRUE(editor->isVisible()) << "the refused formula stays to be mended";
   editor->setText("=A10*2");
   QMetaObject::invokeMethod(editor, "returnPressed");
-  platform::set_message_hook(previous);
   EXPECT_EQ(book().cell_formula(at("A11")), "A10*2");
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// A text file compiled into the program (built-in templates).
+// A text file compiled into the program: the books built in as text.
 
 #include <string_view>
 

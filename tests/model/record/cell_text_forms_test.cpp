@@ -8,12 +8,11 @@
 
 #include "sheet/book.h"
 #include "sheet/format/entry_rule.h"
-#include "workbook/filler/cell_text_forms.h"
+#include "model/record/cell_text_forms.h"
 
-namespace pellavan::workbook {
+namespace pellavan::model {
 namespace {
 
-using model::Currency;
 
 double entered(const std::string& text) {
   const sheet::EntryValue v = sheet::apply_entry_rule(text);
@@ -121,4 +120,4 @@ TEST(CellTextForms, TextFieldsEndAtTheirFirstNulAndAreUtf8) {
 }
 
 }  // namespace
-}  // namespace pellavan::workbook
+}  // namespace pellavan::model

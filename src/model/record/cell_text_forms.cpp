@@ -1,4 +1,4 @@
-#include "workbook/filler/cell_text_forms.h"
+#include "model/record/cell_text_forms.h"
 
 #include <charconv>
 #include <cmath>
@@ -8,13 +8,13 @@
 #include "sheet/format/date_serial.h"
 #include "sheet/format/number_text.h"
 
-namespace pellavan::workbook {
+namespace pellavan::model {
 
-std::string currency_text(model::Currency value) {
+std::string currency_text(Currency value) {
   const std::int64_t raw = value.raw();
   // The magnitude as unsigned, so that the most negative value has one too.
   const std::uint64_t magnitude = raw < 0 ? ~static_cast<std::uint64_t>(raw) + 1 : static_cast<std::uint64_t>(raw);
-  const auto scale = static_cast<std::uint64_t>(model::Currency::kScale);
+  const auto scale = static_cast<std::uint64_t>(Currency::kScale);
   std::string text = raw < 0 ? "-" : "";
   text += std::to_string(magnitude / scale);
   std::uint64_t fraction = magnitude % scale;
@@ -46,7 +46,7 @@ std::string single_text(float value) {
   return text;
 }
 
-std::string date_text(model::OleDate value) {
+std::string date_text(OleDate value) {
   static const double first = sheet::serial_from_date({100, 1, 1});  // a shorter year would read as 19xx or 20xx
   static const double last = sheet::serial_from_date({9999, 12, 31});
   if (!std::isfinite(value.serial) || value.serial < first || value.serial >= last + 1) return {};
@@ -55,11 +55,11 @@ std::string date_text(model::OleDate value) {
 }
 
 std::string stored_field_text(std::string_view bytes) {
-  return model::utf8_from_cp1252(bytes.substr(0, bytes.find('\0')));
+  return utf8_from_cp1252(bytes.substr(0, bytes.find('\0')));
 }
 
 std::string trimmed_field_text(std::string_view bytes) {
-  return model::utf8_from_cp1252(model::trim_blanks(bytes.substr(0, bytes.find('\0'))));
+  return utf8_from_cp1252(trim_blanks(bytes.substr(0, bytes.find('\0'))));
 }
 
-}  // namespace pellavan::workbook
+}  // namespace pellavan::model

@@ -11,11 +11,11 @@
 
 #include "model/record/field_types.h"
 
-namespace pellavan::workbook {
+namespace pellavan::model {
 
 // Fixed point with four decimals: up to four decimals, no trailing zeros, "0." before a value
 // below 1 (0.07 -> "0.07", 1.3 -> "1.3", 80000 -> "80000", -0.5 -> "-0.5").
-std::string currency_text(model::Currency value);
+std::string currency_text(Currency value);
 
 // Whole numbers as plain digits.
 std::string integer_text(std::int64_t value);
@@ -30,7 +30,7 @@ std::string single_text(float value);
 
 // m/d/yyyy of the day (no leading zeros, four-digit year), which the entry rule turns into the
 // day serial. A serial outside the years 100..9999, or not finite, gives "".
-std::string date_text(model::OleDate value);
+std::string date_text(OleDate value);
 
 // A fixed-length text field as the workbook gets it: up to its first NUL (a field never
 // assigned holds NULs), converted to UTF-8. `stored` keeps the blanks; `trimmed` drops leading
@@ -40,18 +40,18 @@ std::string trimmed_field_text(std::string_view bytes);
 
 // The field's bytes up to its first NUL.
 template <std::size_t N>
-std::string_view field_bytes(const model::Text<N>& field) {
+std::string_view field_bytes(const Text<N>& field) {
   const std::string_view all(field.bytes().data(), N);
   return all.substr(0, all.find('\0'));
 }
 
 template <std::size_t N>
-std::string stored_text(const model::Text<N>& field) {
+std::string stored_text(const Text<N>& field) {
   return stored_field_text(std::string_view(field.bytes().data(), N));
 }
 template <std::size_t N>
-std::string trimmed_text(const model::Text<N>& field) {
+std::string trimmed_text(const Text<N>& field) {
   return trimmed_field_text(std::string_view(field.bytes().data(), N));
 }
 
-}  // namespace pellavan::workbook
+}  // namespace pellavan::model

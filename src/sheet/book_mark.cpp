@@ -1,0 +1,46 @@
+// A marked state of every cell, and the return to it.
+#include "sheet/book.h"
+#include "sheet/errors.h"
+
+namespace pellavan::sheet {
+
+struct Book::Mark {
+  std::vector<Grid> grids;
+  std::vector<Cell> cells;
+  std::vector<FormulaCell> formulas;
+  std::vector<std::uint32_t> slot_cells;
+  std::vector<ResolvedArea> areas;
+  Schedule schedule;
+  std::uint64_t structure_version = 0;
+};
+
+void Book::mark_state() {
+  if (structure_dirty_ || !dropped_.empty()) rebuild_structure();
+  mark_ = std::make_shared<const Mark>(
+      Mark{grids_, cells_, formulas_, slot_cells_, areas_, schedule_, structure_version_});
+}
+
+// While the structure stands as it was marked, only the cells need copying back, and formulas
+// overwritten since come alive again; a formula added or a grid grown since brings back the
+// marked structure as well.
+void Book::return_to_mark() {
+  if (!mark_) throw BadCall("no state of the book was marked");
+  const Mark& m = *mark_;
+  if (structure_version_ != m.structure_version || structure_dirty_) {
+    grids_ = m.grids;
+    formulas_ = m.formulas;
+    slot_cells_ = m.slot_cells;
+    areas_ = m.areas;
+    schedule_ = m.schedule;
+    structure_version_ = m.structure_version;
+    structure_dirty_ = false;
+    cells_ = m.cells;
+  } else {
+    for (const FormulaId f : dropped_) formulas_[f].live = true;
+    std::copy(m.cells.begin(), m.cells.end(), cells_.begin());
+  }
+  dropped_.clear();
+  touch();
+}
+
+}  // namespace pellavan::sheet

@@ -1,0 +1,79 @@
+#pragma once
+// The analysis of a project as the program runs it: the load calculation on the building-load
+// workbook, then the fill of the analysis workbook with its one recalculation and the 22 results
+// read back. The program's windows, the dump tool and the tests all go through it.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "loads/calc/load_calculation.h"
+#include "model/load_calc_state.h"
+#include "model/model_state.h"
+#include "sheet/book.h"
+#include "sheet/book_control.h"
+#include "workbook/filler/fill_report_workbook.h"
+
+namespace pellavan::workbook {
+
+struct AnalysisOutcome {
+  loads::LoadCalcStatus loads = loads::LoadCalcStatus::kValid;
+  FillOutcome fill;
+
+  // The load calculation was valid and the fill usable.
+  [[nodiscard]] bool usable() const { return loads == loads::LoadCalcStatus::kValid && fill.usable(); }
+  // What went wrong, one line each; empty when usable.
+  [[nodiscard]] std::vector<std::string> problems() const;
+};
+
+// The two steps over workbooks and state that live elsewhere (the program's windows own them).
+class AnalysisRun {
+ public:
+  AnalysisRun(model::ModelState& model, model::LoadCalcState& load_results, sheet::BookControl& building_load,
+              sheet::BookControl& report)
+      : model_(model), loads_(load_results), building_load_(building_load), report_(report) {}
+
+  loads::LoadCalcStatus calculate_loads() { return loads::Calc_Loads(model_, building_load_, loads_); }
+  FillOutcome fill(std::string project_file_title, ChartFiller* charts = nullptr);
+  AnalysisOutcome run(std::string project_file_title, ChartFiller* charts = nullptr);
+
+ private:
+  model::ModelState& model_;
+  model::LoadCalcState& loads_;
+  sheet::BookControl& building_load_;
+  sheet::BookControl& report_;
+};
+
+// The project of a project file as the program opens it: read whole, refused unless tagged by a
+// version the program knows (std::runtime_error saying why), then brought to the current version.
+model::ProjectRec read_project_for_analysis(const std::filesystem::path& path);
+
+// An analysis with state and workbooks of its own, for tools and tests without windows. One
+// object runs one project after another on the same workbooks, as the program does.
+class ProjectAnalysis {
+ public:
+  explicit ProjectAnalysis(std::filesystem::path program_folder);
+  ProjectAnalysis(const ProjectAnalysis&) = delete;
+  ProjectAnalysis& operator=(const ProjectAnalysis&) = delete;
+
+  // Reads the project file into model.ProjectRec (see read_project_for_analysis) and runs it,
+  // titled by the file's name.
+  AnalysisOutcome run_file(const std::filesystem::path& project);
+  // Runs the project in model.ProjectRec again.
+  AnalysisOutcome run();
+  // Only the fill, from the load results in `loads`: what a system window's Run does.
+  FillOutcome fill() { return run_.fill(title); }
+
+  model::ModelState model;
+  model::LoadCalcState loads;
+  sheet::Book book;           // the analysis workbook
+  sheet::Book building_load;  // the building-load workbook
+  std::string title;          // the project file's bare name
+
+ private:
+  sheet::BookControl building_load_control_;
+  sheet::BookControl report_control_;
+  AnalysisRun run_;
+};
+
+}  // namespace pellavan::workbook

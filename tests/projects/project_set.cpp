@@ -1,0 +1,26 @@
+#include "projects/project_set.h"
+
+#include <array>
+
+namespace pellavan::testing {
+
+namespace {
+
+const std::filesystem::path kSetDir = PELLAVAN_PROJECT_SET_DIR;
+
+}  // namespace
+
+std::span<const SetProject> project_set() {
+  static const std::array<SetProject, 7> set = {{
+      {"sample", std::filesystem::path(PELLAVAN_DATA_DIR) / "Sample Project.pvn", false},
+      {"calgary_extreme", kSetDir / "calgary_extreme.pvn", false},
+      {"atlanta_water", kSetDir / "atlanta_water.pvn", false},
+      {"winnipeg_metric", kSetDir / "winnipeg_metric.pvn", true},
+      {"houston_heat_pump", kSetDir / "houston_heat_pump.pvn", false},
+      {"minneapolis_tandem", kSetDir / "minneapolis_tandem.pvn", false},
+      {"dallas_oil", kSetDir / "dallas_oil.pvn", false},
+  }};
+  return set;
+}
+
+}  // namespace pellavan::testing

@@ -1,0 +1,18 @@
+#pragma once
+// The projects the analysis run is tried and measured on: the shipped sample and ours.
+
+#include <filesystem>
+#include <span>
+#include <string_view>
+
+namespace pellavan::testing {
+
+struct SetProject {
+  std::string_view name;
+  std::filesystem::path file;
+  bool metric = false;  // shown in metric units, as a settings file can ask
+};
+
+std::span<const SetProject> project_set();
+
+}  // namespace pellavan::testing
