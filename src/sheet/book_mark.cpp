@@ -1,4 +1,6 @@
 // A marked state of every cell, and the return to it.
+#include <algorithm>
+
 #include "sheet/book.h"
 #include "sheet/errors.h"
 
@@ -27,6 +29,7 @@ void Book::return_to_mark() {
   if (!mark_) throw BadCall("no state of the book was marked");
   const Mark& m = *mark_;
   if (structure_version_ != m.structure_version || structure_dirty_) {
+    const std::vector<Grid> grown = grids_;
     grids_ = m.grids;
     formulas_ = m.formulas;
     slot_cells_ = m.slot_cells;
@@ -35,6 +38,15 @@ void Book::return_to_mark() {
     structure_version_ = m.structure_version;
     structure_dirty_ = false;
     cells_ = m.cells;
+    // Grids grown since keep their size, in the mark too: the next writes that grew them then
+    // find their cells without another relayout and rebuild.
+    bool relaid = false;
+    for (std::size_t s = 0; s < grown.size() && s < grids_.size(); ++s) {
+      if (grown[s].rows <= grids_[s].rows && grown[s].cols <= grids_[s].cols) continue;
+      relayout(static_cast<int>(s), std::max(grown[s].rows, grids_[s].rows), std::max(grown[s].cols, grids_[s].cols));
+      relaid = true;
+    }
+    if (relaid) mark_state();
   } else {
     for (const FormulaId f : dropped_) formulas_[f].live = true;
     std::copy(m.cells.begin(), m.cells.end(), cells_.begin());

@@ -66,6 +66,12 @@ void Book::recalc() {
 void Book::iterate() {
   const std::vector<LoopItem>& items = schedule_.items;
   if (items.empty()) return;
+  // A cell none of whose loop-region inputs changed since it was last computed would give the
+  // same value again: after the first pass it is skipped. `step` counts the computations; a
+  // cell that reads itself and changed at its own last computation has a changed input.
+  std::vector<std::uint64_t> cell_changed_at(formulas_.size(), 0);
+  std::vector<std::uint64_t> cell_computed_at(formulas_.size(), 0);
+  std::uint64_t step = 0;
   std::vector<int> computed_in(items.size(), 0);  // pass of the item's last computation
   std::vector<int> changed_in(items.size(), 0);   // pass of its last change of any size
   std::vector<int> report_of(items.size(), -1);
@@ -102,10 +108,19 @@ void Book::iterate() {
       bool changed = false;
       double item_largest = 0.0;
       std::uint32_t beyond = 0;
-      for (const std::uint32_t f : schedule_.cells(item)) {
+      for (std::uint32_t k = item.first; k < item.end; ++k) {
+        const std::uint32_t f = schedule_.loop_cells[k];
+        if (pass > 1) {
+          const auto reads = schedule_.reads_of(k);
+          const std::uint64_t since = cell_computed_at[f];
+          if (std::none_of(reads.begin(), reads.end(), [&](std::uint32_t w) { return cell_changed_at[w] >= since; }))
+            continue;
+        }
+        cell_computed_at[f] = ++step;
         const Value old = compute(f);
         const Value now = cells_[formulas_[f].cell].value;
         if (identical(old, now)) continue;
+        cell_changed_at[f] = step;
         changed = true;
         double delta = 0.0;
         if (moved_beyond(old, now, limit, delta)) ++beyond;

@@ -1,5 +1,7 @@
 #include "sheet/calc/coerce.h"
 
+#include "sheet/calc/near_equal.h"
+
 #include "sheet/format/entry_rule.h"
 #include "sheet/format/number_text.h"
 
@@ -99,7 +101,7 @@ int compare_values(Value a, Value b, const StringPool& pool) {
   const int ra = rank(a.kind()), rb = rank(b.kind());
   if (ra != rb) return three_way(ra, rb);
   switch (a.kind()) {
-    case ValueKind::kNumber: return three_way(a.as_number(), b.as_number());
+    case ValueKind::kNumber: return tolerant_order(a.as_number(), b.as_number());
     case ValueKind::kText: return compare_ignoring_case(pool.get(a.as_text()), pool.get(b.as_text()));
     default: return three_way(a.as_boolean(), b.as_boolean());
   }

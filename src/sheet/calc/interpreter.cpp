@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "sheet/calc/near_equal.h"
 #include "sheet/calc/operators.h"
 #include "sheet/functions/call_args.h"
 #include "sheet/functions/registry.h"
@@ -54,8 +55,7 @@ Value evaluate(const Code& code, const std::uint32_t* slot_cells, EvalContext& c
         const Value b = *--top;
         Value& a = top[-1];
         if (a.is_number() && b.is_number()) {
-          const double x = a.as_number(), y = b.as_number();
-          a = Value::boolean(ordering_holds(in.op, x < y ? -1 : (y < x ? 1 : 0)));
+          a = Value::boolean(ordering_holds(in.op, tolerant_order(a.as_number(), b.as_number())));
         } else {
           a = comparison(in.op, a, b, pool);
         }

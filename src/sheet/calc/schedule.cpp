@@ -99,6 +99,14 @@ Schedule build_schedule(const DependencyGraph& graph) {
     for (std::uint32_t k = item.inputs_first; k < item.inputs_end; ++k) s.items[s.item_inputs[k]].read_in_loop = true;
     s.items.push_back(item);
   }
+  s.loop_reads_first.reserve(s.loop_cells.size() + 1);
+  for (const std::uint32_t v : s.loop_cells) {
+    s.loop_reads_first.push_back(static_cast<std::uint32_t>(s.loop_reads.size()));
+    for (const std::uint32_t w : graph.precedents(v)) {
+      if (item_of[comps.component_of[w]] != kNoItem) s.loop_reads.push_back(w);
+    }
+  }
+  s.loop_reads_first.push_back(static_cast<std::uint32_t>(s.loop_reads.size()));
   return s;
 }
 
