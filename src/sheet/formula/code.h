@@ -16,12 +16,20 @@ enum class Op : std::uint8_t {
   kRef,     // push the value of cell slot arg
   kArea,    // push area slot arg (a function argument)
   kNegate,
+  // Binary operators: the left operand is on the stack; the right one too, or taken directly
+  // from cell slot arg or constants[arg] as argc says (an Operand).
   kAdd, kSub, kMul, kDiv, kPow, kConcat,
   kEq, kNe, kLt, kLe, kGt, kGe,
   kBranch,  // pop a condition; FALSE: go to arg; an error: push it and go to aux (the end of the IF)
+  // Pop two values and compare them with the comparison argc (an Op from kEq to kGe), then branch
+  // on the outcome as kBranch does: the condition of an IF that is a comparison.
+  kBranchCompare,
   kJump,    // go to arg
   kCall,    // call function arg with the top argc values
 };
+
+// Where a binary operator finds its right operand.
+enum class Operand : std::uint8_t { kStack, kSlot, kConstant };
 
 struct Instr {
   Op op = Op::kConst;

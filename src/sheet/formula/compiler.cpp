@@ -26,10 +26,34 @@ class Compiler {
 
   std::uint32_t here() const { return static_cast<std::uint32_t>(code_.instrs.size()); }
 
-  void constant(Value v) {
+  std::uint32_t constant_index(Value v) {
     auto it = std::find_if(code_.constants.begin(), code_.constants.end(), [&](Value c) { return identical(c, v); });
     if (it == code_.constants.end()) it = code_.constants.insert(it, v);
-    emit(Op::kConst, static_cast<std::uint32_t>(it - code_.constants.begin()));
+    return static_cast<std::uint32_t>(it - code_.constants.begin());
+  }
+  void constant(Value v) { emit(Op::kConst, constant_index(v)); }
+
+  // The two operands of a binary node; a right operand that is a cell or a number is left for
+  // the operator to fetch itself. Returns where it finds it, with the slot or constant in arg.
+  Operand operands(const AstNode& n, std::uint32_t& arg) {
+    expression(ast_.child(n, 0));
+    const AstNode& right = ast_.node(ast_.child(n, 1));
+    if (right.kind == NodeKind::kRef) {
+      arg = slot_of(code_.cell_slots, ast_.refs[right.index]);
+      return Operand::kSlot;
+    }
+    if (right.kind == NodeKind::kNumber) {
+      arg = constant_index(Value::number(right.number));
+      return Operand::kConstant;
+    }
+    expression(ast_.child(n, 1));
+    arg = 0;
+    return Operand::kStack;
+  }
+
+  static bool is_comparison(BinaryOp op) {
+    return op == BinaryOp::kEq || op == BinaryOp::kNe || op == BinaryOp::kLt || op == BinaryOp::kLe ||
+           op == BinaryOp::kGt || op == BinaryOp::kGe;
   }
 
   template <class Slot>
@@ -53,11 +77,12 @@ class Compiler {
         expression(ast_.child(n, 0));
         emit(Op::kNegate, 0, 0);
         break;
-      case NodeKind::kBinary:
-        expression(ast_.child(n, 0));
-        expression(ast_.child(n, 1));
-        emit(binary_op(n.op), 0, -1);
+      case NodeKind::kBinary: {
+        std::uint32_t arg = 0;
+        const Operand right = operands(n, arg);
+        emit(binary_op(n.op), arg, right == Operand::kStack ? -1 : 0, static_cast<std::uint8_t>(right));
         break;
+      }
       case NodeKind::kCall:
         if (n.function == if_function_id()) {
           if_call(n);
@@ -88,9 +113,8 @@ class Compiler {
 
   // cond; BRANCH else,end; then; JUMP end; else: (else-branch or FALSE); end:
   void if_call(const AstNode& n) {
-    expression(ast_.child(n, 0));
-    const std::uint32_t branch = here();
-    emit(Op::kBranch, 0, -1);
+    const AstNode& cond = ast_.node(ast_.child(n, 0));
+    const std::uint32_t branch = cond.kind == NodeKind::kBinary && is_comparison(cond.op) ? compare_branch(cond) : plain_branch(n);
     expression(ast_.child(n, 1));
     const std::uint32_t jump = here();
     emit(Op::kJump, 0, 0);
@@ -103,6 +127,21 @@ class Compiler {
     }
     code_.instrs[jump].arg = here();
     code_.instrs[branch].aux = static_cast<std::uint16_t>(here());
+  }
+
+  std::uint32_t plain_branch(const AstNode& n) {
+    expression(ast_.child(n, 0));
+    const std::uint32_t branch = here();
+    emit(Op::kBranch, 0, -1);
+    return branch;
+  }
+
+  std::uint32_t compare_branch(const AstNode& cond) {
+    expression(ast_.child(cond, 0));
+    expression(ast_.child(cond, 1));
+    const std::uint32_t branch = here();
+    emit(Op::kBranchCompare, 0, -2, static_cast<std::uint8_t>(binary_op(cond.op)));
+    return branch;
   }
 
   void call(const AstNode& n) {
