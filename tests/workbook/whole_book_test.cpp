@@ -29,10 +29,10 @@ struct SheetCount {
 constexpr SheetCount kSheets[] = {
     {"Loads", 3, 0},   {"Rates", 0, 0},   {"Geo A", 1997, 0}, {"Geo B", 1949, 1}, {"Air-to-Air", 1612, 0},
     {"Furnace", 1231, 0}, {"Economics", 0, 0}, {"PRT", 9, 0},    {"PRS", 182, 0},   {"GAS", 270, 16},
-    {"GBS", 263, 19},  {"AAS", 184, 3},   {"FUS", 122, 0},    {"ECS", 0, 0},     {"GAQ", 161, 0},
+    {"GBS", 263, 14},  {"AAS", 184, 3},   {"FUS", 122, 0},    {"ECS", 0, 0},     {"GAQ", 161, 0},
     {"GBQ", 161, 0},   {"AAQ", 122, 2},   {"FUQ", 74, 0},     {"ECQ", 0, 0},     {"PRG", 23, 0},
     {"GAG", 164, 0},   {"GBG", 164, 0},   {"AAG", 164, 0},    {"FUG", 164, 0},   {"GEO T", 3550, 1},
-    {"GTS", 254, 18},  {"GTQ", 164, 3},   {"GTG", 164, 0},    {"Num 25", 0, 0},
+    {"GTS", 254, 17},  {"GTQ", 164, 0},   {"GTG", 164, 0},    {"Num 25", 0, 0},
 };
 
 // Sheets no formula may read and no formula lives on.
