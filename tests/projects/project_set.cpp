@@ -1,6 +1,7 @@
 #include "projects/project_set.h"
 
 #include <array>
+#include <string>
 
 namespace pellavan::testing {
 
@@ -21,6 +22,10 @@ std::span<const SetProject> project_set() {
       {"dallas_oil", kSetDir / "dallas_oil.pvn", false},
   }};
   return set;
+}
+
+std::filesystem::path damaged_project(std::string_view name) {
+  return kSetDir / "damaged" / (std::string(name) + ".pvn");
 }
 
 }  // namespace pellavan::testing

@@ -15,4 +15,7 @@ struct SetProject {
 
 std::span<const SetProject> project_set();
 
+// A project of the damaged ones, by its source's name ("missing_furnace").
+std::filesystem::path damaged_project(std::string_view name);
+
 }  // namespace pellavan::testing

@@ -1,0 +1,10 @@
+# Runs pellavan-wbdump on FIRST then LAST, and on LAST alone, and fails unless both dumps match.
+execute_process(COMMAND ${WBDUMP} ${FIRST} ${LAST} OUTPUT_FILE ${OUT}.pair RESULT_VARIABLE pair_result)
+execute_process(COMMAND ${WBDUMP} ${LAST} OUTPUT_FILE ${OUT}.alone RESULT_VARIABLE alone_result)
+if(NOT pair_result EQUAL 0 OR NOT alone_result EQUAL 0)
+  message(FATAL_ERROR "pellavan-wbdump failed: ${pair_result} / ${alone_result}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}.pair ${OUT}.alone RESULT_VARIABLE differ)
+if(differ)
+  message(FATAL_ERROR "the dump of ${LAST} after ${FIRST} differs from its dump alone")
+endif()

@@ -1,0 +1,133 @@
+// The analysis run over the project set: the same results whatever ran before, and every
+// failure named.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "projects/project_set.h"
+#include "tools/sample_data_fixture.h"
+#include "workbook/analysis_run.h"
+#include "workbook/filler/summary_results.h"
+
+namespace pellavan::workbook {
+namespace {
+
+namespace fs = std::filesystem;
+using pellavan::testing::project_set;
+using pellavan::testing::SetProject;
+
+// Everything a fill leaves: every cell of every sheet, and the 22 results.
+struct Snapshot {
+  std::vector<sheet::Value> cells;
+  std::vector<model::Currency> results;
+  std::vector<std::string> texts;  // of the text cells, whose ids may differ between books
+};
+
+Snapshot snapshot(const ProjectAnalysis& a) {
+  Snapshot s;
+  for (int sheet = 0; sheet < a.book.sheet_count(); ++sheet) {
+    const auto used = a.book.used_range(sheet);
+    if (!used) continue;
+    for (int r = used->first_row; r <= used->last_row; ++r) {
+      for (int c = used->first_col; c <= used->last_col; ++c) {
+        const sheet::Value v = a.book.cell_value({sheet, r, c});
+        if (v.is_text()) {
+          s.texts.emplace_back(a.book.text_of(v));
+          s.cells.push_back(sheet::Value());
+        } else {
+          s.cells.push_back(v);
+        }
+      }
+    }
+  }
+  for (const SummaryResultCell& r : summary_result_cells()) s.results.push_back(a.model.ProjectRec.*r.field);
+  return s;
+}
+
+bool same(const Snapshot& x, const Snapshot& y) {
+  if (x.cells.size() != y.cells.size() || x.texts != y.texts || x.results.size() != y.results.size()) return false;
+  for (std::size_t i = 0; i < x.cells.size(); ++i)
+    if (!identical(x.cells[i], y.cells[i])) return false;
+  for (std::size_t i = 0; i < x.results.size(); ++i)
+    if (x.results[i].raw() != y.results[i].raw()) return false;
+  return true;
+}
+
+class AnalysisRunTest : public pellavan::testing::SampleDataTest {
+ protected:
+  static AnalysisOutcome run(ProjectAnalysis& a, const SetProject& p) {
+    a.model.MetricFlag = {};
+    if (p.metric) a.model.MetricFlag(0) = -1;
+    return a.run_file(p.file);
+  }
+};
+
+// Each project after each other (itself included) gives what it gives on a fresh workbook.
+TEST_F(AnalysisRunTest, EveryProjectGivesTheSameResultsWhateverRanBefore) {
+  std::vector<Snapshot> fresh;
+  for (const SetProject& p : project_set()) {
+    ProjectAnalysis a(model.program_folder);
+    const AnalysisOutcome outcome = run(a, p);
+    ASSERT_TRUE(outcome.usable()) << p.name << ": " << ::testing::PrintToString(outcome.problems());
+    fresh.push_back(snapshot(a));
+  }
+  ProjectAnalysis session(model.program_folder);
+  const auto set = project_set();
+  for (std::size_t before = 0; before < set.size(); ++before) {
+    for (std::size_t i = 0; i < set.size(); ++i) {
+      run(session, set[before]);
+      run(session, set[i]);
+      EXPECT_TRUE(same(snapshot(session), fresh[i])) << set[i].name << " after " << set[before].name;
+    }
+  }
+}
+
+// A fill that went wrong says how, and keeps the values the rules give (0 where Val reads 0).
+TEST_F(AnalysisRunTest, FailuresAreNamed) {
+  const fs::path folder = fs::temp_directory_path() / ("pellavan_analysis_run_" + std::to_string(::getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  fs::copy(model.program_folder / "Data", folder / "Data", fs::copy_options::recursive);
+  const fs::path furnaces = folder / "Data" / "FossData.CEA";
+  const auto furnace_bytes = fs::file_size(furnaces);
+  struct Case {
+    const char* name;
+    fs::path project;
+    std::uintmax_t furnace_file_size;  // FossData.CEA cut to this size for the case
+    int max_passes;
+    std::vector<std::string> problems;  // each must be among the outcome's
+  };
+  const std::vector<Case> cases = {
+      {"furnace not in the catalogue", pellavan::testing::damaged_project("missing_furnace"), furnace_bytes, 400,
+       {"Furnace: FossData.CEA has no record 77", "Result_Furnace_HeatingCost: FUS!N15 holds \"#DIV/0!\", no number"}},
+      {"empty furnace file", path_of("Sample Project.pvn"), 0, 400,
+       {"Furnace: FossData.CEA is empty (looked for record 15)", "Geo A: FossData.CEA is empty (looked for record 34)"}},
+      {"furnace file cut off", path_of("Sample Project.pvn"), furnace_bytes - 100, 400,
+       {"Furnace: FossData.CEA is cut off within its last record (looked for record 15)"}},
+      {"pass cap reached", path_of("Sample Project.pvn"), furnace_bytes, 3,
+       {"the recalculation stopped at 3 passes without converging"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::resize_file(furnaces, c.furnace_file_size);
+    ProjectAnalysis a(folder);
+    a.book.settings().max_passes = c.max_passes;
+    const AnalysisOutcome outcome = a.run_file(c.project);
+    EXPECT_FALSE(outcome.usable());
+    for (const std::string& problem : c.problems) EXPECT_THAT(outcome.problems(), ::testing::Contains(problem));
+    fs::resize_file(furnaces, furnace_bytes);
+  }
+  ProjectAnalysis a(folder);
+  a.run_file(pellavan::testing::damaged_project("missing_furnace"));
+  EXPECT_EQ(a.model.ProjectRec.Result_Furnace_HeatingCost.raw(), 0) << "the result keeps what Val reads";
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace pellavan::workbook
