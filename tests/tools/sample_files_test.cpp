@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "model/project/rate_file.h"
 #include "sample_data_fixture.h"
 
 namespace pellavan::testing {
@@ -37,6 +38,20 @@ TEST_F(SampleDataTest, HoldsEveryDataFileInWholeRecords) {
     EXPECT_GT(size, 0u);
     EXPECT_EQ(size % r.record_length, 0u);
   }
+}
+
+// One rate file of each display mode, as the utility-rates window saves them.
+TEST_F(SampleDataTest, HoldsAnImperialAndAMetricRateFile) {
+  const model::RateRead imperial = model::read_rate_file(path_of("Sample Rates.rat"));
+  const model::RateRead metric = model::read_rate_file(path_of("Sample Metric Rates.rat"));
+  ASSERT_EQ(imperial.status, model::RateReadStatus::kOk);
+  ASSERT_EQ(metric.status, model::RateReadStatus::kOk);
+  EXPECT_EQ(imperial.record.MetricFile.str(), " ");
+  EXPECT_EQ(imperial.record.CurrencyId.str(), "      ");
+  EXPECT_EQ(metric.record.MetricFile.str(), "1");
+  EXPECT_EQ(metric.record.GasPerGJ.str(), "1");
+  EXPECT_EQ(metric.record.CurrencyId.trimmed(), "$ CND");
+  EXPECT_EQ(metric.record.GasSummer.raw(), 14160);  // 0.5 per m3 stored per Ccf
 }
 
 bool is_bitmap(const std::filesystem::path& path) {

@@ -19,4 +19,9 @@ std::optional<std::string> record_fault(const model::ProjectRec& project) {
   return std::nullopt;
 }
 
+std::optional<std::string> record_fault(const model::RatesRec& rates) {
+  if (rates.FileTag.str() != model::kRatesFileTag) return "FileTag must be KV2";
+  return std::nullopt;
+}
+
 }  // namespace pellavan::mkdata

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/records/project_rec.h"
+#include "model/records/rates_rec.h"
 #include "model/records/soil_rec.h"
 
 namespace pellavan::mkdata {
@@ -20,5 +21,8 @@ std::optional<std::string> record_fault(const model::SoilRec& soil);
 
 // A default project the program accepts carries one of the tags "KQ2" to "KQ7".
 std::optional<std::string> record_fault(const model::ProjectRec& project);
+
+// A rate file carries the tag "KV2".
+std::optional<std::string> record_fault(const model::RatesRec& rates);
 
 }  // namespace pellavan::mkdata

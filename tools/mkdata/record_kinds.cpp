@@ -12,6 +12,7 @@
 #include "model/records/geo_unit_rec.h"
 #include "model/records/loop_rec.h"
 #include "model/records/project_rec.h"
+#include "model/records/rates_rec.h"
 #include "model/records/soil_rec.h"
 #include "model/records/t_unit_rec.h"
 #include "model/records/water_heater_rec.h"
@@ -56,6 +57,7 @@ constexpr std::array kKinds{
     catalogue_kind<model::LoopRec>(),      catalogue_kind<model::SoilRec>(),
     catalogue_kind<model::CityRec>(),
     RecordKind{model::ProjectRec::kTypeName, &single_record_image<model::ProjectRec>},
+    RecordKind{model::RatesRec::kTypeName, &single_record_image<model::RatesRec>},
 };
 
 }  // namespace
