@@ -21,4 +21,12 @@ namespace pellavan::model {
          std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return ascii_upper(x) == ascii_upper(y); });
 }
 
+// The order of lists sorted without regard to case: ASCII letters fold, every other byte compares
+// by its value, whatever the machine's locale.
+[[nodiscard]] constexpr bool less_ignoring_case(std::string_view a, std::string_view b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return static_cast<unsigned char>(ascii_upper(x)) < static_cast<unsigned char>(ascii_upper(y));
+  });
+}
+
 }  // namespace pellavan::model
