@@ -5,6 +5,7 @@
 #include "reports/report_view.h"
 #include "reports/report_zoom.h"
 #include "reports/screen_print.h"
+#include "reports/set_criteria.h"
 
 namespace pellavan::reports {
 
@@ -15,6 +16,15 @@ void ReportBrowser::set_zoom_bar(int v) {
 
 void ReportBrowser::set_scroller(int v) {
   if (v != scroller_) HScrollViewer_Change(v);
+}
+
+void ReportBrowser::Form_Load() {
+  control_.Book_Prop(81, "Pellavan");  // the name of print jobs
+  control_.Book_Prop(94, "Pellavan®");
+  for (int sheet = 1; sheet <= control_.SheetCount(); ++sheet) {
+    control_.ActiveSheet(sheet);
+    Set_Criteria(control_);
+  }
 }
 
 void ReportBrowser::Form_Activate() {

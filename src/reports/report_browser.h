@@ -25,6 +25,9 @@ class ReportBrowser {
   // Neither is owned; both outlive the browser.
   ReportBrowser(sheet::view::SpreadsheetControl& control, model::ModelState& model) : control_(control), model_(model) {}
 
+  // Form_Load, for the control: its job and product names, and every sheet in the fixed state
+  // of Set_Criteria.
+  void Form_Load();
   // Form_Activate: starts on the Project Report with the entries and system boxes of the
   // project's chosen systems enabled, restores the print options and sets up every report.
   void Form_Activate();

@@ -7,6 +7,7 @@
 
 #include "model/project/file_conversion.h"
 #include "reports/report_browser.h"
+#include "reports/set_criteria.h"
 #include "sheet/view/spreadsheet_control.h"
 #include "workbook/report_workbook_template.h"
 
@@ -31,6 +32,27 @@ class ReportBrowserTest : public ::testing::Test {
   sheet::view::SpreadsheetControl control;
   ReportBrowser browser;
 };
+
+// Every sheet starts read-only at zoom 85, printing onto one page; an attached view is read-only
+// too, and so is the reports window's control on its active sheet.
+TEST_F(ReportBrowserTest, LoadPutsEverySheetInTheFixedState) {
+  browser.Form_Load();
+  for (int sheet = 1; sheet <= control.SheetCount(); ++sheet) {
+    control.ActiveSheet(sheet);
+    EXPECT_EQ(control.ViewZoom(), 85) << sheet;
+    EXPECT_FALSE(control.view().has(sheet::view::Feature::kEditing)) << sheet;
+    EXPECT_TRUE(control.view().print_settings().fit) << sheet;
+  }
+  sheet::view::SpreadsheetControl reports, own;
+  reports.hold_book(workbook::load_report_template());
+  own.AttachBook(reports.BookHandle());
+  Set_Criteria(reports, own);
+  for (const auto* c : {&reports, &own}) {
+    EXPECT_FALSE(c->view().has(sheet::view::Feature::kSelection));
+    EXPECT_FALSE(c->view().has(sheet::view::Feature::kHeadings));
+  }
+  EXPECT_EQ(own.ViewZoom(), 100) << "the attached variant leaves the zoom";
+}
 
 TEST_F(ReportBrowserTest, EachShowingStartsOnTheProjectReport) {
   choose(SystemType::Fossil);
