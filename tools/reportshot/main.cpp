@@ -2,16 +2,21 @@
 // as the reports window shows them, so that reviewers can look at their formats.
 //
 //   pellavan-reportshot [--metric] [--zoom PERCENT] [--out FOLDER]
+//   pellavan-reportshot [--metric] --batch-pdf FILE
 //
 // Pictures are named after the page and the unit system ("project_report_metric.png") and go
-// into FOLDER (build/screenshots by default). Run under Xvfb (xvfb-run) or on Qt's offscreen
-// platform; the Data folder is the build's.
+// into FOLDER (build/screenshots by default). --batch-pdf prints instead every page of the
+// reports window's batch print with every box ticked into one PDF file. Run under Xvfb
+// (xvfb-run) or on Qt's offscreen platform; the Data folder is the build's.
 
 #include <QApplication>
+#include <QPrinter>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "model/records/project_rec.h"
+#include "reports/batch_print.h"
 #include "reportshot/sample_book.h"
 #include "sheet/view/spreadsheet_control.h"
 
@@ -23,10 +28,11 @@ struct Options {
   bool metric = false;
   int zoom = 100;
   std::filesystem::path out = PELLAVAN_SCREENSHOT_FOLDER;
+  std::filesystem::path batch_pdf;
 };
 
 [[noreturn]] void usage(const std::string& why) {
-  std::fprintf(stderr, "pellavan-reportshot: %s\nusage: pellavan-reportshot [--metric] [--zoom PERCENT] [--out FOLDER]\n",
+  std::fprintf(stderr, "pellavan-reportshot: %s\nusage: pellavan-reportshot [--metric] [--zoom PERCENT] [--out FOLDER | --batch-pdf FILE]\n",
                why.c_str());
   std::exit(2);
 }
@@ -37,15 +43,36 @@ Options read_options(int argc, char** argv) {
     const std::string a = argv[i];
     if (a == "--metric") {
       o.metric = true;
-    } else if ((a == "--zoom" || a == "--out") && i + 1 < argc) {
+    } else if ((a == "--zoom" || a == "--out" || a == "--batch-pdf") && i + 1 < argc) {
       const std::string v = argv[++i];
       if (a == "--zoom") o.zoom = std::stoi(v);
-      else o.out = v;
+      else if (a == "--out") o.out = v;
+      else o.batch_pdf = v;
     } else {
       usage("unknown option " + a);
     }
   }
   return o;
+}
+
+// The batch print of every page the sample's systems give, with every box ticked.
+int print_batch_pdf(sheet::view::SpreadsheetControl& control, const Options& o) {
+  model::ProjectRec rec = reportshot::sample_project(PELLAVAN_BUILT_PROGRAM_FOLDER);
+  for (const reports::PrintBoxInfo& box : reports::kPrintBoxes) rec.*box.field = 1;
+  reports::PrintOptions options;
+  options.restore(rec);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(o.batch_pdf.string()));
+  reports::BatchPrint batch{reports::plan_batch(options, o.metric), o.zoom, false, o.metric,
+                            [](const std::string& status) { std::printf("%s\n", status.c_str()); }};
+  const reports::PrintOutcome outcome = reports::print_batch(control, printer, batch, [](QPrinter&) { return true; });
+  if (outcome.end != reports::PrintEnd::kDone) {
+    std::fprintf(stderr, "pellavan-reportshot: the batch print failed: %s\n", outcome.failure.c_str());
+    return 1;
+  }
+  std::printf("%d pages in %s\n", outcome.pages, o.batch_pdf.c_str());
+  return 0;
 }
 
 }  // namespace
@@ -54,9 +81,10 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const Options o = read_options(argc, argv);
   try {
-    std::filesystem::create_directories(o.out);
+    if (o.batch_pdf.empty()) std::filesystem::create_directories(o.out);
     sheet::view::SpreadsheetControl control;
     control.hold_book(reportshot::filled_sample(PELLAVAN_BUILT_PROGRAM_FOLDER, o.metric));
+    if (!o.batch_pdf.empty()) return print_batch_pdf(control, o);
     for (const reportshot::ReportPage& page : reportshot::kReportPages) {
       const sheet::RangePos block = reportshot::page_block(page, o.metric);
       control.ActiveSheet(page.sheet);

@@ -8,6 +8,14 @@
 
 namespace pellavan::reportshot {
 
+namespace {
+
+std::filesystem::path sample_file(const std::filesystem::path& program_folder) {
+  return program_folder / "Data" / "Sample Project.pvn";
+}
+
+}  // namespace
+
 sheet::Book filled_sample(const std::filesystem::path& program_folder, bool metric) {
   workbook::ProjectAnalysis analysis(program_folder);
   if (metric) {
@@ -15,9 +23,13 @@ sheet::Book filled_sample(const std::filesystem::path& program_folder, bool metr
     analysis.model.MetricFlag(0) = -1;
     analysis.model.CurrencyLabel = "$ CND";
   }
-  const workbook::AnalysisOutcome outcome = analysis.run_file(program_folder / "Data" / "Sample Project.pvn");
+  const workbook::AnalysisOutcome outcome = analysis.run_file(sample_file(program_folder));
   if (!outcome.fill.filled) throw std::runtime_error("the sample project was not filled: " + outcome.fill.refusal);
   return std::move(analysis.book);
+}
+
+model::ProjectRec sample_project(const std::filesystem::path& program_folder) {
+  return workbook::read_project_for_analysis(sample_file(program_folder));
 }
 
 sheet::RangePos page_block(const ReportPage& page, bool metric) {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "model/records/project_rec.h"
 #include "reportshot/report_pages.h"
 #include "sheet/book.h"
 
@@ -13,6 +14,8 @@ namespace pellavan::reportshot {
 // filler and its recalculation; in metric display with the currency label "$ CND" when `metric`.
 // Throws std::runtime_error when the project cannot be filled.
 sheet::Book filled_sample(const std::filesystem::path& program_folder, bool metric);
+// The sample project as the program opens it.
+model::ProjectRec sample_project(const std::filesystem::path& program_folder);
 
 // The shown block of a page: rows 1 to its last row of the copy's columns, 0-based.
 sheet::RangePos page_block(const ReportPage& page, bool metric);

@@ -3,12 +3,11 @@
 #include <QDir>
 #include <QImage>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "sheet/view/print_job.h"
 #include "sheet/view/spreadsheet_control.h"
+#include "poppler_tools.h"
 #include "view_fixture.h"
 
 namespace pellavan::sheet::view {
@@ -16,14 +15,7 @@ namespace {
 
 using namespace testing;
 
-// Output of a poppler tool, or nullopt when the tool is not installed.
-std::optional<QString> run(const QString& tool, const QStringList& arguments) {
-  if (QStandardPaths::findExecutable(tool).isEmpty()) return std::nullopt;
-  QProcess process;
-  process.start(tool, arguments);
-  process.waitForFinished(30000);
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
+const auto run = pellavan::testing::run_poppler;
 
 class PrintTest : public ::testing::Test {
  protected:
@@ -34,14 +26,7 @@ class PrintTest : public ::testing::Test {
     control.use_printer(&printer);
   }
   QString pdf() const { return dir.filePath("out.pdf"); }
-  int pages() {
-    const auto info = run("pdfinfo", {pdf()});
-    if (!info) return -1;
-    for (const QString& line : info->split('\n')) {
-      if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
-    }
-    return 0;
-  }
+  int pages() { return pellavan::testing::pdf_pages(pdf()); }
   // The first page at 50 dots per inch.
   QImage page_image() {
     const QString stem = dir.filePath("page");

@@ -1,0 +1,16 @@
+#pragma once
+// The printer prompt of the reports window: the platform's print dialog, offering the printers
+// and printing to a PDF file, without a choice of selection or page range.
+
+#include <QPrinter>
+
+#include "reports/report_printing.h"
+
+class QWidget;
+
+namespace pellavan::reports {
+
+// A prompt that shows the dialog over `parent`.
+PrinterPrompt print_dialog_prompt(QWidget* parent);
+
+}  // namespace pellavan::reports
