@@ -18,14 +18,19 @@ namespace pellavan::test {
 inline constexpr platform::TransferLimits kShortLimits{std::chrono::milliseconds(1000),
                                                        std::chrono::milliseconds(1500)};
 
-// A fresh folder, removed again at the end of the test. Proxies of the environment are cleared:
-// the tests talk to 127.0.0.1 directly.
+// The tests talk to their servers on 127.0.0.1 directly, never through a proxy the environment
+// names: the proxy variables are cleared before main() of every test that includes this.
+inline const bool kProxiesCleared = [] {
+  for (const char* v : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "ftp_proxy",
+                        "FTP_PROXY", "all_proxy", "ALL_PROXY"})
+    ::unsetenv(v);
+  return true;
+}();
+
+// A fresh folder, removed again at the end of the test.
 class ScratchFolder {
  public:
   ScratchFolder() {
-    for (const char* v : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "ftp_proxy",
-                          "FTP_PROXY", "all_proxy", "ALL_PROXY"})
-      ::unsetenv(v);
     path_ = std::filesystem::temp_directory_path() /
             ("pellavan-transfer-" + std::to_string(::getpid()) + "-" + std::to_string(count_++));
     std::filesystem::remove_all(path_);
