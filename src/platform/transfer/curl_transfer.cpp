@@ -1,0 +1,129 @@
+#include "platform/transfer/curl_transfer.h"
+
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+
+namespace pellavan::platform {
+namespace {
+
+void global_init() {
+  static std::once_flag once;
+  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+// Beyond libcurl's own limits: the loops end even if the library never reports an end.
+constexpr std::chrono::seconds kSafetyMargin{5};
+
+}  // namespace
+
+CurlTransfer::CurlTransfer(const TransferLimits& limits) {
+  global_init();
+  easy_ = curl_easy_init();
+  multi_ = curl_multi_init();
+  curl_easy_setopt(easy_, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connect.count()));
+  curl_easy_setopt(easy_, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.transfer.count()));
+  curl_easy_setopt(easy_, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(easy_, CURLOPT_ERRORBUFFER, error_);
+  curl_easy_setopt(easy_, CURLOPT_WRITEFUNCTION, &CurlTransfer::on_body);
+  curl_easy_setopt(easy_, CURLOPT_WRITEDATA, this);
+  curl_easy_setopt(easy_, CURLOPT_HEADERFUNCTION, &CurlTransfer::on_header);
+  curl_easy_setopt(easy_, CURLOPT_HEADERDATA, this);
+  deadline_ = std::chrono::steady_clock::now() + limits.transfer + kSafetyMargin;
+}
+
+CurlTransfer::~CurlTransfer() {
+  if (started_) curl_multi_remove_handle(multi_, easy_);
+  curl_multi_cleanup(multi_);
+  curl_easy_cleanup(easy_);
+  curl_slist_free_all(headers_);
+}
+
+void CurlTransfer::set_headers(const std::vector<std::string>& headers) {
+  curl_slist_free_all(headers_);
+  headers_ = nullptr;
+  for (const auto& h : headers) headers_ = curl_slist_append(headers_, h.c_str());
+  curl_easy_setopt(easy_, CURLOPT_HTTPHEADER, headers_);
+}
+
+std::size_t CurlTransfer::on_body(char* data, std::size_t size, std::size_t count, void* self) {
+  auto* t = static_cast<CurlTransfer*>(self);
+  if (t->read_from_ == t->buffer_.size()) {
+    t->buffer_.clear();
+    t->read_from_ = 0;
+  }
+  t->buffer_.append(data, size * count);
+  return size * count;
+}
+
+std::size_t CurlTransfer::on_header(char* data, std::size_t size, std::size_t count, void* self) {
+  auto* t = static_cast<CurlTransfer*>(self);
+  std::string line(data, size * count);
+  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+  if (!line.empty()) t->last_response_ = std::move(line);
+  return size * count;
+}
+
+bool CurlTransfer::step() {
+  if (ended_) return false;
+  int running = 0;
+  curl_multi_perform(multi_, &running);
+  int left = 0;
+  while (CURLMsg* msg = curl_multi_info_read(multi_, &left)) {
+    if (msg->msg == CURLMSG_DONE) {
+      ended_ = true;
+      result_ = msg->data.result;
+    }
+  }
+  if (!ended_ && std::chrono::steady_clock::now() > deadline_) {
+    ended_ = true;
+    result_ = CURLE_OPERATION_TIMEDOUT;
+    std::strncpy(error_, "Transfer stopped at its time limit", sizeof error_ - 1);
+  }
+  if (!ended_ && available() == 0) curl_multi_poll(multi_, nullptr, 0, 200, nullptr);
+  return !ended_;
+}
+
+bool CurlTransfer::open() {
+  if (!started_) {
+    curl_multi_add_handle(multi_, easy_);
+    started_ = true;
+  }
+  while (available() == 0 && step()) {
+  }
+  return available() > 0 || result_ == CURLE_OK;
+}
+
+std::optional<std::size_t> CurlTransfer::read(char* buffer, std::size_t size) {
+  while (available() == 0 && step()) {
+  }
+  if (available() == 0) {
+    if (result_ != CURLE_OK) return std::nullopt;
+    return std::size_t{0};
+  }
+  const std::size_t n = std::min(size, available());
+  std::memcpy(buffer, buffer_.data() + read_from_, n);
+  read_from_ += n;
+  return n;
+}
+
+bool CurlTransfer::perform() {
+  result_ = curl_easy_perform(easy_);
+  ended_ = true;
+  return result_ == CURLE_OK;
+}
+
+long CurlTransfer::response_code() const {
+  long code = 0;
+  curl_easy_getinfo(easy_, CURLINFO_RESPONSE_CODE, &code);
+  return code;
+}
+
+std::string CurlTransfer::error_text() const {
+  if (error_[0] != '\0') return error_;
+  return curl_easy_strerror(static_cast<CURLcode>(result_));
+}
+
+}  // namespace pellavan::platform

@@ -1,0 +1,77 @@
+#pragma once
+// One transfer over libcurl, read in pieces the way the transfer classes read a response: open()
+// drives it until the first bytes of the body are there or it has ended, read() hands the body
+// out. Connecting and the whole transfer have time limits; a transfer that runs past them fails.
+// Proxies come from the environment (http_proxy, ftp_proxy, no_proxy ...), as libcurl reads them.
+
+#include <chrono>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+typedef void CURL;
+typedef void CURLM;
+struct curl_slist;
+
+namespace pellavan::platform {
+
+// The agent text both transfer classes send.
+inline constexpr const char* kTransferAgent = "WinInet-FileTransferObjects";
+
+struct TransferLimits {
+  std::chrono::milliseconds connect{15000};   // until the server has accepted the connection
+  std::chrono::milliseconds transfer{60000};  // the whole transfer, connecting included
+};
+
+class CurlTransfer {
+ public:
+  explicit CurlTransfer(const TransferLimits& limits);
+  ~CurlTransfer();
+  CurlTransfer(const CurlTransfer&) = delete;
+  CurlTransfer& operator=(const CurlTransfer&) = delete;
+
+  // The easy handle, for the caller's options (URL, agent ...) before open() or perform().
+  [[nodiscard]] CURL* easy() const { return easy_; }
+  // Request headers sent with the transfer ("Cache-Control: no-cache").
+  void set_headers(const std::vector<std::string>& headers);
+
+  // Starts the transfer and waits for the first body bytes or its end. False when it failed
+  // before any byte of the body arrived (refused, not resolved, timed out, login denied ...).
+  bool open();
+  // Up to `size` bytes of the body; 0 at its end; nothing when the transfer failed on the way.
+  [[nodiscard]] std::optional<std::size_t> read(char* buffer, std::size_t size);
+  // Runs a transfer that needs no reading (a login, an upload) to its end; true when it succeeded.
+  bool perform();
+
+  // Body bytes received and not read yet.
+  [[nodiscard]] std::size_t available() const { return buffer_.size() - read_from_; }
+  // The last response code: the HTTP status or the FTP reply code; 0 before any.
+  [[nodiscard]] long response_code() const;
+  // libcurl's result code of the ended transfer (0 while it runs or after success).
+  [[nodiscard]] int result() const { return result_; }
+  // What went wrong, in libcurl's words.
+  [[nodiscard]] std::string error_text() const;
+  // The server's last response line as sent, without its line end (FTP replies).
+  [[nodiscard]] const std::string& last_response() const { return last_response_; }
+
+ private:
+  static std::size_t on_body(char* data, std::size_t size, std::size_t count, void* self);
+  static std::size_t on_header(char* data, std::size_t size, std::size_t count, void* self);
+  // One round of the multi interface; false once the transfer has ended.
+  bool step();
+
+  CURL* easy_ = nullptr;
+  CURLM* multi_ = nullptr;
+  curl_slist* headers_ = nullptr;
+  std::chrono::steady_clock::time_point deadline_;
+  std::string buffer_;
+  std::size_t read_from_ = 0;
+  std::string last_response_;
+  char error_[256] = {};
+  bool started_ = false;
+  bool ended_ = false;
+  int result_ = 0;
+};
+
+}  // namespace pellavan::platform

@@ -1,0 +1,45 @@
+#pragma once
+// HTTP fetches one resource named by a URL and writes it into a local file or returns it as
+// text. One instance serves one transfer: set the URL and the destination, ConnectToHTTPHost,
+// then write; release (the destructor) closes the file and the request.
+//
+// Failures raise TransferError: code 1000 for a URL without a host, 3000 for one that cannot be
+// read, 2000 for a status that does not deliver the resource (with the status's text, or a
+// generic text for a status that has none), 6000 when the body stops coming. A request that
+// cannot be made at all (refused, host not found, time limit) makes ConnectToHTTPHost return
+// false. The request asks that no cache answers it, follows redirects and goes through the
+// proxy the environment names.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/transfer/file_transfer_base.h"
+
+namespace pellavan::platform {
+
+class HTTP : public FileTransferBase {
+ public:
+  explicit HTTP(TransferPrompts* prompts = nullptr, TransferLimits limits = {});
+  ~HTTP();
+
+  // Sends the request and tests the status; true when the response has arrived.
+  bool ConnectToHTTPHost();
+  // Tells the user that the internet is being reached.
+  void DialDefaultNumber();
+  // The whole body as text.
+  [[nodiscard]] std::string WriteHTTPDataToString();
+  // Writes the whole body into the destination file, asking for another file when the
+  // destination exists and may not be replaced, or when told to ask.
+  void WriteHTTPDataToFile();
+
+  void HttpURL(std::string strURL) { url_ = std::move(strURL); }
+  // Body bytes readable right after connecting, at least 1; 0 before and after.
+  [[nodiscard]] std::int32_t SizeOfFile() const { return available_; }
+
+ private:
+  std::unique_ptr<CurlTransfer> request_;
+  std::int32_t available_ = 0;
+};
+
+}  // namespace pellavan::platform

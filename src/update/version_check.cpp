@@ -1,0 +1,117 @@
+#include "update/version_check.h"
+
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <utility>
+
+#include "model/catalogue/data_folder.h"
+#include "platform/transfer/http_transfer.h"
+#include "platform/transfer/transfer_error.h"
+#include "update/update_notice.h"
+#include "update/update_ui.h"
+#include "update/version_number.h"
+
+namespace pellavan::update {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr const char* kNoConnectionText =
+    "An Internet Connection is Not Available to Check for Updates\n\n"
+    "         Please Check Your Connection and Try Again";
+
+// Only the first field counts; a version file is a line or two.
+constexpr std::streamsize kReadLimit = 64 * 1024;
+
+bool writable_folder(const fs::path& folder) {
+  std::error_code ec;
+  return fs::is_directory(folder, ec) && ::access(folder.c_str(), W_OK) == 0;
+}
+
+}  // namespace
+
+VersionCheck::VersionCheck(VersionCheckSetup setup, UpdateUi& ui, WebBrowser& browser)
+    : setup_(std::move(setup)), ui_(ui), browser_(browser) {}
+
+void VersionCheck::Check_ForUpdate() {
+  fs::path local;
+  switch (Download_VersionFile(local)) {
+    case Download::kDone: Compare_Version(local); break;
+    case Download::kNoConnection: ui_.show_message({kNoConnectionText, kProgramTitle, UpdateIcon::kExclamation}); break;
+    case Download::kReported: break;
+  }
+}
+
+VersionCheck::Download VersionCheck::Download_VersionFile(fs::path& local) {
+  const RunningVersion& v = setup_.version;
+  ThisVersionNumber = this_version_number(v.major, v.minor, v.revision);
+  const fs::path data = model::find_ignoring_case(setup_.program_folder, "Data");
+  std::error_code ec;
+  if (!fs::is_directory(data, ec)) ui_.show_message({"ERROR 191992992"});
+  const std::string name(model::edition_row(setup_.edition).version_file);
+  if (name.empty()) {
+    ui_.show_message({"Unknown Version of Pellavan - Please Contact Oskerby Software Support"});
+    return Download::kReported;
+  }
+  fs::path folder = data;
+  if (!writable_folder(folder)) {
+    folder = setup_.cache_folder;
+    fs::create_directories(folder, ec);
+  }
+  const fs::path part = folder / (name + ".part");
+  fs::remove(part, ec);
+  try {
+    platform::HTTP http(nullptr, setup_.limits);
+    http.HttpURL(version_file_url(setup_.site, name));
+    http.DestinationFile(part.string());
+    if (http.FileExists()) http.OverwriteTarget(true);
+    if (!http.IsConnected() || !http.ConnectToHTTPHost()) return Download::kNoConnection;
+    http.WriteHTTPDataToFile();
+  } catch (const platform::TransferError& e) {
+    fs::remove(part, ec);
+    if (e.code() == platform::transfer_code::kConnectionLost) return Download::kNoConnection;
+    ui_.show_message({std::to_string(e.number()) + "\n" + e.description(), e.source(),
+                      UpdateIcon::kCritical});
+    return Download::kReported;
+  } catch (const std::exception& e) {
+    fs::remove(part, ec);
+    ui_.show_message({e.what(), kProgramTitle, UpdateIcon::kCritical});
+    return Download::kReported;
+  }
+  local = folder / name;
+  if (fs::is_regular_file(part, ec)) fs::rename(part, local, ec);
+  else ec = std::make_error_code(std::errc::no_such_file_or_directory);
+  if (ec) {
+    fs::remove(part, ec);
+    ui_.show_message({"The version file could not be saved in " + folder.string() + ".",
+                      kProgramTitle, UpdateIcon::kCritical});
+    return Download::kReported;
+  }
+  return Download::kDone;
+}
+
+void VersionCheck::Compare_Version(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string text(static_cast<std::size_t>(kReadLimit), '\0');
+  in.read(text.data(), kReadLimit);
+  if (in.bad() || (!in && !in.eof())) {
+    ui_.show_message({"The version file " + path.string() + " could not be read.", kProgramTitle,
+                      UpdateIcon::kExclamation});
+    return;
+  }
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  WebVersionNumber = web_version_number(text);
+  WebVersionText = web_version_text(WebVersionNumber);
+  if (ThisVersionNumber >= WebVersionNumber) {
+    ui_.show_message({"You have the lastest version of Pellavan", "Version " + setup_.version.text,
+                      UpdateIcon::kInformation});
+    return;
+  }
+  const UpdateNotice notice(setup_.version.text, WebVersionText,
+                            update_page_url(setup_.site, setup_.edition), browser_);
+  ui_.show_update_notice(notice);
+}
+
+}  // namespace pellavan::update

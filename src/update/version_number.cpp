@@ -1,0 +1,31 @@
+#include "update/version_number.h"
+
+#include "model/units/number_text.h"
+
+namespace pellavan::update {
+
+double this_version_number(int major, int minor, int revision) {
+  return model::Val(std::to_string(major) + "." + std::to_string(minor) + std::to_string(revision));
+}
+
+std::string_view first_field(std::string_view text) {
+  const auto start = text.find_first_not_of(" \t");
+  if (start == std::string_view::npos) return {};
+  text.remove_prefix(start);
+  if (text.front() == '"') {
+    text.remove_prefix(1);
+    return text.substr(0, text.find('"'));
+  }
+  return text.substr(0, text.find_first_of(",\r\n"));
+}
+
+double web_version_number(std::string_view file_text) { return model::Val(first_field(file_text)); }
+
+std::string web_version_text(double number) {
+  // "5.020" -> "5.0.20": a point after the first decimal digit.
+  std::string text = model::format_fixed(number, 3, true);
+  text.insert(text.size() - 2, ".");
+  return text;
+}
+
+}  // namespace pellavan::update

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <vector>
+
+#include "platform/transfer/transfer_test_support.h"
+#include "servers/local_http_server.h"
+#include "servers/socket_io.h"
+#include "update/update_notice.h"
+#include "update/update_ui.h"
+#include "update/version_check.h"
+
+namespace pellavan::update {
+namespace {
+
+using test::HttpRoute;
+using Stall = HttpRoute::Stall;
+namespace fs = std::filesystem;
+
+}  // namespace
+
+void PrintTo(const UpdateMessage& m, std::ostream* os) {
+  *os << "{" << m.text << " | " << m.title << " | " << static_cast<int>(m.icon) << "}";
+}
+
+namespace {
+
+struct RecordingBrowser : WebBrowser {
+  void open(const std::string& url) override { opened.push_back(url); }
+  std::vector<std::string> opened;
+};
+
+// Records every message; shows the notice by recording its text and clicking its link.
+struct RecordingUi : UpdateUi {
+  void show_message(const UpdateMessage& m) override { messages.push_back(m); }
+  void show_update_notice(const UpdateNotice& n) override {
+    notices.push_back(n.notice_text());
+    n.OpenWebPage();
+  }
+  std::vector<UpdateMessage> messages;
+  std::vector<std::string> notices;
+};
+
+const UpdateMessage kLatest{"You have the lastest version of Pellavan", "Version 5.0.01",
+                            UpdateIcon::kInformation};
+const UpdateMessage kNoConnection{
+    "An Internet Connection is Not Available to Check for Updates\n\n"
+    "         Please Check Your Connection and Try Again",
+    "Pellavan", UpdateIcon::kExclamation};
+const std::string kNewer =
+    "Your version of  Pellavan (5.0.01) is not current. The latest version is (5.0.20). To "
+    "ensure having the most recent features and data please download the latest version from "
+    "our web site by clicking on the link below.  Be sure to close this session of Pellavan "
+    "before installing your update.";
+constexpr const char* kOldCopy = "4.00\r\n";
+
+class VersionCheckTest : public ::testing::Test {
+ protected:
+  VersionCheckSetup setup(const std::string& host) const {
+    VersionCheckSetup s;
+    s.program_folder = program.path();
+    s.cache_folder = program.path() / "cache";
+    s.version = {5, 0, 1, "5.0.01"};
+    s.site.maker_host = host;
+    s.limits = test::kShortLimits;
+    return s;
+  }
+  void check(const VersionCheckSetup& s) {
+    VersionCheck(s, ui, browser).Check_ForUpdate();
+  }
+
+  test::ScratchFolder program;
+  RecordingUi ui;
+  RecordingBrowser browser;
+};
+
+TEST_F(VersionCheckTest, AnswersOfTheServer) {
+  struct Row {
+    const char* name;
+    HttpRoute route;
+    std::vector<UpdateMessage> messages;
+    bool newer;  // the update window, its link clicked
+    const char* local;  // the local copy afterwards
+  };
+  const Row rows[] = {
+      {"current version", {.body = "5.01\r\n"}, {kLatest}, false, "5.01\r\n"},
+      {"older on the web", {.body = "5.001,\"old\"\r\n"}, {kLatest}, false, "5.001,\"old\"\r\n"},
+      {"newer version", {.body = "5.02\r\n"}, {}, true, "5.02\r\n"},
+      {"empty file", {}, {kLatest}, false, ""},
+      {"redirect to a 200", {.status = 302, .reason = "Found", .headers = {"Location: /moved"}},
+       {}, true, "5.02\r\n"},
+      {"404", {.status = 404, .reason = "Not Found", .body = "5.02"},
+       {{"-2147219504\nObject not found. Bad URL.", "HTTP::ConnectToHTTPHost",
+         UpdateIcon::kCritical}},
+       false, kOldCopy},
+      {"429 without a text", {.status = 429, .reason = ""},
+       {{"-2147219504\nThe server answered with status 429.", "HTTP::ConnectToHTTPHost",
+         UpdateIcon::kCritical}},
+       false, kOldCopy},
+      {"stalled server", {.stall = Stall::kBeforeHead}, {kNoConnection}, false, kOldCopy},
+      {"stalled in the body", {.body = "5.02" + std::string(4000, ' '), .stall = Stall::kInBody},
+       {kNoConnection}, false, kOldCopy},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    test::LocalHttpServer server;
+    server.route("/kqverok.txt", row.route);
+    server.route("/moved", {.body = "5.02\r\n"});
+    test::write_file(program.path() / "Data/kqverok.txt", kOldCopy);
+    ui = {};
+    browser = {};
+    const auto start = std::chrono::steady_clock::now();
+    check(setup(server.base_url()));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_EQ(ui.messages, row.messages);
+    EXPECT_EQ(ui.notices, row.newer ? std::vector<std::string>{kNewer} : std::vector<std::string>{});
+    EXPECT_EQ(browser.opened, row.newer ? std::vector<std::string>{server.base_url() +
+                                                                   "/index/pellavan_ok"}
+                                        : std::vector<std::string>{});
+    EXPECT_EQ(test::file_text(program.path() / "Data/kqverok.txt"), row.local);
+    EXPECT_FALSE(fs::exists(program.path() / "Data/kqverok.txt.part"));
+  }
+}
+
+TEST_F(VersionCheckTest, ConnectionRefusedIsOneMessage) {
+  fs::create_directories(program.path() / "Data");
+  check(setup("http://127.0.0.1:" + std::to_string(test::unused_loopback_port())));
+  EXPECT_EQ(ui.messages, std::vector<UpdateMessage>{kNoConnection});
+}
+
+TEST_F(VersionCheckTest, WithoutADataFolderTheCacheFolderServes) {
+  test::LocalHttpServer server;
+  server.route("/kqverok.txt", {.body = "5.01"});
+  check(setup(server.base_url()));
+  EXPECT_EQ(ui.messages, (std::vector<UpdateMessage>{{"ERROR 191992992"}, kLatest}));
+  EXPECT_EQ(test::file_text(program.path() / "cache/kqverok.txt"), "5.01");
+}
+
+TEST_F(VersionCheckTest, EditionWithoutVersionFileEndsTheCheck) {
+  test::LocalHttpServer server;
+  fs::create_directories(program.path() / "Data");
+  VersionCheckSetup s = setup(server.base_url());
+  s.edition = 4;
+  check(s);
+  EXPECT_EQ(ui.messages, std::vector<UpdateMessage>{
+                             {"Unknown Version of Pellavan - Please Contact Oskerby Software Support"}});
+  EXPECT_TRUE(server.requests().empty());
+}
+
+}  // namespace
+}  // namespace pellavan::update
