@@ -1,8 +1,9 @@
 #pragma once
 // Where the check looks: the maker's web host, which serves every edition's version file and
 // most update pages, and the brands' own hosts for the editions whose update page lies there.
-// Hosts are written as the start of a URL ("http://host" or "http://host:port"); the program
-// keeps the defaults, tests name a server of their own.
+// Hosts are written as the start of a URL ("http://host" or "http://host:port"). The defaults
+// lie under the reserved ".example" domain, which reaches no one: a build for release sets the
+// real hosts here; tests name a server of their own.
 
 #include <map>
 #include <string>
@@ -13,9 +14,9 @@
 namespace pellavan::update {
 
 struct UpdateSite {
-  std::string maker_host = "http://www.oskerby.com";
-  std::map<model::Int16, std::string> brand_hosts{{5, "http://www.tavistel.com"},
-                                                   {6, "http://www.wendle.com"}};
+  std::string maker_host = "http://www.oskerby.example";
+  std::map<model::Int16, std::string> brand_hosts{{5, "http://www.tavistel.example"},
+                                                   {6, "http://www.wendle.example"}};
 };
 
 // The version file on the maker's host.
