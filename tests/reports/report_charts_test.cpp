@@ -2,12 +2,16 @@
 // and the one picture each graph sheet carries after every fill.
 #include <gtest/gtest.h>
 
+#include <QColor>
+#include <QImage>
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
 #include "model/report_workbook_sheets.h"
 #include "reports/charts/report_charts.h"
 #include "sheet/view/picture_cache.h"
+#include "sheet/view/render.h"
 #include "workbook/analysis_run.h"
 #include "workbook/report_workbook_template.h"
 
@@ -132,6 +136,28 @@ TEST_F(ReportChartsTest, EveryFillLeavesOneFreshPictureOnEachGraphSheet) {
   }
   EXPECT_NE(sheet_of(model::kFugSheet).pictures().at(0).data, first_fug) << "drawn again from the new values";
   EXPECT_EQ(sheet_of(model::kPrsSheet).pictures().size(), 1u) << "other sheets keep their pictures";
+}
+
+TEST(ReportChartsWindowTest, TheReportsWindowsControlCountsAndShowsTheGraphs) {
+  model::ModelState model;
+  sheet::view::SpreadsheetControl F1Book1;
+  F1Book1.hold_book(workbook::load_report_template());
+  ReportCharts charts(F1Book1, model);
+  charts.Fill_BinCharts();
+  charts.Fill_ComparisonChart();
+  for (const int number : kGraphSheets) {
+    F1Book1.ActiveSheet(number);
+    EXPECT_EQ(F1Book1.ObjectCount(), 1) << number;
+    const QImage page = sheet::view::render_block(F1Book1.book(), number - 1, *sheet::parse_a1_range("B1:O48")).image;
+    int coloured = 0;
+    for (int y = 0; y < page.height(); ++y) {
+      for (int x = 0; x < page.width(); ++x) {
+        const QColor c = page.pixelColor(x, y);
+        coloured += std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 60;
+      }
+    }
+    EXPECT_GT(coloured, 500) << "the graph of sheet " << number << " shows in colour";
+  }
 }
 
 TEST(ReportChartsFillTest, TheWorkbookFillDrawsEveryGraphEachTime) {
