@@ -45,8 +45,9 @@ void Sheet::set_row_hidden(int row, bool hidden) {
   set_flag(hidden_rows_, row, hidden);
 }
 
-std::uint32_t Sheet::add_picture(GridPoint top_left, GridPoint bottom_right, std::vector<std::uint8_t> png) {
-  pictures_.push_back(Picture{next_picture_id_, top_left, bottom_right, std::move(png)});
+std::uint32_t Sheet::add_picture(GridPoint top_left, GridPoint bottom_right, std::vector<std::uint8_t> data,
+                                 PictureFormat format) {
+  pictures_.push_back(Picture{next_picture_id_, top_left, bottom_right, std::move(data), format});
   return next_picture_id_++;
 }
 

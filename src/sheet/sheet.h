@@ -31,12 +31,19 @@ struct GridPoint {
   double row = 0.0;
 };
 
-// A picture anchored at two grid points; the engine only stores its encoded image (PNG).
+// How a picture's data are encoded. The engine only stores them; the view decodes and draws.
+enum class PictureFormat : std::uint8_t {
+  kPng,
+  kRecorded,  // drawing commands recorded by the view layer, drawn as lines and texts at any size
+};
+
+// A picture anchored at two grid points, stretched to fill the rectangle between them.
 struct Picture {
   std::uint32_t id = 0;
   GridPoint top_left;
   GridPoint bottom_right;
-  std::vector<std::uint8_t> png;
+  std::vector<std::uint8_t> data;
+  PictureFormat format = PictureFormat::kPng;
 };
 
 class Sheet {
@@ -66,7 +73,8 @@ class Sheet {
 
   const std::vector<Picture>& pictures() const { return pictures_; }
   // Returns the new picture's id.
-  std::uint32_t add_picture(GridPoint top_left, GridPoint bottom_right, std::vector<std::uint8_t> png);
+  std::uint32_t add_picture(GridPoint top_left, GridPoint bottom_right, std::vector<std::uint8_t> data,
+                            PictureFormat format = PictureFormat::kPng);
   bool remove_picture(std::uint32_t id);
   void clear_pictures() { pictures_.clear(); }
 

@@ -66,6 +66,6 @@ AnalysisOutcome ProjectAnalysis::run_file(const std::filesystem::path& project) 
   return run();
 }
 
-AnalysisOutcome ProjectAnalysis::run() { return run_.run(title); }
+AnalysisOutcome ProjectAnalysis::run() { return run_.run(title, charts); }
 
 }  // namespace pellavan::workbook

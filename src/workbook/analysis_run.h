@@ -62,13 +62,17 @@ class ProjectAnalysis {
   // Runs the project in model.ProjectRec again.
   AnalysisOutcome run();
   // Only the fill, from the load results in `loads`: what a system window's Run does.
-  FillOutcome fill() { return run_.fill(title); }
+  FillOutcome fill() { return run_.fill(title, charts); }
+
+  // The control every fill goes through, for a ChartFiller to draw on.
+  sheet::BookControl& report_control() { return report_control_; }
 
   model::ModelState model;
   model::LoadCalcState loads;
   sheet::Book book;           // the analysis workbook
   sheet::Book building_load;  // the building-load workbook
   std::string title;          // the project file's bare name
+  ChartFiller* charts = nullptr;  // not owned; the graphs every fill draws, none while unset
 
  private:
   sheet::BookControl building_load_control_;

@@ -1,15 +1,18 @@
 // pellavan-reportshot: the shipped sample project's report pages on screen, one picture each,
 // as the reports window shows them, so that reviewers can look at their formats.
 //
-//   pellavan-reportshot [--metric] [--zoom PERCENT] [--out FOLDER]
+//   pellavan-reportshot [--metric] [--zoom PERCENT] [--out FOLDER] [--pdf] [--black-white]
 //   pellavan-reportshot [--metric] --batch-pdf FILE
 //
 // Pictures are named after the page and the unit system ("project_report_metric.png") and go
-// into FOLDER (build/screenshots by default). --batch-pdf prints instead every page of the
-// reports window's batch print with every box ticked into one PDF file. Run under Xvfb
-// (xvfb-run) or on Qt's offscreen platform; the Data folder is the build's.
+// into FOLDER (build/screenshots by default). --pdf also prints every page, one after the other,
+// into "report_pages_imperial.pdf" (or "_metric") there, in black and white with --black-white.
+// --batch-pdf prints instead every page of the reports window's batch print with every box
+// ticked into one PDF file. Run under Xvfb (xvfb-run) or on Qt's offscreen platform; the Data
+// folder is the build's.
 
 #include <QApplication>
+#include <QPageSize>
 #include <QPrinter>
 #include <cstdio>
 #include <filesystem>
@@ -26,13 +29,17 @@ using namespace pellavan;
 
 struct Options {
   bool metric = false;
+  bool pdf = false;
+  bool black_white = false;
   int zoom = 100;
   std::filesystem::path out = PELLAVAN_SCREENSHOT_FOLDER;
   std::filesystem::path batch_pdf;
 };
 
 [[noreturn]] void usage(const std::string& why) {
-  std::fprintf(stderr, "pellavan-reportshot: %s\nusage: pellavan-reportshot [--metric] [--zoom PERCENT] [--out FOLDER | --batch-pdf FILE]\n",
+  std::fprintf(stderr,
+               "pellavan-reportshot: %s\nusage: pellavan-reportshot [--metric] [--zoom PERCENT] [--out FOLDER] [--pdf] "
+               "[--black-white] | [--metric] --batch-pdf FILE\n",
                why.c_str());
   std::exit(2);
 }
@@ -43,6 +50,10 @@ Options read_options(int argc, char** argv) {
     const std::string a = argv[i];
     if (a == "--metric") {
       o.metric = true;
+    } else if (a == "--pdf") {
+      o.pdf = true;
+    } else if (a == "--black-white") {
+      o.black_white = true;
     } else if ((a == "--zoom" || a == "--out" || a == "--batch-pdf") && i + 1 < argc) {
       const std::string v = argv[++i];
       if (a == "--zoom") o.zoom = std::stoi(v);
@@ -75,6 +86,29 @@ int print_batch_pdf(sheet::view::SpreadsheetControl& control, const Options& o) 
   return 0;
 }
 
+std::string unit_suffix(const Options& o) { return o.metric ? "_metric" : "_imperial"; }
+
+// Every page through the control's printing, as one job into a PDF file.
+void print_pages(sheet::view::SpreadsheetControl& control, const Options& o) {
+  const std::filesystem::path file = o.out / ("report_pages" + unit_suffix(o) + ".pdf");
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(file.string()));
+  printer.setPageSize(QPageSize(QPageSize::Letter));
+  control.use_printer(&printer);
+  control.begin_print_job();
+  for (const reportshot::ReportPage& page : reportshot::kReportPages) {
+    control.ActiveSheet(page.sheet);
+    control.PrintArea(sheet::format_a1_range(reportshot::page_block(page, o.metric)));
+    control.SetPrintScale(100, true, 1, 1);
+    control.PrintBlackWhite(o.black_white);
+    control.PrintSheet(false);
+  }
+  control.end_print_job();
+  control.use_printer(nullptr);
+  std::printf("%s\n", file.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,13 +132,14 @@ int main(int argc, char** argv) {
       control.show();
       QApplication::processEvents();
       const std::filesystem::path file =
-          o.out / (std::string(page.file) + (o.metric ? "_metric" : "_imperial") + ".png");
+          o.out / (std::string(page.file) + unit_suffix(o) + ".png");
       if (!control.grab().save(QString::fromStdString(file.string()), "PNG")) {
         std::fprintf(stderr, "pellavan-reportshot: cannot write %s\n", file.c_str());
         return 1;
       }
       std::printf("%s\n", file.c_str());
     }
+    if (o.pdf) print_pages(control, o);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "pellavan-reportshot: %s\n", e.what());
     return 1;

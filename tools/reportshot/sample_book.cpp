@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "reports/charts/report_charts.h"
 #include "sheet/address.h"
 #include "workbook/analysis_run.h"
 
@@ -18,6 +19,8 @@ std::filesystem::path sample_file(const std::filesystem::path& program_folder) {
 
 sheet::Book filled_sample(const std::filesystem::path& program_folder, bool metric) {
   workbook::ProjectAnalysis analysis(program_folder);
+  reports::ReportCharts charts(analysis.report_control(), analysis.model);
+  analysis.charts = &charts;
   if (metric) {
     // The unit options of a settings file that asks for metric display.
     analysis.model.MetricFlag(0) = -1;

@@ -11,7 +11,8 @@
 namespace pellavan::reportshot {
 
 // "Sample Project.pvn" of the Data folder in `program_folder` through the load calculation, the
-// filler and its recalculation; in metric display with the currency label "$ CND" when `metric`.
+// filler and its recalculation, with the graphs on their sheets; in metric display with the
+// currency label "$ CND" when `metric`.
 // Throws std::runtime_error when the project cannot be filled.
 sheet::Book filled_sample(const std::filesystem::path& program_folder, bool metric);
 // The sample project as the program opens it.

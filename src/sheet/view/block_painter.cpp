@@ -254,9 +254,7 @@ void BlockPainter::paint_pictures(QPainter& p, const QRectF& exposed) {
                         QPointF(geometry_.x_of(picture.bottom_right.col), geometry_.y_of(picture.bottom_right.row)));
     const QRectF shown = target.normalized();
     if (shown.isEmpty() || !shown.intersects(exposed)) continue;
-    const QImage image = pictures_ ? pictures_->image(picture, options_.black_and_white)
-                                   : decode_picture(picture, options_.black_and_white);
-    if (!image.isNull()) p.drawImage(shown, image);
+    draw_picture(p, shown, picture, options_.black_and_white, pictures_);
   }
 }
 

@@ -82,6 +82,10 @@ TEST_F(PrintTest, PagesBetweenBeginAndEndGoOutAsOneJob) {
 }
 
 TEST_F(PrintTest, BlackAndWhiteLeavesNoColourOnPaper) {
+  control.book().sheet(0).add_picture(GridPoint{5.0, 1.0}, GridPoint{8.0, 4.0}, recorded_halves(Qt::green, Qt::magenta),
+                                      PictureFormat::kRecorded);
+  const auto is_green = [](QColor c) { return c.green() > 180 && c.red() < 80 && c.blue() < 80; };
+  const auto is_magenta = [](QColor c) { return c.red() > 180 && c.blue() > 180 && c.green() < 80; };
   control.PrintArea("A1:H8");
   control.SetPrintScale(100, true, 1, 1);
   control.PrintBlackWhite(false);
@@ -90,10 +94,13 @@ TEST_F(PrintTest, BlackAndWhiteLeavesNoColourOnPaper) {
   if (colour.isNull()) GTEST_SKIP() << "pdftoppm is not installed: the page was not looked at";
   EXPECT_GT(count_pixels(colour, colour.rect(), is_red), 0);
   EXPECT_GT(count_pixels(colour, colour.rect(), is_yellow), 0);
+  EXPECT_GT(count_pixels(colour, colour.rect(), is_green), 100) << "the recorded picture, both its halves";
+  EXPECT_GT(count_pixels(colour, colour.rect(), is_magenta), 100);
   control.PrintBlackWhite(true);
   control.PrintSheet();
   const QImage grey = page_image();
   EXPECT_EQ(count_pixels(grey, grey.rect(), is_coloured), 0);
+  EXPECT_GT(count_pixels(grey, grey.rect(), [](QColor c) { return c.lightness() < 200; }), 100);
 }
 
 // The leftmost and rightmost columns of a page image that hold anything but white.

@@ -89,6 +89,27 @@ TEST_F(RenderTest, BlackAndWhiteDropsEveryColour) {
   EXPECT_EQ(find_text(shown.texts, "-502")->colour, QColor(Qt::black));
 }
 
+TEST_F(RenderTest, RecordedPicturesStretchOverTheirAnchorsInColourOrGrey) {
+  book.sheet(0).clear_pictures();
+  book.sheet(0).add_picture(GridPoint{1.0, 3.0}, GridPoint{5.0, 7.5}, recorded_halves(Qt::red, Qt::blue),
+                            PictureFormat::kRecorded);
+  const QRect area(cell("B4").topLeft(), QPoint(cell("E7").right(), cell("E8").center().y()));
+  const QPoint corners[] = {area.topLeft() + QPoint(2, 2), area.bottomRight() - QPoint(2, 2)};
+  for (const bool grey : {false, true}) {
+    SCOPED_TRACE(grey ? "black and white" : "colour");
+    RenderOptions options;
+    options.black_and_white = grey;
+    const QImage image = render_block(book, 0, block, options).image;
+    const QColor left = image.pixelColor(corners[0]), right = image.pixelColor(corners[1]);
+    EXPECT_EQ(is_red(left), !grey) << "the drawing fills its rectangle to the corners";
+    EXPECT_EQ(is_blue(right), !grey);
+    EXPECT_EQ(count_pixels(image, area.adjusted(2, 2, -2, -2), is_coloured) > 0, !grey);
+    EXPECT_LT(left.lightness(), 200);
+    EXPECT_NE(left, right);
+    EXPECT_EQ(image.pixelColor(area.right() + 3, area.center().y()), QColor(Qt::white)) << "nothing beyond the anchors";
+  }
+}
+
 TEST_F(RenderTest, ZoomScalesCellsAndStaysWithin25And200) {
   struct Row {
     const char* name;

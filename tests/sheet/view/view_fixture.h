@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPainter>
+#include <QPicture>
 #include <QThread>
 #include <QWidget>
 #include <QWindow>
@@ -14,6 +16,7 @@
 
 #include "sheet/book.h"
 #include "sheet/view/block_painter.h"
+#include "sheet/view/picture_cache.h"
 
 namespace pellavan::sheet::view::testing {
 
@@ -23,6 +26,17 @@ inline void style(Book& book, const char* a1, const std::function<void(Style&)>&
   Style s = book.style_of(at(a1));
   change(s);
   book.set_cell_style(at(a1), book.styles().intern(s));
+}
+
+// A recorded drawing 40 x 10 wide, its left half `left` and its right half `right`.
+inline std::vector<std::uint8_t> recorded_halves(QColor left, QColor right) {
+  QPicture drawing;
+  {
+    QPainter p(&drawing);
+    p.fillRect(QRect(0, 0, 20, 10), left);
+    p.fillRect(QRect(20, 0, 20, 10), right);
+  }
+  return encode_recording(drawing);
 }
 
 inline QImage solid_image(QColor colour, int size = 20) {

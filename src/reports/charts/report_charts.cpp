@@ -1,0 +1,162 @@
+#include "reports/charts/report_charts.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "model/report_workbook_sheets.h"
+#include "model/text/ascii.h"
+#include "model/units/number_text.h"
+#include "model/units/rounding.h"
+#include "reports/charts/chart_drawing.h"
+#include "reports/charts/chart_scale.h"
+#include "sheet/view/picture_cache.h"
+
+namespace pellavan::reports {
+
+namespace {
+
+constexpr int kColR = 18, kColS = 19, kColT = 20, kColU = 21, kColX = 24;
+constexpr int kFirstBinRow = 5;
+constexpr int kBins = 30;
+constexpr int kSystems = 3;
+constexpr std::int32_t kWhite = 16777215;
+constexpr std::int16_t kValueSet = 1;
+
+// In the order they are drawn.
+constexpr std::array<int, 5> kBinGraphSheets = {model::kGagSheet, model::kGbgSheet, model::kGtgSheet,
+                                                model::kAagSheet, model::kFugSheet};
+constexpr std::array<const char*, 5> kCostCaptions = {"Heating", "Cooling", "Hot Water", "Fan", "Total"};
+
+// Appearance of the two charts: white backgrounds and the packed settings they carry.
+void set_appearance(Chart& chart, std::int32_t packed_112, std::int32_t packed_110, std::int32_t p49, std::int32_t p8) {
+  chart.Chart_Prop(20, kWhite);
+  chart.Chart_Prop(107, 4097, kWhite);
+  chart.Chart_Prop(107, 1, 67108864);
+  chart.Chart_Prop(112, 1, 4);
+  chart.Chart_Prop(112, 16385, packed_112);
+  chart.Chart_Prop(110, 1, packed_110);
+  chart.Chart_Prop(49, p49);
+  chart.Chart_Prop(8, p8);
+}
+
+}  // namespace
+
+ReportCharts::ReportCharts(sheet::view::SpreadsheetControl& F1Book1, const model::ModelState& model)
+    : F1Book1_(&F1Book1), model_(model) {}
+
+ReportCharts::ReportCharts(sheet::BookControl& workbook, const model::ModelState& model)
+    : workbook_(&workbook), model_(model) {}
+
+ChartsWindow& ReportCharts::Form11() {
+  if (!form11_) form11_ = std::make_unique<ChartsWindow>(model_);
+  return *form11_;
+}
+
+double ReportCharts::cell_number(int row, int col) const {
+  return model::Currency::from_double_saturated(model::Val(ReportWorkbook().cell_text(row, col))).to_double();
+}
+
+std::int32_t ReportCharts::whole_maximum(int row, int col) const {
+  return model::round_to_int32(std::fabs(cell_number(row, col)));
+}
+
+void ReportCharts::Fill_BinCharts() {
+  Chart& chart = Form11().Chartfx1;
+  chart.Chart_SeriesName(0, "System Capacity");
+  chart.Chart_SeriesName(1, "Building Load");
+  chart.Chart_SeriesName(2, "Weather Hours");
+  set_appearance(chart, MakeLong(130, 637), MakeLong(500, 25), 83, 75);
+  chart.Chart_Prop(6, 45);
+  chart.Chart_Prop(12, 3);
+
+  std::array<double, kBins> GraphTemp{}, GraphHours{}, GraphCapacity{}, GraphLoad{};
+  for (const int sheet : kBinGraphSheets) {
+    ReportWorkbook().set_active_sheet(sheet);
+    ChartMax = whole_maximum(11, kColX);
+    Scale_ChartAxis();
+    const bool captions = sheet == model::kGagSheet;
+    for (int i = 0; i < kBins; ++i) {
+      const int row = kFirstBinRow + i;
+      if (captions) GraphTemp[i] = cell_number(row, kColR);
+      GraphHours[i] = cell_number(row, kColS);
+      GraphCapacity[i] = cell_number(row, kColT);
+      GraphLoad[i] = std::fabs(cell_number(row, kColU));
+    }
+    if (captions) {
+      for (int i = 0; i < kBins; ++i) chart.Chart_PointCaption(i, model::format_significant(GraphTemp[i], 15));
+    }
+    chart.Chart_BeginValues(kValueSet, kSystems, kBins);
+    const std::array<const std::array<double, kBins>*, kSystems> series = {&GraphCapacity, &GraphLoad, &GraphHours};
+    for (int s = 0; s < kSystems; ++s) {
+      for (int i = 0; i < kBins; ++i) {
+        chart.Chart_ActiveSeries(s);
+        const double v = (*series[s])[i];
+        chart.Chart_SeriesValue(i, v == 0 ? kNoValue : v);
+      }
+    }
+    chart.Chart_EndValues(kValueSet);
+    Export_ChartPicture();
+    Insert_ChartPicture();
+    select_block_start();
+  }
+}
+
+void ReportCharts::Fill_ComparisonChart() {
+  ReportWorkbook().set_active_sheet(model::kPrgSheet);
+  Chart& chart = Form11().Chartfx2;
+  for (int k = 0; k < kSystems; ++k)
+    chart.Chart_SeriesName(k, std::string(model::trim_blanks(ReportWorkbook().cell_text(5 + k, kColR))));
+  for (int p = 0; p < static_cast<int>(kCostCaptions.size()); ++p) chart.Chart_PointCaption(p, kCostCaptions[p]);
+  set_appearance(chart, MakeLong(160, 505), MakeLong(300, 90), 19, 160);
+  chart.Chart_Prop(5, 80);
+  chart.Chart_Prop(12, 1);
+  ChartMax = whole_maximum(11, kColS);
+  Scale_ChartAxis();
+  const int points = static_cast<int>(kCostCaptions.size());
+  chart.Chart_BeginValues(kValueSet, kSystems, points);
+  for (int k = 0; k < kSystems; ++k) {
+    for (int p = 0; p < points; ++p) {
+      chart.Chart_ActiveSeries(k);
+      chart.Chart_SeriesValue(p, cell_number(5 + k, kColS + p));  // a zero cost is drawn as 0
+    }
+  }
+  chart.Chart_EndValues(kValueSet);
+  Export_ChartPicture();
+  Insert_ChartPicture();
+  select_block_start();
+}
+
+void ReportCharts::Scale_ChartAxis() {
+  Chart& chart = ReportWorkbook().active_sheet() == model::kPrgSheet ? Form11().Chartfx2 : Form11().Chartfx1;
+  reports::Scale_ChartAxis(chart, ChartMax);
+}
+
+void ReportCharts::Export_ChartPicture() {
+  const bool comparison = ReportWorkbook().active_sheet() == model::kPrgSheet;
+  Chart& chart = comparison ? Form11().Chartfx2 : Form11().Chartfx1;
+  chart.Height = comparison ? 9200 : 10000;
+  chart.Width = comparison ? 9000 : 10000;
+  exported_ = sheet::view::encode_recording(draw_chart(chart));
+}
+
+void ReportCharts::Insert_ChartPicture() {
+  const int active = ReportWorkbook().active_sheet();
+  std::vector<std::uint8_t>* holder = Form11().holder_of(active);
+  if (holder) *holder = exported_;
+  sheet::Book& book = ReportWorkbook().book();
+  sheet::Sheet& sheet = book.sheet(active - 1);
+  // Every drawing object goes, so that no picture of an earlier fill stays behind this one.
+  sheet.clear_pictures();
+  if (holder) {
+    const sheet::GridPoint bottom_right = active == model::kPrgSheet ? kComparisonBottomRight : kBinGraphBottomRight;
+    sheet.add_picture(kGraphTopLeft, bottom_right, *holder, sheet::PictureFormat::kRecorded);
+  }
+  book.touch();
+}
+
+void ReportCharts::select_block_start() {
+  if (F1Book1_) F1Book1_->Book_Op211(1, 1);
+}
+
+}  // namespace pellavan::reports

@@ -1,0 +1,59 @@
+#pragma once
+// The graph routines that follow every fill of the analysis workbook: the five bin graphs (GAG,
+// GBG, GTG, AAG, FUG) and the comparison graph (PRG), each drawn on the charts window's chart from
+// its sheet's cells and placed on that sheet as its only picture. The program hands one of these
+// to Fill_ReportWorkbook as its ChartFiller.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "model/model_state.h"
+#include "reports/charts/charts_window.h"
+#include "sheet/book_control.h"
+#include "sheet/view/spreadsheet_control.h"
+#include "workbook/filler/fill_context.h"
+
+namespace pellavan::reports {
+
+// Where a graph's picture goes on its sheet, in grid points (2.0: the left edge of column C).
+inline constexpr sheet::GridPoint kGraphTopLeft{2.0, 6.0};
+inline constexpr sheet::GridPoint kComparisonBottomRight{14.0, 45.0};
+inline constexpr sheet::GridPoint kBinGraphBottomRight{14.0, 46.5};
+
+class ReportCharts final : public workbook::ChartFiller {
+ public:
+  // Through the reports window's workbook control, as the program runs them.
+  ReportCharts(sheet::view::SpreadsheetControl& F1Book1, const model::ModelState& model);
+  // Through a control without a view, for tools and tests.
+  ReportCharts(sheet::BookControl& workbook, const model::ModelState& model);
+
+  void Fill_BinCharts() override;
+  void Fill_ComparisonChart() override;
+
+  // The charts window, loaded hidden at its first use.
+  ChartsWindow& Form11();
+
+ private:
+  void Scale_ChartAxis();
+  // Draws the active sheet's chart into exported_.
+  void Export_ChartPicture();
+  // exported_ into the active sheet's holder, and onto the sheet in place of every drawing object.
+  void Insert_ChartPicture();
+  // GetCellText of the active sheet, its leading number to four decimals.
+  double cell_number(int row, int col) const;
+  std::int32_t whole_maximum(int row, int col) const;
+  void select_block_start();
+  // The workbook's control, asked again at each use: the reports window's control may take
+  // another book.
+  sheet::BookControl& ReportWorkbook() const { return F1Book1_ ? F1Book1_->cells() : *workbook_; }
+
+  sheet::BookControl* workbook_ = nullptr;
+  sheet::view::SpreadsheetControl* F1Book1_ = nullptr;
+  const model::ModelState& model_;
+  std::unique_ptr<ChartsWindow> form11_;
+  std::vector<std::uint8_t> exported_;  // the last chart drawn, in place of a picture file
+  std::int32_t ChartMax = 0;
+};
+
+}  // namespace pellavan::reports

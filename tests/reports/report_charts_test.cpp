@@ -1,0 +1,179 @@
+// The graph routines on the analysis workbook, offscreen: what they read from the graph sheets,
+// and the one picture each graph sheet carries after every fill.
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "model/report_workbook_sheets.h"
+#include "reports/charts/report_charts.h"
+#include "sheet/view/picture_cache.h"
+#include "sheet/view/render.h"
+#include "workbook/analysis_run.h"
+#include "workbook/report_workbook_template.h"
+
+namespace pellavan::reports {
+namespace {
+
+constexpr int kGraphSheets[] = {model::kPrgSheet, model::kGagSheet, model::kGbgSheet,
+                                model::kAagSheet, model::kFugSheet, model::kGtgSheet};
+
+class ReportChartsTest : public ::testing::Test {
+ protected:
+  ReportChartsTest() : book(workbook::load_report_template()), control(book), charts(control, model) {}
+
+  void put(int sheet, const char* a1, const char* text) {
+    control.set_active_sheet(sheet);
+    const sheet::CellPos at = *sheet::parse_a1(a1);
+    control.set_cell_text(at.row + 1, at.col + 1, text);
+  }
+  void fill() {
+    charts.Fill_BinCharts();
+    charts.Fill_ComparisonChart();
+  }
+  const sheet::Sheet& sheet_of(int number) const { return book.sheet(number - 1); }
+
+  model::ModelState model;
+  sheet::Book book;
+  sheet::BookControl control;
+  ReportCharts charts;
+};
+
+TEST_F(ReportChartsTest, BinGraphsTakeTheirSheetsValuesAndGagsCaptions) {
+  // FUG is drawn last, so the bin chart ends with its values.
+  put(model::kGagSheet, "R5", "2.5");
+  put(model::kGagSheet, "R6", "");
+  put(model::kGagSheet, "R7", "-33");
+  put(model::kFugSheet, "R5", "99");
+  struct Row {
+    const char* cell;
+    const char* text;
+    int series, point;
+    double drawn;
+  };
+  const Row rows[] = {
+      {"T5", "1.23456", 0, 0, 1.2346},  // four decimals
+      {"U6", "-5", 1, 1, 5},            // the load as its size
+      {"S7", "0", 2, 2, kNoValue},      // a zero is no point
+      {"T8", "0", 0, 3, kNoValue},
+      {"S9", "-7", 2, 4, -7},           // negative hours and capacities as they are
+      {"U10", "", 1, 5, kNoValue},      // an empty cell reads 0
+  };
+  for (const Row& r : rows) put(model::kFugSheet, r.cell, r.text);
+  charts.Fill_BinCharts();
+  const Chart& chart = charts.Form11().Chartfx1;
+  for (const Row& r : rows) EXPECT_EQ(chart.value(r.series, r.point), r.drawn) << r.cell;
+  EXPECT_EQ(chart.point_count(), 30);
+  EXPECT_EQ(chart.point_caption(0), "2.5");
+  EXPECT_EQ(chart.point_caption(1), "0");
+  EXPECT_EQ(chart.point_caption(2), "-33");
+  EXPECT_EQ(chart.series_name(2), "Weather Hours");
+  EXPECT_EQ(control.active_sheet(), model::kFugSheet);
+}
+
+TEST_F(ReportChartsTest, TheComparisonTakesTrimmedNamesAndEveryCostZerosIncluded) {
+  put(model::kPrgSheet, "R5", "  Geo A system  ");
+  put(model::kPrgSheet, "R6", "");
+  put(model::kPrgSheet, "S5", "0");
+  put(model::kPrgSheet, "W7", "1234.56789");
+  charts.Fill_ComparisonChart();
+  const Chart& chart = charts.Form11().Chartfx2;
+  EXPECT_EQ(chart.series_name(0), "Geo A system");
+  EXPECT_EQ(chart.series_name(1), "");
+  EXPECT_EQ(chart.value(0, 0), 0);
+  EXPECT_EQ(chart.value(2, 4), 1234.5679);
+  EXPECT_EQ(chart.point_caption(2), "Hot Water");
+  EXPECT_EQ(chart.point_count(), 5);
+  EXPECT_EQ(control.active_sheet(), model::kPrgSheet);
+}
+
+TEST_F(ReportChartsTest, TheMaximumCellGivesTheAxis) {
+  struct Row {
+    int sheet;
+    const char* cell;
+    const char* text;
+    double top;
+  };
+  const Row rows[] = {
+      {model::kFugSheet, "X11", "2.5", 2},       {model::kFugSheet, "X11", "3.5", 4},
+      {model::kFugSheet, "X11", "-1234.5", 1300}, {model::kFugSheet, "X11", "4000000", 4'000'000},
+      {model::kPrgSheet, "S11", "1234.5", 1300},  {model::kPrgSheet, "S11", "0", 1},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(std::string(r.cell) + " " + r.text);
+    put(r.sheet, r.cell, r.text);
+    fill();
+    const Chart& chart = r.sheet == model::kPrgSheet ? charts.Form11().Chartfx2 : charts.Form11().Chartfx1;
+    EXPECT_EQ(chart.scale_limit(kScaleMax), r.top);
+  }
+}
+
+TEST_F(ReportChartsTest, EveryFillLeavesOneFreshPictureOnEachGraphSheet) {
+  const std::vector<std::uint8_t> stray = {1, 2, 3};
+  for (const int sheet : {model::kGagSheet, model::kGagSheet, model::kPrgSheet, model::kPrsSheet})
+    book.sheet(sheet - 1).add_picture({0, 0}, {1, 1}, stray);
+  fill();
+  const std::vector<std::uint8_t> first_fug = sheet_of(model::kFugSheet).pictures().at(0).data;
+  put(model::kFugSheet, "T5", "12345");
+  fill();
+  for (const int number : kGraphSheets) {
+    SCOPED_TRACE(book.sheet(number - 1).name());
+    const auto& pictures = sheet_of(number).pictures();
+    ASSERT_EQ(pictures.size(), 1u);
+    const sheet::Picture& p = pictures[0];
+    EXPECT_EQ(p.format, sheet::PictureFormat::kRecorded);
+    EXPECT_EQ(p.data, *charts.Form11().holder_of(number)) << "the holder keeps what the sheet shows";
+    EXPECT_EQ(p.top_left.col, 2.0);
+    EXPECT_EQ(p.top_left.row, 6.0);
+    EXPECT_EQ(p.bottom_right.col, 14.0);
+    const bool comparison = number == model::kPrgSheet;
+    EXPECT_EQ(p.bottom_right.row, comparison ? 45.0 : 46.5);
+    // 15 twips to a unit: 9000 x 9200 and 10000 x 10000 twips.
+    EXPECT_EQ(sheet::view::decode_recording(p).boundingRect(), comparison ? QRect(0, 0, 600, 613) : QRect(0, 0, 667, 667));
+  }
+  EXPECT_NE(sheet_of(model::kFugSheet).pictures().at(0).data, first_fug) << "drawn again from the new values";
+  EXPECT_EQ(sheet_of(model::kPrsSheet).pictures().size(), 1u) << "other sheets keep their pictures";
+}
+
+TEST(ReportChartsWindowTest, TheReportsWindowsControlCountsAndShowsTheGraphs) {
+  model::ModelState model;
+  sheet::view::SpreadsheetControl F1Book1;
+  F1Book1.hold_book(workbook::load_report_template());
+  ReportCharts charts(F1Book1, model);
+  charts.Fill_BinCharts();
+  charts.Fill_ComparisonChart();
+  for (const int number : kGraphSheets) {
+    F1Book1.ActiveSheet(number);
+    EXPECT_EQ(F1Book1.ObjectCount(), 1) << number;
+    const QImage page = sheet::view::render_block(F1Book1.book(), number - 1, *sheet::parse_a1_range("B1:O48")).image;
+    int coloured = 0;
+    for (int y = 0; y < page.height(); ++y) {
+      for (int x = 0; x < page.width(); ++x) {
+        const QColor c = page.pixelColor(x, y);
+        coloured += std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 60;
+      }
+    }
+    EXPECT_GT(coloured, 500) << "the graph of sheet " << number << " shows in colour";
+  }
+}
+
+TEST(ReportChartsFillTest, TheWorkbookFillDrawsEveryGraphEachTime) {
+  const std::filesystem::path folder = PELLAVAN_BUILT_PROGRAM_FOLDER;
+  workbook::ProjectAnalysis analysis(folder);
+  ReportCharts charts(analysis.report_control(), analysis.model);
+  analysis.charts = &charts;
+  for (int run = 0; run < 2; ++run) {
+    ASSERT_TRUE(analysis.run_file(folder / "Data" / "Sample Project.pvn").fill.filled);
+    for (const int number : kGraphSheets) EXPECT_EQ(analysis.book.sheet(number - 1).pictures().size(), 1u) << number;
+  }
+  EXPECT_EQ(analysis.report_control().active_sheet(), model::kFusSheet) << "the fill reads its results after the graphs";
+  const Chart& comparison = charts.Form11().Chartfx2;
+  EXPECT_FALSE(comparison.series_name(0).empty());
+  EXPECT_GT(comparison.value(0, 4), 0) << "a total cost";
+}
+
+}  // namespace
+}  // namespace pellavan::reports
