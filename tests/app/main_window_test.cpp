@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, SystemCommandsNeedTheirKindAndTheirWindow) {
   state->LargeLayout = 0;
   w.btnGeo_Click();
   EXPECT_EQ(modal_windows.back(), "StandIn");
-  EXPECT_EQ(state->LoadingForm, 1);
+  EXPECT_TRUE(state->windows.loaded(WindowId::GeoA));
 }
 
 TEST_F(MainWindowTest, SummaryPanelsShowDealerAndJob) {
