@@ -1,6 +1,7 @@
 #include "platform/catalogue_lists.h"
 
 #include <QComboBox>
+#include <QListWidget>
 #include <QSignalBlocker>
 
 namespace pellavan::platform {
@@ -27,6 +28,30 @@ void fill_list(QComboBox* list, const std::vector<model::ListEntry>& entries, QC
   std::vector<model::ListEntry> sorted = entries;
   model::sort_case_blind(sorted, true);
   add_entries(twin, sorted, true);
+}
+
+void fill_list(QListWidget* list, const std::vector<model::ListEntry>& entries) {
+  const QSignalBlocker quiet(list);
+  list->clear();
+  for (const model::ListEntry& e : entries) {
+    auto* item = new QListWidgetItem(QString::fromStdString(e.text), list);
+    item->setData(Qt::UserRole, int{e.id});
+  }
+  list->setCurrentRow(-1);
+}
+
+bool select_id(QListWidget* list, model::Int16 id) {
+  for (int row = 0; row < list->count(); ++row)
+    if (list->item(row)->data(Qt::UserRole).toInt() == id) {
+      list->setCurrentRow(row);
+      return true;
+    }
+  return false;
+}
+
+model::Int16 selected_id(const QListWidget* list, model::Int16 none) {
+  const QListWidgetItem* item = list->currentItem();
+  return item != nullptr ? static_cast<model::Int16>(item->data(Qt::UserRole).toInt()) : none;
 }
 
 bool select_id(QComboBox* list, model::Int16 id) {

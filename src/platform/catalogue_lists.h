@@ -9,6 +9,7 @@
 #include "model/input/catalogue_list.h"
 
 class QComboBox;
+class QListWidget;
 
 namespace pellavan::platform {
 
@@ -17,10 +18,15 @@ namespace pellavan::platform {
 void fill_list(QComboBox* list, const std::vector<model::ListEntry>& entries,
                QComboBox* twin = nullptr, bool twin_sorted = false);
 
+// A list box showing several rows (the city lists) filled the same way.
+void fill_list(QListWidget* list, const std::vector<model::ListEntry>& entries);
+
 // Selects the entry with that id; false (selection unchanged) when none has it.
 bool select_id(QComboBox* list, model::Int16 id);
+bool select_id(QListWidget* list, model::Int16 id);
 // The selected entry's id, or `none` without a selection.
 [[nodiscard]] model::Int16 selected_id(const QComboBox* list, model::Int16 none = 0);
+[[nodiscard]] model::Int16 selected_id(const QListWidget* list, model::Int16 none = 0);
 
 // The picture name of the list's selection (its first entry when none is selected): every twin
 // entry with the selection's id is selected in turn, so the last one names it; without a match

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QListWidget>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -193,6 +194,13 @@ TEST(WindowFrameworkTest, CatalogueListsCarryIdsAndTheirTwinsNameThePictures) {
   EXPECT_EQ(twin_text(list, twin), "z.bmp");  // the last twin entry with the id
   EXPECT_FALSE(select_id(list, 4));
   EXPECT_EQ(selected_id(list), 5);
+
+  QListWidget cities;
+  fill_list(&cities, entries);
+  EXPECT_EQ(selected_id(&cities, -1), -1);
+  ASSERT_TRUE(select_id(&cities, 3));
+  EXPECT_EQ(selected_id(&cities), 3);
+  EXPECT_EQ(cities.currentItem()->text(), "Vert");
 }
 
 }  // namespace
