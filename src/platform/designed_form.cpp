@@ -269,17 +269,17 @@ void DesignedForm::apply_fonts() {
 
 // Containers keep their place: ordering one would move every control inside it along.
 void DesignedForm::apply_tab_order() {
-  std::vector<const Control*> order;
-  for (const Control& c : controls_)
-    if (takes_tab_order(*c.design, c.widget)) order.push_back(&c);
-  std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
-    const auto key = [](const Control* c) {
-      return c->design->tab_index < 0 ? std::numeric_limits<int>::max() : c->design->tab_index;
+  for (std::size_t i = 0; i < controls_.size(); ++i)
+    if (takes_tab_order(*controls_[i].design, controls_[i].widget)) tab_order_.push_back(i);
+  std::stable_sort(tab_order_.begin(), tab_order_.end(), [this](std::size_t a, std::size_t b) {
+    const auto key = [this](std::size_t i) {
+      const int index = controls_[i].design->tab_index;
+      return index < 0 ? std::numeric_limits<int>::max() : index;
     };
     return key(a) < key(b);
   });
-  for (std::size_t i = 1; i < order.size(); ++i)
-    QWidget::setTabOrder(order[i - 1]->widget, order[i]->widget);
+  for (std::size_t i = 1; i < tab_order_.size(); ++i)
+    QWidget::setTabOrder(controls_[tab_order_[i - 1]].widget, controls_[tab_order_[i]].widget);
 }
 
 const DesignedForm::Control* DesignedForm::find(const QObject* widget) const {

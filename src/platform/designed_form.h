@@ -169,11 +169,16 @@ class DesignedForm : public QWidget {
   // Runs the listeners of the event; true when a key handler swallowed the key.
   bool dispatch(std::size_t control, Event event, int key = 0);
   bool key_pressed(const Control& c, const QKeyEvent& key);
+  // Tab from `from` onto a control of a tab page that is not in front brings the page to the
+  // front and focuses it (the pages form one tab order); false when Qt's own move serves.
+  bool tab_across_pages(const Control& from, bool backward);
+  [[nodiscard]] const Control* page_of(const Control& c) const;
 
   WindowDesign design_;
   std::vector<Control> controls_;
   std::unordered_map<std::string, std::size_t> by_name_;
   std::vector<Listening> listeners_;
+  std::vector<std::size_t> tab_order_;  // the controls with a place in the tab order, in it
   QString face_;
   bool face_overridden_ = false;
   ViewMask view_ = kEveryView;

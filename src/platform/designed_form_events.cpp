@@ -6,7 +6,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTimer>
+#include <algorithm>
 
 #include "platform/control_widgets.h"
 #include "platform/designed_form.h"
@@ -66,8 +68,41 @@ void DesignedForm::mouseMoveEvent(QMouseEvent* event) {
   emit hovered(QString::fromUtf8(design_.name));
 }
 
+const DesignedForm::Control* DesignedForm::page_of(const Control& c) const {
+  for (QWidget* up = c.widget->parentWidget(); up != nullptr && up != this; up = up->parentWidget())
+    if (const Control* holder = find(up); holder && holder->design->kind == ControlKind::TabPage)
+      return holder;
+  return nullptr;
+}
+
+bool DesignedForm::tab_across_pages(const Control& from, bool backward) {
+  const auto here = static_cast<std::size_t>(&from - controls_.data());
+  const auto at = std::find(tab_order_.begin(), tab_order_.end(), here);
+  if (at == tab_order_.end()) return false;
+  const auto count = static_cast<std::ptrdiff_t>(tab_order_.size());
+  auto position = at - tab_order_.begin();
+  for (std::ptrdiff_t step = 1; step < count; ++step) {
+    position = (position + (backward ? count - 1 : 1)) % count;
+    const Control& next = controls_[tab_order_[static_cast<std::size_t>(position)]];
+    if (!next.widget->isEnabled() || (next.design->views & view_) == 0) continue;
+    if (next.widget->isVisible()) return false;  // Qt's own move reaches it
+    const Control* page = page_of(next);
+    if (page == nullptr || !next.widget->isVisibleTo(page->widget)) continue;
+    auto* tabs = qobject_cast<QTabWidget*>(page->widget->parentWidget()->parentWidget());
+    if (tabs == nullptr) return false;
+    tabs->setCurrentWidget(page->widget);
+    next.widget->setFocus(backward ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    return true;
+  }
+  return false;
+}
+
 bool DesignedForm::key_pressed(const Control& c, const QKeyEvent& key) {
   const auto index = static_cast<std::size_t>(&c - controls_.data());
+  if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) {
+    const bool backward = key.key() == Qt::Key_Backtab || (key.modifiers() & Qt::ShiftModifier);
+    return tab_across_pages(c, backward);
+  }
   if (dispatch(index, Event::KeyDown, key.key())) return true;
   if (const int character = character_of(key); character != 0)
     if (dispatch(index, Event::KeyPress, character)) return true;

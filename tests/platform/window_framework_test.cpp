@@ -52,6 +52,19 @@ TEST(WindowFrameworkTest, KeyHandlersSwallowAndEnterMovesOnWhereTheDesignSays) {
   EXPECT_EQ(w.form()[txtLoad[1]]->text(), "12");
 }
 
+TEST(WindowFrameworkTest, TheTabOrderGoesOnAcrossThePages) {
+  SampleWindow w;
+  ASSERT_TRUE(show_and_activate(&w));
+  auto* tabs = qobject_cast<QTabWidget*>(w.form().control("SSTab1"));
+  w.form()[txtNote]->setFocus();
+  press(w.form()[txtNote], Qt::Key_Tab);
+  EXPECT_EQ(tabs->currentIndex(), 1);
+  EXPECT_EQ(QApplication::focusWidget(), w.form()[txtLoad[1]]);
+  press(w.form()[txtLoad[1]], Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(tabs->currentIndex(), 0);
+  EXPECT_EQ(QApplication::focusWidget(), w.form()[txtNote]);
+}
+
 TEST(WindowFrameworkTest, HighlightAndHelpLinesFollowTheFocusOnEachPage) {
   SampleWindow w;
   ASSERT_TRUE(show_and_activate(&w));
