@@ -1,7 +1,6 @@
 #include "app/about_window.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 #include "platform/picture_box.h"
 #include "platform/window_placement.h"
@@ -29,17 +28,28 @@ constexpr platform::WindowDesign kDesign{.name = "Form14", .caption = "About Pel
                                          .client_width = 6000, .client_height = 3960,
                                          .controls = kControls};
 
+constexpr platform::PictureHandle Logo{kControls, "Logo"};
+constexpr platform::LabelHandle lblVersion{kControls, "lblVersion"};
+constexpr platform::LabelHandle lblNotice{kControls, "lblNotice"};
+constexpr platform::ButtonHandle Command1{kControls, "Command1"};
+
+const platform::On<AboutWindow> kHandlers[] = {
+    {Command1, platform::Event::Click, &AboutWindow::Command1_Click},
+};
+
 }  // namespace
 
+const platform::WindowDesign& about_window_design() { return kDesign; }
+
 AboutWindow::AboutWindow(AppState& state, QWidget* parent) : DesignedDialog(kDesign, parent) {
+  wire<AboutWindow>(kHandlers);
   platform::center_on_screen(this);
-  form().picture("Logo")->load_picture(state.data_path(kLogoPictureFile));
-  form().label("lblVersion")->setText(QStringLiteral("Version ") + state.VersionText);
-  form().label("lblNotice")->setText(state.LegalNotice);
+  form()[Logo]->load_picture(state.data_path(kLogoPictureFile));
+  form()[lblVersion]->setText(QStringLiteral("Version ") + state.VersionText);
+  form()[lblNotice]->setText(state.LegalNotice);
   setWindowTitle(QStringLiteral("About Pellavan"));
-  connect(form().button("Command1"), &QPushButton::clicked, this, &AboutWindow::Command1_Click);
 }
 
-void AboutWindow::Command1_Click() { accept(); }
+void AboutWindow::Command1_Click() { unload(QDialog::Accepted); }
 
 }  // namespace pellavan::app

@@ -6,6 +6,8 @@
 
 namespace pellavan::app {
 
+[[nodiscard]] const platform::WindowDesign& about_window_design();
+
 class AboutWindow : public platform::DesignedDialog {
   Q_OBJECT
 

@@ -3,10 +3,21 @@
 #include "model/catalogue/data_folder.h"
 
 namespace pellavan::app {
+namespace {
+
+// Absolute at once: the main window's load makes the program folder the current folder, after
+// which a relative name would point below it.
+std::filesystem::path absolute_folder(const std::filesystem::path& folder) {
+  std::error_code ec;
+  std::filesystem::path absolute = std::filesystem::absolute(folder, ec);
+  return ec ? folder : absolute.lexically_normal();
+}
+
+}  // namespace
 
 AppState::AppState(std::filesystem::path program_folder)
-    : help(QString::fromStdString(program_folder.string())) {
-  model.program_folder = std::move(program_folder);
+    : help(QString::fromStdString(absolute_folder(program_folder).string())) {
+  model.program_folder = absolute_folder(program_folder);
 }
 
 QString AppState::data_path(std::string_view file_name) const {

@@ -11,6 +11,7 @@
 #include "app/window_registry.h"
 #include "model/model_state.h"
 #include "model/project/file_conversion.h"
+#include "model/units/unit_memos.h"
 #include "model/records/dealer_rec.h"
 #include "platform/help_system.h"
 #include "platform/help_viewer.h"  // complete type for HelpSystem::viewer()
@@ -34,7 +35,7 @@ struct AppState {
   model::DefaultZoom DefaultZoom;  // report zoom levels of the first default file of the run
 
   model::Int16 LargeLayout = 0;  // 0 normal, -1 large: the layout windows are sized to
-  model::Int16 LoadingForm = 0;  // 1 while a system window is being opened
+  model::UnitMemos memos;  // KWMemo, the temperature memo and the fields' shown values: one set per run
 
   QString ProjectFileName;   // full path of the current project file; empty before a save
   QString ProjectFileTitle;  // its name without folder

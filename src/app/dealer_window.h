@@ -2,7 +2,8 @@
 // The dealer information and options window: edits the settings file (the dealer's details,
 // the unit options and whether discontinued units are offered). Unit options take effect as
 // soon as they are selected; Save writes the file and unloads the windows whose lists depend
-// on it; Update Project copies the details into the open project only.
+// on it; Update Project copies the details into the open project only. Save, Update Project
+// and Cancel unload the window.
 
 #include "app/app_state.h"
 #include "platform/designed_dialog.h"
@@ -18,20 +19,18 @@ class DealerWindow : public platform::DesignedDialog {
   explicit DealerWindow(AppState& state, QWidget* parent = nullptr);
 
   void Form_Load();
-  void Form_Activate();
+  void Form_Activate() override;
   void btnSave_Click();
   void btnCancel_Click();
   void btnClear_Click();
   void cndUpLoad_Click();
   void OptionMyes_Click();
   void OptionMno_Click();
-
- protected:
-  void showEvent(QShowEvent* event) override;
+  // The Fahrenheit, Btu and feet pairs: their MetricFlag follows the click.
+  void unit_option_Click(platform::ControlEvent& event);
 
  private:
-  void connect_options();
-  void select(const char* option);
+  void select(platform::OptionHandle option);
   void enable_unit_options(bool on);
 
   AppState& state_;

@@ -1,7 +1,6 @@
 #include "app/disclaimer_window.h"
 
 #include <QPushButton>
-#include <QShowEvent>
 
 #include "platform/picture_box.h"
 #include "platform/program_end.h"
@@ -61,47 +60,53 @@ constexpr platform::WindowDesign kDesign{.name = "Form15", .caption = "Legal Dis
                                          .client_width = 8400, .client_height = 7080,
                                          .controls = kControls};
 
+constexpr platform::PictureHandle Logo{kControls, "Logo"};
+constexpr platform::PictureHandle Picture1{kControls, "Picture1"};
+constexpr platform::PictureHandle Picture2{kControls, "Picture2"};
+constexpr platform::ButtonHandle Command1{kControls, "Command1"};
+constexpr platform::ButtonHandle Command2{kControls, "Command2"};
+
+using On = platform::On<DisclaimerWindow>;
+const On kHandlers[] = {
+    {Command1, platform::Event::Click, &DisclaimerWindow::Command1_Click},
+    {Command2, platform::Event::Click, &DisclaimerWindow::Command2_Click},
+};
+
 }  // namespace
+
+const platform::WindowDesign& disclaimer_window_design() { return kDesign; }
 
 DisclaimerWindow::DisclaimerWindow(AppState& state, QWidget* parent)
     : DesignedDialog(kDesign, parent), state_(state) {
   timer3_.setInterval(100);
   connect(&timer3_, &QTimer::timeout, this, &DisclaimerWindow::Timer3_Timer);
-  connect(form().button("Command1"), &QPushButton::clicked, this,
-          &DisclaimerWindow::Command1_Click);
-  connect(form().button("Command2"), &QPushButton::clicked, this,
-          &DisclaimerWindow::Command2_Click);
+  wire<DisclaimerWindow>(kHandlers);
 
-  platform::Set_TopMost(this, -1);
+  platform::Set_TopMost(this, true);
   platform::center_on_screen(this);
-  form().picture("Logo")->load_picture(
+  form()[Logo]->load_picture(
       state.data_path(state.model.edition().disclaimer_logo));
   if (state.StartupForm) state.StartupForm->close();
 }
 
-void DisclaimerWindow::showEvent(QShowEvent* event) {
-  DesignedDialog::showEvent(event);
-  if (!event->spontaneous()) Form_Activate();
-}
-
 void DisclaimerWindow::Form_Activate() {
-  form().picture("Logo")->show();
+  form()[Logo]->show();
   timer3_.start();
 }
 
 void DisclaimerWindow::Timer3_Timer() {
   Make_LogoPicture();
   timer3_.stop();
-  form().picture("Logo")->hide();
-  form().picture("Picture1")->hide();
+  form()[Logo]->hide();
+  form()[Picture1]->hide();
 }
 
 void DisclaimerWindow::Make_LogoPicture() {
-  const QImage& logo = form().picture("Logo")->picture();
+  const QImage& logo = form()[Logo]->picture();
   if (logo.isNull()) return;  // without the edition's logo the old picture is kept
-  const QRgb background = form().picture("Picture1")->palette().color(QPalette::Window).rgb();
+  const QRgb background = form()[Picture1]->palette().color(QPalette::Window).rgb();
   const QImage made = platform::with_colour_replaced(logo, qRgb(255, 255, 255), background);
-  form().picture("Picture2")->set_picture(made);
+  form()[Picture2]->set_picture(made);
   made.save(state_.data_path(kLogoPictureFile), "BMP");
 }
 

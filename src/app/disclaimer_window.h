@@ -11,20 +11,19 @@
 
 namespace pellavan::app {
 
+[[nodiscard]] const platform::WindowDesign& disclaimer_window_design();
+
 class DisclaimerWindow : public platform::DesignedDialog {
   Q_OBJECT
 
  public:
   explicit DisclaimerWindow(AppState& state, QWidget* parent = nullptr);
 
-  void Form_Activate();
+  void Form_Activate() override;
   void Timer3_Timer();
   void Make_LogoPicture();
   void Command1_Click();  // I Agree
   void Command2_Click();  // Exit
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   AppState& state_;

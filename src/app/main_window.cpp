@@ -1,18 +1,15 @@
 #include "app/main_window.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
-#include <QHideEvent>
-#include <QShowEvent>
 
 #include "app/dealer_window.h"
 #include "app/disclaimer_window.h"
 #include "app/main_window_design.h"
 #include "model/catalogue/catalogue_readers.h"
 #include "model/project/summary_lines.h"
-#include "platform/layout_fonts.h"
+#include "platform/designed_dialog.h"
 #include "platform/modal.h"
 #include "platform/picture_box.h"
 #include "platform/program_end.h"
@@ -20,36 +17,29 @@
 
 namespace pellavan::app {
 
+using namespace main_window;
+
 MainWindow::MainWindow(AppState& state, QWidget* parent)
-    : QMainWindow(parent),
+    : DesignedWindow(main_window::kDesign, parent),
       state_(state),
-      form_(new platform::DesignedForm(main_window_design(), this)),
       rows_([this](model::Int16 id) -> std::optional<std::string> {
         if (model::Load_LoopRecord(state_.model, id)) return state_.model.LoopRec.Name.str();
         return std::nullopt;
       }),
       commands_(state, *this) {
-  setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Pellavan"));
-  setCentralWidget(form_);
   menus_ = std::make_unique<platform::DesignedMenus>(menuBar(), main_window_menus());
-  platform::set_outer_size(this, 11892, 7992);
   report_timer_.setInterval(1000);
   clock_timer_.setInterval(1000);
   connect(&report_timer_, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
   connect(&clock_timer_, &QTimer::timeout, this, &MainWindow::Timer2_Timer);
-  connect(form_, &platform::DesignedForm::hovered, this, &MainWindow::on_hovered);
-  connect(form_, &platform::DesignedForm::focused, this, &MainWindow::on_focused);
-  connect(form_, &platform::DesignedForm::focus_left, this, &MainWindow::on_focus_left);
-  connect_controls();
+  wire_controls();
   connect_menus();
-  connect_rows();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::load_logo() {
-  form_->picture("Logo")->load_picture(state_.data_path(kLogoPictureFile));
+  form()[Logo]->load_picture(state_.data_path(kLogoPictureFile));
 }
 
 void MainWindow::Form_Load() {
@@ -57,9 +47,8 @@ void MainWindow::Form_Load() {
   load_logo();
   state_.help.Set_HelpFile(this);
   QDir::setCurrent(QString::fromStdString(state_.program_folder().string()));
-  state_.model.data_files.RecNo = 1;
   platform::Center_Form(this);
-  form_->show_view(kStartView);
+  form().show_view(kStartView);
   update_commands();
   state_.model.data_files.ProjectRecLen = static_cast<model::Int16>(model::ProjectRec::kFileSize);
 
@@ -76,17 +65,16 @@ void MainWindow::Form_Load() {
   rec.Dealer_Email = "";
   rec.Dealer_Contact = "";
 
-  form_->label("lblVersion")->setText(QStringLiteral("Version ") + state_.VersionText);
-  apply_own_layout(15250, 10500);
-  platform::Center_Form(this);
+  form()[lblVersion]->setText(QStringLiteral("Version ") + state_.VersionText);
+  apply_own_layout(false);
 
   DisclaimerWindow disclaimer(state_);
   if (platform::run_modal(disclaimer) != QDialog::Accepted) platform::end_run();
 }
 
-void MainWindow::apply_own_layout(int width, int height) {
-  platform::set_outer_size(this, width, height);
-  form_->set_font_face(QString::fromLatin1(platform::kLargeLayoutFace));
+void MainWindow::apply_own_layout(bool large) {
+  apply_size(large);
+  platform::Center_Form(this);
 }
 
 void MainWindow::Form_Activate() {
@@ -95,7 +83,6 @@ void MainWindow::Form_Activate() {
   clock_timer_.start();
   Timer2_Timer();  // the time at once, not a second later
   QDir::setCurrent(QString::fromStdString(state_.program_folder().string()));
-  state_.model.data_files.RecNo = 1;
   Show_Summary();
   rows_.restore(state_.model.ProjectRec);
   sync_rows();
@@ -108,48 +95,27 @@ void MainWindow::Form_Deactivate() {
   Store_Selections();
 }
 
-int MainWindow::open_modal(QDialog& window) {
-  Form_Deactivate();
-  const int result = platform::run_modal(window);
-  Form_Activate();
-  return result;
-}
-
-void MainWindow::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  if (!event->spontaneous()) Form_Activate();
-}
-
-void MainWindow::hideEvent(QHideEvent* event) {
-  if (!event->spontaneous()) Form_Deactivate();
-  QMainWindow::hideEvent(event);
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
+bool MainWindow::Form_QueryUnload() {
   state_.help.Close_Help();
-  if (project_open() && !project_is_safe(commands_.Save_It())) {
-    event->ignore();  // the project stays open rather than being lost
-    return;
-  }
-  event->accept();
-  platform::end_run();
+  return !project_open() || project_is_safe(commands_.Save_It());
 }
 
-bool MainWindow::project_open() const { return form_->view() == kProjectView; }
+void MainWindow::Form_Unload() { platform::end_run(); }
+
+bool MainWindow::project_open() const { return form().view() == kProjectView; }
 
 void MainWindow::show_project_view() {
-  form_->show_view(kProjectView);
+  form().show_view(kProjectView);
   update_commands();
 }
 
 void MainWindow::show_project_window() {
-  if (QDialog* w = state_.windows.window(WindowId::ProjectInfo, state_, this)) open_modal(*w);
+  if (QDialog* w = state_.windows.window(WindowId::ProjectInfo, state_, this)) show_modal(*w);
   else Show_Summary();  // closing the project window would have redrawn the panels
 }
 
 void MainWindow::show_dealer_window() {
-  DealerWindow dealer(state_, this);
-  open_modal(dealer);
+  show_modal(*platform::load_window<DealerWindow>(state_, this));
 }
 
 QString MainWindow::project_city() {
@@ -162,13 +128,13 @@ QString MainWindow::project_city() {
 
 void MainWindow::Show_Summary() {
   const model::ProjectRec& rec = state_.model.ProjectRec;
-  platform::PictureBox* dealer = form_->picture("picRegTo");
+  platform::PictureBox* dealer = form()[picRegTo];
   dealer->clear_text();
   for (const std::string& line : model::dealer_panel_lines(rec))
     dealer->print_line(QString::fromStdString(line));
-  form_->label("lblCusName")->setText(QString::fromStdString(model::customer_name(rec)));
+  form()[lblCusName]->setText(QString::fromStdString(model::customer_name(rec)));
   const QString file = state_.ProjectFileTitle.trimmed().toLower();
-  platform::PictureBox* job = form_->picture("picJobInfo");
+  platform::PictureBox* job = form()[picJobInfo];
   job->clear_text();
   for (const std::string& line :
        model::job_panel_lines(rec, project_city().toStdString(), file.toStdString()))

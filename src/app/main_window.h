@@ -4,10 +4,9 @@
 // clock. Every other window is opened from here. Handlers keep the names of the design; the
 // work is done by ProjectCommands, the comparison rows (model) and the windows they open.
 //
-// "Activation" (restoring the rows, redrawing the panels, restarting the clock) runs when the
-// window itself is shown and when a window of ours that it opened closes; "deactivation"
-// (storing the rows, stopping the clock) before it opens one and when it is hidden. Message
-// boxes and file dialogs do neither, so no activation can start another.
+// Its activation (restoring the rows, redrawing the panels, restarting the clock) and
+// deactivation (storing the rows, stopping the clock) are DesignedWindow's: when the window is
+// shown or hidden and around each of our windows it shows modally.
 
 #include <QMainWindow>
 #include <QTimer>
@@ -16,31 +15,33 @@
 #include "app/app_state.h"
 #include "app/project_commands.h"
 #include "model/project/comparison_columns.h"
-#include "platform/designed_form.h"
+#include "platform/designed_window.h"
 #include "platform/menu_design.h"
-#include "platform/window_preset.h"
 
-class QAction;
 class QDialog;
 
 namespace pellavan::app {
 
-class MainWindow : public QMainWindow, public ProjectView {
+class MainWindow : public platform::DesignedWindow<QMainWindow>, public ProjectView {
   Q_OBJECT
 
  public:
   explicit MainWindow(AppState& state, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  [[nodiscard]] platform::DesignedForm& form() const { return *form_; }
   [[nodiscard]] const platform::DesignedMenus& menus() const { return *menus_; }
   [[nodiscard]] ProjectCommands& commands() { return commands_; }
   [[nodiscard]] const model::ComparisonColumns& rows() const { return rows_; }
 
   // Load: start view, normal layout, then the legal disclaimer; refusing it ends the program.
   void Form_Load();
-  void Form_Activate();
-  void Form_Deactivate();
+  void Form_Activate() override;
+  void Form_Deactivate() override;
+  // Closing: the help viewer closes and an open project may be saved; a save that was
+  // cancelled or failed keeps the window (and the project) open. Then the program ends.
+  bool Form_QueryUnload() override;
+  void Form_Unload() override;
+  void Form_MouseMove();
 
   void Show_Summary() override;
   void Check_Button();
@@ -54,9 +55,6 @@ class MainWindow : public QMainWindow, public ProjectView {
   void load_rows(bool trim_descriptions) override;
   void show_project_window() override;
   void show_dealer_window() override;
-
-  // Shows one of our windows modally over this one: deactivation before, activation after.
-  int open_modal(QDialog& window);
 
   // Buttons and menu entries.
   void SSCOMMAND1_Click();
@@ -85,34 +83,39 @@ class MainWindow : public QMainWindow, public ProjectView {
   void Timer1_Timer();  // the report run's deferred fill
   void Timer2_Timer();  // the clock
 
+  // The comparison rows (row 1..3).
+  void opGeoT_Click(int row);
+  void opGeoA_Click(int row);
+  void opGeoB_Click(int row);
+  void opElec_Click(int row);
+  void opFossil_Click(int row);
+  void opNone_Click(int row);
+  void chkSave_Click(int row);
+  void txtSelect_Change(int row);
+  void txtSelect_GotFocus(int row);
+  void txtSelect_LostFocus();
+  // The buttons with a help line of their own and the two frames empty the preview line.
+  void clear_preview_line();
+
  signals:
   void activated();
 
- protected:
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-
  private:
-  void connect_controls();
+  void wire_controls();
   void connect_menus();
-  void connect_rows();
-  void on_hovered(const QString& name);
-  void on_focused(const QString& name);
-  void on_focus_left(const QString& name);
+  void choose(int row, model::SystemType kind);
   void sync_rows();
   void update_commands();
-  // The window's own size (twips, cut to the screen) and its face, "new times roman".
-  void apply_own_layout(int width, int height);
+  // The window's own layout: its size (twips, cut to the screen) and its face.
+  void apply_own_layout(bool large);
   void load_logo();
-  // The sized open of a later window; nothing when it does not exist yet.
-  void open_sized(WindowId id, const platform::WindowPreset& large,
-                  const platform::WindowPreset& normal, bool system_window);
+  // The sized open of a later window (the sizes of its design); nothing when it does not
+  // exist yet.
+  void open_sized(WindowId id);
   void open_unsized(WindowId id);
   [[nodiscard]] QString project_city();
 
   AppState& state_;
-  platform::DesignedForm* form_;
   std::unique_ptr<platform::DesignedMenus> menus_;
   model::ComparisonColumns rows_;
   ProjectCommands commands_;

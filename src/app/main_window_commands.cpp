@@ -11,65 +11,82 @@
 #include "app/about_window.h"
 #include "app/dealer_window.h"
 #include "app/main_window.h"
-#include "platform/layout_fonts.h"
+#include "app/main_window_design.h"
+#include "platform/designed_dialog.h"
 #include "platform/window_placement.h"
 
 namespace pellavan::app {
-namespace {
 
-using platform::kLargeLayoutFace;
-using platform::kNormalLayoutFace;
-using platform::WindowPreset;
 using model::SystemType;
+using platform::Event;
+using namespace main_window;
 
-// Outer sizes in twips of the windows the commands open, large and normal layout.
-constexpr WindowPreset kLargeInput{22100, 13650, kLargeLayoutFace};
-constexpr WindowPreset kNormalInput{15250, 10500, kNormalLayoutFace};
-constexpr WindowPreset kNormalGeo{15250, 10525, kNormalLayoutFace};
-constexpr WindowPreset kNormalGeoT{15250, 10535, kNormalLayoutFace};
-constexpr WindowPreset kLargeOpen{15250, 10650, kLargeLayoutFace};
-constexpr WindowPreset kNormalOpen{12000, 7900, kNormalLayoutFace};
-constexpr WindowPreset kSetup{15250, 10500, kNormalLayoutFace};  // whatever the layout
+namespace {
 
 // The system buttons, their menu entries and windows, in the order their state is set.
 struct SystemCommand {
   SystemType kind;
-  const char* button;
+  platform::ButtonHandle button;
   const char* action;
   WindowId window;
 };
 constexpr SystemCommand kSystemCommands[] = {
-    {SystemType::GeoA, "btnGeo", "mnuGeoA", WindowId::GeoA},
-    {SystemType::GeoB, "btnGeoB", "mnuGeoB", WindowId::GeoB},
-    {SystemType::GeoT, "btnGeoT", "mnuGeoT", WindowId::GeoT},
-    {SystemType::Elec, "btnAir", "mnuElectric", WindowId::HeatPump},
-    {SystemType::Fossil, "btnFossil", "mnuFossil", WindowId::Furnace},
+    {SystemType::GeoA, btnGeo, "mnuGeoA", WindowId::GeoA},
+    {SystemType::GeoB, btnGeoB, "mnuGeoB", WindowId::GeoB},
+    {SystemType::GeoT, btnGeoT, "mnuGeoT", WindowId::GeoT},
+    {SystemType::Elec, btnAir, "mnuElectric", WindowId::HeatPump},
+    {SystemType::Fossil, btnFossil, "mnuFossil", WindowId::Furnace},
+};
+
+using On = platform::On<MainWindow>;
+const On kHandlers[] = {
+    {SSCOMMAND1, Event::Click, &MainWindow::SSCOMMAND1_Click},
+    {SSCOMMAND2, Event::Click, &MainWindow::SSCOMMAND2_Click},
+    {SSCommand3, Event::Click, &MainWindow::SSCommand3_Click},
+    {btnProject, Event::Click, &MainWindow::btnProject_Click},
+    {btnUtility, Event::Click, &MainWindow::btnUtility_Click},
+    {btnGeo, Event::Click, &MainWindow::btnGeo_Click},
+    {btnGeoB, Event::Click, &MainWindow::btnGeoB_Click},
+    {btnGeoT, Event::Click, &MainWindow::btnGeoT_Click},
+    {btnAir, Event::Click, &MainWindow::btnAir_Click},
+    {btnFossil, Event::Click, &MainWindow::btnFossil_Click},
+    {btnReport, Event::Click, &MainWindow::btnReport_Click},
+    {btnHelp, Event::Click, &MainWindow::btnHelp_Click},
+    {btnExit, Event::Click, &MainWindow::btnExit_Click},
+    {cmdEcon, Event::Click, &MainWindow::cmdEcon_Click},
+    {CommandSetup, Event::Click, &MainWindow::CommandSetup_Click},
+    {Command2, Event::Click, &MainWindow::Command2_Click},
+    {Command3, Event::Click, &MainWindow::Command3_Click},
+    {opGeoT, Event::Click, &MainWindow::opGeoT_Click},
+    {opGeoA, Event::Click, &MainWindow::opGeoA_Click},
+    {opGeoB, Event::Click, &MainWindow::opGeoB_Click},
+    {opElec, Event::Click, &MainWindow::opElec_Click},
+    {opFossil, Event::Click, &MainWindow::opFossil_Click},
+    {opNone, Event::Click, &MainWindow::opNone_Click},
+    {chkSave, Event::Click, &MainWindow::chkSave_Click},
+    {txtSelect, Event::Change, &MainWindow::txtSelect_Change},
+    {txtSelect, Event::GotFocus, &MainWindow::txtSelect_GotFocus},
+    {txtSelect, Event::LostFocus, &MainWindow::txtSelect_LostFocus},
+    {txtSelect, Event::MouseMove, &MainWindow::Show_Unit},
+    {platform::kThisWindow, Event::MouseMove, &MainWindow::Form_MouseMove},
+    {FrmSystems, Event::MouseMove, &MainWindow::Form_MouseMove},
+    // Help, Exit and "Pellavan T" leave the preview line.
+    {btnProject, Event::MouseMove, &MainWindow::clear_preview_line},
+    {btnUtility, Event::MouseMove, &MainWindow::clear_preview_line},
+    {btnGeo, Event::MouseMove, &MainWindow::clear_preview_line},
+    {btnGeoB, Event::MouseMove, &MainWindow::clear_preview_line},
+    {btnAir, Event::MouseMove, &MainWindow::clear_preview_line},
+    {btnFossil, Event::MouseMove, &MainWindow::clear_preview_line},
+    {btnReport, Event::MouseMove, &MainWindow::clear_preview_line},
+    {cmdEcon, Event::MouseMove, &MainWindow::clear_preview_line},
+    {frmNotes, Event::MouseMove, &MainWindow::clear_preview_line},
+    {frmOptions, Event::MouseMove, &MainWindow::clear_preview_line},
+    {btnProject, Event::GotFocus, &MainWindow::clear_preview_line},
 };
 
 }  // namespace
 
-void MainWindow::connect_controls() {
-  const auto on_click = [this](const char* name, void (MainWindow::*handler)()) {
-    connect(form_->button(name), &QPushButton::clicked, this, handler);
-  };
-  on_click("SSCOMMAND1", &MainWindow::SSCOMMAND1_Click);
-  on_click("SSCOMMAND2", &MainWindow::SSCOMMAND2_Click);
-  on_click("SSCommand3", &MainWindow::SSCommand3_Click);
-  on_click("btnProject", &MainWindow::btnProject_Click);
-  on_click("btnUtility", &MainWindow::btnUtility_Click);
-  on_click("btnGeo", &MainWindow::btnGeo_Click);
-  on_click("btnGeoB", &MainWindow::btnGeoB_Click);
-  on_click("btnGeoT", &MainWindow::btnGeoT_Click);
-  on_click("btnAir", &MainWindow::btnAir_Click);
-  on_click("btnFossil", &MainWindow::btnFossil_Click);
-  on_click("btnReport", &MainWindow::btnReport_Click);
-  on_click("btnHelp", &MainWindow::btnHelp_Click);
-  on_click("btnExit", &MainWindow::btnExit_Click);
-  on_click("cmdEcon", &MainWindow::cmdEcon_Click);
-  on_click("CommandSetup", &MainWindow::CommandSetup_Click);
-  on_click("Command2", &MainWindow::Command2_Click);
-  on_click("Command3", &MainWindow::Command3_Click);
-}
+void MainWindow::wire_controls() { wire<MainWindow>(kHandlers); }
 
 void MainWindow::connect_menus() {
   const auto on_trigger = [this](const char* name, auto handler) {
@@ -100,47 +117,55 @@ void MainWindow::connect_menus() {
 // also need their kind chosen in a row. Saving needs an open project.
 void MainWindow::update_commands() {
   const WindowRegistry& windows = state_.windows;
-  const auto enable = [this](const char* button, const char* action, bool on) {
-    if (button != nullptr) form_->button(button)->setEnabled(on);
-    if (action != nullptr) menus_->action(action)->setEnabled(on);
+  const auto enable_action = [this](const char* action, bool on) {
+    menus_->action(action)->setEnabled(on);
+  };
+  const auto enable = [&](platform::ButtonHandle button, const char* action, bool on) {
+    form()[button]->setEnabled(on);
+    if (action != nullptr) enable_action(action, on);
   };
   for (const SystemCommand& c : kSystemCommands)
     enable(c.button, c.action, rows_.chosen(c.kind) && windows.has(c.window));
-  enable("btnProject", "mnuProject", windows.has(WindowId::ProjectInfo));
-  enable("btnUtility", "mnuUtility", windows.has(WindowId::UtilityRates));
-  enable("btnReport", "mnuReports",
+  enable(btnProject, "mnuProject", windows.has(WindowId::ProjectInfo));
+  enable(btnUtility, "mnuUtility", windows.has(WindowId::UtilityRates));
+  enable(btnReport, "mnuReports",
          windows.has(WindowId::Reports) && static_cast<bool>(state_.services.Fill_ReportWorkbook));
-  enable("cmdEcon", nullptr, windows.has(WindowId::Charts));
-  enable("SSCommand3", "mnuCheckUpdates", static_cast<bool>(state_.services.Check_ForUpdate));
+  enable(cmdEcon, nullptr, windows.has(WindowId::Charts));
+  enable(SSCommand3, "mnuCheckUpdates", static_cast<bool>(state_.services.Check_ForUpdate));
   const bool open = project_open();
-  enable(nullptr, "mnuOptions", open);
-  enable(nullptr, "mnuSave", open);
-  enable(nullptr, "mnuSaveAs", open);
-  enable(nullptr, "mnuSaveDefault", open);
+  for (const char* action : {"mnuOptions", "mnuSave", "mnuSaveAs", "mnuSaveDefault"})
+    enable_action(action, open);
 }
 
-void MainWindow::open_sized(WindowId id, const WindowPreset& large, const WindowPreset& normal,
-                            bool system_window) {
+namespace {
+
+// A later window in the size its design gives for the layout.
+void size_window(QDialog* window, const AppState& state) {
+  if (auto* designed = qobject_cast<platform::DesignedDialog*>(window))
+    designed->apply_size(state.LargeLayout != 0);
+}
+
+}  // namespace
+
+void MainWindow::open_sized(WindowId id) {
   QDialog* w = state_.windows.window(id, state_, this);
   if (w == nullptr) return;
-  platform::apply_window_preset(w, state_.LargeLayout != 0 ? large : normal);
-  if (system_window) state_.LoadingForm = 1;
-  open_modal(*w);
+  size_window(w, state_);
+  show_modal(*w);
 }
 
 void MainWindow::open_unsized(WindowId id) {
-  if (QDialog* w = state_.windows.window(id, state_, this)) open_modal(*w);
+  if (QDialog* w = state_.windows.window(id, state_, this)) show_modal(*w);
 }
 
 void MainWindow::SSCOMMAND1_Click() {
-  if (QDialog* w = state_.windows.window(WindowId::ProjectInfo, state_, this))
-    platform::apply_window_preset(w, state_.LargeLayout != 0 ? kLargeInput : kNormalInput);
+  size_window(state_.windows.window(WindowId::ProjectInfo, state_, this), state_);
   commands_.New_Analysis();
 }
 
 void MainWindow::SSCOMMAND2_Click() {
   if (QDialog* w = state_.windows.window(WindowId::ProjectInfo, state_, this))
-    platform::apply_window_preset(w, state_.LargeLayout != 0 ? kLargeOpen : kNormalOpen);
+    platform::apply_window_preset(w, kOpenProjectSizes.for_layout(state_.LargeLayout != 0));
   commands_.Open_Analysis();
 }
 
@@ -148,19 +173,13 @@ void MainWindow::SSCommand3_Click() {
   if (state_.services.Check_ForUpdate) state_.services.Check_ForUpdate();
 }
 
-void MainWindow::btnProject_Click() {
-  open_sized(WindowId::ProjectInfo, kLargeInput, kNormalInput, false);
-}
-void MainWindow::btnUtility_Click() {
-  open_sized(WindowId::UtilityRates, kLargeInput, kNormalInput, false);
-}
-void MainWindow::btnGeo_Click() { open_sized(WindowId::GeoA, kLargeInput, kNormalGeo, true); }
-void MainWindow::btnGeoB_Click() { open_sized(WindowId::GeoB, kLargeInput, kNormalGeo, true); }
-void MainWindow::btnGeoT_Click() { open_sized(WindowId::GeoT, kLargeInput, kNormalGeoT, true); }
-void MainWindow::btnAir_Click() { open_sized(WindowId::HeatPump, kLargeInput, kNormalInput, true); }
-void MainWindow::btnFossil_Click() {
-  open_sized(WindowId::Furnace, kLargeInput, kNormalInput, true);
-}
+void MainWindow::btnProject_Click() { open_sized(WindowId::ProjectInfo); }
+void MainWindow::btnUtility_Click() { open_sized(WindowId::UtilityRates); }
+void MainWindow::btnGeo_Click() { open_sized(WindowId::GeoA); }
+void MainWindow::btnGeoB_Click() { open_sized(WindowId::GeoB); }
+void MainWindow::btnGeoT_Click() { open_sized(WindowId::GeoT); }
+void MainWindow::btnAir_Click() { open_sized(WindowId::HeatPump); }
+void MainWindow::btnFossil_Click() { open_sized(WindowId::Furnace); }
 void MainWindow::mnuProject_Click() { open_unsized(WindowId::ProjectInfo); }
 void MainWindow::mnuUtility_Click() { open_unsized(WindowId::UtilityRates); }
 void MainWindow::cmdEcon_Click() { open_unsized(WindowId::Charts); }
@@ -168,18 +187,17 @@ void MainWindow::cmdEcon_Click() { open_unsized(WindowId::Charts); }
 void MainWindow::btnReport_Click() {
   if (!state_.services.Fill_ReportWorkbook || !state_.windows.has(WindowId::Reports)) return;
   for (int row = 1; row <= model::ComparisonColumns::kRows; ++row) Show_Unit(row);
-  rows_.clear_preview();
-  form_->label("lblSystem")->clear();
+  clear_preview_line();
   Store_Selections();
-  form_->label("Label2")->show();
-  form_->set_help_line(QStringLiteral("Processing Request...Please Wait"));
+  form()[Label2]->show();
+  form().set_help_line(QStringLiteral("Processing Request...Please Wait"));
   report_timer_.start();  // the window repaints with the wait texts before the fill
 }
 
 void MainWindow::Timer1_Timer() {
   state_.services.Fill_ReportWorkbook();
-  form_->label("Label2")->hide();
-  form_->set_help_line(QString());
+  form()[Label2]->hide();
+  form().set_help_line(QString());
   report_timer_.stop();
   open_unsized(WindowId::Reports);
 }
@@ -187,11 +205,11 @@ void MainWindow::Timer1_Timer() {
 void MainWindow::Timer2_Timer() {
   QString format = QLocale::system().timeFormat(QLocale::LongFormat);
   format.remove(QLatin1Char('t')).remove(QLatin1Char('z'));  // no time zone or milliseconds
-  form_->label("lblTime")->setText(QTime::currentTime().toString(format.trimmed()));
+  form()[lblTime]->setText(QTime::currentTime().toString(format.trimmed()));
 }
 
-void MainWindow::btnHelp_Click() { state_.help.Show_Help(20); }
-void MainWindow::mnuContents_Click() { state_.help.Show_Help(0); }
+void MainWindow::btnHelp_Click() { state_.help.Show_Help(); }
+void MainWindow::mnuContents_Click() { state_.help.Show_Help(); }
 void MainWindow::btnExit_Click() { close(); }
 
 void MainWindow::mnuSave_Click() {
@@ -201,24 +219,21 @@ void MainWindow::mnuSave_Click() {
 
 void MainWindow::mnuAbout_Click() {
   AboutWindow about(state_, this);
-  open_modal(about);
+  show_modal(about);
 }
 
 void MainWindow::CommandSetup_Click() {
-  DealerWindow dealer(state_, this);
-  platform::apply_window_preset(&dealer, kSetup);
-  open_modal(dealer);
+  auto* dealer = platform::load_window<DealerWindow>(state_, this);
+  dealer->apply_size(state_.LargeLayout != 0);  // the dealer window's one size
+  show_modal(*dealer);
 }
 
-void MainWindow::mnuDealer_Click() {
-  DealerWindow dealer(state_, this);
-  open_modal(dealer);
-}
+void MainWindow::mnuDealer_Click() { show_dealer_window(); }
 
 void MainWindow::Command2_Click() {
   state_.LargeLayout = -1;
   setWindowState(Qt::WindowNoState);
-  apply_own_layout(22100, 13650);
+  apply_size(true);
   hide();
   show();
   Show_Summary();
@@ -228,7 +243,7 @@ void MainWindow::Command2_Click() {
 void MainWindow::Command3_Click() {
   state_.LargeLayout = 0;
   setWindowState(Qt::WindowNoState);
-  apply_own_layout(15250, 10500);  // the main window keeps its face in both sizes
+  apply_size(false);
   Show_Summary();
   hide();
   show();

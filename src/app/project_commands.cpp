@@ -22,6 +22,8 @@ using platform::MessageIcon;
 using platform::MessageResult;
 
 constexpr const char* kProjectFilter = "Icons(*.pvn)|*.pvn";
+const QString kUnreadableProject =
+    QStringLiteral("This File Could Not Be Read...It Cannot Be Opened");
 constexpr const char* kRestoreDefaults =
     "Please Restore Original Defaults -- Restart and go to Setup Menu";
 
@@ -46,21 +48,18 @@ void ProjectCommands::take_file_name(const QString& path) {
 }
 
 void ProjectCommands::Load_Defaults(model::ProjectRec& rec) {
-  state_.model.data_files.RecNo = 1;
-  switch (model::load_default_project(state_.program_folder(), rec, state_.DefaultZoom)) {
-    case model::DefaultLoadStatus::kOk: return;
-    case model::DefaultLoadStatus::kDamaged:
-      platform::message_box(view_.dialog_parent(),
-                            {QStringLiteral("The Default File is Damaged or the Wrong Version!"),
-                             QStringLiteral("Warning!"), MessageIcon::Critical});
-      break;
-    case model::DefaultLoadStatus::kUnreadable: break;
-  }
+  if (model::load_default_project(state_.program_folder(), rec, state_.DefaultZoom) ==
+      model::DefaultLoadStatus::kOk)
+    return;
+  // A missing or unreadable default file is reported as a damaged one is: either way the user
+  // must restore the original defaults.
+  platform::message_box(view_.dialog_parent(),
+                        {QStringLiteral("The Default File is Damaged or the Wrong Version!"),
+                         QStringLiteral("Warning!"), MessageIcon::Critical});
   platform::end_program(kRestoreDefaults);
 }
 
 void ProjectCommands::Read_DealerFile() {
-  state_.model.data_files.RecNo = 1;
   const auto status = model::read_dealer_file(state_.program_folder(), state_.DealerRec,
                                               model::HideInactiveOnReset::kKeep);
   if (status == model::DealerReadStatus::kOk) return;
@@ -73,7 +72,6 @@ void ProjectCommands::Read_DealerFile() {
 }
 
 void ProjectCommands::New_Analysis() {
-  state_.model.data_files.RecNo = 1;
   if (view_.project_open() && !project_is_safe(Save_It())) return;
   state_.ProjectFileName.clear();
   state_.ProjectFileTitle.clear();
@@ -110,7 +108,12 @@ void ProjectCommands::Open_Analysis() {
   model::ProjectRead read = model::read_project_file(to_path(*chosen));
   switch (read.status) {
     case model::ProjectReadStatus::kOk: break;
-    case model::ProjectReadStatus::kUnreadable: return;
+    case model::ProjectReadStatus::kUnreadable:  // a folder of that name, no permission
+      platform::message_box(
+          view_.dialog_parent(),
+          {QDir::toNativeSeparators(*chosen) + QStringLiteral("\n") + kUnreadableProject,
+           QStringLiteral("Warning!"), MessageIcon::Critical});
+      return;
     case model::ProjectReadStatus::kNewer:
       platform::message_box(
           view_.dialog_parent(),
@@ -166,7 +169,6 @@ bool ProjectCommands::choose_save_file(const QString& proposed, QString& path) {
 }
 
 bool ProjectCommands::write_with_retry(const std::function<std::error_code()>& write) {
-  state_.model.data_files.RecNo = 1;
   for (;;) {
     const std::error_code ec = write();
     if (!ec) return true;

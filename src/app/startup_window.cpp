@@ -30,7 +30,12 @@ constexpr platform::WindowDesign kDesign{.name = "Form4", .client_width = 7200,
                                          .back = platform::rgb(192, 192, 192),
                                          .controls = kControls};
 
+constexpr platform::PictureHandle imgLogo{kControls, "imgLogo"};
+constexpr platform::LabelHandle lblVersion{kControls, "lblVersion"};
+
 }  // namespace
+
+const platform::WindowDesign& startup_window_design() { return kDesign; }
 
 StartupWindow::StartupWindow(AppState& state)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
@@ -39,7 +44,7 @@ StartupWindow::StartupWindow(AppState& state)
   setObjectName(QStringLiteral("Form4"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(form_->design_pixels());
-  form_->picture("imgLogo")->set_fit(platform::PictureBox::Fit::kStretch);
+  (*form_)[imgLogo]->set_fit(platform::PictureBox::Fit::kStretch);
   timer1_.setInterval(2000);
 }
 
@@ -55,8 +60,8 @@ bool StartupWindow::Form_Load(platform::SingleInstance& lock) {
   }
   state_.VersionText = program_version_text();
   state_.LegalNotice = legal_notice();
-  form_->label("lblVersion")->setText(QStringLiteral("Version ") + state_.VersionText);
-  form_->picture("imgLogo")->load_picture(state_.data_path(state_.model.edition().startup_logo));
+  (*form_)[lblVersion]->setText(QStringLiteral("Version ") + state_.VersionText);
+  (*form_)[imgLogo]->load_picture(state_.data_path(state_.model.edition().startup_logo));
   timer1_.start();
   return true;
 }

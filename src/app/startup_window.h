@@ -16,6 +16,8 @@ class SingleInstance;
 
 namespace pellavan::app {
 
+[[nodiscard]] const platform::WindowDesign& startup_window_design();
+
 class StartupWindow : public QWidget {
   Q_OBJECT
 

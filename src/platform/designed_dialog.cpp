@@ -1,20 +1,32 @@
 #include "platform/designed_dialog.h"
 
-#include <QVBoxLayout>
-
-#include "platform/help_topic.h"
-
 namespace pellavan::platform {
 
+template class DesignedWindow<QDialog>;
+template class DesignedWindow<QMainWindow>;
+
 DesignedDialog::DesignedDialog(const WindowDesign& design, QWidget* parent)
-    : QDialog(parent), form_(new DesignedForm(design, this)) {
-  setObjectName(QString::fromUtf8(design.name));
-  setWindowTitle(QString::fromUtf8(design.caption));
-  set_help_topic(this, design.help_topic);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(form_);
-  resize(form_->design_pixels());
+    : DesignedWindow<QDialog>(design, parent) {}
+
+void DesignedDialog::unload(int result) {
+  if (unloading_ || !live() || !Form_QueryUnload()) return;
+  unloading_ = true;
+  Form_Unload();
+  done(result);
+  unloading_ = false;
+  if (testAttribute(Qt::WA_DeleteOnClose)) deleteLater();
+}
+
+void DesignedDialog::reject() { unload(QDialog::Rejected); }
+
+void DesignedDialog::closeEvent(QCloseEvent* event) {
+  if (unloading_ || !isVisible()) {
+    event->accept();
+    return;
+  }
+  unload(QDialog::Rejected);
+  if (isVisible()) event->ignore();  // kept by its query
+  else event->accept();
 }
 
 }  // namespace pellavan::platform

@@ -2,77 +2,27 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "platform/control_widgets.h"
 #include "platform/help_topic.h"
 #include "platform/layout_fonts.h"
 #include "platform/picture_box.h"
 #include "platform/twips.h"
-#include "platform/wrapping_button.h"
 
 namespace pellavan::platform {
 namespace {
-
-QWidget* make_widget(const ControlDesign& d, QWidget* parent) {
-  const QString caption = QString::fromUtf8(d.caption);
-  switch (d.kind) {
-    case ControlKind::Label: {
-      auto* label = new QLabel(caption, parent);
-      label->setWordWrap(true);
-      label->setAlignment((d.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
-      return label;
-    }
-    case ControlKind::Button: {
-      auto* button = new WrappingButton(caption, parent);
-      button->setAutoDefault(false);
-      return button;
-    }
-    case ControlKind::TextBox: {
-      auto* box = new QLineEdit(caption, parent);
-      if (d.max_length > 0) box->setMaxLength(d.max_length);
-      return box;
-    }
-    case ControlKind::CheckBox: return new QCheckBox(caption, parent);
-    case ControlKind::OptionButton: return new QRadioButton(caption, parent);
-    case ControlKind::ComboBox: return new QComboBox(parent);
-    case ControlKind::Frame: return new QGroupBox(caption, parent);
-    case ControlKind::Picture: return new PictureBox(parent);
-    case ControlKind::Line: {
-      auto* line = new QFrame(parent);
-      line->setFrameShape(QFrame::HLine);
-      line->setFrameShadow(QFrame::Sunken);
-      return line;
-    }
-    case ControlKind::Custom: {
-      auto* holder = new QWidget(parent);
-      auto* layout = new QVBoxLayout(holder);
-      layout->setContentsMargins(0, 0, 0, 0);
-      return holder;
-    }
-  }
-  return new QWidget(parent);
-}
-
-void apply_colours(QWidget* w, QRgb fore, QRgb back) {
-  QPalette palette = w->palette();
-  if (fore != kDefaultColour)
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-      palette.setColor(role, QColor::fromRgb(fore));
-  if (back != kDefaultColour) {
-    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-      palette.setColor(role, QColor::fromRgb(back));
-    w->setAutoFillBackground(true);
-  }
-  w->setPalette(palette);
-}
 
 QRect scaled(const TwipRect& r, double fx, double fy) {
   const auto px = [](double v) { return static_cast<int>(std::lround(v)); };
@@ -81,7 +31,37 @@ QRect scaled(const TwipRect& r, double fx, double fy) {
   return {left, top, px((r.left + r.width) * fx) - left, px((r.top + r.height) * fy) - top};
 }
 
+std::string full_name(const ControlDesign& d) {
+  return d.index > 0 ? d.name + std::to_string(d.index) : std::string(d.name);
+}
+
+bool highlighted_kind(ControlKind kind) {
+  return kind == ControlKind::TextBox || kind == ControlKind::ComboBox ||
+         kind == ControlKind::ListBox;
+}
+
+bool moves_on_with_enter(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::TextBox:
+    case ControlKind::ComboBox:
+    case ControlKind::ListBox:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+    case ControlKind::ScrollBar: return true;
+    default: return false;
+  }
+}
+
+bool resolve(Setting setting, bool window_default) {
+  return setting == Setting::AsWindow ? window_default : setting == Setting::On;
+}
+
 }  // namespace
+
+void set_text(QLineEdit* box, const QString& text) {
+  box->setText(text);
+  box->setCursorPosition(0);
+}
 
 DesignedForm::DesignedForm(const WindowDesign& design, QWidget* parent)
     : QWidget(parent), design_(design), face_(QString::fromUtf8(design.face)) {
@@ -95,23 +75,115 @@ DesignedForm::DesignedForm(const WindowDesign& design, QWidget* parent)
   apply_fonts();
 }
 
+// The controls are deleted after this: their last focus and change events must reach nobody.
+DesignedForm::~DesignedForm() {
+  stop_listening();
+  for (const Control& c : controls_) {
+    c.widget->removeEventFilter(this);
+    c.widget->disconnect(this);
+  }
+}
+
 void DesignedForm::build() {
   controls_.reserve(design_.controls.size());
-  for (const ControlDesign& d : design_.controls) {
-    QWidget* parent = this;
-    if (d.container != nullptr && *d.container != '\0') parent = control(d.container);
-    QWidget* w = make_widget(d, parent);
-    w->setObjectName(QString::fromUtf8(d.name));
-    apply_colours(w, d.fore, d.back);
-    if (d.help_topic > 0) set_help_topic(w, d.help_topic);
-    w->setVisible(d.views != kNoView);
-    if (!by_name_.emplace(d.name, controls_.size()).second)
-      throw std::logic_error(std::string("control named twice: ") + d.name);
-    controls_.push_back({&d, w});
-    wire(controls_.back());
-  }
+  for (const ControlDesign& d : design_.controls) build_control(d);
   if (design_.help_label != nullptr) help_label_ = label(design_.help_label);
+  for (Control& c : controls_) {
+    c.help_label = help_label_;
+    for (QWidget* up = c.widget->parentWidget(); up != nullptr && up != this; up = up->parentWidget())
+      if (const Control* holder = find(up); holder && holder->design->help_label) {
+        c.help_label = label(holder->design->help_label);
+        break;
+      }
+  }
   apply_tab_order();
+}
+
+void DesignedForm::build_control(const ControlDesign& d) {
+  QWidget* parent = this;
+  if (d.container != nullptr && *d.container != '\0') parent = control(d.container);
+  QWidget* w = make_control_widget(d, parent);
+  if (d.kind == ControlKind::TabPage) {
+    auto* tabs = qobject_cast<QTabWidget*>(parent);
+    if (tabs == nullptr) throw std::logic_error(full_name(d) + " is a page outside a tab control");
+    tabs->addTab(w, QString::fromUtf8(d.caption));
+  }
+  w->setObjectName(QString::fromStdString(full_name(d)));
+  apply_colours(w, d.fore, d.back);
+  if (d.help_topic > 0) set_help_topic(w, d.help_topic);
+  if (d.kind != ControlKind::TabPage) w->setVisible(d.views != kNoView);
+  if (!by_name_.emplace(full_name(d), controls_.size()).second)
+    throw std::logic_error("control named twice: " + full_name(d));
+  controls_.push_back({&d, w, nullptr,
+                       highlighted_kind(d.kind) && resolve(d.highlight, design_.highlight_fields),
+                       moves_on_with_enter(d.kind) && resolve(d.enter_as_tab, design_.enter_as_tab)});
+  wire(controls_.back());
+  connect_signals(controls_.size() - 1);
+}
+
+void DesignedForm::connect_signals(std::size_t i) {
+  QWidget* w = controls_[i].widget;
+  const auto fire = [this, i](Event e) { return [this, i, e] { dispatch(i, e); }; };
+  switch (controls_[i].design->kind) {
+    case ControlKind::Button:
+      connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this, fire(Event::Click));
+      break;
+    case ControlKind::CheckBox:
+      connect(static_cast<QCheckBox*>(w), &QCheckBox::toggled, this, fire(Event::Click));
+      break;
+    case ControlKind::OptionButton:
+      connect(static_cast<QRadioButton*>(w), &QRadioButton::toggled, this, [this, i](bool on) {
+        if (on) dispatch(i, Event::Click);
+      });
+      break;
+    case ControlKind::ComboBox:
+      connect(static_cast<QComboBox*>(w), &QComboBox::currentIndexChanged, this, fire(Event::Click));
+      break;
+    case ControlKind::ListBox:
+      connect(static_cast<QListWidget*>(w), &QListWidget::currentRowChanged, this, fire(Event::Click));
+      break;
+    case ControlKind::TextBox:
+      connect(static_cast<QLineEdit*>(w), &QLineEdit::textChanged, this, fire(Event::Change));
+      break;
+    case ControlKind::ScrollBar:
+      connect(static_cast<QScrollBar*>(w), &QScrollBar::valueChanged, this, fire(Event::Change));
+      break;
+    default: break;
+  }
+}
+
+std::size_t DesignedForm::index_of(ControlRef control) const {
+  const ControlDesign* first = design_.controls.data();
+  if (control.design < first || control.design >= first + design_.controls.size())
+    throw std::logic_error(std::string(design_.name) + ": a control of another design");
+  return static_cast<std::size_t>(control.design - first);
+}
+
+QWidget* DesignedForm::widget(ControlRef control) const {
+  return controls_[index_of(control)].widget;
+}
+
+ControlRef DesignedForm::control_of(const QObject* widget) const {
+  const Control* c = find(widget);
+  return c != nullptr ? ControlRef{c->design} : ControlRef{};
+}
+
+void DesignedForm::listen(ControlRef control, Event event, Listener listener) {
+  const std::size_t index = control.design == nullptr ? controls_.size() : index_of(control);
+  listeners_.push_back({index, event, std::move(listener)});
+}
+
+void DesignedForm::stop_listening() { listeners_.clear(); }
+
+bool DesignedForm::dispatch(std::size_t control, Event event, int key) {
+  const bool own = control < controls_.size();
+  ControlEvent e{event, own ? ControlRef{controls_[control].design} : ControlRef{},
+                 own ? controls_[control].design->index : 0, key};
+  // A listener may add listeners or stop them all: walk by index over what was there.
+  const std::size_t count = listeners_.size();
+  for (std::size_t i = 0; i < count && i < listeners_.size(); ++i)
+    if (listeners_[i].control == control && listeners_[i].event == event) listeners_[i].listener(e);
+  return e.swallowed;
 }
 
 bool DesignedForm::has(std::string_view name) const {
@@ -136,18 +208,19 @@ PictureBox* DesignedForm::picture(std::string_view name) const { return get<Pict
 
 QString DesignedForm::name_of(const QWidget* w) const {
   const Control* c = find(w);
-  return c != nullptr ? QString::fromUtf8(c->design->name) : QString();
+  return c != nullptr ? c->widget->objectName() : QString();
 }
 
-void DesignedForm::place_custom(std::string_view name, QWidget* widget) {
-  QWidget* holder = control(name);
-  if (holder->layout() == nullptr) throw std::logic_error(std::string(name) + " is not Custom");
+void DesignedForm::place_custom(ControlRef control, QWidget* widget) {
+  QWidget* holder = this->widget(control);
+  if (holder->layout() == nullptr) throw std::logic_error(holder->objectName().toStdString() + " is not Custom");
   holder->layout()->addWidget(widget);
 }
 
 void DesignedForm::show_view(ViewMask view) {
   view_ = view;
-  for (const Control& c : controls_) c.widget->setVisible((c.design->views & view) != 0);
+  for (const Control& c : controls_)
+    if (c.design->kind != ControlKind::TabPage) c.widget->setVisible((c.design->views & view) != 0);
 }
 
 void DesignedForm::set_font_face(const QString& face) {
@@ -180,7 +253,8 @@ void DesignedForm::place() {
   scale_y_ = base.height() > 0 ? static_cast<double>(height()) / base.height() : 1.0;
   const TwipScale twip = twip_scale(screen());
   for (const Control& c : controls_)
-    c.widget->setGeometry(scaled(c.design->rect, twip.x * scale_x_, twip.y * scale_y_));
+    if (c.design->kind != ControlKind::TabPage)  // the tab control lays its pages out
+      c.widget->setGeometry(scaled(c.design->rect, twip.x * scale_x_, twip.y * scale_y_));
 }
 
 void DesignedForm::apply_fonts() {
@@ -193,18 +267,19 @@ void DesignedForm::apply_fonts() {
   }
 }
 
+// Containers keep their place: ordering one would move every control inside it along.
 void DesignedForm::apply_tab_order() {
-  std::vector<const Control*> order;
-  for (const Control& c : controls_)
-    if (c.widget->focusPolicy() & Qt::TabFocus) order.push_back(&c);
-  std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
-    const auto key = [](const Control* c) {
-      return c->design->tab_index < 0 ? std::numeric_limits<int>::max() : c->design->tab_index;
+  for (std::size_t i = 0; i < controls_.size(); ++i)
+    if (takes_tab_order(*controls_[i].design, controls_[i].widget)) tab_order_.push_back(i);
+  std::stable_sort(tab_order_.begin(), tab_order_.end(), [this](std::size_t a, std::size_t b) {
+    const auto key = [this](std::size_t i) {
+      const int index = controls_[i].design->tab_index;
+      return index < 0 ? std::numeric_limits<int>::max() : index;
     };
     return key(a) < key(b);
   });
-  for (std::size_t i = 1; i < order.size(); ++i)
-    QWidget::setTabOrder(order[i - 1]->widget, order[i]->widget);
+  for (std::size_t i = 1; i < tab_order_.size(); ++i)
+    QWidget::setTabOrder(controls_[tab_order_[i - 1]].widget, controls_[tab_order_[i]].widget);
 }
 
 const DesignedForm::Control* DesignedForm::find(const QObject* widget) const {

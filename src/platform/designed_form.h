@@ -1,26 +1,30 @@
 #pragma once
 // The one builder of every window: DesignedForm takes a WindowDesign and makes its controls,
 // then keeps them in the design's proportions whatever size the form is given (each control's
-// place, size and font scale with the form, as the window-scaling control did). It also wires
-// what every window shares:
-//   - the help line: mouse over or focus on a control writes its help text into the window's
-//     help label; moving onto a frame (or the form itself) without a text empties it;
-//   - Enter in a text box, combo box, check box or option button moves on like Tab;
+// place, size and font scale with the form, as the window-scaling control did). It also gives
+// every control what the design's flags say:
+//   - the help line: focus on a control, or the mouse over it, writes its help text into the
+//     help label of its page or window; moving onto a frame (or the form) without one empties it;
+//   - Enter moves on like Tab (text boxes, lists, check boxes, option buttons, scroll bars);
+//   - the focus highlight (cyan while focused, white after);
 //   - F1 topics of the controls and the window (set_help_topic);
 //   - the font face of the layout ("new times roman" or "MS Sans Serif", layout_fonts.h);
-//   - the tab order and the views a control shows in.
-// Windows look controls up by their design names and connect their handlers to them; the
-// hovered/focused signals carry the control's name for handlers that do more than the help line.
-// The design's control table must outlive the form (a constexpr array at namespace scope).
+//   - the tab order and the views a control shows in;
+//   - typing limits that cut only what the user types, never a text the program sets.
+// Windows reach their controls through typed handles (control_handle.h) and receive their
+// events through handler tables (handler_table.h), which listen() here. The name lookups are
+// for tests and tools. The design's control table must outlive the form.
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "platform/control_handle.h"
 #include "platform/window_design.h"
 
 class QCheckBox;
@@ -35,16 +39,57 @@ namespace pellavan::platform {
 
 class PictureBox;
 
+// The events a handler table can name (handler_table.h says which control raises which).
+enum class Event : std::uint8_t {
+  Click,      // buttons; check boxes and option buttons when their value changes; list selection
+  Change,     // text box text, scroll-bar value
+  GotFocus,
+  LostFocus,
+  KeyDown,    // key: the Qt key code
+  KeyPress,   // key: the character, 13 for Enter
+  MouseMove,  // the pointer over the control (over a container's own area)
+};
+
+struct ControlEvent {
+  Event event = Event::Click;
+  ControlRef control{};   // empty for the form itself
+  int index = 0;          // the element of a control array, else 0
+  int key = 0;
+  bool swallowed = false;  // a key handler keeps the key from the control (and from Enter as Tab)
+};
+
+using Listener = std::function<void(ControlEvent&)>;
+
+// A text the program puts into a box, shown from its beginning as the user reads it.
+void set_text(QLineEdit* box, const QString& text);
+
 class DesignedForm : public QWidget {
   Q_OBJECT
 
  public:
   explicit DesignedForm(const WindowDesign& design, QWidget* parent = nullptr);
+  ~DesignedForm() override;
 
   [[nodiscard]] const WindowDesign& design() const { return design_; }
 
+  // The widget of a handle of this design, with its own type.
+  template <ControlKind K>
+  [[nodiscard]] typename Handle<K>::Widget* operator[](Handle<K> handle) const {
+    return static_cast<typename Handle<K>::Widget*>(widget(handle.ref));
+  }
+  // The widget of a control of this design; std::logic_error for another design's control.
+  [[nodiscard]] QWidget* widget(ControlRef control) const;
+  // The design's control of a widget, or an empty reference.
+  [[nodiscard]] ControlRef control_of(const QObject* widget) const;
+
+  // Runs `listener` on `event` of the control; an empty reference is the form itself (only
+  // MouseMove). stop_listening() drops every listener: a window does so before it goes.
+  void listen(ControlRef control, Event event, Listener listener);
+  void stop_listening();
+
+  // Lookups by the control's full name, for tests and tools.
   [[nodiscard]] bool has(std::string_view name) const;
-  // The control of that name; throws std::out_of_range for a name the design lacks.
+  // Throws std::out_of_range for a name the design lacks.
   [[nodiscard]] QWidget* control(std::string_view name) const;
   // The control as the widget type of its kind; throws std::logic_error for another type.
   template <class W>
@@ -64,7 +109,7 @@ class DesignedForm : public QWidget {
   [[nodiscard]] QString name_of(const QWidget* control) const;
 
   // Puts the window's own widget into a Custom control, filling it.
-  void place_custom(std::string_view name, QWidget* widget);
+  void place_custom(ControlRef control, QWidget* widget);
 
   // Shows the controls whose views include `view` and hides the others.
   void show_view(ViewMask view);
@@ -74,7 +119,7 @@ class DesignedForm : public QWidget {
   void set_font_face(const QString& face);
   [[nodiscard]] QString font_face() const { return face_; }
 
-  // Writes the help line; nothing when the window has no help label.
+  // Writes the window's help line; nothing when the window has no help label.
   void set_help_line(const QString& text);
   [[nodiscard]] QString help_line() const;
 
@@ -100,19 +145,40 @@ class DesignedForm : public QWidget {
   struct Control {
     const ControlDesign* design;
     QWidget* widget;
+    QLabel* help_label;  // where its help line goes
+    bool highlight;
+    bool enter_as_tab;
+  };
+  struct Listening {
+    std::size_t control;  // index, or controls_.size() for the form itself
+    Event event;
+    Listener listener;
   };
 
   void build();
+  void build_control(const ControlDesign& d);
+  void connect_signals(std::size_t index);
   void place();
   void apply_fonts();
   void apply_tab_order();
   void wire(const Control& control);
+  [[nodiscard]] std::size_t index_of(ControlRef control) const;
   [[nodiscard]] const Control* find(const QObject* widget) const;
-  void hover(const ControlDesign& design);
+  void hover(const Control& c);
+  void write_help(const Control& c, const QString& text);
+  // Runs the listeners of the event; true when a key handler swallowed the key.
+  bool dispatch(std::size_t control, Event event, int key = 0);
+  bool key_pressed(const Control& c, const QKeyEvent& key);
+  // Tab from `from` onto a control of a tab page that is not in front brings the page to the
+  // front and focuses it (the pages form one tab order); false when Qt's own move serves.
+  bool tab_across_pages(const Control& from, bool backward);
+  [[nodiscard]] const Control* page_of(const Control& c) const;
 
   WindowDesign design_;
   std::vector<Control> controls_;
   std::unordered_map<std::string, std::size_t> by_name_;
+  std::vector<Listening> listeners_;
+  std::vector<std::size_t> tab_order_;  // the controls with a place in the tab order, in it
   QString face_;
   bool face_overridden_ = false;
   ViewMask view_ = kEveryView;

@@ -1,11 +1,16 @@
-// The behaviour DesignedForm gives every control: help line, Enter as Tab, select on focus.
+// The behaviour DesignedForm gives every control: help line, focus highlight, Enter as Tab,
+// select on focus, and the focus, key and mouse events of the handler tables.
 
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTimer>
+#include <algorithm>
 
+#include "platform/control_widgets.h"
 #include "platform/designed_form.h"
 
 namespace pellavan::platform {
@@ -14,17 +19,23 @@ namespace {
 // Containers report the pointer moving over their own area (not over a child), as frames and
 // pictures do; the other controls report it once on entering.
 bool is_container(ControlKind kind) {
-  return kind == ControlKind::Frame || kind == ControlKind::Picture || kind == ControlKind::Custom;
+  return kind == ControlKind::Frame || kind == ControlKind::Picture ||
+         kind == ControlKind::Custom || kind == ControlKind::TabPage ||
+         kind == ControlKind::TabControl;
 }
 
-bool moves_on_with_enter(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::ComboBox ||
-         kind == ControlKind::CheckBox || kind == ControlKind::OptionButton;
+bool writes_help_on(HelpWhen when, bool focus) {
+  return when == HelpWhen::FocusAndHover || when == (focus ? HelpWhen::Focus : HelpWhen::Hover);
 }
 
 void move_to_next_field(QWidget* from) {
   QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
   QApplication::sendEvent(from, &tab);
+}
+
+int character_of(const QKeyEvent& key) {
+  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return 13;
+  return key.text().isEmpty() ? 0 : key.text().at(0).unicode();
 }
 
 }  // namespace
@@ -36,16 +47,72 @@ void DesignedForm::wire(const Control& c) {
     combo->lineEdit()->installEventFilter(this);
 }
 
-void DesignedForm::hover(const ControlDesign& d) {
-  if (d.help_line != nullptr) set_help_line(QString::fromUtf8(d.help_line));
-  else if (is_container(d.kind)) set_help_line(QString());
-  emit hovered(QString::fromUtf8(d.name));
+void DesignedForm::write_help(const Control& c, const QString& text) {
+  if (c.help_label != nullptr) c.help_label->setText(text);
+}
+
+void DesignedForm::hover(const Control& c) {
+  const ControlDesign& d = *c.design;
+  if (d.help_line != nullptr && writes_help_on(d.help_when, false))
+    write_help(c, QString::fromUtf8(d.help_line));
+  else if (d.help_line == nullptr && is_container(d.kind))
+    write_help(c, QString());
+  dispatch(static_cast<std::size_t>(&c - controls_.data()), Event::MouseMove);
+  emit hovered(c.widget->objectName());
 }
 
 void DesignedForm::mouseMoveEvent(QMouseEvent* event) {
   QWidget::mouseMoveEvent(event);
   set_help_line(QString());
+  dispatch(controls_.size(), Event::MouseMove);
   emit hovered(QString::fromUtf8(design_.name));
+}
+
+const DesignedForm::Control* DesignedForm::page_of(const Control& c) const {
+  for (QWidget* up = c.widget->parentWidget(); up != nullptr && up != this; up = up->parentWidget())
+    if (const Control* holder = find(up); holder && holder->design->kind == ControlKind::TabPage)
+      return holder;
+  return nullptr;
+}
+
+bool DesignedForm::tab_across_pages(const Control& from, bool backward) {
+  const auto here = static_cast<std::size_t>(&from - controls_.data());
+  const auto at = std::find(tab_order_.begin(), tab_order_.end(), here);
+  if (at == tab_order_.end()) return false;
+  const auto count = static_cast<std::ptrdiff_t>(tab_order_.size());
+  auto position = at - tab_order_.begin();
+  for (std::ptrdiff_t step = 1; step < count; ++step) {
+    position = (position + (backward ? count - 1 : 1)) % count;
+    const Control& next = controls_[tab_order_[static_cast<std::size_t>(position)]];
+    if (!next.widget->isEnabled() || (next.design->views & view_) == 0) continue;
+    if (next.widget->isVisible()) return false;  // Qt's own move reaches it
+    const Control* page = page_of(next);
+    if (page == nullptr || !next.widget->isVisibleTo(page->widget)) continue;
+    auto* tabs = qobject_cast<QTabWidget*>(page->widget->parentWidget()->parentWidget());
+    if (tabs == nullptr) return false;
+    tabs->setCurrentWidget(page->widget);
+    next.widget->setFocus(backward ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    return true;
+  }
+  return false;
+}
+
+bool DesignedForm::key_pressed(const Control& c, const QKeyEvent& key) {
+  const auto index = static_cast<std::size_t>(&c - controls_.data());
+  if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) {
+    const bool backward = key.key() == Qt::Key_Backtab || (key.modifiers() & Qt::ShiftModifier);
+    return tab_across_pages(c, backward);
+  }
+  if (dispatch(index, Event::KeyDown, key.key())) return true;
+  if (const int character = character_of(key); character != 0)
+    if (dispatch(index, Event::KeyPress, character)) return true;
+  const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+  const bool plain = (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (enter && plain && c.enter_as_tab) {
+    move_to_next_field(c.widget);
+    return true;
+  }
+  return false;
 }
 
 bool DesignedForm::eventFilter(QObject* watched, QEvent* event) {
@@ -53,37 +120,37 @@ bool DesignedForm::eventFilter(QObject* watched, QEvent* event) {
   if (c == nullptr && watched->parent() != nullptr) c = find(watched->parent());  // combo edit
   if (c == nullptr) return QWidget::eventFilter(watched, event);
   const ControlDesign& d = *c->design;
+  const auto index = static_cast<std::size_t>(c - controls_.data());
 
   switch (event->type()) {
     case QEvent::MouseMove:
       if (is_container(d.kind) && watched == c->widget) {
-        hover(d);
+        hover(*c);
         return true;  // not on to the form, which would empty the line again
       }
       break;
     case QEvent::Enter:
-      if (!is_container(d.kind)) hover(d);
+      if (!is_container(d.kind)) hover(*c);
       break;
     case QEvent::FocusIn:
       if (watched != c->widget) break;
-      if (d.help_line != nullptr) set_help_line(QString::fromUtf8(d.help_line));
+      if (d.help_line != nullptr && writes_help_on(d.help_when, true))
+        write_help(*c, QString::fromUtf8(d.help_line));
+      if (c->highlight) set_field_colour(c->widget, kHighlightColour);
       if (auto* box = qobject_cast<QLineEdit*>(c->widget); box && d.select_on_focus)
         QTimer::singleShot(0, box, &QLineEdit::selectAll);  // after the click that focused it
-      emit focused(QString::fromUtf8(d.name));
+      dispatch(index, Event::GotFocus);
+      emit focused(c->widget->objectName());
       break;
     case QEvent::FocusOut:
-      if (watched == c->widget) emit focus_left(QString::fromUtf8(d.name));
+      if (watched != c->widget) break;
+      if (c->highlight) set_field_colour(c->widget, kFieldColour);
+      dispatch(index, Event::LostFocus);
+      emit focus_left(c->widget->objectName());
       break;
-    case QEvent::KeyPress: {
-      const auto* key = static_cast<QKeyEvent*>(event);
-      const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-      const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-      if (enter && plain && moves_on_with_enter(d.kind)) {
-        move_to_next_field(c->widget);
-        return true;
-      }
+    case QEvent::KeyPress:
+      if (key_pressed(*c, *static_cast<QKeyEvent*>(event))) return true;
       break;
-    }
     default: break;
   }
   return QWidget::eventFilter(watched, event);

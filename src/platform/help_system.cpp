@@ -24,7 +24,7 @@ void HelpSystem::Set_HelpFile(QWidget* owner) {
   qApp->installEventFilter(this);
 }
 
-void HelpSystem::Show_Help(std::int32_t /*topic*/) {
+void HelpSystem::Show_Help() {
   const QWidget* start = QApplication::focusWidget();
   if (start == nullptr) start = QApplication::activeWindow();
   open_for(start);

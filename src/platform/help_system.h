@@ -9,7 +9,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <cstdint>
 
 class QWidget;
 
@@ -29,9 +28,9 @@ class HelpSystem : public QObject {
 
   // Keeps the owner (the main window) and names the help folder; F1 works from here on.
   void Set_HelpFile(QWidget* owner);
-  // Opens the help at the topic of the focused control or of its window. The number is not used:
-  // a Help button has the focus when clicked, so its window's topic applies.
-  void Show_Help(std::int32_t topic);
+  // Opens the help at the topic of the focused control or of its window. A Help button has the
+  // focus when clicked, so its window's topic applies.
+  void Show_Help();
   // Closes the viewer if it is open.
   void Close_Help();
 

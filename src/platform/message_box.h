@@ -6,13 +6,12 @@
 #include <functional>
 #include <optional>
 
+#include "platform/message_kinds.h"
+
 class QWidget;
 
 namespace pellavan::platform {
 
-inline constexpr const char* kAppTitle = "Pellavan";
-
-enum class MessageIcon { None, Critical, Question, Exclamation, Information };
 enum class MessageButtons { Ok, OkCancel, RetryCancel, YesNo, YesNoCancel };
 enum class MessageResult { Ok, Cancel, Retry, Yes, No };
 

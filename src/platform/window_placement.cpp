@@ -36,13 +36,12 @@ void center_on_screen(QWidget* window) {
   if (QScreen* screen = screen_of(window)) center_in(window, screen->geometry());
 }
 
-std::int32_t Set_TopMost(QWidget* window, std::int16_t on_top) {
-  if (window == nullptr) return 0;
-  const bool topmost = on_top == -1;
+bool Set_TopMost(QWidget* window, bool on_top) {
+  if (window == nullptr) return false;
   const bool shown = window->isVisible();
-  window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+  window->setWindowFlag(Qt::WindowStaysOnTopHint, on_top);
   if (shown) window->show();  // changing window flags hides a window
-  return topmost ? 1 : 0;
+  return on_top;
 }
 
 }  // namespace pellavan::platform

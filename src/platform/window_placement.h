@@ -1,8 +1,6 @@
 #pragma once
 // Placing windows: centring in the desktop's work area and keeping a window above all others.
 
-#include <cstdint>
-
 class QWidget;
 
 namespace pellavan::platform {
@@ -16,8 +14,8 @@ void Center_Form(QWidget* window);
 // start-up, about and disclaimer windows).
 void center_on_screen(QWidget* window);
 
-// on_top -1 (true) keeps the window above all others and returns non-zero; any other value,
-// 1 included, removes that and returns 0. A visible window stays visible.
-std::int32_t Set_TopMost(QWidget* window, std::int16_t on_top);
+// Keeps the window above all others, or no longer; a visible window stays visible. Returns
+// whether the window is now kept on top.
+bool Set_TopMost(QWidget* window, bool on_top);
 
 }  // namespace pellavan::platform

@@ -6,15 +6,11 @@
 #include <QSize>
 #include <QString>
 
+#include "platform/window_design.h"
+
 class QWidget;
 
 namespace pellavan::platform {
-
-struct WindowPreset {
-  int width = 0;   // twips, outer size
-  int height = 0;
-  const char* face = nullptr;  // font face for every control; nullptr keeps the faces
-};
 
 // The outer size in pixels for the window's screen, cut to its available area.
 [[nodiscard]] QSize outer_size_pixels(const QWidget* window, int width_twips, int height_twips);

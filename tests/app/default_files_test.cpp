@@ -29,7 +29,21 @@ TEST_F(DefaultFilesTest, MissingDefaultEndsTheProgramWithoutCreatingIt) {
   } catch (const testing::ProgramEnded& e) {
     EXPECT_EQ(QString::fromStdString(e.what()), kRestore);
   }
+  EXPECT_TRUE(was_shown("The Default File is Damaged or the Wrong Version!"));  // as a damaged one
   EXPECT_FALSE(std::filesystem::exists(default_file()));
+}
+
+TEST_F(DefaultFilesTest, ARelativeProgramFolderStillFindsItsFiles) {
+  const std::filesystem::path here = std::filesystem::temp_directory_path();
+  std::filesystem::current_path(here);  // the program folder is below it
+  state = std::make_unique<AppState>(std::filesystem::relative(program_folder(), here));
+  state->VersionText = "1.0.00";
+  EXPECT_TRUE(state->program_folder().is_absolute());
+  MainWindow& w = new_project();  // the load made the program folder the current folder
+  std::filesystem::current_path(here);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(ends, 0);
+  EXPECT_TRUE(w.project_open());
 }
 
 TEST_F(DefaultFilesTest, DamagedDefaultSaysSoFirst) {

@@ -96,6 +96,23 @@ TEST_F(MainWindowTest, FreezeKeepsTheUsersDescription) {
   EXPECT_EQ(box->text(), "AirPro 36 System");
 }
 
+TEST_F(MainWindowTest, LongDescriptionsAreShownWholeFromTheirStartAndStoredCut) {
+  MainWindow& w = loaded_window();
+  w.SSCOMMAND1_Click();
+  model::ProjectRec& rec = state->model.ProjectRec;
+  rec.GeoA_UnitName = "RKS060 Two Stage Extended Range Unit";
+  rec.GeoA_Unit2Name = "RKS060 Two Stage Extended Range Unit";
+  rec.GeoA_HydronicMode = 3;  // two units
+  w.Show_Unit(1);
+  const std::string built = w.rows().row(1).description;
+  ASSERT_GT(built.size(), 75u);
+  QLineEdit* box = w.form().text_box("txtSelect1");
+  EXPECT_EQ(box->text().toStdString(), built);
+  EXPECT_EQ(box->cursorPosition(), 0);  // its beginning is what shows
+  w.Store_Selections();
+  EXPECT_EQ(rec.System1_Description.str(), built.substr(0, 75));
+}
+
 TEST_F(MainWindowTest, SystemCommandsNeedTheirKindAndTheirWindow) {
   state->windows.add(WindowId::GeoA, make_window<testing::StandInWindow>);
   MainWindow& w = loaded_window();
@@ -114,7 +131,7 @@ TEST_F(MainWindowTest, SystemCommandsNeedTheirKindAndTheirWindow) {
   state->LargeLayout = 0;
   w.btnGeo_Click();
   EXPECT_EQ(modal_windows.back(), "StandIn");
-  EXPECT_EQ(state->LoadingForm, 1);
+  EXPECT_TRUE(state->windows.loaded(WindowId::GeoA));
 }
 
 TEST_F(MainWindowTest, SummaryPanelsShowDealerAndJob) {

@@ -99,28 +99,33 @@ TEST_F(ProjectFilesTest, BadFilesGiveTheirMessageAndChangeNothing) {
   struct Row {
     const char* name;
     std::vector<std::uint8_t> bytes;
-    const QString* message;
+    QString message;
+    bool folder = false;  // a folder of that name, which cannot be read
   };
   auto short_file = model::encode_record(testing::default_project());
   short_file.resize(9000);
   const Row rows[] = {
-      {"foreign tag", model::testing::random_project_image("XY7"), &kDamaged},
-      {"newer version", model::testing::random_project_image("KQ8"), &kNewer},
-      {"short file", short_file, &kDamaged},
-      {"empty file", {}, &kDamaged},
+      {"foreign tag", model::testing::random_project_image("XY7"), kDamaged},
+      {"newer version", model::testing::random_project_image("KQ8"), kNewer},
+      {"short file", short_file, kDamaged},
+      {"empty file", {}, kDamaged},
+      {"folder", {}, project_path("bad.pvn") + "\nThis File Could Not Be Read...It Cannot Be Opened",
+       true},
   };
   MainWindow& w = new_project();
   save_as_new_file(w, project_path("mine.pvn"));
   w.form().option("opElec3")->click();
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    write_all(file("bad.pvn"), r.bytes);
+    std::filesystem::remove_all(file("bad.pvn"));
+    if (r.folder) std::filesystem::create_directory(file("bad.pvn"));
+    else write_all(file("bad.pvn"), r.bytes);
     w.Store_Selections();
     const model::ProjectRec before = state->model.ProjectRec;
     messages.clear();
     answers[testing::kSaveQuestion] = MessageResult::No;
     open_file(w, project_path("bad.pvn"));
-    EXPECT_EQ(times_shown(*r.message), 1);
+    EXPECT_EQ(times_shown(r.message), 1);
     EXPECT_EQ(state->model.ProjectRec, before);
     EXPECT_EQ(state->ProjectFileTitle, "mine.pvn");
     EXPECT_TRUE(w.form().option("opElec3")->isChecked());

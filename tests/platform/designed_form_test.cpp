@@ -60,7 +60,6 @@ TEST(DesignedFormTest, BuildsEveryControlInItsContainer) {
   EXPECT_EQ(form.text_box("txtFirst")->parentWidget(), form.frame("frmData"));
   EXPECT_EQ(form.check_box("chkKeep")->parentWidget(), &form);
   EXPECT_EQ(form.button("btnGo")->text(), "&Go");
-  EXPECT_EQ(form.text_box("txtFirst")->maxLength(), 5);
   EXPECT_EQ(own_help_topic(form.frame("frmData")), 560);
   EXPECT_EQ(help_topic_for(form.text_box("txtFirst")), 560);
   EXPECT_EQ(help_topic_for(form.text_box("txtSecond")), 610);

@@ -161,25 +161,25 @@ TEST_F(HelpSystemTest, MissingHelpFolderSaysWhichFile) {
 TEST_F(HelpSystemTest, NothingOpensBeforeTheHelpFileIsNamedOrWithModifiers) {
   press(city_, Qt::Key_F1);
   EXPECT_EQ(help_->viewer(), nullptr);
-  help_->Show_Help(460);
+  help_->Show_Help();
   EXPECT_EQ(help_->viewer(), nullptr);
   help_->Set_HelpFile(window_.get());
   press(city_, Qt::Key_F1, Qt::ShiftModifier);
   EXPECT_EQ(help_->viewer(), nullptr);
 }
 
-TEST_F(HelpSystemTest, ShowHelpUsesTheFocusedControlNotTheNumber) {
+TEST_F(HelpSystemTest, ShowHelpUsesTheFocusedControl) {
   help_->Set_HelpFile(window_.get());
   ASSERT_TRUE(testing::show_and_activate(window_.get()));
   city_->setFocus();
   ASSERT_EQ(QApplication::focusWidget(), city_);
-  help_->Show_Help(460);
+  help_->Show_Help();
   EXPECT_EQ(shown_page(), "city.html");
 
   ASSERT_TRUE(testing::show_and_activate(window_.get()));
   help_button_->setFocus();  // a clicked Help button has the focus: the window's topic applies
   ASSERT_EQ(QApplication::focusWidget(), help_button_);
-  help_->Show_Help(1620);
+  help_->Show_Help();
   EXPECT_EQ(shown_page(), "project.html");
 }
 

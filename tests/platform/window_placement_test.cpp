@@ -48,33 +48,22 @@ TEST(CenterFormTest, CentresAShownWindow) {
   Center_Form(nullptr);  // no window: nothing happens
 }
 
-TEST(SetTopMostTest, OnlyTrueKeepsTheWindowOnTop) {
-  struct Row {
-    const char* name;
-    std::int16_t on_top;
-    bool topmost;
-    bool result_nonzero;
-  };
-  const Row rows[] = {
-      {"true", -1, true, true},
-      {"one is not true", 1, false, false},
-      {"false", 0, false, false},
-  };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.name);
+TEST(SetTopMostTest, SetsAndClearsStayingOnTop) {
+  for (const bool on_top : {true, false}) {
+    SCOPED_TRACE(on_top);
     QWidget window;
-    window.setWindowFlag(Qt::WindowStaysOnTopHint, !r.topmost);
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, !on_top);
     window.show();
-    EXPECT_EQ(Set_TopMost(&window, r.on_top) != 0, r.result_nonzero);
-    EXPECT_EQ(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), r.topmost);
+    EXPECT_EQ(Set_TopMost(&window, on_top), on_top);
+    EXPECT_EQ(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), on_top);
     EXPECT_TRUE(window.isVisible());
   }
-  EXPECT_EQ(Set_TopMost(nullptr, -1), 0);
+  EXPECT_FALSE(Set_TopMost(nullptr, true));
 }
 
 TEST(SetTopMostTest, HiddenWindowStaysHidden) {
   QWidget window;
-  EXPECT_NE(Set_TopMost(&window, -1), 0);
+  EXPECT_TRUE(Set_TopMost(&window, true));
   EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   EXPECT_FALSE(window.isVisible());
 }

@@ -116,13 +116,16 @@ void ComparisonColumns::Store_Selections(ProjectRec& rec) const {
   }
 }
 
-void ComparisonColumns::restore(const ProjectRec& rec) {
+void ComparisonColumns::restore(const ProjectRec& rec) { restore_rows(rec, false); }
+
+void ComparisonColumns::restore_rows(const ProjectRec& rec, bool unknown_is_none) {
   const std::array freezes = {rec.System1_Freeze, rec.System2_Freeze, rec.System3_Freeze};
   const std::array types = {rec.System1_Type, rec.System2_Type, rec.System3_Type};
   for (int n = 1; n <= kRows; ++n) set_frozen(n, freezes[static_cast<std::size_t>(n - 1)] != 0, rec);
   for (int n = 1; n <= kRows; ++n) {
-    SystemType kind;
-    if (system_type_from_code(types[static_cast<std::size_t>(n - 1)], kind)) select(n, kind, rec);
+    SystemType kind = SystemType::NoSystem;
+    if (system_type_from_code(types[static_cast<std::size_t>(n - 1)], kind) || unknown_is_none)
+      select(n, kind, rec);
   }
   clear_preview();
 }
@@ -131,7 +134,7 @@ void ComparisonColumns::load(const ProjectRec& rec, bool trim_descriptions) {
   rows_[0].description = description_text(rec.System1_Description, trim_descriptions);
   rows_[1].description = description_text(rec.System2_Description, trim_descriptions);
   rows_[2].description = description_text(rec.System3_Description, trim_descriptions);
-  restore(rec);
+  restore_rows(rec, true);
 }
 
 }  // namespace pellavan::model

@@ -63,11 +63,13 @@ class ComparisonColumns {
   void restore(const ProjectRec& rec);
 
   // A new or opened project: descriptions from rec (trimmed when opened), then freeze flags and
-  // kinds as restore() sets them.
+  // kinds as restore() sets them, except that a code naming no kind (a damaged file's 99 or -1)
+  // sets the row to "None": no row keeps the choice of the project before.
   void load(const ProjectRec& rec, bool trim_descriptions);
 
  private:
   Row& row_ref(int n);
+  void restore_rows(const ProjectRec& rec, bool unknown_is_none);
   void refresh_loop_texts(const ProjectRec& rec);
   [[nodiscard]] std::string built_description(SystemType kind, const ProjectRec& rec) const;
 

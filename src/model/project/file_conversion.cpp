@@ -1,5 +1,7 @@
 #include "model/project/file_conversion.h"
 
+#include <algorithm>
+
 #include <limits>
 
 #include "model/project/project_tags.h"
@@ -70,10 +72,11 @@ void FileConversion(ProjectRec& rec, std::string_view tag, const DefaultZoom& de
     if (rec.GeoT_UnitId == 0) fill_geo_t_defaults(rec);
   }
   if (rec.Zoom_HeatPumpBin == 0) set_standard_zoom(rec);
-  if (default_zoom(0) != 0) {
-    const auto zooms = zoom_fields(rec);
+  const auto zooms = zoom_fields(rec);
+  if (default_zoom(0) != 0)
     for (std::size_t i = 0; i < kReportZoomCount; ++i) *zooms[i] = default_zoom(static_cast<int>(i));
-  }
+  // A damaged file's level would reach every view and, through the default file, every project.
+  for (Int16* zoom : zooms) *zoom = std::clamp(*zoom, kMinZoom, kMaxZoom);
 }
 
 void set_standard_zoom(ProjectRec& rec) {

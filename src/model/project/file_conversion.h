@@ -34,12 +34,16 @@ template <class Rec>
           &r.BinZoom_GeoTOp,     &r.BinZoom_HeatPump,     &r.BinZoom_Furnace};
 }
 
+// The zoom levels the views accept; a level read outside them is taken to the nearer end.
+inline constexpr Int16 kMinZoom = 25;
+inline constexpr Int16 kMaxZoom = 200;
+
 // Gives every zoom field of rec its standard level.
 void set_standard_zoom(ProjectRec& rec);
 
 // Converts rec, just read with the given tag (one of KQ2..KQ7, any case): older files get the
-// values their version lacked; the zoom levels are then made standard when missing and set from
-// default_zoom once it holds the run's levels.
+// values their version lacked; the zoom levels are then made standard when missing, set from
+// default_zoom once it holds the run's levels, and taken into kMinZoom..kMaxZoom.
 void FileConversion(ProjectRec& rec, std::string_view tag, const DefaultZoom& default_zoom);
 
 // Copies the 18 report zoom levels of rec into zoom.

@@ -161,6 +161,18 @@ TEST_F(ComparisonColumnsTest, RestoreSkipsCodesThatNameNoKind) {
   EXPECT_TRUE(columns_.preview().empty());
 }
 
+TEST_F(ComparisonColumnsTest, LoadSetsRowsWithoutAKindToNone) {
+  for (const Int16 code : {Int16{99}, Int16{-1}, Int16{5}}) {
+    SCOPED_TRACE(code);
+    columns_.select(1, Kind::GeoB, rec_);  // the project before
+    rec_.System1_Type = code;
+    columns_.load(rec_, true);
+    EXPECT_EQ(columns_.row(1).selected, Kind::NoSystem);
+    columns_.Store_Selections(rec_);
+    EXPECT_EQ(rec_.System1_Type, 0);  // and so Save writes
+  }
+}
+
 TEST_F(ComparisonColumnsTest, LoadTakesStoredDescriptionsUntilAChoiceChanges) {
   rec_.System1_Description = "Kept as typed";
   rec_.System1_Type = 0;  // unchanged from the start: no rebuild

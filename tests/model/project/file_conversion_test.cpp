@@ -113,6 +113,26 @@ TEST(FileConversionTest, RunZoomLevelsReplaceTheReportLevelsOnly) {
   EXPECT_EQ(rec.BinZoom_GeoA, 77);
 }
 
+TEST(FileConversionTest, ZoomLevelsOutsideTheViewsRangeAreTakenToItsEnds) {
+  struct Row {
+    Int16 read;
+    Int16 kept;
+  };
+  for (const Row& r : {Row{24, 25}, Row{-5, 25}, Row{25, 25}, Row{200, 200}, Row{201, 200},
+                       Row{32767, 200}}) {
+    SCOPED_TRACE(r.read);
+    ProjectRec rec = testing::sample_project();
+    rec.Zoom_GeoASummary = r.read;
+    rec.BinZoom_Furnace = r.read;
+    FileConversion(rec, "KQ7", DefaultZoom{});
+    EXPECT_EQ(rec.Zoom_GeoASummary, r.kept);
+    EXPECT_EQ(rec.BinZoom_Furnace, r.kept);
+    DefaultZoom run;
+    take_report_zoom(rec, run);  // what a default file passes on to every later project
+    EXPECT_EQ(run(8), r.kept);
+  }
+}
+
 TEST(FileConversionTest, HugeGeoBTonsSaturate) {
   ProjectRec rec = old_record();
   rec.GeoB_Tons = Currency::from_raw(std::int64_t{1} << 60);
@@ -122,6 +142,7 @@ TEST(FileConversionTest, HugeGeoBTonsSaturate) {
 
 TEST(FileConversionTest, CurrentRecordUnchangedApartFromZoom) {
   ProjectRec rec = testing::sample_project();
+  set_standard_zoom(rec);  // levels the views accept
   const ProjectRec before = rec;
   FileConversion(rec, "KQ7", DefaultZoom{});
   EXPECT_EQ(rec, before);

@@ -1,0 +1,20 @@
+#include "app/window_designs.h"
+
+#include <array>
+
+#include "app/about_window.h"
+#include "app/dealer_window.h"
+#include "app/disclaimer_window.h"
+#include "app/main_window_design.h"
+#include "app/startup_window.h"
+
+namespace pellavan::app {
+
+std::span<const platform::WindowDesign* const> window_designs() {
+  static const std::array designs = {&startup_window_design(), &main_window::kDesign,
+                                     &disclaimer_window_design(), &about_window_design(),
+                                     &dealer_window_design()};
+  return designs;
+}
+
+}  // namespace pellavan::app

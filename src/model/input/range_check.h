@@ -1,0 +1,104 @@
+#pragma once
+// Validation tables: a window's range checks as ordered rows, run by one routine that reports
+// the first value outside its range. A row names the value it checks (an id the window's
+// CheckValues understands), the kind of quantity whose display mode picks its bounds, the
+// bounds of each mode (inclusive; a lower bound may be exclusive), an optional condition, the
+// message of each mode, its title and icon, and the control to give the focus to.
+//
+//   constexpr RangeCheck kChecks[] = {
+//       {.name = "heating load", .value = kHeatLoad, .quantity = Quantity::Capacity,
+//        .imperial = {1000, 999999}, .metric = Range{0, 292},
+//        .text = "Heating Load Outside of Valid Range of {low} - {high}"},
+//       {.name = "depth, vertical loop", .value = kDepth, .quantity = Quantity::Length,
+//        .when = kVerticalLoop, .imperial = {25, 250}, .metric = Range{8, 76},
+//        .text = "Average Depth Outside of Valid Vertical Range of 25 - 250",
+//        .metric_text = "Average Depth Outside of Valid Vertical Range of 8 - 76"},
+//   };
+//
+// {low} and {high} in a message stand for the bounds of the display in use. A bound may be
+// calculated by the window (a minimum input): its row names the bound's id in low_from or
+// high_from.
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "model/input/unit_options.h"
+#include "platform/control_ref.h"
+#include "platform/message_kinds.h"
+
+namespace pellavan::model {
+
+inline constexpr double kNoLimit = std::numeric_limits<double>::infinity();
+
+struct Range {
+  double low = -kNoLimit;
+  double high = kNoLimit;
+  bool above_low = false;  // the lower bound itself is refused
+  int low_from = 0;        // non-zero: the window calculates the lower bound
+  int high_from = 0;
+};
+
+enum class Checked : std::uint8_t { InBothDisplays, InImperialOnly, InMetricOnly };
+
+enum class BoundText : std::uint8_t {
+  AsNeeded,    // "1000", "0.3"
+  Grouped,     // "27,000": whole, with thousands separators
+  OneDecimal,  // "#.0": ".5", "12.3"
+};
+
+struct RangeCheck {
+  const char* name = "";
+  int value = 0;
+  Quantity quantity = Quantity::Plain;
+  int when = 0;  // a condition the window decides; 0 always holds
+  Checked checked = Checked::InBothDisplays;
+  Range imperial{};
+  std::optional<Range> metric{};  // none: the imperial bounds in both displays
+  const char* text = "";
+  const char* metric_text = nullptr;  // none: `text` in both displays
+  BoundText bounds_shown = BoundText::AsNeeded;
+  const char* title = "Range Violation";
+  platform::MessageIcon icon = platform::MessageIcon::Exclamation;
+  platform::ControlRef focus{};
+};
+
+struct CheckTable {
+  const char* name = "";
+  std::span<const RangeCheck> rows;
+};
+
+// What the rows check, as the window has it at the time of the check.
+class CheckValues {
+ public:
+  virtual ~CheckValues() = default;
+  // The row's value in the unit of the display.
+  [[nodiscard]] virtual double value(const RangeCheck& row, Display display) const = 0;
+  // Whether the row's condition holds.
+  [[nodiscard]] virtual bool holds(const RangeCheck& row) const { return row.when == 0; }
+  // A calculated bound: `id` is the row's low_from or high_from.
+  [[nodiscard]] virtual double bound(const RangeCheck& row, int id, Display display) const;
+};
+
+struct Refusal {
+  const RangeCheck* row = nullptr;
+  std::string text;
+};
+
+// Whether `value` lies inside the range (a NaN never does).
+[[nodiscard]] bool inside(double value, const Range& range);
+// The row's bounds in a display, calculated bounds filled in.
+[[nodiscard]] Range bounds_of(const RangeCheck& row, Display display, const CheckValues& values);
+[[nodiscard]] bool checked_in(const RangeCheck& row, Display display);
+// The row's message in a display with its bounds written in.
+[[nodiscard]] std::string message_of(const RangeCheck& row, Display display, const Range& bounds);
+
+// The first row, in table order, whose value lies outside its bounds in the display its
+// quantity is shown in; nothing when every value passes.
+[[nodiscard]] std::optional<Refusal> first_refusal(std::span<const RangeCheck> rows,
+                                                   const CheckValues& values,
+                                                   const UnitOptions& units);
+
+}  // namespace pellavan::model

@@ -1,0 +1,35 @@
+#pragma once
+// A window's unit bindings and validation tables on its form: the text boxes show and store
+// their record fields, leaving a box applies its leave rule, and a validation table's refusal
+// is shown as its row says. The logic is model/input's; this only reads and writes the boxes.
+
+#include <span>
+
+#include "model/input/range_check.h"
+#include "model/input/unit_binding.h"
+#include "model/model_state.h"
+
+class QWidget;
+
+namespace pellavan::platform {
+
+class DesignedForm;
+
+// Every bound box shows its field (converted for the unit options).
+void show_units(DesignedForm& form, std::span<const model::UnitBinding> bindings,
+                const model::ProjectRec& rec, const model::MetricFlags& flags,
+                model::UnitMemos& memos);
+// Every bound box's text into its field.
+void store_units(const DesignedForm& form, std::span<const model::UnitBinding> bindings,
+                 model::ProjectRec& rec, const model::MetricFlags& flags, model::UnitMemos& memos);
+// Leaving a bound box applies its leave rule with the unit options of that moment; `flags`
+// must outlive the form.
+void apply_leave_rules(DesignedForm& form, std::span<const model::UnitBinding> bindings,
+                       const model::MetricFlags& flags);
+
+// Runs the table; on a refusal shows its message with its title and icon and gives its
+// control the focus. True when every value passes.
+bool passes(QWidget* parent, const DesignedForm& form, std::span<const model::RangeCheck> rows,
+            const model::CheckValues& values, const model::MetricFlags& flags);
+
+}  // namespace pellavan::platform

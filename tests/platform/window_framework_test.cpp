@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QListWidget>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/catalogue_lists.h"
+#include "platform/design_checks.h"
+#include "platform/message_box.h"
+#include "platform/sample_window.h"
+#include "platform/window_inputs.h"
+#include "platform/window_test_support.h"
+
+namespace pellavan::platform::testing {
+namespace {
+
+QRgb base_of(const QWidget* w) { return w->palette().color(QPalette::Base).rgba(); }
+
+TEST(WindowFrameworkTest, TheSampleDesignIsSound) { expect_sound_design(kSampleDesign, shipped_topics()); }
+
+TEST(WindowFrameworkTest, HandlersGetTheirEventsAndTheArrayIndex) {
+  SampleWindow w;
+  ASSERT_TRUE(show_and_activate(&w));
+  w.log.clear();
+  w.form()[hscrBase]->setValue(4);
+  fill_list(w.form()[comboCity], {{7, "Alpha", ""}, {9, "Beta", ""}});
+  w.form()[comboCity]->setCurrentIndex(1);
+  qobject_cast<QTabWidget*>(w.form().control("SSTab1"))->setCurrentIndex(1);
+  w.form()[txtLoad[2]]->setFocus();
+  send_mouse_move(&w.form());
+  EXPECT_EQ(w.log, (std::vector<std::string>{"scroll 4", "city Beta", "focus 2", "window"}));
+  EXPECT_EQ(w.form()[hscrBase]->minimum(), 1);
+  EXPECT_EQ(w.form()[hscrBase]->maximum(), 5);
+}
+
+TEST(WindowFrameworkTest, KeyHandlersSwallowAndEnterMovesOnWhereTheDesignSays) {
+  SampleWindow w;
+  ASSERT_TRUE(show_and_activate(&w));
+  w.form()[txtName]->setFocus();
+  press(w.form()[txtName], Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), w.form()[txtNote]);
+  press(w.form()[txtNote], Qt::Key_Return);  // this box keeps Enter
+  EXPECT_EQ(QApplication::focusWidget(), w.form()[txtNote]);
+  qobject_cast<QTabWidget*>(w.form().control("SSTab1"))->setCurrentIndex(1);
+  w.form()[txtLoad[1]]->setFocus();
+  QTest::keyClicks(w.form()[txtLoad[1]], "1x2");
+  EXPECT_EQ(w.form()[txtLoad[1]]->text(), "12");
+}
+
+TEST(WindowFrameworkTest, TheTabOrderGoesOnAcrossThePages) {
+  SampleWindow w;
+  ASSERT_TRUE(show_and_activate(&w));
+  auto* tabs = qobject_cast<QTabWidget*>(w.form().control("SSTab1"));
+  w.form()[txtNote]->setFocus();
+  press(w.form()[txtNote], Qt::Key_Tab);
+  EXPECT_EQ(tabs->currentIndex(), 1);
+  EXPECT_EQ(QApplication::focusWidget(), w.form()[txtLoad[1]]);
+  press(w.form()[txtLoad[1]], Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(tabs->currentIndex(), 0);
+  EXPECT_EQ(QApplication::focusWidget(), w.form()[txtNote]);
+}
+
+TEST(WindowFrameworkTest, HighlightAndHelpLinesFollowTheFocusOnEachPage) {
+  SampleWindow w;
+  ASSERT_TRUE(show_and_activate(&w));
+  const QRgb plain = base_of(w.form()[txtNote]);
+  w.form()[txtName]->setFocus();
+  EXPECT_EQ(base_of(w.form()[txtName]), 0xff00ffffu);
+  EXPECT_EQ(w.form()[lblInfo]->text(), "Name");
+  w.form()[txtNote]->setFocus();
+  EXPECT_EQ(base_of(w.form()[txtName]), 0xffffffffu);
+  EXPECT_EQ(base_of(w.form()[txtNote]), plain);  // not highlighted
+  qobject_cast<QTabWidget*>(w.form().control("SSTab1"))->setCurrentIndex(1);
+  w.form()[txtLoad[1]]->setFocus();
+  EXPECT_EQ(w.form()[lblInfo2]->text(), "Heat loss");
+  EXPECT_EQ(w.form()[lblInfo]->text(), "Name");  // the other page's line stays
+  send_enter(w.form()[txtLoad[2]]);               // its help line is for the focus only
+  EXPECT_EQ(w.form()[lblInfo2]->text(), "Heat loss");
+}
+
+TEST(WindowFrameworkTest, TypingLimitsCutWhatIsTypedNotWhatTheProgramSets) {
+  SampleWindow w;
+  ASSERT_TRUE(show_and_activate(&w));
+  QLineEdit* box = w.form()[txtName];
+  set_text(box, QStringLiteral("a text longer than six"));
+  EXPECT_EQ(box->text(), "a text longer than six");
+  EXPECT_EQ(box->cursorPosition(), 0);  // shown from its beginning
+  box->setFocus();
+  box->end(false);
+  QTest::keyClicks(box, "!");
+  EXPECT_EQ(box->text(), "a text longer than six");
+  QTest::keyClick(box, Qt::Key_Backspace);  // shortening is always allowed
+  EXPECT_EQ(box->text(), "a text longer than si");
+  box->clear();
+  QApplication::clipboard()->setText(QStringLiteral("123456789"));
+  box->paste();
+  EXPECT_EQ(box->text(), "123456");
+}
+
+TEST(WindowFrameworkTest, AWindowUnloadsItselfFromItsOwnHandler) {
+  QPointer<SampleWindow> w = load_window<SampleWindow>();
+  w->show();
+  w->keep_open = true;
+  w->form()[btnDone]->click();
+  EXPECT_TRUE(w->isVisible());  // its query kept it
+  w->keep_open = false;
+  w->form()[btnDone]->click();
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_EQ(w->result(), QDialog::Accepted);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(w.isNull());
+}
+
+TEST(WindowFrameworkTest, ShowingOneOfOurWindowsDeactivatesAndActivatesOnce) {
+  SampleWindow owner;
+  owner.show();
+  owner.log.clear();
+  SampleWindow shown;
+  const ModalHook previous = set_modal_hook([](QDialog& d) { return d.exec() * 0; });
+  QTimer::singleShot(0, &shown, [&shown] { shown.form()[btnDone]->click(); });
+  owner.show_modal(shown);
+  set_modal_hook(previous);
+  EXPECT_EQ(owner.log, (std::vector<std::string>{"deactivate", "activate"}));
+  EXPECT_EQ(shown.log.front(), "activate");
+}
+
+TEST(WindowFrameworkTest, NoHandlerRunsWhileTheWindowIsDestroyed) {
+  SampleWindow::being_destroyed = false;
+  SampleWindow::calls_while_destroyed = 0;
+  auto* w = new SampleWindow;
+  ASSERT_TRUE(show_and_activate(w));
+  w->form()[txtName]->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), w->form()[txtName]);
+  delete w;
+  EXPECT_EQ(SampleWindow::calls_while_destroyed, 0);
+  SampleWindow::being_destroyed = false;
+}
+
+TEST(WindowFrameworkTest, UnitFieldsShowStoreAndRoundOnLeaving) {
+  SampleWindow w;
+  ASSERT_TRUE(show_and_activate(&w));
+  model::MetricFlags flags;
+  flags(0) = -1;  // metric display
+  model::UnitMemos memos;
+  model::ProjectRec rec{};
+  rec.Loads_HeatLoad = 50000;
+  rec.Loads_HeatSetPoint = 45;
+  rec.GeoA_Depth = model::Currency::from_double(100);
+  const model::ProjectRec before = rec;
+  show_units(w.form(), kSampleUnits, rec, flags, memos);
+  apply_leave_rules(w.form(), kSampleUnits, flags);
+  EXPECT_EQ(w.form()[txtLoad[1]]->text(), "14.6");
+  EXPECT_EQ(w.form()[txtLoad[2]]->text(), "7.5");
+  store_units(w.form(), kSampleUnits, rec, flags, memos);
+  EXPECT_EQ(rec.Loads_HeatSetPoint, before.Loads_HeatSetPoint);  // 7.5 °C would be 46 °F
+  qobject_cast<QTabWidget*>(w.form().control("SSTab1"))->setCurrentIndex(1);
+  w.form()[txtLoad[2]]->setFocus();
+  w.form()[txtLoad[2]]->setText("21.3");
+  w.form()[txtLoad[3]]->setFocus();
+  EXPECT_EQ(w.form()[txtLoad[2]]->text(), "21.5");
+  store_units(w.form(), kSampleUnits, rec, flags, memos);
+  EXPECT_EQ(rec.Loads_HeatSetPoint, 71);
+  EXPECT_EQ(rec.Loads_HeatLoad, 50000);
+  EXPECT_EQ(rec.GeoA_Depth, before.GeoA_Depth);
+}
+
+TEST(WindowFrameworkTest, ARefusalIsShownAndFocusesItsControl) {
+  struct Values : model::CheckValues {
+    double value(const model::RangeCheck& row, model::Display) const override {
+      return row.value == kHeatLoad ? 999 : 70;
+    }
+  } values;
+  SampleWindow w;
+  ASSERT_TRUE(show_and_activate(&w));
+  qobject_cast<QTabWidget*>(w.form().control("SSTab1"))->setCurrentIndex(1);
+  std::vector<MessageRequest> shown;
+  const MessageHook previous = set_message_hook([&](const MessageRequest& r) {
+    shown.push_back(r);
+    return MessageResult::Ok;
+  });
+  EXPECT_FALSE(passes(&w, w.form(), kSampleRows, values, model::MetricFlags{}));
+  set_message_hook(previous);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text, "Heating Load Outside of Valid Range of 1000 - 999999");
+  EXPECT_EQ(shown[0].title, "Range Violation");
+  EXPECT_EQ(shown[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(QApplication::focusWidget(), w.form()[txtLoad[1]]);
+}
+
+TEST(WindowFrameworkTest, CatalogueListsCarryIdsAndTheirTwinsNameThePictures) {
+  SampleWindow w;
+  QComboBox* list = w.form()[comboCity];
+  QComboBox* twin = w.form()[comboCity2];
+  const std::vector<model::ListEntry> entries = {
+      {3, "Vert", "vert.bmp"}, {5, "Horz", "z.bmp"}, {5, "Horz again", "a.bmp "}};
+  fill_list(list, entries, twin, true);
+  EXPECT_EQ(list->currentIndex(), -1);
+  EXPECT_EQ(twin->itemText(0), "a.bmp ");  // sorted by picture name
+  EXPECT_EQ(twin_text(list, twin), "vert.bmp");  // no selection: the first entry's
+  ASSERT_TRUE(select_id(list, 5));
+  EXPECT_EQ(selected_id(list), 5);
+  EXPECT_EQ(twin_text(list, twin), "z.bmp");  // the last twin entry with the id
+  EXPECT_FALSE(select_id(list, 4));
+  EXPECT_EQ(selected_id(list), 5);
+
+  QListWidget cities;
+  fill_list(&cities, entries);
+  EXPECT_EQ(selected_id(&cities, -1), -1);
+  ASSERT_TRUE(select_id(&cities, 3));
+  EXPECT_EQ(selected_id(&cities), 3);
+  EXPECT_EQ(cities.currentItem()->text(), "Vert");
+}
+
+}  // namespace
+}  // namespace pellavan::platform::testing
