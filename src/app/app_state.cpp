@@ -20,6 +20,11 @@ AppState::AppState(std::filesystem::path program_folder)
   model.program_folder = absolute_folder(program_folder);
 }
 
+AnalysisSession& AppState::analysis() {
+  if (!analysis_) analysis_ = std::make_unique<AnalysisSession>(model);
+  return *analysis_;
+}
+
 QString AppState::data_path(std::string_view file_name) const {
   return QString::fromStdString(model::data_file_path(model.program_folder, file_name));
 }

@@ -6,8 +6,10 @@
 #include <QPointer>
 #include <QString>
 #include <filesystem>
+#include <memory>
 #include <string_view>
 
+#include "app/analysis_session.h"
 #include "app/window_registry.h"
 #include "model/model_state.h"
 #include "model/project/file_conversion.h"
@@ -49,11 +51,18 @@ struct AppState {
   LaterServices services;
   platform::HelpSystem help;
 
+  // The analysis workbooks, the load results and the run over them, made on first use (at
+  // start-up, before the main window).
+  AnalysisSession& analysis();
+
   [[nodiscard]] const std::filesystem::path& program_folder() const {
     return model.program_folder;
   }
   // A file of the Data folder, found without regard to the case of its name.
   [[nodiscard]] QString data_path(std::string_view file_name) const;
+
+ private:
+  std::unique_ptr<AnalysisSession> analysis_;
 };
 
 }  // namespace pellavan::app

@@ -29,6 +29,7 @@ bool Program::start() {
 void Program::Timer1_Timer() {
   if (auto* startup = startup_window()) startup->Timer1().stop();  // it fires once
   // Built before the main window so that every fill, view and report finds them.
+  state_.analysis();
   state_.windows.window(WindowId::Reports, state_);
   state_.windows.window(WindowId::BuildingLoad, state_);
   main_ = std::make_unique<MainWindow>(state_);

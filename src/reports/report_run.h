@@ -11,9 +11,6 @@
 
 namespace pellavan::reports {
 
-// One warning naming everything that makes the results unusable; nullopt for a usable fill.
-[[nodiscard]] std::optional<std::string> unusable_results_warning(const workbook::FillOutcome& fill);
-
 struct ReportFill {
   workbook::FillOutcome outcome;
   std::optional<std::string> warning;  // to show before the reports window opens

@@ -66,4 +66,11 @@ std::vector<std::string> FillOutcome::problems() const {
   return lines;
 }
 
+std::optional<std::string> unusable_results_warning(const FillOutcome& fill) {
+  if (fill.usable()) return std::nullopt;
+  std::string text = "The results of this analysis may be wrong. The analysis found:";
+  for (const std::string& line : fill.problems()) text.append("\n").append(line);
+  return text;
+}
+
 }  // namespace pellavan::workbook

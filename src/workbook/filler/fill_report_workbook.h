@@ -6,6 +6,7 @@
 // holds it (its marked state), so that a project gives the same results whatever was filled
 // before it.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,5 +43,9 @@ struct FillOutcome {
 };
 
 FillOutcome Fill_ReportWorkbook(FillContext& ctx);
+
+// The one warning a window shows after a fill whose results are unusable, naming what failed;
+// nullopt for a usable fill.
+[[nodiscard]] std::optional<std::string> unusable_results_warning(const FillOutcome& fill);
 
 }  // namespace pellavan::workbook

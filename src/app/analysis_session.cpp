@@ -1,0 +1,36 @@
+#include "app/analysis_session.h"
+
+#include "loads/building_load/building_load_book.h"
+#include "platform/message_box.h"
+#include "workbook/filler/fill_report_workbook.h"
+#include "workbook/report_workbook_template.h"
+
+namespace pellavan::app {
+
+namespace {
+
+std::unique_ptr<sheet::view::SpreadsheetControl> analysis_workbook_control() {
+  auto control = std::make_unique<sheet::view::SpreadsheetControl>();
+  control->hold_book(workbook::load_report_template());
+  return control;
+}
+
+}  // namespace
+
+AnalysisSession::AnalysisSession(model::ModelState& model)
+    : report_(analysis_workbook_control()),
+      building_load_(loads::make_building_load_book()),
+      building_load_control_(building_load_),
+      charts_(*report_, model),
+      run_(model, loads_, building_load_control_, report_->cells()) {}
+
+workbook::FillOutcome AnalysisSession::Fill_ReportWorkbook(QWidget* parent, const QString& project_file_title) {
+  workbook::FillOutcome outcome = run_.fill(project_file_title.toStdString(), &charts_);
+  if (const auto warning = workbook::unusable_results_warning(outcome)) {
+    platform::message_box(parent, platform::MessageRequest{QString::fromStdString(*warning), platform::kAppTitle,
+                                                           platform::MessageIcon::Exclamation});
+  }
+  return outcome;
+}
+
+}  // namespace pellavan::app

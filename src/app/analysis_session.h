@@ -1,0 +1,53 @@
+#pragma once
+// The program's analysis: the analysis workbook on the reports window's spreadsheet control (the
+// system windows and the bin viewer attach views of their own to it), the building-load
+// workbook, the results of the last load calculation, the charts drawn after every fill and the
+// run over them. One of each lives for the whole run; nothing of it is ever saved.
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "model/load_calc_state.h"
+#include "model/model_state.h"
+#include "reports/charts/report_charts.h"
+#include "sheet/book.h"
+#include "sheet/book_control.h"
+#include "sheet/view/spreadsheet_control.h"
+#include "workbook/analysis_run.h"
+
+namespace pellavan::app {
+
+class AnalysisSession {
+ public:
+  explicit AnalysisSession(model::ModelState& model);
+  AnalysisSession(const AnalysisSession&) = delete;
+  AnalysisSession& operator=(const AnalysisSession&) = delete;
+
+  // The reports window's control over the analysis workbook (F1Book1); the reports window takes
+  // it into its layout.
+  sheet::view::SpreadsheetControl& F1Book1() { return *report_; }
+  sheet::BookControl& BuildingLoadWorkbook() { return building_load_control_; }
+  model::LoadCalcState& loads() { return loads_; }
+  workbook::AnalysisRun& run() { return run_; }
+
+  // Calc_Loads on the building-load workbook, as the project window's Done runs it.
+  loads::LoadCalcStatus Calc_Loads() { return run_.calculate_loads(); }
+
+  // Fill_ReportWorkbook as a system window's run timer and the report timer call it: every
+  // input written, one recalculation, the charts drawn, the results read back. When the results
+  // are unusable, one warning naming what failed is shown over `parent`.
+  workbook::FillOutcome Fill_ReportWorkbook(QWidget* parent, const QString& project_file_title);
+
+ private:
+  model::LoadCalcState loads_;
+  std::unique_ptr<sheet::view::SpreadsheetControl> report_;
+  sheet::Book building_load_;
+  sheet::BookControl building_load_control_;
+  reports::ReportCharts charts_;
+  workbook::AnalysisRun run_;
+};
+
+}  // namespace pellavan::app
