@@ -23,8 +23,13 @@ double web_version_number(std::string_view file_text) { return model::Val(first_
 
 std::string web_version_text(double number) {
   // "5.020" -> "5.0.20": a point after the first decimal digit.
-  std::string text = model::format_fixed(number, 3, true);
-  text.insert(text.size() - 2, ".");
+  const std::string digits = model::format_fixed(number, 3, true);
+  // Built by appending: GCC 12 misreads an insert into a string as overlapping copies.
+  std::string text;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i + 2 == digits.size()) text.push_back('.');
+    text.push_back(digits[i]);
+  }
   return text;
 }
 

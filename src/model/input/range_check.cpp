@@ -9,10 +9,14 @@ namespace pellavan::model {
 namespace {
 
 std::string grouped(double value) {
-  std::string digits = format_fixed(std::abs(round_half_even(value)), 0, true);
-  for (auto i = static_cast<std::ptrdiff_t>(digits.size()) - 3; i > 0; i -= 3)
-    digits.insert(static_cast<std::size_t>(i), ",");
-  return value < 0 && digits != "0" ? "-" + digits : digits;
+  const std::string digits = format_fixed(std::abs(round_half_even(value)), 0, true);
+  // Built by appending: GCC 12 misreads inserts into a string as overlapping copies.
+  std::string text = value < 0 && digits != "0" ? "-" : "";
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) text.push_back(',');
+    text.push_back(digits[i]);
+  }
+  return text;
 }
 
 std::string bound_text(double value, BoundText shown) {
