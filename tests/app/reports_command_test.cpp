@@ -38,5 +38,20 @@ TEST_F(ReportsCommandTest, TheTimerFillsAndShowsTheReportsWindowOnTheProjectRepo
   EXPECT_TRUE(state->windows.loaded(WindowId::Reports));
 }
 
+// The dealer window's Save unloads the reports window; the workbook's control it held belongs to
+// the analysis and serves the next reports window.
+TEST_F(ReportsCommandTest, UnloadingTheReportsWindowKeepsTheWorkbooksControl) {
+  register_later_windows(*state);
+  sheet::view::SpreadsheetControl& control = state->analysis().F1Book1();
+  for (int round = 0; round < 2; ++round) {
+    QDialog* reports = state->windows.window(WindowId::Reports, *state);
+    ASSERT_NE(reports, nullptr);
+    EXPECT_NE(control.parentWidget(), nullptr);
+    state->windows.unload(WindowId::Reports);
+    EXPECT_EQ(control.parentWidget(), nullptr);
+    EXPECT_GT(control.SheetCount(), 20);
+  }
+}
+
 }  // namespace
 }  // namespace pellavan::app

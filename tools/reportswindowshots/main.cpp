@@ -4,7 +4,8 @@
 // main window's Reports command and, in the reports window, saves the screen as PNG files: the
 // Project Report, the comparison graph, a bin report and a bin graph, a changed zoom, the options
 // panel with every box ticked and the metric Project Report. The batch print of every ticked page
-// goes to OUTPUT_FOLDER/batch.pdf and Print Screen to OUTPUT_FOLDER/screen.pdf. Run it on a display
+// goes to OUTPUT_FOLDER/batch.pdf and Print Screen to OUTPUT_FOLDER/screen.pdf. Last the update
+// window, and the main window's update check. Run it on a display
 // of its own, e.g.
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-reportswindowshots build/bin shots
 
@@ -27,6 +28,8 @@
 #include "platform/modal.h"
 #include "platform/program_end.h"
 #include "reports/window/reports_window.h"
+#include "update/desktop_update_ui.h"
+#include "update/window/update_window.h"
 
 namespace {
 
@@ -117,5 +120,18 @@ int main(int argc, char** argv) {
   program.state().analysis().Calc_Loads();  // as the project window's Done would
   main.btnReport_Click();
   main.Timer1_Timer();
+
+  // The update window as a newer version on the web shows it, then the check itself (its
+  // default host reaches no one: the no-connection message).
+  update::DesktopWebBrowser browser;
+  const update::UpdateNotice notice(program.state().VersionText.toStdString(), "5.0.20",
+                                    "http://www.oskerby.example/index/pellavan_ok", browser);
+  update::UpdateWindow update_window(notice, &main);
+  update_window.apply_size(false);
+  update_window.show();
+  update_window.raise();
+  shoot(out, QStringLiteral("10-update-window"));
+  update_window.hide();
+  main.SSCommand3_Click();
   return 0;
 }
