@@ -8,11 +8,13 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QDir>
 #include <QScrollBar>
 
 #include "model/project/file_conversion.h"
+#include "platform/help_topic.h"
 #include "platform/message_box.h"
 #include "reports/window/reports_window.h"
 #include "sheet/view/spreadsheet_control.h"
@@ -52,8 +54,8 @@ class ReportsWindowTest : public ::testing::Test {
   platform::MessageHook previous_;
 };
 
-// Menu entries are enabled for the chosen systems only; an entry shows its report with its check
-// mark, and the scroller steps from the comparison graph onto the next chosen system.
+// Menu entries are enabled for the chosen systems only; an entry gives F1 its topic and shows
+// its report with its check mark, and the scroller steps from the comparison graph onto the next chosen system.
 TEST_F(ReportsWindowTest, TheMenuAndTheScrollerShowTheChosenSystemsReports) {
   struct Row {
     SystemType a, b;
@@ -73,6 +75,9 @@ TEST_F(ReportsWindowTest, TheMenuAndTheScrollerShowTheChosenSystemsReports) {
       EXPECT_EQ(entry->isEnabled(), r.system == SystemType::NoSystem || r.system == row.a || r.system == row.b)
           << r.name;
       if (!entry->isEnabled()) continue;
+      QMenu* menu = w.menus().menu("mnuReports");
+      emit menu->hovered(entry);
+      EXPECT_EQ(platform::own_help_topic(menu), r.help > 0 ? r.help : 810) << r.name;
       entry->trigger();
       EXPECT_EQ(shown(), QString::fromUtf8(r.caption));
       EXPECT_TRUE(entry->isChecked());

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,6 +14,7 @@
 #include <string_view>
 
 #include "platform/help_system.h"
+#include "platform/help_topic.h"
 #include "platform/help_viewer.h"  // complete type for HelpSystem::viewer()
 #include "platform/message_box.h"
 #include "platform/window_placement.h"
@@ -80,9 +82,17 @@ ReportsWindow::ReportsWindow(sheet::view::SpreadsheetControl& control, model::Mo
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       prompt_(print_dialog_prompt(this)) {
   static_cast<QBoxLayout*>(layout())->setMenuBar(menu_bar_);
+  // F1 in the open menu: the topic of the entry under the pointer, else the menu's.
+  QMenu* menu = menus_->menu("mnuReports");
+  platform::set_help_topic(menu, kMenuHelp);
+  connect(menu, &QMenu::hovered, this, [menu](QAction* entry) {
+    const int topic = entry->data().toInt();
+    platform::set_help_topic(menu, topic > 0 ? topic : kMenuHelp);
+  });
   for (const Report& r : kReports) {
     QAction* entry = menus_->action(r.menu);
     entry->setCheckable(true);
+    entry->setData(r.help);
     connect(entry, &QAction::triggered, this, [this, index = r.index] { menu_Click(index); });
   }
   QScrollBar* zoom = form()[HscrZoom];

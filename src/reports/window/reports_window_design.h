@@ -97,7 +97,8 @@ inline constexpr platform::WindowDesign kDesign{.name = "Form5",
                                                 .sizes = {kReportsPreset, kReportsPreset},
                                                 .enter_as_tab = false};
 
-// The menu bar: "&Reports Menu" with one entry per report, in menu order.
+// The menu bar: "&Reports Menu" with one entry per report, in menu order; its help topic.
+inline constexpr int kMenuHelp = 810;
 inline constexpr std::array<platform::MenuItemDesign, kReportCount + 1> kMenu = [] {
   std::array<platform::MenuItemDesign, kReportCount + 1> items{};
   items[0] = {.menu = nullptr, .name = "mnuReports", .caption = "&Reports Menu"};
