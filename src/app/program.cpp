@@ -1,8 +1,13 @@
 #include "app/program.h"
 
+#include "app/later_registrations.h"
+
 namespace pellavan::app {
 
-void register_later_windows(AppState& /*state*/) {}
+void register_later_windows(AppState& state) {
+  register_reports(state);
+  register_version_check(state);
+}
 
 Program::Program(std::filesystem::path program_folder, QString lock_path)
     : state_(std::move(program_folder)), lock_(std::move(lock_path)) {

@@ -7,13 +7,16 @@
 #include "app/disclaimer_window.h"
 #include "app/main_window_design.h"
 #include "app/startup_window.h"
+#include "reports/window/reports_window.h"
+#include "update/window/update_window.h"
 
 namespace pellavan::app {
 
 std::span<const platform::WindowDesign* const> window_designs() {
   static const std::array designs = {&startup_window_design(), &main_window::kDesign,
                                      &disclaimer_window_design(), &about_window_design(),
-                                     &dealer_window_design()};
+                                     &dealer_window_design(), &reports::reports_window_design(),
+                                     &update::update_window_design()};
   return designs;
 }
 

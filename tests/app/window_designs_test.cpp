@@ -8,6 +8,9 @@
 #include "app/disclaimer_window.h"
 #include "app/startup_window.h"
 #include "app/window_designs.h"
+#include "reports/window/reports_window.h"
+#include "update/desktop_update_ui.h"
+#include "update/window/update_window.h"
 #include "platform/design_checks.h"
 
 namespace pellavan::app {
@@ -22,12 +25,17 @@ TEST(WindowDesignsTest, EveryDesignIsSound) {
 class WindowBuildTest : public testing::AppFixture {};
 
 TEST_F(WindowBuildTest, EveryWindowIsBuiltOnItsDesign) {
+  update::DesktopWebBrowser browser;
+  const update::UpdateNotice notice("1.0.00", "1.0.10", "http://127.0.0.1/", browser);
   std::vector<std::unique_ptr<QWidget>> windows;
   windows.push_back(std::make_unique<StartupWindow>(*state));
   windows.push_back(std::make_unique<MainWindow>(*state));
   windows.push_back(std::make_unique<DisclaimerWindow>(*state));
   windows.push_back(std::make_unique<AboutWindow>(*state));
   windows.push_back(std::make_unique<DealerWindow>(*state));
+  windows.push_back(
+      std::make_unique<reports::ReportsWindow>(state->analysis().F1Book1(), state->model, &state->help));
+  windows.push_back(std::make_unique<update::UpdateWindow>(notice));
   const auto designs = window_designs();
   ASSERT_EQ(designs.size(), windows.size());
   for (std::size_t i = 0; i < designs.size(); ++i)

@@ -6,21 +6,14 @@
 #include <vector>
 
 #include "platform/message_box.h"
+#include "url_catcher.h"
 #include "update/desktop_update_ui.h"
 #include "update/update_notice.h"
 
 namespace pellavan::update {
 namespace {
 
-class UrlCatcher : public QObject {
-  Q_OBJECT
-
- public:
-  std::vector<QUrl> urls;
-
- public slots:
-  void open(const QUrl& url) { urls.push_back(url); }
-};
+using testing::UrlCatcher;
 
 TEST(DesktopUpdateUiTest, MessagesAreTheProgramsBoxes) {
   std::vector<platform::MessageRequest> boxes;
@@ -68,4 +61,3 @@ TEST(DesktopUpdateUiTest, NoticeWindowAndBrowser) {
 }  // namespace
 }  // namespace pellavan::update
 
-#include "desktop_update_ui_test.moc"

@@ -23,23 +23,14 @@
 #include "platform/modal.h"
 #include "platform/program_end.h"
 #include "platform/text_editing_keys.h"
+#include "screen_shot.h"
 
 namespace {
 
 using namespace pellavan;
 
-void settle(int ms) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-void shoot(const QDir& out, const QString& name) {
-  settle(400);
-  const QString path = out.filePath(name + QStringLiteral(".png"));
-  const bool saved = QGuiApplication::primaryScreen()->grabWindow(0).save(path);
-  std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
-}
+using tools::settle;
+using tools::shoot;
 
 }  // namespace
 

@@ -1,0 +1,15 @@
+#pragma once
+// The registrations of the later windows and services, one function each, called from
+// register_later_windows.
+
+#include "app/app_state.h"
+
+namespace pellavan::app {
+
+// The reports window Form5 and the fill of the main window's Reports command.
+void register_reports(AppState& state);
+
+// The on-line version check behind "&Check for Updates", with its update window.
+void register_version_check(AppState& state);
+
+}  // namespace pellavan::app

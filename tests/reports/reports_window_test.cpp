@@ -1,0 +1,152 @@
+// The reports window's widgets over the browser: the menu and the scroller show exactly the
+// chosen systems' reports, the zoom bar and Lock Zoom keep their levels in the project, the
+// panel's ticks are stored by its Done, and a batch print ends on the Project Report with the
+// panel closed (a failed one says so).
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QDir>
+#include <QScrollBar>
+
+#include "model/project/file_conversion.h"
+#include "platform/help_topic.h"
+#include "platform/message_box.h"
+#include "reports/window/reports_window.h"
+#include "sheet/view/spreadsheet_control.h"
+#include "workbook/report_workbook_template.h"
+
+namespace pellavan::reports {
+namespace {
+
+using model::SystemType;
+
+class ReportsWindowTest : public ::testing::Test {
+ protected:
+  ReportsWindowTest() {
+    control.hold_book(workbook::load_report_template());
+    model::set_standard_zoom(model.ProjectRec);
+    previous_ = platform::set_message_hook([this](const platform::MessageRequest& r) {
+      messages.push_back(r.text.toStdString());
+      return platform::MessageResult::Ok;
+    });
+  }
+  ~ReportsWindowTest() override { platform::set_message_hook(previous_); }
+
+  ReportsWindow& open(SystemType a, SystemType b = SystemType::NoSystem) {
+    model.ProjectRec.System1_Type = model::code_of(a);
+    model.ProjectRec.System2_Type = model::code_of(b);
+    window = std::make_unique<ReportsWindow>(control, model, nullptr);
+    window->Form_Activate();
+    return *window;
+  }
+  QString shown() const { return window->form().label("lblReport")->text(); }
+  QScrollBar* bar(const char* name) const { return window->form().get<QScrollBar>(name); }
+
+  model::ModelState model;
+  sheet::view::SpreadsheetControl control;
+  std::unique_ptr<ReportsWindow> window;
+  std::vector<std::string> messages;
+  platform::MessageHook previous_;
+};
+
+// Menu entries are enabled for the chosen systems only; an entry gives F1 its topic and shows
+// its report with its check mark, and the scroller steps from the comparison graph onto the next chosen system.
+TEST_F(ReportsWindowTest, TheMenuAndTheScrollerShowTheChosenSystemsReports) {
+  struct Row {
+    SystemType a, b;
+    const char* after_graph;  // the scroller moved right from the comparison graph
+    int scroller;
+  };
+  const Row rows[] = {
+      {SystemType::Fossil, SystemType::NoSystem, "Furnace/Boiler Summary Report", 16},
+      {SystemType::GeoT, SystemType::Elec, "Geo T Summary Report", 3},
+      {SystemType::GeoB, SystemType::NoSystem, "Geo B Summary Report", 10},
+  };
+  for (const Row& row : rows) {
+    ReportsWindow& w = open(row.a, row.b);
+    EXPECT_EQ(shown(), "Project Report");
+    for (const Report& r : kReports) {
+      QAction* entry = w.menus().action(r.menu);
+      EXPECT_EQ(entry->isEnabled(), r.system == SystemType::NoSystem || r.system == row.a || r.system == row.b)
+          << r.name;
+      if (!entry->isEnabled()) continue;
+      QMenu* menu = w.menus().menu("mnuReports");
+      emit menu->hovered(entry);
+      EXPECT_EQ(platform::own_help_topic(menu), r.help > 0 ? r.help : 810) << r.name;
+      entry->trigger();
+      EXPECT_EQ(shown(), QString::fromUtf8(r.caption));
+      EXPECT_TRUE(entry->isChecked());
+      EXPECT_EQ(bar("HScrollViewer")->value(), r.index);
+    }
+    w.menus().action("mnuProjectGraph")->trigger();
+    bar("HScrollViewer")->setValue(3);
+    EXPECT_EQ(shown(), row.after_graph);
+    EXPECT_EQ(bar("HScrollViewer")->value(), row.scroller);
+  }
+}
+
+TEST_F(ReportsWindowTest, ZoomAndLockZoomAreKeptInTheProject) {
+  ReportsWindow& w = open(SystemType::GeoT);
+  w.menus().action("mnuGeoTbin")->trigger();
+  bar("HscrZoom")->setValue(142);  // a drag's end between two steps
+  EXPECT_EQ(model.ProjectRec.Zoom_GeoTBin, 140);
+  EXPECT_EQ(model.ProjectRec.Zoom_GeoTOperating, 140);
+  EXPECT_EQ(w.form().label("lblZoom")->text(), "140%");
+  EXPECT_EQ(control.ViewZoom(), 140);
+  w.form().button("CommandZoomAll")->click();
+  for (const Report& r : kReports) EXPECT_EQ(model.ProjectRec.*r.zoom, 140) << r.name;
+}
+
+TEST_F(ReportsWindowTest, ThePanelsDoneStoresTheTicksOfChosenSystemsOnly) {
+  ReportsWindow& w = open(SystemType::GeoA);
+  w.form().button("Command11")->click();
+  EXPECT_TRUE(w.form().frame("Frame2")->isVisibleTo(&w));
+  EXPECT_FALSE(w.form().check_box("ckGeoB")->isEnabled());
+  for (const char* box : {"ckProject", "ckGeoA", "ckBin"}) w.form().check_box(box)->click();
+  w.form().button("Command13")->click();
+  EXPECT_FALSE(w.form().frame("Frame2")->isVisibleTo(&w));
+  EXPECT_EQ(model.ProjectRec.Print_Project, 1);
+  EXPECT_EQ(model.ProjectRec.Print_GeoA, 1);
+  EXPECT_EQ(model.ProjectRec.Print_Bin, 1);
+  EXPECT_EQ(model.ProjectRec.Print_GeoB, 0);
+}
+
+// One prompt for the whole batch; afterwards the Project Report with the panel closed. A print
+// that fails says so once; a cancelled one says nothing.
+TEST_F(ReportsWindowTest, ABatchPrintEndsOnTheProjectReportAndAFailureIsShown) {
+  struct Row {
+    const char* output;  // "" cancels the prompt
+    std::size_t messages;
+  };
+  const Row rows[] = {{"batch.pdf", 0}, {"", 0}, {"/no/such/folder/batch.pdf", 1}};
+  for (const Row& row : rows) {
+    messages.clear();
+    ReportsWindow& w = open(SystemType::GeoA);
+    int prompts = 0;
+    w.set_printer_prompt([&](QPrinter& printer) {
+      ++prompts;
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(QString::fromUtf8(row.output).startsWith('/')
+                                    ? QString::fromUtf8(row.output)
+                                    : QDir::temp().filePath(QString::fromUtf8(row.output)));
+      return *row.output != '\0';
+    });
+    w.menus().action("mnuGeoAbin")->trigger();
+    w.form().button("Command11")->click();
+    for (const char* box : {"ckTitle", "ckProject", "ckGeoA", "ckBin"}) w.form().check_box(box)->setChecked(true);
+    w.form().button("Command12")->click();
+    EXPECT_EQ(prompts, 1) << row.output;
+    EXPECT_EQ(shown(), "Project Report") << row.output;
+    EXPECT_TRUE(w.menus().action("mnuProject")->isChecked());
+    EXPECT_FALSE(w.form().frame("Frame2")->isVisibleTo(&w));
+    EXPECT_EQ(messages.size(), row.messages) << row.output;
+  }
+}
+
+}  // namespace
+}  // namespace pellavan::reports

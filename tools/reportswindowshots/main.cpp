@@ -1,0 +1,137 @@
+// pellavan-reportswindowshots PROGRAM_FOLDER OUTPUT_FOLDER
+//
+// Starts the program on PROGRAM_FOLDER, opens "Sample Project.pvn" of its Data folder, runs the
+// main window's Reports command and, in the reports window, saves the screen as PNG files: the
+// Project Report, the comparison graph, a bin report and a bin graph, a changed zoom, the options
+// panel with every box ticked and the metric Project Report. The batch print of every ticked page
+// goes to OUTPUT_FOLDER/batch.pdf and Print Screen to OUTPUT_FOLDER/screen.pdf. Last the update
+// window, and the main window's update check. Run it on a display
+// of its own, e.g.
+//   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-reportswindowshots build/bin shots
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "app/program.h"
+#include "screenshots/screen_shot.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_box.h"
+#include "platform/modal.h"
+#include "platform/program_end.h"
+#include "reports/window/reports_window.h"
+#include "update/desktop_update_ui.h"
+#include "update/window/update_window.h"
+
+namespace {
+
+using namespace pellavan;
+
+using tools::settle;
+using tools::shoot;
+
+void look_at_reports(reports::ReportsWindow& w, app::AppState& state, const QDir& out) {
+  w.show();
+  w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry().adjusted(0, 30, 0, 0));
+  w.raise();  // no window manager under Xvfb
+  w.activateWindow();
+  shoot(out, QStringLiteral("01-project-report"));
+  const struct {
+    const char* entry;
+    const char* shot;
+  } reports[] = {{"mnuProjectGraph", "02-comparison-graph"},
+                 {"mnuGeoAbin", "03-geo-a-bin-report"},
+                 {"mnuFurnaceGraph", "04-furnace-bin-graph"}};
+  for (const auto& r : reports) {
+    w.menus().action(r.entry)->trigger();
+    shoot(out, QString::fromLatin1(r.shot));
+  }
+  w.menus().action("mnuFossPerf")->trigger();
+  w.form().get<QScrollBar>("HscrZoom")->setValue(70);
+  shoot(out, QStringLiteral("05-furnace-summary-zoom-70"));
+  w.form().get<QScrollBar>("HScrollViewer")->setValue(16 - 1);  // left from the furnace summary
+  shoot(out, QStringLiteral("06-scroller-left"));
+  w.form().button("Command11")->click();
+  for (const char* box : {"ckTitle", "ckProject", "ckCompGraph", "ckSummary", "ckBin", "ckBinGraph", "ckGeoT",
+                          "ckGeoA", "ckGeoB", "ckHeatPump", "ckFurnace"})
+    if (w.form().check_box(box)->isEnabled()) w.form().check_box(box)->setChecked(true);
+  shoot(out, QStringLiteral("07-report-options"));
+  QString pdf = out.filePath(QStringLiteral("batch.pdf"));
+  w.set_printer_prompt([&pdf](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return true;
+  });
+  w.form().button("Command12")->click();
+  std::printf("batch printed to %s\n", qPrintable(pdf));
+  shoot(out, QStringLiteral("08-after-batch"));
+  pdf = out.filePath(QStringLiteral("screen.pdf"));
+  w.form().button("Command1")->click();
+  std::printf("screen printed to %s\n", qPrintable(pdf));
+  state.model.MetricFlag(0) = -1;
+  state.services.Fill_ReportWorkbook();
+  w.Form_Activate();
+  shoot(out, QStringLiteral("09-project-report-metric"));
+  state.model.MetricFlag(0) = 0;
+  w.hide();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER\n", argv[0]);
+    return 2;
+  }
+  const QDir out(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
+  QDir().mkpath(out.path());
+  const QString sample = QDir(QString::fromLocal8Bit(argv[1])).absoluteFilePath(QStringLiteral("Data/Sample Project.pvn"));
+  platform::set_end_handler([] {});
+  platform::set_message_hook([](const platform::MessageRequest& r) {
+    std::printf("message: %s\n", qPrintable(r.text));
+    return platform::MessageResult::No;
+  });
+  platform::set_file_dialog_hook([&sample](const platform::FileDialogRequest&) { return std::optional<QString>(sample); });
+  QTemporaryDir lock;
+  app::Program program(QString::fromLocal8Bit(argv[1]).toStdString(), lock.filePath(QStringLiteral("shots.lock")));
+  platform::set_modal_hook([&out, &program](QDialog& window) {
+    if (auto* reports = qobject_cast<reports::ReportsWindow*>(&window)) {
+      look_at_reports(*reports, program.state(), out);
+      return static_cast<int>(QDialog::Accepted);
+    }
+    std::printf("window: %s\n", qPrintable(window.objectName()));
+    window.hide();
+    return static_cast<int>(window.objectName() == QLatin1String("Form15") ? QDialog::Accepted : QDialog::Rejected);
+  });
+  if (!program.start()) return 1;
+  program.Timer1_Timer();
+  app::MainWindow& main = *program.main_window();
+  main.SSCOMMAND2_Click();  // Open Existing Project: the sample
+  settle(300);
+  program.state().analysis().Calc_Loads();  // as the project window's Done would
+  main.btnReport_Click();
+  main.Timer1_Timer();
+
+  // The update window as a newer version on the web shows it, then the check itself (its
+  // default host reaches no one: the no-connection message).
+  update::DesktopWebBrowser browser;
+  const update::UpdateNotice notice(program.state().VersionText.toStdString(), "5.0.20",
+                                    "http://www.oskerby.example/index/pellavan_ok", browser);
+  update::UpdateWindow update_window(notice, &main);
+  update_window.apply_size(false);
+  update_window.show();
+  update_window.raise();
+  shoot(out, QStringLiteral("10-update-window"));
+  update_window.hide();
+  main.SSCommand3_Click();
+  return 0;
+}
