@@ -19,6 +19,7 @@
 
 #include "app/dealer_window.h"
 #include "app/program.h"
+#include "screen_shot.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/program_end.h"
@@ -28,18 +29,8 @@ namespace {
 
 using namespace pellavan;
 
-void settle(int ms) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-void shoot(const QDir& out, const QString& name) {
-  settle(400);
-  const QString path = out.filePath(name + QStringLiteral(".png"));
-  const bool saved = QGuiApplication::primaryScreen()->grabWindow(0).save(path);
-  std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
-}
+using tools::settle;
+using tools::shoot;
 
 }  // namespace
 
