@@ -21,53 +21,67 @@ inline constexpr platform::DesignFont kBold{.points = 9.75, .bold = true};
 inline constexpr platform::DesignFont kPictureName{.points = 12, .bold = true};
 inline constexpr QRgb kHelpGrey = rgb(0xC0, 0xC0, 0xC0);
 inline constexpr QRgb kHelpBlue = rgb(0, 0, 0xFF);
+inline constexpr const char* kAddHelp = "Add Help Here";
 
 #define PELLAVAN_GEO_LABEL(n, text, l, t, w) \
   ControlDesign { .name = n, .kind = ControlKind::Label, .caption = text, .rect = {l, t, w, 285} }
-#define PELLAVAN_GEO_LIST(n, l, t, w, tab) \
-  ControlDesign { .name = n, .kind = ControlKind::ComboBox, .rect = {l, t, w, 315}, .tab_index = tab }
+#define PELLAVAN_GEO_LIST(n, l, t, w, tab)                                                  \
+  ControlDesign {                                                                           \
+    .name = n, .kind = ControlKind::ComboBox, .rect = {l, t, w, 315},                       \
+    .help_line = kAddHelp, .help_when = platform::HelpWhen::Focus, .tab_index = tab         \
+  }
 #define PELLAVAN_GEO_BOX(n, l, t, w, tab, len)                                              \
   ControlDesign {                                                                           \
-    .name = n, .kind = ControlKind::TextBox, .rect = {l, t, w, 315}, .tab_index = tab,      \
-    .max_length = len                                                                       \
+    .name = n, .kind = ControlKind::TextBox, .rect = {l, t, w, 315}, .help_line = kAddHelp, \
+    .tab_index = tab, .max_length = len                                                     \
   }
 #define PELLAVAN_GEO_OPTION(n, text, frame, l, t, tab)                                      \
   ControlDesign {                                                                           \
     .name = n, .kind = ControlKind::OptionButton, .caption = text, .rect = {l, t, 2300, 285}, \
-    .container = frame, .tab_index = tab                                                    \
+    .container = frame, .help_line = kAddHelp, .help_when = platform::HelpWhen::Focus,      \
+    .tab_index = tab                                                                        \
   }
 #define PELLAVAN_GEO_HIDDEN_LIST(n) \
   ControlDesign { .name = n, .kind = ControlKind::ComboBox, .views = kNoView }
 
-// Every control of the geothermal windows but Geo A's hydronic ones.
-#define PELLAVAN_GEO_COMMON_CONTROLS                                                         \
+// Every control of the geothermal windows but Geo A's hydronic ones, with what differs between
+// the windows: the unit list's and Bin button's help lines, the tab positions of the options and
+// loop inputs, and whether the loop list is highlighted.
+#define PELLAVAN_GEO_COMMON_CONTROLS(unit_help, bin_help, dy, dn, yes, no, autosize, bore, low,  \
+                                     high, loop_highlight)                                     \
   ControlDesign{.name = "lblSystem", .kind = ControlKind::Label, .rect = {120, 60, 5000, 300},  \
                 .font = kBold},                                                              \
       PELLAVAN_GEO_LABEL("Label26", "Geothermal Equipment", 120, 400, 4000),                 \
-      PELLAVAN_GEO_LIST("comboUnit", 120, 650, 4400, 0),                                     \
+      ControlDesign{.name = "comboUnit", .kind = ControlKind::ComboBox,                     \
+                    .rect = {120, 650, 4400, 315}, .help_line = unit_help,                   \
+                    .help_when = platform::HelpWhen::Focus, .tab_index = 0},                 \
       PELLAVAN_GEO_LABEL("lblTons", "Tons", 4650, 400, 800),                                 \
       PELLAVAN_GEO_BOX("txtUqty", 4650, 650, 800, 1, 4),                                     \
       ControlDesign{.name = "Frame2", .kind = ControlKind::Frame,                            \
                     .caption = "Hot Water Generator", .rect = {5600, 350, 1650, 950}},       \
-      PELLAVAN_GEO_OPTION("optDy", "Yes", "Frame2", 150, 280, 3),                           \
-      PELLAVAN_GEO_OPTION("optDn", "No", "Frame2", 150, 580, 4),                            \
+      PELLAVAN_GEO_OPTION("optDy", "Yes", "Frame2", 150, 280, dy),                           \
+      PELLAVAN_GEO_OPTION("optDn", "No", "Frame2", 150, 580, dn),                            \
       ControlDesign{.name = "frmHybrid", .kind = ControlKind::Frame,                         \
                     .caption = "Loop/Well Hybrid", .rect = {5600, 1400, 1650, 950}},         \
-      PELLAVAN_GEO_OPTION("optHybrid1", "Yes", "frmHybrid", 150, 280, 17),                  \
-      PELLAVAN_GEO_OPTION("optHybrid2", "No", "frmHybrid", 150, 580, 16),                   \
+      PELLAVAN_GEO_OPTION("optHybrid1", "Yes", "frmHybrid", 150, 280, yes),                  \
+      PELLAVAN_GEO_OPTION("optHybrid2", "No", "frmHybrid", 150, 580, no),                   \
       PELLAVAN_GEO_LABEL("Label25", "Geo Source Selection", 120, 2950, 4000),                \
-      PELLAVAN_GEO_LIST("comboLoop", 120, 3200, 4400, 18),                                   \
+      ControlDesign{.name = "comboLoop", .kind = ControlKind::ComboBox,                     \
+                    .rect = {120, 3200, 4400, 315}, .help_line = kAddHelp,                   \
+                    .help_when = platform::HelpWhen::Focus, .tab_index = 18,                 \
+                    .highlight = loop_highlight},                                            \
       PELLAVAN_GEO_LABEL("lblDepth", "Average Depth", 120, 3650, 1600),                      \
       PELLAVAN_GEO_BOX("txtDpth", 1800, 3620, 800, 19, 4),                                   \
       PELLAVAN_GEO_LABEL("Label17", "FT", 2700, 3650, 600),                                  \
       ControlDesign{.name = "chkAuto", .kind = ControlKind::CheckBox, .caption = "Auto-Size", \
-                    .rect = {3500, 3620, 1500, 315}, .tab_index = 21},                      \
+                    .rect = {3500, 3620, 1500, 315}, .help_line = kAddHelp,               \
+                    .tab_index = autosize},                                                   \
       PELLAVAN_GEO_LABEL("lblBore1", "Trench/Bore Length", 120, 4100, 1600),                 \
-      PELLAVAN_GEO_BOX("txtTrBor", 1800, 4070, 800, 20, 5),                                  \
+      PELLAVAN_GEO_BOX("txtTrBor", 1800, 4070, 800, bore, 5),                                  \
       PELLAVAN_GEO_LABEL("lblBore2", "FT", 2700, 4100, 600),                                 \
       PELLAVAN_GEO_LABEL("lblLoop1", "Loop Min/Max", 120, 4550, 1600),                       \
-      PELLAVAN_GEO_BOX("txtGeoMin", 1800, 4520, 700, 22, 4),                                 \
-      PELLAVAN_GEO_BOX("TxtGeoMax", 2600, 4520, 700, 23, 4),                                 \
+      PELLAVAN_GEO_BOX("txtGeoMin", 1800, 4520, 700, low, 4),                                 \
+      PELLAVAN_GEO_BOX("TxtGeoMax", 2600, 4520, 700, high, 4),                                 \
       PELLAVAN_GEO_LABEL("lblLoop2", "Deg F", 3400, 4550, 800),                              \
       PELLAVAN_GEO_LABEL("Label24", "Soil Selection", 120, 5000, 4000),                      \
       PELLAVAN_GEO_LIST("comboSoil", 120, 5250, 4400, 35),                                   \
@@ -80,7 +94,10 @@ inline constexpr QRgb kHelpBlue = rgb(0, 0, 0xFF);
       PELLAVAN_GEO_LABEL("txtMinInput", "", 3200, 6400, 1100),                               \
       PELLAVAN_GEO_LABEL("lblMinBtu", "Btu/hr", 4400, 6400, 900),                            \
       PELLAVAN_GEO_LABEL("Label1", "Auxiliary Heat Operation Mode", 120, 6850, 4000),        \
-      PELLAVAN_GEO_LIST("ComboAuxHeat", 120, 7100, 4400, 42),                                \
+      ControlDesign{.name = "ComboAuxHeat", .kind = ControlKind::ComboBox,                  \
+                    .rect = {120, 7100, 4400, 315},                                          \
+                    .help_line = "Select Auxillary Heat Operation",                          \
+                    .help_when = platform::HelpWhen::Focus, .tab_index = 42},                \
       PELLAVAN_GEO_LABEL("Label40", "Water Heater Selection", 120, 7550, 4000),              \
       PELLAVAN_GEO_LIST("ComboWH", 120, 7800, 4400, 46),                                     \
       ControlDesign{.name = "lblUnitDesc", .kind = ControlKind::Label,                       \
@@ -97,21 +114,25 @@ inline constexpr QRgb kHelpBlue = rgb(0, 0, 0xFF);
                     .rect = {7500, 7700, 7380, 320}, .font = kBold, .views = kNoView,        \
                     .centred = true},                                                       \
       ControlDesign{.name = "cmdRun", .kind = ControlKind::Button, .caption = "&Run",        \
-                    .rect = {7500, 8250, 1600, 450}, .tab_index = 48},                      \
+                    .rect = {7500, 8250, 1600, 450}, .help_line = kAddHelp,                  \
+                    .help_when = platform::HelpWhen::Focus, .tab_index = 48},                \
       ControlDesign{.name = "BtnBin", .kind = ControlKind::Button,                          \
                     .caption = "&Bin Analysis", .rect = {9400, 8250, 1600, 450},            \
-                    .tab_index = 49},                                                       \
+                    .help_line = bin_help, .tab_index = 49},                                \
       ControlDesign{.name = "btnHelp", .kind = ControlKind::Button, .caption = "&Help",      \
-                    .rect = {11300, 8250, 1600, 450}, .tab_index = 51},                     \
+                    .rect = {11300, 8250, 1600, 450}, .help_line = kAddHelp,                \
+                    .tab_index = 51},                                                       \
       ControlDesign{.name = "cmdDone", .kind = ControlKind::Button, .caption = "&Done",      \
-                    .rect = {13200, 8250, 1600, 450}, .tab_index = 52},                     \
+                    .rect = {13200, 8250, 1600, 450}, .help_line = kAddHelp,                \
+                    .tab_index = 52},                                                       \
       ControlDesign{.name = "lblInfo", .kind = ControlKind::Label,                           \
                     .rect = {120, 8900, 14760, 300}, .fore = kHelpBlue, .back = kHelpGrey},  \
       PELLAVAN_GEO_HIDDEN_LIST("comboUnit2"), PELLAVAN_GEO_HIDDEN_LIST("comboLoop2"),        \
       PELLAVAN_GEO_HIDDEN_LIST("ComboWH2")
 
 inline constexpr ControlDesign kGeoAControls[] = {
-    PELLAVAN_GEO_COMMON_CONTROLS,
+    PELLAVAN_GEO_COMMON_CONTROLS("Select Geothermal Equipment", "Show Bin Analysis", 3, 4, 17, 16,
+                                 21, 20, 22, 23, platform::Setting::Off),
     ControlDesign{.name = "frmHydroHybrid", .kind = ControlKind::Frame,
                   .caption = "Hydronic Application", .rect = {120, 1100, 5300, 1150}},
     PELLAVAN_GEO_OPTION("optHydroHybrid1", "Stand Alone", "frmHydroHybrid", 150, 280, 5),
@@ -123,7 +144,8 @@ inline constexpr ControlDesign kGeoAControls[] = {
                   .rect = {4500, 850, 700, 270}, .container = "frmHydroHybrid"},
     // The second unit shows in the tandem modes only.
     ControlDesign{.name = "ComboUnit3", .kind = ControlKind::ComboBox,
-                  .rect = {120, 2500, 4400, 315}, .tab_index = 9, .views = kNoView},
+                  .rect = {120, 2500, 4400, 315}, .help_line = "Select Geothermal Equipment",
+                  .help_when = platform::HelpWhen::Focus, .tab_index = 9, .views = kNoView},
     ControlDesign{.name = "lblHybridTons", .kind = ControlKind::Label, .caption = "Tons",
                   .rect = {4650, 2280, 800, 285}, .views = kNoView},
     ControlDesign{.name = "txtHybridUqty", .kind = ControlKind::TextBox,
@@ -132,7 +154,8 @@ inline constexpr ControlDesign kGeoAControls[] = {
     PELLAVAN_GEO_HIDDEN_LIST("comboUnit4"),
 };
 
-inline constexpr ControlDesign kGeoBControls[] = {PELLAVAN_GEO_COMMON_CONTROLS};
+inline constexpr ControlDesign kGeoBControls[] = {PELLAVAN_GEO_COMMON_CONTROLS(
+    kAddHelp, kAddHelp, 14, 12, 9, 10, 20, 22, 21, 23, platform::Setting::AsWindow)};
 
 #undef PELLAVAN_GEO_COMMON_CONTROLS
 #undef PELLAVAN_GEO_LABEL

@@ -99,6 +99,26 @@ TEST_F(GeoWindowTest, LeavingUnchangedFieldsChangesNothingInEitherDisplay) {
     platform::ControlEvent left{.event = platform::Event::LostFocus, .control = w.controls().txtDpth.ref};
     w.text_LostFocus(left);
     EXPECT_TRUE(run->isEnabled());
+    platform::ControlEvent enter{.event = platform::Event::KeyPress, .control = left.control, .key = 13};
+    w.text_KeyPress(enter);
+    EXPECT_EQ(w.ResultsShown(), 1) << "Enter in a changed field runs";
+    w.Timer1().stop();
+  }
+}
+
+TEST_F(GeoWindowTest, TheBoreEntryIsCutBackWhenLeft) {
+  struct Entry {
+    bool metric;
+    const char* typed;
+    const char* kept;
+  };
+  for (const Entry e : {Entry{false, "40000", "31500"}, Entry{false, "32000", "32000"},
+                        Entry{true, "2000", "1096"}, Entry{true, "1114", "1114"}}) {
+    GeoWindow& w = open(WindowId::GeoB, e.metric);
+    type(w, w.controls().txtTrBor, e.typed);
+    platform::ControlEvent left{.event = platform::Event::LostFocus, .control = w.controls().txtTrBor.ref};
+    w.text_LostFocus(left);
+    EXPECT_EQ(box(w, w.controls().txtTrBor)->text().toStdString(), e.kept) << e.typed;
   }
 }
 
