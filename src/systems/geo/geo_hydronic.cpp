@@ -27,6 +27,13 @@ void clear_option(QRadioButton* option) {
 
 }  // namespace
 
+// A mode without full hot water turns the full hot-water heater 5 into heater 4 in the block,
+// so that the reloaded list selects it. Not while the block is being restored: the restore's
+// own passing selections would rewrite a stored tandem block's heater.
+void GeoWindow::drop_full_hot_water_heater() {
+  if (!loading_ && rec().GeoA_WaterHeaterId == 5) rec().GeoA_WaterHeaterId = 4;
+}
+
 int GeoWindow::current_mode() const {
   if (!hydronic()) return 0;
   if (form()[optHydroHybrid1]->isChecked()) return 1;
@@ -68,7 +75,7 @@ void GeoWindow::optHydroHybrid1_Click() {
     w->hide();
   clear_option(form()[c_.optHybrid1]);
   full_hot_water_ = 0;
-  if (rec().GeoA_WaterHeaterId == 5) rec().GeoA_WaterHeaterId = 4;
+  drop_full_hot_water_heater();
   hide_view();
   Load_WHList();
   mode_change_test();
@@ -88,7 +95,7 @@ void GeoWindow::optHydroHybrid3_Click() {
   form()[ComboUnit3]->show();
   second_unit_quantity(false);
   full_hot_water_ = 0;
-  if (rec().GeoA_WaterHeaterId == 5) rec().GeoA_WaterHeaterId = 4;
+  drop_full_hot_water_heater();
   hide_view();
   Load_WHList();
   mode_change_test();

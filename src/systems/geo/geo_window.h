@@ -87,7 +87,8 @@ class GeoWindow : public platform::DesignedDialog {
   [[nodiscard]] const GeoControls& controls() const { return c_; }
 
  private:
-  [[nodiscard]] bool hydronic() const { return &design() == &kGeoADesign; }
+  // Geo A: the hydronic applications with the second unit.
+  [[nodiscard]] bool hydronic() const { return design().controls.data() == kGeoAControls; }
   [[nodiscard]] model::ProjectRec& rec() const { return state_.model.ProjectRec; }
   [[nodiscard]] model::UnitOptions units() const;
   [[nodiscard]] bool kw_shown() const;
@@ -110,6 +111,7 @@ class GeoWindow : public platform::DesignedDialog {
   [[nodiscard]] int current_mode() const;
   void second_unit_quantity(bool reset);
   void restore_hydronic_mode();
+  void drop_full_hot_water_heater();
   void select_first(ComboHandle list);
   void choose_id(ComboHandle list, model::Int16 id);
   void run_list_handler(ComboHandle list);

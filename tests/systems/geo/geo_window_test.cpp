@@ -78,7 +78,9 @@ TEST_F(GeoWindowTest, OnlyAValidRunDescribesTheUnfrozenColumnsOfItsSystem) {
     const std::string joiner = code == 1 ? " / " : " and ";
     const std::string unit(trimmed(w.block().unit_name.get(rec())));
     const std::string loop(trimmed(w.block().loop_name.get(rec())));
-    EXPECT_EQ(rec().System1_Description.trimmed(), unit + joiner + loop);
+    const std::string second =
+        code == 1 && rec().GeoA_Tandem == 1 ? " / " + rec().GeoA_Unit2Name.trimmed() : "";
+    EXPECT_EQ(rec().System1_Description.trimmed(), unit + second + joiner + loop);
     EXPECT_EQ(rec().System2_Description.trimmed(), "before") << "frozen";
     EXPECT_EQ(rec().System3_Description.trimmed(), "before") << "another system";
   }
