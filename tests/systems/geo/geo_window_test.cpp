@@ -6,6 +6,7 @@
 #include <QCheckBox>
 
 #include "platform/catalogue_lists.h"
+#include "projects/project_set.h"
 #include "sheet/view/spreadsheet_control.h"
 #include "systems/geo/geo_window_fixture.h"
 
@@ -189,6 +190,18 @@ TEST_F(GeoWindowTest, TheResultViewKeepsItsPanelWhateverTheReportsViewShows) {
     w.BtnBin_Click();
     EXPECT_EQ(modal_shown.back(), "Form12");
   }
+}
+
+TEST_F(GeoWindowTest, AnUnusableFillWarnsOnceAndStillShowsThePanel) {
+  rec() = workbook::read_project_for_analysis(pellavan::testing::damaged_project("missing_furnace"));
+  GeoWindow& w = open(WindowId::GeoA, false);
+  w.cmdRun_Click();
+  ASSERT_EQ(w.ResultsShown(), 1) << (messages.empty() ? "" : messages.front());
+  w.Timer1_Timer();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("FossData.CEA has no record"), std::string::npos) << messages[0];
+  EXPECT_FALSE(w.result_view().isHidden());
+  EXPECT_TRUE(w.form()[w.controls().BtnBin]->isEnabled());
 }
 
 }  // namespace
