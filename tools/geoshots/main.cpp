@@ -31,7 +31,7 @@ using tools::shoot;
 
 void run_window(app::AppState& state, app::WindowId id, const QDir& out, const QString& name) {
   auto* window = qobject_cast<geo::GeoWindow*>(state.windows.window(id, state));
-  window->apply_size(false);
+  window->apply_size(state.LargeLayout != 0);
   window->show();
   settle(300);
   shoot(out, name + "-entry");
@@ -82,5 +82,9 @@ int main(int argc, char** argv) {
     bin_name = "geo-b-bin-" + unit;
     run_window(state, app::WindowId::GeoB, out, "geo-b-" + unit);
   }
+  state.LargeLayout = -1;  // the large layout, metric
+  state.windows.unload(app::WindowId::GeoA);
+  bin_name = "geo-a-bin-large";
+  run_window(state, app::WindowId::GeoA, out, "geo-a-large");
   return 0;
 }

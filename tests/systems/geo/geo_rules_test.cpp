@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "platform/catalogue_lists.h"
 #include "systems/geo/geo_picture_panel.h"
@@ -89,7 +90,10 @@ TEST_F(GeoWindowTest, PicturesWaitForTheRestoreAndTheSoilFollowsTheLoop) {
     w.Soil_Pic();
     EXPECT_TRUE(w.picture_panel().picture_path().endsWith(metric ? "HorzSoilm.bmp" : "HorzSoil.bmp"))
         << w.picture_panel().picture_path().toStdString();
+    bool interleaved = false;
+    QTimer::singleShot(0, [&interleaved] { interleaved = true; });
     w.Unit_Pic();
+    EXPECT_FALSE(interleaved) << "a loader runs no other event";
     EXPECT_FALSE(w.picture_panel().picture_path().endsWith("GeoLogo.bmp"));
     EXPECT_TRUE(w.picture_panel().framed());
   }
