@@ -4,6 +4,7 @@
 // do: a loop temperature at 20 or 105 °F, a bore of 15 m (stored as 49 ft), a depth of 77 m.
 
 #include <span>
+#include <string>
 
 #include "model/input/range_check.h"
 #include "model/records/project_rec.h"
@@ -34,8 +35,8 @@ class GeoCheckValues : public model::CheckValues {
  private:
   const GeoBlock& block_;
   const model::ProjectRec& rec_;
-  std::string_view loop_;
-  std::string_view heater_;
+  std::string loop_;
+  std::string heater_;
   double minimum_btuh_;
   double minimum_kw_;
 };

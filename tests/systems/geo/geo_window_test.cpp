@@ -41,6 +41,12 @@ const RunCase kRunCases[] = {
     {{WindowId::GeoB, false}, false, &GeoControls::txtTrBor, "49", "Bore/Trench Outside of Valid Range of 50 - 20000"},
     {{WindowId::GeoB, false}, true, &GeoControls::txtDpth, "1.4", "Average Depth Outside of Valid Range of 2 - 250"},
     {{WindowId::GeoB, true}, true, &GeoControls::txtDpth, "78", "Average Depth Outside of Valid Range of .6 - 77"},
+    {{WindowId::GeoA, false}, true, &GeoControls::txtDpth, "251", "Average Depth Outside of Valid Range of 2 - 250"},
+    {{WindowId::GeoA, false}, true, &GeoControls::txtDpth, "24", "Average Depth Outside of Valid Vertical Range of 25 - 250"},
+    {{WindowId::GeoA, true}, true, &GeoControls::txtDpth, "7.9", "Average Depth Outside of Valid Vertical Range of 8 - 76"},
+    {{WindowId::GeoA, false}, true, &GeoControls::txtGeoMin, "19", "Minimum Loop Temp Outside of Valid Range of 20 - 50"},
+    {{WindowId::GeoB, true}, true, &GeoControls::txtGeoMin, "-7", "Minimum Loop Temp Outside of Valid Range of -6 - 10"},
+    {{WindowId::GeoB, false}, true, &GeoControls::TxtGeoMax, "105", ""},
 };
 
 TEST_F(GeoWindowTest, RunStopsAtTheFirstRefusalWithItsMessage) {
