@@ -13,9 +13,9 @@
 #include <QScreen>
 #include <cstdio>
 
+#include "../screenshots/screen_shot.h"
 #include "app/app_state.h"
 #include "app/program.h"
-#include "../screenshots/screen_shot.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/program_end.h"
@@ -72,8 +72,8 @@ int main(int argc, char** argv) {
     const QString unit = metric ? "metric" : "imperial";
     state.model.MetricFlag(0) = metric ? -1 : 0;
     for (int i = 1; i <= 4; ++i) state.model.MetricFlag(i) = 0;
-    state.model.ProjectRec = workbook::read_project_for_analysis(
-        std::filesystem::path(argv[1]) / "Data" / "Sample Project.pvn");
+    state.model.ProjectRec = workbook::read_project_for_analysis(std::filesystem::path(argv[1]) /
+                                                                 "Data" / "Sample Project.pvn");
     state.analysis().Calc_Loads();
     for (app::WindowId id : {app::WindowId::GeoA, app::WindowId::GeoB, app::WindowId::BinViewer})
       state.windows.unload(id);

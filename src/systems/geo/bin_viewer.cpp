@@ -22,20 +22,44 @@ using platform::ControlKind;
 constexpr ControlDesign kControls[] = {
     {.name = "F1Book1", .kind = ControlKind::Custom, .rect = {0, 0, 14700, 8900}},
     {.name = "Frame1", .kind = ControlKind::Frame, .rect = {0, 9000, 15000, 600}},
-    {.name = "lblWhat", .kind = ControlKind::Label, .rect = {120, 220, 4200, 300},
-     .container = "Frame1", .font = {.points = 9.75, .bold = true}},
-    {.name = "Label2", .kind = ControlKind::Label, .caption = "Zoom",
-     .rect = {4500, 220, 600, 300}, .container = "Frame1"},
-    {.name = "HscrZoom", .kind = ControlKind::ScrollBar, .rect = {5150, 220, 3000, 250},
-     .container = "Frame1", .tab_index = 0, .scroll = {25, 200, 100}},
-    {.name = "lblZoom", .kind = ControlKind::Label, .rect = {8250, 220, 800, 300},
+    {.name = "lblWhat",
+     .kind = ControlKind::Label,
+     .rect = {120, 220, 4200, 300},
+     .container = "Frame1",
+     .font = {.points = 9.75, .bold = true}},
+    {.name = "Label2",
+     .kind = ControlKind::Label,
+     .caption = "Zoom",
+     .rect = {4500, 220, 600, 300},
      .container = "Frame1"},
-    {.name = "cmdBin", .kind = ControlKind::Button, .caption = "Bin",
-     .rect = {9300, 150, 1500, 380}, .container = "Frame1", .tab_index = 1},
-    {.name = "cmdGeoOp", .kind = ControlKind::Button, .caption = "Operating",
-     .rect = {11000, 150, 1500, 380}, .container = "Frame1", .tab_index = 2},
-    {.name = "cmdDone", .kind = ControlKind::Button, .caption = "Done",
-     .rect = {12900, 150, 1500, 380}, .container = "Frame1", .tab_index = 3},
+    {.name = "HscrZoom",
+     .kind = ControlKind::ScrollBar,
+     .rect = {5150, 220, 3000, 250},
+     .container = "Frame1",
+     .tab_index = 0,
+     .scroll = {25, 200, 100}},
+    {.name = "lblZoom",
+     .kind = ControlKind::Label,
+     .rect = {8250, 220, 800, 300},
+     .container = "Frame1"},
+    {.name = "cmdBin",
+     .kind = ControlKind::Button,
+     .caption = "Bin",
+     .rect = {9300, 150, 1500, 380},
+     .container = "Frame1",
+     .tab_index = 1},
+    {.name = "cmdGeoOp",
+     .kind = ControlKind::Button,
+     .caption = "Operating",
+     .rect = {11000, 150, 1500, 380},
+     .container = "Frame1",
+     .tab_index = 2},
+    {.name = "cmdDone",
+     .kind = ControlKind::Button,
+     .caption = "Done",
+     .rect = {12900, 150, 1500, 380},
+     .container = "Frame1",
+     .tab_index = 3},
 };
 
 constexpr platform::CustomHandle F1Book1{kControls, "F1Book1"};
@@ -46,10 +70,13 @@ constexpr platform::ButtonHandle cmdBin{kControls, "cmdBin"};
 constexpr platform::ButtonHandle cmdGeoOp{kControls, "cmdGeoOp"};
 constexpr platform::ButtonHandle cmdDone{kControls, "cmdDone"};
 
-constexpr platform::WindowDesign kDesign{.name = "Form12", .caption = "Bin Analysis",
-                                         .client_width = 15000, .client_height = 9600,
-                                         .controls = kControls,
-                                         .sizes = {{15250, 10500, nullptr}, {22100, 13650, nullptr}}};
+constexpr platform::WindowDesign kDesign{
+    .name = "Form12",
+    .caption = "Bin Analysis",
+    .client_width = 15000,
+    .client_height = 9600,
+    .controls = kControls,
+    .sizes = {{15250, 10500, nullptr}, {22100, 13650, nullptr}}};
 
 using On = platform::On<BinViewer>;
 const On kHandlers[] = {
@@ -96,8 +123,10 @@ void BinViewer::Form_Activate() {
   rec.*shown->zoom = static_cast<model::Int16>(reports.ViewZoom());
   form()[lblWhat]->setText(QString::fromUtf8(shown->caption));
   QScrollBar* zoom = form()[HscrZoom];
-  if (zoom->value() == rec.*shown->zoom) HscrZoom_Change();
-  else zoom->setValue(rec.*shown->zoom);
+  if (zoom->value() == rec.*shown->zoom)
+    HscrZoom_Change();
+  else
+    zoom->setValue(rec.*shown->zoom);
   form()[cmdDone]->setFocus();
 }
 
@@ -121,7 +150,8 @@ void BinViewer::cmdGeoOp_Click() {
 }
 
 QDialog* prepare_bin_viewer(app::AppState& state, int code, QWidget* parent) {
-  auto* viewer = qobject_cast<BinViewer*>(state.windows.window(app::WindowId::BinViewer, state, parent));
+  auto* viewer =
+      qobject_cast<BinViewer*>(state.windows.window(app::WindowId::BinViewer, state, parent));
   if (viewer != nullptr) viewer->BinViewCode = code;
   return viewer;
 }

@@ -94,9 +94,12 @@ double leading_number(std::string_view text) {
   bool point = false;
   for (; i < text.size(); ++i) {
     const char c = text[i];
-    if (c >= '0' && c <= '9') digits = true;
-    else if (c == '.' && !point) point = true;
-    else break;
+    if (c >= '0' && c <= '9')
+      digits = true;
+    else if (c == '.' && !point)
+      point = true;
+    else
+      break;
     number += c;
   }
   return digits ? std::strtod(number.c_str(), nullptr) : 0.0;

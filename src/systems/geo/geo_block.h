@@ -15,14 +15,14 @@ using Number = model::NumberField<model::ProjectRec>;
 using Name = model::TextField<model::ProjectRec>;
 
 struct GeoBlock {
-  int system_code = 0;     // SystemType of the comparison columns this system rewrites
-  int result_sheet = 0;    // compact result panel (15 GAQ, 16 GBQ)
-  int bin_view_code = 0;   // the bin viewer's view of this system
+  int system_code = 0;    // SystemType of the comparison columns this system rewrites
+  int result_sheet = 0;   // compact result panel (15 GAQ, 16 GBQ)
+  int bin_view_code = 0;  // the bin viewer's view of this system
   const char* caption = "";
-  const char* joiner = " / ";  // between the unit and loop names of the description
+  const char* joiner = " / ";           // between the unit and loop names of the description
   bool depth_rounded_in_metres = true;  // the metric depth is checked at one decimal
-  int input_slot = 0;    // kW memo slot of the input capacity
-  int minimum_slot = 0;  // kW memo slot of the calculated minimum
+  int input_slot = 0;                   // kW memo slot of the input capacity
+  int minimum_slot = 0;                 // kW memo slot of the calculated minimum
   Number unit_id, tons, loop_id, soil_id, depth, bore, hw_generator, loop_hybrid;
   Number min_temp, max_temp, auto_size, aux_id, aux_input, water_heater_id, aux_mode;
   Name unit_name, loop_name, soil_name, aux_name, water_heater_name;
@@ -45,7 +45,9 @@ enum class LoopKind { Horizontal, Vertical, Other };
   return unit_type == 2 || unit_type == 3 || unit_type == 5;
 }
 // Unit types 1 and 3 may run as a loop/well hybrid.
-[[nodiscard]] constexpr bool hybrid_capable(int unit_type) { return unit_type == 1 || unit_type == 3; }
+[[nodiscard]] constexpr bool hybrid_capable(int unit_type) {
+  return unit_type == 1 || unit_type == 3;
+}
 
 // The soil picture follows the loop: vertical or horizontal, the metric drawings in metric.
 [[nodiscard]] std::string soil_picture(std::string_view loop_name, bool metric_display);

@@ -25,8 +25,12 @@ class GeoCheckValues : public model::CheckValues {
  public:
   GeoCheckValues(const GeoBlock& block, const model::ProjectRec& rec, std::string_view loop_text,
                  std::string_view heater_text, double minimum_btuh, double minimum_kw)
-      : block_(block), rec_(rec), loop_(loop_text), heater_(heater_text),
-        minimum_btuh_(minimum_btuh), minimum_kw_(minimum_kw) {}
+      : block_(block),
+        rec_(rec),
+        loop_(loop_text),
+        heater_(heater_text),
+        minimum_btuh_(minimum_btuh),
+        minimum_kw_(minimum_kw) {}
   [[nodiscard]] double value(const model::RangeCheck& row, model::Display display) const override;
   [[nodiscard]] bool holds(const model::RangeCheck& row) const override;
   [[nodiscard]] double bound(const model::RangeCheck& row, int id,

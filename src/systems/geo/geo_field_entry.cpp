@@ -16,15 +16,21 @@ namespace pellavan::geo {
 void GeoWindow::list_GotFocus(platform::ControlEvent& event) {
   hide_view();
   const platform::ControlRef list = event.control;
-  if (list == c_.comboUnit.ref) Unit_Pic();
-  else if (list == c_.comboLoop.ref) Loop_Pic();
-  else if (list == c_.comboSoil.ref) Soil_Pic();
+  if (list == c_.comboUnit.ref)
+    Unit_Pic();
+  else if (list == c_.comboLoop.ref)
+    Loop_Pic();
+  else if (list == c_.comboSoil.ref)
+    Soil_Pic();
   else if (list == c_.ComboFurnace.ref) {
     ComboFurnace_Click();
     Furnace_Pic();
-  } else if (list == c_.ComboAuxHeat.ref) AuxHeat_Pic();
-  else if (list == c_.ComboWH.ref) WH_Pic();
-  else if (hydronic() && list == ComboUnit3.ref) Unit_Pic3();
+  } else if (list == c_.ComboAuxHeat.ref)
+    AuxHeat_Pic();
+  else if (list == c_.ComboWH.ref)
+    WH_Pic();
+  else if (hydronic() && list == ComboUnit3.ref)
+    Unit_Pic3();
 }
 
 void GeoWindow::list_LostFocus(platform::ControlEvent& event) {

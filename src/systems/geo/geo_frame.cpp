@@ -69,8 +69,8 @@ void GeoWindow::WH_Pic() {
 
 void GeoWindow::Furnace_Pic() {
   if (loading_) return;
-  const QString file = QString::fromStdString(
-      model::utf8_from_cp1252(state_.model.FurnaceRec.Picture.str()));
+  const QString file =
+      QString::fromStdString(model::utf8_from_cp1252(state_.model.FurnaceRec.Picture.str()));
   load_picture(file, kGrey, true, false, &c_.ComboFurnace);
 }
 

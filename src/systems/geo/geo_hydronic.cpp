@@ -69,9 +69,9 @@ void GeoWindow::ComboUnit3_Click() {
 }
 
 void GeoWindow::optHydroHybrid1_Click() {
-  for (QWidget* w : {static_cast<QWidget*>(form()[ComboUnit3]),
-                     static_cast<QWidget*>(form()[lblHybridTons]),
-                     static_cast<QWidget*>(form()[txtHybridUqty])})
+  for (QWidget* w :
+       {static_cast<QWidget*>(form()[ComboUnit3]), static_cast<QWidget*>(form()[lblHybridTons]),
+        static_cast<QWidget*>(form()[txtHybridUqty])})
     w->hide();
   clear_option(form()[c_.optHybrid1]);
   full_hot_water_ = 0;
@@ -102,9 +102,9 @@ void GeoWindow::optHydroHybrid3_Click() {
 }
 
 void GeoWindow::optGeoOnly_Click() {
-  for (QWidget* w : {static_cast<QWidget*>(form()[ComboUnit3]),
-                     static_cast<QWidget*>(form()[lblHybridTons]),
-                     static_cast<QWidget*>(form()[txtHybridUqty])})
+  for (QWidget* w :
+       {static_cast<QWidget*>(form()[ComboUnit3]), static_cast<QWidget*>(form()[lblHybridTons]),
+        static_cast<QWidget*>(form()[txtHybridUqty])})
     w->hide();
   clear_option(form()[c_.optHybrid1]);
   platform::set_text(form()[txtHybridUqty], "1");

@@ -30,38 +30,39 @@ void GeoWindow::fill_lists() {
   model::ModelState& m = state_.model;
   const bool show_inactive = state_.DealerRec.HideInactive == 0;
   const auto& folder = m.program_folder;
-  platform::fill_list(form()[c_.ComboAuxHeat], {{0, "Supplement Heat Pump", {}},
-                                                 {1, "Override Heat Pump", {}}});
+  platform::fill_list(form()[c_.ComboAuxHeat],
+                      {{0, "Supplement Heat Pump", {}}, {1, "Override Heat Pump", {}}});
   platform::fill_list(form()[c_.comboUnit],
-                      model::catalogue_list<model::GeoUnitRec>(m.data_files, folder,
-                                                               m.edition().unit_file, show_inactive),
+                      model::catalogue_list<model::GeoUnitRec>(
+                          m.data_files, folder, m.edition().unit_file, show_inactive),
                       form()[c_.comboUnit2]);
   if (hydronic()) {
-    platform::fill_list(form()[ComboUnit3],
-                        model::catalogue_list<model::GeoUnitRec>(
-                            m.data_files, folder, m.edition().unit_file, show_inactive,
-                            model::ListOrder::FileOrder,
-                            [](const model::GeoUnitRec& u) { return u.HydronicFlag == 0; }),
-                        form()[comboUnit4]);
+    platform::fill_list(
+        form()[ComboUnit3],
+        model::catalogue_list<model::GeoUnitRec>(
+            m.data_files, folder, m.edition().unit_file, show_inactive, model::ListOrder::FileOrder,
+            [](const model::GeoUnitRec& u) { return u.HydronicFlag == 0; }),
+        form()[comboUnit4]);
     unit2_type_ = 0;
   }
   platform::fill_list(form()[c_.comboLoop],
                       model::catalogue_list<model::LoopRec>(
                           m.data_files, folder, model::loop_file_name(m.MetricFlag), show_inactive),
                       form()[c_.comboLoop2]);
-  platform::fill_list(form()[c_.comboSoil],
-                      model::catalogue_list<model::SoilRec>(
-                          m.data_files, folder, model::soil_file_name(m.MetricFlag), show_inactive));
+  platform::fill_list(
+      form()[c_.comboSoil],
+      model::catalogue_list<model::SoilRec>(m.data_files, folder,
+                                            model::soil_file_name(m.MetricFlag), show_inactive));
   platform::fill_list(form()[c_.ComboFurnace],
-                      model::catalogue_list<model::FurnaceRec>(m.data_files, folder,
-                                                               m.edition().furnace_file, show_inactive));
+                      model::catalogue_list<model::FurnaceRec>(
+                          m.data_files, folder, m.edition().furnace_file, show_inactive));
   Load_WHList();
 }
 
 void GeoWindow::Load_WHList() {
   model::ModelState& m = state_.model;
-  auto entries = model::catalogue_list<model::WaterHeaterRec>(
-      m.data_files, m.program_folder, m.edition().water_heater_file, true);
+  auto entries = model::catalogue_list<model::WaterHeaterRec>(m.data_files, m.program_folder,
+                                                              m.edition().water_heater_file, true);
   if (hydronic() && full_hot_water_ == 1)
     std::erase_if(entries, [](const model::ListEntry& e) {
       return e.text.find("Geo") == std::string::npos && e.text.find("geo") == std::string::npos &&
@@ -75,13 +76,20 @@ void GeoWindow::Load_WHList() {
 }
 
 void GeoWindow::run_list_handler(ComboHandle list) {
-  if (list.ref == c_.comboUnit.ref) comboUnit_Click();
-  else if (list.ref == c_.comboLoop.ref) comboLoop_Click();
-  else if (list.ref == c_.comboSoil.ref) comboSoil_Click();
-  else if (list.ref == c_.ComboFurnace.ref) ComboFurnace_Click();
-  else if (list.ref == c_.ComboAuxHeat.ref) ComboAuxHeat_Click();
-  else if (list.ref == c_.ComboWH.ref) ComboWH_Click();
-  else if (hydronic() && list.ref == ComboUnit3.ref) ComboUnit3_Click();
+  if (list.ref == c_.comboUnit.ref)
+    comboUnit_Click();
+  else if (list.ref == c_.comboLoop.ref)
+    comboLoop_Click();
+  else if (list.ref == c_.comboSoil.ref)
+    comboSoil_Click();
+  else if (list.ref == c_.ComboFurnace.ref)
+    ComboFurnace_Click();
+  else if (list.ref == c_.ComboAuxHeat.ref)
+    ComboAuxHeat_Click();
+  else if (list.ref == c_.ComboWH.ref)
+    ComboWH_Click();
+  else if (hydronic() && list.ref == ComboUnit3.ref)
+    ComboUnit3_Click();
 }
 
 void GeoWindow::changed() {
@@ -94,14 +102,13 @@ void GeoWindow::change_test_name(ComboHandle list, const Name& field) {
 }
 
 void GeoWindow::cover_ground_inputs(bool covered) {
-  for (platform::ControlRef ref :
-       {c_.lblDepth.ref, c_.txtDpth.ref, c_.Label17.ref, c_.chkAuto.ref, c_.Label24.ref,
-        c_.comboSoil.ref})
+  for (platform::ControlRef ref : {c_.lblDepth.ref, c_.txtDpth.ref, c_.Label17.ref, c_.chkAuto.ref,
+                                   c_.Label24.ref, c_.comboSoil.ref})
     form().widget(ref)->setVisible(!covered);
   if (covered) {
-    for (platform::ControlRef ref : {c_.lblBore1.ref, c_.lblBore2.ref, c_.txtTrBor.ref,
-                                     c_.lblLoop1.ref, c_.lblLoop2.ref, c_.txtGeoMin.ref,
-                                     c_.TxtGeoMax.ref})
+    for (platform::ControlRef ref :
+         {c_.lblBore1.ref, c_.lblBore2.ref, c_.txtTrBor.ref, c_.lblLoop1.ref, c_.lblLoop2.ref,
+          c_.txtGeoMin.ref, c_.TxtGeoMax.ref})
       form().widget(ref)->hide();
   } else {
     show_entry_groups();
@@ -155,8 +162,8 @@ void GeoWindow::comboUnit_Click() {
   no_well_water_ = starts_with_ci(name, "RKF");
   Check_LoopRules();
   const bool closed = !open_loop(trimmed_text(c_.comboLoop));
-  const bool offer = closed && hybrid_capable(unit.UnitType) &&
-                     (!hydronic() || unit.HydronicFlag != 1);
+  const bool offer =
+      closed && hybrid_capable(unit.UnitType) && (!hydronic() || unit.HydronicFlag != 1);
   form()[c_.frmHybrid]->setVisible(offer);
   if (!offer || hydronic()) form()[c_.optHybrid2]->setChecked(true);
   if (offer && hydronic()) {
@@ -175,9 +182,9 @@ void GeoWindow::comboUnit_Click() {
     const bool hydronic_unit = unit.HydronicFlag >= 1;
     form()[frmHydroHybrid]->setVisible(hydronic_unit);
     if (!hydronic_unit) {
-      for (QWidget* w : {static_cast<QWidget*>(form()[ComboUnit3]),
-                         static_cast<QWidget*>(form()[lblHybridTons]),
-                         static_cast<QWidget*>(form()[txtHybridUqty])})
+      for (QWidget* w :
+           {static_cast<QWidget*>(form()[ComboUnit3]), static_cast<QWidget*>(form()[lblHybridTons]),
+            static_cast<QWidget*>(form()[txtHybridUqty])})
         w->hide();
       form()[optHydroHybrid1]->setChecked(true);
       platform::set_text(form()[txtHybridUqty], "1");
@@ -211,8 +218,8 @@ void GeoWindow::ComboFurnace_Click() {
   model::Load_FossilRecord(state_.model);
   const model::FurnaceRec& heater = state_.model.FurnaceRec;
   const bool electric = electric_heater(trimmed_text(c_.ComboFurnace));
-  for (platform::ControlRef ref : {c_.txtInputCap.ref, c_.Label60.ref, c_.Label3.ref,
-                                   c_.lblMin.ref, c_.txtMinInput.ref, c_.lblMinBtu.ref})
+  for (platform::ControlRef ref : {c_.txtInputCap.ref, c_.Label60.ref, c_.Label3.ref, c_.lblMin.ref,
+                                   c_.txtMinInput.ref, c_.lblMinBtu.ref})
     form().widget(ref)->setVisible(!electric);
   const double efficiency = heater.FullLoadEff.to_double();
   if (!electric && efficiency > 0) {
@@ -230,7 +237,8 @@ void GeoWindow::ComboFurnace_Click() {
       if (typed < min_input_kw_) platform::set_text(input, shown);
     } else {
       minimum = model::round_to_int32(backup / efficiency);
-      form()[c_.txtMinInput]->setText(QLocale(QLocale::English).toString(minimum).rightJustified(3, '0'));
+      form()[c_.txtMinInput]->setText(
+          QLocale(QLocale::English).toString(minimum).rightJustified(3, '0'));
       if (typed < minimum) platform::set_text(input, QString::number(minimum));
     }
   }
@@ -255,9 +263,9 @@ void GeoWindow::optHybrid_Click() {
   if (hydronic()) {
     if (!form()[c_.optHybrid1]->isChecked()) return;
     if (!form()[optHydroHybrid1]->isChecked()) form()[optHydroHybrid1]->setChecked(true);
-    for (QWidget* w : {static_cast<QWidget*>(form()[ComboUnit3]),
-                       static_cast<QWidget*>(form()[txtHybridUqty]),
-                       static_cast<QWidget*>(form()[lblHybridTons])})
+    for (QWidget* w :
+         {static_cast<QWidget*>(form()[ComboUnit3]), static_cast<QWidget*>(form()[txtHybridUqty]),
+          static_cast<QWidget*>(form()[lblHybridTons])})
       w->hide();
     return;
   }

@@ -63,28 +63,27 @@ void GeoWindow::wire_handlers() {
       {c_.optHybrid1, Event::Click, &W::optHybrid_Click},
   };
   if (!hydronic()) handlers_.push_back({c_.optHybrid2, Event::Click, &W::optHybrid_Click});
-  for (ComboHandle list : {c_.comboUnit, c_.comboLoop, c_.comboSoil, c_.ComboFurnace,
-                           c_.ComboAuxHeat, c_.ComboWH}) {
+  for (ComboHandle list :
+       {c_.comboUnit, c_.comboLoop, c_.comboSoil, c_.ComboFurnace, c_.ComboAuxHeat, c_.ComboWH}) {
     handlers_.push_back({list, Event::GotFocus, &W::list_GotFocus});
     handlers_.push_back({list, Event::LostFocus, &W::list_LostFocus});
   }
-  for (TextBoxHandle box : {c_.txtUqty, c_.txtDpth, c_.txtTrBor, c_.txtGeoMin, c_.TxtGeoMax,
-                            c_.txtInputCap}) {
+  for (TextBoxHandle box :
+       {c_.txtUqty, c_.txtDpth, c_.txtTrBor, c_.txtGeoMin, c_.TxtGeoMax, c_.txtInputCap}) {
     handlers_.push_back({box, Event::LostFocus, &W::text_LostFocus});
     handlers_.push_back({box, Event::KeyPress, &W::text_KeyPress});
   }
   if (hydronic()) {
-    handlers_.insert(handlers_.end(),
-                     {{ComboUnit3, Event::Click, &W::ComboUnit3_Click},
-                      {ComboUnit3, Event::GotFocus, &W::list_GotFocus},
-                      {ComboUnit3, Event::LostFocus, &W::list_LostFocus},
-                      {txtHybridUqty, Event::LostFocus, &W::text_LostFocus},
-                      {txtHybridUqty, Event::KeyPress, &W::text_KeyPress},
-                      {optHydroHybrid1, Event::Click, &W::optHydroHybrid1_Click},
-                      {optHydroHybrid2, Event::Click, &W::optHydroHybrid2_Click},
-                      {optHydroHybrid3, Event::Click, &W::optHydroHybrid3_Click},
-                      {optGeoOnly, Event::Click, &W::optGeoOnly_Click},
-                      {cmdHydroHelp, Event::Click, &W::cmdHydroHelp_Click}});
+    handlers_.insert(handlers_.end(), {{ComboUnit3, Event::Click, &W::ComboUnit3_Click},
+                                       {ComboUnit3, Event::GotFocus, &W::list_GotFocus},
+                                       {ComboUnit3, Event::LostFocus, &W::list_LostFocus},
+                                       {txtHybridUqty, Event::LostFocus, &W::text_LostFocus},
+                                       {txtHybridUqty, Event::KeyPress, &W::text_KeyPress},
+                                       {optHydroHybrid1, Event::Click, &W::optHydroHybrid1_Click},
+                                       {optHydroHybrid2, Event::Click, &W::optHydroHybrid2_Click},
+                                       {optHydroHybrid3, Event::Click, &W::optHydroHybrid3_Click},
+                                       {optGeoOnly, Event::Click, &W::optGeoOnly_Click},
+                                       {cmdHydroHelp, Event::Click, &W::cmdHydroHelp_Click}});
   }
   wire(std::span<const platform::On<GeoWindow>>(handlers_));
 }
@@ -113,8 +112,9 @@ void GeoWindow::show_result_block(sheet::view::SpreadsheetControl& reports) cons
 
 void GeoWindow::Form_Load() {
   full_hot_water_ = 0;
-  form()[c_.lblSystem]->setText(QString::fromUtf8(state_.model.edition().system_label.data(),
-                                                  static_cast<int>(state_.model.edition().system_label.size())));
+  form()[c_.lblSystem]->setText(
+      QString::fromUtf8(state_.model.edition().system_label.data(),
+                        static_cast<int>(state_.model.edition().system_label.size())));
   form()[c_.frmHybrid]->setTitle(QStringLiteral("Loop/Well Hybrid"));
   platform::Center_Form(this);
   // The result view: a second view of the analysis workbook on this system's compact panel.
@@ -127,9 +127,9 @@ void GeoWindow::Form_Load() {
   hide_view();
   fill_lists();
   if (!hydronic()) {
-    for (QWidget* w : {static_cast<QWidget*>(form()[c_.txtUqty]),
-                       static_cast<QWidget*>(form()[c_.lblTons]),
-                       static_cast<QWidget*>(form()[c_.frmHybrid])})
+    for (QWidget* w :
+         {static_cast<QWidget*>(form()[c_.txtUqty]), static_cast<QWidget*>(form()[c_.lblTons]),
+          static_cast<QWidget*>(form()[c_.frmHybrid])})
       w->hide();
   }
   show_unit_labels();
@@ -148,22 +148,23 @@ void GeoWindow::show_unit_labels() {
 
 void GeoWindow::show_entry_groups() {
   const bool automatic = form()[c_.chkAuto]->isChecked();
-  for (QWidget* w : {static_cast<QWidget*>(form()[c_.lblBore1]),
-                     static_cast<QWidget*>(form()[c_.lblBore2]),
-                     static_cast<QWidget*>(form()[c_.txtTrBor])})
+  for (QWidget* w :
+       {static_cast<QWidget*>(form()[c_.lblBore1]), static_cast<QWidget*>(form()[c_.lblBore2]),
+        static_cast<QWidget*>(form()[c_.txtTrBor])})
     w->setVisible(!automatic);
-  for (QWidget* w : {static_cast<QWidget*>(form()[c_.lblLoop1]),
-                     static_cast<QWidget*>(form()[c_.lblLoop2]),
-                     static_cast<QWidget*>(form()[c_.txtGeoMin]),
-                     static_cast<QWidget*>(form()[c_.TxtGeoMax])})
+  for (QWidget* w :
+       {static_cast<QWidget*>(form()[c_.lblLoop1]), static_cast<QWidget*>(form()[c_.lblLoop2]),
+        static_cast<QWidget*>(form()[c_.txtGeoMin]), static_cast<QWidget*>(form()[c_.TxtGeoMax])})
     w->setVisible(automatic);
 }
 
 void GeoWindow::select_first(ComboHandle list) {
   QComboBox* box = form()[list];
   if (box->count() == 0) return;
-  if (box->currentIndex() == 0) run_list_handler(list);
-  else box->setCurrentIndex(0);
+  if (box->currentIndex() == 0)
+    run_list_handler(list);
+  else
+    box->setCurrentIndex(0);
 }
 
 void GeoWindow::choose_id(ComboHandle list, model::Int16 id) {
@@ -181,8 +182,8 @@ void GeoWindow::Form_Activate() {
   model::ProjectRec& r = rec();
   form().widget(c_.Picture1.ref)->hide();
   show_entry_groups();
-  std::vector<ComboHandle> lists = {c_.comboUnit, c_.comboLoop, c_.comboSoil, c_.ComboFurnace,
-                                    c_.ComboWH, c_.ComboAuxHeat};
+  std::vector<ComboHandle> lists = {c_.comboUnit,    c_.comboLoop, c_.comboSoil,
+                                    c_.ComboFurnace, c_.ComboWH,   c_.ComboAuxHeat};
   if (hydronic()) lists.insert(lists.begin() + 1, ComboUnit3);
   for (ComboHandle list : lists) select_first(list);
   platform::show_units(form(), design().units, r, state_.model.MetricFlag, state_.memos);
@@ -191,12 +192,12 @@ void GeoWindow::Form_Activate() {
   show_entry_groups();
   const auto stored = [&](const Number& f) { return static_cast<model::Int16>(f.get(r)); };
   if (stored(block_.unit_id) != 0) choose_id(c_.comboUnit, stored(block_.unit_id));
-  if (hydronic() && r.GeoA_Tandem != 0 && r.GeoA_Unit2Id != 0) choose_id(ComboUnit3, r.GeoA_Unit2Id);
+  if (hydronic() && r.GeoA_Tandem != 0 && r.GeoA_Unit2Id != 0)
+    choose_id(ComboUnit3, r.GeoA_Unit2Id);
   if (stored(block_.loop_id) != 0) choose_id(c_.comboLoop, stored(block_.loop_id));
   if (stored(block_.soil_id) != 0) choose_id(c_.comboSoil, stored(block_.soil_id));
   if (stored(block_.aux_id) != 0) choose_id(c_.ComboFurnace, stored(block_.aux_id));
-  if (stored(block_.water_heater_id) != 0)
-    choose_id(c_.ComboWH, stored(block_.water_heater_id));
+  if (stored(block_.water_heater_id) != 0) choose_id(c_.ComboWH, stored(block_.water_heater_id));
   if (block_.aux_mode.get(r) == 99) block_.aux_mode.set(r, state_.model.FurnaceRec.AddOnMode);
   if (block_.aux_mode.get(r) >= 0)
     choose_id(c_.ComboAuxHeat, static_cast<model::Int16>(block_.aux_mode.get(r)));
@@ -275,9 +276,9 @@ void GeoWindow::cmdRun_Click() {
   model::ProjectRec& r = rec();
   const bool tandem = hydronic() && (r.GeoA_HydronicMode == 2 || r.GeoA_HydronicMode == 3);
   const std::string second = tandem ? trimmed_text(ComboUnit3) : std::string();
-  write_descriptions(r, block_.system_code,
-                     describe(block_.unit_name.get(r), second, block_.loop_name.get(r),
-                              block_.joiner));
+  write_descriptions(
+      r, block_.system_code,
+      describe(block_.unit_name.get(r), second, block_.loop_name.get(r), block_.joiner));
   if (hydronic()) panel_->show_picture(false);
   hide_view();
   Logo_Pic();
@@ -326,8 +327,7 @@ void GeoWindow::cmdDone_Click() {
 }
 
 void GeoWindow::BtnBin_Click() {
-  if (QDialog* viewer = prepare_bin_viewer(state_, block_.bin_view_code, this))
-    show_modal(*viewer);
+  if (QDialog* viewer = prepare_bin_viewer(state_, block_.bin_view_code, this)) show_modal(*viewer);
 }
 
 void GeoWindow::chkAuto_Click() {

@@ -1,13 +1,14 @@
 // The bin viewer: each code's sheet, block (14 columns further in metric), rows and caption at
 // the project's zoom; "Bin" and "Operating" switch the Geo T views in place; a zoom change is
 // kept for both Geo T views.
+#include "systems/geo/bin_viewer.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QScrollBar>
 
 #include "sheet/view/spreadsheet_control.h"
-#include "systems/geo/bin_viewer.h"
 #include "systems/geo/bin_views.h"
 #include "systems/geo/geo_window_fixture.h"
 

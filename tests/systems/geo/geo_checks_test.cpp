@@ -1,10 +1,11 @@
 // The geothermal validation table on stored blocks: the bounds that the metric display shares
 // with the imperial one, and the quantity's one bound.
+#include "systems/geo/geo_checks.h"
+
 #include <gtest/gtest.h>
 
 #include "model/input/unit_options.h"
 #include "systems/geo/geo_blocks.h"
-#include "systems/geo/geo_checks.h"
 
 namespace pellavan::geo {
 namespace {
@@ -31,23 +32,39 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"a quantity below .1", false, [](ProjectRec& r) { r.GeoA_Tons = model::Currency::from_double_saturated(0.05); },
-     "Vert 1", "Tons Outside of Valid Range of .1 - 99"},
-    {"a quantity of .1", false, [](ProjectRec& r) { r.GeoA_Tons = model::Currency::from_double_saturated(0.1); },
-     "Vert 1", ""},
-    {"77 m deep", true, [](ProjectRec& r) { r.GeoA_Depth = model::Currency::from_double_saturated(77 / 0.3048); },
+    {"a quantity below .1", false,
+     [](ProjectRec& r) { r.GeoA_Tons = model::Currency::from_double_saturated(0.05); }, "Vert 1",
+     "Tons Outside of Valid Range of .1 - 99"},
+    {"a quantity of .1", false,
+     [](ProjectRec& r) { r.GeoA_Tons = model::Currency::from_double_saturated(0.1); }, "Vert 1",
+     ""},
+    {"77 m deep", true,
+     [](ProjectRec& r) { r.GeoA_Depth = model::Currency::from_double_saturated(77 / 0.3048); },
      "Pond Loop", ""},
-    {"77.2 m deep", true, [](ProjectRec& r) { r.GeoA_Depth = model::Currency::from_double_saturated(77.2 / 0.3048); },
+    {"77.2 m deep", true,
+     [](ProjectRec& r) { r.GeoA_Depth = model::Currency::from_double_saturated(77.2 / 0.3048); },
      "Pond Loop", "Average Depth Outside of Valid Range of .6 - 77"},
     {"a 15 m bore (49 ft)", true, [](ProjectRec& r) { r.GeoA_BoreLength = 49; }, "Vert 1", ""},
     {"a 48 ft bore", true, [](ProjectRec& r) { r.GeoA_BoreLength = 48; }, "Vert 1",
      "Bore/Trench Outside of Valid Range of 15 - 6096"},
     {"loop 20 to 105 F in C", true,
-     [](ProjectRec& r) { r.GeoA_AutoSize = 1; r.GeoA_LoopMinTemp = 20; r.GeoA_LoopMaxTemp = 105; },
+     [](ProjectRec& r) {
+       r.GeoA_AutoSize = 1;
+       r.GeoA_LoopMinTemp = 20;
+       r.GeoA_LoopMaxTemp = 105;
+     },
      "Vert 1", ""},
-    {"loop minimum 19 F in C", true, [](ProjectRec& r) { r.GeoA_AutoSize = 1; r.GeoA_LoopMinTemp = 19; },
+    {"loop minimum 19 F in C", true,
+     [](ProjectRec& r) {
+       r.GeoA_AutoSize = 1;
+       r.GeoA_LoopMinTemp = 19;
+     },
      "Vert 1", "Minimum Loop Temp Outside of Valid Range of -6 - 10"},
-    {"loop maximum 106 F in C", true, [](ProjectRec& r) { r.GeoA_AutoSize = 1; r.GeoA_LoopMaxTemp = 106; },
+    {"loop maximum 106 F in C", true,
+     [](ProjectRec& r) {
+       r.GeoA_AutoSize = 1;
+       r.GeoA_LoopMaxTemp = 106;
+     },
      "Vert 1", "Maximum Loop Temp Outside of Valid Range of 29 - 40"},
     {"12.2 kW below 12.5", true, [](ProjectRec& r) { r.GeoA_AuxInput = 41639; }, "Vert 1",
      "Furnace Input Capacity Below Calculated Minimum of 12.5"},

@@ -39,7 +39,8 @@ TEST_F(GeoWindowTest, ModelPrefixesDecideTheLoop) {
       messages.clear();
       if (s.unit_after != 0) platform::select_id(units, s.unit_after);
       if (s.loop_pick != 0) platform::select_id(loops, s.loop_pick);
-      EXPECT_EQ(messages, *s.message ? std::vector<std::string>{s.message} : std::vector<std::string>{});
+      EXPECT_EQ(messages,
+                *s.message ? std::vector<std::string>{s.message} : std::vector<std::string>{});
       EXPECT_EQ(platform::selected_id(loops), s.loop_after);
     }
   }
@@ -50,8 +51,10 @@ TEST_F(GeoWindowTest, OpenLoopsCoverTheGroundInputsAndTheQuantityFollowsTheUnitT
     model::Int16 unit, loop;
     bool hybrid_offered, ground_inputs, quantity;
   };
-  const Pick kPicks[] = {{1, 23, true, true, false}, {1, 9, false, false, false},
-                         {12, 23, false, true, true}, {13, 1, true, true, true}};
+  const Pick kPicks[] = {{1, 23, true, true, false},
+                         {1, 9, false, false, false},
+                         {12, 23, false, true, true},
+                         {13, 1, true, true, true}};
   for (const WindowId id : {WindowId::GeoA, WindowId::GeoB}) {
     for (const Pick& p : kPicks) {
       SCOPED_TRACE(p.unit * 100 + p.loop);
@@ -88,7 +91,8 @@ TEST_F(GeoWindowTest, PicturesWaitForTheRestoreAndTheSoilFollowsTheLoop) {
     EXPECT_TRUE(w.picture_panel().picture_path().endsWith("GeoLogo.bmp"));
     platform::select_id(w.form()[w.controls().comboLoop], 1);  // a horizontal loop
     w.Soil_Pic();
-    EXPECT_TRUE(w.picture_panel().picture_path().endsWith(metric ? "HorzSoilm.bmp" : "HorzSoil.bmp"))
+    EXPECT_TRUE(
+        w.picture_panel().picture_path().endsWith(metric ? "HorzSoilm.bmp" : "HorzSoil.bmp"))
         << w.picture_panel().picture_path().toStdString();
     bool interleaved = false;
     QTimer::singleShot(0, [&interleaved] { interleaved = true; });

@@ -20,8 +20,10 @@ struct Opening {
   WindowId id;
   bool metric;
 };
-constexpr Opening kOpenings[] = {
-    {WindowId::GeoA, false}, {WindowId::GeoA, true}, {WindowId::GeoB, false}, {WindowId::GeoB, true}};
+constexpr Opening kOpenings[] = {{WindowId::GeoA, false},
+                                 {WindowId::GeoA, true},
+                                 {WindowId::GeoB, false},
+                                 {WindowId::GeoB, true}};
 
 struct RunCase {
   Opening opening;
@@ -31,21 +33,69 @@ struct RunCase {
   const char* refusal;  // "" when Run goes on to the fill
 };
 const RunCase kRunCases[] = {
-    {{WindowId::GeoA, false}, true, &GeoControls::txtUqty, "0", "Tons Outside of Valid Range of .1 - 99"},
-    {{WindowId::GeoA, true}, true, &GeoControls::txtUqty, "0.05", "Tons Outside of Valid Range of .1 - 99"},
+    {{WindowId::GeoA, false},
+     true,
+     &GeoControls::txtUqty,
+     "0",
+     "Tons Outside of Valid Range of .1 - 99"},
+    {{WindowId::GeoA, true},
+     true,
+     &GeoControls::txtUqty,
+     "0.05",
+     "Tons Outside of Valid Range of .1 - 99"},
     {{WindowId::GeoA, true}, true, &GeoControls::txtGeoMin, "-6.5", ""},
     {{WindowId::GeoA, true}, true, &GeoControls::TxtGeoMax, "40.5", ""},
-    {{WindowId::GeoA, true}, true, &GeoControls::TxtGeoMax, "41", "Maximum Loop Temp Outside of Valid Range of 29 - 40"},
+    {{WindowId::GeoA, true},
+     true,
+     &GeoControls::TxtGeoMax,
+     "41",
+     "Maximum Loop Temp Outside of Valid Range of 29 - 40"},
     {{WindowId::GeoB, true}, false, &GeoControls::txtTrBor, "15", ""},
-    {{WindowId::GeoB, true}, false, &GeoControls::txtTrBor, "14", "Bore/Trench Outside of Valid Range of 15 - 6096"},
-    {{WindowId::GeoB, false}, false, &GeoControls::txtTrBor, "49", "Bore/Trench Outside of Valid Range of 50 - 20000"},
-    {{WindowId::GeoB, false}, true, &GeoControls::txtDpth, "1.4", "Average Depth Outside of Valid Range of 2 - 250"},
-    {{WindowId::GeoB, true}, true, &GeoControls::txtDpth, "78", "Average Depth Outside of Valid Range of .6 - 77"},
-    {{WindowId::GeoA, false}, true, &GeoControls::txtDpth, "251", "Average Depth Outside of Valid Range of 2 - 250"},
-    {{WindowId::GeoA, false}, true, &GeoControls::txtDpth, "24", "Average Depth Outside of Valid Vertical Range of 25 - 250"},
-    {{WindowId::GeoA, true}, true, &GeoControls::txtDpth, "7.9", "Average Depth Outside of Valid Vertical Range of 8 - 76"},
-    {{WindowId::GeoA, false}, true, &GeoControls::txtGeoMin, "19", "Minimum Loop Temp Outside of Valid Range of 20 - 50"},
-    {{WindowId::GeoB, true}, true, &GeoControls::txtGeoMin, "-7", "Minimum Loop Temp Outside of Valid Range of -6 - 10"},
+    {{WindowId::GeoB, true},
+     false,
+     &GeoControls::txtTrBor,
+     "14",
+     "Bore/Trench Outside of Valid Range of 15 - 6096"},
+    {{WindowId::GeoB, false},
+     false,
+     &GeoControls::txtTrBor,
+     "49",
+     "Bore/Trench Outside of Valid Range of 50 - 20000"},
+    {{WindowId::GeoB, false},
+     true,
+     &GeoControls::txtDpth,
+     "1.4",
+     "Average Depth Outside of Valid Range of 2 - 250"},
+    {{WindowId::GeoB, true},
+     true,
+     &GeoControls::txtDpth,
+     "78",
+     "Average Depth Outside of Valid Range of .6 - 77"},
+    {{WindowId::GeoA, false},
+     true,
+     &GeoControls::txtDpth,
+     "251",
+     "Average Depth Outside of Valid Range of 2 - 250"},
+    {{WindowId::GeoA, false},
+     true,
+     &GeoControls::txtDpth,
+     "24",
+     "Average Depth Outside of Valid Vertical Range of 25 - 250"},
+    {{WindowId::GeoA, true},
+     true,
+     &GeoControls::txtDpth,
+     "7.9",
+     "Average Depth Outside of Valid Vertical Range of 8 - 76"},
+    {{WindowId::GeoA, false},
+     true,
+     &GeoControls::txtGeoMin,
+     "19",
+     "Minimum Loop Temp Outside of Valid Range of 20 - 50"},
+    {{WindowId::GeoB, true},
+     true,
+     &GeoControls::txtGeoMin,
+     "-7",
+     "Minimum Loop Temp Outside of Valid Range of -6 - 10"},
     {{WindowId::GeoB, false}, true, &GeoControls::TxtGeoMax, "105", ""},
 };
 
@@ -73,7 +123,8 @@ TEST_F(GeoWindowTest, OnlyAValidRunDescribesTheUnfrozenColumnsOfItsSystem) {
     rec().System3_Type = 4;
     rec().System1_Freeze = 0;
     rec().System2_Freeze = 1;
-    for (auto* d : {&rec().System1_Description, &rec().System2_Description, &rec().System3_Description})
+    for (auto* d :
+         {&rec().System1_Description, &rec().System2_Description, &rec().System3_Description})
       *d = "before";
     GeoWindow& w = open(id, false);
     type(w, w.controls().txtUqty, "0");
@@ -105,10 +156,12 @@ TEST_F(GeoWindowTest, LeavingUnchangedFieldsChangesNothingInEitherDisplay) {
     }
     EXPECT_FALSE(run->isEnabled());
     type(w, w.controls().txtDpth, "61");
-    platform::ControlEvent left{.event = platform::Event::LostFocus, .control = w.controls().txtDpth.ref};
+    platform::ControlEvent left{.event = platform::Event::LostFocus,
+                                .control = w.controls().txtDpth.ref};
     w.text_LostFocus(left);
     EXPECT_TRUE(run->isEnabled());
-    platform::ControlEvent enter{.event = platform::Event::KeyPress, .control = left.control, .key = 13};
+    platform::ControlEvent enter{
+        .event = platform::Event::KeyPress, .control = left.control, .key = 13};
     w.text_KeyPress(enter);
     EXPECT_EQ(w.ResultsShown(), 1) << "Enter in a changed field runs";
     w.Timer1().stop();
@@ -125,7 +178,8 @@ TEST_F(GeoWindowTest, TheBoreEntryIsCutBackWhenLeft) {
                         Entry{true, "2000", "1096"}, Entry{true, "1114", "1114"}}) {
     GeoWindow& w = open(WindowId::GeoB, e.metric);
     type(w, w.controls().txtTrBor, e.typed);
-    platform::ControlEvent left{.event = platform::Event::LostFocus, .control = w.controls().txtTrBor.ref};
+    platform::ControlEvent left{.event = platform::Event::LostFocus,
+                                .control = w.controls().txtTrBor.ref};
     w.text_LostFocus(left);
     EXPECT_EQ(box(w, w.controls().txtTrBor)->text().toStdString(), e.kept) << e.typed;
   }
@@ -139,12 +193,13 @@ TEST_F(GeoWindowTest, SavingARestoredWindowKeepsEveryFieldOfTheBlock) {
     w.Save_It();
     const GeoBlock& b = w.block();
     for (const Number* f : {&b.unit_id, &b.tons, &b.loop_id, &b.soil_id, &b.depth, &b.bore,
-                            &b.hw_generator, &b.loop_hybrid, &b.min_temp, &b.max_temp,
-                            &b.auto_size, &b.aux_id, &b.aux_input, &b.water_heater_id, &b.aux_mode})
+                            &b.hw_generator, &b.loop_hybrid, &b.min_temp, &b.max_temp, &b.auto_size,
+                            &b.aux_id, &b.aux_input, &b.water_heater_id, &b.aux_mode})
       EXPECT_EQ(f->get(rec()), f->get(before)) << f - &b.unit_id;
     // The metric loop and soil catalogues name the same ids in metric units.
     if (o.metric) continue;
-    for (const Name* f : {&b.unit_name, &b.loop_name, &b.soil_name, &b.aux_name, &b.water_heater_name})
+    for (const Name* f :
+         {&b.unit_name, &b.loop_name, &b.soil_name, &b.aux_name, &b.water_heater_name})
       EXPECT_EQ(trimmed(f->get(rec())), trimmed(f->get(before)));
   }
 }
@@ -199,7 +254,8 @@ TEST_F(GeoWindowTest, TheResultViewKeepsItsPanelWhateverTheReportsViewShows) {
 }
 
 TEST_F(GeoWindowTest, AnUnusableFillWarnsOnceAndStillShowsThePanel) {
-  rec() = workbook::read_project_for_analysis(pellavan::testing::damaged_project("missing_furnace"));
+  rec() =
+      workbook::read_project_for_analysis(pellavan::testing::damaged_project("missing_furnace"));
   GeoWindow& w = open(WindowId::GeoA, false);
   w.cmdRun_Click();
   ASSERT_EQ(w.ResultsShown(), 1) << (messages.empty() ? "" : messages.front());
