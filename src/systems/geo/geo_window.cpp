@@ -25,14 +25,20 @@ namespace pellavan::geo {
 
 using platform::Event;
 
+namespace {
+
+GeoFrameControls frame_of(const GeoControls& c) {
+  return {c.Picture1,   c.F1Book1,  c.lblUnitDesc, c.HscrZoom, c.comboUnit,   c.comboUnit2,
+          c.comboLoop,  c.comboLoop2, c.ComboWH,   c.ComboWH2, c.ComboFurnace};
+}
+
+}  // namespace
+
 GeoWindow::GeoWindow(app::AppState& state, const platform::WindowDesign& design,
                      const GeoBlock& block, const GeoControls& controls, QWidget* parent)
-    : DesignedDialog(design, parent), state_(state), block_(block), c_(controls) {
-  panel_ = new GeoPicturePanel;
-  form().place_custom(c_.Picture1.ref, panel_);
-  view_ = new sheet::view::SpreadsheetControl;
-  form().place_custom(c_.F1Book1.ref, view_);
-  form().widget(c_.F1Book1.ref)->raise();
+    : GeoFrame(state, design, frame_of(controls), block.result_sheet, parent),
+      block_(block),
+      c_(controls) {
   timer_.setInterval(1000);
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, &GeoWindow::Timer1_Timer);
@@ -100,16 +106,6 @@ std::string GeoWindow::trimmed_text(ComboHandle list) const {
   return form()[list]->currentText().trimmed().toStdString();
 }
 
-// The compact panel on the reports window's control: rows 1 to 29, A:G or the metric copy J:P.
-void GeoWindow::show_result_block(sheet::view::SpreadsheetControl& reports) const {
-  reports.ActiveSheet(block_.result_sheet);
-  reports.ViewFirstRow(1);
-  reports.ViewLastRow(29);
-  const bool metric = state_.model.MetricFlag(0) != 0;
-  reports.ViewFirstCol(metric ? 10 : 1);
-  reports.ViewLastCol(metric ? 16 : 7);
-}
-
 void GeoWindow::Form_Load() {
   full_hot_water_ = 0;
   form()[c_.lblSystem]->setText(
@@ -117,14 +113,7 @@ void GeoWindow::Form_Load() {
                         static_cast<int>(state_.model.edition().system_label.size())));
   form()[c_.frmHybrid]->setTitle(QStringLiteral("Loop/Well Hybrid"));
   platform::Center_Form(this);
-  // The result view: a second view of the analysis workbook on this system's compact panel.
-  sheet::view::SpreadsheetControl& reports = state_.analysis().F1Book1();
-  show_result_block(reports);
-  reports.ViewZoom(100);
-  view_->AttachBook(reports.BookHandle());
-  Set_Criteria();
-  view_->ViewZoom(100);
-  hide_view();
+  prepare_result_view();
   fill_lists();
   if (!hydronic()) {
     for (QWidget* w :
@@ -300,13 +289,8 @@ void GeoWindow::Timer1_Timer() {
   timer_.stop();
   panel_->set_background(0xffffffff);
   state_.analysis().Fill_ReportWorkbook(this, state_.ProjectFileTitle);
-  sheet::view::SpreadsheetControl& reports = state_.analysis().F1Book1();
-  reports.ActiveSheet(block_.result_sheet);
-  view_->AttachBook(reports.BookHandle());
-  view_->ViewZoom(form()[c_.HscrZoom]->value());
-  if (!hydronic()) reports.ViewZoom(100);
-  view_->Visible(true);
-  form().widget(c_.F1Book1.ref)->raise();
+  show_results();
+  if (!hydronic()) state_.analysis().F1Book1().ViewZoom(100);
   form()[c_.cmdDone]->setEnabled(true);
   form()[c_.BtnBin]->setEnabled(true);
   form()[c_.lblWait]->hide();
@@ -328,6 +312,12 @@ void GeoWindow::cmdDone_Click() {
 
 void GeoWindow::BtnBin_Click() {
   if (QDialog* viewer = prepare_bin_viewer(state_, block_.bin_view_code, this)) show_modal(*viewer);
+}
+
+void GeoWindow::Unit_Pic3() {
+  if (loading_ || !hydronic()) return;
+  const QString file = platform::twin_text(form()[ComboUnit3], form()[comboUnit4]);
+  load_picture(file, 0xff808080, true, false, &ComboUnit3);
 }
 
 void GeoWindow::chkAuto_Click() {

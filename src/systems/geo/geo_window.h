@@ -10,20 +10,14 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "platform/designed_dialog.h"
 #include "platform/handler_table.h"
 #include "systems/geo/geo_block.h"
+#include "systems/geo/geo_frame.h"
 #include "systems/geo/geo_window_design.h"
-
-namespace pellavan::sheet::view {
-class SpreadsheetControl;
-}
 
 namespace pellavan::geo {
 
-class GeoPicturePanel;
-
-class GeoWindow : public platform::DesignedDialog {
+class GeoWindow : public GeoFrame {
   Q_OBJECT
 
  public:
@@ -31,17 +25,7 @@ class GeoWindow : public platform::DesignedDialog {
             const GeoControls& controls, QWidget* parent = nullptr);
   ~GeoWindow() override;
 
-  // Frame operations.
-  void Unit_Pic();
   void Unit_Pic3();
-  void Loop_Pic();
-  void Soil_Pic();
-  void Furnace_Pic();
-  void WH_Pic();
-  void AuxHeat_Pic();
-  void Hybrid_PIC();
-  void Logo_Pic();
-  void Set_Criteria();
   void Test_Data();
 
   void Form_Load();
@@ -51,9 +35,7 @@ class GeoWindow : public platform::DesignedDialog {
   void Timer1_Timer();
   void cmdDone_Click();
   void BtnBin_Click();
-  void btnHelp_Click();
   void chkAuto_Click();
-  void HscrZoom_Change();
 
   // Selection rules.
   void comboUnit_Click();
@@ -80,8 +62,6 @@ class GeoWindow : public platform::DesignedDialog {
   [[nodiscard]] int DataInvalid() const { return data_invalid_; }
   [[nodiscard]] int ResultsShown() const { return results_shown_; }
   [[nodiscard]] double MinInputKW() const { return min_input_kw_; }
-  [[nodiscard]] sheet::view::SpreadsheetControl& result_view() const { return *view_; }
-  [[nodiscard]] GeoPicturePanel& picture_panel() const { return *panel_; }
   [[nodiscard]] QTimer& Timer1() { return timer_; }
   [[nodiscard]] const GeoBlock& block() const { return block_; }
   [[nodiscard]] const GeoControls& controls() const { return c_; }
@@ -92,9 +72,7 @@ class GeoWindow : public platform::DesignedDialog {
   [[nodiscard]] model::ProjectRec& rec() const { return state_.model.ProjectRec; }
   [[nodiscard]] model::UnitOptions units() const;
   [[nodiscard]] bool kw_shown() const;
-  [[nodiscard]] QString data_file(const QString& name) const;
   void wire_handlers();
-  void show_result_block(sheet::view::SpreadsheetControl& reports) const;
   void fill_lists();
   void Load_WHList();
   void Check_LoopRules();
@@ -103,7 +81,6 @@ class GeoWindow : public platform::DesignedDialog {
   void cover_ground_inputs(bool covered);
   void show_entry_groups();
   void show_unit_labels();
-  void hide_view();
   void changed();
   void change_test_name(ComboHandle list, const Name& field);
   [[nodiscard]] bool text_changed(platform::ControlRef box) const;
@@ -115,23 +92,15 @@ class GeoWindow : public platform::DesignedDialog {
   void select_first(ComboHandle list);
   void choose_id(ComboHandle list, model::Int16 id);
   void run_list_handler(ComboHandle list);
-  // Shows a picture of the Data folder on the panel; `described` names the list whose entry
-  // the caption shows. A picture that cannot be read shows the logo.
-  bool load_picture(const QString& file, QRgb background, bool framed, bool keep_frame,
-                    const ComboHandle* described);
   [[nodiscard]] std::string trimmed_text(ComboHandle list) const;
   void limit_bore();
 
-  app::AppState& state_;
   const GeoBlock& block_;
   const GeoControls& c_;
-  GeoPicturePanel* panel_ = nullptr;
-  sheet::view::SpreadsheetControl* view_ = nullptr;
   std::vector<platform::On<GeoWindow>> handlers_;
   QTimer timer_;
   int results_shown_ = 0;
   int data_invalid_ = 0;
-  bool loading_ = false;
   bool well_water_only_ = false;
   bool no_well_water_ = false;
   int full_hot_water_ = 0;
