@@ -229,7 +229,7 @@ using model::Quantity;
 #define PELLAVAN_GEO_UNITS(H, P, first, input)                                              \
   {.control = H.txtUqty.ref, .field = number_field<&ProjectRec::P##_Tons>(), .slot = first},  \
       {.control = H.txtDpth.ref, .field = number_field<&ProjectRec::P##_Depth>(),             \
-       .quantity = Quantity::Length, .slot = (first) + 1},                                    \
+       .quantity = Quantity::Length, .slot = (first) + 1, .imperial = {0, true}},             \
       {.control = H.txtTrBor.ref, .field = number_field<&ProjectRec::P##_BoreLength>(),       \
        .quantity = Quantity::Length, .slot = (first) + 2},                                    \
       {.control = H.txtGeoMin.ref, .field = number_field<&ProjectRec::P##_LoopMinTemp>(),     \

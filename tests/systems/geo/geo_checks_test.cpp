@@ -83,5 +83,21 @@ TEST(GeoChecksTest, MetricBoundsAcceptWhatImperialAccepts) {
   }
 }
 
+TEST(GeoChecksTest, GeoARoundsTheMetricDepthAndGeoBDoesNot) {
+  ProjectRec r{};
+  r.GeoA_Tons = r.GeoB_Tons = model::Currency::from_double_saturated(3);
+  r.GeoA_Depth = r.GeoB_Depth = model::Currency::from_double_saturated(76.04 / 0.3048);
+  r.GeoA_BoreLength = r.GeoB_BoreLength = 500;
+  r.GeoA_AuxInput = r.GeoB_AuxInput = 100000;
+  model::UnitOptions units;
+  units.metric = true;
+  const GeoCheckValues a(kGeoABlock, r, "Vert 1", "Electric", 0, 0);
+  const GeoCheckValues b(kGeoBBlock, r, "Vert 1", "Electric", 0, 0);
+  EXPECT_FALSE(model::first_refusal(geo_checks(), a, units));
+  const auto refusal = model::first_refusal(geo_checks(), b, units);
+  ASSERT_TRUE(refusal);
+  EXPECT_EQ(refusal->text, "Average Depth Outside of Valid Vertical Range of 8 - 76");
+}
+
 }  // namespace
 }  // namespace pellavan::geo
