@@ -1,12 +1,17 @@
 #include "app/program.h"
 
 #include "app/later_registrations.h"
+#include "systems/geo/bin_viewer.h"
+#include "systems/geo/geo_window.h"
 
 namespace pellavan::app {
 
 void register_later_windows(AppState& state) {
   register_reports(state);
   register_version_check(state);
+  state.windows.add(WindowId::GeoA, &geo::make_geo_a_window);
+  state.windows.add(WindowId::GeoB, &geo::make_geo_b_window);
+  state.windows.add(WindowId::BinViewer, &make_window<geo::BinViewer>);
 }
 
 Program::Program(std::filesystem::path program_folder, QString lock_path)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 #include "app/about_window.h"
@@ -12,6 +14,8 @@
 #include "update/desktop_update_ui.h"
 #include "update/window/update_window.h"
 #include "platform/design_checks.h"
+#include "systems/geo/bin_viewer.h"
+#include "systems/geo/geo_window.h"
 
 namespace pellavan::app {
 namespace {
@@ -27,6 +31,8 @@ class WindowBuildTest : public testing::AppFixture {};
 TEST_F(WindowBuildTest, EveryWindowIsBuiltOnItsDesign) {
   update::DesktopWebBrowser browser;
   const update::UpdateNotice notice("1.0.00", "1.0.10", "http://127.0.0.1/", browser);
+  // The system windows fill their lists from the built Data folder.
+  AppState sample(std::filesystem::path(std::getenv("PELLAVAN_DATA_DIR")).parent_path());
   std::vector<std::unique_ptr<QWidget>> windows;
   windows.push_back(std::make_unique<StartupWindow>(*state));
   windows.push_back(std::make_unique<MainWindow>(*state));
@@ -36,6 +42,9 @@ TEST_F(WindowBuildTest, EveryWindowIsBuiltOnItsDesign) {
   windows.push_back(
       std::make_unique<reports::ReportsWindow>(state->analysis().F1Book1(), state->model, &state->help));
   windows.push_back(std::make_unique<update::UpdateWindow>(notice));
+  windows.push_back(geo::make_geo_a_window(sample, nullptr));
+  windows.push_back(geo::make_geo_b_window(sample, nullptr));
+  windows.push_back(std::make_unique<geo::BinViewer>(sample));
   const auto designs = window_designs();
   ASSERT_EQ(designs.size(), windows.size());
   for (std::size_t i = 0; i < designs.size(); ++i)

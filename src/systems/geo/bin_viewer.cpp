@@ -1,0 +1,164 @@
+#include "systems/geo/bin_viewer.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "platform/control_handle.h"
+#include "platform/handler_table.h"
+#include "platform/modal.h"
+#include "platform/window_placement.h"
+#include "reports/set_criteria.h"
+#include "sheet/view/spreadsheet_control.h"
+#include "systems/geo/bin_views.h"
+
+namespace pellavan::geo {
+
+namespace {
+
+using platform::ControlDesign;
+using platform::ControlKind;
+
+constexpr ControlDesign kControls[] = {
+    {.name = "F1Book1", .kind = ControlKind::Custom, .rect = {0, 0, 14700, 8900}},
+    {.name = "Frame1", .kind = ControlKind::Frame, .rect = {0, 9000, 15000, 600}},
+    {.name = "lblWhat",
+     .kind = ControlKind::Label,
+     .rect = {120, 220, 4200, 300},
+     .container = "Frame1",
+     .font = {.points = 9.75, .bold = true}},
+    {.name = "Label2",
+     .kind = ControlKind::Label,
+     .caption = "Zoom",
+     .rect = {4500, 220, 600, 300},
+     .container = "Frame1"},
+    {.name = "HscrZoom",
+     .kind = ControlKind::ScrollBar,
+     .rect = {5150, 220, 3000, 250},
+     .container = "Frame1",
+     .tab_index = 0,
+     .scroll = {25, 200, 100}},
+    {.name = "lblZoom",
+     .kind = ControlKind::Label,
+     .rect = {8250, 220, 800, 300},
+     .container = "Frame1"},
+    {.name = "cmdBin",
+     .kind = ControlKind::Button,
+     .caption = "Bin",
+     .rect = {9300, 150, 1500, 380},
+     .container = "Frame1",
+     .tab_index = 1},
+    {.name = "cmdGeoOp",
+     .kind = ControlKind::Button,
+     .caption = "Operating",
+     .rect = {11000, 150, 1500, 380},
+     .container = "Frame1",
+     .tab_index = 2},
+    {.name = "cmdDone",
+     .kind = ControlKind::Button,
+     .caption = "Done",
+     .rect = {12900, 150, 1500, 380},
+     .container = "Frame1",
+     .tab_index = 3},
+};
+
+constexpr platform::CustomHandle F1Book1{kControls, "F1Book1"};
+constexpr platform::LabelHandle lblWhat{kControls, "lblWhat"};
+constexpr platform::LabelHandle lblZoom{kControls, "lblZoom"};
+constexpr platform::ScrollBarHandle HscrZoom{kControls, "HscrZoom"};
+constexpr platform::ButtonHandle cmdBin{kControls, "cmdBin"};
+constexpr platform::ButtonHandle cmdGeoOp{kControls, "cmdGeoOp"};
+constexpr platform::ButtonHandle cmdDone{kControls, "cmdDone"};
+
+constexpr platform::WindowDesign kDesign{
+    .name = "Form12",
+    .caption = "Bin Analysis",
+    .client_width = 15000,
+    .client_height = 9600,
+    .controls = kControls,
+    .sizes = {{15250, 10500, nullptr}, {22100, 13650, nullptr}}};
+
+using On = platform::On<BinViewer>;
+const On kHandlers[] = {
+    {HscrZoom, platform::Event::Change, &BinViewer::HscrZoom_Change},
+    {cmdDone, platform::Event::Click, &BinViewer::cmdDone_Click},
+    {cmdBin, platform::Event::Click, &BinViewer::cmdBin_Click},
+    {cmdGeoOp, platform::Event::Click, &BinViewer::cmdGeoOp_Click},
+};
+
+}  // namespace
+
+const platform::WindowDesign& bin_viewer_design() { return kDesign; }
+
+BinViewer::BinViewer(app::AppState& state, QWidget* parent)
+    : DesignedDialog(kDesign, parent), state_(state) {
+  view_ = new sheet::view::SpreadsheetControl;
+  form().place_custom(F1Book1.ref, view_);
+  wire<BinViewer>(kHandlers);
+  Form_Load();
+}
+
+void BinViewer::Form_Load() {
+  setWindowState(Qt::WindowMaximized);
+  platform::Center_Form(this);
+}
+
+void BinViewer::Form_Activate() {
+  sheet::view::SpreadsheetControl& reports = state_.analysis().F1Book1();
+  const bool metric = state_.model.MetricFlag(0) != 0;
+  const BinView* shown = bin_view(BinViewCode);
+  form()[cmdBin]->setVisible(shown != nullptr && shown->sheet == kGeoTSheet);
+  form()[cmdGeoOp]->setVisible(shown != nullptr && shown->sheet == kGeoTSheet);
+  if (shown == nullptr) return;  // an unknown code keeps the empty view
+  const int first = first_column(*shown, metric);
+  reports.ActiveSheet(shown->sheet);
+  reports.ViewFirstRow(1);
+  reports.ViewLastRow(kBinViewRows);
+  reports.ViewFirstCol(first);
+  reports.ViewLastCol(first + 12);
+  model::ProjectRec& rec = state_.model.ProjectRec;
+  reports.ViewZoom(rec.*shown->zoom);
+  reports::Set_Criteria(reports, *view_);
+  view_->AttachBook(reports.BookHandle());
+  rec.*shown->zoom = static_cast<model::Int16>(reports.ViewZoom());
+  form()[lblWhat]->setText(QString::fromUtf8(shown->caption));
+  QScrollBar* zoom = form()[HscrZoom];
+  if (zoom->value() == rec.*shown->zoom)
+    HscrZoom_Change();
+  else
+    zoom->setValue(rec.*shown->zoom);
+  form()[cmdDone]->setFocus();
+}
+
+void BinViewer::HscrZoom_Change() {
+  const int v = form()[HscrZoom]->value();
+  view_->ViewZoom(v);
+  form()[lblZoom]->setText(QString::number(v) + "%");
+  store_bin_zoom(state_.model.ProjectRec, state_.analysis().F1Book1().ActiveSheet(), v);
+}
+
+void BinViewer::cmdDone_Click() { hide(); }
+
+void BinViewer::cmdBin_Click() {
+  BinViewCode = 5;
+  Form_Activate();
+}
+
+void BinViewer::cmdGeoOp_Click() {
+  BinViewCode = 6;
+  Form_Activate();
+}
+
+QDialog* prepare_bin_viewer(app::AppState& state, int code, QWidget* parent) {
+  auto* viewer =
+      qobject_cast<BinViewer*>(state.windows.window(app::WindowId::BinViewer, state, parent));
+  if (viewer != nullptr) viewer->BinViewCode = code;
+  return viewer;
+}
+
+int open_bin_viewer(app::AppState& state, int code, QWidget* parent) {
+  QDialog* viewer = prepare_bin_viewer(state, code, parent);
+  return viewer != nullptr ? platform::run_modal(*viewer) : 0;
+}
+
+}  // namespace pellavan::geo

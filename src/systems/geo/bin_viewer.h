@@ -1,0 +1,46 @@
+#pragma once
+// The bin-analysis viewer "Bin Analysis" (Form12): a read-only view of one system's bin block
+// of the analysis workbook, attached to the reports window's control, at the zoom the project
+// keeps for that view. The Geo T views switch in place with "Bin" and "Operating"; one Done
+// returns to the window that opened it.
+
+#include "app/app_state.h"
+#include "platform/designed_dialog.h"
+
+namespace pellavan::sheet::view {
+class SpreadsheetControl;
+}
+
+namespace pellavan::geo {
+
+[[nodiscard]] const platform::WindowDesign& bin_viewer_design();
+
+class BinViewer : public platform::DesignedDialog {
+  Q_OBJECT
+
+ public:
+  explicit BinViewer(app::AppState& state, QWidget* parent = nullptr);
+
+  void Form_Load();
+  void Form_Activate() override;
+  void HscrZoom_Change();
+  void cmdDone_Click();
+  void cmdBin_Click();
+  void cmdGeoOp_Click();
+
+  int BinViewCode = 0;
+  [[nodiscard]] sheet::view::SpreadsheetControl& view() const { return *view_; }
+
+ private:
+  app::AppState& state_;
+  sheet::view::SpreadsheetControl* view_ = nullptr;
+};
+
+// The registry's viewer with its view code set, ready to be shown modally; nullptr when no
+// viewer is registered.
+QDialog* prepare_bin_viewer(app::AppState& state, int code, QWidget* parent);
+// Shows the viewer modally on the view of `code` (1 Geo A, 2 Geo B, 3 heat pump, 4 furnace,
+// 5 Geo T bins, 6 Geo T operation).
+int open_bin_viewer(app::AppState& state, int code, QWidget* parent);
+
+}  // namespace pellavan::geo

@@ -1,0 +1,108 @@
+#include "systems/geo/geo_block.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+namespace pellavan::geo {
+
+std::string_view trimmed(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\0' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool equal_ci(std::string_view a, std::string_view b) {
+  a = trimmed(a);
+  b = trimmed(b);
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+bool starts_with_ci(std::string_view text, std::string_view prefix) {
+  text = trimmed(text);
+  return text.size() >= prefix.size() && equal_ci(text.substr(0, prefix.size()), prefix);
+}
+
+LoopKind loop_kind(std::string_view loop_name) {
+  if (starts_with_ci(loop_name, "Horz") || starts_with_ci(loop_name, "Slinky"))
+    return LoopKind::Horizontal;
+  if (starts_with_ci(loop_name, "Vert")) return LoopKind::Vertical;
+  return LoopKind::Other;
+}
+
+bool open_loop(std::string_view loop_name) {
+  return starts_with_ci(loop_name, "Well Water") || starts_with_ci(loop_name, "Pond");
+}
+
+bool is_well_water(std::string_view loop_name) { return equal_ci(loop_name, "Well Water"); }
+
+bool electric_heater(std::string_view heater_name) {
+  return starts_with_ci(heater_name, "Electric");
+}
+
+std::string soil_picture(std::string_view loop_name, bool metric_display) {
+  const bool vertical = starts_with_ci(loop_name, "Vert");
+  std::string name = vertical ? "VertSoil" : "HorzSoil";
+  if (metric_display) name += "m";
+  return name + ".bmp";
+}
+
+std::string describe(std::string_view unit, std::string_view second_unit, std::string_view loop,
+                     std::string_view joiner) {
+  std::string text(trimmed(unit));
+  if (!second_unit.empty()) text.append(joiner).append(trimmed(second_unit));
+  return text.append(joiner).append(trimmed(loop));
+}
+
+int write_descriptions(model::ProjectRec& rec, int system_code, std::string_view description) {
+  struct Column {
+    model::Int16 model::ProjectRec::*type;
+    model::Int16 model::ProjectRec::*freeze;
+    model::Text<75> model::ProjectRec::*text;
+  };
+  static constexpr Column kColumns[] = {
+      {&model::ProjectRec::System1_Type, &model::ProjectRec::System1_Freeze,
+       &model::ProjectRec::System1_Description},
+      {&model::ProjectRec::System2_Type, &model::ProjectRec::System2_Freeze,
+       &model::ProjectRec::System2_Description},
+      {&model::ProjectRec::System3_Type, &model::ProjectRec::System3_Freeze,
+       &model::ProjectRec::System3_Description},
+  };
+  int written = 0;
+  for (const Column& c : kColumns) {
+    if (rec.*c.type != system_code || rec.*c.freeze != 0) continue;
+    model::assign_utf8(rec.*c.text, description);
+    ++written;
+  }
+  return written;
+}
+
+}  // namespace pellavan::geo
+
+namespace pellavan::geo {
+
+double leading_number(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  std::string number;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) number += text[i++];
+  bool digits = false;
+  bool point = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c >= '0' && c <= '9')
+      digits = true;
+    else if (c == '.' && !point)
+      point = true;
+    else
+      break;
+    number += c;
+  }
+  return digits ? std::strtod(number.c_str(), nullptr) : 0.0;
+}
+
+}  // namespace pellavan::geo

@@ -1,0 +1,144 @@
+#include "systems/geo/geo_frame.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QScrollBar>
+
+#include "model/text/cp1252.h"
+#include "platform/catalogue_lists.h"
+#include "platform/designed_form.h"
+#include "platform/window_placement.h"
+#include "reports/set_criteria.h"
+#include "sheet/view/spreadsheet_control.h"
+#include "systems/geo/geo_block.h"
+#include "systems/geo/geo_picture_panel.h"
+
+namespace pellavan::geo {
+
+namespace {
+constexpr QRgb kGrey = 0xff808080;
+constexpr QRgb kWhite = 0xffffffff;
+}  // namespace
+
+GeoFrame::GeoFrame(app::AppState& state, const platform::WindowDesign& design,
+                   const GeoFrameControls& frame, int result_sheet, QWidget* parent)
+    : DesignedDialog(design, parent), state_(state), frame_(frame), result_sheet_(result_sheet) {
+  panel_ = new GeoPicturePanel;
+  form().place_custom(frame_.Picture1.ref, panel_);
+  view_ = new sheet::view::SpreadsheetControl;
+  form().place_custom(frame_.F1Book1.ref, view_);
+  form().widget(frame_.F1Book1.ref)->raise();
+}
+
+GeoFrame::~GeoFrame() = default;
+
+void GeoFrame::show_result_block(sheet::view::SpreadsheetControl& reports) const {
+  reports.ActiveSheet(result_sheet_);
+  reports.ViewFirstRow(1);
+  reports.ViewLastRow(29);
+  const bool metric = state_.model.MetricFlag(0) != 0;
+  reports.ViewFirstCol(metric ? 10 : 1);
+  reports.ViewLastCol(metric ? 16 : 7);
+}
+
+void GeoFrame::prepare_result_view() {
+  sheet::view::SpreadsheetControl& reports = state_.analysis().F1Book1();
+  show_result_block(reports);
+  reports.ViewZoom(100);
+  view_->AttachBook(reports.BookHandle());
+  Set_Criteria();
+  view_->ViewZoom(100);
+  hide_view();
+}
+
+void GeoFrame::show_results() {
+  sheet::view::SpreadsheetControl& reports = state_.analysis().F1Book1();
+  reports.ActiveSheet(result_sheet_);
+  view_->AttachBook(reports.BookHandle());
+  view_->ViewZoom(form()[frame_.HscrZoom]->value());
+  view_->Visible(true);
+  form().widget(frame_.F1Book1.ref)->raise();
+}
+
+QString GeoFrame::data_file(const QString& name) const {
+  return state_.data_path(name.trimmed().toStdString());
+}
+
+bool GeoFrame::load_picture(const QString& file, QRgb background, bool framed, bool keep_frame,
+                            const platform::ComboHandle* described) {
+  panel_->set_background(background);
+  panel_->show_picture(true);
+  // Repaint only: no events are processed mid-load, so no other loader can interleave.
+  panel_->repaint();
+  if (file.trimmed().isEmpty() || !panel_->load(data_file(file))) {
+    if (described == &frame_.ComboFurnace) form()[frame_.lblUnitDesc]->hide();
+    Logo_Pic();
+    return false;
+  }
+  if (!keep_frame) panel_->set_framed(framed);
+  if (described != nullptr) {
+    form()[frame_.lblUnitDesc]->setText(form()[*described]->currentText().trimmed());
+    form()[frame_.lblUnitDesc]->show();
+  }
+  return true;
+}
+
+void GeoFrame::Logo_Pic() {
+  panel_->set_background(kWhite);
+  panel_->clear_picture();
+  panel_->show_picture(true);
+  if (panel_->load(data_file(state_.LogoFile))) panel_->set_framed(false);
+}
+
+void GeoFrame::Unit_Pic() {
+  if (loading_) return;
+  const QString file = platform::twin_text(form()[frame_.comboUnit], form()[frame_.comboUnit2]);
+  load_picture(file, kGrey, true, false, &frame_.comboUnit);
+}
+
+void GeoFrame::WH_Pic() {
+  if (loading_) return;
+  const QString file = platform::twin_text(form()[frame_.ComboWH], form()[frame_.ComboWH2]);
+  load_picture(file, kGrey, true, false, &frame_.ComboWH);
+}
+
+void GeoFrame::Furnace_Pic() {
+  if (loading_) return;
+  const QString file =
+      QString::fromStdString(model::utf8_from_cp1252(state_.model.FurnaceRec.Picture.str()));
+  load_picture(file, kGrey, true, false, &frame_.ComboFurnace);
+}
+
+void GeoFrame::Hybrid_PIC() {
+  if (loading_) return;
+  load_picture(QStringLiteral("tandem.bmp"), kGrey, false, false, nullptr);
+}
+
+void GeoFrame::AuxHeat_Pic() {
+  if (loading_) return;
+  load_picture(QStringLiteral("AuxHeat.bmp"), kWhite, false, false, nullptr);
+}
+
+void GeoFrame::Soil_Pic() {
+  if (loading_) return;
+  const bool metric = state_.model.MetricFlag(0) != 0;
+  const auto loop = form()[frame_.comboLoop]->currentText().trimmed().toStdString();
+  load_picture(QString::fromStdString(soil_picture(loop, metric)), kWhite, false, metric,
+               nullptr);
+}
+
+void GeoFrame::Loop_Pic() {
+  if (loading_) return;
+  const QString file = platform::twin_text(form()[frame_.comboLoop], form()[frame_.comboLoop2]);
+  load_picture(file, kWhite, false, false, nullptr);
+}
+
+void GeoFrame::Set_Criteria() { reports::Set_Criteria(state_.analysis().F1Book1(), *view_); }
+
+void GeoFrame::hide_view() { view_->Visible(false); }
+
+void GeoFrame::HscrZoom_Change() { view_->ViewZoom(form()[frame_.HscrZoom]->value()); }
+
+void GeoFrame::btnHelp_Click() { state_.help.Show_Help(); }
+
+}  // namespace pellavan::geo

@@ -1,0 +1,54 @@
+// The bin viewer: each code's sheet, block (14 columns further in metric), rows and caption at
+// the project's zoom; "Bin" and "Operating" switch the Geo T views in place; a zoom change is
+// kept for both Geo T views.
+#include "systems/geo/bin_viewer.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QScrollBar>
+
+#include "sheet/view/spreadsheet_control.h"
+#include "systems/geo/bin_views.h"
+#include "systems/geo/geo_window_fixture.h"
+
+namespace pellavan::geo {
+namespace {
+
+using testing::GeoWindowTest;
+
+TEST_F(GeoWindowTest, EveryBinViewShowsItsBlockAtItsZoom) {
+  for (const bool metric : {false, true}) {
+    state->model.MetricFlag(0) = metric ? -1 : 0;
+    for (const BinView& v : kBinViews) {
+      SCOPED_TRACE(v.caption);
+      rec().*v.zoom = 120;
+      auto* viewer = static_cast<BinViewer*>(prepare_bin_viewer(*state, v.code, nullptr));
+      ASSERT_NE(viewer, nullptr);
+      viewer->Form_Activate();
+      const sheet::view::SpreadsheetControl& view = viewer->view();
+      EXPECT_EQ(view.ActiveSheet(), v.sheet);
+      EXPECT_EQ(view.ViewFirstCol(), v.first_col + (metric ? 14 : 0));
+      EXPECT_EQ(view.ViewLastCol(), v.first_col + 12 + (metric ? 14 : 0));
+      EXPECT_EQ(view.ViewLastRow(), 45);
+      EXPECT_EQ(view.ViewZoom(), 120);
+      EXPECT_EQ(viewer->form().label("lblWhat")->text().toStdString(), v.caption);
+    }
+  }
+}
+
+TEST_F(GeoWindowTest, TheGeoTViewsSwitchInPlaceAndShareTheirZoom) {
+  auto* viewer = static_cast<BinViewer*>(prepare_bin_viewer(*state, 5, nullptr));
+  viewer->Form_Activate();
+  viewer->form().get<QScrollBar>("HscrZoom")->setValue(150);
+  viewer->cmdGeoOp_Click();
+  EXPECT_EQ(viewer->BinViewCode, 6);
+  EXPECT_EQ(viewer->view().ViewFirstCol(), 120);
+  EXPECT_EQ(viewer->view().ViewZoom(), 150);
+  EXPECT_EQ(rec().BinZoom_GeoTBin, 150);
+  viewer->cmdBin_Click();
+  EXPECT_EQ(viewer->view().ViewFirstCol(), 92);
+}
+
+}  // namespace
+}  // namespace pellavan::geo

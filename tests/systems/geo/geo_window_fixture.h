@@ -1,0 +1,71 @@
+#pragma once
+// The Geo A and Geo B windows and the bin viewer on the built Data folder with the sample
+// project and its loads; message boxes are recorded and answered OK, modal windows closed.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/program.h"
+#include "platform/designed_form.h"
+#include "platform/message_box.h"
+#include "platform/modal.h"
+#include "systems/geo/geo_window.h"
+#include "tools/sample_data_fixture.h"
+#include "workbook/analysis_run.h"
+
+namespace pellavan::geo::testing {
+
+class GeoWindowTest : public pellavan::testing::SampleDataTest {
+ protected:
+  void SetUp() override {
+    SampleDataTest::SetUp();
+    previous_message_ = platform::set_message_hook([this](const platform::MessageRequest& r) {
+      messages.push_back(r.text.toStdString());
+      return platform::MessageResult::Ok;
+    });
+    previous_modal_ = platform::set_modal_hook([this](QDialog& w) {
+      modal_shown.push_back(w.objectName().toStdString());
+      return 0;
+    });
+    state = std::make_unique<app::AppState>(model.program_folder);
+    state->LogoFile = QStringLiteral("GeoLogo.bmp");
+    app::register_later_windows(*state);
+    state->model.ProjectRec = workbook::read_project_for_analysis(path_of("Sample Project.pvn"));
+    state->analysis().Calc_Loads();
+  }
+  void TearDown() override {
+    state.reset();
+    platform::set_modal_hook(previous_modal_);
+    platform::set_message_hook(previous_message_);
+    SampleDataTest::TearDown();
+  }
+
+  // The window loaded afresh in the display given and restored from its block.
+  GeoWindow& open(app::WindowId id, bool metric) {
+    state->model.MetricFlag(0) = metric ? -1 : 0;
+    for (int i = 1; i <= 4; ++i) state->model.MetricFlag(i) = 0;
+    state->windows.unload(id);
+    auto& w = *static_cast<GeoWindow*>(state->windows.window(id, *state));
+    w.Form_Activate();
+    messages.clear();
+    return w;
+  }
+  static QLineEdit* box(GeoWindow& w, platform::TextBoxHandle h) { return w.form()[h]; }
+  static void type(GeoWindow& w, platform::TextBoxHandle h, const char* text) {
+    w.form()[h]->setText(QString::fromUtf8(text));
+  }
+  model::ProjectRec& rec() { return state->model.ProjectRec; }
+
+  std::unique_ptr<app::AppState> state;
+  std::vector<std::string> messages;
+  std::vector<std::string> modal_shown;
+
+ private:
+  platform::MessageHook previous_message_;
+  platform::ModalHook previous_modal_;
+};
+
+}  // namespace pellavan::geo::testing

@@ -1,0 +1,270 @@
+// The Geo A and Geo B windows on the sample project: Run's validation in both displays, the
+// descriptions written only after it, the change test in the displayed units, the restore and
+// save of every block field and hydronic mode, the kW raise, and the result view's own panel.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+
+#include "platform/catalogue_lists.h"
+#include "projects/project_set.h"
+#include "sheet/view/spreadsheet_control.h"
+#include "systems/geo/geo_window_fixture.h"
+
+namespace pellavan::geo {
+namespace {
+
+using app::WindowId;
+using testing::GeoWindowTest;
+
+struct Opening {
+  WindowId id;
+  bool metric;
+};
+constexpr Opening kOpenings[] = {{WindowId::GeoA, false},
+                                 {WindowId::GeoA, true},
+                                 {WindowId::GeoB, false},
+                                 {WindowId::GeoB, true}};
+
+struct RunCase {
+  Opening opening;
+  bool auto_size;
+  TextBoxHandle GeoControls::*box;
+  const char* text;
+  const char* refusal;  // "" when Run goes on to the fill
+};
+const RunCase kRunCases[] = {
+    {{WindowId::GeoA, false},
+     true,
+     &GeoControls::txtUqty,
+     "0",
+     "Tons Outside of Valid Range of .1 - 99"},
+    {{WindowId::GeoA, true},
+     true,
+     &GeoControls::txtUqty,
+     "0.05",
+     "Tons Outside of Valid Range of .1 - 99"},
+    {{WindowId::GeoA, true}, true, &GeoControls::txtGeoMin, "-6.5", ""},
+    {{WindowId::GeoA, true}, true, &GeoControls::TxtGeoMax, "40.5", ""},
+    {{WindowId::GeoA, true},
+     true,
+     &GeoControls::TxtGeoMax,
+     "41",
+     "Maximum Loop Temp Outside of Valid Range of 29 - 40"},
+    {{WindowId::GeoB, true}, false, &GeoControls::txtTrBor, "15", ""},
+    {{WindowId::GeoB, true},
+     false,
+     &GeoControls::txtTrBor,
+     "14",
+     "Bore/Trench Outside of Valid Range of 15 - 6096"},
+    {{WindowId::GeoB, false},
+     false,
+     &GeoControls::txtTrBor,
+     "49",
+     "Bore/Trench Outside of Valid Range of 50 - 20000"},
+    {{WindowId::GeoB, false},
+     true,
+     &GeoControls::txtDpth,
+     "1.4",
+     "Average Depth Outside of Valid Range of 2 - 250"},
+    {{WindowId::GeoB, true},
+     true,
+     &GeoControls::txtDpth,
+     "78",
+     "Average Depth Outside of Valid Range of .6 - 77"},
+    {{WindowId::GeoA, false},
+     true,
+     &GeoControls::txtDpth,
+     "251",
+     "Average Depth Outside of Valid Range of 2 - 250"},
+    {{WindowId::GeoA, false},
+     true,
+     &GeoControls::txtDpth,
+     "24",
+     "Average Depth Outside of Valid Vertical Range of 25 - 250"},
+    {{WindowId::GeoA, true},
+     true,
+     &GeoControls::txtDpth,
+     "7.9",
+     "Average Depth Outside of Valid Vertical Range of 8 - 76"},
+    {{WindowId::GeoA, false},
+     true,
+     &GeoControls::txtGeoMin,
+     "19",
+     "Minimum Loop Temp Outside of Valid Range of 20 - 50"},
+    {{WindowId::GeoB, true},
+     true,
+     &GeoControls::txtGeoMin,
+     "-7",
+     "Minimum Loop Temp Outside of Valid Range of -6 - 10"},
+    {{WindowId::GeoB, false}, true, &GeoControls::TxtGeoMax, "105", ""},
+};
+
+TEST_F(GeoWindowTest, RunStopsAtTheFirstRefusalWithItsMessage) {
+  for (const RunCase& c : kRunCases) {
+    SCOPED_TRACE(std::string(c.text) + (c.opening.metric ? " metric" : " imperial"));
+    rec() = workbook::read_project_for_analysis(path_of("Sample Project.pvn"));
+    GeoWindow& w = open(c.opening.id, c.opening.metric);
+    w.form()[w.controls().chkAuto]->setChecked(c.auto_size);
+    type(w, w.controls().*c.box, c.text);
+    w.cmdRun_Click();
+    const std::vector<std::string> expected =
+        *c.refusal ? std::vector<std::string>{c.refusal} : std::vector<std::string>{};
+    EXPECT_EQ(messages, expected);
+    EXPECT_EQ(w.ResultsShown(), *c.refusal ? 0 : 1);
+    w.Timer1().stop();
+  }
+}
+
+TEST_F(GeoWindowTest, OnlyAValidRunDescribesTheUnfrozenColumnsOfItsSystem) {
+  for (const WindowId id : {WindowId::GeoA, WindowId::GeoB}) {
+    const int code = id == WindowId::GeoA ? 1 : 2;
+    rec().System1_Type = static_cast<model::Int16>(code);
+    rec().System2_Type = static_cast<model::Int16>(code);
+    rec().System3_Type = 4;
+    rec().System1_Freeze = 0;
+    rec().System2_Freeze = 1;
+    for (auto* d :
+         {&rec().System1_Description, &rec().System2_Description, &rec().System3_Description})
+      *d = "before";
+    GeoWindow& w = open(id, false);
+    type(w, w.controls().txtUqty, "0");
+    w.cmdRun_Click();
+    EXPECT_EQ(rec().System1_Description.trimmed(), "before") << "refused: nothing described";
+    type(w, w.controls().txtUqty, "3");
+    w.cmdRun_Click();
+    w.Timer1().stop();
+    const std::string joiner = code == 1 ? " / " : " and ";
+    const std::string unit(trimmed(w.block().unit_name.get(rec())));
+    const std::string loop(trimmed(w.block().loop_name.get(rec())));
+    const std::string second =
+        code == 1 && rec().GeoA_Tandem == 1 ? " / " + rec().GeoA_Unit2Name.trimmed() : "";
+    EXPECT_EQ(rec().System1_Description.trimmed(), unit + second + joiner + loop);
+    EXPECT_EQ(rec().System2_Description.trimmed(), "before") << "frozen";
+    EXPECT_EQ(rec().System3_Description.trimmed(), "before") << "another system";
+  }
+}
+
+TEST_F(GeoWindowTest, LeavingUnchangedFieldsChangesNothingInEitherDisplay) {
+  for (const Opening& o : kOpenings) {
+    SCOPED_TRACE(o.metric ? "metric" : "imperial");
+    GeoWindow& w = open(o.id, o.metric);
+    QPushButton* run = w.form()[w.controls().cmdRun];
+    run->setEnabled(false);
+    for (const model::UnitBinding& b : w.design().units) {
+      platform::ControlEvent left{.event = platform::Event::LostFocus, .control = b.control};
+      w.text_LostFocus(left);
+    }
+    EXPECT_FALSE(run->isEnabled());
+    type(w, w.controls().txtDpth, "61");
+    platform::ControlEvent left{.event = platform::Event::LostFocus,
+                                .control = w.controls().txtDpth.ref};
+    w.text_LostFocus(left);
+    EXPECT_TRUE(run->isEnabled());
+    platform::ControlEvent enter{
+        .event = platform::Event::KeyPress, .control = left.control, .key = 13};
+    w.text_KeyPress(enter);
+    EXPECT_EQ(w.ResultsShown(), 1) << "Enter in a changed field runs";
+    w.Timer1().stop();
+  }
+}
+
+TEST_F(GeoWindowTest, TheBoreEntryIsCutBackWhenLeft) {
+  struct Entry {
+    bool metric;
+    const char* typed;
+    const char* kept;
+  };
+  for (const Entry e : {Entry{false, "40000", "31500"}, Entry{false, "32000", "32000"},
+                        Entry{true, "2000", "1096"}, Entry{true, "1114", "1114"}}) {
+    GeoWindow& w = open(WindowId::GeoB, e.metric);
+    type(w, w.controls().txtTrBor, e.typed);
+    platform::ControlEvent left{.event = platform::Event::LostFocus,
+                                .control = w.controls().txtTrBor.ref};
+    w.text_LostFocus(left);
+    EXPECT_EQ(box(w, w.controls().txtTrBor)->text().toStdString(), e.kept) << e.typed;
+  }
+}
+
+TEST_F(GeoWindowTest, SavingARestoredWindowKeepsEveryFieldOfTheBlock) {
+  for (const Opening& o : kOpenings) {
+    SCOPED_TRACE(o.metric ? "metric" : "imperial");
+    GeoWindow& w = open(o.id, o.metric);
+    const model::ProjectRec before = rec();
+    w.Save_It();
+    const GeoBlock& b = w.block();
+    for (const Number* f : {&b.unit_id, &b.tons, &b.loop_id, &b.soil_id, &b.depth, &b.bore,
+                            &b.hw_generator, &b.loop_hybrid, &b.min_temp, &b.max_temp, &b.auto_size,
+                            &b.aux_id, &b.aux_input, &b.water_heater_id, &b.aux_mode})
+      EXPECT_EQ(f->get(rec()), f->get(before)) << f - &b.unit_id;
+    // The metric loop and soil catalogues name the same ids in metric units.
+    if (o.metric) continue;
+    for (const Name* f :
+         {&b.unit_name, &b.loop_name, &b.soil_name, &b.aux_name, &b.water_heater_name})
+      EXPECT_EQ(trimmed(f->get(rec())), trimmed(f->get(before)));
+  }
+}
+
+TEST_F(GeoWindowTest, EveryHydronicModeIsRestoredAndSavedAgain) {
+  struct Mode {
+    model::Int16 mode, tandem;
+  };
+  for (const Mode m : {Mode{1, 0}, Mode{2, 1}, Mode{3, 1}, Mode{4, 0}}) {
+    SCOPED_TRACE(m.mode);
+    rec().GeoA_UnitId = 11;  // a hydronic unit
+    rec().GeoA_HydronicMode = m.mode;
+    rec().GeoA_Tandem = m.tandem;
+    rec().GeoA_Unit2Id = 2;
+    GeoWindow& w = open(WindowId::GeoA, false);
+    w.Save_It();
+    EXPECT_EQ(rec().GeoA_HydronicMode, m.mode);
+    EXPECT_EQ(rec().GeoA_Tandem, m.tandem);
+  }
+}
+
+TEST_F(GeoWindowTest, AKwInputBelowTheExactMinimumIsRaisedToIt) {
+  GeoWindow& w = open(WindowId::GeoA, true);
+  state->analysis().loads().MinBackupHeat = 33584;  // 12.3 kW of output from 0.8 efficiency
+  ASSERT_TRUE(platform::select_id(w.form()[w.controls().ComboFurnace], 1));
+  type(w, w.controls().txtInputCap, "12");
+  w.ComboFurnace_Click();
+  EXPECT_NEAR(w.MinInputKW(), 12.3, 1e-4);
+  EXPECT_EQ(box(w, w.controls().txtInputCap)->text().toStdString(), "12.3");
+  w.cmdRun_Click();
+  EXPECT_TRUE(messages.empty()) << messages.front();
+  w.Timer1().stop();
+}
+
+TEST_F(GeoWindowTest, TheResultViewKeepsItsPanelWhateverTheReportsViewShows) {
+  for (const Opening& o : kOpenings) {
+    SCOPED_TRACE(o.metric ? "metric" : "imperial");
+    GeoWindow& w = open(o.id, o.metric);
+    w.cmdRun_Click();
+    ASSERT_EQ(w.ResultsShown(), 1);
+    w.Timer1_Timer();
+    state->analysis().F1Book1().ActiveSheet(1);
+    const sheet::view::SpreadsheetControl& view = w.result_view();
+    EXPECT_EQ(view.ActiveSheet(), w.block().result_sheet);
+    EXPECT_EQ(view.ViewFirstCol(), o.metric ? 10 : 1);
+    EXPECT_EQ(view.ViewLastCol(), o.metric ? 16 : 7);
+    EXPECT_EQ(view.ViewLastRow(), 29);
+    EXPECT_FALSE(view.isHidden());
+    w.BtnBin_Click();
+    EXPECT_EQ(modal_shown.back(), "Form12");
+  }
+}
+
+TEST_F(GeoWindowTest, AnUnusableFillWarnsOnceAndStillShowsThePanel) {
+  rec() =
+      workbook::read_project_for_analysis(pellavan::testing::damaged_project("missing_furnace"));
+  GeoWindow& w = open(WindowId::GeoA, false);
+  w.cmdRun_Click();
+  ASSERT_EQ(w.ResultsShown(), 1) << (messages.empty() ? "" : messages.front());
+  w.Timer1_Timer();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("FossData.CEA has no record"), std::string::npos) << messages[0];
+  EXPECT_FALSE(w.result_view().isHidden());
+  EXPECT_TRUE(w.form()[w.controls().BtnBin]->isEnabled());
+}
+
+}  // namespace
+}  // namespace pellavan::geo

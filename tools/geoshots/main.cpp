@@ -1,0 +1,90 @@
+// pellavan-geoshots PROGRAM_FOLDER OUTPUT_FOLDER
+//
+// Opens "Sample Project.pvn" of the Data folder, runs its loads, then shows the Geo A and Geo B
+// windows, presses Run, lets the fill run and saves the screen; opens the bin viewer from each
+// and saves it; all in imperial and then in metric display. Message boxes are printed and
+// answered OK. Run it on a display of its own, e.g.
+//   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-geoshots build/bin shots/geo
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QScreen>
+#include <cstdio>
+
+#include "../screenshots/screen_shot.h"
+#include "app/app_state.h"
+#include "app/program.h"
+#include "platform/message_box.h"
+#include "platform/modal.h"
+#include "platform/program_end.h"
+#include "systems/geo/geo_window.h"
+#include "workbook/analysis_run.h"
+
+namespace {
+
+using namespace pellavan;
+
+using tools::settle;
+using tools::shoot;
+
+void run_window(app::AppState& state, app::WindowId id, const QDir& out, const QString& name) {
+  auto* window = qobject_cast<geo::GeoWindow*>(state.windows.window(id, state));
+  window->apply_size(state.LargeLayout != 0);
+  window->show();
+  settle(300);
+  shoot(out, name + "-entry");
+  window->cmdRun_Click();
+  settle(200);
+  window->Timer1_Timer();
+  shoot(out, name + "-results");
+  window->BtnBin_Click();
+  window->hide();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER\n", argv[0]);
+    return 2;
+  }
+  const QDir out(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
+  QDir().mkpath(out.path());
+  platform::set_end_handler([] {});
+  platform::set_message_hook([](const platform::MessageRequest& r) {
+    std::printf("message: %s\n", qPrintable(r.text));
+    return platform::MessageResult::Ok;
+  });
+  QString bin_name;
+  platform::set_modal_hook([&](QDialog& window) {
+    window.showMaximized();
+    shoot(out, bin_name);
+    window.hide();
+    return 0;
+  });
+  app::AppState state(QString::fromLocal8Bit(argv[1]).toStdString());
+  state.LogoFile = QStringLiteral("GeoLogo.bmp");
+  app::register_later_windows(state);
+  for (const bool metric : {false, true}) {
+    const QString unit = metric ? "metric" : "imperial";
+    state.model.MetricFlag(0) = metric ? -1 : 0;
+    for (int i = 1; i <= 4; ++i) state.model.MetricFlag(i) = 0;
+    state.model.ProjectRec = workbook::read_project_for_analysis(std::filesystem::path(argv[1]) /
+                                                                 "Data" / "Sample Project.pvn");
+    state.analysis().Calc_Loads();
+    for (app::WindowId id : {app::WindowId::GeoA, app::WindowId::GeoB, app::WindowId::BinViewer})
+      state.windows.unload(id);
+    bin_name = "geo-a-bin-" + unit;
+    run_window(state, app::WindowId::GeoA, out, "geo-a-" + unit);
+    bin_name = "geo-b-bin-" + unit;
+    run_window(state, app::WindowId::GeoB, out, "geo-b-" + unit);
+  }
+  state.LargeLayout = -1;  // the large layout, metric
+  state.windows.unload(app::WindowId::GeoA);
+  bin_name = "geo-a-bin-large";
+  run_window(state, app::WindowId::GeoA, out, "geo-a-large");
+  return 0;
+}
