@@ -1,8 +1,14 @@
 #include "app/program.h"
 
+#include "systems/conventional/furnace_window.h"
+#include "systems/conventional/heat_pump_window.h"
+
 namespace pellavan::app {
 
-void register_later_windows(AppState& /*state*/) {}
+void register_later_windows(AppState& state) {
+  state.windows.add(WindowId::Furnace, make_window<systems::FurnaceWindow>);
+  state.windows.add(WindowId::HeatPump, make_window<systems::HeatPumpWindow>);
+}
 
 Program::Program(std::filesystem::path program_folder, QString lock_path)
     : state_(std::move(program_folder)), lock_(std::move(lock_path)) {

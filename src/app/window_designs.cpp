@@ -7,13 +7,17 @@
 #include "app/disclaimer_window.h"
 #include "app/main_window_design.h"
 #include "app/startup_window.h"
+#include "systems/conventional/furnace_window.h"
+#include "systems/conventional/heat_pump_window.h"
 
 namespace pellavan::app {
 
 std::span<const platform::WindowDesign* const> window_designs() {
   static const std::array designs = {&startup_window_design(), &main_window::kDesign,
                                      &disclaimer_window_design(), &about_window_design(),
-                                     &dealer_window_design()};
+                                     &dealer_window_design(),
+                                     &systems::furnace_window_design(),
+                                     &systems::heat_pump_window_design()};
   return designs;
 }
 

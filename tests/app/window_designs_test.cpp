@@ -4,11 +4,14 @@
 
 #include "app/about_window.h"
 #include "app/app_fixture.h"
+#include "app/conventional_catalogues.h"
 #include "app/dealer_window.h"
 #include "app/disclaimer_window.h"
 #include "app/startup_window.h"
 #include "app/window_designs.h"
 #include "platform/design_checks.h"
+#include "systems/conventional/furnace_window.h"
+#include "systems/conventional/heat_pump_window.h"
 
 namespace pellavan::app {
 namespace {
@@ -28,6 +31,10 @@ TEST_F(WindowBuildTest, EveryWindowIsBuiltOnItsDesign) {
   windows.push_back(std::make_unique<DisclaimerWindow>(*state));
   windows.push_back(std::make_unique<AboutWindow>(*state));
   windows.push_back(std::make_unique<DealerWindow>(*state));
+  testing::write_conventional_catalogues(
+      [this](const std::string& name, const auto& records) { write_bytes(name, catalogue_bytes(records)); });
+  windows.push_back(std::make_unique<systems::FurnaceWindow>(*state));
+  windows.push_back(std::make_unique<systems::HeatPumpWindow>(*state));
   const auto designs = window_designs();
   ASSERT_EQ(designs.size(), windows.size());
   for (std::size_t i = 0; i < designs.size(); ++i)
