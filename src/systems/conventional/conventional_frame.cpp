@@ -61,7 +61,7 @@ ConventionalFrame::ConventionalFrame(const platform::WindowDesign& design,
   view_->AttachBook(reports.BookHandle());
   put_on_block(*view_, spec_.result_sheet, metric);
   reports::Set_Criteria(reports, *view_);
-  view_->hide();
+  hide_view();
   form()[c_.BtnBin]->setEnabled(false);
   form()[c_.HscrZoom]->hide();
 }
@@ -138,13 +138,14 @@ void ConventionalFrame::show_coil_condition_picture() {
   show_picture(QStringLiteral("coilcond.bmp"), std::nullopt);
 }
 
-void ConventionalFrame::hide_view() { view_->hide(); }
+void ConventionalFrame::hide_view() { form().widget(c_.F1Book1)->hide(); }
 
 void ConventionalFrame::reshow_view() {
   set_panel_colour(form()[c_.Picture1], kWhite);
   put_on_block(*view_, spec_.result_sheet, state_.model.MetricFlag(0) != 0);
-  view_->show();
-  view_->raise();
+  QWidget* holder = form().widget(c_.F1Book1);
+  holder->show();
+  holder->raise();
 }
 
 void ConventionalFrame::mark_changed() {
@@ -191,7 +192,7 @@ void ConventionalFrame::HscrZoom_Change() { view_->ViewZoom(form()[c_.HscrZoom]-
 void ConventionalFrame::begin_activation() {
   form()[c_.HscrZoom]->setValue(zoom_for_layout());
   platform::Center_Form(this);
-  if (ResultsShown != 0 && view_->isVisible()) reshow_view();  // back from the bin viewer
+  if (ResultsShown != 0 && form().widget(c_.F1Book1)->isVisible()) reshow_view();  // back from the bin viewer
 }
 
 void ConventionalFrame::end_restore() {

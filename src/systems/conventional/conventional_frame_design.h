@@ -23,8 +23,7 @@ inline constexpr QRgb kWhite = platform::rgb(255, 255, 255);
                               .font = {.points = 9.75, .bold = true}, .back = kWhite,             \
                               .views = platform::kNoView, .centred = true},                       \
       platform::ControlDesign{.name = "F1Book1", .kind = platform::ControlKind::Custom,           \
-                              .rect = {120, 120, 5535, 6315}, .container = "Picture1",            \
-                              .views = platform::kNoView},                                        \
+                              .rect = {120, 120, 5535, 6315}, .container = "Picture1"},           \
       platform::ControlDesign{.name = "HscrZoom", .kind = platform::ControlKind::ScrollBar,       \
                               .rect = {5880, 6840, 2400, 255}, .views = platform::kNoView,        \
                               .scroll = {100, 175, 100}},                                         \

@@ -127,9 +127,8 @@ QString HeatPumpWindow::cut_off_text() const {
 QString HeatPumpWindow::input_text() const {
   const auto& rec = model().ProjectRec;
   if (electric()) return whole_text(whole_kw_raised(rec.HeatPump_BackupInput));
-  if (kw_display())
-    return QString::fromStdString(model::format_significant(
-        state().memos.kw.Btuh_To_KW(rec.HeatPump_BackupInput, kInputSlot), 15));
+  if (kw_display())  // "#.0": the full figure would not fit the field's four characters
+    return one_decimal_text(state().memos.kw.Btuh_To_KW(rec.HeatPump_BackupInput, kInputSlot));
   return whole_text(rec.HeatPump_BackupInput);
 }
 
