@@ -164,6 +164,7 @@ TEST_F(ConventionalWindowsTest, ResultViewStaysOnItsBlock) {
   state->model.ProjectRec.Furnace_Input = 60000;
   for (const bool metric : {false, true}) {
     display(metric);
+    state->LargeLayout = metric ? -1 : 0;
     auto w = opened<FurnaceWindow>();
     auto& reports = state->analysis().F1Book1();
     reports.ActiveSheet(model::kRatesSheet);
@@ -182,6 +183,7 @@ TEST_F(ConventionalWindowsTest, ResultViewStaysOnItsBlock) {
     EXPECT_EQ(view.ViewLastRow(), 29);
     EXPECT_EQ(view.ViewFirstCol(), metric ? 10 : 1);
     EXPECT_EQ(view.ViewLastCol(), metric ? 16 : 7);
+    EXPECT_EQ(view.ViewZoom(), metric ? 175 : 130);
   }
   EXPECT_EQ(std::count(modal_windows.begin(), modal_windows.end(), "StandIn"), 2);
 }
