@@ -18,6 +18,7 @@ enum AirId : model::Int16 { kAirPro = 1, kAirProVar = 2 };
 inline model::FurnaceRec furnace(model::Int16 id, const char* name, double eff, double icm = 0,
                                  model::Int16 add_on = 0) {
   auto r = model::testing::named_record<model::FurnaceRec>(id, name);
+  r.FuelType = std::string_view(name).starts_with("Electric") ? 4 : 1;
   r.FullLoadEff = model::Currency::from_double(eff);
   r.IcmFanFlag = model::Currency::from_double(icm);
   r.AddOnMode = add_on;

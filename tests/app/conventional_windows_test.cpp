@@ -204,5 +204,26 @@ TEST_F(ConventionalWindowsTest, HeatPumpRefusesStandardFanOverrideWithVariableSp
   EXPECT_EQ(r.System1_Description.trimmed(), "AirPro Var System");  // written before the refusal
 }
 
+TEST_F(ConventionalWindowsTest, AdvisoriesStopNothing) {
+  state->analysis().loads().MinBackupHeat = 34130;
+  auto& r = state->model.ProjectRec;
+  r.Furnace_ACId = 2;  // two-stage, with a standard-blower furnace
+  r.Furnace_UnitId = testing::kGas95;
+  r.Furnace_Input = 60000;
+  r.HeatPump_BackupId = testing::kElectric;  // electricity, standard fan, override
+  r.HeatPump_AuxMode = 1;
+  r.HeatPump_BackupInput = 20 * 3413;
+  auto furnace = opened<FurnaceWindow>();
+  furnace->cmdDone_Click();
+  auto heat_pump = opened<HeatPumpWindow>();
+  heat_pump->cmdDone_Click();
+  EXPECT_EQ(refusals(), 0);
+  for (const char* advisory : {"Variable speed fans are recommended with 2-stage air conditioners",
+                               "Variable speed fans are recommended with 2-stage heat pumps"}) {
+    EXPECT_EQ(times_shown(advisory), 1) << advisory;
+  }
+  EXPECT_EQ(messages.back().title, platform::kAppTitle);
+}
+
 }  // namespace
 }  // namespace pellavan::app
