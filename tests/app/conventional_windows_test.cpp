@@ -170,7 +170,8 @@ TEST_F(ConventionalWindowsTest, ResultViewStaysOnItsBlock) {
     reports.ActiveSheet(model::kRatesSheet);
     w->Test_Data();  // reads the air conditioner without moving any view
     EXPECT_EQ(reports.ActiveSheet(), model::kRatesSheet);
-    w->cmdRun_Click();
+    w->form().button("cmdRun")->click();
+    ASSERT_TRUE(w->results_shown());
     reports.ActiveSheet(model::kFurnaceSheet);  // as a fill leaves it
     w->Timer1().stop();
     w->BtnBin_Click();

@@ -13,6 +13,7 @@
 
 #include "model/input/unit_options.h"
 #include "platform/catalogue_lists.h"
+#include "platform/handler_table.h"
 #include "platform/picture_box.h"
 #include "platform/window_placement.h"
 #include "reports/set_criteria.h"
@@ -50,6 +51,15 @@ ConventionalFrame::ConventionalFrame(const platform::WindowDesign& design,
       view_(new sheet::view::SpreadsheetControl) {
   setAttribute(Qt::WA_DeleteOnClose);  // Done unloads: the next opening loads afresh
   form().place_custom(c_.F1Book1, view_);
+  using On = platform::On<ConventionalFrame>;
+  const On frame_handlers[] = {
+      {c_.cmdRun, platform::Event::Click, &ConventionalFrame::run_clicked},
+      {c_.cmdDone, platform::Event::Click, &ConventionalFrame::done_clicked},
+      {c_.BtnBin, platform::Event::Click, &ConventionalFrame::BtnBin_Click},
+      {c_.btnHelp, platform::Event::Click, &ConventionalFrame::btnHelp_Click},
+      {c_.HscrZoom, platform::Event::Change, &ConventionalFrame::HscrZoom_Change},
+  };
+  wire<ConventionalFrame>(frame_handlers);
   timer_.setInterval(1000);
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, [this] { Timer1_Timer(); });

@@ -45,6 +45,15 @@ inline constexpr QRgb kWhite = platform::rgb(255, 255, 255);
     .rect = {10355, 7020, 1300, 450}, .help_topic = (done_topic), .tab_index = (tab) + 3          \
   }
 
+// A caption above a field, and a list, in the left-hand column.
+#define PELLAVAN_SYSTEM_CAPTION(label_name, text, top)                                           \
+  platform::ControlDesign { .name = label_name, .kind = platform::ControlKind::Label,             \
+                            .caption = text, .rect = {240, top, 5400, 255} }
+#define PELLAVAN_SYSTEM_LIST(list_name, top, tab, topic)                                         \
+  platform::ControlDesign { .name = list_name, .kind = platform::ControlKind::ComboBox,            \
+                            .rect = {240, top, 5400, 315}, .help_topic = (topic),                 \
+                            .tab_index = (tab) }
+
 inline constexpr int kFrameClientWidth = 11844;
 inline constexpr int kFrameClientHeight = 7700;
 
@@ -66,6 +75,21 @@ template <std::size_t M>
 consteval FrameControls frame_controls(const platform::ControlDesign (&t)[M]) {
   return {{t, "Picture1"}, {t, "Picture2"}, {t, "lblUnitDesc"}, {t, "F1Book1"}, {t, "HscrZoom"},
           {t, "lblWait"},  {t, "cmdRun"},   {t, "BtnBin"},      {t, "btnHelp"}, {t, "cmdDone"}};
+}
+
+// A system window's design: the frame's size, the main window's sizes, fields highlighted.
+inline platform::WindowDesign system_design(const char* name, const char* caption, int help_topic,
+                                            std::span<const platform::ControlDesign> controls,
+                                            std::span<const model::CheckTable> checks) {
+  return {.name = name,
+          .caption = caption,
+          .client_width = kFrameClientWidth,
+          .client_height = kFrameClientHeight,
+          .help_topic = help_topic,
+          .controls = controls,
+          .sizes = app::kInputWindowSizes,
+          .highlight_fields = true,
+          .checks = checks};
 }
 
 }  // namespace pellavan::systems

@@ -51,11 +51,6 @@ const On kHandlers[] = {
     {ComboCoilCondition, Event::LostFocus, &FurnaceWindow::list_LostFocus},
     {txtAA95cap, Event::LostFocus, &FurnaceWindow::txtAA95cap_LostFocus},
     {txtAAFinput, Event::LostFocus, &FurnaceWindow::txtAAFinput_LostFocus},
-    {kFrame.cmdRun, Event::Click, &FurnaceWindow::cmdRun_Click},
-    {kFrame.cmdDone, Event::Click, &FurnaceWindow::cmdDone_Click},
-    {kFrame.BtnBin, Event::Click, &FurnaceWindow::BtnBin_Click},
-    {kFrame.btnHelp, Event::Click, &FurnaceWindow::btnHelp_Click},
-    {kFrame.HscrZoom, Event::Change, &FurnaceWindow::HscrZoom_Change},
 };
 
 }  // namespace

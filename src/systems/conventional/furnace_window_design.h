@@ -11,17 +11,10 @@ namespace pellavan::systems::furnace_window {
 using platform::ControlDesign;
 using platform::ControlKind;
 
-#define PELLAVAN_CAPTION(label_name, text, top)                                                  \
-  ControlDesign { .name = label_name, .kind = ControlKind::Label, .caption = text,               \
-                  .rect = {240, top, 5400, 255} }
-#define PELLAVAN_LIST(list_name, top, tab, topic)                                                \
-  ControlDesign { .name = list_name, .kind = ControlKind::ComboBox, .rect = {240, top, 5400, 315}, \
-                  .help_topic = (topic), .tab_index = (tab) }
-
 inline constexpr ControlDesign kControls[] = {
     PELLAVAN_CONVENTIONAL_FRAME(7, 1120, 1110, 1130),
-    PELLAVAN_CAPTION("lblFurnace", "Furnace / Boiler Selection", 240),
-    PELLAVAN_LIST("ComboFurnace", 500, 0, 1160),
+    PELLAVAN_SYSTEM_CAPTION("lblFurnace", "Furnace / Boiler Selection", 240),
+    PELLAVAN_SYSTEM_LIST("ComboFurnace", 500, 0, 1160),
     {.name = "lblInput", .kind = ControlKind::Label, .caption = "Input Capacity",
      .rect = {240, 1000, 2200, 255}},
     {.name = "txtAAFinput", .kind = ControlKind::TextBox, .rect = {2520, 960, 1500, 315},
@@ -33,10 +26,10 @@ inline constexpr ControlDesign kControls[] = {
     {.name = "txtMinInput", .kind = ControlKind::Label, .rect = {3540, 1400, 1100, 255}},
     {.name = "txtBtuKw", .kind = ControlKind::Label, .caption = "Btu/hr",
      .rect = {4680, 1400, 900, 255}},
-    PELLAVAN_CAPTION("textCoilQuality", "Indoor Coil Combination", 1860),
-    PELLAVAN_LIST("ComboCoilQuality", 2120, 2, 1182),
-    PELLAVAN_CAPTION("lblAC", "Air Conditioner Selection", 2640),
-    PELLAVAN_LIST("ComboAC", 2900, 3, 1150),
+    PELLAVAN_SYSTEM_CAPTION("textCoilQuality", "Indoor Coil Combination", 1860),
+    PELLAVAN_SYSTEM_LIST("ComboCoilQuality", 2120, 2, 1182),
+    PELLAVAN_SYSTEM_CAPTION("lblAC", "Air Conditioner Selection", 2640),
+    PELLAVAN_SYSTEM_LIST("ComboAC", 2900, 3, 1150),
     {.name = "ComboAC2", .kind = ControlKind::ComboBox, .rect = {240, 2900, 5400, 315},
      .views = platform::kNoView},
     {.name = "lblCap", .kind = ControlKind::Label, .caption = "ARI Cooling Capacity",
@@ -45,26 +38,17 @@ inline constexpr ControlDesign kControls[] = {
      .help_topic = 1180, .tab_index = 4, .max_length = 7},
     {.name = "txt10", .kind = ControlKind::Label, .caption = "Btu/hr",
      .rect = {4140, 3400, 1200, 255}},
-    PELLAVAN_CAPTION("lblCond", "Outdoor Coil Condition", 3860),
-    PELLAVAN_LIST("ComboCoilCondition", 4120, 5, 1184),
-    PELLAVAN_CAPTION("lblWH", "Water Heater Selection", 4640),
-    PELLAVAN_LIST("ComboWH", 4900, 6, 1140),
+    PELLAVAN_SYSTEM_CAPTION("lblCond", "Outdoor Coil Condition", 3860),
+    PELLAVAN_SYSTEM_LIST("ComboCoilCondition", 4120, 5, 1184),
+    PELLAVAN_SYSTEM_CAPTION("lblWH", "Water Heater Selection", 4640),
+    PELLAVAN_SYSTEM_LIST("ComboWH", 4900, 6, 1140),
     {.name = "ComboWH2", .kind = ControlKind::ComboBox, .rect = {240, 4900, 5400, 315},
      .views = platform::kNoView},
 };
 
-#undef PELLAVAN_CAPTION
-#undef PELLAVAN_LIST
 
-inline const platform::WindowDesign kDesign{.name = "Form2",
-                                                .caption = "Furnace / Boiler",
-                                                .client_width = kFrameClientWidth,
-                                                .client_height = kFrameClientHeight,
-                                                .help_topic = 1020,
-                                                .controls = kControls,
-                                                .sizes = app::kInputWindowSizes,
-                                                .highlight_fields = true,
-                                                .checks = furnace_check_tables()};
+inline const platform::WindowDesign kDesign =
+    system_design("Form2", "Furnace / Boiler", 1020, kControls, furnace_check_tables());
 
 inline constexpr FrameControls kFrame = frame_controls(kControls);
 using platform::ComboHandle;

@@ -61,11 +61,6 @@ const On kHandlers[] = {
     {txtAaCutTmp, Event::LostFocus, &HeatPumpWindow::txtAaCutTmp_LostFocus},
     {txtAAFinput, Event::LostFocus, &HeatPumpWindow::txtAAFinput_LostFocus},
     {kFrame.cmdDone, Event::LostFocus, &HeatPumpWindow::cmdDone_LostFocus},
-    {kFrame.cmdRun, Event::Click, &HeatPumpWindow::cmdRun_Click},
-    {kFrame.cmdDone, Event::Click, &HeatPumpWindow::cmdDone_Click},
-    {kFrame.BtnBin, Event::Click, &HeatPumpWindow::BtnBin_Click},
-    {kFrame.btnHelp, Event::Click, &HeatPumpWindow::btnHelp_Click},
-    {kFrame.HscrZoom, Event::Change, &HeatPumpWindow::HscrZoom_Change},
 };
 
 }  // namespace

@@ -11,12 +11,6 @@ namespace pellavan::systems::heat_pump_window {
 using platform::ControlDesign;
 using platform::ControlKind;
 
-#define PELLAVAN_CAPTION(label_name, text, top)                                                  \
-  ControlDesign { .name = label_name, .kind = ControlKind::Label, .caption = text,               \
-                  .rect = {240, top, 5400, 255} }
-#define PELLAVAN_LIST(list_name, top, tab, topic)                                                \
-  ControlDesign { .name = list_name, .kind = ControlKind::ComboBox, .rect = {240, top, 5400, 315}, \
-                  .help_topic = (topic), .tab_index = (tab) }
 #define PELLAVAN_BOX(label_name, text, box, top, tab, topic, limit, unit, unit_text)             \
   ControlDesign{.name = label_name, .kind = ControlKind::Label, .caption = text,                 \
                 .rect = {240, (top) + 40, 2200, 255}},                                           \
@@ -29,45 +23,36 @@ using platform::ControlKind;
 
 inline constexpr ControlDesign kControls[] = {
     PELLAVAN_CONVENTIONAL_FRAME(9, 1310, 1320, 1390),
-    PELLAVAN_CAPTION("lblAir", "Heat Pump Selection", 240),
-    PELLAVAN_LIST("ComboAir", 500, 0, 1370),
+    PELLAVAN_SYSTEM_CAPTION("lblAir", "Heat Pump Selection", 240),
+    PELLAVAN_SYSTEM_LIST("ComboAir", 500, 0, 1370),
     {.name = "ComboAir2", .kind = ControlKind::ComboBox, .rect = {240, 500, 5400, 315},
      .views = platform::kNoView},
     PELLAVAN_BOX("lblCap", "ARI Cooling Capacity", "txtAA95cap", 920, 1, 1330, 7, "Lab2", "Btu/Hr"),
     PELLAVAN_BOX("lblCut", "Cut-Off Temp", "txtAaCutTmp", 1320, 2, 1340, 5, "Lab10", "Degrees F"),
-    PELLAVAN_CAPTION("lblCond", "Outdoor Coil Condition", 1760),
-    PELLAVAN_LIST("ComboCoilCondition", 2020, 3, 1356),
-    PELLAVAN_CAPTION("lblFurnace", "Auxiliary Heat Selection", 2480),
-    PELLAVAN_LIST("ComboFurnace", 2740, 4, 1360),
-    PELLAVAN_CAPTION("lblAux", "Auxiliary Heat Operation Mode", 3200),
-    PELLAVAN_LIST("ComboAuxHeat", 3460, 5, 1352),
+    PELLAVAN_SYSTEM_CAPTION("lblCond", "Outdoor Coil Condition", 1760),
+    PELLAVAN_SYSTEM_LIST("ComboCoilCondition", 2020, 3, 1356),
+    PELLAVAN_SYSTEM_CAPTION("lblFurnace", "Auxiliary Heat Selection", 2480),
+    PELLAVAN_SYSTEM_LIST("ComboFurnace", 2740, 4, 1360),
+    PELLAVAN_SYSTEM_CAPTION("lblAux", "Auxiliary Heat Operation Mode", 3200),
+    PELLAVAN_SYSTEM_LIST("ComboAuxHeat", 3460, 5, 1352),
     PELLAVAN_BOX("lblInput", "Input Capacity", "txtAAFinput", 3880, 6, 1350, 7, "txtBtuKw", "Btu/hr"),
     {.name = "lblMin", .kind = ControlKind::Label, .caption = "Minimum Calculated Input Capacity",
      .rect = {240, 4320, 3300, 255}},
     {.name = "txtMinInput", .kind = ControlKind::Label, .rect = {3540, 4320, 1100, 255}},
     {.name = "lblBtuKw2", .kind = ControlKind::Label, .caption = "Btu/hr",
      .rect = {4680, 4320, 900, 255}},
-    PELLAVAN_CAPTION("textCoilQuality", "Indoor Coil Combination - Std Fan", 4760),
-    PELLAVAN_LIST("ComboCoilQuality", 5020, 7, 1354),
-    PELLAVAN_CAPTION("lblWH", "Water Heater Selection", 5480),
-    PELLAVAN_LIST("ComboWH", 5740, 8, 1380),
+    PELLAVAN_SYSTEM_CAPTION("textCoilQuality", "Indoor Coil Combination - Std Fan", 4760),
+    PELLAVAN_SYSTEM_LIST("ComboCoilQuality", 5020, 7, 1354),
+    PELLAVAN_SYSTEM_CAPTION("lblWH", "Water Heater Selection", 5480),
+    PELLAVAN_SYSTEM_LIST("ComboWH", 5740, 8, 1380),
     {.name = "ComboWH2", .kind = ControlKind::ComboBox, .rect = {240, 5740, 5400, 315},
      .views = platform::kNoView},
 };
 
-#undef PELLAVAN_CAPTION
-#undef PELLAVAN_LIST
 #undef PELLAVAN_BOX
 
-inline const platform::WindowDesign kDesign{.name = "Form6",
-                                            .caption = "Heat Pump",
-                                            .client_width = kFrameClientWidth,
-                                            .client_height = kFrameClientHeight,
-                                            .help_topic = 1200,
-                                            .controls = kControls,
-                                            .sizes = app::kInputWindowSizes,
-                                            .highlight_fields = true,
-                                            .checks = heat_pump_check_tables()};
+inline const platform::WindowDesign kDesign =
+    system_design("Form6", "Heat Pump", 1200, kControls, heat_pump_check_tables());
 
 inline constexpr FrameControls kFrame = frame_controls(kControls);
 using platform::ComboHandle;
