@@ -2,6 +2,7 @@
 // and refusals in both displays, the leave handlers, and the result view's block.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,8 @@
 
 #include "app/app_fixture.h"
 #include "app/conventional_catalogues.h"
+#include "app/program.h"
+#include "platform/window_test_support.h"
 #include "model/report_workbook_sheets.h"
 #include "systems/conventional/furnace_window.h"
 #include "systems/conventional/heat_pump_window.h"
@@ -203,6 +206,20 @@ TEST_F(ConventionalWindowsTest, HeatPumpRefusesStandardFanOverrideWithVariableSp
   EXPECT_TRUE(was_shown("Variable speed fans are required with variable-speed heat pumps"));
   EXPECT_FALSE(w->results_shown());
   EXPECT_EQ(r.System1_Description.trimmed(), "AirPro Var System");  // written before the refusal
+}
+
+TEST_F(ConventionalWindowsTest, ProgramOpensBothWindowsAndLeavingDoneGoesToTheHeatPump) {
+  register_later_windows(*state);
+  for (const auto& [id, name] : {std::pair{WindowId::Furnace, "Form2"}, {WindowId::HeatPump, "Form6"}}) {
+    QDialog* w = state->windows.window(id, *state);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->objectName(), name);
+  }
+  auto w = std::make_unique<HeatPumpWindow>(*state);
+  ASSERT_TRUE(platform::testing::show_and_activate(w.get()));
+  w->form().button("cmdDone")->setFocus();
+  w->form().text_box("txtAA95cap")->setFocus();
+  EXPECT_EQ(QApplication::focusWidget(), w->form().combo("ComboAir"));
 }
 
 TEST_F(ConventionalWindowsTest, AdvisoriesStopNothing) {
