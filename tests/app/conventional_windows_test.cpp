@@ -149,6 +149,7 @@ void expect_leaving_unchanged_fields_keeps_results(W& w) {
   w.txtAA95cap_LostFocus();
   w.txtAAFinput_LostFocus();
   EXPECT_TRUE(bin->isEnabled()) << w.objectName().toStdString();
+  w.cmdDone_Click();  // and stores back exactly what was shown
 }
 
 TEST_F(ConventionalWindowsTest, LeavingFieldsInKwDisplayKeepsBinAnalysis) {
@@ -156,8 +157,16 @@ TEST_F(ConventionalWindowsTest, LeavingFieldsInKwDisplayKeepsBinAnalysis) {
   state->analysis().loads().MinBackupHeat = 34130;
   state->model.ProjectRec.Furnace_UnitId = testing::kGas95;
   state->model.ProjectRec.Furnace_Input = 60000;
+  const model::ProjectRec before = state->model.ProjectRec;
   expect_leaving_unchanged_fields_keeps_results(*opened<FurnaceWindow>());
   expect_leaving_unchanged_fields_keeps_results(*opened<HeatPumpWindow>());
+  const auto& after = state->model.ProjectRec;
+  EXPECT_EQ(refusals(), 0);
+  EXPECT_EQ(after.Furnace_Input, before.Furnace_Input);
+  EXPECT_EQ(after.Furnace_ACCapacity, before.Furnace_ACCapacity);
+  EXPECT_EQ(after.HeatPump_BackupInput, before.HeatPump_BackupInput);
+  EXPECT_EQ(after.HeatPump_Capacity, before.HeatPump_Capacity);
+  EXPECT_EQ(after.HeatPump_CutOffTemp, before.HeatPump_CutOffTemp);
 }
 
 TEST_F(ConventionalWindowsTest, ResultViewStaysOnItsBlock) {

@@ -1,15 +1,11 @@
 #include "systems/conventional/conventional_frame.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
-
-#include "model/units/number_text.h"
-#include "model/units/rounding.h"
 
 #include "model/input/unit_options.h"
 #include "platform/catalogue_lists.h"
