@@ -16,13 +16,13 @@ enum FurnaceId : model::Int16 { kGas80 = 1, kElectric = 2, kVspd95 = 3, kNoEffic
 enum AirId : model::Int16 { kAirPro = 1, kAirProVar = 2 };
 
 inline model::FurnaceRec furnace(model::Int16 id, const char* name, double eff, double icm = 0,
-                                 model::Int16 add_on = 0) {
+                                 model::Int16 add_on = 0, const char* picture = "GasFurn.bmp") {
   auto r = model::testing::named_record<model::FurnaceRec>(id, name);
   r.FuelType = std::string_view(name).starts_with("Electric") ? 4 : 1;
   r.FullLoadEff = model::Currency::from_double(eff);
   r.IcmFanFlag = model::Currency::from_double(icm);
   r.AddOnMode = add_on;
-  r.Picture = "GasFurn.bmp";
+  r.Picture = picture;
   return r;
 }
 
@@ -33,7 +33,7 @@ void write_conventional_catalogues(Write write) {
                             furnace(kGas80, "Gas Furnace 80", 0.8),
                             furnace(kElectric, "Electric Furnace", 1.0, 0, 1),
                             furnace(kVspd95, "Vspd Furnace-95", 0.95, 1, -1),
-                            furnace(kNoEfficiency, "Broken Furnace", 0.0),
+                            furnace(kNoEfficiency, "Broken Furnace", 0.0, 0, 0, "Missing.bmp"),
                             furnace(kGas95, "Gas Furnace 95", 0.95)});
   auto two = model::testing::named_record<model::ACRec>(2, "AC Two Stage");
   two.TwoStageFlag = model::Currency::from_double(1);

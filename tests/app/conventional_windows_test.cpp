@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +12,8 @@
 #include "app/app_fixture.h"
 #include "app/conventional_catalogues.h"
 #include "app/program.h"
+#include "platform/catalogue_lists.h"
+#include "platform/picture_box.h"
 #include "platform/window_test_support.h"
 #include "model/report_workbook_sheets.h"
 #include "systems/conventional/furnace_window.h"
@@ -229,6 +232,28 @@ TEST_F(ConventionalWindowsTest, ProgramOpensBothWindowsAndLeavingDoneGoesToTheHe
   w->form().button("cmdDone")->setFocus();
   w->form().text_box("txtAA95cap")->setFocus();
   EXPECT_EQ(QApplication::focusWidget(), w->form().combo("ComboAir"));
+}
+
+// A furnace picture that cannot be read gives way to the logo, silently and without caption.
+TEST_F(ConventionalWindowsTest, MissingPictureShowsTheLogo) {
+  const auto picture = [this](const char* name, Qt::GlobalColor colour) {
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(image.save(QString::fromStdString((data_folder() / name).string()), "BMP"));
+  };
+  picture("GeoLogo.bmp", Qt::red);
+  picture("GasFurn.bmp", Qt::blue);
+  state->analysis().loads().MinBackupHeat = 34130;
+  auto w = opened<FurnaceWindow>();
+  auto* list = w->form().combo("ComboFurnace");
+  for (const auto& [id, colour, captioned] : {std::tuple{testing::kGas95, QColor(Qt::blue), true},
+                                              {testing::kNoEfficiency, QColor(Qt::red), false}}) {
+    platform::select_id(list, id);
+    const QImage& shown = w->form().picture("Picture2")->picture();
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() / 2), colour) << id;
+    EXPECT_EQ(w->form().label("lblUnitDesc")->isVisibleTo(w.get()), captioned) << id;
+  }
+  EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(ConventionalWindowsTest, AdvisoriesStopNothing) {

@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -26,6 +28,21 @@ void set_panel_colour(QWidget* panel, QRgb colour) {
   p.setColor(QPalette::Window, QColor::fromRgb(colour));
   panel->setPalette(p);
   panel->setAutoFillBackground(true);
+}
+
+// The bitmap at its size in the middle of the panel (clipped alike on both sides when it is
+// larger), framed under an equipment picture.
+QImage centred(const QImage& bitmap, QSize panel, QRgb back, bool framed) {
+  QImage canvas(panel.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  canvas.fill(QColor::fromRgb(back));
+  QPainter painter(&canvas);
+  const QPoint at((panel.width() - bitmap.width()) / 2, (panel.height() - bitmap.height()) / 2);
+  painter.drawImage(at, bitmap);
+  if (framed) {
+    painter.setPen(QColor(64, 64, 64));
+    painter.drawRect(QRect(at - QPoint(1, 1), bitmap.size() + QSize(1, 1)));
+  }
+  return canvas;
 }
 
 void put_on_block(sheet::view::SpreadsheetControl& control, int sheet, bool metric) {
@@ -91,7 +108,8 @@ bool ConventionalFrame::show_picture(const QString& file, const std::optional<QS
   image->clear_picture();
   image->show();
   const QString path = state_.data_path(file.trimmed().toStdString());
-  if (file.trimmed().isEmpty() || !image->load_picture(path)) {
+  QImage bitmap;
+  if (file.trimmed().isEmpty() || !bitmap.load(path)) {
     image->hide();
     if (caption) {
       form()[c_.lblUnitDesc]->hide();
@@ -99,6 +117,12 @@ bool ConventionalFrame::show_picture(const QString& file, const std::optional<QS
     }
     return false;
   }
+  // The bitmap grows with the window as every control does.
+  const double scale = std::min(form().scale_x(), form().scale_y());
+  if (scale > 0 && scale != 1.0)
+    bitmap = bitmap.scaled((QSizeF(bitmap.size()) * scale).toSize(), Qt::KeepAspectRatio,
+                           Qt::SmoothTransformation);
+  image->set_picture(centred(bitmap, image->size(), caption ? kPanelGrey : kWhite, caption.has_value()));
   if (caption) {
     form()[c_.lblUnitDesc]->setText(caption->trimmed());
     form()[c_.lblUnitDesc]->show();

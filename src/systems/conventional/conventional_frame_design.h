@@ -16,7 +16,7 @@ inline constexpr QRgb kWhite = platform::rgb(255, 255, 255);
   platform::ControlDesign{.name = "Picture1", .kind = platform::ControlKind::Picture,             \
                           .rect = {5880, 240, 5775, 6570}, .back = kPanelGrey},                   \
       platform::ControlDesign{.name = "Picture2", .kind = platform::ControlKind::Picture,         \
-                              .rect = {240, 480, 5295, 5850}, .container = "Picture1",            \
+                              .rect = {0, 0, 5775, 6570}, .container = "Picture1",                  \
                               .back = kPanelGrey},                                                \
       platform::ControlDesign{.name = "lblUnitDesc", .kind = platform::ControlKind::Label,        \
                               .rect = {120, 90, 5535, 300}, .container = "Picture1",              \
