@@ -2,6 +2,7 @@
 // validation cases the windows once got wrong.
 #include <gtest/gtest.h>
 
+#include "model/input/range_table_walk.h"
 #include "model/units/kw_memo.h"
 #include "systems/conventional/coil_combinations.h"
 #include "systems/conventional/conventional_checks.h"
@@ -142,6 +143,57 @@ TEST(ConventionalChecksTest, RefusalsAtDisplayPrecision) {
       ASSERT_TRUE(refusal) << c.refusal;
       EXPECT_EQ(refusal->text, c.refusal);
     }
+  }
+}
+
+// Every row's message in each display it is checked in, as the user reads it (calculated
+// minimums probed at 10).
+TEST(ConventionalChecksTest, EveryMessageAsWritten) {
+  using model::Display;
+  struct Case {
+    std::span<const model::RangeCheck> table;
+    const char* row;
+    Display display;
+    const char* text;
+  };
+  const auto I = Display::Imperial;
+  const auto M = Display::Metric;
+  const char* below = "Furnace Input Capacity Below Calculated Minimum of 10";
+  const Case cases[] = {
+      {furnace_checks(), "air-conditioner capacity", I, "A/C Capacity Outside of Valid Range of 1 - 999999"},
+      {furnace_checks(), "air-conditioner capacity", M, "A/C Capacity Outside of Valid Range of 1 - 293"},
+      {furnace_checks(), "furnace efficiency", I, "Furnace Efficiency Must Be Above 0"},
+      {furnace_checks(), "electric input, kW", I, "Furnace Input kW Outside of Valid Range of 1 - 500"},
+      {furnace_checks(), "electric input minimum", I, "Furnace Input Capacity Below Calculated Minimum of 10 kW"},
+      {furnace_checks(), "furnace input", I, "Furnace Input Btu/hr Outside of Valid Range of 1000 - 4000000"},
+      {furnace_checks(), "furnace input", M, "Furnace Input kW Outside of Valid Range of 1 - 1171"},
+      {furnace_checks(), "input minimum, Btu/h", I, below},
+      {furnace_checks(), "input minimum, kW", M, "Furnace Input Capacity Below Calculated Minimum of 10.0"},
+      {heat_pump_checks(), "heat-pump capacity", I, "ARI @ 95 Capacity Outside of Valid Range of 1 - 293"},
+      {heat_pump_checks(), "heat-pump capacity", M, "ARI @ 95 Capacity Outside of Valid Range of 1 - 293"},
+      {heat_pump_checks(), "electric backup, kW", I, "Furnace Input kW Outside of Valid Range of 1 - 500"},
+      {heat_pump_checks(), "electric backup minimum", I, "Furnace Input Capacity Below Calculated Minimum of 10 kW"},
+      {heat_pump_checks(), "backup input", I, "Furnace Input Btu/hr Outside of Valid Range of 1000 - 4000000"},
+      {heat_pump_checks(), "backup input", M, "Furnace Input kW Outside of Valid Range of 1 - 1172"},
+      {heat_pump_checks(), "backup minimum, kW", M, "Furnace Input Capacity Below Calculated Minimum of 10.0"},
+      {heat_pump_checks(), "backup minimum, Btu/h", I, below},
+      {heat_pump_checks(), "cut-off temperature", I, "Cut-Off Temp Outside of Valid Range of -10 to 50"},
+      {heat_pump_checks(), "cut-off temperature", M, "Cut-Off Temp Outside of Valid Range of -23 to10"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.row);
+    const model::UnitOptions units = model::testing::units_for(c.display);
+    model::testing::ProbeValues probe;
+    for (const model::RangeCheck& row : c.table)
+      if (std::string_view(row.name) == c.row) probe.target = &row;
+    ASSERT_NE(probe.target, nullptr);
+    const model::Range r = model::bounds_of(*probe.target, units.display_of(probe.target->quantity), probe);
+    probe.target_value = std::isinf(r.low) ? r.high + 1 : r.low - 1;
+    const auto refusal = model::first_refusal(c.table, probe, units);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->row, probe.target);
+    EXPECT_EQ(refusal->text, c.text);
+    EXPECT_STREQ(refusal->row->title, "Range Violation");
   }
 }
 
