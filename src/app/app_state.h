@@ -37,6 +37,7 @@ struct AppState {
   model::DefaultZoom DefaultZoom;  // report zoom levels of the first default file of the run
 
   model::Int16 LargeLayout = 0;  // 0 normal, -1 large: the layout windows are sized to
+  model::Int16 BinViewCode = 0;  // the block the bin-analysis viewer shows (3 heat pump, 4 furnace)
   model::UnitMemos memos;  // KWMemo, the temperature memo and the fields' shown values: one set per run
 
   QString ProjectFileName;   // full path of the current project file; empty before a save

@@ -3,6 +3,8 @@
 #include "app/later_registrations.h"
 #include "systems/geo/bin_viewer.h"
 #include "systems/geo/geo_window.h"
+#include "systems/conventional/furnace_window.h"
+#include "systems/conventional/heat_pump_window.h"
 
 namespace pellavan::app {
 
@@ -12,6 +14,8 @@ void register_later_windows(AppState& state) {
   state.windows.add(WindowId::GeoA, &geo::make_geo_a_window);
   state.windows.add(WindowId::GeoB, &geo::make_geo_b_window);
   state.windows.add(WindowId::BinViewer, &make_window<geo::BinViewer>);
+  state.windows.add(WindowId::Furnace, make_window<systems::FurnaceWindow>);
+  state.windows.add(WindowId::HeatPump, make_window<systems::HeatPumpWindow>);
 }
 
 Program::Program(std::filesystem::path program_folder, QString lock_path)

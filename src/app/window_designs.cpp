@@ -11,6 +11,8 @@
 #include "update/window/update_window.h"
 #include "systems/geo/bin_viewer.h"
 #include "systems/geo/geo_window_design.h"
+#include "systems/conventional/furnace_window.h"
+#include "systems/conventional/heat_pump_window.h"
 
 namespace pellavan::app {
 
@@ -19,7 +21,9 @@ std::span<const platform::WindowDesign* const> window_designs() {
                                      &disclaimer_window_design(), &about_window_design(),
                                      &dealer_window_design(), &reports::reports_window_design(),
                                      &update::update_window_design(), &geo::kGeoADesign,
-                                     &geo::kGeoBDesign, &geo::bin_viewer_design()};
+                                     &geo::kGeoBDesign, &geo::bin_viewer_design(),
+                                     &systems::furnace_window_design(),
+                                     &systems::heat_pump_window_design()};
   return designs;
 }
 

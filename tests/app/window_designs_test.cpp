@@ -6,6 +6,7 @@
 
 #include "app/about_window.h"
 #include "app/app_fixture.h"
+#include "app/conventional_catalogues.h"
 #include "app/dealer_window.h"
 #include "app/disclaimer_window.h"
 #include "app/startup_window.h"
@@ -16,6 +17,8 @@
 #include "platform/design_checks.h"
 #include "systems/geo/bin_viewer.h"
 #include "systems/geo/geo_window.h"
+#include "systems/conventional/furnace_window.h"
+#include "systems/conventional/heat_pump_window.h"
 
 namespace pellavan::app {
 namespace {
@@ -45,6 +48,10 @@ TEST_F(WindowBuildTest, EveryWindowIsBuiltOnItsDesign) {
   windows.push_back(geo::make_geo_a_window(sample, nullptr));
   windows.push_back(geo::make_geo_b_window(sample, nullptr));
   windows.push_back(std::make_unique<geo::BinViewer>(sample));
+  testing::write_conventional_catalogues(
+      [this](const std::string& name, const auto& records) { write_bytes(name, catalogue_bytes(records)); });
+  windows.push_back(std::make_unique<systems::FurnaceWindow>(*state));
+  windows.push_back(std::make_unique<systems::HeatPumpWindow>(*state));
   const auto designs = window_designs();
   ASSERT_EQ(designs.size(), windows.size());
   for (std::size_t i = 0; i < designs.size(); ++i)

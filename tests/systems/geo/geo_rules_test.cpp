@@ -64,7 +64,9 @@ TEST_F(GeoWindowTest, OpenLoopsCoverTheGroundInputsAndTheQuantityFollowsTheUnitT
       EXPECT_EQ(!w.form()[w.controls().frmHybrid]->isHidden(), p.hybrid_offered);
       EXPECT_EQ(!w.form()[w.controls().comboSoil]->isHidden(), p.ground_inputs);
       EXPECT_EQ(!w.form()[w.controls().txtUqty]->isHidden(), p.quantity);
-      if (!p.quantity) EXPECT_EQ(box(w, w.controls().txtUqty)->text(), "1");
+      if (!p.quantity) {
+        EXPECT_EQ(box(w, w.controls().txtUqty)->text(), "1");
+      }
     }
   }
 }

@@ -1,0 +1,34 @@
+#pragma once
+// The indoor-coil combinations a furnace allows: the standard-blower set, or for a
+// variable-speed blower (IcmFanFlag 1) the one combination its model name implies ("Fan Coil",
+// else the efficiency class after the first "-": below 90 a standard furnace, else a
+// high-efficiency one). The item data of each entry is the stored combination, 1 to 3.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pellavan::systems {
+
+struct CoilEntry {
+  std::string text;
+  int id = 0;
+};
+
+struct CoilChoice {
+  std::vector<CoilEntry> entries;
+  int selected = 0;  // the id to select; 0: none
+};
+
+inline constexpr const char* kVspdCaption = "Indoor Combination - Vspd Fan";
+inline constexpr const char* kStdCaption = "Indoor Combination - Std Fan";
+
+// The full set of either kind (the list a window starts with).
+[[nodiscard]] std::vector<CoilEntry> coil_set(bool variable_speed);
+// The two digits after the first "-" of the name, 0 when none begin with a digit.
+[[nodiscard]] int efficiency_class(std::string_view name);
+// The list after a furnace is chosen, given the stored combination (0: none).
+[[nodiscard]] CoilChoice coil_choice(double icm_fan_flag, std::string_view furnace_name,
+                                     int stored_quality);
+
+}  // namespace pellavan::systems

@@ -1,0 +1,136 @@
+#include "systems/conventional/conventional_checks.h"
+
+#include "model/units/rounding.h"
+#include "model/units/temperature.h"
+
+namespace pellavan::systems {
+
+using model::Checked;
+using model::kNoLimit;
+using model::Quantity;
+using model::Range;
+using model::RangeCheck;
+
+namespace {
+
+constexpr double kImperialTop = 4000000;
+constexpr double kFurnaceMetricTop = 1171;
+constexpr double kHeatPumpMetricTop = 1172;
+
+constexpr const char* kBelowMinimum = "Furnace Input Capacity Below Calculated Minimum of {low}";
+constexpr RangeCheck kEfficiencyRow{.name = "furnace efficiency", .value = kEfficiencyValue,
+                                    .imperial = {0, kNoLimit, true},
+                                    .text = "Furnace Efficiency Must Be Above 0"};
+
+constexpr RangeCheck kFurnaceChecks[] = {
+    {.name = "air-conditioner capacity", .value = kCapacityValue, .quantity = Quantity::Capacity,
+     .imperial = {1, 999999}, .metric = Range{1, 293},
+     .text = "A/C Capacity Outside of Valid Range of {low} - {high}"},
+    kEfficiencyRow,
+    {.name = "electric input, kW", .value = kInputKwValue, .quantity = Quantity::Capacity,
+     .when = kElectric, .checked = Checked::InImperialOnly, .imperial = {1, 500},
+     .text = "Furnace Input kW Outside of Valid Range of 1 - 500"},
+    {.name = "electric input minimum", .value = kInputKwValue, .quantity = Quantity::Capacity,
+     .when = kElectricMinimum, .checked = Checked::InImperialOnly,
+     .imperial = {.low_from = kMinimumRaisedKw},
+     .text = "Furnace Input Capacity Below Calculated Minimum of {low} kW"},
+    {.name = "furnace input", .value = kInputValue, .quantity = Quantity::Capacity,
+     .imperial = {1000, 4000000}, .metric = Range{1, kFurnaceMetricTop},
+     .text = "Furnace Input Btu/hr Outside of Valid Range of 1000 - 4000000",
+     .metric_text = "Furnace Input kW Outside of Valid Range of 1 - 1171"},
+    {.name = "input minimum, Btu/h", .value = kInputValue, .quantity = Quantity::Capacity,
+     .when = kMinimumApplies, .checked = Checked::InImperialOnly,
+     .imperial = {.low_from = kMinimumCapacity}, .text = kBelowMinimum},
+    {.name = "input minimum, kW", .value = kInputShownKwValue, .quantity = Quantity::Capacity,
+     .when = kMinimumApplies, .checked = Checked::InMetricOnly,
+     .imperial = {.low_from = kMinimumShownKw}, .text = kBelowMinimum,
+     .bounds_shown = model::BoundText::OneDecimal},
+};
+
+constexpr RangeCheck kHeatPumpChecks[] = {
+    {.name = "heat-pump capacity", .value = kCapacityValue, .imperial = {1, 293},
+     .text = "ARI @ 95 Capacity Outside of Valid Range of 1 - 293"},
+    kEfficiencyRow,
+    {.name = "electric backup, kW", .value = kInputKwValue, .when = kElectric,
+     .imperial = {1, 500}, .text = "Furnace Input kW Outside of Valid Range of 1 - 500"},
+    {.name = "electric backup minimum", .value = kInputKwValue, .when = kElectricMinimum,
+     .imperial = {.low_from = kMinimumRaisedKw},
+     .text = "Furnace Input Capacity Below Calculated Minimum of {low} kW"},
+    {.name = "backup input", .value = kInputValue, .quantity = Quantity::Capacity,
+     .imperial = {1000, 4000000}, .metric = Range{1, kHeatPumpMetricTop},
+     .text = "Furnace Input Btu/hr Outside of Valid Range of 1000 - 4000000",
+     .metric_text = "Furnace Input kW Outside of Valid Range of 1 - 1172"},
+    {.name = "backup minimum, kW", .value = kInputShownKwValue, .quantity = Quantity::Capacity,
+     .when = kMinimumApplies, .checked = Checked::InMetricOnly,
+     .imperial = {.low_from = kMinimumShownKw}, .text = kBelowMinimum,
+     .bounds_shown = model::BoundText::OneDecimal},
+    {.name = "backup minimum, Btu/h", .value = kInputValue, .quantity = Quantity::Capacity,
+     .when = kMinimumApplies, .checked = Checked::InImperialOnly,
+     .imperial = {.low_from = kMinimumCapacity}, .text = kBelowMinimum},
+    {.name = "cut-off temperature", .value = kCutOffValue, .quantity = Quantity::Temperature,
+     .imperial = {-10, 50}, .metric = Range{-23.5, 10},
+     .text = "Cut-Off Temp Outside of Valid Range of -10 to 50",
+     .metric_text = "Cut-Off Temp Outside of Valid Range of -23 to10"},
+};
+
+constexpr model::CheckTable kFurnaceTables[] = {{"furnace/boiler", kFurnaceChecks}};
+constexpr model::CheckTable kHeatPumpTables[] = {{"heat pump", kHeatPumpChecks}};
+
+double one_decimal(double x) { return model::round_half_even(x * 10.0) / 10.0; }
+
+}  // namespace
+
+std::span<const RangeCheck> furnace_checks() { return kFurnaceChecks; }
+std::span<const RangeCheck> heat_pump_checks() { return kHeatPumpChecks; }
+std::span<const model::CheckTable> furnace_check_tables() { return kFurnaceTables; }
+std::span<const model::CheckTable> heat_pump_check_tables() { return kHeatPumpTables; }
+
+double SystemCheckValues::value(const RangeCheck& row, model::Display display) const {
+  const bool metric = display == model::Display::Metric;
+  switch (row.value) {
+    case kCapacityValue:
+      return metric || row.quantity == Quantity::Plain ? f_.capacity / kBtuhPerKw : f_.capacity;
+    case kEfficiencyValue: return f_.efficiency;
+    case kInputKwValue: return f_.input / kBtuhPerKw;
+    case kInputValue: return metric ? f_.input / kBtuhPerKw : f_.input;
+    case kInputShownKwValue: return one_decimal(f_.input / kBtuhPerKw);
+    case kCutOffValue: return metric ? model::F_To_C_Int(f_.cut_off) : f_.cut_off;
+    default: return 0.0;
+  }
+}
+
+bool SystemCheckValues::holds(const RangeCheck& row) const {
+  const bool known = f_.minimum.known;
+  switch (row.when) {
+    case kElectric: return f_.electric;
+    case kElectricMinimum: return f_.electric && known;
+    case kMinimumApplies:
+      return known && (f_.kw_display ? f_.minimum.kw < metric_top_
+                                     : f_.minimum.capacity < kImperialTop);
+    default: return true;
+  }
+}
+
+double SystemCheckValues::bound(const RangeCheck& /*row*/, int id,
+                                model::Display /*display*/) const {
+  switch (id) {
+    case kMinimumRaisedKw: return f_.minimum.raised_kw;
+    case kMinimumCapacity: return f_.minimum.capacity;
+    case kMinimumShownKw: return one_decimal(f_.minimum.kw);
+    default: return 0.0;
+  }
+}
+
+std::optional<model::Refusal> check_furnace(const SystemFigures& figures,
+                                            const model::UnitOptions& units) {
+  return model::first_refusal(kFurnaceChecks, SystemCheckValues(figures, kFurnaceMetricTop),
+                              units);
+}
+
+std::optional<model::Refusal> check_heat_pump(const SystemFigures& figures,
+                                              const model::UnitOptions& units) {
+  return model::first_refusal(kHeatPumpChecks, SystemCheckValues(figures, kHeatPumpMetricTop),
+                              units);
+}
+
+}  // namespace pellavan::systems

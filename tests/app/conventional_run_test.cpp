@@ -1,0 +1,84 @@
+// A run of the furnace/boiler and heat-pump windows on the built Data folder: the fill from the
+// run timer, the compact result block shown, and one warning when the results are unusable.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+
+#include "app/app_state.h"
+#include "loads/calc/load_calculation.h"
+#include "platform/message_box.h"
+#include "projects/project_set.h"
+#include "systems/conventional/furnace_window.h"
+#include "systems/conventional/heat_pump_window.h"
+#include "tools/sample_data_fixture.h"
+#include "workbook/analysis_run.h"
+#include "workbook/report_sheets.h"
+
+namespace pellavan::app {
+namespace {
+
+class ConventionalRunTest : public pellavan::testing::SampleDataTest {
+ protected:
+  void SetUp() override {
+    SampleDataTest::SetUp();
+    previous_ = platform::set_message_hook([this](const platform::MessageRequest& r) {
+      messages.push_back(r);
+      return platform::MessageResult::Ok;
+    });
+    state = std::make_unique<AppState>(model.program_folder);
+    state->LogoFile = QStringLiteral("GeoLogo.bmp");
+  }
+  void TearDown() override {
+    state.reset();
+    platform::set_message_hook(previous_);
+    SampleDataTest::TearDown();
+  }
+  void open_project(const std::filesystem::path& path) {
+    state->model.ProjectRec = workbook::read_project_for_analysis(path);
+    state->analysis().Calc_Loads();
+    loads::Min_Backup(state->model, state->analysis().loads());
+  }
+  template <class W>
+  void run(W& w) {
+    w.show();
+    w.cmdRun_Click();
+    ASSERT_TRUE(w.Timer1().isActive()) << "refused: " << (messages.empty() ? "" : messages[0].text.toStdString());
+    w.Timer1_Timer();
+  }
+  std::unique_ptr<AppState> state;
+  std::vector<platform::MessageRequest> messages;
+  platform::MessageHook previous_;
+};
+
+TEST_F(ConventionalRunTest, RunShowsTheCompactBlockOnItsSheet) {
+  open_project(path_of("Sample Project.pvn"));
+  struct Case {
+    int sheet;
+    std::unique_ptr<systems::ConventionalFrame> window;
+  };
+  Case cases[] = {{workbook::kFuqSheet, std::make_unique<systems::FurnaceWindow>(*state)},
+                  {workbook::kAaqSheet, std::make_unique<systems::HeatPumpWindow>(*state)}};
+  for (Case& c : cases) {
+    if (auto* f = dynamic_cast<systems::FurnaceWindow*>(c.window.get())) run(*f);
+    else run(*dynamic_cast<systems::HeatPumpWindow*>(c.window.get()));
+    const auto& view = c.window->result_view();
+    EXPECT_TRUE(view.isVisibleTo(c.window.get()));
+    EXPECT_EQ(view.ActiveSheet(), c.sheet);
+    EXPECT_FALSE(view.GetCellText(6, 2).empty()) << "the block holds results";
+    EXPECT_FALSE(c.window->form().button("cmdRun")->isEnabled());
+    EXPECT_TRUE(c.window->form().button("cmdDone")->isEnabled());
+    EXPECT_FALSE(c.window->form().button("BtnBin")->isEnabled()) << "no bin viewer registered";
+  }
+  EXPECT_TRUE(messages.empty()) << messages[0].text.toStdString();
+}
+
+TEST_F(ConventionalRunTest, UnusableResultsShowOneWarning) {
+  open_project(pellavan::testing::damaged_project("missing_furnace"));
+  systems::HeatPumpWindow w(*state);
+  run(w);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].text.contains("FossData.CEA has no record 77")) << messages[0].text.toStdString();
+}
+
+}  // namespace
+}  // namespace pellavan::app

@@ -1,0 +1,283 @@
+// The furnace/boiler and heat-pump windows on small catalogues: restore, minimum input, store
+// and refusals in both displays, the leave handlers, and the result view's block.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/app_fixture.h"
+#include "app/conventional_catalogues.h"
+#include "app/program.h"
+#include "platform/catalogue_lists.h"
+#include "platform/picture_box.h"
+#include "platform/window_test_support.h"
+#include "model/report_workbook_sheets.h"
+#include "systems/conventional/furnace_window.h"
+#include "systems/conventional/heat_pump_window.h"
+
+namespace pellavan::app {
+namespace {
+
+using systems::FurnaceWindow;
+using systems::HeatPumpWindow;
+
+class ConventionalWindowsTest : public testing::AppFixture {
+ protected:
+  void SetUp() override {
+    AppFixture::SetUp();
+    testing::write_conventional_catalogues([this](const std::string& name, const auto& records) {
+      write_bytes(name, catalogue_bytes(records));
+    });
+    state->LogoFile = QStringLiteral("GeoLogo.bmp");
+    auto& r = state->model.ProjectRec;
+    r.Furnace_ACId = 1;
+    r.Furnace_ACCapacity = 30000;
+    r.Furnace_WaterHeaterId = 1;
+    r.HeatPump_UnitId = testing::kAirPro;
+    r.HeatPump_Capacity = 34130;
+    r.HeatPump_BackupId = testing::kGas95;
+    r.HeatPump_BackupInput = 60000;
+    r.HeatPump_WaterHeaterId = 1;
+    r.HeatPump_CutOffTemp = 10;
+  }
+  void display(bool metric) {
+    auto& f = state->model.MetricFlag;
+    f(0) = metric ? -1 : 0;
+    f(1) = metric ? 0 : -1;
+    f(2) = metric ? 0 : -1;
+  }
+  template <class W>
+  std::unique_ptr<W> opened() {
+    auto w = std::make_unique<W>(*state);
+    w->show();  // activation restores the fields
+    return w;
+  }
+  [[nodiscard]] int refusals() const {
+    int n = 0;
+    for (const auto& m : messages) n += m.title == QStringLiteral("Range Violation") ? 1 : 0;
+    return n;
+  }
+};
+
+TEST_F(ConventionalWindowsTest, FurnaceMinimumInputIsShownEnforcedAndAccepted) {
+  struct Case {
+    bool metric;
+    model::Int32 min_backup;
+    model::Int16 furnace;
+    model::Int32 stored;
+    bool picked;  // the user picks the furnace again, which proposes the minimum
+    const char* input;
+    const char* minimum;
+    const char* coil;
+    model::Int32 stored_after;
+    const char* refusal;  // "" when Done passes
+  };
+  const Case cases[] = {
+      {false, 60000, testing::kGas80, 70000, false, "70000", "75,000", "", 70000,
+       "Furnace Input Capacity Below Calculated Minimum of 75000"},
+      {false, 60000, testing::kGas80, 70000, true, "75000", "75,000", "", 75000, ""},
+      // the minimum proposed in kW (10.5) is accepted as shown
+      {true, 34130, testing::kGas95, 30000, true, "10.5", "10.5", "", 35836, ""},
+      {false, 52345, testing::kElectric, 40956, false, "12", "15", "", 40956,
+       "Furnace Input Capacity Below Calculated Minimum of 16 kW"},
+      {false, 52345, testing::kElectric, 40956, true, "16", "15", "", 54608, ""},
+      // the single-entry coil list of a variable-speed furnace restores without a second entry
+      {false, 60000, testing::kVspd95, 70000, false, "70000", "63,158", "Hi-Eff Furnace", 70000, ""},
+      {false, 60000, testing::kNoEfficiency, 50000, false, "50000", "", "", 50000,
+       "Furnace Efficiency Must Be Above 0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.input);
+    messages.clear();
+    display(c.metric);
+    state->analysis().loads().MinBackupHeat = c.min_backup;
+    state->model.ProjectRec.Furnace_UnitId = c.furnace;
+    state->model.ProjectRec.Furnace_Input = c.stored;
+    auto w = opened<FurnaceWindow>();
+    if (c.picked) w->ComboFurnace_Click();
+    EXPECT_EQ(w->form().text_box("txtAAFinput")->text(), c.input);
+    EXPECT_EQ(w->form().label("txtMinInput")->text(), c.minimum);
+    if (*c.coil != '\0') {
+      EXPECT_EQ(w->form().combo("ComboCoilQuality")->count(), 1);
+      EXPECT_EQ(w->form().combo("ComboCoilQuality")->currentText(), c.coil);
+    }
+    w->cmdDone_Click();
+    EXPECT_EQ(state->model.ProjectRec.Furnace_Input, c.stored_after);
+    EXPECT_EQ(refusals(), *c.refusal == '\0' ? 0 : 1);
+    if (*c.refusal != '\0') {
+      EXPECT_TRUE(was_shown(c.refusal));
+    }
+  }
+}
+
+TEST_F(ConventionalWindowsTest, CutOffStoresBackWhatWasNotChanged) {
+  struct Case {
+    bool celsius;
+    model::Int16 stored;
+    const char* typed;  // nullptr: tabbed through
+    model::Int16 stored_after;
+    bool changed;
+  };
+  const Case cases[] = {
+      {true, 40, nullptr, 40, false}, {true, -10, nullptr, -10, false},
+      {true, 40, "-24", -11, true},   {false, 40, "2.3", 2, true},
+      {false, -10, nullptr, -10, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored);
+    messages.clear();
+    display(c.celsius);
+    state->analysis().loads().MinBackupHeat = 34130;
+    state->model.ProjectRec.HeatPump_CutOffTemp = c.stored;
+    auto w = opened<HeatPumpWindow>();
+    auto* run = w->form().button("cmdRun");
+    run->setEnabled(false);
+    if (c.typed != nullptr) w->form().text_box("txtAaCutTmp")->setText(c.typed);
+    w->txtAaCutTmp_LostFocus();
+    EXPECT_EQ(run->isEnabled(), c.changed);
+    w->Save_HeatPump();
+    EXPECT_EQ(state->model.ProjectRec.HeatPump_CutOffTemp, c.stored_after);
+    w->Test_Data();
+    EXPECT_EQ(refusals(), c.stored_after < -10 ? 1 : 0);
+  }
+}
+
+// Tabbing through the capacity and input fields in kW display changes nothing.
+template <class W>
+void expect_leaving_unchanged_fields_keeps_results(W& w) {
+  auto* bin = w.form().button("BtnBin");
+  bin->setEnabled(true);
+  w.txtAA95cap_LostFocus();
+  w.txtAAFinput_LostFocus();
+  EXPECT_TRUE(bin->isEnabled()) << w.objectName().toStdString();
+  w.cmdDone_Click();  // and stores back exactly what was shown
+}
+
+TEST_F(ConventionalWindowsTest, LeavingFieldsInKwDisplayKeepsBinAnalysis) {
+  display(true);
+  state->analysis().loads().MinBackupHeat = 34130;
+  state->model.ProjectRec.Furnace_UnitId = testing::kGas95;
+  state->model.ProjectRec.Furnace_Input = 60000;
+  const model::ProjectRec before = state->model.ProjectRec;
+  expect_leaving_unchanged_fields_keeps_results(*opened<FurnaceWindow>());
+  expect_leaving_unchanged_fields_keeps_results(*opened<HeatPumpWindow>());
+  const auto& after = state->model.ProjectRec;
+  EXPECT_EQ(refusals(), 0);
+  EXPECT_EQ(after.Furnace_Input, before.Furnace_Input);
+  EXPECT_EQ(after.Furnace_ACCapacity, before.Furnace_ACCapacity);
+  EXPECT_EQ(after.HeatPump_BackupInput, before.HeatPump_BackupInput);
+  EXPECT_EQ(after.HeatPump_Capacity, before.HeatPump_Capacity);
+  EXPECT_EQ(after.HeatPump_CutOffTemp, before.HeatPump_CutOffTemp);
+}
+
+TEST_F(ConventionalWindowsTest, ResultViewStaysOnItsBlock) {
+  state->windows.add(WindowId::BinViewer, make_window<testing::StandInWindow>);
+  state->analysis().loads().MinBackupHeat = 34130;
+  state->model.ProjectRec.Furnace_UnitId = testing::kGas95;
+  state->model.ProjectRec.Furnace_Input = 60000;
+  for (const bool metric : {false, true}) {
+    display(metric);
+    state->LargeLayout = metric ? -1 : 0;
+    auto w = opened<FurnaceWindow>();
+    auto& reports = state->analysis().F1Book1();
+    reports.ActiveSheet(model::kRatesSheet);
+    w->Test_Data();  // reads the air conditioner without moving any view
+    EXPECT_EQ(reports.ActiveSheet(), model::kRatesSheet);
+    w->form().button("cmdRun")->click();
+    ASSERT_TRUE(w->results_shown());
+    reports.ActiveSheet(model::kFurnaceSheet);  // as a fill leaves it
+    w->Timer1().stop();
+    w->BtnBin_Click();
+    EXPECT_EQ(state->BinViewCode, 4);
+    w->form().combo("ComboWH")->setFocus();
+    w->list_LostFocus();
+    const auto& view = w->result_view();
+    EXPECT_EQ(view.ActiveSheet(), model::kFuqSheet);
+    EXPECT_EQ(view.ViewFirstRow(), 1);
+    EXPECT_EQ(view.ViewLastRow(), 29);
+    EXPECT_EQ(view.ViewFirstCol(), metric ? 10 : 1);
+    EXPECT_EQ(view.ViewLastCol(), metric ? 16 : 7);
+    EXPECT_EQ(view.ViewZoom(), metric ? 175 : 130);
+  }
+  EXPECT_EQ(std::count(modal_windows.begin(), modal_windows.end(), "StandIn"), 2);
+}
+
+TEST_F(ConventionalWindowsTest, HeatPumpRefusesStandardFanOverrideWithVariableSpeed) {
+  state->analysis().loads().MinBackupHeat = 34130;
+  auto& r = state->model.ProjectRec;
+  r.HeatPump_UnitId = testing::kAirProVar;
+  r.HeatPump_BackupId = testing::kElectric;  // standard fan, override by default
+  r.HeatPump_AuxMode = 99;                   // from the furnace: override
+  r.System1_Type = 3;
+  auto w = opened<HeatPumpWindow>();
+  EXPECT_EQ(r.HeatPump_AuxMode, 1);
+  EXPECT_EQ(w->form().combo("ComboAuxHeat")->currentText(), "Override Heat Pump");
+  w->cmdRun_Click();
+  EXPECT_TRUE(was_shown("Variable speed fans are required with variable-speed heat pumps"));
+  EXPECT_FALSE(w->results_shown());
+  EXPECT_EQ(r.System1_Description.trimmed(), "AirPro Var System");  // written before the refusal
+}
+
+TEST_F(ConventionalWindowsTest, ProgramOpensBothWindowsAndLeavingDoneGoesToTheHeatPump) {
+  register_later_windows(*state);
+  for (const auto& [id, name] : {std::pair{WindowId::Furnace, "Form2"}, {WindowId::HeatPump, "Form6"}}) {
+    QDialog* w = state->windows.window(id, *state);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->objectName(), name);
+  }
+  auto w = std::make_unique<HeatPumpWindow>(*state);
+  ASSERT_TRUE(platform::testing::show_and_activate(w.get()));
+  w->form().button("cmdDone")->setFocus();
+  w->form().text_box("txtAA95cap")->setFocus();
+  EXPECT_EQ(QApplication::focusWidget(), w->form().combo("ComboAir"));
+}
+
+// A furnace picture that cannot be read gives way to the logo, silently and without caption.
+TEST_F(ConventionalWindowsTest, MissingPictureShowsTheLogo) {
+  const auto picture = [this](const char* name, Qt::GlobalColor colour) {
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(image.save(QString::fromStdString((data_folder() / name).string()), "BMP"));
+  };
+  picture("GeoLogo.bmp", Qt::red);
+  picture("GasFurn.bmp", Qt::blue);
+  state->analysis().loads().MinBackupHeat = 34130;
+  auto w = opened<FurnaceWindow>();
+  auto* list = w->form().combo("ComboFurnace");
+  for (const auto& [id, colour, captioned] : {std::tuple{testing::kGas95, QColor(Qt::blue), true},
+                                              {testing::kNoEfficiency, QColor(Qt::red), false}}) {
+    platform::select_id(list, id);
+    const QImage& shown = w->form().picture("Picture2")->picture();
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() / 2), colour) << id;
+    EXPECT_EQ(w->form().label("lblUnitDesc")->isVisibleTo(w.get()), captioned) << id;
+  }
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ConventionalWindowsTest, AdvisoriesStopNothing) {
+  state->analysis().loads().MinBackupHeat = 34130;
+  auto& r = state->model.ProjectRec;
+  r.Furnace_ACId = 2;  // two-stage, with a standard-blower furnace
+  r.Furnace_UnitId = testing::kGas95;
+  r.Furnace_Input = 60000;
+  r.HeatPump_BackupId = testing::kElectric;  // electricity, standard fan, override
+  r.HeatPump_AuxMode = 1;
+  r.HeatPump_BackupInput = 20 * 3413;
+  auto furnace = opened<FurnaceWindow>();
+  furnace->cmdDone_Click();
+  auto heat_pump = opened<HeatPumpWindow>();
+  heat_pump->cmdDone_Click();
+  EXPECT_EQ(refusals(), 0);
+  for (const char* advisory : {"Variable speed fans are recommended with 2-stage air conditioners",
+                               "Variable speed fans are recommended with 2-stage heat pumps"}) {
+    EXPECT_EQ(times_shown(advisory), 1) << advisory;
+  }
+  EXPECT_EQ(messages.back().title, platform::kAppTitle);
+}
+
+}  // namespace
+}  // namespace pellavan::app
