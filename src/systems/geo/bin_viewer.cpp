@@ -106,7 +106,7 @@ void BinViewer::Form_Load() {
 void BinViewer::Form_Activate() {
   sheet::view::SpreadsheetControl& reports = state_.analysis().F1Book1();
   const bool metric = state_.model.MetricFlag(0) != 0;
-  const BinView* shown = bin_view(BinViewCode);
+  const BinView* shown = bin_view(state_.BinViewCode);
   form()[cmdBin]->setVisible(shown != nullptr && shown->sheet == kGeoTSheet);
   form()[cmdGeoOp]->setVisible(shown != nullptr && shown->sheet == kGeoTSheet);
   if (shown == nullptr) return;  // an unknown code keeps the empty view
@@ -140,20 +140,18 @@ void BinViewer::HscrZoom_Change() {
 void BinViewer::cmdDone_Click() { hide(); }
 
 void BinViewer::cmdBin_Click() {
-  BinViewCode = 5;
+  state_.BinViewCode = 5;
   Form_Activate();
 }
 
 void BinViewer::cmdGeoOp_Click() {
-  BinViewCode = 6;
+  state_.BinViewCode = 6;
   Form_Activate();
 }
 
 QDialog* prepare_bin_viewer(app::AppState& state, int code, QWidget* parent) {
-  auto* viewer =
-      qobject_cast<BinViewer*>(state.windows.window(app::WindowId::BinViewer, state, parent));
-  if (viewer != nullptr) viewer->BinViewCode = code;
-  return viewer;
+  state.BinViewCode = static_cast<model::Int16>(code);
+  return qobject_cast<BinViewer*>(state.windows.window(app::WindowId::BinViewer, state, parent));
 }
 
 int open_bin_viewer(app::AppState& state, int code, QWidget* parent) {

@@ -28,7 +28,6 @@ class BinViewer : public platform::DesignedDialog {
   void cmdBin_Click();
   void cmdGeoOp_Click();
 
-  int BinViewCode = 0;
   [[nodiscard]] sheet::view::SpreadsheetControl& view() const { return *view_; }
 
  private:
@@ -36,8 +35,8 @@ class BinViewer : public platform::DesignedDialog {
   sheet::view::SpreadsheetControl* view_ = nullptr;
 };
 
-// The registry's viewer with its view code set, ready to be shown modally; nullptr when no
-// viewer is registered.
+// The registry's viewer with the view code (AppState::BinViewCode) set, ready to be shown
+// modally; nullptr when no viewer is registered. Every system window's Bin button comes here.
 QDialog* prepare_bin_viewer(app::AppState& state, int code, QWidget* parent);
 // Shows the viewer modally on the view of `code` (1 Geo A, 2 Geo B, 3 heat pump, 4 furnace,
 // 5 Geo T bins, 6 Geo T operation).

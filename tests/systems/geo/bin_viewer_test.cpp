@@ -42,7 +42,7 @@ TEST_F(GeoWindowTest, TheGeoTViewsSwitchInPlaceAndShareTheirZoom) {
   viewer->Form_Activate();
   viewer->form().get<QScrollBar>("HscrZoom")->setValue(150);
   viewer->cmdGeoOp_Click();
-  EXPECT_EQ(viewer->BinViewCode, 6);
+  EXPECT_EQ(state->BinViewCode, 6);
   EXPECT_EQ(viewer->view().ViewFirstCol(), 120);
   EXPECT_EQ(viewer->view().ViewZoom(), 150);
   EXPECT_EQ(rec().BinZoom_GeoTBin, 150);
