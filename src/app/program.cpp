@@ -1,8 +1,14 @@
 #include "app/program.h"
 
+#include "app/project_window.h"
+#include "app/rates_window.h"
+
 namespace pellavan::app {
 
-void register_later_windows(AppState& /*state*/) {}
+void register_later_windows(AppState& state) {
+  state.windows.add(WindowId::ProjectInfo, make_window<ProjectWindow>);
+  state.windows.add(WindowId::UtilityRates, make_window<RatesWindow>);
+}
 
 Program::Program(std::filesystem::path program_folder, QString lock_path)
     : state_(std::move(program_folder)), lock_(std::move(lock_path)) {

@@ -6,6 +6,8 @@
 #include "app/dealer_window.h"
 #include "app/disclaimer_window.h"
 #include "app/main_window_design.h"
+#include "app/project_window.h"
+#include "app/rates_window.h"
 #include "app/startup_window.h"
 
 namespace pellavan::app {
@@ -13,7 +15,8 @@ namespace pellavan::app {
 std::span<const platform::WindowDesign* const> window_designs() {
   static const std::array designs = {&startup_window_design(), &main_window::kDesign,
                                      &disclaimer_window_design(), &about_window_design(),
-                                     &dealer_window_design()};
+                                     &dealer_window_design(), &project_window_design(),
+                                     &rates_window_design()};
   return designs;
 }
 

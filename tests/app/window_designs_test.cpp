@@ -6,6 +6,8 @@
 #include "app/app_fixture.h"
 #include "app/dealer_window.h"
 #include "app/disclaimer_window.h"
+#include "app/project_window.h"
+#include "app/rates_window.h"
 #include "app/startup_window.h"
 #include "app/window_designs.h"
 #include "platform/design_checks.h"
@@ -28,6 +30,8 @@ TEST_F(WindowBuildTest, EveryWindowIsBuiltOnItsDesign) {
   windows.push_back(std::make_unique<DisclaimerWindow>(*state));
   windows.push_back(std::make_unique<AboutWindow>(*state));
   windows.push_back(std::make_unique<DealerWindow>(*state));
+  windows.push_back(std::make_unique<ProjectWindow>(*state));
+  windows.push_back(std::make_unique<RatesWindow>(*state));
   const auto designs = window_designs();
   ASSERT_EQ(designs.size(), windows.size());
   for (std::size_t i = 0; i < designs.size(); ++i)

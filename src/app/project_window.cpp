@@ -1,0 +1,461 @@
+#include "app/project_window.h"
+
+#include <QCheckBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+
+#include "app/project_window_design.h"
+#include "app/scale_bar.h"
+#include "loads/calc/load_calculation.h"
+#include "model/text/ascii.h"
+#include "model/text/cp1252.h"
+#include "model/units/number_text.h"
+#include "model/units/rounding.h"
+#include "model/units/temperature.h"
+#include "platform/message_box.h"
+#include "platform/window_placement.h"
+
+namespace pellavan::app {
+
+using namespace project_window;
+using platform::Event;
+using platform::MessageIcon;
+
+namespace {
+
+using On = platform::On<ProjectWindow>;
+const On kHandlers[] = {
+    {Command1, Event::Click, &ProjectWindow::Done_Click},
+    {Command4, Event::Click, &ProjectWindow::Done_Click},
+    {Command2, Event::Click, &ProjectWindow::Command2_Click},
+    {Command3, Event::Click, &ProjectWindow::Command3_Click},
+    {btnHelp, Event::Click, &ProjectWindow::Help_Click},
+    {Command5, Event::Click, &ProjectWindow::Help_Click},
+    {comboState, Event::Click, &ProjectWindow::comboState_Click},
+    {comboCity, Event::Click, &ProjectWindow::comboCity_Click},
+    {chkSensible, Event::Click, &ProjectWindow::chkSensible_Click},
+    {txtPnote1, Event::Change, &ProjectWindow::txtPnote1_Change},
+    {hscrBase, Event::Change, &ProjectWindow::correction_Change},
+    {HscrSolar, Event::Change, &ProjectWindow::correction_Change},
+    {HscrOcc, Event::Change, &ProjectWindow::correction_Change},
+    {HscrStruc, Event::Change, &ProjectWindow::correction_Change},
+    {txtHload, Event::LostFocus, &ProjectWindow::txtHload_LostFocus},
+    {txtHdt, Event::LostFocus, &ProjectWindow::txtHdt_LostFocus},
+    {txtCload, Event::LostFocus, &ProjectWindow::txtCload_LostFocus},
+    {txtCdt, Event::LostFocus, &ProjectWindow::temperature_LostFocus},
+    {txtDhw, Event::LostFocus, &ProjectWindow::temperature_LostFocus},
+    {txtHset, Event::LostFocus, &ProjectWindow::temperature_LostFocus},
+    {txtCset, Event::LostFocus, &ProjectWindow::temperature_LostFocus},
+    {txtSclg, Event::LostFocus, &ProjectWindow::temperature_LostFocus},
+    {txtDate, Event::LostFocus, &ProjectWindow::txtDate_LostFocus},
+    {txtSensiblePercent, Event::LostFocus, &ProjectWindow::txtSensiblePercent_LostFocus},
+};
+
+constexpr int kNotesRoom = 160;
+const QString kDateForm = QStringLiteral("M/d/yyyy");
+const QDate kDateZero(1899, 12, 30);
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+std::string text_of(const QLineEdit* box) { return box->text().toStdString(); }
+
+void attention(QWidget* parent, const char* text) {
+  platform::message_box(parent, {QString::fromUtf8(text), QStringLiteral("Attention"),
+                                 MessageIcon::Exclamation});
+}
+
+// A number to `n` decimals.
+double places(double v, int n) {
+  const double scale = std::pow(10.0, n);
+  return std::round(v * scale) / scale;
+}
+
+const model::UnitBinding& binding_of(platform::ControlRef box) {
+  for (const model::UnitBinding& b : kUnits)
+    if (b.control == box) return b;
+  throw std::logic_error("no unit binding for the box");
+}
+
+// "1,234" with at least `min_digits` digits before the point and `decimals` after it.
+std::string grouped(double value, int decimals, int min_digits) {
+  std::string text = model::format_fixed(std::abs(value), decimals, true);
+  const auto point = text.find('.');
+  std::string whole = text.substr(0, point);
+  const std::string rest = point == std::string::npos ? "" : text.substr(point);
+  if (whole == "0" && min_digits == 0) whole.clear();
+  while (static_cast<int>(whole.size()) < min_digits) whole.insert(0, "0");
+  for (auto i = static_cast<std::ptrdiff_t>(whole.size()) - 3; i > 0; i -= 3)
+    whole.insert(static_cast<std::size_t>(i), ",");
+  const bool negative = value < 0 && model::Val(text) != 0.0;
+  return (negative ? "-" : "") + whole + rest;
+}
+
+// A date text of the window, or nothing.
+std::optional<QDate> date_of(const QString& text) {
+  QDate d = QDate::fromString(text.trimmed(), kDateForm);
+  if (!d.isValid()) d = QDate::fromString(text.trimmed(), Qt::ISODate);
+  if (!d.isValid()) return std::nullopt;
+  return d;
+}
+
+}  // namespace
+
+const platform::WindowDesign& project_window_design() { return kDesign; }
+
+ProjectWindow::ProjectWindow(AppState& state, QWidget* parent)
+    : DesignedDialog(kDesign, parent), state_(state), scale_(new ScaleBar) {
+  form().place_custom(imgscale, scale_);
+  wire<ProjectWindow>(kHandlers);
+  Form_Load();
+}
+
+void ProjectWindow::Form_Load() { platform::Center_Form(this); }
+
+model::UnitOptions ProjectWindow::units() const {
+  return model::UnitOptions::of(state_.model.MetricFlag);
+}
+
+QString ProjectWindow::city_text() const {
+  const QListWidgetItem* item = form()[comboCity]->currentItem();
+  return item != nullptr && item->isSelected() ? item->text() : QString();
+}
+
+bool ProjectWindow::city_selected() const {
+  const QListWidget* list = form()[comboCity];
+  return list->currentItem() != nullptr && list->currentItem()->isSelected();
+}
+
+void ProjectWindow::build_state_list() {
+  cities_ = model::read_city_file(state_.model);
+  const model::StateList states = model::state_list(cities_, state_.model.ProjectRec.Loads_CityId);
+  QListWidget* list = form()[comboState];
+  list->clear();
+  for (const std::string& s : states.states) list->addItem(qs(s));
+  if (states.selected) list->setCurrentRow(static_cast<int>(*states.selected));
+  if (auto at = model::restore_city(
+          [&] {
+            std::vector<model::CityItem> items;
+            const QListWidget* cities = form()[comboCity];
+            for (int i = 0; i < cities->count(); ++i)
+              items.push_back({cities->item(i)->text().toStdString(),
+                               static_cast<model::Int16>(cities->item(i)->data(Qt::UserRole).toInt())});
+            return items;
+          }(),
+          state_.model.ProjectRec.Loads_CityId))
+    form()[comboCity]->setCurrentRow(static_cast<int>(*at));
+}
+
+void ProjectWindow::comboState_Click() {
+  const QListWidgetItem* item = form()[comboState]->currentItem();
+  if (item == nullptr) return;
+  QListWidget* list = form()[comboCity];
+  const QSignalBlocker quiet(list);
+  list->clear();
+  for (const model::CityItem& c : model::city_list(cities_, item->text().toStdString())) {
+    auto* entry = new QListWidgetItem(qs(c.name), list);
+    entry->setData(Qt::UserRole, c.id);
+  }
+  if (list->count() == 0) return;
+  list->setCurrentRow(0);
+  comboCity_Click();
+}
+
+void ProjectWindow::comboCity_Click() {
+  if (Filling == 0) GetCd();
+}
+
+void ProjectWindow::Form_Activate() {
+  if (Filling != 0) return;  // a message shown while filling does not start another fill
+  platform::Center_Form(this);
+  const model::ProjectRec& p = state_.model.ProjectRec;
+  {
+    const QSignalBlocker quiet(form()[txtPnote1]);
+    platform::set_text(form()[txtPnote1], qs(p.Project_Notes.trimmed()));
+  }
+  txtPnote1_Change();
+  Filling = 1;
+  build_state_list();
+  fill_fields();
+  Filling = 0;
+  GetCd();
+  form()[SSTab1]->setCurrentWidget(form()[pgJob]);
+  form()[txtCname]->setFocus();
+  setWindowTitle(QString::fromUtf8(kDesign.caption));
+  set_unit_captions();
+}
+
+void ProjectWindow::fill_fields() {
+  model::ProjectRec& p = state_.model.ProjectRec;
+  for (const JobText& t : kJobTexts)
+    platform::set_text(form()[t.box], qs(std::string(model::trim_blanks(t.field.get(p)))));
+  const QDate date = kDateZero.addDays(static_cast<qint64>(std::floor(p.Project_Date.serial)));
+  platform::set_text(form()[txtDate], date.toString(kDateForm));
+  const model::UnitOptions u = units();
+  for (const model::UnitBinding& b : kUnits)
+    platform::set_text(form()[TextBoxHandle(b.control)],
+                       qs(model::show_value(b, p, u, state_.memos)));
+  form()[chkSensible]->setChecked(p.Loads_SensibleMode == 1);
+  show_sensible_mode();
+  (p.Loads_ContFan == 1 ? form()[optFy] : form()[optFn])->setChecked(true);
+  for (const Correction& c : kCorrections) {
+    const int v = p.*c.field;
+    form()[c.bar]->setValue(v == 0 ? 3 : v);  // a correction never set shows the middle
+  }
+}
+
+void ProjectWindow::show_sensible_mode() {
+  const bool ratio = form()[chkSensible]->isChecked();
+  form()[txtSensiblePercent]->setVisible(ratio);
+  form()[txtSensible]->setVisible(!ratio);
+  const bool kw = units().display_of(model::Quantity::Capacity) == model::Display::Metric;
+  form()[lblSensible]->setText(ratio ? QStringLiteral("Sensible Ratio")
+                                     : kw ? QStringLiteral("Sensible kW")
+                                          : QStringLiteral("Sensible Btu/hr"));
+}
+
+void ProjectWindow::chkSensible_Click() {
+  const bool kw = units().display_of(model::Quantity::Capacity) == model::Display::Metric;
+  if (form()[chkSensible]->isChecked()) {
+    const double ratio = places(model::Val(text_of(form()[txtSensiblePercent])), 4);
+    platform::set_text(form()[txtSensiblePercent], qs(model::format_fixed(ratio, 2, false)));
+  } else if (kw) {
+    const double v = model::Val(text_of(form()[txtSensible]));
+    platform::set_text(form()[txtSensible], qs(model::format_fixed(v, 1, false)));
+  }
+  show_sensible_mode();
+}
+
+bool ProjectWindow::Get_Input() {
+  if (!city_selected()) {
+    attention(this, "Must Select a City");
+    return false;
+  }
+  const std::optional<QDate> date = date_of(form()[txtDate]->text());
+  if (!date) {
+    attention(this, "Invalid Date...Please Try Again");
+    return false;
+  }
+  model::ProjectRec& p = state_.model.ProjectRec;
+  p.Loads_CityId = static_cast<model::Int16>(form()[comboCity]->currentItem()->data(Qt::UserRole).toInt());
+  model::assign_utf8(p.Project_Notes, form()[txtPnote1]->text().toStdString());
+  for (const JobText& t : kJobTexts) {
+    const QString text = form()[t.box]->text();
+    t.field.set(p, (t.trimmed ? text.trimmed() : text).toStdString());
+  }
+  p.Project_Date = model::OleDate{static_cast<double>(kDateZero.daysTo(*date))};
+  const model::UnitOptions u = units();
+  p.Loads_SensibleMode = form()[chkSensible]->isChecked() ? 1 : 0;
+  for (const model::UnitBinding& b : kUnits) {
+    QLineEdit* box = form()[TextBoxHandle(b.control)];
+    if (b.control == txtSensible.ref && p.Loads_SensibleMode == 1) {
+      // The sensible load follows the cooling load and the ratio.
+      p.Loads_SensibleLoad = model::round_to_int32(p.Loads_CoolLoad * p.Loads_SensibleRatio.to_double());
+      platform::set_text(box, qs(model::show_value(b, p, u, state_.memos)));
+      continue;
+    }
+    model::store_value(b, text_of(box), p, u, state_.memos);
+  }
+  p.Loads_ContFan = form()[optFy]->isChecked() ? 1 : 0;
+  for (const Correction& c : kCorrections)
+    p.*c.field = static_cast<model::Int16>(form()[c.bar]->value());
+  return true;
+}
+
+void ProjectWindow::refuse(const model::Refusal& refusal) {
+  platform::message_box(this, {qs(refusal.text), QString::fromUtf8(refusal.row->title),
+                               refusal.row->icon});
+}
+
+bool ProjectWindow::Test_Data() {
+  const loads::LoadCheckValues values(state_.model.ProjectRec);
+  if (auto refusal = model::first_refusal(kChecks, values, units())) {
+    refuse(*refusal);
+    return false;
+  }
+  return true;
+}
+
+bool ProjectWindow::Calc_Loads() {
+  if (state_.analysis().Calc_Loads() != loads::LoadCalcStatus::kInvalid) return true;
+  platform::message_box(this, {qs(std::string(loads::kLoadsInvalidMessage)),
+                               qs(std::string(loads::kLoadsInvalidTitle)), MessageIcon::Exclamation});
+  return false;
+}
+
+void ProjectWindow::Min_Backup() { loads::Min_Backup(state_.model, state_.analysis().loads()); }
+
+void ProjectWindow::GetCd() {
+  if (Filling == 1) return;
+  if (!city_selected()) {
+    attention(this, "You Must! Select a City");
+    return;
+  }
+  if (!Get_Input() || !Test_Data()) return;
+  (void)Calc_Loads();  // an invalid result does not stop the read-outs
+  show_results();
+}
+
+void ProjectWindow::show_results() {
+  const model::LoadCalcState& r = state_.analysis().loads();
+  const model::UnitOptions u = units();
+  const bool kw = u.display_of(model::Quantity::Capacity) == model::Display::Metric;
+  const bool celsius = u.display_of(model::Quantity::Temperature) == model::Display::Metric;
+  form()[lblCdLow]->setText(qs(model::format_fixed(r.CdLow.to_double(), 2, true)));
+  form()[lblCdHigh]->setText(qs(model::format_fixed(r.CdHigh.to_double(), 2, true)));
+  form()[lblCd]->setText(qs(model::format_fixed(r.HtgCorr.to_double(), 2, true)));
+  form()[lblGain]->setText(
+      qs(kw ? grouped(state_.memos.kw.Btuh_To_KW(r.GainsWhole, 14), 1, 0) : grouped(r.GainsWhole, 0, 2)));
+  form()[lblBalPoint]->setText(qs(celsius ? grouped(model::F_To_C(r.BalPtWhole), 1, 2)
+                                          : grouped(r.BalPtWhole, 0, 2)));
+  const double span = r.CdLow.to_double() - r.CdHigh.to_double();
+  if (span == 0.0) {
+    scale_->set_fraction(0.0);
+    attention(this, "The Selected City Gives No Range of Correction Factors");
+  } else {
+    scale_->set_fraction(places((r.HtgCorr.to_double() - r.CdHigh.to_double()) / span, 4));
+  }
+  const auto& w = state_.model.CityRec.WeatherData;
+  const auto plain = [](model::Currency v) { return qs(model::format_significant(v.to_double(), 15)); };
+  const auto c = [](double v) { return qs(grouped(v, 1, 0)); };
+  const auto set = [this](const char* name, const QString& text) { form().label(name)->setText(text); };
+  set("lbl97Heating", celsius ? c(model::F_To_C(w(31).to_double())) : plain(w(31)));
+  set("lbl1Cooling", celsius ? c(model::F_To_C(w(32).to_double())) : plain(w(32)));
+  set("lblDegDay", celsius ? qs(grouped(model::DF_To_DC(w(33).to_double()), 0, 0)) : plain(w(33)));
+  set("lblGroundTemp", celsius ? c(model::F_To_C(w(36).to_double())) : plain(w(36)));
+  set("lblAnnSwing", celsius ? c(model::DF_To_DC(w(37).to_double())) : plain(w(37)));
+  set("lblPhase", plain(w(38)));
+  form()[labelIG]->setText(kw ? QStringLiteral("kW") : QStringLiteral("Btu/hr"));
+  form()[labelLoad]->setText(kw ? QStringLiteral("Load kW") : QStringLiteral("Load Btu/hr"));
+  show_sensible_mode();
+}
+
+void ProjectWindow::set_unit_captions() {
+  const bool c = units().display_of(model::Quantity::Temperature) == model::Display::Metric;
+  for (const char* name : {"fc1", "fc2", "fc3", "fc4", "fc5", "fc6", "fc7"})
+    form().label(name)->setText(c ? QStringLiteral("C") : QStringLiteral("F"));
+  struct Caption { const char* name; const char* f; const char* c; };
+  static constexpr Caption kCaptions[] = {
+      {"Label52", "Degree Days \r\n F", "Degree Days Deg C"},
+      {"fcw1", "Deep Earth Temp F", "Deep Earth Deg C"},
+      {"fcw2", "Surface  Swing   F", "Surface  Swing Deg C"},
+      {"fcw3", "1% Clg  Design  F", "1% Clg  Design  C"},
+      {"fcw4", "97.5% Htg Design \r\nF", "97.5% Htg Design \r\nDeg C"},
+      {"ig1", "Base Electric Load per sq ft", "Base Electric Load per m2"},
+      {"ig2", "Solar Gains per sq ft", "Solar Gains per m2"},
+      {"ig3", "Occupancy Level per sq ft", "Occupancy Level per m2"},
+  };
+  for (const Caption& k : kCaptions) form().label(k.name)->setText(QString::fromUtf8(c ? k.c : k.f));
+}
+
+void ProjectWindow::Done_Click() {
+  if (in_done_) return;
+  in_done_ = true;
+  const auto done = [this](bool close) {
+    in_done_ = false;
+    if (!close) return;
+    form()[SSTab1]->setCurrentWidget(form()[pgJob]);
+    QDialog::done(QDialog::Accepted);  // hidden, kept loaded for the next showing
+  };
+  if (!city_selected()) {
+    attention(this, "You Must! Select a City");
+    return done(false);
+  }
+  if (!Get_Input() || !Test_Data()) return done(false);
+  const bool valid = Calc_Loads();
+  Min_Backup();
+  done(valid);
+}
+
+bool ProjectWindow::Form_QueryUnload() {
+  if (isVisible()) Done_Click();  // the close box closes only as Done does
+  return false;
+}
+
+void ProjectWindow::reject() {
+  if (isVisible()) Done_Click();
+}
+
+void ProjectWindow::Command2_Click() { form()[SSTab1]->setCurrentWidget(form()[pgJob]); }
+void ProjectWindow::Command3_Click() { form()[SSTab1]->setCurrentWidget(form()[pgLoad]); }
+void ProjectWindow::Help_Click() { state_.help.Show_Help(); }
+
+void ProjectWindow::txtPnote1_Change() {
+  form()[lblRoom]->setText(QString::number(kNotesRoom - form()[txtPnote1]->text().size()));
+}
+
+void ProjectWindow::correction_Change() { GetCd(); }
+void ProjectWindow::txtHload_LostFocus() { GetCd(); }
+
+void ProjectWindow::temperature_LostFocus(platform::ControlEvent& event) {
+  const model::UnitBinding& b = binding_of(event.control);
+  QLineEdit* box = form()[TextBoxHandle(b.control)];
+  const std::string left = model::left_text(b, text_of(box), units());
+  if (left != text_of(box)) platform::set_text(box, qs(left));
+}
+
+void ProjectWindow::txtHdt_LostFocus() {
+  platform::ControlEvent e{.control = txtHdt};
+  temperature_LostFocus(e);
+  GetCd();
+}
+
+void ProjectWindow::txtCload_LostFocus() { Convert_Sensible(); }
+
+void ProjectWindow::Convert_Sensible() {
+  const bool kw = units().display_of(model::Quantity::Capacity) == model::Display::Metric;
+  // The cooling load at the precision it is shown with.
+  const double cool = places(model::Val(text_of(form()[txtCload])), kw ? 1 : 0);
+  if (form()[chkSensible]->isChecked()) {
+    const double ratio = places(model::Val(text_of(form()[txtSensiblePercent])), 4);
+    const double sensible = cool * ratio;
+    platform::set_text(form()[txtSensible], qs(kw ? model::format_fixed(sensible, 1, false)
+                                                  : model::format_significant(model::round_half_even(sensible), 15)));
+    return;
+  }
+  double load = model::Val(text_of(form()[txtCload]));
+  if (!(load > 0)) {
+    platform::set_text(form()[txtCload], QStringLiteral("1"));
+    load = 1;
+  }
+  const double ratio = places(model::Val(text_of(form()[txtSensible])) / load, 4);
+  platform::set_text(form()[txtSensiblePercent], qs(model::format_fixed(ratio, 2, false)));
+}
+
+void ProjectWindow::txtDate_LostFocus() {
+  QLineEdit* box = form()[txtDate];
+  if (box->text().trimmed().isEmpty()) {
+    platform::set_text(box, QDate::currentDate().toString(kDateForm));
+    return;
+  }
+  const std::optional<QDate> d = date_of(box->text());
+  if (!d || d->year() < 1990 || d->year() > 2099) {
+    attention(this, "Invalid Date...Please Try Again");
+    box->setFocus();
+  }
+  if (d) platform::set_text(box, d->toString(kDateForm));
+}
+
+void ProjectWindow::txtSensiblePercent_LostFocus() {
+  if (form()[chkSensible]->isChecked()) {
+    model::ProjectRec probe{};
+    probe.Loads_SensibleMode = 1;
+    probe.Loads_SensibleRatio = model::Currency::from_double_saturated(
+        places(model::Val(text_of(form()[txtSensiblePercent])), 4));
+    if (auto refusal = model::first_refusal(kRatioBox, loads::LoadCheckValues(probe), units())) {
+      refuse(*refusal);
+      form()[txtSensiblePercent]->setFocus();
+      return;
+    }
+    Convert_Sensible();
+  }
+  form()[lblInfo2]->setText(QStringLiteral("Sensible to Total Cooling Ratio"));
+}
+
+}  // namespace pellavan::app
