@@ -3,6 +3,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <fstream>
+
+#include "app/program.h"
+#include "model/record/record_layout.h"
+#include "model/records/city_rec.h"
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -154,6 +159,45 @@ TEST_F(ProjectWindowTest, AnEmptyCityFileLeavesNoCityAndDoneSaysSo) {
   w.Done_Click();
   EXPECT_TRUE(w.isVisible());
   EXPECT_TRUE(was_shown("You Must! Select a City"));
+}
+
+TEST_F(ProjectWindowTest, NewAndTheMainWindowOpenTheLoadsAndRatesWindows) {
+  register_later_windows(*state);
+  on_modal[QStringLiteral("Form3")] = [](QDialog& d) {
+    d.show();
+    EXPECT_EQ(d.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->currentIndex(), 0);
+    return static_cast<int>(QDialog::Accepted);
+  };
+  MainWindow& main = new_project();
+  ASSERT_FALSE(modal_windows.empty());
+  EXPECT_EQ(modal_windows.back(), "Form3");
+  main.btnUtility_Click();
+  EXPECT_EQ(modal_windows.back(), "Form7");
+}
+
+TEST_F(ProjectWindowTest, ARangeMessageDuringActivationIsShownOnce) {
+  state->model.ProjectRec.Loads_HeatLoad = 999;
+  ProjectWindow& w = shown_project_window();
+  EXPECT_EQ(times_shown("Heating Load Outside of Valid Range of 1000 - 999999"), 1);
+  EXPECT_TRUE(w.isVisible());
+}
+
+TEST_F(ProjectWindowTest, ACityWithoutACorrectionSpanIsNamedAsSuch) {
+  std::ifstream in(data_folder() / "Citydata.CEA", std::ios::binary);
+  std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+  in.close();
+  for (std::size_t at = 0; at + model::CityRec::kFileSize <= bytes.size(); at += model::CityRec::kFileSize) {
+    auto c = model::decode_record<model::CityRec>(
+        std::span<const std::uint8_t>(bytes.data() + at, model::CityRec::kFileSize));
+    c.WeatherData(35) = c.WeatherData(34);
+    const auto image = model::encode_record(c);
+    std::copy(image.begin(), image.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
+  }
+  write_bytes("Citydata.CEA", bytes);
+  ProjectWindow& w = shown_project_window();
+  EXPECT_FALSE(was_shown("You Must! Select a City"));
+  EXPECT_TRUE(was_shown("The Selected City Gives No Range of Correction Factors"));
+  EXPECT_EQ(w.scale().fraction(), 0.0);
 }
 
 TEST_F(ProjectWindowTest, HelpLinesAndCaptionsFollowTheDisplay) {

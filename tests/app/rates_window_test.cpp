@@ -1,7 +1,10 @@
 // The utility-rates window: prices stored back unchanged in every unit mode, Update Project
 // validating first, rate files saved and opened back, and damaged files refused.
+#include <QApplication>
 #include <QLabel>
+#include <QTest>
 #include <QPointer>
+#include <QRadioButton>
 #include <fstream>
 
 #include "app/loads_windows_fixture.h"
@@ -110,6 +113,7 @@ TEST_F(RatesWindowTest, ASavedRateFileOpensBackIdenticallyInEveryUnitMode) {
     rate_box(7)->setText("0.500");
     rate_box(9)->setText("1.375");
     const std::vector<QString> saved = rate_texts();
+    write_file("Saved.rat", std::string(5000, 'x'));  // a longer file is replaced whole
     dialog_answers.push_back(QString::fromStdString(file_path("Saved.rat")));
     w.Command2_Click();
     EXPECT_EQ(file_bytes("Saved.rat").size(), model::RatesRec::kFileSize);
@@ -120,6 +124,34 @@ TEST_F(RatesWindowTest, ASavedRateFileOpensBackIdenticallyInEveryUnitMode) {
     EXPECT_EQ(w.form()[rates_window::lblUtFile]->text(), "Saved.rat");
     w.Command4_Click();
   }
+}
+
+TEST_F(RatesWindowTest, TheGasUnitShowsTheStoredGasPricesAnew) {
+  set_mode(1);
+  RatesWindow& w = shown_rates_window();
+  EXPECT_EQ(rate_box(6)->text(), "0.353");  // 1.0 per Ccf per m3
+  rate_box(6)->setText("9.999");             // typed, then dropped by the switch
+  w.form()[rates_window::OptionCCFtoGJ]->setChecked(true);
+  EXPECT_EQ(rate_box(6)->text(), "9.369");  // 1.0 / 0.10673
+  EXPECT_EQ(w.form().label("lblgs")->text(), "Per GJ");
+  EXPECT_NE(state->model.MetricFlag(4), 0);
+  w.form()[rates_window::OptionCCFtoM3]->setChecked(true);
+  EXPECT_EQ(rate_box(6)->text(), "0.353");
+  EXPECT_EQ(state->model.MetricFlag(4), 0);
+  w.Command4_Click();
+}
+
+TEST_F(RatesWindowTest, EnterMovesOnExceptInTheInflationBoxes) {
+  RatesWindow& w = shown_rates_window();
+  w.activateWindow();
+  for (const auto& [from, to] : {std::pair{0, 1}, {12, 12}, {1, 12}}) {
+    rate_box(from)->setFocus();
+    QApplication::processEvents();
+    QTest::keyClick(rate_box(from), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), rate_box(to)) << from;
+  }
+  w.Command4_Click();
 }
 
 TEST_F(RatesWindowTest, UpdateProjectThenSaveRecordsTheNewRateFile) {
