@@ -88,6 +88,7 @@ void RatesWindow::set_unit_labels() {
 }
 
 void RatesWindow::Form_Activate() {
+  apply_size(state_.LargeLayout != 0);
   platform::Center_Form(this);
   const model::ProjectRec& p = state_.model.ProjectRec;
   const bool metric = units().metric;

@@ -141,6 +141,35 @@ TEST_F(RatesWindowTest, TheGasUnitShowsTheStoredGasPricesAnew) {
   w.Command4_Click();
 }
 
+TEST_F(RatesWindowTest, TheSampleRateFilesOpenInTheirOwnDisplay) {
+  const std::filesystem::path built = std::getenv("PELLAVAN_DATA_DIR");
+  const QString metric_only =
+      QStringLiteral("The file being opened is a metric rate file - switch to metric mode to open ");
+  const QString not_metric =
+      QStringLiteral("The file being opened was not saved in metric mode - the rates may be incorrect ");
+  struct Row {
+    const char* file;
+    int mode;
+    const QString* message;  // nullptr: opened without a word
+  };
+  const Row rows[] = {{"Sample Rates.rat", 0, nullptr},
+                      {"Sample Metric Rates.rat", 1, nullptr},
+                      {"Sample Metric Rates.rat", 0, &metric_only},
+                      {"Sample Rates.rat", 2, &not_metric}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.file);
+    set_mode(r.mode);
+    RatesWindow& w = shown_rates_window();
+    messages.clear();
+    dialog_answers.push_back(QString::fromStdString((built / r.file).string()));
+    w.Command1_Click();
+    EXPECT_EQ(messages.size(), r.message ? 1u : 0u);
+    if (r.message) EXPECT_TRUE(was_shown(*r.message));
+    EXPECT_EQ(w.form()[rates_window::lblUtFile]->text() == r.file, r.message != &metric_only);
+    w.Command4_Click();
+  }
+}
+
 TEST_F(RatesWindowTest, EnterMovesOnExceptInTheInflationBoxes) {
   RatesWindow& w = shown_rates_window();
   w.activateWindow();
