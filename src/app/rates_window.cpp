@@ -214,6 +214,13 @@ void RatesWindow::Command1_Click() {
   model::ProjectRec rates = state_.model.ProjectRec;
   loads::rates_from_file(read.record, rates);
   show_rates(rates);
+  for (std::size_t i = 0; i < kUnits.size(); ++i) {  // from a file the inflation rates read "0.##0"
+    if (!loads::kRateFields[i].inflation) continue;
+    const double stored = kUnits[i].field.get(rates);
+    std::string text = model::format_fixed(stored, 3, true);
+    platform::set_text(form()[rates_window::kRateBoxes[i]], qs(text));
+    state_.memos.remember_shown(kUnits[i].slot, std::move(text), stored);
+  }
   for (std::size_t i = 0; i < std::size(kTextBoxes); ++i)
     platform::set_text(form()[kTextBoxes[i]], qs(std::string(model::trim_blanks(loads::kRateTexts[i].project.get(rates)))));
   platform::set_text(form()[txtcCurrID], qs(rates.Rates_CurrencyId.trimmed()));

@@ -44,10 +44,15 @@ class RatesWindowTest : public testing::LoadsWindowsFixture {
     return *rates;
   }
   QLineEdit* rate_box(int i) const { return rates->form()[rates_window::kRateBoxes[i]]; }
-  std::vector<QString> rate_texts() const {
-    std::vector<QString> texts;
-    for (int i = 0; i < loads::kRateCount; ++i) texts.push_back(rate_box(i)->text());
+  std::vector<std::string> rate_texts() const {
+    std::vector<std::string> texts;
+    for (int i = 0; i < loads::kRateCount; ++i) texts.push_back(rate_box(i)->text().toStdString());
     return texts;
+  }
+  std::vector<double> rate_values() const {
+    std::vector<double> values;
+    for (const std::string& t : rate_texts()) values.push_back(model::Val(t));
+    return values;
   }
   [[nodiscard]] std::string file_path(const char* name) const { return (program_folder() / name).string(); }
   void write_file(const char* name, const std::string& bytes) const {
@@ -112,7 +117,7 @@ TEST_F(RatesWindowTest, ASavedRateFileOpensBackIdenticallyInEveryUnitMode) {
     RatesWindow& w = shown_rates_window();
     rate_box(7)->setText("0.500");
     rate_box(9)->setText("1.375");
-    const std::vector<QString> saved = rate_texts();
+    const std::vector<double> saved = rate_values();
     write_file("Saved.rat", std::string(5000, 'x'));  // a longer file is replaced whole
     dialog_answers.push_back(QString::fromStdString(file_path("Saved.rat")));
     w.Command2_Click();
@@ -120,7 +125,8 @@ TEST_F(RatesWindowTest, ASavedRateFileOpensBackIdenticallyInEveryUnitMode) {
     for (int i = 0; i < loads::kRateCount; ++i) rate_box(i)->setText("0");
     dialog_answers.push_back(QString::fromStdString(file_path("Saved.rat")));
     w.Command1_Click();
-    EXPECT_EQ(rate_texts(), saved);
+    EXPECT_EQ(rate_values(), saved);
+    EXPECT_EQ(rate_box(12)->text(), "0.030") << "inflation from a file reads 0.##0";
     EXPECT_EQ(w.form()[rates_window::lblUtFile]->text(), "Saved.rat");
     w.Command4_Click();
   }
@@ -196,6 +202,18 @@ TEST_F(RatesWindowTest, UpdateProjectThenSaveRecordsTheNewRateFile) {
   EXPECT_EQ(state->model.ProjectRec.Rates_GeoElecSummer.to_double(), 0.12);
 }
 
+TEST_F(RatesWindowTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheWindow) {
+  RatesWindow& w = shown_rates_window();
+  rate_box(0)->setText("0.120");
+  dialog_answers.push_back(QString::fromStdString(file_path("no such folder/rates.rat")));
+  EXPECT_FALSE(w.Save_It());
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages.front().text.startsWith("General Error # ")) << qPrintable(messages.front().text);
+  EXPECT_EQ(w.RatesChanged(), 1);
+  EXPECT_TRUE(w.isVisible());
+  w.Command4_Click();
+}
+
 TEST_F(RatesWindowTest, DamagedRateFilesAreRefusedAndChangeNothing) {
   model::RatesRec rec{};
   rec.GasSummer = model::Currency::from_double_saturated(2.5);
@@ -222,7 +240,7 @@ TEST_F(RatesWindowTest, DamagedRateFilesAreRefusedAndChangeNothing) {
     SCOPED_TRACE(r.name);
     write_file("test.rat", r.bytes);
     RatesWindow& w = shown_rates_window();
-    const std::vector<QString> before = rate_texts();
+    const std::vector<std::string> before = rate_texts();
     messages.clear();
     dialog_answers.push_back(QString::fromStdString(file_path("test.rat")));
     w.Command1_Click();
