@@ -90,11 +90,15 @@ std::string grouped(double value, int decimals, int min_digits) {
   std::string whole = text.substr(0, point);
   const std::string rest = point == std::string::npos ? "" : text.substr(point);
   if (whole == "0" && min_digits == 0) whole.clear();
-  while (static_cast<int>(whole.size()) < min_digits) whole.insert(0, "0");
-  for (auto i = static_cast<std::ptrdiff_t>(whole.size()) - 3; i > 0; i -= 3)
-    whole.insert(static_cast<std::size_t>(i), ",");
+  if (static_cast<int>(whole.size()) < min_digits)
+    whole = std::string(static_cast<std::size_t>(min_digits) - whole.size(), '0') + whole;
+  std::string digits;
+  for (std::size_t i = 0; i < whole.size(); ++i) {
+    if (i > 0 && (whole.size() - i) % 3 == 0) digits += ',';
+    digits += whole[i];
+  }
   const bool negative = value < 0 && model::Val(text) != 0.0;
-  return (negative ? "-" : "") + whole + rest;
+  return (negative ? "-" : "") + digits + rest;
 }
 
 // A date text of the window, or nothing.
@@ -177,7 +181,7 @@ void ProjectWindow::Form_Activate() {
   const model::ProjectRec& p = state_.model.ProjectRec;
   {
     const QSignalBlocker quiet(form()[txtPnote1]);
-    platform::set_text(form()[txtPnote1], qs(p.Project_Notes.trimmed()));
+    platform::set_text(form()[txtPnote1], qs(model::shown_text(model::utf8_from_cp1252(p.Project_Notes.str()))));
   }
   txtPnote1_Change();
   Filling = 1;
@@ -194,7 +198,7 @@ void ProjectWindow::Form_Activate() {
 void ProjectWindow::fill_fields() {
   model::ProjectRec& p = state_.model.ProjectRec;
   for (const JobText& t : kJobTexts)
-    platform::set_text(form()[t.box], qs(std::string(model::trim_blanks(t.field.get(p)))));
+    platform::set_text(form()[t.box], qs(model::shown_text(t.field.get(p))));
   const QDate date = kDateZero.addDays(static_cast<qint64>(std::floor(p.Project_Date.serial)));
   platform::set_text(form()[txtDate], date.toString(kDateForm));
   const model::UnitOptions u = units();

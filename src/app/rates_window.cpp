@@ -102,10 +102,10 @@ void RatesWindow::Form_Activate() {
   for (const char* name : {"OptionCCFtoGJ", "OptionCCFtoM3", "FrameGasUOM", "LabelCurrIdent", "txtcCurrID"})
     form().control(name)->setVisible(metric);
   for (std::size_t i = 0; i < std::size(kTextBoxes); ++i)
-    platform::set_text(form()[kTextBoxes[i]], qs(std::string(model::trim_blanks(loads::kRateTexts[i].project.get(p)))));
-  platform::set_text(form()[txtcCurrID], qs(p.Rates_CurrencyId.trimmed()));
+    platform::set_text(form()[kTextBoxes[i]], qs(model::shown_text(loads::kRateTexts[i].project.get(p))));
+  platform::set_text(form()[txtcCurrID], qs(model::shown_text(model::utf8_from_cp1252(p.Rates_CurrencyId.str()))));
   state_.model.CurrencyLabel = p.Rates_CurrencyId.trimmed();
-  form()[lblUtFile]->setText(qs(p.Rates_FileName.trimmed()));
+  form()[lblUtFile]->setText(qs(model::shown_text(model::utf8_from_cp1252(p.Rates_FileName.str()))));
   set_unit_labels();
   rates_changed_ = 0;
   setWindowTitle(QString::fromUtf8(kDesign.caption));
@@ -162,10 +162,11 @@ bool RatesWindow::Save_It() {
   Get_Rates(rates);
   model::RatesRec& file = state_.RatesRec;
   loads::rates_to_file(rates, units(), file);
-  platform::FileDialogRequest request{.mode = platform::FileDialogRequest::Mode::kSave,
-                                      .filter = kRateFilter,
-                                      .file_name = QStringLiteral("Utility.rat"),
-                                      .default_suffix = QStringLiteral("rat")};
+  platform::FileDialogRequest request;
+  request.mode = platform::FileDialogRequest::Mode::kSave;
+  request.filter = kRateFilter;
+  request.file_name = QStringLiteral("Utility.rat");
+  request.default_suffix = QStringLiteral("rat");
   std::optional<QString> chosen;
   for (;;) {
     chosen = platform::run_file_dialog(this, request);
@@ -186,8 +187,9 @@ bool RatesWindow::Save_It() {
 }
 
 void RatesWindow::Command1_Click() {
-  const std::optional<QString> chosen = platform::run_file_dialog(
-      this, {.mode = platform::FileDialogRequest::Mode::kOpen, .filter = kRateFilter});
+  platform::FileDialogRequest request;
+  request.filter = kRateFilter;
+  const std::optional<QString> chosen = platform::run_file_dialog(this, request);
   if (!chosen) return;
   const model::RateRead read = model::read_rate_file(chosen->toStdString());
   switch (read.status) {
@@ -222,8 +224,8 @@ void RatesWindow::Command1_Click() {
     state_.memos.remember_shown(kUnits[i].slot, std::move(text), stored);
   }
   for (std::size_t i = 0; i < std::size(kTextBoxes); ++i)
-    platform::set_text(form()[kTextBoxes[i]], qs(std::string(model::trim_blanks(loads::kRateTexts[i].project.get(rates)))));
-  platform::set_text(form()[txtcCurrID], qs(rates.Rates_CurrencyId.trimmed()));
+    platform::set_text(form()[kTextBoxes[i]], qs(model::shown_text(loads::kRateTexts[i].project.get(rates))));
+  platform::set_text(form()[txtcCurrID], qs(model::shown_text(model::utf8_from_cp1252(rates.Rates_CurrencyId.str()))));
   state_.model.CurrencyLabel = rates.Rates_CurrencyId.trimmed();
   rates_changed_ = 0;
 }

@@ -25,6 +25,8 @@ TEST_F(ProjectWindowTest, OpensOnTheJobPageWithTheCityAndItsCorrection) {
   ProjectWindow& w = shown_project_window();
   EXPECT_EQ(w.form().get<QTabWidget>("SSTab1")->currentIndex(), 0);
   EXPECT_EQ(w.city_text().trimmed(), "St. Louis");
+  EXPECT_EQ(box("txtCname")->text(), "") << "a field never assigned shows empty";
+  EXPECT_EQ(w.form().label("lblRoom")->text(), "160");
   EXPECT_EQ(w.form().get<QListWidget>("comboState")->currentItem()->text().trimmed(), "MO");
   EXPECT_EQ(w.form().get<QScrollBar>("HscrSolar")->value(), 3);
   EXPECT_EQ(state->model.ProjectRec.Loads_SolarGain, 3);
