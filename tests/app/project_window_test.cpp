@@ -153,14 +153,16 @@ TEST_F(ProjectWindowTest, TheSensibleLoadFollowsTheCoolingLoadAtTheShownPrecisio
   }
 }
 
-TEST_F(ProjectWindowTest, AnEmptyCityFileLeavesNoCityAndDoneSaysSo) {
-  write_bytes("Citydata.CEA", {});
-  ProjectWindow& w = shown_project_window();
-  EXPECT_EQ(w.form().get<QListWidget>("comboState")->count(), 0);
-  messages.clear();
-  w.Done_Click();
-  EXPECT_TRUE(w.isVisible());
-  EXPECT_TRUE(was_shown("You Must! Select a City"));
+TEST_F(ProjectWindowTest, AnEmptyOrDamagedCityFileLeavesNoCityAndDoneSaysSo) {
+  for (const std::size_t size : {0, 100}) {  // no record, or less than one
+    write_bytes("Citydata.CEA", std::vector<std::uint8_t>(size, 0x41));
+    ProjectWindow& w = shown_project_window();
+    EXPECT_EQ(w.form().get<QListWidget>("comboState")->count(), 0);
+    messages.clear();
+    w.Done_Click();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(was_shown("You Must! Select a City"));
+  }
 }
 
 TEST_F(ProjectWindowTest, NewAndTheMainWindowOpenTheLoadsAndRatesWindows) {
