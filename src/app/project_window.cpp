@@ -143,16 +143,7 @@ void ProjectWindow::build_state_list() {
   list->clear();
   for (const std::string& s : states.states) list->addItem(qs(s));
   if (states.selected) list->setCurrentRow(static_cast<int>(*states.selected));
-  if (auto at = model::restore_city(
-          [&] {
-            std::vector<model::CityItem> items;
-            const QListWidget* cities = form()[comboCity];
-            for (int i = 0; i < cities->count(); ++i)
-              items.push_back({cities->item(i)->text().toStdString(),
-                               static_cast<model::Int16>(cities->item(i)->data(Qt::UserRole).toInt())});
-            return items;
-          }(),
-          state_.model.ProjectRec.Loads_CityId))
+  if (auto at = model::restore_city(city_items_, state_.model.ProjectRec.Loads_CityId))
     form()[comboCity]->setCurrentRow(static_cast<int>(*at));
 }
 
@@ -162,7 +153,8 @@ void ProjectWindow::comboState_Click() {
   QListWidget* list = form()[comboCity];
   const QSignalBlocker quiet(list);
   list->clear();
-  for (const model::CityItem& c : model::city_list(cities_, item->text().toStdString())) {
+  city_items_ = model::city_list(cities_, item->text().toStdString());
+  for (const model::CityItem& c : city_items_) {
     auto* entry = new QListWidgetItem(qs(c.name), list);
     entry->setData(Qt::UserRole, c.id);
   }

@@ -70,7 +70,8 @@ class ProjectWindow : public platform::DesignedDialog, public ShowsProjectCity {
 
   AppState& state_;
   ScaleBar* scale_;
-  std::vector<model::CityEntry> cities_;
+  std::vector<model::CityEntry> cities_;    // the city file as the last activation read it
+  std::vector<model::CityItem> city_items_;  // what the city list shows
   int Filling = 0;
   bool in_done_ = false;
 };

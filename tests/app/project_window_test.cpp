@@ -124,8 +124,12 @@ TEST_F(ProjectWindowTest, EntriesAreCheckedAtTheBoundsOfTheirDisplay) {
     box(r.box)->setText(QString::fromUtf8(r.text));
     w.Done_Click();
     EXPECT_EQ(w.isVisible(), *r.message != '\0');
-    if (*r.message == 0) EXPECT_TRUE(messages.empty()) << qPrintable(messages.front().text);
-    else EXPECT_TRUE(was_shown(QString::fromUtf8(r.message))) << (messages.empty() ? "none" : qPrintable(messages.front().text));
+    if (*r.message == 0) {
+      EXPECT_TRUE(messages.empty()) << qPrintable(messages.front().text);
+    } else {
+      EXPECT_TRUE(was_shown(QString::fromUtf8(r.message)))
+          << (messages.empty() ? "none" : qPrintable(messages.front().text));
+    }
   }
 }
 

@@ -170,7 +170,9 @@ TEST_F(RatesWindowTest, TheSampleRateFilesOpenInTheirOwnDisplay) {
     dialog_answers.push_back(QString::fromStdString((built / r.file).string()));
     w.Command1_Click();
     EXPECT_EQ(messages.size(), r.message ? 1u : 0u);
-    if (r.message) EXPECT_TRUE(was_shown(*r.message));
+    if (r.message) {
+      EXPECT_TRUE(was_shown(*r.message));
+    }
     EXPECT_EQ(w.form()[rates_window::lblUtFile]->text() == r.file, r.message != &metric_only);
     w.Command4_Click();
   }

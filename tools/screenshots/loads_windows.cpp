@@ -7,12 +7,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QListWidget>
+#include <QScrollBar>
 #include <QTabWidget>
+#include <QLineEdit>
 #include <cstdio>
 
 #include "app/app_state.h"
 #include "app/project_window.h"
 #include "app/rates_window.h"
+#include "platform/designed_form.h"
 #include "platform/message_box.h"
 #include "platform/program_end.h"
 
@@ -114,5 +118,27 @@ int main(int argc, char** argv) {
       settle(100);
     }
   }
+  // A new user's round: a state and city picked, loads typed, a correction moved, one entry out
+  // of range, then Done.
+  state.model.MetricFlag(0) = 0;
+  state.LargeLayout = 0;
+  app::ProjectWindow project(state);
+  project.show();
+  project.Command3_Click();
+  project.form().get<QListWidget>("comboState")->setCurrentRow(0);
+  settle(100);
+  project.form().text_box("txtHload")->setText(QStringLiteral("64000"));
+  project.txtHload_LostFocus();
+  project.form().get<QScrollBar>("HscrStruc")->setValue(5);
+  shoot(project, out, QStringLiteral("scenario-1-first-state-construction-high"));
+  project.form().text_box("txtCset")->setText(QStringLiteral("95"));
+  project.Done_Click();
+  std::printf("after the refused set point the window is %s\n", project.isVisible() ? "open" : "closed");
+  project.form().text_box("txtCset")->setText(QStringLiteral("76"));
+  project.Done_Click();
+  std::printf("after Done: city %d, heating load %d, minimum backup %d, Geo A input %d, window %s\n",
+              state.model.ProjectRec.Loads_CityId, state.model.ProjectRec.Loads_HeatLoad,
+              state.analysis().loads().MinBackupHeat, state.model.ProjectRec.GeoA_AuxInput,
+              project.isVisible() ? "open" : "closed");
   return 0;
 }
