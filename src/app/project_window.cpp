@@ -15,6 +15,8 @@
 #include "app/project_window_design.h"
 #include "app/scale_bar.h"
 #include "loads/calc/load_calculation.h"
+#include "loads/input/load_readouts.h"
+#include "loads/input/sensible_entry.h"
 #include "model/text/ascii.h"
 #include "model/text/cp1252.h"
 #include "model/units/number_text.h"
@@ -71,34 +73,10 @@ void attention(QWidget* parent, const char* text) {
                                  MessageIcon::Exclamation});
 }
 
-// A number to `n` decimals.
-double places(double v, int n) {
-  const double scale = std::pow(10.0, n);
-  return std::round(v * scale) / scale;
-}
-
 const model::UnitBinding& binding_of(platform::ControlRef box) {
   for (const model::UnitBinding& b : kUnits)
     if (b.control == box) return b;
   throw std::logic_error("no unit binding for the box");
-}
-
-// "1,234" with at least `min_digits` digits before the point and `decimals` after it.
-std::string grouped(double value, int decimals, int min_digits) {
-  std::string text = model::format_fixed(std::abs(value), decimals, true);
-  const auto point = text.find('.');
-  std::string whole = text.substr(0, point);
-  const std::string rest = point == std::string::npos ? "" : text.substr(point);
-  if (whole == "0" && min_digits == 0) whole.clear();
-  if (static_cast<int>(whole.size()) < min_digits)
-    whole = std::string(static_cast<std::size_t>(min_digits) - whole.size(), '0') + whole;
-  std::string digits;
-  for (std::size_t i = 0; i < whole.size(); ++i) {
-    if (i > 0 && (whole.size() - i) % 3 == 0) digits += ',';
-    digits += whole[i];
-  }
-  const bool negative = value < 0 && model::Val(text) != 0.0;
-  return (negative ? "-" : "") + digits + rest;
 }
 
 // A date text of the window, or nothing.
@@ -219,7 +197,7 @@ void ProjectWindow::show_sensible_mode() {
 void ProjectWindow::chkSensible_Click() {
   const bool kw = units().display_of(model::Quantity::Capacity) == model::Display::Metric;
   if (form()[chkSensible]->isChecked()) {
-    const double ratio = places(model::Val(text_of(form()[txtSensiblePercent])), 4);
+    const double ratio = loads::ratio_of(text_of(form()[txtSensiblePercent]));
     platform::set_text(form()[txtSensiblePercent], qs(model::format_fixed(ratio, 2, false)));
   } else if (kw) {
     const double v = model::Val(text_of(form()[txtSensible]));
@@ -299,36 +277,11 @@ void ProjectWindow::GetCd() {
 }
 
 void ProjectWindow::show_results() {
-  const model::LoadCalcState& r = state_.analysis().loads();
-  const model::UnitOptions u = units();
-  const bool kw = u.display_of(model::Quantity::Capacity) == model::Display::Metric;
-  const bool celsius = u.display_of(model::Quantity::Temperature) == model::Display::Metric;
-  form()[lblCdLow]->setText(qs(model::format_fixed(r.CdLow.to_double(), 2, true)));
-  form()[lblCdHigh]->setText(qs(model::format_fixed(r.CdHigh.to_double(), 2, true)));
-  form()[lblCd]->setText(qs(model::format_fixed(r.HtgCorr.to_double(), 2, true)));
-  form()[lblGain]->setText(
-      qs(kw ? grouped(state_.memos.kw.Btuh_To_KW(r.GainsWhole, 14), 1, 0) : grouped(r.GainsWhole, 0, 2)));
-  form()[lblBalPoint]->setText(qs(celsius ? grouped(model::F_To_C(r.BalPtWhole), 1, 2)
-                                          : grouped(r.BalPtWhole, 0, 2)));
-  const double span = r.CdLow.to_double() - r.CdHigh.to_double();
-  if (span == 0.0) {
-    scale_->set_fraction(0.0);
-    attention(this, "The Selected City Gives No Range of Correction Factors");
-  } else {
-    scale_->set_fraction(places((r.HtgCorr.to_double() - r.CdHigh.to_double()) / span, 4));
-  }
-  const auto& w = state_.model.CityRec.WeatherData;
-  const auto plain = [](model::Currency v) { return qs(model::format_significant(v.to_double(), 15)); };
-  const auto c = [](double v) { return qs(grouped(v, 1, 0)); };
-  const auto set = [this](const char* name, const QString& text) { form().label(name)->setText(text); };
-  set("lbl97Heating", celsius ? c(model::F_To_C(w(31).to_double())) : plain(w(31)));
-  set("lbl1Cooling", celsius ? c(model::F_To_C(w(32).to_double())) : plain(w(32)));
-  set("lblDegDay", celsius ? qs(grouped(model::DF_To_DC(w(33).to_double()), 0, 0)) : plain(w(33)));
-  set("lblGroundTemp", celsius ? c(model::F_To_C(w(36).to_double())) : plain(w(36)));
-  set("lblAnnSwing", celsius ? c(model::DF_To_DC(w(37).to_double())) : plain(w(37)));
-  set("lblPhase", plain(w(38)));
-  form()[labelIG]->setText(kw ? QStringLiteral("kW") : QStringLiteral("Btu/hr"));
-  form()[labelLoad]->setText(kw ? QStringLiteral("Load kW") : QStringLiteral("Load Btu/hr"));
+  const loads::LoadReadouts shown = loads::load_readouts(
+      state_.analysis().loads(), state_.model.CityRec, units(), state_.memos.kw);
+  for (const auto& [label, text] : shown.labels) form().label(label)->setText(qs(text));
+  scale_->set_fraction(shown.scale.value_or(0.0));
+  if (!shown.scale) attention(this, "The Selected City Gives No Range of Correction Factors");
   show_sensible_mode();
 }
 
@@ -405,23 +358,16 @@ void ProjectWindow::txtHdt_LostFocus() {
 void ProjectWindow::txtCload_LostFocus() { Convert_Sensible(); }
 
 void ProjectWindow::Convert_Sensible() {
-  const bool kw = units().display_of(model::Quantity::Capacity) == model::Display::Metric;
-  // The cooling load at the precision it is shown with.
-  const double cool = places(model::Val(text_of(form()[txtCload])), kw ? 1 : 0);
+  const std::string cooling = text_of(form()[txtCload]);
   if (form()[chkSensible]->isChecked()) {
-    const double ratio = places(model::Val(text_of(form()[txtSensiblePercent])), 4);
-    const double sensible = cool * ratio;
-    platform::set_text(form()[txtSensible], qs(kw ? model::format_fixed(sensible, 1, false)
-                                                  : model::format_significant(model::round_half_even(sensible), 15)));
+    const bool kw = units().display_of(model::Quantity::Capacity) == model::Display::Metric;
+    platform::set_text(form()[txtSensible],
+                       qs(loads::sensible_from_ratio(cooling, text_of(form()[txtSensiblePercent]), kw)));
     return;
   }
-  double load = model::Val(text_of(form()[txtCload]));
-  if (!(load > 0)) {
-    platform::set_text(form()[txtCload], QStringLiteral("1"));
-    load = 1;
-  }
-  const double ratio = places(model::Val(text_of(form()[txtSensible])) / load, 4);
-  platform::set_text(form()[txtSensiblePercent], qs(model::format_fixed(ratio, 2, false)));
+  const loads::RatioFromSensible r = loads::ratio_from_sensible(cooling, text_of(form()[txtSensible]));
+  if (r.cooling) platform::set_text(form()[txtCload], qs(*r.cooling));
+  platform::set_text(form()[txtSensiblePercent], qs(r.ratio));
 }
 
 void ProjectWindow::txtDate_LostFocus() {
@@ -443,7 +389,7 @@ void ProjectWindow::txtSensiblePercent_LostFocus() {
     model::ProjectRec probe{};
     probe.Loads_SensibleMode = 1;
     probe.Loads_SensibleRatio = model::Currency::from_double_saturated(
-        places(model::Val(text_of(form()[txtSensiblePercent])), 4));
+        loads::ratio_of(text_of(form()[txtSensiblePercent])));
     if (auto refusal = model::first_refusal(kRatioBox, loads::LoadCheckValues(probe), units())) {
       refuse(*refusal);
       form()[txtSensiblePercent]->setFocus();
