@@ -1,6 +1,7 @@
 // The project-information window on the built city file: activation, Done, the unit round trips
 // and the faults of the kW and °C displays.
 #include <QApplication>
+#include <QDate>
 #include <QLabel>
 #include <QTest>
 #include <fstream>
@@ -130,6 +131,29 @@ TEST_F(ProjectWindowTest, EntriesAreCheckedAtTheBoundsOfTheirDisplay) {
       EXPECT_TRUE(was_shown(QString::fromUtf8(r.message)))
           << (messages.empty() ? "none" : qPrintable(messages.front().text));
     }
+  }
+}
+
+TEST_F(ProjectWindowTest, TheDateBoxKeepsDatesOfThisCentury) {
+  ProjectWindow& w = shown_project_window();
+  const char* invalid = "Invalid Date...Please Try Again";
+  struct Row {
+    const char* typed;
+    const char* shown;  // nullptr: today
+    bool refused;
+  };
+  const Row rows[] = {{"", nullptr, false},
+                      {"13/45/2020", "13/45/2020", true},
+                      {"12/31/2099", "12/31/2099", false},
+                      {"1/1/2100", "1/1/2100", true},
+                      {"2026-03-05", "3/5/2026", false}};
+  for (const Row& r : rows) {
+    messages.clear();
+    box("txtDate")->setText(QString::fromUtf8(r.typed));
+    w.txtDate_LostFocus();
+    EXPECT_EQ(was_shown(invalid), r.refused) << r.typed;
+    EXPECT_EQ(box("txtDate")->text(),
+              r.shown ? QString::fromUtf8(r.shown) : QDate::currentDate().toString("M/d/yyyy"));
   }
 }
 

@@ -94,6 +94,7 @@ TEST_F(RatesWindowTest, UpdateProjectChecksBeforeItStores) {
     messages.clear();
     answers[QStringLiteral("Changes Have Been Made to the Project - Do You Wish to Save Your Rate File?")] =
         MessageResult::No;
+    state->model.ProjectRec.Rates_Description = "Old rates";
     RatesWindow& w = shown_rates_window();
     rate_box(r.box)->setText(QString::fromUtf8(r.text));
     w.Command3_Click();
@@ -104,6 +105,9 @@ TEST_F(RatesWindowTest, UpdateProjectChecksBeforeItStores) {
       w.Command4_Click();
     } else {
       EXPECT_EQ(stored, model::Val(r.text));
+      // Not saved to a rate file: the project names none and drops the file's description.
+      EXPECT_EQ(state->model.ProjectRec.Rates_FileName.trimmed(), "No Rate File Saved");
+      EXPECT_EQ(model::shown_text(state->model.ProjectRec.Rates_Description.str()), "");
     }
     EXPECT_EQ(r.refused, was_shown(r.box < 12 ? "One or More Rates Outside of Valid Range of 0 to 10,000"
                                               : "Inflation Rate Outside of Valid Range of -99% to 99%"));
