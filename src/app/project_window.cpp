@@ -62,6 +62,18 @@ const On kHandlers[] = {
 };
 
 constexpr int kNotesRoom = 160;
+
+// Counts a running check for as long as it lasts.
+class Checking {
+ public:
+  explicit Checking(int& count) : count_(count) { ++count_; }
+  ~Checking() { --count_; }
+  Checking(const Checking&) = delete;
+  Checking& operator=(const Checking&) = delete;
+
+ private:
+  int& count_;
+};
 const QString kDateForm = QStringLiteral("M/d/yyyy");
 const QDate kDateZero(1899, 12, 30);
 
@@ -267,6 +279,7 @@ void ProjectWindow::Min_Backup() { loads::Min_Backup(state_.model, state_.analys
 
 void ProjectWindow::GetCd() {
   if (Filling == 1) return;
+  const Checking checking(checking_);
   if (!city_selected()) {
     attention(this, "You Must! Select a City");
     return;
@@ -306,6 +319,7 @@ void ProjectWindow::set_unit_captions() {
 void ProjectWindow::Done_Click() {
   if (in_done_) return;
   in_done_ = true;
+  const Checking checking(checking_);
   const auto done = [this](bool close) {
     in_done_ = false;
     if (!close) return;
@@ -340,9 +354,12 @@ void ProjectWindow::txtPnote1_Change() {
 }
 
 void ProjectWindow::correction_Change() { GetCd(); }
-void ProjectWindow::txtHload_LostFocus() { GetCd(); }
+void ProjectWindow::txtHload_LostFocus() {
+  if (checking_ == 0) GetCd();
+}
 
 void ProjectWindow::temperature_LostFocus(platform::ControlEvent& event) {
+  if (checking_ != 0) return;
   const model::UnitBinding& b = binding_of(event.control);
   QLineEdit* box = form()[TextBoxHandle(b.control)];
   const std::string left = model::left_text(b, text_of(box), units());
@@ -350,12 +367,15 @@ void ProjectWindow::temperature_LostFocus(platform::ControlEvent& event) {
 }
 
 void ProjectWindow::txtHdt_LostFocus() {
+  if (checking_ != 0) return;
   platform::ControlEvent e{.control = txtHdt};
   temperature_LostFocus(e);
   GetCd();
 }
 
-void ProjectWindow::txtCload_LostFocus() { Convert_Sensible(); }
+void ProjectWindow::txtCload_LostFocus() {
+  if (checking_ == 0) Convert_Sensible();
+}
 
 void ProjectWindow::Convert_Sensible() {
   const std::string cooling = text_of(form()[txtCload]);
@@ -371,6 +391,8 @@ void ProjectWindow::Convert_Sensible() {
 }
 
 void ProjectWindow::txtDate_LostFocus() {
+  if (checking_ != 0) return;
+  const Checking checking(checking_);
   QLineEdit* box = form()[txtDate];
   if (box->text().trimmed().isEmpty()) {
     platform::set_text(box, QDate::currentDate().toString(kDateForm));
@@ -385,6 +407,8 @@ void ProjectWindow::txtDate_LostFocus() {
 }
 
 void ProjectWindow::txtSensiblePercent_LostFocus() {
+  if (checking_ != 0) return;
+  const Checking checking(checking_);
   if (form()[chkSensible]->isChecked()) {
     model::ProjectRec probe{};
     probe.Loads_SensibleMode = 1;

@@ -74,6 +74,9 @@ class ProjectWindow : public platform::DesignedDialog, public ShowsProjectCity {
   std::vector<model::CityItem> city_items_;  // what the city list shows
   int Filling = 0;
   bool in_done_ = false;
+  // While a check or calculation runs, its message box takes the focus from the field that has
+  // it: the field's leaving then starts nothing (one message, never a cascade of them).
+  int checking_ = 0;
 };
 
 }  // namespace pellavan::app

@@ -214,6 +214,23 @@ TEST_F(ProjectWindowTest, ARangeMessageDuringActivationIsShownOnce) {
   EXPECT_TRUE(w.isVisible());
 }
 
+// A message box takes the focus from the field that has it; leaving the field so must not
+// check again and show a second box over the first.
+TEST_F(ProjectWindowTest, LeavingAFieldForAMessageStartsNothing) {
+  ProjectWindow& w = shown_project_window();
+  answer_first = [&w](const platform::MessageRequest&) {
+    w.txtHdt_LostFocus();
+    w.txtSensiblePercent_LostFocus();
+    w.txtDate_LostFocus();
+    return std::optional<platform::MessageResult>();
+  };
+  messages.clear();
+  box("txtHload")->setText("999");
+  w.txtHload_LostFocus();
+  EXPECT_EQ(messages.size(), 1u);
+  answer_first = nullptr;
+}
+
 TEST_F(ProjectWindowTest, ACityWithoutACorrectionSpanIsNamedAsSuch) {
   std::ifstream in(data_folder() / "Citydata.CEA", std::ios::binary);
   std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
