@@ -15,6 +15,7 @@
 #include "model/project/file_conversion.h"
 #include "model/units/unit_memos.h"
 #include "model/records/dealer_rec.h"
+#include "model/records/rates_rec.h"
 #include "platform/help_system.h"
 #include "platform/help_viewer.h"  // complete type for HelpSystem::viewer()
 
@@ -34,6 +35,7 @@ struct AppState {
 
   model::ModelState model;
   model::DealerRec DealerRec;
+  model::RatesRec RatesRec;  // the rate file read or written last; its reserved bytes go back out
   model::DefaultZoom DefaultZoom;  // report zoom levels of the first default file of the run
 
   model::Int16 LargeLayout = 0;  // 0 normal, -1 large: the layout windows are sized to

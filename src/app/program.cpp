@@ -5,6 +5,8 @@
 #include "systems/geo/geo_window.h"
 #include "systems/conventional/furnace_window.h"
 #include "systems/conventional/heat_pump_window.h"
+#include "app/project_window.h"
+#include "app/rates_window.h"
 
 namespace pellavan::app {
 
@@ -16,6 +18,8 @@ void register_later_windows(AppState& state) {
   state.windows.add(WindowId::BinViewer, &make_window<geo::BinViewer>);
   state.windows.add(WindowId::Furnace, make_window<systems::FurnaceWindow>);
   state.windows.add(WindowId::HeatPump, make_window<systems::HeatPumpWindow>);
+  state.windows.add(WindowId::ProjectInfo, make_window<ProjectWindow>);
+  state.windows.add(WindowId::UtilityRates, make_window<RatesWindow>);
 }
 
 Program::Program(std::filesystem::path program_folder, QString lock_path)

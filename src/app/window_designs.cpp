@@ -6,6 +6,8 @@
 #include "app/dealer_window.h"
 #include "app/disclaimer_window.h"
 #include "app/main_window_design.h"
+#include "app/project_window.h"
+#include "app/rates_window.h"
 #include "app/startup_window.h"
 #include "reports/window/reports_window.h"
 #include "update/window/update_window.h"
@@ -23,7 +25,8 @@ std::span<const platform::WindowDesign* const> window_designs() {
                                      &update::update_window_design(), &geo::kGeoADesign,
                                      &geo::kGeoBDesign, &geo::bin_viewer_design(),
                                      &systems::furnace_window_design(),
-                                     &systems::heat_pump_window_design()};
+                                     &systems::heat_pump_window_design(), &project_window_design(),
+                                     &rates_window_design()};
   return designs;
 }
 

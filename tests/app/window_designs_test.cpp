@@ -9,6 +9,8 @@
 #include "app/conventional_catalogues.h"
 #include "app/dealer_window.h"
 #include "app/disclaimer_window.h"
+#include "app/project_window.h"
+#include "app/rates_window.h"
 #include "app/startup_window.h"
 #include "app/window_designs.h"
 #include "reports/window/reports_window.h"
@@ -52,6 +54,8 @@ TEST_F(WindowBuildTest, EveryWindowIsBuiltOnItsDesign) {
       [this](const std::string& name, const auto& records) { write_bytes(name, catalogue_bytes(records)); });
   windows.push_back(std::make_unique<systems::FurnaceWindow>(*state));
   windows.push_back(std::make_unique<systems::HeatPumpWindow>(*state));
+  windows.push_back(std::make_unique<ProjectWindow>(*state));
+  windows.push_back(std::make_unique<RatesWindow>(*state));
   const auto designs = window_designs();
   ASSERT_EQ(designs.size(), windows.size());
   for (std::size_t i = 0; i < designs.size(); ++i)

@@ -74,6 +74,15 @@ TEST_F(LoadCalcTest, TheValidityTestFailingMarksTheLoadsInvalid) {
   EXPECT_EQ(loads.LoadsInvalid, 0);
 }
 
+TEST_F(LoadCalcTest, OnlyAValidityCellReadingTrueAcceptsTheLoads) {
+  // The validity cell gives an error value (a division by zero): that is no pass either.
+  for (const char* formula : {"1/0", "FALSE()"}) {
+    control.set_cell_formula(11, 2, formula);
+    EXPECT_EQ(calc(), LoadCalcStatus::kInvalid) << formula << ": " << control.cell_text(11, 2);
+    EXPECT_EQ(loads.LoadsInvalid, 1);
+  }
+}
+
 TEST_F(LoadCalcTest, AnUnknownCityIsReportedAndCalculatesFromNothing) {
   model.ProjectRec.Loads_CityId = 999;
   EXPECT_EQ(calc(), LoadCalcStatus::kCityNotFound);

@@ -85,7 +85,7 @@ LoadCalcStatus Calc_Loads(model::ModelState& model, sheet::BookControl& Building
     loads.LoadsInvalid = 1;
     return LoadCalcStatus::kCityNotFound;
   }
-  if (model::trim_blanks(book.cell_text(11, kColB)) == "FALSE") {
+  if (model::trim_blanks(book.cell_text(11, kColB)) != "TRUE") {  // an error value is no pass
     loads.LoadsInvalid = 1;
     return LoadCalcStatus::kInvalid;
   }

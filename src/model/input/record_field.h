@@ -13,6 +13,7 @@
 #include <type_traits>
 
 #include "model/record/field_types.h"
+#include "model/text/ascii.h"
 #include "model/text/cp1252.h"
 #include "model/units/rounding.h"
 
@@ -78,6 +79,12 @@ constexpr auto text_field() {
   using Rec = typename detail::MemberOf<decltype(Member)>::Class;
   return TextField<Rec>{[](const Rec& r) { return utf8_from_cp1252((r.*Member).str()); },
                         [](Rec& r, std::string_view utf8) { assign_utf8(r.*Member, utf8); }};
+}
+
+// A text field as a box shows it: up to its first NUL (a field never assigned holds NULs),
+// without leading and trailing blanks.
+[[nodiscard]] inline std::string shown_text(std::string_view text) {
+  return std::string(trim_blanks(text.substr(0, text.find('\0'))));
 }
 
 }  // namespace pellavan::model

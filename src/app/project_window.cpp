@@ -1,0 +1,427 @@
+#include "app/project_window.h"
+
+#include <QCheckBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+
+#include "app/project_window_design.h"
+#include "app/scale_bar.h"
+#include "loads/calc/load_calculation.h"
+#include "loads/input/load_readouts.h"
+#include "loads/input/sensible_entry.h"
+#include "model/text/ascii.h"
+#include "model/text/cp1252.h"
+#include "model/units/number_text.h"
+#include "model/units/rounding.h"
+#include "model/units/temperature.h"
+#include "platform/message_box.h"
+#include "platform/window_placement.h"
+
+namespace pellavan::app {
+
+using namespace project_window;
+using platform::Event;
+using platform::MessageIcon;
+
+namespace {
+
+using On = platform::On<ProjectWindow>;
+const On kHandlers[] = {
+    {Command1, Event::Click, &ProjectWindow::Done_Click},
+    {Command4, Event::Click, &ProjectWindow::Done_Click},
+    {Command2, Event::Click, &ProjectWindow::Command2_Click},
+    {Command3, Event::Click, &ProjectWindow::Command3_Click},
+    {btnHelp, Event::Click, &ProjectWindow::Help_Click},
+    {Command5, Event::Click, &ProjectWindow::Help_Click},
+    {comboState, Event::Click, &ProjectWindow::comboState_Click},
+    {comboCity, Event::Click, &ProjectWindow::comboCity_Click},
+    {chkSensible, Event::Click, &ProjectWindow::chkSensible_Click},
+    {txtPnote1, Event::Change, &ProjectWindow::txtPnote1_Change},
+    {hscrBase, Event::Change, &ProjectWindow::correction_Change},
+    {HscrSolar, Event::Change, &ProjectWindow::correction_Change},
+    {HscrOcc, Event::Change, &ProjectWindow::correction_Change},
+    {HscrStruc, Event::Change, &ProjectWindow::correction_Change},
+    {txtHload, Event::LostFocus, &ProjectWindow::txtHload_LostFocus},
+    {txtHdt, Event::LostFocus, &ProjectWindow::txtHdt_LostFocus},
+    {txtCload, Event::LostFocus, &ProjectWindow::txtCload_LostFocus},
+    {txtCdt, Event::LostFocus, &ProjectWindow::temperature_LostFocus},
+    {txtDhw, Event::LostFocus, &ProjectWindow::temperature_LostFocus},
+    {txtHset, Event::LostFocus, &ProjectWindow::temperature_LostFocus},
+    {txtCset, Event::LostFocus, &ProjectWindow::temperature_LostFocus},
+    {txtSclg, Event::LostFocus, &ProjectWindow::temperature_LostFocus},
+    {txtDate, Event::LostFocus, &ProjectWindow::txtDate_LostFocus},
+    {txtSensiblePercent, Event::LostFocus, &ProjectWindow::txtSensiblePercent_LostFocus},
+};
+
+constexpr int kNotesRoom = 160;
+
+// Counts a running check for as long as it lasts.
+class Checking {
+ public:
+  explicit Checking(int& count) : count_(count) { ++count_; }
+  ~Checking() { --count_; }
+  Checking(const Checking&) = delete;
+  Checking& operator=(const Checking&) = delete;
+
+ private:
+  int& count_;
+};
+const QString kDateForm = QStringLiteral("M/d/yyyy");
+const QDate kDateZero(1899, 12, 30);
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+std::string text_of(const QLineEdit* box) { return box->text().toStdString(); }
+
+void attention(QWidget* parent, const char* text) {
+  platform::message_box(parent, {QString::fromUtf8(text), QStringLiteral("Attention"),
+                                 MessageIcon::Exclamation});
+}
+
+const model::UnitBinding& binding_of(platform::ControlRef box) {
+  for (const model::UnitBinding& b : kUnits)
+    if (b.control == box) return b;
+  throw std::logic_error("no unit binding for the box");
+}
+
+// A date text of the window, or nothing.
+std::optional<QDate> date_of(const QString& text) {
+  QDate d = QDate::fromString(text.trimmed(), kDateForm);
+  if (!d.isValid()) d = QDate::fromString(text.trimmed(), Qt::ISODate);
+  if (!d.isValid()) return std::nullopt;
+  return d;
+}
+
+}  // namespace
+
+const platform::WindowDesign& project_window_design() { return kDesign; }
+
+ProjectWindow::ProjectWindow(AppState& state, QWidget* parent)
+    : DesignedDialog(kDesign, parent), state_(state), scale_(new ScaleBar) {
+  form().place_custom(imgscale, scale_);
+  wire<ProjectWindow>(kHandlers);
+  Form_Load();
+}
+
+void ProjectWindow::Form_Load() { platform::Center_Form(this); }
+
+model::UnitOptions ProjectWindow::units() const {
+  return model::UnitOptions::of(state_.model.MetricFlag);
+}
+
+QString ProjectWindow::city_text() const {
+  const QListWidgetItem* item = form()[comboCity]->currentItem();
+  return item != nullptr && item->isSelected() ? item->text() : QString();
+}
+
+bool ProjectWindow::city_selected() const {
+  const QListWidget* list = form()[comboCity];
+  return list->currentItem() != nullptr && list->currentItem()->isSelected();
+}
+
+void ProjectWindow::build_state_list() {
+  cities_ = model::read_city_file(state_.model);
+  const model::StateList states = model::state_list(cities_, state_.model.ProjectRec.Loads_CityId);
+  QListWidget* list = form()[comboState];
+  list->clear();
+  for (const std::string& s : states.states) list->addItem(qs(s));
+  if (states.selected) list->setCurrentRow(static_cast<int>(*states.selected));
+  if (auto at = model::restore_city(city_items_, state_.model.ProjectRec.Loads_CityId))
+    form()[comboCity]->setCurrentRow(static_cast<int>(*at));
+}
+
+void ProjectWindow::comboState_Click() {
+  const QListWidgetItem* item = form()[comboState]->currentItem();
+  if (item == nullptr) return;
+  QListWidget* list = form()[comboCity];
+  const QSignalBlocker quiet(list);
+  list->clear();
+  city_items_ = model::city_list(cities_, item->text().toStdString());
+  for (const model::CityItem& c : city_items_) {
+    auto* entry = new QListWidgetItem(qs(c.name), list);
+    entry->setData(Qt::UserRole, c.id);
+  }
+  if (list->count() == 0) return;
+  list->setCurrentRow(0);
+  comboCity_Click();
+}
+
+void ProjectWindow::comboCity_Click() {
+  if (Filling == 0) GetCd();
+}
+
+void ProjectWindow::Form_Activate() {
+  if (Filling != 0) return;  // a message shown while filling does not start another fill
+  platform::Center_Form(this);
+  const model::ProjectRec& p = state_.model.ProjectRec;
+  {
+    const QSignalBlocker quiet(form()[txtPnote1]);
+    platform::set_text(form()[txtPnote1], qs(model::shown_text(model::utf8_from_cp1252(p.Project_Notes.str()))));
+  }
+  txtPnote1_Change();
+  Filling = 1;
+  build_state_list();
+  fill_fields();
+  Filling = 0;
+  GetCd();
+  form()[SSTab1]->setCurrentWidget(form()[pgJob]);
+  form()[txtCname]->setFocus();
+  setWindowTitle(QString::fromUtf8(kDesign.caption));
+  set_unit_captions();
+}
+
+void ProjectWindow::fill_fields() {
+  model::ProjectRec& p = state_.model.ProjectRec;
+  for (const JobText& t : kJobTexts)
+    platform::set_text(form()[t.box], qs(model::shown_text(t.field.get(p))));
+  const QDate date = kDateZero.addDays(static_cast<qint64>(std::floor(p.Project_Date.serial)));
+  platform::set_text(form()[txtDate], date.toString(kDateForm));
+  const model::UnitOptions u = units();
+  for (const model::UnitBinding& b : kUnits)
+    platform::set_text(form()[TextBoxHandle(b.control)],
+                       qs(model::show_value(b, p, u, state_.memos)));
+  form()[chkSensible]->setChecked(p.Loads_SensibleMode == 1);
+  show_sensible_mode();
+  (p.Loads_ContFan == 1 ? form()[optFy] : form()[optFn])->setChecked(true);
+  for (const Correction& c : kCorrections) {
+    const int v = p.*c.field;
+    form()[c.bar]->setValue(v == 0 ? 3 : v);  // a correction never set shows the middle
+  }
+}
+
+void ProjectWindow::show_sensible_mode() {
+  const bool ratio = form()[chkSensible]->isChecked();
+  form()[txtSensiblePercent]->setVisible(ratio);
+  form()[txtSensible]->setVisible(!ratio);
+  const bool kw = units().display_of(model::Quantity::Capacity) == model::Display::Metric;
+  form()[lblSensible]->setText(ratio ? QStringLiteral("Sensible Ratio")
+                                     : kw ? QStringLiteral("Sensible kW")
+                                          : QStringLiteral("Sensible Btu/hr"));
+}
+
+void ProjectWindow::chkSensible_Click() {
+  const bool kw = units().display_of(model::Quantity::Capacity) == model::Display::Metric;
+  if (form()[chkSensible]->isChecked()) {
+    const double ratio = loads::ratio_of(text_of(form()[txtSensiblePercent]));
+    platform::set_text(form()[txtSensiblePercent], qs(model::format_fixed(ratio, 2, false)));
+  } else if (kw) {
+    const double v = model::Val(text_of(form()[txtSensible]));
+    platform::set_text(form()[txtSensible], qs(model::format_fixed(v, 1, false)));
+  }
+  show_sensible_mode();
+}
+
+bool ProjectWindow::Get_Input() {
+  if (!city_selected()) {
+    attention(this, "Must Select a City");
+    return false;
+  }
+  const std::optional<QDate> date = date_of(form()[txtDate]->text());
+  if (!date) {
+    attention(this, "Invalid Date...Please Try Again");
+    return false;
+  }
+  model::ProjectRec& p = state_.model.ProjectRec;
+  p.Loads_CityId = static_cast<model::Int16>(form()[comboCity]->currentItem()->data(Qt::UserRole).toInt());
+  model::assign_utf8(p.Project_Notes, form()[txtPnote1]->text().toStdString());
+  for (const JobText& t : kJobTexts) {
+    const QString text = form()[t.box]->text();
+    t.field.set(p, (t.trimmed ? text.trimmed() : text).toStdString());
+  }
+  p.Project_Date = model::OleDate{static_cast<double>(kDateZero.daysTo(*date))};
+  const model::UnitOptions u = units();
+  p.Loads_SensibleMode = form()[chkSensible]->isChecked() ? 1 : 0;
+  for (const model::UnitBinding& b : kUnits) {
+    QLineEdit* box = form()[TextBoxHandle(b.control)];
+    if (b.control == txtSensible.ref && p.Loads_SensibleMode == 1) {
+      // The sensible load follows the cooling load and the ratio.
+      p.Loads_SensibleLoad = model::round_to_int32(p.Loads_CoolLoad * p.Loads_SensibleRatio.to_double());
+      platform::set_text(box, qs(model::show_value(b, p, u, state_.memos)));
+      continue;
+    }
+    model::store_value(b, text_of(box), p, u, state_.memos);
+  }
+  p.Loads_ContFan = form()[optFy]->isChecked() ? 1 : 0;
+  for (const Correction& c : kCorrections)
+    p.*c.field = static_cast<model::Int16>(form()[c.bar]->value());
+  return true;
+}
+
+void ProjectWindow::refuse(const model::Refusal& refusal) {
+  platform::message_box(this, {qs(refusal.text), QString::fromUtf8(refusal.row->title),
+                               refusal.row->icon});
+}
+
+bool ProjectWindow::Test_Data() {
+  const loads::LoadCheckValues values(state_.model.ProjectRec);
+  if (auto refusal = model::first_refusal(kChecks, values, units())) {
+    refuse(*refusal);
+    return false;
+  }
+  return true;
+}
+
+bool ProjectWindow::Calc_Loads() {
+  if (state_.analysis().Calc_Loads() != loads::LoadCalcStatus::kInvalid) return true;
+  platform::message_box(this, {qs(std::string(loads::kLoadsInvalidMessage)),
+                               qs(std::string(loads::kLoadsInvalidTitle)), MessageIcon::Exclamation});
+  return false;
+}
+
+void ProjectWindow::Min_Backup() { loads::Min_Backup(state_.model, state_.analysis().loads()); }
+
+void ProjectWindow::GetCd() {
+  if (Filling == 1) return;
+  const Checking checking(checking_);
+  if (!city_selected()) {
+    attention(this, "You Must! Select a City");
+    return;
+  }
+  if (!Get_Input() || !Test_Data()) return;
+  (void)Calc_Loads();  // an invalid result does not stop the read-outs
+  show_results();
+}
+
+void ProjectWindow::show_results() {
+  const loads::LoadReadouts shown = loads::load_readouts(
+      state_.analysis().loads(), state_.model.CityRec, units(), state_.memos.kw);
+  for (const auto& [label, text] : shown.labels) form().label(label)->setText(qs(text));
+  scale_->set_fraction(shown.scale.value_or(0.0));
+  if (!shown.scale) attention(this, "The Selected City Gives No Range of Correction Factors");
+  show_sensible_mode();
+}
+
+void ProjectWindow::set_unit_captions() {
+  const bool c = units().display_of(model::Quantity::Temperature) == model::Display::Metric;
+  for (const char* name : {"fc1", "fc2", "fc3", "fc4", "fc5", "fc6", "fc7"})
+    form().label(name)->setText(c ? QStringLiteral("C") : QStringLiteral("F"));
+  struct Caption { const char* name; const char* f; const char* c; };
+  static constexpr Caption kCaptions[] = {
+      {"Label52", "Degree Days \r\n F", "Degree Days Deg C"},
+      {"fcw1", "Deep Earth Temp F", "Deep Earth Deg C"},
+      {"fcw2", "Surface  Swing   F", "Surface  Swing Deg C"},
+      {"fcw3", "1% Clg  Design  F", "1% Clg  Design  C"},
+      {"fcw4", "97.5% Htg Design \r\nF", "97.5% Htg Design \r\nDeg C"},
+      {"ig1", "Base Electric Load per sq ft", "Base Electric Load per m2"},
+      {"ig2", "Solar Gains per sq ft", "Solar Gains per m2"},
+      {"ig3", "Occupancy Level per sq ft", "Occupancy Level per m2"},
+  };
+  for (const Caption& k : kCaptions) form().label(k.name)->setText(QString::fromUtf8(c ? k.c : k.f));
+}
+
+void ProjectWindow::Done_Click() {
+  if (in_done_) return;
+  in_done_ = true;
+  const Checking checking(checking_);
+  const auto done = [this](bool close) {
+    in_done_ = false;
+    if (!close) return;
+    form()[SSTab1]->setCurrentWidget(form()[pgJob]);
+    QDialog::done(QDialog::Accepted);  // hidden, kept loaded for the next showing
+  };
+  if (!city_selected()) {
+    attention(this, "You Must! Select a City");
+    return done(false);
+  }
+  if (!Get_Input() || !Test_Data()) return done(false);
+  const bool valid = Calc_Loads();
+  Min_Backup();
+  done(valid);
+}
+
+bool ProjectWindow::Form_QueryUnload() {
+  if (isVisible()) Done_Click();  // the close box closes only as Done does
+  return false;
+}
+
+void ProjectWindow::reject() {
+  if (isVisible()) Done_Click();
+}
+
+void ProjectWindow::Command2_Click() { form()[SSTab1]->setCurrentWidget(form()[pgJob]); }
+void ProjectWindow::Command3_Click() { form()[SSTab1]->setCurrentWidget(form()[pgLoad]); }
+void ProjectWindow::Help_Click() { state_.help.Show_Help(); }
+
+void ProjectWindow::txtPnote1_Change() {
+  form()[lblRoom]->setText(QString::number(kNotesRoom - form()[txtPnote1]->text().size()));
+}
+
+void ProjectWindow::correction_Change() { GetCd(); }
+void ProjectWindow::txtHload_LostFocus() {
+  if (checking_ == 0) GetCd();
+}
+
+void ProjectWindow::temperature_LostFocus(platform::ControlEvent& event) {
+  if (checking_ != 0) return;
+  const model::UnitBinding& b = binding_of(event.control);
+  QLineEdit* box = form()[TextBoxHandle(b.control)];
+  const std::string left = model::left_text(b, text_of(box), units());
+  if (left != text_of(box)) platform::set_text(box, qs(left));
+}
+
+void ProjectWindow::txtHdt_LostFocus() {
+  if (checking_ != 0) return;
+  platform::ControlEvent e{.control = txtHdt};
+  temperature_LostFocus(e);
+  GetCd();
+}
+
+void ProjectWindow::txtCload_LostFocus() {
+  if (checking_ == 0) Convert_Sensible();
+}
+
+void ProjectWindow::Convert_Sensible() {
+  const std::string cooling = text_of(form()[txtCload]);
+  if (form()[chkSensible]->isChecked()) {
+    const bool kw = units().display_of(model::Quantity::Capacity) == model::Display::Metric;
+    platform::set_text(form()[txtSensible],
+                       qs(loads::sensible_from_ratio(cooling, text_of(form()[txtSensiblePercent]), kw)));
+    return;
+  }
+  const loads::RatioFromSensible r = loads::ratio_from_sensible(cooling, text_of(form()[txtSensible]));
+  if (r.cooling) platform::set_text(form()[txtCload], qs(*r.cooling));
+  platform::set_text(form()[txtSensiblePercent], qs(r.ratio));
+}
+
+void ProjectWindow::txtDate_LostFocus() {
+  if (checking_ != 0) return;
+  const Checking checking(checking_);
+  QLineEdit* box = form()[txtDate];
+  if (box->text().trimmed().isEmpty()) {
+    platform::set_text(box, QDate::currentDate().toString(kDateForm));
+    return;
+  }
+  const std::optional<QDate> d = date_of(box->text());
+  if (!d || d->year() < 1990 || d->year() > 2099) {
+    attention(this, "Invalid Date...Please Try Again");
+    box->setFocus();
+  }
+  if (d) platform::set_text(box, d->toString(kDateForm));
+}
+
+void ProjectWindow::txtSensiblePercent_LostFocus() {
+  if (checking_ != 0) return;
+  const Checking checking(checking_);
+  if (form()[chkSensible]->isChecked()) {
+    model::ProjectRec probe{};
+    probe.Loads_SensibleMode = 1;
+    probe.Loads_SensibleRatio = model::Currency::from_double_saturated(
+        loads::ratio_of(text_of(form()[txtSensiblePercent])));
+    if (auto refusal = model::first_refusal(kRatioBox, loads::LoadCheckValues(probe), units())) {
+      refuse(*refusal);
+      form()[txtSensiblePercent]->setFocus();
+      return;
+    }
+    Convert_Sensible();
+  }
+  form()[lblInfo2]->setText(QStringLiteral("Sensible to Total Cooling Ratio"));
+}
+
+}  // namespace pellavan::app

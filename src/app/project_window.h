@@ -1,0 +1,82 @@
+#pragma once
+// The project-information window: the customer and job data, the city and the building's design
+// loads. It stays loaded, hidden, between showings; every showing fills it from the project and
+// recalculates. Its contents reach the project at every recalculation and at Done, which also
+// raises the systems' backup inputs; closing it goes through Done.
+
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/window_registry.h"
+#include "model/catalogue/city_lists.h"
+#include "model/input/range_check.h"
+#include "platform/designed_dialog.h"
+
+namespace pellavan::app {
+
+class ScaleBar;
+
+[[nodiscard]] const platform::WindowDesign& project_window_design();
+
+class ProjectWindow : public platform::DesignedDialog, public ShowsProjectCity {
+  Q_OBJECT
+
+ public:
+  explicit ProjectWindow(AppState& state, QWidget* parent = nullptr);
+
+  [[nodiscard]] QString city_text() const override;
+
+  void Form_Load();
+  void Form_Activate() override;
+  [[nodiscard]] bool Form_QueryUnload() override;
+  void reject() override;
+
+  // Public operations.
+  void Convert_Sensible();
+  void Min_Backup();
+  void GetCd();
+  [[nodiscard]] bool Test_Data();  // false: a range message was shown (DataInvalid)
+  [[nodiscard]] bool Calc_Loads();  // false: the workbook refused the inputs (LoadsInvalid)
+
+  // Handlers.
+  void Done_Click();
+  void Command2_Click();
+  void Command3_Click();
+  void Help_Click();
+  void comboState_Click();
+  void comboCity_Click();
+  void chkSensible_Click();
+  void txtPnote1_Change();
+  void correction_Change();
+  void txtHload_LostFocus();
+  void txtHdt_LostFocus();
+  void txtCload_LostFocus();
+  void temperature_LostFocus(platform::ControlEvent& event);
+  void txtDate_LostFocus();
+  void txtSensiblePercent_LostFocus();
+
+  [[nodiscard]] ScaleBar& scale() const { return *scale_; }
+
+ private:
+  [[nodiscard]] bool Get_Input();
+  [[nodiscard]] bool city_selected() const;
+  void build_state_list();
+  void fill_fields();
+  void show_sensible_mode();
+  void show_results();
+  void set_unit_captions();
+  [[nodiscard]] model::UnitOptions units() const;
+  void refuse(const model::Refusal& refusal);
+
+  AppState& state_;
+  ScaleBar* scale_;
+  std::vector<model::CityEntry> cities_;    // the city file as the last activation read it
+  std::vector<model::CityItem> city_items_;  // what the city list shows
+  int Filling = 0;
+  bool in_done_ = false;
+  // While a check or calculation runs, its message box takes the focus from the field that has
+  // it: the field's leaving then starts nothing (one message, never a cascade of them).
+  int checking_ = 0;
+};
+
+}  // namespace pellavan::app

@@ -1,0 +1,62 @@
+#include "loads/input/load_readouts.h"
+
+#include <cmath>
+
+#include "model/units/number_text.h"
+#include "model/units/temperature.h"
+
+namespace pellavan::loads {
+
+using model::Display;
+using model::Quantity;
+
+std::string grouped(double value, int decimals, int min_digits) {
+  const std::string text = model::format_fixed(std::abs(value), decimals, true);
+  const auto point = text.find('.');
+  std::string whole = text.substr(0, point);
+  const std::string rest = point == std::string::npos ? "" : text.substr(point);
+  if (whole == "0" && min_digits == 0) whole.clear();
+  if (static_cast<int>(whole.size()) < min_digits)
+    whole = std::string(static_cast<std::size_t>(min_digits) - whole.size(), '0') + whole;
+  std::string digits;
+  for (std::size_t i = 0; i < whole.size(); ++i) {
+    if (i > 0 && (whole.size() - i) % 3 == 0) digits += ',';
+    digits += whole[i];
+  }
+  const bool negative = value < 0 && model::Val(text) != 0.0;
+  return (negative ? "-" : "") + digits + rest;
+}
+
+LoadReadouts load_readouts(const model::LoadCalcState& r, const model::CityRec& city,
+                           const model::UnitOptions& units, model::KwMemo& kw) {
+  const bool in_kw = units.display_of(Quantity::Capacity) == Display::Metric;
+  const bool celsius = units.display_of(Quantity::Temperature) == Display::Metric;
+  const auto factor = [](model::Currency v) { return model::format_fixed(v.to_double(), 2, true); };
+  const auto climate = [&](int element) { return city.WeatherData(element).to_double(); };
+  const auto plain = [&](int element) { return model::format_significant(climate(element), 15); };
+  const auto degrees = [&](int element) { return grouped(model::F_To_C(climate(element)), 1, 0); };
+  LoadReadouts out;
+  out.labels = {
+      {"lblCdLow", factor(r.CdLow)},
+      {"lblCdHigh", factor(r.CdHigh)},
+      {"lblCd", factor(r.HtgCorr)},
+      {"lblGain", in_kw ? grouped(kw.Btuh_To_KW(r.GainsWhole, kGainsMemoSlot), 1, 0)
+                        : grouped(r.GainsWhole, 0, 2)},
+      {"lblBalPoint", celsius ? grouped(model::F_To_C(r.BalPtWhole), 1, 2) : grouped(r.BalPtWhole, 0, 2)},
+      {"lbl97Heating", celsius ? degrees(31) : plain(31)},
+      {"lbl1Cooling", celsius ? degrees(32) : plain(32)},
+      {"lblDegDay", celsius ? grouped(model::DF_To_DC(climate(33)), 0, 0) : plain(33)},
+      {"lblGroundTemp", celsius ? degrees(36) : plain(36)},
+      {"lblAnnSwing", celsius ? grouped(model::DF_To_DC(climate(37)), 1, 0) : plain(37)},
+      {"lblPhase", plain(38)},
+      {"labelIG", in_kw ? "kW" : "Btu/hr"},
+      {"labelLoad", in_kw ? "Load kW" : "Load Btu/hr"},
+  };
+  const double span = r.CdLow.to_double() - r.CdHigh.to_double();
+  if (span != 0.0) {  // the share to four decimals, empty at the high factor, full at the low
+    out.scale = std::round((r.HtgCorr.to_double() - r.CdHigh.to_double()) / span * 1e4) / 1e4;
+  }
+  return out;
+}
+
+}  // namespace pellavan::loads

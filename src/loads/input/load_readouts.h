@@ -1,0 +1,34 @@
+#pragma once
+// What the project-information window shows of the last load calculation: the correction
+// factor with its scale, the gains, the balance point and the city's climate, as texts in the
+// display units, named by the label that shows each.
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/input/unit_options.h"
+#include "model/load_calc_state.h"
+#include "model/records/city_rec.h"
+#include "model/units/kw_memo.h"
+
+namespace pellavan::loads {
+
+inline constexpr int kGainsMemoSlot = 14;
+
+struct LoadReadouts {
+  std::vector<std::pair<const char*, std::string>> labels;  // label name, text
+  // The filled share of the correction scale; none when the city's factors span nothing.
+  std::optional<double> scale;
+};
+
+[[nodiscard]] LoadReadouts load_readouts(const model::LoadCalcState& loads,
+                                         const model::CityRec& city,
+                                         const model::UnitOptions& units, model::KwMemo& kw);
+
+// "#,##0"-style text: thousands separated, `decimals` places, at least `min_digits` digits
+// before the point (0: none before a fraction, as "#,#.0" writes .5).
+[[nodiscard]] std::string grouped(double value, int decimals, int min_digits);
+
+}  // namespace pellavan::loads

@@ -1,0 +1,276 @@
+// The project-information window on the built city file: activation, Done, the unit round trips
+// and the faults of the kW and °C displays.
+#include <QApplication>
+#include <QDate>
+#include <QLabel>
+#include <QTest>
+#include <fstream>
+
+#include "app/program.h"
+#include "model/record/record_layout.h"
+#include "model/records/city_rec.h"
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTabWidget>
+
+#include "app/loads_windows_fixture.h"
+#include "app/scale_bar.h"
+
+namespace pellavan::app {
+namespace {
+
+class ProjectWindowTest : public testing::LoadsWindowsFixture {};
+
+TEST_F(ProjectWindowTest, OpensOnTheJobPageWithTheCityAndItsCorrection) {
+  state->model.ProjectRec.Loads_SolarGain = 0;  // never set: shown and stored as 3
+  ProjectWindow& w = shown_project_window();
+  EXPECT_EQ(w.form().get<QTabWidget>("SSTab1")->currentIndex(), 0);
+  EXPECT_EQ(w.city_text().trimmed(), "St. Louis");
+  EXPECT_EQ(box("txtCname")->text(), "") << "a field never assigned shows empty";
+  EXPECT_EQ(w.form().label("lblRoom")->text(), "160");
+  EXPECT_EQ(w.form().get<QListWidget>("comboState")->currentItem()->text().trimmed(), "MO");
+  EXPECT_EQ(w.form().get<QScrollBar>("HscrSolar")->value(), 3);
+  EXPECT_EQ(state->model.ProjectRec.Loads_SolarGain, 3);
+  EXPECT_EQ(w.form().label("lblCd")->text(), "0.71");
+  EXPECT_EQ(w.form().label("lblCdHigh")->text(), "0.83");
+  EXPECT_NEAR(w.scale().fraction(), (0.7067 - 0.83) / (0.46 - 0.83), 1e-4);
+  EXPECT_TRUE(messages.empty()) << qPrintable(messages.front().text);
+  // A correction moves the factor and its bar.
+  w.form().get<QScrollBar>("HscrStruc")->setValue(5);
+  EXPECT_EQ(state->model.ProjectRec.Loads_Construction, 5);
+  EXPECT_GT(w.scale().fraction(), 0.34);
+}
+
+TEST_F(ProjectWindowTest, DoneStoresCalculatesAndRaisesTheBackupInputs) {
+  ProjectWindow& w = shown_project_window();
+  box("txtCname")->setText("Jordan Ellis");
+  w.Done_Click();
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_EQ(state->model.ProjectRec.Client_Name.trimmed(), "Jordan Ellis");
+  const auto& loads = state->analysis().loads();
+  EXPECT_EQ(loads.MinBackupHeat,
+            model::round_to_int32(80000.0 / 65 * (72 - 6) - 0.5 * loads.IntGains.to_double()));
+  EXPECT_EQ(state->model.ProjectRec.GeoA_AuxInput, loads.MinBackupHeat);
+}
+
+TEST_F(ProjectWindowTest, TheCloseBoxAndEscapeGoThroughDone) {
+  for (const bool escape : {false, true}) {
+    ProjectWindow& w = shown_project_window();
+    state->model.ProjectRec.GeoA_AuxInput = 0;
+    box("txtHload")->setText("90000");
+    escape ? w.reject() : static_cast<void>(w.close());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(state->model.ProjectRec.Loads_HeatLoad, 90000);
+    EXPECT_GT(state->model.ProjectRec.GeoA_AuxInput, 0) << "Min_Backup ran";
+  }
+}
+
+// Shown and left alone, every field stores back what it held, in every display.
+TEST_F(ProjectWindowTest, UnchangedFieldsStoreBackExactlyInEveryDisplay) {
+  for (const bool metric : {false, true}) {
+    set_display(metric);
+    const model::ProjectRec before = state->model.ProjectRec;
+    ProjectWindow& w = shown_project_window();
+    for (const char* name : {"txtHdt", "txtCdt", "txtDhw", "txtHset", "txtCset", "txtSclg"})
+      w.temperature_LostFocus(*std::make_unique<platform::ControlEvent>(
+          platform::ControlEvent{.control = w.form().control_of(box(name))}));
+    w.Done_Click();
+    const model::ProjectRec& after = state->model.ProjectRec;
+    SCOPED_TRACE(metric ? "metric" : "imperial");
+    EXPECT_EQ(after.Loads_CoolStart, 45) << "45 F shows as 7.5 C and stays 45";
+    EXPECT_EQ(after.Loads_HeatLoad, before.Loads_HeatLoad);
+    EXPECT_EQ(after.Loads_CoolLoad, before.Loads_CoolLoad);
+    EXPECT_EQ(after.Loads_SensibleLoad, before.Loads_SensibleLoad);
+    EXPECT_EQ(after.Loads_HeatDeltaT, before.Loads_HeatDeltaT);
+    EXPECT_EQ(after.Loads_CoolDeltaT, before.Loads_CoolDeltaT);
+    EXPECT_EQ(after.Loads_DhwTemp, before.Loads_DhwTemp);
+    EXPECT_EQ(after.Loads_HeatSetPoint, before.Loads_HeatSetPoint);
+    EXPECT_EQ(after.Loads_CoolSetPoint, before.Loads_CoolSetPoint);
+    EXPECT_EQ(after.Project_Date, before.Project_Date);
+  }
+}
+
+// Entries and what Done makes of them: the message shown (none: accepted and closed).
+TEST_F(ProjectWindowTest, EntriesAreCheckedAtTheBoundsOfTheirDisplay) {
+  struct Row {
+    bool metric;
+    bool ratio_mode;
+    const char* box;
+    const char* text;
+    const char* message;  // "" when Done accepts
+  };
+  const Row rows[] = {
+      {false, false, "txtHload", "999", "Heating Load Outside of Valid Range of 1000 - 999999"},
+      {false, false, "txtHload", "1000", ""},
+      {true, false, "txtHload", "0", "Heating Load Outside of Valid Range of 0.3 - 292"},
+      {true, false, "txtHload", "292.0", ""},
+      {true, false, "txtHload", "292.1", "Heating Load Outside of Valid Range of 0.3 - 292"},
+      {false, false, "txtSensible", "27000", ""},
+      {false, false, "txtSensible", "26999", "Sensible Cooling Outside of Valid Range of 27,000 to 44,550"},
+      {true, false, "txtSensible", "7.95", ""},  // ratio 0.603 at 13.2 kW
+      {true, false, "txtSensible", "7.8", "Sensible Cooling Outside of Valid Range of 7.9 to 13.1"},
+      {false, true, "txtSensiblePercent", ".99", ""},
+      {false, true, "txtSensiblePercent", ".991", "S/T Ratio Outside of Valid Range of .60 - .99"},
+      {true, false, "txtDhw", "59", "Hot Water Temp Outside of Valid Range of 49C - 58C"},
+      {false, false, "txtDate", "13/45/2020", "Invalid Date...Please Try Again"},
+  };
+  const model::ProjectRec sample = state->model.ProjectRec;
+  for (const Row& r : rows) {
+    SCOPED_TRACE(std::string(r.box) + " " + r.text);
+    state->model.ProjectRec = sample;  // a refused entry stays in the project
+    set_display(r.metric);
+    state->model.ProjectRec.Loads_SensibleMode = r.ratio_mode ? 1 : 0;
+    ProjectWindow& w = shown_project_window();
+    messages.clear();
+    box(r.box)->setText(QString::fromUtf8(r.text));
+    w.Done_Click();
+    EXPECT_EQ(w.isVisible(), *r.message != '\0');
+    if (*r.message == 0) {
+      EXPECT_TRUE(messages.empty()) << qPrintable(messages.front().text);
+    } else {
+      EXPECT_TRUE(was_shown(QString::fromUtf8(r.message)))
+          << (messages.empty() ? "none" : qPrintable(messages.front().text));
+    }
+  }
+}
+
+TEST_F(ProjectWindowTest, TheDateBoxKeepsDatesOfThisCentury) {
+  ProjectWindow& w = shown_project_window();
+  const char* invalid = "Invalid Date...Please Try Again";
+  struct Row {
+    const char* typed;
+    const char* shown;  // nullptr: today
+    bool refused;
+  };
+  const Row rows[] = {{"", nullptr, false},
+                      {"13/45/2020", "13/45/2020", true},
+                      {"12/31/2099", "12/31/2099", false},
+                      {"1/1/2100", "1/1/2100", true},
+                      {"2026-03-05", "3/5/2026", false}};
+  for (const Row& r : rows) {
+    messages.clear();
+    box("txtDate")->setText(QString::fromUtf8(r.typed));
+    w.txtDate_LostFocus();
+    EXPECT_EQ(was_shown(invalid), r.refused) << r.typed;
+    EXPECT_EQ(box("txtDate")->text(),
+              r.shown ? QString::fromUtf8(r.shown) : QDate::currentDate().toString("M/d/yyyy"));
+  }
+}
+
+TEST_F(ProjectWindowTest, TheRatioBoxTakesTheRatiosTestDataTakes) {
+  state->model.ProjectRec.Loads_SensibleMode = 1;
+  ProjectWindow& w = shown_project_window();
+  for (const auto& [text, refused] : {std::pair{".95", false}, {".99", false}, {".991", true}, {".59", true}}) {
+    messages.clear();
+    box("txtSensiblePercent")->setText(QString::fromUtf8(text));
+    w.txtSensiblePercent_LostFocus();
+    EXPECT_EQ(was_shown("S/T Ratio Outside of Valid Range of .60 - .99"), refused) << text;
+  }
+}
+
+TEST_F(ProjectWindowTest, TheSensibleLoadFollowsTheCoolingLoadAtTheShownPrecision) {
+  state->model.ProjectRec.Loads_SensibleMode = 1;
+  state->model.ProjectRec.Loads_SensibleRatio = model::Currency::from_double_saturated(0.77);
+  for (const auto& [metric, cooling, sensible] :
+       {std::tuple{false, "45000", "34650"}, {true, "13.2", "10.2"}}) {
+    set_display(metric);
+    ProjectWindow& w = shown_project_window();
+    box("txtCload")->setText(QString::fromUtf8(cooling));
+    w.Convert_Sensible();
+    EXPECT_EQ(box("txtSensible")->text(), sensible);
+  }
+}
+
+TEST_F(ProjectWindowTest, AnEmptyOrDamagedCityFileLeavesNoCityAndDoneSaysSo) {
+  for (const std::size_t size : {0, 100}) {  // no record, or less than one
+    write_bytes("Citydata.CEA", std::vector<std::uint8_t>(size, 0x41));
+    ProjectWindow& w = shown_project_window();
+    EXPECT_EQ(w.form().get<QListWidget>("comboState")->count(), 0);
+    messages.clear();
+    w.Done_Click();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(was_shown("You Must! Select a City"));
+  }
+}
+
+TEST_F(ProjectWindowTest, NewAndTheMainWindowOpenTheLoadsAndRatesWindows) {
+  register_later_windows(*state);
+  on_modal[QStringLiteral("Form3")] = [](QDialog& d) {
+    d.show();
+    EXPECT_EQ(d.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->currentIndex(), 0);
+    return static_cast<int>(QDialog::Accepted);
+  };
+  MainWindow& main = new_project();
+  ASSERT_FALSE(modal_windows.empty());
+  EXPECT_EQ(modal_windows.back(), "Form3");
+  main.btnUtility_Click();
+  EXPECT_EQ(modal_windows.back(), "Form7");
+}
+
+TEST_F(ProjectWindowTest, ARangeMessageDuringActivationIsShownOnce) {
+  state->model.ProjectRec.Loads_HeatLoad = 999;
+  ProjectWindow& w = shown_project_window();
+  EXPECT_EQ(times_shown("Heating Load Outside of Valid Range of 1000 - 999999"), 1);
+  EXPECT_TRUE(w.isVisible());
+}
+
+// A message box takes the focus from the field that has it; leaving the field so must not
+// check again and show a second box over the first.
+TEST_F(ProjectWindowTest, LeavingAFieldForAMessageStartsNothing) {
+  ProjectWindow& w = shown_project_window();
+  answer_first = [&w](const platform::MessageRequest&) {
+    w.txtHdt_LostFocus();
+    w.txtSensiblePercent_LostFocus();
+    w.txtDate_LostFocus();
+    return std::optional<platform::MessageResult>();
+  };
+  messages.clear();
+  box("txtHload")->setText("999");
+  w.txtHload_LostFocus();
+  EXPECT_EQ(messages.size(), 1u);
+  answer_first = nullptr;
+}
+
+TEST_F(ProjectWindowTest, ACityWithoutACorrectionSpanIsNamedAsSuch) {
+  std::ifstream in(data_folder() / "Citydata.CEA", std::ios::binary);
+  std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+  in.close();
+  for (std::size_t at = 0; at + model::CityRec::kFileSize <= bytes.size(); at += model::CityRec::kFileSize) {
+    auto c = model::decode_record<model::CityRec>(
+        std::span<const std::uint8_t>(bytes.data() + at, model::CityRec::kFileSize));
+    c.WeatherData(35) = c.WeatherData(34);
+    const auto image = model::encode_record(c);
+    std::copy(image.begin(), image.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
+  }
+  write_bytes("Citydata.CEA", bytes);
+  ProjectWindow& w = shown_project_window();
+  EXPECT_FALSE(was_shown("You Must! Select a City"));
+  EXPECT_TRUE(was_shown("The Selected City Gives No Range of Correction Factors"));
+  EXPECT_EQ(w.scale().fraction(), 0.0);
+}
+
+TEST_F(ProjectWindowTest, HelpLinesAndCaptionsFollowTheDisplay) {
+  set_display(true);
+  ProjectWindow& w = shown_project_window();
+  EXPECT_EQ(w.form().label("fcw4")->text(), "97.5% Htg Design \r\nDeg C");
+  EXPECT_EQ(w.form().label("labelLoad")->text(), "Load kW");
+  EXPECT_EQ(w.form().label("lblSensible")->text(), "Sensible kW");
+  // Focus on a load field writes its help line, typos kept; Enter moves on as Tab does.
+  w.activateWindow();
+  w.Command3_Click();
+  const char* lines[][3] = {
+      {"txtHdt", "Enter Heating Temp. Diff. Used in Load Calcuation", "txtHset"},
+      {"txtSclg", "Temperature Windows are Closed and Cooling Begins", "txtSensible"},
+      {"txtDhw", "Hot Water Heater Temperature Setting", "txtOcc"}};
+  for (const auto& [name, line, next] : lines) {
+    box(name)->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(w.form().label("lblInfo2")->text(), line) << name;
+    QTest::keyClick(box(name), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), w.form().control(next)) << name;
+  }
+}
+
+}  // namespace
+}  // namespace pellavan::app

@@ -1,0 +1,144 @@
+// pellavan-loads-screenshots PROGRAM_FOLDER OUTPUT_FOLDER
+//
+// Shows the project-information window (both pages) and the utility-rates window on a sample
+// project, in the imperial and the metric display and in the normal and the large layout, and
+// saves a picture of each window in OUTPUT_FOLDER. Message boxes are printed, not shown.
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QLineEdit>
+#include <cstdio>
+
+#include "app/app_state.h"
+#include "app/project_window.h"
+#include "app/rates_window.h"
+#include "platform/designed_form.h"
+#include "platform/message_box.h"
+#include "platform/program_end.h"
+
+namespace {
+
+using namespace pellavan;
+
+void settle(int ms) {
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+void shoot(QWidget& window, const QDir& out, const QString& name) {
+  settle(300);
+  const QString path = out.filePath(name + QStringLiteral(".png"));
+  std::printf("%s %s\n", window.grab().save(path) ? "saved" : "FAILED", qPrintable(path));
+}
+
+void sample_project(model::ProjectRec& p) {
+  p.Client_Name = "Jordan Ellis";
+  p.Client_Address = "418 Maple Grove Road";
+  p.Client_City = "Kirkwood";
+  p.Client_State = "MO";
+  p.Client_Zip = "63122";
+  p.Client_HomePhone = "(314) 555-0110";
+  p.Project_Title = "Ellis Residence";
+  p.Project_Number = "2026-114";
+  p.Project_Date = model::OleDate{46300};
+  p.Project_Notes = "Two-storey house, full basement; replace the 20-year-old furnace.";
+  p.Loads_CityId = 7;
+  p.Loads_HeatLoad = 80000;
+  p.Loads_HeatDeltaT = 65;
+  p.Loads_CoolLoad = 45000;
+  p.Loads_CoolDeltaT = 20;
+  p.Loads_DhwTemp = 130;
+  p.Loads_DhwUsers = 4;
+  p.Loads_HeatSetPoint = 70;
+  p.Loads_CoolSetPoint = 75;
+  p.Loads_CoolStart = 65;
+  p.Loads_SensibleMode = 1;
+  p.Loads_SensibleRatio = model::Currency::from_double_saturated(0.75);
+  p.Loads_SolarGain = 3;
+  p.Loads_OccupancyGain = 4;
+  p.Loads_ElecGain = 2;
+  p.Loads_Construction = 3;
+  const double prices[] = {0.085, 0.085, 0.09, 0.09, 0.08, 0.08, 1.1, 1.25, 2.1, 2.3, 3.2, 3.4};
+  model::Currency* fields[] = {&p.Rates_GeoElecSummer, &p.Rates_GeoElecWinter,
+                               &p.Rates_HeatPumpElecSummer, &p.Rates_HeatPumpElecWinter,
+                               &p.Rates_FossilElecSummer, &p.Rates_FossilElecWinter,
+                               &p.Rates_GasSummer, &p.Rates_GasWinter, &p.Rates_PropaneSummer,
+                               &p.Rates_PropaneWinter, &p.Rates_OilSummer, &p.Rates_OilWinter};
+  for (std::size_t i = 0; i < std::size(prices); ++i)
+    *fields[i] = model::Currency::from_double_saturated(prices[i]);
+  for (model::Currency* f : {&p.Rates_GeoElecInflation, &p.Rates_GasInflation, &p.Rates_OilInflation})
+    *f = model::Currency::from_double_saturated(0.03);
+  p.Rates_ElecUtility = "Gateway Electric";
+  p.Rates_GasUtility = "River Valley Gas";
+  p.Rates_Description = "Residential rates, 2026";
+  p.Rates_FileName = "No Rate File Saved";
+  p.Rates_CurrencyId = "CAD";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER\n", argv[0]);
+    return 2;
+  }
+  const QDir out(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
+  QDir().mkpath(out.path());
+  platform::set_end_handler([] {});
+  platform::set_message_hook([](const platform::MessageRequest& r) {
+    std::printf("message: %s\n", qPrintable(r.text));
+    return platform::MessageResult::No;
+  });
+  app::AppState state(QString::fromLocal8Bit(argv[1]).toStdString());
+  sample_project(state.model.ProjectRec);
+  for (const bool metric : {false, true}) {
+    state.model.MetricFlag(0) = metric ? -1 : 0;
+    for (const bool large : {false, true}) {
+      state.LargeLayout = large ? -1 : 0;
+      const QString tag = QString::fromLatin1(metric ? "metric" : "imperial") +
+                          QString::fromLatin1(large ? "-large" : "-normal");
+      app::ProjectWindow project(state);
+      project.apply_size(large);
+      project.show();
+      shoot(project, out, QStringLiteral("project-job-") + tag);
+      project.Command3_Click();
+      shoot(project, out, QStringLiteral("project-load-") + tag);
+      project.Done_Click();
+      auto* rates = new app::RatesWindow(state);
+      rates->apply_size(large);
+      rates->show();
+      shoot(*rates, out, QStringLiteral("rates-") + tag);
+      rates->Command4_Click();
+      settle(100);
+    }
+  }
+  // A new user's round: a state and city picked, loads typed, a correction moved, one entry out
+  // of range, then Done.
+  state.model.MetricFlag(0) = 0;
+  state.LargeLayout = 0;
+  app::ProjectWindow project(state);
+  project.show();
+  project.Command3_Click();
+  project.form().get<QListWidget>("comboState")->setCurrentRow(0);
+  settle(100);
+  project.form().text_box("txtHload")->setText(QStringLiteral("64000"));
+  project.txtHload_LostFocus();
+  project.form().get<QScrollBar>("HscrStruc")->setValue(5);
+  shoot(project, out, QStringLiteral("scenario-1-first-state-construction-high"));
+  project.form().text_box("txtCset")->setText(QStringLiteral("95"));
+  project.Done_Click();
+  std::printf("after the refused set point the window is %s\n", project.isVisible() ? "open" : "closed");
+  project.form().text_box("txtCset")->setText(QStringLiteral("76"));
+  project.Done_Click();
+  std::printf("after Done: city %d, heating load %d, minimum backup %d, Geo A input %d, window %s\n",
+              state.model.ProjectRec.Loads_CityId, state.model.ProjectRec.Loads_HeatLoad,
+              state.analysis().loads().MinBackupHeat, state.model.ProjectRec.GeoA_AuxInput,
+              project.isVisible() ? "open" : "closed");
+  return 0;
+}
