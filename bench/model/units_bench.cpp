@@ -15,8 +15,8 @@ namespace {
 using namespace pellavan::model;
 
 void BM_ValOfCellTexts(benchmark::State& state) {
-  constexpr std::array<std::string_view, 6> texts = {"46798", "-12.25", "0.3531", "1.5E+05",
-                                                     "3413.0000", "Geo A"};
+  constexpr std::array<std::string_view, 6> texts = {"46798",   "-12.25",    "0.3531",
+                                                     "1.5E+05", "3413.0000", "Geo A"};
   for (auto _ : state)
     for (auto text : texts) benchmark::DoNotOptimize(Val(text));
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));

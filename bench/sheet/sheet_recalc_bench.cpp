@@ -23,20 +23,31 @@ void BM_BuildingLoadFillRecalcRead(benchmark::State& state) {
                            "97",  "50",  "24",  "11",  "1",   "0",   "0",   "0",   "0",   "0"};
   const char* climate[8] = {"6", "97", "4900", "0.83", "0.46", "57", "24.4", "34"};
   const int rows[13] = {17, 18, 19, 20, 21, 22, 24, 25, 26, 28, 29, 30, 31};
-  const char* building[13] = {"80000", "65", "45000", "20", "140", "4", "70", "75", "75", "3", "3", "3", "3"};
+  const char* building[13] = {"80000", "65", "45000", "20", "140", "4", "70",
+                              "75",    "75", "3",     "3",  "3",   "3"};
   std::size_t round = 0;
   for (auto _ : state) {
     for (int j = 0; j < 30; ++j) c.set_cell_text(j + 2, 4, hours[j]);
     for (int k = 0; k < 8; ++k) c.set_cell_text(k + 3, 2, climate[k]);
     c.set_cell_text(2, 2, "St. Louis, MO                           ");
-    for (int i = 0; i < 13; ++i) c.set_cell_text(rows[i], 1, i == 0 && ++round % 2 ? "81000" : building[i]);
+    for (int i = 0; i < 13; ++i)
+      c.set_cell_text(rows[i], 1, i == 0 && ++round % 2 ? "81000" : building[i]);
     c.set_cell_formula(34, 11, "K34+1");
     c.recalc();
     for (int r = 2; r <= 31; ++r) {
       benchmark::DoNotOptimize(c.cell_text(r, 7));
       benchmark::DoNotOptimize(c.cell_text(r, 8));
     }
-    for (const auto& [r, col] : {std::pair{13, 2}, {14, 2}, {33, 6}, {33, 7}, {33, 8}, {33, 9}, {33, 10}, {6, 2}, {7, 2}, {11, 2}}) {
+    for (const auto& [r, col] : {std::pair{13, 2},
+                                 {14, 2},
+                                 {33, 6},
+                                 {33, 7},
+                                 {33, 8},
+                                 {33, 9},
+                                 {33, 10},
+                                 {6, 2},
+                                 {7, 2},
+                                 {11, 2}}) {
       benchmark::DoNotOptimize(c.cell_text(r, col));
     }
   }
@@ -53,13 +64,17 @@ Book make_synthetic_book() {
   const int big = book.add_sheet("Big");
   const int small = book.add_sheet("Air-to-Air");
   for (int k = 0; k < 50; ++k) book.set_cell_value({in, k, 0}, Value::number(10 + k));
-  auto put = [&](int s, int r, int c, const std::string& f) { book.set_cell_formula({s, r, c}, f); };
+  auto put = [&](int s, int r, int c, const std::string& f) {
+    book.set_cell_formula({s, r, c}, f);
+  };
   int formulas = 0;
   for (int r = 10; r < 40; ++r) {
     const std::string R = std::to_string(r + 1);
     book.set_cell_value({big, r, 0}, Value::number(112 - 5 * (r - 10)));
     book.set_cell_value({big, r, 1}, Value::number(100 + r));
-    put(big, r, 2, "IF(ISERROR(BY" + R + "),55,((In!$A$1-(BY" + R + "/(MAX($B$50,1)*In!$A$2)))+C" + R + ")/2)");
+    put(big, r, 2,
+        "IF(ISERROR(BY" + R + "),55,((In!$A$1-(BY" + R + "/(MAX($B$50,1)*In!$A$2)))+C" + R +
+            ")/2)");
     for (int c = 3; c < 77; ++c) {
       const std::string prev = column_name(c - 1) + R;
       switch (c % 5) {
@@ -96,7 +111,9 @@ Book make_synthetic_book() {
           case 0: put(s, r, c, "IF(Big!$B$50>0," + left + "*1.01+In!$A$8,0)"); break;
           case 1: put(s, r, c, "IF(ISERROR(" + left + "),0," + left + "/In!$A$9)"); break;
           case 2:
-            put(s, r, c, "IF(OR(" + left + ">1E6,'Air-to-Air'!S" + R + "<0),-1," + left + "+'Air-to-Air'!S" + R + "/3413)");
+            put(s, r, c,
+                "IF(OR(" + left + ">1E6,'Air-to-Air'!S" + R + "<0),-1," + left + "+'Air-to-Air'!S" +
+                    R + "/3413)");
             break;
           default: put(s, r, c, "MIN(" + left + "," + left + "^1.0001)"); break;
         }

@@ -49,8 +49,8 @@ std::vector<Prepared>& prepared_set(ProjectAnalysis& analysis) {
     analysis.model.MetricFlag = {};
     if (project.metric) analysis.model.MetricFlag(0) = -1;
     analysis.run_file(project.file);
-    set.push_back({analysis.model.ProjectRec, analysis.model.MetricFlag, analysis.model.CityRec, analysis.loads,
-                   analysis.title});
+    set.push_back({analysis.model.ProjectRec, analysis.model.MetricFlag, analysis.model.CityRec,
+                   analysis.loads, analysis.title});
   }
   return set;
 }
@@ -60,7 +60,8 @@ void BM_FillAfterAnotherProject(benchmark::State& state) {
   const auto& set = pellavan::testing::project_set();
   for (const auto& project : set) {
     if (!fs::exists(project.file)) {
-      state.SkipWithError(("no project at " + project.file.string() + ": build the project set first").c_str());
+      state.SkipWithError(
+          ("no project at " + project.file.string() + ": build the project set first").c_str());
       return;
     }
   }
@@ -80,7 +81,9 @@ void BM_FillAfterAnotherProject(benchmark::State& state) {
   }
   state.counters["passes"] = outcome.passes;
   state.counters["cells"] = static_cast<double>(analysis.book.last_recalc().formulas_computed);
-  if (!outcome.usable()) state.SetLabel(std::string(set[index].name) + " (results unusable: " + (outcome.problems().empty() ? std::string() : outcome.problems()[0]) + ")");
+  if (!outcome.usable())
+    state.SetLabel(std::string(set[index].name) + " (results unusable: " +
+                   (outcome.problems().empty() ? std::string() : outcome.problems()[0]) + ")");
 }
 BENCHMARK(BM_FillAfterAnotherProject)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
 

@@ -13,19 +13,32 @@ using platform::ControlKind;
 
 constexpr ControlDesign kControls[] = {
     {.name = "Logo", .kind = ControlKind::Picture, .rect = {832, 240, 4335, 1140}},
-    {.name = "Label4", .kind = ControlKind::Label, .caption = "Pellavan ",
-     .rect = {240, 1500, 5520, 375}, .font = {.points = 12, .bold = true}, .centred = true},
-    {.name = "lblVersion", .kind = ControlKind::Label, .rect = {240, 1900, 5520, 300},
+    {.name = "Label4",
+     .kind = ControlKind::Label,
+     .caption = "Pellavan ",
+     .rect = {240, 1500, 5520, 375},
+     .font = {.points = 12, .bold = true},
      .centred = true},
-    {.name = "lblNotice", .kind = ControlKind::Label, .rect = {240, 2300, 5520, 900},
+    {.name = "lblVersion",
+     .kind = ControlKind::Label,
+     .rect = {240, 1900, 5520, 300},
+     .centred = true},
+    {.name = "lblNotice",
+     .kind = ControlKind::Label,
+     .rect = {240, 2300, 5520, 900},
      .font = {.points = 7.8}},
     {.name = "Line1", .kind = ControlKind::Line, .rect = {240, 3270, 5520, 30}},
-    {.name = "Command1", .kind = ControlKind::Button, .caption = "&OK",
-     .rect = {4560, 3420, 1200, 400}, .tab_index = 0},
+    {.name = "Command1",
+     .kind = ControlKind::Button,
+     .caption = "&OK",
+     .rect = {4560, 3420, 1200, 400},
+     .tab_index = 0},
 };
 
-constexpr platform::WindowDesign kDesign{.name = "Form14", .caption = "About Pellavan",
-                                         .client_width = 6000, .client_height = 3960,
+constexpr platform::WindowDesign kDesign{.name = "Form14",
+                                         .caption = "About Pellavan",
+                                         .client_width = 6000,
+                                         .client_height = 3960,
                                          .controls = kControls};
 
 constexpr platform::PictureHandle Logo{kControls, "Logo"};

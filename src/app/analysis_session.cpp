@@ -24,11 +24,13 @@ AnalysisSession::AnalysisSession(model::ModelState& model)
       charts_(*report_, model),
       run_(model, loads_, building_load_control_, report_->cells()) {}
 
-workbook::FillOutcome AnalysisSession::Fill_ReportWorkbook(QWidget* parent, const QString& project_file_title) {
+workbook::FillOutcome AnalysisSession::Fill_ReportWorkbook(QWidget* parent,
+                                                           const QString& project_file_title) {
   workbook::FillOutcome outcome = run_.fill(project_file_title.toStdString(), &charts_);
   if (const auto warning = workbook::unusable_results_warning(outcome)) {
-    platform::message_box(parent, platform::MessageRequest{QString::fromStdString(*warning), platform::kAppTitle,
-                                                           platform::MessageIcon::Exclamation});
+    platform::message_box(
+        parent, platform::MessageRequest{QString::fromStdString(*warning), platform::kAppTitle,
+                                         platform::MessageIcon::Exclamation});
   }
   return outcome;
 }

@@ -40,13 +40,14 @@ struct AppState {
 
   model::Int16 LargeLayout = 0;  // 0 normal, -1 large: the layout windows are sized to
   model::Int16 BinViewCode = 0;  // the block the bin-analysis viewer shows (3 heat pump, 4 furnace)
-  model::UnitMemos memos;  // KWMemo, the temperature memo and the fields' shown values: one set per run
+  model::UnitMemos
+      memos;  // KWMemo, the temperature memo and the fields' shown values: one set per run
 
   QString ProjectFileName;   // full path of the current project file; empty before a save
   QString ProjectFileTitle;  // its name without folder
   QString VersionText;       // "1.0.05": major, minor, two-digit revision
   QString LegalNotice;
-  QString LogoFile;          // logo of the system windows, in the Data folder
+  QString LogoFile;  // logo of the system windows, in the Data folder
 
   QPointer<QWidget> StartupForm;  // the start-up window while it exists
 
@@ -58,9 +59,7 @@ struct AppState {
   // start-up, before the main window).
   AnalysisSession& analysis();
 
-  [[nodiscard]] const std::filesystem::path& program_folder() const {
-    return model.program_folder;
-  }
+  [[nodiscard]] const std::filesystem::path& program_folder() const { return model.program_folder; }
   // A file of the Data folder, found without regard to the case of its name.
   [[nodiscard]] QString data_path(std::string_view file_name) const;
 

@@ -41,9 +41,9 @@ QString typed(const platform::DesignedForm& form, const DealerBox& b) {
 }
 
 void report_file_error(QWidget* parent, AppState& state) {
-  platform::message_box(parent, QString::fromStdString(
-                                    model::dealer_file_path(state.program_folder()).string() +
-                                    std::string(model::kFileErrorMessage)));
+  platform::message_box(
+      parent, QString::fromStdString(model::dealer_file_path(state.program_folder()).string() +
+                                     std::string(model::kFileErrorMessage)));
 }
 
 }  // namespace
@@ -84,8 +84,10 @@ void DealerWindow::Form_Activate() {
     if (field.bytes()[0] == '\0') field = "0";
     select(field.str() == "1" ? o.yes : o.no);
   }
-  if (d.HideInactive == 0) select(OptionYes);
-  else if (d.HideInactive == 1) select(OptionNo);
+  if (d.HideInactive == 0)
+    select(OptionYes);
+  else if (d.HideInactive == 1)
+    select(OptionNo);
 }
 
 void DealerWindow::enable_unit_options(bool on) {
@@ -136,8 +138,8 @@ void DealerWindow::btnSave_Click() {
     return;
   }
   // Windows whose lists or workbook depend on the settings are built afresh at their next use.
-  for (WindowId id : {WindowId::GeoA, WindowId::GeoB, WindowId::GeoT, WindowId::Reports,
-                      WindowId::BinViewer})
+  for (WindowId id :
+       {WindowId::GeoA, WindowId::GeoB, WindowId::GeoT, WindowId::Reports, WindowId::BinViewer})
     state_.windows.unload(id);
   unload(QDialog::Accepted);
 }

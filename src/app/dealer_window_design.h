@@ -17,29 +17,40 @@ using platform::ControlKind;
 inline constexpr platform::DesignFont kTitle{.points = 9.75, .bold = true};
 
 // A labelled text box of the dealer frame: label left, box right of it.
-#define PELLAVAN_FIELD(box, label_name, text, left, top, width, limit, tab)                        \
-  ControlDesign{.name = label_name, .kind = ControlKind::Label, .caption = text,                   \
-                .rect = {left, top, 1300, 315}, .container = "fraDealer"},                         \
-      ControlDesign {                                                                              \
-    .name = box, .kind = ControlKind::TextBox, .rect = {(left) + 1330, top, width, 315},           \
-    .container = "fraDealer", .tab_index = (tab), .max_length = (limit)                            \
+#define PELLAVAN_FIELD(box, label_name, text, left, top, width, limit, tab)              \
+  ControlDesign{.name = label_name,                                                      \
+                .kind = ControlKind::Label,                                              \
+                .caption = text,                                                         \
+                .rect = {left, top, 1300, 315},                                          \
+                .container = "fraDealer"},                                               \
+      ControlDesign {                                                                    \
+    .name = box, .kind = ControlKind::TextBox, .rect = {(left) + 1330, top, width, 315}, \
+    .container = "fraDealer", .tab_index = (tab), .max_length = (limit)                  \
   }
 // An option frame with its pair.
-#define PELLAVAN_PAIR(frame_name, text, left, top, yes, yes_text, no, no_text, tab)                \
-  ControlDesign{.name = frame_name, .kind = ControlKind::Frame, .caption = text,                   \
-                .rect = {left, top, 1850, 1000}},                                                  \
-      ControlDesign{.name = yes, .kind = ControlKind::OptionButton, .caption = yes_text,           \
-                    .rect = {200, 300, 1500, 285}, .container = frame_name,                        \
-                    .tab_index = (tab)},                                                           \
-      ControlDesign {                                                                              \
-    .name = no, .kind = ControlKind::OptionButton, .caption = no_text,                             \
-    .rect = {200, 620, 1500, 285}, .container = frame_name, .tab_index = (tab) + 1                 \
+#define PELLAVAN_PAIR(frame_name, text, left, top, yes, yes_text, no, no_text, tab) \
+  ControlDesign{.name = frame_name,                                                 \
+                .kind = ControlKind::Frame,                                         \
+                .caption = text,                                                    \
+                .rect = {left, top, 1850, 1000}},                                   \
+      ControlDesign{.name = yes,                                                    \
+                    .kind = ControlKind::OptionButton,                              \
+                    .caption = yes_text,                                            \
+                    .rect = {200, 300, 1500, 285},                                  \
+                    .container = frame_name,                                        \
+                    .tab_index = (tab)},                                            \
+      ControlDesign {                                                               \
+    .name = no, .kind = ControlKind::OptionButton, .caption = no_text,              \
+    .rect = {200, 620, 1500, 285}, .container = frame_name, .tab_index = (tab) + 1  \
   }
 
 inline constexpr ControlDesign kControls[] = {
     {.name = "Logo", .kind = ControlKind::Picture, .rect = {120, 120, 3000, 790}},
-    {.name = "lblDealerTitle", .kind = ControlKind::Label, .caption = "Dealer Information",
-     .rect = {120, 1000, 4000, 285}, .font = kTitle},
+    {.name = "lblDealerTitle",
+     .kind = ControlKind::Label,
+     .caption = "Dealer Information",
+     .rect = {120, 1000, 4000, 285},
+     .font = kTitle},
     {.name = "fraDealer", .kind = ControlKind::Frame, .rect = {120, 1300, 9960, 3000}},
     PELLAVAN_FIELD("txtDname", "lblDname", "Name", 120, 300, 3300, 35, 0),
     PELLAVAN_FIELD("txtDadd", "lblDadd", "Address", 120, 700, 3300, 35, 1),
@@ -51,30 +62,48 @@ inline constexpr ControlDesign kControls[] = {
     PELLAVAN_FIELD("txtDzip", "lblDzip", "Zip/Postal Code", 5000, 1100, 1500, 7, 7),
     PELLAVAN_FIELD("txtDcphone", "lblDcphone", "Phone-Cell", 5000, 1500, 3450, 30, 8),
     PELLAVAN_FIELD("txtDemail", "lblDemail", "Email", 5000, 1900, 3450, 80, 9),
-    {.name = "btnClear", .kind = ControlKind::Button, .caption = "C&lear Data",
-     .rect = {120, 2400, 1500, 450}, .container = "fraDealer", .tab_index = 10},
-    {.name = "cndUpLoad", .kind = ControlKind::Button, .caption = "&Update Project",
-     .rect = {1740, 2400, 1700, 450}, .container = "fraDealer", .tab_index = 11},
-    {.name = "lblUpLoadNote", .kind = ControlKind::Label,
+    {.name = "btnClear",
+     .kind = ControlKind::Button,
+     .caption = "C&lear Data",
+     .rect = {120, 2400, 1500, 450},
+     .container = "fraDealer",
+     .tab_index = 10},
+    {.name = "cndUpLoad",
+     .kind = ControlKind::Button,
+     .caption = "&Update Project",
+     .rect = {1740, 2400, 1700, 450},
+     .container = "fraDealer",
+     .tab_index = 11},
+    {.name = "lblUpLoadNote",
+     .kind = ControlKind::Label,
      .caption = "Update project dealer information without changing default information",
-     .rect = {3600, 2400, 6200, 450}, .container = "fraDealer"},
+     .rect = {3600, 2400, 6200, 450},
+     .container = "fraDealer"},
 
-    {.name = "lblSetupTitle", .kind = ControlKind::Label, .caption = "Setup Options",
-     .rect = {120, 4450, 4000, 285}, .font = kTitle},
+    {.name = "lblSetupTitle",
+     .kind = ControlKind::Label,
+     .caption = "Setup Options",
+     .rect = {120, 4450, 4000, 285},
+     .font = kTitle},
     PELLAVAN_PAIR("fraMetric", "Enable Metric Mode", 120, 4800, "OptionMyes", "Yes", "OptionMno",
                   "No", 12),
     PELLAVAN_PAIR("fraGas", "Gas UOM", 2100, 4800, "OptionCCFtoGJ", "Use GJ", "OptionCCFtoM3",
                   "Use m3", 14),
-    PELLAVAN_PAIR("fraDegF", "Use Fahrenheit", 4080, 4800, "OptionFY", "Yes", "OptionFN", "No",
-                  16),
+    PELLAVAN_PAIR("fraDegF", "Use Fahrenheit", 4080, 4800, "OptionFY", "Yes", "OptionFN", "No", 16),
     PELLAVAN_PAIR("fraBtu", "Use Btu", 6060, 4800, "OptionBtuY", "Yes", "OptionBtuN", "No", 18),
     PELLAVAN_PAIR("fraFeet", "Use Feet", 8040, 4800, "OptionFtY", "Yes", "OptionFtN", "No", 20),
-    PELLAVAN_PAIR("fraInactive", "Show Inactive Units", 120, 5900, "OptionYes", "Yes",
-                  "OptionNo", "No", 22),
-    {.name = "btnSave", .kind = ControlKind::Button, .caption = "&Save",
-     .rect = {6300, 6600, 1700, 450}, .tab_index = 24},
-    {.name = "btnCancel", .kind = ControlKind::Button, .caption = "&Cancel",
-     .rect = {8150, 6600, 1700, 450}, .tab_index = 25},
+    PELLAVAN_PAIR("fraInactive", "Show Inactive Units", 120, 5900, "OptionYes", "Yes", "OptionNo",
+                  "No", 22),
+    {.name = "btnSave",
+     .kind = ControlKind::Button,
+     .caption = "&Save",
+     .rect = {6300, 6600, 1700, 450},
+     .tab_index = 24},
+    {.name = "btnCancel",
+     .kind = ControlKind::Button,
+     .caption = "&Cancel",
+     .rect = {8150, 6600, 1700, 450},
+     .tab_index = 25},
 };
 
 #undef PELLAVAN_FIELD

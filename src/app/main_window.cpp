@@ -38,9 +38,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::load_logo() {
-  form()[Logo]->load_picture(state_.data_path(kLogoPictureFile));
-}
+void MainWindow::load_logo() { form()[Logo]->load_picture(state_.data_path(kLogoPictureFile)); }
 
 void MainWindow::Form_Load() {
   state_.LargeLayout = 0;
@@ -110,8 +108,10 @@ void MainWindow::show_project_view() {
 }
 
 void MainWindow::show_project_window() {
-  if (QDialog* w = state_.windows.window(WindowId::ProjectInfo, state_, this)) show_modal(*w);
-  else Show_Summary();  // closing the project window would have redrawn the panels
+  if (QDialog* w = state_.windows.window(WindowId::ProjectInfo, state_, this))
+    show_modal(*w);
+  else
+    Show_Summary();  // closing the project window would have redrawn the panels
 }
 
 void MainWindow::show_dealer_window() {

@@ -20,9 +20,9 @@ struct OptionColumn {
   SystemType kind;
   const platform::OptionArray<3>& options;
 };
-constexpr OptionColumn kOptions[] = {{SystemType::GeoT, opGeoT},     {SystemType::GeoA, opGeoA},
-                                     {SystemType::GeoB, opGeoB},     {SystemType::Elec, opElec},
-                                     {SystemType::Fossil, opFossil}, {SystemType::NoSystem, opNone}};
+constexpr OptionColumn kOptions[] = {
+    {SystemType::GeoT, opGeoT}, {SystemType::GeoA, opGeoA},     {SystemType::GeoB, opGeoB},
+    {SystemType::Elec, opElec}, {SystemType::Fossil, opFossil}, {SystemType::NoSystem, opNone}};
 
 }  // namespace
 

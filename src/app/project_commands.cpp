@@ -27,9 +27,13 @@ const QString kUnreadableProject =
 constexpr const char* kRestoreDefaults =
     "Please Restore Original Defaults -- Restart and go to Setup Menu";
 
-std::filesystem::path to_path(const QString& path) { return std::filesystem::path(path.toStdString()); }
+std::filesystem::path to_path(const QString& path) {
+  return std::filesystem::path(path.toStdString());
+}
 
-double today_serial() { return static_cast<double>(QDate(1899, 12, 30).daysTo(QDate::currentDate())); }
+double today_serial() {
+  return static_cast<double>(QDate(1899, 12, 30).daysTo(QDate::currentDate()));
+}
 
 }  // namespace
 
@@ -66,8 +70,9 @@ void ProjectCommands::Read_DealerFile() {
   if (status == model::DealerReadStatus::kReset)
     platform::message_box(view_.dialog_parent(),
                           QStringLiteral("Dealer File Corrupt or Wrong Version...Resetting File"));
-  platform::message_box(view_.dialog_parent(),
-                        QStringLiteral("No Dealer Data -- Enter Dealer Data--Save--then Choose New"));
+  platform::message_box(
+      view_.dialog_parent(),
+      QStringLiteral("No Dealer Data -- Enter Dealer Data--Save--then Choose New"));
   view_.show_dealer_window();
 }
 
@@ -152,9 +157,13 @@ void ProjectCommands::Open_Analysis() {
 
 bool ProjectCommands::choose_save_file(const QString& proposed, QString& path) {
   for (;;) {
-    const auto chosen = platform::run_file_dialog(
-        view_.dialog_parent(), {platform::FileDialogRequest::Mode::kSave, {}, kProjectFilter,
-                                proposed, QStringLiteral("pvn"), dialog_folder()});
+    const auto chosen =
+        platform::run_file_dialog(view_.dialog_parent(), {platform::FileDialogRequest::Mode::kSave,
+                                                          {},
+                                                          kProjectFilter,
+                                                          proposed,
+                                                          QStringLiteral("pvn"),
+                                                          dialog_folder()});
     if (!chosen) return platform::Disk_Error(view_.dialog_parent(), platform::dialog_cancelled());
     last_dialog_path_ = *chosen;
     if (model::has_project_extension(platform::file_title_of(*chosen).toStdString())) {
@@ -184,9 +193,9 @@ bool ProjectCommands::write_project(const QString& path) {
 SaveOutcome ProjectCommands::Save_It() {
   view_.Store_Selections();
   const auto answer = platform::message_box(
-      view_.dialog_parent(), {QStringLiteral("Do You Wish to Save the Current Project"),
-                              QStringLiteral("Save Project"), MessageIcon::Question,
-                              MessageButtons::YesNo});
+      view_.dialog_parent(),
+      {QStringLiteral("Do You Wish to Save the Current Project"), QStringLiteral("Save Project"),
+       MessageIcon::Question, MessageButtons::YesNo});
   if (answer != MessageResult::Yes) return SaveOutcome::kDeclined;
   QString path = state_.ProjectFileName;
   if (path.isEmpty() && !choose_save_file(QStringLiteral("Untitled.pvn"), path))
@@ -198,11 +207,11 @@ SaveOutcome ProjectCommands::Save_It() {
 
 void ProjectCommands::Save_As() {
   view_.Store_Selections();
-  const QString proposed = state_.ProjectFileName.isEmpty()
-                               ? QStringLiteral("untitled.pvn")
-                               : platform::file_title_of(last_dialog_path_.isEmpty()
-                                                             ? state_.ProjectFileName
-                                                             : last_dialog_path_);
+  const QString proposed =
+      state_.ProjectFileName.isEmpty()
+          ? QStringLiteral("untitled.pvn")
+          : platform::file_title_of(last_dialog_path_.isEmpty() ? state_.ProjectFileName
+                                                                : last_dialog_path_);
   QString path;
   if (!choose_save_file(proposed, path) || !write_project(path)) return;
   take_file_name(path);
@@ -213,8 +222,9 @@ void ProjectCommands::Save_As_Default() {
   view_.Store_Selections();
   QWidget* parent = view_.dialog_parent();
   const auto write_default = [&] {
-    return write_with_retry(
-        [&] { return model::save_default_project(state_.program_folder(), state_.model.ProjectRec); });
+    return write_with_retry([&] {
+      return model::save_default_project(state_.program_folder(), state_.model.ProjectRec);
+    });
   };
   std::error_code ec;
   if (!std::filesystem::exists(model::default_file_path(state_.program_folder()), ec)) {
@@ -252,9 +262,9 @@ void ProjectCommands::Load_Odefaults() {
                           QStringLiteral("An Error Occurred -- The Default File Was Not Updated"));
     return;
   }
-  platform::message_box(parent,
-                        {QStringLiteral("Your Default File Has Been Updated to the Original Defaults"),
-                         QStringLiteral("Attention"), MessageIcon::Exclamation});
+  platform::message_box(
+      parent, {QStringLiteral("Your Default File Has Been Updated to the Original Defaults"),
+               QStringLiteral("Attention"), MessageIcon::Exclamation});
 }
 
 }  // namespace pellavan::app

@@ -81,8 +81,8 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 std::string text_of(const QLineEdit* box) { return box->text().toStdString(); }
 
 void attention(QWidget* parent, const char* text) {
-  platform::message_box(parent, {QString::fromUtf8(text), QStringLiteral("Attention"),
-                                 MessageIcon::Exclamation});
+  platform::message_box(
+      parent, {QString::fromUtf8(text), QStringLiteral("Attention"), MessageIcon::Exclamation});
 }
 
 const model::UnitBinding& binding_of(platform::ControlRef box) {
@@ -163,7 +163,8 @@ void ProjectWindow::Form_Activate() {
   const model::ProjectRec& p = state_.model.ProjectRec;
   {
     const QSignalBlocker quiet(form()[txtPnote1]);
-    platform::set_text(form()[txtPnote1], qs(model::shown_text(model::utf8_from_cp1252(p.Project_Notes.str()))));
+    platform::set_text(form()[txtPnote1],
+                       qs(model::shown_text(model::utf8_from_cp1252(p.Project_Notes.str()))));
   }
   txtPnote1_Change();
   Filling = 1;
@@ -202,8 +203,8 @@ void ProjectWindow::show_sensible_mode() {
   form()[txtSensible]->setVisible(!ratio);
   const bool kw = units().display_of(model::Quantity::Capacity) == model::Display::Metric;
   form()[lblSensible]->setText(ratio ? QStringLiteral("Sensible Ratio")
-                                     : kw ? QStringLiteral("Sensible kW")
-                                          : QStringLiteral("Sensible Btu/hr"));
+                               : kw  ? QStringLiteral("Sensible kW")
+                                     : QStringLiteral("Sensible Btu/hr"));
 }
 
 void ProjectWindow::chkSensible_Click() {
@@ -229,7 +230,8 @@ bool ProjectWindow::Get_Input() {
     return false;
   }
   model::ProjectRec& p = state_.model.ProjectRec;
-  p.Loads_CityId = static_cast<model::Int16>(form()[comboCity]->currentItem()->data(Qt::UserRole).toInt());
+  p.Loads_CityId =
+      static_cast<model::Int16>(form()[comboCity]->currentItem()->data(Qt::UserRole).toInt());
   model::assign_utf8(p.Project_Notes, form()[txtPnote1]->text().toStdString());
   for (const JobText& t : kJobTexts) {
     const QString text = form()[t.box]->text();
@@ -242,7 +244,8 @@ bool ProjectWindow::Get_Input() {
     QLineEdit* box = form()[TextBoxHandle(b.control)];
     if (b.control == txtSensible.ref && p.Loads_SensibleMode == 1) {
       // The sensible load follows the cooling load and the ratio.
-      p.Loads_SensibleLoad = model::round_to_int32(p.Loads_CoolLoad * p.Loads_SensibleRatio.to_double());
+      p.Loads_SensibleLoad =
+          model::round_to_int32(p.Loads_CoolLoad * p.Loads_SensibleRatio.to_double());
       platform::set_text(box, qs(model::show_value(b, p, u, state_.memos)));
       continue;
     }
@@ -255,8 +258,8 @@ bool ProjectWindow::Get_Input() {
 }
 
 void ProjectWindow::refuse(const model::Refusal& refusal) {
-  platform::message_box(this, {qs(refusal.text), QString::fromUtf8(refusal.row->title),
-                               refusal.row->icon});
+  platform::message_box(
+      this, {qs(refusal.text), QString::fromUtf8(refusal.row->title), refusal.row->icon});
 }
 
 bool ProjectWindow::Test_Data() {
@@ -270,8 +273,9 @@ bool ProjectWindow::Test_Data() {
 
 bool ProjectWindow::Calc_Loads() {
   if (state_.analysis().Calc_Loads() != loads::LoadCalcStatus::kInvalid) return true;
-  platform::message_box(this, {qs(std::string(loads::kLoadsInvalidMessage)),
-                               qs(std::string(loads::kLoadsInvalidTitle)), MessageIcon::Exclamation});
+  platform::message_box(this,
+                        {qs(std::string(loads::kLoadsInvalidMessage)),
+                         qs(std::string(loads::kLoadsInvalidTitle)), MessageIcon::Exclamation});
   return false;
 }
 
@@ -302,7 +306,11 @@ void ProjectWindow::set_unit_captions() {
   const bool c = units().display_of(model::Quantity::Temperature) == model::Display::Metric;
   for (const char* name : {"fc1", "fc2", "fc3", "fc4", "fc5", "fc6", "fc7"})
     form().label(name)->setText(c ? QStringLiteral("C") : QStringLiteral("F"));
-  struct Caption { const char* name; const char* f; const char* c; };
+  struct Caption {
+    const char* name;
+    const char* f;
+    const char* c;
+  };
   static constexpr Caption kCaptions[] = {
       {"Label52", "Degree Days \r\n F", "Degree Days Deg C"},
       {"fcw1", "Deep Earth Temp F", "Deep Earth Deg C"},
@@ -313,7 +321,8 @@ void ProjectWindow::set_unit_captions() {
       {"ig2", "Solar Gains per sq ft", "Solar Gains per m2"},
       {"ig3", "Occupancy Level per sq ft", "Occupancy Level per m2"},
   };
-  for (const Caption& k : kCaptions) form().label(k.name)->setText(QString::fromUtf8(c ? k.c : k.f));
+  for (const Caption& k : kCaptions)
+    form().label(k.name)->setText(QString::fromUtf8(c ? k.c : k.f));
 }
 
 void ProjectWindow::Done_Click() {
@@ -381,11 +390,12 @@ void ProjectWindow::Convert_Sensible() {
   const std::string cooling = text_of(form()[txtCload]);
   if (form()[chkSensible]->isChecked()) {
     const bool kw = units().display_of(model::Quantity::Capacity) == model::Display::Metric;
-    platform::set_text(form()[txtSensible],
-                       qs(loads::sensible_from_ratio(cooling, text_of(form()[txtSensiblePercent]), kw)));
+    platform::set_text(form()[txtSensible], qs(loads::sensible_from_ratio(
+                                                cooling, text_of(form()[txtSensiblePercent]), kw)));
     return;
   }
-  const loads::RatioFromSensible r = loads::ratio_from_sensible(cooling, text_of(form()[txtSensible]));
+  const loads::RatioFromSensible r =
+      loads::ratio_from_sensible(cooling, text_of(form()[txtSensible]));
   if (r.cooling) platform::set_text(form()[txtCload], qs(*r.cooling));
   platform::set_text(form()[txtSensiblePercent], qs(r.ratio));
 }

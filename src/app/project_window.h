@@ -35,7 +35,7 @@ class ProjectWindow : public platform::DesignedDialog, public ShowsProjectCity {
   void Convert_Sensible();
   void Min_Backup();
   void GetCd();
-  [[nodiscard]] bool Test_Data();  // false: a range message was shown (DataInvalid)
+  [[nodiscard]] bool Test_Data();   // false: a range message was shown (DataInvalid)
   [[nodiscard]] bool Calc_Loads();  // false: the workbook refused the inputs (LoadsInvalid)
 
   // Handlers.
@@ -70,7 +70,7 @@ class ProjectWindow : public platform::DesignedDialog, public ShowsProjectCity {
 
   AppState& state_;
   ScaleBar* scale_;
-  std::vector<model::CityEntry> cities_;    // the city file as the last activation read it
+  std::vector<model::CityEntry> cities_;     // the city file as the last activation read it
   std::vector<model::CityItem> city_items_;  // what the city list shows
   int Filling = 0;
   bool in_done_ = false;

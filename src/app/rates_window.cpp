@@ -75,13 +75,15 @@ void RatesWindow::text_Change() { rates_changed_ = 1; }
 void RatesWindow::show_rates(const model::ProjectRec& rec) {
   const model::UnitOptions u = units();
   for (const model::UnitBinding& b : kUnits)
-    platform::set_text(form()[TextBoxHandle(b.control)], qs(model::show_value(b, rec, u, state_.memos)));
+    platform::set_text(form()[TextBoxHandle(b.control)],
+                       qs(model::show_value(b, rec, u, state_.memos)));
 }
 
 void RatesWindow::set_unit_labels() {
   const model::UnitOptions u = units();
-  const QString gas = !u.metric ? QStringLiteral("Per Ccf")
-                      : u.gas_per_gj ? QStringLiteral("Per GJ") : QStringLiteral("Per m3");
+  const QString gas = !u.metric      ? QStringLiteral("Per Ccf")
+                      : u.gas_per_gj ? QStringLiteral("Per GJ")
+                                     : QStringLiteral("Per m3");
   for (const LabelHandle l : kGasLabels) form()[l]->setText(gas);
   for (const LabelHandle l : kLiquidLabels)
     form()[l]->setText(u.metric ? QStringLiteral("Per Litre") : QStringLiteral("Per Gallon"));
@@ -99,13 +101,17 @@ void RatesWindow::Form_Activate() {
     (units().gas_per_gj ? form()[OptionCCFtoGJ] : form()[OptionCCFtoM3])->setChecked(true);
   }
   show_rates(p);
-  for (const char* name : {"OptionCCFtoGJ", "OptionCCFtoM3", "FrameGasUOM", "LabelCurrIdent", "txtcCurrID"})
+  for (const char* name :
+       {"OptionCCFtoGJ", "OptionCCFtoM3", "FrameGasUOM", "LabelCurrIdent", "txtcCurrID"})
     form().control(name)->setVisible(metric);
   for (std::size_t i = 0; i < std::size(kTextBoxes); ++i)
-    platform::set_text(form()[kTextBoxes[i]], qs(model::shown_text(loads::kRateTexts[i].project.get(p))));
-  platform::set_text(form()[txtcCurrID], qs(model::shown_text(model::utf8_from_cp1252(p.Rates_CurrencyId.str()))));
+    platform::set_text(form()[kTextBoxes[i]],
+                       qs(model::shown_text(loads::kRateTexts[i].project.get(p))));
+  platform::set_text(form()[txtcCurrID],
+                     qs(model::shown_text(model::utf8_from_cp1252(p.Rates_CurrencyId.str()))));
   state_.model.CurrencyLabel = p.Rates_CurrencyId.trimmed();
-  form()[lblUtFile]->setText(qs(model::shown_text(model::utf8_from_cp1252(p.Rates_FileName.str()))));
+  form()[lblUtFile]->setText(
+      qs(model::shown_text(model::utf8_from_cp1252(p.Rates_FileName.str()))));
   set_unit_labels();
   rates_changed_ = 0;
   setWindowTitle(QString::fromUtf8(kDesign.caption));
@@ -119,7 +125,8 @@ void RatesWindow::set_gas_unit(bool per_gj) {
   const model::UnitOptions u = units();
   for (int i : {6, 7})
     platform::set_text(form()[kRateBoxes[i]],
-                       qs(model::show_value(kUnits[static_cast<std::size_t>(i)], state_.model.ProjectRec, u, state_.memos)));
+                       qs(model::show_value(kUnits[static_cast<std::size_t>(i)],
+                                            state_.model.ProjectRec, u, state_.memos)));
   set_unit_labels();
 }
 
@@ -129,7 +136,8 @@ void RatesWindow::OptionCCFtoM3_Click() { set_gas_unit(false); }
 void RatesWindow::Get_Rates(model::ProjectRec& rec) {
   const model::UnitOptions u = units();
   for (const model::UnitBinding& b : kUnits)
-    model::store_value(b, form()[TextBoxHandle(b.control)]->text().toStdString(), rec, u, state_.memos);
+    model::store_value(b, form()[TextBoxHandle(b.control)]->text().toStdString(), rec, u,
+                       state_.memos);
   if (u.metric) rec.Rates_GasPerGJ = form()[OptionCCFtoGJ]->isChecked() ? "1" : "";
   for (std::size_t i = 0; i < std::size(kTextBoxes); ++i)
     loads::kRateTexts[i].project.set(rec, form()[kTextBoxes[i]]->text().trimmed().toStdString());
@@ -142,8 +150,8 @@ void RatesWindow::Get_Rates(model::ProjectRec& rec) {
 bool RatesWindow::Test_Data(const model::ProjectRec& rates) {
   const loads::RateCheckValues values(rates);
   if (auto refusal = model::first_refusal(kChecks, values, units())) {
-    platform::message_box(this, {qs(refusal->text), QString::fromUtf8(refusal->row->title),
-                                 refusal->row->icon});
+    platform::message_box(
+        this, {qs(refusal->text), QString::fromUtf8(refusal->row->title), refusal->row->icon});
     return false;
   }
   return true;
@@ -207,11 +215,16 @@ void RatesWindow::Command1_Click() {
   state_.RatesRec = read.record;
   const bool metric_file = model::Val(read.record.MetricFile.str()) == 1;
   if (metric_file && !units().metric) {
-    platform::message_box(this, QStringLiteral("The file being opened is a metric rate file - switch to metric mode to open "));
+    platform::message_box(
+        this, QStringLiteral(
+                  "The file being opened is a metric rate file - switch to metric mode to open "));
     return;
   }
   if (!metric_file && units().metric)
-    platform::message_box(this, QStringLiteral("The file being opened was not saved in metric mode - the rates may be incorrect "));
+    platform::message_box(
+        this,
+        QStringLiteral(
+            "The file being opened was not saved in metric mode - the rates may be incorrect "));
   form()[lblUtFile]->setText(platform::file_title_of(*chosen));
   model::ProjectRec rates = state_.model.ProjectRec;
   loads::rates_from_file(read.record, rates);
@@ -224,8 +237,10 @@ void RatesWindow::Command1_Click() {
     state_.memos.remember_shown(kUnits[i].slot, std::move(text), stored);
   }
   for (std::size_t i = 0; i < std::size(kTextBoxes); ++i)
-    platform::set_text(form()[kTextBoxes[i]], qs(model::shown_text(loads::kRateTexts[i].project.get(rates))));
-  platform::set_text(form()[txtcCurrID], qs(model::shown_text(model::utf8_from_cp1252(rates.Rates_CurrencyId.str()))));
+    platform::set_text(form()[kTextBoxes[i]],
+                       qs(model::shown_text(loads::kRateTexts[i].project.get(rates))));
+  platform::set_text(form()[txtcCurrID],
+                     qs(model::shown_text(model::utf8_from_cp1252(rates.Rates_CurrencyId.str()))));
   state_.model.CurrencyLabel = rates.Rates_CurrencyId.trimmed();
   rates_changed_ = 0;
 }
@@ -244,8 +259,10 @@ void RatesWindow::Command3_Click() {
   p = rates;
   if (rates_changed_ == 1) {
     const auto answer = platform::message_box(
-        this, {QStringLiteral("Changes Have Been Made to the Project - Do You Wish to Save Your Rate File?"),
-               QStringLiteral("Save Rate File"), MessageIcon::Question, platform::MessageButtons::YesNo});
+        this,
+        {QStringLiteral(
+             "Changes Have Been Made to the Project - Do You Wish to Save Your Rate File?"),
+         QStringLiteral("Save Rate File"), MessageIcon::Question, platform::MessageButtons::YesNo});
     if (answer == platform::MessageResult::Yes) {
       if (Save_It()) model::assign_utf8(p.Rates_FileName, form()[lblUtFile]->text().toStdString());
     } else {

@@ -6,9 +6,11 @@
 namespace pellavan::app {
 
 void register_reports(AppState& state) {
-  state.windows.add(WindowId::Reports, [](AppState& s, QWidget* parent) -> std::unique_ptr<QDialog> {
-    return std::make_unique<reports::ReportsWindow>(s.analysis().F1Book1(), s.model, &s.help, parent);
-  });
+  state.windows.add(WindowId::Reports,
+                    [](AppState& s, QWidget* parent) -> std::unique_ptr<QDialog> {
+                      return std::make_unique<reports::ReportsWindow>(s.analysis().F1Book1(),
+                                                                      s.model, &s.help, parent);
+                    });
   // The warning about unusable results appears over the window that asked for the reports.
   state.services.Fill_ReportWorkbook = [&state] {
     state.analysis().Fill_ReportWorkbook(QApplication::activeWindow(), state.ProjectFileTitle);

@@ -19,13 +19,22 @@ constexpr QRgb kYellow = platform::rgb(255, 255, 0);
 
 constexpr ControlDesign kControls[] = {
     {.name = "imgLogo", .kind = ControlKind::Picture, .rect = {-15, 0, 7215, 5175}},
-    {.name = "lblVersion", .kind = ControlKind::Label, .caption = "Version 1.05",
-     .rect = {780, 4185, 2055, 375}, .font = kBanner, .fore = kYellow},
-    {.name = "Label4", .kind = ControlKind::Label, .caption = "For Microsoft Windows",
-     .rect = {420, 4545, 2895, 390}, .font = kBanner, .fore = kYellow},
+    {.name = "lblVersion",
+     .kind = ControlKind::Label,
+     .caption = "Version 1.05",
+     .rect = {780, 4185, 2055, 375},
+     .font = kBanner,
+     .fore = kYellow},
+    {.name = "Label4",
+     .kind = ControlKind::Label,
+     .caption = "For Microsoft Windows",
+     .rect = {420, 4545, 2895, 390},
+     .font = kBanner,
+     .fore = kYellow},
 };
 
-constexpr platform::WindowDesign kDesign{.name = "Form4", .client_width = 7200,
+constexpr platform::WindowDesign kDesign{.name = "Form4",
+                                         .client_width = 7200,
                                          .client_height = 5112,
                                          .back = platform::rgb(192, 192, 192),
                                          .controls = kControls};

@@ -16,7 +16,8 @@ void register_version_check(AppState& state) {
       setup.cache_folder = update::user_cache_folder();
       setup.version = {PELLAVAN_VERSION_MAJOR, PELLAVAN_VERSION_MINOR, PELLAVAN_VERSION_REVISION,
                        state.VersionText.toStdString()};
-      *kept = std::make_unique<update::ProgramVersionCheck>(std::move(setup), QApplication::activeWindow());
+      *kept = std::make_unique<update::ProgramVersionCheck>(std::move(setup),
+                                                            QApplication::activeWindow());
     }
     (*kept)->Check_ForUpdate();
   };

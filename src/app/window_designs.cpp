@@ -19,13 +19,19 @@
 namespace pellavan::app {
 
 std::span<const platform::WindowDesign* const> window_designs() {
-  static const std::array designs = {&startup_window_design(), &main_window::kDesign,
-                                     &disclaimer_window_design(), &about_window_design(),
-                                     &dealer_window_design(), &reports::reports_window_design(),
-                                     &update::update_window_design(), &geo::kGeoADesign,
-                                     &geo::kGeoBDesign, &geo::bin_viewer_design(),
+  static const std::array designs = {&startup_window_design(),
+                                     &main_window::kDesign,
+                                     &disclaimer_window_design(),
+                                     &about_window_design(),
+                                     &dealer_window_design(),
+                                     &reports::reports_window_design(),
+                                     &update::update_window_design(),
+                                     &geo::kGeoADesign,
+                                     &geo::kGeoBDesign,
+                                     &geo::bin_viewer_design(),
                                      &systems::furnace_window_design(),
-                                     &systems::heat_pump_window_design(), &project_window_design(),
+                                     &systems::heat_pump_window_design(),
+                                     &project_window_design(),
                                      &rates_window_design()};
   return designs;
 }

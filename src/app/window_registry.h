@@ -1,8 +1,8 @@
 #pragma once
 // The windows the main window opens but does not build itself (project information, utility
-// rates, the five system windows, reports, charts, bin viewer, building loads). Each registers a factory
-// once; until it has, the commands that open it stay disabled. A window is loaded (created) at
-// its first use and lives until it is unloaded, so that the next use loads it afresh.
+// rates, the five system windows, reports, charts, bin viewer, building loads). Each registers a
+// factory once; until it has, the commands that open it stay disabled. A window is loaded (created)
+// at its first use and lives until it is unloaded, so that the next use loads it afresh.
 
 #include <QDialog>
 #include <QPointer>
@@ -16,14 +16,14 @@ namespace pellavan::app {
 struct AppState;
 
 enum class WindowId {
-  ProjectInfo,   // project information and loads
+  ProjectInfo,  // project information and loads
   UtilityRates,
   GeoA,
   GeoB,
   GeoT,
-  HeatPump,      // air-source heat pump
-  Furnace,       // furnace or boiler
-  Reports,       // holds the analysis workbook
+  HeatPump,  // air-source heat pump
+  Furnace,   // furnace or boiler
+  Reports,   // holds the analysis workbook
   Charts,
   BinViewer,
   BuildingLoad,  // hidden; holds the building-load workbook

@@ -12,11 +12,11 @@ struct LoadCalcState {
   // From the building-load workbook (Calc_Loads).
   VbArray<Currency, 1, 30> BinNetLoad;  // Btu/h per bin, negative in heating
   VbArray<Currency, 1, 30> BinDhwLoad;  // Btu/h per bin
-  Currency HtgCorr;    // heating correction factor
-  Currency IntGains;   // internal gains, Btu/h
-  Currency BldgBalPt;  // balance point, F
-  Currency DhwBtuh;    // mean hot-water load, Btu/h
-  Currency AnnDhw;     // annual energies, millions of Btu
+  Currency HtgCorr;                     // heating correction factor
+  Currency IntGains;                    // internal gains, Btu/h
+  Currency BldgBalPt;                   // balance point, F
+  Currency DhwBtuh;                     // mean hot-water load, Btu/h
+  Currency AnnDhw;                      // annual energies, millions of Btu
   Currency AnnHtg;
   Currency AnnClg;
   Int32 HtgDesignTemp = 0;  // heating design temperature of the city, F, whole

@@ -25,7 +25,8 @@ std::optional<QString> run(QFileDialog& dialog) {
 
 // The stored filter as Qt's name filters, "*.*" read as every file.
 QStringList qt_filters(const QString& stored) {
-  QStringList parts = QString(stored).replace(QChar(u'\0'), QLatin1Char('|')).split(QLatin1Char('|'));
+  QStringList parts =
+      QString(stored).replace(QChar(u'\0'), QLatin1Char('|')).split(QLatin1Char('|'));
   for (qsizetype i = 1; i < parts.size(); i += 2) {
     QStringList patterns = parts[i].split(QLatin1Char(';'));
     for (QString& p : patterns)

@@ -34,26 +34,65 @@ namespace pellavan::platform {
 
 class PictureBox;
 
-template <ControlKind K> struct WidgetOf { using type = QWidget; };
-template <> struct WidgetOf<ControlKind::Label> { using type = QLabel; };
-template <> struct WidgetOf<ControlKind::Button> { using type = QPushButton; };
-template <> struct WidgetOf<ControlKind::TextBox> { using type = QLineEdit; };
-template <> struct WidgetOf<ControlKind::CheckBox> { using type = QCheckBox; };
-template <> struct WidgetOf<ControlKind::OptionButton> { using type = QRadioButton; };
-template <> struct WidgetOf<ControlKind::ComboBox> { using type = QComboBox; };
-template <> struct WidgetOf<ControlKind::ListBox> { using type = QListWidget; };
-template <> struct WidgetOf<ControlKind::ScrollBar> { using type = QScrollBar; };
-template <> struct WidgetOf<ControlKind::Frame> { using type = QGroupBox; };
-template <> struct WidgetOf<ControlKind::TabControl> { using type = QTabWidget; };
-template <> struct WidgetOf<ControlKind::Picture> { using type = PictureBox; };
-template <> struct WidgetOf<ControlKind::Line> { using type = QFrame; };
+template <ControlKind K>
+struct WidgetOf {
+  using type = QWidget;
+};
+template <>
+struct WidgetOf<ControlKind::Label> {
+  using type = QLabel;
+};
+template <>
+struct WidgetOf<ControlKind::Button> {
+  using type = QPushButton;
+};
+template <>
+struct WidgetOf<ControlKind::TextBox> {
+  using type = QLineEdit;
+};
+template <>
+struct WidgetOf<ControlKind::CheckBox> {
+  using type = QCheckBox;
+};
+template <>
+struct WidgetOf<ControlKind::OptionButton> {
+  using type = QRadioButton;
+};
+template <>
+struct WidgetOf<ControlKind::ComboBox> {
+  using type = QComboBox;
+};
+template <>
+struct WidgetOf<ControlKind::ListBox> {
+  using type = QListWidget;
+};
+template <>
+struct WidgetOf<ControlKind::ScrollBar> {
+  using type = QScrollBar;
+};
+template <>
+struct WidgetOf<ControlKind::Frame> {
+  using type = QGroupBox;
+};
+template <>
+struct WidgetOf<ControlKind::TabControl> {
+  using type = QTabWidget;
+};
+template <>
+struct WidgetOf<ControlKind::Picture> {
+  using type = PictureBox;
+};
+template <>
+struct WidgetOf<ControlKind::Line> {
+  using type = QFrame;
+};
 
 namespace detail {
 
 // Evaluated while compiling: a failed search is a throw, which stops the compilation there.
 template <std::size_t M>
-consteval ControlRef find_control(const ControlDesign (&table)[M], std::string_view name,
-                                  int index, ControlKind kind) {
+consteval ControlRef find_control(const ControlDesign (&table)[M], std::string_view name, int index,
+                                  ControlKind kind) {
   for (const ControlDesign& d : table) {
     if (std::string_view(d.name) != name || d.index != index) continue;
     if (d.kind != kind) throw "the control is of another kind than its handle";
@@ -86,7 +125,8 @@ struct HandleArray {
   // The elements 1..N of the control array `name`.
   template <std::size_t M>
   consteval HandleArray(const ControlDesign (&table)[M], std::string_view name) : refs{} {
-    for (int i = 0; i < N; ++i) refs[static_cast<std::size_t>(i)] = detail::find_control(table, name, i + 1, K);
+    for (int i = 0; i < N; ++i)
+      refs[static_cast<std::size_t>(i)] = detail::find_control(table, name, i + 1, K);
   }
   // Element `index` (1..N); an index outside the array throws std::out_of_range.
   [[nodiscard]] constexpr Handle<K> operator[](int index) const {
@@ -110,10 +150,15 @@ using TabsHandle = Handle<ControlKind::TabControl>;
 using PageHandle = Handle<ControlKind::TabPage>;
 using PictureHandle = Handle<ControlKind::Picture>;
 using CustomHandle = Handle<ControlKind::Custom>;
-template <int N> using TextBoxArray = HandleArray<ControlKind::TextBox, N>;
-template <int N> using CheckBoxArray = HandleArray<ControlKind::CheckBox, N>;
-template <int N> using OptionArray = HandleArray<ControlKind::OptionButton, N>;
-template <int N> using FrameArray = HandleArray<ControlKind::Frame, N>;
-template <int N> using LabelArray = HandleArray<ControlKind::Label, N>;
+template <int N>
+using TextBoxArray = HandleArray<ControlKind::TextBox, N>;
+template <int N>
+using CheckBoxArray = HandleArray<ControlKind::CheckBox, N>;
+template <int N>
+using OptionArray = HandleArray<ControlKind::OptionButton, N>;
+template <int N>
+using FrameArray = HandleArray<ControlKind::Frame, N>;
+template <int N>
+using LabelArray = HandleArray<ControlKind::Label, N>;
 
 }  // namespace pellavan::platform

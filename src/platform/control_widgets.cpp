@@ -74,7 +74,8 @@ QWidget* make_control_widget(const ControlDesign& d, QWidget* parent) {
     case ControlKind::ComboBox: return new QComboBox(parent);
     case ControlKind::ListBox: return new QListWidget(parent);
     case ControlKind::ScrollBar: {
-      auto* bar = new QScrollBar(d.rect.width >= d.rect.height ? Qt::Horizontal : Qt::Vertical, parent);
+      auto* bar =
+          new QScrollBar(d.rect.width >= d.rect.height ? Qt::Horizontal : Qt::Vertical, parent);
       bar->setRange(d.scroll.minimum, d.scroll.maximum);
       bar->setValue(d.scroll.value);
       bar->setSingleStep(1);
@@ -129,7 +130,8 @@ bool takes_tab_order(const ControlDesign& d, const QWidget* w) {
 void set_field_colour(QWidget* w, QRgb colour) {
   QPalette palette = w->palette();
   palette.setColor(QPalette::Base, QColor::fromRgb(colour));
-  if (qobject_cast<QComboBox*>(w) != nullptr) palette.setColor(QPalette::Button, QColor::fromRgb(colour));
+  if (qobject_cast<QComboBox*>(w) != nullptr)
+    palette.setColor(QPalette::Button, QColor::fromRgb(colour));
   w->setPalette(palette);
 }
 

@@ -25,8 +25,10 @@ void DesignedDialog::closeEvent(QCloseEvent* event) {
     return;
   }
   unload(QDialog::Rejected);
-  if (isVisible()) event->ignore();  // kept by its query
-  else event->accept();
+  if (isVisible())
+    event->ignore();  // kept by its query
+  else
+    event->accept();
 }
 
 }  // namespace pellavan::platform

@@ -90,7 +90,8 @@ void DesignedForm::build() {
   if (design_.help_label != nullptr) help_label_ = label(design_.help_label);
   for (Control& c : controls_) {
     c.help_label = help_label_;
-    for (QWidget* up = c.widget->parentWidget(); up != nullptr && up != this; up = up->parentWidget())
+    for (QWidget* up = c.widget->parentWidget(); up != nullptr && up != this;
+         up = up->parentWidget())
       if (const Control* holder = find(up); holder && holder->design->help_label) {
         c.help_label = label(holder->design->help_label);
         break;
@@ -114,9 +115,9 @@ void DesignedForm::build_control(const ControlDesign& d) {
   if (d.kind != ControlKind::TabPage) w->setVisible(d.views != kNoView);
   if (!by_name_.emplace(full_name(d), controls_.size()).second)
     throw std::logic_error("control named twice: " + full_name(d));
-  controls_.push_back({&d, w, nullptr,
-                       highlighted_kind(d.kind) && resolve(d.highlight, design_.highlight_fields),
-                       moves_on_with_enter(d.kind) && resolve(d.enter_as_tab, design_.enter_as_tab)});
+  controls_.push_back(
+      {&d, w, nullptr, highlighted_kind(d.kind) && resolve(d.highlight, design_.highlight_fields),
+       moves_on_with_enter(d.kind) && resolve(d.enter_as_tab, design_.enter_as_tab)});
   wire(controls_.back());
   connect_signals(controls_.size() - 1);
 }
@@ -137,10 +138,12 @@ void DesignedForm::connect_signals(std::size_t i) {
       });
       break;
     case ControlKind::ComboBox:
-      connect(static_cast<QComboBox*>(w), &QComboBox::currentIndexChanged, this, fire(Event::Click));
+      connect(static_cast<QComboBox*>(w), &QComboBox::currentIndexChanged, this,
+              fire(Event::Click));
       break;
     case ControlKind::ListBox:
-      connect(static_cast<QListWidget*>(w), &QListWidget::currentRowChanged, this, fire(Event::Click));
+      connect(static_cast<QListWidget*>(w), &QListWidget::currentRowChanged, this,
+              fire(Event::Click));
       break;
     case ControlKind::TextBox:
       connect(static_cast<QLineEdit*>(w), &QLineEdit::textChanged, this, fire(Event::Change));
@@ -213,7 +216,8 @@ QString DesignedForm::name_of(const QWidget* w) const {
 
 void DesignedForm::place_custom(ControlRef control, QWidget* widget) {
   QWidget* holder = this->widget(control);
-  if (holder->layout() == nullptr) throw std::logic_error(holder->objectName().toStdString() + " is not Custom");
+  if (holder->layout() == nullptr)
+    throw std::logic_error(holder->objectName().toStdString() + " is not Custom");
   holder->layout()->addWidget(widget);
 }
 
@@ -261,8 +265,7 @@ void DesignedForm::apply_fonts() {
   const double factor = std::min(scale_x_, scale_y_);
   for (const Control& c : controls_) {
     const DesignFont& f = c.design->font;
-    const QString face =
-        face_overridden_ || f.face == nullptr ? face_ : QString::fromUtf8(f.face);
+    const QString face = face_overridden_ || f.face == nullptr ? face_ : QString::fromUtf8(f.face);
     c.widget->setFont(layout_font(face, std::max(1.0, f.points * factor), f.bold, f.italic));
   }
 }

@@ -41,8 +41,8 @@ class PictureBox;
 
 // The events a handler table can name (handler_table.h says which control raises which).
 enum class Event : std::uint8_t {
-  Click,      // buttons; check boxes and option buttons when their value changes; list selection
-  Change,     // text box text, scroll-bar value
+  Click,   // buttons; check boxes and option buttons when their value changes; list selection
+  Change,  // text box text, scroll-bar value
   GotFocus,
   LostFocus,
   KeyDown,    // key: the Qt key code
@@ -52,8 +52,8 @@ enum class Event : std::uint8_t {
 
 struct ControlEvent {
   Event event = Event::Click;
-  ControlRef control{};   // empty for the form itself
-  int index = 0;          // the element of a control array, else 0
+  ControlRef control{};  // empty for the form itself
+  int index = 0;         // the element of a control array, else 0
   int key = 0;
   bool swallowed = false;  // a key handler keeps the key from the control (and from Enter as Tab)
 };

@@ -63,9 +63,12 @@ void wire(DesignedForm& form, W& window, std::span<const On<W>> rows) {
   for (const On<W>& row : rows) {
     for (const ControlRef& ref : row.controls.refs()) {
       form.listen(ref, row.event, [w = &window, handler = row.handler](ControlEvent& e) {
-        if (auto* plain = std::get_if<void (W::*)()>(&handler)) (w->**plain)();
-        else if (auto* indexed = std::get_if<void (W::*)(int)>(&handler)) (w->**indexed)(e.index);
-        else (w->*std::get<void (W::*)(ControlEvent&)>(handler))(e);
+        if (auto* plain = std::get_if<void (W::*)()>(&handler))
+          (w->**plain)();
+        else if (auto* indexed = std::get_if<void (W::*)(int)>(&handler))
+          (w->**indexed)(e.index);
+        else
+          (w->*std::get<void (W::*)(ControlEvent&)>(handler))(e);
       });
     }
   }

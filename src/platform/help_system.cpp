@@ -18,8 +18,8 @@ HelpSystem::~HelpSystem() { delete viewer_.data(); }
 
 void HelpSystem::Set_HelpFile(QWidget* owner) {
   owner_ = owner;
-  help_path_ = QString::fromStdString(
-      help_file_path(program_folder_.toStdString(), kHelpFolderName));
+  help_path_ =
+      QString::fromStdString(help_file_path(program_folder_.toStdString(), kHelpFolderName));
   qApp->removeEventFilter(this);
   qApp->installEventFilter(this);
 }

@@ -43,7 +43,8 @@ HelpTopicMap HelpTopicMap::parse(std::string_view text) {
     };
     int topic = 0;
     const auto [after, ec] = std::from_chars(line.data(), line.data() + line.size(), topic);
-    if (ec != std::errc() || topic <= 0 || (after != line.data() + line.size() && *after != ' ' && *after != '\t')) {
+    if (ec != std::errc() || topic <= 0 ||
+        (after != line.data() + line.size() && *after != ' ' && *after != '\t')) {
       fail("no topic number");
       continue;
     }

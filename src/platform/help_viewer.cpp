@@ -12,7 +12,9 @@
 namespace pellavan::platform {
 
 HelpViewer::HelpViewer(QString help_folder, QWidget* parent)
-    : QWidget(parent, Qt::Window), folder_(std::move(help_folder)), browser_(new QTextBrowser(this)) {
+    : QWidget(parent, Qt::Window),
+      folder_(std::move(help_folder)),
+      browser_(new QTextBrowser(this)) {
   setWindowTitle(QStringLiteral("Pellavan Help"));
   browser_->setOpenExternalLinks(false);
   auto* layout = new QVBoxLayout(this);
@@ -24,7 +26,8 @@ HelpViewer::HelpViewer(QString help_folder, QWidget* parent)
   QFile file(QDir(folder_).filePath(QString::fromLatin1(kHelpTopicMapFile)));
   if (file.open(QIODevice::ReadOnly)) {
     const QByteArray text = file.readAll();
-    map_ = HelpTopicMap::parse(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    map_ = HelpTopicMap::parse(
+        std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     for (const auto& error : map_.errors())
       qWarning("%s: %s", qPrintable(file.fileName()), error.c_str());
   }
@@ -47,7 +50,8 @@ void HelpViewer::show_topic(int topic) {
 
 void HelpViewer::show_missing(const QString& path) {
   browser_->clear();  // also forgets the page history, so page() is empty
-  browser_->setPlainText(QStringLiteral("The help page was not found: %1").arg(QDir::toNativeSeparators(path)));
+  browser_->setPlainText(
+      QStringLiteral("The help page was not found: %1").arg(QDir::toNativeSeparators(path)));
 }
 
 QUrl HelpViewer::page() const { return browser_->source(); }

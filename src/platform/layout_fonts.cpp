@@ -12,8 +12,8 @@ struct Candidate {
 };
 
 // In order of preference; the first installed one is drawn.
-constexpr Candidate kSerif[] = {{"DejaVu Serif", 0.88}, {"Liberation Serif", 1.0},
-                                {"Times New Roman", 1.0}};
+constexpr Candidate kSerif[] = {
+    {"DejaVu Serif", 0.88}, {"Liberation Serif", 1.0}, {"Times New Roman", 1.0}};
 constexpr Candidate kSans[] = {{"DejaVu Sans", 0.88}, {"Liberation Sans", 0.95}, {"Arial", 0.95}};
 
 template <std::size_t N>

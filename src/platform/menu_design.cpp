@@ -18,8 +18,8 @@ DesignedMenus::DesignedMenus(QMenuBar* bar, std::span<const MenuItemDesign> item
       continue;
     }
     QMenu* parent = this->menu(item.menu);
-    QAction* action = caption == QLatin1String("-") ? parent->addSeparator()
-                                                     : parent->addAction(caption);
+    QAction* action =
+        caption == QLatin1String("-") ? parent->addSeparator() : parent->addAction(caption);
     action->setObjectName(QString::fromUtf8(item.name));
     if (*item.shortcut != '\0') action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
     actions_[item.name] = action;

@@ -20,7 +20,7 @@ struct MenuItemDesign {
   const char* menu = nullptr;  // the bar's menu it belongs to; nullptr for a menu of the bar
   const char* name = "";
   const char* caption = "";
-  const char* shortcut = "";   // QKeySequence text: "Ctrl+N", "F2"
+  const char* shortcut = "";  // QKeySequence text: "Ctrl+N", "F2"
 };
 
 class DesignedMenus {

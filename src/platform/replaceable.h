@@ -14,7 +14,8 @@ class Replaceable {
   using Function = std::function<Signature>;
 
   // `standard` runs while nothing else is installed; when empty, the caller does its own work.
-  explicit Replaceable(Function standard = {}) : standard_(standard), current_(std::move(standard)) {}
+  explicit Replaceable(Function standard = {})
+      : standard_(standard), current_(std::move(standard)) {}
 
   // Installs `fn`, or the standard function again when `fn` is empty; returns what was installed.
   Function replace(Function fn) { return std::exchange(current_, fn ? std::move(fn) : standard_); }

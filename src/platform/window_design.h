@@ -113,7 +113,7 @@ struct ScrollRange {
 
 struct ControlDesign {
   const char* name = "";
-  int index = 0;                    // > 0: an element of the control array `name` ("txtSelect1")
+  int index = 0;  // > 0: an element of the control array `name` ("txtSelect1")
   ControlKind kind = ControlKind::Label;
   const char* caption = "";
   TwipRect rect{};
@@ -123,15 +123,15 @@ struct ControlDesign {
                                     // a frame or picture without one empties the help line
   HelpWhen help_when = HelpWhen::FocusAndHover;
   const char* help_label = nullptr;  // containers: the label the help lines inside them go to
-  int tab_index = -1;               // position in the tab order; -1: after the numbered ones
+  int tab_index = -1;                // position in the tab order; -1: after the numbered ones
   DesignFont font{};
   QRgb fore = kDefaultColour;
   QRgb back = kDefaultColour;
   ViewMask views = kEveryView;
-  int max_length = 0;             // text boxes: characters the user can type; 0: no limit
-  bool centred = false;           // labels: text centred instead of left-aligned
-  bool select_on_focus = true;    // text boxes: the whole text is selected on focus
-  Setting highlight = Setting::AsWindow;     // cyan while it has the focus, white after
+  int max_length = 0;                     // text boxes: characters the user can type; 0: no limit
+  bool centred = false;                   // labels: text centred instead of left-aligned
+  bool select_on_focus = true;            // text boxes: the whole text is selected on focus
+  Setting highlight = Setting::AsWindow;  // cyan while it has the focus, white after
   Setting enter_as_tab = Setting::AsWindow;  // Enter moves on as Tab does
   ScrollRange scroll{};
 };
@@ -156,7 +156,7 @@ struct WindowSizes {
 struct WindowDesign {
   const char* name = "";
   const char* caption = "";
-  int client_width = 0;   // design client area, twips
+  int client_width = 0;  // design client area, twips
   int client_height = 0;
   int help_topic = 0;
   const char* help_label = nullptr;  // the label that shows help lines, if the window has one

@@ -16,8 +16,8 @@ void WrappingButton::paintEvent(QPaintEvent* /*event*/) {
   const QRect area = style()
                          ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
                          .adjusted(margin, 0, -margin, 0);
-  painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                       palette(), isEnabled(), caption, QPalette::ButtonText);
+  painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                       isEnabled(), caption, QPalette::ButtonText);
 }
 
 }  // namespace pellavan::platform

@@ -23,7 +23,8 @@ std::vector<PlannedPage> plan_batch(const PrintOptions& options, bool metric) {
   int numbered = 0;
   for (const BatchPage& page : kBatchPages) {
     if (!printed(page, options)) continue;
-    PlannedPage planned{&page, page.block.columns(metric), print_area(page.block, metric), 0, {}, status_of(page)};
+    PlannedPage planned{
+        &page, page.block.columns(metric), print_area(page.block, metric), 0, {}, status_of(page)};
     const std::string_view number_cell = metric ? page.number_metric : page.number_imperial;
     if (!number_cell.empty()) {
       planned.number_col = *sheet::column_from_name(number_cell) + 1;

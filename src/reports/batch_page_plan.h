@@ -21,8 +21,8 @@ inline constexpr int kPageNumberRow = 2;
 struct BatchPage {
   std::string_view name;  // "Report_TitlePage"
   ReportBlock block;
-  PrintBox box;           // the page's box; for a system's page its page-kind box
-  PrintBox system;        // the system's box; the page's box again for pages of no system
+  PrintBox box;     // the page's box; for a system's page its page-kind box
+  PrintBox system;  // the system's box; the page's box again for pages of no system
   // The page-number cell's column in each copy; empty for the unnumbered title page. It is the
   // block's second-to-last column but on the metric heat-pump bin report (BI, its last).
   std::string_view number_imperial;

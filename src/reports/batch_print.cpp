@@ -17,7 +17,8 @@ constexpr int kPrintGridLines = 80;
 class PageNumber {
  public:
   PageNumber(SpreadsheetControl& control, const PlannedPage& page)
-      : control_(control), cell_{page.page->block.sheet - 1, kPageNumberRow - 1, page.number_col - 1} {
+      : control_(control),
+        cell_{page.page->block.sheet - 1, kPageNumberRow - 1, page.number_col - 1} {
     if (page.number_col > 0) control_.book().set_cell_text(cell_, page.number);
   }
   ~PageNumber() {

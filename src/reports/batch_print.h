@@ -26,7 +26,7 @@ struct BatchPrint {
 };
 
 // Prints on `printer`, which the prompt may change; the control prints on it only during the run.
-PrintOutcome print_batch(sheet::view::SpreadsheetControl& control, QPrinter& printer, const BatchPrint& batch,
-                         const PrinterPrompt& ask);
+PrintOutcome print_batch(sheet::view::SpreadsheetControl& control, QPrinter& printer,
+                         const BatchPrint& batch, const PrinterPrompt& ask);
 
 }  // namespace pellavan::reports

@@ -12,11 +12,13 @@ ChosenSystems ChosenSystems::of(const model::ProjectRec& rec) {
 }
 
 void ChosenSystems::choose(model::SystemType kind) {
-  if (kind != model::SystemType::NoSystem) codes_.set(static_cast<std::size_t>(model::code_of(kind)));
+  if (kind != model::SystemType::NoSystem)
+    codes_.set(static_cast<std::size_t>(model::code_of(kind)));
 }
 
 bool ChosenSystems::has(model::SystemType kind) const {
-  return kind == model::SystemType::NoSystem || codes_.test(static_cast<std::size_t>(model::code_of(kind)));
+  return kind == model::SystemType::NoSystem ||
+         codes_.test(static_cast<std::size_t>(model::code_of(kind)));
 }
 
 }  // namespace pellavan::reports

@@ -14,9 +14,17 @@
 namespace pellavan::reports {
 
 enum class PrintBox : std::uint8_t {
-  kTitle, kProject, kCompGraph,   // pages
-  kSummary, kBin, kBinGraph,      // the pages of each system
-  kGeoT, kGeoA, kGeoB, kHeatPump, kFurnace,  // systems
+  kTitle,
+  kProject,
+  kCompGraph,  // pages
+  kSummary,
+  kBin,
+  kBinGraph,  // the pages of each system
+  kGeoT,
+  kGeoA,
+  kGeoB,
+  kHeatPump,
+  kFurnace,  // systems
 };
 inline constexpr std::size_t kPrintBoxCount = 11;
 
@@ -47,7 +55,9 @@ inline constexpr std::array<PrintBoxInfo, kPrintBoxCount> kPrintBoxes = [] {
   }};
 }();
 
-[[nodiscard]] constexpr const PrintBoxInfo& print_box(PrintBox box) { return kPrintBoxes[static_cast<std::size_t>(box)]; }
+[[nodiscard]] constexpr const PrintBoxInfo& print_box(PrintBox box) {
+  return kPrintBoxes[static_cast<std::size_t>(box)];
+}
 
 struct CheckBox {
   bool enabled = true;
@@ -65,7 +75,9 @@ class PrintOptions {
   // The panel's choices into rec (Done, and the start of every batch print).
   void store(model::ProjectRec& rec) const;
 
-  [[nodiscard]] const CheckBox& box(PrintBox b) const { return boxes_[static_cast<std::size_t>(b)]; }
+  [[nodiscard]] const CheckBox& box(PrintBox b) const {
+    return boxes_[static_cast<std::size_t>(b)];
+  }
   [[nodiscard]] bool ticked(PrintBox b) const { return box(b).ticked(); }
   // The user's click; a disabled box keeps its value.
   void set_value(PrintBox b, model::Int16 value);

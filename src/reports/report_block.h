@@ -19,7 +19,9 @@ struct ReportBlock {
   Columns imperial;
   Columns metric;
 
-  [[nodiscard]] constexpr Columns columns(bool metric_mode) const { return metric_mode ? metric : imperial; }
+  [[nodiscard]] constexpr Columns columns(bool metric_mode) const {
+    return metric_mode ? metric : imperial;
+  }
   [[nodiscard]] constexpr bool one_copy() const { return imperial == metric; }
 };
 

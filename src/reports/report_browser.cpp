@@ -67,7 +67,8 @@ std::string ReportBrowser::zoom_text() const { return zoom_label(zoom_bar_); }
 PrintOutcome ReportBrowser::Print_Reports(QPrinter& printer, const PrinterPrompt& ask,
                                           const std::function<void(const std::string&)>& status) {
   Loads_FileR();
-  const BatchPrint batch{plan_batch(options_, metric()), zoom_bar_, options_.BlackWhite, metric(), status};
+  const BatchPrint batch{plan_batch(options_, metric()), zoom_bar_, options_.BlackWhite, metric(),
+                         status};
   const PrintOutcome outcome = print_batch(control_, printer, batch, ask);
   current_ = kProjectReport;
   return outcome;

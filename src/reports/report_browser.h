@@ -23,7 +23,8 @@ namespace pellavan::reports {
 class ReportBrowser {
  public:
   // Neither is owned; both outlive the browser.
-  ReportBrowser(sheet::view::SpreadsheetControl& control, model::ModelState& model) : control_(control), model_(model) {}
+  ReportBrowser(sheet::view::SpreadsheetControl& control, model::ModelState& model)
+      : control_(control), model_(model) {}
 
   // Form_Load, for the control: its job and product names, and every sheet in the fixed state
   // of Set_Criteria.
@@ -49,7 +50,9 @@ class ReportBrowser {
   PrintOutcome Print_Screen(QPrinter& printer, const PrinterPrompt& ask);
 
   // ---- what the window shows ----
-  [[nodiscard]] const Report& current() const { return report(current_); }  // checked, named by lblReport
+  [[nodiscard]] const Report& current() const {
+    return report(current_);
+  }  // checked, named by lblReport
   [[nodiscard]] int scroller() const { return scroller_; }
   [[nodiscard]] int zoom_bar() const { return zoom_bar_; }
   [[nodiscard]] std::string zoom_text() const;  // lblZoom

@@ -12,7 +12,15 @@ namespace {
 // Rightwards onto a summary, on to the next summary; leftwards onto a graph, back to the graph
 // before it (the comparison graph before Geo T's). No chain returns to where it started.
 constexpr std::array<std::pair<int, int>, 9> kJumps = {{
-    {3, 7}, {6, 2}, {7, 10}, {9, 6}, {10, 13}, {12, 9}, {13, 16}, {15, 12}, {18, 15},
+    {3, 7},
+    {6, 2},
+    {7, 10},
+    {9, 6},
+    {10, 13},
+    {12, 9},
+    {13, 16},
+    {15, 12},
+    {18, 15},
 }};
 
 }  // namespace

@@ -23,7 +23,8 @@ void show_block(sheet::view::SpreadsheetControl& control, const ReportBlock& blo
   control.Book_Prop(kReportLayoutOther, 1);
 }
 
-void show_report_view(sheet::view::SpreadsheetControl& control, const Report& report, bool metric, int zoom) {
+void show_report_view(sheet::view::SpreadsheetControl& control, const Report& report, bool metric,
+                      int zoom) {
   show_block(control, report.block, metric);
   control.ViewZoom(zoom);
 }

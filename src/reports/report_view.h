@@ -12,7 +12,8 @@ namespace pellavan::reports {
 void show_block(sheet::view::SpreadsheetControl& control, const ReportBlock& block, bool metric);
 
 // The report at `zoom` percent (the control keeps it within 25 to 200).
-void show_report_view(sheet::view::SpreadsheetControl& control, const Report& report, bool metric, int zoom);
+void show_report_view(sheet::view::SpreadsheetControl& control, const Report& report, bool metric,
+                      int zoom);
 
 // What every print of the reports window sends with the print area: black and white or colour,
 // centred, shrunk onto one sheet of paper.

@@ -2,7 +2,9 @@
 
 namespace pellavan::reports {
 
-int stored_zoom(const model::ProjectRec& rec, const Report& r) { return clamp_report_zoom(rec.*r.zoom); }
+int stored_zoom(const model::ProjectRec& rec, const Report& r) {
+  return clamp_report_zoom(rec.*r.zoom);
+}
 
 void store_sheet_zoom(model::ProjectRec& rec, int sheet, int percent) {
   for (const Report& r : kReports) {
@@ -11,7 +13,8 @@ void store_sheet_zoom(model::ProjectRec& rec, int sheet, int percent) {
 }
 
 void lock_zoom(model::ProjectRec& rec, int percent) {
-  for (const Report& r : kReports) rec.*r.zoom = static_cast<model::Int16>(clamp_report_zoom(percent));
+  for (const Report& r : kReports)
+    rec.*r.zoom = static_cast<model::Int16>(clamp_report_zoom(percent));
 }
 
 std::string zoom_label(int percent) {

@@ -16,7 +16,9 @@ inline constexpr int kMaxReportZoom = 200;
 inline constexpr int kReportZoomStep = 5;
 
 [[nodiscard]] constexpr int clamp_report_zoom(int percent) {
-  return percent < kMinReportZoom ? kMinReportZoom : percent > kMaxReportZoom ? kMaxReportZoom : percent;
+  return percent < kMinReportZoom   ? kMinReportZoom
+         : percent > kMaxReportZoom ? kMaxReportZoom
+                                    : percent;
 }
 
 // The report's stored zoom, within range.

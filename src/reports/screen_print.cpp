@@ -6,8 +6,8 @@
 
 namespace pellavan::reports {
 
-PrintOutcome print_screen(sheet::view::SpreadsheetControl& control, QPrinter& printer, bool black_white,
-                          const PrinterPrompt& ask) {
+PrintOutcome print_screen(sheet::view::SpreadsheetControl& control, QPrinter& printer,
+                          bool black_white, const PrinterPrompt& ask) {
   PrintOutcome outcome;
   set_print_look(control, black_white);
   control.Book_Prop(80, false);  // no grid lines

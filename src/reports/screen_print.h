@@ -9,7 +9,7 @@
 
 namespace pellavan::reports {
 
-PrintOutcome print_screen(sheet::view::SpreadsheetControl& control, QPrinter& printer, bool black_white,
-                          const PrinterPrompt& ask);
+PrintOutcome print_screen(sheet::view::SpreadsheetControl& control, QPrinter& printer,
+                          bool black_white, const PrinterPrompt& ask);
 
 }  // namespace pellavan::reports

@@ -4,7 +4,8 @@ namespace pellavan::reports {
 
 namespace {
 
-constexpr int kSelectionSetting = 64;  // of the read-only list; the attached windows set it thrice more
+constexpr int kSelectionSetting =
+    64;  // of the read-only list; the attached windows set it thrice more
 
 void read_only(sheet::view::SpreadsheetControl& control) {
   sheet::view::set_read_only_list(control);

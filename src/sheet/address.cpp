@@ -18,14 +18,16 @@ std::optional<A1Parts> read_a1_parts(std::string_view text) {
   if (parts.col_abs) ++i;
   const std::size_t letters = i;
   while (i < text.size() && is_letter(text[i])) {
-    if (i - letters < 3) parts.col = parts.col * 26 + (text[i] & 0x1F);  // more letters are refused below
+    if (i - letters < 3)
+      parts.col = parts.col * 26 + (text[i] & 0x1F);  // more letters are refused below
     ++i;
   }
   if (i == letters || i - letters > 3) return std::nullopt;
   parts.row_abs = i < text.size() && text[i] == '$';
   if (parts.row_abs) ++i;
   const std::size_t digits = i;
-  while (i < text.size() && is_digit(text[i])) parts.row = std::min(parts.row * 10 + (text[i++] - '0'), 100000000L);
+  while (i < text.size() && is_digit(text[i]))
+    parts.row = std::min(parts.row * 10 + (text[i++] - '0'), 100000000L);
   if (i == digits || i != text.size()) return std::nullopt;
   parts.row -= 1;
   parts.col -= 1;
@@ -36,7 +38,8 @@ std::optional<CellPos> CellRef::to_abs(CellPos origin) const {
   const long r = row_abs ? row : static_cast<long>(origin.row) + row;
   const long c = col_abs ? col : static_cast<long>(origin.col) + col;
   if (r < 0 || r >= kMaxRows || c < 0 || c >= kMaxCols) return std::nullopt;
-  return CellPos{sheet == kOwnSheet ? origin.sheet : sheet, static_cast<int>(r), static_cast<int>(c)};
+  return CellPos{sheet == kOwnSheet ? origin.sheet : sheet, static_cast<int>(r),
+                 static_cast<int>(c)};
 }
 
 CellRef CellRef::from_abs(CellPos target, CellPos at, bool row_abs, bool col_abs, int sheet) {
@@ -55,13 +58,14 @@ std::optional<RangePos> RangeRef::to_abs(CellPos origin) const {
   last_ref.sheet = first.sheet;
   const auto b = last_ref.to_abs(origin);
   if (!a || !b) return std::nullopt;
-  return RangePos{a->sheet, std::min(a->row, b->row), std::min(a->col, b->col), std::max(a->row, b->row),
-                  std::max(a->col, b->col)};
+  return RangePos{a->sheet, std::min(a->row, b->row), std::min(a->col, b->col),
+                  std::max(a->row, b->row), std::max(a->col, b->col)};
 }
 
 std::string column_name(int col) {
   std::string name;
-  for (int c = col + 1; c > 0; c = (c - 1) / 26) name.insert(name.begin(), static_cast<char>('A' + (c - 1) % 26));
+  for (int c = col + 1; c > 0; c = (c - 1) / 26)
+    name.insert(name.begin(), static_cast<char>('A' + (c - 1) % 26));
   return name;
 }
 

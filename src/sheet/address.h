@@ -22,7 +22,8 @@ struct CellPos {
   int row = 0;    // 0-based
   int col = 0;    // 0-based
   friend constexpr bool operator==(const CellPos&, const CellPos&) = default;
-  friend constexpr auto operator<=>(const CellPos&, const CellPos&) = default;  // sheet, row, column
+  friend constexpr auto operator<=>(const CellPos&,
+                                    const CellPos&) = default;  // sheet, row, column
 };
 
 constexpr bool inside_sheet(int row, int col) {
@@ -35,7 +36,9 @@ struct RangePos {
   int first_row = 0, first_col = 0, last_row = 0, last_col = 0;
   int rows() const { return last_row - first_row + 1; }
   int cols() const { return last_col - first_col + 1; }
-  std::size_t cell_count() const { return static_cast<std::size_t>(rows()) * static_cast<std::size_t>(cols()); }
+  std::size_t cell_count() const {
+    return static_cast<std::size_t>(rows()) * static_cast<std::size_t>(cols());
+  }
   bool contains(CellPos p) const {
     return p.sheet == sheet && p.row >= first_row && p.row <= last_row && p.col >= first_col &&
            p.col <= last_col;
@@ -55,7 +58,8 @@ struct CellRef {
   // Where the reference points from `origin`; nullopt when that is outside the sheet.
   std::optional<CellPos> to_abs(CellPos origin) const;
   // The reference as written at `at`, each axis kept relative or absolute as the flags say.
-  static CellRef from_abs(CellPos target, CellPos at, bool row_abs, bool col_abs, int sheet = kOwnSheet);
+  static CellRef from_abs(CellPos target, CellPos at, bool row_abs, bool col_abs,
+                          int sheet = kOwnSheet);
 
   friend bool operator==(const CellRef&, const CellRef&) = default;
 };
@@ -86,7 +90,8 @@ std::optional<A1Parts> read_a1_parts(std::string_view text);
 
 // A1 text without sheet name: "B11", "$A$17".
 std::string format_a1(int row, int col, bool row_abs = false, bool col_abs = false);
-// "B11" -> row 10, col 1; "$" signs allowed and ignored; nullopt for anything else or outside the sheet.
+// "B11" -> row 10, col 1; "$" signs allowed and ignored; nullopt for anything else or outside the
+// sheet.
 std::optional<CellPos> parse_a1(std::string_view text);
 // "A1:B3" or a single cell "A1" (a block of one); corners are ordered.
 std::optional<RangePos> parse_a1_range(std::string_view text);

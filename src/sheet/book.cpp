@@ -18,7 +18,9 @@ namespace {
 constexpr int kRowChunk = 16;  // grids grow by whole chunks, so that filling a sheet cell by
 constexpr int kColChunk = 8;   // cell does not move the cells every time
 
-int round_up(int n, int chunk, int limit) { return std::min(limit, (n + chunk - 1) / chunk * chunk); }
+int round_up(int n, int chunk, int limit) {
+  return std::min(limit, (n + chunk - 1) / chunk * chunk);
+}
 
 }  // namespace
 
@@ -33,7 +35,8 @@ int Book::add_sheet(std::string_view name) {
 }
 
 const Sheet& Book::sheet(int index) const {
-  if (index < 0 || index >= sheet_count()) throw BadCall("no sheet number " + std::to_string(index + 1));
+  if (index < 0 || index >= sheet_count())
+    throw BadCall("no sheet number " + std::to_string(index + 1));
   return sheets_[index];
 }
 
@@ -47,9 +50,11 @@ std::optional<int> Book::find_sheet(std::string_view name) const {
 }
 
 void Book::check(CellPos pos) const {
-  if (pos.sheet < 0 || pos.sheet >= sheet_count()) throw BadCall("no sheet number " + std::to_string(pos.sheet + 1));
+  if (pos.sheet < 0 || pos.sheet >= sheet_count())
+    throw BadCall("no sheet number " + std::to_string(pos.sheet + 1));
   if (!inside_sheet(pos.row, pos.col)) {
-    throw BadCall("no cell at row " + std::to_string(pos.row + 1) + ", column " + std::to_string(pos.col + 1));
+    throw BadCall("no cell at row " + std::to_string(pos.row + 1) + ", column " +
+                  std::to_string(pos.col + 1));
   }
 }
 
@@ -75,7 +80,8 @@ std::uint32_t Book::cell_index(CellPos pos) {
 void Book::reserve(int sheet_index, int rows, int cols) {
   check(CellPos{sheet_index, std::max(rows, 1) - 1, std::max(cols, 1) - 1});
   const Grid& g = grids_[sheet_index];
-  if (rows > g.rows || cols > g.cols) relayout(sheet_index, std::max(rows, g.rows), std::max(cols, g.cols));
+  if (rows > g.rows || cols > g.cols)
+    relayout(sheet_index, std::max(rows, g.rows), std::max(cols, g.cols));
 }
 
 // Gives one sheet a new grid size and moves every cell to its place in the new array.
@@ -88,7 +94,8 @@ void Book::relayout(int sheet_index, int rows, int cols) {
     g.base = static_cast<std::uint32_t>(total);
     total += static_cast<std::uint64_t>(g.rows) * static_cast<std::uint64_t>(g.cols);
   }
-  if (total > std::numeric_limits<std::uint32_t>::max()) throw BadCall("the book has too many cells");
+  if (total > std::numeric_limits<std::uint32_t>::max())
+    throw BadCall("the book has too many cells");
   std::vector<Cell> cells(static_cast<std::size_t>(total));
   cells[kRefCell] = cells_[kRefCell];
   for (std::size_t s = 0; s < grids.size(); ++s) {
@@ -130,7 +137,9 @@ void Book::set_cell_text(CellPos pos, std::string_view text) {
   const EntryValue entry = apply_entry_rule(text);
   switch (entry.kind) {
     case EntryValue::Kind::kEmpty: store_constant(pos, Value()); return;
-    case EntryValue::Kind::kText: store_constant(pos, Value::text(pool_.intern(entry.text))); return;
+    case EntryValue::Kind::kText:
+      store_constant(pos, Value::text(pool_.intern(entry.text)));
+      return;
     case EntryValue::Kind::kNumber: store_constant(pos, Value::number(entry.number)); break;
   }
   Cell& cell = cells_[find_cell(pos)];
@@ -206,7 +215,8 @@ std::optional<RangePos> Book::used_range(int sheet_index) const {
   std::optional<RangePos> used;
   for (int r = 0; r < g.rows; ++r) {
     for (int c = 0; c < g.cols; ++c) {
-      if (cells_[g.base + static_cast<std::uint32_t>(r * g.cols + c)].kind() == CellKind::kEmpty) continue;
+      if (cells_[g.base + static_cast<std::uint32_t>(r * g.cols + c)].kind() == CellKind::kEmpty)
+        continue;
       if (!used) {
         used = RangePos{sheet_index, r, c, r, c};
         continue;
@@ -220,7 +230,8 @@ std::optional<RangePos> Book::used_range(int sheet_index) const {
 }
 
 std::size_t Book::formula_count() const {
-  return static_cast<std::size_t>(std::count_if(formulas_.begin(), formulas_.end(), [](const FormulaCell& f) { return f.live; }));
+  return static_cast<std::size_t>(std::count_if(formulas_.begin(), formulas_.end(),
+                                                [](const FormulaCell& f) { return f.live; }));
 }
 
 void Book::set_safe_seed(CellPos pos, double seed) {

@@ -32,7 +32,7 @@
 namespace pellavan::sheet {
 
 struct CalcSettings {
-  int max_passes = 100;       // passes of the iteration per recalculation
+  int max_passes = 100;         // passes of the iteration per recalculation
   double change_limit = 0.001;  // a number moving by more than this in a pass keeps it going
 };
 
@@ -154,14 +154,15 @@ class Book {
   struct FormulaCell {
     CellPos pos;
     FormulaShapeId shape = 0;
-    std::uint32_t cell = 0;   // index in cells_
+    std::uint32_t cell = 0;        // index in cells_
     std::uint32_t first_slot = 0;  // its slot-to-cell table starts at slot_cells_[first_slot]
-    std::uint32_t areas = 0;  // its areas start at areas_[areas]
+    std::uint32_t areas = 0;       // its areas start at areas_[areas]
     bool live = true;
   };
 
   static constexpr std::uint32_t kEmptyCell = 0;  // an always empty cell
-  static constexpr std::uint32_t kRefCell = 1;    // an always #REF! cell, for references off the sheet
+  static constexpr std::uint32_t kRefCell =
+      1;  // an always #REF! cell, for references off the sheet
 
   void check(CellPos pos) const;
   std::string cell_name(CellPos pos) const;

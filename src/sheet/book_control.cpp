@@ -5,7 +5,8 @@
 namespace pellavan::sheet {
 
 void BookControl::set_active_sheet(int number) {
-  if (number < 1 || number > book_->sheet_count()) throw BadCall("no sheet number " + std::to_string(number));
+  if (number < 1 || number > book_->sheet_count())
+    throw BadCall("no sheet number " + std::to_string(number));
   active_ = number - 1;
 }
 

@@ -21,10 +21,14 @@ class BookControl {
   int active_sheet() const { return active_ + 1; }
   int sheet_count() const { return book_->sheet_count(); }
 
-  void set_cell_text(int row, int col, std::string_view text) { book_->set_cell_text(at(row, col), text); }
+  void set_cell_text(int row, int col, std::string_view text) {
+    book_->set_cell_text(at(row, col), text);
+  }
   std::string cell_text(int row, int col) const { return book_->cell_text(at(row, col)); }
   // The formula without "="; FormulaRejected when it does not parse.
-  void set_cell_formula(int row, int col, std::string_view formula) { book_->set_cell_formula(at(row, col), formula); }
+  void set_cell_formula(int row, int col, std::string_view formula) {
+    book_->set_cell_formula(at(row, col), formula);
+  }
   void recalc() { book_->recalc(); }
 
   // The 0-based position of a 1-based row and column of the active sheet (BadCall outside it).

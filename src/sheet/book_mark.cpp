@@ -43,7 +43,8 @@ void Book::return_to_mark() {
     bool relaid = false;
     for (std::size_t s = 0; s < grown.size() && s < grids_.size(); ++s) {
       if (grown[s].rows <= grids_[s].rows && grown[s].cols <= grids_[s].cols) continue;
-      relayout(static_cast<int>(s), std::max(grown[s].rows, grids_[s].rows), std::max(grown[s].cols, grids_[s].cols));
+      relayout(static_cast<int>(s), std::max(grown[s].rows, grids_[s].rows),
+               std::max(grown[s].cols, grids_[s].cols));
       relaid = true;
     }
     if (relaid) mark_state();

@@ -27,7 +27,8 @@ Value Book::compute(std::uint32_t formula) {
   const FormulaCell& f = formulas_[formula];
   if (!f.live) return cells_[f.cell].value;  // overwritten by a constant since the last build
   context_.areas = areas_.data() + f.areas;
-  Value v = evaluate(shapes_[f.shape].code, slot_cells_.data() + f.first_slot, context_, stack_.data());
+  Value v =
+      evaluate(shapes_[f.shape].code, slot_cells_.data() + f.first_slot, context_, stack_.data());
   if (v.is_text()) v = Value::text(pool_.keep(v.as_text()));
   pool_.clear_scratch();
   ++report_.formulas_computed;
@@ -61,8 +62,9 @@ void Book::recalc() {
 // in which no cell of a circular group moved beyond the limit, pass counters (cells circular only
 // through themselves) not counting; when a counter that the loop reads did move in that pass, one
 // more such pass must confirm it, since formulas that test the counter may still take another
-// branch at its next value. Otherwise it ends at the pass cap. An item whose last computation changed nothing, and
-// whose inputs have not changed since, is skipped: computing it again would give the same values.
+// branch at its next value. Otherwise it ends at the pass cap. An item whose last computation
+// changed nothing, and whose inputs have not changed since, is skipped: computing it again would
+// give the same values.
 void Book::iterate() {
   const std::vector<LoopItem>& items = schedule_.items;
   if (items.empty()) return;
@@ -81,8 +83,8 @@ void Book::iterate() {
     const auto cells = schedule_.cells(items[i]);
     GroupReport group;
     group.first_cell = formulas_[*std::min_element(cells.begin(), cells.end())].pos;
-    group.cells = static_cast<std::uint32_t>(
-        std::count_if(cells.begin(), cells.end(), [&](std::uint32_t f) { return formulas_[f].live; }));
+    group.cells = static_cast<std::uint32_t>(std::count_if(
+        cells.begin(), cells.end(), [&](std::uint32_t f) { return formulas_[f].live; }));
     group.counter = items[i].counter;
     report_.groups.push_back(group);
   }
@@ -113,7 +115,8 @@ void Book::iterate() {
         if (pass > 1) {
           const auto reads = schedule_.reads_of(k);
           const std::uint64_t since = cell_computed_at[f];
-          if (std::none_of(reads.begin(), reads.end(), [&](std::uint32_t w) { return cell_changed_at[w] >= since; }))
+          if (std::none_of(reads.begin(), reads.end(),
+                           [&](std::uint32_t w) { return cell_changed_at[w] >= since; }))
             continue;
         }
         cell_computed_at[f] = ++step;

@@ -41,7 +41,9 @@ void Book::set_cell_shape(CellPos pos, FormulaShapeId shape) {
   structure_changed();
 }
 
-void Book::set_cell_formula(CellPos pos, std::string_view formula) { set_cell_shape(pos, parse_shape(pos, formula)); }
+void Book::set_cell_formula(CellPos pos, std::string_view formula) {
+  set_cell_shape(pos, parse_shape(pos, formula));
+}
 
 void Book::resolve_references(FormulaCell& f) {
   const Code& code = shapes_[f.shape].code;
@@ -61,7 +63,8 @@ void Book::resolve_references(FormulaCell& f) {
       const int rows = std::min(range->last_row + 1, g.rows) - range->first_row;
       const int cols = std::min(range->last_col + 1, g.cols) - range->first_col;
       if (rows > 0 && cols > 0) {
-        area.first = g.base + static_cast<std::uint32_t>(range->first_row * g.cols + range->first_col);
+        area.first =
+            g.base + static_cast<std::uint32_t>(range->first_row * g.cols + range->first_col);
         area.rows = static_cast<std::uint32_t>(rows);
         area.cols = static_cast<std::uint32_t>(cols);
         area.stride = static_cast<std::uint32_t>(g.cols);
@@ -95,7 +98,8 @@ std::vector<std::uint32_t> Book::precedents_of(const FormulaCell& f) const {
 void Book::rebuild_structure() {
   std::erase_if(formulas_, [](const FormulaCell& f) { return !f.live; });
   dropped_.clear();
-  std::sort(formulas_.begin(), formulas_.end(), [](const FormulaCell& a, const FormulaCell& b) { return a.pos < b.pos; });
+  std::sort(formulas_.begin(), formulas_.end(),
+            [](const FormulaCell& a, const FormulaCell& b) { return a.pos < b.pos; });
   slot_cells_.clear();
   areas_.clear();
   for (std::size_t i = 0; i < formulas_.size(); ++i) {

@@ -11,11 +11,13 @@ namespace pellavan::sheet {
 namespace {
 
 const EmbeddedFile* lookup(std::span<const EmbeddedFile> files, std::string_view name) {
-  const auto it = std::find_if(files.begin(), files.end(), [&](const EmbeddedFile& f) { return f.name == name; });
+  const auto it = std::find_if(files.begin(), files.end(),
+                               [&](const EmbeddedFile& f) { return f.name == name; });
   return it == files.end() ? nullptr : &*it;
 }
 
-const EmbeddedFile& find_file(std::span<const EmbeddedFile> files, const TextLine& line, std::string_view name) {
+const EmbeddedFile& find_file(std::span<const EmbeddedFile> files, const TextLine& line,
+                              std::string_view name) {
   const EmbeddedFile* file = lookup(files, name);
   if (!file) line.fail("no file named '" + std::string(name) + "'");
   return *file;
@@ -28,7 +30,8 @@ std::optional<RangePos> written_range(const TextLine& line) {
   return parse_a1_range(line[at].text);
 }
 
-void read_sheet(Book& book, int sheet, std::span<const EmbeddedFile> files, const EmbeddedFile& sheet_file) {
+void read_sheet(Book& book, int sheet, std::span<const EmbeddedFile> files,
+                const EmbeddedFile& sheet_file) {
   const std::string_view file = sheet_file.name;
   const std::string_view content = sheet_file.content;
   int rows = 0, cols = 0;
@@ -49,7 +52,8 @@ void read_sheet(Book& book, int sheet, std::span<const EmbeddedFile> files, cons
 }
 
 std::string quoted_name(const TextLine& line, std::size_t i) {
-  if (i >= line.size() || line[i].kind != LineToken::Kind::kQuoted) line.fail("expected a \"sheet name\"");
+  if (i >= line.size() || line[i].kind != LineToken::Kind::kQuoted)
+    line.fail("expected a \"sheet name\"");
   return line[i].text;
 }
 
@@ -77,15 +81,16 @@ Book load_book(std::span<const EmbeddedFile> files, std::string_view book_file) 
     } else if (line.word_is(0, "sheet")) {
       const int number = line.integer_at(1, "the sheet number");
       if (number != book.sheet_count() + 1) {
-        line.fail("sheet number " + std::to_string(number) + " where " + std::to_string(book.sheet_count() + 1) +
-                  " comes next");
+        line.fail("sheet number " + std::to_string(number) + " where " +
+                  std::to_string(book.sheet_count() + 1) + " comes next");
       }
       try {
         book.add_sheet(quoted_name(line, 2));
       } catch (const BadCall& e) {
         line.fail(e.what());
       }
-      if (line.size() > 3) sheet_files.push_back(Pending{number - 1, line.word(3, "the sheet file"), line.number});
+      if (line.size() > 3)
+        sheet_files.push_back(Pending{number - 1, line.word(3, "the sheet file"), line.number});
     } else if (line.word_is(0, "values")) {
       const auto sheet = book.find_sheet(quoted_name(line, 1));
       if (!sheet) line.fail("no sheet named '" + line[1].text + "' (name the sheets first)");
@@ -110,14 +115,15 @@ void apply_values(Book& book, int sheet, std::string_view file_name, std::string
     const RangePos range = line.range_at(0, sheet);
     const std::size_t values = line.size() - 1;
     if (values != 1 && values != range.cell_count()) {
-      line.fail(line[0].text + " has " + std::to_string(range.cell_count()) + " cells but the line gives " +
-                std::to_string(values) + " values");
+      line.fail(line[0].text + " has " + std::to_string(range.cell_count()) +
+                " cells but the line gives " + std::to_string(values) + " values");
     }
     std::size_t k = 0;
     for (int r = range.first_row; r <= range.last_row; ++r) {
       for (int c = range.first_col; c <= range.last_col; ++c, ++k) {
         const CellPos pos{sheet, r, c};
-        if (book.cell_kind(pos) != CellKind::kFormula) line.fail(format_a1(r, c) + " holds no formula");
+        if (book.cell_kind(pos) != CellKind::kFormula)
+          line.fail(format_a1(r, c) + " holds no formula");
         book.set_cached_value(pos, line.constant_at(values == 1 ? 1 : 1 + k, book));
       }
     }

@@ -23,7 +23,8 @@
 //   format C11:C40 "#,##0"            number format
 //   font A1:F1 bold italic underline size 12 name "Arial" colour FF0000
 //   align A1:F1 center middle wrap    left|center|right|general, top|middle|bottom, wrap
-//   border A1:F1 box thin             sides: left right top bottom box all; thin|medium|thick|double|none;
+//   border A1:F1 box thin             sides: left right top bottom box all;
+//   thin|medium|thick|double|none;
 //                                     colour RRGGBB
 //   fill A1:F1 FFFF99
 //   width A:C 10                      column width in characters; "width default 8.43"

@@ -17,8 +17,8 @@ class BadCall : public std::invalid_argument {
 class FormulaRejected : public std::runtime_error {
  public:
   FormulaRejected(std::string cell, int position, std::string reason)
-      : std::runtime_error("formula in " + cell + " rejected at position " + std::to_string(position + 1) +
-                           ": " + reason),
+      : std::runtime_error("formula in " + cell + " rejected at position " +
+                           std::to_string(position + 1) + ": " + reason),
         cell_(std::move(cell)),
         position_(position),
         reason_(std::move(reason)) {}

@@ -73,13 +73,16 @@ class Sheet {
 
   const std::vector<Picture>& pictures() const { return pictures_; }
   // Returns the new picture's id.
-  std::uint32_t add_picture(GridPoint top_left, GridPoint bottom_right, std::vector<std::uint8_t> data,
+  std::uint32_t add_picture(GridPoint top_left, GridPoint bottom_right,
+                            std::vector<std::uint8_t> data,
                             PictureFormat format = PictureFormat::kPng);
   bool remove_picture(std::uint32_t id);
   void clear_pictures() { pictures_.clear(); }
 
  private:
-  static bool flag(const std::vector<bool>& v, int i) { return i >= 0 && static_cast<std::size_t>(i) < v.size() && v[i]; }
+  static bool flag(const std::vector<bool>& v, int i) {
+    return i >= 0 && static_cast<std::size_t>(i) < v.size() && v[i];
+  }
   static void set_flag(std::vector<bool>& v, int i, bool on);
 
   std::string name_;

@@ -31,7 +31,8 @@ class StringPool {
   TextId keep(TextId id) { return is_scratch(id) ? intern(get(id)) : id; }
 
   std::string_view get(TextId id) const {
-    return is_scratch(id) ? std::string_view(scratch_[id & ~kScratchBit]) : std::string_view(texts_[id]);
+    return is_scratch(id) ? std::string_view(scratch_[id & ~kScratchBit])
+                          : std::string_view(texts_[id]);
   }
   std::size_t size() const { return texts_.size(); }
 

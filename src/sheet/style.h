@@ -28,7 +28,12 @@ struct Font {
   friend bool operator==(const Font&, const Font&) = default;
 };
 
-enum class HAlign : std::uint8_t { kGeneral, kLeft, kCenter, kRight };  // general: numbers right, texts left
+enum class HAlign : std::uint8_t {
+  kGeneral,
+  kLeft,
+  kCenter,
+  kRight
+};  // general: numbers right, texts left
 enum class VAlign : std::uint8_t { kBottom, kCenter, kTop };
 enum class BorderLine : std::uint8_t { kNone, kThin, kMedium, kThick, kDouble };
 
@@ -54,7 +59,8 @@ struct Style {
 
   friend bool operator==(const Style& a, const Style& b) {
     return a.format.code() == b.format.code() && a.font == b.font && a.horizontal == b.horizontal &&
-           a.vertical == b.vertical && a.wrap == b.wrap && a.borders == b.borders && a.fill == b.fill;
+           a.vertical == b.vertical && a.wrap == b.wrap && a.borders == b.borders &&
+           a.fill == b.fill;
   }
 };
 

@@ -28,7 +28,7 @@ enum class ErrorCode : std::uint8_t {
 };
 
 inline constexpr ErrorCode kAllErrorCodes[] = {ErrorCode::kDiv0, ErrorCode::kValue, ErrorCode::kRef,
-                                              ErrorCode::kName, ErrorCode::kNum,   ErrorCode::kNA};
+                                               ErrorCode::kName, ErrorCode::kNum,   ErrorCode::kNA};
 
 std::string_view error_text(ErrorCode code);
 // The code whose text this is ("#DIV/0!" ...), or false when there is none.
@@ -44,7 +44,9 @@ class Value {
   static constexpr Value number(double v) { return Value(ValueKind::kNumber, v); }
   static constexpr Value text(TextId id) { return Value(ValueKind::kText, id); }
   static constexpr Value boolean(bool b) { return Value(ValueKind::kBoolean, b ? 1u : 0u); }
-  static constexpr Value error(ErrorCode e) { return Value(ValueKind::kError, static_cast<std::uint32_t>(e)); }
+  static constexpr Value error(ErrorCode e) {
+    return Value(ValueKind::kError, static_cast<std::uint32_t>(e));
+  }
   static constexpr Value area(std::uint32_t slot) { return Value(ValueKind::kArea, slot); }
 
   constexpr ValueKind kind() const { return kind_; }

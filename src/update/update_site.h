@@ -16,7 +16,7 @@ namespace pellavan::update {
 struct UpdateSite {
   std::string maker_host = "http://www.oskerby.example";
   std::map<model::Int16, std::string> brand_hosts{{5, "http://www.tavistel.example"},
-                                                   {6, "http://www.wendle.example"}};
+                                                  {6, "http://www.wendle.example"}};
 };
 
 // The version file on the maker's host.

@@ -39,7 +39,9 @@ void VersionCheck::Check_ForUpdate() {
   fs::path local;
   switch (Download_VersionFile(local)) {
     case Download::kDone: Compare_Version(local); break;
-    case Download::kNoConnection: ui_.show_message({kNoConnectionText, kProgramTitle, UpdateIcon::kExclamation}); break;
+    case Download::kNoConnection:
+      ui_.show_message({kNoConnectionText, kProgramTitle, UpdateIcon::kExclamation});
+      break;
     case Download::kReported: break;
   }
 }
@@ -72,8 +74,8 @@ VersionCheck::Download VersionCheck::Download_VersionFile(fs::path& local) {
   } catch (const platform::TransferError& e) {
     fs::remove(part, ec);
     if (e.code() == platform::transfer_code::kConnectionLost) return Download::kNoConnection;
-    ui_.show_message({std::to_string(e.number()) + "\n" + e.description(), e.source(),
-                      UpdateIcon::kCritical});
+    ui_.show_message(
+        {std::to_string(e.number()) + "\n" + e.description(), e.source(), UpdateIcon::kCritical});
     return Download::kReported;
   } catch (const std::exception& e) {
     fs::remove(part, ec);
@@ -81,8 +83,10 @@ VersionCheck::Download VersionCheck::Download_VersionFile(fs::path& local) {
     return Download::kReported;
   }
   local = folder / name;
-  if (fs::is_regular_file(part, ec)) fs::rename(part, local, ec);
-  else ec = std::make_error_code(std::errc::no_such_file_or_directory);
+  if (fs::is_regular_file(part, ec))
+    fs::rename(part, local, ec);
+  else
+    ec = std::make_error_code(std::errc::no_such_file_or_directory);
   if (ec) {
     fs::remove(part, ec);
     ui_.show_message({"The version file could not be saved in " + folder.string() + ".",

@@ -14,8 +14,12 @@ std::vector<std::string> AnalysisOutcome::problems() const {
   std::vector<std::string> lines;
   switch (loads) {
     case loads::LoadCalcStatus::kValid: break;
-    case loads::LoadCalcStatus::kInvalid: lines.push_back("loads: " + std::string(loads::kLoadsInvalidMessage)); break;
-    case loads::LoadCalcStatus::kCityNotFound: lines.emplace_back("loads: no city has the project's city id"); break;
+    case loads::LoadCalcStatus::kInvalid:
+      lines.push_back("loads: " + std::string(loads::kLoadsInvalidMessage));
+      break;
+    case loads::LoadCalcStatus::kCityNotFound:
+      lines.emplace_back("loads: no city has the project's city id");
+      break;
   }
   for (std::string& line : fill.problems()) lines.push_back(std::move(line));
   return lines;
@@ -38,12 +42,15 @@ model::ProjectRec read_project_for_analysis(const std::filesystem::path& path) {
   model::ProjectRead read = model::read_project_file(path);
   switch (read.status) {
     case model::ProjectReadStatus::kOk: break;
-    case model::ProjectReadStatus::kUnreadable: throw std::runtime_error(path.string() + ": cannot be read");
+    case model::ProjectReadStatus::kUnreadable:
+      throw std::runtime_error(path.string() + ": cannot be read");
     case model::ProjectReadStatus::kNewer:
-      throw std::runtime_error(path.string() + ": saved by a later version (tag \"" + read.tag + "\")");
+      throw std::runtime_error(path.string() + ": saved by a later version (tag \"" + read.tag +
+                               "\")");
     case model::ProjectReadStatus::kDamaged:
       throw std::runtime_error(path.string() + ": no project file (tag \"" + read.tag + "\")");
-    case model::ProjectReadStatus::kShort: throw std::runtime_error(path.string() + ": shorter than one project record");
+    case model::ProjectReadStatus::kShort:
+      throw std::runtime_error(path.string() + ": shorter than one project record");
   }
   model::DefaultZoom zoom;
   model::take_report_zoom(read.record, zoom);

@@ -21,7 +21,9 @@ struct AnalysisOutcome {
   FillOutcome fill;
 
   // The load calculation was valid and the fill usable.
-  [[nodiscard]] bool usable() const { return loads == loads::LoadCalcStatus::kValid && fill.usable(); }
+  [[nodiscard]] bool usable() const {
+    return loads == loads::LoadCalcStatus::kValid && fill.usable();
+  }
   // What went wrong, one line each; empty when usable.
   [[nodiscard]] std::vector<std::string> problems() const;
 };
@@ -29,11 +31,13 @@ struct AnalysisOutcome {
 // The two steps over workbooks and state that live elsewhere (the program's windows own them).
 class AnalysisRun {
  public:
-  AnalysisRun(model::ModelState& model, model::LoadCalcState& load_results, sheet::BookControl& building_load,
-              sheet::BookControl& report)
+  AnalysisRun(model::ModelState& model, model::LoadCalcState& load_results,
+              sheet::BookControl& building_load, sheet::BookControl& report)
       : model_(model), loads_(load_results), building_load_(building_load), report_(report) {}
 
-  loads::LoadCalcStatus calculate_loads() { return loads::Calc_Loads(model_, building_load_, loads_); }
+  loads::LoadCalcStatus calculate_loads() {
+    return loads::Calc_Loads(model_, building_load_, loads_);
+  }
   FillOutcome fill(std::string project_file_title, ChartFiller* charts = nullptr);
   AnalysisOutcome run(std::string project_file_title, ChartFiller* charts = nullptr);
 
@@ -69,9 +73,9 @@ class ProjectAnalysis {
 
   model::ModelState model;
   model::LoadCalcState loads;
-  sheet::Book book;           // the analysis workbook
-  sheet::Book building_load;  // the building-load workbook
-  std::string title;          // the project file's bare name
+  sheet::Book book;               // the analysis workbook
+  sheet::Book building_load;      // the building-load workbook
+  std::string title;              // the project file's bare name
   ChartFiller* charts = nullptr;  // not owned; the graphs every fill draws, none while unset
 
  private:

@@ -8,6 +8,8 @@ namespace pellavan::workbook {
 
 std::span<const EmbeddedFile> report_template_files() { return report_workbook_template(); }
 
-sheet::Book load_report_template_text() { return sheet::load_book(report_template_files(), "book.txt"); }
+sheet::Book load_report_template_text() {
+  return sheet::load_book(report_template_files(), "book.txt");
+}
 
 }  // namespace pellavan::workbook

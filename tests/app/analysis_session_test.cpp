@@ -30,7 +30,8 @@ class AnalysisSessionTest : public pellavan::testing::SampleDataTest {
   workbook::FillOutcome fill(AppState& state, const std::filesystem::path& project) {
     state.model.ProjectRec = workbook::read_project_for_analysis(project);
     state.analysis().Calc_Loads();
-    return state.analysis().Fill_ReportWorkbook(nullptr, QString::fromStdString(project.filename().string()));
+    return state.analysis().Fill_ReportWorkbook(
+        nullptr, QString::fromStdString(project.filename().string()));
   }
   std::vector<platform::MessageRequest> messages;
   platform::MessageHook previous_;
@@ -46,7 +47,8 @@ TEST_F(AnalysisSessionTest, AFillDrawsTheChartsAndWarnsOnlyWhenTheResultsAreUnus
 
   EXPECT_FALSE(fill(state, pellavan::testing::damaged_project("missing_furnace")).usable());
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_TRUE(messages[0].text.contains("FossData.CEA has no record 77")) << messages[0].text.toStdString();
+  EXPECT_TRUE(messages[0].text.contains("FossData.CEA has no record 77"))
+      << messages[0].text.toStdString();
   EXPECT_EQ(messages[0].icon, platform::MessageIcon::Exclamation);
 }
 

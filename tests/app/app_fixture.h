@@ -97,19 +97,20 @@ class AppFixture : public model::testing::CatalogueFixture {
       const auto it = answers.find(r.text);
       return it != answers.end() ? it->second : platform::MessageResult::Ok;
     });
-    previous_dialogs_ = platform::set_file_dialog_hook([this](const platform::FileDialogRequest& r) {
-      dialogs.push_back(r);
-      if (dialog_answers.empty()) return std::optional<QString>();
-      auto answer = dialog_answers.front();
-      dialog_answers.pop_front();
-      return answer;
-    });
+    previous_dialogs_ =
+        platform::set_file_dialog_hook([this](const platform::FileDialogRequest& r) {
+          dialogs.push_back(r);
+          if (dialog_answers.empty()) return std::optional<QString>();
+          auto answer = dialog_answers.front();
+          dialog_answers.pop_front();
+          return answer;
+        });
     previous_modal_ = platform::set_modal_hook([this](QDialog& dialog) {
       modal_windows.push_back(dialog.objectName());
       const auto it = on_modal.find(dialog.objectName());
       if (it != on_modal.end()) return it->second(dialog);
       return static_cast<int>(dialog.objectName() == "Form15" ? QDialog::Accepted
-                                                               : QDialog::Rejected);
+                                                              : QDialog::Rejected);
     });
     previous_end_ = platform::set_end_handler([this] { ++ends; });
     state = std::make_unique<AppState>(program_folder());

@@ -12,7 +12,13 @@
 
 namespace pellavan::app::testing {
 
-enum FurnaceId : model::Int16 { kGas80 = 1, kElectric = 2, kVspd95 = 3, kNoEfficiency = 4, kGas95 = 5 };
+enum FurnaceId : model::Int16 {
+  kGas80 = 1,
+  kElectric = 2,
+  kVspd95 = 3,
+  kNoEfficiency = 4,
+  kGas95 = 5
+};
 enum AirId : model::Int16 { kAirPro = 1, kAirProVar = 2 };
 
 inline model::FurnaceRec furnace(model::Int16 id, const char* name, double eff, double icm = 0,
@@ -39,13 +45,15 @@ void write_conventional_catalogues(Write write) {
   two.TwoStageFlag = model::Currency::from_double(1);
   write("ACData.CEA", std::vector<model::ACRec>{
                           model::testing::named_record<model::ACRec>(1, "AC 13 SEER"), two});
-  write("WHData.CEA", std::vector<model::WaterHeaterRec>{
-                          model::testing::named_record<model::WaterHeaterRec>(1, "Gas Water Heater"),
-                          model::testing::named_record<model::WaterHeaterRec>(2, "Electric Water Heater")});
+  write("WHData.CEA",
+        std::vector<model::WaterHeaterRec>{
+            model::testing::named_record<model::WaterHeaterRec>(1, "Gas Water Heater"),
+            model::testing::named_record<model::WaterHeaterRec>(2, "Electric Water Heater")});
   auto var = model::testing::named_record<model::AirHPRec>(kAirProVar, "AirPro Var");
   var.VarSpeedFlag = 1;
-  write("AirData.CEA", std::vector<model::AirHPRec>{
-                           model::testing::named_record<model::AirHPRec>(kAirPro, "AirPro 36"), var});
+  write("AirData.CEA",
+        std::vector<model::AirHPRec>{
+            model::testing::named_record<model::AirHPRec>(kAirPro, "AirPro 36"), var});
 }
 
 }  // namespace pellavan::app::testing

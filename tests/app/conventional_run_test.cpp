@@ -42,7 +42,8 @@ class ConventionalRunTest : public pellavan::testing::SampleDataTest {
   void run(W& w) {
     w.show();
     w.cmdRun_Click();
-    ASSERT_TRUE(w.Timer1().isActive()) << "refused: " << (messages.empty() ? "" : messages[0].text.toStdString());
+    ASSERT_TRUE(w.Timer1().isActive())
+        << "refused: " << (messages.empty() ? "" : messages[0].text.toStdString());
     w.Timer1_Timer();
   }
   std::unique_ptr<AppState> state;
@@ -59,8 +60,10 @@ TEST_F(ConventionalRunTest, RunShowsTheCompactBlockOnItsSheet) {
   Case cases[] = {{workbook::kFuqSheet, std::make_unique<systems::FurnaceWindow>(*state)},
                   {workbook::kAaqSheet, std::make_unique<systems::HeatPumpWindow>(*state)}};
   for (Case& c : cases) {
-    if (auto* f = dynamic_cast<systems::FurnaceWindow*>(c.window.get())) run(*f);
-    else run(*dynamic_cast<systems::HeatPumpWindow*>(c.window.get()));
+    if (auto* f = dynamic_cast<systems::FurnaceWindow*>(c.window.get()))
+      run(*f);
+    else
+      run(*dynamic_cast<systems::HeatPumpWindow*>(c.window.get()));
     const auto& view = c.window->result_view();
     EXPECT_TRUE(view.isVisibleTo(c.window.get()));
     EXPECT_EQ(view.ActiveSheet(), c.sheet);
@@ -77,7 +80,8 @@ TEST_F(ConventionalRunTest, UnusableResultsShowOneWarning) {
   systems::HeatPumpWindow w(*state);
   run(w);
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_TRUE(messages[0].text.contains("FossData.CEA has no record 77")) << messages[0].text.toStdString();
+  EXPECT_TRUE(messages[0].text.contains("FossData.CEA has no record 77"))
+      << messages[0].text.toStdString();
 }
 
 }  // namespace

@@ -86,7 +86,8 @@ TEST_F(ConventionalWindowsTest, FurnaceMinimumInputIsShownEnforcedAndAccepted) {
        "Furnace Input Capacity Below Calculated Minimum of 16 kW"},
       {false, 52345, testing::kElectric, 40956, true, "16", "15", "", 54608, ""},
       // the single-entry coil list of a variable-speed furnace restores without a second entry
-      {false, 60000, testing::kVspd95, 70000, false, "70000", "63,158", "Hi-Eff Furnace", 70000, ""},
+      {false, 60000, testing::kVspd95, 70000, false, "70000", "63,158", "Hi-Eff Furnace", 70000,
+       ""},
       {false, 60000, testing::kNoEfficiency, 50000, false, "50000", "", "", 50000,
        "Furnace Efficiency Must Be Above 0"},
   };
@@ -123,8 +124,8 @@ TEST_F(ConventionalWindowsTest, CutOffStoresBackWhatWasNotChanged) {
     bool changed;
   };
   const Case cases[] = {
-      {true, 40, nullptr, 40, false}, {true, -10, nullptr, -10, false},
-      {true, 40, "-24", -11, true},   {false, 40, "2.3", 2, true},
+      {true, 40, nullptr, 40, false},    {true, -10, nullptr, -10, false},
+      {true, 40, "-24", -11, true},      {false, 40, "2.3", 2, true},
       {false, -10, nullptr, -10, false},
   };
   for (const Case& c : cases) {
@@ -224,7 +225,8 @@ TEST_F(ConventionalWindowsTest, HeatPumpRefusesStandardFanOverrideWithVariableSp
 
 TEST_F(ConventionalWindowsTest, ProgramOpensBothWindowsAndLeavingDoneGoesToTheHeatPump) {
   register_later_windows(*state);
-  for (const auto& [id, name] : {std::pair{WindowId::Furnace, "Form2"}, {WindowId::HeatPump, "Form6"}}) {
+  for (const auto& [id, name] :
+       {std::pair{WindowId::Furnace, "Form2"}, {WindowId::HeatPump, "Form6"}}) {
     QDialog* w = state->windows.window(id, *state);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->objectName(), name);

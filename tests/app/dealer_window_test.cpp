@@ -13,7 +13,8 @@ namespace {
 
 using model::testing::read_all;
 
-const QString kNoDealer = QStringLiteral("No Dealer Data -- Enter Dealer Data--Save--then Choose New");
+const QString kNoDealer =
+    QStringLiteral("No Dealer Data -- Enter Dealer Data--Save--then Choose New");
 const QString kCorrupt = QStringLiteral("Dealer File Corrupt or Wrong Version...Resetting File");
 
 class DealerWindowTest : public testing::AppFixture {
@@ -182,8 +183,11 @@ TEST_F(DealerWindowTest, UpdateProjectTouchesOnlyTheProject) {
   EXPECT_EQ(state->model.ProjectRec.Dealer_Name.trimmed(), "Project Only Dealer");
   EXPECT_EQ(state->model.ProjectRec.Dealer_Email.str().substr(0, 11), "x@y.example");
   EXPECT_EQ(read_all(data_folder() / "Dsetfil.dat"), file);
-  EXPECT_TRUE(w.form().picture("picRegTo")->printed_lines().constFirst().startsWith(
-      " Project Only Dealer"));
+  EXPECT_TRUE(w.form()
+                  .picture("picRegTo")
+                  ->printed_lines()
+                  .constFirst()
+                  .startsWith(" Project Only Dealer"));
 }
 
 TEST_F(DealerWindowTest, SetupButtonSizesTheWindowWhateverTheLayout) {

@@ -10,7 +10,8 @@ using model::testing::read_all;
 using platform::MessageIcon;
 using platform::MessageResult;
 
-const QString kRestore = QStringLiteral("Please Restore Original Defaults -- Restart and go to Setup Menu");
+const QString kRestore =
+    QStringLiteral("Please Restore Original Defaults -- Restart and go to Setup Menu");
 const QString kReplaceQuestion = QStringLiteral("Do You Wish to Update the Default File");
 const QString kRestoreQuestion =
     QStringLiteral("This Will Overwrite Your Current Default File -- Are You Sure?");
@@ -130,8 +131,9 @@ TEST_F(DefaultFilesTest, RestoreOriginalDefaults) {
     EXPECT_EQ(messages[0].default_button, MessageResult::No);
     EXPECT_EQ(messages[1].text, r.message);
     EXPECT_EQ(messages[1].title, r.title);
-    EXPECT_EQ(model::decode_record<model::ProjectRec>(read_all(default_file())).Project_Title.trimmed(),
-              r.title_after);
+    EXPECT_EQ(
+        model::decode_record<model::ProjectRec>(read_all(default_file())).Project_Title.trimmed(),
+        r.title_after);
   }
 }
 

@@ -66,7 +66,7 @@ TEST_F(MainWindowTest, NewGivesTheProjectViewFromTheDefaults) {
   EXPECT_EQ(w.form().text_box("txtSelect1")->text(), "RKD036 / Vert 1 U-Tube - 0.75\"");
   EXPECT_EQ(w.form().text_box("txtSelect2")->text(), "Gas Furnace 95 System");
   EXPECT_EQ(w.form().text_box("txtSelect3")->text(), "");  // still None: not rebuilt
-  EXPECT_TRUE(messages.empty());  // no save question: nothing was open
+  EXPECT_TRUE(messages.empty());                           // no save question: nothing was open
 }
 
 TEST_F(MainWindowTest, AKindChosenInOneRowIsClearedInTheOthers) {
@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, SystemCommandsNeedTheirKindAndTheirWindow) {
   state->windows.add(WindowId::GeoA, make_window<testing::StandInWindow>);
   MainWindow& w = loaded_window();
   w.SSCOMMAND1_Click();
-  EXPECT_TRUE(w.form().button("btnGeo")->isEnabled());       // chosen, window exists
+  EXPECT_TRUE(w.form().button("btnGeo")->isEnabled());  // chosen, window exists
   EXPECT_TRUE(w.menus().action("mnuGeoA")->isEnabled());
   EXPECT_FALSE(w.form().button("btnFossil")->isEnabled());   // chosen, no window yet
   EXPECT_FALSE(w.form().button("btnProject")->isEnabled());  // no window yet

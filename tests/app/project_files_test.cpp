@@ -109,7 +109,9 @@ TEST_F(ProjectFilesTest, BadFilesGiveTheirMessageAndChangeNothing) {
       {"newer version", model::testing::random_project_image("KQ8"), kNewer},
       {"short file", short_file, kDamaged},
       {"empty file", {}, kDamaged},
-      {"folder", {}, project_path("bad.pvn") + "\nThis File Could Not Be Read...It Cannot Be Opened",
+      {"folder",
+       {},
+       project_path("bad.pvn") + "\nThis File Could Not Be Read...It Cannot Be Opened",
        true},
   };
   MainWindow& w = new_project();
@@ -118,8 +120,10 @@ TEST_F(ProjectFilesTest, BadFilesGiveTheirMessageAndChangeNothing) {
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     std::filesystem::remove_all(file("bad.pvn"));
-    if (r.folder) std::filesystem::create_directory(file("bad.pvn"));
-    else write_all(file("bad.pvn"), r.bytes);
+    if (r.folder)
+      std::filesystem::create_directory(file("bad.pvn"));
+    else
+      write_all(file("bad.pvn"), r.bytes);
     w.Store_Selections();
     const model::ProjectRec before = state->model.ProjectRec;
     messages.clear();

@@ -106,7 +106,8 @@ TEST_F(ProjectWindowTest, EntriesAreCheckedAtTheBoundsOfTheirDisplay) {
       {true, false, "txtHload", "292.0", ""},
       {true, false, "txtHload", "292.1", "Heating Load Outside of Valid Range of 0.3 - 292"},
       {false, false, "txtSensible", "27000", ""},
-      {false, false, "txtSensible", "26999", "Sensible Cooling Outside of Valid Range of 27,000 to 44,550"},
+      {false, false, "txtSensible", "26999",
+       "Sensible Cooling Outside of Valid Range of 27,000 to 44,550"},
       {true, false, "txtSensible", "7.95", ""},  // ratio 0.603 at 13.2 kW
       {true, false, "txtSensible", "7.8", "Sensible Cooling Outside of Valid Range of 7.9 to 13.1"},
       {false, true, "txtSensiblePercent", ".99", ""},
@@ -160,7 +161,8 @@ TEST_F(ProjectWindowTest, TheDateBoxKeepsDatesOfThisCentury) {
 TEST_F(ProjectWindowTest, TheRatioBoxTakesTheRatiosTestDataTakes) {
   state->model.ProjectRec.Loads_SensibleMode = 1;
   ProjectWindow& w = shown_project_window();
-  for (const auto& [text, refused] : {std::pair{".95", false}, {".99", false}, {".991", true}, {".59", true}}) {
+  for (const auto& [text, refused] :
+       {std::pair{".95", false}, {".99", false}, {".991", true}, {".59", true}}) {
     messages.clear();
     box("txtSensiblePercent")->setText(QString::fromUtf8(text));
     w.txtSensiblePercent_LostFocus();
@@ -235,7 +237,8 @@ TEST_F(ProjectWindowTest, ACityWithoutACorrectionSpanIsNamedAsSuch) {
   std::ifstream in(data_folder() / "Citydata.CEA", std::ios::binary);
   std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
   in.close();
-  for (std::size_t at = 0; at + model::CityRec::kFileSize <= bytes.size(); at += model::CityRec::kFileSize) {
+  for (std::size_t at = 0; at + model::CityRec::kFileSize <= bytes.size();
+       at += model::CityRec::kFileSize) {
     auto c = model::decode_record<model::CityRec>(
         std::span<const std::uint8_t>(bytes.data() + at, model::CityRec::kFileSize));
     c.WeatherData(35) = c.WeatherData(34);

@@ -54,7 +54,9 @@ class RatesWindowTest : public testing::LoadsWindowsFixture {
     for (const std::string& t : rate_texts()) values.push_back(model::Val(t));
     return values;
   }
-  [[nodiscard]] std::string file_path(const char* name) const { return (program_folder() / name).string(); }
+  [[nodiscard]] std::string file_path(const char* name) const {
+    return (program_folder() / name).string();
+  }
   void write_file(const char* name, const std::string& bytes) const {
     std::ofstream(file_path(name), std::ios::binary) << bytes;
   }
@@ -92,7 +94,8 @@ TEST_F(RatesWindowTest, UpdateProjectChecksBeforeItStores) {
     set_mode(r.mode);
     const model::ProjectRec before = state->model.ProjectRec;
     messages.clear();
-    answers[QStringLiteral("Changes Have Been Made to the Project - Do You Wish to Save Your Rate File?")] =
+    answers[QStringLiteral(
+        "Changes Have Been Made to the Project - Do You Wish to Save Your Rate File?")] =
         MessageResult::No;
     state->model.ProjectRec.Rates_Description = "Old rates";
     RatesWindow& w = shown_rates_window();
@@ -100,7 +103,8 @@ TEST_F(RatesWindowTest, UpdateProjectChecksBeforeItStores) {
     w.Command3_Click();
     const double stored = loads::kRateFields[r.box].project.get(state->model.ProjectRec);
     if (r.refused) {
-      EXPECT_EQ(stored, loads::kRateFields[r.box].project.get(before)) << "nothing reached the project";
+      EXPECT_EQ(stored, loads::kRateFields[r.box].project.get(before))
+          << "nothing reached the project";
       EXPECT_TRUE(w.isVisible());
       w.Command4_Click();
     } else {
@@ -109,8 +113,9 @@ TEST_F(RatesWindowTest, UpdateProjectChecksBeforeItStores) {
       EXPECT_EQ(state->model.ProjectRec.Rates_FileName.trimmed(), "No Rate File Saved");
       EXPECT_EQ(model::shown_text(state->model.ProjectRec.Rates_Description.str()), "");
     }
-    EXPECT_EQ(r.refused, was_shown(r.box < 12 ? "One or More Rates Outside of Valid Range of 0 to 10,000"
-                                              : "Inflation Rate Outside of Valid Range of -99% to 99%"));
+    EXPECT_EQ(r.refused,
+              was_shown(r.box < 12 ? "One or More Rates Outside of Valid Range of 0 to 10,000"
+                                   : "Inflation Rate Outside of Valid Range of -99% to 99%"));
   }
 }
 
@@ -140,7 +145,7 @@ TEST_F(RatesWindowTest, TheGasUnitShowsTheStoredGasPricesAnew) {
   set_mode(1);
   RatesWindow& w = shown_rates_window();
   EXPECT_EQ(rate_box(6)->text(), "0.353");  // 1.0 per Ccf per m3
-  rate_box(6)->setText("9.999");             // typed, then dropped by the switch
+  rate_box(6)->setText("9.999");            // typed, then dropped by the switch
   w.form()[rates_window::OptionCCFtoGJ]->setChecked(true);
   EXPECT_EQ(rate_box(6)->text(), "9.369");  // 1.0 / 0.10673
   EXPECT_EQ(w.form().label("lblgs")->text(), "Per GJ");
@@ -153,10 +158,10 @@ TEST_F(RatesWindowTest, TheGasUnitShowsTheStoredGasPricesAnew) {
 
 TEST_F(RatesWindowTest, TheSampleRateFilesOpenInTheirOwnDisplay) {
   const std::filesystem::path built = std::getenv("PELLAVAN_DATA_DIR");
-  const QString metric_only =
-      QStringLiteral("The file being opened is a metric rate file - switch to metric mode to open ");
-  const QString not_metric =
-      QStringLiteral("The file being opened was not saved in metric mode - the rates may be incorrect ");
+  const QString metric_only = QStringLiteral(
+      "The file being opened is a metric rate file - switch to metric mode to open ");
+  const QString not_metric = QStringLiteral(
+      "The file being opened was not saved in metric mode - the rates may be incorrect ");
   struct Row {
     const char* file;
     int mode;
@@ -196,14 +201,16 @@ TEST_F(RatesWindowTest, EnterMovesOnExceptInTheInflationBoxes) {
 }
 
 TEST_F(RatesWindowTest, UpdateProjectThenSaveRecordsTheNewRateFile) {
-  answers[QStringLiteral("Changes Have Been Made to the Project - Do You Wish to Save Your Rate File?")] =
+  answers[QStringLiteral(
+      "Changes Have Been Made to the Project - Do You Wish to Save Your Rate File?")] =
       MessageResult::Yes;
   RatesWindow& w = shown_rates_window();
   rate_box(0)->setText("0.120");
   dialog_answers.push_back(QString::fromStdString(file_path("rates.txt")));  // refused: not RAT
   dialog_answers.push_back(QString::fromStdString(file_path("New Rates.rat")));
   w.Command3_Click();
-  EXPECT_TRUE(was_shown("File Extension Must be 'RAT' -- File Extension will Default to 'RAT' if Left Blank"));
+  EXPECT_TRUE(was_shown(
+      "File Extension Must be 'RAT' -- File Extension will Default to 'RAT' if Left Blank"));
   EXPECT_EQ(state->model.ProjectRec.Rates_FileName.trimmed(), "New Rates.rat");
   EXPECT_EQ(state->model.ProjectRec.Rates_GeoElecSummer.to_double(), 0.12);
 }
@@ -214,7 +221,8 @@ TEST_F(RatesWindowTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheWindow) {
   dialog_answers.push_back(QString::fromStdString(file_path("no such folder/rates.rat")));
   EXPECT_FALSE(w.Save_It());
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_TRUE(messages.front().text.startsWith("General Error # ")) << qPrintable(messages.front().text);
+  EXPECT_TRUE(messages.front().text.startsWith("General Error # "))
+      << qPrintable(messages.front().text);
   EXPECT_EQ(w.RatesChanged(), 1);
   EXPECT_TRUE(w.isVisible());
   w.Command4_Click();
@@ -227,7 +235,9 @@ TEST_F(RatesWindowTest, DamagedRateFilesAreRefusedAndChangeNothing) {
   const std::string good = file_bytes("good.rat");
   const auto tagged = [&](const char* tag) { return std::string(tag) + good.substr(3); };
   const char* damaged = "This File is Either Damaged or the Wrong Type...It Cannot Be Opened";
-  const char* newer = "This File Was Created With a Newer Version of Pellavan--You Must Update to the Current Revision to Open";
+  const char* newer =
+      "This File Was Created With a Newer Version of Pellavan--You Must Update to the Current "
+      "Revision to Open";
   struct Row {
     const char* name;
     std::string bytes;

@@ -189,8 +189,9 @@ TEST_F(WindowBehaviourTest, WindowsOfLaterPartsOpenWhenRegistered) {
     void (MainWindow::*command)();
     const char* button;
   };
-  const Row rows[] = {{"project", WindowId::ProjectInfo, &MainWindow::btnProject_Click, "btnProject"},
-                      {"rates", WindowId::UtilityRates, &MainWindow::btnUtility_Click, "btnUtility"}};
+  const Row rows[] = {
+      {"project", WindowId::ProjectInfo, &MainWindow::btnProject_Click, "btnProject"},
+      {"rates", WindowId::UtilityRates, &MainWindow::btnUtility_Click, "btnUtility"}};
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     state->windows.add(r.id, make_window<testing::StandInWindow>);

@@ -44,14 +44,15 @@ TEST_F(WindowBuildTest, EveryWindowIsBuiltOnItsDesign) {
   windows.push_back(std::make_unique<DisclaimerWindow>(*state));
   windows.push_back(std::make_unique<AboutWindow>(*state));
   windows.push_back(std::make_unique<DealerWindow>(*state));
-  windows.push_back(
-      std::make_unique<reports::ReportsWindow>(state->analysis().F1Book1(), state->model, &state->help));
+  windows.push_back(std::make_unique<reports::ReportsWindow>(state->analysis().F1Book1(),
+                                                             state->model, &state->help));
   windows.push_back(std::make_unique<update::UpdateWindow>(notice));
   windows.push_back(geo::make_geo_a_window(sample, nullptr));
   windows.push_back(geo::make_geo_b_window(sample, nullptr));
   windows.push_back(std::make_unique<geo::BinViewer>(sample));
-  testing::write_conventional_catalogues(
-      [this](const std::string& name, const auto& records) { write_bytes(name, catalogue_bytes(records)); });
+  testing::write_conventional_catalogues([this](const std::string& name, const auto& records) {
+    write_bytes(name, catalogue_bytes(records));
+  });
   windows.push_back(std::make_unique<systems::FurnaceWindow>(*state));
   windows.push_back(std::make_unique<systems::HeatPumpWindow>(*state));
   windows.push_back(std::make_unique<ProjectWindow>(*state));

@@ -31,8 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     part = rest.substr(0, cut);
     rest = cut == std::string_view::npos ? std::string_view() : rest.substr(cut + 5);
   }
-  const pellavan::EmbeddedFile files[] = {
-      {"book.txt", kBookFile}, {"main.sheet", parts[0]}, {"other.sheet", parts[1]}, {"main.values", parts[2]}};
+  const pellavan::EmbeddedFile files[] = {{"book.txt", kBookFile},
+                                          {"main.sheet", parts[0]},
+                                          {"other.sheet", parts[1]},
+                                          {"main.values", parts[2]}};
   try {
     Book book = load_book(files, "book.txt");
     book.recalc();

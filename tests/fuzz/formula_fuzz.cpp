@@ -54,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     shape = book.parse_shape(at, text);
   } catch (const FormulaRejected& e) {
-    if (e.position() < 0 || static_cast<std::size_t>(e.position()) > size) fault("a rejection points outside the formula");
+    if (e.position() < 0 || static_cast<std::size_t>(e.position()) > size)
+      fault("a rejection points outside the formula");
     return 0;
   }
   book.set_cell_shape(at, shape);
@@ -75,11 +76,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::fprintf(stderr, "printed: %s\n%s\n", printed->c_str(), e.what());
     fault("a printed formula does not parse again");
   }
-  if (book.cell_formula(at) != printed) fault("a printed formula prints otherwise when entered again");
+  if (book.cell_formula(at) != printed)
+    fault("a printed formula prints otherwise when entered again");
   book.set_cell_shape(CellPos{0, 0, 0}, shape);
   book.recalc();
   if (book.cell_text(at) != first) {
-    std::fprintf(stderr, "printed: %s\nfirst: %s\nagain: %s\n", printed->c_str(), first.c_str(), book.cell_text(at).c_str());
+    std::fprintf(stderr, "printed: %s\nfirst: %s\nagain: %s\n", printed->c_str(), first.c_str(),
+                 book.cell_text(at).c_str());
     fault("a printed formula computes otherwise");
   }
   return 0;

@@ -32,12 +32,14 @@ TEST_F(LoadCalcTest, ReproducesTheBuildingLoadWorkedExample) {
       {"BinNetLoad(8)", loads.BinNetLoad(8), 18448.1, 0.05},
       {"BinNetLoad(9)", loads.BinNetLoad(9), 0, 0},
       {"BinNetLoad(12)", loads.BinNetLoad(12), -502.09, 0.005},
-      {"BinNetLoad(25)", loads.BinNetLoad(25), -80502.08, 0.01},  // -80502.0895, which the worked example shows cut
+      {"BinNetLoad(25)", loads.BinNetLoad(25), -80502.08,
+       0.01},  // -80502.0895, which the worked example shows cut
       {"BinNetLoad(30)", loads.BinNetLoad(30), 0, 0},
       {"BinDhwLoad(2)", loads.BinDhwLoad(2), 2520.69, 0.005},
       {"BinDhwLoad(26)", loads.BinDhwLoad(26), 0, 0},
   };
-  for (const Row& r : rows) EXPECT_NEAR(r.value.to_double(), r.figure, r.precision + 1e-12) << r.name;
+  for (const Row& r : rows)
+    EXPECT_NEAR(r.value.to_double(), r.figure, r.precision + 1e-12) << r.name;
   EXPECT_EQ(loads.GainsWhole, 15498);
   EXPECT_EQ(loads.BalPtWhole, 57);
   EXPECT_EQ(loads.HtgDesignTemp, 6);
@@ -50,9 +52,10 @@ TEST_F(LoadCalcTest, WritesTheInputsIntoTheirCells) {
     const char* cell;
     const char* text;
   };
-  const Row rows[] = {{"B2", "St. Louis"}, {"B3", "6"},      {"B6", "0.83"},  {"B9", "24.4"}, {"B10", "34"},
-                      {"D3", "1"},         {"D26", "1"},     {"A17", "80000"}, {"A21", "120"}, {"A22", "4"},
-                      {"A24", "70"},       {"A31", "3"},     {"K34", "8"}};
+  const Row rows[] = {{"B2", "St. Louis"}, {"B3", "6"},  {"B6", "0.83"}, {"B9", "24.4"},
+                      {"B10", "34"},       {"D3", "1"},  {"D26", "1"},   {"A17", "80000"},
+                      {"A21", "120"},      {"A22", "4"}, {"A24", "70"},  {"A31", "3"},
+                      {"K34", "8"}};
   for (const Row& r : rows) {
     const auto pos = *sheet::parse_a1(r.cell);
     std::string text = control.cell_text(pos.row + 1, pos.col + 1);
@@ -68,7 +71,8 @@ TEST_F(LoadCalcTest, TheValidityTestFailingMarksTheLoadsInvalid) {
   book.settings().max_passes = 2;  // the gains are still at their seed: B11 reads FALSE
   EXPECT_EQ(calc(), LoadCalcStatus::kInvalid);
   EXPECT_EQ(loads.LoadsInvalid, 1);
-  EXPECT_NEAR(loads.IntGains.to_double(), 80000 * (1 - 0.706667) * 0.6, 0.05) << "the values read stay";
+  EXPECT_NEAR(loads.IntGains.to_double(), 80000 * (1 - 0.706667) * 0.6, 0.05)
+      << "the values read stay";
   book = make_building_load_book();
   EXPECT_EQ(calc(), LoadCalcStatus::kValid);
   EXPECT_EQ(loads.LoadsInvalid, 0);

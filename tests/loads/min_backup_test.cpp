@@ -39,7 +39,8 @@ TEST_F(MinBackupTest, RaisesSmallerInputsToTheMinimumOfTheirFurnace) {
   EXPECT_EQ(p.GeoA_AuxInput, minimum) << "raised";
   EXPECT_EQ(p.GeoB_AuxInput, 90000) << "already above the minimum";
   EXPECT_EQ(p.HeatPump_BackupInput, 100000);
-  EXPECT_EQ(p.Furnace_Input, model::round_to_int32(minimum / 0.8)) << "raised to the gas furnace's minimum input";
+  EXPECT_EQ(p.Furnace_Input, model::round_to_int32(minimum / 0.8))
+      << "raised to the gas furnace's minimum input";
   EXPECT_EQ(p.Furnace_Input, 91852) << "91852.5 goes to the even neighbour";
   EXPECT_EQ(loads.MinInputCapacity, 91852) << "of the last furnace looked at";
   EXPECT_EQ(p.GeoT_AuxInput, 1000) << "the Geo T block is its window's";
@@ -53,7 +54,8 @@ TEST_F(MinBackupTest, TheIndoorTemperatureIsAtLeast72) {
   for (const Row r : {Row{65, 66}, Row{72, 66}, Row{74, 68}}) {
     model.ProjectRec.Loads_HeatSetPoint = r.set_point;
     Min_Backup(model, loads);
-    EXPECT_EQ(loads.MinBackupHeat, model::round_to_int32(80000.0 / 65 * r.t - 0.5 * gains())) << r.set_point;
+    EXPECT_EQ(loads.MinBackupHeat, model::round_to_int32(80000.0 / 65 * r.t - 0.5 * gains()))
+        << r.set_point;
   }
 }
 

@@ -17,8 +17,8 @@ TEST(CurrencyTest, StoresValueTimesTenThousand) {
     std::int64_t raw;
   };
   const Row rows[] = {
-      {0.3, 3000}, {1.5, 15000}, {-2.25, -22500}, {0.00005, 0}, {0.00015, 2},
-      {0.00025, 2}, {-0.00015, -2}, {123456789.1234, 1234567891234},
+      {0.3, 3000},  {1.5, 15000}, {-2.25, -22500}, {0.00005, 0},
+      {0.00015, 2}, {0.00025, 2}, {-0.00015, -2},  {123456789.1234, 1234567891234},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.value);
@@ -29,9 +29,11 @@ TEST(CurrencyTest, StoresValueTimesTenThousand) {
 TEST(CurrencyTest, RefusesValuesThatDoNotFit) {
   EXPECT_THROW(Currency::from_double(1e15), std::overflow_error);
   EXPECT_THROW(Currency::from_double(std::numeric_limits<double>::infinity()), std::overflow_error);
-  EXPECT_THROW(Currency::from_double(std::numeric_limits<double>::quiet_NaN()), std::overflow_error);
+  EXPECT_THROW(Currency::from_double(std::numeric_limits<double>::quiet_NaN()),
+               std::overflow_error);
   EXPECT_EQ(Currency::from_double_saturated(1e300).raw(), std::numeric_limits<std::int64_t>::max());
-  EXPECT_EQ(Currency::from_double_saturated(-1e300).raw(), std::numeric_limits<std::int64_t>::min());
+  EXPECT_EQ(Currency::from_double_saturated(-1e300).raw(),
+            std::numeric_limits<std::int64_t>::min());
   EXPECT_EQ(Currency::from_double_saturated(std::numeric_limits<double>::quiet_NaN()).raw(), 0);
 }
 
@@ -72,7 +74,7 @@ TEST(RecordLayoutTest, EncodesLittleEndianAtStatedOffsets) {
   EXPECT_EQ(image[1], 0x01);
   EXPECT_EQ(std::string(image.begin() + 2, image.begin() + 14), "Average Rock");
   EXPECT_EQ(image[14], ' ');
-  EXPECT_EQ(image[44], 0);  // Spare1 never assigned
+  EXPECT_EQ(image[44], 0);      // Spare1 never assigned
   EXPECT_EQ(image[144], 0xB8);  // 3000 = 0x0BB8
   EXPECT_EQ(image[145], 0x0B);
   for (std::size_t i = 312; i < 320; ++i) EXPECT_EQ(image[i], 0xFF);

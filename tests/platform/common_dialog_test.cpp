@@ -54,8 +54,15 @@ TEST(CommonDialogTest, DialogsAsPrepared) {
   const Row rows[] = {
       {"a fresh save dialog", false, "", "", "", "", {"All Files (*)"}, home, ""},
       {"C:\\ is the home folder", true, "", "C:\\", "", "", {"All Files (*)"}, home, ""},
-      {"open with filters", true, "Text (*.txt)|*.txt|All Files|*.*", temp, ".txt", "a.txt",
-       {"Text (*.txt)", "All Files (*)"}, temp, "txt"},
+      {"open with filters",
+       true,
+       "Text (*.txt)|*.txt|All Files|*.*",
+       temp,
+       ".txt",
+       "a.txt",
+       {"Text (*.txt)", "All Files (*)"},
+       temp,
+       "txt"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -109,8 +116,8 @@ TEST(CommonDialogTest, ChoiceGivesTitleAndFolder) {
 }
 
 TEST(CommonDialogTest, BrowseFolder) {
-  for (const std::optional<QString>& answer : {std::optional<QString>("/tmp"),
-                                               std::optional<QString>()}) {
+  for (const std::optional<QString>& answer :
+       {std::optional<QString>("/tmp"), std::optional<QString>()}) {
     DialogRecorder recorder(answer);
     cDialog dialog;
     EXPECT_EQ(dialog.BrowseFolder(QStringLiteral("Where?")), answer.value_or(QString()));
@@ -124,8 +131,8 @@ TEST(CommonDialogTest, BrowseFolder) {
 TEST(CommonDialogTest, TransferPromptsAskThroughTheDialog) {
   DialogRecorder recorder(QDir::tempPath() + "/new.txt");
   DialogTransferPrompts prompts;
-  EXPECT_EQ(prompts.choose_file({"Please select the file to upload.", 0, true,
-                                 QDir::tempPath().toStdString()}),
+  EXPECT_EQ(prompts.choose_file(
+                {"Please select the file to upload.", 0, true, QDir::tempPath().toStdString()}),
             (QDir::tempPath() + "/new.txt").toStdString());
   ASSERT_EQ(recorder.seen.size(), 1u);
   EXPECT_EQ(recorder.seen[0].title, "Please select the file to upload.");

@@ -36,7 +36,8 @@ inline HelpTopicMap shipped_topics() {
   QFile file(QStringLiteral(PELLAVAN_HELP_SOURCE_DIR "/topics.txt"));
   EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(file.fileName());
   const QByteArray text = file.readAll();
-  return HelpTopicMap::parse(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+  return HelpTopicMap::parse(
+      std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
 }
 
 inline bool is_of_kind(const QWidget* w, ControlKind kind) {

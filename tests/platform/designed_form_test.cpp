@@ -26,25 +26,56 @@ constexpr ViewMask kSecond = 2;
 // table), a labelled check box, a button shown only in the second view, a picture and the help
 // line. Frame children are placed relative to the frame.
 constexpr ControlDesign kControls[] = {
-    {.name = "frmData", .kind = ControlKind::Frame, .caption = "Data",
-     .rect = {300, 150, 3000, 1800}, .help_topic = 560, .font = {.points = 8, .bold = true}},
-    {.name = "txtFirst", .kind = ControlKind::TextBox, .rect = {150, 300, 1500, 300},
-     .container = "frmData", .help_line = "First field", .tab_index = 2, .max_length = 5},
-    {.name = "txtSecond", .kind = ControlKind::TextBox, .rect = {150, 900, 1500, 300},
-     .container = "frmData", .help_topic = 610, .help_line = "Second field", .tab_index = 1},
-    {.name = "chkKeep", .kind = ControlKind::CheckBox, .caption = "Keep",
-     .rect = {3600, 300, 1500, 300}, .help_line = "Keep it", .tab_index = 3},
-    {.name = "btnGo", .kind = ControlKind::Button, .caption = "&Go",
-     .rect = {3600, 900, 1500, 450}, .views = kSecond},
-    {.name = "picPanel", .kind = ControlKind::Picture, .rect = {3600, 1500, 1500, 600},
-     .help_line = "A panel", .back = rgb(255, 255, 255)},
-    {.name = "lblHelp", .kind = ControlKind::Label, .rect = {300, 2400, 5400, 300},
-     .fore = rgb(0, 0, 255), .views = kFirst},
+    {.name = "frmData",
+     .kind = ControlKind::Frame,
+     .caption = "Data",
+     .rect = {300, 150, 3000, 1800},
+     .help_topic = 560,
+     .font = {.points = 8, .bold = true}},
+    {.name = "txtFirst",
+     .kind = ControlKind::TextBox,
+     .rect = {150, 300, 1500, 300},
+     .container = "frmData",
+     .help_line = "First field",
+     .tab_index = 2,
+     .max_length = 5},
+    {.name = "txtSecond",
+     .kind = ControlKind::TextBox,
+     .rect = {150, 900, 1500, 300},
+     .container = "frmData",
+     .help_topic = 610,
+     .help_line = "Second field",
+     .tab_index = 1},
+    {.name = "chkKeep",
+     .kind = ControlKind::CheckBox,
+     .caption = "Keep",
+     .rect = {3600, 300, 1500, 300},
+     .help_line = "Keep it",
+     .tab_index = 3},
+    {.name = "btnGo",
+     .kind = ControlKind::Button,
+     .caption = "&Go",
+     .rect = {3600, 900, 1500, 450},
+     .views = kSecond},
+    {.name = "picPanel",
+     .kind = ControlKind::Picture,
+     .rect = {3600, 1500, 1500, 600},
+     .help_line = "A panel",
+     .back = rgb(255, 255, 255)},
+    {.name = "lblHelp",
+     .kind = ControlKind::Label,
+     .rect = {300, 2400, 5400, 300},
+     .fore = rgb(0, 0, 255),
+     .views = kFirst},
     {.name = "lblHidden", .kind = ControlKind::Label, .caption = "Wait", .views = kNoView},
 };
-constexpr WindowDesign kDesign{.name = "FormT", .caption = "Test", .client_width = 6000,
-                               .client_height = 3000, .help_topic = 20,
-                               .help_label = "lblHelp", .controls = kControls};
+constexpr WindowDesign kDesign{.name = "FormT",
+                               .caption = "Test",
+                               .client_width = 6000,
+                               .client_height = 3000,
+                               .help_topic = 20,
+                               .help_label = "lblHelp",
+                               .controls = kControls};
 
 QRect expected_rect(const TwipRect& r, double scale) {
   const TwipScale t = twip_scale();
@@ -90,7 +121,8 @@ TEST(DesignedFormTest, PlacesAndScalesInProportion) {
     DesignedForm form(kDesign);
     form.show();
     form.resize(form.design_pixels() * r.scale);
-    EXPECT_DOUBLE_EQ(form.scale_x(), static_cast<double>(form.width()) / form.design_pixels().width());
+    EXPECT_DOUBLE_EQ(form.scale_x(),
+                     static_cast<double>(form.width()) / form.design_pixels().width());
     EXPECT_NEAR(form.scale_x(), r.scale, 0.01);
     EXPECT_EQ(form.frame("frmData")->geometry(), expected_rect(kControls[0].rect, form.scale_x()));
     EXPECT_EQ(form.text_box("txtSecond")->geometry(),

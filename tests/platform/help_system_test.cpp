@@ -53,8 +53,9 @@ class HelpSystemTest : public ::testing::Test {
     write_file(help + "/project.html", page("Project"));
     write_file(help + "/client.html", page("Client"));
     write_file(help + "/city.html", page("City"));
-    write_file(help + "/topics.txt",
-               "# test map\n460 project.html\n560 client.html\n610 city.html#list\n777 missing.html\n");
+    write_file(
+        help + "/topics.txt",
+        "# test map\n460 project.html\n560 client.html\n610 city.html#list\n777 missing.html\n");
 
     window_ = std::make_unique<QWidget>();
     set_help_topic(window_.get(), 460);

@@ -21,7 +21,9 @@ namespace {
 
 QRgb base_of(const QWidget* w) { return w->palette().color(QPalette::Base).rgba(); }
 
-TEST(WindowFrameworkTest, TheSampleDesignIsSound) { expect_sound_design(kSampleDesign, shipped_topics()); }
+TEST(WindowFrameworkTest, TheSampleDesignIsSound) {
+  expect_sound_design(kSampleDesign, shipped_topics());
+}
 
 TEST(WindowFrameworkTest, HandlersGetTheirEventsAndTheArrayIndex) {
   SampleWindow w;
@@ -79,7 +81,7 @@ TEST(WindowFrameworkTest, HighlightAndHelpLinesFollowTheFocusOnEachPage) {
   w.form()[txtLoad[1]]->setFocus();
   EXPECT_EQ(w.form()[lblInfo2]->text(), "Heat loss");
   EXPECT_EQ(w.form()[lblInfo]->text(), "Name");  // the other page's line stays
-  send_enter(w.form()[txtLoad[2]]);               // its help line is for the focus only
+  send_enter(w.form()[txtLoad[2]]);              // its help line is for the focus only
   EXPECT_EQ(w.form()[lblInfo2]->text(), "Heat loss");
 }
 
@@ -200,7 +202,7 @@ TEST(WindowFrameworkTest, CatalogueListsCarryIdsAndTheirTwinsNameThePictures) {
       {3, "Vert", "vert.bmp"}, {5, "Horz", "z.bmp"}, {5, "Horz again", "a.bmp "}};
   fill_list(list, entries, twin, true);
   EXPECT_EQ(list->currentIndex(), -1);
-  EXPECT_EQ(twin->itemText(0), "a.bmp ");  // sorted by picture name
+  EXPECT_EQ(twin->itemText(0), "a.bmp ");        // sorted by picture name
   EXPECT_EQ(twin_text(list, twin), "vert.bmp");  // no selection: the first entry's
   ASSERT_TRUE(select_id(list, 5));
   EXPECT_EQ(selected_id(list), 5);

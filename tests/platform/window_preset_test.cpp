@@ -15,8 +15,11 @@ namespace {
 constexpr ControlDesign kControls[] = {
     {.name = "txtName", .kind = ControlKind::TextBox, .rect = {120, 120, 3000, 300}},
 };
-constexpr WindowDesign kDesign{.name = "FormP", .caption = "Preset", .client_width = 6000,
-                               .client_height = 4000, .controls = kControls};
+constexpr WindowDesign kDesign{.name = "FormP",
+                               .caption = "Preset",
+                               .client_width = 6000,
+                               .client_height = 4000,
+                               .controls = kControls};
 
 TEST(WindowPresetTest, OuterSizeIsTheTwipSizeCutToTheScreen) {
   const QSize available = QGuiApplication::primaryScreen()->availableGeometry().size();
@@ -28,7 +31,8 @@ TEST(WindowPresetTest, OuterSizeIsTheTwipSizeCutToTheScreen) {
   };
   const Row rows[] = {
       {"fits", {6000, 4500}, twips_to_pixels({6000, 4500})},
-      {"too wide", {per_screen.width() + 3000, 4500},
+      {"too wide",
+       {per_screen.width() + 3000, 4500},
        {available.width(), twips_to_pixels({6000, 4500}).height()}},
       {"too large both ways", per_screen * 2, available},
   };

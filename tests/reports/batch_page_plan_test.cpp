@@ -17,7 +17,8 @@ using model::SystemType;
 using enum PrintBox;
 
 // The panel of a project whose columns choose `systems` and whose print fields tick `boxes`.
-PrintOptions panel(std::initializer_list<PrintBox> boxes, std::initializer_list<SystemType> systems) {
+PrintOptions panel(std::initializer_list<PrintBox> boxes,
+                   std::initializer_list<SystemType> systems) {
   model::ProjectRec rec;
   model::Int16* columns[] = {&rec.System1_Type, &rec.System2_Type, &rec.System3_Type};
   int n = 0;
@@ -28,15 +29,18 @@ PrintOptions panel(std::initializer_list<PrintBox> boxes, std::initializer_list<
   return options;
 }
 
-constexpr std::initializer_list<PrintBox> kEveryBox = {kTitle, kProject, kCompGraph, kSummary, kBin, kBinGraph,
-                                                       kGeoT,  kGeoA,    kGeoB,      kHeatPump, kFurnace};
+constexpr std::initializer_list<PrintBox> kEveryBox = {kTitle, kProject,  kCompGraph, kSummary,
+                                                       kBin,   kBinGraph, kGeoT,      kGeoA,
+                                                       kGeoB,  kHeatPump, kFurnace};
 
-// A planned page as "name number cell", e.g. "Report_Project Page 1 M2"; the title page "Report_TitlePage".
+// A planned page as "name number cell", e.g. "Report_Project Page 1 M2"; the title page
+// "Report_TitlePage".
 std::vector<std::string> described(const std::vector<PlannedPage>& plan) {
   std::vector<std::string> lines;
   for (const PlannedPage& p : plan) {
     std::string line(p.page->name);
-    if (p.number_col > 0) line += " " + p.number + " " + sheet::format_a1(kPageNumberRow - 1, p.number_col - 1);
+    if (p.number_col > 0)
+      line += " " + p.number + " " + sheet::format_a1(kPageNumberRow - 1, p.number_col - 1);
     lines.push_back(line);
   }
   return lines;
@@ -57,23 +61,40 @@ TEST(BatchPagePlanTest, PagesInOrderWithTheirNumbers) {
        {SystemType::Elec, SystemType::GeoA, SystemType::GeoT},
        false,
        {"Report_TitlePage", "Report_Project Page 1 M2", "Report_ProjectGraph Page 2 N2",
-        "Report_GeoTSummary Page 3 N2", "Report_GeoTBin Page 4 CY2", "Report_GeoTOperating Page 5 EA2",
-        "Report_GeoTGraph Page 6 N2", "Report_GeoASummary Page 7 N2", "Report_GeoABin Page 8 BK2",
-        "Report_GeoAGraph Page 9 N2", "Report_HeatPumpSummary Page 10 N2", "Report_HeatPumpBin Page 11 AT2",
+        "Report_GeoTSummary Page 3 N2", "Report_GeoTBin Page 4 CY2",
+        "Report_GeoTOperating Page 5 EA2", "Report_GeoTGraph Page 6 N2",
+        "Report_GeoASummary Page 7 N2", "Report_GeoABin Page 8 BK2", "Report_GeoAGraph Page 9 N2",
+        "Report_HeatPumpSummary Page 10 N2", "Report_HeatPumpBin Page 11 AT2",
         "Report_HeatPumpGraph Page 12 N2"}},
       {"comparison graph alone", {kCompGraph}, {}, false, {"Report_ProjectGraph Page 1 N2"}},
       {"comparison graph alone, metric", {kCompGraph}, {}, true, {"Report_ProjectGraph Page 1 N2"}},
       {"nothing ticked", {}, {SystemType::GeoA}, false, {}},
       {"title page alone", {kTitle}, {}, false, {"Report_TitlePage"}},
-      {"title and project, metric", {kTitle, kProject}, {}, true, {"Report_TitlePage", "Report_Project Page 1 AA2"}},
-      {"Geo T bin reports, metric", {kBin, kGeoT}, {SystemType::GeoT}, true,
+      {"title and project, metric",
+       {kTitle, kProject},
+       {},
+       true,
+       {"Report_TitlePage", "Report_Project Page 1 AA2"}},
+      {"Geo T bin reports, metric",
+       {kBin, kGeoT},
+       {SystemType::GeoT},
+       true,
        {"Report_GeoTBin Page 1 DM2", "Report_GeoTOperating Page 2 EO2"}},
-      {"heat-pump bin report, metric: its last column", {kBin, kHeatPump}, {SystemType::Elec}, true,
+      {"heat-pump bin report, metric: its last column",
+       {kBin, kHeatPump},
+       {SystemType::Elec},
+       true,
        {"Report_HeatPumpBin Page 1 BI2"}},
       {"a system box without page kinds", {kGeoA}, {SystemType::GeoA}, false, {}},
-      {"page kinds without a system box", {kSummary, kBin, kBinGraph, kProject}, {SystemType::GeoA}, false,
+      {"page kinds without a system box",
+       {kSummary, kBin, kBinGraph, kProject},
+       {SystemType::GeoA},
+       false,
        {"Report_Project Page 1 M2"}},
-      {"a system not chosen stays off", {kSummary, kGeoB, kFurnace}, {SystemType::Fossil}, false,
+      {"a system not chosen stays off",
+       {kSummary, kGeoB, kFurnace},
+       {SystemType::Fossil},
+       false,
        {"Report_FurnaceSummary Page 1 N2"}},
   };
   for (const PlanCase& c : kCases) {
@@ -83,7 +104,8 @@ TEST(BatchPagePlanTest, PagesInOrderWithTheirNumbers) {
 }
 
 TEST(BatchPagePlanTest, StatusLinesAndPrintAreas) {
-  const auto plan = plan_batch(panel(kEveryBox, {SystemType::GeoT, SystemType::Elec, SystemType::Fossil}), true);
+  const auto plan =
+      plan_batch(panel(kEveryBox, {SystemType::GeoT, SystemType::Elec, SystemType::Fossil}), true);
   ASSERT_EQ(plan.size(), 13u);
   EXPECT_EQ(plan[0].status, "Print Title Page");
   EXPECT_EQ(plan[2].status, "Print Comparison Graph");
@@ -102,7 +124,8 @@ TEST(BatchPagePlanTest, NumberCellsLieInTheirBlocks) {
     if (page.number_imperial.empty()) continue;
     for (const bool metric : {false, true}) {
       SCOPED_TRACE(std::string(page.name) + (metric ? " metric" : ""));
-      const int col = *sheet::column_from_name(metric ? page.number_metric : page.number_imperial) + 1;
+      const int col =
+          *sheet::column_from_name(metric ? page.number_metric : page.number_imperial) + 1;
       const bool last = metric && page.name == "Report_HeatPumpBin";
       EXPECT_EQ(col, page.block.columns(metric).last - (last ? 0 : 1));
     }

@@ -68,8 +68,10 @@ class BatchPrintTest : public ::testing::Test {
     for (const BatchPage& page : kBatchPages) {
       for (const std::string_view col : {page.number_imperial, page.number_metric}) {
         if (col.empty()) continue;
-        const sheet::CellPos cell{page.block.sheet - 1, kPageNumberRow - 1, *sheet::column_from_name(col)};
-        EXPECT_EQ(control.book().cell_kind(cell), sheet::CellKind::kEmpty) << page.name << " " << col;
+        const sheet::CellPos cell{page.block.sheet - 1, kPageNumberRow - 1,
+                                  *sheet::column_from_name(col)};
+        EXPECT_EQ(control.book().cell_kind(cell), sheet::CellKind::kEmpty)
+            << page.name << " " << col;
       }
     }
   }
@@ -85,14 +87,16 @@ class BatchPrintTest : public ::testing::Test {
 };
 
 constexpr std::initializer_list<PrintBox> kEveryBox = {
-    PrintBox::kTitle, PrintBox::kProject, PrintBox::kCompGraph, PrintBox::kSummary, PrintBox::kBin, PrintBox::kBinGraph,
-    PrintBox::kGeoT,  PrintBox::kGeoA,    PrintBox::kGeoB,      PrintBox::kHeatPump, PrintBox::kFurnace};
+    PrintBox::kTitle, PrintBox::kProject,  PrintBox::kCompGraph, PrintBox::kSummary,
+    PrintBox::kBin,   PrintBox::kBinGraph, PrintBox::kGeoT,      PrintBox::kGeoA,
+    PrintBox::kGeoB,  PrintBox::kHeatPump, PrintBox::kFurnace};
 
 TEST_F(BatchPrintTest, EveryBoxPrintsOneDocumentWithNumberedPagesInOrder) {
   std::vector<std::string> statuses;
   BatchPrint every = batch(kEveryBox);
   every.status = [&](const std::string& s) { statuses.push_back(s); };
-  ASSERT_EQ(every.pages.size(), 12u) << "title, project, comparison, then Geo A, Geo B and furnace three each";
+  ASSERT_EQ(every.pages.size(), 12u)
+      << "title, project, comparison, then Geo A, Geo B and furnace three each";
   const PrintOutcome outcome = print_batch(control, printer, every, prompt(true));
   EXPECT_EQ(outcome.end, PrintEnd::kDone) << outcome.failure;
   EXPECT_EQ(outcome.pages, 12);
@@ -105,7 +109,8 @@ TEST_F(BatchPrintTest, EveryBoxPrintsOneDocumentWithNumberedPagesInOrder) {
   ASSERT_EQ(pages, 12);
   for (int page = 1; page <= pages; ++page) {
     const QString p = QString::number(page);
-    const QString text = run_poppler("pdftotext", {"-f", p, "-l", p, "-layout", pdf(), "-"}).value_or("");
+    const QString text =
+        run_poppler("pdftotext", {"-f", p, "-l", p, "-layout", pdf(), "-"}).value_or("");
     const QRegularExpression numbered(R"(\bPage (\d+)\b)");
     const auto found = numbered.match(text);
     if (page == 1) {
@@ -117,7 +122,8 @@ TEST_F(BatchPrintTest, EveryBoxPrintsOneDocumentWithNumberedPagesInOrder) {
 }
 
 TEST_F(BatchPrintTest, CancelPrintsNothingAndLeavesNoNumber) {
-  const PrintOutcome outcome = print_batch(control, printer, batch({PrintBox::kProject, PrintBox::kCompGraph}), prompt(false));
+  const PrintOutcome outcome = print_batch(
+      control, printer, batch({PrintBox::kProject, PrintBox::kCompGraph}), prompt(false));
   EXPECT_EQ(outcome.end, PrintEnd::kCancelled);
   EXPECT_EQ(outcome.pages, 0);
   EXPECT_EQ(prompts, 1);
@@ -128,7 +134,8 @@ TEST_F(BatchPrintTest, CancelPrintsNothingAndLeavesNoNumber) {
 
 TEST_F(BatchPrintTest, AFailedPrintLeavesNoNumber) {
   printer.setOutputFileName(dir.filePath("no such folder/batch.pdf"));
-  const PrintOutcome outcome = print_batch(control, printer, batch({PrintBox::kProject}), prompt(true));
+  const PrintOutcome outcome =
+      print_batch(control, printer, batch({PrintBox::kProject}), prompt(true));
   EXPECT_EQ(outcome.end, PrintEnd::kFailed);
   EXPECT_FALSE(outcome.failure.empty());
   expect_numbers_cleared();
@@ -136,7 +143,8 @@ TEST_F(BatchPrintTest, AFailedPrintLeavesNoNumber) {
 }
 
 TEST_F(BatchPrintTest, NothingTickedAsksNothing) {
-  const PrintOutcome outcome = print_batch(control, printer, batch({PrintBox::kSummary, PrintBox::kGeoT}), prompt(true));
+  const PrintOutcome outcome =
+      print_batch(control, printer, batch({PrintBox::kSummary, PrintBox::kGeoT}), prompt(true));
   EXPECT_EQ(outcome.end, PrintEnd::kDone);
   EXPECT_EQ(outcome.pages, 0);
   EXPECT_EQ(prompts, 0);

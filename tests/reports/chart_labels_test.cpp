@@ -19,13 +19,19 @@ TEST(ChartLabelsTest, LabelsAreWholeNumbersHalvesToEvenWithSeparators) {
     const char* shown;
   };
   constexpr Row rows[] = {
-      {"2.5", "#,###0", "2"},           {"3.5", "#,###0", "4"},
-      {"0.3", "#,###0", "0"},           {"12345", "#,###0", "12,345"},
-      {"12345", "$#,###0", "$12,345"},  {"-12345.5", "#,###0", "-12,346"},
-      {"-1234", "$#,###0", "-$1,234"},  {"-0.4", "#,###0", "0"},
-      {"1100000", "#,###0", "1,100,000"}, {"not a number", "#,###0", "0"},
+      {"2.5", "#,###0", "2"},
+      {"3.5", "#,###0", "4"},
+      {"0.3", "#,###0", "0"},
+      {"12345", "#,###0", "12,345"},
+      {"12345", "$#,###0", "$12,345"},
+      {"-12345.5", "#,###0", "-12,346"},
+      {"-1234", "$#,###0", "-$1,234"},
+      {"-0.4", "#,###0", "0"},
+      {"1100000", "#,###0", "1,100,000"},
+      {"not a number", "#,###0", "0"},
   };
-  for (const Row& r : rows) EXPECT_EQ(whole_number_label(r.label, r.format), r.shown) << r.label << " in " << r.format;
+  for (const Row& r : rows)
+    EXPECT_EQ(whole_number_label(r.label, r.format), r.shown) << r.label << " in " << r.format;
 }
 
 struct Units {
@@ -39,11 +45,14 @@ struct Units {
 
 constexpr Units kUnits[] = {
     {"imperial", false, false, false, "Btu/hr", "Outdoor Temperature Deg F", "", "$12,345"},
-    {"imperial, keep flags ignored", false, true, true, "Btu/hr", "Outdoor Temperature Deg F", "", "$12,345"},
+    {"imperial, keep flags ignored", false, true, true, "Btu/hr", "Outdoor Temperature Deg F", "",
+     "$12,345"},
     {"metric", true, false, false, "kW", "Outdoor Temperature Deg C", "EUR   ", "12,345"},
     {"metric keeping F", true, true, false, "kW", "Outdoor Temperature Deg F", "EUR   ", "12,345"},
-    {"metric keeping Btu/h", true, false, true, "kBtuh", "Outdoor Temperature Deg C", "EUR   ", "12,345"},
-    {"metric keeping both", true, true, true, "kBtuh", "Outdoor Temperature Deg F", "EUR   ", "12,345"},
+    {"metric keeping Btu/h", true, false, true, "kBtuh", "Outdoor Temperature Deg C", "EUR   ",
+     "12,345"},
+    {"metric keeping both", true, true, true, "kBtuh", "Outdoor Temperature Deg F", "EUR   ",
+     "12,345"},
 };
 
 TEST(ChartLabelsTest, AxisTitlesAndLabelsFollowTheUnitOptionsAtEveryLabel) {
@@ -81,7 +90,8 @@ TEST(ChartLabelsTest, AnIntervalBelowOneShowsWholeNumbersOnly) {
   Scale_ChartAxis(form.Chartfx1, 0);
   std::vector<std::string> labels;
   for (const AxisTick& t : value_axis_ticks(form.Chartfx1)) labels.push_back(t.label);
-  EXPECT_EQ(labels, (std::vector<std::string>{"0", "0", "0", "0", "0", "0", "1", "1", "1", "1", "1"}));
+  EXPECT_EQ(labels,
+            (std::vector<std::string>{"0", "0", "0", "0", "0", "0", "1", "1", "1", "1", "1"}));
 }
 
 }  // namespace

@@ -46,7 +46,8 @@ TEST(ChartScaleTest, TheAxisRunsFromZeroToTheNextCandidateByATenthOfIt) {
 
 TEST(ChartScaleTest, FourHundredSixtyCandidatesUpToAMillionAndRisingBeyond) {
   const auto ladder = axis_candidates();
-  EXPECT_EQ(std::count_if(ladder.begin(), ladder.end(), [](double c) { return c <= 1'000'000; }), 460);
+  EXPECT_EQ(std::count_if(ladder.begin(), ladder.end(), [](double c) { return c <= 1'000'000; }),
+            460);
   EXPECT_TRUE(std::is_sorted(ladder.begin(), ladder.end()));
   EXPECT_EQ(std::adjacent_find(ladder.begin(), ladder.end()), ladder.end()) << "no candidate twice";
 }
@@ -56,7 +57,8 @@ TEST(ChartScaleTest, MakeLongPacksTwoSignedHalves) {
     std::int16_t lo, hi;
     std::int32_t packed;
   };
-  constexpr Row rows[] = {{-1, 1, 65'535}, {160, 505, 505 * 65'536 + 160}, {0, -1, -65'536}, {-1, -1, -65'537}};
+  constexpr Row rows[] = {
+      {-1, 1, 65'535}, {160, 505, 505 * 65'536 + 160}, {0, -1, -65'536}, {-1, -1, -65'537}};
   for (const Row& r : rows) EXPECT_EQ(MakeLong(r.lo, r.hi), r.packed) << r.lo << ", " << r.hi;
 }
 

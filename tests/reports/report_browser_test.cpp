@@ -78,7 +78,8 @@ TEST_F(ReportBrowserTest, TheScrollerStepsThroughTheChosenSystemsOnly) {
   struct Step {
     int set_to, scroller, shown, sheet;
   };
-  for (const Step s : {Step{2, 2, 2, 20}, Step{3, 16, 16, 13}, Step{15, 2, 2, 20}, Step{18, 18, 18, 24}}) {
+  for (const Step s :
+       {Step{2, 2, 2, 20}, Step{3, 16, 16, 13}, Step{15, 2, 2, 20}, Step{18, 18, 18, 24}}) {
     browser.HScrollViewer_Change(s.set_to);
     EXPECT_EQ(browser.scroller(), s.scroller) << s.set_to;
     EXPECT_EQ(browser.current().index, s.shown) << s.set_to;
@@ -133,7 +134,8 @@ TEST_F(ReportBrowserTest, ABatchPrintEndsOnTheProjectReportAndKeepsTheScroller) 
   browser.HScrollViewer_Change(17);
   QPrinter printer;
   int prompts = 0;
-  const PrintOutcome outcome = browser.Print_Reports(printer, [&](QPrinter&) { return ++prompts, false; });
+  const PrintOutcome outcome =
+      browser.Print_Reports(printer, [&](QPrinter&) { return ++prompts, false; });
   EXPECT_EQ(outcome.pages, 0);
   EXPECT_EQ(prompts, 0) << "nothing ticked";
   EXPECT_EQ(browser.current().index, 1);

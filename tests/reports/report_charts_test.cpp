@@ -23,7 +23,8 @@ constexpr int kGraphSheets[] = {model::kPrgSheet, model::kGagSheet, model::kGbgS
 
 class ReportChartsTest : public ::testing::Test {
  protected:
-  ReportChartsTest() : book(workbook::load_report_template()), control(book), charts(control, model) {}
+  ReportChartsTest()
+      : book(workbook::load_report_template()), control(book), charts(control, model) {}
 
   void put(int sheet, const char* a1, const char* text) {
     control.set_active_sheet(sheet);
@@ -59,8 +60,8 @@ TEST_F(ReportChartsTest, BinGraphsTakeTheirSheetsValuesAndGagsCaptions) {
       {"U6", "-5", 1, 1, 5},            // the load as its size
       {"S7", "0", 2, 2, kNoValue},      // a zero is no point
       {"T8", "0", 0, 3, kNoValue},
-      {"S9", "-7", 2, 4, -7},           // negative hours and capacities as they are
-      {"U10", "", 1, 5, kNoValue},      // an empty cell reads 0
+      {"S9", "-7", 2, 4, -7},       // negative hours and capacities as they are
+      {"U10", "", 1, 5, kNoValue},  // an empty cell reads 0
   };
   for (const Row& r : rows) put(model::kFugSheet, r.cell, r.text);
   charts.Fill_BinCharts();
@@ -98,7 +99,7 @@ TEST_F(ReportChartsTest, TheMaximumCellGivesTheAxis) {
     double top;
   };
   const Row rows[] = {
-      {model::kFugSheet, "X11", "2.5", 2},       {model::kFugSheet, "X11", "3.5", 4},
+      {model::kFugSheet, "X11", "2.5", 2},        {model::kFugSheet, "X11", "3.5", 4},
       {model::kFugSheet, "X11", "-1234.5", 1300}, {model::kFugSheet, "X11", "4000000", 4'000'000},
       {model::kPrgSheet, "S11", "1234.5", 1300},  {model::kPrgSheet, "S11", "0", 1},
   };
@@ -106,7 +107,8 @@ TEST_F(ReportChartsTest, TheMaximumCellGivesTheAxis) {
     SCOPED_TRACE(std::string(r.cell) + " " + r.text);
     put(r.sheet, r.cell, r.text);
     fill();
-    const Chart& chart = r.sheet == model::kPrgSheet ? charts.Form11().Chartfx2 : charts.Form11().Chartfx1;
+    const Chart& chart =
+        r.sheet == model::kPrgSheet ? charts.Form11().Chartfx2 : charts.Form11().Chartfx1;
     EXPECT_EQ(chart.scale_limit(kScaleMax), r.top);
   }
 }
@@ -125,16 +127,19 @@ TEST_F(ReportChartsTest, EveryFillLeavesOneFreshPictureOnEachGraphSheet) {
     ASSERT_EQ(pictures.size(), 1u);
     const sheet::Picture& p = pictures[0];
     EXPECT_EQ(p.format, sheet::PictureFormat::kRecorded);
-    EXPECT_EQ(p.data, *charts.Form11().holder_of(number)) << "the holder keeps what the sheet shows";
+    EXPECT_EQ(p.data, *charts.Form11().holder_of(number))
+        << "the holder keeps what the sheet shows";
     EXPECT_EQ(p.top_left.col, 2.0);
     EXPECT_EQ(p.top_left.row, 6.0);
     EXPECT_EQ(p.bottom_right.col, 14.0);
     const bool comparison = number == model::kPrgSheet;
     EXPECT_EQ(p.bottom_right.row, comparison ? 45.0 : 46.5);
     // 15 twips to a unit: 9000 x 9200 and 10000 x 10000 twips.
-    EXPECT_EQ(sheet::view::decode_recording(p).boundingRect(), comparison ? QRect(0, 0, 600, 613) : QRect(0, 0, 667, 667));
+    EXPECT_EQ(sheet::view::decode_recording(p).boundingRect(),
+              comparison ? QRect(0, 0, 600, 613) : QRect(0, 0, 667, 667));
   }
-  EXPECT_NE(sheet_of(model::kFugSheet).pictures().at(0).data, first_fug) << "drawn again from the new values";
+  EXPECT_NE(sheet_of(model::kFugSheet).pictures().at(0).data, first_fug)
+      << "drawn again from the new values";
   EXPECT_EQ(sheet_of(model::kPrsSheet).pictures().size(), 1u) << "other sheets keep their pictures";
 }
 
@@ -148,12 +153,16 @@ TEST(ReportChartsWindowTest, TheReportsWindowsControlCountsAndShowsTheGraphs) {
   for (const int number : kGraphSheets) {
     F1Book1.ActiveSheet(number);
     EXPECT_EQ(F1Book1.ObjectCount(), 1) << number;
-    const QImage page = sheet::view::render_block(F1Book1.book(), number - 1, *sheet::parse_a1_range("B1:O48")).image;
+    const QImage page =
+        sheet::view::render_block(F1Book1.book(), number - 1, *sheet::parse_a1_range("B1:O48"))
+            .image;
     int coloured = 0;
     for (int y = 0; y < page.height(); ++y) {
       for (int x = 0; x < page.width(); ++x) {
         const QColor c = page.pixelColor(x, y);
-        coloured += std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 60;
+        coloured +=
+            std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) >
+            60;
       }
     }
     EXPECT_GT(coloured, 500) << "the graph of sheet " << number << " shows in colour";
@@ -167,9 +176,11 @@ TEST(ReportChartsFillTest, TheWorkbookFillDrawsEveryGraphEachTime) {
   analysis.charts = &charts;
   for (int run = 0; run < 2; ++run) {
     ASSERT_TRUE(analysis.run_file(folder / "Data" / "Sample Project.pvn").fill.filled);
-    for (const int number : kGraphSheets) EXPECT_EQ(analysis.book.sheet(number - 1).pictures().size(), 1u) << number;
+    for (const int number : kGraphSheets)
+      EXPECT_EQ(analysis.book.sheet(number - 1).pictures().size(), 1u) << number;
   }
-  EXPECT_EQ(analysis.report_control().active_sheet(), model::kFusSheet) << "the fill reads its results after the graphs";
+  EXPECT_EQ(analysis.report_control().active_sheet(), model::kFusSheet)
+      << "the fill reads its results after the graphs";
   const Chart& comparison = charts.Form11().Chartfx2;
   EXPECT_FALSE(comparison.series_name(0).empty());
   EXPECT_GT(comparison.value(0, 4), 0) << "a total cost";

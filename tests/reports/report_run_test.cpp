@@ -24,7 +24,8 @@ TEST(ReportRunTest, OneWarningNamesWhatFailed) {
   const std::filesystem::path folder = std::filesystem::path(data).parent_path();
   const Case kCases[] = {
       {"the sample", folder / "Data" / "Sample Project.pvn", nullptr},
-      {"a furnace not in the catalogue", pellavan::testing::damaged_project("missing_furnace"), "FossData.CEA has no record"},
+      {"a furnace not in the catalogue", pellavan::testing::damaged_project("missing_furnace"),
+       "FossData.CEA has no record"},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);

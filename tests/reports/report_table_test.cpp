@@ -24,11 +24,12 @@ ChosenSystems chosen(std::initializer_list<SystemType> kinds) {
 
 TEST(ReportTableTest, PrintAreasOfBothCopies) {
   const char* const kAreas[kReportCount][2] = {
-      {"B1:N51", "P1:AB51"},  {"B1:O48", "B1:O48"},   {"B1:O59", "Q1:AD59"},  {"CN1:CZ45", "DB1:DN45"},
-      {"DP1:EB45", "ED1:EP45"}, {"B1:O48", "B1:O48"}, {"B1:O59", "Q1:AD59"},  {"AZ1:BL45", "BN1:BZ45"},
-      {"B1:O48", "B1:O48"},   {"B1:O59", "Q1:AD59"},  {"AZ1:BL45", "BN1:BZ45"}, {"B1:O48", "B1:O48"},
-      {"B1:O51", "Q1:AD51"},  {"AI1:AU45", "AW1:BI45"}, {"B1:O48", "B1:O48"}, {"B1:O43", "Q1:AD43"},
-      {"W1:AI45", "AK1:AW45"}, {"B1:O48", "B1:O48"},
+      {"B1:N51", "P1:AB51"},    {"B1:O48", "B1:O48"},     {"B1:O59", "Q1:AD59"},
+      {"CN1:CZ45", "DB1:DN45"}, {"DP1:EB45", "ED1:EP45"}, {"B1:O48", "B1:O48"},
+      {"B1:O59", "Q1:AD59"},    {"AZ1:BL45", "BN1:BZ45"}, {"B1:O48", "B1:O48"},
+      {"B1:O59", "Q1:AD59"},    {"AZ1:BL45", "BN1:BZ45"}, {"B1:O48", "B1:O48"},
+      {"B1:O51", "Q1:AD51"},    {"AI1:AU45", "AW1:BI45"}, {"B1:O48", "B1:O48"},
+      {"B1:O43", "Q1:AD43"},    {"W1:AI45", "AK1:AW45"},  {"B1:O48", "B1:O48"},
   };
   for (const Report& r : kReports) {
     SCOPED_TRACE(r.name);
@@ -91,8 +92,8 @@ TEST(ReportZoomTest, LevelsAreKeptWithinTheBarsRange) {
   struct Case {
     int stored, read;
   };
-  for (const Case c : {Case{0, 25}, Case{-40, 25}, Case{24, 25}, Case{25, 25}, Case{115, 115}, Case{200, 200},
-                       Case{201, 200}, Case{32000, 200}}) {
+  for (const Case c : {Case{0, 25}, Case{-40, 25}, Case{24, 25}, Case{25, 25}, Case{115, 115},
+                       Case{200, 200}, Case{201, 200}, Case{32000, 200}}) {
     model::ProjectRec rec;
     rec.Zoom_GeoABin = static_cast<model::Int16>(c.stored);
     EXPECT_EQ(stored_zoom(rec, report(8)), c.read) << c.stored;

@@ -55,7 +55,8 @@ class ReportsWindowTest : public ::testing::Test {
 };
 
 // Menu entries are enabled for the chosen systems only; an entry gives F1 its topic and shows
-// its report with its check mark, and the scroller steps from the comparison graph onto the next chosen system.
+// its report with its check mark, and the scroller steps from the comparison graph onto the next
+// chosen system.
 TEST_F(ReportsWindowTest, TheMenuAndTheScrollerShowTheChosenSystemsReports) {
   struct Row {
     SystemType a, b;
@@ -72,7 +73,8 @@ TEST_F(ReportsWindowTest, TheMenuAndTheScrollerShowTheChosenSystemsReports) {
     EXPECT_EQ(shown(), "Project Report");
     for (const Report& r : kReports) {
       QAction* entry = w.menus().action(r.menu);
-      EXPECT_EQ(entry->isEnabled(), r.system == SystemType::NoSystem || r.system == row.a || r.system == row.b)
+      EXPECT_EQ(entry->isEnabled(),
+                r.system == SystemType::NoSystem || r.system == row.a || r.system == row.b)
           << r.name;
       if (!entry->isEnabled()) continue;
       QMenu* menu = w.menus().menu("mnuReports");
@@ -138,7 +140,8 @@ TEST_F(ReportsWindowTest, ABatchPrintEndsOnTheProjectReportAndAFailureIsShown) {
     });
     w.menus().action("mnuGeoAbin")->trigger();
     w.form().button("Command11")->click();
-    for (const char* box : {"ckTitle", "ckProject", "ckGeoA", "ckBin"}) w.form().check_box(box)->setChecked(true);
+    for (const char* box : {"ckTitle", "ckProject", "ckGeoA", "ckBin"})
+      w.form().check_box(box)->setChecked(true);
     w.form().button("Command12")->click();
     EXPECT_EQ(prompts, 1) << row.output;
     EXPECT_EQ(shown(), "Project Report") << row.output;

@@ -78,12 +78,14 @@ TEST_P(ReportPagesRenderTest, EveryPageDrawsItsCellsInTheirFormats) {
       missing.insert(book.sheet(page.sheet - 1).name());
       continue;
     }
-    const sheet::view::RenderedBlock drawn = sheet::view::render_block(book, page.sheet - 1, page_block(page, metric));
+    const sheet::view::RenderedBlock drawn =
+        sheet::view::render_block(book, page.sheet - 1, page_block(page, metric));
     EXPECT_FALSE(drawn.image.isNull());
     EXPECT_FALSE(blank(drawn.image));
     EXPECT_FALSE(drawn.texts.empty());
     for (const auto& t : drawn.texts) {
-      shown[std::string(page.file) + "!" + sheet::format_a1(t.cell.row, t.cell.col)] = t.text.toStdString();
+      shown[std::string(page.file) + "!" + sheet::format_a1(t.cell.row, t.cell.col)] =
+          t.text.toStdString();
     }
   }
   // The figures come from the system sheets.
@@ -92,7 +94,8 @@ TEST_P(ReportPagesRenderTest, EveryPageDrawsItsCellsInTheirFormats) {
     for (const auto& name : missing) names += " " + name;
     GTEST_SKIP() << "the pages' figures wait for the sheets" << names;
   }
-  for (const Shown& s : metric ? std::span<const Shown>(kMetric) : std::span<const Shown>(kImperial)) {
+  for (const Shown& s :
+       metric ? std::span<const Shown>(kMetric) : std::span<const Shown>(kImperial)) {
     const std::string key = std::string(s.page) + "!" + s.cell;
     SCOPED_TRACE(key);
     const auto it = shown.find(key);
@@ -102,7 +105,9 @@ TEST_P(ReportPagesRenderTest, EveryPageDrawsItsCellsInTheirFormats) {
 }
 
 INSTANTIATE_TEST_SUITE_P(UnitSystems, ReportPagesRenderTest, ::testing::Values(false, true),
-                         [](const ::testing::TestParamInfo<bool>& p) { return p.param ? "metric" : "imperial"; });
+                         [](const ::testing::TestParamInfo<bool>& p) {
+                           return p.param ? "metric" : "imperial";
+                         });
 
 }  // namespace
 }  // namespace pellavan::reportshot

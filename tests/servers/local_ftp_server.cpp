@@ -36,9 +36,7 @@ struct Session {
   std::string user{};
   int passive = -1;
 
-  fs::path disk(const std::string& arg) const {
-    return root / resolve(cwd, arg).substr(1);
-  }
+  fs::path disk(const std::string& arg) const { return root / resolve(cwd, arg).substr(1); }
 };
 
 }  // namespace

@@ -16,11 +16,11 @@ namespace pellavan::test {
 struct HttpRoute {
   enum class Stall { kNone, kBeforeHead, kInBody };
   int status = 200;
-  std::string reason = "OK";         // the status line's text, may be empty
+  std::string reason = "OK";  // the status line's text, may be empty
   std::string body{};
   std::vector<std::string> headers{};  // further header lines ("Location: /x")
-  std::size_t piece = 0;             // the body is sent in pieces this large; 0: at once
-  Stall stall = Stall::kNone;        // waits (until the server stops) instead of answering
+  std::size_t piece = 0;               // the body is sent in pieces this large; 0: at once
+  Stall stall = Stall::kNone;          // waits (until the server stops) instead of answering
 };
 
 class LocalHttpServer {

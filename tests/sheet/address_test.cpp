@@ -10,7 +10,8 @@ TEST(AddressTest, ColumnNamesRoundTrip) {
     int col;
     const char* name;
   };
-  const Row rows[] = {{0, "A"}, {25, "Z"}, {26, "AA"}, {51, "AZ"}, {52, "BA"}, {144, "EO"}, {255, "IV"}};
+  const Row rows[] = {{0, "A"},   {25, "Z"},   {26, "AA"}, {51, "AZ"},
+                      {52, "BA"}, {144, "EO"}, {255, "IV"}};
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     EXPECT_EQ(column_name(r.col), r.name);
@@ -27,10 +28,18 @@ TEST(AddressTest, ParsesA1WithAndWithoutDollars) {
     std::optional<CellPos> pos;
   };
   const Row rows[] = {
-      {"A1", CellPos{0, 0, 0}},       {"B11", CellPos{0, 10, 1}},     {"$A$17", CellPos{0, 16, 0}},
-      {"K$34", CellPos{0, 33, 10}},   {"iv16384", CellPos{0, 16383, 255}}, {"A0", std::nullopt},
-      {"A16385", std::nullopt},       {"IW1", std::nullopt},          {"1A", std::nullopt},
-      {"A", std::nullopt},            {"A1B", std::nullopt},          {"", std::nullopt},
+      {"A1", CellPos{0, 0, 0}},
+      {"B11", CellPos{0, 10, 1}},
+      {"$A$17", CellPos{0, 16, 0}},
+      {"K$34", CellPos{0, 33, 10}},
+      {"iv16384", CellPos{0, 16383, 255}},
+      {"A0", std::nullopt},
+      {"A16385", std::nullopt},
+      {"IW1", std::nullopt},
+      {"1A", std::nullopt},
+      {"A", std::nullopt},
+      {"A1B", std::nullopt},
+      {"", std::nullopt},
       {"ABCD1", std::nullopt},
       // Far more letters than a column has: refused without the column number overflowing.
       {"ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWXYZ1", std::nullopt},
@@ -70,8 +79,8 @@ TEST(AddressTest, SheetNamesAreQuotedWhenNeeded) {
     const char* name;
     const char* written;
   };
-  const Row rows[] = {{"Loads", "Loads"},      {"Geo A", "'Geo A'"}, {"Air-to-Air", "'Air-to-Air'"},
-                      {"It's", "'It''s'"},      {"AB12", "'AB12'"},   {"2nd", "'2nd'"},
+  const Row rows[] = {{"Loads", "Loads"},  {"Geo A", "'Geo A'"}, {"Air-to-Air", "'Air-to-Air'"},
+                      {"It's", "'It''s'"}, {"AB12", "'AB12'"},   {"2nd", "'2nd'"},
                       {"GEO_T", "GEO_T"}};
   for (const Row& r : rows) EXPECT_EQ(quote_sheet_name(r.name), r.written) << r.name;
 }

@@ -18,7 +18,8 @@ Book load(std::string book_text, std::string sheet_text, std::string values_text
 }
 
 // The message of the BookFileError that loading gives, or "" when it loads.
-std::string load_error(std::string book_text, std::string sheet_text, std::string values_text = "") {
+std::string load_error(std::string book_text, std::string sheet_text,
+                       std::string values_text = "") {
   try {
     load(std::move(book_text), std::move(sheet_text), std::move(values_text));
   } catch (const BookFileError& e) {
@@ -112,23 +113,32 @@ TEST(BookTextTest, FaultsNameFileAndLine) {
   };
   const std::string values_book = std::string(kBook) + "values \"main\" main.values\n";
   const Row rows[] = {
-      {"written twice", kBook, "B3 6\n\nB3 7\n", "", "main.sheet:3: B3 written twice (first on line 1)"},
+      {"written twice", kBook, "B3 6\n\nB3 7\n", "",
+       "main.sheet:3: B3 written twice (first on line 1)"},
       {"twice in a range", kBook, "B3 6\nB1:B4 0\n", "", "main.sheet:2: B3 written twice"},
-      {"override of nothing", kBook, "override B3 7\n", "", "main.sheet:1: override of B3, which no earlier line"},
+      {"override of nothing", kBook, "override B3 7\n", "",
+       "main.sheet:1: override of B3, which no earlier line"},
       {"unknown line", kBook, "B3 6\nwidht A 3\n", "", "main.sheet:2: unknown line 'widht'"},
-      {"value count", kBook, "D2:D5 1 2 3\n", "", "main.sheet:1: D2:D5 has 4 cells but the line gives 3 values"},
-      {"unquoted text", kBook, "A2 city\n", "", "main.sheet:1: 'city' is no number: write texts in quotes"},
+      {"value count", kBook, "D2:D5 1 2 3\n", "",
+       "main.sheet:1: D2:D5 has 4 cells but the line gives 3 values"},
+      {"unquoted text", kBook, "A2 city\n", "",
+       "main.sheet:1: 'city' is no number: write texts in quotes"},
       {"bad formula", kBook, "B1 5\nE2:E31 =IF(D2=0,0\n", "",
        "main.sheet:2: formula in main!E2 rejected at position 10"},
       {"unclosed text", kBook, "A2 \"city\n", "", "main.sheet:1: text without its closing quote"},
       {"expectation", kBook, "B3 6\nB4 =B3\nexpect formulas 2\n", "",
        "main.sheet:3: expected formulas 2, the sheet has 1"},
-      {"used range", kBook, "B3 6\nexpect used A1:K34\n", "", "main.sheet:2: expected used A1:K34, the sheet has B3"},
-      {"missing file", "sheet 1 \"main\" nowhere.sheet\n", "", "", "book.txt:1: no file named 'nowhere.sheet'"},
-      {"sheet order", "sheet 2 \"main\" main.sheet\n", "", "", "book.txt:1: sheet number 2 where 1 comes next"},
-      {"same name", "sheet 1 \"main\"\nsheet 2 \"MAIN\"\n", "", "", "book.txt:2: there is already a sheet named"},
+      {"used range", kBook, "B3 6\nexpect used A1:K34\n", "",
+       "main.sheet:2: expected used A1:K34, the sheet has B3"},
+      {"missing file", "sheet 1 \"main\" nowhere.sheet\n", "", "",
+       "book.txt:1: no file named 'nowhere.sheet'"},
+      {"sheet order", "sheet 2 \"main\" main.sheet\n", "", "",
+       "book.txt:1: sheet number 2 where 1 comes next"},
+      {"same name", "sheet 1 \"main\"\nsheet 2 \"MAIN\"\n", "", "",
+       "book.txt:2: there is already a sheet named"},
       {"bad setting", "passes many\n", "", "", "book.txt:1: expected the most passes as a number"},
-      {"values on a constant", values_book, "B3 6\n", "B3 7\n", "main.values:1: B3 holds no formula"},
+      {"values on a constant", values_book, "B3 6\n", "B3 7\n",
+       "main.values:1: B3 holds no formula"},
       {"bad colour", kBook, "fill A1 yellow\n", "", "main.sheet:1: 'yellow' is no colour"},
   };
   for (const Row& r : rows) {
@@ -151,7 +161,7 @@ TEST(BookTextTest, ValuesFileGivesFormulaCellsTheirStartingValues) {
   EXPECT_EQ(book.cell_text(at("A3")), "4");
   book.settings().max_passes = 1;
   book.recalc();
-  EXPECT_EQ(book.cell_text(at("A1")), "8");  // one pass from the cached 6
+  EXPECT_EQ(book.cell_text(at("A1")), "8");   // one pass from the cached 6
   EXPECT_EQ(book.cell_text(at("A3")), "32");  // A3 reads A2, its relative reference moved
 }
 
@@ -208,11 +218,14 @@ TEST(BookTextTest, IncludeFaultsNameTheirFile) {
     const char* message;
   };
   const Row rows[] = {
-      {"missing file", "include nowhere.sheet\n", "", "copy.sheet:1: no file named 'nowhere.sheet'"},
+      {"missing file", "include nowhere.sheet\n", "",
+       "copy.sheet:1: no file named 'nowhere.sheet'"},
       {"itself", "include copy.sheet\n", "", "copy.sheet:1: 'copy.sheet' includes itself"},
       {"bad rows", "include main.sheet rows x\n", "", "copy.sheet:1: 'x' is no row"},
-      {"fault inside", "include main.sheet\n", "B1 6\nwidht A 3\n", "main.sheet:2: unknown line 'widht'"},
-      {"twice", "include main.sheet\nB1 7\n", "B1 6\n", "copy.sheet:2: B1 written twice (first on line main.sheet:1)"},
+      {"fault inside", "include main.sheet\n", "B1 6\nwidht A 3\n",
+       "main.sheet:2: unknown line 'widht'"},
+      {"twice", "include main.sheet\nB1 7\n", "B1 6\n",
+       "copy.sheet:2: B1 written twice (first on line main.sheet:1)"},
       {"erase of nothing", "include main.sheet rows 2:3\nerase B1\n", "B1 6\n",
        "copy.sheet:2: erase of B1, which no earlier line wrote"},
   };
@@ -235,8 +248,10 @@ Book load_renamed(std::string second_summary) {
   const std::string book_text =
       "sheet 1 \"Geo A\" a.sheet\nsheet 2 \"Geo B\" b.sheet\nsheet 3 \"Sys\" a.sheet\n"
       "sheet 4 \"GAS\" gas.sheet\nsheet 5 \"GBS\" gbs.sheet\n";
-  const std::vector<EmbeddedFile> files = {{"book.txt", book_text}, {"a.sheet", "B1 3\n"},
-                                           {"b.sheet", "B1 5\n"},  {"gas.sheet", first_summary},
+  const std::vector<EmbeddedFile> files = {{"book.txt", book_text},
+                                           {"a.sheet", "B1 3\n"},
+                                           {"b.sheet", "B1 5\n"},
+                                           {"gas.sheet", first_summary},
                                            {"gbs.sheet", second_summary}};
   return load_book(files, "book.txt");
 }
@@ -249,7 +264,7 @@ TEST(BookTextTest, IncludeCanReadAnotherSheetInPlaceOfOne) {
   EXPECT_EQ(book.cell_text(a1), "10");
   EXPECT_EQ(book.cell_formula(a2), "A1+Sys!B1");  // other sheets and own cells stay
   EXPECT_EQ(book.cell_text(a2), "13");
-  EXPECT_EQ(book.cell_text(a3), "Geo A");  // texts are no references
+  EXPECT_EQ(book.cell_text(a3), "Geo A");     // texts are no references
   EXPECT_EQ(book.cell_text({3, 0, 0}), "6");  // the included sheet itself is untouched
 }
 
@@ -260,8 +275,12 @@ TEST(BookTextTest, RenamesOfNestedIncludesApplyInnermostFirst) {
       "sheet 1 \"Geo A\" a.sheet\nsheet 2 \"Geo B\" b.sheet\nsheet 3 \"Sys\" s.sheet\n"
       "sheet 4 \"GAS\" gas.sheet\nsheet 5 \"GBS\" gbs.sheet\n";
   const std::vector<EmbeddedFile> files = {
-      {"book.txt", book_text},    {"a.sheet", "B1 3\n"},        {"b.sheet", "B1 5\n"},
-      {"s.sheet", "B1 7\n"},      {"gas.sheet", "A1 ='Geo A'!B1\n"}, {"mid.sheet", middle},
+      {"book.txt", book_text},
+      {"a.sheet", "B1 3\n"},
+      {"b.sheet", "B1 5\n"},
+      {"s.sheet", "B1 7\n"},
+      {"gas.sheet", "A1 ='Geo A'!B1\n"},
+      {"mid.sheet", middle},
       {"gbs.sheet", "include mid.sheet sheet \"Geo B\" as \"Sys\"\n"}};
   Book book = load_book(files, "book.txt");
   EXPECT_EQ(book.cell_formula({4, 0, 0}), "Sys!B1");
@@ -274,9 +293,12 @@ TEST(BookTextTest, RenameFaultsAreReported) {
     const char* message;
   };
   const Row rows[] = {
-      {"unknown sheet", "include gas.sheet sheet \"Geo C\" as \"Geo B\"\n", "gbs.sheet:1: no sheet named 'Geo C'"},
-      {"no as", "include gas.sheet sheet \"Geo A\" \"Geo B\"\n", "gbs.sheet:1: include takes a sheet file"},
-      {"bare name", "include gas.sheet sheet Geo as \"Geo B\"\n", "gbs.sheet:1: expected a \"sheet name\""},
+      {"unknown sheet", "include gas.sheet sheet \"Geo C\" as \"Geo B\"\n",
+       "gbs.sheet:1: no sheet named 'Geo C'"},
+      {"no as", "include gas.sheet sheet \"Geo A\" \"Geo B\"\n",
+       "gbs.sheet:1: include takes a sheet file"},
+      {"bare name", "include gas.sheet sheet Geo as \"Geo B\"\n",
+       "gbs.sheet:1: expected a \"sheet name\""},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);

@@ -17,13 +17,15 @@ using sheet::BookControl;
 
 struct LoadInputs {
   std::string city = "St. Louis, MO                           ";  // 40 characters as stored
-  std::array<const char*, 30> hours = {"0",   "1",   "10",  "47",  "165", "346", "578", "731", "850", "764",
-                                       "676", "586", "576", "545", "617", "670", "637", "404", "228", "138",
-                                       "97",  "50",  "24",  "11",  "1",   "0",   "0",   "0",   "0",   "0"};
-  std::array<const char*, 8> climate = {"6", "97", "4900", "0.83", "0.46", "57", "24.4", "34"};  // B3:B10
+  std::array<const char*, 30> hours = {"0",   "1",   "10",  "47",  "165", "346", "578", "731",
+                                       "850", "764", "676", "586", "576", "545", "617", "670",
+                                       "637", "404", "228", "138", "97",  "50",  "24",  "11",
+                                       "1",   "0",   "0",   "0",   "0",   "0"};
+  std::array<const char*, 8> climate = {"6",    "97", "4900", "0.83",
+                                        "0.46", "57", "24.4", "34"};  // B3:B10
   // A17:A22, A24:A26, A28:A31
-  std::array<const char*, 13> building = {"80000", "65", "45000", "20", "140", "4", "70", "75", "75",
-                                          "3",     "3",  "3",     "3"};
+  std::array<const char*, 13> building = {"80000", "65", "45000", "20", "140", "4", "70",
+                                          "75",    "75", "3",     "3",  "3",   "3"};
 };
 
 constexpr int kBuildingRows[13] = {17, 18, 19, 20, 21, 22, 24, 25, 26, 28, 29, 30, 31};
@@ -44,7 +46,9 @@ double val(const BookControl& c, const char* a1) {
   return std::strtod(c.cell_text(pos.row + 1, pos.col + 1).c_str(), nullptr);
 }
 
-std::string cell_name(const char* col, int row) { return std::string(col).append(std::to_string(row)); }
+std::string cell_name(const char* col, int row) {
+  return std::string(col).append(std::to_string(row));
+}
 
 std::string text(const BookControl& c, const char* a1) {
   const auto pos = *sheet::parse_a1(a1);
@@ -68,7 +72,8 @@ TEST_F(BuildingLoadExample, TemplateHoldsTheSheetAndSettings) {
   EXPECT_EQ(fresh.settings().change_limit, 1.0);
   EXPECT_EQ(fresh.cell_formula(*sheet::parse_a1("K34")), "K34+1");
   EXPECT_EQ(fresh.cell_formula(*sheet::parse_a1("F31")),
-            "IF(D31=0,0,IF(C31<$A$24,IF((($A$17/$A$18)*(C31-$A$24)+$B$14)>0,(($A$17/$A$18)*(C31-$A$24)+$B$14),0),"
+            "IF(D31=0,0,IF(C31<$A$24,IF((($A$17/$A$18)*(C31-$A$24)+$B$14)>0,(($A$17/"
+            "$A$18)*(C31-$A$24)+$B$14),0),"
             "IF(AND(C31>=$A$24,C31<=$A$25),$B$14,((C31-$A$25)*(($A$19-$B$14)/$A$20)+$B$14))))");
   EXPECT_EQ(fresh.cell_text(*sheet::parse_a1("G32")), "dwh btu");
   EXPECT_EQ(fresh.cell_text(*sheet::parse_a1("C31")), "-33");
@@ -84,13 +89,15 @@ TEST_F(BuildingLoadExample, ReproducesTheScalarResults) {
     double precision;  // half a unit of the last digit given
   };
   const Row rows[] = {
-      {"B13", 0.706667, 5e-7}, {"B12", 102.2818, 5e-5}, {"B14", 15497.91, 5e-3}, {"K32", 102535.42, 5e-3},
-      {"F32", 38.4226, 5e-5},  {"F33", 57.408, 5e-4},   {"H33", 22.08127, 5e-6}, {"G33", 2520.69, 5e-3},
-      {"I33", 102.535, 5e-4},  {"J33", 49.463, 5e-4},   {"B6", 0.83, 0},         {"B7", 0.46, 0},
+      {"B13", 0.706667, 5e-7},  {"B12", 102.2818, 5e-5}, {"B14", 15497.91, 5e-3},
+      {"K32", 102535.42, 5e-3}, {"F32", 38.4226, 5e-5},  {"F33", 57.408, 5e-4},
+      {"H33", 22.08127, 5e-6},  {"G33", 2520.69, 5e-3},  {"I33", 102.535, 5e-4},
+      {"J33", 49.463, 5e-4},    {"B6", 0.83, 0},         {"B7", 0.46, 0},
   };
   for (const Row& r : rows) EXPECT_NEAR(val(control, r.cell), r.value, r.precision) << r.cell;
   EXPECT_EQ(text(control, "B11"), "TRUE");
-  EXPECT_NEAR((val(control, "K32") / 1000 - val(control, "B12")) / val(control, "B12"), 0.0025, 5e-5);
+  EXPECT_NEAR((val(control, "K32") / 1000 - val(control, "B12")) / val(control, "B12"), 0.0025,
+              5e-5);
 }
 
 TEST_F(BuildingLoadExample, GainsStartFromTheSeedAndTakeThreeCorrections) {
@@ -122,7 +129,8 @@ TEST_F(BuildingLoadExample, NetLoadsFallByTheSameStepFromBinToBin) {
   const double cooling_step = val(control, "G3") - val(control, "G4");
   for (int r = 4; r <= 9; ++r) {
     const std::string above = cell_name("G", r - 1), here = cell_name("G", r);
-    EXPECT_NEAR(val(control, above.c_str()) - val(control, here.c_str()), cooling_step, 1e-6) << here;
+    EXPECT_NEAR(val(control, above.c_str()) - val(control, here.c_str()), cooling_step, 1e-6)
+        << here;
   }
   for (const char* zero : {"G2", "G10", "G11", "G12", "G27", "G28", "G29", "G30", "G31"}) {
     EXPECT_EQ(text(control, zero), "0") << zero;
@@ -134,7 +142,8 @@ TEST_F(BuildingLoadExample, NetLoadsFallByTheSameStepFromBinToBin) {
   EXPECT_NEAR(heating_step, 80000.0 / 65 * 5, 1e-6);
   for (int r = 14; r <= 26; ++r) {
     const std::string above = cell_name("G", r - 1), here = cell_name("G", r);
-    EXPECT_NEAR(val(control, above.c_str()) - val(control, here.c_str()), heating_step, 1e-6) << here;
+    EXPECT_NEAR(val(control, above.c_str()) - val(control, here.c_str()), heating_step, 1e-6)
+        << here;
   }
 }
 
@@ -153,7 +162,8 @@ TEST_F(BuildingLoadExample, BetweenTheSetPointsCoolingCarriesTheGains) {
   EXPECT_EQ(text(control, "F10"), text(control, "B14"));
   EXPECT_EQ(text(control, "G10"), "0");
   // Row 9 is 77 F, above the cooling set point and the cooling start.
-  EXPECT_NEAR(val(control, "F9"), (77 - 75) * ((45000 - val(control, "B14")) / 20) + val(control, "B14"), 1e-6);
+  EXPECT_NEAR(val(control, "F9"),
+              (77 - 75) * ((45000 - val(control, "B14")) / 20) + val(control, "B14"), 1e-6);
   EXPECT_EQ(text(control, "G9"), text(control, "F9"));
   for (int r = 3; r <= 26; ++r) {
     const std::string cell = cell_name("H", r);
@@ -178,7 +188,8 @@ TEST_F(BuildingLoadExample, HotWaterGrowsByOccupant) {
   for (const auto& r : rows) {
     inputs.building[5] = r.users;
     calc_loads(control, inputs);
-    EXPECT_NEAR(val(control, "H33"), (140 - 57) * 8.33 * 1.25 * r.gallons * 365 / 1e6, 1e-9) << r.users;
+    EXPECT_NEAR(val(control, "H33"), (140 - 57) * 8.33 * 1.25 * r.gallons * 365 / 1e6, 1e-9)
+        << r.users;
     if (r.gallons == 0) {
       EXPECT_EQ(text(control, "H12"), "0");  // no occupants: the whole column is 0
     }

@@ -32,14 +32,17 @@ class CaseRunner {
     if (!book_.sheet_count()) switch_to("Sheet1");
     if (line.word_is(0, "settings")) return settings(line);
     if (line.word_is(0, "clock")) return clock(line);
-    if (line.word_is(0, "text")) return book_.set_cell_text(line.cell_at(1, sheet_), quoted(line, 2));
+    if (line.word_is(0, "text"))
+      return book_.set_cell_text(line.cell_at(1, sheet_), quoted(line, 2));
     if (line.word_is(0, "formula")) return enter_formula(line);
     if (line.word_is(0, "recalc")) return book_.recalc();
     if (line.word_is(0, "check")) return check(line);
     if (line.word_is(0, "reject")) return reject(line);
-    if (line.word_is(0, "passes")) return expect_equal(line, book_.last_recalc().passes, line.integer_at(1, "passes"));
+    if (line.word_is(0, "passes"))
+      return expect_equal(line, book_.last_recalc().passes, line.integer_at(1, "passes"));
     if (line.word_is(0, "converged")) {
-      return expect_equal(line, book_.last_recalc().converged ? 1 : 0, line.word_is(1, "yes") ? 1 : 0);
+      return expect_equal(line, book_.last_recalc().converged ? 1 : 0,
+                          line.word_is(1, "yes") ? 1 : 0);
     }
     if (!readers_.at(sheet_).read(line)) line.fail("unknown line '" + line[0].text + "'");
   }
@@ -52,7 +55,8 @@ class CaseRunner {
 
  private:
   static const std::string& quoted(const TextLine& line, std::size_t i) {
-    if (i >= line.size() || line[i].kind != LineToken::Kind::kQuoted) line.fail("expected a \"text\"");
+    if (i >= line.size() || line[i].kind != LineToken::Kind::kQuoted)
+      line.fail("expected a \"text\"");
     return line[i].text;
   }
 
@@ -66,14 +70,18 @@ class CaseRunner {
 
   void settings(const TextLine& line) {
     for (std::size_t i = 1; i + 1 < line.size(); i += 2) {
-      if (line.word_is(i, "passes")) book_.settings().max_passes = line.integer_at(i + 1, "passes");
-      else if (line.word_is(i, "limit")) book_.settings().change_limit = line.number_at(i + 1, "limit");
-      else line.fail("unknown setting '" + line[i].text + "'");
+      if (line.word_is(i, "passes"))
+        book_.settings().max_passes = line.integer_at(i + 1, "passes");
+      else if (line.word_is(i, "limit"))
+        book_.settings().change_limit = line.number_at(i + 1, "limit");
+      else
+        line.fail("unknown setting '" + line[i].text + "'");
     }
   }
 
   void clock(const TextLine& line) {
-    const CivilDate date{line.integer_at(1, "year"), line.integer_at(2, "month"), line.integer_at(3, "day")};
+    const CivilDate date{line.integer_at(1, "year"), line.integer_at(2, "month"),
+                         line.integer_at(3, "day")};
     book_.set_clock([date] { return date; });
   }
 
@@ -96,8 +104,9 @@ class CaseRunner {
     }
     const Value wanted = line.constant_at(2, book_);
     if (wanted.is_number() && actual.is_number()) {
-      const double tolerance = line.word_is(3, "within") ? line.number_at(4, "the tolerance")
-                                                         : 1e-12 * std::max(1.0, std::fabs(wanted.as_number()));
+      const double tolerance = line.word_is(3, "within")
+                                   ? line.number_at(4, "the tolerance")
+                                   : 1e-12 * std::max(1.0, std::fabs(wanted.as_number()));
       if (std::fabs(actual.as_number() - wanted.as_number()) <= tolerance) return;
     } else if (identical(actual, wanted)) {
       return;
@@ -123,7 +132,8 @@ class CaseRunner {
 
   void expect_equal(const TextLine& line, int actual, int wanted) {
     ++checks_;
-    if (actual != wanted) line.fail("found " + std::to_string(actual) + ", expected " + std::to_string(wanted));
+    if (actual != wanted)
+      line.fail("found " + std::to_string(actual) + ", expected " + std::to_string(wanted));
   }
 
   Book book_;

@@ -12,22 +12,24 @@ namespace {
 const std::vector<std::string> kSheets = {"main", "Geo A", "Air-to-Air", "Loads"};
 
 ParseContext context_at(CellPos origin) {
-  return ParseContext{origin, [](std::string_view name) -> std::optional<int> {
-                        for (std::size_t i = 0; i < kSheets.size(); ++i) {
-                          if (kSheets[i].size() == name.size() &&
-                              std::equal(name.begin(), name.end(), kSheets[i].begin(),
-                                         [](char a, char b) { return std::toupper(a) == std::toupper(b); })) {
-                            return static_cast<int>(i);
-                          }
-                        }
-                        return std::nullopt;
-                      }};
+  return ParseContext{
+      origin, [](std::string_view name) -> std::optional<int> {
+        for (std::size_t i = 0; i < kSheets.size(); ++i) {
+          if (kSheets[i].size() == name.size() &&
+              std::equal(name.begin(), name.end(), kSheets[i].begin(),
+                         [](char a, char b) { return std::toupper(a) == std::toupper(b); })) {
+            return static_cast<int>(i);
+          }
+        }
+        return std::nullopt;
+      }};
 }
 
 std::string round_trip(std::string_view text, CellPos origin = {0, 1, 4}) {
   ParseResult r = parse_formula(text, context_at(origin));
   if (auto* e = std::get_if<ParseError>(&r)) return "error: " + e->message;
-  return print_formula(std::get<Ast>(r), origin, [](int s) -> std::string_view { return kSheets[s]; });
+  return print_formula(std::get<Ast>(r), origin,
+                       [](int s) -> std::string_view { return kSheets[s]; });
 }
 
 TEST(FormulaTextTest, PrintsBackWhatWasWritten) {
@@ -61,7 +63,7 @@ TEST(FormulaTextTest, FilledFormulasShareOneShape) {
   const std::string e2 = shape_at("IF(D2=0,0,$A$17*C2)", {0, 1, 4});
   EXPECT_EQ(e2, shape_at("IF(D31=0,0,$A$17*C31)", {0, 30, 4}));
   EXPECT_EQ(e2, shape_at("IF( D9 = 0 , 0 , $A$17 * C9 )", {0, 8, 4}));  // blanks do not matter
-  EXPECT_NE(e2, shape_at("IF(D2=0,0,$A$17*C2)", {0, 30, 4}));          // same text, other cell
+  EXPECT_NE(e2, shape_at("IF(D2=0,0,$A$17*C2)", {0, 30, 4}));           // same text, other cell
   EXPECT_NE(e2, shape_at("IF(D2=0,0,$A$18*C2)", {0, 1, 4}));
 }
 
@@ -99,19 +101,24 @@ TEST(FormulaTextTest, ReportsKindAndPosition) {
 
 ParseErrorKind error_of(const std::string& text) {
   ParseResult result = parse_formula(text, context_at({0, 0, 0}));
-  return std::holds_alternative<ParseError>(result) ? std::get<ParseError>(result).kind : ParseErrorKind::kEmpty;
+  return std::holds_alternative<ParseError>(result) ? std::get<ParseError>(result).kind
+                                                    : ParseErrorKind::kEmpty;
 }
 
 // A text constant of `length` characters.
-std::string quoted(std::size_t length) { return std::string("\"").append(length, 'x').append("\""); }
+std::string quoted(std::size_t length) {
+  return std::string("\"").append(length, 'x').append("\"");
+}
 
 bool parses(const std::string& text) {
   return std::holds_alternative<Ast>(parse_formula(text, context_at({0, 0, 0})));
 }
 
 TEST(FormulaTextTest, DeepOrLongInputIsAnErrorNotACrash) {
-  EXPECT_EQ(error_of(std::string(10000, '(') + "1" + std::string(10000, ')')), ParseErrorKind::kTooLong);
-  EXPECT_EQ(error_of(std::string(4000, '(') + "1" + std::string(4000, ')')), ParseErrorKind::kTooComplex);
+  EXPECT_EQ(error_of(std::string(10000, '(') + "1" + std::string(10000, ')')),
+            ParseErrorKind::kTooLong);
+  EXPECT_EQ(error_of(std::string(4000, '(') + "1" + std::string(4000, ')')),
+            ParseErrorKind::kTooComplex);
   EXPECT_EQ(error_of(std::string(4000, '(')), ParseErrorKind::kTooComplex);
   EXPECT_EQ(error_of(std::string(8000, '-') + "1"), ParseErrorKind::kTooComplex);
   std::string chain = "1";
@@ -143,7 +150,8 @@ TEST(FormulaTextTest, ReferencesOutsideTheSheetParseAndPrint) {
   EXPECT_EQ(round_trip("#div/0!+#N/A&#NAME?"), "#DIV/0!+#N/A&#NAME?");
   // A relative reference printed from a cell where it falls off the top of the sheet.
   ParseResult r = parse_formula("E1+1", context_at({0, 1, 4}));
-  EXPECT_EQ(print_formula(std::get<Ast>(r), {0, 0, 4}, [](int s) -> std::string_view { return kSheets[s]; }),
+  EXPECT_EQ(print_formula(std::get<Ast>(r), {0, 0, 4},
+                          [](int s) -> std::string_view { return kSheets[s]; }),
             "#REF!+1");
 }
 

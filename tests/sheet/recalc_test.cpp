@@ -12,14 +12,16 @@ using Lists = std::vector<std::vector<std::uint32_t>>;
 std::vector<std::vector<std::uint32_t>> components_of(const Lists& precedents) {
   const Components c = strongly_connected(DependencyGraph(precedents));
   std::vector<std::vector<std::uint32_t>> out;
-  for (std::uint32_t i = 0; i < c.count(); ++i) out.emplace_back(c.members(i).begin(), c.members(i).end());
+  for (std::uint32_t i = 0; i < c.count(); ++i)
+    out.emplace_back(c.members(i).begin(), c.members(i).end());
   return out;
 }
 
 TEST(DependencyGraphTest, ComponentsComeAfterWhatTheyRead) {
   // 0 reads 1, 1 reads 2; 3 and 4 read each other and 0; 5 reads itself.
   const Lists precedents = {{1}, {2}, {}, {4, 0}, {3}, {5}};
-  EXPECT_EQ(components_of(precedents), (std::vector<std::vector<std::uint32_t>>{{2}, {1}, {0}, {3, 4}, {5}}));
+  EXPECT_EQ(components_of(precedents),
+            (std::vector<std::vector<std::uint32_t>>{{2}, {1}, {0}, {3, 4}, {5}}));
   const DependencyGraph graph(precedents);
   EXPECT_TRUE(graph.reads_itself(5));
   EXPECT_FALSE(graph.reads_itself(3));
@@ -63,7 +65,8 @@ TEST(ScheduleTest, GroupOrderBreaksCyclesAtBackEdges) {
   const auto order = s.cells(s.items[0]);
   // From K2: B14 needs B11, which needs K32, which needs K2 (on the search path) and K3. So K3,
   // K32, B11, then F32 (B14 on the path), B14 and last K2.
-  EXPECT_EQ(std::vector<std::uint32_t>(order.begin(), order.end()), (std::vector<std::uint32_t>{1, 5, 2, 4, 3, 0}));
+  EXPECT_EQ(std::vector<std::uint32_t>(order.begin(), order.end()),
+            (std::vector<std::uint32_t>{1, 5, 2, 4, 3, 0}));
 }
 
 class RecalcTest : public ::testing::Test {

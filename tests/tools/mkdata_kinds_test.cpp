@@ -38,9 +38,11 @@ TEST(MkdataKindsTest, EveryCatalogueAndTheProjectHaveAKind) {
 }
 
 TEST(MkdataKindsTest, AProjectOnABaseChangesOnlyWhatItsSourceNames) {
-  const SourceFile base = parse_source("FileTag = KQ7\nGeoA_UnitId = 4\nGeoB_UnitId = 3\n", "b.txt");
-  const auto image = find_record_kind("ProjectRec")
-                         ->make_image(parse_source("GeoB_UnitId = 5\nProject_Title = Sample\n", "s.txt"), &base);
+  const SourceFile base =
+      parse_source("FileTag = KQ7\nGeoA_UnitId = 4\nGeoB_UnitId = 3\n", "b.txt");
+  const auto image =
+      find_record_kind("ProjectRec")
+          ->make_image(parse_source("GeoB_UnitId = 5\nProject_Title = Sample\n", "s.txt"), &base);
   const auto project = model::decode_record<model::ProjectRec>(image);
   EXPECT_EQ(project.FileTag.str(), "KQ7");
   EXPECT_EQ(project.GeoA_UnitId, 4);

@@ -167,7 +167,8 @@ TEST_F(MkdataBaseTest, BothSourcesMustHoldTheSameIds) {
 }
 
 TEST(MkdataSourceTest, TheImageHoldsRecordNAtItsOffset) {
-  const auto records = build_catalogue<LoopRec>(parse_source("Id = 3\n\nId = 1\n\nId = 2\n", "l.txt"));
+  const auto records =
+      build_catalogue<LoopRec>(parse_source("Id = 3\n\nId = 1\n\nId = 2\n", "l.txt"));
   const auto image = file_image(records);
   ASSERT_EQ(image.size(), 3 * LoopRec::kFileSize);
   for (std::size_t n = 1; n <= 3; ++n) {

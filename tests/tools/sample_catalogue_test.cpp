@@ -25,7 +25,8 @@ template <class R>
 Lookup scan(std::string_view file) {
   return [file](ModelState& m, Int16 id) {
     R buffer{};
-    const bool found = model::find_catalogue_record(m.data_files, m.program_folder, file, id, buffer);
+    const bool found =
+        model::find_catalogue_record(m.data_files, m.program_folder, file, id, buffer);
     if constexpr (requires { buffer.City; })
       return found ? buffer.City.trimmed() : std::string("(not found)");
     else
@@ -128,8 +129,9 @@ TEST_F(SampleDataTest, NamesCarryThePrefixesTheSelectionRulesLookFor) {
     SCOPED_TRACE(prefix);
     EXPECT_TRUE(any_of<L>(loops, [&](const L& l) { return starts(l.Name.trimmed(), prefix); }));
   }
-  EXPECT_GE(std::count_if(heaters.begin(), heaters.end(),
-                          [](const auto& h) { return h.Name.trimmed().find("Geo") != std::string::npos; }),
+  EXPECT_GE(std::count_if(
+                heaters.begin(), heaters.end(),
+                [](const auto& h) { return h.Name.trimmed().find("Geo") != std::string::npos; }),
             3);
   EXPECT_GE(std::count_if(furnaces.begin(), furnaces.end(),
                           [](const auto& f) { return starts(f.Name.trimmed(), "Electric"); }),

@@ -29,12 +29,12 @@ TEST_F(SampleDataTest, EveryCityHasAYearOfPlausibleClimate) {
     const double heating_design = c.WeatherData(31).to_double();
     const double cooling_design = c.WeatherData(32).to_double();
     EXPECT_LT(heating_design, cooling_design);
-    EXPECT_GT(c.WeatherData(33).to_double(), 0);                                 // degree days
-    EXPECT_GT(c.WeatherData(34).to_double(), c.WeatherData(35).to_double());     // corrections
-    EXPECT_GT(c.WeatherData(36).to_double(), heating_design);                    // earth
+    EXPECT_GT(c.WeatherData(33).to_double(), 0);                              // degree days
+    EXPECT_GT(c.WeatherData(34).to_double(), c.WeatherData(35).to_double());  // corrections
+    EXPECT_GT(c.WeatherData(36).to_double(), heating_design);                 // earth
     EXPECT_LT(c.WeatherData(36).to_double(), cooling_design);
-    EXPECT_GT(c.WeatherData(37).to_double(), 0);                                 // swing
-    EXPECT_GT(c.WeatherData(38).to_double(), 0);                                 // lag
+    EXPECT_GT(c.WeatherData(37).to_double(), 0);  // swing
+    EXPECT_GT(c.WeatherData(38).to_double(), 0);  // lag
     EXPECT_FALSE(c.State.trimmed().empty());
   }
 }
@@ -55,9 +55,11 @@ TEST_F(SampleDataTest, StLouisIsTheWorkedExampleClimate) {
                                 [](const auto& c) { return c.City.trimmed() == "St. Louis"; });
   ASSERT_NE(stl, cities.end());
   EXPECT_EQ(stl->State.trimmed(), "MO");
-  const double bins[30] = {0,   1,   10,  47,  165, 346, 578, 731, 850, 764, 676, 586, 576, 545, 617,
-                           670, 637, 404, 228, 138, 97,  50,  24,  11,  1,   0,   0,   0,   0,   0};
-  for (int i = 1; i <= 30; ++i) EXPECT_EQ(stl->WeatherData(i).to_double(), bins[i - 1]) << "bin " << i;
+  const double bins[30] = {0,   1,   10,  47,  165, 346, 578, 731, 850, 764,
+                           676, 586, 576, 545, 617, 670, 637, 404, 228, 138,
+                           97,  50,  24,  11,  1,   0,   0,   0,   0,   0};
+  for (int i = 1; i <= 30; ++i)
+    EXPECT_EQ(stl->WeatherData(i).to_double(), bins[i - 1]) << "bin " << i;
   const double rest[8] = {6, 97, 4900, 0.83, 0.46, 57, 24.4, 34};
   for (int i = 31; i <= 38; ++i) EXPECT_EQ(stl->WeatherData(i).to_double(), rest[i - 31]) << i;
   EXPECT_EQ(bin_hours(*stl), 8752);

@@ -21,13 +21,20 @@ TEST_F(SampleDataTest, HoldsEveryDataFileInWholeRecords) {
     std::size_t record_length;
   };
   const Row rows[] = {
-      {"FossData.CEA", model::FurnaceRec::kFileSize},   {"ACData.CEA", model::ACRec::kFileSize},
-      {"WHData.CEA", model::WaterHeaterRec::kFileSize}, {"AirData.CEA", model::AirHPRec::kFileSize},
-      {"UnitData.CEA", model::GeoUnitRec::kFileSize},   {"tUnitData.CEA", model::TUnitRec::kFileSize},
-      {"TUnitData.CEA", model::TUnitRec::kFileSize},    {"LoopData.CEA", model::LoopRec::kFileSize},
-      {"LoopDataM.CEA", model::LoopRec::kFileSize},     {"SoilData.CEA", model::SoilRec::kFileSize},
-      {"SoilDataM.CEA", model::SoilRec::kFileSize},     {"Citydata.CEA", model::CityRec::kFileSize},
-      {"CityData.CEA", model::CityRec::kFileSize},      {"Default.dat", model::ProjectRec::kFileSize},
+      {"FossData.CEA", model::FurnaceRec::kFileSize},
+      {"ACData.CEA", model::ACRec::kFileSize},
+      {"WHData.CEA", model::WaterHeaterRec::kFileSize},
+      {"AirData.CEA", model::AirHPRec::kFileSize},
+      {"UnitData.CEA", model::GeoUnitRec::kFileSize},
+      {"tUnitData.CEA", model::TUnitRec::kFileSize},
+      {"TUnitData.CEA", model::TUnitRec::kFileSize},
+      {"LoopData.CEA", model::LoopRec::kFileSize},
+      {"LoopDataM.CEA", model::LoopRec::kFileSize},
+      {"SoilData.CEA", model::SoilRec::kFileSize},
+      {"SoilDataM.CEA", model::SoilRec::kFileSize},
+      {"Citydata.CEA", model::CityRec::kFileSize},
+      {"CityData.CEA", model::CityRec::kFileSize},
+      {"Default.dat", model::ProjectRec::kFileSize},
       {"ODefault.dat", model::ProjectRec::kFileSize},
   };
   for (const auto& r : rows) {

@@ -32,7 +32,8 @@ TEST_F(SampleDataTest, MetricSoilsHoldTheImperialIdsAndValues) {
 TEST_F(SampleDataTest, SoilIdsRunFromOneToFifteen) {
   const auto soils = all_records<model::SoilRec>("SoilData.CEA");
   ASSERT_EQ(soils.size(), 15u);
-  for (std::size_t i = 0; i < soils.size(); ++i) EXPECT_EQ(soils[i].Id, static_cast<model::Int16>(i + 1));
+  for (std::size_t i = 0; i < soils.size(); ++i)
+    EXPECT_EQ(soils[i].Id, static_cast<model::Int16>(i + 1));
 }
 
 TEST_F(SampleDataTest, ClosedLoopsExchangeHeatInEverySoil) {

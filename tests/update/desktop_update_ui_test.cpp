@@ -60,4 +60,3 @@ TEST(DesktopUpdateUiTest, NoticeWindowAndBrowser) {
 
 }  // namespace
 }  // namespace pellavan::update
-

@@ -14,9 +14,10 @@ TEST(UpdateRulesTest, RunningVersionNumber) {
     double number;
   };
   // 5.0.10 reads 5.01 like 5.0.1: the version files on the server follow this rule.
-  const Row rows[] = {{5, 0, 1, 5.01}, {5, 0, 10, 5.01}, {5, 2, 3, 5.23}, {1, 0, 0, 1.0},
-                      {12, 3, 45, 12.345}};
-  for (const Row& r : rows) EXPECT_DOUBLE_EQ(this_version_number(r.major, r.minor, r.revision), r.number);
+  const Row rows[] = {
+      {5, 0, 1, 5.01}, {5, 0, 10, 5.01}, {5, 2, 3, 5.23}, {1, 0, 0, 1.0}, {12, 3, 45, 12.345}};
+  for (const Row& r : rows)
+    EXPECT_DOUBLE_EQ(this_version_number(r.major, r.minor, r.revision), r.number);
 }
 
 TEST(UpdateRulesTest, VersionFileNumberAndText) {
@@ -26,10 +27,14 @@ TEST(UpdateRulesTest, VersionFileNumberAndText) {
     const char* text;
   };
   const Row rows[] = {
-      {"5.01\r\n", 5.01, "5.0.10"},         {"5.02,Pellavan 5.0.2\r\n", 5.02, "5.0.20"},
-      {"   5.02\n", 5.02, "5.0.20"},        {"\"5.001\",x", 5.001, "5.0.01"},
-      {"", 0, "0.0.00"},                    {"latest\r\n", 0, "0.0.00"},
-      {"\"\"", 0, "0.0.00"},                {"\t6\r\n5.02", 6, "6.0.00"},
+      {"5.01\r\n", 5.01, "5.0.10"},
+      {"5.02,Pellavan 5.0.2\r\n", 5.02, "5.0.20"},
+      {"   5.02\n", 5.02, "5.0.20"},
+      {"\"5.001\",x", 5.001, "5.0.01"},
+      {"", 0, "0.0.00"},
+      {"latest\r\n", 0, "0.0.00"},
+      {"\"\"", 0, "0.0.00"},
+      {"\t6\r\n5.02", 6, "6.0.00"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.file);

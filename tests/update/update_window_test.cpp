@@ -40,9 +40,8 @@ TEST(UpdateWindowTest, ANewerVersionShowsTheNoticeWhoseLinkOpensThePage) {
     setup.limits = test::kShortLimits;
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
-    const auto previous_box = platform::set_message_hook([](const platform::MessageRequest&) {
-      return platform::MessageResult::Ok;
-    });
+    const auto previous_box = platform::set_message_hook(
+        [](const platform::MessageRequest&) { return platform::MessageResult::Ok; });
     int windows = 0;
     const auto previous = platform::set_modal_hook([&](QDialog& window) {
       ++windows;
@@ -50,8 +49,11 @@ TEST(UpdateWindowTest, ANewerVersionShowsTheNoticeWhoseLinkOpensThePage) {
       EXPECT_EQ(window.objectName(), "UpdateVersion2");
       EXPECT_EQ(window.windowTitle(), UpdateNotice::kCaption);
       auto& w = dynamic_cast<UpdateWindow&>(window);
-      EXPECT_TRUE(w.form().label("lblTextUpdate")->text().startsWith(
-          "Your version of  Pellavan (5.0.01) is not current. The latest version is (5.0.20)."));
+      EXPECT_TRUE(w.form()
+                      .label("lblTextUpdate")
+                      ->text()
+                      .startsWith("Your version of  Pellavan (5.0.01) is not current. The latest "
+                                  "version is (5.0.20)."));
       QTest::mouseClick(w.form().label("Label1"), Qt::LeftButton);
       EXPECT_TRUE(w.isVisible()) << "the window stays open after the link";
       w.form().button("Command1")->click();
@@ -69,4 +71,3 @@ TEST(UpdateWindowTest, ANewerVersionShowsTheNoticeWhoseLinkOpensThePage) {
 
 }  // namespace
 }  // namespace pellavan::update
-

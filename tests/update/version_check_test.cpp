@@ -65,9 +65,7 @@ class VersionCheckTest : public ::testing::Test {
     s.limits = test::kShortLimits;
     return s;
   }
-  void check(const VersionCheckSetup& s) {
-    VersionCheck(s, ui, browser).Check_ForUpdate();
-  }
+  void check(const VersionCheckSetup& s) { VersionCheck(s, ui, browser).Check_ForUpdate(); }
 
   test::ScratchFolder program;
   RecordingUi ui;
@@ -79,7 +77,7 @@ TEST_F(VersionCheckTest, AnswersOfTheServer) {
     const char* name;
     HttpRoute route;
     std::vector<UpdateMessage> messages;
-    bool newer;  // the update window, its link clicked
+    bool newer;         // the update window, its link clicked
     const char* local;  // the local copy afterwards
   };
   const Row rows[] = {
@@ -87,19 +85,29 @@ TEST_F(VersionCheckTest, AnswersOfTheServer) {
       {"older on the web", {.body = "5.001,\"old\"\r\n"}, {kLatest}, false, "5.001,\"old\"\r\n"},
       {"newer version", {.body = "5.02\r\n"}, {}, true, "5.02\r\n"},
       {"empty file", {}, {kLatest}, false, ""},
-      {"redirect to a 200", {.status = 302, .reason = "Found", .headers = {"Location: /moved"}},
-       {}, true, "5.02\r\n"},
-      {"404", {.status = 404, .reason = "Not Found", .body = "5.02"},
+      {"redirect to a 200",
+       {.status = 302, .reason = "Found", .headers = {"Location: /moved"}},
+       {},
+       true,
+       "5.02\r\n"},
+      {"404",
+       {.status = 404, .reason = "Not Found", .body = "5.02"},
        {{"-2147219504\nObject not found. Bad URL.", "HTTP::ConnectToHTTPHost",
          UpdateIcon::kCritical}},
-       false, kOldCopy},
-      {"429 without a text", {.status = 429, .reason = ""},
+       false,
+       kOldCopy},
+      {"429 without a text",
+       {.status = 429, .reason = ""},
        {{"-2147219504\nThe server answered with status 429.", "HTTP::ConnectToHTTPHost",
          UpdateIcon::kCritical}},
-       false, kOldCopy},
+       false,
+       kOldCopy},
       {"stalled server", {.stall = Stall::kBeforeHead}, {kNoConnection}, false, kOldCopy},
-      {"stalled in the body", {.body = "5.02" + std::string(4000, ' '), .stall = Stall::kInBody},
-       {kNoConnection}, false, kOldCopy},
+      {"stalled in the body",
+       {.body = "5.02" + std::string(4000, ' '), .stall = Stall::kInBody},
+       {kNoConnection},
+       false,
+       kOldCopy},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -113,10 +121,11 @@ TEST_F(VersionCheckTest, AnswersOfTheServer) {
     check(setup(server.base_url()));
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     EXPECT_EQ(ui.messages, row.messages);
-    EXPECT_EQ(ui.notices, row.newer ? std::vector<std::string>{kNewer} : std::vector<std::string>{});
-    EXPECT_EQ(browser.opened, row.newer ? std::vector<std::string>{server.base_url() +
-                                                                   "/index/pellavan_ok"}
-                                        : std::vector<std::string>{});
+    EXPECT_EQ(ui.notices,
+              row.newer ? std::vector<std::string>{kNewer} : std::vector<std::string>{});
+    EXPECT_EQ(browser.opened,
+              row.newer ? std::vector<std::string>{server.base_url() + "/index/pellavan_ok"}
+                        : std::vector<std::string>{});
     EXPECT_EQ(test::file_text(program.path() / "Data/kqverok.txt"), row.local);
     EXPECT_FALSE(fs::exists(program.path() / "Data/kqverok.txt.part"));
   }
@@ -142,8 +151,9 @@ TEST_F(VersionCheckTest, EditionWithoutVersionFileEndsTheCheck) {
   VersionCheckSetup s = setup(server.base_url());
   s.edition = 4;
   check(s);
-  EXPECT_EQ(ui.messages, std::vector<UpdateMessage>{
-                             {"Unknown Version of Pellavan - Please Contact Oskerby Software Support"}});
+  EXPECT_EQ(ui.messages,
+            std::vector<UpdateMessage>{
+                {"Unknown Version of Pellavan - Please Contact Oskerby Software Support"}});
   EXPECT_TRUE(server.requests().empty());
 }
 

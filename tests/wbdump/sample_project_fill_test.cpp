@@ -45,7 +45,8 @@ TEST_F(SampleProjectFillTest, FillsFromTheLoadCalculation) {
   // The gains are the building-load workbook's, not the template's sample figure.
   EXPECT_NEAR(value(workbook::kLoadsSheet, "C20").as_number(), 15497.91, 0.005);
   EXPECT_DOUBLE_EQ(value(workbook::kLoadsSheet, "A27").as_number(), 0.85);
-  EXPECT_NEAR(value(workbook::kLoadsSheet, "A23").as_number(), (45000 - 15497.9105) / 20 * 22 + 15497.9105, 1e-6);
+  EXPECT_NEAR(value(workbook::kLoadsSheet, "A23").as_number(),
+              (45000 - 15497.9105) / 20 * 22 + 15497.9105, 1e-6);
   EXPECT_DOUBLE_EQ(value(workbook::kLoadsSheet, "A35").as_number(), 38250);
   EXPECT_DOUBLE_EQ(value(workbook::kRatesSheet, "C5").as_number(), 1.0);
   EXPECT_TRUE(value(workbook::kLoadsSheet, "A1").is_empty()) << "imperial options";
@@ -64,7 +65,8 @@ std::vector<NamedValue> all_cells(const sheet::Book& book) {
     if (!used) continue;
     for (int r = used->first_row; r <= used->last_row; ++r)
       for (int c = used->first_col; c <= used->last_col; ++c)
-        cells.push_back({book.sheet(s).name() + "!" + sheet::format_a1(r, c), book.cell_value({s, r, c})});
+        cells.push_back(
+            {book.sheet(s).name() + "!" + sheet::format_a1(r, c), book.cell_value({s, r, c})});
   }
   return cells;
 }

@@ -33,24 +33,52 @@ constexpr double kMonthly = kCent + kCent / 12;
 
 // The worked example: comparison columns furnace, Geo A, Geo B.
 constexpr Figure kWorkedExample[] = {
-    {kPrsSheet, "H39", 1210.52, kCent}, {kPrsSheet, "I39", 476.19, kCent},  {kPrsSheet, "J39", 405.16, kCent},
-    {kPrsSheet, "K39", 0, kCent},       {kPrsSheet, "L39", 2091.87, kCent}, {kPrsSheet, "M39", 174.32, kMonthly},
-    {kPrsSheet, "H40", 501.42, kCent},  {kPrsSheet, "I40", 262.24, kCent},  {kPrsSheet, "J40", 552.67, kCent},
-    {kPrsSheet, "K40", 0, kCent},       {kPrsSheet, "L40", 1316.34, kCent}, {kPrsSheet, "M40", 109.70, kMonthly},
-    {kPrsSheet, "H41", 585.58, kCent},  {kPrsSheet, "I41", 299.49, kCent},  {kPrsSheet, "J41", 552.67, kCent},
-    {kPrsSheet, "K41", 0, kCent},       {kPrsSheet, "L41", 1437.75, kCent}, {kPrsSheet, "M41", 119.81, kMonthly},
+    {kPrsSheet, "H39", 1210.52, kCent},
+    {kPrsSheet, "I39", 476.19, kCent},
+    {kPrsSheet, "J39", 405.16, kCent},
+    {kPrsSheet, "K39", 0, kCent},
+    {kPrsSheet, "L39", 2091.87, kCent},
+    {kPrsSheet, "M39", 174.32, kMonthly},
+    {kPrsSheet, "H40", 501.42, kCent},
+    {kPrsSheet, "I40", 262.24, kCent},
+    {kPrsSheet, "J40", 552.67, kCent},
+    {kPrsSheet, "K40", 0, kCent},
+    {kPrsSheet, "L40", 1316.34, kCent},
+    {kPrsSheet, "M40", 109.70, kMonthly},
+    {kPrsSheet, "H41", 585.58, kCent},
+    {kPrsSheet, "I41", 299.49, kCent},
+    {kPrsSheet, "J41", 552.67, kCent},
+    {kPrsSheet, "K41", 0, kCent},
+    {kPrsSheet, "L41", 1437.75, kCent},
+    {kPrsSheet, "M41", 119.81, kMonthly},
     {kPrgSheet, "S11", 2091.87, kCent},
     // The cells read back into the project record.
-    {kGasSheet, "E31", 67.46, kCent},   {kGasSheet, "E32", 48.54, kCent},   {kGasSheet, "E26", 1095, 0},
-    {kGasSheet, "N23", 501.42, kCent},  {kGasSheet, "N31", 262.24, kCent},  {kGasSheet, "N47", 552.67, kCent},
-    {kGasSheet, "N53", 0, 0},           {kGbsSheet, "E31", 77.05, kCent},   {kGbsSheet, "E32", 43.39, kCent},
-    {kGbsSheet, "E26", 690, 0},         {kGbsSheet, "N23", 585.58, kCent},  {kGbsSheet, "N31", 299.49, kCent},
-    {kGbsSheet, "N47", 552.67, kCent},  {kGbsSheet, "N53", 0, 0},           {kAasSheet, "N23", 794.54, kCent},
-    {kAasSheet, "N31", 285.80, kCent},  {kAasSheet, "N39", 405.16, kCent},  {kAasSheet, "N45", 0, 0},
-    {kFusSheet, "N15", 1210.52, kCent}, {kFusSheet, "N23", 476.19, kCent},  {kFusSheet, "N31", 405.16, kCent},
+    {kGasSheet, "E31", 67.46, kCent},
+    {kGasSheet, "E32", 48.54, kCent},
+    {kGasSheet, "E26", 1095, 0},
+    {kGasSheet, "N23", 501.42, kCent},
+    {kGasSheet, "N31", 262.24, kCent},
+    {kGasSheet, "N47", 552.67, kCent},
+    {kGasSheet, "N53", 0, 0},
+    {kGbsSheet, "E31", 77.05, kCent},
+    {kGbsSheet, "E32", 43.39, kCent},
+    {kGbsSheet, "E26", 690, 0},
+    {kGbsSheet, "N23", 585.58, kCent},
+    {kGbsSheet, "N31", 299.49, kCent},
+    {kGbsSheet, "N47", 552.67, kCent},
+    {kGbsSheet, "N53", 0, 0},
+    {kAasSheet, "N23", 794.54, kCent},
+    {kAasSheet, "N31", 285.80, kCent},
+    {kAasSheet, "N39", 405.16, kCent},
+    {kAasSheet, "N45", 0, 0},
+    {kFusSheet, "N15", 1210.52, kCent},
+    {kFusSheet, "N23", 476.19, kCent},
+    {kFusSheet, "N31", 405.16, kCent},
     {kFusSheet, "N37", 0, 0},
     // The metric copy and the bin graph of Geo A (the sample is in metric display, in kW).
-    {kGasSheet, "T26", 333.756, 0.0005}, {kGagSheet, "X5", 850, 0},         {kGagSheet, "X11", 23.55, kCent},
+    {kGasSheet, "T26", 333.756, 0.0005},
+    {kGagSheet, "X5", 850, 0},
+    {kGagSheet, "X11", 23.55, kCent},
 };
 
 constexpr const char* kSystemSheets[] = {"Geo A", "Geo B", "Air-to-Air", "Furnace", "GEO T"};
@@ -83,7 +111,8 @@ TEST(SampleReportFiguresTest, TheTemplateGivesTheWorkedExample) {
   }
   book.recalc();
   for (const Figure& f : kWorkedExample) {
-    EXPECT_NEAR(number(book, f.sheet, f.cell), f.value, f.tolerance) << book.sheet(f.sheet - 1).name() << "!" << f.cell;
+    EXPECT_NEAR(number(book, f.sheet, f.cell), f.value, f.tolerance)
+        << book.sheet(f.sheet - 1).name() << "!" << f.cell;
   }
 }
 

@@ -12,7 +12,8 @@ namespace {
 
 constexpr int kSheet = kAirToAirSheet;
 
-// The circular group whose first cell lies in `row` of the sheet, if the last recalculation had one.
+// The circular group whose first cell lies in `row` of the sheet, if the last recalculation had
+// one.
 std::optional<sheet::GroupReport> group_of_row(const sheet::Book& book, int row) {
   for (const sheet::GroupReport& g : book.last_recalc().groups) {
     if (g.first_cell.sheet == kSheet - 1 && g.first_cell.row == row - 1) return g;
@@ -33,7 +34,8 @@ TEST_F(AirToAirTest, HoldsItsFormulasInItsUsedRange) {
 TEST_F(AirToAirTest, EachBinRowIsOneCircleOfSevenCells) {
   settle();
   int groups = 0;
-  for (const sheet::GroupReport& g : book.last_recalc().groups) groups += g.first_cell.sheet == kSheet - 1;
+  for (const sheet::GroupReport& g : book.last_recalc().groups)
+    groups += g.first_cell.sheet == kSheet - 1;
   EXPECT_EQ(groups, 30);
   for (int row = 11; row <= 40; ++row) {
     const auto g = group_of_row(book, row);
@@ -47,8 +49,9 @@ TEST_F(AirToAirTest, EachBinRowIsOneCircleOfSevenCells) {
 // A cell belongs to a row's circle exactly when making it a constant breaks or shrinks the circle.
 TEST_F(AirToAirTest, TheCircleIsColumnsEIJKNQS) {
   const std::string members = "E I J K N Q S ";
-  for (const char* col : {"E", "F", "G", "H", "I", "J", "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U",
-                          "V", "W", "X", "Y", "Z", "AA", "AB", "AC", "AD", "AE", "AF", "AG", "AH"}) {
+  for (const char* col :
+       {"E", "F", "G", "H", "I", "J", "K", "L",  "M",  "N",  "O",  "P",  "Q",  "R",  "S",
+        "T", "U", "V", "W", "X", "Y", "Z", "AA", "AB", "AC", "AD", "AE", "AF", "AG", "AH"}) {
     sheet::Book probe = load_report_template();
     probe.set_cell_value(at(kSheet, cell(col, 30)), sheet::Value::number(0));
     probe.recalc();
@@ -60,20 +63,24 @@ TEST_F(AirToAirTest, TheCircleIsColumnsEIJKNQS) {
 
 TEST_F(AirToAirTest, SampleReproducesTheAnnualFigures) {
   settle();
-  for (const Figure& f : kAirToAirFigures) EXPECT_NEAR(number(kSheet, f.cell), f.value, f.tolerance) << f.cell;
+  for (const Figure& f : kAirToAirFigures)
+    EXPECT_NEAR(number(kSheet, f.cell), f.value, f.tolerance) << f.cell;
 }
 
 TEST_F(AirToAirTest, OverrideModeAlternatesBackupAndHeatPumpAt17F) {
   settle();
   const double limit = book.settings().change_limit;
   const Figure row17[] = {
-      {"AL30", -49610.6, 0.05}, {"O30", 44042, 0.5},     {"Q30", 36869.4, limit}, {"E30", 34260.2, limit},
-      {"J30", 0.9031, 5e-5},    {"K30", 0.5837, 5e-5},   {"N30", 0.4163, 5e-5},   {"M30", 0.849, 1e-12},
+      {"AL30", -49610.6, 0.05}, {"O30", 44042, 0.5},   {"Q30", 36869.4, limit},
+      {"E30", 34260.2, limit},  {"J30", 0.9031, 5e-5}, {"K30", 0.5837, 5e-5},
+      {"N30", 0.4163, 5e-5},    {"M30", 0.849, 1e-12},
   };
   for (const Figure& f : row17) EXPECT_NEAR(number(kSheet, f.cell), f.value, f.tolerance) << f.cell;
   // The settled row: the backup runs K of the hour at low fire, the heat pump the rest.
-  EXPECT_NEAR(number(kSheet, "E30"), number(kSheet, "K30") * number(kSheet, "J30") * number(kSheet, "C4"), 1e-3);
-  EXPECT_NEAR(number(kSheet, "E30") + (1 - number(kSheet, "K30")) * number(kSheet, "Q30"), 49610.6092, 1e-3);
+  EXPECT_NEAR(number(kSheet, "E30"),
+              number(kSheet, "K30") * number(kSheet, "J30") * number(kSheet, "C4"), 1e-3);
+  EXPECT_NEAR(number(kSheet, "E30") + (1 - number(kSheet, "K30")) * number(kSheet, "Q30"),
+              49610.6092, 1e-3);
   // At 2 F the backup carries the whole load.
   EXPECT_EQ(number(kSheet, "K33"), 1);
   EXPECT_EQ(number(kSheet, "N33"), 0);
@@ -85,7 +92,8 @@ TEST_F(AirToAirTest, SupplementModeKeepsTheHeatPumpRunning) {
   settle();
   for (int row : {30, 31, 32, 33}) {  // 17 F down to 2 F: loads beyond the heat pump
     EXPECT_EQ(number(kSheet, cell("N", row)), 1) << row;
-    EXPECT_NEAR(number(kSheet, cell("E", row)), -number(kSheet, cell("AL", row)) - number(kSheet, cell("Q", row)), 1e-6)
+    EXPECT_NEAR(number(kSheet, cell("E", row)),
+                -number(kSheet, cell("AL", row)) - number(kSheet, cell("Q", row)), 1e-6)
         << row;
   }
 }
@@ -107,7 +115,8 @@ TEST_F(AirToAirTest, AtTheCutOffTheBackupCarriesTheLoadUpToItsOutput) {
     set(kSheet, "B10", c.fuel_type);
     set(kSheet, "B4", c.input);
     settle();
-    for (const char* col : {"O", "P", "Q", "N"}) EXPECT_EQ(number(kSheet, cell(col, 30)), 0) << c.name << " " << col;
+    for (const char* col : {"O", "P", "Q", "N"})
+      EXPECT_EQ(number(kSheet, cell(col, 30)), 0) << c.name << " " << col;
     EXPECT_NEAR(number(kSheet, "E30"), c.backup_heat, 1e-6) << c.name;
   }
 }
@@ -119,13 +128,14 @@ TEST_F(AirToAirTest, DefrostFactorFollowsTheHeatingCoilTemperature) {
     double factor;
   };
   const Case cases[] = {
-      {24, 0.4, 1},  {24, 1, 0.88},  {24, 1.4, 0.80}, {24, 1.6, 0.783},
-      {26, 0, 0.789}, {27, 0, 0.804}, {33, 0.4, 0.9}, {34, 0, 0.9},
+      {24, 0.4, 1},   {24, 1, 0.88},  {24, 1.4, 0.80}, {24, 1.6, 0.783},
+      {26, 0, 0.789}, {27, 0, 0.804}, {33, 0.4, 0.9},  {34, 0, 0.9},
   };
   for (const Case& c : cases) {
     set(kSheet, "C26", c.coil_condition);
     settle();
-    EXPECT_NEAR(number(kSheet, cell("M", c.row)), c.factor, 1e-12) << "row " << c.row << " C26 " << c.coil_condition;
+    EXPECT_NEAR(number(kSheet, cell("M", c.row)), c.factor, 1e-12)
+        << "row " << c.row << " C26 " << c.coil_condition;
   }
 }
 
@@ -136,21 +146,24 @@ TEST_F(AirToAirTest, VariableSpeedFactorsShiftWithTheCoilCondition) {
     double heating_power;     // at 47 F, table column F
     double cooling_capacity;  // at 87 F, table column I
   };
-  const Case cases[] = {{0, 1, 1, 1.04}, {0.5, 1.03, 1.085, 1.02}, {1, 1.06, 1.17, 0.99}, {1.5, 1.09, 1.255, 0.96}};
+  const Case cases[] = {
+      {0, 1, 1, 1.04}, {0.5, 1.03, 1.085, 1.02}, {1, 1.06, 1.17, 0.99}, {1.5, 1.09, 1.255, 0.96}};
   for (const Case& c : cases) {
     set(kSheet, "C26", c.coil_condition);
     settle();
     const double hp47 = number(kSheet, "B34") * number(kSheet, "K45") * number(kSheet, "M24");
     EXPECT_NEAR(number(kSheet, "O24") / hp47, c.heating_capacity, 1e-12) << c.coil_condition;
-    EXPECT_NEAR(number(kSheet, "T24") / (number(kSheet, "B35") * number(kSheet, "K46")), c.heating_power, 1e-12)
+    EXPECT_NEAR(number(kSheet, "T24") / (number(kSheet, "B35") * number(kSheet, "K46")),
+                c.heating_power, 1e-12)
         << c.coil_condition;
-    EXPECT_NEAR(number(kSheet, "W16") / (number(kSheet, "B19") * number(kSheet, "K43")), c.cooling_capacity, 1e-12)
+    EXPECT_NEAR(number(kSheet, "W16") / (number(kSheet, "B19") * number(kSheet, "K43")),
+                c.cooling_capacity, 1e-12)
         << c.coil_condition;
   }
 }
 
 TEST_F(AirToAirTest, VariableSpeedUnitGivesNoHeatBelowTheTable) {
-  set(kSheet, "B20", -40);  // no cut-off
+  set(kSheet, "B20", -40);          // no cut-off
   for (int loads_row : {28, 29}) {  // the -18 F and -23 F bins, bin rows 37 and 38
     const std::string row = std::to_string(loads_row);
     set(kLoadsSheet, "D" + row, 5);
@@ -173,7 +186,8 @@ TEST_F(AirToAirTest, SingleSpeedUnitFollowsTheLineThroughItsRatings) {
   EXPECT_NEAR(number(kSheet, "O30"), number(kSheet, "B36") * number(kSheet, "K45") * 0.849, 1e-9);
   EXPECT_NEAR(number(kSheet, "T30"), number(kSheet, "B37") * number(kSheet, "K46"), 1e-9);
   // Cooling at 97 F: the line through 1 at 95 F and B24 at 105 F.
-  EXPECT_NEAR(number(kSheet, "W14"), (1 + 0.2 * (number(kSheet, "B24") - 1)) * number(kSheet, "K43") * 47500, 1e-9);
+  EXPECT_NEAR(number(kSheet, "W14"),
+              (1 + 0.2 * (number(kSheet, "B24") - 1)) * number(kSheet, "K43") * 47500, 1e-9);
 }
 
 TEST_F(AirToAirTest, FanPowerAndCoilCombination) {

@@ -46,12 +46,15 @@ Snapshot snapshot(const ProjectAnalysis& a) {
       }
     }
   }
-  for (const SummaryResultCell& r : summary_result_cells()) s.results.push_back(a.model.ProjectRec.*r.field);
+  for (const SummaryResultCell& r : summary_result_cells())
+    s.results.push_back(a.model.ProjectRec.*r.field);
   return s;
 }
 
 bool same(const Snapshot& x, const Snapshot& y) {
-  if (x.cells.size() != y.cells.size() || x.texts != y.texts || x.results.size() != y.results.size()) return false;
+  if (x.cells.size() != y.cells.size() || x.texts != y.texts ||
+      x.results.size() != y.results.size())
+    return false;
   for (std::size_t i = 0; i < x.cells.size(); ++i)
     if (!identical(x.cells[i], y.cells[i])) return false;
   for (std::size_t i = 0; i < x.results.size(); ++i)
@@ -83,14 +86,16 @@ TEST_F(AnalysisRunTest, EveryProjectGivesTheSameResultsWhateverRanBefore) {
     for (std::size_t i = 0; i < set.size(); ++i) {
       run(session, set[before]);
       run(session, set[i]);
-      EXPECT_TRUE(same(snapshot(session), fresh[i])) << set[i].name << " after " << set[before].name;
+      EXPECT_TRUE(same(snapshot(session), fresh[i]))
+          << set[i].name << " after " << set[before].name;
     }
   }
 }
 
 // A fill that went wrong says how, and keeps the values the rules give (0 where Val reads 0).
 TEST_F(AnalysisRunTest, FailuresAreNamed) {
-  const fs::path folder = fs::temp_directory_path() / ("pellavan_analysis_run_" + std::to_string(::getpid()));
+  const fs::path folder =
+      fs::temp_directory_path() / ("pellavan_analysis_run_" + std::to_string(::getpid()));
   fs::remove_all(folder);
   fs::create_directories(folder);
   fs::copy(model.program_folder / "Data", folder / "Data", fs::copy_options::recursive);
@@ -104,13 +109,27 @@ TEST_F(AnalysisRunTest, FailuresAreNamed) {
     std::vector<std::string> problems;  // each must be among the outcome's
   };
   const std::vector<Case> cases = {
-      {"furnace not in the catalogue", pellavan::testing::damaged_project("missing_furnace"), furnace_bytes, 400,
-       {"Furnace: FossData.CEA has no record 77", "Result_Furnace_HeatingCost: FUS!N15 holds \"#DIV/0!\", no number"}},
-      {"empty furnace file", path_of("Sample Project.pvn"), 0, 400,
-       {"Furnace: FossData.CEA is empty (looked for record 15)", "Geo A: FossData.CEA is empty (looked for record 34)"}},
-      {"furnace file cut off", path_of("Sample Project.pvn"), furnace_bytes - 100, 400,
+      {"furnace not in the catalogue",
+       pellavan::testing::damaged_project("missing_furnace"),
+       furnace_bytes,
+       400,
+       {"Furnace: FossData.CEA has no record 77",
+        "Result_Furnace_HeatingCost: FUS!N15 holds \"#DIV/0!\", no number"}},
+      {"empty furnace file",
+       path_of("Sample Project.pvn"),
+       0,
+       400,
+       {"Furnace: FossData.CEA is empty (looked for record 15)",
+        "Geo A: FossData.CEA is empty (looked for record 34)"}},
+      {"furnace file cut off",
+       path_of("Sample Project.pvn"),
+       furnace_bytes - 100,
+       400,
        {"Furnace: FossData.CEA is cut off within its last record (looked for record 15)"}},
-      {"pass cap reached", path_of("Sample Project.pvn"), furnace_bytes, 3,
+      {"pass cap reached",
+       path_of("Sample Project.pvn"),
+       furnace_bytes,
+       3,
        {"the recalculation stopped at 3 passes without converging"}},
   };
   for (const Case& c : cases) {
@@ -120,12 +139,14 @@ TEST_F(AnalysisRunTest, FailuresAreNamed) {
     a.book.settings().max_passes = c.max_passes;
     const AnalysisOutcome outcome = a.run_file(c.project);
     EXPECT_FALSE(outcome.usable());
-    for (const std::string& problem : c.problems) EXPECT_THAT(outcome.problems(), ::testing::Contains(problem));
+    for (const std::string& problem : c.problems)
+      EXPECT_THAT(outcome.problems(), ::testing::Contains(problem));
     fs::resize_file(furnaces, furnace_bytes);
   }
   ProjectAnalysis a(folder);
   a.run_file(pellavan::testing::damaged_project("missing_furnace"));
-  EXPECT_EQ(a.model.ProjectRec.Result_Furnace_HeatingCost.raw(), 0) << "the result keeps what Val reads";
+  EXPECT_EQ(a.model.ProjectRec.Result_Furnace_HeatingCost.raw(), 0)
+      << "the result keeps what Val reads";
   fs::remove_all(folder);
 }
 

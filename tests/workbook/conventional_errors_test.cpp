@@ -36,14 +36,16 @@ class ConventionalErrorsTest : public ConventionalSheetsTest {
 TEST_F(ConventionalErrorsTest, SampleResultsAreNumbers) {
   settle();
   // The cells other sheets read.
-  const char* air_to_air[] = {"B17", "C4", "C17", "B33", "B34", "B35", "B36", "B37", "C33", "C34", "C35", "C36",
-                              "C37", "K43", "K44", "K45", "K46", "D43", "D44", "D46", "D47", "F44", "F45", "F46",
-                              "F47", "F49", "H44", "G41", "H41", "V41", "AD41", "AE41", "AF41", "AG41", "AH41",
-                              "AS41", "F48", "H45", "H47", "AT41", "H48", "AN24", "AP14"};
-  const char* furnace[] = {"B21", "C8", "C21", "B31", "C23", "C31", "M44", "M45", "D37", "D38", "D40", "D41",
-                           "E44", "G44", "E45", "I41", "J41", "R41", "S41", "T41", "U41", "V41", "AF41", "AG41",
-                           "AH41", "J43", "J44", "AB30", "AD16"};
-  for (const char* c : air_to_air) EXPECT_TRUE(value(kAirToAirSheet, c).is_number()) << "Air-to-Air!" << c;
+  const char* air_to_air[] = {"B17", "C4",  "C17", "B33",  "B34",  "B35",  "B36",  "B37",  "C33",
+                              "C34", "C35", "C36", "C37",  "K43",  "K44",  "K45",  "K46",  "D43",
+                              "D44", "D46", "D47", "F44",  "F45",  "F46",  "F47",  "F49",  "H44",
+                              "G41", "H41", "V41", "AD41", "AE41", "AF41", "AG41", "AH41", "AS41",
+                              "F48", "H45", "H47", "AT41", "H48",  "AN24", "AP14"};
+  const char* furnace[] = {"B21", "C8",  "C21",  "B31",  "C23",  "C31", "M44", "M45",  "D37", "D38",
+                           "D40", "D41", "E44",  "G44",  "E45",  "I41", "J41", "R41",  "S41", "T41",
+                           "U41", "V41", "AF41", "AG41", "AH41", "J43", "J44", "AB30", "AD16"};
+  for (const char* c : air_to_air)
+    EXPECT_TRUE(value(kAirToAirSheet, c).is_number()) << "Air-to-Air!" << c;
   for (const char* c : furnace) EXPECT_TRUE(value(kFurnaceSheet, c).is_number()) << "Furnace!" << c;
   EXPECT_EQ(non_finite_numbers(), 0);
 }
@@ -53,7 +55,8 @@ TEST_F(ConventionalErrorsTest, FurnaceWithoutEfficiencyGivesErrorValues) {
   set(kFurnaceSheet, "B12", 0);
   settle();
   EXPECT_EQ(non_finite_numbers(), 0);
-  for (const char* c : {"E30", "F30", "G30", "I30", "J30", "AB30", "I41", "J41", "U41", "E44", "AF41", "J44"}) {
+  for (const char* c :
+       {"E30", "F30", "G30", "I30", "J30", "AB30", "I41", "J41", "U41", "E44", "AF41", "J44"}) {
     EXPECT_TRUE(value(kFurnaceSheet, c).is_error()) << c;
   }
   // The cooling bins do not depend on it, but the sums over all bins (the A/C's kWh multiply

@@ -13,8 +13,9 @@ namespace pellavan::workbook::testing {
 namespace {
 
 enum class Kind { kTemperature, kCopy, kLoad, kMoney };
-constexpr Kind kColumns[11] = {Kind::kTemperature, Kind::kCopy, Kind::kLoad,  Kind::kLoad,  Kind::kLoad, Kind::kCopy,
-                               Kind::kLoad,        Kind::kCopy, Kind::kMoney, Kind::kMoney, Kind::kMoney};
+constexpr Kind kColumns[11] = {Kind::kTemperature, Kind::kCopy,  Kind::kLoad, Kind::kLoad,
+                               Kind::kLoad,        Kind::kCopy,  Kind::kLoad, Kind::kCopy,
+                               Kind::kMoney,       Kind::kMoney, Kind::kMoney};
 
 struct Report {
   const char* name;
@@ -36,8 +37,12 @@ constexpr UnitCase kUnitCases[] = {
 
 class BinReportTest : public ConventionalSheetsTest, public ::testing::WithParamInterface<Report> {
  protected:
-  sheet::Value at_col(int row, int col) const { return book.cell_value({GetParam().sheet - 1, row - 1, col}); }
-  std::string text_at(int row, int col) const { return book.cell_text({GetParam().sheet - 1, row - 1, col}); }
+  sheet::Value at_col(int row, int col) const {
+    return book.cell_value({GetParam().sheet - 1, row - 1, col});
+  }
+  std::string text_at(int row, int col) const {
+    return book.cell_text({GetParam().sheet - 1, row - 1, col});
+  }
 };
 
 TEST_P(BinReportTest, MetricCopyConvertsByTheKeepOptions) {
@@ -55,26 +60,32 @@ TEST_P(BinReportTest, MetricCopyConvertsByTheKeepOptions) {
         case Kind::kTemperature: EXPECT_EQ(head, u.temp_head) << name; break;
         case Kind::kLoad: EXPECT_EQ(head, u.load_head) << name << " " << col; break;
         case Kind::kMoney: EXPECT_EQ(head, "$ CND ") << name << " " << col; break;
-        case Kind::kCopy: EXPECT_TRUE(head == "Hours" || head == "Time") << name << " " << col; break;
+        case Kind::kCopy:
+          EXPECT_TRUE(head == "Hours" || head == "Time") << name << " " << col;
+          break;
       }
       for (int row = 11; row <= 40; ++row) {
         const double t = 112 - 5 * (row - 11);
         if (kColumns[k] == Kind::kTemperature && t == 32) {
-          EXPECT_EQ(text_at(row, metric), u.keep_f ? "32" : "0.0") << name;  // the freezing bin as a text
+          EXPECT_EQ(text_at(row, metric), u.keep_f ? "32" : "0.0")
+              << name;  // the freezing bin as a text
           continue;
         }
         const double from = at_col(row, imperial).as_number();
         double expected = from;
         if (kColumns[k] == Kind::kTemperature) expected = u.keep_f ? t : (t - 32) / 1.8;
         if (kColumns[k] == Kind::kLoad) expected = from / (u.keep_btuh ? 1000 : 3413);
-        EXPECT_NEAR(at_col(row, metric).as_number(), expected, 1e-9) << name << " " << sheet::format_a1(row - 1, metric);
+        EXPECT_NEAR(at_col(row, metric).as_number(), expected, 1e-9)
+            << name << " " << sheet::format_a1(row - 1, metric);
       }
     }
     // Totals: hours and costs summed alike, the currency label beside the costs.
     EXPECT_EQ(at_col(41, report.first_col + 15).as_number(), 8752) << name;
     EXPECT_EQ(text_at(41, report.first_col + 21), "$ CND ") << name;
     for (int k = 8; k < 11; ++k) {
-      EXPECT_EQ(at_col(41, report.first_col + 14 + k).as_number(), at_col(41, report.first_col + k).as_number()) << name;
+      EXPECT_EQ(at_col(41, report.first_col + 14 + k).as_number(),
+                at_col(41, report.first_col + k).as_number())
+          << name;
     }
   }
 }
@@ -97,13 +108,17 @@ TEST_P(BinReportTest, TitlesAndHeadsAreThoseOfTheImperialReport) {
   EXPECT_EQ(at_col(2, first + 5).as_number(), 35215);  // the project date of the sample, 5/30/1996
   EXPECT_EQ(at_col(2, first + 19).as_number(), 35215);
   for (int k = 0; k < 11; ++k) {
-    for (int row : {8, 9}) EXPECT_EQ(text_at(row, first + 14 + k), text_at(row, first + k)) << row << " " << k;
+    for (int row : {8, 9})
+      EXPECT_EQ(text_at(row, first + 14 + k), text_at(row, first + k)) << row << " " << k;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sheets, BinReportTest,
-                         ::testing::Values(Report{"AirToAir", kAirToAirSheet, 35}, Report{"Furnace", kFurnaceSheet, 23}),
-                         [](const ::testing::TestParamInfo<Report>& p) { return std::string(p.param.name); });
+                         ::testing::Values(Report{"AirToAir", kAirToAirSheet, 35},
+                                           Report{"Furnace", kFurnaceSheet, 23}),
+                         [](const ::testing::TestParamInfo<Report>& p) {
+                           return std::string(p.param.name);
+                         });
 
 }  // namespace
 }  // namespace pellavan::workbook::testing

@@ -27,15 +27,27 @@ class ConventionalSheetsTest : public ::testing::Test {
  protected:
   ConventionalSheetsTest() : book(load_report_template()) { write_sample_loads_and_rates(); }
 
-  static sheet::CellPos at(int sheet_number, std::string_view a1) { return sheet_cell(sheet_number, a1); }
-  void set(int sheet_number, std::string_view a1, double v) { book.set_cell_value(at(sheet_number, a1), sheet::Value::number(v)); }
+  static sheet::CellPos at(int sheet_number, std::string_view a1) {
+    return sheet_cell(sheet_number, a1);
+  }
+  void set(int sheet_number, std::string_view a1, double v) {
+    book.set_cell_value(at(sheet_number, a1), sheet::Value::number(v));
+  }
   void set_text(int sheet_number, std::string_view a1, std::string_view text) {
     book.set_cell_value(at(sheet_number, a1), sheet::Value::text(book.intern(text)));
   }
-  void clear(int sheet_number, std::string_view a1) { book.set_cell_text(at(sheet_number, a1), ""); }
-  double number(int sheet_number, std::string_view a1) const { return book.cell_value(at(sheet_number, a1)).as_number(); }
-  sheet::Value value(int sheet_number, std::string_view a1) const { return book.cell_value(at(sheet_number, a1)); }
-  std::string text(int sheet_number, std::string_view a1) const { return book.cell_text(at(sheet_number, a1)); }
+  void clear(int sheet_number, std::string_view a1) {
+    book.set_cell_text(at(sheet_number, a1), "");
+  }
+  double number(int sheet_number, std::string_view a1) const {
+    return book.cell_value(at(sheet_number, a1)).as_number();
+  }
+  sheet::Value value(int sheet_number, std::string_view a1) const {
+    return book.cell_value(at(sheet_number, a1));
+  }
+  std::string text(int sheet_number, std::string_view a1) const {
+    return book.cell_text(at(sheet_number, a1));
+  }
 
   // Formula cells of a sheet's used range.
   std::size_t formula_count(int sheet_number) const {
@@ -61,12 +73,14 @@ class ConventionalSheetsTest : public ::testing::Test {
   // energy. The fossil system pays 0.10 per kWh in both seasons: its heating cost of 1,210.5188
   // is 1,136.395 Ccf at 1.00 and 741.235 kWh at 0.10.
   void write_sample_loads_and_rates() {
-    static constexpr double kHours[30] = {0,   1,   10,  47,  165, 346, 578, 731, 850, 764, 676, 586, 576, 545, 617,
-                                          670, 637, 404, 228, 138, 97,  50,  24,  11,  1,   0,   0,   0,   0,   0};
+    static constexpr double kHours[30] = {0,   1,   10,  47,  165, 346, 578, 731, 850, 764,
+                                          676, 586, 576, 545, 617, 670, 637, 404, 228, 138,
+                                          97,  50,  24,  11,  1,   0,   0,   0,   0,   0};
     static constexpr double kNetLoad[30] = {
-        0,           62627.904,   55282.944,   47937.984,   40593.024,   33248.064,   25903.104,  18558.144,
-        0,           0,           0,           -379.84,     -6533.6862,  -12687.5323, -18841.3785, -24995.2246,
-        -31149.0708, -37302.9169, -43456.7631, -49610.6092, -55764.4554, -61918.3015, -68072.1477, -74225.9938,
+        0,           62627.904,   55282.944,   47937.984,   40593.024,   33248.064,
+        25903.104,   18558.144,   0,           0,           0,           -379.84,
+        -6533.6862,  -12687.5323, -18841.3785, -24995.2246, -31149.0708, -37302.9169,
+        -43456.7631, -49610.6092, -55764.4554, -61918.3015, -68072.1477, -74225.9938,
         -80379.84,   0,           0,           0,           0,           0};
     for (int i = 0; i < 30; ++i) {
       const std::string row = std::to_string(i + 2);
@@ -112,16 +126,24 @@ struct Figure {
 
 // The annual figures of the sample project.
 inline constexpr Figure kAirToAirFigures[] = {
-    {"V41", 8804.5, 0.05},     {"AD41", 2857.98, 0.005}, {"F45", 0.849, 5e-4},   {"F44", 2.882, 5e-4},
-    {"H44", 17.36, 0.005},     {"F48", 794.54, 0.005},   {"H45", 285.80, 0.005}, {"H47", 0, 0},
-    {"AT41", 405.16, 0.005},   {"H48", 1485.50, 0.005},  {"D46", 46987, 0},    {"D43", 35531.5694, 5e-5},
-    {"B32", 0.57, 1e-12},    {"C32", 0.2086, 5e-5},    {"B34", 45505, 1e-9},   {"C4", 65000, 0},
+    {"V41", 8804.5, 0.05},   {"AD41", 2857.98, 0.005},
+    {"F45", 0.849, 5e-4},    {"F44", 2.882, 5e-4},
+    {"H44", 17.36, 0.005},   {"F48", 794.54, 0.005},
+    {"H45", 285.80, 0.005},  {"H47", 0, 0},
+    {"AT41", 405.16, 0.005}, {"H48", 1485.50, 0.005},
+    {"D46", 46987, 0},       {"D43", 35531.5694, 5e-5},
+    {"B32", 0.57, 1e-12},    {"C32", 0.2086, 5e-5},
+    {"B34", 45505, 1e-9},    {"C4", 65000, 0},
 };
 inline constexpr Figure kFurnaceFigures[] = {
-    {"I41", 1136.395, 5e-4},   {"J41", 741.235, 5e-4},  {"R41", 4761.87, 5e-3},     {"S41", 1051.9286, 5e-5},
-    {"E44", 0.8974, 5e-5},     {"G44", 10.4178, 5e-5},  {"AF41", 1210.5188, 5e-5},  {"AG41", 476.187, 5e-4},
-    {"AH41", 405.16, 5e-3},    {"J43", 0, 0},         {"J44", 2091.8655, 5e-5},   {"D40", 46863.5, 5e-2},
-    {"D37", 33460.539, 5e-4},  {"B30", 0.57, 1e-12},    {"C30", 0.2086, 5e-5},    {"C21", 73398, 1e-9},
+    {"I41", 1136.395, 5e-4},   {"J41", 741.235, 5e-4},
+    {"R41", 4761.87, 5e-3},    {"S41", 1051.9286, 5e-5},
+    {"E44", 0.8974, 5e-5},     {"G44", 10.4178, 5e-5},
+    {"AF41", 1210.5188, 5e-5}, {"AG41", 476.187, 5e-4},
+    {"AH41", 405.16, 5e-3},    {"J43", 0, 0},
+    {"J44", 2091.8655, 5e-5},  {"D40", 46863.5, 5e-2},
+    {"D37", 33460.539, 5e-4},  {"B30", 0.57, 1e-12},
+    {"C30", 0.2086, 5e-5},     {"C21", 73398, 1e-9},
 };
 
 }  // namespace pellavan::workbook::testing

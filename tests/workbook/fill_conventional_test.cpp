@@ -59,19 +59,22 @@ std::vector<std::string> expand(std::initializer_list<const char*> ranges) {
   for (const char* r : ranges) {
     const sheet::RangePos range = *sheet::parse_a1_range(r);
     for (int row = range.first_row; row <= range.last_row; ++row)
-      for (int col = range.first_col; col <= range.last_col; ++col) cells.push_back(sheet::format_a1(row, col));
+      for (int col = range.first_col; col <= range.last_col; ++col)
+        cells.push_back(sheet::format_a1(row, col));
   }
   return cells;
 }
 
 // The input cells of each sheet in the order the steps write them.
 std::vector<std::string> air_to_air_inputs() {
-  return expand({"B4", "B5:B15", "B16", "C9", "C8", "C5", "C7", "C6", "B19", "B20", "B21:B31", "D40", "D41", "C26",
+  return expand({"B4",  "B5:B15",  "B16",     "C9",      "C8",      "C5",  "C7",
+                 "C6",  "B19",     "B20",     "B21:B31", "D40",     "D41", "C26",
                  "C27", "C21:C25", "C28:C31", "M44:P46", "Q44:T46", "C52", "B39:B43"});
 }
 std::vector<std::string> furnace_inputs() {
-  return expand({"B8", "B9:B19", "B20", "C13", "C12", "C9", "C11", "C10", "B23", "B24:B29", "D34", "D35", "C29", "C32",
-                 "C24:C28", "O45", "P45", "O46", "P46", "O47", "P47", "Q45", "R45", "Q46", "R46", "Q47", "R47", "B33:B37"});
+  return expand({"B8",  "B9:B19", "B20", "C13", "C12",     "C9",  "C11", "C10",    "B23", "B24:B29",
+                 "D34", "D35",    "C29", "C32", "C24:C28", "O45", "P45", "O46",    "P46", "O47",
+                 "P47", "Q45",    "R45", "Q46", "R46",     "Q47", "R47", "B33:B37"});
 }
 
 TEST_F(FillConventionalTest, HeatPumpStepWritesItsCellsInTheSheetsOrder) {
@@ -146,7 +149,8 @@ TEST_F(FillConventionalTest, SampleProjectFromTheCataloguesGivesTheTemplatesInpu
   ASSERT_EQ(trace.size(), 74u + 51u);
   for (const WrittenCell& w : trace) {
     const sheet::CellPos pos{w.sheet - 1, w.row - 1, w.col - 1};
-    EXPECT_EQ(book.cell_text(pos), stored.cell_text(pos)) << book.sheet(pos.sheet).name() << "!" << sheet::format_a1(pos.row, pos.col);
+    EXPECT_EQ(book.cell_text(pos), stored.cell_text(pos))
+        << book.sheet(pos.sheet).name() << "!" << sheet::format_a1(pos.row, pos.col);
   }
 }
 
@@ -158,11 +162,13 @@ TEST_F(FillConventionalTest, ShippedSampleProjectFillsTheTemplatesInputs) {
   const AnalysisOutcome outcome = fill.run_file(std::filesystem::path(dir) / "Sample Project.pvn");
   ASSERT_TRUE(outcome.usable()) << ::testing::PrintToString(outcome.problems());
   const sheet::Book stored = load_report_template();
-  for (const auto& [sheet_number, cells] : {std::pair{kAirToAirSheet, air_to_air_inputs()}, std::pair{kFurnaceSheet, furnace_inputs()}}) {
+  for (const auto& [sheet_number, cells] : {std::pair{kAirToAirSheet, air_to_air_inputs()},
+                                            std::pair{kFurnaceSheet, furnace_inputs()}}) {
     for (const std::string& a1 : cells) {
       auto pos = *sheet::parse_a1(a1);
       pos.sheet = sheet_number - 1;
-      EXPECT_EQ(fill.book.cell_text(pos), stored.cell_text(pos)) << stored.sheet(pos.sheet).name() << "!" << a1;
+      EXPECT_EQ(fill.book.cell_text(pos), stored.cell_text(pos))
+          << stored.sheet(pos.sheet).name() << "!" << a1;
     }
   }
   EXPECT_EQ(fill.model.ProjectRec.HeatPump_AuxMode, 1);

@@ -70,7 +70,8 @@ TEST_F(FillEconomicsTest, WritesTheNineValuesAndTheTextAsStored) {
   EXPECT_EQ(written(kEconomicsSheet, "H19")->text, "19");
   EXPECT_EQ(written(kEconomicsSheet, "L21")->text, "-0.0005");
   EXPECT_EQ(writes_on(kEconomicsSheet), 20u);
-  for (const char* row : {"10", "13", "14", "22"}) EXPECT_FALSE(written(kEconomicsSheet, std::string("H") + row)) << row;
+  for (const char* row : {"10", "13", "14", "22"})
+    EXPECT_FALSE(written(kEconomicsSheet, std::string("H") + row)) << row;
 }
 
 // Every cell of the book outside Economics, as text; numbers to six decimals, since each

@@ -61,7 +61,8 @@ class FillGeoTest : public testing::FillerTest {
     for (const WrittenCell& w : trace) {
       if (w.sheet != sheet_number) continue;
       const sheet::CellPos pos{w.sheet - 1, w.row - 1, w.col - 1};
-      EXPECT_EQ(book.cell_text(pos), template_book.cell_text(pos)) << sheet::format_a1(pos.row, pos.col);
+      EXPECT_EQ(book.cell_text(pos), template_book.cell_text(pos))
+          << sheet::format_a1(pos.row, pos.col);
       ++compared;
     }
     EXPECT_GE(compared, 93u);  // every input cell of Geo B, and more on Geo A
@@ -160,10 +161,20 @@ TEST_F(FillGeoTest, GeoBWritesNoSecondUnitAndNoTandemFlag) {
   fill_geo_b(ctx);
   EXPECT_EQ(ctx.ReportWorkbook.active_sheet(), kGeoBSheet);
   const Written cells[] = {
-      {"B3", "1"},          {"B4", "RKS060-2", true}, {"B8", "2.9169"},         {"B18", "0.22"},
-      {"F52", "0"},         {"F53", "Vertical Packaged", true},                 {"F16", "30"},
-      {"J6", "73421"},      {"J7", "Electric Resistance", true},               {"J8", "Duct Mounted Strip Heat", true},
-      {"J18", "0"},         {"K7", "0"},                {"K10", "0"},           {"J25", "0.94"},
+      {"B3", "1"},
+      {"B4", "RKS060-2", true},
+      {"B8", "2.9169"},
+      {"B18", "0.22"},
+      {"F52", "0"},
+      {"F53", "Vertical Packaged", true},
+      {"F16", "30"},
+      {"J6", "73421"},
+      {"J7", "Electric Resistance", true},
+      {"J8", "Duct Mounted Strip Heat", true},
+      {"J18", "0"},
+      {"K7", "0"},
+      {"K10", "0"},
+      {"J25", "0.94"},
   };
   for (const Written& c : cells) {
     const auto w = written(kGeoBSheet, c.cell);
@@ -231,7 +242,8 @@ TEST_F(FillGeoTest, WithoutTandemTheSecondUnitLeavesTheSensibleShares) {
   EXPECT_EQ(written_text(kGeoASheet, "F21"), "0");
   EXPECT_EQ(written_text(kGeoASheet, "B54"), "RKS024-1");
   std::size_t share_writes = 0;
-  for (const WrittenCell& w : trace) share_writes += (w.col == 4 && (w.row == 50 || w.row == 51)) ? 1 : 0;
+  for (const WrittenCell& w : trace)
+    share_writes += (w.col == 4 && (w.row == 50 || w.row == 51)) ? 1 : 0;
   EXPECT_EQ(share_writes, 2u) << "only the first unit's D50 and D51";
 }
 

@@ -53,7 +53,8 @@ class FillGeoTTest : public testing::FillerTest {
     const auto pos = *sheet::parse_a1(a1);
     std::vector<std::string> texts;
     for (const WrittenCell& w : trace) {
-      if (w.sheet == kGeoTSheet && w.row == pos.row + 1 && w.col == pos.col + 1) texts.push_back(w.text);
+      if (w.sheet == kGeoTSheet && w.row == pos.row + 1 && w.col == pos.col + 1)
+        texts.push_back(w.text);
     }
     return texts;
   }
@@ -192,7 +193,8 @@ TEST_F(FillGeoTTest, TheSampleProjectReproducesTheTemplate) {
     if (name == "I30") continue;  // the template's formula, which every fill replaces
     if (name == "N7") continue;   // the template's sample shows the metric loop file's pipe text
     if (name == "N53") {
-      EXPECT_EQ(template_book.cell_kind(pos), sheet::CellKind::kEmpty);  // outside the template's used range
+      EXPECT_EQ(template_book.cell_kind(pos),
+                sheet::CellKind::kEmpty);  // outside the template's used range
       continue;
     }
     EXPECT_EQ(book.cell_text(pos), template_book.cell_text(pos)) << name;
@@ -344,7 +346,8 @@ TEST_F(FillGeoTTest, AFillWithoutAUnitSettles) {
   EXPECT_EQ(writes_on(kGeoTSheet), 0u);
   for (const char* input : {"B3", "B4", "B9", "C22", "N5", "N10", "N14", "N17", "R6", "R25"}) {
     const auto pos = *sheet::parse_a1(input);
-    EXPECT_EQ(book.cell_text({kGeoTSheet - 1, pos.row, pos.col}), before.cell_text({kGeoTSheet - 1, pos.row, pos.col}))
+    EXPECT_EQ(book.cell_text({kGeoTSheet - 1, pos.row, pos.col}),
+              before.cell_text({kGeoTSheet - 1, pos.row, pos.col}))
         << input;
   }
   const sheet::RecalcReport& recalc = book.last_recalc();
@@ -354,7 +357,8 @@ TEST_F(FillGeoTTest, AFillWithoutAUnitSettles) {
     }
   }
   for (const char* result : {"P24", "N34", "N43", "BT41", "BU41"}) {
-    EXPECT_TRUE(value(kGeoTSheet, result).is_number()) << result << " holds " << text(kGeoTSheet, result);
+    EXPECT_TRUE(value(kGeoTSheet, result).is_number())
+        << result << " holds " << text(kGeoTSheet, result);
   }
 }
 

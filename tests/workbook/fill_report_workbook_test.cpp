@@ -37,8 +37,8 @@ TEST_F(FillReportWorkbookTest, StepsRunInTheOrderOfWork) {
   EXPECT_EQ(steps[0].sheet, "Loads");
   EXPECT_EQ(steps[1].sheet, "Rates");
   EXPECT_EQ(steps.back().sheet, "Economics");
-  const std::vector<std::string_view> order = {"Loads", "Rates", "Geo A", "Geo B", "GEO T", "Air-to-Air", "Furnace",
-                                               "Economics"};
+  const std::vector<std::string_view> order = {"Loads", "Rates",      "Geo A",   "Geo B",
+                                               "GEO T", "Air-to-Air", "Furnace", "Economics"};
   std::size_t at = 0;
   for (const FillStep& step : steps) {
     while (at < order.size() && order[at] != step.sheet) ++at;
@@ -83,7 +83,8 @@ TEST_F(FillReportWorkbookTest, TheTwentyTwoResultsComeFromTheSummarySheets) {
   std::set<std::string_view> fields;
   for (const SummaryResultCell& c : cells) {
     fields.insert(c.field_name);
-    EXPECT_TRUE(c.sheet == kGasSheet || c.sheet == kGbsSheet || c.sheet == kAasSheet || c.sheet == kFusSheet);
+    EXPECT_TRUE(c.sheet == kGasSheet || c.sheet == kGbsSheet || c.sheet == kAasSheet ||
+                c.sheet == kFusSheet);
   }
   EXPECT_EQ(fields.size(), 22u);
 }
@@ -91,7 +92,8 @@ TEST_F(FillReportWorkbookTest, TheTwentyTwoResultsComeFromTheSummarySheets) {
 TEST_F(FillReportWorkbookTest, ResultsAreReadWithValAndRoundedHalfToEven) {
   put_value(kGasSheet, "N23", sheet::Value::number(501.42496239619027));
   put_value(kGasSheet, "E26", sheet::Value::number(1095));
-  put_value(kGbsSheet, "E31", sheet::Value::number(77.05005));  // a tie at the fifth decimal: to even
+  put_value(kGbsSheet, "E31",
+            sheet::Value::number(77.05005));  // a tie at the fifth decimal: to even
   put_value(kGbsSheet, "E32", sheet::Value::number(43.38995));
   put_value(kAasSheet, "N23", sheet::Value::text(book.intern("12 dollars")));
   put_value(kAasSheet, "N31", sheet::Value::error(sheet::ErrorCode::kDiv0));
@@ -103,9 +105,10 @@ TEST_F(FillReportWorkbookTest, ResultsAreReadWithValAndRoundedHalfToEven) {
   // Each cell that held no number is named, with what it held; the field still gets Val's 0.
   std::vector<std::string> unusable;
   for (const ResultProblem& r : read.unusable) unusable.push_back(describe(r));
-  EXPECT_THAT(unusable, ::testing::ElementsAre("Result_GeoA_AvgSourceClg: GAS!E31 holds nothing, no number",
-                                               "Result_HeatPump_HeatingCost: AAS!N23 holds \"12 dollars\", no number",
-                                               "Result_HeatPump_CoolingCost: AAS!N31 holds \"#DIV/0!\", no number"));
+  EXPECT_THAT(unusable, ::testing::ElementsAre(
+                            "Result_GeoA_AvgSourceClg: GAS!E31 holds nothing, no number",
+                            "Result_HeatPump_HeatingCost: AAS!N23 holds \"12 dollars\", no number",
+                            "Result_HeatPump_CoolingCost: AAS!N31 holds \"#DIV/0!\", no number"));
   const model::ProjectRec& p = model.ProjectRec;
   EXPECT_EQ(p.Result_GeoA_HeatingCost.raw(), 5014250);  // 501.425
   EXPECT_EQ(p.Result_GeoA_SourceSize.raw(), 10950000);
@@ -126,8 +129,10 @@ TEST_F(FillReportWorkbookTest, ResultsTooLargeForTheirFieldAreClampedAndNamed) {
   ASSERT_EQ(clamped.size(), 2u);
   EXPECT_EQ(clamped[0], "Result_GeoA_CoolingCost");
   EXPECT_EQ(clamped[1], "Result_Furnace_FanCost");
-  EXPECT_EQ(model.ProjectRec.Result_GeoA_CoolingCost.raw(), std::numeric_limits<std::int64_t>::max());
-  EXPECT_EQ(model.ProjectRec.Result_Furnace_FanCost.raw(), std::numeric_limits<std::int64_t>::min());
+  EXPECT_EQ(model.ProjectRec.Result_GeoA_CoolingCost.raw(),
+            std::numeric_limits<std::int64_t>::max());
+  EXPECT_EQ(model.ProjectRec.Result_Furnace_FanCost.raw(),
+            std::numeric_limits<std::int64_t>::min());
   EXPECT_EQ(model.ProjectRec.Result_GeoB_WaterHeatingCost.raw(), 1000000000000000000);
 }
 

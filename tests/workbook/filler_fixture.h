@@ -25,7 +25,8 @@ class FillerTest : public ::testing::Test {
   FillerTest() : book(load_report_template()), ctx(model, loads, book, "Sample Project.pvn") {
     ctx.trace = &trace;
     // Steps that re-read catalogues find them in the Data folder the build makes.
-    if (const char* dir = std::getenv("PELLAVAN_DATA_DIR")) model.program_folder = std::filesystem::path(dir).parent_path();
+    if (const char* dir = std::getenv("PELLAVAN_DATA_DIR"))
+      model.program_folder = std::filesystem::path(dir).parent_path();
   }
 
   // The last text written into a cell of a 1-based sheet, nullopt when none was.

@@ -17,20 +17,23 @@ TEST_F(FurnaceTest, HoldsItsFormulasInItsUsedRangeAndNoCircle) {
   EXPECT_EQ(sheet::format_a1_range(book.used_range(kSheet - 1).value()), "A1:AV47");
   EXPECT_EQ(formula_count(kSheet), 1231u);
   settle();
-  for (const sheet::GroupReport& g : book.last_recalc().groups) EXPECT_NE(g.first_cell.sheet, kSheet - 1);
+  for (const sheet::GroupReport& g : book.last_recalc().groups)
+    EXPECT_NE(g.first_cell.sheet, kSheet - 1);
 }
 
 TEST_F(FurnaceTest, SampleReproducesTheAnnualFigures) {
   settle();
-  for (const Figure& f : kFurnaceFigures) EXPECT_NEAR(number(kSheet, f.cell), f.value, f.tolerance) << f.cell;
+  for (const Figure& f : kFurnaceFigures)
+    EXPECT_NEAR(number(kSheet, f.cell), f.value, f.tolerance) << f.cell;
 }
 
 TEST_F(FurnaceTest, TwoStageFurnaceAt17FRunsAtLowFire) {
   settle();
   const Figure row17[] = {
-      {"Y30", 138, 0},        {"Z30", -49610.6, 0.05}, {"E30", 0.6759, 5e-5}, {"F30", 0.90722, 5e-6},
-      {"G30", 0.70108, 5e-6}, {"H30", 0, 0},           {"I30", 75.46, 5e-3},  {"J30", 49.21, 5e-3},
-      {"AB30", 73398, 1e-9},  {"AC30", 0.70108, 5e-6},
+      {"Y30", 138, 0},         {"Z30", -49610.6, 0.05}, {"E30", 0.6759, 5e-5},
+      {"F30", 0.90722, 5e-6},  {"G30", 0.70108, 5e-6},  {"H30", 0, 0},
+      {"I30", 75.46, 5e-3},    {"J30", 49.21, 5e-3},    {"AB30", 73398, 1e-9},
+      {"AC30", 0.70108, 5e-6},
   };
   for (const Figure& f : row17) EXPECT_NEAR(number(kSheet, f.cell), f.value, f.tolerance) << f.cell;
 }
@@ -39,8 +42,9 @@ TEST_F(FurnaceTest, CoolingBinsAtACoilFiveDegreesHotter) {
   settle();
   // The text cuts rather than rounds M16 (43,562.8466).
   const Figure bins[] = {
-      {"M44", 0.97, 0},          {"K14", 43914.0825, 5e-5}, {"G14", 1, 0},          {"Z14", 47937.98, 0.005},
-      {"K16", 47001.1075, 5e-5}, {"Z16", 33248.06, 0.005},  {"M16", 43562.846, 1e-3}, {"G16", 0.7632, 5e-5},
+      {"M44", 0.97, 0},         {"K14", 43914.0825, 5e-5}, {"G14", 1, 0},
+      {"Z14", 47937.98, 0.005}, {"K16", 47001.1075, 5e-5}, {"Z16", 33248.06, 0.005},
+      {"M16", 43562.846, 1e-3}, {"G16", 0.7632, 5e-5},
   };
   for (const Figure& f : bins) EXPECT_NEAR(number(kSheet, f.cell), f.value, f.tolerance) << f.cell;
   // A single-stage air conditioner runs on M and P whatever its low-stage cells hold.
@@ -56,7 +60,8 @@ TEST_F(FurnaceTest, BlowerPower) {
   };
   const Case cases[] = {
       {"ICM, two-stage", 47500, 120000, 1, 1, 0.605, 0.57, 0.57 * 0.605 * 0.605},
-      {"PSC, two-stage", 47500, 120000, 0, 1, 0.605, 0.6333333333333333, 0.6333333333333333 * 0.605},
+      {"PSC, two-stage", 47500, 120000, 0, 1, 0.605, 0.6333333333333333,
+       0.6333333333333333 * 0.605},
       {"PSC, no air conditioner", 0, 100000, 0, 0, 0.605, 0.75, 0},
   };
   for (const Case& c : cases) {

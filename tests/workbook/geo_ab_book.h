@@ -29,7 +29,9 @@ class GeoBook {
   void set(int sheet_number, std::string_view a1, std::string_view text) {
     book_.set_cell_text(at(sheet_number, a1), text);
   }
-  std::string text(int sheet_number, std::string_view a1) const { return book_.cell_text(at(sheet_number, a1)); }
+  std::string text(int sheet_number, std::string_view a1) const {
+    return book_.cell_text(at(sheet_number, a1));
+  }
   // The number a cell holds, NaN for anything else.
   double number(int sheet_number, std::string_view a1) const {
     const sheet::Value v = book_.cell_value(at(sheet_number, a1));
@@ -42,6 +44,8 @@ class GeoBook {
 
 // The sheet row of the bin of outdoor temperature t (112 F in row 11, -33 F in row 40).
 inline int bin_row(int t) { return 11 + (112 - t) / 5; }
-inline std::string bin_cell(std::string_view column, int t) { return std::string(column) + std::to_string(bin_row(t)); }
+inline std::string bin_cell(std::string_view column, int t) {
+  return std::string(column) + std::to_string(bin_row(t));
+}
 
 }  // namespace pellavan::workbook::geo_test

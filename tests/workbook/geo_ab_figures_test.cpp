@@ -52,101 +52,105 @@ TEST_F(GeoFiguresTest, RecalculatingTheStoredTemplateMovesNothingBeyondTheLimit)
 
 TEST_F(GeoFiguresTest, GeoAUnitValuesAndGroundTemperatures) {
   expect_figures(*sample_, {
-      {"two units of 37,900", kGeoASheet, "D6", 75800, 0},
-      {"the second unit's cooling", kGeoASheet, "D12", 57300, 0},
-      {"heating capacity slope", kGeoASheet, "D34", 1285, 0},
-      {"tandem sensible-share slope", kGeoASheet, "D49", 0, 0},
-      {"heating far field at 100 ft", kGeoASheet, "H29", 57.0007, 0.00005},
-      {"heating temperature used", kGeoASheet, "H31", 57.0, 0.05},
-      {"cooling temperature used", kGeoASheet, "H35", 56.999, 0.0005},
-      {"design heating load", kGeoASheet, "H27", 73420.69, 0.005},
-  });
+                               {"two units of 37,900", kGeoASheet, "D6", 75800, 0},
+                               {"the second unit's cooling", kGeoASheet, "D12", 57300, 0},
+                               {"heating capacity slope", kGeoASheet, "D34", 1285, 0},
+                               {"tandem sensible-share slope", kGeoASheet, "D49", 0, 0},
+                               {"heating far field at 100 ft", kGeoASheet, "H29", 57.0007, 0.00005},
+                               {"heating temperature used", kGeoASheet, "H31", 57.0, 0.05},
+                               {"cooling temperature used", kGeoASheet, "H35", 56.999, 0.0005},
+                               {"design heating load", kGeoASheet, "H27", 73420.69, 0.005},
+                           });
 }
 
 TEST_F(GeoFiguresTest, GeoALoopSizing) {
   expect_figures(*sample_, {
-      {"heating length", kGeoASheet, "H45", 1097.4895, 0.00005},
-      {"cooling length", kGeoASheet, "H46", 717.30, 0.005},
-      {"length used", kGeoASheet, "H48", 1097.4895, 0.00005},
-      {"required loop, down to 5 ft", kGeoASheet, "F34", 1095, 0},
-      {"design maximum source", kGeoASheet, "F42", 80.10, 0.005},
-      {"design minimum source", kGeoASheet, "F43", 35, 1e-6},
-  });
+                               {"heating length", kGeoASheet, "H45", 1097.4895, 0.00005},
+                               {"cooling length", kGeoASheet, "H46", 717.30, 0.005},
+                               {"length used", kGeoASheet, "H48", 1097.4895, 0.00005},
+                               {"required loop, down to 5 ft", kGeoASheet, "F34", 1095, 0},
+                               {"design maximum source", kGeoASheet, "F42", 80.10, 0.005},
+                               {"design minimum source", kGeoASheet, "F43", 35, 1e-6},
+                           });
   // F34 follows H45 exactly: the length rounded down to a multiple of 5 ft.
-  EXPECT_EQ(sample_->number(kGeoASheet, "F34"), std::floor(sample_->number(kGeoASheet, "H45") / 5) * 5);
+  EXPECT_EQ(sample_->number(kGeoASheet, "F34"),
+            std::floor(sample_->number(kGeoASheet, "H45") / 5) * 5);
 }
 
 TEST_F(GeoFiguresTest, GeoAYear) {
   expect_figures(*sample_, {
-      {"weather hours", kGeoASheet, "BB41", 8752, 0},
-      {"cooling run hours", kGeoASheet, "AU41", 1235.6, 0.05},
-      {"heating run hours", kGeoASheet, "AV41", 2497.558, 0.005},
-      {"heating kWh", kGeoASheet, "AG41", 6900, 0.5},
-      {"average cooling source", kGeoASheet, "AS41", 67.46, 0.005},
-      {"average heating source", kGeoASheet, "AT41", 48.54, 0.005},
-      {"heating cost", kGeoASheet, "H12", 501.42, 0.005},
-      {"heat pump's heating cost", kGeoASheet, "H9", 483, 0.5},
-      {"auxiliary cost", kGeoASheet, "BJ41", 18, 0.5},
-      {"cooling cost", kGeoASheet, "H16", 262.24, 0.005},
-      {"hot-water cost", kGeoASheet, "H22", 552.67, 0.005},
-      {"fan cost", kGeoASheet, "H23", 0, 0},
-      {"total", kGeoASheet, "H24", 1316.34, 0.005},
-  });
+                               {"weather hours", kGeoASheet, "BB41", 8752, 0},
+                               {"cooling run hours", kGeoASheet, "AU41", 1235.6, 0.05},
+                               {"heating run hours", kGeoASheet, "AV41", 2497.558, 0.005},
+                               {"heating kWh", kGeoASheet, "AG41", 6900, 0.5},
+                               {"average cooling source", kGeoASheet, "AS41", 67.46, 0.005},
+                               {"average heating source", kGeoASheet, "AT41", 48.54, 0.005},
+                               {"heating cost", kGeoASheet, "H12", 501.42, 0.005},
+                               {"heat pump's heating cost", kGeoASheet, "H9", 483, 0.5},
+                               {"auxiliary cost", kGeoASheet, "BJ41", 18, 0.5},
+                               {"cooling cost", kGeoASheet, "H16", 262.24, 0.005},
+                               {"hot-water cost", kGeoASheet, "H22", 552.67, 0.005},
+                               {"fan cost", kGeoASheet, "H23", 0, 0},
+                               {"total", kGeoASheet, "H24", 1316.34, 0.005},
+                           });
   // Stored in the project record rounded to four decimals, the heating cost is 501.425.
   EXPECT_EQ(std::round(sample_->number(kGeoASheet, "H12") * 1000) / 1000, 501.425);
 }
 
 TEST_F(GeoFiguresTest, GeoABinRows) {
   // The 107 F bin: cooling above capacity on the tandem's ducted unit.
-  expect_figures(*sample_, {
-      {"source", kGeoASheet, bin_cell("BE", 107), 80.10, 0.005},
-      {"high capacity", kGeoASheet, bin_cell("R", 107), 50376, 0.5},
-      {"average capacity", kGeoASheet, bin_cell("W", 107), 50376, 0.5},
-      {"space capacity", kGeoASheet, bin_cell("BF", 107), 50376, 0.5},
-      {"low capacity", kGeoASheet, bin_cell("T", 107), 37384, 0.5},
-      {"high share before limits", kGeoASheet, bin_cell("U", 107), 1.94, 0.005},
-      {"high share", kGeoASheet, bin_cell("V", 107), 1, 0},
-      {"run time", kGeoASheet, bin_cell("BH", 107), 1, 0},
-      {"compressor", kGeoASheet, bin_cell("AC", 107), 3.095, 0.0005},
-      {"unit kWh", kGeoASheet, bin_cell("AH", 107), 3.315, 0.0005},
-      {"cooling pump", kGeoASheet, "F47", 0.22, 0},
-      {"loop heat", kGeoASheet, bin_cell("O", 107), 61689.68, 1.0},
-  });
+  expect_figures(*sample_,
+                 {
+                     {"source", kGeoASheet, bin_cell("BE", 107), 80.10, 0.005},
+                     {"high capacity", kGeoASheet, bin_cell("R", 107), 50376, 0.5},
+                     {"average capacity", kGeoASheet, bin_cell("W", 107), 50376, 0.5},
+                     {"space capacity", kGeoASheet, bin_cell("BF", 107), 50376, 0.5},
+                     {"low capacity", kGeoASheet, bin_cell("T", 107), 37384, 0.5},
+                     {"high share before limits", kGeoASheet, bin_cell("U", 107), 1.94, 0.005},
+                     {"high share", kGeoASheet, bin_cell("V", 107), 1, 0},
+                     {"run time", kGeoASheet, bin_cell("BH", 107), 1, 0},
+                     {"compressor", kGeoASheet, bin_cell("AC", 107), 3.095, 0.0005},
+                     {"unit kWh", kGeoASheet, bin_cell("AH", 107), 3.315, 0.0005},
+                     {"cooling pump", kGeoASheet, "F47", 0.22, 0},
+                     {"loop heat", kGeoASheet, bin_cell("O", 107), 61689.68, 1.0},
+                 });
   EXPECT_NEAR(sample_->number(kGeoASheet, bin_cell("Q", 107)),
               sample_->number(kGeoASheet, "H35") +
                   sample_->number(kGeoASheet, bin_cell("O", 107)) /
-                      (sample_->number(kGeoASheet, "H48") * sample_->number(kGeoASheet, "F10")) - 5,
+                      (sample_->number(kGeoASheet, "H48") * sample_->number(kGeoASheet, "F10")) -
+                  5,
               1e-6);
   // The -3 F bin: the override boiler takes the whole bin.
   expect_figures(*sample_, {
-      {"heating load", kGeoASheet, bin_cell("BC", -3), -74225.99, 0.005},
-      {"boiler run time", kGeoASheet, bin_cell("AP", -3), 1, 0},
-      {"source", kGeoASheet, bin_cell("BE", -3), 0, 0},
-      {"capacity", kGeoASheet, bin_cell("BF", -3), 0, 0},
-      {"generator", kGeoASheet, bin_cell("BG", -3), 0, 0},
-      {"unit run time", kGeoASheet, bin_cell("BH", -3), 0, 0},
-      {"auxiliary heat", kGeoASheet, bin_cell("AJ", -3), 74225.99, 0.005},
-      {"unit kWh", kGeoASheet, bin_cell("AH", -3), 0, 0},
-      {"loop temperature", kGeoASheet, bin_cell("Q", -3), 57.0, 0.05},
-  });
+                               {"heating load", kGeoASheet, bin_cell("BC", -3), -74225.99, 0.005},
+                               {"boiler run time", kGeoASheet, bin_cell("AP", -3), 1, 0},
+                               {"source", kGeoASheet, bin_cell("BE", -3), 0, 0},
+                               {"capacity", kGeoASheet, bin_cell("BF", -3), 0, 0},
+                               {"generator", kGeoASheet, bin_cell("BG", -3), 0, 0},
+                               {"unit run time", kGeoASheet, bin_cell("BH", -3), 0, 0},
+                               {"auxiliary heat", kGeoASheet, bin_cell("AJ", -3), 74225.99, 0.005},
+                               {"unit kWh", kGeoASheet, bin_cell("AH", -3), 0, 0},
+                               {"loop temperature", kGeoASheet, bin_cell("Q", -3), 57.0, 0.05},
+                           });
   // The largest capacity of the bin graph is the 2 F bin's load, 19.94 kW.
   double largest = 0;
-  for (int t = 112; t >= -33; t -= 5) largest = std::max(largest, sample_->number(kGeoASheet, bin_cell("BF", t)));
+  for (int t = 112; t >= -33; t -= 5)
+    largest = std::max(largest, sample_->number(kGeoASheet, bin_cell("BF", t)));
   EXPECT_NEAR(largest / 3413, 19.94, 0.005);
 }
 
 TEST_F(GeoFiguresTest, GeoBLoopAndYear) {
   expect_figures(*sample_, {
-      {"required loop", kGeoBSheet, "F34", 690, 0},
-      {"average cooling source", kGeoBSheet, "AS41", 77.05, 0.005},
-      {"average heating source", kGeoBSheet, "AT41", 43.39, 0.005},
-      {"heating cost", kGeoBSheet, "H12", 585.58, 0.005},
-      {"cooling cost", kGeoBSheet, "H16", 299.49, 0.005},
-      {"hot-water cost", kGeoBSheet, "H22", 552.67, 0.005},
-      {"fan cost", kGeoBSheet, "H23", 0, 0},
-      {"total", kGeoBSheet, "H24", 1437.75, 0.005},
-      {"electricity costs", kGeoBSheet, "G4", 791.78, 0.005},
-  });
+                               {"required loop", kGeoBSheet, "F34", 690, 0},
+                               {"average cooling source", kGeoBSheet, "AS41", 77.05, 0.005},
+                               {"average heating source", kGeoBSheet, "AT41", 43.39, 0.005},
+                               {"heating cost", kGeoBSheet, "H12", 585.58, 0.005},
+                               {"cooling cost", kGeoBSheet, "H16", 299.49, 0.005},
+                               {"hot-water cost", kGeoBSheet, "H22", 552.67, 0.005},
+                               {"fan cost", kGeoBSheet, "H23", 0, 0},
+                               {"total", kGeoBSheet, "H24", 1437.75, 0.005},
+                               {"electricity costs", kGeoBSheet, "G4", 791.78, 0.005},
+                           });
 }
 
 TEST_F(GeoFiguresTest, NoResultIsAnErrorButTheGeneratorsCop) {

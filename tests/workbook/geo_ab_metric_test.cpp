@@ -57,7 +57,8 @@ TEST(GeoMetricReportTest, HeadingsAndCurrencyLabel) {
   g.set(kLoadsSheet, "B39", "EUR");
   g.recalc();
   for (const int s : {kGeoASheet, kGeoBSheet}) {
-    for (const char* head : {"BW10", "BX10", "BY10", "BV41"}) EXPECT_EQ(g.text(s, head), "EUR") << s << " " << head;
+    for (const char* head : {"BW10", "BX10", "BY10", "BV41"})
+      EXPECT_EQ(g.text(s, head), "EUR") << s << " " << head;
   }
   // The water heater's type text begins "Geo": Geo A heads the hot-water cost so; Geo B never.
   EXPECT_EQ(g.text(kGeoASheet, "BK8"), "Geo F.T.");

@@ -49,7 +49,8 @@ TEST(GeoSheetsTest, EachSheetHasOneCircularGroupOfTheLoopSizing) {
 TEST(GeoSheetsTest, GeoBIsGeoAWithoutTheSecondUnit) {
   const GeoBook g;
   const sheet::Book& book = g.book();
-  for (const char* empty : {"E21", "F21", "E46", "F46", "F47", "F48", "F49", "A53", "B53", "D56", "B101", "F54"}) {
+  for (const char* empty :
+       {"E21", "F21", "E46", "F46", "F47", "F48", "F49", "A53", "B53", "D56", "B101", "F54"}) {
     EXPECT_EQ(book.cell_kind(at(kGeoBSheet, empty)), sheet::CellKind::kEmpty) << empty;
   }
   EXPECT_EQ(g.text(kGeoBSheet, "E53"), "Style description");
@@ -57,8 +58,10 @@ TEST(GeoSheetsTest, GeoBIsGeoAWithoutTheSecondUnit) {
   EXPECT_EQ(book.cell_formula(at(kGeoBSheet, "G4")), "H9+H16+H20");
   EXPECT_EQ(book.cell_formula(at(kGeoBSheet, "D33")), "B27");
   // Unchanged cells keep Geo A's formulas, moved with their rows.
-  for (const char* same : {"R11", "R40", "BH25", "AJ33", "H45", "H48", "F43", "BO27", "BT40", "H24"}) {
-    EXPECT_EQ(book.cell_formula(at(kGeoBSheet, same)), book.cell_formula(at(kGeoASheet, same))) << same;
+  for (const char* same :
+       {"R11", "R40", "BH25", "AJ33", "H45", "H48", "F43", "BO27", "BT40", "H24"}) {
+    EXPECT_EQ(book.cell_formula(at(kGeoBSheet, same)), book.cell_formula(at(kGeoASheet, same)))
+        << same;
   }
   // The differences of the bin rows are in every row.
   EXPECT_NE(book.cell_formula(at(kGeoBSheet, "Q40")), book.cell_formula(at(kGeoASheet, "Q40")));
@@ -74,9 +77,10 @@ TEST(GeoSheetsTest, BinReportBlocksCarryTheirFormatsAndPrintArea) {
     const char* cell;
     const char* code;
   };
-  for (const Format& f : {Format{"BC20", "#,##0"}, Format{"BH20", "0%"}, Format{"BI20", "\"$\"#,##0"},
-                          Format{"BF2", "m/d/yyyy"}, Format{"BO20", "0.0"}, Format{"BQ20", "#,##0.0"},
-                          Format{"BW20", "#,##0"}}) {
+  for (const Format& f :
+       {Format{"BC20", "#,##0"}, Format{"BH20", "0%"}, Format{"BI20", "\"$\"#,##0"},
+        Format{"BF2", "m/d/yyyy"}, Format{"BO20", "0.0"}, Format{"BQ20", "#,##0.0"},
+        Format{"BW20", "#,##0"}}) {
     EXPECT_EQ(book.style_of(at(kGeoASheet, f.cell)).format.code(), f.code) << f.cell;
     EXPECT_EQ(book.style_of(at(kGeoBSheet, f.cell)).format.code(), f.code) << f.cell << " on Geo B";
   }

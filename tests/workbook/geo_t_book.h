@@ -32,16 +32,24 @@ class GeoTBook {
   sheet::Book& book() { return book_; }
   void recalc() { book_.recalc(); }
 
-  void set(std::string_view a1, std::string_view text) { book_.set_cell_text(cell(kGeoT, a1), text); }
-  void set_loads(std::string_view a1, std::string_view text) { book_.set_cell_text(cell(kLoads, a1), text); }
+  void set(std::string_view a1, std::string_view text) {
+    book_.set_cell_text(cell(kGeoT, a1), text);
+  }
+  void set_loads(std::string_view a1, std::string_view text) {
+    book_.set_cell_text(cell(kLoads, a1), text);
+  }
   std::string text(std::string_view a1) const { return book_.cell_text(cell(kGeoT, a1)); }
   // The number a cell holds, NaN for anything else.
   double number(std::string_view a1) const {
     const sheet::Value v = book_.cell_value(cell(kGeoT, a1));
     return v.is_number() ? v.as_number() : std::nan("");
   }
-  double number(std::string_view column, int row) const { return number(std::string(column) + std::to_string(row)); }
-  std::string text(std::string_view column, int row) const { return text(std::string(column) + std::to_string(row)); }
+  double number(std::string_view column, int row) const {
+    return number(std::string(column) + std::to_string(row));
+  }
+  std::string text(std::string_view column, int row) const {
+    return text(std::string(column) + std::to_string(row));
+  }
 
  private:
   sheet::Book book_;

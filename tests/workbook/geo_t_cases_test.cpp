@@ -63,7 +63,8 @@ TEST(GeoTCasesTest, APondLoopIsSizedByCapacityAndFollowsTheSurface) {
   GeoTBook b = changed({{"N5", "9"}, {"N11", "Water"}, {"N12", "0"}, {"N13", "0"}, {"N14", "8"}});
   EXPECT_EQ(b.number("P48"), 1500);  // 300 ft per ton of 60,000 Btu/h
   EXPECT_EQ(b.number("N34"), 1500);
-  for (const char* unused : {"P29", "P30", "P33", "P34"}) EXPECT_EQ(b.text(unused), "#DIV/0!") << unused;
+  for (const char* unused : {"P29", "P30", "P33", "P34"})
+    EXPECT_EQ(b.text(unused), "#DIV/0!") << unused;
   EXPECT_NEAR(b.number("P31"), 57 - 0.6 * 24.4, 1e-9);
   EXPECT_NEAR(b.number("P32"), 57 - 0.8 * 24.4, 1e-9);
   EXPECT_NEAR(b.number("P35"), 57 + 0.6 * 24.4, 1e-9);
@@ -91,7 +92,8 @@ TEST(GeoTCasesTest, HotWaterCodeZeroLeavesTheHotWaterToTheWaterHeater) {
       EXPECT_EQ(b.number(c, r), 0) << c << r;
     }
     const double hours = b.number("CP", r);
-    EXPECT_NEAR(b.number("BS", r), hours == 0 ? 0 : 2521.0 / 3413 / 0.92 * hours, 1e-9) << "row " << r;
+    EXPECT_NEAR(b.number("BS", r), hours == 0 ? 0 : 2521.0 / 3413 / 0.92 * hours, 1e-9)
+        << "row " << r;
   }
   EXPECT_DOUBLE_EQ(b.number("P44"), 48000 * b.number("P41"));
 }
@@ -163,7 +165,8 @@ TEST(GeoTCasesTest, MetricLoadsInKilowattsOrThousandsOfBtu) {
   const struct {
     const char* metric;
     const char* imperial;
-  } pairs[] = {{"DE", "CQ"}, {"DF", "CR"}, {"DH", "CT"}, {"DI", "CU"}, {"EG", "DS"}, {"EH", "DT"}, {"EJ", "DV"}, {"EK", "DW"}};
+  } pairs[] = {{"DE", "CQ"}, {"DF", "CR"}, {"DH", "CT"}, {"DI", "CU"},
+               {"EG", "DS"}, {"EH", "DT"}, {"EJ", "DV"}, {"EK", "DW"}};
   for (const auto& p : pairs) {
     EXPECT_DOUBLE_EQ(kw.number(p.metric, r), kw.number(p.imperial, r) / 3413) << p.metric;
     EXPECT_DOUBLE_EQ(kbtu.number(p.metric, r), kbtu.number(p.imperial, r) / 1000) << p.metric;
@@ -179,10 +182,13 @@ TEST(GeoTCasesTest, ReportBlocksRepeatTheModel) {
   EXPECT_EQ(b.number("DD41"), 8752);
   EXPECT_EQ(b.number("DR41"), 8752);
   EXPECT_EQ(b.number("EF41"), 8752);
-  const std::pair<const char*, const char*> totals[] = {{"DK41", "CW41"}, {"DL41", "CX41"}, {"DM41", "CY41"}};
-  for (const auto& [metric, imperial] : totals) EXPECT_DOUBLE_EQ(b.number(metric), b.number(imperial)) << metric;
+  const std::pair<const char*, const char*> totals[] = {
+      {"DK41", "CW41"}, {"DL41", "CX41"}, {"DM41", "CY41"}};
+  for (const auto& [metric, imperial] : totals)
+    EXPECT_DOUBLE_EQ(b.number(metric), b.number(imperial)) << metric;
   // Bins without run time show empty cells, not 0.
-  for (const char* c : {"DX", "DY", "DZ", "EA", "EL", "EM", "EN", "EO"}) EXPECT_EQ(b.text(c, 11), "") << c;
+  for (const char* c : {"DX", "DY", "DZ", "EA", "EL", "EM", "EN", "EO"})
+    EXPECT_EQ(b.text(c, 11), "") << c;
   const int r = bin_row(32);
   EXPECT_DOUBLE_EQ(b.number("DV", r), b.number("AB", r));
   EXPECT_DOUBLE_EQ(b.number("DZ", r), b.number("BY", r));
@@ -198,7 +204,8 @@ TEST(GeoTCasesTest, ContinuousFanEnergyIsNeverNegative) {
   int clamped = 0;
   for (int r = 11; r <= 40; ++r) {
     const double hours = b.number("CP", r) - b.number("BV", r) - b.number("BW", r) -
-                         (b.number("BE", r) > 0 ? b.number("BX", r) : 0) - b.number("BQ", r) * b.number("CP", r);
+                         (b.number("BE", r) > 0 ? b.number("BX", r) : 0) -
+                         b.number("BQ", r) * b.number("CP", r);
     EXPECT_GE(b.number("BJ", r), 0) << "row " << r;
     EXPECT_NEAR(b.number("BJ", r), std::max(0.0, hours) * 0.1, 1e-9) << "row " << r;
     clamped += hours < 0;

@@ -95,7 +95,8 @@ TEST_F(GeoTFiguresTest, QuotedBinRows) {
       {-8, "BK", 20379.8, 0.05},
   };
   for (const BinFigure& f : figures) {
-    EXPECT_NEAR(sample_->number(f.column, bin_row(f.bin)), f.expected, f.tolerance) << f.column << " at " << f.bin << " F";
+    EXPECT_NEAR(sample_->number(f.column, bin_row(f.bin)), f.expected, f.tolerance)
+        << f.column << " at " << f.bin << " F";
   }
 }
 
@@ -104,7 +105,8 @@ TEST_F(GeoTFiguresTest, NoHotWaterModeAboveNineTenthsOfTheMaximumHeatingCapacity
   for (int t = 12; t >= -8; t -= 5) {
     EXPECT_EQ(sample_->number("AI", bin_row(t)), 0) << t;
     EXPECT_EQ(sample_->number("AG", bin_row(t)), 1) << t;
-    EXPECT_GT(sample_->number("BS", bin_row(t)), 0) << t << ": the water heater makes the hot water";
+    EXPECT_GT(sample_->number("BS", bin_row(t)), 0)
+        << t << ": the water heater makes the hot water";
   }
 }
 
@@ -128,9 +130,10 @@ TEST_F(GeoTFiguresTest, TheWaterHeaterBurnsNothingWhereTheUnitMakesHotWater) {
 }
 
 TEST_F(GeoTFiguresTest, ResultCellsHoldNumbers) {
-  for (const char* c : {"P7", "P8", "P9", "P10", "P11", "P12", "P14", "P15", "P16", "P18", "P19", "P20", "P21",
-                        "P22", "P23", "P24", "BT41", "BU41", "CF41", "CG41", "CH41", "CK42", "CX41", "CY41",
-                        "BJ41", "BM41", "BN41", "BS41", "N38", "N44", "N45"}) {
+  for (const char* c :
+       {"P7",   "P8",   "P9",   "P10",  "P11",  "P12",  "P14",  "P15",  "P16",  "P18",  "P19",
+        "P20",  "P21",  "P22",  "P23",  "P24",  "BT41", "BU41", "CF41", "CG41", "CH41", "CK42",
+        "CX41", "CY41", "BJ41", "BM41", "BN41", "BS41", "N38",  "N44",  "N45"}) {
     EXPECT_FALSE(std::isnan(sample_->number(c))) << c << " holds " << sample_->text(c);
   }
 }

@@ -45,17 +45,29 @@ bool shows(const std::vector<sheet::view::DrawnText>& texts, const char* text) {
 TEST_F(GeoTReportViewTest, EachBlockShowsItsReport) {
   // The sample is metric without keep options: the metric blocks in Deg C and kW.
   const ReportBlock blocks[] = {
-      {"bin, imperial", "CN1:CZ45", "Temperature Bin Analysis",
+      {"bin, imperial",
+       "CN1:CZ45",
+       "Temperature Bin Analysis",
        {"Pellavan®", "Outdoor", "Vessant", "Deg F", "Btu/hr", "8,752", "43.7", "-31,149", "2,521"}},
-      {"bin, metric", "DB1:DN45", "Temperature Bin Analysis", {"Pellavan®", "Deg C", "kW", "8,752", "0.0", "6.5"}},
-      {"operating, imperial", "DP1:EB45", "Detailed Operation", {"Pellavan®", "Speed", "Hz", "33,929", "51.3", "0.918"}},
-      {"operating, metric", "ED1:EP45", "Detailed Operation", {"Pellavan®", "Deg C", "kW", "9.9", "51.3", "0.918"}},
+      {"bin, metric",
+       "DB1:DN45",
+       "Temperature Bin Analysis",
+       {"Pellavan®", "Deg C", "kW", "8,752", "0.0", "6.5"}},
+      {"operating, imperial",
+       "DP1:EB45",
+       "Detailed Operation",
+       {"Pellavan®", "Speed", "Hz", "33,929", "51.3", "0.918"}},
+      {"operating, metric",
+       "ED1:EP45",
+       "Detailed Operation",
+       {"Pellavan®", "Deg C", "kW", "9.9", "51.3", "0.918"}},
   };
   for (const ReportBlock& b : blocks) {
     const auto shown = sheet::view::render_block(*book_, kGeoT, *sheet::parse_a1_range(b.range));
     EXPECT_FALSE(shown.image.isNull()) << b.name;
     EXPECT_TRUE(shows(shown.texts, b.title)) << b.name;
-    for (const char* text : b.texts) EXPECT_TRUE(shows(shown.texts, text)) << b.name << ": " << text;
+    for (const char* text : b.texts)
+      EXPECT_TRUE(shows(shown.texts, text)) << b.name << ": " << text;
     for (const auto& t : shown.texts) {
       EXPECT_FALSE(!t.text.isEmpty() && t.text.count(QChar('#')) == t.text.size())
           << b.name << ": " << sheet::format_a1(t.cell.row, t.cell.col) << " too narrow";

@@ -16,10 +16,12 @@ namespace {
 
 using sheet::CellPos;
 
-std::set<CellPos> column_rows(std::initializer_list<std::string_view> columns, int first, int last) {
+std::set<CellPos> column_rows(std::initializer_list<std::string_view> columns, int first,
+                              int last) {
   std::set<CellPos> cells;
   for (std::string_view c : columns) {
-    for (int r = first; r <= last; ++r) cells.insert(cell(kGeoT, std::string(c) + std::to_string(r)));
+    for (int r = first; r <= last; ++r)
+      cells.insert(cell(kGeoT, std::string(c) + std::to_string(r)));
   }
   return cells;
 }
@@ -27,11 +29,12 @@ std::set<CellPos> column_rows(std::initializer_list<std::string_view> columns, i
 // The loop-sizing cycle: per bin W:AC, AE:AG, AI:AM, AO:AU, AX:BB, CI, CS; the peak well flow;
 // the design maximum loop temperature and the loop length.
 std::set<CellPos> loop_group() {
-  std::set<CellPos> cells = column_rows({"W",  "X",  "Y",  "Z",  "AA", "AB", "AC", "AE", "AF", "AG",
-                                         "AI", "AJ", "AK", "AL", "AM", "AO", "AP", "AQ", "AR", "AS",
-                                         "AT", "AU", "AX", "AY", "AZ", "BA", "BB", "CI", "CS"},
-                                        11, 40);
-  for (const char* a1 : {"CI41", "N42", "P41", "P44", "P46", "P47", "P48"}) cells.insert(cell(kGeoT, a1));
+  std::set<CellPos> cells = column_rows(
+      {"W",  "X",  "Y",  "Z",  "AA", "AB", "AC", "AE", "AF", "AG", "AI", "AJ", "AK", "AL", "AM",
+       "AO", "AP", "AQ", "AR", "AS", "AT", "AU", "AX", "AY", "AZ", "BA", "BB", "CI", "CS"},
+      11, 40);
+  for (const char* a1 : {"CI41", "N42", "P41", "P44", "P46", "P47", "P48"})
+    cells.insert(cell(kGeoT, a1));
   return cells;
 }
 
@@ -82,7 +85,8 @@ std::vector<std::set<CellPos>> cycles_of_sheet(const sheet::Book& book, int s) {
     for (std::uint32_t m : members) cycle.insert(nodes[m]);
     cycles.push_back(std::move(cycle));
   }
-  std::sort(cycles.begin(), cycles.end(), [](const auto& a, const auto& b) { return a.size() < b.size(); });
+  std::sort(cycles.begin(), cycles.end(),
+            [](const auto& a, const auto& b) { return a.size() < b.size(); });
   return cycles;
 }
 

@@ -37,7 +37,8 @@ TEST_F(LoadsSheetTest, FormulaCountsAndUsedRanges) {
     std::size_t formulas;
     const char* used;
   };
-  const Row rows[] = {{kLoadsSheet, 3, "A1:F55"}, {kRatesSheet, 0, "A1:F7"}, {kEconomicsSheet, 0, nullptr}};
+  const Row rows[] = {
+      {kLoadsSheet, 3, "A1:F55"}, {kRatesSheet, 0, "A1:F7"}, {kEconomicsSheet, 0, nullptr}};
   for (const Row& r : rows) {
     std::size_t formulas = 0;
     const auto used = book.used_range(r.sheet - 1);
@@ -86,19 +87,21 @@ TEST_F(LoadsSheetTest, SampleProjectInputs) {
     double value;
   };
   const Row rows[] = {
-      {"A1", 1},     {"C3", 6},        {"C4", 97},     {"C5", 4900},   {"C6", 57},      {"C7", 24.4},
-      {"C8", 34},    {"C9", 80000},    {"C10", 65},    {"C11", 45000}, {"C12", 20},     {"C13", 120},
-      {"C14", 4},    {"C15", 0},       {"C16", 70},    {"C17", 75},    {"C18", 75},     {"C19", 0.70667},
-      {"C20", 15620.16}, {"C21", 57.31}, {"C22", 101.975}, {"C23", 49.608}, {"C24", 22.081}, {"C25", 2521},
-      {"A27", 0.85}, {"A30", 4},       {"A31", 1},     {"A32", 2},     {"A17", 35215},
+      {"A1", 1},        {"C3", 6},       {"C4", 97},       {"C5", 4900},      {"C6", 57},
+      {"C7", 24.4},     {"C8", 34},      {"C9", 80000},    {"C10", 65},       {"C11", 45000},
+      {"C12", 20},      {"C13", 120},    {"C14", 4},       {"C15", 0},        {"C16", 70},
+      {"C17", 75},      {"C18", 75},     {"C19", 0.70667}, {"C20", 15620.16}, {"C21", 57.31},
+      {"C22", 101.975}, {"C23", 49.608}, {"C24", 22.081},  {"C25", 2521},     {"A27", 0.85},
+      {"A30", 4},       {"A31", 1},      {"A32", 2},       {"A17", 35215},
   };
   for (const Row& r : rows) EXPECT_DOUBLE_EQ(number(r.cell), r.value) << r.cell;
   EXPECT_EQ(text("C2"), "St. Louis, MO");
   EXPECT_EQ(text("B39"), "$ CND ");
   EXPECT_EQ(book.style_of(at(kLoadsSheet, "A17")).format.code(), "m/d/yy");
 
-  const double hours[30] = {0,   1,   10,  47,  165, 346, 578, 731, 850, 764, 676, 586, 576, 545, 617,
-                            670, 637, 404, 228, 138, 97,  50,  24,  11,  1,   0,   0,   0,   0,   0};
+  const double hours[30] = {0,   1,   10,  47,  165, 346, 578, 731, 850, 764,
+                            676, 586, 576, 545, 617, 670, 637, 404, 228, 138,
+                            97,  50,  24,  11,  1,   0,   0,   0,   0,   0};
   double total = 0, heating = 0, cooling = 0;
   for (int bin = 1; bin <= 30; ++bin) {
     const std::string row = std::to_string(bin + 1);
@@ -122,18 +125,48 @@ TEST_F(LoadsSheetTest, LabelsBesideTheInputs) {
     const char* label;
   };
   const Row rows[] = {
-      {"B1", "<--- use metric flag"}, {"B2", "city,state"},   {"B3", "htg design"},     {"B4", "clg design"},
-      {"B5", "deg day"},              {"B6", "earth temp"},   {"B7", "ann swing"},      {"B8", "phase"},
-      {"B9", "htg load"},             {"B10", "htg dt"},      {"B11", "clg load"},      {"B12", "clg dt"},
-      {"B13", "dhw temp"},            {"B14", "dhw users"},   {"B15", "cont fan"},      {"B16", "htg setpt"},
-      {"B17", "clg setpt"},           {"B18", "clg start"},   {"B19", "htg corr"},      {"B20", "int gains"},
-      {"B21", "bldg bal pt"},         {"B22", "ann htg"},     {"B23", "ann clg"},       {"B24", "ann dhw"},
-      {"B25", "dhw btuh"},            {"B26", "solar gains"}, {"B27", "occup gains"},   {"B28", "elec gains"},
-      {"B29", "constr quality"},      {"A22", "clg design total:"}, {"A24", "clg design sensible:"},
-      {"A26", "Clg load sens/tot ratio:"}, {"A34", "Input Sensible Load"},
-      {"C37", "<--- metric flag - use Deg F"}, {"C38", "<--- metric flag - use Btuh"},
-      {"C39", "<--- currency descriptor"},     {"C40", "<--- metric flag - use ft"},
-      {"D1", "hours"}, {"E1", "net load"}, {"F1", "dhw load"}, {"A44", "Rev 23 notes:"}, {"A55", "Rev 34 notes:"},
+      {"B1", "<--- use metric flag"},
+      {"B2", "city,state"},
+      {"B3", "htg design"},
+      {"B4", "clg design"},
+      {"B5", "deg day"},
+      {"B6", "earth temp"},
+      {"B7", "ann swing"},
+      {"B8", "phase"},
+      {"B9", "htg load"},
+      {"B10", "htg dt"},
+      {"B11", "clg load"},
+      {"B12", "clg dt"},
+      {"B13", "dhw temp"},
+      {"B14", "dhw users"},
+      {"B15", "cont fan"},
+      {"B16", "htg setpt"},
+      {"B17", "clg setpt"},
+      {"B18", "clg start"},
+      {"B19", "htg corr"},
+      {"B20", "int gains"},
+      {"B21", "bldg bal pt"},
+      {"B22", "ann htg"},
+      {"B23", "ann clg"},
+      {"B24", "ann dhw"},
+      {"B25", "dhw btuh"},
+      {"B26", "solar gains"},
+      {"B27", "occup gains"},
+      {"B28", "elec gains"},
+      {"B29", "constr quality"},
+      {"A22", "clg design total:"},
+      {"A24", "clg design sensible:"},
+      {"A26", "Clg load sens/tot ratio:"},
+      {"A34", "Input Sensible Load"},
+      {"C37", "<--- metric flag - use Deg F"},
+      {"C38", "<--- metric flag - use Btuh"},
+      {"C39", "<--- currency descriptor"},
+      {"C40", "<--- metric flag - use ft"},
+      {"D1", "hours"},
+      {"E1", "net load"},
+      {"F1", "dhw load"},
+      {"A44", "Rev 23 notes:"},
+      {"A55", "Rev 34 notes:"},
   };
   for (const Row& r : rows) EXPECT_EQ(text(r.cell), r.label) << r.cell;
 }
@@ -143,12 +176,20 @@ TEST_F(LoadsSheetTest, RatesHoldThePricesInStoredUnits) {
     const char* cell;
     double value;
   };
-  const Row rows[] = {{"B2", 0.10}, {"C2", 0.07}, {"B5", 1.30}, {"C5", 1.00}, {"D5", 0.04}, {"E5", 1}};
+  const Row rows[] = {{"B2", 0.10}, {"C2", 0.07}, {"B5", 1.30},
+                      {"C5", 1.00}, {"D5", 0.04}, {"E5", 1}};
   for (const Row& r : rows) EXPECT_DOUBLE_EQ(number(r.cell, kRatesSheet), r.value) << r.cell;
-  const char* labels[][2] = {{"B1", "summer"},      {"C1", "winter"}, {"D1", "inflation"},
-                             {"E1", "units"},       {"A2", "elec-geo"}, {"A3", "elec-hp/res"},
-                             {"A4", "elec-fossil"}, {"A5", "gas"},      {"A6", "propane"},
-                             {"A7", "oil"},         {"F5", "<--- metric units 1 = GJ, otherwise m3"}};
+  const char* labels[][2] = {{"B1", "summer"},
+                             {"C1", "winter"},
+                             {"D1", "inflation"},
+                             {"E1", "units"},
+                             {"A2", "elec-geo"},
+                             {"A3", "elec-hp/res"},
+                             {"A4", "elec-fossil"},
+                             {"A5", "gas"},
+                             {"A6", "propane"},
+                             {"A7", "oil"},
+                             {"F5", "<--- metric units 1 = GJ, otherwise m3"}};
   for (const auto& l : labels) EXPECT_EQ(text(l[0], kRatesSheet), l[1]) << l[0];
 }
 

@@ -14,7 +14,8 @@ TEST(CityLine, JoinsCityStateAndZip) {
   };
   const Row rows[] = {
       {"full", "St. Louis", "MO", "63101", "St. Louis, MO  63101"},
-      {"padded fields", "St. Louis                ", "MO   ", "63101          ", "St. Louis, MO  63101"},
+      {"padded fields", "St. Louis                ", "MO   ", "63101          ",
+       "St. Louis, MO  63101"},
       {"no city starts with the state", "", "MO", "63101", "MO  63101"},
       {"blank city", "     ", "MO", "63101", "MO  63101"},
       {"no zip", "Chicago", "IL", "", "Chicago, IL"},

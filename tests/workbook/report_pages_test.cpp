@@ -20,12 +20,15 @@ struct Page {
 };
 
 constexpr Page kPages[] = {
-    {"PRT", "B1:N46", nullptr, true},     {"PRS", "B1:N51", "P1:AB51", true}, {"PRG", "B1:O48", nullptr, true},
-    {"GAS", "B1:O59", "Q1:AD59", true},   {"GBS", "B1:O59", "Q1:AD59", true}, {"GTS", "B1:O59", "Q1:AD59", true},
-    {"AAS", "B1:O51", "Q1:AD51", true},   {"FUS", "B1:O43", "Q1:AD43", true}, {"GAQ", "A1:G29", "J1:P29", false},
-    {"GBQ", "A1:G29", "J1:P29", false},   {"AAQ", "A1:G29", "J1:P29", false}, {"FUQ", "A1:G29", "J1:P29", false},
-    {"GTQ", "A1:G29", "J1:P29", false},   {"GAG", "B1:O48", nullptr, true},   {"GBG", "B1:O48", nullptr, true},
-    {"GTG", "B1:O48", nullptr, true},     {"AAG", "B1:O48", nullptr, true},   {"FUG", "B1:O48", nullptr, true},
+    {"PRT", "B1:N46", nullptr, true},   {"PRS", "B1:N51", "P1:AB51", true},
+    {"PRG", "B1:O48", nullptr, true},   {"GAS", "B1:O59", "Q1:AD59", true},
+    {"GBS", "B1:O59", "Q1:AD59", true}, {"GTS", "B1:O59", "Q1:AD59", true},
+    {"AAS", "B1:O51", "Q1:AD51", true}, {"FUS", "B1:O43", "Q1:AD43", true},
+    {"GAQ", "A1:G29", "J1:P29", false}, {"GBQ", "A1:G29", "J1:P29", false},
+    {"AAQ", "A1:G29", "J1:P29", false}, {"FUQ", "A1:G29", "J1:P29", false},
+    {"GTQ", "A1:G29", "J1:P29", false}, {"GAG", "B1:O48", nullptr, true},
+    {"GBG", "B1:O48", nullptr, true},   {"GTG", "B1:O48", nullptr, true},
+    {"AAG", "B1:O48", nullptr, true},   {"FUG", "B1:O48", nullptr, true},
 };
 
 sheet::RangePos range(const char* a1, int sheet) {

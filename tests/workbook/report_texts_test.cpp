@@ -16,12 +16,12 @@ namespace {
 
 // The Loads cells of numbers, dates, codes, flags and formulas that report sheets read.
 const std::set<std::string> kNumberCells = {
-    "A1",  "A17", "A30", "A31", "A32", "A35", "B37", "B38", "B40", "C3",  "C4",  "C9",  "C10", "C11", "C12",
-    "C13", "C14", "C15", "C16", "C17", "C18", "C20", "C21", "C22", "C23", "C24"};
+    "A1",  "A17", "A30", "A31", "A32", "A35", "B37", "B38", "B40", "C3",  "C4",  "C9",  "C10",
+    "C11", "C12", "C13", "C14", "C15", "C16", "C17", "C18", "C20", "C21", "C22", "C23", "C24"};
 
-constexpr int kReportSheets[] = {kPrtSheet, kPrsSheet, kGasSheet, kGbsSheet, kAasSheet, kFusSheet, kGaqSheet,
-                                 kGbqSheet, kAaqSheet, kFuqSheet, kPrgSheet, kGagSheet, kGbgSheet, kAagSheet,
-                                 kFugSheet, kGtsSheet, kGtqSheet, kGtgSheet};
+constexpr int kReportSheets[] = {kPrtSheet, kPrsSheet, kGasSheet, kGbsSheet, kAasSheet, kFusSheet,
+                                 kGaqSheet, kGbqSheet, kAaqSheet, kFuqSheet, kPrgSheet, kGagSheet,
+                                 kGbgSheet, kAagSheet, kFugSheet, kGtsSheet, kGtqSheet, kGtgSheet};
 
 class ReportTextsTest : public testing::FillerTest {
  protected:
@@ -111,20 +111,27 @@ TEST_F(ReportTextsTest, ThePagesShowTheTextsAsEntered) {
     const char* shown;
   };
   const Row rows[] = {
-      {kPrtSheet, "H1", "1/2/03"},     {kPrtSheet, "H19", "1.5"},      {kPrtSheet, "H21", "12/31/99"},
-      {kPrtSheet, "H22", "7  08540"},  {kPrtSheet, "H40", "036"},      {kPrtSheet, "H41", "1/2/03"},
-      {kPrtSheet, "H42", "12  0042"},  {kPrtSheet, "H44", "0.50"},     {kPrsSheet, "M1", "1/2/03"},
-      {kPrsSheet, "D8", "1.5"},        {kPrsSheet, "D11", "0123"},     {kPrsSheet, "D12", "2E3"},
-      {kPrsSheet, "D13", "00"},        {kPrsSheet, "D14", "1/1/2000"}, {kPrsSheet, "D18", "-0.0"},
-      {kPrsSheet, "J8", "036"},        {kPrsSheet, "J11", "5550100"},  {kPrsSheet, "J12", "1E5"},
-      {kPrsSheet, "J15", "007"},       {kPrsSheet, "J16", "3/4/05"},   {kPrsSheet, "J18", "-12"},
-      {kPrsSheet, "E28", ", 1"},       {kPrsSheet, "C39", "2/3/04"},   {kPrsSheet, "C40", "010"},
-      {kPrsSheet, "C41", "4.50"},      {kPrsSheet, "C48", "036"},      {kPrsSheet, "C49", "2024"},
-      {kPrsSheet, "R8", "1.5"},        {kPrsSheet, "Q48", "036"},      {kGasSheet, "I6", "2/3/04"},
-      {kGbsSheet, "I6", "010"},        {kFusSheet, "X6", "4.50"},      {kGaqSheet, "D1", "2/3/04"},
-      {kGbqSheet, "M1", "010"},        {kFuqSheet, "D1", "4.50"},      {kPrgSheet, "R6", "010"},
-      {kGagSheet, "N1", "1/2/03"},     {kGtsSheet, "N1", "1/2/03"},    {kPrsSheet, "V38", "007   "},
-      {kGasSheet, "AC23", "007   "},   {kAaqSheet, "P28", "007   "},
+      {kPrtSheet, "H1", "1/2/03"},    {kPrtSheet, "H19", "1.5"},
+      {kPrtSheet, "H21", "12/31/99"}, {kPrtSheet, "H22", "7  08540"},
+      {kPrtSheet, "H40", "036"},      {kPrtSheet, "H41", "1/2/03"},
+      {kPrtSheet, "H42", "12  0042"}, {kPrtSheet, "H44", "0.50"},
+      {kPrsSheet, "M1", "1/2/03"},    {kPrsSheet, "D8", "1.5"},
+      {kPrsSheet, "D11", "0123"},     {kPrsSheet, "D12", "2E3"},
+      {kPrsSheet, "D13", "00"},       {kPrsSheet, "D14", "1/1/2000"},
+      {kPrsSheet, "D18", "-0.0"},     {kPrsSheet, "J8", "036"},
+      {kPrsSheet, "J11", "5550100"},  {kPrsSheet, "J12", "1E5"},
+      {kPrsSheet, "J15", "007"},      {kPrsSheet, "J16", "3/4/05"},
+      {kPrsSheet, "J18", "-12"},      {kPrsSheet, "E28", ", 1"},
+      {kPrsSheet, "C39", "2/3/04"},   {kPrsSheet, "C40", "010"},
+      {kPrsSheet, "C41", "4.50"},     {kPrsSheet, "C48", "036"},
+      {kPrsSheet, "C49", "2024"},     {kPrsSheet, "R8", "1.5"},
+      {kPrsSheet, "Q48", "036"},      {kGasSheet, "I6", "2/3/04"},
+      {kGbsSheet, "I6", "010"},       {kFusSheet, "X6", "4.50"},
+      {kGaqSheet, "D1", "2/3/04"},    {kGbqSheet, "M1", "010"},
+      {kFuqSheet, "D1", "4.50"},      {kPrgSheet, "R6", "010"},
+      {kGagSheet, "N1", "1/2/03"},    {kGtsSheet, "N1", "1/2/03"},
+      {kPrsSheet, "V38", "007   "},   {kGasSheet, "AC23", "007   "},
+      {kAaqSheet, "P28", "007   "},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(book.sheet(r.sheet - 1).name() + "!" + r.cell);

@@ -15,7 +15,9 @@ sheet::Book small_book() {
       {"book.txt", "passes 50\nlimit 5.0\nsheet 1 \"S\" s.sheet\n"},
       // A1 and E1 halve their way towards 100 from wherever they start; B1 is a text result,
       // C1 a plain formula; A1's seed is 60.
-      {"s.sheet", "A1 =(E1+100)/2\nE1 =A1\nseed A1 60\nB1 =IF(A1>0,\"up \"\"x\"\"\",\"down\")\nC1 =A1/3\nD1 =1/0\n"},
+      {"s.sheet",
+       "A1 =(E1+100)/2\nE1 =A1\nseed A1 60\nB1 =IF(A1>0,\"up \"\"x\"\"\",\"down\")\nC1 =A1/3\nD1 "
+       "=1/0\n"},
   };
   return sheet::load_book(files, "book.txt");
 }
@@ -23,7 +25,8 @@ sheet::Book small_book() {
 TEST(SettleTest, CircularCellsStartFromTheirSeedsAndSettleTightly) {
   sheet::Book book = small_book();
   book.set_cached_value({0, 0, 0}, sheet::Value::number(-1e6));  // a far start is replaced
-  const sheet::RecalcReport report = settle::settle_book(book, {.change_limit = 1e-9, .max_passes = 1000});
+  const sheet::RecalcReport report =
+      settle::settle_book(book, {.change_limit = 1e-9, .max_passes = 1000});
   EXPECT_TRUE(report.converged);
   EXPECT_NEAR(book.cell_value({0, 0, 0}).as_number(), 100, 1e-8);
   // The distance to 100 halves each pass: from the seeds below 1e-9 in under 40 passes, where
@@ -54,11 +57,14 @@ TEST(SettleTest, TheTemplatesSampleProjectSettlesInEveryGroup) {
   const sheet::RecalcReport report = settle::settle_book(book, options);
   EXPECT_TRUE(report.converged) << settle::settle_summary(book, report, options);
   for (const sheet::GroupReport& g : report.groups) {
-    EXPECT_EQ(g.last_changed_cells, 0u) << book.sheet(g.first_cell.sheet).name() << " group of " << g.cells;
+    EXPECT_EQ(g.last_changed_cells, 0u)
+        << book.sheet(g.first_cell.sheet).name() << " group of " << g.cells;
   }
   // The cached values built in are exactly these.
   const sheet::Book cached = load_report_template();
-  for (int s = 0; s < book.sheet_count(); ++s) EXPECT_EQ(settle::values_file_text(cached, s), settle::values_file_text(book, s)) << book.sheet(s).name();
+  for (int s = 0; s < book.sheet_count(); ++s)
+    EXPECT_EQ(settle::values_file_text(cached, s), settle::values_file_text(book, s))
+        << book.sheet(s).name();
 }
 
 }  // namespace

@@ -15,8 +15,10 @@ TEST(StoredTemplateTest, ReproducesTheHeatPumpAndFurnaceFigures) {
   };
   const double e30 = number(kAirToAirSheet, "E30");
   book.recalc();
-  for (const Figure& f : kAirToAirFigures) EXPECT_NEAR(number(kAirToAirSheet, f.cell), f.value, f.tolerance) << f.cell;
-  for (const Figure& f : kFurnaceFigures) EXPECT_NEAR(number(kFurnaceSheet, f.cell), f.value, f.tolerance) << f.cell;
+  for (const Figure& f : kAirToAirFigures)
+    EXPECT_NEAR(number(kAirToAirSheet, f.cell), f.value, f.tolerance) << f.cell;
+  for (const Figure& f : kFurnaceFigures)
+    EXPECT_NEAR(number(kFurnaceSheet, f.cell), f.value, f.tolerance) << f.cell;
   EXPECT_EQ(number(kAirToAirSheet, "E30"), e30);
   for (const sheet::GroupReport& g : book.last_recalc().groups) {
     if (g.first_cell.sheet == kAirToAirSheet - 1) {

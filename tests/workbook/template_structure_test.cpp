@@ -9,11 +9,11 @@ namespace pellavan::workbook {
 namespace {
 
 TEST(ReportTemplateTest, HasTheTwentyNineSheetsInOrder) {
-  const char* names[] = {"Loads", "Rates", "Geo A", "Geo B", "Air-to-Air", "Furnace", "Economics",
-                         "PRT",   "PRS",   "GAS",   "GBS",   "AAS",        "FUS",     "ECS",
-                         "GAQ",   "GBQ",   "AAQ",   "FUQ",   "ECQ",        "PRG",     "GAG",
-                         "GBG",   "AAG",   "FUG",   "GEO T", "GTS",        "GTQ",     "GTG",
-                         "Num 25"};
+  const char* names[] = {"Loads",     "Rates", "Geo A", "Geo B", "Air-to-Air", "Furnace",
+                         "Economics", "PRT",   "PRS",   "GAS",   "GBS",        "AAS",
+                         "FUS",       "ECS",   "GAQ",   "GBQ",   "AAQ",        "FUQ",
+                         "ECQ",       "PRG",   "GAG",   "GBG",   "AAG",        "FUG",
+                         "GEO T",     "GTS",   "GTQ",   "GTG",   "Num 25"};
   const sheet::Book book = load_report_template();
   ASSERT_EQ(book.sheet_count(), 29);
   for (int i = 0; i < 29; ++i) EXPECT_EQ(book.sheet(i).name(), names[i]) << "sheet " << i + 1;

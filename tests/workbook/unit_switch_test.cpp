@@ -30,8 +30,10 @@ constexpr Switches kRows[] = {
 };
 
 // Geo A values the pages show; the bin of graph row 20 is Geo A row 25.
-constexpr double kAvgSourceClg = 67.46, kLoopFt = 1095, kSoilK = 1.2, kAuxInput = 60000, kEer = 15.3;
-constexpr double kWaterHeaterCcf = 250, kBinCapacity = 30000, kBinLoad = -25000, kCoolingCost = 262.24;
+constexpr double kAvgSourceClg = 67.46, kLoopFt = 1095, kSoilK = 1.2, kAuxInput = 60000,
+                 kEer = 15.3;
+constexpr double kWaterHeaterCcf = 250, kBinCapacity = 30000, kBinLoad = -25000,
+                 kCoolingCost = 262.24;
 
 class UnitSwitchTest : public ::testing::Test {
  protected:
@@ -79,10 +81,13 @@ class UnitSwitchTest : public ::testing::Test {
   }
   double number(const char* sheet, const char* a1) const {
     const sheet::Value v = book_.cell_value(pos(sheet, a1));
-    EXPECT_TRUE(v.is_number()) << sheet << "!" << a1 << " holds " << book_.cell_text(pos(sheet, a1));
+    EXPECT_TRUE(v.is_number()) << sheet << "!" << a1 << " holds "
+                               << book_.cell_text(pos(sheet, a1));
     return v.is_number() ? v.as_number() : 0.0;
   }
-  std::string text(const char* sheet, const char* a1) const { return book_.cell_text(pos(sheet, a1)); }
+  std::string text(const char* sheet, const char* a1) const {
+    return book_.cell_text(pos(sheet, a1));
+  }
 
   sheet::Book book_;
 };
@@ -102,23 +107,34 @@ struct Conversion {
 Shown temperature(const Switches& s) {
   return s.keep_f ? Shown{kAvgSourceClg, "Deg F"} : Shown{(kAvgSourceClg - 32) / 1.8, "Deg C"};
 }
-Shown loop_length(const Switches& s) { return s.keep_ft ? Shown{kLoopFt, "ft"} : Shown{kLoopFt * 0.3048, "m"}; }
+Shown loop_length(const Switches& s) {
+  return s.keep_ft ? Shown{kLoopFt, "ft"} : Shown{kLoopFt * 0.3048, "m"};
+}
 Shown conductivity(const Switches& s) {
   return s.keep_ft ? Shown{kSoilK, "Btu/h-ft-F"} : Shown{kSoilK * 1.73, "W/m-K"};
 }
-Shown aux_input(const Switches& s) { return s.keep_btu ? Shown{kAuxInput, "Btu/hr"} : Shown{kAuxInput / 3413, "kW"}; }
-Shown eer(const Switches& s) { return s.keep_btu ? Shown{kEer, "EER (Btu/W)"} : Shown{kEer / 3.413, "COPc (W/W)"}; }
-Shown panel_eer(const Switches& s) { return s.keep_btu ? Shown{kEer, "EER"} : Shown{kEer / 3.413, "COPc "}; }
+Shown aux_input(const Switches& s) {
+  return s.keep_btu ? Shown{kAuxInput, "Btu/hr"} : Shown{kAuxInput / 3413, "kW"};
+}
+Shown eer(const Switches& s) {
+  return s.keep_btu ? Shown{kEer, "EER (Btu/W)"} : Shown{kEer / 3.413, "COPc (W/W)"};
+}
+Shown panel_eer(const Switches& s) {
+  return s.keep_btu ? Shown{kEer, "EER"} : Shown{kEer / 3.413, "COPc "};
+}
 Shown gas_use(const Switches& s) {
-  return s.gas_gj ? Shown{kWaterHeaterCcf * 0.10673, "GJ"} : Shown{kWaterHeaterCcf * 2.831685, " m3"};
+  return s.gas_gj ? Shown{kWaterHeaterCcf * 0.10673, "GJ"}
+                  : Shown{kWaterHeaterCcf * 2.831685, " m3"};
 }
 Shown money(const Switches&) { return {kCoolingCost, "$ CND"}; }  // never converted
 
 constexpr Conversion kConversions[] = {
-    {"GAS", "T31", "U31", temperature},  {"GAS", "T26", "U26", loop_length}, {"GAS", "T39", "U39", conductivity},
-    {"GAS", "T47", "U47", aux_input},    {"GAS", "AA29", "AB29", eer},       {"GAS", "AA42", "AB42", gas_use},
-    {"GAS", "AB31", "AC31", money},      {"GAQ", "K6", "L6", temperature},   {"GAQ", "K3", "L3", loop_length},
-    {"GAQ", "K11", "L11", conductivity}, {"GAQ", "K22", "L22", aux_input},   {"GAQ", "O14", "P14", panel_eer},
+    {"GAS", "T31", "U31", temperature},  {"GAS", "T26", "U26", loop_length},
+    {"GAS", "T39", "U39", conductivity}, {"GAS", "T47", "U47", aux_input},
+    {"GAS", "AA29", "AB29", eer},        {"GAS", "AA42", "AB42", gas_use},
+    {"GAS", "AB31", "AC31", money},      {"GAQ", "K6", "L6", temperature},
+    {"GAQ", "K3", "L3", loop_length},    {"GAQ", "K11", "L11", conductivity},
+    {"GAQ", "K22", "L22", aux_input},    {"GAQ", "O14", "P14", panel_eer},
     {"GAQ", "O15", "P15", money},
 };
 
@@ -148,7 +164,8 @@ TEST_F(UnitSwitchTest, GraphConvertsInPlaceInMetricMode) {
     const double per = !s.metric ? 1.0 : s.keep_btu ? 1000.0 : 3413.0;
     EXPECT_DOUBLE_EQ(number("GAG", "R5"), s.metric && !s.keep_f ? -36 : -33);
     EXPECT_DOUBLE_EQ(number("GAG", "R34"), s.metric && !s.keep_f ? 44 : 112);
-    EXPECT_DOUBLE_EQ(number("GAG", "R18"), s.metric && !s.keep_f ? 0 : 32);  // a formula: (32-32)/1.8
+    EXPECT_DOUBLE_EQ(number("GAG", "R18"),
+                     s.metric && !s.keep_f ? 0 : 32);  // a formula: (32-32)/1.8
     EXPECT_NEAR(number("GAG", "T20"), kBinCapacity / per, 1e-9);
     EXPECT_NEAR(number("GAG", "U20"), -kBinLoad / per, 1e-9);
   }

@@ -27,12 +27,14 @@ struct SheetCount {
 
 // 13,151 formulas in all.
 constexpr SheetCount kSheets[] = {
-    {"Loads", 3, 0},   {"Rates", 0, 0},   {"Geo A", 1997, 0}, {"Geo B", 1949, 1}, {"Air-to-Air", 1612, 0},
-    {"Furnace", 1231, 0}, {"Economics", 0, 0}, {"PRT", 9, 0},    {"PRS", 182, 0},   {"GAS", 270, 16},
-    {"GBS", 263, 14},  {"AAS", 184, 3},   {"FUS", 122, 0},    {"ECS", 0, 0},     {"GAQ", 161, 0},
-    {"GBQ", 161, 0},   {"AAQ", 122, 2},   {"FUQ", 74, 0},     {"ECQ", 0, 0},     {"PRG", 23, 0},
-    {"GAG", 164, 0},   {"GBG", 164, 0},   {"AAG", 164, 0},    {"FUG", 164, 0},   {"GEO T", 3550, 1},
-    {"GTS", 254, 17},  {"GTQ", 164, 0},   {"GTG", 164, 0},    {"Num 25", 0, 0},
+    {"Loads", 3, 0},         {"Rates", 0, 0},      {"Geo A", 1997, 0},  {"Geo B", 1949, 1},
+    {"Air-to-Air", 1612, 0}, {"Furnace", 1231, 0}, {"Economics", 0, 0}, {"PRT", 9, 0},
+    {"PRS", 182, 0},         {"GAS", 270, 16},     {"GBS", 263, 14},    {"AAS", 184, 3},
+    {"FUS", 122, 0},         {"ECS", 0, 0},        {"GAQ", 161, 0},     {"GBQ", 161, 0},
+    {"AAQ", 122, 2},         {"FUQ", 74, 0},       {"ECQ", 0, 0},       {"PRG", 23, 0},
+    {"GAG", 164, 0},         {"GBG", 164, 0},      {"AAG", 164, 0},     {"FUG", 164, 0},
+    {"GEO T", 3550, 1},      {"GTS", 254, 17},     {"GTQ", 164, 0},     {"GTG", 164, 0},
+    {"Num 25", 0, 0},
 };
 
 // Sheets no formula may read and no formula lives on.
@@ -70,8 +72,11 @@ std::vector<FormulaCell> all_formulas(const sheet::Book& book) {
         if (!text) continue;
         context.origin = pos;
         auto parsed = sheet::parse_formula(*text, context);
-        if (auto* ast = std::get_if<sheet::Ast>(&parsed)) out.push_back({pos, std::move(*ast)});
-        else ADD_FAILURE() << book.sheet(s).name() << "!" << sheet::format_a1(r, c) << " does not parse";
+        if (auto* ast = std::get_if<sheet::Ast>(&parsed))
+          out.push_back({pos, std::move(*ast)});
+        else
+          ADD_FAILURE() << book.sheet(s).name() << "!" << sheet::format_a1(r, c)
+                        << " does not parse";
       }
     }
   }
@@ -86,7 +91,8 @@ class WholeBookTest : public ::testing::Test {
   static std::vector<std::string> missing_sheets() {
     std::vector<std::string> missing;
     for (const SheetCount& s : kSheets) {
-      if (s.formulas > 0 && formulas_on(book(), *book().find_sheet(s.name)) == 0) missing.push_back(s.name);
+      if (s.formulas > 0 && formulas_on(book(), *book().find_sheet(s.name)) == 0)
+        missing.push_back(s.name);
     }
     return missing;
   }
@@ -166,18 +172,21 @@ TEST_F(WholeBookTest, FlagAndHeaderCellsAreReadByEveryPage) {
   for (const FormulaCell& f : all_formulas(book())) {
     for (const sheet::CellRef& ref : f.ast.refs) {
       if (ref.sheet == sheet::kOwnSheet) continue;
-      if (const auto at = ref.to_abs(f.pos)) ++count[{ref.sheet, sheet::CellPos{0, at->row, at->col}}];
+      if (const auto at = ref.to_abs(f.pos))
+        ++count[{ref.sheet, sheet::CellPos{0, at->row, at->col}}];
     }
   }
   for (const Read& r : reads) {
     const sheet::CellPos cell = *sheet::parse_a1(r.cell);
-    EXPECT_EQ((count[{*book().find_sheet(r.sheet), sheet::CellPos{0, cell.row, cell.col}}]), r.references)
+    EXPECT_EQ((count[{*book().find_sheet(r.sheet), sheet::CellPos{0, cell.row, cell.col}}]),
+              r.references)
         << r.sheet << "!" << r.cell;
   }
 }
 
 TEST_F(WholeBookTest, TheUnusedSheetsStayEmpty) {
-  for (const char* name : kUnread) EXPECT_FALSE(book().used_range(*book().find_sheet(name)).has_value()) << name;
+  for (const char* name : kUnread)
+    EXPECT_FALSE(book().used_range(*book().find_sheet(name)).has_value()) << name;
 }
 
 TEST_F(WholeBookTest, ThirtyFourCircularGroups) {

@@ -50,7 +50,9 @@ inline std::vector<std::string> split_list(const std::string& value) {
     const auto comma = value.find(',', start);
     std::string part = value.substr(start, comma - start);
     const auto first = part.find_first_not_of(" \t");
-    part = first == std::string::npos ? "" : part.substr(first, part.find_last_not_of(" \t") - first + 1);
+    part = first == std::string::npos
+               ? ""
+               : part.substr(first, part.find_last_not_of(" \t") - first + 1);
     parts.push_back(std::move(part));
     if (comma == std::string::npos) return parts;
     start = comma + 1;
@@ -118,8 +120,8 @@ std::vector<BuiltRecord<R>> build_single_record(const SourceFile& source, const 
 // The records of a catalogue, in source order.
 template <IdentifiedRecord R>
 std::vector<BuiltRecord<R>> build_catalogue(const SourceFile& source,
-                                          const std::vector<BuiltRecord<R>>* base = nullptr,
-                                          const std::string& base_name = {}) {
+                                            const std::vector<BuiltRecord<R>>* base = nullptr,
+                                            const std::string& base_name = {}) {
   std::vector<BuiltRecord<R>> out;
   std::map<model::Int16, int> first_line;
   std::set<builder_detail::FieldKey> seen;
@@ -153,9 +155,9 @@ std::vector<BuiltRecord<R>> build_catalogue(const SourceFile& source,
   if (base != nullptr)
     for (const auto& b : *base)
       if (!first_line.contains(b.record.Id))
-        throw SourceError(source.name, 0,
-                          "has no record for Id " + std::to_string(b.record.Id) + " of " +
-                              base_name);
+        throw SourceError(
+            source.name, 0,
+            "has no record for Id " + std::to_string(b.record.Id) + " of " + base_name);
   return out;
 }
 

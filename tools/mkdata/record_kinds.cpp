@@ -40,7 +40,8 @@ template <model::Record R>
 std::vector<std::uint8_t> single_record_image(const SourceFile& source, const SourceFile* base) {
   std::optional<std::vector<BuiltRecord<R>>> base_record;
   if (base != nullptr) base_record = build_single_record<R>(*base);
-  const auto records = build_single_record<R>(source, base_record ? &base_record->front().record : nullptr);
+  const auto records =
+      build_single_record<R>(source, base_record ? &base_record->front().record : nullptr);
   check_records(records, source.name);
   return file_image(records);
 }
@@ -51,10 +52,14 @@ constexpr RecordKind catalogue_kind() {
 }
 
 constexpr std::array kKinds{
-    catalogue_kind<model::FurnaceRec>(),   catalogue_kind<model::ACRec>(),
-    catalogue_kind<model::WaterHeaterRec>(), catalogue_kind<model::AirHPRec>(),
-    catalogue_kind<model::GeoUnitRec>(),   catalogue_kind<model::TUnitRec>(),
-    catalogue_kind<model::LoopRec>(),      catalogue_kind<model::SoilRec>(),
+    catalogue_kind<model::FurnaceRec>(),
+    catalogue_kind<model::ACRec>(),
+    catalogue_kind<model::WaterHeaterRec>(),
+    catalogue_kind<model::AirHPRec>(),
+    catalogue_kind<model::GeoUnitRec>(),
+    catalogue_kind<model::TUnitRec>(),
+    catalogue_kind<model::LoopRec>(),
+    catalogue_kind<model::SoilRec>(),
     catalogue_kind<model::CityRec>(),
     RecordKind{model::ProjectRec::kTypeName, &single_record_image<model::ProjectRec>},
     RecordKind{model::RatesRec::kTypeName, &single_record_image<model::RatesRec>},

@@ -38,8 +38,8 @@ SourceFile parse_source(std::string_view text, std::string name) {
     if (field.empty()) throw SourceError(source.name, line_number, "no field name before \"=\"");
     try {
       auto ref = model::parse_field_ref(field);
-      source.assignments.push_back(
-          {line_number, std::move(ref.name), ref.index, std::string(trim(line.substr(equals + 1)))});
+      source.assignments.push_back({line_number, std::move(ref.name), ref.index,
+                                    std::string(trim(line.substr(equals + 1)))});
     } catch (const model::FieldTextError& e) {
       throw SourceError(source.name, line_number, e.what());
     }

@@ -61,8 +61,9 @@ void boiler(QPainter& p, const QSizeF& size) {
 
 void electric_heater(QPainter& p, const QSizeF& size, bool duct_heater) {
   const QRectF room = stage(p, size, duct_heater ? "Electric Duct Heater" : "Electric Furnace");
-  const QRectF box = duct_heater ? QRectF(room.left() + 30, room.center().y() - 35, room.width() - 60, 70)
-                                 : standing(room, 0.42, 0.88);
+  const QRectF box = duct_heater
+                         ? QRectF(room.left() + 30, room.center().y() - 35, room.width() - 60, 70)
+                         : standing(room, 0.42, 0.88);
   cabinet(p, box, "ELECTRIC");
   p.save();
   p.setPen(QPen(colour::kHot, 2.5));
@@ -88,8 +89,8 @@ void fan_coil(QPainter& p, const QSizeF& size) {
 }
 
 void outdoor_unit(QPainter& p, const QSizeF& size, bool heat_pump) {
-  const QRectF box = standing(stage(p, size, heat_pump ? "Air-Source Heat Pump" : "Air Conditioner"),
-                              0.7, 0.72);
+  const QRectF box =
+      standing(stage(p, size, heat_pump ? "Air-Source Heat Pump" : "Air Conditioner"), 0.7, 0.72);
   cabinet(p, box, heat_pump ? "HEAT PUMP" : "A/C");
   grille(p, QRectF(box.left() + 8, box.top() + 8, box.width() - 16, box.height() - 40), 10);
   fan(p, QPointF(box.center().x(), box.top() + box.height() * 0.42), box.height() * 0.3);
@@ -122,8 +123,8 @@ void water_heater(QPainter& p, const QSizeF& size, HeaterKind kind) {
   if (kind == HeaterKind::kGeo) {
     tube(p, QPointF(body.right(), body.top() + 40), QPointF(room.right() - 8, body.top() + 40),
          colour::kHot, 4);
-    tube(p, QPointF(body.right(), body.bottom() - 30), QPointF(room.right() - 8, body.bottom() - 30),
-         colour::kCold, 4);
+    tube(p, QPointF(body.right(), body.bottom() - 30),
+         QPointF(room.right() - 8, body.bottom() - 30), colour::kCold, 4);
     caption(p, QRectF(body.right() + 4, body.top() + 44, room.right() - body.right() - 8, 40),
             "from heat pump", 10, false);
   }
@@ -149,12 +150,13 @@ void geo_unit(QPainter& p, const QSizeF& size, GeoCabinet kind) {
     case GeoCabinet::kSplit: {
       const QRectF air(room.left() + 14, room.bottom() - room.height() * 0.9, room.width() * 0.38,
                        room.height() * 0.9);
-      const QRectF compressor(room.right() - 14 - room.width() * 0.42, room.bottom() - room.height() * 0.5,
-                              room.width() * 0.42, room.height() * 0.5);
+      const QRectF compressor(room.right() - 14 - room.width() * 0.42,
+                              room.bottom() - room.height() * 0.5, room.width() * 0.42,
+                              room.height() * 0.5);
       cabinet(p, air, "AIR HANDLER");
       cabinet(p, compressor, "COMPRESSOR");
-      tube(p, QPointF(air.right(), compressor.top() + 20), QPointF(compressor.left(), compressor.top() + 20),
-           colour::kSteelDark, 4);
+      tube(p, QPointF(air.right(), compressor.top() + 20),
+           QPointF(compressor.left(), compressor.top() + 20), colour::kSteelDark, 4);
       break;
     }
     case GeoCabinet::kHydronic: {

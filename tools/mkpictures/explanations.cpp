@@ -36,7 +36,8 @@ void soil_section(QPainter& p, const QSizeF& size, bool vertical, bool metric) {
     const double depth = surface + 70;
     p.fillRect(QRectF(60, depth - 12, size.width() - 160, 24), QColor(90, 90, 98));
     depth_scale(p, size.width() - 80, surface, depth, unit);
-    caption(p, QRectF(60, depth + 20, size.width() - 160, 36), "average depth\nof the pipes", 11, false);
+    caption(p, QRectF(60, depth + 20, size.width() - 160, 36), "average depth\nof the pipes", 11,
+            false);
   }
 }
 
@@ -47,11 +48,13 @@ void aux_heat_modes(QPainter& p, const QSizeF& size) {
   caption(p, QRectF(15, 36, w, 20), "Supplement Heat Pump", 13, true);
   bar(p, QRectF(15, 60, w, 22), 0.7, colour::kLeaf, "heat pump");
   bar(p, QRectF(15, 86, w, 22), 0.3, colour::kHot, "auxiliary");
-  caption(p, QRectF(15, 110, w, 20), "both run: the auxiliary adds what the heat pump lacks", 10, false);
+  caption(p, QRectF(15, 110, w, 20), "both run: the auxiliary adds what the heat pump lacks", 10,
+          false);
   caption(p, QRectF(15, 138, w, 20), "Override Heat Pump", 13, true);
   bar(p, QRectF(15, 162, w, 22), 0.0, colour::kLeaf, "heat pump");
   bar(p, QRectF(15, 188, w, 22), 1.0, colour::kHot, "auxiliary");
-  caption(p, QRectF(15, 212, w, 20), "the auxiliary replaces the heat pump while it runs", 10, false);
+  caption(p, QRectF(15, 212, w, 20), "the auxiliary replaces the heat pump while it runs", 10,
+          false);
 }
 
 void tandem_units(QPainter& p, const QSizeF& size) {
@@ -63,9 +66,11 @@ void tandem_units(QPainter& p, const QSizeF& size) {
   cabinet(p, ducted, "DUCTED");
   tube(p, QPointF(hydronic.right(), 110), QPointF(ducted.left(), 110), colour::kHot, 4);
   tube(p, QPointF(hydronic.right(), 140), QPointF(ducted.left(), 140), colour::kCold, 4);
-  caption(p, QRectF(hydronic.right(), 112, ducted.left() - hydronic.right(), 26), "loop", 11, false);
+  caption(p, QRectF(hydronic.right(), 112, ducted.left() - hydronic.right(), 26), "loop", 11,
+          false);
   caption(p, QRectF(0, 190, size.width(), 40),
-          "The hydronic unit heats floors and water;\nthe ducted unit heats and cools the air.", 11, false);
+          "The hydronic unit heats floors and water;\nthe ducted unit heats and cools the air.", 11,
+          false);
 }
 
 void coil_positions(QPainter& p, const QSizeF& size, bool variable_speed) {
@@ -80,12 +85,14 @@ void coil_positions(QPainter& p, const QSizeF& size, bool variable_speed) {
   p.drawRect(coil);
   p.setPen(QPen(colour::kCold, 2));
   QPolygonF a_coil;
-  a_coil << QPointF(coil.left() + 8, coil.bottom() - 4) << QPointF(coil.center().x(), coil.top() + 6)
+  a_coil << QPointF(coil.left() + 8, coil.bottom() - 4)
+         << QPointF(coil.center().x(), coil.top() + 6)
          << QPointF(coil.right() - 8, coil.bottom() - 4);
   p.drawPolyline(a_coil);
   p.restore();
-  const QStringList choices = variable_speed ? QStringList{"Fan Coil", "Std Furnace", "Hi-Eff Furnace"}
-                                             : QStringList{"Best", "Standard", "Builder"};
+  const QStringList choices = variable_speed
+                                  ? QStringList{"Fan Coil", "Std Furnace", "Hi-Eff Furnace"}
+                                  : QStringList{"Best", "Standard", "Builder"};
   for (int i = 0; i < 3; ++i)
     caption(p, QRectF(10, 64 + i * 40, furnace_box.left() - 20, 30), choices[i], 12, i == 0);
   caption(p, QRectF(furnace_box.right() + 10, 64, size.width() - furnace_box.right() - 20, 90),
@@ -107,8 +114,8 @@ void coil_conditions(QPainter& p, const QSizeF& size) {
     p.drawRect(QRectF(box.left() + 4, box.top() + 4, box.width() - 8, box.height() - 36));
     p.restore();
   }
-  caption(p, QRectF(10, 190, size.width() - 20, 40), "dirt on the coil lowers capacity and raises power",
-          11, false);
+  caption(p, QRectF(10, 190, size.width() - 20, 40),
+          "dirt on the coil lowers capacity and raises power", 11, false);
 }
 
 }  // namespace pellavan::mkpictures

@@ -32,8 +32,9 @@ void mark(QPainter& p, const QPointF& centre, double radius) {
   p.drawPath(leaf);
   p.setPen(QPen(colour::kCold, radius * 0.07, Qt::SolidLine, Qt::RoundCap));
   p.setBrush(Qt::NoBrush);
-  p.drawArc(QRectF(centre.x() - radius * 0.55, centre.y() + radius * 0.25, radius * 1.1, radius * 0.6),
-            180 * 16, 180 * 16);
+  p.drawArc(
+      QRectF(centre.x() - radius * 0.55, centre.y() + radius * 0.25, radius * 1.1, radius * 0.6),
+      180 * 16, 180 * 16);
   p.restore();
 }
 
@@ -45,7 +46,8 @@ void startup_logo(QPainter& p, const QSizeF& size) {
   sky.setColorAt(1, QColor(200, 222, 240));
   p.fillRect(QRectF(QPointF(0, 0), size), sky);
   mark(p, QPointF(size.width() / 2, size.height() * 0.33), size.height() * 0.2);
-  caption(p, QRectF(0, size.height() * 0.55, size.width(), 60), "Pellavan", 48, true, colour::kBrand);
+  caption(p, QRectF(0, size.height() * 0.55, size.width(), 60), "Pellavan", 48, true,
+          colour::kBrand);
   caption(p, QRectF(0, size.height() * 0.74, size.width(), 24),
           "Heating and Cooling System Comparison", 17, false, colour::kInk);
   caption(p, QRectF(0, size.height() * 0.84, size.width(), 24),
@@ -60,8 +62,9 @@ void banner_logo(QPainter& p, const QSizeF& size, const QColor& background) {
   mark(p, QPointF(size.height() / 2 + 4, size.height() / 2), size.height() * 0.38);
   caption(p, QRectF(size.height() + 4, 4, size.width() - size.height() - 8, size.height() * 0.62),
           "Pellavan", 34, true, colour::kBrand);
-  caption(p, QRectF(size.height() + 4, size.height() * 0.6, size.width() - size.height() - 8,
-                    size.height() * 0.36),
+  caption(p,
+          QRectF(size.height() + 4, size.height() * 0.6, size.width() - size.height() - 8,
+                 size.height() * 0.36),
           "System Comparison", 13, false, colour::kLeaf);
 }
 

@@ -38,9 +38,9 @@ void u_tube(QPainter& p, double x, double top, double bottom, double spacing) {
 }  // namespace
 
 void vertical_loop(QPainter& p, const QSizeF& size, int u_tubes) {
-  const double surface = scene(p, size, u_tubes == 1 ? "Vertical Bores, 1 U-Tube"
-                                                     : "Vertical Bores, 2 U-Tubes",
-                               size.width() - 30);
+  const double surface =
+      scene(p, size, u_tubes == 1 ? "Vertical Bores, 1 U-Tube" : "Vertical Bores, 2 U-Tubes",
+            size.width() - 30);
   const double bottom = size.height() - 16;
   for (int bore = 0; bore < 3; ++bore) {
     const double x = 130 + bore * 60;
@@ -51,16 +51,18 @@ void vertical_loop(QPainter& p, const QSizeF& size, int u_tubes) {
 }
 
 void horizontal_loop(QPainter& p, const QSizeF& size, int pipes) {
-  const double surface = scene(p, size, QString("Horizontal Trench, %1 Pipe%2").arg(pipes).arg(pipes > 1 ? "s" : ""),
-                               110);
+  const double surface = scene(
+      p, size, QString("Horizontal Trench, %1 Pipe%2").arg(pipes).arg(pipes > 1 ? "s" : ""), 110);
   const QRectF trench(110, surface + 30, size.width() - 130, 26 + pipes * 6);
   p.fillRect(trench, QColor(120, 120, 128, 90));
   tube(p, QPointF(110, surface + 14), QPointF(110, trench.top() + 4), colour::kHot);
   for (int i = 0; i < pipes; ++i) {
     const double y = trench.top() + 6 + i * (trench.height() - 12) / std::max(1, pipes - 1);
-    tube(p, QPointF(trench.left() + 4, y), QPointF(trench.right() - 4, y), i % 2 ? colour::kCold : colour::kHot);
+    tube(p, QPointF(trench.left() + 4, y), QPointF(trench.right() - 4, y),
+         i % 2 ? colour::kCold : colour::kHot);
   }
-  caption(p, QRectF(trench.left(), trench.bottom() + 8, trench.width(), 20), "trench length", 12, false);
+  caption(p, QRectF(trench.left(), trench.bottom() + 8, trench.width(), 20), "trench length", 12,
+          false);
 }
 
 void slinky_loop(QPainter& p, const QSizeF& size) {
@@ -73,14 +75,17 @@ void slinky_loop(QPainter& p, const QSizeF& size) {
   for (double x = trench.left() + 4; x + 34 < trench.right(); x += 16)
     p.drawEllipse(QRectF(x, trench.top() + 6, 34, trench.height() - 12));
   p.restore();
-  caption(p, QRectF(trench.left(), trench.bottom() + 8, trench.width(), 20), "trench length", 12, false);
+  caption(p, QRectF(trench.left(), trench.bottom() + 8, trench.width(), 20), "trench length", 12,
+          false);
 }
 
 void pond_loop(QPainter& p, const QSizeF& size, bool slinky) {
-  const double surface = scene(p, size, slinky ? "Pond Loop, Slinky Coils" : "Pond Loop, Coiled Pipe", 130);
+  const double surface =
+      scene(p, size, slinky ? "Pond Loop, Slinky Coils" : "Pond Loop, Coiled Pipe", 130);
   QPainterPath pond;
   pond.moveTo(120, surface);
-  pond.cubicTo(150, size.height() - 20, size.width() - 40, size.height() - 20, size.width() - 10, surface);
+  pond.cubicTo(150, size.height() - 20, size.width() - 40, size.height() - 20, size.width() - 10,
+               surface);
   pond.closeSubpath();
   p.setPen(Qt::NoPen);
   p.setBrush(colour::kWater);
@@ -106,7 +111,8 @@ void well_water(QPainter& p, const QSizeF& size) {
   const double bottom = size.height() - 12;
   p.fillRect(QRectF(0, size.height() * 0.78, size.width(), size.height() * 0.22), colour::kWater);
   caption(p, QRectF(0, size.height() * 0.86, size.width(), 20), "ground water", 12, false);
-  for (const auto& [x, label] : {std::pair{150.0, "supply well"}, std::pair{250.0, "return well"}}) {
+  for (const auto& [x, label] :
+       {std::pair{150.0, "supply well"}, std::pair{250.0, "return well"}}) {
     p.fillRect(QRectF(x - 8, surface, 16, bottom - surface), QColor(90, 90, 98));
     caption(p, QRectF(x - 40, surface + 24, 80, 18), label, 11, false, Qt::white);
   }

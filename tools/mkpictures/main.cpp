@@ -18,8 +18,8 @@
 namespace {
 
 bool save(const pellavan::mkpictures::Picture& picture, const QString& folder) {
-  const QString path = QDir(folder).filePath(QString::fromUtf8(picture.name.data(),
-                                                               static_cast<int>(picture.name.size())));
+  const QString path = QDir(folder).filePath(
+      QString::fromUtf8(picture.name.data(), static_cast<int>(picture.name.size())));
   const QString temporary = path + ".part";
   if (!pellavan::mkpictures::render(picture).save(temporary, "BMP")) return false;
   QFile::remove(path);
@@ -64,8 +64,8 @@ int main(int argc, char** argv) {
     for (const auto& picture : all_pictures()) wanted.push_back(&picture);
   for (const auto* picture : wanted) {
     if (!save(*picture, folder)) {
-      std::fprintf(stderr, "%.*s: cannot be written in %s\n", static_cast<int>(picture->name.size()),
-                   picture->name.data(), argv[1]);
+      std::fprintf(stderr, "%.*s: cannot be written in %s\n",
+                   static_cast<int>(picture->name.size()), picture->name.data(), argv[1]);
       return 1;
     }
   }

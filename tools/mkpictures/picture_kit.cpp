@@ -71,9 +71,9 @@ void fan(QPainter& p, const QPointF& centre, double radius) {
     const double angle = blade * std::numbers::pi / 2;
     QPainterPath path;
     path.moveTo(centre);
-    path.arcTo(QRectF(centre.x() - radius * 0.85, centre.y() - radius * 0.85, radius * 1.7,
-                      radius * 1.7),
-               angle * 180 / std::numbers::pi, 40);
+    path.arcTo(
+        QRectF(centre.x() - radius * 0.85, centre.y() - radius * 0.85, radius * 1.7, radius * 1.7),
+        angle * 180 / std::numbers::pi, 40);
     path.closeSubpath();
     p.drawPath(path);
   }
@@ -118,10 +118,10 @@ void tank(QPainter& p, const QRectF& body, const QColor& jacket) {
 
 void pipe_stubs(QPainter& p, const QRectF& box) {
   const double top = box.top();
-  tube(p, QPointF(box.left() + box.width() * 0.3, top), QPointF(box.left() + box.width() * 0.3, top - 18),
-       colour::kHot, 5);
-  tube(p, QPointF(box.left() + box.width() * 0.7, top), QPointF(box.left() + box.width() * 0.7, top - 18),
-       colour::kCold, 5);
+  tube(p, QPointF(box.left() + box.width() * 0.3, top),
+       QPointF(box.left() + box.width() * 0.3, top - 18), colour::kHot, 5);
+  tube(p, QPointF(box.left() + box.width() * 0.7, top),
+       QPointF(box.left() + box.width() * 0.7, top - 18), colour::kCold, 5);
 }
 
 void ground(QPainter& p, const QRectF& area, double surface_y) {
@@ -146,7 +146,8 @@ void house(QPainter& p, const QPointF& base, double width) {
   p.setBrush(QColor(246, 236, 214));
   p.drawRect(walls);
   QPolygonF roof;
-  roof << QPointF(walls.left() - width * 0.08, walls.top()) << QPointF(base.x(), walls.top() - width * 0.38)
+  roof << QPointF(walls.left() - width * 0.08, walls.top())
+       << QPointF(base.x(), walls.top() - width * 0.38)
        << QPointF(walls.right() + width * 0.08, walls.top());
   p.setBrush(QColor(150, 60, 50));
   p.drawPolygon(roof);

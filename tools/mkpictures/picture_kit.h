@@ -28,8 +28,8 @@ inline const QColor kSky{226, 238, 250};
 }  // namespace colour
 
 // Centred text in area; pixel_size is the font height in pixels.
-void caption(QPainter& p, const QRectF& area, const QString& text, int pixel_size,
-             bool bold = true, const QColor& colour = colour::kInk);
+void caption(QPainter& p, const QRectF& area, const QString& text, int pixel_size, bool bold = true,
+             const QColor& colour = colour::kInk);
 
 // A sheet-metal cabinet with an access-panel seam and a name plate.
 void cabinet(QPainter& p, const QRectF& box, const QString& label);

@@ -38,7 +38,8 @@ struct Options {
 
 [[noreturn]] void usage(const std::string& why) {
   std::fprintf(stderr,
-               "pellavan-reportshot: %s\nusage: pellavan-reportshot [--metric] [--zoom PERCENT] [--out FOLDER] [--pdf] "
+               "pellavan-reportshot: %s\nusage: pellavan-reportshot [--metric] [--zoom PERCENT] "
+               "[--out FOLDER] [--pdf] "
                "[--black-white] | [--metric] --batch-pdf FILE\n",
                why.c_str());
   std::exit(2);
@@ -56,9 +57,12 @@ Options read_options(int argc, char** argv) {
       o.black_white = true;
     } else if ((a == "--zoom" || a == "--out" || a == "--batch-pdf") && i + 1 < argc) {
       const std::string v = argv[++i];
-      if (a == "--zoom") o.zoom = std::stoi(v);
-      else if (a == "--out") o.out = v;
-      else o.batch_pdf = v;
+      if (a == "--zoom")
+        o.zoom = std::stoi(v);
+      else if (a == "--out")
+        o.out = v;
+      else
+        o.batch_pdf = v;
     } else {
       usage("unknown option " + a);
     }
@@ -77,9 +81,11 @@ int print_batch_pdf(sheet::view::SpreadsheetControl& control, const Options& o) 
   printer.setOutputFileName(QString::fromStdString(o.batch_pdf.string()));
   reports::BatchPrint batch{reports::plan_batch(options, o.metric), o.zoom, false, o.metric,
                             [](const std::string& status) { std::printf("%s\n", status.c_str()); }};
-  const reports::PrintOutcome outcome = reports::print_batch(control, printer, batch, [](QPrinter&) { return true; });
+  const reports::PrintOutcome outcome =
+      reports::print_batch(control, printer, batch, [](QPrinter&) { return true; });
   if (outcome.end != reports::PrintEnd::kDone) {
-    std::fprintf(stderr, "pellavan-reportshot: the batch print failed: %s\n", outcome.failure.c_str());
+    std::fprintf(stderr, "pellavan-reportshot: the batch print failed: %s\n",
+                 outcome.failure.c_str());
     return 1;
   }
   std::printf("%d pages in %s\n", outcome.pages, o.batch_pdf.c_str());
@@ -131,8 +137,7 @@ int main(int argc, char** argv) {
       control.resize(control.view().sizeHint());
       control.show();
       QApplication::processEvents();
-      const std::filesystem::path file =
-          o.out / (std::string(page.file) + unit_suffix(o) + ".png");
+      const std::filesystem::path file = o.out / (std::string(page.file) + unit_suffix(o) + ".png");
       if (!control.grab().save(QString::fromStdString(file.string()), "PNG")) {
         std::fprintf(stderr, "pellavan-reportshot: cannot write %s\n", file.c_str());
         return 1;

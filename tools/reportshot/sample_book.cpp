@@ -27,7 +27,8 @@ sheet::Book filled_sample(const std::filesystem::path& program_folder, bool metr
     analysis.model.CurrencyLabel = "$ CND";
   }
   const workbook::AnalysisOutcome outcome = analysis.run_file(sample_file(program_folder));
-  if (!outcome.fill.filled) throw std::runtime_error("the sample project was not filled: " + outcome.fill.refusal);
+  if (!outcome.fill.filled)
+    throw std::runtime_error("the sample project was not filled: " + outcome.fill.refusal);
   return std::move(analysis.book);
 }
 

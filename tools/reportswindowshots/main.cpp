@@ -60,8 +60,8 @@ void look_at_reports(reports::ReportsWindow& w, app::AppState& state, const QDir
   w.form().get<QScrollBar>("HScrollViewer")->setValue(16 - 1);  // left from the furnace summary
   shoot(out, QStringLiteral("06-scroller-left"));
   w.form().button("Command11")->click();
-  for (const char* box : {"ckTitle", "ckProject", "ckCompGraph", "ckSummary", "ckBin", "ckBinGraph", "ckGeoT",
-                          "ckGeoA", "ckGeoB", "ckHeatPump", "ckFurnace"})
+  for (const char* box : {"ckTitle", "ckProject", "ckCompGraph", "ckSummary", "ckBin", "ckBinGraph",
+                          "ckGeoT", "ckGeoA", "ckGeoB", "ckHeatPump", "ckFurnace"})
     if (w.form().check_box(box)->isEnabled()) w.form().check_box(box)->setChecked(true);
   shoot(out, QStringLiteral("07-report-options"));
   QString pdf = out.filePath(QStringLiteral("batch.pdf"));
@@ -94,15 +94,18 @@ int main(int argc, char** argv) {
   }
   const QDir out(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
   QDir().mkpath(out.path());
-  const QString sample = QDir(QString::fromLocal8Bit(argv[1])).absoluteFilePath(QStringLiteral("Data/Sample Project.pvn"));
+  const QString sample = QDir(QString::fromLocal8Bit(argv[1]))
+                             .absoluteFilePath(QStringLiteral("Data/Sample Project.pvn"));
   platform::set_end_handler([] {});
   platform::set_message_hook([](const platform::MessageRequest& r) {
     std::printf("message: %s\n", qPrintable(r.text));
     return platform::MessageResult::No;
   });
-  platform::set_file_dialog_hook([&sample](const platform::FileDialogRequest&) { return std::optional<QString>(sample); });
+  platform::set_file_dialog_hook(
+      [&sample](const platform::FileDialogRequest&) { return std::optional<QString>(sample); });
   QTemporaryDir lock;
-  app::Program program(QString::fromLocal8Bit(argv[1]).toStdString(), lock.filePath(QStringLiteral("shots.lock")));
+  app::Program program(QString::fromLocal8Bit(argv[1]).toStdString(),
+                       lock.filePath(QStringLiteral("shots.lock")));
   platform::set_modal_hook([&out, &program](QDialog& window) {
     if (auto* reports = qobject_cast<reports::ReportsWindow*>(&window)) {
       look_at_reports(*reports, program.state(), out);
@@ -110,7 +113,8 @@ int main(int argc, char** argv) {
     }
     std::printf("window: %s\n", qPrintable(window.objectName()));
     window.hide();
-    return static_cast<int>(window.objectName() == QLatin1String("Form15") ? QDialog::Accepted : QDialog::Rejected);
+    return static_cast<int>(window.objectName() == QLatin1String("Form15") ? QDialog::Accepted
+                                                                           : QDialog::Rejected);
   });
   if (!program.start()) return 1;
   program.Timer1_Timer();

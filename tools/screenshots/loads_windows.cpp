@@ -64,14 +64,15 @@ void sample_project(model::ProjectRec& p) {
   p.Loads_ElecGain = 2;
   p.Loads_Construction = 3;
   const double prices[] = {0.085, 0.085, 0.09, 0.09, 0.08, 0.08, 1.1, 1.25, 2.1, 2.3, 3.2, 3.4};
-  model::Currency* fields[] = {&p.Rates_GeoElecSummer, &p.Rates_GeoElecWinter,
-                               &p.Rates_HeatPumpElecSummer, &p.Rates_HeatPumpElecWinter,
-                               &p.Rates_FossilElecSummer, &p.Rates_FossilElecWinter,
-                               &p.Rates_GasSummer, &p.Rates_GasWinter, &p.Rates_PropaneSummer,
-                               &p.Rates_PropaneWinter, &p.Rates_OilSummer, &p.Rates_OilWinter};
+  model::Currency* fields[] = {
+      &p.Rates_GeoElecSummer,      &p.Rates_GeoElecWinter,    &p.Rates_HeatPumpElecSummer,
+      &p.Rates_HeatPumpElecWinter, &p.Rates_FossilElecSummer, &p.Rates_FossilElecWinter,
+      &p.Rates_GasSummer,          &p.Rates_GasWinter,        &p.Rates_PropaneSummer,
+      &p.Rates_PropaneWinter,      &p.Rates_OilSummer,        &p.Rates_OilWinter};
   for (std::size_t i = 0; i < std::size(prices); ++i)
     *fields[i] = model::Currency::from_double_saturated(prices[i]);
-  for (model::Currency* f : {&p.Rates_GeoElecInflation, &p.Rates_GasInflation, &p.Rates_OilInflation})
+  for (model::Currency* f :
+       {&p.Rates_GeoElecInflation, &p.Rates_GasInflation, &p.Rates_OilInflation})
     *f = model::Currency::from_double_saturated(0.03);
   p.Rates_ElecUtility = "Gateway Electric";
   p.Rates_GasUtility = "River Valley Gas";
@@ -133,12 +134,14 @@ int main(int argc, char** argv) {
   shoot(project, out, QStringLiteral("scenario-1-first-state-construction-high"));
   project.form().text_box("txtCset")->setText(QStringLiteral("95"));
   project.Done_Click();
-  std::printf("after the refused set point the window is %s\n", project.isVisible() ? "open" : "closed");
+  std::printf("after the refused set point the window is %s\n",
+              project.isVisible() ? "open" : "closed");
   project.form().text_box("txtCset")->setText(QStringLiteral("76"));
   project.Done_Click();
-  std::printf("after Done: city %d, heating load %d, minimum backup %d, Geo A input %d, window %s\n",
-              state.model.ProjectRec.Loads_CityId, state.model.ProjectRec.Loads_HeatLoad,
-              state.analysis().loads().MinBackupHeat, state.model.ProjectRec.GeoA_AuxInput,
-              project.isVisible() ? "open" : "closed");
+  std::printf(
+      "after Done: city %d, heating load %d, minimum backup %d, Geo A input %d, window %s\n",
+      state.model.ProjectRec.Loads_CityId, state.model.ProjectRec.Loads_HeatLoad,
+      state.analysis().loads().MinBackupHeat, state.model.ProjectRec.GeoA_AuxInput,
+      project.isVisible() ? "open" : "closed");
   return 0;
 }

@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
                                                  : name);
     window.hide();
     return static_cast<int>(window.objectName() == QLatin1String("Form15") ? QDialog::Accepted
-                                                                            : QDialog::Rejected);
+                                                                           : QDialog::Rejected);
   });
 
   QTemporaryDir lock;
@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
   shoot(out, QStringLiteral("03-project-normal"));
   main.Command2_Click();  // Large
   shoot(out, QStringLiteral("04-project-large"));
-  main.Command3_Click();  // Small
+  main.Command3_Click();      // Small
   main.CommandSetup_Click();  // the dealer window (Form13), at its preset size
   main.mnuAbout_Click();      // Form14
   return 0;

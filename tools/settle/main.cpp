@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
     std::fputs(summary.c_str(), stdout);
     bool ok = write_file(dir / "settle.txt", summary);
     for (int s = 0; s < book.sheet_count(); ++s)
-      ok = write_file(dir / values_file_name(s + 1), pellavan::settle::values_file_text(book, s)) && ok;
+      ok = write_file(dir / values_file_name(s + 1), pellavan::settle::values_file_text(book, s)) &&
+           ok;
     if (!ok) {
       std::fprintf(stderr, "pellavan-settle: cannot write into %s\n", dir.string().c_str());
       return 1;

@@ -74,15 +74,19 @@ std::string values_file_text(const sheet::Book& book, int sheet) {
   return out;
 }
 
-std::string settle_summary(const sheet::Book& book, const sheet::RecalcReport& report, const SettleOptions& options) {
+std::string settle_summary(const sheet::Book& book, const sheet::RecalcReport& report,
+                           const SettleOptions& options) {
   std::ostringstream out;
-  out << "passes " << report.passes << " of at most " << options.max_passes << ", limit " << options.change_limit
-      << ", " << (report.converged ? "converged" : "NOT converged") << ", last change " << report.last_change << "\n";
+  out << "passes " << report.passes << " of at most " << options.max_passes << ", limit "
+      << options.change_limit << ", " << (report.converged ? "converged" : "NOT converged")
+      << ", last change " << report.last_change << "\n";
   out << "circular groups " << report.groups.size() << "\n";
   for (const sheet::GroupReport& g : report.groups) {
-    out << "  " << book.sheet(g.first_cell.sheet).name() << "!" << sheet::format_a1(g.first_cell.row, g.first_cell.col)
-        << ": " << g.cells << " cells, " << g.passes << " passes, last change " << g.last_change;
-    if (g.last_changed_cells > 0) out << ", " << g.last_changed_cells << " cells still moving: NOT settled";
+    out << "  " << book.sheet(g.first_cell.sheet).name() << "!"
+        << sheet::format_a1(g.first_cell.row, g.first_cell.col) << ": " << g.cells << " cells, "
+        << g.passes << " passes, last change " << g.last_change;
+    if (g.last_changed_cells > 0)
+      out << ", " << g.last_changed_cells << " cells still moving: NOT settled";
     out << (g.counter ? " (counter)" : "") << "\n";
   }
   return out.str();

@@ -27,6 +27,7 @@ sheet::RecalcReport settle_book(sheet::Book& book, const SettleOptions& options 
 std::string values_file_text(const sheet::Book& book, int sheet);
 
 // A readable account of the settling: passes, convergence and every circular group.
-std::string settle_summary(const sheet::Book& book, const sheet::RecalcReport& report, const SettleOptions& options);
+std::string settle_summary(const sheet::Book& book, const sheet::RecalcReport& report,
+                           const SettleOptions& options);
 
 }  // namespace pellavan::settle

@@ -41,8 +41,11 @@ struct Options {
 
 [[noreturn]] void usage(const std::string& why) {
   std::fprintf(stderr, "pellavan-sheetshot: %s\n", why.c_str());
-  std::fprintf(stderr, "usage: pellavan-sheetshot [--book loads|report] [--plain] [--sheet N|NAME] [--block A1:K34]\n"
-                       "                          [--zoom PERCENT] [--furniture] [--bw] [--png FILE] [--pdf FILE]\n");
+  std::fprintf(stderr,
+               "usage: pellavan-sheetshot [--book loads|report] [--plain] [--sheet N|NAME] "
+               "[--block A1:K34]\n"
+               "                          [--zoom PERCENT] [--furniture] [--bw] [--png FILE] "
+               "[--pdf FILE]\n");
   std::exit(2);
 }
 
@@ -54,16 +57,26 @@ Options read_options(int argc, char** argv) {
       if (i + 1 >= argc) usage(a + " needs a value");
       return argv[++i];
     };
-    if (a == "--book") o.book = value();
-    else if (a == "--plain") o.plain = true;
-    else if (a == "--sheet") o.sheet = value();
-    else if (a == "--block") o.block = value();
-    else if (a == "--zoom") o.zoom = std::stoi(value());
-    else if (a == "--furniture") o.furniture = true;
-    else if (a == "--bw") o.black_and_white = true;
-    else if (a == "--png") o.png = value();
-    else if (a == "--pdf") o.pdf = value();
-    else usage("unknown option " + a);
+    if (a == "--book")
+      o.book = value();
+    else if (a == "--plain")
+      o.plain = true;
+    else if (a == "--sheet")
+      o.sheet = value();
+    else if (a == "--block")
+      o.block = value();
+    else if (a == "--zoom")
+      o.zoom = std::stoi(value());
+    else if (a == "--furniture")
+      o.furniture = true;
+    else if (a == "--bw")
+      o.black_and_white = true;
+    else if (a == "--png")
+      o.png = value();
+    else if (a == "--pdf")
+      o.pdf = value();
+    else
+      usage("unknown option " + a);
   }
   if (o.book != "loads" && o.book != "report") usage("no book named " + o.book);
   if (o.png.empty() && o.pdf.empty()) usage("nothing to make: give --png or --pdf");
@@ -83,7 +96,8 @@ QImage hours_picture(const sheet::Book& book) {
   const double bar = (image.width() - 20) / 30.0;
   for (int r = 1; r <= 30; ++r) {
     const double h = book.cell_value({0, r, 3}).as_number() / most * (image.height() - 40);
-    p.fillRect(QRectF(10 + (r - 1) * bar, image.height() - 10 - h, bar - 2, h), QColor(0x2E, 0x75, 0xB6));
+    p.fillRect(QRectF(10 + (r - 1) * bar, image.height() - 10 - h, bar - 2, h),
+               QColor(0x2E, 0x75, 0xB6));
   }
   return image;
 }
@@ -110,7 +124,8 @@ int main(int argc, char** argv) {
       control->AddPictureObject(12.0, 1.5, 17.5, 16.0, hours_picture(control->book()));
     }
     const int sheet = control->ActiveSheet() - 1;
-    auto block = o.block.empty() ? control->book().used_range(sheet) : sheet::parse_a1_range(o.block);
+    auto block =
+        o.block.empty() ? control->book().used_range(sheet) : sheet::parse_a1_range(o.block);
     if (!block) block = sheet::RangePos{sheet, 0, 0, 0, 0};
     if (o.book == "loads" && !o.plain && o.block.empty()) block->last_col = 17;
     control->ViewFirstRow(block->first_row + 1);

@@ -80,8 +80,8 @@ int main(int argc, char** argv) {
     state.model.MetricFlag(2) = metric ? 0 : -1;
     for (const bool large : {false, true}) {
       state.LargeLayout = large ? -1 : 0;
-      const QString suffix = QStringLiteral("-%1-%2").arg(metric ? "metric" : "imperial",
-                                                          large ? "large" : "normal");
+      const QString suffix =
+          QStringLiteral("-%1-%2").arg(metric ? "metric" : "imperial", large ? "large" : "normal");
       run_window<systems::FurnaceWindow>(state, out, QStringLiteral("furnace") + suffix);
       run_window<systems::HeatPumpWindow>(state, out, QStringLiteral("heatpump") + suffix);
     }

@@ -1,7 +1,8 @@
 // pellavan-wbdump: the cells of a workbook as text (see book_dump.h).
 //
-//   pellavan-wbdump --template [--book report|loads]             a built-in book as stored, recalculated
-//   pellavan-wbdump [--data FOLDER] [--metric] P1.pvn [P2.pvn ...]  the analysis workbook filled from projects
+//   pellavan-wbdump --template [--book report|loads]             a built-in book as stored,
+//   recalculated pellavan-wbdump [--data FOLDER] [--metric] P1.pvn [P2.pvn ...]  the analysis
+//   workbook filled from projects
 //
 // Projects run one after another on one pair of workbooks, as the program runs them, each through
 // the load calculation and the fill against the Data folder inside FOLDER (the program's folder;
@@ -52,11 +53,13 @@ int main(int argc, char** argv) {
       return usage();
     }
   }
-  if (from_template == !projects.empty() || (book_name != "report" && book_name != "loads")) return usage();
+  if (from_template == !projects.empty() || (book_name != "report" && book_name != "loads"))
+    return usage();
   if (!projects.empty() && book_name != "report") return usage();
   try {
     if (from_template) {
-      sheet::Book book = book_name == "loads" ? loads::make_building_load_book() : workbook::load_report_template();
+      sheet::Book book = book_name == "loads" ? loads::make_building_load_book()
+                                              : workbook::load_report_template();
       if (book_name == "report") book.recalc();  // the building-load book comes calculated
       wbdump::dump_book(book, std::cout);
       return 0;

@@ -23,18 +23,27 @@ struct BuildingInput {
 };
 
 constexpr BuildingInput kBuildingInputs[] = {
-    {17, &model::ProjectRec::Loads_HeatLoad, nullptr},     {18, nullptr, &model::ProjectRec::Loads_HeatDeltaT},
-    {19, &model::ProjectRec::Loads_CoolLoad, nullptr},     {20, nullptr, &model::ProjectRec::Loads_CoolDeltaT},
-    {21, nullptr, &model::ProjectRec::Loads_DhwTemp},      {22, nullptr, &model::ProjectRec::Loads_DhwUsers},
-    {24, nullptr, &model::ProjectRec::Loads_HeatSetPoint}, {25, nullptr, &model::ProjectRec::Loads_CoolSetPoint},
-    {26, nullptr, &model::ProjectRec::Loads_CoolStart},    {28, nullptr, &model::ProjectRec::Loads_SolarGain},
-    {29, nullptr, &model::ProjectRec::Loads_OccupancyGain}, {30, nullptr, &model::ProjectRec::Loads_ElecGain},
+    {17, &model::ProjectRec::Loads_HeatLoad, nullptr},
+    {18, nullptr, &model::ProjectRec::Loads_HeatDeltaT},
+    {19, &model::ProjectRec::Loads_CoolLoad, nullptr},
+    {20, nullptr, &model::ProjectRec::Loads_CoolDeltaT},
+    {21, nullptr, &model::ProjectRec::Loads_DhwTemp},
+    {22, nullptr, &model::ProjectRec::Loads_DhwUsers},
+    {24, nullptr, &model::ProjectRec::Loads_HeatSetPoint},
+    {25, nullptr, &model::ProjectRec::Loads_CoolSetPoint},
+    {26, nullptr, &model::ProjectRec::Loads_CoolStart},
+    {28, nullptr, &model::ProjectRec::Loads_SolarGain},
+    {29, nullptr, &model::ProjectRec::Loads_OccupancyGain},
+    {30, nullptr, &model::ProjectRec::Loads_ElecGain},
     {31, nullptr, &model::ProjectRec::Loads_Construction},
 };
 
-constexpr int kColA = 1, kColB = 2, kColD = 4, kColF = 6, kColG = 7, kColH = 8, kColI = 9, kColJ = 10, kColK = 11;
+constexpr int kColA = 1, kColB = 2, kColD = 4, kColF = 6, kColG = 7, kColH = 8, kColI = 9,
+              kColJ = 10, kColK = 11;
 
-double number_at(const sheet::BookControl& book, int row, int col) { return model::Val(book.cell_text(row, col)); }
+double number_at(const sheet::BookControl& book, int row, int col) {
+  return model::Val(book.cell_text(row, col));
+}
 
 model::Currency currency_at(const sheet::BookControl& book, int row, int col) {
   return model::Currency::from_double_saturated(number_at(book, row, col));
@@ -43,8 +52,10 @@ model::Currency currency_at(const sheet::BookControl& book, int row, int col) {
 void write_inputs(const model::ModelState& model, sheet::BookControl& book) {
   const model::CityRec& city = model.CityRec;
   book.set_active_sheet(1);
-  for (int j = 1; j <= 30; ++j) book.set_cell_text(j + 1, kColD, currency_text(city.WeatherData(j)));
-  for (int k = 31; k <= 38; ++k) book.set_cell_text(k - 28, kColB, currency_text(city.WeatherData(k)));
+  for (int j = 1; j <= 30; ++j)
+    book.set_cell_text(j + 1, kColD, currency_text(city.WeatherData(j)));
+  for (int k = 31; k <= 38; ++k)
+    book.set_cell_text(k - 28, kColB, currency_text(city.WeatherData(k)));
   book.set_cell_text(2, kColB, model::stored_text(city.City));
   const model::ProjectRec& p = model.ProjectRec;
   for (const BuildingInput& in : kBuildingInputs)
@@ -71,10 +82,12 @@ void read_results(const sheet::BookControl& book, model::LoadCalcState& loads) {
 
 }  // namespace
 
-LoadCalcStatus Calc_Loads(model::ModelState& model, sheet::BookControl& BuildingLoadWorkbook, model::LoadCalcState& loads) {
+LoadCalcStatus Calc_Loads(model::ModelState& model, sheet::BookControl& BuildingLoadWorkbook,
+                          model::LoadCalcState& loads) {
   loads.LoadsInvalid = 0;
-  const bool city_found = model::find_catalogue_record(model.data_files, model.program_folder, model::kCityFile,
-                                                       model.ProjectRec.Loads_CityId, model.CityRec);
+  const bool city_found =
+      model::find_catalogue_record(model.data_files, model.program_folder, model::kCityFile,
+                                   model.ProjectRec.Loads_CityId, model.CityRec);
   sheet::BookControl& book = BuildingLoadWorkbook;
   write_inputs(model, book);
   loads.HtgDesignTemp = model::round_to_int32(model.CityRec.WeatherData(31).to_double());

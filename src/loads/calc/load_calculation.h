@@ -13,7 +13,8 @@
 
 namespace pellavan::loads {
 
-inline constexpr std::string_view kLoadsInvalidMessage = "Load Data Input is Invalid...Please Try Again";
+inline constexpr std::string_view kLoadsInvalidMessage =
+    "Load Data Input is Invalid...Please Try Again";
 inline constexpr std::string_view kLoadsInvalidTitle = "Range Violation";
 
 enum class LoadCalcStatus {
@@ -26,7 +27,8 @@ enum class LoadCalcStatus {
 // writes the climate and the building inputs into the building-load workbook, recalculates once
 // and reads the bin loads and load results back into `loads`. The results are kept whatever the
 // status; LoadsInvalid is 1 unless the status is kValid.
-LoadCalcStatus Calc_Loads(model::ModelState& model, sheet::BookControl& BuildingLoadWorkbook, model::LoadCalcState& loads);
+LoadCalcStatus Calc_Loads(model::ModelState& model, sheet::BookControl& BuildingLoadWorkbook,
+                          model::LoadCalcState& loads);
 
 // The minimum backup heat from the heating load, the indoor temperature (the heating set point,
 // at least 72 F), the city's heating design temperature and the internal gains of the last

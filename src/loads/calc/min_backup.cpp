@@ -29,9 +29,11 @@ MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& load
   model::ProjectRec& p = model.ProjectRec;
   loads.MinBackupHeat = 0;
   if (p.Loads_HeatDeltaT == 0) return outcome;
-  const double t = static_cast<double>(model::Max_Int(kMinIndoorTemp, p.Loads_HeatSetPoint)) - loads.HtgDesignTemp;
-  loads.MinBackupHeat = model::round_to_int32(static_cast<double>(p.Loads_HeatLoad) / p.Loads_HeatDeltaT * t -
-                                              0.5 * loads.IntGains.to_double());
+  const double t = static_cast<double>(model::Max_Int(kMinIndoorTemp, p.Loads_HeatSetPoint)) -
+                   loads.HtgDesignTemp;
+  loads.MinBackupHeat =
+      model::round_to_int32(static_cast<double>(p.Loads_HeatLoad) / p.Loads_HeatDeltaT * t -
+                            0.5 * loads.IntGains.to_double());
   outcome.computed = true;
   for (const BackupBlock& block : kBackupBlocks) {
     model.WantedUnitId = p.*block.furnace_id;

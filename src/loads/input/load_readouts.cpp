@@ -42,7 +42,8 @@ LoadReadouts load_readouts(const model::LoadCalcState& r, const model::CityRec& 
       {"lblCd", factor(r.HtgCorr)},
       {"lblGain", in_kw ? grouped(kw.Btuh_To_KW(r.GainsWhole, kGainsMemoSlot), 1, 0)
                         : grouped(r.GainsWhole, 0, 2)},
-      {"lblBalPoint", celsius ? grouped(model::F_To_C(r.BalPtWhole), 1, 2) : grouped(r.BalPtWhole, 0, 2)},
+      {"lblBalPoint",
+       celsius ? grouped(model::F_To_C(r.BalPtWhole), 1, 2) : grouped(r.BalPtWhole, 0, 2)},
       {"lbl97Heating", celsius ? degrees(31) : plain(31)},
       {"lbl1Cooling", celsius ? degrees(32) : plain(32)},
       {"lblDegDay", celsius ? grouped(model::DF_To_DC(climate(33)), 0, 0) : plain(33)},

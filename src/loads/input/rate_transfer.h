@@ -24,28 +24,46 @@ using model::ProjectRec;
 using model::Quantity;
 using model::RatesRec;
 template <auto P>
-constexpr auto rate_number() { return model::number_field<P>(); }
+constexpr auto rate_number() {
+  return model::number_field<P>();
+}
 
 // Prices in the order they are checked, then the inflation rates.
 inline constexpr RateField kRateFields[] = {
-    {rate_number<&ProjectRec::Rates_GeoElecSummer>(), &RatesRec::GeoElecSummer, Quantity::Plain, false},
-    {rate_number<&ProjectRec::Rates_GeoElecWinter>(), &RatesRec::GeoElecWinter, Quantity::Plain, false},
-    {rate_number<&ProjectRec::Rates_HeatPumpElecSummer>(), &RatesRec::HeatPumpElecSummer, Quantity::Plain, false},
-    {rate_number<&ProjectRec::Rates_HeatPumpElecWinter>(), &RatesRec::HeatPumpElecWinter, Quantity::Plain, false},
-    {rate_number<&ProjectRec::Rates_FossilElecSummer>(), &RatesRec::FossilElecSummer, Quantity::Plain, false},
-    {rate_number<&ProjectRec::Rates_FossilElecWinter>(), &RatesRec::FossilElecWinter, Quantity::Plain, false},
+    {rate_number<&ProjectRec::Rates_GeoElecSummer>(), &RatesRec::GeoElecSummer, Quantity::Plain,
+     false},
+    {rate_number<&ProjectRec::Rates_GeoElecWinter>(), &RatesRec::GeoElecWinter, Quantity::Plain,
+     false},
+    {rate_number<&ProjectRec::Rates_HeatPumpElecSummer>(), &RatesRec::HeatPumpElecSummer,
+     Quantity::Plain, false},
+    {rate_number<&ProjectRec::Rates_HeatPumpElecWinter>(), &RatesRec::HeatPumpElecWinter,
+     Quantity::Plain, false},
+    {rate_number<&ProjectRec::Rates_FossilElecSummer>(), &RatesRec::FossilElecSummer,
+     Quantity::Plain, false},
+    {rate_number<&ProjectRec::Rates_FossilElecWinter>(), &RatesRec::FossilElecWinter,
+     Quantity::Plain, false},
     {rate_number<&ProjectRec::Rates_GasSummer>(), &RatesRec::GasSummer, Quantity::GasPrice, false},
     {rate_number<&ProjectRec::Rates_GasWinter>(), &RatesRec::GasWinter, Quantity::GasPrice, false},
-    {rate_number<&ProjectRec::Rates_PropaneSummer>(), &RatesRec::PropaneSummer, Quantity::LiquidFuelPrice, false},
-    {rate_number<&ProjectRec::Rates_PropaneWinter>(), &RatesRec::PropaneWinter, Quantity::LiquidFuelPrice, false},
-    {rate_number<&ProjectRec::Rates_OilSummer>(), &RatesRec::OilSummer, Quantity::LiquidFuelPrice, false},
-    {rate_number<&ProjectRec::Rates_OilWinter>(), &RatesRec::OilWinter, Quantity::LiquidFuelPrice, false},
-    {rate_number<&ProjectRec::Rates_GeoElecInflation>(), &RatesRec::GeoElecInflation, Quantity::Plain, true},
-    {rate_number<&ProjectRec::Rates_HeatPumpElecInflation>(), &RatesRec::HeatPumpElecInflation, Quantity::Plain, true},
-    {rate_number<&ProjectRec::Rates_FossilElecInflation>(), &RatesRec::FossilElecInflation, Quantity::Plain, true},
-    {rate_number<&ProjectRec::Rates_GasInflation>(), &RatesRec::GasInflation, Quantity::Plain, true},
-    {rate_number<&ProjectRec::Rates_PropaneInflation>(), &RatesRec::PropaneInflation, Quantity::Plain, true},
-    {rate_number<&ProjectRec::Rates_OilInflation>(), &RatesRec::OilInflation, Quantity::Plain, true},
+    {rate_number<&ProjectRec::Rates_PropaneSummer>(), &RatesRec::PropaneSummer,
+     Quantity::LiquidFuelPrice, false},
+    {rate_number<&ProjectRec::Rates_PropaneWinter>(), &RatesRec::PropaneWinter,
+     Quantity::LiquidFuelPrice, false},
+    {rate_number<&ProjectRec::Rates_OilSummer>(), &RatesRec::OilSummer, Quantity::LiquidFuelPrice,
+     false},
+    {rate_number<&ProjectRec::Rates_OilWinter>(), &RatesRec::OilWinter, Quantity::LiquidFuelPrice,
+     false},
+    {rate_number<&ProjectRec::Rates_GeoElecInflation>(), &RatesRec::GeoElecInflation,
+     Quantity::Plain, true},
+    {rate_number<&ProjectRec::Rates_HeatPumpElecInflation>(), &RatesRec::HeatPumpElecInflation,
+     Quantity::Plain, true},
+    {rate_number<&ProjectRec::Rates_FossilElecInflation>(), &RatesRec::FossilElecInflation,
+     Quantity::Plain, true},
+    {rate_number<&ProjectRec::Rates_GasInflation>(), &RatesRec::GasInflation, Quantity::Plain,
+     true},
+    {rate_number<&ProjectRec::Rates_PropaneInflation>(), &RatesRec::PropaneInflation,
+     Quantity::Plain, true},
+    {rate_number<&ProjectRec::Rates_OilInflation>(), &RatesRec::OilInflation, Quantity::Plain,
+     true},
 };
 inline constexpr int kRateCount = static_cast<int>(std::size(kRateFields));
 
@@ -55,11 +73,16 @@ struct RateText {
   model::TextField<RatesRec> file;
 };
 inline constexpr RateText kRateTexts[] = {
-    {model::text_field<&ProjectRec::Rates_ElecUtility>(), model::text_field<&RatesRec::ElecUtility>()},
-    {model::text_field<&ProjectRec::Rates_GasUtility>(), model::text_field<&RatesRec::GasUtility>()},
-    {model::text_field<&ProjectRec::Rates_PropaneProvider>(), model::text_field<&RatesRec::PropaneProvider>()},
-    {model::text_field<&ProjectRec::Rates_OilProvider>(), model::text_field<&RatesRec::OilProvider>()},
-    {model::text_field<&ProjectRec::Rates_Description>(), model::text_field<&RatesRec::Description>()},
+    {model::text_field<&ProjectRec::Rates_ElecUtility>(),
+     model::text_field<&RatesRec::ElecUtility>()},
+    {model::text_field<&ProjectRec::Rates_GasUtility>(),
+     model::text_field<&RatesRec::GasUtility>()},
+    {model::text_field<&ProjectRec::Rates_PropaneProvider>(),
+     model::text_field<&RatesRec::PropaneProvider>()},
+    {model::text_field<&ProjectRec::Rates_OilProvider>(),
+     model::text_field<&RatesRec::OilProvider>()},
+    {model::text_field<&ProjectRec::Rates_Description>(),
+     model::text_field<&RatesRec::Description>()},
 };
 
 // The rate block of `rates` into the record a rate file saves (reserved bytes kept): the flags

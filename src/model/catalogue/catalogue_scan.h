@@ -35,7 +35,8 @@ enum class CatalogueLookup : std::uint8_t {
 // A buffer whose record a scan read from another file (the metric loops after the imperial
 // ones) is emptied first, so the key is looked for in this file.
 template <CatalogueRecord R>
-CatalogueLookup look_up_catalogue_record(DataFileAccess& state, const std::filesystem::path& program_folder,
+CatalogueLookup look_up_catalogue_record(DataFileAccess& state,
+                                         const std::filesystem::path& program_folder,
                                          std::string_view file_name, Int16 key, R& buffer) {
   state.DataFilePath = data_file_path(program_folder, file_name);
   state.DataRecLen = static_cast<Int16>(R::kFileSize);
@@ -60,7 +61,8 @@ CatalogueLookup look_up_catalogue_record(DataFileAccess& state, const std::files
 template <CatalogueRecord R>
 bool find_catalogue_record(DataFileAccess& state, const std::filesystem::path& program_folder,
                            std::string_view file_name, Int16 key, R& buffer) {
-  return look_up_catalogue_record(state, program_folder, file_name, key, buffer) == CatalogueLookup::kFound;
+  return look_up_catalogue_record(state, program_folder, file_name, key, buffer) ==
+         CatalogueLookup::kFound;
 }
 
 }  // namespace pellavan::model

@@ -37,8 +37,9 @@ StateList state_list(const std::vector<CityEntry>& cities, Int16 city_id) {
     previous = &c.state;
     if (c.id == city_id) wanted = std::string(trim_blanks(c.state));
   }
-  std::stable_sort(list.states.begin(), list.states.end(),
-                   [](const std::string& a, const std::string& b) { return less_ignoring_case(a, b); });
+  std::stable_sort(
+      list.states.begin(), list.states.end(),
+      [](const std::string& a, const std::string& b) { return less_ignoring_case(a, b); });
   for (std::size_t i = 0; wanted && i < list.states.size(); ++i)
     if (trim_blanks(list.states[i]) == *wanted) list.selected = i;
   return list;
@@ -49,8 +50,9 @@ std::vector<CityItem> city_list(const std::vector<CityEntry>& cities, std::strin
   std::vector<CityItem> items;
   for (const CityEntry& c : cities)
     if (trim_blanks(c.state) == wanted) items.push_back({c.city, c.id});
-  std::stable_sort(items.begin(), items.end(),
-                   [](const CityItem& a, const CityItem& b) { return less_ignoring_case(a.name, b.name); });
+  std::stable_sort(items.begin(), items.end(), [](const CityItem& a, const CityItem& b) {
+    return less_ignoring_case(a.name, b.name);
+  });
   return items;
 }
 

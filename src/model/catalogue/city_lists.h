@@ -23,12 +23,12 @@ struct CityEntry {
 };
 
 // Every record of the city file that lies wholly in it, in file order. Each goes through the
-// shared buffer, so CityRec holds the last of them afterwards (never the cut-off rest of one). A missing or unopenable file
-// ends the program after its message.
+// shared buffer, so CityRec holds the last of them afterwards (never the cut-off rest of one). A
+// missing or unopenable file ends the program after its message.
 [[nodiscard]] std::vector<CityEntry> read_city_file(ModelState& model);
 
 struct StateList {
-  std::vector<std::string> states;     // as stored, sorted
+  std::vector<std::string> states;      // as stored, sorted
   std::optional<std::size_t> selected;  // the last entry of the project's city's state, if any
 };
 // The project's city is the last record carrying `city_id`.
@@ -39,9 +39,11 @@ struct CityItem {
   Int16 id = 0;      // the list item's datum
 };
 // The cities of every group of `state` (compared trimmed), sorted.
-[[nodiscard]] std::vector<CityItem> city_list(const std::vector<CityEntry>& cities, std::string_view state);
+[[nodiscard]] std::vector<CityItem> city_list(const std::vector<CityEntry>& cities,
+                                              std::string_view state);
 
 // The last item carrying `city_id`, if any.
-[[nodiscard]] std::optional<std::size_t> restore_city(const std::vector<CityItem>& items, Int16 city_id);
+[[nodiscard]] std::optional<std::size_t> restore_city(const std::vector<CityItem>& items,
+                                                      Int16 city_id);
 
 }  // namespace pellavan::model

@@ -59,8 +59,10 @@ T to_field(double v) {
 
 template <class T>
 double from_field(T v) {
-  if constexpr (std::is_same_v<T, Currency>) return v.to_double();
-  else return static_cast<double>(v);
+  if constexpr (std::is_same_v<T, Currency>)
+    return v.to_double();
+  else
+    return static_cast<double>(v);
 }
 
 }  // namespace detail

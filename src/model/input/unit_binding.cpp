@@ -79,8 +79,8 @@ void store_value(const UnitBinding& b, std::string_view text, ProjectRec& rec,
 }
 
 std::string left_text(const UnitBinding& b, std::string_view text, const UnitOptions& units) {
-  const bool celsius = b.quantity == Quantity::Temperature ||
-                       b.quantity == Quantity::TemperatureDifference;
+  const bool celsius =
+      b.quantity == Quantity::Temperature || b.quantity == Quantity::TemperatureDifference;
   if (b.leave == Leave::RoundHalf && celsius && units.display_of(b.quantity) == Display::Metric)
     return Round_Half(Val(text));
   return std::string(text);

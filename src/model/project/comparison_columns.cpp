@@ -100,7 +100,8 @@ void ComparisonColumns::Show_Unit(int n, const ProjectRec& rec) {
 }
 
 bool ComparisonColumns::chosen(SystemType kind) const {
-  return std::any_of(rows_.begin(), rows_.end(), [kind](const Row& r) { return r.selected == kind; });
+  return std::any_of(rows_.begin(), rows_.end(),
+                     [kind](const Row& r) { return r.selected == kind; });
 }
 
 void ComparisonColumns::Store_Selections(ProjectRec& rec) const {
@@ -121,7 +122,8 @@ void ComparisonColumns::restore(const ProjectRec& rec) { restore_rows(rec, false
 void ComparisonColumns::restore_rows(const ProjectRec& rec, bool unknown_is_none) {
   const std::array freezes = {rec.System1_Freeze, rec.System2_Freeze, rec.System3_Freeze};
   const std::array types = {rec.System1_Type, rec.System2_Type, rec.System3_Type};
-  for (int n = 1; n <= kRows; ++n) set_frozen(n, freezes[static_cast<std::size_t>(n - 1)] != 0, rec);
+  for (int n = 1; n <= kRows; ++n)
+    set_frozen(n, freezes[static_cast<std::size_t>(n - 1)] != 0, rec);
   for (int n = 1; n <= kRows; ++n) {
     SystemType kind = SystemType::NoSystem;
     if (system_type_from_code(types[static_cast<std::size_t>(n - 1)], kind) || unknown_is_none)

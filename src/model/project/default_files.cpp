@@ -14,8 +14,8 @@ std::filesystem::path original_default_file_path(const std::filesystem::path& pr
   return data_file_path(program_folder, kOriginalDefaultFileName);
 }
 
-DefaultLoadStatus load_default_project(const std::filesystem::path& program_folder,
-                                       ProjectRec& rec, DefaultZoom& zoom) {
+DefaultLoadStatus load_default_project(const std::filesystem::path& program_folder, ProjectRec& rec,
+                                       DefaultZoom& zoom) {
   ProjectRead read = read_project_file(default_file_path(program_folder));
   switch (read.status) {
     case ProjectReadStatus::kOk: break;

@@ -35,6 +35,7 @@ enum class DefaultLoadStatus {
                                                    const ProjectRec& rec);
 
 // Copies the factory default file over the default file.
-[[nodiscard]] std::error_code restore_original_defaults(const std::filesystem::path& program_folder);
+[[nodiscard]] std::error_code restore_original_defaults(
+    const std::filesystem::path& program_folder);
 
 }  // namespace pellavan::model

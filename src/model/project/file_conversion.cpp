@@ -74,7 +74,8 @@ void FileConversion(ProjectRec& rec, std::string_view tag, const DefaultZoom& de
   if (rec.Zoom_HeatPumpBin == 0) set_standard_zoom(rec);
   const auto zooms = zoom_fields(rec);
   if (default_zoom(0) != 0)
-    for (std::size_t i = 0; i < kReportZoomCount; ++i) *zooms[i] = default_zoom(static_cast<int>(i));
+    for (std::size_t i = 0; i < kReportZoomCount; ++i)
+      *zooms[i] = default_zoom(static_cast<int>(i));
   // A damaged file's level would reach every view and, through the default file, every project.
   for (Int16* zoom : zooms) *zoom = std::clamp(*zoom, kMinZoom, kMaxZoom);
 }

@@ -18,20 +18,19 @@ inline constexpr std::size_t kZoomCount = 24;  // the report levels, then six of
 
 // The standard zoom levels, in file order, for a record that has none.
 inline constexpr std::array<Int16, kZoomCount> kStandardZoom = {
-    115, 100, 100, 115, 115, 100, 115, 100, 85, 115, 100, 85,
+    115, 100, 100, 115, 115, 100, 115, 100, 85,  115, 100, 85,
     115, 115, 100, 85,  95,  105, 115, 115, 115, 115, 115, 115};
 
 // The zoom fields of the record in file order (offsets 28..75); const for a const record.
 template <class Rec>
 [[nodiscard]] auto zoom_fields(Rec& r) -> std::array<decltype(&r.Zoom_HeatPumpBin), kZoomCount> {
-  return {&r.Zoom_HeatPumpBin,   &r.Zoom_HeatPumpSummary, &r.Zoom_HeatPumpGraph,
-          &r.Zoom_FurnaceBin,    &r.Zoom_FurnaceSummary,  &r.Zoom_FurnaceGraph,
-          &r.Zoom_GeoABin,       &r.Zoom_GeoAGraph,       &r.Zoom_GeoASummary,
-          &r.Zoom_GeoBBin,       &r.Zoom_GeoBGraph,       &r.Zoom_GeoBSummary,
-          &r.Zoom_GeoTBin,       &r.Zoom_GeoTOperating,   &r.Zoom_GeoTGraph,
-          &r.Zoom_GeoTSummary,   &r.Zoom_Project,         &r.Zoom_ProjectGraph,
-          &r.BinZoom_GeoA,       &r.BinZoom_GeoB,         &r.BinZoom_GeoTBin,
-          &r.BinZoom_GeoTOp,     &r.BinZoom_HeatPump,     &r.BinZoom_Furnace};
+  return {
+      &r.Zoom_HeatPumpBin,    &r.Zoom_HeatPumpSummary, &r.Zoom_HeatPumpGraph, &r.Zoom_FurnaceBin,
+      &r.Zoom_FurnaceSummary, &r.Zoom_FurnaceGraph,    &r.Zoom_GeoABin,       &r.Zoom_GeoAGraph,
+      &r.Zoom_GeoASummary,    &r.Zoom_GeoBBin,         &r.Zoom_GeoBGraph,     &r.Zoom_GeoBSummary,
+      &r.Zoom_GeoTBin,        &r.Zoom_GeoTOperating,   &r.Zoom_GeoTGraph,     &r.Zoom_GeoTSummary,
+      &r.Zoom_Project,        &r.Zoom_ProjectGraph,    &r.BinZoom_GeoA,       &r.BinZoom_GeoB,
+      &r.BinZoom_GeoTBin,     &r.BinZoom_GeoTOp,       &r.BinZoom_HeatPump,   &r.BinZoom_Furnace};
 }
 
 // The zoom levels the views accept; a level read outside them is taken to the nearer end.

@@ -21,7 +21,7 @@ enum class ProjectReadStatus {
 
 struct ProjectRead {
   ProjectReadStatus status = ProjectReadStatus::kUnreadable;
-  std::string tag;     // the first three bytes as read
+  std::string tag;      // the first three bytes as read
   ProjectRec record{};  // the whole record when kOk, as read (not yet converted)
 };
 

@@ -17,8 +17,9 @@ RateRead read_rate_file(const std::filesystem::path& path) {
   const bool whole_tag = file->read(1, tag_bytes);
   result.tag.assign(tag_bytes.begin(), tag_bytes.end());
   if (!whole_tag || !equal_ignoring_case(result.tag, kRatesFileTag)) {
-    result.status = whole_tag && equal_ignoring_case(result.tag.substr(0, 2), "KV") ? RateReadStatus::kNewer
-                                                                                   : RateReadStatus::kDamaged;
+    result.status = whole_tag && equal_ignoring_case(result.tag.substr(0, 2), "KV")
+                        ? RateReadStatus::kNewer
+                        : RateReadStatus::kDamaged;
     return result;
   }
   std::array<std::uint8_t, RatesRec::kFileSize> image{};

@@ -47,9 +47,13 @@ std::error_code write_file_replacing(const std::filesystem::path& target,
   if (!ec) {
     std::error_code ignored;
     const auto old = fs::status(target, ignored);
-    if (fs::exists(old)) fs::permissions(temp, old.permissions(), ignored);
-    else fs::permissions(temp, fs::perms::owner_read | fs::perms::owner_write |
-                                   fs::perms::group_read | fs::perms::others_read, ignored);
+    if (fs::exists(old))
+      fs::permissions(temp, old.permissions(), ignored);
+    else
+      fs::permissions(temp,
+                      fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                          fs::perms::others_read,
+                      ignored);
     fs::rename(temp, target, ec);
   }
   if (ec) {

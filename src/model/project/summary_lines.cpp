@@ -34,8 +34,8 @@ std::vector<std::string> dealer_panel_lines(const ProjectRec& r) {
   return {
       joined({" ", whole(r.Dealer_Name)}),
       joined({" ", whole(r.Dealer_Address)}),
-      joined({" ", shown_text(r.Dealer_City), "  ", whole(r.Dealer_State), "  ",
-              whole(r.Dealer_Zip)}),
+      joined(
+          {" ", shown_text(r.Dealer_City), "  ", whole(r.Dealer_State), "  ", whole(r.Dealer_Zip)}),
       "",
       joined({" Phone:", whole(r.Dealer_Phone)}),
       joined({" Fax:", kZone, whole(r.Dealer_Fax)}),
@@ -49,14 +49,10 @@ std::vector<std::string> dealer_panel_lines(const ProjectRec& r) {
 std::vector<std::string> job_panel_lines(const ProjectRec& r, std::string_view city,
                                          std::string_view file_name) {
   return {
-      "",
-      joined({" Proj. Title:", kZone, shown_text(r.Project_Title)}),
-      "",
-      city.empty() ? std::string() : joined({" City:", kZone, city}),
-      "",
-      joined({" Project #:", kZone, shown_text(r.Project_Number)}),
-      "",
-      joined({" File Name:", kZone, file_name}),
+      "", joined({" Proj. Title:", kZone, shown_text(r.Project_Title)}),
+      "", city.empty() ? std::string() : joined({" City:", kZone, city}),
+      "", joined({" Project #:", kZone, shown_text(r.Project_Number)}),
+      "", joined({" File Name:", kZone, file_name}),
   };
 }
 

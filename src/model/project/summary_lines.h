@@ -18,8 +18,7 @@ inline constexpr char kNextPrintZone = '\t';
 
 // Job panel: title, city (when the project window has one), number and file name. city and
 // file_name are given as they are to be shown (UTF-8).
-[[nodiscard]] std::vector<std::string> job_panel_lines(const ProjectRec& rec,
-                                                       std::string_view city,
+[[nodiscard]] std::vector<std::string> job_panel_lines(const ProjectRec& rec, std::string_view city,
                                                        std::string_view file_name);
 
 // The customer name above the job panel.

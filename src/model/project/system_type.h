@@ -23,11 +23,13 @@ inline constexpr std::array<SystemType, 5> kChosenKinds = {
 // The stored code as a kind; false for a code that names none (5, or anything else).
 [[nodiscard]] constexpr bool system_type_from_code(Int16 code, SystemType& out) {
   switch (code) {
-    case 0: case 1: case 2: case 3: case 4: case 6:
-      out = static_cast<SystemType>(code);
-      return true;
-    default:
-      return false;
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 6: out = static_cast<SystemType>(code); return true;
+    default: return false;
   }
 }
 

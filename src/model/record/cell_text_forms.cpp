@@ -13,13 +13,15 @@ namespace pellavan::model {
 std::string currency_text(Currency value) {
   const std::int64_t raw = value.raw();
   // The magnitude as unsigned, so that the most negative value has one too.
-  const std::uint64_t magnitude = raw < 0 ? ~static_cast<std::uint64_t>(raw) + 1 : static_cast<std::uint64_t>(raw);
+  const std::uint64_t magnitude =
+      raw < 0 ? ~static_cast<std::uint64_t>(raw) + 1 : static_cast<std::uint64_t>(raw);
   const auto scale = static_cast<std::uint64_t>(Currency::kScale);
   std::string text = raw < 0 ? "-" : "";
   text += std::to_string(magnitude / scale);
   std::uint64_t fraction = magnitude % scale;
   if (fraction == 0) return text;
-  std::string decimals = std::to_string(fraction + scale).substr(1);  // four digits, leading zeros kept
+  std::string decimals =
+      std::to_string(fraction + scale).substr(1);  // four digits, leading zeros kept
   decimals.erase(decimals.find_last_not_of('0') + 1);
   return text + "." + decimals;
 }
@@ -47,7 +49,8 @@ std::string single_text(float value) {
 }
 
 std::string date_text(OleDate value) {
-  static const double first = sheet::serial_from_date({100, 1, 1});  // a shorter year would read as 19xx or 20xx
+  static const double first =
+      sheet::serial_from_date({100, 1, 1});  // a shorter year would read as 19xx or 20xx
   static const double last = sheet::serial_from_date({9999, 12, 31});
   if (!std::isfinite(value.serial) || value.serial < first || value.serial >= last + 1) return {};
   const sheet::CivilDate d = sheet::date_from_serial(value.serial);

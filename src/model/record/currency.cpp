@@ -33,7 +33,8 @@ double scaled(double value) {
   std::int64_t whole = 0;
   for (int i = 0; i < kept; ++i) whole = whole * 10 + (digits[static_cast<std::size_t>(i)] - '0');
   const std::string rest = digits.substr(static_cast<std::size_t>(kept));
-  const bool above_half = rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string::npos);
+  const bool above_half =
+      rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string::npos);
   const bool tie = rest[0] == '5' && !above_half;
   if (above_half || (tie && (whole % 2 != 0))) ++whole;
   return negative ? -static_cast<double>(whole) : static_cast<double>(whole);

@@ -9,7 +9,16 @@
 
 namespace pellavan::model {
 
-enum class FieldKind : std::uint8_t { kInt16, kInt32, kSingle, kDouble, kCurrency, kDate, kText, kSpare };
+enum class FieldKind : std::uint8_t {
+  kInt16,
+  kInt32,
+  kSingle,
+  kDouble,
+  kCurrency,
+  kDate,
+  kText,
+  kSpare
+};
 
 template <class T>
 struct FieldCodec;
@@ -22,10 +31,14 @@ struct ScalarCodec {
   static void write(std::uint8_t* p, const T& v) { store_le<T>(p, v); }
 };
 
-template <> struct FieldCodec<Int16> : ScalarCodec<Int16, FieldKind::kInt16> {};
-template <> struct FieldCodec<Int32> : ScalarCodec<Int32, FieldKind::kInt32> {};
-template <> struct FieldCodec<Single> : ScalarCodec<Single, FieldKind::kSingle> {};
-template <> struct FieldCodec<Double> : ScalarCodec<Double, FieldKind::kDouble> {};
+template <>
+struct FieldCodec<Int16> : ScalarCodec<Int16, FieldKind::kInt16> {};
+template <>
+struct FieldCodec<Int32> : ScalarCodec<Int32, FieldKind::kInt32> {};
+template <>
+struct FieldCodec<Single> : ScalarCodec<Single, FieldKind::kSingle> {};
+template <>
+struct FieldCodec<Double> : ScalarCodec<Double, FieldKind::kDouble> {};
 
 template <>
 struct FieldCodec<Currency> {

@@ -73,7 +73,9 @@ class Text {
   // All N characters, NULs and blanks included.
   [[nodiscard]] std::string str() const { return std::string(bytes_.data(), N); }
   // With leading and trailing blanks removed; NULs are kept, as the readers of the files do.
-  [[nodiscard]] std::string trimmed() const { return std::string(trim_blanks(std::string_view(bytes_.data(), N))); }
+  [[nodiscard]] std::string trimmed() const {
+    return std::string(trim_blanks(std::string_view(bytes_.data(), N)));
+  }
   [[nodiscard]] std::span<char, N> bytes() { return bytes_; }
   [[nodiscard]] std::span<const char, N> bytes() const { return bytes_; }
   friend bool operator==(const Text&, const Text&) = default;
@@ -114,8 +116,9 @@ class VbArray {
 
  private:
   static std::size_t index(int i) {
-    if (!contains(i)) throw std::out_of_range("array index " + std::to_string(i) + " outside " +
-                                              std::to_string(Lo) + ".." + std::to_string(Hi));
+    if (!contains(i))
+      throw std::out_of_range("array index " + std::to_string(i) + " outside " +
+                              std::to_string(Lo) + ".." + std::to_string(Hi));
     return static_cast<std::size_t>(i - Lo);
   }
   std::array<T, kCount> elements_{};

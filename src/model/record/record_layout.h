@@ -95,30 +95,37 @@ template <Record R>
 #define PELLAVAN_RECORD_MEMBER_(off, type, name) type name{};
 #define PELLAVAN_RECORD_ARRAY_MEMBER_(off, type, lo, hi, name) \
   ::pellavan::model::VbArray<type, lo, hi> name{};
-#define PELLAVAN_RECORD_INFO_(off, type, name)                                            \
-  ::pellavan::model::FieldInfo{#name, ::pellavan::model::FieldCodec<type>::kKind,         \
-                               ::pellavan::model::FieldCodec<type>::kWidth, off, 0, 1},
-#define PELLAVAN_RECORD_ARRAY_INFO_(off, type, lo, hi, name)                              \
-  ::pellavan::model::FieldInfo{                                                           \
-      #name, ::pellavan::model::FieldCodec<type>::kKind,                                  \
-      ::pellavan::model::FieldCodec<::pellavan::model::VbArray<type, lo, hi>>::kWidth, off, lo, \
+#define PELLAVAN_RECORD_INFO_(off, type, name)                              \
+  ::pellavan::model::FieldInfo{#name,                                       \
+                               ::pellavan::model::FieldCodec<type>::kKind,  \
+                               ::pellavan::model::FieldCodec<type>::kWidth, \
+                               off,                                         \
+                               0,                                           \
+                               1},
+#define PELLAVAN_RECORD_ARRAY_INFO_(off, type, lo, hi, name)                           \
+  ::pellavan::model::FieldInfo{                                                        \
+      #name,                                                                           \
+      ::pellavan::model::FieldCodec<type>::kKind,                                      \
+      ::pellavan::model::FieldCodec<::pellavan::model::VbArray<type, lo, hi>>::kWidth, \
+      off,                                                                             \
+      lo,                                                                              \
       (hi) - (lo) + 1},
 #define PELLAVAN_RECORD_VISIT_(off, type, name) f(kFields[i++], r.name);
 #define PELLAVAN_RECORD_ARRAY_VISIT_(off, type, lo, hi, name) f(kFields[i++], r.name);
 
-#define PELLAVAN_DEFINE_RECORD(Rec, size, FIELDS)                                          \
-  struct Rec {                                                                             \
-    FIELDS(PELLAVAN_RECORD_MEMBER_, PELLAVAN_RECORD_ARRAY_MEMBER_)                         \
-    static constexpr std::size_t kFileSize = size;                                         \
-    static constexpr std::string_view kTypeName = #Rec;                                    \
-    static constexpr auto kFields = std::to_array<::pellavan::model::FieldInfo>(           \
-        {FIELDS(PELLAVAN_RECORD_INFO_, PELLAVAN_RECORD_ARRAY_INFO_)});                     \
-    template <class Self, class Fn>                                                        \
-    static void visit_fields(Self& r, Fn&& f) {                                            \
-      std::size_t i = 0;                                                                   \
-      FIELDS(PELLAVAN_RECORD_VISIT_, PELLAVAN_RECORD_ARRAY_VISIT_)                         \
-    }                                                                                      \
-    friend bool operator==(const Rec&, const Rec&) = default;                              \
-  };                                                                                       \
-  static_assert(::pellavan::model::layout_is_packed(Rec::kFields, Rec::kFileSize),         \
+#define PELLAVAN_DEFINE_RECORD(Rec, size, FIELDS)                                  \
+  struct Rec {                                                                     \
+    FIELDS(PELLAVAN_RECORD_MEMBER_, PELLAVAN_RECORD_ARRAY_MEMBER_)                 \
+    static constexpr std::size_t kFileSize = size;                                 \
+    static constexpr std::string_view kTypeName = #Rec;                            \
+    static constexpr auto kFields = std::to_array<::pellavan::model::FieldInfo>(   \
+        {FIELDS(PELLAVAN_RECORD_INFO_, PELLAVAN_RECORD_ARRAY_INFO_)});             \
+    template <class Self, class Fn>                                                \
+    static void visit_fields(Self& r, Fn&& f) {                                    \
+      std::size_t i = 0;                                                           \
+      FIELDS(PELLAVAN_RECORD_VISIT_, PELLAVAN_RECORD_ARRAY_VISIT_)                 \
+    }                                                                              \
+    friend bool operator==(const Rec&, const Rec&) = default;                      \
+  };                                                                               \
+  static_assert(::pellavan::model::layout_is_packed(Rec::kFields, Rec::kFileSize), \
                 #Rec ": field offsets must follow each other and fill the record")

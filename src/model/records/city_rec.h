@@ -9,13 +9,13 @@
 
 namespace pellavan::model {
 
-#define PELLAVAN_CITY_FIELDS(F, A)         \
-  F(0, Int16, Id)                          \
-  F(2, Text<40>, City)                     \
-  F(42, Text<10>, State)                   \
-  F(52, Text<40>, Spare1)                  \
-  F(92, Text<100>, Spare2)                 \
-  A(192, Currency, 1, 38, WeatherData)     \
+#define PELLAVAN_CITY_FIELDS(F, A)     \
+  F(0, Int16, Id)                      \
+  F(2, Text<40>, City)                 \
+  F(42, Text<10>, State)               \
+  F(52, Text<40>, Spare1)              \
+  F(92, Text<100>, Spare2)             \
+  A(192, Currency, 1, 38, WeatherData) \
   A(496, Currency, 1, 10, Spare3)
 
 PELLAVAN_DEFINE_RECORD(CityRec, 576, PELLAVAN_CITY_FIELDS);

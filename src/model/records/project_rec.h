@@ -42,11 +42,21 @@ struct ProjectBlock {
 };
 
 inline constexpr std::array<ProjectBlock, 16> kProjectBlocks{{
-    {"Header", 0, 27},       {"Zoom", 28, 110},       {"Client", 111, 606},
-    {"Dealer", 607, 1102},   {"Project", 1103, 1625}, {"Systems", 1626, 2322},
-    {"Loads", 2323, 2476},   {"Print", 2477, 2998},   {"GeoT", 2999, 3498},
-    {"GeoA", 3499, 4356},    {"GeoB", 4357, 5208},    {"HeatPump", 5209, 5902},
-    {"Furnace", 5903, 6580}, {"Econ", 6581, 9058},    {"Rates", 9059, 9719},
+    {"Header", 0, 27},
+    {"Zoom", 28, 110},
+    {"Client", 111, 606},
+    {"Dealer", 607, 1102},
+    {"Project", 1103, 1625},
+    {"Systems", 1626, 2322},
+    {"Loads", 2323, 2476},
+    {"Print", 2477, 2998},
+    {"GeoT", 2999, 3498},
+    {"GeoA", 3499, 4356},
+    {"GeoB", 4357, 5208},
+    {"HeatPump", 5209, 5902},
+    {"Furnace", 5903, 6580},
+    {"Econ", 6581, 9058},
+    {"Rates", 9059, 9719},
     {"Results", 9720, 10664},
 }};
 

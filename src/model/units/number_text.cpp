@@ -84,8 +84,10 @@ struct DecimalDigits {
 
 DecimalDigits decimal_digits(double magnitude) {
   char buf[64];
-  const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14);
-  const std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));  // d.ddddddddddddddde+xx
+  const auto res =
+      std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14);
+  const std::string_view text(buf,
+                              static_cast<std::size_t>(res.ptr - buf));  // d.ddddddddddddddde+xx
   const auto e = text.find('e');
   DecimalDigits out;
   out.digits.push_back(text[0]);
@@ -125,8 +127,10 @@ double beyond_double(std::string_view number) {
     digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
     // Only the exponent's sign and rough size matter; very long ones are cut.
     long long exponent = 0;
-    if (digits.size() > 6) exponent = 1000000;
-    else std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+    if (digits.size() > 6)
+      exponent = 1000000;
+    else
+      std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
     place += negative_exponent ? -exponent : exponent;
   }
   if (place <= 0) return 0.0;

@@ -6,7 +6,9 @@
 namespace pellavan::model {
 namespace {
 
-bool reads_the_same(double a, double b) { return format_fixed(a, 1, true) == format_fixed(b, 1, true); }
+bool reads_the_same(double a, double b) {
+  return format_fixed(a, 1, true) == format_fixed(b, 1, true);
+}
 
 }  // namespace
 
@@ -20,7 +22,8 @@ double TemperatureMemo::show_celsius(int slot, double fahrenheit, TemperatureKin
 
 double TemperatureMemo::store_fahrenheit(int slot, double celsius, TemperatureKind kind) {
   Entry& entry = entries_[memo_index("TemperatureMemo", slot)];
-  if (entry.used && entry.kind == kind && reads_the_same(celsius, entry.shown)) return entry.original;
+  if (entry.used && entry.kind == kind && reads_the_same(celsius, entry.shown))
+    return entry.original;
   const double stored = kind == TemperatureKind::Absolute ? C_To_F(celsius) : DC_To_DF(celsius);
   entry = Entry{true, kind, celsius, stored};
   return stored;

@@ -20,9 +20,11 @@ enum class TemperatureKind {
 class TemperatureMemo {
  public:
   // The °C value to show for a stored °F value.
-  double show_celsius(int slot, double fahrenheit, TemperatureKind kind = TemperatureKind::Absolute);
+  double show_celsius(int slot, double fahrenheit,
+                      TemperatureKind kind = TemperatureKind::Absolute);
   // The °F value to store for a °C entry.
-  double store_fahrenheit(int slot, double celsius, TemperatureKind kind = TemperatureKind::Absolute);
+  double store_fahrenheit(int slot, double celsius,
+                          TemperatureKind kind = TemperatureKind::Absolute);
 
  private:
   struct Entry {

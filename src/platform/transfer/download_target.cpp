@@ -25,8 +25,8 @@ bool DownloadTarget::exists() const {
 void DownloadTarget::write(CurlTransfer& body, TransferPrompts* prompts,
                            const std::string& source) {
   if ((exists() && !overwrite) || prompt) {
-    path = PromptForFile(prompts, "Please select a new name for the destination file.", owner,
-                         false);
+    path =
+        PromptForFile(prompts, "Please select a new name for the destination file.", owner, false);
     if (path.empty()) return;
   }
   close();
@@ -40,8 +40,8 @@ void DownloadTarget::write(CurlTransfer& body, TransferPrompts* prompts,
                           "The transfer was interrupted: " + body.error_text(), source);
     }
     // Flushed at the end, so that a full disk shows here and not after the caller has gone on.
-    const bool written = *n == 0 ? std::fflush(file_) == 0
-                                 : std::fwrite(buffer.data(), 1, *n, file_) == *n;
+    const bool written =
+        *n == 0 ? std::fflush(file_) == 0 : std::fwrite(buffer.data(), 1, *n, file_) == *n;
     if (!written) {
       throw TransferError(transfer_code::kFileAccess,
                           "Cannot write '" + path + "': " + std::strerror(errno), source);
@@ -68,8 +68,8 @@ std::optional<std::string> read_whole_body(CurlTransfer& body) {
   }
 }
 
-std::string PromptForFile(TransferPrompts* prompts, const std::string& title,
-                          std::uintptr_t owner, bool open_mode) {
+std::string PromptForFile(TransferPrompts* prompts, const std::string& title, std::uintptr_t owner,
+                          bool open_mode) {
   if (prompts == nullptr) return {};
   std::error_code ec;
   const auto folder = std::filesystem::current_path(ec);

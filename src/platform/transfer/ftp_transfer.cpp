@@ -67,8 +67,7 @@ std::unique_ptr<CurlTransfer> FTP::session(const std::string& path) const {
   return t;
 }
 
-void FTP::ConnectToFTPHost(const std::string& /*strUserName*/,
-                           const std::string& /*strPassword*/) {
+void FTP::ConnectToFTPHost(const std::string& /*strUserName*/, const std::string& /*strPassword*/) {
   constexpr const char* source = "FTP::ConnectToFTPHost";
   const UrlParts parts = checked_url_parts(url_, source);
   server_ = "ftp://" + parts.host;
@@ -99,10 +98,9 @@ void FTP::WriteFTPDataToFile() {
 }
 
 void FTP::SourceFile(const std::string& strFileName) {
-  source_path_ = strFileName.empty()
-                     ? PromptForFile(prompts_, "Please select the file to upload.", target_.owner,
-                                     true)
-                     : strFileName;
+  source_path_ = strFileName.empty() ? PromptForFile(prompts_, "Please select the file to upload.",
+                                                     target_.owner, true)
+                                     : strFileName;
   upload_mode_ = true;
   std::error_code ec;
   const auto size = std::filesystem::file_size(source_path_, ec);
@@ -127,8 +125,9 @@ void FTP::UploadFileToFTPServer() {
   curl_easy_setopt(easy, CURLOPT_UPLOAD, 1L);
   curl_easy_setopt(easy, CURLOPT_READDATA, file);
   curl_easy_setopt(easy, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(size_));
-  curl_easy_setopt(easy, CURLOPT_FTP_CREATE_MISSING_DIRS,
-                   static_cast<long>(create_folders_ ? CURLFTP_CREATE_DIR : CURLFTP_CREATE_DIR_NONE));
+  curl_easy_setopt(
+      easy, CURLOPT_FTP_CREATE_MISSING_DIRS,
+      static_cast<long>(create_folders_ ? CURLFTP_CREATE_DIR : CURLFTP_CREATE_DIR_NONE));
   const bool stored = put->perform();
   std::fclose(file);
   if (stored) return;

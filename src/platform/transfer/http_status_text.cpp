@@ -50,7 +50,9 @@ std::string StatusCodeText(long code) {
   return it == kStatusTexts.end() ? std::string() : std::string(it->second);
 }
 
-bool delivers_resource(long code) { return code >= 200 && code < 300 && code != 202 && code != 204; }
+bool delivers_resource(long code) {
+  return code >= 200 && code < 300 && code != 202 && code != 204;
+}
 
 std::string status_error_text(long code) {
   std::string text = StatusCodeText(code);

@@ -10,12 +10,12 @@ namespace pellavan::platform {
 struct UrlParts {
   std::string canonical;  // the whole URL as the library will send it
   std::string scheme;
-  std::string host;       // empty for a URL without a host name
+  std::string host;  // empty for a URL without a host name
   std::string user;
   std::string password;
-  std::string path;       // "/" at the least
-  std::string extra;      // "?query#fragment", or empty
-  int port = 0;           // 0: the scheme's default port
+  std::string path;   // "/" at the least
+  std::string extra;  // "?query#fragment", or empty
+  int port = 0;       // 0: the scheme's default port
 };
 
 // Splits `url`; nothing when it cannot be read as a URL at all (CrackURL failing). A URL that is

@@ -15,7 +15,8 @@ void check_index(int i, const char* what) {
 }  // namespace
 
 std::string Chart::text_at(const std::vector<std::string>& texts, int i) {
-  return i >= 0 && static_cast<std::size_t>(i) < texts.size() ? texts[static_cast<std::size_t>(i)] : std::string();
+  return i >= 0 && static_cast<std::size_t>(i) < texts.size() ? texts[static_cast<std::size_t>(i)]
+                                                              : std::string();
 }
 
 void Chart::put_text(std::vector<std::string>& texts, int i, std::string text) {
@@ -53,8 +54,10 @@ void Chart::Chart_ActiveSeries(int series) { active_series_ = series; }
 
 void Chart::Chart_SeriesValue(int point, double value) {
   if (pending_series_ < 0) throw std::out_of_range("a value outside a value set");
-  if (active_series_ < 0 || active_series_ >= pending_series_ || point < 0 || point >= pending_points_)
-    throw std::out_of_range("no point " + std::to_string(point) + " of series " + std::to_string(active_series_));
+  if (active_series_ < 0 || active_series_ >= pending_series_ || point < 0 ||
+      point >= pending_points_)
+    throw std::out_of_range("no point " + std::to_string(point) + " of series " +
+                            std::to_string(active_series_));
   pending_[static_cast<std::size_t>(active_series_) * static_cast<std::size_t>(pending_points_) +
            static_cast<std::size_t>(point)] = value;
 }
@@ -75,7 +78,8 @@ double Chart::value(int series, int point) const {
 }
 
 void Chart::Chart_ScaleLimit(int index, double value) {
-  if (index < kScaleMin || index > kScaleInterval) throw std::out_of_range("no scale limit " + std::to_string(index));
+  if (index < kScaleMin || index > kScaleInterval)
+    throw std::out_of_range("no scale limit " + std::to_string(index));
   scale_[index] = value;
 }
 

@@ -39,7 +39,8 @@ class Chart {
   // far stay until Chart_EndValues. std::out_of_range for a negative shape.
   void Chart_BeginValues(std::int16_t kind, int series, int points);
   void Chart_ActiveSeries(int series);
-  // Into the active series of the set begun; std::out_of_range outside its shape or with no set begun.
+  // Into the active series of the set begun; std::out_of_range outside its shape or with no set
+  // begun.
   void Chart_SeriesValue(int point, double value);
   // The set begun becomes the one shown.
   void Chart_EndValues(std::int16_t kind);
@@ -48,7 +49,9 @@ class Chart {
   // Appearance settings by number (and index). Kept as set; the drawing uses 20, the background
   // colour as red + 256 green + 65536 blue.
   void Chart_Prop(int number, std::int32_t value) { appearance_[{number, -1}] = value; }
-  void Chart_Prop(int number, int index, std::int32_t value) { appearance_[{number, index}] = value; }
+  void Chart_Prop(int number, int index, std::int32_t value) {
+    appearance_[{number, index}] = value;
+  }
 
   // Size of the drawing in twips.
   double Height = 0.0;

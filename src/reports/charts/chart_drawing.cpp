@@ -29,10 +29,14 @@ const QColor kAxisColour(0x59, 0x59, 0x59);
 constexpr double kMarker = 3.5;  // half a marker's side
 constexpr std::int32_t kWhite = 16777215;
 
-const SeriesLook& look_of(int series) { return kLooks[static_cast<std::size_t>(series % kLookCount)]; }
+const SeriesLook& look_of(int series) {
+  return kLooks[static_cast<std::size_t>(series % kLookCount)];
+}
 
 // Appearance colours are red + 256 green + 65536 blue.
-QColor colour_of(std::int32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
+QColor colour_of(std::int32_t rgb) {
+  return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
 
 QPen line_pen(int series) {
   QPen pen(look_of(series).line, 2.0, look_of(series).dash);
@@ -47,7 +51,8 @@ void draw_marker(QPainter& p, QPointF at, int series) {
   switch (look.marker) {
     case 0: p.drawRect(QRectF(at.x() - kMarker, at.y() - kMarker, 2 * kMarker, 2 * kMarker)); break;
     case 1: {
-      const QPointF corners[] = {{at.x(), at.y() - kMarker - 1}, {at.x() + kMarker + 1, at.y() + kMarker},
+      const QPointF corners[] = {{at.x(), at.y() - kMarker - 1},
+                                 {at.x() + kMarker + 1, at.y() + kMarker},
                                  {at.x() - kMarker - 1, at.y() + kMarker}};
       p.drawPolygon(corners, 3);
       break;
@@ -58,8 +63,13 @@ void draw_marker(QPainter& p, QPointF at, int series) {
 
 class Drawing {
  public:
-  Drawing(QPainter& painter, const Chart& chart, const ChartLayout& layout, const std::vector<AxisTick>& ticks)
-      : p_(painter), chart_(chart), layout_(layout), ticks_(ticks), low_(ticks.front().value),
+  Drawing(QPainter& painter, const Chart& chart, const ChartLayout& layout,
+          const std::vector<AxisTick>& ticks)
+      : p_(painter),
+        chart_(chart),
+        layout_(layout),
+        ticks_(ticks),
+        low_(ticks.front().value),
         high_(ticks.back().value > low_ ? ticks.back().value : low_ + 1) {}
 
   void value_axis(const QFont& font) {
@@ -72,8 +82,8 @@ class Drawing {
       p_.setPen(kAxisColour);
       p_.drawLine(QPointF(plot().left() - 4, y), QPointF(plot().left(), y));
       p_.setPen(Qt::black);
-      p_.drawText(QRectF(0, y - line / 2, layout_.label_right, line), Qt::AlignRight | Qt::AlignVCenter,
-                  QString::fromStdString(t.label));
+      p_.drawText(QRectF(0, y - line / 2, layout_.label_right, line),
+                  Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(t.label));
     }
   }
 
@@ -86,7 +96,8 @@ class Drawing {
       const QString text = QString::fromStdString(chart_.point_caption(pt));
       const double x = x_of(pt);
       if (!layout_.vertical_captions) {
-        p_.drawText(QRectF(x - slot() / 2, layout_.caption_top, slot(), line), Qt::AlignHCenter | Qt::AlignTop, text);
+        p_.drawText(QRectF(x - slot() / 2, layout_.caption_top, slot(), line),
+                    Qt::AlignHCenter | Qt::AlignTop, text);
         continue;
       }
       // Upwards, ending just below the axis.
@@ -108,7 +119,9 @@ class Drawing {
         const double v = chart_.value(s, pt);
         if (v == kNoValue) continue;
         const double left = x_of(pt) - group / 2 + width * s;
-        const QRectF bar = QRectF(QPointF(left, base), QPointF(left + width, y_of(std::clamp(v, low_, high_)))).normalized();
+        const QRectF bar =
+            QRectF(QPointF(left, base), QPointF(left + width, y_of(std::clamp(v, low_, high_))))
+                .normalized();
         p_.setPen(QPen(QColor(0x40, 0x40, 0x40), 0.6));
         p_.setBrush(look_of(s).bar);
         p_.drawRect(bar);
@@ -129,8 +142,10 @@ class Drawing {
           continue;
         }
         const QPointF at(x_of(pt), y_of(v));
-        if (open) path.lineTo(at);
-        else path.moveTo(at);
+        if (open)
+          path.lineTo(at);
+        else
+          path.moveTo(at);
         open = true;
       }
       p_.setPen(line_pen(s));
@@ -158,7 +173,8 @@ class Drawing {
         draw_marker(p_, mid, e.series);
       }
       p_.setPen(Qt::black);
-      p_.drawText(e.text, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(chart_.series_name(e.series)));
+      p_.drawText(e.text, Qt::AlignLeft | Qt::AlignVCenter,
+                  QString::fromStdString(chart_.series_name(e.series)));
     }
   }
 
@@ -172,7 +188,9 @@ class Drawing {
   const QRectF& plot() const { return layout_.plot; }
   double slot() const { return plot().width() / std::max(1, chart_.point_count()); }
   double x_of(int point) const { return plot().left() + slot() * (point + 0.5); }
-  double y_of(double v) const { return plot().bottom() - (v - low_) / (high_ - low_) * plot().height(); }
+  double y_of(double v) const {
+    return plot().bottom() - (v - low_) / (high_ - low_) * plot().height();
+  }
 
   QPainter& p_;
   const Chart& chart_;
@@ -205,8 +223,10 @@ QPicture draw_chart(Chart& chart) {
   }
   Drawing drawing(p, chart, layout, ticks);
   drawing.value_axis(fonts.label);
-  if (chart.kind() == ChartKind::kGroupedBars) drawing.bars();
-  else drawing.lines();
+  if (chart.kind() == ChartKind::kGroupedBars)
+    drawing.bars();
+  else
+    drawing.lines();
   drawing.plot_frame();
   drawing.captions(fonts.label);
   drawing.legend(fonts.legend);
@@ -217,7 +237,8 @@ QPicture draw_chart(Chart& chart) {
     p.save();
     p.translate(box.center());
     p.rotate(-90);
-    p.drawText(QRectF(-box.height() / 2, -box.width() / 2, box.height(), box.width()), Qt::AlignCenter, value_title);
+    p.drawText(QRectF(-box.height() / 2, -box.width() / 2, box.height(), box.width()),
+               Qt::AlignCenter, value_title);
     p.restore();
   }
   if (!category_title.isEmpty()) p.drawText(layout.category_title, Qt::AlignCenter, category_title);

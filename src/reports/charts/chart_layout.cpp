@@ -36,7 +36,8 @@ double place_legend(const Chart& chart, const QFont& font, double left, double r
       widths.push_back(0.0);
     }
     if (!rows.back().empty()) widths.back() += kEntryGap;
-    rows.back().push_back({QRectF(widths.back(), 0, kSwatch, line), QRectF(widths.back() + kSwatch + kGap, 0, text, line), s});
+    rows.back().push_back({QRectF(widths.back(), 0, kSwatch, line),
+                           QRectF(widths.back() + kSwatch + kGap, 0, text, line), s});
     widths.back() += width;
   }
   if (rows.front().empty()) return bottom;
@@ -57,11 +58,14 @@ double place_legend(const Chart& chart, const QFont& font, double left, double r
 }  // namespace
 
 ChartFonts::ChartFonts()
-    : title(pixel_font(18, true)), label(pixel_font(12, false)), axis_title(pixel_font(13, true)),
+    : title(pixel_font(18, true)),
+      label(pixel_font(12, false)),
+      axis_title(pixel_font(13, true)),
       legend(pixel_font(12, false)) {}
 
-ChartLayout lay_out_chart(const Chart& chart, const std::vector<AxisTick>& ticks, const QString& value_title,
-                          const QString& category_title, const ChartFonts& fonts) {
+ChartLayout lay_out_chart(const Chart& chart, const std::vector<AxisTick>& ticks,
+                          const QString& value_title, const QString& category_title,
+                          const ChartFonts& fonts) {
   ChartLayout out;
   out.frame = QRectF(0, 0, std::max(kSmallestSide, std::round(chart.Width / kTwipsPerUnit)),
                      std::max(kSmallestSide, std::round(chart.Height / kTwipsPerUnit)));
@@ -69,7 +73,8 @@ ChartLayout lay_out_chart(const Chart& chart, const std::vector<AxisTick>& ticks
   const QFontMetricsF axis_title(fonts.axis_title);
   double top = kMargin;
   if (!chart.title().empty()) {
-    out.title = QRectF(kMargin, kMargin, out.frame.width() - 2 * kMargin, QFontMetricsF(fonts.title).height() * 1.5);
+    out.title = QRectF(kMargin, kMargin, out.frame.width() - 2 * kMargin,
+                       QFontMetricsF(fonts.title).height() * 1.5);
     top = out.title.bottom() + kGap;
   }
   top += label.height() / 2;  // room for the top label, centred on its line
@@ -77,26 +82,30 @@ ChartLayout lay_out_chart(const Chart& chart, const std::vector<AxisTick>& ticks
   double left = kMargin;
   if (!value_title.isEmpty()) left += axis_title.height() + kGap;
   double widest = 0;
-  for (const AxisTick& t : ticks) widest = std::max(widest, label.horizontalAdvance(QString::fromStdString(t.label)));
+  for (const AxisTick& t : ticks)
+    widest = std::max(widest, label.horizontalAdvance(QString::fromStdString(t.label)));
   out.label_right = left + widest;
   const double plot_left = out.label_right + kGap;
   const double plot_right = out.frame.width() - kMargin - kGap;
 
-  const double legend_top =
-      place_legend(chart, fonts.legend, kMargin, out.frame.width() - kMargin, out.frame.height() - kMargin, out.legend);
+  const double legend_top = place_legend(chart, fonts.legend, kMargin, out.frame.width() - kMargin,
+                                         out.frame.height() - kMargin, out.legend);
   double bottom = legend_top - kGap;
   if (!category_title.isEmpty()) {
-    out.category_title = QRectF(plot_left, bottom - axis_title.height(), plot_right - plot_left, axis_title.height());
+    out.category_title = QRectF(plot_left, bottom - axis_title.height(), plot_right - plot_left,
+                                axis_title.height());
     bottom = out.category_title.top() - kGap;
   }
   const double slot = (plot_right - plot_left) / std::max(1, chart.point_count());
   double caption_width = 0;
   for (int p = 0; p < chart.point_count(); ++p)
-    caption_width = std::max(caption_width, label.horizontalAdvance(QString::fromStdString(chart.point_caption(p))));
+    caption_width = std::max(
+        caption_width, label.horizontalAdvance(QString::fromStdString(chart.point_caption(p))));
   out.vertical_captions = caption_width > slot - 4;
   const double caption_height = out.vertical_captions ? caption_width : label.height();
   out.caption_top = bottom - caption_height;
-  out.plot = QRectF(QPointF(plot_left, top), QPointF(plot_right, std::max(top + 1, out.caption_top - kGap)));
+  out.plot = QRectF(QPointF(plot_left, top),
+                    QPointF(plot_right, std::max(top + 1, out.caption_top - kGap)));
   if (!value_title.isEmpty()) {
     // Unrotated box of the title: as wide as the plot is high, centred on it.
     out.value_title = QRectF(kMargin, out.plot.top(), axis_title.height(), out.plot.height());

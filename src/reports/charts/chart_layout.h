@@ -28,18 +28,19 @@ struct LegendEntry {
 
 struct ChartLayout {
   QRectF frame;
-  QRectF title;            // empty without a title
+  QRectF title;  // empty without a title
   QRectF plot;
-  QRectF value_title;      // the rotated value-axis title, as its unrotated box
+  QRectF value_title;  // the rotated value-axis title, as its unrotated box
   QRectF category_title;
-  double caption_top = 0;  // top of the category captions
+  double caption_top = 0;          // top of the category captions
   bool vertical_captions = false;  // captions run upwards when they do not fit side by side
   double label_right = 0;          // right edge of the value labels
   std::vector<LegendEntry> legend;
 };
 
 // `ticks` are the value-axis labels, `value_title` and `category_title` the axis titles.
-ChartLayout lay_out_chart(const Chart& chart, const std::vector<AxisTick>& ticks, const QString& value_title,
-                          const QString& category_title, const ChartFonts& fonts);
+ChartLayout lay_out_chart(const Chart& chart, const std::vector<AxisTick>& ticks,
+                          const QString& value_title, const QString& category_title,
+                          const ChartFonts& fonts);
 
 }  // namespace pellavan::reports

@@ -18,26 +18,37 @@ ChartsWindow::ChartsWindow(const model::ModelState& model)
     : Chartfx1(ChartKind::kLinesWithMarkers, ""),
       Chartfx2(ChartKind::kGroupedBars, std::string(kComparisonTitle)),
       model_(model) {
-  Chartfx1.LabelRequest = [this](std::int16_t kind, std::int16_t& result) { Chartfx1_LabelRequest(kind, result); };
-  Chartfx2.LabelRequest = [this](std::int16_t kind, std::int16_t& result) { Chartfx2_LabelRequest(kind, result); };
+  Chartfx1.LabelRequest = [this](std::int16_t kind, std::int16_t& result) {
+    Chartfx1_LabelRequest(kind, result);
+  };
+  Chartfx2.LabelRequest = [this](std::int16_t kind, std::int16_t& result) {
+    Chartfx2_LabelRequest(kind, result);
+  };
 }
 
 void ChartsWindow::Chartfx1_LabelRequest(std::int16_t kind, std::int16_t& result) {
   const model::MetricFlags& flag = model_.MetricFlag;
   result = 1;
-  Chartfx1.Chart_LabelString = kind == kValueAxisLabel ? whole_number_label(Chartfx1.Chart_LabelString, "#,###0") : "";
+  Chartfx1.Chart_LabelString =
+      kind == kValueAxisLabel ? whole_number_label(Chartfx1.Chart_LabelString, "#,###0") : "";
   const bool metric = is_set(flag(0));
-  Chartfx1.Chart_AxisCaption(kValueAxis, metric && !is_set(flag(2)) ? "kW" : metric ? "kBtuh" : "Btu/hr");
-  Chartfx1.Chart_AxisCaption(kCategoryAxis, metric && !is_set(flag(1)) ? "Outdoor Temperature Deg C"
-                                                                       : "Outdoor Temperature Deg F");
+  Chartfx1.Chart_AxisCaption(kValueAxis, metric && !is_set(flag(2)) ? "kW"
+                                         : metric                   ? "kBtuh"
+                                                                    : "Btu/hr");
+  Chartfx1.Chart_AxisCaption(kCategoryAxis, metric && !is_set(flag(1))
+                                                ? "Outdoor Temperature Deg C"
+                                                : "Outdoor Temperature Deg F");
 }
 
 void ChartsWindow::Chartfx2_LabelRequest(std::int16_t kind, std::int16_t& result) {
   const bool metric = is_set(model_.MetricFlag(0));
   result = 1;
   Chartfx2.Chart_LabelString =
-      kind == kValueAxisLabel ? whole_number_label(Chartfx2.Chart_LabelString, metric ? "#,###0" : "$#,###0") : "";
-  Chartfx2.Chart_AxisCaption(kValueAxis, metric ? model::utf8_from_cp1252(model_.CurrencyLabel.str()) : "");
+      kind == kValueAxisLabel
+          ? whole_number_label(Chartfx2.Chart_LabelString, metric ? "#,###0" : "$#,###0")
+          : "";
+  Chartfx2.Chart_AxisCaption(kValueAxis,
+                             metric ? model::utf8_from_cp1252(model_.CurrencyLabel.str()) : "");
 }
 
 std::vector<std::uint8_t>* ChartsWindow::holder_of(int sheet) {

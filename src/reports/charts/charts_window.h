@@ -29,7 +29,8 @@ class ChartsWindow {
 
   Chart Chartfx1;  // the bin graphs
   Chart Chartfx2;  // the comparison graph
-  // Picture holders: GAG, GBG, AAG, FUG, PRG, GTG. Each keeps the encoded picture last placed on its sheet.
+  // Picture holders: GAG, GBG, AAG, FUG, PRG, GTG. Each keeps the encoded picture last placed on
+  // its sheet.
   std::vector<std::uint8_t> Image1, Image2, Image3, Image4, Image5, Image6;
 
  private:

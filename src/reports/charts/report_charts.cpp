@@ -24,12 +24,14 @@ constexpr std::int32_t kWhite = 16777215;
 constexpr std::int16_t kValueSet = 1;
 
 // In the order they are drawn.
-constexpr std::array<int, 5> kBinGraphSheets = {model::kGagSheet, model::kGbgSheet, model::kGtgSheet,
-                                                model::kAagSheet, model::kFugSheet};
-constexpr std::array<const char*, 5> kCostCaptions = {"Heating", "Cooling", "Hot Water", "Fan", "Total"};
+constexpr std::array<int, 5> kBinGraphSheets = {
+    model::kGagSheet, model::kGbgSheet, model::kGtgSheet, model::kAagSheet, model::kFugSheet};
+constexpr std::array<const char*, 5> kCostCaptions = {"Heating", "Cooling", "Hot Water", "Fan",
+                                                      "Total"};
 
 // Appearance of the two charts: white backgrounds and the packed settings they carry.
-void set_appearance(Chart& chart, std::int32_t packed_112, std::int32_t packed_110, std::int32_t p49, std::int32_t p8) {
+void set_appearance(Chart& chart, std::int32_t packed_112, std::int32_t packed_110,
+                    std::int32_t p49, std::int32_t p8) {
   chart.Chart_Prop(20, kWhite);
   chart.Chart_Prop(107, 4097, kWhite);
   chart.Chart_Prop(107, 1, 67108864);
@@ -54,7 +56,8 @@ ChartsWindow& ReportCharts::Form11() {
 }
 
 double ReportCharts::cell_number(int row, int col) const {
-  return model::Currency::from_double_saturated(model::Val(ReportWorkbook().cell_text(row, col))).to_double();
+  return model::Currency::from_double_saturated(model::Val(ReportWorkbook().cell_text(row, col)))
+      .to_double();
 }
 
 std::int32_t ReportCharts::whole_maximum(int row, int col) const {
@@ -84,10 +87,12 @@ void ReportCharts::Fill_BinCharts() {
       GraphLoad[i] = std::fabs(cell_number(row, kColU));
     }
     if (captions) {
-      for (int i = 0; i < kBins; ++i) chart.Chart_PointCaption(i, model::format_significant(GraphTemp[i], 15));
+      for (int i = 0; i < kBins; ++i)
+        chart.Chart_PointCaption(i, model::format_significant(GraphTemp[i], 15));
     }
     chart.Chart_BeginValues(kValueSet, kSystems, kBins);
-    const std::array<const std::array<double, kBins>*, kSystems> series = {&GraphCapacity, &GraphLoad, &GraphHours};
+    const std::array<const std::array<double, kBins>*, kSystems> series = {&GraphCapacity,
+                                                                           &GraphLoad, &GraphHours};
     for (int s = 0; s < kSystems; ++s) {
       for (int i = 0; i < kBins; ++i) {
         chart.Chart_ActiveSeries(s);
@@ -106,8 +111,10 @@ void ReportCharts::Fill_ComparisonChart() {
   ReportWorkbook().set_active_sheet(model::kPrgSheet);
   Chart& chart = Form11().Chartfx2;
   for (int k = 0; k < kSystems; ++k)
-    chart.Chart_SeriesName(k, std::string(model::trim_blanks(ReportWorkbook().cell_text(5 + k, kColR))));
-  for (int p = 0; p < static_cast<int>(kCostCaptions.size()); ++p) chart.Chart_PointCaption(p, kCostCaptions[p]);
+    chart.Chart_SeriesName(
+        k, std::string(model::trim_blanks(ReportWorkbook().cell_text(5 + k, kColR))));
+  for (int p = 0; p < static_cast<int>(kCostCaptions.size()); ++p)
+    chart.Chart_PointCaption(p, kCostCaptions[p]);
   set_appearance(chart, MakeLong(160, 505), MakeLong(300, 90), 19, 160);
   chart.Chart_Prop(5, 80);
   chart.Chart_Prop(12, 1);
@@ -128,7 +135,8 @@ void ReportCharts::Fill_ComparisonChart() {
 }
 
 void ReportCharts::Scale_ChartAxis() {
-  Chart& chart = ReportWorkbook().active_sheet() == model::kPrgSheet ? Form11().Chartfx2 : Form11().Chartfx1;
+  Chart& chart =
+      ReportWorkbook().active_sheet() == model::kPrgSheet ? Form11().Chartfx2 : Form11().Chartfx1;
   reports::Scale_ChartAxis(chart, ChartMax);
 }
 
@@ -149,7 +157,8 @@ void ReportCharts::Insert_ChartPicture() {
   // Every drawing object goes, so that no picture of an earlier fill stays behind this one.
   sheet.clear_pictures();
   if (holder) {
-    const sheet::GridPoint bottom_right = active == model::kPrgSheet ? kComparisonBottomRight : kBinGraphBottomRight;
+    const sheet::GridPoint bottom_right =
+        active == model::kPrgSheet ? kComparisonBottomRight : kBinGraphBottomRight;
     sheet.add_picture(kGraphTopLeft, bottom_right, *holder, sheet::PictureFormat::kRecorded);
   }
   book.touch();

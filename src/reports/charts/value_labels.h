@@ -21,7 +21,8 @@ struct AxisTick {
 std::vector<AxisTick> value_axis_ticks(Chart& chart);
 
 // A label as the graphs write it: the number the label reads (its leading number) taken to a
-// whole number, halves to even, and written in `format_code` ("#,###0": 12,345; "$#,###0": $12,345).
+// whole number, halves to even, and written in `format_code` ("#,###0": 12,345; "$#,###0":
+// $12,345).
 std::string whole_number_label(std::string_view label, std::string_view format_code);
 
 }  // namespace pellavan::reports

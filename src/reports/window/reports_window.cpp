@@ -172,7 +172,9 @@ void ReportsWindow::HscrZoom_Change() {
   show_state();
 }
 
-void ReportsWindow::HscrZoom_Scroll(int value) { form()[lblZoom]->setText(QString::fromStdString(zoom_label(value))); }
+void ReportsWindow::HscrZoom_Scroll(int value) {
+  form()[lblZoom]->setText(QString::fromStdString(zoom_label(value)));
+}
 
 void ReportsWindow::CommandZoomAll_Click() {
   browser_.CommandZoomAll_Click();
@@ -181,9 +183,10 @@ void ReportsWindow::CommandZoomAll_Click() {
 
 void ReportsWindow::report_failure(const PrintOutcome& outcome) {
   if (outcome.end != PrintEnd::kFailed) return;  // a cancel is the user's own choice
-  platform::message_box(this, platform::MessageRequest{
-                                  QStringLiteral("Printing failed: ") + QString::fromStdString(outcome.failure),
-                                  platform::kAppTitle, platform::MessageIcon::Exclamation});
+  platform::message_box(
+      this, platform::MessageRequest{
+                QStringLiteral("Printing failed: ") + QString::fromStdString(outcome.failure),
+                platform::kAppTitle, platform::MessageIcon::Exclamation});
 }
 
 void ReportsWindow::Command1_Click() { report_failure(browser_.Print_Screen(*printer_, prompt_)); }
@@ -204,10 +207,11 @@ void ReportsWindow::Command13_Click() {
 void ReportsWindow::Command12_Click() {
   QLabel* status = form()[lblDisplayReport];
   status->show();
-  const PrintOutcome outcome = browser_.Print_Reports(*printer_, prompt_, [status](const std::string& text) {
-    status->setText(QString::fromStdString(text));
-    status->repaint();
-  });
+  const PrintOutcome outcome =
+      browser_.Print_Reports(*printer_, prompt_, [status](const std::string& text) {
+        status->setText(QString::fromStdString(text));
+        status->repaint();
+      });
   status->hide();
   form()[Frame2]->hide();
   form()[Frame1]->show();
@@ -226,7 +230,8 @@ void ReportsWindow::cmdHelp_Click() {
 void ReportsWindow::box_Click(platform::ControlEvent& event) {
   for (std::size_t i = 0; i < kPrintBoxCount; ++i)
     if (event.control == kBoxes[i].ref)
-      browser_.print_options().set_value(kPrintBoxes[i].box, form()[kBoxes[i]]->isChecked() ? 1 : 0);
+      browser_.print_options().set_value(kPrintBoxes[i].box,
+                                         form()[kBoxes[i]]->isChecked() ? 1 : 0);
 }
 
 void ReportsWindow::optColor_Click() { browser_.print_options().BlackWhite = false; }

@@ -27,8 +27,8 @@ class ReportsWindow : public platform::DesignedDialog {
 
  public:
   // The control and the model outlive the window; the help may be null.
-  ReportsWindow(sheet::view::SpreadsheetControl& control, model::ModelState& model, platform::HelpSystem* help,
-                QWidget* parent = nullptr);
+  ReportsWindow(sheet::view::SpreadsheetControl& control, model::ModelState& model,
+                platform::HelpSystem* help, QWidget* parent = nullptr);
   ~ReportsWindow() override;
 
   void Form_Load();

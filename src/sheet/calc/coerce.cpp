@@ -94,15 +94,20 @@ int three_way(T a, T b) {
 int compare_values(Value a, Value b, const StringPool& pool) {
   if (a.is_empty() && b.is_empty()) return 0;
   if (a.is_empty()) {
-    a = b.is_number() ? Value::number(0.0) : b.is_text() ? Value::text(StringPool::kEmptyText) : Value::boolean(false);
+    a = b.is_number() ? Value::number(0.0)
+        : b.is_text() ? Value::text(StringPool::kEmptyText)
+                      : Value::boolean(false);
   } else if (b.is_empty()) {
-    b = a.is_number() ? Value::number(0.0) : a.is_text() ? Value::text(StringPool::kEmptyText) : Value::boolean(false);
+    b = a.is_number() ? Value::number(0.0)
+        : a.is_text() ? Value::text(StringPool::kEmptyText)
+                      : Value::boolean(false);
   }
   const int ra = rank(a.kind()), rb = rank(b.kind());
   if (ra != rb) return three_way(ra, rb);
   switch (a.kind()) {
     case ValueKind::kNumber: return tolerant_order(a.as_number(), b.as_number());
-    case ValueKind::kText: return compare_ignoring_case(pool.get(a.as_text()), pool.get(b.as_text()));
+    case ValueKind::kText:
+      return compare_ignoring_case(pool.get(a.as_text()), pool.get(b.as_text()));
     default: return three_way(a.as_boolean(), b.as_boolean());
   }
 }

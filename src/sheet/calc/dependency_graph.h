@@ -10,11 +10,14 @@ namespace pellavan::sheet {
 
 class DependencyGraph {
  public:
-  // precedents[i] lists what node i reads; duplicates are dropped, the rest kept in ascending order.
+  // precedents[i] lists what node i reads; duplicates are dropped, the rest kept in ascending
+  // order.
   explicit DependencyGraph(std::vector<std::vector<std::uint32_t>> precedents);
   DependencyGraph() = default;
 
-  std::uint32_t size() const { return static_cast<std::uint32_t>(offsets_.empty() ? 0 : offsets_.size() - 1); }
+  std::uint32_t size() const {
+    return static_cast<std::uint32_t>(offsets_.empty() ? 0 : offsets_.size() - 1);
+  }
   std::span<const std::uint32_t> precedents(std::uint32_t node) const {
     return {targets_.data() + offsets_[node], targets_.data() + offsets_[node + 1]};
   }

@@ -14,13 +14,15 @@ namespace {
 // The outcome of a comparison of two values: numbers the fast way, anything else as the
 // comparison operator has it (an error stays an error).
 [[gnu::always_inline]] inline Value compare(Op op, Value a, Value b, const StringPool& pool) {
-  if (a.is_number() && b.is_number()) return Value::boolean(ordering_holds(op, tolerant_order(a.as_number(), b.as_number())));
+  if (a.is_number() && b.is_number())
+    return Value::boolean(ordering_holds(op, tolerant_order(a.as_number(), b.as_number())));
   return comparison(op, a, b, pool);
 }
 
 }  // namespace
 
-Value evaluate(const Code& code, const std::uint32_t* slot_cells, EvalContext& context, Value* stack) {
+Value evaluate(const Code& code, const std::uint32_t* slot_cells, EvalContext& context,
+               Value* stack) {
   const Instr* const instrs = code.instrs.data();
   const Value* const constants = code.constants.data();
   const std::uint32_t end = static_cast<std::uint32_t>(code.instrs.size());

@@ -96,7 +96,8 @@ Schedule build_schedule(const DependencyGraph& graph) {
     s.item_inputs.erase(std::unique(s.item_inputs.begin() + item.inputs_first, s.item_inputs.end()),
                         s.item_inputs.end());
     item.inputs_end = static_cast<std::uint32_t>(s.item_inputs.size());
-    for (std::uint32_t k = item.inputs_first; k < item.inputs_end; ++k) s.items[s.item_inputs[k]].read_in_loop = true;
+    for (std::uint32_t k = item.inputs_first; k < item.inputs_end; ++k)
+      s.items[s.item_inputs[k]].read_in_loop = true;
     s.items.push_back(item);
   }
   s.loop_reads_first.reserve(s.loop_cells.size() + 1);

@@ -19,10 +19,11 @@ namespace pellavan::sheet {
 struct LoopItem {
   std::uint32_t first = 0;  // its cells are Schedule::loop_cells[first .. end)
   std::uint32_t end = 0;
-  bool circular = false;    // a circular group (else a plain formula between groups)
-  bool counter = false;     // a single formula that reads only itself in a cycle (a pass counter)
+  bool circular = false;      // a circular group (else a plain formula between groups)
+  bool counter = false;       // a single formula that reads only itself in a cycle (a pass counter)
   bool read_in_loop = false;  // another item of the loop region reads it
-  std::uint32_t inputs_first = 0;  // the items it reads: Schedule::item_inputs[inputs_first .. inputs_end)
+  std::uint32_t inputs_first =
+      0;  // the items it reads: Schedule::item_inputs[inputs_first .. inputs_end)
   std::uint32_t inputs_end = 0;
 
   // Cells whose changes decide whether the iteration goes on.
@@ -44,7 +45,8 @@ struct Schedule {
     return {loop_cells.data() + item.first, loop_cells.data() + item.end};
   }
   std::span<const std::uint32_t> reads_of(std::size_t loop_index) const {
-    return {loop_reads.data() + loop_reads_first[loop_index], loop_reads.data() + loop_reads_first[loop_index + 1]};
+    return {loop_reads.data() + loop_reads_first[loop_index],
+            loop_reads.data() + loop_reads_first[loop_index + 1]};
   }
   std::span<const std::uint32_t> inputs(const LoopItem& item) const {
     return {item_inputs.data() + item.inputs_first, item_inputs.data() + item.inputs_end};

@@ -12,8 +12,8 @@ namespace {
 constexpr std::array<std::string_view, 12> kMonths = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
-constexpr std::array<std::string_view, 7> kWeekdays = {
-    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+constexpr std::array<std::string_view, 7> kWeekdays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                       "Thursday", "Friday", "Saturday"};
 
 std::string padded(int value, std::size_t width) {
   std::string s = std::to_string(value);
@@ -31,8 +31,7 @@ std::string name_part(std::string_view name, int count, bool month) {
 
 std::string date_part(const Token& t, CivilDate date, int weekday) {
   switch (t.ch) {
-    case 'y':
-      return t.count <= 2 ? padded(date.year % 100, 2) : padded(date.year, 4);
+    case 'y': return t.count <= 2 ? padded(date.year % 100, 2) : padded(date.year, 4);
     case 'm':
       if (t.count <= 2) return padded(date.month, static_cast<std::size_t>(t.count));
       return name_part(kMonths[static_cast<std::size_t>(date.month - 1)], t.count, true);

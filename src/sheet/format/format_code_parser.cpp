@@ -42,7 +42,7 @@ std::optional<std::vector<std::string_view>> split_sections(std::string_view cod
 }
 
 bool is_color_name(std::string_view name) {
-  static constexpr std::array<std::string_view, 7> kColors = {"black", "blue",  "cyan",  "green",
+  static constexpr std::array<std::string_view, 7> kColors = {"black",   "blue",  "cyan",  "green",
                                                               "magenta", "white", "yellow"};
   if (std::find(kColors.begin(), kColors.end(), name) != kColors.end()) return true;
   return name.size() > 5 && name.starts_with("color") &&
@@ -223,9 +223,9 @@ std::optional<FormatCode> parse_format_code(std::string_view code) {
   FormatCode out;
   out.code = std::string(code);
   // The fourth section shows texts; so does a last section with "@" (a lone "@" included).
-  const bool text_last = sections.size() == kMaxSections ||
-                         (has_text_placeholder(sections.back()) &&
-                          sections.back().kind == Section::Kind::kLiteral);
+  const bool text_last =
+      sections.size() == kMaxSections ||
+      (has_text_placeholder(sections.back()) && sections.back().kind == Section::Kind::kLiteral);
   if (text_last) {
     out.text = std::move(sections.back());
     sections.pop_back();

@@ -48,9 +48,9 @@ struct Section {
 
 struct FormatCode {
   std::string code;
-  std::vector<detail::Section> numeric;      // sections for numbers: positive; negative; zero
-  std::optional<detail::Section> text;       // the section that shows texts, if any
-  bool fell_back = false;                    // the code was not understood: General
+  std::vector<detail::Section> numeric;  // sections for numbers: positive; negative; zero
+  std::optional<detail::Section> text;   // the section that shows texts, if any
+  bool fell_back = false;                // the code was not understood: General
 };
 
 namespace detail {

@@ -42,8 +42,7 @@ NumberFormat NumberFormat::parse(std::string_view code) {
 std::string_view NumberFormat::code() const { return parsed_->code; }
 
 bool NumberFormat::is_date() const {
-  return !parsed_->numeric.empty() &&
-         parsed_->numeric.front().kind == detail::Section::Kind::kDate;
+  return !parsed_->numeric.empty() && parsed_->numeric.front().kind == detail::Section::Kind::kDate;
 }
 
 bool NumberFormat::is_general() const {

@@ -36,7 +36,7 @@ class NumberFormat {
   };
   Rendered format_number(double value) const;
   std::string format_text(std::string_view text) const;  // how a text cell shows under this format
-  bool is_date() const;     // the number section shows a date
+  bool is_date() const;                                  // the number section shows a date
   bool is_general() const;  // the code is (or fell back to) plain General
 
  private:

@@ -22,10 +22,23 @@ enum class NodeKind : std::uint8_t {
   kNegate,  // - child
   kBinary,
   kCall,
-  kError,   // an error value written as a constant (#REF!, #N/A...)
+  kError,  // an error value written as a constant (#REF!, #N/A...)
 };
 
-enum class BinaryOp : std::uint8_t { kAdd, kSub, kMul, kDiv, kPow, kConcat, kEq, kNe, kLt, kLe, kGt, kGe };
+enum class BinaryOp : std::uint8_t {
+  kAdd,
+  kSub,
+  kMul,
+  kDiv,
+  kPow,
+  kConcat,
+  kEq,
+  kNe,
+  kLt,
+  kLe,
+  kGt,
+  kGe
+};
 
 std::string_view binary_op_text(BinaryOp op);
 
@@ -35,8 +48,8 @@ struct AstNode {
   std::uint16_t function = 0;     // kCall: index in the function registry
   std::uint32_t first_child = 0;  // into Ast::children
   std::uint32_t child_count = 0;
-  std::uint32_t index = 0;  // kText: into texts; kRef: into refs; kArea: into areas; kBoolean: 0 or 1;
-                            // kError: the ErrorCode
+  std::uint32_t index = 0;  // kText: into texts; kRef: into refs; kArea: into areas; kBoolean: 0 or
+                            // 1; kError: the ErrorCode
   double number = 0.0;      // kNumber
   int position = 0;         // offset of the node's first character in the formula text
 };
@@ -50,7 +63,9 @@ struct Ast {
 
   std::uint32_t root() const { return static_cast<std::uint32_t>(nodes.size() - 1); }
   const AstNode& node(std::uint32_t i) const { return nodes[i]; }
-  std::uint32_t child(const AstNode& n, std::uint32_t k) const { return children[n.first_child + k]; }
+  std::uint32_t child(const AstNode& n, std::uint32_t k) const {
+    return children[n.first_child + k];
+  }
 
   // Equal for two formulas that compute the same from their own cells (text positions and
   // blanks aside).

@@ -12,20 +12,31 @@
 namespace pellavan::sheet {
 
 enum class Op : std::uint8_t {
-  kConst,   // push constants[arg]
-  kRef,     // push the value of cell slot arg
-  kArea,    // push area slot arg (a function argument)
+  kConst,  // push constants[arg]
+  kRef,    // push the value of cell slot arg
+  kArea,   // push area slot arg (a function argument)
   kNegate,
   // Binary operators: the left operand is on the stack; the right one too, or taken directly
   // from cell slot arg or constants[arg] as argc says (an Operand).
-  kAdd, kSub, kMul, kDiv, kPow, kConcat,
-  kEq, kNe, kLt, kLe, kGt, kGe,
-  kBranch,  // pop a condition; FALSE: go to arg; an error: push it and go to aux (the end of the IF)
+  kAdd,
+  kSub,
+  kMul,
+  kDiv,
+  kPow,
+  kConcat,
+  kEq,
+  kNe,
+  kLt,
+  kLe,
+  kGt,
+  kGe,
+  kBranch,  // pop a condition; FALSE: go to arg; an error: push it and go to aux (the end of the
+            // IF)
   // Pop two values and compare them with the comparison argc (an Op from kEq to kGe), then branch
   // on the outcome as kBranch does: the condition of an IF that is a comparison.
   kBranchCompare,
-  kJump,    // go to arg
-  kCall,    // call function arg with the top argc values
+  kJump,  // go to arg
+  kCall,  // call function arg with the top argc values
 };
 
 // Where a binary operator finds its right operand.
@@ -42,9 +53,9 @@ static_assert(sizeof(Instr) == 8);
 
 struct Code {
   std::vector<Instr> instrs;
-  std::vector<Value> constants;     // numbers, booleans, texts interned in the book's pool
-  std::vector<CellRef> cell_slots;  // what kRef slot i reads
-  std::vector<RangeRef> area_slots; // what kArea slot i reads (a cell handed to SUM is a 1x1 area)
+  std::vector<Value> constants;      // numbers, booleans, texts interned in the book's pool
+  std::vector<CellRef> cell_slots;   // what kRef slot i reads
+  std::vector<RangeRef> area_slots;  // what kArea slot i reads (a cell handed to SUM is a 1x1 area)
   std::uint32_t max_stack = 0;
   bool is_volatile = false;
 };

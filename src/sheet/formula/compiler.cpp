@@ -27,7 +27,8 @@ class Compiler {
   std::uint32_t here() const { return static_cast<std::uint32_t>(code_.instrs.size()); }
 
   std::uint32_t constant_index(Value v) {
-    auto it = std::find_if(code_.constants.begin(), code_.constants.end(), [&](Value c) { return identical(c, v); });
+    auto it = std::find_if(code_.constants.begin(), code_.constants.end(),
+                           [&](Value c) { return identical(c, v); });
     if (it == code_.constants.end()) it = code_.constants.insert(it, v);
     return static_cast<std::uint32_t>(it - code_.constants.begin());
   }
@@ -52,8 +53,8 @@ class Compiler {
   }
 
   static bool is_comparison(BinaryOp op) {
-    return op == BinaryOp::kEq || op == BinaryOp::kNe || op == BinaryOp::kLt || op == BinaryOp::kLe ||
-           op == BinaryOp::kGt || op == BinaryOp::kGe;
+    return op == BinaryOp::kEq || op == BinaryOp::kNe || op == BinaryOp::kLt ||
+           op == BinaryOp::kLe || op == BinaryOp::kGt || op == BinaryOp::kGe;
   }
 
   template <class Slot>
@@ -80,7 +81,8 @@ class Compiler {
       case NodeKind::kBinary: {
         std::uint32_t arg = 0;
         const Operand right = operands(n, arg);
-        emit(binary_op(n.op), arg, right == Operand::kStack ? -1 : 0, static_cast<std::uint8_t>(right));
+        emit(binary_op(n.op), arg, right == Operand::kStack ? -1 : 0,
+             static_cast<std::uint8_t>(right));
         break;
       }
       case NodeKind::kCall:
@@ -114,7 +116,9 @@ class Compiler {
   // cond; BRANCH else,end; then; JUMP end; else: (else-branch or FALSE); end:
   void if_call(const AstNode& n) {
     const AstNode& cond = ast_.node(ast_.child(n, 0));
-    const std::uint32_t branch = cond.kind == NodeKind::kBinary && is_comparison(cond.op) ? compare_branch(cond) : plain_branch(n);
+    const std::uint32_t branch = cond.kind == NodeKind::kBinary && is_comparison(cond.op)
+                                     ? compare_branch(cond)
+                                     : plain_branch(n);
     expression(ast_.child(n, 1));
     const std::uint32_t jump = here();
     emit(Op::kJump, 0, 0);
@@ -150,14 +154,16 @@ class Compiler {
       const std::uint32_t arg = ast_.child(n, k);
       const AstNode& a = ast_.node(arg);
       if (a.kind == NodeKind::kRef && accepts_areas(spec.kind_of(k))) {
-        // A reference handed to SUM, MIN... is read like an area: its text or empty cell is skipped.
+        // A reference handed to SUM, MIN... is read like an area: its text or empty cell is
+        // skipped.
         const CellRef& r = ast_.refs[a.index];
         emit(Op::kArea, slot_of(code_.area_slots, RangeRef{r, r}));
       } else {
         expression(arg);
       }
     }
-    emit(Op::kCall, n.function, 1 - static_cast<int>(n.child_count), static_cast<std::uint8_t>(n.child_count));
+    emit(Op::kCall, n.function, 1 - static_cast<int>(n.child_count),
+         static_cast<std::uint8_t>(n.child_count));
     code_.is_volatile = code_.is_volatile || spec.is_volatile;
   }
 

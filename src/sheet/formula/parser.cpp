@@ -18,21 +18,34 @@ struct Failure {
 };
 
 enum class Tok : std::uint8_t {
-  kEnd, kNumber, kString, kWord, kQuotedName, kError, kOperator, kLParen, kRParen, kComma, kColon, kBang
+  kEnd,
+  kNumber,
+  kString,
+  kWord,
+  kQuotedName,
+  kError,
+  kOperator,
+  kLParen,
+  kRParen,
+  kComma,
+  kColon,
+  kBang
 };
 
 struct Token {
   Tok kind = Tok::kEnd;
   int pos = 0;
-  std::string_view text;  // as written
-  double number = 0.0;    // kNumber
+  std::string_view text;              // as written
+  double number = 0.0;                // kNumber
   ErrorCode error = ErrorCode::kRef;  // kError
-  std::string value;      // kString and kQuotedName, quotes undone
+  std::string value;                  // kString and kQuotedName, quotes undone
 };
 
 bool is_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_word_char(char c) { return is_letter(c) || is_digit(c) || c == '_' || c == '$' || c == '.'; }
+bool is_word_char(char c) {
+  return is_letter(c) || is_digit(c) || c == '_' || c == '$' || c == '.';
+}
 
 bool equals_ignoring_case(std::string_view a, std::string_view b) {
   return a.size() == b.size() && compare_ignoring_case(a, b) == 0;
@@ -46,7 +59,8 @@ class Parser {
     next();
     if (token_.kind == Tok::kEnd) fail(ParseErrorKind::kEmpty, 0, "the formula is empty");
     const std::uint32_t root = parse_comparison();
-    if (token_.kind != Tok::kEnd) fail(ParseErrorKind::kUnexpectedToken, token_.pos, "unexpected " + describe());
+    if (token_.kind != Tok::kEnd)
+      fail(ParseErrorKind::kUnexpectedToken, token_.pos, "unexpected " + describe());
     reject_area(root);
     return std::move(ast_);
   }
@@ -119,7 +133,8 @@ class Parser {
         token_.error = code;
       }
     }
-    if (longest == 0) fail(ParseErrorKind::kUnexpectedCharacter, static_cast<int>(at_), "unexpected character '#'");
+    if (longest == 0)
+      fail(ParseErrorKind::kUnexpectedCharacter, static_cast<int>(at_), "unexpected character '#'");
     at_ += longest;
     token_.kind = Tok::kError;
   }
@@ -130,7 +145,8 @@ class Parser {
     for (;;) {
       if (at_ >= text_.size()) {
         fail(ParseErrorKind::kUnterminatedText, static_cast<int>(start),
-             quote == '"' ? "text without its closing quote" : "sheet name without its closing quote");
+             quote == '"' ? "text without its closing quote"
+                          : "sheet name without its closing quote");
       }
       if (text_[at_] == quote) {
         if (at_ + 1 < text_.size() && text_[at_ + 1] == quote) {
@@ -144,7 +160,8 @@ class Parser {
       token_.value += text_[at_++];
     }
     if (kind == Tok::kString && token_.value.size() > kMaxTextConstant) {
-      fail(ParseErrorKind::kTextTooLong, static_cast<int>(start), "text constant longer than 255 characters");
+      fail(ParseErrorKind::kTextTooLong, static_cast<int>(start),
+           "text constant longer than 255 characters");
     }
     token_.kind = kind;
   }
@@ -157,9 +174,13 @@ class Parser {
       case ',': token_.kind = Tok::kComma; return;
       case ':': token_.kind = Tok::kColon; return;
       case '!': token_.kind = Tok::kBang; return;
-      case '+': case '-': case '*': case '/': case '^': case '&': case '=':
-        token_.kind = Tok::kOperator;
-        return;
+      case '+':
+      case '-':
+      case '*':
+      case '/':
+      case '^':
+      case '&':
+      case '=': token_.kind = Tok::kOperator; return;
       case '<':
         if (at_ < text_.size() && (text_[at_] == '=' || text_[at_] == '>')) ++at_;
         token_.kind = Tok::kOperator;
@@ -174,12 +195,15 @@ class Parser {
     }
   }
 
-  bool at_operator(std::string_view op) const { return token_.kind == Tok::kOperator && token_.text == op; }
+  bool at_operator(std::string_view op) const {
+    return token_.kind == Tok::kOperator && token_.text == op;
+  }
 
   void expect_close(int opened_at) {
     if (token_.kind != Tok::kRParen) {
       fail(ParseErrorKind::kMissingParen, token_.pos,
-           "expected ')' for the '(' at position " + std::to_string(opened_at + 1) + ", found " + describe());
+           "expected ')' for the '(' at position " + std::to_string(opened_at + 1) + ", found " +
+               describe());
     }
     next();
   }
@@ -198,7 +222,8 @@ class Parser {
       ast_.children.push_back(k);
       height = std::max(height, heights_[k] + 1);
     }
-    if (height > kMaxTreeHeight) fail(ParseErrorKind::kTooComplex, node.position, "formula too deeply nested");
+    if (height > kMaxTreeHeight)
+      fail(ParseErrorKind::kTooComplex, node.position, "formula too deeply nested");
     ast_.nodes.push_back(node);
     heights_.push_back(height);
     return ast_.root();
@@ -213,8 +238,9 @@ class Parser {
 
   void reject_area(std::uint32_t node) {
     if (ast_.nodes[node].kind == NodeKind::kArea) {
-      fail(ParseErrorKind::kAreaNotAllowed, ast_.nodes[node].position,
-           "an area is allowed only as an argument of a function that takes one (SUM, MIN, MAX...)");
+      fail(
+          ParseErrorKind::kAreaNotAllowed, ast_.nodes[node].position,
+          "an area is allowed only as an argument of a function that takes one (SUM, MIN, MAX...)");
     }
   }
 
@@ -229,10 +255,12 @@ class Parser {
   // ---- grammar, loosest binding first ----
 
   template <class Next>
-  std::uint32_t parse_left_assoc(Next next_level, std::initializer_list<std::pair<std::string_view, BinaryOp>> ops) {
+  std::uint32_t parse_left_assoc(Next next_level,
+                                 std::initializer_list<std::pair<std::string_view, BinaryOp>> ops) {
     std::uint32_t left = (this->*next_level)();
     for (;;) {
-      const auto op = std::find_if(ops.begin(), ops.end(), [&](const auto& o) { return at_operator(o.first); });
+      const auto op =
+          std::find_if(ops.begin(), ops.end(), [&](const auto& o) { return at_operator(o.first); });
       if (op == ops.end()) return left;
       const int position = token_.pos;
       next();
@@ -242,10 +270,16 @@ class Parser {
   }
 
   std::uint32_t parse_comparison() {
-    return parse_left_assoc(&Parser::parse_concat, {{"=", BinaryOp::kEq}, {"<>", BinaryOp::kNe}, {"<", BinaryOp::kLt},
-                                                    {"<=", BinaryOp::kLe}, {">", BinaryOp::kGt}, {">=", BinaryOp::kGe}});
+    return parse_left_assoc(&Parser::parse_concat, {{"=", BinaryOp::kEq},
+                                                    {"<>", BinaryOp::kNe},
+                                                    {"<", BinaryOp::kLt},
+                                                    {"<=", BinaryOp::kLe},
+                                                    {">", BinaryOp::kGt},
+                                                    {">=", BinaryOp::kGe}});
   }
-  std::uint32_t parse_concat() { return parse_left_assoc(&Parser::parse_additive, {{"&", BinaryOp::kConcat}}); }
+  std::uint32_t parse_concat() {
+    return parse_left_assoc(&Parser::parse_additive, {{"&", BinaryOp::kConcat}});
+  }
   std::uint32_t parse_additive() {
     return parse_left_assoc(&Parser::parse_term, {{"+", BinaryOp::kAdd}, {"-", BinaryOp::kSub}});
   }
@@ -253,7 +287,9 @@ class Parser {
     return parse_left_assoc(&Parser::parse_power, {{"*", BinaryOp::kMul}, {"/", BinaryOp::kDiv}});
   }
   // Left-associative, as spreadsheets have it: 2^3^2 = 64.
-  std::uint32_t parse_power() { return parse_left_assoc(&Parser::parse_unary, {{"^", BinaryOp::kPow}}); }
+  std::uint32_t parse_power() {
+    return parse_left_assoc(&Parser::parse_unary, {{"^", BinaryOp::kPow}});
+  }
 
   // Unary minus binds tighter than "^": -2^2 = 4.
   std::uint32_t parse_unary() {
@@ -333,15 +369,18 @@ class Parser {
 
   int sheet_index(std::string_view name, int position) {
     const auto sheet = context_.find_sheet ? context_.find_sheet(name) : std::nullopt;
-    if (!sheet) fail(ParseErrorKind::kUnknownSheet, position, "no sheet named '" + std::string(name) + "'");
+    if (!sheet)
+      fail(ParseErrorKind::kUnknownSheet, position, "no sheet named '" + std::string(name) + "'");
     return *sheet;
   }
 
   // At the "!" after a sheet name.
   std::uint32_t parse_sheet_reference(int sheet, int position) {
-    if (token_.kind != Tok::kBang) fail(ParseErrorKind::kUnexpectedToken, token_.pos, "expected '!' after the sheet name");
+    if (token_.kind != Tok::kBang)
+      fail(ParseErrorKind::kUnexpectedToken, token_.pos, "expected '!' after the sheet name");
     next();
-    if (token_.kind != Tok::kWord) fail(ParseErrorKind::kUnexpectedToken, token_.pos, "expected a cell after the sheet name");
+    if (token_.kind != Tok::kWord)
+      fail(ParseErrorKind::kUnexpectedToken, token_.pos, "expected a cell after the sheet name");
     return parse_reference(sheet, position);
   }
 
@@ -349,9 +388,11 @@ class Parser {
     const auto a1 = token_.kind == Tok::kWord ? read_a1_parts(token_.text) : std::nullopt;
     if (!a1) {
       if (token_.kind == Tok::kWord) {
-        fail(ParseErrorKind::kUnknownName, token_.pos, "unknown name '" + std::string(token_.text) + "'");
+        fail(ParseErrorKind::kUnknownName, token_.pos,
+             "unknown name '" + std::string(token_.text) + "'");
       }
-      fail(ParseErrorKind::kUnexpectedToken, token_.pos, "expected a cell reference, found " + describe());
+      fail(ParseErrorKind::kUnexpectedToken, token_.pos,
+           "expected a cell reference, found " + describe());
     }
     CellRef ref;
     ref.sheet = sheet;
@@ -382,7 +423,9 @@ class Parser {
 
   std::uint32_t parse_call(std::string_view name, int position) {
     const auto id = find_function(name);
-    if (!id) fail(ParseErrorKind::kUnknownFunction, position, "unknown function '" + std::string(name) + "'");
+    if (!id)
+      fail(ParseErrorKind::kUnknownFunction, position,
+           "unknown function '" + std::string(name) + "'");
     const FunctionSpec& spec = function_spec(*id);
     next();  // the name
     const int open = token_.pos;
@@ -392,7 +435,8 @@ class Parser {
     if (token_.kind != Tok::kRParen) {
       for (;;) {
         const std::uint32_t arg = parse_comparison();
-        if (ast_.nodes[arg].kind == NodeKind::kArea && !accepts_areas(spec.kind_of(args.size()))) reject_area(arg);
+        if (ast_.nodes[arg].kind == NodeKind::kArea && !accepts_areas(spec.kind_of(args.size())))
+          reject_area(arg);
         args.push_back(arg);
         if (token_.kind != Tok::kComma) break;
         if (args.size() >= kMaxArgs) break;  // reported as a count below
@@ -400,7 +444,8 @@ class Parser {
       }
     }
     if (args.size() < spec.min_args || args.size() > spec.max_args || token_.kind == Tok::kComma) {
-      fail(ParseErrorKind::kArgumentCount, position, std::string(spec.name) + " takes " + count_text(spec));
+      fail(ParseErrorKind::kArgumentCount, position,
+           std::string(spec.name) + " takes " + count_text(spec));
     }
     expect_close(open);
     leave();
@@ -411,12 +456,14 @@ class Parser {
 
   static std::string count_text(const FunctionSpec& spec) {
     auto plural = [](int n) { return std::to_string(n) + (n == 1 ? " argument" : " arguments"); };
-    if (spec.min_args == spec.max_args) return spec.min_args == 0 ? "no arguments" : plural(spec.min_args);
+    if (spec.min_args == spec.max_args)
+      return spec.min_args == 0 ? "no arguments" : plural(spec.min_args);
     return std::to_string(spec.min_args) + " to " + plural(spec.max_args);
   }
 
   void enter(int position) {
-    if (++nesting_ > kMaxNesting) fail(ParseErrorKind::kTooComplex, position, "formula too deeply nested");
+    if (++nesting_ > kMaxNesting)
+      fail(ParseErrorKind::kTooComplex, position, "formula too deeply nested");
   }
   void leave() { --nesting_; }
 

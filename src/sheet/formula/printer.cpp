@@ -18,13 +18,15 @@ class Printer {
     switch (n.kind) {
       case NodeKind::kNumber: {
         char buffer[32];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, n.number);  // shortest exact form
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, n.number);  // shortest exact form
         for (const char* c = buffer; c != result.ptr; ++c) out_ += *c == 'e' ? 'E' : *c;
         break;
       }
       case NodeKind::kText:
         out_ += '"';
-        for (char ch : ast_.texts[n.index]) out_ += ch == '"' ? std::string_view("\"\"") : std::string_view(&ch, 1);
+        for (char ch : ast_.texts[n.index])
+          out_ += ch == '"' ? std::string_view("\"\"") : std::string_view(&ch, 1);
         out_ += '"';
         break;
       case NodeKind::kBoolean: out_ += n.index ? "TRUE" : "FALSE"; break;
@@ -76,12 +78,17 @@ class Printer {
     }
   }
 
-  long row_of(const CellRef& ref) const { return ref.row_abs ? ref.row : static_cast<long>(origin_.row) + ref.row; }
-  long col_of(const CellRef& ref) const { return ref.col_abs ? ref.col : static_cast<long>(origin_.col) + ref.col; }
+  long row_of(const CellRef& ref) const {
+    return ref.row_abs ? ref.row : static_cast<long>(origin_.row) + ref.row;
+  }
+  long col_of(const CellRef& ref) const {
+    return ref.col_abs ? ref.col : static_cast<long>(origin_.col) + ref.col;
+  }
   bool before_sheet(const CellRef& ref) const { return row_of(ref) < 0 || col_of(ref) < 0; }
 
   void corner(const CellRef& ref) {
-    out_ += format_a1(static_cast<int>(row_of(ref)), static_cast<int>(col_of(ref)), ref.row_abs, ref.col_abs);
+    out_ += format_a1(static_cast<int>(row_of(ref)), static_cast<int>(col_of(ref)), ref.row_abs,
+                      ref.col_abs);
   }
 
   const Ast& ast_;

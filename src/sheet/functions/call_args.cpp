@@ -9,7 +9,9 @@ Value call_function(const FunctionSpec& spec, std::span<Value> args, EvalContext
     switch (spec.kind_of(i)) {
       case ArgKind::kNumber: c = number_operand(v, *context.pool); break;
       case ArgKind::kLogical: c = logical_operand(v, *context.pool); break;
-      case ArgKind::kText: c = v.is_error() ? v : Value::text(text_operand(v, *context.pool)); break;
+      case ArgKind::kText:
+        c = v.is_error() ? v : Value::text(text_operand(v, *context.pool));
+        break;
       case ArgKind::kAny:
       case ArgKind::kNumbers:
       case ArgKind::kLogicals: continue;

@@ -53,7 +53,8 @@ class CallArgs {
     for (const Value v : raw_) {
       if (v.is_area()) {
         if (auto e = each_area_cell(v, [&](Value c) {
-              if (c.is_number() || c.is_boolean()) add(logical_operand(c, *context_.pool).as_boolean());
+              if (c.is_number() || c.is_boolean())
+                add(logical_operand(c, *context_.pool).as_boolean());
             })) {
           return e;
         }
@@ -74,7 +75,6 @@ class CallArgs {
   double today() const { return context_.today; }
 
  private:
-
   template <class F>
   std::optional<ErrorCode> each_area_cell(Value area, F&& visit) const {
     const ResolvedArea& a = context_.areas[area.as_area()];

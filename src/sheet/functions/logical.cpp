@@ -26,7 +26,8 @@ constexpr ArgKind kAny = ArgKind::kAny;
 constexpr ArgKind kLogicals = ArgKind::kLogicals;
 
 constexpr FunctionSpec kLogical[] = {
-    {"IF", 2, 3, ArgKind::kLogical, kAny, false, nullptr},  // compiled to jumps: only one branch runs
+    {"IF", 2, 3, ArgKind::kLogical, kAny, false,
+     nullptr},  // compiled to jumps: only one branch runs
     {"AND", 1, 30, kLogicals, kLogicals, false, all_or_any<true>},
     {"OR", 1, 30, kLogicals, kLogicals, false, all_or_any<false>},
     {"ISERROR", 1, 1, kAny, kAny, false, iserror_fn},

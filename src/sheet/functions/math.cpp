@@ -23,9 +23,9 @@ Value pi_fn(CallArgs&) { return Value::number(std::numbers::pi); }
 constexpr ArgKind kNum = ArgKind::kNumber;
 
 constexpr FunctionSpec kMath[] = {
-    {"ABS", 1, 1, kNum, kNum, false, abs_fn},  {"SQRT", 1, 1, kNum, kNum, false, sqrt_fn},
-    {"EXP", 1, 1, kNum, kNum, false, exp_fn},  {"COS", 1, 1, kNum, kNum, false, cos_fn},
-    {"INT", 1, 1, kNum, kNum, false, int_fn},  {"PI", 0, 0, kNum, kNum, false, pi_fn},
+    {"ABS", 1, 1, kNum, kNum, false, abs_fn}, {"SQRT", 1, 1, kNum, kNum, false, sqrt_fn},
+    {"EXP", 1, 1, kNum, kNum, false, exp_fn}, {"COS", 1, 1, kNum, kNum, false, cos_fn},
+    {"INT", 1, 1, kNum, kNum, false, int_fn}, {"PI", 0, 0, kNum, kNum, false, pi_fn},
 };
 
 }  // namespace

@@ -9,8 +9,8 @@ namespace pellavan::sheet {
 std::span<const FunctionSpec> functions() {
   static const std::vector<FunctionSpec> table = [] {
     std::vector<FunctionSpec> all;
-    for (auto family : {logical_functions(), math_functions(), aggregate_functions(), text_functions(),
-                        date_functions()}) {
+    for (auto family : {logical_functions(), math_functions(), aggregate_functions(),
+                        text_functions(), date_functions()}) {
       all.insert(all.end(), family.begin(), family.end());
     }
     return all;

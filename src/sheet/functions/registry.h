@@ -25,7 +25,9 @@ enum class ArgKind : std::uint8_t {
   kLogicals,  // AND, OR: likewise for logical values
 };
 
-constexpr bool accepts_areas(ArgKind k) { return k == ArgKind::kNumbers || k == ArgKind::kLogicals; }
+constexpr bool accepts_areas(ArgKind k) {
+  return k == ArgKind::kNumbers || k == ArgKind::kLogicals;
+}
 
 using FunctionBody = Value (*)(CallArgs& args);
 

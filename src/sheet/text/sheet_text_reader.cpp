@@ -55,7 +55,8 @@ bool SheetTextReader::read(const TextLine& line) {
     hide(line);
   } else if (keyword == "printarea") {
     if (line.size() != 2) line.fail("printarea takes one range");
-    if (const auto area = clipped(line.range_at(1, sheet_))) book_.sheet(sheet_).set_print_area(*area);
+    if (const auto area = clipped(line.range_at(1, sheet_)))
+      book_.sheet(sheet_).set_print_area(*area);
   } else if (keyword == "page") {
     page(line);
   } else if (keyword == "seed") {
@@ -79,7 +80,8 @@ void SheetTextReader::claim(const TextLine& line, CellPos pos, bool is_override)
   const std::string name = format_a1(pos.row, pos.col);
   if (first_time && is_override) line.fail("override of " + name + ", which no earlier line wrote");
   if (!first_time && !is_override) {
-    const std::string where = it->second.file == line.file ? "" : std::string(it->second.file) + ":";
+    const std::string where =
+        it->second.file == line.file ? "" : std::string(it->second.file) + ":";
     line.fail(name + " written twice (first on line " + where + std::to_string(it->second.line) +
               "); mark the later one 'override'");
   }
@@ -110,7 +112,9 @@ void SheetTextReader::include(const TextLine& line) {
       renames.push_back({sheet_name_at(line, i + 1), sheet_name_at(line, i + 3)});
       i += 4;
     } else {
-      line.fail("include takes a sheet file, then 'rows 1:52' and 'sheet \"Geo A\" as \"Geo B\"' as needed");
+      line.fail(
+          "include takes a sheet file, then 'rows 1:52' and 'sheet \"Geo A\" as \"Geo B\"' as "
+          "needed");
     }
   }
   if (!includes_) line.fail("this book text allows no include");
@@ -142,7 +146,8 @@ std::string SheetTextReader::sheet_name_at(const TextLine& line, std::size_t i) 
 // The formula as the cell `origin` holds it once the renames of the includes being read are
 // applied, the innermost first. Text that does not parse is left for parse_shape to refuse.
 std::string SheetTextReader::renamed(const std::string& formula, CellPos origin) const {
-  const bool any = std::any_of(renames_.begin(), renames_.end(), [](const SheetRenames& r) { return !r.empty(); });
+  const bool any = std::any_of(renames_.begin(), renames_.end(),
+                               [](const SheetRenames& r) { return !r.empty(); });
   if (!any) return formula;
   ParseContext context{origin, [&](std::string_view name) -> std::optional<int> {
                          std::string target(name);
@@ -159,7 +164,8 @@ std::string SheetTextReader::renamed(const std::string& formula, CellPos origin)
   ParseResult parsed = parse_formula(formula, context);
   const Ast* ast = std::get_if<Ast>(&parsed);
   if (!ast) return formula;
-  return print_formula(*ast, origin, [&](int sheet) -> std::string_view { return book_.sheet(sheet).name(); });
+  return print_formula(*ast, origin,
+                       [&](int sheet) -> std::string_view { return book_.sheet(sheet).name(); });
 }
 
 // erase RANGE: empties cells that an earlier line wrote (a sheet built as another plus its
@@ -171,7 +177,8 @@ void SheetTextReader::erase(const TextLine& line) {
     for (int c = range.first_col; c <= range.last_col; ++c) {
       const CellPos pos{sheet_, r, c};
       if (!in_window(r)) continue;
-      if (written_.erase(pos) == 0) line.fail("erase of " + format_a1(r, c) + ", which no earlier line wrote");
+      if (written_.erase(pos) == 0)
+        line.fail("erase of " + format_a1(r, c) + ", which no earlier line wrote");
       book_.clear_cell(pos);
     }
   }
@@ -197,7 +204,8 @@ void SheetTextReader::cells(const TextLine& line, std::size_t first, bool is_ove
   std::vector<CellPos> targets;
   targets.reserve(range.cell_count());
   for (int r = range.first_row; r <= range.last_row; ++r) {
-    for (int c = range.first_col; c <= range.last_col; ++c) targets.push_back(CellPos{sheet_, r, c});
+    for (int c = range.first_col; c <= range.last_col; ++c)
+      targets.push_back(CellPos{sheet_, r, c});
   }
   // Constants and the formula are checked for every cell of the range, written only inside the
   // row window; a formula keeps the shape of the range's first cell.
@@ -219,8 +227,8 @@ void SheetTextReader::cells(const TextLine& line, std::size_t first, bool is_ove
     return;
   }
   if (values != 1 && values != targets.size()) {
-    line.fail(line[first].text + " has " + std::to_string(targets.size()) + " cells but the line gives " +
-              std::to_string(values) + " values");
+    line.fail(line[first].text + " has " + std::to_string(targets.size()) +
+              " cells but the line gives " + std::to_string(values) + " values");
   }
   for (std::size_t k = 0; k < targets.size(); ++k) {
     const Value value = line.constant_at(first + 1 + (values == 1 ? 0 : k), book_);
@@ -235,15 +243,16 @@ void SheetTextReader::expect(const TextLine& line) {
   if (what != "formulas" && what != "texts" && what != "numbers" && what != "used") {
     line.fail("expect formulas, texts, numbers or used, not '" + what + "'");
   }
-  expectations_.push_back(Expectation{what, line.word(2, "the expected count"), std::string(line.file), line.number});
+  expectations_.push_back(
+      Expectation{what, line.word(2, "the expected count"), std::string(line.file), line.number});
 }
 
 void SheetTextReader::finish() const {
   for (const Expectation& e : expectations_) {
     const std::string found = measure(book_, sheet_, e.what);
     if (found != e.wanted) {
-      throw BookFileError(e.file + ":" + std::to_string(e.line) + ": expected " + e.what + " " + e.wanted +
-                          ", the sheet has " + found);
+      throw BookFileError(e.file + ":" + std::to_string(e.line) + ": expected " + e.what + " " +
+                          e.wanted + ", the sheet has " + found);
     }
   }
 }

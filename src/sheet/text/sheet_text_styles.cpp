@@ -24,7 +24,8 @@ Colour colour_at(const TextLine& line, std::size_t i) {
   const std::string& w = line.word(i, "a colour (RRGGBB)");
   std::uint32_t rgb = 0;
   const auto [end, ec] = std::from_chars(w.data(), w.data() + w.size(), rgb, 16);
-  if (w.size() != 6 || ec != std::errc() || end != w.data() + w.size()) line.fail("'" + w + "' is no colour (RRGGBB)");
+  if (w.size() != 6 || ec != std::errc() || end != w.data() + w.size())
+    line.fail("'" + w + "' is no colour (RRGGBB)");
   return Colour{rgb};
 }
 
@@ -51,7 +52,8 @@ void SheetTextReader::restyle(const RangePos& whole, Change&& change) {
 }
 
 void SheetTextReader::format(const TextLine& line) {
-  if (line.size() != 3 || line[2].kind != LineToken::Kind::kQuoted) line.fail("format takes a range and a \"code\"");
+  if (line.size() != 3 || line[2].kind != LineToken::Kind::kQuoted)
+    line.fail("format takes a range and a \"code\"");
   const NumberFormat fmt = NumberFormat::parse(line[2].text);
   restyle(line.range_at(1, sheet_), [&](Style& s, CellPos) { s.format = fmt; });
 }
@@ -59,7 +61,8 @@ void SheetTextReader::format(const TextLine& line) {
 void SheetTextReader::font(const TextLine& line) {
   const RangePos range = line.range_at(1, sheet_);
   Font changes;
-  bool bold = false, italic = false, underline = false, has_size = false, has_name = false, has_colour = false;
+  bool bold = false, italic = false, underline = false, has_size = false, has_name = false,
+       has_colour = false;
   for (std::size_t i = 2; i < line.size(); ++i) {
     if (line.word_is(i, "bold")) {
       bold = true;
@@ -71,7 +74,8 @@ void SheetTextReader::font(const TextLine& line) {
       changes.size = line.number_at(++i, "the font size");
       has_size = true;
     } else if (line.word_is(i, "name")) {
-      if (++i >= line.size() || line[i].kind != LineToken::Kind::kQuoted) line.fail("name takes a \"font name\"");
+      if (++i >= line.size() || line[i].kind != LineToken::Kind::kQuoted)
+        line.fail("name takes a \"font name\"");
       changes.name = line[i].text;
       has_name = true;
     } else if (line.word_is(i, "colour")) {
@@ -97,7 +101,10 @@ void SheetTextReader::align(const TextLine& line) {
   std::optional<VAlign> v;
   bool wrap = false;
   static const std::map<std::string, HAlign, std::less<>> kHorizontal = {
-      {"general", HAlign::kGeneral}, {"left", HAlign::kLeft}, {"center", HAlign::kCenter}, {"right", HAlign::kRight}};
+      {"general", HAlign::kGeneral},
+      {"left", HAlign::kLeft},
+      {"center", HAlign::kCenter},
+      {"right", HAlign::kRight}};
   static const std::map<std::string, VAlign, std::less<>> kVertical = {
       {"bottom", VAlign::kBottom}, {"middle", VAlign::kCenter}, {"top", VAlign::kTop}};
   for (std::size_t i = 2; i < line.size(); ++i) {
@@ -124,8 +131,11 @@ void SheetTextReader::align(const TextLine& line) {
 void SheetTextReader::border(const TextLine& line) {
   const RangePos range = line.range_at(1, sheet_);
   static const std::map<std::string, BorderLine, std::less<>> kLines = {
-      {"thin", BorderLine::kThin}, {"medium", BorderLine::kMedium}, {"thick", BorderLine::kThick},
-      {"double", BorderLine::kDouble}, {"none", BorderLine::kNone}};
+      {"thin", BorderLine::kThin},
+      {"medium", BorderLine::kMedium},
+      {"thick", BorderLine::kThick},
+      {"double", BorderLine::kDouble},
+      {"none", BorderLine::kNone}};
   Border pen{BorderLine::kThin, Colour{}};
   bool sides[4] = {false, false, false, false};
   bool box = false;
@@ -146,8 +156,8 @@ void SheetTextReader::border(const TextLine& line) {
     }
   }
   restyle(range, [&](Style& s, CellPos p) {
-    const bool outline[4] = {p.col == range.first_col, p.col == range.last_col, p.row == range.first_row,
-                             p.row == range.last_row};
+    const bool outline[4] = {p.col == range.first_col, p.col == range.last_col,
+                             p.row == range.first_row, p.row == range.last_row};
     for (int k = 0; k < 4; ++k) {
       if (sides[k] || (box && outline[k])) s.borders[static_cast<std::size_t>(k)] = pen;
     }
@@ -161,7 +171,8 @@ void SheetTextReader::fill(const TextLine& line) {
 }
 
 // "A" or "A:C" for columns, "5" or "1:3" for rows: 0-based first and last.
-std::pair<int, int> SheetTextReader::span_at(const TextLine& line, std::size_t i, bool columns) const {
+std::pair<int, int> SheetTextReader::span_at(const TextLine& line, std::size_t i,
+                                             bool columns) const {
   const std::string& w = line.word(i, columns ? "columns (A or A:C)" : "rows (5 or 1:3)");
   const auto colon = w.find(':');
   auto one = [&](std::string_view part) -> int {
@@ -184,7 +195,8 @@ std::pair<int, int> SheetTextReader::span_at(const TextLine& line, std::size_t i
 }
 
 void SheetTextReader::size(const TextLine& line, bool columns) {
-  if (line.size() != 3) line.fail(std::string(columns ? "width" : "height") + " takes a span and a size");
+  if (line.size() != 3)
+    line.fail(std::string(columns ? "width" : "height") + " takes a span and a size");
   Sheet& sheet = book_.sheet(sheet_);
   const double value = line.number_at(2, "the size");
   if (value < 0) line.fail("a size cannot be negative");
@@ -204,7 +216,8 @@ void SheetTextReader::size(const TextLine& line, bool columns) {
 
 void SheetTextReader::hide(const TextLine& line) {
   const bool columns = line.word_is(1, "columns");
-  if (line.size() != 3 || (!columns && !line.word_is(1, "rows"))) line.fail("hide takes 'columns A:C' or 'rows 3:4'");
+  if (line.size() != 3 || (!columns && !line.word_is(1, "rows")))
+    line.fail("hide takes 'columns A:C' or 'rows 3:4'");
   const auto [first, last] = span_at(line, 2, columns);
   Sheet& sheet = book_.sheet(sheet_);
   for (int i = first; i <= last; ++i) {

@@ -15,7 +15,8 @@ namespace {
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
 
 bool starts_comment(std::string_view line, std::size_t i) {
-  return line[i] == '#' && (i == 0 || is_blank(line[i - 1])) && (i + 1 == line.size() || is_blank(line[i + 1]));
+  return line[i] == '#' && (i == 0 || is_blank(line[i - 1])) &&
+         (i + 1 == line.size() || is_blank(line[i + 1]));
 }
 
 // The formula from `begin` to a comment or the end, trailing blanks dropped.
@@ -83,7 +84,8 @@ void TextLine::fail(const std::string& message) const {
 
 const std::string& TextLine::word(std::size_t i, std::string_view what) const {
   if (i >= tokens.size()) fail("missing " + std::string(what));
-  if (tokens[i].kind != LineToken::Kind::kWord) fail("expected " + std::string(what) + ", found \"" + tokens[i].text + "\"");
+  if (tokens[i].kind != LineToken::Kind::kWord)
+    fail("expected " + std::string(what) + ", found \"" + tokens[i].text + "\"");
   return tokens[i].text;
 }
 
@@ -99,7 +101,8 @@ double TextLine::number_at(std::size_t i, std::string_view what) const {
 
 int TextLine::integer_at(std::size_t i, std::string_view what) const {
   const double value = number_at(i, what);
-  if (value != std::floor(value) || std::fabs(value) > 1e9) fail(std::string(what) + " must be a whole number");
+  if (value != std::floor(value) || std::fabs(value) > 1e9)
+    fail(std::string(what) + " must be a whole number");
   return static_cast<int>(value);
 }
 
@@ -129,7 +132,8 @@ Value TextLine::constant_at(std::size_t i, Book& book) const {
   ErrorCode error{};
   if (error_from_text(t.text, error)) return Value::error(error);
   const EntryValue entry = apply_entry_rule(t.text);
-  if (entry.kind != EntryValue::Kind::kNumber) fail("'" + t.text + "' is no number: write texts in quotes");
+  if (entry.kind != EntryValue::Kind::kNumber)
+    fail("'" + t.text + "' is no number: write texts in quotes");
   return Value::number(entry.number);
 }
 

@@ -28,16 +28,24 @@ double line_units(BorderLine line) {
 
 int alignment_flags(HAlign h, VAlign v, bool wrap) {
   int flags = wrap ? Qt::TextWordWrap : Qt::TextSingleLine;
-  flags |= h == HAlign::kRight ? Qt::AlignRight : h == HAlign::kCenter ? Qt::AlignHCenter : Qt::AlignLeft;
-  flags |= v == VAlign::kTop ? Qt::AlignTop : v == VAlign::kCenter ? Qt::AlignVCenter : Qt::AlignBottom;
+  flags |= h == HAlign::kRight    ? Qt::AlignRight
+           : h == HAlign::kCenter ? Qt::AlignHCenter
+                                  : Qt::AlignLeft;
+  flags |= v == VAlign::kTop      ? Qt::AlignTop
+           : v == VAlign::kCenter ? Qt::AlignVCenter
+                                  : Qt::AlignBottom;
   return flags;
 }
 
 }  // namespace
 
-BlockPainter::BlockPainter(const Book& book, int sheet, const GridGeometry& geometry, PaintOptions options,
-                           PictureCache* pictures)
-    : book_(book), sheet_(sheet), geometry_(geometry), options_(options), pictures_(pictures),
+BlockPainter::BlockPainter(const Book& book, int sheet, const GridGeometry& geometry,
+                           PaintOptions options, PictureCache* pictures)
+    : book_(book),
+      sheet_(sheet),
+      geometry_(geometry),
+      options_(options),
+      pictures_(pictures),
       padding_(2.0 * geometry.scale()) {}
 
 QRectF BlockPainter::cell_rect(int row, int col) const {
@@ -68,8 +76,8 @@ void BlockPainter::paint(QPainter& p, const QRectF& exposed) {
   if (dpi != dpi_) fonts_.clear();
   dpi_ = dpi;
   constexpr double kInside = 1e-6;
-  const Visible v{geometry_.row_at(area.top()), geometry_.row_at(area.bottom() - kInside), geometry_.col_at(area.left()),
-                  geometry_.col_at(area.right() - kInside)};
+  const Visible v{geometry_.row_at(area.top()), geometry_.row_at(area.bottom() - kInside),
+                  geometry_.col_at(area.left()), geometry_.col_at(area.right() - kInside)};
   p.save();
   p.setRenderHint(QPainter::Antialiasing, !options_.whole_pixels);
   p.setRenderHint(QPainter::TextAntialiasing, true);
@@ -109,13 +117,16 @@ void BlockPainter::place_one(CellPos pos, const QRectF& exposed) {
   const double width = metrics.horizontalAdvance(text);
   int first = pos.col, last = pos.col;
   const RangePos& b = geometry_.block();
-  auto empty_at = [&](int c) { return book_.cell_kind(CellPos{sheet_, pos.row, c}) == CellKind::kEmpty; };
+  auto empty_at = [&](int c) {
+    return book_.cell_kind(CellPos{sheet_, pos.row, c}) == CellKind::kEmpty;
+  };
 
   if (shown.kind != ShownKind::kText && width > room) {
     // Numbers never spill: a General number shortens, anything else shows as "#" marks.
     text.clear();
     if (shown.kind == ShownKind::kNumber && shown.general && font.digit > 0.0) {
-      text = QString::fromStdString(general_in_width(shown.number, static_cast<int>(std::floor(room / font.digit))));
+      text = QString::fromStdString(
+          general_in_width(shown.number, static_cast<int>(std::floor(room / font.digit))));
       if (metrics.horizontalAdvance(text) > room) text.clear();
     }
     if (text.isEmpty()) {
@@ -125,9 +136,11 @@ void BlockPainter::place_one(CellPos pos, const QRectF& exposed) {
   } else if (shown.kind == ShownKind::kText && !style.wrap && width > room) {
     const double needed = width + 2 * padding_;
     if (shown.align == HAlign::kLeft) {
-      while (rect.width() < needed && last < b.last_col && empty_at(last + 1)) rect.setRight(geometry_.col_right(++last));
+      while (rect.width() < needed && last < b.last_col && empty_at(last + 1))
+        rect.setRight(geometry_.col_right(++last));
     } else if (shown.align == HAlign::kRight) {
-      while (rect.width() < needed && first > b.first_col && empty_at(first - 1)) rect.setLeft(geometry_.col_left(--first));
+      while (rect.width() < needed && first > b.first_col && empty_at(first - 1))
+        rect.setLeft(geometry_.col_left(--first));
     } else {
       const double centre = rect.center().x();
       bool grew = true;
@@ -140,7 +153,8 @@ void BlockPainter::place_one(CellPos pos, const QRectF& exposed) {
         grew = last < b.last_col && empty_at(last + 1);
         if (grew) ++last;
       }
-      const double half = std::min({needed / 2, centre - geometry_.col_left(first), geometry_.col_right(last) - centre});
+      const double half = std::min(
+          {needed / 2, centre - geometry_.col_left(first), geometry_.col_right(last) - centre});
       rect.setLeft(centre - half);
       rect.setRight(centre + half);
     }
@@ -153,8 +167,9 @@ void BlockPainter::place_one(CellPos pos, const QRectF& exposed) {
   } else if (shown.red) {
     colour = QColor(0xFF, 0, 0);
   }
-  placed_.push_back(Placed{pos, rect, first, last, text, alignment_flags(shown.align, style.vertical, style.wrap),
-                           &font.font, colour});
+  placed_.push_back(Placed{pos, rect, first, last, text,
+                           alignment_flags(shown.align, style.vertical, style.wrap), &font.font,
+                           colour});
 }
 
 void BlockPainter::paint_fills(QPainter& p, const Visible& v) {
@@ -162,7 +177,8 @@ void BlockPainter::paint_fills(QPainter& p, const Visible& v) {
   for (int r = v.first_row; r <= v.last_row; ++r) {
     for (int c = v.first_col; c <= v.last_col; ++c) {
       const auto& fill = book_.style_of(CellPos{sheet_, r, c}).fill;
-      if (fill && geometry_.row_shown(r) && geometry_.col_shown(c)) p.fillRect(cell_rect(r, c), qt_colour(*fill));
+      if (fill && geometry_.row_shown(r) && geometry_.col_shown(c))
+        p.fillRect(cell_rect(r, c), qt_colour(*fill));
     }
   }
 }
@@ -179,13 +195,16 @@ void BlockPainter::paint_grid(QPainter& p, const Visible& v) {
     std::fill(under_text.begin(), under_text.end(), false);
     for (; text != placed_.end() && text->cell.row <= r; ++text) {
       if (text->cell.row < r) continue;
-      for (int c = std::max(text->first_col, v.first_col); c < std::min(text->last_col, v.last_col + 1); ++c) {
+      for (int c = std::max(text->first_col, v.first_col);
+           c < std::min(text->last_col, v.last_col + 1); ++c) {
         under_text[static_cast<std::size_t>(c - v.first_col)] = true;
       }
     }
     for (int c = v.first_col; c <= v.last_col; ++c) {
-      if (!geometry_.col_shown(c) || under_text[static_cast<std::size_t>(c - v.first_col)]) continue;
-      vertical_line(p, geometry_.col_right(c), geometry_.row_top(r), geometry_.row_bottom(r), w, kGridColour);
+      if (!geometry_.col_shown(c) || under_text[static_cast<std::size_t>(c - v.first_col)])
+        continue;
+      vertical_line(p, geometry_.col_right(c), geometry_.row_top(r), geometry_.row_bottom(r), w,
+                    kGridColour);
     }
   }
 }
@@ -217,10 +236,13 @@ void BlockPainter::paint_borders(QPainter& p, const Visible& v) {
         if (border.line == BorderLine::kNone) continue;
         double w = line_units(border.line) * options_.line_scale;
         if (options_.whole_pixels) w = std::max(1.0, std::round(w));
-        const QColor colour = options_.black_and_white ? QColor(Qt::black) : qt_colour(border.colour);
+        const QColor colour =
+            options_.black_and_white ? QColor(Qt::black) : qt_colour(border.colour);
         const bool vertical = side == Side::kLeft || side == Side::kRight;
-        const double at = side == Side::kLeft ? cell.left() : side == Side::kRight ? cell.right()
-                          : side == Side::kTop ? cell.top() : cell.bottom();
+        const double at = side == Side::kLeft    ? cell.left()
+                          : side == Side::kRight ? cell.right()
+                          : side == Side::kTop   ? cell.top()
+                                                 : cell.bottom();
         // A double line is two lines with a line's width between them.
         const int lines = border.line == BorderLine::kDouble ? 2 : 1;
         for (int k = 0; k < lines; ++k) {
@@ -238,20 +260,24 @@ void BlockPainter::paint_borders(QPainter& p, const Visible& v) {
 
 // A line along an edge: on whole pixels it takes the pixels just before the edge (the last ones
 // of the cell before it), widening to both sides.
-void BlockPainter::vertical_line(QPainter& p, double x, double top, double bottom, double width, const QColor& c) {
+void BlockPainter::vertical_line(QPainter& p, double x, double top, double bottom, double width,
+                                 const QColor& c) {
   const double before = options_.whole_pixels ? std::ceil(width / 2) : width / 2;
   p.fillRect(QRectF(x - before, top - before, width, bottom - top + width), c);
 }
 
-void BlockPainter::horizontal_line(QPainter& p, double y, double left, double right, double width, const QColor& c) {
+void BlockPainter::horizontal_line(QPainter& p, double y, double left, double right, double width,
+                                   const QColor& c) {
   const double before = options_.whole_pixels ? std::ceil(width / 2) : width / 2;
   p.fillRect(QRectF(left - before, y - before, right - left + width, width), c);
 }
 
 void BlockPainter::paint_pictures(QPainter& p, const QRectF& exposed) {
   for (const Picture& picture : book_.sheet(sheet_).pictures()) {
-    const QRectF target(QPointF(geometry_.x_of(picture.top_left.col), geometry_.y_of(picture.top_left.row)),
-                        QPointF(geometry_.x_of(picture.bottom_right.col), geometry_.y_of(picture.bottom_right.row)));
+    const QRectF target(
+        QPointF(geometry_.x_of(picture.top_left.col), geometry_.y_of(picture.top_left.row)),
+        QPointF(geometry_.x_of(picture.bottom_right.col),
+                geometry_.y_of(picture.bottom_right.row)));
     const QRectF shown = target.normalized();
     if (shown.isEmpty() || !shown.intersects(exposed)) continue;
     draw_picture(p, shown, picture, options_.black_and_white, pictures_);

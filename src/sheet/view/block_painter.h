@@ -70,8 +70,10 @@ class BlockPainter {
   void paint_texts(QPainter& p);
   void paint_borders(QPainter& p, const Visible& v);
   void paint_pictures(QPainter& p, const QRectF& exposed);
-  void vertical_line(QPainter& p, double x, double top, double bottom, double width, const QColor& c);
-  void horizontal_line(QPainter& p, double y, double left, double right, double width, const QColor& c);
+  void vertical_line(QPainter& p, double x, double top, double bottom, double width,
+                     const QColor& c);
+  void horizontal_line(QPainter& p, double y, double left, double right, double width,
+                       const QColor& c);
 
   const Book& book_;
   int sheet_;

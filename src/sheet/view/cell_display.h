@@ -13,7 +13,8 @@ enum class ShownKind : std::uint8_t { kNothing, kNumber, kText, kOther };  // ot
 struct CellDisplay {
   ShownKind kind = ShownKind::kNothing;
   std::string text;
-  HAlign align = HAlign::kLeft;  // never kGeneral: numbers right, texts left, booleans and errors centred
+  HAlign align =
+      HAlign::kLeft;  // never kGeneral: numbers right, texts left, booleans and errors centred
   bool red = false;
   bool general = false;  // a number in the General format, which may shorten to fit its column
   double number = 0.0;

@@ -35,7 +35,8 @@ GridMetrics grid_metrics(const Book& book) {
     reference.setDotsPerMeterY(static_cast<int>(kReferenceDpi / 0.0254 + 0.5));
     const QFontMetricsF metrics(qt_font(font, 1.0, static_cast<int>(kReferenceDpi)), &reference);
     double widest = 0.0;
-    for (char digit = '0'; digit <= '9'; ++digit) widest = std::max(widest, metrics.horizontalAdvance(QChar(digit)));
+    for (char digit = '0'; digit <= '9'; ++digit)
+      widest = std::max(widest, metrics.horizontalAdvance(QChar(digit)));
     it = measured.emplace(key, widest > 0.0 ? widest : 7.0).first;
   }
   GridMetrics metrics;

@@ -21,8 +21,8 @@ std::vector<double> edges(int first, int last, double scale, bool whole_pixels, 
 
 }  // namespace
 
-GridGeometry::GridGeometry(const Sheet& sheet, const RangePos& block, const GridMetrics& metrics, double scale,
-                           bool whole_pixels)
+GridGeometry::GridGeometry(const Sheet& sheet, const RangePos& block, const GridMetrics& metrics,
+                           double scale, bool whole_pixels)
     : block_(block), scale_(scale) {
   col_edges_ = edges(block.first_col, block.last_col, scale, whole_pixels, [&](int c) {
     return sheet.column_hidden(c) ? 0.0 : metrics.column_pixels(sheet.column_width(c));

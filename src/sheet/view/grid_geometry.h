@@ -16,7 +16,9 @@ struct GridMetrics {
   static constexpr double kColumnPadding = 5.0;
   static constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
-  double column_pixels(double chars) const { return chars <= 0.0 ? 0.0 : chars * digit_width + kColumnPadding; }
+  double column_pixels(double chars) const {
+    return chars <= 0.0 ? 0.0 : chars * digit_width + kColumnPadding;
+  }
   static double row_pixels(double points) { return points <= 0.0 ? 0.0 : points * kPixelsPerPoint; }
 };
 
@@ -24,7 +26,8 @@ class GridGeometry {
  public:
   // `scale`: device pixels per pixel at 100 % (the zoom on a screen). With `whole_pixels` every
   // column and row is rounded to whole device pixels, as a screen wants them.
-  GridGeometry(const Sheet& sheet, const RangePos& block, const GridMetrics& metrics, double scale, bool whole_pixels);
+  GridGeometry(const Sheet& sheet, const RangePos& block, const GridMetrics& metrics, double scale,
+               bool whole_pixels);
 
   const RangePos& block() const { return block_; }
   double scale() const { return scale_; }

@@ -10,12 +10,21 @@ namespace pellavan::sheet::view {
 namespace {
 
 constexpr std::array<std::pair<int, Feature>, 16> kSwitches = {{
-    {1, Feature::kHeadings},    {14, Feature::kHeadings},   {15, Feature::kHeadings},
-    {16, Feature::kGrid},       {24, Feature::kGrid},
-    {35, Feature::kTabs},       {53, Feature::kTabs},
-    {59, Feature::kEditing},    {67, Feature::kEditing},    {72, Feature::kEditing},
-    {73, Feature::kEditing},    {75, Feature::kEditing},
-    {64, Feature::kSelection},  {100, Feature::kSelection}, {109, Feature::kSelection},
+    {1, Feature::kHeadings},
+    {14, Feature::kHeadings},
+    {15, Feature::kHeadings},
+    {16, Feature::kGrid},
+    {24, Feature::kGrid},
+    {35, Feature::kTabs},
+    {53, Feature::kTabs},
+    {59, Feature::kEditing},
+    {67, Feature::kEditing},
+    {72, Feature::kEditing},
+    {73, Feature::kEditing},
+    {75, Feature::kEditing},
+    {64, Feature::kSelection},
+    {100, Feature::kSelection},
+    {109, Feature::kSelection},
     {110, Feature::kSelection},
 }};
 

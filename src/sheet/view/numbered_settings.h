@@ -14,12 +14,12 @@
 namespace pellavan::sheet::view {
 
 enum class NumberedSetting : std::uint8_t {
-  kFeature,        // one of the sixteen
-  kReportLayout,   // 6, 25: kept, no effect on the view
-  kPrintCentred,   // 37
-  kPrintGridLines, // 80
-  kJobName,        // 81
-  kProductName,    // 94
+  kFeature,         // one of the sixteen
+  kReportLayout,    // 6, 25: kept, no effect on the view
+  kPrintCentred,    // 37
+  kPrintGridLines,  // 80
+  kJobName,         // 81
+  kProductName,     // 94
 };
 
 // What setting `number` is, or nullopt for a number no window uses.
@@ -28,6 +28,7 @@ std::optional<NumberedSetting> numbered_setting(int number);
 Feature feature_of(int number);
 
 // The sixteen in the order the windows' read-only routine sets them (59 comes twice).
-inline constexpr int kReadOnlyList[] = {24, 67, 1, 75, 73, 53, 100, 35, 64, 59, 110, 14, 16, 59, 15, 109, 72};
+inline constexpr int kReadOnlyList[] = {24, 67,  1,  75, 73, 53, 100, 35, 64,
+                                        59, 110, 14, 16, 59, 15, 109, 72};
 
 }  // namespace pellavan::sheet::view

@@ -42,7 +42,8 @@ void play_grey(QPainter& painter, const QRectF& target, const QPicture& drawing)
   const double cap = kMostGreyPixels / std::max({on_device.width(), on_device.height(), 1.0});
   const double scale = std::min(1.0, cap);
   QImage layer(std::max(1, static_cast<int>(std::ceil(on_device.width() * scale))),
-               std::max(1, static_cast<int>(std::ceil(on_device.height() * scale))), QImage::Format_RGB32);
+               std::max(1, static_cast<int>(std::ceil(on_device.height() * scale))),
+               QImage::Format_RGB32);
   layer.fill(Qt::white);
   {
     QPainter into(&layer);
@@ -57,7 +58,8 @@ void play_grey(QPainter& painter, const QRectF& target, const QPicture& drawing)
 
 QImage decode_picture(const Picture& picture, bool grey) {
   if (picture.format != PictureFormat::kPng) return {};
-  QImage image = QImage::fromData(picture.data.data(), static_cast<int>(picture.data.size()), "PNG");
+  QImage image =
+      QImage::fromData(picture.data.data(), static_cast<int>(picture.data.size()), "PNG");
   if (grey && !image.isNull()) image = image.convertToFormat(QImage::Format_Grayscale8);
   return image;
 }
@@ -65,7 +67,8 @@ QImage decode_picture(const Picture& picture, bool grey) {
 QPicture decode_recording(const Picture& picture) {
   QPicture drawing;
   if (picture.format != PictureFormat::kRecorded || picture.data.empty()) return drawing;
-  drawing.setData(reinterpret_cast<const char*>(picture.data.data()), static_cast<uint>(picture.data.size()));
+  drawing.setData(reinterpret_cast<const char*>(picture.data.data()),
+                  static_cast<uint>(picture.data.size()));
   // A stream that does not read as a recording has no frame.
   if (drawing.boundingRect().isEmpty()) return QPicture();
   return drawing;
@@ -93,16 +96,19 @@ const QPicture& PictureCache::recording(const Picture& picture) {
   return recordings_.emplace(key, decode_recording(picture)).first->second;
 }
 
-void draw_picture(QPainter& painter, const QRectF& target, const Picture& picture, bool black_and_white,
-                  PictureCache* cache) {
+void draw_picture(QPainter& painter, const QRectF& target, const Picture& picture,
+                  bool black_and_white, PictureCache* cache) {
   if (picture.format == PictureFormat::kRecorded) {
     const QPicture drawing = cache ? cache->recording(picture) : decode_recording(picture);
     if (drawing.isNull()) return;
-    if (black_and_white) play_grey(painter, target, drawing);
-    else play_stretched(painter, target, drawing);
+    if (black_and_white)
+      play_grey(painter, target, drawing);
+    else
+      play_stretched(painter, target, drawing);
     return;
   }
-  const QImage image = cache ? cache->image(picture, black_and_white) : decode_picture(picture, black_and_white);
+  const QImage image =
+      cache ? cache->image(picture, black_and_white) : decode_picture(picture, black_and_white);
   if (!image.isNull()) painter.drawImage(target, image);
 }
 

@@ -23,7 +23,7 @@ class PictureCache {
 
  private:
   static constexpr std::size_t kMostKept = 32;
-  std::unordered_map<std::size_t, QImage> images_;        // by a hash of the data and the colour mode
+  std::unordered_map<std::size_t, QImage> images_;  // by a hash of the data and the colour mode
   std::unordered_map<std::size_t, QPicture> recordings_;  // by a hash of the data
 };
 
@@ -37,7 +37,7 @@ std::vector<std::uint8_t> encode_recording(const QPicture& drawing);
 
 // Draws `picture` stretched over `target` (painter coordinates), in grey when black_and_white;
 // nothing when its data do not decode.
-void draw_picture(QPainter& painter, const QRectF& target, const Picture& picture, bool black_and_white,
-                  PictureCache* cache = nullptr);
+void draw_picture(QPainter& painter, const QRectF& target, const Picture& picture,
+                  bool black_and_white, PictureCache* cache = nullptr);
 
 }  // namespace pellavan::sheet::view

@@ -25,8 +25,9 @@ void PrintJob::finish() {
 // A page's layout takes effect at the page it opens: the first page opens the job.
 void PrintJob::set_layout(const PageSetup& page) {
   device_.setPageOrientation(page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-  device_.setPageMargins(QMarginsF(page.margin_left, page.margin_top, page.margin_right, page.margin_bottom),
-                         QPageLayout::Inch);
+  device_.setPageMargins(
+      QMarginsF(page.margin_left, page.margin_top, page.margin_right, page.margin_bottom),
+      QPageLayout::Inch);
 }
 
 void PrintJob::open_page() {
@@ -43,8 +44,9 @@ void PrintJob::print(const Book& book, int sheet, const PrintSettings& settings)
   set_layout(s.page_setup());
   const GridMetrics metrics = grid_metrics(book);
   const double device_per_pixel = device_.logicalDpiX() / kReferenceDpi;
-  const PrintPlan plan = plan_print(s, print_area_of(book, sheet, settings), metrics, settings,
-                                    device_.width() / device_per_pixel, device_.height() / device_per_pixel);
+  const PrintPlan plan =
+      plan_print(s, print_area_of(book, sheet, settings), metrics, settings,
+                 device_.width() / device_per_pixel, device_.height() / device_per_pixel);
   const double scale = device_per_pixel * plan.scale;
   PaintOptions options;
   options.whole_pixels = false;

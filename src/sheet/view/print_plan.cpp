@@ -46,15 +46,19 @@ RangePos print_area_of(const Book& book, int sheet, const PrintSettings& setting
   return RangePos{sheet, 0, 0, 0, 0};
 }
 
-PrintPlan plan_print(const Sheet& sheet, const RangePos& area, const GridMetrics& metrics, const PrintSettings& settings,
-                     double page_width, double page_height) {
+PrintPlan plan_print(const Sheet& sheet, const RangePos& area, const GridMetrics& metrics,
+                     const PrintSettings& settings, double page_width, double page_height) {
   const GridGeometry full(sheet, area, metrics, 1.0, false);
   PrintPlan plan;
   double scale = settings.scale_percent / 100.0;
   if (settings.fit) {
     constexpr double kFree = std::numeric_limits<double>::infinity();
-    const double wide = settings.pages_wide > 0 && full.width() > 0 ? settings.pages_wide * page_width / full.width() : kFree;
-    const double tall = settings.pages_tall > 0 && full.height() > 0 ? settings.pages_tall * page_height / full.height() : kFree;
+    const double wide = settings.pages_wide > 0 && full.width() > 0
+                            ? settings.pages_wide * page_width / full.width()
+                            : kFree;
+    const double tall = settings.pages_tall > 0 && full.height() > 0
+                            ? settings.pages_tall * page_height / full.height()
+                            : kFree;
     scale = std::min({scale, wide, tall});
   }
   plan.scale = std::clamp(scale, kMinPrintScale, kMaxPrintScale);
@@ -65,7 +69,8 @@ PrintPlan plan_print(const Sheet& sheet, const RangePos& area, const GridMetrics
     return (full.row_bottom(r) - full.row_top(r)) * plan.scale;
   });
   for (const Span& cols : across) {
-    for (const Span& rows : down) plan.pages.push_back(RangePos{area.sheet, rows.first, cols.first, rows.last, cols.last});
+    for (const Span& rows : down)
+      plan.pages.push_back(RangePos{area.sheet, rows.first, cols.first, rows.last, cols.last});
   }
   return plan;
 }

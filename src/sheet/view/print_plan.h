@@ -25,7 +25,7 @@ RangePos print_area_of(const Book& book, int sheet, const PrintSettings& setting
 // `page_width` and `page_height`: the room inside the margins in pixels at 96 per inch. Fitting
 // shrinks to the pages asked for but never enlarges beyond the scale; parts that still do not
 // fit go on further pages.
-PrintPlan plan_print(const Sheet& sheet, const RangePos& area, const GridMetrics& metrics, const PrintSettings& settings,
-                     double page_width, double page_height);
+PrintPlan plan_print(const Sheet& sheet, const RangePos& area, const GridMetrics& metrics,
+                     const PrintSettings& settings, double page_width, double page_height);
 
 }  // namespace pellavan::sheet::view

@@ -9,12 +9,14 @@
 
 namespace pellavan::sheet::view {
 
-RenderedBlock render_block(const Book& book, int sheet, const RangePos& block, const RenderOptions& options) {
+RenderedBlock render_block(const Book& book, int sheet, const RangePos& block,
+                           const RenderOptions& options) {
   const double scale = clamp_zoom(options.zoom) / 100.0;
   const GridGeometry geometry(book.sheet(sheet), block, grid_metrics(book), scale, true);
   RenderedBlock out;
-  out.image = QImage(std::max(1, static_cast<int>(std::ceil(geometry.width()))),
-                     std::max(1, static_cast<int>(std::ceil(geometry.height()))), QImage::Format_RGB32);
+  out.image =
+      QImage(std::max(1, static_cast<int>(std::ceil(geometry.width()))),
+             std::max(1, static_cast<int>(std::ceil(geometry.height()))), QImage::Format_RGB32);
   constexpr int kDotsPerMeter = 3780;  // 96 dots per inch
   out.image.setDotsPerMeterX(kDotsPerMeter);
   out.image.setDotsPerMeterY(kDotsPerMeter);

@@ -21,6 +21,7 @@ struct RenderedBlock {
   std::vector<DrawnText> texts;
 };
 
-RenderedBlock render_block(const Book& book, int sheet, const RangePos& block, const RenderOptions& options = {});
+RenderedBlock render_block(const Book& book, int sheet, const RangePos& block,
+                           const RenderOptions& options = {});
 
 }  // namespace pellavan::sheet::view

@@ -23,7 +23,8 @@ std::shared_ptr<Book> empty_book() {
 
 }  // namespace
 
-SheetView::SheetView(QWidget* parent) : QAbstractScrollArea(parent), book_(empty_book()), cells_(*book_) {
+SheetView::SheetView(QWidget* parent)
+    : QAbstractScrollArea(parent), book_(empty_book()), cells_(*book_) {
   setFrameShape(QFrame::NoFrame);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -138,10 +139,12 @@ void SheetView::select_cell(int row, int col) {
 }
 
 const GridGeometry& SheetView::geometry() {
-  if (!geometry_ || laid_out_generation_ != book_->generation() || laid_out_sheet_ != sheet_index() ||
-      geometry_->block() != state().block.range(sheet_index()) || geometry_->scale() != state().zoom / 100.0) {
-    geometry_.emplace(book_->sheet(sheet_index()), state().block.range(sheet_index()), grid_metrics(*book_),
-                      state().zoom / 100.0, true);
+  if (!geometry_ || laid_out_generation_ != book_->generation() ||
+      laid_out_sheet_ != sheet_index() ||
+      geometry_->block() != state().block.range(sheet_index()) ||
+      geometry_->scale() != state().zoom / 100.0) {
+    geometry_.emplace(book_->sheet(sheet_index()), state().block.range(sheet_index()),
+                      grid_metrics(*book_), state().zoom / 100.0, true);
     laid_out_generation_ = book_->generation();
     laid_out_sheet_ = sheet_index();
   }
@@ -169,8 +172,8 @@ QPoint SheetView::block_origin() const {
 }
 
 QSize SheetView::sizeHint() const {
-  const GridGeometry g(book_->sheet(sheet_index()), state().block.range(sheet_index()), grid_metrics(*book_),
-                       state().zoom / 100.0, true);
+  const GridGeometry g(book_->sheet(sheet_index()), state().block.range(sheet_index()),
+                       grid_metrics(*book_), state().zoom / 100.0, true);
   const QSize h = headings();
   const int tabs = has(Feature::kTabs) ? tabs_->sizeHint().height() : 0;
   const int frame = 2 * frameWidth();
@@ -183,7 +186,8 @@ void SheetView::update_scroll_bars() {
   const QSize h = headings();
   // A block that fits the widget without scroll bars needs none.
   const QSize whole = maximumViewportSize();
-  const bool fits = g.width() + h.width() <= whole.width() && g.height() + h.height() <= whole.height();
+  const bool fits =
+      g.width() + h.width() <= whole.width() && g.height() + h.height() <= whole.height();
   const QSize room_size = fits ? whole : viewport()->size();
   const int room_w = std::max(0, room_size.width() - h.width());
   const int room_h = std::max(0, room_size.height() - h.height());
@@ -193,7 +197,10 @@ void SheetView::update_scroll_bars() {
   s.scroll_x = std::clamp(s.scroll_x, 0, max_x);
   s.scroll_y = std::clamp(s.scroll_y, 0, max_y);
   syncing_ = true;
-  const int step = std::max(1, static_cast<int>(GridMetrics::row_pixels(book_->sheet(sheet_index()).default_row_height()) * s.zoom / 100.0));
+  const int step = std::max(
+      1,
+      static_cast<int>(GridMetrics::row_pixels(book_->sheet(sheet_index()).default_row_height()) *
+                       s.zoom / 100.0));
   horizontalScrollBar()->setRange(0, max_x);
   horizontalScrollBar()->setPageStep(std::max(1, room_w));
   horizontalScrollBar()->setSingleStep(step * 3);
@@ -232,7 +239,8 @@ void SheetView::update_tabs() {
   const int height = shown ? tabs_->sizeHint().height() : 0;
   setViewportMargins(0, 0, 0, height);
   const QRect area = viewport()->geometry();
-  tabs_->setGeometry(area.left(), area.bottom() + 1, std::min(area.width(), tabs_->sizeHint().width()), height);
+  tabs_->setGeometry(area.left(), area.bottom() + 1,
+                     std::min(area.width(), tabs_->sizeHint().width()), height);
 }
 
 void SheetView::resizeEvent(QResizeEvent* event) {

@@ -35,7 +35,8 @@ void SheetView::mouseDoubleClickEvent(QMouseEvent* event) {
   if (has(Feature::kSelection) && has(Feature::kEditing) && cell_at(event->position().toPoint())) {
     const CellPos pos{sheet_index(), state().current_row, state().current_col};
     const auto formula = book_->cell_formula(pos);
-    start_editing(formula ? "=" + QString::fromStdString(*formula) : QString::fromStdString(book_->cell_text(pos)));
+    start_editing(formula ? "=" + QString::fromStdString(*formula)
+                          : QString::fromStdString(book_->cell_text(pos)));
     return;
   }
   QAbstractScrollArea::mouseDoubleClickEvent(event);
@@ -56,8 +57,12 @@ void SheetView::move_current(int rows, int cols) {
     }
     return next;
   };
-  if (rows != 0) s.current_row = step(s.current_row, rows, b.first_row, b.last_row, [&](int r) { return g.row_shown(r); });
-  if (cols != 0) s.current_col = step(s.current_col, cols, b.first_col, b.last_col, [&](int c) { return g.col_shown(c); });
+  if (rows != 0)
+    s.current_row =
+        step(s.current_row, rows, b.first_row, b.last_row, [&](int r) { return g.row_shown(r); });
+  if (cols != 0)
+    s.current_col =
+        step(s.current_col, cols, b.first_col, b.last_col, [&](int c) { return g.col_shown(c); });
   scroll_to_current();
 }
 
@@ -67,8 +72,10 @@ void SheetView::scroll_to_current() {
   const QSize h = headings();
   const int room_w = viewport()->width() - h.width(), room_h = viewport()->height() - h.height();
   int x = s.scroll_x, y = s.scroll_y;
-  const int left = static_cast<int>(g.col_left(s.current_col)), right = static_cast<int>(g.col_right(s.current_col));
-  const int top = static_cast<int>(g.row_top(s.current_row)), bottom = static_cast<int>(g.row_bottom(s.current_row));
+  const int left = static_cast<int>(g.col_left(s.current_col)),
+            right = static_cast<int>(g.col_right(s.current_col));
+  const int top = static_cast<int>(g.row_top(s.current_row)),
+            bottom = static_cast<int>(g.row_bottom(s.current_row));
   if (right - x > room_w) x = right - room_w;
   if (left < x) x = left;
   if (bottom - y > room_h) y = bottom - room_h;

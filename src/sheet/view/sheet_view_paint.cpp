@@ -19,9 +19,11 @@ QSize SheetView::headings() const {
   if (!has(Feature::kHeadings)) return QSize(0, 0);
   const double scale = state().zoom / 100.0;
   const GridMetrics metrics = grid_metrics(*book_);
-  const int digits = std::max(3, static_cast<int>(std::to_string(state().block.range(0).last_row + 1).size()));
+  const int digits =
+      std::max(3, static_cast<int>(std::to_string(state().block.range(0).last_row + 1).size()));
   const int width = static_cast<int>(std::ceil((digits * metrics.digit_width + 8) * scale));
-  const int height = static_cast<int>(std::ceil(GridMetrics::row_pixels(book_->sheet(sheet_index()).default_row_height()) * scale));
+  const int height = static_cast<int>(
+      std::ceil(GridMetrics::row_pixels(book_->sheet(sheet_index()).default_row_height()) * scale));
   return QSize(width, height);
 }
 
@@ -67,7 +69,9 @@ void SheetView::paint_headings(QPainter& p, const GridGeometry& g, const QRect& 
   p.setFont(qt_font(book_->styles().get(0).font, s.zoom / 100.0, p.device()->logicalDpiY()));
   p.fillRect(QRect(0, 0, viewport()->width(), h.height()), kHeadingFill);
   p.fillRect(QRect(0, 0, h.width(), viewport()->height()), kHeadingFill);
-  auto highlight = [&](bool current) { p.setPen(current && has(Feature::kSelection) ? Qt::black : QColor(0x40, 0x40, 0x40)); };
+  auto highlight = [&](bool current) {
+    p.setPen(current && has(Feature::kSelection) ? Qt::black : QColor(0x40, 0x40, 0x40));
+  };
 
   p.save();
   p.setClipRect(QRect(content.left(), 0, content.width(), h.height()));

@@ -11,7 +11,8 @@
 
 namespace pellavan::sheet::view {
 
-SpreadsheetControl::SpreadsheetControl(QWidget* parent) : QWidget(parent), view_(new SheetView(this)), owner_(this) {
+SpreadsheetControl::SpreadsheetControl(QWidget* parent)
+    : QWidget(parent), view_(new SheetView(this)), owner_(this) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);
@@ -37,9 +38,13 @@ void SpreadsheetControl::set_block_edge(int Block::*edge, int value) {
   view_->set_block(block);
 }
 
-void SpreadsheetControl::ViewFirstRow(int row) { set_block_edge(&Block::first_row, clamp_row(row)); }
+void SpreadsheetControl::ViewFirstRow(int row) {
+  set_block_edge(&Block::first_row, clamp_row(row));
+}
 void SpreadsheetControl::ViewLastRow(int row) { set_block_edge(&Block::last_row, clamp_row(row)); }
-void SpreadsheetControl::ViewFirstCol(int col) { set_block_edge(&Block::first_col, clamp_col(col)); }
+void SpreadsheetControl::ViewFirstCol(int col) {
+  set_block_edge(&Block::first_col, clamp_col(col));
+}
 void SpreadsheetControl::ViewLastCol(int col) { set_block_edge(&Block::last_col, clamp_col(col)); }
 
 void SpreadsheetControl::PrintArea(std::string_view a1_range) {
@@ -53,7 +58,8 @@ std::string SpreadsheetControl::PrintArea() const {
   return area ? format_a1_range(*area) : "";
 }
 
-void SpreadsheetControl::SetPrintScale(int scale_percent, bool fit, int pages_wide, int pages_tall) {
+void SpreadsheetControl::SetPrintScale(int scale_percent, bool fit, int pages_wide,
+                                       int pages_tall) {
   PrintSettings& print = view_->print_settings();
   print.scale_percent = std::clamp(scale_percent, 10, 400);
   print.fit = fit;
@@ -61,7 +67,9 @@ void SpreadsheetControl::SetPrintScale(int scale_percent, bool fit, int pages_wi
   print.pages_tall = std::max(pages_tall, 0);
 }
 
-void SpreadsheetControl::PrintBlackWhite(bool black_and_white) { view_->print_settings().black_and_white = black_and_white; }
+void SpreadsheetControl::PrintBlackWhite(bool black_and_white) {
+  view_->print_settings().black_and_white = black_and_white;
+}
 
 QPagedPaintDevice& SpreadsheetControl::printer() {
   if (printer_) return *printer_;
@@ -106,13 +114,17 @@ int SpreadsheetControl::ObjectCount() const {
   return static_cast<int>(book().sheet(ActiveSheet() - 1).pictures().size());
 }
 
-int SpreadsheetControl::AddPictureObject(double x1, double y1, double x2, double y2, const QImage& picture) {
+int SpreadsheetControl::AddPictureObject(double x1, double y1, double x2, double y2,
+                                         const QImage& picture) {
   QByteArray encoded;
   QBuffer buffer(&encoded);
   buffer.open(QIODevice::WriteOnly);
-  if (picture.isNull() || !picture.save(&buffer, "PNG")) throw BadCall("a picture object needs a picture");
+  if (picture.isNull() || !picture.save(&buffer, "PNG"))
+    throw BadCall("a picture object needs a picture");
   std::vector<std::uint8_t> png(encoded.begin(), encoded.end());
-  const std::uint32_t id = book().sheet(ActiveSheet() - 1).add_picture(GridPoint{x1, y1}, GridPoint{x2, y2}, std::move(png));
+  const std::uint32_t id = book()
+                               .sheet(ActiveSheet() - 1)
+                               .add_picture(GridPoint{x1, y1}, GridPoint{x2, y2}, std::move(png));
   book().touch();
   view_->refresh();
   return static_cast<int>(id);
@@ -120,7 +132,8 @@ int SpreadsheetControl::AddPictureObject(double x1, double y1, double x2, double
 
 void SpreadsheetControl::Book_Op198(int n, int& id) {
   const auto& pictures = book().sheet(ActiveSheet() - 1).pictures();
-  if (n < 1 || n > static_cast<int>(pictures.size())) throw BadCall("no drawing object " + std::to_string(n));
+  if (n < 1 || n > static_cast<int>(pictures.size()))
+    throw BadCall("no drawing object " + std::to_string(n));
   id = static_cast<int>(pictures[static_cast<std::size_t>(n - 1)].id);
   selected_objects_ = {pictures[static_cast<std::size_t>(n - 1)].id};
 }
@@ -157,7 +170,8 @@ void SpreadsheetControl::Book_Prop(int number, std::string_view text) {
 }
 
 int SpreadsheetControl::report_layout(int number) const {
-  if (number != 6 && number != 25) throw BadCall("setting " + std::to_string(number) + " is no report layout");
+  if (number != 6 && number != 25)
+    throw BadCall("setting " + std::to_string(number) + " is no report layout");
   return report_layout_[number == 6 ? 0 : 1];
 }
 

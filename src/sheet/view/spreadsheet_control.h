@@ -60,10 +60,14 @@ class SpreadsheetControl : public QWidget {
   void ActiveSheet(int number);  // BadCall for no such sheet
   int ActiveSheet() const { return view_->active_sheet(); }
   int SheetCount() const { return book().sheet_count(); }
-  void SetCellText(int row, int col, std::string_view text) { cells().set_cell_text(row, col, text); }
+  void SetCellText(int row, int col, std::string_view text) {
+    cells().set_cell_text(row, col, text);
+  }
   std::string GetCellText(int row, int col) const { return cells().cell_text(row, col); }
   // FormulaRejected, naming the cell and the position, when the formula does not parse.
-  void SetCellFormula(int row, int col, std::string_view formula) { cells().set_cell_formula(row, col, formula); }
+  void SetCellFormula(int row, int col, std::string_view formula) {
+    cells().set_cell_formula(row, col, formula);
+  }
   void Recalc();
 
   // ---- the shown block of the active sheet, its zoom, the control's visibility ----
@@ -114,8 +118,9 @@ class SpreadsheetControl : public QWidget {
   // ---- numbered settings and operations (numbered_settings.h) ----
   void Book_Prop(int number, int value);  // Booleans as 0 and 1; BadCall for an unknown number
   void Book_Prop(int number, std::string_view text);
-  int report_layout(int number) const;    // the value of setting 6 or 25
-  // The cell (row, col) of the block becomes the selected one, and the view scrolls to the block's start.
+  int report_layout(int number) const;  // the value of setting 6 or 25
+  // The cell (row, col) of the block becomes the selected one, and the view scrolls to the block's
+  // start.
   void Book_Op211(int row, int col);
   // The view scrolls to the block's start.
   void Book_Op229();

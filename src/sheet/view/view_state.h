@@ -16,7 +16,9 @@ inline constexpr int kMinZoom = 25;
 inline constexpr int kMaxZoom = 200;
 
 // A zoom in percent as a view takes it: 25 to 200.
-constexpr int clamp_zoom(int percent) { return percent < kMinZoom ? kMinZoom : percent > kMaxZoom ? kMaxZoom : percent; }
+constexpr int clamp_zoom(int percent) {
+  return percent < kMinZoom ? kMinZoom : percent > kMaxZoom ? kMaxZoom : percent;
+}
 
 // The parts of a view that the read-only state of the program's windows switches off.
 enum class Feature : std::uint8_t { kHeadings, kGrid, kTabs, kEditing, kSelection };

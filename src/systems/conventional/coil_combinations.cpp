@@ -30,8 +30,10 @@ CoilChoice coil_choice(double icm_fan_flag, std::string_view furnace_name, int s
   }
   if (!variable_speed) return choice;  // three entries, none chosen
   CoilEntry only = choice.entries[2];
-  if (furnace_name.find("Fan Coil") != std::string_view::npos) only = choice.entries[0];
-  else if (efficiency_class(furnace_name) < 90) only = choice.entries[1];
+  if (furnace_name.find("Fan Coil") != std::string_view::npos)
+    only = choice.entries[0];
+  else if (efficiency_class(furnace_name) < 90)
+    only = choice.entries[1];
   choice.entries = {only};
   choice.selected = only.id;
   return choice;

@@ -12,10 +12,10 @@ namespace pellavan::systems {
 
 // What the rows check, in stored units.
 struct SystemFigures {
-  Int32 capacity = 0;        // the air conditioner's or the heat pump's rated capacity, Btu/h
-  Int32 input = 0;           // the furnace's or backup's input, Btu/h
-  double efficiency = 1.0;   // the furnace's full-load efficiency
-  bool electric = false;     // an electric furnace whose input is checked in whole kW
+  Int32 capacity = 0;       // the air conditioner's or the heat pump's rated capacity, Btu/h
+  Int32 input = 0;          // the furnace's or backup's input, Btu/h
+  double efficiency = 1.0;  // the furnace's full-load efficiency
+  bool electric = false;    // an electric furnace whose input is checked in whole kW
   bool kw_display = false;
   MinimumInput minimum{};
   model::Int16 cut_off = 0;  // °F

@@ -95,8 +95,8 @@ bool ConventionalFrame::kw_display() const {
 }
 
 bool ConventionalFrame::celsius_display() const {
-  return model::UnitOptions::of(state_.model.MetricFlag).display_of(
-             model::Quantity::Temperature) == model::Display::Metric;
+  return model::UnitOptions::of(state_.model.MetricFlag).display_of(model::Quantity::Temperature) ==
+         model::Display::Metric;
 }
 
 bool ConventionalFrame::show_picture(const QString& file, const std::optional<QString>& caption) {
@@ -122,7 +122,8 @@ bool ConventionalFrame::show_picture(const QString& file, const std::optional<QS
   if (scale > 0 && scale != 1.0)
     bitmap = bitmap.scaled((QSizeF(bitmap.size()) * scale).toSize(), Qt::KeepAspectRatio,
                            Qt::SmoothTransformation);
-  image->set_picture(centred(bitmap, image->size(), caption ? kPanelGrey : kWhite, caption.has_value()));
+  image->set_picture(
+      centred(bitmap, image->size(), caption ? kPanelGrey : kWhite, caption.has_value()));
   if (caption) {
     form()[c_.lblUnitDesc]->setText(caption->trimmed());
     form()[c_.lblUnitDesc]->show();
@@ -205,8 +206,10 @@ void ConventionalFrame::Timer1_Timer() {
   form()[c_.cmdDone]->setEnabled(true);
   form()[c_.BtnBin]->setEnabled(state_.windows.has(app::WindowId::BinViewer));
   form()[c_.lblWait]->hide();
-  if (form()[c_.BtnBin]->isEnabled()) form()[c_.BtnBin]->setFocus();
-  else form()[c_.cmdDone]->setFocus();
+  if (form()[c_.BtnBin]->isEnabled())
+    form()[c_.BtnBin]->setFocus();
+  else
+    form()[c_.cmdDone]->setFocus();
 }
 
 void ConventionalFrame::BtnBin_Click() {
@@ -222,7 +225,8 @@ void ConventionalFrame::HscrZoom_Change() { view_->ViewZoom(form()[c_.HscrZoom]-
 void ConventionalFrame::begin_activation() {
   form()[c_.HscrZoom]->setValue(zoom_for_layout());
   platform::Center_Form(this);
-  if (ResultsShown != 0 && form().widget(c_.F1Book1)->isVisible()) reshow_view();  // back from the bin viewer
+  if (ResultsShown != 0 && form().widget(c_.F1Book1)->isVisible())
+    reshow_view();  // back from the bin viewer
 }
 
 void ConventionalFrame::end_restore() {

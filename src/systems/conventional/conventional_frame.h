@@ -56,7 +56,7 @@ class ConventionalFrame : public platform::DesignedDialog {
   void show_coil_quality_picture();
   void show_coil_condition_picture();
   void hide_view();
-  void reshow_view();  // after a list is left while results are shown
+  void reshow_view();   // after a list is left while results are shown
   void mark_changed();  // an input differs from the project: Run on, Bin Analysis off
   // Starts a run whose inputs passed: wait label, buttons off, timer started.
   void start_run();

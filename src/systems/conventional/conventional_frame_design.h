@@ -12,47 +12,77 @@ namespace pellavan::systems {
 inline constexpr QRgb kPanelGrey = platform::rgb(128, 128, 128);
 inline constexpr QRgb kWhite = platform::rgb(255, 255, 255);
 
-#define PELLAVAN_CONVENTIONAL_FRAME(tab, run_topic, bin_topic, done_topic)                       \
-  platform::ControlDesign{.name = "Picture1", .kind = platform::ControlKind::Picture,             \
-                          .rect = {5880, 240, 5775, 6570}, .back = kPanelGrey},                   \
-      platform::ControlDesign{.name = "Picture2", .kind = platform::ControlKind::Picture,         \
-                              .rect = {0, 0, 5775, 6570}, .container = "Picture1",                  \
-                              .back = kPanelGrey},                                                \
-      platform::ControlDesign{.name = "lblUnitDesc", .kind = platform::ControlKind::Label,        \
-                              .rect = {120, 90, 5535, 300}, .container = "Picture1",              \
-                              .font = {.points = 9.75, .bold = true}, .back = kWhite,             \
-                              .views = platform::kNoView, .centred = true},                       \
-      platform::ControlDesign{.name = "F1Book1", .kind = platform::ControlKind::Custom,           \
-                              .rect = {120, 120, 5535, 6315}, .container = "Picture1"},           \
-      platform::ControlDesign{.name = "HscrZoom", .kind = platform::ControlKind::ScrollBar,       \
-                              .rect = {5880, 6840, 2400, 255}, .views = platform::kNoView,        \
-                              .scroll = {100, 175, 100}},                                         \
-      platform::ControlDesign{.name = "lblWait", .kind = platform::ControlKind::Label,            \
-                              .caption = "Processing Request...Please Wait",                      \
-                              .rect = {240, 6480, 5400, 300}, .font = {.points = 9.75, .bold = true}, \
-                              .fore = platform::rgb(192, 0, 0), .views = platform::kNoView},      \
-      platform::ControlDesign{.name = "cmdRun", .kind = platform::ControlKind::Button,            \
-                              .caption = "&Run", .rect = {5880, 7020, 1300, 450},                 \
-                              .help_topic = (run_topic), .tab_index = (tab)},                     \
-      platform::ControlDesign{.name = "BtnBin", .kind = platform::ControlKind::Button,            \
-                              .caption = "&Bin Analysis", .rect = {7305, 7020, 1500, 450},        \
-                              .help_topic = (bin_topic), .tab_index = (tab) + 1},                 \
-      platform::ControlDesign{.name = "btnHelp", .kind = platform::ControlKind::Button,           \
-                              .caption = "&Help", .rect = {8930, 7020, 1300, 450},                \
-                              .tab_index = (tab) + 2},                                            \
-      platform::ControlDesign {                                                                   \
-    .name = "cmdDone", .kind = platform::ControlKind::Button, .caption = "&Done",                 \
-    .rect = {10355, 7020, 1300, 450}, .help_topic = (done_topic), .tab_index = (tab) + 3          \
+#define PELLAVAN_CONVENTIONAL_FRAME(tab, run_topic, bin_topic, done_topic)               \
+  platform::ControlDesign{.name = "Picture1",                                            \
+                          .kind = platform::ControlKind::Picture,                        \
+                          .rect = {5880, 240, 5775, 6570},                               \
+                          .back = kPanelGrey},                                           \
+      platform::ControlDesign{.name = "Picture2",                                        \
+                              .kind = platform::ControlKind::Picture,                    \
+                              .rect = {0, 0, 5775, 6570},                                \
+                              .container = "Picture1",                                   \
+                              .back = kPanelGrey},                                       \
+      platform::ControlDesign{.name = "lblUnitDesc",                                     \
+                              .kind = platform::ControlKind::Label,                      \
+                              .rect = {120, 90, 5535, 300},                              \
+                              .container = "Picture1",                                   \
+                              .font = {.points = 9.75, .bold = true},                    \
+                              .back = kWhite,                                            \
+                              .views = platform::kNoView,                                \
+                              .centred = true},                                          \
+      platform::ControlDesign{.name = "F1Book1",                                         \
+                              .kind = platform::ControlKind::Custom,                     \
+                              .rect = {120, 120, 5535, 6315},                            \
+                              .container = "Picture1"},                                  \
+      platform::ControlDesign{.name = "HscrZoom",                                        \
+                              .kind = platform::ControlKind::ScrollBar,                  \
+                              .rect = {5880, 6840, 2400, 255},                           \
+                              .views = platform::kNoView,                                \
+                              .scroll = {100, 175, 100}},                                \
+      platform::ControlDesign{.name = "lblWait",                                         \
+                              .kind = platform::ControlKind::Label,                      \
+                              .caption = "Processing Request...Please Wait",             \
+                              .rect = {240, 6480, 5400, 300},                            \
+                              .font = {.points = 9.75, .bold = true},                    \
+                              .fore = platform::rgb(192, 0, 0),                          \
+                              .views = platform::kNoView},                               \
+      platform::ControlDesign{.name = "cmdRun",                                          \
+                              .kind = platform::ControlKind::Button,                     \
+                              .caption = "&Run",                                         \
+                              .rect = {5880, 7020, 1300, 450},                           \
+                              .help_topic = (run_topic),                                 \
+                              .tab_index = (tab)},                                       \
+      platform::ControlDesign{.name = "BtnBin",                                          \
+                              .kind = platform::ControlKind::Button,                     \
+                              .caption = "&Bin Analysis",                                \
+                              .rect = {7305, 7020, 1500, 450},                           \
+                              .help_topic = (bin_topic),                                 \
+                              .tab_index = (tab) + 1},                                   \
+      platform::ControlDesign{.name = "btnHelp",                                         \
+                              .kind = platform::ControlKind::Button,                     \
+                              .caption = "&Help",                                        \
+                              .rect = {8930, 7020, 1300, 450},                           \
+                              .tab_index = (tab) + 2},                                   \
+      platform::ControlDesign {                                                          \
+    .name = "cmdDone", .kind = platform::ControlKind::Button, .caption = "&Done",        \
+    .rect = {10355, 7020, 1300, 450}, .help_topic = (done_topic), .tab_index = (tab) + 3 \
   }
 
 // A caption above a field, and a list, in the left-hand column.
-#define PELLAVAN_SYSTEM_CAPTION(label_name, text, top)                                           \
-  platform::ControlDesign { .name = label_name, .kind = platform::ControlKind::Label,             \
-                            .caption = text, .rect = {240, top, 5400, 255} }
-#define PELLAVAN_SYSTEM_LIST(list_name, top, tab, topic)                                         \
-  platform::ControlDesign { .name = list_name, .kind = platform::ControlKind::ComboBox,            \
-                            .rect = {240, top, 5400, 315}, .help_topic = (topic),                 \
-                            .tab_index = (tab) }
+#define PELLAVAN_SYSTEM_CAPTION(label_name, text, top)                                   \
+  platform::ControlDesign {                                                              \
+    .name = label_name, .kind = platform::ControlKind::Label, .caption = text, .rect = { \
+      240,                                                                               \
+      top,                                                                               \
+      5400,                                                                              \
+      255                                                                                \
+    }                                                                                    \
+  }
+#define PELLAVAN_SYSTEM_LIST(list_name, top, tab, topic)                                       \
+  platform::ControlDesign {                                                                    \
+    .name = list_name, .kind = platform::ControlKind::ComboBox, .rect = {240, top, 5400, 315}, \
+    .help_topic = (topic), .tab_index = (tab)                                                  \
+  }
 
 inline constexpr int kFrameClientWidth = 11844;
 inline constexpr int kFrameClientHeight = 7700;

@@ -30,7 +30,8 @@ constexpr int kFurnaceSystem = 4;
 constexpr int kCapacitySlot = 45;
 constexpr int kInputSlot = 40;
 constexpr int kMinimumSlot = 16;
-constexpr FrameSpec kSpec{.result_sheet = model::kFuqSheet, .system_type = kFurnaceSystem, .bin_view_code = 4};
+constexpr FrameSpec kSpec{
+    .result_sheet = model::kFuqSheet, .system_type = kFurnaceSystem, .bin_view_code = 4};
 
 using On = platform::On<FurnaceWindow>;
 const On kHandlers[] = {
@@ -68,9 +69,10 @@ void FurnaceWindow::Form_Load() {
   const bool inactive = state().DealerRec.HideInactive == 0;
   const QSignalBlocker a(form()[ComboAC]), f(form()[ComboFurnace]), w(form()[ComboWH]);
   std::vector<CoilEntry> coils = coil_set(m.FurnaceRec.IcmFanFlag.to_double() == 1.0);
-  fill_fixed(form()[ComboCoilQuality], {{coils[0].text.c_str(), 1}, {coils[1].text.c_str(), 2},
-                                        {coils[2].text.c_str(), 3}});
-  fill_fixed(form()[ComboCoilCondition], {{"New", 0}, {"Clean", 5}, {"Average", 10}, {"Dirty", 15}});
+  fill_fixed(form()[ComboCoilQuality],
+             {{coils[0].text.c_str(), 1}, {coils[1].text.c_str(), 2}, {coils[2].text.c_str(), 3}});
+  fill_fixed(form()[ComboCoilCondition],
+             {{"New", 0}, {"Clean", 5}, {"Average", 10}, {"Dirty", 15}});
   const auto& folder = state().program_folder();
   platform::fill_list(form()[ComboAC],
                       model::catalogue_list<model::ACRec>(m.data_files, folder, m.edition().ac_file,
@@ -79,14 +81,17 @@ void FurnaceWindow::Form_Load() {
   platform::fill_list(form()[ComboFurnace], model::catalogue_list<model::FurnaceRec>(
                                                 m.data_files, folder, m.edition().furnace_file,
                                                 inactive, model::ListOrder::CaseBlind));
-  platform::fill_list(form()[ComboWH], model::catalogue_list<model::WaterHeaterRec>(
-                                           m.data_files, folder, m.edition().water_heater_file,
-                                           inactive, model::ListOrder::CaseBlind),
+  platform::fill_list(form()[ComboWH],
+                      model::catalogue_list<model::WaterHeaterRec>(
+                          m.data_files, folder, m.edition().water_heater_file, inactive,
+                          model::ListOrder::CaseBlind),
                       form()[ComboWH2]);
   Logo_Pic();
 }
 
-bool FurnaceWindow::electric() const { return is_electric(form()[ComboFurnace]->currentText().toStdString()); }
+bool FurnaceWindow::electric() const {
+  return is_electric(form()[ComboFurnace]->currentText().toStdString());
+}
 
 QString FurnaceWindow::capacity_text() const {
   const auto& rec = model().ProjectRec;
@@ -116,7 +121,8 @@ void FurnaceWindow::Form_Activate() {
   if (rec.Furnace_UnitId != 0) select_data(form()[ComboFurnace], rec.Furnace_UnitId);
   if (rec.Furnace_WaterHeaterId != 0) select_data(form()[ComboWH], rec.Furnace_WaterHeaterId);
   const double condition = rec.Furnace_CoilCondition.to_double();
-  if (condition >= 0) select_data(form()[ComboCoilCondition], static_cast<int>(std::lround(condition * 10)));
+  if (condition >= 0)
+    select_data(form()[ComboCoilCondition], static_cast<int>(std::lround(condition * 10)));
   if (rec.Furnace_CoilQuality != 0) select_data(form()[ComboCoilQuality], rec.Furnace_CoilQuality);
   platform::set_text(form()[txtAAFinput], input_text());
   end_restore();
@@ -162,9 +168,9 @@ void FurnaceWindow::ComboFurnace_Click() {
     form()[txtMinInput]->setText(grouped_whole(minimum_.capacity, 3));
     if (text_value(box) < minimum_.capacity) platform::set_text(box, whole_text(minimum_.capacity));
   }
-  const CoilChoice coils = coil_choice(m.FurnaceRec.IcmFanFlag.to_double(),
-                                       list->currentText().toStdString(),
-                                       m.ProjectRec.Furnace_CoilQuality);
+  const CoilChoice coils =
+      coil_choice(m.FurnaceRec.IcmFanFlag.to_double(), list->currentText().toStdString(),
+                  m.ProjectRec.Furnace_CoilQuality);
   refill_coil_list(form()[ComboCoilQuality], coils);
   Furnace_Pic();
   if (differs(list, m.ProjectRec.Furnace_UnitName)) mark_changed();
@@ -199,11 +205,16 @@ void FurnaceWindow::ComboCoilCondition_Click() {
 
 void FurnaceWindow::list_GotFocus(platform::ControlEvent& event) {
   hide_view();
-  if (event.control == ComboFurnace.ref) Furnace_Pic();
-  else if (event.control == ComboAC.ref) AC_Pic();
-  else if (event.control == ComboWH.ref) WH_Pic();
-  else if (event.control == ComboCoilQuality.ref) CoilQuality_Pic();
-  else CoilCondition_Pic();
+  if (event.control == ComboFurnace.ref)
+    Furnace_Pic();
+  else if (event.control == ComboAC.ref)
+    AC_Pic();
+  else if (event.control == ComboWH.ref)
+    WH_Pic();
+  else if (event.control == ComboCoilQuality.ref)
+    CoilQuality_Pic();
+  else
+    CoilCondition_Pic();
 }
 
 void FurnaceWindow::list_LostFocus() { list_lost_focus(); }
@@ -266,13 +277,16 @@ void FurnaceWindow::Test_Data() {
   model::Load_ACRecord(m, no_view);
   model::Load_FossilRecord(m);
   if (m.FurnaceRec.IcmFanFlag.to_double() == 0.0 && m.ACRec.TwoStageFlag.to_double() == 1.0)
-    platform::message_box(this, QStringLiteral("Variable speed fans are recommended with 2-stage air conditioners"));
+    platform::message_box(
+        this, QStringLiteral("Variable speed fans are recommended with 2-stage air conditioners"));
 }
 
 void FurnaceWindow::cmdRun_Click() { run_clicked(); }
 void FurnaceWindow::cmdDone_Click() { done_clicked(); }
 void FurnaceWindow::store_fields() { Save_Furnace(); }
 void FurnaceWindow::validate() { Test_Data(); }
-std::string FurnaceWindow::described_unit() const { return model::shown_text(model().ProjectRec.Furnace_UnitName); }
+std::string FurnaceWindow::described_unit() const {
+  return model::shown_text(model().ProjectRec.Furnace_UnitName);
+}
 
 }  // namespace pellavan::systems

@@ -34,7 +34,9 @@ constexpr int kInputSlot = 30;
 constexpr int kMinimumSlot = 36;
 constexpr int kCutOffSlot = 37;  // the temperature memo's slot of the cut-off
 constexpr int kAuxModeFromFurnace = 99;
-constexpr FrameSpec kSpec{.result_sheet = model::kAaqSheet, .system_type = kHeatPumpSystem, .bin_view_code = 3,
+constexpr FrameSpec kSpec{.result_sheet = model::kAaqSheet,
+                          .system_type = kHeatPumpSystem,
+                          .bin_view_code = 3,
                           .zoom_back_after_fill = true};
 
 using On = platform::On<HeatPumpWindow>;
@@ -77,26 +79,27 @@ void HeatPumpWindow::Form_Load() {
   auto& m = model();
   const bool inactive = state().DealerRec.HideInactive == 0;
   const QSignalBlocker a(form()[ComboAir]), f(form()[ComboFurnace]), w(form()[ComboWH]);
-  fill_fixed(form()[ComboCoilCondition], {{"New", 0}, {"Clean", 5}, {"Average", 10}, {"Dirty", 15}});
+  fill_fixed(form()[ComboCoilCondition],
+             {{"New", 0}, {"Clean", 5}, {"Average", 10}, {"Dirty", 15}});
   fill_fixed(form()[ComboAuxHeat], {{"Override Heat Pump", 1}, {"Supplement Heat Pump", 0}});
   const auto& folder = state().program_folder();
   const auto sorted = model::ListOrder::CaseBlind;
-  platform::fill_list(form()[ComboAir], model::catalogue_list<model::AirHPRec>(
-                                            m.data_files, folder, m.edition().air_hp_file,
-                                            inactive, sorted),
+  platform::fill_list(form()[ComboAir],
+                      model::catalogue_list<model::AirHPRec>(
+                          m.data_files, folder, m.edition().air_hp_file, inactive, sorted),
                       form()[ComboAir2]);
-  platform::fill_list(form()[ComboFurnace], model::catalogue_list<model::FurnaceRec>(
-                                                m.data_files, folder, m.edition().furnace_file,
-                                                inactive, sorted));
+  platform::fill_list(form()[ComboFurnace],
+                      model::catalogue_list<model::FurnaceRec>(
+                          m.data_files, folder, m.edition().furnace_file, inactive, sorted));
   const bool vspd = m.FurnaceRec.IcmFanFlag.to_double() == 1.0;
   const std::vector<CoilEntry> coils = coil_set(vspd);
-  fill_fixed(form()[ComboCoilQuality], {{coils[0].text.c_str(), 1}, {coils[1].text.c_str(), 2},
-                                        {coils[2].text.c_str(), 3}});
+  fill_fixed(form()[ComboCoilQuality],
+             {{coils[0].text.c_str(), 1}, {coils[1].text.c_str(), 2}, {coils[2].text.c_str(), 3}});
   form()[textCoilQuality]->setText(vspd ? QString::fromUtf8(kVspdCaption)
                                         : QStringLiteral("Indoor Coil Combination - Std Fan"));
-  platform::fill_list(form()[ComboWH], model::catalogue_list<model::WaterHeaterRec>(
-                                           m.data_files, folder, m.edition().water_heater_file,
-                                           inactive, sorted),
+  platform::fill_list(form()[ComboWH],
+                      model::catalogue_list<model::WaterHeaterRec>(
+                          m.data_files, folder, m.edition().water_heater_file, inactive, sorted),
                       form()[ComboWH2]);
   Logo_Pic();
 }
@@ -115,7 +118,8 @@ QString HeatPumpWindow::capacity_text() const {
 QString HeatPumpWindow::cut_off_text() const {
   const auto& rec = model().ProjectRec;
   if (celsius_display())
-    return one_decimal_text(state().memos.temperature.show_celsius(kCutOffSlot, rec.HeatPump_CutOffTemp));
+    return one_decimal_text(
+        state().memos.temperature.show_celsius(kCutOffSlot, rec.HeatPump_CutOffTemp));
   return whole_text(rec.HeatPump_CutOffTemp);
 }
 
@@ -144,7 +148,8 @@ void HeatPumpWindow::Form_Activate() {
   LoadingForm = true;
   auto& rec = model().ProjectRec;
   form()[kFrame.Picture1]->hide();
-  for (auto list : {ComboFurnace, ComboWH, ComboAir, ComboCoilQuality, ComboCoilCondition, ComboAuxHeat})
+  for (auto list :
+       {ComboFurnace, ComboWH, ComboAir, ComboCoilQuality, ComboCoilCondition, ComboAuxHeat})
     select_second(form()[list]);
   platform::set_text(form()[txtAA95cap], capacity_text());
   platform::set_text(form()[txtAaCutTmp], cut_off_text());
@@ -154,8 +159,10 @@ void HeatPumpWindow::Form_Activate() {
   const double condition = rec.HeatPump_CoilCondition.to_double();
   if (condition >= 0 && condition * 10 == std::round(condition * 10))
     select_data(form()[ComboCoilCondition], static_cast<int>(condition * 10));
-  if (rec.HeatPump_CoilQuality != 0) select_data(form()[ComboCoilQuality], rec.HeatPump_CoilQuality);
-  if (rec.HeatPump_AuxMode == kAuxModeFromFurnace) rec.HeatPump_AuxMode = model().FurnaceRec.AddOnMode;
+  if (rec.HeatPump_CoilQuality != 0)
+    select_data(form()[ComboCoilQuality], rec.HeatPump_CoilQuality);
+  if (rec.HeatPump_AuxMode == kAuxModeFromFurnace)
+    rec.HeatPump_AuxMode = model().FurnaceRec.AddOnMode;
   if (rec.HeatPump_AuxMode >= 0) select_data(form()[ComboAuxHeat], rec.HeatPump_AuxMode);
   platform::set_text(form()[txtAAFinput], input_text());
   end_restore();
@@ -193,8 +200,8 @@ void HeatPumpWindow::ComboFurnace_Click() {
   if (m.FurnaceRec.AddOnMode >= 0) select_data(form()[ComboAuxHeat], m.FurnaceRec.AddOnMode);
   const double icm = m.FurnaceRec.IcmFanFlag.to_double();
   form()[textCoilQuality]->setText(QString::fromUtf8(icm == 1.0 ? kVspdCaption : kStdCaption));
-  const CoilChoice coils = coil_choice(icm, list->currentText().toStdString(),
-                                       m.ProjectRec.HeatPump_CoilQuality);
+  const CoilChoice coils =
+      coil_choice(icm, list->currentText().toStdString(), m.ProjectRec.HeatPump_CoilQuality);
   refill_coil_list(form()[ComboCoilQuality], coils);
   show_furnace_picture(list);
   if (differs(list, m.ProjectRec.HeatPump_BackupName)) mark_changed();
@@ -236,12 +243,18 @@ void HeatPumpWindow::ComboAuxHeat_Click() {
 
 void HeatPumpWindow::list_GotFocus(platform::ControlEvent& event) {
   hide_view();
-  if (event.control == ComboAir.ref) show_twin_picture(form()[ComboAir], form()[ComboAir2]);
-  else if (event.control == ComboFurnace.ref) show_furnace_picture(form()[ComboFurnace]);
-  else if (event.control == ComboWH.ref) show_twin_picture(form()[ComboWH], form()[ComboWH2]);
-  else if (event.control == ComboCoilQuality.ref) show_coil_quality_picture();
-  else if (event.control == ComboCoilCondition.ref) show_coil_condition_picture();
-  else if (!LoadingForm) show_picture(QStringLiteral("AuxHeat.bmp"), std::nullopt);
+  if (event.control == ComboAir.ref)
+    show_twin_picture(form()[ComboAir], form()[ComboAir2]);
+  else if (event.control == ComboFurnace.ref)
+    show_furnace_picture(form()[ComboFurnace]);
+  else if (event.control == ComboWH.ref)
+    show_twin_picture(form()[ComboWH], form()[ComboWH2]);
+  else if (event.control == ComboCoilQuality.ref)
+    show_coil_quality_picture();
+  else if (event.control == ComboCoilCondition.ref)
+    show_coil_condition_picture();
+  else if (!LoadingForm)
+    show_picture(QStringLiteral("AuxHeat.bmp"), std::nullopt);
 }
 
 void HeatPumpWindow::list_LostFocus() { list_lost_focus(); }
@@ -253,9 +266,10 @@ void HeatPumpWindow::txtAA95cap_LostFocus() {
 void HeatPumpWindow::txtAaCutTmp_LostFocus() {
   auto* box = form()[txtAaCutTmp];
   const QString shown = cut_off_text();
-  const std::string left = cut_off_left_text(box->text().toStdString(), shown.toStdString(),
-                                             celsius_display());
-  if (QString::fromStdString(left) != box->text()) platform::set_text(box, QString::fromStdString(left));
+  const std::string left =
+      cut_off_left_text(box->text().toStdString(), shown.toStdString(), celsius_display());
+  if (QString::fromStdString(left) != box->text())
+    platform::set_text(box, QString::fromStdString(left));
   if (model::Val(left) != model::Val(shown.toStdString())) mark_changed();
 }
 
@@ -314,7 +328,8 @@ void HeatPumpWindow::Test_Data() {
                               .minimum = minimum_,
                               .cut_off = rec.HeatPump_CutOffTemp};
   const auto refuse = [&](const QString& text) {
-    platform::message_box(this, {.text = text, .title = QStringLiteral("Range Violation"),
+    platform::message_box(this, {.text = text,
+                                 .title = QStringLiteral("Range Violation"),
                                  .icon = platform::MessageIcon::Exclamation});
     TestFailed = 1;
   };
@@ -332,13 +347,16 @@ void HeatPumpWindow::Test_Data() {
   }
   if (standard_fan && override_mode &&
       (m.AirHPRec.TwoStageFlag.to_double() == 1.0 || m.FurnaceRec.FuelType == 4))
-    platform::message_box(this, QStringLiteral("Variable speed fans are recommended with 2-stage heat pumps"));
+    platform::message_box(
+        this, QStringLiteral("Variable speed fans are recommended with 2-stage heat pumps"));
 }
 
 void HeatPumpWindow::cmdRun_Click() { run_clicked(); }
 void HeatPumpWindow::cmdDone_Click() { done_clicked(); }
 void HeatPumpWindow::store_fields() { Save_HeatPump(); }
 void HeatPumpWindow::validate() { Test_Data(); }
-std::string HeatPumpWindow::described_unit() const { return model::shown_text(model().ProjectRec.HeatPump_UnitName); }
+std::string HeatPumpWindow::described_unit() const {
+  return model::shown_text(model().ProjectRec.HeatPump_UnitName);
+}
 
 }  // namespace pellavan::systems

@@ -11,21 +11,33 @@ namespace pellavan::systems::heat_pump_window {
 using platform::ControlDesign;
 using platform::ControlKind;
 
-#define PELLAVAN_BOX(label_name, text, box, top, tab, topic, limit, unit, unit_text)             \
-  ControlDesign{.name = label_name, .kind = ControlKind::Label, .caption = text,                 \
-                .rect = {240, (top) + 40, 2200, 255}},                                           \
-      ControlDesign{.name = box, .kind = ControlKind::TextBox, .rect = {2520, top, 1500, 315},   \
-                    .help_topic = (topic), .tab_index = (tab), .max_length = (limit)},           \
-      ControlDesign {                                                                            \
-    .name = unit, .kind = ControlKind::Label, .caption = unit_text,                              \
-    .rect = {4140, (top) + 40, 1400, 255}                                                        \
+#define PELLAVAN_BOX(label_name, text, box, top, tab, topic, limit, unit, unit_text) \
+  ControlDesign{.name = label_name,                                                  \
+                .kind = ControlKind::Label,                                          \
+                .caption = text,                                                     \
+                .rect = {240, (top) + 40, 2200, 255}},                               \
+      ControlDesign{.name = box,                                                     \
+                    .kind = ControlKind::TextBox,                                    \
+                    .rect = {2520, top, 1500, 315},                                  \
+                    .help_topic = (topic),                                           \
+                    .tab_index = (tab),                                              \
+                    .max_length = (limit)},                                          \
+      ControlDesign {                                                                \
+    .name = unit, .kind = ControlKind::Label, .caption = unit_text, .rect = {        \
+      4140,                                                                          \
+      (top) + 40,                                                                    \
+      1400,                                                                          \
+      255                                                                            \
+    }                                                                                \
   }
 
 inline constexpr ControlDesign kControls[] = {
     PELLAVAN_CONVENTIONAL_FRAME(9, 1310, 1320, 1390),
     PELLAVAN_SYSTEM_CAPTION("lblAir", "Heat Pump Selection", 240),
     PELLAVAN_SYSTEM_LIST("ComboAir", 500, 0, 1370),
-    {.name = "ComboAir2", .kind = ControlKind::ComboBox, .rect = {240, 500, 5400, 315},
+    {.name = "ComboAir2",
+     .kind = ControlKind::ComboBox,
+     .rect = {240, 500, 5400, 315},
      .views = platform::kNoView},
     PELLAVAN_BOX("lblCap", "ARI Cooling Capacity", "txtAA95cap", 920, 1, 1330, 7, "Lab2", "Btu/Hr"),
     PELLAVAN_BOX("lblCut", "Cut-Off Temp", "txtAaCutTmp", 1320, 2, 1340, 5, "Lab10", "Degrees F"),
@@ -35,17 +47,24 @@ inline constexpr ControlDesign kControls[] = {
     PELLAVAN_SYSTEM_LIST("ComboFurnace", 2740, 4, 1360),
     PELLAVAN_SYSTEM_CAPTION("lblAux", "Auxiliary Heat Operation Mode", 3200),
     PELLAVAN_SYSTEM_LIST("ComboAuxHeat", 3460, 5, 1352),
-    PELLAVAN_BOX("lblInput", "Input Capacity", "txtAAFinput", 3880, 6, 1350, 7, "txtBtuKw", "Btu/hr"),
-    {.name = "lblMin", .kind = ControlKind::Label, .caption = "Minimum Calculated Input Capacity",
+    PELLAVAN_BOX("lblInput", "Input Capacity", "txtAAFinput", 3880, 6, 1350, 7, "txtBtuKw",
+                 "Btu/hr"),
+    {.name = "lblMin",
+     .kind = ControlKind::Label,
+     .caption = "Minimum Calculated Input Capacity",
      .rect = {240, 4320, 3300, 255}},
     {.name = "txtMinInput", .kind = ControlKind::Label, .rect = {3540, 4320, 1100, 255}},
-    {.name = "lblBtuKw2", .kind = ControlKind::Label, .caption = "Btu/hr",
+    {.name = "lblBtuKw2",
+     .kind = ControlKind::Label,
+     .caption = "Btu/hr",
      .rect = {4680, 4320, 900, 255}},
     PELLAVAN_SYSTEM_CAPTION("textCoilQuality", "Indoor Coil Combination - Std Fan", 4760),
     PELLAVAN_SYSTEM_LIST("ComboCoilQuality", 5020, 7, 1354),
     PELLAVAN_SYSTEM_CAPTION("lblWH", "Water Heater Selection", 5480),
     PELLAVAN_SYSTEM_LIST("ComboWH", 5740, 8, 1380),
-    {.name = "ComboWH2", .kind = ControlKind::ComboBox, .rect = {240, 5740, 5400, 315},
+    {.name = "ComboWH2",
+     .kind = ControlKind::ComboBox,
+     .rect = {240, 5740, 5400, 315},
      .views = platform::kNoView},
 };
 

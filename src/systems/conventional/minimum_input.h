@@ -15,10 +15,10 @@ using model::Int32;
 inline constexpr double kBtuhPerKw = 3413.0;
 
 struct MinimumInput {
-  bool known = false;     // false: the efficiency is 0 or less, so no minimum can be worked out
-  Int32 capacity = 0;     // MinInputCapacity: Btu/h, or whole kW in kW display
-  double kw = 0.0;        // MinInputKW, four decimals (kW display)
-  Int32 raised_kw = 0;    // the minimum in whole kW rounded up (an electric furnace's figure)
+  bool known = false;   // false: the efficiency is 0 or less, so no minimum can be worked out
+  Int32 capacity = 0;   // MinInputCapacity: Btu/h, or whole kW in kW display
+  double kw = 0.0;      // MinInputKW, four decimals (kW display)
+  Int32 raised_kw = 0;  // the minimum in whole kW rounded up (an electric furnace's figure)
 };
 
 // Btu/h / 3413 taken to four decimals, raised to the next whole number when a fraction remains.

@@ -10,8 +10,14 @@ using model::ProjectRec;
 using model::text_field;
 
 inline constexpr GeoBlock kGeoABlock{
-    .system_code = 1, .result_sheet = 15, .bin_view_code = 1, .caption = "Pellavan A",
-    .joiner = " / ", .depth_rounded_in_metres = true, .input_slot = 20, .minimum_slot = 21,
+    .system_code = 1,
+    .result_sheet = 15,
+    .bin_view_code = 1,
+    .caption = "Pellavan A",
+    .joiner = " / ",
+    .depth_rounded_in_metres = true,
+    .input_slot = 20,
+    .minimum_slot = 21,
     .unit_id = number_field<&ProjectRec::GeoA_UnitId>(),
     .tons = number_field<&ProjectRec::GeoA_Tons>(),
     .loop_id = number_field<&ProjectRec::GeoA_LoopId>(),
@@ -34,8 +40,14 @@ inline constexpr GeoBlock kGeoABlock{
     .water_heater_name = text_field<&ProjectRec::GeoA_WaterHeaterName>()};
 
 inline constexpr GeoBlock kGeoBBlock{
-    .system_code = 2, .result_sheet = 16, .bin_view_code = 2, .caption = "Pellavan B",
-    .joiner = " and ", .depth_rounded_in_metres = false, .input_slot = 25, .minimum_slot = 26,
+    .system_code = 2,
+    .result_sheet = 16,
+    .bin_view_code = 2,
+    .caption = "Pellavan B",
+    .joiner = " and ",
+    .depth_rounded_in_metres = false,
+    .input_slot = 25,
+    .minimum_slot = 26,
     .unit_id = number_field<&ProjectRec::GeoB_UnitId>(),
     .tons = number_field<&ProjectRec::GeoB_Tons>(),
     .loop_id = number_field<&ProjectRec::GeoB_LoopId>(),

@@ -114,8 +114,7 @@ const model::CheckTable& geo_check_table() { return kGeoCheckTables[0]; }
 double GeoCheckValues::value(const RangeCheck& row, model::Display display) const {
   const bool metric = display == model::Display::Metric;
   switch (row.value) {
-    case kTons:
-      return block_.tons.get(rec_);
+    case kTons: return block_.tons.get(rec_);
     case kDepth: {
       const double feet = block_.depth.get(rec_);
       if (!metric) return feet;
@@ -126,35 +125,25 @@ double GeoCheckValues::value(const RangeCheck& row, model::Display display) cons
       const double feet = block_.bore.get(rec_);
       return metric ? feet * kMetresPerFoot : feet;
     }
-    case kAuxInput:
-      return block_.aux_input.get(rec_);
-    case kAuxInputKw:
-      return block_.aux_input.get(rec_) / 3413.0;
+    case kAuxInput: return block_.aux_input.get(rec_);
+    case kAuxInputKw: return block_.aux_input.get(rec_) / 3413.0;
     case kMinTemp:
       return metric ? to_celsius(block_.min_temp.get(rec_)) : block_.min_temp.get(rec_);
     case kMaxTemp:
       return metric ? to_celsius(block_.max_temp.get(rec_)) : block_.max_temp.get(rec_);
-    default:
-      return 0.0;
+    default: return 0.0;
   }
 }
 
 bool GeoCheckValues::holds(const RangeCheck& row) const {
   switch (row.when) {
-    case 0:
-      return true;
-    case kHorizontalLoop:
-      return loop_kind(loop_) == LoopKind::Horizontal;
-    case kVerticalLoop:
-      return loop_kind(loop_) == LoopKind::Vertical;
-    case kBoreGiven:
-      return block_.auto_size.get(rec_) == 0;
-    case kAutoSized:
-      return block_.auto_size.get(rec_) == 1;
-    case kFuelFired:
-      return !electric_heater(heater_);
-    default:
-      return false;
+    case 0: return true;
+    case kHorizontalLoop: return loop_kind(loop_) == LoopKind::Horizontal;
+    case kVerticalLoop: return loop_kind(loop_) == LoopKind::Vertical;
+    case kBoreGiven: return block_.auto_size.get(rec_) == 0;
+    case kAutoSized: return block_.auto_size.get(rec_) == 1;
+    case kFuelFired: return !electric_heater(heater_);
+    default: return false;
   }
 }
 

@@ -123,8 +123,7 @@ void GeoFrame::Soil_Pic() {
   if (loading_) return;
   const bool metric = state_.model.MetricFlag(0) != 0;
   const auto loop = form()[frame_.comboLoop]->currentText().trimmed().toStdString();
-  load_picture(QString::fromStdString(soil_picture(loop, metric)), kWhite, false, metric,
-               nullptr);
+  load_picture(QString::fromStdString(soil_picture(loop, metric)), kWhite, false, metric, nullptr);
 }
 
 void GeoFrame::Loop_Pic() {

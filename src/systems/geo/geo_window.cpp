@@ -28,8 +28,8 @@ using platform::Event;
 namespace {
 
 GeoFrameControls frame_of(const GeoControls& c) {
-  return {c.Picture1,   c.F1Book1,  c.lblUnitDesc, c.HscrZoom, c.comboUnit,   c.comboUnit2,
-          c.comboLoop,  c.comboLoop2, c.ComboWH,   c.ComboWH2, c.ComboFurnace};
+  return {c.Picture1,  c.F1Book1,    c.lblUnitDesc, c.HscrZoom, c.comboUnit,   c.comboUnit2,
+          c.comboLoop, c.comboLoop2, c.ComboWH,     c.ComboWH2, c.ComboFurnace};
 }
 
 }  // namespace

@@ -5,9 +5,8 @@
 namespace pellavan::update {
 
 ProgramVersionCheck::ProgramVersionCheck(VersionCheckSetup setup, QWidget* parent)
-    : ui_(parent, [owner = QPointer<QWidget>(parent)](const UpdateNotice& notice) {
-        show_update_window(notice, owner.data());
-      }),
+    : ui_(parent, [owner = QPointer<QWidget>(parent)](
+                      const UpdateNotice& notice) { show_update_window(notice, owner.data()); }),
       check_(std::move(setup), ui_, browser_) {}
 
 }  // namespace pellavan::update

@@ -32,7 +32,9 @@ UpdateWindow::UpdateWindow(const UpdateNotice& notice, QWidget* parent)
   platform::Center_Form(this);
 }
 
-void UpdateWindow::Form_Activate() { form()[lblTextUpdate]->setText(QString::fromStdString(notice_.notice_text())); }
+void UpdateWindow::Form_Activate() {
+  form()[lblTextUpdate]->setText(QString::fromStdString(notice_.notice_text()));
+}
 
 void UpdateWindow::Label1_Click() { notice_.OpenWebPage(); }
 

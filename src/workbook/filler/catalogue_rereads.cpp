@@ -15,14 +15,16 @@ constexpr std::string_view kFillerTUnitFile = "TUnitData.CEA";
 std::string active_sheet_name(const FillContext& ctx) {
   const sheet::Book& book = ctx.ReportWorkbook.book();
   const int index = ctx.ReportWorkbook.active_sheet() - 1;
-  return index < book.sheet_count() ? book.sheet(index).name() : "sheet " + std::to_string(index + 1);
+  return index < book.sheet_count() ? book.sheet(index).name()
+                                    : "sheet " + std::to_string(index + 1);
 }
 
 // An id of 0 names no record (no second unit, no appliance): not finding it is no fault.
 template <class R>
 bool reread(FillContext& ctx, std::string_view file, model::Int16 id, R& buffer) {
   model::ModelState& m = ctx.model;
-  const model::CatalogueLookup lookup = model::look_up_catalogue_record(m.data_files, m.program_folder, file, id, buffer);
+  const model::CatalogueLookup lookup =
+      model::look_up_catalogue_record(m.data_files, m.program_folder, file, id, buffer);
   if (lookup == model::CatalogueLookup::kFound) return true;
   if (id != 0) {
     ctx.catalogue_problems.push_back(
@@ -61,6 +63,8 @@ bool reread_air_hp(FillContext& ctx, model::Int16 id) {
   return reread(ctx, ctx.model.edition().air_hp_file, id, ctx.model.AirHPRec);
 }
 
-bool reread_ac(FillContext& ctx, model::Int16 id) { return reread(ctx, ctx.model.edition().ac_file, id, ctx.model.ACRec); }
+bool reread_ac(FillContext& ctx, model::Int16 id) {
+  return reread(ctx, ctx.model.edition().ac_file, id, ctx.model.ACRec);
+}
 
 }  // namespace pellavan::workbook

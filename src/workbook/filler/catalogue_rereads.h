@@ -12,11 +12,11 @@
 namespace pellavan::workbook {
 
 // Each returns whether the record was found; the record is in its ModelState buffer.
-bool reread_geo_unit(FillContext& ctx, model::Int16 id);      // GeoUnitRec, the edition's unit file
-bool reread_t_unit(FillContext& ctx, model::Int16 id);        // TUnitRec
-bool reread_loop(FillContext& ctx, model::Int16 id);          // LoopRec
-bool reread_soil(FillContext& ctx, model::Int16 id);          // SoilRec
-bool reread_furnace(FillContext& ctx, model::Int16 id);       // FurnaceRec, the edition's furnace file
+bool reread_geo_unit(FillContext& ctx, model::Int16 id);  // GeoUnitRec, the edition's unit file
+bool reread_t_unit(FillContext& ctx, model::Int16 id);    // TUnitRec
+bool reread_loop(FillContext& ctx, model::Int16 id);      // LoopRec
+bool reread_soil(FillContext& ctx, model::Int16 id);      // SoilRec
+bool reread_furnace(FillContext& ctx, model::Int16 id);   // FurnaceRec, the edition's furnace file
 bool reread_water_heater(FillContext& ctx, model::Int16 id);  // WaterHeaterRec
 bool reread_air_hp(FillContext& ctx, model::Int16 id);        // AirHPRec
 bool reread_ac(FillContext& ctx, model::Int16 id);            // ACRec

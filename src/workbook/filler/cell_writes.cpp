@@ -11,7 +11,9 @@ namespace pellavan::workbook {
 namespace {
 
 void trace(FillContext& ctx, CellAt cell, std::string_view text, bool as_text) {
-  if (ctx.trace) ctx.trace->push_back({ctx.ReportWorkbook.active_sheet(), cell.row, cell.col, std::string(text), as_text});
+  if (ctx.trace)
+    ctx.trace->push_back(
+        {ctx.ReportWorkbook.active_sheet(), cell.row, cell.col, std::string(text), as_text});
 }
 
 }  // namespace
@@ -34,7 +36,8 @@ void set_text_cell(FillContext& ctx, CellAt cell, std::string_view text) {
     ctx.ReportWorkbook.set_cell_text(cell.row, cell.col, text);
   } else {
     sheet::Book& book = ctx.ReportWorkbook.book();
-    book.set_cell_value(ctx.ReportWorkbook.at(cell.row, cell.col), sheet::Value::text(book.intern(text)));
+    book.set_cell_value(ctx.ReportWorkbook.at(cell.row, cell.col),
+                        sheet::Value::text(book.intern(text)));
   }
   trace(ctx, cell, text, true);
 }

@@ -51,12 +51,24 @@ inline void set_text_cell(FillContext& ctx, int row, int col, std::string_view t
 }
 
 // A number or date field in its text form.
-inline void put(FillContext& ctx, CellAt cell, model::Currency v) { set_cell_text(ctx, cell, currency_text(v)); }
-inline void put(FillContext& ctx, CellAt cell, model::Int16 v) { set_cell_text(ctx, cell, integer_text(v)); }
-inline void put(FillContext& ctx, CellAt cell, model::Int32 v) { set_cell_text(ctx, cell, integer_text(v)); }
-inline void put(FillContext& ctx, CellAt cell, model::Single v) { set_cell_text(ctx, cell, single_text(v)); }
-inline void put(FillContext& ctx, CellAt cell, model::Double v) { set_cell_text(ctx, cell, double_text(v)); }
-inline void put(FillContext& ctx, CellAt cell, model::OleDate v) { set_cell_text(ctx, cell, date_text(v)); }
+inline void put(FillContext& ctx, CellAt cell, model::Currency v) {
+  set_cell_text(ctx, cell, currency_text(v));
+}
+inline void put(FillContext& ctx, CellAt cell, model::Int16 v) {
+  set_cell_text(ctx, cell, integer_text(v));
+}
+inline void put(FillContext& ctx, CellAt cell, model::Int32 v) {
+  set_cell_text(ctx, cell, integer_text(v));
+}
+inline void put(FillContext& ctx, CellAt cell, model::Single v) {
+  set_cell_text(ctx, cell, single_text(v));
+}
+inline void put(FillContext& ctx, CellAt cell, model::Double v) {
+  set_cell_text(ctx, cell, double_text(v));
+}
+inline void put(FillContext& ctx, CellAt cell, model::OleDate v) {
+  set_cell_text(ctx, cell, date_text(v));
+}
 
 // A text field, leading and trailing blanks removed; it stays text.
 template <std::size_t N>
@@ -70,7 +82,9 @@ void put_stored(FillContext& ctx, CellAt cell, const model::Text<N>& v) {
 }
 
 // "1" when set, else the empty text: the unit and option flags the sheets test with =1.
-inline void put_flag(FillContext& ctx, CellAt cell, bool set) { set_cell_text(ctx, cell, set ? "1" : ""); }
+inline void put_flag(FillContext& ctx, CellAt cell, bool set) {
+  set_cell_text(ctx, cell, set ? "1" : "");
+}
 
 // GetCellText of the active sheet read with Val: the leading number, 0 when there is none.
 double read_number(const FillContext& ctx, CellAt cell);

@@ -4,8 +4,8 @@
 
 namespace pellavan::workbook {
 
-void put_furnace_block(FillContext& ctx, int first_row, int col, model::Int32 input, const model::FurnaceRec& furnace,
-                       model::Int32 mode) {
+void put_furnace_block(FillContext& ctx, int first_row, int col, model::Int32 input,
+                       const model::FurnaceRec& furnace, model::Int32 mode) {
   const int r = first_row;
   put(ctx, CellAt(r, col), input);
   put(ctx, CellAt(r + 1, col), furnace.TypeText);
@@ -28,7 +28,8 @@ void put_furnace_block(FillContext& ctx, int first_row, int col, model::Int32 in
   put(ctx, CellAt(r + 2, low), furnace.LowCfmRatio);
 }
 
-void put_water_heater_block(FillContext& ctx, int first_row, int col, const model::WaterHeaterRec& heater) {
+void put_water_heater_block(FillContext& ctx, int first_row, int col,
+                            const model::WaterHeaterRec& heater) {
   put(ctx, CellAt(first_row, col), heater.TypeText);
   put(ctx, CellAt(first_row + 1, col), heater.StyleText);
   put(ctx, CellAt(first_row + 2, col), heater.AnnualEff);

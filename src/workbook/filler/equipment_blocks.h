@@ -25,10 +25,11 @@ inline model::Int32 appliance_aux_mode(const model::FurnaceRec& appliance) {
 // in the column to its right, rows 2 to 6 of the block, the low-stage values: capacity ratio,
 // air-flow ratio, auxiliary kW, the two-stage flag and the ICM blower flag. Written in that
 // order, the column to the right from the ICM flag upwards.
-void put_furnace_block(FillContext& ctx, int first_row, int col, model::Int32 input, const model::FurnaceRec& furnace,
-                       model::Int32 mode);
+void put_furnace_block(FillContext& ctx, int first_row, int col, model::Int32 input,
+                       const model::FurnaceRec& furnace, model::Int32 mode);
 
 // Five rows from `first_row` down `col`: type, style, annual efficiency, fuel type, fuel Btu.
-void put_water_heater_block(FillContext& ctx, int first_row, int col, const model::WaterHeaterRec& heater);
+void put_water_heater_block(FillContext& ctx, int first_row, int col,
+                            const model::WaterHeaterRec& heater);
 
 }  // namespace pellavan::workbook

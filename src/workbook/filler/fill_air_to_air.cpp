@@ -71,9 +71,11 @@ void fill_air_to_air(FillContext& ctx) {
   reread_furnace(ctx, p.HeatPump_BackupId);
   reread_water_heater(ctx, p.HeatPump_WaterHeaterId);
   // The project keeps the backup's own mode from now on; a later save stores it.
-  if (p.HeatPump_AuxMode == kAuxModeOfAppliance) p.HeatPump_AuxMode = appliance_aux_mode(ctx.model.FurnaceRec);
+  if (p.HeatPump_AuxMode == kAuxModeOfAppliance)
+    p.HeatPump_AuxMode = appliance_aux_mode(ctx.model.FurnaceRec);
 
-  put_furnace_block(ctx, 4, 2, p.HeatPump_BackupInput, ctx.model.FurnaceRec, p.HeatPump_AuxMode);  // B4
+  put_furnace_block(ctx, 4, 2, p.HeatPump_BackupInput, ctx.model.FurnaceRec,
+                    p.HeatPump_AuxMode);  // B4
   put_heat_pump(ctx, ctx.model.AirHPRec);
   put_coil_factors(ctx, ctx.model.AirHPRec);
   put(ctx, "C52", ctx.model.AirHPRec.VarSpeedFlag);

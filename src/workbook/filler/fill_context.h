@@ -37,9 +37,12 @@ struct WrittenCell {
 struct FillContext {
   // Fills through the program's own control of the workbook, whose active sheet the fill leaves
   // on FUS for the callers that read on from there.
-  FillContext(model::ModelState& state, const model::LoadCalcState& load_results, sheet::BookControl& control,
-              std::string project_file_title = {})
-      : model(state), loads(load_results), ProjectFileTitle(std::move(project_file_title)), ReportWorkbook(control) {}
+  FillContext(model::ModelState& state, const model::LoadCalcState& load_results,
+              sheet::BookControl& control, std::string project_file_title = {})
+      : model(state),
+        loads(load_results),
+        ProjectFileTitle(std::move(project_file_title)),
+        ReportWorkbook(control) {}
   // Fills through a control of its own over `book`.
   FillContext(model::ModelState& state, const model::LoadCalcState& load_results, sheet::Book& book,
               std::string project_file_title = {})
@@ -60,8 +63,8 @@ struct FillContext {
 
  public:
   sheet::BookControl& ReportWorkbook;
-  ChartFiller* charts = nullptr;              // not owned; no charts are drawn while unset
-  std::vector<WrittenCell>* trace = nullptr;  // not owned; every write is appended when set
+  ChartFiller* charts = nullptr;                     // not owned; no charts are drawn while unset
+  std::vector<WrittenCell>* trace = nullptr;         // not owned; every write is appended when set
   std::vector<CatalogueProblem> catalogue_problems;  // found by the record re-reads of this fill
 };
 

@@ -41,18 +41,19 @@ void put_option(FillContext& ctx, int column, const EconomicsOption& o) {
 void fill_economics(FillContext& ctx) {
   const model::ProjectRec& p = ctx.model.ProjectRec;
   ctx.ReportWorkbook.set_active_sheet(kEconomicsSheet);
-  const EconomicsOption option1{p.Econ_Text1,     p.Econ_Value11_1, p.Econ_Value12_1, p.Econ_Value15_1,
-                                p.Econ_Value16_1, p.Econ_Value17_1, p.Econ_Value18_1, p.Econ_Value19_1,
-                                p.Econ_Value20_1, p.Econ_Value21_1};
-  const EconomicsOption option2{p.Econ_Text2,     p.Econ_Value11_2, p.Econ_Value12_2, p.Econ_Value15_2,
-                                p.Econ_Value16_2, p.Econ_Value17_2, p.Econ_Value18_2, p.Econ_Value19_2,
-                                p.Econ_Value20_2, p.Econ_Value21_2};
-  const EconomicsOption option3{p.Econ_Text3,     p.Econ_Value11_3, p.Econ_Value12_3, p.Econ_Value15_3,
-                                p.Econ_Value16_3, p.Econ_Value17_3, p.Econ_Value18_3, p.Econ_Value19_3,
-                                p.Econ_Value20_3, p.Econ_Value21_3};
+  const EconomicsOption option1{
+      p.Econ_Text1,     p.Econ_Value11_1, p.Econ_Value12_1, p.Econ_Value15_1, p.Econ_Value16_1,
+      p.Econ_Value17_1, p.Econ_Value18_1, p.Econ_Value19_1, p.Econ_Value20_1, p.Econ_Value21_1};
+  const EconomicsOption option2{
+      p.Econ_Text2,     p.Econ_Value11_2, p.Econ_Value12_2, p.Econ_Value15_2, p.Econ_Value16_2,
+      p.Econ_Value17_2, p.Econ_Value18_2, p.Econ_Value19_2, p.Econ_Value20_2, p.Econ_Value21_2};
+  const EconomicsOption option3{
+      p.Econ_Text3,     p.Econ_Value11_3, p.Econ_Value12_3, p.Econ_Value15_3, p.Econ_Value16_3,
+      p.Econ_Value17_3, p.Econ_Value18_3, p.Econ_Value19_3, p.Econ_Value20_3, p.Econ_Value21_3};
   if (p.Econ_Flag1 == 1) put_option(ctx, kColumnH, option1);
   if (p.Econ_Flag2 == 1) put_option(ctx, p.Econ_Flag1 != 0 ? kColumnL : kColumnH, option2);
-  if (p.Econ_Flag3 == 1) put_option(ctx, p.Econ_Flag1 != 0 || p.Econ_Flag2 != 0 ? kColumnL : kColumnH, option3);
+  if (p.Econ_Flag3 == 1)
+    put_option(ctx, p.Econ_Flag1 != 0 || p.Econ_Flag2 != 0 ? kColumnL : kColumnH, option3);
 }
 
 }  // namespace pellavan::workbook

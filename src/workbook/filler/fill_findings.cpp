@@ -8,16 +8,18 @@ std::string describe(const CatalogueProblem& problem) {
   switch (problem.lookup) {
     case model::CatalogueLookup::kFound: break;
     case model::CatalogueLookup::kNotFound: return where + " has no record " + id;
-    case model::CatalogueLookup::kEmptyFile: return where + " is empty (looked for record " + id + ")";
-    case model::CatalogueLookup::kCutOff: return where + " is cut off within its last record (looked for record " + id + ")";
+    case model::CatalogueLookup::kEmptyFile:
+      return where + " is empty (looked for record " + id + ")";
+    case model::CatalogueLookup::kCutOff:
+      return where + " is cut off within its last record (looked for record " + id + ")";
   }
   return where + " record " + id;
 }
 
 std::string describe(const ResultProblem& problem) {
   const std::string held = problem.text.empty() ? "nothing" : "\"" + problem.text + "\"";
-  return std::string(problem.field) + ": " + problem.sheet + "!" + std::string(problem.cell) + " holds " +
-         held + ", no number";
+  return std::string(problem.field) + ": " + problem.sheet + "!" + std::string(problem.cell) +
+         " holds " + held + ", no number";
 }
 
 }  // namespace pellavan::workbook

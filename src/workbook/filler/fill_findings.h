@@ -14,8 +14,8 @@ namespace pellavan::workbook {
 
 // A record the fill looked for by id and did not get whole.
 struct CatalogueProblem {
-  std::string sheet;      // the sheet whose inputs the record was read for
-  std::string file;       // the catalogue's file name
+  std::string sheet;  // the sheet whose inputs the record was read for
+  std::string file;   // the catalogue's file name
   model::Int16 id = 0;
   model::CatalogueLookup lookup = model::CatalogueLookup::kNotFound;
 };
@@ -25,7 +25,7 @@ struct ResultProblem {
   std::string_view field;  // the ProjectRec field that received 0
   std::string sheet;
   std::string_view cell;
-  std::string text;        // what the cell held, as GetCellText gives it
+  std::string text;  // what the cell held, as GetCellText gives it
 };
 
 // One line for each, in the words the program shows ("Geo A: FossData.CEA has no record 77").

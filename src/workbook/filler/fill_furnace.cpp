@@ -54,7 +54,8 @@ void fill_furnace(FillContext& ctx) {
   reread_water_heater(ctx, p.Furnace_WaterHeaterId);
 
   // The furnace block carries the record's own add-on value, not an auxiliary mode of the project.
-  put_furnace_block(ctx, 8, 2, p.Furnace_Input, ctx.model.FurnaceRec, ctx.model.FurnaceRec.AddOnMode);  // B8
+  put_furnace_block(ctx, 8, 2, p.Furnace_Input, ctx.model.FurnaceRec,
+                    ctx.model.FurnaceRec.AddOnMode);  // B8
   put_air_conditioner(ctx, ctx.model.ACRec);
   put_water_heater_block(ctx, 33, 2, ctx.model.WaterHeaterRec);  // B33
 }

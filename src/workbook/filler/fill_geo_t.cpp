@@ -95,7 +95,8 @@ void fill_geo_t(FillContext& ctx) {
   // N18 takes the project's hot-water generator choice with the loop, then the unit's hot-water
   // code in its place: the code is what the model tests.
   put_loop_and_soil(ctx, block, kGeoTLoopColumn);
-  if (block.aux_mode == kAuxModeOfAppliance) block.aux_mode = appliance_aux_mode(ctx.model.FurnaceRec);
+  if (block.aux_mode == kAuxModeOfAppliance)
+    block.aux_mode = appliance_aux_mode(ctx.model.FurnaceRec);
   put_auxiliary_heat(ctx, block, kGeoTEquipmentColumn);
   put_water_heater(ctx, kGeoTEquipmentColumn);
   put(ctx, "N18", ctx.model.TUnitRec.HwCode);

@@ -56,8 +56,9 @@ void put_address_rows(FillContext& ctx, int first_row, const AddressRows& a) {
   constexpr int kColA = 1;
   put(ctx, {first_row, kColA}, a.name);
   put(ctx, {first_row + 1, kColA}, a.address);
-  set_text_cell(ctx, first_row + 2, kColA,
-                stored_field_text(city_line(field_bytes(a.city), field_bytes(a.state), field_bytes(a.zip))));
+  set_text_cell(
+      ctx, first_row + 2, kColA,
+      stored_field_text(city_line(field_bytes(a.city), field_bytes(a.state), field_bytes(a.zip))));
   put(ctx, {first_row + 3, kColA}, a.phone);
   put(ctx, {first_row + 4, kColA}, a.second_phone);
   put(ctx, {first_row + 5, kColA}, a.notes);
@@ -66,8 +67,8 @@ void put_address_rows(FillContext& ctx, int first_row, const AddressRows& a) {
 void put_dealer(FillContext& ctx) {
   const model::ProjectRec& p = ctx.model.ProjectRec;
   put_address_rows(ctx, 2,
-                   {p.Dealer_Name, p.Dealer_Address, p.Dealer_City, p.Dealer_State, p.Dealer_Zip, p.Dealer_Phone,
-                    p.Dealer_Fax, p.Dealer_Notes});
+                   {p.Dealer_Name, p.Dealer_Address, p.Dealer_City, p.Dealer_State, p.Dealer_Zip,
+                    p.Dealer_Phone, p.Dealer_Fax, p.Dealer_Notes});
   put(ctx, "A37", p.Dealer_Contact);
   put(ctx, "A38", p.Dealer_CellPhone);
   put(ctx, "A39", p.Dealer_Email);
@@ -91,16 +92,18 @@ void put_unit_flags(FillContext& ctx) {
 void put_client_and_project(FillContext& ctx) {
   const model::ProjectRec& p = ctx.model.ProjectRec;
   put_address_rows(ctx, 8,
-                   {p.Client_Name, p.Client_Address, p.Client_City, p.Client_State, p.Client_Zip, p.Client_HomePhone,
-                    p.Client_WorkPhone, p.Client_Notes});
+                   {p.Client_Name, p.Client_Address, p.Client_City, p.Client_State, p.Client_Zip,
+                    p.Client_HomePhone, p.Client_WorkPhone, p.Client_Notes});
   put(ctx, "A40", p.Client_CellPhone);
   put(ctx, "A41", p.Client_Email);
   put(ctx, "A14", p.Project_Title);
   put(ctx, "A15", p.Project_Number);
   set_text_cell(ctx, "A16", ctx.ProjectFileTitle);
   put(ctx, "A17", p.Project_Date);
-  const auto notes = notes_lines(std::string_view(p.Project_Notes.bytes().data(), p.Project_Notes.kWidth));
-  for (int line = 0; line < 3; ++line) set_text_cell(ctx, 18 + line, 1, stored_field_text(notes[line]));  // A18:A20
+  const auto notes =
+      notes_lines(std::string_view(p.Project_Notes.bytes().data(), p.Project_Notes.kWidth));
+  for (int line = 0; line < 3; ++line)
+    set_text_cell(ctx, 18 + line, 1, stored_field_text(notes[line]));  // A18:A20
 }
 
 void put_systems(FillContext& ctx) {
@@ -130,7 +133,8 @@ void put_building(FillContext& ctx) {
   put(ctx, "C28", p.Loads_ElecGain);
   put(ctx, "C29", p.Loads_Construction);
   // Fill_ReportWorkbook refuses a project whose cooling load is 0 before any step runs.
-  put(ctx, "A27", static_cast<double>(p.Loads_SensibleLoad) / static_cast<double>(p.Loads_CoolLoad));
+  put(ctx, "A27",
+      static_cast<double>(p.Loads_SensibleLoad) / static_cast<double>(p.Loads_CoolLoad));
 }
 
 }  // namespace

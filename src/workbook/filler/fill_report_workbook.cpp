@@ -10,14 +10,9 @@ namespace {
 // The order of work. The steps of the system sheets join between Rates and Economics as the
 // sheets are built: Geo A, Geo B, GEO T, Air-to-Air, Furnace.
 constexpr FillStep kFillSteps[] = {
-    {"Loads", fill_loads},
-    {"Rates", fill_rates},
-    {"Geo A", fill_geo_a},
-    {"Geo B", fill_geo_b},
-    {"GEO T", fill_geo_t},
-    {"Air-to-Air", fill_air_to_air},
-    {"Furnace", fill_furnace},
-    {"Economics", fill_economics},
+    {"Loads", fill_loads},     {"Rates", fill_rates},         {"Geo A", fill_geo_a},
+    {"Geo B", fill_geo_b},     {"GEO T", fill_geo_t},         {"Air-to-Air", fill_air_to_air},
+    {"Furnace", fill_furnace}, {"Economics", fill_economics},
 };
 
 }  // namespace
@@ -59,7 +54,9 @@ std::vector<std::string> FillOutcome::problems() const {
     return lines;
   }
   for (const CatalogueProblem& p : catalogue_problems) lines.push_back(describe(p));
-  if (!converged) lines.push_back("the recalculation stopped at " + std::to_string(passes) + " passes without converging");
+  if (!converged)
+    lines.push_back("the recalculation stopped at " + std::to_string(passes) +
+                    " passes without converging");
   for (const ResultProblem& p : unusable_results) lines.push_back(describe(p));
   for (const std::string_view field : clamped_results)
     lines.push_back(std::string(field) + ": beyond the range of the field, clamped");

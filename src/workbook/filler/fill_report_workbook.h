@@ -18,7 +18,8 @@ namespace pellavan::workbook {
 
 // The message of a fill refused because the project's cooling load is 0 (the sensible/total
 // ratio divides by it); the loads window keeps the load within that range.
-inline constexpr std::string_view kCoolingLoadRangeMessage = "Cooling Load Outside of Valid Range of 1000 - 999999";
+inline constexpr std::string_view kCoolingLoadRangeMessage =
+    "Cooling Load Outside of Valid Range of 1000 - 999999";
 inline constexpr std::string_view kRangeViolationTitle = "Range Violation";
 
 struct FillOutcome {
@@ -36,7 +37,8 @@ struct FillOutcome {
 
   // Filled, converged, every record found and every result a number that fits its field.
   [[nodiscard]] bool usable() const {
-    return filled && converged && clamped_results.empty() && unusable_results.empty() && catalogue_problems.empty();
+    return filled && converged && clamped_results.empty() && unusable_results.empty() &&
+           catalogue_problems.empty();
   }
   // What went wrong, one line each; empty for a usable fill.
   [[nodiscard]] std::vector<std::string> problems() const;

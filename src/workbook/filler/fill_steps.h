@@ -19,11 +19,11 @@ struct FillStep {
 // The steps in order of work (fill_report_workbook.cpp).
 std::span<const FillStep> fill_steps();
 
-void fill_loads(FillContext& ctx);      // with the unit flag of Rates
+void fill_loads(FillContext& ctx);  // with the unit flag of Rates
 void fill_rates(FillContext& ctx);
 void fill_geo_a(FillContext& ctx);
 void fill_geo_b(FillContext& ctx);
-void fill_geo_t(FillContext& ctx);      // only when a Geo T unit is chosen
+void fill_geo_t(FillContext& ctx);  // only when a Geo T unit is chosen
 void fill_air_to_air(FillContext& ctx);
 void fill_furnace(FillContext& ctx);
 void fill_economics(FillContext& ctx);

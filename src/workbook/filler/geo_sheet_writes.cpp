@@ -13,7 +13,9 @@ constexpr int kPerfCount = 46;
 constexpr int kAuxiliaryHeatRow = 6;
 constexpr int kWaterHeaterRow = 23;
 
-bool is_pond_loop(const model::LoopRec& loop) { return trimmed_text(loop.Name).starts_with("Pond"); }
+bool is_pond_loop(const model::LoopRec& loop) {
+  return trimmed_text(loop.Name).starts_with("Pond");
+}
 
 }  // namespace
 
@@ -22,23 +24,26 @@ void repair_zero_quantity(model::Currency& tons) {
 }
 
 GeoBlock geo_a_block(model::ProjectRec& p) {
-  return GeoBlock{p.GeoA_UnitId,         p.GeoA_LoopId,        p.GeoA_SoilId,       p.GeoA_AuxId,
-                  p.GeoA_WaterHeaterId,  p.GeoA_Tons,          p.GeoA_LoopWellHybrid, p.GeoA_Depth,
-                  p.GeoA_BoreLength,     p.GeoA_LoopMinTemp,   p.GeoA_LoopMaxTemp,  p.GeoA_HwGenerator,
+  return GeoBlock{p.GeoA_UnitId,         p.GeoA_LoopId,        p.GeoA_SoilId,
+                  p.GeoA_AuxId,          p.GeoA_WaterHeaterId, p.GeoA_Tons,
+                  p.GeoA_LoopWellHybrid, p.GeoA_Depth,         p.GeoA_BoreLength,
+                  p.GeoA_LoopMinTemp,    p.GeoA_LoopMaxTemp,   p.GeoA_HwGenerator,
                   p.GeoA_AuxInput,       p.GeoA_AuxMode};
 }
 
 GeoBlock geo_b_block(model::ProjectRec& p) {
-  return GeoBlock{p.GeoB_UnitId,         p.GeoB_LoopId,        p.GeoB_SoilId,       p.GeoB_AuxId,
-                  p.GeoB_WaterHeaterId,  p.GeoB_Tons,          p.GeoB_LoopWellHybrid, p.GeoB_Depth,
-                  p.GeoB_BoreLength,     p.GeoB_LoopMinTemp,   p.GeoB_LoopMaxTemp,  p.GeoB_HwGenerator,
+  return GeoBlock{p.GeoB_UnitId,         p.GeoB_LoopId,        p.GeoB_SoilId,
+                  p.GeoB_AuxId,          p.GeoB_WaterHeaterId, p.GeoB_Tons,
+                  p.GeoB_LoopWellHybrid, p.GeoB_Depth,         p.GeoB_BoreLength,
+                  p.GeoB_LoopMinTemp,    p.GeoB_LoopMaxTemp,   p.GeoB_HwGenerator,
                   p.GeoB_AuxInput,       p.GeoB_AuxMode};
 }
 
 GeoBlock geo_t_block(model::ProjectRec& p) {
-  return GeoBlock{p.GeoT_UnitId,         p.GeoT_LoopId,        p.GeoT_SoilId,       p.GeoT_AuxId,
-                  p.GeoT_WaterHeaterId,  p.GeoT_Tons,          p.GeoT_LoopWellHybrid, p.GeoT_Depth,
-                  p.GeoT_BoreLength,     p.GeoT_LoopMinTemp,   p.GeoT_LoopMaxTemp,  p.GeoT_HwGenerator,
+  return GeoBlock{p.GeoT_UnitId,         p.GeoT_LoopId,        p.GeoT_SoilId,
+                  p.GeoT_AuxId,          p.GeoT_WaterHeaterId, p.GeoT_Tons,
+                  p.GeoT_LoopWellHybrid, p.GeoT_Depth,         p.GeoT_BoreLength,
+                  p.GeoT_LoopMinTemp,    p.GeoT_LoopMaxTemp,   p.GeoT_HwGenerator,
                   p.GeoT_AuxInput,       p.GeoT_AuxMode};
 }
 
@@ -73,7 +78,8 @@ void put_unit(FillContext& ctx, const GeoBlock& block) {
   put(ctx, "B5", unit.SeriesText);
 }
 
-model::Currency geo_loop_u_value(const model::LoopRec& loop, const model::SoilRec& soil, model::Int16 hybrid) {
+model::Currency geo_loop_u_value(const model::LoopRec& loop, const model::SoilRec& soil,
+                                 model::Int16 hybrid) {
   return model::loop_u_value(loop, soil.Id, hybrid).value_or(model::Currency{});
 }
 
@@ -109,7 +115,8 @@ void repair_aux_mode(const GeoBlock& block, const model::FurnaceRec& aux) {
 }
 
 void put_auxiliary_heat(FillContext& ctx, const GeoBlock& block, int col) {
-  put_furnace_block(ctx, kAuxiliaryHeatRow, col, block.aux_input, ctx.model.FurnaceRec, block.aux_mode);
+  put_furnace_block(ctx, kAuxiliaryHeatRow, col, block.aux_input, ctx.model.FurnaceRec,
+                    block.aux_mode);
 }
 
 void put_water_heater(FillContext& ctx, int col) {

@@ -76,6 +76,7 @@ void put_water_heater(FillContext& ctx, int col);
 // The U value of the loop column's row 10: UValue(soil id), or (soil id + 15) on the loop/well
 // hybrid. A soil id outside the loop's table gives 0, so the loop lengths show errors instead
 // of reading past it.
-model::Currency geo_loop_u_value(const model::LoopRec& loop, const model::SoilRec& soil, model::Int16 hybrid);
+model::Currency geo_loop_u_value(const model::LoopRec& loop, const model::SoilRec& soil,
+                                 model::Int16 hybrid);
 
 }  // namespace pellavan::workbook

@@ -51,7 +51,8 @@ std::array<std::string, 3> notes_lines(std::string_view text) {
   const Notes notes(text);
   const std::size_t p1 = notes.break_before(kLine + 1, kLine);
   const std::size_t p2 = notes.break_before(p1 + kLine + 1, 2 * kLine);
-  std::array<std::string, 3> lines{notes.span(1, p1 - 1), notes.span(p1 + 1, p2), notes.span(p2 + 1, p2 + kLine)};
+  std::array<std::string, 3> lines{notes.span(1, p1 - 1), notes.span(p1 + 1, p2),
+                                   notes.span(p2 + 1, p2 + kLine)};
   if (!notes.blank(p2 + kLine)) lines[2].replace(lines[2].size() - 3, 3, "...");
   return lines;
 }

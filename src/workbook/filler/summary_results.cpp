@@ -11,7 +11,8 @@ namespace {
 
 using model::ProjectRec;
 
-#define PELLAVAN_RESULT(sheet, cell, field) SummaryResultCell{sheet, cell, &ProjectRec::field, #field}
+#define PELLAVAN_RESULT(sheet, cell, field) \
+  SummaryResultCell { sheet, cell, &ProjectRec::field, #field }
 
 constexpr SummaryResultCell kResultCells[] = {
     PELLAVAN_RESULT(kGasSheet, "E31", Result_GeoA_AvgSourceClg),

@@ -14,7 +14,9 @@ CityRec city(Int16 id, std::string_view name, std::string_view state) {
   return c;
 }
 
-std::string stored(std::string_view text, std::size_t width) { return std::string(text) + std::string(width - text.size(), ' '); }
+std::string stored(std::string_view text, std::size_t width) {
+  return std::string(text) + std::string(width - text.size(), ' ');
+}
 
 class CityListsTest : public testing::CatalogueFixture {
  protected:
@@ -31,17 +33,19 @@ class CityListsTest : public testing::CatalogueFixture {
 // Missouri lies in two groups of the file; "ohio" is written in lower case; Ohio's second record
 // repeats Toledo's id; the last record is cut off.
 TEST_F(CityListsTest, StatesCitiesAndRestoreFollowTheFileAsStored) {
-  write_catalogue<CityRec>("Citydata.CEA", {city(7, "St. Louis", "MO"), city(8, "Kansas City", "MO"), city(2, "Atlanta", "GA"),
-                            city(9, "Springfield", "MO"), city(11, "Toledo", "ohio"), city(12, "Akron", "ohio"),
-                            city(11, "Zanesville", "ohio")},
-                           std::vector<std::uint8_t>(100, 1));
+  write_catalogue<CityRec>(
+      "Citydata.CEA",
+      {city(7, "St. Louis", "MO"), city(8, "Kansas City", "MO"), city(2, "Atlanta", "GA"),
+       city(9, "Springfield", "MO"), city(11, "Toledo", "ohio"), city(12, "Akron", "ohio"),
+       city(11, "Zanesville", "ohio")},
+      std::vector<std::uint8_t>(100, 1));
   const auto cities = read();
   ASSERT_EQ(cities.size(), 7u) << "a record not wholly in the file is not used";
   EXPECT_EQ(last_read, 11) << "every read goes through the shared buffer";
 
   const StateList states = state_list(cities, 9);
-  EXPECT_EQ(states.states, (std::vector<std::string>{stored("GA", 10), stored("MO", 10), stored("MO", 10),
-                                                      stored("ohio", 10)}))
+  EXPECT_EQ(states.states, (std::vector<std::string>{stored("GA", 10), stored("MO", 10),
+                                                     stored("MO", 10), stored("ohio", 10)}))
       << "sorted without regard to case, one entry per group";
   EXPECT_EQ(states.selected, 2u) << "the later of the equal entries stays selected";
   EXPECT_FALSE(state_list(cities, 99).selected) << "a city id not in the file selects no state";

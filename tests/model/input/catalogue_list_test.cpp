@@ -52,8 +52,8 @@ TEST_F(CatalogueListTest, SortedListsIgnoreCaseAndKeepEqualNamesInFileOrder) {
   write_catalogue("LoopData.CEA",
                   {named_record<LoopRec>(1, "beta"), named_record<LoopRec>(2, "Alpha"),
                    named_record<LoopRec>(3, "BETA"), named_record<LoopRec>(4, "gamma")});
-  const auto loops = catalogue_list<LoopRec>(files, program_folder(), "LoopData.CEA", true,
-                                             ListOrder::CaseBlind);
+  const auto loops =
+      catalogue_list<LoopRec>(files, program_folder(), "LoopData.CEA", true, ListOrder::CaseBlind);
   std::vector<Int16> ids;
   for (const ListEntry& e : loops) ids.push_back(e.id);
   EXPECT_EQ(ids, (std::vector<Int16>{2, 1, 3, 4}));

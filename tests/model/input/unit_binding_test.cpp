@@ -8,17 +8,26 @@ namespace {
 
 // One row of each kind of quantity, on fields of the loads, Geo A and rates blocks.
 constexpr UnitBinding kBindings[] = {
-    {.field = number_field<&ProjectRec::Loads_HeatLoad>(), .quantity = Quantity::Capacity,
+    {.field = number_field<&ProjectRec::Loads_HeatLoad>(),
+     .quantity = Quantity::Capacity,
      .slot = 10},
-    {.field = number_field<&ProjectRec::Loads_HeatSetPoint>(), .quantity = Quantity::Temperature,
-     .slot = 11, .leave = Leave::RoundHalf},
+    {.field = number_field<&ProjectRec::Loads_HeatSetPoint>(),
+     .quantity = Quantity::Temperature,
+     .slot = 11,
+     .leave = Leave::RoundHalf},
     {.field = number_field<&ProjectRec::Loads_HeatDeltaT>(),
-     .quantity = Quantity::TemperatureDifference, .slot = 12},
+     .quantity = Quantity::TemperatureDifference,
+     .slot = 12},
     {.field = number_field<&ProjectRec::GeoA_Depth>(), .quantity = Quantity::Length, .slot = 13},
-    {.field = number_field<&ProjectRec::Rates_GasSummer>(), .quantity = Quantity::GasPrice,
-     .slot = 14, .imperial = {3, true}, .metric = {3, true}},
+    {.field = number_field<&ProjectRec::Rates_GasSummer>(),
+     .quantity = Quantity::GasPrice,
+     .slot = 14,
+     .imperial = {3, true},
+     .metric = {3, true}},
     {.field = number_field<&ProjectRec::Rates_PropaneSummer>(),
-     .quantity = Quantity::LiquidFuelPrice, .slot = 15, .imperial = {3, false},
+     .quantity = Quantity::LiquidFuelPrice,
+     .slot = 15,
+     .imperial = {3, false},
      .metric = {3, true}},
     {.field = number_field<&ProjectRec::GeoA_Tons>(), .slot = 16},
 };
@@ -116,7 +125,8 @@ TEST(UnitBindingTest, EntriesBeyondTheFieldClampInsteadOfWrapping) {
 
 TEST(UnitBindingTest, SharedOrMissingSlotsAreFound) {
   using Pair = std::optional<std::pair<std::size_t, std::size_t>>;
-  const UnitBinding a{.slot = 10}, b{.slot = 12}, same_as_a{.slot = 10}, none{}, beyond{.slot = 101};
+  const UnitBinding a{.slot = 10}, b{.slot = 12}, same_as_a{.slot = 10}, none{},
+      beyond{.slot = 101};
   struct Case {
     const char* name;
     std::vector<UnitBinding> table;

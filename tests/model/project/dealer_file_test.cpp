@@ -106,8 +106,11 @@ TEST(DealerOptionsTest, OnlyAOneSetsAFlag) {
     std::string option;
     Int16 flag;
   };
-  const Row rows[] = {{"one", "1", -1}, {"zero", "0", 0}, {"blank", " ", 0},
-                      {"never written", std::string(1, '\0'), 0}, {"other digit", "2", 0}};
+  const Row rows[] = {{"one", "1", -1},
+                      {"zero", "0", 0},
+                      {"blank", " ", 0},
+                      {"never written", std::string(1, '\0'), 0},
+                      {"other digit", "2", 0}};
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     DealerRec d;

@@ -100,7 +100,8 @@ TEST_F(DefaultFilesTest, RestoreCopiesTheFactoryFile) {
 TEST_F(DefaultFilesTest, RestoreWithoutFactoryFileKeepsTheDefault) {
   write_default(testing::sample_project("mine"));
   EXPECT_TRUE(restore_original_defaults(program_folder()));
-  EXPECT_EQ(read_all(data_folder() / "Default.dat"), encode_record(testing::sample_project("mine")));
+  EXPECT_EQ(read_all(data_folder() / "Default.dat"),
+            encode_record(testing::sample_project("mine")));
 }
 
 TEST_F(DefaultFilesTest, NamesAreFoundWhateverTheirCase) {

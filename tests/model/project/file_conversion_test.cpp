@@ -29,9 +29,8 @@ TEST(FileConversionTest, EachVersionGetsWhatItLacked) {
     bool geo_t_defaults;
   };
   const Row rows[] = {
-      {"KQ2", 30000, 99, 135, true}, {"kq2", 30000, 99, 135, true},
-      {"KQ3", 3, 99, 135, true},     {"KQ4", 3, 1, 135, true},
-      {"KQ5", 3, 1, 135, true},      {"KQ6", 3, 1, 135, true},
+      {"KQ2", 30000, 99, 135, true}, {"kq2", 30000, 99, 135, true}, {"KQ3", 3, 99, 135, true},
+      {"KQ4", 3, 1, 135, true},      {"KQ5", 3, 1, 135, true},      {"KQ6", 3, 1, 135, true},
       {"KQ7", 3, 1, 140, false},
   };
   for (const Row& r : rows) {
@@ -118,8 +117,8 @@ TEST(FileConversionTest, ZoomLevelsOutsideTheViewsRangeAreTakenToItsEnds) {
     Int16 read;
     Int16 kept;
   };
-  for (const Row& r : {Row{24, 25}, Row{-5, 25}, Row{25, 25}, Row{200, 200}, Row{201, 200},
-                       Row{32767, 200}}) {
+  for (const Row& r :
+       {Row{24, 25}, Row{-5, 25}, Row{25, 25}, Row{200, 200}, Row{201, 200}, Row{32767, 200}}) {
     SCOPED_TRACE(r.read);
     ProjectRec rec = testing::sample_project();
     rec.Zoom_GeoASummary = r.read;

@@ -73,8 +73,8 @@ TEST_F(ProjectFileTest, ExtensionTest) {
     bool accepted;
   };
   const Row rows[] = {
-      {"plan.pvn", true},   {"plan.PVN", true},    {"plan.pvnx", true}, {"a.b.pvn", true},
-      {"plan.txt", false},  {"plan", false},       {"plan.pv", false},  {"pvn", false},
+      {"plan.pvn", true},      {"plan.PVN", true}, {"plan.pvnx", true}, {"a.b.pvn", true},
+      {"plan.txt", false},     {"plan", false},    {"plan.pv", false},  {"pvn", false},
       {"plan.pvn.txt", false}, {".pvn", true},
   };
   for (const Row& r : rows) EXPECT_EQ(has_project_extension(r.title), r.accepted) << r.title;

@@ -36,7 +36,8 @@ inline std::vector<std::uint8_t> read_all(const std::filesystem::path& path) {
 
 inline void write_all(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 // A plain record as written by this version, with zoom levels.

@@ -13,14 +13,17 @@ using testing::write_all;
 
 class RateFileTest : public testing::CatalogueFixture {
  protected:
-  [[nodiscard]] std::filesystem::path file(const std::string& name) const { return program_folder() / name; }
+  [[nodiscard]] std::filesystem::path file(const std::string& name) const {
+    return program_folder() / name;
+  }
 };
 
 std::vector<std::uint8_t> random_bytes(std::size_t size, std::string_view tag) {
   std::mt19937 gen(11);
   std::vector<std::uint8_t> bytes(size);
   for (auto& b : bytes) b = static_cast<std::uint8_t>(gen());
-  for (std::size_t i = 0; i < tag.size() && i < size; ++i) bytes[i] = static_cast<std::uint8_t>(tag[i]);
+  for (std::size_t i = 0; i < tag.size() && i < size; ++i)
+    bytes[i] = static_cast<std::uint8_t>(tag[i]);
   return bytes;
 }
 

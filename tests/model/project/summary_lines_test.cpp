@@ -28,7 +28,7 @@ TEST(SummaryLinesTest, DealerPanel) {
   EXPECT_EQ(lines[4], " Phone:555" + std::string(17, ' '));
   EXPECT_EQ(lines[5], " Fax:\t556" + std::string(17, ' '));
   EXPECT_EQ(lines[7], " Contact:Pat" + std::string(37, ' '));
-  EXPECT_EQ(lines[8], " Cell:");                        // never written
+  EXPECT_EQ(lines[8], " Cell:");                          // never written
   EXPECT_EQ(lines[9], " Email:" + std::string(80, ' '));  // blanks are printed
 }
 

@@ -13,7 +13,6 @@
 namespace pellavan::model {
 namespace {
 
-
 double entered(const std::string& text) {
   const sheet::EntryValue v = sheet::apply_entry_rule(text);
   EXPECT_EQ(v.kind, sheet::EntryValue::Kind::kNumber) << "'" << text << "' is no number text";

@@ -30,7 +30,7 @@ TEST(KwMemoTest, ComparesAtOneDecimalAsTheFieldShowsIt) {
     double expected;
   };
   const Row rows[] = {
-      {"shown rounded up, unchanged", 46798, 13.7, 46798},     // 13.7117...
+      {"shown rounded up, unchanged", 46798, 13.7, 46798},  // 13.7117...
       {"second decimal typed, same at one decimal", 46798, 13.72, 46798},
       {"changed in the first decimal", 46798, 13.8, 13.8 * 3413.0},
       {"half rounds up in the display", 3413 * 3.45, 3.5, 3413 * 3.45},

@@ -104,7 +104,8 @@ class CommaLocale {
  public:
   CommaLocale() {
     for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"}) {
-      if (std::setlocale(LC_ALL, name) != nullptr && std::string(std::localeconv()->decimal_point) == ",") {
+      if (std::setlocale(LC_ALL, name) != nullptr &&
+          std::string(std::localeconv()->decimal_point) == ",") {
         active_ = true;
         return;
       }

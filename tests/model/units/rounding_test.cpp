@@ -17,11 +17,16 @@ struct RoundRow {
 
 TEST(RoundHalfEvenTest, HalvesGoToTheEvenNeighbour) {
   const RoundRow rows[] = {
-      {"two and a half", 2.5, 2.0},       {"three and a half", 3.5, 4.0},
-      {"minus two and a half", -2.5, -2.0}, {"minus three and a half", -3.5, -4.0},
-      {"half", 0.5, 0.0},                 {"minus half", -0.5, -0.0},
-      {"below half", 2.4999999, 2.0},     {"above half", 2.5000001, 3.0},
-      {"negative above half", -2.6, -3.0}, {"whole", 7.0, 7.0},
+      {"two and a half", 2.5, 2.0},
+      {"three and a half", 3.5, 4.0},
+      {"minus two and a half", -2.5, -2.0},
+      {"minus three and a half", -3.5, -4.0},
+      {"half", 0.5, 0.0},
+      {"minus half", -0.5, -0.0},
+      {"below half", 2.4999999, 2.0},
+      {"above half", 2.5000001, 3.0},
+      {"negative above half", -2.6, -3.0},
+      {"whole", 7.0, 7.0},
       {"large odd plus half", 4503599627370495.5, 4503599627370496.0},
   };
   for (const auto& r : rows) {

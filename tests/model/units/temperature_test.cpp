@@ -44,9 +44,10 @@ struct ToCelsiusRow {
 
 TEST(TemperatureTest, FahrenheitToCelsiusGoesToHalfDegrees) {
   const ToCelsiusRow rows[] = {
-      {"freezing", 32, 0.0},      {"two ninths above", 36, 2.5}, {"five thirds above", 35, 1.5},
-      {"shows 7.5", 45, 7.5},     {"minus forty", -40, -40.0},   {"hot water", 140, 60.0},
-      {"zero F", 0, -18.0},       {"below freezing, two ninths", 28, -2.5},
+      {"freezing", 32, 0.0},          {"two ninths above", 36, 2.5},
+      {"five thirds above", 35, 1.5}, {"shows 7.5", 45, 7.5},
+      {"minus forty", -40, -40.0},    {"hot water", 140, 60.0},
+      {"zero F", 0, -18.0},           {"below freezing, two ninths", 28, -2.5},
       {"fractional F", 68.3, 20.0},
   };
   for (const auto& r : rows) {
@@ -70,8 +71,11 @@ TEST(TemperatureTest, CelsiusToFahrenheitRoundsHalvesToEven) {
     Int32 fahrenheit;
   };
   const Row rows[] = {
-      {"36.5 goes to 36", 2.5, 36}, {"room", 20, 68},          {"45.5 goes to 46", 7.5, 46},
-      {"negative", -40, -40},       {"-2.5 is 27.5, goes to 28", -2.5, 28},
+      {"36.5 goes to 36", 2.5, 36},
+      {"room", 20, 68},
+      {"45.5 goes to 46", 7.5, 46},
+      {"negative", -40, -40},
+      {"-2.5 is 27.5, goes to 28", -2.5, 28},
       {"absurd entry clamps", 1e12, std::numeric_limits<Int32>::max()},
   };
   for (const auto& r : rows) {

@@ -51,7 +51,8 @@ TEST_F(FtpTransferTest, Downloads) {
   const Row rows[] = {
       {"a file from the root", platform::kFtpPassword, "/pub/readme.bin", std::nullopt},
       {"a missing file", platform::kFtpPassword, "/pub/none.bin",
-       Raised{-2147216504, "Cannot start file transfer from '127.0.0.1'.", "FTP::ConnectToFTPHost"}},
+       Raised{-2147216504, "Cannot start file transfer from '127.0.0.1'.",
+              "FTP::ConnectToFTPHost"}},
       {"a bad login", "99999", "/pub/readme.bin",
        Raised{-2147217503, "Couldn't connect to server '127.0.0.1'.", "FTP::ConnectToFTPHost"}},
   };

@@ -38,7 +38,9 @@ class ScratchFolder {
   }
   ~ScratchFolder() { std::filesystem::remove_all(path_); }
   [[nodiscard]] const std::filesystem::path& path() const { return path_; }
-  [[nodiscard]] std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  [[nodiscard]] std::string operator/(const std::string& name) const {
+    return (path_ / name).string();
+  }
 
  private:
   static inline int count_ = 0;

@@ -46,7 +46,7 @@ TEST(DateSerialTest, EveryDayRoundTrips) {
 
 TEST(DateSerialTest, OutOfRangeFieldsCarry) {
   EXPECT_EQ(serial_from_date({1995, 17, 30}), 35215);  // month 17 of 1995 is May 1996
-  EXPECT_EQ(serial_from_date({1996, 6, 0}), 35216);  // day 0 of June is 31 May
+  EXPECT_EQ(serial_from_date({1996, 6, 0}), 35216);    // day 0 of June is 31 May
   EXPECT_EQ(serial_from_date({1997, -7, 30}), 35215);
   EXPECT_EQ(serial_from_date({1996, 4, 60}), 35215);
 }

@@ -124,7 +124,9 @@ TEST(NumberFormatTest, LiteralsEscapesAndLayout) {
       {"point without decimals shown", "#.##", 1, "1."},
       {"blank for missing decimals", "0.??", 1.5, "1.5 "},
       {"blank for missing digits", "?0", 5, " 5"},
-      {"multi-byte currency", "\xE2\x82\xAC#,##0", 1234, "\xE2\x82\xAC" "1,234"},
+      {"multi-byte currency", "\xE2\x82\xAC#,##0", 1234,
+       "\xE2\x82\xAC"
+       "1,234"},
       {"percent sign literal after digits", "0.00%", 0.07, "7.00%"},
       {"literal-only section", "\"none\"", 5, "none"},
       {"huge values stay exact text", "#,##0", 1.5e20, "150,000,000,000,000,000,000"},
@@ -159,9 +161,9 @@ TEST(NumberFormatTest, TextsUnderAFormat) {
 
 TEST(NumberFormatTest, UnsupportedOrMalformedCodesShowGeneral) {
   const std::string_view codes[] = {
-      "\"abc",     "0\\",           "0_",         "*",         "[Red",       "[>100]0",
-      "[$-409]m/d/yy", "0.00E+00", "h:mm",       "m/d/yy h:mm", "AM/PM",    "0;0;0;0;0",
-      "d 0",       "General 0",     "0.0 days",   "# ?/?",     "0/4",
+      "\"abc",         "0\\",       "0_",       "*",           "[Red",  "[>100]0",
+      "[$-409]m/d/yy", "0.00E+00",  "h:mm",     "m/d/yy h:mm", "AM/PM", "0;0;0;0;0",
+      "d 0",           "General 0", "0.0 days", "# ?/?",       "0/4",
   };
   for (const auto code : codes) {
     SCOPED_TRACE(code);

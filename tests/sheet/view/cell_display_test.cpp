@@ -7,32 +7,43 @@ namespace {
 
 struct DisplayRow {
   const char* name;
-  const char* entry;    // written with set_cell_text, or a formula when it starts with "="
-  const char* format;   // display format code
-  HAlign horizontal;    // the cell's alignment
+  const char* entry;   // written with set_cell_text, or a formula when it starts with "="
+  const char* format;  // display format code
+  HAlign horizontal;   // the cell's alignment
   const char* shown;
-  HAlign align;         // where it shows
+  HAlign align;  // where it shows
   bool red;
   ShownKind kind;
 };
 
 TEST(CellDisplay, ValuesShowInTheirFormatsOnTheirSide) {
   const DisplayRow rows[] = {
-      {"grouped", "12934.4", "#,##0", HAlign::kGeneral, "12,934", HAlign::kRight, false, ShownKind::kNumber},
-      {"red negative", "-502.3", "#,##0;[Red]-#,##0", HAlign::kGeneral, "-502", HAlign::kRight, true, ShownKind::kNumber},
-      {"positive of a red format", "502", "#,##0;[Red]-#,##0", HAlign::kGeneral, "502", HAlign::kRight, false,
+      {"grouped", "12934.4", "#,##0", HAlign::kGeneral, "12,934", HAlign::kRight, false,
        ShownKind::kNumber},
-      {"currency", "501.42496239619027", "$#,##0", HAlign::kGeneral, "$501", HAlign::kRight, false, ShownKind::kNumber},
-      {"percent", "0.705", "0%", HAlign::kGeneral, "71%", HAlign::kRight, false, ShownKind::kNumber},
-      {"short date", "5/30/1996", "m/d/yy", HAlign::kGeneral, "5/30/96", HAlign::kRight, false, ShownKind::kNumber},
-      {"general", "0.70666666667", "General", HAlign::kGeneral, "0.706666667", HAlign::kRight, false,
+      {"red negative", "-502.3", "#,##0;[Red]-#,##0", HAlign::kGeneral, "-502", HAlign::kRight,
+       true, ShownKind::kNumber},
+      {"positive of a red format", "502", "#,##0;[Red]-#,##0", HAlign::kGeneral, "502",
+       HAlign::kRight, false, ShownKind::kNumber},
+      {"currency", "501.42496239619027", "$#,##0", HAlign::kGeneral, "$501", HAlign::kRight, false,
        ShownKind::kNumber},
-      {"number put left", "12", "0.0", HAlign::kLeft, "12.0", HAlign::kLeft, false, ShownKind::kNumber},
-      {"text", "St. Louis", "General", HAlign::kGeneral, "St. Louis", HAlign::kLeft, false, ShownKind::kText},
-      {"text put right", "kBtuh", "General", HAlign::kRight, "kBtuh", HAlign::kRight, false, ShownKind::kText},
-      {"text centred", "Geo A", "#,##0", HAlign::kCenter, "Geo A", HAlign::kCenter, false, ShownKind::kText},
-      {"boolean", "=1<2", "General", HAlign::kGeneral, "TRUE", HAlign::kCenter, false, ShownKind::kOther},
-      {"error", "=1/0", "0.00", HAlign::kGeneral, "#DIV/0!", HAlign::kCenter, false, ShownKind::kOther},
+      {"percent", "0.705", "0%", HAlign::kGeneral, "71%", HAlign::kRight, false,
+       ShownKind::kNumber},
+      {"short date", "5/30/1996", "m/d/yy", HAlign::kGeneral, "5/30/96", HAlign::kRight, false,
+       ShownKind::kNumber},
+      {"general", "0.70666666667", "General", HAlign::kGeneral, "0.706666667", HAlign::kRight,
+       false, ShownKind::kNumber},
+      {"number put left", "12", "0.0", HAlign::kLeft, "12.0", HAlign::kLeft, false,
+       ShownKind::kNumber},
+      {"text", "St. Louis", "General", HAlign::kGeneral, "St. Louis", HAlign::kLeft, false,
+       ShownKind::kText},
+      {"text put right", "kBtuh", "General", HAlign::kRight, "kBtuh", HAlign::kRight, false,
+       ShownKind::kText},
+      {"text centred", "Geo A", "#,##0", HAlign::kCenter, "Geo A", HAlign::kCenter, false,
+       ShownKind::kText},
+      {"boolean", "=1<2", "General", HAlign::kGeneral, "TRUE", HAlign::kCenter, false,
+       ShownKind::kOther},
+      {"error", "=1/0", "0.00", HAlign::kGeneral, "#DIV/0!", HAlign::kCenter, false,
+       ShownKind::kOther},
       {"empty", "", "0.00", HAlign::kGeneral, "", HAlign::kLeft, false, ShownKind::kNothing},
   };
   for (const DisplayRow& r : rows) {

@@ -8,7 +8,7 @@ namespace {
 class GridGeometryTest : public ::testing::Test {
  protected:
   GridGeometryTest() : sheet("main") {
-    sheet.set_column_width(1, 10.0);  // B: 10 digits of 7 pixels and the padding, 75 pixels
+    sheet.set_column_width(1, 10.0);   // B: 10 digits of 7 pixels and the padding, 75 pixels
     sheet.set_column_hidden(2, true);  // C
     sheet.set_row_height(1, 30.0);     // row 2: 40 pixels
     sheet.set_row_hidden(2, true);     // row 3
@@ -46,7 +46,7 @@ TEST_F(GridGeometryTest, PointsFindTheShownCellUnderThem) {
     int col;
   };
   const Row rows[] = {
-      {"first column", 10, 0},     {"second column", 64, 1},   {"edge of the hidden one", 139, 3},
+      {"first column", 10, 0},     {"second column", 64, 1},     {"edge of the hidden one", 139, 3},
       {"before the block", -5, 0}, {"beyond the block", 1e6, 4},
   };
   const GridGeometry g = at(1.0);

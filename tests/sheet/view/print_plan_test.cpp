@@ -23,10 +23,22 @@ TEST(PrintPlan, FitsShrinksNeverEnlargesAndSplitsWhatDoesNotFit) {
       {"fits at 100 %", "A1:J50", 100, true, 1, 1, 1.0, {"A1:J50"}},
       {"a small area is not enlarged", "B2:C3", 100, true, 1, 1, 1.0, {"B2:C3"}},
       {"shrinks onto one page", "A1:T100", 100, true, 1, 1, kPageHeight / 1700.0, {"A1:T100"}},
-      {"without fitting: down, then across", "A1:T100", 100, false, 1, 1, 1.0,
+      {"without fitting: down, then across",
+       "A1:T100",
+       100,
+       false,
+       1,
+       1,
+       1.0,
        {"A1:J50", "A51:J100", "K1:T50", "K51:T100"}},
       {"at half the size", "A1:T100", 50, false, 1, 1, 0.5, {"A1:T100"}},
-      {"two pages wide, any number tall", "A1:T100", 100, true, 2, 0, 1.0,
+      {"two pages wide, any number tall",
+       "A1:T100",
+       100,
+       true,
+       2,
+       0,
+       1.0,
        {"A1:J50", "A51:J100", "K1:T50", "K51:T100"}},
       {"below the smallest scale", "A1:IV400", 100, true, 1, 1, kMinPrintScale, {}},
   };
@@ -39,14 +51,16 @@ TEST(PrintPlan, FitsShrinksNeverEnlargesAndSplitsWhatDoesNotFit) {
     settings.fit = r.fit;
     settings.pages_wide = r.wide;
     settings.pages_tall = r.tall;
-    const PrintPlan plan = plan_print(sheet, *parse_a1_range(r.area), metrics, settings, kPageWidth, kPageHeight);
+    const PrintPlan plan =
+        plan_print(sheet, *parse_a1_range(r.area), metrics, settings, kPageWidth, kPageHeight);
     EXPECT_NEAR(plan.scale, r.expected_scale, 1e-9);
     if (r.pages.empty()) {
       EXPECT_GT(plan.pages.size(), 1u);
       continue;
     }
     ASSERT_EQ(plan.pages.size(), r.pages.size());
-    for (std::size_t i = 0; i < r.pages.size(); ++i) EXPECT_EQ(format_a1_range(plan.pages[i]), r.pages[i]);
+    for (std::size_t i = 0; i < r.pages.size(); ++i)
+      EXPECT_EQ(format_a1_range(plan.pages[i]), r.pages[i]);
   }
 }
 

@@ -43,7 +43,8 @@ TEST_F(PrintTest, APrintAreaFitsOnOnePageWithItsCells) {
   control.SetPrintScale(100, true, 1, 1);
   control.PrintSheet(false);
   const int count = pages();
-  if (count < 0) GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext) are not installed: the PDF was not checked";
+  if (count < 0)
+    GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext) are not installed: the PDF was not checked";
   EXPECT_EQ(count, 1);
   const QString text = run("pdftotext", {"-layout", pdf(), "-"}).value_or("");
   for (const char* wanted : {"Heating report", "1,235", "-502", "A long label that spills over"}) {
@@ -82,10 +83,13 @@ TEST_F(PrintTest, PagesBetweenBeginAndEndGoOutAsOneJob) {
 }
 
 TEST_F(PrintTest, BlackAndWhiteLeavesNoColourOnPaper) {
-  control.book().sheet(0).add_picture(GridPoint{5.0, 1.0}, GridPoint{8.0, 4.0}, recorded_halves(Qt::green, Qt::magenta),
+  control.book().sheet(0).add_picture(GridPoint{5.0, 1.0}, GridPoint{8.0, 4.0},
+                                      recorded_halves(Qt::green, Qt::magenta),
                                       PictureFormat::kRecorded);
   const auto is_green = [](QColor c) { return c.green() > 180 && c.red() < 80 && c.blue() < 80; };
-  const auto is_magenta = [](QColor c) { return c.red() > 180 && c.blue() > 180 && c.green() < 80; };
+  const auto is_magenta = [](QColor c) {
+    return c.red() > 180 && c.blue() > 180 && c.green() < 80;
+  };
   control.PrintArea("A1:H8");
   control.SetPrintScale(100, true, 1, 1);
   control.PrintBlackWhite(false);
@@ -94,7 +98,8 @@ TEST_F(PrintTest, BlackAndWhiteLeavesNoColourOnPaper) {
   if (colour.isNull()) GTEST_SKIP() << "pdftoppm is not installed: the page was not looked at";
   EXPECT_GT(count_pixels(colour, colour.rect(), is_red), 0);
   EXPECT_GT(count_pixels(colour, colour.rect(), is_yellow), 0);
-  EXPECT_GT(count_pixels(colour, colour.rect(), is_green), 100) << "the recorded picture, both its halves";
+  EXPECT_GT(count_pixels(colour, colour.rect(), is_green), 100)
+      << "the recorded picture, both its halves";
   EXPECT_GT(count_pixels(colour, colour.rect(), is_magenta), 100);
   control.PrintBlackWhite(true);
   control.PrintSheet();
@@ -141,9 +146,11 @@ TEST(PrintCentringTest, TheBooksCentredPageSetupCentresTheArea) {
   const auto [left_first, left_last] = inked_columns(left);
   const auto [first, last] = inked_columns(centred);
   ASSERT_LT(left_first, left_last) << "nothing printed";
-  EXPECT_GT(first, left_first + (left.width() - left_last) / 4) << "moved away from the left margin";
+  EXPECT_GT(first, left_first + (left.width() - left_last) / 4)
+      << "moved away from the left margin";
   EXPECT_NEAR(last - first, left_last - left_first, 2) << "the same cells";
-  EXPECT_NEAR(first, centred.width() - 1 - last, 3) << "as far from the left edge as from the right";
+  EXPECT_NEAR(first, centred.width() - 1 - last, 3)
+      << "as far from the left edge as from the right";
 }
 
 TEST_F(PrintTest, APrinterThatCannotBeOpenedIsReportedToTheCaller) {

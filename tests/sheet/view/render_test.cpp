@@ -18,12 +18,15 @@ class RenderTest : public ::testing::Test {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     solid_image(Qt::blue).save(&buffer, "PNG");
-    book.sheet(0).add_picture(GridPoint{5.0, 1.0}, GridPoint{7.0, 3.5}, std::vector<std::uint8_t>(png.begin(), png.end()));
+    book.sheet(0).add_picture(GridPoint{5.0, 1.0}, GridPoint{7.0, 3.5},
+                              std::vector<std::uint8_t>(png.begin(), png.end()));
   }
   QRect cell(const char* a1, int zoom = 100) const {
     const GridGeometry g(book.sheet(0), block, grid_metrics(book), zoom / 100.0, true);
     const CellPos p = at(a1);
-    return QRectF(QPointF(g.col_left(p.col), g.row_top(p.row)), QPointF(g.col_right(p.col), g.row_bottom(p.row))).toRect();
+    return QRectF(QPointF(g.col_left(p.col), g.row_top(p.row)),
+                  QPointF(g.col_right(p.col), g.row_bottom(p.row)))
+        .toRect();
   }
   Book book;
   RangePos block = *parse_a1_range("A1:H8");
@@ -64,7 +67,8 @@ TEST_F(RenderTest, GridLinesStopWhereATextSpills) {
   auto grey = [](QColor c) { return c.red() == 0xC0 && c.green() == 0xC0 && c.blue() == 0xC0; };
   const int x = cell("A4").right();  // the last pixel column of A, where its grid line lies
   EXPECT_TRUE(grey(shown.image.pixelColor(x, cell("A3").top() + 1)));
-  EXPECT_FALSE(grey(shown.image.pixelColor(x, cell("A4").top() + 1))) << "A4's text runs on over B4";
+  EXPECT_FALSE(grey(shown.image.pixelColor(x, cell("A4").top() + 1)))
+      << "A4's text runs on over B4";
   EXPECT_TRUE(grey(shown.image.pixelColor(x, cell("A5").top() + 1))) << "A5's text stops at B5";
 }
 
@@ -74,11 +78,17 @@ TEST_F(RenderTest, PixelsShowFillsRedNegativesBordersAndPictures) {
   EXPECT_GT(count_pixels(shown.image, fill, is_yellow), fill.width() * fill.height() / 2);
   EXPECT_GT(count_pixels(shown.image, cell("B3"), is_red), 5);
   const QRect bordered = cell("B7");
-  EXPECT_GT(count_pixels(shown.image, QRect(bordered.left() - 2, bordered.top() - 2, 4, bordered.height()), is_blue), 20);
-  const QRect picture(QPoint(cell("F2").left(), cell("F2").top()), QPoint(cell("G4").right(), cell("G4").center().y()));
-  EXPECT_GT(count_pixels(shown.image, picture.adjusted(2, 2, -2, -2), is_blue),
-            picture.adjusted(2, 2, -2, -2).width() * picture.adjusted(2, 2, -2, -2).height() * 9 / 10);
-  EXPECT_EQ(count_pixels(shown.image, cell("G5"), is_blue), 0) << "the picture ends halfway down row 4";
+  EXPECT_GT(
+      count_pixels(shown.image,
+                   QRect(bordered.left() - 2, bordered.top() - 2, 4, bordered.height()), is_blue),
+      20);
+  const QRect picture(QPoint(cell("F2").left(), cell("F2").top()),
+                      QPoint(cell("G4").right(), cell("G4").center().y()));
+  EXPECT_GT(
+      count_pixels(shown.image, picture.adjusted(2, 2, -2, -2), is_blue),
+      picture.adjusted(2, 2, -2, -2).width() * picture.adjusted(2, 2, -2, -2).height() * 9 / 10);
+  EXPECT_EQ(count_pixels(shown.image, cell("G5"), is_blue), 0)
+      << "the picture ends halfway down row 4";
 }
 
 TEST_F(RenderTest, BlackAndWhiteDropsEveryColour) {
@@ -91,8 +101,8 @@ TEST_F(RenderTest, BlackAndWhiteDropsEveryColour) {
 
 TEST_F(RenderTest, RecordedPicturesStretchOverTheirAnchorsInColourOrGrey) {
   book.sheet(0).clear_pictures();
-  book.sheet(0).add_picture(GridPoint{1.0, 3.0}, GridPoint{5.0, 7.5}, recorded_halves(Qt::red, Qt::blue),
-                            PictureFormat::kRecorded);
+  book.sheet(0).add_picture(GridPoint{1.0, 3.0}, GridPoint{5.0, 7.5},
+                            recorded_halves(Qt::red, Qt::blue), PictureFormat::kRecorded);
   const QRect area(cell("B4").topLeft(), QPoint(cell("E7").right(), cell("E8").center().y()));
   const QPoint corners[] = {area.topLeft() + QPoint(2, 2), area.bottomRight() - QPoint(2, 2)};
   for (const bool grey : {false, true}) {
@@ -106,7 +116,8 @@ TEST_F(RenderTest, RecordedPicturesStretchOverTheirAnchorsInColourOrGrey) {
     EXPECT_EQ(count_pixels(image, area.adjusted(2, 2, -2, -2), is_coloured) > 0, !grey);
     EXPECT_LT(left.lightness(), 200);
     EXPECT_NE(left, right);
-    EXPECT_EQ(image.pixelColor(area.right() + 3, area.center().y()), QColor(Qt::white)) << "nothing beyond the anchors";
+    EXPECT_EQ(image.pixelColor(area.right() + 3, area.center().y()), QColor(Qt::white))
+        << "nothing beyond the anchors";
   }
 }
 
@@ -116,7 +127,10 @@ TEST_F(RenderTest, ZoomScalesCellsAndStaysWithin25And200) {
     int zoom;
     int shown_zoom;
   };
-  const Row rows[] = {{"half", 50, 50}, {"double", 200, 200}, {"below the least", 5, 25}, {"above the most", 400, 200}};
+  const Row rows[] = {{"half", 50, 50},
+                      {"double", 200, 200},
+                      {"below the least", 5, 25},
+                      {"above the most", 400, 200}};
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     RenderOptions options;

@@ -28,8 +28,9 @@ class SheetViewTest : public ::testing::Test {
   }
   void press(int key, const QString& text = {}) {
     QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(view.hasFocus() || !QApplication::focusWidget() ? static_cast<QWidget*>(&view)
-                                                                            : QApplication::focusWidget(),
+    QApplication::sendEvent(view.hasFocus() || !QApplication::focusWidget()
+                                ? static_cast<QWidget*>(&view)
+                                : QApplication::focusWidget(),
                             &event);
   }
   SheetView view;
@@ -89,7 +90,8 @@ TEST_F(SheetViewTest, FurnitureComesAndGoesWithItsFeatures) {
   EXPECT_TRUE(tabs->isVisible());
   EXPECT_EQ(tabs->count(), 3);
   EXPECT_GT(view.block_origin().x(), 0) << "row headings take room";
-  for (Feature f : {Feature::kHeadings, Feature::kGrid, Feature::kTabs, Feature::kEditing, Feature::kSelection}) {
+  for (Feature f : {Feature::kHeadings, Feature::kGrid, Feature::kTabs, Feature::kEditing,
+                    Feature::kSelection}) {
     view.set_feature(f, false);
   }
   EXPECT_FALSE(tabs->isVisible());
@@ -126,7 +128,8 @@ TEST_F(SheetViewTest, TheUserEntersTextsAndFormulasIntoTheSelectedCell) {
   press(Qt::Key_F2);
   ASSERT_TRUE(editor->isVisible());
   std::vector<QString> messages;
-  QObject::connect(&view, &SheetView::entryRefused, [&](const QString& reason) { messages.push_back(reason); });
+  QObject::connect(&view, &SheetView::entryRefused,
+                   [&](const QString& reason) { messages.push_back(reason); });
   editor->setText("=A10*(2");
   QMetaObject::invokeMethod(editor, "returnPressed");
   ASSERT_EQ(messages.size(), 1u);

@@ -21,7 +21,8 @@ class SpreadsheetControlTest : public ::testing::Test {
     c.view().viewport()->repaint();
     return find_text(c.view().drawn_texts(), text) != nullptr;
   }
-  static void block(SpreadsheetControl& c, int first_row, int last_row, int first_col, int last_col) {
+  static void block(SpreadsheetControl& c, int first_row, int last_row, int first_col,
+                    int last_col) {
     c.ViewFirstRow(first_row);
     c.ViewLastRow(last_row);
     c.ViewFirstCol(first_col);
@@ -73,8 +74,8 @@ TEST_F(SpreadsheetControlTest, ZoomIsTakenInto25To200AndReportedAsTaken) {
     int asked;
     int taken;
   };
-  const Row rows[] = {{"usual", 85, 85}, {"least", 25, 25}, {"most", 200, 200}, {"too small", 0, 25},
-                      {"negative", -5, 25}, {"too large", 1000, 200}};
+  const Row rows[] = {{"usual", 85, 85},    {"least", 25, 25},    {"most", 200, 200},
+                      {"too small", 0, 25}, {"negative", -5, 25}, {"too large", 1000, 200}};
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     reports.ViewZoom(r.asked);
@@ -113,7 +114,8 @@ TEST_F(SpreadsheetControlTest, BlockCornersMaySetInEitherOrder) {
 
 TEST_F(SpreadsheetControlTest, TheReadOnlyListSwitchesEveryFeatureOffOnItsSheetOnly) {
   set_read_only_list(reports);
-  for (Feature f : {Feature::kHeadings, Feature::kGrid, Feature::kTabs, Feature::kEditing, Feature::kSelection}) {
+  for (Feature f : {Feature::kHeadings, Feature::kGrid, Feature::kTabs, Feature::kEditing,
+                    Feature::kSelection}) {
     EXPECT_FALSE(reports.view().has(f));
   }
   reports.ActiveSheet(2);

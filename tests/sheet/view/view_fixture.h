@@ -71,7 +71,8 @@ inline Book styled_book() {
   book.set_cell_text(at("E6"), "123456789");
   style(book, "E6", [](Style& s) { s.format = NumberFormat::parse("#,##0"); });
   style(book, "B7", [](Style& s) {
-    for (Side side : {Side::kLeft, Side::kRight, Side::kTop, Side::kBottom}) s.border(side) = Border{BorderLine::kThick, Colour{0x0000FF}};
+    for (Side side : {Side::kLeft, Side::kRight, Side::kTop, Side::kBottom})
+      s.border(side) = Border{BorderLine::kThick, Colour{0x0000FF}};
   });
   book.set_cell_text(CellPos{1, 0, 0}, "on the second sheet");
   book.set_cell_text(CellPos{2, 0, 0}, "on the third sheet");
@@ -85,11 +86,13 @@ inline const DrawnText* find_text(const std::vector<DrawnText>& texts, const QSt
   return nullptr;
 }
 
-inline int count_pixels(const QImage& image, const QRect& rect, const std::function<bool(QColor)>& wanted) {
+inline int count_pixels(const QImage& image, const QRect& rect,
+                        const std::function<bool(QColor)>& wanted) {
   int n = 0;
   const QRect inside = rect.intersected(image.rect());
   for (int y = inside.top(); y <= inside.bottom(); ++y) {
-    for (int x = inside.left(); x <= inside.right(); ++x) n += wanted(image.pixelColor(x, y)) ? 1 : 0;
+    for (int x = inside.left(); x <= inside.right(); ++x)
+      n += wanted(image.pixelColor(x, y)) ? 1 : 0;
   }
   return n;
 }
@@ -97,7 +100,9 @@ inline int count_pixels(const QImage& image, const QRect& rect, const std::funct
 inline bool is_red(QColor c) { return c.red() > 180 && c.green() < 100 && c.blue() < 100; }
 inline bool is_yellow(QColor c) { return c.red() > 230 && c.green() > 230 && c.blue() < 60; }
 inline bool is_blue(QColor c) { return c.blue() > 180 && c.red() < 80 && c.green() < 80; }
-inline bool is_coloured(QColor c) { return std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 30; }
+inline bool is_coloured(QColor c) {
+  return std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 30;
+}
 
 // Runs the event loop until `done` holds or the time is up; whether it holds.
 inline bool wait_until(const std::function<bool()>& done, int ms = 2000) {

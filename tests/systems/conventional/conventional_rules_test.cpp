@@ -24,10 +24,8 @@ TEST(MinimumInputTest, MinimumInEachDisplay) {
     Int32 raised;
   };
   const Case cases[] = {
-      {60000, 0.8, false, true, 75000, 0.0, 22},
-      {60000, 1.0, false, true, 60000, 0.0, 18},
-      {60000, 0.8, true, true, 22, 21.9748, 22},
-      {34130, 0.95, true, true, 11, 10.5263, 11},
+      {60000, 0.8, false, true, 75000, 0.0, 22}, {60000, 1.0, false, true, 60000, 0.0, 18},
+      {60000, 0.8, true, true, 22, 21.9748, 22}, {34130, 0.95, true, true, 11, 10.5263, 11},
       {60000, 0.0, false, false, 0, 0.0, 0},  // no efficiency: no minimum, no division
   };
   for (const Case& c : cases) {
@@ -80,15 +78,14 @@ TEST(CutOffEntryTest, UnchangedStaysAndTypedIsRoundedOnce) {
     const char* left;
   };
   const Case cases[] = {
-      {"4.5", "4.5", true, "4.5"},      // 40 F tabbed through: stays, stores 40 F again
+      {"4.5", "4.5", true, "4.5"},        // 40 F tabbed through: stays, stores 40 F again
       {"-23.5", "-23.5", true, "-23.5"},  // -10 F tabbed through
-      {"4.3", "4.5", true, "4.5"},      // typed C: nearest half
-      {"2.3", "5", false, "2"},         // typed F: whole, once
-      {"2.5", "5", false, "3"},
-      {"-2.5", "5", false, "-3"},
-      {"abc", "5", false, "abc"},
+      {"4.3", "4.5", true, "4.5"},        // typed C: nearest half
+      {"2.3", "5", false, "2"},           // typed F: whole, once
+      {"2.5", "5", false, "3"},          {"-2.5", "5", false, "-3"}, {"abc", "5", false, "abc"},
   };
-  for (const Case& c : cases) EXPECT_EQ(cut_off_left_text(c.text, c.shown, c.celsius), c.left) << c.text;
+  for (const Case& c : cases)
+    EXPECT_EQ(cut_off_left_text(c.text, c.shown, c.celsius), c.left) << c.text;
 }
 
 TEST(SystemDescriptionTest, OnlyUnfrozenColumnsOfTheSystemChange) {
@@ -122,21 +119,61 @@ TEST(ConventionalChecksTest, RefusalsAtDisplayPrecision) {
   };
   const Case cases[] = {
       // 10.5 kW as the window shows the minimum, stored as 35,836 Btu/h
-      {false, metric, {.capacity = 30000, .input = 35836, .efficiency = 0.95, .kw_display = true, .minimum = kw_min}, nullptr},
-      {true, metric, {.capacity = 30000, .input = 35836, .efficiency = 0.95, .kw_display = true, .minimum = kw_min}, nullptr},
-      {true, metric, {.capacity = 30000, .input = 34130, .efficiency = 0.95, .kw_display = true, .minimum = kw_min},
+      {false,
+       metric,
+       {.capacity = 30000,
+        .input = 35836,
+        .efficiency = 0.95,
+        .kw_display = true,
+        .minimum = kw_min},
+       nullptr},
+      {true,
+       metric,
+       {.capacity = 30000,
+        .input = 35836,
+        .efficiency = 0.95,
+        .kw_display = true,
+        .minimum = kw_min},
+       nullptr},
+      {true,
+       metric,
+       {.capacity = 30000,
+        .input = 34130,
+        .efficiency = 0.95,
+        .kw_display = true,
+        .minimum = kw_min},
        "Furnace Input Capacity Below Calculated Minimum of 10.5"},
-      {false, imperial, {.capacity = 30000, .input = 40956, .efficiency = 1, .electric = true, .minimum = btu_min},
+      {false,
+       imperial,
+       {.capacity = 30000, .input = 40956, .efficiency = 1, .electric = true, .minimum = btu_min},
        "Furnace Input Capacity Below Calculated Minimum of 16 kW"},
-      {false, imperial, {.capacity = 30000, .input = 60000, .efficiency = 0, .minimum = {}},
+      {false,
+       imperial,
+       {.capacity = 30000, .input = 60000, .efficiency = 0, .minimum = {}},
        "Furnace Efficiency Must Be Above 0"},
       // -10 F reads -23.5 C, inside the converted range; -11 F reads -24.0 C
-      {true, metric, {.capacity = 30000, .input = 40000, .efficiency = 0.95, .kw_display = true, .minimum = kw_min, .cut_off = -10}, nullptr},
-      {true, metric, {.capacity = 30000, .input = 40000, .efficiency = 0.95, .kw_display = true, .minimum = kw_min, .cut_off = -11},
+      {true,
+       metric,
+       {.capacity = 30000,
+        .input = 40000,
+        .efficiency = 0.95,
+        .kw_display = true,
+        .minimum = kw_min,
+        .cut_off = -10},
+       nullptr},
+      {true,
+       metric,
+       {.capacity = 30000,
+        .input = 40000,
+        .efficiency = 0.95,
+        .kw_display = true,
+        .minimum = kw_min,
+        .cut_off = -11},
        "Cut-Off Temp Outside of Valid Range of -23 to10"},
   };
   for (const Case& c : cases) {
-    const auto refusal = c.heat_pump ? check_heat_pump(c.figures, c.units) : check_furnace(c.figures, c.units);
+    const auto refusal =
+        c.heat_pump ? check_heat_pump(c.figures, c.units) : check_furnace(c.figures, c.units);
     if (c.refusal == nullptr) {
       EXPECT_FALSE(refusal) << refusal->text;
     } else {
@@ -160,25 +197,40 @@ TEST(ConventionalChecksTest, EveryMessageAsWritten) {
   const auto M = Display::Metric;
   const char* below = "Furnace Input Capacity Below Calculated Minimum of 10";
   const Case cases[] = {
-      {furnace_checks(), "air-conditioner capacity", I, "A/C Capacity Outside of Valid Range of 1 - 999999"},
-      {furnace_checks(), "air-conditioner capacity", M, "A/C Capacity Outside of Valid Range of 1 - 293"},
+      {furnace_checks(), "air-conditioner capacity", I,
+       "A/C Capacity Outside of Valid Range of 1 - 999999"},
+      {furnace_checks(), "air-conditioner capacity", M,
+       "A/C Capacity Outside of Valid Range of 1 - 293"},
       {furnace_checks(), "furnace efficiency", I, "Furnace Efficiency Must Be Above 0"},
-      {furnace_checks(), "electric input, kW", I, "Furnace Input kW Outside of Valid Range of 1 - 500"},
-      {furnace_checks(), "electric input minimum", I, "Furnace Input Capacity Below Calculated Minimum of 10 kW"},
-      {furnace_checks(), "furnace input", I, "Furnace Input Btu/hr Outside of Valid Range of 1000 - 4000000"},
+      {furnace_checks(), "electric input, kW", I,
+       "Furnace Input kW Outside of Valid Range of 1 - 500"},
+      {furnace_checks(), "electric input minimum", I,
+       "Furnace Input Capacity Below Calculated Minimum of 10 kW"},
+      {furnace_checks(), "furnace input", I,
+       "Furnace Input Btu/hr Outside of Valid Range of 1000 - 4000000"},
       {furnace_checks(), "furnace input", M, "Furnace Input kW Outside of Valid Range of 1 - 1171"},
       {furnace_checks(), "input minimum, Btu/h", I, below},
-      {furnace_checks(), "input minimum, kW", M, "Furnace Input Capacity Below Calculated Minimum of 10.0"},
-      {heat_pump_checks(), "heat-pump capacity", I, "ARI @ 95 Capacity Outside of Valid Range of 1 - 293"},
-      {heat_pump_checks(), "heat-pump capacity", M, "ARI @ 95 Capacity Outside of Valid Range of 1 - 293"},
-      {heat_pump_checks(), "electric backup, kW", I, "Furnace Input kW Outside of Valid Range of 1 - 500"},
-      {heat_pump_checks(), "electric backup minimum", I, "Furnace Input Capacity Below Calculated Minimum of 10 kW"},
-      {heat_pump_checks(), "backup input", I, "Furnace Input Btu/hr Outside of Valid Range of 1000 - 4000000"},
-      {heat_pump_checks(), "backup input", M, "Furnace Input kW Outside of Valid Range of 1 - 1172"},
-      {heat_pump_checks(), "backup minimum, kW", M, "Furnace Input Capacity Below Calculated Minimum of 10.0"},
+      {furnace_checks(), "input minimum, kW", M,
+       "Furnace Input Capacity Below Calculated Minimum of 10.0"},
+      {heat_pump_checks(), "heat-pump capacity", I,
+       "ARI @ 95 Capacity Outside of Valid Range of 1 - 293"},
+      {heat_pump_checks(), "heat-pump capacity", M,
+       "ARI @ 95 Capacity Outside of Valid Range of 1 - 293"},
+      {heat_pump_checks(), "electric backup, kW", I,
+       "Furnace Input kW Outside of Valid Range of 1 - 500"},
+      {heat_pump_checks(), "electric backup minimum", I,
+       "Furnace Input Capacity Below Calculated Minimum of 10 kW"},
+      {heat_pump_checks(), "backup input", I,
+       "Furnace Input Btu/hr Outside of Valid Range of 1000 - 4000000"},
+      {heat_pump_checks(), "backup input", M,
+       "Furnace Input kW Outside of Valid Range of 1 - 1172"},
+      {heat_pump_checks(), "backup minimum, kW", M,
+       "Furnace Input Capacity Below Calculated Minimum of 10.0"},
       {heat_pump_checks(), "backup minimum, Btu/h", I, below},
-      {heat_pump_checks(), "cut-off temperature", I, "Cut-Off Temp Outside of Valid Range of -10 to 50"},
-      {heat_pump_checks(), "cut-off temperature", M, "Cut-Off Temp Outside of Valid Range of -23 to10"},
+      {heat_pump_checks(), "cut-off temperature", I,
+       "Cut-Off Temp Outside of Valid Range of -10 to 50"},
+      {heat_pump_checks(), "cut-off temperature", M,
+       "Cut-Off Temp Outside of Valid Range of -23 to10"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.row);
@@ -187,7 +239,8 @@ TEST(ConventionalChecksTest, EveryMessageAsWritten) {
     for (const model::RangeCheck& row : c.table)
       if (std::string_view(row.name) == c.row) probe.target = &row;
     ASSERT_NE(probe.target, nullptr);
-    const model::Range r = model::bounds_of(*probe.target, units.display_of(probe.target->quantity), probe);
+    const model::Range r =
+        model::bounds_of(*probe.target, units.display_of(probe.target->quantity), probe);
     probe.target_value = std::isinf(r.low) ? r.high + 1 : r.low - 1;
     const auto refusal = model::first_refusal(c.table, probe, units);
     ASSERT_TRUE(refusal);
