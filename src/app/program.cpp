@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "systems/geo/bin_viewer.h"
+#include "systems/geo/geo_t_window.h"
 #include "systems/geo/geo_window.h"
 
 namespace pellavan::app {
@@ -8,6 +9,7 @@ namespace pellavan::app {
 void register_later_windows(AppState& state) {
   state.windows.add(WindowId::GeoA, &geo::make_geo_a_window);
   state.windows.add(WindowId::GeoB, &geo::make_geo_b_window);
+  state.windows.add(WindowId::GeoT, &geo::make_geo_t_window);
   state.windows.add(WindowId::BinViewer, &make_window<geo::BinViewer>);
 }
 

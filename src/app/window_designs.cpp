@@ -8,6 +8,7 @@
 #include "app/main_window_design.h"
 #include "app/startup_window.h"
 #include "systems/geo/bin_viewer.h"
+#include "systems/geo/geo_t_window_design.h"
 #include "systems/geo/geo_window_design.h"
 
 namespace pellavan::app {
@@ -16,7 +17,8 @@ std::span<const platform::WindowDesign* const> window_designs() {
   static const std::array designs = {&startup_window_design(), &main_window::kDesign,
                                      &disclaimer_window_design(), &about_window_design(),
                                      &dealer_window_design(), &geo::kGeoADesign,
-                                     &geo::kGeoBDesign, &geo::bin_viewer_design()};
+                                     &geo::kGeoBDesign, &geo::kGeoTDesign,
+                                     &geo::bin_viewer_design()};
   return designs;
 }
 

@@ -12,6 +12,7 @@
 #include "app/window_designs.h"
 #include "platform/design_checks.h"
 #include "systems/geo/bin_viewer.h"
+#include "systems/geo/geo_t_window.h"
 #include "systems/geo/geo_window.h"
 
 namespace pellavan::app {
@@ -36,6 +37,7 @@ TEST_F(WindowBuildTest, EveryWindowIsBuiltOnItsDesign) {
   windows.push_back(std::make_unique<DealerWindow>(*state));
   windows.push_back(geo::make_geo_a_window(sample, nullptr));
   windows.push_back(geo::make_geo_b_window(sample, nullptr));
+  windows.push_back(geo::make_geo_t_window(sample, nullptr));
   windows.push_back(std::make_unique<geo::BinViewer>(sample));
   const auto designs = window_designs();
   ASSERT_EQ(designs.size(), windows.size());

@@ -26,7 +26,7 @@ namespace pellavan::geo {
 using platform::Event;
 
 GeoWindow::GeoWindow(app::AppState& state, const platform::WindowDesign& design,
-                     const GeoBlock& block, const GeoControls& controls, QWidget* parent)
+                     const GeoBlock& block, const GeoControls& controls, QWidget* parent, bool load_now)
     : DesignedDialog(design, parent), state_(state), block_(block), c_(controls) {
   panel_ = new GeoPicturePanel;
   form().place_custom(c_.Picture1.ref, panel_);
@@ -38,7 +38,7 @@ GeoWindow::GeoWindow(app::AppState& state, const platform::WindowDesign& design,
   connect(&timer_, &QTimer::timeout, this, &GeoWindow::Timer1_Timer);
   wire_handlers();
   platform::apply_leave_rules(form(), design.units, state_.model.MetricFlag);
-  Form_Load();
+  if (load_now) Form_Load();
 }
 
 GeoWindow::~GeoWindow() = default;

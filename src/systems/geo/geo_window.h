@@ -28,7 +28,7 @@ class GeoWindow : public platform::DesignedDialog {
 
  public:
   GeoWindow(app::AppState& state, const platform::WindowDesign& design, const GeoBlock& block,
-            const GeoControls& controls, QWidget* parent = nullptr);
+            const GeoControls& controls, QWidget* parent = nullptr, bool load_now = true);
   ~GeoWindow() override;
 
   // Frame operations.
@@ -42,13 +42,13 @@ class GeoWindow : public platform::DesignedDialog {
   void Hybrid_PIC();
   void Logo_Pic();
   void Set_Criteria();
-  void Test_Data();
+  virtual void Test_Data();
 
   void Form_Load();
   void Form_Activate() override;
-  void Save_It();
-  void cmdRun_Click();
-  void Timer1_Timer();
+  virtual void Save_It();
+  virtual void cmdRun_Click();
+  virtual void Timer1_Timer();
   void cmdDone_Click();
   void BtnBin_Click();
   void btnHelp_Click();
@@ -56,9 +56,9 @@ class GeoWindow : public platform::DesignedDialog {
   void HscrZoom_Change();
 
   // Selection rules.
-  void comboUnit_Click();
+  virtual void comboUnit_Click();
   void ComboUnit3_Click();
-  void comboLoop_Click();
+  virtual void comboLoop_Click();
   void comboSoil_Click();
   void ComboFurnace_Click();
   void ComboAuxHeat_Click();
@@ -74,7 +74,7 @@ class GeoWindow : public platform::DesignedDialog {
   // Field entry.
   void list_GotFocus(platform::ControlEvent& event);
   void list_LostFocus(platform::ControlEvent& event);
-  void text_LostFocus(platform::ControlEvent& event);
+  virtual void text_LostFocus(platform::ControlEvent& event);
   void text_KeyPress(platform::ControlEvent& event);
 
   [[nodiscard]] int DataInvalid() const { return data_invalid_; }
@@ -86,7 +86,7 @@ class GeoWindow : public platform::DesignedDialog {
   [[nodiscard]] const GeoBlock& block() const { return block_; }
   [[nodiscard]] const GeoControls& controls() const { return c_; }
 
- private:
+ protected:
   [[nodiscard]] bool hydronic() const { return &design() == &kGeoADesign; }
   [[nodiscard]] model::ProjectRec& rec() const { return state_.model.ProjectRec; }
   [[nodiscard]] model::UnitOptions units() const;
@@ -94,7 +94,8 @@ class GeoWindow : public platform::DesignedDialog {
   [[nodiscard]] QString data_file(const QString& name) const;
   void wire_handlers();
   void show_result_block(sheet::view::SpreadsheetControl& reports) const;
-  void fill_lists();
+  virtual void fill_lists();
+  void fill_ground_and_heater_lists();  // loops, soils, auxiliary heaters
   void Load_WHList();
   void Check_LoopRules();
   void open_loop_rule(bool from_loop_pick);
@@ -103,7 +104,7 @@ class GeoWindow : public platform::DesignedDialog {
   void show_entry_groups();
   void show_unit_labels();
   void hide_view();
-  void changed();
+  virtual void changed();
   void change_test_name(ComboHandle list, const Name& field);
   [[nodiscard]] bool text_changed(platform::ControlRef box) const;
   void mode_change_test();
