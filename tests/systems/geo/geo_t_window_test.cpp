@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QRadioButton>
 
 #include "platform/catalogue_lists.h"
 #include "platform/control_widgets.h"
@@ -159,6 +160,31 @@ TEST_F(GeoTWindowTest, AUnitMissingFromTheFileIsRefusedWhenChosenAndAtRun) {
   w.cmdRun_Click();
   EXPECT_EQ(messages, std::vector<std::string>{"Unit Data Not Found"});
   EXPECT_EQ(w.ResultsShown(), 0);
+}
+
+TEST_F(GeoTWindowTest, WellWaterShowsItsNoticeAndKeepsTheChoice) {
+  struct Case {
+    model::Int16 unit, loop;
+    bool notice;
+    bool soil_shown;
+  };
+  for (const Case k : {Case{5, 10, true, false}, Case{1, 10, true, false}, Case{5, 9, false, false},
+                       Case{5, 23, false, true}}) {
+    GeoTWindow& w = open_t(false);
+    choose(w, w.controls().comboUnit, k.unit);
+    w.form()[w.controls().optHybrid1]->setChecked(true);
+    messages.clear();
+    choose(w, w.controls().comboLoop, k.loop);
+    EXPECT_EQ(messages.size(), k.notice ? 1U : 0U) << k.loop;
+    if (k.notice)
+      EXPECT_EQ(messages.front(), "JN/JR Models using Well Water require an External Brazed Plate HX."
+                                  "\n\nConsult Oskerby Application Engineering for Details.");
+    EXPECT_EQ(platform::selected_id(w.form()[w.controls().comboLoop]), k.loop);
+    EXPECT_EQ(!w.form()[w.controls().comboSoil]->isHidden(), k.soil_shown);
+    // Only a hybrid-capable unit (type 1 or 3) on an open loop is set back to "No".
+    const bool set_back = k.unit == 5 && !k.soil_shown;
+    EXPECT_EQ(w.form()[w.controls().optHybrid2]->isChecked(), set_back) << k.unit << "/" << k.loop;
+  }
 }
 
 struct RunCase {
