@@ -114,6 +114,9 @@ void GeoTWindow::changed() {
   form()[BtnOp]->setEnabled(false);
 }
 
+// The result view comes back over the picture, which stays.
+bool GeoTWindow::leaving_clears_picture(platform::ControlRef /*list*/) const { return false; }
+
 bool GeoTWindow::read_selected_unit(bool& found) {
   const model::Int16 id = platform::selected_id(form()[c_.comboUnit]);
   state_.model.WantedUnitId = id;

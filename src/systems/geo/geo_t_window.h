@@ -32,6 +32,7 @@ class GeoTWindow : public GeoWindow {
  protected:
   void fill_lists() override;
   void changed() override;
+  [[nodiscard]] bool leaving_clears_picture(platform::ControlRef list) const override;
 
  private:
   // Rebuilds the four capacity lists from the unit record in memory; quantity 0 gives the

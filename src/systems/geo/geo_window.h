@@ -105,6 +105,8 @@ class GeoWindow : public platform::DesignedDialog {
   void show_unit_labels();
   void hide_view();
   virtual void changed();
+  // Whether leaving the list with results shown clears the panel's own picture.
+  [[nodiscard]] virtual bool leaving_clears_picture(platform::ControlRef list) const;
   void change_test_name(ComboHandle list, const Name& field);
   [[nodiscard]] bool text_changed(platform::ControlRef box) const;
   void mode_change_test();

@@ -10,6 +10,7 @@
 #include "platform/control_widgets.h"
 #include "sheet/view/spreadsheet_control.h"
 #include "systems/geo/bin_viewer.h"
+#include "systems/geo/geo_picture_panel.h"
 #include "systems/geo/geo_t_block.h"
 #include "systems/geo/geo_t_window.h"
 #include "systems/geo/geo_t_window_design.h"
@@ -255,6 +256,11 @@ TEST_F(GeoTWindowTest, RunDescribesItsColumnsAndShowsGtqThenBothViewersOpen) {
     EXPECT_EQ(view.ViewFirstCol(), metric ? 10 : 1);
     EXPECT_FALSE(view.isHidden());
     EXPECT_TRUE(w.form()[BtnOp]->isEnabled());
+    w.Soil_Pic();
+    platform::ControlEvent left{.event = platform::Event::LostFocus, .control = w.controls().comboSoil.ref};
+    w.list_LostFocus(left);
+    EXPECT_TRUE(w.picture_panel().picture_shown()) << "the soil picture stays under the view";
+    EXPECT_FALSE(view.isHidden());
     for (const int code : {5, 6}) {
       if (code == 5) w.BtnBin_Click();
       else w.BtnOp_Click();
