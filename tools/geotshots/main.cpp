@@ -2,8 +2,8 @@
 //
 // Opens "Sample Project.pvn" of the Data folder, runs its loads, shows the Geo T window with a
 // type-1 unit of quantity 4, presses Run, lets the fill run and saves the screen; opens the bin
-// viewer on the Geo T bins and on the operating view and saves each; in imperial and then in
-// metric display. Message boxes are printed and answered OK. Run it on a display of its own:
+// viewer on the Geo T bins and on the operating view and saves each; in imperial and in metric
+// display, then in imperial display with the large layout. Message boxes are printed and answered OK. Run it on a display of its own:
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-geotshots build/bin shots/geo-t
 
 #include <QApplication>
@@ -47,8 +47,13 @@ int main(int argc, char** argv) {
   app::AppState state(QString::fromLocal8Bit(argv[1]).toStdString());
   state.LogoFile = QStringLiteral("GeoLogo.bmp");
   app::register_later_windows(state);
-  for (const bool metric : {false, true}) {
-    const QString unit = metric ? "metric" : "imperial";
+  struct Pass {
+    bool metric, large;
+  };
+  for (const Pass pass : {Pass{false, false}, Pass{true, false}, Pass{false, true}}) {
+    const bool metric = pass.metric;
+    const QString unit = QString(metric ? "metric" : "imperial") + (pass.large ? "-large" : "");
+    state.LargeLayout = pass.large ? -1 : 0;
     state.model.MetricFlag(0) = metric ? -1 : 0;
     for (int i = 1; i <= 4; ++i) state.model.MetricFlag(i) = 0;
     state.model.ProjectRec = workbook::read_project_for_analysis(
@@ -56,7 +61,7 @@ int main(int argc, char** argv) {
     state.analysis().Calc_Loads();
     for (app::WindowId id : {app::WindowId::GeoT, app::WindowId::BinViewer}) state.windows.unload(id);
     auto* window = qobject_cast<geo::GeoTWindow*>(state.windows.window(app::WindowId::GeoT, state));
-    window->apply_size(false);
+    window->apply_size(pass.large);
     window->show();
     window->Form_Activate();
     tools::settle(300);
