@@ -210,6 +210,8 @@ const RunCase kRunCases[] = {
 };
 
 TEST_F(GeoTWindowTest, RunStopsAtTheFirstRefusalInEitherDisplay) {
+  for (const model::RangeCheck& row : kGeoTCheckTables[1].rows)
+    EXPECT_NE(row.value, kTons) << "the quantity is checked by Geo T's own row only";
   for (const RunCase& k : kRunCases) {
     SCOPED_TRACE(std::string(k.text) + (k.metric ? " metric" : " imperial"));
     rec() = workbook::read_project_for_analysis(path_of("Sample Project.pvn"));
