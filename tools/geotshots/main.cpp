@@ -3,7 +3,8 @@
 // Opens "Sample Project.pvn" of the Data folder, runs its loads, shows the Geo T window with a
 // type-1 unit of quantity 4, presses Run, lets the fill run and saves the screen; opens the bin
 // viewer on the Geo T bins and on the operating view and saves each; in imperial and in metric
-// display, then in imperial display with the large layout. Message boxes are printed and answered OK. Run it on a display of its own:
+// display, then in imperial display with the large layout. Message boxes are printed and answered
+// OK. Run it on a display of its own:
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-geotshots build/bin shots/geo-t
 
 #include <QApplication>
@@ -56,10 +57,11 @@ int main(int argc, char** argv) {
     state.LargeLayout = pass.large ? -1 : 0;
     state.model.MetricFlag(0) = metric ? -1 : 0;
     for (int i = 1; i <= 4; ++i) state.model.MetricFlag(i) = 0;
-    state.model.ProjectRec = workbook::read_project_for_analysis(
-        std::filesystem::path(argv[1]) / "Data" / "Sample Project.pvn");
+    state.model.ProjectRec = workbook::read_project_for_analysis(std::filesystem::path(argv[1]) /
+                                                                 "Data" / "Sample Project.pvn");
     state.analysis().Calc_Loads();
-    for (app::WindowId id : {app::WindowId::GeoT, app::WindowId::BinViewer}) state.windows.unload(id);
+    for (app::WindowId id : {app::WindowId::GeoT, app::WindowId::BinViewer})
+      state.windows.unload(id);
     auto* window = qobject_cast<geo::GeoTWindow*>(state.windows.window(app::WindowId::GeoT, state));
     window->apply_size(pass.large);
     window->show();

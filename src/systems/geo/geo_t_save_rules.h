@@ -10,7 +10,8 @@ namespace pellavan::geo {
 
 // Whether the text, blanks skipped, begins with a number ("12", "-.5", "3e2").
 [[nodiscard]] bool begins_with_number(std::string_view text);
-[[nodiscard]] std::string saved_loop_temperature(std::string_view text, std::string_view replacement);
+[[nodiscard]] std::string saved_loop_temperature(std::string_view text,
+                                                 std::string_view replacement);
 [[nodiscard]] std::string saved_depth(std::string_view text, std::string_view stored_shown);
 
 }  // namespace pellavan::geo

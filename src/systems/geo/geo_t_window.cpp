@@ -38,15 +38,21 @@ constexpr const char* kWellWaterNotice =
     "Consult Oskerby Application Engineering for Details.";
 
 constexpr model::RangeCheck kQuantityRow[] = {
-    {.name = "quantity", .value = kTons, .imperial = {.low = 0, .high = 99, .above_low = true},
+    {.name = "quantity",
+     .value = kTons,
+     .imperial = {.low = 0, .high = 99, .above_low = true},
      .text = "Tons Outside of Valid Range of .1 - 99"}};
 
 ComboHandle limit_list(CapacityLimit limit) {
   switch (limit) {
-    case CapacityLimit::HeatMax: return ComboHmax;
-    case CapacityLimit::CoolMax: return ComboCmax;
-    case CapacityLimit::HeatMin: return ComboHmin;
-    case CapacityLimit::CoolMin: return ComboCmin;
+    case CapacityLimit::HeatMax:
+      return ComboHmax;
+    case CapacityLimit::CoolMax:
+      return ComboCmax;
+    case CapacityLimit::HeatMin:
+      return ComboHmin;
+    case CapacityLimit::CoolMin:
+      return ComboCmin;
   }
   return ComboHmax;
 }
@@ -142,7 +148,8 @@ void GeoTWindow::build_limits(double quantity) {
 void GeoTWindow::restore_limits() {
   for (const CapacityLimitList& l : kCapacityLimitLists) {
     const int item = item_of_fraction(capacity_field(l.limit).get(rec()));
-    if (item != 0) platform::select_id(form()[limit_list(l.limit)], static_cast<model::Int16>(item));
+    if (item != 0)
+      platform::select_id(form()[limit_list(l.limit)], static_cast<model::Int16>(item));
   }
 }
 
@@ -183,8 +190,10 @@ void GeoTWindow::txtUqty_LostFocus() {
 }
 
 void GeoTWindow::text_LostFocus(platform::ControlEvent& event) {
-  if (event.control == c_.txtUqty.ref) txtUqty_LostFocus();
-  else GeoWindow::text_LostFocus(event);
+  if (event.control == c_.txtUqty.ref)
+    txtUqty_LostFocus();
+  else
+    GeoWindow::text_LostFocus(event);
 }
 
 void GeoTWindow::ComboLimit_Click(platform::ControlEvent& event) {
@@ -219,7 +228,8 @@ void GeoTWindow::Save_It() {
   model::UnitMemos scratch = state_.memos;
   const std::string stored =
       model::show_value(kGeoTUnits[1], r, units(), scratch);  // the depth as it was shown
-  platform::set_text(depth, QString::fromStdString(saved_depth(depth->text().toStdString(), stored)));
+  platform::set_text(depth,
+                     QString::fromStdString(saved_depth(depth->text().toStdString(), stored)));
   const std::pair<TextBoxHandle, const char*> temperatures[] = {{c_.txtGeoMin, "30"},
                                                                 {c_.TxtGeoMax, "90"}};
   for (const auto& [handle, replacement] : temperatures) {

@@ -26,7 +26,8 @@ namespace pellavan::geo {
 using platform::Event;
 
 GeoWindow::GeoWindow(app::AppState& state, const platform::WindowDesign& design,
-                     const GeoBlock& block, const GeoControls& controls, QWidget* parent, bool load_now)
+                     const GeoBlock& block, const GeoControls& controls, QWidget* parent,
+                     bool load_now)
     : DesignedDialog(design, parent), state_(state), block_(block), c_(controls) {
   panel_ = new GeoPicturePanel;
   form().place_custom(c_.Picture1.ref, panel_);

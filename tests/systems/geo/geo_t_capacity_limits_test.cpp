@@ -31,13 +31,17 @@ TEST(GeoTCapacityLimits, EachFormShowsItsTexts) {
     const CapacityLimitList& list = kCapacityLimitLists[static_cast<int>(c.limit)];
     ASSERT_EQ(list.limit, c.limit);
     std::vector<std::string> texts;
-    for (const CapacityEntry& e : capacity_entries(list, c.rated, c.quantity)) texts.push_back(e.text);
+    for (const CapacityEntry& e : capacity_entries(list, c.rated, c.quantity))
+      texts.push_back(e.text);
     EXPECT_EQ(texts, c.texts) << c.rated << " x " << c.quantity;
   }
 }
 
 TEST(GeoTCapacityLimits, AStoredFractionSelectsItsItem) {
-  for (const auto& [fraction, item] : {std::pair{0.7, 7}, {0.3, 3}, {1.0, 10}, {0.0, 0},
+  for (const auto& [fraction, item] : {std::pair{0.7, 7},
+                                       {0.3, 3},
+                                       {1.0, 10},
+                                       {0.0, 0},
                                        {std::numeric_limits<double>::quiet_NaN(), 0}})
     EXPECT_EQ(item_of_fraction(fraction), item) << fraction;
 }
@@ -66,8 +70,9 @@ TEST(GeoTSaveRules, EmptyEntriesAreReplaced) {
     const char* temperature;  // with "30" as the replacement
     const char* depth;        // with "100" stored
   };
-  for (const Case c : {Case{"", "30", "100"}, Case{"0", "30", "0"}, Case{"abc", "30", "100"},
-                       Case{" 45", " 45", " 45"}, Case{"-.5", "-.5", "-.5"}, Case{"0.0", "30", "0.0"}}) {
+  for (const Case c :
+       {Case{"", "30", "100"}, Case{"0", "30", "0"}, Case{"abc", "30", "100"},
+        Case{" 45", " 45", " 45"}, Case{"-.5", "-.5", "-.5"}, Case{"0.0", "30", "0.0"}}) {
     EXPECT_EQ(saved_loop_temperature(c.text, "30"), c.temperature) << c.text;
     EXPECT_EQ(saved_depth(c.text, "100"), c.depth) << c.text;
   }

@@ -83,7 +83,8 @@ TEST_F(GeoTWindowTest, TheCapacityListsFollowTheUnitAndTheQuantity) {
   GeoTWindow& w = open_t(false);
   const GeoControls& c = w.controls();
   choose(w, c.comboUnit, 1);  // 36000 Btu/h, type 2
-  EXPECT_EQ(texts(w, ComboHmax), (std::vector<std::string>{"21600", "25200", "28800", "32400", "36000"}));
+  EXPECT_EQ(texts(w, ComboHmax),
+            (std::vector<std::string>{"21600", "25200", "28800", "32400", "36000"}));
   EXPECT_EQ(chosen(w, ComboHmax), "36000");
   EXPECT_EQ(chosen(w, ComboCmax), "28800");
   EXPECT_EQ(texts(w, ComboCmin), (std::vector<std::string>{"10800", "14400", "18000"}));
@@ -178,8 +179,9 @@ TEST_F(GeoTWindowTest, WellWaterShowsItsNoticeAndKeepsTheChoice) {
     choose(w, w.controls().comboLoop, k.loop);
     EXPECT_EQ(messages.size(), k.notice ? 1U : 0U) << k.loop;
     if (k.notice)
-      EXPECT_EQ(messages.front(), "JN/JR Models using Well Water require an External Brazed Plate HX."
-                                  "\n\nConsult Oskerby Application Engineering for Details.");
+      EXPECT_EQ(messages.front(),
+                "JN/JR Models using Well Water require an External Brazed Plate HX."
+                "\n\nConsult Oskerby Application Engineering for Details.");
     EXPECT_EQ(platform::selected_id(w.form()[w.controls().comboLoop]), k.loop);
     EXPECT_EQ(!w.form()[w.controls().comboSoil]->isHidden(), k.soil_shown);
     // Only a hybrid-capable unit (type 1 or 3) on an open loop is set back to "No".
@@ -199,13 +201,16 @@ const RunCase kRunCases[] = {
     {false, true, &GeoControls::txtDpth, "100", ""},
     {false, true, &GeoControls::txtDpth, "0", "Average Depth Outside of Valid Range of 2 - 250"},
     {true, true, &GeoControls::txtDpth, "76.5", ""},
-    {true, true, &GeoControls::TxtGeoMax, "41", "Maximum Loop Temp Outside of Valid Range of 29 - 40"},
+    {true, true, &GeoControls::TxtGeoMax, "41",
+     "Maximum Loop Temp Outside of Valid Range of 29 - 40"},
     {true, true, &GeoControls::TxtGeoMax, "40.5", ""},
     {true, true, &GeoControls::txtGeoMin, "-6.5", ""},
     {true, true, &GeoControls::txtUqty, "0.05", ""},
     {false, true, &GeoControls::txtUqty, "99.01", "Tons Outside of Valid Range of .1 - 99"},
-    {false, true, &GeoControls::txtGeoMin, "19", "Minimum Loop Temp Outside of Valid Range of 20 - 50"},
-    {false, false, &GeoControls::txtGeoMin, "19", "Bore/Trench Outside of Valid Range of 50 - 20000"},
+    {false, true, &GeoControls::txtGeoMin, "19",
+     "Minimum Loop Temp Outside of Valid Range of 20 - 50"},
+    {false, false, &GeoControls::txtGeoMin, "19",
+     "Bore/Trench Outside of Valid Range of 50 - 20000"},
     {true, false, &GeoControls::txtTrBor, "15", ""},
 };
 
@@ -259,13 +264,16 @@ TEST_F(GeoTWindowTest, RunDescribesItsColumnsAndShowsGtqThenBothViewersOpen) {
     EXPECT_FALSE(view.isHidden());
     EXPECT_TRUE(w.form()[BtnOp]->isEnabled());
     w.Soil_Pic();
-    platform::ControlEvent left{.event = platform::Event::LostFocus, .control = w.controls().comboSoil.ref};
+    platform::ControlEvent left{.event = platform::Event::LostFocus,
+                                .control = w.controls().comboSoil.ref};
     w.list_LostFocus(left);
     EXPECT_TRUE(w.picture_panel().picture_shown()) << "the soil picture stays under the view";
     EXPECT_FALSE(view.isHidden());
     for (const int code : {5, 6}) {
-      if (code == 5) w.BtnBin_Click();
-      else w.BtnOp_Click();
+      if (code == 5)
+        w.BtnBin_Click();
+      else
+        w.BtnOp_Click();
       EXPECT_EQ(modal_shown.back(), "Form12");
       auto* viewer = static_cast<BinViewer*>(state->windows.window(WindowId::BinViewer, *state));
       EXPECT_EQ(viewer->BinViewCode, code);
