@@ -2,6 +2,7 @@
 
 #include "app/later_registrations.h"
 #include "systems/geo/bin_viewer.h"
+#include "systems/geo/geo_t_window.h"
 #include "systems/geo/geo_window.h"
 #include "systems/conventional/furnace_window.h"
 #include "systems/conventional/heat_pump_window.h"
@@ -15,6 +16,7 @@ void register_later_windows(AppState& state) {
   register_version_check(state);
   state.windows.add(WindowId::GeoA, &geo::make_geo_a_window);
   state.windows.add(WindowId::GeoB, &geo::make_geo_b_window);
+  state.windows.add(WindowId::GeoT, &geo::make_geo_t_window);
   state.windows.add(WindowId::BinViewer, &make_window<geo::BinViewer>);
   state.windows.add(WindowId::Furnace, make_window<systems::FurnaceWindow>);
   state.windows.add(WindowId::HeatPump, make_window<systems::HeatPumpWindow>);

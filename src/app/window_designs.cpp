@@ -12,6 +12,7 @@
 #include "reports/window/reports_window.h"
 #include "update/window/update_window.h"
 #include "systems/geo/bin_viewer.h"
+#include "systems/geo/geo_t_window_design.h"
 #include "systems/geo/geo_window_design.h"
 #include "systems/conventional/furnace_window.h"
 #include "systems/conventional/heat_pump_window.h"
@@ -28,6 +29,7 @@ std::span<const platform::WindowDesign* const> window_designs() {
                                      &update::update_window_design(),
                                      &geo::kGeoADesign,
                                      &geo::kGeoBDesign,
+                                     &geo::kGeoTDesign,
                                      &geo::bin_viewer_design(),
                                      &systems::furnace_window_design(),
                                      &systems::heat_pump_window_design(),

@@ -18,6 +18,7 @@
 #include "update/window/update_window.h"
 #include "platform/design_checks.h"
 #include "systems/geo/bin_viewer.h"
+#include "systems/geo/geo_t_window.h"
 #include "systems/geo/geo_window.h"
 #include "systems/conventional/furnace_window.h"
 #include "systems/conventional/heat_pump_window.h"
@@ -49,6 +50,7 @@ TEST_F(WindowBuildTest, EveryWindowIsBuiltOnItsDesign) {
   windows.push_back(std::make_unique<update::UpdateWindow>(notice));
   windows.push_back(geo::make_geo_a_window(sample, nullptr));
   windows.push_back(geo::make_geo_b_window(sample, nullptr));
+  windows.push_back(geo::make_geo_t_window(sample, nullptr));
   windows.push_back(std::make_unique<geo::BinViewer>(sample));
   testing::write_conventional_catalogues([this](const std::string& name, const auto& records) {
     write_bytes(name, catalogue_bytes(records));

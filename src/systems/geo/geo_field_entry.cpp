@@ -44,13 +44,16 @@ void GeoWindow::list_LostFocus(platform::ControlEvent& event) {
   }
   if (results_shown_ == 1) {
     panel_->set_background(0xffffffff);
-    if (list == c_.comboSoil.ref || (!hydronic() && list == c_.comboLoop.ref))
-      panel_->clear_picture();
+    if (leaving_clears_picture(list)) panel_->clear_picture();
     view_->Visible(true);
     form().widget(c_.F1Book1.ref)->raise();
   } else if (list == c_.ComboWH.ref) {
     Logo_Pic();
   }
+}
+
+bool GeoWindow::leaving_clears_picture(platform::ControlRef list) const {
+  return list == c_.comboSoil.ref || (!hydronic() && list == c_.comboLoop.ref);
 }
 
 bool GeoWindow::text_changed(platform::ControlRef box) const {

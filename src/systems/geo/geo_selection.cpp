@@ -45,6 +45,14 @@ void GeoWindow::fill_lists() {
         form()[comboUnit4]);
     unit2_type_ = 0;
   }
+  fill_ground_and_heater_lists();
+  Load_WHList();
+}
+
+void GeoWindow::fill_ground_and_heater_lists() {
+  model::ModelState& m = state_.model;
+  const bool show_inactive = state_.DealerRec.HideInactive == 0;
+  const auto& folder = m.program_folder;
   platform::fill_list(form()[c_.comboLoop],
                       model::catalogue_list<model::LoopRec>(
                           m.data_files, folder, model::loop_file_name(m.MetricFlag), show_inactive),
@@ -56,7 +64,6 @@ void GeoWindow::fill_lists() {
   platform::fill_list(form()[c_.ComboFurnace],
                       model::catalogue_list<model::FurnaceRec>(
                           m.data_files, folder, m.edition().furnace_file, show_inactive));
-  Load_WHList();
 }
 
 void GeoWindow::Load_WHList() {

@@ -35,7 +35,8 @@ GeoFrameControls frame_of(const GeoControls& c) {
 }  // namespace
 
 GeoWindow::GeoWindow(app::AppState& state, const platform::WindowDesign& design,
-                     const GeoBlock& block, const GeoControls& controls, QWidget* parent)
+                     const GeoBlock& block, const GeoControls& controls, QWidget* parent,
+                     bool load_now)
     : GeoFrame(state, design, frame_of(controls), block.result_sheet, parent),
       block_(block),
       c_(controls) {
@@ -44,7 +45,7 @@ GeoWindow::GeoWindow(app::AppState& state, const platform::WindowDesign& design,
   connect(&timer_, &QTimer::timeout, this, &GeoWindow::Timer1_Timer);
   wire_handlers();
   platform::apply_leave_rules(form(), design.units, state_.model.MetricFlag);
-  Form_Load();
+  if (load_now) Form_Load();
 }
 
 GeoWindow::~GeoWindow() = default;

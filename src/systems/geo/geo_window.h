@@ -22,25 +22,25 @@ class GeoWindow : public GeoFrame {
 
  public:
   GeoWindow(app::AppState& state, const platform::WindowDesign& design, const GeoBlock& block,
-            const GeoControls& controls, QWidget* parent = nullptr);
+            const GeoControls& controls, QWidget* parent = nullptr, bool load_now = true);
   ~GeoWindow() override;
 
   void Unit_Pic3();
-  void Test_Data();
+  virtual void Test_Data();
 
   void Form_Load();
   void Form_Activate() override;
-  void Save_It();
-  void cmdRun_Click();
-  void Timer1_Timer();
+  virtual void Save_It();
+  virtual void cmdRun_Click();
+  virtual void Timer1_Timer();
   void cmdDone_Click();
   void BtnBin_Click();
   void chkAuto_Click();
 
   // Selection rules.
-  void comboUnit_Click();
+  virtual void comboUnit_Click();
   void ComboUnit3_Click();
-  void comboLoop_Click();
+  virtual void comboLoop_Click();
   void comboSoil_Click();
   void ComboFurnace_Click();
   void ComboAuxHeat_Click();
@@ -56,7 +56,7 @@ class GeoWindow : public GeoFrame {
   // Field entry.
   void list_GotFocus(platform::ControlEvent& event);
   void list_LostFocus(platform::ControlEvent& event);
-  void text_LostFocus(platform::ControlEvent& event);
+  virtual void text_LostFocus(platform::ControlEvent& event);
   void text_KeyPress(platform::ControlEvent& event);
 
   [[nodiscard]] int DataInvalid() const { return data_invalid_; }
@@ -66,14 +66,15 @@ class GeoWindow : public GeoFrame {
   [[nodiscard]] const GeoBlock& block() const { return block_; }
   [[nodiscard]] const GeoControls& controls() const { return c_; }
 
- private:
+ protected:
   // Geo A: the hydronic applications with the second unit.
   [[nodiscard]] bool hydronic() const { return design().controls.data() == kGeoAControls; }
   [[nodiscard]] model::ProjectRec& rec() const { return state_.model.ProjectRec; }
   [[nodiscard]] model::UnitOptions units() const;
   [[nodiscard]] bool kw_shown() const;
   void wire_handlers();
-  void fill_lists();
+  virtual void fill_lists();
+  void fill_ground_and_heater_lists();  // loops, soils, auxiliary heaters
   void Load_WHList();
   void Check_LoopRules();
   void open_loop_rule(bool from_loop_pick);
@@ -81,7 +82,9 @@ class GeoWindow : public GeoFrame {
   void cover_ground_inputs(bool covered);
   void show_entry_groups();
   void show_unit_labels();
-  void changed();
+  virtual void changed();
+  // Whether leaving the list with results shown clears the panel's own picture.
+  [[nodiscard]] virtual bool leaving_clears_picture(platform::ControlRef list) const;
   void change_test_name(ComboHandle list, const Name& field);
   [[nodiscard]] bool text_changed(platform::ControlRef box) const;
   void mode_change_test();

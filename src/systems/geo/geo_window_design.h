@@ -216,13 +216,6 @@ inline constexpr ControlDesign kGeoAControls[] = {
 inline constexpr ControlDesign kGeoBControls[] = {PELLAVAN_GEO_COMMON_CONTROLS(
     kAddHelp, kAddHelp, 14, 12, 9, 10, 20, 22, 21, 23, platform::Setting::AsWindow)};
 
-#undef PELLAVAN_GEO_COMMON_CONTROLS
-#undef PELLAVAN_GEO_LABEL
-#undef PELLAVAN_GEO_LIST
-#undef PELLAVAN_GEO_BOX
-#undef PELLAVAN_GEO_OPTION
-#undef PELLAVAN_GEO_HIDDEN_LIST
-
 using platform::ButtonHandle;
 using platform::CheckBoxHandle;
 using platform::ComboHandle;
@@ -267,7 +260,6 @@ struct GeoControls {
 
 inline constexpr GeoControls kGeoAHandles = PELLAVAN_GEO_HANDLES(kGeoAControls);
 inline constexpr GeoControls kGeoBHandles = PELLAVAN_GEO_HANDLES(kGeoBControls);
-#undef PELLAVAN_GEO_HANDLES
 
 // Geo A's hydronic controls.
 inline constexpr OptionHandle optHydroHybrid1{kGeoAControls, "optHydroHybrid1"};
@@ -316,7 +308,6 @@ inline constexpr model::UnitBinding kGeoAUnits[] = {
      .field = number_field<&ProjectRec::GeoA_Unit2Tons>(),
      .slot = 66}};
 inline constexpr model::UnitBinding kGeoBUnits[] = {PELLAVAN_GEO_UNITS(kGeoBHandles, GeoB, 71, 25)};
-#undef PELLAVAN_GEO_UNITS
 
 inline constexpr platform::WindowDesign kGeoADesign{.name = "Form8",
                                                     .caption = "Pellavan A",
