@@ -108,6 +108,11 @@ class DesignedForm : public QWidget {
   [[nodiscard]] PictureBox* picture(std::string_view name) const;
   [[nodiscard]] QString name_of(const QWidget* control) const;
 
+  // A control's place in twips from now on, in place of its design rectangle; rect_of() is
+  // where it stands. For windows that lay themselves out on resize.
+  void move_control(ControlRef control, const TwipRect& rect);
+  [[nodiscard]] const TwipRect& rect_of(ControlRef control) const;
+
   // Puts the window's own widget into a Custom control, filling it.
   void place_custom(ControlRef control, QWidget* widget);
 
@@ -135,6 +140,8 @@ class DesignedForm : public QWidget {
   void hovered(const QString& name);
   void focused(const QString& name);
   void focus_left(const QString& name);
+  // After the controls were placed for a new size.
+  void resized();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -145,6 +152,7 @@ class DesignedForm : public QWidget {
   struct Control {
     const ControlDesign* design;
     QWidget* widget;
+    TwipRect rect;       // where it stands: the design's rectangle unless moved
     QLabel* help_label;  // where its help line goes
     bool highlight;
     bool enter_as_tab;

@@ -168,6 +168,9 @@ struct WindowDesign {
   bool highlight_fields = false;
   // Enter moves on in text boxes, lists, check boxes, option buttons and scroll bars.
   bool enter_as_tab = true;
+  // The controls scale with the window; false: they keep their design size and the window
+  // moves its own ones when it is resized (DesignedForm::move_control).
+  bool scales = true;
   std::span<const model::UnitBinding> units{};  // the window's unit bindings
   std::span<const model::CheckTable> checks{};  // its validation tables
 };
