@@ -181,6 +181,8 @@ class DesignedForm : public QWidget {
   // front and focuses it (the pages form one tab order); false when Qt's own move serves.
   bool tab_across_pages(const Control& from, bool backward);
   [[nodiscard]] const Control* page_of(const Control& c) const;
+  // The tab control got the focus: it goes on to the first control of the page in front.
+  void focus_into_page(const Control& tabs);
 
   WindowDesign design_;
   std::vector<Control> controls_;

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -28,11 +29,11 @@ TEST(WindowFrameworkTest, TheSampleDesignIsSound) {
 TEST(WindowFrameworkTest, HandlersGetTheirEventsAndTheArrayIndex) {
   SampleWindow w;
   ASSERT_TRUE(show_and_activate(&w));
+  qobject_cast<QTabWidget*>(w.form().control("SSTab1"))->setCurrentIndex(1);
   w.log.clear();
   w.form()[hscrBase]->setValue(4);
   fill_list(w.form()[comboCity], {{7, "Alpha", ""}, {9, "Beta", ""}});
   w.form()[comboCity]->setCurrentIndex(1);
-  qobject_cast<QTabWidget*>(w.form().control("SSTab1"))->setCurrentIndex(1);
   w.form()[txtLoad[2]]->setFocus();
   send_mouse_move(&w.form());
   EXPECT_EQ(w.log, (std::vector<std::string>{"scroll 4", "city Beta", "focus 2", "window"}));
@@ -65,6 +66,24 @@ TEST(WindowFrameworkTest, TheTabOrderGoesOnAcrossThePages) {
   press(w.form()[txtLoad[1]], Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(tabs->currentIndex(), 0);
   EXPECT_EQ(QApplication::focusWidget(), w.form()[txtNote]);
+}
+
+// The tab control passes the focus on to the first field of the page in front.
+TEST(WindowFrameworkTest, TheTabControlPassesTheFocusIntoItsPage) {
+  SampleWindow w;
+  ASSERT_TRUE(show_and_activate(&w));
+  auto* tabs = qobject_cast<QTabWidget*>(w.form().control("SSTab1"));
+  const struct {
+    int page;
+    QWidget* first;
+  } rows[] = {{0, w.form()[txtName]}, {1, w.form()[txtLoad[1]]}};
+  for (const auto& row : rows) {
+    tabs->setCurrentIndex(row.page);
+    w.form()[btnDone]->setFocus();
+    tabs->tabBar()->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), row.first) << row.page;
+  }
 }
 
 TEST(WindowFrameworkTest, HighlightAndHelpLinesFollowTheFocusOnEachPage) {
