@@ -19,6 +19,7 @@
 #include "platform/help_topic.h"
 #include "platform/layout_fonts.h"
 #include "platform/picture_box.h"
+#include "platform/text_area.h"
 #include "platform/twips.h"
 
 namespace pellavan::platform {
@@ -36,13 +37,14 @@ std::string full_name(const ControlDesign& d) {
 }
 
 bool highlighted_kind(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::ComboBox ||
-         kind == ControlKind::ListBox;
+  return kind == ControlKind::TextBox || kind == ControlKind::TextArea ||
+         kind == ControlKind::ComboBox || kind == ControlKind::ListBox;
 }
 
 bool moves_on_with_enter(ControlKind kind) {
   switch (kind) {
     case ControlKind::TextBox:
+    case ControlKind::TextArea:
     case ControlKind::ComboBox:
     case ControlKind::ListBox:
     case ControlKind::CheckBox:
@@ -148,6 +150,9 @@ void DesignedForm::connect_signals(std::size_t i) {
       break;
     case ControlKind::TextBox:
       connect(static_cast<QLineEdit*>(w), &QLineEdit::textChanged, this, fire(Event::Change));
+      break;
+    case ControlKind::TextArea:
+      connect(static_cast<TextArea*>(w), &TextArea::textChanged, this, fire(Event::Change));
       break;
     case ControlKind::ScrollBar:
       connect(static_cast<QScrollBar*>(w), &QScrollBar::valueChanged, this, fire(Event::Change));

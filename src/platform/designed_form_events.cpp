@@ -13,6 +13,7 @@
 
 #include "platform/control_widgets.h"
 #include "platform/designed_form.h"
+#include "platform/text_area.h"
 
 namespace pellavan::platform {
 namespace {
@@ -158,6 +159,8 @@ bool DesignedForm::eventFilter(QObject* watched, QEvent* event) {
       if (c->highlight) set_field_colour(c->widget, kHighlightColour);
       if (auto* box = qobject_cast<QLineEdit*>(c->widget); box && d.select_on_focus)
         QTimer::singleShot(0, box, &QLineEdit::selectAll);  // after the click that focused it
+      if (auto* area = qobject_cast<TextArea*>(c->widget); area && d.select_on_focus)
+        QTimer::singleShot(0, area, &TextArea::selectAll);
       dispatch(index, Event::GotFocus);
       emit focused(c->widget->objectName());
       break;

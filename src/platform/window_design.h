@@ -60,6 +60,7 @@ enum class ControlKind : std::uint8_t {
   Label,
   Button,
   TextBox,
+  TextArea,  // a text box several lines high, its text wrapped (text_area.h)
   CheckBox,
   OptionButton,  // the option buttons of one container form one group
   ComboBox,      // a drop-down list; entries carry their id as item data

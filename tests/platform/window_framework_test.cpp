@@ -7,12 +7,15 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTest>
 #include <QTimer>
 
 #include "platform/catalogue_lists.h"
 #include "platform/design_checks.h"
 #include "platform/message_box.h"
+#include "platform/text_area.h"
 #include "platform/sample_window.h"
 #include "platform/window_inputs.h"
 #include "platform/window_test_support.h"
@@ -121,6 +124,29 @@ TEST(WindowFrameworkTest, TypingLimitsCutWhatIsTypedNotWhatTheProgramSets) {
   QApplication::clipboard()->setText(QStringLiteral("123456789"));
   box->paste();
   EXPECT_EQ(box->text(), "123456");
+}
+
+// A box several lines high wraps its text, takes no line break and keeps to its typing limit
+// as the line box does.
+TEST(WindowFrameworkTest, ATextAreaWrapsAndCutsWhatIsTypedOnly) {
+  TextArea box;
+  box.setMaxLength(24);
+  box.resize(80, 120);
+  ASSERT_TRUE(show_and_activate(&box));
+  set_text(&box, QStringLiteral("a text longer than twenty-four"));
+  EXPECT_EQ(box.textCursor().position(), 0);  // shown from its beginning
+  QApplication::processEvents();
+  EXPECT_GT(box.document()->firstBlock().layout()->lineCount(), 1);
+  box.moveCursor(QTextCursor::End);
+  QTest::keyClicks(&box, "!");
+  QTest::keyClick(&box, Qt::Key_Return);
+  EXPECT_EQ(box.text(), "a text longer than twenty-four");
+  QTest::keyClick(&box, Qt::Key_Backspace);  // shortening is always allowed
+  EXPECT_EQ(box.text(), "a text longer than twenty-fou");
+  box.clear();
+  QApplication::clipboard()->setText(QStringLiteral("first line\r\nsecond line\nthird line"));
+  box.paste();
+  EXPECT_EQ(box.text(), "first line second line t");
 }
 
 TEST(WindowFrameworkTest, AWindowUnloadsItselfFromItsOwnHandler) {
