@@ -1,7 +1,8 @@
 #pragma once
 // The one builder of every window: DesignedForm takes a WindowDesign and makes its controls,
 // then keeps them in the design's proportions whatever size the form is given (each control's
-// place, size and font scale with the form, as the window-scaling control did). It also gives
+// place, size and font scale with the form, as the window-scaling control did), unless the
+// design says they keep their size (WindowDesign::scales). It also gives
 // every control what the design's flags say:
 //   - the help line: focus on a control, or the mouse over it, writes its help text into the
 //     help label of its page or window; moving onto a frame (or the form) without one empties it;
