@@ -22,6 +22,7 @@
 #include "model/units/number_text.h"
 #include "model/units/rounding.h"
 #include "model/units/temperature.h"
+#include "platform/text_area.h"
 #include "platform/message_box.h"
 #include "platform/window_placement.h"
 

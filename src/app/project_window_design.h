@@ -133,7 +133,7 @@ inline constexpr ControlDesign kControls[] = {
                  HelpWhen::FocusAndHover),
     PELLAVAN_LABEL("lblPnote1", "Project Notes", "pgJob", 180, 4560, 2000),
     {.name = "txtPnote1",
-     .kind = ControlKind::TextBox,
+     .kind = ControlKind::TextArea,
      .rect = {180, 4840, 14400, 1200},
      .container = "pgJob",
      .help_line = kAddHelp,
@@ -354,7 +354,7 @@ inline constexpr ListHandle comboState{kControls, "comboState"};
 inline constexpr ListHandle comboCity{kControls, "comboCity"};
 inline constexpr TextBoxHandle txtCname{kControls, "txtCname"};
 inline constexpr TextBoxHandle txtDate{kControls, "txtDate"};
-inline constexpr TextBoxHandle txtPnote1{kControls, "txtPnote1"};
+inline constexpr platform::TextAreaHandle txtPnote1{kControls, "txtPnote1"};
 inline constexpr TextBoxHandle txtHload{kControls, "txtHload"};
 inline constexpr TextBoxHandle txtHdt{kControls, "txtHdt"};
 inline constexpr TextBoxHandle txtHset{kControls, "txtHset"};

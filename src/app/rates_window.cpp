@@ -12,6 +12,7 @@
 #include "platform/disk_error.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
+#include "platform/text_area.h"
 #include "platform/window_placement.h"
 
 namespace pellavan::app {
@@ -38,6 +39,17 @@ const QString kNoRateFile = QStringLiteral("No Rate File Saved");
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
+// The box of kRateTexts[i]: a provider box, or last the description.
+void put_text(const platform::DesignedForm& form, std::size_t i, const QString& text) {
+  if (i < std::size(kTextBoxes))
+    platform::set_text(form[kTextBoxes[i]], text);
+  else
+    platform::set_text(form[txtGeneralDesc], text);
+}
+QString text_in(const platform::DesignedForm& form, std::size_t i) {
+  return i < std::size(kTextBoxes) ? form[kTextBoxes[i]]->text() : form[txtGeneralDesc]->text();
+}
+
 void warn(QWidget* parent, const char* text, const char* title, MessageIcon icon) {
   platform::message_box(parent, {QString::fromUtf8(text), QString::fromUtf8(title), icon});
 }
@@ -60,6 +72,7 @@ RatesWindow::RatesWindow(AppState& state, QWidget* parent)
     form().listen(box, Event::Change, [this](platform::ControlEvent&) { text_Change(); });
   for (const TextBoxHandle box : kTextBoxes)
     form().listen(box, Event::Change, [this](platform::ControlEvent&) { text_Change(); });
+  form().listen(txtGeneralDesc, Event::Change, [this](platform::ControlEvent&) { text_Change(); });
   form().listen(txtcCurrID, Event::Change, [this](platform::ControlEvent&) { text_Change(); });
   Form_Load();
 }
@@ -104,9 +117,8 @@ void RatesWindow::Form_Activate() {
   for (const char* name :
        {"OptionCCFtoGJ", "OptionCCFtoM3", "FrameGasUOM", "LabelCurrIdent", "txtcCurrID"})
     form().control(name)->setVisible(metric);
-  for (std::size_t i = 0; i < std::size(kTextBoxes); ++i)
-    platform::set_text(form()[kTextBoxes[i]],
-                       qs(model::shown_text(loads::kRateTexts[i].project.get(p))));
+  for (std::size_t i = 0; i < std::size(loads::kRateTexts); ++i)
+    put_text(form(), i, qs(model::shown_text(loads::kRateTexts[i].project.get(p))));
   platform::set_text(form()[txtcCurrID],
                      qs(model::shown_text(model::utf8_from_cp1252(p.Rates_CurrencyId.str()))));
   state_.model.CurrencyLabel = p.Rates_CurrencyId.trimmed();
@@ -139,8 +151,8 @@ void RatesWindow::Get_Rates(model::ProjectRec& rec) {
     model::store_value(b, form()[TextBoxHandle(b.control)]->text().toStdString(), rec, u,
                        state_.memos);
   if (u.metric) rec.Rates_GasPerGJ = form()[OptionCCFtoGJ]->isChecked() ? "1" : "";
-  for (std::size_t i = 0; i < std::size(kTextBoxes); ++i)
-    loads::kRateTexts[i].project.set(rec, form()[kTextBoxes[i]]->text().trimmed().toStdString());
+  for (std::size_t i = 0; i < std::size(loads::kRateTexts); ++i)
+    loads::kRateTexts[i].project.set(rec, text_in(form(), i).trimmed().toStdString());
   model::assign_utf8(rec.Rates_FileName, form()[lblUtFile]->text().trimmed().toStdString());
   model::assign_utf8(rec.Rates_CurrencyId, form()[txtcCurrID]->text().trimmed().toStdString());
   if (u.metric) state_.model.MetricFlag(4) = form()[OptionCCFtoGJ]->isChecked() ? -1 : 0;
@@ -236,9 +248,8 @@ void RatesWindow::Command1_Click() {
     platform::set_text(form()[rates_window::kRateBoxes[i]], qs(text));
     state_.memos.remember_shown(kUnits[i].slot, std::move(text), stored);
   }
-  for (std::size_t i = 0; i < std::size(kTextBoxes); ++i)
-    platform::set_text(form()[kTextBoxes[i]],
-                       qs(model::shown_text(loads::kRateTexts[i].project.get(rates))));
+  for (std::size_t i = 0; i < std::size(loads::kRateTexts); ++i)
+    put_text(form(), i, qs(model::shown_text(loads::kRateTexts[i].project.get(rates))));
   platform::set_text(form()[txtcCurrID],
                      qs(model::shown_text(model::utf8_from_cp1252(rates.Rates_CurrencyId.str()))));
   state_.model.CurrencyLabel = rates.Rates_CurrencyId.trimmed();

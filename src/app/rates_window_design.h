@@ -71,7 +71,7 @@ inline constexpr ControlDesign kControls[] = {
     PELLAVAN_PROVIDER("txtUtOil", "lblUtOil", "Source - Fuel Oil", 7300, 720, 4),
     PELLAVAN_LABEL("lblGeneralDesc", "File Description", "", 240, 2250, 1900),
     {.name = "txtGeneralDesc",
-     .kind = ControlKind::TextBox,
+     .kind = ControlKind::TextArea,
      .rect = {2190, 2200, 9000, 600},
      .help_topic = 2970,
      .help_line = kAddHelp,
@@ -164,7 +164,7 @@ inline constexpr ButtonHandle Command3{kControls, "Command3"};
 inline constexpr ButtonHandle Command4{kControls, "Command4"};
 inline constexpr ButtonHandle btnHelp{kControls, "btnHelp"};
 inline constexpr LabelHandle lblUtFile{kControls, "lblUtFile"};
-inline constexpr TextBoxHandle txtGeneralDesc{kControls, "txtGeneralDesc"};
+inline constexpr platform::TextAreaHandle txtGeneralDesc{kControls, "txtGeneralDesc"};
 inline constexpr TextBoxHandle txtcCurrID{kControls, "txtcCurrID"};
 inline constexpr TextBoxHandle txtUtElec{kControls, "txtUtElec"};
 inline constexpr OptionHandle OptionCCFtoGJ{kControls, "OptionCCFtoGJ"};
@@ -180,12 +180,12 @@ inline constexpr TextBoxHandle kRateBoxes[] = {
     {kControls, "txtNatInf"}, {kControls, "txtPropInf"}, {kControls, "txtOilInf"},
 };
 static_assert(std::size(kRateBoxes) == loads::kRateCount);
-// The boxes of kRateTexts, in its order.
+// The boxes of kRateTexts, in its order; the last text, the description, is txtGeneralDesc's.
 inline constexpr TextBoxHandle kTextBoxes[] = {{kControls, "txtUtElec"},
                                                {kControls, "txtUtGas"},
                                                {kControls, "txtUtProp"},
-                                               {kControls, "txtUtOil"},
-                                               txtGeneralDesc};
+                                               {kControls, "txtUtOil"}};
+static_assert(std::size(kTextBoxes) + 1 == std::size(loads::kRateTexts));
 inline constexpr LabelHandle kGasLabels[] = {{kControls, "lblgs"}, {kControls, "lblgw"}};
 inline constexpr LabelHandle kLiquidLabels[] = {
     {kControls, "lblps"}, {kControls, "lblpw"}, {kControls, "lblfs"}, {kControls, "lblfw"}};

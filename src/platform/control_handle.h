@@ -33,6 +33,7 @@ class QWidget;
 namespace pellavan::platform {
 
 class PictureBox;
+class TextArea;
 
 template <ControlKind K>
 struct WidgetOf {
@@ -49,6 +50,10 @@ struct WidgetOf<ControlKind::Button> {
 template <>
 struct WidgetOf<ControlKind::TextBox> {
   using type = QLineEdit;
+};
+template <>
+struct WidgetOf<ControlKind::TextArea> {
+  using type = TextArea;
 };
 template <>
 struct WidgetOf<ControlKind::CheckBox> {
@@ -140,6 +145,7 @@ struct HandleArray {
 using LabelHandle = Handle<ControlKind::Label>;
 using ButtonHandle = Handle<ControlKind::Button>;
 using TextBoxHandle = Handle<ControlKind::TextBox>;
+using TextAreaHandle = Handle<ControlKind::TextArea>;
 using CheckBoxHandle = Handle<ControlKind::CheckBox>;
 using OptionHandle = Handle<ControlKind::OptionButton>;
 using ComboHandle = Handle<ControlKind::ComboBox>;

@@ -14,6 +14,7 @@
 #include <QValidator>
 
 #include "platform/picture_box.h"
+#include "platform/text_area.h"
 #include "platform/wrapping_button.h"
 
 namespace pellavan::platform {
@@ -67,6 +68,12 @@ QWidget* make_control_widget(const ControlDesign& d, QWidget* parent) {
     case ControlKind::TextBox: {
       auto* box = new QLineEdit(caption, parent);
       if (d.max_length > 0) box->setValidator(new TypingLimit(box, d.max_length));
+      return box;
+    }
+    case ControlKind::TextArea: {
+      auto* box = new TextArea(parent);
+      box->setPlainText(caption);
+      box->setMaxLength(d.max_length);
       return box;
     }
     case ControlKind::CheckBox: return new QCheckBox(caption, parent);

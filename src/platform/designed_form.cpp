@@ -19,6 +19,7 @@
 #include "platform/help_topic.h"
 #include "platform/layout_fonts.h"
 #include "platform/picture_box.h"
+#include "platform/text_area.h"
 #include "platform/twips.h"
 
 namespace pellavan::platform {
@@ -36,13 +37,14 @@ std::string full_name(const ControlDesign& d) {
 }
 
 bool highlighted_kind(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::ComboBox ||
-         kind == ControlKind::ListBox;
+  return kind == ControlKind::TextBox || kind == ControlKind::TextArea ||
+         kind == ControlKind::ComboBox || kind == ControlKind::ListBox;
 }
 
 bool moves_on_with_enter(ControlKind kind) {
   switch (kind) {
     case ControlKind::TextBox:
+    case ControlKind::TextArea:
     case ControlKind::ComboBox:
     case ControlKind::ListBox:
     case ControlKind::CheckBox:
@@ -116,7 +118,8 @@ void DesignedForm::build_control(const ControlDesign& d) {
   if (!by_name_.emplace(full_name(d), controls_.size()).second)
     throw std::logic_error("control named twice: " + full_name(d));
   controls_.push_back(
-      {&d, w, nullptr, highlighted_kind(d.kind) && resolve(d.highlight, design_.highlight_fields),
+      {&d, w, d.rect, nullptr,
+       highlighted_kind(d.kind) && resolve(d.highlight, design_.highlight_fields),
        moves_on_with_enter(d.kind) && resolve(d.enter_as_tab, design_.enter_as_tab)});
   wire(controls_.back());
   connect_signals(controls_.size() - 1);
@@ -147,6 +150,9 @@ void DesignedForm::connect_signals(std::size_t i) {
       break;
     case ControlKind::TextBox:
       connect(static_cast<QLineEdit*>(w), &QLineEdit::textChanged, this, fire(Event::Change));
+      break;
+    case ControlKind::TextArea:
+      connect(static_cast<TextArea*>(w), &TextArea::textChanged, this, fire(Event::Change));
       break;
     case ControlKind::ScrollBar:
       connect(static_cast<QScrollBar*>(w), &QScrollBar::valueChanged, this, fire(Event::Change));
@@ -249,16 +255,29 @@ void DesignedForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   place();
   apply_fonts();
+  emit resized();
+}
+
+void DesignedForm::move_control(ControlRef control, const TwipRect& rect) {
+  Control& c = controls_[index_of(control)];
+  c.rect = rect;
+  const TwipScale twip = twip_scale(screen());
+  c.widget->setGeometry(scaled(c.rect, twip.x * scale_x_, twip.y * scale_y_));
+}
+
+const TwipRect& DesignedForm::rect_of(ControlRef control) const {
+  return controls_[index_of(control)].rect;
 }
 
 void DesignedForm::place() {
   const QSize base = design_pixels();
-  scale_x_ = base.width() > 0 ? static_cast<double>(width()) / base.width() : 1.0;
-  scale_y_ = base.height() > 0 ? static_cast<double>(height()) / base.height() : 1.0;
+  const bool scales = design_.scales;
+  scale_x_ = scales && base.width() > 0 ? static_cast<double>(width()) / base.width() : 1.0;
+  scale_y_ = scales && base.height() > 0 ? static_cast<double>(height()) / base.height() : 1.0;
   const TwipScale twip = twip_scale(screen());
   for (const Control& c : controls_)
     if (c.design->kind != ControlKind::TabPage)  // the tab control lays its pages out
-      c.widget->setGeometry(scaled(c.design->rect, twip.x * scale_x_, twip.y * scale_y_));
+      c.widget->setGeometry(scaled(c.rect, twip.x * scale_x_, twip.y * scale_y_));
 }
 
 void DesignedForm::apply_fonts() {

@@ -1,7 +1,8 @@
 #pragma once
 // The one builder of every window: DesignedForm takes a WindowDesign and makes its controls,
 // then keeps them in the design's proportions whatever size the form is given (each control's
-// place, size and font scale with the form, as the window-scaling control did). It also gives
+// place, size and font scale with the form, as the window-scaling control did), unless the
+// design says they keep their size (WindowDesign::scales). It also gives
 // every control what the design's flags say:
 //   - the help line: focus on a control, or the mouse over it, writes its help text into the
 //     help label of its page or window; moving onto a frame (or the form) without one empties it;
@@ -108,6 +109,11 @@ class DesignedForm : public QWidget {
   [[nodiscard]] PictureBox* picture(std::string_view name) const;
   [[nodiscard]] QString name_of(const QWidget* control) const;
 
+  // A control's place in twips from now on, in place of its design rectangle; rect_of() is
+  // where it stands. For windows that lay themselves out on resize.
+  void move_control(ControlRef control, const TwipRect& rect);
+  [[nodiscard]] const TwipRect& rect_of(ControlRef control) const;
+
   // Puts the window's own widget into a Custom control, filling it.
   void place_custom(ControlRef control, QWidget* widget);
 
@@ -135,6 +141,8 @@ class DesignedForm : public QWidget {
   void hovered(const QString& name);
   void focused(const QString& name);
   void focus_left(const QString& name);
+  // After the controls were placed for a new size.
+  void resized();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -145,6 +153,7 @@ class DesignedForm : public QWidget {
   struct Control {
     const ControlDesign* design;
     QWidget* widget;
+    TwipRect rect;       // where it stands: the design's rectangle unless moved
     QLabel* help_label;  // where its help line goes
     bool highlight;
     bool enter_as_tab;
@@ -173,6 +182,8 @@ class DesignedForm : public QWidget {
   // front and focuses it (the pages form one tab order); false when Qt's own move serves.
   bool tab_across_pages(const Control& from, bool backward);
   [[nodiscard]] const Control* page_of(const Control& c) const;
+  // The tab control got the focus: it goes on to the first control of the page in front.
+  void focus_into_page(const Control& tabs);
 
   WindowDesign design_;
   std::vector<Control> controls_;

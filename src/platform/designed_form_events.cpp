@@ -6,12 +6,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
 
 #include "platform/control_widgets.h"
 #include "platform/designed_form.h"
+#include "platform/text_area.h"
 
 namespace pellavan::platform {
 namespace {
@@ -45,6 +47,7 @@ void DesignedForm::wire(const Control& c) {
   if (is_container(c.design->kind)) c.widget->setMouseTracking(true);
   if (auto* combo = qobject_cast<QComboBox*>(c.widget); combo && combo->lineEdit())
     combo->lineEdit()->installEventFilter(this);
+  if (auto* tabs = qobject_cast<QTabWidget*>(c.widget)) tabs->tabBar()->installEventFilter(this);
 }
 
 void DesignedForm::write_help(const Control& c, const QString& text) {
@@ -97,6 +100,19 @@ bool DesignedForm::tab_across_pages(const Control& from, bool backward) {
   return false;
 }
 
+void DesignedForm::focus_into_page(const Control& tabs) {
+  const QWidget* front = static_cast<QTabWidget*>(tabs.widget)->currentWidget();
+  for (const std::size_t i : tab_order_) {
+    const Control& c = controls_[i];
+    const Control* page = page_of(c);
+    if (page != nullptr && page->widget == front && c.widget->isEnabled() &&
+        c.widget->isVisible()) {
+      c.widget->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
+}
+
 bool DesignedForm::key_pressed(const Control& c, const QKeyEvent& key) {
   const auto index = static_cast<std::size_t>(&c - controls_.data());
   if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) {
@@ -133,12 +149,18 @@ bool DesignedForm::eventFilter(QObject* watched, QEvent* event) {
       if (!is_container(d.kind)) hover(*c);
       break;
     case QEvent::FocusIn:
+      if (d.kind == ControlKind::TabControl) {  // the widget or its tab bar
+        focus_into_page(*c);
+        break;
+      }
       if (watched != c->widget) break;
       if (d.help_line != nullptr && writes_help_on(d.help_when, true))
         write_help(*c, QString::fromUtf8(d.help_line));
       if (c->highlight) set_field_colour(c->widget, kHighlightColour);
       if (auto* box = qobject_cast<QLineEdit*>(c->widget); box && d.select_on_focus)
         QTimer::singleShot(0, box, &QLineEdit::selectAll);  // after the click that focused it
+      if (auto* area = qobject_cast<TextArea*>(c->widget); area && d.select_on_focus)
+        QTimer::singleShot(0, area, &TextArea::selectAll);
       dispatch(index, Event::GotFocus);
       emit focused(c->widget->objectName());
       break;

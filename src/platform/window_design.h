@@ -60,6 +60,7 @@ enum class ControlKind : std::uint8_t {
   Label,
   Button,
   TextBox,
+  TextArea,  // a text box several lines high, its text wrapped (text_area.h)
   CheckBox,
   OptionButton,  // the option buttons of one container form one group
   ComboBox,      // a drop-down list; entries carry their id as item data
@@ -168,6 +169,9 @@ struct WindowDesign {
   bool highlight_fields = false;
   // Enter moves on in text boxes, lists, check boxes, option buttons and scroll bars.
   bool enter_as_tab = true;
+  // The controls scale with the window; false: they keep their design size and the window
+  // moves its own ones when it is resized (DesignedForm::move_control).
+  bool scales = true;
   std::span<const model::UnitBinding> units{};  // the window's unit bindings
   std::span<const model::CheckTable> checks{};  // its validation tables
 };

@@ -28,6 +28,7 @@
 #include "platform/help_topic.h"
 #include "platform/help_topic_map.h"
 #include "platform/picture_box.h"
+#include "platform/text_area.h"
 
 namespace pellavan::platform::testing {
 
@@ -45,6 +46,7 @@ inline bool is_of_kind(const QWidget* w, ControlKind kind) {
     case ControlKind::Label: return qobject_cast<const QLabel*>(w) != nullptr;
     case ControlKind::Button: return qobject_cast<const QPushButton*>(w) != nullptr;
     case ControlKind::TextBox: return qobject_cast<const QLineEdit*>(w) != nullptr;
+    case ControlKind::TextArea: return qobject_cast<const TextArea*>(w) != nullptr;
     case ControlKind::CheckBox: return qobject_cast<const QCheckBox*>(w) != nullptr;
     case ControlKind::OptionButton: return qobject_cast<const QRadioButton*>(w) != nullptr;
     case ControlKind::ComboBox: return qobject_cast<const QComboBox*>(w) != nullptr;

@@ -5,13 +5,17 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTest>
 #include <QTimer>
 
 #include "platform/catalogue_lists.h"
 #include "platform/design_checks.h"
 #include "platform/message_box.h"
+#include "platform/text_area.h"
 #include "platform/sample_window.h"
 #include "platform/window_inputs.h"
 #include "platform/window_test_support.h"
@@ -28,11 +32,11 @@ TEST(WindowFrameworkTest, TheSampleDesignIsSound) {
 TEST(WindowFrameworkTest, HandlersGetTheirEventsAndTheArrayIndex) {
   SampleWindow w;
   ASSERT_TRUE(show_and_activate(&w));
+  qobject_cast<QTabWidget*>(w.form().control("SSTab1"))->setCurrentIndex(1);
   w.log.clear();
   w.form()[hscrBase]->setValue(4);
   fill_list(w.form()[comboCity], {{7, "Alpha", ""}, {9, "Beta", ""}});
   w.form()[comboCity]->setCurrentIndex(1);
-  qobject_cast<QTabWidget*>(w.form().control("SSTab1"))->setCurrentIndex(1);
   w.form()[txtLoad[2]]->setFocus();
   send_mouse_move(&w.form());
   EXPECT_EQ(w.log, (std::vector<std::string>{"scroll 4", "city Beta", "focus 2", "window"}));
@@ -65,6 +69,24 @@ TEST(WindowFrameworkTest, TheTabOrderGoesOnAcrossThePages) {
   press(w.form()[txtLoad[1]], Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(tabs->currentIndex(), 0);
   EXPECT_EQ(QApplication::focusWidget(), w.form()[txtNote]);
+}
+
+// The tab control passes the focus on to the first field of the page in front.
+TEST(WindowFrameworkTest, TheTabControlPassesTheFocusIntoItsPage) {
+  SampleWindow w;
+  ASSERT_TRUE(show_and_activate(&w));
+  auto* tabs = qobject_cast<QTabWidget*>(w.form().control("SSTab1"));
+  const struct {
+    int page;
+    QWidget* first;
+  } rows[] = {{0, w.form()[txtName]}, {1, w.form()[txtLoad[1]]}};
+  for (const auto& row : rows) {
+    tabs->setCurrentIndex(row.page);
+    w.form()[btnDone]->setFocus();
+    tabs->tabBar()->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), row.first) << row.page;
+  }
 }
 
 TEST(WindowFrameworkTest, HighlightAndHelpLinesFollowTheFocusOnEachPage) {
@@ -102,6 +124,29 @@ TEST(WindowFrameworkTest, TypingLimitsCutWhatIsTypedNotWhatTheProgramSets) {
   QApplication::clipboard()->setText(QStringLiteral("123456789"));
   box->paste();
   EXPECT_EQ(box->text(), "123456");
+}
+
+// A box several lines high wraps its text, takes no line break and keeps to its typing limit
+// as the line box does.
+TEST(WindowFrameworkTest, ATextAreaWrapsAndCutsWhatIsTypedOnly) {
+  TextArea box;
+  box.setMaxLength(24);
+  box.resize(80, 120);
+  ASSERT_TRUE(show_and_activate(&box));
+  set_text(&box, QStringLiteral("a text longer than twenty-four"));
+  EXPECT_EQ(box.textCursor().position(), 0);  // shown from its beginning
+  QApplication::processEvents();
+  EXPECT_GT(box.document()->firstBlock().layout()->lineCount(), 1);
+  box.moveCursor(QTextCursor::End);
+  QTest::keyClicks(&box, "!");
+  QTest::keyClick(&box, Qt::Key_Return);
+  EXPECT_EQ(box.text(), "a text longer than twenty-four");
+  QTest::keyClick(&box, Qt::Key_Backspace);  // shortening is always allowed
+  EXPECT_EQ(box.text(), "a text longer than twenty-fou");
+  box.clear();
+  QApplication::clipboard()->setText(QStringLiteral("first line\r\nsecond line\nthird line"));
+  box.paste();
+  EXPECT_EQ(box.text(), "first line second line t");
 }
 
 TEST(WindowFrameworkTest, AWindowUnloadsItselfFromItsOwnHandler) {

@@ -12,10 +12,13 @@
 #include <QPushButton>
 #include <QDir>
 #include <QScrollBar>
+#include <cmath>
 
 #include "model/project/file_conversion.h"
 #include "platform/help_topic.h"
 #include "platform/message_box.h"
+#include "platform/twips.h"
+#include "platform/window_test_support.h"
 #include "reports/window/reports_window.h"
 #include "sheet/view/spreadsheet_control.h"
 #include "workbook/report_workbook_template.h"
@@ -102,6 +105,40 @@ TEST_F(ReportsWindowTest, ZoomAndLockZoomAreKeptInTheProject) {
   EXPECT_EQ(control.ViewZoom(), 140);
   w.form().button("CommandZoomAll")->click();
   for (const Report& r : kReports) EXPECT_EQ(model.ProjectRec.*r.zoom, 140) << r.name;
+}
+
+// Resized, the bar keeps its design height at the bottom and the sheet takes the rest.
+TEST_F(ReportsWindowTest, TheBarKeepsItsHeightAndTheSheetTakesTheRest) {
+  ReportsWindow& w = open(SystemType::GeoA);
+  const platform::TwipScale twip = platform::twip_scale();
+  for (const QSize size : {QSize(900, 600), QSize(1500, 950)}) {
+    w.resize(size);
+    const QWidget& form = w.form();
+    const QWidget* bar = w.form().control("Frame1");
+    const QWidget* sheet = w.form().control("F1Book1");
+    EXPECT_EQ(bar->height(), std::lround(600 * twip.y));
+    EXPECT_EQ(bar->width(), form.width());
+    EXPECT_NEAR(bar->y(), form.height() - 600 * twip.y, 1);
+    EXPECT_NEAR(sheet->height(), form.height() - 575 * twip.y, 1);
+    EXPECT_NEAR(sheet->width(), form.width() - 100 * twip.x, 1);
+    EXPECT_EQ(w.form().control("Command2")->geometry().size(),
+              QSize(std::lround(1265 * twip.x), std::lround(380 * twip.y)));
+  }
+}
+
+// The focus leaving the sheet for another control goes on to Done.
+TEST_F(ReportsWindowTest, FocusLeavingTheSheetGoesToDone) {
+  ReportsWindow& w = open(SystemType::GeoA);
+  ASSERT_TRUE(platform::testing::show_and_activate(&w));
+  control.setFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(control.hasFocus());
+  bar("HscrZoom")->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::focusWidget(), w.form().control("Command2"));
+  bar("HscrZoom")->setFocus();  // from elsewhere the focus goes where it is sent
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::focusWidget(), bar("HscrZoom"));
 }
 
 TEST_F(ReportsWindowTest, ThePanelsDoneStoresTheTicksOfChosenSystemsOnly) {

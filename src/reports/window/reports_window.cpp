@@ -1,6 +1,7 @@
 #include "reports/window/reports_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -17,9 +18,11 @@
 #include "platform/help_topic.h"
 #include "platform/help_viewer.h"  // complete type for HelpSystem::viewer()
 #include "platform/message_box.h"
+#include "platform/twips.h"
 #include "platform/window_placement.h"
 #include "reports/printer_prompt.h"
 #include "reports/report_zoom.h"
+#include "reports/reports_window_layout.h"
 #include "reports/window/reports_window_design.h"
 
 namespace pellavan::reports {
@@ -62,6 +65,9 @@ const On kHandlers[] = {
     {kBoxes[10], Event::Click, &ReportsWindow::box_Click},
 };
 
+TwipBox box_of(const platform::TwipRect& r) { return {r.left, r.top, r.width, r.height}; }
+platform::TwipRect rect_of(const TwipBox& b) { return {b.left, b.top, b.width, b.height}; }
+
 Qt::CheckState check_state(model::Int16 value) {
   return value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
 }
@@ -103,6 +109,8 @@ ReportsWindow::ReportsWindow(sheet::view::SpreadsheetControl& control, model::Mo
   form()[lblDisplayReport]->setAutoFillBackground(true);
   form().place_custom(F1Book1, &control_);
   wire<ReportsWindow>(kHandlers);
+  connect(&form(), &platform::DesignedForm::resized, this, &ReportsWindow::Form_Resize);
+  connect(qApp, &QApplication::focusChanged, this, &ReportsWindow::focus_changed);
   Form_Load();
 }
 
@@ -123,6 +131,26 @@ void ReportsWindow::Form_Activate() {
   show_options();
   show_state();
   control_.Visible(true);
+}
+
+void ReportsWindow::Form_Resize() {
+  const QSize client = platform::pixels_to_twips(form().size(), screen());
+  const QSize outer = platform::pixels_to_twips(frameGeometry().size(), screen());
+  const ReportsLayout now{box_of(form().rect_of(F1Book1)), box_of(form().rect_of(Frame1)),
+                          box_of(form().rect_of(Frame2))};
+  const ReportsLayout next =
+      resized_layout(now, client.width(), client.height(), outer.width(), outer.height());
+  form().move_control(F1Book1, rect_of(next.sheet));
+  form().move_control(Frame1, rect_of(next.bar));
+  form().move_control(Frame2, rect_of(next.panel));
+}
+
+void ReportsWindow::focus_changed(QWidget* old, QWidget* now) {
+  QWidget* sheet = form()[F1Book1];
+  const bool left_sheet = old != nullptr && (old == sheet || sheet->isAncestorOf(old));
+  const bool here =
+      now != nullptr && now != sheet && !sheet->isAncestorOf(now) && form().isAncestorOf(now);
+  if (left_sheet && here && control_.Visible()) form()[Command2]->setFocus();
 }
 
 void ReportsWindow::show_state() {

@@ -33,6 +33,7 @@ class ReportsWindow : public platform::DesignedDialog {
 
   void Form_Load();
   void Form_Activate() override;
+  void Form_Resize();
   void HScrollViewer_Change();
   void HscrZoom_Change();
   void HscrZoom_Scroll(int value);
@@ -55,6 +56,8 @@ class ReportsWindow : public platform::DesignedDialog {
   void set_printer_prompt(PrinterPrompt prompt) { prompt_ = std::move(prompt); }
 
  private:
+  // F1Book1_LostFocus: the focus left the sheet for another control of the window.
+  void focus_changed(QWidget* old, QWidget* now);
   void show_state();
   void show_options();
   void report_failure(const PrintOutcome& outcome);

@@ -176,7 +176,8 @@ inline constexpr platform::WindowDesign kDesign{.name = "Form5",
                                                 .help_topic = 770,
                                                 .controls = kControls,
                                                 .sizes = {kReportsPreset, kReportsPreset},
-                                                .enter_as_tab = false};
+                                                .enter_as_tab = false,
+                                                .scales = false};
 
 // The menu bar: "&Reports Menu" with one entry per report, in menu order; its help topic.
 inline constexpr int kMenuHelp = 810;
