@@ -122,7 +122,8 @@ TEST_F(ReportsWindowTest, TheBarKeepsItsHeightAndTheSheetTakesTheRest) {
     EXPECT_NEAR(sheet->height(), form.height() - 575 * twip.y, 1);
     EXPECT_NEAR(sheet->width(), form.width() - 100 * twip.x, 1);
     EXPECT_EQ(w.form().control("Command2")->geometry().size(),
-              QSize(std::lround(1265 * twip.x), std::lround(380 * twip.y)));
+              QSize(static_cast<int>(std::lround(1265 * twip.x)),
+                    static_cast<int>(std::lround(380 * twip.y))));
   }
 }
 
