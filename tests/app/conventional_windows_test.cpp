@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "app/app_fixture.h"
 #include "app/conventional_catalogues.h"
@@ -203,6 +204,7 @@ TEST_F(ConventionalWindowsTest, ResultViewStaysOnItsBlock) {
     EXPECT_EQ(view.ViewFirstCol(), metric ? 10 : 1);
     EXPECT_EQ(view.ViewLastCol(), metric ? 16 : 7);
     EXPECT_EQ(view.ViewZoom(), metric ? 175 : 130);
+    EXPECT_EQ(view.view().horizontalScrollBar()->maximum(), 0) << "the whole panel in sight";
   }
   EXPECT_EQ(std::count(modal_windows.begin(), modal_windows.end(), "StandIn"), 2);
 }

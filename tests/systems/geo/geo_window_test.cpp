@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QScrollBar>
 
 #include "platform/catalogue_lists.h"
 #include "projects/project_set.h"
@@ -248,6 +249,9 @@ TEST_F(GeoWindowTest, TheResultViewKeepsItsPanelWhateverTheReportsViewShows) {
     EXPECT_EQ(view.ViewLastCol(), o.metric ? 16 : 7);
     EXPECT_EQ(view.ViewLastRow(), 29);
     EXPECT_FALSE(view.isHidden());
+    w.show();  // laid out at its design size
+    EXPECT_EQ(view.view().horizontalScrollBar()->maximum(), 0) << "the whole panel in sight";
+    w.hide();
     w.BtnBin_Click();
     EXPECT_EQ(modal_shown.back(), "Form12");
   }
