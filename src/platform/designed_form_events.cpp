@@ -33,6 +33,13 @@ void move_to_next_field(QWidget* from) {
   QApplication::sendEvent(from, &tab);
 }
 
+// A Tab keystroke for whichever control has the focus once the events before it are done.
+void queue_tab(QWidget* from) {
+  QTimer::singleShot(0, from, [] {
+    if (QWidget* focused = QApplication::focusWidget()) move_to_next_field(focused);
+  });
+}
+
 int character_of(const QKeyEvent& key) {
   if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return 13;
   return key.text().isEmpty() ? 0 : key.text().at(0).unicode();
@@ -108,6 +115,10 @@ bool DesignedForm::key_pressed(const Control& c, const QKeyEvent& key) {
     if (dispatch(index, Event::KeyPress, character)) return true;
   const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
   const bool plain = (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (enter && plain && c.enter_as_tab && c.queue_tab) {
+    queue_tab(c.widget);
+    return false;
+  }
   if (enter && plain && c.enter_as_tab) {
     move_to_next_field(c.widget);
     return true;

@@ -168,6 +168,8 @@ struct WindowDesign {
   bool highlight_fields = false;
   // Enter moves on in text boxes, lists, check boxes, option buttons and scroll bars.
   bool enter_as_tab = true;
+  // Enter in a list queues the Tab, taken after the key's handlers, and leaves the key to the list.
+  bool lists_queue_tab = false;
   std::span<const model::UnitBinding> units{};  // the window's unit bindings
   std::span<const model::CheckTable> checks{};  // its validation tables
 };
