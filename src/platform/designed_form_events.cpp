@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
@@ -62,7 +63,7 @@ void DesignedForm::hover(const Control& c) {
   const ControlDesign& d = *c.design;
   if (d.help_line != nullptr && writes_help_on(d.help_when, false))
     write_help(c, QString::fromUtf8(d.help_line));
-  else if (d.help_line == nullptr && is_container(d.kind))
+  else if (d.help_line == nullptr && is_container(d.kind) && d.help_when != HelpWhen::Never)
     write_help(c, QString());
   dispatch(static_cast<std::size_t>(&c - controls_.data()), Event::MouseMove);
   emit hovered(c.widget->objectName());
@@ -142,6 +143,11 @@ bool DesignedForm::eventFilter(QObject* watched, QEvent* event) {
       break;
     case QEvent::Enter:
       if (!is_container(d.kind)) hover(*c);
+      break;
+    case QEvent::MouseButtonRelease:  // labels have no click signal of their own
+      if (d.kind == ControlKind::Label && watched == c->widget &&
+          static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        dispatch(index, Event::Click);
       break;
     case QEvent::FocusIn:
       if (watched != c->widget) break;

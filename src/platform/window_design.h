@@ -103,7 +103,8 @@ inline constexpr QRgb kDefaultColour = 0;
 enum class Setting : std::uint8_t { AsWindow, On, Off };
 
 // When a control writes its help line.
-enum class HelpWhen : std::uint8_t { FocusAndHover, Focus, Hover };
+// Never: the control leaves the help line alone, where a container would empty it.
+enum class HelpWhen : std::uint8_t { FocusAndHover, Focus, Hover, Never };
 
 struct ScrollRange {
   int minimum = 0;

@@ -14,7 +14,7 @@ namespace pellavan::geo {
 
 inline constexpr ControlDesign kGeoTControls[] = {
     PELLAVAN_GEO_COMMON_CONTROLS(kAddHelp, kAddHelp, 53, 54, 56, 55, 20, 23, 21, 22,
-                                 platform::Setting::AsWindow),
+                                 platform::Setting::AsWindow, kAddHelp, platform::HelpWhen::Hover),
     ControlDesign{.name = "lblLimits",
                   .kind = ControlKind::Label,
                   .caption = "Capacity Limits",
