@@ -67,6 +67,7 @@ inline constexpr platform::WindowDesign kGeoTDesign{.name = "Form18",
                                                     .controls = kGeoTControls,
                                                     .sizes = app::kGeoTWindowSizes,
                                                     .highlight_fields = true,
+                                                    .lists_queue_tab = true,
                                                     .units = kGeoTUnits,
                                                     .checks = kGeoTCheckTables};
 

@@ -324,6 +324,7 @@ inline constexpr platform::WindowDesign kGeoADesign{.name = "Form8",
                                                     .controls = kGeoAControls,
                                                     .sizes = app::kGeoWindowSizes,
                                                     .highlight_fields = true,
+                                                    .lists_queue_tab = true,
                                                     .units = kGeoAUnits,
                                                     .checks = kGeoCheckTables};
 inline constexpr platform::WindowDesign kGeoBDesign{.name = "Form9",
@@ -335,6 +336,7 @@ inline constexpr platform::WindowDesign kGeoBDesign{.name = "Form9",
                                                     .controls = kGeoBControls,
                                                     .sizes = app::kGeoWindowSizes,
                                                     .highlight_fields = true,
+                                                    .lists_queue_tab = true,
                                                     .units = kGeoBUnits,
                                                     .checks = kGeoCheckTables};
 

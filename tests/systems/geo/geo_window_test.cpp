@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -283,6 +284,22 @@ TEST_F(GeoWindowTest, TheResultViewAndTheWaterHeaterCaptionWriteTheHelpLine) {
                     Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(caption, &click);
   EXPECT_EQ(a.form().help_line(), "Add Help Here");
+}
+
+// Enter in a list moves on once its handlers are done, by a queued Tab.
+TEST_F(GeoWindowTest, EnterInAListMovesOnAfterItsHandlers) {
+  for (const WindowId id : {WindowId::GeoA, WindowId::GeoB, WindowId::GeoT}) {
+    GeoWindow& w = open(id, false);
+    ASSERT_TRUE(platform::testing::show_and_activate(&w));
+    QWidget* list = w.form().control("comboLoop");
+    list->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(list, &enter);
+    EXPECT_EQ(QApplication::focusWidget(), list);
+    QApplication::processEvents();
+    EXPECT_NE(QApplication::focusWidget(), list);
+    w.hide();
+  }
 }
 
 TEST_F(GeoWindowTest, AnUnusableFillWarnsOnceAndStillShowsThePanel) {
