@@ -54,6 +54,10 @@ bool moves_on_with_enter(ControlKind kind) {
   }
 }
 
+bool is_list(ControlKind kind) {
+  return kind == ControlKind::ComboBox || kind == ControlKind::ListBox;
+}
+
 bool resolve(Setting setting, bool window_default) {
   return setting == Setting::AsWindow ? window_default : setting == Setting::On;
 }
@@ -117,10 +121,10 @@ void DesignedForm::build_control(const ControlDesign& d) {
   if (d.kind != ControlKind::TabPage) w->setVisible(d.views != kNoView);
   if (!by_name_.emplace(full_name(d), controls_.size()).second)
     throw std::logic_error("control named twice: " + full_name(d));
-  controls_.push_back(
-      {&d, w, d.rect, nullptr,
-       highlighted_kind(d.kind) && resolve(d.highlight, design_.highlight_fields),
-       moves_on_with_enter(d.kind) && resolve(d.enter_as_tab, design_.enter_as_tab)});
+  controls_.push_back({&d, w, d.rect, nullptr,
+                       highlighted_kind(d.kind) && resolve(d.highlight, design_.highlight_fields),
+                       moves_on_with_enter(d.kind) && resolve(d.enter_as_tab, design_.enter_as_tab),
+                       design_.lists_queue_tab && is_list(d.kind)});
   wire(controls_.back());
   connect_signals(controls_.size() - 1);
 }

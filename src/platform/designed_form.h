@@ -157,6 +157,7 @@ class DesignedForm : public QWidget {
     QLabel* help_label;  // where its help line goes
     bool highlight;
     bool enter_as_tab;
+    bool queue_tab;  // Enter queues the Tab and is not consumed
   };
   struct Listening {
     std::size_t control;  // index, or controls_.size() for the form itself

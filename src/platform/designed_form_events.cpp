@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -35,6 +36,13 @@ void move_to_next_field(QWidget* from) {
   QApplication::sendEvent(from, &tab);
 }
 
+// A Tab keystroke for whichever control has the focus once the events before it are done.
+void queue_tab(QWidget* from) {
+  QTimer::singleShot(0, from, [] {
+    if (QWidget* focused = QApplication::focusWidget()) move_to_next_field(focused);
+  });
+}
+
 int character_of(const QKeyEvent& key) {
   if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return 13;
   return key.text().isEmpty() ? 0 : key.text().at(0).unicode();
@@ -58,7 +66,7 @@ void DesignedForm::hover(const Control& c) {
   const ControlDesign& d = *c.design;
   if (d.help_line != nullptr && writes_help_on(d.help_when, false))
     write_help(c, QString::fromUtf8(d.help_line));
-  else if (d.help_line == nullptr && is_container(d.kind))
+  else if (d.help_line == nullptr && is_container(d.kind) && d.help_when != HelpWhen::Never)
     write_help(c, QString());
   dispatch(static_cast<std::size_t>(&c - controls_.data()), Event::MouseMove);
   emit hovered(c.widget->objectName());
@@ -124,6 +132,10 @@ bool DesignedForm::key_pressed(const Control& c, const QKeyEvent& key) {
     if (dispatch(index, Event::KeyPress, character)) return true;
   const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
   const bool plain = (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (enter && plain && c.enter_as_tab && c.queue_tab) {
+    queue_tab(c.widget);
+    return false;
+  }
   if (enter && plain && c.enter_as_tab) {
     move_to_next_field(c.widget);
     return true;
@@ -147,6 +159,11 @@ bool DesignedForm::eventFilter(QObject* watched, QEvent* event) {
       break;
     case QEvent::Enter:
       if (!is_container(d.kind)) hover(*c);
+      break;
+    case QEvent::MouseButtonRelease:  // labels have no click signal of their own
+      if (d.kind == ControlKind::Label && watched == c->widget &&
+          static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        dispatch(index, Event::Click);
       break;
     case QEvent::FocusIn:
       if (d.kind == ControlKind::TabControl) {  // the widget or its tab bar

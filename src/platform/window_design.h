@@ -104,7 +104,8 @@ inline constexpr QRgb kDefaultColour = 0;
 enum class Setting : std::uint8_t { AsWindow, On, Off };
 
 // When a control writes its help line.
-enum class HelpWhen : std::uint8_t { FocusAndHover, Focus, Hover };
+// Never: the control leaves the help line alone, where a container would empty it.
+enum class HelpWhen : std::uint8_t { FocusAndHover, Focus, Hover, Never };
 
 struct ScrollRange {
   int minimum = 0;
@@ -172,6 +173,8 @@ struct WindowDesign {
   // The controls scale with the window; false: they keep their design size and the window
   // moves its own ones when it is resized (DesignedForm::move_control).
   bool scales = true;
+  // Enter in a list queues the Tab, taken after the key's handlers, and leaves the key to the list.
+  bool lists_queue_tab = false;
   std::span<const model::UnitBinding> units{};  // the window's unit bindings
   std::span<const model::CheckTable> checks{};  // its validation tables
 };

@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "app/app_fixture.h"
 #include "app/conventional_catalogues.h"
@@ -203,6 +205,7 @@ TEST_F(ConventionalWindowsTest, ResultViewStaysOnItsBlock) {
     EXPECT_EQ(view.ViewFirstCol(), metric ? 10 : 1);
     EXPECT_EQ(view.ViewLastCol(), metric ? 16 : 7);
     EXPECT_EQ(view.ViewZoom(), metric ? 175 : 130);
+    EXPECT_EQ(view.view().horizontalScrollBar()->maximum(), 0) << "the whole panel in sight";
   }
   EXPECT_EQ(std::count(modal_windows.begin(), modal_windows.end(), "StandIn"), 2);
 }
@@ -236,6 +239,45 @@ TEST_F(ConventionalWindowsTest, ProgramOpensBothWindowsAndLeavingDoneGoesToTheHe
   w->form().button("cmdDone")->setFocus();
   w->form().text_box("txtAA95cap")->setFocus();
   EXPECT_EQ(QApplication::focusWidget(), w->form().combo("ComboAir"));
+}
+
+// Enter in a list queues a Tab for after its handlers and is passed on, not kept by the window.
+TEST_F(ConventionalWindowsTest, EnterInAListQueuesATabAndIsPassedOn) {
+  struct EnterSeen : QObject {
+    bool eventFilter(QObject*, QEvent* e) override {
+      const auto* key = e->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(e) : nullptr;
+      seen = seen || (key != nullptr && key->key() == Qt::Key_Return);
+      return false;
+    }
+    bool seen = false;
+  };
+  struct Case {
+    bool heat_pump;
+    const char *list, *next;
+  };
+  const Case cases[] = {{false, "ComboFurnace", "txtAAFinput"},
+                        {false, "ComboAC", "txtAA95cap"},
+                        {true, "ComboAir", "txtAA95cap"},
+                        {true, "ComboFurnace", "ComboAuxHeat"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.list);
+    std::unique_ptr<platform::DesignedDialog> w;
+    if (c.heat_pump)
+      w = std::make_unique<HeatPumpWindow>(*state);
+    else
+      w = std::make_unique<FurnaceWindow>(*state);
+    ASSERT_TRUE(platform::testing::show_and_activate(w.get()));
+    QComboBox* list = w->form().combo(c.list);
+    list->setFocus();
+    EnterSeen parent;
+    list->parentWidget()->installEventFilter(&parent);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(list, &enter);
+    EXPECT_EQ(QApplication::focusWidget(), list) << "the Tab waits for the key's handlers";
+    EXPECT_TRUE(parent.seen) << "the key goes on past the list";
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), w->form().control(c.next));
+  }
 }
 
 // A furnace picture that cannot be read gives way to the logo, silently and without caption.

@@ -141,14 +141,33 @@ void SheetView::select_cell(int row, int col) {
 const GridGeometry& SheetView::geometry() {
   if (!geometry_ || laid_out_generation_ != book_->generation() ||
       laid_out_sheet_ != sheet_index() ||
-      geometry_->block() != state().block.range(sheet_index()) ||
-      geometry_->scale() != state().zoom / 100.0) {
+      geometry_->block() != state().block.range(sheet_index()) || geometry_->scale() != scale()) {
     geometry_.emplace(book_->sheet(sheet_index()), state().block.range(sheet_index()),
-                      grid_metrics(*book_), state().zoom / 100.0, true);
+                      grid_metrics(*book_), scale(), true);
     laid_out_generation_ = book_->generation();
     laid_out_sheet_ = sheet_index();
   }
   return *geometry_;
+}
+
+void SheetView::set_fit_block(bool on) {
+  fit_block_ = on;
+  refresh();
+}
+
+double SheetView::scale() const {
+  const double zoom = state().zoom / 100.0;
+  if (!fit_block_) return zoom;
+  const RangePos block = state().block.range(sheet_index());
+  const GridGeometry whole(book_->sheet(sheet_index()), block, grid_metrics(*book_), 1.0, false);
+  const QSizeF h = headings_at(1.0);
+  const QSize room = maximumViewportSize();
+  // Whole-pixel rounding may add half a pixel to each column and row.
+  const double cols = block.last_col - block.first_col + 1;
+  const double rows = block.last_row - block.first_row + 1;
+  const double fit_w = (room.width() - cols / 2 - 1) / (whole.width() + h.width());
+  const double fit_h = (room.height() - rows / 2 - 1) / (whole.height() + h.height());
+  return std::max(0.25, std::min({zoom, fit_w, fit_h}));
 }
 
 void SheetView::refresh() {
@@ -173,7 +192,7 @@ QPoint SheetView::block_origin() const {
 
 QSize SheetView::sizeHint() const {
   const GridGeometry g(book_->sheet(sheet_index()), state().block.range(sheet_index()),
-                       grid_metrics(*book_), state().zoom / 100.0, true);
+                       grid_metrics(*book_), scale(), true);
   const QSize h = headings();
   const int tabs = has(Feature::kTabs) ? tabs_->sizeHint().height() : 0;
   const int frame = 2 * frameWidth();
@@ -198,9 +217,8 @@ void SheetView::update_scroll_bars() {
   s.scroll_y = std::clamp(s.scroll_y, 0, max_y);
   syncing_ = true;
   const int step = std::max(
-      1,
-      static_cast<int>(GridMetrics::row_pixels(book_->sheet(sheet_index()).default_row_height()) *
-                       s.zoom / 100.0));
+      1, static_cast<int>(
+             GridMetrics::row_pixels(book_->sheet(sheet_index()).default_row_height()) * scale()));
   horizontalScrollBar()->setRange(0, max_x);
   horizontalScrollBar()->setPageStep(std::max(1, room_w));
   horizontalScrollBar()->setSingleStep(step * 3);

@@ -47,6 +47,10 @@ class SheetView : public QAbstractScrollArea {
   void set_block(const Block& block);
   int zoom() const { return state().zoom; }
   int set_zoom(int percent);  // takes 25 to 200; returns the zoom taken
+  // With `on` the view shrinks below its zoom, never beyond, so its whole block fits the widget.
+  void set_fit_block(bool on);
+  // Device pixels per pixel at 100 %: the zoom, or less where the block is fitted.
+  double scale() const;
   bool has(Feature f) const { return state().features.has(f); }
   void set_feature(Feature f, bool on);
   PrintSettings& print_settings();  // printing only: no repaint
@@ -83,6 +87,7 @@ class SheetView : public QAbstractScrollArea {
   int sheet_index() const { return cells_.active_sheet() - 1; }
   void ensure_states();
   const GridGeometry& geometry();
+  QSizeF headings_at(double scale) const;
   QSize headings() const;  // width of the row headings, height of the column headings
   void update_scroll_bars();
   void update_tabs();
@@ -107,7 +112,8 @@ class SheetView : public QAbstractScrollArea {
   QTimer poll_;
   QTabBar* tabs_ = nullptr;
   QLineEdit* editor_ = nullptr;
-  bool syncing_ = false;  // scroll bars and tabs being set from the state
+  bool syncing_ = false;
+  bool fit_block_ = false;  // scroll bars and tabs being set from the state
 };
 
 }  // namespace pellavan::sheet::view

@@ -15,16 +15,18 @@ const QColor kHeadingLine(0xA0, 0xA0, 0xA0);
 
 }  // namespace
 
-QSize SheetView::headings() const {
-  if (!has(Feature::kHeadings)) return QSize(0, 0);
-  const double scale = state().zoom / 100.0;
+QSizeF SheetView::headings_at(double scale) const {
+  if (!has(Feature::kHeadings)) return QSizeF(0, 0);
   const GridMetrics metrics = grid_metrics(*book_);
   const int digits =
       std::max(3, static_cast<int>(std::to_string(state().block.range(0).last_row + 1).size()));
-  const int width = static_cast<int>(std::ceil((digits * metrics.digit_width + 8) * scale));
-  const int height = static_cast<int>(
-      std::ceil(GridMetrics::row_pixels(book_->sheet(sheet_index()).default_row_height()) * scale));
-  return QSize(width, height);
+  return QSizeF((digits * metrics.digit_width + 8) * scale,
+                GridMetrics::row_pixels(book_->sheet(sheet_index()).default_row_height()) * scale);
+}
+
+QSize SheetView::headings() const {
+  const QSizeF h = headings_at(scale());
+  return QSize(static_cast<int>(std::ceil(h.width())), static_cast<int>(std::ceil(h.height())));
 }
 
 void SheetView::paintEvent(QPaintEvent* event) {
@@ -66,7 +68,7 @@ void SheetView::paint_headings(QPainter& p, const GridGeometry& g, const QRect& 
   const QPoint origin = block_origin();
   const RangePos& b = g.block();
   const SheetViewState& s = state();
-  p.setFont(qt_font(book_->styles().get(0).font, s.zoom / 100.0, p.device()->logicalDpiY()));
+  p.setFont(qt_font(book_->styles().get(0).font, scale(), p.device()->logicalDpiY()));
   p.fillRect(QRect(0, 0, viewport()->width(), h.height()), kHeadingFill);
   p.fillRect(QRect(0, 0, h.width(), viewport()->height()), kHeadingFill);
   auto highlight = [&](bool current) {

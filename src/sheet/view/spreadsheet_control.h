@@ -81,6 +81,8 @@ class SpreadsheetControl : public QWidget {
   int ViewLastCol() const { return view_->block().last_col; }
   void ViewZoom(int percent) { view_->set_zoom(percent); }  // taken into 25 to 200
   int ViewZoom() const { return view_->zoom(); }
+  // The whole block stays in sight: the view shrinks below ViewZoom where it would not fit.
+  void FitBlock(bool on) { view_->set_fit_block(on); }
   void Visible(bool shown) { setVisible(shown); }
   bool Visible() const { return isVisible(); }
 

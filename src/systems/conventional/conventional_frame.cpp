@@ -64,6 +64,7 @@ ConventionalFrame::ConventionalFrame(const platform::WindowDesign& design,
       view_(new sheet::view::SpreadsheetControl) {
   setAttribute(Qt::WA_DeleteOnClose);  // Done unloads: the next opening loads afresh
   form().place_custom(c_.F1Book1, view_);
+  view_->FitBlock(true);
   using On = platform::On<ConventionalFrame>;
   const On frame_handlers[] = {
       {c_.cmdRun, platform::Event::Click, &ConventionalFrame::run_clicked},

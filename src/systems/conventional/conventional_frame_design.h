@@ -119,6 +119,7 @@ inline platform::WindowDesign system_design(const char* name, const char* captio
           .controls = controls,
           .sizes = app::kInputWindowSizes,
           .highlight_fields = true,
+          .lists_queue_tab = true,
           .checks = checks};
 }
 

@@ -91,4 +91,6 @@ void GeoWindow::text_KeyPress(platform::ControlEvent& event) {
   cmdRun_Click();
 }
 
+void GeoWindow::Label40_Click() { form().set_help_line(QString::fromUtf8(kAddHelp)); }
+
 }  // namespace pellavan::geo

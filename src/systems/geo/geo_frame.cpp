@@ -26,6 +26,7 @@ GeoFrame::GeoFrame(app::AppState& state, const platform::WindowDesign& design,
   panel_ = new GeoPicturePanel;
   form().place_custom(frame_.Picture1.ref, panel_);
   view_ = new sheet::view::SpreadsheetControl;
+  view_->FitBlock(true);
   form().place_custom(frame_.F1Book1.ref, view_);
   form().widget(frame_.F1Book1.ref)->raise();
 }

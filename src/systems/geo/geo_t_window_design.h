@@ -14,7 +14,7 @@ namespace pellavan::geo {
 
 inline constexpr ControlDesign kGeoTControls[] = {
     PELLAVAN_GEO_COMMON_CONTROLS(kAddHelp, kAddHelp, 53, 54, 56, 55, 20, 23, 21, 22,
-                                 platform::Setting::AsWindow),
+                                 platform::Setting::AsWindow, kAddHelp, platform::HelpWhen::Hover),
     ControlDesign{.name = "lblLimits",
                   .kind = ControlKind::Label,
                   .caption = "Capacity Limits",
@@ -67,6 +67,7 @@ inline constexpr platform::WindowDesign kGeoTDesign{.name = "Form18",
                                                     .controls = kGeoTControls,
                                                     .sizes = app::kGeoTWindowSizes,
                                                     .highlight_fields = true,
+                                                    .lists_queue_tab = true,
                                                     .units = kGeoTUnits,
                                                     .checks = kGeoTCheckTables};
 

@@ -90,7 +90,8 @@ void GeoWindow::wire_handlers() {
                                        {optHydroHybrid2, Event::Click, &W::optHydroHybrid2_Click},
                                        {optHydroHybrid3, Event::Click, &W::optHydroHybrid3_Click},
                                        {optGeoOnly, Event::Click, &W::optGeoOnly_Click},
-                                       {cmdHydroHelp, Event::Click, &W::cmdHydroHelp_Click}});
+                                       {cmdHydroHelp, Event::Click, &W::cmdHydroHelp_Click},
+                                       {Label40, Event::Click, &W::Label40_Click}});
   }
   wire(std::span<const platform::On<GeoWindow>>(handlers_));
 }

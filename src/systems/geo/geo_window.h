@@ -52,6 +52,7 @@ class GeoWindow : public GeoFrame {
   void optHydroHybrid3_Click();
   void optGeoOnly_Click();
   void cmdHydroHelp_Click();
+  void Label40_Click();
 
   // Field entry.
   void list_GotFocus(platform::ControlEvent& event);

@@ -50,7 +50,7 @@ inline constexpr const char* kAddHelp = "Add Help Here";
 // the windows: the unit list's and Bin button's help lines, the tab positions of the options and
 // loop inputs, and whether the loop list is highlighted.
 #define PELLAVAN_GEO_COMMON_CONTROLS(unit_help, bin_help, dy, dn, yes, no, autosize, bore, low, \
-                                     high, loop_highlight)                                      \
+                                     high, loop_highlight, view_help, view_when)                \
   ControlDesign{.name = "lblSystem",                                                            \
                 .kind = ControlKind::Label,                                                     \
                 .rect = {120, 60, 5000, 300},                                                   \
@@ -128,8 +128,11 @@ inline constexpr const char* kAddHelp = "Add Help Here";
                     .centred = true},                                                           \
       ControlDesign{                                                                            \
           .name = "Picture1", .kind = ControlKind::Custom, .rect = {7500, 400, 7380, 6900}},    \
-      ControlDesign{                                                                            \
-          .name = "F1Book1", .kind = ControlKind::Custom, .rect = {7500, 400, 7380, 6900}},     \
+      ControlDesign{.name = "F1Book1",                                                          \
+                    .kind = ControlKind::Custom,                                                \
+                    .rect = {7500, 400, 7380, 6900},                                            \
+                    .help_line = view_help,                                                     \
+                    .help_when = view_when},                                                    \
       ControlDesign{.name = "HscrZoom",                                                         \
                     .kind = ControlKind::ScrollBar,                                             \
                     .rect = {7500, 7380, 7380, 250},                                            \
@@ -176,7 +179,8 @@ inline constexpr const char* kAddHelp = "Add Help Here";
 
 inline constexpr ControlDesign kGeoAControls[] = {
     PELLAVAN_GEO_COMMON_CONTROLS("Select Geothermal Equipment", "Show Bin Analysis", 3, 4, 17, 16,
-                                 21, 20, 22, 23, platform::Setting::Off),
+                                 21, 20, 22, 23, platform::Setting::Off, nullptr,
+                                 platform::HelpWhen::Never),
     ControlDesign{.name = "frmHydroHybrid",
                   .kind = ControlKind::Frame,
                   .caption = "Hydronic Application",
@@ -213,8 +217,9 @@ inline constexpr ControlDesign kGeoAControls[] = {
     PELLAVAN_GEO_HIDDEN_LIST("comboUnit4"),
 };
 
-inline constexpr ControlDesign kGeoBControls[] = {PELLAVAN_GEO_COMMON_CONTROLS(
-    kAddHelp, kAddHelp, 14, 12, 9, 10, 20, 22, 21, 23, platform::Setting::AsWindow)};
+inline constexpr ControlDesign kGeoBControls[] = {
+    PELLAVAN_GEO_COMMON_CONTROLS(kAddHelp, kAddHelp, 14, 12, 9, 10, 20, 22, 21, 23,
+                                 platform::Setting::AsWindow, kAddHelp, platform::HelpWhen::Hover)};
 
 using platform::ButtonHandle;
 using platform::CheckBoxHandle;
@@ -272,6 +277,7 @@ inline constexpr ComboHandle comboUnit4{kGeoAControls, "comboUnit4"};
 inline constexpr TextBoxHandle txtHybridUqty{kGeoAControls, "txtHybridUqty"};
 inline constexpr LabelHandle lblHybridTons{kGeoAControls, "lblHybridTons"};
 inline constexpr platform::FrameHandle frmHydroHybrid{kGeoAControls, "frmHydroHybrid"};
+inline constexpr LabelHandle Label40{kGeoAControls, "Label40"};
 
 using model::Quantity;
 
@@ -318,6 +324,7 @@ inline constexpr platform::WindowDesign kGeoADesign{.name = "Form8",
                                                     .controls = kGeoAControls,
                                                     .sizes = app::kGeoWindowSizes,
                                                     .highlight_fields = true,
+                                                    .lists_queue_tab = true,
                                                     .units = kGeoAUnits,
                                                     .checks = kGeoCheckTables};
 inline constexpr platform::WindowDesign kGeoBDesign{.name = "Form9",
@@ -329,6 +336,7 @@ inline constexpr platform::WindowDesign kGeoBDesign{.name = "Form9",
                                                     .controls = kGeoBControls,
                                                     .sizes = app::kGeoWindowSizes,
                                                     .highlight_fields = true,
+                                                    .lists_queue_tab = true,
                                                     .units = kGeoBUnits,
                                                     .checks = kGeoCheckTables};
 

@@ -84,6 +84,34 @@ TEST_F(SheetViewTest, EachSheetKeepsItsBlockAndZoom) {
   EXPECT_EQ(view.block().last_row, 5);
 }
 
+// A fitted view shrinks a block too large for it, never enlarges one that fits.
+TEST_F(SheetViewTest, AFittedBlockNeedsNoScrolling) {
+  struct Case {
+    int last_col, last_row, zoom;
+    bool shrinks;
+  };
+  const Case cases[] = {{1, 3, 100, false},
+                        {1, 3, 175, false},
+                        {6, 28, 130, true},
+                        {15, 28, 175, true},
+                        {12, 60, 100, true}};
+  view.set_fit_block(true);
+  for (const Case& c : cases) {
+    Block block;
+    block.last_col = c.last_col;
+    block.last_row = c.last_row;
+    view.set_block(block);
+    view.set_zoom(c.zoom);
+    EXPECT_EQ(view.horizontalScrollBar()->maximum(), 0) << c.last_col << " " << c.last_row;
+    EXPECT_EQ(view.verticalScrollBar()->maximum(), 0) << c.last_col << " " << c.last_row;
+    EXPECT_EQ(view.scale() < c.zoom / 100.0, c.shrinks) << c.last_col << " " << c.last_row;
+    EXPECT_EQ(view.zoom(), c.zoom);
+  }
+  view.set_fit_block(false);
+  EXPECT_EQ(view.scale(), view.zoom() / 100.0);
+  EXPECT_GT(view.verticalScrollBar()->maximum(), 0);
+}
+
 TEST_F(SheetViewTest, FurnitureComesAndGoesWithItsFeatures) {
   auto* tabs = view.findChild<QTabBar*>();
   ASSERT_NE(tabs, nullptr);

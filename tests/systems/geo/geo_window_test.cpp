@@ -3,9 +3,14 @@
 // save of every block field and hydronic mode, the kW raise, and the result view's own panel.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
 
 #include "platform/catalogue_lists.h"
+#include "platform/window_test_support.h"
 #include "projects/project_set.h"
 #include "sheet/view/spreadsheet_control.h"
 #include "systems/geo/geo_window_fixture.h"
@@ -248,8 +253,52 @@ TEST_F(GeoWindowTest, TheResultViewKeepsItsPanelWhateverTheReportsViewShows) {
     EXPECT_EQ(view.ViewLastCol(), o.metric ? 16 : 7);
     EXPECT_EQ(view.ViewLastRow(), 29);
     EXPECT_FALSE(view.isHidden());
+    w.show();  // laid out at its design size
+    EXPECT_EQ(view.view().horizontalScrollBar()->maximum(), 0) << "the whole panel in sight";
+    w.hide();
     w.BtnBin_Click();
     EXPECT_EQ(modal_shown.back(), "Form12");
+  }
+}
+
+// The pointer over the result view writes the help line in Geo B and Geo T only; a click on
+// Geo A's water-heater caption writes it there.
+TEST_F(GeoWindowTest, TheResultViewAndTheWaterHeaterCaptionWriteTheHelpLine) {
+  struct Case {
+    WindowId id;
+    const char* over_view;
+  };
+  const Case cases[] = {{WindowId::GeoA, "before"},
+                        {WindowId::GeoB, "Add Help Here"},
+                        {WindowId::GeoT, "Add Help Here"}};
+  for (const Case& c : cases) {
+    GeoWindow& w = open(c.id, false);
+    w.form().set_help_line("before");
+    platform::testing::send_mouse_move(w.form().control("F1Book1"));
+    EXPECT_EQ(w.form().help_line(), c.over_view);
+  }
+  GeoWindow& a = open(WindowId::GeoA, false);
+  a.form().set_help_line("before");
+  QWidget* caption = a.form().control("Label40");
+  QMouseEvent click(QEvent::MouseButtonRelease, QPointF(1, 1), caption->mapToGlobal(QPointF(1, 1)),
+                    Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(caption, &click);
+  EXPECT_EQ(a.form().help_line(), "Add Help Here");
+}
+
+// Enter in a list moves on once its handlers are done, by a queued Tab.
+TEST_F(GeoWindowTest, EnterInAListMovesOnAfterItsHandlers) {
+  for (const WindowId id : {WindowId::GeoA, WindowId::GeoB, WindowId::GeoT}) {
+    GeoWindow& w = open(id, false);
+    ASSERT_TRUE(platform::testing::show_and_activate(&w));
+    QWidget* list = w.form().control("comboLoop");
+    list->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(list, &enter);
+    EXPECT_EQ(QApplication::focusWidget(), list);
+    QApplication::processEvents();
+    EXPECT_NE(QApplication::focusWidget(), list);
+    w.hide();
   }
 }
 
