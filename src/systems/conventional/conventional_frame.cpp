@@ -10,12 +10,14 @@
 #include <QSignalBlocker>
 
 #include "model/input/unit_options.h"
+#include "model/input/catalogue_list.h"
 #include "platform/catalogue_lists.h"
 #include "platform/handler_table.h"
 #include "platform/picture_box.h"
 #include "platform/window_placement.h"
 #include "reports/set_criteria.h"
 #include "systems/conventional/coil_combinations.h"
+#include "systems/conventional/minimum_input.h"
 #include "systems/conventional/system_description.h"
 
 namespace pellavan::systems {
@@ -283,6 +285,43 @@ void ConventionalFrame::clear_pictures() {
   form()[c_.Picture2]->clear_picture();
   form()[c_.Picture1]->clear_picture();
   hide_view();
+}
+
+void ConventionalFrame::fill_coil_conditions(QComboBox* list) {
+  fill_fixed(list, {{"New", 0}, {"Clean", 5}, {"Average", 10}, {"Dirty", 15}});
+}
+
+void ConventionalFrame::fill_coil_qualities(QComboBox* list, bool variable_speed) {
+  const std::vector<CoilEntry> coils = coil_set(variable_speed);
+  fill_fixed(list,
+             {{coils[0].text.c_str(), 1}, {coils[1].text.c_str(), 2}, {coils[2].text.c_str(), 3}});
+}
+
+void ConventionalFrame::fill_furnaces(QComboBox* list) const {
+  const model::ModelState& m = state_.model;
+  platform::fill_list(
+      list, model::catalogue_list<model::FurnaceRec>(
+                state_.model.data_files, state_.program_folder(), m.edition().furnace_file,
+                state_.DealerRec.HideInactive == 0, model::ListOrder::CaseBlind));
+}
+
+void ConventionalFrame::fill_water_heaters(QComboBox* list, QComboBox* twin) const {
+  const model::ModelState& m = state_.model;
+  platform::fill_list(
+      list,
+      model::catalogue_list<model::WaterHeaterRec>(
+          state_.model.data_files, state_.program_folder(), m.edition().water_heater_file,
+          state_.DealerRec.HideInactive == 0, model::ListOrder::CaseBlind),
+      twin);
+}
+
+QString ConventionalFrame::capacity_shown(double btuh, int kw_slot) const {
+  if (kw_display()) return one_decimal_text(state_.memos.kw.Btuh_To_KW(btuh, kw_slot));
+  return whole_text(btuh);
+}
+
+bool ConventionalFrame::shows_electric(const QComboBox* list) {
+  return is_electric(list->currentText().toStdString());
 }
 
 }  // namespace pellavan::systems

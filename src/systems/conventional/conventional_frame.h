@@ -74,6 +74,19 @@ class ConventionalFrame : public platform::DesignedDialog {
   static void refill_coil_list(QComboBox* list, const struct CoilChoice& choice);
   void clear_pictures();
 
+  // The lists both windows fill alike: the coil conditions, the three coil combinations of a
+  // fan kind, and the furnaces and water heaters of the edition (sorted without regard to case,
+  // hidden records left out; the water heaters with their twin list of picture names).
+  static void fill_coil_conditions(QComboBox* list);
+  static void fill_coil_qualities(QComboBox* list, bool variable_speed);
+  void fill_furnaces(QComboBox* list) const;
+  void fill_water_heaters(QComboBox* list, QComboBox* twin) const;
+  // A capacity or input as the window shows it: kW with one decimal through its memo slot in kW
+  // display, else whole Btu/h.
+  [[nodiscard]] QString capacity_shown(double btuh, int kw_slot) const;
+  // Whether the appliance a list shows is electric (the electric rule of the minimum input).
+  [[nodiscard]] static bool shows_electric(const QComboBox* list);
+
   [[nodiscard]] app::AppState& state() const { return state_; }
   [[nodiscard]] model::ModelState& model() const { return state_.model; }
   [[nodiscard]] bool kw_display() const;

@@ -66,46 +66,29 @@ FurnaceWindow::FurnaceWindow(app::AppState& state, QWidget* parent)
 
 void FurnaceWindow::Form_Load() {
   auto& m = model();
-  const bool inactive = state().DealerRec.HideInactive == 0;
   const QSignalBlocker a(form()[ComboAC]), f(form()[ComboFurnace]), w(form()[ComboWH]);
-  std::vector<CoilEntry> coils = coil_set(m.FurnaceRec.IcmFanFlag.to_double() == 1.0);
-  fill_fixed(form()[ComboCoilQuality],
-             {{coils[0].text.c_str(), 1}, {coils[1].text.c_str(), 2}, {coils[2].text.c_str(), 3}});
-  fill_fixed(form()[ComboCoilCondition],
-             {{"New", 0}, {"Clean", 5}, {"Average", 10}, {"Dirty", 15}});
-  const auto& folder = state().program_folder();
+  fill_coil_qualities(form()[ComboCoilQuality], m.FurnaceRec.IcmFanFlag.to_double() == 1.0);
+  fill_coil_conditions(form()[ComboCoilCondition]);
   platform::fill_list(form()[ComboAC],
-                      model::catalogue_list<model::ACRec>(m.data_files, folder, m.edition().ac_file,
-                                                          inactive, model::ListOrder::CaseBlind),
+                      model::catalogue_list<model::ACRec>(
+                          m.data_files, state().program_folder(), m.edition().ac_file,
+                          state().DealerRec.HideInactive == 0, model::ListOrder::CaseBlind),
                       form()[ComboAC2]);
-  platform::fill_list(form()[ComboFurnace], model::catalogue_list<model::FurnaceRec>(
-                                                m.data_files, folder, m.edition().furnace_file,
-                                                inactive, model::ListOrder::CaseBlind));
-  platform::fill_list(form()[ComboWH],
-                      model::catalogue_list<model::WaterHeaterRec>(
-                          m.data_files, folder, m.edition().water_heater_file, inactive,
-                          model::ListOrder::CaseBlind),
-                      form()[ComboWH2]);
+  fill_furnaces(form()[ComboFurnace]);
+  fill_water_heaters(form()[ComboWH], form()[ComboWH2]);
   Logo_Pic();
 }
 
-bool FurnaceWindow::electric() const {
-  return is_electric(form()[ComboFurnace]->currentText().toStdString());
-}
+bool FurnaceWindow::electric() const { return shows_electric(form()[ComboFurnace]); }
 
 QString FurnaceWindow::capacity_text() const {
-  const auto& rec = model().ProjectRec;
-  if (kw_display())
-    return one_decimal_text(state().memos.kw.Btuh_To_KW(rec.Furnace_ACCapacity, kCapacitySlot));
-  return whole_text(rec.Furnace_ACCapacity);
+  return capacity_shown(model().ProjectRec.Furnace_ACCapacity, kCapacitySlot);
 }
 
 QString FurnaceWindow::input_text() const {
   const auto& rec = model().ProjectRec;
-  if (kw_display())
-    return one_decimal_text(state().memos.kw.Btuh_To_KW(rec.Furnace_Input, kInputSlot));
-  if (electric()) return whole_text(whole_kw_raised(rec.Furnace_Input));
-  return whole_text(rec.Furnace_Input);
+  if (!kw_display() && electric()) return whole_text(whole_kw_raised(rec.Furnace_Input));
+  return capacity_shown(rec.Furnace_Input, kInputSlot);
 }
 
 void FurnaceWindow::Form_Activate() {

@@ -77,42 +77,27 @@ HeatPumpWindow::HeatPumpWindow(app::AppState& state, QWidget* parent)
 
 void HeatPumpWindow::Form_Load() {
   auto& m = model();
-  const bool inactive = state().DealerRec.HideInactive == 0;
   const QSignalBlocker a(form()[ComboAir]), f(form()[ComboFurnace]), w(form()[ComboWH]);
-  fill_fixed(form()[ComboCoilCondition],
-             {{"New", 0}, {"Clean", 5}, {"Average", 10}, {"Dirty", 15}});
+  fill_coil_conditions(form()[ComboCoilCondition]);
   fill_fixed(form()[ComboAuxHeat], {{"Override Heat Pump", 1}, {"Supplement Heat Pump", 0}});
-  const auto& folder = state().program_folder();
-  const auto sorted = model::ListOrder::CaseBlind;
   platform::fill_list(form()[ComboAir],
                       model::catalogue_list<model::AirHPRec>(
-                          m.data_files, folder, m.edition().air_hp_file, inactive, sorted),
+                          m.data_files, state().program_folder(), m.edition().air_hp_file,
+                          state().DealerRec.HideInactive == 0, model::ListOrder::CaseBlind),
                       form()[ComboAir2]);
-  platform::fill_list(form()[ComboFurnace],
-                      model::catalogue_list<model::FurnaceRec>(
-                          m.data_files, folder, m.edition().furnace_file, inactive, sorted));
+  fill_furnaces(form()[ComboFurnace]);
   const bool vspd = m.FurnaceRec.IcmFanFlag.to_double() == 1.0;
-  const std::vector<CoilEntry> coils = coil_set(vspd);
-  fill_fixed(form()[ComboCoilQuality],
-             {{coils[0].text.c_str(), 1}, {coils[1].text.c_str(), 2}, {coils[2].text.c_str(), 3}});
+  fill_coil_qualities(form()[ComboCoilQuality], vspd);
   form()[textCoilQuality]->setText(vspd ? QString::fromUtf8(kVspdCaption)
                                         : QStringLiteral("Indoor Coil Combination - Std Fan"));
-  platform::fill_list(form()[ComboWH],
-                      model::catalogue_list<model::WaterHeaterRec>(
-                          m.data_files, folder, m.edition().water_heater_file, inactive, sorted),
-                      form()[ComboWH2]);
+  fill_water_heaters(form()[ComboWH], form()[ComboWH2]);
   Logo_Pic();
 }
 
-bool HeatPumpWindow::electric() const {
-  return is_electric(form()[ComboFurnace]->currentText().toStdString());
-}
+bool HeatPumpWindow::electric() const { return shows_electric(form()[ComboFurnace]); }
 
 QString HeatPumpWindow::capacity_text() const {
-  const auto& rec = model().ProjectRec;
-  if (kw_display())
-    return one_decimal_text(state().memos.kw.Btuh_To_KW(rec.HeatPump_Capacity, kCapacitySlot));
-  return whole_text(rec.HeatPump_Capacity);
+  return capacity_shown(model().ProjectRec.HeatPump_Capacity, kCapacitySlot);
 }
 
 QString HeatPumpWindow::cut_off_text() const {
@@ -126,9 +111,8 @@ QString HeatPumpWindow::cut_off_text() const {
 QString HeatPumpWindow::input_text() const {
   const auto& rec = model().ProjectRec;
   if (electric()) return whole_text(whole_kw_raised(rec.HeatPump_BackupInput));
-  if (kw_display())  // "#.0": the full figure would not fit the field's four characters
-    return one_decimal_text(state().memos.kw.Btuh_To_KW(rec.HeatPump_BackupInput, kInputSlot));
-  return whole_text(rec.HeatPump_BackupInput);
+  // "#.0" in kW: the full figure would not fit the field's four characters.
+  return capacity_shown(rec.HeatPump_BackupInput, kInputSlot);
 }
 
 void HeatPumpWindow::show_units() {
