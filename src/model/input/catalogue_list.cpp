@@ -9,9 +9,7 @@ void sort_case_blind(std::vector<ListEntry>& entries, bool by_picture) {
     return by_picture ? e.picture : e.text;
   };
   std::stable_sort(entries.begin(), entries.end(), [&](const ListEntry& a, const ListEntry& b) {
-    return std::lexicographical_compare(
-        key(a).begin(), key(a).end(), key(b).begin(), key(b).end(),
-        [](char x, char y) { return ascii_upper(x) < ascii_upper(y); });
+    return less_ignoring_case(key(a), key(b));
   });
 }
 

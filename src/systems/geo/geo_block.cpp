@@ -1,25 +1,18 @@
 #include "systems/geo/geo_block.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
+
+#include "model/text/ascii.h"
 
 namespace pellavan::geo {
 
+// Blanks, tabs and the NULs of a field never assigned.
 std::string_view trimmed(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\0' || c == '\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
+  return model::trim_blanks(text, std::string_view(" \t\0", 3));
 }
 
 bool equal_ci(std::string_view a, std::string_view b) {
-  a = trimmed(a);
-  b = trimmed(b);
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
+  return model::equal_ignoring_case(trimmed(a), trimmed(b));
 }
 
 bool starts_with_ci(std::string_view text, std::string_view prefix) {
