@@ -12,7 +12,7 @@ const std::filesystem::path kSetDir = PELLAVAN_PROJECT_SET_DIR;
 }  // namespace
 
 std::span<const SetProject> project_set() {
-  static const std::array<SetProject, 7> set = {{
+  static const std::array<SetProject, 8> set = {{
       {"sample", std::filesystem::path(PELLAVAN_DATA_DIR) / "Sample Project.pvn", false},
       {"calgary_extreme", kSetDir / "calgary_extreme.pvn", false},
       {"atlanta_water", kSetDir / "atlanta_water.pvn", false},
@@ -20,6 +20,7 @@ std::span<const SetProject> project_set() {
       {"houston_heat_pump", kSetDir / "houston_heat_pump.pvn", false},
       {"minneapolis_tandem", kSetDir / "minneapolis_tandem.pvn", false},
       {"dallas_oil", kSetDir / "dallas_oil.pvn", false},
+      {"lincoln_omaha", kSetDir / "lincoln_omaha.pvn", false},
   }};
   return set;
 }
