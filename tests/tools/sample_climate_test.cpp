@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "sample_data_fixture.h"
@@ -47,6 +48,25 @@ TEST_F(SampleDataTest, CitiesAreGroupedByStateAcrossSeveralStates) {
   const std::set<std::string> states(groups.begin(), groups.end());
   EXPECT_EQ(states.size(), groups.size()) << "a state appears in two groups";
   EXPECT_GE(states.size(), 5u);
+}
+
+TEST_F(SampleDataTest, TheEarlierCitiesKeepTheirIds) {
+  // Projects store city ids: a renewed table keeps every id it once gave.
+  const std::vector<std::tuple<int, std::string, std::string>> earlier = {
+      {1, "Calgary", "AB"},     {2, "Atlanta", "GA"},     {3, "Chicago", "IL"},
+      {4, "Springfield", "IL"}, {5, "Winnipeg", "MB"},    {6, "Minneapolis", "MN"},
+      {7, "St. Louis", "MO"},   {8, "Kansas City", "MO"}, {9, "Springfield", "MO"},
+      {10, "Albany", "NY"},     {11, "Cleveland", "OH"},  {12, "Columbus", "OH"},
+      {13, "Ottawa", "ON"},     {14, "Toronto", "ON"},    {15, "Dallas", "TX"},
+      {16, "Houston", "TX"}};
+  const auto cities = all_records<model::CityRec>("Citydata.CEA");
+  for (const auto& [id, name, state] : earlier) {
+    const auto it =
+        std::find_if(cities.begin(), cities.end(), [id = id](const auto& c) { return c.Id == id; });
+    ASSERT_NE(it, cities.end()) << id;
+    EXPECT_EQ(it->City.trimmed(), name);
+    EXPECT_EQ(it->State.trimmed(), state);
+  }
 }
 
 TEST_F(SampleDataTest, StLouisIsTheWorkedExampleClimate) {
