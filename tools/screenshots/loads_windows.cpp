@@ -143,5 +143,18 @@ int main(int argc, char** argv) {
       state.model.ProjectRec.Loads_CityId, state.model.ProjectRec.Loads_HeatLoad,
       state.analysis().loads().MinBackupHeat, state.model.ProjectRec.GeoA_AuxInput,
       project.isVisible() ? "open" : "closed");
+  // A job in Lincoln, NE: Nebraska picked from the state list shows Omaha and its climate;
+  // Florida shows a city with three stations.
+  project.show();
+  project.Command3_Click();
+  auto* states = project.form().get<QListWidget>("comboState");
+  for (const auto& [state_code, name] :
+       {std::pair{"NE ", "scenario-2-nebraska-omaha"}, std::pair{"FL ", "scenario-3-florida"}}) {
+    const auto found = states->findItems(QString::fromLatin1(state_code), Qt::MatchStartsWith);
+    if (!found.isEmpty()) states->setCurrentItem(found.front());
+    settle(100);
+    shoot(project, out, QString::fromLatin1(name));
+  }
+  std::printf("states listed: %d\n", states->count());
   return 0;
 }
