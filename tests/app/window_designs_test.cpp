@@ -9,9 +9,14 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTest>
+#include <QWindow>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "app/about_window.h"
 #include "app/loads_windows_fixture.h"
+#include "app/program.h"
 #include "app/conventional_catalogues.h"
 #include "app/dealer_window.h"
 #include "app/disclaimer_window.h"
@@ -125,6 +130,54 @@ TEST_F(WindowBuildTest, EveryTextBoxKeepsALongTextTheProgramSets) {
       expect_kept(*form, "lists chosen");
       shown->hide();
     }
+  }
+}
+
+// A window opened over another has it as its parent and stands in front of it: the reports
+// window loaded without one at the start, the bin viewer loaded by Geo A and opened from Geo T.
+TEST_F(WindowBuildTest, EveryWindowStandsInFrontOfTheWindowThatOpenedIt) {
+  register_later_windows(*state);
+  register_later_windows(sample);
+  struct Shown {
+    QWidget* parent;
+    QWindow* transient;
+  };
+  std::vector<std::pair<QString, Shown>> shown;
+  for (const char* name : {"Form3", "Form5", "Form12", "Form13", "Form14"})
+    on_modal[name] = [&](QDialog& dialog) {
+      dialog.show();
+      shown.push_back(
+          {dialog.objectName(), {dialog.parentWidget(), dialog.windowHandle()->transientParent()}});
+      dialog.hide();
+      return static_cast<int>(QDialog::Rejected);
+    };
+  (void)state->windows.window(WindowId::Reports, *state);  // as the program loads it
+  MainWindow& main = loaded_window();
+  auto geo_a = geo::make_geo_a_window(sample, nullptr);
+  auto geo_t = geo::make_geo_t_window(sample, nullptr);
+  struct Case {
+    const char* name;
+    QWidget* opener;
+    std::function<void()> open;
+  };
+  const Case cases[] = {
+      {"Form5", &main, [&] { main.Timer1_Timer(); }},
+      {"Form3", &main, [&] { main.btnProject_Click(); }},
+      {"Form13", &main, [&] { main.CommandSetup_Click(); }},
+      {"Form14", &main, [&] { main.mnuAbout_Click(); }},
+      {"Form12", geo_a.get(), [&] { static_cast<geo::GeoWindow&>(*geo_a).BtnBin_Click(); }},
+      {"Form12", geo_t.get(), [&] { static_cast<geo::GeoTWindow&>(*geo_t).BtnOp_Click(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.opener->show();
+    shown.clear();
+    c.open();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].first, c.name);
+    EXPECT_EQ(shown[0].second.parent, c.opener);
+    EXPECT_EQ(shown[0].second.transient, c.opener->windowHandle());
+    c.opener->hide();
   }
 }
 
