@@ -18,8 +18,8 @@ class TypingLimit : public QValidator {
 
   State validate(QString& input, int& pos) const override {
     const int limit = typing_limit(box_);
-    if (limit > 0 && box_->isModified() && input.size() > std::max<qsizetype>(limit, before_)) {
-      const qsizetype over = input.size() - std::max<qsizetype>(limit, before_);
+    const qsizetype over = input.size() - std::max<qsizetype>(limit, before_);
+    if (limit > 0 && box_->isModified() && over > 0) {
       const qsizetype typed = input.size() - before_;  // what this edit added, ending at pos
       const qsizetype cut = std::min(over, typed);
       input.remove(pos - cut, cut);
