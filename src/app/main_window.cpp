@@ -66,7 +66,7 @@ void MainWindow::Form_Load() {
   form()[lblVersion]->setText(QStringLiteral("Version ") + state_.VersionText);
   apply_own_layout(false);
 
-  DisclaimerWindow disclaimer(state_);
+  DisclaimerWindow disclaimer(state_, this);
   if (platform::run_modal(disclaimer) != QDialog::Accepted) platform::end_run();
 }
 

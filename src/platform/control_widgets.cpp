@@ -11,45 +11,13 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QValidator>
 
 #include "platform/picture_box.h"
 #include "platform/text_area.h"
+#include "platform/typing_limit.h"
 #include "platform/wrapping_button.h"
 
 namespace pellavan::platform {
-namespace {
-
-// The typing limit of a text box. Unlike QLineEdit's maximum length it never cuts a text the
-// program sets (setText leaves the box unmodified), and an edit that would pass the limit keeps
-// only what fits of what was typed or pasted. A longer text the program set may be shortened.
-class TypingLimit : public QValidator {
- public:
-  TypingLimit(QLineEdit* box, int limit)
-      : QValidator(box), box_(box), limit_(limit), before_(box->text().size()) {
-    QObject::connect(box, &QLineEdit::textChanged, this,
-                     [this](const QString& text) { before_ = text.size(); });
-  }
-
-  State validate(QString& input, int& pos) const override {
-    if (!box_->isModified()) return Acceptable;
-    const qsizetype allowed = std::max<qsizetype>(limit_, before_);
-    const qsizetype over = input.size() - allowed;
-    if (over <= 0 || input.size() <= before_) return Acceptable;
-    const qsizetype typed = input.size() - before_;  // what this edit added, ending at pos
-    const qsizetype cut = std::min(over, typed);
-    input.remove(pos - cut, cut);
-    pos -= static_cast<int>(cut);
-    return Acceptable;
-  }
-
- private:
-  const QLineEdit* box_;
-  int limit_;
-  qsizetype before_;
-};
-
-}  // namespace
 
 QWidget* make_control_widget(const ControlDesign& d, QWidget* parent) {
   const QString caption = QString::fromUtf8(d.caption);
@@ -67,7 +35,7 @@ QWidget* make_control_widget(const ControlDesign& d, QWidget* parent) {
     }
     case ControlKind::TextBox: {
       auto* box = new QLineEdit(caption, parent);
-      if (d.max_length > 0) box->setValidator(new TypingLimit(box, d.max_length));
+      set_typing_limit(box, d.max_length);
       return box;
     }
     case ControlKind::TextArea: {

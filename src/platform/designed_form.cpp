@@ -148,10 +148,20 @@ void DesignedForm::connect_signals(std::size_t i) {
       connect(static_cast<QComboBox*>(w), &QComboBox::currentIndexChanged, this,
               fire(Event::Click));
       break;
-    case ControlKind::ListBox:
-      connect(static_cast<QListWidget*>(w), &QListWidget::currentRowChanged, this,
-              fire(Event::Click));
+    case ControlKind::ListBox: {
+      // Click follows the selection: a mouse press makes the row current before it selects it
+      // (Qt's current-row signal comes too early), a key or the program makes it current first
+      // too and selects it in the same step. A list left without a current row clicks as well.
+      auto* list = static_cast<QListWidget*>(w);
+      connect(list, &QListWidget::itemSelectionChanged, this, [this, i, list] {
+        const QListWidgetItem* item = list->currentItem();
+        if (item != nullptr && item->isSelected()) dispatch(i, Event::Click);
+      });
+      connect(list, &QListWidget::currentRowChanged, this, [this, i](int row) {
+        if (row < 0) dispatch(i, Event::Click);
+      });
       break;
+    }
     case ControlKind::TextBox:
       connect(static_cast<QLineEdit*>(w), &QLineEdit::textChanged, this, fire(Event::Change));
       break;

@@ -64,8 +64,10 @@ class DesignedWindow : public Base {
   [[nodiscard]] virtual bool Form_QueryUnload() { return true; }
   virtual void Form_Unload() {}
 
-  // Shows one of our windows modally over this one: deactivation before, activation after.
+  // Shows one of our windows modally over this one, its parent from now on: deactivation
+  // before, activation after.
   int show_modal(QDialog& window) {
+    set_opener(window, *this);
     Form_Deactivate();
     const int result = run_modal(window);
     if (live_) Form_Activate();

@@ -1,5 +1,7 @@
 #include "platform/message_box.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <utility>
 
@@ -57,6 +59,24 @@ MessageResult from_qt(int button) {
   }
 }
 
+// A Yes/No box has no escape answer: Escape and the close box do nothing (Qt would answer No).
+class NoEscapeAnswer : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel))
+      return true;
+    if (event->type() == QEvent::Close) {
+      event->ignore();
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
 }  // namespace
 
 MessageHook set_message_hook(MessageHook h) { return hook().replace(std::move(h)); }
@@ -65,6 +85,11 @@ MessageResult message_box(QWidget* parent, const MessageRequest& request) {
   if (hook()) return hook()(request);
   QMessageBox box(to_qt(request.icon), request.title, request.text, to_qt(request.buttons), parent);
   if (request.default_button) box.setDefaultButton(to_qt(*request.default_button));
+  if (request.buttons == MessageButtons::YesNo) {
+    box.installEventFilter(new NoEscapeAnswer(&box));
+    box.setWindowFlags((box.windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) &
+                       ~Qt::WindowCloseButtonHint);
+  }
   return from_qt(box.exec());
 }
 

@@ -22,4 +22,9 @@ int run_modal(QDialog& window) {
   return window.exec();
 }
 
+void set_opener(QDialog& window, QWidget& opener) {
+  QWidget* parent = opener.window();
+  if (window.parentWidget() != parent) window.setParent(parent, window.windowFlags());
+}
+
 }  // namespace pellavan::platform

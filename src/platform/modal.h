@@ -5,6 +5,7 @@
 #include <functional>
 
 class QDialog;
+class QWidget;
 
 namespace pellavan::platform {
 
@@ -15,5 +16,10 @@ ModalHook set_modal_hook(ModalHook hook);
 
 // dialog.exec(), or the hook; the dialog's result.
 int run_modal(QDialog& window);
+
+// Makes the window that opens `window` its parent, so that it stands in front of its opener
+// under any window manager (a window loaded without a parent, or by another window, would be
+// transient for another window or none). Its window flags stay.
+void set_opener(QDialog& window, QWidget& opener);
 
 }  // namespace pellavan::platform

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 
 #include "app/app_fixture.h"
 #include "app/conventional_catalogues.h"
@@ -114,6 +115,43 @@ TEST_F(ConventionalWindowsTest, FurnaceMinimumInputIsShownEnforcedAndAccepted) {
     if (*c.refusal != '\0') {
       EXPECT_TRUE(was_shown(c.refusal));
     }
+  }
+}
+
+// Choosing a backup or furnace sets the input box's typing limit; the value typed before, or the
+// minimum the window proposes, stays whole (the box once cut 45000 to 450 kW, 277.6 to 277.).
+TEST_F(ConventionalWindowsTest, ChoosingABackupNeverCutsTheInputBox) {
+  struct Case {
+    bool heat_pump;
+    bool metric;
+    model::Int32 min_backup;
+    const char* typed;  // into the input box before the choice
+    model::Int16 chosen;
+    const char* shown;  // what the box then holds: the proposed minimum
+  };
+  const Case cases[] = {
+      {true, false, 34130, "45000", testing::kElectric, "10"},
+      {false, true, 900000, "45000", testing::kGas95, "277.6"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.heat_pump ? "heat pump " : "furnace ") + c.shown);
+    display(c.metric);
+    state->analysis().loads().MinBackupHeat = c.min_backup;
+    state->model.ProjectRec.Furnace_UnitId = testing::kGas80;
+    state->model.ProjectRec.HeatPump_BackupId = testing::kGas80;
+    std::unique_ptr<platform::DesignedDialog> w;
+    if (c.heat_pump) {
+      w = opened<HeatPumpWindow>();
+    } else {
+      w = opened<FurnaceWindow>();
+    }
+    QLineEdit* box = w->form().text_box("txtAAFinput");
+    box->selectAll();
+    QTest::keyClicks(box, c.typed);
+    auto* list = w->form().combo("ComboFurnace");
+    list->setCurrentIndex(list->findData(c.chosen));
+    EXPECT_EQ(box->text().toStdString(), c.shown);
+    EXPECT_EQ(w->form().label("txtMinInput")->text().toStdString(), c.shown);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QListWidget>
 #include <QPointer>
+#include <QSignalBlocker>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -124,6 +125,13 @@ TEST(WindowFrameworkTest, TypingLimitsCutWhatIsTypedNotWhatTheProgramSets) {
   QApplication::clipboard()->setText(QStringLiteral("123456789"));
   box->paste();
   EXPECT_EQ(box->text(), "123456");
+  {
+    const QSignalBlocker quiet(box);  // a text set with the box's signals blocked as well
+    set_text(box, QStringLiteral("another long text"));
+  }
+  box->end(false);
+  QTest::keyClicks(box, "!");
+  EXPECT_EQ(box->text(), "another long text");
 }
 
 // A box several lines high wraps its text, takes no line break and keeps to its typing limit

@@ -15,6 +15,7 @@
 #include "platform/handler_table.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
+#include "platform/typing_limit.h"
 #include "systems/conventional/coil_combinations.h"
 #include "systems/conventional/furnace_window_design.h"
 #include "systems/conventional/system_description.h"
@@ -129,7 +130,7 @@ void FurnaceWindow::ComboFurnace_Click() {
   form()[lblBtuKw2]->setText(unit);
   form()[txtBtuKw]->setText(unit);
   form()[txt10]->setText(kw ? QStringLiteral("kW") : QStringLiteral("Btu/hr"));
-  form()[txtAAFinput]->setMaxLength(kw || elec ? 4 : 7);
+  platform::set_typing_limit(form()[txtAAFinput], kw || elec ? 4 : 7);
   auto& m = model();
   m.WantedUnitId = static_cast<model::Int16>(list->currentData().toInt());
   model::Load_FossilRecord(m);

@@ -16,6 +16,7 @@
 #include "platform/handler_table.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
+#include "platform/typing_limit.h"
 #include "systems/conventional/coil_combinations.h"
 #include "systems/conventional/cut_off_entry.h"
 #include "systems/conventional/heat_pump_window_design.h"
@@ -121,7 +122,7 @@ void HeatPumpWindow::show_units() {
   const QString unit = kw || elec ? QStringLiteral("kW") : QStringLiteral("Btu/hr");
   form()[txtBtuKw]->setText(unit);
   form()[lblBtuKw2]->setText(unit);
-  form()[txtAAFinput]->setMaxLength(kw ? 4 : elec ? 3 : 7);
+  platform::set_typing_limit(form()[txtAAFinput], kw ? 4 : elec ? 3 : 7);
   form()[Lab2]->setText(kw ? QStringLiteral("kW") : QStringLiteral("Btu/Hr"));
   form()[Lab10]->setText(celsius_display() ? QStringLiteral("Deg C") : QStringLiteral("Degrees F"));
 }
