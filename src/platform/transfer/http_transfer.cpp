@@ -37,8 +37,8 @@ bool HTTP::ConnectToHTTPHost() {
   request_->set_headers({"Cache-Control: no-cache", "Pragma: no-cache"});
   if (!request_->open()) return false;
   const long status = request_->response_code();
-  if (!delivers_resource(status))
-    throw TransferError(transfer_code::kHttpStatus, status_error_text(status), kConnectSource);
+  if (const std::string text = status == 200 ? "" : StatusCodeText(status); !text.empty())
+    throw TransferError(transfer_code::kHttpStatus, text, kConnectSource);
   available_ = static_cast<std::int32_t>(std::max<std::size_t>(1, request_->available()));
   return true;
 }

@@ -4,8 +4,8 @@
 // then write; release (the destructor) closes the file and the request.
 //
 // Failures raise TransferError: code 1000 for a URL without a host, 3000 for one that cannot be
-// read, 2000 for a status that does not deliver the resource (with the status's text, or a
-// generic text for a status that has none), 6000 when the body stops coming. A request that
+// read, 2000 for a status other than 200 that has a text (404 ...; a status without one passes
+// like 200), 6000 when the body stops coming. A request that
 // cannot be made at all (refused, host not found, time limit) makes ConnectToHTTPHost return
 // false. The request asks that no cache answers it, follows redirects and goes through the
 // proxy the environment names.

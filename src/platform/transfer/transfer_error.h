@@ -12,7 +12,7 @@ namespace pellavan::platform {
 namespace transfer_code {
 inline constexpr int kNoDestination = 100;    // prompt cancelled or file not created; never leaves
 inline constexpr int kBadUrl = 1000;          // no host name
-inline constexpr int kHttpStatus = 2000;      // a status that is not a success
+inline constexpr int kHttpStatus = 2000;      // a status other than 200 with a text
 inline constexpr int kPutFailed = 2215;       // FTP store failed
 inline constexpr int kUnknown = 3000;         // the URL could not be read
 inline constexpr int kNoConnection = 4001;    // FTP connection or login failed
