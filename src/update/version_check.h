@@ -9,6 +9,7 @@
 // (time limits included), the no-connection message; an error of the transfer its number,
 // description and source.
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -34,7 +35,9 @@ struct VersionCheckSetup {
   RunningVersion version;
   model::Int16 edition = model::kRunningEdition;
   UpdateSite site;
-  platform::TransferLimits limits;
+  // A version file is a few bytes: the check is bounded as a whole.
+  platform::TransferLimits limits{.stall = std::chrono::seconds(15),
+                                  .whole = std::chrono::seconds(30)};
 };
 
 class VersionCheck {

@@ -35,7 +35,7 @@ void LocalHttpServer::answer(int s, const std::atomic<bool>& stop) {
   if (!head) return;
   const auto first = head->find(' ');
   const std::string path = head->substr(first + 1, head->find(' ', first + 1) - first - 1);
-  HttpRoute r{404, "Not Found", "", {}, 0, HttpRoute::Stall::kNone};
+  HttpRoute r{.status = 404, .reason = "Not Found"};
   {
     const std::lock_guard lock(mutex_);
     requests_.push_back(*head);
@@ -50,7 +50,7 @@ void LocalHttpServer::answer(int s, const std::atomic<bool>& stop) {
   const std::size_t sent = r.stall == HttpRoute::Stall::kInBody ? r.body.size() / 2 : r.body.size();
   for (std::size_t at = 0; at < sent; at += piece) {
     if (!send_all(s, std::string_view(r.body).substr(at, std::min(piece, sent - at)))) return;
-    if (r.piece != 0) idle(stop, 20ms);
+    if (r.piece != 0) idle(stop, r.pause);
   }
   if (r.stall == HttpRoute::Stall::kInBody) idle(stop, kStall);
 }

@@ -2,6 +2,7 @@
 // A small HTTP server on 127.0.0.1: each path answers as its route says, every request head is
 // kept. A path without a route answers 404.
 
+#include <chrono>
 #include <cstddef>
 #include <map>
 #include <memory>
@@ -18,9 +19,10 @@ struct HttpRoute {
   int status = 200;
   std::string reason = "OK";  // the status line's text, may be empty
   std::string body{};
-  std::vector<std::string> headers{};  // further header lines ("Location: /x")
-  std::size_t piece = 0;               // the body is sent in pieces this large; 0: at once
-  Stall stall = Stall::kNone;          // waits (until the server stops) instead of answering
+  std::vector<std::string> headers{};   // further header lines ("Location: /x")
+  std::size_t piece = 0;                // the body is sent in pieces this large; 0: at once
+  std::chrono::milliseconds pause{20};  // between the pieces
+  Stall stall = Stall::kNone;           // waits (until the server stops) instead of answering
 };
 
 class LocalHttpServer {

@@ -31,11 +31,12 @@ struct Outcome {
   std::int32_t size = 0;
 };
 
-Outcome download(const std::string& url, const ScratchFolder& dir) {
+Outcome download(const std::string& url, const ScratchFolder& dir,
+                 const platform::TransferLimits& limits = kShortLimits) {
   Outcome out;
   const std::string dest = dir / "got.txt";
   try {
-    HTTP http(nullptr, kShortLimits);
+    HTTP http(nullptr, limits);
     http.HttpURL(url);
     http.DestinationFile(dest);
     out.connected = http.ConnectToHTTPHost();
@@ -109,6 +110,40 @@ TEST(HttpTransferTest, StatusesBodiesAndErrors) {
     EXPECT_EQ(got.raised->source, row.raised->source);
     if (!row.raised->description.empty()) {
       EXPECT_EQ(got.raised->description, row.raised->description);
+    }
+  }
+}
+
+TEST(HttpTransferTest, AStallEndsTheTransferASlowOneRunsOn) {
+  using namespace std::chrono_literals;
+  const platform::TransferLimits limits{.connect = 1000ms, .stall = 300ms};
+  const std::string body = binary_body(1000);
+  struct Row {
+    const char* name;
+    HttpRoute route;
+    bool whole;
+  };
+  const Row rows[] = {
+      {"100 bytes every 100 ms", {.body = body, .piece = 100, .pause = 100ms}, true},
+      {"stalled halfway", {.body = body, .stall = Stall::kInBody}, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    LocalHttpServer server;
+    server.route("/f", row.route);
+    ScratchFolder dir;
+    const auto start = std::chrono::steady_clock::now();
+    const Outcome got = download(server.base_url() + "/f", dir, limits);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took, 2s);
+    if (row.whole) {
+      EXPECT_GT(took, 2 * limits.stall);
+      EXPECT_EQ(got.file, body);
+      EXPECT_FALSE(got.raised);
+    } else {
+      ASSERT_TRUE(got.raised);
+      EXPECT_EQ(got.raised->description,
+                "The transfer was interrupted: Nothing arrived or left for 0.3 s.");
     }
   }
 }
