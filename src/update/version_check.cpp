@@ -42,7 +42,7 @@ void VersionCheck::Check_ForUpdate() {
     case Download::kNoConnection:
       ui_.show_message({kNoConnectionText, kProgramTitle, UpdateIcon::kExclamation});
       break;
-    case Download::kReported: break;
+    case Download::kEnded: break;
   }
 }
 
@@ -55,45 +55,30 @@ VersionCheck::Download VersionCheck::Download_VersionFile(fs::path& local) {
   const std::string name(model::edition_row(setup_.edition).version_file);
   if (name.empty()) {
     ui_.show_message({"Unknown Version of Pellavan - Please Contact Oskerby Software Support"});
-    return Download::kReported;
+    return Download::kEnded;
   }
   fs::path folder = data;
   if (!writable_folder(folder)) {
     folder = setup_.cache_folder;
     fs::create_directories(folder, ec);
   }
-  const fs::path part = folder / (name + ".part");
-  fs::remove(part, ec);
+  local = folder / name;
   try {
     platform::HTTP http(nullptr, setup_.limits);
     http.HttpURL(version_file_url(setup_.site, name));
-    http.DestinationFile(part.string());
+    http.DestinationFile(local.string());
     if (http.FileExists()) http.OverwriteTarget(true);
     if (!http.IsConnected() || !http.ConnectToHTTPHost()) return Download::kNoConnection;
     http.WriteHTTPDataToFile();
+    // A file that could not be created leaves the old copy, which is not compared.
+    return http.written() ? Download::kDone : Download::kNoConnection;
   } catch (const platform::TransferError& e) {
-    fs::remove(part, ec);
-    if (e.code() == platform::transfer_code::kConnectionLost) return Download::kNoConnection;
     ui_.show_message(
         {std::to_string(e.number()) + "\n" + e.description(), e.source(), UpdateIcon::kCritical});
-    return Download::kReported;
   } catch (const std::exception& e) {
-    fs::remove(part, ec);
     ui_.show_message({e.what(), kProgramTitle, UpdateIcon::kCritical});
-    return Download::kReported;
   }
-  local = folder / name;
-  if (fs::is_regular_file(part, ec))
-    fs::rename(part, local, ec);
-  else
-    ec = std::make_error_code(std::errc::no_such_file_or_directory);
-  if (ec) {
-    fs::remove(part, ec);
-    ui_.show_message({"The version file could not be saved in " + folder.string() + ".",
-                      kProgramTitle, UpdateIcon::kCritical});
-    return Download::kReported;
-  }
-  return Download::kDone;
+  return Download::kNoConnection;
 }
 
 void VersionCheck::Compare_Version(const fs::path& path) {

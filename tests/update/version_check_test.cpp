@@ -3,6 +3,7 @@
 #include <chrono>
 #include <vector>
 
+#include "platform/transfer/transfer_error.h"
 #include "platform/transfer/transfer_test_support.h"
 #include "servers/local_http_server.h"
 #include "servers/socket_io.h"
@@ -54,6 +55,19 @@ const std::string kNewer =
     "before installing your update.";
 constexpr const char* kOldCopy = "4.00\r\n";
 
+// The error box of a transfer error, which the no-connection message follows.
+UpdateMessage error_box(int code, const std::string& description, const char* source) {
+  return {std::to_string(platform::transfer_error_number(code)) + "\n" + description, source,
+          UpdateIcon::kCritical};
+}
+
+std::vector<std::string> names_in(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  return names;
+}
+
 class VersionCheckTest : public ::testing::Test {
  protected:
   VersionCheckSetup setup(const std::string& host) const {
@@ -92,14 +106,15 @@ TEST_F(VersionCheckTest, AnswersOfTheServer) {
        "5.02\r\n"},
       {"404",
        {.status = 404, .reason = "Not Found", .body = "5.02"},
-       {{"-2147219504\nObject not found. Bad URL.", "HTTP::ConnectToHTTPHost",
-         UpdateIcon::kCritical}},
+       {error_box(2000, "Object not found. Bad URL.", "HTTP::ConnectToHTTPHost"), kNoConnection},
        false,
        kOldCopy},
       {"stalled server", {.stall = Stall::kBeforeHead}, {kNoConnection}, false, kOldCopy},
       {"stalled in the body",
        {.body = "5.02" + std::string(4000, ' '), .stall = Stall::kInBody},
-       {kNoConnection},
+       {error_box(6000, "The transfer was interrupted: Nothing arrived or left for 1 s.",
+                  "HTTP::WriteHTTPDataToFile"),
+        kNoConnection},
        false,
        kOldCopy},
   };
@@ -127,7 +142,7 @@ TEST_F(VersionCheckTest, AnswersOfTheServer) {
               row.newer ? std::vector<std::string>{server.base_url() + "/index/pellavan_ok"}
                         : std::vector<std::string>{});
     EXPECT_EQ(test::file_text(program.path() / "Data/kqverok.txt"), row.local);
-    EXPECT_FALSE(fs::exists(program.path() / "Data/kqverok.txt.part"));
+    EXPECT_EQ(names_in(program.path() / "Data"), std::vector<std::string>{"kqverok.txt"});
   }
 }
 

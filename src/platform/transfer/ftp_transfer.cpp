@@ -47,7 +47,6 @@ FTP::FTP(TransferPrompts* prompts, TransferLimits limits) : FileTransferBase(pro
 
 FTP::~FTP() {
   remote_.reset();
-  target_.close();
   size_ = 0;
 }
 

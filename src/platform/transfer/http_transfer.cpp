@@ -19,7 +19,6 @@ constexpr const char* kConnectSource = "HTTP::ConnectToHTTPHost";
 HTTP::HTTP(TransferPrompts* prompts, TransferLimits limits) : FileTransferBase(prompts, limits) {}
 
 HTTP::~HTTP() {
-  target_.close();
   request_.reset();
   available_ = 0;
 }
@@ -52,7 +51,7 @@ std::string HTTP::WriteHTTPDataToString() {
   if (!request_) throw TransferError(transfer_code::kNoTransfer, "No request is open.", source);
   auto text = read_whole_body(*request_);
   if (!text) {
-    throw TransferError(transfer_code::kConnectionLost,
+    throw TransferError(transfer_code::kTransferFailed,
                         "The transfer was interrupted: " + request_->error_text(), source);
   }
   return *text;

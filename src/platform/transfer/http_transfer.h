@@ -1,7 +1,8 @@
 #pragma once
 // HTTP fetches one resource named by a URL and writes it into a local file or returns it as
 // text. One instance serves one transfer: set the URL and the destination, ConnectToHTTPHost,
-// then write; release (the destructor) closes the file and the request.
+// then write; release (the destructor) closes the request. The body goes into the destination
+// file only once it has come whole (download_target.h).
 //
 // Failures raise TransferError: code 1000 for a URL without a host, 3000 for one that cannot be
 // read, 2000 for a status other than 200 that has a text (404 ...; a status without one passes

@@ -17,7 +17,7 @@ inline constexpr int kPutFailed = 2215;       // FTP store failed
 inline constexpr int kUnknown = 3000;         // the URL could not be read
 inline constexpr int kNoConnection = 4001;    // FTP connection or login failed
 inline constexpr int kNoTransfer = 5000;      // remote file not opened, or wrong method
-inline constexpr int kConnectionLost = 6000;  // the body stopped coming (time limit, reset)
+inline constexpr int kTransferFailed = 6000;  // failed on the way: stalled, cut short, refused ...
 inline constexpr int kFileAccess = 6001;      // the destination file could not be written
 inline constexpr int kMissingFolder = 9999;   // FTP remote folder missing, creation not asked
 }  // namespace transfer_code
