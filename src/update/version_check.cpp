@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -22,8 +23,9 @@ constexpr const char* kNoConnectionText =
     "An Internet Connection is Not Available to Check for Updates\n\n"
     "         Please Check Your Connection and Try Again";
 
-// Only the first field counts; a version file is a line or two.
-constexpr std::streamsize kReadLimit = 64 * 1024;
+// A version file is a line or two: a longer answer fails the check, and only the first field
+// is read.
+constexpr std::uint64_t kVersionFileLimit = 64 * 1024;
 
 bool writable_folder(const fs::path& folder) {
   std::error_code ec;
@@ -64,7 +66,9 @@ VersionCheck::Download VersionCheck::Download_VersionFile(fs::path& local) {
   }
   local = folder / name;
   try {
-    platform::HTTP http(nullptr, setup_.limits);
+    platform::TransferLimits limits = setup_.limits;
+    limits.body = kVersionFileLimit;
+    platform::HTTP http(nullptr, limits);
     http.HttpURL(version_file_url(setup_.site, name));
     http.DestinationFile(local.string());
     if (http.FileExists()) http.OverwriteTarget(true);
@@ -83,8 +87,8 @@ VersionCheck::Download VersionCheck::Download_VersionFile(fs::path& local) {
 
 void VersionCheck::Compare_Version(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
-  std::string text(static_cast<std::size_t>(kReadLimit), '\0');
-  in.read(text.data(), kReadLimit);
+  std::string text(kVersionFileLimit, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
   if (in.bad() || (!in && !in.eof())) {
     ui_.show_message({"The version file " + path.string() + " could not be read.", kProgramTitle,
                       UpdateIcon::kExclamation});

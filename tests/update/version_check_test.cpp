@@ -15,7 +15,7 @@ namespace pellavan::update {
 namespace {
 
 using test::HttpRoute;
-using Stall = HttpRoute::Stall;
+using Flaw = HttpRoute::Flaw;
 namespace fs = std::filesystem;
 
 }  // namespace
@@ -109,11 +109,24 @@ TEST_F(VersionCheckTest, AnswersOfTheServer) {
        {error_box(2000, "Object not found. Bad URL.", "HTTP::ConnectToHTTPHost"), kNoConnection},
        false,
        kOldCopy},
-      {"stalled server", {.stall = Stall::kBeforeHead}, {kNoConnection}, false, kOldCopy},
+      {"stalled server", {.flaw = Flaw::kStallBeforeHead}, {kNoConnection}, false, kOldCopy},
       {"stalled in the body",
-       {.body = "5.02" + std::string(4000, ' '), .stall = Stall::kInBody},
-       {error_box(6000, "The transfer was interrupted: Nothing arrived or left for 1 s.",
+       {.body = "5.02" + std::string(4000, ' '), .flaw = Flaw::kStallInBody},
+       {error_box(6000, "The transfer stalled: nothing moved for 1 s.",
                   "HTTP::WriteHTTPDataToFile"),
+        kNoConnection},
+       false,
+       kOldCopy},
+      {"body cut short",
+       {.body = "5.02" + std::string(4000, ' '), .flaw = Flaw::kCutInBody},
+       {error_box(6000, "The answer was cut short: 2002 of 4004 bytes arrived.",
+                  "HTTP::WriteHTTPDataToFile"),
+        kNoConnection},
+       false,
+       kOldCopy},
+      {"endless answer",
+       {.body = "5.02\r\n" + std::string(4090, ' '), .flaw = Flaw::kEndless},
+       {error_box(6000, "The answer is larger than 65536 bytes.", "HTTP::WriteHTTPDataToFile"),
         kNoConnection},
        false,
        kOldCopy},

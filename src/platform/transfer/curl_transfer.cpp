@@ -3,9 +3,11 @@
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
+#include <string_view>
 
 namespace pellavan::platform {
 namespace {
@@ -20,6 +22,8 @@ void global_init() {
 constexpr std::chrono::seconds kSafetyMargin{5};
 // The longest wait for the sockets in one round, so that a stall is seen in time.
 constexpr std::chrono::milliseconds kLongestPoll{200};
+
+constexpr std::string_view kLocation = "location:";
 
 // "60 s", "1.5 s"
 std::string seconds_text(std::chrono::milliseconds ms) {
@@ -66,6 +70,11 @@ void CurlTransfer::set_headers(const std::vector<std::string>& headers) {
 
 std::size_t CurlTransfer::on_body(char* data, std::size_t size, std::size_t count, void* self) {
   auto* t = static_cast<CurlTransfer*>(self);
+  t->body_received_ += size * count;
+  if (t->limits_.body != 0 && t->body_received_ > t->limits_.body) {
+    t->too_large_ = true;
+    return 0;  // ends the transfer
+  }
   if (t->read_from_ == t->buffer_.size()) {
     t->buffer_.clear();
     t->read_from_ = 0;
@@ -80,6 +89,10 @@ std::size_t CurlTransfer::on_header(char* data, std::size_t size, std::size_t co
   t->received_ += size * count;
   std::string line(data, size * count);
   while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+  if (line.size() > kLocation.size() &&
+      std::equal(kLocation.begin(), kLocation.end(), line.begin(),
+                 [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); }))
+    t->location_ = line.substr(line.find_first_not_of(' ', kLocation.size()));
   if (!line.empty()) t->last_response_ = std::move(line);
   return size * count;
 }
@@ -121,7 +134,7 @@ bool CurlTransfer::step() {
     last_moved_ = now;
   }
   if (now - last_moved_ > limits_.stall) {
-    stop("Nothing arrived or left for " + seconds_text(limits_.stall) + ".");
+    stop("The transfer stalled: nothing moved for " + seconds_text(limits_.stall) + ".");
   } else if (limits_.whole.count() > 0 && now > deadline_) {
     stop("The transfer took longer than " + seconds_text(limits_.whole) + ".");
   } else if (available() == 0) {
@@ -165,9 +178,50 @@ long CurlTransfer::response_code() const {
   return code;
 }
 
+bool CurlTransfer::reached_nobody() const {
+  switch (result_) {
+    case CURLE_COULDNT_RESOLVE_PROXY:
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_CONNECT: return true;
+    case CURLE_OPERATION_TIMEDOUT:
+    case CURLE_GOT_NOTHING:
+    case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR: return received_ == 0;
+    default: return false;
+  }
+}
+
 std::string CurlTransfer::error_text() const {
-  if (error_[0] != '\0') return error_;
-  return curl_easy_strerror(static_cast<CURLcode>(result_));
+  const std::string detail =
+      error_[0] != '\0' ? error_ : curl_easy_strerror(static_cast<CURLcode>(result_));
+  switch (result_) {
+    case CURLE_WRITE_ERROR:
+      if (!too_large_) break;
+      return "The answer is larger than " + std::to_string(limits_.body) + " bytes.";
+    case CURLE_PARTIAL_FILE: {
+      curl_off_t expected = -1;
+      curl_easy_getinfo(easy_, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &expected);
+      if (expected < 0) return "The answer was cut short: " + detail;
+      return "The answer was cut short: " + std::to_string(body_received_) + " of " +
+             std::to_string(expected) + " bytes arrived.";
+    }
+    case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR: return "The connection broke off: " + detail;
+    case CURLE_TOO_MANY_REDIRECTS: return "The server redirects without end: " + detail;
+    case CURLE_UNSUPPORTED_PROTOCOL:
+      if (location_.empty()) break;
+      return "The server redirects to '" + location_ + "', which is refused.";
+    case CURLE_PEER_FAILED_VERIFICATION: return "The server's certificate was refused: " + detail;
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_CIPHER:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_ISSUER_ERROR:
+    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+    case CURLE_SSL_INVALIDCERTSTATUS: return "The secure connection was refused: " + detail;
+    default: break;
+  }
+  return detail;
 }
 
 }  // namespace pellavan::platform

@@ -82,8 +82,7 @@ void DownloadTarget::write(CurlTransfer& body, TransferPrompts* prompts,
   for (;;) {
     const auto n = body.read(buffer.data(), buffer.size());
     if (!n) {
-      throw TransferError(transfer_code::kTransferFailed,
-                          "The transfer was interrupted: " + body.error_text(), source);
+      throw TransferError(transfer_code::kTransferFailed, body.error_text(), source);
     }
     if (*n == 0) break;
     if (std::fwrite(buffer.data(), 1, *n, part.file()) != *n) throw cannot_write();

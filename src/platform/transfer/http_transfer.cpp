@@ -34,7 +34,10 @@ bool HTTP::ConnectToHTTPHost() {
   curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
   curl_easy_setopt(easy, CURLOPT_MAXREDIRS, 10L);
   request_->set_headers({"Cache-Control: no-cache", "Pragma: no-cache"});
-  if (!request_->open()) return false;
+  if (!request_->open()) {
+    if (request_->reached_nobody()) return false;
+    throw TransferError(transfer_code::kTransferFailed, request_->error_text(), kConnectSource);
+  }
   const long status = request_->response_code();
   if (const std::string text = status == 200 ? "" : StatusCodeText(status); !text.empty())
     throw TransferError(transfer_code::kHttpStatus, text, kConnectSource);
@@ -51,8 +54,7 @@ std::string HTTP::WriteHTTPDataToString() {
   if (!request_) throw TransferError(transfer_code::kNoTransfer, "No request is open.", source);
   auto text = read_whole_body(*request_);
   if (!text) {
-    throw TransferError(transfer_code::kTransferFailed,
-                        "The transfer was interrupted: " + request_->error_text(), source);
+    throw TransferError(transfer_code::kTransferFailed, request_->error_text(), source);
   }
   return *text;
 }

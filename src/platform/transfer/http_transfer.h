@@ -6,10 +6,11 @@
 //
 // Failures raise TransferError: code 1000 for a URL without a host, 3000 for one that cannot be
 // read, 2000 for a status other than 200 that has a text (404 ...; a status without one passes
-// like 200), 6000 when the body stops coming. A request that
-// cannot be made at all (refused, host not found, time limit) makes ConnectToHTTPHost return
-// false. The request asks that no cache answers it, follows redirects and goes through the
-// proxy the environment names.
+// like 200), 6000 when the transfer fails on the way, naming why (a refused certificate or
+// redirect, a redirect loop, a body cut short, a stall). A request that reaches no server
+// (refused, host not found, no answer in time) makes ConnectToHTTPHost return false. The
+// request asks that no cache answers it, follows redirects and goes through the proxy the
+// environment names.
 
 #include <cstdint>
 #include <memory>

@@ -15,7 +15,7 @@ namespace {
 
 using platform::HTTP;
 using platform::TransferError;
-using Stall = HttpRoute::Stall;
+using Flaw = HttpRoute::Flaw;
 
 struct Raised {
   std::int32_t number;
@@ -77,12 +77,6 @@ TEST(HttpTransferTest, StatusesBodiesAndErrors) {
        "5.02",
        std::nullopt,
        4},
-      {"body stops coming",
-       {.body = big, .stall = Stall::kInBody},
-       std::nullopt,
-       Raised{platform::transfer_error_number(platform::transfer_code::kTransferFailed), "",
-              "HTTP::WriteHTTPDataToFile"},
-       2500},
   };
   // Statuses without a text pass like 200.
   for (const int status : {202, 308, 418, 429, 599})
@@ -125,7 +119,7 @@ TEST(HttpTransferTest, AStallEndsTheTransferASlowOneRunsOn) {
   };
   const Row rows[] = {
       {"100 bytes every 100 ms", {.body = body, .piece = 100, .pause = 100ms}, true},
-      {"stalled halfway", {.body = body, .stall = Stall::kInBody}, false},
+      {"stalled halfway", {.body = body, .flaw = Flaw::kStallInBody}, false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -143,8 +137,58 @@ TEST(HttpTransferTest, AStallEndsTheTransferASlowOneRunsOn) {
     } else {
       EXPECT_FALSE(got.file);
       ASSERT_TRUE(got.raised);
-      EXPECT_EQ(got.raised->description,
-                "The transfer was interrupted: Nothing arrived or left for 0.3 s.");
+      EXPECT_EQ(got.raised->description, "The transfer stalled: nothing moved for 0.3 s.");
+    }
+  }
+}
+
+TEST(HttpTransferTest, AFailedTransferNamesItsReasonAndLeavesNoFile) {
+  const std::string big = binary_body(5000);
+  struct Row {
+    const char* name;
+    HttpRoute route;
+    const char* scheme;
+    const char* source;
+    std::string description;  // a text ending in ": " is followed by libcurl's account
+  };
+  const Row rows[] = {
+      {"body cut short",
+       {.body = big, .flaw = Flaw::kCutInBody},
+       "http",
+       "HTTP::WriteHTTPDataToFile",
+       "The answer was cut short: 2500 of 5000 bytes arrived."},
+      {"redirect loop",
+       {.status = 302, .reason = "Found", .headers = {"Location: /f"}},
+       "http",
+       "HTTP::ConnectToHTTPHost",
+       "The server redirects without end: "},
+      {"redirect to a file",
+       {.status = 302, .reason = "Found", .headers = {"Location: file:///etc/passwd"}},
+       "http",
+       "HTTP::ConnectToHTTPHost",
+       "The server redirects to 'file:///etc/passwd', which is refused."},
+      {"no secure connection",
+       {.body = "5.02"},
+       "https",
+       "HTTP::ConnectToHTTPHost",
+       "The secure connection was refused: "},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    LocalHttpServer server;
+    server.route("/f", row.route);
+    ScratchFolder dir;
+    const Outcome got = download(row.scheme + server.base_url().substr(4) + "/f", dir);
+    EXPECT_FALSE(got.file);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+    ASSERT_TRUE(got.raised);
+    EXPECT_EQ(got.raised->number,
+              platform::transfer_error_number(platform::transfer_code::kTransferFailed));
+    EXPECT_EQ(got.raised->source, row.source);
+    if (row.description.ends_with(": ")) {
+      EXPECT_TRUE(got.raised->description.starts_with(row.description)) << got.raised->description;
+    } else {
+      EXPECT_EQ(got.raised->description, row.description);
     }
   }
 }
@@ -173,7 +217,7 @@ TEST(HttpTransferTest, UrlsThatCannotBeUsed) {
 
 TEST(HttpTransferTest, NoAnswerIsNoConnectionWithinTheTimeLimit) {
   LocalHttpServer stalled;
-  stalled.route("/f", {.stall = Stall::kBeforeHead});
+  stalled.route("/f", {.flaw = Flaw::kStallBeforeHead});
   const std::string urls[] = {"http://127.0.0.1:" + std::to_string(unused_loopback_port()) + "/f",
                               stalled.base_url() + "/f"};
   for (const auto& url : urls) {
