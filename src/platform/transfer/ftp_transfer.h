@@ -45,7 +45,7 @@ class FTP : public FileTransferBase {
   void FtpURL(std::string strURL) { url_ = std::move(strURL); }
   // The source file's size once set; after a download connection the bytes readable, at least
   // 1; 0 after release.
-  [[nodiscard]] std::int32_t SizeOfFile() const { return size_; }
+  [[nodiscard]] std::int64_t SizeOfFile() const { return size_; }
   void DialDefaultNumber() {}
 
  private:
@@ -55,7 +55,7 @@ class FTP : public FileTransferBase {
   std::string server_;  // "ftp://host[:port]" of the connected server
   std::unique_ptr<CurlTransfer> remote_;
   std::string source_path_;
-  std::int32_t size_ = 0;
+  std::int64_t size_ = 0;  // files past 4 GiB included
   bool upload_mode_ = false;
   bool use_proxy_ = false;
   bool create_folders_ = false;

@@ -41,7 +41,7 @@ bool HTTP::ConnectToHTTPHost() {
   const long status = request_->response_code();
   if (const std::string text = status == 200 ? "" : StatusCodeText(status); !text.empty())
     throw TransferError(transfer_code::kHttpStatus, text, kConnectSource);
-  available_ = static_cast<std::int32_t>(std::max<std::size_t>(1, request_->available()));
+  available_ = static_cast<std::int64_t>(std::max<std::size_t>(1, request_->available()));
   return true;
 }
 

@@ -37,11 +37,11 @@ class HTTP : public FileTransferBase {
 
   void HttpURL(std::string strURL) { url_ = std::move(strURL); }
   // Body bytes readable right after connecting, at least 1; 0 before and after.
-  [[nodiscard]] std::int32_t SizeOfFile() const { return available_; }
+  [[nodiscard]] std::int64_t SizeOfFile() const { return available_; }
 
  private:
   std::unique_ptr<CurlTransfer> request_;
-  std::int32_t available_ = 0;
+  std::int64_t available_ = 0;
 };
 
 }  // namespace pellavan::platform

@@ -28,7 +28,7 @@ struct Outcome {
   bool connected = false;
   std::optional<Raised> raised;
   std::optional<std::string> file;  // nothing: no file
-  std::int32_t size = 0;
+  std::int64_t size = 0;
 };
 
 Outcome download(const std::string& url, const ScratchFolder& dir,
@@ -57,7 +57,7 @@ TEST(HttpTransferTest, StatusesBodiesAndErrors) {
     HttpRoute route;
     std::optional<std::string> file;
     std::optional<Raised> raised;
-    std::int32_t size;  // SizeOfFile at most this and at least 1; 0: exactly 0
+    std::int64_t size;  // SizeOfFile at most this and at least 1; 0: exactly 0
   };
   std::vector<Row> rows = {
       {"5000 bytes as 4096 + 904", {.body = big, .piece = 4096}, big, std::nullopt, 4096},
