@@ -89,10 +89,12 @@ std::size_t CurlTransfer::on_header(char* data, std::size_t size, std::size_t co
   t->received_ += size * count;
   std::string line(data, size * count);
   while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
-  if (line.size() > kLocation.size() &&
+  if (line.size() >= kLocation.size() &&
       std::equal(kLocation.begin(), kLocation.end(), line.begin(),
-                 [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); }))
-    t->location_ = line.substr(line.find_first_not_of(' ', kLocation.size()));
+                 [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); })) {
+    const std::size_t from = line.find_first_not_of(' ', kLocation.size());
+    t->location_ = from == std::string::npos ? std::string() : line.substr(from);
+  }
   if (!line.empty()) t->last_response_ = std::move(line);
   return size * count;
 }
