@@ -12,7 +12,7 @@
 // 4001 when connecting or logging in fails, 5000 when the remote file cannot be opened (or on a
 // download asked of an upload), 2215 when the upload fails, 9999 when a remote folder is missing
 // and creating folders was not asked; the last two describe the failure by the server's last
-// response.
+// response. A download that fails on the way raises 6000 and leaves the destination as it was.
 
 #include <cstdint>
 #include <memory>

@@ -110,7 +110,7 @@ TEST(HttpTransferTest, StatusesBodiesAndErrors) {
 
 TEST(HttpTransferTest, AStallEndsTheTransferASlowOneRunsOn) {
   using namespace std::chrono_literals;
-  const platform::TransferLimits limits{.connect = 1000ms, .stall = 300ms};
+  const platform::TransferLimits limits{.connect = 1000ms, .stall = 400ms};
   const std::string body = binary_body(1000);
   struct Row {
     const char* name;
@@ -137,7 +137,7 @@ TEST(HttpTransferTest, AStallEndsTheTransferASlowOneRunsOn) {
     } else {
       EXPECT_FALSE(got.file);
       ASSERT_TRUE(got.raised);
-      EXPECT_EQ(got.raised->description, "The transfer stalled: nothing moved for 0.3 s.");
+      EXPECT_EQ(got.raised->description, "The transfer stalled: nothing moved for 0.4 s.");
     }
   }
 }
