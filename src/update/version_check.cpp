@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -22,8 +23,9 @@ constexpr const char* kNoConnectionText =
     "An Internet Connection is Not Available to Check for Updates\n\n"
     "         Please Check Your Connection and Try Again";
 
-// Only the first field counts; a version file is a line or two.
-constexpr std::streamsize kReadLimit = 64 * 1024;
+// A version file is a line or two: a longer answer fails the check, and only the first field
+// is read.
+constexpr std::uint64_t kVersionFileLimit = 64 * 1024;
 
 bool writable_folder(const fs::path& folder) {
   std::error_code ec;
@@ -42,7 +44,7 @@ void VersionCheck::Check_ForUpdate() {
     case Download::kNoConnection:
       ui_.show_message({kNoConnectionText, kProgramTitle, UpdateIcon::kExclamation});
       break;
-    case Download::kReported: break;
+    case Download::kEnded: break;
   }
 }
 
@@ -55,51 +57,38 @@ VersionCheck::Download VersionCheck::Download_VersionFile(fs::path& local) {
   const std::string name(model::edition_row(setup_.edition).version_file);
   if (name.empty()) {
     ui_.show_message({"Unknown Version of Pellavan - Please Contact Oskerby Software Support"});
-    return Download::kReported;
+    return Download::kEnded;
   }
   fs::path folder = data;
   if (!writable_folder(folder)) {
     folder = setup_.cache_folder;
     fs::create_directories(folder, ec);
   }
-  const fs::path part = folder / (name + ".part");
-  fs::remove(part, ec);
+  local = folder / name;
   try {
-    platform::HTTP http(nullptr, setup_.limits);
+    platform::TransferLimits limits = setup_.limits;
+    limits.body = kVersionFileLimit;
+    platform::HTTP http(nullptr, limits);
     http.HttpURL(version_file_url(setup_.site, name));
-    http.DestinationFile(part.string());
+    http.DestinationFile(local.string());
     if (http.FileExists()) http.OverwriteTarget(true);
     if (!http.IsConnected() || !http.ConnectToHTTPHost()) return Download::kNoConnection;
     http.WriteHTTPDataToFile();
+    // A file that could not be created leaves the old copy, which is not compared.
+    return http.written() ? Download::kDone : Download::kNoConnection;
   } catch (const platform::TransferError& e) {
-    fs::remove(part, ec);
-    if (e.code() == platform::transfer_code::kConnectionLost) return Download::kNoConnection;
     ui_.show_message(
         {std::to_string(e.number()) + "\n" + e.description(), e.source(), UpdateIcon::kCritical});
-    return Download::kReported;
   } catch (const std::exception& e) {
-    fs::remove(part, ec);
     ui_.show_message({e.what(), kProgramTitle, UpdateIcon::kCritical});
-    return Download::kReported;
   }
-  local = folder / name;
-  if (fs::is_regular_file(part, ec))
-    fs::rename(part, local, ec);
-  else
-    ec = std::make_error_code(std::errc::no_such_file_or_directory);
-  if (ec) {
-    fs::remove(part, ec);
-    ui_.show_message({"The version file could not be saved in " + folder.string() + ".",
-                      kProgramTitle, UpdateIcon::kCritical});
-    return Download::kReported;
-  }
-  return Download::kDone;
+  return Download::kNoConnection;
 }
 
 void VersionCheck::Compare_Version(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
-  std::string text(static_cast<std::size_t>(kReadLimit), '\0');
-  in.read(text.data(), kReadLimit);
+  std::string text(kVersionFileLimit, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
   if (in.bad() || (!in && !in.eof())) {
     ui_.show_message({"The version file " + path.string() + " could not be read.", kProgramTitle,
                       UpdateIcon::kExclamation});

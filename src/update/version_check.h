@@ -2,13 +2,13 @@
 // Check_ForUpdate: asks the maker's web host for the edition's version file, reads the newest
 // version from it and says that the running version is current, or shows the update window.
 //
-// The version file is downloaded into a temporary file beside its place and renamed only when
-// the download is complete, so a failed check neither loses the last copy nor compares a partial
+// The version file replaces the last copy only when it has come whole (the transfer class writes
+// a temporary file first), so a failed check neither loses the last copy nor compares a partial
 // one. Its place is the program's Data folder when that is writable, else the user's cache
-// folder. Each failure shows one message: a request that cannot be made, or that stops coming
-// (time limits included), the no-connection message; an error of the transfer its number,
-// description and source.
+// folder. A request that cannot be made shows the no-connection message; an error of the
+// transfer shows its number, description and source and then the no-connection message.
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -34,7 +34,9 @@ struct VersionCheckSetup {
   RunningVersion version;
   model::Int16 edition = model::kRunningEdition;
   UpdateSite site;
-  platform::TransferLimits limits;
+  // A version file is a few bytes: the check is bounded as a whole.
+  platform::TransferLimits limits{.stall = std::chrono::seconds(15),
+                                  .whole = std::chrono::seconds(30)};
 };
 
 class VersionCheck {
@@ -51,7 +53,7 @@ class VersionCheck {
   std::string WebVersionText;
 
  private:
-  enum class Download { kDone, kNoConnection, kReported };
+  enum class Download { kDone, kNoConnection, kEnded };
 
   // Fetches the version file into `local`.
   Download Download_VersionFile(std::filesystem::path& local);

@@ -2,6 +2,7 @@
 // A small HTTP server on 127.0.0.1: each path answers as its route says, every request head is
 // kept. A path without a route answers 404.
 
+#include <chrono>
 #include <cstddef>
 #include <map>
 #include <memory>
@@ -14,13 +15,17 @@
 namespace pellavan::test {
 
 struct HttpRoute {
-  enum class Stall { kNone, kBeforeHead, kInBody };
+  // How the answer goes wrong: it stalls (until the server stops) before its head or halfway
+  // through the body, it ends halfway through the body, or it sends the body again and again
+  // without a length (until the client leaves, for 10 s at most).
+  enum class Flaw { kNone, kStallBeforeHead, kStallInBody, kCutInBody, kEndless };
   int status = 200;
   std::string reason = "OK";  // the status line's text, may be empty
   std::string body{};
-  std::vector<std::string> headers{};  // further header lines ("Location: /x")
-  std::size_t piece = 0;               // the body is sent in pieces this large; 0: at once
-  Stall stall = Stall::kNone;          // waits (until the server stops) instead of answering
+  std::vector<std::string> headers{};   // further header lines ("Location: /x")
+  std::size_t piece = 0;                // the body is sent in pieces this large; 0: at once
+  std::chrono::milliseconds pause{20};  // between the pieces
+  Flaw flaw = Flaw::kNone;
 };
 
 class LocalHttpServer {

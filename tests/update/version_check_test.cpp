@@ -3,6 +3,7 @@
 #include <chrono>
 #include <vector>
 
+#include "platform/transfer/transfer_error.h"
 #include "platform/transfer/transfer_test_support.h"
 #include "servers/local_http_server.h"
 #include "servers/socket_io.h"
@@ -14,7 +15,7 @@ namespace pellavan::update {
 namespace {
 
 using test::HttpRoute;
-using Stall = HttpRoute::Stall;
+using Flaw = HttpRoute::Flaw;
 namespace fs = std::filesystem;
 
 }  // namespace
@@ -54,6 +55,19 @@ const std::string kNewer =
     "before installing your update.";
 constexpr const char* kOldCopy = "4.00\r\n";
 
+// The error box of a transfer error, which the no-connection message follows.
+UpdateMessage error_box(int code, const std::string& description, const char* source) {
+  return {std::to_string(platform::transfer_error_number(code)) + "\n" + description, source,
+          UpdateIcon::kCritical};
+}
+
+std::vector<std::string> names_in(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  return names;
+}
+
 class VersionCheckTest : public ::testing::Test {
  protected:
   VersionCheckSetup setup(const std::string& host) const {
@@ -80,7 +94,7 @@ TEST_F(VersionCheckTest, AnswersOfTheServer) {
     bool newer;         // the update window, its link clicked
     const char* local;  // the local copy afterwards
   };
-  const Row rows[] = {
+  std::vector<Row> rows = {
       {"current version", {.body = "5.01\r\n"}, {kLatest}, false, "5.01\r\n"},
       {"older on the web", {.body = "5.001,\"old\"\r\n"}, {kLatest}, false, "5.001,\"old\"\r\n"},
       {"newer version", {.body = "5.02\r\n"}, {}, true, "5.02\r\n"},
@@ -92,25 +106,39 @@ TEST_F(VersionCheckTest, AnswersOfTheServer) {
        "5.02\r\n"},
       {"404",
        {.status = 404, .reason = "Not Found", .body = "5.02"},
-       {{"-2147219504\nObject not found. Bad URL.", "HTTP::ConnectToHTTPHost",
-         UpdateIcon::kCritical}},
+       {error_box(2000, "Object not found. Bad URL.", "HTTP::ConnectToHTTPHost"), kNoConnection},
        false,
        kOldCopy},
-      {"429 without a text",
-       {.status = 429, .reason = ""},
-       {{"-2147219504\nThe server answered with status 429.", "HTTP::ConnectToHTTPHost",
-         UpdateIcon::kCritical}},
-       false,
-       kOldCopy},
-      {"stalled server", {.stall = Stall::kBeforeHead}, {kNoConnection}, false, kOldCopy},
+      {"stalled server", {.flaw = Flaw::kStallBeforeHead}, {kNoConnection}, false, kOldCopy},
       {"stalled in the body",
-       {.body = "5.02" + std::string(4000, ' '), .stall = Stall::kInBody},
-       {kNoConnection},
+       {.body = "5.02" + std::string(4000, ' '), .flaw = Flaw::kStallInBody},
+       {error_box(6000, "The transfer stalled: nothing moved for 1 s.",
+                  "HTTP::WriteHTTPDataToFile"),
+        kNoConnection},
+       false,
+       kOldCopy},
+      {"body cut short",
+       {.body = "5.02" + std::string(4000, ' '), .flaw = Flaw::kCutInBody},
+       {error_box(6000, "The answer was cut short: 2002 of 4004 bytes arrived.",
+                  "HTTP::WriteHTTPDataToFile"),
+        kNoConnection},
+       false,
+       kOldCopy},
+      {"endless answer",
+       {.body = "5.02\r\n" + std::string(4090, ' '), .flaw = Flaw::kEndless},
+       {error_box(6000, "The answer is larger than 65536 bytes.", "HTTP::WriteHTTPDataToFile"),
+        kNoConnection},
        false,
        kOldCopy},
   };
+  for (const int status : {202, 308, 418, 429, 599})
+    rows.push_back({"status without a text",
+                    {.status = status, .reason = "", .body = "5.01\r\n"},
+                    {kLatest},
+                    false,
+                    "5.01\r\n"});
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
+    SCOPED_TRACE(std::string(row.name) + " " + std::to_string(row.route.status));
     test::LocalHttpServer server;
     server.route("/kqverok.txt", row.route);
     server.route("/moved", {.body = "5.02\r\n"});
@@ -127,7 +155,7 @@ TEST_F(VersionCheckTest, AnswersOfTheServer) {
               row.newer ? std::vector<std::string>{server.base_url() + "/index/pellavan_ok"}
                         : std::vector<std::string>{});
     EXPECT_EQ(test::file_text(program.path() / "Data/kqverok.txt"), row.local);
-    EXPECT_FALSE(fs::exists(program.path() / "Data/kqverok.txt.part"));
+    EXPECT_EQ(names_in(program.path() / "Data"), std::vector<std::string>{"kqverok.txt"});
   }
 }
 

@@ -5,7 +5,8 @@
 // Project Report, the comparison graph, a bin report and a bin graph, a changed zoom, the options
 // panel with every box ticked and the metric Project Report. The batch print of every ticked page
 // goes to OUTPUT_FOLDER/batch.pdf and Print Screen to OUTPUT_FOLDER/screen.pdf. Last the update
-// window, and the main window's update check. Run it on a display
+// window, a check whose version file comes cut short (its error box, then the no-connection
+// box; with the test servers built) and the main window's update check. Run it on a display
 // of its own, e.g.
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-reportswindowshots build/bin shots
 
@@ -19,6 +20,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/program.h"
@@ -29,7 +31,11 @@
 #include "platform/program_end.h"
 #include "reports/window/reports_window.h"
 #include "update/desktop_update_ui.h"
+#include "update/window/program_version_check.h"
 #include "update/window/update_window.h"
+#ifdef PELLAVAN_LOCAL_SERVERS
+#include "servers/local_http_server.h"
+#endif
 
 namespace {
 
@@ -84,6 +90,41 @@ void look_at_reports(reports::ReportsWindow& w, app::AppState& state, const QDir
   w.hide();
 }
 
+// A check against a server that cuts the version file short: the boxes are shown as the user
+// sees them, each shot and closed, the error box first and the no-connection box after it.
+void look_at_failed_check(const QDir& out, QWidget* parent) {
+#ifdef PELLAVAN_LOCAL_SERVERS
+  test::LocalHttpServer server;
+  server.route("/kqverok.txt", {.body = "5.02\r\n" + std::string(4000, ' '),
+                                .flaw = test::HttpRoute::Flaw::kCutInBody});
+  QTemporaryDir folder;
+  QDir(folder.path()).mkpath(QStringLiteral("Data"));
+  update::VersionCheckSetup setup;
+  setup.program_folder = folder.path().toStdString();
+  setup.cache_folder = setup.program_folder / "cache";
+  setup.version = {5, 0, 1, "5.0.01"};
+  setup.site.maker_host = server.base_url();
+  int boxes = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (box == nullptr) return;
+    timer.stop();
+    shoot(out, QStringLiteral("11-update-check-box-%1").arg(++boxes));
+    box->close();
+    timer.start();
+  });
+  timer.start(200);
+  const auto previous = platform::set_message_hook(nullptr);
+  update::ProgramVersionCheck(setup, parent).Check_ForUpdate();
+  platform::set_message_hook(previous);
+#else
+  (void)out;
+  (void)parent;
+  std::printf("no local test servers built: the failed check is not shot\n");
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -136,6 +177,7 @@ int main(int argc, char** argv) {
   update_window.raise();
   shoot(out, QStringLiteral("10-update-window"));
   update_window.hide();
+  look_at_failed_check(out, &main);
   main.SSCommand3_Click();
   return 0;
 }

@@ -1,10 +1,10 @@
 #pragma once
 // The local file a download is written to, shared by the HTTP and FTP classes: the rules for
-// asking the user for another file, its creation and the loop that writes the body into it. The
-// file stays open until close() (the class's release), which flushes it.
+// asking the user for another file, and the loop that writes the body. The body goes into a
+// temporary file beside the destination, which takes the destination's name only once the whole
+// body is there: a failed transfer leaves the destination as it was.
 
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -15,30 +15,20 @@ class TransferPrompts;
 
 class DownloadTarget {
  public:
-  DownloadTarget() = default;
-  ~DownloadTarget() { close(); }
-  DownloadTarget(const DownloadTarget&) = delete;
-  DownloadTarget& operator=(const DownloadTarget&) = delete;
-
   std::string path;          // DestinationFile, or the file the prompt gave
   bool overwrite = false;    // OverwriteTarget: an existing file is replaced without asking
   bool prompt = false;       // PromptWithCommonDialog: ask in any case
   std::uintptr_t owner = 0;  // hwnd: owner of the prompt; 0: the active window
+  bool written = false;      // the whole body is in the file at `path`
 
   // FileExists: the path names an existing regular file.
   [[nodiscard]] bool exists() const;
 
   // Writes the whole body into the file. Asks for a file first when told to, or when the file
   // exists and may not be replaced; a cancelled prompt, or a file that cannot be created, writes
-  // nothing and raises nothing. Raises kConnectionLost when the body stops coming and
+  // nothing and raises nothing. Raises kTransferFailed when the body does not come whole and
   // kFileAccess when the file cannot be written, with `source`.
   void write(CurlTransfer& body, TransferPrompts* prompts, const std::string& source);
-
-  // Flushes and closes the file, if open.
-  void close();
-
- private:
-  std::FILE* file_ = nullptr;
 };
 
 // The whole body as text; nothing when it stopped coming.

@@ -32,6 +32,8 @@ class FileTransferBase {
 
   // The destination path, the prompt's choice included.
   [[nodiscard]] const std::string& destination() const { return target_.path; }
+  // True once the whole body of a download is in the destination file.
+  [[nodiscard]] bool written() const { return target_.written; }
 
  protected:
   // `prompts` answers the prompts and messages; null: nobody answers, a prompt counts as

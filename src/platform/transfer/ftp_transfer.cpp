@@ -47,7 +47,6 @@ FTP::FTP(TransferPrompts* prompts, TransferLimits limits) : FileTransferBase(pro
 
 FTP::~FTP() {
   remote_.reset();
-  target_.close();
   size_ = 0;
 }
 
@@ -86,7 +85,7 @@ void FTP::ConnectToFTPHost(const std::string& /*strUserName*/, const std::string
   if (!remote_->open())
     throw TransferError(transfer_code::kNoTransfer,
                         "Cannot start file transfer from '" + parts.host + "'.", source);
-  size_ = static_cast<std::int32_t>(std::max<std::size_t>(1, remote_->available()));
+  size_ = static_cast<std::int64_t>(std::max<std::size_t>(1, remote_->available()));
 }
 
 void FTP::WriteFTPDataToFile() {
@@ -108,7 +107,7 @@ void FTP::SourceFile(const std::string& strFileName) {
     throw TransferError(transfer_code::kFileAccess, "File not found: '" + source_path_ + "'.",
                         "FTP::SourceFile");
   }
-  size_ = static_cast<std::int32_t>(size);
+  size_ = static_cast<std::int64_t>(size);
 }
 
 void FTP::UploadFileToFTPServer() {

@@ -12,7 +12,7 @@
 // 4001 when connecting or logging in fails, 5000 when the remote file cannot be opened (or on a
 // download asked of an upload), 2215 when the upload fails, 9999 when a remote folder is missing
 // and creating folders was not asked; the last two describe the failure by the server's last
-// response.
+// response. A download that fails on the way raises 6000 and leaves the destination as it was.
 
 #include <cstdint>
 #include <memory>
@@ -45,7 +45,7 @@ class FTP : public FileTransferBase {
   void FtpURL(std::string strURL) { url_ = std::move(strURL); }
   // The source file's size once set; after a download connection the bytes readable, at least
   // 1; 0 after release.
-  [[nodiscard]] std::int32_t SizeOfFile() const { return size_; }
+  [[nodiscard]] std::int64_t SizeOfFile() const { return size_; }
   void DialDefaultNumber() {}
 
  private:
@@ -55,7 +55,7 @@ class FTP : public FileTransferBase {
   std::string server_;  // "ftp://host[:port]" of the connected server
   std::unique_ptr<CurlTransfer> remote_;
   std::string source_path_;
-  std::int32_t size_ = 0;
+  std::int64_t size_ = 0;  // files past 4 GiB included
   bool upload_mode_ = false;
   bool use_proxy_ = false;
   bool create_folders_ = false;

@@ -50,14 +50,4 @@ std::string StatusCodeText(long code) {
   return it == kStatusTexts.end() ? std::string() : std::string(it->second);
 }
 
-bool delivers_resource(long code) {
-  return code >= 200 && code < 300 && code != 202 && code != 204;
-}
-
-std::string status_error_text(long code) {
-  std::string text = StatusCodeText(code);
-  if (text.empty()) text = "The server answered with status " + std::to_string(code) + ".";
-  return text;
-}
-
 }  // namespace pellavan::platform

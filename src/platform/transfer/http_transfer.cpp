@@ -19,7 +19,6 @@ constexpr const char* kConnectSource = "HTTP::ConnectToHTTPHost";
 HTTP::HTTP(TransferPrompts* prompts, TransferLimits limits) : FileTransferBase(prompts, limits) {}
 
 HTTP::~HTTP() {
-  target_.close();
   request_.reset();
   available_ = 0;
 }
@@ -35,11 +34,14 @@ bool HTTP::ConnectToHTTPHost() {
   curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
   curl_easy_setopt(easy, CURLOPT_MAXREDIRS, 10L);
   request_->set_headers({"Cache-Control: no-cache", "Pragma: no-cache"});
-  if (!request_->open()) return false;
+  if (!request_->open()) {
+    if (request_->reached_nobody()) return false;
+    throw TransferError(transfer_code::kTransferFailed, request_->error_text(), kConnectSource);
+  }
   const long status = request_->response_code();
-  if (!delivers_resource(status))
-    throw TransferError(transfer_code::kHttpStatus, status_error_text(status), kConnectSource);
-  available_ = static_cast<std::int32_t>(std::max<std::size_t>(1, request_->available()));
+  if (const std::string text = status == 200 ? "" : StatusCodeText(status); !text.empty())
+    throw TransferError(transfer_code::kHttpStatus, text, kConnectSource);
+  available_ = static_cast<std::int64_t>(std::max<std::size_t>(1, request_->available()));
   return true;
 }
 
@@ -52,8 +54,7 @@ std::string HTTP::WriteHTTPDataToString() {
   if (!request_) throw TransferError(transfer_code::kNoTransfer, "No request is open.", source);
   auto text = read_whole_body(*request_);
   if (!text) {
-    throw TransferError(transfer_code::kConnectionLost,
-                        "The transfer was interrupted: " + request_->error_text(), source);
+    throw TransferError(transfer_code::kTransferFailed, request_->error_text(), source);
   }
   return *text;
 }

@@ -1,14 +1,16 @@
 #pragma once
 // HTTP fetches one resource named by a URL and writes it into a local file or returns it as
 // text. One instance serves one transfer: set the URL and the destination, ConnectToHTTPHost,
-// then write; release (the destructor) closes the file and the request.
+// then write; release (the destructor) closes the request. The body goes into the destination
+// file only once it has come whole (download_target.h).
 //
 // Failures raise TransferError: code 1000 for a URL without a host, 3000 for one that cannot be
-// read, 2000 for a status that does not deliver the resource (with the status's text, or a
-// generic text for a status that has none), 6000 when the body stops coming. A request that
-// cannot be made at all (refused, host not found, time limit) makes ConnectToHTTPHost return
-// false. The request asks that no cache answers it, follows redirects and goes through the
-// proxy the environment names.
+// read, 2000 for a status other than 200 that has a text (404 ...; a status without one passes
+// like 200), 6000 when the transfer fails on the way, naming why (a refused certificate or
+// redirect, a redirect loop, a body cut short, a stall). A request that reaches no server
+// (refused, host not found, no answer in time) makes ConnectToHTTPHost return false. The
+// request asks that no cache answers it, follows redirects and goes through the proxy the
+// environment names.
 
 #include <cstdint>
 #include <memory>
@@ -35,11 +37,11 @@ class HTTP : public FileTransferBase {
 
   void HttpURL(std::string strURL) { url_ = std::move(strURL); }
   // Body bytes readable right after connecting, at least 1; 0 before and after.
-  [[nodiscard]] std::int32_t SizeOfFile() const { return available_; }
+  [[nodiscard]] std::int64_t SizeOfFile() const { return available_; }
 
  private:
   std::unique_ptr<CurlTransfer> request_;
-  std::int32_t available_ = 0;
+  std::int64_t available_ = 0;
 };
 
 }  // namespace pellavan::platform

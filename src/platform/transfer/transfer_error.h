@@ -12,12 +12,12 @@ namespace pellavan::platform {
 namespace transfer_code {
 inline constexpr int kNoDestination = 100;    // prompt cancelled or file not created; never leaves
 inline constexpr int kBadUrl = 1000;          // no host name
-inline constexpr int kHttpStatus = 2000;      // a status that is not a success
+inline constexpr int kHttpStatus = 2000;      // a status other than 200 with a text
 inline constexpr int kPutFailed = 2215;       // FTP store failed
 inline constexpr int kUnknown = 3000;         // the URL could not be read
 inline constexpr int kNoConnection = 4001;    // FTP connection or login failed
 inline constexpr int kNoTransfer = 5000;      // remote file not opened, or wrong method
-inline constexpr int kConnectionLost = 6000;  // the body stopped coming (time limit, reset)
+inline constexpr int kTransferFailed = 6000;  // failed on the way: stalled, cut short, refused ...
 inline constexpr int kFileAccess = 6001;      // the destination file could not be written
 inline constexpr int kMissingFolder = 9999;   // FTP remote folder missing, creation not asked
 }  // namespace transfer_code

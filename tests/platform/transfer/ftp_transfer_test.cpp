@@ -103,7 +103,7 @@ TEST_F(FtpTransferTest, Uploads) {
       FTP ftp(nullptr, kShortLimits);
       ftp.FtpURL(server.base_url() + "/");
       ftp.SourceFile(local / "up.txt");
-      EXPECT_EQ(ftp.SizeOfFile(), static_cast<std::int32_t>(upload.size()));
+      EXPECT_EQ(ftp.SizeOfFile(), static_cast<std::int64_t>(upload.size()));
       ftp.DestinationFile(row.destination);
       ftp.AutoCreateRemoteDir(row.create);
       ftp.ConnectToFTPHost();
@@ -116,6 +116,16 @@ TEST_F(FtpTransferTest, Uploads) {
     std::filesystem::remove_all(root.path() / "pub/data");
     std::filesystem::remove_all(root.path() / "home/orvel/inbox");
   }
+}
+
+TEST_F(FtpTransferTest, SizesPast4GiBKeepTheirHighBits) {
+  // A sparse file: nothing of it is written or sent.
+  const std::int64_t size = (std::int64_t{1} << 32) + 5;
+  write_file(local.path() / "big.bin", "");
+  std::filesystem::resize_file(local.path() / "big.bin", static_cast<std::uintmax_t>(size));
+  FTP ftp(nullptr, kShortLimits);
+  ftp.SourceFile(local / "big.bin");
+  EXPECT_EQ(ftp.SizeOfFile(), size);
 }
 
 TEST_F(FtpTransferTest, MisuseAndBadUrls) {

@@ -15,8 +15,8 @@
 
 namespace pellavan::test {
 
-inline constexpr platform::TransferLimits kShortLimits{std::chrono::milliseconds(1000),
-                                                       std::chrono::milliseconds(1500)};
+inline constexpr platform::TransferLimits kShortLimits{.connect = std::chrono::milliseconds(1000),
+                                                       .stall = std::chrono::milliseconds(1000)};
 
 // The tests talk to their servers on 127.0.0.1 directly, never through a proxy the environment
 // names: the proxy variables are cleared before main() of every test that includes this.
