@@ -160,6 +160,7 @@ void ProjectWindow::comboCity_Click() {
 
 void ProjectWindow::Form_Activate() {
   if (Filling != 0) return;  // a message shown while filling does not start another fill
+  setFixedSize(size());      // a fixed border; the main window sizes it while it is hidden
   platform::Center_Form(this);
   const model::ProjectRec& p = state_.model.ProjectRec;
   {
@@ -177,6 +178,11 @@ void ProjectWindow::Form_Activate() {
   form()[txtCname]->setFocus();
   setWindowTitle(QString::fromUtf8(kDesign.caption));
   set_unit_captions();
+}
+
+void ProjectWindow::Form_Deactivate() {
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 void ProjectWindow::fill_fields() {
@@ -346,15 +352,6 @@ void ProjectWindow::Done_Click() {
   done(valid);
 }
 
-bool ProjectWindow::Form_QueryUnload() {
-  if (isVisible()) Done_Click();  // the close box closes only as Done does
-  return false;
-}
-
-void ProjectWindow::reject() {
-  if (isVisible()) Done_Click();
-}
-
 void ProjectWindow::Command2_Click() { form()[SSTab1]->setCurrentWidget(form()[pgJob]); }
 void ProjectWindow::Command3_Click() { form()[SSTab1]->setCurrentWidget(form()[pgLoad]); }
 void ProjectWindow::Help_Click() { state_.help.Show_Help(); }
@@ -390,9 +387,8 @@ void ProjectWindow::txtCload_LostFocus() {
 void ProjectWindow::Convert_Sensible() {
   const std::string cooling = text_of(form()[txtCload]);
   if (form()[chkSensible]->isChecked()) {
-    const bool kw = units().display_of(model::Quantity::Capacity) == model::Display::Metric;
     platform::set_text(form()[txtSensible], qs(loads::sensible_from_ratio(
-                                                cooling, text_of(form()[txtSensiblePercent]), kw)));
+                                                cooling, text_of(form()[txtSensiblePercent]))));
     return;
   }
   const loads::RatioFromSensible r =

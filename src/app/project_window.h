@@ -2,7 +2,8 @@
 // The project-information window: the customer and job data, the city and the building's design
 // loads. It stays loaded, hidden, between showings; every showing fills it from the project and
 // recalculates. Its contents reach the project at every recalculation and at Done, which also
-// raises the systems' backup inputs; closing it goes through Done.
+// raises the systems' backup inputs. Closed by the close box or Escape it goes without the Done
+// steps: the project keeps what the last recalculation copied. The user cannot resize it.
 
 #include <vector>
 
@@ -28,8 +29,7 @@ class ProjectWindow : public platform::DesignedDialog, public ShowsProjectCity {
 
   void Form_Load();
   void Form_Activate() override;
-  [[nodiscard]] bool Form_QueryUnload() override;
-  void reject() override;
+  void Form_Deactivate() override;
 
   // Public operations.
   void Convert_Sensible();

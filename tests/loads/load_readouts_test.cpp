@@ -41,8 +41,16 @@ TEST(LoadReadoutsTest, TheScaleIsEmptyAtTheHighFactorAndMissingWithoutASpan) {
 }
 
 TEST(LoadReadoutsTest, SensibleAndRatioFollowEachOther) {
-  EXPECT_EQ(sensible_from_ratio("45000", ".77", false), "34650");
-  EXPECT_EQ(sensible_from_ratio("13.2", ".77", true), "10.2") << "not 13 x .77";
+  const struct {
+    const char* cooling;
+    const char* ratio;
+    const char* sensible;
+  } rows[] = {{"45000", ".77", "34650"},
+              {"13.2", ".77", "10.01"},  // 13 x .77
+              {"12.5", ".8", "9.6"},     // halves to the even whole
+              {"45000", ".7777", "34996.5"}};
+  for (const auto& r : rows)
+    EXPECT_EQ(sensible_from_ratio(r.cooling, r.ratio), r.sensible) << r.cooling << " " << r.ratio;
   const RatioFromSensible from_load = ratio_from_sensible("45000", "33750");
   EXPECT_EQ(from_load.ratio, ".75");
   EXPECT_FALSE(from_load.cooling);
