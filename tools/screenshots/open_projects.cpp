@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/program.h"
@@ -70,13 +71,15 @@ int main(int argc, char** argv) {
       return static_cast<int>(window.objectName() == QLatin1String("Form15") ? QDialog::Accepted
                                                                              : QDialog::Rejected);
     }
-    project->show();
-    shoot(out, step + QStringLiteral("-opened"));
-    project->Command3_Click();
-    shoot(out, step + QStringLiteral("-load-page"));
-    project->Done_Click();
-    if (project->isVisible()) project->close();  // refused: closed without Done
-    return project->result();
+    // Shown modally as the program shows it; looked at once its messages have been answered.
+    QTimer::singleShot(1500, project, [&, project] {
+      shoot(out, step + QStringLiteral("-opened"));
+      project->Command3_Click();
+      shoot(out, step + QStringLiteral("-load-page"));
+      project->Done_Click();
+      if (project->isVisible()) project->close();  // refused: closed without Done
+    });
+    return project->exec();
   });
   if (!program.start()) return 1;
   program.Timer1_Timer();
