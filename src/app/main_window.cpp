@@ -8,6 +8,7 @@
 #include "app/disclaimer_window.h"
 #include "app/main_window_design.h"
 #include "model/catalogue/catalogue_readers.h"
+#include "model/catalogue/city_lists.h"
 #include "model/project/summary_lines.h"
 #include "platform/designed_dialog.h"
 #include "platform/modal.h"
@@ -119,11 +120,12 @@ void MainWindow::show_dealer_window() {
 }
 
 QString MainWindow::project_city() {
-  if (!state_.windows.has(WindowId::ProjectInfo)) return {};
-  // Reading the city loads the project window, hidden, when it is not loaded yet.
-  QDialog* w = state_.windows.window(WindowId::ProjectInfo, state_, this);
-  const auto* city = dynamic_cast<const ShowsProjectCity*>(w);
-  return city != nullptr ? city->city_text().trimmed() : QString();
+  // The project's own city, looked up by its id: not whatever the project window's list still
+  // holds from the project before (which it keeps until its next showing, or for good when the
+  // city file lacks this project's city).
+  if (!project_open()) return {};
+  return QString::fromStdString(
+      model::city_name(state_.model, state_.model.ProjectRec.Loads_CityId));
 }
 
 void MainWindow::Show_Summary() {

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <cmath>
 #include <optional>
 #include <stdexcept>
@@ -17,6 +18,8 @@
 #include "loads/calc/load_calculation.h"
 #include "loads/input/load_readouts.h"
 #include "loads/input/sensible_entry.h"
+#include "model/catalogue/catalogue_files.h"
+#include "model/catalogue/catalogue_scan.h"
 #include "model/text/ascii.h"
 #include "model/text/cp1252.h"
 #include "model/units/number_text.h"
@@ -80,11 +83,6 @@ const QDate kDateZero(1899, 12, 30);
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 std::string text_of(const QLineEdit* box) { return box->text().toStdString(); }
-
-void attention(QWidget* parent, const char* text) {
-  platform::message_box(
-      parent, {QString::fromUtf8(text), QStringLiteral("Attention"), MessageIcon::Exclamation});
-}
 
 const model::UnitBinding& binding_of(platform::ControlRef box) {
   for (const model::UnitBinding& b : kUnits)
@@ -160,6 +158,7 @@ void ProjectWindow::comboCity_Click() {
 
 void ProjectWindow::Form_Activate() {
   if (Filling != 0) return;  // a message shown while filling does not start another fill
+  setFixedSize(size());      // a fixed border; the main window sizes it while it is hidden
   platform::Center_Form(this);
   const model::ProjectRec& p = state_.model.ProjectRec;
   {
@@ -168,15 +167,22 @@ void ProjectWindow::Form_Activate() {
                        qs(model::shown_text(model::utf8_from_cp1252(p.Project_Notes.str()))));
   }
   txtPnote1_Change();
+  activating_ = true;
   Filling = 1;
   build_state_list();
   fill_fields();
   Filling = 0;
   GetCd();
+  activating_ = false;
   form()[SSTab1]->setCurrentWidget(form()[pgJob]);
   form()[txtCname]->setFocus();
   setWindowTitle(QString::fromUtf8(kDesign.caption));
   set_unit_captions();
+}
+
+void ProjectWindow::Form_Deactivate() {
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 void ProjectWindow::fill_fields() {
@@ -222,12 +228,12 @@ void ProjectWindow::chkSensible_Click() {
 
 bool ProjectWindow::Get_Input() {
   if (!city_selected()) {
-    attention(this, "Must Select a City");
+    attention("Must Select a City");
     return false;
   }
   const std::optional<QDate> date = date_of(form()[txtDate]->text());
   if (!date) {
-    attention(this, "Invalid Date...Please Try Again");
+    attention("Invalid Date...Please Try Again");
     return false;
   }
   model::ProjectRec& p = state_.model.ProjectRec;
@@ -258,9 +264,31 @@ bool ProjectWindow::Get_Input() {
   return true;
 }
 
+void ProjectWindow::say(const platform::MessageRequest& request) {
+  if (!activating_) {
+    platform::message_box(this, request);
+    return;
+  }
+  // The show event that activates the window comes before the window is on the screen: its
+  // messages wait until it is, so that they stand over the drawn window.
+  if (pending_.empty()) QTimer::singleShot(0, this, &ProjectWindow::show_pending);
+  pending_.push_back(request);
+}
+
+void ProjectWindow::show_pending() {
+  const Checking checking(checking_);
+  const std::vector<platform::MessageRequest> pending = std::move(pending_);
+  pending_.clear();
+  for (const platform::MessageRequest& m : pending)
+    if (isVisible()) platform::message_box(this, m);
+}
+
+void ProjectWindow::attention(const char* text) {
+  say({QString::fromUtf8(text), QStringLiteral("Attention"), MessageIcon::Exclamation});
+}
+
 void ProjectWindow::refuse(const model::Refusal& refusal) {
-  platform::message_box(
-      this, {qs(refusal.text), QString::fromUtf8(refusal.row->title), refusal.row->icon});
+  say({qs(refusal.text), QString::fromUtf8(refusal.row->title), refusal.row->icon});
 }
 
 bool ProjectWindow::Test_Data() {
@@ -274,9 +302,8 @@ bool ProjectWindow::Test_Data() {
 
 bool ProjectWindow::Calc_Loads() {
   if (state_.analysis().Calc_Loads() != loads::LoadCalcStatus::kInvalid) return true;
-  platform::message_box(this,
-                        {qs(std::string(loads::kLoadsInvalidMessage)),
-                         qs(std::string(loads::kLoadsInvalidTitle)), MessageIcon::Exclamation});
+  say({qs(std::string(loads::kLoadsInvalidMessage)), qs(std::string(loads::kLoadsInvalidTitle)),
+       MessageIcon::Exclamation});
   return false;
 }
 
@@ -285,21 +312,32 @@ void ProjectWindow::Min_Backup() { loads::Min_Backup(state_.model, state_.analys
 void ProjectWindow::GetCd() {
   if (Filling == 1) return;
   const Checking checking(checking_);
+  // Until the inputs pass, the read-outs show the selected city and no results: never those of
+  // the city or project shown before.
+  show_readouts(false);
   if (!city_selected()) {
-    attention(this, "You Must! Select a City");
+    attention("You Must! Select a City");
     return;
   }
   if (!Get_Input() || !Test_Data()) return;
   (void)Calc_Loads();  // an invalid result does not stop the read-outs
-  show_results();
+  show_readouts(true);
 }
 
-void ProjectWindow::show_results() {
+void ProjectWindow::show_readouts(bool computed) {
+  const model::CityRec* city = nullptr;
+  if (city_selected()) {
+    const auto id =
+        static_cast<model::Int16>(form()[comboCity]->currentItem()->data(Qt::UserRole).toInt());
+    if (model::find_catalogue_record(state_.model.data_files, state_.program_folder(),
+                                     model::kCityFile, id, state_.model.CityRec))
+      city = &state_.model.CityRec;
+  }
   const loads::LoadReadouts shown = loads::load_readouts(
-      state_.analysis().loads(), state_.model.CityRec, units(), state_.memos.kw);
+      computed ? &state_.analysis().loads() : nullptr, city, units(), state_.memos.kw);
   for (const auto& [label, text] : shown.labels) form().label(label)->setText(qs(text));
   scale_->set_fraction(shown.scale.value_or(0.0));
-  if (!shown.scale) attention(this, "The Selected City Gives No Range of Correction Factors");
+  if (computed && !shown.scale) attention("The Selected City Gives No Range of Correction Factors");
   show_sensible_mode();
 }
 
@@ -337,22 +375,13 @@ void ProjectWindow::Done_Click() {
     QDialog::done(QDialog::Accepted);  // hidden, kept loaded for the next showing
   };
   if (!city_selected()) {
-    attention(this, "You Must! Select a City");
+    attention("You Must! Select a City");
     return done(false);
   }
   if (!Get_Input() || !Test_Data()) return done(false);
   const bool valid = Calc_Loads();
   Min_Backup();
   done(valid);
-}
-
-bool ProjectWindow::Form_QueryUnload() {
-  if (isVisible()) Done_Click();  // the close box closes only as Done does
-  return false;
-}
-
-void ProjectWindow::reject() {
-  if (isVisible()) Done_Click();
 }
 
 void ProjectWindow::Command2_Click() { form()[SSTab1]->setCurrentWidget(form()[pgJob]); }
@@ -390,9 +419,8 @@ void ProjectWindow::txtCload_LostFocus() {
 void ProjectWindow::Convert_Sensible() {
   const std::string cooling = text_of(form()[txtCload]);
   if (form()[chkSensible]->isChecked()) {
-    const bool kw = units().display_of(model::Quantity::Capacity) == model::Display::Metric;
     platform::set_text(form()[txtSensible], qs(loads::sensible_from_ratio(
-                                                cooling, text_of(form()[txtSensiblePercent]), kw)));
+                                                cooling, text_of(form()[txtSensiblePercent]))));
     return;
   }
   const loads::RatioFromSensible r =
@@ -411,7 +439,7 @@ void ProjectWindow::txtDate_LostFocus() {
   }
   const std::optional<QDate> d = date_of(box->text());
   if (!d || d->year() < 1990 || d->year() > 2099) {
-    attention(this, "Invalid Date...Please Try Again");
+    attention("Invalid Date...Please Try Again");
     box->setFocus();
   }
   if (d) platform::set_text(box, d->toString(kDateForm));

@@ -2,7 +2,8 @@
 // The project-information window: the customer and job data, the city and the building's design
 // loads. It stays loaded, hidden, between showings; every showing fills it from the project and
 // recalculates. Its contents reach the project at every recalculation and at Done, which also
-// raises the systems' backup inputs; closing it goes through Done.
+// raises the systems' backup inputs. Closed by the close box or Escape it goes without the Done
+// steps: the project keeps what the last recalculation copied. The user cannot resize it.
 
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "model/catalogue/city_lists.h"
 #include "model/input/range_check.h"
 #include "platform/designed_dialog.h"
+#include "platform/message_box.h"
 
 namespace pellavan::app {
 
@@ -18,18 +20,17 @@ class ScaleBar;
 
 [[nodiscard]] const platform::WindowDesign& project_window_design();
 
-class ProjectWindow : public platform::DesignedDialog, public ShowsProjectCity {
+class ProjectWindow : public platform::DesignedDialog {
   Q_OBJECT
 
  public:
   explicit ProjectWindow(AppState& state, QWidget* parent = nullptr);
 
-  [[nodiscard]] QString city_text() const override;
+  [[nodiscard]] QString city_text() const;  // the selected city as listed
 
   void Form_Load();
   void Form_Activate() override;
-  [[nodiscard]] bool Form_QueryUnload() override;
-  void reject() override;
+  void Form_Deactivate() override;
 
   // Public operations.
   void Convert_Sensible();
@@ -63,7 +64,11 @@ class ProjectWindow : public platform::DesignedDialog, public ShowsProjectCity {
   void build_state_list();
   void fill_fields();
   void show_sensible_mode();
-  void show_results();
+  // The selected city's climate, and the results of the last calculation when `computed`.
+  void show_readouts(bool computed);
+  void say(const platform::MessageRequest& request);
+  void show_pending();
+  void attention(const char* text);
   void set_unit_captions();
   [[nodiscard]] model::UnitOptions units() const;
   void refuse(const model::Refusal& refusal);
@@ -74,6 +79,8 @@ class ProjectWindow : public platform::DesignedDialog, public ShowsProjectCity {
   std::vector<model::CityItem> city_items_;  // what the city list shows
   int Filling = 0;
   bool in_done_ = false;
+  bool activating_ = false;
+  std::vector<platform::MessageRequest> pending_;  // messages of the activation, not yet shown
   // While a check or calculation runs, its message box takes the focus from the field that has
   // it: the field's leaving then starts nothing (one message, never a cascade of them).
   int checking_ = 0;

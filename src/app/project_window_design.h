@@ -495,7 +495,7 @@ inline constexpr RangeCheck kChecks[] = {
      .value = loads::kHeatLoad,
      .quantity = Quantity::Capacity,
      .imperial = {1000, 999999},
-     .metric = Range{0.3, 292},
+     .metric = Range{0, 292},
      .text = "Heating Load Outside of Valid Range of {low} - {high}",
      .focus = txtHload},
     {.name = "heating delta T",
@@ -507,7 +507,7 @@ inline constexpr RangeCheck kChecks[] = {
      .value = loads::kCoolLoad,
      .quantity = Quantity::Capacity,
      .imperial = {1000, 999999},
-     .metric = Range{0.3, 292},
+     .metric = Range{0, 292},
      .text = "Cooling Load Outside of Valid Range of {low} - {high}",
      .focus = txtCload},
     {.name = "cooling delta T",
@@ -550,26 +550,25 @@ inline constexpr RangeCheck kChecks[] = {
      .title = platform::kAppTitle,
      .icon = platform::MessageIcon::None,
      .focus = txtSensiblePercent},
-    {.name = "sensible load, Btu/h",
+    {.name = "sensible load",
      .value = loads::kSensibleLoad,
      .quantity = Quantity::Capacity,
-     .checked = model::Checked::InImperialOnly,
      .imperial = {.low_from = loads::kSensibleLow, .high_from = loads::kSensibleHigh},
      .text = "Sensible Cooling Outside of Valid Range of {low} to {high}",
      .bounds_shown = model::BoundText::Grouped,
      .focus = txtSensible},
-    {.name = "sensible load, kW",
-     .value = loads::kSensibleLoad,
-     .quantity = Quantity::Capacity,
-     .checked = model::Checked::InMetricOnly,
-     .imperial = {.low_from = loads::kSensibleLow, .high_from = loads::kSensibleHigh},
-     .metric = Range{.low_from = loads::kSensibleLow, .high_from = loads::kSensibleHigh},
-     .text = "Sensible Cooling Outside of Valid Range of {low} to {high}",
-     .bounds_shown = model::BoundText::OneDecimal,
-     .focus = txtSensible},
 };
-// The ratio box's own check on leaving it: the same bounds as Test_Data's.
-inline constexpr RangeCheck kRatioBox[] = {kChecks[9]};
+// The ratio box's own check on leaving it: narrower than Test_Data's.
+inline constexpr RangeCheck kRatioBox[] = {{
+    .name = "sensible ratio, typed",
+    .value = loads::kSensibleRatio,
+    .when = loads::kRatioMode,
+    .imperial = {loads::kLowestRatio, loads::kHighestTypedRatio},
+    .text = "S/T Ratio Outside of Valid Range of .60 - .90",
+    .title = platform::kAppTitle,
+    .icon = platform::MessageIcon::None,
+    .focus = txtSensiblePercent,
+}};
 inline constexpr model::CheckTable kCheckTables[] = {{"Test_Data", kChecks},
                                                      {"ratio box", kRatioBox}};
 

@@ -29,14 +29,6 @@ enum class WindowId {
   BuildingLoad,  // hidden; holds the building-load workbook
 };
 
-// A window that shows the project's city (the project-information window): the main window's
-// job panel prints it.
-class ShowsProjectCity {
- public:
-  virtual ~ShowsProjectCity() = default;
-  [[nodiscard]] virtual QString city_text() const = 0;
-};
-
 // A loaded window belongs to its Qt parent when it has one (the main window), else to the
 // registry; either may go first.
 class WindowRegistry {

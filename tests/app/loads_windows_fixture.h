@@ -2,6 +2,7 @@
 // The app fixture with the built city and furnace files in its Data folder, a project on the
 // building-load worked example (St. Louis) and the project-information window at hand.
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <cstdlib>
 #include <filesystem>
@@ -46,10 +47,12 @@ class LoadsWindowsFixture : public AppFixture {
     state->model.MetricFlag(2) = 0;
   }
 
-  // The window shown (which fills it from the project).
+  // The window shown (which fills it from the project), with the messages of its activation,
+  // which wait until it is on the screen.
   ProjectWindow& shown_project_window() {
     project_window = std::make_unique<ProjectWindow>(*state);
     project_window->show();
+    QCoreApplication::processEvents();
     return *project_window;
   }
 

@@ -53,16 +53,38 @@ TEST_F(ProjectWindowTest, DoneStoresCalculatesAndRaisesTheBackupInputs) {
   EXPECT_EQ(state->model.ProjectRec.GeoA_AuxInput, loads.MinBackupHeat);
 }
 
-TEST_F(ProjectWindowTest, TheCloseBoxAndEscapeGoThroughDone) {
+// Closed by the platform, the window goes without Done: no check, no Min_Backup, and the project
+// keeps what the last recalculation copied, also when a field holds a value Done would refuse.
+TEST_F(ProjectWindowTest, TheCloseBoxAndEscapeCloseWithoutDone) {
   for (const bool escape : {false, true}) {
+    SCOPED_TRACE(escape ? "Escape" : "close box");
     ProjectWindow& w = shown_project_window();
     state->model.ProjectRec.GeoA_AuxInput = 0;
-    box("txtHload")->setText("90000");
-    escape ? w.reject() : static_cast<void>(w.close());
+    messages.clear();
+    box("txtHload")->setText("999");
+    if (escape)
+      QTest::keyClick(box("txtHload"), Qt::Key_Escape);
+    else
+      EXPECT_TRUE(w.close());
     EXPECT_FALSE(w.isVisible());
-    EXPECT_EQ(state->model.ProjectRec.Loads_HeatLoad, 90000);
-    EXPECT_GT(state->model.ProjectRec.GeoA_AuxInput, 0) << "Min_Backup ran";
+    EXPECT_TRUE(messages.empty()) << qPrintable(messages.front().text);
+    EXPECT_EQ(state->model.ProjectRec.Loads_HeatLoad, 80000);
+    EXPECT_EQ(state->model.ProjectRec.GeoA_AuxInput, 0) << "Min_Backup did not run";
   }
+}
+
+// The user cannot resize the window; the main window still sizes it before showing it.
+TEST_F(ProjectWindowTest, HasAFixedBorderAtTheSizeItIsShownIn) {
+  ProjectWindow& w = shown_project_window();
+  const QSize small = w.size();
+  EXPECT_EQ(w.minimumSize(), small);
+  EXPECT_EQ(w.maximumSize(), small);
+  w.Done_Click();
+  w.apply_size(true);
+  w.show();
+  EXPECT_NE(w.size(), small);
+  EXPECT_EQ(w.minimumSize(), w.size());
+  EXPECT_EQ(w.maximumSize(), w.size());
 }
 
 // Shown and left alone, every field stores back what it held, in every display.
@@ -102,14 +124,22 @@ TEST_F(ProjectWindowTest, EntriesAreCheckedAtTheBoundsOfTheirDisplay) {
   const Row rows[] = {
       {false, false, "txtHload", "999", "Heating Load Outside of Valid Range of 1000 - 999999"},
       {false, false, "txtHload", "1000", ""},
-      {true, false, "txtHload", "0", "Heating Load Outside of Valid Range of 0.3 - 292"},
+      {true, false, "txtHload", "-0.1", "Heating Load Outside of Valid Range of 0 - 292"},
       {true, false, "txtHload", "292.0", ""},
-      {true, false, "txtHload", "292.1", "Heating Load Outside of Valid Range of 0.3 - 292"},
+      {true, false, "txtHload", "292.1", "Heating Load Outside of Valid Range of 0 - 292"},
+      {true, false, "txtCload", "292.1", "Cooling Load Outside of Valid Range of 0 - 292"},
       {false, false, "txtSensible", "27000", ""},
       {false, false, "txtSensible", "26999",
        "Sensible Cooling Outside of Valid Range of 27,000 to 44,550"},
-      {true, false, "txtSensible", "7.95", ""},  // ratio 0.603 at 13.2 kW
-      {true, false, "txtSensible", "7.8", "Sensible Cooling Outside of Valid Range of 7.9 to 13.1"},
+      {false, false, "txtSensible", "44550", ""},
+      {false, false, "txtSensible", "44551",
+       "Sensible Cooling Outside of Valid Range of 27,000 to 44,550"},
+      // 45,000 Btu/h is 13.19 kW: whole bounds 8 to 13, so 7.95 kW fails at a ratio of 0.603.
+      {true, false, "txtSensible", "8.0", ""},
+      {true, false, "txtSensible", "7.95", "Sensible Cooling Outside of Valid Range of 8 to 13"},
+      {true, false, "txtSensible", "13.0", ""},
+      {true, false, "txtSensible", "13.1", "Sensible Cooling Outside of Valid Range of 8 to 13"},
+      {false, true, "txtSensiblePercent", ".95", ""},  // the box refuses it, Test_Data does not
       {false, true, "txtSensiblePercent", ".99", ""},
       {false, true, "txtSensiblePercent", ".991", "S/T Ratio Outside of Valid Range of .60 - .99"},
       {true, false, "txtDhw", "59", "Hot Water Temp Outside of Valid Range of 49C - 58C"},
@@ -158,23 +188,29 @@ TEST_F(ProjectWindowTest, TheDateBoxKeepsDatesOfThisCentury) {
   }
 }
 
-TEST_F(ProjectWindowTest, TheRatioBoxTakesTheRatiosTestDataTakes) {
+// The ratio box takes .60 to .90 as the user leaves it, narrower than Test_Data.
+TEST_F(ProjectWindowTest, TheRatioBoxTakesPointSixtyToPointNinety) {
   state->model.ProjectRec.Loads_SensibleMode = 1;
   ProjectWindow& w = shown_project_window();
-  for (const auto& [text, refused] :
-       {std::pair{".95", false}, {".99", false}, {".991", true}, {".59", true}}) {
+  for (const auto& [text, refused] : {std::pair{".60", false},
+                                      {".5999", true},
+                                      {".90", false},
+                                      {".9001", true},
+                                      {".95", true},
+                                      {".99", true}}) {
     messages.clear();
     box("txtSensiblePercent")->setText(QString::fromUtf8(text));
     w.txtSensiblePercent_LostFocus();
-    EXPECT_EQ(was_shown("S/T Ratio Outside of Valid Range of .60 - .99"), refused) << text;
+    EXPECT_EQ(was_shown("S/T Ratio Outside of Valid Range of .60 - .90"), refused) << text;
   }
 }
 
-TEST_F(ProjectWindowTest, TheSensibleLoadFollowsTheCoolingLoadAtTheShownPrecision) {
+// In ratio mode the sensible load is the whole cooling load (Btu/h or kW) times the ratio.
+TEST_F(ProjectWindowTest, TheSensibleLoadFollowsTheWholeCoolingLoad) {
   state->model.ProjectRec.Loads_SensibleMode = 1;
   state->model.ProjectRec.Loads_SensibleRatio = model::Currency::from_double_saturated(0.77);
   for (const auto& [metric, cooling, sensible] :
-       {std::tuple{false, "45000", "34650"}, {true, "13.2", "10.2"}}) {
+       {std::tuple{false, "45000", "34650"}, {true, "13.2", "10.01"}}) {
     set_display(metric);
     ProjectWindow& w = shown_project_window();
     box("txtCload")->setText(QString::fromUtf8(cooling));

@@ -1,6 +1,8 @@
 // The read-out texts of the project-information window and the sensible-load entry rules.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "loads/input/load_readouts.h"
 #include "loads/input/sensible_entry.h"
 
@@ -34,15 +36,66 @@ TEST(LoadReadoutsTest, TheScaleIsEmptyAtTheHighFactorAndMissingWithoutASpan) {
   model::KwMemo kw;
   for (const auto& [factor, share] : {std::pair{0.83, 0.0}, {0.46, 1.0}, {0.7067, 0.3332}}) {
     loads.HtgCorr = model::Currency::from_double_saturated(factor);
-    EXPECT_EQ(load_readouts(loads, city, {}, kw).scale, share) << factor;
+    EXPECT_EQ(load_readouts(&loads, &city, {}, kw).scale, share) << factor;
   }
   loads.CdLow = loads.CdHigh;
-  EXPECT_FALSE(load_readouts(loads, city, {}, kw).scale);
+  EXPECT_FALSE(load_readouts(&loads, &city, {}, kw).scale);
+}
+
+// Without a city or a calculation their read-outs show empty; the captions follow the display.
+TEST(LoadReadoutsTest, WhatIsMissingShowsEmpty) {
+  model::LoadCalcState loads;
+  loads.CdHigh = model::Currency::from_double_saturated(0.83);
+  loads.CdLow = model::Currency::from_double_saturated(0.46);
+  loads.HtgCorr = loads.CdHigh;
+  loads.GainsWhole = 15498;
+  loads.BalPtWhole = 57;
+  model::CityRec city{};
+  city.WeatherData(33) = model::Currency::from_double_saturated(4950);
+  city.WeatherData(31) = model::Currency::from_double_saturated(6);
+  const char* city_labels[] = {"lbl97Heating",  "lbl1Cooling", "lblDegDay",
+                               "lblGroundTemp", "lblAnnSwing", "lblPhase"};
+  const char* result_labels[] = {"lblCdLow", "lblCdHigh", "lblCd", "lblGain", "lblBalPoint"};
+  model::MetricFlags metric{};
+  metric(0) = -1;
+  struct Row {
+    const char* name;
+    bool with_city, with_results, metric;
+    const char* degree_days;  // lblDegDay
+    const char* load_caption;
+  };
+  const Row rows[] = {
+      {"both, imperial", true, true, false, "4950", "Load Btu/hr"},
+      {"both, metric", true, true, true, "2,750", "Load kW"},
+      {"city only", true, false, true, "2,750", "Load kW"},
+      {"nothing", false, false, false, "", "Load Btu/hr"},
+  };
+  model::KwMemo kw;
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    const LoadReadouts out =
+        load_readouts(r.with_results ? &loads : nullptr, r.with_city ? &city : nullptr,
+                      model::UnitOptions::of(r.metric ? metric : model::MetricFlags{}), kw);
+    std::map<std::string, std::string> shown(out.labels.begin(), out.labels.end());
+    EXPECT_EQ(shown["lblDegDay"], r.degree_days);
+    EXPECT_EQ(shown["labelLoad"], r.load_caption);
+    for (const char* l : city_labels) EXPECT_EQ(shown[l].empty(), !r.with_city) << l;
+    for (const char* l : result_labels) EXPECT_EQ(shown[l].empty(), !r.with_results) << l;
+    EXPECT_EQ(out.scale.has_value(), r.with_results);
+  }
 }
 
 TEST(LoadReadoutsTest, SensibleAndRatioFollowEachOther) {
-  EXPECT_EQ(sensible_from_ratio("45000", ".77", false), "34650");
-  EXPECT_EQ(sensible_from_ratio("13.2", ".77", true), "10.2") << "not 13 x .77";
+  const struct {
+    const char* cooling;
+    const char* ratio;
+    const char* sensible;
+  } rows[] = {{"45000", ".77", "34650"},
+              {"13.2", ".77", "10.01"},  // 13 x .77
+              {"12.5", ".8", "9.6"},     // halves to the even whole
+              {"45000", ".7777", "34996.5"}};
+  for (const auto& r : rows)
+    EXPECT_EQ(sensible_from_ratio(r.cooling, r.ratio), r.sensible) << r.cooling << " " << r.ratio;
   const RatioFromSensible from_load = ratio_from_sensible("45000", "33750");
   EXPECT_EQ(from_load.ratio, ".75");
   EXPECT_FALSE(from_load.cooling);

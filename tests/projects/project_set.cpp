@@ -14,6 +14,7 @@ const std::filesystem::path kSetDir = PELLAVAN_PROJECT_SET_DIR;
 std::span<const SetProject> project_set() {
   static const std::array<SetProject, 8> set = {{
       {"sample", std::filesystem::path(PELLAVAN_DATA_DIR) / "Sample Project.pvn", false},
+      {"worked_example", worked_example(), false},
       {"calgary_extreme", kSetDir / "calgary_extreme.pvn", false},
       {"atlanta_water", kSetDir / "atlanta_water.pvn", false},
       {"winnipeg_metric", kSetDir / "winnipeg_metric.pvn", true},
@@ -24,6 +25,8 @@ std::span<const SetProject> project_set() {
   }};
   return set;
 }
+
+std::filesystem::path worked_example() { return PELLAVAN_WORKED_EXAMPLE; }
 
 std::filesystem::path damaged_project(std::string_view name) {
   return kSetDir / "damaged" / (std::string(name) + ".pvn");

@@ -1,5 +1,6 @@
 #pragma once
-// The projects the analysis run is tried and measured on: the shipped sample and ours.
+// The projects the analysis run is tried and measured on: the shipped sample, the worked example
+// and ours.
 
 #include <filesystem>
 #include <span>
@@ -14,6 +15,10 @@ struct SetProject {
 };
 
 std::span<const SetProject> project_set();
+
+// The worked example: the shipped sample with hot water at 140 F, whose figures the workbook's
+// worked example gives.
+std::filesystem::path worked_example();
 
 // A project of the damaged ones, by its source's name ("missing_furnace").
 std::filesystem::path damaged_project(std::string_view name);

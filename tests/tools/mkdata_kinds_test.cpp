@@ -18,9 +18,10 @@ namespace {
 
 std::string fault_of(const RecordKind& kind, const char* text, const char* base = nullptr) {
   const SourceFile source = parse_source(text, "s.txt");
-  const SourceFile base_source = parse_source(base ? base : "", "b.txt");
+  std::vector<SourceFile> bases;
+  if (base != nullptr) bases.push_back(parse_source(base, "b.txt"));
   try {
-    (void)kind.make_image(source, base ? &base_source : nullptr);
+    (void)kind.make_image(source, bases);
   } catch (const SourceError& e) {
     return e.what();
   }
@@ -37,22 +38,24 @@ TEST(MkdataKindsTest, EveryCatalogueAndTheProjectHaveAKind) {
   EXPECT_EQ(find_record_kind("TagRec"), nullptr);
 }
 
-TEST(MkdataKindsTest, AProjectOnABaseChangesOnlyWhatItsSourceNames) {
-  const SourceFile base =
-      parse_source("FileTag = KQ7\nGeoA_UnitId = 4\nGeoB_UnitId = 3\n", "b.txt");
+TEST(MkdataKindsTest, AProjectOnBasesChangesOnlyWhatEachLaterSourceNames) {
+  const std::vector<SourceFile> bases = {
+      parse_source("FileTag = KQ7\nGeoA_UnitId = 4\nGeoB_UnitId = 3\nGeoT_UnitId = 2\n", "b.txt"),
+      parse_source("GeoB_UnitId = 6\nGeoT_UnitId = 7\n", "c.txt")};
   const auto image =
       find_record_kind("ProjectRec")
-          ->make_image(parse_source("GeoB_UnitId = 5\nProject_Title = Sample\n", "s.txt"), &base);
+          ->make_image(parse_source("GeoB_UnitId = 5\nProject_Title = Sample\n", "s.txt"), bases);
   const auto project = model::decode_record<model::ProjectRec>(image);
   EXPECT_EQ(project.FileTag.str(), "KQ7");
   EXPECT_EQ(project.GeoA_UnitId, 4);
   EXPECT_EQ(project.GeoB_UnitId, 5);
+  EXPECT_EQ(project.GeoT_UnitId, 7);
   EXPECT_EQ(project.Project_Title.trimmed(), "Sample");
 }
 
 TEST(MkdataKindsTest, ImagesHoldWholeRecords) {
   const auto image =
-      find_record_kind("SoilRec")->make_image(parse_source("Id = 1\n\nId = 2\n", "s.txt"), nullptr);
+      find_record_kind("SoilRec")->make_image(parse_source("Id = 1\n\nId = 2\n", "s.txt"), {});
   EXPECT_EQ(image.size(), 2 * model::SoilRec::kFileSize);
 }
 

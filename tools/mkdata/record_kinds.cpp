@@ -27,7 +27,10 @@ void check_records(const std::vector<BuiltRecord<R>>& records, const std::string
 }
 
 template <IdentifiedRecord R>
-std::vector<std::uint8_t> catalogue_image(const SourceFile& source, const SourceFile* base) {
+std::vector<std::uint8_t> catalogue_image(const SourceFile& source,
+                                          std::span<const SourceFile> bases) {
+  if (bases.size() > 1) throw SourceError(source.name, 0, "a catalogue takes one base at most");
+  const SourceFile* base = bases.empty() ? nullptr : &bases.front();
   std::optional<std::vector<BuiltRecord<R>>> base_records;
   if (base != nullptr) base_records = build_catalogue<R>(*base);
   const auto records = build_catalogue<R>(source, base_records ? &*base_records : nullptr,
@@ -37,11 +40,12 @@ std::vector<std::uint8_t> catalogue_image(const SourceFile& source, const Source
 }
 
 template <model::Record R>
-std::vector<std::uint8_t> single_record_image(const SourceFile& source, const SourceFile* base) {
-  std::optional<std::vector<BuiltRecord<R>>> base_record;
-  if (base != nullptr) base_record = build_single_record<R>(*base);
-  const auto records =
-      build_single_record<R>(source, base_record ? &base_record->front().record : nullptr);
+std::vector<std::uint8_t> single_record_image(const SourceFile& source,
+                                              std::span<const SourceFile> bases) {
+  std::optional<R> record;
+  for (const SourceFile& base : bases)
+    record = build_single_record<R>(base, record ? &*record : nullptr).front().record;
+  const auto records = build_single_record<R>(source, record ? &*record : nullptr);
   check_records(records, source.name);
   return file_image(records);
 }

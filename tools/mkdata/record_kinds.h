@@ -12,9 +12,11 @@ namespace pellavan::mkdata {
 
 struct RecordKind {
   std::string_view name;  // "LoopRec", "ProjectRec", ...
-  // The file image of the source's records; base, when given, is the source whose records
-  // this one starts from (catalogues only). Throws SourceError.
-  std::vector<std::uint8_t> (*make_image)(const SourceFile& source, const SourceFile* base);
+  // The file image of the source's records, each starting from its record in the bases: a
+  // catalogue takes at most one (its imperial twin); a single record starts from the first
+  // base, then takes what each later base and finally the source name. Throws SourceError.
+  std::vector<std::uint8_t> (*make_image)(const SourceFile& source,
+                                          std::span<const SourceFile> bases);
 };
 
 [[nodiscard]] std::span<const RecordKind> record_kinds();

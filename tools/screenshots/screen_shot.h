@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QScreen>
 #include <cstdio>
+#include <optional>
 
 namespace pellavan::tools {
 
@@ -21,6 +22,18 @@ inline void shoot(const QDir& out, const QString& name, int settle_ms = 400) {
   const QString path = out.filePath(name + QStringLiteral(".png"));
   const bool saved = QGuiApplication::primaryScreen()->grabWindow(0).save(path);
   std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
+}
+
+// The output folder of "TOOL PROGRAM_FOLDER OUTPUT_FOLDER", made and absolute (the program
+// changes the current folder to its own); nothing, after the usage, for other arguments.
+inline std::optional<QDir> output_folder(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER\n", argv[0]);
+    return std::nullopt;
+  }
+  const QDir out(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
+  QDir().mkpath(out.path());
+  return out;
 }
 
 }  // namespace pellavan::tools

@@ -1,7 +1,5 @@
 #include "loads/input/load_checks.h"
 
-#include <cmath>
-
 #include "model/units/rounding.h"
 #include "model/units/unit_constants.h"
 
@@ -9,12 +7,10 @@ namespace pellavan::loads {
 
 using model::Display;
 
-double shown_kw(double btuh) { return std::round(btuh / model::kBtuhPerKw * 10.0) / 10.0; }
-
 namespace {
 
 double capacity(double btuh, Display display) {
-  return display == Display::Metric ? shown_kw(btuh) : btuh;
+  return display == Display::Metric ? btuh / model::kBtuhPerKw : btuh;
 }
 
 }  // namespace
@@ -42,10 +38,9 @@ bool LoadCheckValues::holds(const model::RangeCheck& row) const {
 }
 
 double LoadCheckValues::bound(const model::RangeCheck& /*row*/, int id, Display display) const {
+  // Whole Btu/h, or whole kW in kW display.
   const double share = id == kSensibleLow ? kLowestRatio : kHighestRatio;
-  if (display == Display::Metric)  // at the one decimal the boxes show
-    return std::round(shown_kw(rec_.Loads_CoolLoad) * share * 10.0) / 10.0;
-  return model::round_half_even(rec_.Loads_CoolLoad * share);
+  return model::round_half_even(capacity(rec_.Loads_CoolLoad, display) * share);
 }
 
 }  // namespace pellavan::loads

@@ -1,7 +1,7 @@
 #pragma once
 // The values the project-information window checks before every load calculation: what each
-// row of its validation table reads from the project record (stored units; kW rows at the one
-// decimal the window shows), the ratio-mode condition and the sensible-load bounds.
+// row of its validation table reads from the project record (stored units; in kW display the
+// exact kW value of the stored Btu/h), the ratio-mode condition and the sensible-load bounds.
 
 #include "model/input/range_check.h"
 #include "model/records/project_rec.h"
@@ -30,6 +30,8 @@ inline constexpr int kSensibleHigh = 2;
 
 inline constexpr double kLowestRatio = 0.60;
 inline constexpr double kHighestRatio = 0.99;
+// The ratio box refuses more than this on leaving it; Test_Data takes up to kHighestRatio.
+inline constexpr double kHighestTypedRatio = 0.90;
 
 class LoadCheckValues : public model::CheckValues {
  public:
@@ -42,8 +44,5 @@ class LoadCheckValues : public model::CheckValues {
  private:
   const model::ProjectRec& rec_;
 };
-
-// A capacity in kW as the window shows it (one decimal).
-[[nodiscard]] double shown_kw(double btuh);
 
 }  // namespace pellavan::loads

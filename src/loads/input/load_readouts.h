@@ -1,7 +1,9 @@
 #pragma once
-// What the project-information window shows of the last load calculation: the correction
-// factor with its scale, the gains, the balance point and the city's climate, as texts in the
-// display units, named by the label that shows each.
+// What the project-information window shows of the selected city and the load calculation: the
+// city's climate, the correction factor with its scale, the gains and the balance point, as
+// texts in the display units, and the unit captions of the display, named by the label that
+// shows each. Without a city its climate shows empty; without a calculation for the inputs shown
+// (refused by the checks) the results show empty: never another city's or project's figures.
 
 #include <optional>
 #include <string>
@@ -23,8 +25,8 @@ struct LoadReadouts {
   std::optional<double> scale;
 };
 
-[[nodiscard]] LoadReadouts load_readouts(const model::LoadCalcState& loads,
-                                         const model::CityRec& city,
+[[nodiscard]] LoadReadouts load_readouts(const model::LoadCalcState* results,
+                                         const model::CityRec* city,
                                          const model::UnitOptions& units, model::KwMemo& kw);
 
 // "#,##0"-style text: thousands separated, `decimals` places, at least `min_digits` digits

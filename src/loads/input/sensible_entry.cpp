@@ -17,11 +17,9 @@ double places(double v, int n) {
 
 double ratio_of(std::string_view text) { return places(model::Val(text), 4); }
 
-std::string sensible_from_ratio(std::string_view cooling, std::string_view ratio, bool in_kw) {
-  const double load = places(model::Val(cooling), in_kw ? 1 : 0);
-  const double sensible = load * ratio_of(ratio);
-  return in_kw ? model::format_fixed(sensible, 1, false)
-               : model::format_significant(model::round_half_even(sensible), 15);
+std::string sensible_from_ratio(std::string_view cooling, std::string_view ratio) {
+  const double load = model::round_half_even(model::Val(cooling));
+  return model::format_significant(places(load * ratio_of(ratio), 4), 15);
 }
 
 RatioFromSensible ratio_from_sensible(std::string_view cooling, std::string_view sensible) {

@@ -11,10 +11,9 @@ namespace pellavan::loads {
 // The ratio a box holds: its leading number to four decimals.
 [[nodiscard]] double ratio_of(std::string_view text);
 
-// The sensible load's text for the cooling load and ratio as typed, computed at the precision
-// the cooling load is shown with (whole Btu/h, or kW to one decimal).
-[[nodiscard]] std::string sensible_from_ratio(std::string_view cooling, std::string_view ratio,
-                                              bool in_kw);
+// The sensible load's text for the cooling load as typed, rounded to a whole number in either
+// unit (Btu/h or kW), times the ratio: "34650" for 45000 x .77, "10.01" for 13.2 kW x .77.
+[[nodiscard]] std::string sensible_from_ratio(std::string_view cooling, std::string_view ratio);
 
 struct RatioFromSensible {
   std::optional<std::string> cooling;  // the cooling load's new text when it was not above 0

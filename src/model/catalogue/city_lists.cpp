@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/catalogue/catalogue_files.h"
+#include "model/catalogue/catalogue_scan.h"
 #include "model/catalogue/data_file_access.h"
 #include "model/catalogue/data_folder.h"
 #include "model/text/ascii.h"
@@ -26,6 +27,16 @@ std::vector<CityEntry> read_city_file(ModelState& model) {
   }
   close_data_file(files);
   return cities;
+}
+
+std::string city_name(ModelState& model, Int16 city_id) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(data_file_path(model.program_folder, kCityFile), ec) ||
+      !find_catalogue_record(model.data_files, model.program_folder, kCityFile, city_id,
+                             model.CityRec))
+    return {};
+  const std::string name = utf8_from_cp1252(model.CityRec.City.str());
+  return std::string(trim_blanks(name));
 }
 
 StateList state_list(const std::vector<CityEntry>& cities, Int16 city_id) {

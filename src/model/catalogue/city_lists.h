@@ -42,6 +42,10 @@ struct CityItem {
 [[nodiscard]] std::vector<CityItem> city_list(const std::vector<CityEntry>& cities,
                                               std::string_view state);
 
+// The name of the city whose record carries `city_id`, without surrounding blanks, looked up by
+// id into CityRec; empty when the city file is missing or no record carries the id.
+[[nodiscard]] std::string city_name(ModelState& model, Int16 city_id);
+
 // The last item carrying `city_id`, if any.
 [[nodiscard]] std::optional<std::size_t> restore_city(const std::vector<CityItem>& items,
                                                       Int16 city_id);

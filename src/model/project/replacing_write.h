@@ -1,15 +1,25 @@
 #pragma once
 // Writing a whole file so that a failure never destroys the file that was there: the bytes go
 // to a temporary file in the same folder, are flushed to the disk, and only then is the
-// temporary file renamed over the target. A failed write removes the temporary file and leaves
-// the target untouched. The new file keeps the permissions of the one it replaces.
+// temporary file renamed over the target, and the folder flushed too. A failed write removes the
+// temporary file and leaves the target untouched. The new file keeps the permissions of the one
+// it replaces.
+//   - A target that is a symbolic link is written where the link leads: the link stays.
+//   - The temporary file has a short name of its own (kTemporaryPrefix and six characters), so
+//     that any name the folder takes can be saved.
+//   - A save killed half-way leaves its temporary file behind; the next save into that folder
+//     removes such files: ours by their name, no longer locked by the save that made them, and
+//     more than a few seconds old.
 
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string_view>
 #include <system_error>
 
 namespace pellavan::model {
+
+inline constexpr std::string_view kTemporaryPrefix = ".pellavan-";
 
 [[nodiscard]] std::error_code write_file_replacing(const std::filesystem::path& target,
                                                    std::span<const std::uint8_t> bytes);

@@ -16,7 +16,7 @@ inline constexpr char kNextPrintZone = '\t';
 // Contact, cell and e-mail are left out when the field was never written (starts with NUL).
 [[nodiscard]] std::vector<std::string> dealer_panel_lines(const ProjectRec& rec);
 
-// Job panel: title, city (when the project window has one), number and file name. city and
+// Job panel: title, the project's city (when the city file has it), number and file name. city and
 // file_name are given as they are to be shown (UTF-8).
 [[nodiscard]] std::vector<std::string> job_panel_lines(const ProjectRec& rec, std::string_view city,
                                                        std::string_view file_name);

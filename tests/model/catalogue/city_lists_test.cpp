@@ -71,5 +71,17 @@ TEST_F(CityListsTest, AMissingFileEndsTheProgramWithItsMessage) {
   EXPECT_THROW(read(), testing::ProgramEnded);
 }
 
+// The job panel's city: the name of the record with the project's id, or none.
+TEST_F(CityListsTest, CityNamesAreLookedUpById) {
+  ModelState m;
+  m.program_folder = program_folder();
+  EXPECT_EQ(city_name(m, 7), "") << "no city file: no name, and the program goes on";
+  write_catalogue<CityRec>("Citydata.CEA",
+                           {city(7, "St. Louis", "MO"), city(3, " Chicago ", "IL")});
+  for (const auto& [id, name] : {std::pair{7, "St. Louis"}, {3, "Chicago"}, {99, ""}}) {
+    EXPECT_EQ(city_name(m, static_cast<Int16>(id)), name) << id;
+  }
+}
+
 }  // namespace
 }  // namespace pellavan::model

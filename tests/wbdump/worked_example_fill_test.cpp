@@ -1,10 +1,11 @@
-// The shipped sample project filled as the program fills it: through the load calculation on the
-// built Data folder, the filler and one recalculation.
+// The worked example (the shipped sample with hot water at 140 F) filled as the program fills it:
+// through the load calculation on the built Data folder, the filler and one recalculation.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <sstream>
 
+#include "projects/project_set.h"
 #include "sheet/address.h"
 #include "tools/sample_data_fixture.h"
 #include "wbdump/book_dump.h"
@@ -15,12 +16,12 @@
 namespace pellavan::wbdump {
 namespace {
 
-class SampleProjectFillTest : public pellavan::testing::SampleDataTest {
+class WorkedExampleFillTest : public pellavan::testing::SampleDataTest {
  protected:
   void SetUp() override {
     SampleDataTest::SetUp();
     fill.emplace(model.program_folder);
-    outcome = fill->run_file(path_of("Sample Project.pvn"));
+    outcome = fill->run_file(pellavan::testing::worked_example());
   }
   sheet::Value value(int sheet_number, std::string_view a1) const {
     auto pos = *sheet::parse_a1(a1);
@@ -31,12 +32,12 @@ class SampleProjectFillTest : public pellavan::testing::SampleDataTest {
   workbook::AnalysisOutcome outcome;
 };
 
-TEST_F(SampleProjectFillTest, FillsFromTheLoadCalculation) {
+TEST_F(WorkedExampleFillTest, FillsFromTheLoadCalculation) {
   ASSERT_TRUE(outcome.usable()) << ::testing::PrintToString(outcome.problems());
   const sheet::Book& book = fill->book;
   EXPECT_EQ(book.cell_text({0, 1, 2}), "St. Louis, MO");
   EXPECT_EQ(book.cell_text({0, 13, 0}), "Sample Project");
-  EXPECT_EQ(book.cell_text({0, 15, 0}), "Sample Project.pvn");
+  EXPECT_EQ(book.cell_text({0, 15, 0}), "Worked Example.pvn");
   EXPECT_DOUBLE_EQ(value(workbook::kLoadsSheet, "A17").as_number(), 35215);
   // Hot water at 140 F gives the worked example's 22.081 million Btu and 2,521 Btu/h.
   EXPECT_DOUBLE_EQ(value(workbook::kLoadsSheet, "C13").as_number(), 140);
@@ -73,7 +74,7 @@ std::vector<NamedValue> all_cells(const sheet::Book& book) {
 
 double number_or_zero(const sheet::Value& v) { return v.is_number() ? v.as_number() : 0.0; }
 
-TEST_F(SampleProjectFillTest, NoCellHoldsAnInfinityAndLoadsAndRatesHoldNoError) {
+TEST_F(WorkedExampleFillTest, NoCellHoldsAnInfinityAndLoadsAndRatesHoldNoError) {
   for (const NamedValue& cell : all_cells(fill->book)) {
     EXPECT_TRUE(std::isfinite(number_or_zero(cell.value))) << cell.name;
     if (cell.name.starts_with("Loads!") || cell.name.starts_with("Rates!")) {
@@ -82,7 +83,7 @@ TEST_F(SampleProjectFillTest, NoCellHoldsAnInfinityAndLoadsAndRatesHoldNoError) 
   }
 }
 
-TEST_F(SampleProjectFillTest, DumpsOneLinePerCellWithItsFormula) {
+TEST_F(WorkedExampleFillTest, DumpsOneLinePerCellWithItsFormula) {
   std::ostringstream out;
   dump_book(fill->book, out);
   const std::string dump = out.str();

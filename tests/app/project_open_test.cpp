@@ -1,0 +1,95 @@
+// Projects opened one after another into the project-information window: the shipped sample
+// opens without a message; a project whose stored values fail the checks shows its message over
+// the window, and the windows show that project's city only, never figures of the one before.
+#include <QCoreApplication>
+#include <QLabel>
+#include <QTest>
+#include <QWindow>
+
+#include "app/loads_windows_fixture.h"
+#include "model/project/project_file.h"
+#include "platform/picture_box.h"
+
+namespace pellavan::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+// What the user sees when a range message comes up.
+struct Seen {
+  bool window_on_screen = false;
+  QString heating_design;  // lbl97Heating
+  QString factor;          // lblCd
+  QString gain;            // lblGain
+  QString load_caption;    // labelLoad
+  QStringList job_panel;   // the main window's
+};
+
+class ProjectOpenTest : public testing::LoadsWindowsFixture {
+ protected:
+  void open(MainWindow& main, const fs::path& file) {
+    dialog_answers.push_back(QString::fromStdString(file.string()));
+    main.SSCOMMAND2_Click();
+  }
+  void set_metric_option() {
+    model::DealerRec dealer = testing::default_dealer();
+    dealer.MetricMode = "1";
+    write_bytes("Dsetfil.dat", model::encode_record(dealer));
+  }
+};
+
+TEST_F(ProjectOpenTest, ABadProjectAfterTheSampleShowsOnlyItsOwnCity) {
+  state->windows.add(WindowId::ProjectInfo, make_window<ProjectWindow>);
+  const fs::path sample = fs::path(std::getenv("PELLAVAN_DATA_DIR")) / "Sample Project.pvn";
+  model::ProjectRead read = model::read_project_file(sample);
+  ASSERT_EQ(read.status, model::ProjectReadStatus::kOk);
+  model::ProjectRec bad = read.record;
+  bad.Loads_CityId = 3;  // Chicago: heating design -4 F
+  bad.Loads_DhwTemp = 140;
+  ASSERT_FALSE(model::write_project_file(program_folder() / "bad.pvn", bad));
+
+  MainWindow& main = loaded_window();
+  ProjectWindow* shown = nullptr;
+  std::vector<Seen> seen;
+  answers[testing::kSaveQuestion] = platform::MessageResult::No;
+  answer_first = [&](const platform::MessageRequest& m) -> std::optional<platform::MessageResult> {
+    if (shown == nullptr || m.title != "Range Violation") return std::nullopt;
+    const auto text = [shown](const char* label) { return shown->form().label(label)->text(); };
+    seen.push_back({shown->windowHandle() != nullptr && shown->windowHandle()->isVisible(),
+                    text("lbl97Heating"), text("lblCd"), text("lblGain"), text("labelLoad"),
+                    main.form().picture("picJobInfo")->printed_lines()});
+    return std::nullopt;
+  };
+  on_modal["Form3"] = [&](QDialog& d) {
+    shown = &dynamic_cast<ProjectWindow&>(d);
+    d.show();
+    QCoreApplication::processEvents();
+    if (seen.empty())
+      shown->Done_Click();
+    else
+      QTest::keyClick(&d, Qt::Key_Escape);
+    return d.result();
+  };
+
+  open(main, sample);
+  EXPECT_TRUE(messages.empty()) << qPrintable(messages.front().text);
+  EXPECT_TRUE(main.form().picture("picJobInfo")->printed_lines().join("|").contains("St. Louis"));
+
+  set_metric_option();
+  open(main, program_folder() / "bad.pvn");
+  ASSERT_EQ(seen.size(), 1u);
+  const Seen& s = seen.front();
+  EXPECT_TRUE(s.window_on_screen) << "the message stands over the drawn window";
+  EXPECT_EQ(s.heating_design, "-20.0");
+  EXPECT_EQ(s.factor, "") << "not computed: empty, not the sample's";
+  EXPECT_EQ(s.gain, "");
+  EXPECT_EQ(s.load_caption, "Load kW");
+  EXPECT_TRUE(s.job_panel.join("|").contains("Chicago"));
+  EXPECT_FALSE(s.job_panel.join("|").contains("St. Louis"));
+  EXPECT_TRUE(was_shown("Hot Water Temp Outside of Valid Range of 49C - 58C"));
+  EXPECT_FALSE(shown->isVisible()) << "Escape closes it";
+  EXPECT_TRUE(main.form().picture("picJobInfo")->printed_lines().join("|").contains("Chicago"));
+}
+
+}  // namespace
+}  // namespace pellavan::app

@@ -1,0 +1,101 @@
+// pellavan-open-screenshots PROGRAM_FOLDER OUTPUT_FOLDER
+//
+// Starts the program on PROGRAM_FOLDER with imperial, then metric display options in its settings
+// file, and opens "Sample Project.pvn" of its Data folder, then a copy of it whose stored values
+// fail the checks (hot water at 140 F, Chicago), as a user would. Saves the screen after each
+// open, at every message (drawn as a real box over whatever is on the screen) and with the load
+// page and the main window afterwards. Run it on a display of its own, e.g.
+//   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-open-screenshots build/bin shots
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/program.h"
+#include "app/project_window.h"
+#include "model/project/dealer_file.h"
+#include "model/project/project_file.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_box.h"
+#include "platform/modal.h"
+#include "platform/program_end.h"
+#include "screenshots/screen_shot.h"
+
+namespace {
+
+using namespace pellavan;
+using tools::shoot;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const std::optional<QDir> made = tools::output_folder(argc, argv);
+  if (!made) return 2;
+  const QDir& out = *made;
+  const std::filesystem::path folder = QString::fromLocal8Bit(argv[1]).toStdString();
+  const std::filesystem::path sample = folder / "Data" / "Sample Project.pvn";
+  const std::filesystem::path bad = folder / "Data" / "Hot Water 140.pvn";
+  model::ProjectRead read = model::read_project_file(sample);
+  if (read.status != model::ProjectReadStatus::kOk) return 1;
+  read.record.Loads_CityId = 3;  // Chicago
+  read.record.Loads_DhwTemp = 140;
+  read.record.Project_Title = "Hot Water 140";
+  if (model::write_project_file(bad, read.record)) return 1;
+
+  QString step;  // the name of the next shot
+  int shots = 0;
+  platform::set_end_handler([] {});
+  platform::set_message_hook([&](const platform::MessageRequest& r) {
+    std::printf("message: %s\n", qPrintable(r.text));
+    QMessageBox box(QMessageBox::Warning, r.title, r.text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.show();
+    shoot(out, QStringLiteral("%1-%2-message").arg(step).arg(++shots));
+    return r.buttons == platform::MessageButtons::YesNo ? platform::MessageResult::No
+                                                        : platform::MessageResult::Ok;
+  });
+  std::filesystem::path next;
+  platform::set_file_dialog_hook([&next](const platform::FileDialogRequest&) {
+    return std::optional<QString>(QString::fromStdString(next.string()));
+  });
+  QTemporaryDir lock;
+  app::Program program(folder, lock.filePath(QStringLiteral("shots.lock")));
+  platform::set_modal_hook([&](QDialog& window) {
+    auto* project = dynamic_cast<app::ProjectWindow*>(&window);
+    if (project == nullptr) {
+      window.hide();
+      return static_cast<int>(window.objectName() == QLatin1String("Form15") ? QDialog::Accepted
+                                                                             : QDialog::Rejected);
+    }
+    // Shown modally as the program shows it; looked at once its messages have been answered.
+    QTimer::singleShot(1500, project, [&, project] {
+      shoot(out, step + QStringLiteral("-opened"));
+      project->Command3_Click();
+      shoot(out, step + QStringLiteral("-load-page"));
+      project->Done_Click();
+      if (project->isVisible()) project->close();  // refused: closed without Done
+    });
+    return project->exec();
+  });
+  if (!program.start()) return 1;
+  program.Timer1_Timer();
+  app::MainWindow& main = *program.main_window();
+  for (const bool metric : {false, true}) {
+    model::DealerRec dealer = program.state().DealerRec;
+    dealer.FileTag = "KX2";
+    dealer.MetricMode = metric ? "1" : "0";
+    if (model::write_dealer_file(folder, dealer)) return 1;
+    const QString display = QString::fromLatin1(metric ? "metric" : "imperial");
+    for (const auto& [file, name] : {std::pair{sample, "1-sample"}, {bad, "2-bad"}}) {
+      step = display + QStringLiteral("-") + QString::fromLatin1(name);
+      next = file;
+      main.SSCOMMAND2_Click();
+      shoot(out, step + QStringLiteral("-main-window"));
+    }
+  }
+  return 0;
+}
