@@ -44,7 +44,7 @@ TEST_F(ProjectOpenTest, ABadProjectAfterTheSampleShowsOnlyItsOwnCity) {
   model::ProjectRead read = model::read_project_file(sample);
   ASSERT_EQ(read.status, model::ProjectReadStatus::kOk);
   model::ProjectRec bad = read.record;
-  bad.Loads_CityId = 3;  // Chicago: heating design -4 F
+  bad.Loads_CityId = 4;  // Springfield, IL: heating design -3 F
   bad.Loads_DhwTemp = 140;
   ASSERT_FALSE(model::write_project_file(program_folder() / "bad.pvn", bad));
 
@@ -80,15 +80,15 @@ TEST_F(ProjectOpenTest, ABadProjectAfterTheSampleShowsOnlyItsOwnCity) {
   ASSERT_EQ(seen.size(), 1u);
   const Seen& s = seen.front();
   EXPECT_TRUE(s.window_on_screen) << "the message stands over the drawn window";
-  EXPECT_EQ(s.heating_design, "-20.0");
+  EXPECT_EQ(s.heating_design, "-19.5");
   EXPECT_EQ(s.factor, "") << "not computed: empty, not the sample's";
   EXPECT_EQ(s.gain, "");
   EXPECT_EQ(s.load_caption, "Load kW");
-  EXPECT_TRUE(s.job_panel.join("|").contains("Chicago"));
+  EXPECT_TRUE(s.job_panel.join("|").contains("Springfield"));
   EXPECT_FALSE(s.job_panel.join("|").contains("St. Louis"));
   EXPECT_TRUE(was_shown("Hot Water Temp Outside of Valid Range of 49C - 58C"));
   EXPECT_FALSE(shown->isVisible()) << "Escape closes it";
-  EXPECT_TRUE(main.form().picture("picJobInfo")->printed_lines().join("|").contains("Chicago"));
+  EXPECT_TRUE(main.form().picture("picJobInfo")->printed_lines().join("|").contains("Springfield"));
 }
 
 }  // namespace

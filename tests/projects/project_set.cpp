@@ -12,7 +12,7 @@ const std::filesystem::path kSetDir = PELLAVAN_PROJECT_SET_DIR;
 }  // namespace
 
 std::span<const SetProject> project_set() {
-  static const std::array<SetProject, 8> set = {{
+  static const std::array<SetProject, 9> set = {{
       {"sample", std::filesystem::path(PELLAVAN_DATA_DIR) / "Sample Project.pvn", false},
       {"worked_example", worked_example(), false},
       {"calgary_extreme", kSetDir / "calgary_extreme.pvn", false},
