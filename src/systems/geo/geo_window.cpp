@@ -40,6 +40,9 @@ GeoWindow::GeoWindow(app::AppState& state, const platform::WindowDesign& design,
     : GeoFrame(state, design, frame_of(controls), block.result_sheet, parent),
       block_(block),
       c_(controls) {
+  // Done only hides the window; Escape and the close box unload it, so that its next opening
+  // loads it afresh and restores the project's block.
+  setAttribute(Qt::WA_DeleteOnClose);
   timer_.setInterval(1000);
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, &GeoWindow::Timer1_Timer);
