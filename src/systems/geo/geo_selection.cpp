@@ -180,10 +180,8 @@ void GeoWindow::comboUnit_Click() {
     form()[optHydroHybrid1]->setChecked(true);
   }
   const bool quantity = quantity_shown(unit.UnitType);
-  if (hydronic() || quantity) {
-    form()[c_.txtUqty]->setVisible(quantity);
-    form()[c_.lblTons]->setVisible(quantity);
-  }
+  form()[c_.txtUqty]->setVisible(quantity);
+  form()[c_.lblTons]->setVisible(quantity);
   if (!quantity) platform::set_text(form()[c_.txtUqty], "1");
   if (hydronic()) {
     const bool hydronic_unit = unit.HydronicFlag >= 1;
