@@ -60,8 +60,3 @@ enum class LoopKind { Horizontal, Vertical, Other };
 int write_descriptions(model::ProjectRec& rec, int system_code, std::string_view description);
 
 }  // namespace pellavan::geo
-
-namespace pellavan::geo {
-// The number a text begins with (blanks skipped; 0 when it begins with none), as Val reads it.
-[[nodiscard]] double leading_number(std::string_view text);
-}  // namespace pellavan::geo
