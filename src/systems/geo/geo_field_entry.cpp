@@ -7,6 +7,7 @@
 
 #include "model/input/unit_binding.h"
 #include "model/units/number_text.h"
+#include "platform/control_widgets.h"
 #include "platform/designed_form.h"
 #include "sheet/view/spreadsheet_control.h"
 #include "systems/geo/geo_picture_panel.h"
@@ -34,8 +35,13 @@ void GeoWindow::list_GotFocus(platform::ControlEvent& event) {
     Unit_Pic3();
 }
 
+void GeoWindow::list_DropDown(platform::ControlEvent& event) {
+  platform::set_field_colour(form().widget(event.control), platform::kHighlightColour);
+}
+
 void GeoWindow::list_LostFocus(platform::ControlEvent& event) {
   const platform::ControlRef list = event.control;
+  platform::set_field_colour(form().widget(list), platform::kFieldColour);  // after a drop-down
   if (list == c_.comboUnit.ref) form()[c_.lblUnitDesc]->hide();
   const bool equipment = list == c_.ComboFurnace.ref || list == c_.ComboAuxHeat.ref ||
                          list == c_.ComboWH.ref || (hydronic() && list == ComboUnit3.ref);

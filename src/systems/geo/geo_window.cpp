@@ -77,6 +77,7 @@ void GeoWindow::wire_handlers() {
        {c_.comboUnit, c_.comboLoop, c_.comboSoil, c_.ComboFurnace, c_.ComboAuxHeat, c_.ComboWH}) {
     handlers_.push_back({list, Event::GotFocus, &W::list_GotFocus});
     handlers_.push_back({list, Event::LostFocus, &W::list_LostFocus});
+    handlers_.push_back({list, Event::DropDown, &W::list_DropDown});
   }
   for (TextBoxHandle box :
        {c_.txtUqty, c_.txtDpth, c_.txtTrBor, c_.txtGeoMin, c_.TxtGeoMax, c_.txtInputCap}) {
@@ -87,6 +88,7 @@ void GeoWindow::wire_handlers() {
     handlers_.insert(handlers_.end(), {{ComboUnit3, Event::Click, &W::ComboUnit3_Click},
                                        {ComboUnit3, Event::GotFocus, &W::list_GotFocus},
                                        {ComboUnit3, Event::LostFocus, &W::list_LostFocus},
+                                       {ComboUnit3, Event::DropDown, &W::list_DropDown},
                                        {txtHybridUqty, Event::LostFocus, &W::text_LostFocus},
                                        {txtHybridUqty, Event::KeyPress, &W::text_KeyPress},
                                        {optHydroHybrid1, Event::Click, &W::optHydroHybrid1_Click},

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 
 #include "platform/catalogue_lists.h"
+#include "platform/control_widgets.h"
 #include "platform/window_test_support.h"
 #include "projects/project_set.h"
 #include "sheet/view/spreadsheet_control.h"
@@ -326,6 +327,37 @@ TEST_F(GeoWindowTest, EnterInAListMovesOnAfterItsHandlers) {
     EXPECT_EQ(QApplication::focusWidget(), list);
     QApplication::processEvents();
     EXPECT_NE(QApplication::focusWidget(), list);
+    w.hide();
+  }
+}
+
+// Dropping a list down does not leave it: the list stays cyan and the stale results hidden
+// until the focus moves on.
+TEST_F(GeoWindowTest, ADroppedListKeepsTheResultViewHidden) {
+  struct Case {
+    WindowId id;
+    ComboHandle GeoControls::*list;
+  };
+  // Geo A's loop list is not highlighted by the focus, only by its drop-down.
+  for (const Case c : {Case{WindowId::GeoA, &GeoControls::comboLoop},
+                       Case{WindowId::GeoB, &GeoControls::comboSoil},
+                       Case{WindowId::GeoT, &GeoControls::ComboWH}}) {
+    GeoWindow& w = open(c.id, false);
+    ASSERT_TRUE(platform::testing::show_and_activate(&w));
+    w.cmdRun_Click();
+    w.Timer1_Timer();
+    QComboBox* list = w.form()[w.controls().*c.list];
+    QTest::mouseClick(list, Qt::LeftButton);
+    ASSERT_TRUE(list->view()->isVisible()) << "dropped down";
+    QApplication::processEvents();
+    EXPECT_TRUE(w.result_view().isHidden());
+    EXPECT_EQ(list->palette().color(QPalette::Base).rgb(), platform::kHighlightColour);
+    list->hidePopup();
+    QApplication::processEvents();
+    EXPECT_TRUE(w.result_view().isHidden());
+    w.form()[w.controls().txtDpth]->setFocus();
+    EXPECT_FALSE(w.result_view().isHidden()) << "left";
+    EXPECT_EQ(list->palette().color(QPalette::Base).rgb(), platform::kFieldColour);
     w.hide();
   }
 }
