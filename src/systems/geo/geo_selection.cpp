@@ -79,7 +79,8 @@ void GeoWindow::Load_WHList() {
   platform::fill_list(list, entries, form()[c_.ComboWH2]);
   const auto wanted = static_cast<model::Int16>(block_.water_heater_id.get(rec()));
   if (wanted == 0 || list->count() == 0) return;
-  if (!platform::select_id(list, wanted)) list->setCurrentIndex(list->count() - 1);
+  const int first = list->findData(QVariant(int{wanted}));  // the first entry with the id
+  list->setCurrentIndex(first >= 0 ? first : list->count() - 1);
 }
 
 void GeoWindow::run_list_handler(ComboHandle list) {

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <cmath>
 
 #include "model/catalogue/catalogue_files.h"
@@ -96,7 +97,7 @@ void GeoTWindow::TRELOADWH(const std::string& model) {
                       form()[c_.ComboWH2]);
   const auto wanted = static_cast<model::Int16>(block_.water_heater_id.get(rec()));
   if (wanted == 0 || list->count() == 0) return;
-  if (!platform::select_id(list, wanted)) list->setCurrentIndex(0);
+  list->setCurrentIndex(std::max(list->findData(QVariant(int{wanted})), 0));  // the first match
 }
 
 void GeoTWindow::Form_Activate() {
