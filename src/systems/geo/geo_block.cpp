@@ -35,6 +35,13 @@ bool electric_heater(std::string_view heater_name) {
   return starts_with_ci(heater_name, "Electric");
 }
 
+bool full_hot_water_heater(std::string_view heater_name) {
+  constexpr std::string_view kGeo = "Geo";
+  for (std::size_t at = 0; at + kGeo.size() <= heater_name.size(); ++at)
+    if (model::equal_ignoring_case(heater_name.substr(at, kGeo.size()), kGeo)) return true;
+  return false;
+}
+
 std::string soil_picture(std::string_view loop_name, bool metric_display) {
   const bool vertical = starts_with_ci(loop_name, "Vert");
   std::string name = vertical ? "VertSoil" : "HorzSoil";

@@ -71,10 +71,8 @@ void GeoWindow::Load_WHList() {
   auto entries = model::catalogue_list<model::WaterHeaterRec>(m.data_files, m.program_folder,
                                                               m.edition().water_heater_file, true);
   if (hydronic() && full_hot_water_ == 1)
-    std::erase_if(entries, [](const model::ListEntry& e) {
-      return e.text.find("Geo") == std::string::npos && e.text.find("geo") == std::string::npos &&
-             e.text.find("GEO") == std::string::npos;
-    });
+    std::erase_if(entries,
+                  [](const model::ListEntry& e) { return !full_hot_water_heater(e.text); });
   QComboBox* list = form()[c_.ComboWH];
   platform::fill_list(list, entries, form()[c_.ComboWH2]);
   const auto wanted = static_cast<model::Int16>(block_.water_heater_id.get(rec()));

@@ -92,6 +92,16 @@ TEST_F(GeoWindowTest, ASingleUnitAfterAPerTonUnitHidesTheQuantityBox) {
   }
 }
 
+TEST(GeoRulesTest, FullHotWaterHeatersAreNamedGeoInAnyCase) {
+  for (const auto& [name, listed] : {std::pair{"Geo Desuperheater", true},
+                                     {"50 gal gEO tank", true},
+                                     {"GEO", true},
+                                     {"Ge o", false},
+                                     {"Ge", false},
+                                     {"Electric 50 Gal", false}})
+    EXPECT_EQ(full_hot_water_heater(name), listed) << name;
+}
+
 TEST_F(GeoWindowTest, HydronicModesChooseTheWaterHeaters) {
   rec().GeoA_UnitId = 11;
   rec().GeoA_HydronicMode = 2;
