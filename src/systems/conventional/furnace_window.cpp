@@ -101,13 +101,16 @@ void FurnaceWindow::Form_Activate() {
   for (auto list : {ComboFurnace, ComboWH, ComboAC, ComboCoilQuality, ComboCoilCondition})
     select_second(form()[list]);
   platform::set_text(form()[txtAA95cap], capacity_text());
-  if (rec.Furnace_ACId != 0) select_data(form()[ComboAC], rec.Furnace_ACId);
-  if (rec.Furnace_UnitId != 0) select_data(form()[ComboFurnace], rec.Furnace_UnitId);
-  if (rec.Furnace_WaterHeaterId != 0) select_data(form()[ComboWH], rec.Furnace_WaterHeaterId);
+  if (rec.Furnace_ACId != 0) platform::select_id(form()[ComboAC], rec.Furnace_ACId);
+  if (rec.Furnace_UnitId != 0) platform::select_id(form()[ComboFurnace], rec.Furnace_UnitId);
+  if (rec.Furnace_WaterHeaterId != 0)
+    platform::select_id(form()[ComboWH], rec.Furnace_WaterHeaterId);
   const double condition = rec.Furnace_CoilCondition.to_double();
   if (condition >= 0)
-    select_data(form()[ComboCoilCondition], static_cast<int>(std::lround(condition * 10)));
-  if (rec.Furnace_CoilQuality != 0) select_data(form()[ComboCoilQuality], rec.Furnace_CoilQuality);
+    platform::select_id(form()[ComboCoilCondition],
+                        static_cast<model::Int16>(std::lround(condition * 10)));
+  if (rec.Furnace_CoilQuality != 0)
+    platform::select_id(form()[ComboCoilQuality], rec.Furnace_CoilQuality);
   platform::set_text(form()[txtAAFinput], input_text());
   end_restore();
   setWindowTitle(QStringLiteral("Furnace / Boiler"));

@@ -138,17 +138,19 @@ void HeatPumpWindow::Form_Activate() {
     select_second(form()[list]);
   platform::set_text(form()[txtAA95cap], capacity_text());
   platform::set_text(form()[txtAaCutTmp], cut_off_text());
-  if (rec.HeatPump_UnitId != 0) select_data(form()[ComboAir], rec.HeatPump_UnitId);
-  if (rec.HeatPump_BackupId != 0) select_data(form()[ComboFurnace], rec.HeatPump_BackupId);
-  if (rec.HeatPump_WaterHeaterId != 0) select_data(form()[ComboWH], rec.HeatPump_WaterHeaterId);
+  if (rec.HeatPump_UnitId != 0) platform::select_id(form()[ComboAir], rec.HeatPump_UnitId);
+  if (rec.HeatPump_BackupId != 0) platform::select_id(form()[ComboFurnace], rec.HeatPump_BackupId);
+  if (rec.HeatPump_WaterHeaterId != 0)
+    platform::select_id(form()[ComboWH], rec.HeatPump_WaterHeaterId);
   const double condition = rec.HeatPump_CoilCondition.to_double();
   if (condition >= 0 && condition * 10 == std::round(condition * 10))
-    select_data(form()[ComboCoilCondition], static_cast<int>(condition * 10));
+    platform::select_id(form()[ComboCoilCondition], static_cast<model::Int16>(condition * 10));
   if (rec.HeatPump_CoilQuality != 0)
-    select_data(form()[ComboCoilQuality], rec.HeatPump_CoilQuality);
+    platform::select_id(form()[ComboCoilQuality], rec.HeatPump_CoilQuality);
   if (rec.HeatPump_AuxMode == kAuxModeFromFurnace)
     rec.HeatPump_AuxMode = model().FurnaceRec.AddOnMode;
-  if (rec.HeatPump_AuxMode >= 0) select_data(form()[ComboAuxHeat], rec.HeatPump_AuxMode);
+  if (rec.HeatPump_AuxMode >= 0)
+    platform::select_id(form()[ComboAuxHeat], static_cast<model::Int16>(rec.HeatPump_AuxMode));
   platform::set_text(form()[txtAAFinput], input_text());
   end_restore();
   setWindowTitle(QStringLiteral("Heat Pump"));
@@ -182,7 +184,8 @@ void HeatPumpWindow::ComboFurnace_Click() {
                                     : grouped_whole(minimum_.capacity, 3));
     if (v < minimum_.capacity) platform::set_text(box, whole_text(minimum_.capacity));
   }
-  if (m.FurnaceRec.AddOnMode >= 0) select_data(form()[ComboAuxHeat], m.FurnaceRec.AddOnMode);
+  if (m.FurnaceRec.AddOnMode >= 0)
+    platform::select_id(form()[ComboAuxHeat], m.FurnaceRec.AddOnMode);
   const double icm = m.FurnaceRec.IcmFanFlag.to_double();
   form()[textCoilQuality]->setText(QString::fromUtf8(icm == 1.0 ? kVspdCaption : kStdCaption));
   const CoilChoice coils =
