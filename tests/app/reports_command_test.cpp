@@ -3,6 +3,7 @@
 // reports window modally on the Project Report. "&Check for Updates" is enabled with them.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 
@@ -30,6 +31,15 @@ TEST_F(ReportsCommandTest, TheTimerFillsAndShowsTheReportsWindowOnTheProjectRepo
   messages.clear();
   w.btnReport_Click();
   EXPECT_TRUE(modal_windows.empty()) << "the fill waits for the timer";
+  // The wait text lies over the help line and hides it: one text at a time.
+  QLabel* wait = w.form().label("Label2");
+  QLabel* help_line = w.form().label("lblInfo");
+  ASSERT_TRUE(wait->isVisibleTo(&w.form()));
+  ASSERT_FALSE(help_line->text().isEmpty());
+  const QImage over = w.form().grab(wait->geometry()).toImage();
+  help_line->hide();
+  EXPECT_EQ(w.form().grab(wait->geometry()).toImage(), over);
+  help_line->show();
   w.Timer1_Timer();
   ASSERT_FALSE(modal_windows.empty());
   EXPECT_EQ(modal_windows.back(), "Form5");
