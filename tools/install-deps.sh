@@ -3,7 +3,7 @@
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 packages=(cmake ninja-build g++ qt6-base-dev libcurl4-openssl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev xvfb xauth poppler-utils clang-format)
+          libbenchmark-dev xvfb xauth poppler-utils clang-format fonts-liberation)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -35,6 +35,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent)
   connect(&clock_timer_, &QTimer::timeout, this, &MainWindow::Timer2_Timer);
   wire_controls();
   connect_menus();
+  form()[Label2]->setAutoFillBackground(true);  // covers the help line beneath it
 }
 
 MainWindow::~MainWindow() = default;

@@ -189,6 +189,7 @@ void MainWindow::btnReport_Click() {
   for (int row = 1; row <= model::ComparisonColumns::kRows; ++row) Show_Unit(row);
   clear_preview_line();
   Store_Selections();
+  form()[Label2]->raise();
   form()[Label2]->show();
   form().set_help_line(QStringLiteral("Processing Request...Please Wait"));
   report_timer_.start();  // the window repaints with the wait texts before the fill

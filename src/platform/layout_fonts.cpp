@@ -11,10 +11,11 @@ struct Candidate {
   double size_factor;
 };
 
-// In order of preference; the first installed one is drawn.
+// In order of preference; the first installed one is drawn. The Liberation faces have the
+// letter widths of Times New Roman and Arial.
 constexpr Candidate kSerif[] = {
-    {"DejaVu Serif", 0.88}, {"Liberation Serif", 1.0}, {"Times New Roman", 1.0}};
-constexpr Candidate kSans[] = {{"DejaVu Sans", 0.88}, {"Liberation Sans", 0.95}, {"Arial", 0.95}};
+    {"Times New Roman", 1.0}, {"Liberation Serif", 1.0}, {"DejaVu Serif", 0.88}};
+constexpr Candidate kSans[] = {{"Arial", 1.0}, {"Liberation Sans", 1.0}, {"DejaVu Sans", 0.88}};
 
 template <std::size_t N>
 DrawnFace first_installed(const Candidate (&candidates)[N], QFont::StyleHint hint) {

@@ -1,9 +1,11 @@
 #pragma once
 // The font faces the designs name and the faces drawn for them. The windows' two layouts name
-// "new times roman" (large) and "MS Sans Serif" (normal); the designs also name "Tahoma". None
-// of them needs to exist here: each design face maps to a serif or a sans family that does,
-// with a size factor that evens out the drawn family's wider letters. This is the one place
-// that decides it.
+// "new times roman" (large) and "MS Sans Serif" (normal), the workbooks and the charts "Arial";
+// the designs also name "Times New Roman" and "Tahoma". None of them needs to exist here: each
+// design face maps to a face that does, first to the face itself, then to its metric-compatible
+// Liberation face (the same letter widths, so texts fit where they were designed to fit), and
+// only when neither is installed to DejaVu, whose wider letters a size factor evens out. This
+// is the one place that decides it, for the windows, the spreadsheet views and the charts.
 
 #include <QFont>
 #include <QString>

@@ -70,7 +70,9 @@ PrintOutcome ReportBrowser::Print_Reports(QPrinter& printer, const PrinterPrompt
   const BatchPrint batch{plan_batch(options_, metric()), zoom_bar_, options_.BlackWhite, metric(),
                          status};
   const PrintOutcome outcome = print_batch(control_, printer, batch, ask);
+  // The run ends on the Project Report; the scroller stands on it too, with the zoom bar kept.
   current_ = kProjectReport;
+  scroller_ = kProjectReport;
   return outcome;
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
@@ -66,6 +68,30 @@ TEST(LayoutFontsTest, DesignFacesMapToInstalledFamilies) {
   EXPECT_EQ(drawn_face("NEW TIMES ROMAN").family, drawn_face(kLargeLayoutFace).family);
   EXPECT_EQ(drawn_face("Tahoma").family, drawn_face(kNormalLayoutFace).family);
   EXPECT_NE(drawn_face(kLargeLayoutFace).family, drawn_face(kNormalLayoutFace).family);
+}
+
+// With the Liberation faces installed (tools/install-deps.sh) every design face is drawn with
+// the letter widths it was designed with.
+TEST(LayoutFontsTest, DesignFacesGetTheirMetricCompatibleFaces) {
+  const QStringList installed = QFontDatabase::families();
+  for (const char* family : {"Liberation Sans", "Liberation Serif"})
+    if (!installed.contains(QLatin1String(family))) GTEST_SKIP() << family << " is not installed";
+  const struct {
+    const char* design;
+    const char* own;  // drawn instead when installed
+    const char* compatible;
+  } kFaces[] = {{"Arial", "Arial", "Liberation Sans"},
+                {"MS Sans Serif", "Arial", "Liberation Sans"},
+                {"Times New Roman", "Times New Roman", "Liberation Serif"},
+                {"new times roman", "Times New Roman", "Liberation Serif"}};
+  for (const auto& f : kFaces) {
+    SCOPED_TRACE(f.design);
+    const DrawnFace face = drawn_face(QLatin1String(f.design));
+    EXPECT_EQ(face.family,
+              QLatin1String(installed.contains(QLatin1String(f.own)) ? f.own : f.compatible));
+    EXPECT_EQ(face.size_factor, 1.0);
+    EXPECT_EQ(QFontInfo(layout_font(QLatin1String(f.design), 10)).family(), face.family);
+  }
 }
 
 }  // namespace

@@ -11,11 +11,16 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QScrollBar>
 #include <cmath>
 
 #include "model/project/file_conversion.h"
+#include "platform/help_system.h"
 #include "platform/help_topic.h"
+#include "platform/help_viewer.h"
 #include "platform/message_box.h"
 #include "platform/twips.h"
 #include "platform/window_test_support.h"
@@ -186,7 +191,30 @@ TEST_F(ReportsWindowTest, ABatchPrintEndsOnTheProjectReportAndAFailureIsShown) {
     EXPECT_TRUE(w.menus().action("mnuProject")->isChecked());
     EXPECT_FALSE(w.form().frame("Frame2")->isVisibleTo(&w));
     EXPECT_EQ(messages.size(), row.messages) << row.output;
+    // The scroller stands on the report shown: one step right is the comparison graph.
+    EXPECT_EQ(bar("HScrollViewer")->value(), 1) << row.output;
+    ASSERT_TRUE(platform::testing::show_and_activate(&w));
+    QScrollBar* scroller = bar("HScrollViewer");  // its right arrow
+    QTest::mouseClick(scroller, Qt::LeftButton, {},
+                      QPoint(scroller->width() - 3, scroller->height() / 2));
+    EXPECT_EQ(shown(), "Project Comparison Graph") << row.output;
   }
+}
+
+TEST_F(ReportsWindowTest, HelpOpensTheReportsPage) {
+  QTemporaryDir program_folder;
+  ASSERT_TRUE(QFile::link(QStringLiteral(PELLAVAN_HELP_SOURCE_DIR),
+                          QDir(program_folder.path()).filePath(QStringLiteral("help"))));
+  platform::HelpSystem help(program_folder.path());
+  ReportsWindow& w = open(SystemType::GeoA);
+  help.Set_HelpFile(&w);
+  window = std::make_unique<ReportsWindow>(control, model, &help);
+  ASSERT_TRUE(platform::testing::show_and_activate(window.get()));
+  QPushButton* button = window->form().button("cmdHelp");
+  QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+  ASSERT_NE(help.viewer(), nullptr);
+  EXPECT_EQ(QFileInfo(help.viewer()->page().toLocalFile()).fileName(), "reports.html");
+  window.reset();
 }
 
 }  // namespace

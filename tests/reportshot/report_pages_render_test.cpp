@@ -69,7 +69,8 @@ bool blank(const QImage& image) {
 
 TEST_P(ReportPagesRenderTest, EveryPageDrawsItsCellsInTheirFormats) {
   const bool metric = GetParam();
-  const sheet::Book book = filled_sample(PELLAVAN_BUILT_PROGRAM_FOLDER, metric);
+  const sheet::Book book = filled_project(PELLAVAN_BUILT_PROGRAM_FOLDER,
+                                          sample_file(PELLAVAN_BUILT_PROGRAM_FOLDER), metric);
   std::map<std::string, std::string, std::less<>> shown;  // "page!A1" -> drawn text
   std::set<std::string> missing;  // sheets of the book that are not built yet
   for (const ReportPage& page : kReportPages) {

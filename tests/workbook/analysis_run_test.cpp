@@ -12,6 +12,7 @@
 
 #include "projects/project_set.h"
 #include "tools/sample_data_fixture.h"
+#include "model/project/system_type.h"
 #include "workbook/analysis_run.h"
 #include "workbook/filler/summary_results.h"
 
@@ -148,6 +149,55 @@ TEST_F(AnalysisRunTest, FailuresAreNamed) {
   EXPECT_EQ(a.model.ProjectRec.Result_Furnace_HeatingCost.raw(), 0)
       << "the result keeps what Val reads";
   fs::remove_all(folder);
+}
+
+// Values a window would refuse, as a damaged or hand-edited file brings them: the results they
+// lead to are named, and the run is not usable.
+TEST_F(AnalysisRunTest, ResultsOutsideTheirPhysicalRangeAreNamed) {
+  using model::Currency;
+  using model::ProjectRec;
+  struct Case {
+    const char* name;
+    void (*damage)(ProjectRec&);
+    const char* problem;  // the start of one of the outcome's lines
+  };
+  const Case cases[] = {
+      {"every rate -1",
+       [](ProjectRec& r) {
+         for (Currency ProjectRec::*rate :
+              {&ProjectRec::Rates_GeoElecSummer, &ProjectRec::Rates_GeoElecWinter,
+               &ProjectRec::Rates_HeatPumpElecSummer, &ProjectRec::Rates_HeatPumpElecWinter,
+               &ProjectRec::Rates_FossilElecSummer, &ProjectRec::Rates_FossilElecWinter,
+               &ProjectRec::Rates_GasSummer, &ProjectRec::Rates_GasWinter})
+           r.*rate = Currency::from_double(-1);
+       },
+       "GAS!N56: cost"},
+      {"Geo B of -32768 tons",
+       [](ProjectRec& r) {
+         r.System2_Type = model::code_of(model::SystemType::GeoB);
+         r.GeoB_Tons = Currency::from_double(-32768);
+       },
+       "GBS!E26: loop length"},
+      {"Geo T of -4 tons",
+       [](ProjectRec& r) {
+         r.System3_Type = model::code_of(model::SystemType::GeoT);
+         r.GeoT_Tons = Currency::from_double(-4);
+       },
+       "GTS!E27: loop length"},
+  };
+  ProjectAnalysis a(model.program_folder);
+  const ProjectRec sample = read_project_for_analysis(path_of("Sample Project.pvn"));
+  a.model.ProjectRec = sample;
+  ASSERT_TRUE(a.run().usable()) << ::testing::PrintToString(a.run().problems());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    a.model.ProjectRec = sample;
+    c.damage(a.model.ProjectRec);
+    const AnalysisOutcome outcome = a.run();
+    EXPECT_FALSE(outcome.usable());
+    EXPECT_THAT(outcome.problems(), ::testing::Contains(::testing::StartsWith(c.problem)));
+    EXPECT_TRUE(unusable_results_warning(outcome.fill).has_value());
+  }
 }
 
 }  // namespace

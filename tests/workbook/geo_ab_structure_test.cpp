@@ -79,7 +79,7 @@ TEST(GeoSheetsTest, BinReportBlocksCarryTheirFormatsAndPrintArea) {
   };
   for (const Format& f :
        {Format{"BC20", "#,##0"}, Format{"BH20", "0%"}, Format{"BI20", "\"$\"#,##0"},
-        Format{"BF2", "m/d/yyyy"}, Format{"BO20", "0.0"}, Format{"BQ20", "#,##0.0"},
+        Format{"BF2", "m/d/yy"}, Format{"BO20", "0.0"}, Format{"BQ20", "#,##0.0"},
         Format{"BW20", "#,##0"}}) {
     EXPECT_EQ(book.style_of(at(kGeoASheet, f.cell)).format.code(), f.code) << f.cell;
     EXPECT_EQ(book.style_of(at(kGeoBSheet, f.cell)).format.code(), f.code) << f.cell << " on Geo B";

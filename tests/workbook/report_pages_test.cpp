@@ -85,6 +85,43 @@ TEST_F(ReportPagesTest, EveryCellLiesOnAPage) {
   }
 }
 
+// Every print date shows as the pages' date line does, "5/30/96".
+TEST_F(ReportPagesTest, PrintDatesShowTwoDigitYears) {
+  constexpr double kMay30th1996 = 35215;
+  int dates = 0;
+  for (int index = 0; index < book().sheet_count(); ++index) {
+    const auto used = book().used_range(index);
+    if (!used) continue;
+    for (int r = used->first_row; r <= used->last_row; ++r)
+      for (int c = used->first_col; c <= used->last_col; ++c) {
+        const sheet::CellPos pos{index, r, c};
+        const auto formula = book().cell_formula(pos);
+        if (!formula || *formula != "TODAY()") continue;
+        ++dates;
+        EXPECT_EQ(book().style_of(pos).format.format_number(kMay30th1996).text, "5/30/96")
+            << book().sheet(index).name() << "!" << sheet::format_a1(r, c);
+      }
+  }
+  EXPECT_GT(dates, 0);
+}
+
+// The freezing bin of a metric bin report is the text "0.0" between numbers: its column aligns
+// it with them.
+TEST_F(ReportPagesTest, TheMetricFreezingBinAlignsWithItsColumn) {
+  const struct {
+    const char* sheet;
+    const char* cell;
+  } kBins[] = {{"Geo A", "BO27"}, {"Geo B", "BO27"},      {"GEO T", "DC27"},
+               {"GEO T", "EE27"}, {"Air-to-Air", "AX27"}, {"Furnace", "AL27"}};
+  for (const auto& bin : kBins) {
+    SCOPED_TRACE(std::string(bin.sheet) + "!" + bin.cell);
+    sheet::CellPos pos = *sheet::parse_a1(bin.cell);
+    pos.sheet = *book().find_sheet(bin.sheet);
+    const sheet::HAlign align = book().style_of(pos).horizontal;
+    EXPECT_TRUE(align == sheet::HAlign::kRight || align == sheet::HAlign::kCenter);
+  }
+}
+
 // The project report prints down to its print-date row 51 on one letter page at 100 %:
 // 11 in less the top and bottom margins.
 TEST_F(ReportPagesTest, TheProjectReportHasRoomForItsPrintDate) {

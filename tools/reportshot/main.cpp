@@ -1,8 +1,10 @@
-// pellavan-reportshot: the shipped sample project's report pages on screen, one picture each,
-// as the reports window shows them, so that reviewers can look at their formats.
+// pellavan-reportshot: the report pages of the shipped sample project (or of the project
+// --project names) on screen, one picture each, as the reports window shows them, so that
+// reviewers can look at their formats.
 //
-//   pellavan-reportshot [--metric] [--zoom PERCENT] [--out FOLDER] [--pdf] [--black-white]
-//   pellavan-reportshot [--metric] --batch-pdf FILE
+//   pellavan-reportshot [--project FILE] [--metric] [--zoom PERCENT] [--out FOLDER] [--pdf]
+//                       [--black-white]
+//   pellavan-reportshot [--project FILE] [--metric] --batch-pdf FILE
 //
 // Pictures are named after the page and the unit system ("project_report_metric.png") and go
 // into FOLDER (build/screenshots by default). --pdf also prints every page, one after the other,
@@ -34,13 +36,14 @@ struct Options {
   int zoom = 100;
   std::filesystem::path out = PELLAVAN_SCREENSHOT_FOLDER;
   std::filesystem::path batch_pdf;
+  std::filesystem::path project = reportshot::sample_file(PELLAVAN_BUILT_PROGRAM_FOLDER);
 };
 
 [[noreturn]] void usage(const std::string& why) {
   std::fprintf(stderr,
-               "pellavan-reportshot: %s\nusage: pellavan-reportshot [--metric] [--zoom PERCENT] "
-               "[--out FOLDER] [--pdf] "
-               "[--black-white] | [--metric] --batch-pdf FILE\n",
+               "pellavan-reportshot: %s\nusage: pellavan-reportshot [--project FILE] [--metric] "
+               "[--zoom PERCENT] [--out FOLDER] [--pdf] [--black-white] | [--project FILE] "
+               "[--metric] --batch-pdf FILE\n",
                why.c_str());
   std::exit(2);
 }
@@ -55,12 +58,15 @@ Options read_options(int argc, char** argv) {
       o.pdf = true;
     } else if (a == "--black-white") {
       o.black_white = true;
-    } else if ((a == "--zoom" || a == "--out" || a == "--batch-pdf") && i + 1 < argc) {
+    } else if ((a == "--zoom" || a == "--out" || a == "--batch-pdf" || a == "--project") &&
+               i + 1 < argc) {
       const std::string v = argv[++i];
       if (a == "--zoom")
         o.zoom = std::stoi(v);
       else if (a == "--out")
         o.out = v;
+      else if (a == "--project")
+        o.project = v;
       else
         o.batch_pdf = v;
     } else {
@@ -70,9 +76,9 @@ Options read_options(int argc, char** argv) {
   return o;
 }
 
-// The batch print of every page the sample's systems give, with every box ticked.
+// The batch print of every page the project's systems give, with every box ticked.
 int print_batch_pdf(sheet::view::SpreadsheetControl& control, const Options& o) {
-  model::ProjectRec rec = reportshot::sample_project(PELLAVAN_BUILT_PROGRAM_FOLDER);
+  model::ProjectRec rec = reportshot::open_project(o.project);
   for (const reports::PrintBoxInfo& box : reports::kPrintBoxes) rec.*box.field = 1;
   reports::PrintOptions options;
   options.restore(rec);
@@ -123,7 +129,8 @@ int main(int argc, char** argv) {
   try {
     if (o.batch_pdf.empty()) std::filesystem::create_directories(o.out);
     sheet::view::SpreadsheetControl control;
-    control.hold_book(reportshot::filled_sample(PELLAVAN_BUILT_PROGRAM_FOLDER, o.metric));
+    control.hold_book(
+        reportshot::filled_project(PELLAVAN_BUILT_PROGRAM_FOLDER, o.project, o.metric));
     if (!o.batch_pdf.empty()) return print_batch_pdf(control, o);
     for (const reportshot::ReportPage& page : reportshot::kReportPages) {
       const sheet::RangePos block = reportshot::page_block(page, o.metric);

@@ -9,15 +9,12 @@
 
 namespace pellavan::reportshot {
 
-namespace {
-
 std::filesystem::path sample_file(const std::filesystem::path& program_folder) {
   return program_folder / "Data" / "Sample Project.pvn";
 }
 
-}  // namespace
-
-sheet::Book filled_sample(const std::filesystem::path& program_folder, bool metric) {
+sheet::Book filled_project(const std::filesystem::path& program_folder,
+                           const std::filesystem::path& project, bool metric) {
   workbook::ProjectAnalysis analysis(program_folder);
   reports::ReportCharts charts(analysis.report_control(), analysis.model);
   analysis.charts = &charts;
@@ -26,14 +23,14 @@ sheet::Book filled_sample(const std::filesystem::path& program_folder, bool metr
     analysis.model.MetricFlag(0) = -1;
     analysis.model.CurrencyLabel = "$ CND";
   }
-  const workbook::AnalysisOutcome outcome = analysis.run_file(sample_file(program_folder));
+  const workbook::AnalysisOutcome outcome = analysis.run_file(project);
   if (!outcome.fill.filled)
-    throw std::runtime_error("the sample project was not filled: " + outcome.fill.refusal);
+    throw std::runtime_error(project.string() + " was not filled: " + outcome.fill.refusal);
   return std::move(analysis.book);
 }
 
-model::ProjectRec sample_project(const std::filesystem::path& program_folder) {
-  return workbook::read_project_for_analysis(sample_file(program_folder));
+model::ProjectRec open_project(const std::filesystem::path& project) {
+  return workbook::read_project_for_analysis(project);
 }
 
 sheet::RangePos page_block(const ReportPage& page, bool metric) {

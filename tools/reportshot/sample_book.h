@@ -10,13 +10,17 @@
 
 namespace pellavan::reportshot {
 
-// "Sample Project.pvn" of the Data folder in `program_folder` through the load calculation, the
-// filler and its recalculation, with the graphs on their sheets; in metric display with the
+// "Sample Project.pvn" of the Data folder in `program_folder`.
+std::filesystem::path sample_file(const std::filesystem::path& program_folder);
+
+// The project file through the load calculation, the filler and its recalculation, with the
+// graphs on their sheets, on the catalogues of `program_folder`; in metric display with the
 // currency label "$ CND" when `metric`.
 // Throws std::runtime_error when the project cannot be filled.
-sheet::Book filled_sample(const std::filesystem::path& program_folder, bool metric);
-// The sample project as the program opens it.
-model::ProjectRec sample_project(const std::filesystem::path& program_folder);
+sheet::Book filled_project(const std::filesystem::path& program_folder,
+                           const std::filesystem::path& project, bool metric);
+// The project as the program opens it.
+model::ProjectRec open_project(const std::filesystem::path& project);
 
 // The shown block of a page: rows 1 to its last row of the copy's columns, 0-based.
 sheet::RangePos page_block(const ReportPage& page, bool metric);

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/layout_fonts.h"
+
 namespace pellavan::reports {
 
 namespace {
@@ -15,8 +17,9 @@ constexpr double kEntryGap = 20.0;
 constexpr double kSmallestSide = 120.0;
 
 QFont pixel_font(int pixels, bool bold) {
-  QFont f(QStringLiteral("Arial"));
-  f.setPixelSize(pixels);
+  const platform::DrawnFace face = platform::drawn_face(QStringLiteral("Arial"));
+  QFont f(face.family);
+  f.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels * face.size_factor))));
   f.setBold(bold);
   return f;
 }

@@ -110,12 +110,14 @@ ReportsWindow::ReportsWindow(sheet::view::SpreadsheetControl& control, model::Mo
   form().place_custom(F1Book1, &control_);
   wire<ReportsWindow>(kHandlers);
   connect(&form(), &platform::DesignedForm::resized, this, &ReportsWindow::Form_Resize);
-  connect(qApp, &QApplication::focusChanged, this, &ReportsWindow::focus_changed);
+  focus_watch_ = connect(qApp, &QApplication::focusChanged, this, &ReportsWindow::focus_changed);
   Form_Load();
 }
 
-// The control belongs to the analysis, which outlives this window.
+// The control belongs to the analysis, which outlives this window. The focus moves while the
+// base classes take the window down; by then this class is gone and must not hear of it.
 ReportsWindow::~ReportsWindow() {
+  disconnect(focus_watch_);
   if (held_) held_->setParent(nullptr);
 }
 

@@ -70,6 +70,7 @@ class ReportsWindow : public platform::DesignedDialog {
   std::unique_ptr<platform::DesignedMenus> menus_;
   std::unique_ptr<QPrinter> printer_;
   PrinterPrompt prompt_;
+  QMetaObject::Connection focus_watch_;
 };
 
 }  // namespace pellavan::reports

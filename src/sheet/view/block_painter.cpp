@@ -69,21 +69,33 @@ const BlockPainter::FontInfo& BlockPainter::font_of(CellPos pos) {
 void BlockPainter::paint(QPainter& p, const QRectF& exposed) {
   texts_.clear();
   placed_.clear();
-  const QRectF area = exposed.intersected(QRectF(0, 0, geometry_.width(), geometry_.height()));
-  if (area.isEmpty()) return;
+  const QRectF block(0, 0, geometry_.width(), geometry_.height());
+  // Beside the block only the texts that spill past its edges are drawn.
+  const bool beside = exposed.top() < block.bottom() && exposed.bottom() > block.top();
+  const QRectF area = exposed.intersected(block);
+  if (area.isEmpty() && !beside) return;
   device_ = p.device();
   const int dpi = device_ ? device_->logicalDpiY() : 96;
   if (dpi != dpi_) fonts_.clear();
   dpi_ = dpi;
   constexpr double kInside = 1e-6;
-  const Visible v{geometry_.row_at(area.top()), geometry_.row_at(area.bottom() - kInside),
-                  geometry_.col_at(area.left()), geometry_.col_at(area.right() - kInside)};
+  const double top = std::max(exposed.top(), block.top());
+  const double bottom = std::min(exposed.bottom(), block.bottom());
   p.save();
   p.setRenderHint(QPainter::Antialiasing, !options_.whole_pixels);
   p.setRenderHint(QPainter::TextAntialiasing, true);
   p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  if (area.isEmpty()) {
+    const Visible rows{geometry_.row_at(top), geometry_.row_at(bottom - kInside), 0, -1};
+    place_texts(rows, exposed);
+    paint_texts(p);
+    p.restore();
+    return;
+  }
+  const Visible v{geometry_.row_at(area.top()), geometry_.row_at(area.bottom() - kInside),
+                  geometry_.col_at(area.left()), geometry_.col_at(area.right() - kInside)};
   p.fillRect(area, Qt::white);
-  place_texts(v, area);
+  place_texts(v, exposed);
   paint_fills(p, v);
   if (options_.grid_lines) paint_grid(p, v);
   paint_texts(p);
@@ -135,12 +147,22 @@ void BlockPainter::place_one(CellPos pos, const QRectF& exposed) {
     }
   } else if (shown.kind == ShownKind::kText && !style.wrap && width > room) {
     const double needed = width + 2 * padding_;
+    // Past the block's edge the sheet's own columns go on: the text spills on over their empty
+    // cells (a page header's title into the margin), though no grid line of the block moves.
     if (shown.align == HAlign::kLeft) {
       while (rect.width() < needed && last < b.last_col && empty_at(last + 1))
         rect.setRight(geometry_.col_right(++last));
+      for (int c = b.last_col + 1; last == b.last_col && rect.width() < needed; ++c) {
+        if (c >= kMaxCols || !empty_at(c)) break;
+        rect.setRight(rect.right() + width_beyond(c));
+      }
     } else if (shown.align == HAlign::kRight) {
       while (rect.width() < needed && first > b.first_col && empty_at(first - 1))
         rect.setLeft(geometry_.col_left(--first));
+      for (int c = b.first_col - 1; first == b.first_col && rect.width() < needed; --c) {
+        if (c < 0 || !empty_at(c)) break;
+        rect.setLeft(rect.left() - width_beyond(c));
+      }
     } else {
       const double centre = rect.center().x();
       bool grew = true;
@@ -170,6 +192,14 @@ void BlockPainter::place_one(CellPos pos, const QRectF& exposed) {
   placed_.push_back(Placed{pos, rect, first, last, text,
                            alignment_flags(shown.align, style.vertical, style.wrap), &font.font,
                            colour});
+}
+
+double BlockPainter::width_beyond(int col) const {
+  const Sheet& sheet = book_.sheet(sheet_);
+  if (sheet.column_hidden(col)) return 0.0;
+  const double width =
+      grid_metrics(book_).column_pixels(sheet.column_width(col)) * geometry_.scale();
+  return options_.whole_pixels ? std::round(width) : width;
 }
 
 void BlockPainter::paint_fills(QPainter& p, const Visible& v) {

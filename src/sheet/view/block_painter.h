@@ -38,7 +38,8 @@ class BlockPainter {
   BlockPainter(const Book& book, int sheet, const GridGeometry& geometry, PaintOptions options,
                PictureCache* pictures = nullptr);
 
-  // Paints what lies in `exposed`, in painter coordinates.
+  // Paints what lies in `exposed`, in painter coordinates: the block's cells, and beside the
+  // block the texts that spill past its edges.
   void paint(QPainter& painter, const QRectF& exposed);
   const std::vector<DrawnText>& texts() const { return texts_; }
 
@@ -65,6 +66,8 @@ class BlockPainter {
   const FontInfo& font_of(CellPos pos);
   void place_texts(const Visible& v, const QRectF& exposed);
   void place_one(CellPos pos, const QRectF& exposed);
+  // A column outside the block, as wide as the block's own columns are drawn.
+  double width_beyond(int col) const;
   void paint_fills(QPainter& p, const Visible& v);
   void paint_grid(QPainter& p, const Visible& v);
   void paint_texts(QPainter& p);

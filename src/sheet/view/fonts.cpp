@@ -5,6 +5,8 @@
 #include <map>
 #include <utility>
 
+#include "platform/layout_fonts.h"
+
 namespace pellavan::sheet::view {
 
 namespace {
@@ -14,8 +16,9 @@ constexpr double kReferenceDpi = 96.0;
 }  // namespace
 
 QFont qt_font(const Font& font, double scale, int device_dpi) {
-  QFont f(QString::fromStdString(font.name));
-  const double points = font.size > 0.0 ? font.size : 10.0;
+  const platform::DrawnFace face = platform::drawn_face(QString::fromStdString(font.name));
+  QFont f(face.family);
+  const double points = (font.size > 0.0 ? font.size : 10.0) * face.size_factor;
   f.setPointSizeF(std::max(0.5, points * scale * kReferenceDpi / std::max(device_dpi, 1)));
   f.setBold(font.bold);
   f.setItalic(font.italic);

@@ -58,9 +58,11 @@ void PrintJob::print(const Book& book, int sheet, const PrintSettings& settings)
     const GridGeometry geometry(s, part, metrics, scale, false);
     painter_.save();
     if (settings.centred) painter_.translate((device_.width() - geometry.width()) / 2, 0);
-    const QRectF cells(0, 0, geometry.width(), geometry.height());
-    painter_.setClipRect(cells);
-    BlockPainter(book, sheet, geometry, options).paint(painter_, cells);
+    // The whole page: a text may spill past the print area into the margin.
+    const QRectF page =
+        painter_.transform().inverted().mapRect(QRectF(0, 0, device_.width(), device_.height()));
+    painter_.setClipRect(page);
+    BlockPainter(book, sheet, geometry, options).paint(painter_, page);
     painter_.restore();
   }
 }

@@ -72,10 +72,15 @@ void SpreadsheetControl::PrintBlackWhite(bool black_and_white) {
 }
 
 QPagedPaintDevice& SpreadsheetControl::printer() {
-  if (printer_) return *printer_;
-  if (!default_printer_) default_printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  default_printer_->setDocName(QString::fromStdString(job_name_));
-  return *default_printer_;
+  QPagedPaintDevice* device = printer_;
+  if (device == nullptr) {
+    if (!default_printer_) default_printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    device = default_printer_.get();
+  }
+  // The job name goes with every job, on whichever printer the window chose.
+  if (auto* named = dynamic_cast<QPrinter*>(device))
+    named->setDocName(QString::fromStdString(job_name_));
+  return *device;
 }
 
 void SpreadsheetControl::begin_print_job() {

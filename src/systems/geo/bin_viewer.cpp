@@ -8,6 +8,7 @@
 #include "platform/handler_table.h"
 #include "platform/modal.h"
 #include "platform/window_placement.h"
+#include "reports/report_zoom.h"
 #include "reports/set_criteria.h"
 #include "sheet/view/spreadsheet_control.h"
 #include "systems/geo/bin_views.h"
@@ -94,6 +95,9 @@ BinViewer::BinViewer(app::AppState& state, QWidget* parent)
     : DesignedDialog(kDesign, parent), state_(state) {
   view_ = new sheet::view::SpreadsheetControl;
   form().place_custom(F1Book1.ref, view_);
+  QScrollBar* zoom = form()[HscrZoom];
+  zoom->setSingleStep(reports::kReportZoomStep);  // as the reports window's bar
+  zoom->setPageStep(reports::kReportZoomStep);
   wire<BinViewer>(kHandlers);
   Form_Load();
 }

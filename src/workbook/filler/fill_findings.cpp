@@ -22,4 +22,9 @@ std::string describe(const ResultProblem& problem) {
          " holds " + held + ", no number";
 }
 
+std::string describe(const RangeProblem& problem) {
+  return problem.sheet + "!" + std::string(problem.cell) + ": " + std::string(problem.quantity) +
+         " \"" + problem.text + "\" lies outside its physical range";
+}
+
 }  // namespace pellavan::workbook

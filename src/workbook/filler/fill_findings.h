@@ -28,8 +28,17 @@ struct ResultProblem {
   std::string text;  // what the cell held, as GetCellText gives it
 };
 
+// A result of a chosen system outside its physical range: below 0, not finite or no number.
+struct RangeProblem {
+  std::string sheet;
+  std::string_view cell;
+  std::string_view quantity;  // "cost", "energy", "loop length"
+  std::string text;           // what the cell held, as GetCellText gives it
+};
+
 // One line for each, in the words the program shows ("Geo A: FossData.CEA has no record 77").
 std::string describe(const CatalogueProblem& problem);
 std::string describe(const ResultProblem& problem);
+std::string describe(const RangeProblem& problem);
 
 }  // namespace pellavan::workbook

@@ -1,6 +1,7 @@
 #include "workbook/filler/fill_report_workbook.h"
 
 #include "workbook/filler/fill_steps.h"
+#include "workbook/filler/result_ranges.h"
 #include "workbook/filler/summary_results.h"
 
 namespace pellavan::workbook {
@@ -41,6 +42,7 @@ FillOutcome Fill_ReportWorkbook(FillContext& ctx) {
   SummaryReadBack read = read_summary_results(ctx);
   outcome.clamped_results = std::move(read.clamped);
   outcome.unusable_results = std::move(read.unusable);
+  outcome.out_of_range = results_out_of_range(ctx);
   outcome.catalogue_problems = std::move(ctx.catalogue_problems);
   ctx.catalogue_problems.clear();
   outcome.filled = true;
@@ -60,6 +62,7 @@ std::vector<std::string> FillOutcome::problems() const {
   for (const ResultProblem& p : unusable_results) lines.push_back(describe(p));
   for (const std::string_view field : clamped_results)
     lines.push_back(std::string(field) + ": beyond the range of the field, clamped");
+  for (const RangeProblem& p : out_of_range) lines.push_back(describe(p));
   return lines;
 }
 

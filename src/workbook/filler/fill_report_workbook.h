@@ -32,13 +32,16 @@ struct FillOutcome {
   // Records looked for by a non-zero id and not found whole: their cells were written from an
   // emptied record.
   std::vector<CatalogueProblem> catalogue_problems;
+  // Results of the chosen systems no building can have (a negative cost, energy or loop).
+  std::vector<RangeProblem> out_of_range;
   bool converged = true;  // the recalculation stopped by the change limit, not by the pass cap
   int passes = 0;         // passes of its iteration
 
-  // Filled, converged, every record found and every result a number that fits its field.
+  // Filled, converged, every record found, every result a number that fits its field and every
+  // checked result within its physical range.
   [[nodiscard]] bool usable() const {
     return filled && converged && clamped_results.empty() && unusable_results.empty() &&
-           catalogue_problems.empty();
+           catalogue_problems.empty() && out_of_range.empty();
   }
   // What went wrong, one line each; empty for a usable fill.
   [[nodiscard]] std::vector<std::string> problems() const;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "sheet/view/print_job.h"
@@ -51,6 +52,15 @@ TEST_F(PrintTest, APrintAreaFitsOnOnePageWithItsCells) {
     EXPECT_TRUE(text.contains(wanted)) << wanted << " not in:\n" << text.toStdString();
   }
   EXPECT_FALSE(text.contains("SECRET")) << "column C is hidden";
+}
+
+TEST_F(PrintTest, AJobCarriesTheJobName) {
+  control.Book_Prop(81, "Pellavan");
+  control.PrintArea("A1:B2");
+  control.PrintSheet(false);
+  const auto info = run("pdfinfo", {pdf()});
+  if (!info) GTEST_SKIP() << "poppler-utils are not installed: the PDF was not checked";
+  EXPECT_TRUE(info->contains(QRegularExpression("Title: +Pellavan\n"))) << info->toStdString();
 }
 
 TEST_F(PrintTest, AnAreaLargerThanThePageShrinksOntoItOrTakesMorePages) {

@@ -60,6 +60,29 @@ TEST_F(RenderTest, TextsSpillOverEmptyNeighboursOnlyAndNumbersNever) {
   EXPECT_TRUE(marks) << "a number too wide for its column shows as # marks";
 }
 
+// The block ends, the sheet does not: a text at its edge spills on over the sheet's empty cells
+// beyond it (a page header's title into the margin), and stops at a filled one.
+TEST_F(RenderTest, TextsSpillPastTheBlocksEdgeOverEmptyCells) {
+  book.set_cell_text(at("F8"), "a right-aligned text running left");
+  style(book, "F8", [](Style& s) { s.horizontal = HAlign::kRight; });
+  const struct {
+    const char* block;
+    const char* text;
+    int beyond;  // past the right edge 1, the left edge -1, neither 0
+  } kCases[] = {{"A1:A8", "A long label that spills over", 1},
+                {"A1:A8", "stopped by its neighbour", 0},
+                {"F1:H8", "a right-aligned text running left", -1}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.text);
+    const RangePos shown_block = *parse_a1_range(c.block);
+    const RenderedBlock shown = render_block(book, 0, shown_block);
+    const DrawnText* text = find_text(shown.texts, QString::fromUtf8(c.text));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->rect.right() > shown.image.width() + 0.5, c.beyond > 0);
+    EXPECT_EQ(text->rect.left() < -0.5, c.beyond < 0);
+  }
+}
+
 TEST_F(RenderTest, GridLinesStopWhereATextSpills) {
   RenderOptions options;
   options.grid_lines = true;

@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScrollBar>
 
+#include "platform/window_test_support.h"
 #include "sheet/view/spreadsheet_control.h"
 #include "systems/geo/bin_views.h"
 #include "systems/geo/geo_window_fixture.h"
@@ -48,6 +51,25 @@ TEST_F(GeoWindowTest, TheGeoTViewsSwitchInPlaceAndShareTheirZoom) {
   EXPECT_EQ(rec().BinZoom_GeoTBin, 150);
   viewer->cmdBin_Click();
   EXPECT_EQ(viewer->view().ViewFirstCol(), 92);
+}
+
+// A click on the zoom bar's arrow moves it by 5, as on the reports window.
+TEST_F(GeoWindowTest, TheZoomBarStepsByFive) {
+  rec().BinZoom_GeoA = 120;
+  auto* viewer = static_cast<BinViewer*>(prepare_bin_viewer(*state, 1, nullptr));
+  viewer->Form_Activate();
+  ASSERT_TRUE(platform::testing::show_and_activate(viewer));
+  QScrollBar* zoom = viewer->form().get<QScrollBar>("HscrZoom");
+  const QPointF arrow(zoom->width() - 3, zoom->height() / 2);
+  QMouseEvent press(QEvent::MouseButtonPress, arrow, zoom->mapToGlobal(arrow), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, arrow, zoom->mapToGlobal(arrow), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(zoom, &press);
+  QApplication::sendEvent(zoom, &release);
+  EXPECT_EQ(rec().BinZoom_GeoA, 125);
+  EXPECT_EQ(viewer->form().label("lblZoom")->text(), "125%");
+  viewer->hide();
 }
 
 }  // namespace
