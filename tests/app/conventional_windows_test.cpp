@@ -117,6 +117,40 @@ TEST_F(ConventionalWindowsTest, FurnaceMinimumInputIsShownEnforcedAndAccepted) {
   }
 }
 
+// A combination that names no entry (0 in older files) restores as the default project's, so no
+// run goes without one.
+TEST_F(ConventionalWindowsTest, CoilCombinationNamingNoEntryRestoresTheDefaultProjects) {
+  struct Case {
+    model::Int16 stored, in_default;
+    const char* shown;
+    model::Int16 stored_after;
+  };
+  const Case cases[] = {
+      {0, 3, "Builder", 3}, {7, 1, "Best", 1}, {2, 3, "Standard", 2}, {0, 0, "Standard", 2}};
+  state->analysis().loads().MinBackupHeat = 34130;
+  auto& r = state->model.ProjectRec;
+  r.Furnace_UnitId = testing::kGas95;
+  r.Furnace_Input = 60000;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored);
+    model::ProjectRec defaults = testing::default_project();
+    defaults.Furnace_CoilQuality = c.in_default;
+    defaults.HeatPump_CoilQuality = c.in_default;
+    write_bytes("Default.dat", model::encode_record(defaults));
+    r.Furnace_CoilQuality = c.stored;
+    r.HeatPump_CoilQuality = c.stored;
+    auto furnace = opened<FurnaceWindow>();
+    EXPECT_EQ(furnace->form().combo("ComboCoilQuality")->currentText(), c.shown);
+    furnace->cmdDone_Click();
+    auto heat_pump = opened<HeatPumpWindow>();
+    EXPECT_EQ(heat_pump->form().combo("ComboCoilQuality")->currentText(), c.shown);
+    heat_pump->cmdDone_Click();
+    EXPECT_EQ(r.Furnace_CoilQuality, c.stored_after);
+    EXPECT_EQ(r.HeatPump_CoilQuality, c.stored_after);
+  }
+  EXPECT_EQ(refusals(), 0);
+}
+
 TEST_F(ConventionalWindowsTest, CutOffStoresBackWhatWasNotChanged) {
   struct Case {
     bool celsius;

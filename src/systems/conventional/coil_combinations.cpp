@@ -21,6 +21,12 @@ int efficiency_class(std::string_view name) {
   return e;
 }
 
+int restored_coil_quality(int stored, int default_project) {
+  const auto names_entry = [](int q) { return q >= 1 && q <= 3; };
+  if (names_entry(stored)) return stored;
+  return names_entry(default_project) ? default_project : 2;
+}
+
 CoilChoice coil_choice(double icm_fan_flag, std::string_view furnace_name, int stored_quality) {
   const bool variable_speed = icm_fan_flag == 1.0;
   CoilChoice choice{coil_set(variable_speed), 0};

@@ -27,6 +27,10 @@ inline constexpr const char* kStdCaption = "Indoor Combination - Std Fan";
 [[nodiscard]] std::vector<CoilEntry> coil_set(bool variable_speed);
 // The two digits after the first "-" of the name, 0 when none begin with a digit.
 [[nodiscard]] int efficiency_class(std::string_view name);
+// The combination to restore: the stored one when it names an entry (1 to 3), else the default
+// project's, else "Standard". A file that holds 0 or a foreign value would otherwise run with no
+// combination, which the analysis reads as better than "Best".
+[[nodiscard]] int restored_coil_quality(int stored, int default_project);
 // The list after a furnace is chosen, given the stored combination (0: none).
 [[nodiscard]] CoilChoice coil_choice(double icm_fan_flag, std::string_view furnace_name,
                                      int stored_quality);

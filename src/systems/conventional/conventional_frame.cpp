@@ -11,6 +11,7 @@
 
 #include "model/input/unit_options.h"
 #include "model/input/catalogue_list.h"
+#include "model/project/default_files.h"
 #include "platform/catalogue_lists.h"
 #include "platform/handler_table.h"
 #include "platform/picture_box.h"
@@ -269,6 +270,17 @@ void ConventionalFrame::done_clicked() {
   clear_pictures();
   ResultsShown = 0;
   unload(QDialog::Accepted);
+}
+
+int ConventionalFrame::coil_quality_to_restore(model::Int16 model::ProjectRec::*stored) {
+  if (!defaults_) {
+    defaults_ = std::make_unique<model::ProjectRec>();
+    model::DefaultZoom zoom = state_.DefaultZoom;  // the run's zoom levels stay as they are
+    if (model::load_default_project(state_.program_folder(), *defaults_, zoom) !=
+        model::DefaultLoadStatus::kOk)
+      *defaults_ = model::ProjectRec{};
+  }
+  return restored_coil_quality(state_.model.ProjectRec.*stored, (*defaults_).*stored);
 }
 
 void ConventionalFrame::refill_coil_list(QComboBox* list, const CoilChoice& choice) {

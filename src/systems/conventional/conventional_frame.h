@@ -7,6 +7,7 @@
 
 #include <QTimer>
 #include <QString>
+#include <memory>
 #include <optional>
 
 #include "app/app_state.h"
@@ -70,6 +71,9 @@ class ConventionalFrame : public platform::DesignedDialog {
   virtual void store_fields() = 0;
   virtual void validate() = 0;  // sets TestFailed
   [[nodiscard]] virtual std::string described_unit() const = 0;
+  // The combination a restore and a furnace choice select: the stored one, or the default
+  // project's when the stored one names no entry.
+  [[nodiscard]] int coil_quality_to_restore(model::Int16 model::ProjectRec::*stored);
   // The coil-combination list rebuilt, its choice selected (which runs its click).
   static void refill_coil_list(QComboBox* list, const struct CoilChoice& choice);
   void clear_pictures();
@@ -103,6 +107,7 @@ class ConventionalFrame : public platform::DesignedDialog {
   FrameSpec spec_;
   sheet::view::SpreadsheetControl* view_;
   QTimer timer_;
+  std::unique_ptr<model::ProjectRec> defaults_;  // read when first needed
 };
 
 }  // namespace pellavan::systems

@@ -106,7 +106,8 @@ void FurnaceWindow::Form_Activate() {
   const double condition = rec.Furnace_CoilCondition.to_double();
   if (condition >= 0)
     select_data(form()[ComboCoilCondition], static_cast<int>(std::lround(condition * 10)));
-  if (rec.Furnace_CoilQuality != 0) select_data(form()[ComboCoilQuality], rec.Furnace_CoilQuality);
+  select_data(form()[ComboCoilQuality],
+              coil_quality_to_restore(&model::ProjectRec::Furnace_CoilQuality));
   platform::set_text(form()[txtAAFinput], input_text());
   end_restore();
   setWindowTitle(QStringLiteral("Furnace / Boiler"));
@@ -153,7 +154,7 @@ void FurnaceWindow::ComboFurnace_Click() {
   }
   const CoilChoice coils =
       coil_choice(m.FurnaceRec.IcmFanFlag.to_double(), list->currentText().toStdString(),
-                  m.ProjectRec.Furnace_CoilQuality);
+                  coil_quality_to_restore(&model::ProjectRec::Furnace_CoilQuality));
   refill_coil_list(form()[ComboCoilQuality], coils);
   Furnace_Pic();
   if (differs(list, m.ProjectRec.Furnace_UnitName)) mark_changed();

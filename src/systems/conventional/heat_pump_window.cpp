@@ -143,8 +143,8 @@ void HeatPumpWindow::Form_Activate() {
   const double condition = rec.HeatPump_CoilCondition.to_double();
   if (condition >= 0 && condition * 10 == std::round(condition * 10))
     select_data(form()[ComboCoilCondition], static_cast<int>(condition * 10));
-  if (rec.HeatPump_CoilQuality != 0)
-    select_data(form()[ComboCoilQuality], rec.HeatPump_CoilQuality);
+  select_data(form()[ComboCoilQuality],
+              coil_quality_to_restore(&model::ProjectRec::HeatPump_CoilQuality));
   if (rec.HeatPump_AuxMode == kAuxModeFromFurnace)
     rec.HeatPump_AuxMode = model().FurnaceRec.AddOnMode;
   if (rec.HeatPump_AuxMode >= 0) select_data(form()[ComboAuxHeat], rec.HeatPump_AuxMode);
@@ -185,7 +185,8 @@ void HeatPumpWindow::ComboFurnace_Click() {
   const double icm = m.FurnaceRec.IcmFanFlag.to_double();
   form()[textCoilQuality]->setText(QString::fromUtf8(icm == 1.0 ? kVspdCaption : kStdCaption));
   const CoilChoice coils =
-      coil_choice(icm, list->currentText().toStdString(), m.ProjectRec.HeatPump_CoilQuality);
+      coil_choice(icm, list->currentText().toStdString(),
+                  coil_quality_to_restore(&model::ProjectRec::HeatPump_CoilQuality));
   refill_coil_list(form()[ComboCoilQuality], coils);
   show_furnace_picture(list);
   if (differs(list, m.ProjectRec.HeatPump_BackupName)) mark_changed();
