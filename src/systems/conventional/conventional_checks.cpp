@@ -1,7 +1,6 @@
 #include "systems/conventional/conventional_checks.h"
 
 #include "model/units/rounding.h"
-#include "model/units/temperature.h"
 
 namespace pellavan::systems {
 
@@ -111,9 +110,9 @@ constexpr RangeCheck kHeatPumpChecks[] = {
      .value = kCutOffValue,
      .quantity = Quantity::Temperature,
      .imperial = {-10, 50},
-     .metric = Range{-23.5, 10},
-     .text = "Cut-Off Temp Outside of Valid Range of -10 to 50",
-     .metric_text = "Cut-Off Temp Outside of Valid Range of -23 to10"},
+     .metric = Range{-23, 10},
+     .text = "Cut-Off Temp Outside of Valid Range of {low} to {high}",
+     .metric_text = "Cut-Off Temp Outside of Valid Range of {low} to{high}"},
 };
 
 constexpr model::CheckTable kFurnaceTables[] = {{"furnace/boiler", kFurnaceChecks}};
@@ -137,7 +136,7 @@ double SystemCheckValues::value(const RangeCheck& row, model::Display display) c
     case kInputKwValue: return f_.input / kBtuhPerKw;
     case kInputValue: return metric ? f_.input / kBtuhPerKw : f_.input;
     case kInputShownKwValue: return one_decimal(f_.input / kBtuhPerKw);
-    case kCutOffValue: return metric ? model::F_To_C_Int(f_.cut_off) : f_.cut_off;
+    case kCutOffValue: return metric ? model::celsius_checked(f_.cut_off) : f_.cut_off;
     default: return 0.0;
   }
 }
