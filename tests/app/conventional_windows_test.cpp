@@ -151,21 +151,25 @@ TEST_F(ConventionalWindowsTest, CoilCombinationNamingNoEntryRestoresTheDefaultPr
   EXPECT_EQ(refusals(), 0);
 }
 
-TEST_F(ConventionalWindowsTest, CutOffStoresBackWhatWasNotChanged) {
+// Leaving the cut-off: what was shown stays; a typed value goes to a whole degree in either
+// display. The stored value is then checked against the range its display states.
+TEST_F(ConventionalWindowsTest, CutOffLeftStoredAndChecked) {
   struct Case {
     bool celsius;
     model::Int16 stored;
     const char* typed;  // nullptr: tabbed through
+    const char* left;
     model::Int16 stored_after;
-    bool changed;
+    bool refused;
   };
   const Case cases[] = {
-      {true, 40, nullptr, 40, false},    {true, -10, nullptr, -10, false},
-      {true, 40, "-24", -11, true},      {false, 40, "2.3", 2, true},
-      {false, -10, nullptr, -10, false},
+      {true, 40, nullptr, "4.5", 40, false},    {true, -9, nullptr, "-23.0", -9, false},
+      {true, -10, nullptr, "-23.5", -10, true}, {true, 40, "4.3", "5", 41, false},
+      {true, 40, "-24", "-24", -11, true},      {false, 40, "2.3", "3", 3, false},
+      {false, 40, "-2.3", "-3", -3, false},     {false, -10, nullptr, "-10", -10, false},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.stored);
+    SCOPED_TRACE(::testing::Message() << c.stored << " " << (c.typed ? c.typed : "tabbed"));
     messages.clear();
     display(c.celsius);
     state->analysis().loads().MinBackupHeat = 34130;
@@ -173,13 +177,15 @@ TEST_F(ConventionalWindowsTest, CutOffStoresBackWhatWasNotChanged) {
     auto w = opened<HeatPumpWindow>();
     auto* run = w->form().button("cmdRun");
     run->setEnabled(false);
-    if (c.typed != nullptr) w->form().text_box("txtAaCutTmp")->setText(c.typed);
+    auto* box = w->form().text_box("txtAaCutTmp");
+    if (c.typed != nullptr) box->setText(c.typed);
     w->txtAaCutTmp_LostFocus();
-    EXPECT_EQ(run->isEnabled(), c.changed);
+    EXPECT_EQ(box->text(), c.left);
+    EXPECT_EQ(run->isEnabled(), c.typed != nullptr);
     w->Save_HeatPump();
     EXPECT_EQ(state->model.ProjectRec.HeatPump_CutOffTemp, c.stored_after);
     w->Test_Data();
-    EXPECT_EQ(refusals(), c.stored_after < -10 ? 1 : 0);
+    EXPECT_EQ(refusals(), c.refused ? 1 : 0);
   }
 }
 

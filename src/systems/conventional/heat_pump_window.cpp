@@ -251,8 +251,7 @@ void HeatPumpWindow::txtAA95cap_LostFocus() {
 void HeatPumpWindow::txtAaCutTmp_LostFocus() {
   auto* box = form()[txtAaCutTmp];
   const QString shown = cut_off_text();
-  const std::string left =
-      cut_off_left_text(box->text().toStdString(), shown.toStdString(), celsius_display());
+  const std::string left = cut_off_left_text(box->text().toStdString(), shown.toStdString());
   if (QString::fromStdString(left) != box->text())
     platform::set_text(box, QString::fromStdString(left));
   if (model::Val(left) != model::Val(shown.toStdString())) mark_changed();
