@@ -151,6 +151,27 @@ TEST_F(ConventionalWindowsTest, CoilCombinationNamingNoEntryRestoresTheDefaultPr
   EXPECT_EQ(refusals(), 0);
 }
 
+// A stored coil condition selects the entry of exactly ten times its factor, else stays on the
+// default entry, in both windows.
+TEST_F(ConventionalWindowsTest, CoilConditionRestoresOnlyAnExactMatch) {
+  struct Case {
+    double factor;
+    const char* shown;
+  };
+  const Case cases[] = {{0, "New"}, {1.5, "Dirty"}, {0.95, "Clean"}, {0.7, "Clean"}};
+  state->analysis().loads().MinBackupHeat = 34130;
+  auto& r = state->model.ProjectRec;
+  r.Furnace_UnitId = testing::kGas95;
+  r.Furnace_Input = 60000;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.factor);
+    r.Furnace_CoilCondition = r.HeatPump_CoilCondition = model::Currency::from_double(c.factor);
+    EXPECT_EQ(opened<FurnaceWindow>()->form().combo("ComboCoilCondition")->currentText(), c.shown);
+    EXPECT_EQ(opened<HeatPumpWindow>()->form().combo("ComboCoilCondition")->currentText(),
+              c.shown);
+  }
+}
+
 // Leaving the cut-off: what was shown stays; a typed value goes to a whole degree in either
 // display. The stored value is then checked against the range its display states.
 TEST_F(ConventionalWindowsTest, CutOffLeftStoredAndChecked) {

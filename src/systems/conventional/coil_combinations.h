@@ -4,6 +4,7 @@
 // else the efficiency class after the first "-": below 90 a standard furnace, else a
 // high-efficiency one). The item data of each entry is the stored combination, 1 to 3.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,10 @@ struct CoilChoice {
 
 inline constexpr const char* kVspdCaption = "Indoor Combination - Vspd Fan";
 inline constexpr const char* kStdCaption = "Indoor Combination - Std Fan";
+
+// The coil-condition entry a stored factor selects: the one whose item data is exactly ten times
+// the factor (0, 5, 10, 15); nothing for a negative factor or one that is no tenth.
+[[nodiscard]] std::optional<int> coil_condition_entry(double factor);
 
 // The full set of either kind (the list a window starts with).
 [[nodiscard]] std::vector<CoilEntry> coil_set(bool variable_speed);

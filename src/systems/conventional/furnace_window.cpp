@@ -103,9 +103,8 @@ void FurnaceWindow::Form_Activate() {
   if (rec.Furnace_ACId != 0) select_data(form()[ComboAC], rec.Furnace_ACId);
   if (rec.Furnace_UnitId != 0) select_data(form()[ComboFurnace], rec.Furnace_UnitId);
   if (rec.Furnace_WaterHeaterId != 0) select_data(form()[ComboWH], rec.Furnace_WaterHeaterId);
-  const double condition = rec.Furnace_CoilCondition.to_double();
-  if (condition >= 0)
-    select_data(form()[ComboCoilCondition], static_cast<int>(std::lround(condition * 10)));
+  if (const auto entry = coil_condition_entry(rec.Furnace_CoilCondition.to_double()))
+    select_data(form()[ComboCoilCondition], *entry);
   select_data(form()[ComboCoilQuality],
               coil_quality_to_restore(&model::ProjectRec::Furnace_CoilQuality));
   platform::set_text(form()[txtAAFinput], input_text());

@@ -140,9 +140,8 @@ void HeatPumpWindow::Form_Activate() {
   if (rec.HeatPump_UnitId != 0) select_data(form()[ComboAir], rec.HeatPump_UnitId);
   if (rec.HeatPump_BackupId != 0) select_data(form()[ComboFurnace], rec.HeatPump_BackupId);
   if (rec.HeatPump_WaterHeaterId != 0) select_data(form()[ComboWH], rec.HeatPump_WaterHeaterId);
-  const double condition = rec.HeatPump_CoilCondition.to_double();
-  if (condition >= 0 && condition * 10 == std::round(condition * 10))
-    select_data(form()[ComboCoilCondition], static_cast<int>(condition * 10));
+  if (const auto entry = coil_condition_entry(rec.HeatPump_CoilCondition.to_double()))
+    select_data(form()[ComboCoilCondition], *entry);
   select_data(form()[ComboCoilQuality],
               coil_quality_to_restore(&model::ProjectRec::HeatPump_CoilQuality));
   if (rec.HeatPump_AuxMode == kAuxModeFromFurnace)
