@@ -167,8 +167,7 @@ TEST_F(ConventionalWindowsTest, CoilConditionRestoresOnlyAnExactMatch) {
     SCOPED_TRACE(c.factor);
     r.Furnace_CoilCondition = r.HeatPump_CoilCondition = model::Currency::from_double(c.factor);
     EXPECT_EQ(opened<FurnaceWindow>()->form().combo("ComboCoilCondition")->currentText(), c.shown);
-    EXPECT_EQ(opened<HeatPumpWindow>()->form().combo("ComboCoilCondition")->currentText(),
-              c.shown);
+    EXPECT_EQ(opened<HeatPumpWindow>()->form().combo("ComboCoilCondition")->currentText(), c.shown);
   }
 }
 
@@ -341,7 +340,8 @@ TEST_F(ConventionalWindowsTest, EnterInAListQueuesATabAndIsPassedOn) {
   }
 }
 
-// A furnace picture that cannot be read gives way to the logo, silently and without caption.
+// A picture that cannot be read gives way to the logo, silently and without caption: a furnace's,
+// and the fixed coil-condition and auxiliary-heat pictures (none in this Data folder).
 TEST_F(ConventionalWindowsTest, MissingPictureShowsTheLogo) {
   const auto picture = [this](const char* name, Qt::GlobalColor colour) {
     QImage image(8, 8, QImage::Format_RGB32);
@@ -360,6 +360,18 @@ TEST_F(ConventionalWindowsTest, MissingPictureShowsTheLogo) {
     EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() / 2), colour) << id;
     EXPECT_EQ(w->form().label("lblUnitDesc")->isVisibleTo(w.get()), captioned) << id;
   }
+  const auto centre = [](const platform::DesignedDialog& d) {
+    const QImage& shown = d.form().picture("Picture2")->picture();
+    return shown.pixelColor(shown.width() / 2, shown.height() / 2);
+  };
+  platform::select_id(list, testing::kGas95);
+  platform::select_id(w->form().combo("ComboCoilCondition"), 15);
+  EXPECT_EQ(centre(*w), QColor(Qt::red)) << "coil condition";
+  auto heat_pump = opened<HeatPumpWindow>();
+  platform::select_id(heat_pump->form().combo("ComboFurnace"), testing::kGas80);
+  EXPECT_EQ(centre(*heat_pump), QColor(Qt::blue));
+  platform::select_id(heat_pump->form().combo("ComboAuxHeat"), 1);
+  EXPECT_EQ(centre(*heat_pump), QColor(Qt::red)) << "auxiliary heat";
   EXPECT_TRUE(messages.empty());
 }
 

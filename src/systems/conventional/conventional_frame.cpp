@@ -103,8 +103,14 @@ bool ConventionalFrame::celsius_display() const {
          model::Display::Metric;
 }
 
-bool ConventionalFrame::show_picture(const QString& file, const std::optional<QString>& caption) {
-  if (LoadingForm && caption) return false;
+void ConventionalFrame::show_picture(const QString& file, const std::optional<QString>& caption) {
+  if (LoadingForm) return;
+  if (draw_picture(file, caption)) return;
+  if (caption) form()[c_.lblUnitDesc]->hide();
+  Logo_Pic();
+}
+
+bool ConventionalFrame::draw_picture(const QString& file, const std::optional<QString>& caption) {
   auto* panel = form()[c_.Picture1];
   auto* image = form()[c_.Picture2];
   set_panel_colour(panel, caption ? kPanelGrey : kWhite);
@@ -115,10 +121,6 @@ bool ConventionalFrame::show_picture(const QString& file, const std::optional<QS
   QImage bitmap;
   if (file.trimmed().isEmpty() || !bitmap.load(path)) {
     image->hide();
-    if (caption) {
-      form()[c_.lblUnitDesc]->hide();
-      Logo_Pic();
-    }
     return false;
   }
   // The bitmap grows with the window as every control does.
@@ -137,7 +139,7 @@ bool ConventionalFrame::show_picture(const QString& file, const std::optional<QS
 
 void ConventionalFrame::Logo_Pic() {
   const QString logo = state_.LogoFile.isEmpty() ? QStringLiteral("GeoLogo.bmp") : state_.LogoFile;
-  show_picture(logo, std::nullopt);
+  draw_picture(logo, std::nullopt);  // a missing logo leaves the panel empty
 }
 
 void ConventionalFrame::select_result_block(int reports_zoom) {
@@ -151,25 +153,21 @@ void ConventionalFrame::select_result_block(int reports_zoom) {
 }
 
 void ConventionalFrame::show_twin_picture(QComboBox* list, QComboBox* twin) {
-  if (LoadingForm) return;
   show_picture(platform::twin_text(list, twin), list->currentText());
 }
 
 void ConventionalFrame::show_furnace_picture(const QComboBox* list) {
-  if (LoadingForm) return;
   show_picture(QString::fromStdString(model::shown_text(state_.model.FurnaceRec.Picture)),
                list->currentText());
 }
 
 void ConventionalFrame::show_coil_quality_picture() {
-  if (LoadingForm) return;
   const bool vspd = state_.model.FurnaceRec.IcmFanFlag.to_double() == 1.0;
   show_picture(vspd ? QStringLiteral("coilqualV.bmp") : QStringLiteral("coilqual.bmp"),
                std::nullopt);
 }
 
 void ConventionalFrame::show_coil_condition_picture() {
-  if (LoadingForm) return;
   show_picture(QStringLiteral("coilcond.bmp"), std::nullopt);
 }
 

@@ -46,7 +46,7 @@ class ConventionalFrame : public platform::DesignedDialog {
  protected:
   // Shows a picture of the Data folder: grey and captioned for equipment, else white. A missing
   // or unreadable picture shows the logo; nothing while the window restores its lists.
-  bool show_picture(const QString& file, const std::optional<QString>& caption);
+  void show_picture(const QString& file, const std::optional<QString>& caption);
   // The result view on its block (rows 1 to 29, imperial or metric columns) on both the reports
   // window's control and the window's own view.
   void select_result_block(int reports_zoom);
@@ -106,6 +106,9 @@ class ConventionalFrame : public platform::DesignedDialog {
   FrameControls c_;
   FrameSpec spec_;
   sheet::view::SpreadsheetControl* view_;
+  // The picture drawn, or false when it cannot be read (the panel then shows no picture).
+  bool draw_picture(const QString& file, const std::optional<QString>& caption);
+
   QTimer timer_;
   std::unique_ptr<model::ProjectRec> defaults_;  // read when first needed
 };

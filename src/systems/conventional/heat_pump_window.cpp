@@ -220,7 +220,7 @@ void HeatPumpWindow::ComboCoilCondition_Click() {
 
 void HeatPumpWindow::ComboAuxHeat_Click() {
   hide_view();
-  if (!LoadingForm) show_picture(QStringLiteral("AuxHeat.bmp"), std::nullopt);
+  show_picture(QStringLiteral("AuxHeat.bmp"), std::nullopt);
   const auto id = selected_data(form()[ComboAuxHeat]);
   if (id && *id != model().ProjectRec.HeatPump_AuxMode) mark_changed();
 }
@@ -237,7 +237,7 @@ void HeatPumpWindow::list_GotFocus(platform::ControlEvent& event) {
     show_coil_quality_picture();
   else if (event.control == ComboCoilCondition.ref)
     show_coil_condition_picture();
-  else if (!LoadingForm)
+  else
     show_picture(QStringLiteral("AuxHeat.bmp"), std::nullopt);
 }
 
