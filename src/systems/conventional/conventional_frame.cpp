@@ -11,7 +11,6 @@
 
 #include "model/input/unit_options.h"
 #include "model/input/catalogue_list.h"
-#include "model/project/default_files.h"
 #include "platform/catalogue_lists.h"
 #include "platform/handler_table.h"
 #include "platform/picture_box.h"
@@ -58,12 +57,12 @@ void put_on_block(sheet::view::SpreadsheetControl& control, int sheet, bool metr
 }  // namespace
 
 ConventionalFrame::ConventionalFrame(const platform::WindowDesign& design,
-                                     const FrameControls& controls, const FrameSpec& spec,
+                                     const FrameControls& controls, const ConventionalBlock& block,
                                      app::AppState& state, QWidget* parent)
     : DesignedDialog(design, parent),
       state_(state),
       c_(controls),
-      spec_(spec),
+      block_(block),
       view_(new sheet::view::SpreadsheetControl) {
   setAttribute(Qt::WA_DeleteOnClose);  // Done unloads: the next opening loads afresh
   form().place_custom(c_.F1Book1, view_);
@@ -83,10 +82,10 @@ ConventionalFrame::ConventionalFrame(const platform::WindowDesign& design,
   platform::Center_Form(this);
   auto& reports = state_.analysis().F1Book1();
   const bool metric = state_.model.MetricFlag(0) != 0;
-  put_on_block(reports, spec_.result_sheet, metric);
+  put_on_block(reports, block_.result_sheet, metric);
   reports.ViewZoom(100);
   view_->AttachBook(reports.BookHandle());
-  put_on_block(*view_, spec_.result_sheet, metric);
+  put_on_block(*view_, block_.result_sheet, metric);
   reports::Set_Criteria(reports, *view_);
   hide_view();
   form()[c_.BtnBin]->setEnabled(false);
@@ -145,9 +144,9 @@ void ConventionalFrame::Logo_Pic() {
 void ConventionalFrame::select_result_block(int reports_zoom) {
   auto& reports = state_.analysis().F1Book1();
   const bool metric = state_.model.MetricFlag(0) != 0;
-  put_on_block(reports, spec_.result_sheet, metric);
+  put_on_block(reports, block_.result_sheet, metric);
   reports.ViewZoom(reports_zoom);
-  put_on_block(*view_, spec_.result_sheet, metric);
+  put_on_block(*view_, block_.result_sheet, metric);
   reports::Set_Criteria(reports, *view_);
   view_->ViewZoom(form()[c_.HscrZoom]->value());
 }
@@ -175,7 +174,7 @@ void ConventionalFrame::hide_view() { form().widget(c_.F1Book1)->hide(); }
 
 void ConventionalFrame::reshow_view() {
   set_panel_colour(form()[c_.Picture1], kWhite);
-  put_on_block(*view_, spec_.result_sheet, state_.model.MetricFlag(0) != 0);
+  put_on_block(*view_, block_.result_sheet, state_.model.MetricFlag(0) != 0);
   QWidget* holder = form().widget(c_.F1Book1);
   holder->show();
   holder->raise();
@@ -203,7 +202,7 @@ void ConventionalFrame::Timer1_Timer() {
   timer_.stop();
   set_panel_colour(form()[c_.Picture1], kWhite);
   state_.analysis().Fill_ReportWorkbook(this, state_.ProjectFileTitle);
-  if (spec_.zoom_back_after_fill) state_.analysis().F1Book1().ViewZoom(100);
+  if (block_.zoom_back_after_fill) state_.analysis().F1Book1().ViewZoom(100);
   reshow_view();
   form()[c_.cmdDone]->setEnabled(true);
   form()[c_.BtnBin]->setEnabled(state_.windows.has(app::WindowId::BinViewer));
@@ -215,7 +214,7 @@ void ConventionalFrame::Timer1_Timer() {
 }
 
 void ConventionalFrame::BtnBin_Click() {
-  state_.BinViewCode = spec_.bin_view_code;
+  state_.BinViewCode = block_.bin_view_code;
   if (QDialog* viewer = state_.windows.window(app::WindowId::BinViewer, state_, this))
     show_modal(*viewer);
 }
@@ -249,7 +248,7 @@ void ConventionalFrame::run_clicked() {
   form()[c_.cmdRun]->setFocus();
   QCoreApplication::processEvents();
   store_fields();
-  describe_system(state_.model.ProjectRec, spec_.system_type, described_unit());
+  describe_system(state_.model.ProjectRec, block_.system_code, described_unit());
   validate();
   if (TestFailed != 0) {
     TestFailed = 0;
@@ -268,17 +267,6 @@ void ConventionalFrame::done_clicked() {
   clear_pictures();
   ResultsShown = 0;
   unload(QDialog::Accepted);
-}
-
-int ConventionalFrame::coil_quality_to_restore(model::Int16 model::ProjectRec::*stored) {
-  if (!defaults_) {
-    defaults_ = std::make_unique<model::ProjectRec>();
-    model::DefaultZoom zoom = state_.DefaultZoom;  // the run's zoom levels stay as they are
-    if (model::load_default_project(state_.program_folder(), *defaults_, zoom) !=
-        model::DefaultLoadStatus::kOk)
-      *defaults_ = model::ProjectRec{};
-  }
-  return restored_coil_quality(state_.model.ProjectRec.*stored, (*defaults_).*stored);
 }
 
 void ConventionalFrame::refill_coil_list(QComboBox* list, const CoilChoice& choice) {
@@ -305,24 +293,6 @@ void ConventionalFrame::fill_coil_qualities(QComboBox* list, bool variable_speed
   const std::vector<CoilEntry> coils = coil_set(variable_speed);
   fill_fixed(list,
              {{coils[0].text.c_str(), 1}, {coils[1].text.c_str(), 2}, {coils[2].text.c_str(), 3}});
-}
-
-void ConventionalFrame::fill_furnaces(QComboBox* list) const {
-  const model::ModelState& m = state_.model;
-  platform::fill_list(
-      list, model::catalogue_list<model::FurnaceRec>(
-                state_.model.data_files, state_.program_folder(), m.edition().furnace_file,
-                state_.DealerRec.HideInactive == 0, model::ListOrder::CaseBlind));
-}
-
-void ConventionalFrame::fill_water_heaters(QComboBox* list, QComboBox* twin) const {
-  const model::ModelState& m = state_.model;
-  platform::fill_list(
-      list,
-      model::catalogue_list<model::WaterHeaterRec>(
-          state_.model.data_files, state_.program_folder(), m.edition().water_heater_file,
-          state_.DealerRec.HideInactive == 0, model::ListOrder::CaseBlind),
-      twin);
 }
 
 QString ConventionalFrame::capacity_shown(double btuh, int kw_slot) const {

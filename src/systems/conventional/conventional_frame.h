@@ -7,11 +7,11 @@
 
 #include <QTimer>
 #include <QString>
-#include <memory>
 #include <optional>
 
 #include "app/app_state.h"
 #include "platform/designed_dialog.h"
+#include "systems/conventional/conventional_block.h"
 #include "systems/conventional/conventional_frame_design.h"
 #include "systems/conventional/window_fields.h"
 
@@ -19,19 +19,12 @@ class QComboBox;
 
 namespace pellavan::systems {
 
-struct FrameSpec {
-  int result_sheet = 0;  // FUQ or AAQ
-  int system_type = 0;   // the comparison columns' code Run describes
-  model::Int16 bin_view_code = 0;
-  bool zoom_back_after_fill = false;  // the reports control's zoom to 100 once filled
-};
-
 class ConventionalFrame : public platform::DesignedDialog {
   Q_OBJECT
 
  public:
   ConventionalFrame(const platform::WindowDesign& design, const FrameControls& controls,
-                    const FrameSpec& spec, app::AppState& state, QWidget* parent);
+                    const ConventionalBlock& block, app::AppState& state, QWidget* parent);
 
   [[nodiscard]] sheet::view::SpreadsheetControl& result_view() const { return *view_; }
   [[nodiscard]] QTimer& Timer1() { return timer_; }
@@ -71,20 +64,13 @@ class ConventionalFrame : public platform::DesignedDialog {
   virtual void store_fields() = 0;
   virtual void validate() = 0;  // sets TestFailed
   [[nodiscard]] virtual std::string described_unit() const = 0;
-  // The combination a restore and a furnace choice select: the stored one, or the default
-  // project's when the stored one names no entry.
-  [[nodiscard]] int coil_quality_to_restore(model::Int16 model::ProjectRec::*stored);
   // The coil-combination list rebuilt, its choice selected (which runs its click).
   static void refill_coil_list(QComboBox* list, const struct CoilChoice& choice);
   void clear_pictures();
 
-  // The lists both windows fill alike: the coil conditions, the three coil combinations of a
-  // fan kind, and the furnaces and water heaters of the edition (sorted without regard to case,
-  // hidden records left out; the water heaters with their twin list of picture names).
+  // The fixed lists: the coil conditions, the three coil combinations of a fan kind.
   static void fill_coil_conditions(QComboBox* list);
   static void fill_coil_qualities(QComboBox* list, bool variable_speed);
-  void fill_furnaces(QComboBox* list) const;
-  void fill_water_heaters(QComboBox* list, QComboBox* twin) const;
   // A capacity or input as the window shows it: kW with one decimal through its memo slot in kW
   // display, else whole Btu/h.
   [[nodiscard]] QString capacity_shown(double btuh, int kw_slot) const;
@@ -92,6 +78,7 @@ class ConventionalFrame : public platform::DesignedDialog {
   [[nodiscard]] static bool shows_electric(const QComboBox* list);
 
   [[nodiscard]] app::AppState& state() const { return state_; }
+  [[nodiscard]] const FrameControls& frame() const { return c_; }
   [[nodiscard]] model::ModelState& model() const { return state_.model; }
   [[nodiscard]] bool kw_display() const;
   [[nodiscard]] bool celsius_display() const;
@@ -104,13 +91,12 @@ class ConventionalFrame : public platform::DesignedDialog {
  private:
   app::AppState& state_;
   FrameControls c_;
-  FrameSpec spec_;
+  const ConventionalBlock& block_;
   sheet::view::SpreadsheetControl* view_;
   // The picture drawn, or false when it cannot be read (the panel then shows no picture).
   bool draw_picture(const QString& file, const std::optional<QString>& caption);
 
   QTimer timer_;
-  std::unique_ptr<model::ProjectRec> defaults_;  // read when first needed
 };
 
 }  // namespace pellavan::systems

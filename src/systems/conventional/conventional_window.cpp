@@ -1,0 +1,294 @@
+#include "systems/conventional/conventional_window.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "model/catalogue/catalogue_readers.h"
+#include "model/project/default_files.h"
+#include "model/units/number_text.h"
+#include "platform/catalogue_lists.h"
+#include "platform/handler_table.h"
+#include "platform/message_box.h"
+#include "platform/picture_box.h"
+#include "systems/conventional/coil_combinations.h"
+
+namespace pellavan::systems {
+
+using platform::Event;
+
+ConventionalWindow::ConventionalWindow(const platform::WindowDesign& design,
+                                       const EquipmentControls& equipment,
+                                       const ConventionalBlock& block, app::AppState& state,
+                                       QWidget* parent)
+    : ConventionalFrame(design, equipment.frame, block, state, parent),
+      e_(equipment),
+      block_(block) {
+  using On = platform::On<ConventionalWindow>;
+  const On handlers[] = {
+      {e_.ComboFurnace, Event::Click, &ConventionalWindow::ComboFurnace_Click},
+      {e_.cooling, Event::Click, &ConventionalWindow::Cooling_Click},
+      {e_.ComboWH, Event::Click, &ConventionalWindow::ComboWH_Click},
+      {e_.ComboCoilQuality, Event::Click, &ConventionalWindow::ComboCoilQuality_Click},
+      {e_.ComboCoilCondition, Event::Click, &ConventionalWindow::ComboCoilCondition_Click},
+      {e_.txtAA95cap, Event::LostFocus, &ConventionalWindow::txtAA95cap_LostFocus},
+      {e_.txtAAFinput, Event::LostFocus, &ConventionalWindow::txtAAFinput_LostFocus},
+  };
+  wire<ConventionalWindow>(handlers);
+  for (const platform::ComboHandle list :
+       {e_.ComboFurnace, e_.cooling, e_.ComboWH, e_.ComboCoilQuality, e_.ComboCoilCondition}) {
+    const On focus[] = {{list, Event::GotFocus, &ConventionalWindow::list_GotFocus},
+                        {list, Event::LostFocus, &ConventionalWindow::list_LostFocus}};
+    wire<ConventionalWindow>(focus);
+  }
+}
+
+void ConventionalWindow::fill_lists(const std::vector<model::ListEntry>& cooling) {
+  const auto& m = model();
+  const QSignalBlocker a(form()[e_.cooling]), f(form()[e_.ComboFurnace]), w(form()[e_.ComboWH]);
+  fill_coil_conditions(form()[e_.ComboCoilCondition]);
+  platform::fill_list(form()[e_.cooling], cooling, form()[e_.cooling_twin]);
+  platform::fill_list(form()[e_.ComboFurnace],
+                      offered<model::FurnaceRec>(m.edition().furnace_file));
+  fill_coil_qualities(form()[e_.ComboCoilQuality], m.FurnaceRec.IcmFanFlag.to_double() == 1.0);
+  platform::fill_list(form()[e_.ComboWH],
+                      offered<model::WaterHeaterRec>(m.edition().water_heater_file),
+                      form()[e_.ComboWH2]);
+  Logo_Pic();
+}
+
+bool ConventionalWindow::begin_restore() {
+  begin_activation();
+  if (ResultsShown != 0) return false;
+  LoadingForm = true;
+  form()[frame().Picture1]->hide();
+  return true;
+}
+
+void ConventionalWindow::restore_equipment(std::initializer_list<platform::ComboHandle> more) {
+  for (const platform::ComboHandle list :
+       {e_.ComboFurnace, e_.ComboWH, e_.cooling, e_.ComboCoilQuality, e_.ComboCoilCondition})
+    select_second(form()[list]);
+  for (const platform::ComboHandle list : more) select_second(form()[list]);
+  platform::set_text(form()[e_.txtAA95cap], capacity_text());
+  for (const auto& [list, id] : {std::pair{e_.cooling, block_.cooling_id},
+                                 {e_.ComboFurnace, block_.furnace_id},
+                                 {e_.ComboWH, block_.water_heater_id}}) {
+    const int stored = static_cast<int>(id.get(rec()));
+    if (stored != 0) select_data(form()[list], stored);
+  }
+  if (const auto entry = coil_condition_entry(block_.coil_condition.get(rec())))
+    select_data(form()[e_.ComboCoilCondition], *entry);
+  select_data(form()[e_.ComboCoilQuality], coil_quality_to_restore());
+}
+
+void ConventionalWindow::finish_restore(platform::TextBoxHandle box, platform::ComboHandle list) {
+  platform::set_text(form()[e_.txtAAFinput], input_text());
+  end_restore();
+  setWindowTitle(QString::fromUtf8(block_.caption));
+  show_units();
+  form()[box]->setFocus();
+  form()[list]->setFocus();
+}
+
+bool ConventionalWindow::electric() const { return shows_electric(form()[e_.ComboFurnace]); }
+
+QString ConventionalWindow::capacity_text() const {
+  return capacity_shown(block_.capacity.get(rec()), block_.capacity_slot);
+}
+
+QString ConventionalWindow::input_text() const {
+  const double input = block_.input.get(rec());
+  if (electric() && (block_.electric_input_in_kw_always || !kw_display()))
+    return whole_text(whole_kw_raised(input));
+  return capacity_shown(input, block_.input_slot);
+}
+
+void ConventionalWindow::show_units() {
+  const bool kw = kw_display();
+  const bool elec = electric();
+  const QString unit = kw || elec ? QStringLiteral("kW") : QStringLiteral("Btu/hr");
+  form()[e_.input_unit]->setText(unit);
+  form()[e_.minimum_unit]->setText(unit);
+  form()[e_.capacity_unit]->setText(kw ? QStringLiteral("kW")
+                                       : QString::fromUtf8(block_.capacity_unit));
+  form()[e_.txtAAFinput]->setMaxLength(kw ? 4 : elec ? block_.electric_input_length : 7);
+}
+
+void ConventionalWindow::ComboFurnace_Click() {
+  hide_view();
+  auto* list = form()[e_.ComboFurnace];
+  if (list->currentIndex() < 0) return;
+  show_units();
+  auto& m = model();
+  m.WantedUnitId = static_cast<model::Int16>(list->currentData().toInt());
+  model::Load_FossilRecord(m);
+  auto& loads = state().analysis().loads();
+  minimum_ = minimum_input(loads.MinBackupHeat, m.FurnaceRec.FullLoadEff.to_double(), kw_display(),
+                           state().memos.kw, block_.minimum_slot);
+  loads.MinInputCapacity = minimum_.capacity;
+  propose_minimum();
+  furnace_chosen();
+  refill_coil_list(form()[e_.ComboCoilQuality],
+                   coil_choice(m.FurnaceRec.IcmFanFlag.to_double(),
+                               list->currentText().toStdString(), coil_quality_to_restore()));
+  Furnace_Pic();
+  if (differs(list, block_.furnace_name)) mark_changed();
+}
+
+// The minimum shown, and the input raised to it (or, for an electric furnace in Btu/h display,
+// brought into 1 to 500 kW).
+void ConventionalWindow::propose_minimum() {
+  auto* box = form()[e_.txtAAFinput];
+  auto* shown = form()[e_.txtMinInput];
+  const double v = text_value(box);
+  if (!minimum_.known) {
+    shown->clear();  // no efficiency: validation refuses the furnace
+  } else if (kw_display()) {
+    shown->setText(one_decimal_text(minimum_.kw));
+    if (block_.kw_input_set_to_minimum)
+      platform::set_text(box, one_decimal_text(minimum_.kw));
+    else if (v < minimum_.capacity)
+      platform::set_text(box, whole_text(minimum_.capacity));
+  } else if (electric()) {
+    shown->setText(block_.electric_minimum_raised
+                       ? whole_text(minimum_.raised_kw)
+                       : grouped_whole(minimum_.capacity / kBtuhPerKw, 2));
+    if (v < minimum_.raised_kw || v > 500) platform::set_text(box, whole_text(minimum_.raised_kw));
+  } else {
+    shown->setText(grouped_whole(minimum_.capacity, 3));
+    if (v < minimum_.capacity) platform::set_text(box, whole_text(minimum_.capacity));
+  }
+}
+
+void ConventionalWindow::Cooling_Click() {
+  hide_view();
+  Cooling_Pic();
+  if (differs(form()[e_.cooling], block_.cooling_name)) mark_changed();
+}
+
+void ConventionalWindow::ComboWH_Click() {
+  hide_view();
+  WH_Pic();
+  if (differs(form()[e_.ComboWH], block_.water_heater_name)) mark_changed();
+}
+
+void ConventionalWindow::ComboCoilQuality_Click() {
+  hide_view();
+  CoilQuality_Pic();
+  const auto id = selected_data(form()[e_.ComboCoilQuality]);
+  if (id && *id != block_.coil_quality.get(rec())) mark_changed();
+}
+
+void ConventionalWindow::ComboCoilCondition_Click() {
+  hide_view();
+  CoilCondition_Pic();
+  const auto id = selected_data(form()[e_.ComboCoilCondition]);
+  if (id &&
+      model::Currency::from_double(*id / 10.0).to_double() != block_.coil_condition.get(rec()))
+    mark_changed();
+}
+
+void ConventionalWindow::list_GotFocus(platform::ControlEvent& event) {
+  hide_view();
+  if (event.control == e_.ComboFurnace.ref)
+    Furnace_Pic();
+  else if (event.control == e_.cooling.ref)
+    Cooling_Pic();
+  else if (event.control == e_.ComboWH.ref)
+    WH_Pic();
+  else if (event.control == e_.ComboCoilQuality.ref)
+    CoilQuality_Pic();
+  else
+    CoilCondition_Pic();
+}
+
+void ConventionalWindow::Cooling_Pic() {
+  show_twin_picture(form()[e_.cooling], form()[e_.cooling_twin]);
+}
+void ConventionalWindow::WH_Pic() { show_twin_picture(form()[e_.ComboWH], form()[e_.ComboWH2]); }
+void ConventionalWindow::Furnace_Pic() { show_furnace_picture(form()[e_.ComboFurnace]); }
+void ConventionalWindow::CoilQuality_Pic() { show_coil_quality_picture(); }
+void ConventionalWindow::CoilCondition_Pic() { show_coil_condition_picture(); }
+
+void ConventionalWindow::txtAA95cap_LostFocus() {
+  if (text_value(form()[e_.txtAA95cap]) != model::Val(capacity_text().toStdString()))
+    mark_changed();
+}
+
+void ConventionalWindow::txtAAFinput_LostFocus() {
+  if (text_value(form()[e_.txtAAFinput]) != model::Val(input_text().toStdString())) mark_changed();
+}
+
+void ConventionalWindow::save_equipment() {
+  auto& kw = state().memos.kw;
+  const double capacity = text_value(form()[e_.txtAA95cap]);
+  const double input = text_value(form()[e_.txtAAFinput]);
+  if (kw_display()) {
+    const double typed = block_.capacity_read_at_one_decimal
+                             ? model::Val(model::format_fixed(capacity, 1, false))
+                             : capacity;
+    block_.capacity.set(rec(), kw.KW_To_Btuh(typed, block_.capacity_slot));
+    block_.input.set(rec(), kw.KW_To_Btuh(input, block_.input_slot));
+  } else {
+    block_.capacity.set(rec(), capacity);
+    const model::Int32 whole = model::round_to_int32(input);
+    block_.input.set(rec(), electric() ? whole * kBtuhPerKw : whole);
+  }
+  store_choice(form()[e_.cooling], block_.cooling_id, block_.cooling_name);
+  store_choice(form()[e_.ComboFurnace], block_.furnace_id, block_.furnace_name);
+  store_choice(form()[e_.ComboWH], block_.water_heater_id, block_.water_heater_name);
+  if (const auto c = selected_data(form()[e_.ComboCoilCondition]))
+    block_.coil_condition.set(rec(), *c / 10.0);
+  if (const auto q = selected_data(form()[e_.ComboCoilQuality])) block_.coil_quality.set(rec(), *q);
+}
+
+void ConventionalWindow::store_choice(const QComboBox* list, const Number& id,
+                                      const Name& name) const {
+  if (list->currentIndex() < 0) return;
+  id.set(rec(), list->currentData().toInt());
+  name.set(rec(), list->currentText().toStdString());
+}
+
+bool ConventionalWindow::differs(const QComboBox* list, const Name& stored) const {
+  return differs_text(list, model::shown_text(stored.get(rec())));
+}
+
+std::string ConventionalWindow::described_unit() const {
+  return model::shown_text(block_.described_name.get(rec()));
+}
+
+SystemFigures ConventionalWindow::figures(bool electric) const {
+  return {.capacity = static_cast<Int32>(block_.capacity.get(rec())),
+          .input = static_cast<Int32>(block_.input.get(rec())),
+          .efficiency = model().FurnaceRec.FullLoadEff.to_double(),
+          .electric = electric,
+          .kw_display = kw_display(),
+          .minimum = minimum_};
+}
+
+bool ConventionalWindow::refuse(const std::optional<model::Refusal>& refusal) {
+  return refusal && refuse(QString::fromStdString(refusal->text));
+}
+
+bool ConventionalWindow::refuse(const QString& text) {
+  platform::message_box(this, {.text = text,
+                               .title = QStringLiteral("Range Violation"),
+                               .icon = platform::MessageIcon::Exclamation});
+  TestFailed = 1;
+  return true;
+}
+
+int ConventionalWindow::coil_quality_to_restore() {
+  if (!defaults_) {
+    defaults_ = std::make_unique<model::ProjectRec>();
+    model::DefaultZoom zoom = state().DefaultZoom;  // the run's zoom levels stay as they are
+    if (model::load_default_project(state().program_folder(), *defaults_, zoom) !=
+        model::DefaultLoadStatus::kOk)
+      *defaults_ = model::ProjectRec{};
+  }
+  return restored_coil_quality(static_cast<int>(block_.coil_quality.get(rec())),
+                               static_cast<int>(block_.coil_quality.get(*defaults_)));
+}
+
+}  // namespace pellavan::systems
