@@ -10,12 +10,10 @@
 #include <QSignalBlocker>
 
 #include "model/input/unit_options.h"
-#include "model/input/catalogue_list.h"
 #include "platform/catalogue_lists.h"
 #include "platform/handler_table.h"
 #include "platform/picture_box.h"
 #include "platform/window_placement.h"
-#include "reports/set_criteria.h"
 #include "systems/conventional/coil_combinations.h"
 #include "systems/conventional/minimum_input.h"
 #include "systems/conventional/system_description.h"
@@ -23,8 +21,6 @@
 namespace pellavan::systems {
 
 namespace {
-constexpr int kBlockLastRow = 29;
-
 void set_panel_colour(QWidget* panel, QRgb colour) {
   QPalette p = panel->palette();
   p.setColor(QPalette::Window, QColor::fromRgb(colour));
@@ -47,13 +43,6 @@ QImage centred(const QImage& bitmap, QSize panel, QRgb back, bool framed) {
   return canvas;
 }
 
-void put_on_block(sheet::view::SpreadsheetControl& control, int sheet, bool metric) {
-  control.ActiveSheet(sheet);
-  control.ViewFirstRow(1);
-  control.ViewLastRow(kBlockLastRow);
-  control.ViewFirstCol(metric ? 10 : 1);
-  control.ViewLastCol(metric ? 16 : 7);
-}
 }  // namespace
 
 ConventionalFrame::ConventionalFrame(const platform::WindowDesign& design,
@@ -63,10 +52,10 @@ ConventionalFrame::ConventionalFrame(const platform::WindowDesign& design,
       state_(state),
       c_(controls),
       block_(block),
-      view_(new sheet::view::SpreadsheetControl) {
+      results_(state, form(),
+               {c_.F1Book1, c_.HscrZoom, c_.lblWait, c_.cmdRun, c_.BtnBin, c_.cmdDone},
+               block.result_sheet) {
   setAttribute(Qt::WA_DeleteOnClose);  // Done unloads: the next opening loads afresh
-  form().place_custom(c_.F1Book1, view_);
-  view_->FitBlock(true);
   using On = platform::On<ConventionalFrame>;
   const On frame_handlers[] = {
       {c_.cmdRun, platform::Event::Click, &ConventionalFrame::run_clicked},
@@ -76,18 +65,9 @@ ConventionalFrame::ConventionalFrame(const platform::WindowDesign& design,
       {c_.HscrZoom, platform::Event::Change, &ConventionalFrame::HscrZoom_Change},
   };
   wire<ConventionalFrame>(frame_handlers);
-  timer_.setInterval(1000);
-  timer_.setSingleShot(true);
-  connect(&timer_, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+  connect(&results_.timer(), &QTimer::timeout, this, [this] { Timer1_Timer(); });
   platform::Center_Form(this);
-  auto& reports = state_.analysis().F1Book1();
-  const bool metric = state_.model.MetricFlag(0) != 0;
-  put_on_block(reports, block_.result_sheet, metric);
-  reports.ViewZoom(100);
-  view_->AttachBook(reports.BookHandle());
-  put_on_block(*view_, block_.result_sheet, metric);
-  reports::Set_Criteria(reports, *view_);
-  hide_view();
+  results_.attach();
   form()[c_.BtnBin]->setEnabled(false);
   form()[c_.HscrZoom]->hide();
 }
@@ -141,16 +121,6 @@ void ConventionalFrame::Logo_Pic() {
   draw_picture(logo, std::nullopt);  // a missing logo leaves the panel empty
 }
 
-void ConventionalFrame::select_result_block(int reports_zoom) {
-  auto& reports = state_.analysis().F1Book1();
-  const bool metric = state_.model.MetricFlag(0) != 0;
-  put_on_block(reports, block_.result_sheet, metric);
-  reports.ViewZoom(reports_zoom);
-  put_on_block(*view_, block_.result_sheet, metric);
-  reports::Set_Criteria(reports, *view_);
-  view_->ViewZoom(form()[c_.HscrZoom]->value());
-}
-
 void ConventionalFrame::show_twin_picture(QComboBox* list, QComboBox* twin) {
   show_picture(platform::twin_text(list, twin), list->currentText());
 }
@@ -170,14 +140,11 @@ void ConventionalFrame::show_coil_condition_picture() {
   show_picture(QStringLiteral("coilcond.bmp"), std::nullopt);
 }
 
-void ConventionalFrame::hide_view() { form().widget(c_.F1Book1)->hide(); }
+void ConventionalFrame::hide_view() { results_.hide(); }
 
 void ConventionalFrame::reshow_view() {
   set_panel_colour(form()[c_.Picture1], kWhite);
-  put_on_block(*view_, block_.result_sheet, state_.model.MetricFlag(0) != 0);
-  QWidget* holder = form().widget(c_.F1Book1);
-  holder->show();
-  holder->raise();
+  results_.show();
 }
 
 void ConventionalFrame::mark_changed() {
@@ -188,29 +155,13 @@ void ConventionalFrame::mark_changed() {
 void ConventionalFrame::start_run() {
   hide_view();
   Logo_Pic();
-  form()[c_.cmdDone]->setEnabled(false);
-  form()[c_.cmdRun]->setEnabled(false);
-  form()[c_.BtnBin]->setEnabled(false);
-  form()[c_.HscrZoom]->hide();
-  form()[c_.lblWait]->show();
   ResultsShown = 1;
-  select_result_block(zoom_for_layout());
-  timer_.start();  // the wait label is painted before the fill
+  results_.start();
 }
 
 void ConventionalFrame::Timer1_Timer() {
-  timer_.stop();
   set_panel_colour(form()[c_.Picture1], kWhite);
-  state_.analysis().Fill_ReportWorkbook(this, state_.ProjectFileTitle);
-  if (block_.zoom_back_after_fill) state_.analysis().F1Book1().ViewZoom(100);
-  reshow_view();
-  form()[c_.cmdDone]->setEnabled(true);
-  form()[c_.BtnBin]->setEnabled(state_.windows.has(app::WindowId::BinViewer));
-  form()[c_.lblWait]->hide();
-  if (form()[c_.BtnBin]->isEnabled())
-    form()[c_.BtnBin]->setFocus();
-  else
-    form()[c_.cmdDone]->setFocus();
+  results_.fill(this, block_.zoom_back_after_fill, state_.windows.has(app::WindowId::BinViewer));
 }
 
 void ConventionalFrame::BtnBin_Click() {
@@ -221,10 +172,10 @@ void ConventionalFrame::BtnBin_Click() {
 
 void ConventionalFrame::btnHelp_Click() { state_.help.Show_Help(); }
 
-void ConventionalFrame::HscrZoom_Change() { view_->ViewZoom(form()[c_.HscrZoom]->value()); }
+void ConventionalFrame::HscrZoom_Change() { results_.zoom_changed(); }
 
 void ConventionalFrame::begin_activation() {
-  form()[c_.HscrZoom]->setValue(zoom_for_layout());
+  results_.zoom_to_layout();
   platform::Center_Form(this);
   if (ResultsShown != 0 && form().widget(c_.F1Book1)->isVisible())
     reshow_view();  // back from the bin viewer

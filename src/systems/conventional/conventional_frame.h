@@ -1,11 +1,8 @@
 #pragma once
 // The frame of the furnace/boiler and heat-pump windows: the picture panel and its loaders, the
-// attached read-only view of the window's compact result block, the run (wait label painted,
-// then the fill from a one-shot timer), Bin Analysis, Help and the hidden zoom bar. The result
-// view is its own view of the analysis workbook: it stays on its block whatever sheet a fill,
-// a catalogue reader or the bin viewer leaves active on the reports window's control.
+// result view with its run (shared with the geothermal windows), Bin Analysis, Help and the
+// hidden zoom bar; Run and Done as they store, describe and validate the window's block.
 
-#include <QTimer>
 #include <QString>
 #include <optional>
 
@@ -14,6 +11,7 @@
 #include "systems/conventional/conventional_block.h"
 #include "systems/conventional/conventional_frame_design.h"
 #include "systems/conventional/window_fields.h"
+#include "systems/results/result_view.h"
 
 class QComboBox;
 
@@ -26,8 +24,8 @@ class ConventionalFrame : public platform::DesignedDialog {
   ConventionalFrame(const platform::WindowDesign& design, const FrameControls& controls,
                     const ConventionalBlock& block, app::AppState& state, QWidget* parent);
 
-  [[nodiscard]] sheet::view::SpreadsheetControl& result_view() const { return *view_; }
-  [[nodiscard]] QTimer& Timer1() { return timer_; }
+  [[nodiscard]] sheet::view::SpreadsheetControl& result_view() const { return results_.view(); }
+  [[nodiscard]] QTimer& Timer1() { return results_.timer(); }
   [[nodiscard]] bool results_shown() const { return ResultsShown != 0; }
 
   void Logo_Pic();
@@ -40,9 +38,6 @@ class ConventionalFrame : public platform::DesignedDialog {
   // Shows a picture of the Data folder: grey and captioned for equipment, else white. A missing
   // or unreadable picture shows the logo; nothing while the window restores its lists.
   void show_picture(const QString& file, const std::optional<QString>& caption);
-  // The result view on its block (rows 1 to 29, imperial or metric columns) on both the reports
-  // window's control and the window's own view.
-  void select_result_block(int reports_zoom);
   // The loaders' pictures: a list's selection through its twin of picture names, the furnace
   // last read, the coil-combination and coil-condition explanations.
   void show_twin_picture(QComboBox* list, QComboBox* twin);
@@ -82,7 +77,6 @@ class ConventionalFrame : public platform::DesignedDialog {
   [[nodiscard]] model::ModelState& model() const { return state_.model; }
   [[nodiscard]] bool kw_display() const;
   [[nodiscard]] bool celsius_display() const;
-  [[nodiscard]] int zoom_for_layout() const { return state_.LargeLayout != 0 ? 175 : 130; }
 
   model::Int16 ResultsShown = 0;
   model::Int16 TestFailed = 0;
@@ -92,11 +86,9 @@ class ConventionalFrame : public platform::DesignedDialog {
   app::AppState& state_;
   FrameControls c_;
   const ConventionalBlock& block_;
-  sheet::view::SpreadsheetControl* view_;
+  ResultView results_;
   // The picture drawn, or false when it cannot be read (the panel then shows no picture).
   bool draw_picture(const QString& file, const std::optional<QString>& caption);
-
-  QTimer timer_;
 };
 
 }  // namespace pellavan::systems
