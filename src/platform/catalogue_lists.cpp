@@ -55,10 +55,13 @@ model::Int16 selected_id(const QListWidget* list, model::Int16 none) {
 }
 
 bool select_id(QComboBox* list, model::Int16 id) {
-  const int at = list->findData(QVariant(int{id}));
-  if (at < 0) return false;
-  list->setCurrentIndex(at);
-  return true;
+  bool found = false;
+  for (int i = 0; i < list->count(); ++i) {
+    if (list->itemData(i).toInt() != id) continue;
+    list->setCurrentIndex(i);
+    found = true;
+  }
+  return found;
 }
 
 model::Int16 selected_id(const QComboBox* list, model::Int16 none) {

@@ -21,7 +21,8 @@ void fill_list(QComboBox* list, const std::vector<model::ListEntry>& entries,
 // A list box showing several rows (the city lists) filled the same way.
 void fill_list(QListWidget* list, const std::vector<model::ListEntry>& entries);
 
-// Selects the entry with that id; false (selection unchanged) when none has it.
+// Selects every entry with that id in turn, so the last one stays selected, as a restore by id
+// does; false (selection unchanged) when none has it.
 bool select_id(QComboBox* list, model::Int16 id);
 bool select_id(QListWidget* list, model::Int16 id);
 // The selected entry's id, or `none` without a selection.

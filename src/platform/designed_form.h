@@ -49,6 +49,7 @@ enum class Event : std::uint8_t {
   KeyDown,    // key: the Qt key code
   KeyPress,   // key: the character, 13 for Enter
   MouseMove,  // the pointer over the control (over a container's own area)
+  DropDown,   // a list's drop-down opens
 };
 
 struct ControlEvent {

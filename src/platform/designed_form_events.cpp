@@ -1,6 +1,7 @@
 // The behaviour DesignedForm gives every control: help line, focus highlight, Enter as Tab,
 // select on focus, and the focus, key and mouse events of the handler tables.
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -31,6 +32,13 @@ bool writes_help_on(HelpWhen when, bool focus) {
   return when == HelpWhen::FocusAndHover || when == (focus ? HelpWhen::Focus : HelpWhen::Hover);
 }
 
+// Focus moving into a drop-down or menu, or back from it, stays with the control that opened it.
+bool popup_focus(const QEvent* event) {
+  if (static_cast<const QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) return true;
+  const QWidget* now = QApplication::focusWidget();
+  return now != nullptr && now->window()->windowType() == Qt::Popup;
+}
+
 void move_to_next_field(QWidget* from) {
   QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
   QApplication::sendEvent(from, &tab);
@@ -53,8 +61,10 @@ int character_of(const QKeyEvent& key) {
 void DesignedForm::wire(const Control& c) {
   c.widget->installEventFilter(this);
   if (is_container(c.design->kind)) c.widget->setMouseTracking(true);
-  if (auto* combo = qobject_cast<QComboBox*>(c.widget); combo && combo->lineEdit())
-    combo->lineEdit()->installEventFilter(this);
+  if (auto* combo = qobject_cast<QComboBox*>(c.widget)) {
+    if (combo->lineEdit() != nullptr) combo->lineEdit()->installEventFilter(this);
+    combo->view()->window()->installEventFilter(this);  // its drop-down
+  }
   if (auto* tabs = qobject_cast<QTabWidget*>(c.widget)) tabs->tabBar()->installEventFilter(this);
 }
 
@@ -149,6 +159,10 @@ bool DesignedForm::eventFilter(QObject* watched, QEvent* event) {
   if (c == nullptr) return QWidget::eventFilter(watched, event);
   const ControlDesign& d = *c->design;
   const auto index = static_cast<std::size_t>(c - controls_.data());
+  if (watched != c->widget && static_cast<QWidget*>(watched)->windowType() == Qt::Popup) {
+    if (event->type() == QEvent::Show) dispatch(index, Event::DropDown);
+    return QWidget::eventFilter(watched, event);
+  }
 
   switch (event->type()) {
     case QEvent::MouseMove:
@@ -166,6 +180,7 @@ bool DesignedForm::eventFilter(QObject* watched, QEvent* event) {
         dispatch(index, Event::Click);
       break;
     case QEvent::FocusIn:
+      if (popup_focus(event)) break;
       if (d.kind == ControlKind::TabControl) {  // the widget or its tab bar
         focus_into_page(*c);
         break;
@@ -182,7 +197,7 @@ bool DesignedForm::eventFilter(QObject* watched, QEvent* event) {
       emit focused(c->widget->objectName());
       break;
     case QEvent::FocusOut:
-      if (watched != c->widget) break;
+      if (watched != c->widget || popup_focus(event)) break;
       if (c->highlight) set_field_colour(c->widget, kFieldColour);
       dispatch(index, Event::LostFocus);
       emit focus_left(c->widget->objectName());

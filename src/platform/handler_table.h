@@ -13,8 +13,9 @@
 // Which control raises which event: Click - buttons, check boxes and option buttons when their
 // value changes (an option only when it becomes selected; also when set by the program), lists
 // when their selection changes; Change - a text box's text, a scroll bar's value; GotFocus,
-// LostFocus, KeyDown, KeyPress, MouseMove - every control. The listeners go with the form's
-// stop_listening(), which DesignedWindow calls before the window's own parts are destroyed.
+// LostFocus, KeyDown, KeyPress, MouseMove - every control; DropDown - lists. The listeners go with
+// the form's stop_listening(), which DesignedWindow calls before the window's own parts are
+// destroyed.
 
 #include <cstddef>
 #include <span>

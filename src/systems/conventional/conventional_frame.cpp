@@ -227,7 +227,7 @@ void ConventionalFrame::refill_coil_list(QComboBox* list, const CoilChoice& choi
     for (const CoilEntry& e : choice.entries) list->addItem(QString::fromStdString(e.text), e.id);
     list->setCurrentIndex(-1);
   }
-  if (choice.selected != 0) select_data(list, choice.selected);
+  if (choice.selected != 0) platform::select_id(list, static_cast<model::Int16>(choice.selected));
 }
 
 void ConventionalFrame::clear_pictures() {

@@ -75,11 +75,12 @@ void ConventionalWindow::restore_equipment(std::initializer_list<platform::Combo
                                  {e_.ComboFurnace, block_.furnace_id},
                                  {e_.ComboWH, block_.water_heater_id}}) {
     const int stored = static_cast<int>(id.get(rec()));
-    if (stored != 0) select_data(form()[list], stored);
+    if (stored != 0) platform::select_id(form()[list], static_cast<model::Int16>(stored));
   }
   if (const auto entry = coil_condition_entry(block_.coil_condition.get(rec())))
-    select_data(form()[e_.ComboCoilCondition], *entry);
-  select_data(form()[e_.ComboCoilQuality], coil_quality_to_restore());
+    platform::select_id(form()[e_.ComboCoilCondition], static_cast<model::Int16>(*entry));
+  platform::select_id(form()[e_.ComboCoilQuality],
+                      static_cast<model::Int16>(coil_quality_to_restore()));
 }
 
 void ConventionalWindow::finish_restore(platform::TextBoxHandle box, platform::ComboHandle list) {

@@ -64,7 +64,8 @@ void HeatPumpWindow::Form_Activate() {
   auto& r = rec();
   platform::set_text(form()[txtAaCutTmp], cut_off_text());
   if (r.HeatPump_AuxMode == kAuxModeFromFurnace) r.HeatPump_AuxMode = model().FurnaceRec.AddOnMode;
-  if (r.HeatPump_AuxMode >= 0) select_data(form()[ComboAuxHeat], r.HeatPump_AuxMode);
+  if (r.HeatPump_AuxMode >= 0)
+    platform::select_id(form()[ComboAuxHeat], static_cast<model::Int16>(r.HeatPump_AuxMode));
   form()[Lab10]->setText(celsius_display() ? QStringLiteral("Deg C") : QStringLiteral("Degrees F"));
   finish_restore(kEquipment.txtAA95cap, kEquipment.cooling);
 }
@@ -72,7 +73,7 @@ void HeatPumpWindow::Form_Activate() {
 // The furnace's own operation mode, and the caption of its fan's coil combinations.
 void HeatPumpWindow::furnace_chosen() {
   const auto& furnace = model().FurnaceRec;
-  if (furnace.AddOnMode >= 0) select_data(form()[ComboAuxHeat], furnace.AddOnMode);
+  if (furnace.AddOnMode >= 0) platform::select_id(form()[ComboAuxHeat], furnace.AddOnMode);
   form()[kEquipment.textCoilQuality]->setText(
       QString::fromUtf8(furnace.IcmFanFlag.to_double() == 1.0 ? kVspdCaption : kStdCaption));
 }

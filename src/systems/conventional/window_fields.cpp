@@ -30,16 +30,6 @@ std::optional<int> selected_data(const QComboBox* list) {
   return list->currentData().toInt();
 }
 
-bool select_data(QComboBox* list, int data) {
-  bool found = false;
-  for (int i = 0; i < list->count(); ++i)
-    if (list->itemData(i).toInt() == data) {
-      list->setCurrentIndex(i);
-      found = true;
-    }
-  return found;
-}
-
 QString whole_text(double value) {
   return QString::fromStdString(model::format_fixed(model::round_half_even(value), 0, true));
 }

@@ -21,8 +21,6 @@ void select_second(QComboBox* list);
 void fill_fixed(QComboBox* list, std::initializer_list<std::pair<const char*, int>> entries);
 // The item data of the selection, or nothing.
 [[nodiscard]] std::optional<int> selected_data(const QComboBox* list);
-// The entry with that item data selected (the last match); false when none has it.
-bool select_data(QComboBox* list, int data);
 // Whole numbers as a field shows them ("" for a text the program cannot show).
 [[nodiscard]] QString whole_text(double value);
 [[nodiscard]] QString one_decimal_text(double value);  // "#.0"

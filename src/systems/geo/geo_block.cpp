@@ -1,7 +1,5 @@
 #include "systems/geo/geo_block.h"
 
-#include <cstdlib>
-
 #include "model/text/ascii.h"
 
 namespace pellavan::geo {
@@ -35,6 +33,13 @@ bool is_well_water(std::string_view loop_name) { return equal_ci(loop_name, "Wel
 
 bool electric_heater(std::string_view heater_name) {
   return starts_with_ci(heater_name, "Electric");
+}
+
+bool full_hot_water_heater(std::string_view heater_name) {
+  constexpr std::string_view kGeo = "Geo";
+  for (std::size_t at = 0; at + kGeo.size() <= heater_name.size(); ++at)
+    if (model::equal_ignoring_case(heater_name.substr(at, kGeo.size()), kGeo)) return true;
+  return false;
 }
 
 std::string soil_picture(std::string_view loop_name, bool metric_display) {
@@ -72,30 +77,6 @@ int write_descriptions(model::ProjectRec& rec, int system_code, std::string_view
     ++written;
   }
   return written;
-}
-
-}  // namespace pellavan::geo
-
-namespace pellavan::geo {
-
-double leading_number(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  std::string number;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) number += text[i++];
-  bool digits = false;
-  bool point = false;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c >= '0' && c <= '9')
-      digits = true;
-    else if (c == '.' && !point)
-      point = true;
-    else
-      break;
-    number += c;
-  }
-  return digits ? std::strtod(number.c_str(), nullptr) : 0.0;
 }
 
 }  // namespace pellavan::geo

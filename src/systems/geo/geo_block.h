@@ -35,6 +35,8 @@ enum class LoopKind { Horizontal, Vertical, Other };
 [[nodiscard]] bool open_loop(std::string_view loop_name);
 [[nodiscard]] bool is_well_water(std::string_view loop_name);
 [[nodiscard]] bool electric_heater(std::string_view heater_name);
+// Water heaters of the full hot-water modes: names containing "Geo" in any letter case.
+[[nodiscard]] bool full_hot_water_heater(std::string_view heater_name);
 // Case-blind prefix test on the trimmed text.
 [[nodiscard]] bool starts_with_ci(std::string_view text, std::string_view prefix);
 [[nodiscard]] bool equal_ci(std::string_view a, std::string_view b);
@@ -59,9 +61,4 @@ enum class LoopKind { Horizontal, Vertical, Other };
 // how many columns took it.
 int write_descriptions(model::ProjectRec& rec, int system_code, std::string_view description);
 
-}  // namespace pellavan::geo
-
-namespace pellavan::geo {
-// The number a text begins with (blanks skipped; 0 when it begins with none), as Val reads it.
-[[nodiscard]] double leading_number(std::string_view text);
 }  // namespace pellavan::geo

@@ -6,6 +6,8 @@
 #include <QPushButton>
 
 #include "model/input/unit_binding.h"
+#include "model/units/number_text.h"
+#include "platform/control_widgets.h"
 #include "platform/designed_form.h"
 #include "sheet/view/spreadsheet_control.h"
 #include "systems/geo/geo_picture_panel.h"
@@ -33,8 +35,13 @@ void GeoWindow::list_GotFocus(platform::ControlEvent& event) {
     Unit_Pic3();
 }
 
+void GeoWindow::list_DropDown(platform::ControlEvent& event) {
+  platform::set_field_colour(form().widget(event.control), platform::kHighlightColour);
+}
+
 void GeoWindow::list_LostFocus(platform::ControlEvent& event) {
   const platform::ControlRef list = event.control;
+  platform::set_field_colour(form().widget(list), platform::kFieldColour);  // after a drop-down
   if (list == c_.comboUnit.ref) form()[c_.lblUnitDesc]->hide();
   const bool equipment = list == c_.ComboFurnace.ref || list == c_.ComboAuxHeat.ref ||
                          list == c_.ComboWH.ref || (hydronic() && list == ComboUnit3.ref);
@@ -65,7 +72,7 @@ bool GeoWindow::text_changed(platform::ControlRef box) const {
     // Compared as shown: the stored value in the display's unit, not the imperial value.
     model::UnitMemos scratch = state_.memos;
     const std::string shown = model::show_value(b, rec(), units(), scratch);
-    return std::abs(leading_number(text.toStdString()) - leading_number(shown)) > 1e-9;
+    return std::abs(model::Val(text.toStdString()) - model::Val(shown)) > 1e-9;
   }
   return false;
 }
@@ -73,7 +80,7 @@ bool GeoWindow::text_changed(platform::ControlRef box) const {
 void GeoWindow::limit_bore() {
   QLineEdit* box = form()[c_.txtTrBor];
   const bool metres = units().display_of(model::Quantity::Length) == model::Display::Metric;
-  const double n = leading_number(box->text().toStdString());
+  const double n = model::Val(box->text().toStdString());
   if (!metres && n > 32000) platform::set_text(box, "31500");
   if (metres && n > 1114) platform::set_text(box, "1096");
 }

@@ -71,15 +71,14 @@ void GeoWindow::Load_WHList() {
   auto entries = model::catalogue_list<model::WaterHeaterRec>(m.data_files, m.program_folder,
                                                               m.edition().water_heater_file, true);
   if (hydronic() && full_hot_water_ == 1)
-    std::erase_if(entries, [](const model::ListEntry& e) {
-      return e.text.find("Geo") == std::string::npos && e.text.find("geo") == std::string::npos &&
-             e.text.find("GEO") == std::string::npos;
-    });
+    std::erase_if(entries,
+                  [](const model::ListEntry& e) { return !full_hot_water_heater(e.text); });
   QComboBox* list = form()[c_.ComboWH];
   platform::fill_list(list, entries, form()[c_.ComboWH2]);
   const auto wanted = static_cast<model::Int16>(block_.water_heater_id.get(rec()));
   if (wanted == 0 || list->count() == 0) return;
-  if (!platform::select_id(list, wanted)) list->setCurrentIndex(list->count() - 1);
+  const int first = list->findData(QVariant(int{wanted}));  // the first entry with the id
+  list->setCurrentIndex(first >= 0 ? first : list->count() - 1);
 }
 
 void GeoWindow::run_list_handler(ComboHandle list) {
@@ -180,10 +179,8 @@ void GeoWindow::comboUnit_Click() {
     form()[optHydroHybrid1]->setChecked(true);
   }
   const bool quantity = quantity_shown(unit.UnitType);
-  if (hydronic() || quantity) {
-    form()[c_.txtUqty]->setVisible(quantity);
-    form()[c_.lblTons]->setVisible(quantity);
-  }
+  form()[c_.txtUqty]->setVisible(quantity);
+  form()[c_.lblTons]->setVisible(quantity);
   if (!quantity) platform::set_text(form()[c_.txtUqty], "1");
   if (hydronic()) {
     const bool hydronic_unit = unit.HydronicFlag >= 1;
@@ -233,7 +230,7 @@ void GeoWindow::ComboFurnace_Click() {
     model::Int32& minimum = state_.analysis().loads().MinInputCapacity;
     const double backup = state_.analysis().loads().MinBackupHeat;
     QLineEdit* input = form()[c_.txtInputCap];
-    const double typed = leading_number(input->text().toStdString());
+    const double typed = model::Val(input->text().toStdString());
     if (kw_shown()) {
       const double kw = state_.memos.kw.Btuh_To_KW(backup, block_.minimum_slot);
       minimum = model::round_to_int32(kw / efficiency);

@@ -35,8 +35,10 @@ std::vector<CapacityEntry> capacity_entries(const CapacityLimitList& list, float
 }
 
 int item_of_fraction(double fraction) {
-  if (!std::isfinite(fraction)) return 0;
-  return static_cast<int>(std::lround(fraction * 10.0));
+  const double item = fraction * 10.0;
+  if (!std::isfinite(item) || std::abs(item) > 1e6) return 0;
+  const double whole = std::round(item);
+  return std::abs(item - whole) < 1e-6 ? static_cast<int>(whole) : 0;  // 0.65 is no item
 }
 
 std::string unit_record_refusal(bool found, const model::TUnitRec& unit) {

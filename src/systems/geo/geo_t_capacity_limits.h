@@ -44,7 +44,8 @@ struct CapacityEntry {
 // quantity x capacity x fraction / 4, rounded whole, at least three digits.
 [[nodiscard]] std::string quantity_capacity_text(double quantity, float rated_max, int item);
 
-// The item a stored fraction selects (0 for a fraction never stored).
+// The item a stored fraction selects: ten times the fraction when that is whole, else 0 (as for
+// a fraction never stored).
 [[nodiscard]] int item_of_fraction(double fraction);
 [[nodiscard]] constexpr double fraction_of_item(int item) { return item / 10.0; }
 

@@ -1,3 +1,4 @@
+#include "model/units/number_text.h"
 #include "systems/geo/geo_t_save_rules.h"
 
 #include <cctype>
@@ -15,7 +16,7 @@ bool begins_with_number(std::string_view text) {
 }
 
 std::string saved_loop_temperature(std::string_view text, std::string_view replacement) {
-  return leading_number(text) == 0 ? std::string(replacement) : std::string(text);
+  return model::Val(text) == 0 ? std::string(replacement) : std::string(text);
 }
 
 std::string saved_depth(std::string_view text, std::string_view stored_shown) {

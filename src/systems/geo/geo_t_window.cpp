@@ -1,5 +1,6 @@
 // The Geo T window: its lists, the restore with the defaults of an empty block, the capacity
 // limits and the quantity box, Save's replacements, validation with the unit record, and Run.
+#include "model/units/number_text.h"
 #include "systems/geo/geo_t_window.h"
 
 #include <QComboBox>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <cmath>
 
 #include "model/catalogue/catalogue_files.h"
@@ -95,7 +97,7 @@ void GeoTWindow::TRELOADWH(const std::string& model) {
                       form()[c_.ComboWH2]);
   const auto wanted = static_cast<model::Int16>(block_.water_heater_id.get(rec()));
   if (wanted == 0 || list->count() == 0) return;
-  if (!platform::select_id(list, wanted)) list->setCurrentIndex(0);
+  list->setCurrentIndex(std::max(list->findData(QVariant(int{wanted})), 0));  // the first match
 }
 
 void GeoTWindow::Form_Activate() {
@@ -171,7 +173,7 @@ void GeoTWindow::comboUnit_Click() {
 
 void GeoTWindow::txtUqty_LostFocus() {
   QLineEdit* box = form()[c_.txtUqty];
-  const double quantity = leading_number(box->text().toStdString());
+  const double quantity = model::Val(box->text().toStdString());
   platform::set_field_colour(box, platform::kFieldColour);
   if (quantity == 0) return;  // the lists stay; Run refuses the quantity
   hide_view();

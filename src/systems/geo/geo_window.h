@@ -57,6 +57,7 @@ class GeoWindow : public GeoFrame {
   // Field entry.
   void list_GotFocus(platform::ControlEvent& event);
   void list_LostFocus(platform::ControlEvent& event);
+  void list_DropDown(platform::ControlEvent& event);
   virtual void text_LostFocus(platform::ControlEvent& event);
   void text_KeyPress(platform::ControlEvent& event);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -69,6 +70,36 @@ TEST_F(GeoWindowTest, OpenLoopsCoverTheGroundInputsAndTheQuantityFollowsTheUnitT
       }
     }
   }
+}
+
+// The quantity box of a per-ton unit goes with it: a single unit chosen next is one unit.
+TEST_F(GeoWindowTest, ASingleUnitAfterAPerTonUnitHidesTheQuantityBox) {
+  constexpr model::Int16 kSingle = 1;  // RKS024, type 1
+  for (const WindowId id : {WindowId::GeoA, WindowId::GeoB}) {
+    for (const int per_ton : {12, 13, 14}) {  // types 2, 3 and 5
+      SCOPED_TRACE(per_ton);
+      GeoWindow& w = open(id, false);
+      w.show();
+      QComboBox* units = w.form()[w.controls().comboUnit];
+      pick(units, static_cast<model::Int16>(per_ton));
+      ASSERT_FALSE(w.form()[w.controls().txtUqty]->isHidden());
+      type(w, w.controls().txtUqty, "3");
+      pick(units, kSingle);
+      EXPECT_TRUE(w.form()[w.controls().txtUqty]->isHidden());
+      EXPECT_TRUE(w.form()[w.controls().lblTons]->isHidden());
+      EXPECT_EQ(box(w, w.controls().txtUqty)->text(), "1");
+    }
+  }
+}
+
+TEST(GeoRulesTest, FullHotWaterHeatersAreNamedGeoInAnyCase) {
+  for (const auto& [name, listed] : {std::pair{"Geo Desuperheater", true},
+                                     {"50 gal gEO tank", true},
+                                     {"GEO", true},
+                                     {"Ge o", false},
+                                     {"Ge", false},
+                                     {"Electric 50 Gal", false}})
+    EXPECT_EQ(full_hot_water_heater(name), listed) << name;
 }
 
 TEST_F(GeoWindowTest, HydronicModesChooseTheWaterHeaters) {

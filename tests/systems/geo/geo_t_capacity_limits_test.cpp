@@ -42,6 +42,8 @@ TEST(GeoTCapacityLimits, AStoredFractionSelectsItsItem) {
                                        {0.3, 3},
                                        {1.0, 10},
                                        {0.0, 0},
+                                       {0.65, 0},
+                                       {0.7001, 0},
                                        {std::numeric_limits<double>::quiet_NaN(), 0}})
     EXPECT_EQ(item_of_fraction(fraction), item) << fraction;
 }

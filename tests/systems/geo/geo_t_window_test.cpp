@@ -108,10 +108,13 @@ TEST_F(GeoTWindowTest, TheCapacityListsFollowTheUnitAndTheQuantity) {
 
 TEST_F(GeoTWindowTest, StoredLimitsAreRestoredAndOnlyAnotherChoiceEnablesRun) {
   rec().GeoT_UnitId = 1;
-  rec().GeoT_HeatCapMax = model::Currency::from_double(0.7);
+  // A fraction of no entry keeps the default.
+  for (const auto& [stored, shown] : {std::pair{0.65, "36000"}, std::pair{0.7, "25200"}}) {
+    rec().GeoT_HeatCapMax = model::Currency::from_double(stored);
+    EXPECT_EQ(chosen(open_t(false), ComboHmax), shown) << stored;
+  }
   GeoTWindow& w = open_t(false);
   const GeoControls& c = w.controls();
-  EXPECT_EQ(chosen(w, ComboHmax), "25200");
   QPushButton* run = w.form()[c.cmdRun];
   QPushButton* op = w.form()[BtnOp];
   run->setEnabled(false);

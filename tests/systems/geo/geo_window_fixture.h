@@ -2,9 +2,11 @@
 // The Geo A and Geo B windows and the bin viewer on the built Data folder with the sample
 // project and its loads; message boxes are recorded and answered OK, modal windows closed.
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <vector>
 
 #include "app/app_state.h"
@@ -58,6 +60,17 @@ class GeoWindowTest : public pellavan::testing::SampleDataTest {
     w.form()[h]->setText(QString::fromUtf8(text));
   }
   model::ProjectRec& rec() { return state->model.ProjectRec; }
+  // The entry with that id chosen as a user does: the list dropped down, a click on its row.
+  static void pick(QComboBox* list, model::Int16 id) {
+    const int row = list->findData(QVariant(int{id}));
+    ASSERT_GE(row, 0) << id;
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    const QModelIndex index = view->model()->index(row, list->modelColumn());
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    ASSERT_EQ(list->currentIndex(), row);
+  }
 
   std::unique_ptr<app::AppState> state;
   std::vector<std::string> messages;

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 
 #include "platform/catalogue_lists.h"
+#include "platform/control_widgets.h"
 #include "platform/window_test_support.h"
 #include "projects/project_set.h"
 #include "sheet/view/spreadsheet_control.h"
@@ -190,13 +191,35 @@ TEST_F(GeoWindowTest, TheBoreEntryIsCutBackWhenLeft) {
     const char* kept;
   };
   for (const Entry e : {Entry{false, "40000", "31500"}, Entry{false, "32000", "32000"},
-                        Entry{true, "2000", "1096"}, Entry{true, "1114", "1114"}}) {
+                        Entry{false, "4e4", "31500"}, Entry{false, "3.2e4", "3.2e4"},
+                        Entry{true, "2000", "1096"}, Entry{true, "1114", "1114"},
+                        Entry{true, "1.1141E3", "1096"}, Entry{true, "1.114d3", "1.114d3"}}) {
     GeoWindow& w = open(WindowId::GeoB, e.metric);
     type(w, w.controls().txtTrBor, e.typed);
     platform::ControlEvent left{.event = platform::Event::LostFocus,
                                 .control = w.controls().txtTrBor.ref};
     w.text_LostFocus(left);
     EXPECT_EQ(box(w, w.controls().txtTrBor)->text().toStdString(), e.kept) << e.typed;
+  }
+}
+
+// The change test reads a field as Save stores it, exponent included.
+TEST_F(GeoWindowTest, AnExponentCountsInTheChangeTest) {
+  struct Entry {
+    const char* typed;
+    bool changed;
+  };
+  rec().GeoB_Tons = model::Currency::from_double(10);
+  for (const Entry e :
+       {Entry{"1e1", false}, Entry{"1", true}, Entry{"1.0E+1", false}, Entry{"1e2", true}}) {
+    GeoWindow& w = open(WindowId::GeoB, false);
+    QPushButton* run = w.form()[w.controls().cmdRun];
+    run->setEnabled(false);
+    type(w, w.controls().txtUqty, e.typed);
+    platform::ControlEvent left{.event = platform::Event::LostFocus,
+                                .control = w.controls().txtUqty.ref};
+    w.text_LostFocus(left);
+    EXPECT_EQ(run->isEnabled(), e.changed) << e.typed;
   }
 }
 
@@ -240,10 +263,16 @@ TEST_F(GeoWindowTest, AKwInputBelowTheExactMinimumIsRaisedToIt) {
   GeoWindow& w = open(WindowId::GeoA, true);
   state->analysis().loads().MinBackupHeat = 33584;  // 12.3 kW of output from 0.8 efficiency
   ASSERT_TRUE(platform::select_id(w.form()[w.controls().ComboFurnace], 1));
-  type(w, w.controls().txtInputCap, "12");
-  w.ComboFurnace_Click();
+  struct Entry {
+    const char* typed;
+    const char* kept;
+  };
+  for (const Entry e : {Entry{"12", "12.3"}, Entry{"1.229e1", "12.3"}, Entry{"1.23e1", "1.23e1"}}) {
+    type(w, w.controls().txtInputCap, e.typed);
+    w.ComboFurnace_Click();
+    EXPECT_EQ(box(w, w.controls().txtInputCap)->text().toStdString(), e.kept);
+  }
   EXPECT_NEAR(w.MinInputKW(), 12.3, 1e-4);
-  EXPECT_EQ(box(w, w.controls().txtInputCap)->text().toStdString(), "12.3");
   w.cmdRun_Click();
   EXPECT_TRUE(messages.empty()) << messages.front();
   w.Timer1().stop();
@@ -308,6 +337,37 @@ TEST_F(GeoWindowTest, EnterInAListMovesOnAfterItsHandlers) {
     EXPECT_EQ(QApplication::focusWidget(), list);
     QApplication::processEvents();
     EXPECT_NE(QApplication::focusWidget(), list);
+    w.hide();
+  }
+}
+
+// Dropping a list down does not leave it: the list stays cyan and the stale results hidden
+// until the focus moves on.
+TEST_F(GeoWindowTest, ADroppedListKeepsTheResultViewHidden) {
+  struct Case {
+    WindowId id;
+    ComboHandle GeoControls::*list;
+  };
+  // Geo A's loop list is not highlighted by the focus, only by its drop-down.
+  for (const Case c : {Case{WindowId::GeoA, &GeoControls::comboLoop},
+                       Case{WindowId::GeoB, &GeoControls::comboSoil},
+                       Case{WindowId::GeoT, &GeoControls::ComboWH}}) {
+    GeoWindow& w = open(c.id, false);
+    ASSERT_TRUE(platform::testing::show_and_activate(&w));
+    w.cmdRun_Click();
+    w.Timer1_Timer();
+    QComboBox* list = w.form()[w.controls().*c.list];
+    QTest::mouseClick(list, Qt::LeftButton);
+    ASSERT_TRUE(list->view()->isVisible()) << "dropped down";
+    QApplication::processEvents();
+    EXPECT_TRUE(w.result_view().isHidden());
+    EXPECT_EQ(list->palette().color(QPalette::Base).rgb(), platform::kHighlightColour);
+    list->hidePopup();
+    QApplication::processEvents();
+    EXPECT_TRUE(w.result_view().isHidden());
+    w.form()[w.controls().txtDpth]->setFocus();
+    EXPECT_FALSE(w.result_view().isHidden()) << "left";
+    EXPECT_EQ(list->palette().color(QPalette::Base).rgb(), platform::kFieldColour);
     w.hide();
   }
 }
