@@ -51,11 +51,16 @@ void ResultView::zoom_to_layout() { form_[c_.HscrZoom]->setValue(layout_zoom());
 
 void ResultView::zoom_changed() { view_->ViewZoom(form_[c_.HscrZoom]->value()); }
 
-void ResultView::hide() { form_.widget(c_.F1Book1)->hide(); }
+// The view and its place both: a hidden view leaves no empty holder over the picture panel.
+void ResultView::hide() {
+  view_->Visible(false);
+  form_.widget(c_.F1Book1)->hide();
+}
 
 void ResultView::show() {
   put_on_block(*view_);
   view_->ViewZoom(form_[c_.HscrZoom]->value());
+  view_->Visible(true);
   QWidget* holder = form_.widget(c_.F1Book1);
   holder->show();
   holder->raise();
