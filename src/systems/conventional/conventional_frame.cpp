@@ -7,15 +7,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 
 #include "model/input/unit_options.h"
 #include "platform/catalogue_lists.h"
 #include "platform/handler_table.h"
 #include "platform/picture_box.h"
 #include "platform/window_placement.h"
-#include "systems/conventional/coil_combinations.h"
-#include "systems/conventional/minimum_input.h"
 #include "systems/conventional/system_description.h"
 
 namespace pellavan::systems {
@@ -199,7 +196,8 @@ void ConventionalFrame::run_clicked() {
   form()[c_.cmdRun]->setFocus();
   QCoreApplication::processEvents();
   store_fields();
-  describe_system(state_.model.ProjectRec, block_.system_code, described_unit());
+  auto& rec = state_.model.ProjectRec;
+  describe_system(rec, block_.system_code, model::shown_text(block_.described_name.get(rec)));
   validate();
   if (TestFailed != 0) {
     TestFailed = 0;
@@ -220,39 +218,10 @@ void ConventionalFrame::done_clicked() {
   unload(QDialog::Accepted);
 }
 
-void ConventionalFrame::refill_coil_list(QComboBox* list, const CoilChoice& choice) {
-  {
-    const QSignalBlocker quiet(list);
-    list->clear();
-    for (const CoilEntry& e : choice.entries) list->addItem(QString::fromStdString(e.text), e.id);
-    list->setCurrentIndex(-1);
-  }
-  if (choice.selected != 0) platform::select_id(list, static_cast<model::Int16>(choice.selected));
-}
-
 void ConventionalFrame::clear_pictures() {
   form()[c_.Picture2]->clear_picture();
   form()[c_.Picture1]->clear_picture();
   hide_view();
-}
-
-void ConventionalFrame::fill_coil_conditions(QComboBox* list) {
-  fill_fixed(list, {{"New", 0}, {"Clean", 5}, {"Average", 10}, {"Dirty", 15}});
-}
-
-void ConventionalFrame::fill_coil_qualities(QComboBox* list, bool variable_speed) {
-  const std::vector<CoilEntry> coils = coil_set(variable_speed);
-  fill_fixed(list,
-             {{coils[0].text.c_str(), 1}, {coils[1].text.c_str(), 2}, {coils[2].text.c_str(), 3}});
-}
-
-QString ConventionalFrame::capacity_shown(double btuh, int kw_slot) const {
-  if (kw_display()) return one_decimal_text(state_.memos.kw.Btuh_To_KW(btuh, kw_slot));
-  return whole_text(btuh);
-}
-
-bool ConventionalFrame::shows_electric(const QComboBox* list) {
-  return is_electric(list->currentText().toStdString());
 }
 
 }  // namespace pellavan::systems

@@ -47,7 +47,7 @@ class ConventionalFrame : public platform::DesignedDialog {
   void hide_view();
   void reshow_view();   // after a list is left while results are shown
   void mark_changed();  // an input differs from the project: Run on, Bin Analysis off
-  // Starts a run whose inputs passed: wait label, buttons off, timer started.
+  // Starts a run whose inputs passed: the panel on the logo, then the result view's run.
   void start_run();
   void begin_activation();  // zoom bar and centring; every activation starts with it
   void end_restore();       // the panel shows the logo, Bin Analysis off, restore done
@@ -58,19 +58,7 @@ class ConventionalFrame : public platform::DesignedDialog {
   void done_clicked();
   virtual void store_fields() = 0;
   virtual void validate() = 0;  // sets TestFailed
-  [[nodiscard]] virtual std::string described_unit() const = 0;
-  // The coil-combination list rebuilt, its choice selected (which runs its click).
-  static void refill_coil_list(QComboBox* list, const struct CoilChoice& choice);
   void clear_pictures();
-
-  // The fixed lists: the coil conditions, the three coil combinations of a fan kind.
-  static void fill_coil_conditions(QComboBox* list);
-  static void fill_coil_qualities(QComboBox* list, bool variable_speed);
-  // A capacity or input as the window shows it: kW with one decimal through its memo slot in kW
-  // display, else whole Btu/h.
-  [[nodiscard]] QString capacity_shown(double btuh, int kw_slot) const;
-  // Whether the appliance a list shows is electric (the electric rule of the minimum input).
-  [[nodiscard]] static bool shows_electric(const QComboBox* list);
 
   [[nodiscard]] app::AppState& state() const { return state_; }
   [[nodiscard]] const FrameControls& frame() const { return c_; }

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 #include "model/catalogue/catalogue_readers.h"
 #include "model/project/default_files.h"
@@ -92,7 +93,9 @@ void ConventionalWindow::finish_restore(platform::TextBoxHandle box, platform::C
   form()[list]->setFocus();
 }
 
-bool ConventionalWindow::electric() const { return shows_electric(form()[e_.ComboFurnace]); }
+bool ConventionalWindow::electric() const {
+  return is_electric(form()[e_.ComboFurnace]->currentText().toStdString());
+}
 
 QString ConventionalWindow::capacity_text() const {
   return capacity_shown(block_.capacity.get(rec()), block_.capacity_slot);
@@ -255,10 +258,6 @@ bool ConventionalWindow::differs(const QComboBox* list, const Name& stored) cons
   return differs_text(list, model::shown_text(stored.get(rec())));
 }
 
-std::string ConventionalWindow::described_unit() const {
-  return model::shown_text(block_.described_name.get(rec()));
-}
-
 SystemFigures ConventionalWindow::figures(bool electric) const {
   return {.capacity = static_cast<Int32>(block_.capacity.get(rec())),
           .input = static_cast<Int32>(block_.input.get(rec())),
@@ -290,6 +289,31 @@ int ConventionalWindow::coil_quality_to_restore() {
   }
   return restored_coil_quality(static_cast<int>(block_.coil_quality.get(rec())),
                                static_cast<int>(block_.coil_quality.get(*defaults_)));
+}
+
+void ConventionalWindow::refill_coil_list(QComboBox* list, const CoilChoice& choice) {
+  {
+    const QSignalBlocker quiet(list);
+    list->clear();
+    for (const CoilEntry& e : choice.entries) list->addItem(QString::fromStdString(e.text), e.id);
+    list->setCurrentIndex(-1);
+  }
+  if (choice.selected != 0) platform::select_id(list, static_cast<model::Int16>(choice.selected));
+}
+
+void ConventionalWindow::fill_coil_conditions(QComboBox* list) {
+  fill_fixed(list, {{"New", 0}, {"Clean", 5}, {"Average", 10}, {"Dirty", 15}});
+}
+
+void ConventionalWindow::fill_coil_qualities(QComboBox* list, bool variable_speed) {
+  const std::vector<CoilEntry> coils = coil_set(variable_speed);
+  fill_fixed(list,
+             {{coils[0].text.c_str(), 1}, {coils[1].text.c_str(), 2}, {coils[2].text.c_str(), 3}});
+}
+
+QString ConventionalWindow::capacity_shown(double btuh, int kw_slot) const {
+  if (kw_display()) return one_decimal_text(state().memos.kw.Btuh_To_KW(btuh, kw_slot));
+  return whole_text(btuh);
 }
 
 }  // namespace pellavan::systems

@@ -73,6 +73,14 @@ class ConventionalWindow : public ConventionalFrame {
   bool refuse(const QString& text);
 
   [[nodiscard]] bool electric() const;
+  // The coil-combination list rebuilt, its choice selected (which runs its click).
+  static void refill_coil_list(QComboBox* list, const struct CoilChoice& choice);
+  // The fixed lists: the coil conditions, the three coil combinations of a fan kind.
+  static void fill_coil_conditions(QComboBox* list);
+  static void fill_coil_qualities(QComboBox* list, bool variable_speed);
+  // A capacity or input as the window shows it: kW with one decimal through its memo slot in kW
+  // display, else whole Btu/h.
+  [[nodiscard]] QString capacity_shown(double btuh, int kw_slot) const;
   [[nodiscard]] model::ProjectRec& rec() const { return model().ProjectRec; }
   [[nodiscard]] const EquipmentControls& equipment() const { return e_; }
 
@@ -85,7 +93,6 @@ class ConventionalWindow : public ConventionalFrame {
   [[nodiscard]] int coil_quality_to_restore();
   void store_choice(const QComboBox* list, const Number& id, const Name& name) const;
   [[nodiscard]] bool differs(const QComboBox* list, const Name& stored) const;
-  [[nodiscard]] std::string described_unit() const override;
 
   EquipmentControls e_;
   const ConventionalBlock& block_;
