@@ -2,20 +2,25 @@
 //
 // Opens "Sample Project.pvn" of the Data folder, runs its loads, then shows the Geo A and Geo B
 // windows, presses Run, lets the fill run and saves the screen; opens the bin viewer from each
-// and saves it; all in imperial and then in metric display. Message boxes are printed and
-// answered OK. Run it on a display of its own, e.g.
+// and saves it; all in imperial and then in metric display. In imperial display it also runs
+// Geo B on RKS024 chosen after a per-ton unit with a quantity of 3, and prints its loop. Message
+// boxes are printed and answered OK. Run it on a display of its own, e.g.
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-geoshots build/bin shots/geo
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QScreen>
 #include <cstdio>
 
 #include "../screenshots/screen_shot.h"
 #include "app/app_state.h"
 #include "app/program.h"
+#include "platform/catalogue_lists.h"
+#include "platform/designed_form.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/program_end.h"
@@ -40,6 +45,31 @@ void run_window(app::AppState& state, app::WindowId id, const QDir& out, const Q
   window->Timer1_Timer();
   shoot(out, name + "-results");
   window->BtnBin_Click();
+  window->hide();
+}
+
+// Geo B after a per-ton unit with a quantity typed, then the single unit RKS024: the quantity
+// box goes and the loop is sized for one unit.
+void per_ton_then_single(app::AppState& state, const QDir& out) {
+  state.windows.unload(app::WindowId::GeoB);
+  auto* window = qobject_cast<geo::GeoWindow*>(state.windows.window(app::WindowId::GeoB, state));
+  window->apply_size(state.LargeLayout != 0);
+  window->show();
+  settle(300);
+  const geo::GeoControls& c = window->controls();
+  platform::select_id(window->form()[c.comboUnit], 12);  // per ton
+  window->form()[c.txtUqty]->setText(QStringLiteral("3"));
+  platform::select_id(window->form()[c.comboUnit], 1);  // RKS024
+  settle(200);
+  shoot(out, "geo-b-rks024-entry");
+  window->cmdRun_Click();
+  settle(200);
+  window->Timer1_Timer();
+  shoot(out, "geo-b-rks024-results");
+  std::printf("Geo B RKS024 after a per-ton unit: quantity box %s, %g tons, loop %g ft\n",
+              window->form()[c.txtUqty]->isHidden() ? "hidden" : "shown",
+              state.model.ProjectRec.GeoB_Tons.to_double(),
+              state.model.ProjectRec.Result_GeoB_SourceSize.to_double());
   window->hide();
 }
 
@@ -81,6 +111,7 @@ int main(int argc, char** argv) {
     run_window(state, app::WindowId::GeoA, out, "geo-a-" + unit);
     bin_name = "geo-b-bin-" + unit;
     run_window(state, app::WindowId::GeoB, out, "geo-b-" + unit);
+    if (!metric) per_ton_then_single(state, out);
   }
   state.LargeLayout = -1;  // the large layout, metric
   state.windows.unload(app::WindowId::GeoA);

@@ -3,6 +3,7 @@
 #include "model/units/length.h"
 #include "model/units/number_text.h"
 #include "model/units/price.h"
+#include "model/units/rounding.h"
 #include "model/units/temperature.h"
 
 namespace pellavan::model {
@@ -10,6 +11,7 @@ namespace {
 
 std::string formatted(double value, NumberFormat format) {
   if (format.decimals < 0) return format_significant(value, 15);
+  if (format.half_to_even && format.decimals == 0) value = round_half_even(value);
   return format_fixed(value, format.decimals, format.leading_zero);
 }
 

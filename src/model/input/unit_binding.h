@@ -34,6 +34,7 @@ namespace pellavan::model {
 struct NumberFormat {
   int decimals = -1;
   bool leading_zero = true;
+  bool half_to_even = false;  // with 0 decimals, halves go to the even neighbour ("100.5" -> "100")
 };
 inline constexpr NumberFormat kAsNeeded{};
 inline constexpr NumberFormat kOneDecimal{1, false};  // "#.0"

@@ -212,11 +212,9 @@ void GeoWindow::Form_Activate() {
 
 void GeoWindow::Save_It() {
   model::ProjectRec& r = rec();
-  const double depth_before = block_.depth.get(r);
   platform::store_units(form(), design().units, r, state_.model.MetricFlag, state_.memos);
-  // Feet shown: the depth is kept whole (half to even).
-  if (units().display_of(model::Quantity::Length) == model::Display::Imperial &&
-      block_.depth.get(r) != depth_before)
+  // Feet shown: the depth is kept whole (half to even), as it is shown.
+  if (units().display_of(model::Quantity::Length) == model::Display::Imperial)
     block_.depth.set(r, model::round_to_int32(block_.depth.get(r)));
   if (hydronic()) {
     const int mode = current_mode();

@@ -288,7 +288,7 @@ using model::Quantity;
        .field = number_field<&ProjectRec::P##_Depth>(),                                      \
        .quantity = Quantity::Length,                                                         \
        .slot = (first) + 1,                                                                  \
-       .imperial = {0, true}},                                                               \
+       .imperial = {0, true, true}},                                                         \
       {.control = H.txtTrBor.ref,                                                            \
        .field = number_field<&ProjectRec::P##_BoreLength>(),                                 \
        .quantity = Quantity::Length,                                                         \

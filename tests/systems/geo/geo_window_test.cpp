@@ -14,6 +14,7 @@
 #include "platform/window_test_support.h"
 #include "projects/project_set.h"
 #include "sheet/view/spreadsheet_control.h"
+#include "systems/geo/geo_t_block.h"
 #include "systems/geo/geo_window_fixture.h"
 
 namespace pellavan::geo {
@@ -239,6 +240,32 @@ TEST_F(GeoWindowTest, SavingARestoredWindowKeepsEveryFieldOfTheBlock) {
     for (const Name* f :
          {&b.unit_name, &b.loop_name, &b.soil_name, &b.aux_name, &b.water_heater_name})
       EXPECT_EQ(trimmed(f->get(rec())), trimmed(f->get(before)));
+  }
+}
+
+// Feet shown, the depth is shown and stored whole, halves to the even neighbour, whether it was
+// typed or restored from a file that holds a fraction.
+TEST_F(GeoWindowTest, TheDepthInFeetIsKeptWhole) {
+  struct Case {
+    double stored;
+    const char* typed;  // nullptr: left as restored
+    const char* shown;
+    double kept;
+  };
+  const Case kCases[] = {{100.5, nullptr, "100", 100},  {101.5, nullptr, "102", 102},
+                         {100.25, nullptr, "100", 100}, {60, "100.5", "100.5", 100},
+                         {60, "12.5", "12.5", 12},      {60, "1.5", "1.5", 2}};
+  for (const WindowId id : {WindowId::GeoA, WindowId::GeoB, WindowId::GeoT}) {
+    for (const Case& c : kCases) {
+      SCOPED_TRACE(c.stored);
+      for (const GeoBlock* b : {&kGeoABlock, &kGeoBBlock, &kGeoTBlock})
+        b->depth.set(rec(), c.stored);
+      GeoWindow& w = open(id, false);
+      if (c.typed != nullptr) type(w, w.controls().txtDpth, c.typed);
+      EXPECT_EQ(box(w, w.controls().txtDpth)->text().toStdString(), c.shown);
+      w.Save_It();
+      EXPECT_EQ(w.block().depth.get(rec()), c.kept);
+    }
   }
 }
 
