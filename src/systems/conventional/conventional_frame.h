@@ -62,6 +62,7 @@ class ConventionalFrame : public platform::DesignedDialog {
 
   [[nodiscard]] app::AppState& state() const { return state_; }
   [[nodiscard]] const FrameControls& frame() const { return c_; }
+  [[nodiscard]] const ConventionalBlock& block() const { return block_; }
   [[nodiscard]] model::ModelState& model() const { return state_.model; }
   [[nodiscard]] bool kw_display() const;
   [[nodiscard]] bool celsius_display() const;

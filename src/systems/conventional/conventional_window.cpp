@@ -22,9 +22,7 @@ ConventionalWindow::ConventionalWindow(const platform::WindowDesign& design,
                                        const EquipmentControls& equipment,
                                        const ConventionalBlock& block, app::AppState& state,
                                        QWidget* parent)
-    : ConventionalFrame(design, equipment.frame, block, state, parent),
-      e_(equipment),
-      block_(block) {
+    : ConventionalFrame(design, equipment.frame, block, state, parent), e_(equipment) {
   using On = platform::On<ConventionalWindow>;
   const On handlers[] = {
       {e_.ComboFurnace, Event::Click, &ConventionalWindow::ComboFurnace_Click},
@@ -72,13 +70,13 @@ void ConventionalWindow::restore_equipment(std::initializer_list<platform::Combo
     select_second(form()[list]);
   for (const platform::ComboHandle list : more) select_second(form()[list]);
   platform::set_text(form()[e_.txtAA95cap], capacity_text());
-  for (const auto& [list, id] : {std::pair{e_.cooling, block_.cooling_id},
-                                 {e_.ComboFurnace, block_.furnace_id},
-                                 {e_.ComboWH, block_.water_heater_id}}) {
+  for (const auto& [list, id] : {std::pair{e_.cooling, block().cooling_id},
+                                 {e_.ComboFurnace, block().furnace_id},
+                                 {e_.ComboWH, block().water_heater_id}}) {
     const int stored = static_cast<int>(id.get(rec()));
     if (stored != 0) platform::select_id(form()[list], static_cast<model::Int16>(stored));
   }
-  if (const auto entry = coil_condition_entry(block_.coil_condition.get(rec())))
+  if (const auto entry = coil_condition_entry(block().coil_condition.get(rec())))
     platform::select_id(form()[e_.ComboCoilCondition], static_cast<model::Int16>(*entry));
   platform::select_id(form()[e_.ComboCoilQuality],
                       static_cast<model::Int16>(coil_quality_to_restore()));
@@ -87,7 +85,7 @@ void ConventionalWindow::restore_equipment(std::initializer_list<platform::Combo
 void ConventionalWindow::finish_restore(platform::TextBoxHandle box, platform::ComboHandle list) {
   platform::set_text(form()[e_.txtAAFinput], input_text());
   end_restore();
-  setWindowTitle(QString::fromUtf8(block_.caption));
+  setWindowTitle(QString::fromUtf8(block().caption));
   show_units();
   form()[box]->setFocus();
   form()[list]->setFocus();
@@ -98,14 +96,14 @@ bool ConventionalWindow::electric() const {
 }
 
 QString ConventionalWindow::capacity_text() const {
-  return capacity_shown(block_.capacity.get(rec()), block_.capacity_slot);
+  return capacity_shown(block().capacity.get(rec()), block().capacity_slot);
 }
 
 QString ConventionalWindow::input_text() const {
-  const double input = block_.input.get(rec());
-  if (electric() && (block_.electric_input_in_kw_always || !kw_display()))
+  const double input = block().input.get(rec());
+  if (electric() && (block().electric_input_in_kw_always || !kw_display()))
     return whole_text(whole_kw_raised(input));
-  return capacity_shown(input, block_.input_slot);
+  return capacity_shown(input, block().input_slot);
 }
 
 void ConventionalWindow::show_units() {
@@ -115,8 +113,8 @@ void ConventionalWindow::show_units() {
   form()[e_.input_unit]->setText(unit);
   form()[e_.minimum_unit]->setText(unit);
   form()[e_.capacity_unit]->setText(kw ? QStringLiteral("kW")
-                                       : QString::fromUtf8(block_.capacity_unit));
-  form()[e_.txtAAFinput]->setMaxLength(kw ? 4 : elec ? block_.electric_input_length : 7);
+                                       : QString::fromUtf8(block().capacity_unit));
+  form()[e_.txtAAFinput]->setMaxLength(kw ? 4 : elec ? block().electric_input_length : 7);
 }
 
 void ConventionalWindow::ComboFurnace_Click() {
@@ -129,7 +127,7 @@ void ConventionalWindow::ComboFurnace_Click() {
   model::Load_FossilRecord(m);
   auto& loads = state().analysis().loads();
   minimum_ = minimum_input(loads.MinBackupHeat, m.FurnaceRec.FullLoadEff.to_double(), kw_display(),
-                           state().memos.kw, block_.minimum_slot);
+                           state().memos.kw, block().minimum_slot);
   loads.MinInputCapacity = minimum_.capacity;
   propose_minimum();
   furnace_chosen();
@@ -137,7 +135,7 @@ void ConventionalWindow::ComboFurnace_Click() {
                    coil_choice(m.FurnaceRec.IcmFanFlag.to_double(),
                                list->currentText().toStdString(), coil_quality_to_restore()));
   Furnace_Pic();
-  if (differs(list, block_.furnace_name)) mark_changed();
+  if (differs(list, block().furnace_name)) mark_changed();
 }
 
 // The minimum shown, and the input raised to it (or, for an electric furnace in Btu/h display,
@@ -150,12 +148,12 @@ void ConventionalWindow::propose_minimum() {
     shown->clear();  // no efficiency: validation refuses the furnace
   } else if (kw_display()) {
     shown->setText(one_decimal_text(minimum_.kw));
-    if (block_.kw_input_set_to_minimum)
+    if (block().kw_input_set_to_minimum)
       platform::set_text(box, one_decimal_text(minimum_.kw));
     else if (v < minimum_.capacity)
       platform::set_text(box, whole_text(minimum_.capacity));
   } else if (electric()) {
-    shown->setText(block_.electric_minimum_raised
+    shown->setText(block().electric_minimum_raised
                        ? whole_text(minimum_.raised_kw)
                        : grouped_whole(minimum_.capacity / kBtuhPerKw, 2));
     if (v < minimum_.raised_kw || v > 500) platform::set_text(box, whole_text(minimum_.raised_kw));
@@ -168,20 +166,20 @@ void ConventionalWindow::propose_minimum() {
 void ConventionalWindow::Cooling_Click() {
   hide_view();
   Cooling_Pic();
-  if (differs(form()[e_.cooling], block_.cooling_name)) mark_changed();
+  if (differs(form()[e_.cooling], block().cooling_name)) mark_changed();
 }
 
 void ConventionalWindow::ComboWH_Click() {
   hide_view();
   WH_Pic();
-  if (differs(form()[e_.ComboWH], block_.water_heater_name)) mark_changed();
+  if (differs(form()[e_.ComboWH], block().water_heater_name)) mark_changed();
 }
 
 void ConventionalWindow::ComboCoilQuality_Click() {
   hide_view();
   CoilQuality_Pic();
   const auto id = selected_data(form()[e_.ComboCoilQuality]);
-  if (id && *id != block_.coil_quality.get(rec())) mark_changed();
+  if (id && *id != block().coil_quality.get(rec())) mark_changed();
 }
 
 void ConventionalWindow::ComboCoilCondition_Click() {
@@ -189,7 +187,7 @@ void ConventionalWindow::ComboCoilCondition_Click() {
   CoilCondition_Pic();
   const auto id = selected_data(form()[e_.ComboCoilCondition]);
   if (id &&
-      model::Currency::from_double(*id / 10.0).to_double() != block_.coil_condition.get(rec()))
+      model::Currency::from_double(*id / 10.0).to_double() != block().coil_condition.get(rec()))
     mark_changed();
 }
 
@@ -229,22 +227,23 @@ void ConventionalWindow::save_equipment() {
   const double capacity = text_value(form()[e_.txtAA95cap]);
   const double input = text_value(form()[e_.txtAAFinput]);
   if (kw_display()) {
-    const double typed = block_.capacity_read_at_one_decimal
+    const double typed = block().capacity_read_at_one_decimal
                              ? model::Val(model::format_fixed(capacity, 1, false))
                              : capacity;
-    block_.capacity.set(rec(), kw.KW_To_Btuh(typed, block_.capacity_slot));
-    block_.input.set(rec(), kw.KW_To_Btuh(input, block_.input_slot));
+    block().capacity.set(rec(), kw.KW_To_Btuh(typed, block().capacity_slot));
+    block().input.set(rec(), kw.KW_To_Btuh(input, block().input_slot));
   } else {
-    block_.capacity.set(rec(), capacity);
+    block().capacity.set(rec(), capacity);
     const model::Int32 whole = model::round_to_int32(input);
-    block_.input.set(rec(), electric() ? whole * kBtuhPerKw : whole);
+    block().input.set(rec(), electric() ? whole * kBtuhPerKw : whole);
   }
-  store_choice(form()[e_.cooling], block_.cooling_id, block_.cooling_name);
-  store_choice(form()[e_.ComboFurnace], block_.furnace_id, block_.furnace_name);
-  store_choice(form()[e_.ComboWH], block_.water_heater_id, block_.water_heater_name);
+  store_choice(form()[e_.cooling], block().cooling_id, block().cooling_name);
+  store_choice(form()[e_.ComboFurnace], block().furnace_id, block().furnace_name);
+  store_choice(form()[e_.ComboWH], block().water_heater_id, block().water_heater_name);
   if (const auto c = selected_data(form()[e_.ComboCoilCondition]))
-    block_.coil_condition.set(rec(), *c / 10.0);
-  if (const auto q = selected_data(form()[e_.ComboCoilQuality])) block_.coil_quality.set(rec(), *q);
+    block().coil_condition.set(rec(), *c / 10.0);
+  if (const auto q = selected_data(form()[e_.ComboCoilQuality]))
+    block().coil_quality.set(rec(), *q);
 }
 
 void ConventionalWindow::store_choice(const QComboBox* list, const Number& id,
@@ -259,8 +258,8 @@ bool ConventionalWindow::differs(const QComboBox* list, const Name& stored) cons
 }
 
 SystemFigures ConventionalWindow::figures(bool electric) const {
-  return {.capacity = static_cast<Int32>(block_.capacity.get(rec())),
-          .input = static_cast<Int32>(block_.input.get(rec())),
+  return {.capacity = static_cast<Int32>(block().capacity.get(rec())),
+          .input = static_cast<Int32>(block().input.get(rec())),
           .efficiency = model().FurnaceRec.FullLoadEff.to_double(),
           .electric = electric,
           .kw_display = kw_display(),
@@ -287,8 +286,8 @@ int ConventionalWindow::coil_quality_to_restore() {
         model::DefaultLoadStatus::kOk)
       *defaults_ = model::ProjectRec{};
   }
-  return restored_coil_quality(static_cast<int>(block_.coil_quality.get(rec())),
-                               static_cast<int>(block_.coil_quality.get(*defaults_)));
+  return restored_coil_quality(static_cast<int>(block().coil_quality.get(rec())),
+                               static_cast<int>(block().coil_quality.get(*defaults_)));
 }
 
 void ConventionalWindow::refill_coil_list(QComboBox* list, const CoilChoice& choice) {

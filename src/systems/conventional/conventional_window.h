@@ -95,7 +95,6 @@ class ConventionalWindow : public ConventionalFrame {
   [[nodiscard]] bool differs(const QComboBox* list, const Name& stored) const;
 
   EquipmentControls e_;
-  const ConventionalBlock& block_;
   MinimumInput minimum_{};
   std::unique_ptr<model::ProjectRec> defaults_;  // read when first needed
 };
