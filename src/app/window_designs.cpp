@@ -14,8 +14,7 @@
 #include "systems/geo/bin_viewer.h"
 #include "systems/geo/geo_t_window_design.h"
 #include "systems/geo/geo_window_design.h"
-#include "systems/conventional/furnace_window.h"
-#include "systems/conventional/heat_pump_window.h"
+#include "systems/conventional/conventional_designs.h"
 
 namespace pellavan::app {
 
@@ -31,8 +30,8 @@ std::span<const platform::WindowDesign* const> window_designs() {
                                      &geo::kGeoBDesign,
                                      &geo::kGeoTDesign,
                                      &geo::bin_viewer_design(),
-                                     &systems::furnace_window_design(),
-                                     &systems::heat_pump_window_design(),
+                                     &systems::furnace_window::kDesign,
+                                     &systems::heat_pump_window::kDesign,
                                      &project_window_design(),
                                      &rates_window_design()};
   return designs;

@@ -155,21 +155,79 @@ TEST_F(ConventionalWindowsTest, ChoosingABackupNeverCutsTheInputBox) {
   }
 }
 
-TEST_F(ConventionalWindowsTest, CutOffStoresBackWhatWasNotChanged) {
+// A combination that names no entry (0 in older files) restores as the default project's, so no
+// run goes without one.
+TEST_F(ConventionalWindowsTest, CoilCombinationNamingNoEntryRestoresTheDefaultProjects) {
+  struct Case {
+    model::Int16 stored, in_default;
+    const char* shown;
+    model::Int16 stored_after;
+  };
+  const Case cases[] = {
+      {0, 3, "Builder", 3}, {7, 1, "Best", 1}, {2, 3, "Standard", 2}, {0, 0, "Standard", 2}};
+  state->analysis().loads().MinBackupHeat = 34130;
+  auto& r = state->model.ProjectRec;
+  r.Furnace_UnitId = testing::kGas95;
+  r.Furnace_Input = 60000;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored);
+    model::ProjectRec defaults = testing::default_project();
+    defaults.Furnace_CoilQuality = c.in_default;
+    defaults.HeatPump_CoilQuality = c.in_default;
+    write_bytes("Default.dat", model::encode_record(defaults));
+    r.Furnace_CoilQuality = c.stored;
+    r.HeatPump_CoilQuality = c.stored;
+    auto furnace = opened<FurnaceWindow>();
+    EXPECT_EQ(furnace->form().combo("ComboCoilQuality")->currentText(), c.shown);
+    furnace->cmdDone_Click();
+    auto heat_pump = opened<HeatPumpWindow>();
+    EXPECT_EQ(heat_pump->form().combo("ComboCoilQuality")->currentText(), c.shown);
+    heat_pump->cmdDone_Click();
+    EXPECT_EQ(r.Furnace_CoilQuality, c.stored_after);
+    EXPECT_EQ(r.HeatPump_CoilQuality, c.stored_after);
+  }
+  EXPECT_EQ(refusals(), 0);
+}
+
+// A stored coil condition selects the entry of exactly ten times its factor, else stays on the
+// default entry, in both windows.
+TEST_F(ConventionalWindowsTest, CoilConditionRestoresOnlyAnExactMatch) {
+  struct Case {
+    double factor;
+    const char* shown;
+  };
+  const Case cases[] = {{0, "New"}, {1.5, "Dirty"}, {0.95, "Clean"}, {0.7, "Clean"}};
+  state->analysis().loads().MinBackupHeat = 34130;
+  auto& r = state->model.ProjectRec;
+  r.Furnace_UnitId = testing::kGas95;
+  r.Furnace_Input = 60000;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.factor);
+    r.Furnace_CoilCondition = r.HeatPump_CoilCondition = model::Currency::from_double(c.factor);
+    EXPECT_EQ(opened<FurnaceWindow>()->form().combo("ComboCoilCondition")->currentText(), c.shown);
+    EXPECT_EQ(opened<HeatPumpWindow>()->form().combo("ComboCoilCondition")->currentText(), c.shown);
+  }
+}
+
+// Leaving the cut-off: what was shown stays; a typed value goes to a whole degree in either
+// display. The stored value is then checked against the range its display states.
+TEST_F(ConventionalWindowsTest, CutOffLeftStoredAndChecked) {
   struct Case {
     bool celsius;
     model::Int16 stored;
     const char* typed;  // nullptr: tabbed through
+    const char* left;
     model::Int16 stored_after;
-    bool changed;
+    bool refused;
   };
   const Case cases[] = {
-      {true, 40, nullptr, 40, false},    {true, -10, nullptr, -10, false},
-      {true, 40, "-24", -11, true},      {false, 40, "2.3", 2, true},
-      {false, -10, nullptr, -10, false},
+      {true, 40, nullptr, "4.5", 40, false},    {true, -9, nullptr, "-23.0", -9, false},
+      {true, -10, nullptr, "-23.5", -10, true}, {true, 40, "4.3", "5", 41, false},
+      {true, 40, "-24", "-24", -11, true},      {false, 40, "2.3", "3", 3, false},
+      {false, 40, "-2.3", "-3", -3, false},     {false, -10, nullptr, "-10", -10, false},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.stored);
+    SCOPED_TRACE(::testing::Message() << c.stored << " " << (c.typed ? c.typed : "tabbed"));
     messages.clear();
     display(c.celsius);
     state->analysis().loads().MinBackupHeat = 34130;
@@ -177,13 +235,15 @@ TEST_F(ConventionalWindowsTest, CutOffStoresBackWhatWasNotChanged) {
     auto w = opened<HeatPumpWindow>();
     auto* run = w->form().button("cmdRun");
     run->setEnabled(false);
-    if (c.typed != nullptr) w->form().text_box("txtAaCutTmp")->setText(c.typed);
+    auto* box = w->form().text_box("txtAaCutTmp");
+    if (c.typed != nullptr) box->setText(c.typed);
     w->txtAaCutTmp_LostFocus();
-    EXPECT_EQ(run->isEnabled(), c.changed);
+    EXPECT_EQ(box->text(), c.left);
+    EXPECT_EQ(run->isEnabled(), c.typed != nullptr);
     w->Save_HeatPump();
     EXPECT_EQ(state->model.ProjectRec.HeatPump_CutOffTemp, c.stored_after);
     w->Test_Data();
-    EXPECT_EQ(refusals(), c.stored_after < -10 ? 1 : 0);
+    EXPECT_EQ(refusals(), c.refused ? 1 : 0);
   }
 }
 
@@ -318,7 +378,8 @@ TEST_F(ConventionalWindowsTest, EnterInAListQueuesATabAndIsPassedOn) {
   }
 }
 
-// A furnace picture that cannot be read gives way to the logo, silently and without caption.
+// A picture that cannot be read gives way to the logo, silently and without caption: a furnace's,
+// and the fixed coil-condition and auxiliary-heat pictures (none in this Data folder).
 TEST_F(ConventionalWindowsTest, MissingPictureShowsTheLogo) {
   const auto picture = [this](const char* name, Qt::GlobalColor colour) {
     QImage image(8, 8, QImage::Format_RGB32);
@@ -337,6 +398,18 @@ TEST_F(ConventionalWindowsTest, MissingPictureShowsTheLogo) {
     EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() / 2), colour) << id;
     EXPECT_EQ(w->form().label("lblUnitDesc")->isVisibleTo(w.get()), captioned) << id;
   }
+  const auto centre = [](const platform::DesignedDialog& d) {
+    const QImage& shown = d.form().picture("Picture2")->picture();
+    return shown.pixelColor(shown.width() / 2, shown.height() / 2);
+  };
+  platform::select_id(list, testing::kGas95);
+  platform::select_id(w->form().combo("ComboCoilCondition"), 15);
+  EXPECT_EQ(centre(*w), QColor(Qt::red)) << "coil condition";
+  auto heat_pump = opened<HeatPumpWindow>();
+  platform::select_id(heat_pump->form().combo("ComboFurnace"), testing::kGas80);
+  EXPECT_EQ(centre(*heat_pump), QColor(Qt::blue));
+  platform::select_id(heat_pump->form().combo("ComboAuxHeat"), 1);
+  EXPECT_EQ(centre(*heat_pump), QColor(Qt::red)) << "auxiliary heat";
   EXPECT_TRUE(messages.empty());
 }
 

@@ -4,6 +4,7 @@
 
 #include "model/units/number_text.h"
 #include "model/units/rounding.h"
+#include "model/units/temperature.h"
 
 namespace pellavan::model {
 namespace {
@@ -38,6 +39,8 @@ void replace_all(std::string& text, std::string_view key, const std::string& wit
 double CheckValues::bound(const RangeCheck& /*row*/, int /*id*/, Display /*display*/) const {
   return 0.0;
 }
+
+double celsius_checked(double fahrenheit) { return F_To_C(fahrenheit); }
 
 bool inside(double value, const Range& range) {
   if (std::isnan(value) || value < range.low || value > range.high) return false;

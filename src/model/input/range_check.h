@@ -18,6 +18,10 @@
 // {low} and {high} in a message stand for the bounds of the display in use. A bound may be
 // calculated by the window (a minimum input): its row names the bound's id in low_from or
 // high_from.
+//
+// Temperatures: a °C value is checked as the window shows it (celsius_checked), against the
+// whole degrees its message states, which a temperature row writes through {low} and {high}:
+// "-6 - 10" accepts -6.0 and 10.0 and refuses -6.5 and 10.5.
 
 #include <cstdint>
 #include <limits>
@@ -86,6 +90,9 @@ struct Refusal {
   const RangeCheck* row = nullptr;
   std::string text;
 };
+
+// A stored °F value as a temperature row checks it in °C: to the nearest half degree, as shown.
+[[nodiscard]] double celsius_checked(double fahrenheit);
 
 // Whether `value` lies inside the range (a NaN never does).
 [[nodiscard]] bool inside(double value, const Range& range);

@@ -1,12 +1,19 @@
 #include "systems/conventional/coil_combinations.h"
 
 #include <cctype>
+#include <cmath>
 
 namespace pellavan::systems {
 
 std::vector<CoilEntry> coil_set(bool variable_speed) {
   if (variable_speed) return {{"Fan Coil", 1}, {"Std Furnace", 2}, {"Hi-Eff Furnace", 3}};
   return {{"Best", 1}, {"Standard", 2}, {"Builder", 3}};
+}
+
+std::optional<int> coil_condition_entry(double factor) {
+  const double tenths = factor * 10;
+  if (factor < 0 || tenths != std::round(tenths)) return std::nullopt;
+  return static_cast<int>(tenths);
 }
 
 int efficiency_class(std::string_view name) {
@@ -19,6 +26,12 @@ int efficiency_class(std::string_view name) {
     e = e * 10 + (c - '0');
   }
   return e;
+}
+
+int restored_coil_quality(int stored, int default_project) {
+  const auto names_entry = [](int q) { return q >= 1 && q <= 3; };
+  if (names_entry(stored)) return stored;
+  return names_entry(default_project) ? default_project : 2;
 }
 
 CoilChoice coil_choice(double icm_fan_flag, std::string_view furnace_name, int stored_quality) {

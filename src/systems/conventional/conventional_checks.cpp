@@ -1,7 +1,6 @@
 #include "systems/conventional/conventional_checks.h"
 
 #include "model/units/rounding.h"
-#include "model/units/temperature.h"
 
 namespace pellavan::systems {
 
@@ -18,10 +17,46 @@ constexpr double kFurnaceMetricTop = 1171;
 constexpr double kHeatPumpMetricTop = 1172;
 
 constexpr const char* kBelowMinimum = "Furnace Input Capacity Below Calculated Minimum of {low}";
+
+// The rows of the furnace's input both windows check alike. An electric furnace's rows hold when
+// the window says its input is checked in whole kW.
 constexpr RangeCheck kEfficiencyRow{.name = "furnace efficiency",
                                     .value = kEfficiencyValue,
                                     .imperial = {0, kNoLimit, true},
                                     .text = "Furnace Efficiency Must Be Above 0"};
+constexpr RangeCheck kElectricRow{.name = "electric input, kW",
+                                  .value = kInputKwValue,
+                                  .when = kElectric,
+                                  .imperial = {1, 500},
+                                  .text = "Furnace Input kW Outside of Valid Range of 1 - 500"};
+constexpr RangeCheck kElectricMinimumRow{
+    .name = "electric input minimum",
+    .value = kInputKwValue,
+    .when = kElectricMinimum,
+    .imperial = {.low_from = kMinimumRaisedKw},
+    .text = "Furnace Input Capacity Below Calculated Minimum of {low} kW"};
+// The calculated minimum: in Btu/h, or in kW at the one decimal the window shows it.
+constexpr RangeCheck minimum_row(bool kw) {
+  return {.name = kw ? "input minimum, kW" : "input minimum, Btu/h",
+          .value = kw ? kInputShownKwValue : kInputValue,
+          .quantity = Quantity::Capacity,
+          .when = kMinimumApplies,
+          .checked = kw ? Checked::InMetricOnly : Checked::InImperialOnly,
+          .imperial = {.low_from = kw ? kMinimumShownKw : kMinimumCapacity},
+          .text = kBelowMinimum,
+          .bounds_shown = kw ? model::BoundText::OneDecimal : model::BoundText::AsNeeded};
+}
+
+// The input's range: 1000 to 4,000,000 Btu/h, or 1 kW to the window's top.
+constexpr RangeCheck input_row(double metric_top, const char* metric_text) {
+  return {.name = "furnace input",
+          .value = kInputValue,
+          .quantity = Quantity::Capacity,
+          .imperial = {1000, kImperialTop},
+          .metric = Range{1, metric_top},
+          .text = "Furnace Input Btu/hr Outside of Valid Range of 1000 - 4000000",
+          .metric_text = metric_text};
+}
 
 constexpr RangeCheck kFurnaceChecks[] = {
     {.name = "air-conditioner capacity",
@@ -31,42 +66,11 @@ constexpr RangeCheck kFurnaceChecks[] = {
      .metric = Range{1, 293},
      .text = "A/C Capacity Outside of Valid Range of {low} - {high}"},
     kEfficiencyRow,
-    {.name = "electric input, kW",
-     .value = kInputKwValue,
-     .quantity = Quantity::Capacity,
-     .when = kElectric,
-     .checked = Checked::InImperialOnly,
-     .imperial = {1, 500},
-     .text = "Furnace Input kW Outside of Valid Range of 1 - 500"},
-    {.name = "electric input minimum",
-     .value = kInputKwValue,
-     .quantity = Quantity::Capacity,
-     .when = kElectricMinimum,
-     .checked = Checked::InImperialOnly,
-     .imperial = {.low_from = kMinimumRaisedKw},
-     .text = "Furnace Input Capacity Below Calculated Minimum of {low} kW"},
-    {.name = "furnace input",
-     .value = kInputValue,
-     .quantity = Quantity::Capacity,
-     .imperial = {1000, 4000000},
-     .metric = Range{1, kFurnaceMetricTop},
-     .text = "Furnace Input Btu/hr Outside of Valid Range of 1000 - 4000000",
-     .metric_text = "Furnace Input kW Outside of Valid Range of 1 - 1171"},
-    {.name = "input minimum, Btu/h",
-     .value = kInputValue,
-     .quantity = Quantity::Capacity,
-     .when = kMinimumApplies,
-     .checked = Checked::InImperialOnly,
-     .imperial = {.low_from = kMinimumCapacity},
-     .text = kBelowMinimum},
-    {.name = "input minimum, kW",
-     .value = kInputShownKwValue,
-     .quantity = Quantity::Capacity,
-     .when = kMinimumApplies,
-     .checked = Checked::InMetricOnly,
-     .imperial = {.low_from = kMinimumShownKw},
-     .text = kBelowMinimum,
-     .bounds_shown = model::BoundText::OneDecimal},
+    kElectricRow,
+    kElectricMinimumRow,
+    input_row(kFurnaceMetricTop, "Furnace Input kW Outside of Valid Range of 1 - 1171"),
+    minimum_row(false),
+    minimum_row(true),
 };
 
 constexpr RangeCheck kHeatPumpChecks[] = {
@@ -75,45 +79,18 @@ constexpr RangeCheck kHeatPumpChecks[] = {
      .imperial = {1, 293},
      .text = "ARI @ 95 Capacity Outside of Valid Range of 1 - 293"},
     kEfficiencyRow,
-    {.name = "electric backup, kW",
-     .value = kInputKwValue,
-     .when = kElectric,
-     .imperial = {1, 500},
-     .text = "Furnace Input kW Outside of Valid Range of 1 - 500"},
-    {.name = "electric backup minimum",
-     .value = kInputKwValue,
-     .when = kElectricMinimum,
-     .imperial = {.low_from = kMinimumRaisedKw},
-     .text = "Furnace Input Capacity Below Calculated Minimum of {low} kW"},
-    {.name = "backup input",
-     .value = kInputValue,
-     .quantity = Quantity::Capacity,
-     .imperial = {1000, 4000000},
-     .metric = Range{1, kHeatPumpMetricTop},
-     .text = "Furnace Input Btu/hr Outside of Valid Range of 1000 - 4000000",
-     .metric_text = "Furnace Input kW Outside of Valid Range of 1 - 1172"},
-    {.name = "backup minimum, kW",
-     .value = kInputShownKwValue,
-     .quantity = Quantity::Capacity,
-     .when = kMinimumApplies,
-     .checked = Checked::InMetricOnly,
-     .imperial = {.low_from = kMinimumShownKw},
-     .text = kBelowMinimum,
-     .bounds_shown = model::BoundText::OneDecimal},
-    {.name = "backup minimum, Btu/h",
-     .value = kInputValue,
-     .quantity = Quantity::Capacity,
-     .when = kMinimumApplies,
-     .checked = Checked::InImperialOnly,
-     .imperial = {.low_from = kMinimumCapacity},
-     .text = kBelowMinimum},
+    kElectricRow,
+    kElectricMinimumRow,
+    input_row(kHeatPumpMetricTop, "Furnace Input kW Outside of Valid Range of 1 - 1172"),
+    minimum_row(false),
+    minimum_row(true),
     {.name = "cut-off temperature",
      .value = kCutOffValue,
      .quantity = Quantity::Temperature,
      .imperial = {-10, 50},
-     .metric = Range{-23.5, 10},
-     .text = "Cut-Off Temp Outside of Valid Range of -10 to 50",
-     .metric_text = "Cut-Off Temp Outside of Valid Range of -23 to10"},
+     .metric = Range{-23, 10},
+     .text = "Cut-Off Temp Outside of Valid Range of {low} to {high}",
+     .metric_text = "Cut-Off Temp Outside of Valid Range of {low} to{high}"},
 };
 
 constexpr model::CheckTable kFurnaceTables[] = {{"furnace/boiler", kFurnaceChecks}};
@@ -137,7 +114,7 @@ double SystemCheckValues::value(const RangeCheck& row, model::Display display) c
     case kInputKwValue: return f_.input / kBtuhPerKw;
     case kInputValue: return metric ? f_.input / kBtuhPerKw : f_.input;
     case kInputShownKwValue: return one_decimal(f_.input / kBtuhPerKw);
-    case kCutOffValue: return metric ? model::F_To_C_Int(f_.cut_off) : f_.cut_off;
+    case kCutOffValue: return metric ? model::celsius_checked(f_.cut_off) : f_.cut_off;
     default: return 0.0;
   }
 }

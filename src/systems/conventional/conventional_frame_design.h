@@ -78,10 +78,67 @@ inline constexpr QRgb kWhite = platform::rgb(255, 255, 255);
       255                                                                                \
     }                                                                                    \
   }
+// A list "Combo<name>" with its caption "lbl<name>" above it, and one with a hidden twin
+// "Combo<name>2" of picture names as well.
+#define PELLAVAN_SYSTEM_CHOICE(name, text, top, tab, topic) \
+  PELLAVAN_SYSTEM_CAPTION("lbl" #name, text, (top)-260),    \
+      PELLAVAN_SYSTEM_LIST("Combo" #name, top, tab, topic)
+#define PELLAVAN_SYSTEM_PICTURED(name, text, top, tab, topic) \
+  PELLAVAN_SYSTEM_CHOICE(name, text, top, tab, topic), PELLAVAN_SYSTEM_TWIN("Combo" #name "2", top)
 #define PELLAVAN_SYSTEM_LIST(list_name, top, tab, topic)                                       \
   platform::ControlDesign {                                                                    \
     .name = list_name, .kind = platform::ControlKind::ComboBox, .rect = {240, top, 5400, 315}, \
     .help_topic = (topic), .tab_index = (tab)                                                  \
+  }
+
+// A caption, a text box and its unit caption on one line of the left-hand column.
+#define PELLAVAN_SYSTEM_BOX(label_name, text, box, top, tab, topic, limit, unit, unit_text) \
+  platform::ControlDesign{.name = label_name,                                               \
+                          .kind = platform::ControlKind::Label,                             \
+                          .caption = text,                                                  \
+                          .rect = {240, (top) + 40, 2200, 255}},                            \
+      platform::ControlDesign{.name = box,                                                  \
+                              .kind = platform::ControlKind::TextBox,                       \
+                              .rect = {2520, top, 1500, 315},                               \
+                              .help_topic = (topic),                                        \
+                              .tab_index = (tab),                                           \
+                              .max_length = (limit)},                                       \
+      platform::ControlDesign {                                                             \
+    .name = unit, .kind = platform::ControlKind::Label, .caption = unit_text, .rect = {     \
+      4140,                                                                                 \
+      (top) + 40,                                                                           \
+      1400,                                                                                 \
+      255                                                                                   \
+    }                                                                                       \
+  }
+// The furnace's input box and, below it, the calculated minimum, each with its unit caption.
+#define PELLAVAN_SYSTEM_INPUT(top, tab, topic, unit, minimum_unit)                             \
+  PELLAVAN_SYSTEM_BOX("lblInput", "Input Capacity", "txtAAFinput", top, tab, topic, 7, unit,   \
+                      "Btu/hr"),                                                               \
+      platform::ControlDesign{.name = "lblMin",                                                \
+                              .kind = platform::ControlKind::Label,                            \
+                              .caption = "Minimum Calculated Input Capacity",                  \
+                              .rect = {240, (top) + 440, 3300, 255}},                          \
+      platform::ControlDesign{.name = "txtMinInput",                                           \
+                              .kind = platform::ControlKind::Label,                            \
+                              .rect = {3540, (top) + 440, 1100, 255}},                         \
+      platform::ControlDesign {                                                                \
+    .name = minimum_unit, .kind = platform::ControlKind::Label, .caption = "Btu/hr", .rect = { \
+      4680,                                                                                    \
+      (top) + 440,                                                                             \
+      900,                                                                                     \
+      255                                                                                      \
+    }                                                                                          \
+  }
+// The coil-combination list under its caption.
+#define PELLAVAN_SYSTEM_COILS(caption, top, tab, topic)           \
+  PELLAVAN_SYSTEM_CAPTION("textCoilQuality", caption, (top)-260), \
+      PELLAVAN_SYSTEM_LIST("ComboCoilQuality", top, tab, topic)
+// A list with its hidden twin of picture names.
+#define PELLAVAN_SYSTEM_TWIN(twin_name, top)                                                   \
+  platform::ControlDesign {                                                                    \
+    .name = twin_name, .kind = platform::ControlKind::ComboBox, .rect = {240, top, 5400, 315}, \
+    .views = platform::kNoView                                                                 \
   }
 
 inline constexpr int kFrameClientWidth = 11844;
@@ -105,6 +162,33 @@ template <std::size_t M>
 consteval FrameControls frame_controls(const platform::ControlDesign (&t)[M]) {
   return {{t, "Picture1"}, {t, "Picture2"}, {t, "lblUnitDesc"}, {t, "F1Book1"}, {t, "HscrZoom"},
           {t, "lblWait"},  {t, "cmdRun"},   {t, "BtnBin"},      {t, "btnHelp"}, {t, "cmdDone"}};
+}
+
+// The controls both windows have, under the names each gives them: the frame's, the cooling
+// unit's list and twin (air conditioner or heat pump), the furnace, coil and water-heater lists,
+// the capacity and input boxes, the minimum and the unit captions.
+struct EquipmentControls {
+  FrameControls frame;
+  platform::ComboHandle cooling, cooling_twin, ComboFurnace, ComboCoilQuality, ComboCoilCondition,
+      ComboWH, ComboWH2;
+  platform::TextBoxHandle txtAA95cap, txtAAFinput;
+  platform::LabelHandle txtMinInput, textCoilQuality, capacity_unit, input_unit, minimum_unit;
+};
+
+// The names that differ: the cooling unit's list and twin, then the units of the capacity, the
+// input and the minimum.
+struct EquipmentNames {
+  const char *cooling, *cooling_twin, *capacity_unit, *input_unit, *minimum_unit;
+};
+
+template <std::size_t M>
+consteval EquipmentControls equipment_controls(const platform::ControlDesign (&t)[M],
+                                               EquipmentNames n) {
+  return {frame_controls(t),    {t, n.cooling},          {t, n.cooling_twin},
+          {t, "ComboFurnace"},  {t, "ComboCoilQuality"}, {t, "ComboCoilCondition"},
+          {t, "ComboWH"},       {t, "ComboWH2"},         {t, "txtAA95cap"},
+          {t, "txtAAFinput"},   {t, "txtMinInput"},      {t, "textCoilQuality"},
+          {t, n.capacity_unit}, {t, n.input_unit},       {t, n.minimum_unit}};
 }
 
 // A system window's design: the frame's size, the main window's sizes, fields highlighted.

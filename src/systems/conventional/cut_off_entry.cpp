@@ -9,15 +9,13 @@
 
 namespace pellavan::systems {
 
-std::string cut_off_left_text(std::string_view text, std::string_view shown, bool celsius) {
+std::string cut_off_left_text(std::string_view text, std::string_view shown) {
   const std::string_view typed = model::trim_blanks(text);
   if (typed == model::trim_blanks(shown)) return std::string(text);
   const bool number = !typed.empty() && (std::isdigit(static_cast<unsigned char>(typed[0])) != 0 ||
                                          typed[0] == '-' || typed[0] == '.' || typed[0] == '+');
   if (!number) return std::string(text);
-  const double value = model::Val(typed);
-  if (celsius) return model::Round_Half(value);
-  return model::format_fixed(value, 0, true);
+  return model::format_fixed(model::Val(model::Round_Half(model::Val(typed))), 0, true);
 }
 
 }  // namespace pellavan::systems

@@ -1,56 +1,26 @@
 #pragma once
 // The furnace/boiler window (system 4): a furnace or boiler with its input, an air conditioner
-// with its capacity, the coil condition and combination, and a water heater. It restores its
-// fields from the project at every activation before a run, enforces the building's minimum
-// input, stores and validates on Run and Done, and shows its compact result block after a run.
+// with its capacity, the coil condition and combination, and a water heater. What it does with
+// them is the conventional windows' own; it validates with the furnace's table and advises
+// variable-speed fans for a two-stage air conditioner.
 
-#include "systems/conventional/conventional_frame.h"
-#include "systems/conventional/minimum_input.h"
+#include "systems/conventional/conventional_window.h"
 
 namespace pellavan::systems {
 
-[[nodiscard]] const platform::WindowDesign& furnace_window_design();
-
-class FurnaceWindow : public ConventionalFrame {
+class FurnaceWindow : public ConventionalWindow {
   Q_OBJECT
 
  public:
   explicit FurnaceWindow(app::AppState& state, QWidget* parent = nullptr);
 
-  void Form_Load();
-  void Form_Activate() override;
-  void ComboFurnace_Click();
-  void ComboAC_Click();
-  void ComboWH_Click();
-  void ComboCoilQuality_Click();
-  void ComboCoilCondition_Click();
-  void list_GotFocus(platform::ControlEvent& event);
-  void list_LostFocus();
-  void txtAA95cap_LostFocus();
-  void txtAAFinput_LostFocus();
-  void cmdRun_Click();
-  void cmdDone_Click();
-
-  void AC_Pic();
-  void WH_Pic();
-  void Furnace_Pic();
-  void CoilQuality_Pic();
-  void CoilCondition_Pic();
-  void Save_Furnace();
+  void Save_Furnace() { save_equipment(); }
   void Test_Data();
 
-  [[nodiscard]] const MinimumInput& minimum() const { return minimum_; }
-  [[nodiscard]] bool test_failed() const { return TestFailed != 0; }
-
  private:
-  void store_fields() override;
-  void validate() override;
-  [[nodiscard]] std::string described_unit() const override;
-  [[nodiscard]] bool electric() const;
-  [[nodiscard]] QString capacity_text() const;  // the capacity as the field shows it
-  [[nodiscard]] QString input_text() const;
-
-  MinimumInput minimum_{};
+  void Form_Activate() override;
+  void store_fields() override { Save_Furnace(); }
+  void validate() override { Test_Data(); }
 };
 
 }  // namespace pellavan::systems

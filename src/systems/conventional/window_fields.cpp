@@ -18,13 +18,6 @@ bool differs_text(const QComboBox* list, const std::string& stored_trimmed) {
   return list->currentText().trimmed() != QString::fromStdString(stored_trimmed);
 }
 
-bool store_selection_text(const QComboBox* list, model::Int16& id, std::string& name) {
-  if (list->currentIndex() < 0) return false;
-  id = static_cast<model::Int16>(list->currentData().toInt());
-  name = list->currentText().toStdString();
-  return true;
-}
-
 void fill_fixed(QComboBox* list, std::initializer_list<std::pair<const char*, int>> entries) {
   const QSignalBlocker quiet(list);
   list->clear();

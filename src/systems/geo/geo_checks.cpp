@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "model/units/temperature.h"
-
 namespace pellavan::geo {
 
 namespace {
@@ -87,23 +85,18 @@ constexpr RangeCheck kRows[] = {
      .quantity = Quantity::Temperature,
      .when = kAutoSized,
      .imperial = {20, 50},
-     .metric = Range{-6.5, 10},
-     .text = "Minimum Loop Temp Outside of Valid Range of 20 - 50",
-     .metric_text = "Minimum Loop Temp Outside of Valid Range of -6 - 10"},
+     .metric = Range{-6, 10},
+     .text = "Minimum Loop Temp Outside of Valid Range of {low} - {high}"},
     {.name = "maximum loop temperature",
      .value = kMaxTemp,
      .quantity = Quantity::Temperature,
      .when = kAutoSized,
      .imperial = {85, 105},
-     .metric = Range{29.5, 40.5},
-     .text = "Maximum Loop Temp Outside of Valid Range of 85 - 105",
-     .metric_text = "Maximum Loop Temp Outside of Valid Range of 29 - 40"},
+     .metric = Range{29, 40},
+     .text = "Maximum Loop Temp Outside of Valid Range of {low} - {high}"},
 };
 
 double one_decimal(double v) { return std::round(v * 10.0) / 10.0; }
-
-// °F to °C at the nearest half degree.
-double to_celsius(double f) { return model::F_To_C(f); }
 
 }  // namespace
 
@@ -128,9 +121,9 @@ double GeoCheckValues::value(const RangeCheck& row, model::Display display) cons
     case kAuxInput: return block_.aux_input.get(rec_);
     case kAuxInputKw: return block_.aux_input.get(rec_) / 3413.0;
     case kMinTemp:
-      return metric ? to_celsius(block_.min_temp.get(rec_)) : block_.min_temp.get(rec_);
+      return metric ? model::celsius_checked(block_.min_temp.get(rec_)) : block_.min_temp.get(rec_);
     case kMaxTemp:
-      return metric ? to_celsius(block_.max_temp.get(rec_)) : block_.max_temp.get(rec_);
+      return metric ? model::celsius_checked(block_.max_temp.get(rec_)) : block_.max_temp.get(rec_);
     default: return 0.0;
   }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The validation of the Geo A and Geo B blocks: one table, run on the stored block in the
-// display modes of the unit options. The metric bounds accept every value the imperial ones
-// do: a loop temperature at 20 or 105 °F, a bore of 15 m (stored as 49 ft), a depth of 77 m.
+// display modes of the unit options. The metric lengths accept every value the imperial ones
+// do: a bore of 15 m (stored as 49 ft), a depth of 77 m. Loop temperatures in °C pass exactly
+// the range their message states (-6 to 10, 29 to 40), read to the half degree shown.
 
 #include <span>
 #include <string>

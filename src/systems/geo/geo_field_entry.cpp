@@ -52,8 +52,7 @@ void GeoWindow::list_LostFocus(platform::ControlEvent& event) {
   if (results_shown_ == 1) {
     panel_->set_background(0xffffffff);
     if (leaving_clears_picture(list)) panel_->clear_picture();
-    view_->Visible(true);
-    form().widget(c_.F1Book1.ref)->raise();
+    results_.show();
   } else if (list == c_.ComboWH.ref) {
     Logo_Pic();
   }

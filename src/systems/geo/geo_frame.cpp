@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QScrollBar>
 
 #include "model/text/cp1252.h"
 #include "platform/catalogue_lists.h"
@@ -22,44 +21,19 @@ constexpr QRgb kWhite = 0xffffffff;
 
 GeoFrame::GeoFrame(app::AppState& state, const platform::WindowDesign& design,
                    const GeoFrameControls& frame, int result_sheet, QWidget* parent)
-    : DesignedDialog(design, parent), state_(state), frame_(frame), result_sheet_(result_sheet) {
+    : DesignedDialog(design, parent),
+      state_(state),
+      frame_(frame),
+      results_(
+          state, form(),
+          {frame.F1Book1, frame.HscrZoom, frame.lblWait, frame.cmdRun, frame.BtnBin, frame.cmdDone},
+          result_sheet) {
   panel_ = new GeoPicturePanel;
   form().place_custom(frame_.Picture1.ref, panel_);
-  view_ = new sheet::view::SpreadsheetControl;
-  view_->FitBlock(true);
-  form().place_custom(frame_.F1Book1.ref, view_);
   form().widget(frame_.F1Book1.ref)->raise();
 }
 
 GeoFrame::~GeoFrame() = default;
-
-void GeoFrame::show_result_block(sheet::view::SpreadsheetControl& reports) const {
-  reports.ActiveSheet(result_sheet_);
-  reports.ViewFirstRow(1);
-  reports.ViewLastRow(29);
-  const bool metric = state_.model.MetricFlag(0) != 0;
-  reports.ViewFirstCol(metric ? 10 : 1);
-  reports.ViewLastCol(metric ? 16 : 7);
-}
-
-void GeoFrame::prepare_result_view() {
-  sheet::view::SpreadsheetControl& reports = state_.analysis().F1Book1();
-  show_result_block(reports);
-  reports.ViewZoom(100);
-  view_->AttachBook(reports.BookHandle());
-  Set_Criteria();
-  view_->ViewZoom(100);
-  hide_view();
-}
-
-void GeoFrame::show_results() {
-  sheet::view::SpreadsheetControl& reports = state_.analysis().F1Book1();
-  reports.ActiveSheet(result_sheet_);
-  view_->AttachBook(reports.BookHandle());
-  view_->ViewZoom(form()[frame_.HscrZoom]->value());
-  view_->Visible(true);
-  form().widget(frame_.F1Book1.ref)->raise();
-}
 
 QString GeoFrame::data_file(const QString& name) const {
   return state_.data_path(name.trimmed().toStdString());
@@ -133,11 +107,13 @@ void GeoFrame::Loop_Pic() {
   load_picture(file, kWhite, false, false, nullptr);
 }
 
-void GeoFrame::Set_Criteria() { reports::Set_Criteria(state_.analysis().F1Book1(), *view_); }
+void GeoFrame::Set_Criteria() {
+  reports::Set_Criteria(state_.analysis().F1Book1(), results_.view());
+}
 
-void GeoFrame::hide_view() { view_->Visible(false); }
+void GeoFrame::hide_view() { results_.hide(); }
 
-void GeoFrame::HscrZoom_Change() { view_->ViewZoom(form()[frame_.HscrZoom]->value()); }
+void GeoFrame::HscrZoom_Change() { results_.zoom_changed(); }
 
 void GeoFrame::btnHelp_Click() { state_.help.Show_Help(); }
 

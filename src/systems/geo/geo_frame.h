@@ -1,18 +1,14 @@
 #pragma once
 // The frame every geothermal window is built on (Geo A, Geo B, Geo T): the picture panel with
 // its loaders, each showing one equipment picture at its own size with its name, or the logo;
-// the result view, a second view of the one analysis workbook on the window's compact result
-// panel (rows 1 to 29, A:G or the metric copy J:P), kept read-only by Set_Criteria and zoomed by
-// the zoom bar; centring and the Help button. While `loading_` is set (the window restores its
+// the result view with its run, as every system window has them (systems/results); centring
+// and the Help button. While `loading_` is set (the window restores its
 // block) the equipment loaders do nothing; the logo is always drawn.
 
 #include "app/app_state.h"
 #include "platform/control_handle.h"
 #include "platform/designed_dialog.h"
-
-namespace pellavan::sheet::view {
-class SpreadsheetControl;
-}
+#include "systems/results/result_view.h"
 
 namespace pellavan::geo {
 
@@ -25,6 +21,8 @@ struct GeoFrameControls {
   platform::ScrollBarHandle HscrZoom;
   platform::ComboHandle comboUnit, comboUnit2, comboLoop, comboLoop2, ComboWH, ComboWH2,
       ComboFurnace;
+  platform::LabelHandle lblWait;
+  platform::ButtonHandle cmdRun, BtnBin, cmdDone;
 };
 
 class GeoFrame : public platform::DesignedDialog {
@@ -47,17 +45,10 @@ class GeoFrame : public platform::DesignedDialog {
   void HscrZoom_Change();
   void btnHelp_Click();
 
-  [[nodiscard]] sheet::view::SpreadsheetControl& result_view() const { return *view_; }
+  [[nodiscard]] sheet::view::SpreadsheetControl& result_view() const { return results_.view(); }
   [[nodiscard]] GeoPicturePanel& picture_panel() const { return *panel_; }
 
  protected:
-  // The load step's preparation: the reports window's control on the result panel, this view
-  // attached to its book, locked, at zoom 100 and hidden.
-  void prepare_result_view();
-  // The reports window's control on the result panel.
-  void show_result_block(sheet::view::SpreadsheetControl& reports) const;
-  // The view shown with the results, over the picture panel.
-  void show_results();
   void hide_view();
   // Shows a picture of the Data folder on the panel; `described` names the list whose entry
   // the caption shows. A picture that cannot be read shows the logo.
@@ -67,12 +58,11 @@ class GeoFrame : public platform::DesignedDialog {
   app::AppState& state_;
   GeoFrameControls frame_;
   GeoPicturePanel* panel_ = nullptr;
-  sheet::view::SpreadsheetControl* view_ = nullptr;
+  systems::ResultView results_;
   bool loading_ = false;
 
  private:
   [[nodiscard]] QString data_file(const QString& name) const;
-  int result_sheet_;
 };
 
 }  // namespace pellavan::geo

@@ -266,7 +266,7 @@ void GeoTWindow::Test_Data() {
 
 void GeoTWindow::cmdRun_Click() {
   GeoWindow::cmdRun_Click();
-  if (timer_.isActive()) form()[BtnOp]->setEnabled(false);
+  if (Timer1().isActive()) form()[BtnOp]->setEnabled(false);
 }
 
 void GeoTWindow::Timer1_Timer() {

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 
 #include "model/input/unit_binding.h"
 #include "platform/catalogue_lists.h"
@@ -28,8 +27,9 @@ using platform::Event;
 namespace {
 
 GeoFrameControls frame_of(const GeoControls& c) {
-  return {c.Picture1,  c.F1Book1,    c.lblUnitDesc, c.HscrZoom, c.comboUnit,   c.comboUnit2,
-          c.comboLoop, c.comboLoop2, c.ComboWH,     c.ComboWH2, c.ComboFurnace};
+  return {c.Picture1,     c.F1Book1,   c.lblUnitDesc, c.HscrZoom, c.comboUnit,
+          c.comboUnit2,   c.comboLoop, c.comboLoop2,  c.ComboWH,  c.ComboWH2,
+          c.ComboFurnace, c.lblWait,   c.cmdRun,      c.BtnBin,   c.cmdDone};
 }
 
 }  // namespace
@@ -43,9 +43,7 @@ GeoWindow::GeoWindow(app::AppState& state, const platform::WindowDesign& design,
   // Done only hides the window; Escape and the close box unload it, so that its next opening
   // loads it afresh and restores the project's block.
   setAttribute(Qt::WA_DeleteOnClose);
-  timer_.setInterval(1000);
-  timer_.setSingleShot(true);
-  connect(&timer_, &QTimer::timeout, this, &GeoWindow::Timer1_Timer);
+  connect(&results_.timer(), &QTimer::timeout, this, &GeoWindow::Timer1_Timer);
   wire_handlers();
   platform::apply_leave_rules(form(), design.units, state_.model.MetricFlag);
   if (load_now) Form_Load();
@@ -120,7 +118,7 @@ void GeoWindow::Form_Load() {
                         static_cast<int>(state_.model.edition().system_label.size())));
   form()[c_.frmHybrid]->setTitle(QStringLiteral("Loop/Well Hybrid"));
   platform::Center_Form(this);
-  prepare_result_view();
+  results_.attach();
   fill_lists();
   if (!hydronic()) {
     for (QWidget* w :
@@ -171,7 +169,7 @@ void GeoWindow::choose_id(ComboHandle list, model::Int16 id) {
 }
 
 void GeoWindow::Form_Activate() {
-  form()[c_.HscrZoom]->setValue(state_.LargeLayout != 0 ? 175 : 130);
+  results_.zoom_to_layout();
   platform::Center_Form(this);
   if (results_shown_ == 1) return;
   loading_ = true;
@@ -276,30 +274,13 @@ void GeoWindow::cmdRun_Click() {
   if (hydronic()) panel_->show_picture(false);
   hide_view();
   Logo_Pic();
-  form()[c_.cmdDone]->setEnabled(false);
-  form()[c_.cmdRun]->setEnabled(false);
-  form()[c_.BtnBin]->setEnabled(false);
-  form()[c_.HscrZoom]->hide();
-  form()[c_.lblWait]->show();
-  sheet::view::SpreadsheetControl& reports = state_.analysis().F1Book1();
-  show_result_block(reports);
-  Set_Criteria();
-  reports.ViewZoom(state_.LargeLayout != 0 ? 175 : 130);
-  Set_Criteria();
   results_shown_ = 1;
-  timer_.start();
+  results_.start();
 }
 
 void GeoWindow::Timer1_Timer() {
-  timer_.stop();
   panel_->set_background(0xffffffff);
-  state_.analysis().Fill_ReportWorkbook(this, state_.ProjectFileTitle);
-  show_results();
-  if (!hydronic()) state_.analysis().F1Book1().ViewZoom(100);
-  form()[c_.cmdDone]->setEnabled(true);
-  form()[c_.BtnBin]->setEnabled(true);
-  form()[c_.lblWait]->hide();
-  form()[c_.BtnBin]->setFocus();
+  results_.fill(this, !hydronic(), true);
 }
 
 void GeoWindow::cmdDone_Click() {

@@ -64,7 +64,7 @@ class GeoWindow : public GeoFrame {
   [[nodiscard]] int DataInvalid() const { return data_invalid_; }
   [[nodiscard]] int ResultsShown() const { return results_shown_; }
   [[nodiscard]] double MinInputKW() const { return min_input_kw_; }
-  [[nodiscard]] QTimer& Timer1() { return timer_; }
+  [[nodiscard]] QTimer& Timer1() { return results_.timer(); }
   [[nodiscard]] const GeoBlock& block() const { return block_; }
   [[nodiscard]] const GeoControls& controls() const { return c_; }
 
@@ -103,7 +103,6 @@ class GeoWindow : public GeoFrame {
   const GeoBlock& block_;
   const GeoControls& c_;
   std::vector<platform::On<GeoWindow>> handlers_;
-  QTimer timer_;
   int results_shown_ = 0;
   int data_invalid_ = 0;
   bool well_water_only_ = false;

@@ -2,11 +2,13 @@
 // The generic test of a validation table: in each display, each row in turn gets values at and
 // just beyond its bounds while every other row gets a value well inside its own (conditions all
 // holding, calculated bounds 10 and 20). The row must pass at its bounds and be the one refused
-// beyond them, with its title and a message that has its bounds written in.
+// beyond them, with its title and a message that has its bounds written in; a temperature row
+// with °C bounds of its own writes them through {low} and {high}.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "model/input/range_check.h"
 
@@ -48,6 +50,13 @@ inline void expect_every_row_fires(const CheckTable& table) {
       ProbeValues probe;
       probe.target = &row;
       const Range r = bounds_of(row, shown, probe);
+      if (row.quantity == Quantity::Temperature && row.metric) {
+        // its message states exactly the bounds it checks, in either display
+        const std::string text =
+            shown == Display::Metric && row.metric_text ? row.metric_text : row.text;
+        EXPECT_NE(text.find("{low}"), std::string::npos) << text;
+        EXPECT_NE(text.find("{high}"), std::string::npos) << text;
+      }
       const auto step = [](double bound) { return std::max(1e-7, std::abs(bound) * 1e-9); };
       const auto refused = [&](double v) {
         probe.target_value = v;

@@ -70,22 +70,19 @@ TEST(CoilCombinationsTest, ChoiceFollowsTheBlowerAndTheName) {
   }
 }
 
-TEST(CutOffEntryTest, UnchangedStaysAndTypedIsRoundedOnce) {
+TEST(CutOffEntryTest, UnchangedStaysAndTypedGoesToTheHalfThenTheWholeDegree) {
   struct Case {
     const char* text;
     const char* shown;
-    bool celsius;
     const char* left;
   };
   const Case cases[] = {
-      {"4.5", "4.5", true, "4.5"},        // 40 F tabbed through: stays, stores 40 F again
-      {"-23.5", "-23.5", true, "-23.5"},  // -10 F tabbed through
-      {"4.3", "4.5", true, "4.5"},        // typed C: nearest half
-      {"2.3", "5", false, "2"},           // typed F: whole, once
-      {"2.5", "5", false, "3"},          {"-2.5", "5", false, "-3"}, {"abc", "5", false, "abc"},
+      {"4.5", "4.5", "4.5"},        // 40 F in C tabbed through: stays, stores 40 F again
+      {"-23.5", "-23.5", "-23.5"},  // -10 F tabbed through
+      {"2.3", "5", "3"},           {"2.2", "5", "2"},   {"-2.3", "5", "-3"}, {"4.3", "4.5", "5"},
+      {"2.5", "5", "3"},           {"-2.5", "5", "-3"}, {"-0.2", "5", "0"},  {"abc", "5", "abc"},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(cut_off_left_text(c.text, c.shown, c.celsius), c.left) << c.text;
+  for (const Case& c : cases) EXPECT_EQ(cut_off_left_text(c.text, c.shown), c.left) << c.text;
 }
 
 TEST(SystemDescriptionTest, OnlyUnfrozenColumnsOfTheSystemChange) {
@@ -151,25 +148,6 @@ TEST(ConventionalChecksTest, RefusalsAtDisplayPrecision) {
        imperial,
        {.capacity = 30000, .input = 60000, .efficiency = 0, .minimum = {}},
        "Furnace Efficiency Must Be Above 0"},
-      // -10 F reads -23.5 C, inside the converted range; -11 F reads -24.0 C
-      {true,
-       metric,
-       {.capacity = 30000,
-        .input = 40000,
-        .efficiency = 0.95,
-        .kw_display = true,
-        .minimum = kw_min,
-        .cut_off = -10},
-       nullptr},
-      {true,
-       metric,
-       {.capacity = 30000,
-        .input = 40000,
-        .efficiency = 0.95,
-        .kw_display = true,
-        .minimum = kw_min,
-        .cut_off = -11},
-       "Cut-Off Temp Outside of Valid Range of -23 to10"},
   };
   for (const Case& c : cases) {
     const auto refusal =
@@ -180,6 +158,36 @@ TEST(ConventionalChecksTest, RefusalsAtDisplayPrecision) {
       ASSERT_TRUE(refusal) << c.refusal;
       EXPECT_EQ(refusal->text, c.refusal);
     }
+  }
+}
+
+// The cut-off at each bound of each display: °C as shown (to the half degree) against the
+// stated -23 to 10, so -10 °F (-23.5 °C) is refused and -9 °F (-23.0 °C) passes.
+TEST(ConventionalChecksTest, CutOffPassesExactlyTheStatedRange) {
+  struct Case {
+    bool celsius;
+    model::Int16 cut_off;  // °F stored
+    bool refused;
+  };
+  const Case cases[] = {{false, -10, false}, {false, 50, false}, {false, -11, true},
+                        {false, 51, true},   {true, -9, false},  {true, 50, false},
+                        {true, -10, true},   {true, 51, true}};
+  model::KwMemo memo;
+  const MinimumInput minimum = minimum_input(34130, 0.95, false, memo, 16);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.cut_off << (c.celsius ? " C" : " F"));
+    model::UnitOptions units;
+    units.metric = c.celsius;
+    units.keep_btuh = true;
+    const SystemFigures figures{.capacity = 30000,
+                                .input = 40000,
+                                .efficiency = 0.95,
+                                .minimum = minimum,
+                                .cut_off = c.cut_off};
+    const auto refusal = check_heat_pump(figures, units);
+    const char* text = c.celsius ? "Cut-Off Temp Outside of Valid Range of -23 to10"
+                                 : "Cut-Off Temp Outside of Valid Range of -10 to 50";
+    EXPECT_EQ(refusal ? refusal->text : std::string(), c.refused ? text : "");
   }
 }
 
@@ -216,17 +224,17 @@ TEST(ConventionalChecksTest, EveryMessageAsWritten) {
        "ARI @ 95 Capacity Outside of Valid Range of 1 - 293"},
       {heat_pump_checks(), "heat-pump capacity", M,
        "ARI @ 95 Capacity Outside of Valid Range of 1 - 293"},
-      {heat_pump_checks(), "electric backup, kW", I,
+      {heat_pump_checks(), "electric input, kW", I,
        "Furnace Input kW Outside of Valid Range of 1 - 500"},
-      {heat_pump_checks(), "electric backup minimum", I,
+      {heat_pump_checks(), "electric input minimum", I,
        "Furnace Input Capacity Below Calculated Minimum of 10 kW"},
-      {heat_pump_checks(), "backup input", I,
+      {heat_pump_checks(), "furnace input", I,
        "Furnace Input Btu/hr Outside of Valid Range of 1000 - 4000000"},
-      {heat_pump_checks(), "backup input", M,
+      {heat_pump_checks(), "furnace input", M,
        "Furnace Input kW Outside of Valid Range of 1 - 1172"},
-      {heat_pump_checks(), "backup minimum, kW", M,
+      {heat_pump_checks(), "input minimum, kW", M,
        "Furnace Input Capacity Below Calculated Minimum of 10.0"},
-      {heat_pump_checks(), "backup minimum, Btu/h", I, below},
+      {heat_pump_checks(), "input minimum, Btu/h", I, below},
       {heat_pump_checks(), "cut-off temperature", I,
        "Cut-Off Temp Outside of Valid Range of -10 to 50"},
       {heat_pump_checks(), "cut-off temperature", M,

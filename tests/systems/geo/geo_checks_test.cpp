@@ -1,5 +1,5 @@
 // The geothermal validation table on stored blocks: the bounds that the metric display shares
-// with the imperial one, and the quantity's one bound.
+// with the imperial one, the loop temperatures' stated °C ranges, and the quantity's one bound.
 #include "systems/geo/geo_checks.h"
 
 #include <gtest/gtest.h>
@@ -47,25 +47,6 @@ const Case kCases[] = {
     {"a 15 m bore (49 ft)", true, [](ProjectRec& r) { r.GeoA_BoreLength = 49; }, "Vert 1", ""},
     {"a 48 ft bore", true, [](ProjectRec& r) { r.GeoA_BoreLength = 48; }, "Vert 1",
      "Bore/Trench Outside of Valid Range of 15 - 6096"},
-    {"loop 20 to 105 F in C", true,
-     [](ProjectRec& r) {
-       r.GeoA_AutoSize = 1;
-       r.GeoA_LoopMinTemp = 20;
-       r.GeoA_LoopMaxTemp = 105;
-     },
-     "Vert 1", ""},
-    {"loop minimum 19 F in C", true,
-     [](ProjectRec& r) {
-       r.GeoA_AutoSize = 1;
-       r.GeoA_LoopMinTemp = 19;
-     },
-     "Vert 1", "Minimum Loop Temp Outside of Valid Range of -6 - 10"},
-    {"loop maximum 106 F in C", true,
-     [](ProjectRec& r) {
-       r.GeoA_AutoSize = 1;
-       r.GeoA_LoopMaxTemp = 106;
-     },
-     "Vert 1", "Maximum Loop Temp Outside of Valid Range of 29 - 40"},
     {"12.2 kW below 12.5", true, [](ProjectRec& r) { r.GeoA_AuxInput = 41639; }, "Vert 1",
      "Furnace Input Capacity Below Calculated Minimum of 12.5"},
 };
@@ -78,6 +59,40 @@ TEST(GeoChecksTest, MetricBoundsAcceptWhatImperialAccepts) {
     model::UnitOptions units;
     units.metric = c.metric;
     const GeoCheckValues values(kGeoABlock, r, c.loop, "Gas Furnace-80", 40000, 12.5);
+    const auto refusal = model::first_refusal(geo_checks(), values, units);
+    EXPECT_EQ(refusal ? refusal->text : std::string(), c.refusal);
+  }
+}
+
+// The loop temperatures at each bound: °C as shown (to the half degree) against the stated range.
+TEST(GeoChecksTest, LoopTemperaturesPassExactlyTheStatedRange) {
+  struct Bound {
+    bool celsius;
+    model::Int16 min, max;  // °F stored
+    const char* refusal;
+  };
+  const char* low = "Minimum Loop Temp Outside of Valid Range of 20 - 50";
+  const char* high = "Maximum Loop Temp Outside of Valid Range of 85 - 105";
+  const char* low_c = "Minimum Loop Temp Outside of Valid Range of -6 - 10";
+  const char* high_c = "Maximum Loop Temp Outside of Valid Range of 29 - 40";
+  const Bound cases[] = {
+      {false, 20, 105, ""},    {false, 19, 95, low},   {false, 51, 95, low},
+      {false, 30, 84, high},   {false, 30, 106, high}, {true, 21, 84, ""},  // -6.0 and 29.0
+      {true, 50, 104, ""},                                                  // 10.0 and 40.0
+      {true, 20, 95, low_c},                                                // -6.5
+      {true, 51, 95, low_c},                                                // 10.5
+      {true, 30, 83, high_c},                                               // 28.5
+      {true, 30, 105, high_c},                                              // 40.5
+  };
+  for (const Bound& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.min << " " << c.max << (c.celsius ? " C" : " F"));
+    ProjectRec r = valid_geo_a();
+    r.GeoA_AutoSize = 1;
+    r.GeoA_LoopMinTemp = c.min;
+    r.GeoA_LoopMaxTemp = c.max;
+    model::UnitOptions units;
+    units.metric = c.celsius;
+    const GeoCheckValues values(kGeoABlock, r, "Vert 1", "Gas Furnace-80", 40000, 12.5);
     const auto refusal = model::first_refusal(geo_checks(), values, units);
     EXPECT_EQ(refusal ? refusal->text : std::string(), c.refusal);
   }
