@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include "platform/help_placement.h"
+
+namespace pellavan::platform {
+namespace {
+
+TEST(HelpViewerPositionTest, BesideTheWindowInsideTheScreen) {
+  struct Row {
+    const char* name;
+    QRect window;
+    QSize viewer;
+    QRect screen;
+    QPoint at;
+  };
+  const QRect screen(0, 0, 1600, 1000);
+  const Row rows[] = {
+      {"room on the right", {100, 100, 400, 300}, {300, 200}, screen, {500, 100}},
+      {"just room on the right", {100, 100, 400, 300}, {1100, 200}, screen, {500, 100}},
+      {"room on the left only", {900, 100, 600, 300}, {300, 200}, screen, {600, 100}},
+      {"no room: against the right edge", {200, 100, 1200, 300}, {500, 200}, screen, {1100, 100}},
+      {"no room: against the left edge", {300, 100, 1250, 300}, {500, 200}, screen, {0, 100}},
+      {"raised to stay on the screen", {100, 900, 400, 300}, {300, 400}, screen, {500, 600}},
+      {"taller than the screen: at its top", {100, 50, 400, 300}, {300, 1200}, screen, {500, 0}},
+      {"second screen", {1700, 50, 400, 300}, {300, 200}, {1600, 0, 1600, 1000}, {2100, 50}},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    EXPECT_EQ(help_viewer_position(r.window, r.viewer, r.screen), r.at);
+  }
+}
+
+}  // namespace
+}  // namespace pellavan::platform
