@@ -4,21 +4,25 @@
 
 namespace pellavan::platform {
 
-QPoint help_viewer_position(const QRect& window, const QSize& viewer, const QRect& screen) {
+QRect help_viewer_geometry(const QRect& window, const QSize& viewer, const QRect& screen) {
   const int room_right = screen.right() - window.right();
   const int room_left = window.left() - screen.left();
+  const bool right_wider = room_right >= room_left;
+  int width = viewer.width();
+  if (room_right < width && room_left < width)
+    width = std::min(width, std::max({room_right, room_left, kHelpViewerMinimumWidth}));
   int x = 0;
-  if (room_right >= viewer.width()) {
+  if (room_right >= width) {
     x = window.right() + 1;
-  } else if (room_left >= viewer.width()) {
-    x = window.left() - viewer.width();
+  } else if (room_left >= width) {
+    x = window.left() - width;
   } else {
-    x = room_right >= room_left ? screen.right() + 1 - viewer.width() : screen.left();
+    x = right_wider ? screen.right() + 1 - width : screen.left();
   }
   x = std::max(x, screen.left());
-  const int lowest = screen.bottom() + 1 - viewer.height();
-  const int y = std::max(screen.top(), std::min(window.top(), lowest));
-  return {x, y};
+  const int height = std::min(viewer.height(), screen.height());
+  const int y = std::max(screen.top(), std::min(window.top(), screen.bottom() + 1 - height));
+  return {x, y, width, height};
 }
 
 }  // namespace pellavan::platform

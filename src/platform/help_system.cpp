@@ -60,13 +60,19 @@ void HelpSystem::open_for(const QWidget* start) {
   if (host == nullptr) host = owner_.data();
   if (viewer_->parentWidget() != host) viewer_->setParent(host, Qt::Window);
   viewer_->show_keys(keys);
-  // A viewer already open stays where the user left it.
+  // A viewer already open stays where the user left it; a closed one opens beside the window,
+  // at its preferred size or narrowed to the room there.
   if (!viewer_->isVisible()) {
     const QWidget* beside = start != nullptr ? start->window() : host;
     if (beside == nullptr || beside == viewer_) beside = host;
-    if (beside != nullptr && beside->screen() != nullptr)
-      viewer_->move(help_viewer_position(beside->frameGeometry(), viewer_->frameGeometry().size(),
-                                         beside->screen()->availableGeometry()));
+    if (beside != nullptr && beside->screen() != nullptr) {
+      // Frame sizes: the viewer's frame adds what its window's frame adds to its client area.
+      const QSize frame = viewer_->frameGeometry().size() - viewer_->size();
+      const QRect place = help_viewer_geometry(beside->frameGeometry(), kHelpViewerSize + frame,
+                                               beside->screen()->availableGeometry());
+      viewer_->resize(place.size() - frame);
+      viewer_->move(place.topLeft());
+    }
   }
   viewer_->show();
   viewer_->raise();

@@ -31,7 +31,7 @@ HelpViewer::HelpViewer(QString help_folder, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
   layout->addWidget(browser_);
-  resize(720, 560);
+  resize(kHelpViewerSize);
 
   back_->setEnabled(false);
   connect(browser_, &QTextBrowser::backwardAvailable, back_, &QPushButton::setEnabled);

@@ -6,6 +6,7 @@
 // Links between the pages open in the viewer; Back returns to the page before, Contents opens the
 // contents page, and Close or Escape closes the viewer.
 
+#include <QSize>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -17,6 +18,9 @@ class QPushButton;
 class QTextBrowser;
 
 namespace pellavan::platform {
+
+// The viewer's preferred size, without its window frame.
+inline constexpr QSize kHelpViewerSize{720, 560};
 
 class HelpViewer : public QWidget {
   Q_OBJECT
