@@ -66,7 +66,7 @@ void HelpSystem::open_for(const QWidget* start) {
     const QWidget* beside = start != nullptr ? start->window() : host;
     if (beside == nullptr || beside == viewer_) beside = host;
     if (beside != nullptr && beside->screen() != nullptr) {
-      // Frame sizes: the viewer's frame adds what its window's frame adds to its client area.
+      // The viewer's own frame (title bar and border) counts in the room it takes.
       const QSize frame = viewer_->frameGeometry().size() - viewer_->size();
       const QRect place = help_viewer_geometry(beside->frameGeometry(), kHelpViewerSize + frame,
                                                beside->screen()->availableGeometry());
