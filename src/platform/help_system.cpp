@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QWidget>
 
 #include "platform/help_location.h"
+#include "platform/help_placement.h"
 #include "platform/help_topic.h"
 #include "platform/help_viewer.h"
 
@@ -52,12 +54,26 @@ bool HelpSystem::eventFilter(QObject* watched, QEvent* event) {
 
 void HelpSystem::open_for(const QWidget* start) {
   if (help_path_.isEmpty()) return;
-  const int topic = help_topic_for(start);
+  const std::vector<HelpKey> keys = help_keys_for(start);
   if (viewer_ == nullptr) viewer_ = new HelpViewer(help_path_);
   QWidget* host = QApplication::activeModalWidget();
   if (host == nullptr) host = owner_.data();
   if (viewer_->parentWidget() != host) viewer_->setParent(host, Qt::Window);
-  viewer_->show_topic(topic);
+  viewer_->show_keys(keys);
+  // A viewer already open stays where the user left it; a closed one opens beside the window,
+  // at its preferred size or narrowed to the room there.
+  if (!viewer_->isVisible()) {
+    const QWidget* beside = start != nullptr ? start->window() : host;
+    if (beside == nullptr || beside == viewer_) beside = host;
+    if (beside != nullptr && beside->screen() != nullptr) {
+      // The viewer's own frame (title bar and border) counts in the room it takes.
+      const QSize frame = viewer_->frameGeometry().size() - viewer_->size();
+      const QRect place = help_viewer_geometry(beside->frameGeometry(), kHelpViewerSize + frame,
+                                               beside->screen()->availableGeometry());
+      viewer_->resize(place.size() - frame);
+      viewer_->move(place.topLeft());
+    }
+  }
   viewer_->show();
   viewer_->raise();
   viewer_->activateWindow();

@@ -29,4 +29,21 @@ int help_topic_for(const QWidget* widget) {
   return 0;
 }
 
+std::vector<HelpKey> help_keys_for(const QWidget* widget) {
+  std::vector<HelpKey> keys;
+  if (widget == nullptr) return keys;
+  const std::string window = widget->window()->objectName().toStdString();
+  for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+    const std::string name = w->objectName().toStdString();
+    if (w->isWindow()) {
+      if (!window.empty()) keys.emplace_back(window);
+    } else if (!window.empty() && !name.empty()) {
+      keys.emplace_back(window + "." + name);
+    }
+    if (const int topic = own_help_topic(w); topic > 0) keys.emplace_back(topic);
+    if (w->isWindow()) break;
+  }
+  return keys;
+}
+
 }  // namespace pellavan::platform

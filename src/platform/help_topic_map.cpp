@@ -1,5 +1,6 @@
 #include "platform/help_topic_map.h"
 
+#include <cctype>
 #include <charconv>
 
 namespace pellavan::platform {
@@ -26,6 +27,21 @@ bool is_safe_page(std::string_view page) {
   return true;
 }
 
+// A window's name, or a window's and a control's joined by one ".".
+bool is_name_key(std::string_view key) {
+  if (key.empty() || key.front() == '.' || key.back() == '.') return false;
+  if (key.front() >= '0' && key.front() <= '9') return false;
+  int dots = 0;
+  for (const char c : key) {
+    if (c == '.') {
+      ++dots;
+    } else if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') {
+      return false;
+    }
+  }
+  return dots <= 1;
+}
+
 }  // namespace
 
 HelpTopicMap HelpTopicMap::parse(std::string_view text) {
@@ -41,19 +57,23 @@ HelpTopicMap HelpTopicMap::parse(std::string_view text) {
     auto fail = [&](const char* why) {
       map.errors_.push_back("line " + std::to_string(line_number) + ": " + why);
     };
+    const std::string_view key = line.substr(0, line.find_first_of(" \t"));
+    const std::string_view page = trim(line.substr(key.size()));
     int topic = 0;
-    const auto [after, ec] = std::from_chars(line.data(), line.data() + line.size(), topic);
-    if (ec != std::errc() || topic <= 0 ||
-        (after != line.data() + line.size() && *after != ' ' && *after != '\t')) {
-      fail("no topic number");
-      continue;
+    const bool named = is_name_key(key);
+    if (!named) {
+      const auto [after, ec] = std::from_chars(key.data(), key.data() + key.size(), topic);
+      if (ec != std::errc() || topic <= 0 || after != key.data() + key.size()) {
+        fail("no topic number or name");
+        continue;
+      }
     }
-    const std::string_view page = trim(line.substr(static_cast<std::size_t>(after - line.data())));
     if (page.empty()) {
       fail("no page");
     } else if (page.find_first_of(" \t") != std::string_view::npos || !is_safe_page(page)) {
       fail("page must be one name inside the help folder");
-    } else if (!map.pages_.emplace(topic, std::string(page)).second) {
+    } else if (named ? !map.named_.emplace(std::string(key), std::string(page)).second
+                     : !map.pages_.emplace(topic, std::string(page)).second) {
       fail("topic listed twice");
     }
   }
@@ -64,6 +84,20 @@ std::optional<std::string> HelpTopicMap::page(int topic) const {
   const auto it = pages_.find(topic);
   if (it == pages_.end()) return std::nullopt;
   return it->second;
+}
+
+std::optional<std::string> HelpTopicMap::page(std::string_view name) const {
+  const auto it = named_.find(name);
+  if (it == named_.end()) return std::nullopt;
+  return it->second;
+}
+
+std::optional<std::string> HelpTopicMap::first_page(std::span<const HelpKey> chain) const {
+  for (const HelpKey& key : chain) {
+    auto found = std::visit([this](const auto& k) { return page(k); }, key);
+    if (found) return found;
+  }
+  return std::nullopt;
 }
 
 }  // namespace pellavan::platform

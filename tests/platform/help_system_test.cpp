@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <memory>
@@ -50,7 +52,9 @@ class HelpSystemTest : public ::testing::Test {
     ASSERT_TRUE(folder.mkdir(QStringLiteral("help")));
     const QString help = folder.filePath(QStringLiteral("help"));
     write_file(help + "/index.html", page("Contents"));
-    write_file(help + "/project.html", page("Project"));
+    write_file(help + "/project.html",
+               "<html><body><h1>Project</h1><p>See <a href=\"client.html\">the client</a>."
+               "</p></body></html>");
     write_file(help + "/client.html", page("Client"));
     write_file(help + "/city.html", page("City"));
     write_file(
@@ -215,6 +219,65 @@ TEST_F(HelpSystemTest, ViewerOpenedFromAModalWindowIsNotBlockedByIt) {
   press(city_, Qt::Key_F1);  // back on the main window: the viewer moves to its owner
   EXPECT_EQ(help_->viewer()->parentWidget(), window_.get());
   EXPECT_EQ(shown_page(), "city.html");
+}
+
+TEST_F(HelpSystemTest, NamesInTheMapComeBeforeTopicsAtTheSameStep) {
+  write_file(program_folder_.path() + "/help/topics.txt",
+             "460 project.html\n610 city.html\nForm3.txtCity client.html#list\nForm3 index.html\n");
+  help_->Set_HelpFile(window_.get());
+  window_->setObjectName(QStringLiteral("Form3"));
+  city_->setObjectName(QStringLiteral("txtCity"));
+  press(city_, Qt::Key_F1);  // the control's name before its topic 610
+  EXPECT_EQ(shown_page(), "client.html");
+  EXPECT_EQ(help_->viewer()->page().fragment(), "list");
+  press(loads_, Qt::Key_F1);  // the window's name before its topic 460
+  EXPECT_EQ(shown_page(), "index.html");
+}
+
+TEST_F(HelpSystemTest, ALinkOpensItsPageAndBackReturns) {
+  help_->Set_HelpFile(window_.get());
+  press(window_.get(), Qt::Key_F1);
+  HelpViewer* viewer = help_->viewer();
+  ASSERT_EQ(shown_page(), "project.html");
+  EXPECT_FALSE(viewer->back_button()->isEnabled());
+  QTextBrowser* browser = viewer->browser();
+  const QTextCursor link = browser->document()->find(QStringLiteral("the client"));
+  ASSERT_FALSE(link.isNull());
+  QTextCursor inside = link;
+  inside.setPosition(link.selectionStart() + 2);
+  QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, browser->cursorRect(inside).center());
+  EXPECT_EQ(shown_page(), "client.html");
+  ASSERT_TRUE(viewer->back_button()->isEnabled());
+  QTest::mouseClick(viewer->back_button(), Qt::LeftButton);
+  EXPECT_EQ(shown_page(), "project.html");
+}
+
+TEST_F(HelpSystemTest, EscapeAndTheCloseButtonCloseTheViewer) {
+  help_->Set_HelpFile(window_.get());
+  press(city_, Qt::Key_F1);
+  ASSERT_TRUE(testing::show_and_activate(help_->viewer()));
+  QTest::keyClick(help_->viewer()->browser(), Qt::Key_Escape);
+  EXPECT_FALSE(help_->viewer()->isVisible());
+  press(city_, Qt::Key_F1);  // opens again, at the field's page
+  EXPECT_EQ(shown_page(), "city.html");
+  QTest::mouseClick(help_->viewer()->close_button(), Qt::LeftButton);
+  EXPECT_FALSE(help_->viewer()->isVisible());
+}
+
+TEST_F(HelpSystemTest, OpensBesideTheWindowAndStaysWhereMoved) {
+  help_->Set_HelpFile(window_.get());
+  window_->move(40, 30);
+  ASSERT_TRUE(testing::show_and_activate(window_.get()));
+  press(city_, Qt::Key_F1);
+  HelpViewer* viewer = help_->viewer();
+  const QRect window = window_->frameGeometry();
+  const QRect shown = viewer->frameGeometry();
+  EXPECT_EQ(shown.top(), window.top());  // level with the window, not at the screen's corner
+  EXPECT_TRUE(shown.left() > window.left() || shown.right() < window.right());
+  viewer->move(shown.topLeft() + QPoint(7, 9));
+  const QPoint moved = viewer->pos();
+  press(loads_, Qt::Key_F1);  // open already: the user's place is kept
+  EXPECT_EQ(viewer->pos(), moved);
 }
 
 TEST(ShippedHelpFolderTest, ContentsOpenFromTheProgramFolder) {
