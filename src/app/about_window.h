@@ -1,7 +1,7 @@
 #pragma once
 // The about window: the program's logo, name, version and legal notice.
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "platform/designed_dialog.h"
 
 namespace pellavan::app {

@@ -5,7 +5,7 @@
 // on it; Update Project copies the details into the open project only. Save, Update Project
 // and Cancel unload the window.
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "platform/designed_dialog.h"
 
 namespace pellavan::app {

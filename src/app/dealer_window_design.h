@@ -2,7 +2,7 @@
 // The design of the dealer information and options window: its controls, handles, size and
 // the ten dealer boxes with the fields they edit.
 
-#include "app/window_sizes.h"
+#include "program_state/window_sizes.h"
 #include "model/input/record_field.h"
 #include "model/records/dealer_rec.h"
 #include "model/records/project_rec.h"

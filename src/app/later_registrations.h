@@ -2,7 +2,7 @@
 // The registrations of the later windows and services, one function each, called from
 // register_later_windows.
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 
 namespace pellavan::app {
 

@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "app/project_commands.h"
 #include "model/project/comparison_columns.h"
 #include "platform/designed_window.h"

@@ -3,7 +3,7 @@
 
 #include <span>
 
-#include "app/window_sizes.h"
+#include "program_state/window_sizes.h"
 #include "platform/control_handle.h"
 #include "platform/menu_design.h"
 #include "platform/window_design.h"

@@ -8,6 +8,7 @@
 #include "systems/conventional/heat_pump_window.h"
 #include "app/project_window.h"
 #include "app/rates_window.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::app {
 

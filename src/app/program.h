@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "app/main_window.h"
 #include "app/startup_window.h"
 #include "platform/single_instance.h"

@@ -14,7 +14,7 @@
 #include <functional>
 #include <system_error>
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 
 class QWidget;
 

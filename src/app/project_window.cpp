@@ -28,6 +28,7 @@
 #include "platform/text_area.h"
 #include "platform/message_box.h"
 #include "platform/window_placement.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::app {
 

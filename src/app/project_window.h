@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "app/app_state.h"
-#include "app/window_registry.h"
+#include "program_state/app_state.h"
+#include "program_state/window_registry.h"
 #include "model/catalogue/city_lists.h"
 #include "model/input/range_check.h"
 #include "platform/designed_dialog.h"

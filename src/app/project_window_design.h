@@ -3,7 +3,7 @@
 // controls, the unit bindings of the load fields and the range checks run before every load
 // calculation.
 
-#include "app/window_sizes.h"
+#include "program_state/window_sizes.h"
 #include "loads/input/load_checks.h"
 #include "model/input/record_field.h"
 #include "model/records/project_rec.h"

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "platform/designed_dialog.h"
 
 namespace pellavan::app {

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "app/window_sizes.h"
+#include "program_state/window_sizes.h"
 #include "loads/input/rate_transfer.h"
 #include "platform/control_handle.h"
 #include "platform/window_design.h"

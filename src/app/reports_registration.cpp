@@ -2,6 +2,7 @@
 
 #include "app/later_registrations.h"
 #include "reports/window/reports_window.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::app {
 

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "platform/designed_form.h"
 
 namespace pellavan::platform {

@@ -18,6 +18,8 @@ HelpSystem::HelpSystem(QString program_folder) : program_folder_(std::move(progr
 
 HelpSystem::~HelpSystem() { delete viewer_.data(); }
 
+HelpViewer* HelpSystem::viewer() const { return viewer_.data(); }
+
 void HelpSystem::Set_HelpFile(QWidget* owner) {
   owner_ = owner;
   help_path_ =

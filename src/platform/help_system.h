@@ -37,7 +37,7 @@ class HelpSystem : public QObject {
   // The help folder named by Set_HelpFile; empty before.
   [[nodiscard]] QString help_path() const { return help_path_; }
   // The open viewer, or nullptr.
-  [[nodiscard]] HelpViewer* viewer() const { return viewer_.data(); }
+  [[nodiscard]] HelpViewer* viewer() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,12 +4,13 @@
 
 #include <vector>
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "platform/message_box.h"
 #include "projects/project_set.h"
 #include "tools/sample_data_fixture.h"
 #include "workbook/analysis_run.h"
 #include "workbook/report_sheets.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::app {
 namespace {

@@ -15,7 +15,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "app/main_window.h"
 #include "model/catalogue/catalogue_fixture.h"
 #include "model/project/project_files_fixture.h"

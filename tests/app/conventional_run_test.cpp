@@ -4,7 +4,7 @@
 
 #include <QPushButton>
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "loads/calc/load_calculation.h"
 #include "platform/message_box.h"
 #include "projects/project_set.h"
@@ -13,6 +13,7 @@
 #include "tools/sample_data_fixture.h"
 #include "workbook/analysis_run.h"
 #include "workbook/report_sheets.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::app {
 namespace {

@@ -21,6 +21,7 @@
 #include "model/report_workbook_sheets.h"
 #include "systems/conventional/furnace_window.h"
 #include "systems/conventional/heat_pump_window.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::app {
 namespace {

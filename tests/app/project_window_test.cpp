@@ -15,6 +15,7 @@
 
 #include "app/loads_windows_fixture.h"
 #include "app/scale_bar.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::app {
 namespace {

@@ -14,6 +14,7 @@
 #include "model/project/project_files_fixture.h"
 #include "reports/report_table.h"
 #include "reports/window/reports_window.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::app {
 namespace {

@@ -34,6 +34,7 @@
 #include "systems/geo/geo_window.h"
 #include "systems/conventional/furnace_window.h"
 #include "systems/conventional/heat_pump_window.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::app {
 namespace {

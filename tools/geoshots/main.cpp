@@ -17,7 +17,7 @@
 #include <cstdio>
 
 #include "../screenshots/screen_shot.h"
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "app/program.h"
 #include "platform/catalogue_lists.h"
 #include "platform/designed_form.h"
@@ -26,6 +26,7 @@
 #include "platform/program_end.h"
 #include "systems/geo/geo_window.h"
 #include "workbook/analysis_run.h"
+#include "program_state/analysis_session.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <cstdio>
 
 #include "../screenshots/screen_shot.h"
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "app/program.h"
 #include "platform/catalogue_lists.h"
 #include "platform/message_box.h"
@@ -23,6 +23,7 @@
 #include "platform/program_end.h"
 #include "systems/geo/geo_t_window.h"
 #include "workbook/analysis_run.h"
+#include "program_state/analysis_session.h"
 
 int main(int argc, char** argv) {
   using namespace pellavan;

@@ -35,6 +35,7 @@
 #include "update/window/update_window.h"
 #ifdef PELLAVAN_LOCAL_SERVERS
 #include "servers/local_http_server.h"
+#include "program_state/analysis_session.h"
 #endif
 
 namespace {

@@ -13,12 +13,13 @@
 #include <QLineEdit>
 #include <cstdio>
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "app/project_window.h"
 #include "app/rates_window.h"
 #include "platform/designed_form.h"
 #include "platform/message_box.h"
 #include "platform/program_end.h"
+#include "program_state/analysis_session.h"
 
 namespace {
 

@@ -13,13 +13,14 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "loads/calc/load_calculation.h"
 #include "platform/message_box.h"
 #include "platform/program_end.h"
 #include "systems/conventional/furnace_window.h"
 #include "systems/conventional/heat_pump_window.h"
 #include "workbook/analysis_run.h"
+#include "program_state/analysis_session.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "platform/designed_dialog.h"
 #include "systems/conventional/conventional_block.h"
 #include "systems/conventional/conventional_frame_design.h"

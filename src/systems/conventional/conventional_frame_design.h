@@ -3,7 +3,7 @@
 // attached result view, the wait label, the hidden zoom bar and the four buttons. A window's
 // control table starts with PELLAVAN_CONVENTIONAL_FRAME(first button tab, run, bin, done topics).
 
-#include "app/window_sizes.h"
+#include "program_state/window_sizes.h"
 #include "platform/control_handle.h"
 #include "platform/window_design.h"
 

@@ -14,6 +14,7 @@
 #include "platform/picture_box.h"
 #include "platform/typing_limit.h"
 #include "systems/conventional/coil_combinations.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::systems {
 

@@ -12,6 +12,7 @@
 #include "reports/set_criteria.h"
 #include "sheet/view/spreadsheet_control.h"
 #include "systems/geo/bin_views.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::geo {
 

@@ -4,7 +4,7 @@
 // keeps for that view. The Geo T views switch in place with "Bin" and "Operating"; one Done
 // returns to the window that opened it.
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "platform/designed_dialog.h"
 
 namespace pellavan::sheet::view {

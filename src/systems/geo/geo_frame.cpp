@@ -11,6 +11,7 @@
 #include "sheet/view/spreadsheet_control.h"
 #include "systems/geo/geo_block.h"
 #include "systems/geo/geo_picture_panel.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::geo {
 

@@ -5,7 +5,7 @@
 // and the Help button. While `loading_` is set (the window restores its
 // block) the equipment loaders do nothing; the logo is always drawn.
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "platform/control_handle.h"
 #include "platform/designed_dialog.h"
 #include "systems/results/result_view.h"

@@ -16,6 +16,7 @@
 #include "sheet/view/spreadsheet_control.h"
 #include "systems/geo/geo_picture_panel.h"
 #include "systems/geo/geo_window.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::geo {
 

@@ -26,6 +26,7 @@
 #include "systems/geo/geo_t_block.h"
 #include "systems/geo/geo_t_save_rules.h"
 #include "systems/geo/geo_t_window_design.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::geo {
 

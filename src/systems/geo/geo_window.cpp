@@ -19,6 +19,7 @@
 #include "systems/geo/bin_viewer.h"
 #include "systems/geo/geo_checks.h"
 #include "systems/geo/geo_picture_panel.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::geo {
 

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <vector>
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "platform/handler_table.h"
 #include "systems/geo/geo_block.h"
 #include "systems/geo/geo_frame.h"

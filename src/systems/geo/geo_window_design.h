@@ -3,7 +3,7 @@
 // picture panel and the result view on the right, the buttons and the help line below), Geo A's
 // hydronic controls, and the handles the shared window code reaches them by.
 
-#include "app/window_sizes.h"
+#include "program_state/window_sizes.h"
 #include "model/input/unit_binding.h"
 #include "platform/control_handle.h"
 #include "platform/window_design.h"

@@ -9,7 +9,7 @@
 
 #include <QTimer>
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "platform/control_handle.h"
 
 namespace pellavan::platform {

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <vector>
 
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 #include "app/program.h"
 #include "platform/designed_form.h"
 #include "platform/message_box.h"
@@ -17,6 +17,7 @@
 #include "systems/geo/geo_window.h"
 #include "tools/sample_data_fixture.h"
 #include "workbook/analysis_run.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::geo::testing {
 

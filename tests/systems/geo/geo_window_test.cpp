@@ -16,6 +16,7 @@
 #include "sheet/view/spreadsheet_control.h"
 #include "systems/geo/geo_t_block.h"
 #include "systems/geo/geo_window_fixture.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::geo {
 namespace {

@@ -14,6 +14,7 @@
 #include "systems/conventional/conventional_frame.h"
 #include "systems/geo/bin_viewer.h"
 #include "systems/geo/geo_window_fixture.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::geo {
 namespace {

@@ -9,17 +9,19 @@
 #include <memory>
 #include <string_view>
 
-#include "app/analysis_session.h"
-#include "app/window_registry.h"
 #include "model/model_state.h"
 #include "model/project/file_conversion.h"
-#include "model/units/unit_memos.h"
 #include "model/records/dealer_rec.h"
 #include "model/records/rates_rec.h"
+#include "model/units/unit_memos.h"
 #include "platform/help_system.h"
-#include "platform/help_viewer.h"  // complete type for HelpSystem::viewer()
+#include "program_state/window_registry.h"
 
 namespace pellavan::app {
+
+// Made on first use: its header brings the workbooks, the charts and the spreadsheet control,
+// which most windows never touch.
+class AnalysisSession;
 
 // The logo picture of the main, dealer and about windows, made at each start.
 inline constexpr std::string_view kLogoPictureFile = "gli01.bmp";
@@ -32,6 +34,9 @@ struct LaterServices {
 
 struct AppState {
   explicit AppState(std::filesystem::path program_folder);
+  ~AppState();
+  AppState(const AppState&) = delete;
+  AppState& operator=(const AppState&) = delete;
 
   model::ModelState model;
   model::DealerRec DealerRec;

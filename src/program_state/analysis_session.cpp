@@ -1,4 +1,4 @@
-#include "app/analysis_session.h"
+#include "program_state/analysis_session.h"
 
 #include "loads/building_load/building_load_book.h"
 #include "platform/message_box.h"

@@ -1,4 +1,4 @@
-#include "app/window_registry.h"
+#include "program_state/window_registry.h"
 
 namespace pellavan::app {
 

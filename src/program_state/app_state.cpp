@@ -1,6 +1,7 @@
-#include "app/app_state.h"
+#include "program_state/app_state.h"
 
 #include "model/catalogue/data_folder.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::app {
 namespace {
@@ -19,6 +20,8 @@ AppState::AppState(std::filesystem::path program_folder)
     : help(QString::fromStdString(absolute_folder(program_folder).string())) {
   model.program_folder = absolute_folder(program_folder);
 }
+
+AppState::~AppState() = default;
 
 AnalysisSession& AppState::analysis() {
   if (!analysis_) analysis_ = std::make_unique<AnalysisSession>(model);
