@@ -87,9 +87,45 @@ function(pellavan_linked_libraries target out_var)
   set(${out_var} ${seen} PARENT_SCOPE)
 endfunction()
 
-# Stops the configuration when a library of src/ includes a header of a library it does not
-# link: the layers include only what they depend on (the model not the engine's books, the
-# engine not the platform, the load calculation not the filler). A header belongs to the library
+# The rank of each folder of src/: a library may link and include only libraries of its own rank
+# or below, so that the layers point down. The longest folder that holds a library's sources
+# gives its rank; a library in a folder without one stops the configuration.
+set(PELLAVAN_RANKS
+    model=0 sheet=0
+    platform=1 sheet/view=1
+    loads=2 workbook=2
+    reports=3 update=3
+    program_state=4
+    systems=5
+    app=6)
+
+# The rank of `library`, by the folder of its CMakeLists.txt below src/.
+function(pellavan_rank library out_var)
+  get_target_property(dir ${library} SOURCE_DIR)
+  cmake_path(RELATIVE_PATH dir BASE_DIRECTORY ${PROJECT_SOURCE_DIR}/src)
+  set(best "")
+  set(rank "")
+  foreach(entry IN LISTS PELLAVAN_RANKS)
+    string(REPLACE "=" ";" entry "${entry}")
+    list(GET entry 0 folder)
+    list(GET entry 1 value)
+    string(LENGTH "${folder}" length)
+    string(LENGTH "${best}" best_length)
+    if((dir STREQUAL folder OR dir MATCHES "^${folder}/") AND length GREATER best_length)
+      set(best ${folder})
+      set(rank ${value})
+    endif()
+  endforeach()
+  if(rank STREQUAL "")
+    message(FATAL_ERROR "${library} lies in src/${dir}, which has no rank in PELLAVAN_RANKS")
+  endif()
+  set(${out_var} ${rank} PARENT_SCOPE)
+endfunction()
+
+# Stops the configuration when a library of src/ links a library of a higher rank, or includes a
+# header of a library it does not link or of a higher rank: the layers include only what they
+# depend on (the model not the engine's books, the engine not the platform, the load calculation
+# not the filler), and only downwards. A header belongs to the library
 # of the source file of its name, else to the libraries whose sources lie in its folder, or in
 # the nearest folder above that has some. Run once, after every library has been added.
 function(pellavan_check_includes)
@@ -102,6 +138,7 @@ function(pellavan_check_includes)
       continue()
     endif()
     pellavan_linked_libraries(${library} allowed_${library})
+    pellavan_rank(${library} rank_${library})
     get_target_property(sources ${library} SOURCES)
     foreach(source IN LISTS sources)
       cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${dir} NORMALIZE OUTPUT_VARIABLE path)
@@ -115,6 +152,24 @@ function(pellavan_check_includes)
       string(MAKE_C_IDENTIFIER "${folder}" key)
       list(APPEND owners_${key} ${library})
       list(APPEND folders ${folder})
+    endforeach()
+  endforeach()
+  foreach(library IN LISTS libraries)
+    if(NOT DEFINED rank_${library})
+      continue()
+    endif()
+    get_target_property(links ${library} LINK_LIBRARIES)
+    foreach(link IN LISTS links)
+      if(TARGET ${link})
+        get_target_property(aliased ${link} ALIASED_TARGET)
+        if(aliased)
+          set(link ${aliased})
+        endif()
+      endif()
+      if(DEFINED rank_${link} AND rank_${link} GREATER rank_${library})
+        message(FATAL_ERROR "${library} (rank ${rank_${library}}) links ${link} "
+                            "(rank ${rank_${link}}), which ranks above it")
+      endif()
     endforeach()
   endforeach()
   list(REMOVE_DUPLICATES folders)
@@ -167,6 +222,15 @@ function(pellavan_check_includes)
         if(owner IN_LIST allowed)
           set(ok TRUE)
         endif()
+      endforeach()
+      foreach(owner IN LISTS owners)
+        foreach(file_owner IN LISTS file_owners)
+          if(rank_${owner} GREATER rank_${file_owner})
+            cmake_path(RELATIVE_PATH file BASE_DIRECTORY ${PROJECT_SOURCE_DIR})
+            message(FATAL_ERROR "${file} (${file_owner}, rank ${rank_${file_owner}}) includes "
+                                "${header} of ${owner} (rank ${rank_${owner}}), which ranks above it")
+          endif()
+        endforeach()
       endforeach()
       if(owners AND NOT ok)
         cmake_path(RELATIVE_PATH file BASE_DIRECTORY ${PROJECT_SOURCE_DIR})

@@ -1,15 +1,11 @@
 #pragma once
-// One control of a window design, Qt-free, so that tables below the windows (unit bindings,
-// validation rows) can name the control they belong to. The typed handles of control_handle.h
-// carry one; an empty reference names no control.
+// The reference by which the windows and the tables below them name a control; defined with the
+// model's tables, which carry it.
+
+#include "model/input/control_ref.h"
 
 namespace pellavan::platform {
 
-struct ControlDesign;
-
-struct ControlRef {
-  const ControlDesign* design = nullptr;
-  friend constexpr bool operator==(ControlRef, ControlRef) = default;
-};
+using model::ControlRef;
 
 }  // namespace pellavan::platform

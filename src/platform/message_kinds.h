@@ -1,11 +1,11 @@
 #pragma once
-// What a message box carries besides its text, Qt-free: the program's title and the icons, so
-// that the layers below the windows can say how a refusal is to be shown.
+// The program's title and the message icons, defined with the model's refusals, which name them.
+
+#include "model/input/message_kinds.h"
 
 namespace pellavan::platform {
 
-inline constexpr const char* kAppTitle = "Pellavan";
-
-enum class MessageIcon { None, Critical, Question, Exclamation, Information };
+using model::kAppTitle;
+using model::MessageIcon;
 
 }  // namespace pellavan::platform

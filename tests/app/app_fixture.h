@@ -22,6 +22,7 @@
 #include "model/records/geo_unit_rec.h"
 #include "model/records/loop_rec.h"
 #include "model/records/t_unit_rec.h"
+#include "platform/fatal_exit.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
@@ -29,7 +30,10 @@
 
 namespace pellavan::app::testing {
 
-using model::testing::ProgramEnded;
+// "Ends the program", as an exception the test can catch.
+struct ProgramEnded : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
 
 // The default project of the fixture's Data folder.
 inline model::ProjectRec default_project() {
@@ -113,6 +117,8 @@ class AppFixture : public model::testing::CatalogueFixture {
                                                               : QDialog::Rejected);
     });
     previous_end_ = platform::set_end_handler([this] { ++ends; });
+    previous_fatal_ = platform::set_fatal_handler(
+        [](const std::string& message) { throw ProgramEnded(message); });
     state = std::make_unique<AppState>(program_folder());
     state->VersionText = "1.0.00";
   }
@@ -120,6 +126,7 @@ class AppFixture : public model::testing::CatalogueFixture {
   void TearDown() override {
     window.reset();
     state.reset();
+    platform::set_fatal_handler(previous_fatal_);
     platform::set_end_handler(previous_end_);
     platform::set_modal_hook(previous_modal_);
     platform::set_file_dialog_hook(previous_dialogs_);
@@ -179,6 +186,7 @@ class AppFixture : public model::testing::CatalogueFixture {
   platform::FileDialogHook previous_dialogs_;
   platform::ModalHook previous_modal_;
   platform::EndHandler previous_end_;
+  platform::FatalHandler previous_fatal_;
 };
 
 }  // namespace pellavan::app::testing

@@ -16,13 +16,8 @@
 #include "model/catalogue/record_file.h"
 #include "model/model_state.h"
 #include "model/record/record_layout.h"
-#include "platform/fatal_exit.h"
 
 namespace pellavan::testing {
-
-struct ProgramEnded : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
 
 class SampleDataTest : public ::testing::Test {
  protected:
@@ -32,10 +27,7 @@ class SampleDataTest : public ::testing::Test {
     data_dir_ = dir;
     ASSERT_TRUE(std::filesystem::is_directory(data_dir_)) << data_dir_ << " was not built";
     model.program_folder = data_dir_.parent_path();
-    previous_ = platform::set_fatal_handler(
-        [](const std::string& message) { throw ProgramEnded(message); });
   }
-  void TearDown() override { platform::set_fatal_handler(previous_); }
 
   [[nodiscard]] std::filesystem::path path_of(std::string_view name) const {
     return model::data_file_path(model.program_folder, name);
@@ -60,7 +52,6 @@ class SampleDataTest : public ::testing::Test {
 
  private:
   std::filesystem::path data_dir_;
-  platform::FatalHandler previous_;
 };
 
 }  // namespace pellavan::testing

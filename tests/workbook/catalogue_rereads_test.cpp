@@ -65,7 +65,7 @@ TEST_F(CatalogueRereadsTest, ABufferHoldingTheIdIsNotReadAgainButTheFileIsStillC
 
   const auto elsewhere = std::filesystem::temp_directory_path() / "pellavan-no-data-folder";
   model.program_folder = elsewhere;
-  EXPECT_THROW(reread_water_heater(ctx, 1), pellavan::testing::ProgramEnded);
+  EXPECT_THROW(reread_water_heater(ctx, 1), pellavan::model::DataFileFailure);
 }
 
 TEST_F(CatalogueRereadsTest, AnUnknownIdLeavesAnEmptiedRecord) {

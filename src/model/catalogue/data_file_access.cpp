@@ -4,8 +4,6 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "platform/fatal_exit.h"
-
 namespace pellavan::model {
 
 void Check_DataFile(DataFileAccess& state) {
@@ -13,7 +11,7 @@ void Check_DataFile(DataFileAccess& state) {
   const std::filesystem::path path(state.DataFilePath);
   std::error_code ec;
   const bool readable = std::filesystem::is_regular_file(path, ec) && std::ifstream(path).is_open();
-  if (!readable) platform::end_program(state.DataFilePath + std::string(kFileNotFoundMessage));
+  if (!readable) throw DataFileFailure(state.DataFilePath + std::string(kFileNotFoundMessage));
 }
 
 void Open_DataFile(DataFileAccess& state, RecordAccess access) {
@@ -21,7 +19,7 @@ void Open_DataFile(DataFileAccess& state, RecordAccess access) {
   const bool opened = state.DataFileNum != 0 && state.DataRecLen > 0 &&
                       state.files.open(state.DataFileNum, state.DataFilePath,
                                        static_cast<std::size_t>(state.DataRecLen), access);
-  if (!opened) platform::end_program(state.DataFilePath + std::string(kFileErrorMessage));
+  if (!opened) throw DataFileFailure(state.DataFilePath + std::string(kFileErrorMessage));
 }
 
 RecordFile& data_file(DataFileAccess& state) {

@@ -1,8 +1,10 @@
 #pragma once
 // The shared state through which one data file at a time is opened and read: a caller sets
 // DataFilePath and DataRecLen, runs Check_DataFile and Open_DataFile, reads records through
-// DataFileNum and closes it. A missing or unopenable file ends the program after its message.
+// DataFileNum and closes it. A missing or unopenable file is a DataFileFailure; the program
+// shows its message and ends.
 
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -20,6 +22,11 @@ inline constexpr std::string_view kFileNotFoundMessage =
 inline constexpr std::string_view kFileErrorMessage =
     " File Error -- Please contact Oskerby Support";
 
+// A data file that cannot be read or opened; what() is the message the program ends with.
+struct DataFileFailure : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
 struct DataFileAccess {
   std::string DataFilePath;  // full path of the file the next check or open works on
   Int16 DataRecLen = 0;      // record length for Open_DataFile
@@ -33,11 +40,11 @@ struct DataFileAccess {
 };
 
 // Takes a free number into DataFileNum and tests that DataFilePath can be opened for reading;
-// when not, shows DataFilePath + kFileNotFoundMessage and ends the program.
+// when not, throws DataFileFailure(DataFilePath + kFileNotFoundMessage).
 void Check_DataFile(DataFileAccess& state);
 
 // Takes a free number into DataFileNum and opens DataFilePath under it with record length
-// DataRecLen; on any failure shows DataFilePath + kFileErrorMessage and ends the program.
+// DataRecLen; on any failure throws DataFileFailure(DataFilePath + kFileErrorMessage).
 // Reading never creates a file; kReadWrite creates a missing one (the settings file's save).
 void Open_DataFile(DataFileAccess& state, RecordAccess access = RecordAccess::kRead);
 

@@ -30,8 +30,8 @@
 #include <string>
 
 #include "model/input/unit_options.h"
-#include "platform/control_ref.h"
-#include "platform/message_kinds.h"
+#include "model/input/control_ref.h"
+#include "model/input/message_kinds.h"
 
 namespace pellavan::model {
 
@@ -65,8 +65,8 @@ struct RangeCheck {
   const char* metric_text = nullptr;  // none: `text` in both displays
   BoundText bounds_shown = BoundText::AsNeeded;
   const char* title = "Range Violation";
-  platform::MessageIcon icon = platform::MessageIcon::Exclamation;
-  platform::ControlRef focus{};
+  MessageIcon icon = MessageIcon::Exclamation;
+  ControlRef focus{};
 };
 
 struct CheckTable {

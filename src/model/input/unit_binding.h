@@ -25,7 +25,7 @@
 #include "model/input/unit_options.h"
 #include "model/records/project_rec.h"
 #include "model/units/unit_memos.h"
-#include "platform/control_ref.h"
+#include "model/input/control_ref.h"
 
 namespace pellavan::model {
 
@@ -45,7 +45,7 @@ enum class Leave : std::uint8_t {
 };
 
 struct UnitBinding {
-  platform::ControlRef control{};
+  ControlRef control{};
   NumberField<ProjectRec> field{};
   Quantity quantity = Quantity::Plain;
   int slot = 0;

@@ -1,6 +1,5 @@
 #pragma once
-// A program folder in a temporary directory with a Data folder to write catalogues into, and a
-// fatal-exit handler that turns "ends the program" into an exception the test can catch.
+// A program folder in a temporary directory with a Data folder to write catalogues into.
 
 #include <gtest/gtest.h>
 
@@ -14,13 +13,8 @@
 #include <vector>
 
 #include "model/record/record_layout.h"
-#include "platform/fatal_exit.h"
 
 namespace pellavan::model::testing {
-
-struct ProgramEnded : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
 
 class CatalogueFixture : public ::testing::Test {
  protected:
@@ -29,14 +23,9 @@ class CatalogueFixture : public ::testing::Test {
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     program_folder_ = pattern;
     std::filesystem::create_directory(data_folder());
-    previous_handler_ = platform::set_fatal_handler(
-        [](const std::string& message) { throw ProgramEnded(message); });
   }
 
-  void TearDown() override {
-    platform::set_fatal_handler(previous_handler_);
-    std::filesystem::remove_all(program_folder_);
-  }
+  void TearDown() override { std::filesystem::remove_all(program_folder_); }
 
   [[nodiscard]] const std::filesystem::path& program_folder() const { return program_folder_; }
   [[nodiscard]] std::filesystem::path data_folder() const { return program_folder_ / "Data"; }
@@ -68,7 +57,6 @@ class CatalogueFixture : public ::testing::Test {
 
  private:
   std::filesystem::path program_folder_;
-  platform::FatalHandler previous_handler_;
 };
 
 // A catalogue record with an id and a name, for readers that only look at those.

@@ -131,13 +131,13 @@ TEST_F(CatalogueReadersTest, LoopAndSoilFilesFollowTheUnitOptions) {
 
 TEST_F(CatalogueReadersTest, EveryReaderEndsTheProgramOnAMissingCatalogue) {
   InMemoryReportWorkbookSheets workbook;
-  EXPECT_THROW(Load_FossilRecord(model), testing::ProgramEnded);
-  EXPECT_THROW(Load_ACRecord(model, workbook), testing::ProgramEnded);
-  EXPECT_THROW(Load_UnitRecord(model, 1), testing::ProgramEnded);
-  EXPECT_THROW(Load_TUnitRecord(model, 1), testing::ProgramEnded);
-  EXPECT_THROW(Load_LoopRecord(model, 1), testing::ProgramEnded);
-  EXPECT_THROW(Get_UnitFlag(model, 1), testing::ProgramEnded);
-  EXPECT_THROW(Get_TUnitFlag(model, 1), testing::ProgramEnded);
+  EXPECT_THROW(Load_FossilRecord(model), model::DataFileFailure);
+  EXPECT_THROW(Load_ACRecord(model, workbook), model::DataFileFailure);
+  EXPECT_THROW(Load_UnitRecord(model, 1), model::DataFileFailure);
+  EXPECT_THROW(Load_TUnitRecord(model, 1), model::DataFileFailure);
+  EXPECT_THROW(Load_LoopRecord(model, 1), model::DataFileFailure);
+  EXPECT_THROW(Get_UnitFlag(model, 1), model::DataFileFailure);
+  EXPECT_THROW(Get_TUnitFlag(model, 1), model::DataFileFailure);
   EXPECT_EQ(model.data_files.DataFilePath, (data_folder() / "tUnitData.CEA").string());
 }
 

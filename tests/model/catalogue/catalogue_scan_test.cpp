@@ -87,7 +87,7 @@ TEST_F(CatalogueScanTest, ARecordPartlyInsideTheFileCountsAsTheEnd) {
 }
 
 TEST_F(CatalogueScanTest, AMissingCatalogueEndsTheProgram) {
-  EXPECT_THROW(scan(1), testing::ProgramEnded);
+  EXPECT_THROW(scan(1), model::DataFileFailure);
   EXPECT_EQ(state.files.open_count(), 0u);
 }
 

@@ -68,7 +68,7 @@ TEST_F(CityListsTest, AnEmptyFileGivesEmptyLists) {
 }
 
 TEST_F(CityListsTest, AMissingFileEndsTheProgramWithItsMessage) {
-  EXPECT_THROW(read(), testing::ProgramEnded);
+  EXPECT_THROW(read(), model::DataFileFailure);
 }
 
 // The job panel's city: the name of the record with the project's id, or none.

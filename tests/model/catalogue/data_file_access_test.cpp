@@ -15,7 +15,6 @@ namespace pellavan::model {
 namespace {
 
 using testing::CatalogueFixture;
-using testing::ProgramEnded;
 
 class DataFolderTest : public CatalogueFixture {};
 
@@ -132,7 +131,7 @@ TEST_F(DataFileAccessTest, MissingFileEndsTheProgramWithItsPath) {
   try {
     Check_DataFile(state);
     FAIL() << "the program should have ended";
-  } catch (const ProgramEnded& e) {
+  } catch (const DataFileFailure& e) {
     EXPECT_EQ(std::string(e.what()),
               state.DataFilePath + " File Not Found -- Contact Oskerby Support");
   }
@@ -155,7 +154,7 @@ TEST_F(DataFileAccessTest, UnopenableFileEndsTheProgramWithItsPath) {
     try {
       Open_DataFile(state);
       FAIL() << "the program should have ended";
-    } catch (const ProgramEnded& e) {
+    } catch (const DataFileFailure& e) {
       EXPECT_EQ(std::string(e.what()), r.path + " File Error -- Please contact Oskerby Support");
     }
     EXPECT_EQ(state.files.open_count(), 0u);

@@ -61,7 +61,7 @@ TEST_F(CatalogueListTest, SortedListsIgnoreCaseAndKeepEqualNamesInFileOrder) {
 
 TEST_F(CatalogueListTest, AMissingCatalogueEndsTheProgram) {
   EXPECT_THROW((void)catalogue_list<LoopRec>(files, program_folder(), "LoopData.CEA", true),
-               testing::ProgramEnded);
+               model::DataFileFailure);
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ constexpr RangeCheck kRows[] = {
      .text = "Sensible Cooling Outside of Valid Range of {low} to {high}",
      .bounds_shown = BoundText::Grouped,
      .title = "Pellavan",
-     .icon = platform::MessageIcon::None},
+     .icon = model::MessageIcon::None},
     {.name = "hot water",
      .value = kWater,
      .quantity = Quantity::Temperature,
@@ -143,7 +143,7 @@ TEST(RangeCheckTest, ARefusalCarriesItsRowForTitleIconAndFocus) {
   const auto refusal = first_refusal(kRows, v, UnitOptions{});
   ASSERT_TRUE(refusal);
   EXPECT_STREQ(refusal->row->title, "Pellavan");
-  EXPECT_EQ(refusal->row->icon, platform::MessageIcon::None);
+  EXPECT_EQ(refusal->row->icon, model::MessageIcon::None);
   EXPECT_FALSE(inside(std::nan(""), Range{}));
 }
 
