@@ -5,12 +5,13 @@ function(pellavan_warnings target)
                                            -Wno-sign-conversion)
 endfunction()
 
-# pellavan_add_library(name [QT] SOURCES ... [DEPS ...] [PRIVATE_DEPS ...])
+# pellavan_add_library(name [QT | GUI] SOURCES ... [DEPS ...] [PRIVATE_DEPS ...])
 # Static library pellavan_<name> with alias pellavan::<name>; include root is src/.
-# Libraries without QT cannot see Qt headers (pellavan_check_qt_free proves it at configure
-# time): the layers below the windows stay Qt-free.
+# Libraries without QT or GUI cannot see Qt headers, and GUI libraries see Qt but no widgets
+# (pellavan_check_qt_free proves both at configure time): the layers below the windows stay
+# Qt-free, and what only draws stays free of widgets.
 function(pellavan_add_library name)
-  cmake_parse_arguments(L "QT" "" "SOURCES;DEPS;PRIVATE_DEPS" ${ARGN})
+  cmake_parse_arguments(L "QT;GUI" "" "SOURCES;DEPS;PRIVATE_DEPS" ${ARGN})
   set(target pellavan_${name})
   add_library(${target} STATIC ${L_SOURCES})
   add_library(pellavan::${name} ALIAS ${target})
@@ -20,17 +21,28 @@ function(pellavan_add_library name)
   set_property(GLOBAL APPEND PROPERTY PELLAVAN_LIBRARIES ${target})
   if(L_QT)
     set_target_properties(${target} PROPERTIES AUTOMOC ON)
+  elseif(L_GUI)
+    set_property(GLOBAL APPEND PROPERTY PELLAVAN_WIDGET_FREE_TARGETS ${target})
   else()
     set_property(GLOBAL APPEND PROPERTY PELLAVAN_QT_FREE_TARGETS ${target})
   endif()
 endfunction()
 
-# Stops the configuration when a library added without QT links Qt, directly or through
-# another target: the engine, the model and the workbook filler stay free of Qt. Run once,
-# after every library has been added.
+# Stops the configuration when a library added without QT or GUI links Qt, or one added with GUI
+# links Qt's widgets or printing, directly or through another target: the engine, the model and
+# the workbook filler stay free of Qt, the chart drawing free of widgets. Run once, after every
+# library has been added.
 function(pellavan_check_qt_free)
   get_property(qt_free GLOBAL PROPERTY PELLAVAN_QT_FREE_TARGETS)
-  foreach(library IN LISTS qt_free)
+  get_property(widget_free GLOBAL PROPERTY PELLAVAN_WIDGET_FREE_TARGETS)
+  foreach(library IN LISTS qt_free widget_free)
+    if(library IN_LIST qt_free)
+      set(forbidden "^Qt[0-9]*::")
+      set(what "without Qt")
+    else()
+      set(forbidden "^Qt[0-9]*::(Widgets|PrintSupport)$")
+      set(what "without Qt widgets")
+    endif()
     set(pending ${library})
     set(seen "")
     while(pending)
@@ -39,8 +51,8 @@ function(pellavan_check_qt_free)
         continue()
       endif()
       list(APPEND seen ${current})
-      if(current MATCHES "^Qt[0-9]*::")
-        message(FATAL_ERROR "${library} is built without Qt but links ${current}")
+      if(current MATCHES "${forbidden}")
+        message(FATAL_ERROR "${library} is built ${what} but links ${current}")
       endif()
       if(NOT TARGET ${current})
         continue()

@@ -2,6 +2,7 @@
 
 #include "loads/building_load/building_load_book.h"
 #include "platform/message_box.h"
+#include "reports/chart_view.h"
 #include "workbook/filler/fill_report_workbook.h"
 #include "workbook/report_workbook_template.h"
 
@@ -21,7 +22,7 @@ AnalysisSession::AnalysisSession(model::ModelState& model)
     : report_(analysis_workbook_control()),
       building_load_(loads::make_building_load_book()),
       building_load_control_(building_load_),
-      charts_(*report_, model),
+      charts_(reports::chart_workbook(*report_), model),
       run_(model, loads_, building_load_control_, report_->cells()) {}
 
 workbook::FillOutcome AnalysisSession::Fill_ReportWorkbook(QWidget* parent,

@@ -9,7 +9,9 @@
 #include <string>
 
 #include "model/report_workbook_sheets.h"
+#include "reports/chart_view.h"
 #include "reports/charts/report_charts.h"
+#include "sheet/view/spreadsheet_control.h"
 #include "sheet/view/picture_cache.h"
 #include "sheet/view/render.h"
 #include "workbook/analysis_run.h"
@@ -147,7 +149,7 @@ TEST(ReportChartsWindowTest, TheReportsWindowsControlCountsAndShowsTheGraphs) {
   model::ModelState model;
   sheet::view::SpreadsheetControl F1Book1;
   F1Book1.hold_book(workbook::load_report_template());
-  ReportCharts charts(F1Book1, model);
+  ReportCharts charts(chart_workbook(F1Book1), model);
   charts.Fill_BinCharts();
   charts.Fill_ComparisonChart();
   for (const int number : kGraphSheets) {

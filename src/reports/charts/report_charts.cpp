@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "model/report_workbook_sheets.h"
 #include "model/text/ascii.h"
@@ -44,11 +45,12 @@ void set_appearance(Chart& chart, std::int32_t packed_112, std::int32_t packed_1
 
 }  // namespace
 
-ReportCharts::ReportCharts(sheet::view::SpreadsheetControl& F1Book1, const model::ModelState& model)
-    : F1Book1_(&F1Book1), model_(model) {}
+ReportCharts::ReportCharts(ChartWorkbook workbook, const model::ModelState& model)
+    : workbook_(std::move(workbook)), model_(model) {}
 
 ReportCharts::ReportCharts(sheet::BookControl& workbook, const model::ModelState& model)
-    : workbook_(&workbook), model_(model) {}
+    : ReportCharts(ChartWorkbook{[&workbook]() -> sheet::BookControl& { return workbook; }, {}},
+                   model) {}
 
 ChartsWindow& ReportCharts::Form11() {
   if (!form11_) form11_ = std::make_unique<ChartsWindow>(model_);
@@ -103,7 +105,7 @@ void ReportCharts::Fill_BinCharts() {
     chart.Chart_EndValues(kValueSet);
     Export_ChartPicture();
     Insert_ChartPicture();
-    select_block_start();
+    if (workbook_.select_block_start) workbook_.select_block_start();
   }
 }
 
@@ -131,7 +133,7 @@ void ReportCharts::Fill_ComparisonChart() {
   chart.Chart_EndValues(kValueSet);
   Export_ChartPicture();
   Insert_ChartPicture();
-  select_block_start();
+  if (workbook_.select_block_start) workbook_.select_block_start();
 }
 
 void ReportCharts::Scale_ChartAxis() {
@@ -162,10 +164,6 @@ void ReportCharts::Insert_ChartPicture() {
     sheet.add_picture(kGraphTopLeft, bottom_right, *holder, sheet::PictureFormat::kRecorded);
   }
   book.touch();
-}
-
-void ReportCharts::select_block_start() {
-  if (F1Book1_) F1Book1_->Book_Op211(1, 1);
 }
 
 }  // namespace pellavan::reports

@@ -5,13 +5,13 @@
 // to Fill_ReportWorkbook as its ChartFiller.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "model/model_state.h"
 #include "reports/charts/charts_window.h"
 #include "sheet/book_control.h"
-#include "sheet/view/spreadsheet_control.h"
 #include "workbook/filler/fill_context.h"
 
 namespace pellavan::reports {
@@ -21,10 +21,18 @@ inline constexpr sheet::GridPoint kGraphTopLeft{2.0, 6.0};
 inline constexpr sheet::GridPoint kComparisonBottomRight{14.0, 45.0};
 inline constexpr sheet::GridPoint kBinGraphBottomRight{14.0, 46.5};
 
+// The workbook the graphs go into: its control, asked again at each use (the reports window's
+// control may take another book), and what its view does once the graphs are placed (nothing
+// without a view).
+struct ChartWorkbook {
+  std::function<sheet::BookControl&()> control;
+  std::function<void()> select_block_start;
+};
+
 class ReportCharts final : public workbook::ChartFiller {
  public:
   // Through the reports window's workbook control, as the program runs them.
-  ReportCharts(sheet::view::SpreadsheetControl& F1Book1, const model::ModelState& model);
+  ReportCharts(ChartWorkbook workbook, const model::ModelState& model);
   // Through a control without a view, for tools and tests.
   ReportCharts(sheet::BookControl& workbook, const model::ModelState& model);
 
@@ -43,13 +51,9 @@ class ReportCharts final : public workbook::ChartFiller {
   // GetCellText of the active sheet, its leading number to four decimals.
   double cell_number(int row, int col) const;
   std::int32_t whole_maximum(int row, int col) const;
-  void select_block_start();
-  // The workbook's control, asked again at each use: the reports window's control may take
-  // another book.
-  sheet::BookControl& ReportWorkbook() const { return F1Book1_ ? F1Book1_->cells() : *workbook_; }
+  sheet::BookControl& ReportWorkbook() const { return workbook_.control(); }
 
-  sheet::BookControl* workbook_ = nullptr;
-  sheet::view::SpreadsheetControl* F1Book1_ = nullptr;
+  ChartWorkbook workbook_;
   const model::ModelState& model_;
   std::unique_ptr<ChartsWindow> form11_;
   std::vector<std::uint8_t> exported_;  // the last chart drawn, in place of a picture file

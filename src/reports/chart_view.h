@@ -1,0 +1,12 @@
+#pragma once
+// The graphs drawn into the workbook on the reports window's spreadsheet control: after each one
+// the view selects the start of the sheet's block.
+
+#include "reports/charts/report_charts.h"
+#include "sheet/view/spreadsheet_control.h"
+
+namespace pellavan::reports {
+
+ChartWorkbook chart_workbook(sheet::view::SpreadsheetControl& F1Book1);
+
+}  // namespace pellavan::reports
