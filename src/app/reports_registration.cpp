@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/later_registrations.h"
+#include "app/registrations.h"
 #include "reports/window/reports_window.h"
 
 namespace pellavan::app {

@@ -136,8 +136,8 @@ TEST_F(WindowBuildTest, EveryTextBoxKeepsALongTextTheProgramSets) {
 // A window opened over another has it as its parent and stands in front of it: the reports
 // window loaded without one at the start, the bin viewer loaded by Geo A and opened from Geo T.
 TEST_F(WindowBuildTest, EveryWindowStandsInFrontOfTheWindowThatOpenedIt) {
-  register_later_windows(*state);
-  register_later_windows(sample);
+  register_windows(*state);
+  register_windows(sample);
   struct Shown {
     QWidget* parent;
     QWindow* transient;

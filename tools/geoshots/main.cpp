@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
   });
   app::AppState state(QString::fromLocal8Bit(argv[1]).toStdString());
   state.LogoFile = QStringLiteral("GeoLogo.bmp");
-  app::register_later_windows(state);
+  app::register_windows(state);
   for (const bool metric : {false, true}) {
     const QString unit = metric ? "metric" : "imperial";
     state.model.MetricFlag(0) = metric ? -1 : 0;

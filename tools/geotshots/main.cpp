@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   });
   app::AppState state(QString::fromLocal8Bit(argv[1]).toStdString());
   state.LogoFile = QStringLiteral("GeoLogo.bmp");
-  app::register_later_windows(state);
+  app::register_windows(state);
   struct Pass {
     bool metric, large;
   };

@@ -207,12 +207,9 @@ void ConventionalFrame::Timer1_Timer() {
   if (spec_.zoom_back_after_fill) state_.analysis().F1Book1().ViewZoom(100);
   reshow_view();
   form()[c_.cmdDone]->setEnabled(true);
-  form()[c_.BtnBin]->setEnabled(state_.windows.has(app::WindowId::BinViewer));
+  form()[c_.BtnBin]->setEnabled(true);
   form()[c_.lblWait]->hide();
-  if (form()[c_.BtnBin]->isEnabled())
-    form()[c_.BtnBin]->setFocus();
-  else
-    form()[c_.cmdDone]->setFocus();
+  form()[c_.BtnBin]->setFocus();
 }
 
 void ConventionalFrame::BtnBin_Click() {

@@ -34,7 +34,7 @@ class GeoWindowTest : public pellavan::testing::SampleDataTest {
     });
     state = std::make_unique<app::AppState>(model.program_folder);
     state->LogoFile = QStringLiteral("GeoLogo.bmp");
-    app::register_later_windows(*state);
+    app::register_windows(*state);
     state->model.ProjectRec = workbook::read_project_for_analysis(path_of("Sample Project.pvn"));
     state->analysis().Calc_Loads();
   }
