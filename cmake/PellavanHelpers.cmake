@@ -179,7 +179,8 @@ function(pellavan_check_includes)
 endfunction()
 
 # pellavan_add_test(name [GUI] SOURCES ... [LIBS ...])
-# One GoogleTest binary registered as one CTest. GUI tests run on the offscreen platform.
+# One GoogleTest binary registered as one CTest. GUI tests run on the offscreen platform. A
+# binary with a skipped test shows as skipped, not passed.
 function(pellavan_add_test name)
   cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -200,7 +201,8 @@ function(pellavan_add_test name)
   if(T_GUI)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600
+                                          SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
 endfunction()
 
 # pellavan_add_bench(name SOURCES ... [LIBS ...])
