@@ -115,9 +115,9 @@ TEST_F(WindowBuildTest, EveryTextBoxKeepsALongTextTheProgramSets) {
   };
   for (const bool metric : {false, true}) {
     for (AppState* s : {state.get(), &sample}) {
-      s->model.MetricFlag(0) = metric ? -1 : 0;
-      s->model.MetricFlag(1) = metric ? 0 : -1;
-      s->model.MetricFlag(2) = metric ? 0 : -1;
+      s->model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
+      s->model.MetricFlag(model::kKeepFahrenheit) = metric ? 0 : -1;
+      s->model.MetricFlag(model::kKeepBtuh) = metric ? 0 : -1;
     }
     for (const auto& shown : every_window()) {
       SCOPED_TRACE(shown->objectName().toStdString() + (metric ? " metric" : " imperial"));

@@ -81,7 +81,7 @@ ConventionalFrame::ConventionalFrame(const platform::WindowDesign& design,
   connect(&timer_, &QTimer::timeout, this, [this] { Timer1_Timer(); });
   platform::Center_Form(this);
   auto& reports = state_.analysis().F1Book1();
-  const bool metric = state_.model.MetricFlag(0) != 0;
+  const bool metric = state_.model.MetricFlag(model::kMetricDisplay) != 0;
   put_on_block(reports, spec_.result_sheet, metric);
   reports.ViewZoom(100);
   view_->AttachBook(reports.BookHandle());
@@ -141,7 +141,7 @@ void ConventionalFrame::Logo_Pic() {
 
 void ConventionalFrame::select_result_block(int reports_zoom) {
   auto& reports = state_.analysis().F1Book1();
-  const bool metric = state_.model.MetricFlag(0) != 0;
+  const bool metric = state_.model.MetricFlag(model::kMetricDisplay) != 0;
   put_on_block(reports, spec_.result_sheet, metric);
   reports.ViewZoom(reports_zoom);
   put_on_block(*view_, spec_.result_sheet, metric);
@@ -176,7 +176,7 @@ void ConventionalFrame::hide_view() { form().widget(c_.F1Book1)->hide(); }
 
 void ConventionalFrame::reshow_view() {
   set_panel_colour(form()[c_.Picture1], kWhite);
-  put_on_block(*view_, spec_.result_sheet, state_.model.MetricFlag(0) != 0);
+  put_on_block(*view_, spec_.result_sheet, state_.model.MetricFlag(model::kMetricDisplay) != 0);
   QWidget* holder = form().widget(c_.F1Book1);
   holder->show();
   holder->raise();

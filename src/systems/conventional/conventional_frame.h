@@ -91,7 +91,9 @@ class ConventionalFrame : public platform::DesignedDialog {
   [[nodiscard]] model::ModelState& model() const { return state_.model; }
   [[nodiscard]] bool kw_display() const;
   [[nodiscard]] bool celsius_display() const;
-  [[nodiscard]] int zoom_for_layout() const { return state_.LargeLayout != 0 ? 175 : 130; }
+  [[nodiscard]] int zoom_for_layout() const {
+    return app::result_view_zoom(state_.LargeLayout != 0);
+  }
 
   model::Int16 ResultsShown = 0;
   model::Int16 TestFailed = 0;

@@ -307,7 +307,8 @@ void HeatPumpWindow::Test_Data() {
   TestFailed = 0;
   auto& m = model();
   const auto& rec = m.ProjectRec;
-  const bool kw_checked = m.MetricFlag(0) == 0 && m.MetricFlag(2) == 0;
+  const bool kw_checked =
+      m.MetricFlag(model::kMetricDisplay) == 0 && m.MetricFlag(model::kKeepBtuh) == 0;
   const SystemFigures figures{.capacity = rec.HeatPump_Capacity,
                               .input = rec.HeatPump_BackupInput,
                               .efficiency = m.FurnaceRec.FullLoadEff.to_double(),

@@ -37,7 +37,7 @@ void GeoFrame::show_result_block(sheet::view::SpreadsheetControl& reports) const
   reports.ActiveSheet(result_sheet_);
   reports.ViewFirstRow(1);
   reports.ViewLastRow(29);
-  const bool metric = state_.model.MetricFlag(0) != 0;
+  const bool metric = state_.model.MetricFlag(model::kMetricDisplay) != 0;
   reports.ViewFirstCol(metric ? 10 : 1);
   reports.ViewLastCol(metric ? 16 : 7);
 }
@@ -122,7 +122,7 @@ void GeoFrame::AuxHeat_Pic() {
 
 void GeoFrame::Soil_Pic() {
   if (loading_) return;
-  const bool metric = state_.model.MetricFlag(0) != 0;
+  const bool metric = state_.model.MetricFlag(model::kMetricDisplay) != 0;
   const auto loop = form()[frame_.comboLoop]->currentText().trimmed().toStdString();
   load_picture(QString::fromStdString(soil_picture(loop, metric)), kWhite, false, metric, nullptr);
 }

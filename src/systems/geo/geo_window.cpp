@@ -171,7 +171,7 @@ void GeoWindow::choose_id(ComboHandle list, model::Int16 id) {
 }
 
 void GeoWindow::Form_Activate() {
-  form()[c_.HscrZoom]->setValue(state_.LargeLayout != 0 ? 175 : 130);
+  form()[c_.HscrZoom]->setValue(app::result_view_zoom(state_.LargeLayout != 0));
   platform::Center_Form(this);
   if (results_shown_ == 1) return;
   loading_ = true;
@@ -284,7 +284,7 @@ void GeoWindow::cmdRun_Click() {
   sheet::view::SpreadsheetControl& reports = state_.analysis().F1Book1();
   show_result_block(reports);
   Set_Criteria();
-  reports.ViewZoom(state_.LargeLayout != 0 ? 175 : 130);
+  reports.ViewZoom(app::result_view_zoom(state_.LargeLayout != 0));
   Set_Criteria();
   results_shown_ = 1;
   timer_.start();

@@ -47,7 +47,7 @@ class GeoWindowTest : public pellavan::testing::SampleDataTest {
 
   // The window loaded afresh in the display given and restored from its block.
   GeoWindow& open(app::WindowId id, bool metric) {
-    state->model.MetricFlag(0) = metric ? -1 : 0;
+    state->model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
     for (int i = 1; i <= 4; ++i) state->model.MetricFlag(i) = 0;
     state->windows.unload(id);
     auto& w = *static_cast<GeoWindow*>(state->windows.window(id, *state));
