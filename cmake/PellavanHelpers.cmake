@@ -3,6 +3,9 @@
 function(pellavan_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
                                            -Wno-sign-conversion)
+  if(PELLAVAN_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
 endfunction()
 
 # pellavan_add_library(name [QT] SOURCES ... [DEPS ...] [PRIVATE_DEPS ...])
