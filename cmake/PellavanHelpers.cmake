@@ -3,6 +3,9 @@
 function(pellavan_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
                                            -Wno-sign-conversion)
+  if(PELLAVAN_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
 endfunction()
 
 # pellavan_add_library(name [QT | GUI] SOURCES ... [DEPS ...] [PRIVATE_DEPS ...])
@@ -255,7 +258,8 @@ function(pellavan_check_includes)
 endfunction()
 
 # pellavan_add_test(name [GUI] SOURCES ... [LIBS ...])
-# One GoogleTest binary registered as one CTest. GUI tests run on the offscreen platform.
+# One GoogleTest binary registered as one CTest. GUI tests run on the offscreen platform. A
+# binary with a skipped test shows as skipped, not passed.
 function(pellavan_add_test name)
   cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -276,7 +280,8 @@ function(pellavan_add_test name)
   if(T_GUI)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600
+                                          SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
 endfunction()
 
 # pellavan_add_bench(name SOURCES ... [LIBS ...])

@@ -47,7 +47,7 @@ std::vector<Prepared>& prepared_set(ProjectAnalysis& analysis) {
   if (!set.empty()) return set;
   for (const auto& project : pellavan::testing::project_set()) {
     analysis.model.MetricFlag = {};
-    if (project.metric) analysis.model.MetricFlag(0) = -1;
+    if (project.metric) analysis.model.MetricFlag(pellavan::model::kMetricDisplay) = -1;
     analysis.run_file(project.file);
     set.push_back({analysis.model.ProjectRec, analysis.model.MetricFlag, analysis.model.CityRec,
                    analysis.loads, analysis.title});

@@ -92,7 +92,7 @@ void DealerWindow::Form_Activate() {
 
 void DealerWindow::enable_unit_options(bool on) {
   for (const UnitOption& o : kUnitOptions) {
-    if (o.flag == 0) continue;
+    if (o.flag == model::kMetricDisplay) continue;
     form()[o.yes]->setEnabled(on);
     form()[o.no]->setEnabled(on);
   }
@@ -105,9 +105,9 @@ void DealerWindow::unit_option_Click(platform::ControlEvent& event) {
 }
 
 void DealerWindow::OptionMno_Click() {
-  state_.model.MetricFlag(0) = 0;
-  state_.model.MetricFlag(1) = -1;
-  state_.model.MetricFlag(2) = -1;
+  state_.model.MetricFlag(model::kMetricDisplay) = 0;
+  state_.model.MetricFlag(model::kKeepFahrenheit) = -1;
+  state_.model.MetricFlag(model::kKeepBtuh) = -1;
   select(OptionFY);
   select(OptionBtuY);
   select(OptionFtY);
@@ -115,9 +115,9 @@ void DealerWindow::OptionMno_Click() {
 }
 
 void DealerWindow::OptionMyes_Click() {
-  state_.model.MetricFlag(0) = -1;
-  state_.model.MetricFlag(1) = 0;
-  state_.model.MetricFlag(2) = 0;
+  state_.model.MetricFlag(model::kMetricDisplay) = -1;
+  state_.model.MetricFlag(model::kKeepFahrenheit) = 0;
+  state_.model.MetricFlag(model::kKeepBtuh) = 0;
   select(OptionFN);
   select(OptionBtuN);
   select(OptionFtN);

@@ -176,11 +176,11 @@ struct UnitOption {
   int flag;
 };
 inline constexpr UnitOption kUnitOptions[] = {
-    {&DealerRec::MetricMode, OptionMyes, OptionMno, 0},
-    {&DealerRec::UseDegF, OptionFY, OptionFN, 1},
-    {&DealerRec::UseBtuh, OptionBtuY, OptionBtuN, 2},
-    {&DealerRec::UseFeet, OptionFtY, OptionFtN, 3},
-    {&DealerRec::GasGJ, OptionCCFtoGJ, OptionCCFtoM3, 4},
+    {&DealerRec::MetricMode, OptionMyes, OptionMno, model::kMetricDisplay},
+    {&DealerRec::UseDegF, OptionFY, OptionFN, model::kKeepFahrenheit},
+    {&DealerRec::UseBtuh, OptionBtuY, OptionBtuN, model::kKeepBtuh},
+    {&DealerRec::UseFeet, OptionFtY, OptionFtN, model::kKeepFeet},
+    {&DealerRec::GasGJ, OptionCCFtoGJ, OptionCCFtoM3, model::kGasPerGj},
 };
 
 }  // namespace pellavan::app::dealer_window

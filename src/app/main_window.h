@@ -70,7 +70,6 @@ class MainWindow : public platform::DesignedWindow<QMainWindow>, public ProjectV
   void btnReport_Click();
   void btnHelp_Click();
   void btnExit_Click();
-  void cmdEcon_Click();
   void CommandSetup_Click();
   void Command2_Click();  // Large
   void Command3_Click();  // Small
@@ -109,8 +108,7 @@ class MainWindow : public platform::DesignedWindow<QMainWindow>, public ProjectV
   // The window's own layout: its size (twips, cut to the screen) and its face.
   void apply_own_layout(bool large);
   void load_logo();
-  // The sized open of a later window (the sizes of its design); nothing when it does not
-  // exist yet.
+  // The sized open of a window (the sizes of its design).
   void open_sized(WindowId id);
   void open_unsized(WindowId id);
   [[nodiscard]] QString project_city();

@@ -28,14 +28,11 @@ struct SystemCommand {
   SystemType kind;
   platform::ButtonHandle button;
   const char* action;
-  WindowId window;
 };
 constexpr SystemCommand kSystemCommands[] = {
-    {SystemType::GeoA, btnGeo, "mnuGeoA", WindowId::GeoA},
-    {SystemType::GeoB, btnGeoB, "mnuGeoB", WindowId::GeoB},
-    {SystemType::GeoT, btnGeoT, "mnuGeoT", WindowId::GeoT},
-    {SystemType::Elec, btnAir, "mnuElectric", WindowId::HeatPump},
-    {SystemType::Fossil, btnFossil, "mnuFossil", WindowId::Furnace},
+    {SystemType::GeoA, btnGeo, "mnuGeoA"},        {SystemType::GeoB, btnGeoB, "mnuGeoB"},
+    {SystemType::GeoT, btnGeoT, "mnuGeoT"},       {SystemType::Elec, btnAir, "mnuElectric"},
+    {SystemType::Fossil, btnFossil, "mnuFossil"},
 };
 
 using On = platform::On<MainWindow>;
@@ -53,7 +50,6 @@ const On kHandlers[] = {
     {btnReport, Event::Click, &MainWindow::btnReport_Click},
     {btnHelp, Event::Click, &MainWindow::btnHelp_Click},
     {btnExit, Event::Click, &MainWindow::btnExit_Click},
-    {cmdEcon, Event::Click, &MainWindow::cmdEcon_Click},
     {CommandSetup, Event::Click, &MainWindow::CommandSetup_Click},
     {Command2, Event::Click, &MainWindow::Command2_Click},
     {Command3, Event::Click, &MainWindow::Command3_Click},
@@ -113,10 +109,8 @@ void MainWindow::connect_menus() {
   on_trigger("mnuRestore", [this] { commands_.Load_Odefaults(); });
 }
 
-// A command whose window or service does not exist yet stays disabled; the system commands
-// also need their kind chosen in a row. Saving needs an open project.
+// The system commands need their kind chosen in a row; saving needs an open project.
 void MainWindow::update_commands() {
-  const WindowRegistry& windows = state_.windows;
   const auto enable_action = [this](const char* action, bool on) {
     menus_->action(action)->setEnabled(on);
   };
@@ -124,14 +118,7 @@ void MainWindow::update_commands() {
     form()[button]->setEnabled(on);
     if (action != nullptr) enable_action(action, on);
   };
-  for (const SystemCommand& c : kSystemCommands)
-    enable(c.button, c.action, rows_.chosen(c.kind) && windows.has(c.window));
-  enable(btnProject, "mnuProject", windows.has(WindowId::ProjectInfo));
-  enable(btnUtility, "mnuUtility", windows.has(WindowId::UtilityRates));
-  enable(btnReport, "mnuReports",
-         windows.has(WindowId::Reports) && static_cast<bool>(state_.services.Fill_ReportWorkbook));
-  enable(cmdEcon, nullptr, windows.has(WindowId::Charts));
-  enable(SSCommand3, "mnuCheckUpdates", static_cast<bool>(state_.services.Check_ForUpdate));
+  for (const SystemCommand& c : kSystemCommands) enable(c.button, c.action, rows_.chosen(c.kind));
   const bool open = project_open();
   for (const char* action : {"mnuOptions", "mnuSave", "mnuSaveAs", "mnuSaveDefault"})
     enable_action(action, open);
@@ -139,7 +126,7 @@ void MainWindow::update_commands() {
 
 namespace {
 
-// A later window in the size its design gives for the layout.
+// A window in the size its design gives for the layout.
 void size_window(QDialog* window, const AppState& state) {
   if (auto* designed = qobject_cast<platform::DesignedDialog*>(window))
     designed->apply_size(state.LargeLayout != 0);
@@ -169,9 +156,7 @@ void MainWindow::SSCOMMAND2_Click() {
   commands_.Open_Analysis();
 }
 
-void MainWindow::SSCommand3_Click() {
-  if (state_.services.Check_ForUpdate) state_.services.Check_ForUpdate();
-}
+void MainWindow::SSCommand3_Click() { state_.services.Check_ForUpdate(); }
 
 void MainWindow::btnProject_Click() { open_sized(WindowId::ProjectInfo); }
 void MainWindow::btnUtility_Click() { open_sized(WindowId::UtilityRates); }
@@ -182,10 +167,8 @@ void MainWindow::btnAir_Click() { open_sized(WindowId::HeatPump); }
 void MainWindow::btnFossil_Click() { open_sized(WindowId::Furnace); }
 void MainWindow::mnuProject_Click() { open_unsized(WindowId::ProjectInfo); }
 void MainWindow::mnuUtility_Click() { open_unsized(WindowId::UtilityRates); }
-void MainWindow::cmdEcon_Click() { open_unsized(WindowId::Charts); }
 
 void MainWindow::btnReport_Click() {
-  if (!state_.services.Fill_ReportWorkbook || !state_.windows.has(WindowId::Reports)) return;
   for (int row = 1; row <= model::ComparisonColumns::kRows; ++row) Show_Unit(row);
   clear_preview_line();
   Store_Selections();

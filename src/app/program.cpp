@@ -1,6 +1,6 @@
 #include "app/program.h"
 
-#include "app/later_registrations.h"
+#include "app/registrations.h"
 #include "systems/geo/bin_viewer.h"
 #include "systems/geo/geo_t_window.h"
 #include "systems/geo/geo_window.h"
@@ -12,7 +12,7 @@
 
 namespace pellavan::app {
 
-void register_later_windows(AppState& state) {
+void register_windows(AppState& state) {
   register_reports(state);
   register_version_check(state);
   state.windows.add(WindowId::GeoA, &geo::make_geo_a_window);
@@ -27,7 +27,7 @@ void register_later_windows(AppState& state) {
 
 Program::Program(std::filesystem::path program_folder, QString lock_path)
     : state_(std::move(program_folder)), lock_(std::move(lock_path)) {
-  register_later_windows(state_);
+  register_windows(state_);
 }
 
 Program::~Program() {

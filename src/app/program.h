@@ -36,8 +36,8 @@ class Program {
   std::unique_ptr<MainWindow> main_;
 };
 
-// The windows and services still to be built register here, one line each, e.g.
-// state.windows.add(WindowId::GeoA, make_window<GeoAWindow>).
-void register_later_windows(AppState& state);
+// Registers every window the main window opens and the services behind its commands, one line
+// each, e.g. state.windows.add(WindowId::GeoA, make_window<GeoAWindow>).
+void register_windows(AppState& state);
 
 }  // namespace pellavan::app

@@ -107,7 +107,7 @@ void RatesWindow::Form_Activate() {
   platform::Center_Form(this);
   const model::ProjectRec& p = state_.model.ProjectRec;
   const bool metric = units().metric;
-  if (!metric) state_.model.MetricFlag(4) = 0;
+  if (!metric) state_.model.MetricFlag(model::kGasPerGj) = 0;
   {
     const QSignalBlocker gj(form()[OptionCCFtoGJ]);
     const QSignalBlocker m3(form()[OptionCCFtoM3]);
@@ -132,7 +132,7 @@ void RatesWindow::Form_Activate() {
 
 void RatesWindow::set_gas_unit(bool per_gj) {
   if (units().gas_per_gj == per_gj) return;
-  state_.model.MetricFlag(4) = per_gj ? -1 : 0;
+  state_.model.MetricFlag(model::kGasPerGj) = per_gj ? -1 : 0;
   // The gas boxes show the project's stored prices in the new unit; typed ones are dropped.
   const model::UnitOptions u = units();
   for (int i : {6, 7})
@@ -155,7 +155,8 @@ void RatesWindow::Get_Rates(model::ProjectRec& rec) {
     loads::kRateTexts[i].project.set(rec, text_in(form(), i).trimmed().toStdString());
   model::assign_utf8(rec.Rates_FileName, form()[lblUtFile]->text().trimmed().toStdString());
   model::assign_utf8(rec.Rates_CurrencyId, form()[txtcCurrID]->text().trimmed().toStdString());
-  if (u.metric) state_.model.MetricFlag(4) = form()[OptionCCFtoGJ]->isChecked() ? -1 : 0;
+  if (u.metric)
+    state_.model.MetricFlag(model::kGasPerGj) = form()[OptionCCFtoGJ]->isChecked() ? -1 : 0;
   state_.model.CurrencyLabel = rec.Rates_CurrencyId.trimmed();
 }
 

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/later_registrations.h"
+#include "app/registrations.h"
 #include "reports/window/reports_window.h"
 #include "program_state/analysis_session.h"
 

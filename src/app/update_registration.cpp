@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <memory>
 
-#include "app/later_registrations.h"
+#include "app/registrations.h"
 #include "update/window/program_version_check.h"
 
 namespace pellavan::app {

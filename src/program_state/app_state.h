@@ -26,8 +26,8 @@ class AnalysisSession;
 // The logo picture of the main, dealer and about windows, made at each start.
 inline constexpr std::string_view kLogoPictureFile = "gli01.bmp";
 
-// Work the program does not do yet; a command that needs one is disabled until it is set.
-struct LaterServices {
+// The work behind two commands, set with the windows at the start (a test may set its own).
+struct Services {
   std::function<void()> Check_ForUpdate;      // the on-line version check
   std::function<void()> Fill_ReportWorkbook;  // fills and recalculates the analysis workbook
 };
@@ -57,7 +57,7 @@ struct AppState {
   QPointer<QWidget> StartupForm;  // the start-up window while it exists
 
   WindowRegistry windows;
-  LaterServices services;
+  Services services;
   platform::HelpSystem help;
 
   // The analysis workbooks, the load results and the run over them, made on first use (at

@@ -4,8 +4,6 @@ namespace pellavan::app {
 
 void WindowRegistry::add(WindowId id, Factory factory) { factories_[id] = std::move(factory); }
 
-bool WindowRegistry::has(WindowId id) const { return factories_.count(id) != 0; }
-
 WindowRegistry::~WindowRegistry() {
   for (auto& [id, window] : loaded_) delete window.data();
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The windows the main window opens but does not build itself (project information, utility
-// rates, the five system windows, reports, charts, bin viewer, building loads). Each registers a
-// factory once; until it has, the commands that open it stay disabled. A window is loaded (created)
-// at its first use and lives until it is unloaded, so that the next use loads it afresh.
+// rates, the five system windows, reports, bin viewer, building loads). Each registers a factory
+// once, at the program's start. A window is loaded (created) at its first use and lives until it
+// is unloaded, so that the next use loads it afresh.
 
 #include <QDialog>
 #include <QPointer>
@@ -24,7 +24,6 @@ enum class WindowId {
   HeatPump,  // air-source heat pump
   Furnace,   // furnace or boiler
   Reports,   // holds the analysis workbook
-  Charts,
   BinViewer,
   BuildingLoad,  // hidden; holds the building-load workbook
 };
@@ -41,7 +40,6 @@ class WindowRegistry {
   using Factory = std::function<std::unique_ptr<QDialog>(AppState& state, QWidget* parent)>;
 
   void add(WindowId id, Factory factory);
-  [[nodiscard]] bool has(WindowId id) const;
   [[nodiscard]] bool loaded(WindowId id) const;
 
   // The window, loaded now when it is not; nullptr when no factory was registered.

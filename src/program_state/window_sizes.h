@@ -30,4 +30,11 @@ inline constexpr WindowSizes kSetupWindowSizes{kNormalInput, kNormalInput};
 inline constexpr WindowSizes kMainWindowSizes{{15250, 10500, kLargeLayoutFace},
                                               {22100, 13650, kLargeLayoutFace}};
 
+// The zoom of a system window's result view in each layout.
+inline constexpr int kNormalResultZoom = 130;
+inline constexpr int kLargeResultZoom = 175;
+[[nodiscard]] constexpr int result_view_zoom(bool large) {
+  return large ? kLargeResultZoom : kNormalResultZoom;
+}
+
 }  // namespace pellavan::app

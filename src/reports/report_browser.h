@@ -60,7 +60,7 @@ class ReportBrowser {
   [[nodiscard]] PrintOptions& print_options() { return options_; }
 
  private:
-  [[nodiscard]] bool metric() const { return model_.MetricFlag(0) != 0; }
+  [[nodiscard]] bool metric() const { return model_.MetricFlag(model::kMetricDisplay) != 0; }
   void set_zoom_bar(int v);
   void set_scroller(int v);
 

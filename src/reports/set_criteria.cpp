@@ -16,7 +16,7 @@ void read_only(sheet::view::SpreadsheetControl& control) {
 
 void Set_Criteria(sheet::view::SpreadsheetControl& reports) {
   read_only(reports);
-  reports.ViewZoom(85);
+  reports.ViewZoom(kCriteriaZoom);
   reports.SetPrintScale(100, true, 1, 1);
 }
 

@@ -326,7 +326,7 @@ TEST_F(ConventionalWindowsTest, HeatPumpRefusesStandardFanOverrideWithVariableSp
 }
 
 TEST_F(ConventionalWindowsTest, ProgramOpensBothWindowsAndLeavingDoneGoesToTheHeatPump) {
-  register_later_windows(*state);
+  register_windows(*state);
   for (const auto& [id, name] :
        {std::pair{WindowId::Furnace, "Form2"}, {WindowId::HeatPump, "Form6"}}) {
     QDialog* w = state->windows.window(id, *state);

@@ -82,8 +82,8 @@ TEST_F(DealerWindowTest, ActivationShowsTheFileAndBlankOptionsAsNo) {
   EXPECT_TRUE(f.option("OptionNo")->isChecked());
   EXPECT_FALSE(f.option("OptionFY")->isEnabled());
   EXPECT_FALSE(f.option("OptionCCFtoGJ")->isEnabled());
-  EXPECT_EQ(state->model.MetricFlag(0), 0);
-  EXPECT_EQ(state->model.MetricFlag(1), 0);
+  EXPECT_EQ(state->model.MetricFlag(model::kMetricDisplay), 0);
+  EXPECT_EQ(state->model.MetricFlag(model::kKeepFahrenheit), 0);
 }
 
 TEST_F(DealerWindowTest, MetricOptionsTakeEffectAtOnceAndStayAfterCancel) {
@@ -91,25 +91,25 @@ TEST_F(DealerWindowTest, MetricOptionsTakeEffectAtOnceAndStayAfterCancel) {
   dealer.show();
   auto& f = dealer.form();
   f.option("OptionMyes")->click();
-  EXPECT_EQ(state->model.MetricFlag(0), -1);
-  EXPECT_EQ(state->model.MetricFlag(1), 0);
-  EXPECT_EQ(state->model.MetricFlag(3), 0);
+  EXPECT_EQ(state->model.MetricFlag(model::kMetricDisplay), -1);
+  EXPECT_EQ(state->model.MetricFlag(model::kKeepFahrenheit), 0);
+  EXPECT_EQ(state->model.MetricFlag(model::kKeepFeet), 0);
   EXPECT_TRUE(f.option("OptionFtN")->isChecked());
   EXPECT_TRUE(f.option("OptionCCFtoGJ")->isEnabled());
   f.option("OptionFtY")->click();
-  EXPECT_EQ(state->model.MetricFlag(3), -1);
+  EXPECT_EQ(state->model.MetricFlag(model::kKeepFeet), -1);
   f.option("OptionCCFtoGJ")->click();
-  EXPECT_EQ(state->model.MetricFlag(4), 0);  // the gas choice waits for Save
+  EXPECT_EQ(state->model.MetricFlag(model::kGasPerGj), 0);  // the gas choice waits for Save
   f.option("OptionMno")->click();
-  EXPECT_EQ(state->model.MetricFlag(0), 0);
-  EXPECT_EQ(state->model.MetricFlag(1), -1);
-  EXPECT_EQ(state->model.MetricFlag(2), -1);
-  EXPECT_EQ(state->model.MetricFlag(3), -1);
+  EXPECT_EQ(state->model.MetricFlag(model::kMetricDisplay), 0);
+  EXPECT_EQ(state->model.MetricFlag(model::kKeepFahrenheit), -1);
+  EXPECT_EQ(state->model.MetricFlag(model::kKeepBtuh), -1);
+  EXPECT_EQ(state->model.MetricFlag(model::kKeepFeet), -1);
   EXPECT_TRUE(f.option("OptionBtuY")->isChecked());
   f.option("OptionMyes")->click();
   const auto file = read_all(data_folder() / "Dsetfil.dat");
   dealer.btnCancel_Click();
-  EXPECT_EQ(state->model.MetricFlag(0), -1);
+  EXPECT_EQ(state->model.MetricFlag(model::kMetricDisplay), -1);
   EXPECT_EQ(read_all(data_folder() / "Dsetfil.dat"), file);
 }
 
@@ -135,7 +135,7 @@ TEST_F(DealerWindowTest, SaveWritesTheFileCutToItsFields) {
   EXPECT_EQ(d.GasGJ.str(), "1");
   EXPECT_EQ(d.UseFeet.str(), "0");
   EXPECT_EQ(d.HideInactive, 1);
-  EXPECT_EQ(state->model.MetricFlag(4), -1);
+  EXPECT_EQ(state->model.MetricFlag(model::kGasPerGj), -1);
 }
 
 TEST_F(DealerWindowTest, SaveUnloadsTheWindowsBuiltOnTheSettings) {

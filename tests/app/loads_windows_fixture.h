@@ -42,9 +42,9 @@ class LoadsWindowsFixture : public AppFixture {
   }
 
   void set_display(bool metric) {
-    state->model.MetricFlag(0) = metric ? -1 : 0;
-    state->model.MetricFlag(1) = 0;
-    state->model.MetricFlag(2) = 0;
+    state->model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
+    state->model.MetricFlag(model::kKeepFahrenheit) = 0;
+    state->model.MetricFlag(model::kKeepBtuh) = 0;
   }
 
   // The window shown (which fills it from the project), with the messages of its activation,

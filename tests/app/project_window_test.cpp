@@ -233,7 +233,7 @@ TEST_F(ProjectWindowTest, AnEmptyOrDamagedCityFileLeavesNoCityAndDoneSaysSo) {
 }
 
 TEST_F(ProjectWindowTest, NewAndTheMainWindowOpenTheLoadsAndRatesWindows) {
-  register_later_windows(*state);
+  register_windows(*state);
   on_modal[QStringLiteral("Form3")] = [](QDialog& d) {
     d.show();
     EXPECT_EQ(d.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->currentIndex(), 0);

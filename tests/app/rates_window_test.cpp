@@ -35,7 +35,7 @@ class RatesWindowTest : public testing::LoadsWindowsFixture {
   // 0 imperial, 1 metric with gas per m3, 2 metric with gas per GJ.
   void set_mode(int mode) {
     set_display(mode > 0);
-    state->model.MetricFlag(4) = mode == 2 ? -1 : 0;
+    state->model.MetricFlag(model::kGasPerGj) = mode == 2 ? -1 : 0;
   }
 
   RatesWindow& shown_rates_window() {
@@ -149,10 +149,10 @@ TEST_F(RatesWindowTest, TheGasUnitShowsTheStoredGasPricesAnew) {
   w.form()[rates_window::OptionCCFtoGJ]->setChecked(true);
   EXPECT_EQ(rate_box(6)->text(), "9.369");  // 1.0 / 0.10673
   EXPECT_EQ(w.form().label("lblgs")->text(), "Per GJ");
-  EXPECT_NE(state->model.MetricFlag(4), 0);
+  EXPECT_NE(state->model.MetricFlag(model::kGasPerGj), 0);
   w.form()[rates_window::OptionCCFtoM3]->setChecked(true);
   EXPECT_EQ(rate_box(6)->text(), "0.353");
-  EXPECT_EQ(state->model.MetricFlag(4), 0);
+  EXPECT_EQ(state->model.MetricFlag(model::kGasPerGj), 0);
   w.Command4_Click();
 }
 

@@ -22,7 +22,7 @@ namespace {
 class ReportsCommandTest : public testing::AppFixture {};
 
 TEST_F(ReportsCommandTest, TheTimerFillsAndShowsTheReportsWindowOnTheProjectReport) {
-  register_later_windows(*state);
+  register_windows(*state);
   QString shown;
   on_modal["Form5"] = [&](QDialog& dialog) {
     auto& reports = dynamic_cast<reports::ReportsWindow&>(dialog);
@@ -57,7 +57,7 @@ TEST_F(ReportsCommandTest, TheTimerFillsAndShowsTheReportsWindowOnTheProjectRepo
 // reports share theirs, Lock Zoom gives all eighteen. Opening the file again gives every report
 // the run's levels of the default file, as every load does, and the bin views their own.
 TEST_F(ReportsCommandTest, ReportZoomsGoIntoTheFileAndOpeningGivesTheRunsLevels) {
-  register_later_windows(*state);
+  register_windows(*state);
   const struct {
     const char* name;
     bool lock;
@@ -97,7 +97,7 @@ TEST_F(ReportsCommandTest, ReportZoomsGoIntoTheFileAndOpeningGivesTheRunsLevels)
 // The dealer window's Save unloads the reports window; the workbook's control it held belongs to
 // the analysis and serves the next reports window.
 TEST_F(ReportsCommandTest, UnloadingTheReportsWindowKeepsTheWorkbooksControl) {
-  register_later_windows(*state);
+  register_windows(*state);
   sheet::view::SpreadsheetControl& control = state->analysis().F1Book1();
   for (int round = 0; round < 2; ++round) {
     QDialog* reports = state->windows.window(WindowId::Reports, *state);

@@ -116,9 +116,9 @@ TEST_F(WindowBuildTest, EveryTextBoxKeepsALongTextTheProgramSets) {
   };
   for (const bool metric : {false, true}) {
     for (AppState* s : {state.get(), &sample}) {
-      s->model.MetricFlag(0) = metric ? -1 : 0;
-      s->model.MetricFlag(1) = metric ? 0 : -1;
-      s->model.MetricFlag(2) = metric ? 0 : -1;
+      s->model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
+      s->model.MetricFlag(model::kKeepFahrenheit) = metric ? 0 : -1;
+      s->model.MetricFlag(model::kKeepBtuh) = metric ? 0 : -1;
     }
     for (const auto& shown : every_window()) {
       SCOPED_TRACE(shown->objectName().toStdString() + (metric ? " metric" : " imperial"));
@@ -137,8 +137,8 @@ TEST_F(WindowBuildTest, EveryTextBoxKeepsALongTextTheProgramSets) {
 // A window opened over another has it as its parent and stands in front of it: the reports
 // window loaded without one at the start, the bin viewer loaded by Geo A and opened from Geo T.
 TEST_F(WindowBuildTest, EveryWindowStandsInFrontOfTheWindowThatOpenedIt) {
-  register_later_windows(*state);
-  register_later_windows(sample);
+  register_windows(*state);
+  register_windows(sample);
   struct Shown {
     QWidget* parent;
     QWindow* transient;

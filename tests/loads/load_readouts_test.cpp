@@ -57,7 +57,7 @@ TEST(LoadReadoutsTest, WhatIsMissingShowsEmpty) {
                                "lblGroundTemp", "lblAnnSwing", "lblPhase"};
   const char* result_labels[] = {"lblCdLow", "lblCdHigh", "lblCd", "lblGain", "lblBalPoint"};
   model::MetricFlags metric{};
-  metric(0) = -1;
+  metric(model::kMetricDisplay) = -1;
   struct Row {
     const char* name;
     bool with_city, with_results, metric;

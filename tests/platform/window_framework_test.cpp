@@ -200,7 +200,7 @@ TEST(WindowFrameworkTest, UnitFieldsShowStoreAndRoundOnLeaving) {
   SampleWindow w;
   ASSERT_TRUE(show_and_activate(&w));
   model::MetricFlags flags;
-  flags(0) = -1;  // metric display
+  flags(model::kMetricDisplay) = -1;
   model::UnitMemos memos;
   model::ProjectRec rec{};
   rec.Loads_HeatLoad = 50000;

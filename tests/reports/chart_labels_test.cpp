@@ -61,9 +61,9 @@ TEST(ChartLabelsTest, AxisTitlesAndLabelsFollowTheUnitOptionsAtEveryLabel) {
   ChartsWindow form(model);
   for (const Units& u : kUnits) {
     SCOPED_TRACE(u.name);
-    model.MetricFlag(0) = u.metric ? -1 : 0;
-    model.MetricFlag(1) = u.keep_f ? -1 : 0;
-    model.MetricFlag(2) = u.keep_btuh ? -1 : 0;
+    model.MetricFlag(model::kMetricDisplay) = u.metric ? -1 : 0;
+    model.MetricFlag(model::kKeepFahrenheit) = u.keep_f ? -1 : 0;
+    model.MetricFlag(model::kKeepBtuh) = u.keep_btuh ? -1 : 0;
     EXPECT_EQ(form.Chartfx1.value_label(12345), "12,345");
     EXPECT_EQ(form.Chartfx1.axis_caption(kValueAxis), u.bin_value_title);
     EXPECT_EQ(form.Chartfx1.axis_caption(kCategoryAxis), u.bin_category_title);

@@ -67,7 +67,7 @@ TEST_F(ReportBrowserTest, EachShowingStartsOnTheProjectReport) {
   EXPECT_EQ(control.PrintArea(), "B1:N51");
   EXPECT_TRUE(browser.enabled(report(16)));
   EXPECT_FALSE(browser.enabled(report(13)));
-  model.MetricFlag(0) = -1;
+  model.MetricFlag(model::kMetricDisplay) = -1;
   browser.Show_Report(1);
   EXPECT_EQ(control.PrintArea(), "P1:AB51");
 }

@@ -54,7 +54,7 @@ const Lookup kLoop = [](ModelState& m, Int16 id) {
   return model::Load_LoopRecord(m, id) ? m.LoopRec.Name.trimmed() : "(not found)";
 };
 const Lookup kMetricLoop = [](ModelState& m, Int16 id) {
-  m.MetricFlag(0) = -1;
+  m.MetricFlag(model::kMetricDisplay) = -1;
   return model::Load_LoopRecord(m, id) ? m.LoopRec.Name.trimmed() : "(not found)";
 };
 

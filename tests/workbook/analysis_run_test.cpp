@@ -67,7 +67,7 @@ class AnalysisRunTest : public pellavan::testing::SampleDataTest {
  protected:
   static AnalysisOutcome run(ProjectAnalysis& a, const SetProject& p) {
     a.model.MetricFlag = {};
-    if (p.metric) a.model.MetricFlag(0) = -1;
+    if (p.metric) a.model.MetricFlag(model::kMetricDisplay) = -1;
     return a.run_file(p.file);
   }
 };

@@ -48,8 +48,8 @@ TEST_F(CatalogueRereadsTest, LoopsFollowTheUnitOptions) {
       {"metric keeping feet", -1, -1, "Vert 1 U-Tube - 0.75\""},
   };
   for (const Row& r : rows) {
-    model.MetricFlag(0) = r.metric;
-    model.MetricFlag(3) = r.keep_ft;
+    model.MetricFlag(model::kMetricDisplay) = r.metric;
+    model.MetricFlag(model::kKeepFeet) = r.keep_ft;
     model.LoopRec = {};  // a buffer holding the id would keep the other file's record
     EXPECT_TRUE(reread_loop(ctx, 23)) << r.name;
     EXPECT_EQ(model.LoopRec.Name.trimmed(), r.loop) << r.name;

@@ -19,7 +19,7 @@ class FillGeoTest : public testing::FillerTest {
  protected:
   // The template's sample project, with metric display on and lengths converted as there.
   FillGeoTest() {
-    model.MetricFlag(0) = -1;
+    model.MetricFlag(model::kMetricDisplay) = -1;
     model::ProjectRec& p = model.ProjectRec;
     p.GeoA_UnitId = 11;
     p.GeoA_Tons = money(1);
@@ -304,11 +304,12 @@ TEST_F(FillGeoTest, AnUnknownSoilWritesAZeroUValueAndTheSheetShowsErrorsNotAFaul
 }
 
 TEST_F(FillGeoTest, ImperialDisplayReadsTheImperialLoopFile) {
-  model.MetricFlag(0) = 0;
+  model.MetricFlag(model::kMetricDisplay) = 0;
   fill_geo_a(ctx);
   EXPECT_EQ(written_text(kGeoASheet, "F7"), "0.75\" HDPE SDR-11");
-  model.MetricFlag(0) = -1;
-  model.MetricFlag(3) = -1;  // feet kept: the imperial loop file, the metric soil file
+  model.MetricFlag(model::kMetricDisplay) = -1;
+  model.MetricFlag(model::kKeepFeet) =
+      -1;  // feet kept: the imperial loop file, the metric soil file
   trace.clear();
   fill_geo_a(ctx);
   EXPECT_EQ(written_text(kGeoASheet, "F7"), "0.75\" HDPE SDR-11");

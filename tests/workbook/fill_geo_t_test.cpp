@@ -202,15 +202,15 @@ TEST_F(FillGeoTTest, TheSampleProjectReproducesTheTemplate) {
 }
 
 TEST_F(FillGeoTTest, MetricUnitsTakeTheMetricLoop) {
-  model.MetricFlag(0) = -1;
+  model.MetricFlag(model::kMetricDisplay) = -1;
   fill_geo_t(ctx);
   EXPECT_EQ(written_text("N7"), "19 mm HDPE SDR-11");
   EXPECT_EQ(text(kGeoTSheet, "N7"), load_report_template().cell_text({kGeoTSheet - 1, 6, 13}));
 }
 
 TEST_F(FillGeoTTest, MetricUnitsWithFeetKeptTakeTheLoopInFeet) {
-  model.MetricFlag(0) = -1;
-  model.MetricFlag(3) = -1;
+  model.MetricFlag(model::kMetricDisplay) = -1;
+  model.MetricFlag(model::kKeepFeet) = -1;
   fill_geo_t(ctx);
   EXPECT_EQ(written_text("N7"), "0.75\" HDPE SDR-11");
   EXPECT_EQ(written_text("N11"), "Average Rock");
@@ -221,7 +221,7 @@ TEST_F(FillGeoTTest, MetricUnitsWithFeetKeptTakeTheLoopInFeet) {
 TEST_F(FillGeoTTest, ALoopHeldFromTheOtherFileIsReadAgain) {
   fill_geo_t(ctx);
   trace.clear();
-  model.MetricFlag(0) = -1;
+  model.MetricFlag(model::kMetricDisplay) = -1;
   fill_geo_t(ctx);
   EXPECT_EQ(written_text("N7"), "19 mm HDPE SDR-11");
 }

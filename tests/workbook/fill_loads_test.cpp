@@ -172,11 +172,11 @@ TEST_F(FillLoadsTest, UnitFlagsFollowTheOptions) {
   };
   for (const Row& r : rows) {
     trace.clear();
-    model.MetricFlag(0) = r.metric;
-    model.MetricFlag(1) = r.keep_f;
-    model.MetricFlag(2) = r.keep_btuh;
-    model.MetricFlag(3) = r.keep_ft;
-    model.MetricFlag(4) = r.gas_gj;
+    model.MetricFlag(model::kMetricDisplay) = r.metric;
+    model.MetricFlag(model::kKeepFahrenheit) = r.keep_f;
+    model.MetricFlag(model::kKeepBtuh) = r.keep_btuh;
+    model.MetricFlag(model::kKeepFeet) = r.keep_ft;
+    model.MetricFlag(model::kGasPerGj) = r.gas_gj;
     fill_loads(ctx);
     EXPECT_EQ(written(kLoadsSheet, "A1")->text, r.a1) << r.name;
     EXPECT_EQ(written(kLoadsSheet, "B37")->text, r.b37) << r.name;
@@ -191,14 +191,14 @@ TEST_F(FillLoadsTest, UnitFlagsFollowTheOptions) {
 }
 
 TEST_F(FillLoadsTest, AFlagClearedBeforeTheNextFillEmptiesItsCell) {
-  model.MetricFlag(0) = -1;
-  model.MetricFlag(1) = -1;
+  model.MetricFlag(model::kMetricDisplay) = -1;
+  model.MetricFlag(model::kKeepFahrenheit) = -1;
   fill_loads(ctx);
   EXPECT_DOUBLE_EQ(value(kLoadsSheet, "B37").as_number(), 1);
-  model.MetricFlag(1) = 0;
+  model.MetricFlag(model::kKeepFahrenheit) = 0;
   fill_loads(ctx);
   EXPECT_TRUE(value(kLoadsSheet, "B37").is_empty());
-  model.MetricFlag(0) = 0;
+  model.MetricFlag(model::kMetricDisplay) = 0;
   fill_loads(ctx);
   EXPECT_TRUE(value(kLoadsSheet, "A1").is_empty());
   EXPECT_EQ(text(kLoadsSheet, "B39"), "$ CND ") << "imperial fills keep the last currency text";

@@ -62,7 +62,8 @@ class ReportTextsTest : public testing::FillerTest {
     model.CityRec.City = "";
     model.CityRec.State = "1";
     ctx.ProjectFileTitle = "2024";
-    model.MetricFlag(0) = -1;  // the currency label is written in metric mode only
+    model.MetricFlag(model::kMetricDisplay) =
+        -1;  // the currency label is written in metric mode only
     model.CurrencyLabel = "007";
   }
 };

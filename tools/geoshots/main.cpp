@@ -98,10 +98,10 @@ int main(int argc, char** argv) {
   });
   app::AppState state(QString::fromLocal8Bit(argv[1]).toStdString());
   state.LogoFile = QStringLiteral("GeoLogo.bmp");
-  app::register_later_windows(state);
+  app::register_windows(state);
   for (const bool metric : {false, true}) {
     const QString unit = metric ? "metric" : "imperial";
-    state.model.MetricFlag(0) = metric ? -1 : 0;
+    state.model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
     for (int i = 1; i <= 4; ++i) state.model.MetricFlag(i) = 0;
     state.model.ProjectRec = workbook::read_project_for_analysis(std::filesystem::path(argv[1]) /
                                                                  "Data" / "Sample Project.pvn");

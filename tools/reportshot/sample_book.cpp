@@ -20,7 +20,7 @@ sheet::Book filled_project(const std::filesystem::path& program_folder,
   analysis.charts = &charts;
   if (metric) {
     // The unit options of a settings file that asks for metric display.
-    analysis.model.MetricFlag(0) = -1;
+    analysis.model.MetricFlag(model::kMetricDisplay) = -1;
     analysis.model.CurrencyLabel = "$ CND";
   }
   const workbook::AnalysisOutcome outcome = analysis.run_file(project);

@@ -83,11 +83,11 @@ void look_at_reports(reports::ReportsWindow& w, app::AppState& state, const QDir
   pdf = out.filePath(QStringLiteral("screen.pdf"));
   w.form().button("Command1")->click();
   std::printf("screen printed to %s\n", qPrintable(pdf));
-  state.model.MetricFlag(0) = -1;
+  state.model.MetricFlag(model::kMetricDisplay) = -1;
   state.services.Fill_ReportWorkbook();
   w.Form_Activate();
   shoot(out, QStringLiteral("09-project-report-metric"));
-  state.model.MetricFlag(0) = 0;
+  state.model.MetricFlag(model::kMetricDisplay) = 0;
   w.hide();
 }
 

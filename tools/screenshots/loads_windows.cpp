@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
   app::AppState state(QString::fromLocal8Bit(argv[1]).toStdString());
   sample_project(state.model.ProjectRec);
   for (const bool metric : {false, true}) {
-    state.model.MetricFlag(0) = metric ? -1 : 0;
+    state.model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
     for (const bool large : {false, true}) {
       state.LargeLayout = large ? -1 : 0;
       const QString tag = QString::fromLatin1(metric ? "metric" : "imperial") +
@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
   }
   // A new user's round: a state and city picked, loads typed, a correction moved, one entry out
   // of range, then Done.
-  state.model.MetricFlag(0) = 0;
+  state.model.MetricFlag(model::kMetricDisplay) = 0;
   state.LargeLayout = 0;
   app::ProjectWindow project(state);
   project.show();

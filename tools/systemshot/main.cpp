@@ -76,9 +76,9 @@ int main(int argc, char** argv) {
   state.analysis().Calc_Loads();
   loads::Min_Backup(state.model, state.analysis().loads());
   for (const bool metric : {false, true}) {
-    state.model.MetricFlag(0) = metric ? -1 : 0;
-    state.model.MetricFlag(1) = metric ? 0 : -1;
-    state.model.MetricFlag(2) = metric ? 0 : -1;
+    state.model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
+    state.model.MetricFlag(model::kKeepFahrenheit) = metric ? 0 : -1;
+    state.model.MetricFlag(model::kKeepBtuh) = metric ? 0 : -1;
     for (const bool large : {false, true}) {
       state.LargeLayout = large ? -1 : 0;
       const QString suffix =

@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
       return 0;
     }
     workbook::ProjectAnalysis analysis(program_folder);
-    if (metric) analysis.model.MetricFlag(0) = -1;
+    if (metric) analysis.model.MetricFlag(model::kMetricDisplay) = -1;
     bool usable = true;
     for (const std::string& project : projects) {
       const workbook::AnalysisOutcome outcome = analysis.run_file(project);

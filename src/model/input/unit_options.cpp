@@ -3,7 +3,8 @@
 namespace pellavan::model {
 
 UnitOptions UnitOptions::of(const MetricFlags& flags) {
-  return {flags(0) != 0, flags(1) != 0, flags(2) != 0, flags(3) != 0, flags(4) != 0};
+  return {flags(kMetricDisplay) != 0, flags(kKeepFahrenheit) != 0, flags(kKeepBtuh) != 0,
+          flags(kKeepFeet) != 0, flags(kGasPerGj) != 0};
 }
 
 Display UnitOptions::display_of(Quantity quantity) const {

@@ -31,17 +31,17 @@ void ChartsWindow::Chartfx1_LabelRequest(std::int16_t kind, std::int16_t& result
   result = 1;
   Chartfx1.Chart_LabelString =
       kind == kValueAxisLabel ? whole_number_label(Chartfx1.Chart_LabelString, "#,###0") : "";
-  const bool metric = is_set(flag(0));
-  Chartfx1.Chart_AxisCaption(kValueAxis, metric && !is_set(flag(2)) ? "kW"
-                                         : metric                   ? "kBtuh"
-                                                                    : "Btu/hr");
-  Chartfx1.Chart_AxisCaption(kCategoryAxis, metric && !is_set(flag(1))
+  const bool metric = is_set(flag(model::kMetricDisplay));
+  Chartfx1.Chart_AxisCaption(kValueAxis, metric && !is_set(flag(model::kKeepBtuh)) ? "kW"
+                                         : metric                                  ? "kBtuh"
+                                                                                   : "Btu/hr");
+  Chartfx1.Chart_AxisCaption(kCategoryAxis, metric && !is_set(flag(model::kKeepFahrenheit))
                                                 ? "Outdoor Temperature Deg C"
                                                 : "Outdoor Temperature Deg F");
 }
 
 void ChartsWindow::Chartfx2_LabelRequest(std::int16_t kind, std::int16_t& result) {
-  const bool metric = is_set(model_.MetricFlag(0));
+  const bool metric = is_set(model_.MetricFlag(model::kMetricDisplay));
   result = 1;
   Chartfx2.Chart_LabelString =
       kind == kValueAxisLabel

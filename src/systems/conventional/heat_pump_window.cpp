@@ -127,7 +127,8 @@ void HeatPumpWindow::Test_Data() {
   TestFailed = 0;
   auto& m = model();
   // An electric backup is checked in whole kW only with both capacity options off.
-  SystemFigures checked = figures(electric() && m.MetricFlag(0) == 0 && m.MetricFlag(2) == 0);
+  SystemFigures checked = figures(electric() && m.MetricFlag(model::kMetricDisplay) == 0 &&
+                                  m.MetricFlag(model::kKeepBtuh) == 0);
   checked.cut_off = rec().HeatPump_CutOffTemp;
   if (refuse(check_heat_pump(checked, model::UnitOptions::of(m.MetricFlag)))) return;
   model::Load_FossilRecord(m);

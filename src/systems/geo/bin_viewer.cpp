@@ -110,7 +110,7 @@ void BinViewer::Form_Load() {
 
 void BinViewer::Form_Activate() {
   sheet::view::SpreadsheetControl& reports = state_.analysis().F1Book1();
-  const bool metric = state_.model.MetricFlag(0) != 0;
+  const bool metric = state_.model.MetricFlag(model::kMetricDisplay) != 0;
   const BinView* shown = bin_view(state_.BinViewCode);
   form()[cmdBin]->setVisible(shown != nullptr && shown->sheet == kGeoTSheet);
   form()[cmdGeoOp]->setVisible(shown != nullptr && shown->sheet == kGeoTSheet);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/input/record_field.h"
+#include "model/report_workbook_sheets.h"
 #include "model/records/project_rec.h"
 
 namespace pellavan::geo {
@@ -16,7 +17,7 @@ using Name = model::TextField<model::ProjectRec>;
 
 struct GeoBlock {
   int system_code = 0;    // SystemType of the comparison columns this system rewrites
-  int result_sheet = 0;   // compact result panel (15 GAQ, 16 GBQ)
+  int result_sheet = 0;   // compact result panel (GAQ, GBQ, GTQ)
   int bin_view_code = 0;  // the bin viewer's view of this system
   const char* caption = "";
   const char* joiner = " / ";           // between the unit and loop names of the description

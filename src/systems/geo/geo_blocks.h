@@ -11,7 +11,7 @@ using model::text_field;
 
 inline constexpr GeoBlock kGeoABlock{
     .system_code = 1,
-    .result_sheet = 15,
+    .result_sheet = model::kGaqSheet,
     .bin_view_code = 1,
     .caption = "Pellavan A",
     .joiner = " / ",
@@ -41,7 +41,7 @@ inline constexpr GeoBlock kGeoABlock{
 
 inline constexpr GeoBlock kGeoBBlock{
     .system_code = 2,
-    .result_sheet = 16,
+    .result_sheet = model::kGbqSheet,
     .bin_view_code = 2,
     .caption = "Pellavan B",
     .joiner = " and ",

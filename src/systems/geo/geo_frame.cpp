@@ -97,7 +97,7 @@ void GeoFrame::AuxHeat_Pic() {
 
 void GeoFrame::Soil_Pic() {
   if (loading_) return;
-  const bool metric = state_.model.MetricFlag(0) != 0;
+  const bool metric = state_.model.MetricFlag(model::kMetricDisplay) != 0;
   const auto loop = form()[frame_.comboLoop]->currentText().trimmed().toStdString();
   load_picture(QString::fromStdString(soil_picture(loop, metric)), kWhite, false, metric, nullptr);
 }

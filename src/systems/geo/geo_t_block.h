@@ -9,7 +9,7 @@ namespace pellavan::geo {
 
 inline constexpr GeoBlock kGeoTBlock{
     .system_code = 6,
-    .result_sheet = 27,
+    .result_sheet = model::kGtqSheet,
     .bin_view_code = 5,
     .caption = "Pellavan T",
     .joiner = " and ",

@@ -281,7 +281,7 @@ void GeoWindow::cmdRun_Click() {
 
 void GeoWindow::Timer1_Timer() {
   panel_->set_background(0xffffffff);
-  results_.fill(this, !hydronic(), true);
+  results_.fill(this, !hydronic());
 }
 
 void GeoWindow::cmdDone_Click() {

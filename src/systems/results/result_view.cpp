@@ -29,7 +29,7 @@ ResultView::ResultView(app::AppState& state, platform::DesignedForm& form,
 }
 
 void ResultView::put_on_block(sheet::view::SpreadsheetControl& control) const {
-  const bool metric = state_.model.MetricFlag(0) != 0;
+  const bool metric = state_.model.MetricFlag(model::kMetricDisplay) != 0;
   control.ActiveSheet(result_sheet_);
   control.ViewFirstRow(1);
   control.ViewLastRow(kBlockLastRow);
@@ -82,18 +82,15 @@ void ResultView::start() {
   timer_.start();
 }
 
-void ResultView::fill(QWidget* window, bool zoom_back, bool bins) {
+void ResultView::fill(QWidget* window, bool zoom_back) {
   timer_.stop();
   state_.analysis().Fill_ReportWorkbook(window, state_.ProjectFileTitle);
   if (zoom_back) state_.analysis().F1Book1().ViewZoom(100);
   show();
   form_[c_.cmdDone]->setEnabled(true);
-  form_[c_.BtnBin]->setEnabled(bins);
+  form_[c_.BtnBin]->setEnabled(true);
   form_[c_.lblWait]->hide();
-  if (bins)
-    form_[c_.BtnBin]->setFocus();
-  else
-    form_[c_.cmdDone]->setFocus();
+  form_[c_.BtnBin]->setFocus();
 }
 
 }  // namespace pellavan::systems

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "program_state/app_state.h"
+#include "program_state/window_sizes.h"
 #include "platform/control_handle.h"
 
 namespace pellavan::platform {
@@ -37,7 +38,7 @@ class ResultView {
 
   [[nodiscard]] sheet::view::SpreadsheetControl& view() const { return *view_; }
   [[nodiscard]] QTimer& timer() { return timer_; }
-  [[nodiscard]] int layout_zoom() const { return state_.LargeLayout != 0 ? 175 : 130; }
+  [[nodiscard]] int layout_zoom() const { return app::result_view_zoom(state_.LargeLayout != 0); }
 
   // The load step: the reports control on the block at zoom 100, the view attached to its book,
   // locked, on the block and hidden.
@@ -51,9 +52,9 @@ class ResultView {
   // label shown, the block chosen on the reports control at the layout's zoom, the timer started.
   void start();
   // The timer's work once the window has readied its panel: the workbook filled, the reports
-  // control back at zoom 100 when `zoom_back`, the view shown, Done and (when the window can
-  // show its bins) Bin Analysis on with the focus, the wait label hidden.
-  void fill(QWidget* window, bool zoom_back, bool bins);
+  // control back at zoom 100 when `zoom_back`, the view shown, Done and Bin Analysis on (the
+  // focus on Bin Analysis), the wait label hidden.
+  void fill(QWidget* window, bool zoom_back);
 
  private:
   void put_on_block(sheet::view::SpreadsheetControl& control) const;

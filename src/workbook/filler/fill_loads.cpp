@@ -78,14 +78,14 @@ void put_dealer(FillContext& ctx) {
 // descriptor keeps its last text.
 void put_unit_flags(FillContext& ctx) {
   const model::MetricFlags& flag = ctx.model.MetricFlag;
-  const bool metric = flag(0) != 0;
+  const bool metric = flag(model::kMetricDisplay) != 0;
   put_flag(ctx, "A1", metric);
-  put_flag(ctx, "B37", metric && flag(1) != 0);  // keep F
-  put_flag(ctx, "B38", metric && flag(2) != 0);  // keep Btu/h
-  put_flag(ctx, "B40", metric && flag(3) != 0);  // keep feet
+  put_flag(ctx, "B37", metric && flag(model::kKeepFahrenheit) != 0);
+  put_flag(ctx, "B38", metric && flag(model::kKeepBtuh) != 0);
+  put_flag(ctx, "B40", metric && flag(model::kKeepFeet) != 0);
   if (metric) put_stored(ctx, "B39", ctx.model.CurrencyLabel);
   ctx.ReportWorkbook.set_active_sheet(kRatesSheet);
-  put_flag(ctx, "E5", metric && flag(4) != 0);  // gas per GJ
+  put_flag(ctx, "E5", metric && flag(model::kGasPerGj) != 0);
   ctx.ReportWorkbook.set_active_sheet(kLoadsSheet);
 }
 

@@ -121,8 +121,8 @@ TEST_F(CatalogueReadersTest, LoopAndSoilFilesFollowTheUnitOptions) {
                       {"imperial, keep feet set", 0, -1, "Horz feet", "SoilData.CEA"}};
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
-    model.MetricFlag(0) = r.metric;
-    model.MetricFlag(3) = r.keep_feet;
+    model.MetricFlag(model::kMetricDisplay) = r.metric;
+    model.MetricFlag(model::kKeepFeet) = r.keep_feet;
     EXPECT_TRUE(Load_LoopRecord(model, 28));
     EXPECT_EQ(model.LoopRec.Name.trimmed(), r.loop);
     EXPECT_EQ(soil_file_name(model.MetricFlag), r.soil_file);

@@ -123,11 +123,11 @@ TEST(DealerOptionsTest, OnlyAOneSetsAFlag) {
 
 TEST(DealerOptionsTest, EachOptionHasItsFlag) {
   const MetricFlags flags = metric_flags_from(sample_dealer());
-  EXPECT_EQ(flags(0), -1);
-  EXPECT_EQ(flags(1), 0);
-  EXPECT_EQ(flags(2), -1);
-  EXPECT_EQ(flags(3), 0);
-  EXPECT_EQ(flags(4), -1);
+  EXPECT_EQ(flags(kMetricDisplay), -1);
+  EXPECT_EQ(flags(kKeepFahrenheit), 0);
+  EXPECT_EQ(flags(kKeepBtuh), -1);
+  EXPECT_EQ(flags(kKeepFeet), 0);
+  EXPECT_EQ(flags(kGasPerGj), -1);
 }
 
 TEST(DealerOptionsTest, ProjectGetsTrimmedDetailsAndKeepsItsNotes) {

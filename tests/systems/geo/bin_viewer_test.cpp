@@ -22,7 +22,7 @@ using testing::GeoWindowTest;
 
 TEST_F(GeoWindowTest, EveryBinViewShowsItsBlockAtItsZoom) {
   for (const bool metric : {false, true}) {
-    state->model.MetricFlag(0) = metric ? -1 : 0;
+    state->model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
     for (const BinView& v : kBinViews) {
       SCOPED_TRACE(v.caption);
       rec().*v.zoom = 120;

@@ -35,7 +35,7 @@ class GeoWindowTest : public pellavan::testing::SampleDataTest {
     });
     state = std::make_unique<app::AppState>(model.program_folder);
     state->LogoFile = QStringLiteral("GeoLogo.bmp");
-    app::register_later_windows(*state);
+    app::register_windows(*state);
     state->model.ProjectRec = workbook::read_project_for_analysis(path_of("Sample Project.pvn"));
     state->analysis().Calc_Loads();
   }
@@ -48,7 +48,7 @@ class GeoWindowTest : public pellavan::testing::SampleDataTest {
 
   // The window loaded afresh in the display given and restored from its block.
   GeoWindow& open(app::WindowId id, bool metric) {
-    state->model.MetricFlag(0) = metric ? -1 : 0;
+    state->model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
     for (int i = 1; i <= 4; ++i) state->model.MetricFlag(i) = 0;
     state->windows.unload(id);
     auto& w = *static_cast<GeoWindow*>(state->windows.window(id, *state));

@@ -1,6 +1,6 @@
 #pragma once
-// The registrations of the later windows and services, one function each, called from
-// register_later_windows.
+// The registrations that need more than a factory, one function each, called from
+// register_windows.
 
 #include "program_state/app_state.h"
 
