@@ -16,7 +16,7 @@
 #include <QScreen>
 #include <cstdio>
 
-#include "../screenshots/screen_shot.h"
+#include "screenshots/screen_shot.h"
 #include "program_state/app_state.h"
 #include "app/program.h"
 #include "platform/catalogue_lists.h"

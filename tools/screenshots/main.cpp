@@ -23,7 +23,7 @@
 #include "platform/modal.h"
 #include "platform/program_end.h"
 #include "platform/text_editing_keys.h"
-#include "screen_shot.h"
+#include "screenshots/screen_shot.h"
 
 namespace {
 

@@ -1,39 +1,46 @@
 #pragma once
-// What the screenshot drivers share: letting the windows settle and saving the whole screen.
+// What the screenshot drivers share: the output folder, the quiet start, the sample project,
+// letting the windows settle and saving a picture.
 
-#include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QScreen>
-#include <cstdio>
+#include <QString>
+#include <filesystem>
 #include <optional>
+
+#include "platform/message_box.h"
+
+class QWidget;
+
+namespace pellavan::app {
+class AppState;
+}
 
 namespace pellavan::tools {
 
-inline void settle(int ms) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
+// Lets the event loop run for `ms` milliseconds.
+void settle(int ms);
 
 // The screen as OUT/NAME.png, after the windows have settled.
-inline void shoot(const QDir& out, const QString& name, int settle_ms = 400) {
-  settle(settle_ms);
-  const QString path = out.filePath(name + QStringLiteral(".png"));
-  const bool saved = QGuiApplication::primaryScreen()->grabWindow(0).save(path);
-  std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
-}
+void shoot(const QDir& out, const QString& name, int settle_ms = 400);
+// Only `window`, drawn as OUT/NAME.png, after the windows have settled.
+void shoot(QWidget& window, const QDir& out, const QString& name, int settle_ms = 400);
 
 // The output folder of "TOOL PROGRAM_FOLDER OUTPUT_FOLDER", made and absolute (the program
 // changes the current folder to its own); nothing, after the usage, for other arguments.
-inline std::optional<QDir> output_folder(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER\n", argv[0]);
-    return std::nullopt;
-  }
-  const QDir out(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
-  QDir().mkpath(out.path());
-  return out;
-}
+std::optional<QDir> output_folder(int argc, char** argv);
+// PROGRAM_FOLDER of that command line.
+std::filesystem::path program_folder(char** argv);
+
+// Prints a message box's text as "message: TEXT".
+void print_message(const platform::MessageRequest& request);
+// Ending the program does nothing, and every message box is printed and answered `answer`
+// without being shown.
+void start_quietly(platform::MessageResult answer);
+
+// "Sample Project.pvn" of the Data folder in `program_folder`.
+std::filesystem::path sample_project(const std::filesystem::path& program_folder);
+// The sample project of the state's program folder read as the program opens it, with its
+// loads worked out.
+void load_sample(app::AppState& state);
 
 }  // namespace pellavan::tools

@@ -1,0 +1,78 @@
+#include "screenshots/screen_shot.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QScreen>
+#include <QWidget>
+#include <cstdio>
+
+#include "platform/program_end.h"
+#include "program_state/analysis_session.h"
+#include "program_state/app_state.h"
+#include "workbook/analysis_run.h"
+
+namespace pellavan::tools {
+
+namespace {
+
+void save(const QPixmap& picture, const QDir& out, const QString& name) {
+  const QString path = out.filePath(name + QStringLiteral(".png"));
+  std::printf("%s %s\n", picture.save(path) ? "saved" : "FAILED", qPrintable(path));
+}
+
+}  // namespace
+
+void settle(int ms) {
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+void shoot(const QDir& out, const QString& name, int settle_ms) {
+  settle(settle_ms);
+  save(QGuiApplication::primaryScreen()->grabWindow(0), out, name);
+}
+
+void shoot(QWidget& window, const QDir& out, const QString& name, int settle_ms) {
+  settle(settle_ms);
+  save(window.grab(), out, name);
+}
+
+std::optional<QDir> output_folder(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER\n", argv[0]);
+    return std::nullopt;
+  }
+  const QDir out(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
+  QDir().mkpath(out.path());
+  return out;
+}
+
+std::filesystem::path program_folder(char** argv) {
+  return QString::fromLocal8Bit(argv[1]).toStdString();
+}
+
+void print_message(const platform::MessageRequest& request) {
+  std::printf("message: %s\n", qPrintable(request.text));
+}
+
+void start_quietly(platform::MessageResult answer) {
+  platform::set_end_handler([] {});
+  platform::set_message_hook([answer](const platform::MessageRequest& request) {
+    print_message(request);
+    return answer;
+  });
+}
+
+std::filesystem::path sample_project(const std::filesystem::path& program_folder) {
+  return program_folder / "Data" / "Sample Project.pvn";
+}
+
+void load_sample(app::AppState& state) {
+  state.model.ProjectRec =
+      workbook::read_project_for_analysis(sample_project(state.program_folder()));
+  state.analysis().Calc_Loads();
+}
+
+}  // namespace pellavan::tools
