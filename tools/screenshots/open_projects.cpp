@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <cstdio>
 
 #include "app/program.h"
 #include "app/project_window.h"
@@ -21,7 +20,6 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
-#include "platform/program_end.h"
 #include "screenshots/screen_shot.h"
 
 namespace {
@@ -36,8 +34,8 @@ int main(int argc, char** argv) {
   const std::optional<QDir> made = tools::output_folder(argc, argv);
   if (!made) return 2;
   const QDir& out = *made;
-  const std::filesystem::path folder = QString::fromLocal8Bit(argv[1]).toStdString();
-  const std::filesystem::path sample = folder / "Data" / "Sample Project.pvn";
+  const std::filesystem::path folder = tools::program_folder(argv);
+  const std::filesystem::path sample = tools::sample_project(folder);
   const std::filesystem::path bad = folder / "Data" / "Hot Water 140.pvn";
   model::ProjectRead read = model::read_project_file(sample);
   if (read.status != model::ProjectReadStatus::kOk) return 1;
@@ -48,9 +46,7 @@ int main(int argc, char** argv) {
 
   QString step;  // the name of the next shot
   int shots = 0;
-  platform::set_end_handler([] {});
-  platform::set_message_hook([&](const platform::MessageRequest& r) {
-    std::printf("message: %s\n", qPrintable(r.text));
+  tools::start_quietly([&](const platform::MessageRequest& r) {
     QMessageBox box(QMessageBox::Warning, r.title, r.text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.show();

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <cstdio>
+#include <utility>
 
 #include "platform/program_end.h"
 #include "program_state/analysis_session.h"
@@ -53,16 +54,16 @@ std::filesystem::path program_folder(char** argv) {
   return QString::fromLocal8Bit(argv[1]).toStdString();
 }
 
-void print_message(const platform::MessageRequest& request) {
-  std::printf("message: %s\n", qPrintable(request.text));
+void start_quietly(platform::MessageHook answer) {
+  platform::set_end_handler([] {});
+  platform::set_message_hook([answer = std::move(answer)](const platform::MessageRequest& r) {
+    std::printf("message: %s\n", qPrintable(r.text));
+    return answer(r);
+  });
 }
 
 void start_quietly(platform::MessageResult answer) {
-  platform::set_end_handler([] {});
-  platform::set_message_hook([answer](const platform::MessageRequest& request) {
-    print_message(request);
-    return answer;
-  });
+  start_quietly([answer](const platform::MessageRequest&) { return answer; });
 }
 
 std::filesystem::path sample_project(const std::filesystem::path& program_folder) {

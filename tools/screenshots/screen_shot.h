@@ -31,10 +31,10 @@ std::optional<QDir> output_folder(int argc, char** argv);
 // PROGRAM_FOLDER of that command line.
 std::filesystem::path program_folder(char** argv);
 
-// Prints a message box's text as "message: TEXT".
-void print_message(const platform::MessageRequest& request);
-// Ending the program does nothing, and every message box is printed and answered `answer`
-// without being shown.
+// Ending the program does nothing, and every message box is printed ("message: TEXT") and
+// answered by `answer` instead of being shown.
+void start_quietly(platform::MessageHook answer);
+// The same, with every box answered `answer`.
 void start_quietly(platform::MessageResult answer);
 
 // "Sample Project.pvn" of the Data folder in `program_folder`.
