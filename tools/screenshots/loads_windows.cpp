@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -17,25 +16,15 @@
 #include "app/project_window.h"
 #include "app/rates_window.h"
 #include "platform/designed_form.h"
-#include "platform/message_box.h"
-#include "platform/program_end.h"
+#include "screenshots/screen_shot.h"
 #include "program_state/analysis_session.h"
 
 namespace {
 
 using namespace pellavan;
 
-void settle(int ms) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-void shoot(QWidget& window, const QDir& out, const QString& name) {
-  settle(300);
-  const QString path = out.filePath(name + QStringLiteral(".png"));
-  std::printf("%s %s\n", window.grab().save(path) ? "saved" : "FAILED", qPrintable(path));
-}
+using tools::settle;
+using tools::shoot;
 
 void sample_project(model::ProjectRec& p) {
   p.Client_Name = "Jordan Ellis";
@@ -86,18 +75,11 @@ void sample_project(model::ProjectRec& p) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER\n", argv[0]);
-    return 2;
-  }
-  const QDir out(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
-  QDir().mkpath(out.path());
-  platform::set_end_handler([] {});
-  platform::set_message_hook([](const platform::MessageRequest& r) {
-    std::printf("message: %s\n", qPrintable(r.text));
-    return platform::MessageResult::No;
-  });
-  app::AppState state(QString::fromLocal8Bit(argv[1]).toStdString());
+  const std::optional<QDir> made = tools::output_folder(argc, argv);
+  if (!made) return 2;
+  const QDir& out = *made;
+  tools::start_quietly(platform::MessageResult::No);
+  app::AppState state(tools::program_folder(argv));
   sample_project(state.model.ProjectRec);
   for (const bool metric : {false, true}) {
     state.model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;

@@ -9,19 +9,13 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTemporaryDir>
-#include <cstdio>
 
 #include "app/dealer_window.h"
 #include "app/program.h"
-#include "platform/message_box.h"
 #include "platform/modal.h"
-#include "platform/program_end.h"
 #include "platform/text_editing_keys.h"
 #include "screenshots/screen_shot.h"
 
@@ -36,19 +30,11 @@ using tools::shoot;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER\n", argv[0]);
-    return 2;
-  }
-  // Absolute: the program changes the current folder to its own.
-  const QDir out(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
-  QDir().mkpath(out.path());
+  const std::optional<QDir> made = tools::output_folder(argc, argv);
+  if (!made) return 2;
+  const QDir& out = *made;
   platform::keep_text_editing_keys();
-  platform::set_end_handler([] {});
-  platform::set_message_hook([](const platform::MessageRequest& r) {
-    std::printf("message: %s\n", qPrintable(r.text));
-    return platform::MessageResult::No;
-  });
+  tools::start_quietly(platform::MessageResult::No);
   bool dealer_entered = false;
   platform::set_modal_hook([&out, &dealer_entered](QDialog& window) {
     window.show();
@@ -82,7 +68,7 @@ int main(int argc, char** argv) {
   });
 
   QTemporaryDir lock;
-  app::Program program(QString::fromLocal8Bit(argv[1]).toStdString(),
+  app::Program program(tools::program_folder(argv),
                        lock.filePath(QStringLiteral("screenshots.lock")));
   if (!program.start()) return 1;
   shoot(out, QStringLiteral("00-startup"));
