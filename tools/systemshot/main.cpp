@@ -8,36 +8,21 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QScreen>
-#include <cstdio>
 #include <memory>
 
 #include "program_state/app_state.h"
 #include "loads/calc/load_calculation.h"
-#include "platform/message_box.h"
-#include "platform/program_end.h"
+#include "screenshots/screen_shot.h"
 #include "systems/conventional/furnace_window.h"
 #include "systems/conventional/heat_pump_window.h"
-#include "workbook/analysis_run.h"
 #include "program_state/analysis_session.h"
 
 namespace {
 
 using namespace pellavan;
 
-void settle(int ms) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-void shoot(const QDir& out, const QString& name) {
-  settle(400);
-  const QString path = out.filePath(name + QStringLiteral(".png"));
-  const bool saved = QGuiApplication::primaryScreen()->grabWindow(0).save(path);
-  std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
-}
+using tools::settle;
+using tools::shoot;
 
 template <class W>
 void run_window(app::AppState& state, const QDir& out, const QString& name) {
@@ -57,23 +42,14 @@ void run_window(app::AppState& state, const QDir& out, const QString& name) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER\n", argv[0]);
-    return 2;
-  }
-  const QDir out(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
-  QDir().mkpath(out.path());
-  platform::set_end_handler([] {});
-  platform::set_message_hook([](const platform::MessageRequest& r) {
-    std::printf("message: %s\n", qPrintable(r.text));
-    return platform::MessageResult::Ok;
-  });
-  app::AppState state(QString::fromLocal8Bit(argv[1]).toStdString());
+  const std::optional<QDir> made = tools::output_folder(argc, argv);
+  if (!made) return 2;
+  const QDir& out = *made;
+  tools::start_quietly(platform::MessageResult::Ok);
+  app::AppState state(tools::program_folder(argv));
   state.LogoFile = QStringLiteral("GeoLogo.bmp");
   state.ProjectFileTitle = QStringLiteral("Sample Project.pvn");
-  state.model.ProjectRec =
-      workbook::read_project_for_analysis(state.program_folder() / "Data" / "Sample Project.pvn");
-  state.analysis().Calc_Loads();
+  tools::load_sample(state);
   loads::Min_Backup(state.model, state.analysis().loads());
   for (const bool metric : {false, true}) {
     state.model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
