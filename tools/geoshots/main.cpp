@@ -11,9 +11,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QScreen>
 #include <cstdio>
 
 #include "screenshots/screen_shot.h"
@@ -21,12 +19,8 @@
 #include "app/program.h"
 #include "platform/catalogue_lists.h"
 #include "platform/designed_form.h"
-#include "platform/message_box.h"
 #include "platform/modal.h"
-#include "platform/program_end.h"
 #include "systems/geo/geo_window.h"
-#include "workbook/analysis_run.h"
-#include "program_state/analysis_session.h"
 
 namespace {
 
@@ -78,17 +72,10 @@ void per_ton_then_single(app::AppState& state, const QDir& out) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER\n", argv[0]);
-    return 2;
-  }
-  const QDir out(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
-  QDir().mkpath(out.path());
-  platform::set_end_handler([] {});
-  platform::set_message_hook([](const platform::MessageRequest& r) {
-    std::printf("message: %s\n", qPrintable(r.text));
-    return platform::MessageResult::Ok;
-  });
+  const std::optional<QDir> made = tools::output_folder(argc, argv);
+  if (!made) return 2;
+  const QDir& out = *made;
+  tools::start_quietly(platform::MessageResult::Ok);
   QString bin_name;
   platform::set_modal_hook([&](QDialog& window) {
     window.showMaximized();
@@ -96,16 +83,14 @@ int main(int argc, char** argv) {
     window.hide();
     return 0;
   });
-  app::AppState state(QString::fromLocal8Bit(argv[1]).toStdString());
+  app::AppState state(tools::program_folder(argv));
   state.LogoFile = QStringLiteral("GeoLogo.bmp");
   app::register_windows(state);
   for (const bool metric : {false, true}) {
     const QString unit = metric ? "metric" : "imperial";
     state.model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
     for (int i = 1; i <= 4; ++i) state.model.MetricFlag(i) = 0;
-    state.model.ProjectRec = workbook::read_project_for_analysis(std::filesystem::path(argv[1]) /
-                                                                 "Data" / "Sample Project.pvn");
-    state.analysis().Calc_Loads();
+    tools::load_sample(state);
     for (app::WindowId id : {app::WindowId::GeoA, app::WindowId::GeoB, app::WindowId::BinViewer})
       state.windows.unload(id);
     bin_name = "geo-a-bin-" + unit;
