@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -28,7 +27,6 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
-#include "platform/program_end.h"
 #include "reports/window/reports_window.h"
 #include "update/desktop_update_ui.h"
 #include "update/window/program_version_check.h"
@@ -130,24 +128,17 @@ void look_at_failed_check(const QDir& out, QWidget* parent) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER\n", argv[0]);
-    return 2;
-  }
-  const QDir out(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
-  QDir().mkpath(out.path());
-  const QString sample = QDir(QString::fromLocal8Bit(argv[1]))
-                             .absoluteFilePath(QStringLiteral("Data/Sample Project.pvn"));
-  platform::set_end_handler([] {});
-  platform::set_message_hook([](const platform::MessageRequest& r) {
-    std::printf("message: %s\n", qPrintable(r.text));
-    return platform::MessageResult::No;
-  });
+  const std::optional<QDir> made = tools::output_folder(argc, argv);
+  if (!made) return 2;
+  const QDir& out = *made;
+  const std::filesystem::path folder = tools::program_folder(argv);
+  const QString sample =
+      QString::fromStdString(std::filesystem::absolute(tools::sample_project(folder)).string());
+  tools::start_quietly(platform::MessageResult::No);
   platform::set_file_dialog_hook(
       [&sample](const platform::FileDialogRequest&) { return std::optional<QString>(sample); });
   QTemporaryDir lock;
-  app::Program program(QString::fromLocal8Bit(argv[1]).toStdString(),
-                       lock.filePath(QStringLiteral("shots.lock")));
+  app::Program program(folder, lock.filePath(QStringLiteral("shots.lock")));
   platform::set_modal_hook([&out, &program](QDialog& window) {
     if (auto* reports = qobject_cast<reports::ReportsWindow*>(&window)) {
       look_at_reports(*reports, program.state(), out);
