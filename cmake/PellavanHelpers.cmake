@@ -296,9 +296,15 @@ function(pellavan_add_test name)
     endif()
   endforeach()
   if(can_skip)
-    gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_TIMEOUT 60
-                         PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600
-                                    SKIP_REGULAR_EXPRESSION "Skipped without failure: ")
+    gtest_discover_tests(${name} TEST_PREFIX "${name}." TEST_LIST ${name}_cases
+                         DISCOVERY_TIMEOUT 60)
+    # Set after discovery, from a script of our own: the discovery's PROPERTIES would split a
+    # list of several variables into property names.
+    set(properties ${CMAKE_CURRENT_BINARY_DIR}/${name}_case_properties.cmake)
+    file(WRITE ${properties}
+         "set_tests_properties(\${${name}_cases} PROPERTIES ENVIRONMENT \"${env}\" TIMEOUT 600\n"
+         "  SKIP_REGULAR_EXPRESSION \"Skipped without failure: \")\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${properties})
   else()
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600
