@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/text_fit.h"
 #include "sheet/view/cell_display.h"
 #include "sheet/view/fonts.h"
 #include "sheet/view/picture_cache.h"
@@ -181,6 +182,19 @@ void BlockPainter::place_one(CellPos pos, const QRectF& exposed) {
       rect.setRight(centre + half);
     }
   }
+  QFont face = font.font;
+  bool wrap = style.wrap;
+  if (shown.kind == ShownKind::kText && !style.wrap) {
+    if (options_.text_room) {
+      rect.setLeft(std::max(rect.left(), options_.text_room->left()));
+      rect.setRight(std::max(rect.left(), std::min(rect.right(), options_.text_room->right())));
+    }
+    platform::FittedText fitted =
+        platform::fit_text(text, face, QSizeF(rect.width() - 2 * padding_, rect.height()), device_);
+    face = fitted.font;
+    text = std::move(fitted.text);
+    wrap = fitted.wrapped;
+  }
   if (rect.right() <= exposed.left() || rect.left() >= exposed.right()) return;
 
   QColor colour = qt_colour(style.font.colour);
@@ -190,8 +204,7 @@ void BlockPainter::place_one(CellPos pos, const QRectF& exposed) {
     colour = QColor(0xFF, 0, 0);
   }
   placed_.push_back(Placed{pos, rect, first, last, text,
-                           alignment_flags(shown.align, style.vertical, style.wrap), &font.font,
-                           colour});
+                           alignment_flags(shown.align, style.vertical, wrap), face, colour});
 }
 
 double BlockPainter::width_beyond(int col) const {
@@ -246,7 +259,7 @@ void BlockPainter::paint_texts(QPainter& p) {
     const QRectF text_rect = t.rect.adjusted(padding_, 0, -padding_, -lift);
     p.save();
     p.setClipRect(t.rect, Qt::IntersectClip);
-    p.setFont(*t.font);
+    p.setFont(t.font);
     p.setPen(t.colour);
     p.drawText(text_rect, t.flags, t.text);
     p.restore();
