@@ -4,6 +4,7 @@
 #include <QPaintDevice>
 #include <QStringList>
 #include <cmath>
+#include <optional>
 
 namespace pellavan::platform {
 
@@ -35,20 +36,28 @@ bool wraps_into(const QString& text, const QFontMetricsF& m, QSizeF room) {
 
 }  // namespace
 
-FittedText fit_text(const QString& text, const QFont& font, QSizeF room,
-                    const QPaintDevice* device) {
+FittedText fit_text(const QString& text, const QFont& font, QSizeF room, const QPaintDevice* device,
+                    Wrapping wrapping) {
   // Small rounding aside: a text that fits at its size is never touched.
   constexpr double kSlack = 0.01;
   const double width = room.width() + kSlack;
-  if (metrics_of(font, device).horizontalAdvance(text) <= width) return {font, text};
-  QFont face = font;
+  auto fitted = [&](const QFont& face) -> std::optional<FittedText> {
+    const QFontMetricsF m = metrics_of(face, device);
+    if (m.horizontalAdvance(text) <= width) return FittedText{face, text};
+    if (wrapping == Wrapping::kAnySize && wraps_into(text, m, room))
+      return FittedText{face, text, true};
+    return std::nullopt;
+  };
+  if (auto as_is = fitted(font)) return *as_is;
   for (double factor = 1.0 - kFaceStep; factor >= kSmallestFace - 1e-9; factor -= kFaceStep) {
-    face = face_at(font, factor);
-    if (metrics_of(face, device).horizontalAdvance(text) <= width) return {face, text};
+    if (auto smaller = fitted(face_at(font, factor))) return *smaller;
   }
-  const QFontMetricsF m = metrics_of(face, device);
-  if (wraps_into(text, m, room)) return {face, text, true};
-  return {face, m.elidedText(text, Qt::ElideRight, room.width())};
+  for (double factor = 1.0; factor >= kSmallestFace - 1e-9; factor -= kFaceStep) {
+    const QFont face = face_at(font, factor);
+    if (wraps_into(text, metrics_of(face, device), room)) return {face, text, true};
+  }
+  // The ellipsis keeps the text's own face, like the lines around it.
+  return {font, metrics_of(font, device).elidedText(text, Qt::ElideRight, room.width())};
 }
 
 }  // namespace pellavan::platform

@@ -1,7 +1,9 @@
 #pragma once
 // A text fitted into a box as a print designer fits it: as it is when it fits; else in a smaller
-// face, down to kSmallestFace of its own size; else at that size wrapped onto more lines where
-// the box is tall enough and every word fits its width; else on one line ending in "…".
+// face, down to kSmallestFace of its own size; else wrapped onto more lines, in the largest of
+// those faces the box is tall enough for, where every word fits its width; else on one line in
+// its own face, ending in "…". A text that may wrap at any size (a window's label) fits when its
+// wrapped lines fit.
 
 #include <QFont>
 #include <QSizeF>
@@ -20,7 +22,9 @@ struct FittedText {
 };
 
 // `room` in the units of `device` (nullptr: the screen); a box of no height takes one line.
+enum class Wrapping { kLastResort, kAnySize };
 FittedText fit_text(const QString& text, const QFont& font, QSizeF room,
-                    const QPaintDevice* device = nullptr);
+                    const QPaintDevice* device = nullptr,
+                    Wrapping wrapping = Wrapping::kLastResort);
 
 }  // namespace pellavan::platform
