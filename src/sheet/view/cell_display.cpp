@@ -22,24 +22,27 @@ std::optional<CellPos> sole_reference(const Book& book, CellPos pos) {
 }
 
 // A formula that only repeats another cell shows an empty cell as empty, not as the 0 it computes:
-// a field the user left blank prints blank, while a 0 typed into it still prints 0. Chains of such
-// formulas are followed a few steps, which also ends a circle of them.
-bool repeats_an_empty_cell(const Book& book, CellPos pos) {
-  constexpr int kMostSteps = 8;
-  for (int step = 0; step < kMostSteps; ++step) {
-    const std::optional<CellPos> target = sole_reference(book, pos);
-    if (!target || target->sheet < 0 || target->sheet >= book.sheet_count()) return false;
-    if (book.cell_kind(*target) == CellKind::kEmpty) return true;
-    pos = *target;
-  }
-  return false;
+// a field the user left blank prints blank, while a 0 typed into it still prints 0. So does a
+// repeat of a 0 its own cell's format shows as nothing. Chains of repeats are followed a few
+// steps, which also ends a circle of them.
+constexpr int kMostRepeats = 8;
+
+CellDisplay shown_with_repeats(const Book& book, CellPos pos, int repeats_left);
+
+bool repeats_nothing_shown(const Book& book, CellPos pos, int repeats_left) {
+  if (repeats_left == 0) return false;
+  const std::optional<CellPos> target = sole_reference(book, pos);
+  if (!target || target->sheet < 0 || target->sheet >= book.sheet_count()) return false;
+  if (book.cell_kind(*target) == CellKind::kEmpty) return true;
+  const Value v = book.cell_value(*target);
+  return v.is_number() && v.as_number() == 0 &&
+         shown_with_repeats(book, *target, repeats_left - 1).text.empty();
 }
 
-}  // namespace
-
-CellDisplay display_of(const Book& book, CellPos pos) {
+CellDisplay shown_with_repeats(const Book& book, CellPos pos, int repeats_left) {
   const Value v = book.cell_value(pos);
-  if (v.is_number() && v.as_number() == 0 && repeats_an_empty_cell(book, pos)) return {};
+  if (v.is_number() && v.as_number() == 0 && repeats_nothing_shown(book, pos, repeats_left))
+    return {};
   const Style& style = book.style_of(pos);
   CellDisplay shown;
   HAlign natural = HAlign::kLeft;
@@ -68,6 +71,12 @@ CellDisplay display_of(const Book& book, CellPos pos) {
   }
   shown.align = style.horizontal == HAlign::kGeneral ? natural : style.horizontal;
   return shown;
+}
+
+}  // namespace
+
+CellDisplay display_of(const Book& book, CellPos pos) {
+  return shown_with_repeats(book, pos, kMostRepeats);
 }
 
 std::string general_in_width(double value, int chars) {

@@ -124,5 +124,23 @@ TEST(CellDisplay, AFormulaRepeatingAnEmptyCellShowsEmpty) {
   }
 }
 
+// A title that gives 0 for no text, in a format that shows 0 as nothing, and a copy of it.
+TEST(CellDisplay, ACopyOfATitleShowsWhatTheTitleShows) {
+  for (const char* text : {"", "JN Varistep"}) {
+    Book book;
+    book.add_sheet("main");
+    book.add_sheet("Data");
+    Style hiding;
+    hiding.format = NumberFormat::parse("General;-General;;@");
+    book.set_cell_style({1, 1, 0}, book.styles().intern(hiding));
+    book.set_cell_text({1, 0, 0}, text);
+    book.set_cell_formula({1, 1, 0}, "IF(A1=\"\",0,A1)");
+    book.set_cell_formula({0, 0, 0}, "Data!A2");
+    book.recalc();
+    EXPECT_EQ(display_of(book, {1, 1, 0}).text, text);
+    EXPECT_EQ(display_of(book, {0, 0, 0}).text, text);
+  }
+}
+
 }  // namespace
 }  // namespace pellavan::sheet::view
