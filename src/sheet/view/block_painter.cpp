@@ -187,12 +187,13 @@ void BlockPainter::place_one(CellPos pos, const QRectF& exposed) {
   HAlign align = shown.align;
   if (shown.kind == ShownKind::kText && !style.wrap) {
     if (options_.text_room) {
+      const bool at_edge = rect.right() > options_.text_room->right();
       rect.setLeft(std::max(rect.left(), options_.text_room->left()));
       rect.setRight(std::max(rect.left(), std::min(rect.right(), options_.text_room->right())));
       // A left-aligned text the room's edge stops (a page header's title at the right) moves
       // left over the empty cells before it and ends at that edge.
       const double needed = width + 2 * padding_;
-      if (align == HAlign::kLeft && rect.width() < needed) {
+      if (at_edge && align == HAlign::kLeft && rect.width() < needed) {
         const double right = rect.right();
         while (rect.width() < needed && first > b.first_col && empty_at(first - 1))
           rect.setLeft(geometry_.col_left(--first));
