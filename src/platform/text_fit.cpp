@@ -49,6 +49,10 @@ FittedText fit_text(const QString& text, const QFont& font, QSizeF room, const Q
     return std::nullopt;
   };
   if (auto as_is = fitted(font)) return *as_is;
+  // Blanks at the end (a field stored at its full width) show nothing and need no room.
+  qsizetype end = text.size();
+  while (end > 0 && text[end - 1] == QChar(' ')) --end;
+  if (end < text.size()) return fit_text(text.left(end), font, room, device, wrapping);
   for (double factor = 1.0 - kFaceStep; factor >= kSmallestFace - 1e-9; factor -= kFaceStep) {
     if (auto smaller = fitted(face_at(font, factor))) return *smaller;
   }

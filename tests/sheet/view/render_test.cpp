@@ -46,7 +46,11 @@ TEST_F(RenderTest, TextsShowInTheirCellsInTheirFormats) {
 }
 
 TEST_F(RenderTest, TextsSpillOverEmptyNeighboursOnlyAndNumbersNever) {
+  book.set_cell_text(at("A7"), "JN1860" + std::string(44, ' '));  // stored at its full width
+  book.set_cell_text(at("B7"), "2");
   const RenderedBlock shown = render_block(book, 0, block);
+  ASSERT_NE(text_of_cell(shown.texts, at("A7")), nullptr);
+  EXPECT_EQ(text_of_cell(shown.texts, at("A7"))->text, "JN1860") << "trailing blanks need no room";
   const DrawnText* spilled = find_text(shown.texts, "A long label that spills over");
   ASSERT_NE(spilled, nullptr);
   EXPECT_GT(spilled->rect.width(), cell("A4").width());
