@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "platform/fitted_label.h"
 #include "platform/picture_box.h"
 #include "platform/text_area.h"
 #include "platform/typing_limit.h"
@@ -23,7 +24,7 @@ QWidget* make_control_widget(const ControlDesign& d, QWidget* parent) {
   const QString caption = QString::fromUtf8(d.caption);
   switch (d.kind) {
     case ControlKind::Label: {
-      auto* label = new QLabel(caption, parent);
+      auto* label = new FittedLabel(caption, parent);
       label->setWordWrap(true);
       label->setAlignment((d.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
       return label;

@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QPrintDialog>
 
+#include "platform/system_paper.h"
+
 namespace pellavan::reports {
 
 PrinterPrompt print_dialog_prompt(QWidget* parent) {
@@ -14,6 +16,15 @@ PrinterPrompt print_dialog_prompt(QWidget* parent) {
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     return dialog.exec() == QDialog::Accepted;
   };
+}
+
+void use_system_paper(QPrinter& printer) {
+  switch (platform::system_paper(platform::read_paper_sources())) {
+    case platform::Paper::kLetter: printer.setPageSize(QPageSize(QPageSize::Letter)); break;
+    case platform::Paper::kLegal: printer.setPageSize(QPageSize(QPageSize::Legal)); break;
+    case platform::Paper::kA4: printer.setPageSize(QPageSize(QPageSize::A4)); break;
+    case platform::Paper::kUnstated: break;
+  }
 }
 
 }  // namespace pellavan::reports

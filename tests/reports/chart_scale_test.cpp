@@ -44,6 +44,35 @@ TEST(ChartScaleTest, TheAxisRunsFromZeroToTheNextCandidateByATenthOfIt) {
   }
 }
 
+TEST(ChartScaleTest, TheAxisRisesToTheLargestValueShown) {
+  struct Row {
+    std::int32_t chart_max;  // the rounded maximum cell
+    double values[3];
+    double top;
+  };
+  constexpr Row rows[] = {
+      {36, {36.48, 20, kNoValue}, 37},  // a metric capacity above its rounded maximum
+      {100, {100.4, 0, 0}, 110},
+      {1'000, {999, 1'000, 4}, 1'000},  // every value inside: the axis stays
+      {4, {2, kNoValue, kNoValue}, 4},
+      {0, {0.25, 0.5, 0}, 1},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.values[0]);
+    Chart chart(ChartKind::kLinesWithMarkers, "");
+    Scale_ChartAxis(chart, r.chart_max);
+    chart.Chart_BeginValues(1, 3, 1);
+    for (int s = 0; s < 3; ++s) {
+      chart.Chart_ActiveSeries(s);
+      chart.Chart_SeriesValue(0, r.values[s]);
+    }
+    chart.Chart_EndValues(1);
+    Fit_ChartAxis(chart);
+    EXPECT_EQ(chart.scale_limit(kScaleMax), r.top);
+    EXPECT_DOUBLE_EQ(chart.scale_limit(kScaleInterval), r.top / 10);
+  }
+}
+
 TEST(ChartScaleTest, FourHundredSixtyCandidatesUpToAMillionAndRisingBeyond) {
   const auto ladder = axis_candidates();
   EXPECT_EQ(std::count_if(ladder.begin(), ladder.end(), [](double c) { return c <= 1'000'000; }),

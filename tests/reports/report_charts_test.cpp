@@ -93,7 +93,14 @@ TEST_F(ReportChartsTest, TheComparisonTakesTrimmedNamesAndEveryCostZerosIncluded
   EXPECT_EQ(control.active_sheet(), model::kPrgSheet);
 }
 
-TEST_F(ReportChartsTest, TheMaximumCellGivesTheAxis) {
+TEST_F(ReportChartsTest, TheMaximumCellGivesTheAxisAndNoValueShownLiesAboveIt) {
+  // Without values the maximum cell alone decides.
+  for (int row = 5; row <= 34; ++row)
+    for (const char* col : {"S", "T", "U"})
+      put(model::kFugSheet, (col + std::to_string(row)).c_str(), "");
+  for (int row = 5; row <= 7; ++row)
+    for (const char* col : {"S", "T", "U", "V", "W"})
+      put(model::kPrgSheet, (col + std::to_string(row)).c_str(), "");
   struct Row {
     int sheet;
     const char* cell;
@@ -101,9 +108,15 @@ TEST_F(ReportChartsTest, TheMaximumCellGivesTheAxis) {
     double top;
   };
   const Row rows[] = {
-      {model::kFugSheet, "X11", "2.5", 2},        {model::kFugSheet, "X11", "3.5", 4},
-      {model::kFugSheet, "X11", "-1234.5", 1300}, {model::kFugSheet, "X11", "4000000", 4'000'000},
-      {model::kPrgSheet, "S11", "1234.5", 1300},  {model::kPrgSheet, "S11", "0", 1},
+      {model::kFugSheet, "X11", "2.5", 2},
+      {model::kFugSheet, "X11", "3.5", 4},
+      {model::kFugSheet, "X11", "-1234.5", 1300},
+      {model::kFugSheet, "X11", "36.48", 36},
+      {model::kFugSheet, "T5", "36.48", 37},  // a metric capacity above its rounded maximum
+      {model::kFugSheet, "X11", "4000000", 4'000'000},
+      {model::kPrgSheet, "S11", "1234.5", 1300},
+      {model::kPrgSheet, "S11", "0", 1},
+      {model::kPrgSheet, "W7", "100.4", 110},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(std::string(r.cell) + " " + r.text);

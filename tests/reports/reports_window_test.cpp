@@ -201,6 +201,31 @@ TEST_F(ReportsWindowTest, ABatchPrintEndsOnTheProjectReportAndAFailureIsShown) {
   }
 }
 
+TEST_F(ReportsWindowTest, ThePrintDialogOpensOnThePaperOfTheLocale) {
+  struct Row {
+    const char* locale;
+    QPageSize::PageSizeId paper;
+  };
+  const Row rows[] = {{"en_US.UTF-8", QPageSize::Letter}, {"de_DE.UTF-8", QPageSize::A4}};
+  const QByteArray kept = qgetenv("LC_ALL");
+  qunsetenv("PAPERSIZE");
+  for (const Row& row : rows) {
+    qputenv("LC_ALL", row.locale);
+    ReportsWindow& w = open(SystemType::GeoA);
+    QPageSize::PageSizeId offered = QPageSize::Custom;
+    w.set_printer_prompt([&](QPrinter& printer) {
+      offered = printer.pageLayout().pageSize().id();
+      return false;
+    });
+    w.form().button("Command1")->click();
+    EXPECT_EQ(offered, row.paper) << row.locale;
+  }
+  if (kept.isEmpty())
+    qunsetenv("LC_ALL");
+  else
+    qputenv("LC_ALL", kept);
+}
+
 TEST_F(ReportsWindowTest, HelpOpensTheReportsPage) {
   QTemporaryDir program_folder;
   ASSERT_TRUE(QFile::link(QStringLiteral(PELLAVAN_HELP_SOURCE_DIR),

@@ -148,6 +148,13 @@ TEST_F(FillLoadsTest, TextFieldsStayTextAndTheDateBecomesASerial) {
   EXPECT_DOUBLE_EQ(value(kLoadsSheet, "A31").as_number(), 6);
 }
 
+TEST_F(FillLoadsTest, AProjectWithoutADateEmptiesTheDateCell) {
+  fill_loads(ctx);
+  model.ProjectRec.Project_Date.serial = 0;  // the day a date never set holds
+  fill_loads(ctx);
+  EXPECT_TRUE(value(kLoadsSheet, "A17").is_empty());
+}
+
 TEST_F(FillLoadsTest, ProjectNotesAreBrokenIntoThreeUntrimmedLines) {
   fill_loads(ctx);
   const std::string note = "Basement finished; ground loop in the back yard.";

@@ -22,6 +22,7 @@
 
 #include "model/records/project_rec.h"
 #include "reports/batch_print.h"
+#include "reports/printer_prompt.h"
 #include "reportshot/sample_book.h"
 #include "sheet/view/spreadsheet_control.h"
 
@@ -85,6 +86,7 @@ int print_batch_pdf(sheet::view::SpreadsheetControl& control, const Options& o) 
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QString::fromStdString(o.batch_pdf.string()));
+  reports::use_system_paper(printer);
   reports::BatchPrint batch{reports::plan_batch(options, o.metric), o.zoom, false, o.metric,
                             [](const std::string& status) { std::printf("%s\n", status.c_str()); }};
   const reports::PrintOutcome outcome =

@@ -18,6 +18,11 @@ std::span<const double> axis_candidates();
 // below it, interval a tenth of that (0 to 1 by 0.1 for a maximum of 1 or less).
 void Scale_ChartAxis(Chart& chart, std::int32_t ChartMax);
 
+// Raises the upper end to the smallest candidate not below the largest value the chart shows,
+// with a tenth of it as interval: a maximum rounded to a whole number (36.48 to 36) must not
+// leave the top of a series outside the frame.
+void Fit_ChartAxis(Chart& chart);
+
 // hi x 65536 + lo, both signed: a negative lo borrows from hi (MakeLong(-1, 1) = 65,535).
 constexpr std::int32_t MakeLong(std::int16_t lo, std::int16_t hi) {
   return static_cast<std::int32_t>(static_cast<std::int64_t>(hi) * 65536 + lo);

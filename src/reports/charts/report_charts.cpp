@@ -103,6 +103,7 @@ void ReportCharts::Fill_BinCharts() {
       }
     }
     chart.Chart_EndValues(kValueSet);
+    Fit_ChartAxis(chart);
     Export_ChartPicture();
     Insert_ChartPicture();
     if (workbook_.select_block_start) workbook_.select_block_start();
@@ -131,6 +132,7 @@ void ReportCharts::Fill_ComparisonChart() {
     }
   }
   chart.Chart_EndValues(kValueSet);
+  Fit_ChartAxis(chart);
   Export_ChartPicture();
   Insert_ChartPicture();
   if (workbook_.select_block_start) workbook_.select_block_start();

@@ -88,6 +88,7 @@ ReportsWindow::ReportsWindow(sheet::view::SpreadsheetControl& control, model::Mo
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       prompt_(print_dialog_prompt(this)) {
   static_cast<QBoxLayout*>(layout())->setMenuBar(menu_bar_);
+  use_system_paper(*printer_);
   // F1 in the open menu: the topic of the entry under the pointer, else the menu's.
   QMenu* menu = menus_->menu("mnuReports");
   platform::set_help_topic(menu, kMenuHelp);

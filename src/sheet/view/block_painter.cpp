@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/text_fit.h"
 #include "sheet/view/cell_display.h"
 #include "sheet/view/fonts.h"
 #include "sheet/view/picture_cache.h"
@@ -181,6 +182,31 @@ void BlockPainter::place_one(CellPos pos, const QRectF& exposed) {
       rect.setRight(centre + half);
     }
   }
+  QFont face = font.font;
+  bool wrap = style.wrap;
+  HAlign align = shown.align;
+  if (shown.kind == ShownKind::kText && !style.wrap) {
+    if (options_.text_room) {
+      const bool at_edge = rect.right() > options_.text_room->right();
+      rect.setLeft(std::max(rect.left(), options_.text_room->left()));
+      rect.setRight(std::max(rect.left(), std::min(rect.right(), options_.text_room->right())));
+      // A left-aligned text the room's edge stops (a page header's title at the right) moves
+      // left over the empty cells before it and ends at that edge.
+      const double needed = width + 2 * padding_;
+      if (at_edge && align == HAlign::kLeft && rect.width() < needed) {
+        const double right = rect.right();
+        while (rect.width() < needed && first > b.first_col && empty_at(first - 1))
+          rect.setLeft(geometry_.col_left(--first));
+        if (rect.width() > needed) rect.setLeft(right - needed);
+        if (first < pos.col) align = HAlign::kRight;
+      }
+    }
+    platform::FittedText fitted =
+        platform::fit_text(text, face, QSizeF(rect.width() - 2 * padding_, rect.height()), device_);
+    face = fitted.font;
+    text = std::move(fitted.text);
+    wrap = fitted.wrapped;
+  }
   if (rect.right() <= exposed.left() || rect.left() >= exposed.right()) return;
 
   QColor colour = qt_colour(style.font.colour);
@@ -190,8 +216,7 @@ void BlockPainter::place_one(CellPos pos, const QRectF& exposed) {
     colour = QColor(0xFF, 0, 0);
   }
   placed_.push_back(Placed{pos, rect, first, last, text,
-                           alignment_flags(shown.align, style.vertical, style.wrap), &font.font,
-                           colour});
+                           alignment_flags(align, style.vertical, wrap), face, colour});
 }
 
 double BlockPainter::width_beyond(int col) const {
@@ -246,7 +271,7 @@ void BlockPainter::paint_texts(QPainter& p) {
     const QRectF text_rect = t.rect.adjusted(padding_, 0, -padding_, -lift);
     p.save();
     p.setClipRect(t.rect, Qt::IntersectClip);
-    p.setFont(*t.font);
+    p.setFont(t.font);
     p.setPen(t.colour);
     p.drawText(text_rect, t.flags, t.text);
     p.restore();

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QRectF>
 #include <QString>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -23,6 +24,10 @@ struct PaintOptions {
   bool grid_lines = false;
   bool black_and_white = false;  // black texts and lines, no fills, grey pictures
   double line_scale = 1.0;       // device pixels per pixel of a line at 100 %
+  // Where texts may reach, in painter coordinates (a printed page, a window's view): a text
+  // wider than the room its row leaves it there is fitted into that room (platform::fit_text)
+  // instead of being cut. Unset: a text spills along its row as far as it needs.
+  std::optional<QRectF> text_room;
 };
 
 // A text as it was painted, for tests and tools that look at what a view shows.
@@ -53,7 +58,7 @@ class BlockPainter {
     int first_col, last_col;  // the columns it covers
     QString text;
     int flags;
-    const QFont* font;
+    QFont font;
     QColor colour;
   };
   struct FontInfo {

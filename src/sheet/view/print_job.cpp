@@ -62,6 +62,7 @@ void PrintJob::print(const Book& book, int sheet, const PrintSettings& settings)
     const QRectF page =
         painter_.transform().inverted().mapRect(QRectF(0, 0, device_.width(), device_.height()));
     painter_.setClipRect(page);
+    options.text_room = page;
     BlockPainter(book, sheet, geometry, options).paint(painter_, page);
     painter_.restore();
   }

@@ -99,7 +99,11 @@ void put_client_and_project(FillContext& ctx) {
   put(ctx, "A14", p.Project_Title);
   put(ctx, "A15", p.Project_Number);
   set_text_cell(ctx, "A16", ctx.ProjectFileTitle);
-  put(ctx, "A17", p.Project_Date);
+  // A date never set holds day 0 (12/30/1899): the cell stays empty.
+  if (p.Project_Date.serial == 0)
+    set_text_cell(ctx, "A17", "");
+  else
+    put(ctx, "A17", p.Project_Date);
   const auto notes =
       notes_lines(std::string_view(p.Project_Notes.bytes().data(), p.Project_Notes.kWidth));
   for (int line = 0; line < 3; ++line)

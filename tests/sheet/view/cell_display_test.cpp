@@ -90,5 +90,57 @@ TEST(CellDisplay, GeneralNumbersShortenToTheirColumn) {
   }
 }
 
+TEST(CellDisplay, AFormulaRepeatingAnEmptyCellShowsEmpty) {
+  struct Row {
+    const char* name;
+    const char* source;   // Data!A1, written with set_cell_text
+    const char* formula;  // in main!A1
+    const char* format;
+    const char* shown;
+  };
+  const Row rows[] = {
+      {"empty text field", "", "Data!A1", "General", ""},
+      {"empty date", "", "Data!A1", "m/d/yyyy", ""},
+      {"in brackets", "", "(Data!A1)", "General", ""},
+      {"through another repeat", "", "B1", "General", ""},
+      {"a typed 0 stays", "0", "Data!A1", "General", "0"},
+      {"a computed 0 stays", "", "Data!A1+0", "General", "0"},
+      {"a date stays", "5/30/1996", "Data!A1", "m/d/yyyy", "5/30/1996"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    Book book;
+    book.add_sheet("main");
+    book.add_sheet("Data");
+    const CellPos a1{0, 0, 0};
+    Style style;
+    style.format = NumberFormat::parse(r.format);
+    book.set_cell_style(a1, book.styles().intern(style));
+    book.set_cell_text({1, 0, 0}, r.source);
+    book.set_cell_formula({0, 0, 1}, "Data!A1");
+    book.set_cell_formula(a1, r.formula);
+    book.recalc();
+    EXPECT_EQ(display_of(book, a1).text, r.shown);
+  }
+}
+
+// A title that gives 0 for no text, in a format that shows 0 as nothing, and a copy of it.
+TEST(CellDisplay, ACopyOfATitleShowsWhatTheTitleShows) {
+  for (const char* text : {"", "JN Varistep"}) {
+    Book book;
+    book.add_sheet("main");
+    book.add_sheet("Data");
+    Style hiding;
+    hiding.format = NumberFormat::parse("General;-General;;@");
+    book.set_cell_style({1, 1, 0}, book.styles().intern(hiding));
+    book.set_cell_text({1, 0, 0}, text);
+    book.set_cell_formula({1, 1, 0}, "IF(A1=\"\",0,A1)");
+    book.set_cell_formula({0, 0, 0}, "Data!A2");
+    book.recalc();
+    EXPECT_EQ(display_of(book, {1, 1, 0}).text, text);
+    EXPECT_EQ(display_of(book, {0, 0, 0}).text, text);
+  }
+}
+
 }  // namespace
 }  // namespace pellavan::sheet::view

@@ -54,6 +54,41 @@ TEST_F(PrintTest, APrintAreaFitsOnOnePageWithItsCells) {
   EXPECT_FALSE(text.contains("SECRET")) << "column C is hidden";
 }
 
+// On paper a text has the page's room: one its neighbour stops ends in an ellipsis, and one that
+// would run off the page's edge moves left over the empty cells before it, else is shortened.
+TEST_F(PrintTest, TextsStayOnThePageAndWholeOrMarkedShort) {
+  const std::string title = "Lindqvist retrofit, two-storey house with a full basement";
+  for (const std::string& text : {title, title + title + title}) {
+    SCOPED_TRACE(text.size());
+    control.SetCellText(9, 8, text);  // H9, left-aligned, A9:G9 empty
+    control.SetCellText(
+        10, 7, "Gas Boiler-95 Condensing with AC 18 SEER Two Stage");  // G10, stopped by H10
+    control.SetCellText(10, 8, "1");
+    control.PrintArea("A1:H10");
+    control.SetPrintScale(100, false, 1, 1);
+    control.PrintSheet(false);
+    const auto boxes = run("pdftotext", {"-bbox", pdf(), "-"});
+    if (!boxes) GTEST_SKIP() << "poppler-utils are not installed: the PDF was not checked";
+    const QRegularExpression page_width("<page width=\"([0-9.]+)\"");
+    const double width = page_width.match(*boxes).captured(1).toDouble();
+    const QRegularExpression word("<word xMin=\"[0-9.]+\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\"");
+    for (auto it = word.globalMatch(*boxes); it.hasNext();)
+      EXPECT_LE(it.next().captured(1).toDouble(), width) << "a word runs off the page";
+    auto x_of = [&](const char* shown, const char* edge) {
+      const QRegularExpression at(QString("<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" "
+                                          "xMax=\"([0-9.]+)\"[^>]*>%1")
+                                      .arg(shown));
+      return at.match(*boxes).captured(edge[0] == 'l' ? 1 : 2).toDouble();
+    };
+    EXPECT_GT(x_of("Gas", "left"), x_of("1,235", "right")) << "a stopped text keeps its column";
+    const QString printed = run("pdftotext", {pdf(), "-"}).value_or("");
+    EXPECT_TRUE(printed.contains("basement") || printed.contains(QChar(0x2026)))
+        << printed.toStdString();
+    EXPECT_FALSE(printed.contains("stopped by its neighbour"));
+    EXPECT_TRUE(printed.contains(QString("stop")) && printed.contains(QChar(0x2026)));
+  }
+}
+
 TEST_F(PrintTest, AJobCarriesTheJobName) {
   control.Book_Prop(81, "Pellavan");
   control.PrintArea("A1:B2");

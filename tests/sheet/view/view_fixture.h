@@ -86,6 +86,13 @@ inline const DrawnText* find_text(const std::vector<DrawnText>& texts, const QSt
   return nullptr;
 }
 
+inline const DrawnText* text_of_cell(const std::vector<DrawnText>& texts, CellPos cell) {
+  for (const DrawnText& t : texts) {
+    if (t.cell == cell) return &t;
+  }
+  return nullptr;
+}
+
 inline int count_pixels(const QImage& image, const QRect& rect,
                         const std::function<bool(QColor)>& wanted) {
   int n = 0;
