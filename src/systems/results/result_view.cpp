@@ -84,6 +84,14 @@ void ResultView::start() {
 
 void ResultView::fill(QWidget* window, bool zoom_back) {
   timer_.stop();
+  if (state_.analysis().refuse_failed_loads(window)) {
+    // The message instead of results: the window stays as it was before Run.
+    form_[c_.cmdDone]->setEnabled(true);
+    form_[c_.cmdRun]->setEnabled(true);
+    form_[c_.lblWait]->hide();
+    form_[c_.cmdRun]->setFocus();
+    return;
+  }
   state_.analysis().Fill_ReportWorkbook(window, state_.ProjectFileTitle);
   if (zoom_back) state_.analysis().F1Book1().ViewZoom(100);
   show();
