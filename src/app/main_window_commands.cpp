@@ -14,6 +14,7 @@
 #include "app/main_window_design.h"
 #include "platform/designed_dialog.h"
 #include "platform/window_placement.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::app {
 
@@ -169,6 +170,7 @@ void MainWindow::mnuProject_Click() { open_unsized(WindowId::ProjectInfo); }
 void MainWindow::mnuUtility_Click() { open_unsized(WindowId::UtilityRates); }
 
 void MainWindow::btnReport_Click() {
+  if (state_.analysis().refuse_failed_loads(this)) return;  // no reports on loads not the project's
   for (int row = 1; row <= model::ComparisonColumns::kRows; ++row) Show_Unit(row);
   clear_preview_line();
   Store_Selections();

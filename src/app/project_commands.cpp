@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "model/catalogue/catalogue_files.h"
+#include "model/catalogue/data_folder.h"
 #include "model/project/dealer_file.h"
 #include "model/project/default_files.h"
 #include "model/project/discontinued_units.h"
@@ -13,6 +15,7 @@
 #include "platform/fatal_exit.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
+#include "program_state/analysis_session.h"
 
 namespace pellavan::app {
 namespace {
@@ -76,6 +79,16 @@ void ProjectCommands::Read_DealerFile() {
   view_.show_dealer_window();
 }
 
+void ProjectCommands::calculate_loads() {
+  // Without its city file the program cannot go on: the project window that opens next ends it
+  // with the file's message.
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(
+          model::data_file_path(state_.program_folder(), model::kCityFile), ec))
+    return;
+  (void)state_.analysis().Calc_Project_Loads();  // a failure is marked on the loads
+}
+
 void ProjectCommands::New_Analysis() {
   if (view_.project_open() && !project_is_safe(Save_It())) return;
   state_.ProjectFileName.clear();
@@ -92,6 +105,7 @@ void ProjectCommands::New_Analysis() {
   state_.model.MetricFlag = model::metric_flags_from(state_.DealerRec);
   state_.model.CurrencyLabel = "CND";
   state_.ProjectFileName.clear();
+  calculate_loads();
   view_.load_rows(false);
   view_.show_project_window();
 }
@@ -146,6 +160,7 @@ void ProjectCommands::Open_Analysis() {
   }
   model::FileConversion(read.record, read.tag, state_.DefaultZoom);
   state_.model.ProjectRec = read.record;
+  calculate_loads();
   take_file_name(*chosen);
   view_.Show_Summary();
   view_.show_project_view();

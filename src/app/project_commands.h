@@ -7,6 +7,8 @@
 //     accepted, so a cancelled or refused open changes nothing;
 //   - every save writes a complete new file before it replaces the old one, and a failed save
 //     of any kind is reported (Retry where it can help);
+//   - a new or opened project's loads are calculated from its own inputs before any window
+//     shows them;
 //   - New and Open do not go ahead, and the program does not close, when the save they asked
 //     for was cancelled or failed.
 
@@ -67,6 +69,8 @@ class ProjectCommands {
   void Read_DealerFile();
 
  private:
+  // The project's own loads and minimum backup inputs, before any window shows them.
+  void calculate_loads();
   // The save dialog until the name has the project extension; false when cancelled.
   bool choose_save_file(const QString& proposed, QString& path);
   // Runs write; on failure asks Disk_Error and runs it again while the user chooses Retry.

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDate>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -162,6 +163,8 @@ void ProjectWindow::Form_Activate() {
   setFixedSize(size());      // a fixed border; the main window sizes it while it is hidden
   platform::Center_Form(this);
   const model::ProjectRec& p = state_.model.ProjectRec;
+  // Taken at the showing, not again when a message or help returns the focus to the window.
+  if (!before_) before_ = Before{p, state_.model.CityRec, state_.analysis().loads()};
   {
     const QSignalBlocker quiet(form()[txtPnote1]);
     platform::set_text(form()[txtPnote1],
@@ -179,6 +182,20 @@ void ProjectWindow::Form_Activate() {
   form()[txtCname]->setFocus();
   setWindowTitle(QString::fromUtf8(kDesign.caption));
   set_unit_captions();
+}
+
+void ProjectWindow::Form_Unload() {
+  if (!before_) return;
+  state_.model.ProjectRec = before_->project;
+  state_.model.CityRec = before_->city;
+  state_.analysis().loads() = before_->loads;
+  before_.reset();
+}
+
+// Hidden by Done, or after Form_Unload put the project back: the next showing starts afresh.
+void ProjectWindow::hideEvent(QHideEvent* event) {
+  DesignedDialog::hideEvent(event);
+  if (!event->spontaneous()) before_.reset();
 }
 
 void ProjectWindow::Form_Deactivate() {
@@ -221,7 +238,7 @@ void ProjectWindow::chkSensible_Click() {
     const double ratio = loads::ratio_of(text_of(form()[txtSensiblePercent]));
     platform::set_text(form()[txtSensiblePercent], qs(model::format_fixed(ratio, 2, false)));
   } else if (kw) {
-    const double v = model::Val(text_of(form()[txtSensible]));
+    const double v = model::typed_value(text_of(form()[txtSensible]));
     platform::set_text(form()[txtSensible], qs(model::format_fixed(v, 1, false)));
   }
   show_sensible_mode();
@@ -248,6 +265,7 @@ bool ProjectWindow::Get_Input() {
   p.Project_Date = model::OleDate{static_cast<double>(kDateZero.daysTo(*date))};
   const model::UnitOptions u = units();
   p.Loads_SensibleMode = form()[chkSensible]->isChecked() ? 1 : 0;
+  unreadable_.clear();
   for (const model::UnitBinding& b : kUnits) {
     QLineEdit* box = form()[TextBoxHandle(b.control)];
     if (b.control == txtSensible.ref && p.Loads_SensibleMode == 1) {
@@ -257,7 +275,7 @@ bool ProjectWindow::Get_Input() {
       platform::set_text(box, qs(model::show_value(b, p, u, state_.memos)));
       continue;
     }
-    model::store_value(b, text_of(box), p, u, state_.memos);
+    if (!model::store_value(b, text_of(box), p, u, state_.memos)) unreadable_.push_back(b.control);
   }
   p.Loads_ContFan = form()[optFy]->isChecked() ? 1 : 0;
   for (const Correction& c : kCorrections)
@@ -293,7 +311,8 @@ void ProjectWindow::refuse(const model::Refusal& refusal) {
 }
 
 bool ProjectWindow::Test_Data() {
-  const loads::LoadCheckValues values(state_.model.ProjectRec);
+  const loads::LoadCheckValues stored(state_.model.ProjectRec);
+  const model::UnreadableBoxes values(stored, unreadable_);
   if (auto refusal = model::first_refusal(kChecks, values, units())) {
     refuse(*refusal);
     return false;
@@ -303,8 +322,8 @@ bool ProjectWindow::Test_Data() {
 
 bool ProjectWindow::Calc_Loads() {
   if (state_.analysis().Calc_Loads() != loads::LoadCalcStatus::kInvalid) return true;
-  say({qs(std::string(loads::kLoadsInvalidMessage)), qs(std::string(loads::kLoadsInvalidTitle)),
-       MessageIcon::Exclamation});
+  say({qs(loads::load_message(state_.analysis().loads())),
+       qs(std::string(loads::kLoadsInvalidTitle)), MessageIcon::Exclamation});
   return false;
 }
 

@@ -3,10 +3,13 @@
 // loads. It stays loaded, hidden, between showings; every showing fills it from the project and
 // recalculates. Its contents reach the project at every recalculation and at Done, which also
 // raises the systems' backup inputs. Closed by the close box or Escape it goes without the Done
-// steps: the project keeps what the last recalculation copied. The user cannot resize it.
+// steps and discards everything typed since it was shown: the project, its city and its loads
+// are put back as they were. The user cannot resize it.
 
+#include <optional>
 #include <vector>
 
+#include "model/load_calc_state.h"
 #include "program_state/app_state.h"
 #include "program_state/window_registry.h"
 #include "model/catalogue/city_lists.h"
@@ -31,6 +34,7 @@ class ProjectWindow : public platform::DesignedDialog {
   void Form_Load();
   void Form_Activate() override;
   void Form_Deactivate() override;
+  void Form_Unload() override;
 
   // Public operations.
   void Convert_Sensible();
@@ -58,6 +62,9 @@ class ProjectWindow : public platform::DesignedDialog {
 
   [[nodiscard]] ScaleBar& scale() const { return *scale_; }
 
+ protected:
+  void hideEvent(QHideEvent* event) override;
+
  private:
   [[nodiscard]] bool Get_Input();
   [[nodiscard]] bool city_selected() const;
@@ -73,10 +80,19 @@ class ProjectWindow : public platform::DesignedDialog {
   [[nodiscard]] model::UnitOptions units() const;
   void refuse(const model::Refusal& refusal);
 
+  // What the project was when the window was shown, put back when it closes without Done.
+  struct Before {
+    model::ProjectRec project;
+    model::CityRec city;
+    model::LoadCalcState loads;
+  };
+
   AppState& state_;
   ScaleBar* scale_;
-  std::vector<model::CityEntry> cities_;     // the city file as the last activation read it
-  std::vector<model::CityItem> city_items_;  // what the city list shows
+  std::optional<Before> before_;
+  std::vector<model::CityEntry> cities_;       // the city file as the last activation read it
+  std::vector<model::CityItem> city_items_;    // what the city list shows
+  std::vector<model::ControlRef> unreadable_;  // boxes of the last Get_Input that show no number
   int Filling = 0;
   bool in_done_ = false;
   bool activating_ = false;

@@ -147,9 +147,11 @@ void RatesWindow::OptionCCFtoM3_Click() { set_gas_unit(false); }
 
 void RatesWindow::Get_Rates(model::ProjectRec& rec) {
   const model::UnitOptions u = units();
+  unreadable_.clear();
   for (const model::UnitBinding& b : kUnits)
-    model::store_value(b, form()[TextBoxHandle(b.control)]->text().toStdString(), rec, u,
-                       state_.memos);
+    if (!model::store_value(b, form()[TextBoxHandle(b.control)]->text().toStdString(), rec, u,
+                            state_.memos))
+      unreadable_.push_back(b.control);
   if (u.metric) rec.Rates_GasPerGJ = form()[OptionCCFtoGJ]->isChecked() ? "1" : "";
   for (std::size_t i = 0; i < std::size(loads::kRateTexts); ++i)
     loads::kRateTexts[i].project.set(rec, text_in(form(), i).trimmed().toStdString());
@@ -161,10 +163,12 @@ void RatesWindow::Get_Rates(model::ProjectRec& rec) {
 }
 
 bool RatesWindow::Test_Data(const model::ProjectRec& rates) {
-  const loads::RateCheckValues values(rates);
+  const loads::RateCheckValues stored(rates);
+  const model::UnreadableBoxes values(stored, unreadable_);
   if (auto refusal = model::first_refusal(kChecks, values, units())) {
     platform::message_box(
         this, {qs(refusal->text), QString::fromUtf8(refusal->row->title), refusal->row->icon});
+    if (refusal->row->focus.design != nullptr) form().widget(refusal->row->focus)->setFocus();
     return false;
   }
   return true;
@@ -181,6 +185,11 @@ bool RatesWindow::currency_missing() {
 bool RatesWindow::Save_It() {
   model::ProjectRec rates = state_.model.ProjectRec;
   Get_Rates(rates);
+  // A box that shows no number is refused, never saved as something else.
+  if (!unreadable_.empty()) {
+    (void)Test_Data(rates);
+    return false;
+  }
   model::RatesRec& file = state_.RatesRec;
   loads::rates_to_file(rates, units(), file);
   platform::FileDialogRequest request;

@@ -5,6 +5,7 @@
 // window is loaded afresh at every opening and unloaded when it closes.
 
 #include <optional>
+#include <vector>
 
 #include "program_state/app_state.h"
 #include "platform/designed_dialog.h"
@@ -49,6 +50,7 @@ class RatesWindow : public platform::DesignedDialog {
 
   AppState& state_;
   int rates_changed_ = 0;
+  std::vector<model::ControlRef> unreadable_;  // boxes of the last Get_Rates that show no number
 };
 
 }  // namespace pellavan::app

@@ -31,6 +31,7 @@ struct LoadCalcState {
   Int32 GainsWhole = 0;
   Int32 BalPtWhole = 0;
   Int16 LoadsInvalid = 0;  // 1 when the workbook found the inputs invalid
+  Int16 CityMissing = 0;   // 1 when no city had the project's city id (LoadsInvalid is 1 too)
 };
 
 }  // namespace pellavan::model

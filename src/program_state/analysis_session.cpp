@@ -19,11 +19,22 @@ std::unique_ptr<sheet::view::SpreadsheetControl> analysis_workbook_control() {
 }  // namespace
 
 AnalysisSession::AnalysisSession(model::ModelState& model)
-    : report_(analysis_workbook_control()),
+    : model_(model),
+      report_(analysis_workbook_control()),
       building_load_(loads::make_building_load_book()),
       building_load_control_(building_load_),
       charts_(reports::chart_workbook(*report_), model),
       run_(model, loads_, building_load_control_, report_->cells()) {}
+
+bool AnalysisSession::refuse_failed_loads(QWidget* parent) {
+  const std::string message = loads::load_message(loads_);
+  if (message.empty()) return false;
+  platform::message_box(parent, platform::MessageRequest{
+                                    QString::fromStdString(message),
+                                    QString::fromStdString(std::string(loads::kLoadsInvalidTitle)),
+                                    platform::MessageIcon::Exclamation});
+  return true;
+}
 
 workbook::FillOutcome AnalysisSession::Fill_ReportWorkbook(QWidget* parent,
                                                            const QString& project_file_title) {

@@ -35,6 +35,14 @@ class AnalysisSession {
 
   // Calc_Loads on the building-load workbook, as the project window's Done runs it.
   loads::LoadCalcStatus Calc_Loads() { return run_.calculate_loads(); }
+  // The project's loads and minimum backup inputs from its current inputs (an opened or new
+  // project); no stored input is raised.
+  loads::ProjectLoads Calc_Project_Loads() {
+    return loads::Calc_Project_Loads(model_, building_load_control_, loads_);
+  }
+  // When the project's last load calculation failed, shows why over `parent` and returns true:
+  // no analysis runs on loads that are not the project's.
+  bool refuse_failed_loads(QWidget* parent);
 
   // Fill_ReportWorkbook as a system window's run timer and the report timer call it: every
   // input written, one recalculation, the charts drawn, the results read back. When the results
@@ -42,6 +50,7 @@ class AnalysisSession {
   workbook::FillOutcome Fill_ReportWorkbook(QWidget* parent, const QString& project_file_title);
 
  private:
+  model::ModelState& model_;
   model::LoadCalcState loads_;
   std::unique_ptr<sheet::view::SpreadsheetControl> report_;
   sheet::Book building_load_;

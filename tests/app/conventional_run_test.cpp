@@ -76,6 +76,29 @@ TEST_F(ConventionalRunTest, RunShowsTheCompactBlockOnItsSheet) {
   EXPECT_TRUE(messages.empty()) << messages[0].text.toStdString();
 }
 
+// A project whose loads failed shows the load message at Run, not results of other loads.
+TEST_F(ConventionalRunTest, RunOnLoadsThatFailedShowsTheLoadMessage) {
+  open_project(path_of("Sample Project.pvn"));
+  state->model.ProjectRec.Loads_CityId = 35;  // Miami: the house cannot be balanced there
+  ASSERT_FALSE(state->analysis().Calc_Project_Loads().valid());
+  std::unique_ptr<systems::ConventionalFrame> windows[] = {
+      std::make_unique<systems::FurnaceWindow>(*state),
+      std::make_unique<systems::HeatPumpWindow>(*state)};
+  for (auto& w : windows) {
+    messages.clear();
+    if (auto* f = dynamic_cast<systems::FurnaceWindow*>(w.get()))
+      run(*f);
+    else
+      run(*dynamic_cast<systems::HeatPumpWindow*>(w.get()));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text.toStdString(), std::string(loads::kLoadsInvalidMessage) + "\n\n" +
+                                                  std::string(loads::kLoadsInvalidAdvice));
+    EXPECT_FALSE(w->result_view().isVisibleTo(w.get()));
+    EXPECT_TRUE(w->form().button("cmdRun")->isEnabled());
+    EXPECT_FALSE(w->form().button("BtnBin")->isEnabled());
+  }
+}
+
 TEST_F(ConventionalRunTest, UnusableResultsShowOneWarning) {
   open_project(pellavan::testing::damaged_project("missing_furnace"));
   systems::HeatPumpWindow w(*state);

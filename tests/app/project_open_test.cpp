@@ -7,6 +7,8 @@
 #include <QWindow>
 
 #include "app/loads_windows_fixture.h"
+#include "loads/building_load/building_load_book.h"
+#include "program_state/analysis_session.h"
 #include "model/project/project_file.h"
 #include "platform/picture_box.h"
 
@@ -89,6 +91,71 @@ TEST_F(ProjectOpenTest, ABadProjectAfterTheSampleShowsOnlyItsOwnCity) {
   EXPECT_TRUE(was_shown("Hot Water Temp Outside of Valid Range of 49C - 58C"));
   EXPECT_FALSE(shown->isVisible()) << "Escape closes it";
   EXPECT_TRUE(main.form().picture("picJobInfo")->printed_lines().join("|").contains("Springfield"));
+}
+
+// Opened after the sample, a project's loads and minimum backup heat are its own before any
+// window shows them, also when its project window is left with Escape; a project whose loads
+// fail gives the load message at Reports instead of a report.
+TEST_F(ProjectOpenTest, AnOpenedProjectsLoadsAreItsOwn) {
+  struct Row {
+    const char* name;
+    model::Int16 city;
+    model::Int32 heat_load;
+    model::Int16 dhw_temp;  // 140: refused by the window's checks
+    bool valid;
+  };
+  const Row rows[] = {{"Atlanta, with a range message", 2, 40000, 140, true},
+                      {"Houston", 16, 38000, 130, true},
+                      {"Miami, which cannot be balanced", 35, 80000, 130, false}};
+  state->windows.add(WindowId::ProjectInfo, make_window<ProjectWindow>);
+  const fs::path sample = fs::path(std::getenv("PELLAVAN_DATA_DIR")) / "Sample Project.pvn";
+  model::ProjectRead read = model::read_project_file(sample);
+  ASSERT_EQ(read.status, model::ProjectReadStatus::kOk);
+  MainWindow& main = loaded_window();
+  answers[testing::kSaveQuestion] = platform::MessageResult::No;
+  bool first = true;
+  on_modal["Form3"] = [&](QDialog& d) {
+    d.show();
+    QCoreApplication::processEvents();
+    if (first)
+      dynamic_cast<ProjectWindow&>(d).Done_Click();
+    else
+      QTest::keyClick(&d, Qt::Key_Escape);
+    return d.result();
+  };
+  const QString load_message = QString::fromStdString(
+      std::string(loads::kLoadsInvalidMessage) + "\n\n" + std::string(loads::kLoadsInvalidAdvice));
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    first = true;
+    open(main, sample);
+    model::ProjectRec project = read.record;
+    project.Loads_CityId = r.city;
+    project.Loads_HeatLoad = r.heat_load;
+    project.Loads_DhwTemp = r.dhw_temp;
+    ASSERT_FALSE(model::write_project_file(program_folder() / "other.pvn", project));
+    first = false;
+    open(main, program_folder() / "other.pvn");
+    // The same project calculated alone.
+    model::ModelState alone;
+    alone.program_folder = program_folder();
+    alone.ProjectRec = state->model.ProjectRec;
+    sheet::Book book = loads::make_building_load_book();
+    sheet::BookControl control{book};
+    model::LoadCalcState expected;
+    EXPECT_EQ(loads::Calc_Project_Loads(alone, control, expected).valid(), r.valid);
+    const model::LoadCalcState& got = state->analysis().loads();
+    EXPECT_EQ(state->model.ProjectRec.Loads_CityId, r.city);
+    EXPECT_EQ(got.AnnHtg, expected.AnnHtg);
+    EXPECT_EQ(got.BldgBalPt, expected.BldgBalPt);
+    EXPECT_EQ(got.IntGains, expected.IntGains);
+    EXPECT_EQ(got.MinBackupHeat, expected.MinBackupHeat);
+    EXPECT_GT(got.MinBackupHeat, 0);
+    if (r.valid) continue;
+    messages.clear();
+    main.btnReport_Click();  // refused at once: no report runs
+    EXPECT_TRUE(was_shown(load_message));
+  }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <QTabWidget>
 
 #include "app/loads_windows_fixture.h"
+#include "app/project_window_design.h"
 #include "app/scale_bar.h"
 #include "program_state/analysis_session.h"
 
@@ -59,8 +60,8 @@ TEST_F(ProjectWindowTest, DoneStoresCalculatesAndRaisesTheBackupInputs) {
 TEST_F(ProjectWindowTest, TheCloseBoxAndEscapeCloseWithoutDone) {
   for (const bool escape : {false, true}) {
     SCOPED_TRACE(escape ? "Escape" : "close box");
-    ProjectWindow& w = shown_project_window();
     state->model.ProjectRec.GeoA_AuxInput = 0;
+    ProjectWindow& w = shown_project_window();
     messages.clear();
     box("txtHload")->setText("999");
     if (escape)
@@ -71,6 +72,72 @@ TEST_F(ProjectWindowTest, TheCloseBoxAndEscapeCloseWithoutDone) {
     EXPECT_TRUE(messages.empty()) << qPrintable(messages.front().text);
     EXPECT_EQ(state->model.ProjectRec.Loads_HeatLoad, 80000);
     EXPECT_EQ(state->model.ProjectRec.GeoA_AuxInput, 0) << "Min_Backup did not run";
+  }
+}
+
+// Closed without Done (Escape, the close box), the window leaves the project, its city and its
+// loads exactly as they were when it was shown, whatever was typed and recalculated meanwhile.
+TEST_F(ProjectWindowTest, ClosedWithoutDoneItDiscardsEverythingTyped) {
+  struct Typed {
+    const char* box;
+    const char* text;
+  };
+  struct Row {
+    const char* name;
+    bool escape;
+    const char* city;  // clicked in Texas, or nullptr
+    std::vector<Typed> typed;
+  };
+  const Row rows[] = {
+      {"a refused heating delta T, Escape", true, nullptr, {{"txtHdt", "500"}}},
+      {"Houston and its loads, Escape",
+       true,
+       "Houston",
+       {{"txtHload", "38000"}, {"txtHdt", "42"}, {"txtCload", "36000"}, {"txtCdt", "20"}}},
+      {"Houston and its loads, close box",
+       false,
+       "Houston",
+       {{"txtHload", "38000"}, {"txtHdt", "42"}, {"txtCload", "36000"}, {"txtCdt", "20"}}},
+  };
+  const auto click = [](QListWidget* list, const QString& text) {
+    const auto found = list->findItems(text, Qt::MatchStartsWith);
+    ASSERT_FALSE(found.isEmpty()) << qPrintable(text);
+    list->scrollToItem(found.front());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(found.front()).center());
+  };
+  (void)state->analysis().Calc_Project_Loads();
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    const model::ProjectRec before = state->model.ProjectRec;
+    const model::LoadCalcState loads = state->analysis().loads();
+    ProjectWindow& w = shown_project_window();
+    w.form().get<QTabWidget>("SSTab1")->setCurrentWidget(w.form()[project_window::pgLoad]);
+    if (r.city != nullptr) {
+      click(w.form().get<QListWidget>("comboState"), "TX");
+      click(w.form().get<QListWidget>("comboCity"), QString::fromUtf8(r.city));
+      ASSERT_EQ(w.city_text().trimmed(), QString::fromUtf8(r.city));
+    }
+    for (const Typed& t : r.typed) {
+      box(t.box)->setFocus();
+      box(t.box)->selectAll();
+      QTest::keyClicks(box(t.box), QString::fromUtf8(t.text));
+      QTest::keyClick(box(t.box), Qt::Key_Tab);
+    }
+    if (r.escape)
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    else
+      EXPECT_TRUE(w.close());
+    EXPECT_FALSE(w.isVisible());
+    const auto& after = state->analysis().loads();
+    EXPECT_TRUE(state->model.ProjectRec == before);
+    EXPECT_EQ(state->model.ProjectRec.Loads_CoolLoad, 45000);
+    EXPECT_EQ(state->model.CityRec.Id, 7);
+    EXPECT_EQ(after.AnnHtg, loads.AnnHtg);
+    EXPECT_EQ(after.AnnClg, loads.AnnClg);
+    EXPECT_EQ(after.IntGains, loads.IntGains);
+    EXPECT_EQ(after.BinNetLoad, loads.BinNetLoad);
+    EXPECT_EQ(after.MinBackupHeat, loads.MinBackupHeat);
   }
 }
 
@@ -125,6 +192,8 @@ TEST_F(ProjectWindowTest, EntriesAreCheckedAtTheBoundsOfTheirDisplay) {
   const Row rows[] = {
       {false, false, "txtHload", "999", "Heating Load Outside of Valid Range of 1000 - 999999"},
       {false, false, "txtHload", "1000", ""},
+      {false, false, "txtHload", "66,000", ""},  // read as it shows
+      {false, false, "txtHload", "66,00", "Heating Load Outside of Valid Range of 1000 - 999999"},
       {true, false, "txtHload", "-0.1", "Heating Load Outside of Valid Range of 0 - 292"},
       {true, false, "txtHload", "292.0", ""},
       {true, false, "txtHload", "292.1", "Heating Load Outside of Valid Range of 0 - 292"},

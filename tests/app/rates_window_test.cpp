@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <fstream>
 
@@ -42,6 +43,12 @@ class RatesWindowTest : public testing::LoadsWindowsFixture {
     rates = new RatesWindow(*state);
     rates->show();
     return *rates;
+  }
+  // Update Project's question whether to save a rate file, answered No.
+  void decline_rate_file_save() {
+    answers[QStringLiteral(
+        "Changes Have Been Made to the Project - Do You Wish to Save Your Rate File?")] =
+        MessageResult::No;
   }
   QLineEdit* rate_box(int i) const { return rates->form()[rates_window::kRateBoxes[i]]; }
   std::vector<std::string> rate_texts() const {
@@ -94,9 +101,7 @@ TEST_F(RatesWindowTest, UpdateProjectChecksBeforeItStores) {
     set_mode(r.mode);
     const model::ProjectRec before = state->model.ProjectRec;
     messages.clear();
-    answers[QStringLiteral(
-        "Changes Have Been Made to the Project - Do You Wish to Save Your Rate File?")] =
-        MessageResult::No;
+    decline_rate_file_save();
     state->model.ProjectRec.Rates_Description = "Old rates";
     RatesWindow& w = shown_rates_window();
     rate_box(r.box)->setText(QString::fromUtf8(r.text));
@@ -116,6 +121,38 @@ TEST_F(RatesWindowTest, UpdateProjectChecksBeforeItStores) {
     EXPECT_EQ(r.refused,
               was_shown(r.box < 12 ? "One or More Rates Outside of Valid Range of 0 to 10,000"
                                    : "Inflation Rate Outside of Valid Range of -99% to 99%"));
+  }
+}
+
+// A price typed as people type it is stored as it shows, or refused and kept out of the project.
+TEST_F(RatesWindowTest, TypedPricesAreStoredAsTheyShowOrRefused) {
+  struct Row {
+    const char* text;
+    double stored;  // -1: refused
+  };
+  const Row rows[] = {{"$1.90", 1.9}, {"1,900", 1900}, {"1,90", -1}, {"$", -1}, {"1.9x", -1}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.text);
+    const model::ProjectRec before = state->model.ProjectRec;
+    messages.clear();
+    decline_rate_file_save();
+    RatesWindow& w = shown_rates_window();
+    QLineEdit* box = rate_box(0);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QString::fromUtf8(r.text));
+    QTest::mouseClick(w.form()[rates_window::Command3], Qt::LeftButton);
+    const double stored = loads::kRateFields[0].project.get(state->model.ProjectRec);
+    EXPECT_EQ(was_shown("One or More Rates Outside of Valid Range of 0 to 10,000"), r.stored < 0);
+    if (r.stored < 0) {
+      EXPECT_EQ(stored, loads::kRateFields[0].project.get(before));
+      EXPECT_TRUE(w.isVisible());
+      EXPECT_EQ(w.focusWidget(), box);
+      w.Command4_Click();
+    } else {
+      EXPECT_EQ(stored, r.stored);
+    }
+    state->model.ProjectRec = before;
   }
 }
 

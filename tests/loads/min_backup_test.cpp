@@ -79,3 +79,52 @@ TEST_F(MinBackupTest, AHeatingDifferenceOfZeroChangesNothing) {
 
 }  // namespace
 }  // namespace pellavan::loads
+
+namespace pellavan::loads {
+namespace {
+
+// A project's figures come from its own inputs, whatever was calculated before it.
+TEST_F(MinBackupTest, ProjectLoadsAreTheProjectsOwnWhateverRanBefore) {
+  struct Row {
+    const char* name;
+    model::Int16 city;
+    model::Int32 heat_load;
+    bool valid;
+  };
+  const Row rows[] = {{"Atlanta", 2, 40000, true},
+                      {"Houston", 16, 38000, true},
+                      {"Miami, which cannot be balanced", 35, 80000, false}};
+  const model::ProjectRec before = model.ProjectRec;
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    model.ProjectRec = before;
+    model.ProjectRec.Loads_CityId = r.city;
+    model.ProjectRec.Loads_HeatLoad = r.heat_load;
+    // Alone, on a workbook nothing ran on.
+    sheet::Book fresh_book = make_building_load_book();
+    sheet::BookControl fresh_control{fresh_book};
+    model::LoadCalcState alone;
+    model::ModelState fresh_model;
+    fresh_model.program_folder = model.program_folder;
+    fresh_model.ProjectRec = model.ProjectRec;
+    const ProjectLoads expected = Calc_Project_Loads(fresh_model, fresh_control, alone);
+    // After St. Louis (the fixture's calculation and Done).
+    Min_Backup(model, loads);
+    const model::ProjectRec inputs = model.ProjectRec;
+    const ProjectLoads got = Calc_Project_Loads(model, control, loads);
+    EXPECT_EQ(got.valid(), r.valid);
+    EXPECT_EQ(expected.valid(), r.valid);
+    EXPECT_EQ(load_message(loads).empty(), r.valid);
+    EXPECT_EQ(loads.AnnHtg, alone.AnnHtg);
+    EXPECT_EQ(loads.BldgBalPt, alone.BldgBalPt);
+    EXPECT_EQ(loads.IntGains, alone.IntGains);
+    EXPECT_EQ(loads.MinBackupHeat, alone.MinBackupHeat);
+    EXPECT_EQ(loads.MinInputCapacity, alone.MinInputCapacity);
+    EXPECT_GT(loads.MinBackupHeat, 0);
+    EXPECT_EQ(model.ProjectRec.GeoA_AuxInput, inputs.GeoA_AuxInput) << "raising is Done's";
+    EXPECT_EQ(model.ProjectRec.Furnace_Input, inputs.Furnace_Input);
+  }
+}
+
+}  // namespace
+}  // namespace pellavan::loads

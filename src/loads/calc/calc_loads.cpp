@@ -85,6 +85,7 @@ void read_results(const sheet::BookControl& book, model::LoadCalcState& loads) {
 LoadCalcStatus Calc_Loads(model::ModelState& model, sheet::BookControl& BuildingLoadWorkbook,
                           model::LoadCalcState& loads) {
   loads.LoadsInvalid = 0;
+  loads.CityMissing = 0;
   const bool city_found =
       model::find_catalogue_record(model.data_files, model.program_folder, model::kCityFile,
                                    model.ProjectRec.Loads_CityId, model.CityRec);
@@ -96,6 +97,7 @@ LoadCalcStatus Calc_Loads(model::ModelState& model, sheet::BookControl& Building
   read_results(book, loads);
   if (!city_found) {
     loads.LoadsInvalid = 1;
+    loads.CityMissing = 1;
     return LoadCalcStatus::kCityNotFound;
   }
   if (model::trim_blanks(book.cell_text(11, kColB)) != "TRUE") {  // an error value is no pass

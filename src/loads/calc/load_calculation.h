@@ -1,9 +1,11 @@
 #pragma once
 // The load calculation of the project-information window, without the window: Calc_Loads runs
 // the building-load workbook for the project's loads and city, Min_Backup raises the auxiliary
-// and backup inputs of the system blocks to the building's minimum backup heat. Both publish
-// their results in LoadCalcState; the messages they lead to are the window's to show.
+// and backup inputs of the system blocks to the building's minimum backup heat, and
+// Calc_Project_Loads brings both up to date with the project's inputs. All publish their
+// results in LoadCalcState; the messages they lead to are the callers' to show.
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +17,14 @@ namespace pellavan::loads {
 
 inline constexpr std::string_view kLoadsInvalidMessage =
     "Load Data Input is Invalid...Please Try Again";
+// What the contractor can do about it, shown below the message.
+inline constexpr std::string_view kLoadsInvalidAdvice =
+    "The heating load, the cooling load and the internal gains of this house cannot be balanced "
+    "against the climate of the selected city. Check the loads and their temperature "
+    "differences, lower the solar, occupancy or base electric gains, or choose a nearby city "
+    "with a colder winter.";
+inline constexpr std::string_view kCityNotFoundMessage =
+    "The Project's City is Not in the City File...Please Select a City";
 inline constexpr std::string_view kLoadsInvalidTitle = "Range Violation";
 
 enum class LoadCalcStatus {
@@ -34,12 +44,30 @@ LoadCalcStatus Calc_Loads(model::ModelState& model, sheet::BookControl& Building
 // at least 72 F), the city's heating design temperature and the internal gains of the last
 // Calc_Loads; then, block by block (Geo A, Geo B, heat pump, furnace), the minimum input of the
 // block's furnace at its full-load efficiency, to which a smaller input is raised. Inputs are
-// never lowered; the Geo T block is left to its own window.
+// never lowered; the Geo T block is left to its own window. With RaiseInputs::kNo the minimums
+// are worked out and published alike but no input changes.
+enum class RaiseInputs : bool { kNo, kYes };
 struct MinBackupOutcome {
   bool computed = false;  // false: a heating delta-T of 0 gives no minimum; nothing was changed
   // Blocks left as they were because their furnace was not found or has no efficiency.
   std::vector<std::string_view> skipped_blocks;
 };
-MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& loads);
+MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& loads,
+                            RaiseInputs raise = RaiseInputs::kYes);
+
+// A project's loads and minimum backup inputs from its current inputs, whatever was calculated
+// before: Calc_Loads, then the minimums of Min_Backup without raising any stored input (that
+// stays with the project window's Done). What an opened or new project starts from.
+struct ProjectLoads {
+  LoadCalcStatus status = LoadCalcStatus::kValid;
+  MinBackupOutcome minimum;
+  [[nodiscard]] bool valid() const { return status == LoadCalcStatus::kValid; }
+};
+ProjectLoads Calc_Project_Loads(model::ModelState& model, sheet::BookControl& BuildingLoadWorkbook,
+                                model::LoadCalcState& loads);
+
+// What a contractor is told when the last calculation failed (the message and what to do about
+// it); empty when it was valid.
+[[nodiscard]] std::string load_message(const model::LoadCalcState& loads);
 
 }  // namespace pellavan::loads

@@ -24,7 +24,8 @@ constexpr model::Int16 kMinIndoorTemp = 72;
 
 }  // namespace
 
-MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& loads) {
+MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& loads,
+                            RaiseInputs raise) {
   MinBackupOutcome outcome;
   model::ProjectRec& p = model.ProjectRec;
   loads.MinBackupHeat = 0;
@@ -45,7 +46,8 @@ MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& load
       continue;
     }
     loads.MinInputCapacity = model::round_to_int32(loads.MinBackupHeat / efficiency);
-    if (p.*block.input < loads.MinInputCapacity) p.*block.input = loads.MinInputCapacity;
+    if (raise == RaiseInputs::kYes && p.*block.input < loads.MinInputCapacity)
+      p.*block.input = loads.MinInputCapacity;
   }
   return outcome;
 }

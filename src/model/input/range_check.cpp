@@ -40,6 +40,12 @@ double CheckValues::bound(const RangeCheck& /*row*/, int /*id*/, Display /*displ
   return 0.0;
 }
 
+double UnreadableBoxes::value(const RangeCheck& row, Display display) const {
+  for (ControlRef box : boxes_)
+    if (box == row.focus) return std::nan("");  // never inside a range
+  return values_.value(row, display);
+}
+
 double celsius_checked(double fahrenheit) { return F_To_C(fahrenheit); }
 
 bool inside(double value, const Range& range) {

@@ -86,6 +86,23 @@ class CheckValues {
   [[nodiscard]] virtual double bound(const RangeCheck& row, int id, Display display) const;
 };
 
+// A window's values with the boxes whose text shows no number (store_value said so): each row
+// that gives such a box the focus refuses it with its message, whatever was stored from it.
+class UnreadableBoxes : public CheckValues {
+ public:
+  UnreadableBoxes(const CheckValues& values, std::span<const ControlRef> boxes)
+      : values_(values), boxes_(boxes) {}
+  [[nodiscard]] double value(const RangeCheck& row, Display display) const override;
+  [[nodiscard]] bool holds(const RangeCheck& row) const override { return values_.holds(row); }
+  [[nodiscard]] double bound(const RangeCheck& row, int id, Display display) const override {
+    return values_.bound(row, id, display);
+  }
+
+ private:
+  const CheckValues& values_;
+  std::span<const ControlRef> boxes_;
+};
+
 struct Refusal {
   const RangeCheck* row = nullptr;
   std::string text;

@@ -68,16 +68,19 @@ std::string show_value(const UnitBinding& b, const ProjectRec& rec, const UnitOp
   return text;
 }
 
-void store_value(const UnitBinding& b, std::string_view text, ProjectRec& rec,
+bool store_value(const UnitBinding& b, std::string_view text, ProjectRec& rec,
                  const UnitOptions& units, UnitMemos& memos) {
   if (const auto shown = memos.unchanged(b.slot, text)) {
     b.field.set(rec, *shown);
-    return;
+    return true;
   }
-  const double entry = Val(text);
+  const std::optional<double> typed = typed_number(text);
+  const double entry = typed.value_or(Val(text));
   const bool metric = units.display_of(b.quantity) == Display::Metric;
   b.field.set(rec, metric ? from_metric(b, entry, units, memos) : entry);
+  if (!typed) return false;  // not remembered: the same text is refused again
   memos.remember_shown(b.slot, std::string(text), b.field.get(rec));
+  return true;
 }
 
 std::string left_text(const UnitBinding& b, std::string_view text, const UnitOptions& units) {

@@ -17,6 +17,9 @@ class LeadingNumber {
  public:
   explicit LeadingNumber(std::string_view text) : text_(text) {}
 
+  // How much of the text the last read() took.
+  [[nodiscard]] std::size_t consumed() const { return pos_; }
+
   std::string read() {
     std::string out;
     skip();
@@ -138,7 +141,51 @@ double beyond_double(std::string_view number) {
   return negative ? -max : max;
 }
 
+// The whole part of a typed number with its "," groups taken out, or nothing when a group is not
+// three digits long or the first is longer than three.
+std::optional<std::string> ungrouped(std::string_view whole) {
+  if (whole.find(',') == std::string_view::npos) return std::string(whole);
+  std::string digits;
+  std::size_t group = 0;
+  bool first = true;
+  for (char c : whole) {
+    if (c != ',') {
+      digits.push_back(c);
+      ++group;
+      continue;
+    }
+    if (group == 0 || (first ? group > 3 : group != 3)) return std::nullopt;
+    first = false;
+    group = 0;
+  }
+  if (group != 3) return std::nullopt;
+  return digits;
+}
+
 }  // namespace
+
+std::optional<double> typed_number(std::string_view text) {
+  std::string t;
+  for (char c : text)
+    if (!is_skipped(c) && c != '\r') t.push_back(c);
+  if (t.empty()) return 0.0;
+  std::size_t at = 0;
+  std::string number;
+  if (t[at] == '-' || t[at] == '+') number.push_back(t[at++]);
+  if (at < t.size() && t[at] == '$') ++at;
+  const std::size_t whole_start = at;
+  while (at < t.size() && (is_digit(t[at]) || t[at] == ',')) ++at;
+  const auto whole = ungrouped(std::string_view(t).substr(whole_start, at - whole_start));
+  if (!whole) return std::nullopt;
+  number += *whole;
+  number += t.substr(at);  // the decimals and the exponent
+  LeadingNumber reader(number);
+  const std::string plain = reader.read();
+  if (plain.empty() || reader.consumed() != number.size()) return std::nullopt;
+  return Val(number);
+}
+
+double typed_value(std::string_view text) { return typed_number(text).value_or(Val(text)); }
 
 double Val(std::string_view text) {
   const std::string number = LeadingNumber(text).read();

@@ -3,6 +3,7 @@
 // digit grouping, whatever the locale: project values, workbook cells and window fields must mean
 // the same on every machine. Nothing here uses the C locale.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,16 @@ namespace pellavan::model {
 // Unlike Basic, "&H"/"&O" prefixes are not read (nothing in the program writes them) and a number
 // beyond the double range gives the largest finite double of its sign instead of an overflow error.
 [[nodiscard]] double Val(std::string_view text);
+
+// A number as people type it into a box, read as the box shows it. Blanks, tabs and line feeds
+// are skipped wherever they stand, as Val skips them; then an optional sign, an optional currency
+// sign "$", the whole part either plain or grouped by "," in threes ("45,000", "1,234,567"), an
+// optional "." with decimals, and Val's optional exponent. An empty text is 0. Nothing when the
+// text shows no such number ("1,90", "12 ft", "1.2.3", "$", "abc"): the box is to be refused,
+// never read as something else than it shows.
+[[nodiscard]] std::optional<double> typed_number(std::string_view text);
+// typed_number, or Val where the text shows no number: for comparisons with what a box holds.
+[[nodiscard]] double typed_value(std::string_view text);
 
 // Fixed notation with `decimals` places, as a display pattern "0.0" (leading_zero) or "#.0" (no
 // leading zero: 0.25 -> ".3"). Rounds the value's 15-digit decimal form half away from zero, as

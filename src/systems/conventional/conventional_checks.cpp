@@ -74,10 +74,13 @@ constexpr RangeCheck kFurnaceChecks[] = {
 };
 
 constexpr RangeCheck kHeatPumpChecks[] = {
+    // 1 to 293 kW in every display, stated in the unit the box shows (293 kW = 1,000,009 Btu/h).
     {.name = "heat-pump capacity",
      .value = kCapacityValue,
-     .imperial = {1, 293},
-     .text = "ARI @ 95 Capacity Outside of Valid Range of 1 - 293"},
+     .quantity = Quantity::Capacity,
+     .imperial = {3413, 1000009},
+     .metric = Range{1, 293},
+     .text = "ARI @ 95 Capacity Outside of Valid Range of {low} - {high}"},
     kEfficiencyRow,
     kElectricRow,
     kElectricMinimumRow,

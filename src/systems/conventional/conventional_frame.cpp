@@ -158,7 +158,7 @@ void ConventionalFrame::start_run() {
 
 void ConventionalFrame::Timer1_Timer() {
   set_panel_colour(form()[c_.Picture1], kWhite);
-  results_.fill(this, block_.zoom_back_after_fill);
+  if (!results_.fill(this, block_.zoom_back_after_fill)) ResultsShown = 0;
 }
 
 void ConventionalFrame::BtnBin_Click() {

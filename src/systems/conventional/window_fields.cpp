@@ -45,6 +45,6 @@ QString grouped_whole(double value, int min_digits) {
   return digits;
 }
 
-double text_value(const QLineEdit* box) { return model::Val(box->text().toStdString()); }
+double text_value(const QLineEdit* box) { return model::typed_value(box->text().toStdString()); }
 
 }  // namespace pellavan::systems

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "model/units/number_text.h"
+
 namespace pellavan::geo {
 
 namespace {
@@ -66,7 +68,7 @@ constexpr RangeCheck kRows[] = {
      .imperial = {.low_from = kMinimumInput},
      .text = "Furnace Input Capacity Below Calculated Minimum of {low}"},
     {.name = "input minimum, kW",
-     .value = kAuxInputKw,
+     .value = kAuxInputShownKw,
      .quantity = Quantity::Capacity,
      .when = kFuelFired,
      .checked = Checked::InMetricOnly,
@@ -97,6 +99,8 @@ constexpr RangeCheck kRows[] = {
 };
 
 double one_decimal(double v) { return std::round(v * 10.0) / 10.0; }
+// A kW figure as the window shows it, "#.0".
+double shown_kw(double kw) { return model::Val(model::format_fixed(kw, 1, false)); }
 
 }  // namespace
 
@@ -120,6 +124,7 @@ double GeoCheckValues::value(const RangeCheck& row, model::Display display) cons
     }
     case kAuxInput: return block_.aux_input.get(rec_);
     case kAuxInputKw: return block_.aux_input.get(rec_) / 3413.0;
+    case kAuxInputShownKw: return shown_kw(block_.aux_input.get(rec_) / 3413.0);
     case kMinTemp:
       return metric ? model::celsius_checked(block_.min_temp.get(rec_)) : block_.min_temp.get(rec_);
     case kMaxTemp:
@@ -141,7 +146,7 @@ bool GeoCheckValues::holds(const RangeCheck& row) const {
 }
 
 double GeoCheckValues::bound(const RangeCheck& /*row*/, int /*id*/, model::Display display) const {
-  return display == model::Display::Metric ? minimum_kw_ : minimum_btuh_;
+  return display == model::Display::Metric ? shown_kw(minimum_kw_) : minimum_btuh_;
 }
 
 }  // namespace pellavan::geo

@@ -2,7 +2,9 @@
 // The validation of the Geo A and Geo B blocks: one table, run on the stored block in the
 // display modes of the unit options. The metric lengths accept every value the imperial ones
 // do: a bore of 15 m (stored as 49 ft), a depth of 77 m. Loop temperatures in °C pass exactly
-// the range their message states (-6 to 10, 29 to 40), read to the half degree shown.
+// the range their message states (-6 to 10, 29 to 40), read to the half degree shown. The kW
+// input and its calculated minimum are compared at the one decimal the window shows them, so a
+// minimum the window proposes passes Run.
 
 #include <span>
 #include <string>
@@ -13,7 +15,16 @@
 
 namespace pellavan::geo {
 
-enum GeoValue { kTons = 1, kDepth, kBore, kAuxInput, kAuxInputKw, kMinTemp, kMaxTemp };
+enum GeoValue {
+  kTons = 1,
+  kDepth,
+  kBore,
+  kAuxInput,
+  kAuxInputKw,
+  kMinTemp,
+  kMaxTemp,
+  kAuxInputShownKw,
+};
 enum GeoCondition { kHorizontalLoop = 1, kVerticalLoop, kBoreGiven, kFuelFired, kAutoSized };
 enum GeoBound { kMinimumInput = 1 };
 

@@ -281,7 +281,7 @@ void GeoWindow::cmdRun_Click() {
 
 void GeoWindow::Timer1_Timer() {
   panel_->set_background(0xffffffff);
-  results_.fill(this, !hydronic());
+  if (!results_.fill(this, !hydronic())) results_shown_ = 0;
 }
 
 void GeoWindow::cmdDone_Click() {

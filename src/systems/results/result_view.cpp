@@ -82,8 +82,16 @@ void ResultView::start() {
   timer_.start();
 }
 
-void ResultView::fill(QWidget* window, bool zoom_back) {
+bool ResultView::fill(QWidget* window, bool zoom_back) {
   timer_.stop();
+  if (state_.analysis().refuse_failed_loads(window)) {
+    // The message instead of results: the window stays as it was before Run.
+    form_[c_.cmdDone]->setEnabled(true);
+    form_[c_.cmdRun]->setEnabled(true);
+    form_[c_.lblWait]->hide();
+    form_[c_.cmdRun]->setFocus();
+    return false;
+  }
   state_.analysis().Fill_ReportWorkbook(window, state_.ProjectFileTitle);
   if (zoom_back) state_.analysis().F1Book1().ViewZoom(100);
   show();
@@ -91,6 +99,7 @@ void ResultView::fill(QWidget* window, bool zoom_back) {
   form_[c_.BtnBin]->setEnabled(true);
   form_[c_.lblWait]->hide();
   form_[c_.BtnBin]->setFocus();
+  return true;
 }
 
 }  // namespace pellavan::systems

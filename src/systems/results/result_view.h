@@ -53,8 +53,9 @@ class ResultView {
   void start();
   // The timer's work once the window has readied its panel: the workbook filled, the reports
   // control back at zoom 100 when `zoom_back`, the view shown, Done and Bin Analysis on (the
-  // focus on Bin Analysis), the wait label hidden.
-  void fill(QWidget* window, bool zoom_back);
+  // focus on Bin Analysis), the wait label hidden. When the project's loads failed, their message
+  // instead, Run and Done on and nothing shown: false.
+  bool fill(QWidget* window, bool zoom_back);
 
  private:
   void put_on_block(sheet::view::SpreadsheetControl& control) const;

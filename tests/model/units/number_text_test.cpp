@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "model/units/number_text.h"
@@ -61,6 +62,40 @@ TEST(ValTest, DigitStringsBeyondTheDoubleRange) {
   EXPECT_EQ(Val(std::string(400, '9')), std::numeric_limits<double>::max());
   EXPECT_EQ(Val("-" + std::string(400, '9')), -std::numeric_limits<double>::max());
   EXPECT_EQ(Val("0." + std::string(400, '0') + "1"), 0.0);
+}
+
+// A box's text is read as it shows, or not at all.
+TEST(TypedNumberTest, ReadsTheNumberTheBoxShowsOrNothing) {
+  struct Row {
+    const char* text;
+    std::optional<double> value;
+  };
+  const Row rows[] = {
+      {"$1.90", 1.9},
+      {"45,000", 45000},
+      {"1,900", 1900},
+      {"1,234,567.5", 1234567.5},
+      {"-$5", -5},
+      {" 66,000 ", 66000},
+      {"", 0},
+      {"12", 12},
+      {".5", 0.5},
+      {"1 000", 1000},
+      {"1.5E3", 1500},
+      {"1,90", std::nullopt},
+      {"1,5", std::nullopt},
+      {",000", std::nullopt},
+      {"1234,567", std::nullopt},
+      {"12 ft", std::nullopt},
+      {"1.2.3", std::nullopt},
+      {"$", std::nullopt},
+      {"abc", std::nullopt},
+      {"1e", std::nullopt},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.text);
+    EXPECT_EQ(typed_number(r.text), r.value);
+  }
 }
 
 struct FixedRow {

@@ -221,7 +221,7 @@ TEST(ConventionalChecksTest, EveryMessageAsWritten) {
       {furnace_checks(), "input minimum, kW", M,
        "Furnace Input Capacity Below Calculated Minimum of 10.0"},
       {heat_pump_checks(), "heat-pump capacity", I,
-       "ARI @ 95 Capacity Outside of Valid Range of 1 - 293"},
+       "ARI @ 95 Capacity Outside of Valid Range of 3413 - 1000009"},
       {heat_pump_checks(), "heat-pump capacity", M,
        "ARI @ 95 Capacity Outside of Valid Range of 1 - 293"},
       {heat_pump_checks(), "electric input, kW", I,

@@ -114,5 +114,31 @@ TEST(GeoChecksTest, GeoARoundsTheMetricDepthAndGeoBDoesNot) {
   EXPECT_EQ(refusal->text, "Average Depth Outside of Valid Vertical Range of 8 - 76");
 }
 
+// kW display: the minimum the window shows (one decimal) is the minimum Run accepts.
+TEST(GeoChecksTest, AMinimumShownIsAMinimumAccepted) {
+  struct Row {
+    double minimum_kw;   // exact, four decimals
+    model::Int32 input;  // Btu/h stored from the kW typed
+    const char* refusal;
+  };
+  const char* below = "Furnace Input Capacity Below Calculated Minimum of 41.6";
+  const Row rows[] = {
+      {41.6349, 141981, ""},     // 41.6 as shown and proposed
+      {41.6349, 141640, below},  // 41.5
+      {41.6667, 142322, ""},     // 41.7, stored a little below 41.7 kW
+      {41.6667, 141981, "Furnace Input Capacity Below Calculated Minimum of 41.7"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(testing::Message() << r.minimum_kw << " " << r.input);
+    ProjectRec rec = valid_geo_a();
+    rec.GeoA_AuxInput = r.input;
+    model::UnitOptions units;
+    units.metric = true;
+    const GeoCheckValues values(kGeoABlock, rec, "Vert 1", "Gas Furnace-80", 0, r.minimum_kw);
+    const auto refusal = model::first_refusal(geo_checks(), values, units);
+    EXPECT_EQ(refusal ? refusal->text : std::string(), r.refusal);
+  }
+}
+
 }  // namespace
 }  // namespace pellavan::geo

@@ -306,6 +306,36 @@ TEST_F(GeoWindowTest, AKwInputBelowTheExactMinimumIsRaisedToIt) {
   w.Timer1().stop();
 }
 
+// kW display: the minimum a chosen furnace proposes, shown to one decimal, passes Run, in both
+// geothermal windows and whether the exact minimum lies below or above what is shown.
+TEST_F(GeoWindowTest, AProposedMinimumPassesRun) {
+  struct Row {
+    app::WindowId id;
+    model::Int32 backup;  // Btu/h of backup heat; the gas furnace has an efficiency of 0.8
+    const char* shown;
+  };
+  const Row rows[] = {{WindowId::GeoA, 113667, "41.6"},  // 41.63 kW
+                      {WindowId::GeoB, 113667, "41.6"},
+                      {WindowId::GeoA, 113803, "41.7"}};  // 41.68 kW
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.shown);
+    rec() = workbook::read_project_for_analysis(path_of("Sample Project.pvn"));
+    GeoWindow& w = open(r.id, true);
+    state->analysis().loads().MinBackupHeat = r.backup;
+    QComboBox* furnaces = w.form()[w.controls().ComboFurnace];
+    pick(furnaces, 3);
+    QLineEdit* input = box(w, w.controls().txtInputCap);
+    input->selectAll();
+    QTest::keyClicks(input, "1");
+    pick(furnaces, 1);
+    EXPECT_EQ(input->text().toStdString(), r.shown);
+    QTest::mouseClick(w.form()[w.controls().cmdRun], Qt::LeftButton);
+    EXPECT_TRUE(messages.empty()) << messages.front();
+    EXPECT_EQ(w.ResultsShown(), 1);
+    w.Timer1().stop();
+  }
+}
+
 TEST_F(GeoWindowTest, TheResultViewKeepsItsPanelWhateverTheReportsViewShows) {
   for (const Opening& o : kOpenings) {
     SCOPED_TRACE(o.metric ? "metric" : "imperial");
