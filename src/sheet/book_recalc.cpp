@@ -145,8 +145,10 @@ void Book::iterate() {
       if (changed) changed_in[i] = pass;
       if (item.counted() && beyond > 0) {
         values.clear();
-        for (const std::uint32_t f : schedule_.cells(item))
+        for (const std::uint32_t f : schedule_.cells(item)) {
+          if (!GroupSettling::watched(pass)) break;
           values.push_back(cells_[formulas_[f].cell].value);
+        }
         const double on = settling.moved(i, pass, values, item_largest);
         for (std::uint32_t k = item.first; on > 0.0 && k < item.end; ++k) {
           if (change_at[k] == 0.0) continue;

@@ -62,7 +62,7 @@ double GroupSettling::moved(std::size_t index, int pass, std::span<const Value> 
     }
     return 0.0;
   }
-  if (returned(item, values)) {
+  if (watched(pass) && returned(item, values)) {
     item.step = 0.5;
     item.halved_at = pass;
     return 0.0;

@@ -1,13 +1,13 @@
 #pragma once
 // Bringing circular groups to rest whose plain passes would not settle within the pass cap.
 //
-// Cycles: after each pass in which a group moved a cell beyond the change limit, its values are
-// compared with its values after the last kWindow such passes. When they are those of one of
-// them again (every number within a thousandth of the limit, everything else identical), plain
-// passes would go round that cycle for ever: from then on the group keeps only half of each
-// change its formulas compute (its step is 1/2), and after every kHalvingPasses further passes in
-// which it still moves a cell beyond the limit, half of that again. It comes to rest between the
-// states of its cycle once no cell moves by more than the limit.
+// Cycles: after each pass from pass kWindow + 1 on in which a group moved a cell beyond the change
+// limit, its values are compared with its values after the last kWindow such passes. When they are
+// those of one of them again (every number within a thousandth of the limit, everything else
+// identical), plain passes would go round that cycle for ever: from then on the group keeps only
+// half of each change its formulas compute (its step is 1/2), and after every kHalvingPasses
+// further passes in which it still moves a cell beyond the limit, half of that again. It comes to
+// rest between the states of its cycle once no cell moves by more than the limit.
 //
 // Crawls: when the largest change of a group that has not cycled has shrunk by the same ratio r
 // (within 0.001) over its last kCrawlPasses moving passes, and at that ratio it would still move
@@ -29,11 +29,15 @@ namespace pellavan::sheet {
 class GroupSettling {
  public:
   static constexpr int kWindow = 16;
-  static constexpr int kHalvingPasses = 8;
+  static constexpr int kHalvingPasses = 4;
   static constexpr int kCrawlPasses = 5;
 
   GroupSettling(std::size_t items, double change_limit, int max_passes)
       : items_(items), limit_(change_limit), max_passes_(max_passes) {}
+
+  // Whether moved() compares the values of this pass with earlier ones; when it does not, they
+  // need not be given.
+  static bool watched(int pass) { return pass > kWindow; }
 
   // The share of each computed change that the item's cells take.
   double step(std::size_t item) const { return items_[item].step; }
