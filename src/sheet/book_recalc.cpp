@@ -149,7 +149,10 @@ void Book::iterate() {
           if (!GroupSettling::watched(pass)) break;
           values.push_back(cells_[formulas_[f].cell].value);
         }
-        const double on = settling.moved(i, pass, values, item_largest);
+        const auto inputs = schedule_.inputs(item);
+        const bool inputs_changed = std::any_of(
+            inputs.begin(), inputs.end(), [&](std::uint32_t j) { return changed_in[j] == pass; });
+        const double on = settling.moved(i, pass, values, item_largest, inputs_changed);
         for (std::uint32_t k = item.first; on > 0.0 && k < item.end; ++k) {
           if (change_at[k] == 0.0) continue;
           const std::uint32_t f = schedule_.loop_cells[k];

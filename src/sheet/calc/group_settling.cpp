@@ -34,13 +34,29 @@ bool GroupSettling::returned(Item& item, std::span<const Value> values) {
   return false;
 }
 
-double GroupSettling::crawl_factor(Item& item, int pass, double largest) {
+void GroupSettling::record_change(Item& item, double largest) {
   std::shift_left(item.changes.begin(), item.changes.end(), 1);
   item.changes.back() = largest;
-  if (++item.counted < kCrawlPasses) return 0.0;
+  ++item.counted;
+}
+
+bool GroupSettling::stalled(const Item& item) const {
+  if (item.counted < kStallPasses) return false;
+  const auto half = item.changes.begin() + kStallPasses / 2;
+  if (*std::max_element(half, item.changes.end()) < *std::max_element(item.changes.begin(), half))
+    return false;
+  // It goes up and down, not steadily one way.
+  int turns = 0;
+  for (auto k = half + 2; k != item.changes.end(); ++k)
+    turns += (*k > *(k - 1)) != (*(k - 1) > *(k - 2));
+  return turns >= kStallPasses / 8;
+}
+
+double GroupSettling::crawl_factor(Item& item, int pass, double largest) {
+  if (item.counted < kCrawlPasses) return 0.0;
   double low = 1.0, high = 0.0;
-  for (std::size_t k = 1; k < item.changes.size(); ++k) {
-    const double r = item.changes[k] / item.changes[k - 1];
+  for (auto k = item.changes.end() - kCrawlPasses + 1; k != item.changes.end(); ++k) {
+    const double r = *k / *(k - 1);
     low = std::min(low, r);
     high = std::max(high, r);
   }
@@ -53,7 +69,7 @@ double GroupSettling::crawl_factor(Item& item, int pass, double largest) {
 }
 
 double GroupSettling::moved(std::size_t index, int pass, std::span<const Value> values,
-                            double largest) {
+                            double largest, bool inputs_changed) {
   Item& item = items_[index];
   if (item.step < 1.0) {
     if (pass - item.halved_at >= kHalvingPasses) {
@@ -62,7 +78,8 @@ double GroupSettling::moved(std::size_t index, int pass, std::span<const Value> 
     }
     return 0.0;
   }
-  if (watched(pass) && returned(item, values)) {
+  record_change(item, largest);
+  if ((watched(pass) && returned(item, values)) || (!inputs_changed && stalled(item))) {
     item.step = 0.5;
     item.halved_at = pass;
     return 0.0;
