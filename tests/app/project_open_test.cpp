@@ -102,11 +102,13 @@ TEST_F(ProjectOpenTest, AnOpenedProjectsLoadsAreItsOwn) {
     model::Int16 city;
     model::Int32 heat_load;
     model::Int16 dhw_temp;  // 140: refused by the window's checks
+    model::Int16 heat_delta_t;
     bool valid;
   };
-  const Row rows[] = {{"Atlanta, with a range message", 2, 40000, 140, true},
-                      {"Houston", 16, 38000, 130, true},
-                      {"Miami, which cannot be balanced", 35, 80000, 130, false}};
+  const Row rows[] = {
+      {"Atlanta, with a range message", 2, 40000, 140, 65, true},
+      {"Houston", 16, 38000, 130, 65, true},
+      {"Miami, with a heating difference of 0 that cannot be balanced", 35, 80000, 130, 0, false}};
   state->windows.add(WindowId::ProjectInfo, make_window<ProjectWindow>);
   const fs::path sample = fs::path(std::getenv("PELLAVAN_DATA_DIR")) / "Sample Project.pvn";
   model::ProjectRead read = model::read_project_file(sample);
@@ -133,6 +135,7 @@ TEST_F(ProjectOpenTest, AnOpenedProjectsLoadsAreItsOwn) {
     project.Loads_CityId = r.city;
     project.Loads_HeatLoad = r.heat_load;
     project.Loads_DhwTemp = r.dhw_temp;
+    project.Loads_HeatDeltaT = r.heat_delta_t;
     ASSERT_FALSE(model::write_project_file(program_folder() / "other.pvn", project));
     first = false;
     open(main, program_folder() / "other.pvn");
@@ -150,7 +153,7 @@ TEST_F(ProjectOpenTest, AnOpenedProjectsLoadsAreItsOwn) {
     EXPECT_EQ(got.BldgBalPt, expected.BldgBalPt);
     EXPECT_EQ(got.IntGains, expected.IntGains);
     EXPECT_EQ(got.MinBackupHeat, expected.MinBackupHeat);
-    EXPECT_GT(got.MinBackupHeat, 0);
+    EXPECT_EQ(got.MinBackupHeat > 0, r.valid);
     if (r.valid) continue;
     messages.clear();
     main.btnReport_Click();  // refused at once: no report runs

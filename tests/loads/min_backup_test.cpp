@@ -89,17 +89,20 @@ TEST_F(MinBackupTest, ProjectLoadsAreTheProjectsOwnWhateverRanBefore) {
     const char* name;
     model::Int16 city;
     model::Int32 heat_load;
+    model::Int16 heat_delta_t;
     bool valid;
   };
-  const Row rows[] = {{"Atlanta", 2, 40000, true},
-                      {"Houston", 16, 38000, true},
-                      {"Miami, which cannot be balanced", 35, 80000, false}};
+  const Row rows[] = {
+      {"Atlanta", 2, 40000, 65, true},
+      {"Houston", 16, 38000, 65, true},
+      {"a heating difference of 0 from a file, which cannot be balanced", 35, 80000, 0, false}};
   const model::ProjectRec before = model.ProjectRec;
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     model.ProjectRec = before;
     model.ProjectRec.Loads_CityId = r.city;
     model.ProjectRec.Loads_HeatLoad = r.heat_load;
+    model.ProjectRec.Loads_HeatDeltaT = r.heat_delta_t;
     // Alone, on a workbook nothing ran on.
     sheet::Book fresh_book = make_building_load_book();
     sheet::BookControl fresh_control{fresh_book};
@@ -120,7 +123,7 @@ TEST_F(MinBackupTest, ProjectLoadsAreTheProjectsOwnWhateverRanBefore) {
     EXPECT_EQ(loads.IntGains, alone.IntGains);
     EXPECT_EQ(loads.MinBackupHeat, alone.MinBackupHeat);
     EXPECT_EQ(loads.MinInputCapacity, alone.MinInputCapacity);
-    EXPECT_GT(loads.MinBackupHeat, 0);
+    EXPECT_EQ(loads.MinBackupHeat > 0, r.valid);
     EXPECT_EQ(model.ProjectRec.GeoA_AuxInput, inputs.GeoA_AuxInput) << "raising is Done's";
     EXPECT_EQ(model.ProjectRec.Furnace_Input, inputs.Furnace_Input);
   }

@@ -28,7 +28,9 @@ MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& load
                             RaiseInputs raise) {
   MinBackupOutcome outcome;
   model::ProjectRec& p = model.ProjectRec;
+  // No figure of an earlier project survives a minimum that cannot be computed.
   loads.MinBackupHeat = 0;
+  loads.MinInputCapacity = 0;
   if (p.Loads_HeatDeltaT == 0) return outcome;
   const double t = static_cast<double>(model::Max_Int(kMinIndoorTemp, p.Loads_HeatSetPoint)) -
                    loads.HtgDesignTemp;
