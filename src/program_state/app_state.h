@@ -11,6 +11,7 @@
 
 #include "model/model_state.h"
 #include "model/project/file_conversion.h"
+#include "model/project/system_kinds.h"
 #include "model/records/dealer_rec.h"
 #include "model/records/rates_rec.h"
 #include "model/units/unit_memos.h"
@@ -44,7 +45,7 @@ struct AppState {
   model::DefaultZoom DefaultZoom;  // report zoom levels of the first default file of the run
 
   model::Int16 LargeLayout = 0;  // 0 normal, -1 large: the layout windows are sized to
-  model::Int16 BinViewCode = 0;  // the block the bin-analysis viewer shows (3 heat pump, 4 furnace)
+  model::BinViewId BinViewCode = model::BinViewId::None;  // the view the bin viewer shows
   model::UnitMemos
       memos;  // KWMemo, the temperature memo and the fields' shown values: one set per run
 

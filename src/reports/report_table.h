@@ -1,12 +1,13 @@
 #pragma once
 // The 18 reports of the reports window. Each is a fixed block of one sheet of the analysis
-// workbook with its menu entry, its captions, the project field its zoom is kept in and its
-// help topic. A report's index is the report scroller's value; the table stands in index order.
+// workbook with its menu entry, its captions, the project field its zoom is kept in (a system's
+// report: from the system table) and its help topic. A report's index is the report scroller's
+// value; the table stands in index order.
 
 #include <array>
 #include <string_view>
 
-#include "model/project/system_type.h"
+#include "model/project/system_kinds.h"
 #include "model/records/project_rec.h"
 #include "reports/chosen_systems.h"
 #include "reports/report_block.h"
@@ -69,7 +70,7 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        {26, 59, B_O, Q_AD},
        false,
        GeoT,
-       &ProjectRec::Zoom_GeoTSummary,
+       model::kGeoT.zooms.summary,
        85,
        870},
       {4,
@@ -80,7 +81,7 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        {25, 45, {92, 104}, {106, 118}},
        false,
        GeoT,
-       &ProjectRec::Zoom_GeoTBin,
+       model::kGeoT.zooms.bin,
        115,
        880},
       {5,
@@ -91,7 +92,7 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        {25, 45, {120, 132}, {134, 146}},
        false,
        GeoT,
-       &ProjectRec::Zoom_GeoTOperating,
+       model::kGeoT.zooms.operating,
        115,
        0},
       {6,
@@ -102,7 +103,7 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        {28, 48, B_O, B_O},
        true,
        GeoT,
-       &ProjectRec::Zoom_GeoTGraph,
+       model::kGeoT.zooms.graph,
        100,
        880},
       {7,
@@ -113,7 +114,7 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        {10, 59, B_O, Q_AD},
        false,
        GeoA,
-       &ProjectRec::Zoom_GeoASummary,
+       model::kGeoA.zooms.summary,
        85,
        870},
       {8,
@@ -124,7 +125,7 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        {3, 45, {52, 64}, {66, 78}},
        false,
        GeoA,
-       &ProjectRec::Zoom_GeoABin,
+       model::kGeoA.zooms.bin,
        115,
        890},
       {9,
@@ -135,7 +136,7 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        {21, 48, B_O, B_O},
        true,
        GeoA,
-       &ProjectRec::Zoom_GeoAGraph,
+       model::kGeoA.zooms.graph,
        100,
        880},
       {10,
@@ -146,7 +147,7 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        {11, 59, B_O, Q_AD},
        false,
        GeoB,
-       &ProjectRec::Zoom_GeoBSummary,
+       model::kGeoB.zooms.summary,
        85,
        870},
       {11,
@@ -157,7 +158,7 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        {4, 45, {52, 64}, {66, 78}},
        false,
        GeoB,
-       &ProjectRec::Zoom_GeoBBin,
+       model::kGeoB.zooms.bin,
        115,
        880},
       {12,
@@ -168,7 +169,7 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        {22, 48, B_O, B_O},
        true,
        GeoB,
-       &ProjectRec::Zoom_GeoBGraph,
+       model::kGeoB.zooms.graph,
        100,
        880},
       {13,
@@ -179,7 +180,7 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        {12, 51, B_O, Q_AD},
        false,
        Elec,
-       &ProjectRec::Zoom_HeatPumpSummary,
+       model::kHeatPump.zooms.summary,
        100,
        850},
       {14,
@@ -190,7 +191,7 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        {5, 45, {35, 47}, {49, 61}},
        false,
        Elec,
-       &ProjectRec::Zoom_HeatPumpBin,
+       model::kHeatPump.zooms.bin,
        115,
        900},
       {15,
@@ -201,7 +202,7 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        {23, 48, B_O, B_O},
        true,
        Elec,
-       &ProjectRec::Zoom_HeatPumpGraph,
+       model::kHeatPump.zooms.graph,
        100,
        2900},
       {16,
@@ -212,7 +213,7 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        {13, 43, B_O, Q_AD},
        false,
        Fossil,
-       &ProjectRec::Zoom_FurnaceSummary,
+       model::kFurnace.zooms.summary,
        115,
        840},
       {17,
@@ -223,7 +224,7 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        {6, 45, {23, 35}, {37, 49}},
        false,
        Fossil,
-       &ProjectRec::Zoom_FurnaceBin,
+       model::kFurnace.zooms.bin,
        115,
        2890},
       {18,
@@ -234,7 +235,7 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        {24, 48, B_O, B_O},
        true,
        Fossil,
-       &ProjectRec::Zoom_FurnaceGraph,
+       model::kFurnace.zooms.graph,
        100,
        2910},
   }};

@@ -294,7 +294,7 @@ TEST_F(ConventionalWindowsTest, ResultViewStaysOnItsBlock) {
     reports.ActiveSheet(model::kFurnaceSheet);  // as a fill leaves it
     w->Timer1().stop();
     w->BtnBin_Click();
-    EXPECT_EQ(state->BinViewCode, 4);
+    EXPECT_EQ(state->BinViewCode, model::BinViewId::Furnace);
     w->form().combo("ComboWH")->setFocus();
     w->list_LostFocus();
     const auto& view = w->result_view();

@@ -1,23 +1,11 @@
 #include "loads/calc/load_calculation.h"
 #include "model/catalogue/catalogue_readers.h"
+#include "model/project/system_kinds.h"
 #include "model/units/rounding.h"
 
 namespace pellavan::loads {
 
 namespace {
-
-struct BackupBlock {
-  std::string_view name;
-  model::Int16 model::ProjectRec::*furnace_id;
-  model::Int32 model::ProjectRec::*input;
-};
-
-constexpr BackupBlock kBackupBlocks[] = {
-    {"GeoA", &model::ProjectRec::GeoA_AuxId, &model::ProjectRec::GeoA_AuxInput},
-    {"GeoB", &model::ProjectRec::GeoB_AuxId, &model::ProjectRec::GeoB_AuxInput},
-    {"HeatPump", &model::ProjectRec::HeatPump_BackupId, &model::ProjectRec::HeatPump_BackupInput},
-    {"Furnace", &model::ProjectRec::Furnace_UnitId, &model::ProjectRec::Furnace_Input},
-};
 
 // The indoor temperature of the minimum is never taken below this.
 constexpr model::Int16 kMinIndoorTemp = 72;
@@ -38,8 +26,9 @@ MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& load
       model::round_to_int32(static_cast<double>(p.Loads_HeatLoad) / p.Loads_HeatDeltaT * t -
                             0.5 * loads.IntGains.to_double());
   outcome.computed = true;
-  for (const BackupBlock& block : kBackupBlocks) {
-    model.WantedUnitId = p.*block.furnace_id;
+  for (const model::SystemKind& block : model::kSystemKinds) {
+    if (!block.raised_to_minimum_backup) continue;
+    model.WantedUnitId = block.backup_id.in<model::Int16>(p);
     const bool found = model::Load_FossilRecord(model);
     const double efficiency = model.FurnaceRec.FullLoadEff.to_double();
     // A furnace that is not found, or whose efficiency is 0, gives no minimum for its block.
@@ -48,8 +37,9 @@ MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& load
       continue;
     }
     loads.MinInputCapacity = model::round_to_int32(loads.MinBackupHeat / efficiency);
-    if (raise == RaiseInputs::kYes && p.*block.input < loads.MinInputCapacity)
-      p.*block.input = loads.MinInputCapacity;
+    model::Int32& input = block.backup_input.in<model::Int32>(p);
+    if (raise == RaiseInputs::kYes && input < loads.MinInputCapacity)
+      input = loads.MinInputCapacity;
   }
   return outcome;
 }

@@ -63,32 +63,25 @@ void ComparisonColumns::set_description(int n, std::string text) {
 }
 
 void ComparisonColumns::refresh_loop_texts(const ProjectRec& rec) {
-  const auto loop_text = [this](Int16 id, const auto& stored) {
-    if (lookup_)
-      if (auto name = lookup_(id)) return utf8_from_cp1252(*name);
-    return utf8_from_cp1252(stored.str());
-  };
-  geo_a_loop_ = loop_text(rec.GeoA_LoopId, rec.GeoA_LoopName);
-  geo_b_loop_ = loop_text(rec.GeoB_LoopId, rec.GeoB_LoopName);
-  geo_t_loop_ = loop_text(rec.GeoT_LoopId, rec.GeoT_LoopName);
+  for (std::size_t i = 0; i < kSystemKinds.size(); ++i) {
+    const GeoRecordBlock* geo = kSystemKinds[i].geo;
+    if (geo == nullptr) continue;
+    std::optional<std::string> name;
+    if (lookup_) name = lookup_(geo->loop_id.in<Int16>(rec));
+    loop_texts_[i] = name ? utf8_from_cp1252(*name) : geo->loop_name.get(rec);
+  }
 }
 
 std::string ComparisonColumns::built_description(SystemType kind, const ProjectRec& rec) const {
-  const auto loop = [](const std::string& text) { return without_nuls_trimmed(text); };
-  switch (kind) {
-    case SystemType::GeoA: {
-      const bool two_units = rec.GeoA_HydronicMode == 2 || rec.GeoA_HydronicMode == 3;
-      std::string text = name_text(rec.GeoA_UnitName) + " / ";
-      if (two_units) text += name_text(rec.GeoA_Unit2Name) + " / ";
-      return text + loop(geo_a_loop_);
-    }
-    case SystemType::GeoB: return name_text(rec.GeoB_UnitName) + " / " + loop(geo_b_loop_);
-    case SystemType::GeoT: return name_text(rec.GeoT_UnitName) + " / " + loop(geo_t_loop_);
-    case SystemType::Elec: return name_text(rec.HeatPump_UnitName) + " System";
-    case SystemType::Fossil: return name_text(rec.Furnace_UnitName) + " System";
-    case SystemType::NoSystem: break;
-  }
-  return "No Option Selected";
+  if (kind == SystemType::NoSystem) return "No Option Selected";
+  const SystemKind& system = system_kind(kind);
+  if (system.conventional != nullptr)
+    return without_nuls_trimmed(system.conventional->described_name.get(rec)) + " System";
+  std::string text = without_nuls_trimmed(system.geo->unit_name.get(rec)) + " / ";
+  const bool two_units = rec.GeoA_HydronicMode == 2 || rec.GeoA_HydronicMode == 3;
+  if (kind == SystemType::GeoA && two_units) text += name_text(rec.GeoA_Unit2Name) + " / ";
+  const auto row = static_cast<std::size_t>(&system - kSystemKinds.data());
+  return text + without_nuls_trimmed(loop_texts_[row]);
 }
 
 void ComparisonColumns::Show_Unit(int n, const ProjectRec& rec) {

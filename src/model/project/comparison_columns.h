@@ -13,7 +13,7 @@
 #include <optional>
 #include <string>
 
-#include "model/project/system_type.h"
+#include "model/project/system_kinds.h"
 #include "model/records/project_rec.h"
 
 namespace pellavan::model {
@@ -76,7 +76,7 @@ class ComparisonColumns {
   LoopNameLookup lookup_;
   std::array<Row, kRows> rows_{};
   std::string preview_;
-  std::string geo_a_loop_, geo_b_loop_, geo_t_loop_;
+  std::array<std::string, kSystemKinds.size()> loop_texts_;  // by row of kSystemKinds; geo only
 };
 
 }  // namespace pellavan::model

@@ -51,7 +51,7 @@ ConventionalFrame::ConventionalFrame(const platform::WindowDesign& design,
       block_(block),
       results_(state, form(),
                {c_.F1Book1, c_.HscrZoom, c_.lblWait, c_.cmdRun, c_.BtnBin, c_.cmdDone},
-               block.result_sheet) {
+               block.kind->result_sheet) {
   setAttribute(Qt::WA_DeleteOnClose);  // Done unloads: the next opening loads afresh
   using On = platform::On<ConventionalFrame>;
   const On frame_handlers[] = {
@@ -162,7 +162,7 @@ void ConventionalFrame::Timer1_Timer() {
 }
 
 void ConventionalFrame::BtnBin_Click() {
-  state_.BinViewCode = block_.bin_view_code;
+  state_.BinViewCode = block_.kind->bin_view;
   if (QDialog* viewer = state_.windows.window(app::WindowId::BinViewer, state_, this))
     show_modal(*viewer);
 }
@@ -197,7 +197,7 @@ void ConventionalFrame::run_clicked() {
   QCoreApplication::processEvents();
   store_fields();
   auto& rec = state_.model.ProjectRec;
-  describe_system(rec, block_.system_code, model::shown_text(block_.described_name.get(rec)));
+  describe_system(rec, block_.kind->type, model::shown_text(block_.described_name.get(rec)));
   validate();
   if (TestFailed != 0) {
     TestFailed = 0;

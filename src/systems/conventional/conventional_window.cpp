@@ -87,7 +87,7 @@ void ConventionalWindow::restore_equipment(std::initializer_list<platform::Combo
 void ConventionalWindow::finish_restore(platform::TextBoxHandle box, platform::ComboHandle list) {
   platform::set_text(form()[e_.txtAAFinput], input_text());
   end_restore();
-  setWindowTitle(QString::fromUtf8(block().caption));
+  setWindowTitle(QString::fromUtf8(block().kind->caption));
   show_units();
   form()[box]->setFocus();
   form()[list]->setFocus();

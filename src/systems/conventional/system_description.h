@@ -5,10 +5,11 @@
 
 #include <string_view>
 
+#include "model/project/system_type.h"
 #include "model/records/project_rec.h"
 
 namespace pellavan::systems {
 
-void describe_system(model::ProjectRec& rec, int system_type, std::string_view unit_name);
+void describe_system(model::ProjectRec& rec, model::SystemType kind, std::string_view unit_name);
 
 }  // namespace pellavan::systems

@@ -111,9 +111,9 @@ void BinViewer::Form_Load() {
 void BinViewer::Form_Activate() {
   sheet::view::SpreadsheetControl& reports = state_.analysis().F1Book1();
   const bool metric = state_.model.MetricFlag(model::kMetricDisplay) != 0;
-  const BinView* shown = bin_view(state_.BinViewCode);
-  form()[cmdBin]->setVisible(shown != nullptr && shown->sheet == kGeoTSheet);
-  form()[cmdGeoOp]->setVisible(shown != nullptr && shown->sheet == kGeoTSheet);
+  const BinView* shown = model::bin_view(state_.BinViewCode);
+  form()[cmdBin]->setVisible(shown != nullptr && shown->sheet == model::kGeoTSheet);
+  form()[cmdGeoOp]->setVisible(shown != nullptr && shown->sheet == model::kGeoTSheet);
   if (shown == nullptr) return;  // an unknown code keeps the empty view
   const int first = first_column(*shown, metric);
   reports.ActiveSheet(shown->sheet);
@@ -145,22 +145,22 @@ void BinViewer::HscrZoom_Change() {
 void BinViewer::cmdDone_Click() { hide(); }
 
 void BinViewer::cmdBin_Click() {
-  state_.BinViewCode = 5;
+  state_.BinViewCode = BinViewId::GeoTBin;
   Form_Activate();
 }
 
 void BinViewer::cmdGeoOp_Click() {
-  state_.BinViewCode = 6;
+  state_.BinViewCode = BinViewId::GeoTOp;
   Form_Activate();
 }
 
-QDialog* prepare_bin_viewer(app::AppState& state, int code, QWidget* parent) {
-  state.BinViewCode = static_cast<model::Int16>(code);
+QDialog* prepare_bin_viewer(app::AppState& state, BinViewId view, QWidget* parent) {
+  state.BinViewCode = view;
   return qobject_cast<BinViewer*>(state.windows.window(app::WindowId::BinViewer, state, parent));
 }
 
-int open_bin_viewer(app::AppState& state, int code, QWidget* parent) {
-  QDialog* viewer = prepare_bin_viewer(state, code, parent);
+int open_bin_viewer(app::AppState& state, BinViewId view, QWidget* parent) {
+  QDialog* viewer = prepare_bin_viewer(state, view, parent);
   return viewer != nullptr ? platform::run_modal(*viewer) : 0;
 }
 

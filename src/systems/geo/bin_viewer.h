@@ -5,6 +5,7 @@
 // returns to the window that opened it.
 
 #include "program_state/app_state.h"
+#include "systems/geo/bin_views.h"
 #include "platform/designed_dialog.h"
 
 namespace pellavan::sheet::view {
@@ -37,9 +38,8 @@ class BinViewer : public platform::DesignedDialog {
 
 // The registry's viewer with the view code (AppState::BinViewCode) set, ready to be shown
 // modally; nullptr when no viewer is registered. Every system window's Bin button comes here.
-QDialog* prepare_bin_viewer(app::AppState& state, int code, QWidget* parent);
-// Shows the viewer modally on the view of `code` (1 Geo A, 2 Geo B, 3 heat pump, 4 furnace,
-// 5 Geo T bins, 6 Geo T operation).
-int open_bin_viewer(app::AppState& state, int code, QWidget* parent);
+QDialog* prepare_bin_viewer(app::AppState& state, BinViewId view, QWidget* parent);
+// Shows the viewer modally on `view`.
+int open_bin_viewer(app::AppState& state, BinViewId view, QWidget* parent);
 
 }  // namespace pellavan::geo

@@ -56,7 +56,8 @@ std::string describe(std::string_view unit, std::string_view second_unit, std::s
   return text.append(joiner).append(trimmed(loop));
 }
 
-int write_descriptions(model::ProjectRec& rec, int system_code, std::string_view description) {
+int write_descriptions(model::ProjectRec& rec, model::SystemType kind,
+                       std::string_view description) {
   struct Column {
     model::Int16 model::ProjectRec::*type;
     model::Int16 model::ProjectRec::*freeze;
@@ -72,7 +73,7 @@ int write_descriptions(model::ProjectRec& rec, int system_code, std::string_view
   };
   int written = 0;
   for (const Column& c : kColumns) {
-    if (rec.*c.type != system_code || rec.*c.freeze != 0) continue;
+    if (rec.*c.type != model::code_of(kind) || rec.*c.freeze != 0) continue;
     model::assign_utf8(rec.*c.text, description);
     ++written;
   }

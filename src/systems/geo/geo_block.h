@@ -1,12 +1,13 @@
 #pragma once
-// What the Geo A and Geo B windows share of their project blocks: the fields every geothermal
-// block has, named once per system, and the system's code, result sheet, bin view and memo
-// slots. The rules of the windows work on a GeoBlock, so one routine serves both systems.
+// What the ground-source windows share of their project blocks: the block's fields and facts
+// from the system table (model/project/system_kinds.h) and the window's memo slots and rules.
+// The rules of the windows work on a GeoBlock, so one routine serves every system.
 
 #include <string>
 #include <string_view>
 
 #include "model/input/record_field.h"
+#include "model/project/system_kinds.h"
 #include "model/report_workbook_sheets.h"
 #include "model/records/project_rec.h"
 
@@ -15,19 +16,22 @@ namespace pellavan::geo {
 using Number = model::NumberField<model::ProjectRec>;
 using Name = model::TextField<model::ProjectRec>;
 
-struct GeoBlock {
-  int system_code = 0;    // SystemType of the comparison columns this system rewrites
-  int result_sheet = 0;   // compact result panel (GAQ, GBQ, GTQ)
-  int bin_view_code = 0;  // the bin viewer's view of this system
-  const char* caption = "";
+// The window's own rules of a system, beside what the system table holds.
+struct GeoWindowRules {
   const char* joiner = " / ";           // between the unit and loop names of the description
   bool depth_rounded_in_metres = true;  // the metric depth is checked at one decimal
   int input_slot = 0;                   // kW memo slot of the input capacity
   int minimum_slot = 0;                 // kW memo slot of the calculated minimum
-  Number unit_id, tons, loop_id, soil_id, depth, bore, hw_generator, loop_hybrid;
-  Number min_temp, max_temp, auto_size, aux_id, aux_input, water_heater_id, aux_mode;
-  Name unit_name, loop_name, soil_name, aux_name, water_heater_name;
 };
+
+// The system's record block (from its row of the system table) with the window's rules.
+struct GeoBlock : model::GeoRecordBlock, GeoWindowRules {
+  const model::SystemKind* kind = nullptr;
+};
+
+[[nodiscard]] constexpr GeoBlock geo_block(const model::SystemKind& kind, GeoWindowRules rules) {
+  return GeoBlock{{*kind.geo}, rules, &kind};
+}
 
 // "Horz"/"Slinky", "Vert" or neither, by the start of the trimmed loop name, case ignored.
 enum class LoopKind { Horizontal, Vertical, Other };
@@ -60,6 +64,7 @@ enum class LoopKind { Horizontal, Vertical, Other };
                                    std::string_view loop, std::string_view joiner);
 // Writes the description into every unfrozen comparison column of the system's code; returns
 // how many columns took it.
-int write_descriptions(model::ProjectRec& rec, int system_code, std::string_view description);
+int write_descriptions(model::ProjectRec& rec, model::SystemType kind,
+                       std::string_view description);
 
 }  // namespace pellavan::geo

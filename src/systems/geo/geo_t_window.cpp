@@ -34,7 +34,7 @@ namespace {
 
 using platform::Event;
 
-constexpr int kOperatingView = 6;
+constexpr BinViewId kOperatingView = BinViewId::GeoTOp;
 constexpr std::int64_t kFirstJnWaterHeater = 12;
 constexpr const char* kWellWaterNotice =
     "JN/JR Models using Well Water require an External Brazed Plate HX.\n\n"

@@ -38,7 +38,7 @@ GeoFrameControls frame_of(const GeoControls& c) {
 GeoWindow::GeoWindow(app::AppState& state, const platform::WindowDesign& design,
                      const GeoBlock& block, const GeoControls& controls, QWidget* parent,
                      bool load_now)
-    : GeoFrame(state, design, frame_of(controls), block.result_sheet, parent),
+    : GeoFrame(state, design, frame_of(controls), block.kind->result_sheet, parent),
       block_(block),
       c_(controls) {
   // Done only hides the window; Escape and the close box unload it, so that its next opening
@@ -205,7 +205,7 @@ void GeoWindow::Form_Activate() {
   Logo_Pic();
   form().widget(c_.Picture1.ref)->show();
   loading_ = false;
-  setWindowTitle(QString::fromUtf8(block_.caption));
+  setWindowTitle(QString::fromUtf8(block_.kind->caption));
   show_unit_labels();
   form()[c_.comboLoop]->setFocus();
   form()[c_.comboUnit]->setFocus();
@@ -231,7 +231,7 @@ void GeoWindow::Save_It() {
   block_.auto_size.set(r, form()[c_.chkAuto]->isChecked() ? 1 : 0);
   struct Pick {
     ComboHandle list;
-    const Number* id;
+    const model::ProjectNumber* id;
     const Name* name;
   };
   const Pick picks[] = {{c_.comboUnit, &block_.unit_id, &block_.unit_name},
@@ -270,7 +270,7 @@ void GeoWindow::cmdRun_Click() {
   const bool tandem = hydronic() && (r.GeoA_HydronicMode == 2 || r.GeoA_HydronicMode == 3);
   const std::string second = tandem ? trimmed_text(ComboUnit3) : std::string();
   write_descriptions(
-      r, block_.system_code,
+      r, block_.kind->type,
       describe(block_.unit_name.get(r), second, block_.loop_name.get(r), block_.joiner));
   if (hydronic()) panel_->show_picture(false);
   hide_view();
@@ -298,7 +298,8 @@ void GeoWindow::cmdDone_Click() {
 }
 
 void GeoWindow::BtnBin_Click() {
-  if (QDialog* viewer = prepare_bin_viewer(state_, block_.bin_view_code, this)) show_modal(*viewer);
+  if (QDialog* viewer = prepare_bin_viewer(state_, block_.kind->bin_view, this))
+    show_modal(*viewer);
 }
 
 void GeoWindow::Unit_Pic3() {

@@ -83,7 +83,7 @@ void put_capacity_limits(FillContext& ctx, const model::ProjectRec& p) {
 void fill_geo_t(FillContext& ctx) {
   model::ProjectRec& p = ctx.model.ProjectRec;
   if (p.GeoT_UnitId == 0) return;
-  const GeoBlock block = geo_t_block(p);
+  const GeoSheetBlock block = geo_sheet_block(p, model::kGeoTRecord);
   ctx.ReportWorkbook.set_active_sheet(kGeoTSheet);
   reread_t_unit(ctx, block.unit_id);
   reread_block_equipment(ctx, block);

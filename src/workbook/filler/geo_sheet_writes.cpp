@@ -23,38 +23,26 @@ void repair_zero_quantity(model::Currency& tons) {
   if (tons == model::Currency{}) tons = model::Currency::from_raw(model::Currency::kScale);
 }
 
-GeoBlock geo_a_block(model::ProjectRec& p) {
-  return GeoBlock{p.GeoA_UnitId,         p.GeoA_LoopId,        p.GeoA_SoilId,
-                  p.GeoA_AuxId,          p.GeoA_WaterHeaterId, p.GeoA_Tons,
-                  p.GeoA_LoopWellHybrid, p.GeoA_Depth,         p.GeoA_BoreLength,
-                  p.GeoA_LoopMinTemp,    p.GeoA_LoopMaxTemp,   p.GeoA_HwGenerator,
-                  p.GeoA_AuxInput,       p.GeoA_AuxMode};
+GeoSheetBlock geo_sheet_block(model::ProjectRec& p, const model::GeoRecordBlock& b) {
+  using model::Currency;
+  using model::Int16;
+  using model::Int32;
+  return GeoSheetBlock{
+      b.unit_id.in<Int16>(p),     b.loop_id.in<Int16>(p),         b.soil_id.in<Int16>(p),
+      b.aux_id.in<Int16>(p),      b.water_heater_id.in<Int16>(p), b.tons.in<Currency>(p),
+      b.loop_hybrid.in<Int16>(p), b.depth.in<Currency>(p),        b.bore.in<Int16>(p),
+      b.min_temp.in<Int16>(p),    b.max_temp.in<Int16>(p),        b.hw_generator.in<Int16>(p),
+      b.aux_input.in<Int32>(p),   b.aux_mode.in<Int32>(p)};
 }
 
-GeoBlock geo_b_block(model::ProjectRec& p) {
-  return GeoBlock{p.GeoB_UnitId,         p.GeoB_LoopId,        p.GeoB_SoilId,
-                  p.GeoB_AuxId,          p.GeoB_WaterHeaterId, p.GeoB_Tons,
-                  p.GeoB_LoopWellHybrid, p.GeoB_Depth,         p.GeoB_BoreLength,
-                  p.GeoB_LoopMinTemp,    p.GeoB_LoopMaxTemp,   p.GeoB_HwGenerator,
-                  p.GeoB_AuxInput,       p.GeoB_AuxMode};
-}
-
-GeoBlock geo_t_block(model::ProjectRec& p) {
-  return GeoBlock{p.GeoT_UnitId,         p.GeoT_LoopId,        p.GeoT_SoilId,
-                  p.GeoT_AuxId,          p.GeoT_WaterHeaterId, p.GeoT_Tons,
-                  p.GeoT_LoopWellHybrid, p.GeoT_Depth,         p.GeoT_BoreLength,
-                  p.GeoT_LoopMinTemp,    p.GeoT_LoopMaxTemp,   p.GeoT_HwGenerator,
-                  p.GeoT_AuxInput,       p.GeoT_AuxMode};
-}
-
-void reread_block_equipment(FillContext& ctx, const GeoBlock& block) {
+void reread_block_equipment(FillContext& ctx, const GeoSheetBlock& block) {
   reread_loop(ctx, block.loop_id);
   reread_soil(ctx, block.soil_id);
   reread_furnace(ctx, block.aux_id);
   reread_water_heater(ctx, block.water_heater_id);
 }
 
-void reread_geo_records(FillContext& ctx, const GeoBlock& block) {
+void reread_geo_records(FillContext& ctx, const GeoSheetBlock& block) {
   reread_geo_unit(ctx, block.unit_id);
   reread_block_equipment(ctx, block);
 }
@@ -63,7 +51,7 @@ void put_unit_perf(FillContext& ctx, const model::GeoUnitRec& unit, int first_ro
   for (int k = 1; k <= kPerfCount; ++k) put(ctx, CellAt(first_row + k - 1, 2), unit.Perf(k));
 }
 
-void put_unit(FillContext& ctx, const GeoBlock& block) {
+void put_unit(FillContext& ctx, const GeoSheetBlock& block) {
   const model::GeoUnitRec& unit = ctx.model.GeoUnitRec;
   put_unit_perf(ctx, unit, 6);
   put(ctx, "D50", unit.StRatioLow);
@@ -83,7 +71,7 @@ model::Currency geo_loop_u_value(const model::LoopRec& loop, const model::SoilRe
   return model::loop_u_value(loop, soil.Id, hybrid).value_or(model::Currency{});
 }
 
-void put_loop_and_soil(FillContext& ctx, const GeoBlock& block, int col) {
+void put_loop_and_soil(FillContext& ctx, const GeoSheetBlock& block, int col) {
   const model::LoopRec& loop = ctx.model.LoopRec;
   const model::SoilRec& soil = ctx.model.SoilRec;
   put(ctx, {5, col}, loop.Id);
@@ -110,11 +98,11 @@ void put_loop_and_soil(FillContext& ctx, const GeoBlock& block, int col) {
   put(ctx, {20, col}, block.loop_well_hybrid);
 }
 
-void repair_aux_mode(const GeoBlock& block, const model::FurnaceRec& aux) {
+void repair_aux_mode(const GeoSheetBlock& block, const model::FurnaceRec& aux) {
   if (block.aux_mode == kAuxModeOfAppliance) block.aux_mode = appliance_aux_mode(aux);
 }
 
-void put_auxiliary_heat(FillContext& ctx, const GeoBlock& block, int col) {
+void put_auxiliary_heat(FillContext& ctx, const GeoSheetBlock& block, int col) {
   put_furnace_block(ctx, kAuxiliaryHeatRow, col, block.aux_input, ctx.model.FurnaceRec,
                     block.aux_mode);
 }

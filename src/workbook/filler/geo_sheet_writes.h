@@ -1,9 +1,10 @@
 #pragma once
 // The writes the ground-source steps share. Geo A, Geo B and GEO T take their loop, soil,
 // auxiliary-heat and water-heater inputs in the same rows, Geo A and Geo B in columns F and J,
-// GEO T in columns N and R, each from its own block of the project record. GeoBlock names that
+// GEO T in columns N and R, each from its own block of the project record. GeoSheetBlock holds that
 // block's fields; the records are those the step has just read into the model's buffers.
 
+#include "model/project/system_kinds.h"
 #include "model/record/field_types.h"
 #include "model/records/furnace_rec.h"
 #include "model/records/geo_unit_rec.h"
@@ -14,7 +15,7 @@ namespace pellavan::workbook {
 
 // One ground-source block of the project record, by reference: the step repairs tons and
 // auxiliary mode in place.
-struct GeoBlock {
+struct GeoSheetBlock {
   model::Int16 unit_id;
   model::Int16 loop_id;
   model::Int16 soil_id;
@@ -31,9 +32,8 @@ struct GeoBlock {
   model::Int32& aux_mode;
 };
 
-GeoBlock geo_a_block(model::ProjectRec& p);
-GeoBlock geo_b_block(model::ProjectRec& p);
-GeoBlock geo_t_block(model::ProjectRec& p);
+// The block of the system table's row (model/project/system_kinds.h) in p.
+GeoSheetBlock geo_sheet_block(model::ProjectRec& p, const model::GeoRecordBlock& block);
 
 // The column of the loop and soil values, and the first column of the auxiliary-heat and
 // water-heater values.
@@ -46,29 +46,29 @@ inline constexpr int kGeoTEquipmentColumn = 18;   // R
 void repair_zero_quantity(model::Currency& tons);
 
 // Reads the loop, soil, auxiliary appliance and water heater of the block, in this order.
-void reread_block_equipment(FillContext& ctx, const GeoBlock& block);
+void reread_block_equipment(FillContext& ctx, const GeoSheetBlock& block);
 
 // Reads the Geo A or Geo B unit of the block, then its equipment.
-void reread_geo_records(FillContext& ctx, const GeoBlock& block);
+void reread_geo_records(FillContext& ctx, const GeoSheetBlock& block);
 
 // Perf(1..46) into the 46 cells of column B from first_row on.
 void put_unit_perf(FillContext& ctx, const model::GeoUnitRec& unit, int first_row);
 
 // The unit rows of Geo A and Geo B: performance values, sensible shares D50:D51, flags F50:F52
 // and style F53; then the quantity B3 (0 repaired to 1 in the block) with model B4 and series B5.
-void put_unit(FillContext& ctx, const GeoBlock& block);
+void put_unit(FillContext& ctx, const GeoSheetBlock& block);
 
 // Rows 5 to 20 of the loop column: loop 5:9, U value 10, soil 11:14 (a loop whose name begins
 // "Pond" takes water instead of the soil), then the sizing inputs 15:18 and the hybrid flag 20.
-void put_loop_and_soil(FillContext& ctx, const GeoBlock& block, int col);
+void put_loop_and_soil(FillContext& ctx, const GeoSheetBlock& block, int col);
 
 // The mode 99 of the block repaired to the auxiliary appliance's own add-on mode, or to 0 when
 // the appliance has none (Geo A and Geo B).
-void repair_aux_mode(const GeoBlock& block, const model::FurnaceRec& aux);
+void repair_aux_mode(const GeoSheetBlock& block, const model::FurnaceRec& aux);
 
 // Rows 6 to 18 of the equipment column and the column to its right: the auxiliary appliance of
 // the model's furnace buffer as a furnace block, with the block's input and auxiliary mode.
-void put_auxiliary_heat(FillContext& ctx, const GeoBlock& block, int col);
+void put_auxiliary_heat(FillContext& ctx, const GeoSheetBlock& block, int col);
 
 // Rows 23 to 27 of the equipment column: the water heater in the model's buffer.
 void put_water_heater(FillContext& ctx, int col);

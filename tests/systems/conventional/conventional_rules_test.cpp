@@ -93,7 +93,7 @@ TEST(SystemDescriptionTest, OnlyUnfrozenColumnsOfTheSystemChange) {
   rec.System2_Description = "Mine";
   rec.System3_Type = 3;
   rec.System3_Description = "Air";
-  describe_system(rec, 4, "Gas Furnace 95        ");
+  describe_system(rec, model::SystemType::Fossil, "Gas Furnace 95        ");
   EXPECT_EQ(rec.System1_Description.trimmed(), "Gas Furnace 95 System");
   EXPECT_EQ(rec.System2_Description.trimmed(), "Mine");
   EXPECT_EQ(rec.System3_Description.trimmed(), "Air");

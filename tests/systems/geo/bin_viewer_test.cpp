@@ -23,10 +23,10 @@ using testing::GeoWindowTest;
 TEST_F(GeoWindowTest, EveryBinViewShowsItsBlockAtItsZoom) {
   for (const bool metric : {false, true}) {
     state->model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
-    for (const BinView& v : kBinViews) {
+    for (const BinView& v : model::kBinViews) {
       SCOPED_TRACE(v.caption);
       rec().*v.zoom = 120;
-      auto* viewer = static_cast<BinViewer*>(prepare_bin_viewer(*state, v.code, nullptr));
+      auto* viewer = static_cast<BinViewer*>(prepare_bin_viewer(*state, v.id, nullptr));
       ASSERT_NE(viewer, nullptr);
       viewer->Form_Activate();
       const sheet::view::SpreadsheetControl& view = viewer->view();
@@ -41,11 +41,11 @@ TEST_F(GeoWindowTest, EveryBinViewShowsItsBlockAtItsZoom) {
 }
 
 TEST_F(GeoWindowTest, TheGeoTViewsSwitchInPlaceAndShareTheirZoom) {
-  auto* viewer = static_cast<BinViewer*>(prepare_bin_viewer(*state, 5, nullptr));
+  auto* viewer = static_cast<BinViewer*>(prepare_bin_viewer(*state, BinViewId::GeoTBin, nullptr));
   viewer->Form_Activate();
   viewer->form().get<QScrollBar>("HscrZoom")->setValue(150);
   viewer->cmdGeoOp_Click();
-  EXPECT_EQ(state->BinViewCode, 6);
+  EXPECT_EQ(state->BinViewCode, BinViewId::GeoTOp);
   EXPECT_EQ(viewer->view().ViewFirstCol(), 120);
   EXPECT_EQ(viewer->view().ViewZoom(), 150);
   EXPECT_EQ(rec().BinZoom_GeoTBin, 150);
@@ -56,7 +56,7 @@ TEST_F(GeoWindowTest, TheGeoTViewsSwitchInPlaceAndShareTheirZoom) {
 // A click on the zoom bar's arrow moves it by 5, as on the reports window.
 TEST_F(GeoWindowTest, TheZoomBarStepsByFive) {
   rec().BinZoom_GeoA = 120;
-  auto* viewer = static_cast<BinViewer*>(prepare_bin_viewer(*state, 1, nullptr));
+  auto* viewer = static_cast<BinViewer*>(prepare_bin_viewer(*state, BinViewId::GeoA, nullptr));
   viewer->Form_Activate();
   ASSERT_TRUE(platform::testing::show_and_activate(viewer));
   QScrollBar* zoom = viewer->form().get<QScrollBar>("HscrZoom");

@@ -277,8 +277,8 @@ TEST_F(GeoTWindowTest, RunDescribesItsColumnsAndShowsGtqThenBothViewersOpen) {
     w.list_LostFocus(left);
     EXPECT_TRUE(w.picture_panel().picture_shown()) << "the soil picture stays under the view";
     EXPECT_FALSE(view.isHidden());
-    for (const int code : {5, 6}) {
-      if (code == 5)
+    for (const BinViewId code : {BinViewId::GeoTBin, BinViewId::GeoTOp}) {
+      if (code == BinViewId::GeoTBin)
         w.BtnBin_Click();
       else
         w.BtnOp_Click();

@@ -235,7 +235,8 @@ TEST_F(GeoWindowTest, SavingARestoredWindowKeepsEveryFieldOfTheBlock) {
     for (const Number* f : {&b.unit_id, &b.tons, &b.loop_id, &b.soil_id, &b.depth, &b.bore,
                             &b.hw_generator, &b.loop_hybrid, &b.min_temp, &b.max_temp, &b.auto_size,
                             &b.aux_id, &b.aux_input, &b.water_heater_id, &b.aux_mode})
-      EXPECT_EQ(f->get(rec()), f->get(before)) << f - &b.unit_id;
+      EXPECT_EQ(f->get(rec()), f->get(before))
+          << static_cast<const model::ProjectNumber*>(f) - &b.unit_id;
     // The metric loop and soil catalogues name the same ids in metric units.
     if (o.metric) continue;
     for (const Name* f :
@@ -345,7 +346,7 @@ TEST_F(GeoWindowTest, TheResultViewKeepsItsPanelWhateverTheReportsViewShows) {
     w.Timer1_Timer();
     state->analysis().F1Book1().ActiveSheet(1);
     const sheet::view::SpreadsheetControl& view = w.result_view();
-    EXPECT_EQ(view.ActiveSheet(), w.block().result_sheet);
+    EXPECT_EQ(view.ActiveSheet(), w.block().kind->result_sheet);
     EXPECT_EQ(view.ViewFirstCol(), o.metric ? 10 : 1);
     EXPECT_EQ(view.ViewLastCol(), o.metric ? 16 : 7);
     EXPECT_EQ(view.ViewLastRow(), 29);

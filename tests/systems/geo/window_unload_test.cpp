@@ -109,14 +109,14 @@ TEST_F(WindowUnloadTest, AWindowClosedWithoutDoneShowsTheNextProjectsBlock) {
 
 TEST_F(WindowUnloadTest, TheBinViewerClosedByEscapeShowsTheNextProjectsZoom) {
   rec().BinZoom_GeoA = 120;
-  QDialog* viewer = prepare_bin_viewer(*state, 1, nullptr);
+  QDialog* viewer = prepare_bin_viewer(*state, BinViewId::GeoA, nullptr);
   viewer->show();
   QTest::keyClick(viewer, Qt::Key_Escape);
   EXPECT_TRUE(viewer->isHidden());
   gone();
   load_project(pellavan::testing::project_set()[3].file);
   rec().BinZoom_GeoA = 150;
-  auto* again = static_cast<BinViewer*>(prepare_bin_viewer(*state, 1, nullptr));
+  auto* again = static_cast<BinViewer*>(prepare_bin_viewer(*state, BinViewId::GeoA, nullptr));
   again->show();
   EXPECT_EQ(again->view().ViewZoom(), 150);
   EXPECT_EQ(again->form().get<QScrollBar>("HscrZoom")->value(), 150);
