@@ -44,6 +44,8 @@ struct GroupReport {
   int passes = 0;            // passes in which it was computed
   double last_change = 0.0;  // largest change of a number in its last computed pass
   std::uint32_t last_changed_cells = 0;  // cells that changed beyond the limit in that pass
+  double step = 1.0;  // share of each computed change its cells take from then on: below 1 once
+                      // its passes cycled
 };
 
 struct RecalcReport {

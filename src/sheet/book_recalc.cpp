@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "sheet/book.h"
+#include "sheet/calc/group_settling.h"
 #include "sheet/calc/interpreter.h"
 
 namespace pellavan::sheet {
@@ -64,7 +65,8 @@ void Book::recalc() {
 // more such pass must confirm it, since formulas that test the counter may still take another
 // branch at its next value. Otherwise it ends at the pass cap. An item whose last computation
 // changed nothing, and whose inputs have not changed since, is skipped: computing it again would
-// give the same values.
+// give the same values. A group whose passes cycle, or crawl past the pass cap, is brought to rest
+// as GroupSettling says.
 void Book::iterate() {
   const std::vector<LoopItem>& items = schedule_.items;
   if (items.empty()) return;
@@ -89,6 +91,10 @@ void Book::iterate() {
     report_.groups.push_back(group);
   }
 
+  GroupSettling settling(items.size(), settings_.change_limit, settings_.max_passes);
+  std::vector<Value> values;
+  std::vector<double> change_at(schedule_.loop_cells.size(), 0.0);  // of this pass, by loop index
+
   const double limit = settings_.change_limit;
   bool moving = true;
   bool confirming = false;
@@ -112,7 +118,9 @@ void Book::iterate() {
       std::uint32_t beyond = 0;
       for (std::uint32_t k = item.first; k < item.end; ++k) {
         const std::uint32_t f = schedule_.loop_cells[k];
-        if (pass > 1) {
+        change_at[k] = 0.0;
+        // A relaxed cell may still be short of what its inputs give: it is always computed.
+        if (pass > 1 && !settling.relaxed(i)) {
           const auto reads = schedule_.reads_of(k);
           const std::uint64_t since = cell_computed_at[f];
           if (std::none_of(reads.begin(), reads.end(),
@@ -121,16 +129,38 @@ void Book::iterate() {
         }
         cell_computed_at[f] = ++step;
         const Value old = compute(f);
-        const Value now = cells_[formulas_[f].cell].value;
+        Value& now = cells_[formulas_[f].cell].value;
+        if (settling.relaxed(i) && old.is_number() && now.is_number())
+          now = Value::number(old.as_number() +
+                              settling.step(i) * (now.as_number() - old.as_number()));
         if (identical(old, now)) continue;
         cell_changed_at[f] = step;
         changed = true;
         double delta = 0.0;
         if (moved_beyond(old, now, limit, delta)) ++beyond;
+        if (old.is_number() && now.is_number()) change_at[k] = now.as_number() - old.as_number();
         item_largest = std::max(item_largest, delta);
       }
       computed_in[i] = pass;
       if (changed) changed_in[i] = pass;
+      if (item.counted() && beyond > 0) {
+        values.clear();
+        for (const std::uint32_t f : schedule_.cells(item)) {
+          if (!GroupSettling::watched(pass)) break;
+          values.push_back(cells_[formulas_[f].cell].value);
+        }
+        const auto inputs = schedule_.inputs(item);
+        const bool inputs_changed = std::any_of(
+            inputs.begin(), inputs.end(), [&](std::uint32_t j) { return changed_in[j] == pass; });
+        const double on = settling.moved(i, pass, values, item_largest, inputs_changed);
+        for (std::uint32_t k = item.first; on > 0.0 && k < item.end; ++k) {
+          if (change_at[k] == 0.0) continue;
+          const std::uint32_t f = schedule_.loop_cells[k];
+          Value& v = cells_[formulas_[f].cell].value;
+          v = Value::number(v.as_number() + change_at[k] * on);
+          cell_changed_at[f] = ++step;
+        }
+      }
       if (item.counted()) {
         moving = moving || beyond > 0;
         largest = std::max(largest, item_largest);
@@ -142,6 +172,7 @@ void Book::iterate() {
         ++group.passes;
         group.last_change = item_largest;
         group.last_changed_cells = beyond;
+        group.step = settling.step(i);
       }
     }
     report_.last_change = largest;

@@ -66,6 +66,8 @@ class ProjectAnalysis {
   AnalysisOutcome run_file(const std::filesystem::path& project);
   // Runs the project in model.ProjectRec again.
   AnalysisOutcome run();
+  // Only the load calculation, into `loads`.
+  loads::LoadCalcStatus calculate_loads() { return run_.calculate_loads(); }
   // Only the fill, from the load results in `loads`: what a system window's Run does.
   FillOutcome fill() { return run_.fill(title, charts); }
 

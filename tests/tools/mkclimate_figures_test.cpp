@@ -1,6 +1,7 @@
 // The climate figures of a city record derived from a typical year: a synthetic year worked by
-// hand, the annual wave of a pure cosine, the corrections against today's table, and one real
-// station against the committed table.
+// hand, the annual wave of a pure cosine, faulty readings bridged, the corrections against
+// today's table, and every
+// station against the committed table and the earlier records of the deep-earth temperature.
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,9 @@
 #include <vector>
 
 #include "mkclimate/annual_wave.h"
+#include "mkclimate/city_names.h"
 #include "mkclimate/climate_figures.h"
+#include "mkclimate/faulty_readings.h"
 #include "mkdata/record_builder.h"
 #include "mkdata/source_file.h"
 #include "model/records/city_rec.h"
@@ -106,9 +109,25 @@ TEST(MkclimateFiguresTest, GroundFiguresAreTheWaveWithTheSurfaceLag) {
     return static_cast<int>(std::lround((f - 32) / 0.18));
   });
   const ClimateFigures f = derive_climate(hours);
-  EXPECT_EQ(f.earth, 50);
+  EXPECT_EQ(f.earth, 50 + kEarthAboveAirF);
   EXPECT_NEAR(f.swing, 20, 0.05);
   EXPECT_EQ(f.phase, 20 + kSurfaceLagDays);
+}
+
+TEST(MkclimateFiguresTest, FaultyStretchesAreBridgedByAStraightLine) {
+  // 10 C all year but January 2, hours 1 to 3 at 90 C (hour 24 of January 1 before them, hour
+  // 4 after); a stretch of another station is left alone.
+  auto year = year_of([](int, int h) { return h >= 24 && h < 27 ? 900 : 100; });
+  year[23].tenths_c = 0;
+  year[27].tenths_c = 200;
+  const std::vector<FaultyStretch> stretches = {{"1", 1, 2, 1, 3}, {"2", 1, 1, 5, 2}};
+  EXPECT_EQ(bridge_faulty_readings(stretches, "1", year), 3);
+  for (const int i : {24, 25, 26})
+    EXPECT_EQ(year[static_cast<std::size_t>(i)].tenths_c, 50 * (i - 23));
+  EXPECT_EQ(year[4].tenths_c, 100);
+
+  const std::vector<FaultyStretch> at_the_start = {{"1", 1, 1, 1, 2}};
+  EXPECT_THROW((void)bridge_faulty_readings(at_the_start, "1", year), ClimateError);
 }
 
 TEST(MkclimateFiguresTest, TheCorrectionsGiveBackTodaysTable) {
@@ -145,25 +164,10 @@ std::filesystem::path climate_dir() {
   return dir == nullptr ? std::filesystem::path() : std::filesystem::path(dir);
 }
 
-TEST(MkclimateFiguresTest, OmahaFromItsStationIsTheCommittedRecord) {
-  const auto dir = climate_dir();
-  if (dir.empty() || !std::filesystem::exists(dir / "stations.csv"))
-    GTEST_SKIP() << "no measured weather here: set PELLAVAN_CLIMATE_DIR to check a station";
-  const auto hours = read_weather_year(dir, {"725500", "NE", "Omaha Eppley Airfield"});
-  const ClimateFigures f = derive_climate(hours);
-  int sum = 0;
-  for (const int h : f.bin_hours) sum += h;
-  EXPECT_EQ(sum, kHoursPerYear);
-
-  const auto table = mkdata::build_catalogue<model::CityRec>(
-      mkdata::read_source(std::string(PELLAVAN_SOURCE_DIR) + "/data/catalogues/cities.txt"));
-  const auto omaha = std::find_if(table.begin(), table.end(), [](const auto& c) {
-    return c.record.City.trimmed() == "Omaha" && c.record.State.trimmed() == "NE";
-  });
-  ASSERT_NE(omaha, table.end());
-  const auto& w = omaha->record.WeatherData;
-  for (int bin = 1; bin <= 30; ++bin)
-    EXPECT_EQ(w(bin).to_double(), f.bin_hours[static_cast<std::size_t>(bin - 1)]) << bin;
+// The figures a station gives, as the table stores them.
+std::array<double, 38> stored_figures(const ClimateFigures& f) {
+  std::array<double, 38> out{};
+  for (std::size_t bin = 0; bin < 30; ++bin) out[bin] = f.bin_hours[bin];
   const std::array<double, 8> rest = {1.0 * f.heating_design,
                                       1.0 * f.cooling_design,
                                       1.0 * f.degree_days,
@@ -172,8 +176,55 @@ TEST(MkclimateFiguresTest, OmahaFromItsStationIsTheCommittedRecord) {
                                       1.0 * f.earth,
                                       f.swing,
                                       1.0 * f.phase};
-  for (int i = 31; i <= 38; ++i)
-    EXPECT_DOUBLE_EQ(w(i).to_double(), rest[static_cast<std::size_t>(i - 31)]) << i;
+  std::copy(rest.begin(), rest.end(), out.begin() + 30);
+  return out;
+}
+
+TEST(MkclimateFiguresTest, EveryStationIsItsCommittedRecord) {
+  const auto dir = climate_dir();
+  if (dir.empty() || !std::filesystem::exists(dir / "stations.csv"))
+    GTEST_SKIP() << "no measured weather here: set PELLAVAN_CLIMATE_DIR to check the stations";
+  const auto table = mkdata::build_catalogue<model::CityRec>(
+      mkdata::read_source(std::string(PELLAVAN_SOURCE_DIR) + "/data/catalogues/cities.txt"));
+  const auto stations = read_stations(dir);
+  EXPECT_GE(stations.size(), 119u);
+  for (const auto& station : stations) {
+    SCOPED_TRACE(station.id + " " + station.name);
+    const auto city = city_of_station(station.name);
+    ASSERT_TRUE(city.has_value());
+    const auto rec = std::find_if(table.begin(), table.end(), [&](const auto& c) {
+      return c.record.City.trimmed() == *city && c.record.State.trimmed() == station.state;
+    });
+    ASSERT_NE(rec, table.end());
+    auto hours = read_weather_year(dir, station);
+    (void)bridge_faulty_readings(known_faulty_stretches(), station.id, hours);
+    const auto figures = stored_figures(derive_climate(hours));
+    for (int i = 1; i <= 38; ++i)
+      EXPECT_DOUBLE_EQ(rec->record.WeatherData(i).to_double(),
+                       figures[static_cast<std::size_t>(i - 1)])
+          << i;
+  }
+}
+
+TEST(MkclimateFiguresTest, TheDeepEarthTemperatureMeetsTheEarlierRecords) {
+  const auto dir = climate_dir();
+  if (dir.empty() || !std::filesystem::exists(dir / "stations.csv"))
+    GTEST_SKIP() << "no measured weather here: set PELLAVAN_CLIMATE_DIR to check the stations";
+  struct Row {
+    Station station;
+    int earlier_earth;  // °F, the table's record before it was derived from the stations
+  };
+  for (const Row& r : {Row{{"722195", "GA", "Atlanta"}, 64},
+                       {{"725300", "IL", "Chicago"}, 51},
+                       {{"726580", "MN", "Minneapolis"}, 48},
+                       {{"724460", "MO", "Kansas City"}, 56},
+                       {{"725240", "OH", "Cleveland"}, 52},
+                       {{"724280", "OH", "Columbus"}, 54},
+                       {{"722590", "TX", "Dallas"}, 67},
+                       {{"722430", "TX", "Houston"}, 72}}) {
+    SCOPED_TRACE(r.station.name);
+    EXPECT_NEAR(derive_climate(read_weather_year(dir, r.station)).earth, r.earlier_earth, 1);
+  }
 }
 
 }  // namespace

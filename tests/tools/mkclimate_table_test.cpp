@@ -26,12 +26,31 @@ TEST(MkclimateTableTest, StationsAreNamedByTheirCity) {
                        {"Miami Opa Locka", "Miami Opa Locka"},
                        {"Fulton Co Arpt Brow", "Atlanta"},
                        {"Ogden Hill Afb", "Ogden Hill AFB"},
-                       {"Ogden Hinkley Airport", "Ogden Hinkley"}}) {
+                       {"Ogden Hinkley Airport", "Ogden Hinkley"},
+                       {"Ellsworth Afb", "Rapid City"},
+                       {"Rapid City Regional Arpt", "Rapid City Regional"},
+                       {"Jackson International Ap", "Jackson"},
+                       {"Greer Greenv'l-Spartanbrg Ap", "Greenville-Spartanburg"},
+                       {"Worchester Regional Arpt", "Worcester"}}) {
     SCOPED_TRACE(r.station);
     EXPECT_EQ(city_of_station(r.station), r.city);
   }
   EXPECT_EQ(city_of_station("Omahaville Field"), std::nullopt);  // a word must end
   EXPECT_EQ(city_of_station("Nowhere Intl"), std::nullopt);
+}
+
+TEST(MkclimateTableTest, TheStationListNamesEachStationsDataSet) {
+  const auto stations = parse_stations(
+      "wmo,state,station,latitude,longitude,utc_offset_h,elevation_m,source_file\n"
+      "725500,NE,Omaha Eppley Airfield,41.3,-95.9,-6.0,299.0,USA_NE_Omaha.725500_TMY3.epw\n"
+      "724280,OH,Columbus Port Columbus Intl A,,,,,OH.csv\n"
+      "716270,QC,Montreal Intl Ap,45.47,-73.75,-5.0,36.0,CAN_PQ_Montreal.716270_CWEC.epw\n",
+      "stations.csv");
+  ASSERT_EQ(stations.size(), 3u);
+  EXPECT_EQ(stations[0].data_set, "TMY3");
+  EXPECT_EQ(stations[1].data_set, "TMY3");
+  EXPECT_EQ(stations[1].name, "Columbus Port Columbus Intl A");
+  EXPECT_EQ(stations[2].data_set, "CWEC");
 }
 
 model::CityRec city(int id, const char* name, const char* state, double degree_days) {
@@ -81,10 +100,15 @@ TEST(MkclimateTableTest, CoveredCitiesKeepTheirIdsAndNewStationsFollow) {
 }
 
 TEST(MkclimateTableTest, TheSourceReadsBackAsTheSameRecords) {
-  const auto entries =
-      renew_city_table({city(1, "Calgary", "AB", 9300)}, {station("725500", "NE", "Omaha", 5992)});
+  auto montreal = station("716270", "QC", "Montreal", 8263);
+  montreal.station.data_set = "CWEC";
+  montreal.bridged_hours = 3;
+  const auto entries = renew_city_table({city(1, "Calgary", "AB", 9300)},
+                                        {station("725500", "NE", "Omaha", 5992), montreal});
   const auto text = city_table_source(entries);
   EXPECT_NE(text.find("# TMY3 station 725500 Omaha Intl Ap\nId = 2\n"), std::string::npos);
+  EXPECT_NE(text.find("# CWEC station 716270 Montreal Intl Ap; 3 faulty hours bridged\nId = 3\n"),
+            std::string::npos);
   const auto built =
       mkdata::build_catalogue<model::CityRec>(mkdata::parse_source(text, "cities.txt"));
   ASSERT_EQ(built.size(), entries.size());

@@ -166,6 +166,29 @@ TEST_F(AnalysisRunTest, BackupInputsAreRaisedToTheMinimumBeforeTheFill) {
   EXPECT_GT(a.model.ProjectRec.GeoA_AuxInput, 60000);
 }
 
+// Stopped at the pass cap, the analysis is unusable only when one pass more moves a result of a
+// system the project compares.
+TEST_F(AnalysisRunTest, ThePassCapCountsOnlyWhenACompareResultMoves) {
+  const struct {
+    const char* name;
+    model::SystemType compared;
+    bool settled;
+  } cases[] = {
+      {"furnace alone", model::SystemType::Fossil, true},
+      {"Geo A alone", model::SystemType::GeoA, false},
+  };
+  for (const auto& c : cases) {
+    ProjectAnalysis a(model.program_folder);
+    a.book.settings().max_passes = 3;
+    a.model.ProjectRec = read_project_for_analysis(path_of("Sample Project.pvn"));
+    a.model.ProjectRec.System1_Type = model::code_of(c.compared);
+    a.model.ProjectRec.System2_Type = a.model.ProjectRec.System3_Type = 0;
+    const AnalysisOutcome outcome = a.run();
+    EXPECT_EQ(outcome.fill.passes, 3) << c.name;
+    EXPECT_EQ(outcome.fill.converged, c.settled) << c.name;
+  }
+}
+
 // Values a window would refuse, as a damaged or hand-edited file brings them: the results they
 // lead to are named, from below and from above, for the systems the project compares only.
 TEST_F(AnalysisRunTest, ResultsOutsideTheirPhysicalRangeAreNamed) {

@@ -8,26 +8,55 @@ namespace {
 
 // Cities as station names begin with them; two stations of one city carry a suffix.
 constexpr auto kCities = std::to_array<std::string_view>({
-    "Albuquerque",     "Amarillo",    "Arcata",     "Aspen",         "Bishop",
-    "Boston",          "Bozeman",     "Burbank",    "Burlington",    "Charlotte",
-    "Cheyenne",        "Chicago",     "Cleveland",  "Craig",         "Dallas",
-    "Denver",          "El Paso",     "Eugene",     "Fargo",         "Gunnison",
-    "Hibbing",         "Houlton",     "Houston",    "Idaho Falls",   "Imperial",
-    "Kansas City",     "Laredo",      "Las Vegas",  "Little Rock",   "Livermore",
-    "Louisville",      "Marathon",    "Miami Intl", "Miami Kendall", "Miami Opa Locka",
-    "Milwaukee",       "Minneapolis", "Minot",      "Missoula",      "New York",
-    "Ogden Hinkley",   "Omaha",       "Pasco",      "Phoenix",       "Point Mugu",
-    "Portland",        "Prescott",    "Richmond",   "San Antonio",   "San Francisco",
-    "Santa Rosa",      "Stockton",    "Tacoma",     "Tampa",         "Tucson",
-    "West Palm Beach", "Winnemucca",
+    "Akron",       "Albuquerque",     "Amarillo",
+    "Arcata",      "Aspen",           "Atlantic City",
+    "Baltimore",   "Bangor",          "Birmingham",
+    "Bishop",      "Bismarck",        "Boise",
+    "Boston",      "Bozeman",         "Bridgeport",
+    "Bristol",     "Burbank",         "Burlington",
+    "Caribou",     "Casper",          "Charleston",
+    "Charlotte",   "Chattanooga",     "Cheyenne",
+    "Chicago",     "Cincinnati",      "Cleveland",
+    "Columbia",    "Columbus",        "Concord",
+    "Craig",       "Dallas",          "Dayton",
+    "Denver",      "El Paso",         "Elkins",
+    "Elko",        "Eugene",          "Evansville",
+    "Fargo",       "Fort Wayne",      "Gunnison",
+    "Hartford",    "Hibbing",         "Hilo",
+    "Honolulu",    "Houlton",         "Houston",
+    "Huntington",  "Huntsville",      "Idaho Falls",
+    "Imperial",    "Indianapolis",    "Jackson",
+    "Kansas City", "Knoxville",       "Laredo",
+    "Las Vegas",   "Lexington",       "Little Rock",
+    "Livermore",   "Louisville",      "Manchester",
+    "Marathon",    "Memphis",         "Meridian",
+    "Miami Intl",  "Miami Kendall",   "Miami Opa Locka",
+    "Milwaukee",   "Minneapolis",     "Minot",
+    "Missoula",    "Mobile",          "Montgomery",
+    "Montreal",    "Nashville",       "New York",
+    "Newark",      "Ogden Hinkley",   "Oklahoma City",
+    "Omaha",       "Paducah",         "Pasco",
+    "Phoenix",     "Pocatello",       "Point Mugu",
+    "Portland",    "Prescott",        "Providence",
+    "Reno",        "Richmond",        "Salt Lake City",
+    "San Antonio", "San Francisco",   "Santa Rosa",
+    "Sioux Falls", "South Bend",      "Stockton",
+    "Tacoma",      "Tampa",           "Toledo",
+    "Trenton",     "Tucson",          "Tulsa",
+    "Tupelo",      "West Palm Beach", "Wilmington",
+    "Winnemucca",
 });
 
 // Stations named after their airport or base, and the city a contractor looks them up by.
 constexpr auto kAliases = std::to_array<std::pair<std::string_view, std::string_view>>({
-    {"Fulton Co", "Atlanta"},         // Fulton County Airport - Brown Field
-    {"Ellsworth Afb", "Rapid City"},  // the air force base beside Rapid City
+    {"Fulton Co", "Atlanta"},                        // Fulton County Airport - Brown Field
+    {"Ellsworth Afb", "Rapid City"},                 // the air force base beside Rapid City
+    {"Rapid City Regional", "Rapid City Regional"},  // told apart from the base
     {"Jackson Hole", "Jackson"},
     {"Ogden Hill Afb", "Ogden Hill AFB"},
+    {"Dover Afb", "Dover"},
+    {"Greer", "Greenville-Spartanburg"},  // the two cities' airport lies in Greer
+    {"Worchester", "Worcester"},          // the data set's spelling
 });
 
 // The name with runs of blanks made one blank and no blank at either end.

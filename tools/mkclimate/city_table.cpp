@@ -15,8 +15,8 @@ constexpr std::string_view kHeading =
 # state follow one another. A record starts at its "Id =" line; fields are named as in the
 # record table. Fields left out stay as a new record has them: NUL bytes for texts, 0 numbers.
 #
-# Written by pellavan-mkclimate (tools/mkclimate) from the TMY3 typical-year weather of the
-# stations each record names (data/README.md says how); records no station covers keep their
+# Written by pellavan-mkclimate (tools/mkclimate) from the typical-year weather (TMY3, CWEC) of
+# the stations each record names (data/README.md says how); records no station covers keep their
 # representative values, and the worked example's St. Louis stays as it is. Ids never change:
 # projects store them.
 #
@@ -54,7 +54,13 @@ void set_figures(model::CityRec& rec, const ClimateFigures& f) {
   set(38, f.phase);
 }
 
-std::string station_origin(const Station& s) { return "TMY3 station " + s.id + " " + s.name; }
+std::string station_origin(const DerivedStation& d) {
+  std::string origin = d.station.data_set + " station " + d.station.id + " " + d.station.name;
+  if (d.bridged_hours > 0)
+    origin += "; " + std::to_string(d.bridged_hours) +
+              (d.bridged_hours == 1 ? " faulty hour bridged" : " faulty hours bridged");
+  return origin;
+}
 
 bool table_order(const TableEntry& a, const TableEntry& b) {
   const auto sa = a.record.State.trimmed(), sb = b.record.State.trimmed();
@@ -94,7 +100,7 @@ std::vector<TableEntry> renew_city_table(const std::vector<model::CityRec>& tabl
     } else if (const auto it = by_city.find(key_of(rec.State.str(), rec.City.str()));
                it != by_city.end()) {
       set_figures(entry.record, it->second->figures);
-      entry.origin = station_origin(it->second->station);
+      entry.origin = station_origin(*it->second);
     }
     by_city.erase(key_of(rec.State.str(), rec.City.str()));
     out.push_back(entry);
@@ -102,7 +108,7 @@ std::vector<TableEntry> renew_city_table(const std::vector<model::CityRec>& tabl
 
   std::vector<TableEntry> added;
   for (const auto& [key, s] : by_city) {
-    TableEntry entry{{}, station_origin(s->station)};
+    TableEntry entry{{}, station_origin(*s)};
     entry.record.City = s->city;
     entry.record.State = s->station.state;
     set_figures(entry.record, s->figures);

@@ -20,6 +20,7 @@ struct DerivedStation {
   Station station;
   std::string city;  // city_of_station's name
   ClimateFigures figures;
+  int bridged_hours = 0;  // faulty readings bridged before deriving the figures
 };
 
 struct TableEntry {

@@ -77,7 +77,7 @@ ClimateFigures derive_climate(std::span<const HourReading> hours) {
   out.correction_at_5 = correction_at_5(out.degree_days);
 
   const AnnualWave wave = fit_annual_wave(means);
-  out.earth = static_cast<int>(std::floor(wave.mean + 0.5));
+  out.earth = static_cast<int>(std::floor(wave.mean + kEarthAboveAirF + 0.5));
   out.swing = std::floor(wave.amplitude * 10 + 0.5) / 10;
   out.phase = static_cast<int>(std::floor(wave.day_of_minimum + kSurfaceLagDays + 0.5));
   return out;

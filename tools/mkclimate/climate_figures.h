@@ -18,15 +18,20 @@
 //   0.95; at all corrections 5, 0.2383 + 4.509e-5 x DD.
 // - Ground (36 to 38), from the annual wave of the daily means (annual_wave.h), the model of
 //   Kusuda and Achenbach for the undisturbed ground: the ground surface follows the air's annual
-//   wave with the same mean and amplitude, a few weeks late. Deep-earth temperature (36) is the
-//   wave's mean; the annual surface swing (37) its amplitude; the phase lag (38) the day of the
-//   air's minimum plus kSurfaceLagDays, the usual lag of the surface behind the air: Kusuda's fits
-//   of measured earth temperatures put the surface minimum early in February (phase constants of
-//   30 to 40 days) while the air's annual minimum falls in mid-January. Nearer a heated building,
-//   under snow or in a wet soil the ground differs; the table gives the open-field figures.
-//   The worked example's St. Louis record (57 °F, 24.4, 34 days) is of this size: the stations on
-//   either side of it at its latitude, Kansas City and Louisville, give 54 and 56 °F, 26.0
-//   and 23.1, 33 and 35 days.
+//   wave with its amplitude, a few weeks late. The annual surface swing (37) is the wave's
+//   amplitude; the phase lag (38) the day of the air's minimum plus kSurfaceLagDays, the usual
+//   lag of the surface behind the air: Kusuda's fits of measured earth temperatures put the
+//   surface minimum early in February (phase constants of 30 to 40 days) while the air's annual
+//   minimum falls in mid-January. Nearer a heated building, under snow or in a wet soil the
+//   ground differs; the table gives the open-field figures.
+// - Deep-earth temperature (36): the wave's mean plus kEarthAboveAirF. The ground below the
+//   annual wave is warmer than the air above it on average (sunshine on the surface, snow
+//   keeping the winter's cold out); the ground-source design rule is the mean air temperature
+//   plus 2 °F, and the earlier table's records lie 1.0 to 3.4 °F above the stations' mean air
+//   temperatures, 2.05 °F on average over its eight cities that have a station. The worked
+//   example's St. Louis record (57 °F, 24.4, 34 days) is of this size: the stations on either
+//   side of it at its latitude, Kansas City and Louisville, give 56 and 58 °F, 26.0 and 23.1, 33
+//   and 35 days.
 
 #include <array>
 #include <span>
@@ -36,6 +41,7 @@
 namespace pellavan::mkclimate {
 
 inline constexpr double kSurfaceLagDays = 18;
+inline constexpr double kEarthAboveAirF = 2;
 
 struct ClimateFigures {
   std::array<int, 30> bin_hours{};  // bin 1 first

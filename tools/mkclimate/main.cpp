@@ -12,6 +12,7 @@
 
 #include "mkclimate/city_names.h"
 #include "mkclimate/city_table.h"
+#include "mkclimate/faulty_readings.h"
 #include "mkdata/output_file.h"
 #include "mkdata/record_builder.h"
 #include "mkdata/source_file.h"
@@ -52,8 +53,10 @@ int main(int argc, char** argv) {
       if (!city)
         throw mkclimate::ClimateError("station " + station.id + " \"" + station.name +
                                       "\": no city known; add it to city_names.cpp");
-      const auto hours = mkclimate::read_weather_year(stations_dir, station);
-      derived.push_back({station, *city, mkclimate::derive_climate(hours)});
+      auto hours = mkclimate::read_weather_year(stations_dir, station);
+      const int bridged =
+          mkclimate::bridge_faulty_readings(mkclimate::known_faulty_stretches(), station.id, hours);
+      derived.push_back({station, *city, mkclimate::derive_climate(hours), bridged});
     }
     const auto text = mkclimate::city_table_source(mkclimate::renew_city_table(current, derived));
     mkdata::write_file_replacing(out, std::vector<std::uint8_t>(text.begin(), text.end()));

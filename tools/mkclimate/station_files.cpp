@@ -83,7 +83,10 @@ std::vector<Station> parse_stations(std::string_view text, const std::string& na
   std::vector<Station> stations;
   for_each_row(text, name, "wmo,state,station", [&](const auto& cells, int line) {
     if (cells.size() < 3) fail(name, line, "has fewer than 3 columns");
-    stations.push_back({std::string(cells[0]), std::string(cells[1]), std::string(cells[2])});
+    Station station{std::string(cells[0]), std::string(cells[1]), std::string(cells[2])};
+    if (cells.size() >= 8 && cells[7].find("CWEC") != std::string_view::npos)
+      station.data_set = "CWEC";
+    stations.push_back(station);
   });
   return stations;
 }

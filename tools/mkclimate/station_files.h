@@ -1,7 +1,8 @@
 #pragma once
 // The measured weather the climate table is derived from: a list of stations (stations.csv:
-// wmo, state, station name, ...) and one file per station of 8,760 hourly rows
-// "month,day,hour,dry_bulb_c" (a non-leap typical year, temperatures in °C to 0.1).
+// wmo, state, station name, latitude, longitude, UTC offset, elevation, source file) and one file
+// per station of 8,760 hourly rows "month,day,hour,dry_bulb_c" (a non-leap typical year,
+// temperatures in °C to 0.1).
 
 #include <filesystem>
 #include <stdexcept>
@@ -18,9 +19,10 @@ class ClimateError : public std::runtime_error {
 };
 
 struct Station {
-  std::string id;     // WMO number, also the name of its hourly file
-  std::string state;  // two-letter postal code
-  std::string name;   // as the data set spells it
+  std::string id;                 // WMO number, also the name of its hourly file
+  std::string state;              // two-letter postal code
+  std::string name;               // as the data set spells it
+  std::string data_set = "TMY3";  // or "CWEC", the Canadian typical years, after its source file
 };
 
 struct HourReading {

@@ -127,12 +127,14 @@ int main(int argc, char** argv) {
       state.analysis().loads().MinBackupHeat, state.model.ProjectRec.GeoA_AuxInput,
       project.isVisible() ? "open" : "closed");
   // A job in Lincoln, NE: Nebraska picked from the state list shows Omaha and its climate;
-  // Florida shows a city with three stations.
+  // Florida shows a city with three stations; Ohio, Hawaii and Quebec the stations added last.
   project.show();
   project.Command3_Click();
   auto* states = project.form().get<QListWidget>("comboState");
   for (const auto& [state_code, name] :
-       {std::pair{"NE ", "scenario-2-nebraska-omaha"}, std::pair{"FL ", "scenario-3-florida"}}) {
+       {std::pair{"NE ", "scenario-2-nebraska-omaha"}, std::pair{"FL ", "scenario-3-florida"},
+        std::pair{"OH ", "scenario-4-ohio"}, std::pair{"HI ", "scenario-5-hawaii"},
+        std::pair{"QC ", "scenario-6-quebec"}}) {
     const auto found = states->findItems(QString::fromLatin1(state_code), Qt::MatchStartsWith);
     if (!found.isEmpty()) states->setCurrentItem(found.front());
     settle(100);

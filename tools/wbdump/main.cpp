@@ -9,6 +9,12 @@
 // by default the build's); the workbook is dumped after the last. --metric shows metric units, as
 // the unit options of the settings file can. What each run reports goes to stderr; the exit code
 // is 1 when a project could not be read or the results of any are unusable.
+//
+//   pellavan-wbdump [--data FOLDER] --sweep PROJECT.pvn
+//
+// runs the project's systems through the Done flow in every city of the climate table with three
+// houses in both displays (see done_sweep.h), one line each; the exit code is 1 when a load
+// calculation was refused or a recalculation did not settle.
 #include <exception>
 #include <iostream>
 #include <string>
@@ -16,6 +22,7 @@
 
 #include "loads/building_load/building_load_book.h"
 #include "wbdump/book_dump.h"
+#include "wbdump/done_sweep.h"
 #include "workbook/analysis_run.h"
 #include "workbook/report_workbook_template.h"
 
@@ -23,7 +30,8 @@ namespace {
 
 int usage() {
   std::cerr << "usage: pellavan-wbdump --template [--book report|loads]\n"
-               "       pellavan-wbdump [--data FOLDER] [--metric] PROJECT.pvn [PROJECT.pvn ...]\n";
+               "       pellavan-wbdump [--data FOLDER] [--metric] PROJECT.pvn [PROJECT.pvn ...]\n"
+               "       pellavan-wbdump [--data FOLDER] --sweep PROJECT.pvn\n";
   return 2;
 }
 
@@ -33,6 +41,7 @@ int main(int argc, char** argv) {
   using namespace pellavan;
   bool from_template = false;
   bool metric = false;
+  bool sweep = false;
   std::string book_name = "report";
   std::string program_folder = PELLAVAN_BUILT_PROGRAM_FOLDER;
   std::vector<std::string> projects;
@@ -47,6 +56,8 @@ int main(int argc, char** argv) {
       program_folder = argv[++i];
     } else if (arg == "--metric") {
       metric = true;
+    } else if (arg == "--sweep") {
+      sweep = true;
     } else if (!arg.starts_with("--")) {
       projects.push_back(arg);
     } else {
@@ -56,7 +67,22 @@ int main(int argc, char** argv) {
   if (from_template == !projects.empty() || (book_name != "report" && book_name != "loads"))
     return usage();
   if (!projects.empty() && book_name != "report") return usage();
+  if (sweep && (projects.size() != 1 || metric)) return usage();
   try {
+    if (sweep) {
+      const wbdump::SweepSummary sum =
+          wbdump::run_done_sweep(program_folder, projects[0], std::cout);
+      std::cerr << sum.pairs << " runs: " << sum.loads_refused << " loads refused, "
+                << sum.unsettled << " unsettled, " << sum.relaxed << " relaxed; at most "
+                << sum.most_load_passes << " load passes and " << sum.most_fill_passes
+                << " analysis passes; largest change in a last pass " << sum.largest_last_change
+                << "\n"
+                << sum.load_settings << " load calculations with every setting of the corrections: "
+                << sum.settings_refused << " refused, at most " << sum.most_setting_passes
+                << " passes\n";
+      const bool sound = sum.loads_refused == 0 && sum.unsettled == 0 && sum.settings_refused == 0;
+      return sound ? 0 : 1;
+    }
     if (from_template) {
       sheet::Book book = book_name == "loads" ? loads::make_building_load_book()
                                               : workbook::load_report_template();

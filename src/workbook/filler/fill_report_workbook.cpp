@@ -1,5 +1,6 @@
 #include "workbook/filler/fill_report_workbook.h"
 
+#include "workbook/filler/compared_results.h"
 #include "workbook/filler/fill_steps.h"
 #include "workbook/filler/result_ranges.h"
 #include "workbook/filler/summary_results.h"
@@ -35,6 +36,7 @@ FillOutcome Fill_ReportWorkbook(FillContext& ctx) {
   ctx.ReportWorkbook.recalc();
   outcome.converged = book.last_recalc().converged;
   outcome.passes = book.last_recalc().passes;
+  if (!outcome.converged) outcome.converged = compared_results_hold(ctx);
   if (ctx.charts) {
     ctx.charts->Fill_BinCharts();
     ctx.charts->Fill_ComparisonChart();

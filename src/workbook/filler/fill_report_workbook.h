@@ -34,8 +34,10 @@ struct FillOutcome {
   std::vector<CatalogueProblem> catalogue_problems;
   // Results of the chosen systems no building can have (a negative cost, energy or loop).
   std::vector<RangeProblem> out_of_range;
-  bool converged = true;  // the recalculation stopped by the change limit, not by the pass cap
-  int passes = 0;         // passes of its iteration
+  // The recalculation stopped by the change limit, or at the pass cap with the compared systems'
+  // results the same one pass on (compared_results.h).
+  bool converged = true;
+  int passes = 0;  // passes of its iteration
 
   // Filled, converged, every record found, every result a number that fits its field and every
   // checked result within its physical range.

@@ -1,0 +1,136 @@
+#include "wbdump/done_sweep.h"
+
+#include <algorithm>
+#include <bitset>
+#include <ostream>
+#include <string>
+
+#include "loads/calc/load_calculation.h"
+#include "model/catalogue/catalogue_files.h"
+#include "model/catalogue/catalogue_scan.h"
+#include "model/catalogue/city_lists.h"
+#include "model/text/ascii.h"
+#include "workbook/analysis_run.h"
+
+namespace pellavan::wbdump {
+
+namespace {
+
+struct House {
+  const char* name;
+  model::Int32 heat_load = 0;  // 0: the project's own building
+  model::Int32 cool_load = 0;
+  model::Int16 construction = 0;
+};
+
+constexpr House kHouses[] = {
+    {"project"},
+    {"small", 24000, 18000, 5},   // well insulated
+    {"large", 200000, 150000, 1}  // leaky
+};
+
+// The Delta T from the indoor temperature to the city's design temperature, within the range
+// the project-information window accepts.
+model::Int16 delta_t(double from, double to, int low, int high) {
+  return static_cast<model::Int16>(std::clamp(static_cast<int>(to - from + 0.5), low, high));
+}
+
+void set_house(model::ProjectRec& p, const House& house, const model::CityRec& city) {
+  if (house.heat_load != 0) {
+    const double sensible = static_cast<double>(p.Loads_SensibleLoad) / p.Loads_CoolLoad;
+    p.Loads_HeatLoad = house.heat_load;
+    p.Loads_CoolLoad = house.cool_load;
+    p.Loads_SensibleLoad = static_cast<model::Int32>(house.cool_load * sensible + 0.5);
+    p.Loads_Construction = house.construction;
+  }
+  p.Loads_HeatDeltaT = delta_t(city.WeatherData(31).to_double(), p.Loads_HeatSetPoint, 10, 125);
+  p.Loads_CoolDeltaT = delta_t(p.Loads_CoolSetPoint, city.WeatherData(32).to_double(), 5, 50);
+}
+
+// The load calculation alone for every setting of the four load corrections, 1 to 5 each. They
+// enter the workbook only through (solar + occupancy + 2 electric) * 2 construction: one setting
+// of each product stands for all that give it.
+void sweep_corrections(workbook::ProjectAnalysis& analysis, SweepSummary& sum) {
+  model::ProjectRec& p = analysis.model.ProjectRec;
+  const model::ProjectRec kept = p;
+  model::Int16* const corrections[] = {&p.Loads_SolarGain, &p.Loads_OccupancyGain,
+                                       &p.Loads_ElecGain, &p.Loads_Construction};
+  std::bitset<201> tried;  // the products, 8 to 200
+  for (int setting = 0; setting < 625; ++setting) {
+    for (int k = 0, rest = setting; k < 4; ++k, rest /= 5)
+      *corrections[k] = static_cast<model::Int16>(1 + rest % 5);
+    const int product = (p.Loads_SolarGain + p.Loads_OccupancyGain + 2 * p.Loads_ElecGain) * 2 *
+                        p.Loads_Construction;
+    if (tried[static_cast<std::size_t>(product)]) continue;
+    tried.set(static_cast<std::size_t>(product));
+    ++sum.load_settings;
+    if (analysis.calculate_loads() != loads::LoadCalcStatus::kValid) ++sum.settings_refused;
+    sum.most_setting_passes =
+        std::max(sum.most_setting_passes, analysis.building_load.last_recalc().passes);
+  }
+  p = kept;
+}
+
+}  // namespace
+
+SweepSummary run_done_sweep(const std::filesystem::path& program_folder,
+                            const std::filesystem::path& project, std::ostream& out) {
+  workbook::ProjectAnalysis analysis(program_folder);
+  model::ModelState& model = analysis.model;
+  const model::ProjectRec base = workbook::read_project_for_analysis(project);
+  analysis.title = project.filename().string();
+  const std::vector<model::CityEntry> cities = model::read_city_file(model);
+  SweepSummary sum;
+  out << "id\tcity\thouse\tdisplay\tloads\tload passes\tgains\tannual heating\tfill passes\t"
+         "step\tlast change\tGeo A heating cost\tGeo A cooling cost\tGeo A loop\t"
+         "Heat pump heating cost\tFurnace heating cost\n";
+  for (const model::CityEntry& city : cities) {
+    model::CityRec record;
+    model::find_catalogue_record(model.data_files, model.program_folder, model::kCityFile, city.id,
+                                 record);
+    for (const House& house : kHouses) {
+      model.ProjectRec = base;
+      model.ProjectRec.Loads_CityId = city.id;
+      set_house(model.ProjectRec, house, record);
+      sweep_corrections(analysis, sum);
+      for (const bool metric : {false, true}) {
+        model.ProjectRec = base;
+        model.ProjectRec.Loads_CityId = city.id;
+        set_house(model.ProjectRec, house, record);
+        model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
+        ++sum.pairs;
+        const loads::LoadCalcStatus status = analysis.calculate_loads();
+        const int load_passes = analysis.building_load.last_recalc().passes;
+        sum.most_load_passes = std::max(sum.most_load_passes, load_passes);
+        out << city.id << '\t' << model::trim_blanks(city.city) << ", "
+            << model::trim_blanks(city.state) << '\t' << house.name << '\t'
+            << (metric ? "metric" : "imperial") << '\t';
+        if (status != loads::LoadCalcStatus::kValid) {
+          ++sum.loads_refused;
+          out << "refused\t" << load_passes << '\n';
+          continue;
+        }
+        loads::Min_Backup(model, analysis.loads);
+        const workbook::FillOutcome fill = analysis.fill();
+        const sheet::RecalcReport& report = analysis.book.last_recalc();
+        double step = 1.0;
+        for (const sheet::GroupReport& g : report.groups) step = std::min(step, g.step);
+        if (!fill.converged) ++sum.unsettled;
+        if (step < 1.0) ++sum.relaxed;
+        sum.most_fill_passes = std::max(sum.most_fill_passes, fill.passes);
+        sum.largest_last_change = std::max(sum.largest_last_change, report.last_change);
+        const model::ProjectRec& p = model.ProjectRec;
+        out << "valid\t" << load_passes << '\t' << analysis.loads.IntGains.to_double() << '\t'
+            << analysis.loads.AnnHtg.to_double() << '\t' << fill.passes
+            << (fill.converged ? "" : " unsettled") << '\t' << step << '\t' << report.last_change
+            << '\t' << p.Result_GeoA_HeatingCost.to_double() << '\t'
+            << p.Result_GeoA_CoolingCost.to_double() << '\t' << p.Result_GeoA_SourceSize.to_double()
+            << '\t' << p.Result_HeatPump_HeatingCost.to_double() << '\t'
+            << p.Result_Furnace_HeatingCost.to_double() << '\n';
+      }
+    }
+  }
+  return sum;
+}
+
+}  // namespace pellavan::wbdump
