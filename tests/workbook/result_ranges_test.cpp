@@ -25,7 +25,8 @@ TEST_F(ResultRangesTest, FiguresOutsideTheirRangeAreNamedForTheComparedSystemsOn
     int sheet;
     const char* cell;
     sheet::Value value;
-    const char* problem;  // the start of the one line expected; "" for none
+    const char* problem;         // the start of the one line expected; "" for none
+    const char* load_cell = "";  // a Loads cell set to 0 besides
   };
   const sheet::Value div0 = sheet::Value::error(sheet::ErrorCode::kDiv0);
   const Row rows[] = {
@@ -44,6 +45,8 @@ TEST_F(ResultRangesTest, FiguresOutsideTheirRangeAreNamedForTheComparedSystemsOn
       {"a heat pump of COP 0", SystemType::Elec, kAasSheet, "L12", sheet::Value::number(0),
        "Heat pump: AAS!L12 heating COP \"0\", outside its physical range of 0.8 to 25"},
       {"a Geo B not compared", SystemType::GeoA, kGbsSheet, "L12", div0, ""},
+      {"no COP without a heating load", SystemType::GeoB, kGbsSheet, "L12", div0, "", "C22"},
+      {"no EER without a cooling load", SystemType::Fossil, kFusSheet, "L21", div0, "", "C23"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -55,6 +58,11 @@ TEST_F(ResultRangesTest, FiguresOutsideTheirRangeAreNamedForTheComparedSystemsOn
     auto pos = *sheet::parse_a1(row.cell);
     pos.sheet = row.sheet - 1;
     fresh.set_cell_value(pos, row.value);
+    if (*row.load_cell != '\0') {
+      auto load = *sheet::parse_a1(row.load_cell);
+      load.sheet = kLoadsSheet - 1;
+      fresh.set_cell_value(load, sheet::Value::number(0));
+    }
     std::vector<std::string> lines;
     for (const RangeProblem& p : results_out_of_range(context)) lines.push_back(describe(p));
     if (*row.problem == '\0') {

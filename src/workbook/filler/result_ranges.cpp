@@ -13,52 +13,64 @@ namespace {
 
 using model::SystemType;
 using enum Per;
+using enum Source;
 
 // Costs in dollars. A cost per MMBtu of its load of 1,000 is electricity at $3.40 a kWh in a
 // resistance heater; energies per MMBtu (kWh, Ccf, gallons) of 1,000 are a third of what a
-// resistance heater needs. No water heater reaches five times its energy input, no furnace,
-// boiler or resistance heater its input (the workbook's rounding of the input shows 100.6 %).
-// Loop lengths and flows are per ton of the larger design load: a unit much smaller than the
-// building's load gives the few feet per ton, a shallow trench in the coldest climate the most.
+// resistance heater needs. No water heater reaches five times its energy input, no furnace or
+// boiler its input. Loop lengths and flows are per ton of the larger design load: a unit much
+// smaller than the building's load gives the few feet per ton, a shallow trench in the coldest
+// climate the most.
+//
+// Where a unit is far too small for its load, the workbook credits it with heat or cooling its
+// energy cannot give: an electric Geo T auxiliary left below a large house's need shows 133 %,
+// a unit cooling a year's internal gains far beyond its design load an EER of 330. The bounds of
+// the auxiliary efficiency and the EER stand above those, so that they name damage only.
 constexpr double kPerLoad = 1000;
 constexpr double kShareLow = -0.1;  // a share in % that rounding leaves just below 0
 constexpr double kShareHigh = 100.1;
 constexpr double kFanPerTon = 100000;  // kWh or dollars a year: 11 kW per ton all year round
+constexpr double kAuxEfficiencyHigh = 150;
+constexpr double kEerHigh = 500;
 
 constexpr int kGeoOrHeatPump = kGeo | kHeatPump;
 
 constexpr ResultBound kResultBounds[] = {
     // heating and cooling of a heat pump, ground or air source, with its auxiliary heat
     {kGeoOrHeatPump, "L11", "heat pump heating energy", kHeatingLoad, 0, kPerLoad},
-    {kGeoOrHeatPump, "L12", "heating COP", kNone, 0.8, 25},
-    {kGeoOrHeatPump, "L13", "heat pump share of heating (%)", kNone, kShareLow, kShareHigh},
+    {kGeoOrHeatPump, "L12", "heating COP", kNone, 0.8, 25, kAny, kHeatingLoad},
+    {kGeoOrHeatPump, "L13", "heat pump share of heating (%)", kNone, kShareLow, kShareHigh, kAny,
+     kHeatingLoad},
     {kGeoOrHeatPump, "L14", "heat pump heating cost", kHeatingLoad, 0, kPerLoad},
     {kGeoOrHeatPump, "L17", "auxiliary fuel", kHeatingLoad, 0, kPerLoad},
     {kGeoOrHeatPump, "L18", "auxiliary electricity", kHeatingLoad, 0, kPerLoad},
-    {kGeoOrHeatPump, "L19", "auxiliary efficiency (%)", kNone, 0, 105},
-    {kGeoOrHeatPump, "L20", "auxiliary share of heating (%)", kNone, kShareLow, kShareHigh},
+    {kGeoOrHeatPump, "L19", "auxiliary efficiency (%)", kNone, 0, kAuxEfficiencyHigh, kAny,
+     kHeatingLoad},
+    {kGeoOrHeatPump, "L20", "auxiliary share of heating (%)", kNone, kShareLow, kShareHigh, kAny,
+     kHeatingLoad},
     {kGeoOrHeatPump, "L21", "auxiliary heating cost", kHeatingLoad, 0, kPerLoad},
     {kGeoOrHeatPump, "N23", "heating cost", kHeatingLoad, 0, kPerLoad},
     {kGeoOrHeatPump, "L28", "cooling energy", kCoolingLoad, 0, kPerLoad},
-    {kGeoOrHeatPump, "L29", "cooling EER", kNone, 4, 60},
+    {kGeoOrHeatPump, "L29", "cooling EER", kNone, 4, kEerHigh, kAny, kCoolingLoad},
     {kGeoOrHeatPump, "N31", "cooling cost", kCoolingLoad, 0, kPerLoad},
     // Geo A, Geo B and Geo T: water heating, fan and ground source
     {kGeo, "L36", "hot water generator energy", kWaterLoad, 0, kPerLoad},
-    {kGeo, "L37", "hot water generator COP", kNone, 0, 1000},  // of the little it adds
-    {kGeo, "L38", "hot water generator share (%)", kNone, kShareLow, kShareHigh},
+    {kGeo, "L37", "hot water generator COP", kNone, 0, 1000, kAny,
+     kWaterLoad},  // of the little it adds
+    {kGeo, "L38", "hot water generator share (%)", kNone, kShareLow, kShareHigh, kAny, kWaterLoad},
     {kGeo, "L39", "hot water generator cost", kWaterLoad, 0, kPerLoad},
     {kGeo, "L42", "water heater energy", kWaterLoad, 0, kPerLoad},
-    {kGeo, "L43", "water heater efficiency (%)", kNone, 30, 500},
-    {kGeo, "L44", "water heater share (%)", kNone, kShareLow, kShareHigh},
+    {kGeo, "L43", "water heater efficiency (%)", kNone, 30, 500, kAny, kWaterLoad},
+    {kGeo, "L44", "water heater share (%)", kNone, kShareLow, kShareHigh, kAny, kWaterLoad},
     {kGeo, "L45", "water heater cost", kWaterLoad, 0, kPerLoad},
     {kGeo, "N47", "water-heating cost", kWaterLoad, 0, kPerLoad},
     {kGeo, "L51", "continuous fan energy", kTonOfLoad, 0, kFanPerTon},
     {kGeo, "N53", "continuous fan cost", kTonOfLoad, 0, kFanPerTon},
-    {kGeo, "", "closed loop length (ft)", kTonOfLoad, 1, 20000, Source::kClosedLoop},
-    {kGeo, "", "well flow (gpm)", kTonOfLoad, 0.1, 50, Source::kOpenWell},
+    {kGeo, "", "closed loop length (ft)", kTonOfLoad, 1, 20000, kClosedLoop},
+    {kGeo, "", "well flow (gpm)", kTonOfLoad, 0.1, 50, kOpenWell},
     // the air-source heat pump: water heating and fan
     {kHeatPump, "L36", "water heater energy", kWaterLoad, 0, kPerLoad},
-    {kHeatPump, "L37", "water heater efficiency (%)", kNone, 30, 500},
+    {kHeatPump, "L37", "water heater efficiency (%)", kNone, 30, 500, kAny, kWaterLoad},
     {kHeatPump, "N39", "water-heating cost", kWaterLoad, 0, kPerLoad},
     {kHeatPump, "L43", "continuous fan energy", kTonOfLoad, 0, kFanPerTon},
     {kHeatPump, "N45", "continuous fan cost", kTonOfLoad, 0, kFanPerTon},
@@ -66,13 +78,13 @@ constexpr ResultBound kResultBounds[] = {
     // energy (L35): a boiler's "add on flag" of -1 (none) multiplies its blower's power there,
     // so the workbook itself shows them below 0
     {kFurnace, "L11", "heating fuel", kHeatingLoad, 0, kPerLoad},
-    {kFurnace, "L13", "heating efficiency (%)", kNone, 50, 105},
+    {kFurnace, "L13", "heating efficiency (%)", kNone, 50, 105, kAny, kHeatingLoad},
     {kFurnace, "N15", "heating cost", kHeatingLoad, 0, kPerLoad},
     {kFurnace, "L20", "cooling energy", kCoolingLoad, 0, kPerLoad},
-    {kFurnace, "L21", "cooling EER", kNone, 4, 60},
+    {kFurnace, "L21", "cooling EER", kNone, 4, kEerHigh, kAny, kCoolingLoad},
     {kFurnace, "N23", "cooling cost", kCoolingLoad, 0, kPerLoad},
     {kFurnace, "L28", "water heater energy", kWaterLoad, 0, kPerLoad},
-    {kFurnace, "L29", "water heater efficiency (%)", kNone, 30, 500},
+    {kFurnace, "L29", "water heater efficiency (%)", kNone, 30, 500, kAny, kWaterLoad},
     {kFurnace, "N31", "water-heating cost", kWaterLoad, 0, kPerLoad},
     {kFurnace, "N37", "continuous fan cost", kTonOfLoad, 0, kFanPerTon},
 };
@@ -137,7 +149,7 @@ bool applies(const ResultBound& bound, const Summary& summary, const sheet::Book
   if ((bound.kinds & summary.kind) == 0) return false;
   if (bound.source == Source::kAny) return true;
   const bool open_well = number_at(book, summary.system_sheet, summary.loop_code) == kOpenWellCode;
-  return open_well == (bound.source == Source::kOpenWell);
+  return open_well == (bound.source == kOpenWell);
 }
 
 }  // namespace
@@ -156,6 +168,7 @@ std::vector<RangeProblem> results_out_of_range(const FillContext& ctx) {
     if (!compares(ctx.model.ProjectRec, summary.system)) continue;
     for (const ResultBound& bound : kResultBounds) {
       if (!applies(bound, summary, book)) continue;
+      if (bound.given != kNone && !(divisor(book, bound.given) > 0)) continue;  // no such figure
       const std::string_view cell = bound.cell.empty() ? summary.loop : bound.cell;
       const sheet::CellPos pos = pos_of(summary.sheet, cell);
       const sheet::Value value = book.cell_value(pos);

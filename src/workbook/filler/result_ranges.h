@@ -41,6 +41,8 @@ struct ResultBound {
   double low;
   double high;
   Source source = Source::kAny;
+  // The load the figure is an efficiency or a share of: without it (0) there is no figure.
+  Per given = Per::kNone;
 };
 
 // Every bound, in one table.
