@@ -46,6 +46,13 @@ TEST_F(ResultRangesTest, FiguresOutsideTheirRangeAreNamedForTheComparedSystemsOn
        "Heat pump: AAS!L12 heating COP \"0\", outside its physical range of 0.8 to 25"},
       {"a Geo B not compared", SystemType::GeoA, kGbsSheet, "L12", div0, ""},
       {"no COP without a heating load", SystemType::GeoB, kGbsSheet, "L12", div0, "", "C22"},
+      {"a building without heating or cooling", SystemType::GeoA, kLoadsSheet, "C23",
+       sheet::Value::number(0),
+       "Building: Loads!C22:C23 annual heating and cooling load (MMBtu) \"0\", outside its "
+       "physical range of 0.001 to 100000",
+       "C22"},
+      {"a year of 252 billion MMBtu", SystemType::Fossil, kLoadsSheet, "C23",
+       sheet::Value::number(2.52e11), "Building: Loads!C22:C23"},
       {"no EER without a cooling load", SystemType::Fossil, kFusSheet, "L21", div0, "", "C23"},
   };
   for (const Row& row : rows) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 #include "sheet/address.h"
@@ -31,6 +32,8 @@ constexpr double kShareLow = -0.1;  // a share in % that rounding leaves just be
 constexpr double kShareHigh = 100.1;
 constexpr double kFanPerTon = 100000;  // kWh or dollars a year: 11 kW per ton all year round
 constexpr double kAuxEfficiencyHigh = 150;
+constexpr double kYearLoadLow = 0.001;  // MMBtu
+constexpr double kYearLoadHigh = 100000;
 constexpr double kEerHigh = 500;
 
 constexpr int kGeoOrHeatPump = kGeo | kHeatPump;
@@ -164,6 +167,23 @@ bool compares(const model::ProjectRec& rec, SystemType system) {
 std::vector<RangeProblem> results_out_of_range(const FillContext& ctx) {
   std::vector<RangeProblem> found;
   const sheet::Book& book = ctx.ReportWorkbook.book();
+  // Every system's figures are shares of the building's year: without a heating or a cooling
+  // load there is nothing to compare (each efficiency #DIV/0!, each cost 0), and a year's load
+  // beyond a 999,999 Btu/h building's running all year is no climate's.
+  const double year = divisor(book, kHeatingLoad) + divisor(book, kCoolingLoad);
+  if (!(year >= kYearLoadLow && year <= kYearLoadHigh)) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", year);
+    found.push_back(RangeProblem{.system = "Building",
+                                 .sheet = book.sheet(kLoadsSheet - 1).name(),
+                                 .cell = "C22:C23",
+                                 .quantity = "annual heating and cooling load (MMBtu)",
+                                 .text = text,
+                                 .per = "",
+                                 .figure = year,
+                                 .low = kYearLoadLow,
+                                 .high = kYearLoadHigh});
+  }
   for (const Summary& summary : kSummaries) {
     if (!compares(ctx.model.ProjectRec, summary.system)) continue;
     for (const ResultBound& bound : kResultBounds) {
