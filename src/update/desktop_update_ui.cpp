@@ -44,6 +44,9 @@ void DesktopUpdateUi::show_update_notice(const UpdateNotice& notice) {
 void DesktopUpdateUi::show_waiting(bool waiting) {
   if (waiting) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The download holds the event loop: the cursor and the caller's wait text must reach the
+    // screen before it starts.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   } else {
     QApplication::restoreOverrideCursor();
   }
