@@ -157,7 +157,19 @@ void MainWindow::SSCOMMAND2_Click() {
   commands_.Open_Analysis();
 }
 
-void MainWindow::SSCommand3_Click() { state_.services.Check_ForUpdate(); }
+void MainWindow::SSCommand3_Click() {
+  // The check holds the program until the server answers; the wait text shows meanwhile on the
+  // line of the reports' wait text, painted before the check starts.
+  QLabel* wait = form()[Label2];
+  const QString caption = wait->text();
+  wait->setText(QStringLiteral("Processing Request...Please Wait"));
+  wait->raise();
+  wait->show();
+  wait->repaint();
+  state_.services.Check_ForUpdate();
+  wait->hide();
+  wait->setText(caption);
+}
 
 void MainWindow::btnProject_Click() { open_sized(WindowId::ProjectInfo); }
 void MainWindow::btnUtility_Click() { open_sized(WindowId::UtilityRates); }

@@ -1,5 +1,6 @@
 #include "update/desktop_update_ui.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QStandardPaths>
 #include <QUrl>
@@ -38,6 +39,17 @@ void DesktopUpdateUi::show_message(const UpdateMessage& message) {
 
 void DesktopUpdateUi::show_update_notice(const UpdateNotice& notice) {
   if (notice_window_) notice_window_(notice);
+}
+
+void DesktopUpdateUi::show_waiting(bool waiting) {
+  if (waiting) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The download holds the event loop: the cursor and the caller's wait text must reach the
+    // screen before it starts.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
 }
 
 std::filesystem::path user_cache_folder() {

@@ -27,6 +27,8 @@ class DesktopUpdateUi final : public UpdateUi {
 
   void show_message(const UpdateMessage& message) override;
   void show_update_notice(const UpdateNotice& notice) override;
+  // The busy cursor over the whole program; the calling window shows its wait text.
+  void show_waiting(bool waiting) override;
 
  private:
   QPointer<QWidget> parent_;

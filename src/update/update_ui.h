@@ -26,6 +26,8 @@ class UpdateUi {
   virtual void show_message(const UpdateMessage& message) = 0;
   // The update window "Pellavan Update Available!", modal, until the user closes it.
   virtual void show_update_notice(const UpdateNotice& notice) = 0;
+  // The server is being asked (true) or has answered (false): the wait shows meanwhile.
+  virtual void show_waiting(bool waiting) = 0;
 };
 
 class WebBrowser {

@@ -21,6 +21,21 @@ std::string_view first_field(std::string_view text) {
 
 double web_version_number(std::string_view file_text) { return model::Val(first_field(file_text)); }
 
+bool reads_as_version(std::string_view file_text) {
+  std::string_view field = first_field(file_text);
+  const auto end = field.find_last_not_of(" \t");
+  field = field.substr(0, end == std::string_view::npos ? 0 : end + 1);
+  const auto digits = [](std::string_view part, std::size_t most) {
+    return !part.empty() && part.size() <= most &&
+           part.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  const auto point = field.find('.');
+  const bool shaped = point == std::string_view::npos
+                          ? digits(field, 3)
+                          : digits(field.substr(0, point), 3) && digits(field.substr(point + 1), 6);
+  return shaped && web_version_number(field) > 0;
+}
+
 std::string web_version_text(double number) {
   // "5.020" -> "5.0.20": a point after the first decimal digit.
   const std::string digits = model::format_fixed(number, 3, true);

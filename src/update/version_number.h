@@ -21,6 +21,11 @@ namespace pellavan::update {
 // there is none.
 [[nodiscard]] double web_version_number(std::string_view file_text);
 
+// Whether a version file's text names a version: its first field, blanks around it left out, is
+// a version number (one to three digits, then a point and up to six more, above 0) and nothing
+// else. An error page, an empty or damaged file or a number like "1e400" is none.
+[[nodiscard]] bool reads_as_version(std::string_view file_text);
+
 // WebVersionText: the number with the pattern "0.0.00" (5.001 -> "5.0.01", 5.02 -> "5.0.20").
 [[nodiscard]] std::string web_version_text(double number);
 

@@ -34,6 +34,7 @@ FillOutcome AnalysisRun::fill(std::string project_file_title, ChartFiller* chart
 AnalysisOutcome AnalysisRun::run(std::string project_file_title, ChartFiller* charts) {
   AnalysisOutcome outcome;
   outcome.loads = calculate_loads();
+  loads::Min_Backup(model_, loads_);  // as the project window's Done raises the backup inputs
   outcome.fill = fill(std::move(project_file_title), charts);
   return outcome;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The analysis of a project as the program runs it: the load calculation on the building-load
-// workbook, then the fill of the analysis workbook with its one recalculation and the 22 results
-// read back. The program's windows, the dump tool and the tests all go through it.
+// workbook, the backup inputs raised to the building's minimum as the project window's Done
+// raises them, then the fill of the analysis workbook with its one recalculation and the 22
+// results read back. The program's windows, the dump tool and the tests all go through it.
 
 #include <filesystem>
 #include <string>

@@ -81,6 +81,22 @@ TEST_F(WindowBehaviourTest, EditingKeysInATextBoxDoNotRunMenuCommands) {
   EXPECT_EQ(dialogs.size(), 1u);  // Save As asked for a name
 }
 
+// The version check holds the program until the server answers: the wait text shows meanwhile,
+// and goes after.
+TEST_F(WindowBehaviourTest, TheUpdateCheckShowsTheWaitText) {
+  MainWindow& w = new_project();
+  ASSERT_TRUE(pt::show_and_activate(&w));
+  QLabel* wait = w.form().label("Label2");
+  std::vector<QString> during;
+  state->services.Check_ForUpdate = [&] {
+    during.push_back(wait->isVisible() ? wait->text() : QString());
+  };
+  QTest::keyClick(w.form().button("btnHelp"), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(during, std::vector<QString>{QStringLiteral("Processing Request...Please Wait")});
+  EXPECT_FALSE(wait->isVisible());
+  EXPECT_EQ(wait->text(), QStringLiteral("Creating Reports...Please Wait"));
+}
+
 TEST_F(WindowBehaviourTest, MessageBoxesAndDialogsDoNotActivateTheWindow) {
   MainWindow& w = new_project();
   ASSERT_TRUE(pt::show_and_activate(&w));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QObject>
 #include <QUrl>
@@ -39,6 +40,15 @@ TEST(DesktopUpdateUiTest, MessagesAreTheProgramsBoxes) {
     EXPECT_EQ(boxes[i].icon, rows[i].shown);
     EXPECT_EQ(boxes[i].buttons, platform::MessageButtons::Ok);
   }
+}
+
+TEST(DesktopUpdateUiTest, TheWaitShowsTheBusyCursor) {
+  DesktopUpdateUi ui(nullptr, {});
+  ui.show_waiting(true);
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  ui.show_waiting(false);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST(DesktopUpdateUiTest, NoticeWindowAndBrowser) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "update/update_notice.h"
 #include "update/update_site.h"
 #include "update/update_ui.h"
@@ -41,6 +43,32 @@ TEST(UpdateRulesTest, VersionFileNumberAndText) {
     EXPECT_DOUBLE_EQ(web_version_number(r.file), r.number);
     EXPECT_EQ(web_version_text(r.number), r.text);
   }
+}
+
+TEST(UpdateRulesTest, OnlyAVersionNumberReadsAsAVersion) {
+  struct Row {
+    std::string file;
+    bool version;
+  };
+  const Row rows[] = {
+      {"5.01\r\n", true},
+      {"5.02,Pellavan 5.0.2\r\n", true},
+      {"   5.02 \n", true},
+      {"\"5.001\",x", true},
+      {"\t6\r\n5.02", true},
+      {"", false},
+      {"latest\r\n", false},
+      {"\"\"", false},
+      {"<!DOCTYPE html><html><body>Too Many Requests</body></html>", false},
+      {std::string(64, '\0'), false},
+      {"1e400", false},
+      {"5.02abc", false},
+      {"0.000", false},
+      {"-5.02", false},
+      {"5..1", false},
+      {"1234.5", false},
+  };
+  for (const Row& r : rows) EXPECT_EQ(reads_as_version(r.file), r.version) << r.file;
 }
 
 TEST(UpdateRulesTest, PagesOfTheEditions) {

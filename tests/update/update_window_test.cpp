@@ -3,6 +3,7 @@
 // the window open, Close ends it; the current version shows no window.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +23,18 @@ namespace {
 
 using testing::UrlCatcher;
 
+// Version 5.0.1 in the program folder, asking the server.
+VersionCheckSetup setup_for(const test::ScratchFolder& program,
+                            const test::LocalHttpServer& server) {
+  VersionCheckSetup setup;
+  setup.program_folder = program.path();
+  setup.cache_folder = program.path() / "cache";
+  setup.version = {5, 0, 1, "5.0.01"};
+  setup.site.maker_host = server.base_url();
+  setup.limits = test::kShortLimits;
+  return setup;
+}
+
 TEST(UpdateWindowTest, ANewerVersionShowsTheNoticeWhoseLinkOpensThePage) {
   struct Row {
     const char* version_file;
@@ -32,12 +45,7 @@ TEST(UpdateWindowTest, ANewerVersionShowsTheNoticeWhoseLinkOpensThePage) {
     test::LocalHttpServer server;
     server.route("/kqverok.txt", {.body = row.version_file});
     test::ScratchFolder program;
-    VersionCheckSetup setup;
-    setup.program_folder = program.path();
-    setup.cache_folder = program.path() / "cache";
-    setup.version = {5, 0, 1, "5.0.01"};
-    setup.site.maker_host = server.base_url();
-    setup.limits = test::kShortLimits;
+    const VersionCheckSetup setup = setup_for(program, server);
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
     const auto previous_box = platform::set_message_hook(
@@ -66,6 +74,36 @@ TEST(UpdateWindowTest, ANewerVersionShowsTheNoticeWhoseLinkOpensThePage) {
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
     EXPECT_EQ(windows, row.windows);
     EXPECT_EQ(catcher.urls.size(), static_cast<std::size_t>(row.windows));
+  }
+}
+
+// The test servers' bad answers, through the program's boxes: each is a failure told, none says
+// the version is current, and the busy cursor of the wait is gone before any box shows.
+TEST(UpdateWindowTest, BadAnswersAreFailuresToldWithoutTheBusyCursor) {
+  const std::string html = "<!DOCTYPE html><html><body>Error</body></html>";
+  const test::HttpRoute rows[] = {{.status = 418, .reason = "", .body = html},
+                                  {.status = 999, .reason = "", .body = html},
+                                  {.body = html},
+                                  {.body = std::string(256, '\0')},
+                                  {.body = "1e400"}};
+  for (const test::HttpRoute& route : rows) {
+    SCOPED_TRACE(route.status);
+    test::LocalHttpServer server;
+    server.route("/kqverok.txt", route);
+    test::ScratchFolder program;
+    std::filesystem::create_directories(program.path() / "Data");
+    const VersionCheckSetup setup = setup_for(program, server);
+    std::vector<QString> boxes;
+    const auto previous_box = platform::set_message_hook([&](const platform::MessageRequest& r) {
+      EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+      boxes.push_back(r.text);
+      return platform::MessageResult::Ok;
+    });
+    ProgramVersionCheck(setup, nullptr).Check_ForUpdate();
+    platform::set_message_hook(previous_box);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_TRUE(boxes[1].startsWith("An Internet Connection is Not Available"));
+    for (const QString& box : boxes) EXPECT_FALSE(box.contains("lastest"));
   }
 }
 

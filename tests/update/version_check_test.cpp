@@ -31,15 +31,22 @@ struct RecordingBrowser : WebBrowser {
   std::vector<std::string> opened;
 };
 
-// Records every message; shows the notice by recording its text and clicking its link.
+// Records every message; shows the notice by recording its text and clicking its link; keeps
+// the order of the wait and what followed it.
 struct RecordingUi : UpdateUi {
-  void show_message(const UpdateMessage& m) override { messages.push_back(m); }
+  void show_message(const UpdateMessage& m) override {
+    messages.push_back(m);
+    events.emplace_back("box");
+  }
   void show_update_notice(const UpdateNotice& n) override {
     notices.push_back(n.notice_text());
+    events.emplace_back("notice");
     n.OpenWebPage();
   }
+  void show_waiting(bool waiting) override { events.emplace_back(waiting ? "wait" : "done"); }
   std::vector<UpdateMessage> messages;
   std::vector<std::string> notices;
+  std::vector<std::string> events;
 };
 
 const UpdateMessage kLatest{"You have the lastest version of Pellavan", "Version 5.0.01",
@@ -60,6 +67,18 @@ UpdateMessage error_box(int code, const std::string& description, const char* so
   return {std::to_string(platform::transfer_error_number(code)) + "\n" + description, source,
           UpdateIcon::kCritical};
 }
+
+// A failed check: its error box, then the no-connection message.
+std::vector<UpdateMessage> refused(int code, const std::string& description) {
+  return {error_box(code, description, "Check_ForUpdate"), kNoConnection};
+}
+std::vector<UpdateMessage> refused_status(int status) {
+  return refused(2000, "The server answered with status " + std::to_string(status) +
+                           " instead of the version file.");
+}
+const std::vector<UpdateMessage> kNoVersionFile =
+    refused(6000, "The answer of the server is not a version file.");
+const std::string kHtmlPage = "<!DOCTYPE html><html><body><h1>Error</h1></body></html>\r\n";
 
 std::vector<std::string> names_in(const fs::path& folder) {
   std::vector<std::string> names;
@@ -98,7 +117,10 @@ TEST_F(VersionCheckTest, AnswersOfTheServer) {
       {"current version", {.body = "5.01\r\n"}, {kLatest}, false, "5.01\r\n"},
       {"older on the web", {.body = "5.001,\"old\"\r\n"}, {kLatest}, false, "5.001,\"old\"\r\n"},
       {"newer version", {.body = "5.02\r\n"}, {}, true, "5.02\r\n"},
-      {"empty file", {}, {kLatest}, false, ""},
+      {"empty file", {}, kNoVersionFile, false, kOldCopy},
+      {"a 200 with an HTML page", {.body = kHtmlPage}, kNoVersionFile, false, kOldCopy},
+      {"a body of NUL bytes", {.body = std::string(512, '\0')}, kNoVersionFile, false, kOldCopy},
+      {"a number beyond any version", {.body = "1e400\r\n"}, kNoVersionFile, false, kOldCopy},
       {"redirect to a 200",
        {.status = 302, .reason = "Found", .headers = {"Location: /moved"}},
        {},
@@ -131,12 +153,12 @@ TEST_F(VersionCheckTest, AnswersOfTheServer) {
        false,
        kOldCopy},
   };
-  for (const int status : {202, 308, 418, 429, 599})
+  for (const int status : {202, 308, 418, 429, 511, 599, 999})
     rows.push_back({"status without a text",
-                    {.status = status, .reason = "", .body = "5.01\r\n"},
-                    {kLatest},
+                    {.status = status, .reason = "", .body = status < 500 ? "5.01\r\n" : kHtmlPage},
+                    refused_status(status),
                     false,
-                    "5.01\r\n"});
+                    kOldCopy});
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.name) + " " + std::to_string(row.route.status));
     test::LocalHttpServer server;
@@ -155,6 +177,10 @@ TEST_F(VersionCheckTest, AnswersOfTheServer) {
               row.newer ? std::vector<std::string>{server.base_url() + "/index/pellavan_ok"}
                         : std::vector<std::string>{});
     EXPECT_EQ(test::file_text(program.path() / "Data/kqverok.txt"), row.local);
+    // The wait ends before anything is shown.
+    ASSERT_GE(ui.events.size(), 2u);
+    EXPECT_EQ(ui.events[0], "wait");
+    EXPECT_EQ(ui.events[1], "done");
     EXPECT_EQ(names_in(program.path() / "Data"), std::vector<std::string>{"kqverok.txt"});
   }
 }

@@ -151,6 +151,21 @@ TEST_F(AnalysisRunTest, FailuresAreNamed) {
   fs::remove_all(folder);
 }
 
+// Backup heat below the building's minimum is raised before the fill, as the project window's
+// Done raises it, so that no heater is credited with more heat than it can give.
+TEST_F(AnalysisRunTest, BackupInputsAreRaisedToTheMinimumBeforeTheFill) {
+  using model::ProjectRec;
+  ProjectAnalysis a(model.program_folder);
+  a.model.ProjectRec = read_project_for_analysis(path_of("Sample Project.pvn"));
+  for (model::Int32 ProjectRec::*input :
+       {&ProjectRec::GeoA_AuxInput, &ProjectRec::GeoB_AuxInput, &ProjectRec::Furnace_Input})
+    a.model.ProjectRec.*input = 1000;
+  const AnalysisOutcome outcome = a.run();
+  EXPECT_TRUE(outcome.usable()) << ::testing::PrintToString(outcome.problems());
+  EXPECT_GT(a.model.ProjectRec.Furnace_Input, 60000);
+  EXPECT_GT(a.model.ProjectRec.GeoA_AuxInput, 60000);
+}
+
 // Stopped at the pass cap, the analysis is unusable only when one pass more moves a result of a
 // system the project compares.
 TEST_F(AnalysisRunTest, ThePassCapCountsOnlyWhenACompareResultMoves) {
@@ -175,14 +190,16 @@ TEST_F(AnalysisRunTest, ThePassCapCountsOnlyWhenACompareResultMoves) {
 }
 
 // Values a window would refuse, as a damaged or hand-edited file brings them: the results they
-// lead to are named, and the run is not usable.
+// lead to are named, from below and from above, for the systems the project compares only.
 TEST_F(AnalysisRunTest, ResultsOutsideTheirPhysicalRangeAreNamed) {
   using model::Currency;
   using model::ProjectRec;
+  using model::SystemType;
   struct Case {
     const char* name;
     void (*damage)(ProjectRec&);
     const char* problem;  // the start of one of the outcome's lines
+    const char* not_named = "";
   };
   const Case cases[] = {
       {"every rate -1",
@@ -194,19 +211,33 @@ TEST_F(AnalysisRunTest, ResultsOutsideTheirPhysicalRangeAreNamed) {
                &ProjectRec::Rates_GasSummer, &ProjectRec::Rates_GasWinter})
            r.*rate = Currency::from_double(-1);
        },
-       "GAS!N56: cost"},
+       "Geo A: GAS!N31 cooling cost"},
+      {"a summer rate of 32767",
+       [](ProjectRec& r) { r.Rates_GeoElecSummer = Currency::from_double(32767); },
+       "Geo A: GAS!N31 cooling cost \"85635843.9753823\" is 1.73131e+06 per MMBtu"},
+      {"a continuous fan flag of 32767", [](ProjectRec& r) { r.Loads_ContFan = 32767; },
+       "Furnace: FUS!N37 continuous fan cost"},
       {"Geo B of -32768 tons",
        [](ProjectRec& r) {
-         r.System2_Type = model::code_of(model::SystemType::GeoB);
+         r.System2_Type = model::code_of(SystemType::GeoB);
          r.GeoB_Tons = Currency::from_double(-32768);
        },
-       "GBS!E26: loop length"},
+       "Geo B: GBS!E26 closed loop length (ft)"},
       {"Geo T of -4 tons",
        [](ProjectRec& r) {
-         r.System3_Type = model::code_of(model::SystemType::GeoT);
+         r.System3_Type = model::code_of(SystemType::GeoT);
          r.GeoT_Tons = Currency::from_double(-4);
        },
-       "GTS!E27: loop length"},
+       "Geo T: GTS!L12 heating COP holds \"#DIV/0!\""},
+      {"a damaged Geo A not compared",
+       [](ProjectRec& r) {
+         r.System1_Type = model::code_of(SystemType::Elec);
+         r.System2_Type = model::code_of(SystemType::Fossil);
+         r.System3_Type = 0;
+         r.GeoA_Tons = Currency::from_double(-32768);
+         r.Rates_HeatPumpElecWinter = Currency::from_double(-1);
+       },
+       "Heat pump: AAS!N23 heating cost", "Geo"},
   };
   ProjectAnalysis a(model.program_folder);
   const ProjectRec sample = read_project_for_analysis(path_of("Sample Project.pvn"));
@@ -219,6 +250,10 @@ TEST_F(AnalysisRunTest, ResultsOutsideTheirPhysicalRangeAreNamed) {
     const AnalysisOutcome outcome = a.run();
     EXPECT_FALSE(outcome.usable());
     EXPECT_THAT(outcome.problems(), ::testing::Contains(::testing::StartsWith(c.problem)));
+    if (*c.not_named != '\0') {
+      EXPECT_THAT(outcome.problems(),
+                  ::testing::Each(::testing::Not(::testing::HasSubstr(c.not_named))));
+    }
     EXPECT_TRUE(unusable_results_warning(outcome.fill).has_value());
   }
 }

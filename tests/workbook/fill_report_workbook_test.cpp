@@ -8,6 +8,7 @@
 #include <string>
 
 #include "filler_fixture.h"
+#include "model/project/system_type.h"
 #include "workbook/filler/fill_report_workbook.h"
 #include "workbook/filler/fill_steps.h"
 #include "workbook/filler/summary_results.h"
@@ -98,11 +99,16 @@ TEST_F(FillReportWorkbookTest, ResultsAreReadWithValAndRoundedHalfToEven) {
   put_value(kAasSheet, "N23", sheet::Value::text(book.intern("12 dollars")));
   put_value(kAasSheet, "N31", sheet::Value::error(sheet::ErrorCode::kDiv0));
   put_value(kFusSheet, "N15", sheet::Value::number(-0.00005));
+  put_value(kFusSheet, "N23", sheet::Value::error(sheet::ErrorCode::kDiv0));  // not compared
   put_value(kGasSheet, "E31", sheet::Value());  // the summary's formula cell emptied
+  model.ProjectRec.System1_Type = model::code_of(model::SystemType::GeoA);
+  model.ProjectRec.System2_Type = model::code_of(model::SystemType::Elec);
+  model.ProjectRec.System3_Type = 0;
   model.ProjectRec.Result_HeatPump_CoolingCost = model::Currency::from_raw(99);
   const SummaryReadBack read = read_summary_results(ctx);
   EXPECT_TRUE(read.clamped.empty());
-  // Each cell that held no number is named, with what it held; the field still gets Val's 0.
+  // Each cell of a compared system that held no number is named, with what it held; the field
+  // still gets Val's 0.
   std::vector<std::string> unusable;
   for (const ResultProblem& r : read.unusable) unusable.push_back(describe(r));
   EXPECT_THAT(unusable, ::testing::ElementsAre(

@@ -1,5 +1,6 @@
 #include "reportshot/sample_book.h"
 
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -26,6 +27,9 @@ sheet::Book filled_project(const std::filesystem::path& program_folder,
   const workbook::AnalysisOutcome outcome = analysis.run_file(project);
   if (!outcome.fill.filled)
     throw std::runtime_error(project.string() + " was not filled: " + outcome.fill.refusal);
+  // The pages are made all the same, as the program shows them after its warning.
+  for (const std::string& problem : outcome.problems())
+    std::fprintf(stderr, "pellavan-reportshot: %s\n", problem.c_str());
   return std::move(analysis.book);
 }
 

@@ -13,10 +13,10 @@ namespace pellavan::reportshot {
 // "Sample Project.pvn" of the Data folder in `program_folder`.
 std::filesystem::path sample_file(const std::filesystem::path& program_folder);
 
-// The project file through the load calculation, the filler and its recalculation, with the
-// graphs on their sheets, on the catalogues of `program_folder`; in metric display with the
-// currency label "$ CND" when `metric`.
-// Throws std::runtime_error when the project cannot be filled.
+// The project file through the load calculation, the minimum backup, the filler and its
+// recalculation, as the program fills it, with the graphs on their sheets, on the catalogues of
+// `program_folder`; in metric display with the currency label "$ CND" when `metric`. Throws
+// std::runtime_error when the project cannot be filled.
 sheet::Book filled_project(const std::filesystem::path& program_folder,
                            const std::filesystem::path& project, bool metric);
 // The project as the program opens it.

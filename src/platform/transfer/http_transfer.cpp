@@ -45,6 +45,8 @@ bool HTTP::ConnectToHTTPHost() {
   return true;
 }
 
+long HTTP::StatusCode() const { return request_ ? request_->response_code() : 0; }
+
 void HTTP::DialDefaultNumber() {
   if (prompts_ != nullptr) prompts_->show_message("Attempting to reach the internet...");
 }

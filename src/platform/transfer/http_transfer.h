@@ -36,6 +36,8 @@ class HTTP : public FileTransferBase {
   void WriteHTTPDataToFile();
 
   void HttpURL(std::string strURL) { url_ = std::move(strURL); }
+  // The status of the answer, after redirects; 0 before connecting.
+  [[nodiscard]] long StatusCode() const;
   // Body bytes readable right after connecting, at least 1; 0 before and after.
   [[nodiscard]] std::int64_t SizeOfFile() const { return available_; }
 

@@ -1,6 +1,19 @@
 #include "workbook/filler/fill_findings.h"
 
+#include <cmath>
+#include <cstdio>
+
 namespace pellavan::workbook {
+
+namespace {
+
+std::string short_number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.6g", value);
+  return text;
+}
+
+}  // namespace
 
 std::string describe(const CatalogueProblem& problem) {
   const std::string where = problem.sheet + ": " + problem.file;
@@ -23,8 +36,14 @@ std::string describe(const ResultProblem& problem) {
 }
 
 std::string describe(const RangeProblem& problem) {
-  return problem.sheet + "!" + std::string(problem.cell) + ": " + std::string(problem.quantity) +
-         " \"" + problem.text + "\" lies outside its physical range";
+  std::string line = std::string(problem.system) + ": " + problem.sheet + "!" +
+                     std::string(problem.cell) + " " + std::string(problem.quantity);
+  if (std::isnan(problem.figure)) return line + " holds \"" + problem.text + "\", no number";
+  line += " \"" + problem.text + "\"";
+  if (!problem.per.empty())
+    line += " is " + short_number(problem.figure) + std::string(problem.per);
+  return line + ", outside its physical range of " + short_number(problem.low) + " to " +
+         short_number(problem.high);
 }
 
 }  // namespace pellavan::workbook

@@ -28,12 +28,17 @@ struct ResultProblem {
   std::string text;  // what the cell held, as GetCellText gives it
 };
 
-// A result of a chosen system outside its physical range: below 0, not finite or no number.
+// A result of a compared system outside its physical range, or no number at all.
 struct RangeProblem {
+  std::string_view system;  // "Geo A"
   std::string sheet;
   std::string_view cell;
-  std::string_view quantity;  // "cost", "energy", "loop length"
+  std::string_view quantity;  // "cooling cost"
   std::string text;           // what the cell held, as GetCellText gives it
+  std::string_view per;       // what the figure is per (" per MMBtu of cooling load"), or ""
+  double figure = 0;          // the number compared with the bounds; NaN: the cell held none
+  double low = 0;
+  double high = 0;
 };
 
 // One line for each, in the words the program shows ("Geo A: FossData.CEA has no record 77").

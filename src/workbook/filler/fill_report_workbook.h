@@ -32,7 +32,7 @@ struct FillOutcome {
   // Records looked for by a non-zero id and not found whole: their cells were written from an
   // emptied record.
   std::vector<CatalogueProblem> catalogue_problems;
-  // Results of the chosen systems no building can have (a negative cost, energy or loop).
+  // Results of the compared systems outside their physical range (result_ranges.h).
   std::vector<RangeProblem> out_of_range;
   // The recalculation stopped by the change limit, or at the pass cap with the compared systems'
   // results the same one pass on (compared_results.h).

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "sheet/address.h"
 #include "workbook/filler/cell_writes.h"
+#include "workbook/filler/result_ranges.h"
 #include "workbook/report_sheets.h"
 
 namespace pellavan::workbook {
@@ -11,38 +13,51 @@ namespace {
 
 using model::ProjectRec;
 
-#define PELLAVAN_RESULT(sheet, cell, field) \
-  SummaryResultCell { sheet, cell, &ProjectRec::field, #field }
+using model::SystemType;
+
+#define PELLAVAN_RESULT(system, sheet, cell, field) \
+  SummaryResultCell { SystemType::system, sheet, cell, &ProjectRec::field, #field }
+#define PELLAVAN_AVERAGE(system, sheet, cell, field, load) \
+  SummaryResultCell { SystemType::system, sheet, cell, &ProjectRec::field, #field, load }
 
 constexpr SummaryResultCell kResultCells[] = {
-    PELLAVAN_RESULT(kGasSheet, "E31", Result_GeoA_AvgSourceClg),
-    PELLAVAN_RESULT(kGasSheet, "E32", Result_GeoA_AvgSourceHtg),
-    PELLAVAN_RESULT(kGasSheet, "E26", Result_GeoA_SourceSize),
-    PELLAVAN_RESULT(kGasSheet, "N23", Result_GeoA_HeatingCost),
-    PELLAVAN_RESULT(kGasSheet, "N31", Result_GeoA_CoolingCost),
-    PELLAVAN_RESULT(kGasSheet, "N47", Result_GeoA_WaterHeatingCost),
-    PELLAVAN_RESULT(kGasSheet, "N53", Result_GeoA_FanCost),
-    PELLAVAN_RESULT(kGbsSheet, "E31", Result_GeoB_AvgSourceClg),
-    PELLAVAN_RESULT(kGbsSheet, "E32", Result_GeoB_AvgSourceHtg),
-    PELLAVAN_RESULT(kGbsSheet, "E26", Result_GeoB_SourceSize),
-    PELLAVAN_RESULT(kGbsSheet, "N23", Result_GeoB_HeatingCost),
-    PELLAVAN_RESULT(kGbsSheet, "N31", Result_GeoB_CoolingCost),
-    PELLAVAN_RESULT(kGbsSheet, "N47", Result_GeoB_WaterHeatingCost),
-    PELLAVAN_RESULT(kGbsSheet, "N53", Result_GeoB_FanCost),
-    PELLAVAN_RESULT(kAasSheet, "N23", Result_HeatPump_HeatingCost),
-    PELLAVAN_RESULT(kAasSheet, "N31", Result_HeatPump_CoolingCost),
-    PELLAVAN_RESULT(kAasSheet, "N39", Result_HeatPump_WaterHeatingCost),
-    PELLAVAN_RESULT(kAasSheet, "N45", Result_HeatPump_FanCost),
-    PELLAVAN_RESULT(kFusSheet, "N15", Result_Furnace_HeatingCost),
-    PELLAVAN_RESULT(kFusSheet, "N23", Result_Furnace_CoolingCost),
-    PELLAVAN_RESULT(kFusSheet, "N31", Result_Furnace_WaterHeatingCost),
-    PELLAVAN_RESULT(kFusSheet, "N37", Result_Furnace_FanCost),
+    PELLAVAN_AVERAGE(GeoA, kGasSheet, "E31", Result_GeoA_AvgSourceClg, "C23"),
+    PELLAVAN_AVERAGE(GeoA, kGasSheet, "E32", Result_GeoA_AvgSourceHtg, "C22"),
+    PELLAVAN_RESULT(GeoA, kGasSheet, "E26", Result_GeoA_SourceSize),
+    PELLAVAN_RESULT(GeoA, kGasSheet, "N23", Result_GeoA_HeatingCost),
+    PELLAVAN_RESULT(GeoA, kGasSheet, "N31", Result_GeoA_CoolingCost),
+    PELLAVAN_RESULT(GeoA, kGasSheet, "N47", Result_GeoA_WaterHeatingCost),
+    PELLAVAN_RESULT(GeoA, kGasSheet, "N53", Result_GeoA_FanCost),
+    PELLAVAN_AVERAGE(GeoB, kGbsSheet, "E31", Result_GeoB_AvgSourceClg, "C23"),
+    PELLAVAN_AVERAGE(GeoB, kGbsSheet, "E32", Result_GeoB_AvgSourceHtg, "C22"),
+    PELLAVAN_RESULT(GeoB, kGbsSheet, "E26", Result_GeoB_SourceSize),
+    PELLAVAN_RESULT(GeoB, kGbsSheet, "N23", Result_GeoB_HeatingCost),
+    PELLAVAN_RESULT(GeoB, kGbsSheet, "N31", Result_GeoB_CoolingCost),
+    PELLAVAN_RESULT(GeoB, kGbsSheet, "N47", Result_GeoB_WaterHeatingCost),
+    PELLAVAN_RESULT(GeoB, kGbsSheet, "N53", Result_GeoB_FanCost),
+    PELLAVAN_RESULT(Elec, kAasSheet, "N23", Result_HeatPump_HeatingCost),
+    PELLAVAN_RESULT(Elec, kAasSheet, "N31", Result_HeatPump_CoolingCost),
+    PELLAVAN_RESULT(Elec, kAasSheet, "N39", Result_HeatPump_WaterHeatingCost),
+    PELLAVAN_RESULT(Elec, kAasSheet, "N45", Result_HeatPump_FanCost),
+    PELLAVAN_RESULT(Fossil, kFusSheet, "N15", Result_Furnace_HeatingCost),
+    PELLAVAN_RESULT(Fossil, kFusSheet, "N23", Result_Furnace_CoolingCost),
+    PELLAVAN_RESULT(Fossil, kFusSheet, "N31", Result_Furnace_WaterHeatingCost),
+    PELLAVAN_RESULT(Fossil, kFusSheet, "N37", Result_Furnace_FanCost),
 };
 
 #undef PELLAVAN_RESULT
+#undef PELLAVAN_AVERAGE
 
 // 2^63 / 10,000: the first magnitude a Currency cannot hold.
 constexpr double kCurrencyLimit = 922337203685477.5808;
+
+bool has_load(const sheet::Book& book, std::string_view load_cell) {
+  if (load_cell.empty()) return true;
+  sheet::CellPos pos = *sheet::parse_a1(load_cell);
+  pos.sheet = kLoadsSheet - 1;
+  const sheet::Value load = book.cell_value(pos);
+  return !load.is_number() || load.as_number() != 0;
+}
 
 }  // namespace
 
@@ -59,7 +74,8 @@ SummaryReadBack read_summary_results(FillContext& ctx) {
   for (const SummaryResultCell& r : kResultCells) {
     if (ctx.ReportWorkbook.active_sheet() != r.sheet) ctx.ReportWorkbook.set_active_sheet(r.sheet);
     const CellAt cell(r.cell);
-    if (!book.cell_value(ctx.ReportWorkbook.at(cell.row, cell.col)).is_number()) {
+    if (compares(ctx.model.ProjectRec, r.system) && has_load(book, r.given) &&
+        !book.cell_value(ctx.ReportWorkbook.at(cell.row, cell.col)).is_number()) {
       read.unusable.push_back(ResultProblem{r.field_name, book.sheet(r.sheet - 1).name(), r.cell,
                                             ctx.ReportWorkbook.cell_text(cell.row, cell.col)});
     }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/project/system_type.h"
 #include "model/record/field_types.h"
 #include "model/records/project_rec.h"
 #include "workbook/filler/fill_context.h"
@@ -16,17 +17,21 @@
 namespace pellavan::workbook {
 
 struct SummaryResultCell {
-  int sheet;  // 1-based
+  model::SystemType system;  // a cell of a system the project does not compare is not judged
+  int sheet;                 // 1-based
   std::string_view cell;
   model::Currency model::ProjectRec::*field;
   std::string_view field_name;
+  // The Loads cell of the annual load the result is an average over; without that load (0) the
+  // cell holds no number, and none is expected. "" for a result that is always there.
+  std::string_view given = "";
 };
 
 std::span<const SummaryResultCell> summary_result_cells();
 
 struct SummaryReadBack {
   std::vector<std::string_view> clamped;  // fields beyond the Currency range, clamped
-  std::vector<ResultProblem> unusable;    // fields whose cell held no number, stored as 0
+  std::vector<ResultProblem> unusable;    // compared systems' fields whose cell held no number
 };
 SummaryReadBack read_summary_results(FillContext& ctx);
 
