@@ -11,4 +11,9 @@ const SystemKind& system_kind(SystemType type) {
   throw std::out_of_range("no system of code " + std::to_string(code_of(type)));
 }
 
+bool compared(const ProjectRec& rec, SystemType type) {
+  const Int16 code = code_of(type);
+  return rec.System1_Type == code || rec.System2_Type == code || rec.System3_Type == code;
+}
+
 }  // namespace pellavan::model

@@ -107,7 +107,9 @@ struct SystemKind {
   SystemType type = SystemType::NoSystem;
   std::string_view name;  // "GeoA": how messages about the system name it
   const char* caption = "";
-  int result_sheet = 0;  // the compact result panel the system window shows
+  int input_sheet = 0;    // the sheet the system's inputs are written to and its bins computed on
+  int summary_sheet = 0;  // the sheet of its summary report, whose results the fill compares
+  int result_sheet = 0;   // the compact result panel the system window shows
   BinViewId bin_view = BinViewId::None;
   ReportZooms zooms;
   // The backup heat: Geo T's auxiliary heat is not raised to the minimum backup.
@@ -215,6 +217,8 @@ inline constexpr std::array<SystemKind, 5> kSystemKinds = {{
     {.type = SystemType::GeoA,
      .name = "GeoA",
      .caption = "Pellavan A",
+     .input_sheet = kGeoASheet,
+     .summary_sheet = kGasSheet,
      .result_sheet = kGaqSheet,
      .bin_view = BinViewId::GeoA,
      .zooms = {&ProjectRec::Zoom_GeoASummary, &ProjectRec::Zoom_GeoABin,
@@ -226,6 +230,8 @@ inline constexpr std::array<SystemKind, 5> kSystemKinds = {{
     {.type = SystemType::GeoB,
      .name = "GeoB",
      .caption = "Pellavan B",
+     .input_sheet = kGeoBSheet,
+     .summary_sheet = kGbsSheet,
      .result_sheet = kGbqSheet,
      .bin_view = BinViewId::GeoB,
      .zooms = {&ProjectRec::Zoom_GeoBSummary, &ProjectRec::Zoom_GeoBBin,
@@ -237,6 +243,8 @@ inline constexpr std::array<SystemKind, 5> kSystemKinds = {{
     {.type = SystemType::GeoT,
      .name = "GeoT",
      .caption = "Pellavan T",
+     .input_sheet = kGeoTSheet,
+     .summary_sheet = kGtsSheet,
      .result_sheet = kGtqSheet,
      .bin_view = BinViewId::GeoTBin,
      .zooms = {&ProjectRec::Zoom_GeoTSummary, &ProjectRec::Zoom_GeoTBin,
@@ -247,6 +255,8 @@ inline constexpr std::array<SystemKind, 5> kSystemKinds = {{
     {.type = SystemType::Elec,
      .name = "HeatPump",
      .caption = "Heat Pump",
+     .input_sheet = kAirToAirSheet,
+     .summary_sheet = kAasSheet,
      .result_sheet = kAaqSheet,
      .bin_view = BinViewId::HeatPump,
      .zooms = {&ProjectRec::Zoom_HeatPumpSummary, &ProjectRec::Zoom_HeatPumpBin,
@@ -258,6 +268,8 @@ inline constexpr std::array<SystemKind, 5> kSystemKinds = {{
     {.type = SystemType::Fossil,
      .name = "Furnace",
      .caption = "Furnace / Boiler",
+     .input_sheet = kFurnaceSheet,
+     .summary_sheet = kFusSheet,
      .result_sheet = kFuqSheet,
      .bin_view = BinViewId::Furnace,
      .zooms = {&ProjectRec::Zoom_FurnaceSummary, &ProjectRec::Zoom_FurnaceBin,
@@ -270,6 +282,9 @@ inline constexpr std::array<SystemKind, 5> kSystemKinds = {{
 
 // The row of a kind; NoSystem has none (std::out_of_range).
 [[nodiscard]] const SystemKind& system_kind(SystemType type);
+
+// One of the three comparison columns has chosen the kind.
+[[nodiscard]] bool compared(const ProjectRec& rec, SystemType type);
 
 inline constexpr const SystemKind& kGeoA = kSystemKinds[0];
 inline constexpr const SystemKind& kGeoB = kSystemKinds[1];

@@ -2,35 +2,18 @@
 
 #include <algorithm>
 
-#include "model/project/system_type.h"
+#include "model/project/system_kinds.h"
 #include "workbook/report_sheets.h"
 
 namespace pellavan::workbook {
-
-namespace {
-
-using model::SystemType;
-
-struct SummarySheet {
-  SystemType system;
-  ReportSheet sheet;
-};
-
-constexpr SummarySheet kSummarySheets[] = {
-    {SystemType::GeoA, kGasSheet}, {SystemType::GeoB, kGbsSheet},   {SystemType::GeoT, kGtsSheet},
-    {SystemType::Elec, kAasSheet}, {SystemType::Fossil, kFusSheet},
-};
-
-}  // namespace
 
 std::vector<sheet::Value> compared_results(const FillContext& ctx) {
   const model::ProjectRec& p = ctx.model.ProjectRec;
   const sheet::Book& book = ctx.ReportWorkbook.book();
   std::vector<sheet::Value> values;
-  for (const SummarySheet& s : kSummarySheets) {
-    const model::Int16 code = model::code_of(s.system);
-    if (p.System1_Type != code && p.System2_Type != code && p.System3_Type != code) continue;
-    const int index = static_cast<int>(s.sheet) - 1;
+  for (const model::SystemKind& s : model::kSystemKinds) {
+    if (!model::compared(p, s.type)) continue;
+    const int index = s.summary_sheet - 1;
     const auto used = book.used_range(index);
     if (!used) continue;
     for (int row = used->first_row; row <= used->last_row; ++row) {

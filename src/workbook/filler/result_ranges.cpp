@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "model/project/system_kinds.h"
 #include "sheet/address.h"
 #include "workbook/report_sheets.h"
 
@@ -103,11 +104,14 @@ struct Summary {
 };
 
 constexpr Summary kSummaries[] = {
-    {SystemType::GeoA, "Geo A", kGasSheet, kGeo, "E26", kGeoASheet, "F5"},
-    {SystemType::GeoB, "Geo B", kGbsSheet, kGeo, "E26", kGeoBSheet, "F5"},
-    {SystemType::GeoT, "Geo T", kGtsSheet, kGeo, "E27", kGeoTSheet, "N5"},  // a row lower
-    {SystemType::Elec, "Heat pump", kAasSheet, kHeatPump, "", 0, ""},
-    {SystemType::Fossil, "Furnace", kFusSheet, kFurnace, "", 0, ""},
+    {SystemType::GeoA, "Geo A", model::kGeoA.summary_sheet, kGeo, "E26", model::kGeoA.input_sheet,
+     "F5"},
+    {SystemType::GeoB, "Geo B", model::kGeoB.summary_sheet, kGeo, "E26", model::kGeoB.input_sheet,
+     "F5"},
+    {SystemType::GeoT, "Geo T", model::kGeoT.summary_sheet, kGeo, "E27", model::kGeoT.input_sheet,
+     "N5"},  // a row lower
+    {SystemType::Elec, "Heat pump", model::kHeatPump.summary_sheet, kHeatPump, "", 0, ""},
+    {SystemType::Fossil, "Furnace", model::kFurnace.summary_sheet, kFurnace, "", 0, ""},
 };
 
 constexpr double kOpenWellCode = 10;
@@ -159,11 +163,6 @@ bool applies(const ResultBound& bound, const Summary& summary, const sheet::Book
 
 std::span<const ResultBound> result_bounds() { return kResultBounds; }
 
-bool compares(const model::ProjectRec& rec, SystemType system) {
-  const model::Int16 code = model::code_of(system);
-  return rec.System1_Type == code || rec.System2_Type == code || rec.System3_Type == code;
-}
-
 std::vector<RangeProblem> results_out_of_range(const FillContext& ctx) {
   std::vector<RangeProblem> found;
   const sheet::Book& book = ctx.ReportWorkbook.book();
@@ -185,7 +184,7 @@ std::vector<RangeProblem> results_out_of_range(const FillContext& ctx) {
                                  .high = kYearLoadHigh});
   }
   for (const Summary& summary : kSummaries) {
-    if (!compares(ctx.model.ProjectRec, summary.system)) continue;
+    if (!model::compared(ctx.model.ProjectRec, summary.system)) continue;
     for (const ResultBound& bound : kResultBounds) {
       if (!applies(bound, summary, book)) continue;
       if (bound.given != kNone && !(divisor(book, bound.given) > 0)) continue;  // no such figure

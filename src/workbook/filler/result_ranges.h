@@ -48,9 +48,6 @@ struct ResultBound {
 // Every bound, in one table.
 [[nodiscard]] std::span<const ResultBound> result_bounds();
 
-// Whether one of the three comparison columns chooses the system.
-[[nodiscard]] bool compares(const model::ProjectRec& rec, model::SystemType system);
-
 // Looks at the summary sheets of the systems the three comparison columns choose.
 [[nodiscard]] std::vector<RangeProblem> results_out_of_range(const FillContext& ctx);
 

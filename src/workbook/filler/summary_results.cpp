@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/project/system_kinds.h"
 #include "sheet/address.h"
 #include "workbook/filler/cell_writes.h"
 #include "workbook/filler/result_ranges.h"
@@ -74,7 +75,7 @@ SummaryReadBack read_summary_results(FillContext& ctx) {
   for (const SummaryResultCell& r : kResultCells) {
     if (ctx.ReportWorkbook.active_sheet() != r.sheet) ctx.ReportWorkbook.set_active_sheet(r.sheet);
     const CellAt cell(r.cell);
-    if (compares(ctx.model.ProjectRec, r.system) && has_load(book, r.given) &&
+    if (model::compared(ctx.model.ProjectRec, r.system) && has_load(book, r.given) &&
         !book.cell_value(ctx.ReportWorkbook.at(cell.row, cell.col)).is_number()) {
       read.unusable.push_back(ResultProblem{r.field_name, book.sheet(r.sheet - 1).name(), r.cell,
                                             ctx.ReportWorkbook.cell_text(cell.row, cell.col)});
