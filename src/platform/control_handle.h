@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <stdexcept>
 #include <string_view>
 
@@ -95,9 +96,8 @@ struct WidgetOf<ControlKind::Line> {
 namespace detail {
 
 // Evaluated while compiling: a failed search is a throw, which stops the compilation there.
-template <std::size_t M>
-consteval ControlRef find_control(const ControlDesign (&table)[M], std::string_view name, int index,
-                                  ControlKind kind) {
+consteval ControlRef find_control(std::span<const ControlDesign> table, std::string_view name,
+                                  int index, ControlKind kind) {
   for (const ControlDesign& d : table) {
     if (std::string_view(d.name) != name || d.index != index) continue;
     if (d.kind != kind) throw "the control is of another kind than its handle";
@@ -113,8 +113,7 @@ struct Handle {
   using Widget = typename WidgetOf<K>::type;
   static constexpr ControlKind kKind = K;
 
-  template <std::size_t M>
-  consteval Handle(const ControlDesign (&table)[M], std::string_view name)
+  consteval Handle(std::span<const ControlDesign> table, std::string_view name)
       : ref(detail::find_control(table, name, 0, K)) {}
   explicit constexpr Handle(ControlRef r) : ref(r) {}
   constexpr operator ControlRef() const { return ref; }  // NOLINT: a handle is a reference
@@ -128,8 +127,7 @@ struct HandleArray {
   static constexpr int kCount = N;
 
   // The elements 1..N of the control array `name`.
-  template <std::size_t M>
-  consteval HandleArray(const ControlDesign (&table)[M], std::string_view name) : refs{} {
+  consteval HandleArray(std::span<const ControlDesign> table, std::string_view name) : refs{} {
     for (int i = 0; i < N; ++i)
       refs[static_cast<std::size_t>(i)] = detail::find_control(table, name, i + 1, K);
   }

@@ -70,7 +70,7 @@ class GeoWindow : public GeoFrame {
 
  protected:
   // Geo A: the hydronic applications with the second unit.
-  [[nodiscard]] bool hydronic() const { return design().controls.data() == kGeoAControls; }
+  [[nodiscard]] bool hydronic() const { return design().controls.data() == kGeoAControls.data(); }
   [[nodiscard]] model::ProjectRec& rec() const { return state_.model.ProjectRec; }
   [[nodiscard]] model::UnitOptions units() const;
   [[nodiscard]] bool kw_shown() const;
