@@ -52,7 +52,6 @@ void Program::Timer1_Timer() {
   // Built before the main window so that every fill, view and report finds them.
   state_.analysis();
   state_.windows.window(WindowId::Reports, state_);
-  state_.windows.window(WindowId::BuildingLoad, state_);
   main_ = std::make_unique<MainWindow>(state_);
   main_->Form_Load();
   main_->show();

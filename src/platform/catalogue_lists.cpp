@@ -40,15 +40,6 @@ void fill_list(QListWidget* list, const std::vector<model::ListEntry>& entries) 
   list->setCurrentRow(-1);
 }
 
-bool select_id(QListWidget* list, model::Int16 id) {
-  for (int row = 0; row < list->count(); ++row)
-    if (list->item(row)->data(Qt::UserRole).toInt() == id) {
-      list->setCurrentRow(row);
-      return true;
-    }
-  return false;
-}
-
 model::Int16 selected_id(const QListWidget* list, model::Int16 none) {
   const QListWidgetItem* item = list->currentItem();
   return item != nullptr ? static_cast<model::Int16>(item->data(Qt::UserRole).toInt()) : none;

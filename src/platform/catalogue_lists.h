@@ -24,7 +24,6 @@ void fill_list(QListWidget* list, const std::vector<model::ListEntry>& entries);
 // Selects every entry with that id in turn, so the last one stays selected, as a restore by id
 // does; false (selection unchanged) when none has it.
 bool select_id(QComboBox* list, model::Int16 id);
-bool select_id(QListWidget* list, model::Int16 id);
 // The selected entry's id, or `none` without a selection.
 [[nodiscard]] model::Int16 selected_id(const QComboBox* list, model::Int16 none = 0);
 [[nodiscard]] model::Int16 selected_id(const QListWidget* list, model::Int16 none = 0);

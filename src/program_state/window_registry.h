@@ -25,7 +25,6 @@ enum class WindowId {
   Furnace,   // furnace or boiler
   Reports,   // holds the analysis workbook
   BinViewer,
-  BuildingLoad,  // hidden; holds the building-load workbook
 };
 
 // A loaded window belongs to its Qt parent when it has one (the main window), else to the

@@ -6,7 +6,6 @@
 
 #include "platform/control_handle.h"
 #include "platform/handler_table.h"
-#include "platform/modal.h"
 #include "platform/window_placement.h"
 #include "reports/report_zoom.h"
 #include "reports/set_criteria.h"
@@ -157,11 +156,6 @@ void BinViewer::cmdGeoOp_Click() {
 QDialog* prepare_bin_viewer(app::AppState& state, BinViewId view, QWidget* parent) {
   state.BinViewCode = view;
   return qobject_cast<BinViewer*>(state.windows.window(app::WindowId::BinViewer, state, parent));
-}
-
-int open_bin_viewer(app::AppState& state, BinViewId view, QWidget* parent) {
-  QDialog* viewer = prepare_bin_viewer(state, view, parent);
-  return viewer != nullptr ? platform::run_modal(*viewer) : 0;
 }
 
 }  // namespace pellavan::geo

@@ -39,7 +39,5 @@ class BinViewer : public platform::DesignedDialog {
 // The registry's viewer with the view code (AppState::BinViewCode) set, ready to be shown
 // modally; nullptr when no viewer is registered. Every system window's Bin button comes here.
 QDialog* prepare_bin_viewer(app::AppState& state, BinViewId view, QWidget* parent);
-// Shows the viewer modally on `view`.
-int open_bin_viewer(app::AppState& state, BinViewId view, QWidget* parent);
 
 }  // namespace pellavan::geo

@@ -106,7 +106,6 @@ double shown_kw(double kw) { return model::Val(model::format_fixed(kw, 1, false)
 
 const model::CheckTable kGeoCheckTables[1] = {{"geothermal checks", kRows}};
 std::span<const model::RangeCheck> geo_checks() { return kRows; }
-const model::CheckTable& geo_check_table() { return kGeoCheckTables[0]; }
 
 double GeoCheckValues::value(const RangeCheck& row, model::Display display) const {
   const bool metric = display == model::Display::Metric;

@@ -29,7 +29,6 @@ enum GeoCondition { kHorizontalLoop = 1, kVerticalLoop, kBoreGiven, kFuelFired, 
 enum GeoBound { kMinimumInput = 1 };
 
 [[nodiscard]] std::span<const model::RangeCheck> geo_checks();
-[[nodiscard]] const model::CheckTable& geo_check_table();
 extern const model::CheckTable kGeoCheckTables[1];
 
 // The block's values as the checks read them.
