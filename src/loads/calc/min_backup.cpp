@@ -30,6 +30,7 @@ MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& load
     if (!block.raised_to_minimum_backup) continue;
     model.WantedUnitId = block.backup_id.in<model::Int16>(p);
     const bool found = model::Load_FossilRecord(model);
+    // Hidden channel: FurnaceRec is the furnace Load_FossilRecord has just read by WantedUnitId.
     const double efficiency = model.FurnaceRec.FullLoadEff.to_double();
     // A furnace that is not found, or whose efficiency is 0, gives no minimum for its block.
     if (!found || efficiency <= 0.0) {

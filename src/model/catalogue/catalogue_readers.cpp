@@ -5,12 +5,14 @@
 namespace pellavan::model {
 
 bool Load_FossilRecord(ModelState& state) {
+  // Hidden channel: WantedUnitId, set just before by a system window's list or Min_Backup.
   return find_catalogue_record(state.data_files, state.program_folder, state.edition().furnace_file,
                                state.WantedUnitId, state.FurnaceRec);
 }
 
 bool Load_ACRecord(ModelState& state, ReportWorkbookSheets& workbook) {
   workbook.set_active_sheet(kFurnaceSheet);
+  // Hidden channel: the key is the project's Furnace_ACId, stored by the furnace window.
   return find_catalogue_record(state.data_files, state.program_folder, state.edition().ac_file,
                                state.ProjectRec.Furnace_ACId, state.ACRec);
 }

@@ -123,11 +123,13 @@ void ConventionalFrame::show_twin_picture(QComboBox* list, QComboBox* twin) {
 }
 
 void ConventionalFrame::show_furnace_picture(const QComboBox* list) {
+  // Hidden channel: FurnaceRec is the furnace the window's furnace list read last.
   show_picture(QString::fromStdString(model::shown_text(state_.model.FurnaceRec.Picture)),
                list->currentText());
 }
 
 void ConventionalFrame::show_coil_quality_picture() {
+  // Hidden channel: FurnaceRec is the furnace the window's furnace list read last.
   const bool vspd = state_.model.FurnaceRec.IcmFanFlag.to_double() == 1.0;
   show_picture(vspd ? QStringLiteral("coilqualV.bmp") : QStringLiteral("coilqual.bmp"),
                std::nullopt);

@@ -110,6 +110,7 @@ void BinViewer::Form_Load() {
 void BinViewer::Form_Activate() {
   sheet::view::SpreadsheetControl& reports = state_.analysis().F1Book1();
   const bool metric = state_.model.MetricFlag(model::kMetricDisplay) != 0;
+  // Hidden channel: BinViewCode is set by the system windows' Bin buttons and this viewer's Bin/Op.
   const BinView* shown = model::bin_view(state_.BinViewCode);
   form()[cmdBin]->setVisible(shown != nullptr && shown->sheet == model::kGeoTSheet);
   form()[cmdGeoOp]->setVisible(shown != nullptr && shown->sheet == model::kGeoTSheet);

@@ -80,6 +80,7 @@ void GeoFrame::WH_Pic() {
 
 void GeoFrame::Furnace_Pic() {
   if (loading_) return;
+  // Hidden channel: FurnaceRec is the furnace ComboFurnace_Click read last.
   const QString file =
       QString::fromStdString(model::utf8_from_cp1252(state_.model.FurnaceRec.Picture.str()));
   load_picture(file, kGrey, true, false, &frame_.ComboFurnace);

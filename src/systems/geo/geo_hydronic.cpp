@@ -129,6 +129,7 @@ void GeoWindow::restore_hydronic_mode() {
     form()[frmHydroHybrid]->show();
     form()[cmdHydroHelp]->show();
     form()[ComboUnit3]->show();
+    // Hidden channel: GeoUnitRec is the unit read last, by Unit_Click or ComboUnit3_Click.
     const bool shown = quantity_shown(state_.model.GeoUnitRec.UnitType);
     form()[txtHybridUqty]->setVisible(shown);
     form()[lblHybridTons]->setVisible(shown);

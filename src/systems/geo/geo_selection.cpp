@@ -123,6 +123,7 @@ void GeoWindow::cover_ground_inputs(bool covered) {
 }
 
 void GeoWindow::open_loop_rule(bool from_loop_pick) {
+  // Hidden channel: GeoUnitRec is the unit Unit_Click read last.
   const bool capable = hybrid_capable(state_.model.GeoUnitRec.UnitType);
   if (open_loop(trimmed_text(c_.comboLoop))) {
     if (capable) {

@@ -133,6 +133,7 @@ bool GeoTWindow::read_selected_unit(bool& found) {
 }
 
 void GeoTWindow::build_limits(double quantity) {
+  // Hidden channel: TUnitRec is the unit read_selected_unit read last.
   const float rated = state_.model.TUnitRec.RatedCapMax;
   for (const CapacityLimitList& l : kCapacityLimitLists) {
     std::vector<model::ListEntry> entries;
@@ -210,6 +211,7 @@ void GeoTWindow::comboLoop_Click() {
   if (!loading_ && equal_ci(loop, "Well Water"))
     platform::message_box(this, QString::fromUtf8(kWellWaterNotice));
   const bool open = open_loop(loop);
+  // Hidden channel: TUnitRec is the unit Unit_Click read last.
   if (open && hybrid_capable(state_.model.TUnitRec.UnitType)) {
     form()[c_.frmHybrid]->hide();
     form()[c_.optHybrid2]->setChecked(true);

@@ -193,6 +193,8 @@ void GeoWindow::Form_Activate() {
   if (stored(block_.soil_id) != 0) choose_id(c_.comboSoil, stored(block_.soil_id));
   if (stored(block_.aux_id) != 0) choose_id(c_.ComboFurnace, stored(block_.aux_id));
   if (stored(block_.water_heater_id) != 0) choose_id(c_.ComboWH, stored(block_.water_heater_id));
+  // Hidden channel: a fill writes the repaired quantity and aux mode back into this block.
+  // Hidden channel: FurnaceRec is the furnace ComboFurnace_Click or a fill read last.
   if (block_.aux_mode.get(r) == 99) block_.aux_mode.set(r, state_.model.FurnaceRec.AddOnMode);
   if (block_.aux_mode.get(r) >= 0)
     choose_id(c_.ComboAuxHeat, static_cast<model::Int16>(block_.aux_mode.get(r)));

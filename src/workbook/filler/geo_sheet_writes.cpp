@@ -19,6 +19,7 @@ bool is_pond_loop(const model::LoopRec& loop) {
 
 }  // namespace
 
+// Hidden channel: the repairs below write into the project, which the geo windows then show.
 void repair_zero_quantity(model::Currency& tons) {
   if (tons == model::Currency{}) tons = model::Currency::from_raw(model::Currency::kScale);
 }
@@ -52,6 +53,7 @@ void put_unit_perf(FillContext& ctx, const model::GeoUnitRec& unit, int first_ro
 }
 
 void put_unit(FillContext& ctx, const GeoSheetBlock& block) {
+  // Hidden channel: GeoUnitRec is the unit reread_geo_records has just read.
   const model::GeoUnitRec& unit = ctx.model.GeoUnitRec;
   put_unit_perf(ctx, unit, 6);
   put(ctx, "D50", unit.StRatioLow);

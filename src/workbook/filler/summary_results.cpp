@@ -81,6 +81,7 @@ SummaryReadBack read_summary_results(FillContext& ctx) {
                                             ctx.ReportWorkbook.cell_text(cell.row, cell.col)});
     }
     bool clamped = false;
+    // Hidden channel: the results go into the project, and out with its next save.
     ctx.model.ProjectRec.*r.field = result_currency(read_number(ctx, cell), clamped);
     if (clamped) read.clamped.push_back(r.field_name);
   }
