@@ -11,6 +11,7 @@
 #include "model/units/rounding.h"
 #include "reports/charts/chart_drawing.h"
 #include "reports/charts/chart_scale.h"
+#include "reports/chosen_systems.h"
 #include "sheet/view/picture_cache.h"
 
 namespace pellavan::reports {
@@ -25,8 +26,17 @@ constexpr std::int32_t kWhite = 16777215;
 constexpr std::int16_t kValueSet = 1;
 
 // In the order they are drawn.
-constexpr std::array<int, 5> kBinGraphSheets = {
-    model::kGagSheet, model::kGbgSheet, model::kGtgSheet, model::kAagSheet, model::kFugSheet};
+struct BinGraph {
+  int sheet;
+  model::SystemType system;
+};
+constexpr std::array<BinGraph, 5> kBinGraphs = {{
+    {model::kGagSheet, model::SystemType::GeoA},
+    {model::kGbgSheet, model::SystemType::GeoB},
+    {model::kGtgSheet, model::SystemType::GeoT},
+    {model::kAagSheet, model::SystemType::Elec},
+    {model::kFugSheet, model::SystemType::Fossil},
+}};
 constexpr std::array<const char*, 5> kCostCaptions = {"Heating", "Cooling", "Hot Water", "Fan",
                                                       "Total"};
 
@@ -76,21 +86,29 @@ void ReportCharts::Fill_BinCharts() {
   chart.Chart_Prop(12, 3);
 
   std::array<double, kBins> GraphTemp{}, GraphHours{}, GraphCapacity{}, GraphLoad{};
-  for (const int sheet : kBinGraphSheets) {
+  const ChosenSystems compared = ChosenSystems::of(model_.ProjectRec);
+  for (const BinGraph& graph : kBinGraphs) {
+    const int sheet = graph.sheet;
     ReportWorkbook().set_active_sheet(sheet);
+    const bool captions = sheet == model::kGagSheet;
+    if (captions) {
+      for (int i = 0; i < kBins; ++i) GraphTemp[i] = cell_number(kFirstBinRow + i, kColR);
+      for (int i = 0; i < kBins; ++i)
+        chart.Chart_PointCaption(i, model::format_significant(GraphTemp[i], 15));
+    }
+    // A system the project does not compare has no report to show its graph: it is not drawn,
+    // and no graph of an earlier project stays on its sheet.
+    if (!compared.has(graph.system)) {
+      Remove_ChartPicture();
+      continue;
+    }
     ChartMax = whole_maximum(11, kColX);
     Scale_ChartAxis();
-    const bool captions = sheet == model::kGagSheet;
     for (int i = 0; i < kBins; ++i) {
       const int row = kFirstBinRow + i;
-      if (captions) GraphTemp[i] = cell_number(row, kColR);
       GraphHours[i] = cell_number(row, kColS);
       GraphCapacity[i] = cell_number(row, kColT);
       GraphLoad[i] = std::fabs(cell_number(row, kColU));
-    }
-    if (captions) {
-      for (int i = 0; i < kBins; ++i)
-        chart.Chart_PointCaption(i, model::format_significant(GraphTemp[i], 15));
     }
     chart.Chart_BeginValues(kValueSet, kSystems, kBins);
     const std::array<const std::array<double, kBins>*, kSystems> series = {&GraphCapacity,
@@ -148,6 +166,16 @@ void ReportCharts::Export_ChartPicture() {
   chart.Height = comparison ? 9200 : 10000;
   chart.Width = comparison ? 9000 : 10000;
   exported_ = sheet::view::encode_recording(draw_chart(chart));
+}
+
+void ReportCharts::Remove_ChartPicture() {
+  const int active = ReportWorkbook().active_sheet();
+  if (std::vector<std::uint8_t>* holder = Form11().holder_of(active)) holder->clear();
+  sheet::Book& book = ReportWorkbook().book();
+  sheet::Sheet& sheet = book.sheet(active - 1);
+  if (sheet.pictures().empty()) return;
+  sheet.clear_pictures();
+  book.touch();
 }
 
 void ReportCharts::Insert_ChartPicture() {

@@ -1,8 +1,9 @@
 #pragma once
-// The graph routines that follow every fill of the analysis workbook: the five bin graphs (GAG,
-// GBG, GTG, AAG, FUG) and the comparison graph (PRG), each drawn on the charts window's chart from
-// its sheet's cells and placed on that sheet as its only picture. The program hands one of these
-// to Fill_ReportWorkbook as its ChartFiller.
+// The graph routines that follow every fill of the analysis workbook: the bin graphs (GAG, GBG,
+// GTG, AAG, FUG) of the systems the project compares and the comparison graph (PRG), each drawn
+// on the charts window's chart from its sheet's cells and placed on that sheet as its only
+// picture; the graph sheet of a system not compared is left without one. The program hands one of
+// these to Fill_ReportWorkbook as its ChartFiller.
 
 #include <cstdint>
 #include <functional>
@@ -48,6 +49,8 @@ class ReportCharts final : public workbook::ChartFiller {
   void Export_ChartPicture();
   // exported_ into the active sheet's holder, and onto the sheet in place of every drawing object.
   void Insert_ChartPicture();
+  // The active sheet's holder emptied and its drawing objects removed.
+  void Remove_ChartPicture();
   // GetCellText of the active sheet, its leading number to four decimals.
   double cell_number(int row, int col) const;
   std::int32_t whole_maximum(int row, int col) const;
