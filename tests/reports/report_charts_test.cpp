@@ -6,6 +6,7 @@
 #include <QImage>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "model/project/system_type.h"
@@ -120,6 +121,45 @@ TEST_F(ReportChartsTest, TheComparisonTakesTrimmedNamesAndEveryCostZerosIncluded
   EXPECT_EQ(chart.point_caption(2), "Hot Water");
   EXPECT_EQ(chart.point_count(), 5);
   EXPECT_EQ(control.active_sheet(), model::kPrgSheet);
+}
+
+TEST_F(ReportChartsTest, EveryGraphAfterAFillIsTheOneItsInputsDrawAfresh) {
+  struct Row {
+    const char* change;
+    std::function<void()> apply;
+  };
+  const Row rows[] = {
+      {"nothing", [] {}},
+      {"a capacity", [&] { put(model::kFugSheet, "T5", "777"); }},
+      {"a bin temperature", [&] { put(model::kGagSheet, "R9", "3"); }},
+      {"the maximum", [&] { put(model::kGbgSheet, "X11", "90000"); }},
+      {"a system's name", [&] { put(model::kPrgSheet, "R6", "Another"); }},
+      {"metric display", [&] { model.MetricFlag(model::kMetricDisplay) = -1; }},
+      {"the currency", [&] { model.CurrencyLabel = "EUR"; }},
+      {"a stray picture",
+       [&] {
+         book.sheet(model::kGagSheet - 1).add_picture({0, 0}, {1, 1}, {7});
+       }},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.change);
+    fill();
+    r.apply();
+    fill();
+    sheet::Book fresh_book = book;
+    sheet::BookControl fresh_control(fresh_book);
+    ReportCharts fresh(fresh_control, model);
+    fresh.Fill_BinCharts();
+    fresh.Fill_ComparisonChart();
+    for (const int number : kGraphSheets) {
+      const auto& kept = sheet_of(number).pictures();
+      const auto& drawn = fresh_book.sheet(number - 1).pictures();
+      ASSERT_EQ(kept.size(), drawn.size()) << number;
+      if (!kept.empty()) {
+        EXPECT_EQ(kept[0].data, drawn[0].data) << number;
+      }
+    }
+  }
 }
 
 TEST_F(ReportChartsTest, TheMaximumCellGivesTheAxis) {

@@ -121,8 +121,7 @@ void ReportCharts::Fill_BinCharts() {
       }
     }
     chart.Chart_EndValues(kValueSet);
-    Export_ChartPicture();
-    Insert_ChartPicture();
+    Place_ChartPicture(chart);
     if (workbook_.select_block_start) workbook_.select_block_start();
   }
 }
@@ -149,8 +148,7 @@ void ReportCharts::Fill_ComparisonChart() {
     }
   }
   chart.Chart_EndValues(kValueSet);
-  Export_ChartPicture();
-  Insert_ChartPicture();
+  Place_ChartPicture(chart);
   if (workbook_.select_block_start) workbook_.select_block_start();
 }
 
@@ -168,8 +166,36 @@ void ReportCharts::Export_ChartPicture() {
   exported_ = sheet::view::encode_recording(draw_chart(chart));
 }
 
+ReportCharts::GraphInputs ReportCharts::inputs_of(const Chart& chart) const {
+  GraphInputs in{ChartMax, {chart.title()}, {}, model_.MetricFlag, model_.CurrencyLabel};
+  for (int s = 0; s < chart.series_count(); ++s) in.texts.push_back(chart.series_name(s));
+  for (int p = 0; p < chart.point_count(); ++p) in.texts.push_back(chart.point_caption(p));
+  for (const int limit : {kScaleMin, kScaleMax, kScaleInterval})
+    in.numbers.push_back(chart.scale_limit(limit));
+  for (int s = 0; s < chart.series_count(); ++s)
+    for (int p = 0; p < chart.point_count(); ++p) in.numbers.push_back(chart.value(s, p));
+  return in;
+}
+
+void ReportCharts::Place_ChartPicture(const Chart& chart) {
+  const int active = ReportWorkbook().active_sheet();
+  GraphInputs inputs = inputs_of(chart);
+  const auto drawn = drawn_from_.find(active);
+  std::vector<std::uint8_t>* holder = Form11().holder_of(active);
+  if (drawn != drawn_from_.end() && drawn->second == inputs && holder != nullptr) {
+    const auto& pictures = ReportWorkbook().book().sheet(active - 1).pictures();
+    if (pictures.size() == 1 && pictures[0].data == *holder) return;
+    exported_ = *holder;  // the same graph, put back alone
+  } else {
+    Export_ChartPicture();
+  }
+  Insert_ChartPicture();
+  drawn_from_[active] = std::move(inputs);
+}
+
 void ReportCharts::Remove_ChartPicture() {
   const int active = ReportWorkbook().active_sheet();
+  drawn_from_.erase(active);
   if (std::vector<std::uint8_t>* holder = Form11().holder_of(active)) holder->clear();
   sheet::Book& book = ReportWorkbook().book();
   sheet::Sheet& sheet = book.sheet(active - 1);
