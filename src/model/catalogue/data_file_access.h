@@ -2,7 +2,8 @@
 // The shared state through which one data file at a time is opened and read: a caller sets
 // DataFilePath and DataRecLen, runs Check_DataFile and Open_DataFile, reads records through
 // DataFileNum and closes it. A missing or unopenable file is a DataFileFailure; the program
-// shows its message and ends.
+// shows its message and ends. Catalogues are read through open_catalogue (catalogue_scan.h),
+// which leaves the same state and takes their records from the run's catalogue cache.
 
 #include <stdexcept>
 #include <string>
