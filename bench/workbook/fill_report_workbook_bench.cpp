@@ -13,8 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "model/load_calc_state.h"
-#include "projects/project_set.h"
+#include "projects/prepared_projects.h"
 #include "workbook/analysis_run.h"
 #include "workbook/report_workbook_template.h"
 
@@ -25,33 +24,12 @@ using pellavan::workbook::ProjectAnalysis;
 
 const fs::path kProgramFolder = PELLAVAN_BUILT_PROGRAM_FOLDER;
 
-// A project as its fill finds the model: its record, unit options, city and load results.
-struct Prepared {
-  pellavan::model::ProjectRec project;
-  pellavan::model::MetricFlags units;
-  pellavan::model::CityRec city;
-  pellavan::model::LoadCalcState loads;
-  std::string title;
-};
+using pellavan::testing::PreparedProject;
 
-void take(ProjectAnalysis& analysis, const Prepared& p) {
-  analysis.model.ProjectRec = p.project;
-  analysis.model.MetricFlag = p.units;
-  analysis.model.CityRec = p.city;
-  analysis.loads = p.loads;
-  analysis.title = p.title;
-}
-
-std::vector<Prepared>& prepared_set(ProjectAnalysis& analysis) {
-  static std::vector<Prepared> set;
-  if (!set.empty()) return set;
-  for (const auto& project : pellavan::testing::project_set()) {
-    analysis.model.MetricFlag = {};
-    if (project.metric) analysis.model.MetricFlag(pellavan::model::kMetricDisplay) = -1;
-    analysis.run_file(project.file);
-    set.push_back({analysis.model.ProjectRec, analysis.model.MetricFlag, analysis.model.CityRec,
-                   analysis.loads, analysis.title});
-  }
+std::vector<PreparedProject>& prepared_set(ProjectAnalysis& analysis) {
+  static std::vector<PreparedProject> set;
+  std::string missing;
+  if (set.empty()) set = pellavan::testing::prepare_project_set(analysis, missing);
   return set;
 }
 
@@ -66,15 +44,13 @@ void BM_FillAfterAnotherProject(benchmark::State& state) {
     }
   }
   ProjectAnalysis analysis(kProgramFolder);
-  const std::vector<Prepared>& prepared = prepared_set(analysis);
-  const Prepared& previous = prepared[(index + prepared.size() - 1) % prepared.size()];
+  const std::vector<PreparedProject>& prepared = prepared_set(analysis);
+  const PreparedProject& previous = prepared[(index + prepared.size() - 1) % prepared.size()];
   state.SetLabel(std::string(set[index].name));
   pellavan::workbook::FillOutcome outcome;
   for (auto _ : state) {
     state.PauseTiming();
-    take(analysis, previous);
-    analysis.fill();
-    take(analysis, prepared[index]);
+    pellavan::testing::follow(analysis, previous, prepared[index]);
     state.ResumeTiming();
     outcome = analysis.fill();
     benchmark::DoNotOptimize(outcome.filled);

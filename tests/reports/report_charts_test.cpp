@@ -6,9 +6,12 @@
 #include <QImage>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 
+#include "model/project/system_type.h"
 #include "model/report_workbook_sheets.h"
+#include "projects/project_set.h"
 #include "reports/chart_view.h"
 #include "reports/charts/report_charts.h"
 #include "sheet/view/spreadsheet_control.h"
@@ -23,10 +26,35 @@ namespace {
 constexpr int kGraphSheets[] = {model::kPrgSheet, model::kGagSheet, model::kGbgSheet,
                                 model::kAagSheet, model::kFugSheet, model::kGtgSheet};
 
+using model::SystemType;
+
+void compare(model::ProjectRec& rec, SystemType a, SystemType b, SystemType c) {
+  rec.System1_Type = model::code_of(a);
+  rec.System2_Type = model::code_of(b);
+  rec.System3_Type = model::code_of(c);
+}
+
+// Whether a graph sheet carries a graph when the project compares a, b and c.
+bool drawn(int sheet, std::initializer_list<SystemType> compared) {
+  const auto has = [&](SystemType kind) {
+    return std::find(compared.begin(), compared.end(), kind) != compared.end();
+  };
+  switch (sheet) {
+    case model::kGagSheet: return has(SystemType::GeoA);
+    case model::kGbgSheet: return has(SystemType::GeoB);
+    case model::kGtgSheet: return has(SystemType::GeoT);
+    case model::kAagSheet: return has(SystemType::Elec);
+    case model::kFugSheet: return has(SystemType::Fossil);
+    default: return true;
+  }
+}
+
 class ReportChartsTest : public ::testing::Test {
  protected:
   ReportChartsTest()
-      : book(workbook::load_report_template()), control(book), charts(control, model) {}
+      : book(workbook::load_report_template()), control(book), charts(control, model) {
+    compare(model.ProjectRec, SystemType::GeoA, SystemType::GeoB, SystemType::Fossil);
+  }
 
   void put(int sheet, const char* a1, const char* text) {
     control.set_active_sheet(sheet);
@@ -46,7 +74,9 @@ class ReportChartsTest : public ::testing::Test {
 };
 
 TEST_F(ReportChartsTest, BinGraphsTakeTheirSheetsValuesAndGagsCaptions) {
-  // FUG is drawn last, so the bin chart ends with its values.
+  // FUG is drawn last, so the bin chart ends with its values; GAG gives the captions though Geo A
+  // is not compared.
+  compare(model.ProjectRec, SystemType::GeoB, SystemType::Elec, SystemType::Fossil);
   put(model::kGagSheet, "R5", "2.5");
   put(model::kGagSheet, "R6", "");
   put(model::kGagSheet, "R7", "-33");
@@ -93,6 +123,45 @@ TEST_F(ReportChartsTest, TheComparisonTakesTrimmedNamesAndEveryCostZerosIncluded
   EXPECT_EQ(control.active_sheet(), model::kPrgSheet);
 }
 
+TEST_F(ReportChartsTest, EveryGraphAfterAFillIsTheOneItsInputsDrawAfresh) {
+  struct Row {
+    const char* change;
+    std::function<void()> apply;
+  };
+  const Row rows[] = {
+      {"nothing", [] {}},
+      {"a capacity", [&] { put(model::kFugSheet, "T5", "777"); }},
+      {"a bin temperature", [&] { put(model::kGagSheet, "R9", "3"); }},
+      {"the maximum", [&] { put(model::kGbgSheet, "X11", "90000"); }},
+      {"a system's name", [&] { put(model::kPrgSheet, "R6", "Another"); }},
+      {"metric display", [&] { model.MetricFlag(model::kMetricDisplay) = -1; }},
+      {"the currency", [&] { model.CurrencyLabel = "EUR"; }},
+      {"a stray picture",
+       [&] {
+         book.sheet(model::kGagSheet - 1).add_picture({0, 0}, {1, 1}, {7});
+       }},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.change);
+    fill();
+    r.apply();
+    fill();
+    sheet::Book fresh_book = book;
+    sheet::BookControl fresh_control(fresh_book);
+    ReportCharts fresh(fresh_control, model);
+    fresh.Fill_BinCharts();
+    fresh.Fill_ComparisonChart();
+    for (const int number : kGraphSheets) {
+      const auto& kept = sheet_of(number).pictures();
+      const auto& drawn = fresh_book.sheet(number - 1).pictures();
+      ASSERT_EQ(kept.size(), drawn.size()) << number;
+      if (!kept.empty()) {
+        EXPECT_EQ(kept[0].data, drawn[0].data) << number;
+      }
+    }
+  }
+}
+
 TEST_F(ReportChartsTest, TheMaximumCellGivesTheAxisAndNoValueShownLiesAboveIt) {
   // Without values the maximum cell alone decides.
   for (int row = 5; row <= 34; ++row)
@@ -128,17 +197,24 @@ TEST_F(ReportChartsTest, TheMaximumCellGivesTheAxisAndNoValueShownLiesAboveIt) {
   }
 }
 
-TEST_F(ReportChartsTest, EveryFillLeavesOneFreshPictureOnEachGraphSheet) {
+TEST_F(ReportChartsTest, EveryFillLeavesOneFreshPictureOnEachComparedGraphSheet) {
   const std::vector<std::uint8_t> stray = {1, 2, 3};
-  for (const int sheet : {model::kGagSheet, model::kGagSheet, model::kPrgSheet, model::kPrsSheet})
+  for (const int sheet :
+       {model::kGagSheet, model::kGagSheet, model::kPrgSheet, model::kPrsSheet, model::kAagSheet})
     book.sheet(sheet - 1).add_picture({0, 0}, {1, 1}, stray);
   fill();
   const std::vector<std::uint8_t> first_fug = sheet_of(model::kFugSheet).pictures().at(0).data;
   put(model::kFugSheet, "T5", "12345");
+  compare(model.ProjectRec, SystemType::GeoT, SystemType::Fossil, SystemType::NoSystem);
   fill();
   for (const int number : kGraphSheets) {
     SCOPED_TRACE(book.sheet(number - 1).name());
     const auto& pictures = sheet_of(number).pictures();
+    if (!drawn(number, {SystemType::GeoT, SystemType::Fossil})) {
+      EXPECT_TRUE(pictures.empty()) << "no graph of a system not compared, nor of an earlier one";
+      EXPECT_TRUE(charts.Form11().holder_of(number)->empty());
+      continue;
+    }
     ASSERT_EQ(pictures.size(), 1u);
     const sheet::Picture& p = pictures[0];
     EXPECT_EQ(p.format, sheet::PictureFormat::kRecorded);
@@ -162,12 +238,15 @@ TEST(ReportChartsWindowTest, TheReportsWindowsControlCountsAndShowsTheGraphs) {
   model::ModelState model;
   sheet::view::SpreadsheetControl F1Book1;
   F1Book1.hold_book(workbook::load_report_template());
+  compare(model.ProjectRec, SystemType::GeoA, SystemType::Elec, SystemType::GeoB);
   ReportCharts charts(chart_workbook(F1Book1), model);
   charts.Fill_BinCharts();
   charts.Fill_ComparisonChart();
   for (const int number : kGraphSheets) {
     F1Book1.ActiveSheet(number);
-    EXPECT_EQ(F1Book1.ObjectCount(), 1) << number;
+    const bool shown = drawn(number, {SystemType::GeoA, SystemType::Elec, SystemType::GeoB});
+    EXPECT_EQ(F1Book1.ObjectCount(), shown ? 1 : 0) << number;
+    if (!shown) continue;
     const QImage page =
         sheet::view::render_block(F1Book1.book(), number - 1, *sheet::parse_a1_range("B1:O48"))
             .image;
@@ -184,15 +263,23 @@ TEST(ReportChartsWindowTest, TheReportsWindowsControlCountsAndShowsTheGraphs) {
   }
 }
 
-TEST(ReportChartsFillTest, TheWorkbookFillDrawsEveryGraphEachTime) {
+TEST(ReportChartsFillTest, EachFillDrawsTheGraphsOfTheSystemsItsProjectCompares) {
   const std::filesystem::path folder = PELLAVAN_BUILT_PROGRAM_FOLDER;
   workbook::ProjectAnalysis analysis(folder);
   ReportCharts charts(analysis.report_control(), analysis.model);
   analysis.charts = &charts;
-  for (int run = 0; run < 2; ++run) {
-    ASSERT_TRUE(analysis.run_file(folder / "Data" / "Sample Project.pvn").fill.filled);
+  for (const auto& project : pellavan::testing::project_set()) {
+    SCOPED_TRACE(project.name);
+    ASSERT_TRUE(analysis.run_file(project.file).fill.filled);
+    const model::ProjectRec& rec = analysis.model.ProjectRec;
+    const auto kind = [](model::Int16 code) { return static_cast<SystemType>(code); };
     for (const int number : kGraphSheets)
-      EXPECT_EQ(analysis.book.sheet(number - 1).pictures().size(), 1u) << number;
+      EXPECT_EQ(
+          analysis.book.sheet(number - 1).pictures().size(),
+          drawn(number, {kind(rec.System1_Type), kind(rec.System2_Type), kind(rec.System3_Type)})
+              ? 1u
+              : 0u)
+          << number;
   }
   EXPECT_EQ(analysis.report_control().active_sheet(), model::kFusSheet)
       << "the fill reads its results after the graphs";

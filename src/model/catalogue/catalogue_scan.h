@@ -6,21 +6,14 @@
 // stale one that a caller could take for the record it asked for; the record of a file cut off
 // within its last record is not found.
 
-#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
 
+#include "model/catalogue/catalogue_records.h"
 #include "model/catalogue/data_file_access.h"
-#include "model/catalogue/data_folder.h"
-#include "model/record/record_layout.h"
 
 namespace pellavan::model {
-
-template <class R>
-concept CatalogueRecord = Record<R> && requires(R r) {
-  { r.Id } -> std::same_as<Int16&>;
-};
 
 // How a scan ended.
 enum class CatalogueLookup : std::uint8_t {
@@ -30,31 +23,38 @@ enum class CatalogueLookup : std::uint8_t {
   kCutOff,     // the scan reached a record the file holds only in part
 };
 
+// Opens the Data folder's file_name as every catalogue read does: DataFilePath and DataRecLen
+// describe it and DataFileNum is taken; its records come from the run's catalogue cache. A
+// missing, unreadable or oversized file is a DataFileFailure with its message.
+[[nodiscard]] CatalogueRecords open_catalogue(DataFileAccess& state,
+                                              const std::filesystem::path& program_folder,
+                                              std::string_view file_name,
+                                              std::size_t record_length);
+
 // Scans the Data folder's file_name from record 1 into buffer until its Id equals key or the
-// file ends. Leaves DataFilePath and DataRecLen describing the file, which is closed again.
+// file ends. Leaves DataFilePath and DataRecLen describing the file.
 // A buffer whose record a scan read from another file (the metric loops after the imperial
 // ones) is emptied first, so the key is looked for in this file.
 template <CatalogueRecord R>
 CatalogueLookup look_up_catalogue_record(DataFileAccess& state,
                                          const std::filesystem::path& program_folder,
                                          std::string_view file_name, Int16 key, R& buffer) {
-  state.DataFilePath = data_file_path(program_folder, file_name);
-  state.DataRecLen = static_cast<Int16>(R::kFileSize);
-  Check_DataFile(state);
-  Open_DataFile(state);
+  CatalogueRecords file = open_catalogue(state, program_folder, file_name, R::kFileSize);
   std::string& source = state.buffer_sources[&buffer];
   if (!source.empty() && source != state.DataFilePath) buffer = R{};
   source = state.DataFilePath;
-  RecordFile& file = data_file(state);
-  const bool empty = file.size_bytes() == 0;
-  for (std::int64_t i = 1; !file.eof() && buffer.Id != key; ++i) read_data_record(state, i, buffer);
-  const bool found = !file.eof();
-  const bool cut_off = file.size_bytes() % R::kFileSize != 0;
-  close_data_file(state);
-  if (found) return CatalogueLookup::kFound;
+  if (!file.eof() && buffer.Id != key) {
+    // Each record read replaces the one before in the buffer: only the one the scan stops at,
+    // the first with the key or the first not wholly in the file, need be decoded.
+    std::int64_t i = 1;
+    while (file.whole(i) && file.id<R>(i) != key) ++i;
+    file.read(i, buffer);
+  }
+  if (!file.eof()) return CatalogueLookup::kFound;
   buffer = R{};
-  if (empty) return CatalogueLookup::kEmptyFile;
-  return cut_off ? CatalogueLookup::kCutOff : CatalogueLookup::kNotFound;
+  if (file.size_bytes() == 0) return CatalogueLookup::kEmptyFile;
+  return file.size_bytes() % R::kFileSize != 0 ? CatalogueLookup::kCutOff
+                                               : CatalogueLookup::kNotFound;
 }
 
 // The same scan, saying only whether the key was found.

@@ -5,33 +5,27 @@
 #include "model/catalogue/catalogue_files.h"
 #include "model/catalogue/catalogue_scan.h"
 #include "model/catalogue/data_file_access.h"
-#include "model/catalogue/data_folder.h"
 #include "model/text/ascii.h"
 #include "model/text/cp1252.h"
 
 namespace pellavan::model {
 
 std::vector<CityEntry> read_city_file(ModelState& model) {
-  DataFileAccess& files = model.data_files;
-  files.DataFilePath = data_file_path(model.program_folder, kCityFile);
-  files.DataRecLen = static_cast<Int16>(CityRec::kFileSize);
-  Check_DataFile(files);
-  Open_DataFile(files);
+  CatalogueRecords file =
+      open_catalogue(model.data_files, model.program_folder, kCityFile, CityRec::kFileSize);
   std::vector<CityEntry> cities;
-  for (std::int64_t n = 1; !data_file(files).eof(); ++n) {
+  for (std::int64_t n = 1; !file.eof(); ++n) {
     CityRec record;
-    if (!read_data_record(files, n, record)) break;
+    if (!file.read(n, record)) break;
     model.CityRec = record;
     cities.push_back({model.CityRec.Id, utf8_from_cp1252(model.CityRec.City.str()),
                       utf8_from_cp1252(model.CityRec.State.str())});
   }
-  close_data_file(files);
   return cities;
 }
 
 std::string city_name(ModelState& model, Int16 city_id) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(data_file_path(model.program_folder, kCityFile), ec) ||
+  if (!model.data_files.catalogues.exists(model.program_folder, kCityFile) ||
       !find_catalogue_record(model.data_files, model.program_folder, kCityFile, city_id,
                              model.CityRec))
     return {};

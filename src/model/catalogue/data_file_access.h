@@ -2,13 +2,15 @@
 // The shared state through which one data file at a time is opened and read: a caller sets
 // DataFilePath and DataRecLen, runs Check_DataFile and Open_DataFile, reads records through
 // DataFileNum and closes it. A missing or unopenable file is a DataFileFailure; the program
-// shows its message and ends.
+// shows its message and ends. Catalogues are read through open_catalogue (catalogue_scan.h),
+// which leaves the same state and takes their records from the run's catalogue cache.
 
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
+#include "model/catalogue/catalogue_cache.h"
 #include "model/catalogue/file_numbers.h"
 #include "model/catalogue/record_file.h"
 #include "model/record/field_types.h"
@@ -34,6 +36,7 @@ struct DataFileAccess {
   Int16 RecNo = 1;           // record number of every read and write of a one-record file
   Int16 ProjectRecLen = static_cast<Int16>(ProjectRec::kFileSize);
   FileNumberTable files;
+  CatalogueCache catalogues;  // the catalogue files as read, kept for the whole run
   // The file each catalogue buffer was last read from, by the buffer's address: a buffer that
   // holds the id asked for still counts only for the file it came from.
   std::unordered_map<const void*, std::string> buffer_sources;

@@ -38,7 +38,8 @@ template <class R>
 void sort_case_blind(std::vector<ListEntry>& entries, bool by_picture = false);
 
 // Reads the Data folder's catalogue from `first_record` (record 1 unless told) to its end. A
-// missing or unopenable file ends the program after its message, as every catalogue read does.
+// missing, unopenable or oversized file ends the program after its message, as every catalogue
+// read does.
 template <CatalogueRecord R>
 [[nodiscard]] std::vector<ListEntry> catalogue_list(DataFileAccess& state,
                                                     const std::filesystem::path& program_folder,
@@ -46,19 +47,15 @@ template <CatalogueRecord R>
                                                     ListOrder order = ListOrder::FileOrder,
                                                     bool (*also)(const R&) = nullptr,
                                                     std::int64_t first_record = 1) {
-  state.DataFilePath = data_file_path(program_folder, file_name);
-  state.DataRecLen = static_cast<Int16>(R::kFileSize);
-  Check_DataFile(state);
-  Open_DataFile(state);
+  CatalogueRecords file = open_catalogue(state, program_folder, file_name, R::kFileSize);
   std::vector<ListEntry> entries;
   R r{};
-  for (std::int64_t n = first_record; read_data_record(state, n, r); ++n) {
+  for (std::int64_t n = first_record; file.read(n, r); ++n) {
     if (!listed(r, show_inactive) || (also != nullptr && !also(r))) continue;
     ListEntry entry{r.Id, utf8_from_cp1252(r.Name.str()), {}};
     if constexpr (requires { r.Picture; }) entry.picture = utf8_from_cp1252(r.Picture.str());
     entries.push_back(std::move(entry));
   }
-  close_data_file(state);
   if (order == ListOrder::CaseBlind) sort_case_blind(entries);
   return entries;
 }

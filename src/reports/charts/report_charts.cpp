@@ -11,6 +11,7 @@
 #include "model/units/rounding.h"
 #include "reports/charts/chart_drawing.h"
 #include "reports/charts/chart_scale.h"
+#include "reports/chosen_systems.h"
 #include "sheet/view/picture_cache.h"
 
 namespace pellavan::reports {
@@ -25,8 +26,17 @@ constexpr std::int32_t kWhite = 16777215;
 constexpr std::int16_t kValueSet = 1;
 
 // In the order they are drawn.
-constexpr std::array<int, 5> kBinGraphSheets = {
-    model::kGagSheet, model::kGbgSheet, model::kGtgSheet, model::kAagSheet, model::kFugSheet};
+struct BinGraph {
+  int sheet;
+  model::SystemType system;
+};
+constexpr std::array<BinGraph, 5> kBinGraphs = {{
+    {model::kGagSheet, model::SystemType::GeoA},
+    {model::kGbgSheet, model::SystemType::GeoB},
+    {model::kGtgSheet, model::SystemType::GeoT},
+    {model::kAagSheet, model::SystemType::Elec},
+    {model::kFugSheet, model::SystemType::Fossil},
+}};
 constexpr std::array<const char*, 5> kCostCaptions = {"Heating", "Cooling", "Hot Water", "Fan",
                                                       "Total"};
 
@@ -76,21 +86,29 @@ void ReportCharts::Fill_BinCharts() {
   chart.Chart_Prop(12, 3);
 
   std::array<double, kBins> GraphTemp{}, GraphHours{}, GraphCapacity{}, GraphLoad{};
-  for (const int sheet : kBinGraphSheets) {
+  const ChosenSystems compared = ChosenSystems::of(model_.ProjectRec);
+  for (const BinGraph& graph : kBinGraphs) {
+    const int sheet = graph.sheet;
     ReportWorkbook().set_active_sheet(sheet);
+    const bool captions = sheet == model::kGagSheet;
+    if (captions) {
+      for (int i = 0; i < kBins; ++i) GraphTemp[i] = cell_number(kFirstBinRow + i, kColR);
+      for (int i = 0; i < kBins; ++i)
+        chart.Chart_PointCaption(i, model::format_significant(GraphTemp[i], 15));
+    }
+    // A system the project does not compare has no report to show its graph: it is not drawn,
+    // and no graph of an earlier project stays on its sheet.
+    if (!compared.has(graph.system)) {
+      Remove_ChartPicture();
+      continue;
+    }
     ChartMax = whole_maximum(11, kColX);
     Scale_ChartAxis();
-    const bool captions = sheet == model::kGagSheet;
     for (int i = 0; i < kBins; ++i) {
       const int row = kFirstBinRow + i;
-      if (captions) GraphTemp[i] = cell_number(row, kColR);
       GraphHours[i] = cell_number(row, kColS);
       GraphCapacity[i] = cell_number(row, kColT);
       GraphLoad[i] = std::fabs(cell_number(row, kColU));
-    }
-    if (captions) {
-      for (int i = 0; i < kBins; ++i)
-        chart.Chart_PointCaption(i, model::format_significant(GraphTemp[i], 15));
     }
     chart.Chart_BeginValues(kValueSet, kSystems, kBins);
     const std::array<const std::array<double, kBins>*, kSystems> series = {&GraphCapacity,
@@ -104,8 +122,7 @@ void ReportCharts::Fill_BinCharts() {
     }
     chart.Chart_EndValues(kValueSet);
     Fit_ChartAxis(chart);
-    Export_ChartPicture();
-    Insert_ChartPicture();
+    Place_ChartPicture(chart);
     if (workbook_.select_block_start) workbook_.select_block_start();
   }
 }
@@ -133,8 +150,7 @@ void ReportCharts::Fill_ComparisonChart() {
   }
   chart.Chart_EndValues(kValueSet);
   Fit_ChartAxis(chart);
-  Export_ChartPicture();
-  Insert_ChartPicture();
+  Place_ChartPicture(chart);
   if (workbook_.select_block_start) workbook_.select_block_start();
 }
 
@@ -150,6 +166,44 @@ void ReportCharts::Export_ChartPicture() {
   chart.Height = comparison ? 9200 : 10000;
   chart.Width = comparison ? 9000 : 10000;
   exported_ = sheet::view::encode_recording(draw_chart(chart));
+}
+
+ReportCharts::GraphInputs ReportCharts::inputs_of(const Chart& chart) const {
+  GraphInputs in{ChartMax, {chart.title()}, {}, model_.MetricFlag, model_.CurrencyLabel};
+  for (int s = 0; s < chart.series_count(); ++s) in.texts.push_back(chart.series_name(s));
+  for (int p = 0; p < chart.point_count(); ++p) in.texts.push_back(chart.point_caption(p));
+  for (const int limit : {kScaleMin, kScaleMax, kScaleInterval})
+    in.numbers.push_back(chart.scale_limit(limit));
+  for (int s = 0; s < chart.series_count(); ++s)
+    for (int p = 0; p < chart.point_count(); ++p) in.numbers.push_back(chart.value(s, p));
+  return in;
+}
+
+void ReportCharts::Place_ChartPicture(const Chart& chart) {
+  const int active = ReportWorkbook().active_sheet();
+  GraphInputs inputs = inputs_of(chart);
+  const auto drawn = drawn_from_.find(active);
+  std::vector<std::uint8_t>* holder = Form11().holder_of(active);
+  if (drawn != drawn_from_.end() && drawn->second == inputs && holder != nullptr) {
+    const auto& pictures = ReportWorkbook().book().sheet(active - 1).pictures();
+    if (pictures.size() == 1 && pictures[0].data == *holder) return;
+    exported_ = *holder;  // the same graph, put back alone
+  } else {
+    Export_ChartPicture();
+  }
+  Insert_ChartPicture();
+  drawn_from_[active] = std::move(inputs);
+}
+
+void ReportCharts::Remove_ChartPicture() {
+  const int active = ReportWorkbook().active_sheet();
+  drawn_from_.erase(active);
+  if (std::vector<std::uint8_t>* holder = Form11().holder_of(active)) holder->clear();
+  sheet::Book& book = ReportWorkbook().book();
+  sheet::Sheet& sheet = book.sheet(active - 1);
+  if (sheet.pictures().empty()) return;
+  sheet.clear_pictures();
+  book.touch();
 }
 
 void ReportCharts::Insert_ChartPicture() {
