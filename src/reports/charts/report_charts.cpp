@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "model/project/system_kinds.h"
 #include "model/report_workbook_sheets.h"
 #include "model/text/ascii.h"
 #include "model/units/number_text.h"
@@ -25,18 +26,6 @@ constexpr int kSystems = 3;
 constexpr std::int32_t kWhite = 16777215;
 constexpr std::int16_t kValueSet = 1;
 
-// In the order they are drawn.
-struct BinGraph {
-  int sheet;
-  model::SystemType system;
-};
-constexpr std::array<BinGraph, 5> kBinGraphs = {{
-    {model::kGagSheet, model::SystemType::GeoA},
-    {model::kGbgSheet, model::SystemType::GeoB},
-    {model::kGtgSheet, model::SystemType::GeoT},
-    {model::kAagSheet, model::SystemType::Elec},
-    {model::kFugSheet, model::SystemType::Fossil},
-}};
 constexpr std::array<const char*, 5> kCostCaptions = {"Heating", "Cooling", "Hot Water", "Fan",
                                                       "Total"};
 
@@ -87,8 +76,8 @@ void ReportCharts::Fill_BinCharts() {
 
   std::array<double, kBins> GraphTemp{}, GraphHours{}, GraphCapacity{}, GraphLoad{};
   const ChosenSystems compared = ChosenSystems::of(model_.ProjectRec);
-  for (const BinGraph& graph : kBinGraphs) {
-    const int sheet = graph.sheet;
+  for (const model::SystemKind& graph : model::kSystemKinds) {  // in the order they are drawn
+    const int sheet = graph.graph_sheet;
     ReportWorkbook().set_active_sheet(sheet);
     const bool captions = sheet == model::kGagSheet;
     if (captions) {
@@ -98,7 +87,7 @@ void ReportCharts::Fill_BinCharts() {
     }
     // A system the project does not compare has no report to show its graph: it is not drawn,
     // and no graph of an earlier project stays on its sheet.
-    if (!compared.has(graph.system)) {
+    if (!compared.has(graph.type)) {
       Remove_ChartPicture();
       continue;
     }
