@@ -301,5 +301,21 @@ TEST_F(ProjectFilesTest, FullDiskOffersRetryAndKeepsTheOldFile) {
   EXPECT_EQ(read_all(file("big.pvn")), before);
 }
 
+// Markup in a project's texts shows as the characters typed, in every label of the windows.
+TEST_F(ProjectFilesTest, MarkupInAProjectShowsAsPlainText) {
+  MainWindow& w = loaded_window();
+  answers[testing::kSaveQuestion] = MessageResult::No;
+  for (const char* name : {"<img src=Data/GeoLogo.bmp width=300>", "<h1>Smith</h1>"}) {
+    SCOPED_TRACE(name);
+    model::ProjectRec rec = testing::default_project();
+    rec.Client_Name = name;
+    write_all(file("markup.pvn"), model::encode_record(rec));
+    open_file(w, project_path("markup.pvn"));
+    EXPECT_EQ(w.form().label("lblCusName")->text(), name);
+    for (const QLabel* label : w.findChildren<QLabel*>())
+      EXPECT_EQ(label->textFormat(), Qt::PlainText) << qPrintable(label->objectName());
+  }
+}
+
 }  // namespace
 }  // namespace pellavan::app
