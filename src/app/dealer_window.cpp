@@ -40,10 +40,12 @@ QString typed(const platform::DesignedForm& form, const DealerBox& b) {
   return b.trimmed ? text.trimmed() : text;
 }
 
-void report_file_error(QWidget* parent, AppState& state) {
-  platform::message_box(
-      parent, QString::fromStdString(model::dealer_file_path(state.program_folder()).string() +
-                                     std::string(model::kFileErrorMessage)));
+// The settings file's error, with the cause of a failed save under it.
+void report_file_error(QWidget* parent, AppState& state, const model::WriteFailure& failure = {}) {
+  std::string text = model::dealer_file_path(state.program_folder()).string() +
+                     std::string(model::kFileErrorMessage);
+  if (failure) text += "\n\n" + model::failure_words(failure);
+  platform::message_box(parent, QString::fromStdString(text));
 }
 
 }  // namespace
@@ -133,8 +135,8 @@ void DealerWindow::btnSave_Click() {
     d.*o.field = yes ? "1" : "0";
     state_.model.MetricFlag(o.flag) = yes ? -1 : 0;
   }
-  if (model::write_dealer_file(state_.program_folder(), d)) {
-    report_file_error(this, state_);  // nothing written; the window stays open
+  if (const auto failure = model::write_dealer_file(state_.program_folder(), d)) {
+    report_file_error(this, state_, failure);  // nothing written; the window stays open
     return;
   }
   // Windows whose lists or workbook depend on the settings are built afresh at their next use.

@@ -192,11 +192,11 @@ bool ProjectCommands::choose_save_file(const QString& proposed, QString& path) {
   }
 }
 
-bool ProjectCommands::write_with_retry(const std::function<std::error_code()>& write) {
+bool ProjectCommands::write_with_retry(const std::function<model::WriteFailure()>& write) {
   for (;;) {
-    const std::error_code ec = write();
-    if (!ec) return true;
-    if (!platform::Disk_Error(view_.dialog_parent(), platform::disk_error_from(ec))) return false;
+    const model::WriteFailure failure = write();
+    if (!failure) return true;
+    if (!platform::Disk_Error(view_.dialog_parent(), failure)) return false;
   }
 }
 
@@ -272,9 +272,10 @@ void ProjectCommands::Load_Odefaults() {
                                    QStringLiteral("Attention"), MessageIcon::Exclamation});
     return;
   }
-  if (model::restore_original_defaults(state_.program_folder())) {
-    platform::message_box(parent,
-                          QStringLiteral("An Error Occurred -- The Default File Was Not Updated"));
+  if (const auto failure = model::restore_original_defaults(state_.program_folder())) {
+    platform::message_box(
+        parent, QStringLiteral("An Error Occurred -- The Default File Was Not Updated\n\n") +
+                    QString::fromStdString(model::failure_words(failure)));
     return;
   }
   platform::message_box(

@@ -16,6 +16,7 @@
 #include <functional>
 #include <system_error>
 
+#include "model/project/write_failure.h"
 #include "program_state/app_state.h"
 
 class QWidget;
@@ -74,7 +75,7 @@ class ProjectCommands {
   // The save dialog until the name has the project extension; false when cancelled.
   bool choose_save_file(const QString& proposed, QString& path);
   // Runs write; on failure asks Disk_Error and runs it again while the user chooses Retry.
-  bool write_with_retry(const std::function<std::error_code()>& write);
+  bool write_with_retry(const std::function<model::WriteFailure()>& write);
   bool write_project(const QString& path);
   [[nodiscard]] QString dialog_folder() const;
   void take_file_name(const QString& path);

@@ -207,8 +207,10 @@ void ProjectWindow::fill_fields() {
   model::ProjectRec& p = state_.model.ProjectRec;
   for (const JobText& t : kJobTexts)
     platform::set_text(form()[t.box], qs(model::shown_text(t.field.get(p))));
+  // A project never given a date shows none (day 0 would read 12/30/1899).
   const QDate date = kDateZero.addDays(static_cast<qint64>(std::floor(p.Project_Date.serial)));
-  platform::set_text(form()[txtDate], date.toString(kDateForm));
+  platform::set_text(form()[txtDate],
+                     p.Project_Date.serial == 0 ? QString() : date.toString(kDateForm));
   const model::UnitOptions u = units();
   for (const model::UnitBinding& b : kUnits)
     platform::set_text(form()[TextBoxHandle(b.control)],
@@ -249,8 +251,10 @@ bool ProjectWindow::Get_Input() {
     attention("Must Select a City");
     return false;
   }
-  const std::optional<QDate> date = date_of(form()[txtDate]->text());
-  if (!date) {
+  const QString date_text = form()[txtDate]->text();
+  const bool undated = date_text.trimmed().isEmpty();  // left without a date, kept so
+  const std::optional<QDate> date = date_of(date_text);
+  if (!date && !undated) {
     attention("Invalid Date...Please Try Again");
     return false;
   }
@@ -262,7 +266,7 @@ bool ProjectWindow::Get_Input() {
     const QString text = form()[t.box]->text();
     t.field.set(p, (t.trimmed ? text.trimmed() : text).toStdString());
   }
-  p.Project_Date = model::OleDate{static_cast<double>(kDateZero.daysTo(*date))};
+  p.Project_Date = model::OleDate{undated ? 0.0 : static_cast<double>(kDateZero.daysTo(*date))};
   const model::UnitOptions u = units();
   p.Loads_SensibleMode = form()[chkSensible]->isChecked() ? 1 : 0;
   unreadable_.clear();

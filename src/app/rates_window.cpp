@@ -208,9 +208,9 @@ bool RatesWindow::Save_It() {
   const QString title = platform::file_title_of(*chosen);
   form()[lblUtFile]->setText(title);
   for (;;) {
-    const std::error_code ec = model::write_rate_file(chosen->toStdString(), file);
-    if (!ec) break;
-    if (!platform::Disk_Error(this, platform::disk_error_from(ec))) return false;
+    const model::WriteFailure failure = model::write_rate_file(chosen->toStdString(), file);
+    if (!failure) break;
+    if (!platform::Disk_Error(this, failure)) return false;
   }
   rates_changed_ = 0;
   return true;

@@ -25,6 +25,7 @@ QWidget* make_control_widget(const ControlDesign& d, QWidget* parent) {
   switch (d.kind) {
     case ControlKind::Label: {
       auto* label = new FittedLabel(caption, parent);
+      label->setTextFormat(Qt::PlainText);  // texts from files and users are never markup
       label->setWordWrap(true);
       label->setAlignment((d.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
       return label;

@@ -42,6 +42,14 @@ void HelpSystem::Close_Help() {
 }
 
 bool HelpSystem::eventFilter(QObject* watched, QEvent* event) {
+  // A window that hides does not hide the viewer it holds, and would destroy it with itself while
+  // it may still be shown and active (Qt would then activate a window that is gone): the viewer
+  // goes back to the owner, closed.
+  if (event->type() == QEvent::Hide && viewer_ != nullptr && watched != owner_ &&
+      watched == viewer_->parentWidget()) {
+    viewer_->hide();
+    viewer_->setParent(owner_.data(), Qt::Window);
+  }
   // Key events reach the window object first and then the focused widget; act on the widget.
   if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
     auto* key = static_cast<QKeyEvent*>(event);

@@ -4,7 +4,8 @@
 // do the same (Show_Help) and the main window's close shuts the viewer (Close_Help).
 //
 // The viewer is opened directly, never by sending keystrokes. While a modal window is up, the
-// viewer becomes its child window so that the modal window does not block it.
+// viewer becomes its child window so that the modal window does not block it; when that window
+// hides, the viewer closes and goes back to the owner, so that it never dies with that window.
 
 #include <QObject>
 #include <QPointer>

@@ -84,6 +84,7 @@ MessageHook set_message_hook(MessageHook h) { return hook().replace(std::move(h)
 MessageResult message_box(QWidget* parent, const MessageRequest& request) {
   if (hook()) return hook()(request);
   QMessageBox box(to_qt(request.icon), request.title, request.text, to_qt(request.buttons), parent);
+  box.setTextFormat(Qt::PlainText);  // names of files and projects are never markup
   if (request.default_button) box.setDefaultButton(to_qt(*request.default_button));
   if (request.buttons == MessageButtons::YesNo) {
     box.installEventFilter(new NoEscapeAnswer(&box));

@@ -79,16 +79,36 @@ std::uint32_t Book::cell_index(CellPos pos) {
 
 void Book::reserve(int sheet_index, int rows, int cols) {
   check(CellPos{sheet_index, std::max(rows, 1) - 1, std::max(cols, 1) - 1});
-  const Grid& g = grids_[sheet_index];
-  if (rows > g.rows || cols > g.cols)
-    relayout(sheet_index, std::max(rows, g.rows), std::max(cols, g.cols));
+  std::vector<SheetSize> sizes(grids_.size());
+  sizes[static_cast<std::size_t>(sheet_index)] = {rows, cols};
+  reserve(sizes);
 }
 
-// Gives one sheet a new grid size and moves every cell to its place in the new array.
+void Book::reserve(std::span<const SheetSize> sizes) {
+  std::vector<Grid> grids = grids_;
+  bool grows = false;
+  for (std::size_t s = 0; s < sizes.size() && s < grids.size(); ++s) {
+    const auto [rows, cols] = sizes[s];
+    if (rows <= 0 && cols <= 0) continue;
+    check(CellPos{static_cast<int>(s), std::max(rows, 1) - 1, std::max(cols, 1) - 1});
+    Grid& g = grids[s];
+    if (rows <= g.rows && cols <= g.cols) continue;
+    g.rows = std::max(rows, g.rows);
+    g.cols = std::max(cols, g.cols);
+    grows = true;
+  }
+  if (grows) relayout(std::move(grids));
+}
+
 void Book::relayout(int sheet_index, int rows, int cols) {
   std::vector<Grid> grids = grids_;
   grids[sheet_index].rows = rows;
   grids[sheet_index].cols = cols;
+  relayout(std::move(grids));
+}
+
+// Gives the sheets new grid sizes and moves every cell to its place in the new array.
+void Book::relayout(std::vector<Grid> grids) {
   std::uint64_t total = 2;
   for (Grid& g : grids) {
     g.base = static_cast<std::uint32_t>(total);

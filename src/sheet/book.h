@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -142,6 +143,12 @@ class Book {
   // Makes room for at least this many rows and columns on a sheet, so that a loader that knows
   // the extent can avoid growing the grid cell by cell.
   void reserve(int sheet, int rows, int cols);
+  // The same for every sheet at once (sizes[s] for sheet s), moving the cells once.
+  struct SheetSize {
+    int rows = 0;
+    int cols = 0;
+  };
+  void reserve(std::span<const SheetSize> sizes);
 
  private:
   struct Grid {
@@ -172,6 +179,7 @@ class Book {
   std::uint32_t find_cell(CellPos pos) const;
   std::uint32_t cell_index(CellPos pos);  // grows the grid when needed
   void relayout(int sheet, int rows, int cols);
+  void relayout(std::vector<Grid> grids);
   void drop_formula(Cell& cell);
   void structure_changed() {
     structure_dirty_ = true;

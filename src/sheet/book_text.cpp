@@ -1,6 +1,9 @@
 #include "sheet/book_text.h"
 
 #include <algorithm>
+#include <charconv>
+#include <iterator>
+#include <utility>
 
 #include "sheet/errors.h"
 #include "sheet/text/sheet_text_reader.h"
@@ -23,29 +26,58 @@ const EmbeddedFile& find_file(std::span<const EmbeddedFile> files, const TextLin
   return *file;
 }
 
-// The cell or range a sheet line writes, if it writes one.
+// The cell or range a sheet line writes or styles, if it names one.
 std::optional<RangePos> written_range(const TextLine& line) {
-  const std::size_t at = line.word_is(0, "override") ? 1 : 0;
+  static constexpr std::string_view kRangeSecond[] = {"override", "format", "font",
+                                                      "align",    "border", "fill"};
+  const bool second = std::any_of(std::begin(kRangeSecond), std::end(kRangeSecond),
+                                  [&](std::string_view word) { return line.word_is(0, word); });
+  const std::size_t at = second ? 1 : 0;
   if (at >= line.size() || line[at].kind != LineToken::Kind::kWord) return std::nullopt;
   return parse_a1_range(line[at].text);
 }
 
-void read_sheet(Book& book, int sheet, std::span<const EmbeddedFile> files,
-                const EmbeddedFile& sheet_file) {
-  const std::string_view file = sheet_file.name;
-  const std::string_view content = sheet_file.content;
-  int rows = 0, cols = 0;
-  for_each_line(file, content, [&](const TextLine& line) {
-    if (const auto range = written_range(line)) {
-      rows = std::max(rows, range->last_row + 1);
-      cols = std::max(cols, range->last_col + 1);
+// The 0-based rows of an include line's "rows 5" or "rows 1:52", all rows when it names none.
+std::pair<int, int> included_rows(const TextLine& line) {
+  for (std::size_t i = 2; i + 1 < line.size(); ++i) {
+    if (!line.word_is(i, "rows")) continue;
+    const std::string_view w = line[i + 1].text;
+    const auto colon = w.find(':');
+    int first = 0, last = 0;
+    std::from_chars(w.data(), w.data() + std::min(colon, w.size()), first);
+    last = first;
+    if (colon != std::string_view::npos)
+      std::from_chars(w.data() + colon + 1, w.data() + w.size(), last);
+    return {std::min(first, last) - 1, std::max(first, last) - 1};
+  }
+  return {0, kMaxRows - 1};
+}
+
+// Grows `size` to hold every cell that the lines of a sheet file write or style within the rows
+// first..last, the files it includes counted too; a line the reader will refuse is skipped here.
+void measure_sheet(std::span<const EmbeddedFile> files, const EmbeddedFile& file, int first,
+                   int last, int depth, Book::SheetSize& size) {
+  for_each_line(file.name, file.content, [&](const TextLine& line) {
+    if (line.word_is(0, "include")) {
+      const EmbeddedFile* inner = line.size() > 1 ? lookup(files, line[1].text) : nullptr;
+      if (!inner || depth > 8) return;
+      const auto [from, to] = included_rows(line);
+      if (std::max(from, first) <= std::min(to, last))
+        measure_sheet(files, *inner, std::max(from, first), std::min(to, last), depth + 1, size);
+    } else if (const auto range = written_range(line)) {
+      if (range->first_row > last || range->last_row < first) return;
+      size.rows = std::max(size.rows, std::min(range->last_row, last) + 1);
+      size.cols = std::max(size.cols, range->last_col + 1);
     }
   });
-  if (rows > 0) book.reserve(sheet, rows, cols);
+}
+
+void read_sheet(Book& book, int sheet, std::span<const EmbeddedFile> files,
+                const EmbeddedFile& sheet_file) {
   SheetTextReader reader(book, sheet, [files](const TextLine& at, const std::string& name) {
     return find_file(files, at, name);
   });
-  for_each_line(file, content, [&](const TextLine& line) {
+  for_each_line(sheet_file.name, sheet_file.content, [&](const TextLine& line) {
     if (!reader.read(line)) line.fail("unknown line '" + line[0].text + "'");
   });
   reader.finish();
@@ -99,6 +131,13 @@ Book load_book(std::span<const EmbeddedFile> files, std::string_view book_file) 
       line.fail("unknown line '" + line[0].text + "'");
     }
   });
+  // Every grid is made at its final size before any sheet is read, so that the cells move once.
+  std::vector<Book::SheetSize> sizes(static_cast<std::size_t>(book.sheet_count()));
+  for (const Pending& p : sheet_files) {
+    if (const EmbeddedFile* file = lookup(files, p.file))
+      measure_sheet(files, *file, 0, kMaxRows - 1, 0, sizes[static_cast<std::size_t>(p.sheet)]);
+  }
+  book.reserve(sizes);
   for (const Pending& p : sheet_files) {
     const TextLine at{book_file, p.line, {}};
     read_sheet(book, p.sheet, files, find_file(files, at, p.file));

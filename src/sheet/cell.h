@@ -1,6 +1,6 @@
 #pragma once
 // One cell of a sheet's grid: its value (a formula's last result for a formula cell), the
-// formula it holds if any, and its style. 24 bytes.
+// formula it holds if any, and its style. 16 bytes.
 
 #include <cstdint>
 
@@ -25,6 +25,6 @@ struct Cell {
   }
 };
 
-static_assert(sizeof(Cell) == 24);
+static_assert(sizeof(Cell) == 16);
 
 }  // namespace pellavan::sheet

@@ -1,8 +1,13 @@
 #pragma once
 // The value a cell holds or a formula computes: empty, number, text, boolean or error.
-// Sixteen bytes, trivially copyable; a text is an id into the book's StringPool. Errors are plain
+// Eight bytes, trivially copyable; a text is an id into the book's StringPool. Errors are plain
 // values here: evaluation never throws, it hands them on.
+//
+// A number is its own double. Every other kind lies in the NaN space that no finite number uses:
+// the top 16 bits all set, the kind in the next 16 and the payload (a text id, an error code, a
+// boolean, an area slot) in the low 32.
 
+#include <bit>
 #include <cstdint>
 #include <string_view>
 #include <type_traits>
@@ -38,50 +43,56 @@ using TextId = std::uint32_t;
 
 class Value {
  public:
-  constexpr Value() : number_(0.0) {}
+  constexpr Value() = default;
 
   // A finite number; callers turn inf and NaN into errors before building a Value.
-  static constexpr Value number(double v) { return Value(ValueKind::kNumber, v); }
-  static constexpr Value text(TextId id) { return Value(ValueKind::kText, id); }
-  static constexpr Value boolean(bool b) { return Value(ValueKind::kBoolean, b ? 1u : 0u); }
+  static constexpr Value number(double v) { return Value(std::bit_cast<std::uint64_t>(v)); }
+  static constexpr Value text(TextId id) { return boxed(ValueKind::kText, id); }
+  static constexpr Value boolean(bool b) { return boxed(ValueKind::kBoolean, b ? 1u : 0u); }
   static constexpr Value error(ErrorCode e) {
-    return Value(ValueKind::kError, static_cast<std::uint32_t>(e));
+    return boxed(ValueKind::kError, static_cast<std::uint32_t>(e));
   }
-  static constexpr Value area(std::uint32_t slot) { return Value(ValueKind::kArea, slot); }
+  static constexpr Value area(std::uint32_t slot) { return boxed(ValueKind::kArea, slot); }
 
-  constexpr ValueKind kind() const { return kind_; }
-  constexpr bool is_empty() const { return kind_ == ValueKind::kEmpty; }
-  constexpr bool is_number() const { return kind_ == ValueKind::kNumber; }
-  constexpr bool is_text() const { return kind_ == ValueKind::kText; }
-  constexpr bool is_boolean() const { return kind_ == ValueKind::kBoolean; }
-  constexpr bool is_error() const { return kind_ == ValueKind::kError; }
-  constexpr bool is_area() const { return kind_ == ValueKind::kArea; }
+  constexpr ValueKind kind() const {
+    return is_number() ? ValueKind::kNumber
+                       : static_cast<ValueKind>(static_cast<std::uint8_t>(bits_ >> 32));
+  }
+  constexpr bool is_empty() const { return bits_ == kBox; }
+  constexpr bool is_number() const { return (bits_ >> 48) != 0xFFFFu; }
+  constexpr bool is_text() const { return has_kind(ValueKind::kText); }
+  constexpr bool is_boolean() const { return has_kind(ValueKind::kBoolean); }
+  constexpr bool is_error() const { return has_kind(ValueKind::kError); }
+  constexpr bool is_area() const { return has_kind(ValueKind::kArea); }
 
-  constexpr double as_number() const { return number_; }
-  constexpr TextId as_text() const { return id_; }
-  constexpr bool as_boolean() const { return id_ != 0; }
-  constexpr ErrorCode as_error() const { return static_cast<ErrorCode>(id_); }
-  constexpr std::uint32_t as_area() const { return id_; }
+  constexpr double as_number() const { return std::bit_cast<double>(bits_); }
+  constexpr TextId as_text() const { return payload(); }
+  constexpr bool as_boolean() const { return payload() != 0; }
+  constexpr ErrorCode as_error() const { return static_cast<ErrorCode>(payload()); }
+  constexpr std::uint32_t as_area() const { return payload(); }
 
   // Same kind and same payload (numbers compared as numbers, so 0 and -0 are the same).
   friend constexpr bool identical(Value a, Value b) {
-    if (a.kind_ != b.kind_) return false;
-    if (a.kind_ == ValueKind::kNumber) return a.number_ == b.number_;
-    return a.kind_ == ValueKind::kEmpty || a.id_ == b.id_;
+    if (a.is_number() && b.is_number()) return a.as_number() == b.as_number();
+    return a.bits_ == b.bits_;
   }
 
  private:
-  constexpr Value(ValueKind k, double v) : kind_(k), number_(v) {}
-  constexpr Value(ValueKind k, std::uint32_t id) : kind_(k), id_(id) {}
+  static constexpr std::uint64_t kBox = 0xFFFF'0000'0000'0000u;  // the empty value
 
-  ValueKind kind_ = ValueKind::kEmpty;
-  union {
-    double number_;
-    std::uint32_t id_;
-  };
+  constexpr explicit Value(std::uint64_t bits) : bits_(bits) {}
+  static constexpr Value boxed(ValueKind k, std::uint32_t payload) {
+    return Value(kBox | static_cast<std::uint64_t>(k) << 32 | payload);
+  }
+  constexpr bool has_kind(ValueKind k) const {
+    return (bits_ >> 32) == (kBox >> 32 | static_cast<std::uint64_t>(k));
+  }
+  constexpr std::uint32_t payload() const { return static_cast<std::uint32_t>(bits_); }
+
+  std::uint64_t bits_ = kBox;
 };
 
 static_assert(std::is_trivially_copyable_v<Value>);
-static_assert(sizeof(Value) == 16);
+static_assert(sizeof(Value) == 8);
 
 }  // namespace pellavan::sheet

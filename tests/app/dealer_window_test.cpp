@@ -163,7 +163,10 @@ TEST_F(DealerWindowTest, UnwritableSettingsFileIsReportedAndTheWindowStays) {
   messages.clear();
   dealer.btnSave_Click();
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_TRUE(messages[0].text.endsWith(" File Error -- Please contact Oskerby Support"));
+  const std::string path = (data_folder() / "Dsetfil.dat").string();
+  EXPECT_EQ(messages[0].text.toStdString(),
+            path + " File Error -- Please contact Oskerby Support\n\nThe file \"" + path +
+                "\" cannot be written: it is a folder");
   EXPECT_NE(dealer.result(), QDialog::Accepted);
   EXPECT_EQ(ends, 0);
 }

@@ -106,6 +106,7 @@ TEST_F(DefaultFilesTest, RestoreOriginalDefaults) {
     const char* message;
     const char* title;
     const char* title_after;
+    const char* cause = "";  // the failure's words under the message
   };
   const Row rows[] = {
       {"no", true, MessageResult::No, "Your Default File Was NOT Updated", "Attention",
@@ -114,7 +115,8 @@ TEST_F(DefaultFilesTest, RestoreOriginalDefaults) {
        "Your Default File Has Been Updated to the Original Defaults", "Attention",
        "Factory Project"},
       {"yes without factory file", false, MessageResult::Yes,
-       "An Error Occurred -- The Default File Was Not Updated", "Pellavan", "New Project"},
+       "An Error Occurred -- The Default File Was Not Updated", "Pellavan", "New Project",
+       "ODefault.dat\" cannot be read: it does not exist"},
   };
   MainWindow& w = loaded_window();
   const auto factory = read_all(data_folder() / "ODefault.dat");
@@ -129,7 +131,8 @@ TEST_F(DefaultFilesTest, RestoreOriginalDefaults) {
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(messages[0].default_button, MessageResult::No);
-    EXPECT_EQ(messages[1].text, r.message);
+    EXPECT_EQ(messages[1].text.section(QStringLiteral("\n\n"), 0, 0), r.message);
+    EXPECT_TRUE(messages[1].text.endsWith(QString::fromUtf8(r.cause)));
     EXPECT_EQ(messages[1].title, r.title);
     EXPECT_EQ(
         model::decode_record<model::ProjectRec>(read_all(default_file())).Project_Title.trimmed(),

@@ -36,6 +36,11 @@ class ProjectFilesTest : public testing::AppFixture {
     dialog_answers.push_back(path);
     w.SSCOMMAND2_Click();
   }
+  // The message of a save into a folder that is not there.
+  [[nodiscard]] QString missing_folder_words(const char* folder) const {
+    return QString::fromStdString("The folder \"" + file(folder).string() +
+                                  "\" cannot be written: it does not exist");
+  }
 };
 
 TEST_F(ProjectFilesTest, NewChooseSaveOpenReadsTheSameProject) {
@@ -224,7 +229,7 @@ TEST_F(ProjectFilesTest, ClosingAfterACancelledOrFailedSaveKeepsTheProject) {
   dialog_answers.push_back(project_path("no/such/folder/x.pvn"));
   w.btnExit_Click();  // the write fails
   EXPECT_EQ(ends, 0);
-  EXPECT_TRUE(was_shown(QStringLiteral("General Error # %1 has occurred").arg(ENOENT)));
+  EXPECT_TRUE(was_shown(missing_folder_words("no/such/folder")));
 
   answers[testing::kSaveQuestion] = MessageResult::No;
   w.btnExit_Click();
@@ -243,7 +248,7 @@ TEST_F(ProjectFilesTest, SaveAsProposesTheLastNameAndReportsAFailedWrite) {
   dialog_answers.push_back(project_path("missing/second.pvn"));
   w.menus().action("mnuSaveAs")->trigger();
   EXPECT_EQ(dialogs.back().file_name, "first.pvn");
-  EXPECT_TRUE(was_shown(QStringLiteral("General Error # %1 has occurred").arg(ENOENT)));
+  EXPECT_TRUE(was_shown(missing_folder_words("missing")));
   EXPECT_EQ(state->ProjectFileTitle, "first.pvn");
 
   dialog_answers.push_back(project_path("second.pvn"));
@@ -294,6 +299,22 @@ TEST_F(ProjectFilesTest, FullDiskOffersRetryAndKeepsTheOldFile) {
   EXPECT_EQ(outcome, SaveOutcome::kFailed);
   EXPECT_EQ(retries, 2);
   EXPECT_EQ(read_all(file("big.pvn")), before);
+}
+
+// Markup in a project's texts shows as the characters typed, in every label of the windows.
+TEST_F(ProjectFilesTest, MarkupInAProjectShowsAsPlainText) {
+  MainWindow& w = loaded_window();
+  answers[testing::kSaveQuestion] = MessageResult::No;
+  for (const char* name : {"<img src=Data/GeoLogo.bmp width=300>", "<h1>Smith</h1>"}) {
+    SCOPED_TRACE(name);
+    model::ProjectRec rec = testing::default_project();
+    rec.Client_Name = name;
+    write_all(file("markup.pvn"), model::encode_record(rec));
+    open_file(w, project_path("markup.pvn"));
+    EXPECT_EQ(w.form().label("lblCusName")->text(), name);
+    for (const QLabel* label : w.findChildren<QLabel*>())
+      EXPECT_EQ(label->textFormat(), Qt::PlainText) << qPrintable(label->objectName());
+  }
 }
 
 }  // namespace

@@ -258,6 +258,17 @@ TEST_F(ProjectWindowTest, TheDateBoxKeepsDatesOfThisCentury) {
   }
 }
 
+// A project never given a date shows an empty box and keeps no date through Done.
+TEST_F(ProjectWindowTest, AProjectWithoutADateShowsAndKeepsNone) {
+  state->model.ProjectRec.Project_Date = model::OleDate{0};
+  ProjectWindow& w = shown_project_window();
+  EXPECT_EQ(box("txtDate")->text(), QString());
+  messages.clear();
+  w.Done_Click();
+  EXPECT_FALSE(was_shown("Invalid Date...Please Try Again"));
+  EXPECT_EQ(state->model.ProjectRec.Project_Date.serial, 0);
+}
+
 // The ratio box takes .60 to .90 as the user leaves it, narrower than Test_Data.
 TEST_F(ProjectWindowTest, TheRatioBoxTakesPointSixtyToPointNinety) {
   state->model.ProjectRec.Loads_SensibleMode = 1;

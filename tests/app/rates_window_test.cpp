@@ -258,8 +258,9 @@ TEST_F(RatesWindowTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheWindow) {
   dialog_answers.push_back(QString::fromStdString(file_path("no such folder/rates.rat")));
   EXPECT_FALSE(w.Save_It());
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_TRUE(messages.front().text.startsWith("General Error # "))
-      << qPrintable(messages.front().text);
+  EXPECT_EQ(messages.front().text,
+            QString::fromStdString("The folder \"" + file_path("no such folder") +
+                                   "\" cannot be written: it does not exist"));
   EXPECT_EQ(w.RatesChanged(), 1);
   EXPECT_TRUE(w.isVisible());
   w.Command4_Click();

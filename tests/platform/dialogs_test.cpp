@@ -86,6 +86,16 @@ TEST(DiskErrorTest, MessagesButtonsAndResults) {
   }
 }
 
+TEST(DiskErrorTest, AFailedWriteNamesItsPlaceAndCause) {
+  MessageRecorder boxes(MessageResult::Ok);
+  EXPECT_FALSE(Disk_Error(
+      nullptr, model::WriteFailure{std::make_error_code(std::errc::read_only_file_system),
+                                   model::WriteFailure::Place::kFolder, "/jobs"}));
+  ASSERT_EQ(boxes.seen.size(), 1u);
+  EXPECT_EQ(boxes.seen[0].text, "The folder \"/jobs\" cannot be written: the disk is read-only");
+  EXPECT_EQ(boxes.seen[0].icon, MessageIcon::Critical);
+}
+
 TEST(DiskErrorTest, SystemErrorsMapToKinds) {
   struct Row {
     std::errc error;

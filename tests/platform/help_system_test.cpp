@@ -9,10 +9,12 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <memory>
@@ -218,6 +220,31 @@ TEST_F(HelpSystemTest, ViewerOpenedFromAModalWindowIsNotBlockedByIt) {
   dialog.hide();
   press(city_, Qt::Key_F1);  // back on the main window: the viewer moves to its owner
   EXPECT_EQ(help_->viewer()->parentWidget(), window_.get());
+  EXPECT_EQ(shown_page(), "city.html");
+}
+
+// F1 in a box, then the box closes: the viewer opened over it closes and goes back to the owner
+// instead of dying with the box while shown and active (Qt then activated the dead window).
+TEST_F(HelpSystemTest, AViewerOpenedOverABoxOutlivesTheBox) {
+  help_->Set_HelpFile(window_.get());
+  ASSERT_TRUE(testing::show_and_activate(window_.get()));
+  {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Attention"), QStringLiteral("A box"),
+                    QMessageBox::Ok, window_.get());
+    QTimer::singleShot(0, [&] {
+      QTest::keyClick(&box, Qt::Key_F1);
+      ASSERT_NE(help_->viewer(), nullptr);
+      EXPECT_EQ(help_->viewer()->parentWidget(), &box);
+      EXPECT_TRUE(testing::show_and_activate(help_->viewer()));
+      QTest::keyClick(&box, Qt::Key_Return);
+    });
+    box.exec();
+  }
+  const QPointer<HelpViewer> viewer = help_->viewer();
+  ASSERT_NE(viewer, nullptr);
+  EXPECT_FALSE(viewer->isVisible());
+  EXPECT_EQ(viewer->parentWidget(), window_.get());
+  press(city_, Qt::Key_F1);
   EXPECT_EQ(shown_page(), "city.html");
 }
 

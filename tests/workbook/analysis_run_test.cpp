@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -90,6 +92,63 @@ TEST_F(AnalysisRunTest, EveryProjectGivesTheSameResultsWhateverRanBefore) {
       EXPECT_TRUE(same(snapshot(session), fresh[i]))
           << set[i].name << " after " << set[before].name;
     }
+  }
+}
+
+// Every cell a fill leaves, bit for bit: its place, kind and payload (a number's bits, a text's
+// characters), folded into one 64-bit FNV-1a digest.
+std::uint64_t digest(const ProjectAnalysis& a) {
+  std::uint64_t h = 0xcbf29ce484222325u;
+  const auto fold = [&](const void* data, std::size_t size) {
+    for (std::size_t i = 0; i < size; ++i) {
+      h ^= static_cast<const unsigned char*>(data)[i];
+      h *= 0x100000001b3u;
+    }
+  };
+  for (int sheet = 0; sheet < a.book.sheet_count(); ++sheet) {
+    const auto used = a.book.used_range(sheet);
+    if (!used) continue;
+    for (int r = used->first_row; r <= used->last_row; ++r) {
+      for (int c = used->first_col; c <= used->last_col; ++c) {
+        const sheet::Value v = a.book.cell_value({sheet, r, c});
+        const int place[] = {sheet, r, c, static_cast<int>(v.kind())};
+        fold(place, sizeof place);
+        if (v.is_number()) {
+          const double x = v.as_number();
+          fold(&x, sizeof x);
+        } else if (v.is_text()) {
+          const std::string_view text = a.book.text_of(v);
+          fold(text.data(), text.size());
+        } else if (!v.is_empty()) {
+          const std::uint32_t payload = v.is_error() ? static_cast<std::uint32_t>(v.as_error())
+                                                     : static_cast<std::uint32_t>(v.as_boolean());
+          fold(&payload, sizeof payload);
+        }
+      }
+    }
+  }
+  return h;
+}
+
+// Speed work on the engine and the loader must leave every cell of every project as it was.
+TEST_F(AnalysisRunTest, EveryCellOfEveryProjectKeepsItsValue) {
+  const std::map<std::string_view, std::uint64_t> expected = {
+      {"sample", 0x4972fc321a9615eeu},
+      {"worked_example", 0xa7f1a09ad36f3025u},
+      {"calgary_extreme", 0x301a7696edfeb68du},
+      {"atlanta_water", 0xbef66eeeba4467c8u},
+      {"winnipeg_metric", 0x0d24f65da0c417b0u},
+      {"houston_heat_pump", 0xc98ff2bc20819e38u},
+      {"minneapolis_tandem", 0x68e4434a1f8bd7d8u},
+      {"dallas_oil", 0x74b099b61d91bc7cu},
+      {"lincoln_omaha", 0x849d2b70c90623f9u},
+  };
+  ASSERT_EQ(expected.size(), project_set().size());
+  ProjectAnalysis a(model.program_folder);
+  a.book.set_clock([] { return sheet::CivilDate{2026, 12, 8}; });
+  for (const SetProject& p : project_set()) {
+    run(a, p);
+    EXPECT_EQ(digest(a), expected.at(p.name)) << p.name << std::hex << " 0x" << digest(a);
   }
 }
 

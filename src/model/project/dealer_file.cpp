@@ -53,7 +53,7 @@ DealerReadStatus read_dealer_file(const std::filesystem::path& program_folder, D
   return DealerReadStatus::kReset;
 }
 
-std::error_code write_dealer_file(const std::filesystem::path& program_folder, DealerRec& rec) {
+WriteFailure write_dealer_file(const std::filesystem::path& program_folder, DealerRec& rec) {
   rec.FileTag = kDealerFileTag;
   return write_file_replacing(dealer_file_path(program_folder), encode_record(rec));
 }

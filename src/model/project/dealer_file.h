@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "model/project/write_failure.h"
+
 #include "model/catalogue/catalogue_files.h"
 #include "model/records/dealer_rec.h"
 #include "model/records/project_rec.h"
@@ -33,8 +35,8 @@ enum class HideInactiveOnReset { kKeep, kClear };
 
 // Sets rec's tag to "KX2" and writes it as the whole file, creating the file when missing; the
 // old file stays intact when this fails.
-[[nodiscard]] std::error_code write_dealer_file(const std::filesystem::path& program_folder,
-                                                DealerRec& rec);
+[[nodiscard]] WriteFailure write_dealer_file(const std::filesystem::path& program_folder,
+                                             DealerRec& rec);
 
 // MetricFlag from the five option characters: -1 where the character, trimmed, is "1".
 [[nodiscard]] MetricFlags metric_flags_from(const DealerRec& rec);

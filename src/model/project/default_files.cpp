@@ -30,12 +30,12 @@ DefaultLoadStatus load_default_project(const std::filesystem::path& program_fold
   return DefaultLoadStatus::kOk;
 }
 
-std::error_code save_default_project(const std::filesystem::path& program_folder,
-                                     const ProjectRec& rec) {
+WriteFailure save_default_project(const std::filesystem::path& program_folder,
+                                  const ProjectRec& rec) {
   return write_project_file(default_file_path(program_folder), rec);
 }
 
-std::error_code restore_original_defaults(const std::filesystem::path& program_folder) {
+WriteFailure restore_original_defaults(const std::filesystem::path& program_folder) {
   return copy_file_replacing(original_default_file_path(program_folder),
                              default_file_path(program_folder));
 }

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "model/project/write_failure.h"
+
 #include "model/project/file_conversion.h"
 #include "model/records/project_rec.h"
 
@@ -31,11 +33,10 @@ enum class DefaultLoadStatus {
                                                      ProjectRec& rec, DefaultZoom& zoom);
 
 // Writes rec over the default file, creating it when missing.
-[[nodiscard]] std::error_code save_default_project(const std::filesystem::path& program_folder,
-                                                   const ProjectRec& rec);
+[[nodiscard]] WriteFailure save_default_project(const std::filesystem::path& program_folder,
+                                                const ProjectRec& rec);
 
 // Copies the factory default file over the default file.
-[[nodiscard]] std::error_code restore_original_defaults(
-    const std::filesystem::path& program_folder);
+[[nodiscard]] WriteFailure restore_original_defaults(const std::filesystem::path& program_folder);
 
 }  // namespace pellavan::model

@@ -33,7 +33,7 @@ ProjectRead read_project_file(const std::filesystem::path& path) {
   return result;
 }
 
-std::error_code write_project_file(const std::filesystem::path& path, const ProjectRec& rec) {
+WriteFailure write_project_file(const std::filesystem::path& path, const ProjectRec& rec) {
   return write_file_replacing(path, encode_record(rec));
 }
 

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "model/project/write_failure.h"
+
 #include "model/records/project_rec.h"
 
 namespace pellavan::model {
@@ -28,8 +30,8 @@ struct ProjectRead {
 [[nodiscard]] ProjectRead read_project_file(const std::filesystem::path& path);
 
 // Writes rec as the whole file; the old file stays intact when this fails.
-[[nodiscard]] std::error_code write_project_file(const std::filesystem::path& path,
-                                                 const ProjectRec& rec);
+[[nodiscard]] WriteFailure write_project_file(const std::filesystem::path& path,
+                                              const ProjectRec& rec);
 
 // The save dialog's extension test on a file name without folder: up to three characters after
 // its last point must read "PVN" in any case, so "plan.pvnx" passes and "plan" does not.

@@ -32,7 +32,7 @@ RateRead read_rate_file(const std::filesystem::path& path) {
   return result;
 }
 
-std::error_code write_rate_file(const std::filesystem::path& path, RatesRec& rec) {
+WriteFailure write_rate_file(const std::filesystem::path& path, RatesRec& rec) {
   rec.FileTag = kRatesFileTag;
   return write_file_replacing(path, encode_record(rec));
 }

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "model/project/write_failure.h"
+
 #include "model/records/rates_rec.h"
 
 namespace pellavan::model {
@@ -30,6 +32,6 @@ struct RateRead {
 
 // Sets the tag to "KV2" and writes rec as the whole file (a longer old file loses its tail); the
 // old file stays intact when this fails.
-[[nodiscard]] std::error_code write_rate_file(const std::filesystem::path& path, RatesRec& rec);
+[[nodiscard]] WriteFailure write_rate_file(const std::filesystem::path& path, RatesRec& rec);
 
 }  // namespace pellavan::model

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -82,54 +83,96 @@ std::error_code write_all(int fd, std::span<const std::uint8_t> bytes) {
   return {};
 }
 
+// Writes all bytes over the file open in fd, from its start, and cuts it to their length. The
+// room is taken first where the file system can, so that a full disk leaves the file as it was.
+std::error_code write_in_place(int fd, std::span<const std::uint8_t> bytes) {
+  const auto size = static_cast<off_t>(bytes.size());
+  if (const int e = ::posix_fallocate(fd, 0, size); e != 0 && e != EOPNOTSUPP && e != EINVAL)
+    return {e, std::generic_category()};
+  off_t at = 0;
+  while (!bytes.empty()) {
+    const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), at);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return last_error();
+    }
+    bytes = bytes.subspan(static_cast<std::size_t>(n));
+    at += n;
+  }
+  if (::ftruncate(fd, size) != 0 || ::fsync(fd) != 0) return last_error();
+  return {};
+}
+
 }  // namespace
 
-std::error_code write_file_replacing(const std::filesystem::path& path,
-                                     std::span<const std::uint8_t> bytes) {
+WriteFailure write_file_replacing(const std::filesystem::path& path,
+                                  std::span<const std::uint8_t> bytes) {
   std::error_code ec;
   const fs::path target = link_target(path, ec);
-  if (ec) return ec;
+  if (ec) return {ec, WriteFailure::Place::kFile, path};
+  const auto on_file = [&](std::error_code e) -> WriteFailure {
+    return {e, WriteFailure::Place::kFile, target};
+  };
+  // A file already there is replaced only when the user could open it for writing (its mode,
+  // owner and file system allow it): a save never takes a file the user may not change.
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return on_file(last_error());
+    if (::fstat(fd, &old) != 0) ec = last_error();
+    // A file of several names keeps them all: it is written where it is.
+    const bool in_place = !ec && S_ISREG(old.st_mode) && old.st_nlink > 1;
+    if (in_place) ec = write_in_place(fd, bytes);
+    if (::close(fd) != 0 && !ec) ec = last_error();
+    if (ec || in_place) return ec ? on_file(ec) : WriteFailure{};
+  }
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  const auto on_folder = [&](std::error_code e) -> WriteFailure {
+    return {e, WriteFailure::Place::kFolder, folder};
+  };
   remove_stale_temporaries(folder);
   std::string pattern = (folder / kTemporaryPrefix).string();
   pattern.append("XXXXXX");
   const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) return last_error();
+  if (fd < 0) return on_folder(last_error());
   ::flock(fd, LOCK_EX);  // held until closed: no other save takes the file for a stale one
   const fs::path temp(pattern);
 
   ec = write_all(fd, bytes);
   if (!ec) {
-    std::error_code ignored;
-    const auto old = fs::status(target, ignored);
-    if (fs::exists(old))
-      fs::permissions(temp, old.permissions(), ignored);
-    else
-      fs::permissions(temp,
-                      fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                          fs::perms::others_read,
-                      ignored);
+    if (exists) {
+      ::fchmod(fd, old.st_mode & 07777);
+      // The owner and group stay where the user may keep them (root, or a group of the user's).
+      [[maybe_unused]] const int kept = ::fchown(fd, old.st_uid, old.st_gid);
+    } else {
+      ::fchmod(fd, S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH);
+    }
     fs::rename(temp, target, ec);
   }
   if (::close(fd) != 0 && !ec) ec = last_error();
   if (ec) {
     std::error_code ignored;
     fs::remove(temp, ignored);
-    return ec;
+    return on_folder(ec);
   }
-  return sync_folder(folder);
+  if (const std::error_code synced = sync_folder(folder)) return on_folder(synced);
+  return {};
 }
 
-std::error_code copy_file_replacing(const std::filesystem::path& source,
-                                    const std::filesystem::path& target) {
+WriteFailure copy_file_replacing(const std::filesystem::path& source,
+                                 const std::filesystem::path& target) {
+  const auto on_source = [&](std::error_code e) -> WriteFailure {
+    return {e, WriteFailure::Place::kSource, source};
+  };
   std::error_code ec;
   if (!std::filesystem::is_regular_file(source, ec))
-    return ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory);
+    return on_source(ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory));
   std::ifstream in(source, std::ios::binary);
-  if (!in) return std::make_error_code(std::errc::no_such_file_or_directory);
+  if (!in) return on_source(std::make_error_code(std::errc::permission_denied));
   const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                         std::istreambuf_iterator<char>());
-  if (in.bad()) return std::make_error_code(std::errc::io_error);
+  if (in.bad()) return on_source(std::make_error_code(std::errc::io_error));
   return write_file_replacing(target, bytes);
 }
 

@@ -3,7 +3,10 @@
 // to a temporary file in the same folder, are flushed to the disk, and only then is the
 // temporary file renamed over the target, and the folder flushed too. A failed write removes the
 // temporary file and leaves the target untouched. The new file keeps the permissions of the one
-// it replaces.
+// it replaces (and its owner and group where the user may set them).
+//   - A file already there that the user could not open for writing (its mode, its owner, a
+//     read-only file system) is refused, not replaced.
+//   - A file with other names (hard links) is written in place, so that every name keeps it.
 //   - A target that is a symbolic link is written where the link leads: the link stays.
 //   - The temporary file has a short name of its own (kTemporaryPrefix and six characters), so
 //     that any name the folder takes can be saved.
@@ -15,18 +18,19 @@
 #include <filesystem>
 #include <span>
 #include <string_view>
-#include <system_error>
+
+#include "model/project/write_failure.h"
 
 namespace pellavan::model {
 
 inline constexpr std::string_view kTemporaryPrefix = ".pellavan-";
 
-[[nodiscard]] std::error_code write_file_replacing(const std::filesystem::path& target,
-                                                   std::span<const std::uint8_t> bytes);
+[[nodiscard]] WriteFailure write_file_replacing(const std::filesystem::path& target,
+                                                std::span<const std::uint8_t> bytes);
 
 // Copies source over target the same way; a missing or unreadable source is an error and
 // leaves target untouched.
-[[nodiscard]] std::error_code copy_file_replacing(const std::filesystem::path& source,
-                                                  const std::filesystem::path& target);
+[[nodiscard]] WriteFailure copy_file_replacing(const std::filesystem::path& source,
+                                               const std::filesystem::path& target);
 
 }  // namespace pellavan::model

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -86,8 +87,8 @@ TEST_F(ReplacingWriteTest, WritesWhereTheNameLeads) {
     SCOPED_TRACE(r.name);
     for (const auto& e : fs::directory_iterator(program_folder())) fs::remove_all(e.path());
     r.setup(program_folder());
-    const std::error_code ec = write_file_replacing(at(r.saved_as), kNew);
-    EXPECT_EQ(!ec, *r.written != '\0') << ec.message();
+    const WriteFailure failed = write_file_replacing(at(r.saved_as), kNew);
+    EXPECT_EQ(!failed, *r.written != '\0') << failed.code.message();
     if (*r.written != '\0') {
       EXPECT_EQ(read_all(at(r.written)), kNew);
     }
@@ -127,6 +128,58 @@ TEST_F(ReplacingWriteTest, TheNextSaveRemovesWhatKilledSavesLeft) {
   ASSERT_FALSE(write_file_replacing(at("a.pvn"), kNew));
   for (const Row& r : rows) EXPECT_EQ(fs::exists(at(r.name)), !r.removed) << r.name;
   for (const int fd : locks) ::close(fd);
+}
+
+// A file of several names is written where it is: every name holds the new bytes.
+TEST_F(ReplacingWriteTest, KeepsEveryNameOfAHardLinkedFile) {
+  write_all(at("a.pvn"), kOld);
+  fs::create_hard_link(at("a.pvn"), at("b.pvn"));
+  ASSERT_FALSE(write_file_replacing(at("a.pvn"), kNew));
+  EXPECT_EQ(read_all(at("b.pvn")), kNew);
+  EXPECT_TRUE(fs::equivalent(at("a.pvn"), at("b.pvn")));
+}
+
+// What the user could not open for writing is refused with its cause and left as it was. Run as
+// an ordinary user: root gives up its rights in the child that saves.
+TEST_F(ReplacingWriteTest, RefusesWhatTheUserCouldNotWrite) {
+  constexpr fs::perms kReadOnly =
+      fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  struct Row {
+    const char* name;
+    fs::perms folder;
+    bool existing;  // a read-only file is there
+  };
+  const Row rows[] = {
+      {"read-only file in a writable folder", fs::perms::all, true},
+      {"read-only folder",
+       kReadOnly | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec, false},
+  };
+  fs::permissions(program_folder(), fs::perms::all);
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    const fs::path folder = at(r.name);
+    const fs::path target = folder / "a.pvn";
+    fs::create_directory(folder);
+    if (r.existing) {
+      write_all(target, kOld);
+      fs::permissions(target, kReadOnly);
+    }
+    fs::permissions(folder, r.folder);
+    const std::string expected =
+        (r.existing ? "The file \"" + target.string() : "The folder \"" + folder.string()) +
+        "\" cannot be written: permission denied";
+    EXPECT_EXIT(
+        {
+          if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(2);
+          const WriteFailure failed = write_file_replacing(target, kNew);
+          std::_Exit(failed && failure_words(failed) == expected ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    if (r.existing) {
+      EXPECT_EQ(read_all(target), kOld);
+    }
+    EXPECT_EQ(fs::exists(target), r.existing);
+  }
 }
 
 }  // namespace
