@@ -31,7 +31,7 @@ void put_second_unit(FillContext& ctx) {
 
 void fill_geo_a(FillContext& ctx) {
   model::ProjectRec& p = ctx.model.ProjectRec;
-  const GeoSheetBlock block = geo_sheet_block(p, model::kGeoARecord);
+  const GeoSheetBlock block{p, model::kGeoARecord};
   ctx.ReportWorkbook.set_active_sheet(kGeoASheet);
   reread_geo_records(ctx, block);
   put_unit(ctx, block);

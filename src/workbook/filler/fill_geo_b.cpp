@@ -6,7 +6,7 @@
 namespace pellavan::workbook {
 
 void fill_geo_b(FillContext& ctx) {
-  const GeoSheetBlock block = geo_sheet_block(ctx.model.ProjectRec, model::kGeoBRecord);
+  const GeoSheetBlock block{ctx.model.ProjectRec, model::kGeoBRecord};
   ctx.ReportWorkbook.set_active_sheet(kGeoBSheet);
   reread_geo_records(ctx, block);
   put_unit(ctx, block);

@@ -83,20 +83,19 @@ void put_capacity_limits(FillContext& ctx, const model::ProjectRec& p) {
 void fill_geo_t(FillContext& ctx) {
   model::ProjectRec& p = ctx.model.ProjectRec;
   if (p.GeoT_UnitId == 0) return;
-  const GeoSheetBlock block = geo_sheet_block(p, model::kGeoTRecord);
+  const GeoSheetBlock block{p, model::kGeoTRecord};
   ctx.ReportWorkbook.set_active_sheet(kGeoTSheet);
-  reread_t_unit(ctx, block.unit_id);
+  reread_t_unit(ctx, block.at<model::Int16>(&model::GeoRecordBlock::unit_id));
   reread_block_equipment(ctx, block);
 
-  repair_zero_quantity(block.tons);
-  put(ctx, "B3", block.tons);
+  repair_zero_quantity(block.at<model::Currency>(&model::GeoRecordBlock::tons));
+  block.put(ctx, "B3", &model::GeoRecordBlock::tons);
   put_unit(ctx, ctx.model.TUnitRec);
   put_capacity_limits(ctx, p);
   // N18 takes the project's hot-water generator choice with the loop, then the unit's hot-water
   // code in its place: the code is what the model tests.
   put_loop_and_soil(ctx, block, kGeoTLoopColumn);
-  if (block.aux_mode == kAuxModeOfAppliance)
-    block.aux_mode = appliance_aux_mode(ctx.model.FurnaceRec);
+  repair_aux_mode(block, ctx.model.FurnaceRec);
   put_auxiliary_heat(ctx, block, kGeoTEquipmentColumn);
   put_water_heater(ctx, kGeoTEquipmentColumn);
   put(ctx, "N18", ctx.model.TUnitRec.HwCode);

@@ -1,5 +1,7 @@
 #include "workbook/filler/geo_sheet_writes.h"
 
+#include <variant>
+
 #include "model/records/loop_u_value.h"
 #include "workbook/filler/catalogue_rereads.h"
 #include "workbook/filler/cell_writes.h"
@@ -24,27 +26,20 @@ void repair_zero_quantity(model::Currency& tons) {
   if (tons == model::Currency{}) tons = model::Currency::from_raw(model::Currency::kScale);
 }
 
-GeoSheetBlock geo_sheet_block(model::ProjectRec& p, const model::GeoRecordBlock& b) {
-  using model::Currency;
-  using model::Int16;
-  using model::Int32;
-  return GeoSheetBlock{
-      b.unit_id.in<Int16>(p),     b.loop_id.in<Int16>(p),         b.soil_id.in<Int16>(p),
-      b.aux_id.in<Int16>(p),      b.water_heater_id.in<Int16>(p), b.tons.in<Currency>(p),
-      b.loop_hybrid.in<Int16>(p), b.depth.in<Currency>(p),        b.bore.in<Int16>(p),
-      b.min_temp.in<Int16>(p),    b.max_temp.in<Int16>(p),        b.hw_generator.in<Int16>(p),
-      b.aux_input.in<Int32>(p),   b.aux_mode.in<Int32>(p)};
+void GeoSheetBlock::put(FillContext& ctx, CellAt cell,
+                        model::ProjectNumber model::GeoRecordBlock::*field) const {
+  std::visit([&](auto member) { workbook::put(ctx, cell, rec.*member); }, (fields.*field).member);
 }
 
 void reread_block_equipment(FillContext& ctx, const GeoSheetBlock& block) {
-  reread_loop(ctx, block.loop_id);
-  reread_soil(ctx, block.soil_id);
-  reread_furnace(ctx, block.aux_id);
-  reread_water_heater(ctx, block.water_heater_id);
+  reread_loop(ctx, block.at<model::Int16>(&model::GeoRecordBlock::loop_id));
+  reread_soil(ctx, block.at<model::Int16>(&model::GeoRecordBlock::soil_id));
+  reread_furnace(ctx, block.at<model::Int16>(&model::GeoRecordBlock::aux_id));
+  reread_water_heater(ctx, block.at<model::Int16>(&model::GeoRecordBlock::water_heater_id));
 }
 
 void reread_geo_records(FillContext& ctx, const GeoSheetBlock& block) {
-  reread_geo_unit(ctx, block.unit_id);
+  reread_geo_unit(ctx, block.at<model::Int16>(&model::GeoRecordBlock::unit_id));
   reread_block_equipment(ctx, block);
 }
 
@@ -62,8 +57,8 @@ void put_unit(FillContext& ctx, const GeoSheetBlock& block) {
   put(ctx, "F51", unit.VarSpeedFlag);
   put(ctx, "F52", unit.HydronicFlag);
   put(ctx, "F53", unit.StyleText);
-  repair_zero_quantity(block.tons);
-  put(ctx, "B3", block.tons);
+  repair_zero_quantity(block.at<model::Currency>(&model::GeoRecordBlock::tons));
+  block.put(ctx, "B3", &model::GeoRecordBlock::tons);
   put(ctx, "B4", unit.ModelText);
   put(ctx, "B5", unit.SeriesText);
 }
@@ -81,7 +76,8 @@ void put_loop_and_soil(FillContext& ctx, const GeoSheetBlock& block, int col) {
   put(ctx, {7, col}, loop.PipeText);
   put(ctx, {8, col}, loop.ConfigText);
   put(ctx, {9, col}, loop.LengthText);
-  put(ctx, {10, col}, geo_loop_u_value(loop, soil, block.loop_well_hybrid));
+  put(ctx, {10, col},
+      geo_loop_u_value(loop, soil, block.at<model::Int16>(&model::GeoRecordBlock::loop_hybrid)));
   if (is_pond_loop(loop)) {
     set_text_cell(ctx, 11, col, "Water");
     set_cell_text(ctx, 12, col, "0");
@@ -91,22 +87,24 @@ void put_loop_and_soil(FillContext& ctx, const GeoSheetBlock& block, int col) {
     put(ctx, {11, col}, soil.Name);
     put(ctx, {12, col}, soil.Conductivity);
     put(ctx, {13, col}, soil.Diffusivity);
-    put(ctx, {14, col}, block.depth);
+    block.put(ctx, {14, col}, &model::GeoRecordBlock::depth);
   }
-  put(ctx, {15, col}, block.bore_length);
-  put(ctx, {16, col}, block.loop_min_temp);
-  put(ctx, {17, col}, block.loop_max_temp);
-  put(ctx, {18, col}, block.hw_generator);
-  put(ctx, {20, col}, block.loop_well_hybrid);
+  block.put(ctx, {15, col}, &model::GeoRecordBlock::bore);
+  block.put(ctx, {16, col}, &model::GeoRecordBlock::min_temp);
+  block.put(ctx, {17, col}, &model::GeoRecordBlock::max_temp);
+  block.put(ctx, {18, col}, &model::GeoRecordBlock::hw_generator);
+  block.put(ctx, {20, col}, &model::GeoRecordBlock::loop_hybrid);
 }
 
 void repair_aux_mode(const GeoSheetBlock& block, const model::FurnaceRec& aux) {
-  if (block.aux_mode == kAuxModeOfAppliance) block.aux_mode = appliance_aux_mode(aux);
+  model::Int32& mode = block.at<model::Int32>(&model::GeoRecordBlock::aux_mode);
+  if (mode == kAuxModeOfAppliance) mode = appliance_aux_mode(aux);
 }
 
 void put_auxiliary_heat(FillContext& ctx, const GeoSheetBlock& block, int col) {
-  put_furnace_block(ctx, kAuxiliaryHeatRow, col, block.aux_input, ctx.model.FurnaceRec,
-                    block.aux_mode);
+  put_furnace_block(ctx, kAuxiliaryHeatRow, col,
+                    block.at<model::Int32>(&model::GeoRecordBlock::aux_input), ctx.model.FurnaceRec,
+                    block.at<model::Int32>(&model::GeoRecordBlock::aux_mode));
 }
 
 void put_water_heater(FillContext& ctx, int col) {

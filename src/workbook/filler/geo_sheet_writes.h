@@ -9,31 +9,25 @@
 #include "model/records/furnace_rec.h"
 #include "model/records/geo_unit_rec.h"
 #include "model/records/project_rec.h"
+#include "workbook/filler/cell_writes.h"
 #include "workbook/filler/fill_context.h"
 
 namespace pellavan::workbook {
 
-// One ground-source block of the project record, by reference: the step repairs tons and
-// auxiliary mode in place.
+// One ground-source block of the project record: the project and the block's fields from the
+// system table (model/project/system_kinds.h). The step repairs tons and auxiliary mode in place.
 struct GeoSheetBlock {
-  model::Int16 unit_id;
-  model::Int16 loop_id;
-  model::Int16 soil_id;
-  model::Int16 aux_id;
-  model::Int16 water_heater_id;
-  model::Currency& tons;
-  model::Int16 loop_well_hybrid;
-  model::Currency depth;
-  model::Int16 bore_length;
-  model::Int16 loop_min_temp;
-  model::Int16 loop_max_temp;
-  model::Int16 hw_generator;
-  model::Int32 aux_input;
-  model::Int32& aux_mode;
-};
+  model::ProjectRec& rec;
+  const model::GeoRecordBlock& fields;
 
-// The block of the system table's row (model/project/system_kinds.h) in p.
-GeoSheetBlock geo_sheet_block(model::ProjectRec& p, const model::GeoRecordBlock& block);
+  // A field of the block as stored.
+  template <class T>
+  [[nodiscard]] T& at(model::ProjectNumber model::GeoRecordBlock::*field) const {
+    return (fields.*field).in<T>(rec);
+  }
+  // A field of the block in its stored type's text form.
+  void put(FillContext& ctx, CellAt cell, model::ProjectNumber model::GeoRecordBlock::*field) const;
+};
 
 // The column of the loop and soil values, and the first column of the auxiliary-heat and
 // water-heater values.
@@ -63,7 +57,7 @@ void put_unit(FillContext& ctx, const GeoSheetBlock& block);
 void put_loop_and_soil(FillContext& ctx, const GeoSheetBlock& block, int col);
 
 // The mode 99 of the block repaired to the auxiliary appliance's own add-on mode, or to 0 when
-// the appliance has none (Geo A and Geo B).
+// the appliance has none.
 void repair_aux_mode(const GeoSheetBlock& block, const model::FurnaceRec& aux);
 
 // Rows 6 to 18 of the equipment column and the column to its right: the auxiliary appliance of
