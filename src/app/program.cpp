@@ -1,7 +1,7 @@
 #include "app/program.h"
 
 #include "app/registrations.h"
-#include "systems/geo/bin_viewer.h"
+#include "systems/results/bin_viewer.h"
 #include "systems/geo/geo_t_window.h"
 #include "systems/geo/geo_window.h"
 #include "systems/conventional/furnace_window.h"
@@ -18,7 +18,7 @@ void register_windows(AppState& state) {
   state.windows.add(WindowId::GeoA, &geo::make_geo_a_window);
   state.windows.add(WindowId::GeoB, &geo::make_geo_b_window);
   state.windows.add(WindowId::GeoT, &geo::make_geo_t_window);
-  state.windows.add(WindowId::BinViewer, &make_window<geo::BinViewer>);
+  state.windows.add(WindowId::BinViewer, &make_window<systems::BinViewer>);
   state.windows.add(WindowId::Furnace, make_window<systems::FurnaceWindow>);
   state.windows.add(WindowId::HeatPump, make_window<systems::HeatPumpWindow>);
   state.windows.add(WindowId::ProjectInfo, make_window<ProjectWindow>);

@@ -11,7 +11,7 @@
 #include "app/startup_window.h"
 #include "reports/window/reports_window.h"
 #include "update/window/update_window.h"
-#include "systems/geo/bin_viewer.h"
+#include "systems/results/bin_viewer.h"
 #include "systems/geo/geo_t_window_design.h"
 #include "systems/geo/geo_window_design.h"
 #include "systems/conventional/conventional_designs.h"
@@ -29,7 +29,7 @@ std::span<const platform::WindowDesign* const> window_designs() {
                                      &geo::kGeoADesign,
                                      &geo::kGeoBDesign,
                                      &geo::kGeoTDesign,
-                                     &geo::bin_viewer_design(),
+                                     &systems::bin_viewer_design(),
                                      &systems::furnace_window::kDesign,
                                      &systems::heat_pump_window::kDesign,
                                      &project_window_design(),

@@ -29,7 +29,7 @@
 #include "update/window/update_window.h"
 #include "platform/design_checks.h"
 #include "platform/typing_limit.h"
-#include "systems/geo/bin_viewer.h"
+#include "systems/results/bin_viewer.h"
 #include "systems/geo/geo_t_window.h"
 #include "systems/geo/geo_window.h"
 #include "systems/conventional/furnace_window.h"
@@ -72,7 +72,7 @@ class WindowBuildTest : public testing::LoadsWindowsFixture {
     windows.push_back(geo::make_geo_a_window(sample, nullptr));
     windows.push_back(geo::make_geo_b_window(sample, nullptr));
     windows.push_back(geo::make_geo_t_window(sample, nullptr));
-    windows.push_back(std::make_unique<geo::BinViewer>(sample));
+    windows.push_back(std::make_unique<systems::BinViewer>(sample));
     windows.push_back(std::make_unique<systems::FurnaceWindow>(*state));
     windows.push_back(std::make_unique<systems::HeatPumpWindow>(*state));
     windows.push_back(std::make_unique<ProjectWindow>(*state));

@@ -21,7 +21,7 @@
 #include "platform/designed_form.h"
 #include "platform/message_box.h"
 #include "platform/window_inputs.h"
-#include "systems/geo/bin_viewer.h"
+#include "systems/results/bin_viewer.h"
 #include "systems/geo/geo_checks.h"
 #include "systems/geo/geo_t_block.h"
 #include "systems/geo/geo_t_save_rules.h"
@@ -34,7 +34,7 @@ namespace {
 
 using platform::Event;
 
-constexpr BinViewId kOperatingView = BinViewId::GeoTOp;
+constexpr model::BinViewId kOperatingView = model::BinViewId::GeoTOp;
 constexpr std::int64_t kFirstJnWaterHeater = 12;
 constexpr const char* kWellWaterNotice =
     "JN/JR Models using Well Water require an External Brazed Plate HX.\n\n"
@@ -278,7 +278,8 @@ void GeoTWindow::Timer1_Timer() {
 }
 
 void GeoTWindow::BtnOp_Click() {
-  if (QDialog* viewer = prepare_bin_viewer(state_, kOperatingView, this)) show_modal(*viewer);
+  if (QDialog* viewer = systems::prepare_bin_viewer(state_, kOperatingView, this))
+    show_modal(*viewer);
 }
 
 void GeoTWindow::cmdDone_LostFocus() { form()[c_.comboUnit]->setFocus(); }

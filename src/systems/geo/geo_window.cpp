@@ -16,7 +16,7 @@
 #include "platform/window_inputs.h"
 #include "platform/window_placement.h"
 #include "sheet/view/spreadsheet_control.h"
-#include "systems/geo/bin_viewer.h"
+#include "systems/results/bin_viewer.h"
 #include "systems/geo/geo_checks.h"
 #include "systems/geo/geo_picture_panel.h"
 #include "program_state/analysis_session.h"
@@ -300,7 +300,7 @@ void GeoWindow::cmdDone_Click() {
 }
 
 void GeoWindow::BtnBin_Click() {
-  if (QDialog* viewer = prepare_bin_viewer(state_, block_.kind->bin_view, this))
+  if (QDialog* viewer = systems::prepare_bin_viewer(state_, block_.kind->bin_view, this))
     show_modal(*viewer);
 }
 

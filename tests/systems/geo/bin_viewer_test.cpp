@@ -1,7 +1,7 @@
 // The bin viewer: each code's sheet, block (14 columns further in metric), rows and caption at
 // the project's zoom; "Bin" and "Operating" switch the Geo T views in place; a zoom change is
 // kept for both Geo T views.
-#include "systems/geo/bin_viewer.h"
+#include "systems/results/bin_viewer.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +12,16 @@
 
 #include "platform/window_test_support.h"
 #include "sheet/view/spreadsheet_control.h"
-#include "systems/geo/bin_views.h"
+#include "systems/results/bin_views.h"
 #include "systems/geo/geo_window_fixture.h"
 
 namespace pellavan::geo {
 namespace {
+
+using model::BinView;
+using model::BinViewId;
+using systems::BinViewer;
+using systems::prepare_bin_viewer;
 
 using testing::GeoWindowTest;
 

@@ -9,7 +9,7 @@
 #include "platform/catalogue_lists.h"
 #include "platform/control_widgets.h"
 #include "sheet/view/spreadsheet_control.h"
-#include "systems/geo/bin_viewer.h"
+#include "systems/results/bin_viewer.h"
 #include "systems/geo/geo_picture_panel.h"
 #include "systems/geo/geo_t_block.h"
 #include "systems/geo/geo_t_window.h"
@@ -18,6 +18,11 @@
 
 namespace pellavan::geo {
 namespace {
+
+using model::BinView;
+using model::BinViewId;
+using systems::BinViewer;
+using systems::prepare_bin_viewer;
 
 using app::WindowId;
 

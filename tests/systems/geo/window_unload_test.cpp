@@ -12,12 +12,17 @@
 #include "projects/project_set.h"
 #include "sheet/view/spreadsheet_control.h"
 #include "systems/conventional/conventional_frame.h"
-#include "systems/geo/bin_viewer.h"
+#include "systems/results/bin_viewer.h"
 #include "systems/geo/geo_window_fixture.h"
 #include "program_state/analysis_session.h"
 
 namespace pellavan::geo {
 namespace {
+
+using model::BinView;
+using model::BinViewId;
+using systems::BinViewer;
+using systems::prepare_bin_viewer;
 
 using app::WindowId;
 using testing::GeoWindowTest;

@@ -1,4 +1,4 @@
-#include "systems/geo/bin_viewer.h"
+#include "systems/results/bin_viewer.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -10,10 +10,10 @@
 #include "reports/report_zoom.h"
 #include "reports/set_criteria.h"
 #include "sheet/view/spreadsheet_control.h"
-#include "systems/geo/bin_views.h"
+#include "systems/results/bin_views.h"
 #include "program_state/analysis_session.h"
 
-namespace pellavan::geo {
+namespace pellavan::systems {
 
 namespace {
 
@@ -159,4 +159,4 @@ QDialog* prepare_bin_viewer(app::AppState& state, BinViewId view, QWidget* paren
   return qobject_cast<BinViewer*>(state.windows.window(app::WindowId::BinViewer, state, parent));
 }
 
-}  // namespace pellavan::geo
+}  // namespace pellavan::systems

@@ -5,14 +5,14 @@
 // returns to the window that opened it.
 
 #include "program_state/app_state.h"
-#include "systems/geo/bin_views.h"
+#include "systems/results/bin_views.h"
 #include "platform/designed_dialog.h"
 
 namespace pellavan::sheet::view {
 class SpreadsheetControl;
 }
 
-namespace pellavan::geo {
+namespace pellavan::systems {
 
 [[nodiscard]] const platform::WindowDesign& bin_viewer_design();
 
@@ -40,4 +40,4 @@ class BinViewer : public platform::DesignedDialog {
 // modally; nullptr when no viewer is registered. Every system window's Bin button comes here.
 QDialog* prepare_bin_viewer(app::AppState& state, BinViewId view, QWidget* parent);
 
-}  // namespace pellavan::geo
+}  // namespace pellavan::systems

@@ -6,7 +6,7 @@
 #include "model/project/system_kinds.h"
 #include "model/records/project_rec.h"
 
-namespace pellavan::geo {
+namespace pellavan::systems {
 
 using model::BinView;
 using model::BinViewId;
@@ -25,4 +25,4 @@ inline void store_bin_zoom(model::ProjectRec& rec, int sheet, int zoom) {
     if (v.sheet == sheet) rec.*v.zoom = static_cast<model::Int16>(zoom);
 }
 
-}  // namespace pellavan::geo
+}  // namespace pellavan::systems
