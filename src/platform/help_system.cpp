@@ -18,7 +18,7 @@ HelpSystem::HelpSystem(QString program_folder) : program_folder_(std::move(progr
 
 HelpSystem::~HelpSystem() { delete viewer_.data(); }
 
-HelpViewer* HelpSystem::viewer() const { return viewer_.data(); }
+HelpViewer* HelpSystem::viewer() const { return static_cast<HelpViewer*>(viewer_.data()); }
 
 void HelpSystem::Set_HelpFile(QWidget* owner) {
   owner_ = owner;
@@ -69,7 +69,7 @@ void HelpSystem::open_for(const QWidget* start) {
   QWidget* host = QApplication::activeModalWidget();
   if (host == nullptr) host = owner_.data();
   if (viewer_->parentWidget() != host) viewer_->setParent(host, Qt::Window);
-  viewer_->show_keys(keys);
+  viewer()->show_keys(keys);
   // A viewer already open stays where the user left it; a closed one opens beside the window,
   // at its preferred size or narrowed to the room there.
   if (!viewer_->isVisible()) {

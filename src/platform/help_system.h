@@ -49,7 +49,9 @@ class HelpSystem : public QObject {
   QString program_folder_;
   QString help_path_;
   QPointer<QWidget> owner_;
-  QPointer<HelpViewer> viewer_;
+  // Held as a widget: the application's event filter may see it while its destructor runs, when
+  // it is no longer a HelpViewer.
+  QPointer<QWidget> viewer_;
 };
 
 }  // namespace pellavan::platform
