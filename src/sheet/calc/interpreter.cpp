@@ -22,10 +22,8 @@ namespace {
 
 }  // namespace
 
-Value evaluate(const Code& code, const std::uint32_t* slot_cells, EvalContext& context,
-               Value* stack) {
-  const Instr* const instrs = code.instrs.data();
-  const Value* const constants = code.constants.data();
+Value evaluate(const Instr* const instrs, const Value* const constants,
+               const std::uint32_t* slot_cells, EvalContext& context, Value* stack) {
   const Cell* const cells = context.cells;
   StringPool& pool = *context.pool;
   static const FunctionSpec* const function_table = functions().data();
