@@ -159,6 +159,8 @@ class Book {
   struct FormulaShape {
     Ast ast;
     Code code;
+    std::uint32_t instrs = 0;     // its code runs from instrs_[instrs]
+    std::uint32_t constants = 0;  // its constants start at constants_[constants]
   };
   struct FormulaCell {
     CellPos pos;
@@ -167,6 +169,8 @@ class Book {
     std::uint32_t first_slot = 0;  // its slot-to-cell table starts at slot_cells_[first_slot]
     std::uint32_t areas = 0;       // its areas start at areas_[areas]
     bool live = true;
+    std::uint32_t instrs = 0;  // its shape's, for evaluation
+    std::uint32_t constants = 0;
   };
 
   static constexpr std::uint32_t kEmptyCell = 0;  // an always empty cell
@@ -205,6 +209,10 @@ class Book {
 
   std::vector<FormulaShape> shapes_;
   std::unordered_map<std::string, FormulaShapeId> shape_index_;
+  // The code and constants of every shape, one after another, so that a recalculation reads
+  // them from one place.
+  std::vector<Instr> instrs_;
+  std::vector<Value> constants_;
   std::vector<FormulaCell> formulas_;
   std::vector<std::uint32_t> slot_cells_;
   std::vector<ResolvedArea> areas_;

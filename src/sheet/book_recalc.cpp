@@ -28,8 +28,8 @@ Value Book::compute(std::uint32_t formula) {
   const FormulaCell& f = formulas_[formula];
   if (!f.live) return cells_[f.cell].value;  // overwritten by a constant since the last build
   context_.areas = areas_.data() + f.areas;
-  Value v =
-      evaluate(shapes_[f.shape].code, slot_cells_.data() + f.first_slot, context_, stack_.data());
+  Value v = evaluate(instrs_.data() + f.instrs, constants_.data() + f.constants,
+                     slot_cells_.data() + f.first_slot, context_, stack_.data());
   if (v.is_text()) v = Value::text(pool_.keep(v.as_text()));
   pool_.clear_scratch();
   ++report_.formulas_computed;

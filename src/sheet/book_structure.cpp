@@ -20,7 +20,11 @@ FormulaShapeId Book::parse_shape(CellPos origin, std::string_view formula) {
   if (auto it = shape_index_.find(key); it != shape_index_.end()) return it->second;
   Code code = compile_formula(ast, pool_);
   if (code.max_stack > stack_.size()) stack_.resize(code.max_stack);
-  shapes_.push_back(FormulaShape{std::move(ast), std::move(code)});
+  const auto instrs = static_cast<std::uint32_t>(instrs_.size());
+  const auto constants = static_cast<std::uint32_t>(constants_.size());
+  instrs_.insert(instrs_.end(), code.instrs.begin(), code.instrs.end());
+  constants_.insert(constants_.end(), code.constants.begin(), code.constants.end());
+  shapes_.push_back(FormulaShape{std::move(ast), std::move(code), instrs, constants});
   const auto id = static_cast<FormulaShapeId>(shapes_.size() - 1);
   shape_index_.emplace(std::move(key), id);
   return id;
@@ -46,7 +50,10 @@ void Book::set_cell_formula(CellPos pos, std::string_view formula) {
 }
 
 void Book::resolve_references(FormulaCell& f) {
-  const Code& code = shapes_[f.shape].code;
+  const FormulaShape& shape = shapes_[f.shape];
+  const Code& code = shape.code;
+  f.instrs = shape.instrs;
+  f.constants = shape.constants;
   f.first_slot = static_cast<std::uint32_t>(slot_cells_.size());
   for (const CellRef& ref : code.cell_slots) {
     const auto target = ref.to_abs(f.pos);

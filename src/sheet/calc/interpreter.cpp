@@ -22,23 +22,32 @@ namespace {
 
 }  // namespace
 
-Value evaluate(const Code& code, const std::uint32_t* slot_cells, EvalContext& context,
-               Value* stack) {
-  const Instr* const instrs = code.instrs.data();
-  const Value* const constants = code.constants.data();
-  const std::uint32_t end = static_cast<std::uint32_t>(code.instrs.size());
+Value evaluate(const Instr* const instrs, const Value* const constants,
+               const std::uint32_t* slot_cells, EvalContext& context, Value* stack) {
   const Cell* const cells = context.cells;
   StringPool& pool = *context.pool;
   static const FunctionSpec* const function_table = functions().data();
   Value* top = stack;  // one past the top value
-  // The right operand of a binary operator, from where the instruction says.
-  const auto right_operand = [&](const Instr& in) {
-    switch (static_cast<Operand>(in.argc)) {
-      case Operand::kSlot: return cells[slot_cells[in.arg]].value;
-      case Operand::kConstant: return constants[in.arg];
+  // An operand of a binary operator, from where the instruction says; one on the stack is taken
+  // off it.
+  const auto operand = [&](Operand kind, std::uint32_t index) __attribute__((always_inline)) {
+    switch (kind) {
+      case Operand::kSlot: return cells[slot_cells[index]].value;
+      case Operand::kConstant: return constants[index];
       case Operand::kStack: break;
     }
     return *--top;
+  };
+  const auto right_operand = [&](const Instr& in) __attribute__((always_inline)) {
+    return operand(right_kind(in.argc), in.arg);
+  };
+  // The left operand, on the top of the stack where the result goes.
+  const auto left_operand = [&](const Instr& in) __attribute__((always_inline))->Value& {
+    if (left_kind(in.argc) != Operand::kStack) {
+      *top = operand(left_kind(in.argc), in.aux);
+      ++top;
+    }
+    return top[-1];
   };
   // Takes a condition: FALSE goes on at arg, an error ends the IF with it.
   std::uint32_t pc = 0;
@@ -54,28 +63,31 @@ Value evaluate(const Code& code, const std::uint32_t* slot_cells, EvalContext& c
   // Each operator's own copy, its operation a constant: the numbers' fast path is inlined.
   const auto arithmetic_step = [&](Op op, const Instr& in) __attribute__((always_inline)) {
     const Value b = right_operand(in);
-    Value& a = top[-1];
+    Value& a = left_operand(in);
     a = a.is_number() && b.is_number() ? number_arithmetic(op, a.as_number(), b.as_number())
                                        : arithmetic(op, a, b, pool);
   };
   const auto compare_step = [&](Op op, const Instr& in) __attribute__((always_inline)) {
     const Value b = right_operand(in);
-    top[-1] = compare(op, top[-1], b, pool);
+    Value& a = left_operand(in);
+    a = compare(op, a, b, pool);
   };
     // Threaded dispatch: each operation jumps straight to the next one's code, so that the branch
     // predictor learns which operation tends to follow which.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpedantic"
-  static constexpr void* kLabels[] = {
-      &&op_const, &&op_ref, &&op_area, &&op_negate, &&op_add,    &&op_sub,
-      &&op_mul,   &&op_div, &&op_pow,  &&op_concat, &&op_eq,     &&op_ne,
-      &&op_lt,    &&op_le,  &&op_gt,   &&op_ge,     &&op_branch, &&op_branch_compare,
-      &&op_jump,  &&op_call};
-  static_assert(std::size(kLabels) == static_cast<std::size_t>(Op::kCall) + 1);
+  static constexpr void* kLabels[] = {&&op_const,  &&op_ref,    &&op_area,
+                                      &&op_negate, &&op_add,    &&op_sub,
+                                      &&op_mul,    &&op_div,    &&op_pow,
+                                      &&op_concat, &&op_eq,     &&op_ne,
+                                      &&op_lt,     &&op_le,     &&op_gt,
+                                      &&op_ge,     &&op_branch, &&op_branch_compare,
+                                      &&op_jump,   &&op_call,   &&op_branch_compare_operands,
+                                      &&op_end};
+  static_assert(std::size(kLabels) == static_cast<std::size_t>(Op::kEnd) + 1);
   Instr in;
 #define PELLAVAN_NEXT()                             \
   do {                                              \
-    if (pc >= end) goto done;                       \
     in = instrs[pc++];                              \
     goto* kLabels[static_cast<std::size_t>(in.op)]; \
   } while (false)
@@ -108,8 +120,11 @@ op_div:
 op_pow:
   arithmetic_step(Op::kPow, in);
   PELLAVAN_NEXT();
-op_concat:
-  top[-1] = concatenation(top[-1], right_operand(in), pool);
+op_concat : {
+  const Value b = right_operand(in);
+  Value& a = left_operand(in);
+  a = concatenation(a, b, pool);
+}
   PELLAVAN_NEXT();
 op_eq:
   compare_step(Op::kEq, in);
@@ -137,6 +152,13 @@ op_branch_compare:
   top -= 2;
   branch(in, compare(static_cast<Op>(in.argc), top[0], top[1], pool));
   PELLAVAN_NEXT();
+op_branch_compare_operands : {
+  const Instr where = instrs[pc++];
+  const Value b = operand(right_kind(where.argc), where.arg);
+  const Value a = operand(left_kind(where.argc), where.aux);
+  branch(in, compare(static_cast<Op>(in.argc), a, b, pool));
+}
+  PELLAVAN_NEXT();
 op_jump:
   pc = in.arg;
   PELLAVAN_NEXT();
@@ -148,7 +170,7 @@ op_call:
 #undef PELLAVAN_NEXT
 #pragma GCC diagnostic pop
 
-done:
+op_end:
   // A formula that yields an empty cell's value shows 0, as spreadsheets have it.
   const Value result = top[-1];
   if (result.is_empty()) return Value::number(0.0);

@@ -16,8 +16,9 @@ enum class Op : std::uint8_t {
   kRef,    // push the value of cell slot arg
   kArea,   // push area slot arg (a function argument)
   kNegate,
-  // Binary operators: the left operand is on the stack; the right one too, or taken directly
-  // from cell slot arg or constants[arg] as argc says (an Operand).
+  // Binary operators. Each operand is on the stack or taken directly from a cell slot or a
+  // constant, as argc says (operand_kinds): the right one from arg, the left one from aux, which
+  // then goes onto the stack for the result.
   kAdd,
   kSub,
   kMul,
@@ -37,10 +38,21 @@ enum class Op : std::uint8_t {
   kBranchCompare,
   kJump,  // go to arg
   kCall,  // call function arg with the top argc values
+  // kBranchCompare whose operands the next instruction (a data word) places as a binary operator
+  // does: the condition of an IF that compares a cell or a number.
+  kBranchCompareOperands,
+  kEnd,  // the end of the code
 };
 
 // Where a binary operator finds its right operand.
 enum class Operand : std::uint8_t { kStack, kSlot, kConstant };
+
+// The argc of a binary operator: where its left and right operands are.
+constexpr std::uint8_t operand_kinds(Operand left, Operand right) {
+  return static_cast<std::uint8_t>(static_cast<unsigned>(left) << 4 | static_cast<unsigned>(right));
+}
+constexpr Operand left_kind(std::uint8_t argc) { return static_cast<Operand>(argc >> 4); }
+constexpr Operand right_kind(std::uint8_t argc) { return static_cast<Operand>(argc & 0xF); }
 
 struct Instr {
   Op op = Op::kConst;

@@ -14,6 +14,7 @@ class Compiler {
 
   Code run() {
     expression(ast_.root());
+    emit(Op::kEnd, 0, 0);
     return std::move(code_);
   }
 
@@ -34,22 +35,43 @@ class Compiler {
   }
   void constant(Value v) { emit(Op::kConst, constant_index(v)); }
 
-  // The two operands of a binary node; a right operand that is a cell or a number is left for
-  // the operator to fetch itself. Returns where it finds it, with the slot or constant in arg.
-  Operand operands(const AstNode& n, std::uint32_t& arg) {
-    expression(ast_.child(n, 0));
-    const AstNode& right = ast_.node(ast_.child(n, 1));
-    if (right.kind == NodeKind::kRef) {
-      arg = slot_of(code_.cell_slots, ast_.refs[right.index]);
+  // Where an operand that is a cell or a number (in parentheses or not) can be fetched by the
+  // operator itself, with the slot or constant in `arg`; else it is left to the stack.
+  Operand direct(std::uint32_t index, std::uint32_t& arg) {
+    const AstNode* n = &ast_.node(index);
+    while (n->kind == NodeKind::kParen) n = &ast_.node(ast_.child(*n, 0));
+    if (n->kind == NodeKind::kRef) {
+      arg = slot_of(code_.cell_slots, ast_.refs[n->index]);
       return Operand::kSlot;
     }
-    if (right.kind == NodeKind::kNumber) {
-      arg = constant_index(Value::number(right.number));
+    if (n->kind == NodeKind::kNumber) {
+      arg = constant_index(Value::number(n->number));
       return Operand::kConstant;
     }
-    expression(ast_.child(n, 1));
     arg = 0;
     return Operand::kStack;
+  }
+
+  // The two operands of a binary node, each either computed onto the stack or fetched directly.
+  // A left operand fetched directly needs its index within aux. The stack is left as the
+  // operator expects it: the left operand below the right one.
+  struct Operands {
+    Operand left = Operand::kStack;
+    Operand right = Operand::kStack;
+    std::uint32_t left_arg = 0;
+    std::uint32_t right_arg = 0;
+
+    std::uint8_t kinds() const { return operand_kinds(left, right); }
+    int on_stack() const { return (left == Operand::kStack) + (right == Operand::kStack); }
+  };
+  Operands operands(const AstNode& n) {
+    Operands o;
+    o.left = direct(ast_.child(n, 0), o.left_arg);
+    if (o.left_arg > 0xFFFF) o.left = Operand::kStack;
+    if (o.left == Operand::kStack) expression(ast_.child(n, 0));
+    o.right = direct(ast_.child(n, 1), o.right_arg);
+    if (o.right == Operand::kStack) expression(ast_.child(n, 1));
+    return o;
   }
 
   static bool is_comparison(BinaryOp op) {
@@ -79,10 +101,9 @@ class Compiler {
         emit(Op::kNegate, 0, 0);
         break;
       case NodeKind::kBinary: {
-        std::uint32_t arg = 0;
-        const Operand right = operands(n, arg);
-        emit(binary_op(n.op), arg, right == Operand::kStack ? -1 : 0,
-             static_cast<std::uint8_t>(right));
+        const Operands o = operands(n);
+        emit(binary_op(n.op), o.right_arg, 1 - o.on_stack(), o.kinds());
+        code_.instrs.back().aux = static_cast<std::uint16_t>(o.left_arg);
         break;
       }
       case NodeKind::kCall:
@@ -141,10 +162,16 @@ class Compiler {
   }
 
   std::uint32_t compare_branch(const AstNode& cond) {
-    expression(ast_.child(cond, 0));
-    expression(ast_.child(cond, 1));
+    const Operands o = operands(cond);
     const std::uint32_t branch = here();
-    emit(Op::kBranchCompare, 0, -2, static_cast<std::uint8_t>(binary_op(cond.op)));
+    const auto comparison = static_cast<std::uint8_t>(binary_op(cond.op));
+    if (o.on_stack() == 2) {
+      emit(Op::kBranchCompare, 0, -2, comparison);
+    } else {
+      emit(Op::kBranchCompareOperands, 0, -o.on_stack(), comparison);
+      code_.instrs.push_back(
+          Instr{Op::kEnd, o.kinds(), static_cast<std::uint16_t>(o.left_arg), o.right_arg});
+    }
     return branch;
   }
 
