@@ -37,6 +37,7 @@ void Book::return_to_mark() {
     schedule_ = m.schedule;
     structure_version_ = m.structure_version;
     structure_dirty_ = false;
+    ++layout_;
     cells_ = m.cells;
     // Grids grown since keep their size, in the mark too: the next writes that grew them then
     // find their cells without another relayout and rebuild.

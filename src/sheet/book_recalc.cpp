@@ -53,9 +53,12 @@ void Book::recalc() {
   report_ = RecalcReport{};
   context_ = EvalContext{cells_.data(), nullptr, &pool_, today_serial(clock_)};
   apply_seeds();
-  for (const std::uint32_t f : schedule_.before) compute(f);
+  begin_memo();
+  for (const std::uint32_t f : schedule_.before) compute_unless_known(f);
   iterate();
-  for (const std::uint32_t f : schedule_.after) compute(f);
+  note_loop_results();
+  for (const std::uint32_t f : schedule_.after) compute_unless_known(f);
+  memo_.layout = layout_;
   touch();
 }
 
@@ -72,9 +75,10 @@ void Book::iterate() {
   if (items.empty()) return;
   // A cell none of whose loop-region inputs changed since it was last computed would give the
   // same value again: after the first pass it is skipped. `step` counts the computations; a
-  // cell that reads itself and changed at its own last computation has a changed input.
-  std::vector<std::uint64_t> cell_changed_at(formulas_.size(), 0);
-  std::vector<std::uint64_t> cell_computed_at(formulas_.size(), 0);
+  // cell that reads itself and changed at its own last computation has a changed input. Both
+  // by place in the loop region.
+  std::vector<std::uint64_t> cell_changed_at(schedule_.loop_cells.size(), 0);
+  std::vector<std::uint64_t> cell_computed_at(schedule_.loop_cells.size(), 0);
   std::uint64_t step = 0;
   std::vector<int> computed_in(items.size(), 0);  // pass of the item's last computation
   std::vector<int> changed_in(items.size(), 0);   // pass of its last change of any size
@@ -122,19 +126,19 @@ void Book::iterate() {
         // A relaxed cell may still be short of what its inputs give: it is always computed.
         if (pass > 1 && !settling.relaxed(i)) {
           const auto reads = schedule_.reads_of(k);
-          const std::uint64_t since = cell_computed_at[f];
+          const std::uint64_t since = cell_computed_at[k];
           if (std::none_of(reads.begin(), reads.end(),
                            [&](std::uint32_t w) { return cell_changed_at[w] >= since; }))
             continue;
         }
-        cell_computed_at[f] = ++step;
+        cell_computed_at[k] = ++step;
         const Value old = compute(f);
         Value& now = cells_[formulas_[f].cell].value;
         if (settling.relaxed(i) && old.is_number() && now.is_number())
           now = Value::number(old.as_number() +
                               settling.step(i) * (now.as_number() - old.as_number()));
         if (identical(old, now)) continue;
-        cell_changed_at[f] = step;
+        cell_changed_at[k] = step;
         changed = true;
         double delta = 0.0;
         if (moved_beyond(old, now, limit, delta)) ++beyond;
@@ -158,7 +162,7 @@ void Book::iterate() {
           const std::uint32_t f = schedule_.loop_cells[k];
           Value& v = cells_[formulas_[f].cell].value;
           v = Value::number(v.as_number() + change_at[k] * on);
-          cell_changed_at[f] = ++step;
+          cell_changed_at[k] = ++step;
         }
       }
       if (item.counted()) {

@@ -81,23 +81,41 @@ void Book::resolve_references(FormulaCell& f) {
   }
 }
 
-std::vector<std::uint32_t> Book::precedents_of(const FormulaCell& f) const {
-  std::vector<std::uint32_t> out;
+template <class Fn>
+void Book::for_each_read(const FormulaCell& f, Fn&& fn) const {
   const Code& code = shapes_[f.shape].code;
-  for (std::size_t i = 0; i < code.cell_slots.size(); ++i) {
-    const FormulaId g = cells_[slot_cells_[f.first_slot + i]].formula;
-    if (g != kNoFormula) out.push_back(g);
-  }
+  for (std::size_t i = 0; i < code.cell_slots.size(); ++i) fn(slot_cells_[f.first_slot + i]);
   for (std::size_t i = 0; i < code.area_slots.size(); ++i) {
     const ResolvedArea& a = areas_[f.areas + i];
     for (std::uint32_t r = 0; r < a.rows; ++r) {
-      for (std::uint32_t c = 0; c < a.cols; ++c) {
-        const FormulaId g = cells_[a.first + r * a.stride + c].formula;
-        if (g != kNoFormula) out.push_back(g);
-      }
+      for (std::uint32_t c = 0; c < a.cols; ++c) fn(a.first + r * a.stride + c);
     }
   }
+}
+
+std::vector<std::uint32_t> Book::precedents_of(const FormulaCell& f) const {
+  std::vector<std::uint32_t> out;
+  for_each_read(f, [&](std::uint32_t cell) {
+    const FormulaId g = cells_[cell].formula;
+    if (g != kNoFormula) out.push_back(g);
+  });
   return out;
+}
+
+void Book::build_readers() {
+  std::vector<std::uint32_t>& first = memo_.readers_first;
+  first.assign(cells_.size() + 1, 0);
+  for (const FormulaCell& f : formulas_)
+    for_each_read(f, [&](std::uint32_t cell) { ++first[cell + 1]; });
+  memo_.read_cells.clear();
+  for (std::uint32_t c = 0; c < cells_.size(); ++c) {
+    if (first[c + 1] > 0) memo_.read_cells.push_back(c);
+    first[c + 1] += first[c];
+  }
+  memo_.readers.resize(first.back());
+  std::vector<std::uint32_t> next(first.begin(), first.end() - 1);
+  for (std::uint32_t i = 0; i < formulas_.size(); ++i)
+    for_each_read(formulas_[i], [&](std::uint32_t cell) { memo_.readers[next[cell]++] = i; });
 }
 
 // Drops removed formulas, numbers the rest in sheet order (sheet, row, column), resolves every
@@ -117,6 +135,7 @@ void Book::rebuild_structure() {
   for (std::size_t i = 0; i < formulas_.size(); ++i) precedents[i] = precedents_of(formulas_[i]);
   schedule_ = build_schedule(DependencyGraph(std::move(precedents)));
   structure_dirty_ = false;
+  ++layout_;
 }
 
 }  // namespace pellavan::sheet

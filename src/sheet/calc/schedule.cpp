@@ -100,11 +100,13 @@ Schedule build_schedule(const DependencyGraph& graph) {
       s.items[s.item_inputs[k]].read_in_loop = true;
     s.items.push_back(item);
   }
+  std::vector<std::uint32_t> loop_index(graph.size(), 0);
+  for (std::uint32_t k = 0; k < s.loop_cells.size(); ++k) loop_index[s.loop_cells[k]] = k;
   s.loop_reads_first.reserve(s.loop_cells.size() + 1);
   for (const std::uint32_t v : s.loop_cells) {
     s.loop_reads_first.push_back(static_cast<std::uint32_t>(s.loop_reads.size()));
     for (const std::uint32_t w : graph.precedents(v)) {
-      if (item_of[comps.component_of[w]] != kNoItem) s.loop_reads.push_back(w);
+      if (item_of[comps.component_of[w]] != kNoItem) s.loop_reads.push_back(loop_index[w]);
     }
   }
   s.loop_reads_first.push_back(static_cast<std::uint32_t>(s.loop_reads.size()));

@@ -36,8 +36,9 @@ struct Schedule {
   std::vector<LoopItem> items;
   std::vector<std::uint32_t> item_inputs;
   std::vector<std::uint32_t> after;
-  // For loop_cells[k], the formulas of the loop region it reads: loop_reads[loop_reads_first[k] ..
-  // loop_reads_first[k + 1]). Only these can change while the region iterates.
+  // For loop_cells[k], the formulas of the loop region it reads, by their place in loop_cells:
+  // loop_reads[loop_reads_first[k] .. loop_reads_first[k + 1]). Only these can change while the
+  // region iterates.
   std::vector<std::uint32_t> loop_reads_first;
   std::vector<std::uint32_t> loop_reads;
 
