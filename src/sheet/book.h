@@ -169,6 +169,7 @@ class Book {
     std::uint32_t first_slot = 0;  // its slot-to-cell table starts at slot_cells_[first_slot]
     std::uint32_t areas = 0;       // its areas start at areas_[areas]
     bool live = true;
+    bool is_volatile = false;  // its shape's
     std::uint32_t instrs = 0;  // its shape's, for evaluation
     std::uint32_t constants = 0;
   };

@@ -40,7 +40,7 @@ void Book::compute_unless_known(std::uint32_t formula) {
   }
   memo_.dirty[formula] = 0;
   compute(formula);
-  memo_.holds[formula] = f.live && !shapes_[f.shape].code.is_volatile;
+  memo_.holds[formula] = f.live && !f.is_volatile;
   if (same_bits(cells_[c].value, memo_.values[c])) return;
   memo_.values[c] = cells_[c].value;
   mark_readers(c);

@@ -52,6 +52,7 @@ void Book::set_cell_formula(CellPos pos, std::string_view formula) {
 void Book::resolve_references(FormulaCell& f) {
   const FormulaShape& shape = shapes_[f.shape];
   const Code& code = shape.code;
+  f.is_volatile = code.is_volatile;
   f.instrs = shape.instrs;
   f.constants = shape.constants;
   f.first_slot = static_cast<std::uint32_t>(slot_cells_.size());
