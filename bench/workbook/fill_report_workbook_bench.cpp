@@ -4,10 +4,9 @@
 // the previous project of the set left, as a system window's Run does after another project was
 // run in the same session (every input written, the catalogue records read again, one
 // recalculation, the results read back). The load calculation ran once before, at the loads
-// window's Done. BM_RecalcTemplate: the recalculation of the template after a return to its marked state.
-// BM_LoadTemplate: the template read from its text and settled values, as the program's start
-// does.
-// Counters: passes of the iteration and cells evaluated per run.
+// window's Done. BM_RecalcTemplate: the recalculation of the template after a return to its marked
+// state. BM_LoadTemplate: the template read from its text and settled values, as the program's
+// start does. Counters: passes of the iteration and cells evaluated per run.
 
 #include <benchmark/benchmark.h>
 
