@@ -6,9 +6,9 @@
 
 namespace pellavan::app {
 
-void register_reports(AppState& state) {
-  state.windows.add(WindowId::Reports,
-                    [](AppState& s, QWidget* parent) -> std::unique_ptr<QDialog> {
+void register_reports(program_state::AppState& state) {
+  state.windows.add(program_state::WindowId::Reports,
+                    [](program_state::AppState& s, QWidget* parent) -> std::unique_ptr<QDialog> {
                       return std::make_unique<reports::ReportsWindow>(s.analysis().F1Book1(),
                                                                       s.model, &s.help, parent);
                     });

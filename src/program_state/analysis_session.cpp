@@ -6,7 +6,7 @@
 #include "workbook/filler/fill_report_workbook.h"
 #include "workbook/report_workbook_template.h"
 
-namespace pellavan::app {
+namespace pellavan::program_state {
 
 namespace {
 
@@ -47,4 +47,4 @@ workbook::FillOutcome AnalysisSession::Fill_ReportWorkbook(QWidget* parent,
   return outcome;
 }
 
-}  // namespace pellavan::app
+}  // namespace pellavan::program_state

@@ -18,7 +18,7 @@
 #include "sheet/view/spreadsheet_control.h"
 #include "workbook/analysis_run.h"
 
-namespace pellavan::app {
+namespace pellavan::program_state {
 
 class AnalysisSession {
  public:
@@ -59,4 +59,4 @@ class AnalysisSession {
   workbook::AnalysisRun run_;
 };
 
-}  // namespace pellavan::app
+}  // namespace pellavan::program_state

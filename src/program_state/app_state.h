@@ -18,7 +18,7 @@
 #include "platform/help_system.h"
 #include "program_state/window_registry.h"
 
-namespace pellavan::app {
+namespace pellavan::program_state {
 
 // Made on first use: its header brings the workbooks, the charts and the spreadsheet control,
 // which most windows never touch.
@@ -73,4 +73,4 @@ struct AppState {
   std::unique_ptr<AnalysisSession> analysis_;
 };
 
-}  // namespace pellavan::app
+}  // namespace pellavan::program_state

@@ -43,7 +43,7 @@ using namespace pellavan;
 using tools::settle;
 using tools::shoot;
 
-void look_at_reports(reports::ReportsWindow& w, app::AppState& state, const QDir& out) {
+void look_at_reports(reports::ReportsWindow& w, program_state::AppState& state, const QDir& out) {
   w.show();
   w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry().adjusted(0, 30, 0, 0));
   w.raise();  // no window manager under Xvfb

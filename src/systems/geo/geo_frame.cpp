@@ -20,7 +20,7 @@ constexpr QRgb kGrey = 0xff808080;
 constexpr QRgb kWhite = 0xffffffff;
 }  // namespace
 
-GeoFrame::GeoFrame(app::AppState& state, const platform::WindowDesign& design,
+GeoFrame::GeoFrame(program_state::AppState& state, const platform::WindowDesign& design,
                    const GeoFrameControls& frame, int result_sheet, QWidget* parent)
     : DesignedDialog(design, parent),
       state_(state),

@@ -15,7 +15,7 @@ namespace {
 constexpr int kBlockLastRow = 29;
 }  // namespace
 
-ResultView::ResultView(app::AppState& state, platform::DesignedForm& form,
+ResultView::ResultView(program_state::AppState& state, platform::DesignedForm& form,
                        const ResultControls& controls, int result_sheet)
     : state_(state),
       form_(form),

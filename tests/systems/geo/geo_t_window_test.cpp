@@ -24,7 +24,7 @@ using model::BinViewId;
 using systems::BinViewer;
 using systems::prepare_bin_viewer;
 
-using app::WindowId;
+using program_state::WindowId;
 
 class GeoTWindowTest : public testing::GeoWindowTest {
  protected:
