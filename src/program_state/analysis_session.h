@@ -15,7 +15,7 @@
 #include "reports/charts/report_charts.h"
 #include "sheet/book.h"
 #include "sheet/book_control.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "workbook/analysis_run.h"
 
 namespace pellavan::program_state {

@@ -3,7 +3,7 @@
 // the view selects the start of the sheet's block.
 
 #include "reports/charts/report_charts.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 
 namespace pellavan::reports {
 

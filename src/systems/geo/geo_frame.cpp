@@ -8,7 +8,7 @@
 #include "platform/designed_form.h"
 #include "platform/window_placement.h"
 #include "reports/set_criteria.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "systems/geo/geo_block.h"
 #include "systems/geo/geo_picture_panel.h"
 #include "program_state/analysis_session.h"

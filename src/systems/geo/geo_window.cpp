@@ -15,7 +15,7 @@
 #include "platform/designed_form.h"
 #include "platform/window_inputs.h"
 #include "platform/window_placement.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "systems/results/bin_viewer.h"
 #include "systems/geo/geo_checks.h"
 #include "systems/geo/geo_picture_panel.h"

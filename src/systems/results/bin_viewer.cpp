@@ -9,7 +9,7 @@
 #include "platform/window_placement.h"
 #include "reports/report_zoom.h"
 #include "reports/set_criteria.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "systems/results/bin_views.h"
 #include "program_state/analysis_session.h"
 

@@ -6,7 +6,7 @@
 
 #include "platform/designed_form.h"
 #include "reports/set_criteria.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "program_state/analysis_session.h"
 
 namespace pellavan::systems {

@@ -13,7 +13,7 @@
 #include "platform/control_widgets.h"
 #include "platform/window_test_support.h"
 #include "projects/project_set.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "systems/geo/geo_t_block.h"
 #include "systems/geo/geo_window_fixture.h"
 #include "program_state/analysis_session.h"
