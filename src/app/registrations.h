@@ -6,7 +6,8 @@
 
 namespace pellavan::app {
 
-// The reports window Form5 and the fill of the main window's Reports command.
+// The reports window Form5, the graphs every fill draws and the fill of the main window's
+// Reports command.
 void register_reports(program_state::AppState& state);
 
 // The on-line version check behind "&Check for Updates", with its update window.

@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/registrations.h"
+#include "reports/chart_view.h"
 #include "reports/window/reports_window.h"
 #include "program_state/analysis_session.h"
 
@@ -12,6 +13,7 @@ void register_reports(program_state::AppState& state) {
                       return std::make_unique<reports::ReportsWindow>(s.analysis().F1Book1(),
                                                                       s.model, &s.help, parent);
                     });
+  state.services.make_charts = &reports::make_report_charts;
   // The warning about unusable results appears over the window that asked for the reports.
   state.services.Fill_ReportWorkbook = [&state] {
     state.analysis().Fill_ReportWorkbook(QApplication::activeWindow(), state.ProjectFileTitle);

@@ -24,7 +24,7 @@ AppState::AppState(std::filesystem::path program_folder)
 AppState::~AppState() = default;
 
 AnalysisSession& AppState::analysis() {
-  if (!analysis_) analysis_ = std::make_unique<AnalysisSession>(model);
+  if (!analysis_) analysis_ = std::make_unique<AnalysisSession>(model, services.make_charts);
   return *analysis_;
 }
 

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/registrations.h"
 #include "program_state/app_state.h"
 #include "platform/message_box.h"
 #include "projects/project_set.h"
@@ -40,6 +41,7 @@ class AnalysisSessionTest : public pellavan::testing::SampleDataTest {
 
 TEST_F(AnalysisSessionTest, AFillDrawsTheChartsAndWarnsOnlyWhenTheResultsAreUnusable) {
   program_state::AppState state(model.program_folder);
+  register_reports(state);  // the graphs, as the program hands them in
   EXPECT_TRUE(fill(state, path_of("Sample Project.pvn")).usable());
   EXPECT_TRUE(messages.empty());
   const sheet::Book& book = state.analysis().F1Book1().book();

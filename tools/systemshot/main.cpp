@@ -16,6 +16,7 @@
 #include "systems/conventional/furnace_window.h"
 #include "systems/conventional/heat_pump_window.h"
 #include "program_state/analysis_session.h"
+#include "reports/chart_view.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
   const QDir& out = *made;
   tools::start_quietly(platform::MessageResult::Ok);
   program_state::AppState state(tools::program_folder(argv));
+  state.services.make_charts = &reports::make_report_charts;  // the graphs every Run draws
   state.LogoFile = QStringLiteral("GeoLogo.bmp");
   state.ProjectFileTitle = QStringLiteral("Sample Project.pvn");
   tools::load_sample(state);
