@@ -12,7 +12,7 @@
 
 #include "servers/loopback_server.h"
 
-namespace pellavan::test {
+namespace pellavan::servers {
 
 struct HttpRoute {
   // How the answer goes wrong: it stalls (until the server stops) before its head or halfway
@@ -45,4 +45,4 @@ class LocalHttpServer {
   std::unique_ptr<LoopbackServer> server_;  // last: stops before the routes go
 };
 
-}  // namespace pellavan::test
+}  // namespace pellavan::servers

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace pellavan::test {
+namespace pellavan::servers {
 
 using namespace std::chrono_literals;
 
@@ -34,4 +34,4 @@ bool send_all(int socket, std::string_view data);
 void idle(const std::atomic<bool>& stop, std::chrono::milliseconds limit);
 void close_socket(int socket);
 
-}  // namespace pellavan::test
+}  // namespace pellavan::servers

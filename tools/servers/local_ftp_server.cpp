@@ -6,7 +6,7 @@
 
 #include "servers/socket_io.h"
 
-namespace pellavan::test {
+namespace pellavan::servers {
 namespace fs = std::filesystem;
 namespace {
 
@@ -146,4 +146,4 @@ void LocalFtpServer::session(int s, const std::atomic<bool>& stop) {
   close_socket(st.passive);
 }
 
-}  // namespace pellavan::test
+}  // namespace pellavan::servers

@@ -11,7 +11,7 @@
 
 #include "servers/loopback_server.h"
 
-namespace pellavan::test {
+namespace pellavan::servers {
 
 class LocalFtpServer {
  public:
@@ -33,4 +33,4 @@ class LocalFtpServer {
   std::unique_ptr<LoopbackServer> server_;  // last: stops before the rest goes
 };
 
-}  // namespace pellavan::test
+}  // namespace pellavan::servers

@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-namespace pellavan::test {
+namespace pellavan::servers {
 
 class LoopbackServer {
  public:
@@ -35,4 +35,4 @@ class LoopbackServer {
   std::thread acceptor_;
 };
 
-}  // namespace pellavan::test
+}  // namespace pellavan::servers

@@ -8,7 +8,7 @@
 
 #include <thread>
 
-namespace pellavan::test {
+namespace pellavan::servers {
 namespace {
 
 constexpr auto kSlice = 50ms;
@@ -105,4 +105,4 @@ void close_socket(int socket) {
   if (socket >= 0) ::close(socket);
 }
 
-}  // namespace pellavan::test
+}  // namespace pellavan::servers

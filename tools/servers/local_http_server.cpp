@@ -7,7 +7,7 @@
 
 #include "servers/socket_io.h"
 
-namespace pellavan::test {
+namespace pellavan::servers {
 namespace {
 
 constexpr auto kWait = 2000ms;
@@ -79,4 +79,4 @@ void LocalHttpServer::answer(int s, const std::atomic<bool>& stop) {
   if (r.flaw == Flaw::kStallInBody) idle(stop, kStall);
 }
 
-}  // namespace pellavan::test
+}  // namespace pellavan::servers

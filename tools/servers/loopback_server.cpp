@@ -4,7 +4,7 @@
 
 #include "servers/socket_io.h"
 
-namespace pellavan::test {
+namespace pellavan::servers {
 
 LoopbackServer::LoopbackServer(Session session)
     : session_(std::move(session)), listener_(listen_on_loopback()), port_(port_of(listener_)) {
@@ -30,4 +30,4 @@ void LoopbackServer::accept_loop() {
   }
 }
 
-}  // namespace pellavan::test
+}  // namespace pellavan::servers
