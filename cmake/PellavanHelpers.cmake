@@ -107,7 +107,7 @@ endfunction()
 # gives its rank; a library in a folder without one stops the configuration.
 set(PELLAVAN_RANKS
     model=0 sheet=0
-    platform=1 sheet/view=1
+    platform=1 sheet_view=1
     loads=2 workbook=2
     reports=3 update=3
     program_state=4

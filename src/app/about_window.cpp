@@ -54,10 +54,11 @@ const platform::On<AboutWindow> kHandlers[] = {
 
 const platform::WindowDesign& about_window_design() { return kDesign; }
 
-AboutWindow::AboutWindow(AppState& state, QWidget* parent) : DesignedDialog(kDesign, parent) {
+AboutWindow::AboutWindow(program_state::AppState& state, QWidget* parent)
+    : DesignedDialog(kDesign, parent) {
   wire<AboutWindow>(kHandlers);
   platform::center_on_screen(this);
-  form()[Logo]->load_picture(state.data_path(kLogoPictureFile));
+  form()[Logo]->load_picture(state.data_path(program_state::kLogoPictureFile));
   form()[lblVersion]->setText(QStringLiteral("Version ") + state.VersionText);
   form()[lblNotice]->setText(state.LegalNotice);
   setWindowTitle(QStringLiteral("About Pellavan"));

@@ -12,7 +12,7 @@ class AboutWindow : public platform::DesignedDialog {
   Q_OBJECT
 
  public:
-  explicit AboutWindow(AppState& state, QWidget* parent = nullptr);
+  explicit AboutWindow(program_state::AppState& state, QWidget* parent = nullptr);
   void Command1_Click();
 };
 

@@ -41,7 +41,8 @@ QString typed(const platform::DesignedForm& form, const DealerBox& b) {
 }
 
 // The settings file's error, with the cause of a failed save under it.
-void report_file_error(QWidget* parent, AppState& state, const model::WriteFailure& failure = {}) {
+void report_file_error(QWidget* parent, program_state::AppState& state,
+                       const model::WriteFailure& failure = {}) {
   std::string text = model::dealer_file_path(state.program_folder()).string() +
                      std::string(model::kFileErrorMessage);
   if (failure) text += "\n\n" + model::failure_words(failure);
@@ -52,7 +53,7 @@ void report_file_error(QWidget* parent, AppState& state, const model::WriteFailu
 
 const platform::WindowDesign& dealer_window_design() { return kDesign; }
 
-DealerWindow::DealerWindow(AppState& state, QWidget* parent)
+DealerWindow::DealerWindow(program_state::AppState& state, QWidget* parent)
     : DesignedDialog(kDesign, parent), state_(state) {
   wire<DealerWindow>(kHandlers);
   Form_Load();
@@ -74,7 +75,7 @@ void DealerWindow::select(platform::OptionHandle option) { form()[option]->setCh
 
 void DealerWindow::Form_Activate() {
   platform::Center_Form(this);
-  form()[Logo]->load_picture(state_.data_path(kLogoPictureFile));
+  form()[Logo]->load_picture(state_.data_path(program_state::kLogoPictureFile));
   model::DealerRec& d = state_.DealerRec;
   for (const DealerBox& b : kBoxes) {
     const std::string field(model::trim_blanks(b.setting.get(d)));
@@ -140,8 +141,9 @@ void DealerWindow::btnSave_Click() {
     return;
   }
   // Windows whose lists or workbook depend on the settings are built afresh at their next use.
-  for (WindowId id :
-       {WindowId::GeoA, WindowId::GeoB, WindowId::GeoT, WindowId::Reports, WindowId::BinViewer})
+  for (program_state::WindowId id :
+       {program_state::WindowId::GeoA, program_state::WindowId::GeoB, program_state::WindowId::GeoT,
+        program_state::WindowId::Reports, program_state::WindowId::BinViewer})
     state_.windows.unload(id);
   unload(QDialog::Accepted);
 }

@@ -16,7 +16,7 @@ class DealerWindow : public platform::DesignedDialog {
   Q_OBJECT
 
  public:
-  explicit DealerWindow(AppState& state, QWidget* parent = nullptr);
+  explicit DealerWindow(program_state::AppState& state, QWidget* parent = nullptr);
 
   void Form_Load();
   void Form_Activate() override;
@@ -33,7 +33,7 @@ class DealerWindow : public platform::DesignedDialog {
   void select(platform::OptionHandle option);
   void enable_unit_options(bool on);
 
-  AppState& state_;
+  program_state::AppState& state_;
 };
 
 }  // namespace pellavan::app

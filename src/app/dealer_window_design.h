@@ -115,7 +115,7 @@ inline constexpr platform::WindowDesign kDesign{
     .client_width = 10200,
     .client_height = 7200,
     .controls = kControls,
-    .sizes = kSetupWindowSizes};
+    .sizes = program_state::kSetupWindowSizes};
 
 using platform::ButtonHandle;
 using platform::OptionHandle;

@@ -98,7 +98,7 @@ const On kHandlers[] = {
 
 const platform::WindowDesign& disclaimer_window_design() { return kDesign; }
 
-DisclaimerWindow::DisclaimerWindow(AppState& state, QWidget* parent)
+DisclaimerWindow::DisclaimerWindow(program_state::AppState& state, QWidget* parent)
     : DesignedDialog(kDesign, parent), state_(state) {
   timer3_.setInterval(100);
   connect(&timer3_, &QTimer::timeout, this, &DisclaimerWindow::Timer3_Timer);
@@ -128,7 +128,7 @@ void DisclaimerWindow::Make_LogoPicture() {
   const QRgb background = form()[Picture1]->palette().color(QPalette::Window).rgb();
   const QImage made = platform::with_colour_replaced(logo, qRgb(255, 255, 255), background);
   form()[Picture2]->set_picture(made);
-  made.save(state_.data_path(kLogoPictureFile), "BMP");
+  made.save(state_.data_path(program_state::kLogoPictureFile), "BMP");
 }
 
 void DisclaimerWindow::Command1_Click() { accept(); }

@@ -17,7 +17,7 @@ class DisclaimerWindow : public platform::DesignedDialog {
   Q_OBJECT
 
  public:
-  explicit DisclaimerWindow(AppState& state, QWidget* parent = nullptr);
+  explicit DisclaimerWindow(program_state::AppState& state, QWidget* parent = nullptr);
 
   void Form_Activate() override;
   void Timer3_Timer();
@@ -26,7 +26,7 @@ class DisclaimerWindow : public platform::DesignedDialog {
   void Command2_Click();  // Exit
 
  private:
-  AppState& state_;
+  program_state::AppState& state_;
   QTimer timer3_;
 };
 

@@ -20,7 +20,7 @@ namespace pellavan::app {
 
 using namespace main_window;
 
-MainWindow::MainWindow(AppState& state, QWidget* parent)
+MainWindow::MainWindow(program_state::AppState& state, QWidget* parent)
     : DesignedWindow(main_window::kDesign, parent),
       state_(state),
       rows_([this](model::Int16 id) -> std::optional<std::string> {
@@ -40,7 +40,9 @@ MainWindow::MainWindow(AppState& state, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::load_logo() { form()[Logo]->load_picture(state_.data_path(kLogoPictureFile)); }
+void MainWindow::load_logo() {
+  form()[Logo]->load_picture(state_.data_path(program_state::kLogoPictureFile));
+}
 
 void MainWindow::Form_Load() {
   state_.LargeLayout = 0;
@@ -110,7 +112,7 @@ void MainWindow::show_project_view() {
 }
 
 void MainWindow::show_project_window() {
-  if (QDialog* w = state_.windows.window(WindowId::ProjectInfo, state_, this))
+  if (QDialog* w = state_.windows.window(program_state::WindowId::ProjectInfo, state_, this))
     show_modal(*w);
   else
     Show_Summary();  // closing the project window would have redrawn the panels

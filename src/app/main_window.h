@@ -26,7 +26,7 @@ class MainWindow : public platform::DesignedWindow<QMainWindow>, public ProjectV
   Q_OBJECT
 
  public:
-  explicit MainWindow(AppState& state, QWidget* parent = nullptr);
+  explicit MainWindow(program_state::AppState& state, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   [[nodiscard]] const platform::DesignedMenus& menus() const { return *menus_; }
@@ -109,11 +109,11 @@ class MainWindow : public platform::DesignedWindow<QMainWindow>, public ProjectV
   void apply_own_layout(bool large);
   void load_logo();
   // The sized open of a window (the sizes of its design).
-  void open_sized(WindowId id);
-  void open_unsized(WindowId id);
+  void open_sized(program_state::WindowId id);
+  void open_unsized(program_state::WindowId id);
   [[nodiscard]] QString project_city();
 
-  AppState& state_;
+  program_state::AppState& state_;
   std::unique_ptr<platform::DesignedMenus> menus_;
   model::ComparisonColumns rows_;
   ProjectCommands commands_;

@@ -128,32 +128,33 @@ void MainWindow::update_commands() {
 namespace {
 
 // A window in the size its design gives for the layout.
-void size_window(QDialog* window, const AppState& state) {
+void size_window(QDialog* window, const program_state::AppState& state) {
   if (auto* designed = qobject_cast<platform::DesignedDialog*>(window))
     designed->apply_size(state.LargeLayout != 0);
 }
 
 }  // namespace
 
-void MainWindow::open_sized(WindowId id) {
+void MainWindow::open_sized(program_state::WindowId id) {
   QDialog* w = state_.windows.window(id, state_, this);
   if (w == nullptr) return;
   size_window(w, state_);
   show_modal(*w);
 }
 
-void MainWindow::open_unsized(WindowId id) {
+void MainWindow::open_unsized(program_state::WindowId id) {
   if (QDialog* w = state_.windows.window(id, state_, this)) show_modal(*w);
 }
 
 void MainWindow::SSCOMMAND1_Click() {
-  size_window(state_.windows.window(WindowId::ProjectInfo, state_, this), state_);
+  size_window(state_.windows.window(program_state::WindowId::ProjectInfo, state_, this), state_);
   commands_.New_Analysis();
 }
 
 void MainWindow::SSCOMMAND2_Click() {
-  if (QDialog* w = state_.windows.window(WindowId::ProjectInfo, state_, this))
-    platform::apply_window_preset(w, kOpenProjectSizes.for_layout(state_.LargeLayout != 0));
+  if (QDialog* w = state_.windows.window(program_state::WindowId::ProjectInfo, state_, this))
+    platform::apply_window_preset(
+        w, program_state::kOpenProjectSizes.for_layout(state_.LargeLayout != 0));
   commands_.Open_Analysis();
 }
 
@@ -171,15 +172,15 @@ void MainWindow::SSCommand3_Click() {
   wait->setText(caption);
 }
 
-void MainWindow::btnProject_Click() { open_sized(WindowId::ProjectInfo); }
-void MainWindow::btnUtility_Click() { open_sized(WindowId::UtilityRates); }
-void MainWindow::btnGeo_Click() { open_sized(WindowId::GeoA); }
-void MainWindow::btnGeoB_Click() { open_sized(WindowId::GeoB); }
-void MainWindow::btnGeoT_Click() { open_sized(WindowId::GeoT); }
-void MainWindow::btnAir_Click() { open_sized(WindowId::HeatPump); }
-void MainWindow::btnFossil_Click() { open_sized(WindowId::Furnace); }
-void MainWindow::mnuProject_Click() { open_unsized(WindowId::ProjectInfo); }
-void MainWindow::mnuUtility_Click() { open_unsized(WindowId::UtilityRates); }
+void MainWindow::btnProject_Click() { open_sized(program_state::WindowId::ProjectInfo); }
+void MainWindow::btnUtility_Click() { open_sized(program_state::WindowId::UtilityRates); }
+void MainWindow::btnGeo_Click() { open_sized(program_state::WindowId::GeoA); }
+void MainWindow::btnGeoB_Click() { open_sized(program_state::WindowId::GeoB); }
+void MainWindow::btnGeoT_Click() { open_sized(program_state::WindowId::GeoT); }
+void MainWindow::btnAir_Click() { open_sized(program_state::WindowId::HeatPump); }
+void MainWindow::btnFossil_Click() { open_sized(program_state::WindowId::Furnace); }
+void MainWindow::mnuProject_Click() { open_unsized(program_state::WindowId::ProjectInfo); }
+void MainWindow::mnuUtility_Click() { open_unsized(program_state::WindowId::UtilityRates); }
 
 void MainWindow::btnReport_Click() {
   if (state_.analysis().refuse_failed_loads(this)) return;  // no reports on loads not the project's
@@ -197,7 +198,7 @@ void MainWindow::Timer1_Timer() {
   form()[Label2]->hide();
   form().set_help_line(QString());
   report_timer_.stop();
-  open_unsized(WindowId::Reports);
+  open_unsized(program_state::WindowId::Reports);
 }
 
 void MainWindow::Timer2_Timer() {

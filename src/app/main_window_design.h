@@ -340,7 +340,7 @@ inline constexpr platform::WindowDesign kDesign{.name = "Form1",
                                                 .help_topic = 20,
                                                 .help_label = "lblInfo",
                                                 .controls = kControls,
-                                                .sizes = kMainWindowSizes};
+                                                .sizes = program_state::kMainWindowSizes};
 
 using platform::ButtonHandle;
 using platform::CheckBoxArray;

@@ -12,17 +12,21 @@
 
 namespace pellavan::app {
 
-void register_windows(AppState& state) {
+void register_windows(program_state::AppState& state) {
   register_reports(state);
   register_version_check(state);
-  state.windows.add(WindowId::GeoA, &geo::make_geo_a_window);
-  state.windows.add(WindowId::GeoB, &geo::make_geo_b_window);
-  state.windows.add(WindowId::GeoT, &geo::make_geo_t_window);
-  state.windows.add(WindowId::BinViewer, &make_window<systems::BinViewer>);
-  state.windows.add(WindowId::Furnace, make_window<systems::FurnaceWindow>);
-  state.windows.add(WindowId::HeatPump, make_window<systems::HeatPumpWindow>);
-  state.windows.add(WindowId::ProjectInfo, make_window<ProjectWindow>);
-  state.windows.add(WindowId::UtilityRates, make_window<RatesWindow>);
+  state.windows.add(program_state::WindowId::GeoA, &geo::make_geo_a_window);
+  state.windows.add(program_state::WindowId::GeoB, &geo::make_geo_b_window);
+  state.windows.add(program_state::WindowId::GeoT, &geo::make_geo_t_window);
+  state.windows.add(program_state::WindowId::BinViewer,
+                    &program_state::make_window<systems::BinViewer>);
+  state.windows.add(program_state::WindowId::Furnace,
+                    program_state::make_window<systems::FurnaceWindow>);
+  state.windows.add(program_state::WindowId::HeatPump,
+                    program_state::make_window<systems::HeatPumpWindow>);
+  state.windows.add(program_state::WindowId::ProjectInfo,
+                    program_state::make_window<ProjectWindow>);
+  state.windows.add(program_state::WindowId::UtilityRates, program_state::make_window<RatesWindow>);
 }
 
 Program::Program(std::filesystem::path program_folder, QString lock_path)
@@ -51,7 +55,7 @@ void Program::Timer1_Timer() {
   if (auto* startup = startup_window()) startup->Timer1().stop();  // it fires once
   // Built before the main window so that every fill, view and report finds them.
   state_.analysis();
-  state_.windows.window(WindowId::Reports, state_);
+  state_.windows.window(program_state::WindowId::Reports, state_);
   main_ = std::make_unique<MainWindow>(state_);
   main_->Form_Load();
   main_->show();

@@ -26,18 +26,18 @@ class Program {
   // The start-up window's timer: builds the windows and shows the main window.
   void Timer1_Timer();
 
-  [[nodiscard]] AppState& state() { return state_; }
+  [[nodiscard]] program_state::AppState& state() { return state_; }
   [[nodiscard]] MainWindow* main_window() const { return main_.get(); }
   [[nodiscard]] StartupWindow* startup_window() const;
 
  private:
-  AppState state_;
+  program_state::AppState state_;
   platform::SingleInstance lock_;
   std::unique_ptr<MainWindow> main_;
 };
 
 // Registers every window the main window opens and the services behind its commands, one line
 // each, e.g. state.windows.add(WindowId::GeoA, make_window<GeoAWindow>).
-void register_windows(AppState& state);
+void register_windows(program_state::AppState& state);
 
 }  // namespace pellavan::app

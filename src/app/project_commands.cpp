@@ -40,7 +40,8 @@ double today_serial() {
 
 }  // namespace
 
-ProjectCommands::ProjectCommands(AppState& state, ProjectView& view) : state_(state), view_(view) {}
+ProjectCommands::ProjectCommands(program_state::AppState& state, ProjectView& view)
+    : state_(state), view_(view) {}
 
 QString ProjectCommands::dialog_folder() const {
   if (!last_dialog_path_.isEmpty()) return QFileInfo(last_dialog_path_).absolutePath();

@@ -54,7 +54,7 @@ enum class SaveOutcome {
 
 class ProjectCommands {
  public:
-  ProjectCommands(AppState& state, ProjectView& view);
+  ProjectCommands(program_state::AppState& state, ProjectView& view);
 
   void New_Analysis();
   void Open_Analysis();
@@ -80,7 +80,7 @@ class ProjectCommands {
   [[nodiscard]] QString dialog_folder() const;
   void take_file_name(const QString& path);
 
-  AppState& state_;
+  program_state::AppState& state_;
   ProjectView& view_;
   QString last_dialog_path_;  // the file chosen in the last file dialog of the run
 };

@@ -104,7 +104,7 @@ std::optional<QDate> date_of(const QString& text) {
 
 const platform::WindowDesign& project_window_design() { return kDesign; }
 
-ProjectWindow::ProjectWindow(AppState& state, QWidget* parent)
+ProjectWindow::ProjectWindow(program_state::AppState& state, QWidget* parent)
     : DesignedDialog(kDesign, parent), state_(state), scale_(new ScaleBar) {
   form().place_custom(imgscale, scale_);
   wire<ProjectWindow>(kHandlers);

@@ -27,7 +27,7 @@ class ProjectWindow : public platform::DesignedDialog {
   Q_OBJECT
 
  public:
-  explicit ProjectWindow(AppState& state, QWidget* parent = nullptr);
+  explicit ProjectWindow(program_state::AppState& state, QWidget* parent = nullptr);
 
   [[nodiscard]] QString city_text() const;  // the selected city as listed
 
@@ -87,7 +87,7 @@ class ProjectWindow : public platform::DesignedDialog {
     model::LoadCalcState loads;
   };
 
-  AppState& state_;
+  program_state::AppState& state_;
   ScaleBar* scale_;
   std::optional<Before> before_;
   std::vector<model::CityEntry> cities_;       // the city file as the last activation read it

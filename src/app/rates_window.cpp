@@ -64,7 +64,7 @@ bool rat_extension(const QString& title) {
 
 const platform::WindowDesign& rates_window_design() { return kDesign; }
 
-RatesWindow::RatesWindow(AppState& state, QWidget* parent)
+RatesWindow::RatesWindow(program_state::AppState& state, QWidget* parent)
     : DesignedDialog(kDesign, parent), state_(state) {
   setAttribute(Qt::WA_DeleteOnClose);
   wire<RatesWindow>(kHandlers);

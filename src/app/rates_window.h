@@ -18,7 +18,7 @@ class RatesWindow : public platform::DesignedDialog {
   Q_OBJECT
 
  public:
-  explicit RatesWindow(AppState& state, QWidget* parent = nullptr);
+  explicit RatesWindow(program_state::AppState& state, QWidget* parent = nullptr);
 
   void Form_Load();
   void Form_Activate() override;
@@ -48,7 +48,7 @@ class RatesWindow : public platform::DesignedDialog {
   [[nodiscard]] bool currency_missing();
   [[nodiscard]] model::UnitOptions units() const;
 
-  AppState& state_;
+  program_state::AppState& state_;
   int rates_changed_ = 0;
   std::vector<model::ControlRef> unreadable_;  // boxes of the last Get_Rates that show no number
 };

@@ -6,10 +6,11 @@
 
 namespace pellavan::app {
 
-// The reports window Form5 and the fill of the main window's Reports command.
-void register_reports(AppState& state);
+// The reports window Form5, the graphs every fill draws and the fill of the main window's
+// Reports command.
+void register_reports(program_state::AppState& state);
 
 // The on-line version check behind "&Check for Updates", with its update window.
-void register_version_check(AppState& state);
+void register_version_check(program_state::AppState& state);
 
 }  // namespace pellavan::app

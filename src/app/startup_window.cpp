@@ -46,7 +46,7 @@ constexpr platform::LabelHandle lblVersion{kControls, "lblVersion"};
 
 const platform::WindowDesign& startup_window_design() { return kDesign; }
 
-StartupWindow::StartupWindow(AppState& state)
+StartupWindow::StartupWindow(program_state::AppState& state)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
       state_(state),
       form_(new platform::DesignedForm(kDesign, this)) {

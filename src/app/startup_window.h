@@ -22,7 +22,7 @@ class StartupWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit StartupWindow(AppState& state);
+  explicit StartupWindow(program_state::AppState& state);
 
   // False (after its message) when another copy of the program runs.
   bool Form_Load(platform::SingleInstance& lock);
@@ -31,7 +31,7 @@ class StartupWindow : public QWidget {
   [[nodiscard]] QTimer& Timer1() { return timer1_; }
 
  private:
-  AppState& state_;
+  program_state::AppState& state_;
   platform::DesignedForm* form_;
   QTimer timer1_;
 };

@@ -6,7 +6,7 @@
 
 namespace pellavan::app {
 
-void register_version_check(AppState& state) {
+void register_version_check(program_state::AppState& state) {
   // Made at the first check and kept, so that its numbers last between checks.
   auto kept = std::make_shared<std::unique_ptr<update::ProgramVersionCheck>>();
   state.services.Check_ForUpdate = [&state, kept] {

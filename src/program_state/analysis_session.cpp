@@ -2,11 +2,10 @@
 
 #include "loads/building_load/building_load_book.h"
 #include "platform/message_box.h"
-#include "reports/chart_view.h"
 #include "workbook/filler/fill_report_workbook.h"
 #include "workbook/report_workbook_template.h"
 
-namespace pellavan::app {
+namespace pellavan::program_state {
 
 namespace {
 
@@ -18,12 +17,12 @@ std::unique_ptr<sheet::view::SpreadsheetControl> analysis_workbook_control() {
 
 }  // namespace
 
-AnalysisSession::AnalysisSession(model::ModelState& model)
+AnalysisSession::AnalysisSession(model::ModelState& model, const ChartsMaker& make_charts)
     : model_(model),
       report_(analysis_workbook_control()),
       building_load_(loads::make_building_load_book()),
       building_load_control_(building_load_),
-      charts_(reports::chart_workbook(*report_), model),
+      charts_(make_charts ? make_charts(*report_, model) : nullptr),
       run_(model, loads_, building_load_control_, report_->cells()) {}
 
 bool AnalysisSession::refuse_failed_loads(QWidget* parent) {
@@ -38,7 +37,7 @@ bool AnalysisSession::refuse_failed_loads(QWidget* parent) {
 
 workbook::FillOutcome AnalysisSession::Fill_ReportWorkbook(QWidget* parent,
                                                            const QString& project_file_title) {
-  workbook::FillOutcome outcome = run_.fill(project_file_title.toStdString(), &charts_);
+  workbook::FillOutcome outcome = run_.fill(project_file_title.toStdString(), charts_.get());
   if (const auto warning = workbook::unusable_results_warning(outcome)) {
     platform::message_box(
         parent, platform::MessageRequest{QString::fromStdString(*warning), platform::kAppTitle,
@@ -47,4 +46,4 @@ workbook::FillOutcome AnalysisSession::Fill_ReportWorkbook(QWidget* parent,
   return outcome;
 }
 
-}  // namespace pellavan::app
+}  // namespace pellavan::program_state

@@ -1,8 +1,9 @@
 #pragma once
 // The program's analysis: the analysis workbook on the reports window's spreadsheet control (the
 // system windows and the bin viewer attach views of their own to it), the building-load
-// workbook, the results of the last load calculation, the charts drawn after every fill and the
-// run over them. One of each lives for the whole run; nothing of it is ever saved.
+// workbook, the results of the last load calculation, the charts drawn after every fill (made by
+// the program's ChartsMaker) and the run over them. One of each lives for the whole run; nothing
+// of it is ever saved.
 
 #include <QString>
 #include <QWidget>
@@ -12,17 +13,18 @@
 
 #include "model/load_calc_state.h"
 #include "model/model_state.h"
-#include "reports/charts/report_charts.h"
+#include "program_state/app_state.h"
 #include "sheet/book.h"
 #include "sheet/book_control.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "workbook/analysis_run.h"
 
-namespace pellavan::app {
+namespace pellavan::program_state {
 
 class AnalysisSession {
  public:
-  explicit AnalysisSession(model::ModelState& model);
+  // The graphs every fill draws come from `make_charts`; none when it is empty.
+  AnalysisSession(model::ModelState& model, const ChartsMaker& make_charts);
   AnalysisSession(const AnalysisSession&) = delete;
   AnalysisSession& operator=(const AnalysisSession&) = delete;
 
@@ -55,8 +57,8 @@ class AnalysisSession {
   std::unique_ptr<sheet::view::SpreadsheetControl> report_;
   sheet::Book building_load_;
   sheet::BookControl building_load_control_;
-  reports::ReportCharts charts_;
+  std::unique_ptr<workbook::ChartFiller> charts_;
   workbook::AnalysisRun run_;
 };
 
-}  // namespace pellavan::app
+}  // namespace pellavan::program_state

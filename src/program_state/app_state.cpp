@@ -3,7 +3,7 @@
 #include "model/catalogue/data_folder.h"
 #include "program_state/analysis_session.h"
 
-namespace pellavan::app {
+namespace pellavan::program_state {
 namespace {
 
 // Absolute at once: the main window's load makes the program folder the current folder, after
@@ -24,7 +24,7 @@ AppState::AppState(std::filesystem::path program_folder)
 AppState::~AppState() = default;
 
 AnalysisSession& AppState::analysis() {
-  if (!analysis_) analysis_ = std::make_unique<AnalysisSession>(model);
+  if (!analysis_) analysis_ = std::make_unique<AnalysisSession>(model, services.make_charts);
   return *analysis_;
 }
 
@@ -32,4 +32,4 @@ QString AppState::data_path(std::string_view file_name) const {
   return QString::fromStdString(model::data_file_path(model.program_folder, file_name));
 }
 
-}  // namespace pellavan::app
+}  // namespace pellavan::program_state

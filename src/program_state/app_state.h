@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -18,19 +19,32 @@
 #include "platform/help_system.h"
 #include "program_state/window_registry.h"
 
-namespace pellavan::app {
+namespace pellavan::workbook {
+class ChartFiller;
+}
+namespace pellavan::sheet::view {
+class SpreadsheetControl;
+}
 
-// Made on first use: its header brings the workbooks, the charts and the spreadsheet control,
+namespace pellavan::program_state {
+
+// Made on first use: its header brings the workbooks and the spreadsheet control,
 // which most windows never touch.
 class AnalysisSession;
 
 // The logo picture of the main, dealer and about windows, made at each start.
 inline constexpr std::string_view kLogoPictureFile = "gli01.bmp";
 
-// The work behind two commands, set with the windows at the start (a test may set its own).
+// The graphs every fill of the analysis workbook draws, made over the reports window's control.
+using ChartsMaker = std::function<std::unique_ptr<workbook::ChartFiller>(
+    sheet::view::SpreadsheetControl& F1Book1, const model::ModelState& model)>;
+
+// The work behind two commands and the graphs of every fill, set with the windows at the start,
+// before the first analysis() (a test may set its own). Without make_charts a fill draws no graphs.
 struct Services {
   std::function<void()> Check_ForUpdate;      // the on-line version check
   std::function<void()> Fill_ReportWorkbook;  // fills and recalculates the analysis workbook
+  ChartsMaker make_charts;                    // the charts layer's graphs
 };
 
 struct AppState {
@@ -73,4 +87,4 @@ struct AppState {
   std::unique_ptr<AnalysisSession> analysis_;
 };
 
-}  // namespace pellavan::app
+}  // namespace pellavan::program_state

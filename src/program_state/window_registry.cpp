@@ -1,6 +1,6 @@
 #include "program_state/window_registry.h"
 
-namespace pellavan::app {
+namespace pellavan::program_state {
 
 void WindowRegistry::add(WindowId id, Factory factory) { factories_[id] = std::move(factory); }
 
@@ -29,4 +29,4 @@ void WindowRegistry::unload(WindowId id) {
   loaded_.erase(it);
 }
 
-}  // namespace pellavan::app
+}  // namespace pellavan::program_state

@@ -11,7 +11,7 @@
 #include <map>
 #include <memory>
 
-namespace pellavan::app {
+namespace pellavan::program_state {
 
 struct AppState;
 
@@ -56,4 +56,4 @@ std::unique_ptr<QDialog> make_window(AppState& state, QWidget* parent) {
   return std::make_unique<W>(state, parent);
 }
 
-}  // namespace pellavan::app
+}  // namespace pellavan::program_state

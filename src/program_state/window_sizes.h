@@ -6,7 +6,7 @@
 #include "platform/layout_fonts.h"
 #include "platform/window_design.h"
 
-namespace pellavan::app {
+namespace pellavan::program_state {
 
 using platform::kLargeLayoutFace;
 using platform::kNormalLayoutFace;
@@ -37,4 +37,4 @@ inline constexpr int kLargeResultZoom = 175;
   return large ? kLargeResultZoom : kNormalResultZoom;
 }
 
-}  // namespace pellavan::app
+}  // namespace pellavan::program_state

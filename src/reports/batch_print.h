@@ -13,7 +13,7 @@
 
 #include "reports/batch_page_plan.h"
 #include "reports/report_printing.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 
 namespace pellavan::reports {
 

@@ -16,7 +16,7 @@
 #include "reports/print_options.h"
 #include "reports/report_printing.h"
 #include "reports/report_table.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 
 namespace pellavan::reports {
 

@@ -5,7 +5,7 @@
 
 #include "reports/report_block.h"
 #include "reports/report_table.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 
 namespace pellavan::reports {
 

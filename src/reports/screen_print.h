@@ -5,7 +5,7 @@
 #include <QPrinter>
 
 #include "reports/report_printing.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 
 namespace pellavan::reports {
 

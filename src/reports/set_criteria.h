@@ -5,7 +5,7 @@
 // control (the furnace/boiler and heat-pump windows, the bin-analysis viewer) puts that control
 // and then their own into the state.
 
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 
 namespace pellavan::reports {
 

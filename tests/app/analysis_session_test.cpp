@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/registrations.h"
 #include "program_state/app_state.h"
 #include "platform/message_box.h"
 #include "projects/project_set.h"
@@ -28,7 +29,7 @@ class AnalysisSessionTest : public pellavan::testing::SampleDataTest {
     platform::set_message_hook(previous_);
     SampleDataTest::TearDown();
   }
-  workbook::FillOutcome fill(AppState& state, const std::filesystem::path& project) {
+  workbook::FillOutcome fill(program_state::AppState& state, const std::filesystem::path& project) {
     state.model.ProjectRec = workbook::read_project_for_analysis(project);
     state.analysis().Calc_Loads();
     return state.analysis().Fill_ReportWorkbook(
@@ -39,7 +40,8 @@ class AnalysisSessionTest : public pellavan::testing::SampleDataTest {
 };
 
 TEST_F(AnalysisSessionTest, AFillDrawsTheChartsAndWarnsOnlyWhenTheResultsAreUnusable) {
-  AppState state(model.program_folder);
+  program_state::AppState state(model.program_folder);
+  register_reports(state);  // the graphs, as the program hands them in
   EXPECT_TRUE(fill(state, path_of("Sample Project.pvn")).usable());
   EXPECT_TRUE(messages.empty());
   const sheet::Book& book = state.analysis().F1Book1().book();

@@ -68,7 +68,7 @@ inline model::DealerRec default_dealer() { return model::testing::sample_dealer(
 // A stand-in for a window that a later part of the program adds.
 class StandInWindow : public QDialog {
  public:
-  StandInWindow(AppState& /*state*/, QWidget* parent) : QDialog(parent) {
+  StandInWindow(program_state::AppState& /*state*/, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("StandIn"));
   }
 };
@@ -119,7 +119,7 @@ class AppFixture : public model::testing::CatalogueFixture {
     previous_end_ = platform::set_end_handler([this] { ++ends; });
     previous_fatal_ = platform::set_fatal_handler(
         [](const std::string& message) { throw ProgramEnded(message); });
-    state = std::make_unique<AppState>(program_folder());
+    state = std::make_unique<program_state::AppState>(program_folder());
     state->VersionText = "1.0.00";
   }
 
@@ -168,7 +168,7 @@ class AppFixture : public model::testing::CatalogueFixture {
     w.mnuSave_Click();
   }
 
-  std::unique_ptr<AppState> state;
+  std::unique_ptr<program_state::AppState> state;
   std::unique_ptr<MainWindow> window;
   std::vector<platform::MessageRequest> messages;
   std::map<QString, platform::MessageResult> answers;

@@ -26,7 +26,7 @@ class ConventionalRunTest : public pellavan::testing::SampleDataTest {
       messages.push_back(r);
       return platform::MessageResult::Ok;
     });
-    state = std::make_unique<AppState>(model.program_folder);
+    state = std::make_unique<program_state::AppState>(model.program_folder);
     state->LogoFile = QStringLiteral("GeoLogo.bmp");
   }
   void TearDown() override {
@@ -47,7 +47,7 @@ class ConventionalRunTest : public pellavan::testing::SampleDataTest {
         << "refused: " << (messages.empty() ? "" : messages[0].text.toStdString());
     w.Timer1_Timer();
   }
-  std::unique_ptr<AppState> state;
+  std::unique_ptr<program_state::AppState> state;
   std::vector<platform::MessageRequest> messages;
   platform::MessageHook previous_;
 };

@@ -277,7 +277,8 @@ TEST_F(ConventionalWindowsTest, LeavingFieldsInKwDisplayKeepsBinAnalysis) {
 }
 
 TEST_F(ConventionalWindowsTest, ResultViewStaysOnItsBlock) {
-  state->windows.add(WindowId::BinViewer, make_window<testing::StandInWindow>);
+  state->windows.add(program_state::WindowId::BinViewer,
+                     program_state::make_window<testing::StandInWindow>);
   state->analysis().loads().MinBackupHeat = 34130;
   state->model.ProjectRec.Furnace_UnitId = testing::kGas95;
   state->model.ProjectRec.Furnace_Input = 60000;
@@ -327,8 +328,8 @@ TEST_F(ConventionalWindowsTest, HeatPumpRefusesStandardFanOverrideWithVariableSp
 
 TEST_F(ConventionalWindowsTest, ProgramOpensBothWindowsAndLeavingDoneGoesToTheHeatPump) {
   register_windows(*state);
-  for (const auto& [id, name] :
-       {std::pair{WindowId::Furnace, "Form2"}, {WindowId::HeatPump, "Form6"}}) {
+  for (const auto& [id, name] : {std::pair{program_state::WindowId::Furnace, "Form2"},
+                                 {program_state::WindowId::HeatPump, "Form6"}}) {
     QDialog* w = state->windows.window(id, *state);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->objectName(), name);

@@ -140,19 +140,21 @@ TEST_F(DealerWindowTest, SaveWritesTheFileCutToItsFields) {
 
 TEST_F(DealerWindowTest, SaveUnloadsTheWindowsBuiltOnTheSettings) {
   struct Holder : QDialog {
-    Holder(AppState&, QWidget*) {}
+    Holder(program_state::AppState&, QWidget*) {}
   };
-  for (WindowId id : {WindowId::GeoA, WindowId::GeoT, WindowId::Reports, WindowId::Furnace}) {
-    state->windows.add(id, make_window<Holder>);
+  for (program_state::WindowId id :
+       {program_state::WindowId::GeoA, program_state::WindowId::GeoT,
+        program_state::WindowId::Reports, program_state::WindowId::Furnace}) {
+    state->windows.add(id, program_state::make_window<Holder>);
     state->windows.window(id, *state);
   }
   DealerWindow dealer(*state);
   dealer.show();
   dealer.btnSave_Click();
-  EXPECT_FALSE(state->windows.loaded(WindowId::GeoA));
-  EXPECT_FALSE(state->windows.loaded(WindowId::GeoT));
-  EXPECT_FALSE(state->windows.loaded(WindowId::Reports));
-  EXPECT_TRUE(state->windows.loaded(WindowId::Furnace));
+  EXPECT_FALSE(state->windows.loaded(program_state::WindowId::GeoA));
+  EXPECT_FALSE(state->windows.loaded(program_state::WindowId::GeoT));
+  EXPECT_FALSE(state->windows.loaded(program_state::WindowId::Reports));
+  EXPECT_TRUE(state->windows.loaded(program_state::WindowId::Furnace));
 }
 
 TEST_F(DealerWindowTest, UnwritableSettingsFileIsReportedAndTheWindowStays) {

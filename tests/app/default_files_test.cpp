@@ -37,7 +37,8 @@ TEST_F(DefaultFilesTest, MissingDefaultEndsTheProgramWithoutCreatingIt) {
 TEST_F(DefaultFilesTest, ARelativeProgramFolderStillFindsItsFiles) {
   const std::filesystem::path here = std::filesystem::temp_directory_path();
   std::filesystem::current_path(here);  // the program folder is below it
-  state = std::make_unique<AppState>(std::filesystem::relative(program_folder(), here));
+  state =
+      std::make_unique<program_state::AppState>(std::filesystem::relative(program_folder(), here));
   state->VersionText = "1.0.00";
   EXPECT_TRUE(state->program_folder().is_absolute());
   MainWindow& w = new_project();  // the load made the program folder the current folder

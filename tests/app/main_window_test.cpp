@@ -114,7 +114,8 @@ TEST_F(MainWindowTest, LongDescriptionsAreShownWholeFromTheirStartAndStoredCut) 
 }
 
 TEST_F(MainWindowTest, SystemCommandsNeedTheirKind) {
-  state->windows.add(WindowId::GeoA, make_window<testing::StandInWindow>);
+  state->windows.add(program_state::WindowId::GeoA,
+                     program_state::make_window<testing::StandInWindow>);
   MainWindow& w = loaded_window();
   w.SSCOMMAND1_Click();
   EXPECT_TRUE(w.form().button("btnGeo")->isEnabled());  // chosen
@@ -127,7 +128,7 @@ TEST_F(MainWindowTest, SystemCommandsNeedTheirKind) {
   state->LargeLayout = 0;
   w.btnGeo_Click();
   EXPECT_EQ(modal_windows.back(), "StandIn");
-  EXPECT_TRUE(state->windows.loaded(WindowId::GeoA));
+  EXPECT_TRUE(state->windows.loaded(program_state::WindowId::GeoA));
 }
 
 TEST_F(MainWindowTest, SummaryPanelsShowDealerAndJob) {

@@ -41,7 +41,8 @@ class ProjectOpenTest : public testing::LoadsWindowsFixture {
 };
 
 TEST_F(ProjectOpenTest, ABadProjectAfterTheSampleShowsOnlyItsOwnCity) {
-  state->windows.add(WindowId::ProjectInfo, make_window<ProjectWindow>);
+  state->windows.add(program_state::WindowId::ProjectInfo,
+                     program_state::make_window<ProjectWindow>);
   const fs::path sample = fs::path(std::getenv("PELLAVAN_DATA_DIR")) / "Sample Project.pvn";
   model::ProjectRead read = model::read_project_file(sample);
   ASSERT_EQ(read.status, model::ProjectReadStatus::kOk);
@@ -109,7 +110,8 @@ TEST_F(ProjectOpenTest, AnOpenedProjectsLoadsAreItsOwn) {
       {"Atlanta, with a range message", 2, 40000, 140, 65, true},
       {"Houston", 16, 38000, 130, 65, true},
       {"Miami, with a heating difference of 0 that cannot be balanced", 35, 80000, 130, 0, false}};
-  state->windows.add(WindowId::ProjectInfo, make_window<ProjectWindow>);
+  state->windows.add(program_state::WindowId::ProjectInfo,
+                     program_state::make_window<ProjectWindow>);
   const fs::path sample = fs::path(std::getenv("PELLAVAN_DATA_DIR")) / "Sample Project.pvn";
   model::ProjectRead read = model::read_project_file(sample);
   ASSERT_EQ(read.status, model::ProjectReadStatus::kOk);

@@ -50,7 +50,7 @@ TEST_F(ReportsCommandTest, TheTimerFillsAndShowsTheReportsWindowOnTheProjectRepo
   EXPECT_EQ(modal_windows.back(), "Form5");
   EXPECT_EQ(shown, "Project Report");
   EXPECT_LE(messages.size(), 1u) << "one warning at most before the window";
-  EXPECT_TRUE(state->windows.loaded(WindowId::Reports));
+  EXPECT_TRUE(state->windows.loaded(program_state::WindowId::Reports));
 }
 
 // A zoom set in the reports window is saved with the project: the Geo T bin and operating
@@ -100,10 +100,10 @@ TEST_F(ReportsCommandTest, UnloadingTheReportsWindowKeepsTheWorkbooksControl) {
   register_windows(*state);
   sheet::view::SpreadsheetControl& control = state->analysis().F1Book1();
   for (int round = 0; round < 2; ++round) {
-    QDialog* reports = state->windows.window(WindowId::Reports, *state);
+    QDialog* reports = state->windows.window(program_state::WindowId::Reports, *state);
     ASSERT_NE(reports, nullptr);
     EXPECT_NE(control.parentWidget(), nullptr);
-    state->windows.unload(WindowId::Reports);
+    state->windows.unload(program_state::WindowId::Reports);
     EXPECT_EQ(control.parentWidget(), nullptr);
     EXPECT_GT(control.SheetCount(), 20);
   }

@@ -76,7 +76,7 @@ TEST_F(StartupTest, DisclaimerMakesTheLogoPictureWithWhiteTakingTheBackground) {
   ASSERT_TRUE(logo.save(state->data_path("Logook.bmp"), "BMP"));
   DisclaimerWindow disclaimer(*state);
   disclaimer.Make_LogoPicture();
-  const QImage made(state->data_path(kLogoPictureFile));
+  const QImage made(state->data_path(program_state::kLogoPictureFile));
   ASSERT_EQ(made.size(), logo.size());
   const QRgb background =
       disclaimer.form().picture("Picture1")->palette().color(QPalette::Window).rgb();
@@ -88,10 +88,10 @@ TEST_F(StartupTest, DisclaimerMakesTheLogoPictureWithWhiteTakingTheBackground) {
 TEST_F(StartupTest, WithoutTheEditionLogoTheOldPictureIsKept) {
   QImage old(2, 2, QImage::Format_RGB32);
   old.fill(qRgb(1, 2, 3));
-  ASSERT_TRUE(old.save(state->data_path(kLogoPictureFile), "BMP"));
+  ASSERT_TRUE(old.save(state->data_path(program_state::kLogoPictureFile), "BMP"));
   DisclaimerWindow disclaimer(*state);
   disclaimer.Make_LogoPicture();
-  EXPECT_EQ(QImage(state->data_path(kLogoPictureFile)).pixel(0, 0), qRgb(1, 2, 3));
+  EXPECT_EQ(QImage(state->data_path(program_state::kLogoPictureFile)).pixel(0, 0), qRgb(1, 2, 3));
 }
 
 TEST_F(StartupTest, DisclaimerExitEndsAtOnce) {

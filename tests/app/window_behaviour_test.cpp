@@ -180,7 +180,8 @@ TEST_F(WindowBehaviourTest, HelpLineFollowsTheControls) {
 TEST_F(WindowBehaviourTest, ReportRunWaitsThenFillsAndShowsTheReports) {
   int fills = 0;
   state->services.Fill_ReportWorkbook = [&] { ++fills; };
-  state->windows.add(WindowId::Reports, make_window<testing::StandInWindow>);
+  state->windows.add(program_state::WindowId::Reports,
+                     program_state::make_window<testing::StandInWindow>);
   MainWindow& w = new_project();
   ASSERT_TRUE(w.form().button("btnReport")->isEnabled());
   w.form().text_box("txtSelect1")->setText("typed");
@@ -201,16 +202,17 @@ TEST_F(WindowBehaviourTest, ReportRunWaitsThenFillsAndShowsTheReports) {
 TEST_F(WindowBehaviourTest, WindowsOfLaterPartsOpenWhenRegistered) {
   struct Row {
     const char* name;
-    WindowId id;
+    program_state::WindowId id;
     void (MainWindow::*command)();
     const char* button;
   };
-  const Row rows[] = {
-      {"project", WindowId::ProjectInfo, &MainWindow::btnProject_Click, "btnProject"},
-      {"rates", WindowId::UtilityRates, &MainWindow::btnUtility_Click, "btnUtility"}};
+  const Row rows[] = {{"project", program_state::WindowId::ProjectInfo,
+                       &MainWindow::btnProject_Click, "btnProject"},
+                      {"rates", program_state::WindowId::UtilityRates,
+                       &MainWindow::btnUtility_Click, "btnUtility"}};
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    state->windows.add(r.id, make_window<testing::StandInWindow>);
+    state->windows.add(r.id, program_state::make_window<testing::StandInWindow>);
   }
   MainWindow& w = new_project();
   for (const Row& r : rows) {

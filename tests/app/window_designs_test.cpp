@@ -80,7 +80,8 @@ class WindowBuildTest : public testing::LoadsWindowsFixture {
     return windows;
   }
 
-  AppState sample{std::filesystem::path(std::getenv("PELLAVAN_DATA_DIR")).parent_path()};
+  program_state::AppState sample{
+      std::filesystem::path(std::getenv("PELLAVAN_DATA_DIR")).parent_path()};
 
  private:
   update::DesktopWebBrowser browser_;
@@ -115,7 +116,7 @@ TEST_F(WindowBuildTest, EveryTextBoxKeepsALongTextTheProgramSets) {
     }
   };
   for (const bool metric : {false, true}) {
-    for (AppState* s : {state.get(), &sample}) {
+    for (program_state::AppState* s : {state.get(), &sample}) {
       s->model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
       s->model.MetricFlag(model::kKeepFahrenheit) = metric ? 0 : -1;
       s->model.MetricFlag(model::kKeepBtuh) = metric ? 0 : -1;
@@ -152,7 +153,7 @@ TEST_F(WindowBuildTest, EveryWindowStandsInFrontOfTheWindowThatOpenedIt) {
       dialog.hide();
       return static_cast<int>(QDialog::Rejected);
     };
-  (void)state->windows.window(WindowId::Reports, *state);  // as the program loads it
+  (void)state->windows.window(program_state::WindowId::Reports, *state);  // as the program loads it
   MainWindow& main = loaded_window();
   auto geo_a = geo::make_geo_a_window(sample, nullptr);
   auto geo_t = geo::make_geo_t_window(sample, nullptr);

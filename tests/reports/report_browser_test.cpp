@@ -8,7 +8,7 @@
 #include "model/project/file_conversion.h"
 #include "reports/report_browser.h"
 #include "reports/set_criteria.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "workbook/report_workbook_template.h"
 
 namespace pellavan::reports {

@@ -14,9 +14,9 @@
 #include "projects/project_set.h"
 #include "reports/chart_view.h"
 #include "reports/charts/report_charts.h"
-#include "sheet/view/spreadsheet_control.h"
-#include "sheet/view/picture_cache.h"
-#include "sheet/view/render.h"
+#include "sheet_view/spreadsheet_control.h"
+#include "sheet_view/picture_cache.h"
+#include "sheet_view/render.h"
 #include "workbook/analysis_run.h"
 #include "workbook/report_workbook_template.h"
 

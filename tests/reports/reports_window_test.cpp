@@ -25,7 +25,7 @@
 #include "platform/twips.h"
 #include "platform/window_test_support.h"
 #include "reports/window/reports_window.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "workbook/report_workbook_template.h"
 
 namespace pellavan::reports {

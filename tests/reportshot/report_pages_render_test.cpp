@@ -10,7 +10,7 @@
 
 #include "reportshot/sample_book.h"
 #include "sheet/address.h"
-#include "sheet/view/render.h"
+#include "sheet_view/render.h"
 
 namespace pellavan::reportshot {
 namespace {

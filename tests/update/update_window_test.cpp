@@ -25,7 +25,7 @@ using testing::UrlCatcher;
 
 // Version 5.0.1 in the program folder, asking the server.
 VersionCheckSetup setup_for(const test::ScratchFolder& program,
-                            const test::LocalHttpServer& server) {
+                            const servers::LocalHttpServer& server) {
   VersionCheckSetup setup;
   setup.program_folder = program.path();
   setup.cache_folder = program.path() / "cache";
@@ -42,7 +42,7 @@ TEST(UpdateWindowTest, ANewerVersionShowsTheNoticeWhoseLinkOpensThePage) {
   };
   const Row rows[] = {{"5.02\r\n", 1}, {"5.01\r\n", 0}};
   for (const Row& row : rows) {
-    test::LocalHttpServer server;
+    servers::LocalHttpServer server;
     server.route("/kqverok.txt", {.body = row.version_file});
     test::ScratchFolder program;
     const VersionCheckSetup setup = setup_for(program, server);
@@ -81,14 +81,14 @@ TEST(UpdateWindowTest, ANewerVersionShowsTheNoticeWhoseLinkOpensThePage) {
 // the version is current, and the busy cursor of the wait is gone before any box shows.
 TEST(UpdateWindowTest, BadAnswersAreFailuresToldWithoutTheBusyCursor) {
   const std::string html = "<!DOCTYPE html><html><body>Error</body></html>";
-  const test::HttpRoute rows[] = {{.status = 418, .reason = "", .body = html},
-                                  {.status = 999, .reason = "", .body = html},
-                                  {.body = html},
-                                  {.body = std::string(256, '\0')},
-                                  {.body = "1e400"}};
-  for (const test::HttpRoute& route : rows) {
+  const servers::HttpRoute rows[] = {{.status = 418, .reason = "", .body = html},
+                                     {.status = 999, .reason = "", .body = html},
+                                     {.body = html},
+                                     {.body = std::string(256, '\0')},
+                                     {.body = "1e400"}};
+  for (const servers::HttpRoute& route : rows) {
     SCOPED_TRACE(route.status);
-    test::LocalHttpServer server;
+    servers::LocalHttpServer server;
     server.route("/kqverok.txt", route);
     test::ScratchFolder program;
     std::filesystem::create_directories(program.path() / "Data");

@@ -14,7 +14,7 @@
 namespace pellavan::update {
 namespace {
 
-using test::HttpRoute;
+using servers::HttpRoute;
 using Flaw = HttpRoute::Flaw;
 namespace fs = std::filesystem;
 
@@ -161,7 +161,7 @@ TEST_F(VersionCheckTest, AnswersOfTheServer) {
                     kOldCopy});
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.name) + " " + std::to_string(row.route.status));
-    test::LocalHttpServer server;
+    servers::LocalHttpServer server;
     server.route("/kqverok.txt", row.route);
     server.route("/moved", {.body = "5.02\r\n"});
     test::write_file(program.path() / "Data/kqverok.txt", kOldCopy);
@@ -187,12 +187,12 @@ TEST_F(VersionCheckTest, AnswersOfTheServer) {
 
 TEST_F(VersionCheckTest, ConnectionRefusedIsOneMessage) {
   fs::create_directories(program.path() / "Data");
-  check(setup("http://127.0.0.1:" + std::to_string(test::unused_loopback_port())));
+  check(setup("http://127.0.0.1:" + std::to_string(servers::unused_loopback_port())));
   EXPECT_EQ(ui.messages, std::vector<UpdateMessage>{kNoConnection});
 }
 
 TEST_F(VersionCheckTest, WithoutADataFolderTheCacheFolderServes) {
-  test::LocalHttpServer server;
+  servers::LocalHttpServer server;
   server.route("/kqverok.txt", {.body = "5.01"});
   check(setup(server.base_url()));
   EXPECT_EQ(ui.messages, (std::vector<UpdateMessage>{{"ERROR 191992992"}, kLatest}));
@@ -200,7 +200,7 @@ TEST_F(VersionCheckTest, WithoutADataFolderTheCacheFolderServes) {
 }
 
 TEST_F(VersionCheckTest, EditionWithoutVersionFileEndsTheCheck) {
-  test::LocalHttpServer server;
+  servers::LocalHttpServer server;
   fs::create_directories(program.path() / "Data");
   VersionCheckSetup s = setup(server.base_url());
   s.edition = 4;

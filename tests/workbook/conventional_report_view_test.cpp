@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "sheet/address.h"
-#include "sheet/view/render.h"
+#include "sheet_view/render.h"
 #include "workbook/conventional_sample.h"
 
 namespace pellavan::workbook::testing {

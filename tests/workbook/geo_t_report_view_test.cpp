@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "sheet/address.h"
-#include "sheet/view/render.h"
+#include "sheet_view/render.h"
 #include "workbook/report_workbook_template.h"
 
 namespace pellavan::workbook {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "sheet/address.h"
-#include "sheet/view/cell_display.h"
+#include "sheet_view/cell_display.h"
 #include "workbook/report_workbook_template.h"
 
 namespace pellavan::workbook {

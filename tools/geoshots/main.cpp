@@ -29,7 +29,8 @@ using namespace pellavan;
 using tools::settle;
 using tools::shoot;
 
-void run_window(app::AppState& state, app::WindowId id, const QDir& out, const QString& name) {
+void run_window(program_state::AppState& state, program_state::WindowId id, const QDir& out,
+                const QString& name) {
   auto* window = qobject_cast<geo::GeoWindow*>(state.windows.window(id, state));
   window->apply_size(state.LargeLayout != 0);
   window->show();
@@ -45,9 +46,10 @@ void run_window(app::AppState& state, app::WindowId id, const QDir& out, const Q
 
 // Geo B after a per-ton unit with a quantity typed, then the single unit RKS024: the quantity
 // box goes and the loop is sized for one unit.
-void per_ton_then_single(app::AppState& state, const QDir& out) {
-  state.windows.unload(app::WindowId::GeoB);
-  auto* window = qobject_cast<geo::GeoWindow*>(state.windows.window(app::WindowId::GeoB, state));
+void per_ton_then_single(program_state::AppState& state, const QDir& out) {
+  state.windows.unload(program_state::WindowId::GeoB);
+  auto* window =
+      qobject_cast<geo::GeoWindow*>(state.windows.window(program_state::WindowId::GeoB, state));
   window->apply_size(state.LargeLayout != 0);
   window->show();
   settle(300);
@@ -83,7 +85,7 @@ int main(int argc, char** argv) {
     window.hide();
     return 0;
   });
-  app::AppState state(tools::program_folder(argv));
+  program_state::AppState state(tools::program_folder(argv));
   state.LogoFile = QStringLiteral("GeoLogo.bmp");
   app::register_windows(state);
   for (const bool metric : {false, true}) {
@@ -91,17 +93,18 @@ int main(int argc, char** argv) {
     state.model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
     for (int i = 1; i <= 4; ++i) state.model.MetricFlag(i) = 0;
     tools::load_sample(state);
-    for (app::WindowId id : {app::WindowId::GeoA, app::WindowId::GeoB, app::WindowId::BinViewer})
+    for (program_state::WindowId id : {program_state::WindowId::GeoA, program_state::WindowId::GeoB,
+                                       program_state::WindowId::BinViewer})
       state.windows.unload(id);
     bin_name = "geo-a-bin-" + unit;
-    run_window(state, app::WindowId::GeoA, out, "geo-a-" + unit);
+    run_window(state, program_state::WindowId::GeoA, out, "geo-a-" + unit);
     bin_name = "geo-b-bin-" + unit;
-    run_window(state, app::WindowId::GeoB, out, "geo-b-" + unit);
+    run_window(state, program_state::WindowId::GeoB, out, "geo-b-" + unit);
     if (!metric) per_ton_then_single(state, out);
   }
   state.LargeLayout = -1;  // the large layout, metric
-  state.windows.unload(app::WindowId::GeoA);
+  state.windows.unload(program_state::WindowId::GeoA);
   bin_name = "geo-a-bin-large";
-  run_window(state, app::WindowId::GeoA, out, "geo-a-large");
+  run_window(state, program_state::WindowId::GeoA, out, "geo-a-large");
   return 0;
 }

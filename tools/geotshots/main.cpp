@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     window.hide();
     return 0;
   });
-  app::AppState state(tools::program_folder(argv));
+  program_state::AppState state(tools::program_folder(argv));
   state.LogoFile = QStringLiteral("GeoLogo.bmp");
   app::register_windows(state);
   struct Pass {
@@ -47,9 +47,11 @@ int main(int argc, char** argv) {
     state.model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
     for (int i = 1; i <= 4; ++i) state.model.MetricFlag(i) = 0;
     tools::load_sample(state);
-    for (app::WindowId id : {app::WindowId::GeoT, app::WindowId::BinViewer})
+    for (program_state::WindowId id :
+         {program_state::WindowId::GeoT, program_state::WindowId::BinViewer})
       state.windows.unload(id);
-    auto* window = qobject_cast<geo::GeoTWindow*>(state.windows.window(app::WindowId::GeoT, state));
+    auto* window =
+        qobject_cast<geo::GeoTWindow*>(state.windows.window(program_state::WindowId::GeoT, state));
     window->apply_size(pass.large);
     window->show();
     window->Form_Activate();

@@ -24,7 +24,7 @@
 #include "reports/batch_print.h"
 #include "reports/printer_prompt.h"
 #include "reportshot/sample_book.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 // panel with every box ticked and the metric Project Report. The batch print of every ticked page
 // goes to OUTPUT_FOLDER/batch.pdf and Print Screen to OUTPUT_FOLDER/screen.pdf. Last the update
 // window, a check whose version file comes cut short (its error box, then the no-connection
-// box; with the test servers built) and the main window's update check. Run it on a display
+// box) and the main window's update check. Run it on a display
 // of its own, e.g.
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-reportswindowshots build/bin shots
 
@@ -31,10 +31,8 @@
 #include "update/desktop_update_ui.h"
 #include "update/window/program_version_check.h"
 #include "update/window/update_window.h"
-#ifdef PELLAVAN_LOCAL_SERVERS
-#include "servers/local_http_server.h"
 #include "program_state/analysis_session.h"
-#endif
+#include "servers/local_http_server.h"
 
 namespace {
 
@@ -43,7 +41,7 @@ using namespace pellavan;
 using tools::settle;
 using tools::shoot;
 
-void look_at_reports(reports::ReportsWindow& w, app::AppState& state, const QDir& out) {
+void look_at_reports(reports::ReportsWindow& w, program_state::AppState& state, const QDir& out) {
   w.show();
   w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry().adjusted(0, 30, 0, 0));
   w.raise();  // no window manager under Xvfb
@@ -92,10 +90,9 @@ void look_at_reports(reports::ReportsWindow& w, app::AppState& state, const QDir
 // A check against a server that cuts the version file short: the boxes are shown as the user
 // sees them, each shot and closed, the error box first and the no-connection box after it.
 void look_at_failed_check(const QDir& out, QWidget* parent) {
-#ifdef PELLAVAN_LOCAL_SERVERS
-  test::LocalHttpServer server;
+  servers::LocalHttpServer server;
   server.route("/kqverok.txt", {.body = "5.02\r\n" + std::string(4000, ' '),
-                                .flaw = test::HttpRoute::Flaw::kCutInBody});
+                                .flaw = servers::HttpRoute::Flaw::kCutInBody});
   QTemporaryDir folder;
   QDir(folder.path()).mkpath(QStringLiteral("Data"));
   update::VersionCheckSetup setup;
@@ -117,11 +114,6 @@ void look_at_failed_check(const QDir& out, QWidget* parent) {
   const auto previous = platform::set_message_hook(nullptr);
   update::ProgramVersionCheck(setup, parent).Check_ForUpdate();
   platform::set_message_hook(previous);
-#else
-  (void)out;
-  (void)parent;
-  std::printf("no local test servers built: the failed check is not shot\n");
-#endif
 }
 
 }  // namespace

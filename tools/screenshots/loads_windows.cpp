@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
   if (!made) return 2;
   const QDir& out = *made;
   tools::start_quietly(platform::MessageResult::No);
-  app::AppState state(tools::program_folder(argv));
+  program_state::AppState state(tools::program_folder(argv));
   sample_project(state.model.ProjectRec);
   for (const bool metric : {false, true}) {
     state.model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;

@@ -70,7 +70,7 @@ std::filesystem::path sample_project(const std::filesystem::path& program_folder
   return program_folder / "Data" / "Sample Project.pvn";
 }
 
-void load_sample(app::AppState& state) {
+void load_sample(program_state::AppState& state) {
   state.model.ProjectRec =
       workbook::read_project_for_analysis(sample_project(state.program_folder()));
   state.analysis().Calc_Loads();

@@ -11,8 +11,8 @@
 
 class QWidget;
 
-namespace pellavan::app {
-class AppState;
+namespace pellavan::program_state {
+struct AppState;
 }
 
 namespace pellavan::tools {
@@ -41,6 +41,6 @@ void start_quietly(platform::MessageResult answer);
 std::filesystem::path sample_project(const std::filesystem::path& program_folder);
 // The sample project of the state's program folder read as the program opens it, with its
 // loads worked out.
-void load_sample(app::AppState& state);
+void load_sample(program_state::AppState& state);
 
 }  // namespace pellavan::tools

@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
   if (!program.start()) return 1;
   program.Timer1_Timer();
   app::MainWindow& main = *program.main_window();
-  app::AppState& state = program.state();
+  program_state::AppState& state = program.state();
   const auto figures = [&](const char* what) {
     const model::LoadCalcState& l = state.analysis().loads();
     const model::ProjectRec& p = state.model.ProjectRec;

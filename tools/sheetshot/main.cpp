@@ -18,7 +18,7 @@
 
 #include "loads/building_load/building_load_book.h"
 #include "sheet/errors.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "sheetshot/demo_style.h"
 #include "workbook/report_workbook_template.h"
 

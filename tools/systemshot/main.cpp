@@ -16,6 +16,7 @@
 #include "systems/conventional/furnace_window.h"
 #include "systems/conventional/heat_pump_window.h"
 #include "program_state/analysis_session.h"
+#include "reports/chart_view.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ using tools::settle;
 using tools::shoot;
 
 template <class W>
-void run_window(app::AppState& state, const QDir& out, const QString& name) {
+void run_window(program_state::AppState& state, const QDir& out, const QString& name) {
   auto* window = new W(state);
   window->apply_size(state.LargeLayout != 0);
   window->show();
@@ -46,7 +47,8 @@ int main(int argc, char** argv) {
   if (!made) return 2;
   const QDir& out = *made;
   tools::start_quietly(platform::MessageResult::Ok);
-  app::AppState state(tools::program_folder(argv));
+  program_state::AppState state(tools::program_folder(argv));
+  state.services.make_charts = &reports::make_report_charts;  // the graphs every Run draws
   state.LogoFile = QStringLiteral("GeoLogo.bmp");
   state.ProjectFileTitle = QStringLiteral("Sample Project.pvn");
   tools::load_sample(state);

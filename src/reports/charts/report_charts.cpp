@@ -13,7 +13,7 @@
 #include "reports/charts/chart_drawing.h"
 #include "reports/charts/chart_scale.h"
 #include "reports/chosen_systems.h"
-#include "sheet/view/picture_cache.h"
+#include "sheet_view/picture_cache.h"
 
 namespace pellavan::reports {
 

@@ -44,7 +44,7 @@ QImage centred(const QImage& bitmap, QSize panel, QRgb back, bool framed) {
 
 ConventionalFrame::ConventionalFrame(const platform::WindowDesign& design,
                                      const FrameControls& controls, const ConventionalBlock& block,
-                                     app::AppState& state, QWidget* parent)
+                                     program_state::AppState& state, QWidget* parent)
     : DesignedDialog(design, parent),
       state_(state),
       c_(controls),
@@ -165,7 +165,7 @@ void ConventionalFrame::Timer1_Timer() {
 
 void ConventionalFrame::BtnBin_Click() {
   state_.BinViewCode = block_.kind->bin_view;
-  if (QDialog* viewer = state_.windows.window(app::WindowId::BinViewer, state_, this))
+  if (QDialog* viewer = state_.windows.window(program_state::WindowId::BinViewer, state_, this))
     show_modal(*viewer);
 }
 

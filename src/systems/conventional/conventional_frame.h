@@ -22,7 +22,8 @@ class ConventionalFrame : public platform::DesignedDialog {
 
  public:
   ConventionalFrame(const platform::WindowDesign& design, const FrameControls& controls,
-                    const ConventionalBlock& block, app::AppState& state, QWidget* parent);
+                    const ConventionalBlock& block, program_state::AppState& state,
+                    QWidget* parent);
 
   [[nodiscard]] sheet::view::SpreadsheetControl& result_view() const { return results_.view(); }
   [[nodiscard]] QTimer& Timer1() { return results_.timer(); }
@@ -60,7 +61,7 @@ class ConventionalFrame : public platform::DesignedDialog {
   virtual void validate() = 0;  // sets TestFailed
   void clear_pictures();
 
-  [[nodiscard]] app::AppState& state() const { return state_; }
+  [[nodiscard]] program_state::AppState& state() const { return state_; }
   [[nodiscard]] const FrameControls& frame() const { return c_; }
   [[nodiscard]] const ConventionalBlock& block() const { return block_; }
   [[nodiscard]] model::ModelState& model() const { return state_.model; }
@@ -72,7 +73,7 @@ class ConventionalFrame : public platform::DesignedDialog {
   bool LoadingForm = true;
 
  private:
-  app::AppState& state_;
+  program_state::AppState& state_;
   FrameControls c_;
   const ConventionalBlock& block_;
   ResultView results_;

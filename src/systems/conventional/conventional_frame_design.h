@@ -201,7 +201,7 @@ inline platform::WindowDesign system_design(const char* name, const char* captio
           .client_height = kFrameClientHeight,
           .help_topic = help_topic,
           .controls = controls,
-          .sizes = app::kInputWindowSizes,
+          .sizes = program_state::kInputWindowSizes,
           .highlight_fields = true,
           .lists_queue_tab = true,
           .checks = checks};

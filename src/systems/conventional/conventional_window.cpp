@@ -22,8 +22,8 @@ using platform::Event;
 
 ConventionalWindow::ConventionalWindow(const platform::WindowDesign& design,
                                        const EquipmentControls& equipment,
-                                       const ConventionalBlock& block, app::AppState& state,
-                                       QWidget* parent)
+                                       const ConventionalBlock& block,
+                                       program_state::AppState& state, QWidget* parent)
     : ConventionalFrame(design, equipment.frame, block, state, parent), e_(equipment) {
   using On = platform::On<ConventionalWindow>;
   const On handlers[] = {

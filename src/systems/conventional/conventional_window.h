@@ -20,7 +20,8 @@ class ConventionalWindow : public ConventionalFrame {
 
  public:
   ConventionalWindow(const platform::WindowDesign& design, const EquipmentControls& equipment,
-                     const ConventionalBlock& block, app::AppState& state, QWidget* parent);
+                     const ConventionalBlock& block, program_state::AppState& state,
+                     QWidget* parent);
 
   void ComboFurnace_Click();
   void Cooling_Click();  // the air conditioner's or the heat pump's list

@@ -9,7 +9,7 @@ namespace pellavan::systems {
 
 using namespace furnace_window;
 
-FurnaceWindow::FurnaceWindow(app::AppState& state, QWidget* parent)
+FurnaceWindow::FurnaceWindow(program_state::AppState& state, QWidget* parent)
     : ConventionalWindow(kDesign, kEquipment, kFurnaceBlock, state, parent) {
   fill_lists(offered<model::ACRec>(model().edition().ac_file));
 }

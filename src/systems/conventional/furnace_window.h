@@ -12,7 +12,7 @@ class FurnaceWindow : public ConventionalWindow {
   Q_OBJECT
 
  public:
-  explicit FurnaceWindow(app::AppState& state, QWidget* parent = nullptr);
+  explicit FurnaceWindow(program_state::AppState& state, QWidget* parent = nullptr);
 
   void Save_Furnace() { save_equipment(); }
   void Test_Data();

@@ -36,7 +36,7 @@ const On kHandlers[] = {
 
 }  // namespace
 
-HeatPumpWindow::HeatPumpWindow(app::AppState& state, QWidget* parent)
+HeatPumpWindow::HeatPumpWindow(program_state::AppState& state, QWidget* parent)
     : ConventionalWindow(kDesign, kEquipment, kHeatPumpBlock, state, parent) {
   wire<HeatPumpWindow>(kHandlers);
   Form_Load();

@@ -12,7 +12,7 @@ class HeatPumpWindow : public ConventionalWindow {
   Q_OBJECT
 
  public:
-  explicit HeatPumpWindow(app::AppState& state, QWidget* parent = nullptr);
+  explicit HeatPumpWindow(program_state::AppState& state, QWidget* parent = nullptr);
 
   void ComboAuxHeat_Click();
   void ComboAuxHeat_GotFocus();

@@ -9,7 +9,7 @@
 #include "model/units/number_text.h"
 #include "platform/control_widgets.h"
 #include "platform/designed_form.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "systems/geo/geo_picture_panel.h"
 #include "systems/geo/geo_window.h"
 

@@ -8,7 +8,7 @@
 #include "platform/designed_form.h"
 #include "platform/window_placement.h"
 #include "reports/set_criteria.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "systems/geo/geo_block.h"
 #include "systems/geo/geo_picture_panel.h"
 #include "program_state/analysis_session.h"
@@ -20,7 +20,7 @@ constexpr QRgb kGrey = 0xff808080;
 constexpr QRgb kWhite = 0xffffffff;
 }  // namespace
 
-GeoFrame::GeoFrame(app::AppState& state, const platform::WindowDesign& design,
+GeoFrame::GeoFrame(program_state::AppState& state, const platform::WindowDesign& design,
                    const GeoFrameControls& frame, int result_sheet, QWidget* parent)
     : DesignedDialog(design, parent),
       state_(state),

@@ -29,7 +29,7 @@ class GeoFrame : public platform::DesignedDialog {
   Q_OBJECT
 
  public:
-  GeoFrame(app::AppState& state, const platform::WindowDesign& design,
+  GeoFrame(program_state::AppState& state, const platform::WindowDesign& design,
            const GeoFrameControls& frame, int result_sheet, QWidget* parent = nullptr);
   ~GeoFrame() override;
 
@@ -55,7 +55,7 @@ class GeoFrame : public platform::DesignedDialog {
   bool load_picture(const QString& file, QRgb background, bool framed, bool keep_frame,
                     const platform::ComboHandle* described);
 
-  app::AppState& state_;
+  program_state::AppState& state_;
   GeoFrameControls frame_;
   GeoPicturePanel* panel_ = nullptr;
   systems::ResultView results_;

@@ -13,7 +13,7 @@
 #include "platform/catalogue_lists.h"
 #include "platform/designed_form.h"
 #include "platform/message_box.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "systems/geo/geo_picture_panel.h"
 #include "systems/geo/geo_window.h"
 #include "program_state/analysis_session.h"

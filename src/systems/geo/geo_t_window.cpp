@@ -63,7 +63,7 @@ double as_currency(double v) { return std::round(v * 10000.0) / 10000.0; }
 const model::CheckTable kGeoTCheckTables[2] = {{"Geo T quantity", kQuantityRow},
                                                {"geothermal checks", geo_checks().subspan(1)}};
 
-GeoTWindow::GeoTWindow(app::AppState& state, QWidget* parent)
+GeoTWindow::GeoTWindow(program_state::AppState& state, QWidget* parent)
     : GeoWindow(state, kGeoTDesign, kGeoTBlock, kGeoTHandles, parent, false) {
   using W = GeoTWindow;
   own_handlers_ = {{BtnOp, Event::Click, &W::BtnOp_Click},
@@ -284,7 +284,7 @@ void GeoTWindow::BtnOp_Click() {
 
 void GeoTWindow::cmdDone_LostFocus() { form()[c_.comboUnit]->setFocus(); }
 
-std::unique_ptr<QDialog> make_geo_t_window(app::AppState& state, QWidget* parent) {
+std::unique_ptr<QDialog> make_geo_t_window(program_state::AppState& state, QWidget* parent) {
   return std::make_unique<GeoTWindow>(state, parent);
 }
 

@@ -13,7 +13,7 @@ class GeoTWindow : public GeoWindow {
   Q_OBJECT
 
  public:
-  explicit GeoTWindow(app::AppState& state, QWidget* parent = nullptr);
+  explicit GeoTWindow(program_state::AppState& state, QWidget* parent = nullptr);
 
   void Form_Activate() override;
   void Save_It() override;
@@ -46,6 +46,6 @@ class GeoTWindow : public GeoWindow {
   std::vector<platform::On<GeoTWindow>> own_handlers_;
 };
 
-std::unique_ptr<QDialog> make_geo_t_window(app::AppState& state, QWidget* parent);
+std::unique_ptr<QDialog> make_geo_t_window(program_state::AppState& state, QWidget* parent);
 
 }  // namespace pellavan::geo

@@ -15,7 +15,7 @@
 #include "platform/designed_form.h"
 #include "platform/window_inputs.h"
 #include "platform/window_placement.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "systems/results/bin_viewer.h"
 #include "systems/geo/geo_checks.h"
 #include "systems/geo/geo_picture_panel.h"
@@ -35,7 +35,7 @@ GeoFrameControls frame_of(const GeoControls& c) {
 
 }  // namespace
 
-GeoWindow::GeoWindow(app::AppState& state, const platform::WindowDesign& design,
+GeoWindow::GeoWindow(program_state::AppState& state, const platform::WindowDesign& design,
                      const GeoBlock& block, const GeoControls& controls, QWidget* parent,
                      bool load_now)
     : GeoFrame(state, design, frame_of(controls), block.kind->result_sheet, parent),
@@ -316,11 +316,11 @@ void GeoWindow::chkAuto_Click() {
   if ((form()[c_.chkAuto]->isChecked() ? 1 : 0) != block_.auto_size.get(rec())) changed();
 }
 
-std::unique_ptr<QDialog> make_geo_a_window(app::AppState& state, QWidget* parent) {
+std::unique_ptr<QDialog> make_geo_a_window(program_state::AppState& state, QWidget* parent) {
   return std::make_unique<GeoWindow>(state, kGeoADesign, kGeoABlock, kGeoAHandles, parent);
 }
 
-std::unique_ptr<QDialog> make_geo_b_window(app::AppState& state, QWidget* parent) {
+std::unique_ptr<QDialog> make_geo_b_window(program_state::AppState& state, QWidget* parent) {
   return std::make_unique<GeoWindow>(state, kGeoBDesign, kGeoBBlock, kGeoBHandles, parent);
 }
 

@@ -21,8 +21,9 @@ class GeoWindow : public GeoFrame {
   Q_OBJECT
 
  public:
-  GeoWindow(app::AppState& state, const platform::WindowDesign& design, const GeoBlock& block,
-            const GeoControls& controls, QWidget* parent = nullptr, bool load_now = true);
+  GeoWindow(program_state::AppState& state, const platform::WindowDesign& design,
+            const GeoBlock& block, const GeoControls& controls, QWidget* parent = nullptr,
+            bool load_now = true);
   ~GeoWindow() override;
 
   void Unit_Pic3();
@@ -113,7 +114,7 @@ class GeoWindow : public GeoFrame {
 };
 
 // Opens the Geo A or Geo B window as the registry makes them.
-std::unique_ptr<QDialog> make_geo_a_window(app::AppState& state, QWidget* parent);
-std::unique_ptr<QDialog> make_geo_b_window(app::AppState& state, QWidget* parent);
+std::unique_ptr<QDialog> make_geo_a_window(program_state::AppState& state, QWidget* parent);
+std::unique_ptr<QDialog> make_geo_b_window(program_state::AppState& state, QWidget* parent);
 
 }  // namespace pellavan::geo

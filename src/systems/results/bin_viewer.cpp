@@ -9,7 +9,7 @@
 #include "platform/window_placement.h"
 #include "reports/report_zoom.h"
 #include "reports/set_criteria.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "systems/results/bin_views.h"
 #include "program_state/analysis_session.h"
 
@@ -91,7 +91,7 @@ const On kHandlers[] = {
 
 const platform::WindowDesign& bin_viewer_design() { return kDesign; }
 
-BinViewer::BinViewer(app::AppState& state, QWidget* parent)
+BinViewer::BinViewer(program_state::AppState& state, QWidget* parent)
     : DesignedDialog(kDesign, parent), state_(state) {
   view_ = new sheet::view::SpreadsheetControl;
   form().place_custom(F1Book1.ref, view_);
@@ -154,9 +154,10 @@ void BinViewer::cmdGeoOp_Click() {
   Form_Activate();
 }
 
-QDialog* prepare_bin_viewer(app::AppState& state, BinViewId view, QWidget* parent) {
+QDialog* prepare_bin_viewer(program_state::AppState& state, BinViewId view, QWidget* parent) {
   state.BinViewCode = view;
-  return qobject_cast<BinViewer*>(state.windows.window(app::WindowId::BinViewer, state, parent));
+  return qobject_cast<BinViewer*>(
+      state.windows.window(program_state::WindowId::BinViewer, state, parent));
 }
 
 }  // namespace pellavan::systems

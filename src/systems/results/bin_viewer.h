@@ -20,7 +20,7 @@ class BinViewer : public platform::DesignedDialog {
   Q_OBJECT
 
  public:
-  explicit BinViewer(app::AppState& state, QWidget* parent = nullptr);
+  explicit BinViewer(program_state::AppState& state, QWidget* parent = nullptr);
 
   void Form_Load();
   void Form_Activate() override;
@@ -32,12 +32,12 @@ class BinViewer : public platform::DesignedDialog {
   [[nodiscard]] sheet::view::SpreadsheetControl& view() const { return *view_; }
 
  private:
-  app::AppState& state_;
+  program_state::AppState& state_;
   sheet::view::SpreadsheetControl* view_ = nullptr;
 };
 
 // The registry's viewer with the view code (AppState::BinViewCode) set, ready to be shown
 // modally; nullptr when no viewer is registered. Every system window's Bin button comes here.
-QDialog* prepare_bin_viewer(app::AppState& state, BinViewId view, QWidget* parent);
+QDialog* prepare_bin_viewer(program_state::AppState& state, BinViewId view, QWidget* parent);
 
 }  // namespace pellavan::systems

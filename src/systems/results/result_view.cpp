@@ -6,7 +6,7 @@
 
 #include "platform/designed_form.h"
 #include "reports/set_criteria.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "program_state/analysis_session.h"
 
 namespace pellavan::systems {
@@ -15,7 +15,7 @@ namespace {
 constexpr int kBlockLastRow = 29;
 }  // namespace
 
-ResultView::ResultView(app::AppState& state, platform::DesignedForm& form,
+ResultView::ResultView(program_state::AppState& state, platform::DesignedForm& form,
                        const ResultControls& controls, int result_sheet)
     : state_(state),
       form_(form),

@@ -33,12 +33,14 @@ struct ResultControls {
 class ResultView {
  public:
   // Places the view in the design's F1Book1; the window connects timer() to its fill.
-  ResultView(app::AppState& state, platform::DesignedForm& form, const ResultControls& controls,
-             int result_sheet);
+  ResultView(program_state::AppState& state, platform::DesignedForm& form,
+             const ResultControls& controls, int result_sheet);
 
   [[nodiscard]] sheet::view::SpreadsheetControl& view() const { return *view_; }
   [[nodiscard]] QTimer& timer() { return timer_; }
-  [[nodiscard]] int layout_zoom() const { return app::result_view_zoom(state_.LargeLayout != 0); }
+  [[nodiscard]] int layout_zoom() const {
+    return program_state::result_view_zoom(state_.LargeLayout != 0);
+  }
 
   // The load step: the reports control on the block at zoom 100, the view attached to its book,
   // locked, on the block and hidden.
@@ -60,7 +62,7 @@ class ResultView {
  private:
   void put_on_block(sheet::view::SpreadsheetControl& control) const;
 
-  app::AppState& state_;
+  program_state::AppState& state_;
   platform::DesignedForm& form_;
   ResultControls c_;
   int result_sheet_;

@@ -13,6 +13,7 @@ namespace {
 
 using platform::FTP;
 using platform::TransferError;
+using servers::LocalFtpServer;
 
 struct Raised {
   std::int32_t number;

@@ -15,6 +15,9 @@ namespace {
 
 using platform::HTTP;
 using platform::TransferError;
+using servers::HttpRoute;
+using servers::LocalHttpServer;
+using servers::unused_loopback_port;
 using Flaw = HttpRoute::Flaw;
 
 struct Raised {

@@ -11,7 +11,7 @@
 #include <QScrollBar>
 
 #include "platform/window_test_support.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "systems/results/bin_views.h"
 #include "systems/geo/geo_window_fixture.h"
 

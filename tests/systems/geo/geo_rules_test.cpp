@@ -14,7 +14,7 @@
 namespace pellavan::geo {
 namespace {
 
-using app::WindowId;
+using program_state::WindowId;
 using testing::GeoWindowTest;
 
 TEST_F(GeoWindowTest, ModelPrefixesDecideTheLoop) {

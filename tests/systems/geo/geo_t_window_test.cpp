@@ -8,7 +8,7 @@
 
 #include "platform/catalogue_lists.h"
 #include "platform/control_widgets.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "systems/results/bin_viewer.h"
 #include "systems/geo/geo_picture_panel.h"
 #include "systems/geo/geo_t_block.h"
@@ -24,7 +24,7 @@ using model::BinViewId;
 using systems::BinViewer;
 using systems::prepare_bin_viewer;
 
-using app::WindowId;
+using program_state::WindowId;
 
 class GeoTWindowTest : public testing::GeoWindowTest {
  protected:

@@ -33,7 +33,7 @@ class GeoWindowTest : public pellavan::testing::SampleDataTest {
       modal_shown.push_back(w.objectName().toStdString());
       return 0;
     });
-    state = std::make_unique<app::AppState>(model.program_folder);
+    state = std::make_unique<program_state::AppState>(model.program_folder);
     state->LogoFile = QStringLiteral("GeoLogo.bmp");
     app::register_windows(*state);
     state->model.ProjectRec = workbook::read_project_for_analysis(path_of("Sample Project.pvn"));
@@ -47,7 +47,7 @@ class GeoWindowTest : public pellavan::testing::SampleDataTest {
   }
 
   // The window loaded afresh in the display given and restored from its block.
-  GeoWindow& open(app::WindowId id, bool metric) {
+  GeoWindow& open(program_state::WindowId id, bool metric) {
     state->model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
     for (int i = 1; i <= 4; ++i) state->model.MetricFlag(i) = 0;
     state->windows.unload(id);
@@ -73,7 +73,7 @@ class GeoWindowTest : public pellavan::testing::SampleDataTest {
     ASSERT_EQ(list->currentIndex(), row);
   }
 
-  std::unique_ptr<app::AppState> state;
+  std::unique_ptr<program_state::AppState> state;
   std::vector<std::string> messages;
   std::vector<std::string> modal_shown;
 

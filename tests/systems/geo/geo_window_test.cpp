@@ -13,7 +13,7 @@
 #include "platform/control_widgets.h"
 #include "platform/window_test_support.h"
 #include "projects/project_set.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "systems/geo/geo_t_block.h"
 #include "systems/geo/geo_window_fixture.h"
 #include "program_state/analysis_session.h"
@@ -21,7 +21,7 @@
 namespace pellavan::geo {
 namespace {
 
-using app::WindowId;
+using program_state::WindowId;
 using testing::GeoWindowTest;
 
 struct Opening {
@@ -311,7 +311,7 @@ TEST_F(GeoWindowTest, AKwInputBelowTheExactMinimumIsRaisedToIt) {
 // geothermal windows and whether the exact minimum lies below or above what is shown.
 TEST_F(GeoWindowTest, AProposedMinimumPassesRun) {
   struct Row {
-    app::WindowId id;
+    program_state::WindowId id;
     model::Int32 backup;  // Btu/h of backup heat; the gas furnace has an efficiency of 0.8
     const char* shown;
   };

@@ -10,7 +10,7 @@
 
 #include "model/record/record_layout.h"
 #include "projects/project_set.h"
-#include "sheet/view/spreadsheet_control.h"
+#include "sheet_view/spreadsheet_control.h"
 #include "systems/conventional/conventional_frame.h"
 #include "systems/results/bin_viewer.h"
 #include "systems/geo/geo_window_fixture.h"
@@ -24,7 +24,7 @@ using model::BinViewId;
 using systems::BinViewer;
 using systems::prepare_bin_viewer;
 
-using app::WindowId;
+using program_state::WindowId;
 using testing::GeoWindowTest;
 
 struct Leak {
