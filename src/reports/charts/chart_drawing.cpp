@@ -44,10 +44,15 @@ QPen line_pen(int series) {
   return pen;
 }
 
+// The pen and brush of a series' markers. The painter records a brush again unless it is this
+// same brush, so one is made per series rather than per marker.
+void set_marker_look(QPainter& p, const QBrush& brush) {
+  p.setPen(QPen(brush.color(), 1.0));
+  p.setBrush(brush);
+}
+
 void draw_marker(QPainter& p, QPointF at, int series) {
   const SeriesLook& look = look_of(series);
-  p.setPen(QPen(look.line, 1.0));
-  p.setBrush(look.line);
   switch (look.marker) {
     case 0: p.drawRect(QRectF(at.x() - kMarker, at.y() - kMarker, 2 * kMarker, 2 * kMarker)); break;
     case 1: {
@@ -72,19 +77,20 @@ class Drawing {
         low_(ticks.front().value),
         high_(ticks.back().value > low_ ? ticks.back().value : low_ + 1) {}
 
+  // Grid lines, tick marks and labels each in one pass: none of them overlaps another tick's.
   void value_axis(const QFont& font) {
     p_.setFont(font);
     const double line = QFontMetricsF(font).height();
-    for (const AxisTick& t : ticks_) {
-      const double y = y_of(t.value);
-      p_.setPen(QPen(kGridColour, 1.0));
-      p_.drawLine(QPointF(plot().left(), y), QPointF(plot().right(), y));
-      p_.setPen(kAxisColour);
-      p_.drawLine(QPointF(plot().left() - 4, y), QPointF(plot().left(), y));
-      p_.setPen(Qt::black);
-      p_.drawText(QRectF(0, y - line / 2, layout_.label_right, line),
+    p_.setPen(QPen(kGridColour, 1.0));
+    for (const AxisTick& t : ticks_)
+      p_.drawLine(QPointF(plot().left(), y_of(t.value)), QPointF(plot().right(), y_of(t.value)));
+    p_.setPen(kAxisColour);
+    for (const AxisTick& t : ticks_)
+      p_.drawLine(QPointF(plot().left() - 4, y_of(t.value)), QPointF(plot().left(), y_of(t.value)));
+    p_.setPen(Qt::black);
+    for (const AxisTick& t : ticks_)
+      p_.drawText(QRectF(0, y_of(t.value) - line / 2, layout_.label_right, line),
                   Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(t.label));
-    }
   }
 
   void captions(const QFont& font) {
@@ -92,21 +98,22 @@ class Drawing {
     p_.setPen(Qt::black);
     const double line = QFontMetricsF(font).height();
     const double room = plot().bottom() + 6;
-    for (int pt = 0; pt < chart_.point_count(); ++pt) {
-      const QString text = QString::fromStdString(chart_.point_caption(pt));
-      const double x = x_of(pt);
-      if (!layout_.vertical_captions) {
-        p_.drawText(QRectF(x - slot() / 2, layout_.caption_top, slot(), line),
-                    Qt::AlignHCenter | Qt::AlignTop, text);
-        continue;
-      }
-      // Upwards, ending just below the axis.
-      p_.save();
-      p_.translate(x, room);
-      p_.rotate(-90);
-      p_.drawText(QRectF(-room, -line / 2, room, line), Qt::AlignRight | Qt::AlignVCenter, text);
-      p_.restore();
+    if (!layout_.vertical_captions) {
+      for (int pt = 0; pt < chart_.point_count(); ++pt)
+        p_.drawText(QRectF(x_of(pt) - slot() / 2, layout_.caption_top, slot(), line),
+                    Qt::AlignHCenter | Qt::AlignTop,
+                    QString::fromStdString(chart_.point_caption(pt)));
+      return;
     }
+    // Upwards, ending just below the axis; each turned about its own point, which the painter
+    // records once per caption.
+    p_.save();
+    for (int pt = 0; pt < chart_.point_count(); ++pt) {
+      p_.setWorldTransform(QTransform::fromTranslate(x_of(pt), room).rotate(-90));
+      p_.drawText(QRectF(-room, -line / 2, room, line), Qt::AlignRight | Qt::AlignVCenter,
+                  QString::fromStdString(chart_.point_caption(pt)));
+    }
+    p_.restore();
   }
 
   void bars() {
@@ -151,6 +158,7 @@ class Drawing {
       p_.setPen(line_pen(s));
       p_.setBrush(Qt::NoBrush);
       p_.drawPath(path);
+      set_marker_look(p_, look_of(s).line);
       for (int pt = 0; pt < chart_.point_count(); ++pt) {
         const double v = chart_.value(s, pt);
         if (v != kNoValue) draw_marker(p_, QPointF(x_of(pt), y_of(v)), s);
@@ -170,6 +178,7 @@ class Drawing {
       } else {
         p_.setPen(line_pen(e.series));
         p_.drawLine(QPointF(e.swatch.left(), mid.y()), QPointF(e.swatch.right(), mid.y()));
+        set_marker_look(p_, look_of(e.series).line);
         draw_marker(p_, mid, e.series);
       }
       p_.setPen(Qt::black);
