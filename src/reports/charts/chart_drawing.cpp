@@ -78,9 +78,9 @@ class Drawing {
         high_(ticks.back().value > low_ ? ticks.back().value : low_ + 1) {}
 
   // Grid lines, tick marks and labels each in one pass: none of them overlaps another tick's.
-  void value_axis(const QFont& font) {
-    p_.setFont(font);
-    const double line = QFontMetricsF(font).height();
+  void value_axis(const ChartText& font) {
+    p_.setFont(font.font());
+    const double line = font.height();
     p_.setPen(QPen(kGridColour, 1.0));
     for (const AxisTick& t : ticks_)
       p_.drawLine(QPointF(plot().left(), y_of(t.value)), QPointF(plot().right(), y_of(t.value)));
@@ -89,20 +89,20 @@ class Drawing {
       p_.drawLine(QPointF(plot().left() - 4, y_of(t.value)), QPointF(plot().left(), y_of(t.value)));
     p_.setPen(Qt::black);
     for (const AxisTick& t : ticks_)
-      p_.drawText(QRectF(0, y_of(t.value) - line / 2, layout_.label_right, line),
-                  Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(t.label));
+      font.draw(p_, QRectF(0, y_of(t.value) - line / 2, layout_.label_right, line),
+                Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(t.label));
   }
 
-  void captions(const QFont& font) {
-    p_.setFont(font);
+  void captions(const ChartText& font) {
+    p_.setFont(font.font());
     p_.setPen(Qt::black);
-    const double line = QFontMetricsF(font).height();
+    const double line = font.height();
     const double room = plot().bottom() + 6;
     if (!layout_.vertical_captions) {
       for (int pt = 0; pt < chart_.point_count(); ++pt)
-        p_.drawText(QRectF(x_of(pt) - slot() / 2, layout_.caption_top, slot(), line),
-                    Qt::AlignHCenter | Qt::AlignTop,
-                    QString::fromStdString(chart_.point_caption(pt)));
+        font.draw(p_, QRectF(x_of(pt) - slot() / 2, layout_.caption_top, slot(), line),
+                  Qt::AlignHCenter | Qt::AlignTop,
+                  QString::fromStdString(chart_.point_caption(pt)));
       return;
     }
     // Upwards, ending just below the axis; each turned about its own point, which the painter
@@ -110,8 +110,8 @@ class Drawing {
     p_.save();
     for (int pt = 0; pt < chart_.point_count(); ++pt) {
       p_.setWorldTransform(QTransform::fromTranslate(x_of(pt), room).rotate(-90));
-      p_.drawText(QRectF(-room, -line / 2, room, line), Qt::AlignRight | Qt::AlignVCenter,
-                  QString::fromStdString(chart_.point_caption(pt)));
+      font.draw(p_, QRectF(-room, -line / 2, room, line), Qt::AlignRight | Qt::AlignVCenter,
+                QString::fromStdString(chart_.point_caption(pt)));
     }
     p_.restore();
   }
@@ -167,8 +167,8 @@ class Drawing {
     p_.restore();
   }
 
-  void legend(const QFont& font) {
-    p_.setFont(font);
+  void legend(const ChartText& font) {
+    p_.setFont(font.font());
     for (const LegendEntry& e : layout_.legend) {
       const QPointF mid = e.swatch.center();
       if (chart_.kind() == ChartKind::kGroupedBars) {
@@ -182,8 +182,8 @@ class Drawing {
         draw_marker(p_, mid, e.series);
       }
       p_.setPen(Qt::black);
-      p_.drawText(e.text, Qt::AlignLeft | Qt::AlignVCenter,
-                  QString::fromStdString(chart_.series_name(e.series)));
+      font.draw(p_, e.text, Qt::AlignLeft | Qt::AlignVCenter,
+                QString::fromStdString(chart_.series_name(e.series)));
     }
   }
 
@@ -226,9 +226,9 @@ QPicture draw_chart(Chart& chart) {
   p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1.0));
   p.drawRect(layout.frame.adjusted(0.5, 0.5, -0.5, -0.5));
   if (!layout.title.isEmpty()) {
-    p.setFont(fonts.title);
+    p.setFont(fonts.title.font());
     p.setPen(Qt::black);
-    p.drawText(layout.title, Qt::AlignCenter, QString::fromStdString(chart.title()));
+    fonts.title.draw(p, layout.title, Qt::AlignCenter, QString::fromStdString(chart.title()));
   }
   Drawing drawing(p, chart, layout, ticks);
   drawing.value_axis(fonts.label);
@@ -239,18 +239,19 @@ QPicture draw_chart(Chart& chart) {
   drawing.plot_frame();
   drawing.captions(fonts.label);
   drawing.legend(fonts.legend);
-  p.setFont(fonts.axis_title);
+  p.setFont(fonts.axis_title.font());
   p.setPen(Qt::black);
   if (!value_title.isEmpty()) {
     const QRectF box = layout.value_title;
     p.save();
     p.translate(box.center());
     p.rotate(-90);
-    p.drawText(QRectF(-box.height() / 2, -box.width() / 2, box.height(), box.width()),
-               Qt::AlignCenter, value_title);
+    fonts.axis_title.draw(p, QRectF(-box.height() / 2, -box.width() / 2, box.height(), box.width()),
+                          Qt::AlignCenter, value_title);
     p.restore();
   }
-  if (!category_title.isEmpty()) p.drawText(layout.category_title, Qt::AlignCenter, category_title);
+  if (!category_title.isEmpty())
+    fonts.axis_title.draw(p, layout.category_title, Qt::AlignCenter, category_title);
   p.end();
   return picture;
 }
