@@ -210,12 +210,11 @@ class Drawing {
 
 }  // namespace
 
-QPicture draw_chart(Chart& chart) {
+QPicture draw_chart(Chart& chart, const ChartFonts& fonts) {
   // The labels first: their handler sets the axis titles.
   const std::vector<AxisTick> ticks = value_axis_ticks(chart);
   const QString value_title = QString::fromStdString(chart.axis_caption(kValueAxis));
   const QString category_title = QString::fromStdString(chart.axis_caption(kCategoryAxis));
-  const ChartFonts fonts;
   const ChartLayout layout = lay_out_chart(chart, ticks, value_title, category_title, fonts);
 
   QPicture picture;
