@@ -44,10 +44,15 @@ QPen line_pen(int series) {
   return pen;
 }
 
+// The pen and brush of a series' markers. The painter records a brush again unless it is this
+// same brush, so one is made per series rather than per marker.
+void set_marker_look(QPainter& p, const QBrush& brush) {
+  p.setPen(QPen(brush.color(), 1.0));
+  p.setBrush(brush);
+}
+
 void draw_marker(QPainter& p, QPointF at, int series) {
   const SeriesLook& look = look_of(series);
-  p.setPen(QPen(look.line, 1.0));
-  p.setBrush(look.line);
   switch (look.marker) {
     case 0: p.drawRect(QRectF(at.x() - kMarker, at.y() - kMarker, 2 * kMarker, 2 * kMarker)); break;
     case 1: {
@@ -72,41 +77,43 @@ class Drawing {
         low_(ticks.front().value),
         high_(ticks.back().value > low_ ? ticks.back().value : low_ + 1) {}
 
-  void value_axis(const QFont& font) {
-    p_.setFont(font);
-    const double line = QFontMetricsF(font).height();
-    for (const AxisTick& t : ticks_) {
-      const double y = y_of(t.value);
-      p_.setPen(QPen(kGridColour, 1.0));
-      p_.drawLine(QPointF(plot().left(), y), QPointF(plot().right(), y));
-      p_.setPen(kAxisColour);
-      p_.drawLine(QPointF(plot().left() - 4, y), QPointF(plot().left(), y));
-      p_.setPen(Qt::black);
-      p_.drawText(QRectF(0, y - line / 2, layout_.label_right, line),
-                  Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(t.label));
-    }
+  // Grid lines, tick marks and labels each in one pass: none of them overlaps another tick's.
+  void value_axis(const ChartText& font) {
+    p_.setFont(font.font());
+    const double line = font.height();
+    p_.setPen(QPen(kGridColour, 1.0));
+    for (const AxisTick& t : ticks_)
+      p_.drawLine(QPointF(plot().left(), y_of(t.value)), QPointF(plot().right(), y_of(t.value)));
+    p_.setPen(kAxisColour);
+    for (const AxisTick& t : ticks_)
+      p_.drawLine(QPointF(plot().left() - 4, y_of(t.value)), QPointF(plot().left(), y_of(t.value)));
+    p_.setPen(Qt::black);
+    for (const AxisTick& t : ticks_)
+      font.draw(p_, QRectF(0, y_of(t.value) - line / 2, layout_.label_right, line),
+                Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(t.label));
   }
 
-  void captions(const QFont& font) {
-    p_.setFont(font);
+  void captions(const ChartText& font) {
+    p_.setFont(font.font());
     p_.setPen(Qt::black);
-    const double line = QFontMetricsF(font).height();
+    const double line = font.height();
     const double room = plot().bottom() + 6;
-    for (int pt = 0; pt < chart_.point_count(); ++pt) {
-      const QString text = QString::fromStdString(chart_.point_caption(pt));
-      const double x = x_of(pt);
-      if (!layout_.vertical_captions) {
-        p_.drawText(QRectF(x - slot() / 2, layout_.caption_top, slot(), line),
-                    Qt::AlignHCenter | Qt::AlignTop, text);
-        continue;
-      }
-      // Upwards, ending just below the axis.
-      p_.save();
-      p_.translate(x, room);
-      p_.rotate(-90);
-      p_.drawText(QRectF(-room, -line / 2, room, line), Qt::AlignRight | Qt::AlignVCenter, text);
-      p_.restore();
+    if (!layout_.vertical_captions) {
+      for (int pt = 0; pt < chart_.point_count(); ++pt)
+        font.draw(p_, QRectF(x_of(pt) - slot() / 2, layout_.caption_top, slot(), line),
+                  Qt::AlignHCenter | Qt::AlignTop,
+                  QString::fromStdString(chart_.point_caption(pt)));
+      return;
     }
+    // Upwards, ending just below the axis; each turned about its own point, which the painter
+    // records once per caption.
+    p_.save();
+    for (int pt = 0; pt < chart_.point_count(); ++pt) {
+      p_.setWorldTransform(QTransform::fromTranslate(x_of(pt), room).rotate(-90));
+      font.draw(p_, QRectF(-room, -line / 2, room, line), Qt::AlignRight | Qt::AlignVCenter,
+                QString::fromStdString(chart_.point_caption(pt)));
+    }
+    p_.restore();
   }
 
   void bars() {
@@ -151,6 +158,7 @@ class Drawing {
       p_.setPen(line_pen(s));
       p_.setBrush(Qt::NoBrush);
       p_.drawPath(path);
+      set_marker_look(p_, look_of(s).line);
       for (int pt = 0; pt < chart_.point_count(); ++pt) {
         const double v = chart_.value(s, pt);
         if (v != kNoValue) draw_marker(p_, QPointF(x_of(pt), y_of(v)), s);
@@ -159,8 +167,8 @@ class Drawing {
     p_.restore();
   }
 
-  void legend(const QFont& font) {
-    p_.setFont(font);
+  void legend(const ChartText& font) {
+    p_.setFont(font.font());
     for (const LegendEntry& e : layout_.legend) {
       const QPointF mid = e.swatch.center();
       if (chart_.kind() == ChartKind::kGroupedBars) {
@@ -170,11 +178,12 @@ class Drawing {
       } else {
         p_.setPen(line_pen(e.series));
         p_.drawLine(QPointF(e.swatch.left(), mid.y()), QPointF(e.swatch.right(), mid.y()));
+        set_marker_look(p_, look_of(e.series).line);
         draw_marker(p_, mid, e.series);
       }
       p_.setPen(Qt::black);
-      p_.drawText(e.text, Qt::AlignLeft | Qt::AlignVCenter,
-                  QString::fromStdString(chart_.series_name(e.series)));
+      font.draw(p_, e.text, Qt::AlignLeft | Qt::AlignVCenter,
+                QString::fromStdString(chart_.series_name(e.series)));
     }
   }
 
@@ -201,12 +210,11 @@ class Drawing {
 
 }  // namespace
 
-QPicture draw_chart(Chart& chart) {
+QPicture draw_chart(Chart& chart, const ChartFonts& fonts) {
   // The labels first: their handler sets the axis titles.
   const std::vector<AxisTick> ticks = value_axis_ticks(chart);
   const QString value_title = QString::fromStdString(chart.axis_caption(kValueAxis));
   const QString category_title = QString::fromStdString(chart.axis_caption(kCategoryAxis));
-  const ChartFonts fonts;
   const ChartLayout layout = lay_out_chart(chart, ticks, value_title, category_title, fonts);
 
   QPicture picture;
@@ -217,9 +225,9 @@ QPicture draw_chart(Chart& chart) {
   p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1.0));
   p.drawRect(layout.frame.adjusted(0.5, 0.5, -0.5, -0.5));
   if (!layout.title.isEmpty()) {
-    p.setFont(fonts.title);
+    p.setFont(fonts.title.font());
     p.setPen(Qt::black);
-    p.drawText(layout.title, Qt::AlignCenter, QString::fromStdString(chart.title()));
+    fonts.title.draw(p, layout.title, Qt::AlignCenter, QString::fromStdString(chart.title()));
   }
   Drawing drawing(p, chart, layout, ticks);
   drawing.value_axis(fonts.label);
@@ -230,18 +238,19 @@ QPicture draw_chart(Chart& chart) {
   drawing.plot_frame();
   drawing.captions(fonts.label);
   drawing.legend(fonts.legend);
-  p.setFont(fonts.axis_title);
+  p.setFont(fonts.axis_title.font());
   p.setPen(Qt::black);
   if (!value_title.isEmpty()) {
     const QRectF box = layout.value_title;
     p.save();
     p.translate(box.center());
     p.rotate(-90);
-    p.drawText(QRectF(-box.height() / 2, -box.width() / 2, box.height(), box.width()),
-               Qt::AlignCenter, value_title);
+    fonts.axis_title.draw(p, QRectF(-box.height() / 2, -box.width() / 2, box.height(), box.width()),
+                          Qt::AlignCenter, value_title);
     p.restore();
   }
-  if (!category_title.isEmpty()) p.drawText(layout.category_title, Qt::AlignCenter, category_title);
+  if (!category_title.isEmpty())
+    fonts.axis_title.draw(p, layout.category_title, Qt::AlignCenter, category_title);
   p.end();
   return picture;
 }

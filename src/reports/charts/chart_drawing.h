@@ -7,9 +7,10 @@
 #include <QPicture>
 
 #include "reports/charts/chart.h"
+#include "reports/charts/chart_layout.h"
 
 namespace pellavan::reports {
 
-QPicture draw_chart(Chart& chart);
+QPicture draw_chart(Chart& chart, const ChartFonts& fonts);
 
 }  // namespace pellavan::reports

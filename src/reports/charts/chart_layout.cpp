@@ -1,6 +1,5 @@
 #include "reports/charts/chart_layout.h"
 
-#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
 
@@ -25,14 +24,13 @@ QFont pixel_font(int pixels, bool bold) {
 }
 
 // Legend entries centred in rows at the foot of the frame; returns the rows' top.
-double place_legend(const Chart& chart, const QFont& font, double left, double right, double bottom,
-                    std::vector<LegendEntry>& out) {
-  const QFontMetricsF metrics(font);
-  const double line = metrics.height() + 4;
+double place_legend(const Chart& chart, const ChartText& font, double left, double right,
+                    double bottom, std::vector<LegendEntry>& out) {
+  const double line = font.height() + 4;
   std::vector<std::vector<LegendEntry>> rows(1);
   std::vector<double> widths(1, 0.0);
   for (int s = 0; s < chart.series_count(); ++s) {
-    const double text = metrics.horizontalAdvance(QString::fromStdString(chart.series_name(s)));
+    const double text = font.width(QString::fromStdString(chart.series_name(s)));
     const double width = kSwatch + kGap + text;
     if (!rows.back().empty() && widths.back() + kEntryGap + width > right - left) {
       rows.emplace_back();
@@ -72,12 +70,12 @@ ChartLayout lay_out_chart(const Chart& chart, const std::vector<AxisTick>& ticks
   ChartLayout out;
   out.frame = QRectF(0, 0, std::max(kSmallestSide, std::round(chart.Width / kTwipsPerUnit)),
                      std::max(kSmallestSide, std::round(chart.Height / kTwipsPerUnit)));
-  const QFontMetricsF label(fonts.label);
-  const QFontMetricsF axis_title(fonts.axis_title);
+  const ChartText& label = fonts.label;
+  const ChartText& axis_title = fonts.axis_title;
   double top = kMargin;
   if (!chart.title().empty()) {
-    out.title = QRectF(kMargin, kMargin, out.frame.width() - 2 * kMargin,
-                       QFontMetricsF(fonts.title).height() * 1.5);
+    out.title =
+        QRectF(kMargin, kMargin, out.frame.width() - 2 * kMargin, fonts.title.height() * 1.5);
     top = out.title.bottom() + kGap;
   }
   top += label.height() / 2;  // room for the top label, centred on its line
@@ -86,7 +84,7 @@ ChartLayout lay_out_chart(const Chart& chart, const std::vector<AxisTick>& ticks
   if (!value_title.isEmpty()) left += axis_title.height() + kGap;
   double widest = 0;
   for (const AxisTick& t : ticks)
-    widest = std::max(widest, label.horizontalAdvance(QString::fromStdString(t.label)));
+    widest = std::max(widest, label.width(QString::fromStdString(t.label)));
   out.label_right = left + widest;
   const double plot_left = out.label_right + kGap;
   const double plot_right = out.frame.width() - kMargin - kGap;
@@ -102,8 +100,8 @@ ChartLayout lay_out_chart(const Chart& chart, const std::vector<AxisTick>& ticks
   const double slot = (plot_right - plot_left) / std::max(1, chart.point_count());
   double caption_width = 0;
   for (int p = 0; p < chart.point_count(); ++p)
-    caption_width = std::max(
-        caption_width, label.horizontalAdvance(QString::fromStdString(chart.point_caption(p))));
+    caption_width =
+        std::max(caption_width, label.width(QString::fromStdString(chart.point_caption(p))));
   out.vertical_captions = caption_width > slot - 4;
   const double caption_height = out.vertical_captions ? caption_width : label.height();
   out.caption_top = bottom - caption_height;

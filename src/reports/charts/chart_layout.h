@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "reports/charts/chart.h"
+#include "reports/charts/chart_text.h"
 #include "reports/charts/value_labels.h"
 
 namespace pellavan::reports {
@@ -16,7 +17,7 @@ namespace pellavan::reports {
 inline constexpr double kTwipsPerUnit = 15.0;
 
 struct ChartFonts {
-  QFont title, label, axis_title, legend;
+  ChartText title, label, axis_title, legend;
   ChartFonts();
 };
 

@@ -51,6 +51,8 @@ ReportCharts::ReportCharts(sheet::BookControl& workbook, const model::ModelState
     : ReportCharts(ChartWorkbook{[&workbook]() -> sheet::BookControl& { return workbook; }, {}},
                    model) {}
 
+ReportCharts::~ReportCharts() = default;
+
 ChartsWindow& ReportCharts::Form11() {
   if (!form11_) form11_ = std::make_unique<ChartsWindow>(model_);
   return *form11_;
@@ -154,7 +156,8 @@ void ReportCharts::Export_ChartPicture() {
   Chart& chart = comparison ? Form11().Chartfx2 : Form11().Chartfx1;
   chart.Height = comparison ? 9200 : 10000;
   chart.Width = comparison ? 9000 : 10000;
-  exported_ = sheet::view::encode_recording(draw_chart(chart));
+  if (!fonts_) fonts_ = std::make_unique<ChartFonts>();
+  exported_ = sheet::view::encode_recording(draw_chart(chart, *fonts_));
 }
 
 ReportCharts::GraphInputs ReportCharts::inputs_of(const Chart& chart) const {

@@ -20,6 +20,8 @@
 
 namespace pellavan::reports {
 
+struct ChartFonts;
+
 // Where a graph's picture goes on its sheet, in grid points (2.0: the left edge of column C).
 inline constexpr sheet::GridPoint kGraphTopLeft{2.0, 6.0};
 inline constexpr sheet::GridPoint kComparisonBottomRight{14.0, 45.0};
@@ -39,6 +41,7 @@ class ReportCharts final : public workbook::ChartFiller {
   ReportCharts(ChartWorkbook workbook, const model::ModelState& model);
   // Through a control without a view, for tools and tests.
   ReportCharts(sheet::BookControl& workbook, const model::ModelState& model);
+  ~ReportCharts() override;
 
   void Fill_BinCharts() override;
   void Fill_ComparisonChart() override;
@@ -77,6 +80,7 @@ class ReportCharts final : public workbook::ChartFiller {
   ChartWorkbook workbook_;
   const model::ModelState& model_;
   std::unique_ptr<ChartsWindow> form11_;
+  std::unique_ptr<ChartFonts> fonts_;   // made at the first chart drawn
   std::vector<std::uint8_t> exported_;  // the last chart drawn, in place of a picture file
   std::int32_t ChartMax = 0;
   std::map<int, GraphInputs> drawn_from_;  // by sheet: what its picture was drawn from

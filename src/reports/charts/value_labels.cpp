@@ -1,5 +1,8 @@
 #include "reports/charts/value_labels.h"
 
+#include <functional>
+#include <map>
+
 #include "model/units/number_text.h"
 #include "model/units/rounding.h"
 #include "sheet/format/number_format.h"
@@ -9,6 +12,14 @@ namespace pellavan::reports {
 namespace {
 
 constexpr int kMostTicks = 100;
+
+// Every label of a chart is written in one of a few formats: each is parsed once.
+const sheet::NumberFormat& parsed_format(std::string_view code) {
+  thread_local std::map<std::string, sheet::NumberFormat, std::less<>> parsed;
+  auto it = parsed.find(code);
+  if (it == parsed.end()) it = parsed.emplace(code, sheet::NumberFormat::parse(code)).first;
+  return it->second;
+}
 
 }  // namespace
 
@@ -32,7 +43,7 @@ std::vector<AxisTick> value_axis_ticks(Chart& chart) {
 
 std::string whole_number_label(std::string_view label, std::string_view format_code) {
   const double whole = model::round_half_even(model::Val(label));
-  return sheet::NumberFormat::parse(format_code).format_number(whole).text;
+  return parsed_format(format_code).format_number(whole).text;
 }
 
 }  // namespace pellavan::reports
