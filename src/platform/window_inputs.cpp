@@ -25,11 +25,16 @@ void show_units(DesignedForm& form, std::span<const model::UnitBinding> bindings
     set_text(box_of(form, b), QString::fromStdString(model::show_value(b, rec, units, memos)));
 }
 
-void store_units(const DesignedForm& form, std::span<const model::UnitBinding> bindings,
-                 model::ProjectRec& rec, const model::MetricFlags& flags, model::UnitMemos& memos) {
+std::vector<model::ControlRef> store_units(const DesignedForm& form,
+                                           std::span<const model::UnitBinding> bindings,
+                                           model::ProjectRec& rec, const model::MetricFlags& flags,
+                                           model::UnitMemos& memos) {
   const auto units = model::UnitOptions::of(flags);
+  std::vector<model::ControlRef> unreadable;
   for (const model::UnitBinding& b : bindings)
-    model::store_value(b, box_of(form, b)->text().toStdString(), rec, units, memos);
+    if (!model::store_value(b, box_of(form, b)->text().toStdString(), rec, units, memos))
+      unreadable.push_back(b.control);
+  return unreadable;
 }
 
 void apply_leave_rules(DesignedForm& form, std::span<const model::UnitBinding> bindings,
@@ -53,6 +58,14 @@ bool passes(QWidget* parent, const DesignedForm& form, std::span<const model::Ra
                        QString::fromUtf8(refusal->row->title), refusal->row->icon});
   if (refusal->row->focus.design != nullptr) form.widget(refusal->row->focus)->setFocus();
   return false;
+}
+
+bool passes(QWidget* parent, const DesignedForm& form, const model::CheckValues& values,
+            const model::MetricFlags& flags, std::span<const model::ControlRef> unreadable) {
+  const model::UnreadableBoxes checked(values, unreadable);
+  for (const model::CheckTable& table : form.design().checks)
+    if (!passes(parent, form, table.rows, checked, flags)) return false;
+  return true;
 }
 
 }  // namespace pellavan::platform

@@ -4,6 +4,7 @@
 // is shown as its row says. The logic is model/input's; this only reads and writes the boxes.
 
 #include <span>
+#include <vector>
 
 #include "model/input/range_check.h"
 #include "model/input/unit_binding.h"
@@ -19,9 +20,12 @@ class DesignedForm;
 void show_units(DesignedForm& form, std::span<const model::UnitBinding> bindings,
                 const model::ProjectRec& rec, const model::MetricFlags& flags,
                 model::UnitMemos& memos);
-// Every bound box's text into its field.
-void store_units(const DesignedForm& form, std::span<const model::UnitBinding> bindings,
-                 model::ProjectRec& rec, const model::MetricFlags& flags, model::UnitMemos& memos);
+// Every bound box's text into its field; the boxes whose text shows no number, whose fields keep
+// their values.
+std::vector<model::ControlRef> store_units(const DesignedForm& form,
+                                           std::span<const model::UnitBinding> bindings,
+                                           model::ProjectRec& rec, const model::MetricFlags& flags,
+                                           model::UnitMemos& memos);
 // Leaving a bound box applies its leave rule with the unit options of that moment; `flags`
 // must outlive the form.
 void apply_leave_rules(DesignedForm& form, std::span<const model::UnitBinding> bindings,
@@ -31,5 +35,9 @@ void apply_leave_rules(DesignedForm& form, std::span<const model::UnitBinding> b
 // control the focus. True when every value passes.
 bool passes(QWidget* parent, const DesignedForm& form, std::span<const model::RangeCheck> rows,
             const model::CheckValues& values, const model::MetricFlags& flags);
+// Runs every validation table of the form's design in turn, as above; a box of `unreadable`
+// (its text shows no number) is refused by the first row that applies and names it.
+bool passes(QWidget* parent, const DesignedForm& form, const model::CheckValues& values,
+            const model::MetricFlags& flags, std::span<const model::ControlRef> unreadable);
 
 }  // namespace pellavan::platform

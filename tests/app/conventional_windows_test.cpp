@@ -26,6 +26,7 @@
 namespace pellavan::app {
 namespace {
 
+using systems::ConventionalWindow;
 using systems::FurnaceWindow;
 using systems::HeatPumpWindow;
 
@@ -116,6 +117,73 @@ TEST_F(ConventionalWindowsTest, FurnaceMinimumInputIsShownEnforcedAndAccepted) {
     if (*c.refusal != '\0') {
       EXPECT_TRUE(was_shown(c.refusal));
     }
+  }
+}
+
+// A text that shows no number is refused at Run with its box's message and keeps the box: the
+// text stays as typed (leaving the box too) and the project keeps the value it had.
+TEST_F(ConventionalWindowsTest, RunRefusesATextThatShowsNoNumber) {
+  using Stored = model::Int32 (*)(const model::ProjectRec&);
+  const Stored ac = [](const model::ProjectRec& r) { return model::Int32{r.Furnace_ACCapacity}; };
+  const Stored input = [](const model::ProjectRec& r) { return model::Int32{r.Furnace_Input}; };
+  const Stored hp = [](const model::ProjectRec& r) { return model::Int32{r.HeatPump_Capacity}; };
+  const Stored backup = [](const model::ProjectRec& r) {
+    return model::Int32{r.HeatPump_BackupInput};
+  };
+  const Stored cut_off = [](const model::ProjectRec& r) {
+    return model::Int32{r.HeatPump_CutOffTemp};
+  };
+  struct Case {
+    bool heat_pump, metric;
+    model::Int16 furnace;
+    const char* box;
+    const char* text;
+    Stored stored;
+    const char* refusal;
+  };
+  const Case cases[] = {
+      {false, false, testing::kGas95, "txtAA95cap", "30,00", ac,
+       "A/C Capacity Outside of Valid Range of 1 - 999999"},
+      {false, false, testing::kGas95, "txtAAFinput", "1.2.3", input,
+       "Furnace Input Btu/hr Outside of Valid Range of 1000 - 4000000"},
+      {false, true, testing::kGas95, "txtAAFinput", "$", input,
+       "Furnace Input kW Outside of Valid Range of 1 - 1171"},
+      {true, true, testing::kGas95, "txtAA95cap", "1,5", hp,
+       "ARI @ 95 Capacity Outside of Valid Range of 1 - 293"},
+      {true, true, testing::kGas95, "txtAAFinput", "1..2", backup,
+       "Furnace Input kW Outside of Valid Range of 1 - 1172"},
+      {false, false, testing::kElectric, "txtAAFinput", "2,0", input,
+       "Furnace Input kW Outside of Valid Range of 1 - 500"},
+      {true, false, testing::kGas95, "txtAaCutTmp", "5 F", cut_off,
+       "Cut-Off Temp Outside of Valid Range of -10 to 50"},
+  };
+  auto& r = state->model.ProjectRec;
+  state->analysis().loads().MinBackupHeat = 34130;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    messages.clear();
+    display(c.metric);
+    r.Furnace_UnitId = r.HeatPump_BackupId = c.furnace;
+    r.Furnace_Input = r.HeatPump_BackupInput = c.furnace == testing::kElectric ? 20 * 3413 : 60000;
+    const model::Int32 before = c.stored(r);
+    std::unique_ptr<ConventionalWindow> w;
+    if (c.heat_pump)
+      w = std::make_unique<HeatPumpWindow>(*state);
+    else
+      w = std::make_unique<FurnaceWindow>(*state);
+    ASSERT_TRUE(platform::testing::show_and_activate(w.get()));
+    QLineEdit* box = w->form().text_box(c.box);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, c.text);
+    QTest::keyClick(box, Qt::Key_Tab);
+    QTest::mouseClick(w->form().button("cmdRun"), Qt::LeftButton);
+    ASSERT_EQ(refusals(), 1);
+    EXPECT_EQ(messages.back().text.toStdString(), c.refusal);
+    EXPECT_EQ(box->text().toStdString(), c.text);
+    EXPECT_EQ(c.stored(r), before);
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_FALSE(w->results_shown());
   }
 }
 

@@ -3,11 +3,15 @@
 // Opens the sample project of PROGRAM_FOLDER's Data folder, works out its loads, and shows the
 // furnace/boiler and the heat-pump window in the imperial and the metric display, in the normal
 // and the large layout: each is run and saved as a PNG of the screen with its results. Run it
-// on a display of its own, e.g.
+// on a display of its own. Last, a capacity typed as no number ("30 tons") is refused at Run:
+// the screen is saved with the message over the window and after it, the text kept. E.g.
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-systemshot build/bin shots
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <memory>
 
 #include "program_state/app_state.h"
@@ -39,6 +43,32 @@ void run_window(program_state::AppState& state, const QDir& out, const QString& 
   settle(100);
 }
 
+// The furnace window in the imperial display, a capacity typed that shows no number, and Run.
+void refused_text(program_state::AppState& state, const QDir& out) {
+  tools::start_quietly([&out](const platform::MessageRequest& r) {
+    QMessageBox box(QMessageBox::Warning, r.title, r.text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.show();
+    shoot(out, QStringLiteral("furnace-refused-text-message"));
+    return platform::MessageResult::Ok;
+  });
+  state.model.MetricFlag(model::kMetricDisplay) = 0;
+  state.LargeLayout = 0;
+  auto* window = new systems::FurnaceWindow(state);
+  window->apply_size(false);
+  window->show();
+  window->activateWindow();
+  settle(300);
+  QLineEdit* box = window->form().text_box("txtAA95cap");
+  box->setFocus();
+  box->selectAll();
+  box->insert(QStringLiteral("30 tons"));
+  window->form().button("cmdRun")->click();
+  shoot(out, QStringLiteral("furnace-refused-text-kept"));
+  window->close();
+  settle(100);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,5 +95,6 @@ int main(int argc, char** argv) {
       run_window<systems::HeatPumpWindow>(state, out, QStringLiteral("heatpump") + suffix);
     }
   }
+  refused_text(state, out);
   return 0;
 }

@@ -75,10 +75,9 @@ bool store_value(const UnitBinding& b, std::string_view text, ProjectRec& rec,
     return true;
   }
   const std::optional<double> typed = typed_number(text);
-  const double entry = typed.value_or(Val(text));
+  if (!typed) return false;  // the field keeps its value; the same text is refused again
   const bool metric = units.display_of(b.quantity) == Display::Metric;
-  b.field.set(rec, metric ? from_metric(b, entry, units, memos) : entry);
-  if (!typed) return false;  // not remembered: the same text is refused again
+  b.field.set(rec, metric ? from_metric(b, *typed, units, memos) : *typed);
   memos.remember_shown(b.slot, std::string(text), b.field.get(rec));
   return true;
 }
@@ -86,8 +85,10 @@ bool store_value(const UnitBinding& b, std::string_view text, ProjectRec& rec,
 std::string left_text(const UnitBinding& b, std::string_view text, const UnitOptions& units) {
   const bool celsius =
       b.quantity == Quantity::Temperature || b.quantity == Quantity::TemperatureDifference;
-  if (b.leave == Leave::RoundHalf && celsius && units.display_of(b.quantity) == Display::Metric)
-    return Round_Half(Val(text));
+  const std::optional<double> typed = typed_number(text);
+  if (typed && b.leave == Leave::RoundHalf && celsius &&
+      units.display_of(b.quantity) == Display::Metric)
+    return Round_Half(*typed);
   return std::string(text);
 }
 

@@ -59,10 +59,11 @@ struct UnitBinding {
                                      const UnitOptions& units, UnitMemos& memos);
 // Stores the box's text: the shown value when the text is what was shown, else the entry read
 // as typed (typed_number: "$1.90", "45,000") converted to the stored unit. False when the text
-// shows no number: its leading number (0 without one) is stored and the box is to be refused.
+// shows no number: the field keeps its value and the box is to be refused.
 bool store_value(const UnitBinding& binding, std::string_view text, ProjectRec& rec,
                  const UnitOptions& units, UnitMemos& memos);
-// The text after the box is left: the leave rule, where it applies in the display.
+// The text after the box is left: the leave rule, where it applies in the display. A text that
+// shows no number stays as typed, to be refused.
 [[nodiscard]] std::string left_text(const UnitBinding& binding, std::string_view text,
                                     const UnitOptions& units);
 

@@ -1,8 +1,11 @@
 #pragma once
 // The validation tables of the furnace/boiler and heat-pump windows and the figures they check.
 // Values are held in Btu/h and °F; the kW and °C rows compare at the precision the window
-// shows, so a minimum the window proposes is accepted as shown.
+// shows, so a minimum the window proposes is accepted as shown. Each row names the box it checks:
+// a refusal gives that box the focus, and a box whose text shows no number is refused by its
+// first row that applies.
 
+#include <array>
 #include <span>
 
 #include "model/input/range_check.h"
@@ -36,10 +39,121 @@ enum CheckCondition : int {
   kMinimumApplies,
 };
 
+inline constexpr double kImperialTop = 4000000;
+inline constexpr double kFurnaceMetricTop = 1171;  // kW; the heat pump's input goes to 1172
+inline constexpr double kHeatPumpMetricTop = 1172;
+
+// The boxes of one window the rows name (the cut-off only in the heat pump's).
+struct SystemBoxes {
+  model::ControlRef capacity, input, cut_off;
+};
+
+namespace check_rows {
+
+using model::Checked;
+using model::Quantity;
+using model::Range;
+using model::RangeCheck;
+
+// The rows of the furnace's input both windows check alike. An electric furnace's rows hold when
+// the window says its input is checked in whole kW.
+constexpr RangeCheck efficiency{.name = "furnace efficiency",
+                                .value = kEfficiencyValue,
+                                .imperial = {0, model::kNoLimit, true},
+                                .text = "Furnace Efficiency Must Be Above 0"};
+constexpr RangeCheck electric(model::ControlRef input) {
+  return {.name = "electric input, kW",
+          .value = kInputKwValue,
+          .when = kElectric,
+          .imperial = {1, 500},
+          .text = "Furnace Input kW Outside of Valid Range of 1 - 500",
+          .focus = input};
+}
+constexpr RangeCheck electric_minimum(model::ControlRef input) {
+  return {.name = "electric input minimum",
+          .value = kInputKwValue,
+          .when = kElectricMinimum,
+          .imperial = {.low_from = kMinimumRaisedKw},
+          .text = "Furnace Input Capacity Below Calculated Minimum of {low} kW",
+          .focus = input};
+}
+// The calculated minimum: in Btu/h, or in kW at the one decimal the window shows it.
+constexpr RangeCheck minimum(bool kw, model::ControlRef input) {
+  return {.name = kw ? "input minimum, kW" : "input minimum, Btu/h",
+          .value = kw ? kInputShownKwValue : kInputValue,
+          .quantity = Quantity::Capacity,
+          .when = kMinimumApplies,
+          .checked = kw ? Checked::InMetricOnly : Checked::InImperialOnly,
+          .imperial = {.low_from = kw ? kMinimumShownKw : kMinimumCapacity},
+          .text = "Furnace Input Capacity Below Calculated Minimum of {low}",
+          .bounds_shown = kw ? model::BoundText::OneDecimal : model::BoundText::AsNeeded,
+          .focus = input};
+}
+// The input's range: 1000 to 4,000,000 Btu/h, or 1 kW to the window's top.
+constexpr RangeCheck input(double metric_top, const char* metric_text, model::ControlRef box) {
+  return {.name = "furnace input",
+          .value = kInputValue,
+          .quantity = Quantity::Capacity,
+          .imperial = {1000, kImperialTop},
+          .metric = Range{1, metric_top},
+          .text = "Furnace Input Btu/hr Outside of Valid Range of 1000 - 4000000",
+          .metric_text = metric_text,
+          .focus = box};
+}
+
+}  // namespace check_rows
+
+[[nodiscard]] constexpr std::array<model::RangeCheck, 7> furnace_rows(const SystemBoxes& b) {
+  using namespace check_rows;
+  return {{
+      {.name = "air-conditioner capacity",
+       .value = kCapacityValue,
+       .quantity = Quantity::Capacity,
+       .imperial = {1, 999999},
+       .metric = Range{1, 293},
+       .text = "A/C Capacity Outside of Valid Range of {low} - {high}",
+       .focus = b.capacity},
+      efficiency,
+      electric(b.input),
+      electric_minimum(b.input),
+      input(kFurnaceMetricTop, "Furnace Input kW Outside of Valid Range of 1 - 1171", b.input),
+      minimum(false, b.input),
+      minimum(true, b.input),
+  }};
+}
+
+[[nodiscard]] constexpr std::array<model::RangeCheck, 8> heat_pump_rows(const SystemBoxes& b) {
+  using namespace check_rows;
+  return {{
+      // 1 to 293 kW in every display, stated in the unit the box shows (293 kW = 1,000,009
+      // Btu/h).
+      {.name = "heat-pump capacity",
+       .value = kCapacityValue,
+       .quantity = Quantity::Capacity,
+       .imperial = {3413, 1000009},
+       .metric = Range{1, 293},
+       .text = "ARI @ 95 Capacity Outside of Valid Range of {low} - {high}",
+       .focus = b.capacity},
+      efficiency,
+      electric(b.input),
+      electric_minimum(b.input),
+      input(kHeatPumpMetricTop, "Furnace Input kW Outside of Valid Range of 1 - 1172", b.input),
+      minimum(false, b.input),
+      minimum(true, b.input),
+      {.name = "cut-off temperature",
+       .value = kCutOffValue,
+       .quantity = Quantity::Temperature,
+       .imperial = {-10, 50},
+       .metric = Range{-23, 10},
+       .text = "Cut-Off Temp Outside of Valid Range of {low} to {high}",
+       .metric_text = "Cut-Off Temp Outside of Valid Range of {low} to{high}",
+       .focus = b.cut_off},
+  }};
+}
+
+// The rows without boxes.
 [[nodiscard]] std::span<const model::RangeCheck> furnace_checks();
 [[nodiscard]] std::span<const model::RangeCheck> heat_pump_checks();
-[[nodiscard]] std::span<const model::CheckTable> furnace_check_tables();
-[[nodiscard]] std::span<const model::CheckTable> heat_pump_check_tables();
 
 class SystemCheckValues : public model::CheckValues {
  public:
@@ -54,11 +168,5 @@ class SystemCheckValues : public model::CheckValues {
   const SystemFigures& f_;
   double metric_top_;  // the minimum is not checked from this many kW on
 };
-
-// The first refusal of the window's table, or nothing.
-[[nodiscard]] std::optional<model::Refusal> check_furnace(const SystemFigures& figures,
-                                                          const model::UnitOptions& units);
-[[nodiscard]] std::optional<model::Refusal> check_heat_pump(const SystemFigures& figures,
-                                                            const model::UnitOptions& units);
 
 }  // namespace pellavan::systems

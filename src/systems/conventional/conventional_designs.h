@@ -25,10 +25,13 @@ inline constexpr platform::ControlDesign kControls[] = {
     PELLAVAN_SYSTEM_PICTURED(WH, "Water Heater Selection", 4900, 6, 1140),
 };
 
-inline const platform::WindowDesign kDesign =
-    system_design("Form2", "Furnace / Boiler", 1020, kControls, furnace_check_tables());
 inline constexpr EquipmentControls kEquipment =
     equipment_controls(kControls, {"ComboAC", "ComboAC2", "txt10", "lblBtuKw2", "txtBtuKw"});
+inline constexpr auto kChecks =
+    furnace_rows({kEquipment.txtAA95cap.ref, kEquipment.txtAAFinput.ref, {}});
+inline constexpr model::CheckTable kCheckTables[] = {{"furnace/boiler", kChecks}};
+inline const platform::WindowDesign kDesign =
+    system_design("Form2", "Furnace / Boiler", 1020, kControls, kCheckTables);
 
 }  // namespace furnace_window
 
@@ -49,12 +52,15 @@ inline constexpr platform::ControlDesign kControls[] = {
     PELLAVAN_SYSTEM_PICTURED(WH, "Water Heater Selection", 5740, 8, 1380),
 };
 
-inline const platform::WindowDesign kDesign =
-    system_design("Form6", "Heat Pump", 1200, kControls, heat_pump_check_tables());
 inline constexpr EquipmentControls kEquipment =
     equipment_controls(kControls, {"ComboAir", "ComboAir2", "Lab2", "txtBtuKw", "lblBtuKw2"});
 inline constexpr platform::ComboHandle ComboAuxHeat{kControls, "ComboAuxHeat"};
 inline constexpr platform::TextBoxHandle txtAaCutTmp{kControls, "txtAaCutTmp"};
+inline constexpr auto kChecks =
+    heat_pump_rows({kEquipment.txtAA95cap.ref, kEquipment.txtAAFinput.ref, txtAaCutTmp.ref});
+inline constexpr model::CheckTable kCheckTables[] = {{"heat pump", kChecks}};
+inline const platform::WindowDesign kDesign =
+    system_design("Form6", "Heat Pump", 1200, kControls, kCheckTables);
 inline constexpr platform::LabelHandle Lab10{kControls, "Lab10"};
 
 }  // namespace heat_pump_window

@@ -13,6 +13,7 @@
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
 #include "platform/typing_limit.h"
+#include "platform/window_inputs.h"
 #include "systems/conventional/coil_combinations.h"
 #include "program_state/analysis_session.h"
 
@@ -226,20 +227,31 @@ void ConventionalWindow::txtAAFinput_LostFocus() {
   if (text_value(form()[e_.txtAAFinput]) != model::Val(input_text().toStdString())) mark_changed();
 }
 
+std::optional<double> ConventionalWindow::typed(platform::TextBoxHandle box) {
+  const auto number = model::typed_number(form()[box]->text().toStdString());
+  if (!number) unreadable_.push_back(box.ref);
+  return number;
+}
+
 void ConventionalWindow::save_equipment() {
+  unreadable_.clear();
   auto& kw = state().memos.kw;
-  const double capacity = text_value(form()[e_.txtAA95cap]);
-  const double input = text_value(form()[e_.txtAAFinput]);
+  const auto capacity = typed(e_.txtAA95cap);
+  const auto input = typed(e_.txtAAFinput);
   if (kw_display()) {
-    const double typed = block().capacity_read_at_one_decimal
-                             ? model::Val(model::format_fixed(capacity, 1, false))
-                             : capacity;
-    block().capacity.set(rec(), kw.KW_To_Btuh(typed, block().capacity_slot));
-    block().input.set(rec(), kw.KW_To_Btuh(input, block().input_slot));
+    if (capacity) {
+      const double shown = block().capacity_read_at_one_decimal
+                               ? model::Val(model::format_fixed(*capacity, 1, false))
+                               : *capacity;
+      block().capacity.set(rec(), kw.KW_To_Btuh(shown, block().capacity_slot));
+    }
+    if (input) block().input.set(rec(), kw.KW_To_Btuh(*input, block().input_slot));
   } else {
-    block().capacity.set(rec(), capacity);
-    const model::Int32 whole = model::round_to_int32(input);
-    block().input.set(rec(), electric() ? whole * kBtuhPerKw : whole);
+    if (capacity) block().capacity.set(rec(), *capacity);
+    if (input) {
+      const model::Int32 whole = model::round_to_int32(*input);
+      block().input.set(rec(), electric() ? whole * kBtuhPerKw : whole);
+    }
   }
   store_choice(form()[e_.cooling], block().cooling_id, block().cooling_name);
   store_choice(form()[e_.ComboFurnace], block().furnace_id, block().furnace_name);
@@ -270,8 +282,12 @@ SystemFigures ConventionalWindow::figures(bool electric) const {
           .minimum = minimum_};
 }
 
-bool ConventionalWindow::refuse(const std::optional<model::Refusal>& refusal) {
-  return refusal && refuse(QString::fromStdString(refusal->text));
+bool ConventionalWindow::refused(const SystemFigures& figures, double metric_top) {
+  if (platform::passes(this, form(), SystemCheckValues(figures, metric_top), model().MetricFlag,
+                       unreadable_))
+    return false;
+  TestFailed = 1;
+  return true;
 }
 
 bool ConventionalWindow::refuse(const QString& text) {

@@ -67,10 +67,15 @@ class ConventionalWindow : public ConventionalFrame {
   void show_units();
   // The shared fields into the block: the capacity, the input and the choices.
   void save_equipment();
+  // The number a box shows; nothing when its text shows none, and the box is then refused by
+  // the next validation (its field keeps its value).
+  [[nodiscard]] std::optional<double> typed(platform::TextBoxHandle box);
   // What the validation checks; `electric` says whether the electric rows apply.
   [[nodiscard]] SystemFigures figures(bool electric) const;
-  // Shows a refusal under "Range Violation"; true (and TestFailed) when there is one.
-  bool refuse(const std::optional<model::Refusal>& refusal);
+  // Runs the design's table, with the boxes the last save could not read; true (and
+  // TestFailed) when it refuses.
+  bool refused(const SystemFigures& figures, double metric_top);
+  // Shows a refusal under "Range Violation"; true (and TestFailed).
   bool refuse(const QString& text);
 
   [[nodiscard]] bool electric() const;
@@ -97,6 +102,7 @@ class ConventionalWindow : public ConventionalFrame {
 
   EquipmentControls e_;
   MinimumInput minimum_{};
+  std::vector<model::ControlRef> unreadable_;    // boxes of the last save that show no number
   std::unique_ptr<model::ProjectRec> defaults_;  // read when first needed
 };
 

@@ -1,7 +1,6 @@
 #include "systems/conventional/cut_off_entry.h"
 
-#include <cctype>
-#include <cmath>
+#include <optional>
 
 #include "model/text/ascii.h"
 #include "model/units/number_text.h"
@@ -12,10 +11,9 @@ namespace pellavan::systems {
 std::string cut_off_left_text(std::string_view text, std::string_view shown) {
   const std::string_view typed = model::trim_blanks(text);
   if (typed == model::trim_blanks(shown)) return std::string(text);
-  const bool number = !typed.empty() && (std::isdigit(static_cast<unsigned char>(typed[0])) != 0 ||
-                                         typed[0] == '-' || typed[0] == '.' || typed[0] == '+');
-  if (!number) return std::string(text);
-  return model::format_fixed(model::Val(model::Round_Half(model::Val(typed))), 0, true);
+  const std::optional<double> number = model::typed_number(typed);
+  if (typed.empty() || !number) return std::string(text);
+  return model::format_fixed(model::Val(model::Round_Half(*number)), 0, true);
 }
 
 }  // namespace pellavan::systems

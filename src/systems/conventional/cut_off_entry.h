@@ -2,7 +2,8 @@
 // What the heat pump's cut-off field holds once it is left. A text that still reads as what the
 // window showed stays, so tabbing through stores the value back unchanged; a typed value, in
 // either display, goes to its nearest half degree and then to a whole one, a half away from
-// zero (2.3 gives 3, 2.2 gives 2, -2.3 gives -3). A text that is no number stays as typed.
+// zero (2.3 gives 3, 2.2 gives 2, -2.3 gives -3). A text that shows no number ("12 ft")
+// stays as typed, to be refused.
 
 #include <string>
 #include <string_view>

@@ -25,7 +25,7 @@ void FurnaceWindow::Test_Data() {
   auto& m = model();
   // An electric furnace's input is checked in whole kW in Btu/h display.
   const SystemFigures checked = figures(electric() && !kw_display());
-  if (refuse(check_furnace(checked, model::UnitOptions::of(m.MetricFlag)))) return;
+  if (refused(checked, kFurnaceMetricTop)) return;
   // The reader's sheet choice goes nowhere: no view of the analysis workbook moves.
   model::InMemoryReportWorkbookSheets no_view;
   model::Load_ACRecord(m, no_view);

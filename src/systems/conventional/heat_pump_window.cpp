@@ -108,11 +108,12 @@ void HeatPumpWindow::cmdDone_LostFocus() {
 void HeatPumpWindow::Save_HeatPump() {
   save_equipment();
   auto& r = rec();
-  const double cut_off = text_value(form()[txtAaCutTmp]);
-  const double f = celsius_display()
-                       ? state().memos.temperature.store_fahrenheit(kCutOffSlot, cut_off)
-                       : model::round_half_even(cut_off);
-  r.HeatPump_CutOffTemp = static_cast<model::Int16>(std::clamp(f, -32768.0, 32767.0));
+  if (const auto cut_off = typed(txtAaCutTmp)) {
+    const double f = celsius_display()
+                         ? state().memos.temperature.store_fahrenheit(kCutOffSlot, *cut_off)
+                         : model::round_half_even(*cut_off);
+    r.HeatPump_CutOffTemp = static_cast<model::Int16>(std::clamp(f, -32768.0, 32767.0));
+  }
   if (const auto a = selected_data(form()[ComboAuxHeat])) r.HeatPump_AuxMode = *a;
 }
 
@@ -130,7 +131,7 @@ void HeatPumpWindow::Test_Data() {
   SystemFigures checked = figures(electric() && m.MetricFlag(model::kMetricDisplay) == 0 &&
                                   m.MetricFlag(model::kKeepBtuh) == 0);
   checked.cut_off = rec().HeatPump_CutOffTemp;
-  if (refuse(check_heat_pump(checked, model::UnitOptions::of(m.MetricFlag)))) return;
+  if (refused(checked, kHeatPumpMetricTop)) return;
   model::Load_FossilRecord(m);
   GetAirToAirData();
   const bool standard_fan = m.FurnaceRec.IcmFanFlag.to_double() == 0.0;

@@ -4,8 +4,11 @@
 // do: a bore of 15 m (stored as 49 ft), a depth of 77 m. Loop temperatures in °C pass exactly
 // the range their message states (-6 to 10, 29 to 40), read to the half degree shown. The kW
 // input and its calculated minimum are compared at the one decimal the window shows them, so a
-// minimum the window proposes passes Run.
+// minimum the window proposes passes Run. Each row names the box it checks: a refusal gives
+// that box the focus, and a box whose text shows no number is refused by its first row that
+// applies.
 
+#include <array>
 #include <span>
 #include <string>
 
@@ -24,12 +27,144 @@ enum GeoValue {
   kMinTemp,
   kMaxTemp,
   kAuxInputShownKw,
+  kSecondUnitTons,
 };
-enum GeoCondition { kHorizontalLoop = 1, kVerticalLoop, kBoreGiven, kFuelFired, kAutoSized };
+enum GeoCondition {
+  kHorizontalLoop = 1,
+  kVerticalLoop,
+  kBoreGiven,
+  kFuelFired,
+  kAutoSized,
+  kTandem,
+};
 enum GeoBound { kMinimumInput = 1 };
 
+// The boxes of one window the rows name; Geo A adds its second unit's quantity.
+struct GeoBoxes {
+  model::ControlRef tons, depth, bore, input, min_temp, max_temp;
+};
+
+// The smallest bore stored from a 15 m entry (49 ft), in metres.
+inline constexpr double kShortestMetricBore = 49 * 0.3048;
+
+// The rows in the order they run; the first checks the quantity.
+[[nodiscard]] constexpr std::array<model::RangeCheck, 11> geo_rows(const GeoBoxes& b) {
+  using model::Checked;
+  using model::Quantity;
+  using model::Range;
+  return {{
+      {.name = "quantity",
+       .value = kTons,
+       .imperial = {0.1, 99},
+       .text = "Tons Outside of Valid Range of .1 - 99",
+       .focus = b.tons},
+      {.name = "depth",
+       .value = kDepth,
+       .quantity = Quantity::Length,
+       .imperial = {2, 250},
+       .metric = Range{0.6, 77},
+       .text = "Average Depth Outside of Valid Range of 2 - 250",
+       .metric_text = "Average Depth Outside of Valid Range of .6 - 77",
+       .focus = b.depth},
+      {.name = "depth, horizontal loop",
+       .value = kDepth,
+       .quantity = Quantity::Length,
+       .when = kHorizontalLoop,
+       .imperial = {2, 25},
+       .metric = Range{0.6, 8},
+       .text = "Average Depth Outside of Valid Horz/Slinky Range of 2 - 25",
+       .metric_text = "Average Depth Outside of Valid Horz/Slinky Range of .6 - 8",
+       .focus = b.depth},
+      {.name = "depth, vertical loop",
+       .value = kDepth,
+       .quantity = Quantity::Length,
+       .when = kVerticalLoop,
+       .imperial = {25, 250},
+       .metric = Range{8, 76},
+       .text = "Average Depth Outside of Valid Vertical Range of 25 - 250",
+       .metric_text = "Average Depth Outside of Valid Vertical Range of 8 - 76",
+       .focus = b.depth},
+      {.name = "bore length",
+       .value = kBore,
+       .quantity = Quantity::Length,
+       .when = kBoreGiven,
+       .imperial = {50, 20000},
+       .metric = Range{kShortestMetricBore, 6096},
+       .text = "Bore/Trench Outside of Valid Range of 50 - 20000",
+       .metric_text = "Bore/Trench Outside of Valid Range of 15 - 6096",
+       .focus = b.bore},
+      {.name = "input",
+       .value = kAuxInput,
+       .quantity = Quantity::Capacity,
+       .when = kFuelFired,
+       .checked = Checked::InImperialOnly,
+       .imperial = {1000, 4000000},
+       .text = "Furnace Input Outside of Valid Range of 1000 - 4000000",
+       .focus = b.input},
+      {.name = "input minimum",
+       .value = kAuxInput,
+       .quantity = Quantity::Capacity,
+       .when = kFuelFired,
+       .checked = Checked::InImperialOnly,
+       .imperial = {.low_from = kMinimumInput},
+       .text = "Furnace Input Capacity Below Calculated Minimum of {low}",
+       .focus = b.input},
+      {.name = "input minimum, kW",
+       .value = kAuxInputShownKw,
+       .quantity = Quantity::Capacity,
+       .when = kFuelFired,
+       .checked = Checked::InMetricOnly,
+       .imperial = {.low_from = kMinimumInput},
+       .text = "Furnace Input Capacity Below Calculated Minimum of {low}",
+       .bounds_shown = model::BoundText::OneDecimal,
+       .focus = b.input},
+      {.name = "input, kW",
+       .value = kAuxInputKw,
+       .quantity = Quantity::Capacity,
+       .when = kFuelFired,
+       .checked = Checked::InMetricOnly,
+       .imperial = {0.3, 1171},
+       .text = "Furnace Input Outside of Valid Range of 0.3 - 1171",
+       .focus = b.input},
+      {.name = "minimum loop temperature",
+       .value = kMinTemp,
+       .quantity = Quantity::Temperature,
+       .when = kAutoSized,
+       .imperial = {20, 50},
+       .metric = Range{-6, 10},
+       .text = "Minimum Loop Temp Outside of Valid Range of {low} - {high}",
+       .focus = b.min_temp},
+      {.name = "maximum loop temperature",
+       .value = kMaxTemp,
+       .quantity = Quantity::Temperature,
+       .when = kAutoSized,
+       .imperial = {85, 105},
+       .metric = Range{29, 40},
+       .text = "Maximum Loop Temp Outside of Valid Range of {low} - {high}",
+       .focus = b.max_temp},
+  }};
+}
+
+// Geo A's second unit in a tandem mode: any quantity, but a number.
+[[nodiscard]] constexpr model::RangeCheck second_unit_row(model::ControlRef box) {
+  return {.name = "second unit quantity",
+          .value = kSecondUnitTons,
+          .when = kTandem,
+          .text = "Second Unit Tons Must Be a Number",
+          .focus = box};
+}
+
+// Geo T's quantity: any above 0 up to 99, in place of the first row.
+[[nodiscard]] constexpr model::RangeCheck geo_t_quantity_row(model::ControlRef box) {
+  return {.name = "quantity",
+          .value = kTons,
+          .imperial = {.low = 0, .high = 99, .above_low = true},
+          .text = "Tons Outside of Valid Range of .1 - 99",
+          .focus = box};
+}
+
+// The rows without boxes.
 [[nodiscard]] std::span<const model::RangeCheck> geo_checks();
-extern const model::CheckTable kGeoCheckTables[1];
 
 // The block's values as the checks read them.
 class GeoCheckValues : public model::CheckValues {

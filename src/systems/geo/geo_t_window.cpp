@@ -40,12 +40,6 @@ constexpr const char* kWellWaterNotice =
     "JN/JR Models using Well Water require an External Brazed Plate HX.\n\n"
     "Consult Oskerby Application Engineering for Details.";
 
-constexpr model::RangeCheck kQuantityRow[] = {
-    {.name = "quantity",
-     .value = kTons,
-     .imperial = {.low = 0, .high = 99, .above_low = true},
-     .text = "Tons Outside of Valid Range of .1 - 99"}};
-
 ComboHandle limit_list(CapacityLimit limit) {
   switch (limit) {
     case CapacityLimit::HeatMax: return ComboHmax;
@@ -59,9 +53,6 @@ ComboHandle limit_list(CapacityLimit limit) {
 double as_currency(double v) { return std::round(v * 10000.0) / 10000.0; }
 
 }  // namespace
-
-const model::CheckTable kGeoTCheckTables[2] = {{"Geo T quantity", kQuantityRow},
-                                               {"geothermal checks", geo_checks().subspan(1)}};
 
 GeoTWindow::GeoTWindow(program_state::AppState& state, QWidget* parent)
     : GeoWindow(state, kGeoTDesign, kGeoTBlock, kGeoTHandles, parent, false) {
@@ -251,11 +242,9 @@ void GeoTWindow::Test_Data() {
   const GeoCheckValues values(block_, rec(), trimmed_text(c_.comboLoop),
                               trimmed_text(c_.ComboFurnace),
                               state_.analysis().loads().MinInputCapacity, min_input_kw_);
-  for (const model::CheckTable& table : kGeoTCheckTables) {
-    if (!platform::passes(this, form(), table.rows, values, state_.model.MetricFlag)) {
-      data_invalid_ = 1;
-      return;
-    }
+  if (!platform::passes(this, form(), values, state_.model.MetricFlag, unreadable_)) {
+    data_invalid_ = 1;
+    return;
   }
   // The unit the block names must be readable, or the workbook would run on another unit.
   const auto id = static_cast<model::Int16>(block_.unit_id.get(rec()));

@@ -46,7 +46,11 @@ inline constexpr ButtonHandle BtnOp{kGeoTControls, "BtnOp"};
 inline constexpr auto kGeoTUnits = geo_units(kGeoTHandles, kGeoTBlock, 81, kGeoTBlock.input_slot);
 
 // Geo T's checks: its quantity refuses only 0 and less, then the shared geothermal rows.
-extern const model::CheckTable kGeoTCheckTables[2];
+inline constexpr auto kGeoTChecks = geo_rows(geo_boxes(kGeoTHandles));
+inline constexpr model::RangeCheck kGeoTQuantityRow[] = {
+    geo_t_quantity_row(kGeoTHandles.txtUqty.ref)};
+inline constexpr model::CheckTable kGeoTCheckTables[] = {
+    {"Geo T quantity", kGeoTQuantityRow}, {"geothermal checks", std::span(kGeoTChecks).subspan(1)}};
 
 inline constexpr platform::WindowDesign kGeoTDesign{.name = "Form18",
                                                     .caption = "Pellavan T",

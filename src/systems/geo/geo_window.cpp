@@ -215,7 +215,8 @@ void GeoWindow::Form_Activate() {
 
 void GeoWindow::Save_It() {
   model::ProjectRec& r = rec();
-  platform::store_units(form(), design().units, r, state_.model.MetricFlag, state_.memos);
+  unreadable_ =
+      platform::store_units(form(), design().units, r, state_.model.MetricFlag, state_.memos);
   // Feet shown: the depth is kept whole (half to even), as it is shown.
   if (units().display_of(model::Quantity::Length) == model::Display::Imperial)
     block_.depth.set(r, model::round_to_int32(block_.depth.get(r)));
@@ -255,7 +256,7 @@ void GeoWindow::Test_Data() {
   const GeoCheckValues values(block_, rec(), trimmed_text(c_.comboLoop),
                               trimmed_text(c_.ComboFurnace),
                               state_.analysis().loads().MinInputCapacity, min_input_kw_);
-  if (!platform::passes(this, form(), geo_checks(), values, state_.model.MetricFlag))
+  if (!platform::passes(this, form(), values, state_.model.MetricFlag, unreadable_))
     data_invalid_ = 1;
 }
 

@@ -388,6 +388,18 @@ inline constexpr auto kGeoAUnits =
                                          .slot = 66}});
 inline constexpr auto kGeoBUnits = geo_units(kGeoBHandles, kGeoBBlock, 71, kGeoBBlock.input_slot);
 
+// The boxes the checks name.
+[[nodiscard]] constexpr GeoBoxes geo_boxes(const GeoControls& h) {
+  return {h.txtUqty.ref,     h.txtDpth.ref,   h.txtTrBor.ref,
+          h.txtInputCap.ref, h.txtGeoMin.ref, h.TxtGeoMax.ref};
+}
+
+inline constexpr auto kGeoAChecks =
+    joined(geo_rows(geo_boxes(kGeoAHandles)), std::array{second_unit_row(txtHybridUqty.ref)});
+inline constexpr auto kGeoBChecks = geo_rows(geo_boxes(kGeoBHandles));
+inline constexpr model::CheckTable kGeoACheckTables[] = {{"geothermal checks", kGeoAChecks}};
+inline constexpr model::CheckTable kGeoBCheckTables[] = {{"geothermal checks", kGeoBChecks}};
+
 inline constexpr platform::WindowDesign kGeoADesign{.name = "Form8",
                                                     .caption = "Pellavan A",
                                                     .client_width = 15000,
@@ -399,7 +411,7 @@ inline constexpr platform::WindowDesign kGeoADesign{.name = "Form8",
                                                     .highlight_fields = true,
                                                     .lists_queue_tab = true,
                                                     .units = kGeoAUnits,
-                                                    .checks = kGeoCheckTables};
+                                                    .checks = kGeoACheckTables};
 inline constexpr platform::WindowDesign kGeoBDesign{.name = "Form9",
                                                     .caption = "Pellavan B",
                                                     .client_width = 15000,
@@ -411,6 +423,6 @@ inline constexpr platform::WindowDesign kGeoBDesign{.name = "Form9",
                                                     .highlight_fields = true,
                                                     .lists_queue_tab = true,
                                                     .units = kGeoBUnits,
-                                                    .checks = kGeoCheckTables};
+                                                    .checks = kGeoBCheckTables};
 
 }  // namespace pellavan::geo

@@ -109,9 +109,21 @@ TEST(UnitBindingTest, LeavingACelsiusBoxRoundsToTheHalfDegree) {
   const UnitBinding& b = kBindings[kSetPoint];
   EXPECT_EQ(left_text(b, "40.3", celsius), "40.5");
   EXPECT_EQ(left_text(b, "40.2", celsius), "40.0");
-  EXPECT_EQ(left_text(b, "abc", celsius), "0.0");
+  EXPECT_EQ(left_text(b, "abc", celsius), "abc");  // no number: kept, to be refused
+  EXPECT_EQ(left_text(b, "12 ft", celsius), "12 ft");
   EXPECT_EQ(left_text(b, "40.3", fahrenheit), "40.3");
   EXPECT_EQ(left_text(kBindings[kDeltaT], "40.3", celsius), "40.3");  // no leave rule
+}
+
+// A text that shows no number stores nothing: the field keeps what it held.
+TEST(UnitBindingTest, ATextThatShowsNoNumberKeepsTheField) {
+  for (const char* text : {"12 ft", "1,90", "$", "1.2.3"}) {
+    ProjectRec rec = awkward_project();
+    const ProjectRec before = rec;
+    UnitMemos memos;
+    EXPECT_FALSE(store_value(kBindings[kHeatLoad], text, rec, UnitOptions{}, memos)) << text;
+    EXPECT_TRUE(rec == before) << text;
+  }
 }
 
 TEST(UnitBindingTest, EntriesBeyondTheFieldClampInsteadOfWrapping) {

@@ -13,6 +13,13 @@
 namespace pellavan::systems {
 namespace {
 
+std::optional<model::Refusal> check_furnace(const SystemFigures& f, const model::UnitOptions& u) {
+  return model::first_refusal(furnace_checks(), SystemCheckValues(f, kFurnaceMetricTop), u);
+}
+std::optional<model::Refusal> check_heat_pump(const SystemFigures& f, const model::UnitOptions& u) {
+  return model::first_refusal(heat_pump_checks(), SystemCheckValues(f, kHeatPumpMetricTop), u);
+}
+
 TEST(MinimumInputTest, MinimumInEachDisplay) {
   struct Case {
     Int32 heat;
@@ -81,6 +88,7 @@ TEST(CutOffEntryTest, UnchangedStaysAndTypedGoesToTheHalfThenTheWholeDegree) {
       {"-23.5", "-23.5", "-23.5"},  // -10 F tabbed through
       {"2.3", "5", "3"},           {"2.2", "5", "2"},   {"-2.3", "5", "-3"}, {"4.3", "4.5", "5"},
       {"2.5", "5", "3"},           {"-2.5", "5", "-3"}, {"-0.2", "5", "0"},  {"abc", "5", "abc"},
+      {"12 ft", "5", "12 ft"},     {"1,5", "5", "1,5"},
   };
   for (const Case& c : cases) EXPECT_EQ(cut_off_left_text(c.text, c.shown), c.left) << c.text;
 }

@@ -66,15 +66,16 @@ TEST(GeoTCapacityLimits, AMissingOrDamagedUnitIsRefused) {
   }
 }
 
+// Texts that show no number stay, to be refused.
 TEST(GeoTSaveRules, EmptyEntriesAreReplaced) {
   struct Case {
     const char* text;
     const char* temperature;  // with "30" as the replacement
     const char* depth;        // with "100" stored
   };
-  for (const Case c :
-       {Case{"", "30", "100"}, Case{"0", "30", "0"}, Case{"abc", "30", "100"},
-        Case{" 45", " 45", " 45"}, Case{"-.5", "-.5", "-.5"}, Case{"0.0", "30", "0.0"}}) {
+  for (const Case c : {Case{"", "30", "100"}, Case{"0", "30", "0"}, Case{"abc", "abc", "abc"},
+                       Case{"12 ft", "12 ft", "12 ft"}, Case{" 45", " 45", " 45"},
+                       Case{"-.5", "-.5", "-.5"}, Case{"0.0", "30", "0.0"}}) {
     EXPECT_EQ(saved_loop_temperature(c.text, "30"), c.temperature) << c.text;
     EXPECT_EQ(saved_depth(c.text, "100"), c.depth) << c.text;
   }

@@ -133,6 +133,95 @@ TEST_F(GeoWindowTest, RunStopsAtTheFirstRefusalWithItsMessage) {
   }
 }
 
+// A text that shows no number is refused at Run with its box's message, in Geo A, B and T: the
+// text stays as typed (leaving the box too) and the project keeps the value it had.
+TEST_F(GeoWindowTest, RunRefusesATextThatShowsNoNumber) {
+  using Prepare = void (*)(model::ProjectRec&);
+  const Prepare per_ton = [](model::ProjectRec& r) { r.GeoA_UnitId = 12; };
+  const Prepare tandem = [](model::ProjectRec& r) {
+    r.GeoA_UnitId = 11;  // hydronic, in tandem with a per-ton unit
+    r.GeoA_HydronicMode = 2;
+    r.GeoA_Tandem = 1;
+    r.GeoA_Unit2Id = 12;
+  };
+  const Prepare gas = [](model::ProjectRec& r) { r.GeoA_AuxId = 1; };
+  struct Case {
+    Opening opening;
+    bool auto_size;
+    Prepare setup;                    // or nullptr
+    TextBoxHandle GeoControls::*box;  // nullptr: Geo A's second unit
+    const char* text;
+    const char* refusal;
+  };
+  const Case cases[] = {
+      {{WindowId::GeoA, false},
+       true,
+       per_ton,
+       &GeoControls::txtUqty,
+       "1 t",
+       "Tons Outside of Valid Range of .1 - 99"},
+      {{WindowId::GeoA, false}, true, tandem, nullptr, "2 t", "Second Unit Tons Must Be a Number"},
+      {{WindowId::GeoB, false},
+       true,
+       nullptr,
+       &GeoControls::txtDpth,
+       "9 ft",
+       "Average Depth Outside of Valid Range of 2 - 250"},
+      {{WindowId::GeoB, true},
+       true,
+       nullptr,
+       &GeoControls::txtGeoMin,
+       "1,90",
+       "Minimum Loop Temp Outside of Valid Range of -6 - 10"},
+      {{WindowId::GeoT, true},
+       true,
+       nullptr,
+       &GeoControls::TxtGeoMax,
+       "abc",
+       "Maximum Loop Temp Outside of Valid Range of 29 - 40"},
+      {{WindowId::GeoT, false},
+       false,
+       nullptr,
+       &GeoControls::txtTrBor,
+       "50 ft",
+       "Bore/Trench Outside of Valid Range of 50 - 20000"},
+      {{WindowId::GeoA, false},
+       true,
+       gas,
+       &GeoControls::txtInputCap,
+       "1.2.3",
+       "Furnace Input Outside of Valid Range of 1000 - 4000000"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    rec() = workbook::read_project_for_analysis(path_of("Sample Project.pvn"));
+    if (c.setup != nullptr) c.setup(rec());
+    GeoWindow& w = open(c.opening.id, c.opening.metric);
+    ASSERT_TRUE(platform::testing::show_and_activate(&w));
+    messages.clear();
+    w.form()[w.controls().chkAuto]->setChecked(c.auto_size);
+    QLineEdit* typed = c.box != nullptr ? box(w, w.controls().*c.box) : w.form()[txtHybridUqty];
+    ASSERT_TRUE(typed->isVisible());
+    const auto& units = w.design().units;
+    const auto binding = std::find_if(units.begin(), units.end(), [&](const auto& b) {
+      return w.form().widget(b.control) == typed;
+    });
+    ASSERT_NE(binding, units.end());
+    const double before = binding->field.get(rec());
+    typed->setFocus();
+    typed->selectAll();
+    QTest::keyClicks(typed, c.text);
+    QTest::keyClick(typed, Qt::Key_Tab);
+    QTest::mouseClick(w.form()[w.controls().cmdRun], Qt::LeftButton);
+    EXPECT_EQ(messages, std::vector<std::string>{c.refusal});
+    EXPECT_EQ(typed->text().toStdString(), c.text);
+    EXPECT_EQ(binding->field.get(rec()), before);
+    EXPECT_EQ(QApplication::focusWidget(), typed);
+    EXPECT_EQ(w.ResultsShown(), 0);
+    w.Timer1().stop();
+  }
+}
+
 TEST_F(GeoWindowTest, OnlyAValidRunDescribesTheUnfrozenColumnsOfItsSystem) {
   for (const WindowId id : {WindowId::GeoA, WindowId::GeoB}) {
     const int code = id == WindowId::GeoA ? 1 : 2;
