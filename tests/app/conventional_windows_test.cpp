@@ -142,7 +142,7 @@ TEST_F(ConventionalWindowsTest, RunRefusesATextThatShowsNoNumber) {
     const char* refusal;
   };
   const Case cases[] = {
-      {false, false, testing::kGas95, "txtAA95cap", "30,00", ac,
+      {false, false, testing::kGas95, "txtAA95cap", "30000 x", ac,
        "A/C Capacity Outside of Valid Range of 1 - 999999"},
       {false, false, testing::kGas95, "txtAAFinput", "1.2.3", input,
        "Furnace Input Btu/hr Outside of Valid Range of 1000 - 4000000"},
@@ -173,11 +173,14 @@ TEST_F(ConventionalWindowsTest, RunRefusesATextThatShowsNoNumber) {
       w = std::make_unique<FurnaceWindow>(*state);
     ASSERT_TRUE(platform::testing::show_and_activate(w.get()));
     QLineEdit* box = w->form().text_box(c.box);
+    QPushButton* run = w->form().button("cmdRun");
+    run->setEnabled(false);  // as after a run
     box->setFocus();
     box->selectAll();
     QTest::keyClicks(box, c.text);
     QTest::keyClick(box, Qt::Key_Tab);
-    QTest::mouseClick(w->form().button("cmdRun"), Qt::LeftButton);
+    EXPECT_TRUE(run->isEnabled()) << "a text that shows no number is a change";
+    QTest::mouseClick(run, Qt::LeftButton);
     ASSERT_EQ(refusals(), 1);
     EXPECT_EQ(messages.back().text.toStdString(), c.refusal);
     EXPECT_EQ(box->text().toStdString(), c.text);

@@ -187,6 +187,11 @@ std::optional<double> typed_number(std::string_view text) {
 
 double typed_value(std::string_view text) { return typed_number(text).value_or(Val(text)); }
 
+bool differs_from_shown(std::string_view text, std::string_view shown) {
+  const std::optional<double> typed = typed_number(text);
+  return !typed || std::abs(*typed - Val(shown)) > 1e-9;
+}
+
 double Val(std::string_view text) {
   const std::string number = LeadingNumber(text).read();
   if (number.empty()) return 0.0;

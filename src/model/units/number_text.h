@@ -27,6 +27,9 @@ namespace pellavan::model {
 [[nodiscard]] std::optional<double> typed_number(std::string_view text);
 // typed_number, or Val where the text shows no number: for comparisons with what a box holds.
 [[nodiscard]] double typed_value(std::string_view text);
+// Whether a box's text no longer shows the number of the text it was shown: a text that shows no
+// number always differs ("12 ft" from "12").
+[[nodiscard]] bool differs_from_shown(std::string_view text, std::string_view shown);
 
 // Fixed notation with `decimals` places, as a display pattern "0.0" (leading_zero) or "#.0" (no
 // leading zero: 0.25 -> ".3"). Rounds the value's 15-digit decimal form half away from zero, as

@@ -219,12 +219,15 @@ void ConventionalWindow::CoilQuality_Pic() { show_coil_quality_picture(); }
 void ConventionalWindow::CoilCondition_Pic() { show_coil_condition_picture(); }
 
 void ConventionalWindow::txtAA95cap_LostFocus() {
-  if (text_value(form()[e_.txtAA95cap]) != model::Val(capacity_text().toStdString()))
+  if (model::differs_from_shown(form()[e_.txtAA95cap]->text().toStdString(),
+                                capacity_text().toStdString()))
     mark_changed();
 }
 
 void ConventionalWindow::txtAAFinput_LostFocus() {
-  if (text_value(form()[e_.txtAAFinput]) != model::Val(input_text().toStdString())) mark_changed();
+  if (model::differs_from_shown(form()[e_.txtAAFinput]->text().toStdString(),
+                                input_text().toStdString()))
+    mark_changed();
 }
 
 std::optional<double> ConventionalWindow::typed(platform::TextBoxHandle box) {

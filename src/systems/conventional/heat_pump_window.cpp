@@ -98,7 +98,7 @@ void HeatPumpWindow::txtAaCutTmp_LostFocus() {
   const std::string left = cut_off_left_text(box->text().toStdString(), shown.toStdString());
   if (QString::fromStdString(left) != box->text())
     platform::set_text(box, QString::fromStdString(left));
-  if (model::Val(left) != model::Val(shown.toStdString())) mark_changed();
+  if (model::differs_from_shown(left, shown.toStdString())) mark_changed();
 }
 
 void HeatPumpWindow::cmdDone_LostFocus() {

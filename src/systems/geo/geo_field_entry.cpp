@@ -71,8 +71,7 @@ bool GeoWindow::text_changed(platform::ControlRef box) const {
     // Compared as shown: the stored value in the display's unit, not the imperial value.
     model::UnitMemos scratch = state_.memos;
     const std::string shown = model::show_value(b, rec(), units(), scratch);
-    const auto typed = model::typed_number(text.toStdString());  // no number: a change
-    return !typed || std::abs(*typed - model::Val(shown)) > 1e-9;
+    return model::differs_from_shown(text.toStdString(), shown);
   }
   return false;
 }

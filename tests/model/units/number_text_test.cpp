@@ -98,6 +98,18 @@ TEST(TypedNumberTest, ReadsTheNumberTheBoxShowsOrNothing) {
   }
 }
 
+// A box left with what it showed is unchanged; a text that shows no number is always a change.
+TEST(TypedNumberTest, ATextThatShowsNoNumberDiffersFromWhatWasShown) {
+  struct Row {
+    const char *text, *shown;
+    bool differs;
+  };
+  const Row rows[] = {{"30000", "30000", false}, {"30,000", "30000", false}, {" 4.5", "4.5", false},
+                      {"30001", "30000", true},  {"30000 x", "30000", true}, {"12 ft", "12", true},
+                      {"", "0", false}};
+  for (const Row& r : rows) EXPECT_EQ(differs_from_shown(r.text, r.shown), r.differs) << r.text;
+}
+
 struct FixedRow {
   const char* name;
   double value;

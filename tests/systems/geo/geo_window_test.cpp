@@ -208,11 +208,14 @@ TEST_F(GeoWindowTest, RunRefusesATextThatShowsNoNumber) {
     });
     ASSERT_NE(binding, units.end());
     const double before = binding->field.get(rec());
+    QPushButton* run = w.form()[w.controls().cmdRun];
+    run->setEnabled(false);  // as after a run
     typed->setFocus();
     typed->selectAll();
     QTest::keyClicks(typed, c.text);
     QTest::keyClick(typed, Qt::Key_Tab);
-    QTest::mouseClick(w.form()[w.controls().cmdRun], Qt::LeftButton);
+    EXPECT_TRUE(run->isEnabled()) << "a text that shows no number is a change";
+    QTest::mouseClick(run, Qt::LeftButton);
     EXPECT_EQ(messages, std::vector<std::string>{c.refusal});
     EXPECT_EQ(typed->text().toStdString(), c.text);
     EXPECT_EQ(binding->field.get(rec()), before);
