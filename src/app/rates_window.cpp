@@ -14,6 +14,7 @@
 #include "platform/message_box.h"
 #include "platform/text_area.h"
 #include "platform/window_placement.h"
+#include "platform/window_inputs.h"
 
 namespace pellavan::app {
 
@@ -164,14 +165,8 @@ void RatesWindow::Get_Rates(model::ProjectRec& rec) {
 
 bool RatesWindow::Test_Data(const model::ProjectRec& rates) {
   const loads::RateCheckValues stored(rates);
-  const model::UnreadableBoxes values(stored, unreadable_);
-  if (auto refusal = model::first_refusal(kChecks, values, units())) {
-    platform::message_box(
-        this, {qs(refusal->text), QString::fromUtf8(refusal->row->title), refusal->row->icon});
-    if (refusal->row->focus.design != nullptr) form().widget(refusal->row->focus)->setFocus();
-    return false;
-  }
-  return true;
+  return platform::passes(this, form(), kChecks, model::UnreadableBoxes(stored, unreadable_),
+                          state_.model.MetricFlag);
 }
 
 bool RatesWindow::currency_missing() {
