@@ -169,7 +169,6 @@ class Book {
     std::uint32_t first_slot = 0;  // its slot-to-cell table starts at slot_cells_[first_slot]
     std::uint32_t areas = 0;       // its areas start at areas_[areas]
     bool live = true;
-    bool is_volatile = false;  // its shape's
     std::uint32_t instrs = 0;  // its shape's, for evaluation
     std::uint32_t constants = 0;
   };
@@ -196,21 +195,22 @@ class Book {
   void rebuild_structure();
   void resolve_references(FormulaCell& f);
   std::vector<std::uint32_t> precedents_of(const FormulaCell& f) const;
-  // Calls fn with the index of every cell the formula reads, its areas' cells included.
-  template <class Fn>
-  void for_each_read(const FormulaCell& f, Fn&& fn) const;
-  void build_readers();  // memo_'s readers and read cells
 
   // book_recalc.cpp
-  Value compute(std::uint32_t formula);  // stores the new value, returns the one before
+  // What computing one formula needs, laid out in the order of calculation: `before`, the loop
+  // region, `after`.
+  struct Eval {
+    std::uint32_t cell = 0;     // index in cells_
+    std::uint32_t formula = 0;  // its id; the cell holds another once it is overwritten
+    std::uint32_t instrs = 0;
+    std::uint32_t constants = 0;
+    std::uint32_t first_slot = 0;  // its slot-to-cell table starts at eval_slots_[first_slot]
+    std::uint32_t areas = 0;
+  };
+  void build_evals();
+  Value compute(std::uint32_t eval);  // stores the new value, returns the one before
   void apply_seeds();
   void iterate();
-
-  // book_memo.cpp
-  void begin_memo();
-  void mark_readers(std::uint32_t cell);
-  void compute_unless_known(std::uint32_t formula);
-  void note_loop_results();
 
   std::vector<Sheet> sheets_;
   std::vector<Grid> grids_;
@@ -241,22 +241,10 @@ class Book {
   TodayFn clock_;
   RecalcReport report_;
 
-  // What the last recalculation left, so that the next one computes again only the formulas
-  // outside the circular groups that read a changed value: one that reads the same values as
-  // then gives the same value as then. Taken under one build of the structure (`layout_`).
-  struct Memo {
-    std::uint64_t layout = 0;   // 0: none
-    std::vector<Value> values;  // by cell: its value at the end of the last recalculation
-    // By formula: values[its cell] is what it computes from the values of the cells it reads.
-    std::vector<std::uint8_t> holds;
-    std::vector<std::uint8_t> dirty;  // by formula: reads a value that changed since
-    // By cell: the formulas that read it, readers[readers_first[c] .. readers_first[c + 1]).
-    std::vector<std::uint32_t> readers_first;
-    std::vector<std::uint32_t> readers;
-    std::vector<std::uint32_t> read_cells;  // the cells some formula reads
-  };
-  Memo memo_;
   std::uint64_t layout_ = 1;  // moves on with every build of the structure
+  std::vector<Eval> evals_;
+  std::vector<std::uint32_t> eval_slots_;
+  std::uint64_t evals_layout_ = 0;  // the layout_ evals_ were made under
   EvalContext context_;
   std::uint64_t generation_ = 0;
 };

@@ -24,16 +24,17 @@ bool moved_beyond(Value old, Value now, double limit, double& delta) {
 
 }  // namespace
 
-Value Book::compute(std::uint32_t formula) {
-  const FormulaCell& f = formulas_[formula];
-  if (!f.live) return cells_[f.cell].value;  // overwritten by a constant since the last build
+Value Book::compute(std::uint32_t eval) {
+  const Eval& f = evals_[eval];
+  Cell& cell = cells_[f.cell];
+  if (cell.formula != f.formula) return cell.value;  // overwritten by a constant since the build
   context_.areas = areas_.data() + f.areas;
   Value v = evaluate(instrs_.data() + f.instrs, constants_.data() + f.constants,
-                     slot_cells_.data() + f.first_slot, context_, stack_.data());
+                     eval_slots_.data() + f.first_slot, context_, stack_.data());
   if (v.is_text()) v = Value::text(pool_.keep(v.as_text()));
   pool_.clear_scratch();
   ++report_.formulas_computed;
-  return std::exchange(cells_[f.cell].value, v);
+  return std::exchange(cell.value, v);
 }
 
 void Book::apply_seeds() {
@@ -50,15 +51,15 @@ void Book::apply_seeds() {
 
 void Book::recalc() {
   if (structure_dirty_) rebuild_structure();
+  if (evals_layout_ != layout_) build_evals();
   report_ = RecalcReport{};
   context_ = EvalContext{cells_.data(), nullptr, &pool_, today_serial(clock_)};
   apply_seeds();
-  begin_memo();
-  for (const std::uint32_t f : schedule_.before) compute_unless_known(f);
+  const auto loop_end =
+      static_cast<std::uint32_t>(schedule_.before.size() + schedule_.loop_cells.size());
+  for (std::uint32_t e = 0; e < schedule_.before.size(); ++e) compute(e);
   iterate();
-  note_loop_results();
-  for (const std::uint32_t f : schedule_.after) compute_unless_known(f);
-  memo_.layout = layout_;
+  for (std::uint32_t e = loop_end; e < evals_.size(); ++e) compute(e);
   touch();
 }
 
@@ -73,6 +74,7 @@ void Book::recalc() {
 void Book::iterate() {
   const std::vector<LoopItem>& items = schedule_.items;
   if (items.empty()) return;
+  const Eval* const loop = evals_.data() + schedule_.before.size();  // by place in the region
   // A cell none of whose loop-region inputs changed since it was last computed would give the
   // same value again: after the first pass it is skipped. `step` counts the computations; a
   // cell that reads itself and changed at its own last computation has a changed input. Both
@@ -121,7 +123,6 @@ void Book::iterate() {
       double item_largest = 0.0;
       std::uint32_t beyond = 0;
       for (std::uint32_t k = item.first; k < item.end; ++k) {
-        const std::uint32_t f = schedule_.loop_cells[k];
         change_at[k] = 0.0;
         // A relaxed cell may still be short of what its inputs give: it is always computed.
         if (pass > 1 && !settling.relaxed(i)) {
@@ -132,8 +133,8 @@ void Book::iterate() {
             continue;
         }
         cell_computed_at[k] = ++step;
-        const Value old = compute(f);
-        Value& now = cells_[formulas_[f].cell].value;
+        const Value old = compute(static_cast<std::uint32_t>(schedule_.before.size()) + k);
+        Value& now = cells_[loop[k].cell].value;
         if (settling.relaxed(i) && old.is_number() && now.is_number())
           now = Value::number(old.as_number() +
                               settling.step(i) * (now.as_number() - old.as_number()));
@@ -149,9 +150,9 @@ void Book::iterate() {
       if (changed) changed_in[i] = pass;
       if (item.counted() && beyond > 0) {
         values.clear();
-        for (const std::uint32_t f : schedule_.cells(item)) {
+        for (std::uint32_t k = item.first; k < item.end; ++k) {
           if (!GroupSettling::watched(pass)) break;
-          values.push_back(cells_[formulas_[f].cell].value);
+          values.push_back(cells_[loop[k].cell].value);
         }
         const auto inputs = schedule_.inputs(item);
         const bool inputs_changed = std::any_of(
@@ -159,8 +160,7 @@ void Book::iterate() {
         const double on = settling.moved(i, pass, values, item_largest, inputs_changed);
         for (std::uint32_t k = item.first; on > 0.0 && k < item.end; ++k) {
           if (change_at[k] == 0.0) continue;
-          const std::uint32_t f = schedule_.loop_cells[k];
-          Value& v = cells_[formulas_[f].cell].value;
+          Value& v = cells_[loop[k].cell].value;
           v = Value::number(v.as_number() + change_at[k] * on);
           cell_changed_at[k] = ++step;
         }

@@ -52,7 +52,6 @@ void Book::set_cell_formula(CellPos pos, std::string_view formula) {
 void Book::resolve_references(FormulaCell& f) {
   const FormulaShape& shape = shapes_[f.shape];
   const Code& code = shape.code;
-  f.is_volatile = code.is_volatile;
   f.instrs = shape.instrs;
   f.constants = shape.constants;
   f.first_slot = static_cast<std::uint32_t>(slot_cells_.size());
@@ -82,41 +81,40 @@ void Book::resolve_references(FormulaCell& f) {
   }
 }
 
-template <class Fn>
-void Book::for_each_read(const FormulaCell& f, Fn&& fn) const {
+std::vector<std::uint32_t> Book::precedents_of(const FormulaCell& f) const {
+  std::vector<std::uint32_t> out;
   const Code& code = shapes_[f.shape].code;
-  for (std::size_t i = 0; i < code.cell_slots.size(); ++i) fn(slot_cells_[f.first_slot + i]);
+  for (std::size_t i = 0; i < code.cell_slots.size(); ++i) {
+    const FormulaId g = cells_[slot_cells_[f.first_slot + i]].formula;
+    if (g != kNoFormula) out.push_back(g);
+  }
   for (std::size_t i = 0; i < code.area_slots.size(); ++i) {
     const ResolvedArea& a = areas_[f.areas + i];
     for (std::uint32_t r = 0; r < a.rows; ++r) {
-      for (std::uint32_t c = 0; c < a.cols; ++c) fn(a.first + r * a.stride + c);
+      for (std::uint32_t c = 0; c < a.cols; ++c) {
+        const FormulaId g = cells_[a.first + r * a.stride + c].formula;
+        if (g != kNoFormula) out.push_back(g);
+      }
     }
   }
-}
-
-std::vector<std::uint32_t> Book::precedents_of(const FormulaCell& f) const {
-  std::vector<std::uint32_t> out;
-  for_each_read(f, [&](std::uint32_t cell) {
-    const FormulaId g = cells_[cell].formula;
-    if (g != kNoFormula) out.push_back(g);
-  });
   return out;
 }
 
-void Book::build_readers() {
-  std::vector<std::uint32_t>& first = memo_.readers_first;
-  first.assign(cells_.size() + 1, 0);
-  for (const FormulaCell& f : formulas_)
-    for_each_read(f, [&](std::uint32_t cell) { ++first[cell + 1]; });
-  memo_.read_cells.clear();
-  for (std::uint32_t c = 0; c < cells_.size(); ++c) {
-    if (first[c + 1] > 0) memo_.read_cells.push_back(c);
-    first[c + 1] += first[c];
-  }
-  memo_.readers.resize(first.back());
-  std::vector<std::uint32_t> next(first.begin(), first.end() - 1);
-  for (std::uint32_t i = 0; i < formulas_.size(); ++i)
-    for_each_read(formulas_[i], [&](std::uint32_t cell) { memo_.readers[next[cell]++] = i; });
+void Book::build_evals() {
+  evals_.clear();
+  eval_slots_.clear();
+  const auto add = [&](std::uint32_t formula) {
+    const FormulaCell& f = formulas_[formula];
+    const auto slots = static_cast<std::ptrdiff_t>(shapes_[f.shape].code.cell_slots.size());
+    evals_.push_back(Eval{f.cell, formula, f.instrs, f.constants,
+                          static_cast<std::uint32_t>(eval_slots_.size()), f.areas});
+    const auto from = slot_cells_.begin() + f.first_slot;
+    eval_slots_.insert(eval_slots_.end(), from, from + slots);
+  };
+  for (const std::uint32_t f : schedule_.before) add(f);
+  for (const std::uint32_t f : schedule_.loop_cells) add(f);
+  for (const std::uint32_t f : schedule_.after) add(f);
+  evals_layout_ = layout_;
 }
 
 // Drops removed formulas, numbers the rest in sheet order (sheet, row, column), resolves every

@@ -76,8 +76,6 @@ class Value {
     if (a.is_number() && b.is_number()) return a.as_number() == b.as_number();
     return a.bits_ == b.bits_;
   }
-  // The very same value, down to the sign of a zero.
-  friend constexpr bool same_bits(Value a, Value b) { return a.bits_ == b.bits_; }
 
  private:
   static constexpr std::uint64_t kBox = 0xFFFF'0000'0000'0000u;  // the empty value

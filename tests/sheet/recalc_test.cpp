@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <utility>
-#include <vector>
-
 #include "sheet/book.h"
 #include "sheet/calc/dependency_graph.h"
 #include "sheet/calc/schedule.h"
@@ -131,55 +127,6 @@ TEST_F(RecalcTest, StartsFromTheCachedValuesOfCircularCells) {
   book.set_cached_value(*parse_a1("A1"), Value::number(6));
   book.recalc();
   EXPECT_EQ(number("A1"), 8);
-}
-
-// A recalculation computes again only what reads a changed value, and gives what computing
-// everything would.
-TEST_F(RecalcTest, ComputesAgainOnlyWhatReadsAChange) {
-  struct Case {
-    const char* what;
-    std::function<void(Book&)> change;
-    std::uint64_t computed;  // by the recalculation after the change
-    double b1, c1, e1;
-  };
-  const auto at = [](const char* a1) { return *parse_a1(a1); };
-  const std::vector<Case> cases = {
-      {"nothing", [](Book&) {}, 1, 6, 7, 2},  // TODAY() is computed every time
-      {"an input", [&](Book& b) { b.set_cell_text(at("A1"), "3"); }, 4, 9, 10, 3},
-      {"an empty cell of an area", [&](Book& b) { b.set_cell_text(at("A3"), "4"); }, 2, 6, 7, 6},
-      {"a result put back", [&](Book& b) { b.set_cached_value(at("C1"), Value::number(99)); }, 1, 6,
-       7, 2},
-      {"a formula overwritten and back",
-       [&](Book& b) {
-         b.set_cell_text(at("B1"), "10");
-         b.recalc();
-         b.return_to_mark();
-       },
-       3, 6, 7, 2},
-  };
-  for (const Case& c : cases) {
-    Book b;
-    b.add_sheet("main");
-    int day = 1;
-    b.set_clock([&] { return CivilDate{2026, 1, day++}; });
-    b.set_cell_text(at("A1"), "2");
-    for (const auto& [cell, text] : {std::pair{"B1", "A1*3"},
-                                     {"C1", "B1+1"},
-                                     {"D1", "5*2"},
-                                     {"E1", "SUM(A1:A3)"},
-                                     {"F1", "TODAY()"}})
-      b.set_cell_formula(at(cell), text);
-    b.mark_state();
-    b.recalc();
-    c.change(b);
-    b.recalc();
-    EXPECT_EQ(b.last_recalc().formulas_computed, c.computed) << c.what;
-    EXPECT_EQ(b.cell_value(at("B1")).as_number(), c.b1) << c.what;
-    EXPECT_EQ(b.cell_value(at("C1")).as_number(), c.c1) << c.what;
-    EXPECT_EQ(b.cell_value(at("D1")).as_number(), 10) << c.what;
-    EXPECT_EQ(b.cell_value(at("E1")).as_number(), c.e1) << c.what;
-    EXPECT_NE(b.cell_value(at("F1")).as_number(), 0) << c.what;
-  }
 }
 
 }  // namespace
