@@ -2,11 +2,14 @@
 // The design of the dealer information and options window: its controls, handles, size and
 // the ten dealer boxes with the fields they edit.
 
+#include <array>
+
 #include "program_state/window_sizes.h"
 #include "model/input/record_field.h"
 #include "model/records/dealer_rec.h"
 #include "model/records/project_rec.h"
 #include "platform/control_handle.h"
+#include "platform/design_table.h"
 #include "platform/window_design.h"
 
 namespace pellavan::app::dealer_window {
@@ -17,97 +20,106 @@ using platform::ControlKind;
 inline constexpr platform::DesignFont kTitle{.points = 9.75, .bold = true};
 
 // A labelled text box of the dealer frame: label left, box right of it.
-#define PELLAVAN_FIELD(box, label_name, text, left, top, width, limit, tab)              \
-  ControlDesign{.name = label_name,                                                      \
-                .kind = ControlKind::Label,                                              \
-                .caption = text,                                                         \
-                .rect = {left, top, 1300, 315},                                          \
-                .container = "fraDealer"},                                               \
-      ControlDesign {                                                                    \
-    .name = box, .kind = ControlKind::TextBox, .rect = {(left) + 1330, top, width, 315}, \
-    .container = "fraDealer", .tab_index = (tab), .max_length = (limit)                  \
-  }
+[[nodiscard]] constexpr std::array<ControlDesign, 2> dealer_field(const char* box,
+                                                                  const char* label_name,
+                                                                  const char* text, int left,
+                                                                  int top, int width, int limit,
+                                                                  int tab) {
+  return {ControlDesign{.name = label_name,
+                        .kind = ControlKind::Label,
+                        .caption = text,
+                        .rect = {left, top, 1300, 315},
+                        .container = "fraDealer"},
+          ControlDesign{.name = box,
+                        .kind = ControlKind::TextBox,
+                        .rect = {left + 1330, top, width, 315},
+                        .container = "fraDealer",
+                        .tab_index = tab,
+                        .max_length = limit}};
+}
 // An option frame with its pair.
-#define PELLAVAN_PAIR(frame_name, text, left, top, yes, yes_text, no, no_text, tab) \
-  ControlDesign{.name = frame_name,                                                 \
-                .kind = ControlKind::Frame,                                         \
-                .caption = text,                                                    \
-                .rect = {left, top, 1850, 1000}},                                   \
-      ControlDesign{.name = yes,                                                    \
-                    .kind = ControlKind::OptionButton,                              \
-                    .caption = yes_text,                                            \
-                    .rect = {200, 300, 1500, 285},                                  \
-                    .container = frame_name,                                        \
-                    .tab_index = (tab)},                                            \
-      ControlDesign {                                                               \
-    .name = no, .kind = ControlKind::OptionButton, .caption = no_text,              \
-    .rect = {200, 620, 1500, 285}, .container = frame_name, .tab_index = (tab) + 1  \
-  }
+[[nodiscard]] constexpr std::array<ControlDesign, 3> option_pair(
+    const char* frame_name, const char* text, int left, int top, const char* yes,
+    const char* yes_text, const char* no, const char* no_text, int tab) {
+  return {ControlDesign{.name = frame_name,
+                        .kind = ControlKind::Frame,
+                        .caption = text,
+                        .rect = {left, top, 1850, 1000}},
+          ControlDesign{.name = yes,
+                        .kind = ControlKind::OptionButton,
+                        .caption = yes_text,
+                        .rect = {200, 300, 1500, 285},
+                        .container = frame_name,
+                        .tab_index = tab},
+          ControlDesign{.name = no,
+                        .kind = ControlKind::OptionButton,
+                        .caption = no_text,
+                        .rect = {200, 620, 1500, 285},
+                        .container = frame_name,
+                        .tab_index = tab + 1}};
+}
 
-inline constexpr ControlDesign kControls[] = {
-    {.name = "Logo", .kind = ControlKind::Picture, .rect = {120, 120, 3000, 790}},
-    {.name = "lblDealerTitle",
-     .kind = ControlKind::Label,
-     .caption = "Dealer Information",
-     .rect = {120, 1000, 4000, 285},
-     .font = kTitle},
-    {.name = "fraDealer", .kind = ControlKind::Frame, .rect = {120, 1300, 9960, 3000}},
-    PELLAVAN_FIELD("txtDname", "lblDname", "Name", 120, 300, 3300, 35, 0),
-    PELLAVAN_FIELD("txtDadd", "lblDadd", "Address", 120, 700, 3300, 35, 1),
-    PELLAVAN_FIELD("txtDcity", "lblDcity", "City", 120, 1100, 3300, 25, 2),
-    PELLAVAN_FIELD("txtDstate", "lblDstate", "State", 120, 1500, 800, 3, 3),
-    PELLAVAN_FIELD("txtDcontact", "lblDcontact", "Contact", 120, 1900, 3300, 0, 4),
-    PELLAVAN_FIELD("txtDphone", "lblDphone", "Phone-Voice", 5000, 300, 3450, 30, 5),
-    PELLAVAN_FIELD("txtDfax", "lblDfax", "Fax Number", 5000, 700, 3450, 30, 6),
-    PELLAVAN_FIELD("txtDzip", "lblDzip", "Zip/Postal Code", 5000, 1100, 1500, 7, 7),
-    PELLAVAN_FIELD("txtDcphone", "lblDcphone", "Phone-Cell", 5000, 1500, 3450, 30, 8),
-    PELLAVAN_FIELD("txtDemail", "lblDemail", "Email", 5000, 1900, 3450, 80, 9),
-    {.name = "btnClear",
-     .kind = ControlKind::Button,
-     .caption = "C&lear Data",
-     .rect = {120, 2400, 1500, 450},
-     .container = "fraDealer",
-     .tab_index = 10},
-    {.name = "cndUpLoad",
-     .kind = ControlKind::Button,
-     .caption = "&Update Project",
-     .rect = {1740, 2400, 1700, 450},
-     .container = "fraDealer",
-     .tab_index = 11},
-    {.name = "lblUpLoadNote",
-     .kind = ControlKind::Label,
-     .caption = "Update project dealer information without changing default information",
-     .rect = {3600, 2400, 6200, 450},
-     .container = "fraDealer"},
+inline constexpr auto kControls = platform::design_table(
+    ControlDesign{.name = "Logo", .kind = ControlKind::Picture, .rect = {120, 120, 3000, 790}},
+    ControlDesign{.name = "lblDealerTitle",
+                  .kind = ControlKind::Label,
+                  .caption = "Dealer Information",
+                  .rect = {120, 1000, 4000, 285},
+                  .font = kTitle},
+    ControlDesign{.name = "fraDealer", .kind = ControlKind::Frame, .rect = {120, 1300, 9960, 3000}},
+    dealer_field("txtDname", "lblDname", "Name", 120, 300, 3300, 35, 0),
+    dealer_field("txtDadd", "lblDadd", "Address", 120, 700, 3300, 35, 1),
+    dealer_field("txtDcity", "lblDcity", "City", 120, 1100, 3300, 25, 2),
+    dealer_field("txtDstate", "lblDstate", "State", 120, 1500, 800, 3, 3),
+    dealer_field("txtDcontact", "lblDcontact", "Contact", 120, 1900, 3300, 0, 4),
+    dealer_field("txtDphone", "lblDphone", "Phone-Voice", 5000, 300, 3450, 30, 5),
+    dealer_field("txtDfax", "lblDfax", "Fax Number", 5000, 700, 3450, 30, 6),
+    dealer_field("txtDzip", "lblDzip", "Zip/Postal Code", 5000, 1100, 1500, 7, 7),
+    dealer_field("txtDcphone", "lblDcphone", "Phone-Cell", 5000, 1500, 3450, 30, 8),
+    dealer_field("txtDemail", "lblDemail", "Email", 5000, 1900, 3450, 80, 9),
+    ControlDesign{.name = "btnClear",
+                  .kind = ControlKind::Button,
+                  .caption = "C&lear Data",
+                  .rect = {120, 2400, 1500, 450},
+                  .container = "fraDealer",
+                  .tab_index = 10},
+    ControlDesign{.name = "cndUpLoad",
+                  .kind = ControlKind::Button,
+                  .caption = "&Update Project",
+                  .rect = {1740, 2400, 1700, 450},
+                  .container = "fraDealer",
+                  .tab_index = 11},
+    ControlDesign{
+        .name = "lblUpLoadNote",
+        .kind = ControlKind::Label,
+        .caption = "Update project dealer information without changing default information",
+        .rect = {3600, 2400, 6200, 450},
+        .container = "fraDealer"},
 
-    {.name = "lblSetupTitle",
-     .kind = ControlKind::Label,
-     .caption = "Setup Options",
-     .rect = {120, 4450, 4000, 285},
-     .font = kTitle},
-    PELLAVAN_PAIR("fraMetric", "Enable Metric Mode", 120, 4800, "OptionMyes", "Yes", "OptionMno",
-                  "No", 12),
-    PELLAVAN_PAIR("fraGas", "Gas UOM", 2100, 4800, "OptionCCFtoGJ", "Use GJ", "OptionCCFtoM3",
-                  "Use m3", 14),
-    PELLAVAN_PAIR("fraDegF", "Use Fahrenheit", 4080, 4800, "OptionFY", "Yes", "OptionFN", "No", 16),
-    PELLAVAN_PAIR("fraBtu", "Use Btu", 6060, 4800, "OptionBtuY", "Yes", "OptionBtuN", "No", 18),
-    PELLAVAN_PAIR("fraFeet", "Use Feet", 8040, 4800, "OptionFtY", "Yes", "OptionFtN", "No", 20),
-    PELLAVAN_PAIR("fraInactive", "Show Inactive Units", 120, 5900, "OptionYes", "Yes", "OptionNo",
-                  "No", 22),
-    {.name = "btnSave",
-     .kind = ControlKind::Button,
-     .caption = "&Save",
-     .rect = {6300, 6600, 1700, 450},
-     .tab_index = 24},
-    {.name = "btnCancel",
-     .kind = ControlKind::Button,
-     .caption = "&Cancel",
-     .rect = {8150, 6600, 1700, 450},
-     .tab_index = 25},
-};
-
-#undef PELLAVAN_FIELD
-#undef PELLAVAN_PAIR
+    ControlDesign{.name = "lblSetupTitle",
+                  .kind = ControlKind::Label,
+                  .caption = "Setup Options",
+                  .rect = {120, 4450, 4000, 285},
+                  .font = kTitle},
+    option_pair("fraMetric", "Enable Metric Mode", 120, 4800, "OptionMyes", "Yes", "OptionMno",
+                "No", 12),
+    option_pair("fraGas", "Gas UOM", 2100, 4800, "OptionCCFtoGJ", "Use GJ", "OptionCCFtoM3",
+                "Use m3", 14),
+    option_pair("fraDegF", "Use Fahrenheit", 4080, 4800, "OptionFY", "Yes", "OptionFN", "No", 16),
+    option_pair("fraBtu", "Use Btu", 6060, 4800, "OptionBtuY", "Yes", "OptionBtuN", "No", 18),
+    option_pair("fraFeet", "Use Feet", 8040, 4800, "OptionFtY", "Yes", "OptionFtN", "No", 20),
+    option_pair("fraInactive", "Show Inactive Units", 120, 5900, "OptionYes", "Yes", "OptionNo",
+                "No", 22),
+    ControlDesign{.name = "btnSave",
+                  .kind = ControlKind::Button,
+                  .caption = "&Save",
+                  .rect = {6300, 6600, 1700, 450},
+                  .tab_index = 24},
+    ControlDesign{.name = "btnCancel",
+                  .kind = ControlKind::Button,
+                  .caption = "&Cancel",
+                  .rect = {8150, 6600, 1700, 450},
+                  .tab_index = 25});
 
 inline constexpr platform::WindowDesign kDesign{
     .name = "Form13",

@@ -1,29 +1,17 @@
 #include "app/program.h"
 
 #include "app/registrations.h"
-#include "systems/results/bin_viewer.h"
-#include "systems/geo/geo_t_window.h"
-#include "systems/geo/geo_window.h"
-#include "systems/conventional/furnace_window.h"
-#include "systems/conventional/heat_pump_window.h"
 #include "app/project_window.h"
 #include "app/rates_window.h"
 #include "program_state/analysis_session.h"
+#include "systems/system_windows.h"
 
 namespace pellavan::app {
 
 void register_windows(program_state::AppState& state) {
   register_reports(state);
   register_version_check(state);
-  state.windows.add(program_state::WindowId::GeoA, &geo::make_geo_a_window);
-  state.windows.add(program_state::WindowId::GeoB, &geo::make_geo_b_window);
-  state.windows.add(program_state::WindowId::GeoT, &geo::make_geo_t_window);
-  state.windows.add(program_state::WindowId::BinViewer,
-                    &program_state::make_window<systems::BinViewer>);
-  state.windows.add(program_state::WindowId::Furnace,
-                    program_state::make_window<systems::FurnaceWindow>);
-  state.windows.add(program_state::WindowId::HeatPump,
-                    program_state::make_window<systems::HeatPumpWindow>);
+  systems::register_system_windows(state);
   state.windows.add(program_state::WindowId::ProjectInfo,
                     program_state::make_window<ProjectWindow>);
   state.windows.add(program_state::WindowId::UtilityRates, program_state::make_window<RatesWindow>);

@@ -8,150 +8,173 @@
 #include "program_state/window_sizes.h"
 #include "loads/input/rate_transfer.h"
 #include "platform/control_handle.h"
+#include "platform/design_table.h"
 #include "platform/window_design.h"
 
 namespace pellavan::app::rates_window {
 
 using platform::ControlDesign;
 using platform::ControlKind;
+using platform::design_label;
 using platform::HelpWhen;
 using platform::Setting;
 
 inline constexpr const char* kAddHelp = "Add Help Here";
 
-#define PELLAVAN_LABEL(nm, text, frame, l, t, w)                                     \
-  ControlDesign {                                                                    \
-    .name = nm, .kind = ControlKind::Label, .caption = text, .rect = {l, t, w, 255}, \
-    .container = frame                                                               \
-  }
-#define PELLAVAN_PROVIDER(box, label_name, text, l, t, tab)                                  \
-  PELLAVAN_LABEL(label_name, text, "fraProviders", l, (t) + 30, 1900), ControlDesign {       \
-    .name = box, .kind = ControlKind::TextBox, .rect = {(l) + 1950, t, 4500, 315},           \
-    .container = "fraProviders", .help_line = kAddHelp, .tab_index = (tab), .max_length = 25 \
-  }
-#define PELLAVAN_PRICE(box, l, t, tab)                                                             \
-  ControlDesign {                                                                                  \
-    .name = box, .kind = ControlKind::TextBox, .rect = {l, t, 1100, 315}, .container = "fraRates", \
-    .tab_index = (tab), .max_length = 5                                                            \
-  }
-#define PELLAVAN_INFLATION(box, t, tab)                                                        \
-  ControlDesign {                                                                              \
-    .name = box, .kind = ControlKind::TextBox, .rect = {7700, t, 1100, 315},                   \
-    .container = "fraRates", .tab_index = (tab), .max_length = 5, .enter_as_tab = Setting::Off \
-  }
-// A row of the grid: caption, summer and winter boxes with their unit labels, inflation box.
-#define PELLAVAN_ROW(caption_name, text, s, su, w, wu, unit, inf, t, tab, inf_tab)                 \
-  PELLAVAN_LABEL(caption_name, text, "fraRates", 150, (t) + 30, 2300),                             \
-      PELLAVAN_PRICE(s, 2500, t, tab), PELLAVAN_LABEL(su, unit, "fraRates", 3650, (t) + 30, 1100), \
-      PELLAVAN_PRICE(w, 5000, t, (tab) + 1),                                                       \
-      PELLAVAN_LABEL(wu, unit, "fraRates", 6150, (t) + 30, 1100),                                  \
-      PELLAVAN_INFLATION(inf, t, inf_tab)
-#define PELLAVAN_BUTTON(nm, text, l, t, tab, topic)                                      \
-  ControlDesign {                                                                        \
-    .name = nm, .kind = ControlKind::Button, .caption = text, .rect = {l, t, 2300, 450}, \
-    .help_topic = topic, .help_line = kAddHelp, .tab_index = (tab)                       \
-  }
-
-inline constexpr ControlDesign kControls[] = {
-    PELLAVAN_BUTTON("Command1", "&Open Rate File", 240, 200, 0, 1610),
-    PELLAVAN_LABEL("lblUtFileCaption", "Rate File Name", "", 2800, 300, 1500),
-    {.name = "lblUtFile",
-     .kind = ControlKind::Label,
-     .rect = {4350, 270, 4000, 315},
-     .help_line = kAddHelp,
-     .help_when = HelpWhen::Hover},
-    {.name = "fraProviders",
-     .kind = ControlKind::Frame,
-     .caption = "Energy Providers",
-     .rect = {240, 800, 14500, 1250},
-     .help_topic = 1550},
-    PELLAVAN_PROVIDER("txtUtElec", "lblUtElec", "Utility - Electric", 150, 300, 1),
-    PELLAVAN_PROVIDER("txtUtProp", "lblUtProp", "Source- Propane", 7300, 300, 2),
-    PELLAVAN_PROVIDER("txtUtGas", "lblUtGas", "Utility - Natural Gas", 150, 720, 3),
-    PELLAVAN_PROVIDER("txtUtOil", "lblUtOil", "Source - Fuel Oil", 7300, 720, 4),
-    PELLAVAN_LABEL("lblGeneralDesc", "File Description", "", 240, 2250, 1900),
-    {.name = "txtGeneralDesc",
-     .kind = ControlKind::TextArea,
-     .rect = {2190, 2200, 9000, 600},
-     .help_topic = 2970,
-     .help_line = kAddHelp,
-     .tab_index = 5,
-     .max_length = 50},
-    {.name = "fraRates",
-     .kind = ControlKind::Frame,
-     .caption = "Rates",
-     .rect = {240, 3000, 9300, 4200},
-     .help_topic = 1520,
-     .help_line = kAddHelp,
-     .help_when = HelpWhen::Hover},
-    PELLAVAN_LABEL("lblSummer", "Summer Rate", "fraRates", 2500, 300, 2300),
-    PELLAVAN_LABEL("lblWinter", "Winter Rate", "fraRates", 5000, 300, 2300),
-    PELLAVAN_LABEL("lblInflation", "Inflation Rate", "fraRates", 7700, 300, 1500),
-    PELLAVAN_ROW("lblGeo", "Electric - Geothermal", "txtGS", "lblGeoS", "txtGW", "lblGeoW",
-                 "Per kWh", "txtGeoInf", 650, 6, 8),
-    PELLAVAN_ROW("lblHp", "Electric - Heat Pump", "txtES", "lblHpS", "txtEW", "lblHpW", "Per kWh",
-                 "txtHpInf", 1200, 9, 11),
-    PELLAVAN_ROW("lblFossil", "Electric - Fossil Fuel", "txtFS", "lblFsS", "txtFW", "lblFsW",
-                 "Per kWh", "txtFsInf", 1750, 12, 14),
-    PELLAVAN_ROW("lblGas", "Natural Gas", "txtNS", "lblgs", "txtNW", "lblgw", "Per Ccf",
-                 "txtNatInf", 2300, 15, 17),
-    PELLAVAN_ROW("lblProp", "Propane", "txtPS", "lblps", "txtPW", "lblpw", "Per Gallon",
-                 "txtPropInf", 2850, 18, 25),
-    PELLAVAN_ROW("lblOil", "Fuel Oil", "txtOS", "lblfs", "txtOW", "lblfw", "Per Gallon",
-                 "txtOilInf", 3400, 20, 26),
-    {.name = "LabelCurrIdent",
-     .kind = ControlKind::Label,
-     .caption = "Currency Identifier",
-     .rect = {9900, 3150, 2200, 255}},
-    {.name = "txtcCurrID",
-     .kind = ControlKind::TextBox,
-     .rect = {12150, 3100, 1000, 315},
-     .help_topic = 1441,
-     .help_line = kAddHelp,
-     .help_when = HelpWhen::Focus,
-     .tab_index = 22,
-     .max_length = 6},
-    {.name = "FrameGasUOM",
-     .kind = ControlKind::Frame,
-     .caption = "Metric Gas UOM",
-     .rect = {9900, 3700, 3250, 1100},
-     .help_topic = 1451},
-    {.name = "OptionCCFtoM3",
-     .kind = ControlKind::OptionButton,
-     .caption = "Use m3",
-     .rect = {200, 650, 1400, 300},
-     .container = "FrameGasUOM",
-     .tab_index = 23,
-     .enter_as_tab = Setting::Off},
-    {.name = "OptionCCFtoGJ",
-     .kind = ControlKind::OptionButton,
-     .caption = "Use GJ",
-     .rect = {200, 300, 1400, 300},
-     .container = "FrameGasUOM",
-     .tab_index = 24,
-     .enter_as_tab = Setting::Off},
-    PELLAVAN_BUTTON("Command2", "&Save Rate File", 240, 7500, 27, 1600),
-    PELLAVAN_BUTTON("btnHelp", "&Help", 2740, 7500, 28, 1421),
-    PELLAVAN_BUTTON("Command3", "&Update Project", 9940, 7500, 29, 1510),
-    {.name = "Command4",
-     .kind = ControlKind::Button,
-     .caption = "&Cancel",
-     .rect = {12440, 7500, 2300, 450},
-     .help_topic = 1510,
-     .tab_index = 30},
-    {.name = "lblInfo",
-     .kind = ControlKind::Label,
-     .rect = {240, 8200, 14500, 315},
-     .fore = platform::rgb(0, 0, 0xFF),
-     .back = platform::rgb(0xC0, 0xC0, 0xC0)},
+[[nodiscard]] constexpr std::array<ControlDesign, 2> provider(const char* box,
+                                                              const char* label_name,
+                                                              const char* text, int l, int t,
+                                                              int tab) {
+  return {design_label(label_name, text, "fraProviders", l, t + 30, 1900),
+          ControlDesign{.name = box,
+                        .kind = ControlKind::TextBox,
+                        .rect = {l + 1950, t, 4500, 315},
+                        .container = "fraProviders",
+                        .help_line = kAddHelp,
+                        .tab_index = tab,
+                        .max_length = 25}};
+}
+[[nodiscard]] constexpr ControlDesign price_box(const char* box, int l, int t, int tab) {
+  return ControlDesign{.name = box,
+                       .kind = ControlKind::TextBox,
+                       .rect = {l, t, 1100, 315},
+                       .container = "fraRates",
+                       .tab_index = tab,
+                       .max_length = 5};
+}
+[[nodiscard]] constexpr ControlDesign inflation_box(const char* box, int t, int tab) {
+  return ControlDesign{.name = box,
+                       .kind = ControlKind::TextBox,
+                       .rect = {7700, t, 1100, 315},
+                       .container = "fraRates",
+                       .tab_index = tab,
+                       .max_length = 5,
+                       .enter_as_tab = Setting::Off};
+}
+// The names of a row of the grid: its caption, the summer and winter boxes with their unit
+// labels, the inflation box.
+struct RateRowNames {
+  const char* caption;
+  const char* summer;
+  const char* summer_unit;
+  const char* winter;
+  const char* winter_unit;
+  const char* inflation;
 };
+// A row of the grid at top `t`: the summer box at tab `tab`, the winter one after it.
+[[nodiscard]] constexpr std::array<ControlDesign, 6> rate_row(const RateRowNames& n,
+                                                              const char* text, const char* unit,
+                                                              int t, int tab, int inflation_tab) {
+  return {design_label(n.caption, text, "fraRates", 150, t + 30, 2300),
+          price_box(n.summer, 2500, t, tab),
+          design_label(n.summer_unit, unit, "fraRates", 3650, t + 30, 1100),
+          price_box(n.winter, 5000, t, tab + 1),
+          design_label(n.winter_unit, unit, "fraRates", 6150, t + 30, 1100),
+          inflation_box(n.inflation, t, inflation_tab)};
+}
+[[nodiscard]] constexpr ControlDesign rate_button(const char* name, const char* text, int l, int t,
+                                                  int tab, int topic) {
+  return ControlDesign{.name = name,
+                       .kind = ControlKind::Button,
+                       .caption = text,
+                       .rect = {l, t, 2300, 450},
+                       .help_topic = topic,
+                       .help_line = kAddHelp,
+                       .tab_index = tab};
+}
 
-#undef PELLAVAN_LABEL
-#undef PELLAVAN_PROVIDER
-#undef PELLAVAN_PRICE
-#undef PELLAVAN_INFLATION
-#undef PELLAVAN_ROW
-#undef PELLAVAN_BUTTON
+inline constexpr auto kControls = platform::design_table(
+    rate_button("Command1", "&Open Rate File", 240, 200, 0, 1610),
+    design_label("lblUtFileCaption", "Rate File Name", "", 2800, 300, 1500),
+    ControlDesign{.name = "lblUtFile",
+                  .kind = ControlKind::Label,
+                  .rect = {4350, 270, 4000, 315},
+                  .help_line = kAddHelp,
+                  .help_when = HelpWhen::Hover},
+    ControlDesign{.name = "fraProviders",
+                  .kind = ControlKind::Frame,
+                  .caption = "Energy Providers",
+                  .rect = {240, 800, 14500, 1250},
+                  .help_topic = 1550},
+    provider("txtUtElec", "lblUtElec", "Utility - Electric", 150, 300, 1),
+    provider("txtUtProp", "lblUtProp", "Source- Propane", 7300, 300, 2),
+    provider("txtUtGas", "lblUtGas", "Utility - Natural Gas", 150, 720, 3),
+    provider("txtUtOil", "lblUtOil", "Source - Fuel Oil", 7300, 720, 4),
+    design_label("lblGeneralDesc", "File Description", "", 240, 2250, 1900),
+    ControlDesign{.name = "txtGeneralDesc",
+                  .kind = ControlKind::TextArea,
+                  .rect = {2190, 2200, 9000, 600},
+                  .help_topic = 2970,
+                  .help_line = kAddHelp,
+                  .tab_index = 5,
+                  .max_length = 50},
+    ControlDesign{.name = "fraRates",
+                  .kind = ControlKind::Frame,
+                  .caption = "Rates",
+                  .rect = {240, 3000, 9300, 4200},
+                  .help_topic = 1520,
+                  .help_line = kAddHelp,
+                  .help_when = HelpWhen::Hover},
+    design_label("lblSummer", "Summer Rate", "fraRates", 2500, 300, 2300),
+    design_label("lblWinter", "Winter Rate", "fraRates", 5000, 300, 2300),
+    design_label("lblInflation", "Inflation Rate", "fraRates", 7700, 300, 1500),
+    rate_row({"lblGeo", "txtGS", "lblGeoS", "txtGW", "lblGeoW", "txtGeoInf"},
+             "Electric - Geothermal", "Per kWh", 650, 6, 8),
+    rate_row({"lblHp", "txtES", "lblHpS", "txtEW", "lblHpW", "txtHpInf"}, "Electric - Heat Pump",
+             "Per kWh", 1200, 9, 11),
+    rate_row({"lblFossil", "txtFS", "lblFsS", "txtFW", "lblFsW", "txtFsInf"},
+             "Electric - Fossil Fuel", "Per kWh", 1750, 12, 14),
+    rate_row({"lblGas", "txtNS", "lblgs", "txtNW", "lblgw", "txtNatInf"}, "Natural Gas", "Per Ccf",
+             2300, 15, 17),
+    rate_row({"lblProp", "txtPS", "lblps", "txtPW", "lblpw", "txtPropInf"}, "Propane", "Per Gallon",
+             2850, 18, 25),
+    rate_row({"lblOil", "txtOS", "lblfs", "txtOW", "lblfw", "txtOilInf"}, "Fuel Oil", "Per Gallon",
+             3400, 20, 26),
+    ControlDesign{.name = "LabelCurrIdent",
+                  .kind = ControlKind::Label,
+                  .caption = "Currency Identifier",
+                  .rect = {9900, 3150, 2200, 255}},
+    ControlDesign{.name = "txtcCurrID",
+                  .kind = ControlKind::TextBox,
+                  .rect = {12150, 3100, 1000, 315},
+                  .help_topic = 1441,
+                  .help_line = kAddHelp,
+                  .help_when = HelpWhen::Focus,
+                  .tab_index = 22,
+                  .max_length = 6},
+    ControlDesign{.name = "FrameGasUOM",
+                  .kind = ControlKind::Frame,
+                  .caption = "Metric Gas UOM",
+                  .rect = {9900, 3700, 3250, 1100},
+                  .help_topic = 1451},
+    ControlDesign{.name = "OptionCCFtoM3",
+                  .kind = ControlKind::OptionButton,
+                  .caption = "Use m3",
+                  .rect = {200, 650, 1400, 300},
+                  .container = "FrameGasUOM",
+                  .tab_index = 23,
+                  .enter_as_tab = Setting::Off},
+    ControlDesign{.name = "OptionCCFtoGJ",
+                  .kind = ControlKind::OptionButton,
+                  .caption = "Use GJ",
+                  .rect = {200, 300, 1400, 300},
+                  .container = "FrameGasUOM",
+                  .tab_index = 24,
+                  .enter_as_tab = Setting::Off},
+    rate_button("Command2", "&Save Rate File", 240, 7500, 27, 1600),
+    rate_button("btnHelp", "&Help", 2740, 7500, 28, 1421),
+    rate_button("Command3", "&Update Project", 9940, 7500, 29, 1510),
+    ControlDesign{.name = "Command4",
+                  .kind = ControlKind::Button,
+                  .caption = "&Cancel",
+                  .rect = {12440, 7500, 2300, 450},
+                  .help_topic = 1510,
+                  .tab_index = 30},
+    ControlDesign{.name = "lblInfo",
+                  .kind = ControlKind::Label,
+                  .rect = {240, 8200, 14500, 315},
+                  .fore = platform::rgb(0, 0, 0xFF),
+                  .back = platform::rgb(0xC0, 0xC0, 0xC0)});
 
 using platform::ButtonHandle;
 using platform::LabelHandle;

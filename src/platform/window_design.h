@@ -16,6 +16,10 @@
 //           .rect = {6300, 6600, 1700, 450}, .tab_index = 24},
 //      };
 //
+//    Controls that come in groups (a label with its box, an option frame with its pair) are
+//    made by constexpr functions returning a std::array, joined with the single ones by
+//    design_table (design_table.h), as the dealer window does.
+//
 // 2. The window design: name, caption, client size, help topic and help line, its sizes in the
 //    normal and the large layout, and (for input windows) its unit bindings and validation
 //    tables (model/input/unit_binding.h, model/input/range_check.h).

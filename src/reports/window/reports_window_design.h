@@ -22,12 +22,16 @@ using platform::rgb;
 inline constexpr QRgb kPanelColour = rgb(166, 202, 240);
 
 // A box of the options panel.
-#define PELLAVAN_BOX(box_name, text, left, top, tab)                           \
-  ControlDesign {                                                              \
-    .name = box_name, .kind = ControlKind::CheckBox, .caption = text,          \
-    .rect = {left, top, 2150, 280}, .container = "Frame2", .tab_index = (tab), \
-    .back = kPanelColour                                                       \
-  }
+[[nodiscard]] constexpr ControlDesign option_box(const char* name, const char* text, int left,
+                                                 int top, int tab) {
+  return ControlDesign{.name = name,
+                       .kind = ControlKind::CheckBox,
+                       .caption = text,
+                       .rect = {left, top, 2150, 280},
+                       .container = "Frame2",
+                       .tab_index = tab,
+                       .back = kPanelColour};
+}
 
 inline constexpr ControlDesign kControls[] = {
     {.name = "F1Book1", .kind = ControlKind::Custom, .rect = {0, 0, 19100, 11125}},
@@ -112,17 +116,17 @@ inline constexpr ControlDesign kControls[] = {
      .help_topic = 2870,
      .back = kPanelColour,
      .views = kNoView},
-    PELLAVAN_BOX("ckTitle", "Title Page", 255, 420, 7),
-    PELLAVAN_BOX("ckProject", "Project Summary", 255, 760, 8),
-    PELLAVAN_BOX("ckCompGraph", "Comparison Graph", 255, 1095, 9),
-    PELLAVAN_BOX("ckSummary", "Summary Report", 2525, 420, 10),
-    PELLAVAN_BOX("ckBin", "Bin Report", 2525, 760, 11),
-    PELLAVAN_BOX("ckBinGraph", "Bin Graph", 2525, 1095, 12),
-    PELLAVAN_BOX("ckGeoA", "Pellavan A", 4800, 420, 13),
-    PELLAVAN_BOX("ckGeoB", "Pellavan B", 4800, 760, 14),
-    PELLAVAN_BOX("ckGeoT", "Pellavan T", 4800, 1095, 15),
-    PELLAVAN_BOX("ckHeatPump", "Heat Pump ", 4800, 1430, 16),
-    PELLAVAN_BOX("ckFurnace", "Furnace/Boiler ", 4800, 1770, 17),
+    option_box("ckTitle", "Title Page", 255, 420, 7),
+    option_box("ckProject", "Project Summary", 255, 760, 8),
+    option_box("ckCompGraph", "Comparison Graph", 255, 1095, 9),
+    option_box("ckSummary", "Summary Report", 2525, 420, 10),
+    option_box("ckBin", "Bin Report", 2525, 760, 11),
+    option_box("ckBinGraph", "Bin Graph", 2525, 1095, 12),
+    option_box("ckGeoA", "Pellavan A", 4800, 420, 13),
+    option_box("ckGeoB", "Pellavan B", 4800, 760, 14),
+    option_box("ckGeoT", "Pellavan T", 4800, 1095, 15),
+    option_box("ckHeatPump", "Heat Pump ", 4800, 1430, 16),
+    option_box("ckFurnace", "Furnace/Boiler ", 4800, 1770, 17),
     // The colour choice comes from the project; nothing shows its group.
     {.name = "Frame3",
      .kind = ControlKind::Frame,
@@ -162,8 +166,6 @@ inline constexpr ControlDesign kControls[] = {
      .container = "Frame2",
      .tab_index = 21},
 };
-
-#undef PELLAVAN_BOX
 
 // Maximised when loaded; the design's size until then.
 inline constexpr platform::WindowPreset kReportsPreset{19200 + 180, 11700 + 700,

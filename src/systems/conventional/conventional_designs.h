@@ -13,17 +13,16 @@ namespace pellavan::systems {
 
 namespace furnace_window {
 
-inline constexpr platform::ControlDesign kControls[] = {
-    PELLAVAN_CONVENTIONAL_FRAME(7, 1120, 1110, 1130),
-    PELLAVAN_SYSTEM_CHOICE(Furnace, "Furnace / Boiler Selection", 500, 0, 1160),
-    PELLAVAN_SYSTEM_INPUT(960, 1, 1170, "lblBtuKw2", "txtBtuKw"),
-    PELLAVAN_SYSTEM_COILS("Indoor Coil Combination", 2120, 2, 1182),
-    PELLAVAN_SYSTEM_PICTURED(AC, "Air Conditioner Selection", 2900, 3, 1150),
-    PELLAVAN_SYSTEM_BOX("lblCap", "ARI Cooling Capacity", "txtAA95cap", 3360, 4, 1180, 7, "txt10",
-                        "Btu/hr"),
-    PELLAVAN_SYSTEM_CHOICE(CoilCondition, "Outdoor Coil Condition", 4120, 5, 1184),
-    PELLAVAN_SYSTEM_PICTURED(WH, "Water Heater Selection", 4900, 6, 1140),
-};
+inline constexpr auto kControls = platform::design_table(
+    conventional_frame(7, 1120, 1110, 1130),
+    system_choice("lblFurnace", "ComboFurnace", "Furnace / Boiler Selection", 500, 0, 1160),
+    system_input(960, 1, 1170, "lblBtuKw2", "txtBtuKw"),
+    system_choice("textCoilQuality", "ComboCoilQuality", "Indoor Coil Combination", 2120, 2, 1182),
+    system_pictured("lblAC", "ComboAC", "ComboAC2", "Air Conditioner Selection", 2900, 3, 1150),
+    system_box("lblCap", "ARI Cooling Capacity", "txtAA95cap", 3360, 4, 1180, 7, "txt10", "Btu/hr"),
+    system_choice("lblCoilCondition", "ComboCoilCondition", "Outdoor Coil Condition", 4120, 5,
+                  1184),
+    system_pictured("lblWH", "ComboWH", "ComboWH2", "Water Heater Selection", 4900, 6, 1140));
 
 inline constexpr EquipmentControls kEquipment =
     equipment_controls(kControls, {"ComboAC", "ComboAC2", "txt10", "lblBtuKw2", "txtBtuKw"});
@@ -37,20 +36,19 @@ inline const platform::WindowDesign kDesign =
 
 namespace heat_pump_window {
 
-inline constexpr platform::ControlDesign kControls[] = {
-    PELLAVAN_CONVENTIONAL_FRAME(9, 1310, 1320, 1390),
-    PELLAVAN_SYSTEM_PICTURED(Air, "Heat Pump Selection", 500, 0, 1370),
-    PELLAVAN_SYSTEM_BOX("lblCap", "ARI Cooling Capacity", "txtAA95cap", 920, 1, 1330, 7, "Lab2",
-                        "Btu/Hr"),
-    PELLAVAN_SYSTEM_BOX("lblCut", "Cut-Off Temp", "txtAaCutTmp", 1320, 2, 1340, 5, "Lab10",
-                        "Degrees F"),
-    PELLAVAN_SYSTEM_CHOICE(CoilCondition, "Outdoor Coil Condition", 2020, 3, 1356),
-    PELLAVAN_SYSTEM_CHOICE(Furnace, "Auxiliary Heat Selection", 2740, 4, 1360),
-    PELLAVAN_SYSTEM_CHOICE(AuxHeat, "Auxiliary Heat Operation Mode", 3460, 5, 1352),
-    PELLAVAN_SYSTEM_INPUT(3880, 6, 1350, "txtBtuKw", "lblBtuKw2"),
-    PELLAVAN_SYSTEM_COILS("Indoor Coil Combination - Std Fan", 5020, 7, 1354),
-    PELLAVAN_SYSTEM_PICTURED(WH, "Water Heater Selection", 5740, 8, 1380),
-};
+inline constexpr auto kControls = platform::design_table(
+    conventional_frame(9, 1310, 1320, 1390),
+    system_pictured("lblAir", "ComboAir", "ComboAir2", "Heat Pump Selection", 500, 0, 1370),
+    system_box("lblCap", "ARI Cooling Capacity", "txtAA95cap", 920, 1, 1330, 7, "Lab2", "Btu/Hr"),
+    system_box("lblCut", "Cut-Off Temp", "txtAaCutTmp", 1320, 2, 1340, 5, "Lab10", "Degrees F"),
+    system_choice("lblCoilCondition", "ComboCoilCondition", "Outdoor Coil Condition", 2020, 3,
+                  1356),
+    system_choice("lblFurnace", "ComboFurnace", "Auxiliary Heat Selection", 2740, 4, 1360),
+    system_choice("lblAuxHeat", "ComboAuxHeat", "Auxiliary Heat Operation Mode", 3460, 5, 1352),
+    system_input(3880, 6, 1350, "txtBtuKw", "lblBtuKw2"),
+    system_choice("textCoilQuality", "ComboCoilQuality", "Indoor Coil Combination - Std Fan", 5020,
+                  7, 1354),
+    system_pictured("lblWH", "ComboWH", "ComboWH2", "Water Heater Selection", 5740, 8, 1380));
 
 inline constexpr EquipmentControls kEquipment =
     equipment_controls(kControls, {"ComboAir", "ComboAir2", "Lab2", "txtBtuKw", "lblBtuKw2"});

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "program_state/app_state.h"
-#include "app/program.h"
 #include "platform/designed_form.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
@@ -18,6 +17,8 @@
 #include "tools/sample_data_fixture.h"
 #include "workbook/analysis_run.h"
 #include "program_state/analysis_session.h"
+#include "reports/chart_view.h"
+#include "systems/system_windows.h"
 
 namespace pellavan::geo::testing {
 
@@ -35,7 +36,8 @@ class GeoWindowTest : public pellavan::testing::SampleDataTest {
     });
     state = std::make_unique<program_state::AppState>(model.program_folder);
     state->LogoFile = QStringLiteral("GeoLogo.bmp");
-    app::register_windows(*state);
+    systems::register_system_windows(*state);
+    state->services.make_charts = &reports::make_report_charts;  // as the program hands them in
     state->model.ProjectRec = workbook::read_project_for_analysis(path_of("Sample Project.pvn"));
     state->analysis().Calc_Loads();
   }
