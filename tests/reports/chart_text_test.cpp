@@ -42,6 +42,14 @@ TEST(ChartTextTest, DrawsAsThePaintersLayoutDoes) {
       {"wider than its box", {0, 0, 20, 14}, Qt::AlignRight | Qt::AlignVCenter, "RKH060 Water"},
       {"two lines", {0, 0, 300, 40}, Qt::AlignCenter, "Geo\nSystem"},
       {"trailing blank", {0, 0, 300, 14}, Qt::AlignRight | Qt::AlignVCenter, "Furnace "},
+      {"trailing hard blank",
+       {0, 0, 300, 14},
+       Qt::AlignRight | Qt::AlignVCenter,
+       QString::fromUtf8("Furnace\u00a0")},
+      {"soft hyphen",
+       {0, 0, 300, 14},
+       Qt::AlignCenter,
+       QString::fromUtf8("Geo\u00adThermal\u00ad")},
       {"beyond Latin-1", {0, 0, 300, 14}, Qt::AlignCenter, QString::fromUtf8("\u20ac 1,260")},
   };
   for (const Case& c : cases) {

@@ -18,13 +18,13 @@ std::unordered_map<QString, double>& widths_of(const QFont& font) {
 // A position as the layout keeps it: in 64ths, cut towards zero.
 int fixed(double v) { return static_cast<int>(v * 64.0); }
 
-// Printable Latin-1 without trailing blank: laid out left to right on one line, its advance the
-// width the layout gives it.
+// Printable Latin-1 without trailing blank, hard blank or soft hyphen: laid out left to right on
+// one line, its advance the width the layout gives it.
 bool plain(const QString& text) {
   if (text.isEmpty() || text.back() == QLatin1Char(' ')) return false;
   for (const QChar c : text) {
     const char16_t u = c.unicode();
-    if (u < 0x20 || (u >= 0x7F && u < 0xA0) || u > 0xFF) return false;
+    if (u < 0x20 || (u >= 0x7F && u <= 0xA0) || u == 0xAD || u > 0xFF) return false;
   }
   return true;
 }

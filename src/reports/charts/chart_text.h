@@ -19,9 +19,9 @@ class ChartText {
   double width(const QString& text) const;  // the advance of the text on one line
   double height() const { return height_; }
 
-  // The text at the place the painter's own layout gives it in `box` (alignment flags only); a
-  // text that lays out otherwise than on one plain line, or that would be clipped to the box,
-  // goes through that layout.
+  // The text at the place the painter's own layout gives it in `box` (alignment flags only), in
+  // the painter's font, which must be this one; a text that lays out otherwise than on one plain
+  // line, or that would be clipped to the box, goes through that layout.
   void draw(QPainter& painter, const QRectF& box, int flags, const QString& text) const;
 
  private:
