@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "sheet/calc/operators.h"
 #include "sheet/functions/registry.h"
 
 namespace pellavan::sheet {
@@ -102,7 +103,18 @@ class Compiler {
         break;
       case NodeKind::kBinary: {
         const Operands o = operands(n);
-        emit(binary_op(n.op), o.right_arg, 1 - o.on_stack(), o.kinds());
+        const Op op = binary_op(n.op);
+        if (o.left == Operand::kConstant && o.right == Operand::kConstant && is_arithmetic(op)) {
+          // Two numbers: the operation done now, as it would be at each evaluation. A zero
+          // (whose sign the constant table does not keep) or an error is left to run time.
+          const Value v = number_arithmetic(op, code_.constants[o.left_arg].as_number(),
+                                            code_.constants[o.right_arg].as_number());
+          if (v.is_number() && v.as_number() != 0.0) {
+            constant(v);
+            break;
+          }
+        }
+        emit(binary_code(op, o.left, o.right), o.right_arg, 1 - o.on_stack());
         code_.instrs.back().aux = static_cast<std::uint16_t>(o.left_arg);
         break;
       }
@@ -114,6 +126,10 @@ class Compiler {
         }
         break;
     }
+  }
+
+  static bool is_arithmetic(Op op) {
+    return op == Op::kAdd || op == Op::kSub || op == Op::kMul || op == Op::kDiv || op == Op::kPow;
   }
 
   static Op binary_op(BinaryOp op) {
@@ -168,7 +184,11 @@ class Compiler {
     if (o.on_stack() == 2) {
       emit(Op::kBranchCompare, 0, -2, comparison);
     } else {
-      emit(Op::kBranchCompareOperands, 0, -o.on_stack(), comparison);
+      const bool slot_constant = o.left == Operand::kSlot && o.right == Operand::kConstant;
+      emit(slot_constant ? static_cast<Op>(static_cast<unsigned>(Op::kBranchCompareSlotConstant) +
+                                           comparison - static_cast<unsigned>(Op::kEq))
+                         : Op::kBranchCompareOperands,
+           0, -o.on_stack(), comparison);
       code_.instrs.push_back(
           Instr{Op::kEnd, o.kinds(), static_cast<std::uint16_t>(o.left_arg), o.right_arg});
     }
