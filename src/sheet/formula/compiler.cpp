@@ -16,6 +16,7 @@ class Compiler {
   Code run() {
     expression(ast_.root());
     emit(Op::kEnd, 0, 0);
+    thread_jumps();
     return std::move(code_);
   }
 
@@ -24,6 +25,16 @@ class Compiler {
     code_.instrs.push_back(Instr{op, argc, 0, arg});
     depth_ += stack_change;
     code_.max_stack = std::max(code_.max_stack, static_cast<std::uint32_t>(depth_));
+  }
+
+  // A jump to a jump goes where the last one leads; a jump to the end is the end.
+  void thread_jumps() {
+    std::vector<Instr>& code = code_.instrs;
+    for (Instr& in : code) {
+      if (in.op != Op::kJump) continue;
+      while (code[in.arg].op == Op::kJump) in.arg = code[in.arg].arg;
+      if (code[in.arg].op == Op::kEnd) in = Instr{Op::kEnd, 0, 0, 0};
+    }
   }
 
   std::uint32_t here() const { return static_cast<std::uint32_t>(code_.instrs.size()); }
