@@ -1,5 +1,7 @@
 #include "sheet/calc/interpreter.h"
 
+#include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <span>
 
@@ -75,6 +77,17 @@ Value evaluate(const Instr* const instrs, const Value* const constants,
       branch(comparison(op, a, b, pool), 2);
     }
   };
+  // AND (`all`) or OR of arguments that are all TRUE or FALSE, which it takes as they are; false
+  // for any others, which the function's own code takes.
+  const auto all_or_any = [&](bool all) __attribute__((always_inline)) {
+    Value* const args = top - ip->argc;
+    const auto is_true = [](Value v) { return v.as_boolean(); };
+    if (!std::all_of(args, top, [](Value v) { return v.is_boolean(); })) return false;
+    const bool result = all ? std::all_of(args, top, is_true) : std::any_of(args, top, is_true);
+    top = args;
+    *top++ = Value::boolean(result);
+    return true;
+  };
     // Threaded dispatch: each operation jumps straight to the next one's code, so that the branch
     // predictor learns which operation tends to follow which.
 #pragma GCC diagnostic push
@@ -131,8 +144,11 @@ Value evaluate(const Instr* const instrs, const Value* const constants,
                                       &&op_call,
                                       &&op_branch_compare_operands,
                                       &&op_end,
-                                      PELLAVAN_COMPARISONS(PELLAVAN_BRANCH_LABEL)
-                                          PELLAVAN_OPERATORS(PELLAVAN_FORM_LABELS)};
+                                      PELLAVAN_COMPARISONS(PELLAVAN_BRANCH_LABEL) && op_call_and,
+                                      &&op_call_or,
+                                      &&op_call_is_error,
+                                      &&op_call_abs,
+                                      PELLAVAN_OPERATORS(PELLAVAN_FORM_LABELS)};
   static_assert(std::size(kLabels) == kOpCount);
 
   PELLAVAN_DISPATCH();
@@ -179,6 +195,21 @@ op_branch_compare_operands : {
 op_jump:
   ip = instrs + ip->arg;
   PELLAVAN_DISPATCH();
+op_call_and:
+  if (all_or_any(true)) PELLAVAN_NEXT();
+  goto op_call;
+op_call_or:
+  if (all_or_any(false)) PELLAVAN_NEXT();
+  goto op_call;
+op_call_is_error:
+  top[-1] = Value::boolean(top[-1].is_error());
+  PELLAVAN_NEXT();
+op_call_abs:
+  if (top[-1].is_number()) {
+    top[-1] = Value::number(std::fabs(top[-1].as_number()));
+    PELLAVAN_NEXT();
+  }
+  goto op_call;
 op_call : {
   static const FunctionSpec* const function_table = functions().data();
   top -= ip->argc;

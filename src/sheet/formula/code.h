@@ -42,9 +42,14 @@ enum class Op : std::uint8_t {
   kEnd,  // the end of the code
   // kBranchCompareOperands of a cell with a constant, one code per comparison from kEq to kGe.
   kBranchCompareSlotConstant,
+  // kCall of AND, OR, ISERROR and ABS, which take their common arguments the short way.
+  kCallAnd = static_cast<std::uint8_t>(kBranchCompareSlotConstant) + 6,
+  kCallOr,
+  kCallIsError,
+  kCallAbs,
   // The binary operators again, with one operand or both taken directly from a cell slot or a
   // constant: kDirectForms codes per operator, in operator order (binary_code).
-  kFirstDirect = static_cast<std::uint8_t>(kBranchCompareSlotConstant) + 6,
+  kFirstDirect,
 };
 
 // Where a binary operator finds an operand.

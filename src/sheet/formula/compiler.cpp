@@ -206,6 +206,19 @@ class Compiler {
     return branch;
   }
 
+  static Op call_code(std::uint16_t function) {
+    static const std::pair<std::uint16_t, Op> kOwnCodes[] = {
+        {*find_function("AND"), Op::kCallAnd},
+        {*find_function("OR"), Op::kCallOr},
+        {*find_function("ISERROR"), Op::kCallIsError},
+        {*find_function("ABS"), Op::kCallAbs},
+    };
+    for (const auto& [id, op] : kOwnCodes) {
+      if (id == function) return op;
+    }
+    return Op::kCall;
+  }
+
   void call(const AstNode& n) {
     const FunctionSpec& spec = function_spec(n.function);
     for (std::uint32_t k = 0; k < n.child_count; ++k) {
@@ -220,7 +233,7 @@ class Compiler {
         expression(arg);
       }
     }
-    emit(Op::kCall, n.function, 1 - static_cast<int>(n.child_count),
+    emit(call_code(n.function), n.function, 1 - static_cast<int>(n.child_count),
          static_cast<std::uint8_t>(n.child_count));
     code_.is_volatile = code_.is_volatile || spec.is_volatile;
   }
