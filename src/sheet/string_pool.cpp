@@ -28,6 +28,8 @@ TextId StringPool::intern(std::string_view text) {
   return id;
 }
 
+void StringPool::drop_scratch() { scratch_.clear(); }
+
 TextId StringPool::add_scratch(std::string text) {
   scratch_.push_back(std::move(text));
   return static_cast<TextId>(scratch_.size() - 1) | kScratchBit;

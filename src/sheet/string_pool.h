@@ -22,8 +22,9 @@ class StringPool {
 
   TextId intern(std::string_view text);
   TextId add_scratch(std::string text);
+  // Called after every formula: the rare clearing itself is out of line.
   void clear_scratch() {
-    if (!scratch_.empty()) scratch_.clear();
+    if (!scratch_.empty()) drop_scratch();
   }
 
   static constexpr bool is_scratch(TextId id) { return (id & kScratchBit) != 0; }
@@ -41,6 +42,7 @@ class StringPool {
  private:
   static constexpr TextId kScratchBit = 0x80000000u;
   void rebuild_index();
+  void drop_scratch();
 
   std::deque<std::string> texts_;  // a deque keeps the views in index_ valid as it grows
   std::unordered_map<std::string_view, TextId> index_;

@@ -1,5 +1,7 @@
 #include "sheet/calc/interpreter.h"
 
+#include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <span>
 
@@ -26,10 +28,9 @@ Value evaluate(const Instr* const instrs, const Value* const constants,
                const std::uint32_t* slot_cells, EvalContext& context, Value* stack) {
   const Cell* const cells = context.cells;
   StringPool& pool = *context.pool;
-  static const FunctionSpec* const function_table = functions().data();
   Value* top = stack;  // one past the top value
   // An operand of a binary operator, from where the instruction says; one on the stack is taken
-  // off it.
+  // off it. Each code passes its own kinds, so the choice is made when it is compiled.
   const auto operand = [&](Operand kind, std::uint32_t index) __attribute__((always_inline)) {
     switch (kind) {
       case Operand::kSlot: return cells[slot_cells[index]].value;
@@ -38,136 +39,201 @@ Value evaluate(const Instr* const instrs, const Value* const constants,
     }
     return *--top;
   };
-  const auto right_operand = [&](const Instr& in) __attribute__((always_inline)) {
-    return operand(right_kind(in.argc), in.arg);
-  };
-  // The left operand, on the top of the stack where the result goes.
-  const auto left_operand = [&](const Instr& in) __attribute__((always_inline))->Value& {
-    if (left_kind(in.argc) != Operand::kStack) {
-      *top = operand(left_kind(in.argc), in.aux);
+  const Instr* ip = instrs;  // the instruction being run
+  // Applies `op` to the operands the instruction places as `left` and `right` say; the result
+  // goes where the left operand was, or onto the stack.
+  const auto binary = [&](Operand left, Operand right, auto&& op) __attribute__((always_inline)) {
+    const Value b = operand(right, ip->arg);
+    if (left == Operand::kStack) {
+      top[-1] = op(top[-1], b);
+    } else {
+      *top = op(operand(left, ip->aux), b);
       ++top;
     }
-    return top[-1];
   };
-  // Takes a condition: FALSE goes on at arg, an error ends the IF with it.
-  std::uint32_t pc = 0;
-  const auto branch = [&](const Instr& in, Value c) {
+  // Takes the condition of the branch at ip: TRUE goes on `length` instructions further, FALSE at
+  // arg, an error ends the IF with it.
+  const auto branch = [&](Value c, std::uint32_t length) {
     const Value cond = c.is_boolean() ? c : logical_operand(c, pool);
     if (cond.is_error()) {
       *top++ = cond;
-      pc = in.aux;
+      ip = instrs + ip->aux;
     } else if (!cond.as_boolean()) {
-      pc = in.arg;
+      ip = instrs + ip->arg;
+    } else {
+      ip += length;
     }
   };
-  // Each operator's own copy, its operation a constant: the numbers' fast path is inlined.
-  const auto arithmetic_step = [&](Op op, const Instr& in) __attribute__((always_inline)) {
-    const Value b = right_operand(in);
-    Value& a = left_operand(in);
-    a = a.is_number() && b.is_number() ? number_arithmetic(op, a.as_number(), b.as_number())
-                                       : arithmetic(op, a, b, pool);
+  // A comparison whose operands the data word after ip places; numbers branch at once.
+  const auto branch_compare = [&](Op op, Operand left, Operand right)
+      __attribute__((always_inline)) {
+    const Instr& where = ip[1];
+    const Value b = operand(right, where.arg);
+    const Value a = operand(left, where.aux);
+    if (a.is_number() && b.is_number()) {
+      ip = ordering_holds(op, tolerant_order(a.as_number(), b.as_number())) ? ip + 2
+                                                                            : instrs + ip->arg;
+    } else {
+      branch(comparison(op, a, b, pool), 2);
+    }
   };
-  const auto compare_step = [&](Op op, const Instr& in) __attribute__((always_inline)) {
-    const Value b = right_operand(in);
-    Value& a = left_operand(in);
-    a = compare(op, a, b, pool);
+  // AND (`all`) or OR of arguments that are all TRUE or FALSE, which it takes as they are; false
+  // for any others, which the function's own code takes.
+  const auto all_or_any = [&](bool all) __attribute__((always_inline)) {
+    Value* const args = top - ip->argc;
+    const auto is_true = [](Value v) { return v.as_boolean(); };
+    if (!std::all_of(args, top, [](Value v) { return v.is_boolean(); })) return false;
+    const bool result = all ? std::all_of(args, top, is_true) : std::any_of(args, top, is_true);
+    top = args;
+    *top++ = Value::boolean(result);
+    return true;
   };
     // Threaded dispatch: each operation jumps straight to the next one's code, so that the branch
     // predictor learns which operation tends to follow which.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpedantic"
-  static constexpr void* kLabels[] = {&&op_const,  &&op_ref,    &&op_area,
-                                      &&op_negate, &&op_add,    &&op_sub,
-                                      &&op_mul,    &&op_div,    &&op_pow,
-                                      &&op_concat, &&op_eq,     &&op_ne,
-                                      &&op_lt,     &&op_le,     &&op_gt,
-                                      &&op_ge,     &&op_branch, &&op_branch_compare,
-                                      &&op_jump,   &&op_call,   &&op_branch_compare_operands,
-                                      &&op_end};
-  static_assert(std::size(kLabels) == static_cast<std::size_t>(Op::kEnd) + 1);
-  Instr in;
-#define PELLAVAN_NEXT()                             \
-  do {                                              \
-    in = instrs[pc++];                              \
-    goto* kLabels[static_cast<std::size_t>(in.op)]; \
+#define PELLAVAN_DISPATCH() goto* kLabels[static_cast<std::size_t>(ip->op)]
+#define PELLAVAN_NEXT()  \
+  do {                   \
+    ++ip;                \
+    PELLAVAN_DISPATCH(); \
   } while (false)
+// Each operator's own code for each place of its operands, its operation a constant: the numbers'
+// fast path is inlined. STEP(OP) is the operation on the values a and b.
+#define PELLAVAN_BINARY(OP, STEP, L, R) \
+  binary(                               \
+      Operand::L,                       \
+      Operand::R, [&](Value a, Value b) __attribute__((always_inline)) { return STEP(OP); })
+#define PELLAVAN_ARITHMETIC(OP)                                                            \
+  a.is_number() && b.is_number() ? number_arithmetic(Op::OP, a.as_number(), b.as_number()) \
+                                 : arithmetic(Op::OP, a, b, pool)
+#define PELLAVAN_COMPARISON(OP) compare(Op::OP, a, b, pool)
+#define PELLAVAN_CONCATENATION(OP) concatenation(a, b, pool)
+// X(label, operator, step) for each operator, in Op order.
+// clang-format off
+#define PELLAVAN_OPERATORS(X)                                                                     \
+  X(add, kAdd, PELLAVAN_ARITHMETIC) X(sub, kSub, PELLAVAN_ARITHMETIC)                             \
+  X(mul, kMul, PELLAVAN_ARITHMETIC) X(div, kDiv, PELLAVAN_ARITHMETIC)                             \
+  X(pow, kPow, PELLAVAN_ARITHMETIC) X(concat, kConcat, PELLAVAN_CONCATENATION)                    \
+  PELLAVAN_COMPARISONS(X)
+#define PELLAVAN_COMPARISONS(X)                                                                   \
+  X(eq, kEq, PELLAVAN_COMPARISON) X(ne, kNe, PELLAVAN_COMPARISON) X(lt, kLt, PELLAVAN_COMPARISON) \
+  X(le, kLe, PELLAVAN_COMPARISON) X(gt, kGt, PELLAVAN_COMPARISON) X(ge, kGe, PELLAVAN_COMPARISON)
+// clang-format on
+// Y(label, operator, step, left, right) for each direct form, in binary_code order.
+#define PELLAVAN_FORMS(Y, NAME, OP, STEP)   \
+  Y(NAME##_sr, OP, STEP, kStack, kSlot)     \
+  Y(NAME##_sc, OP, STEP, kStack, kConstant) \
+  Y(NAME##_rs, OP, STEP, kSlot, kStack)     \
+  Y(NAME##_rr, OP, STEP, kSlot, kSlot)      \
+  Y(NAME##_rc, OP, STEP, kSlot, kConstant)  \
+  Y(NAME##_cs, OP, STEP, kConstant, kStack) \
+  Y(NAME##_cr, OP, STEP, kConstant, kSlot)  \
+  Y(NAME##_cc, OP, STEP, kConstant, kConstant)
+#define PELLAVAN_LABEL(NAME, OP, STEP) &&op_##NAME,
+#define PELLAVAN_BRANCH_LABEL(NAME, OP, STEP) &&op_branch_##NAME,
+#define PELLAVAN_FORM_LABEL(NAME, OP, STEP, L, R) &&op_##NAME,
+#define PELLAVAN_FORM_LABELS(NAME, OP, STEP) PELLAVAN_FORMS(PELLAVAN_FORM_LABEL, NAME, OP, STEP)
+  static constexpr void* kLabels[] = {&&op_const,
+                                      &&op_ref,
+                                      &&op_area,
+                                      &&op_negate,
+                                      PELLAVAN_OPERATORS(PELLAVAN_LABEL) && op_branch,
+                                      &&op_branch_compare,
+                                      &&op_jump,
+                                      &&op_call,
+                                      &&op_branch_compare_operands,
+                                      &&op_end,
+                                      PELLAVAN_COMPARISONS(PELLAVAN_BRANCH_LABEL) && op_call_and,
+                                      &&op_call_or,
+                                      &&op_call_is_error,
+                                      &&op_call_abs,
+                                      PELLAVAN_OPERATORS(PELLAVAN_FORM_LABELS)};
+  static_assert(std::size(kLabels) == kOpCount);
 
-  PELLAVAN_NEXT();
+  PELLAVAN_DISPATCH();
 op_const:
-  *top++ = constants[in.arg];
+  *top++ = constants[ip->arg];
   PELLAVAN_NEXT();
 op_ref:
-  *top++ = cells[slot_cells[in.arg]].value;
+  *top++ = cells[slot_cells[ip->arg]].value;
   PELLAVAN_NEXT();
 op_area:
-  *top++ = context.areas[in.arg].valid ? Value::area(in.arg) : Value::error(ErrorCode::kRef);
+  *top++ = context.areas[ip->arg].valid ? Value::area(ip->arg) : Value::error(ErrorCode::kRef);
   PELLAVAN_NEXT();
 op_negate:
   top[-1] = top[-1].is_number() ? Value::number(-top[-1].as_number()) : negation(top[-1], pool);
   PELLAVAN_NEXT();
-op_add:
-  arithmetic_step(Op::kAdd, in);
+#define PELLAVAN_STACK_CODE(NAME, OP, STEP)              \
+  op_##NAME : PELLAVAN_BINARY(OP, STEP, kStack, kStack); \
   PELLAVAN_NEXT();
-op_sub:
-  arithmetic_step(Op::kSub, in);
+#define PELLAVAN_FORM_CODE(NAME, OP, STEP, L, R) \
+  op_##NAME : PELLAVAN_BINARY(OP, STEP, L, R);   \
   PELLAVAN_NEXT();
-op_mul:
-  arithmetic_step(Op::kMul, in);
-  PELLAVAN_NEXT();
-op_div:
-  arithmetic_step(Op::kDiv, in);
-  PELLAVAN_NEXT();
-op_pow:
-  arithmetic_step(Op::kPow, in);
-  PELLAVAN_NEXT();
-op_concat : {
-  const Value b = right_operand(in);
-  Value& a = left_operand(in);
-  a = concatenation(a, b, pool);
-}
-  PELLAVAN_NEXT();
-op_eq:
-  compare_step(Op::kEq, in);
-  PELLAVAN_NEXT();
-op_ne:
-  compare_step(Op::kNe, in);
-  PELLAVAN_NEXT();
-op_lt:
-  compare_step(Op::kLt, in);
-  PELLAVAN_NEXT();
-op_le:
-  compare_step(Op::kLe, in);
-  PELLAVAN_NEXT();
-op_gt:
-  compare_step(Op::kGt, in);
-  PELLAVAN_NEXT();
-op_ge:
-  compare_step(Op::kGe, in);
-  PELLAVAN_NEXT();
+#define PELLAVAN_FORM_CODES(NAME, OP, STEP) PELLAVAN_FORMS(PELLAVAN_FORM_CODE, NAME, OP, STEP)
+  PELLAVAN_OPERATORS(PELLAVAN_STACK_CODE)
+  PELLAVAN_OPERATORS(PELLAVAN_FORM_CODES)
 op_branch:
   --top;
-  branch(in, *top);
-  PELLAVAN_NEXT();
+  branch(*top, 1);
+  PELLAVAN_DISPATCH();
 op_branch_compare:
   top -= 2;
-  branch(in, compare(static_cast<Op>(in.argc), top[0], top[1], pool));
-  PELLAVAN_NEXT();
+  branch(compare(static_cast<Op>(ip->argc), top[0], top[1], pool), 1);
+  PELLAVAN_DISPATCH();
 op_branch_compare_operands : {
-  const Instr where = instrs[pc++];
+  const Instr& where = ip[1];
   const Value b = operand(right_kind(where.argc), where.arg);
   const Value a = operand(left_kind(where.argc), where.aux);
-  branch(in, compare(static_cast<Op>(in.argc), a, b, pool));
+  branch(compare(static_cast<Op>(ip->argc), a, b, pool), 2);
+}
+  PELLAVAN_DISPATCH();
+#define PELLAVAN_BRANCH_CODE(NAME, OP, STEP)                                     \
+  op_branch_##NAME : branch_compare(Op::OP, Operand::kSlot, Operand::kConstant); \
+  PELLAVAN_DISPATCH();
+  PELLAVAN_COMPARISONS(PELLAVAN_BRANCH_CODE)
+op_jump:
+  ip = instrs + ip->arg;
+  PELLAVAN_DISPATCH();
+op_call_and:
+  if (all_or_any(true)) PELLAVAN_NEXT();
+  goto op_call;
+op_call_or:
+  if (all_or_any(false)) PELLAVAN_NEXT();
+  goto op_call;
+op_call_is_error:
+  top[-1] = Value::boolean(top[-1].is_error());
+  PELLAVAN_NEXT();
+op_call_abs:
+  if (top[-1].is_number()) {
+    top[-1] = Value::number(std::fabs(top[-1].as_number()));
+    PELLAVAN_NEXT();
+  }
+  goto op_call;
+op_call : {
+  static const FunctionSpec* const function_table = functions().data();
+  top -= ip->argc;
+  *top = call_function(function_table[ip->arg], std::span<Value>(top, ip->argc), context);
+  ++top;
 }
   PELLAVAN_NEXT();
-op_jump:
-  pc = in.arg;
-  PELLAVAN_NEXT();
-op_call:
-  top -= in.argc;
-  *top = call_function(function_table[in.arg], std::span<Value>(top, in.argc), context);
-  ++top;
-  PELLAVAN_NEXT();
+#undef PELLAVAN_BRANCH_CODE
+#undef PELLAVAN_FORM_CODES
+#undef PELLAVAN_FORM_CODE
+#undef PELLAVAN_STACK_CODE
+#undef PELLAVAN_FORM_LABELS
+#undef PELLAVAN_FORM_LABEL
+#undef PELLAVAN_BRANCH_LABEL
+#undef PELLAVAN_LABEL
+#undef PELLAVAN_FORMS
+#undef PELLAVAN_COMPARISONS
+#undef PELLAVAN_OPERATORS
+#undef PELLAVAN_CONCATENATION
+#undef PELLAVAN_COMPARISON
+#undef PELLAVAN_ARITHMETIC
+#undef PELLAVAN_BINARY
 #undef PELLAVAN_NEXT
+#undef PELLAVAN_DISPATCH
 #pragma GCC diagnostic pop
 
 op_end:

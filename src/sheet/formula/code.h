@@ -16,9 +16,7 @@ enum class Op : std::uint8_t {
   kRef,    // push the value of cell slot arg
   kArea,   // push area slot arg (a function argument)
   kNegate,
-  // Binary operators. Each operand is on the stack or taken directly from a cell slot or a
-  // constant, as argc says (operand_kinds): the right one from arg, the left one from aux, which
-  // then goes onto the stack for the result.
+  // Binary operators on the top two values; the operator routines take these as their names.
   kAdd,
   kSub,
   kMul,
@@ -42,12 +40,37 @@ enum class Op : std::uint8_t {
   // does: the condition of an IF that compares a cell or a number.
   kBranchCompareOperands,
   kEnd,  // the end of the code
+  // kBranchCompareOperands of a cell with a constant, one code per comparison from kEq to kGe.
+  kBranchCompareSlotConstant,
+  // kCall of AND, OR, ISERROR and ABS, which take their common arguments the short way.
+  kCallAnd = static_cast<std::uint8_t>(kBranchCompareSlotConstant) + 6,
+  kCallOr,
+  kCallIsError,
+  kCallAbs,
+  // The binary operators again, with one operand or both taken directly from a cell slot or a
+  // constant: kDirectForms codes per operator, in operator order (binary_code).
+  kFirstDirect,
 };
 
-// Where a binary operator finds its right operand.
+// Where a binary operator finds an operand.
 enum class Operand : std::uint8_t { kStack, kSlot, kConstant };
 
-// The argc of a binary operator: where its left and right operands are.
+inline constexpr unsigned kOperatorCount = 12;  // kAdd ... kGe
+inline constexpr unsigned kDirectForms = 8;     // every pair of operand kinds but two stack ones
+inline constexpr unsigned kOpCount =
+    static_cast<unsigned>(Op::kFirstDirect) + kOperatorCount * kDirectForms;
+
+// The code of binary operator `op` (kAdd ... kGe) whose operands lie where `left` and `right` say.
+// A direct right operand is at arg, a direct left one at aux; the result goes onto the stack.
+constexpr Op binary_code(Op op, Operand left, Operand right) {
+  const unsigned form = static_cast<unsigned>(left) * 3 + static_cast<unsigned>(right);
+  if (form == 0) return op;
+  return static_cast<Op>(
+      static_cast<unsigned>(Op::kFirstDirect) +
+      (static_cast<unsigned>(op) - static_cast<unsigned>(Op::kAdd)) * kDirectForms + form - 1);
+}
+
+// The argc of a kBranchCompareOperands data word: where its left and right operands are.
 constexpr std::uint8_t operand_kinds(Operand left, Operand right) {
   return static_cast<std::uint8_t>(static_cast<unsigned>(left) << 4 | static_cast<unsigned>(right));
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "sheet/calc/operators.h"
 #include "sheet/functions/registry.h"
 
 namespace pellavan::sheet {
@@ -15,6 +16,7 @@ class Compiler {
   Code run() {
     expression(ast_.root());
     emit(Op::kEnd, 0, 0);
+    thread_jumps();
     return std::move(code_);
   }
 
@@ -23,6 +25,16 @@ class Compiler {
     code_.instrs.push_back(Instr{op, argc, 0, arg});
     depth_ += stack_change;
     code_.max_stack = std::max(code_.max_stack, static_cast<std::uint32_t>(depth_));
+  }
+
+  // A jump to a jump goes where the last one leads; a jump to the end is the end.
+  void thread_jumps() {
+    std::vector<Instr>& code = code_.instrs;
+    for (Instr& in : code) {
+      if (in.op != Op::kJump) continue;
+      while (code[in.arg].op == Op::kJump) in.arg = code[in.arg].arg;
+      if (code[in.arg].op == Op::kEnd) in = Instr{Op::kEnd, 0, 0, 0};
+    }
   }
 
   std::uint32_t here() const { return static_cast<std::uint32_t>(code_.instrs.size()); }
@@ -102,7 +114,18 @@ class Compiler {
         break;
       case NodeKind::kBinary: {
         const Operands o = operands(n);
-        emit(binary_op(n.op), o.right_arg, 1 - o.on_stack(), o.kinds());
+        const Op op = binary_op(n.op);
+        if (o.left == Operand::kConstant && o.right == Operand::kConstant && is_arithmetic(op)) {
+          // Two numbers: the operation done now, as it would be at each evaluation. A zero
+          // (whose sign the constant table does not keep) or an error is left to run time.
+          const Value v = number_arithmetic(op, code_.constants[o.left_arg].as_number(),
+                                            code_.constants[o.right_arg].as_number());
+          if (v.is_number() && v.as_number() != 0.0) {
+            constant(v);
+            break;
+          }
+        }
+        emit(binary_code(op, o.left, o.right), o.right_arg, 1 - o.on_stack());
         code_.instrs.back().aux = static_cast<std::uint16_t>(o.left_arg);
         break;
       }
@@ -114,6 +137,10 @@ class Compiler {
         }
         break;
     }
+  }
+
+  static bool is_arithmetic(Op op) {
+    return op == Op::kAdd || op == Op::kSub || op == Op::kMul || op == Op::kDiv || op == Op::kPow;
   }
 
   static Op binary_op(BinaryOp op) {
@@ -168,11 +195,28 @@ class Compiler {
     if (o.on_stack() == 2) {
       emit(Op::kBranchCompare, 0, -2, comparison);
     } else {
-      emit(Op::kBranchCompareOperands, 0, -o.on_stack(), comparison);
+      const bool slot_constant = o.left == Operand::kSlot && o.right == Operand::kConstant;
+      emit(slot_constant ? static_cast<Op>(static_cast<unsigned>(Op::kBranchCompareSlotConstant) +
+                                           comparison - static_cast<unsigned>(Op::kEq))
+                         : Op::kBranchCompareOperands,
+           0, -o.on_stack(), comparison);
       code_.instrs.push_back(
           Instr{Op::kEnd, o.kinds(), static_cast<std::uint16_t>(o.left_arg), o.right_arg});
     }
     return branch;
+  }
+
+  static Op call_code(std::uint16_t function) {
+    static const std::pair<std::uint16_t, Op> kOwnCodes[] = {
+        {*find_function("AND"), Op::kCallAnd},
+        {*find_function("OR"), Op::kCallOr},
+        {*find_function("ISERROR"), Op::kCallIsError},
+        {*find_function("ABS"), Op::kCallAbs},
+    };
+    for (const auto& [id, op] : kOwnCodes) {
+      if (id == function) return op;
+    }
+    return Op::kCall;
   }
 
   void call(const AstNode& n) {
@@ -189,7 +233,7 @@ class Compiler {
         expression(arg);
       }
     }
-    emit(Op::kCall, n.function, 1 - static_cast<int>(n.child_count),
+    emit(call_code(n.function), n.function, 1 - static_cast<int>(n.child_count),
          static_cast<std::uint8_t>(n.child_count));
     code_.is_volatile = code_.is_volatile || spec.is_volatile;
   }
