@@ -76,12 +76,12 @@ void Book::iterate() {
   if (items.empty()) return;
   const Eval* const loop = evals_.data() + schedule_.before.size();  // by place in the region
   // A cell none of whose loop-region inputs changed since it was last computed would give the
-  // same value again: after the first pass it is skipped. `step` counts the computations; a
-  // cell that reads itself and changed at its own last computation has a changed input. Both
-  // by place in the loop region.
-  std::vector<std::uint64_t> cell_changed_at(schedule_.loop_cells.size(), 0);
-  std::vector<std::uint64_t> cell_computed_at(schedule_.loop_cells.size(), 0);
-  std::uint64_t step = 0;
+  // same value again: after the first pass it is skipped. A change marks the cells that read
+  // the changed one as stale (a cell that reads itself too), by place in the loop region.
+  std::vector<std::uint8_t> stale(schedule_.loop_cells.size(), 0);
+  const auto changed_cell = [&](std::uint32_t k) {
+    for (const std::uint32_t reader : schedule_.readers_of(k)) stale[reader] = 1;
+  };
   std::vector<int> computed_in(items.size(), 0);  // pass of the item's last computation
   std::vector<int> changed_in(items.size(), 0);   // pass of its last change of any size
   std::vector<int> report_of(items.size(), -1);
@@ -125,21 +125,15 @@ void Book::iterate() {
       for (std::uint32_t k = item.first; k < item.end; ++k) {
         change_at[k] = 0.0;
         // A relaxed cell may still be short of what its inputs give: it is always computed.
-        if (pass > 1 && !settling.relaxed(i)) {
-          const auto reads = schedule_.reads_of(k);
-          const std::uint64_t since = cell_computed_at[k];
-          if (std::none_of(reads.begin(), reads.end(),
-                           [&](std::uint32_t w) { return cell_changed_at[w] >= since; }))
-            continue;
-        }
-        cell_computed_at[k] = ++step;
+        if (pass > 1 && !settling.relaxed(i) && !stale[k]) continue;
+        stale[k] = 0;
         const Value old = compute(static_cast<std::uint32_t>(schedule_.before.size()) + k);
         Value& now = cells_[loop[k].cell].value;
         if (settling.relaxed(i) && old.is_number() && now.is_number())
           now = Value::number(old.as_number() +
                               settling.step(i) * (now.as_number() - old.as_number()));
         if (identical(old, now)) continue;
-        cell_changed_at[k] = step;
+        changed_cell(k);
         changed = true;
         double delta = 0.0;
         if (moved_beyond(old, now, limit, delta)) ++beyond;
@@ -162,7 +156,7 @@ void Book::iterate() {
           if (change_at[k] == 0.0) continue;
           Value& v = cells_[loop[k].cell].value;
           v = Value::number(v.as_number() + change_at[k] * on);
-          cell_changed_at[k] = ++step;
+          changed_cell(k);
         }
       }
       if (item.counted()) {

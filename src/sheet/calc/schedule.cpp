@@ -100,16 +100,23 @@ Schedule build_schedule(const DependencyGraph& graph) {
       s.items[s.item_inputs[k]].read_in_loop = true;
     s.items.push_back(item);
   }
+  const auto loop_size = static_cast<std::uint32_t>(s.loop_cells.size());
   std::vector<std::uint32_t> loop_index(graph.size(), 0);
-  for (std::uint32_t k = 0; k < s.loop_cells.size(); ++k) loop_index[s.loop_cells[k]] = k;
-  s.loop_reads_first.reserve(s.loop_cells.size() + 1);
-  for (const std::uint32_t v : s.loop_cells) {
-    s.loop_reads_first.push_back(static_cast<std::uint32_t>(s.loop_reads.size()));
-    for (const std::uint32_t w : graph.precedents(v)) {
-      if (item_of[comps.component_of[w]] != kNoItem) s.loop_reads.push_back(loop_index[w]);
+  for (std::uint32_t k = 0; k < loop_size; ++k) loop_index[s.loop_cells[k]] = k;
+  const auto each_loop_read = [&](auto&& fn) {
+    for (std::uint32_t k = 0; k < loop_size; ++k) {
+      for (const std::uint32_t w : graph.precedents(s.loop_cells[k]))
+        if (item_of[comps.component_of[w]] != kNoItem) fn(loop_index[w], k);
     }
-  }
-  s.loop_reads_first.push_back(static_cast<std::uint32_t>(s.loop_reads.size()));
+  };
+  std::vector<std::uint32_t>& first = s.loop_readers_first;
+  first.assign(loop_size + 1, 0);
+  each_loop_read([&](std::uint32_t read, std::uint32_t) { ++first[read + 1]; });
+  for (std::uint32_t k = 0; k < loop_size; ++k) first[k + 1] += first[k];
+  s.loop_readers.resize(first.back());
+  std::vector<std::uint32_t> next(first.begin(), first.end() - 1);
+  each_loop_read(
+      [&](std::uint32_t read, std::uint32_t reader) { s.loop_readers[next[read]++] = reader; });
   return s;
 }
 

@@ -36,18 +36,18 @@ struct Schedule {
   std::vector<LoopItem> items;
   std::vector<std::uint32_t> item_inputs;
   std::vector<std::uint32_t> after;
-  // For loop_cells[k], the formulas of the loop region it reads, by their place in loop_cells:
-  // loop_reads[loop_reads_first[k] .. loop_reads_first[k + 1]). Only these can change while the
-  // region iterates.
-  std::vector<std::uint32_t> loop_reads_first;
-  std::vector<std::uint32_t> loop_reads;
+  // For loop_cells[k], the formulas of the loop region that read it, by their place in
+  // loop_cells: loop_readers[loop_readers_first[k] .. loop_readers_first[k + 1]). Only what the
+  // region's formulas read from each other changes while it iterates.
+  std::vector<std::uint32_t> loop_readers_first;
+  std::vector<std::uint32_t> loop_readers;
 
   std::span<const std::uint32_t> cells(const LoopItem& item) const {
     return {loop_cells.data() + item.first, loop_cells.data() + item.end};
   }
-  std::span<const std::uint32_t> reads_of(std::size_t loop_index) const {
-    return {loop_reads.data() + loop_reads_first[loop_index],
-            loop_reads.data() + loop_reads_first[loop_index + 1]};
+  std::span<const std::uint32_t> readers_of(std::size_t loop_index) const {
+    return {loop_readers.data() + loop_readers_first[loop_index],
+            loop_readers.data() + loop_readers_first[loop_index + 1]};
   }
   std::span<const std::uint32_t> inputs(const LoopItem& item) const {
     return {item_inputs.data() + item.inputs_first, item_inputs.data() + item.inputs_end};
