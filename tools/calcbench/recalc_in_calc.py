@@ -99,7 +99,7 @@ def write_inputs(doc, inputs):
         elif kind == "text":
             target.setString(value)
         elif kind == "boolean":
-            target.setFormula("=TRUE()" if value == "1" else "=FALSE()")
+            target.setValue(1.0 if value == "1" else 0.0)  # Calc's TRUE and FALSE
         elif kind == "formula":
             target.setFormula(to_api_formula(value))
         else:
