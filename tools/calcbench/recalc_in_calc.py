@@ -1,0 +1,238 @@
+#!/usr/bin/python3
+"""Times LibreOffice Calc recalculating the analysis workbook that pellavan-calcbench wrote.
+
+    /usr/bin/python3 recalc_in_calc.py DIR [--runs 5] [--differences N] [--single-thread]
+
+Each run opens DIR/book.fods (the workbook as the previous project's fill left it) in a headless
+LibreOffice with automatic calculation off, writes the cells of DIR/inputs.tsv (the next
+project's inputs) and recalculates every formula (calculateAll, a hard recalculation), timing
+the writes and the recalculation apart. Then sets LibreOffice's results beside ours
+(DIR/expected.tsv): the results read back, one line each, and the largest difference over every
+formula cell that holds a number in both (and the N cells that differ most).
+"""
+
+import argparse
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.append("/usr/lib/libreoffice/program")
+import uno  # noqa: E402
+from com.sun.star.beans import PropertyValue  # noqa: E402
+
+FORMULA_ERROR = 4  # com.sun.star.sheet.FormulaResult.ERROR
+CLEAR_CONTENTS = 1 | 2 | 4 | 16  # com.sun.star.sheet.CellFlags VALUE, DATETIME, STRING, FORMULA
+
+
+def prop(name, value):
+    p = PropertyValue()
+    p.Name, p.Value = name, value
+    return p
+
+
+def start_office(profile):
+    pipe = "calcbench%d" % os.getpid()
+    office = subprocess.Popen(
+        ["soffice", "--headless", "--invisible", "--norestore", "--nologo",
+         "-env:UserInstallation=file://" + profile,
+         "--accept=pipe,name=%s;urp;StarOffice.ComponentContext" % pipe],
+        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    local = uno.getComponentContext()
+    resolver = local.ServiceManager.createInstanceWithContext(
+        "com.sun.star.bridge.UnoUrlResolver", local)
+    for _ in range(600):
+        try:
+            context = resolver.resolve(
+                "uno:pipe,name=%s;urp;StarOffice.ComponentContext" % pipe)
+            return office, context
+        except Exception:
+            time.sleep(0.1)
+    office.kill()
+    sys.exit("LibreOffice did not start")
+
+
+def configure(context, node, values):
+    provider = context.ServiceManager.createInstanceWithContext(
+        "com.sun.star.configuration.ConfigurationProvider", context)
+    access = provider.createInstanceWithArguments(
+        "com.sun.star.configuration.ConfigurationUpdateAccess",
+        (prop("nodepath", "/org.openoffice.Office.Calc/Formula/" + node),))
+    for name, value in values.items():
+        access.setPropertyValue(name, value)
+    access.commitChanges()
+
+
+def read_tsv(path):
+    with open(path, encoding="utf-8") as f:
+        return [line.rstrip("\n").split("\t") for line in f if line.strip()]
+
+
+def to_api_formula(text):
+    """OpenDocument formula text to what XCell.setFormula reads: no brackets, '$' ahead of a
+    sheet name."""
+    body = text[len("of:"):]
+    out, i, in_text = [], 0, False
+    while i < len(body):
+        c = body[i]
+        if c == '"':
+            in_text = not in_text
+        if not in_text and c == "[":
+            end = body.index("]", i)
+            ref = body[i + 1:end].replace(":.", ":")
+            out.append(ref[1:] if ref.startswith(".") else "$" + ref)
+            i = end + 1
+            continue
+        out.append(c)
+        i += 1
+    return "".join(out)
+
+
+def write_inputs(doc, inputs):
+    sheets = doc.Sheets
+    for sheet, cell, kind, value in inputs:
+        target = sheets.getByName(sheet).getCellRangeByName(cell)
+        if kind == "number":
+            target.setValue(float(value))
+        elif kind == "text":
+            target.setString(value)
+        elif kind == "boolean":
+            target.setValue(1.0 if value == "1" else 0.0)  # Calc's TRUE and FALSE
+        elif kind == "formula":
+            target.setFormula(to_api_formula(value))
+        else:
+            target.clearContents(CLEAR_CONTENTS)
+
+
+def column_index(letters):
+    n = 0
+    for ch in letters:
+        n = n * 26 + ord(ch) - ord("A") + 1
+    return n - 1
+
+
+def split_a1(cell):
+    letters = "".join(ch for ch in cell if ch.isalpha())
+    return int(cell[len(letters):]) - 1, column_index(letters)
+
+
+def read_numbers(doc, expected):
+    """LibreOffice's value of every expected cell, None where it holds no number."""
+    values = {}
+    by_sheet = {}
+    for sheet, cell, *_ in expected:
+        by_sheet.setdefault(sheet, []).append(cell)
+    for sheet, cells in by_sheet.items():
+        positions = [split_a1(c) for c in cells]
+        rows = max(r for r, _ in positions) + 1
+        cols = max(c for _, c in positions) + 1
+        table = doc.Sheets.getByName(sheet)
+        data = table.getCellRangeByPosition(0, 0, cols - 1, rows - 1).getDataArray()
+        errors = set()
+        for a in table.queryFormulaCells(FORMULA_ERROR).getRangeAddresses():
+            errors.update((r, c) for r in range(a.StartRow, a.EndRow + 1)
+                          for c in range(a.StartColumn, a.EndColumn + 1))
+        for cell, (r, c) in zip(cells, positions):
+            v = data[r][c]
+            values[(sheet, cell)] = v if isinstance(v, float) and (r, c) not in errors else None
+    return values
+
+
+def relative(a, b):
+    """The difference relative to the larger magnitude; numbers below 1e-6 count as 1e-6."""
+    return abs(a - b) / max(abs(a), abs(b), 1e-6)
+
+
+def compare(doc, expected, differences):
+    lo = read_numbers(doc, expected)
+    print("\n%-32s %-12s %18s %18s %10s" % ("result", "cell", "ours", "LibreOffice", "rel. diff"))
+    for sheet, cell, ours, name in expected:
+        if not name:
+            continue
+        theirs = lo[(sheet, cell)]
+        try:
+            diff = "%10.2e" % relative(float(ours), theirs) if theirs is not None else "-"
+        except ValueError:
+            diff = "-"
+        print("%-32s %-12s %18s %18s %10s" % (name, sheet + "!" + cell, ours or "(empty)",
+                                              "(none)" if theirs is None else repr(theirs), diff))
+    cells = [(s, c, float(v)) for s, c, v, name in expected if not name]
+    missing = ["%s!%s" % (s, c) for s, c, _ in cells if lo[(s, c)] is None]
+    diffs = sorted(((relative(o, lo[(s, c)]), s, c, o, lo[(s, c)]) for s, c, o in cells
+                    if lo[(s, c)] is not None), reverse=True)
+    for d, s, c, o, t in diffs[:differences]:
+        print("%-12s %-8s %22r %22r %10.2e" % (s, c, o, t, d))
+    print("\n%d formula cells holding a number: %d hold none in LibreOffice%s" % (
+        len(cells), len(missing), (" (" + ", ".join(missing[:8]) + ")") if missing else ""))
+    if diffs:
+        worst = diffs[0]
+        print("relative differences: %d above 1e-6, %d above 1e-3; median %.2g; largest %.3g at "
+              "%s!%s (ours %r, LibreOffice %r)" % (
+                  sum(d[0] > 1e-6 for d in diffs), sum(d[0] > 1e-3 for d in diffs),
+                  diffs[len(diffs) // 2][0], worst[0], worst[1], worst[2], worst[3], worst[4]))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("dir")
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--differences", type=int, default=0, metavar="N",
+                        help="list the N formula cells that differ most")
+    parser.add_argument("--single-thread", action="store_true",
+                        help="calculate on one thread, as our engine does")
+    args = parser.parse_args()
+    book_url = uno.systemPathToFileUrl(os.path.abspath(os.path.join(args.dir, "book.fods")))
+    inputs = read_tsv(os.path.join(args.dir, "inputs.tsv"))
+    expected = read_tsv(os.path.join(args.dir, "expected.tsv"))
+    lock = os.path.join(args.dir, ".~lock.book.fods#")
+    if os.path.exists(lock):  # left by a run that was stopped; a hidden load would fail on it
+        os.remove(lock)
+    with tempfile.TemporaryDirectory() as profile:
+        office, context = start_office(profile)
+        try:
+            # The file's results stand as loaded: only the timed recalculation computes.
+            configure(context, "Load", {"ODFRecalcMode": 1})
+            if args.single_thread:
+                configure(context, "Calculation",
+                          {"UseThreadedCalculationForFormulaGroups": False})
+            desktop = context.ServiceManager.createInstanceWithContext(
+                "com.sun.star.frame.Desktop", context)
+            writes, recalcs = [], []
+            for run in range(args.runs):
+                doc = desktop.loadComponentFromURL(book_url, "_blank", 0, (prop("Hidden", True),))
+                if doc is None:
+                    sys.exit("LibreOffice could not open " + book_url)
+                try:
+                    if run == 0:
+                        print("LibreOffice iteration: %s, %d steps, change limit %g; %d input cells"
+                              % (doc.IsIterationEnabled, doc.IterationCount, doc.IterationEpsilon,
+                                 len(inputs)))
+                    doc.enableAutomaticCalculation(False)
+                    t0 = time.perf_counter()
+                    write_inputs(doc, inputs)
+                    t1 = time.perf_counter()
+                    doc.calculateAll()
+                    t2 = time.perf_counter()
+                    writes.append((t1 - t0) * 1000)
+                    recalcs.append((t2 - t1) * 1000)
+                    if run == args.runs - 1:
+                        compare(doc, expected, args.differences)
+                finally:
+                    doc.close(True)
+            print("\nrecalculation (calculateAll): min %.2f ms, median %.2f ms over %d runs: %s" % (
+                min(recalcs), statistics.median(recalcs), args.runs,
+                " ".join("%.2f" % t for t in recalcs)))
+            print("writing the inputs: min %.2f ms, median %.2f ms" % (
+                min(writes), statistics.median(writes)))
+        finally:
+            try:
+                desktop.terminate()
+            except Exception:
+                pass
+            office.wait(timeout=30)
+
+
+if __name__ == "__main__":
+    main()
