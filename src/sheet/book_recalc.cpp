@@ -122,16 +122,18 @@ void Book::iterate() {
       bool changed = false;
       double item_largest = 0.0;
       std::uint32_t beyond = 0;
+      // A relaxed cell may still be short of what its inputs give: it is always computed.
+      const bool relaxed = settling.relaxed(i);
+      const double share = settling.step(i);
+      const bool every_cell = pass == 1 || relaxed;
       for (std::uint32_t k = item.first; k < item.end; ++k) {
         change_at[k] = 0.0;
-        // A relaxed cell may still be short of what its inputs give: it is always computed.
-        if (pass > 1 && !settling.relaxed(i) && !stale[k]) continue;
+        if (!every_cell && !stale[k]) continue;
         stale[k] = 0;
         const Value old = compute(static_cast<std::uint32_t>(schedule_.before.size()) + k);
         Value& now = cells_[loop[k].cell].value;
-        if (settling.relaxed(i) && old.is_number() && now.is_number())
-          now = Value::number(old.as_number() +
-                              settling.step(i) * (now.as_number() - old.as_number()));
+        if (relaxed && old.is_number() && now.is_number())
+          now = Value::number(old.as_number() + share * (now.as_number() - old.as_number()));
         if (identical(old, now)) continue;
         changed_cell(k);
         changed = true;
