@@ -40,11 +40,12 @@ Value Book::compute(std::uint32_t eval) {
 void Book::apply_seeds() {
   for (const LoopItem& item : schedule_.items) {
     if (!item.circular) continue;
-    for (const std::uint32_t f : schedule_.cells(item)) {
-      Value& v = cells_[formulas_[f].cell].value;
-      if (!formulas_[f].live || !v.is_error()) continue;
-      const auto seed = seeds_.find(formulas_[f].pos);
-      v = Value::number(seed == seeds_.end() ? 0.0 : seed->second);
+    for (std::uint32_t k = item.first; k < item.end; ++k) {
+      const Eval& f = evals_[schedule_.before.size() + k];
+      Cell& cell = cells_[f.cell];
+      if (cell.formula != f.formula || !cell.value.is_error()) continue;
+      const auto seed = seeds_.find(formulas_[f.formula].pos);
+      cell.value = Value::number(seed == seeds_.end() ? 0.0 : seed->second);
     }
   }
 }
