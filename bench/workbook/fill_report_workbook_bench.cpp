@@ -4,13 +4,16 @@
 // the previous project of the set left, as a system window's Run does after another project was
 // run in the same session (every input written, the catalogue records read again, one
 // recalculation, the results read back). The load calculation ran once before, at the loads
-// window's Done. BM_RecalcTemplate: the recalculation of the template after a return to its marked
-// state. BM_LoadTemplate: the template read from its text and settled values, as the program's
-// start does. Counters: passes of the iteration and cells evaluated per run.
+// window's Done. BM_FirstFillAfterStart: the sample's fill as the first Run after the program
+// started does it, on the template as loaded. BM_RecalcTemplate: the recalculation of the template
+// after a return to its marked state. BM_LoadTemplate: the template read from its text and settled
+// values, as the program's start does. Counters: passes of the iteration and cells evaluated per
+// run.
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -65,6 +68,26 @@ void BM_FillAfterAnotherProject(benchmark::State& state) {
 BENCHMARK(BM_FillAfterAnotherProject)
     ->DenseRange(0, static_cast<int>(pellavan::testing::project_set().size()) - 1)
     ->Unit(benchmark::kMillisecond);
+
+// The first Run after the program started: the template as loaded, the sample project taken.
+void BM_FirstFillAfterStart(benchmark::State& state) {
+  ProjectAnalysis preparing(kProgramFolder);
+  const std::vector<PreparedProject>& prepared = prepared_set(preparing);
+  if (prepared.empty()) {
+    state.SkipWithError("build the project set first");
+    return;
+  }
+  std::unique_ptr<ProjectAnalysis> analysis;
+  for (auto _ : state) {
+    state.PauseTiming();
+    analysis.reset();
+    analysis = std::make_unique<ProjectAnalysis>(kProgramFolder);
+    pellavan::testing::take(*analysis, prepared[0]);
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(analysis->fill().filled);
+  }
+}
+BENCHMARK(BM_FirstFillAfterStart)->Unit(benchmark::kMillisecond);
 
 void BM_RecalcTemplate(benchmark::State& state) {
   pellavan::sheet::Book book = pellavan::workbook::load_report_template();
