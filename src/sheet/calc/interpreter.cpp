@@ -40,6 +40,12 @@ Value evaluate(const Instr* const instrs, const Value* const constants,
     return *--top;
   };
   const Instr* ip = instrs;  // the instruction being run
+  // Whether both operands are numbers: a direct constant always is one.
+  const auto numbers =
+      [](Operand left, Value a, Operand right, Value b) __attribute__((always_inline)) {
+    return (left == Operand::kConstant || a.is_number()) &&
+           (right == Operand::kConstant || b.is_number());
+  };
   // Applies `op` to the operands the instruction places as `left` and `right` say; the result
   // goes where the left operand was, or onto the stack.
   const auto binary = [&](Operand left, Operand right, auto&& op) __attribute__((always_inline)) {
@@ -70,7 +76,7 @@ Value evaluate(const Instr* const instrs, const Value* const constants,
     const Instr& where = ip[1];
     const Value b = operand(right, where.arg);
     const Value a = operand(left, where.aux);
-    if (a.is_number() && b.is_number()) {
+    if (numbers(left, a, right, b)) {
       ip = ordering_holds(op, tolerant_order(a.as_number(), b.as_number())) ? ip + 2
                                                                             : instrs + ip->arg;
     } else {
@@ -99,16 +105,20 @@ Value evaluate(const Instr* const instrs, const Value* const constants,
     PELLAVAN_DISPATCH(); \
   } while (false)
 // Each operator's own code for each place of its operands, its operation a constant: the numbers'
-// fast path is inlined. STEP(OP) is the operation on the values a and b.
+// fast path is inlined. STEP(OP, L, R) is the operation on the values a and b.
 #define PELLAVAN_BINARY(OP, STEP, L, R) \
   binary(                               \
       Operand::L,                       \
-      Operand::R, [&](Value a, Value b) __attribute__((always_inline)) { return STEP(OP); })
-#define PELLAVAN_ARITHMETIC(OP)                                                            \
-  a.is_number() && b.is_number() ? number_arithmetic(Op::OP, a.as_number(), b.as_number()) \
-                                 : arithmetic(Op::OP, a, b, pool)
-#define PELLAVAN_COMPARISON(OP) compare(Op::OP, a, b, pool)
-#define PELLAVAN_CONCATENATION(OP) concatenation(a, b, pool)
+      Operand::R, [&](Value a, Value b) __attribute__((always_inline)) { return STEP(OP, L, R); })
+#define PELLAVAN_NUMBERS(L, R) numbers(Operand::L, a, Operand::R, b)
+#define PELLAVAN_ARITHMETIC(OP, L, R)                                              \
+  PELLAVAN_NUMBERS(L, R) ? number_arithmetic(Op::OP, a.as_number(), b.as_number()) \
+                         : arithmetic(Op::OP, a, b, pool)
+#define PELLAVAN_COMPARISON(OP, L, R)                                                    \
+  PELLAVAN_NUMBERS(L, R)                                                                 \
+  ? Value::boolean(ordering_holds(Op::OP, tolerant_order(a.as_number(), b.as_number()))) \
+  : comparison(Op::OP, a, b, pool)
+#define PELLAVAN_CONCATENATION(OP, L, R) concatenation(a, b, pool)
 // X(label, operator, step) for each operator, in Op order.
 // clang-format off
 #define PELLAVAN_OPERATORS(X)                                                                     \
@@ -232,6 +242,7 @@ op_call : {
 #undef PELLAVAN_COMPARISON
 #undef PELLAVAN_ARITHMETIC
 #undef PELLAVAN_BINARY
+#undef PELLAVAN_NUMBERS
 #undef PELLAVAN_NEXT
 #undef PELLAVAN_DISPATCH
 #pragma GCC diagnostic pop

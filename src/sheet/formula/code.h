@@ -61,7 +61,8 @@ inline constexpr unsigned kOpCount =
     static_cast<unsigned>(Op::kFirstDirect) + kOperatorCount * kDirectForms;
 
 // The code of binary operator `op` (kAdd ... kGe) whose operands lie where `left` and `right` say.
-// A direct right operand is at arg, a direct left one at aux; the result goes onto the stack.
+// A direct right operand is at arg, a direct left one at aux; a direct constant is a number. The
+// result goes onto the stack.
 constexpr Op binary_code(Op op, Operand left, Operand right) {
   const unsigned form = static_cast<unsigned>(left) * 3 + static_cast<unsigned>(right);
   if (form == 0) return op;

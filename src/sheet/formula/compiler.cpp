@@ -48,7 +48,8 @@ class Compiler {
   void constant(Value v) { emit(Op::kConst, constant_index(v)); }
 
   // Where an operand that is a cell or a number (in parentheses or not) can be fetched by the
-  // operator itself, with the slot or constant in `arg`; else it is left to the stack.
+  // operator itself, with the slot or constant in `arg`; else it is left to the stack. The
+  // interpreter counts on a direct constant being a number.
   Operand direct(std::uint32_t index, std::uint32_t& arg) {
     const AstNode* n = &ast_.node(index);
     while (n->kind == NodeKind::kParen) n = &ast_.node(ast_.child(*n, 0));
