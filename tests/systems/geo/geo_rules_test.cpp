@@ -128,7 +128,8 @@ TEST_F(GeoWindowTest, PicturesWaitForTheRestoreAndTheSoilFollowsTheLoop) {
         w.picture_panel().picture_path().endsWith(metric ? "HorzSoilm.bmp" : "HorzSoil.bmp"))
         << w.picture_panel().picture_path().toStdString();
     bool interleaved = false;
-    QTimer::singleShot(0, [&interleaved] { interleaved = true; });
+    const QObject scope;  // the call is dropped with it if it has not come by then
+    QTimer::singleShot(0, &scope, [&interleaved] { interleaved = true; });
     w.Unit_Pic();
     EXPECT_FALSE(interleaved) << "a loader runs no other event";
     EXPECT_FALSE(w.picture_panel().picture_path().endsWith("GeoLogo.bmp"));
