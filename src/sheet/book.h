@@ -207,7 +207,7 @@ class Book {
     std::uint32_t first_slot = 0;  // its slot-to-cell table starts at eval_slots_[first_slot]
     std::uint32_t areas = 0;
   };
-  void build_evals();
+  void build_evals();  // with every build of the structure, and when a mark brings one back
   Value compute(std::uint32_t eval);  // stores the new value, returns the one before
   void apply_seeds();
   void iterate();
@@ -241,10 +241,8 @@ class Book {
   TodayFn clock_;
   RecalcReport report_;
 
-  std::uint64_t layout_ = 1;  // moves on with every build of the structure
   std::vector<Eval> evals_;
   std::vector<std::uint32_t> eval_slots_;
-  std::uint64_t evals_layout_ = 0;  // the layout_ evals_ were made under
   EvalContext context_;
   std::uint64_t generation_ = 0;
 };

@@ -37,7 +37,6 @@ void Book::return_to_mark() {
     schedule_ = m.schedule;
     structure_version_ = m.structure_version;
     structure_dirty_ = false;
-    ++layout_;
     cells_ = m.cells;
     // Grids grown since keep their size, in the mark too: the next writes that grew them then
     // find their cells without another relayout and rebuild.
@@ -48,7 +47,11 @@ void Book::return_to_mark() {
                std::max(grown[s].cols, grids_[s].cols));
       relaid = true;
     }
-    if (relaid) mark_state();
+    if (relaid) {
+      mark_state();
+    } else {
+      build_evals();
+    }
   } else {
     for (const FormulaId f : dropped_) formulas_[f].live = true;
     std::copy(m.cells.begin(), m.cells.end(), cells_.begin());

@@ -52,7 +52,6 @@ void Book::apply_seeds() {
 
 void Book::recalc() {
   if (structure_dirty_) rebuild_structure();
-  if (evals_layout_ != layout_) build_evals();
   report_ = RecalcReport{};
   context_ = EvalContext{cells_.data(), nullptr, &pool_, today_serial(clock_)};
   apply_seeds();

@@ -114,7 +114,6 @@ void Book::build_evals() {
   for (const std::uint32_t f : schedule_.before) add(f);
   for (const std::uint32_t f : schedule_.loop_cells) add(f);
   for (const std::uint32_t f : schedule_.after) add(f);
-  evals_layout_ = layout_;
 }
 
 // Drops removed formulas, numbers the rest in sheet order (sheet, row, column), resolves every
@@ -134,7 +133,7 @@ void Book::rebuild_structure() {
   for (std::size_t i = 0; i < formulas_.size(); ++i) precedents[i] = precedents_of(formulas_[i]);
   schedule_ = build_schedule(DependencyGraph(std::move(precedents)));
   structure_dirty_ = false;
-  ++layout_;
+  build_evals();
 }
 
 }  // namespace pellavan::sheet
