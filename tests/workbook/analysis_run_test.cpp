@@ -32,23 +32,29 @@ struct Snapshot {
   std::vector<std::string> texts;  // of the text cells, whose ids may differ between books
 };
 
-Snapshot snapshot(const ProjectAnalysis& a) {
-  Snapshot s;
+// Calls fn with the place and value of every cell of every sheet's used range, in order.
+template <class Fn>
+void for_each_used_cell(const ProjectAnalysis& a, Fn&& fn) {
   for (int sheet = 0; sheet < a.book.sheet_count(); ++sheet) {
     const auto used = a.book.used_range(sheet);
     if (!used) continue;
     for (int r = used->first_row; r <= used->last_row; ++r) {
-      for (int c = used->first_col; c <= used->last_col; ++c) {
-        const sheet::Value v = a.book.cell_value({sheet, r, c});
-        if (v.is_text()) {
-          s.texts.emplace_back(a.book.text_of(v));
-          s.cells.push_back(sheet::Value());
-        } else {
-          s.cells.push_back(v);
-        }
-      }
+      for (int c = used->first_col; c <= used->last_col; ++c)
+        fn(sheet, r, c, a.book.cell_value({sheet, r, c}));
     }
   }
+}
+
+Snapshot snapshot(const ProjectAnalysis& a) {
+  Snapshot s;
+  for_each_used_cell(a, [&](int, int, int, sheet::Value v) {
+    if (v.is_text()) {
+      s.texts.emplace_back(a.book.text_of(v));
+      s.cells.push_back(sheet::Value());
+    } else {
+      s.cells.push_back(v);
+    }
+  });
   for (const SummaryResultCell& r : summary_result_cells())
     s.results.push_back(a.model.ProjectRec.*r.field);
   return s;
@@ -105,28 +111,21 @@ std::uint64_t digest(const ProjectAnalysis& a) {
       h *= 0x100000001b3u;
     }
   };
-  for (int sheet = 0; sheet < a.book.sheet_count(); ++sheet) {
-    const auto used = a.book.used_range(sheet);
-    if (!used) continue;
-    for (int r = used->first_row; r <= used->last_row; ++r) {
-      for (int c = used->first_col; c <= used->last_col; ++c) {
-        const sheet::Value v = a.book.cell_value({sheet, r, c});
-        const int place[] = {sheet, r, c, static_cast<int>(v.kind())};
-        fold(place, sizeof place);
-        if (v.is_number()) {
-          const double x = v.as_number();
-          fold(&x, sizeof x);
-        } else if (v.is_text()) {
-          const std::string_view text = a.book.text_of(v);
-          fold(text.data(), text.size());
-        } else if (!v.is_empty()) {
-          const std::uint32_t payload = v.is_error() ? static_cast<std::uint32_t>(v.as_error())
-                                                     : static_cast<std::uint32_t>(v.as_boolean());
-          fold(&payload, sizeof payload);
-        }
-      }
+  for_each_used_cell(a, [&](int sheet, int r, int c, sheet::Value v) {
+    const int place[] = {sheet, r, c, static_cast<int>(v.kind())};
+    fold(place, sizeof place);
+    if (v.is_number()) {
+      const double x = v.as_number();
+      fold(&x, sizeof x);
+    } else if (v.is_text()) {
+      const std::string_view text = a.book.text_of(v);
+      fold(text.data(), text.size());
+    } else if (!v.is_empty()) {
+      const std::uint32_t payload = v.is_error() ? static_cast<std::uint32_t>(v.as_error())
+                                                 : static_cast<std::uint32_t>(v.as_boolean());
+      fold(&payload, sizeof payload);
     }
-  }
+  });
   return h;
 }
 
