@@ -21,6 +21,7 @@
 
 #include "sheet/address.h"
 #include "sheet/calc/eval_context.h"
+#include "sheet/calc/native_code.h"
 #include "sheet/calc/schedule.h"
 #include "sheet/cell.h"
 #include "sheet/format/date_serial.h"
@@ -109,6 +110,10 @@ class Book {
   FormulaShapeId parse_shape(CellPos origin, std::string_view formula);
   void set_cell_shape(CellPos pos, FormulaShapeId shape);
   std::size_t shape_count() const { return shapes_.size(); }
+  const Code& shape_code(FormulaShapeId shape) const { return shapes_.at(shape).code; }
+  // Formulas whose code the table holds run its machine code from now on; null: none does.
+  // The table outlives the book.
+  void use_native_code(const NativeCode* code);
 
   // ---- calculation ----
   CalcSettings& settings() { return settings_; }
@@ -161,6 +166,7 @@ class Book {
     Code code;
     std::uint32_t instrs = 0;     // its code runs from instrs_[instrs]
     std::uint32_t constants = 0;  // its constants start at constants_[constants]
+    NativeFormula native = nullptr;
   };
   struct FormulaCell {
     CellPos pos;
@@ -206,6 +212,7 @@ class Book {
     std::uint32_t constants = 0;
     std::uint32_t first_slot = 0;  // its slot-to-cell table starts at eval_slots_[first_slot]
     std::uint32_t areas = 0;
+    NativeFormula native = nullptr;  // else the interpreter runs its code
   };
   void build_evals();  // with every build of the structure, and when a mark brings one back
   Value compute(std::uint32_t eval);  // stores the new value, returns the one before
@@ -232,6 +239,7 @@ class Book {
   std::vector<FormulaId> dropped_;       // formulas overwritten since the structure was built
   Schedule schedule_;
   std::vector<Value> stack_;
+  const NativeCode* native_code_ = nullptr;
 
   struct Mark;
   std::shared_ptr<const Mark> mark_;

@@ -29,8 +29,11 @@ Value Book::compute(std::uint32_t eval) {
   Cell& cell = cells_[f.cell];
   if (cell.formula != f.formula) return cell.value;  // overwritten by a constant since the build
   context_.areas = areas_.data() + f.areas;
-  Value v = evaluate(instrs_.data() + f.instrs, constants_.data() + f.constants,
-                     eval_slots_.data() + f.first_slot, context_, stack_.data());
+  const Value* const constants = constants_.data() + f.constants;
+  const std::uint32_t* const slots = eval_slots_.data() + f.first_slot;
+  Value v = f.native
+                ? f.native(constants, slots, context_)
+                : evaluate(instrs_.data() + f.instrs, constants, slots, context_, stack_.data());
   if (v.is_text()) v = Value::text(pool_.keep(v.as_text()));
   pool_.clear_scratch();
   ++report_.formulas_computed;

@@ -24,7 +24,8 @@ FormulaShapeId Book::parse_shape(CellPos origin, std::string_view formula) {
   const auto constants = static_cast<std::uint32_t>(constants_.size());
   instrs_.insert(instrs_.end(), code.instrs.begin(), code.instrs.end());
   constants_.insert(constants_.end(), code.constants.begin(), code.constants.end());
-  shapes_.push_back(FormulaShape{std::move(ast), std::move(code), instrs, constants});
+  const NativeFormula native = native_code_ ? native_code_->find(code.instrs) : nullptr;
+  shapes_.push_back(FormulaShape{std::move(ast), std::move(code), instrs, constants, native});
   const auto id = static_cast<FormulaShapeId>(shapes_.size() - 1);
   shape_index_.emplace(std::move(key), id);
   return id;
@@ -100,6 +101,12 @@ std::vector<std::uint32_t> Book::precedents_of(const FormulaCell& f) const {
   return out;
 }
 
+void Book::use_native_code(const NativeCode* code) {
+  native_code_ = code;
+  for (FormulaShape& shape : shapes_) shape.native = code ? code->find(shape.code.instrs) : nullptr;
+  if (!structure_dirty_) build_evals();
+}
+
 void Book::build_evals() {
   evals_.clear();
   eval_slots_.clear();
@@ -107,7 +114,8 @@ void Book::build_evals() {
     const FormulaCell& f = formulas_[formula];
     const auto slots = static_cast<std::ptrdiff_t>(shapes_[f.shape].code.cell_slots.size());
     evals_.push_back(Eval{f.cell, formula, f.instrs, f.constants,
-                          static_cast<std::uint32_t>(eval_slots_.size()), f.areas});
+                          static_cast<std::uint32_t>(eval_slots_.size()), f.areas,
+                          shapes_[f.shape].native});
     const auto from = slot_cells_.begin() + f.first_slot;
     eval_slots_.insert(eval_slots_.end(), from, from + slots);
   };

@@ -17,6 +17,7 @@ sheet::Book load_report_template() {
     const int number = std::stoi(std::string(file.name.substr(5, 2)));
     sheet::apply_values(book, number - 1, file.name, file.content);
   }
+  book.use_native_code(&report_workbook_native_code());
   // Every fill starts again from here: the settled sample, as a freshly started program has it.
   book.mark_state();
   return book;

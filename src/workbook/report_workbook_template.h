@@ -14,8 +14,12 @@ namespace pellavan::workbook {
 // The values files, "sheet01.values" to "sheet29.values", settled at build time.
 std::span<const EmbeddedFile> report_values_files();
 
+// The template's formula code compiled ahead of time (made by pellavan-nativegen at build time).
+const sheet::NativeCode& report_workbook_native_code();
+
 // A fresh workbook as the template stores it, cached values included (not recalculated), with
-// that state marked: each fill returns to it before writing.
+// that state marked, and its formulas running their compiled code: each fill returns to that
+// state before writing.
 sheet::Book load_report_template();
 
 }  // namespace pellavan::workbook

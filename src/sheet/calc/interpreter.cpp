@@ -248,10 +248,7 @@ op_call : {
 #pragma GCC diagnostic pop
 
 op_end:
-  // A formula that yields an empty cell's value shows 0, as spreadsheets have it.
-  const Value result = top[-1];
-  if (result.is_empty()) return Value::number(0.0);
-  return result.is_area() ? Value::error(ErrorCode::kValue) : result;
+  return formula_result(top[-1]);
 }
 
 }  // namespace pellavan::sheet

@@ -1,0 +1,42 @@
+#include "sheet/calc/native_code.h"
+
+#include <algorithm>
+
+namespace pellavan::sheet {
+
+namespace {
+
+bool same(const Instr& a, const Instr& b) {
+  return a.op == b.op && a.argc == b.argc && a.aux == b.aux && a.arg == b.arg;
+}
+
+std::uint64_t hash_of(std::span<const Instr> code) {
+  std::uint64_t h = 14695981039346656037ull;  // FNV-1a over the instruction words
+  const auto mix = [&h](std::uint64_t word) {
+    h ^= word;
+    h *= 1099511628211ull;
+  };
+  for (const Instr& in : code)
+    mix(static_cast<std::uint64_t>(in.op) | static_cast<std::uint64_t>(in.argc) << 8 |
+        static_cast<std::uint64_t>(in.aux) << 16 | static_cast<std::uint64_t>(in.arg) << 32);
+  return h;
+}
+
+}  // namespace
+
+NativeCode::NativeCode(std::span<const NativeShape> shapes) {
+  by_hash_.reserve(shapes.size());
+  for (const NativeShape& s : shapes) by_hash_.emplace(hash_of(s.code), &s);
+}
+
+NativeFormula NativeCode::find(std::span<const Instr> code) const {
+  const auto [first, last] = by_hash_.equal_range(hash_of(code));
+  for (auto it = first; it != last; ++it) {
+    const std::span<const Instr> known = it->second->code;
+    if (std::equal(known.begin(), known.end(), code.begin(), code.end(), same))
+      return it->second->run;
+  }
+  return nullptr;
+}
+
+}  // namespace pellavan::sheet

@@ -1,0 +1,35 @@
+#pragma once
+// Formula code compiled ahead of time into machine code: a table of functions, each found by the
+// exact code it was made from, so that any other code keeps running in the interpreter.
+
+#include <cstdint>
+#include <span>
+#include <unordered_map>
+
+#include "sheet/calc/eval_context.h"
+#include "sheet/formula/code.h"
+
+namespace pellavan::sheet {
+
+// Computes a formula as evaluate() does with the code it was made from, without a stack of
+// the caller's.
+using NativeFormula = Value (*)(const Value* constants, const std::uint32_t* slot_cells,
+                                EvalContext& context);
+
+struct NativeShape {
+  std::span<const Instr> code;  // the whole code, its last kEnd included
+  NativeFormula run = nullptr;
+};
+
+class NativeCode {
+ public:
+  explicit NativeCode(std::span<const NativeShape> shapes);
+  // The function made from exactly this code, or null.
+  NativeFormula find(std::span<const Instr> code) const;
+  std::size_t size() const { return by_hash_.size(); }
+
+ private:
+  std::unordered_multimap<std::uint64_t, const NativeShape*> by_hash_;
+};
+
+}  // namespace pellavan::sheet

@@ -1,0 +1,88 @@
+// The template's formulas run as compiled code give the interpreter's values to the last bit,
+// whatever their inputs: numbers, texts, errors, booleans and empty cells mixed.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "sheet/book.h"
+#include "workbook/report_workbook_template.h"
+
+namespace pellavan::workbook {
+namespace {
+
+using sheet::Book;
+using sheet::CellKind;
+using sheet::CellPos;
+using sheet::Value;
+
+template <class Fn>
+void for_each_used_cell(const Book& book, Fn&& fn) {
+  for (int s = 0; s < book.sheet_count(); ++s) {
+    const auto used = book.used_range(s);
+    if (!used) continue;
+    for (int r = used->first_row; r <= used->last_row; ++r)
+      for (int c = used->first_col; c <= used->last_col; ++c) fn(CellPos{s, r, c});
+  }
+}
+
+// The value as it would be shown or stored: a text by its characters, anything else by its bits.
+std::string exact(const Book& book, Value v) {
+  if (v.is_text()) return "text:" + std::string(book.text_of(v));
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &v, sizeof bits);
+  return std::to_string(bits);
+}
+
+TEST(NativeCodeTest, EveryFormulaOfTheTemplateHasItsCode) {
+  const Book book = load_report_template();
+  const sheet::NativeCode& native = report_workbook_native_code();
+  for (sheet::FormulaShapeId s = 0; s < book.shape_count(); ++s)
+    EXPECT_NE(native.find(book.shape_code(s).instrs), nullptr) << "shape " << s;
+}
+
+TEST(NativeCodeTest, GivesTheInterpretersValuesWhateverTheInputs) {
+  const Book settled = load_report_template();
+  std::vector<CellPos> constants;
+  std::vector<CellPos> formulas;
+  for_each_used_cell(settled, [&](CellPos p) {
+    if (settled.cell_kind(p) == CellKind::kFormula) formulas.push_back(p);
+    if (settled.cell_kind(p) == CellKind::kConstant && settled.cell_value(p).is_number())
+      constants.push_back(p);
+  });
+  ASSERT_GT(formulas.size(), 10000u);
+
+  // Each case replaces a different mix of the numbers the formulas read.
+  for (int mix = 0; mix < 4; ++mix) {
+    SCOPED_TRACE("mix " + std::to_string(mix));
+    Book compiled = settled;
+    Book interpreted = settled;
+    interpreted.use_native_code(nullptr);
+    for (Book* book : {&compiled, &interpreted}) {
+      const Value odd[] = {Value::text(book->intern("x")),
+                           Value::error(sheet::ErrorCode::kNA),
+                           Value::boolean(true),
+                           Value(),
+                           Value::number(0.0),
+                           Value::number(-1e300)};
+      for (std::size_t i = 0; i < constants.size(); ++i) {
+        const std::size_t pick = (i * 7 + static_cast<std::size_t>(mix) * 3) % 13;
+        if (pick < std::size(odd)) book->set_cell_value(constants[i], odd[pick]);
+      }
+      book->recalc();
+    }
+    int differ = 0;
+    for (const CellPos& p : formulas) {
+      const std::string a = exact(compiled, compiled.cell_value(p));
+      const std::string b = exact(interpreted, interpreted.cell_value(p));
+      if (a != b && ++differ <= 5)
+        ADD_FAILURE() << "sheet " << p.sheet << " row " << p.row << " col " << p.col << ": " << a
+                      << " against " << b;
+    }
+    EXPECT_EQ(differ, 0);
+  }
+}
+
+}  // namespace
+}  // namespace pellavan::workbook

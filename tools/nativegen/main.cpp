@@ -1,0 +1,62 @@
+// pellavan-nativegen --out DIR --parts N: the analysis workbook's formula code as C++ functions,
+// in N files "native_partK.cpp" and the table "native_table.cpp" over them.
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "nativegen/native_source.h"
+#include "workbook/report_template_text.h"
+
+namespace {
+
+bool write_file(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+  return static_cast<bool>(out);
+}
+
+bool same_code(const pellavan::sheet::Code& a, const pellavan::sheet::Code& b) {
+  return std::equal(a.instrs.begin(), a.instrs.end(), b.instrs.begin(), b.instrs.end(),
+                    [](const pellavan::sheet::Instr& x, const pellavan::sheet::Instr& y) {
+                      return x.op == y.op && x.argc == y.argc && x.aux == y.aux && x.arg == y.arg;
+                    });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 5 || std::string(argv[1]) != "--out" || std::string(argv[3]) != "--parts") {
+    std::fprintf(stderr, "usage: pellavan-nativegen --out DIR --parts N\n");
+    return 2;
+  }
+  const std::filesystem::path dir = argv[2];
+  try {
+    const std::size_t parts = std::stoul(argv[4]);
+    const pellavan::sheet::Book book = pellavan::workbook::load_report_template_text();
+    std::vector<const pellavan::sheet::Code*> codes;
+    for (pellavan::sheet::FormulaShapeId s = 0; s < book.shape_count(); ++s) {
+      const pellavan::sheet::Code& code = book.shape_code(s);
+      const bool known = std::any_of(codes.begin(), codes.end(),
+                                     [&](const auto* c) { return same_code(*c, code); });
+      if (!known) codes.push_back(&code);
+    }
+    const auto sources = pellavan::nativegen::native_sources(codes, parts, "workbook",
+                                                             "report_workbook_native_code");
+    bool ok = write_file(dir / "native_table.cpp", sources.table);
+    for (std::size_t p = 0; p < sources.parts.size(); ++p)
+      ok = write_file(dir / ("native_part" + std::to_string(p) + ".cpp"), sources.parts[p]) && ok;
+    if (!ok) {
+      std::fprintf(stderr, "pellavan-nativegen: cannot write into %s\n", dir.string().c_str());
+      return 1;
+    }
+    std::printf("pellavan-nativegen: %zu formula codes in %zu parts\n", codes.size(), parts);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "pellavan-nativegen: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}

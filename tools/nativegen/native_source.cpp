@@ -1,0 +1,331 @@
+#include "nativegen/native_source.h"
+
+#include <algorithm>
+#include <set>
+#include <stdexcept>
+
+namespace pellavan::nativegen {
+
+using sheet::Code;
+using sheet::Instr;
+using sheet::Op;
+using sheet::Operand;
+
+namespace {
+
+constexpr const char* kOpNames[] = {"kAdd", "kSub", "kMul", "kDiv", "kPow", "kConcat",
+                                    "kEq",  "kNe",  "kLt",  "kLe",  "kGt",  "kGe"};
+
+unsigned code_of(Op op) { return static_cast<unsigned>(op); }
+
+std::string op_name(unsigned op) {
+  const unsigned k = op - code_of(Op::kAdd);
+  if (k >= std::size(kOpNames))
+    throw std::logic_error(std::string("not an operator: ") + std::to_string(op));
+  return std::string("Op::") + kOpNames[k];
+}
+
+bool is_comparison(unsigned op) { return op >= code_of(Op::kEq) && op <= code_of(Op::kGe); }
+
+// A binary operator and where its operands lie.
+struct Binary {
+  unsigned op = 0;
+  Operand left = Operand::kStack;
+  Operand right = Operand::kStack;
+  int on_stack() const { return (left == Operand::kStack) + (right == Operand::kStack); }
+};
+
+bool binary_of(Op code, Binary& b) {
+  const unsigned c = code_of(code);
+  if (c >= code_of(Op::kAdd) && c <= code_of(Op::kGe)) {
+    b = Binary{c, Operand::kStack, Operand::kStack};
+    return true;
+  }
+  if (c < code_of(Op::kFirstDirect)) return false;
+  const unsigned k = c - code_of(Op::kFirstDirect);
+  const unsigned form = k % sheet::kDirectForms + 1;
+  b = Binary{code_of(Op::kAdd) + k / sheet::kDirectForms, static_cast<Operand>(form / 3),
+             static_cast<Operand>(form % 3)};
+  return true;
+}
+
+bool is_slot_constant_branch(Op op) {
+  const unsigned first = code_of(Op::kBranchCompareSlotConstant);
+  return code_of(op) >= first && code_of(op) < first + 6;
+}
+
+// The depth of the stack before each instruction (-1: a data word, or never reached), and the
+// instructions that something jumps to.
+struct Flow {
+  std::vector<int> depth;
+  std::set<std::uint32_t> targets;
+};
+
+Flow flow_of(const Code& code) {
+  const std::vector<Instr>& in = code.instrs;
+  Flow flow{std::vector<int>(in.size(), -1), {}};
+  std::vector<std::uint32_t> work;
+  const auto reach = [&](std::uint32_t i, int depth) {
+    if (i >= in.size() || depth < 0) throw std::logic_error("code leaves its bounds");
+    if (flow.depth[i] == depth) return;
+    if (flow.depth[i] != -1) throw std::logic_error("stack depths disagree");
+    flow.depth[i] = depth;
+    work.push_back(i);
+  };
+  const auto jump = [&](std::uint32_t i, int depth) {
+    flow.targets.insert(i);
+    reach(i, depth);
+  };
+  reach(0, 0);
+  while (!work.empty()) {
+    const std::uint32_t i = work.back();
+    work.pop_back();
+    const Instr& x = in[i];
+    const int d = flow.depth[i];
+    Binary b;
+    if (binary_of(x.op, b)) {
+      reach(i + 1, d - b.on_stack() + 1);
+      continue;
+    }
+    if (is_slot_constant_branch(x.op)) {
+      reach(i + 2, d);
+      jump(x.arg, d);
+      jump(x.aux, d + 1);
+      continue;
+    }
+    switch (x.op) {
+      case Op::kConst:
+      case Op::kRef:
+      case Op::kArea: reach(i + 1, d + 1); break;
+      case Op::kNegate:
+      case Op::kCallIsError:
+      case Op::kCallAbs: reach(i + 1, d); break;
+      case Op::kBranch:
+        reach(i + 1, d - 1);
+        jump(x.arg, d - 1);
+        jump(x.aux, d);
+        break;
+      case Op::kBranchCompare:
+        reach(i + 1, d - 2);
+        jump(x.arg, d - 2);
+        jump(x.aux, d - 1);
+        break;
+      case Op::kBranchCompareOperands: {
+        const Instr& w = in.at(i + 1);
+        const Binary o{0, sheet::left_kind(w.argc), sheet::right_kind(w.argc)};
+        reach(i + 2, d - o.on_stack());
+        jump(x.arg, d - o.on_stack());
+        jump(x.aux, d - o.on_stack() + 1);
+        break;
+      }
+      case Op::kJump: jump(x.arg, d); break;
+      case Op::kCall:
+      case Op::kCallAnd:
+      case Op::kCallOr: reach(i + 1, d - x.argc + 1); break;
+      case Op::kEnd: break;
+      default: throw std::logic_error(std::string("unknown code ") + std::to_string(code_of(x.op)));
+    }
+  }
+  return flow;
+}
+
+std::string label(std::uint32_t i) { return std::string("L") + std::to_string(i); }
+std::string s_at(int i) { return std::string("s[") + std::to_string(i) + "]"; }
+
+// Where a binary operator's operand is read from; `stack` is its place on the stack.
+std::string operand(Operand kind, std::uint32_t index, int stack) {
+  switch (kind) {
+    case Operand::kSlot: return std::string("cells[slot[") + std::to_string(index) + "]].value";
+    case Operand::kConstant: return std::string("k[") + std::to_string(index) + "]";
+    case Operand::kStack: break;
+  }
+  return s_at(stack);
+}
+
+// The two operands of a binary operator at stack depth d, as `a` and `b`; the result's place.
+std::string operands(const Binary& b, std::uint32_t left_index, std::uint32_t right_index, int d,
+                     int& result) {
+  const int n = b.on_stack();
+  result = d - n;
+  const int left_at = d - n;
+  const int right_at = d - 1;
+  return "const Value a = " + operand(b.left, left_index, left_at) +
+         "; const Value b = " + operand(b.right, right_index, right_at) + "; ";
+}
+
+// Both operands numbers: a direct constant always is one.
+std::string numbers(const Binary& b) {
+  const std::string na = b.left == Operand::kConstant ? "true" : "a.is_number()";
+  const std::string nb = b.right == Operand::kConstant ? "true" : "b.is_number()";
+  return "(" + na + " && " + nb + ")";
+}
+
+std::string step(const Binary& b) {
+  const std::string op = op_name(b.op);
+  if (b.op == code_of(Op::kConcat)) return "concatenation(a, b, pool)";
+  if (is_comparison(b.op))
+    return numbers(b) + " ? Value::boolean(ordering_holds(" + op +
+           ", tolerant_order(a.as_number(), b.as_number()))) : comparison(" + op + ", a, b, pool)";
+  return numbers(b) + " ? number_arithmetic(" + op +
+         ", a.as_number(), b.as_number()) : arithmetic(" + op + ", a, b, pool)";
+}
+
+// The branch of an IF on the condition `value`: an error ends the IF with it (left at s[at]),
+// FALSE goes to arg, TRUE on to what follows.
+std::string branch(const std::string& value, int at, const Instr& x) {
+  return "{ const Value t = " + value +
+         "; const Value cond = t.is_boolean() ? t : logical_operand(t, pool); "
+         "if (cond.is_error()) { " +
+         s_at(at) + " = cond; goto " + label(x.aux) + "; } if (!cond.as_boolean()) goto " +
+         label(x.arg) + "; }";
+}
+
+// The comparison of `a` and `b` as the interpreter's branches make it.
+std::string compared(unsigned op) {
+  const std::string name = op_name(op);
+  return "(a.is_number() && b.is_number()) ? Value::boolean(ordering_holds(" + name +
+         ", tolerant_order(a.as_number(), b.as_number()))) : comparison(" + name + ", a, b, pool)";
+}
+
+std::string call(const Instr& x, int first) {
+  return s_at(first) + std::string(" = call_function(functions()[") + std::to_string(x.arg) +
+         std::string("], std::span<Value>(s + ") + std::to_string(first) + std::string(", ") +
+         std::to_string(x.argc) + "), c);";
+}
+
+std::string statement(const std::vector<Instr>& in, std::uint32_t i, int d) {
+  const Instr& x = in[i];
+  const std::string arg = std::to_string(x.arg);
+  Binary b;
+  if (binary_of(x.op, b)) {
+    int result = 0;
+    const std::string fetch = operands(b, x.aux, x.arg, d, result);
+    return "{ " + fetch + s_at(result) + " = " + step(b) + "; }";
+  }
+  if (is_slot_constant_branch(x.op)) {
+    const Instr& w = in[i + 1];
+    const std::string op = op_name(x.argc);
+    return std::string("{ const Value a = cells[slot[") + std::to_string(w.aux) +
+           "]].value; const Value b = k[" + std::to_string(w.arg) +
+           "]; if (a.is_number()) { if (!ordering_holds(" + op +
+           ", tolerant_order(a.as_number(), b.as_number()))) goto " + label(x.arg) + "; } else " +
+           branch("comparison(" + op + ", a, b, pool)", d, x) + " }";
+  }
+  switch (x.op) {
+    case Op::kConst: return s_at(d) + " = k[" + arg + "];";
+    case Op::kRef: return s_at(d) + " = cells[slot[" + arg + "]].value;";
+    case Op::kArea:
+      return s_at(d) + " = c.areas[" + arg + "].valid ? Value::area(" + arg +
+             ") : Value::error(ErrorCode::kRef);";
+    case Op::kNegate:
+      return s_at(d - 1) + " = " + s_at(d - 1) + ".is_number() ? Value::number(-" + s_at(d - 1) +
+             ".as_number()) : negation(" + s_at(d - 1) + ", pool);";
+    case Op::kBranch: return branch(s_at(d - 1), d - 1, x);
+    case Op::kBranchCompare:
+      return "{ const Value a = " + s_at(d - 2) + "; const Value b = " + s_at(d - 1) + "; " +
+             branch(compared(x.argc), d - 2, x) + " }";
+    case Op::kBranchCompareOperands: {
+      const Instr& w = in[i + 1];
+      int result = 0;
+      const std::string fetch = operands(
+          Binary{0, sheet::left_kind(w.argc), sheet::right_kind(w.argc)}, w.aux, w.arg, d, result);
+      return "{ " + fetch + branch(compared(x.argc), result, x) + " }";
+    }
+    case Op::kJump: return "goto " + label(x.arg) + ";";
+    case Op::kCall: return call(x, d - x.argc);
+    case Op::kCallAnd:
+    case Op::kCallOr: {
+      const int first = d - x.argc;
+      const std::string args = std::string("s + ") + std::to_string(first);
+      const std::string end = args + std::string(" + ") + std::to_string(x.argc);
+      const std::string which = x.op == Op::kCallAnd ? "std::all_of" : "std::any_of";
+      return "if (std::all_of(" + args + ", " + end +
+             ", [](Value v) { return v.is_boolean(); })) " + s_at(first) + " = Value::boolean(" +
+             which + "(" + args + ", " + end + ", [](Value v) { return v.as_boolean(); })); else " +
+             call(x, first);
+    }
+    case Op::kCallIsError:
+      return s_at(d - 1) + " = Value::boolean(" + s_at(d - 1) + ".is_error());";
+    case Op::kCallAbs:
+      return "if (" + s_at(d - 1) + ".is_number()) " + s_at(d - 1) + " = Value::number(std::fabs(" +
+             s_at(d - 1) + ".as_number())); else " + call(x, d - x.argc);
+    case Op::kEnd: return "return formula_result(" + s_at(d - 1) + ");";
+    default: break;
+  }
+  throw std::logic_error(std::string("unknown code ") + std::to_string(code_of(x.op)));
+}
+
+constexpr const char* kIncludes =
+    "#include <algorithm>\n#include <cmath>\n#include <cstdint>\n#include <span>\n\n"
+    "#include \"sheet/calc/interpreter.h\"\n#include \"sheet/calc/native_code.h\"\n"
+    "#include \"sheet/calc/operators.h\"\n#include \"sheet/functions/call_args.h\"\n"
+    "#include \"sheet/functions/registry.h\"\n\n";
+
+std::string function_name(std::size_t i) { return std::string("native_") + std::to_string(i); }
+
+std::string declaration(std::string_view name) {
+  return "Value " + std::string(name) +
+         "(const Value* k, const std::uint32_t* slot, EvalContext& c)";
+}
+
+}  // namespace
+
+std::string native_function(const Code& code, std::string_view name) {
+  const Flow flow = flow_of(code);
+  std::string out = declaration(name) + " {\n";
+  out += "  [[maybe_unused]] const Cell* const cells = c.cells;\n";
+  out += "  [[maybe_unused]] StringPool& pool = *c.pool;\n";
+  out += std::string("  [[maybe_unused]] Value s[") + std::to_string(std::max(code.max_stack, 1u)) +
+         "];\n";
+  out += "  (void)k;\n  (void)slot;\n";
+  for (std::uint32_t i = 0; i < code.instrs.size(); ++i) {
+    if (flow.depth[i] < 0) continue;
+    if (flow.targets.count(i) > 0) out += label(i) + ":\n";
+    out += "  " + statement(code.instrs, i, flow.depth[i]) + "\n";
+  }
+  out += "}\n\n";
+  return out;
+}
+
+NativeSources native_sources(std::span<const Code* const> codes, std::size_t parts,
+                             std::string_view space, std::string_view accessor) {
+  NativeSources sources;
+  sources.parts.assign(std::max<std::size_t>(parts, 1), "");
+  const std::size_t per_part = (codes.size() + sources.parts.size() - 1) / sources.parts.size();
+  for (std::size_t p = 0; p < sources.parts.size(); ++p) {
+    std::string& out = sources.parts[p];
+    out = "// Made by pellavan-nativegen: do not edit.\n";
+    out += kIncludes;
+    out += "namespace pellavan::sheet {\n\n";
+    const std::size_t first = p * per_part;
+    for (std::size_t i = first; i < std::min(codes.size(), first + per_part); ++i)
+      out += native_function(*codes[i], function_name(i));
+    out += "}  // namespace pellavan::sheet\n";
+  }
+
+  std::string& t = sources.table;
+  t = "// Made by pellavan-nativegen: do not edit.\n#include \"sheet/calc/native_code.h\"\n\n";
+  t += "namespace pellavan::sheet {\n\n";
+  for (std::size_t i = 0; i < codes.size(); ++i) t += declaration(function_name(i)) + ";\n";
+  t += "\nnamespace {\n\n";
+  for (std::size_t i = 0; i < codes.size(); ++i) {
+    t += std::string("constexpr Instr kCode") + std::to_string(i) + "[] = {";
+    for (const Instr& x : codes[i]->instrs)
+      t += std::string("{static_cast<Op>(") + std::to_string(code_of(x.op)) + std::string("), ") +
+           std::to_string(x.argc) + std::string(", ") + std::to_string(x.aux) + std::string(", ") +
+           std::to_string(x.arg) + "u},";
+    t += "};\n";
+  }
+  t += "\n}  // namespace\n}  // namespace pellavan::sheet\n\n";
+  t += "namespace pellavan::" + std::string(space) + " {\n\n";
+  t += "const sheet::NativeCode& " + std::string(accessor) + "() {\n";
+  t += "  static const sheet::NativeShape kShapes[] = {\n";
+  for (std::size_t i = 0; i < codes.size(); ++i)
+    t += std::string("      {sheet::kCode") + std::to_string(i) + ", sheet::" + function_name(i) +
+         "},\n";
+  t += "  };\n  static const sheet::NativeCode code(kShapes);\n  return code;\n}\n\n";
+  t += "}  // namespace pellavan::" + std::string(space) + "\n";
+  return sources;
+}
+
+}  // namespace pellavan::nativegen
