@@ -4,55 +4,12 @@
 #include <set>
 #include <stdexcept>
 
+#include "nativegen/code_reading.h"
+#include "nativegen/number_path.h"
+
 namespace pellavan::nativegen {
 
-using sheet::Code;
-using sheet::Instr;
-using sheet::Op;
-using sheet::Operand;
-
 namespace {
-
-constexpr const char* kOpNames[] = {"kAdd", "kSub", "kMul", "kDiv", "kPow", "kConcat",
-                                    "kEq",  "kNe",  "kLt",  "kLe",  "kGt",  "kGe"};
-
-unsigned code_of(Op op) { return static_cast<unsigned>(op); }
-
-std::string op_name(unsigned op) {
-  const unsigned k = op - code_of(Op::kAdd);
-  if (k >= std::size(kOpNames))
-    throw std::logic_error(std::string("not an operator: ") + std::to_string(op));
-  return std::string("Op::") + kOpNames[k];
-}
-
-bool is_comparison(unsigned op) { return op >= code_of(Op::kEq) && op <= code_of(Op::kGe); }
-
-// A binary operator and where its operands lie.
-struct Binary {
-  unsigned op = 0;
-  Operand left = Operand::kStack;
-  Operand right = Operand::kStack;
-  int on_stack() const { return (left == Operand::kStack) + (right == Operand::kStack); }
-};
-
-bool binary_of(Op code, Binary& b) {
-  const unsigned c = code_of(code);
-  if (c >= code_of(Op::kAdd) && c <= code_of(Op::kGe)) {
-    b = Binary{c, Operand::kStack, Operand::kStack};
-    return true;
-  }
-  if (c < code_of(Op::kFirstDirect)) return false;
-  const unsigned k = c - code_of(Op::kFirstDirect);
-  const unsigned form = k % sheet::kDirectForms + 1;
-  b = Binary{code_of(Op::kAdd) + k / sheet::kDirectForms, static_cast<Operand>(form / 3),
-             static_cast<Operand>(form % 3)};
-  return true;
-}
-
-bool is_slot_constant_branch(Op op) {
-  const unsigned first = code_of(Op::kBranchCompareSlotConstant);
-  return code_of(op) >= first && code_of(op) < first + 6;
-}
 
 // The depth of the stack before each instruction (-1: a data word, or never reached), and the
 // instructions that something jumps to.
@@ -275,9 +232,10 @@ std::string native_function(const Code& code, std::string_view name) {
   std::string out = declaration(name) + " {\n";
   out += "  [[maybe_unused]] const Cell* const cells = c.cells;\n";
   out += "  [[maybe_unused]] StringPool& pool = *c.pool;\n";
+  out += "  (void)k;\n  (void)slot;\n";
+  if (const auto numbers = number_path(code, flow.targets)) out += *numbers + "slow:\n";
   out += std::string("  [[maybe_unused]] Value s[") + std::to_string(std::max(code.max_stack, 1u)) +
          "];\n";
-  out += "  (void)k;\n  (void)slot;\n";
   for (std::uint32_t i = 0; i < code.instrs.size(); ++i) {
     if (flow.depth[i] < 0) continue;
     if (flow.targets.count(i) > 0) out += label(i) + ":\n";

@@ -22,7 +22,7 @@ Value logical_operand(Value v, const StringPool& pool);
 TextId text_operand(Value v, StringPool& pool);
 
 // Finite numbers stay; infinities and NaN become #NUM!.
-inline Value number_result(double x) {
+[[gnu::always_inline]] inline Value number_result(double x) {
   return x - x == 0.0 ? Value::number(x) : Value::error(ErrorCode::kNum);
 }
 

@@ -20,7 +20,8 @@ Value concatenation(Value a, Value b, StringPool& pool);
 // Op is one of kEq ... kGe. Numbers compare by tolerant_order.
 Value comparison(Op op, Value a, Value b, const StringPool& pool);
 
-inline Value number_arithmetic(Op op, double x, double y) {
+// Always inlined: with `op` a constant it folds to that one operation.
+[[gnu::always_inline]] inline Value number_arithmetic(Op op, double x, double y) {
   switch (op) {
     case Op::kAdd: return number_result(cancelling_sum(x, y));
     case Op::kSub: return number_result(cancelling_sum(x, -y));
@@ -34,7 +35,7 @@ inline Value number_arithmetic(Op op, double x, double y) {
   }
 }
 
-inline bool ordering_holds(Op op, int order) {
+[[gnu::always_inline]] inline bool ordering_holds(Op op, int order) {
   switch (op) {
     case Op::kEq: return order == 0;
     case Op::kNe: return order != 0;
