@@ -24,7 +24,8 @@ FormulaShapeId Book::parse_shape(CellPos origin, std::string_view formula) {
   const auto constants = static_cast<std::uint32_t>(constants_.size());
   instrs_.insert(instrs_.end(), code.instrs.begin(), code.instrs.end());
   constants_.insert(constants_.end(), code.constants.begin(), code.constants.end());
-  const NativeFormula native = native_code_ ? native_code_->find(code.instrs) : nullptr;
+  const NativeFormula native =
+      native_code_ ? native_code_->find(code.instrs, code.constants) : nullptr;
   shapes_.push_back(FormulaShape{std::move(ast), std::move(code), instrs, constants, native});
   const auto id = static_cast<FormulaShapeId>(shapes_.size() - 1);
   shape_index_.emplace(std::move(key), id);
@@ -103,7 +104,8 @@ std::vector<std::uint32_t> Book::precedents_of(const FormulaCell& f) const {
 
 void Book::use_native_code(const NativeCode* code) {
   native_code_ = code;
-  for (FormulaShape& shape : shapes_) shape.native = code ? code->find(shape.code.instrs) : nullptr;
+  for (FormulaShape& shape : shapes_)
+    shape.native = code ? code->find(shape.code.instrs, shape.code.constants) : nullptr;
   if (!structure_dirty_) build_evals();
 }
 

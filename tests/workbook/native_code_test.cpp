@@ -39,7 +39,8 @@ TEST(NativeCodeTest, EveryFormulaOfTheTemplateHasItsCode) {
   const Book book = load_report_template();
   const sheet::NativeCode& native = report_workbook_native_code();
   for (sheet::FormulaShapeId s = 0; s < book.shape_count(); ++s)
-    EXPECT_NE(native.find(book.shape_code(s).instrs), nullptr) << "shape " << s;
+    EXPECT_NE(native.find(book.shape_code(s).instrs, book.shape_code(s).constants), nullptr)
+        << "shape " << s;
 }
 
 TEST(NativeCodeTest, GivesTheInterpretersValuesWhateverTheInputs) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "nativegen/native_source.h"
+#include "sheet/calc/native_code.h"
 #include "workbook/report_template_text.h"
 
 namespace {
@@ -19,10 +20,16 @@ bool write_file(const std::filesystem::path& path, const std::string& text) {
   return static_cast<bool>(out);
 }
 
+// The same function serves both: the same instructions and the same constants' signatures.
 bool same_code(const pellavan::sheet::Code& a, const pellavan::sheet::Code& b) {
+  using pellavan::sheet::constant_signature;
   return std::equal(a.instrs.begin(), a.instrs.end(), b.instrs.begin(), b.instrs.end(),
                     [](const pellavan::sheet::Instr& x, const pellavan::sheet::Instr& y) {
                       return x.op == y.op && x.argc == y.argc && x.aux == y.aux && x.arg == y.arg;
+                    }) &&
+         std::equal(a.constants.begin(), a.constants.end(), b.constants.begin(), b.constants.end(),
+                    [](pellavan::sheet::Value x, pellavan::sheet::Value y) {
+                      return constant_signature(x) == constant_signature(y);
                     });
 }
 

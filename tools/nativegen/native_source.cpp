@@ -6,6 +6,7 @@
 
 #include "nativegen/code_reading.h"
 #include "nativegen/number_path.h"
+#include "sheet/calc/native_code.h"
 
 namespace pellavan::nativegen {
 
@@ -273,14 +274,21 @@ NativeSources native_sources(std::span<const Code* const> codes, std::size_t par
            std::to_string(x.argc) + std::string(", ") + std::to_string(x.aux) + std::string(", ") +
            std::to_string(x.arg) + "u},";
     t += "};\n";
+    if (codes[i]->constants.empty()) continue;
+    t += std::string("constexpr std::uint64_t kConstants") + std::to_string(i) + "[] = {";
+    for (const sheet::Value v : codes[i]->constants)
+      t += std::to_string(sheet::constant_signature(v)) + "u, ";
+    t += "};\n";
   }
   t += "\n}  // namespace\n}  // namespace pellavan::sheet\n\n";
   t += "namespace pellavan::" + std::string(space) + " {\n\n";
   t += "const sheet::NativeCode& " + std::string(accessor) + "() {\n";
   t += "  static const sheet::NativeShape kShapes[] = {\n";
   for (std::size_t i = 0; i < codes.size(); ++i)
-    t += std::string("      {sheet::kCode") + std::to_string(i) + ", sheet::" + function_name(i) +
-         "},\n";
+    t += std::string("      {sheet::kCode") + std::to_string(i) + ", " +
+         (codes[i]->constants.empty() ? std::string("{}")
+                                      : std::string("sheet::kConstants") + std::to_string(i)) +
+         ", sheet::" + function_name(i) + "},\n";
   t += "  };\n  static const sheet::NativeCode code(kShapes);\n  return code;\n}\n\n";
   t += "}  // namespace pellavan::" + std::string(space) + "\n";
   return sources;

@@ -1,6 +1,7 @@
 #include "nativegen/number_path.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -171,6 +172,14 @@ class NumberPath {
     return ok;
   }
 
+  // Number constant `index` exactly, as a hexadecimal literal: the table's match on the
+  // constants makes it the one the book holds.
+  std::string literal(std::uint32_t index) const {
+    char text[64];
+    std::snprintf(text, sizeof text, "%a", code_.constants.at(index).as_number());
+    return std::string("(") + text + ")";
+  }
+
   // A direct operand or one on the stack, as a double named `name`.
   std::string number(Operand kind, std::uint32_t index, std::size_t stack,
                      const std::string& name) const {
@@ -178,8 +187,7 @@ class NumberPath {
       case Operand::kSlot:
         return "const Value v" + name + " = cells[slot[" + str(index) + "]].value; if (!v" + name +
                ".is_number()) goto slow; const double " + name + " = v" + name + ".as_number(); ";
-      case Operand::kConstant:
-        return "const double " + name + " = k[" + str(index) + "].as_number(); ";
+      case Operand::kConstant: return "const double " + name + " = " + literal(index) + "; ";
       case Operand::kStack: break;
     }
     return "const double " + name + " = " + x_at(stack) + "; ";
@@ -227,8 +235,8 @@ class NumberPath {
     switch (x.op) {
       case Op::kConst:
         if (code_.constants.at(x.arg).is_boolean())
-          return b_at(d) + " = k[" + arg + "].as_boolean();";
-        return x_at(d) + " = k[" + arg + "].as_number();";
+          return b_at(d) + " = " + (code_.constants[x.arg].as_boolean() ? "true;" : "false;");
+        return x_at(d) + " = " + literal(x.arg) + ";";
       case Op::kRef:
         if (error_test_follows(i)) return b_at(d) + " = cells[slot[" + arg + "]].value.is_error();";
         return "{ " + number(Operand::kSlot, x.arg, 0, "a") + x_at(d) + " = a; }";

@@ -1,6 +1,7 @@
 #include "sheet/calc/native_code.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace pellavan::sheet {
 
@@ -24,17 +25,26 @@ std::uint64_t hash_of(std::span<const Instr> code) {
 
 }  // namespace
 
+std::uint64_t constant_signature(Value constant) {
+  if (constant.is_text()) return std::bit_cast<std::uint64_t>(Value::text(0));
+  return std::bit_cast<std::uint64_t>(constant);
+}
+
 NativeCode::NativeCode(std::span<const NativeShape> shapes) {
   by_hash_.reserve(shapes.size());
   for (const NativeShape& s : shapes) by_hash_.emplace(hash_of(s.code), &s);
 }
 
-NativeFormula NativeCode::find(std::span<const Instr> code) const {
+NativeFormula NativeCode::find(std::span<const Instr> code,
+                               std::span<const Value> constants) const {
   const auto [first, last] = by_hash_.equal_range(hash_of(code));
   for (auto it = first; it != last; ++it) {
-    const std::span<const Instr> known = it->second->code;
-    if (std::equal(known.begin(), known.end(), code.begin(), code.end(), same))
-      return it->second->run;
+    const NativeShape& known = *it->second;
+    if (std::equal(known.code.begin(), known.code.end(), code.begin(), code.end(), same) &&
+        std::equal(known.constants.begin(), known.constants.end(), constants.begin(),
+                   constants.end(),
+                   [](std::uint64_t s, Value v) { return s == constant_signature(v); }))
+      return known.run;
   }
   return nullptr;
 }

@@ -16,16 +16,21 @@ namespace pellavan::sheet {
 using NativeFormula = Value (*)(const Value* constants, const std::uint32_t* slot_cells,
                                 EvalContext& context);
 
+// What a function may build in of a constant: a number's or boolean's or error's bits; of a
+// text only that it is one (its id differs from book to book).
+std::uint64_t constant_signature(Value constant);
+
 struct NativeShape {
-  std::span<const Instr> code;  // the whole code, its last kEnd included
+  std::span<const Instr> code;               // the whole code, its last kEnd included
+  std::span<const std::uint64_t> constants;  // constant_signature of each constant
   NativeFormula run = nullptr;
 };
 
 class NativeCode {
  public:
   explicit NativeCode(std::span<const NativeShape> shapes);
-  // The function made from exactly this code, or null.
-  NativeFormula find(std::span<const Instr> code) const;
+  // The function made from exactly this code and these constants, or null.
+  NativeFormula find(std::span<const Instr> code, std::span<const Value> constants) const;
   std::size_t size() const { return by_hash_.size(); }
 
  private:
