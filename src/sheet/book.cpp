@@ -24,7 +24,7 @@ int round_up(int n, int chunk, int limit) {
 
 }  // namespace
 
-Book::Book() : cells_(2) { cells_[kRefCell].value = Value::error(ErrorCode::kRef); }
+Book::Book() : cells_(2), values_(2) { values_[kRefCell] = Value::error(ErrorCode::kRef); }
 
 int Book::add_sheet(std::string_view name) {
   if (name.empty()) throw BadCall("a sheet needs a name");
@@ -116,17 +116,21 @@ void Book::relayout(std::vector<Grid> grids) {
   }
   if (total > std::numeric_limits<std::uint32_t>::max())
     throw BadCall("the book has too many cells");
-  std::vector<Cell> cells(static_cast<std::size_t>(total));
-  cells[kRefCell] = cells_[kRefCell];
-  for (std::size_t s = 0; s < grids.size(); ++s) {
-    const Grid& from = grids_[s];
-    const Grid& to = grids[s];
-    for (int r = 0; r < from.rows; ++r) {
-      const auto src = cells_.begin() + from.base + r * from.cols;
-      std::copy(src, src + from.cols, cells.begin() + to.base + r * to.cols);
+  const auto moved = [&](const auto& old) {
+    std::remove_cvref_t<decltype(old)> now(static_cast<std::size_t>(total));
+    now[kRefCell] = old[kRefCell];
+    for (std::size_t s = 0; s < grids.size(); ++s) {
+      const Grid& from = grids_[s];
+      const Grid& to = grids[s];
+      for (int r = 0; r < from.rows; ++r) {
+        const auto src = old.begin() + from.base + r * from.cols;
+        std::copy(src, src + from.cols, now.begin() + to.base + r * to.cols);
+      }
     }
-  }
-  cells_ = std::move(cells);
+    return now;
+  };
+  cells_ = moved(cells_);
+  values_ = moved(values_);
   grids_ = std::move(grids);
   for (FormulaCell& f : formulas_) {
     if (f.live) f.cell = find_cell(f.pos);
@@ -137,9 +141,12 @@ void Book::relayout(std::vector<Grid> grids) {
 // A formula overwritten by a constant leaves the order of calculation valid for the others: it
 // stays in the schedule, skipped, until the structure is rebuilt for another reason. So an
 // overwrite that every fill repeats costs no rebuild.
-void Book::drop_formula(Cell& cell) {
+void Book::drop_formula(std::uint32_t index) {
+  Cell& cell = cells_[index];
   if (cell.formula == kNoFormula) return;
+  meta_changing(index);
   formulas_[cell.formula].live = false;
+  set_eval_live(cell.formula, false);
   dropped_.push_back(cell.formula);
   cell.formula = kNoFormula;
 }
@@ -147,9 +154,9 @@ void Book::drop_formula(Cell& cell) {
 void Book::store_constant(CellPos pos, Value value) {
   check(pos);
   if (value.is_empty() && find_cell(pos) == kEmptyCell) return;
-  Cell& cell = cells_[cell_index(pos)];
-  drop_formula(cell);
-  cell.value = value;
+  const std::uint32_t index = cell_index(pos);
+  drop_formula(index);
+  values_[index] = value;
   touch();
 }
 
@@ -162,8 +169,10 @@ void Book::set_cell_text(CellPos pos, std::string_view text) {
       return;
     case EntryValue::Kind::kNumber: store_constant(pos, Value::number(entry.number)); break;
   }
-  Cell& cell = cells_[find_cell(pos)];
+  const std::uint32_t index = find_cell(pos);
+  Cell& cell = cells_[index];
   if (entry.is_date && styles_.get(cell.style).format.is_general()) {
+    meta_changing(index);
     Style dated = styles_.get(cell.style);
     dated.format = NumberFormat::parse(kShortDateCode);
     cell.style = styles_.intern(dated);
@@ -183,18 +192,19 @@ void Book::set_cached_value(CellPos pos, Value value) {
   const std::uint32_t i = find_cell(pos);
   if (cells_[i].formula == kNoFormula) throw BadCall(cell_name(pos) + " holds no formula");
   if (value.is_area()) throw BadCall("an area is no cell value");
-  cells_[i].value = value.is_number() ? number_result(value.as_number()) : value;
+  values_[i] = value.is_number() ? number_result(value.as_number()) : value;
   touch();
 }
 
 Value Book::cell_value(CellPos pos) const {
   check(pos);
-  return cells_[find_cell(pos)].value;
+  return values_[find_cell(pos)];
 }
 
 CellKind Book::cell_kind(CellPos pos) const {
   check(pos);
-  return cells_[find_cell(pos)].kind();
+  const std::uint32_t i = find_cell(pos);
+  return kind_of(cells_[i], values_[i]);
 }
 
 std::string Book::cell_text(CellPos pos) const {
@@ -225,7 +235,9 @@ void Book::set_cell_style(CellPos pos, StyleId style) {
   check(pos);
   if (style >= styles_.size()) throw BadCall("no style " + std::to_string(style));
   if (style == 0 && find_cell(pos) == kEmptyCell) return;
-  cells_[cell_index(pos)].style = style;
+  const std::uint32_t index = cell_index(pos);
+  meta_changing(index);
+  cells_[index].style = style;
   touch();
 }
 
@@ -235,8 +247,8 @@ std::optional<RangePos> Book::used_range(int sheet_index) const {
   std::optional<RangePos> used;
   for (int r = 0; r < g.rows; ++r) {
     for (int c = 0; c < g.cols; ++c) {
-      if (cells_[g.base + static_cast<std::uint32_t>(r * g.cols + c)].kind() == CellKind::kEmpty)
-        continue;
+      const std::uint32_t i = g.base + static_cast<std::uint32_t>(r * g.cols + c);
+      if (kind_of(cells_[i], values_[i]) == CellKind::kEmpty) continue;
       if (!used) {
         used = RangePos{sheet_index, r, c, r, c};
         continue;

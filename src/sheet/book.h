@@ -190,7 +190,11 @@ class Book {
   std::uint32_t cell_index(CellPos pos);  // grows the grid when needed
   void relayout(int sheet, int rows, int cols);
   void relayout(std::vector<Grid> grids);
-  void drop_formula(Cell& cell);
+  void drop_formula(std::uint32_t index);
+  // Before a cell's formula or style changes: a mark's return then restores only such cells.
+  void meta_changing(std::uint32_t index) {
+    if (mark_ && meta_changed_.size() <= cells_.size() / 8) meta_changed_.push_back(index);
+  }
   void structure_changed() {
     structure_dirty_ = true;
     ++structure_version_;
@@ -215,6 +219,12 @@ class Book {
     NativeFormula native = nullptr;  // else the interpreter runs its code
   };
   void build_evals();  // with every build of the structure, and when a mark brings one back
+  // A formula overwritten since the structure was built is skipped, and comes back with a mark.
+  static constexpr std::uint32_t kNoEval = 0xFFFFFFFFu;
+  void set_eval_live(FormulaId formula, bool live) {
+    if (formula < eval_of_formula_.size() && eval_of_formula_[formula] != kNoEval)
+      eval_live_[eval_of_formula_[formula]] = live;
+  }
   Value compute(std::uint32_t eval);  // stores the new value, returns the one before
   void apply_seeds();
   void iterate();
@@ -222,6 +232,7 @@ class Book {
   std::vector<Sheet> sheets_;
   std::vector<Grid> grids_;
   std::vector<Cell> cells_;
+  std::vector<Value> values_;  // of each cell of cells_
   StringPool pool_;
   StyleTable styles_;
 
@@ -243,6 +254,8 @@ class Book {
 
   struct Mark;
   std::shared_ptr<const Mark> mark_;
+  // The cells whose formula or style changed since the mark; more than an eighth of them: all.
+  std::vector<std::uint32_t> meta_changed_;
 
   CalcSettings settings_;
   std::unordered_map<CellPos, double> seeds_;
@@ -250,6 +263,8 @@ class Book {
   RecalcReport report_;
 
   std::vector<Eval> evals_;
+  std::vector<std::uint8_t> eval_live_;         // by place in evals_
+  std::vector<std::uint32_t> eval_of_formula_;  // place in evals_ by formula id
   std::vector<std::uint32_t> eval_slots_;
   EvalContext context_;
   std::uint64_t generation_ = 0;

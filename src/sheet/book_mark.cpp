@@ -9,6 +9,7 @@ namespace pellavan::sheet {
 struct Book::Mark {
   std::vector<Grid> grids;
   std::vector<Cell> cells;
+  std::vector<Value> values;
   std::vector<FormulaCell> formulas;
   std::vector<std::uint32_t> slot_cells;
   std::vector<ResolvedArea> areas;
@@ -18,13 +19,14 @@ struct Book::Mark {
 
 void Book::mark_state() {
   if (structure_dirty_ || !dropped_.empty()) rebuild_structure();
+  meta_changed_.clear();
   mark_ = std::make_shared<const Mark>(
-      Mark{grids_, cells_, formulas_, slot_cells_, areas_, schedule_, structure_version_});
+      Mark{grids_, cells_, values_, formulas_, slot_cells_, areas_, schedule_, structure_version_});
 }
 
-// While the structure stands as it was marked, only the cells need copying back, and formulas
-// overwritten since come alive again; a formula added or a grid grown since brings back the
-// marked structure as well.
+// While the structure stands as it was marked, only the values need copying back, with the
+// cells whose formula or style changed, and formulas overwritten since come alive again; a
+// formula added or a grid grown since brings back the marked structure as well.
 void Book::return_to_mark() {
   if (!mark_) throw BadCall("no state of the book was marked");
   const Mark& m = *mark_;
@@ -38,6 +40,7 @@ void Book::return_to_mark() {
     structure_version_ = m.structure_version;
     structure_dirty_ = false;
     cells_ = m.cells;
+    values_ = m.values;
     // Grids grown since keep their size, in the mark too: the next writes that grew them then
     // find their cells without another relayout and rebuild.
     bool relaid = false;
@@ -53,10 +56,19 @@ void Book::return_to_mark() {
       build_evals();
     }
   } else {
-    for (const FormulaId f : dropped_) formulas_[f].live = true;
-    std::copy(m.cells.begin(), m.cells.end(), cells_.begin());
+    for (const FormulaId f : dropped_) {
+      formulas_[f].live = true;
+      set_eval_live(f, true);
+    }
+    if (meta_changed_.size() > cells_.size() / 8) {
+      std::copy(m.cells.begin(), m.cells.end(), cells_.begin());
+    } else {
+      for (const std::uint32_t i : meta_changed_) cells_[i] = m.cells[i];
+    }
+    std::copy(m.values.begin(), m.values.end(), values_.begin());
   }
   dropped_.clear();
+  meta_changed_.clear();
   touch();
 }
 

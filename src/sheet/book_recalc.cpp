@@ -26,8 +26,8 @@ bool moved_beyond(Value old, Value now, double limit, double& delta) {
 
 Value Book::compute(std::uint32_t eval) {
   const Eval& f = evals_[eval];
-  Cell& cell = cells_[f.cell];
-  if (cell.formula != f.formula) return cell.value;  // overwritten by a constant since the build
+  Value& value = values_[f.cell];
+  if (!eval_live_[eval]) return value;  // overwritten by a constant since the build
   context_.areas = areas_.data() + f.areas;
   const Value* const constants = constants_.data() + f.constants;
   const std::uint32_t* const slots = eval_slots_.data() + f.first_slot;
@@ -37,18 +37,18 @@ Value Book::compute(std::uint32_t eval) {
   if (v.is_text()) v = Value::text(pool_.keep(v.as_text()));
   pool_.clear_scratch();
   ++report_.formulas_computed;
-  return std::exchange(cell.value, v);
+  return std::exchange(value, v);
 }
 
 void Book::apply_seeds() {
   for (const LoopItem& item : schedule_.items) {
     if (!item.circular) continue;
     for (std::uint32_t k = item.first; k < item.end; ++k) {
-      const Eval& f = evals_[schedule_.before.size() + k];
-      Cell& cell = cells_[f.cell];
-      if (cell.formula != f.formula || !cell.value.is_error()) continue;
-      const auto seed = seeds_.find(formulas_[f.formula].pos);
-      cell.value = Value::number(seed == seeds_.end() ? 0.0 : seed->second);
+      const std::size_t e = schedule_.before.size() + k;
+      Value& value = values_[evals_[e].cell];
+      if (!eval_live_[e] || !value.is_error()) continue;
+      const auto seed = seeds_.find(formulas_[evals_[e].formula].pos);
+      value = Value::number(seed == seeds_.end() ? 0.0 : seed->second);
     }
   }
 }
@@ -56,7 +56,7 @@ void Book::apply_seeds() {
 void Book::recalc() {
   if (structure_dirty_) rebuild_structure();
   report_ = RecalcReport{};
-  context_ = EvalContext{cells_.data(), nullptr, &pool_, today_serial(clock_)};
+  context_ = EvalContext{values_.data(), nullptr, &pool_, today_serial(clock_)};
   apply_seeds();
   const auto loop_end =
       static_cast<std::uint32_t>(schedule_.before.size() + schedule_.loop_cells.size());
@@ -134,7 +134,7 @@ void Book::iterate() {
         if (!every_cell && !stale[k]) continue;
         stale[k] = 0;
         const Value old = compute(static_cast<std::uint32_t>(schedule_.before.size()) + k);
-        Value& now = cells_[loop[k].cell].value;
+        Value& now = values_[loop[k].cell];
         if (relaxed && old.is_number() && now.is_number())
           now = Value::number(old.as_number() + share * (now.as_number() - old.as_number()));
         if (identical(old, now)) continue;
@@ -151,7 +151,7 @@ void Book::iterate() {
         values.clear();
         for (std::uint32_t k = item.first; k < item.end; ++k) {
           if (!GroupSettling::watched(pass)) break;
-          values.push_back(cells_[loop[k].cell].value);
+          values.push_back(values_[loop[k].cell]);
         }
         const auto inputs = schedule_.inputs(item);
         const bool inputs_changed = std::any_of(
@@ -159,7 +159,7 @@ void Book::iterate() {
         const double on = settling.moved(i, pass, values, item_largest, inputs_changed);
         for (std::uint32_t k = item.first; on > 0.0 && k < item.end; ++k) {
           if (change_at[k] == 0.0) continue;
-          Value& v = cells_[loop[k].cell].value;
+          Value& v = values_[loop[k].cell];
           v = Value::number(v.as_number() + change_at[k] * on);
           changed_cell(k);
         }

@@ -37,11 +37,12 @@ void Book::set_cell_shape(CellPos pos, FormulaShapeId shape) {
   if (shape >= shapes_.size()) throw BadCall("no formula shape " + std::to_string(shape));
   const std::uint32_t index = cell_index(pos);
   Cell& cell = cells_[index];
-  cell.value = Value();
+  values_[index] = Value();
   touch();
   // The same formula entered again reads the same cells: the structure stands.
   if (cell.formula != kNoFormula && formulas_[cell.formula].shape == shape) return;
-  drop_formula(cell);
+  drop_formula(index);
+  meta_changing(index);
   cell.formula = static_cast<FormulaId>(formulas_.size());
   formulas_.push_back(FormulaCell{pos, shape, index, 0, 0, true});
   structure_changed();
@@ -111,10 +112,14 @@ void Book::use_native_code(const NativeCode* code) {
 
 void Book::build_evals() {
   evals_.clear();
+  eval_live_.clear();
   eval_slots_.clear();
+  eval_of_formula_.assign(formulas_.size(), kNoEval);
   const auto add = [&](std::uint32_t formula) {
     const FormulaCell& f = formulas_[formula];
     const auto slots = static_cast<std::ptrdiff_t>(shapes_[f.shape].code.cell_slots.size());
+    eval_of_formula_[formula] = static_cast<std::uint32_t>(evals_.size());
+    eval_live_.push_back(f.live ? 1 : 0);
     evals_.push_back(Eval{f.cell, formula, f.instrs, f.constants,
                           static_cast<std::uint32_t>(eval_slots_.size()), f.areas,
                           shapes_[f.shape].native});

@@ -1,6 +1,6 @@
 #pragma once
-// One cell of a sheet's grid: its value (a formula's last result for a formula cell), the
-// formula it holds if any, and its style. 16 bytes.
+// One cell of a sheet's grid besides its value: the formula it holds if any, and its style.
+// The values live in an array of their own, so that a recalculation reads and writes them densely.
 
 #include <cstdint>
 
@@ -15,16 +15,15 @@ inline constexpr FormulaId kNoFormula = 0xFFFFFFFFu;
 enum class CellKind : std::uint8_t { kEmpty, kConstant, kFormula };
 
 struct Cell {
-  Value value;
   FormulaId formula = kNoFormula;
   StyleId style = 0;
-
-  CellKind kind() const {
-    if (formula != kNoFormula) return CellKind::kFormula;
-    return value.is_empty() ? CellKind::kEmpty : CellKind::kConstant;
-  }
 };
 
-static_assert(sizeof(Cell) == 16);
+static_assert(sizeof(Cell) == 8);
+
+inline CellKind kind_of(const Cell& cell, Value value) {
+  if (cell.formula != kNoFormula) return CellKind::kFormula;
+  return value.is_empty() ? CellKind::kEmpty : CellKind::kConstant;
+}
 
 }  // namespace pellavan::sheet

@@ -93,7 +93,7 @@ std::string s_at(int i) { return std::string("s[") + std::to_string(i) + "]"; }
 // Where a binary operator's operand is read from; `stack` is its place on the stack.
 std::string operand(Operand kind, std::uint32_t index, int stack) {
   switch (kind) {
-    case Operand::kSlot: return std::string("cells[slot[") + std::to_string(index) + "]].value";
+    case Operand::kSlot: return std::string("values[slot[") + std::to_string(index) + "]]";
     case Operand::kConstant: return std::string("k[") + std::to_string(index) + "]";
     case Operand::kStack: break;
   }
@@ -163,15 +163,15 @@ std::string statement(const std::vector<Instr>& in, std::uint32_t i, int d) {
   if (is_slot_constant_branch(x.op)) {
     const Instr& w = in[i + 1];
     const std::string op = op_name(x.argc);
-    return std::string("{ const Value a = cells[slot[") + std::to_string(w.aux) +
-           "]].value; const Value b = k[" + std::to_string(w.arg) +
+    return std::string("{ const Value a = values[slot[") + std::to_string(w.aux) +
+           "]]; const Value b = k[" + std::to_string(w.arg) +
            "]; if (a.is_number()) { if (!ordering_holds(" + op +
            ", tolerant_order(a.as_number(), b.as_number()))) goto " + label(x.arg) + "; } else " +
            branch("comparison(" + op + ", a, b, pool)", d, x) + " }";
   }
   switch (x.op) {
     case Op::kConst: return s_at(d) + " = k[" + arg + "];";
-    case Op::kRef: return s_at(d) + " = cells[slot[" + arg + "]].value;";
+    case Op::kRef: return s_at(d) + " = values[slot[" + arg + "]];";
     case Op::kArea:
       return s_at(d) + " = c.areas[" + arg + "].valid ? Value::area(" + arg +
              ") : Value::error(ErrorCode::kRef);";
@@ -231,7 +231,7 @@ std::string declaration(std::string_view name) {
 std::string native_function(const Code& code, std::string_view name) {
   const Flow flow = flow_of(code);
   std::string out = declaration(name) + " {\n";
-  out += "  [[maybe_unused]] const Cell* const cells = c.cells;\n";
+  out += "  [[maybe_unused]] const Value* const values = c.values;\n";
   out += "  [[maybe_unused]] StringPool& pool = *c.pool;\n";
   out += "  (void)k;\n  (void)slot;\n";
   if (const auto numbers = number_path(code, flow.targets)) out += *numbers + "slow:\n";

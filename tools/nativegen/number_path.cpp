@@ -185,7 +185,7 @@ class NumberPath {
                      const std::string& name) const {
     switch (kind) {
       case Operand::kSlot:
-        return "const Value v" + name + " = cells[slot[" + str(index) + "]].value; if (!v" + name +
+        return "const Value v" + name + " = values[slot[" + str(index) + "]]; if (!v" + name +
                ".is_number()) goto slow; const double " + name + " = v" + name + ".as_number(); ";
       case Operand::kConstant: return "const double " + name + " = " + literal(index) + "; ";
       case Operand::kStack: break;
@@ -238,7 +238,7 @@ class NumberPath {
           return b_at(d) + " = " + (code_.constants[x.arg].as_boolean() ? "true;" : "false;");
         return x_at(d) + " = " + literal(x.arg) + ";";
       case Op::kRef:
-        if (error_test_follows(i)) return b_at(d) + " = cells[slot[" + arg + "]].value.is_error();";
+        if (error_test_follows(i)) return b_at(d) + " = values[slot[" + arg + "]].is_error();";
         return "{ " + number(Operand::kSlot, x.arg, 0, "a") + x_at(d) + " = a; }";
       case Op::kArea: return ";";
       case Op::kNegate: return x_at(d - 1) + " = -" + x_at(d - 1) + ";";

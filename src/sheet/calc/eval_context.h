@@ -9,7 +9,7 @@
 
 namespace pellavan::sheet {
 
-// A block of cells in the book's flat cell array: cell (r, c) is cells[first + r * stride + c].
+// A block of cells in the book's flat cell array: cell (r, c) is values[first + r * stride + c].
 // Clipped to the cells that exist; an area outside the sheet is not valid (#REF!).
 struct ResolvedArea {
   std::uint32_t first = 0;
@@ -20,7 +20,7 @@ struct ResolvedArea {
 };
 
 struct EvalContext {
-  const Cell* cells = nullptr;
+  const Value* values = nullptr;        // of the book's cells
   const ResolvedArea* areas = nullptr;  // of the formula being computed
   StringPool* pool = nullptr;
   double today = 0.0;

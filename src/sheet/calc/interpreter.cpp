@@ -26,14 +26,14 @@ namespace {
 
 Value evaluate(const Instr* const instrs, const Value* const constants,
                const std::uint32_t* slot_cells, EvalContext& context, Value* stack) {
-  const Cell* const cells = context.cells;
+  const Value* const values = context.values;
   StringPool& pool = *context.pool;
   Value* top = stack;  // one past the top value
   // An operand of a binary operator, from where the instruction says; one on the stack is taken
   // off it. Each code passes its own kinds, so the choice is made when it is compiled.
   const auto operand = [&](Operand kind, std::uint32_t index) __attribute__((always_inline)) {
     switch (kind) {
-      case Operand::kSlot: return cells[slot_cells[index]].value;
+      case Operand::kSlot: return values[slot_cells[index]];
       case Operand::kConstant: return constants[index];
       case Operand::kStack: break;
     }
@@ -166,7 +166,7 @@ op_const:
   *top++ = constants[ip->arg];
   PELLAVAN_NEXT();
 op_ref:
-  *top++ = cells[slot_cells[ip->arg]].value;
+  *top++ = values[slot_cells[ip->arg]];
   PELLAVAN_NEXT();
 op_area:
   *top++ = context.areas[ip->arg].valid ? Value::area(ip->arg) : Value::error(ErrorCode::kRef);

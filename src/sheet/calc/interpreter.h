@@ -16,7 +16,7 @@ inline Value formula_result(Value v) {
 }
 
 // Runs `instrs` (a formula's Code::instrs, up to its kEnd) with its Code::constants.
-// `slot_cells[i]` is the index in context.cells of what cell slot i reads; `stack` holds at least
+// `slot_cells[i]` is the index in context.values of what cell slot i reads; `stack` holds at least
 // Code::max_stack values. The result is never empty (an empty cell's value gives 0) nor an area;
 // a text result may be a scratch text.
 Value evaluate(const Instr* instrs, const Value* constants, const std::uint32_t* slot_cells,

@@ -79,9 +79,9 @@ class CallArgs {
   std::optional<ErrorCode> each_area_cell(Value area, F&& visit) const {
     const ResolvedArea& a = context_.areas[area.as_area()];
     for (std::uint32_t r = 0; r < a.rows; ++r) {
-      const Cell* row = context_.cells + a.first + r * a.stride;
+      const Value* row = context_.values + a.first + r * a.stride;
       for (std::uint32_t c = 0; c < a.cols; ++c) {
-        const Value v = row[c].value;
+        const Value v = row[c];
         if (v.is_error()) return v.as_error();
         visit(v);
       }
