@@ -24,7 +24,7 @@ bool moved_beyond(Value old, Value now, double limit, double& delta) {
 
 }  // namespace
 
-Value Book::compute(std::uint32_t eval) {
+[[gnu::always_inline]] inline Value Book::compute(std::uint32_t eval) {
   const Eval& f = evals_[eval];
   Value& value = values_[f.cell];
   if (!eval_live_[eval]) return value;  // overwritten by a constant since the build
@@ -94,8 +94,9 @@ void Book::iterate() {
     const auto cells = schedule_.cells(items[i]);
     GroupReport group;
     group.first_cell = formulas_[*std::min_element(cells.begin(), cells.end())].pos;
-    group.cells = static_cast<std::uint32_t>(std::count_if(
-        cells.begin(), cells.end(), [&](std::uint32_t f) { return formulas_[f].live; }));
+    const auto live = eval_live_.begin() + static_cast<std::ptrdiff_t>(schedule_.before.size());
+    group.cells = static_cast<std::uint32_t>(
+        std::count(live + items[i].first, live + items[i].end, std::uint8_t{1}));
     group.counter = items[i].counter;
     report_.groups.push_back(group);
   }
