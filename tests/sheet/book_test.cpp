@@ -233,5 +233,60 @@ TEST_F(BookTest, GenerationMovesWithEveryChangeAViewShows) {
   EXPECT_EQ(book.generation(), settled);
 }
 
+// A return to the marked state brings back every cell as it was: value, formula and style,
+// however it was changed since, and the next recalculation computes from there.
+TEST_F(BookTest, AReturnToTheMarkBringsBackEveryCell) {
+  struct Row {
+    const char* name;
+    std::function<void(Book&)> change;
+  };
+  const StyleId money = [&] {
+    Style s;
+    s.format = NumberFormat::parse("$#,##0.00");
+    return book.styles().intern(s);
+  }();
+  const Row rows[] = {
+      {"a number written", [](Book& b) { b.set_cell_text(at("A1"), "7"); }},
+      {"a formula overwritten", [](Book& b) { b.set_cell_text(at("B1"), "5"); }},
+      {"a formula cleared", [](Book& b) { b.clear_cell(at("C1")); }},
+      {"a style set", [&](Book& b) { b.set_cell_style(at("A1"), money); }},
+      {"a date into a General cell", [](Book& b) { b.set_cell_text(at("A2"), "5/30/1996"); }},
+      {"a new formula", [](Book& b) { b.set_cell_formula(at("D1"), "A1*3"); }},
+      {"many styles",
+       [&](Book& b) {
+         for (int r = 0; r < 40; ++r)
+           for (int c = 0; c < 8; ++c) b.set_cell_style(CellPos{0, r, c}, money);
+       }},
+  };
+  book.set_cell_text(at("H40"), "end");  // the grid spans every cell the rows change
+  book.set_cell_text(at("A1"), "2");
+  book.set_cell_formula(at("B1"), "A1+1");
+  book.set_cell_formula(at("C1"), "B1*A1");
+  book.recalc();
+  book.mark_state();
+  const auto snapshot = [](const Book& b) {
+    std::string s;
+    for (int r = 0; r < 40; ++r)
+      for (int c = 0; c < 8; ++c) {
+        const CellPos p{0, r, c};
+        s += b.cell_text(p) + "|" + b.cell_formula(p).value_or("") + "|" +
+             std::to_string(b.cell_style(p)) + ";";
+      }
+    return s;
+  };
+  const std::string marked = snapshot(book);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    row.change(book);
+    book.recalc();
+    book.return_to_mark();
+    EXPECT_EQ(snapshot(book), marked);
+    book.set_cell_text(at("A1"), "4");
+    book.recalc();
+    EXPECT_EQ(book.cell_text(at("C1")), "20");
+    book.return_to_mark();
+  }
+}
+
 }  // namespace
 }  // namespace pellavan::sheet
