@@ -20,18 +20,12 @@ bool write_file(const std::filesystem::path& path, const std::string& text) {
   return static_cast<bool>(out);
 }
 
-// The same function serves both: the same instructions and the same constants' signatures.
-bool same_code(const pellavan::sheet::Code& a, const pellavan::sheet::Code& b) {
-  using pellavan::sheet::constant_signature;
-  return std::equal(a.instrs.begin(), a.instrs.end(), b.instrs.begin(), b.instrs.end(),
-                    [](const pellavan::sheet::Instr& x, const pellavan::sheet::Instr& y) {
-                      return x.op == y.op && x.argc == y.argc && x.aux == y.aux && x.arg == y.arg;
-                    }) &&
-         std::equal(a.constants.begin(), a.constants.end(), b.constants.begin(), b.constants.end(),
-                    [](pellavan::sheet::Value x, pellavan::sheet::Value y) {
-                      return constant_signature(x) == constant_signature(y);
-                    });
-}
+// A code kept for a function, as the program will match it.
+struct Kept {
+  const pellavan::sheet::Code* code;
+  std::vector<std::uint64_t> signatures;
+  pellavan::sheet::NativeShape shape() const { return {code->instrs, signatures, nullptr}; }
+};
 
 }  // namespace
 
@@ -44,13 +38,21 @@ int main(int argc, char** argv) {
   try {
     const std::size_t parts = std::stoul(argv[4]);
     const pellavan::sheet::Book book = pellavan::workbook::load_report_template_text();
-    std::vector<const pellavan::sheet::Code*> codes;
+    std::vector<Kept> kept;
     for (pellavan::sheet::FormulaShapeId s = 0; s < book.shape_count(); ++s) {
       const pellavan::sheet::Code& code = book.shape_code(s);
-      const bool known = std::any_of(codes.begin(), codes.end(),
-                                     [&](const auto* c) { return same_code(*c, code); });
-      if (!known) codes.push_back(&code);
+      // Shapes the program would match to one function share it.
+      const bool known = std::any_of(kept.begin(), kept.end(), [&](const Kept& k) {
+        return pellavan::sheet::serves(k.shape(), code.instrs, code.constants);
+      });
+      if (known) continue;
+      Kept k{&code, {}};
+      for (const pellavan::sheet::Value v : code.constants)
+        k.signatures.push_back(pellavan::sheet::constant_signature(v));
+      kept.push_back(std::move(k));
     }
+    std::vector<const pellavan::sheet::Code*> codes;
+    for (const Kept& k : kept) codes.push_back(k.code);
     const auto sources = pellavan::nativegen::native_sources(codes, parts, "workbook",
                                                              "report_workbook_native_code");
     bool ok = write_file(dir / "native_table.cpp", sources.table);

@@ -35,16 +35,19 @@ NativeCode::NativeCode(std::span<const NativeShape> shapes) {
   for (const NativeShape& s : shapes) by_hash_.emplace(hash_of(s.code), &s);
 }
 
+bool serves(const NativeShape& shape, std::span<const Instr> code,
+            std::span<const Value> constants) {
+  return std::equal(shape.code.begin(), shape.code.end(), code.begin(), code.end(), same) &&
+         std::equal(shape.constants.begin(), shape.constants.end(), constants.begin(),
+                    constants.end(),
+                    [](std::uint64_t s, Value v) { return s == constant_signature(v); });
+}
+
 NativeFormula NativeCode::find(std::span<const Instr> code,
                                std::span<const Value> constants) const {
   const auto [first, last] = by_hash_.equal_range(hash_of(code));
   for (auto it = first; it != last; ++it) {
-    const NativeShape& known = *it->second;
-    if (std::equal(known.code.begin(), known.code.end(), code.begin(), code.end(), same) &&
-        std::equal(known.constants.begin(), known.constants.end(), constants.begin(),
-                   constants.end(),
-                   [](std::uint64_t s, Value v) { return s == constant_signature(v); }))
-      return known.run;
+    if (serves(*it->second, code, constants)) return it->second->run;
   }
   return nullptr;
 }

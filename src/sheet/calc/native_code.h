@@ -26,6 +26,10 @@ struct NativeShape {
   NativeFormula run = nullptr;
 };
 
+// Whether the function made from `shape` computes code `code` with constants `constants`.
+bool serves(const NativeShape& shape, std::span<const Instr> code,
+            std::span<const Value> constants);
+
 class NativeCode {
  public:
   explicit NativeCode(std::span<const NativeShape> shapes);
