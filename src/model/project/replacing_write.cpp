@@ -9,6 +9,7 @@
 #include <chrono>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ namespace fs = std::filesystem;
 // Younger temporary files may belong to a save that has made them but not yet locked them.
 constexpr auto kStaleAge = std::chrono::seconds(10);
 constexpr int kMostLinks = 40;
+// A new file's mode before the umask (or the folder's default ACL) takes its part.
+constexpr mode_t kNewFileMode = S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH;
 
 std::error_code last_error() { return {errno, std::generic_category()}; }
 
@@ -103,6 +106,54 @@ std::error_code write_in_place(int fd, std::span<const std::uint8_t> bytes) {
   return {};
 }
 
+// A new temporary file of ours in folder, made with mode (less the umask) and locked until it
+// is closed, so that no other save takes it for a stale one; -1 with errno on failure.
+int make_temporary(const fs::path& folder, mode_t mode, fs::path& made) {
+  static constexpr std::string_view kLetters =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  // Drawn afresh each time: a process forked from this one must not draw the same names.
+  std::random_device device;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name(kTemporaryPrefix);
+    for (std::uint64_t r = std::uint64_t{device()} << 32 | device();
+         name.size() < kTemporaryPrefix.size() + 6; r /= kLetters.size())
+      name += kLetters[r % kLetters.size()];
+    made = folder / name;
+    const int fd = ::open(made.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd >= 0) {
+      ::flock(fd, LOCK_EX);
+      return fd;
+    }
+    if (errno != EEXIST) return -1;
+  }
+  return -1;
+}
+
+// Writes bytes as the file at path in folder: a temporary file, flushed, given the mode, owner
+// and group of like (when given), renamed over path, and the folder flushed.
+std::error_code write_by_rename(const fs::path& folder, const fs::path& path,
+                                std::span<const std::uint8_t> bytes, const struct stat* like) {
+  fs::path temp;
+  const int fd = make_temporary(folder, like ? S_IRUSR | S_IWUSR : kNewFileMode, temp);
+  if (fd < 0) return last_error();
+  std::error_code ec = write_all(fd, bytes);
+  if (!ec) {
+    if (like) {
+      ::fchmod(fd, like->st_mode & 07777);
+      // The owner and group stay where the user may keep them (root, or a group of the user's).
+      [[maybe_unused]] const int kept = ::fchown(fd, like->st_uid, like->st_gid);
+    }
+    fs::rename(temp, path, ec);
+  }
+  if (::close(fd) != 0 && !ec) ec = last_error();
+  if (ec) {
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    return ec;
+  }
+  return sync_folder(folder);
+}
+
 }  // namespace
 
 WriteFailure write_file_replacing(const std::filesystem::path& path,
@@ -128,35 +179,9 @@ WriteFailure write_file_replacing(const std::filesystem::path& path,
     if (ec || in_place) return ec ? on_file(ec) : WriteFailure{};
   }
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  const auto on_folder = [&](std::error_code e) -> WriteFailure {
-    return {e, WriteFailure::Place::kFolder, folder};
-  };
   remove_stale_temporaries(folder);
-  std::string pattern = (folder / kTemporaryPrefix).string();
-  pattern.append("XXXXXX");
-  const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) return on_folder(last_error());
-  ::flock(fd, LOCK_EX);  // held until closed: no other save takes the file for a stale one
-  const fs::path temp(pattern);
-
-  ec = write_all(fd, bytes);
-  if (!ec) {
-    if (exists) {
-      ::fchmod(fd, old.st_mode & 07777);
-      // The owner and group stay where the user may keep them (root, or a group of the user's).
-      [[maybe_unused]] const int kept = ::fchown(fd, old.st_uid, old.st_gid);
-    } else {
-      ::fchmod(fd, S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH);
-    }
-    fs::rename(temp, target, ec);
-  }
-  if (::close(fd) != 0 && !ec) ec = last_error();
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    return on_folder(ec);
-  }
-  if (const std::error_code synced = sync_folder(folder)) return on_folder(synced);
+  if (const std::error_code e = write_by_rename(folder, target, bytes, exists ? &old : nullptr))
+    return {e, WriteFailure::Place::kFolder, folder};
   return {};
 }
 

@@ -3,7 +3,8 @@
 // to a temporary file in the same folder, are flushed to the disk, and only then is the
 // temporary file renamed over the target, and the folder flushed too. A failed write removes the
 // temporary file and leaves the target untouched. The new file keeps the permissions of the one
-// it replaces (and its owner and group where the user may set them).
+// it replaces (and its owner and group where the user may set them); a file that was not there
+// gets those the user's umask gives, as every program's new file does.
 //   - A file already there that the user could not open for writing (its mode, its owner, a
 //     read-only file system) is refused, not replaced.
 //   - A file with other names (hard links) is written in place, so that every name keeps it.

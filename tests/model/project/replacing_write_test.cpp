@@ -1,5 +1,5 @@
-// Replacing writes through links, with names as long as the folder takes, and the temporary files
-// that killed saves leave behind.
+// Replacing writes through links, with names as long as the folder takes, the temporary files
+// that killed saves leave behind, and the modes of new files.
 #include "model/project/replacing_write.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "model/project/dealer_file.h"
+#include "model/project/project_file.h"
 #include "model/project/project_files_fixture.h"
+#include "model/project/rate_file.h"
 
 namespace pellavan::model {
 namespace {
@@ -137,6 +140,55 @@ TEST_F(ReplacingWriteTest, KeepsEveryNameOfAHardLinkedFile) {
   ASSERT_FALSE(write_file_replacing(at("a.pvn"), kNew));
   EXPECT_EQ(read_all(at("b.pvn")), kNew);
   EXPECT_TRUE(fs::equivalent(at("a.pvn"), at("b.pvn")));
+}
+
+// A new project, rate or settings file gets the mode the umask leaves of 0666; a file saved over
+// keeps its own.
+TEST_F(ReplacingWriteTest, ANewFilesModeFollowsTheUmask) {
+  struct Writer {
+    const char* name;
+    fs::path file;
+    std::function<WriteFailure()> write;
+  };
+  RatesRec rates{};
+  DealerRec dealer = testing::sample_dealer();
+  const Writer writers[] = {
+      {"project", at("a.pvn"), [&] { return write_project_file(at("a.pvn"), {}); }},
+      {"rate file", at("a.rat"), [&] { return write_rate_file(at("a.rat"), rates); }},
+      {"settings file", dealer_file_path(program_folder()),
+       [&] { return write_dealer_file(program_folder(), dealer); }},
+  };
+  struct Row {
+    const char* name;
+    mode_t umask;
+    mode_t existing;  // 0: no file there
+    mode_t expected;
+  };
+  const Row rows[] = {
+      {"new under umask 077", 077, 0, 0600},
+      {"new under umask 022", 022, 0, 0644},
+      {"new under umask 002", 002, 0, 0664},
+      {"saved over under umask 077", 077, 0644, 0644},
+      {"saved over under umask 022", 022, 0600, 0600},
+  };
+  const mode_t saved = ::umask(022);
+  for (const Row& r : rows) {
+    for (const Writer& w : writers) {
+      SCOPED_TRACE(std::string(r.name) + ", " + w.name);
+      fs::remove(w.file);
+      if (r.existing != 0) {
+        write_all(w.file, kOld);
+        ::chmod(w.file.c_str(), r.existing);
+      }
+      ::umask(r.umask);
+      EXPECT_FALSE(w.write());
+      ::umask(022);
+      struct stat st {};
+      ASSERT_EQ(::stat(w.file.c_str(), &st), 0);
+      EXPECT_EQ(st.st_mode & 07777, r.expected);
+    }
+  }
+  ::umask(saved);
 }
 
 // What the user could not open for writing is refused with its cause and left as it was. Run as
