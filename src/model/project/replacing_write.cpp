@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "model/project/save_journal.h"
+
 namespace pellavan::model {
 namespace {
 
@@ -23,6 +25,8 @@ constexpr auto kStaleAge = std::chrono::seconds(10);
 constexpr int kMostLinks = 40;
 // A new file's mode before the umask (or the folder's default ACL) takes its part.
 constexpr mode_t kNewFileMode = S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH;
+// Larger files are not journals of ours.
+constexpr off_t kMostJournalBytes = off_t{1} << 28;
 
 std::error_code last_error() { return {errno, std::generic_category()}; }
 
@@ -38,6 +42,10 @@ fs::path link_target(const fs::path& path, std::error_code& ec) {
   }
   ec = std::make_error_code(std::errc::too_many_symbolic_link_levels);
   return {};
+}
+
+fs::path folder_of(const fs::path& file) {
+  return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
 bool is_temporary_name(const std::string& name) {
@@ -106,6 +114,27 @@ std::error_code write_in_place(int fd, std::span<const std::uint8_t> bytes) {
   return {};
 }
 
+// The whole file at path, read from its start; files past kMostJournalBytes are refused.
+std::error_code read_file(const fs::path& path, std::vector<std::uint8_t>& out) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return last_error();
+  std::error_code ec;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) ec = last_error();
+  if (!ec && st.st_size > kMostJournalBytes) ec = std::make_error_code(std::errc::file_too_large);
+  out.clear();
+  std::uint8_t chunk[8192];
+  while (!ec) {
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) ec = last_error();
+    if (n <= 0) break;
+    out.insert(out.end(), chunk, chunk + n);
+  }
+  ::close(fd);
+  return ec;
+}
+
 // A new temporary file of ours in folder, made with mode (less the umask) and locked until it
 // is closed, so that no other save takes it for a stale one; -1 with errno on failure.
 int make_temporary(const fs::path& folder, mode_t mode, fs::path& made) {
@@ -154,6 +183,31 @@ std::error_code write_by_rename(const fs::path& folder, const fs::path& path,
   return sync_folder(folder);
 }
 
+// Writes bytes over the file of several names open in fd, where it is. The journal of both
+// versions is whole beside it before the first byte changes and goes once the file is whole
+// again; a write that fails puts the old version back.
+WriteFailure write_journaled(int fd, const fs::path& target, const struct stat& file,
+                             std::span<const std::uint8_t> bytes) {
+  const fs::path folder = folder_of(target);
+  SaveJournal journal{static_cast<std::uint64_t>(file.st_ino), {}, {bytes.begin(), bytes.end()}};
+  if (const std::error_code ec = read_file(target, journal.old_bytes))
+    return {ec, WriteFailure::Place::kFile, target};
+  remove_stale_temporaries(folder);
+  struct stat like = file;
+  like.st_mode &= 0777;  // the file's readers, without its set-id bits
+  const fs::path journal_path = folder / journal_name(journal.file_id);
+  if (const std::error_code ec =
+          write_by_rename(folder, journal_path, encode_journal(journal), &like))
+    return {ec, WriteFailure::Place::kFolder, folder};
+  const std::error_code ec = write_in_place(fd, bytes);
+  // Where not even the old version goes back, the journal stays for the next open.
+  if (ec && write_in_place(fd, journal.old_bytes)) return {ec, WriteFailure::Place::kFile, target};
+  // Not flushed: should a power cut bring the journal back, the file it finds is whole.
+  ::unlink(journal_path.c_str());
+  if (ec) return {ec, WriteFailure::Place::kFile, target};
+  return {};
+}
+
 }  // namespace
 
 WriteFailure write_file_replacing(const std::filesystem::path& path,
@@ -171,17 +225,20 @@ WriteFailure write_file_replacing(const std::filesystem::path& path,
   if (exists) {
     const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return on_file(last_error());
-    if (::fstat(fd, &old) != 0) ec = last_error();
+    WriteFailure failure;
+    if (::fstat(fd, &old) != 0) failure = on_file(last_error());
     // A file of several names keeps them all: it is written where it is.
-    const bool in_place = !ec && S_ISREG(old.st_mode) && old.st_nlink > 1;
-    if (in_place) ec = write_in_place(fd, bytes);
-    if (::close(fd) != 0 && !ec) ec = last_error();
-    if (ec || in_place) return ec ? on_file(ec) : WriteFailure{};
+    const bool in_place = !failure && S_ISREG(old.st_mode) && old.st_nlink > 1;
+    if (in_place) failure = write_journaled(fd, target, old, bytes);
+    if (::close(fd) != 0 && !failure) failure = on_file(last_error());
+    if (failure || in_place) return failure;
   }
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  const fs::path folder = folder_of(target);
   remove_stale_temporaries(folder);
   if (const std::error_code e = write_by_rename(folder, target, bytes, exists ? &old : nullptr))
     return {e, WriteFailure::Place::kFolder, folder};
+  // A journal left by a cut save of the file this one replaced is of no use now.
+  if (exists) ::unlink((folder / journal_name(static_cast<std::uint64_t>(old.st_ino))).c_str());
   return {};
 }
 
@@ -199,6 +256,44 @@ WriteFailure copy_file_replacing(const std::filesystem::path& source,
                                         std::istreambuf_iterator<char>());
   if (in.bad()) return on_source(std::make_error_code(std::errc::io_error));
   return write_file_replacing(target, bytes);
+}
+
+InterruptedSave finish_interrupted_save(const std::filesystem::path& path) {
+  std::error_code ec;
+  const fs::path target = link_target(path, ec);
+  struct stat file {};
+  if (ec || ::stat(target.c_str(), &file) != 0 || !S_ISREG(file.st_mode)) return {};
+  const fs::path journal_path =
+      folder_of(target) / journal_name(static_cast<std::uint64_t>(file.st_ino));
+  const auto failed = [](std::error_code e, WriteFailure::Place place, const fs::path& p) {
+    return InterruptedSave{false, {e, place, p}};
+  };
+  std::vector<std::uint8_t> bytes;
+  if (const std::error_code e = read_file(journal_path, bytes)) {
+    if (e == std::errc::no_such_file_or_directory) return {};
+    if (e != std::errc::too_many_symbolic_link_levels && e != std::errc::file_too_large)
+      return failed(e, WriteFailure::Place::kSource, journal_path);
+    bytes.clear();  // not a journal of ours
+  }
+  const std::optional<SaveJournal> journal = decode_journal(bytes);
+  std::vector<std::uint8_t> current;
+  if (journal && journal->file_id == static_cast<std::uint64_t>(file.st_ino)) {
+    if (const std::error_code e = read_file(target, current))
+      return failed(e, WriteFailure::Place::kSource, target);
+  }
+  // Damaged, of another file, of a save that ended, or of a file written since: it goes.
+  if (!journal || journal->file_id != static_cast<std::uint64_t>(file.st_ino) ||
+      current == journal->new_bytes || !left_by_cut_write(current, *journal)) {
+    ::unlink(journal_path.c_str());
+    return {};
+  }
+  const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return failed(last_error(), WriteFailure::Place::kFile, target);
+  ec = write_in_place(fd, journal->new_bytes);
+  if (::close(fd) != 0 && !ec) ec = last_error();
+  if (ec) return failed(ec, WriteFailure::Place::kFile, target);
+  ::unlink(journal_path.c_str());
+  return {true, {}};
 }
 
 }  // namespace pellavan::model
