@@ -6,6 +6,7 @@
 #include "app/dealer_window_design.h"
 #include "model/catalogue/data_file_access.h"
 #include "model/project/dealer_file.h"
+#include "platform/interrupted_save_notice.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
 #include "platform/window_placement.h"
@@ -62,8 +63,12 @@ DealerWindow::DealerWindow(program_state::AppState& state, QWidget* parent)
 void DealerWindow::Form_Load() {
   platform::Set_TopMost(this, true);
   platform::Center_Form(this);
+  model::InterruptedSave interrupted;
   const auto status = model::read_dealer_file(state_.program_folder(), state_.DealerRec,
-                                              model::HideInactiveOnReset::kClear);
+                                              model::HideInactiveOnReset::kClear, &interrupted);
+  if (!platform::tell_interrupted_save(this, model::dealer_file_path(state_.program_folder()),
+                                       interrupted))
+    return;  // told why the file cannot be read
   if (status == model::DealerReadStatus::kReset)
     platform::message_box(this,
                           QStringLiteral("Dealer File Corrupt or Wrong Version...Resetting File"));

@@ -14,6 +14,7 @@
 #include "platform/disk_error.h"
 #include "platform/fatal_exit.h"
 #include "platform/file_dialogs.h"
+#include "platform/interrupted_save_notice.h"
 #include "platform/message_box.h"
 #include "program_state/analysis_session.h"
 
@@ -56,9 +57,12 @@ void ProjectCommands::take_file_name(const QString& path) {
 }
 
 void ProjectCommands::Load_Defaults(model::ProjectRec& rec) {
-  if (model::load_default_project(state_.program_folder(), rec, state_.DefaultZoom) ==
-      model::DefaultLoadStatus::kOk)
-    return;
+  model::InterruptedSave interrupted;
+  const auto status =
+      model::load_default_project(state_.program_folder(), rec, state_.DefaultZoom, &interrupted);
+  platform::tell_interrupted_save(view_.dialog_parent(),
+                                  model::default_file_path(state_.program_folder()), interrupted);
+  if (status == model::DefaultLoadStatus::kOk) return;
   // A missing or unreadable default file is reported as a damaged one is: either way the user
   // must restore the original defaults.
   platform::message_box(view_.dialog_parent(),
@@ -68,8 +72,11 @@ void ProjectCommands::Load_Defaults(model::ProjectRec& rec) {
 }
 
 void ProjectCommands::Read_DealerFile() {
+  model::InterruptedSave interrupted;
   const auto status = model::read_dealer_file(state_.program_folder(), state_.DealerRec,
-                                              model::HideInactiveOnReset::kKeep);
+                                              model::HideInactiveOnReset::kKeep, &interrupted);
+  platform::tell_interrupted_save(view_.dialog_parent(),
+                                  model::dealer_file_path(state_.program_folder()), interrupted);
   if (status == model::DealerReadStatus::kOk) return;
   if (status == model::DealerReadStatus::kReset)
     platform::message_box(view_.dialog_parent(),
@@ -126,6 +133,8 @@ void ProjectCommands::Open_Analysis() {
   last_dialog_path_ = *chosen;
 
   model::ProjectRead read = model::read_project_file(to_path(*chosen));
+  if (!platform::tell_interrupted_save(view_.dialog_parent(), to_path(*chosen), read.interrupted))
+    return;
   switch (read.status) {
     case model::ProjectReadStatus::kOk: break;
     case model::ProjectReadStatus::kUnreadable:  // a folder of that name, no permission

@@ -11,6 +11,7 @@
 #include "model/units/number_text.h"
 #include "platform/disk_error.h"
 #include "platform/file_dialogs.h"
+#include "platform/interrupted_save_notice.h"
 #include "platform/message_box.h"
 #include "platform/text_area.h"
 #include "platform/window_placement.h"
@@ -217,6 +218,7 @@ void RatesWindow::Command1_Click() {
   const std::optional<QString> chosen = platform::run_file_dialog(this, request);
   if (!chosen) return;
   const model::RateRead read = model::read_rate_file(chosen->toStdString());
+  if (!platform::tell_interrupted_save(this, chosen->toStdString(), read.interrupted)) return;
   switch (read.status) {
     case model::RateReadStatus::kOk: break;
     case model::RateReadStatus::kUnreadable: return;

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <csignal>
+#include <optional>
 
 #include "app/app_fixture.h"
 #include "model/project/project_files_fixture.h"
@@ -138,6 +136,57 @@ TEST_F(ProjectFilesTest, BadFilesGiveTheirMessageAndChangeNothing) {
     EXPECT_EQ(state->model.ProjectRec, before);
     EXPECT_EQ(state->ProjectFileTitle, "mine.pvn");
     EXPECT_TRUE(w.form().option("opElec3")->isChecked());
+  }
+}
+
+// A project of two names whose save was cut off opens as the version being saved, with a word to
+// the user; where that version cannot be written back the file is not opened.
+TEST_F(ProjectFilesTest, AnOpenAfterACutSaveRestoresTheVersionBeingSaved) {
+  struct Row {
+    const char* name;
+    bool size_limit;  // no file may grow past 4,096 bytes
+    QString message;
+    const char* title;  // the project afterwards
+  };
+  const QString job = project_path("job.pvn");
+  const Row rows[] = {
+      {"cannot be written back", true,
+       job +
+           "\nThe Last Save of This File Was Interrupted -- It Cannot Be Restored or Opened\n\n"
+           "The file \"" +
+           job + "\" cannot be written: the file would be too large",
+       "New Project"},
+      {"restored", false,
+       job + "\nThe Last Save of This File Was Interrupted -- The Version Being Saved Has Been "
+             "Restored",
+       "Being Saved"},
+  };
+  model::ProjectRec old_rec = testing::default_project();
+  old_rec.Project_Title = "Before";
+  model::ProjectRec new_rec = testing::default_project();
+  new_rec.Project_Title = "Being Saved";
+  const auto old_bytes = model::encode_record(old_rec);
+  const auto new_bytes = model::encode_record(new_rec);
+  MainWindow& w = new_project();
+  answers[testing::kSaveQuestion] = MessageResult::No;
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    std::filesystem::remove(file("job.pvn"));
+    std::filesystem::remove(file("copy.pvn"));
+    write_all(file("job.pvn"), old_bytes);
+    std::filesystem::create_hard_link(file("job.pvn"), file("copy.pvn"));
+    model::testing::leave_cut_save(file("job.pvn"), old_bytes, new_bytes, 0);
+    messages.clear();
+    std::optional<model::testing::FileSizeLimit> limit;
+    if (r.size_limit) limit.emplace(4096);
+    open_file(w, job);
+    limit.reset();
+    EXPECT_EQ(times_shown(r.message), 1) << qPrintable(messages.front().text);
+    EXPECT_EQ(state->model.ProjectRec.Project_Title.trimmed(), r.title);
+    if (!r.size_limit) {
+      EXPECT_EQ(read_all(file("copy.pvn")), new_bytes);
+    }
+    EXPECT_TRUE(std::filesystem::equivalent(file("job.pvn"), file("copy.pvn")));
   }
 }
 
@@ -287,15 +336,11 @@ TEST_F(ProjectFilesTest, FullDiskOffersRetryAndKeepsTheOldFile) {
     if (r.text != "Disk Full, Insert New Disk") return std::nullopt;
     return ++retries < 2 ? MessageResult::Retry : MessageResult::Cancel;
   };
-  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 4096;
-  setrlimit(RLIMIT_FSIZE, &small);
-  const SaveOutcome outcome = w.commands().Save_It();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previous);
+  SaveOutcome outcome{};
+  {
+    const model::testing::FileSizeLimit limit(4096);
+    outcome = w.commands().Save_It();
+  }
   EXPECT_EQ(outcome, SaveOutcome::kFailed);
   EXPECT_EQ(retries, 2);
   EXPECT_EQ(read_all(file("big.pvn")), before);

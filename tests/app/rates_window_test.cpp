@@ -266,6 +266,31 @@ TEST_F(RatesWindowTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheWindow) {
   w.Command4_Click();
 }
 
+// A rate file of two names whose save was cut off opens as the version being saved, with a word.
+TEST_F(RatesWindowTest, ARateFileWhoseSaveWasCutOffOpensAsTheVersionBeingSaved) {
+  model::RatesRec old_rec{};
+  old_rec.FileTag = "KV2";
+  old_rec.GasSummer = model::Currency::from_double_saturated(1.0);
+  model::RatesRec new_rec = old_rec;
+  new_rec.GasSummer = model::Currency::from_double_saturated(2.5);
+  const std::filesystem::path cut = file_path("cut.rat");
+  model::testing::write_all(cut, model::encode_record(old_rec));
+  std::filesystem::create_hard_link(cut, file_path("link.rat"));
+  model::testing::leave_cut_save(cut, model::encode_record(old_rec), model::encode_record(new_rec),
+                                 0);
+  RatesWindow& w = shown_rates_window();
+  messages.clear();
+  dialog_answers.push_back(QString::fromStdString(cut.string()));
+  w.Command1_Click();
+  EXPECT_TRUE(was_shown(QString::fromStdString(cut.string()) +
+                        "\nThe Last Save of This File Was Interrupted -- The Version Being Saved "
+                        "Has Been Restored"));
+  EXPECT_EQ(rate_box(6)->text(), "2.500");
+  EXPECT_EQ(file_bytes("link.rat"), std::string(file_bytes("cut.rat")));
+  EXPECT_EQ(model::testing::read_all(cut), model::encode_record(new_rec));
+  w.Command4_Click();
+}
+
 TEST_F(RatesWindowTest, DamagedRateFilesAreRefusedAndChangeNothing) {
   model::RatesRec rec{};
   rec.GasSummer = model::Currency::from_double_saturated(2.5);

@@ -2,7 +2,8 @@
 //
 // Starts the program on PROGRAM_FOLDER with imperial, then metric display options in its settings
 // file, and opens "Sample Project.pvn" of its Data folder, then a copy of it whose stored values
-// fail the checks (hot water at 140 F, Chicago), as a user would. Saves the screen after each
+// fail the checks (hot water at 140 F, Chicago), then a copy of two names whose last save was cut
+// off half-way (its journal beside it), as a user would. Saves the screen after each
 // open, at every message (drawn as a real box over whatever is on the screen) and with the load
 // page and the main window afterwards. Run it on a display of its own, e.g.
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-open-screenshots build/bin shots
@@ -12,11 +13,16 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <fstream>
 
 #include "app/program.h"
 #include "app/project_window.h"
 #include "model/project/dealer_file.h"
 #include "model/project/project_file.h"
+#include "model/project/save_journal.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
@@ -26,6 +32,33 @@ namespace {
 
 using namespace pellavan;
 using tools::shoot;
+
+bool write_bytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(out);
+}
+
+// Leaves file as a save of changed over project, cut off half-way, leaves a file of two names:
+// the first half of the new version written over the old one, the journal whole beside it.
+bool leave_cut_save(const std::filesystem::path& file, const model::ProjectRec& project,
+                    const model::ProjectRec& changed) {
+  const auto old_bytes = model::encode_record(project);
+  const auto new_bytes = model::encode_record(changed);
+  std::filesystem::path link = file;
+  link.replace_filename(file.stem().string() + " (second name).pvn");
+  std::error_code ec;
+  std::filesystem::remove(link, ec);
+  std::vector<std::uint8_t> torn = old_bytes;
+  std::copy_n(new_bytes.begin(), new_bytes.size() / 2, torn.begin());
+  struct stat st {};
+  if (!write_bytes(file, torn) || ::stat(file.c_str(), &st) != 0) return false;
+  std::filesystem::create_hard_link(file, link, ec);
+  const auto id = static_cast<std::uint64_t>(st.st_ino);
+  return !ec && write_bytes(file.parent_path() / model::journal_name(id),
+                            model::encode_journal({id, old_bytes, new_bytes}));
+}
 
 }  // namespace
 
@@ -43,6 +76,13 @@ int main(int argc, char** argv) {
   read.record.Loads_DhwTemp = 140;
   read.record.Project_Title = "Hot Water 140";
   if (model::write_project_file(bad, read.record)) return 1;
+  const std::filesystem::path cut = folder / "Data" / "Cut Save.pvn";
+  model::ProjectRec before = read.record;
+  before.Loads_DhwTemp = 130;
+  before.Project_Title = "Cut Save";
+  model::ProjectRec being_saved = before;
+  being_saved.Client_Name = "Being Saved";                 // in the half written
+  being_saved.Rates_Description = "Rates as being saved";  // in the half not yet written
 
   QString step;  // the name of the next shot
   int shots = 0;
@@ -86,9 +126,11 @@ int main(int argc, char** argv) {
     dealer.MetricMode = metric ? "1" : "0";
     if (model::write_dealer_file(folder, dealer)) return 1;
     const QString display = QString::fromLatin1(metric ? "metric" : "imperial");
-    for (const auto& [file, name] : {std::pair{sample, "1-sample"}, {bad, "2-bad"}}) {
+    for (const auto& [file, name] :
+         {std::pair{sample, "1-sample"}, {bad, "2-bad"}, {cut, "3-cut-save"}}) {
       step = display + QStringLiteral("-") + QString::fromLatin1(name);
       next = file;
+      if (file == cut && !leave_cut_save(cut, before, being_saved)) return 1;
       main.SSCOMMAND2_Click();
       shoot(out, step + QStringLiteral("-main-window"));
     }

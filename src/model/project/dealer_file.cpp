@@ -35,10 +35,13 @@ std::filesystem::path dealer_file_path(const std::filesystem::path& program_fold
 }
 
 DealerReadStatus read_dealer_file(const std::filesystem::path& program_folder, DealerRec& rec,
-                                  HideInactiveOnReset rule) {
+                                  HideInactiveOnReset rule, InterruptedSave* interrupted) {
   const auto path = dealer_file_path(program_folder);
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return DealerReadStatus::kMissing;
+  const InterruptedSave finished = finish_interrupted_save(path);
+  if (interrupted) *interrupted = finished;
+  if (finished.failure) return DealerReadStatus::kUnreadable;
   auto file = RecordFile::open(path, DealerRec::kFileSize, RecordAccess::kRead);
   if (!file) return DealerReadStatus::kUnreadable;
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "model/project/replacing_write.h"
 #include "model/project/write_failure.h"
 
 #include "model/catalogue/catalogue_files.h"
@@ -29,9 +30,11 @@ enum class HideInactiveOnReset { kKeep, kClear };
 
 // Reads record 1 into rec (a short file reads as padded with zeros). A record with a wrong tag
 // gets tag "KX2", blank texts and blank options (reserved fields kept) and is written back; a
-// failure to write it back is not reported, the next read resets again.
+// failure to write it back is not reported, the next read resets again. A save cut off earlier
+// is finished first and told in interrupted (kUnreadable when it could not be).
 [[nodiscard]] DealerReadStatus read_dealer_file(const std::filesystem::path& program_folder,
-                                                DealerRec& rec, HideInactiveOnReset rule);
+                                                DealerRec& rec, HideInactiveOnReset rule,
+                                                InterruptedSave* interrupted = nullptr);
 
 // Sets rec's tag to "KX2" and writes it as the whole file, creating the file when missing; the
 // old file stays intact when this fails.

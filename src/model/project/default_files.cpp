@@ -15,8 +15,9 @@ std::filesystem::path original_default_file_path(const std::filesystem::path& pr
 }
 
 DefaultLoadStatus load_default_project(const std::filesystem::path& program_folder, ProjectRec& rec,
-                                       DefaultZoom& zoom) {
+                                       DefaultZoom& zoom, InterruptedSave* interrupted) {
   ProjectRead read = read_project_file(default_file_path(program_folder));
+  if (interrupted) *interrupted = read.interrupted;
   switch (read.status) {
     case ProjectReadStatus::kOk: break;
     case ProjectReadStatus::kNewer: return DefaultLoadStatus::kDamaged;

@@ -9,6 +9,7 @@
 #include "model/project/write_failure.h"
 
 #include "model/project/file_conversion.h"
+#include "model/project/replacing_write.h"
 #include "model/records/project_rec.h"
 
 namespace pellavan::model {
@@ -28,9 +29,11 @@ enum class DefaultLoadStatus {
 
 // Reads the default file into rec and converts it; on success the run's DefaultZoom then holds
 // the file's report zoom levels (or, after the first load, keeps those it had). Reading never
-// creates a missing file. rec is only changed on success.
+// creates a missing file. rec is only changed on success. A save cut off earlier is finished
+// first and told in interrupted.
 [[nodiscard]] DefaultLoadStatus load_default_project(const std::filesystem::path& program_folder,
-                                                     ProjectRec& rec, DefaultZoom& zoom);
+                                                     ProjectRec& rec, DefaultZoom& zoom,
+                                                     InterruptedSave* interrupted = nullptr);
 
 // Writes rec over the default file, creating it when missing.
 [[nodiscard]] WriteFailure save_default_project(const std::filesystem::path& program_folder,

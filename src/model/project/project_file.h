@@ -7,6 +7,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "model/project/replacing_write.h"
 #include "model/project/write_failure.h"
 
 #include "model/records/project_rec.h"
@@ -25,6 +26,8 @@ struct ProjectRead {
   ProjectReadStatus status = ProjectReadStatus::kUnreadable;
   std::string tag;      // the first three bytes as read
   ProjectRec record{};  // the whole record when kOk, as read (not yet converted)
+  // A save cut off earlier, finished before the read; kUnreadable when it could not be.
+  InterruptedSave interrupted;
 };
 
 [[nodiscard]] ProjectRead read_project_file(const std::filesystem::path& path);

@@ -10,6 +10,8 @@ namespace pellavan::model {
 
 RateRead read_rate_file(const std::filesystem::path& path) {
   RateRead result;
+  result.interrupted = finish_interrupted_save(path);
+  if (result.interrupted.failure) return result;
   auto file = RecordFile::open(path, RatesRec::kFileSize, RecordAccess::kRead);
   if (!file) return result;
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "model/project/replacing_write.h"
 #include "model/project/write_failure.h"
 
 #include "model/records/rates_rec.h"
@@ -24,6 +25,8 @@ struct RateRead {
   RateReadStatus status = RateReadStatus::kUnreadable;
   std::string tag;  // the first three bytes as read
   RatesRec record{};
+  // A save cut off earlier, finished before the read; kUnreadable when it could not be.
+  InterruptedSave interrupted;
 };
 
 // The tag compares without regard to case ("kv2" is read). A file that holds less than a whole

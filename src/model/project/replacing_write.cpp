@@ -9,8 +9,11 @@
 #include <chrono>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
+
+#include "model/project/save_journal.h"
 
 namespace pellavan::model {
 namespace {
@@ -20,6 +23,10 @@ namespace fs = std::filesystem;
 // Younger temporary files may belong to a save that has made them but not yet locked them.
 constexpr auto kStaleAge = std::chrono::seconds(10);
 constexpr int kMostLinks = 40;
+// A new file's mode before the umask (or the folder's default ACL) takes its part.
+constexpr mode_t kNewFileMode = S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH;
+// Larger files are not journals of ours.
+constexpr off_t kMostJournalBytes = off_t{1} << 28;
 
 std::error_code last_error() { return {errno, std::generic_category()}; }
 
@@ -35,6 +42,10 @@ fs::path link_target(const fs::path& path, std::error_code& ec) {
   }
   ec = std::make_error_code(std::errc::too_many_symbolic_link_levels);
   return {};
+}
+
+fs::path folder_of(const fs::path& file) {
+  return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
 bool is_temporary_name(const std::string& name) {
@@ -103,6 +114,100 @@ std::error_code write_in_place(int fd, std::span<const std::uint8_t> bytes) {
   return {};
 }
 
+// The whole file at path, read from its start; files past kMostJournalBytes are refused.
+std::error_code read_file(const fs::path& path, std::vector<std::uint8_t>& out) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return last_error();
+  std::error_code ec;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) ec = last_error();
+  if (!ec && st.st_size > kMostJournalBytes) ec = std::make_error_code(std::errc::file_too_large);
+  out.clear();
+  std::uint8_t chunk[8192];
+  while (!ec) {
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) ec = last_error();
+    if (n <= 0) break;
+    out.insert(out.end(), chunk, chunk + n);
+  }
+  ::close(fd);
+  return ec;
+}
+
+// A new temporary file of ours in folder, made with mode (less the umask) and locked until it
+// is closed, so that no other save takes it for a stale one; -1 with errno on failure.
+int make_temporary(const fs::path& folder, mode_t mode, fs::path& made) {
+  static constexpr std::string_view kLetters =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  // Drawn afresh each time: a process forked from this one must not draw the same names.
+  std::random_device device;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name(kTemporaryPrefix);
+    for (std::uint64_t r = std::uint64_t{device()} << 32 | device();
+         name.size() < kTemporaryPrefix.size() + 6; r /= kLetters.size())
+      name += kLetters[r % kLetters.size()];
+    made = folder / name;
+    const int fd = ::open(made.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd >= 0) {
+      ::flock(fd, LOCK_EX);
+      return fd;
+    }
+    if (errno != EEXIST) return -1;
+  }
+  return -1;
+}
+
+// Writes bytes as the file at path in folder: a temporary file, flushed, given the mode, owner
+// and group of like (when given), renamed over path, and the folder flushed.
+std::error_code write_by_rename(const fs::path& folder, const fs::path& path,
+                                std::span<const std::uint8_t> bytes, const struct stat* like) {
+  fs::path temp;
+  const int fd = make_temporary(folder, like ? S_IRUSR | S_IWUSR : kNewFileMode, temp);
+  if (fd < 0) return last_error();
+  std::error_code ec = write_all(fd, bytes);
+  if (!ec) {
+    if (like) {
+      ::fchmod(fd, like->st_mode & 07777);
+      // The owner and group stay where the user may keep them (root, or a group of the user's).
+      [[maybe_unused]] const int kept = ::fchown(fd, like->st_uid, like->st_gid);
+    }
+    fs::rename(temp, path, ec);
+  }
+  if (::close(fd) != 0 && !ec) ec = last_error();
+  if (ec) {
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    return ec;
+  }
+  return sync_folder(folder);
+}
+
+// Writes bytes over the file of several names open in fd, where it is. The journal of both
+// versions is whole beside it before the first byte changes and goes once the file is whole
+// again; a write that fails puts the old version back.
+WriteFailure write_journaled(int fd, const fs::path& target, const struct stat& file,
+                             std::span<const std::uint8_t> bytes) {
+  const fs::path folder = folder_of(target);
+  SaveJournal journal{static_cast<std::uint64_t>(file.st_ino), {}, {bytes.begin(), bytes.end()}};
+  if (const std::error_code ec = read_file(target, journal.old_bytes))
+    return {ec, WriteFailure::Place::kFile, target};
+  remove_stale_temporaries(folder);
+  struct stat like = file;
+  like.st_mode &= 0777;  // the file's readers, without its set-id bits
+  const fs::path journal_path = folder / journal_name(journal.file_id);
+  if (const std::error_code ec =
+          write_by_rename(folder, journal_path, encode_journal(journal), &like))
+    return {ec, WriteFailure::Place::kFolder, folder};
+  const std::error_code ec = write_in_place(fd, bytes);
+  // Where not even the old version goes back, the journal stays for the next open.
+  if (ec && write_in_place(fd, journal.old_bytes)) return {ec, WriteFailure::Place::kFile, target};
+  // Not flushed: should a power cut bring the journal back, the file it finds is whole.
+  ::unlink(journal_path.c_str());
+  if (ec) return {ec, WriteFailure::Place::kFile, target};
+  return {};
+}
+
 }  // namespace
 
 WriteFailure write_file_replacing(const std::filesystem::path& path,
@@ -120,43 +225,20 @@ WriteFailure write_file_replacing(const std::filesystem::path& path,
   if (exists) {
     const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return on_file(last_error());
-    if (::fstat(fd, &old) != 0) ec = last_error();
+    WriteFailure failure;
+    if (::fstat(fd, &old) != 0) failure = on_file(last_error());
     // A file of several names keeps them all: it is written where it is.
-    const bool in_place = !ec && S_ISREG(old.st_mode) && old.st_nlink > 1;
-    if (in_place) ec = write_in_place(fd, bytes);
-    if (::close(fd) != 0 && !ec) ec = last_error();
-    if (ec || in_place) return ec ? on_file(ec) : WriteFailure{};
+    const bool in_place = !failure && S_ISREG(old.st_mode) && old.st_nlink > 1;
+    if (in_place) failure = write_journaled(fd, target, old, bytes);
+    if (::close(fd) != 0 && !failure) failure = on_file(last_error());
+    if (failure || in_place) return failure;
   }
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  const auto on_folder = [&](std::error_code e) -> WriteFailure {
-    return {e, WriteFailure::Place::kFolder, folder};
-  };
+  const fs::path folder = folder_of(target);
   remove_stale_temporaries(folder);
-  std::string pattern = (folder / kTemporaryPrefix).string();
-  pattern.append("XXXXXX");
-  const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) return on_folder(last_error());
-  ::flock(fd, LOCK_EX);  // held until closed: no other save takes the file for a stale one
-  const fs::path temp(pattern);
-
-  ec = write_all(fd, bytes);
-  if (!ec) {
-    if (exists) {
-      ::fchmod(fd, old.st_mode & 07777);
-      // The owner and group stay where the user may keep them (root, or a group of the user's).
-      [[maybe_unused]] const int kept = ::fchown(fd, old.st_uid, old.st_gid);
-    } else {
-      ::fchmod(fd, S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH);
-    }
-    fs::rename(temp, target, ec);
-  }
-  if (::close(fd) != 0 && !ec) ec = last_error();
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    return on_folder(ec);
-  }
-  if (const std::error_code synced = sync_folder(folder)) return on_folder(synced);
+  if (const std::error_code e = write_by_rename(folder, target, bytes, exists ? &old : nullptr))
+    return {e, WriteFailure::Place::kFolder, folder};
+  // A journal left by a cut save of the file this one replaced is of no use now.
+  if (exists) ::unlink((folder / journal_name(static_cast<std::uint64_t>(old.st_ino))).c_str());
   return {};
 }
 
@@ -174,6 +256,44 @@ WriteFailure copy_file_replacing(const std::filesystem::path& source,
                                         std::istreambuf_iterator<char>());
   if (in.bad()) return on_source(std::make_error_code(std::errc::io_error));
   return write_file_replacing(target, bytes);
+}
+
+InterruptedSave finish_interrupted_save(const std::filesystem::path& path) {
+  std::error_code ec;
+  const fs::path target = link_target(path, ec);
+  struct stat file {};
+  if (ec || ::stat(target.c_str(), &file) != 0 || !S_ISREG(file.st_mode)) return {};
+  const fs::path journal_path =
+      folder_of(target) / journal_name(static_cast<std::uint64_t>(file.st_ino));
+  const auto failed = [](std::error_code e, WriteFailure::Place place, const fs::path& p) {
+    return InterruptedSave{false, {e, place, p}};
+  };
+  std::vector<std::uint8_t> bytes;
+  if (const std::error_code e = read_file(journal_path, bytes)) {
+    if (e == std::errc::no_such_file_or_directory) return {};
+    if (e != std::errc::too_many_symbolic_link_levels && e != std::errc::file_too_large)
+      return failed(e, WriteFailure::Place::kSource, journal_path);
+    bytes.clear();  // not a journal of ours
+  }
+  const std::optional<SaveJournal> journal = decode_journal(bytes);
+  std::vector<std::uint8_t> current;
+  if (journal && journal->file_id == static_cast<std::uint64_t>(file.st_ino)) {
+    if (const std::error_code e = read_file(target, current))
+      return failed(e, WriteFailure::Place::kSource, target);
+  }
+  // Damaged, of another file, of a save that ended, or of a file written since: it goes.
+  if (!journal || journal->file_id != static_cast<std::uint64_t>(file.st_ino) ||
+      current == journal->new_bytes || !left_by_cut_write(current, *journal)) {
+    ::unlink(journal_path.c_str());
+    return {};
+  }
+  const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return failed(last_error(), WriteFailure::Place::kFile, target);
+  ec = write_in_place(fd, journal->new_bytes);
+  if (::close(fd) != 0 && !ec) ec = last_error();
+  if (ec) return failed(ec, WriteFailure::Place::kFile, target);
+  ::unlink(journal_path.c_str());
+  return {true, {}};
 }
 
 }  // namespace pellavan::model

@@ -3,10 +3,14 @@
 // to a temporary file in the same folder, are flushed to the disk, and only then is the
 // temporary file renamed over the target, and the folder flushed too. A failed write removes the
 // temporary file and leaves the target untouched. The new file keeps the permissions of the one
-// it replaces (and its owner and group where the user may set them).
+// it replaces (and its owner and group where the user may set them); a file that was not there
+// gets those the user's umask gives, as every program's new file does.
 //   - A file already there that the user could not open for writing (its mode, its owner, a
 //     read-only file system) is refused, not replaced.
 //   - A file with other names (hard links) is written in place, so that every name keeps it.
+//     Both versions go first into a journal beside it (save_journal.h), which is removed once
+//     the file is whole: a save cut off at any moment leaves the file whole, or the journal
+//     from which the next open writes the new version whole (finish_interrupted_save).
 //   - A target that is a symbolic link is written where the link leads: the link stays.
 //   - The temporary file has a short name of its own (kTemporaryPrefix and six characters), so
 //     that any name the folder takes can be saved.
@@ -32,5 +36,17 @@ inline constexpr std::string_view kTemporaryPrefix = ".pellavan-";
 // leaves target untouched.
 [[nodiscard]] WriteFailure copy_file_replacing(const std::filesystem::path& source,
                                                const std::filesystem::path& target);
+
+// What an open found of a save that was cut off while it wrote the file in place.
+struct InterruptedSave {
+  bool restored = false;  // the version being saved was written whole from the journal
+  WriteFailure failure;   // the journal could not be read or applied: the file may not be whole
+};
+
+// Run before a file is read: where a journal beside the file shows that its save was cut off,
+// writes the version being saved whole and removes the journal. A journal left by a save that
+// ended, or of a file written since by other means, is removed and changes nothing; a failure
+// keeps it for the next open.
+[[nodiscard]] InterruptedSave finish_interrupted_save(const std::filesystem::path& path);
 
 }  // namespace pellavan::model

@@ -2,7 +2,11 @@
 // Project, default and settings files in the Data folder of a temporary program folder.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +16,7 @@
 #include <vector>
 
 #include "model/catalogue/catalogue_fixture.h"
+#include "model/project/save_journal.h"
 #include "model/records/dealer_rec.h"
 #include "model/records/project_rec.h"
 
@@ -38,6 +43,42 @@ inline void write_all(const std::filesystem::path& path, const std::vector<std::
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
+}
+
+// While it lives no file grows past `bytes`: a write beyond fails as on a full disk (EFBIG).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : signal_(std::signal(SIGXFSZ, SIG_IGN)) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit small = saved_;
+    small.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, signal_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*signal_)(int);
+};
+
+// Leaves path as a save of new_bytes over old_bytes, in place, cut off after its first `written`
+// bytes leaves it: the room taken, those bytes written, and the journal whole beside it.
+inline void leave_cut_save(const std::filesystem::path& path,
+                           const std::vector<std::uint8_t>& old_bytes,
+                           const std::vector<std::uint8_t>& new_bytes, std::size_t written) {
+  std::vector<std::uint8_t> torn = old_bytes;
+  torn.resize(std::max(old_bytes.size(), new_bytes.size()));
+  std::copy_n(new_bytes.begin(), written, torn.begin());
+  write_all(path, torn);  // truncated and written: the same file, every name kept
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  const auto id = static_cast<std::uint64_t>(st.st_ino);
+  write_all(path.parent_path() / journal_name(id), encode_journal({id, old_bytes, new_bytes}));
 }
 
 // A plain record as written by this version, with zoom levels.

@@ -1,24 +1,38 @@
-// Replacing writes through links, with names as long as the folder takes, and the temporary files
-// that killed saves leave behind.
+// Replacing writes through links, with names as long as the folder takes, the temporary files
+// that killed saves leave behind, saves killed at random moments, and the modes of new files.
 #include "model/project/replacing_write.h"
 
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <functional>
+#include <optional>
+#include <iostream>
+#include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "model/project/dealer_file.h"
+#include "model/project/default_files.h"
+#include "model/project/project_file.h"
+#include "model/project/rate_file.h"
 #include "model/project/project_files_fixture.h"
 
 namespace pellavan::model {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::leave_cut_save;
+using testing::random_project_image;
 using testing::read_all;
 using testing::write_all;
 
@@ -28,6 +42,12 @@ const std::vector<std::uint8_t> kNew{4, 5, 6, 7};
 class ReplacingWriteTest : public testing::CatalogueFixture {
  protected:
   [[nodiscard]] fs::path at(const std::string& name) const { return program_folder() / name; }
+
+  [[nodiscard]] bool journal_left() const {
+    for (const std::string& name : names())
+      if (name.starts_with(kJournalPrefix)) return true;
+    return false;
+  }
 
   // Every name in the folder and its subfolders, relative to it.
   [[nodiscard]] std::vector<std::string> names() const {
@@ -115,6 +135,7 @@ TEST_F(ReplacingWriteTest, TheNextSaveRemovesWhatKilledSavesLeft) {
       {".pellavan-toolong", true, false, false},
       {".keep.pvn.a1B2c3", true, false, false},
       {"pellavan-a1B2c3", true, false, false},
+      {".pellavan-journal-1f", true, false, false},  // a cut save's journal of another file
   };
   std::vector<int> locks;
   for (const Row& r : rows) {
@@ -139,20 +160,280 @@ TEST_F(ReplacingWriteTest, KeepsEveryNameOfAHardLinkedFile) {
   EXPECT_TRUE(fs::equivalent(at("a.pvn"), at("b.pvn")));
 }
 
+// A child saves two versions in turn until it is killed at a random moment within a save; an
+// open as the program's then finds one whole version, under every name of a linked file. The
+// kills per file: PELLAVAN_SAVE_KILLS, 300 unless told.
+TEST_F(ReplacingWriteTest, ASaveKilledAtAnyMomentLeavesOneWholeVersion) {
+  const char* told = std::getenv("PELLAVAN_SAVE_KILLS");
+  const int kills = told != nullptr ? std::atoi(told) : 300;
+  // Of two lengths (a file saved over may hold more than one record), so that a cut can leave
+  // the room of the longer one taken but not yet written.
+  std::vector<std::uint8_t> versions[] = {random_project_image("KQ7", 1),
+                                          random_project_image("KQ7", 2)};
+  versions[1].resize(2 * versions[1].size(), 0x55);
+  std::mt19937 random(44);
+  for (const bool linked : {false, true}) {
+    SCOPED_TRACE(linked ? "hard-linked file" : "plain file");
+    for (const auto& e : fs::directory_iterator(program_folder())) fs::remove_all(e.path());
+    write_all(at("a.pvn"), versions[0]);
+    if (linked) fs::create_hard_link(at("a.pvn"), at("b.pvn"));
+    // The kills fall anywhere within the first save or two after the child starts.
+    const auto started = std::chrono::steady_clock::now();
+    for (const auto& v : versions) ASSERT_FALSE(write_file_replacing(at("a.pvn"), v));
+    const auto save = (std::chrono::steady_clock::now() - started) / 2;
+    const pid_t parent = ::getpid();
+    int restored = 0;
+    for (int kill = 0; kill < kills; ++kill) {
+      const pid_t child = ::fork();
+      ASSERT_GE(child, 0);
+      if (child == 0) {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        for (std::size_t i = 0; ::getppid() == parent; ++i)
+          (void)write_file_replacing(at("a.pvn"), versions[i % 2]);
+        std::_Exit(0);
+      }
+      std::this_thread::sleep_for(std::uniform_real_distribution<double>(0.0, 2.5)(random) * save);
+      ::kill(child, SIGKILL);
+      ::waitpid(child, nullptr, 0);
+      const fs::path opened = at(linked && kill % 2 == 1 ? "b.pvn" : "a.pvn");
+      const ProjectRead read = read_project_file(opened);
+      ASSERT_EQ(read.status, ProjectReadStatus::kOk) << "kill " << kill;
+      const auto bytes = read_all(opened);
+      ASSERT_TRUE(bytes == versions[0] || bytes == versions[1]) << "kill " << kill;
+      ASSERT_FALSE(journal_left()) << "kill " << kill;
+      if (linked) {
+        ASSERT_TRUE(fs::equivalent(at("a.pvn"), at("b.pvn"))) << "kill " << kill;
+        ASSERT_EQ(fs::hard_link_count(at("a.pvn")), 2u) << "kill " << kill;
+      }
+      restored += read.interrupted.restored ? 1 : 0;
+      // What the killed child left goes, so that every child's saves take as long as the first.
+      for (const std::string& name : names())
+        if (name.starts_with(kTemporaryPrefix)) fs::remove(at(name));
+    }
+    std::cout << (linked ? "hard-linked" : "plain") << " file: " << kills
+              << " kills, one whole version after each, " << restored
+              << " restored from the journal\n";
+    if (!linked) {
+      EXPECT_EQ(restored, 0);
+    }
+  }
+}
+
+// What an open finds of a cut save of a file of two names, and what it leaves.
+TEST_F(ReplacingWriteTest, AnOpenFinishesWhatACutSaveLeft) {
+  std::mt19937 gen(3);
+  const auto bytes = [&gen](std::size_t n) {
+    std::vector<std::uint8_t> v(n);
+    for (auto& b : v) b = static_cast<std::uint8_t>(gen() | 1);  // no zero byte
+    return v;
+  };
+  const std::vector<std::uint8_t> old_v = bytes(3000), new_v = bytes(4000), other = bytes(3000);
+  enum class After { kAsLeft, kOldVersion, kNewVersion, kOther };
+  struct Row {
+    const char* name;
+    std::size_t written;  // bytes of the new version the cut save wrote
+    bool journal;         // the cut save's journal is there
+    std::function<void(std::vector<std::uint8_t>& journal, const fs::path& file)> spoil;
+    const char* opened;
+    bool size_limit;  // no file may grow past 2,048 bytes
+    bool restored;
+    bool failed;
+    After after;  // after the open, or the next one where this one failed
+  };
+  const auto none = [](std::vector<std::uint8_t>&, const fs::path&) {};
+  const Row rows[] = {
+      {"no journal", 1500, false, none, "a.pvn", false, false, false, After::kAsLeft},
+      {"cut before the room was taken", 0, true,
+       [&](std::vector<std::uint8_t>&, const fs::path& f) { write_all(f, old_v); }, "a.pvn", false,
+       true, false, After::kNewVersion},
+      {"cut before its first byte", 0, true, none, "a.pvn", false, true, false, After::kNewVersion},
+      {"cut half-way", 1500, true, none, "a.pvn", false, true, false, After::kNewVersion},
+      {"cut past the old length", 3500, true, none, "a.pvn", false, true, false,
+       After::kNewVersion},
+      {"opened by its other name", 1500, true, none, "b.pvn", false, true, false,
+       After::kNewVersion},
+      {"cut before the journal went", 4000, true, none, "a.pvn", false, false, false,
+       After::kNewVersion},
+      {"written since by another program", 0, true,
+       [&](std::vector<std::uint8_t>&, const fs::path& f) { write_all(f, other); }, "a.pvn", false,
+       false, false, After::kOther},
+      {"journal damaged", 1500, true,
+       [](std::vector<std::uint8_t>& j, const fs::path&) { j[100] ^= 1; }, "a.pvn", false, false,
+       false, After::kAsLeft},
+      {"journal of another file", 1500, true,
+       [](std::vector<std::uint8_t>& j, const fs::path&) {
+         SaveJournal other_file = *decode_journal(j);
+         ++other_file.file_id;
+         j = encode_journal(other_file);
+       },
+       "a.pvn", false, false, false, After::kAsLeft},
+      {"journal cut short", 1500, true,
+       [](std::vector<std::uint8_t>& j, const fs::path&) { j.pop_back(); }, "a.pvn", false, false,
+       false, After::kAsLeft},
+      {"the version cannot be written", 1500, true, none, "a.pvn", true, false, true,
+       After::kNewVersion},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    for (const auto& e : fs::directory_iterator(program_folder())) fs::remove_all(e.path());
+    write_all(at("a.pvn"), old_v);
+    fs::create_hard_link(at("a.pvn"), at("b.pvn"));
+    leave_cut_save(at("a.pvn"), old_v, new_v, r.written);
+    for (const std::string& name : names()) {
+      if (!name.starts_with(kJournalPrefix)) continue;
+      std::vector<std::uint8_t> journal = read_all(at(name));
+      r.spoil(journal, at("a.pvn"));
+      if (r.journal)
+        write_all(at(name), journal);
+      else
+        fs::remove(at(name));
+    }
+    const std::vector<std::uint8_t> expected[] = {read_all(at("a.pvn")), old_v, new_v, other};
+    std::optional<testing::FileSizeLimit> limit;
+    if (r.size_limit) limit.emplace(2048);
+    const InterruptedSave found = finish_interrupted_save(at(r.opened));
+    limit.reset();
+    EXPECT_EQ(found.restored, r.restored);
+    EXPECT_EQ(static_cast<bool>(found.failure), r.failed);
+    EXPECT_EQ(journal_left(), r.failed);
+    if (r.failed) {  // the journal stays, and the next open finishes the save
+      EXPECT_EQ(failure_words(found.failure),
+                "The file \"" + at("a.pvn").string() +
+                    "\" cannot be written: the file would be too large");
+      EXPECT_TRUE(finish_interrupted_save(at(r.opened)).restored);
+      EXPECT_FALSE(journal_left());
+    }
+    EXPECT_EQ(read_all(at("b.pvn")), expected[static_cast<int>(r.after)]);
+    EXPECT_TRUE(fs::equivalent(at("a.pvn"), at("b.pvn")));
+  }
+}
+
+// Every reader of the program's files finishes a cut save before it reads, and says so.
+TEST_F(ReplacingWriteTest, EveryReaderFinishesACutSaveFirst) {
+  struct Reader {
+    const char* name;
+    fs::path file;
+    std::vector<std::uint8_t> old_bytes, new_bytes;
+    // What the read found, and whether the record it read is the new version.
+    std::function<std::pair<InterruptedSave, bool>()> read;
+  };
+  ProjectRec project_new = testing::sample_project("Being Saved");
+  RatesRec rates_old{}, rates_new{};
+  rates_old.FileTag = rates_new.FileTag = "KV2";
+  rates_new.Description = "Being Saved";
+  DealerRec dealer_new = testing::sample_dealer();
+  dealer_new.Name = "Being Saved";
+  DealerRec dealer{};
+  ProjectRec project{};
+  DefaultZoom zoom;
+  const Reader readers[] = {
+      {"project", at("a.pvn"), encode_record(testing::sample_project()), encode_record(project_new),
+       [&] {
+         const ProjectRead r = read_project_file(at("a.pvn"));
+         return std::pair(r.interrupted, r.record.Project_Title == project_new.Project_Title);
+       }},
+      {"rate file", at("a.rat"), encode_record(rates_old), encode_record(rates_new),
+       [&] {
+         const RateRead r = read_rate_file(at("a.rat"));
+         return std::pair(r.interrupted, r.record.Description == rates_new.Description);
+       }},
+      {"settings file", dealer_file_path(program_folder()), encode_record(testing::sample_dealer()),
+       encode_record(dealer_new),
+       [&] {
+         InterruptedSave found;
+         (void)read_dealer_file(program_folder(), dealer, HideInactiveOnReset::kKeep, &found);
+         return std::pair(found, dealer.Name == dealer_new.Name);
+       }},
+      {"default file", data_folder() / "Default.dat", encode_record(testing::sample_project()),
+       encode_record(project_new),
+       [&] {
+         InterruptedSave found;
+         (void)load_default_project(program_folder(), project, zoom, &found);
+         return std::pair(found, project.Project_Title == project_new.Project_Title);
+       }},
+  };
+  for (const Reader& r : readers) {
+    SCOPED_TRACE(r.name);
+    write_all(r.file, r.old_bytes);
+    fs::path second = r.file;
+    second += ".link";
+    fs::create_hard_link(r.file, second);
+    leave_cut_save(r.file, r.old_bytes, r.new_bytes, 0);
+    const auto [found, read_new] = r.read();
+    EXPECT_TRUE(found.restored);
+    EXPECT_FALSE(found.failure);
+    EXPECT_TRUE(read_new);
+    EXPECT_EQ(read_all(second), r.new_bytes);
+  }
+}
+
+// A new project, rate or settings file gets the mode the umask leaves of 0666; a file saved over
+// keeps its own.
+TEST_F(ReplacingWriteTest, ANewFilesModeFollowsTheUmask) {
+  struct Writer {
+    const char* name;
+    fs::path file;
+    std::function<WriteFailure()> write;
+  };
+  RatesRec rates{};
+  DealerRec dealer = testing::sample_dealer();
+  const Writer writers[] = {
+      {"project", at("a.pvn"), [&] { return write_project_file(at("a.pvn"), {}); }},
+      {"rate file", at("a.rat"), [&] { return write_rate_file(at("a.rat"), rates); }},
+      {"settings file", dealer_file_path(program_folder()),
+       [&] { return write_dealer_file(program_folder(), dealer); }},
+  };
+  struct Row {
+    const char* name;
+    mode_t umask;
+    mode_t existing;  // 0: no file there
+    mode_t expected;
+  };
+  const Row rows[] = {
+      {"new under umask 077", 077, 0, 0600},
+      {"new under umask 022", 022, 0, 0644},
+      {"new under umask 002", 002, 0, 0664},
+      {"saved over under umask 077", 077, 0644, 0644},
+      {"saved over under umask 022", 022, 0600, 0600},
+  };
+  const mode_t saved = ::umask(022);
+  for (const Row& r : rows) {
+    for (const Writer& w : writers) {
+      SCOPED_TRACE(std::string(r.name) + ", " + w.name);
+      fs::remove(w.file);
+      if (r.existing != 0) {
+        write_all(w.file, kOld);
+        ::chmod(w.file.c_str(), r.existing);
+      }
+      ::umask(r.umask);
+      EXPECT_FALSE(w.write());
+      ::umask(022);
+      struct stat st {};
+      ASSERT_EQ(::stat(w.file.c_str(), &st), 0);
+      EXPECT_EQ(st.st_mode & 07777, r.expected);
+    }
+  }
+  ::umask(saved);
+}
+
 // What the user could not open for writing is refused with its cause and left as it was. Run as
 // an ordinary user: root gives up its rights in the child that saves.
 TEST_F(ReplacingWriteTest, RefusesWhatTheUserCouldNotWrite) {
   constexpr fs::perms kReadOnly =
       fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  constexpr fs::perms kReadOnlyFolder =
+      kReadOnly | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
   struct Row {
     const char* name;
     fs::perms folder;
-    bool existing;  // a read-only file is there
+    bool existing;  // a file is there: read-only, or writable with a second name
+    bool linked;
   };
   const Row rows[] = {
-      {"read-only file in a writable folder", fs::perms::all, true},
-      {"read-only folder",
-       kReadOnly | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec, false},
+      {"read-only file in a writable folder", fs::perms::all, true, false},
+      {"read-only folder", kReadOnlyFolder, false, false},
+      // Its journal cannot be made: it is not written in place without one.
+      {"file of two names in a read-only folder", kReadOnlyFolder, true, true},
   };
   fs::permissions(program_folder(), fs::perms::all);
   for (const Row& r : rows) {
@@ -162,12 +443,13 @@ TEST_F(ReplacingWriteTest, RefusesWhatTheUserCouldNotWrite) {
     fs::create_directory(folder);
     if (r.existing) {
       write_all(target, kOld);
-      fs::permissions(target, kReadOnly);
+      fs::permissions(target, r.linked ? fs::perms::all : kReadOnly);
+      if (r.linked) fs::create_hard_link(target, folder / "b.pvn");
     }
     fs::permissions(folder, r.folder);
-    const std::string expected =
-        (r.existing ? "The file \"" + target.string() : "The folder \"" + folder.string()) +
-        "\" cannot be written: permission denied";
+    const std::string expected = (r.existing && !r.linked ? "The file \"" + target.string()
+                                                          : "The folder \"" + folder.string()) +
+                                 "\" cannot be written: permission denied";
     EXPECT_EXIT(
         {
           if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(2);
@@ -179,6 +461,8 @@ TEST_F(ReplacingWriteTest, RefusesWhatTheUserCouldNotWrite) {
       EXPECT_EQ(read_all(target), kOld);
     }
     EXPECT_EQ(fs::exists(target), r.existing);
+    fs::permissions(folder, fs::perms::all);
+    EXPECT_EQ(fs::exists(folder / "b.pvn") && fs::equivalent(target, folder / "b.pvn"), r.linked);
   }
 }
 
