@@ -47,7 +47,7 @@ TEST_F(ProjectOpenTest, ABadProjectAfterTheSampleShowsOnlyItsOwnCity) {
   model::ProjectRead read = model::read_project_file(sample);
   ASSERT_EQ(read.status, model::ProjectReadStatus::kOk);
   model::ProjectRec bad = read.record;
-  bad.Loads_CityId = 4;  // Springfield, IL: heating design -3 F
+  bad.Loads_CityId = 4;  // Springfield, IL: heating design 0 F
   bad.Loads_DhwTemp = 140;
   ASSERT_FALSE(model::write_project_file(program_folder() / "bad.pvn", bad));
 
@@ -83,7 +83,7 @@ TEST_F(ProjectOpenTest, ABadProjectAfterTheSampleShowsOnlyItsOwnCity) {
   ASSERT_EQ(seen.size(), 1u);
   const Seen& s = seen.front();
   EXPECT_TRUE(s.window_on_screen) << "the message stands over the drawn window";
-  EXPECT_EQ(s.heating_design, "-19.5");
+  EXPECT_EQ(s.heating_design, "-18.0");
   EXPECT_EQ(s.factor, "") << "not computed: empty, not the sample's";
   EXPECT_EQ(s.gain, "");
   EXPECT_EQ(s.load_caption, "Load kW");

@@ -221,7 +221,10 @@ TEST(MkclimateFiguresTest, TheDeepEarthTemperatureMeetsTheEarlierRecords) {
                        {{"725240", "OH", "Cleveland"}, 52},
                        {{"724280", "OH", "Columbus"}, 54},
                        {{"722590", "TX", "Dallas"}, 67},
-                       {{"722430", "TX", "Houston"}, 72}}) {
+                       {{"722430", "TX", "Houston"}, 72},
+                       {{"724390", "IL", "Springfield"}, 54},
+                       {{"724400", "MO", "Springfield"}, 58},
+                       {{"725180", "NY", "Albany"}, 50}}) {
     SCOPED_TRACE(r.station.name);
     EXPECT_NEAR(derive_climate(read_weather_year(dir, r.station)).earth, r.earlier_earth, 1);
   }

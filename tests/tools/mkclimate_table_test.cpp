@@ -31,7 +31,18 @@ TEST(MkclimateTableTest, StationsAreNamedByTheirCity) {
                        {"Rapid City Regional Arpt", "Rapid City Regional"},
                        {"Jackson International Ap", "Jackson"},
                        {"Greer Greenv'l-Spartanbrg Ap", "Greenville-Spartanburg"},
-                       {"Worchester Regional Arpt", "Worcester"}}) {
+                       {"Worchester Regional Arpt", "Worcester"},
+                       {"Chicago Midway Ap", "Chicago Midway"},
+                       {"Denver Intl Ap", "Denver Intl"},
+                       {"New York Central Prk Obs Belv", "New York Central Park"},
+                       {"St Louis Lambert IntL Arpt", "St. Louis Lambert"},
+                       {"Washington Dc Dulles IntL Ar", "Washington Dulles"},
+                       {"Middletown Harrisburg Intl Ap", "Harrisburg"},
+                       {"State College  Penn State   Su", "State College"},
+                       {"Wichita Falls Municipal Arpt", "Wichita Falls"},
+                       {"Wichita Mid Continent Ap", "Wichita"},
+                       {"Jacksonville Intl Arpt", "Jacksonville"},
+                       {"Green Bay Austin Straubel Int", "Green Bay"}}) {
     SCOPED_TRACE(r.station);
     EXPECT_EQ(city_of_station(r.station), r.city);
   }

@@ -27,8 +27,8 @@
 // - Deep-earth temperature (36): the wave's mean plus kEarthAboveAirF. The ground below the
 //   annual wave is warmer than the air above it on average (sunshine on the surface, snow
 //   keeping the winter's cold out); the ground-source design rule is the mean air temperature
-//   plus 2 °F, and the earlier table's records lie 1.0 to 3.4 °F above the stations' mean air
-//   temperatures, 2.05 °F on average over its eight cities that have a station. The worked
+//   plus 2 °F, and the earlier table's records lie 0.8 to 3.4 °F above the stations' mean air
+//   temperatures, 1.94 °F on average over its eleven cities that have a station. The worked
 //   example's St. Louis record (57 °F, 24.4, 34 days) is of this size: the stations on either
 //   side of it at its latitude, Kansas City and Louisville, give 56 and 58 °F, 26.0 and 23.1, 33
 //   and 35 days.

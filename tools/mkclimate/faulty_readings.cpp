@@ -19,6 +19,13 @@ const std::vector<FaultyStretch>& known_faulty_stretches() {
       {"722016", 11, 30, 16, 1},  // Marathon: 99 F in November between 81 and 77 F
       {"722520", 10, 31, 7, 1},   // Laredo: 79 F at dawn between 61 and 61 F
       {"725780", 10, 27, 24, 1},  // Pocatello: 47 F at midnight between 63 and 63 F
+      {"726550", 2, 10, 22, 5},   // St. Cloud: a line up to 59 F at midnight between 13 and 4 F
+      {"722223", 10, 22, 10, 2},  // Pensacola: 90 F at ten, and a line from it, on a 73 F day
+      {"724390", 5, 13, 9, 2},    // Springfield IL: 72 and 75 F in the morning between 56 and 59 F
+      {"725140", 10, 3, 1, 1},    // Williamsport: hours 1 and 4 of two days traded, 61 and 62 F
+      {"725140", 10, 3, 4, 1},    //   in a night at 46 F, 47 and 45 F in a night at 61 F
+      {"725140", 10, 4, 1, 1},    //
+      {"725140", 10, 4, 4, 1},    //
   };
   return stretches;
 }

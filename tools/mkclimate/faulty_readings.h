@@ -1,10 +1,13 @@
 #pragma once
 // Readings of the measured weather that cannot be weather: gaps the data set filled with a
-// runaway line (Miami at 0 °F in April, Livermore at 20 °F in July) and single hours 16 to
-// 76 °F away from both their neighbours. Each stretch is bridged by the straight line between
-// the readings on either side of it, so the day keeps its place in the bins with a plausible
-// temperature. The stretches were found by looking for hours beyond every hour of the two
-// neighbouring months and for hours 8 °C or more from both their neighbours.
+// runaway line (Miami at 0 °F in April, Livermore at 20 °F in July, St. Cloud at 59 °F on a
+// February midnight), single hours or pairs 16 to 76 °F away from both their neighbours, and
+// hours traded between two nights (Williamsport). Each stretch is bridged by the straight line
+// between the readings on either side of it, so the day keeps its place in the bins with a
+// plausible temperature. The stretches were found by looking for hours beyond every hour of the
+// two neighbouring months, for hours 8 °C or more from both their neighbours, for stretches of
+// up to five hours that leave both neighbours by 8 °C or more, for flat runs of a day and for
+// straight runs of 12 hours or more.
 
 #include <span>
 #include <string_view>

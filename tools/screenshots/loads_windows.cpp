@@ -1,15 +1,18 @@
 // pellavan-loads-screenshots PROGRAM_FOLDER OUTPUT_FOLDER
 //
 // Shows the project-information window (both pages) and the utility-rates window on a sample
-// project, in the imperial and the metric display and in the normal and the large layout, and
-// saves a picture of each window in OUTPUT_FOLDER. Message boxes are printed, not shown.
+// project, in the imperial and the metric display and in the normal and the large layout, with
+// a state and a city clicked by mouse, and saves a picture of each window in OUTPUT_FOLDER.
+// Message boxes are printed, not shown.
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTabWidget>
-#include <QLineEdit>
+#include <QTest>
 #include <cstdio>
 
 #include "program_state/app_state.h"
@@ -71,6 +74,47 @@ void sample_project(model::ProjectRec& p) {
   p.Rates_CurrencyId = "CAD";
 }
 
+// Clicks the first row of `list` that starts with `text` with the mouse, scrolled into view as
+// a user would; returns the microseconds the window took to answer the click.
+qint64 click_row(QListWidget& list, const char* text) {
+  const auto found = list.findItems(QString::fromLatin1(text), Qt::MatchStartsWith);
+  if (found.isEmpty()) {
+    std::printf("no row %s\n", text);
+    return -1;
+  }
+  list.scrollToItem(found.front());
+  settle(50);
+  QElapsedTimer timer;
+  timer.start();
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                    list.visualItemRect(found.front()).center());
+  return timer.nsecsElapsed() / 1000;
+}
+
+// A contractor in Philadelphia: Pennsylvania and then Texas, the longest list, clicked in the
+// state list, Pennsylvania again and Philadelphia clicked in its city list.
+void pick_philadelphia(app::ProjectWindow& project, const QDir& out, const QString& tag) {
+  auto& states = *project.form().get<QListWidget>("comboState");
+  auto& cities = *project.form().get<QListWidget>("comboCity");
+  const qint64 pa = click_row(states, "PA ");
+  const int pa_cities = cities.count();
+  shoot(project, out, QStringLiteral("pick-1-pennsylvania-") + tag);
+  const qint64 tx = click_row(states, "TX ");
+  const int tx_cities = cities.count();
+  cities.scrollToBottom();
+  shoot(project, out, QStringLiteral("pick-2-texas-") + tag);
+  (void)click_row(states, "PA ");
+  const qint64 city = click_row(cities, "Philadelphia");
+  shoot(project, out, QStringLiteral("pick-3-philadelphia-") + tag);
+  std::printf(
+      "%s: %d states; Pennsylvania, %d cities, in %lld us; Texas, %d cities, in %lld us; "
+      "Philadelphia in %lld us: %s, id %d\n",
+      qPrintable(tag), states.count(), pa_cities, static_cast<long long>(pa), tx_cities,
+      static_cast<long long>(tx), static_cast<long long>(city),
+      qPrintable(cities.currentItem()->text().trimmed()),
+      cities.currentItem()->data(Qt::UserRole).toInt());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -93,6 +137,7 @@ int main(int argc, char** argv) {
       shoot(project, out, QStringLiteral("project-job-") + tag);
       project.Command3_Click();
       shoot(project, out, QStringLiteral("project-load-") + tag);
+      pick_philadelphia(project, out, tag);
       project.Done_Click();
       auto* rates = new app::RatesWindow(state);
       rates->apply_size(large);
