@@ -12,12 +12,14 @@
 #include <QPushButton>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QScrollBar>
 #include <cmath>
 
 #include "model/project/file_conversion.h"
+#include "model/report_workbook_sheets.h"
 #include "platform/help_system.h"
 #include "platform/help_topic.h"
 #include "platform/help_viewer.h"
@@ -145,6 +147,57 @@ TEST_F(ReportsWindowTest, FocusLeavingTheSheetGoesToDone) {
   bar("HscrZoom")->setFocus();  // from elsewhere the focus goes where it is sent
   QApplication::processEvents();
   EXPECT_EQ(QApplication::focusWidget(), bar("HscrZoom"));
+}
+
+// On the Project Report a dealer's text too long for its column keeps to it, fitted or cut with
+// "…" as the client's is: none moves over the client's column or off the page onto the grey
+// beside it.
+TEST_F(ReportsWindowTest, LongDealerTextsKeepToTheirColumnAsTheClientsDo) {
+  struct Row {
+    int loads_row;  // of column A on the Loads sheet
+    int report_row;
+    bool dealer;
+  };
+  // The client's rows with a label of the dealer's column beside them (the others spill into
+  // the label column up to the dealer's text, as the sheet is laid out).
+  const Row rows[] = {{2, 8, true},   {3, 9, true},    {4, 10, true},   {5, 11, true},
+                      {6, 12, true},  {37, 14, true},  {38, 15, true},  {39, 16, true},
+                      {7, 18, true},  {11, 11, false}, {12, 12, false}, {41, 14, false},
+                      {13, 18, false}};
+  const std::string long_text =
+      "estimating.department.residential.heating@sample-heating-and-cooling.example.com";
+  control.ActiveSheet(1);
+  for (const Row& r : rows) control.SetCellText(r.loads_row, 1, long_text);
+  control.book().recalc();
+  ReportsWindow& w = open(SystemType::GeoA);
+  ASSERT_TRUE(platform::testing::show_and_activate(&w));
+  w.resize(1500, 950);  // the page narrower than the view: grey beside it
+  sheet::view::SheetView& view = control.view();
+  view.viewport()->repaint();
+  const QImage shown = view.viewport()->grab().toImage();
+  const auto text_at = [&](int row, int col) {
+    for (const sheet::view::DrawnText& t : view.drawn_texts())
+      if (t.cell == sheet::CellPos{model::kPrsSheet - 1, row - 1, col - 1}) return t;
+    ADD_FAILURE() << "nothing drawn at row " << row << ", column " << col;
+    return sheet::view::DrawnText{};
+  };
+  const double dealer_column = text_at(6, 9).rect.left();  // "Prepared By:"
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.report_row);
+    const sheet::view::DrawnText t = text_at(r.report_row, r.dealer ? 10 : 4);
+    if (r.dealer)
+      EXPECT_GE(t.rect.left(), dealer_column);
+    else
+      EXPECT_LE(t.rect.right(), dealer_column);
+    EXPECT_TRUE(t.text.endsWith(QChar(0x2026))) << t.text.toStdString();
+    // From the view's right edge, the first pixel that is not the grey beside the page is the
+    // page's white.
+    const int y = static_cast<int>(t.rect.center().y());
+    const QRgb grey = shown.pixel(shown.width() - 1, y);
+    int x = shown.width() - 1;
+    while (x > 0 && shown.pixel(x, y) == grey) --x;
+    EXPECT_EQ(QColor(shown.pixel(x, y)), QColor(Qt::white)) << "at x " << x;
+  }
 }
 
 TEST_F(ReportsWindowTest, ThePanelsDoneStoresTheTicksOfChosenSystemsOnly) {
