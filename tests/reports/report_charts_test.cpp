@@ -329,14 +329,20 @@ TEST(ReportChartsFillTest, EachFillDrawsTheGraphsOfTheSystemsItsProjectCompares)
   EXPECT_GT(comparison.value(0, 4), 0) << "a total cost";
 }
 
-// What a homeowner counts the printed graphs by: every value axis, in either unit display, runs
+// What a homeowner counts the printed graphs by: every value axis, in every unit display, runs
 // from 0 in even steps of 1, 2, 2.5 or 5 times a power of ten, 5 to 10 of them (fewer only in
 // steps of 1), to a top at or above the largest value drawn.
 TEST(ReportChartsFillTest, EveryGraphPrintsItsValueAxisInEvenRoundSteps) {
   const std::filesystem::path folder = PELLAVAN_BUILT_PROGRAM_FOLDER;
-  for (const bool metric : {false, true}) {
+  struct Display {
+    const char* name;
+    bool metric, keep_btuh;
+  };
+  for (const Display& d : {Display{"imperial", false, false}, Display{"kW", true, false},
+                           Display{"kBtuh", true, true}}) {
     workbook::ProjectAnalysis analysis(folder);
-    analysis.model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
+    analysis.model.MetricFlag(model::kMetricDisplay) = d.metric ? -1 : 0;
+    analysis.model.MetricFlag(model::kKeepBtuh) = d.keep_btuh ? -1 : 0;
     ReportCharts charts(analysis.report_control(), analysis.model);
     analysis.charts = &charts;
     for (const auto& project : pellavan::testing::project_set()) {
@@ -344,7 +350,7 @@ TEST(ReportChartsFillTest, EveryGraphPrintsItsValueAxisInEvenRoundSteps) {
       for (const int number : kGraphSheets) {
         const auto& pictures = analysis.book.sheet(number - 1).pictures();
         if (pictures.empty()) continue;
-        SCOPED_TRACE(std::string(project.name) + (metric ? " metric, sheet " : ", sheet ") +
+        SCOPED_TRACE(std::string(project.name) + " in " + d.name + ", sheet " +
                      std::to_string(number));
         const auto labels = printed_axis_labels(pictures[0]);
         if (!labels) GTEST_SKIP() << "poppler-utils are not installed: the graphs were not read";
