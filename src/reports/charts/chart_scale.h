@@ -15,9 +15,10 @@ struct AxisScale {
 };
 
 // The smallest step of 1, 2, 2.5 or 5 times a power of ten that reaches `maximum` in at most 10
-// steps, and the top the first step at or above it ends: 5 to 10 steps from a maximum of 10 up.
-// Steps are whole numbers, as the labels are written whole (no 2.5 alone, no step below 1), so
-// a maximum up to 10 is reached in steps of 1. A maximum of 0 or less (or no number) spans 0 to 1.
+// steps, and as top the first multiple of it at or above the maximum: 5 to 10 steps from a
+// maximum of 10 up. Steps are whole numbers, as the labels are written whole (no 2.5 alone, no
+// step below 1), so a maximum up to 10 is reached in steps of 1. A maximum of 0 or less (or no
+// number) spans 0 to 1.
 AxisScale axis_scale(double maximum);
 
 // Scale limits of `chart` for `ChartMax`: lower end 0, top and interval by axis_scale.
