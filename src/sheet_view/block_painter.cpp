@@ -184,22 +184,13 @@ void BlockPainter::place_one(CellPos pos, const QRectF& exposed) {
   }
   QFont face = font.font;
   bool wrap = style.wrap;
-  HAlign align = shown.align;
   if (shown.kind == ShownKind::kText && !style.wrap) {
+    // A text keeps to its own cell and what it spills over: one the room's edge stops is
+    // fitted there as one its neighbour stops (a text meant to end at the page's right edge is
+    // right-aligned in its sheet).
     if (options_.text_room) {
-      const bool at_edge = rect.right() > options_.text_room->right();
       rect.setLeft(std::max(rect.left(), options_.text_room->left()));
       rect.setRight(std::max(rect.left(), std::min(rect.right(), options_.text_room->right())));
-      // A left-aligned text the room's edge stops (a page header's title at the right) moves
-      // left over the empty cells before it and ends at that edge.
-      const double needed = width + 2 * padding_;
-      if (at_edge && align == HAlign::kLeft && rect.width() < needed) {
-        const double right = rect.right();
-        while (rect.width() < needed && first > b.first_col && empty_at(first - 1))
-          rect.setLeft(geometry_.col_left(--first));
-        if (rect.width() > needed) rect.setLeft(right - needed);
-        if (first < pos.col) align = HAlign::kRight;
-      }
     }
     platform::FittedText fitted =
         platform::fit_text(text, face, QSizeF(rect.width() - 2 * padding_, rect.height()), device_);
@@ -216,7 +207,7 @@ void BlockPainter::place_one(CellPos pos, const QRectF& exposed) {
     colour = QColor(0xFF, 0, 0);
   }
   placed_.push_back(Placed{pos, rect, first, last, text,
-                           alignment_flags(align, style.vertical, wrap), face, colour});
+                           alignment_flags(shown.align, style.vertical, wrap), face, colour});
 }
 
 double BlockPainter::width_beyond(int col) const {

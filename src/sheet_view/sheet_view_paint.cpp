@@ -42,10 +42,9 @@ void SheetView::paintEvent(QPaintEvent* event) {
   p.translate(origin);
   PaintOptions options;
   options.grid_lines = has(Feature::kGrid);
-  // Texts fit into the block, or into the view where it shows more than the block.
+  // Texts fit into the block's width: beyond it the view shows no page to write on.
   const QRectF shown = QRectF(content).translated(-origin);
-  options.text_room = QRectF(QPointF(std::min(0.0, shown.left()), shown.top()),
-                             QPointF(std::max(g.width(), shown.right()), shown.bottom()));
+  options.text_room = QRectF(QPointF(0.0, shown.top()), QPointF(g.width(), shown.bottom()));
   BlockPainter block(*book_, sheet_index(), g, options, &pictures_);
   block.paint(p, QRectF(event->rect().intersected(content)).translated(-origin));
   if (has(Feature::kSelection)) paint_selection(p, g);

@@ -87,11 +87,58 @@ TEST(ChartLabelsTest, OtherLabelKindsAreBlankedAndHandled) {
 TEST(ChartLabelsTest, AnIntervalBelowOneShowsWholeNumbersOnly) {
   model::ModelState model;
   ChartsWindow form(model);
-  Scale_ChartAxis(form.Chartfx1, 0);
+  form.Chartfx1.Chart_ScaleLimit(kScaleMax, 1);
+  form.Chartfx1.Chart_ScaleLimit(kScaleInterval, 0.25);
   std::vector<std::string> labels;
   for (const AxisTick& t : value_axis_ticks(form.Chartfx1)) labels.push_back(t.label);
-  EXPECT_EQ(labels,
-            (std::vector<std::string>{"0", "0", "0", "0", "0", "0", "1", "1", "1", "1", "1"}));
+  EXPECT_EQ(labels, (std::vector<std::string>{"0", "0", "0", "1", "1"}));
+}
+
+// What a reader counts by: every label of a scaled axis a whole number one round step above the
+// one below it, none twice.
+TEST(ChartLabelsTest, AScaledAxisIsLabelledInEvenSteps) {
+  struct Row {
+    const char* name;
+    std::int32_t chart_max;
+    bool metric;
+    std::vector<std::string> labels;
+  };
+  const Row rows[] = {
+      {"empty graph", 0, false, {"0", "1"}},
+      {"metric bin graph of the sample, kW", 24, true, {"0", "5", "10", "15", "20", "25"}},
+      {"bin graph of the sample's Geo A",
+       81'000,
+       false,
+       {"0", "10,000", "20,000", "30,000", "40,000", "50,000", "60,000", "70,000", "80,000",
+        "90,000"}},
+  };
+  model::ModelState model;
+  ChartsWindow form(model);
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    model.MetricFlag(model::kMetricDisplay) = r.metric ? -1 : 0;
+    Scale_ChartAxis(form.Chartfx1, r.chart_max);
+    std::vector<std::string> labels;
+    for (const AxisTick& t : value_axis_ticks(form.Chartfx1)) labels.push_back(t.label);
+    EXPECT_EQ(labels, r.labels);
+  }
+  // The comparison graph's dollars, for every maximum up to 100,000.
+  for (std::int32_t chart_max = 0; chart_max <= 100'000; chart_max += 7) {
+    Scale_ChartAxis(form.Chartfx2, chart_max);
+    const std::vector<AxisTick> ticks = value_axis_ticks(form.Chartfx2);
+    ASSERT_GE(ticks.size(), 2u) << chart_max;
+    const auto amount = [](const std::string& label) {
+      std::string digits;
+      for (const char c : label)
+        if (c >= '0' && c <= '9') digits += c;
+      return std::stod(digits);
+    };
+    const double step = amount(ticks[1].label) - amount(ticks[0].label);
+    for (std::size_t i = 0; i < ticks.size(); ++i)
+      EXPECT_EQ(amount(ticks[i].label), step * static_cast<double>(i))
+          << chart_max << ": " << ticks[i].label;
+    EXPECT_GE(amount(ticks.back().label), chart_max);
+  }
 }
 
 }  // namespace

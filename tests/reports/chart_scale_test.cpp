@@ -1,7 +1,7 @@
 // The value-axis scale of the graphs and MakeLong, without a display.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "reports/charts/chart_scale.h"
@@ -9,38 +9,74 @@
 namespace pellavan::reports {
 namespace {
 
-TEST(ChartScaleTest, TheAxisRunsFromZeroToTheNextCandidateByATenthOfIt) {
+// Steps of 1, 2, 2.5 or 5 times a power of ten, whole, 5 to 10 of them from a maximum of 10 up.
+bool round_step(double step) {
+  if (step < 1 || step != std::floor(step)) return false;
+  double unit = 1;
+  while (step / unit >= 10) unit *= 10;
+  const double multiple = step / unit;
+  return multiple == 1 || multiple == 2 || multiple == 2.5 || multiple == 5;
+}
+
+TEST(ChartScaleTest, TheAxisReachesTheMaximumInFiveToTenRoundSteps) {
   struct Row {
-    std::int32_t chart_max;
-    double top;
+    double maximum;
+    double top, interval;
   };
+  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
   constexpr Row rows[] = {
-      {0, 1},
-      {-5, 1},
-      {7, 7},
-      {100, 100},
-      {101, 110},
-      {1'000, 1'000},
-      {1'001, 1'100},
-      {10'001, 11'000},
-      {100'001, 110'000},
-      {999'999, 1'000'000},
-      {1'000'000, 1'000'000},
-      // Above 1,000,000 the ladder goes on in the same pattern.
-      {1'000'001, 1'100'000},
-      {4'000'000, 4'000'000},
-      {4'000'001, 4'100'000},
-      {10'000'001, 11'000'000},
-      {std::numeric_limits<std::int32_t>::max(), 2'200'000'000.0},
+      {0, 1, 1},
+      {-5, 1, 1},
+      {kNaN, 1, 1},
+      {0.25, 1, 1},  // no step below 1: the labels are whole numbers
+      {1, 1, 1},
+      {3, 3, 1},
+      {10, 10, 1},
+      {11, 12, 2},
+      {23.55, 25, 5},  // a metric capacity in kW: no step of 2.5
+      {36.48, 40, 5},
+      {100, 100, 10},
+      {101, 120, 20},
+      {1'001, 1'200, 200},
+      {2'091.87, 2'250, 250},    // the sample's comparison graph
+      {81'000, 90'000, 10'000},  // the sample's Geo A bin graph
+      {999'999, 1'000'000, 100'000},
+      {1'000'001, 1'200'000, 200'000},
+      {std::numeric_limits<std::int32_t>::max(), 2'250'000'000.0, 250'000'000},
+      {922'337'203'685'477.5807, 1e15, 1e14},  // the largest four-decimal value read
   };
   for (const Row& r : rows) {
-    SCOPED_TRACE(r.chart_max);
+    SCOPED_TRACE(r.maximum);
+    EXPECT_EQ(axis_scale(r.maximum), (AxisScale{r.top, r.interval}));
+  }
+  // Every maximum of a range, tiny to huge.
+  for (double maximum = 0.001; maximum < 1e16; maximum *= 1.0137) {
+    for (const double m : {maximum, std::round(maximum)}) {
+      SCOPED_TRACE(m);
+      const AxisScale scale = axis_scale(m);
+      EXPECT_TRUE(round_step(scale.interval)) << scale.interval;
+      EXPECT_GE(scale.top, m);
+      const double steps = scale.top / scale.interval;
+      EXPECT_EQ(steps, std::round(steps));
+      EXPECT_LE(steps, 10);
+      EXPECT_GE(steps, m <= 10 ? 1 : 5);
+      if (m > 0) {
+        EXPECT_LT(scale.top - scale.interval, m) << "the top is the first step above";
+      }
+    }
+  }
+}
+
+TEST(ChartScaleTest, TheChartTakesTheScaleForItsWholeMaximum) {
+  for (const std::int32_t chart_max : {-5, 0, 7, 101, 81'000, 4'000'001}) {
+    SCOPED_TRACE(chart_max);
     Chart chart(ChartKind::kLinesWithMarkers, "");
     chart.Chart_ScaleLimit(kScaleMin, -3);
-    Scale_ChartAxis(chart, r.chart_max);
+    Scale_ChartAxis(chart, chart_max);
+    const AxisScale scale = axis_scale(chart_max);
     EXPECT_EQ(chart.scale_limit(kScaleMin), 0);
-    EXPECT_EQ(chart.scale_limit(kScaleMax), r.top);
-    EXPECT_DOUBLE_EQ(chart.scale_limit(kScaleInterval), r.top / 10);
+    EXPECT_EQ(chart.scale_limit(kScaleMax), scale.top);
+    EXPECT_EQ(chart.scale_limit(kScaleInterval), scale.interval);
   }
 }
 
@@ -48,14 +84,15 @@ TEST(ChartScaleTest, TheAxisRisesToTheLargestValueShown) {
   struct Row {
     std::int32_t chart_max;  // the rounded maximum cell
     double values[3];
-    double top;
+    double top, interval;
   };
   constexpr Row rows[] = {
-      {36, {36.48, 20, kNoValue}, 37},  // a metric capacity above its rounded maximum
-      {100, {100.4, 0, 0}, 110},
-      {1'000, {999, 1'000, 4}, 1'000},  // every value inside: the axis stays
-      {4, {2, kNoValue, kNoValue}, 4},
-      {0, {0.25, 0.5, 0}, 1},
+      {40, {40.4, 20, kNoValue}, 45, 5},  // a metric capacity above its rounded maximum
+      {100, {100.4, 0, 0}, 120, 20},
+      {1'000, {999, 1'000, 4}, 1'000, 100},  // every value inside: the axis stays
+      {36, {36.48, 20, 0}, 40, 5},           // above the maximum but inside the round top
+      {4, {2, kNoValue, kNoValue}, 4, 1},
+      {0, {0.25, 0.5, 0}, 1, 1},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.values[0]);
@@ -69,16 +106,8 @@ TEST(ChartScaleTest, TheAxisRisesToTheLargestValueShown) {
     chart.Chart_EndValues(1);
     Fit_ChartAxis(chart);
     EXPECT_EQ(chart.scale_limit(kScaleMax), r.top);
-    EXPECT_DOUBLE_EQ(chart.scale_limit(kScaleInterval), r.top / 10);
+    EXPECT_EQ(chart.scale_limit(kScaleInterval), r.interval);
   }
-}
-
-TEST(ChartScaleTest, FourHundredSixtyCandidatesUpToAMillionAndRisingBeyond) {
-  const auto ladder = axis_candidates();
-  EXPECT_EQ(std::count_if(ladder.begin(), ladder.end(), [](double c) { return c <= 1'000'000; }),
-            460);
-  EXPECT_TRUE(std::is_sorted(ladder.begin(), ladder.end()));
-  EXPECT_EQ(std::adjacent_find(ladder.begin(), ladder.end()), ladder.end()) << "no candidate twice";
 }
 
 TEST(ChartScaleTest, MakeLongPacksTwoSignedHalves) {

@@ -4,12 +4,22 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "model/project/system_type.h"
+#include "model/units/number_text.h"
+#include "poppler_tools.h"
 #include "model/report_workbook_sheets.h"
 #include "projects/project_set.h"
 #include "reports/chart_view.h"
@@ -47,6 +57,36 @@ bool drawn(int sheet, std::initializer_list<SystemType> compared) {
     case model::kFugSheet: return has(SystemType::Fossil);
     default: return true;
   }
+}
+
+// The value-axis labels a graph's picture prints, from the bottom up: the largest set of numbers
+// pdftotext finds ending at one right edge; nullopt without poppler.
+std::optional<std::vector<double>> printed_axis_labels(const sheet::Picture& picture) {
+  const QTemporaryDir dir;
+  const QString pdf = dir.filePath("graph.pdf");
+  {
+    QPdfWriter writer(pdf);
+    writer.setResolution(96);
+    QPainter painter(&writer);
+    painter.drawPicture(0, 0, sheet::view::decode_recording(picture));
+  }
+  const auto boxes = pellavan::testing::run_poppler("pdftotext", {"-bbox", pdf, "-"});
+  if (!boxes) return std::nullopt;
+  const QRegularExpression word(
+      R"re(<word xMin="[0-9.]+" yMin="[0-9.]+" xMax="([0-9.]+)" yMax="([0-9.]+)">\$?([0-9,]+)<)re");
+  std::map<long, std::map<double, double>> by_right_edge;  // each by its height from the bottom
+  for (auto it = word.globalMatch(*boxes); it.hasNext();) {
+    const auto m = it.next();
+    by_right_edge[std::lround(m.captured(1).toDouble() * 10)][-m.captured(2).toDouble()] =
+        model::Val(m.captured(3).remove(',').toStdString());
+  }
+  std::vector<double> labels;
+  for (const auto& [edge, column] : by_right_edge) {
+    if (column.size() <= labels.size()) continue;
+    labels.clear();
+    for (const auto& [height, number] : column) labels.push_back(number);
+  }
+  return labels;
 }
 
 class ReportChartsTest : public ::testing::Test {
@@ -174,18 +214,18 @@ TEST_F(ReportChartsTest, TheMaximumCellGivesTheAxisAndNoValueShownLiesAboveIt) {
     int sheet;
     const char* cell;
     const char* text;
-    double top;
+    double top, interval;
   };
   const Row rows[] = {
-      {model::kFugSheet, "X11", "2.5", 2},
-      {model::kFugSheet, "X11", "3.5", 4},
-      {model::kFugSheet, "X11", "-1234.5", 1300},
-      {model::kFugSheet, "X11", "36.48", 36},
-      {model::kFugSheet, "T5", "36.48", 37},  // a metric capacity above its rounded maximum
-      {model::kFugSheet, "X11", "4000000", 4'000'000},
-      {model::kPrgSheet, "S11", "1234.5", 1300},
-      {model::kPrgSheet, "S11", "0", 1},
-      {model::kPrgSheet, "W7", "100.4", 110},
+      {model::kFugSheet, "X11", "2.5", 2, 1},
+      {model::kFugSheet, "X11", "3.5", 4, 1},
+      {model::kFugSheet, "X11", "-1234.5", 1'400, 200},
+      {model::kFugSheet, "X11", "40.4", 40, 5},
+      {model::kFugSheet, "T5", "40.4", 45, 5},  // a metric capacity above its rounded maximum
+      {model::kFugSheet, "X11", "4000000", 4'000'000, 500'000},
+      {model::kPrgSheet, "S11", "1234.5", 1'400, 200},
+      {model::kPrgSheet, "S11", "0", 1, 1},
+      {model::kPrgSheet, "W7", "100.4", 120, 20},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(std::string(r.cell) + " " + r.text);
@@ -194,6 +234,7 @@ TEST_F(ReportChartsTest, TheMaximumCellGivesTheAxisAndNoValueShownLiesAboveIt) {
     const Chart& chart =
         r.sheet == model::kPrgSheet ? charts.Form11().Chartfx2 : charts.Form11().Chartfx1;
     EXPECT_EQ(chart.scale_limit(kScaleMax), r.top);
+    EXPECT_EQ(chart.scale_limit(kScaleInterval), r.interval);
   }
 }
 
@@ -286,6 +327,50 @@ TEST(ReportChartsFillTest, EachFillDrawsTheGraphsOfTheSystemsItsProjectCompares)
   const Chart& comparison = charts.Form11().Chartfx2;
   EXPECT_FALSE(comparison.series_name(0).empty());
   EXPECT_GT(comparison.value(0, 4), 0) << "a total cost";
+}
+
+// What a homeowner counts the printed graphs by: every value axis, in every unit display, runs
+// from 0 in even steps of 1, 2, 2.5 or 5 times a power of ten, 5 to 10 of them (fewer only in
+// steps of 1), to a top at or above the largest value drawn.
+TEST(ReportChartsFillTest, EveryGraphPrintsItsValueAxisInEvenRoundSteps) {
+  const std::filesystem::path folder = PELLAVAN_BUILT_PROGRAM_FOLDER;
+  struct Display {
+    const char* name;
+    bool metric, keep_btuh;
+  };
+  for (const Display& d : {Display{"imperial", false, false}, Display{"kW", true, false},
+                           Display{"kBtuh", true, true}}) {
+    workbook::ProjectAnalysis analysis(folder);
+    analysis.model.MetricFlag(model::kMetricDisplay) = d.metric ? -1 : 0;
+    analysis.model.MetricFlag(model::kKeepBtuh) = d.keep_btuh ? -1 : 0;
+    ReportCharts charts(analysis.report_control(), analysis.model);
+    analysis.charts = &charts;
+    for (const auto& project : pellavan::testing::project_set()) {
+      ASSERT_TRUE(analysis.run_file(project.file).fill.filled);
+      for (const int number : kGraphSheets) {
+        const auto& pictures = analysis.book.sheet(number - 1).pictures();
+        if (pictures.empty()) continue;
+        SCOPED_TRACE(std::string(project.name) + " in " + d.name + ", sheet " +
+                     std::to_string(number));
+        const auto labels = printed_axis_labels(pictures[0]);
+        if (!labels) GTEST_SKIP() << "poppler-utils are not installed: the graphs were not read";
+        ASSERT_GE(labels->size(), 2u);
+        const double step = (*labels)[1];
+        const double multiple = step / std::pow(10.0, std::floor(std::log10(step)));
+        EXPECT_TRUE(multiple == 1 || multiple == 2 || multiple == 2.5 || multiple == 5) << step;
+        for (std::size_t i = 0; i < labels->size(); ++i)
+          EXPECT_EQ((*labels)[i], step * static_cast<double>(i)) << i;
+        const std::size_t steps = labels->size() - 1;
+        EXPECT_LE(steps, 10u);
+        EXPECT_TRUE(steps >= 5 || step == 1) << steps << " steps of " << step;
+        sheet::BookControl& control = analysis.report_control();
+        control.set_active_sheet(number);
+        const double largest =
+            model::Val(control.cell_text(11, number == model::kPrgSheet ? 19 : 24));
+        EXPECT_GE(labels->back(), largest);
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -12,12 +12,14 @@
 #include <QPushButton>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QScrollBar>
 #include <cmath>
 
 #include "model/project/file_conversion.h"
+#include "model/report_workbook_sheets.h"
 #include "platform/help_system.h"
 #include "platform/help_topic.h"
 #include "platform/help_viewer.h"
@@ -145,6 +147,96 @@ TEST_F(ReportsWindowTest, FocusLeavingTheSheetGoesToDone) {
   bar("HscrZoom")->setFocus();  // from elsewhere the focus goes where it is sent
   QApplication::processEvents();
   EXPECT_EQ(QApplication::focusWidget(), bar("HscrZoom"));
+}
+
+// A report page in the reports window, shown wider than the page (grey beside it): the texts
+// the view drew, and whether one lies on the page: from the view's right edge along its middle,
+// the first pixel that is not the grey beside the page is the page's white.
+class ReportPageTest : public ReportsWindowTest {
+ protected:
+  void show(SystemType system, const char* menu) {
+    control.book().recalc();
+    ReportsWindow& w = open(system);
+    ASSERT_TRUE(platform::testing::show_and_activate(&w));
+    w.resize(1500, 950);
+    w.menus().action(menu)->trigger();
+    control.view().viewport()->repaint();
+    shown = control.view().viewport()->grab().toImage();
+  }
+  sheet::view::DrawnText text_at(int sheet, const char* a1) const {
+    const sheet::CellPos cell{sheet - 1, sheet::parse_a1(a1)->row, sheet::parse_a1(a1)->col};
+    for (const sheet::view::DrawnText& t : control.view().drawn_texts())
+      if (t.cell == cell) return t;
+    ADD_FAILURE() << "nothing drawn at " << a1;
+    return {};
+  }
+  bool on_the_page(const sheet::view::DrawnText& t) const {
+    const int y = static_cast<int>(t.rect.center().y());
+    const QRgb grey = shown.pixel(shown.width() - 1, y);
+    int x = shown.width() - 1;
+    while (x > 0 && shown.pixel(x, y) == grey) --x;
+    return QColor(shown.pixel(x, y)) == QColor(Qt::white);
+  }
+
+  QImage shown;
+  const std::string long_text =
+      "estimating.department.residential.heating@sample-heating-and-cooling.example.com";
+};
+
+// On the Project Report a dealer's text too long for its column keeps to it, fitted or cut with
+// "…" as the client's is: none moves over the client's column or off the page.
+TEST_F(ReportPageTest, LongDealerTextsKeepToTheirColumnAsTheClientsDo) {
+  struct Row {
+    int loads_row;  // of column A on the Loads sheet
+    const char* cell;
+    bool dealer;
+  };
+  // The client's rows with a label of the dealer's column beside them (the others spill into
+  // the label column up to the dealer's text, as the sheet is laid out).
+  const Row rows[] = {{2, "J8", true},   {3, "J9", true},    {4, "J10", true},   {5, "J11", true},
+                      {6, "J12", true},  {37, "J14", true},  {38, "J15", true},  {39, "J16", true},
+                      {7, "J18", true},  {11, "D11", false}, {12, "D12", false}, {41, "D14", false},
+                      {13, "D18", false}};
+  control.ActiveSheet(1);
+  for (const Row& r : rows) control.SetCellText(r.loads_row, 1, long_text);
+  show(SystemType::GeoA, "mnuProject");
+  const double dealer_column = text_at(model::kPrsSheet, "I6").rect.left();  // "Prepared By:"
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.cell);
+    const sheet::view::DrawnText t = text_at(model::kPrsSheet, r.cell);
+    if (r.dealer)
+      EXPECT_GE(t.rect.left(), dealer_column);
+    else
+      EXPECT_LE(t.rect.right(), dealer_column);
+    EXPECT_TRUE(t.text.endsWith(QChar(0x2026))) << t.text.toStdString();
+    EXPECT_TRUE(on_the_page(t));
+  }
+}
+
+// A system's description of 75 characters stands whole on the page of its bin report.
+TEST_F(ReportPageTest, ALongSystemDescriptionStandsWholeOnItsBinReport) {
+  struct Row {
+    SystemType system;
+    const char* menu;
+    int sheet;
+    const char* cell;
+  };
+  const Row rows[] = {{SystemType::GeoA, "mnuGeoAbin", 3, "BF6"},
+                      {SystemType::GeoB, "mnuGeoBbin", 4, "BF6"},
+                      {SystemType::GeoT, "mnuGeoTbin", 25, "CT6"},
+                      {SystemType::Elec, "MnuElecbin", 5, "AO6"},
+                      {SystemType::Fossil, "mnuFossilbin", 6, "AC6"}};
+  const std::string description = long_text.substr(0, 75);
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.menu);
+    control.ActiveSheet(1);
+    control.SetCellText(30, 1, std::to_string(model::code_of(r.system)));  // comparison column 1
+    control.SetCellText(30, 2, description);
+    show(r.system, r.menu);
+    const sheet::view::DrawnText t = text_at(r.sheet, r.cell);
+    EXPECT_EQ(t.text.toStdString(), description);
+    EXPECT_TRUE(on_the_page(t));
+  }
 }
 
 TEST_F(ReportsWindowTest, ThePanelsDoneStoresTheTicksOfChosenSystemsOnly) {

@@ -55,7 +55,7 @@ TEST_F(PrintTest, APrintAreaFitsOnOnePageWithItsCells) {
 }
 
 // On paper a text has the page's room: one its neighbour stops ends in an ellipsis, and one that
-// would run off the page's edge moves left over the empty cells before it, else is shortened.
+// would run off the page's edge keeps its column and is fitted there, else shortened.
 TEST_F(PrintTest, TextsStayOnThePageAndWholeOrMarkedShort) {
   const std::string title = "Lindqvist retrofit, two-storey house with a full basement";
   for (const std::string& text : {title, title + title + title}) {
@@ -64,7 +64,8 @@ TEST_F(PrintTest, TextsStayOnThePageAndWholeOrMarkedShort) {
     control.SetCellText(
         10, 7, "Gas Boiler-95 Condensing with AC 18 SEER Two Stage");  // G10, stopped by H10
     control.SetCellText(10, 8, "1");
-    control.PrintArea("A1:H10");
+    control.SetCellText(11, 8, "column");  // H11, where H starts
+    control.PrintArea("A1:H11");
     control.SetPrintScale(100, false, 1, 1);
     control.PrintSheet(false);
     const auto boxes = run("pdftotext", {"-bbox", pdf(), "-"});
@@ -81,6 +82,8 @@ TEST_F(PrintTest, TextsStayOnThePageAndWholeOrMarkedShort) {
       return at.match(*boxes).captured(edge[0] == 'l' ? 1 : 2).toDouble();
     };
     EXPECT_GT(x_of("Gas", "left"), x_of("1,235", "right")) << "a stopped text keeps its column";
+    EXPECT_NEAR(x_of("Lindqvist", "left"), x_of("column", "left"), 0.5)
+        << "so does one the page's edge stops";
     const QString printed = run("pdftotext", {pdf(), "-"}).value_or("");
     EXPECT_TRUE(printed.contains("basement") || printed.contains(QChar(0x2026)))
         << printed.toStdString();

@@ -1,41 +1,41 @@
 #include "reports/charts/chart_scale.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <limits>
-#include <vector>
 
 namespace pellavan::reports {
 
 namespace {
 
-std::vector<double> make_candidates() {
-  std::vector<double> ladder;
-  for (int c = 1; c <= 100; ++c) ladder.push_back(c);
-  constexpr double kLargest = std::numeric_limits<std::int32_t>::max();
-  for (double decade = 100; ladder.back() < kLargest; decade *= 10) {
-    const double step = decade / 10;
-    for (int k = 11; k <= 100; ++k) ladder.push_back(step * k);
-  }
-  return ladder;
-}
+constexpr double kMostSteps = 10;
 
-// From 0 to the smallest candidate at or above `maximum` (past the ladder's end, the maximum
-// itself) by a tenth of it.
 void scale_to(Chart& chart, double maximum) {
-  const std::span<const double> ladder = axis_candidates();
-  const auto at = std::lower_bound(ladder.begin(), ladder.end(), maximum);
-  const double top = at == ladder.end() ? maximum : *at;
-  chart.Chart_ScaleLimit(kScaleInterval, top / 10);
-  chart.Chart_ScaleLimit(kScaleMax, top);
+  const AxisScale scale = axis_scale(maximum);
+  chart.Chart_ScaleLimit(kScaleInterval, scale.interval);
+  chart.Chart_ScaleLimit(kScaleMax, scale.top);
   chart.Chart_ScaleLimit(kScaleMin, 0);
 }
 
 }  // namespace
 
-std::span<const double> axis_candidates() {
-  static const std::vector<double> ladder = make_candidates();
-  return ladder;
+AxisScale axis_scale(double maximum) {
+  if (!(maximum > 0) || !std::isfinite(maximum)) return {};
+  // The decade whose unit the maximum holds at least ten times: its tenfold always reaches it
+  // in ten steps or fewer.
+  double decade = std::pow(10.0, std::floor(std::log10(maximum / 10)));
+  // log10 and pow may miss by a decade far from 1.
+  if (maximum >= 100 * decade) decade *= 10;
+  if (maximum < 10 * decade) decade /= 10;
+  decade = std::max(1.0, decade);
+  constexpr std::array<double, 5> kMultiples = {1, 2, 2.5, 5, 10};
+  for (const double multiple : kMultiples) {
+    if (decade == 1 && multiple == 2.5) continue;
+    const double step = decade * multiple;
+    const double steps = std::ceil(maximum / step);
+    if (steps <= kMostSteps) return {steps * step, step};
+  }
+  return {kMostSteps * decade * 10, decade * 10};  // not reached: the tenfold always fits
 }
 
 void Scale_ChartAxis(Chart& chart, std::int32_t ChartMax) {
