@@ -82,7 +82,7 @@ SweepSummary run_done_sweep(const std::filesystem::path& program_folder,
   const std::vector<model::CityEntry> cities = model::read_city_file(model);
   SweepSummary sum;
   out << "id\tcity\thouse\tdisplay\tloads\tload passes\tgains\tannual heating\tfill passes\t"
-         "step\tlast change\tGeo A heating cost\tGeo A cooling cost\tGeo A loop\t"
+         "cycle\tlast change\tGeo A heating cost\tGeo A cooling cost\tGeo A loop\t"
          "Heat pump heating cost\tFurnace heating cost\n";
   for (const model::CityEntry& city : cities) {
     model::CityRec record;
@@ -113,16 +113,15 @@ SweepSummary run_done_sweep(const std::filesystem::path& program_folder,
         loads::Min_Backup(model, analysis.loads);
         const workbook::FillOutcome fill = analysis.fill();
         const sheet::RecalcReport& report = analysis.book.last_recalc();
-        double step = 1.0;
-        for (const sheet::GroupReport& g : report.groups) step = std::min(step, g.step);
+        const int round = analysis.book.cycle_round();
         if (!fill.converged) ++sum.unsettled;
-        if (step < 1.0) ++sum.relaxed;
+        if (round > 0) ++sum.cycled;
         sum.most_fill_passes = std::max(sum.most_fill_passes, fill.passes);
         sum.largest_last_change = std::max(sum.largest_last_change, report.last_change);
         const model::ProjectRec& p = model.ProjectRec;
         out << "valid\t" << load_passes << '\t' << analysis.loads.IntGains.to_double() << '\t'
             << analysis.loads.AnnHtg.to_double() << '\t' << fill.passes
-            << (fill.converged ? "" : " unsettled") << '\t' << step << '\t' << report.last_change
+            << (fill.converged ? "" : " unsettled") << '\t' << round << '\t' << report.last_change
             << '\t' << p.Result_GeoA_HeatingCost.to_double() << '\t'
             << p.Result_GeoA_CoolingCost.to_double() << '\t' << p.Result_GeoA_SourceSize.to_double()
             << '\t' << p.Result_HeatPump_HeatingCost.to_double() << '\t'

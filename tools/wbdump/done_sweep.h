@@ -14,7 +14,7 @@ struct SweepSummary {
   int pairs = 0;          // city, house and display runs
   int loads_refused = 0;  // load calculations that were not valid
   int unsettled = 0;      // fills whose recalculation stopped at the pass cap
-  int relaxed = 0;        // fills in which a circular group cycled and was relaxed
+  int cycled = 0;         // fills in which a circular group cycled and was settled at its mean
   int most_load_passes = 0;
   int most_fill_passes = 0;
   double largest_last_change = 0.0;  // of a fill's last pass

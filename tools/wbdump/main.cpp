@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
       const wbdump::SweepSummary sum =
           wbdump::run_done_sweep(program_folder, projects[0], std::cout);
       std::cerr << sum.pairs << " runs: " << sum.loads_refused << " loads refused, "
-                << sum.unsettled << " unsettled, " << sum.relaxed << " relaxed; at most "
+                << sum.unsettled << " unsettled, " << sum.cycled << " went round a cycle; at most "
                 << sum.most_load_passes << " load passes and " << sum.most_fill_passes
                 << " analysis passes; largest change in a last pass " << sum.largest_last_change
                 << "\n"
