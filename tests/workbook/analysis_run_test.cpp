@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "projects/project_set.h"
+#include "projects/unsettled_house.h"
 #include "tools/sample_data_fixture.h"
 #include "model/project/system_type.h"
 #include "workbook/analysis_run.h"
@@ -312,8 +313,55 @@ TEST_F(AnalysisRunTest, ResultsOutsideTheirPhysicalRangeAreNamed) {
       EXPECT_THAT(outcome.problems(),
                   ::testing::Each(::testing::Not(::testing::HasSubstr(c.not_named))));
     }
-    EXPECT_TRUE(unusable_results_warning(outcome.fill).has_value());
+    EXPECT_TRUE(results_warning(outcome.fill).has_value());
   }
+}
+
+// Where the analysis goes round a cycle, a figure that spans more than its limits over it is named
+// in the display's units with its range; the results stay usable, and a system not compared is
+// not looked at.
+TEST_F(AnalysisRunTest, AFigureTheAnalysisCannotSettleOnIsNamedWithItsRange) {
+  ProjectAnalysis a(model.program_folder);
+  const auto house = pellavan::testing::unsettled_house(a, path_of("Sample Project.pvn"));
+  if (!house) GTEST_SKIP() << "the large house settles in every city of the climate table";
+  a.model.CurrencyLabel = "$ CND";
+  struct Case {
+    const char* name;
+    bool metric;
+    const char* range;  // of the Geo A heating cost line
+  };
+  const Case cases[] = {
+      {"imperial", false, "between \\$[0-9,]+ and \\$[0-9,]+ a year"},
+      {"metric", true, "between [0-9,]+ and [0-9,]+ \\$ CND a year"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    a.model.ProjectRec = *house;
+    a.model.MetricFlag = {};
+    if (c.metric) a.model.MetricFlag(model::kMetricDisplay) = -1;
+    const AnalysisOutcome outcome = a.run();
+    EXPECT_TRUE(outcome.usable()) << ::testing::PrintToString(outcome.problems());
+    const std::vector<FigureSpan> unsettled = outcome.fill.unsettled();
+    const auto heating = std::find_if(unsettled.begin(), unsettled.end(), [](const FigureSpan& s) {
+      return s.system == "Geo A" && s.quantity == "heating cost";
+    });
+    ASSERT_NE(heating, unsettled.end());
+    EXPECT_NEAR(heating->figure, a.model.ProjectRec.Result_GeoA_HeatingCost.to_double(), 0.0001);
+    EXPECT_LT(heating->low, heating->figure);
+    EXPECT_GT(heating->high, heating->figure);
+    const std::optional<std::string> warning = results_warning(outcome.fill);
+    ASSERT_TRUE(warning.has_value());
+    EXPECT_THAT(*warning,
+                ::testing::ContainsRegex(std::string("Geo A heating cost: ") + c.range +
+                                         "; the analysis could not settle on one figure"));
+    EXPECT_THAT(*warning, ::testing::Not(::testing::HasSubstr("may be wrong")));
+  }
+  a.model.ProjectRec = *house;
+  a.model.ProjectRec.System2_Type = 0;  // Geo A not compared
+  const AnalysisOutcome without = a.run();
+  EXPECT_GT(a.book.cycle_round(), 0);
+  EXPECT_THAT(without.fill.spans,
+              ::testing::Each(::testing::Field(&FigureSpan::system, ::testing::Ne("Geo A"))));
 }
 
 }  // namespace

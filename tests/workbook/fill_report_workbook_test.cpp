@@ -174,5 +174,63 @@ TEST(ReportWorkbookControlTest, TheAirConditionerReaderSelectsTheFurnaceSheet) {
   EXPECT_THROW(sheets.set_active_sheet(30), std::out_of_range);
 }
 
+// A figure the analysis could not settle on is named beyond 2 % of it and $10 a year or 10 ft of
+// loop, in the units and currency of the display.
+TEST(FigureSpanTest, NamedBeyondItsLimitsInTheDisplaysUnits) {
+  struct Row {
+    const char* name;
+    FigureSpan span;
+    bool unsettled;
+    const char* text;
+  };
+  const auto cost = [](double figure, double low, double high) {
+    FigureSpan span;
+    span.system = "Geo A";
+    span.quantity = "heating cost";
+    span.figure = figure;
+    span.low = low;
+    span.high = high;
+    return span;
+  };
+  const auto loop = [](double low, double high, bool metric, bool keep_feet) {
+    FigureSpan span;
+    span.system = "Geo B";
+    span.quantity = "loop length";
+    span.money = false;
+    span.figure = 1000;
+    span.low = low;
+    span.high = high;
+    span.metric = metric;
+    span.keep_feet = keep_feet;
+    return span;
+  };
+  FigureSpan metric_cost = cost(1913.95, 1641.19, 2185.73);
+  metric_cost.metric = true;
+  metric_cost.currency = "$ CND";
+  const Row rows[] = {
+      {"imperial cost", cost(1913.95, 1641.19, 2185.73), true,
+       "Geo A heating cost: between $1,641 and $2,186 a year; the analysis could not settle on "
+       "one figure"},
+      {"metric cost", metric_cost, true,
+       "Geo A heating cost: between 1,641 and 2,186 $ CND a year; the analysis could not settle on "
+       "one figure"},
+      {"within 2 %", cost(1000, 990, 1009), false, ""},
+      {"within $10", cost(300, 295, 304), false, ""},
+      {"imperial loop", loop(985, 1010, false, false), true,
+       "Geo B loop length: between 985 and 1,010 ft; the analysis could not settle on one figure"},
+      {"metric loop", loop(985, 1010, true, false), true,
+       "Geo B loop length: between 300.2 and 307.8 m; the analysis could not settle on one figure"},
+      {"feet kept", loop(985, 1010, true, true), true,
+       "Geo B loop length: between 985 and 1,010 ft; the analysis could not settle on one figure"},
+      {"within 10 ft", loop(995, 1004, false, false), false, ""},
+  };
+  for (const Row& r : rows) {
+    EXPECT_EQ(r.span.unsettled(), r.unsettled) << r.name;
+    if (r.unsettled) {
+      EXPECT_EQ(describe(r.span), r.text) << r.name;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace pellavan::workbook

@@ -10,42 +10,12 @@
 #include "model/catalogue/catalogue_scan.h"
 #include "model/catalogue/city_lists.h"
 #include "model/text/ascii.h"
+#include "wbdump/sweep_houses.h"
 #include "workbook/analysis_run.h"
 
 namespace pellavan::wbdump {
 
 namespace {
-
-struct House {
-  const char* name;
-  model::Int32 heat_load = 0;  // 0: the project's own building
-  model::Int32 cool_load = 0;
-  model::Int16 construction = 0;
-};
-
-constexpr House kHouses[] = {
-    {"project"},
-    {"small", 24000, 18000, 5},   // well insulated
-    {"large", 200000, 150000, 1}  // leaky
-};
-
-// The Delta T from the indoor temperature to the city's design temperature, within the range
-// the project-information window accepts.
-model::Int16 delta_t(double from, double to, int low, int high) {
-  return static_cast<model::Int16>(std::clamp(static_cast<int>(to - from + 0.5), low, high));
-}
-
-void set_house(model::ProjectRec& p, const House& house, const model::CityRec& city) {
-  if (house.heat_load != 0) {
-    const double sensible = static_cast<double>(p.Loads_SensibleLoad) / p.Loads_CoolLoad;
-    p.Loads_HeatLoad = house.heat_load;
-    p.Loads_CoolLoad = house.cool_load;
-    p.Loads_SensibleLoad = static_cast<model::Int32>(house.cool_load * sensible + 0.5);
-    p.Loads_Construction = house.construction;
-  }
-  p.Loads_HeatDeltaT = delta_t(city.WeatherData(31).to_double(), p.Loads_HeatSetPoint, 10, 125);
-  p.Loads_CoolDeltaT = delta_t(p.Loads_CoolSetPoint, city.WeatherData(32).to_double(), 5, 50);
-}
 
 // The load calculation alone for every setting of the four load corrections, 1 to 5 each. They
 // enter the workbook only through (solar + occupancy + 2 electric) * 2 construction: one setting
@@ -88,7 +58,7 @@ SweepSummary run_done_sweep(const std::filesystem::path& program_folder,
     model::CityRec record;
     model::find_catalogue_record(model.data_files, model.program_folder, model::kCityFile, city.id,
                                  record);
-    for (const House& house : kHouses) {
+    for (const House& house : sweep_houses()) {
       model.ProjectRec = base;
       model.ProjectRec.Loads_CityId = city.id;
       set_house(model.ProjectRec, house, record);

@@ -1,0 +1,31 @@
+#pragma once
+// The three houses of the city sweep: the project's own building, a small well-insulated one and
+// a large leaky one, each with the heating and cooling Delta T the city's design temperatures
+// call for. Tests take the large one where they need an analysis that goes round a cycle.
+
+#include <span>
+
+#include "model/record/field_types.h"
+#include "model/records/city_rec.h"
+#include "model/records/project_rec.h"
+
+namespace pellavan::wbdump {
+
+struct House {
+  const char* name;
+  model::Int32 heat_load = 0;  // 0: the project's own building
+  model::Int32 cool_load = 0;
+  model::Int16 construction = 0;
+};
+
+inline constexpr House kProjectHouse{"project"};
+inline constexpr House kSmallHouse{"small", 24000, 18000, 5};    // well insulated
+inline constexpr House kLargeHouse{"large", 200000, 150000, 1};  // leaky
+
+std::span<const House> sweep_houses();
+
+// The project's loads those of the house in the city, its sensible share of the cooling load
+// kept.
+void set_house(model::ProjectRec& p, const House& house, const model::CityRec& city);
+
+}  // namespace pellavan::wbdump
