@@ -174,7 +174,7 @@ TEST_F(AnalysisRunTest, FailuresAreNamed) {
        furnace_bytes,
        400,
        {"Furnace: FossData.CEA has no record 77",
-        "Result_Furnace_HeatingCost: FUS!N15 holds \"#DIV/0!\", no number"}},
+        "Furnace heating cost holds \"#DIV/0!\", no number (FUS!N15)"}},
       {"empty furnace file",
        path_of("Sample Project.pvn"),
        0,
@@ -270,24 +270,24 @@ TEST_F(AnalysisRunTest, ResultsOutsideTheirPhysicalRangeAreNamed) {
                &ProjectRec::Rates_GasSummer, &ProjectRec::Rates_GasWinter})
            r.*rate = Currency::from_double(-1);
        },
-       "Geo A: GAS!N31 cooling cost"},
+       "Geo A cooling cost"},
       {"a summer rate of 32767",
        [](ProjectRec& r) { r.Rates_GeoElecSummer = Currency::from_double(32767); },
-       "Geo A: GAS!N31 cooling cost \"85635843.9753823\" is 1.73131e+06 per MMBtu"},
+       "Geo A cooling cost \"85635843.9753823\" is 1.73131e+06 per MMBtu"},
       {"a continuous fan flag of 32767", [](ProjectRec& r) { r.Loads_ContFan = 32767; },
-       "Furnace: FUS!N37 continuous fan cost"},
+       "Furnace continuous fan cost"},
       {"Geo B of -32768 tons",
        [](ProjectRec& r) {
          r.System2_Type = model::code_of(SystemType::GeoB);
          r.GeoB_Tons = Currency::from_double(-32768);
        },
-       "Geo B: GBS!E26 closed loop length (ft)"},
+       "Geo B closed loop length (ft)"},
       {"Geo T of -4 tons",
        [](ProjectRec& r) {
          r.System3_Type = model::code_of(SystemType::GeoT);
          r.GeoT_Tons = Currency::from_double(-4);
        },
-       "Geo T: GTS!L12 heating COP holds \"#DIV/0!\""},
+       "Geo T heating COP holds \"#DIV/0!\", no number (GTS!L12)"},
       {"a damaged Geo A not compared",
        [](ProjectRec& r) {
          r.System1_Type = model::code_of(SystemType::Elec);
@@ -296,7 +296,7 @@ TEST_F(AnalysisRunTest, ResultsOutsideTheirPhysicalRangeAreNamed) {
          r.GeoA_Tons = Currency::from_double(-32768);
          r.Rates_HeatPumpElecWinter = Currency::from_double(-1);
        },
-       "Heat pump: AAS!N23 heating cost", "Geo"},
+       "Heat pump heating cost", "Geo"},
   };
   ProjectAnalysis a(model.program_folder);
   const ProjectRec sample = read_project_for_analysis(path_of("Sample Project.pvn"));

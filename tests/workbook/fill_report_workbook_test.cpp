@@ -111,10 +111,11 @@ TEST_F(FillReportWorkbookTest, ResultsAreReadWithValAndRoundedHalfToEven) {
   // still gets Val's 0.
   std::vector<std::string> unusable;
   for (const ResultProblem& r : read.unusable) unusable.push_back(describe(r));
-  EXPECT_THAT(unusable, ::testing::ElementsAre(
-                            "Result_GeoA_AvgSourceClg: GAS!E31 holds nothing, no number",
-                            "Result_HeatPump_HeatingCost: AAS!N23 holds \"12 dollars\", no number",
-                            "Result_HeatPump_CoolingCost: AAS!N31 holds \"#DIV/0!\", no number"));
+  EXPECT_THAT(unusable,
+              ::testing::ElementsAre(
+                  "Geo A average source temperature in cooling holds nothing, no number (GAS!E31)",
+                  "Heat pump heating cost holds \"12 dollars\", no number (AAS!N23)",
+                  "Heat pump cooling cost holds \"#DIV/0!\", no number (AAS!N31)"));
   const model::ProjectRec& p = model.ProjectRec;
   EXPECT_EQ(p.Result_GeoA_HeatingCost.raw(), 5014250);  // 501.425
   EXPECT_EQ(p.Result_GeoA_SourceSize.raw(), 10950000);

@@ -36,6 +36,13 @@ inline constexpr SummarySheet kSummarySheets[] = {
     {model::SystemType::Fossil, "Furnace", model::kFurnace.summary_sheet, kFurnace, "", 0, ""},
 };
 
+// The system's name in messages ("Geo A"); "" for none.
+constexpr std::string_view system_name(model::SystemType system) {
+  for (const SummarySheet& s : kSummarySheets)
+    if (s.system == system) return s.name;
+  return "";
+}
+
 // A cell of a sheet by its 1-based number and A1 name.
 sheet::CellPos summary_pos(int sheet_number, std::string_view cell);
 // The cell's number; NaN when it holds none.
