@@ -11,8 +11,8 @@
 #include <unistd.h>
 
 #include "model/project/project_file.h"
-#include "projects/unsettled_house.h"
 #include "tools/sample_data_fixture.h"
+#include "wbdump/sweep_houses.h"
 
 namespace pellavan::wbdump {
 namespace {
@@ -23,7 +23,8 @@ using UncertainLinesTest = pellavan::testing::SampleDataTest;
 
 TEST_F(UncertainLinesTest, EachFigureNotSettledOnHasALineOfItsOwn) {
   workbook::ProjectAnalysis analysis(model.program_folder);
-  const auto house = pellavan::testing::unsettled_house(analysis, path_of("Sample Project.pvn"));
+  const auto house = wbdump::widest_cycle_house(
+      analysis, workbook::read_project_for_analysis(path_of("Sample Project.pvn")));
   if (!house) GTEST_SKIP() << "the large house settles in every city of the climate table";
   const fs::path project =
       fs::temp_directory_path() / ("pellavan_uncertain_" + std::to_string(::getpid()) + ".pvn");

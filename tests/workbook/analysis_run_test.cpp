@@ -13,8 +13,8 @@
 #include <unistd.h>
 
 #include "projects/project_set.h"
-#include "projects/unsettled_house.h"
 #include "tools/sample_data_fixture.h"
+#include "wbdump/sweep_houses.h"
 #include "model/project/system_type.h"
 #include "workbook/analysis_run.h"
 #include "workbook/filler/summary_results.h"
@@ -322,7 +322,8 @@ TEST_F(AnalysisRunTest, ResultsOutsideTheirPhysicalRangeAreNamed) {
 // not looked at.
 TEST_F(AnalysisRunTest, AFigureTheAnalysisCannotSettleOnIsNamedWithItsRange) {
   ProjectAnalysis a(model.program_folder);
-  const auto house = pellavan::testing::unsettled_house(a, path_of("Sample Project.pvn"));
+  const auto house = wbdump::widest_cycle_house(
+      a, workbook::read_project_for_analysis(path_of("Sample Project.pvn")));
   if (!house) GTEST_SKIP() << "the large house settles in every city of the climate table";
   a.model.CurrencyLabel = "$ CND";
   struct Case {

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "model/catalogue/catalogue_files.h"
+#include "model/catalogue/catalogue_scan.h"
+#include "model/catalogue/city_lists.h"
+
 namespace pellavan::wbdump {
 
 namespace {
@@ -28,6 +32,33 @@ void set_house(model::ProjectRec& p, const House& house, const model::CityRec& c
   }
   p.Loads_HeatDeltaT = delta_t(city.WeatherData(31).to_double(), p.Loads_HeatSetPoint, 10, 125);
   p.Loads_CoolDeltaT = delta_t(p.Loads_CoolSetPoint, city.WeatherData(32).to_double(), 5, 50);
+}
+
+std::optional<model::ProjectRec> widest_cycle_house(workbook::ProjectAnalysis& analysis,
+                                                    const model::ProjectRec& project) {
+  std::optional<model::ProjectRec> widest;
+  double widest_share = -1;
+  for (const model::CityEntry& city : model::read_city_file(analysis.model)) {
+    model::CityRec record;
+    model::find_catalogue_record(analysis.model.data_files, analysis.model.program_folder,
+                                 model::kCityFile, city.id, record);
+    model::ProjectRec p = project;
+    p.Loads_CityId = city.id;
+    set_house(p, kLargeHouse, record);
+    analysis.model.ProjectRec = p;
+    const workbook::AnalysisOutcome outcome = analysis.run();
+    if (analysis.book.cycle_round() == 0) continue;
+    double share = 0;
+    for (const workbook::FigureSpan& span : outcome.fill.spans) {
+      if (span.system == "Geo A" && span.quantity == "heating cost" && span.figure > 0)
+        share = (span.high - span.low) / span.figure;
+    }
+    if (share > widest_share) {
+      widest = p;
+      widest_share = share;
+    }
+  }
+  return widest;
 }
 
 }  // namespace pellavan::wbdump

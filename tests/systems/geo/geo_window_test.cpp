@@ -15,10 +15,10 @@
 #include "platform/window_test_support.h"
 #include "loads/calc/load_calculation.h"
 #include "projects/project_set.h"
-#include "projects/unsettled_house.h"
 #include "sheet_view/spreadsheet_control.h"
 #include "systems/geo/geo_t_block.h"
 #include "systems/geo/geo_window_fixture.h"
+#include "wbdump/sweep_houses.h"
 #include "program_state/analysis_session.h"
 
 namespace pellavan::geo {
@@ -543,7 +543,8 @@ TEST_F(GeoWindowTest, AnUnusableFillWarnsOnceAndStillShowsThePanel) {
 // and the results are shown as they are.
 TEST_F(GeoWindowTest, AFigureNotSettledOnIsNamedAndThePanelStillShows) {
   workbook::ProjectAnalysis finding(model.program_folder);
-  const auto house = pellavan::testing::unsettled_house(finding, path_of("Sample Project.pvn"));
+  const auto house = wbdump::widest_cycle_house(
+      finding, workbook::read_project_for_analysis(path_of("Sample Project.pvn")));
   if (!house) GTEST_SKIP() << "the large house settles in every city of the climate table";
   state->model.CurrencyLabel = "$ CND";
   for (const bool metric : {false, true}) {
