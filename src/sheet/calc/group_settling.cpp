@@ -45,8 +45,18 @@ double distance(std::span<const Value> a, std::span<const Value> b) {
 
 }  // namespace
 
+// Watched every moving pass against every recorded state: it stops at the first difference.
 bool GroupSettling::same_state(std::span<const Value> a, std::span<const Value> b) const {
-  return a.size() == b.size() && distance(a, b) <= limit_ / 1000;
+  if (a.size() != b.size()) return false;
+  const double tolerance = limit_ / 1000;
+  for (std::size_t k = 0; k < a.size(); ++k) {
+    if (a[k].is_number() && b[k].is_number()) {
+      if (std::fabs(a[k].as_number() - b[k].as_number()) > tolerance) return false;
+    } else if (!identical(a[k], b[k])) {
+      return false;
+    }
+  }
+  return true;
 }
 
 std::size_t GroupSettling::returned(Item& item, std::span<const Value> values) {
