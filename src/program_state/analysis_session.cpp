@@ -38,7 +38,7 @@ bool AnalysisSession::refuse_failed_loads(QWidget* parent) {
 workbook::FillOutcome AnalysisSession::Fill_ReportWorkbook(QWidget* parent,
                                                            const QString& project_file_title) {
   workbook::FillOutcome outcome = run_.fill(project_file_title.toStdString(), charts_.get());
-  if (const auto warning = workbook::unusable_results_warning(outcome)) {
+  if (const auto warning = workbook::results_warning(outcome)) {
     platform::message_box(
         parent, platform::MessageRequest{QString::fromStdString(*warning), platform::kAppTitle,
                                          platform::MessageIcon::Exclamation});

@@ -48,7 +48,8 @@ class AnalysisSession {
 
   // Fill_ReportWorkbook as a system window's run timer and the report timer call it: every
   // input written, one recalculation, the charts drawn, the results read back. When the results
-  // are unusable, one warning naming what failed is shown over `parent`.
+  // are unusable, or a figure of them was not settled on, one warning naming each is shown over
+  // `parent`.
   workbook::FillOutcome Fill_ReportWorkbook(QWidget* parent, const QString& project_file_title);
 
  private:

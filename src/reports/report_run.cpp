@@ -7,7 +7,7 @@ namespace pellavan::reports {
 ReportFill ReportRun::Fill_ReportWorkbook(std::string project_file_title) {
   ReportFill result;
   result.outcome = run_.fill(std::move(project_file_title), charts_);
-  result.warning = workbook::unusable_results_warning(result.outcome);
+  result.warning = workbook::results_warning(result.outcome);
   return result;
 }
 

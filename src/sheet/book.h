@@ -11,6 +11,7 @@
 // cell throws BadCall.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -21,6 +22,7 @@
 
 #include "sheet/address.h"
 #include "sheet/calc/eval_context.h"
+#include "sheet/calc/group_settling.h"
 #include "sheet/calc/native_code.h"
 #include "sheet/calc/schedule.h"
 #include "sheet/cell.h"
@@ -46,8 +48,9 @@ struct GroupReport {
   int passes = 0;            // passes in which it was computed
   double last_change = 0.0;  // largest change of a number in its last computed pass
   std::uint32_t last_changed_cells = 0;  // cells that changed beyond the limit in that pass
-  double step = 1.0;  // share of each computed change its cells take from then on: below 1 once
-                      // its passes cycled
+  // Passes of one round of the cycle its passes went round, at whose mean it was settled
+  // (calc/group_settling.h); 0 when they did not cycle.
+  std::uint32_t cycle_round = 0;
 };
 
 struct RecalcReport {
@@ -125,6 +128,20 @@ class Book {
   void set_clock(TodayFn clock) { clock_ = std::move(clock); }
   void recalc();
   const RecalcReport& last_recalc() const { return report_; }
+
+  // ---- the cycles of the last recalculation ----
+  // A circular group whose passes went round a cycle was settled at the mean of its states over
+  // one round. These show what would follow from each state of the round instead. Once a cell
+  // changed since that recalculation, each throws BadCall (but where no group cycled).
+  // The longest round of the last recalculation; 0 when no group cycled.
+  int cycle_round() const;
+  // Puts each group that cycled back at its state after pass `pass` of its cycle (had it gone
+  // on round it) and computes every formula that follows from them but the other circular
+  // groups. The next recalculation starts from there.
+  void put_cycle_state(int pass);
+  // put_cycle_state for one round of passes in turn, calling `at` after each, then every value
+  // back as the recalculation left it.
+  void visit_cycle_states(const std::function<void()>& at);
 
   // ---- a state to return to ----
   // Remembers every cell as it is now (values, formulas and styles; sheet settings are not cells);
@@ -228,6 +245,8 @@ class Book {
   Value compute(std::uint32_t eval);  // stores the new value, returns the one before
   void apply_seeds();
   void iterate();
+  void check_cycles() const;
+  void put_cycles_at(int pass);
 
   std::vector<Sheet> sheets_;
   std::vector<Grid> grids_;
@@ -261,6 +280,8 @@ class Book {
   std::unordered_map<CellPos, double> seeds_;
   TodayFn clock_;
   RecalcReport report_;
+  std::vector<SettledCycle> cycles_;     // of the last recalculation
+  std::uint64_t cycles_generation_ = 0;  // the generation the last recalculation left
 
   std::vector<Eval> evals_;
   std::vector<std::uint8_t> eval_live_;         // by place in evals_

@@ -6,6 +6,7 @@
 #include "sheet/book.h"
 #include "sheet/calc/group_settling.h"
 #include "sheet/calc/interpreter.h"
+#include "sheet/errors.h"
 
 namespace pellavan::sheet {
 
@@ -56,6 +57,7 @@ void Book::apply_seeds() {
 void Book::recalc() {
   if (structure_dirty_) rebuild_structure();
   report_ = RecalcReport{};
+  cycles_.clear();
   context_ = EvalContext{values_.data(), nullptr, &pool_, today_serial(clock_)};
   apply_seeds();
   const auto loop_end =
@@ -64,6 +66,7 @@ void Book::recalc() {
   iterate();
   for (std::uint32_t e = loop_end; e < evals_.size(); ++e) compute(e);
   touch();
+  cycles_generation_ = generation_;
 }
 
 // Each pass visits every item of the loop region in order. The iteration ends after the first pass
@@ -116,28 +119,24 @@ void Book::iterate() {
     double largest = 0.0;
     for (std::size_t i = 0; i < items.size(); ++i) {
       const LoopItem& item = items[i];
-      if (computed_in[i] > 0 && changed_in[i] < computed_in[i]) {
+      const bool settled = settling.settled(i);
+      if (settled || (computed_in[i] > 0 && changed_in[i] < computed_in[i])) {
         const auto inputs = schedule_.inputs(item);
         const bool inputs_settled = std::all_of(inputs.begin(), inputs.end(), [&](std::uint32_t j) {
           return changed_in[j] <= computed_in[i];
         });
         if (inputs_settled) continue;
+        if (settled) settling.release(i);
       }
       bool changed = false;
       double item_largest = 0.0;
       std::uint32_t beyond = 0;
-      // A relaxed cell may still be short of what its inputs give: it is always computed.
-      const bool relaxed = settling.relaxed(i);
-      const double share = settling.step(i);
-      const bool every_cell = pass == 1 || relaxed;
       for (std::uint32_t k = item.first; k < item.end; ++k) {
         change_at[k] = 0.0;
-        if (!every_cell && !stale[k]) continue;
+        if (pass > 1 && !stale[k]) continue;
         stale[k] = 0;
         const Value old = compute(static_cast<std::uint32_t>(schedule_.before.size()) + k);
-        Value& now = values_[loop[k].cell];
-        if (relaxed && old.is_number() && now.is_number())
-          now = Value::number(old.as_number() + share * (now.as_number() - old.as_number()));
+        const Value now = values_[loop[k].cell];
         if (identical(old, now)) continue;
         changed_cell(k);
         changed = true;
@@ -157,12 +156,23 @@ void Book::iterate() {
         const auto inputs = schedule_.inputs(item);
         const bool inputs_changed = std::any_of(
             inputs.begin(), inputs.end(), [&](std::uint32_t j) { return changed_in[j] == pass; });
-        const double on = settling.moved(i, pass, values, item_largest, inputs_changed);
+        const GroupSettling::Verdict verdict =
+            settling.moved(i, pass, values, item_largest, inputs_changed);
+        const double on = verdict.move_on;
         for (std::uint32_t k = item.first; on > 0.0 && k < item.end; ++k) {
           if (change_at[k] == 0.0) continue;
           Value& v = values_[loop[k].cell];
           v = Value::number(v.as_number() + change_at[k] * on);
           changed_cell(k);
+        }
+        if (verdict.settle) {
+          const auto mean = settling.mean(i);
+          for (std::uint32_t k = item.first; k < item.end; ++k) {
+            Value& v = values_[loop[k].cell];
+            if (identical(v, mean[k - item.first])) continue;
+            v = mean[k - item.first];
+            changed_cell(k);
+          }
         }
       }
       if (item.counted()) {
@@ -176,7 +186,7 @@ void Book::iterate() {
         ++group.passes;
         group.last_change = item_largest;
         group.last_changed_cells = beyond;
-        group.step = settling.step(i);
+        group.cycle_round = settling.settled(i) ? settling.cycle(i).round : 0;
       }
     }
     report_.last_change = largest;
@@ -190,6 +200,62 @@ void Book::iterate() {
   }
   report_.passes = pass;
   report_.converged = !moving;
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (settling.settled(i)) cycles_.push_back(settling.cycle(i));
+}
+
+int Book::cycle_round() const {
+  if (cycles_.empty()) return 0;
+  check_cycles();
+  std::uint32_t longest = 0;
+  for (const SettledCycle& c : cycles_) longest = std::max(longest, c.round);
+  return static_cast<int>(longest);
+}
+
+void Book::check_cycles() const {
+  if (generation_ != cycles_generation_)
+    throw BadCall("the cells changed since the recalculation that went round the cycles");
+}
+
+// The states go back into the groups' cells; what reads them is computed in the order of
+// calculation, the circular groups excepted (pass counters would count on).
+void Book::put_cycles_at(int pass) {
+  context_.values = values_.data();  // a copy of the book computes on its own cells
+  const Eval* const loop = evals_.data() + schedule_.before.size();
+  for (const SettledCycle& c : cycles_) {
+    const LoopItem& item = schedule_.items[c.item];
+    const auto state = c.state_at(pass);
+    for (std::uint32_t k = item.first; k < item.end; ++k)
+      values_[loop[k].cell] = state[k - item.first];
+  }
+  const auto loop_start = static_cast<std::uint32_t>(schedule_.before.size());
+  for (const LoopItem& item : schedule_.items) {
+    if (item.circular) continue;
+    for (std::uint32_t k = item.first; k < item.end; ++k) compute(loop_start + k);
+  }
+  const auto loop_end = static_cast<std::uint32_t>(loop_start + schedule_.loop_cells.size());
+  for (std::uint32_t e = loop_end; e < evals_.size(); ++e) compute(e);
+}
+
+void Book::put_cycle_state(int pass) {
+  check_cycles();
+  const std::uint64_t computed = report_.formulas_computed;
+  put_cycles_at(pass);
+  report_.formulas_computed = computed;
+  touch();
+}
+
+void Book::visit_cycle_states(const std::function<void()>& at) {
+  const int round = cycle_round();
+  if (round == 0) return;
+  const std::vector<Value> settled = values_;
+  const std::uint64_t computed = report_.formulas_computed;
+  for (int pass = 0; pass < round; ++pass) {
+    put_cycles_at(pass);
+    at();
+  }
+  values_ = settled;
+  report_.formulas_computed = computed;
 }
 
 }  // namespace pellavan::sheet

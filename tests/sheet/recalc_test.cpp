@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "sheet/book.h"
 #include "sheet/calc/dependency_graph.h"
 #include "sheet/calc/schedule.h"
+#include "sheet/errors.h"
 
 namespace pellavan::sheet {
 namespace {
@@ -127,6 +131,46 @@ TEST_F(RecalcTest, StartsFromTheCachedValuesOfCircularCells) {
   book.set_cached_value(*parse_a1("A1"), Value::number(6));
   book.recalc();
   EXPECT_EQ(number("A1"), 8);
+}
+
+// A circle that climbs by 3 a pass and falls back to 0 past 10 goes round 0, 3, 6, 9, 12 for
+// ever: it is settled at their mean, whatever pass its round was found in, and what follows from
+// each state can be looked at and put back.
+TEST_F(RecalcTest, ACycleSettlesAtTheMeanOfItsRound) {
+  book.settings() = CalcSettings{400, 1};
+  formula("A1", "IF(A2>=10,0,A2+3)");
+  formula("A2", "A1");
+  formula("B1", "A1*2");
+  book.recalc();
+  ASSERT_TRUE(book.last_recalc().converged);
+  EXPECT_EQ(book.last_recalc().groups[0].cycle_round, 5u);
+  EXPECT_EQ(book.cycle_round(), 5);
+  EXPECT_EQ(number("A1"), 6);
+  EXPECT_EQ(number("B1"), 12);
+
+  std::vector<double> seen;
+  book.visit_cycle_states([&] { seen.push_back(number("B1")); });
+  std::sort(seen.begin(), seen.end());
+  EXPECT_EQ(seen, (std::vector<double>{0, 6, 12, 18, 24}));
+  EXPECT_EQ(number("B1"), 12) << "put back";
+
+  book.recalc();  // from its own answer
+  EXPECT_EQ(number("A1"), 6);
+  for (int pass = 0; pass < 5; ++pass) {
+    book.recalc();
+    book.put_cycle_state(pass);
+    seen[static_cast<std::size_t>(pass)] = number("B1");
+    book.recalc();
+    EXPECT_EQ(number("A1"), 6) << "from state " << pass;
+  }
+  std::sort(seen.begin(), seen.end());
+  EXPECT_EQ(seen, (std::vector<double>{0, 6, 12, 18, 24}));
+  book.settings().change_limit = 0.1;
+  book.recalc();
+  EXPECT_EQ(number("A1"), 6);
+
+  book.set_cell_text(*parse_a1("C1"), "1");
+  EXPECT_THROW(book.put_cycle_state(0), BadCall) << "the states are of cells since changed";
 }
 
 }  // namespace

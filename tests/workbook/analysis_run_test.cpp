@@ -14,6 +14,7 @@
 
 #include "projects/project_set.h"
 #include "tools/sample_data_fixture.h"
+#include "wbdump/sweep_houses.h"
 #include "model/project/system_type.h"
 #include "workbook/analysis_run.h"
 #include "workbook/filler/summary_results.h"
@@ -173,7 +174,7 @@ TEST_F(AnalysisRunTest, FailuresAreNamed) {
        furnace_bytes,
        400,
        {"Furnace: FossData.CEA has no record 77",
-        "Result_Furnace_HeatingCost: FUS!N15 holds \"#DIV/0!\", no number"}},
+        "Furnace heating cost holds \"#DIV/0!\", no number (FUS!N15)"}},
       {"empty furnace file",
        path_of("Sample Project.pvn"),
        0,
@@ -269,24 +270,24 @@ TEST_F(AnalysisRunTest, ResultsOutsideTheirPhysicalRangeAreNamed) {
                &ProjectRec::Rates_GasSummer, &ProjectRec::Rates_GasWinter})
            r.*rate = Currency::from_double(-1);
        },
-       "Geo A: GAS!N31 cooling cost"},
+       "Geo A cooling cost"},
       {"a summer rate of 32767",
        [](ProjectRec& r) { r.Rates_GeoElecSummer = Currency::from_double(32767); },
-       "Geo A: GAS!N31 cooling cost \"85635843.9753823\" is 1.73131e+06 per MMBtu"},
+       "Geo A cooling cost \"85635843.9753823\" is 1.73131e+06 per MMBtu"},
       {"a continuous fan flag of 32767", [](ProjectRec& r) { r.Loads_ContFan = 32767; },
-       "Furnace: FUS!N37 continuous fan cost"},
+       "Furnace continuous fan cost"},
       {"Geo B of -32768 tons",
        [](ProjectRec& r) {
          r.System2_Type = model::code_of(SystemType::GeoB);
          r.GeoB_Tons = Currency::from_double(-32768);
        },
-       "Geo B: GBS!E26 closed loop length (ft)"},
+       "Geo B closed loop length (ft)"},
       {"Geo T of -4 tons",
        [](ProjectRec& r) {
          r.System3_Type = model::code_of(SystemType::GeoT);
          r.GeoT_Tons = Currency::from_double(-4);
        },
-       "Geo T: GTS!L12 heating COP holds \"#DIV/0!\""},
+       "Geo T heating COP holds \"#DIV/0!\", no number (GTS!L12)"},
       {"a damaged Geo A not compared",
        [](ProjectRec& r) {
          r.System1_Type = model::code_of(SystemType::Elec);
@@ -295,7 +296,7 @@ TEST_F(AnalysisRunTest, ResultsOutsideTheirPhysicalRangeAreNamed) {
          r.GeoA_Tons = Currency::from_double(-32768);
          r.Rates_HeatPumpElecWinter = Currency::from_double(-1);
        },
-       "Heat pump: AAS!N23 heating cost", "Geo"},
+       "Heat pump heating cost", "Geo"},
   };
   ProjectAnalysis a(model.program_folder);
   const ProjectRec sample = read_project_for_analysis(path_of("Sample Project.pvn"));
@@ -312,8 +313,56 @@ TEST_F(AnalysisRunTest, ResultsOutsideTheirPhysicalRangeAreNamed) {
       EXPECT_THAT(outcome.problems(),
                   ::testing::Each(::testing::Not(::testing::HasSubstr(c.not_named))));
     }
-    EXPECT_TRUE(unusable_results_warning(outcome.fill).has_value());
+    EXPECT_TRUE(results_warning(outcome.fill).has_value());
   }
+}
+
+// Where the analysis goes round a cycle, a figure that spans more than its limits over it is named
+// in the display's units with its range; the results stay usable, and a system not compared is
+// not looked at.
+TEST_F(AnalysisRunTest, AFigureTheAnalysisCannotSettleOnIsNamedWithItsRange) {
+  ProjectAnalysis a(model.program_folder);
+  const auto house = wbdump::widest_cycle_house(
+      a, workbook::read_project_for_analysis(path_of("Sample Project.pvn")));
+  if (!house) GTEST_SKIP() << "the large house settles in every city of the climate table";
+  a.model.CurrencyLabel = "$ CND";
+  struct Case {
+    const char* name;
+    bool metric;
+    const char* range;  // of the Geo A heating cost line
+  };
+  const Case cases[] = {
+      {"imperial", false, "between \\$[0-9,]+ and \\$[0-9,]+ a year"},
+      {"metric", true, "between [0-9,]+ and [0-9,]+ \\$ CND a year"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    a.model.ProjectRec = *house;
+    a.model.MetricFlag = {};
+    if (c.metric) a.model.MetricFlag(model::kMetricDisplay) = -1;
+    const AnalysisOutcome outcome = a.run();
+    EXPECT_TRUE(outcome.usable()) << ::testing::PrintToString(outcome.problems());
+    const std::vector<FigureSpan> unsettled = outcome.fill.unsettled();
+    const auto heating = std::find_if(unsettled.begin(), unsettled.end(), [](const FigureSpan& s) {
+      return s.system == "Geo A" && s.quantity == "heating cost";
+    });
+    ASSERT_NE(heating, unsettled.end());
+    EXPECT_NEAR(heating->figure, a.model.ProjectRec.Result_GeoA_HeatingCost.to_double(), 0.0001);
+    EXPECT_LT(heating->low, heating->figure);
+    EXPECT_GT(heating->high, heating->figure);
+    const std::optional<std::string> warning = results_warning(outcome.fill);
+    ASSERT_TRUE(warning.has_value());
+    EXPECT_THAT(*warning,
+                ::testing::ContainsRegex(std::string("Geo A heating cost: ") + c.range +
+                                         "; the analysis could not settle on one figure"));
+    EXPECT_THAT(*warning, ::testing::Not(::testing::HasSubstr("may be wrong")));
+  }
+  a.model.ProjectRec = *house;
+  a.model.ProjectRec.System2_Type = 0;  // Geo A not compared
+  const AnalysisOutcome without = a.run();
+  EXPECT_GT(a.book.cycle_round(), 0);
+  EXPECT_THAT(without.fill.spans,
+              ::testing::Each(::testing::Field(&FigureSpan::system, ::testing::Ne("Geo A"))));
 }
 
 }  // namespace

@@ -111,10 +111,11 @@ TEST_F(FillReportWorkbookTest, ResultsAreReadWithValAndRoundedHalfToEven) {
   // still gets Val's 0.
   std::vector<std::string> unusable;
   for (const ResultProblem& r : read.unusable) unusable.push_back(describe(r));
-  EXPECT_THAT(unusable, ::testing::ElementsAre(
-                            "Result_GeoA_AvgSourceClg: GAS!E31 holds nothing, no number",
-                            "Result_HeatPump_HeatingCost: AAS!N23 holds \"12 dollars\", no number",
-                            "Result_HeatPump_CoolingCost: AAS!N31 holds \"#DIV/0!\", no number"));
+  EXPECT_THAT(unusable,
+              ::testing::ElementsAre(
+                  "Geo A average source temperature in cooling holds nothing, no number (GAS!E31)",
+                  "Heat pump heating cost holds \"12 dollars\", no number (AAS!N23)",
+                  "Heat pump cooling cost holds \"#DIV/0!\", no number (AAS!N31)"));
   const model::ProjectRec& p = model.ProjectRec;
   EXPECT_EQ(p.Result_GeoA_HeatingCost.raw(), 5014250);  // 501.425
   EXPECT_EQ(p.Result_GeoA_SourceSize.raw(), 10950000);
@@ -172,6 +173,64 @@ TEST(ReportWorkbookControlTest, TheAirConditionerReaderSelectsTheFurnaceSheet) {
   EXPECT_EQ(sheets.active_sheet(), kFurnaceSheet);
   EXPECT_THROW(sheets.set_active_sheet(0), std::out_of_range);
   EXPECT_THROW(sheets.set_active_sheet(30), std::out_of_range);
+}
+
+// A figure the analysis could not settle on is named beyond 2 % of it and $10 a year or 10 ft of
+// loop, in the units and currency of the display.
+TEST(FigureSpanTest, NamedBeyondItsLimitsInTheDisplaysUnits) {
+  struct Row {
+    const char* name;
+    FigureSpan span;
+    bool unsettled;
+    const char* text;
+  };
+  const auto cost = [](double figure, double low, double high) {
+    FigureSpan span;
+    span.system = "Geo A";
+    span.quantity = "heating cost";
+    span.figure = figure;
+    span.low = low;
+    span.high = high;
+    return span;
+  };
+  const auto loop = [](double low, double high, bool metric, bool keep_feet) {
+    FigureSpan span;
+    span.system = "Geo B";
+    span.quantity = "loop length";
+    span.money = false;
+    span.figure = 1000;
+    span.low = low;
+    span.high = high;
+    span.metric = metric;
+    span.keep_feet = keep_feet;
+    return span;
+  };
+  FigureSpan metric_cost = cost(1913.95, 1641.19, 2185.73);
+  metric_cost.metric = true;
+  metric_cost.currency = "$ CND";
+  const Row rows[] = {
+      {"imperial cost", cost(1913.95, 1641.19, 2185.73), true,
+       "Geo A heating cost: between $1,641 and $2,186 a year; the analysis could not settle on "
+       "one figure"},
+      {"metric cost", metric_cost, true,
+       "Geo A heating cost: between 1,641 and 2,186 $ CND a year; the analysis could not settle on "
+       "one figure"},
+      {"within 2 %", cost(1000, 990, 1009), false, ""},
+      {"within $10", cost(300, 295, 304), false, ""},
+      {"imperial loop", loop(985, 1010, false, false), true,
+       "Geo B loop length: between 985 and 1,010 ft; the analysis could not settle on one figure"},
+      {"metric loop", loop(985, 1010, true, false), true,
+       "Geo B loop length: between 300.2 and 307.8 m; the analysis could not settle on one figure"},
+      {"feet kept", loop(985, 1010, true, true), true,
+       "Geo B loop length: between 985 and 1,010 ft; the analysis could not settle on one figure"},
+      {"within 10 ft", loop(995, 1004, false, false), false, ""},
+  };
+  for (const Row& r : rows) {
+    EXPECT_EQ(r.span.unsettled(), r.unsettled) << r.name;
+    if (r.unsettled) {
+      EXPECT_EQ(describe(r.span), r.text) << r.name;
+    }
+  }
 }
 
 }  // namespace

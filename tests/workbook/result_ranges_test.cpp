@@ -32,27 +32,28 @@ TEST_F(ResultRangesTest, FiguresOutsideTheirRangeAreNamedForTheComparedSystemsOn
   const Row rows[] = {
       {"a usable loop", SystemType::GeoA, kGasSheet, "E26", sheet::Value::number(1095), ""},
       {"a closed loop of 0 ft", SystemType::GeoA, kGasSheet, "E26", sheet::Value::number(0),
-       "Geo A: GAS!E26 closed loop length (ft) \"0\" is 0 per ton of design load, outside its "
-       "physical range of 1 to 20000"},
+       "Geo A closed loop length (ft) \"0\" is 0 per ton of design load, outside its physical "
+       "range of 1 to 20000 (GAS!E26)"},
       {"a Geo T loop of 2 million ft", SystemType::GeoT, kGtsSheet, "E27",
-       sheet::Value::number(2e6), "Geo T: GTS!E27 closed loop length (ft) \"2000000\" is 300000"},
+       sheet::Value::number(2e6), "Geo T closed loop length (ft) \"2000000\" is 300000"},
       {"a heating COP of #DIV/0!", SystemType::GeoB, kGbsSheet, "L12", div0,
-       "Geo B: GBS!L12 heating COP holds \"#DIV/0!\", no number"},
+       "Geo B heating COP holds \"#DIV/0!\", no number (GBS!L12)"},
       {"an electric furnace of 225 %", SystemType::Fossil, kFusSheet, "L13",
-       sheet::Value::number(225), "Furnace: FUS!L13 heating efficiency (%) \"225\""},
+       sheet::Value::number(225), "Furnace heating efficiency (%) \"225\""},
       {"$653 billion of water heating", SystemType::Fossil, kFusSheet, "N31",
-       sheet::Value::number(6.53e11), "Furnace: FUS!N31 water-heating cost \"653000000000\" is"},
+       sheet::Value::number(6.53e11), "Furnace water-heating cost \"653000000000\" is"},
       {"a heat pump of COP 0", SystemType::Elec, kAasSheet, "L12", sheet::Value::number(0),
-       "Heat pump: AAS!L12 heating COP \"0\", outside its physical range of 0.8 to 25"},
+       "Heat pump heating COP \"0\", outside its physical range of 0.8 to 25 (AAS!L12)"},
       {"a Geo B not compared", SystemType::GeoA, kGbsSheet, "L12", div0, ""},
       {"no COP without a heating load", SystemType::GeoB, kGbsSheet, "L12", div0, "", "C22"},
       {"a building without heating or cooling", SystemType::GeoA, kLoadsSheet, "C23",
        sheet::Value::number(0),
-       "Building: Loads!C22:C23 annual heating and cooling load (MMBtu) \"0\", outside its "
-       "physical range of 0.001 to 100000",
+       "Building annual heating and cooling load (MMBtu) \"0\", outside its physical range "
+       "of 0.001 to 100000 (Loads!C22:C23)",
        "C22"},
       {"a year of 252 billion MMBtu", SystemType::Fossil, kLoadsSheet, "C23",
-       sheet::Value::number(2.52e11), "Building: Loads!C22:C23"},
+       sheet::Value::number(2.52e11),
+       "Building annual heating and cooling load (MMBtu) \"2.520000001e+11\""},
       {"no EER without a cooling load", SystemType::Fossil, kFusSheet, "L21", div0, "", "C23"},
   };
   for (const Row& row : rows) {

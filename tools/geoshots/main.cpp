@@ -3,8 +3,10 @@
 // Opens "Sample Project.pvn" of the Data folder, runs its loads, then shows the Geo A and Geo B
 // windows, presses Run, lets the fill run and saves the screen; opens the bin viewer from each
 // and saves it; all in imperial and then in metric display. In imperial display it also runs
-// Geo B on RKS024 chosen after a per-ton unit with a quantity of 3, and prints its loop. Message
-// boxes are printed and answered OK. Run it on a display of its own, e.g.
+// Geo B on RKS024 chosen after a per-ton unit with a quantity of 3, and prints its loop. Last it
+// runs Geo A on the sample's large house of the city sweep where its analysis cannot settle
+// (wbdump/sweep_houses.h), in both displays, and saves the warning drawn as a real box over the
+// window. Message boxes are printed and answered OK. Run it on a display of its own, e.g.
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-geoshots build/bin shots/geo
 
 #include <QApplication>
@@ -12,6 +14,7 @@
 #include <QDir>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <cstdio>
 
 #include "screenshots/screen_shot.h"
@@ -20,7 +23,11 @@
 #include "platform/catalogue_lists.h"
 #include "platform/designed_form.h"
 #include "platform/modal.h"
+#include "loads/calc/load_calculation.h"
+#include "program_state/analysis_session.h"
 #include "systems/geo/geo_window.h"
+#include "wbdump/sweep_houses.h"
+#include "workbook/analysis_run.h"
 
 namespace {
 
@@ -70,6 +77,40 @@ void per_ton_then_single(program_state::AppState& state, const QDir& out) {
   window->hide();
 }
 
+// Geo A on the large house where the analysis spans the most, in both displays; `box_name` names
+// the picture of the next message box.
+void unsettled_run(program_state::AppState& state, const QDir& out, QString& box_name) {
+  workbook::ProjectAnalysis finding(state.program_folder());
+  const auto house = wbdump::widest_cycle_house(
+      finding, workbook::read_project_for_analysis(tools::sample_project(state.program_folder())));
+  if (!house) {
+    std::printf("the large house settles in every city of the climate table\n");
+    return;
+  }
+  state.LargeLayout = 0;
+  state.model.CurrencyLabel = "$ CND";
+  for (const bool metric : {false, true}) {
+    const QString unit = metric ? "metric" : "imperial";
+    state.model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
+    state.model.ProjectRec = *house;
+    state.analysis().Calc_Loads();
+    loads::Min_Backup(state.model, state.analysis().loads());
+    state.windows.unload(program_state::WindowId::GeoA);
+    auto* window =
+        qobject_cast<geo::GeoWindow*>(state.windows.window(program_state::WindowId::GeoA, state));
+    window->apply_size(false);
+    window->show();
+    settle(300);
+    window->cmdRun_Click();
+    settle(200);
+    box_name = "geo-a-unsettled-warning-" + unit;
+    window->Timer1_Timer();
+    box_name.clear();
+    shoot(out, "geo-a-unsettled-results-" + unit);
+    window->hide();
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -77,7 +118,16 @@ int main(int argc, char** argv) {
   const std::optional<QDir> made = tools::output_folder(argc, argv);
   if (!made) return 2;
   const QDir& out = *made;
-  tools::start_quietly(platform::MessageResult::Ok);
+  QString box_name;  // a box drawn and saved under this name; none while empty
+  tools::start_quietly([&](const platform::MessageRequest& r) {
+    if (!box_name.isEmpty()) {
+      QMessageBox box(QMessageBox::Warning, r.title, r.text, QMessageBox::Ok,
+                      QApplication::activeWindow());
+      box.show();
+      shoot(out, box_name);
+    }
+    return platform::MessageResult::Ok;
+  });
   QString bin_name;
   platform::set_modal_hook([&](QDialog& window) {
     window.showMaximized();
@@ -106,5 +156,6 @@ int main(int argc, char** argv) {
   state.windows.unload(program_state::WindowId::GeoA);
   bin_name = "geo-a-bin-large";
   run_window(state, program_state::WindowId::GeoA, out, "geo-a-large");
+  unsettled_run(state, out, box_name);
   return 0;
 }

@@ -4,48 +4,20 @@
 #include <bitset>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "loads/calc/load_calculation.h"
 #include "model/catalogue/catalogue_files.h"
 #include "model/catalogue/catalogue_scan.h"
 #include "model/catalogue/city_lists.h"
 #include "model/text/ascii.h"
+#include "wbdump/repeat_check.h"
+#include "wbdump/sweep_houses.h"
 #include "workbook/analysis_run.h"
 
 namespace pellavan::wbdump {
 
 namespace {
-
-struct House {
-  const char* name;
-  model::Int32 heat_load = 0;  // 0: the project's own building
-  model::Int32 cool_load = 0;
-  model::Int16 construction = 0;
-};
-
-constexpr House kHouses[] = {
-    {"project"},
-    {"small", 24000, 18000, 5},   // well insulated
-    {"large", 200000, 150000, 1}  // leaky
-};
-
-// The Delta T from the indoor temperature to the city's design temperature, within the range
-// the project-information window accepts.
-model::Int16 delta_t(double from, double to, int low, int high) {
-  return static_cast<model::Int16>(std::clamp(static_cast<int>(to - from + 0.5), low, high));
-}
-
-void set_house(model::ProjectRec& p, const House& house, const model::CityRec& city) {
-  if (house.heat_load != 0) {
-    const double sensible = static_cast<double>(p.Loads_SensibleLoad) / p.Loads_CoolLoad;
-    p.Loads_HeatLoad = house.heat_load;
-    p.Loads_CoolLoad = house.cool_load;
-    p.Loads_SensibleLoad = static_cast<model::Int32>(house.cool_load * sensible + 0.5);
-    p.Loads_Construction = house.construction;
-  }
-  p.Loads_HeatDeltaT = delta_t(city.WeatherData(31).to_double(), p.Loads_HeatSetPoint, 10, 125);
-  p.Loads_CoolDeltaT = delta_t(p.Loads_CoolSetPoint, city.WeatherData(32).to_double(), 5, 50);
-}
 
 // The load calculation alone for every setting of the four load corrections, 1 to 5 each. They
 // enter the workbook only through (solar + occupancy + 2 electric) * 2 construction: one setting
@@ -71,6 +43,43 @@ void sweep_corrections(workbook::ProjectAnalysis& analysis, SweepSummary& sum) {
   p = kept;
 }
 
+// The fill of the run in the columns from "fill passes" on; a fill that went round a cycle is
+// asked for again, as repeat_check.h says.
+void fill_columns(workbook::ProjectAnalysis& analysis, SweepSummary& sum, std::ostream& out) {
+  const workbook::FillOutcome fill = analysis.fill();
+  const sheet::RecalcReport& report = analysis.book.last_recalc();
+  const int round = analysis.book.cycle_round();
+  const std::vector<workbook::FigureSpan> unsettled = fill.unsettled();
+  if (!fill.converged) ++sum.unsettled;
+  if (round > 0) ++sum.cycled;
+  if (!unsettled.empty()) ++sum.warned;
+  sum.most_fill_passes = std::max(sum.most_fill_passes, fill.passes);
+  sum.largest_last_change = std::max(sum.largest_last_change, report.last_change);
+  const model::ProjectRec& p = analysis.model.ProjectRec;
+  out << fill.passes << (fill.converged ? "" : " unsettled") << '\t' << round << '\t'
+      << report.last_change << '\t' << p.Result_GeoA_HeatingCost.to_double() << '\t'
+      << p.Result_GeoA_CoolingCost.to_double() << '\t' << p.Result_GeoA_SourceSize.to_double()
+      << '\t' << p.Result_HeatPump_HeatingCost.to_double() << '\t'
+      << p.Result_Furnace_HeatingCost.to_double() << '\t';
+  const auto widest =
+      std::max_element(fill.spans.begin(), fill.spans.end(),
+                       [](const workbook::FigureSpan& a, const workbook::FigureSpan& b) {
+                         return a.percent() < b.percent();
+                       });
+  if (widest != fill.spans.end()) {
+    out << widest->percent() << " % " << widest->system << ' ' << widest->quantity << ' '
+        << widest->low << " to " << widest->high;
+  }
+  out << '\t' << unsettled.size() << '\t';
+  if (round > 0) {
+    const RepeatCheck repeat = check_repeats(analysis);
+    sum.worst_repeat = std::max(sum.worst_repeat, repeat.worst());
+    if (repeat.worst() > kRepeatPercent) ++sum.not_repeated;
+    out << repeat.restarted << ' ' << repeat.from_states << ' ' << repeat.finer_limit;
+  }
+  out << '\n';
+}
+
 }  // namespace
 
 SweepSummary run_done_sweep(const std::filesystem::path& program_folder,
@@ -82,13 +91,14 @@ SweepSummary run_done_sweep(const std::filesystem::path& program_folder,
   const std::vector<model::CityEntry> cities = model::read_city_file(model);
   SweepSummary sum;
   out << "id\tcity\thouse\tdisplay\tloads\tload passes\tgains\tannual heating\tfill passes\t"
-         "step\tlast change\tGeo A heating cost\tGeo A cooling cost\tGeo A loop\t"
-         "Heat pump heating cost\tFurnace heating cost\n";
+         "cycle\tlast change\tGeo A heating cost\tGeo A cooling cost\tGeo A loop\t"
+         "Heat pump heating cost\tFurnace heating cost\twidest span\tunsettled\t"
+         "asked for again (% off: restarted, from the cycle's states, finer limit)\n";
   for (const model::CityEntry& city : cities) {
     model::CityRec record;
     model::find_catalogue_record(model.data_files, model.program_folder, model::kCityFile, city.id,
                                  record);
-    for (const House& house : kHouses) {
+    for (const House& house : sweep_houses()) {
       model.ProjectRec = base;
       model.ProjectRec.Loads_CityId = city.id;
       set_house(model.ProjectRec, house, record);
@@ -111,22 +121,9 @@ SweepSummary run_done_sweep(const std::filesystem::path& program_folder,
           continue;
         }
         loads::Min_Backup(model, analysis.loads);
-        const workbook::FillOutcome fill = analysis.fill();
-        const sheet::RecalcReport& report = analysis.book.last_recalc();
-        double step = 1.0;
-        for (const sheet::GroupReport& g : report.groups) step = std::min(step, g.step);
-        if (!fill.converged) ++sum.unsettled;
-        if (step < 1.0) ++sum.relaxed;
-        sum.most_fill_passes = std::max(sum.most_fill_passes, fill.passes);
-        sum.largest_last_change = std::max(sum.largest_last_change, report.last_change);
-        const model::ProjectRec& p = model.ProjectRec;
         out << "valid\t" << load_passes << '\t' << analysis.loads.IntGains.to_double() << '\t'
-            << analysis.loads.AnnHtg.to_double() << '\t' << fill.passes
-            << (fill.converged ? "" : " unsettled") << '\t' << step << '\t' << report.last_change
-            << '\t' << p.Result_GeoA_HeatingCost.to_double() << '\t'
-            << p.Result_GeoA_CoolingCost.to_double() << '\t' << p.Result_GeoA_SourceSize.to_double()
-            << '\t' << p.Result_HeatPump_HeatingCost.to_double() << '\t'
-            << p.Result_Furnace_HeatingCost.to_double() << '\n';
+            << analysis.loads.AnnHtg.to_double() << '\t';
+        fill_columns(analysis, sum, out);
       }
     }
   }

@@ -10,11 +10,20 @@
 
 namespace pellavan::wbdump {
 
+// How far a compared figure of a fill that went round a cycle may move, in %, when the fill is
+// asked for again.
+inline constexpr double kRepeatPercent = 0.5;
+
 struct SweepSummary {
   int pairs = 0;          // city, house and display runs
   int loads_refused = 0;  // load calculations that were not valid
   int unsettled = 0;      // fills whose recalculation stopped at the pass cap
-  int relaxed = 0;        // fills in which a circular group cycled and was relaxed
+  int cycled = 0;         // fills in which a circular group cycled and was settled at its mean
+  int warned = 0;         // fills with a compared figure the analysis could not settle on
+  // The largest deviation in % of a cycled fill's compared figure when it is asked for again
+  // (repeat_check.h), and the fills beyond kRepeatPercent.
+  double worst_repeat = 0.0;
+  int not_repeated = 0;
   int most_load_passes = 0;
   int most_fill_passes = 0;
   double largest_last_change = 0.0;  // of a fill's last pass

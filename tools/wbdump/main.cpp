@@ -7,14 +7,16 @@
 // Projects run one after another on one pair of workbooks, as the program runs them, each through
 // the load calculation and the fill against the Data folder inside FOLDER (the program's folder;
 // by default the build's); the workbook is dumped after the last. --metric shows metric units, as
-// the unit options of the settings file can. What each run reports goes to stderr; the exit code
-// is 1 when a project could not be read or the results of any are unusable.
+// the unit options of the settings file can. What each run reports goes to stderr, a figure the
+// analysis could not settle on on a line beginning "uncertain:"; the exit code is 1 when a project
+// could not be read or the results of any are unusable.
 //
 //   pellavan-wbdump [--data FOLDER] --sweep PROJECT.pvn
 //
 // runs the project's systems through the Done flow in every city of the climate table with three
 // houses in both displays (see done_sweep.h), one line each; the exit code is 1 when a load
-// calculation was refused or a recalculation did not settle.
+// calculation was refused, a recalculation did not settle or a figure of one that went round a
+// cycle did not come back when asked for again (repeat_check.h).
 #include <exception>
 #include <iostream>
 #include <string>
@@ -23,6 +25,7 @@
 #include "loads/building_load/building_load_book.h"
 #include "wbdump/book_dump.h"
 #include "wbdump/done_sweep.h"
+#include "workbook/filler/unsettled_results.h"
 #include "workbook/analysis_run.h"
 #include "workbook/report_workbook_template.h"
 
@@ -73,14 +76,19 @@ int main(int argc, char** argv) {
       const wbdump::SweepSummary sum =
           wbdump::run_done_sweep(program_folder, projects[0], std::cout);
       std::cerr << sum.pairs << " runs: " << sum.loads_refused << " loads refused, "
-                << sum.unsettled << " unsettled, " << sum.relaxed << " relaxed; at most "
+                << sum.unsettled << " unsettled, " << sum.cycled << " went round a cycle, "
+                << sum.warned << " carry a warning of a figure not settled on; at most "
                 << sum.most_load_passes << " load passes and " << sum.most_fill_passes
                 << " analysis passes; largest change in a last pass " << sum.largest_last_change
                 << "\n"
                 << sum.load_settings << " load calculations with every setting of the corrections: "
                 << sum.settings_refused << " refused, at most " << sum.most_setting_passes
-                << " passes\n";
-      const bool sound = sum.loads_refused == 0 && sum.unsettled == 0 && sum.settings_refused == 0;
+                << " passes\n"
+                << "cycled fills asked for again: every compared figure within " << sum.worst_repeat
+                << " %, " << sum.not_repeated << " fills beyond " << wbdump::kRepeatPercent
+                << " %\n";
+      const bool sound = sum.loads_refused == 0 && sum.unsettled == 0 &&
+                         sum.settings_refused == 0 && sum.not_repeated == 0;
       return sound ? 0 : 1;
     }
     if (from_template) {
@@ -98,6 +106,11 @@ int main(int argc, char** argv) {
       std::cerr << analysis.title << ": " << outcome.fill.passes << " passes, "
                 << (outcome.usable() ? "results usable" : "results unusable") << "\n";
       for (const std::string& line : outcome.problems()) std::cerr << "  " << line << "\n";
+      for (const workbook::FigureSpan& span : outcome.fill.unsettled()) {
+        std::cerr << "uncertain: " << span.system << ' ' << span.quantity << ' ' << span.figure
+                  << ", between " << span.low << " and " << span.high << " (" << span.percent()
+                  << " %)\n";
+      }
       usable = usable && outcome.usable();
     }
     wbdump::dump_book(analysis.book, std::cout);

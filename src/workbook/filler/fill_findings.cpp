@@ -13,6 +13,11 @@ std::string short_number(double value) {
   return text;
 }
 
+// Where the workbook holds a figure, after its words, for support.
+std::string where(const std::string& sheet, std::string_view cell) {
+  return " (" + sheet + "!" + std::string(cell) + ")";
+}
+
 }  // namespace
 
 std::string describe(const CatalogueProblem& problem) {
@@ -31,19 +36,19 @@ std::string describe(const CatalogueProblem& problem) {
 
 std::string describe(const ResultProblem& problem) {
   const std::string held = problem.text.empty() ? "nothing" : "\"" + problem.text + "\"";
-  return std::string(problem.field) + ": " + problem.sheet + "!" + std::string(problem.cell) +
-         " holds " + held + ", no number";
+  return std::string(problem.system) + " " + std::string(problem.quantity) + " holds " + held +
+         ", no number" + where(problem.sheet, problem.cell);
 }
 
 std::string describe(const RangeProblem& problem) {
-  std::string line = std::string(problem.system) + ": " + problem.sheet + "!" +
-                     std::string(problem.cell) + " " + std::string(problem.quantity);
-  if (std::isnan(problem.figure)) return line + " holds \"" + problem.text + "\", no number";
+  std::string line = std::string(problem.system) + " " + std::string(problem.quantity);
+  const std::string at = where(problem.sheet, problem.cell);
+  if (std::isnan(problem.figure)) return line + " holds \"" + problem.text + "\", no number" + at;
   line += " \"" + problem.text + "\"";
   if (!problem.per.empty())
     line += " is " + short_number(problem.figure) + std::string(problem.per);
   return line + ", outside its physical range of " + short_number(problem.low) + " to " +
-         short_number(problem.high);
+         short_number(problem.high) + at;
 }
 
 }  // namespace pellavan::workbook

@@ -22,7 +22,9 @@ struct CatalogueProblem {
 
 // A result cell that held no number: an error value, a text, a truth value or nothing.
 struct ResultProblem {
-  std::string_view field;  // the ProjectRec field that received 0
+  std::string_view field;     // the ProjectRec field that received 0
+  std::string_view system;    // "Geo A"
+  std::string_view quantity;  // "heating cost"
   std::string sheet;
   std::string_view cell;
   std::string text;  // what the cell held, as GetCellText gives it
@@ -41,7 +43,9 @@ struct RangeProblem {
   double high = 0;
 };
 
-// One line for each, in the words the program shows ("Geo A: FossData.CEA has no record 77").
+// One line for each, in the words the program shows: the system and the figure in words first,
+// then where the workbook holds it ("Geo A heating cost holds "#DIV/0!", no number (GAS!N23)");
+// a record by its catalogue ("Geo A: FossData.CEA has no record 77").
 std::string describe(const CatalogueProblem& problem);
 std::string describe(const ResultProblem& problem);
 std::string describe(const RangeProblem& problem);

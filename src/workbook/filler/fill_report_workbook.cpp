@@ -1,5 +1,8 @@
 #include "workbook/filler/fill_report_workbook.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "workbook/filler/compared_results.h"
 #include "workbook/filler/fill_steps.h"
 #include "workbook/filler/result_ranges.h"
@@ -36,6 +39,7 @@ FillOutcome Fill_ReportWorkbook(FillContext& ctx) {
   ctx.ReportWorkbook.recalc();
   outcome.converged = book.last_recalc().converged;
   outcome.passes = book.last_recalc().passes;
+  outcome.spans = figure_spans(ctx);
   if (!outcome.converged) outcome.converged = compared_results_hold(ctx);
   if (ctx.charts) {
     ctx.charts->Fill_BinCharts();
@@ -68,10 +72,22 @@ std::vector<std::string> FillOutcome::problems() const {
   return lines;
 }
 
-std::optional<std::string> unusable_results_warning(const FillOutcome& fill) {
-  if (fill.usable()) return std::nullopt;
-  std::string text = "The results of this analysis may be wrong. The analysis found:";
-  for (const std::string& line : fill.problems()) text.append("\n").append(line);
+std::vector<FigureSpan> FillOutcome::unsettled() const {
+  std::vector<FigureSpan> found;
+  std::copy_if(spans.begin(), spans.end(), std::back_inserter(found),
+               [](const FigureSpan& s) { return s.unsettled(); });
+  return found;
+}
+
+std::optional<std::string> results_warning(const FillOutcome& fill) {
+  std::string text;
+  if (!fill.usable()) {
+    text = "The results of this analysis may be wrong. The analysis found:";
+    for (const std::string& line : fill.problems()) text.append("\n").append(line);
+  }
+  for (const FigureSpan& span : fill.unsettled())
+    text.append(text.empty() ? "" : "\n").append(describe(span));
+  if (text.empty()) return std::nullopt;
   return text;
 }
 

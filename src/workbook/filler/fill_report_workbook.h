@@ -13,6 +13,7 @@
 
 #include "workbook/filler/fill_context.h"
 #include "workbook/filler/fill_findings.h"
+#include "workbook/filler/unsettled_results.h"
 
 namespace pellavan::workbook {
 
@@ -38,6 +39,9 @@ struct FillOutcome {
   // results the same one pass on (compared_results.h).
   bool converged = true;
   int passes = 0;  // passes of its iteration
+  // Where a circular group went round a cycle and was settled at its mean: each cost and loop
+  // length of the compared systems with the range its states span (unsettled_results.h).
+  std::vector<FigureSpan> spans;
 
   // Filled, converged, every record found, every result a number that fits its field and every
   // checked result within its physical range.
@@ -47,12 +51,15 @@ struct FillOutcome {
   }
   // What went wrong, one line each; empty for a usable fill.
   [[nodiscard]] std::vector<std::string> problems() const;
+  // The figures that span more than their limits: usable, but not settled on.
+  [[nodiscard]] std::vector<FigureSpan> unsettled() const;
 };
 
 FillOutcome Fill_ReportWorkbook(FillContext& ctx);
 
-// The one warning a window shows after a fill whose results are unusable, naming what failed;
-// nullopt for a usable fill.
-[[nodiscard]] std::optional<std::string> unusable_results_warning(const FillOutcome& fill);
+// The one warning a window shows after a fill: for results that are unusable, what failed; for
+// figures the analysis could not settle on, each with its range. nullopt for a usable fill that
+// settled on every figure.
+[[nodiscard]] std::optional<std::string> results_warning(const FillOutcome& fill);
 
 }  // namespace pellavan::workbook

@@ -93,40 +93,7 @@ constexpr ResultBound kResultBounds[] = {
     {kFurnace, "N37", "continuous fan cost", kTonOfLoad, 0, kFanPerTon},
 };
 
-struct Summary {
-  SystemType system;
-  std::string_view name;
-  int sheet;
-  int kind;
-  std::string_view loop;  // the loop length or well flow; "" for none
-  int system_sheet = 0;   // where the source's loop code stands (10: an open well)
-  std::string_view loop_code;
-};
-
-constexpr Summary kSummaries[] = {
-    {SystemType::GeoA, "Geo A", model::kGeoA.summary_sheet, kGeo, "E26", model::kGeoA.input_sheet,
-     "F5"},
-    {SystemType::GeoB, "Geo B", model::kGeoB.summary_sheet, kGeo, "E26", model::kGeoB.input_sheet,
-     "F5"},
-    {SystemType::GeoT, "Geo T", model::kGeoT.summary_sheet, kGeo, "E27", model::kGeoT.input_sheet,
-     "N5"},  // a row lower
-    {SystemType::Elec, "Heat pump", model::kHeatPump.summary_sheet, kHeatPump, "", 0, ""},
-    {SystemType::Fossil, "Furnace", model::kFurnace.summary_sheet, kFurnace, "", 0, ""},
-};
-
-constexpr double kOpenWellCode = 10;
 constexpr double kBtuPerTon = 12000;
-
-sheet::CellPos pos_of(int sheet_number, std::string_view cell) {
-  sheet::CellPos pos = *sheet::parse_a1(cell);
-  pos.sheet = sheet_number - 1;
-  return pos;
-}
-
-double number_at(const sheet::Book& book, int sheet_number, std::string_view cell) {
-  const sheet::Value v = book.cell_value(pos_of(sheet_number, cell));
-  return v.is_number() ? v.as_number() : std::numeric_limits<double>::quiet_NaN();
-}
 
 std::string_view per_text(Per per) {
   switch (per) {
@@ -152,11 +119,10 @@ double divisor(const sheet::Book& book, Per per) {
   return 1;
 }
 
-bool applies(const ResultBound& bound, const Summary& summary, const sheet::Book& book) {
+bool applies(const ResultBound& bound, const SummarySheet& summary, const sheet::Book& book) {
   if ((bound.kinds & summary.kind) == 0) return false;
   if (bound.source == Source::kAny) return true;
-  const bool open_well = number_at(book, summary.system_sheet, summary.loop_code) == kOpenWellCode;
-  return open_well == (bound.source == kOpenWell);
+  return open_well(book, summary) == (bound.source == kOpenWell);
 }
 
 }  // namespace
@@ -183,13 +149,13 @@ std::vector<RangeProblem> results_out_of_range(const FillContext& ctx) {
                                  .low = kYearLoadLow,
                                  .high = kYearLoadHigh});
   }
-  for (const Summary& summary : kSummaries) {
+  for (const SummarySheet& summary : kSummarySheets) {
     if (!model::compared(ctx.model.ProjectRec, summary.system)) continue;
     for (const ResultBound& bound : kResultBounds) {
       if (!applies(bound, summary, book)) continue;
       if (bound.given != kNone && !(divisor(book, bound.given) > 0)) continue;  // no such figure
       const std::string_view cell = bound.cell.empty() ? summary.loop : bound.cell;
-      const sheet::CellPos pos = pos_of(summary.sheet, cell);
+      const sheet::CellPos pos = summary_pos(summary.sheet, cell);
       const sheet::Value value = book.cell_value(pos);
       if (value.is_empty() || (value.is_text() && book.text_of(value).empty()))
         continue;  // a row this system's choices leave out

@@ -12,6 +12,7 @@
 #include "model/records/project_rec.h"
 #include "workbook/filler/fill_context.h"
 #include "workbook/filler/fill_findings.h"
+#include "workbook/filler/summary_sheets.h"
 
 namespace pellavan::workbook {
 
@@ -23,11 +24,6 @@ enum class Per {
   kCoolingLoad,  // the annual cooling load in MMBtu (Loads!C23)
   kWaterLoad,    // the annual water-heating load in MMBtu (Loads!C24)
 };
-
-// The summary sheets a bound applies to, combined with |.
-inline constexpr int kGeo = 1;  // Geo A, Geo B, Geo T
-inline constexpr int kHeatPump = 2;
-inline constexpr int kFurnace = 4;
 
 // Which ground sources a bound applies to: a closed loop (length in ft) or an open well (flow in
 // gpm) stand in the same cell.

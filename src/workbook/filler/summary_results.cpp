@@ -6,6 +6,7 @@
 #include "sheet/address.h"
 #include "workbook/filler/cell_writes.h"
 #include "workbook/filler/result_ranges.h"
+#include "workbook/filler/summary_sheets.h"
 #include "workbook/report_sheets.h"
 
 namespace pellavan::workbook {
@@ -16,34 +17,39 @@ using model::ProjectRec;
 
 using model::SystemType;
 
-#define PELLAVAN_RESULT(system, sheet, cell, field) \
-  SummaryResultCell { SystemType::system, sheet, cell, &ProjectRec::field, #field }
-#define PELLAVAN_AVERAGE(system, sheet, cell, field, load) \
-  SummaryResultCell { SystemType::system, sheet, cell, &ProjectRec::field, #field, load }
+#define PELLAVAN_RESULT(system, sheet, cell, field, quantity) \
+  SummaryResultCell { SystemType::system, sheet, cell, &ProjectRec::field, #field, quantity }
+#define PELLAVAN_AVERAGE(system, sheet, cell, field, quantity, load) \
+  SummaryResultCell { SystemType::system, sheet, cell, &ProjectRec::field, #field, quantity, load }
 
 constexpr SummaryResultCell kResultCells[] = {
-    PELLAVAN_AVERAGE(GeoA, kGasSheet, "E31", Result_GeoA_AvgSourceClg, "C23"),
-    PELLAVAN_AVERAGE(GeoA, kGasSheet, "E32", Result_GeoA_AvgSourceHtg, "C22"),
-    PELLAVAN_RESULT(GeoA, kGasSheet, "E26", Result_GeoA_SourceSize),
-    PELLAVAN_RESULT(GeoA, kGasSheet, "N23", Result_GeoA_HeatingCost),
-    PELLAVAN_RESULT(GeoA, kGasSheet, "N31", Result_GeoA_CoolingCost),
-    PELLAVAN_RESULT(GeoA, kGasSheet, "N47", Result_GeoA_WaterHeatingCost),
-    PELLAVAN_RESULT(GeoA, kGasSheet, "N53", Result_GeoA_FanCost),
-    PELLAVAN_AVERAGE(GeoB, kGbsSheet, "E31", Result_GeoB_AvgSourceClg, "C23"),
-    PELLAVAN_AVERAGE(GeoB, kGbsSheet, "E32", Result_GeoB_AvgSourceHtg, "C22"),
-    PELLAVAN_RESULT(GeoB, kGbsSheet, "E26", Result_GeoB_SourceSize),
-    PELLAVAN_RESULT(GeoB, kGbsSheet, "N23", Result_GeoB_HeatingCost),
-    PELLAVAN_RESULT(GeoB, kGbsSheet, "N31", Result_GeoB_CoolingCost),
-    PELLAVAN_RESULT(GeoB, kGbsSheet, "N47", Result_GeoB_WaterHeatingCost),
-    PELLAVAN_RESULT(GeoB, kGbsSheet, "N53", Result_GeoB_FanCost),
-    PELLAVAN_RESULT(Elec, kAasSheet, "N23", Result_HeatPump_HeatingCost),
-    PELLAVAN_RESULT(Elec, kAasSheet, "N31", Result_HeatPump_CoolingCost),
-    PELLAVAN_RESULT(Elec, kAasSheet, "N39", Result_HeatPump_WaterHeatingCost),
-    PELLAVAN_RESULT(Elec, kAasSheet, "N45", Result_HeatPump_FanCost),
-    PELLAVAN_RESULT(Fossil, kFusSheet, "N15", Result_Furnace_HeatingCost),
-    PELLAVAN_RESULT(Fossil, kFusSheet, "N23", Result_Furnace_CoolingCost),
-    PELLAVAN_RESULT(Fossil, kFusSheet, "N31", Result_Furnace_WaterHeatingCost),
-    PELLAVAN_RESULT(Fossil, kFusSheet, "N37", Result_Furnace_FanCost),
+    PELLAVAN_AVERAGE(GeoA, kGasSheet, "E31", Result_GeoA_AvgSourceClg,
+                     "average source temperature in cooling", "C23"),
+    PELLAVAN_AVERAGE(GeoA, kGasSheet, "E32", Result_GeoA_AvgSourceHtg,
+                     "average source temperature in heating", "C22"),
+    PELLAVAN_RESULT(GeoA, kGasSheet, "E26", Result_GeoA_SourceSize, "loop length or well flow"),
+    PELLAVAN_RESULT(GeoA, kGasSheet, "N23", Result_GeoA_HeatingCost, "heating cost"),
+    PELLAVAN_RESULT(GeoA, kGasSheet, "N31", Result_GeoA_CoolingCost, "cooling cost"),
+    PELLAVAN_RESULT(GeoA, kGasSheet, "N47", Result_GeoA_WaterHeatingCost, "water-heating cost"),
+    PELLAVAN_RESULT(GeoA, kGasSheet, "N53", Result_GeoA_FanCost, "continuous fan cost"),
+    PELLAVAN_AVERAGE(GeoB, kGbsSheet, "E31", Result_GeoB_AvgSourceClg,
+                     "average source temperature in cooling", "C23"),
+    PELLAVAN_AVERAGE(GeoB, kGbsSheet, "E32", Result_GeoB_AvgSourceHtg,
+                     "average source temperature in heating", "C22"),
+    PELLAVAN_RESULT(GeoB, kGbsSheet, "E26", Result_GeoB_SourceSize, "loop length or well flow"),
+    PELLAVAN_RESULT(GeoB, kGbsSheet, "N23", Result_GeoB_HeatingCost, "heating cost"),
+    PELLAVAN_RESULT(GeoB, kGbsSheet, "N31", Result_GeoB_CoolingCost, "cooling cost"),
+    PELLAVAN_RESULT(GeoB, kGbsSheet, "N47", Result_GeoB_WaterHeatingCost, "water-heating cost"),
+    PELLAVAN_RESULT(GeoB, kGbsSheet, "N53", Result_GeoB_FanCost, "continuous fan cost"),
+    PELLAVAN_RESULT(Elec, kAasSheet, "N23", Result_HeatPump_HeatingCost, "heating cost"),
+    PELLAVAN_RESULT(Elec, kAasSheet, "N31", Result_HeatPump_CoolingCost, "cooling cost"),
+    PELLAVAN_RESULT(Elec, kAasSheet, "N39", Result_HeatPump_WaterHeatingCost, "water-heating cost"),
+    PELLAVAN_RESULT(Elec, kAasSheet, "N45", Result_HeatPump_FanCost, "continuous fan cost"),
+    PELLAVAN_RESULT(Fossil, kFusSheet, "N15", Result_Furnace_HeatingCost, "heating cost"),
+    PELLAVAN_RESULT(Fossil, kFusSheet, "N23", Result_Furnace_CoolingCost, "cooling cost"),
+    PELLAVAN_RESULT(Fossil, kFusSheet, "N31", Result_Furnace_WaterHeatingCost,
+                    "water-heating cost"),
+    PELLAVAN_RESULT(Fossil, kFusSheet, "N37", Result_Furnace_FanCost, "continuous fan cost"),
 };
 
 #undef PELLAVAN_RESULT
@@ -77,7 +83,8 @@ SummaryReadBack read_summary_results(FillContext& ctx) {
     const CellAt cell(r.cell);
     if (model::compared(ctx.model.ProjectRec, r.system) && has_load(book, r.given) &&
         !book.cell_value(ctx.ReportWorkbook.at(cell.row, cell.col)).is_number()) {
-      read.unusable.push_back(ResultProblem{r.field_name, book.sheet(r.sheet - 1).name(), r.cell,
+      read.unusable.push_back(ResultProblem{r.field_name, system_name(r.system), r.quantity,
+                                            book.sheet(r.sheet - 1).name(), r.cell,
                                             ctx.ReportWorkbook.cell_text(cell.row, cell.col)});
     }
     bool clamped = false;

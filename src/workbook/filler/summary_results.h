@@ -22,6 +22,7 @@ struct SummaryResultCell {
   std::string_view cell;
   model::Currency model::ProjectRec::*field;
   std::string_view field_name;
+  std::string_view quantity;  // in the words of a message: "heating cost"
   // The Loads cell of the annual load the result is an average over; without that load (0) the
   // cell holds no number, and none is expected. "" for a result that is always there.
   std::string_view given = "";

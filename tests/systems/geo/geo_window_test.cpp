@@ -1,6 +1,7 @@
 // The Geo A and Geo B windows on the sample project: Run's validation in both displays, the
 // descriptions written only after it, the change test in the displayed units, the restore and
 // save of every block field and hydronic mode, the kW raise, and the result view's own panel.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,10 +13,12 @@
 #include "platform/catalogue_lists.h"
 #include "platform/control_widgets.h"
 #include "platform/window_test_support.h"
+#include "loads/calc/load_calculation.h"
 #include "projects/project_set.h"
 #include "sheet_view/spreadsheet_control.h"
 #include "systems/geo/geo_t_block.h"
 #include "systems/geo/geo_window_fixture.h"
+#include "wbdump/sweep_houses.h"
 #include "program_state/analysis_session.h"
 
 namespace pellavan::geo {
@@ -534,6 +537,38 @@ TEST_F(GeoWindowTest, AnUnusableFillWarnsOnceAndStillShowsThePanel) {
   EXPECT_NE(messages[0].find("FossData.CEA has no record"), std::string::npos) << messages[0];
   EXPECT_FALSE(w.result_view().isHidden());
   EXPECT_TRUE(w.form()[w.controls().BtnBin]->isEnabled());
+}
+
+// A Run whose analysis cannot settle on a figure names it with its range in the display's units,
+// and the results are shown as they are.
+TEST_F(GeoWindowTest, AFigureNotSettledOnIsNamedAndThePanelStillShows) {
+  workbook::ProjectAnalysis finding(model.program_folder);
+  const auto house = wbdump::widest_cycle_house(
+      finding, workbook::read_project_for_analysis(path_of("Sample Project.pvn")));
+  if (!house) GTEST_SKIP() << "the large house settles in every city of the climate table";
+  state->model.CurrencyLabel = "$ CND";
+  for (const bool metric : {false, true}) {
+    SCOPED_TRACE(metric ? "metric" : "imperial");
+    rec() = *house;
+    state->analysis().Calc_Loads();
+    loads::Min_Backup(state->model, state->analysis().loads());
+    GeoWindow& w = open(WindowId::GeoA, metric);
+    ASSERT_TRUE(platform::testing::show_and_activate(&w));
+    QTest::mouseClick(w.form()[w.controls().cmdRun], Qt::LeftButton);
+    ASSERT_EQ(w.ResultsShown(), 1) << (messages.empty() ? "" : messages.front());
+    w.Timer1_Timer();
+    ASSERT_EQ(messages.size(), 1u);
+    const std::string range = metric ? "between [0-9,]+ and [0-9,]+ \\$ CND a year"
+                                     : "between \\$[0-9,]+ and \\$[0-9,]+ a year";
+    EXPECT_THAT(messages[0], ::testing::ContainsRegex("Geo A heating cost: " + range +
+                                                      "; the analysis could not settle on one "
+                                                      "figure"));
+    EXPECT_EQ(messages[0].find("may be wrong"), std::string::npos) << messages[0];
+    EXPECT_FALSE(w.result_view().isHidden());
+    EXPECT_TRUE(w.form()[w.controls().BtnBin]->isEnabled());
+    messages.clear();
+    w.hide();
+  }
 }
 
 }  // namespace

@@ -1,0 +1,143 @@
+#include "workbook/filler/unsettled_results.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/project/system_kinds.h"
+#include "model/text/ascii.h"
+#include "sheet/format/number_format.h"
+#include "workbook/filler/summary_sheets.h"
+#include "workbook/report_sheets.h"
+
+namespace pellavan::workbook {
+
+namespace {
+
+constexpr double kSpanShare = 0.02;
+constexpr double kSpanMoney = 10;  // dollars (or the currency's units) a year
+constexpr double kSpanFeet = 10;
+constexpr double kMetresPerFoot = 0.3048;
+
+struct Figure {
+  int kinds;
+  std::string_view cell;  // in the imperial block of the summary; "" for the system's loop cell
+  std::string_view quantity;
+  bool money = true;  // a year's cost, else a length in ft
+};
+
+constexpr Figure kFigures[] = {
+    {kGeo | kHeatPump, "N23", "heating cost"},  {kGeo | kHeatPump, "N31", "cooling cost"},
+    {kGeo, "N47", "water-heating cost"},        {kGeo, "N53", "continuous fan cost"},
+    {kGeo, "N56", "total operating cost"},      {kGeo, "", "loop length", false},
+    {kHeatPump, "N39", "water-heating cost"},   {kHeatPump, "N45", "continuous fan cost"},
+    {kHeatPump, "N48", "total operating cost"}, {kFurnace, "N15", "heating cost"},
+    {kFurnace, "N23", "cooling cost"},          {kFurnace, "N31", "water-heating cost"},
+    {kFurnace, "N37", "continuous fan cost"},   {kFurnace, "N40", "total operating cost"},
+};
+
+struct FigureCell {
+  const SummarySheet* summary;
+  const Figure* figure;
+  sheet::CellPos pos;
+};
+
+// The cells of the compared systems' figures that hold a number: a well's flow and the rows a
+// system's choices leave out are none.
+std::vector<FigureCell> figure_cells(const FillContext& ctx) {
+  const sheet::Book& book = ctx.ReportWorkbook.book();
+  std::vector<FigureCell> cells;
+  for (const SummarySheet& summary : kSummarySheets) {
+    if (!model::compared(ctx.model.ProjectRec, summary.system)) continue;
+    for (const Figure& figure : kFigures) {
+      if ((figure.kinds & summary.kind) == 0) continue;
+      if (figure.cell.empty() && open_well(book, summary)) continue;
+      const sheet::CellPos pos =
+          summary_pos(summary.sheet, figure.cell.empty() ? summary.loop : figure.cell);
+      if (book.cell_value(pos).is_number()) cells.push_back({&summary, &figure, pos});
+    }
+  }
+  return cells;
+}
+
+std::string grouped(double value, bool one_decimal) {
+  return sheet::NumberFormat::parse(one_decimal ? "#,##0.0" : "#,##0").format_number(value).text;
+}
+
+}  // namespace
+
+bool FigureSpan::unsettled() const {
+  const double span = high - low;
+  return span > kSpanShare * std::fabs(figure) && span > (money ? kSpanMoney : kSpanFeet);
+}
+
+double FigureSpan::percent() const {
+  return figure == 0 ? 0 : 100 * (high - low) / std::fabs(figure);
+}
+
+std::vector<ComparedFigure> compared_figures(const FillContext& ctx) {
+  const sheet::Book& book = ctx.ReportWorkbook.book();
+  std::vector<ComparedFigure> figures;
+  for (const FigureCell& c : figure_cells(ctx))
+    figures.push_back({c.summary->name, c.figure->quantity, book.cell_value(c.pos).as_number()});
+  return figures;
+}
+
+std::vector<FigureSpan> figure_spans(const FillContext& ctx) {
+  sheet::Book& book = ctx.ReportWorkbook.book();
+  std::vector<FigureSpan> spans;
+  if (book.cycle_round() == 0) return spans;
+  const std::vector<FigureCell> cells = figure_cells(ctx);
+  const bool metric = number_at(book, kLoadsSheet, "A1") == 1;
+  const bool keep_feet = number_at(book, kLoadsSheet, "B40") == 1;
+  const std::string currency =
+      metric ? std::string(model::trim_blanks(book.cell_text(summary_pos(kLoadsSheet, "B39"))))
+             : std::string();
+  for (const FigureCell& c : cells) {
+    const double figure = book.cell_value(c.pos).as_number();
+    spans.push_back(FigureSpan{.system = c.summary->name,
+                               .quantity = c.figure->quantity,
+                               .money = c.figure->money,
+                               .figure = figure,
+                               .low = figure,
+                               .high = figure,
+                               .metric = metric,
+                               .keep_feet = keep_feet,
+                               .currency = currency});
+  }
+  book.visit_cycle_states([&] {
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+      const sheet::Value v = book.cell_value(cells[k].pos);
+      if (!v.is_number()) continue;
+      spans[k].low = std::min(spans[k].low, v.as_number());
+      spans[k].high = std::max(spans[k].high, v.as_number());
+    }
+  });
+  return spans;
+}
+
+std::string describe(const FigureSpan& span) {
+  std::string low, high, after;
+  if (span.money) {
+    low = grouped(span.low, false);
+    high = grouped(span.high, false);
+    if (span.metric) {
+      after = span.currency.empty() ? "" : " " + span.currency;
+    } else {
+      low = "$" + low;
+      high = "$" + high;
+    }
+    after += " a year";
+  } else if (span.metric && !span.keep_feet) {
+    low = grouped(span.low * kMetresPerFoot, true);
+    high = grouped(span.high * kMetresPerFoot, true);
+    after = " m";
+  } else {
+    low = grouped(span.low, false);
+    high = grouped(span.high, false);
+    after = " ft";
+  }
+  return std::string(span.system) + " " + std::string(span.quantity) + ": between " + low +
+         " and " + high + after + "; the analysis could not settle on one figure";
+}
+
+}  // namespace pellavan::workbook

@@ -1,0 +1,54 @@
+#pragma once
+// The figures of the compared systems that the analysis could not settle on. Where a circular
+// group of the workbook goes round a cycle, the engine settles it at the mean of its states over
+// one round (sheet/calc/group_settling.h); the results follow from that mean. Each cost and loop
+// length of the systems the project compares is looked at in every state of the round too: one
+// that spans more than 2 % of its figure, and more than $10 a year or 10 ft of loop, is named to
+// the user with the range it lies in. The results stay usable.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "workbook/filler/fill_context.h"
+
+namespace pellavan::workbook {
+
+struct FigureSpan {
+  std::string_view system;    // "Geo A"
+  std::string_view quantity;  // "heating cost"
+  bool money = true;          // a year's cost; else a loop length in ft
+  double figure = 0;          // as the results give it
+  double low = 0;             // the least and the most of the figure and of its states
+  double high = 0;
+  // How the results show it: in the metric display lengths in m unless feet are kept, and
+  // money with the currency identifier after the amount instead of "$" before it.
+  bool metric = false;
+  bool keep_feet = false;
+  std::string currency;
+
+  // Spans more than its limits.
+  [[nodiscard]] bool unsettled() const;
+  // The span as a share of the figure, in %.
+  [[nodiscard]] double percent() const;
+};
+
+// Every cost and loop length of the compared systems with its span over the states of the last
+// recalculation's cycles; empty when no group went round one. Leaves every value as the
+// recalculation left it.
+[[nodiscard]] std::vector<FigureSpan> figure_spans(const FillContext& ctx);
+
+// The figures of the compared systems and where they stand in the workbook, for comparing one
+// analysis of a project with another: each figure figure_spans() looks at.
+struct ComparedFigure {
+  std::string_view system;
+  std::string_view quantity;
+  double figure = 0;
+};
+[[nodiscard]] std::vector<ComparedFigure> compared_figures(const FillContext& ctx);
+
+// "Geo A heating cost: between $1,640 and $2,190 a year; the analysis could not settle on one
+// figure", in the units of the display.
+[[nodiscard]] std::string describe(const FigureSpan& span);
+
+}  // namespace pellavan::workbook
