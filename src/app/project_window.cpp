@@ -240,7 +240,7 @@ void ProjectWindow::chkSensible_Click() {
     const double ratio = loads::ratio_of(text_of(form()[txtSensiblePercent]));
     platform::set_text(form()[txtSensiblePercent], qs(model::format_fixed(ratio, 2, false)));
   } else if (kw) {
-    const double v = model::typed_value(text_of(form()[txtSensible]));
+    const double v = model::typed_value(text_of(form()[txtSensible]), model::Places::Decimals);
     platform::set_text(form()[txtSensible], qs(model::format_fixed(v, 1, false)));
   }
   show_sensible_mode();
@@ -279,7 +279,8 @@ bool ProjectWindow::Get_Input() {
       platform::set_text(box, qs(model::show_value(b, p, u, state_.memos)));
       continue;
     }
-    if (!model::store_value(b, text_of(box), p, u, state_.memos)) unreadable_.push_back(b.control);
+    if (auto unread = model::store_value(b, text_of(box), p, u, state_.memos))
+      unreadable_.push_back(std::move(*unread));
   }
   p.Loads_ContFan = form()[optFy]->isChecked() ? 1 : 0;
   for (const Correction& c : kCorrections)
@@ -442,13 +443,15 @@ void ProjectWindow::txtCload_LostFocus() {
 
 void ProjectWindow::Convert_Sensible() {
   const std::string cooling = text_of(form()[txtCload]);
+  const model::Places loads = model::places_of(binding_of(txtCload.ref), units());
   if (form()[chkSensible]->isChecked()) {
-    platform::set_text(form()[txtSensible], qs(loads::sensible_from_ratio(
-                                                cooling, text_of(form()[txtSensiblePercent]))));
+    platform::set_text(
+        form()[txtSensible],
+        qs(loads::sensible_from_ratio(cooling, text_of(form()[txtSensiblePercent]), loads)));
     return;
   }
   const loads::RatioFromSensible r =
-      loads::ratio_from_sensible(cooling, text_of(form()[txtSensible]));
+      loads::ratio_from_sensible(cooling, text_of(form()[txtSensible]), loads);
   if (r.cooling) platform::set_text(form()[txtCload], qs(*r.cooling));
   platform::set_text(form()[txtSensiblePercent], qs(r.ratio));
 }

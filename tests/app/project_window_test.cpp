@@ -201,7 +201,12 @@ TEST_F(ProjectWindowTest, EntriesAreCheckedAtTheBoundsOfTheirDisplay) {
       {false, false, "txtHload", "999", "Heating Load Outside of Valid Range of 1000 - 999999"},
       {false, false, "txtHload", "1000", ""},
       {false, false, "txtHload", "66,000", ""},  // read as it shows
-      {false, false, "txtHload", "66,00", "Heating Load Outside of Valid Range of 1000 - 999999"},
+      {false, false, "txtHload", "66,00",
+       "The Comma in \"66,00\" Cannot Separate Thousands: Please Type Decimals with a Point "
+       "(66.00)"},
+      {true, false, "txtHload", "23,450",
+       "\"23,450\" Could Mean 23.450 or 23450: Please Type It with a Decimal Point or Without the "
+       "Comma"},
       {true, false, "txtHload", "-0.1", "Heating Load Outside of Valid Range of 0 - 292"},
       {true, false, "txtHload", "292.0", ""},
       {true, false, "txtHload", "292.1", "Heating Load Outside of Valid Range of 0 - 292"},

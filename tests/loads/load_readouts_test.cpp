@@ -86,20 +86,24 @@ TEST(LoadReadoutsTest, WhatIsMissingShowsEmpty) {
 }
 
 TEST(LoadReadoutsTest, SensibleAndRatioFollowEachOther) {
+  using model::Places;
   const struct {
     const char* cooling;
     const char* ratio;
+    Places loads;
     const char* sensible;
-  } rows[] = {{"45000", ".77", "34650"},
-              {"13.2", ".77", "10.01"},  // 13 x .77
-              {"12.5", ".8", "9.6"},     // halves to the even whole
-              {"45000", ".7777", "34996.5"}};
+  } rows[] = {{"45000", ".77", Places::Whole, "34650"},
+              {"45,000", ".77", Places::Whole, "34650"},
+              {"13.2", ".77", Places::Decimals, "10.01"},  // 13 x .77
+              {"12.5", ".8", Places::Decimals, "9.6"},     // halves to the even whole
+              {"45000", ".7777", Places::Whole, "34996.5"}};
   for (const auto& r : rows)
-    EXPECT_EQ(sensible_from_ratio(r.cooling, r.ratio), r.sensible) << r.cooling << " " << r.ratio;
-  const RatioFromSensible from_load = ratio_from_sensible("45000", "33750");
+    EXPECT_EQ(sensible_from_ratio(r.cooling, r.ratio, r.loads), r.sensible)
+        << r.cooling << " " << r.ratio;
+  const RatioFromSensible from_load = ratio_from_sensible("45000", "33750", Places::Whole);
   EXPECT_EQ(from_load.ratio, ".75");
   EXPECT_FALSE(from_load.cooling);
-  const RatioFromSensible empty = ratio_from_sensible("", "0.5");
+  const RatioFromSensible empty = ratio_from_sensible("", "0.5", Places::Decimals);
   EXPECT_EQ(empty.cooling, "1");
   EXPECT_EQ(empty.ratio, ".50");
 }
