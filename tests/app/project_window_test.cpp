@@ -10,12 +10,14 @@
 #include "model/record/record_layout.h"
 #include "model/records/city_rec.h"
 #include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
 
 #include "app/loads_windows_fixture.h"
 #include "app/project_window_design.h"
 #include "app/scale_bar.h"
+#include "platform/window_test_support.h"
 #include "program_state/analysis_session.h"
 
 namespace pellavan::app {
@@ -269,6 +271,50 @@ TEST_F(ProjectWindowTest, TheDateBoxKeepsDatesOfThisCentury) {
     EXPECT_EQ(box("txtDate")->text(),
               r.shown ? QString::fromUtf8(r.shown) : QDate::currentDate().toString("M/d/yyyy"));
   }
+}
+
+// The date is shown and typed in the short date form of the user's locale, ISO dates and
+// two-digit years (1990 to 2099) too; the project keeps the day whatever the form.
+TEST_F(ProjectWindowTest, TheDateIsShownAndTypedInTheUsersOwnForm) {
+  const QLocale before;
+  const QDate zero(1899, 12, 30);
+  const QDate christmas(2026, 12, 25);
+  state->model.ProjectRec.Project_Date = model::OleDate{double(zero.daysTo(QDate(2026, 3, 5)))};
+  struct Row {
+    const char* locale;
+    const char* shown;  // the stored 5 March 2026
+    const char* typed;
+    const char* left;  // the box once left; nullptr: refused
+  };
+  const Row rows[] = {
+      {"en_US", "3/5/2026", "12/25/26", "12/25/2026"},
+      {"en_US", "3/5/2026", "25/12/2026", nullptr},
+      {"en_GB", "05/03/2026", "25/12/2026", "25/12/2026"},
+      {"en_GB", "05/03/2026", "2026-12-25", "25/12/2026"},
+      {"de_DE", "05.03.2026", "25.12.26", "25.12.2026"},
+  };
+  const model::ProjectRec sample = state->model.ProjectRec;
+  for (const Row& r : rows) {
+    SCOPED_TRACE(std::string(r.locale) + " " + r.typed);
+    QLocale::setDefault(QLocale(QString::fromUtf8(r.locale)));
+    state->model.ProjectRec = sample;
+    ProjectWindow& w = shown_project_window();
+    ASSERT_TRUE(platform::testing::show_and_activate(&w));
+    QLineEdit* date = box("txtDate");
+    EXPECT_EQ(date->text(), QString::fromUtf8(r.shown));
+    messages.clear();
+    date->setFocus();
+    date->selectAll();
+    QTest::keyClicks(date, QString::fromUtf8(r.typed));
+    QTest::keyClick(date, Qt::Key_Tab);
+    EXPECT_EQ(was_shown("Invalid Date...Please Try Again"), r.left == nullptr);
+    if (r.left == nullptr) continue;
+    EXPECT_EQ(date->text(), QString::fromUtf8(r.left));
+    QTest::mouseClick(w.form().button("Command1"), Qt::LeftButton);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(state->model.ProjectRec.Project_Date.serial, double(zero.daysTo(christmas)));
+  }
+  QLocale::setDefault(before);
 }
 
 // A project never given a date shows an empty box and keeps no date through Done.
