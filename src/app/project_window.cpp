@@ -474,11 +474,18 @@ void ProjectWindow::txtSensiblePercent_LostFocus() {
   if (checking_ != 0) return;
   const Checking checking(checking_);
   if (form()[chkSensible]->isChecked()) {
+    const std::string text = text_of(form()[txtSensiblePercent]);
     model::ProjectRec probe{};
     probe.Loads_SensibleMode = 1;
-    probe.Loads_SensibleRatio = model::Currency::from_double_saturated(
-        loads::ratio_of(text_of(form()[txtSensiblePercent])));
-    if (auto refusal = model::first_refusal(kRatioBox, loads::LoadCheckValues(probe), units())) {
+    probe.Loads_SensibleRatio = model::Currency::from_double_saturated(loads::ratio_of(text));
+    // A comma for the decimal point is named as such, not as a ratio out of range.
+    std::vector<model::UnreadableBox> comma;
+    if (const model::TypedNumber typed = model::read_typed(text, model::Places::Decimals);
+        typed.comma != model::Comma::None)
+      comma.push_back({txtSensiblePercent.ref, text, typed.comma});
+    const loads::LoadCheckValues values(probe);
+    if (auto refusal =
+            model::first_refusal(kRatioBox, model::UnreadableBoxes(values, comma), units())) {
       refuse(*refusal);
       form()[txtSensiblePercent]->setFocus();
       return;

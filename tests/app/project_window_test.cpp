@@ -343,6 +343,12 @@ TEST_F(ProjectWindowTest, TheRatioBoxTakesPointSixtyToPointNinety) {
     w.txtSensiblePercent_LostFocus();
     EXPECT_EQ(was_shown("S/T Ratio Outside of Valid Range of .60 - .90"), refused) << text;
   }
+  messages.clear();
+  box("txtSensiblePercent")->setText("0,75");  // a decimal comma is named as such
+  w.txtSensiblePercent_LostFocus();
+  EXPECT_TRUE(
+      was_shown("The Comma in \"0,75\" Cannot Separate Thousands: Please Type Decimals "
+                "with a Point (0.75)"));
 }
 
 // In ratio mode the sensible load is the whole cooling load (Btu/h or kW) times the ratio.
