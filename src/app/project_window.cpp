@@ -439,15 +439,15 @@ void ProjectWindow::txtCload_LostFocus() {
 
 void ProjectWindow::Convert_Sensible() {
   const std::string cooling = text_of(form()[txtCload]);
-  const model::Places loads = model::places_of(binding_of(txtCload.ref), units());
+  const model::Places load_places = model::places_of(binding_of(txtCload.ref), units());
   if (form()[chkSensible]->isChecked()) {
     platform::set_text(
         form()[txtSensible],
-        qs(loads::sensible_from_ratio(cooling, text_of(form()[txtSensiblePercent]), loads)));
+        qs(loads::sensible_from_ratio(cooling, text_of(form()[txtSensiblePercent]), load_places)));
     return;
   }
   const loads::RatioFromSensible r =
-      loads::ratio_from_sensible(cooling, text_of(form()[txtSensible]), loads);
+      loads::ratio_from_sensible(cooling, text_of(form()[txtSensible]), load_places);
   if (r.cooling) platform::set_text(form()[txtCload], qs(*r.cooling));
   platform::set_text(form()[txtSensiblePercent], qs(r.ratio));
 }
