@@ -6,11 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <cmath>
 #include <optional>
 #include <stdexcept>
 
@@ -18,6 +18,7 @@
 #include "app/scale_bar.h"
 #include "loads/calc/load_calculation.h"
 #include "loads/input/load_readouts.h"
+#include "loads/input/project_date.h"
 #include "loads/input/sensible_entry.h"
 #include "model/catalogue/catalogue_files.h"
 #include "model/catalogue/catalogue_scan.h"
@@ -80,7 +81,6 @@ class Checking {
  private:
   int& count_;
 };
-const QString kDateForm = QStringLiteral("M/d/yyyy");
 const QDate kDateZero(1899, 12, 30);
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
@@ -92,13 +92,10 @@ const model::UnitBinding& binding_of(platform::ControlRef box) {
   throw std::logic_error("no unit binding for the box");
 }
 
-// A date text of the window, or nothing.
-std::optional<QDate> date_of(const QString& text) {
-  QDate d = QDate::fromString(text.trimmed(), kDateForm);
-  if (!d.isValid()) d = QDate::fromString(text.trimmed(), Qt::ISODate);
-  if (!d.isValid()) return std::nullopt;
-  return d;
-}
+// The short date form of the user's locale, as its pattern.
+std::string date_form() { return QLocale().dateFormat(QLocale::ShortFormat).toStdString(); }
+
+QString date_shown(double serial) { return qs(loads::date_shown(serial, date_form())); }
 
 }  // namespace
 
@@ -208,9 +205,8 @@ void ProjectWindow::fill_fields() {
   for (const JobText& t : kJobTexts)
     platform::set_text(form()[t.box], qs(model::shown_text(t.field.get(p))));
   // A project never given a date shows none (day 0 would read 12/30/1899).
-  const QDate date = kDateZero.addDays(static_cast<qint64>(std::floor(p.Project_Date.serial)));
   platform::set_text(form()[txtDate],
-                     p.Project_Date.serial == 0 ? QString() : date.toString(kDateForm));
+                     p.Project_Date.serial == 0 ? QString() : date_shown(p.Project_Date.serial));
   const model::UnitOptions u = units();
   for (const model::UnitBinding& b : kUnits)
     platform::set_text(form()[TextBoxHandle(b.control)],
@@ -240,7 +236,7 @@ void ProjectWindow::chkSensible_Click() {
     const double ratio = loads::ratio_of(text_of(form()[txtSensiblePercent]));
     platform::set_text(form()[txtSensiblePercent], qs(model::format_fixed(ratio, 2, false)));
   } else if (kw) {
-    const double v = model::typed_value(text_of(form()[txtSensible]));
+    const double v = model::typed_value(text_of(form()[txtSensible]), model::Places::Decimals);
     platform::set_text(form()[txtSensible], qs(model::format_fixed(v, 1, false)));
   }
   show_sensible_mode();
@@ -253,7 +249,7 @@ bool ProjectWindow::Get_Input() {
   }
   const QString date_text = form()[txtDate]->text();
   const bool undated = date_text.trimmed().isEmpty();  // left without a date, kept so
-  const std::optional<QDate> date = date_of(date_text);
+  const std::optional<int> date = loads::typed_date(date_text.toStdString(), date_form());
   if (!date && !undated) {
     attention("Invalid Date...Please Try Again");
     return false;
@@ -266,7 +262,7 @@ bool ProjectWindow::Get_Input() {
     const QString text = form()[t.box]->text();
     t.field.set(p, (t.trimmed ? text.trimmed() : text).toStdString());
   }
-  p.Project_Date = model::OleDate{undated ? 0.0 : static_cast<double>(kDateZero.daysTo(*date))};
+  p.Project_Date = model::OleDate{undated ? 0.0 : static_cast<double>(*date)};
   const model::UnitOptions u = units();
   p.Loads_SensibleMode = form()[chkSensible]->isChecked() ? 1 : 0;
   unreadable_.clear();
@@ -279,7 +275,8 @@ bool ProjectWindow::Get_Input() {
       platform::set_text(box, qs(model::show_value(b, p, u, state_.memos)));
       continue;
     }
-    if (!model::store_value(b, text_of(box), p, u, state_.memos)) unreadable_.push_back(b.control);
+    if (auto unread = model::store_value(b, text_of(box), p, u, state_.memos))
+      unreadable_.push_back(std::move(*unread));
   }
   p.Loads_ContFan = form()[optFy]->isChecked() ? 1 : 0;
   for (const Correction& c : kCorrections)
@@ -442,13 +439,15 @@ void ProjectWindow::txtCload_LostFocus() {
 
 void ProjectWindow::Convert_Sensible() {
   const std::string cooling = text_of(form()[txtCload]);
+  const model::Places load_places = model::places_of(binding_of(txtCload.ref), units());
   if (form()[chkSensible]->isChecked()) {
-    platform::set_text(form()[txtSensible], qs(loads::sensible_from_ratio(
-                                                cooling, text_of(form()[txtSensiblePercent]))));
+    platform::set_text(
+        form()[txtSensible],
+        qs(loads::sensible_from_ratio(cooling, text_of(form()[txtSensiblePercent]), load_places)));
     return;
   }
   const loads::RatioFromSensible r =
-      loads::ratio_from_sensible(cooling, text_of(form()[txtSensible]));
+      loads::ratio_from_sensible(cooling, text_of(form()[txtSensible]), load_places);
   if (r.cooling) platform::set_text(form()[txtCload], qs(*r.cooling));
   platform::set_text(form()[txtSensiblePercent], qs(r.ratio));
 }
@@ -458,26 +457,35 @@ void ProjectWindow::txtDate_LostFocus() {
   const Checking checking(checking_);
   QLineEdit* box = form()[txtDate];
   if (box->text().trimmed().isEmpty()) {
-    platform::set_text(box, QDate::currentDate().toString(kDateForm));
+    platform::set_text(box,
+                       date_shown(static_cast<double>(kDateZero.daysTo(QDate::currentDate()))));
     return;
   }
-  const std::optional<QDate> d = date_of(box->text());
-  if (!d || d->year() < 1990 || d->year() > 2099) {
+  const std::optional<int> d = loads::typed_date(box->text().toStdString(), date_form());
+  const int year = d ? loads::year_of(*d) : 0;
+  if (!d || year < loads::kFirstDateYear || year > loads::kLastDateYear) {
     attention("Invalid Date...Please Try Again");
     box->setFocus();
   }
-  if (d) platform::set_text(box, d->toString(kDateForm));
+  if (d) platform::set_text(box, date_shown(*d));
 }
 
 void ProjectWindow::txtSensiblePercent_LostFocus() {
   if (checking_ != 0) return;
   const Checking checking(checking_);
   if (form()[chkSensible]->isChecked()) {
+    const std::string text = text_of(form()[txtSensiblePercent]);
     model::ProjectRec probe{};
     probe.Loads_SensibleMode = 1;
-    probe.Loads_SensibleRatio = model::Currency::from_double_saturated(
-        loads::ratio_of(text_of(form()[txtSensiblePercent])));
-    if (auto refusal = model::first_refusal(kRatioBox, loads::LoadCheckValues(probe), units())) {
+    probe.Loads_SensibleRatio = model::Currency::from_double_saturated(loads::ratio_of(text));
+    // A comma for the decimal point is named as such, not as a ratio out of range.
+    std::vector<model::UnreadableBox> comma;
+    if (const model::TypedNumber typed = model::read_typed(text, model::Places::Decimals);
+        typed.comma != model::Comma::None)
+      comma.push_back({txtSensiblePercent.ref, text, typed.comma});
+    const loads::LoadCheckValues values(probe);
+    if (auto refusal =
+            model::first_refusal(kRatioBox, model::UnreadableBoxes(values, comma), units())) {
       refuse(*refusal);
       form()[txtSensiblePercent]->setFocus();
       return;

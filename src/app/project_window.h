@@ -90,9 +90,9 @@ class ProjectWindow : public platform::DesignedDialog {
   program_state::AppState& state_;
   ScaleBar* scale_;
   std::optional<Before> before_;
-  std::vector<model::CityEntry> cities_;       // the city file as the last activation read it
-  std::vector<model::CityItem> city_items_;    // what the city list shows
-  std::vector<model::ControlRef> unreadable_;  // boxes of the last Get_Input that show no number
+  std::vector<model::CityEntry> cities_;          // the city file as the last activation read it
+  std::vector<model::CityItem> city_items_;       // what the city list shows
+  std::vector<model::UnreadableBox> unreadable_;  // boxes of the last Get_Input showing no number
   int Filling = 0;
   bool in_done_ = false;
   bool activating_ = false;

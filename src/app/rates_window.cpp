@@ -151,9 +151,9 @@ void RatesWindow::Get_Rates(model::ProjectRec& rec) {
   const model::UnitOptions u = units();
   unreadable_.clear();
   for (const model::UnitBinding& b : kUnits)
-    if (!model::store_value(b, form()[TextBoxHandle(b.control)]->text().toStdString(), rec, u,
-                            state_.memos))
-      unreadable_.push_back(b.control);
+    if (auto unread = model::store_value(b, form()[TextBoxHandle(b.control)]->text().toStdString(),
+                                         rec, u, state_.memos))
+      unreadable_.push_back(std::move(*unread));
   if (u.metric) rec.Rates_GasPerGJ = form()[OptionCCFtoGJ]->isChecked() ? "1" : "";
   for (std::size_t i = 0; i < std::size(loads::kRateTexts); ++i)
     loads::kRateTexts[i].project.set(rec, text_in(form(), i).trimmed().toStdString());

@@ -50,7 +50,7 @@ class RatesWindow : public platform::DesignedDialog {
 
   program_state::AppState& state_;
   int rates_changed_ = 0;
-  std::vector<model::ControlRef> unreadable_;  // boxes of the last Get_Rates that show no number
+  std::vector<model::UnreadableBox> unreadable_;  // boxes of the last Get_Rates showing no number
 };
 
 }  // namespace pellavan::app

@@ -11,6 +11,9 @@ DesignedDialog::DesignedDialog(const WindowDesign& design, QWidget* parent)
 void DesignedDialog::unload(int result) {
   if (unloading_ || !live() || !Form_QueryUnload()) return;
   unloading_ = true;
+  // Before the restore: hiding the window would otherwise run the focused box's leave handling
+  // after it, on text that is thrown away.
+  form().drop_focus();
   Form_Unload();
   done(result);
   unloading_ = false;

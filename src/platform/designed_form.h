@@ -88,6 +88,9 @@ class DesignedForm : public QWidget {
   // MouseMove). stop_listening() drops every listener: a window does so before it goes.
   void listen(ControlRef control, Event event, Listener listener);
   void stop_listening();
+  // Takes the focus from the control that has it without its LostFocus: a window that is being
+  // closed throws away what is typed there instead of acting on it.
+  void drop_focus();
 
   // Lookups by the control's full name, for tests and tools.
   [[nodiscard]] bool has(std::string_view name) const;
@@ -194,6 +197,7 @@ class DesignedForm : public QWidget {
   std::vector<std::size_t> tab_order_;  // the controls with a place in the tab order, in it
   QString face_;
   bool face_overridden_ = false;
+  bool dropping_focus_ = false;
   ViewMask view_ = kEveryView;
   QLabel* help_label_ = nullptr;
   double scale_x_ = 1.0;

@@ -153,6 +153,14 @@ bool DesignedForm::key_pressed(const Control& c, const QKeyEvent& key) {
   return false;
 }
 
+void DesignedForm::drop_focus() {
+  QWidget* focused = window()->focusWidget();
+  if (focused == nullptr || !isAncestorOf(focused)) return;
+  dropping_focus_ = true;
+  focused->clearFocus();
+  dropping_focus_ = false;
+}
+
 bool DesignedForm::eventFilter(QObject* watched, QEvent* event) {
   const Control* c = find(watched);
   if (c == nullptr && watched->parent() != nullptr) c = find(watched->parent());  // combo edit
@@ -199,7 +207,7 @@ bool DesignedForm::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusOut:
       if (watched != c->widget || popup_focus(event)) break;
       if (c->highlight) set_field_colour(c->widget, kFieldColour);
-      dispatch(index, Event::LostFocus);
+      if (!dropping_focus_) dispatch(index, Event::LostFocus);
       emit focus_left(c->widget->objectName());
       break;
     case QEvent::KeyPress:

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/designed_form.h"
 #include "platform/message_box.h"
@@ -25,15 +26,16 @@ void show_units(DesignedForm& form, std::span<const model::UnitBinding> bindings
     set_text(box_of(form, b), QString::fromStdString(model::show_value(b, rec, units, memos)));
 }
 
-std::vector<model::ControlRef> store_units(const DesignedForm& form,
-                                           std::span<const model::UnitBinding> bindings,
-                                           model::ProjectRec& rec, const model::MetricFlags& flags,
-                                           model::UnitMemos& memos) {
+std::vector<model::UnreadableBox> store_units(const DesignedForm& form,
+                                              std::span<const model::UnitBinding> bindings,
+                                              model::ProjectRec& rec,
+                                              const model::MetricFlags& flags,
+                                              model::UnitMemos& memos) {
   const auto units = model::UnitOptions::of(flags);
-  std::vector<model::ControlRef> unreadable;
+  std::vector<model::UnreadableBox> unreadable;
   for (const model::UnitBinding& b : bindings)
-    if (!model::store_value(b, box_of(form, b)->text().toStdString(), rec, units, memos))
-      unreadable.push_back(b.control);
+    if (auto box = model::store_value(b, box_of(form, b)->text().toStdString(), rec, units, memos))
+      unreadable.push_back(std::move(*box));
   return unreadable;
 }
 
@@ -61,7 +63,7 @@ bool passes(QWidget* parent, const DesignedForm& form, std::span<const model::Ra
 }
 
 bool passes(QWidget* parent, const DesignedForm& form, const model::CheckValues& values,
-            const model::MetricFlags& flags, std::span<const model::ControlRef> unreadable) {
+            const model::MetricFlags& flags, std::span<const model::UnreadableBox> unreadable) {
   const model::UnreadableBoxes checked(values, unreadable);
   for (const model::CheckTable& table : form.design().checks)
     if (!passes(parent, form, table.rows, checked, flags)) return false;

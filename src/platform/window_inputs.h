@@ -22,10 +22,11 @@ void show_units(DesignedForm& form, std::span<const model::UnitBinding> bindings
                 model::UnitMemos& memos);
 // Every bound box's text into its field; the boxes whose text shows no number, whose fields keep
 // their values.
-std::vector<model::ControlRef> store_units(const DesignedForm& form,
-                                           std::span<const model::UnitBinding> bindings,
-                                           model::ProjectRec& rec, const model::MetricFlags& flags,
-                                           model::UnitMemos& memos);
+std::vector<model::UnreadableBox> store_units(const DesignedForm& form,
+                                              std::span<const model::UnitBinding> bindings,
+                                              model::ProjectRec& rec,
+                                              const model::MetricFlags& flags,
+                                              model::UnitMemos& memos);
 // Leaving a bound box applies its leave rule with the unit options of that moment; `flags`
 // must outlive the form.
 void apply_leave_rules(DesignedForm& form, std::span<const model::UnitBinding> bindings,
@@ -38,6 +39,6 @@ bool passes(QWidget* parent, const DesignedForm& form, std::span<const model::Ra
 // Runs every validation table of the form's design in turn, as above; a box of `unreadable`
 // (its text shows no number) is refused by the first row that applies and names it.
 bool passes(QWidget* parent, const DesignedForm& form, const model::CheckValues& values,
-            const model::MetricFlags& flags, std::span<const model::ControlRef> unreadable);
+            const model::MetricFlags& flags, std::span<const model::UnreadableBox> unreadable);
 
 }  // namespace pellavan::platform

@@ -149,11 +149,17 @@ TEST_F(ConventionalWindowsTest, RunRefusesATextThatShowsNoNumber) {
       {false, true, testing::kGas95, "txtAAFinput", "$", input,
        "Furnace Input kW Outside of Valid Range of 1 - 1171"},
       {true, true, testing::kGas95, "txtAA95cap", "1,5", hp,
-       "ARI @ 95 Capacity Outside of Valid Range of 1 - 293"},
+       "The Comma in \"1,5\" Cannot Separate Thousands: Please Type Decimals with a Point (1.5)"},
+      {true, true, testing::kGas95, "txtAA95cap", "10,500", hp,
+       "\"10,500\" Could Mean 10.500 or 10500: Please Type It with a Decimal Point or Without the "
+       "Comma"},
       {true, true, testing::kGas95, "txtAAFinput", "1..2", backup,
        "Furnace Input kW Outside of Valid Range of 1 - 1172"},
       {false, false, testing::kElectric, "txtAAFinput", "2,0", input,
-       "Furnace Input kW Outside of Valid Range of 1 - 500"},
+       "The Comma in \"2,0\" Cannot Separate Thousands: Please Type Decimals with a Point (2.0)"},
+      {true, true, testing::kGas95, "txtAaCutTmp", "-2,5", cut_off,
+       "The Comma in \"-2,5\" Cannot Separate Thousands: Please Type Decimals with a Point "
+       "(-2.5)"},
       {true, false, testing::kGas95, "txtAaCutTmp", "5 F", cut_off,
        "Cut-Off Temp Outside of Valid Range of -10 to 50"},
   };

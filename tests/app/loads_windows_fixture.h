@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QLocale>
 #include <cstdlib>
 #include <filesystem>
 
@@ -17,6 +18,8 @@ class LoadsWindowsFixture : public AppFixture {
  protected:
   void SetUp() override {
     AppFixture::SetUp();
+    // Dates show in the user's short form: the tests read the US form on every machine.
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
     const char* built = std::getenv("PELLAVAN_DATA_DIR");
     ASSERT_NE(built, nullptr);
     for (const char* name : {"Citydata.CEA", "FossData.CEA"})
@@ -41,6 +44,11 @@ class LoadsWindowsFixture : public AppFixture {
     p.Furnace_UnitId = 1;
   }
 
+  void TearDown() override {
+    QLocale::setDefault(locale_before_);
+    AppFixture::TearDown();
+  }
+
   void set_display(bool metric) {
     state->model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
     state->model.MetricFlag(model::kKeepFahrenheit) = 0;
@@ -59,6 +67,9 @@ class LoadsWindowsFixture : public AppFixture {
   QLineEdit* box(const char* name) const { return project_window->form().text_box(name); }
 
   std::unique_ptr<ProjectWindow> project_window;
+
+ private:
+  QLocale locale_before_;
 };
 
 }  // namespace pellavan::app::testing

@@ -10,12 +10,14 @@
 #include "model/record/record_layout.h"
 #include "model/records/city_rec.h"
 #include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
 
 #include "app/loads_windows_fixture.h"
 #include "app/project_window_design.h"
 #include "app/scale_bar.h"
+#include "platform/window_test_support.h"
 #include "program_state/analysis_session.h"
 
 namespace pellavan::app {
@@ -76,7 +78,8 @@ TEST_F(ProjectWindowTest, TheCloseBoxAndEscapeCloseWithoutDone) {
 }
 
 // Closed without Done (Escape, the close box), the window leaves the project, its city and its
-// loads exactly as they were when it was shown, whatever was typed and recalculated meanwhile.
+// loads exactly as they were when it was shown, whatever was typed and recalculated meanwhile,
+// also with the cursor still in the box typed into: that box's leaving starts nothing.
 TEST_F(ProjectWindowTest, ClosedWithoutDoneItDiscardsEverythingTyped) {
   struct Typed {
     const char* box;
@@ -87,9 +90,13 @@ TEST_F(ProjectWindowTest, ClosedWithoutDoneItDiscardsEverythingTyped) {
     bool escape;
     const char* city;  // clicked in Texas, or nullptr
     std::vector<Typed> typed;
+    bool stay = false;  // the cursor stays in the last box
   };
   const Row rows[] = {
       {"a refused heating delta T, Escape", true, nullptr, {{"txtHdt", "500"}}},
+      {"70 in the heating delta T, Escape in it", true, nullptr, {{"txtHdt", "70"}}, true},
+      {"60000 in the heating load, close box", false, nullptr, {{"txtHload", "60000"}}, true},
+      {"a half-typed date, Escape in it", true, nullptr, {{"txtDate", "3/1"}}, true},
       {"Houston and its loads, Escape",
        true,
        "Houston",
@@ -122,13 +129,16 @@ TEST_F(ProjectWindowTest, ClosedWithoutDoneItDiscardsEverythingTyped) {
       box(t.box)->setFocus();
       box(t.box)->selectAll();
       QTest::keyClicks(box(t.box), QString::fromUtf8(t.text));
-      QTest::keyClick(box(t.box), Qt::Key_Tab);
+      if (!r.stay || &t != &r.typed.back()) QTest::keyClick(box(t.box), Qt::Key_Tab);
     }
+    messages.clear();
     if (r.escape)
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     else
       EXPECT_TRUE(w.close());
     EXPECT_FALSE(w.isVisible());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(messages.empty()) << qPrintable(messages.front().text);
     const auto& after = state->analysis().loads();
     EXPECT_TRUE(state->model.ProjectRec == before);
     EXPECT_EQ(state->model.ProjectRec.Loads_CoolLoad, 45000);
@@ -193,7 +203,12 @@ TEST_F(ProjectWindowTest, EntriesAreCheckedAtTheBoundsOfTheirDisplay) {
       {false, false, "txtHload", "999", "Heating Load Outside of Valid Range of 1000 - 999999"},
       {false, false, "txtHload", "1000", ""},
       {false, false, "txtHload", "66,000", ""},  // read as it shows
-      {false, false, "txtHload", "66,00", "Heating Load Outside of Valid Range of 1000 - 999999"},
+      {false, false, "txtHload", "66,00",
+       "The Comma in \"66,00\" Cannot Separate Thousands: Please Type Decimals with a Point "
+       "(66.00)"},
+      {true, false, "txtHload", "23,450",
+       "\"23,450\" Could Mean 23.450 or 23450: Please Type It with a Decimal Point or Without the "
+       "Comma"},
       {true, false, "txtHload", "-0.1", "Heating Load Outside of Valid Range of 0 - 292"},
       {true, false, "txtHload", "292.0", ""},
       {true, false, "txtHload", "292.1", "Heating Load Outside of Valid Range of 0 - 292"},
@@ -258,6 +273,50 @@ TEST_F(ProjectWindowTest, TheDateBoxKeepsDatesOfThisCentury) {
   }
 }
 
+// The date is shown and typed in the short date form of the user's locale, ISO dates and
+// two-digit years (1990 to 2099) too; the project keeps the day whatever the form.
+TEST_F(ProjectWindowTest, TheDateIsShownAndTypedInTheUsersOwnForm) {
+  const QLocale before;
+  const QDate zero(1899, 12, 30);
+  const QDate christmas(2026, 12, 25);
+  state->model.ProjectRec.Project_Date = model::OleDate{double(zero.daysTo(QDate(2026, 3, 5)))};
+  struct Row {
+    const char* locale;
+    const char* shown;  // the stored 5 March 2026
+    const char* typed;
+    const char* left;  // the box once left; nullptr: refused
+  };
+  const Row rows[] = {
+      {"en_US", "3/5/2026", "12/25/26", "12/25/2026"},
+      {"en_US", "3/5/2026", "25/12/2026", nullptr},
+      {"en_GB", "05/03/2026", "25/12/2026", "25/12/2026"},
+      {"en_GB", "05/03/2026", "2026-12-25", "25/12/2026"},
+      {"de_DE", "05.03.2026", "25.12.26", "25.12.2026"},
+  };
+  const model::ProjectRec sample = state->model.ProjectRec;
+  for (const Row& r : rows) {
+    SCOPED_TRACE(std::string(r.locale) + " " + r.typed);
+    QLocale::setDefault(QLocale(QString::fromUtf8(r.locale)));
+    state->model.ProjectRec = sample;
+    ProjectWindow& w = shown_project_window();
+    ASSERT_TRUE(platform::testing::show_and_activate(&w));
+    QLineEdit* date = box("txtDate");
+    EXPECT_EQ(date->text(), QString::fromUtf8(r.shown));
+    messages.clear();
+    date->setFocus();
+    date->selectAll();
+    QTest::keyClicks(date, QString::fromUtf8(r.typed));
+    QTest::keyClick(date, Qt::Key_Tab);
+    EXPECT_EQ(was_shown("Invalid Date...Please Try Again"), r.left == nullptr);
+    if (r.left == nullptr) continue;
+    EXPECT_EQ(date->text(), QString::fromUtf8(r.left));
+    QTest::mouseClick(w.form().button("Command1"), Qt::LeftButton);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(state->model.ProjectRec.Project_Date.serial, double(zero.daysTo(christmas)));
+  }
+  QLocale::setDefault(before);
+}
+
 // A project never given a date shows an empty box and keeps no date through Done.
 TEST_F(ProjectWindowTest, AProjectWithoutADateShowsAndKeepsNone) {
   state->model.ProjectRec.Project_Date = model::OleDate{0};
@@ -284,6 +343,12 @@ TEST_F(ProjectWindowTest, TheRatioBoxTakesPointSixtyToPointNinety) {
     w.txtSensiblePercent_LostFocus();
     EXPECT_EQ(was_shown("S/T Ratio Outside of Valid Range of .60 - .90"), refused) << text;
   }
+  messages.clear();
+  box("txtSensiblePercent")->setText("0,75");  // a decimal comma is named as such
+  w.txtSensiblePercent_LostFocus();
+  EXPECT_TRUE(
+      was_shown("The Comma in \"0,75\" Cannot Separate Thousands: Please Type Decimals "
+                "with a Point (0.75)"));
 }
 
 // In ratio mode the sensible load is the whole cooling load (Btu/h or kW) times the ratio.

@@ -124,13 +124,27 @@ TEST_F(RatesWindowTest, UpdateProjectChecksBeforeItStores) {
   }
 }
 
-// A price typed as people type it is stored as it shows, or refused and kept out of the project.
+// A price typed as people type it is stored as it shows, or refused and kept out of the project:
+// a comma that stands, or may stand, for a decimal point is refused with what to type instead.
 TEST_F(RatesWindowTest, TypedPricesAreStoredAsTheyShowOrRefused) {
+  const char* range = "One or More Rates Outside of Valid Range of 0 to 10,000";
   struct Row {
     const char* text;
-    double stored;  // -1: refused
+    double stored;        // -1: refused
+    const char* message;  // of the refusal
   };
-  const Row rows[] = {{"$1.90", 1.9}, {"1,900", 1900}, {"1,90", -1}, {"$", -1}, {"1.9x", -1}};
+  const Row rows[] = {
+      {"$1.90", 1.9, nullptr},
+      {"1,90", -1,
+       "The Comma in \"1,90\" Cannot Separate Thousands: Please Type Decimals with a Point (1.90)"},
+      {"0,459", -1,
+       "The Comma in \"0,459\" Cannot Separate Thousands: Please Type Decimals with a Point "
+       "(0.459)"},
+      {"1,900", -1,
+       "\"1,900\" Could Mean 1.900 or 1900: Please Type It with a Decimal Point or Without the "
+       "Comma"},
+      {"$", -1, range},
+      {"1.9x", -1, range}};
   for (const Row& r : rows) {
     SCOPED_TRACE(r.text);
     const model::ProjectRec before = state->model.ProjectRec;
@@ -143,13 +157,14 @@ TEST_F(RatesWindowTest, TypedPricesAreStoredAsTheyShowOrRefused) {
     QTest::keyClicks(box, QString::fromUtf8(r.text));
     QTest::mouseClick(w.form()[rates_window::Command3], Qt::LeftButton);
     const double stored = loads::kRateFields[0].project.get(state->model.ProjectRec);
-    EXPECT_EQ(was_shown("One or More Rates Outside of Valid Range of 0 to 10,000"), r.stored < 0);
     if (r.stored < 0) {
+      EXPECT_TRUE(was_shown(QString::fromUtf8(r.message))) << qPrintable(messages.front().text);
       EXPECT_EQ(stored, loads::kRateFields[0].project.get(before));
       EXPECT_TRUE(w.isVisible());
       EXPECT_EQ(w.focusWidget(), box);
       w.Command4_Click();
     } else {
+      EXPECT_FALSE(was_shown(QString::fromUtf8(range)));
       EXPECT_EQ(stored, r.stored);
     }
     state->model.ProjectRec = before;

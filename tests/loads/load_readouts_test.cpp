@@ -1,10 +1,13 @@
-// The read-out texts of the project-information window and the sensible-load entry rules.
+// The read-out texts of the project-information window, the sensible-load entry rules and the
+// project date in the user's short date form.
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "loads/input/load_readouts.h"
+#include "loads/input/project_date.h"
 #include "loads/input/sensible_entry.h"
+#include "sheet/format/date_serial.h"
 
 namespace pellavan::loads {
 namespace {
@@ -86,22 +89,78 @@ TEST(LoadReadoutsTest, WhatIsMissingShowsEmpty) {
 }
 
 TEST(LoadReadoutsTest, SensibleAndRatioFollowEachOther) {
+  using model::Places;
   const struct {
     const char* cooling;
     const char* ratio;
+    Places loads;
     const char* sensible;
-  } rows[] = {{"45000", ".77", "34650"},
-              {"13.2", ".77", "10.01"},  // 13 x .77
-              {"12.5", ".8", "9.6"},     // halves to the even whole
-              {"45000", ".7777", "34996.5"}};
+  } rows[] = {{"45000", ".77", Places::Whole, "34650"},
+              {"45,000", ".77", Places::Whole, "34650"},
+              {"13.2", ".77", Places::Decimals, "10.01"},  // 13 x .77
+              {"12.5", ".8", Places::Decimals, "9.6"},     // halves to the even whole
+              {"45000", ".7777", Places::Whole, "34996.5"}};
   for (const auto& r : rows)
-    EXPECT_EQ(sensible_from_ratio(r.cooling, r.ratio), r.sensible) << r.cooling << " " << r.ratio;
-  const RatioFromSensible from_load = ratio_from_sensible("45000", "33750");
+    EXPECT_EQ(sensible_from_ratio(r.cooling, r.ratio, r.loads), r.sensible)
+        << r.cooling << " " << r.ratio;
+  const RatioFromSensible from_load = ratio_from_sensible("45000", "33750", Places::Whole);
   EXPECT_EQ(from_load.ratio, ".75");
   EXPECT_FALSE(from_load.cooling);
-  const RatioFromSensible empty = ratio_from_sensible("", "0.5");
+  const RatioFromSensible empty = ratio_from_sensible("", "0.5", Places::Decimals);
   EXPECT_EQ(empty.cooling, "1");
   EXPECT_EQ(empty.ratio, ".50");
+}
+
+// A date is read in the order of the locale's short form (or ISO), with two-digit years in
+// 1990 to 2099, and written in that form with four digits.
+TEST(ProjectDateTest, ReadAndWrittenInTheShortFormOfTheLocale) {
+  constexpr const char* us = "M/d/yy";
+  constexpr const char* gb = "dd/MM/yyyy";
+  constexpr const char* de = "dd.MM.yy";
+  constexpr const char* ca = "yyyy-MM-dd";  // fr_CA
+  constexpr const char* c_locale = "d MMM yyyy";
+  constexpr const char* bg = "d.MM.yy 'г'.";
+  struct Row {
+    const char* pattern;
+    const char* typed;
+    std::optional<sheet::CivilDate> date;
+    const char* shown;  // when read
+  };
+  const Row rows[] = {
+      {us, "3/5/2026", sheet::CivilDate{2026, 3, 5}, "3/5/2026"},
+      {us, "3/5/26", sheet::CivilDate{2026, 3, 5}, "3/5/2026"},
+      {us, "12/31/99", sheet::CivilDate{1999, 12, 31}, "12/31/1999"},
+      {us, "1/1/89", sheet::CivilDate{2089, 1, 1}, "1/1/2089"},
+      {us, " 2026-03-05 ", sheet::CivilDate{2026, 3, 5}, "3/5/2026"},
+      {us, "25/12/2026", std::nullopt, ""},
+      {us, "13/45/2020", std::nullopt, ""},
+      {us, "3/1", std::nullopt, ""},
+      {us, "3/5/026", std::nullopt, ""},
+      {us, "March 5, 2026", std::nullopt, ""},
+      {us, "2/29/2027", std::nullopt, ""},
+      {gb, "25/12/2026", sheet::CivilDate{2026, 12, 25}, "25/12/2026"},
+      {gb, "5/3/26", sheet::CivilDate{2026, 3, 5}, "05/03/2026"},
+      {gb, "2026-03-05", sheet::CivilDate{2026, 3, 5}, "05/03/2026"},
+      {gb, "12/25/2026", std::nullopt, ""},
+      {de, "25.12.26", sheet::CivilDate{2026, 12, 25}, "25.12.2026"},
+      {de, "5.3.2026", sheet::CivilDate{2026, 3, 5}, "05.03.2026"},
+      {ca, "2026-12-25", sheet::CivilDate{2026, 12, 25}, "2026-12-25"},
+      {ca, "26-12-25", sheet::CivilDate{2026, 12, 25}, "2026-12-25"},
+      {c_locale, "3/5/2026", sheet::CivilDate{2026, 3, 5}, "3/5/2026"},  // names: M/d/yyyy
+      {bg, "5.03.26 г.", sheet::CivilDate{2026, 3, 5}, "5.03.2026 г."},
+      {us, "1/1/2100", sheet::CivilDate{2100, 1, 1}, "1/1/2100"},  // a date, outside the window
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(std::string(r.pattern) + ": " + r.typed);
+    const std::optional<int> serial = typed_date(r.typed, r.pattern);
+    ASSERT_EQ(serial.has_value(), r.date.has_value());
+    if (!serial) continue;
+    EXPECT_EQ(*serial, sheet::serial_from_date(*r.date));
+    EXPECT_EQ(date_shown(*serial, r.pattern), r.shown);
+    EXPECT_EQ(year_of(*serial), r.date->year);
+  }
+  EXPECT_EQ(date_shown(46086.75, gb), "05/03/2026") << "a time of day is dropped";
+  EXPECT_EQ(date_shown(1e12, us), "");
 }
 
 }  // namespace

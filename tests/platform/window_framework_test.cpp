@@ -12,6 +12,8 @@
 #include <QTextLayout>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <functional>
 
 #include "platform/catalogue_lists.h"
 #include "platform/design_checks.h"
@@ -169,6 +171,42 @@ TEST(WindowFrameworkTest, AWindowUnloadsItselfFromItsOwnHandler) {
   EXPECT_EQ(w->result(), QDialog::Accepted);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(w.isNull());
+}
+
+// A window that goes by Escape, its close box or its own handler throws away what is typed in
+// the box with the cursor: the box's leave handling does not run (it would act on the text
+// after the window's restore). Tab out of the box runs it.
+TEST(WindowFrameworkTest, AWindowThatGoesRunsNoLeaveHandlingOfTheFocusedBox) {
+  struct Row {
+    const char* name;
+    std::function<void(SampleWindow&)> act;
+    bool left;
+  };
+  const Row rows[] = {
+      {"Escape", [](SampleWindow& w) { QTest::keyClick(w.form()[txtName], Qt::Key_Escape); },
+       false},
+      {"close box", [](SampleWindow& w) { EXPECT_TRUE(w.close()); }, false},
+      {"its own handler", [](SampleWindow& w) { w.btnDone_Click(); }, false},
+      {"Tab, then Escape",
+       [](SampleWindow& w) {
+         QTest::keyClick(w.form()[txtName], Qt::Key_Tab);
+         QTest::keyClick(w.form()[txtNote], Qt::Key_Escape);
+       },
+       true},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    SampleWindow::being_destroyed = false;  // the row before destroyed its window
+    SampleWindow w;
+    ASSERT_TRUE(show_and_activate(&w));
+    w.form()[txtName]->setFocus();
+    QTest::keyClicks(w.form()[txtName], "Ab");
+    w.log.clear();
+    r.act(w);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(std::count(w.log.begin(), w.log.end(), "left name"), r.left ? 1 : 0);
+  }
 }
 
 TEST(WindowFrameworkTest, ShowingOneOfOurWindowsDeactivatesAndActivatesOnce) {

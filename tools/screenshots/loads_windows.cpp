@@ -3,13 +3,19 @@
 // Shows the project-information window (both pages) and the utility-rates window on a sample
 // project, in the imperial and the metric display and in the normal and the large layout, with
 // a state and a city clicked by mouse, and saves a picture of each window in OUTPUT_FOLDER.
-// Message boxes are printed, not shown.
+// Message boxes are printed, not shown, but for the entries typed as people type them (a decimal
+// comma in a price and a load, Escape with a figure or a half-typed date still in its box, dates
+// in British and German form), whose messages are drawn and the screen saved.
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
@@ -115,6 +121,82 @@ void pick_philadelphia(app::ProjectWindow& project, const QDir& out, const QStri
       cities.currentItem()->data(Qt::UserRole).toInt());
 }
 
+// Shown and active, so that the cursor can go into its boxes.
+void show_active(QWidget& window) {
+  window.show();
+  window.activateWindow();
+  for (int i = 0; i < 40 && !window.isActiveWindow(); ++i) settle(50);
+}
+
+// The cursor put into a box, its text typed over, and Escape or Tab pressed in it.
+void type(QLineEdit* box, const char* text) {
+  box->setFocus();
+  box->setText(QString::fromUtf8(text));
+  settle(50);
+}
+void press(QLineEdit* box, Qt::Key key) {
+  QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+  QApplication::sendEvent(box, &event);
+  settle(100);
+}
+
+// Entries typed as people type them, in one display and layout; `step` names the shots of the
+// messages they bring.
+void typed_entries(program_state::AppState& state, bool large, const QString& tag, QString& step) {
+  model::ProjectRec& p = state.model.ProjectRec;
+  const bool metric = state.model.MetricFlag(model::kMetricDisplay) != 0;
+  {
+    app::ProjectWindow project(state);
+    project.apply_size(large);
+    show_active(project);
+    project.Command3_Click();
+    step = QStringLiteral("comma-load-") + tag;
+    type(project.form().text_box("txtHload"), metric ? "23,450" : "66,00");
+    press(project.form().text_box("txtHload"), Qt::Key_Tab);
+    step = QStringLiteral("escape-in-box-") + tag;
+    type(project.form().text_box("txtHdt"), metric ? "39" : "70");
+    press(project.form().text_box("txtHdt"), Qt::Key_Escape);
+    std::printf("%s: window %s, heating load %d, heating delta T %d\n", qPrintable(step),
+                project.isVisible() ? "open" : "closed", p.Loads_HeatLoad, p.Loads_HeatDeltaT);
+    show_active(project);
+    type(project.form().text_box("txtDate"), "3/1");
+    press(project.form().text_box("txtDate"), Qt::Key_Escape);
+    std::printf("%s: window %s after a half-typed date\n", qPrintable(step),
+                project.isVisible() ? "open" : "closed");
+  }
+  auto* rates = new app::RatesWindow(state);
+  rates->apply_size(large);
+  show_active(*rates);
+  for (const char* price : {"0,459", "1,234"}) {
+    step = QStringLiteral("comma-price-%1-").arg(QString::fromLatin1(price).remove(u',')) + tag;
+    type(rates->form().text_box("txtNS"), price);
+    rates->form().button("Command3")->click();
+    std::printf("%s: gas, summer, stored %.4f\n", qPrintable(step), p.Rates_GasSummer.to_double());
+  }
+  rates->Command4_Click();
+  step.clear();
+  settle(100);
+}
+
+// The job page in the short date form of a locale, before and after a date typed in it.
+void dates_in(program_state::AppState& state, const char* locale, const char* typed,
+              const QDir& out) {
+  const QLocale before;
+  QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+  app::ProjectWindow project(state);
+  show_active(project);
+  const QString tag = QString::fromLatin1(locale);
+  shoot(project, out, QStringLiteral("date-shown-") + tag);
+  type(project.form().text_box("txtDate"), typed);
+  press(project.form().text_box("txtDate"), Qt::Key_Tab);
+  shoot(project, out, QStringLiteral("date-typed-") + tag);
+  project.Done_Click();
+  std::printf("date %s: typed %s, shown %s, day %.0f\n", locale, typed,
+              qPrintable(project.form().text_box("txtDate")->text()),
+              state.model.ProjectRec.Project_Date.serial);
+  QLocale::setDefault(before);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -122,7 +204,16 @@ int main(int argc, char** argv) {
   const std::optional<QDir> made = tools::output_folder(argc, argv);
   if (!made) return 2;
   const QDir& out = *made;
-  tools::start_quietly(platform::MessageResult::No);
+  QString step;  // while set, a message is drawn and the screen saved
+  tools::start_quietly([&](const platform::MessageRequest& r) {
+    if (!step.isEmpty()) {
+      QMessageBox box(QMessageBox::Warning, r.title, r.text, QMessageBox::Ok,
+                      QApplication::activeWindow());
+      box.show();
+      shoot(out, step + QStringLiteral("-message"));
+    }
+    return platform::MessageResult::No;
+  });
   program_state::AppState state(tools::program_folder(argv));
   sample_project(state.model.ProjectRec);
   for (const bool metric : {false, true}) {
@@ -145,8 +236,13 @@ int main(int argc, char** argv) {
       shoot(*rates, out, QStringLiteral("rates-") + tag);
       rates->Command4_Click();
       settle(100);
+      typed_entries(state, large, tag, step);
     }
   }
+  state.model.MetricFlag(model::kMetricDisplay) = 0;
+  dates_in(state, "en_GB", "25/12/26", out);
+  dates_in(state, "de_DE", "25.12.2026", out);
+  dates_in(state, "en_US", "12/25/26", out);
   // A new user's round: a state and city picked, loads typed, a correction moved, one entry out
   // of range, then Done.
   state.model.MetricFlag(model::kMetricDisplay) = 0;

@@ -15,21 +15,25 @@ double places(double v, int n) {
 
 }  // namespace
 
-double ratio_of(std::string_view text) { return places(model::typed_value(text), 4); }
+double ratio_of(std::string_view text) {
+  return places(model::typed_value(text, model::Places::Decimals), 4);
+}
 
-std::string sensible_from_ratio(std::string_view cooling, std::string_view ratio) {
-  const double load = model::round_half_even(model::typed_value(cooling));
+std::string sensible_from_ratio(std::string_view cooling, std::string_view ratio,
+                                model::Places loads) {
+  const double load = model::round_half_even(model::typed_value(cooling, loads));
   return model::format_significant(places(load * ratio_of(ratio), 4), 15);
 }
 
-RatioFromSensible ratio_from_sensible(std::string_view cooling, std::string_view sensible) {
+RatioFromSensible ratio_from_sensible(std::string_view cooling, std::string_view sensible,
+                                      model::Places loads) {
   RatioFromSensible out;
-  double load = model::typed_value(cooling);
+  double load = model::typed_value(cooling, loads);
   if (!(load > 0)) {
     out.cooling.emplace(1, '1');
     load = 1;
   }
-  out.ratio = model::format_fixed(places(model::typed_value(sensible) / load, 4), 2, false);
+  out.ratio = model::format_fixed(places(model::typed_value(sensible, loads) / load, 4), 2, false);
   return out;
 }
 

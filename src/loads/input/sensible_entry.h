@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/units/number_text.h"
+
 namespace pellavan::loads {
 
 // The ratio a box holds: its leading number to four decimals.
@@ -13,13 +15,15 @@ namespace pellavan::loads {
 
 // The sensible load's text for the cooling load as typed, rounded to a whole number in either
 // unit (Btu/h or kW), times the ratio: "34650" for 45000 x .77, "10.01" for 13.2 kW x .77.
-[[nodiscard]] std::string sensible_from_ratio(std::string_view cooling, std::string_view ratio);
+// `loads` is how the load boxes show their values (whole Btu/h, kW with decimals).
+[[nodiscard]] std::string sensible_from_ratio(std::string_view cooling, std::string_view ratio,
+                                              model::Places loads);
 
 struct RatioFromSensible {
   std::optional<std::string> cooling;  // the cooling load's new text when it was not above 0
   std::string ratio;                   // "#.00"
 };
 [[nodiscard]] RatioFromSensible ratio_from_sensible(std::string_view cooling,
-                                                    std::string_view sensible);
+                                                    std::string_view sensible, model::Places loads);
 
 }  // namespace pellavan::loads

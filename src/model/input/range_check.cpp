@@ -40,10 +40,25 @@ double CheckValues::bound(const RangeCheck& /*row*/, int /*id*/, Display /*displ
   return 0.0;
 }
 
+std::optional<std::string> CheckValues::own_message(const RangeCheck& /*row*/) const {
+  return std::nullopt;
+}
+
+const UnreadableBox* UnreadableBoxes::box_of(const RangeCheck& row) const {
+  for (const UnreadableBox& b : boxes_)
+    if (b.box == row.focus) return &b;
+  return nullptr;
+}
+
 double UnreadableBoxes::value(const RangeCheck& row, Display display) const {
-  for (ControlRef box : boxes_)
-    if (box == row.focus) return std::nan("");  // never inside a range
+  if (box_of(row) != nullptr) return std::nan("");  // never inside a range
   return values_.value(row, display);
+}
+
+std::optional<std::string> UnreadableBoxes::own_message(const RangeCheck& row) const {
+  const UnreadableBox* b = box_of(row);
+  if (b == nullptr || b->comma == Comma::None) return values_.own_message(row);
+  return comma_message(b->text, b->comma);
 }
 
 double celsius_checked(double fahrenheit) { return F_To_C(fahrenheit); }
@@ -82,8 +97,8 @@ std::optional<Refusal> first_refusal(std::span<const RangeCheck> rows, const Che
     const Display display = units.display_of(row.quantity);
     if (!checked_in(row, display) || !values.holds(row)) continue;
     const Range bounds = bounds_of(row, display, values);
-    if (!inside(values.value(row, display), bounds))
-      return Refusal{&row, message_of(row, display, bounds)};
+    if (inside(values.value(row, display), bounds)) continue;
+    return Refusal{&row, values.own_message(row).value_or(message_of(row, display, bounds))};
   }
   return std::nullopt;
 }

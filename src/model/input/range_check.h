@@ -32,6 +32,7 @@
 #include "model/input/unit_options.h"
 #include "model/input/control_ref.h"
 #include "model/input/message_kinds.h"
+#include "model/units/number_text.h"
 
 namespace pellavan::model {
 
@@ -84,25 +85,40 @@ class CheckValues {
   [[nodiscard]] virtual bool holds(const RangeCheck& row) const { return row.when == 0; }
   // A calculated bound: `id` is the row's low_from or high_from.
   [[nodiscard]] virtual double bound(const RangeCheck& row, int id, Display display) const;
+  // A message of the value's own that refuses it in place of the row's; nothing for the row's.
+  [[nodiscard]] virtual std::optional<std::string> own_message(const RangeCheck& row) const;
+};
+
+// A box whose text shows no number, as typed, with the comma that is the cause, if one is.
+struct UnreadableBox {
+  ControlRef box{};
+  std::string text;
+  Comma comma = Comma::None;
 };
 
 // A window's values with the boxes whose text shows no number (store_value said so): each row
-// that gives such a box the focus refuses it with its message, whatever was stored from it.
+// that gives such a box the focus refuses it, whatever was stored from it: with the comma's
+// message where a comma is the cause, else with its own.
 class UnreadableBoxes : public CheckValues {
  public:
-  UnreadableBoxes(const CheckValues& values, std::span<const ControlRef> boxes)
+  UnreadableBoxes(const CheckValues& values, std::span<const UnreadableBox> boxes)
       : values_(values), boxes_(boxes) {}
   [[nodiscard]] double value(const RangeCheck& row, Display display) const override;
   [[nodiscard]] bool holds(const RangeCheck& row) const override { return values_.holds(row); }
   [[nodiscard]] double bound(const RangeCheck& row, int id, Display display) const override {
     return values_.bound(row, id, display);
   }
+  [[nodiscard]] std::optional<std::string> own_message(const RangeCheck& row) const override;
 
  private:
+  [[nodiscard]] const UnreadableBox* box_of(const RangeCheck& row) const;
+
   const CheckValues& values_;
-  std::span<const ControlRef> boxes_;
+  std::span<const UnreadableBox> boxes_;
 };
 
+// The first refused value: its row (whose title and icon the message is shown with) and the
+// message, the row's or the value's own.
 struct Refusal {
   const RangeCheck* row = nullptr;
   std::string text;

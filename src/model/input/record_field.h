@@ -23,6 +23,7 @@ template <class Rec>
 struct NumberField {
   double (*get)(const Rec&) = nullptr;
   void (*set)(Rec&, double) = nullptr;
+  bool whole = false;  // an Int16 or Int32 field
 };
 
 template <class Rec>
@@ -73,7 +74,8 @@ constexpr auto number_field() {
   using Rec = typename M::Class;
   using T = typename M::Type;
   return NumberField<Rec>{[](const Rec& r) { return detail::from_field<T>(r.*Member); },
-                          [](Rec& r, double v) { r.*Member = detail::to_field<T>(v); }};
+                          [](Rec& r, double v) { r.*Member = detail::to_field<T>(v); },
+                          std::is_integral_v<T>};
 }
 
 template <auto Member>

@@ -68,24 +68,33 @@ std::string show_value(const UnitBinding& b, const ProjectRec& rec, const UnitOp
   return text;
 }
 
-bool store_value(const UnitBinding& b, std::string_view text, ProjectRec& rec,
-                 const UnitOptions& units, UnitMemos& memos) {
+Places places_of(const UnitBinding& b, const UnitOptions& units) {
+  const NumberFormat& format =
+      units.display_of(b.quantity) == Display::Metric ? b.metric : b.imperial;
+  if (format.decimals >= 0) return format.decimals > 0 ? Places::Decimals : Places::Whole;
+  return b.field.whole ? Places::Whole : Places::Decimals;
+}
+
+std::optional<UnreadableBox> store_value(const UnitBinding& b, std::string_view text,
+                                         ProjectRec& rec, const UnitOptions& units,
+                                         UnitMemos& memos) {
   if (const auto shown = memos.unchanged(b.slot, text)) {
     b.field.set(rec, *shown);
-    return true;
+    return std::nullopt;
   }
-  const std::optional<double> typed = typed_number(text);
-  if (!typed) return false;  // the field keeps its value; the same text is refused again
+  const TypedNumber typed = read_typed(text, places_of(b, units));
+  // The field keeps its value; the same text is refused again.
+  if (!typed.value) return UnreadableBox{b.control, std::string(text), typed.comma};
   const bool metric = units.display_of(b.quantity) == Display::Metric;
-  b.field.set(rec, metric ? from_metric(b, *typed, units, memos) : *typed);
+  b.field.set(rec, metric ? from_metric(b, *typed.value, units, memos) : *typed.value);
   memos.remember_shown(b.slot, std::string(text), b.field.get(rec));
-  return true;
+  return std::nullopt;
 }
 
 std::string left_text(const UnitBinding& b, std::string_view text, const UnitOptions& units) {
   const bool celsius =
       b.quantity == Quantity::Temperature || b.quantity == Quantity::TemperatureDifference;
-  const std::optional<double> typed = typed_number(text);
+  const std::optional<double> typed = typed_number(text, places_of(b, units));
   if (typed && b.leave == Leave::RoundHalf && celsius &&
       units.display_of(b.quantity) == Display::Metric)
     return Round_Half(*typed);

@@ -21,6 +21,7 @@
 #include <string_view>
 #include <utility>
 
+#include "model/input/range_check.h"
 #include "model/input/record_field.h"
 #include "model/input/unit_options.h"
 #include "model/records/project_rec.h"
@@ -57,11 +58,15 @@ struct UnitBinding {
 // The text the box shows for the stored value (converted when its quantity is shown metric).
 [[nodiscard]] std::string show_value(const UnitBinding& binding, const ProjectRec& rec,
                                      const UnitOptions& units, UnitMemos& memos);
+// Whether the box shows its value with decimals in the display: its format's, or as needed for
+// a field that holds decimals.
+[[nodiscard]] Places places_of(const UnitBinding& binding, const UnitOptions& units);
 // Stores the box's text: the shown value when the text is what was shown, else the entry read
-// as typed (typed_number: "$1.90", "45,000") converted to the stored unit. False when the text
+// as typed (read_typed: "$1.90", "45,000") converted to the stored unit. The box when the text
 // shows no number: the field keeps its value and the box is to be refused.
-bool store_value(const UnitBinding& binding, std::string_view text, ProjectRec& rec,
-                 const UnitOptions& units, UnitMemos& memos);
+std::optional<UnreadableBox> store_value(const UnitBinding& binding, std::string_view text,
+                                         ProjectRec& rec, const UnitOptions& units,
+                                         UnitMemos& memos);
 // The text after the box is left: the leave rule, where it applies in the display. A text that
 // shows no number stays as typed, to be refused.
 [[nodiscard]] std::string left_text(const UnitBinding& binding, std::string_view text,

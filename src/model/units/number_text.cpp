@@ -141,10 +141,12 @@ double beyond_double(std::string_view number) {
   return negative ? -max : max;
 }
 
-// The whole part of a typed number with its "," groups taken out, or nothing when a group is not
-// three digits long or the first is longer than three.
+// The whole part of a typed number with its "," groups taken out, or nothing when they are no
+// thousands groups: a first group empty, longer than three digits or with a leading 0, a later
+// one not three digits long.
 std::optional<std::string> ungrouped(std::string_view whole) {
   if (whole.find(',') == std::string_view::npos) return std::string(whole);
+  if (whole.front() == '0') return std::nullopt;
   std::string digits;
   std::size_t group = 0;
   bool first = true;
@@ -162,34 +164,82 @@ std::optional<std::string> ungrouped(std::string_view whole) {
   return digits;
 }
 
-}  // namespace
-
-std::optional<double> typed_number(std::string_view text) {
-  std::string t;
-  for (char c : text)
-    if (!is_skipped(c) && c != '\r') t.push_back(c);
-  if (t.empty()) return 0.0;
-  std::size_t at = 0;
-  std::string number;
-  if (t[at] == '-' || t[at] == '+') number.push_back(t[at++]);
-  if (at < t.size() && t[at] == '$') ++at;
-  const std::size_t whole_start = at;
-  while (at < t.size() && (is_digit(t[at]) || t[at] == ',')) ++at;
-  const auto whole = ungrouped(std::string_view(t).substr(whole_start, at - whole_start));
-  if (!whole) return std::nullopt;
-  number += *whole;
-  number += t.substr(at);  // the decimals and the exponent
+// A plain number text read whole, or nothing.
+std::optional<double> whole_number(const std::string& number) {
   LeadingNumber reader(number);
   const std::string plain = reader.read();
   if (plain.empty() || reader.consumed() != number.size()) return std::nullopt;
   return Val(number);
 }
 
-double typed_value(std::string_view text) { return typed_number(text).value_or(Val(text)); }
+std::string replaced(std::string_view text, char from, std::string_view to) {
+  std::string out;
+  for (char c : text) {
+    if (c == from)
+      out += to;
+    else
+      out.push_back(c);
+  }
+  return out;
+}
 
-bool differs_from_shown(std::string_view text, std::string_view shown) {
-  const std::optional<double> typed = typed_number(text);
+}  // namespace
+
+TypedNumber read_typed(std::string_view text, Places places) {
+  std::string t;
+  for (char c : text)
+    if (!is_skipped(c) && c != '\r') t.push_back(c);
+  if (t.empty()) return {0.0};
+  std::size_t at = 0;
+  std::string number;
+  if (t[at] == '-' || t[at] == '+') number.push_back(t[at++]);
+  if (at < t.size() && t[at] == '$') ++at;
+  const std::size_t whole_start = at;
+  while (at < t.size() && (is_digit(t[at]) || t[at] == ',')) ++at;
+  const std::string_view whole = std::string_view(t).substr(whole_start, at - whole_start);
+  const std::string rest = t.substr(at);  // the decimals and the exponent
+  const bool one_comma_no_point =
+      std::count(whole.begin(), whole.end(), ',') == 1 && rest.find('.') == std::string::npos;
+  if (const auto digits = ungrouped(whole)) {
+    if (places == Places::Decimals && one_comma_no_point) return {std::nullopt, Comma::Ambiguous};
+    return {whole_number(number + *digits + rest)};
+  }
+  // No thousands: where the comma read as a decimal point gives a number, it stands for one.
+  if (one_comma_no_point && whole_number(number + replaced(whole, ',', ".") + rest))
+    return {std::nullopt, Comma::Decimal};
+  return {};
+}
+
+std::optional<double> typed_number(std::string_view text, Places places) {
+  return read_typed(text, places).value;
+}
+
+double typed_value(std::string_view text, Places places) {
+  return typed_number(text, places).value_or(Val(text));
+}
+
+bool differs_from_shown(std::string_view text, std::string_view shown, Places places) {
+  const std::optional<double> typed = typed_number(text, places);
   return !typed || std::abs(*typed - Val(shown)) > 1e-9;
+}
+
+std::string comma_message(std::string_view text, Comma comma) {
+  const auto first = text.find_first_not_of(" \t\n\r");
+  const auto last = text.find_last_not_of(" \t\n\r");
+  const std::string_view typed =
+      first == std::string_view::npos ? std::string_view() : text.substr(first, last - first + 1);
+  // Built by appending: GCC 12 misreads a chain of + on strings as overlapping copies.
+  std::string out;
+  if (comma == Comma::Ambiguous) {
+    out.append("\"").append(typed).append("\" Could Mean ").append(replaced(typed, ',', "."));
+    out.append(" or ").append(replaced(typed, ',', ""));
+    out.append(": Please Type It with a Decimal Point or Without the Comma");
+    return out;
+  }
+  out.append("The Comma in \"").append(typed);
+  out.append("\" Cannot Separate Thousands: Please Type Decimals with a Point (");
+  out.append(replaced(typed, ',', ".")).append(")");
+  return out;
 }
 
 double Val(std::string_view text) {

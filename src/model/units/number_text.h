@@ -3,6 +3,7 @@
 // digit grouping, whatever the locale: project values, workbook cells and window fields must mean
 // the same on every machine. Nothing here uses the C locale.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,18 +19,39 @@ namespace pellavan::model {
 // beyond the double range gives the largest finite double of its sign instead of an overflow error.
 [[nodiscard]] double Val(std::string_view text);
 
+// How a box shows its value: as a whole number ("45,000" Btu/h) or with decimals (prices, kW).
+enum class Places : std::uint8_t { Whole, Decimals };
+
+// Why a typed text with a comma shows no number.
+enum class Comma : std::uint8_t {
+  None,
+  Decimal,  // the comma cannot separate thousands, it stands for a decimal point ("0,459", "1,90")
+  Ambiguous,  // one comma before three digits in a box with decimals: "1,234" is 1.234 or 1234
+};
+
+// A typed text as read: its number, or nothing with the comma that is the cause, if one is.
+struct TypedNumber {
+  std::optional<double> value;
+  Comma comma = Comma::None;
+};
+
 // A number as people type it into a box, read as the box shows it. Blanks, tabs and line feeds
 // are skipped wherever they stand, as Val skips them; then an optional sign, an optional currency
 // sign "$", the whole part either plain or grouped by "," in threes ("45,000", "1,234,567"), an
-// optional "." with decimals, and Val's optional exponent. An empty text is 0. Nothing when the
-// text shows no such number ("1,90", "12 ft", "1.2.3", "$", "abc"): the box is to be refused,
-// never read as something else than it shows.
-[[nodiscard]] std::optional<double> typed_number(std::string_view text);
+// optional "." with decimals, and Val's optional exponent. An empty text is 0. A comma separates
+// thousands only where it can: never after a leading 0 ("0,459"), and in a box with decimals not
+// as the one comma of a text without a decimal point ("1,234", which may mean 1.234). Nothing
+// when the text shows no such number ("1,90", "12 ft", "1.2.3", "$", "abc"): the box is to be
+// refused, never read as something else than it shows.
+[[nodiscard]] TypedNumber read_typed(std::string_view text, Places places);
+[[nodiscard]] std::optional<double> typed_number(std::string_view text, Places places);
 // typed_number, or Val where the text shows no number: for comparisons with what a box holds.
-[[nodiscard]] double typed_value(std::string_view text);
+[[nodiscard]] double typed_value(std::string_view text, Places places);
 // Whether a box's text no longer shows the number of the text it was shown: a text that shows no
 // number always differs ("12 ft" from "12").
-[[nodiscard]] bool differs_from_shown(std::string_view text, std::string_view shown);
+[[nodiscard]] bool differs_from_shown(std::string_view text, std::string_view shown, Places places);
+// The message that refuses a typed text for its comma, saying what to type instead.
+[[nodiscard]] std::string comma_message(std::string_view text, Comma comma);
 
 // Fixed notation with `decimals` places, as a display pattern "0.0" (leading_zero) or "#.0" (no
 // leading zero: 0.25 -> ".3"). Rounds the value's 15-digit decimal form half away from zero, as

@@ -148,7 +148,7 @@ void ConventionalWindow::ComboFurnace_Click() {
 void ConventionalWindow::propose_minimum() {
   auto* box = form()[e_.txtAAFinput];
   auto* shown = form()[e_.txtMinInput];
-  const double v = text_value(box);
+  const double v = text_value(box, load_places());
   if (!minimum_.known) {
     shown->clear();  // no efficiency: validation refuses the furnace
   } else if (kw_display()) {
@@ -220,27 +220,32 @@ void ConventionalWindow::CoilCondition_Pic() { show_coil_condition_picture(); }
 
 void ConventionalWindow::txtAA95cap_LostFocus() {
   if (model::differs_from_shown(form()[e_.txtAA95cap]->text().toStdString(),
-                                capacity_text().toStdString()))
+                                capacity_text().toStdString(), load_places()))
     mark_changed();
 }
 
 void ConventionalWindow::txtAAFinput_LostFocus() {
   if (model::differs_from_shown(form()[e_.txtAAFinput]->text().toStdString(),
-                                input_text().toStdString()))
+                                input_text().toStdString(), load_places()))
     mark_changed();
 }
 
-std::optional<double> ConventionalWindow::typed(platform::TextBoxHandle box) {
-  const auto number = model::typed_number(form()[box]->text().toStdString());
-  if (!number) unreadable_.push_back(box.ref);
-  return number;
+std::optional<double> ConventionalWindow::typed(platform::TextBoxHandle box, model::Places places) {
+  const std::string text = form()[box]->text().toStdString();
+  const model::TypedNumber number = model::read_typed(text, places);
+  if (!number.value) unreadable_.push_back({box.ref, text, number.comma});
+  return number.value;
+}
+
+model::Places ConventionalWindow::load_places() const {
+  return kw_display() ? model::Places::Decimals : model::Places::Whole;
 }
 
 void ConventionalWindow::save_equipment() {
   unreadable_.clear();
   auto& kw = state().memos.kw;
-  const auto capacity = typed(e_.txtAA95cap);
-  const auto input = typed(e_.txtAAFinput);
+  const auto capacity = typed(e_.txtAA95cap, load_places());
+  const auto input = typed(e_.txtAAFinput, load_places());
   if (kw_display()) {
     if (capacity) {
       const double shown = block().capacity_read_at_one_decimal

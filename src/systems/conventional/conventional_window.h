@@ -67,9 +67,11 @@ class ConventionalWindow : public ConventionalFrame {
   void show_units();
   // The shared fields into the block: the capacity, the input and the choices.
   void save_equipment();
-  // The number a box shows; nothing when its text shows none, and the box is then refused by
-  // the next validation (its field keeps its value).
-  [[nodiscard]] std::optional<double> typed(platform::TextBoxHandle box);
+  // The number a box shows, whole or with decimals; nothing when its text shows none, and the
+  // box is then refused by the next validation (its field keeps its value).
+  [[nodiscard]] std::optional<double> typed(platform::TextBoxHandle box, model::Places places);
+  // How the capacity and input boxes show their values: kW with decimals, or whole.
+  [[nodiscard]] model::Places load_places() const;
   // What the validation checks; `electric` says whether the electric rows apply.
   [[nodiscard]] SystemFigures figures(bool electric) const;
   // Runs the design's table, with the boxes the last save could not read; true (and
@@ -102,8 +104,8 @@ class ConventionalWindow : public ConventionalFrame {
 
   EquipmentControls e_;
   MinimumInput minimum_{};
-  std::vector<model::ControlRef> unreadable_;    // boxes of the last save that show no number
-  std::unique_ptr<model::ProjectRec> defaults_;  // read when first needed
+  std::vector<model::UnreadableBox> unreadable_;  // boxes of the last save that show no number
+  std::unique_ptr<model::ProjectRec> defaults_;   // read when first needed
 };
 
 }  // namespace pellavan::systems

@@ -8,8 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "model/units/number_text.h"
+
 namespace pellavan::systems {
 
-[[nodiscard]] std::string cut_off_left_text(std::string_view text, std::string_view shown);
+[[nodiscard]] std::string cut_off_left_text(std::string_view text, std::string_view shown,
+                                            model::Places places);
 
 }  // namespace pellavan::systems

@@ -51,6 +51,10 @@ void HeatPumpWindow::Form_Load() {
       vspd ? QString::fromUtf8(kVspdCaption) : QStringLiteral("Indoor Coil Combination - Std Fan"));
 }
 
+model::Places HeatPumpWindow::cut_off_places() const {
+  return celsius_display() ? model::Places::Decimals : model::Places::Whole;
+}
+
 QString HeatPumpWindow::cut_off_text() const {
   if (celsius_display())
     return one_decimal_text(
@@ -95,10 +99,11 @@ void HeatPumpWindow::AuxHeat_Pic() { show_picture(QStringLiteral("AuxHeat.bmp"),
 void HeatPumpWindow::txtAaCutTmp_LostFocus() {
   auto* box = form()[txtAaCutTmp];
   const QString shown = cut_off_text();
-  const std::string left = cut_off_left_text(box->text().toStdString(), shown.toStdString());
+  const std::string left =
+      cut_off_left_text(box->text().toStdString(), shown.toStdString(), cut_off_places());
   if (QString::fromStdString(left) != box->text())
     platform::set_text(box, QString::fromStdString(left));
-  if (model::differs_from_shown(left, shown.toStdString())) mark_changed();
+  if (model::differs_from_shown(left, shown.toStdString(), cut_off_places())) mark_changed();
 }
 
 void HeatPumpWindow::cmdDone_LostFocus() {
@@ -108,7 +113,7 @@ void HeatPumpWindow::cmdDone_LostFocus() {
 void HeatPumpWindow::Save_HeatPump() {
   save_equipment();
   auto& r = rec();
-  if (const auto cut_off = typed(txtAaCutTmp)) {
+  if (const auto cut_off = typed(txtAaCutTmp, cut_off_places())) {
     const double f = celsius_display()
                          ? state().memos.temperature.store_fahrenheit(kCutOffSlot, *cut_off)
                          : model::round_half_even(*cut_off);

@@ -31,6 +31,7 @@ class HeatPumpWindow : public ConventionalWindow {
   void validate() override { Test_Data(); }
   void furnace_chosen() override;
   [[nodiscard]] QString cut_off_text() const;
+  [[nodiscard]] model::Places cut_off_places() const;  // °C with a decimal, or whole °F
 };
 
 }  // namespace pellavan::systems

@@ -45,6 +45,8 @@ QString grouped_whole(double value, int min_digits) {
   return digits;
 }
 
-double text_value(const QLineEdit* box) { return model::typed_value(box->text().toStdString()); }
+double text_value(const QLineEdit* box, model::Places places) {
+  return model::typed_value(box->text().toStdString(), places);
+}
 
 }  // namespace pellavan::systems

@@ -8,6 +8,8 @@
 #include <string>
 #include <utility>
 
+#include "model/units/number_text.h"
+
 class QComboBox;
 class QLineEdit;
 
@@ -26,6 +28,7 @@ void fill_fixed(QComboBox* list, std::initializer_list<std::pair<const char*, in
 [[nodiscard]] QString one_decimal_text(double value);  // "#.0"
 // Whole with thousands separators and at least `min_digits` digits ("#,000" is 3).
 [[nodiscard]] QString grouped_whole(double value, int min_digits);
-[[nodiscard]] double text_value(const QLineEdit* box);  // the number the text begins with
+// The number the text shows, else the one it begins with.
+[[nodiscard]] double text_value(const QLineEdit* box, model::Places places);
 
 }  // namespace pellavan::systems

@@ -71,7 +71,7 @@ bool GeoWindow::text_changed(platform::ControlRef box) const {
     // Compared as shown: the stored value in the display's unit, not the imperial value.
     model::UnitMemos scratch = state_.memos;
     const std::string shown = model::show_value(b, rec(), units(), scratch);
-    return model::differs_from_shown(text.toStdString(), shown);
+    return model::differs_from_shown(text.toStdString(), shown, model::places_of(b, units()));
   }
   return false;
 }

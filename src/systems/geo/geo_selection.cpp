@@ -232,7 +232,8 @@ void GeoWindow::ComboFurnace_Click() {
     model::Int32& minimum = state_.analysis().loads().MinInputCapacity;
     const double backup = state_.analysis().loads().MinBackupHeat;
     QLineEdit* input = form()[c_.txtInputCap];
-    const double typed = model::typed_value(input->text().toStdString());
+    const double typed = model::typed_value(
+        input->text().toStdString(), kw_shown() ? model::Places::Decimals : model::Places::Whole);
     if (kw_shown()) {
       const double kw = state_.memos.kw.Btuh_To_KW(backup, block_.minimum_slot);
       minimum = model::round_to_int32(kw / efficiency);

@@ -5,7 +5,9 @@
 namespace pellavan::geo {
 
 std::string saved_loop_temperature(std::string_view text, std::string_view replacement) {
-  return model::typed_number(text) == 0.0 ? std::string(replacement) : std::string(text);
+  // Whole or with decimals alike: no text with a comma reads as 0.
+  return model::typed_number(text, model::Places::Decimals) == 0.0 ? std::string(replacement)
+                                                                   : std::string(text);
 }
 
 std::string saved_depth(std::string_view text, std::string_view stored_shown) {

@@ -111,7 +111,7 @@ class GeoWindow : public GeoFrame {
   int full_hot_water_ = 0;
   int unit2_type_ = 0;
   double min_input_kw_ = 0.0;
-  std::vector<model::ControlRef> unreadable_;  // boxes of the last save that show no number
+  std::vector<model::UnreadableBox> unreadable_;  // boxes of the last save that show no number
 };
 
 // Opens the Geo A or Geo B window as the registry makes them.

@@ -81,6 +81,7 @@ TEST(UnitBindingTest, ShownAndTypedValuesConvertByTheDisplay) {
       {"kW shown, a new value typed", kHeatLoad, metric, "14.6", "14.7", 50171},
       {"kW retyped the same at one decimal", kHeatLoad, metric, "14.6", "14.64", 50000},
       {"Btu/h kept", kHeatLoad, keep_all, "50000", "51000", 51000},
+      {"Btu/h grouped", kHeatLoad, imperial, "50000", "51,000", 51000},
       {"°C to the half degree", kSetPoint, metric, "7.5", "21", 70},
       {"°F kept", kSetPoint, keep_all, "45", "70", 70},
       {"C degrees", kDeltaT, metric, "9.5", "40", 72},
@@ -115,15 +116,48 @@ TEST(UnitBindingTest, LeavingACelsiusBoxRoundsToTheHalfDegree) {
   EXPECT_EQ(left_text(kBindings[kDeltaT], "40.3", celsius), "40.3");  // no leave rule
 }
 
-// A text that shows no number stores nothing: the field keeps what it held.
+// A text that shows no number stores nothing: the field keeps what it held, and the box is
+// named with its text and the comma that is the cause: one that cannot separate thousands, or
+// one in a box with decimals that may stand for a decimal point.
 TEST(UnitBindingTest, ATextThatShowsNoNumberKeepsTheField) {
-  for (const char* text : {"12 ft", "1,90", "$", "1.2.3"}) {
+  const UnitOptions imperial{};
+  const UnitOptions metric{.metric = true};
+  struct Case {
+    Row row;
+    UnitOptions units;
+    const char* text;
+    Comma comma;
+  };
+  const Case cases[] = {
+      {kHeatLoad, imperial, "12 ft", Comma::None},
+      {kHeatLoad, imperial, "1,90", Comma::Decimal},
+      {kHeatLoad, imperial, "$", Comma::None},
+      {kHeatLoad, imperial, "1.2.3", Comma::None},
+      {kHeatLoad, imperial, "0,459", Comma::Decimal},
+      {kHeatLoad, metric, "14,600", Comma::Ambiguous},
+      {kGas, imperial, "0,459", Comma::Decimal},
+      {kGas, imperial, "1,234", Comma::Ambiguous},
+      {kGas, metric, "1,234", Comma::Ambiguous},
+      {kPropane, imperial, "1,250", Comma::Ambiguous},
+      {kTons, imperial, "2,500", Comma::Ambiguous},
+      {kSetPoint, metric, "21,5", Comma::Decimal},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
     ProjectRec rec = awkward_project();
     const ProjectRec before = rec;
     UnitMemos memos;
-    EXPECT_FALSE(store_value(kBindings[kHeatLoad], text, rec, UnitOptions{}, memos)) << text;
-    EXPECT_TRUE(rec == before) << text;
+    const auto unread = store_value(kBindings[c.row], c.text, rec, c.units, memos);
+    ASSERT_TRUE(unread.has_value());
+    EXPECT_EQ(unread->text, c.text);
+    EXPECT_EQ(unread->comma, c.comma);
+    EXPECT_TRUE(rec == before);
   }
+  // Whole numbers keep their groups: Btu/h and whole °F.
+  ProjectRec rec = awkward_project();
+  UnitMemos memos;
+  EXPECT_FALSE(store_value(kBindings[kHeatLoad], "1,234", rec, imperial, memos).has_value());
+  EXPECT_EQ(rec.Loads_HeatLoad, 1234);
 }
 
 TEST(UnitBindingTest, EntriesBeyondTheFieldClampInsteadOfWrapping) {

@@ -64,50 +64,85 @@ TEST(ValTest, DigitStringsBeyondTheDoubleRange) {
   EXPECT_EQ(Val("0." + std::string(400, '0') + "1"), 0.0);
 }
 
-// A box's text is read as it shows, or not at all.
+// A box's text is read as it shows, or not at all; a comma separates thousands only where it
+// can, and in a box with decimals never where it may be a decimal comma.
 TEST(TypedNumberTest, ReadsTheNumberTheBoxShowsOrNothing) {
+  const TypedNumber decimal{std::nullopt, Comma::Decimal};
+  const TypedNumber ambiguous{std::nullopt, Comma::Ambiguous};
+  const TypedNumber none{};
   struct Row {
     const char* text;
-    std::optional<double> value;
+    TypedNumber whole;     // in a box of whole numbers (Btu/h)
+    TypedNumber decimals;  // in a box with decimals (prices, kW)
   };
   const Row rows[] = {
-      {"$1.90", 1.9},
-      {"45,000", 45000},
-      {"1,900", 1900},
-      {"1,234,567.5", 1234567.5},
-      {"-$5", -5},
-      {" 66,000 ", 66000},
-      {"", 0},
-      {"12", 12},
-      {".5", 0.5},
-      {"1 000", 1000},
-      {"1.5E3", 1500},
-      {"1,90", std::nullopt},
-      {"1,5", std::nullopt},
-      {",000", std::nullopt},
-      {"1234,567", std::nullopt},
-      {"12 ft", std::nullopt},
-      {"1.2.3", std::nullopt},
-      {"$", std::nullopt},
-      {"abc", std::nullopt},
-      {"1e", std::nullopt},
+      {"$1.90", {1.9}, {1.9}},
+      {"45,000", {45000}, ambiguous},
+      {"1,900", {1900}, ambiguous},
+      {"1,234", {1234}, ambiguous},
+      {"123,456", {123456}, ambiguous},
+      {"1,234,567", {1234567}, {1234567}},
+      {"1,234,567.5", {1234567.5}, {1234567.5}},
+      {"1,234.5", {1234.5}, {1234.5}},
+      {"-$5", {-5}, {-5}},
+      {" 66,000 ", {66000}, ambiguous},
+      {"", {0}, {0}},
+      {"12", {12}, {12}},
+      {".5", {0.5}, {0.5}},
+      {"1 000", {1000}, {1000}},
+      {"1.5E3", {1500}, {1500}},
+      {"0,459", decimal, decimal},  // never thousands after a leading 0
+      {"$0,459", decimal, decimal},
+      {"-0,5", decimal, decimal},
+      {"01,234", decimal, decimal},
+      {"1,90", decimal, decimal},
+      {"1,5", decimal, decimal},
+      {",000", decimal, decimal},
+      {"1234,567", decimal, decimal},
+      {"1,2,3", none, none},
+      {"1,23,456", none, none},
+      {"1,5.2", none, none},
+      {"12 ft", none, none},
+      {"1.2.3", none, none},
+      {"$", none, none},
+      {"abc", none, none},
+      {"1e", none, none},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.text);
-    EXPECT_EQ(typed_number(r.text), r.value);
+    for (const auto& [places, expected] :
+         {std::pair{Places::Whole, r.whole}, std::pair{Places::Decimals, r.decimals}}) {
+      const TypedNumber read = read_typed(r.text, places);
+      EXPECT_EQ(read.value, expected.value) << (places == Places::Whole ? "whole" : "decimals");
+      EXPECT_EQ(read.comma, expected.comma) << (places == Places::Whole ? "whole" : "decimals");
+    }
   }
+}
+
+// The message says what to type instead of the comma.
+TEST(TypedNumberTest, ACommaIsRefusedWithWhatToTypeInstead) {
+  EXPECT_EQ(comma_message(" 0,459", Comma::Decimal),
+            "The Comma in \"0,459\" Cannot Separate Thousands: Please Type Decimals with a "
+            "Point (0.459)");
+  EXPECT_EQ(comma_message("1,234 ", Comma::Ambiguous),
+            "\"1,234\" Could Mean 1.234 or 1234: Please Type It with a Decimal Point or Without "
+            "the Comma");
 }
 
 // A box left with what it showed is unchanged; a text that shows no number is always a change.
 TEST(TypedNumberTest, ATextThatShowsNoNumberDiffersFromWhatWasShown) {
   struct Row {
     const char *text, *shown;
+    Places places;
     bool differs;
   };
-  const Row rows[] = {{"30000", "30000", false}, {"30,000", "30000", false}, {" 4.5", "4.5", false},
-                      {"30001", "30000", true},  {"30000 x", "30000", true}, {"12 ft", "12", true},
-                      {"", "0", false}};
-  for (const Row& r : rows) EXPECT_EQ(differs_from_shown(r.text, r.shown), r.differs) << r.text;
+  const Row rows[] = {
+      {"30000", "30000", Places::Whole, false},    {"30,000", "30000", Places::Whole, false},
+      {"30,000", "30000", Places::Decimals, true}, {" 4.5", "4.5", Places::Decimals, false},
+      {"30001", "30000", Places::Whole, true},     {"30000 x", "30000", Places::Whole, true},
+      {"12 ft", "12", Places::Whole, true},        {"", "0", Places::Whole, false}};
+  for (const Row& r : rows)
+    EXPECT_EQ(differs_from_shown(r.text, r.shown, r.places), r.differs) << r.text;
 }
 
 struct FixedRow {

@@ -90,7 +90,8 @@ TEST(CutOffEntryTest, UnchangedStaysAndTypedGoesToTheHalfThenTheWholeDegree) {
       {"2.5", "5", "3"},           {"-2.5", "5", "-3"}, {"-0.2", "5", "0"},  {"abc", "5", "abc"},
       {"12 ft", "5", "12 ft"},     {"1,5", "5", "1,5"},
   };
-  for (const Case& c : cases) EXPECT_EQ(cut_off_left_text(c.text, c.shown), c.left) << c.text;
+  for (const Case& c : cases)
+    EXPECT_EQ(cut_off_left_text(c.text, c.shown, model::Places::Decimals), c.left) << c.text;
 }
 
 TEST(SystemDescriptionTest, OnlyUnfrozenColumnsOfTheSystemChange) {

@@ -175,7 +175,7 @@ TEST_F(GeoWindowTest, RunRefusesATextThatShowsNoNumber) {
        nullptr,
        &GeoControls::txtGeoMin,
        "1,90",
-       "Minimum Loop Temp Outside of Valid Range of -6 - 10"},
+       "The Comma in \"1,90\" Cannot Separate Thousands: Please Type Decimals with a Point (1.90)"},
       {{WindowId::GeoT, true},
        true,
        nullptr,
