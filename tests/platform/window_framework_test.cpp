@@ -186,6 +186,34 @@ TEST(WindowFrameworkTest, ShowingOneOfOurWindowsDeactivatesAndActivatesOnce) {
   EXPECT_EQ(shown.log.front(), "activate");
 }
 
+// A window loaded to be gone once unloaded, shown modally: hiding itself keeps it loaded for its
+// next showing; Done, Escape and the close box unload and delete it.
+TEST(WindowFrameworkTest, AModalWindowThatHidesStaysLoadedAndOneThatIsClosedGoes) {
+  struct Ending {
+    const char* name;
+    void (*end)(SampleWindow& w);
+    bool stays;
+  };
+  const Ending endings[] = {
+      {"hidden", [](SampleWindow& w) { w.hide(); }, true},
+      {"Done", [](SampleWindow& w) { QTest::mouseClick(w.form()[btnDone], Qt::LeftButton); },
+       false},
+      {"Escape", [](SampleWindow& w) { QTest::keyClick(&w, Qt::Key_Escape); }, false},
+      {"close box", [](SampleWindow& w) { w.close(); }, false},
+  };
+  for (const Ending& e : endings) {
+    SCOPED_TRACE(e.name);
+    QPointer<SampleWindow> w = load_window<SampleWindow>();
+    for (int showing = 1; showing <= 2 && !w.isNull(); ++showing) {
+      QTimer::singleShot(0, w, [&w, &e] { e.end(*w); });
+      run_modal(*w);
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      EXPECT_EQ(w.isNull(), !e.stays) << "after showing " << showing;
+    }
+    delete w.data();
+  }
+}
+
 TEST(WindowFrameworkTest, NoHandlerRunsWhileTheWindowIsDestroyed) {
   SampleWindow::being_destroyed = false;
   SampleWindow::calls_while_destroyed = 0;
