@@ -14,6 +14,7 @@
 
 #include "platform/fitted_label.h"
 #include "platform/picture_box.h"
+#include "platform/steady_combo_box.h"
 #include "platform/text_area.h"
 #include "platform/typing_limit.h"
 #include "platform/wrapping_button.h"
@@ -48,7 +49,7 @@ QWidget* make_control_widget(const ControlDesign& d, QWidget* parent) {
     }
     case ControlKind::CheckBox: return new QCheckBox(caption, parent);
     case ControlKind::OptionButton: return new QRadioButton(caption, parent);
-    case ControlKind::ComboBox: return new QComboBox(parent);
+    case ControlKind::ComboBox: return new SteadyComboBox(parent);
     case ControlKind::ListBox: return new QListWidget(parent);
     case ControlKind::ScrollBar: {
       auto* bar =

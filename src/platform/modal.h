@@ -14,7 +14,8 @@ using ModalHook = std::function<int(QDialog& window)>;
 // Installs a hook that runs every modal window instead; returns the previous hook.
 ModalHook set_modal_hook(ModalHook hook);
 
-// dialog.exec(), or the hook; the dialog's result.
+// dialog.exec(), or the hook; the dialog's result. A window with Qt::WA_DeleteOnClose is
+// deleted when it was closed (it finished with a result), never when it only hid itself.
 int run_modal(QDialog& window);
 
 // Makes the window that opens `window` its parent, so that it stands in front of its opener

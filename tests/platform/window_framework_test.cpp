@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QListWidget>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QSignalBlocker>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <functional>
+#include <set>
 
 #include "platform/catalogue_lists.h"
 #include "platform/design_checks.h"
@@ -108,6 +110,33 @@ TEST(WindowFrameworkTest, HighlightAndHelpLinesFollowTheFocusOnEachPage) {
   EXPECT_EQ(w.form()[lblInfo]->text(), "Name");  // the other page's line stays
   send_enter(w.form()[txtLoad[2]]);              // its help line is for the focus only
   EXPECT_EQ(w.form()[lblInfo2]->text(), "Heat loss");
+}
+
+// The style keeps its pictures of lists under the palette they are painted with: a list paints
+// with one palette for each look, however often its highlight comes and goes and in however many
+// windows loaded afresh.
+TEST(WindowFrameworkTest, ListsPaintWithOnePalettePerLook) {
+  struct Recorder : QProxyStyle {
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+      if (control == CC_ComboBox) palettes.insert(option->palette.cacheKey());
+      QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+    mutable std::set<qint64> palettes;
+  } style;
+  for (int window = 1; window <= 3; ++window) {
+    SampleWindow w;
+    w.form()[comboCity]->setStyle(&style);
+    ASSERT_TRUE(show_and_activate(&w));
+    qobject_cast<QTabWidget*>(w.form().control("SSTab1"))->setCurrentIndex(1);
+    for (int focus = 1; focus <= 4; ++focus) {
+      w.form()[comboCity]->setFocus();
+      w.form()[comboCity]->grab();
+      w.form()[txtLoad[1]]->setFocus();
+      w.form()[comboCity]->grab();
+    }
+  }
+  EXPECT_LE(style.palettes.size(), 3u);  // as designed, highlighted, and the plain field
 }
 
 TEST(WindowFrameworkTest, TypingLimitsCutWhatIsTypedNotWhatTheProgramSets) {
@@ -222,6 +251,34 @@ TEST(WindowFrameworkTest, ShowingOneOfOurWindowsDeactivatesAndActivatesOnce) {
   set_modal_hook(previous);
   EXPECT_EQ(owner.log, (std::vector<std::string>{"deactivate", "activate"}));
   EXPECT_EQ(shown.log.front(), "activate");
+}
+
+// A window loaded to be gone once unloaded, shown modally: hiding itself keeps it loaded for its
+// next showing; Done, Escape and the close box unload and delete it.
+TEST(WindowFrameworkTest, AModalWindowThatHidesStaysLoadedAndOneThatIsClosedGoes) {
+  struct Ending {
+    const char* name;
+    void (*end)(SampleWindow& w);
+    bool stays;
+  };
+  const Ending endings[] = {
+      {"hidden", [](SampleWindow& w) { w.hide(); }, true},
+      {"Done", [](SampleWindow& w) { QTest::mouseClick(w.form()[btnDone], Qt::LeftButton); },
+       false},
+      {"Escape", [](SampleWindow& w) { QTest::keyClick(&w, Qt::Key_Escape); }, false},
+      {"close box", [](SampleWindow& w) { w.close(); }, false},
+  };
+  for (const Ending& e : endings) {
+    SCOPED_TRACE(e.name);
+    QPointer<SampleWindow> w = load_window<SampleWindow>();
+    for (int showing = 1; showing <= 2 && !w.isNull(); ++showing) {
+      QTimer::singleShot(0, w, [&w, &e] { e.end(*w); });
+      run_modal(*w);
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      EXPECT_EQ(w.isNull(), !e.stays) << "after showing " << showing;
+    }
+    delete w.data();
+  }
 }
 
 TEST(WindowFrameworkTest, NoHandlerRunsWhileTheWindowIsDestroyed) {
