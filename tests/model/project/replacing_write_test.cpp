@@ -241,6 +241,9 @@ TEST_F(ReplacingWriteTest, AnOpenFinishesWhatACutSaveLeft) {
     After after;  // after the open, or the next one where this one failed
   };
   const auto none = [](std::vector<std::uint8_t>&, const fs::path&) {};
+  const auto cut_to = [](std::uintmax_t size) {
+    return [size](std::vector<std::uint8_t>&, const fs::path& f) { fs::resize_file(f, size); };
+  };
   const Row rows[] = {
       {"no journal", 1500, false, none, "a.pvn", false, false, false, After::kAsLeft},
       {"cut before the room was taken", 0, true,
@@ -250,6 +253,13 @@ TEST_F(ReplacingWriteTest, AnOpenFinishesWhatACutSaveLeft) {
       {"cut half-way", 1500, true, none, "a.pvn", false, true, false, After::kNewVersion},
       {"cut past the old length", 3500, true, none, "a.pvn", false, true, false,
        After::kNewVersion},
+      // Where the room cannot be taken at once, the file grows as it is filled or written.
+      {"cut while the room was taken step by step", 0, true, cut_to(3500), "a.pvn", false, true,
+       false, After::kNewVersion},
+      {"cut while the file grew as it was written", 3500, true, cut_to(3500), "a.pvn", false, true,
+       false, After::kNewVersion},
+      {"shorter than either version", 1500, true, cut_to(2000), "a.pvn", false, false, false,
+       After::kAsLeft},
       {"opened by its other name", 1500, true, none, "b.pvn", false, true, false,
        After::kNewVersion},
       {"cut before the journal went", 4000, true, none, "a.pvn", false, false, false,
