@@ -48,7 +48,8 @@ struct InterruptedSave {
 // Run before a file is read: where a journal beside the file shows that its save was cut off,
 // writes the version being saved whole and removes the journal. A journal left by a save that
 // ended, or of a file written since by other means, is removed and changes nothing; a failure
-// keeps it for the next open.
+// keeps it for the next open. A save in place that another process is still writing is waited
+// for (both lock the file), so that it is not taken for a cut one.
 [[nodiscard]] InterruptedSave finish_interrupted_save(const std::filesystem::path& path);
 
 }  // namespace pellavan::model
