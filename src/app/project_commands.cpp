@@ -71,13 +71,15 @@ void ProjectCommands::Load_Defaults(model::ProjectRec& rec) {
   platform::end_program(kRestoreDefaults);
 }
 
-void ProjectCommands::Read_DealerFile() {
+bool ProjectCommands::Read_DealerFile() {
   model::InterruptedSave interrupted;
   const auto status = model::read_dealer_file(state_.program_folder(), state_.DealerRec,
                                               model::HideInactiveOnReset::kKeep, &interrupted);
-  platform::tell_interrupted_save(view_.dialog_parent(),
-                                  model::dealer_file_path(state_.program_folder()), interrupted);
-  if (status == model::DealerReadStatus::kOk) return;
+  // The dealer window would only read the file again and tell the same failure.
+  if (!platform::tell_interrupted_save(
+          view_.dialog_parent(), model::dealer_file_path(state_.program_folder()), interrupted))
+    return false;
+  if (status == model::DealerReadStatus::kOk) return true;
   if (status == model::DealerReadStatus::kReset)
     platform::message_box(view_.dialog_parent(),
                           QStringLiteral("Dealer File Corrupt or Wrong Version...Resetting File"));
@@ -85,6 +87,7 @@ void ProjectCommands::Read_DealerFile() {
       view_.dialog_parent(),
       QStringLiteral("No Dealer Data -- Enter Dealer Data--Save--then Choose New"));
   view_.show_dealer_window();
+  return true;
 }
 
 void ProjectCommands::calculate_loads() {
@@ -119,9 +122,9 @@ void ProjectCommands::New_Analysis() {
 }
 
 void ProjectCommands::Open_Analysis() {
-  Read_DealerFile();
+  const bool dealer_read = Read_DealerFile();
   state_.model.MetricFlag = model::metric_flags_from(state_.DealerRec);
-  Read_DealerFile();
+  if (dealer_read) Read_DealerFile();  // a file that cannot be restored is told once
   if (view_.project_open() && !project_is_safe(Save_It())) return;
   model::ProjectRec defaults;
   Load_Defaults(defaults);  // fixes the run's zoom levels; a broken default file ends here

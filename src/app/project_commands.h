@@ -66,8 +66,9 @@ class ProjectCommands {
   // Loads the default file into rec; a damaged or unreadable default file ends the program.
   void Load_Defaults(model::ProjectRec& rec);
   // Reads the settings file into DealerRec; without usable dealer data the user is told so and
-  // the dealer window opens.
-  void Read_DealerFile();
+  // the dealer window opens. False when a cut save of the file cannot be finished: the user is
+  // told why, and DealerRec stays as it was.
+  bool Read_DealerFile();
 
  private:
   // The project's own loads and minimum backup inputs, before any window shows them.

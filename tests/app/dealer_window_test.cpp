@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
+#include <optional>
 
 #include "app/app_fixture.h"
 #include "app/dealer_window.h"
@@ -12,6 +15,7 @@ namespace pellavan::app {
 namespace {
 
 using model::testing::read_all;
+using platform::MessageResult;
 
 const QString kNoDealer =
     QStringLiteral("No Dealer Data -- Enter Dealer Data--Save--then Choose New");
@@ -193,6 +197,55 @@ TEST_F(DealerWindowTest, UpdateProjectTouchesOnlyTheProject) {
                   ->printed_lines()
                   .constFirst()
                   .startsWith(" Project Only Dealer"));
+}
+
+// A settings file whose cut save cannot be finished is told once by each of New, Open and the
+// setup button, without the no-data message or the dealer window, and the new project opens;
+// once the file can be written, the next New restores the version being saved.
+TEST_F(DealerWindowTest, ASettingsFileThatCannotBeRestoredIsToldOnce) {
+  const std::filesystem::path file = data_folder() / "Dsetfil.dat";
+  model::DealerRec being_saved = testing::default_dealer();
+  being_saved.Name = "Being Saved";
+  being_saved.Contact = "Lee";
+  std::filesystem::create_hard_link(file, program_folder() / "Dsetfil.copy");
+  model::testing::leave_cut_save(file, model::encode_record(testing::default_dealer()),
+                                 model::encode_record(being_saved), 0);
+  const QString cannot = QString::fromStdString(
+      file.string() +
+      "\nThe Last Save of This File Was Interrupted -- It Cannot Be Restored or Opened\n\n"
+      "The file \"" +
+      file.string() + "\" cannot be written: the file would be too large");
+  std::optional<model::testing::FileSizeLimit> limit(std::in_place, 16);  // short of the contact
+  MainWindow& w = loaded_window();
+  QTest::mouseClick(w.form().button("SSCOMMAND1"), Qt::LeftButton);
+  EXPECT_EQ(times_shown(cannot), 1);
+  EXPECT_FALSE(was_shown(kNoDealer));
+  EXPECT_EQ(std::count(modal_windows.begin(), modal_windows.end(), "Form13"), 0);
+  EXPECT_EQ(std::count(modal_windows.begin(), modal_windows.end(), "Form15"), 1);  // the project
+  struct Step {
+    const char* name;
+    std::function<void()> act;
+  };
+  const Step steps[] = {
+      {"Open", [&] { w.menus().action("mnuOpen")->trigger(); }},  // the file dialog cancelled
+      {"setup button", [&] { QTest::mouseClick(w.form().button("CommandSetup"), Qt::LeftButton); }},
+  };
+  answers[testing::kSaveQuestion] = MessageResult::No;
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    messages.clear();
+    step.act();
+    EXPECT_EQ(times_shown(cannot), 1);
+    EXPECT_FALSE(was_shown(kNoDealer));
+  }
+  limit.reset();
+  messages.clear();
+  w.menus().action("mnuNew")->trigger();
+  EXPECT_EQ(times_shown(QString::fromStdString(file.string()) +
+                        "\nThe Last Save of This File Was Interrupted -- The Version Being Saved "
+                        "Has Been Restored"),
+            1);
+  EXPECT_EQ(state->model.ProjectRec.Dealer_Name.trimmed(), "Being Saved");
 }
 
 TEST_F(DealerWindowTest, SetupButtonSizesTheWindowWhateverTheLayout) {

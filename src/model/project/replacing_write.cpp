@@ -114,6 +114,24 @@ std::error_code write_in_place(int fd, std::span<const std::uint8_t> bytes) {
   return {};
 }
 
+// Closes the file when it goes, which also gives up a lock taken on it.
+struct OpenFile {
+  int fd;
+  explicit OpenFile(int opened) : fd(opened) {}
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+  ~OpenFile() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+// Waits for the lock that a save in place holds on its file while the file may be half written
+// (the kernel gives up a dead process's lock). A file system without locks goes unlocked.
+void lock_file(int fd) {
+  while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+  }
+}
+
 // The whole file at path, read from its start; files past kMostJournalBytes are refused.
 std::error_code read_file(const fs::path& path, std::vector<std::uint8_t>& out) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
@@ -185,9 +203,11 @@ std::error_code write_by_rename(const fs::path& folder, const fs::path& path,
 
 // Writes bytes over the file of several names open in fd, where it is. The journal of both
 // versions is whole beside it before the first byte changes and goes once the file is whole
-// again; a write that fails puts the old version back.
+// again; a write that fails puts the old version back. The file stays locked until fd is
+// closed, so that an open waits for it whole instead of taking the save for a cut one.
 WriteFailure write_journaled(int fd, const fs::path& target, const struct stat& file,
                              std::span<const std::uint8_t> bytes) {
+  lock_file(fd);
   const fs::path folder = folder_of(target);
   SaveJournal journal{static_cast<std::uint64_t>(file.st_ino), {}, {bytes.begin(), bytes.end()}};
   if (const std::error_code ec = read_file(target, journal.old_bytes))
@@ -263,6 +283,13 @@ InterruptedSave finish_interrupted_save(const std::filesystem::path& path) {
   const fs::path target = link_target(path, ec);
   struct stat file {};
   if (ec || ::stat(target.c_str(), &file) != 0 || !S_ISREG(file.st_mode)) return {};
+  // Locked as a save in place locks it: a save still writing the file ends first, and none
+  // begins until this one is done. A file that cannot be read fails below if it has a journal.
+  const OpenFile locked(::open(target.c_str(), O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+  if (locked.fd >= 0) {
+    lock_file(locked.fd);
+    if (::fstat(locked.fd, &file) != 0) return {};
+  }
   const fs::path journal_path =
       folder_of(target) / journal_name(static_cast<std::uint64_t>(file.st_ino));
   const auto failed = [](std::error_code e, WriteFailure::Place place, const fs::path& p) {

@@ -10,7 +10,9 @@
 //   - A file with other names (hard links) is written in place, so that every name keeps it.
 //     Both versions go first into a journal beside it (save_journal.h), which is removed once
 //     the file is whole: a save cut off at any moment leaves the file whole, or the journal
-//     from which the next open writes the new version whole (finish_interrupted_save).
+//     from which the next open writes the new version whole (finish_interrupted_save). In a
+//     folder the user cannot write, such a file is refused though it is writable itself: its
+//     journal cannot be made, and a refused save loses nothing and names the folder.
 //   - A target that is a symbolic link is written where the link leads: the link stays.
 //   - The temporary file has a short name of its own (kTemporaryPrefix and six characters), so
 //     that any name the folder takes can be saved.
@@ -46,7 +48,8 @@ struct InterruptedSave {
 // Run before a file is read: where a journal beside the file shows that its save was cut off,
 // writes the version being saved whole and removes the journal. A journal left by a save that
 // ended, or of a file written since by other means, is removed and changes nothing; a failure
-// keeps it for the next open.
+// keeps it for the next open. A save in place that another process is still writing is waited
+// for (both lock the file), so that it is not taken for a cut one.
 [[nodiscard]] InterruptedSave finish_interrupted_save(const std::filesystem::path& path);
 
 }  // namespace pellavan::model

@@ -74,7 +74,9 @@ std::optional<SaveJournal> decode_journal(std::span<const std::uint8_t> bytes) {
 bool left_by_cut_write(std::span<const std::uint8_t> current, const SaveJournal& journal) {
   const auto& old_bytes = journal.old_bytes;
   const auto& new_bytes = journal.new_bytes;
-  if (current.size() != old_bytes.size() && current.size() != new_bytes.size()) return false;
+  if (current.size() < std::min(old_bytes.size(), new_bytes.size()) ||
+      current.size() > std::max(old_bytes.size(), new_bytes.size()))
+    return false;
   for (std::size_t i = 0; i < current.size(); ++i) {
     const std::uint8_t b = current[i];
     if (b != 0 && !(i < old_bytes.size() && b == old_bytes[i]) &&

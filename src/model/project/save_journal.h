@@ -34,8 +34,9 @@ struct SaveJournal {
 [[nodiscard]] std::optional<SaveJournal> decode_journal(std::span<const std::uint8_t> bytes);
 
 // True when current is what a write of the new version over the old one, in place, can leave
-// when it is cut off: the length of either, and every byte the old one, the new one or zero (room
-// taken but not yet written). The old and the new version themselves count too.
+// when it is cut off: a length from the shorter one's to the longer one's (a file grown step by
+// step where the room cannot be taken at once), and every byte the old one, the new one or zero
+// (room taken but not yet written). The old and the new version themselves count too.
 [[nodiscard]] bool left_by_cut_write(std::span<const std::uint8_t> current,
                                      const SaveJournal& journal);
 

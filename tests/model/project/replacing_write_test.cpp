@@ -219,6 +219,67 @@ TEST_F(ReplacingWriteTest, ASaveKilledAtAnyMomentLeavesOneWholeVersion) {
   }
 }
 
+// A save of a file of two names and an open of it take turns, also from two processes: an open
+// waits for a save still writing the file and finds nothing to restore, and a save waits for an
+// open still finishing one. A child stands for the other party: it locks the file as that party
+// does, does the party's work, and lets go a while later.
+TEST_F(ReplacingWriteTest, ASaveAndAnOpenOfTheFileTakeTurns) {
+  const std::vector<std::uint8_t> old_v(3000, 1), new_v(4000, 2), next_v(2000, 3);
+  struct Row {
+    const char* name;
+    std::function<void()> locked, letting_go;  // the child's work on taking the lock and at its end
+    std::function<void()> meanwhile;           // the test's, while the child holds the lock
+    const std::vector<std::uint8_t>& after;
+  };
+  const Row rows[] = {
+      {"an open while a save writes the file",
+       [&] { leave_cut_save(at("a.pvn"), old_v, new_v, 1500); },
+       [&] {
+         write_all(at("a.pvn"), new_v);
+         for (const std::string& name : names())
+           if (name.starts_with(kJournalPrefix)) fs::remove(at(name));
+       },
+       [&] {
+         const InterruptedSave found = finish_interrupted_save(at("b.pvn"));
+         EXPECT_FALSE(found.restored);
+         EXPECT_FALSE(found.failure);
+       },
+       new_v},
+      {"a save while an open finishes one", [] {}, [&] { write_all(at("a.pvn"), new_v); },
+       [&] { EXPECT_FALSE(write_file_replacing(at("a.pvn"), next_v)); }, next_v},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    for (const auto& e : fs::directory_iterator(program_folder())) fs::remove_all(e.path());
+    write_all(at("a.pvn"), old_v);
+    fs::create_hard_link(at("a.pvn"), at("b.pvn"));
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      const int fd = ::open(at("a.pvn").c_str(), O_RDONLY);
+      if (::flock(fd, LOCK_EX) != 0) std::_Exit(1);
+      r.locked();
+      if (::write(ready[1], "", 1) != 1) std::_Exit(1);
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+      r.letting_go();
+      std::_Exit(0);  // the lock goes with the process
+    }
+    ::close(ready[1]);
+    char told = 0;
+    const bool locked = ::read(ready[0], &told, 1) == 1;
+    ::close(ready[0]);
+    if (locked) r.meanwhile();
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(locked && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(read_all(at("b.pvn")), r.after);
+    EXPECT_FALSE(journal_left());
+    EXPECT_TRUE(fs::equivalent(at("a.pvn"), at("b.pvn")));
+  }
+}
+
 // What an open finds of a cut save of a file of two names, and what it leaves.
 TEST_F(ReplacingWriteTest, AnOpenFinishesWhatACutSaveLeft) {
   std::mt19937 gen(3);
@@ -241,6 +302,9 @@ TEST_F(ReplacingWriteTest, AnOpenFinishesWhatACutSaveLeft) {
     After after;  // after the open, or the next one where this one failed
   };
   const auto none = [](std::vector<std::uint8_t>&, const fs::path&) {};
+  const auto cut_to = [](std::uintmax_t size) {
+    return [size](std::vector<std::uint8_t>&, const fs::path& f) { fs::resize_file(f, size); };
+  };
   const Row rows[] = {
       {"no journal", 1500, false, none, "a.pvn", false, false, false, After::kAsLeft},
       {"cut before the room was taken", 0, true,
@@ -250,6 +314,13 @@ TEST_F(ReplacingWriteTest, AnOpenFinishesWhatACutSaveLeft) {
       {"cut half-way", 1500, true, none, "a.pvn", false, true, false, After::kNewVersion},
       {"cut past the old length", 3500, true, none, "a.pvn", false, true, false,
        After::kNewVersion},
+      // Where the room cannot be taken at once, the file grows as it is filled or written.
+      {"cut while the room was taken step by step", 0, true, cut_to(3500), "a.pvn", false, true,
+       false, After::kNewVersion},
+      {"cut while the file grew as it was written", 3500, true, cut_to(3500), "a.pvn", false, true,
+       false, After::kNewVersion},
+      {"shorter than either version", 1500, true, cut_to(2000), "a.pvn", false, false, false,
+       After::kAsLeft},
       {"opened by its other name", 1500, true, none, "b.pvn", false, true, false,
        After::kNewVersion},
       {"cut before the journal went", 4000, true, none, "a.pvn", false, false, false,
