@@ -6,6 +6,8 @@
 #include <limits>
 #include <system_error>
 
+#include "model/text/ascii.h"
+
 namespace pellavan::model {
 namespace {
 
@@ -224,10 +226,7 @@ bool differs_from_shown(std::string_view text, std::string_view shown, Places pl
 }
 
 std::string comma_message(std::string_view text, Comma comma) {
-  const auto first = text.find_first_not_of(" \t\n\r");
-  const auto last = text.find_last_not_of(" \t\n\r");
-  const std::string_view typed =
-      first == std::string_view::npos ? std::string_view() : text.substr(first, last - first + 1);
+  const std::string_view typed = trim_blanks(text, " \t\n\r");
   // Built by appending: GCC 12 misreads a chain of + on strings as overlapping copies.
   std::string out;
   if (comma == Comma::Ambiguous) {
