@@ -209,6 +209,9 @@ TEST_F(ProjectWindowTest, EntriesAreCheckedAtTheBoundsOfTheirDisplay) {
       {true, false, "txtHload", "23,450",
        "\"23,450\" Could Mean 23.450 or 23450: Please Type It with a Decimal Point or Without the "
        "Comma"},
+      {true, false, "txtHload", "1.234,",  // "1.234,5" typed into the six places
+       "The Comma in \"1.234,\" Cannot Separate Thousands: Please Type Decimals with a Point "
+       "(1234.)"},
       {true, false, "txtHload", "-0.1", "Heating Load Outside of Valid Range of 0 - 292"},
       {true, false, "txtHload", "292.0", ""},
       {true, false, "txtHload", "292.1", "Heating Load Outside of Valid Range of 0 - 292"},
