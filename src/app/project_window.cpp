@@ -1,7 +1,6 @@
 #include "app/project_window.h"
 
 #include <QCheckBox>
-#include <QDate>
 #include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +30,7 @@
 #include "platform/message_box.h"
 #include "platform/window_placement.h"
 #include "program_state/analysis_session.h"
+#include "sheet/format/date_serial.h"
 
 namespace pellavan::app {
 
@@ -81,7 +81,6 @@ class Checking {
  private:
   int& count_;
 };
-const QDate kDateZero(1899, 12, 30);
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 std::string text_of(const QLineEdit* box) { return box->text().toStdString(); }
@@ -457,8 +456,7 @@ void ProjectWindow::txtDate_LostFocus() {
   const Checking checking(checking_);
   QLineEdit* box = form()[txtDate];
   if (box->text().trimmed().isEmpty()) {
-    platform::set_text(box,
-                       date_shown(static_cast<double>(kDateZero.daysTo(QDate::currentDate()))));
+    platform::set_text(box, date_shown(sheet::today_serial()));
     return;
   }
   const std::optional<int> d = loads::typed_date(box->text().toStdString(), date_form());
