@@ -249,7 +249,7 @@ bool ProjectWindow::Get_Input() {
   const QString date_text = form()[txtDate]->text();
   const bool undated = date_text.trimmed().isEmpty();  // left without a date, kept so
   const std::optional<int> date = loads::typed_date(date_text.toStdString(), date_form());
-  if (!date && !undated) {
+  if (!undated && (!date || !loads::in_date_window(*date))) {
     attention("Invalid Date...Please Try Again");
     return false;
   }
@@ -460,8 +460,7 @@ void ProjectWindow::txtDate_LostFocus() {
     return;
   }
   const std::optional<int> d = loads::typed_date(box->text().toStdString(), date_form());
-  const int year = d ? loads::year_of(*d) : 0;
-  if (!d || year < loads::kFirstDateYear || year > loads::kLastDateYear) {
+  if (!d || !loads::in_date_window(*d)) {
     attention("Invalid Date...Please Try Again");
     box->setFocus();
   }
