@@ -249,7 +249,7 @@ bool ProjectWindow::Get_Input() {
   const QString date_text = form()[txtDate]->text();
   const bool undated = date_text.trimmed().isEmpty();  // left without a date, kept so
   const std::optional<int> date = loads::typed_date(date_text.toStdString(), date_form());
-  if (!undated && (!date || !loads::in_date_window(*date))) {
+  if (!undated && !date) {
     attention("Invalid Date...Please Try Again");
     return false;
   }
@@ -398,6 +398,12 @@ void ProjectWindow::Done_Click() {
     attention("You Must! Select a City");
     return done(false);
   }
+  // A date beyond the years is refused here, not by Get_Input: a project opened with one still
+  // shows its loads.
+  if (!date_within_years()) {
+    attention("Invalid Date...Please Try Again");
+    return done(false);
+  }
   if (!Get_Input() || !Test_Data()) return done(false);
   const bool valid = Calc_Loads();
   Min_Backup();
@@ -451,6 +457,13 @@ void ProjectWindow::Convert_Sensible() {
   platform::set_text(form()[txtSensiblePercent], qs(r.ratio));
 }
 
+bool ProjectWindow::date_within_years() const {
+  const QString text = form()[txtDate]->text();
+  if (text.trimmed().isEmpty()) return true;
+  const std::optional<int> d = loads::typed_date(text.toStdString(), date_form());
+  return d && loads::in_date_window(*d);
+}
+
 void ProjectWindow::txtDate_LostFocus() {
   if (checking_ != 0) return;
   const Checking checking(checking_);
@@ -460,7 +473,7 @@ void ProjectWindow::txtDate_LostFocus() {
     return;
   }
   const std::optional<int> d = loads::typed_date(box->text().toStdString(), date_form());
-  if (!d || !loads::in_date_window(*d)) {
+  if (!date_within_years()) {
     attention("Invalid Date...Please Try Again");
     box->setFocus();
   }
