@@ -1,7 +1,6 @@
 #include "app/project_window.h"
 
 #include <QCheckBox>
-#include <QDate>
 #include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +30,7 @@
 #include "platform/message_box.h"
 #include "platform/window_placement.h"
 #include "program_state/analysis_session.h"
+#include "sheet/format/date_serial.h"
 
 namespace pellavan::app {
 
@@ -81,7 +81,6 @@ class Checking {
  private:
   int& count_;
 };
-const QDate kDateZero(1899, 12, 30);
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 std::string text_of(const QLineEdit* box) { return box->text().toStdString(); }
@@ -250,7 +249,7 @@ bool ProjectWindow::Get_Input() {
   const QString date_text = form()[txtDate]->text();
   const bool undated = date_text.trimmed().isEmpty();  // left without a date, kept so
   const std::optional<int> date = loads::typed_date(date_text.toStdString(), date_form());
-  if (!date && !undated) {
+  if (!undated && !date) {
     attention("Invalid Date...Please Try Again");
     return false;
   }
@@ -399,6 +398,12 @@ void ProjectWindow::Done_Click() {
     attention("You Must! Select a City");
     return done(false);
   }
+  // A date beyond the years is refused here, not by Get_Input: a project opened with one still
+  // shows its loads.
+  if (!date_within_years()) {
+    attention("Invalid Date...Please Try Again");
+    return done(false);
+  }
   if (!Get_Input() || !Test_Data()) return done(false);
   const bool valid = Calc_Loads();
   Min_Backup();
@@ -452,18 +457,23 @@ void ProjectWindow::Convert_Sensible() {
   platform::set_text(form()[txtSensiblePercent], qs(r.ratio));
 }
 
+bool ProjectWindow::date_within_years() const {
+  const QString text = form()[txtDate]->text();
+  if (text.trimmed().isEmpty()) return true;
+  const std::optional<int> d = loads::typed_date(text.toStdString(), date_form());
+  return d && loads::in_date_window(*d);
+}
+
 void ProjectWindow::txtDate_LostFocus() {
   if (checking_ != 0) return;
   const Checking checking(checking_);
   QLineEdit* box = form()[txtDate];
   if (box->text().trimmed().isEmpty()) {
-    platform::set_text(box,
-                       date_shown(static_cast<double>(kDateZero.daysTo(QDate::currentDate()))));
+    platform::set_text(box, date_shown(sheet::today_serial()));
     return;
   }
   const std::optional<int> d = loads::typed_date(box->text().toStdString(), date_form());
-  const int year = d ? loads::year_of(*d) : 0;
-  if (!d || year < loads::kFirstDateYear || year > loads::kLastDateYear) {
+  if (!date_within_years()) {
     attention("Invalid Date...Please Try Again");
     box->setFocus();
   }

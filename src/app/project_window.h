@@ -68,6 +68,8 @@ class ProjectWindow : public platform::DesignedDialog {
  private:
   [[nodiscard]] bool Get_Input();
   [[nodiscard]] bool city_selected() const;
+  // The date box empty, or holding a date of the years a project may carry.
+  [[nodiscard]] bool date_within_years() const;
   void build_state_list();
   void fill_fields();
   void show_sensible_mode();

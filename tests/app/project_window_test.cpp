@@ -209,6 +209,9 @@ TEST_F(ProjectWindowTest, EntriesAreCheckedAtTheBoundsOfTheirDisplay) {
       {true, false, "txtHload", "23,450",
        "\"23,450\" Could Mean 23.450 or 23450: Please Type It with a Decimal Point or Without the "
        "Comma"},
+      {true, false, "txtHload", "1.234,",  // "1.234,5" typed into the six places
+       "The Comma in \"1.234,\" Cannot Separate Thousands: Please Type Decimals with a Point "
+       "(1234.)"},
       {true, false, "txtHload", "-0.1", "Heating Load Outside of Valid Range of 0 - 292"},
       {true, false, "txtHload", "292.0", ""},
       {true, false, "txtHload", "292.1", "Heating Load Outside of Valid Range of 0 - 292"},
@@ -315,6 +318,44 @@ TEST_F(ProjectWindowTest, TheDateIsShownAndTypedInTheUsersOwnForm) {
     EXPECT_EQ(state->model.ProjectRec.Project_Date.serial, double(zero.daysTo(christmas)));
   }
   QLocale::setDefault(before);
+}
+
+// Done by a mouse click or its Alt key with the cursor still in the date box checks the date's
+// years as leaving the box does: a date outside them is refused and not stored.
+TEST_F(ProjectWindowTest, DoneRefusesADateOutsideTheYearsWithTheCursorInItsBox) {
+  const QDate zero(1899, 12, 30);
+  struct Row {
+    const char* typed;
+    bool by_mouse;  // else Alt+D
+    QDate stored;   // invalid: refused
+  };
+  const Row rows[] = {
+      {"1/1/2100", true, {}},
+      {"1/1/2100", false, {}},
+      {"12/31/1989", false, {}},
+      {"12/31/2099", false, QDate(2099, 12, 31)},
+  };
+  const double before = state->model.ProjectRec.Project_Date.serial;
+  for (const Row& r : rows) {
+    SCOPED_TRACE(std::string(r.typed) + (r.by_mouse ? " mouse" : " Alt+D"));
+    state->model.ProjectRec.Project_Date = model::OleDate{before};
+    ProjectWindow& w = shown_project_window();
+    ASSERT_TRUE(platform::testing::show_and_activate(&w));
+    QLineEdit* date = box("txtDate");
+    date->setFocus();
+    date->selectAll();
+    QTest::keyClicks(date, QString::fromUtf8(r.typed));
+    messages.clear();
+    if (r.by_mouse)
+      QTest::mouseClick(w.form().button("Command1"), Qt::LeftButton);
+    else
+      QTest::keyClick(date, Qt::Key_D, Qt::AltModifier);
+    QTest::qWait(300);  // a button's Alt key clicks it a moment later
+    EXPECT_EQ(w.isVisible(), !r.stored.isValid());
+    EXPECT_EQ(was_shown("Invalid Date...Please Try Again"), !r.stored.isValid());
+    EXPECT_EQ(state->model.ProjectRec.Project_Date.serial,
+              r.stored.isValid() ? double(zero.daysTo(r.stored)) : before);
+  }
 }
 
 // A project never given a date shows an empty box and keeps no date through Done.

@@ -112,7 +112,7 @@ TEST(LoadReadoutsTest, SensibleAndRatioFollowEachOther) {
 }
 
 // A date is read in the order of the locale's short form (or ISO), with two-digit years in
-// 1990 to 2099, and written in that form with four digits.
+// 1990 to 2099, and written in that form with four digits; a project date lies in those years.
 TEST(ProjectDateTest, ReadAndWrittenInTheShortFormOfTheLocale) {
   constexpr const char* us = "M/d/yy";
   constexpr const char* gb = "dd/MM/yyyy";
@@ -157,8 +157,12 @@ TEST(ProjectDateTest, ReadAndWrittenInTheShortFormOfTheLocale) {
     if (!serial) continue;
     EXPECT_EQ(*serial, sheet::serial_from_date(*r.date));
     EXPECT_EQ(date_shown(*serial, r.pattern), r.shown);
-    EXPECT_EQ(year_of(*serial), r.date->year);
   }
+  for (const auto& [date, in_window] : {std::pair{sheet::CivilDate{1989, 12, 31}, false},
+                                        std::pair{sheet::CivilDate{1990, 1, 1}, true},
+                                        std::pair{sheet::CivilDate{2099, 12, 31}, true},
+                                        std::pair{sheet::CivilDate{2100, 1, 1}, false}})
+    EXPECT_EQ(in_date_window(sheet::serial_from_date(date)), in_window) << date.year;
   EXPECT_EQ(date_shown(46086.75, gb), "05/03/2026") << "a time of day is dropped";
   EXPECT_EQ(date_shown(1e12, us), "");
 }

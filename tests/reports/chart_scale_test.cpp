@@ -68,15 +68,26 @@ TEST(ChartScaleTest, TheAxisReachesTheMaximumInFiveToTenRoundSteps) {
 }
 
 TEST(ChartScaleTest, TheChartTakesTheScaleForItsWholeMaximum) {
-  for (const std::int32_t chart_max : {-5, 0, 7, 101, 81'000, 4'000'001}) {
-    SCOPED_TRACE(chart_max);
+  struct Row {
+    std::int32_t chart_max;
+    double top, interval;
+  };
+  constexpr Row rows[] = {
+      {-5, 1, 1},
+      {0, 1, 1},
+      {7, 7, 1},
+      {101, 120, 20},
+      {81'000, 90'000, 10'000},
+      {4'000'001, 4'500'000, 500'000},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.chart_max);
     Chart chart(ChartKind::kLinesWithMarkers, "");
     chart.Chart_ScaleLimit(kScaleMin, -3);
-    Scale_ChartAxis(chart, chart_max);
-    const AxisScale scale = axis_scale(chart_max);
+    Scale_ChartAxis(chart, r.chart_max);
     EXPECT_EQ(chart.scale_limit(kScaleMin), 0);
-    EXPECT_EQ(chart.scale_limit(kScaleMax), scale.top);
-    EXPECT_EQ(chart.scale_limit(kScaleInterval), scale.interval);
+    EXPECT_EQ(chart.scale_limit(kScaleMax), r.top);
+    EXPECT_EQ(chart.scale_limit(kScaleInterval), r.interval);
   }
 }
 

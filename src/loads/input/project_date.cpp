@@ -137,6 +137,9 @@ std::string date_shown(double serial, std::string_view pattern) {
   return text;
 }
 
-int year_of(double serial) { return sheet::date_from_serial(serial).year; }
+bool in_date_window(double serial) {
+  const int year = sheet::date_from_serial(serial).year;
+  return year >= kFirstDateYear && year <= kLastDateYear;
+}
 
 }  // namespace pellavan::loads

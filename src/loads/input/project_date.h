@@ -25,7 +25,8 @@ inline constexpr int kLastDateYear = 2099;
 // The day of a serial (its fraction dropped) in the pattern's form, with a four-digit year; ""
 // for a serial outside the years 1 to 9999.
 [[nodiscard]] std::string date_shown(double serial, std::string_view pattern);
-// The year of the day of a serial.
-[[nodiscard]] int year_of(double serial);
+// Whether the day of a serial lies in the years a project date may take, kFirstDateYear to
+// kLastDateYear; a date typed outside them is refused.
+[[nodiscard]] bool in_date_window(double serial);
 
 }  // namespace pellavan::loads

@@ -6,6 +6,8 @@
 #include <limits>
 #include <system_error>
 
+#include "model/text/ascii.h"
+
 namespace pellavan::model {
 namespace {
 
@@ -141,17 +143,17 @@ double beyond_double(std::string_view number) {
   return negative ? -max : max;
 }
 
-// The whole part of a typed number with its "," groups taken out, or nothing when they are no
-// thousands groups: a first group empty, longer than three digits or with a leading 0, a later
-// one not three digits long.
-std::optional<std::string> ungrouped(std::string_view whole) {
-  if (whole.find(',') == std::string_view::npos) return std::string(whole);
+// The whole part of a typed number with its `separator` groups taken out, or nothing when they
+// are no thousands groups: a first group empty, longer than three digits or with a leading 0, a
+// later one not three digits long.
+std::optional<std::string> ungrouped(std::string_view whole, char separator = ',') {
+  if (whole.find(separator) == std::string_view::npos) return std::string(whole);
   if (whole.front() == '0') return std::nullopt;
   std::string digits;
   std::size_t group = 0;
   bool first = true;
   for (char c : whole) {
-    if (c != ',') {
+    if (c != separator) {
       digits.push_back(c);
       ++group;
       continue;
@@ -183,6 +185,28 @@ std::string replaced(std::string_view text, char from, std::string_view to) {
   return out;
 }
 
+// The text with its one comma as the decimal point, and the points before it, which group
+// thousands where a comma is the decimal point ("1.234,5"), taken out.
+std::string with_decimal_point(std::string_view text) {
+  const auto comma = text.find(',');
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '.' && i < comma) continue;
+    out.push_back(text[i] == ',' ? '.' : text[i]);
+  }
+  return out;
+}
+
+// Whether a typed number (after its signs) is written with points grouping thousands before one
+// decimal comma ("1.234,5", "12.345.678,9"): a comma after a point can only be a decimal comma.
+bool points_group_thousands(std::string_view number) {
+  const auto comma = number.find(',');
+  if (comma == std::string_view::npos || number.find('.') > comma) return false;
+  const std::string_view whole = number.substr(0, comma);
+  if (whole.find_first_not_of("0123456789.") != std::string_view::npos) return false;
+  return ungrouped(whole, '.') && whole_number(with_decimal_point(number));
+}
+
 }  // namespace
 
 TypedNumber read_typed(std::string_view text, Places places) {
@@ -202,10 +226,12 @@ TypedNumber read_typed(std::string_view text, Places places) {
       std::count(whole.begin(), whole.end(), ',') == 1 && rest.find('.') == std::string::npos;
   if (const auto digits = ungrouped(whole)) {
     if (places == Places::Decimals && one_comma_no_point) return {std::nullopt, Comma::Ambiguous};
-    return {whole_number(number + *digits + rest)};
+    if (auto value = whole_number(number + *digits + rest)) return {value};
   }
   // No thousands: where the comma read as a decimal point gives a number, it stands for one.
   if (one_comma_no_point && whole_number(number + replaced(whole, ',', ".") + rest))
+    return {std::nullopt, Comma::Decimal};
+  if (points_group_thousands(std::string_view(t).substr(whole_start)))
     return {std::nullopt, Comma::Decimal};
   return {};
 }
@@ -224,10 +250,7 @@ bool differs_from_shown(std::string_view text, std::string_view shown, Places pl
 }
 
 std::string comma_message(std::string_view text, Comma comma) {
-  const auto first = text.find_first_not_of(" \t\n\r");
-  const auto last = text.find_last_not_of(" \t\n\r");
-  const std::string_view typed =
-      first == std::string_view::npos ? std::string_view() : text.substr(first, last - first + 1);
+  const std::string_view typed = trim_blanks(text, " \t\n\r");
   // Built by appending: GCC 12 misreads a chain of + on strings as overlapping copies.
   std::string out;
   if (comma == Comma::Ambiguous) {
@@ -238,7 +261,7 @@ std::string comma_message(std::string_view text, Comma comma) {
   }
   out.append("The Comma in \"").append(typed);
   out.append("\" Cannot Separate Thousands: Please Type Decimals with a Point (");
-  out.append(replaced(typed, ',', ".")).append(")");
+  out.append(with_decimal_point(typed)).append(")");
   return out;
 }
 

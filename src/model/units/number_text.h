@@ -25,7 +25,9 @@ enum class Places : std::uint8_t { Whole, Decimals };
 // Why a typed text with a comma shows no number.
 enum class Comma : std::uint8_t {
   None,
-  Decimal,  // the comma cannot separate thousands, it stands for a decimal point ("0,459", "1,90")
+  // The comma cannot separate thousands, it stands for a decimal point: "0,459", "1,90", and
+  // "1.234,5" with points that group thousands.
+  Decimal,
   Ambiguous,  // one comma before three digits in a box with decimals: "1,234" is 1.234 or 1234
 };
 
@@ -39,10 +41,10 @@ struct TypedNumber {
 // are skipped wherever they stand, as Val skips them; then an optional sign, an optional currency
 // sign "$", the whole part either plain or grouped by "," in threes ("45,000", "1,234,567"), an
 // optional "." with decimals, and Val's optional exponent. An empty text is 0. A comma separates
-// thousands only where it can: never after a leading 0 ("0,459"), and in a box with decimals not
-// as the one comma of a text without a decimal point ("1,234", which may mean 1.234). Nothing
-// when the text shows no such number ("1,90", "12 ft", "1.2.3", "$", "abc"): the box is to be
-// refused, never read as something else than it shows.
+// thousands only where it can: never after a leading 0 ("0,459") or after a point ("1.234,5"),
+// and in a box with decimals not as the one comma of a text without a decimal point ("1,234",
+// which may mean 1.234). Nothing when the text shows no such number ("1,90", "12 ft", "1.2.3",
+// "$", "abc"): the box is to be refused, never read as something else than it shows.
 [[nodiscard]] TypedNumber read_typed(std::string_view text, Places places);
 [[nodiscard]] std::optional<double> typed_number(std::string_view text, Places places);
 // typed_number, or Val where the text shows no number: for comparisons with what a box holds.

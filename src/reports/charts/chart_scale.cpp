@@ -29,13 +29,13 @@ AxisScale axis_scale(double maximum) {
   if (maximum < 10 * decade) decade /= 10;
   decade = std::max(1.0, decade);
   constexpr std::array<double, 5> kMultiples = {1, 2, 2.5, 5, 10};
+  double step = decade;
   for (const double multiple : kMultiples) {
     if (decade == 1 && multiple == 2.5) continue;
-    const double step = decade * multiple;
-    const double steps = std::ceil(maximum / step);
-    if (steps <= kMostSteps) return {steps * step, step};
+    step = decade * multiple;
+    if (std::ceil(maximum / step) <= kMostSteps) break;
   }
-  return {kMostSteps * decade * 10, decade * 10};  // not reached: the tenfold always fits
+  return {std::ceil(maximum / step) * step, step};
 }
 
 void Scale_ChartAxis(Chart& chart, std::int32_t ChartMax) {

@@ -99,6 +99,9 @@ TEST(TypedNumberTest, ReadsTheNumberTheBoxShowsOrNothing) {
       {"1,5", decimal, decimal},
       {",000", decimal, decimal},
       {"1234,567", decimal, decimal},
+      {"1.234,5", decimal, decimal},  // never thousands after a point
+      {"-12.345.678,9", decimal, decimal},
+      {"1.2,5", none, none},  // points that group no thousands
       {"1,2,3", none, none},
       {"1,23,456", none, none},
       {"1,5.2", none, none},
@@ -124,6 +127,9 @@ TEST(TypedNumberTest, ACommaIsRefusedWithWhatToTypeInstead) {
   EXPECT_EQ(comma_message(" 0,459", Comma::Decimal),
             "The Comma in \"0,459\" Cannot Separate Thousands: Please Type Decimals with a "
             "Point (0.459)");
+  EXPECT_EQ(comma_message("1.234,5", Comma::Decimal),
+            "The Comma in \"1.234,5\" Cannot Separate Thousands: Please Type Decimals with a "
+            "Point (1234.5)");
   EXPECT_EQ(comma_message("1,234 ", Comma::Ambiguous),
             "\"1,234\" Could Mean 1.234 or 1234: Please Type It with a Decimal Point or Without "
             "the Comma");
