@@ -1,6 +1,5 @@
 #include "app/project_commands.h"
 
-#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -17,6 +16,7 @@
 #include "platform/interrupted_save_notice.h"
 #include "platform/message_box.h"
 #include "program_state/analysis_session.h"
+#include "sheet/format/date_serial.h"
 
 namespace pellavan::app {
 namespace {
@@ -33,10 +33,6 @@ constexpr const char* kRestoreDefaults =
 
 std::filesystem::path to_path(const QString& path) {
   return std::filesystem::path(path.toStdString());
-}
-
-double today_serial() {
-  return static_cast<double>(QDate(1899, 12, 30).daysTo(QDate::currentDate()));
 }
 
 }  // namespace
@@ -111,7 +107,7 @@ void ProjectCommands::New_Analysis() {
   Read_DealerFile();
   model::ProjectRec& rec = state_.model.ProjectRec;
   Load_Defaults(rec);
-  rec.Project_Date = model::OleDate{today_serial()};
+  rec.Project_Date = model::OleDate{sheet::today_serial()};
   model::copy_dealer_into_project(state_.DealerRec, rec);
   state_.model.MetricFlag = model::metric_flags_from(state_.DealerRec);
   state_.model.CurrencyLabel = "CND";
