@@ -76,7 +76,7 @@ void Book::recalc() {
 // branch at its next value. Otherwise it ends at the pass cap. An item whose last computation
 // changed nothing, and whose inputs have not changed since, is skipped: computing it again would
 // give the same values. A group whose passes cycle, or crawl past the pass cap, is brought to rest
-// as GroupSettling says.
+// as GroupSettling says; once settled, it stays so while only pass counters among its inputs move.
 void Book::iterate() {
   const std::vector<LoopItem>& items = schedule_.items;
   if (items.empty()) return;
@@ -121,9 +121,10 @@ void Book::iterate() {
       const LoopItem& item = items[i];
       const bool settled = settling.settled(i);
       if (settled || (computed_in[i] > 0 && changed_in[i] < computed_in[i])) {
+        // A counter moves every pass: a settled group that read it would never stay settled.
         const auto inputs = schedule_.inputs(item);
         const bool inputs_settled = std::all_of(inputs.begin(), inputs.end(), [&](std::uint32_t j) {
-          return changed_in[j] <= computed_in[i];
+          return (settled && items[j].counter) || changed_in[j] <= computed_in[i];
         });
         if (inputs_settled) continue;
         if (settled) settling.release(i);

@@ -11,10 +11,10 @@
 // earlier state nearest the present one. Either way the group is settled at the mean of each
 // cell over one round of its cycle (a cell that is no number in every state of the round keeps
 // the value most states give it, of a tie the first in a fixed order of values) and is not
-// computed again until an item it reads changes. Where it settles depends on the cycle, not on
-// the pass its passes stopped in: started again from the mean or from any state of the round,
-// plain passes go round the same cycle. The round's states are kept, so that one can see what
-// follows from each.
+// computed again until an item it reads changes (a pass counter does not count: it changes every
+// pass). Where it settles depends on the cycle, not on the pass its passes stopped in: started
+// again from the mean or from any state of the round, plain passes go round the same cycle. The
+// round's states are kept, so that one can see what follows from each.
 //
 // Crawls: when the largest change of a group that has not cycled has shrunk by the same ratio r
 // (within 0.001) over its last kCrawlPasses moving passes, and at that ratio it would still move
