@@ -220,28 +220,29 @@ void Book::check_cycles() const {
 
 // The states go back into the groups' cells; what reads them is computed in the order of
 // calculation, the circular groups excepted (pass counters would count on).
-void Book::put_cycles_at(int pass) {
+void Book::put_cycles_at(int k) {
   context_.values = values_.data();  // a copy of the book computes on its own cells
   const Eval* const loop = evals_.data() + schedule_.before.size();
   for (const SettledCycle& c : cycles_) {
     const LoopItem& item = schedule_.items[c.item];
-    const auto state = c.state_at(pass);
-    for (std::uint32_t k = item.first; k < item.end; ++k)
-      values_[loop[k].cell] = state[k - item.first];
+    const auto state = c.state(static_cast<std::size_t>(k));
+    for (std::uint32_t cell = item.first; cell < item.end; ++cell)
+      values_[loop[cell].cell] = state[cell - item.first];
   }
   const auto loop_start = static_cast<std::uint32_t>(schedule_.before.size());
   for (const LoopItem& item : schedule_.items) {
     if (item.circular) continue;
-    for (std::uint32_t k = item.first; k < item.end; ++k) compute(loop_start + k);
+    for (std::uint32_t cell = item.first; cell < item.end; ++cell) compute(loop_start + cell);
   }
   const auto loop_end = static_cast<std::uint32_t>(loop_start + schedule_.loop_cells.size());
   for (std::uint32_t e = loop_end; e < evals_.size(); ++e) compute(e);
 }
 
-void Book::put_cycle_state(int pass) {
+void Book::put_cycle_state(int k) {
   check_cycles();
+  if (k < 0) throw BadCall("the states of a cycle are counted from 0");
   const std::uint64_t computed = report_.formulas_computed;
-  put_cycles_at(pass);
+  put_cycles_at(k);
   report_.formulas_computed = computed;
   touch();
 }
@@ -251,8 +252,8 @@ void Book::visit_cycle_states(const std::function<void()>& at) {
   if (round == 0) return;
   const std::vector<Value> settled = values_;
   const std::uint64_t computed = report_.formulas_computed;
-  for (int pass = 0; pass < round; ++pass) {
-    put_cycles_at(pass);
+  for (int k = 0; k < round; ++k) {
+    put_cycles_at(k);
     at();
   }
   values_ = settled;

@@ -169,6 +169,7 @@ TEST_F(RecalcTest, ACycleSettlesAtTheMeanOfItsRound) {
   book.recalc();
   EXPECT_EQ(number("A1"), 6);
 
+  EXPECT_THROW(book.put_cycle_state(-1), BadCall);
   book.set_cell_text(*parse_a1("C1"), "1");
   EXPECT_THROW(book.put_cycle_state(0), BadCall) << "the states are of cells since changed";
 }
