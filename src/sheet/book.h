@@ -141,8 +141,8 @@ class Book {
   // circular groups. The next recalculation starts from there.
   void put_cycle_state(int k);
   // put_cycle_state for each k below the longest round in turn, calling `at` after each, then
-  // every value back as the recalculation left it. Groups of different rounds are not seen in
-  // every combination of their states.
+  // every value back as the recalculation left it, also when `at` throws. Groups of different
+  // rounds are not seen in every combination of their states.
   void visit_cycle_states(const std::function<void()>& at);
 
   // ---- a state to return to ----

@@ -250,14 +250,21 @@ void Book::put_cycle_state(int k) {
 void Book::visit_cycle_states(const std::function<void()>& at) {
   const int round = cycle_round();
   if (round == 0) return;
-  const std::vector<Value> settled = values_;
-  const std::uint64_t computed = report_.formulas_computed;
+  // Puts the values back on every way out, `at` throwing too: into as many cells as they came
+  // from, so the copy needs no memory and cannot throw.
+  struct Restore {
+    Book& book;
+    const std::vector<Value> settled;
+    const std::uint64_t computed;
+    ~Restore() {
+      book.values_ = settled;
+      book.report_.formulas_computed = computed;
+    }
+  } const restore{*this, values_, report_.formulas_computed};
   for (int k = 0; k < round; ++k) {
     put_cycles_at(k);
     at();
   }
-  values_ = settled;
-  report_.formulas_computed = computed;
 }
 
 }  // namespace pellavan::sheet
