@@ -48,8 +48,9 @@ struct GroupReport {
   int passes = 0;            // passes in which it was computed
   double last_change = 0.0;  // largest change of a number in its last computed pass
   std::uint32_t last_changed_cells = 0;  // cells that changed beyond the limit in that pass
-  // Passes of one round of the cycle its passes went round, at whose mean it was settled
-  // (calc/group_settling.h); 0 when they did not cycle.
+  // States of one round of the cycle its passes went round, at whose mean it was settled
+  // (calc/group_settling.h): its passes in the round that moved a cell beyond the limit; 0 when
+  // they did not cycle.
   std::uint32_t cycle_round = 0;
 };
 
@@ -135,12 +136,13 @@ class Book {
   // changed since that recalculation, each throws BadCall (but where no group cycled).
   // The longest round of the last recalculation; 0 when no group cycled.
   int cycle_round() const;
-  // Puts each group that cycled back at its state after pass `pass` of its cycle (had it gone
-  // on round it) and computes every formula that follows from them but the other circular
-  // groups. The next recalculation starts from there.
-  void put_cycle_state(int pass);
-  // put_cycle_state for one round of passes in turn, calling `at` after each, then every value
-  // back as the recalculation left it.
+  // Puts each group that cycled back at the k-th state of its round (k from 0, modulo its
+  // round: SettledCycle::state) and computes every formula that follows from them but the other
+  // circular groups. The next recalculation starts from there.
+  void put_cycle_state(int k);
+  // put_cycle_state for each k below the longest round in turn, calling `at` after each, then
+  // every value back as the recalculation left it, also when `at` throws. Groups of different
+  // rounds are not seen in every combination of their states.
   void visit_cycle_states(const std::function<void()>& at);
 
   // ---- a state to return to ----
@@ -246,7 +248,7 @@ class Book {
   void apply_seeds();
   void iterate();
   void check_cycles() const;
-  void put_cycles_at(int pass);
+  void put_cycles_at(int k);
 
   std::vector<Sheet> sheets_;
   std::vector<Grid> grids_;

@@ -76,7 +76,7 @@ void Book::recalc() {
 // branch at its next value. Otherwise it ends at the pass cap. An item whose last computation
 // changed nothing, and whose inputs have not changed since, is skipped: computing it again would
 // give the same values. A group whose passes cycle, or crawl past the pass cap, is brought to rest
-// as GroupSettling says.
+// as GroupSettling says; once settled, it stays so while only pass counters among its inputs move.
 void Book::iterate() {
   const std::vector<LoopItem>& items = schedule_.items;
   if (items.empty()) return;
@@ -121,9 +121,10 @@ void Book::iterate() {
       const LoopItem& item = items[i];
       const bool settled = settling.settled(i);
       if (settled || (computed_in[i] > 0 && changed_in[i] < computed_in[i])) {
+        // A counter moves every pass: a settled group that read it would never stay settled.
         const auto inputs = schedule_.inputs(item);
         const bool inputs_settled = std::all_of(inputs.begin(), inputs.end(), [&](std::uint32_t j) {
-          return changed_in[j] <= computed_in[i];
+          return (settled && items[j].counter) || changed_in[j] <= computed_in[i];
         });
         if (inputs_settled) continue;
         if (settled) settling.release(i);
@@ -219,28 +220,29 @@ void Book::check_cycles() const {
 
 // The states go back into the groups' cells; what reads them is computed in the order of
 // calculation, the circular groups excepted (pass counters would count on).
-void Book::put_cycles_at(int pass) {
+void Book::put_cycles_at(int k) {
   context_.values = values_.data();  // a copy of the book computes on its own cells
   const Eval* const loop = evals_.data() + schedule_.before.size();
   for (const SettledCycle& c : cycles_) {
     const LoopItem& item = schedule_.items[c.item];
-    const auto state = c.state_at(pass);
-    for (std::uint32_t k = item.first; k < item.end; ++k)
-      values_[loop[k].cell] = state[k - item.first];
+    const auto state = c.state(static_cast<std::size_t>(k));
+    for (std::uint32_t cell = item.first; cell < item.end; ++cell)
+      values_[loop[cell].cell] = state[cell - item.first];
   }
   const auto loop_start = static_cast<std::uint32_t>(schedule_.before.size());
   for (const LoopItem& item : schedule_.items) {
     if (item.circular) continue;
-    for (std::uint32_t k = item.first; k < item.end; ++k) compute(loop_start + k);
+    for (std::uint32_t cell = item.first; cell < item.end; ++cell) compute(loop_start + cell);
   }
   const auto loop_end = static_cast<std::uint32_t>(loop_start + schedule_.loop_cells.size());
   for (std::uint32_t e = loop_end; e < evals_.size(); ++e) compute(e);
 }
 
-void Book::put_cycle_state(int pass) {
+void Book::put_cycle_state(int k) {
   check_cycles();
+  if (k < 0) throw BadCall("the states of a cycle are counted from 0");
   const std::uint64_t computed = report_.formulas_computed;
-  put_cycles_at(pass);
+  put_cycles_at(k);
   report_.formulas_computed = computed;
   touch();
 }
@@ -248,14 +250,21 @@ void Book::put_cycle_state(int pass) {
 void Book::visit_cycle_states(const std::function<void()>& at) {
   const int round = cycle_round();
   if (round == 0) return;
-  const std::vector<Value> settled = values_;
-  const std::uint64_t computed = report_.formulas_computed;
-  for (int pass = 0; pass < round; ++pass) {
-    put_cycles_at(pass);
+  // Puts the values back on every way out, `at` throwing too: into as many cells as they came
+  // from, so the copy needs no memory and cannot throw.
+  struct Restore {
+    Book& book;
+    const std::vector<Value> settled;
+    const std::uint64_t computed;
+    ~Restore() {
+      book.values_ = settled;
+      book.report_.formulas_computed = computed;
+    }
+  } const restore{*this, values_, report_.formulas_computed};
+  for (int k = 0; k < round; ++k) {
+    put_cycles_at(k);
     at();
   }
-  values_ = settled;
-  report_.formulas_computed = computed;
 }
 
 }  // namespace pellavan::sheet

@@ -135,7 +135,7 @@ TEST_F(RecalcTest, StartsFromTheCachedValuesOfCircularCells) {
 
 // A circle that climbs by 3 a pass and falls back to 0 past 10 goes round 0, 3, 6, 9, 12 for
 // ever: it is settled at their mean, whatever pass its round was found in, and what follows from
-// each state can be looked at and put back.
+// each state can be looked at and put back, also when the look fails.
 TEST_F(RecalcTest, ACycleSettlesAtTheMeanOfItsRound) {
   book.settings() = CalcSettings{400, 1};
   formula("A1", "IF(A2>=10,0,A2+3)");
@@ -153,6 +153,13 @@ TEST_F(RecalcTest, ACycleSettlesAtTheMeanOfItsRound) {
   std::sort(seen.begin(), seen.end());
   EXPECT_EQ(seen, (std::vector<double>{0, 6, 12, 18, 24}));
   EXPECT_EQ(number("B1"), 12) << "put back";
+  const std::uint64_t computed = book.last_recalc().formulas_computed;
+  const auto failing_look = [&] {
+    if (number("B1") != 12) throw BadCall("a look at a state failed");
+  };
+  EXPECT_THROW(book.visit_cycle_states(failing_look), BadCall);
+  EXPECT_EQ(number("B1"), 12) << "put back when a look throws";
+  EXPECT_EQ(book.last_recalc().formulas_computed, computed);
 
   book.recalc();  // from its own answer
   EXPECT_EQ(number("A1"), 6);
@@ -169,6 +176,7 @@ TEST_F(RecalcTest, ACycleSettlesAtTheMeanOfItsRound) {
   book.recalc();
   EXPECT_EQ(number("A1"), 6);
 
+  EXPECT_THROW(book.put_cycle_state(-1), BadCall);
   book.set_cell_text(*parse_a1("C1"), "1");
   EXPECT_THROW(book.put_cycle_state(0), BadCall) << "the states are of cells since changed";
 }

@@ -44,9 +44,9 @@ RepeatCheck check_repeats(workbook::ProjectAnalysis& analysis) {
   book.recalc();
   check.restarted = deviation(reported, figures(analysis));
 
-  for (int pass = 0; pass < round; ++pass) {
+  for (int k = 0; k < round; ++k) {
     (void)analysis.fill();
-    book.put_cycle_state(pass);
+    book.put_cycle_state(k);
     book.recalc();
     check.from_states = std::max(check.from_states, deviation(reported, figures(analysis)));
   }

@@ -89,12 +89,11 @@ std::size_t GroupSettling::nearest(const Item& item, std::span<const Value> valu
   return best;
 }
 
-void GroupSettling::settle(Item& item, std::size_t index, std::size_t round, int newest_pass) {
+void GroupSettling::settle(Item& item, std::size_t index, std::size_t round) {
   SettledCycle& cycle = item.cycle;
   const std::size_t cells = item.history[(item.next + kWindow - 1) % kWindow].size();
   cycle.item = static_cast<std::uint32_t>(index);
   cycle.round = static_cast<std::uint32_t>(round);
-  cycle.first_pass = newest_pass - static_cast<int>(round) + 1;
   cycle.states.clear();
   cycle.states.reserve(round * cells);
   for (std::size_t age = round; age-- > 0;) {
@@ -158,13 +157,13 @@ GroupSettling::Verdict GroupSettling::moved(std::size_t index, int pass,
   // A stall needs kStallPasses moving passes: it is always watched.
   if (watched(pass)) {
     if (const std::size_t round = returned(item, values); round > 0) {
-      settle(item, index, round, pass - 1);
+      settle(item, index, round);
       return Verdict{.move_on = 0.0, .settle = true};
     }
     // returned() recorded the present values as the newest state.
     if (!inputs_changed && stalled(item)) {
       if (const std::size_t round = nearest(item, values); round > 0) {
-        settle(item, index, round, pass);
+        settle(item, index, round);
         return Verdict{.move_on = 0.0, .settle = true};
       }
     }

@@ -11,10 +11,10 @@
 // earlier state nearest the present one. Either way the group is settled at the mean of each
 // cell over one round of its cycle (a cell that is no number in every state of the round keeps
 // the value most states give it, of a tie the first in a fixed order of values) and is not
-// computed again until an item it reads changes. Where it settles depends on the cycle, not on
-// the pass its passes stopped in: started again from the mean or from any state of the round,
-// plain passes go round the same cycle. The round's states are kept, so that one can see what
-// follows from each.
+// computed again until an item it reads changes (a pass counter does not count: it changes every
+// pass). Where it settles depends on the cycle, not on the pass its passes stopped in: started
+// again from the mean or from any state of the round, plain passes go round the same cycle. The
+// round's states are kept, so that one can see what follows from each.
 //
 // Crawls: when the largest change of a group that has not cycled has shrunk by the same ratio r
 // (within 0.001) over its last kCrawlPasses moving passes, and at that ratio it would still move
@@ -34,19 +34,17 @@
 
 namespace pellavan::sheet {
 
-// One round of the cycle a group was settled in: its cells' values after each pass of it.
+// One round of the cycle a group was settled in: its cells' values after each of its passes that
+// moved a cell beyond the limit (the only ones recorded), in the order of the passes.
 struct SettledCycle {
   std::uint32_t item = 0;     // the group's place among the loop region's items
-  std::uint32_t round = 0;    // passes of one round
-  int first_pass = 0;         // the pass after which the group held states[0 .. cells)
+  std::uint32_t round = 0;    // states of one round
   std::vector<Value> states;  // round × cells, the cells in the loop region's order
 
   std::size_t cells() const { return round == 0 ? 0 : states.size() / round; }
-  // The state after pass `pass`, had the group gone on round its cycle.
-  std::span<const Value> state_at(int pass) const {
-    const auto r = static_cast<int>(round);
-    const auto k = static_cast<std::size_t>(((pass - first_pass) % r + r) % r);
-    return {states.data() + k * cells(), cells()};
+  // The k-th state counted on round the cycle from the first: state k modulo the round.
+  std::span<const Value> state(std::size_t k) const {
+    return {states.data() + (k % round) * cells(), cells()};
   }
 };
 
@@ -97,9 +95,8 @@ class GroupSettling {
   static void record_change(Item& item, double largest);
   bool stalled(const Item& item) const;
   double crawl_factor(Item& item, int pass, double largest);
-  // The last `round` recorded states, the newest after pass `newest_pass`, become the item's
-  // cycle, their means its values.
-  static void settle(Item& item, std::size_t index, std::size_t round, int newest_pass);
+  // The last `round` recorded states become the item's cycle, their means its values.
+  static void settle(Item& item, std::size_t index, std::size_t round);
 
   std::vector<Item> items_;
   double limit_;

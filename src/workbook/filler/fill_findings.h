@@ -22,7 +22,6 @@ struct CatalogueProblem {
 
 // A result cell that held no number: an error value, a text, a truth value or nothing.
 struct ResultProblem {
-  std::string_view field;     // the ProjectRec field that received 0
   std::string_view system;    // "Geo A"
   std::string_view quantity;  // "heating cost"
   std::string sheet;

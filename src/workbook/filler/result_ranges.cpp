@@ -28,6 +28,9 @@ using enum Source;
 // energy cannot give: an electric Geo T auxiliary left below a large house's need shows 133 %,
 // a unit cooling a year's internal gains far beyond its design load an EER of 330. The bounds of
 // the auxiliary efficiency and the EER stand above those, so that they name damage only.
+//
+// The rows of column N, each use's year cost, are also figures looked at over a cycle the
+// analysis cannot settle (unsettled_results.h), in this order and in these words.
 constexpr double kPerLoad = 1000;
 constexpr double kShareLow = -0.1;  // a share in % that rounding leaves just below 0
 constexpr double kShareHigh = 100.1;

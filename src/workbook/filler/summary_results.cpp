@@ -83,7 +83,7 @@ SummaryReadBack read_summary_results(FillContext& ctx) {
     const CellAt cell(r.cell);
     if (model::compared(ctx.model.ProjectRec, r.system) && has_load(book, r.given) &&
         !book.cell_value(ctx.ReportWorkbook.at(cell.row, cell.col)).is_number()) {
-      read.unusable.push_back(ResultProblem{r.field_name, system_name(r.system), r.quantity,
+      read.unusable.push_back(ResultProblem{system_name(r.system), r.quantity,
                                             book.sheet(r.sheet - 1).name(), r.cell,
                                             ctx.ReportWorkbook.cell_text(cell.row, cell.col)});
     }

@@ -6,6 +6,7 @@
 #include "model/project/system_kinds.h"
 #include "model/text/ascii.h"
 #include "sheet/format/number_format.h"
+#include "workbook/filler/result_ranges.h"
 #include "workbook/filler/summary_sheets.h"
 #include "workbook/report_sheets.h"
 
@@ -18,6 +19,10 @@ constexpr double kSpanMoney = 10;  // dollars (or the currency's units) a year
 constexpr double kSpanFeet = 10;
 constexpr double kMetresPerFoot = 0.3048;
 
+// The year's cost of each use stands in the summary's column N, with its bounds in the one table
+// of them (result_ranges.cpp); the totals and the loop length have no bounds.
+constexpr char kCostColumn = 'N';
+
 struct Figure {
   int kinds;
   std::string_view cell;  // in the imperial block of the summary; "" for the system's loop cell
@@ -25,36 +30,38 @@ struct Figure {
   bool money = true;  // a year's cost, else a length in ft
 };
 
-constexpr Figure kFigures[] = {
-    {kGeo | kHeatPump, "N23", "heating cost"},  {kGeo | kHeatPump, "N31", "cooling cost"},
-    {kGeo, "N47", "water-heating cost"},        {kGeo, "N53", "continuous fan cost"},
-    {kGeo, "N56", "total operating cost"},      {kGeo, "", "loop length", false},
-    {kHeatPump, "N39", "water-heating cost"},   {kHeatPump, "N45", "continuous fan cost"},
-    {kHeatPump, "N48", "total operating cost"}, {kFurnace, "N15", "heating cost"},
-    {kFurnace, "N23", "cooling cost"},          {kFurnace, "N31", "water-heating cost"},
-    {kFurnace, "N37", "continuous fan cost"},   {kFurnace, "N40", "total operating cost"},
+constexpr Figure kUnbounded[] = {
+    {kGeo, "N56", "total operating cost"},
+    {kGeo, "", "loop length", false},
+    {kHeatPump, "N48", "total operating cost"},
+    {kFurnace, "N40", "total operating cost"},
 };
 
 struct FigureCell {
   const SummarySheet* summary;
-  const Figure* figure;
+  std::string_view quantity;
+  bool money;
   sheet::CellPos pos;
 };
 
-// The cells of the compared systems' figures that hold a number: a well's flow and the rows a
-// system's choices leave out are none.
+// The cells of the compared systems' figures that hold a number, each system's costs of each use
+// first: a well's flow and the rows a system's choices leave out are none.
 std::vector<FigureCell> figure_cells(const FillContext& ctx) {
   const sheet::Book& book = ctx.ReportWorkbook.book();
   std::vector<FigureCell> cells;
   for (const SummarySheet& summary : kSummarySheets) {
     if (!model::compared(ctx.model.ProjectRec, summary.system)) continue;
-    for (const Figure& figure : kFigures) {
-      if ((figure.kinds & summary.kind) == 0) continue;
-      if (figure.cell.empty() && open_well(book, summary)) continue;
-      const sheet::CellPos pos =
-          summary_pos(summary.sheet, figure.cell.empty() ? summary.loop : figure.cell);
-      if (book.cell_value(pos).is_number()) cells.push_back({&summary, &figure, pos});
+    const auto add = [&](std::string_view cell, std::string_view quantity, bool money) {
+      if (cell.empty() && open_well(book, summary)) return;
+      const sheet::CellPos pos = summary_pos(summary.sheet, cell.empty() ? summary.loop : cell);
+      if (book.cell_value(pos).is_number()) cells.push_back({&summary, quantity, money, pos});
+    };
+    for (const ResultBound& bound : result_bounds()) {
+      if ((bound.kinds & summary.kind) != 0 && bound.cell.starts_with(kCostColumn))
+        add(bound.cell, bound.quantity, true);
     }
+    for (const Figure& figure : kUnbounded)
+      if ((figure.kinds & summary.kind) != 0) add(figure.cell, figure.quantity, figure.money);
   }
   return cells;
 }
@@ -78,7 +85,7 @@ std::vector<ComparedFigure> compared_figures(const FillContext& ctx) {
   const sheet::Book& book = ctx.ReportWorkbook.book();
   std::vector<ComparedFigure> figures;
   for (const FigureCell& c : figure_cells(ctx))
-    figures.push_back({c.summary->name, c.figure->quantity, book.cell_value(c.pos).as_number()});
+    figures.push_back({c.summary->name, c.quantity, book.cell_value(c.pos).as_number()});
   return figures;
 }
 
@@ -95,8 +102,8 @@ std::vector<FigureSpan> figure_spans(const FillContext& ctx) {
   for (const FigureCell& c : cells) {
     const double figure = book.cell_value(c.pos).as_number();
     spans.push_back(FigureSpan{.system = c.summary->name,
-                               .quantity = c.figure->quantity,
-                               .money = c.figure->money,
+                               .quantity = c.quantity,
+                               .money = c.money,
                                .figure = figure,
                                .low = figure,
                                .high = figure,

@@ -5,6 +5,12 @@
 // length of the systems the project compares is looked at in every state of the round too: one
 // that spans more than 2 % of its figure, and more than $10 a year or 10 ft of loop, is named to
 // the user with the range it lies in. The results stay usable.
+//
+// In each state only the formulas that are not circular are computed again
+// (sheet::Book::put_cycle_state): another circular group that reads a cycled one keeps its
+// settled values in every state, so a figure behind such a group can show too narrow a range,
+// or none. In the sample project's city sweep (pellavan-wbdump --sweep) one group at a time goes
+// round a cycle, and no other circular group reads it.
 
 #include <string>
 #include <string_view>
