@@ -3,7 +3,7 @@
 // Starts the program on PROGRAM_FOLDER with imperial, then metric display options in its settings
 // file, and opens "Sample Project.pvn" of its Data folder, then a copy of it whose stored values
 // fail the checks (hot water at 140 F, Chicago), then a copy of two names whose last save was cut
-// off half-way (its journal beside it), as a user would. Saves the screen after each
+// off half-way (its journal in the user's folder), as a user would. Saves the screen after each
 // open, at every message (drawn as a real box over whatever is on the screen) and with the load
 // page and the main window afterwards. Run it on a display of its own, e.g.
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-open-screenshots build/bin shots
@@ -22,6 +22,7 @@
 #include "app/project_window.h"
 #include "model/project/dealer_file.h"
 #include "model/project/project_file.h"
+#include "model/project/journal_folder.h"
 #include "model/project/save_journal.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
@@ -55,9 +56,11 @@ bool leave_cut_save(const std::filesystem::path& file, const model::ProjectRec& 
   struct stat st {};
   if (!write_bytes(file, torn) || ::stat(file.c_str(), &st) != 0) return false;
   std::filesystem::create_hard_link(file, link, ec);
-  const auto id = static_cast<std::uint64_t>(st.st_ino);
-  return !ec && write_bytes(file.parent_path() / model::journal_name(id),
-                            model::encode_journal({id, old_bytes, new_bytes}));
+  if (ec) return false;
+  const model::FileKey key = model::file_key(st);
+  const auto journals = model::JournalFolder::open(model::JournalFolder::Missing::kMake, ec);
+  return journals &&
+         !journals->write(key, model::encode_journal({key.inode, old_bytes, new_bytes}));
 }
 
 }  // namespace
