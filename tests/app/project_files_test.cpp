@@ -3,9 +3,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QPushButton>
+#include <QTest>
+#include <fcntl.h>
 #include <optional>
 
 #include "app/app_fixture.h"
+#include "model/project/file_lock.h"
 #include "model/project/project_files_fixture.h"
 #include "platform/picture_box.h"
 
@@ -188,6 +192,46 @@ TEST_F(ProjectFilesTest, AnOpenAfterACutSaveRestoresTheVersionBeingSaved) {
     }
     EXPECT_TRUE(std::filesystem::equivalent(file("job.pvn"), file("copy.pvn")));
   }
+}
+
+// A project that a stopped second instance holds half-saved is not opened by a click on Open: a
+// word within a few seconds, the file as it was; once that instance is gone, the next click opens
+// the version it was saving.
+TEST_F(ProjectFilesTest, AProjectAnotherProgramIsSavingIsNotOpenedUntilItIsDone) {
+  model::ProjectRec old_rec = testing::default_project();
+  old_rec.Project_Title = "Before";
+  model::ProjectRec new_rec = testing::default_project();
+  new_rec.Project_Title = "Being Saved";               // in the half written
+  new_rec.Rates_Description = "Rates as being saved";  // in the half not yet written
+  const auto old_bytes = model::encode_record(old_rec);
+  const auto new_bytes = model::encode_record(new_rec);
+  write_all(file("job.pvn"), old_bytes);
+  std::filesystem::create_hard_link(file("job.pvn"), file("copy.pvn"));
+  model::testing::StoppedProcess saving([&] {
+    if (!model::lock_file(::open(file("job.pvn").c_str(), O_RDWR), model::FileLock::kSave))
+      std::_Exit(1);
+    model::testing::leave_cut_save(file("job.pvn"), old_bytes, new_bytes, 5000);
+  });
+  const auto half_saved = read_all(file("job.pvn"));
+  const QString job = project_path("job.pvn");
+  MainWindow& w = loaded_window();
+  dialog_answers.push_back(job);
+  QTest::mouseClick(w.form().button("SSCOMMAND2"), Qt::LeftButton);
+  EXPECT_EQ(times_shown(job + "\nThis File is Being Saved by Another Program -- Open It Again "
+                              "When the Save is Done"),
+            1);
+  EXPECT_TRUE(state->ProjectFileName.isEmpty());
+  EXPECT_EQ(read_all(file("job.pvn")), half_saved);
+
+  saving.end();
+  messages.clear();
+  dialog_answers.push_back(job);
+  QTest::mouseClick(w.form().button("SSCOMMAND2"), Qt::LeftButton);
+  EXPECT_EQ(times_shown(job + "\nThe Last Save of This File Was Interrupted -- The Version Being "
+                              "Saved Has Been Restored"),
+            1);
+  EXPECT_EQ(state->model.ProjectRec.Project_Title.trimmed(), "Being Saved");
+  EXPECT_EQ(read_all(file("copy.pvn")), new_bytes);
 }
 
 TEST_F(ProjectFilesTest, CancelledOpenChangesNothing) {

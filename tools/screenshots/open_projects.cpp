@@ -3,7 +3,8 @@
 // Starts the program on PROGRAM_FOLDER with imperial, then metric display options in its settings
 // file, and opens "Sample Project.pvn" of its Data folder, then a copy of it whose stored values
 // fail the checks (hot water at 140 F, Chicago), then a copy of two names whose last save was cut
-// off half-way (its journal beside it), as a user would. Saves the screen after each
+// off half-way (its journal in the user's folder), then that copy while a second program stopped
+// in its save holds it, and once that program is gone, as a user would. Saves the screen after each
 // open, at every message (drawn as a real box over whatever is on the screen) and with the load
 // page and the main window afterwards. Run it on a display of its own, e.g.
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-open-screenshots build/bin shots
@@ -13,15 +14,22 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <fstream>
+#include <string_view>
 
 #include "app/program.h"
 #include "app/project_window.h"
 #include "model/project/dealer_file.h"
+#include "model/project/file_lock.h"
 #include "model/project/project_file.h"
+#include "model/project/journal_folder.h"
 #include "model/project/save_journal.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
@@ -55,9 +63,29 @@ bool leave_cut_save(const std::filesystem::path& file, const model::ProjectRec& 
   struct stat st {};
   if (!write_bytes(file, torn) || ::stat(file.c_str(), &st) != 0) return false;
   std::filesystem::create_hard_link(file, link, ec);
-  const auto id = static_cast<std::uint64_t>(st.st_ino);
-  return !ec && write_bytes(file.parent_path() / model::journal_name(id),
-                            model::encode_journal({id, old_bytes, new_bytes}));
+  if (ec) return false;
+  const model::FileKey key = model::file_key(st);
+  const auto journals = model::JournalFolder::open(model::JournalFolder::Missing::kMake, ec);
+  return journals &&
+         !journals->write(key, model::encode_journal({key.inode, old_bytes, new_bytes}));
+}
+
+// A process that takes the file for a save as the program does, leaves it cut off half-way and
+// stops there, as a second program stopped in its save; its id, or -1.
+pid_t start_stopped_save(const std::filesystem::path& file, const model::ProjectRec& project,
+                         const model::ProjectRec& changed) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const int fd = ::open(file.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0 || !model::lock_file(fd, model::FileLock::kSave) ||
+        !leave_cut_save(file, project, changed))
+      std::_Exit(1);
+    ::raise(SIGSTOP);
+    std::_Exit(0);
+  }
+  int status = 0;
+  if (child < 0 || ::waitpid(child, &status, WUNTRACED) != child || !WIFSTOPPED(status)) return -1;
+  return child;
 }
 
 }  // namespace
@@ -126,13 +154,27 @@ int main(int argc, char** argv) {
     dealer.MetricMode = metric ? "1" : "0";
     if (model::write_dealer_file(folder, dealer)) return 1;
     const QString display = QString::fromLatin1(metric ? "metric" : "imperial");
-    for (const auto& [file, name] :
-         {std::pair{sample, "1-sample"}, {bad, "2-bad"}, {cut, "3-cut-save"}}) {
+    // The cut copy again while a second program, stopped in its save, holds it; then once that
+    // program is gone.
+    pid_t saving = 0;
+    for (const auto& [file, name] : {std::pair{sample, "1-sample"},
+                                     {bad, "2-bad"},
+                                     {cut, "3-cut-save"},
+                                     {cut, "4-being-saved"},
+                                     {cut, "5-save-ended"}}) {
       step = display + QStringLiteral("-") + QString::fromLatin1(name);
       next = file;
-      if (file == cut && !leave_cut_save(cut, before, being_saved)) return 1;
+      const bool held = std::string_view(name) == "4-being-saved";
+      if (file == cut && std::string_view(name) != "5-save-ended" &&
+          !(held ? (saving = start_stopped_save(cut, before, being_saved)) > 0
+                 : leave_cut_save(cut, before, being_saved)))
+        return 1;
       main.SSCOMMAND2_Click();
       shoot(out, step + QStringLiteral("-main-window"));
+      if (held) {
+        ::kill(saving, SIGKILL);
+        ::waitpid(saving, nullptr, 0);
+      }
     }
   }
   return 0;

@@ -9,6 +9,7 @@
 
 #include "model/catalogue/data_file_access.h"
 #include "model/catalogue/data_folder.h"
+#include "model/catalogue/regular_file.h"
 
 namespace pellavan::model {
 
@@ -41,20 +42,6 @@ std::optional<CatalogueCache::Stamp> stamp_of(const std::string& path) {
   return stamp_of(st);
 }
 
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  [[nodiscard]] int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 [[noreturn]] void refuse(const std::string& path, std::string_view message) {
   throw DataFileFailure(path + std::string(message));
 }
@@ -67,9 +54,10 @@ struct WholeFile {
 
 WholeFile read_whole(const std::string& path, std::size_t record_length) {
   const std::int64_t started = now_ns();
-  const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  std::error_code ec;
+  const OpenFile fd = open_regular_file(path, O_RDONLY, ec);
   struct stat st {};
-  if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0) refuse(path, kFileNotFoundMessage);
+  if (ec || ::fstat(fd.get(), &st) != 0) refuse(path, kFileNotFoundMessage);
   const std::optional<CatalogueCache::Stamp> stamp = stamp_of(st);
   if (!stamp) refuse(path, kFileNotFoundMessage);
   if (stamp->size > kMostCatalogueRecords * record_length) refuse(path, kFileErrorMessage);

@@ -1,8 +1,11 @@
 #include "model/catalogue/data_file_access.h"
 
-#include <fstream>
+#include <fcntl.h>
+
 #include <stdexcept>
 #include <system_error>
+
+#include "model/catalogue/regular_file.h"
 
 namespace pellavan::model {
 
@@ -10,8 +13,8 @@ void Check_DataFile(DataFileAccess& state) {
   state.DataFileNum = state.files.free_number();
   const std::filesystem::path path(state.DataFilePath);
   std::error_code ec;
-  const bool readable = std::filesystem::is_regular_file(path, ec) && std::ifstream(path).is_open();
-  if (!readable) throw DataFileFailure(state.DataFilePath + std::string(kFileNotFoundMessage));
+  if (!open_regular_file(path, O_RDONLY, ec))
+    throw DataFileFailure(state.DataFilePath + std::string(kFileNotFoundMessage));
 }
 
 void Open_DataFile(DataFileAccess& state, RecordAccess access) {

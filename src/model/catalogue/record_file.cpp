@@ -1,6 +1,11 @@
 #include "model/catalogue/record_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <limits>
 #include <stdexcept>
 #include <system_error>
@@ -9,29 +14,20 @@ namespace pellavan::model {
 
 std::unique_ptr<RecordFile> RecordFile::open(const std::filesystem::path& path,
                                              std::size_t record_length, RecordAccess access) {
-  namespace fs = std::filesystem;
   if (record_length == 0) return nullptr;
-  std::error_code ec;
   const bool writable = access == RecordAccess::kReadWrite;
-  if (writable && !fs::exists(path, ec)) {
-    std::ofstream create(path, std::ios::binary);
-    if (!create) return nullptr;
-  }
-  if (!fs::is_regular_file(path, ec)) return nullptr;
-  const auto size = fs::file_size(path, ec);
-  if (ec) return nullptr;
-
-  auto mode = std::ios::binary | std::ios::in;
-  if (writable) mode |= std::ios::out;
-  std::fstream stream(path, mode);
-  if (!stream.is_open()) return nullptr;
-  return std::unique_ptr<RecordFile>(
-      new RecordFile(std::move(stream), record_length, size, writable));
+  // A new file gets the mode the umask leaves of 0666.
+  constexpr mode_t kNewFileMode = S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH;
+  std::error_code ec;
+  OpenFile file = open_regular_file(path, writable ? O_RDWR | O_CREAT : O_RDONLY, ec, kNewFileMode);
+  struct stat st {};
+  if (ec || ::fstat(file.get(), &st) != 0) return nullptr;
+  return std::unique_ptr<RecordFile>(new RecordFile(
+      std::move(file), record_length, static_cast<std::uint64_t>(st.st_size), writable));
 }
 
-RecordFile::RecordFile(std::fstream stream, std::size_t record_length, std::uint64_t size,
-                       bool writable)
-    : stream_(std::move(stream)),
+RecordFile::RecordFile(OpenFile file, std::size_t record_length, std::uint64_t size, bool writable)
+    : file_(std::move(file)),
       record_length_(record_length),
       size_(size),
       writable_(writable),
@@ -50,15 +46,16 @@ bool RecordFile::read(std::int64_t n, std::span<std::uint8_t> out) {
   const std::uint64_t offset = offset_of(n, out.size());
   std::fill(out.begin(), out.end(), std::uint8_t{0});
   const std::uint64_t available = offset < size_ ? size_ - offset : 0;
-  const auto wanted = static_cast<std::streamsize>(std::min<std::uint64_t>(available, out.size()));
-  std::streamsize got = 0;
-  if (wanted > 0) {
-    stream_.clear();
-    stream_.seekg(static_cast<std::streamoff>(offset));
-    stream_.read(reinterpret_cast<char*>(out.data()), wanted);
-    got = stream_.gcount();
+  const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(available, out.size()));
+  std::size_t got = 0;
+  while (got < wanted) {
+    const ssize_t r =
+        ::pread(file_.get(), out.data() + got, wanted - got, static_cast<off_t>(offset + got));
+    if (r < 0 && errno == EINTR) continue;
+    if (r <= 0) break;
+    got += static_cast<std::size_t>(r);
   }
-  const bool whole = got == static_cast<std::streamsize>(out.size());
+  const bool whole = got == out.size();
   eof_ = !whole;
   return whole;
 }
@@ -66,11 +63,14 @@ bool RecordFile::read(std::int64_t n, std::span<std::uint8_t> out) {
 bool RecordFile::write(std::int64_t n, std::span<const std::uint8_t> in) {
   if (!writable_) throw std::logic_error("record file opened for reading only");
   const std::uint64_t offset = offset_of(n, in.size());
-  stream_.clear();
-  stream_.seekp(static_cast<std::streamoff>(offset));
-  stream_.write(reinterpret_cast<const char*>(in.data()), static_cast<std::streamsize>(in.size()));
-  stream_.flush();
-  if (!stream_) return false;
+  std::size_t put = 0;
+  while (put < in.size()) {
+    const ssize_t w =
+        ::pwrite(file_.get(), in.data() + put, in.size() - put, static_cast<off_t>(offset + put));
+    if (w < 0 && errno == EINTR) continue;
+    if (w <= 0) return false;
+    put += static_cast<std::size_t>(w);
+  }
   size_ = std::max<std::uint64_t>(size_, offset + in.size());
   return true;
 }

@@ -1,13 +1,15 @@
 #pragma once
 // A random-access file of fixed-length records, numbered from 1: record n lies at byte
 // (n - 1) x record length. The end-of-file flag is set when the file is opened empty and by a
-// read that cannot fill a whole record; a read that does is the only thing that clears it.
+// read that cannot fill a whole record; a read that does is the only thing that clears it. Only a
+// regular file opens: nothing else put under its name (a FIFO, a device) makes the open wait.
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <span>
+
+#include "model/catalogue/regular_file.h"
 
 namespace pellavan::model {
 
@@ -38,10 +40,10 @@ class RecordFile {
   bool write(std::int64_t n, std::span<const std::uint8_t> in);
 
  private:
-  RecordFile(std::fstream stream, std::size_t record_length, std::uint64_t size, bool writable);
+  RecordFile(OpenFile file, std::size_t record_length, std::uint64_t size, bool writable);
   [[nodiscard]] std::uint64_t offset_of(std::int64_t n, std::size_t bytes) const;
 
-  std::fstream stream_;
+  OpenFile file_;
   std::size_t record_length_;
   std::uint64_t size_;
   bool writable_;

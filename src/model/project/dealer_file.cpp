@@ -41,7 +41,7 @@ DealerReadStatus read_dealer_file(const std::filesystem::path& program_folder, D
   if (!std::filesystem::exists(path, ec)) return DealerReadStatus::kMissing;
   const InterruptedSave finished = finish_interrupted_save(path);
   if (interrupted) *interrupted = finished;
-  if (finished.failure) return DealerReadStatus::kUnreadable;
+  if (finished.stops_open()) return DealerReadStatus::kUnreadable;
   auto file = RecordFile::open(path, DealerRec::kFileSize, RecordAccess::kRead);
   if (!file) return DealerReadStatus::kUnreadable;
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "model/project/replacing_write.h"
+#include "model/project/interrupted_save.h"
 #include "model/project/write_failure.h"
 
 #include "model/catalogue/catalogue_files.h"

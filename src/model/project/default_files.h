@@ -9,7 +9,7 @@
 #include "model/project/write_failure.h"
 
 #include "model/project/file_conversion.h"
-#include "model/project/replacing_write.h"
+#include "model/project/interrupted_save.h"
 #include "model/records/project_rec.h"
 
 namespace pellavan::model {

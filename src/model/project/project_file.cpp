@@ -12,7 +12,7 @@ namespace pellavan::model {
 ProjectRead read_project_file(const std::filesystem::path& path) {
   ProjectRead result;
   result.interrupted = finish_interrupted_save(path);
-  if (result.interrupted.failure) return result;
+  if (result.interrupted.stops_open()) return result;
   auto file = RecordFile::open(path, ProjectRec::kFileSize, RecordAccess::kRead);
   if (!file) return result;
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "model/project/replacing_write.h"
+#include "model/project/interrupted_save.h"
 #include "model/project/write_failure.h"
 
 #include "model/records/project_rec.h"

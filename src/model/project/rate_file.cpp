@@ -11,7 +11,7 @@ namespace pellavan::model {
 RateRead read_rate_file(const std::filesystem::path& path) {
   RateRead result;
   result.interrupted = finish_interrupted_save(path);
-  if (result.interrupted.failure) return result;
+  if (result.interrupted.stops_open()) return result;
   auto file = RecordFile::open(path, RatesRec::kFileSize, RecordAccess::kRead);
   if (!file) return result;
 

@@ -8,11 +8,14 @@
 //   - A file already there that the user could not open for writing (its mode, its owner, a
 //     read-only file system) is refused, not replaced.
 //   - A file with other names (hard links) is written in place, so that every name keeps it.
-//     Both versions go first into a journal beside it (save_journal.h), which is removed once
-//     the file is whole: a save cut off at any moment leaves the file whole, or the journal
-//     from which the next open writes the new version whole (finish_interrupted_save). In a
-//     folder the user cannot write, such a file is refused though it is writable itself: its
-//     journal cannot be made, and a refused save loses nothing and names the folder.
+//     Both versions go first into a journal in the user's own folder (journal_folder.h), which
+//     is removed once the file is whole: a save cut off at any moment leaves the file whole, or
+//     the journal from which the next open, by any of its names, writes the new version whole
+//     (interrupted_save.h). The save holds the file's save lock throughout (file_lock.h); where
+//     another program holds the file longer than the lock's wait, the save is refused, "in use
+//     by another program", and nothing is written. Where the user's folder of journals cannot be
+//     had, such a save is refused and names that folder; the folder the file is in need not be
+//     writable, as nothing is made there.
 //   - A target that is a symbolic link is written where the link leads: the link stays.
 //   - The temporary file has a short name of its own (kTemporaryPrefix and six characters), so
 //     that any name the folder takes can be saved.
@@ -38,18 +41,5 @@ inline constexpr std::string_view kTemporaryPrefix = ".pellavan-";
 // leaves target untouched.
 [[nodiscard]] WriteFailure copy_file_replacing(const std::filesystem::path& source,
                                                const std::filesystem::path& target);
-
-// What an open found of a save that was cut off while it wrote the file in place.
-struct InterruptedSave {
-  bool restored = false;  // the version being saved was written whole from the journal
-  WriteFailure failure;   // the journal could not be read or applied: the file may not be whole
-};
-
-// Run before a file is read: where a journal beside the file shows that its save was cut off,
-// writes the version being saved whole and removes the journal. A journal left by a save that
-// ended, or of a file written since by other means, is removed and changes nothing; a failure
-// keeps it for the next open. A save in place that another process is still writing is waited
-// for (both lock the file), so that it is not taken for a cut one.
-[[nodiscard]] InterruptedSave finish_interrupted_save(const std::filesystem::path& path);
 
 }  // namespace pellavan::model

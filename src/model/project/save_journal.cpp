@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 #include "model/record/little_endian.h"
 
@@ -30,12 +29,6 @@ std::uint64_t checksum(std::span<const std::uint8_t> bytes) {
 }
 
 }  // namespace
-
-std::string journal_name(std::uint64_t file_id) {
-  std::array<char, 17> hex{};
-  std::snprintf(hex.data(), hex.size(), "%llx", static_cast<unsigned long long>(file_id));
-  return std::string(kJournalPrefix) + hex.data();
-}
 
 std::vector<std::uint8_t> encode_journal(const SaveJournal& journal) {
   const std::size_t old_length = journal.old_bytes.size();

@@ -1,32 +1,23 @@
 #pragma once
-// The journal that a save of a file with several names (hard links) keeps beside the file while
-// it writes the file in place: the old and the new version, so that an open after a save cut off
-// at any moment can tell what the file holds and write the new version whole.
-//   - Its name is made from the file's inode number: an open of any of the file's names in that
-//     folder finds it, and saves of other files never touch it.
-//   - It appears under its name only whole (written as a temporary file, flushed, renamed), and
-//     it carries its lengths and a checksum besides, so that a cut or damaged journal is never
-//     taken for one.
+// The journal that a save of a file with several names (hard links) keeps while it writes the
+// file in place: the old and the new version, so that an open after a save cut off at any moment
+// can tell what the file holds and write the new version whole. Where journals are kept and which
+// are trusted: journal_folder.h.
+//   - It appears under its name only whole (written aside, flushed, renamed), and it carries its
+//     lengths and a checksum besides, so that a cut or damaged journal is never taken for one.
 
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string>
-#include <string_view>
 #include <vector>
 
 namespace pellavan::model {
-
-inline constexpr std::string_view kJournalPrefix = ".pellavan-journal-";
 
 struct SaveJournal {
   std::uint64_t file_id = 0;  // the inode number of the file written in place
   std::vector<std::uint8_t> old_bytes;
   std::vector<std::uint8_t> new_bytes;
 };
-
-// kJournalPrefix and the inode number in hexadecimal.
-[[nodiscard]] std::string journal_name(std::uint64_t file_id);
 
 [[nodiscard]] std::vector<std::uint8_t> encode_journal(const SaveJournal& journal);
 

@@ -1,5 +1,7 @@
 #pragma once
-// A program folder in a temporary directory with a Data folder to write catalogues into.
+// A program folder in a temporary directory with a Data folder to write catalogues into, and a
+// folder of the user's own state beside it ($XDG_STATE_HOME while the test runs), so that no test
+// leaves journals among the real user's.
 
 #include <gtest/gtest.h>
 
@@ -23,12 +25,21 @@ class CatalogueFixture : public ::testing::Test {
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     program_folder_ = pattern;
     std::filesystem::create_directory(data_folder());
+    std::string state = (std::filesystem::temp_directory_path() / "pellavan-state-XXXXXX").string();
+    ASSERT_NE(mkdtemp(state.data()), nullptr);
+    state_folder_ = state;
+    ::setenv("XDG_STATE_HOME", state.c_str(), 1);
   }
 
-  void TearDown() override { std::filesystem::remove_all(program_folder_); }
+  void TearDown() override {
+    ::unsetenv("XDG_STATE_HOME");
+    std::filesystem::remove_all(state_folder_);
+    std::filesystem::remove_all(program_folder_);
+  }
 
   [[nodiscard]] const std::filesystem::path& program_folder() const { return program_folder_; }
   [[nodiscard]] std::filesystem::path data_folder() const { return program_folder_ / "Data"; }
+  [[nodiscard]] const std::filesystem::path& state_folder() const { return state_folder_; }
 
   void write_bytes(const std::string& name, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(data_folder() / name, std::ios::binary | std::ios::trunc);
@@ -57,6 +68,7 @@ class CatalogueFixture : public ::testing::Test {
 
  private:
   std::filesystem::path program_folder_;
+  std::filesystem::path state_folder_;
 };
 
 // A catalogue record with an id and a name, for readers that only look at those.

@@ -4,18 +4,22 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "model/catalogue/catalogue_fixture.h"
+#include "model/project/journal_folder.h"
 #include "model/project/save_journal.h"
 #include "model/records/dealer_rec.h"
 #include "model/records/project_rec.h"
@@ -66,20 +70,63 @@ class FileSizeLimit {
   void (*signal_)(int);
 };
 
+// Where a journal of the file at path lies: in the user's folder, or beside it as the earlier
+// version kept it.
+enum class JournalPlace { kUsersFolder, kBesideTheFile };
+
+inline std::filesystem::path journal_path(const std::filesystem::path& path,
+                                          JournalPlace place = JournalPlace::kUsersFolder) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return {};
+  if (place == JournalPlace::kBesideTheFile)
+    return path.parent_path() / legacy_journal_name(file_key(st).inode);
+  return JournalFolder::location() / journal_name(file_key(st));
+}
+
 // Leaves path as a save of new_bytes over old_bytes, in place, cut off after its first `written`
-// bytes leaves it: the room taken, those bytes written, and the journal whole beside it.
+// bytes leaves it: the room taken, those bytes written, and the journal whole in its place.
 inline void leave_cut_save(const std::filesystem::path& path,
                            const std::vector<std::uint8_t>& old_bytes,
-                           const std::vector<std::uint8_t>& new_bytes, std::size_t written) {
+                           const std::vector<std::uint8_t>& new_bytes, std::size_t written,
+                           JournalPlace place = JournalPlace::kUsersFolder) {
   std::vector<std::uint8_t> torn = old_bytes;
   torn.resize(std::max(old_bytes.size(), new_bytes.size()));
   std::copy_n(new_bytes.begin(), written, torn.begin());
   write_all(path, torn);  // truncated and written: the same file, every name kept
+  std::error_code ec;
+  ASSERT_TRUE(JournalFolder::open(JournalFolder::Missing::kMake, ec)) << ec.message();
   struct stat st {};
   ASSERT_EQ(::stat(path.c_str(), &st), 0);
-  const auto id = static_cast<std::uint64_t>(st.st_ino);
-  write_all(path.parent_path() / journal_name(id), encode_journal({id, old_bytes, new_bytes}));
+  write_all(journal_path(path, place), encode_journal({file_key(st).inode, old_bytes, new_bytes}));
 }
+
+// A process that does its work and then stays stopped, as a program stopped half-way, until it
+// is ended (or this goes).
+class StoppedProcess {
+ public:
+  explicit StoppedProcess(const std::function<void()>& work) : pid_(::fork()) {
+    if (pid_ == 0) {
+      work();
+      ::raise(SIGSTOP);
+      std::_Exit(0);
+    }
+    int status = 0;
+    ::waitpid(pid_, &status, WUNTRACED);
+  }
+  ~StoppedProcess() { end(); }
+  StoppedProcess(const StoppedProcess&) = delete;
+  StoppedProcess& operator=(const StoppedProcess&) = delete;
+
+  void end() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGKILL);
+    ::waitpid(pid_, nullptr, 0);
+    pid_ = 0;
+  }
+
+ private:
+  pid_t pid_;
+};
 
 // A plain record as written by this version, with zoom levels.
 inline ProjectRec sample_project(std::string_view title = "Smith Residence") {

@@ -25,6 +25,7 @@
 #include "model/project/default_files.h"
 #include "model/project/project_file.h"
 #include "model/project/rate_file.h"
+#include "model/project/file_lock.h"
 #include "model/project/project_files_fixture.h"
 
 namespace pellavan::model {
@@ -43,10 +44,12 @@ class ReplacingWriteTest : public testing::CatalogueFixture {
  protected:
   [[nodiscard]] fs::path at(const std::string& name) const { return program_folder() / name; }
 
+  // A journal in the user's folder, or one beside a file as the earlier version kept it.
   [[nodiscard]] bool journal_left() const {
     for (const std::string& name : names())
-      if (name.starts_with(kJournalPrefix)) return true;
-    return false;
+      if (fs::path(name).filename().string().starts_with(kLegacyJournalPrefix)) return true;
+    std::error_code ec;
+    return !fs::is_empty(JournalFolder::location(), ec) && !ec;
   }
 
   // Every name in the folder and its subfolders, relative to it.
@@ -172,14 +175,19 @@ TEST_F(ReplacingWriteTest, ASaveKilledAtAnyMomentLeavesOneWholeVersion) {
                                           random_project_image("KQ7", 2)};
   versions[1].resize(2 * versions[1].size(), 0x55);
   std::mt19937 random(44);
+  // Saved by its name in a jobs folder; where it has a second name, that is in a customer folder,
+  // and the open goes by that name.
+  const fs::path saved = at("jobs/a.pvn"), second = at("customer/b.pvn");
   for (const bool linked : {false, true}) {
     SCOPED_TRACE(linked ? "hard-linked file" : "plain file");
     for (const auto& e : fs::directory_iterator(program_folder())) fs::remove_all(e.path());
-    write_all(at("a.pvn"), versions[0]);
-    if (linked) fs::create_hard_link(at("a.pvn"), at("b.pvn"));
+    fs::create_directory(at("jobs"));
+    fs::create_directory(at("customer"));
+    write_all(saved, versions[0]);
+    if (linked) fs::create_hard_link(saved, second);
     // The kills fall anywhere within the first save or two after the child starts.
     const auto started = std::chrono::steady_clock::now();
-    for (const auto& v : versions) ASSERT_FALSE(write_file_replacing(at("a.pvn"), v));
+    for (const auto& v : versions) ASSERT_FALSE(write_file_replacing(saved, v));
     const auto save = (std::chrono::steady_clock::now() - started) / 2;
     const pid_t parent = ::getpid();
     int restored = 0;
@@ -189,26 +197,26 @@ TEST_F(ReplacingWriteTest, ASaveKilledAtAnyMomentLeavesOneWholeVersion) {
       if (child == 0) {
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         for (std::size_t i = 0; ::getppid() == parent; ++i)
-          (void)write_file_replacing(at("a.pvn"), versions[i % 2]);
+          (void)write_file_replacing(saved, versions[i % 2]);
         std::_Exit(0);
       }
       std::this_thread::sleep_for(std::uniform_real_distribution<double>(0.0, 2.5)(random) * save);
       ::kill(child, SIGKILL);
       ::waitpid(child, nullptr, 0);
-      const fs::path opened = at(linked && kill % 2 == 1 ? "b.pvn" : "a.pvn");
+      const fs::path opened = linked ? second : saved;
       const ProjectRead read = read_project_file(opened);
       ASSERT_EQ(read.status, ProjectReadStatus::kOk) << "kill " << kill;
       const auto bytes = read_all(opened);
       ASSERT_TRUE(bytes == versions[0] || bytes == versions[1]) << "kill " << kill;
       ASSERT_FALSE(journal_left()) << "kill " << kill;
       if (linked) {
-        ASSERT_TRUE(fs::equivalent(at("a.pvn"), at("b.pvn"))) << "kill " << kill;
-        ASSERT_EQ(fs::hard_link_count(at("a.pvn")), 2u) << "kill " << kill;
+        ASSERT_TRUE(fs::equivalent(saved, second)) << "kill " << kill;
+        ASSERT_EQ(fs::hard_link_count(saved), 2u) << "kill " << kill;
       }
       restored += read.interrupted.restored ? 1 : 0;
       // What the killed child left goes, so that every child's saves take as long as the first.
       for (const std::string& name : names())
-        if (name.starts_with(kTemporaryPrefix)) fs::remove(at(name));
+        if (fs::path(name).filename().string().starts_with(kTemporaryPrefix)) fs::remove(at(name));
     }
     std::cout << (linked ? "hard-linked" : "plain") << " file: " << kills
               << " kills, one whole version after each, " << restored
@@ -227,17 +235,18 @@ TEST_F(ReplacingWriteTest, ASaveAndAnOpenOfTheFileTakeTurns) {
   const std::vector<std::uint8_t> old_v(3000, 1), new_v(4000, 2), next_v(2000, 3);
   struct Row {
     const char* name;
+    FileLock lock;                             // the child's
     std::function<void()> locked, letting_go;  // the child's work on taking the lock and at its end
     std::function<void()> meanwhile;           // the test's, while the child holds the lock
     const std::vector<std::uint8_t>& after;
   };
   const Row rows[] = {
-      {"an open while a save writes the file",
+      {"an open while a save writes the file", FileLock::kSave,
        [&] { leave_cut_save(at("a.pvn"), old_v, new_v, 1500); },
        [&] {
+         const fs::path journal = testing::journal_path(at("a.pvn"));
          write_all(at("a.pvn"), new_v);
-         for (const std::string& name : names())
-           if (name.starts_with(kJournalPrefix)) fs::remove(at(name));
+         fs::remove(journal);
        },
        [&] {
          const InterruptedSave found = finish_interrupted_save(at("b.pvn"));
@@ -245,7 +254,8 @@ TEST_F(ReplacingWriteTest, ASaveAndAnOpenOfTheFileTakeTurns) {
          EXPECT_FALSE(found.failure);
        },
        new_v},
-      {"a save while an open finishes one", [] {}, [&] { write_all(at("a.pvn"), new_v); },
+      {"a save while an open finishes one", FileLock::kOpen, [] {},
+       [&] { write_all(at("a.pvn"), new_v); },
        [&] { EXPECT_FALSE(write_file_replacing(at("a.pvn"), next_v)); }, next_v},
   };
   for (const Row& r : rows) {
@@ -258,8 +268,8 @@ TEST_F(ReplacingWriteTest, ASaveAndAnOpenOfTheFileTakeTurns) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      const int fd = ::open(at("a.pvn").c_str(), O_RDONLY);
-      if (::flock(fd, LOCK_EX) != 0) std::_Exit(1);
+      const int fd = ::open(at("a.pvn").c_str(), O_RDWR);
+      if (!lock_file(fd, r.lock)) std::_Exit(1);
       r.locked();
       if (::write(ready[1], "", 1) != 1) std::_Exit(1);
       std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -300,6 +310,7 @@ TEST_F(ReplacingWriteTest, AnOpenFinishesWhatACutSaveLeft) {
     bool restored;
     bool failed;
     After after;  // after the open, or the next one where this one failed
+    testing::JournalPlace place = testing::JournalPlace::kUsersFolder;
   };
   const auto none = [](std::vector<std::uint8_t>&, const fs::path&) {};
   const auto cut_to = [](std::uintmax_t size) {
@@ -343,22 +354,23 @@ TEST_F(ReplacingWriteTest, AnOpenFinishesWhatACutSaveLeft) {
        false, After::kAsLeft},
       {"the version cannot be written", 1500, true, none, "a.pvn", true, false, true,
        After::kNewVersion},
+      // Kept where the user alone may write: the user's own.
+      {"left beside the file by the earlier version", 1500, true, none, "b.pvn", false, true, false,
+       After::kNewVersion, testing::JournalPlace::kBesideTheFile},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     for (const auto& e : fs::directory_iterator(program_folder())) fs::remove_all(e.path());
     write_all(at("a.pvn"), old_v);
     fs::create_hard_link(at("a.pvn"), at("b.pvn"));
-    leave_cut_save(at("a.pvn"), old_v, new_v, r.written);
-    for (const std::string& name : names()) {
-      if (!name.starts_with(kJournalPrefix)) continue;
-      std::vector<std::uint8_t> journal = read_all(at(name));
-      r.spoil(journal, at("a.pvn"));
-      if (r.journal)
-        write_all(at(name), journal);
-      else
-        fs::remove(at(name));
-    }
+    leave_cut_save(at("a.pvn"), old_v, new_v, r.written, r.place);
+    const fs::path journal_at = testing::journal_path(at("a.pvn"), r.place);
+    std::vector<std::uint8_t> journal = read_all(journal_at);
+    r.spoil(journal, at("a.pvn"));
+    if (r.journal)
+      write_all(journal_at, journal);
+    else
+      fs::remove(journal_at);
     const std::vector<std::uint8_t> expected[] = {read_all(at("a.pvn")), old_v, new_v, other};
     std::optional<testing::FileSizeLimit> limit;
     if (r.size_limit) limit.emplace(2048);
@@ -487,49 +499,67 @@ TEST_F(ReplacingWriteTest, ANewFilesModeFollowsTheUmask) {
   ::umask(saved);
 }
 
-// What the user could not open for writing is refused with its cause and left as it was. Run as
-// an ordinary user: root gives up its rights in the child that saves.
+// What the user could not open for writing is refused with its cause and left as it was; a file
+// of two names is written in place wherever it is, but only with a journal in a folder of the
+// user's alone. Run as an ordinary user: root gives up its rights in the child that saves.
 TEST_F(ReplacingWriteTest, RefusesWhatTheUserCouldNotWrite) {
   constexpr fs::perms kReadOnly =
       fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
   constexpr fs::perms kReadOnlyFolder =
       kReadOnly | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+  constexpr uid_t kUser = 65534;
   struct Row {
     const char* name;
     fs::perms folder;
     bool existing;  // a file is there: read-only, or writable with a second name
     bool linked;
+    fs::perms journals;   // of the user's folder of journals
+    const char* refused;  // the place named, "file" or "folder" or "journals"; "" when saved
   };
   const Row rows[] = {
-      {"read-only file in a writable folder", fs::perms::all, true, false},
-      {"read-only folder", kReadOnlyFolder, false, false},
-      // Its journal cannot be made: it is not written in place without one.
-      {"file of two names in a read-only folder", kReadOnlyFolder, true, true},
+      {"read-only file in a writable folder", fs::perms::all, true, false, fs::perms::owner_all,
+       "file"},
+      {"read-only folder", kReadOnlyFolder, false, false, fs::perms::owner_all, "folder"},
+      {"file of two names in a read-only folder", kReadOnlyFolder, true, true, fs::perms::owner_all,
+       ""},
+      {"file of two names, the folder of journals open to others", fs::perms::all, true, true,
+       fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec, "journals"},
   };
   fs::permissions(program_folder(), fs::perms::all);
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     const fs::path folder = at(r.name);
     const fs::path target = folder / "a.pvn";
-    fs::create_directory(folder);
+    const fs::path state = folder / "state";
+    fs::create_directories(state / "pellavan");
+    fs::permissions(state / "pellavan", r.journals);
+    for (const fs::path& p : {state, state / "pellavan"})
+      if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(p.c_str(), kUser, kUser), 0);
+      }
     if (r.existing) {
       write_all(target, kOld);
       fs::permissions(target, r.linked ? fs::perms::all : kReadOnly);
       if (r.linked) fs::create_hard_link(target, folder / "b.pvn");
     }
     fs::permissions(folder, r.folder);
-    const std::string expected = (r.existing && !r.linked ? "The file \"" + target.string()
-                                                          : "The folder \"" + folder.string()) +
-                                 "\" cannot be written: permission denied";
+    const std::string place = r.refused;
+    const fs::path named = place == "file"     ? target
+                           : place == "folder" ? folder
+                                               : state / "pellavan";
+    const std::string expected = std::string(place == "file" ? "The file \"" : "The folder \"") +
+                                 named.string() + "\" cannot be written: permission denied";
     EXPECT_EXIT(
         {
-          if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(2);
+          if (::geteuid() == 0 && (::setgid(kUser) != 0 || ::setuid(kUser) != 0)) std::_Exit(2);
+          ::setenv("XDG_STATE_HOME", state.c_str(), 1);
           const WriteFailure failed = write_file_replacing(target, kNew);
-          std::_Exit(failed && failure_words(failed) == expected ? 0 : 1);
+          std::_Exit((place.empty() ? !failed : failed && failure_words(failed) == expected) ? 0
+                                                                                             : 1);
         },
         ::testing::ExitedWithCode(0), "");
     if (r.existing) {
-      EXPECT_EQ(read_all(target), kOld);
+      EXPECT_EQ(read_all(target), place.empty() ? kNew : kOld);
     }
     EXPECT_EQ(fs::exists(target), r.existing);
     fs::permissions(folder, fs::perms::all);

@@ -1,0 +1,91 @@
+#include "model/project/interrupted_save.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <optional>
+#include <vector>
+
+#include "model/catalogue/regular_file.h"
+#include "model/project/file_lock.h"
+#include "model/project/journal_folder.h"
+#include "model/project/save_journal.h"
+#include "model/project/save_steps.h"
+
+namespace pellavan::model {
+namespace {
+
+namespace fs = std::filesystem;
+
+// No journal holds a longer version.
+constexpr std::uint64_t kMostFileBytes = std::uint64_t{1} << 28;
+
+InterruptedSave failed(std::error_code e, WriteFailure::Place place, const fs::path& p) {
+  return {false, {e, place, p}, false};
+}
+
+}  // namespace
+
+InterruptedSave finish_interrupted_save(const std::filesystem::path& path) {
+  std::error_code ec;
+  const fs::path target = link_target(path, ec);
+  if (ec) return {};
+  // What cannot be opened for reading here is told by the reader that follows.
+  const OpenFile file = open_regular_file(target, O_RDONLY | O_NOFOLLOW, ec);
+  if (ec) return {};
+  if (!lock_file(file.get(), FileLock::kOpen)) return {false, {}, true};
+  struct stat st {};
+  if (::fstat(file.get(), &st) != 0) return {};
+  const FileKey key = file_key(st);
+  const fs::path folder = folder_of(target);
+
+  // The user's folder first; the earlier version's place beside the file after it.
+  std::error_code no_folder;
+  const std::optional<JournalFolder> journals =
+      JournalFolder::open(JournalFolder::Missing::kLeave, no_folder);
+  std::optional<std::vector<std::uint8_t>> bytes;
+  if (journals) bytes = journals->read(key, ec);
+  if (ec)
+    return failed(ec, WriteFailure::Place::kSource, JournalFolder::location() / journal_name(key));
+  const bool beside = !bytes && (bytes = read_legacy_journal(folder, key.inode, ec)).has_value();
+  if (ec) return failed(ec, WriteFailure::Place::kSource, folder / legacy_journal_name(key.inode));
+  const auto drop = [&] {
+    if (beside)
+      remove_legacy_journal(folder, key.inode);
+    else if (journals)
+      journals->remove(key);
+  };
+  if (!bytes) {
+    drop();  // what a save cut off before its journal was whole left aside
+    return {};
+  }
+
+  const std::optional<SaveJournal> journal = decode_journal(*bytes);
+  std::vector<std::uint8_t> current;
+  if (journal && journal->file_id == key.inode) {
+    if (const std::error_code e = read_whole_file(file.get(), current, kMostFileBytes))
+      return failed(e, WriteFailure::Place::kSource, target);
+  }
+  // Damaged, of another file, of a save that ended, or of a file written since: it goes.
+  if (!journal || journal->file_id != key.inode || current == journal->new_bytes ||
+      !left_by_cut_write(current, *journal)) {
+    drop();
+    return {};
+  }
+  OpenFile out = open_regular_file(target, O_WRONLY | O_NOFOLLOW, ec);
+  if (ec) return failed(ec, WriteFailure::Place::kFile, target);
+  struct stat written {};
+  // Replaced under this name since it was locked: the journal waits for an open of that file.
+  if (::fstat(out.get(), &written) != 0 || written.st_dev != st.st_dev ||
+      written.st_ino != st.st_ino)
+    return {};
+  ec = write_in_place(out.get(), journal->new_bytes);
+  if (::close(out.release()) != 0 && !ec) ec = {errno, std::generic_category()};
+  if (ec) return failed(ec, WriteFailure::Place::kFile, target);
+  drop();
+  return {true, {}, false};
+}
+
+}  // namespace pellavan::model

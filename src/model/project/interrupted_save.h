@@ -1,0 +1,29 @@
+#pragma once
+// What an open does first about a save in place that was cut off (replacing_write.h): where the
+// user's journal of the file (journal_folder.h) shows that the file is a cut write, the version
+// being saved is written whole and the journal removed. A journal of a save that ended, or of a
+// file written since by other means, is removed and changes nothing; a failure keeps it for the
+// next open. A save in place still writing the file, in this process or another, is waited for
+// (both lock the file, file_lock.h), so that it is not taken for a cut one; one that holds the
+// file longer than the lock's wait (a program stopped while it saved) is not waited for: the
+// file is then not opened, and nothing is written.
+
+#include <filesystem>
+
+#include "model/project/write_failure.h"
+
+namespace pellavan::model {
+
+struct InterruptedSave {
+  bool restored = false;     // the version being saved was written whole from the journal
+  WriteFailure failure;      // the journal could not be read or applied: the file may not be whole
+  bool being_saved = false;  // another program holds the file for a save
+
+  // The file is not to be read now.
+  [[nodiscard]] bool stops_open() const { return being_saved || static_cast<bool>(failure); }
+};
+
+// Run before a file is read.
+[[nodiscard]] InterruptedSave finish_interrupted_save(const std::filesystem::path& path);
+
+}  // namespace pellavan::model
