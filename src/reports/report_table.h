@@ -5,6 +5,7 @@
 // A report's index is the report scroller's value; the table stands in index order.
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "model/project/system_kinds.h"
@@ -15,6 +16,15 @@
 namespace pellavan::reports {
 
 inline constexpr int kReportCount = 18;
+
+// The figures of the analysis a report shows: its printed page names those among them the
+// analysis could not settle on (page_notes.h).
+enum class ShownFigures : std::uint8_t {
+  kNone,
+  kComparedCosts,  // the costs of every compared system
+  kCosts,          // the costs of its system
+  kCostsAndLoop,   // the costs and the loop length of its system
+};
 
 struct Report {
   int index;                      // 1..18
@@ -28,6 +38,7 @@ struct Report {
   model::Int16 model::ProjectRec::*zoom;
   model::Int16 default_zoom;  // what a project without zoom levels gets
   int help;                   // help topic of the menu entry; 0 for none
+  ShownFigures figures = ShownFigures::kNone;
 };
 
 namespace detail {
@@ -46,30 +57,33 @@ struct ReportWords {
 };
 
 constexpr Report system_report(const ReportWords& w, ReportBlock block, bool graph,
-                               const model::SystemKind& system, model::Int16 ProjectRec::*zoom) {
+                               const model::SystemKind& system, model::Int16 ProjectRec::*zoom,
+                               ShownFigures figures) {
   return {w.index, w.name,      w.menu, w.menu_caption, w.caption, block,
-          graph,   system.type, zoom,   w.default_zoom, w.help};
+          graph,   system.type, zoom,   w.default_zoom, w.help,    figures};
 }
 
 // The summary sheet, in B:O and its metric copy in Q:AD.
 constexpr Report summary_report(const ReportWords& w, const model::SystemKind& system,
                                 int last_row) {
   return system_report(w, {system.summary_sheet, last_row, B_O, Q_AD}, false, system,
-                       system.zooms.summary);
+                       system.zooms.summary, ShownFigures::kCostsAndLoop);
 }
 
-// The block of the bin viewer's view.
+// The block of the bin viewer's view. The bin report's cost columns add up to the system's costs;
+// the Geo T operating report shows none.
 constexpr Report bin_report(const ReportWords& w, const model::SystemKind& system,
                             model::BinViewId view, model::Int16 ProjectRec::*zoom) {
   const model::BinView& v = *model::bin_view(view);
   const Columns imperial{v.first_column(false), v.last_column(false)};
   const Columns metric{v.first_column(true), v.last_column(true)};
-  return system_report(w, {v.sheet, model::BinView::kRows, imperial, metric}, false, system, zoom);
+  return system_report(w, {v.sheet, model::BinView::kRows, imperial, metric}, false, system, zoom,
+                       view == system.bin_view ? ShownFigures::kCosts : ShownFigures::kNone);
 }
 
 constexpr Report graph_report(const ReportWords& w, const model::SystemKind& system) {
   return system_report(w, {system.graph_sheet, kGraphLastRow, B_O, B_O}, true, system,
-                       system.zooms.graph);
+                       system.zooms.graph, ShownFigures::kNone);
 }
 }  // namespace detail
 
@@ -89,7 +103,8 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        NoSystem,
        &ProjectRec::Zoom_Project,
        95,
-       920},
+       920,
+       ShownFigures::kComparedCosts},
       {2,
        "Report_ProjectGraph",
        "mnuProjectGraph",
@@ -100,7 +115,8 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        NoSystem,
        &ProjectRec::Zoom_ProjectGraph,
        105,
-       910},
+       910,
+       ShownFigures::kComparedCosts},
       summary_report({3, "Report_GeoTSummary", "mnuGeoTperf", "Geo T Summary Report",
                       "Geo T Summary Report", 85, 870},
                      kGeoT, 59),

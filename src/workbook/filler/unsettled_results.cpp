@@ -107,7 +107,8 @@ std::vector<FigureSpan> figure_spans(const FillContext& ctx) {
                                .money = c.money,
                                .figure = figure,
                                .low = figure,
-                               .high = figure});
+                               .high = figure,
+                               .type = c.summary->system});
   }
   widen_over_cycle_states(book, cells, spans);
   return spans;

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/project/system_type.h"
 #include "workbook/filler/fill_context.h"
 
 namespace pellavan::workbook {
@@ -26,6 +27,7 @@ struct FigureSpan {
   double figure = 0;          // as the results give it
   double low = 0;             // the least and the most of the figure and of its states
   double high = 0;
+  model::SystemType type = model::SystemType::NoSystem;  // of the system
 
   // Spans more than its limits.
   [[nodiscard]] bool unsettled() const;
