@@ -3,7 +3,9 @@
 // Starts the program on PROGRAM_FOLDER with imperial, then metric display options in its settings
 // file, and opens "Sample Project.pvn" of its Data folder, then a copy of it whose stored values
 // fail the checks (hot water at 140 F, Chicago), then a copy of two names whose last save was cut
-// off half-way (its journal beside it), as a user would. Saves the screen after each
+// off half-way (its journal beside it), then a copy whose third column holds system code 5 (with
+// a frozen description), which the program does not know, and its Project Report and comparison
+// graph, as a user would. Saves the screen after each
 // open, at every message (drawn as a real box over whatever is on the screen) and with the load
 // page and the main window afterwards. Run it on a display of its own, e.g.
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-open-screenshots build/bin shots
@@ -11,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <sys/stat.h>
@@ -26,6 +29,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
+#include "reports/window/reports_window.h"
 #include "screenshots/screen_shot.h"
 
 namespace {
@@ -83,6 +87,12 @@ int main(int argc, char** argv) {
   model::ProjectRec being_saved = before;
   being_saved.Client_Name = "Being Saved";                 // in the half written
   being_saved.Rates_Description = "Rates as being saved";  // in the half not yet written
+  const std::filesystem::path unknown = folder / "Data" / "Unknown System.pvn";
+  model::ProjectRec five = model::read_project_file(sample).record;
+  five.Project_Title = "Unknown System";
+  five.System3_Type = 5;
+  five.System3_Freeze = 1;
+  five.System3_Description = "Geo X Hybrid / Vert 1 U-Tube - 0.75\"";
 
   QString step;  // the name of the next shot
   int shots = 0;
@@ -101,6 +111,15 @@ int main(int argc, char** argv) {
   QTemporaryDir lock;
   app::Program program(folder, lock.filePath(QStringLiteral("shots.lock")));
   platform::set_modal_hook([&](QDialog& window) {
+    if (auto* reports = qobject_cast<reports::ReportsWindow*>(&window)) {
+      reports->show();
+      shoot(*reports, out, step + QStringLiteral("-project-report"));
+      reports->menus().action("mnuProjectGraph")->trigger();
+      reports->form().get<QScrollBar>("HscrZoom")->setValue(70);  // the whole graph in sight
+      shoot(*reports, out, step + QStringLiteral("-comparison-graph"));
+      reports->hide();
+      return static_cast<int>(QDialog::Accepted);
+    }
     auto* project = dynamic_cast<app::ProjectWindow*>(&window);
     if (project == nullptr) {
       window.hide();
@@ -126,13 +145,20 @@ int main(int argc, char** argv) {
     dealer.MetricMode = metric ? "1" : "0";
     if (model::write_dealer_file(folder, dealer)) return 1;
     const QString display = QString::fromLatin1(metric ? "metric" : "imperial");
-    for (const auto& [file, name] :
-         {std::pair{sample, "1-sample"}, {bad, "2-bad"}, {cut, "3-cut-save"}}) {
+    for (const auto& [file, name] : {std::pair{sample, "1-sample"},
+                                     {bad, "2-bad"},
+                                     {cut, "3-cut-save"},
+                                     {unknown, "4-unknown-system"}}) {
       step = display + QStringLiteral("-") + QString::fromLatin1(name);
       next = file;
       if (file == cut && !leave_cut_save(cut, before, being_saved)) return 1;
+      if (file == unknown && model::write_project_file(unknown, five)) return 1;
       main.SSCOMMAND2_Click();
       shoot(out, step + QStringLiteral("-main-window"));
+      if (file == unknown) {
+        main.btnReport_Click();
+        main.Timer1_Timer();
+      }
     }
   }
   return 0;
