@@ -72,9 +72,8 @@ TEST_F(AnalysisSessionTest, AFillDrawsTheChartsAndWarnsOnlyWhenTheResultsAreUnus
 TEST_F(AnalysisSessionTest, PrintedReportsNameTheRangesTheWarningNames) {
   program_state::AppState state(model.program_folder);
   register_reports(state);
-  workbook::ProjectAnalysis finding(model.program_folder);
-  const auto house = wbdump::widest_cycle_house(
-      finding, workbook::read_project_for_analysis(path_of("Sample Project.pvn")));
+  const auto house =
+      wbdump::widest_cycle_house(model.program_folder, path_of("Sample Project.pvn"));
   ASSERT_TRUE(house) << "the large house settles in every city of the climate table";
   state.model.ProjectRec = *house;
   state.analysis().Calc_Loads();

@@ -47,6 +47,28 @@ using namespace pellavan;
 using tools::settle;
 using tools::shoot;
 
+// The print-options panel opened and every box the project's systems enable ticked.
+void tick_every_box(reports::ReportsWindow& w) {
+  w.form().button("Command11")->click();
+  for (const char* box : {"ckTitle", "ckProject", "ckCompGraph", "ckSummary", "ckBin", "ckBinGraph",
+                          "ckGeoT", "ckGeoA", "ckGeoB", "ckHeatPump", "ckFurnace"}) {
+    QCheckBox* check = w.form().check_box(box);
+    if (check->isEnabled() && !check->isChecked()) check->click();
+  }
+}
+
+// A click on the print button `button` ("Command12" the batch, "Command1" Print Screen), its
+// printer prompt answered with the PDF file `pdf`.
+void print_to(reports::ReportsWindow& w, const char* button, const QString& pdf) {
+  w.set_printer_prompt([pdf](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return true;
+  });
+  w.form().button(button)->click();
+  std::printf("printed to %s\n", qPrintable(pdf));
+}
+
 void look_at_reports(reports::ReportsWindow& w, program_state::AppState& state, const QDir& out) {
   w.show();
   w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry().adjusted(0, 30, 0, 0));
@@ -68,23 +90,11 @@ void look_at_reports(reports::ReportsWindow& w, program_state::AppState& state, 
   shoot(out, QStringLiteral("05-furnace-summary-zoom-70"));
   w.form().get<QScrollBar>("HScrollViewer")->setValue(16 - 1);  // left from the furnace summary
   shoot(out, QStringLiteral("06-scroller-left"));
-  w.form().button("Command11")->click();
-  for (const char* box : {"ckTitle", "ckProject", "ckCompGraph", "ckSummary", "ckBin", "ckBinGraph",
-                          "ckGeoT", "ckGeoA", "ckGeoB", "ckHeatPump", "ckFurnace"})
-    if (w.form().check_box(box)->isEnabled()) w.form().check_box(box)->setChecked(true);
+  tick_every_box(w);
   shoot(out, QStringLiteral("07-report-options"));
-  QString pdf = out.filePath(QStringLiteral("batch.pdf"));
-  w.set_printer_prompt([&pdf](QPrinter& printer) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    return true;
-  });
-  w.form().button("Command12")->click();
-  std::printf("batch printed to %s\n", qPrintable(pdf));
+  print_to(w, "Command12", out.filePath(QStringLiteral("batch.pdf")));
   shoot(out, QStringLiteral("08-after-batch"));
-  pdf = out.filePath(QStringLiteral("screen.pdf"));
-  w.form().button("Command1")->click();
-  std::printf("screen printed to %s\n", qPrintable(pdf));
+  print_to(w, "Command1", out.filePath(QStringLiteral("screen.pdf")));
   state.model.MetricFlag(model::kMetricDisplay) = -1;
   state.services.Fill_ReportWorkbook();
   w.Form_Activate();
@@ -125,20 +135,8 @@ void look_at_failed_check(const QDir& out, QWidget* parent) {
 // Every page of the reports window's batch print into OUT/NAME.pdf.
 void print_every_page(reports::ReportsWindow& w, const QDir& out, const QString& name) {
   w.show();
-  w.form().button("Command11")->click();
-  for (const char* box : {"ckTitle", "ckProject", "ckCompGraph", "ckSummary", "ckBin", "ckBinGraph",
-                          "ckGeoT", "ckGeoA", "ckGeoB", "ckHeatPump", "ckFurnace"}) {
-    QCheckBox* check = w.form().check_box(box);
-    if (check->isEnabled() && !check->isChecked()) check->click();
-  }
-  const QString pdf = out.filePath(name + QStringLiteral(".pdf"));
-  w.set_printer_prompt([&pdf](QPrinter& printer) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    return true;
-  });
-  w.form().button("Command12")->click();
-  std::printf("batch printed to %s\n", qPrintable(pdf));
+  tick_every_box(w);
+  print_to(w, "Command12", out.filePath(name + QStringLiteral(".pdf")));
   w.hide();
 }
 
@@ -146,9 +144,8 @@ void print_every_page(reports::ReportsWindow& w, const QDir& out, const QString&
 // both displays; `reports_name` tells the modal hook which batch to print.
 void look_at_unsettled(app::Program& program, QString& reports_name) {
   program_state::AppState& state = program.state();
-  workbook::ProjectAnalysis finding(state.program_folder());
-  const auto house = wbdump::widest_cycle_house(
-      finding, workbook::read_project_for_analysis(tools::sample_project(state.program_folder())));
+  const auto house = wbdump::widest_cycle_house(state.program_folder(),
+                                                tools::sample_project(state.program_folder()));
   if (!house) {
     std::printf("the large house settles in every city of the climate table\n");
     return;
