@@ -6,6 +6,7 @@
 
 #include "model/catalogue/catalogue_files.h"
 #include "model/catalogue/data_folder.h"
+#include "model/project/comparison_columns.h"
 #include "model/project/dealer_file.h"
 #include "model/project/default_files.h"
 #include "model/project/discontinued_units.h"
@@ -86,6 +87,13 @@ bool ProjectCommands::Read_DealerFile() {
   return true;
 }
 
+void ProjectCommands::tell_unknown_systems() {
+  // The record keeps the columns' codes until the rows are stored into it.
+  if (const auto notice = model::unknown_systems_notice(state_.model.ProjectRec))
+    platform::message_box(view_.dialog_parent(), {QString::fromStdString(*notice),
+                                                  platform::kAppTitle, MessageIcon::Exclamation});
+}
+
 void ProjectCommands::calculate_loads() {
   // Without its city file the program cannot go on: the project window that opens next ends it
   // with the file's message.
@@ -114,6 +122,7 @@ void ProjectCommands::New_Analysis() {
   state_.ProjectFileName.clear();
   calculate_loads();
   view_.load_rows(false);
+  tell_unknown_systems();
   view_.show_project_window();
 }
 
@@ -176,6 +185,7 @@ void ProjectCommands::Open_Analysis() {
   view_.Show_Summary();
   state_.model.CurrencyLabel = state_.model.ProjectRec.Rates_CurrencyId;
   view_.load_rows(true);
+  tell_unknown_systems();
   view_.show_project_window();
 }
 

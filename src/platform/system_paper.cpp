@@ -77,7 +77,7 @@ Paper system_paper(const PaperSources& sources) {
         paper_named(sources.papersize_file)}) {
     if (paper != Paper::kUnstated) return paper;
   }
-  return Paper::kUnstated;
+  return Paper::kLetter;
 }
 
 PaperSources read_paper_sources() {

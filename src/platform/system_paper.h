@@ -1,6 +1,8 @@
 #pragma once
 // The paper the system says to print on: the PAPERSIZE variable, the locale's paper (LC_PAPER, as
-// LC_ALL, LC_PAPER or LANG name it) and /etc/papersize, in that order. Qt-free.
+// LC_ALL, LC_PAPER or LANG name it) and /etc/papersize, in that order; Letter, the paper of the
+// program's contractors in the US and Canada, when none of them names one (no locale, "C").
+// Qt-free.
 
 #include <optional>
 #include <string>
@@ -25,6 +27,7 @@ struct PaperSources {
 // use it and the Philippines). "C" and "POSIX" state none.
 [[nodiscard]] Paper paper_of_locale(std::string_view name, std::optional<int> width_mm,
                                     std::optional<int> height_mm);
+// Never kUnstated.
 [[nodiscard]] Paper system_paper(const PaperSources& sources);
 
 // The sources of this machine.

@@ -3,6 +3,7 @@
 #include "loads/building_load/building_load_book.h"
 #include "platform/message_box.h"
 #include "workbook/filler/fill_report_workbook.h"
+#include "workbook/results_words.h"
 #include "workbook/report_workbook_template.h"
 
 namespace pellavan::program_state {
@@ -38,7 +39,9 @@ bool AnalysisSession::refuse_failed_loads(QWidget* parent) {
 workbook::FillOutcome AnalysisSession::Fill_ReportWorkbook(QWidget* parent,
                                                            const QString& project_file_title) {
   workbook::FillOutcome outcome = run_.fill(project_file_title.toStdString(), charts_.get());
-  if (const auto warning = workbook::results_warning(outcome)) {
+  unsettled_ = outcome.unsettled();
+  if (const auto warning =
+          workbook::results_warning(outcome, workbook::ResultsDisplay::of(model_))) {
     platform::message_box(
         parent, platform::MessageRequest{QString::fromStdString(*warning), platform::kAppTitle,
                                          platform::MessageIcon::Exclamation});

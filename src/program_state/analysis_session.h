@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/load_calc_state.h"
 #include "model/model_state.h"
@@ -51,6 +52,9 @@ class AnalysisSession {
   // are unusable, or a figure of them was not settled on, one warning naming each is shown over
   // `parent`.
   workbook::FillOutcome Fill_ReportWorkbook(QWidget* parent, const QString& project_file_title);
+  // The figures the last fill could not settle on: the workbook's values are that fill's, and the
+  // printed reports name them.
+  [[nodiscard]] const std::vector<workbook::FigureSpan>& unsettled() const { return unsettled_; }
 
  private:
   model::ModelState& model_;
@@ -60,6 +64,7 @@ class AnalysisSession {
   sheet::BookControl building_load_control_;
   std::unique_ptr<workbook::ChartFiller> charts_;
   workbook::AnalysisRun run_;
+  std::vector<workbook::FigureSpan> unsettled_;
 };
 
 }  // namespace pellavan::program_state

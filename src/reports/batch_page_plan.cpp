@@ -18,13 +18,16 @@ std::string status_of(const BatchPage& page) {
 
 }  // namespace
 
-std::vector<PlannedPage> plan_batch(const PrintOptions& options, bool metric) {
+std::vector<PlannedPage> plan_batch(const PrintOptions& options, bool metric,
+                                    const UnsettledFigures& unsettled) {
   std::vector<PlannedPage> plan;
   int numbered = 0;
   for (const BatchPage& page : kBatchPages) {
     if (!printed(page, options)) continue;
     PlannedPage planned{
-        &page, page.block.columns(metric), print_area(page.block, metric), 0, {}, status_of(page)};
+        &page, page.block.columns(metric), print_area(page.block, metric), 0, {}, status_of(page),
+        {}};
+    if (page.report != nullptr) planned.notes = page_notes(*page.report, unsettled);
     const std::string_view number_cell = metric ? page.number_metric : page.number_imperial;
     if (!number_cell.empty()) {
       planned.number_col = *sheet::column_from_name(number_cell) + 1;

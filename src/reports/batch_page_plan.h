@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "reports/page_notes.h"
 #include "reports/print_options.h"
 #include "reports/report_block.h"
 #include "reports/report_table.h"
@@ -27,8 +28,9 @@ struct BatchPage {
   // block's second-to-last column but on the metric heat-pump bin report (BI, its last).
   std::string_view number_imperial;
   std::string_view number_metric;
-  bool sets_zoom;          // the view takes the zoom bar's level before the page prints
-  bool clears_grid_lines;  // setting 80 is set False again before the page prints
+  bool sets_zoom;                  // the view takes the zoom bar's level before the page prints
+  bool clears_grid_lines;          // setting 80 is set False again before the page prints
+  const Report* report = nullptr;  // none for the title page
 };
 
 inline constexpr std::array<BatchPage, 19> kBatchPages = [] {
@@ -36,24 +38,24 @@ inline constexpr std::array<BatchPage, 19> kBatchPages = [] {
   const auto& r = kReports;
   return std::array<BatchPage, 19>{{
       {"Report_TitlePage", {8, 46, {2, 14}, {2, 14}}, kTitle, kTitle, "", "", false, false},
-      {"Report_Project", r[0].block, kProject, kProject, "M", "AA", false, false},
-      {"Report_ProjectGraph", r[1].block, kCompGraph, kCompGraph, "N", "N", false, false},
-      {"Report_GeoTSummary", r[2].block, kSummary, kGeoT, "N", "AC", true, false},
-      {"Report_GeoTBin", r[3].block, kBin, kGeoT, "CY", "DM", true, true},
-      {"Report_GeoTOperating", r[4].block, kBin, kGeoT, "EA", "EO", true, true},
-      {"Report_GeoTGraph", r[5].block, kBinGraph, kGeoT, "N", "N", true, false},
-      {"Report_GeoASummary", r[6].block, kSummary, kGeoA, "N", "AC", false, false},
-      {"Report_GeoABin", r[7].block, kBin, kGeoA, "BK", "BY", true, true},
-      {"Report_GeoAGraph", r[8].block, kBinGraph, kGeoA, "N", "N", true, false},
-      {"Report_GeoBSummary", r[9].block, kSummary, kGeoB, "N", "AC", true, false},
-      {"Report_GeoBBin", r[10].block, kBin, kGeoB, "BK", "BY", true, true},
-      {"Report_GeoBGraph", r[11].block, kBinGraph, kGeoB, "N", "N", true, false},
-      {"Report_HeatPumpSummary", r[12].block, kSummary, kHeatPump, "N", "AC", true, false},
-      {"Report_HeatPumpBin", r[13].block, kBin, kHeatPump, "AT", "BI", true, true},
-      {"Report_HeatPumpGraph", r[14].block, kBinGraph, kHeatPump, "N", "N", true, false},
-      {"Report_FurnaceSummary", r[15].block, kSummary, kFurnace, "N", "AC", true, false},
-      {"Report_FurnaceBin", r[16].block, kBin, kFurnace, "AH", "AV", true, true},
-      {"Report_FurnaceGraph", r[17].block, kBinGraph, kFurnace, "N", "N", true, false},
+      {"Report_Project", r[0].block, kProject, kProject, "M", "AA", false, false, &r[0]},
+      {"Report_ProjectGraph", r[1].block, kCompGraph, kCompGraph, "N", "N", false, false, &r[1]},
+      {"Report_GeoTSummary", r[2].block, kSummary, kGeoT, "N", "AC", true, false, &r[2]},
+      {"Report_GeoTBin", r[3].block, kBin, kGeoT, "CY", "DM", true, true, &r[3]},
+      {"Report_GeoTOperating", r[4].block, kBin, kGeoT, "EA", "EO", true, true, &r[4]},
+      {"Report_GeoTGraph", r[5].block, kBinGraph, kGeoT, "N", "N", true, false, &r[5]},
+      {"Report_GeoASummary", r[6].block, kSummary, kGeoA, "N", "AC", false, false, &r[6]},
+      {"Report_GeoABin", r[7].block, kBin, kGeoA, "BK", "BY", true, true, &r[7]},
+      {"Report_GeoAGraph", r[8].block, kBinGraph, kGeoA, "N", "N", true, false, &r[8]},
+      {"Report_GeoBSummary", r[9].block, kSummary, kGeoB, "N", "AC", true, false, &r[9]},
+      {"Report_GeoBBin", r[10].block, kBin, kGeoB, "BK", "BY", true, true, &r[10]},
+      {"Report_GeoBGraph", r[11].block, kBinGraph, kGeoB, "N", "N", true, false, &r[11]},
+      {"Report_HeatPumpSummary", r[12].block, kSummary, kHeatPump, "N", "AC", true, false, &r[12]},
+      {"Report_HeatPumpBin", r[13].block, kBin, kHeatPump, "AT", "BI", true, true, &r[13]},
+      {"Report_HeatPumpGraph", r[14].block, kBinGraph, kHeatPump, "N", "N", true, false, &r[14]},
+      {"Report_FurnaceSummary", r[15].block, kSummary, kFurnace, "N", "AC", true, false, &r[15]},
+      {"Report_FurnaceBin", r[16].block, kBin, kFurnace, "AH", "AV", true, true, &r[16]},
+      {"Report_FurnaceGraph", r[17].block, kBinGraph, kFurnace, "N", "N", true, false, &r[17]},
   }};
 }();
 
@@ -64,10 +66,13 @@ struct PlannedPage {
   int number_col = 0;      // 1-based; 0 for the title page
   std::string number;      // "Page 3"; empty for the title page
   std::string status;      // the status line while it prints: "Print Pellavan T Summary Report"
+  std::vector<std::string> notes;  // printed under its block (page_notes.h)
 };
 
 // The pages the ticked boxes of `options` print, in print order, with the metric copies when
-// `metric`. Nothing ticked: no pages.
-[[nodiscard]] std::vector<PlannedPage> plan_batch(const PrintOptions& options, bool metric);
+// `metric`, each with the notes of the figures it shows that are `unsettled`. Nothing ticked: no
+// pages.
+[[nodiscard]] std::vector<PlannedPage> plan_batch(const PrintOptions& options, bool metric,
+                                                  const UnsettledFigures& unsettled = {});
 
 }  // namespace pellavan::reports

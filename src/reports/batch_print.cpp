@@ -75,6 +75,7 @@ PrintOutcome print_batch(SpreadsheetControl& control, QPrinter& printer, const B
       set_up_page(control, batch, planned);
       if (batch.status) batch.status(planned.status);
       const PageNumber number(control, planned);
+      const PrintedNotes notes(control, planned.notes);
       if (!job.open()) {
         if (!ask(printer)) {
           outcome.end = PrintEnd::kCancelled;

@@ -20,10 +20,10 @@ PrinterPrompt print_dialog_prompt(QWidget* parent) {
 
 void use_system_paper(QPrinter& printer) {
   switch (platform::system_paper(platform::read_paper_sources())) {
-    case platform::Paper::kLetter: printer.setPageSize(QPageSize(QPageSize::Letter)); break;
     case platform::Paper::kLegal: printer.setPageSize(QPageSize(QPageSize::Legal)); break;
     case platform::Paper::kA4: printer.setPageSize(QPageSize(QPageSize::A4)); break;
-    case platform::Paper::kUnstated: break;
+    case platform::Paper::kLetter:
+    case platform::Paper::kUnstated: printer.setPageSize(QPageSize(QPageSize::Letter)); break;
   }
 }
 

@@ -13,8 +13,8 @@ namespace pellavan::reports {
 // A prompt that shows the dialog over `parent`.
 PrinterPrompt print_dialog_prompt(QWidget* parent);
 
-// Sets the printer's paper to the one the system names (its locale, /etc/papersize); a system
-// that names none leaves the printer's own.
+// Sets the printer's paper to the one the system names (its locale, /etc/papersize); Letter when
+// it names none.
 void use_system_paper(QPrinter& printer);
 
 }  // namespace pellavan::reports

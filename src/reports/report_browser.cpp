@@ -67,8 +67,8 @@ std::string ReportBrowser::zoom_text() const { return zoom_label(zoom_bar_); }
 PrintOutcome ReportBrowser::Print_Reports(QPrinter& printer, const PrinterPrompt& ask,
                                           const std::function<void(const std::string&)>& status) {
   Loads_FileR();
-  const BatchPrint batch{plan_batch(options_, metric()), zoom_bar_, options_.BlackWhite, metric(),
-                         status};
+  const BatchPrint batch{plan_batch(options_, metric(), unsettled()), zoom_bar_,
+                         options_.BlackWhite, metric(), status};
   const PrintOutcome outcome = print_batch(control_, printer, batch, ask);
   // The run ends on the Project Report; the scroller stands on it too, with the zoom bar kept.
   current_ = kProjectReport;
@@ -77,7 +77,14 @@ PrintOutcome ReportBrowser::Print_Reports(QPrinter& printer, const PrinterPrompt
 }
 
 PrintOutcome ReportBrowser::Print_Screen(QPrinter& printer, const PrinterPrompt& ask) {
-  return print_screen(control_, printer, options_.BlackWhite, ask);
+  return print_screen(control_, printer, options_.BlackWhite, ask,
+                      page_notes(current(), unsettled()));
+}
+
+UnsettledFigures ReportBrowser::unsettled() const {
+  UnsettledFigures figures{{}, workbook::ResultsDisplay::of(model_)};
+  if (unsettled_ != nullptr) figures.spans = *unsettled_;
+  return figures;
 }
 
 }  // namespace pellavan::reports

@@ -10,9 +10,11 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/model_state.h"
 #include "reports/chosen_systems.h"
+#include "reports/page_notes.h"
 #include "reports/print_options.h"
 #include "reports/report_printing.h"
 #include "reports/report_table.h"
@@ -22,9 +24,11 @@ namespace pellavan::reports {
 
 class ReportBrowser {
  public:
-  // Neither is owned; both outlive the browser.
-  ReportBrowser(sheet::view::SpreadsheetControl& control, model::ModelState& model)
-      : control_(control), model_(model) {}
+  // None is owned; all outlive the browser. `unsettled`: the figures the last fill of the
+  // workbook could not settle on, which the printed pages name (none when null).
+  ReportBrowser(sheet::view::SpreadsheetControl& control, model::ModelState& model,
+                const std::vector<workbook::FigureSpan>* unsettled = nullptr)
+      : control_(control), model_(model), unsettled_(unsettled) {}
 
   // Form_Load, for the control: its job and product names, and every sheet in the fixed state
   // of Set_Criteria.
@@ -63,9 +67,11 @@ class ReportBrowser {
   [[nodiscard]] bool metric() const { return model_.MetricFlag(model::kMetricDisplay) != 0; }
   void set_zoom_bar(int v);
   void set_scroller(int v);
+  [[nodiscard]] UnsettledFigures unsettled() const;
 
   sheet::view::SpreadsheetControl& control_;
   model::ModelState& model_;
+  const std::vector<workbook::FigureSpan>* unsettled_;
   ChosenSystems chosen_;
   PrintOptions options_;
   int current_ = kProjectReport;

@@ -1,10 +1,11 @@
 #pragma once
 // The 18 reports of the reports window. Each is a fixed block of one sheet of the analysis
-// workbook with its menu entry, its captions, the project field its zoom is kept in (a system's
-// report: from the system table) and its help topic. A report's index is the report scroller's
-// value; the table stands in index order.
+// workbook with its menu entry, its captions, the project field its zoom is kept in and its help
+// topic; a system's reports take their sheets, bin columns and zoom fields from the system table.
+// A report's index is the report scroller's value; the table stands in index order.
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "model/project/system_kinds.h"
@@ -15,6 +16,15 @@
 namespace pellavan::reports {
 
 inline constexpr int kReportCount = 18;
+
+// The figures of the analysis a report shows: its printed page names those among them the
+// analysis could not settle on (page_notes.h).
+enum class ShownFigures : std::uint8_t {
+  kNone,
+  kComparedCosts,  // the costs of every compared system
+  kCosts,          // the costs of its system
+  kCostsAndLoop,   // the costs and the loop length of its system
+};
 
 struct Report {
   int index;                      // 1..18
@@ -28,16 +38,59 @@ struct Report {
   model::Int16 model::ProjectRec::*zoom;
   model::Int16 default_zoom;  // what a project without zoom levels gets
   int help;                   // help topic of the menu entry; 0 for none
+  ShownFigures figures = ShownFigures::kNone;
 };
 
 namespace detail {
 using model::ProjectRec;
 using enum model::SystemType;
 inline constexpr Columns B_N{2, 14}, B_O{2, 15}, P_AB{16, 28}, Q_AD{17, 30};
+inline constexpr int kGraphLastRow = 48;
+
+// What a report of a system has of its own; its sheet, columns and zoom field come from the
+// system table.
+struct ReportWords {
+  int index;
+  std::string_view name, menu, menu_caption, caption;
+  model::Int16 default_zoom;
+  int help;
+};
+
+constexpr Report system_report(const ReportWords& w, ReportBlock block, bool graph,
+                               const model::SystemKind& system, model::Int16 ProjectRec::*zoom,
+                               ShownFigures figures) {
+  return {w.index, w.name,      w.menu, w.menu_caption, w.caption, block,
+          graph,   system.type, zoom,   w.default_zoom, w.help,    figures};
+}
+
+// The summary sheet, in B:O and its metric copy in Q:AD.
+constexpr Report summary_report(const ReportWords& w, const model::SystemKind& system,
+                                int last_row) {
+  return system_report(w, {system.summary_sheet, last_row, B_O, Q_AD}, false, system,
+                       system.zooms.summary, ShownFigures::kCostsAndLoop);
+}
+
+// The block of the bin viewer's view. The bin report's cost columns add up to the system's costs;
+// the Geo T operating report shows none.
+constexpr Report bin_report(const ReportWords& w, const model::SystemKind& system,
+                            model::BinViewId view, model::Int16 ProjectRec::*zoom) {
+  const model::BinView& v = *model::bin_view(view);
+  const Columns imperial{v.first_column(false), v.last_column(false)};
+  const Columns metric{v.first_column(true), v.last_column(true)};
+  return system_report(w, {v.sheet, model::BinView::kRows, imperial, metric}, false, system, zoom,
+                       view == system.bin_view ? ShownFigures::kCosts : ShownFigures::kNone);
+}
+
+constexpr Report graph_report(const ReportWords& w, const model::SystemKind& system) {
+  return system_report(w, {system.graph_sheet, kGraphLastRow, B_O, B_O}, true, system,
+                       system.zooms.graph, ShownFigures::kNone);
+}
 }  // namespace detail
 
 inline constexpr std::array<Report, kReportCount> kReports = [] {
   using namespace detail;
+  using model::BinViewId;
+  using model::kFurnace, model::kGeoA, model::kGeoB, model::kGeoT, model::kHeatPump;
   return std::array<Report, kReportCount>{{
       // The project report runs to row 51, where its print date stands.
       {1,
@@ -50,194 +103,68 @@ inline constexpr std::array<Report, kReportCount> kReports = [] {
        NoSystem,
        &ProjectRec::Zoom_Project,
        95,
-       920},
+       920,
+       ShownFigures::kComparedCosts},
       {2,
        "Report_ProjectGraph",
        "mnuProjectGraph",
        "Project Comparison Graph",
        "Project Comparison Graph",
-       {20, 48, B_O, B_O},
+       {20, kGraphLastRow, B_O, B_O},
        true,
        NoSystem,
        &ProjectRec::Zoom_ProjectGraph,
        105,
-       910},
-      {3,
-       "Report_GeoTSummary",
-       "mnuGeoTperf",
-       "Geo T Summary Report",
-       "Geo T Summary Report",
-       {26, 59, B_O, Q_AD},
-       false,
-       GeoT,
-       model::kGeoT.zooms.summary,
-       85,
-       870},
-      {4,
-       "Report_GeoTBin",
-       "mnuGeoTbin",
-       "Geo T Bin Report",
-       "Geo T Bin Report",
-       {25, 45, {92, 104}, {106, 118}},
-       false,
-       GeoT,
-       model::kGeoT.zooms.bin,
-       115,
-       880},
-      {5,
-       "Report_GeoTOperating",
-       "mnuGeoTop",
-       "Geo T Operating Report",
-       "Geo T Operating Report",
-       {25, 45, {120, 132}, {134, 146}},
-       false,
-       GeoT,
-       model::kGeoT.zooms.operating,
-       115,
-       0},
-      {6,
-       "Report_GeoTGraph",
-       "mnuGeoTGraph",
-       "Geo T Bin Graph",
-       "Geo T Bin Graph",
-       {28, 48, B_O, B_O},
-       true,
-       GeoT,
-       model::kGeoT.zooms.graph,
-       100,
-       880},
-      {7,
-       "Report_GeoASummary",
-       "mnuGeoAPerf",
-       "Geo A Summary Report",
-       "Geo A Summary Report",
-       {10, 59, B_O, Q_AD},
-       false,
-       GeoA,
-       model::kGeoA.zooms.summary,
-       85,
-       870},
-      {8,
-       "Report_GeoABin",
-       "mnuGeoAbin",
-       "Geo A Bin Report",
-       "Geo A Bin Report",
-       {3, 45, {52, 64}, {66, 78}},
-       false,
-       GeoA,
-       model::kGeoA.zooms.bin,
-       115,
-       890},
-      {9,
-       "Report_GeoAGraph",
-       "mnuGeoAGraph",
-       "Geo A Bin Graph",
-       "Geo A Bin Graph",
-       {21, 48, B_O, B_O},
-       true,
-       GeoA,
-       model::kGeoA.zooms.graph,
-       100,
-       880},
-      {10,
-       "Report_GeoBSummary",
-       "mnuGeoBperf",
-       "Geo B Summary Report",
-       "Geo B Summary Report",
-       {11, 59, B_O, Q_AD},
-       false,
-       GeoB,
-       model::kGeoB.zooms.summary,
-       85,
-       870},
-      {11,
-       "Report_GeoBBin",
-       "mnuGeoBbin",
-       "Geo B Bin Report",
-       "Geo B Bin Report",
-       {4, 45, {52, 64}, {66, 78}},
-       false,
-       GeoB,
-       model::kGeoB.zooms.bin,
-       115,
-       880},
-      {12,
-       "Report_GeoBGraph",
-       "mnuGeoBGraph",
-       "Geo B Bin Graph",
-       "Geo B Bin Graph",
-       {22, 48, B_O, B_O},
-       true,
-       GeoB,
-       model::kGeoB.zooms.graph,
-       100,
-       880},
-      {13,
-       "Report_HeatPumpSummary",
-       "mnuElecPerf",
-       "Heat Pump Summary Report",
-       "Heat Pump Summary Report",
-       {12, 51, B_O, Q_AD},
-       false,
-       Elec,
-       model::kHeatPump.zooms.summary,
-       100,
-       850},
-      {14,
-       "Report_HeatPumpBin",
-       "MnuElecbin",
-       "Heat Pump Bin Report",
-       "Heat Pump Report",
-       {5, 45, {35, 47}, {49, 61}},
-       false,
-       Elec,
-       model::kHeatPump.zooms.bin,
-       115,
-       900},
-      {15,
-       "Report_HeatPumpGraph",
-       "mnuHeatPumpGraph",
-       "Heat Pump Bin Graph",
-       "Heat Pump Bin Graph",
-       {23, 48, B_O, B_O},
-       true,
-       Elec,
-       model::kHeatPump.zooms.graph,
-       100,
-       2900},
-      {16,
-       "Report_FurnaceSummary",
-       "mnuFossPerf",
-       "Furnace/Boiler Summary Report",
-       "Furnace/Boiler Summary Report",
-       {13, 43, B_O, Q_AD},
-       false,
-       Fossil,
-       model::kFurnace.zooms.summary,
-       115,
-       840},
-      {17,
-       "Report_FurnaceBin",
-       "mnuFossilbin",
-       "Furnace/Boiler Bin Report",
-       "Furnace/Boiler Bin Report",
-       {6, 45, {23, 35}, {37, 49}},
-       false,
-       Fossil,
-       model::kFurnace.zooms.bin,
-       115,
-       2890},
-      {18,
-       "Report_FurnaceGraph",
-       "mnuFurnaceGraph",
-       "Furnace/Boiler Bin Graph",
-       "Furnace/Boiler Bin Graph",
-       {24, 48, B_O, B_O},
-       true,
-       Fossil,
-       model::kFurnace.zooms.graph,
-       100,
-       2910},
+       910,
+       ShownFigures::kComparedCosts},
+      summary_report({3, "Report_GeoTSummary", "mnuGeoTperf", "Geo T Summary Report",
+                      "Geo T Summary Report", 85, 870},
+                     kGeoT, 59),
+      bin_report(
+          {4, "Report_GeoTBin", "mnuGeoTbin", "Geo T Bin Report", "Geo T Bin Report", 115, 880},
+          kGeoT, BinViewId::GeoTBin, kGeoT.zooms.bin),
+      bin_report({5, "Report_GeoTOperating", "mnuGeoTop", "Geo T Operating Report",
+                  "Geo T Operating Report", 115, 0},
+                 kGeoT, BinViewId::GeoTOp, kGeoT.zooms.operating),
+      graph_report(
+          {6, "Report_GeoTGraph", "mnuGeoTGraph", "Geo T Bin Graph", "Geo T Bin Graph", 100, 880},
+          kGeoT),
+      summary_report({7, "Report_GeoASummary", "mnuGeoAPerf", "Geo A Summary Report",
+                      "Geo A Summary Report", 85, 870},
+                     kGeoA, 59),
+      bin_report(
+          {8, "Report_GeoABin", "mnuGeoAbin", "Geo A Bin Report", "Geo A Bin Report", 115, 890},
+          kGeoA, kGeoA.bin_view, kGeoA.zooms.bin),
+      graph_report(
+          {9, "Report_GeoAGraph", "mnuGeoAGraph", "Geo A Bin Graph", "Geo A Bin Graph", 100, 880},
+          kGeoA),
+      summary_report({10, "Report_GeoBSummary", "mnuGeoBperf", "Geo B Summary Report",
+                      "Geo B Summary Report", 85, 870},
+                     kGeoB, 59),
+      bin_report(
+          {11, "Report_GeoBBin", "mnuGeoBbin", "Geo B Bin Report", "Geo B Bin Report", 115, 880},
+          kGeoB, kGeoB.bin_view, kGeoB.zooms.bin),
+      graph_report(
+          {12, "Report_GeoBGraph", "mnuGeoBGraph", "Geo B Bin Graph", "Geo B Bin Graph", 100, 880},
+          kGeoB),
+      summary_report({13, "Report_HeatPumpSummary", "mnuElecPerf", "Heat Pump Summary Report",
+                      "Heat Pump Summary Report", 100, 850},
+                     kHeatPump, 51),
+      bin_report({14, "Report_HeatPumpBin", "MnuElecbin", "Heat Pump Bin Report",
+                  "Heat Pump Report", 115, 900},
+                 kHeatPump, kHeatPump.bin_view, kHeatPump.zooms.bin),
+      graph_report({15, "Report_HeatPumpGraph", "mnuHeatPumpGraph", "Heat Pump Bin Graph",
+                    "Heat Pump Bin Graph", 100, 2900},
+                   kHeatPump),
+      summary_report({16, "Report_FurnaceSummary", "mnuFossPerf", "Furnace/Boiler Summary Report",
+                      "Furnace/Boiler Summary Report", 115, 840},
+                     kFurnace, 43),
+      bin_report({17, "Report_FurnaceBin", "mnuFossilbin", "Furnace/Boiler Bin Report",
+                  "Furnace/Boiler Bin Report", 115, 2890},
+                 kFurnace, kFurnace.bin_view, kFurnace.zooms.bin),
+      graph_report({18, "Report_FurnaceGraph", "mnuFurnaceGraph", "Furnace/Boiler Bin Graph",
+                    "Furnace/Boiler Bin Graph", 100, 2910},
+                   kFurnace),
   }};
 }();
 

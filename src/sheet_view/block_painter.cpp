@@ -130,8 +130,13 @@ void BlockPainter::place_one(CellPos pos, const QRectF& exposed) {
   const double width = metrics.horizontalAdvance(text);
   int first = pos.col, last = pos.col;
   const RangePos& b = geometry_.block();
+  // A text spills over cells that show nothing: empty ones, and formulas whose value is the
+  // empty text (a label a page leaves out).
   auto empty_at = [&](int c) {
-    return book_.cell_kind(CellPos{sheet_, pos.row, c}) == CellKind::kEmpty;
+    const CellPos at{sheet_, pos.row, c};
+    if (book_.cell_kind(at) == CellKind::kEmpty) return true;
+    const CellDisplay next = display_of(book_, at);
+    return next.kind == ShownKind::kNothing || (next.kind == ShownKind::kText && next.text.empty());
   };
 
   if (shown.kind != ShownKind::kText && width > room) {

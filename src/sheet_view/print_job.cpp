@@ -1,7 +1,11 @@
 #include "sheet_view/print_job.h"
 
+#include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
+#include <QString>
+#include <string>
+#include <vector>
 
 #include "sheet_view/block_painter.h"
 #include "sheet_view/fonts.h"
@@ -13,6 +17,47 @@ namespace pellavan::sheet::view {
 namespace {
 
 constexpr double kReferenceDpi = 96.0;
+constexpr double kNotePoints = 9.0;
+
+// The notes under a print area: the book's own face at 9 points, italic, half a line below the
+// area, wrapped to its width.
+class AreaNotes {
+ public:
+  AreaNotes(const Book& book, const std::vector<std::string>& lines, QPaintDevice& device)
+      : font_(book.styles().get(0).font), device_(device) {
+    font_.size = kNotePoints;
+    font_.italic = true;
+    font_.bold = false;
+    for (const std::string& line : lines)
+      text_.append(text_.isEmpty() ? "" : "\n").append(QString::fromStdString(line));
+  }
+
+  // The room they take under an area `width` wide, both in device pixels at `scale`.
+  [[nodiscard]] double height(double width, double scale) const {
+    if (text_.isEmpty()) return 0.0;
+    const QFontMetricsF m(face(scale), &device_);
+    return m.lineSpacing() / 2 + m.boundingRect(QRectF(0, 0, width, 1e9), kFlags, text_).height();
+  }
+
+  void paint(QPainter& p, double top, double width, double scale) const {
+    if (text_.isEmpty()) return;
+    const QFont f = face(scale);
+    p.setFont(f);
+    p.setPen(Qt::black);
+    const double gap = QFontMetricsF(f, &device_).lineSpacing() / 2;
+    p.drawText(QRectF(0, top + gap, width, 1e9), kFlags, text_);
+  }
+
+ private:
+  static constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+  [[nodiscard]] QFont face(double scale) const {
+    return qt_font(font_, scale, device_.logicalDpiY());
+  }
+
+  Font font_;
+  QString text_;
+  QPaintDevice& device_;
+};
 
 }  // namespace
 
@@ -44,9 +89,15 @@ void PrintJob::print(const Book& book, int sheet, const PrintSettings& settings)
   set_layout(s.page_setup());
   const GridMetrics metrics = grid_metrics(book);
   const double device_per_pixel = device_.logicalDpiX() / kReferenceDpi;
-  const PrintPlan plan =
-      plan_print(s, print_area_of(book, sheet, settings), metrics, settings,
-                 device_.width() / device_per_pixel, device_.height() / device_per_pixel);
+  const RangePos area = print_area_of(book, sheet, settings);
+  const AreaNotes notes(book, settings.notes, device_);
+  // The notes' room at 100 %: at any smaller scale they take less.
+  const double note_room =
+      notes.height(GridGeometry(s, area, metrics, device_per_pixel, false).width(),
+                   device_per_pixel) /
+      device_per_pixel;
+  const PrintPlan plan = plan_print(s, area, metrics, settings, device_.width() / device_per_pixel,
+                                    device_.height() / device_per_pixel - note_room);
   const double scale = device_per_pixel * plan.scale;
   PaintOptions options;
   options.whole_pixels = false;
@@ -64,6 +115,8 @@ void PrintJob::print(const Book& book, int sheet, const PrintSettings& settings)
     painter_.setClipRect(page);
     options.text_room = page;
     BlockPainter(book, sheet, geometry, options).paint(painter_, page);
+    if (&part == &plan.pages.back())
+      notes.paint(painter_, geometry.height(), geometry.width(), scale);
     painter_.restore();
   }
 }

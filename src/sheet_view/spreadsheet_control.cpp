@@ -71,6 +71,10 @@ void SpreadsheetControl::PrintBlackWhite(bool black_and_white) {
   view_->print_settings().black_and_white = black_and_white;
 }
 
+void SpreadsheetControl::PrintNotes(std::vector<std::string> lines) {
+  view_->print_settings().notes = std::move(lines);
+}
+
 QPagedPaintDevice& SpreadsheetControl::printer() {
   QPagedPaintDevice* device = printer_;
   if (device == nullptr) {

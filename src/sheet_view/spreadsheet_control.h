@@ -91,6 +91,8 @@ class SpreadsheetControl : public QWidget {
   std::string PrintArea() const;
   void SetPrintScale(int scale_percent, bool fit, int pages_wide, int pages_tall);
   void PrintBlackWhite(bool black_and_white);
+  // Lines printed under the print area (none: the area alone).
+  void PrintNotes(std::vector<std::string> lines);
   // Prints the print area; PrintFailed when the printer will not print. Inside a print job the
   // pages join it, else they form a job of their own. `ask` is accepted and has no effect: the
   // windows ask for the printer themselves (use_printer).

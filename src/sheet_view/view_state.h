@@ -6,6 +6,8 @@
 #include <bitset>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "sheet/address.h"
 #include "sheet/sheet.h"
@@ -62,6 +64,8 @@ struct PrintSettings {
   bool black_and_white = false;
   bool grid_lines = false;
   bool centred = false;  // the area in the middle of the page's width
+  // Lines printed under the area on its last page, at its scale, wrapped to its width.
+  std::vector<std::string> notes;
   friend bool operator==(const PrintSettings&, const PrintSettings&) = default;
 };
 

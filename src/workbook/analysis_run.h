@@ -40,6 +40,7 @@ class AnalysisRun {
     return loads::Calc_Loads(model_, building_load_, loads_);
   }
   FillOutcome fill(std::string project_file_title, ChartFiller* charts = nullptr);
+  [[nodiscard]] const model::ModelState& model() const { return model_; }
   AnalysisOutcome run(std::string project_file_title, ChartFiller* charts = nullptr);
 
  private:

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -70,6 +71,46 @@ TEST_F(ProjectFilesTest, NewChooseSaveOpenReadsTheSameProject) {
   EXPECT_EQ(state->ProjectFileName, project_path("Smith.PVN"));
   EXPECT_TRUE(w.form().option("opGeoT3")->isChecked());
   EXPECT_EQ(state->model.CurrencyLabel.str(), "USD   ");
+}
+
+// A column whose system code the program does not know opens as no system, unfrozen, and the
+// user is told which, once; the file keeps its bytes until the project is saved.
+TEST_F(ProjectFilesTest, AColumnOfASystemTheProgramDoesNotKnowOpensAsNone) {
+  const QString notice = QStringLiteral(
+      "Option 3 Holds System Code 5, Which This Version of Pellavan Does Not Know -- It Is Shown "
+      "as No System");
+  model::ProjectRec five = testing::default_project();
+  five.System3_Type = 5;
+  five.System3_Freeze = 1;
+  five.System3_Description = "Geo X Hybrid";
+  const auto bytes = model::encode_record(five);
+  const struct {
+    const char* name;
+    std::filesystem::path file;
+    const char* menu;
+  } kRows[] = {{"opened", file("five.pvn"), "mnuOpen"},
+               {"new from the default file", data_folder() / "Default.dat", "mnuNew"}};
+  for (const auto& r : kRows) {
+    SCOPED_TRACE(r.name);
+    MainWindow& w = new_project();
+    write_all(r.file, bytes);
+    messages.clear();
+    answers[testing::kSaveQuestion] = MessageResult::No;
+    dialog_answers.push_back(project_path("five.pvn"));
+    w.menus().action(r.menu)->trigger();
+    dialog_answers.clear();
+    EXPECT_EQ(times_shown(notice), 1);
+    EXPECT_TRUE(w.form().option("opNone3")->isChecked());
+    EXPECT_FALSE(w.form().check_box("chkSave3")->isChecked());
+    EXPECT_EQ(w.form().text_box("txtSelect3")->text(), "No Option Selected");
+    EXPECT_EQ(read_all(r.file), bytes);
+    save_as_new_file(w, project_path("saved.pvn"));  // the dialog only for the new project
+    const auto saved =
+        model::decode_record<model::ProjectRec>(read_all(state->ProjectFileName.toStdString()));
+    EXPECT_EQ(saved.System3_Type, 0);
+    EXPECT_EQ(saved.System3_Freeze, 0);
+    EXPECT_EQ(saved.System3_Description.trimmed(), "No Option Selected");
+  }
 }
 
 TEST_F(ProjectFilesTest, SaveAsksForTheProjectExtension) {

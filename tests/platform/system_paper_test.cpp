@@ -23,8 +23,11 @@ TEST(SystemPaperTest, TheFirstSourceThatNamesAPaperDecides) {
        Paper::kLetter},
       {"the file in libpaper's words", {"", "POSIX", {}, {}, "a4"}, Paper::kA4},
       {"the variable first", {"letter", "de_DE", {}, {}, "a4"}, Paper::kLetter},
-      {"a paper we do not know", {"", "", {}, {}, "b5"}, Paper::kUnstated},
-      {"nothing said", {}, Paper::kUnstated},
+      {"a paper we do not know", {"", "", {}, {}, "b5"}, Paper::kLetter},
+      {"no locale, no file", {}, Paper::kLetter},
+      {"the C locale without a file", {"", "C.UTF-8", 210, 297, ""}, Paper::kLetter},
+      {"a locale naming no country", {"", "en", {}, {}, ""}, Paper::kLetter},
+      {"a British locale", {"", "en_GB.UTF-8", {}, {}, ""}, Paper::kA4},
   };
   for (const Row& r : rows) EXPECT_EQ(system_paper(r.sources), r.paper) << r.name;
 }

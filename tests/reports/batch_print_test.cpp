@@ -11,6 +11,7 @@
 
 #include "poppler_tools.h"
 #include "reports/batch_print.h"
+#include "reports/page_notes.h"
 #include "reports/print_options.h"
 #include "reports/report_view.h"
 #include "reports/screen_print.h"
@@ -49,13 +50,13 @@ class BatchPrintTest : public ::testing::Test {
   QString pdf() const { return dir.filePath("batch.pdf"); }
 
   // The sample's panel with the given boxes ticked (systems it does not choose drop out).
-  BatchPrint batch(std::initializer_list<PrintBox> boxes) {
+  BatchPrint batch(std::initializer_list<PrintBox> boxes, const UnsettledFigures& unsettled = {}) {
     model::ProjectRec rec = sample().rec;
     for (const PrintBoxInfo& info : kPrintBoxes) rec.*info.field = 0;
     for (const PrintBox b : boxes) rec.*print_box(b).field = 1;
     PrintOptions options;
     options.restore(rec);
-    return BatchPrint{plan_batch(options, false), 100, false, false, {}};
+    return BatchPrint{plan_batch(options, false, unsettled), 100, false, false, {}};
   }
   PrinterPrompt prompt(bool accept) {
     return [this, accept](QPrinter&) {
@@ -117,6 +118,42 @@ TEST_F(BatchPrintTest, EveryBoxPrintsOneDocumentWithNumberedPagesInOrder) {
       EXPECT_FALSE(found.hasMatch()) << "the title page is not numbered";
     } else {
       EXPECT_EQ(found.captured(1).toInt(), page - 1) << text.toStdString();
+    }
+  }
+}
+
+// A figure the analysis could not settle on is named under the block of each page that shows it,
+// on the same page; the others print as they do without it.
+TEST_F(BatchPrintTest, APageNamesTheUnsettledFiguresItShowsUnderItsBlock) {
+  const std::string note =
+      "Geo A heating cost: between $700 and $1,000 a year; the analysis could not settle on one "
+      "figure";
+  const UnsettledFigures unsettled{
+      {{"Geo A", "heating cost", true, 900, 700, 1000, model::SystemType::GeoA}}, {}};
+  const BatchPrint pages = batch({PrintBox::kProject, PrintBox::kSummary, PrintBox::kBinGraph,
+                                  PrintBox::kGeoA, PrintBox::kGeoB},
+                                 unsettled);
+  const struct {
+    const char* page;
+    bool named;
+  } kRows[] = {{"project report", true},
+               {"Geo A summary", true},
+               {"Geo A bin graph", false},
+               {"Geo B summary", false},
+               {"Geo B bin graph", false}};
+  ASSERT_EQ(pages.pages.size(), std::size(kRows));
+  EXPECT_EQ(print_batch(control, printer, pages, prompt(true)).end, PrintEnd::kDone);
+  const int count = pdf_pages(pdf());
+  if (count < 0) GTEST_SKIP() << "poppler-utils are not installed: the PDF was not checked";
+  ASSERT_EQ(count, static_cast<int>(std::size(kRows))) << "each page on one sheet";
+  for (int page = 1; page <= count; ++page) {
+    const auto& row = kRows[page - 1];
+    const QString p = QString::number(page);
+    const QString text = run_poppler("pdftotext", {"-f", p, "-l", p, pdf(), "-"}).value_or("");
+    const qsizetype at = text.simplified().indexOf(QString::fromStdString(note));
+    EXPECT_EQ(at >= 0, row.named) << row.page << ":\n" << text.toStdString();
+    if (row.named) {
+      EXPECT_GT(at, text.simplified().indexOf("Due to the variability")) << "under the block";
     }
   }
 }

@@ -45,15 +45,21 @@ TEST_F(RenderTest, TextsShowInTheirCellsInTheirFormats) {
   ASSERT_NE(find_text(shown.texts, "Heating report"), nullptr);
 }
 
-TEST_F(RenderTest, TextsSpillOverEmptyNeighboursOnlyAndNumbersNever) {
+TEST_F(RenderTest, TextsSpillOverNeighboursThatShowNothingOnlyAndNumbersNever) {
   book.set_cell_text(at("A7"), "JN1860" + std::string(44, ' '));  // stored at its full width
   book.set_cell_text(at("B7"), "2");
+  book.set_cell_text(at("A8"), "RKH Hydronic Water-to-Water");
+  book.set_cell_formula(at("B8"), "IF(1=1,\"\",\"Hours\")");  // a unit the row leaves out
+  book.recalc();
   const RenderedBlock shown = render_block(book, 0, block);
   ASSERT_NE(text_of_cell(shown.texts, at("A7")), nullptr);
   EXPECT_EQ(text_of_cell(shown.texts, at("A7"))->text, "JN1860") << "trailing blanks need no room";
   const DrawnText* spilled = find_text(shown.texts, "A long label that spills over");
   ASSERT_NE(spilled, nullptr);
   EXPECT_GT(spilled->rect.width(), cell("A4").width());
+  const DrawnText* over_blank = text_of_cell(shown.texts, at("A8"));
+  ASSERT_NE(over_blank, nullptr);
+  EXPECT_EQ(over_blank->text, "RKH Hydronic Water-to-Water") << "whole over an empty text";
   const DrawnText* stopped = text_of_cell(shown.texts, at("A5"));
   ASSERT_NE(stopped, nullptr);
   EXPECT_EQ(stopped->rect.toRect(), cell("A5"));

@@ -18,6 +18,7 @@
 #include "model/project/system_type.h"
 #include "workbook/analysis_run.h"
 #include "workbook/filler/summary_results.h"
+#include "workbook/results_words.h"
 
 namespace pellavan::workbook {
 namespace {
@@ -313,7 +314,7 @@ TEST_F(AnalysisRunTest, ResultsOutsideTheirPhysicalRangeAreNamed) {
       EXPECT_THAT(outcome.problems(),
                   ::testing::Each(::testing::Not(::testing::HasSubstr(c.not_named))));
     }
-    EXPECT_TRUE(results_warning(outcome.fill).has_value());
+    EXPECT_TRUE(results_warning(outcome.fill, ResultsDisplay::of(a.model)).has_value());
   }
 }
 
@@ -372,7 +373,8 @@ TEST_F(AnalysisRunTest, AFigureTheAnalysisCannotSettleOnIsNamedWithItsRange) {
     EXPECT_NEAR(heating->figure, a.model.ProjectRec.Result_GeoA_HeatingCost.to_double(), 0.0001);
     EXPECT_LT(heating->low, heating->figure);
     EXPECT_GT(heating->high, heating->figure);
-    const std::optional<std::string> warning = results_warning(outcome.fill);
+    const std::optional<std::string> warning =
+        results_warning(outcome.fill, ResultsDisplay::of(a.model));
     ASSERT_TRUE(warning.has_value());
     EXPECT_THAT(*warning,
                 ::testing::ContainsRegex(std::string("Geo A heating cost: ") + c.range +

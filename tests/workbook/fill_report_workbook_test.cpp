@@ -14,6 +14,7 @@
 #include "workbook/filler/summary_results.h"
 #include "workbook/report_sheets.h"
 #include "workbook/report_workbook_control.h"
+#include "workbook/results_words.h"
 
 namespace pellavan::workbook {
 namespace {
@@ -181,54 +182,40 @@ TEST(FigureSpanTest, NamedBeyondItsLimitsInTheDisplaysUnits) {
   struct Row {
     const char* name;
     FigureSpan span;
+    ResultsDisplay display;
     bool unsettled;
     const char* text;
   };
   const auto cost = [](double figure, double low, double high) {
-    FigureSpan span;
-    span.system = "Geo A";
-    span.quantity = "heating cost";
-    span.figure = figure;
-    span.low = low;
-    span.high = high;
-    return span;
+    return FigureSpan{"Geo A", "heating cost", true, figure, low, high};
   };
-  const auto loop = [](double low, double high, bool metric, bool keep_feet) {
-    FigureSpan span;
-    span.system = "Geo B";
-    span.quantity = "loop length";
-    span.money = false;
-    span.figure = 1000;
-    span.low = low;
-    span.high = high;
-    span.metric = metric;
-    span.keep_feet = keep_feet;
-    return span;
+  const auto loop = [](double low, double high) {
+    return FigureSpan{"Geo B", "loop length", false, 1000, low, high};
   };
-  FigureSpan metric_cost = cost(1913.95, 1641.19, 2185.73);
-  metric_cost.metric = true;
-  metric_cost.currency = "$ CND";
+  const ResultsDisplay imperial;
+  const ResultsDisplay metric{{.metric = true}, "$ CND"};
+  const ResultsDisplay feet_kept{{.metric = true, .keep_feet = true}, "$ CND"};
   const Row rows[] = {
-      {"imperial cost", cost(1913.95, 1641.19, 2185.73), true,
+      {"imperial cost", cost(1913.95, 1641.19, 2185.73), imperial, true,
        "Geo A heating cost: between $1,641 and $2,186 a year; the analysis could not settle on "
        "one figure"},
-      {"metric cost", metric_cost, true,
+      {"metric cost", cost(1913.95, 1641.19, 2185.73), metric, true,
        "Geo A heating cost: between 1,641 and 2,186 $ CND a year; the analysis could not settle on "
        "one figure"},
-      {"within 2 %", cost(1000, 990, 1009), false, ""},
-      {"within $10", cost(300, 295, 304), false, ""},
-      {"imperial loop", loop(985, 1010, false, false), true,
+      {"within 2 %", cost(1000, 990, 1009), imperial, false, ""},
+      {"within $10", cost(300, 295, 304), imperial, false, ""},
+      {"imperial loop", loop(985, 1010), imperial, true,
        "Geo B loop length: between 985 and 1,010 ft; the analysis could not settle on one figure"},
-      {"metric loop", loop(985, 1010, true, false), true,
+      {"metric loop", loop(985, 1010), metric, true,
        "Geo B loop length: between 300.2 and 307.8 m; the analysis could not settle on one figure"},
-      {"feet kept", loop(985, 1010, true, true), true,
+      {"feet kept", loop(985, 1010), feet_kept, true,
        "Geo B loop length: between 985 and 1,010 ft; the analysis could not settle on one figure"},
-      {"within 10 ft", loop(995, 1004, false, false), false, ""},
+      {"within 10 ft", loop(995, 1004), imperial, false, ""},
   };
   for (const Row& r : rows) {
     EXPECT_EQ(r.span.unsettled(), r.unsettled) << r.name;
     if (r.unsettled) {
-      EXPECT_EQ(describe(r.span), r.text) << r.name;
+      EXPECT_EQ(describe(r.span, r.display), r.text) << r.name;
     }
   }
 }

@@ -80,9 +80,8 @@ void per_ton_then_single(program_state::AppState& state, const QDir& out) {
 // Geo A on the large house where the analysis spans the most, in both displays; `box_name` names
 // the picture of the next message box.
 void unsettled_run(program_state::AppState& state, const QDir& out, QString& box_name) {
-  workbook::ProjectAnalysis finding(state.program_folder());
-  const auto house = wbdump::widest_cycle_house(
-      finding, workbook::read_project_for_analysis(tools::sample_project(state.program_folder())));
+  const auto house = wbdump::widest_cycle_house(state.program_folder(),
+                                                tools::sample_project(state.program_folder()));
   if (!house) {
     std::printf("the large house settles in every city of the climate table\n");
     return;

@@ -4,7 +4,10 @@
 // main window's Reports command and, in the reports window, saves the screen as PNG files: the
 // Project Report, the comparison graph, a bin report and a bin graph, a changed zoom, the options
 // panel with every box ticked and the metric Project Report. The batch print of every ticked page
-// goes to OUTPUT_FOLDER/batch.pdf and Print Screen to OUTPUT_FOLDER/screen.pdf. Last the update
+// goes to OUTPUT_FOLDER/batch.pdf and Print Screen to OUTPUT_FOLDER/screen.pdf. Then the sample's
+// large house in the city whose analysis the program cannot settle on: the batch of every page in
+// each display into unsettled-imperial.pdf and unsettled-metric.pdf, whose pages name the ranges
+// the warning named (each line of the warning is printed). Last the update
 // window, a check whose version file comes cut short (its error box, then the no-connection
 // box) and the main window's update check. Run it on a display
 // of its own, e.g.
@@ -23,12 +26,15 @@
 #include <cstdio>
 
 #include "app/program.h"
+#include "loads/calc/load_calculation.h"
 #include "screenshots/screen_shot.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "reports/window/reports_window.h"
 #include "update/desktop_update_ui.h"
+#include "wbdump/sweep_houses.h"
+#include "workbook/analysis_run.h"
 #include "update/window/program_version_check.h"
 #include "update/window/update_window.h"
 #include "program_state/analysis_session.h"
@@ -40,6 +46,28 @@ using namespace pellavan;
 
 using tools::settle;
 using tools::shoot;
+
+// The print-options panel opened and every box the project's systems enable ticked.
+void tick_every_box(reports::ReportsWindow& w) {
+  w.form().button("Command11")->click();
+  for (const char* box : {"ckTitle", "ckProject", "ckCompGraph", "ckSummary", "ckBin", "ckBinGraph",
+                          "ckGeoT", "ckGeoA", "ckGeoB", "ckHeatPump", "ckFurnace"}) {
+    QCheckBox* check = w.form().check_box(box);
+    if (check->isEnabled() && !check->isChecked()) check->click();
+  }
+}
+
+// A click on the print button `button` ("Command12" the batch, "Command1" Print Screen), its
+// printer prompt answered with the PDF file `pdf`.
+void print_to(reports::ReportsWindow& w, const char* button, const QString& pdf) {
+  w.set_printer_prompt([pdf](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return true;
+  });
+  w.form().button(button)->click();
+  std::printf("printed to %s\n", qPrintable(pdf));
+}
 
 void look_at_reports(reports::ReportsWindow& w, program_state::AppState& state, const QDir& out) {
   w.show();
@@ -62,23 +90,11 @@ void look_at_reports(reports::ReportsWindow& w, program_state::AppState& state, 
   shoot(out, QStringLiteral("05-furnace-summary-zoom-70"));
   w.form().get<QScrollBar>("HScrollViewer")->setValue(16 - 1);  // left from the furnace summary
   shoot(out, QStringLiteral("06-scroller-left"));
-  w.form().button("Command11")->click();
-  for (const char* box : {"ckTitle", "ckProject", "ckCompGraph", "ckSummary", "ckBin", "ckBinGraph",
-                          "ckGeoT", "ckGeoA", "ckGeoB", "ckHeatPump", "ckFurnace"})
-    if (w.form().check_box(box)->isEnabled()) w.form().check_box(box)->setChecked(true);
+  tick_every_box(w);
   shoot(out, QStringLiteral("07-report-options"));
-  QString pdf = out.filePath(QStringLiteral("batch.pdf"));
-  w.set_printer_prompt([&pdf](QPrinter& printer) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    return true;
-  });
-  w.form().button("Command12")->click();
-  std::printf("batch printed to %s\n", qPrintable(pdf));
+  print_to(w, "Command12", out.filePath(QStringLiteral("batch.pdf")));
   shoot(out, QStringLiteral("08-after-batch"));
-  pdf = out.filePath(QStringLiteral("screen.pdf"));
-  w.form().button("Command1")->click();
-  std::printf("screen printed to %s\n", qPrintable(pdf));
+  print_to(w, "Command1", out.filePath(QStringLiteral("screen.pdf")));
   state.model.MetricFlag(model::kMetricDisplay) = -1;
   state.services.Fill_ReportWorkbook();
   w.Form_Activate();
@@ -116,6 +132,39 @@ void look_at_failed_check(const QDir& out, QWidget* parent) {
   platform::set_message_hook(previous);
 }
 
+// Every page of the reports window's batch print into OUT/NAME.pdf.
+void print_every_page(reports::ReportsWindow& w, const QDir& out, const QString& name) {
+  w.show();
+  tick_every_box(w);
+  print_to(w, "Command12", out.filePath(name + QStringLiteral(".pdf")));
+  w.hide();
+}
+
+// The Reports command on the sample's large house where its analysis goes round a cycle, in
+// both displays; `reports_name` tells the modal hook which batch to print.
+void look_at_unsettled(app::Program& program, QString& reports_name) {
+  program_state::AppState& state = program.state();
+  const auto house = wbdump::widest_cycle_house(state.program_folder(),
+                                                tools::sample_project(state.program_folder()));
+  if (!house) {
+    std::printf("the large house settles in every city of the climate table\n");
+    return;
+  }
+  state.model.CurrencyLabel = "$ CND";
+  for (const bool metric : {false, true}) {
+    state.model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
+    state.model.ProjectRec = *house;
+    state.analysis().Calc_Loads();
+    loads::Min_Backup(state.model, state.analysis().loads());
+    reports_name =
+        metric ? QStringLiteral("unsettled-metric") : QStringLiteral("unsettled-imperial");
+    program.main_window()->btnReport_Click();
+    program.main_window()->Timer1_Timer();
+  }
+  state.model.MetricFlag(model::kMetricDisplay) = 0;
+  reports_name.clear();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -131,9 +180,13 @@ int main(int argc, char** argv) {
       [&sample](const platform::FileDialogRequest&) { return std::optional<QString>(sample); });
   QTemporaryDir lock;
   app::Program program(folder, lock.filePath(QStringLiteral("shots.lock")));
-  platform::set_modal_hook([&out, &program](QDialog& window) {
+  QString unsettled_batch;  // the batch the next showing of the reports prints, if any
+  platform::set_modal_hook([&out, &program, &unsettled_batch](QDialog& window) {
     if (auto* reports = qobject_cast<reports::ReportsWindow*>(&window)) {
-      look_at_reports(*reports, program.state(), out);
+      if (unsettled_batch.isEmpty())
+        look_at_reports(*reports, program.state(), out);
+      else
+        print_every_page(*reports, out, unsettled_batch);
       return static_cast<int>(QDialog::Accepted);
     }
     std::printf("window: %s\n", qPrintable(window.objectName()));
@@ -149,6 +202,7 @@ int main(int argc, char** argv) {
   program.state().analysis().Calc_Loads();  // as the project window's Done would
   main.btnReport_Click();
   main.Timer1_Timer();
+  look_at_unsettled(program, unsettled_batch);
 
   // The update window as a newer version on the web shows it, then the check itself (its
   // default host reaches no one: the no-connection message).

@@ -4,7 +4,9 @@
 // file, and opens "Sample Project.pvn" of its Data folder, then a copy of it whose stored values
 // fail the checks (hot water at 140 F, Chicago), then a copy of two names whose last save was cut
 // off half-way (its journal in the user's folder), then that copy while a second program stopped
-// in its save holds it, and once that program is gone, as a user would. Saves the screen after each
+// in its save holds it, and once that program is gone, then a copy whose third column holds system
+// code 5 (with a frozen description), which the program does not know, and its Project Report and
+// comparison graph, as a user would. Saves the screen after each
 // open, at every message (drawn as a real box over whatever is on the screen) and with the load
 // page and the main window afterwards. Run it on a display of its own, e.g.
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-open-screenshots build/bin shots
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <fcntl.h>
@@ -34,6 +37,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
+#include "reports/window/reports_window.h"
 #include "screenshots/screen_shot.h"
 
 namespace {
@@ -111,6 +115,12 @@ int main(int argc, char** argv) {
   model::ProjectRec being_saved = before;
   being_saved.Client_Name = "Being Saved";                 // in the half written
   being_saved.Rates_Description = "Rates as being saved";  // in the half not yet written
+  const std::filesystem::path unknown = folder / "Data" / "Unknown System.pvn";
+  model::ProjectRec five = model::read_project_file(sample).record;
+  five.Project_Title = "Unknown System";
+  five.System3_Type = 5;
+  five.System3_Freeze = 1;
+  five.System3_Description = "Geo X Hybrid / Vert 1 U-Tube - 0.75\"";
 
   QString step;  // the name of the next shot
   int shots = 0;
@@ -129,6 +139,15 @@ int main(int argc, char** argv) {
   QTemporaryDir lock;
   app::Program program(folder, lock.filePath(QStringLiteral("shots.lock")));
   platform::set_modal_hook([&](QDialog& window) {
+    if (auto* reports = qobject_cast<reports::ReportsWindow*>(&window)) {
+      reports->show();
+      shoot(*reports, out, step + QStringLiteral("-project-report"));
+      reports->menus().action("mnuProjectGraph")->trigger();
+      reports->form().get<QScrollBar>("HscrZoom")->setValue(70);  // the whole graph in sight
+      shoot(*reports, out, step + QStringLiteral("-comparison-graph"));
+      reports->hide();
+      return static_cast<int>(QDialog::Accepted);
+    }
     auto* project = dynamic_cast<app::ProjectWindow*>(&window);
     if (project == nullptr) {
       window.hide();
@@ -161,7 +180,8 @@ int main(int argc, char** argv) {
                                      {bad, "2-bad"},
                                      {cut, "3-cut-save"},
                                      {cut, "4-being-saved"},
-                                     {cut, "5-save-ended"}}) {
+                                     {cut, "5-save-ended"},
+                                     {unknown, "6-unknown-system"}}) {
       step = display + QStringLiteral("-") + QString::fromLatin1(name);
       next = file;
       const bool held = std::string_view(name) == "4-being-saved";
@@ -169,11 +189,16 @@ int main(int argc, char** argv) {
           !(held ? (saving = start_stopped_save(cut, before, being_saved)) > 0
                  : leave_cut_save(cut, before, being_saved)))
         return 1;
+      if (file == unknown && model::write_project_file(unknown, five)) return 1;
       main.SSCOMMAND2_Click();
       shoot(out, step + QStringLiteral("-main-window"));
       if (held) {
         ::kill(saving, SIGKILL);
         ::waitpid(saving, nullptr, 0);
+      }
+      if (file == unknown) {
+        main.btnReport_Click();
+        main.Timer1_Timer();
       }
     }
   }

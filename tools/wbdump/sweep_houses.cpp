@@ -61,4 +61,10 @@ std::optional<model::ProjectRec> widest_cycle_house(workbook::ProjectAnalysis& a
   return widest;
 }
 
+std::optional<model::ProjectRec> widest_cycle_house(const std::filesystem::path& program_folder,
+                                                    const std::filesystem::path& project) {
+  workbook::ProjectAnalysis analysis(program_folder);
+  return widest_cycle_house(analysis, workbook::read_project_for_analysis(project));
+}
+
 }  // namespace pellavan::wbdump

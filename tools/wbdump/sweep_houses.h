@@ -4,6 +4,7 @@
 // call for. Tests and the screenshot tools take the large one where they need an analysis that
 // goes round a cycle it cannot settle on.
 
+#include <filesystem>
 #include <optional>
 #include <span>
 
@@ -39,5 +40,9 @@ void set_house(model::ProjectRec& p, const House& house, const model::CityRec& c
 // `analysis`.
 std::optional<model::ProjectRec> widest_cycle_house(workbook::ProjectAnalysis& analysis,
                                                     const model::ProjectRec& project);
+// The same for the project file as the program opens it, on an analysis of its own over the
+// catalogues of `program_folder`.
+std::optional<model::ProjectRec> widest_cycle_house(const std::filesystem::path& program_folder,
+                                                    const std::filesystem::path& project);
 
 }  // namespace pellavan::wbdump

@@ -2,30 +2,15 @@
 
 #include <cmath>
 
+#include "model/units/grouped_number.h"
 #include "model/units/number_text.h"
 #include "model/units/temperature.h"
 
 namespace pellavan::loads {
 
 using model::Display;
+using model::grouped;
 using model::Quantity;
-
-std::string grouped(double value, int decimals, int min_digits) {
-  const std::string text = model::format_fixed(std::abs(value), decimals, true);
-  const auto point = text.find('.');
-  std::string whole = text.substr(0, point);
-  const std::string rest = point == std::string::npos ? "" : text.substr(point);
-  if (whole == "0" && min_digits == 0) whole.clear();
-  if (static_cast<int>(whole.size()) < min_digits)
-    whole = std::string(static_cast<std::size_t>(min_digits) - whole.size(), '0') + whole;
-  std::string digits;
-  for (std::size_t i = 0; i < whole.size(); ++i) {
-    if (i > 0 && (whole.size() - i) % 3 == 0) digits += ',';
-    digits += whole[i];
-  }
-  const bool negative = value < 0 && model::Val(text) != 0.0;
-  return (negative ? "-" : "") + digits + rest;
-}
 
 LoadReadouts load_readouts(const model::LoadCalcState* results, const model::CityRec* city,
                            const model::UnitOptions& units, model::KwMemo& kw) {

@@ -29,8 +29,4 @@ struct LoadReadouts {
                                          const model::CityRec* city,
                                          const model::UnitOptions& units, model::KwMemo& kw);
 
-// "#,##0"-style text: thousands separated, `decimals` places, at least `min_digits` digits
-// before the point (0: none before a fraction, as "#,#.0" writes .5).
-[[nodiscard]] std::string grouped(double value, int decimals, int min_digits);
-
 }  // namespace pellavan::loads

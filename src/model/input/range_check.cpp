@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/units/grouped_number.h"
 #include "model/units/number_text.h"
 #include "model/units/rounding.h"
 #include "model/units/temperature.h"
@@ -9,21 +10,10 @@
 namespace pellavan::model {
 namespace {
 
-std::string grouped(double value) {
-  const std::string digits = format_fixed(std::abs(round_half_even(value)), 0, true);
-  // Built by appending: GCC 12 misreads inserts into a string as overlapping copies.
-  std::string text = value < 0 && digits != "0" ? "-" : "";
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) text.push_back(',');
-    text.push_back(digits[i]);
-  }
-  return text;
-}
-
 std::string bound_text(double value, BoundText shown) {
   switch (shown) {
     case BoundText::AsNeeded: return format_significant(value, 15);
-    case BoundText::Grouped: return grouped(value);
+    case BoundText::Grouped: return grouped(round_half_even(value), 0);
     case BoundText::OneDecimal: return format_fixed(value, 1, false);
   }
   return {};

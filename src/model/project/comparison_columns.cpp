@@ -1,6 +1,8 @@
 #include "model/project/comparison_columns.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 #include <string>
 #include <stdexcept>
 #include <utility>
@@ -29,6 +31,30 @@ std::string description_text(const Text<N>& field, bool trim) {
 }
 
 }  // namespace
+
+std::optional<std::string> unknown_systems_notice(const ProjectRec& rec) {
+  const std::array types = {rec.System1_Type, rec.System2_Type, rec.System3_Type};
+  std::vector<std::string> options, codes;
+  for (std::size_t i = 0; i < types.size(); ++i) {
+    SystemType kind{};
+    if (system_type_from_code(types[i], kind)) continue;
+    options.push_back(std::to_string(i + 1));
+    codes.push_back(std::to_string(types[i]));
+  }
+  if (options.empty()) return std::nullopt;
+  // "2", "2 and 3", "1, 2 and 3"
+  const auto listed = [](const std::vector<std::string>& items) {
+    std::string text = items.front();
+    for (std::size_t k = 1; k < items.size(); ++k)
+      text.append(k + 1 == items.size() ? " and " : ", ").append(items[k]);
+    return text;
+  };
+  const bool one = options.size() == 1;
+  std::string text = one ? "Option " : "Options ";
+  text.append(listed(options)).append(one ? " Holds System Code " : " Hold System Codes ");
+  text.append(listed(codes)).append(", Which This Version of Pellavan Does Not Know -- ");
+  return text.append(one ? "It Is Shown as No System" : "They Are Shown as No System");
+}
 
 ComparisonColumns::ComparisonColumns(LoopNameLookup lookup) : lookup_(std::move(lookup)) {}
 
@@ -115,12 +141,21 @@ void ComparisonColumns::restore(const ProjectRec& rec) { restore_rows(rec, false
 void ComparisonColumns::restore_rows(const ProjectRec& rec, bool unknown_is_none) {
   const std::array freezes = {rec.System1_Freeze, rec.System2_Freeze, rec.System3_Freeze};
   const std::array types = {rec.System1_Type, rec.System2_Type, rec.System3_Type};
-  for (int n = 1; n <= kRows; ++n)
-    set_frozen(n, freezes[static_cast<std::size_t>(n - 1)] != 0, rec);
+  std::array<bool, kRows> known{};
   for (int n = 1; n <= kRows; ++n) {
+    const auto i = static_cast<std::size_t>(n - 1);
+    SystemType kind{};
+    known[i] = system_type_from_code(types[i], kind);
+    set_frozen(n, freezes[i] != 0 && (known[i] || !unknown_is_none), rec);
+  }
+  for (int n = 1; n <= kRows; ++n) {
+    const auto i = static_cast<std::size_t>(n - 1);
     SystemType kind = SystemType::NoSystem;
-    if (system_type_from_code(types[static_cast<std::size_t>(n - 1)], kind) || unknown_is_none)
-      select(n, kind, rec);
+    if (!known[i] && !unknown_is_none) continue;  // the row keeps its choice
+    if (known[i]) (void)system_type_from_code(types[i], kind);
+    const bool was = row(n).selected == kind;
+    select(n, kind, rec);
+    if (!known[i] && was) Show_Unit(n, rec);  // already None: its description is still the file's
   }
   clear_preview();
 }

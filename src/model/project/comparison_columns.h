@@ -18,6 +18,11 @@
 
 namespace pellavan::model {
 
+// What a new or opened project tells of its columns whose code names no kind the program knows
+// (load() shows them as "None"), in one sentence: "Option 3 Holds System Code 5, Which This
+// Version of Pellavan Does Not Know -- It Is Shown as No System". nullopt when every code is known.
+[[nodiscard]] std::optional<std::string> unknown_systems_notice(const ProjectRec& rec);
+
 class ComparisonColumns {
  public:
   static constexpr int kRows = 3;
@@ -63,8 +68,9 @@ class ComparisonColumns {
   void restore(const ProjectRec& rec);
 
   // A new or opened project: descriptions from rec (trimmed when opened), then freeze flags and
-  // kinds as restore() sets them, except that a code naming no kind (a damaged file's 99 or -1)
-  // sets the row to "None": no row keeps the choice of the project before.
+  // kinds as restore() sets them, except that a code naming no kind (5, a damaged file's 99 or -1)
+  // sets the row to "None", unfrozen, with the description of no system: no row keeps the choice
+  // of the project before, nor a description of a system the program cannot compute.
   void load(const ProjectRec& rec, bool trim_descriptions);
 
  private:

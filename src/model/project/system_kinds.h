@@ -52,13 +52,25 @@ enum class BinViewId : Int16 {
 };
 
 // A view: the sheet of the analysis workbook, its imperial column block (the metric copy lies
-// further right), the caption and the project's zoom field.
+// 14 columns further right), the caption and the project's zoom field. The system's bin report
+// prints the same block.
 struct BinView {
+  static constexpr int kRows = 45;  // rows 1 to 45
+  static constexpr int kColumns = 13;
+  static constexpr int kMetricShift = 14;
+
   BinViewId id = BinViewId::None;
   int sheet = 0;
-  int first_col = 0;  // imperial; the last is 12 further
+  int first_col = 0;  // imperial
   const char* caption = "";
   Int16 ProjectRec::*zoom = nullptr;
+
+  [[nodiscard]] constexpr int first_column(bool metric) const {
+    return first_col + (metric ? kMetricShift : 0);
+  }
+  [[nodiscard]] constexpr int last_column(bool metric) const {
+    return first_column(metric) + kColumns - 1;
+  }
 };
 
 inline constexpr BinView kBinViews[] = {

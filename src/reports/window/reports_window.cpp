@@ -77,12 +77,13 @@ Qt::CheckState check_state(model::Int16 value) {
 const platform::WindowDesign& reports_window_design() { return kDesign; }
 
 ReportsWindow::ReportsWindow(sheet::view::SpreadsheetControl& control, model::ModelState& model,
-                             platform::HelpSystem* help, QWidget* parent)
+                             platform::HelpSystem* help, QWidget* parent,
+                             const std::vector<workbook::FigureSpan>* unsettled)
     : DesignedDialog(kDesign, parent),
       control_(control),
       held_(&control),
       help_(help),
-      browser_(control, model),
+      browser_(control, model, unsettled),
       menu_bar_(new QMenuBar(this)),
       menus_(std::make_unique<platform::DesignedMenus>(menu_bar_, kMenu)),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),

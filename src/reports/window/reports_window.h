@@ -26,9 +26,11 @@ class ReportsWindow : public platform::DesignedDialog {
   Q_OBJECT
 
  public:
-  // The control and the model outlive the window; the help may be null.
+  // The control, the model and the figures the last fill could not settle on outlive the window;
+  // the help and the figures may be null.
   ReportsWindow(sheet::view::SpreadsheetControl& control, model::ModelState& model,
-                platform::HelpSystem* help, QWidget* parent = nullptr);
+                platform::HelpSystem* help, QWidget* parent = nullptr,
+                const std::vector<workbook::FigureSpan>* unsettled = nullptr);
   ~ReportsWindow() override;
 
   void Form_Load();

@@ -115,12 +115,11 @@ void BinViewer::Form_Activate() {
   form()[cmdBin]->setVisible(shown != nullptr && shown->sheet == model::kGeoTSheet);
   form()[cmdGeoOp]->setVisible(shown != nullptr && shown->sheet == model::kGeoTSheet);
   if (shown == nullptr) return;  // an unknown code keeps the empty view
-  const int first = first_column(*shown, metric);
   reports.ActiveSheet(shown->sheet);
   reports.ViewFirstRow(1);
-  reports.ViewLastRow(kBinViewRows);
-  reports.ViewFirstCol(first);
-  reports.ViewLastCol(first + 12);
+  reports.ViewLastRow(BinView::kRows);
+  reports.ViewFirstCol(shown->first_column(metric));
+  reports.ViewLastCol(shown->last_column(metric));
   model::ProjectRec& rec = state_.model.ProjectRec;
   reports.ViewZoom(rec.*shown->zoom);
   reports::Set_Criteria(reports, *view_);

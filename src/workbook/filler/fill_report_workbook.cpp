@@ -79,16 +79,4 @@ std::vector<FigureSpan> FillOutcome::unsettled() const {
   return found;
 }
 
-std::optional<std::string> results_warning(const FillOutcome& fill) {
-  std::string text;
-  if (!fill.usable()) {
-    text = "The results of this analysis may be wrong. The analysis found:";
-    for (const std::string& line : fill.problems()) text.append("\n").append(line);
-  }
-  for (const FigureSpan& span : fill.unsettled())
-    text.append(text.empty() ? "" : "\n").append(describe(span));
-  if (text.empty()) return std::nullopt;
-  return text;
-}
-
 }  // namespace pellavan::workbook

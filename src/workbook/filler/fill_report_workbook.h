@@ -6,7 +6,6 @@
 // holds it (its marked state), so that a project gives the same results whatever was filled
 // before it.
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,10 +55,5 @@ struct FillOutcome {
 };
 
 FillOutcome Fill_ReportWorkbook(FillContext& ctx);
-
-// The one warning a window shows after a fill: for results that are unusable, what failed; for
-// figures the analysis could not settle on, each with its range. nullopt for a usable fill that
-// settled on every figure.
-[[nodiscard]] std::optional<std::string> results_warning(const FillOutcome& fill);
 
 }  // namespace pellavan::workbook

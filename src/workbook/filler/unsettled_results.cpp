@@ -4,11 +4,8 @@
 #include <cmath>
 
 #include "model/project/system_kinds.h"
-#include "model/text/ascii.h"
-#include "sheet/format/number_format.h"
 #include "workbook/filler/result_ranges.h"
 #include "workbook/filler/summary_sheets.h"
-#include "workbook/report_sheets.h"
 
 namespace pellavan::workbook {
 
@@ -17,7 +14,6 @@ namespace {
 constexpr double kSpanShare = 0.02;
 constexpr double kSpanMoney = 10;  // dollars (or the currency's units) a year
 constexpr double kSpanFeet = 10;
-constexpr double kMetresPerFoot = 0.3048;
 
 // The year's cost of each use stands in the summary's column N, with its bounds in the one table
 // of them (result_ranges.cpp); the totals and the loop length have no bounds.
@@ -66,8 +62,18 @@ std::vector<FigureCell> figure_cells(const FillContext& ctx) {
   return cells;
 }
 
-std::string grouped(double value, bool one_decimal) {
-  return sheet::NumberFormat::parse(one_decimal ? "#,##0.0" : "#,##0").format_number(value).text;
+// Widens each span to the least and the most of its figure over the states of the last
+// recalculation's cycles; every value is as the recalculation left it afterwards.
+void widen_over_cycle_states(sheet::Book& book, const std::vector<FigureCell>& cells,
+                             std::vector<FigureSpan>& spans) {
+  book.visit_cycle_states([&] {
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+      const sheet::Value v = book.cell_value(cells[k].pos);
+      if (!v.is_number()) continue;
+      spans[k].low = std::min(spans[k].low, v.as_number());
+      spans[k].high = std::max(spans[k].high, v.as_number());
+    }
+  });
 }
 
 }  // namespace
@@ -94,11 +100,6 @@ std::vector<FigureSpan> figure_spans(const FillContext& ctx) {
   std::vector<FigureSpan> spans;
   if (book.cycle_round() == 0) return spans;
   const std::vector<FigureCell> cells = figure_cells(ctx);
-  const bool metric = number_at(book, kLoadsSheet, "A1") == 1;
-  const bool keep_feet = number_at(book, kLoadsSheet, "B40") == 1;
-  const std::string currency =
-      metric ? std::string(model::trim_blanks(book.cell_text(summary_pos(kLoadsSheet, "B39"))))
-             : std::string();
   for (const FigureCell& c : cells) {
     const double figure = book.cell_value(c.pos).as_number();
     spans.push_back(FigureSpan{.system = c.summary->name,
@@ -107,44 +108,10 @@ std::vector<FigureSpan> figure_spans(const FillContext& ctx) {
                                .figure = figure,
                                .low = figure,
                                .high = figure,
-                               .metric = metric,
-                               .keep_feet = keep_feet,
-                               .currency = currency});
+                               .type = c.summary->system});
   }
-  book.visit_cycle_states([&] {
-    for (std::size_t k = 0; k < cells.size(); ++k) {
-      const sheet::Value v = book.cell_value(cells[k].pos);
-      if (!v.is_number()) continue;
-      spans[k].low = std::min(spans[k].low, v.as_number());
-      spans[k].high = std::max(spans[k].high, v.as_number());
-    }
-  });
+  widen_over_cycle_states(book, cells, spans);
   return spans;
-}
-
-std::string describe(const FigureSpan& span) {
-  std::string low, high, after;
-  if (span.money) {
-    low = grouped(span.low, false);
-    high = grouped(span.high, false);
-    if (span.metric) {
-      after = span.currency.empty() ? "" : " " + span.currency;
-    } else {
-      low = "$" + low;
-      high = "$" + high;
-    }
-    after += " a year";
-  } else if (span.metric && !span.keep_feet) {
-    low = grouped(span.low * kMetresPerFoot, true);
-    high = grouped(span.high * kMetresPerFoot, true);
-    after = " m";
-  } else {
-    low = grouped(span.low, false);
-    high = grouped(span.high, false);
-    after = " ft";
-  }
-  return std::string(span.system) + " " + std::string(span.quantity) + ": between " + low +
-         " and " + high + after + "; the analysis could not settle on one figure";
 }
 
 }  // namespace pellavan::workbook

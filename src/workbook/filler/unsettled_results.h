@@ -4,7 +4,7 @@
 // one round (sheet/calc/group_settling.h); the results follow from that mean. Each cost and loop
 // length of the systems the project compares is looked at in every state of the round too: one
 // that spans more than 2 % of its figure, and more than $10 a year or 10 ft of loop, is named to
-// the user with the range it lies in. The results stay usable.
+// the user with the range it lies in (results_words.h). The results stay usable.
 //
 // In each state only the formulas that are not circular are computed again
 // (sheet::Book::put_cycle_state): another circular group that reads a cycled one keeps its
@@ -12,10 +12,10 @@
 // or none. In the sample project's city sweep (pellavan-wbdump --sweep) one group at a time goes
 // round a cycle, and no other circular group reads it.
 
-#include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/project/system_type.h"
 #include "workbook/filler/fill_context.h"
 
 namespace pellavan::workbook {
@@ -27,11 +27,7 @@ struct FigureSpan {
   double figure = 0;          // as the results give it
   double low = 0;             // the least and the most of the figure and of its states
   double high = 0;
-  // How the results show it: in the metric display lengths in m unless feet are kept, and
-  // money with the currency identifier after the amount instead of "$" before it.
-  bool metric = false;
-  bool keep_feet = false;
-  std::string currency;
+  model::SystemType type = model::SystemType::NoSystem;  // of the system
 
   // Spans more than its limits.
   [[nodiscard]] bool unsettled() const;
@@ -52,9 +48,5 @@ struct ComparedFigure {
   double figure = 0;
 };
 [[nodiscard]] std::vector<ComparedFigure> compared_figures(const FillContext& ctx);
-
-// "Geo A heating cost: between $1,640 and $2,190 a year; the analysis could not settle on one
-// figure", in the units of the display.
-[[nodiscard]] std::string describe(const FigureSpan& span);
 
 }  // namespace pellavan::workbook

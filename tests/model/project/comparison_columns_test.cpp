@@ -161,15 +161,45 @@ TEST_F(ComparisonColumnsTest, RestoreSkipsCodesThatNameNoKind) {
   EXPECT_TRUE(columns_.preview().empty());
 }
 
+// A row whose code names no kind is "None", unfrozen, with the description of no system, whatever
+// the row showed before and whatever the file kept for it.
 TEST_F(ComparisonColumnsTest, LoadSetsRowsWithoutAKindToNone) {
   for (const Int16 code : {Int16{99}, Int16{-1}, Int16{5}}) {
-    SCOPED_TRACE(code);
-    columns_.select(1, Kind::GeoB, rec_);  // the project before
-    rec_.System1_Type = code;
-    columns_.load(rec_, true);
-    EXPECT_EQ(columns_.row(1).selected, Kind::NoSystem);
-    columns_.Store_Selections(rec_);
-    EXPECT_EQ(rec_.System1_Type, 0);  // and so Save writes
+    for (const Kind before : {Kind::GeoB, Kind::NoSystem}) {
+      SCOPED_TRACE(code);
+      columns_.select(1, before, rec_);  // the project before
+      rec_.System1_Type = code;
+      rec_.System1_Freeze = 1;
+      rec_.System1_Description = "Geo X Hybrid";
+      columns_.load(rec_, true);
+      EXPECT_EQ(columns_.row(1).selected, Kind::NoSystem);
+      EXPECT_FALSE(columns_.row(1).frozen);
+      EXPECT_EQ(columns_.row(1).description, "No Option Selected");
+      columns_.Store_Selections(rec_);
+      EXPECT_EQ(rec_.System1_Type, 0);  // and so Save writes
+    }
+  }
+}
+
+TEST(UnknownSystemsNoticeTest, NamesTheColumnsAndTheirCodes) {
+  const struct {
+    Int16 codes[3];
+    const char* notice;
+  } kRows[] = {
+      {{4, 1, 2}, ""},
+      {{4, 5, 0},
+       "Option 2 Holds System Code 5, Which This Version of Pellavan Does Not Know -- It Is "
+       "Shown as No System"},
+      {{5, 1, 99},
+       "Options 1 and 3 Hold System Codes 5 and 99, Which This Version of Pellavan Does Not Know "
+       "-- They Are Shown as No System"},
+  };
+  for (const auto& r : kRows) {
+    ProjectRec rec{};
+    rec.System1_Type = r.codes[0];
+    rec.System2_Type = r.codes[1];
+    rec.System3_Type = r.codes[2];
+    EXPECT_EQ(unknown_systems_notice(rec).value_or(""), r.notice);
   }
 }
 
