@@ -3,16 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QTest>
 
 #include "program_state/app_state.h"
 #include "loads/calc/load_calculation.h"
 #include "platform/message_box.h"
+#include "platform/window_test_support.h"
 #include "projects/project_set.h"
 #include "systems/conventional/furnace_window.h"
 #include "systems/conventional/heat_pump_window.h"
 #include "tools/sample_data_fixture.h"
 #include "workbook/analysis_run.h"
 #include "workbook/report_sheets.h"
+#include "workbook/unmet_display.h"
 #include "program_state/analysis_session.h"
 
 namespace pellavan::app {
@@ -106,6 +109,55 @@ TEST_F(ConventionalRunTest, UnusableResultsShowOneWarning) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_TRUE(messages[0].text.contains("FossData.CEA has no record 77"))
       << messages[0].text.toStdString();
+}
+
+// After a click on Run the panel of a system too small for its house says what share of each use
+// it meets and how much it leaves, as its summary does; the panel of one that meets it says none.
+TEST_F(ConventionalRunTest, RunShowsTheLoadASystemLeavesUnmet) {
+  using workbook::testing::UnmetRows;
+  const std::filesystem::path houston = pellavan::testing::set_project_file("houston_geo_t");
+  struct Case {
+    const char* name;
+    std::filesystem::path project;
+    bool heat_pump;
+    bool metric;
+    UnmetRows heating;
+    bool unmet;  // cooling unmet, which its summary names
+  };
+  const Case cases[] = {
+      {"undersized heat pump", houston, true, false, {"Heating", 2, 12, "I24"}, true},
+      {"undersized air conditioner", houston, false, true, {"Heating", 2, 5, "I16"}, true},
+      {"the sample's furnace",
+       path_of("Sample Project.pvn"),
+       false,
+       false,
+       {"Heating", 2, 5, "I16"},
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    open_project(c.project);
+    state->model.MetricFlag(model::kMetricDisplay) = c.metric ? -1 : 0;
+    std::unique_ptr<systems::ConventionalFrame> w;
+    if (c.heat_pump)
+      w = std::make_unique<systems::HeatPumpWindow>(*state);
+    else
+      w = std::make_unique<systems::FurnaceWindow>(*state);
+    ASSERT_TRUE(platform::testing::show_and_activate(w.get()));
+    QTest::mouseClick(w->form().button("cmdRun"), Qt::LeftButton);
+    if (auto* f = dynamic_cast<systems::FurnaceWindow*>(w.get()))
+      f->Timer1_Timer();
+    else
+      dynamic_cast<systems::HeatPumpWindow*>(w.get())->Timer1_Timer();
+    ASSERT_TRUE(w->result_view().isVisibleTo(w.get()));
+    const int panel = c.heat_pump ? workbook::kAaqSheet : workbook::kFuqSheet;
+    const int summary = c.heat_pump ? workbook::kAasSheet : workbook::kFusSheet;
+    const UnmetRows cooling{"Cooling", 13, 16, c.heat_pump ? "I32" : "I24"};
+    const sheet::Book& book = w->result_view().book();
+    EXPECT_EQ(workbook::testing::shown(book, summary, cooling.sentence).empty(), !c.unmet);
+    for (const UnmetRows& u : {c.heating, cooling})
+      workbook::testing::expect_panel_names_unmet(book, panel, summary, c.metric, u);
+  }
 }
 
 }  // namespace

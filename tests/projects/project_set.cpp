@@ -14,7 +14,7 @@ std::filesystem::path set_dir() { return PELLAVAN_PROJECT_SET_DIR; }
 }  // namespace
 
 std::span<const SetProject> project_set() {
-  static const std::array<SetProject, 9> set = {{
+  static const std::array<SetProject, 10> set = {{
       {"sample", std::filesystem::path(PELLAVAN_DATA_DIR) / "Sample Project.pvn", false},
       {"worked_example", worked_example(), false},
       {"calgary_extreme", set_dir() / "calgary_extreme.pvn", false},
@@ -24,8 +24,15 @@ std::span<const SetProject> project_set() {
       {"minneapolis_tandem", set_dir() / "minneapolis_tandem.pvn", false},
       {"dallas_oil", set_dir() / "dallas_oil.pvn", false},
       {"lincoln_omaha", set_dir() / "lincoln_omaha.pvn", false},
+      {"houston_geo_t", set_dir() / "houston_geo_t.pvn", false},
   }};
   return set;
+}
+
+std::filesystem::path set_project_file(std::string_view name) {
+  for (const SetProject& p : project_set())
+    if (p.name == name) return p.file;
+  return {};
 }
 
 std::filesystem::path worked_example() { return PELLAVAN_WORKED_EXAMPLE; }

@@ -16,6 +16,9 @@ struct SetProject {
 
 std::span<const SetProject> project_set();
 
+// The file of the set's project of that name; empty for none.
+std::filesystem::path set_project_file(std::string_view name);
+
 // The worked example: the shipped sample with hot water at 140 F, whose figures the workbook's
 // worked example gives.
 std::filesystem::path worked_example();

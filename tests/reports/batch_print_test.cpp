@@ -10,12 +10,15 @@
 #include <optional>
 
 #include "poppler_tools.h"
+#include "projects/project_set.h"
 #include "reports/batch_print.h"
 #include "reports/page_notes.h"
 #include "reports/print_options.h"
 #include "reports/report_view.h"
 #include "reports/screen_print.h"
 #include "workbook/analysis_run.h"
+#include "workbook/filler/summary_sheets.h"
+#include "workbook/report_sheets.h"
 
 namespace pellavan::reports {
 namespace {
@@ -198,6 +201,42 @@ TEST_F(BatchPrintTest, PrintScreenPrintsTheReportOnScreen) {
   if (pages < 0) GTEST_SKIP() << "poppler-utils are not installed: the PDF was not checked";
   EXPECT_EQ(pages, 1);
   EXPECT_TRUE(run_poppler("pdftotext", {pdf(), "-"}).value_or("").contains("System Summary"));
+}
+
+// A house too large for its systems: on paper, in either display, each summary says what share
+// of the load its system meets and how much it leaves, and the Project Report marks them.
+TEST_F(BatchPrintTest, PaperNamesTheLoadASystemLeavesUnmet) {
+  workbook::ProjectAnalysis analysis(
+      std::filesystem::path(std::getenv("PELLAVAN_DATA_DIR")).parent_path());
+  const std::filesystem::path houston = pellavan::testing::set_project_file("houston_geo_t");
+  for (const bool metric : {false, true}) {
+    SCOPED_TRACE(metric ? "metric" : "imperial");
+    analysis.model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;
+    ASSERT_TRUE(analysis.run_file(houston).usable());
+    control.hold_book(analysis.book);
+    PrintOptions options;
+    model::ProjectRec rec = analysis.model.ProjectRec;
+    for (const PrintBoxInfo& info : kPrintBoxes) rec.*info.field = 0;
+    for (const PrintBox b : {PrintBox::kProject, PrintBox::kSummary, PrintBox::kGeoT,
+                             PrintBox::kHeatPump, PrintBox::kGeoA})
+      rec.*print_box(b).field = 1;
+    options.restore(rec);
+    const BatchPrint both{plan_batch(options, metric), 100, false, metric, {}};
+    ASSERT_EQ(print_batch(control, printer, both, prompt(true)).end, PrintEnd::kDone);
+    const auto paper = run_poppler("pdftotext", {pdf(), "-"});
+    if (!paper) GTEST_SKIP() << "poppler-utils are not installed: the PDF was not checked";
+    const QString text = QString(*paper).simplified();
+    const auto said = [&](int sheet, std::string_view imperial, std::string_view metric_cell) {
+      const std::string line =
+          control.book().cell_text(workbook::summary_pos(sheet, metric ? metric_cell : imperial));
+      EXPECT_FALSE(line.empty()) << sheet << " " << imperial;
+      EXPECT_TRUE(text.contains(QString::fromStdString(line))) << line;
+    };
+    said(workbook::kPrsSheet, "C42", "Q42");
+    for (const int summary : {workbook::kGtsSheet, workbook::kAasSheet, workbook::kGasSheet})
+      said(summary, "I32", "X32");
+    said(workbook::kGtsSheet, "I24", "X24");
+  }
 }
 
 }  // namespace

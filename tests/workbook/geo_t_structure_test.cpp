@@ -96,14 +96,15 @@ TEST(GeoTStructureTest, FormulasAndUsedRange) {
   int formulas = 0;
   const auto used = book.used_range(kGeoT);
   ASSERT_TRUE(used.has_value());
-  EXPECT_EQ(sheet::format_a1_range(*used), "A1:EO52");
+  EXPECT_EQ(sheet::format_a1_range(*used), "A1:EU52");
   for (int r = used->first_row; r <= used->last_row; ++r) {
     for (int c = used->first_col; c <= used->last_col; ++c) {
       formulas += book.cell_kind({kGeoT, r, c}) == sheet::CellKind::kFormula;
     }
   }
-  // The sheet's stated 3,550 formulas less one that no description of the sheet names.
-  EXPECT_EQ(formulas, 3549);
+  // The sheet's stated 3,550 formulas less one that no description of the sheet names, and the 98
+  // in ER:ET that count the load left unmet.
+  EXPECT_EQ(formulas, 3549 + 98);
 }
 
 TEST(GeoTStructureTest, TwoCircularGroupsWithTheirMembers) {

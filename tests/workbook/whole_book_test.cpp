@@ -18,19 +18,41 @@ namespace {
 
 struct SheetCount {
   const char* name;
-  int formulas;  // in the book this template reproduces
-  int unnamed;   // of those, cells whose content our sources do not give (see the sheet file)
+  int formulas;   // in the book this template reproduces
+  int unnamed;    // of those, cells whose content our sources do not give (see the sheet file)
+  int unmet = 0;  // cells of our own beside them that count the load a system leaves unmet
 };
 
 // 13,151 formulas in all.
 constexpr SheetCount kSheets[] = {
-    {"Loads", 3, 0},         {"Rates", 0, 0},      {"Geo A", 1997, 0},  {"Geo B", 1949, 1},
-    {"Air-to-Air", 1612, 0}, {"Furnace", 1231, 0}, {"Economics", 0, 0}, {"PRT", 9, 0},
-    {"PRS", 182, 0},         {"GAS", 270, 16},     {"GBS", 263, 14},    {"AAS", 184, 3},
-    {"FUS", 122, 0},         {"ECS", 0, 0},        {"GAQ", 161, 0},     {"GBQ", 161, 0},
-    {"AAQ", 122, 2},         {"FUQ", 74, 0},       {"ECQ", 0, 0},       {"PRG", 23, 0},
-    {"GAG", 164, 0},         {"GBG", 164, 0},      {"AAG", 164, 0},     {"FUG", 164, 0},
-    {"GEO T", 3550, 1},      {"GTS", 254, 17},     {"GTQ", 164, 0},     {"GTG", 164, 0},
+    {"Loads", 3, 0},
+    {"Rates", 0, 0},
+    {"Geo A", 1997, 0, 98},
+    {"Geo B", 1949, 1, 98},
+    {"Air-to-Air", 1612, 0, 98},
+    {"Furnace", 1231, 0, 66},
+    {"Economics", 0, 0},
+    {"PRT", 9, 0},
+    {"PRS", 182, 0, 8},
+    {"GAS", 270, 16, 4},
+    {"GBS", 263, 14, 4},
+    {"AAS", 184, 3, 4},
+    {"FUS", 122, 0, 4},
+    {"ECS", 0, 0},
+    {"GAQ", 161, 0, 20},
+    {"GBQ", 161, 0, 20},
+    {"AAQ", 122, 2, 20},
+    {"FUQ", 74, 0, 20},
+    {"ECQ", 0, 0},
+    {"PRG", 23, 0, 1},
+    {"GAG", 164, 0},
+    {"GBG", 164, 0},
+    {"AAG", 164, 0},
+    {"FUG", 164, 0},
+    {"GEO T", 3550, 1, 98},
+    {"GTS", 254, 17, 4},
+    {"GTQ", 164, 0, 20},
+    {"GTG", 164, 0},
     {"Num 25", 0, 0},
 };
 
@@ -96,13 +118,15 @@ TEST_F(WholeBookTest, TheCountsAddUpToTheWholeBook) {
 TEST_F(WholeBookTest, EachSheetHoldsItsFormulas) {
   int built = 0;
   int unnamed = 0;
+  int unmet = 0;
   for (const SheetCount& s : kSheets) {
     const int found = formulas_on(book(), *book().find_sheet(s.name));
     built += found;
     unnamed += s.unnamed;
-    EXPECT_EQ(found, s.formulas - s.unnamed) << s.name;
+    unmet += s.unmet;
+    EXPECT_EQ(found, s.formulas - s.unnamed + s.unmet) << s.name;
   }
-  EXPECT_EQ(built + unnamed, 13151);
+  EXPECT_EQ(built + unnamed - unmet, 13151);
 }
 
 TEST_F(WholeBookTest, CrossSheetReferencesPointIntoThisBook) {

@@ -24,10 +24,10 @@ using enum Source;
 // smaller than the building's load gives the few feet per ton, a shallow trench in the coldest
 // climate the most.
 //
-// Where a unit is far too small for its load, the workbook credits it with heat or cooling its
-// energy cannot give: an electric Geo T auxiliary left below a large house's need shows 133 %,
-// a unit cooling a year's internal gains far beyond its design load an EER of 330. The bounds of
-// the auxiliary efficiency and the EER stand above those, so that they name damage only.
+// The efficiencies are of the energy a system gives, but a system that leaves less than 1 % of a
+// year's load unmet counts as meeting it and keeps the figures of the whole load. The bounds of
+// the auxiliary efficiency and the EER stand well above what that leaves, so that they name
+// damage only.
 //
 // The rows of column N, each use's year cost, are also figures looked at over a cycle the
 // analysis cannot settle (unsettled_results.h), in this order and in these words.

@@ -8,6 +8,7 @@
 
 #include "platform/catalogue_lists.h"
 #include "platform/control_widgets.h"
+#include "platform/window_test_support.h"
 #include "sheet_view/spreadsheet_control.h"
 #include "systems/results/bin_viewer.h"
 #include "systems/geo/geo_picture_panel.h"
@@ -15,6 +16,9 @@
 #include "systems/geo/geo_t_window.h"
 #include "systems/geo/geo_t_window_design.h"
 #include "systems/geo/geo_window_fixture.h"
+#include "projects/project_set.h"
+#include "workbook/report_sheets.h"
+#include "workbook/unmet_display.h"
 
 namespace pellavan::geo {
 namespace {
@@ -25,6 +29,7 @@ using systems::BinViewer;
 using systems::prepare_bin_viewer;
 
 using program_state::WindowId;
+using workbook::testing::UnmetRows;
 
 class GeoTWindowTest : public testing::GeoWindowTest {
  protected:
@@ -290,6 +295,31 @@ TEST_F(GeoTWindowTest, RunDescribesItsColumnsAndShowsGtqThenBothViewersOpen) {
       EXPECT_EQ(modal_shown.back(), "Form12");
       EXPECT_EQ(state->BinViewCode, code);
     }
+  }
+}
+
+// A Geo T too small for the house: after a click on Run its panel says, in either display, what
+// share of the heating and the cooling it meets and how much it leaves, as its summary does.
+TEST_F(GeoTWindowTest, RunOnAnUndersizedUnitShowsTheLoadItLeavesUnmet) {
+  for (const bool metric : {false, true}) {
+    rec() =
+        workbook::read_project_for_analysis(pellavan::testing::set_project_file("houston_geo_t"));
+    // 250 ft shows as 76.2 m, beyond the metric depths' 76.
+    if (metric) rec().GeoT_Depth = model::Currency::from_double(240);
+    state->analysis().Calc_Loads();
+    GeoTWindow& w = open_t(metric);
+    ASSERT_TRUE(platform::testing::show_and_activate(&w));
+    QTest::mouseClick(w.form()[w.controls().cmdRun], Qt::LeftButton);
+    ASSERT_EQ(w.ResultsShown(), 1) << (messages.empty() ? "" : messages.front());
+    w.Timer1_Timer();
+    const sheet::Book& book = w.result_view().book();
+    for (const UnmetRows& u :
+         {UnmetRows{"Heating", 2, 12, "I24"}, UnmetRows{"Cooling", 13, 16, "I32"}}) {
+      ASSERT_FALSE(workbook::testing::shown(book, workbook::kGtsSheet, u.sentence).empty());
+      workbook::testing::expect_panel_names_unmet(book, workbook::kGtqSheet, workbook::kGtsSheet,
+                                                  metric, u);
+    }
+    w.hide();
   }
 }
 
