@@ -105,7 +105,7 @@ const RunCase kRunCases[] = {
     {{WindowId::GeoA, true},
      true,
      &GeoControls::txtDpth,
-     "7.9",
+     "7.5",  // 24.6 ft
      "Average Depth Outside of Valid Vertical Range of 8 - 76"},
     {{WindowId::GeoA, false},
      true,
