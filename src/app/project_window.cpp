@@ -235,8 +235,9 @@ void ProjectWindow::chkSensible_Click() {
     const double ratio = loads::ratio_of(text_of(form()[txtSensiblePercent]));
     platform::set_text(form()[txtSensiblePercent], qs(model::format_fixed(ratio, 2, false)));
   } else if (kw) {
-    const double v = model::typed_value(text_of(form()[txtSensible]), model::Places::Decimals);
-    platform::set_text(form()[txtSensible], qs(model::format_fixed(v, 1, false)));
+    // A text that shows no number stays as typed, to be refused.
+    if (const auto v = model::typed_number(text_of(form()[txtSensible]), model::Places::Decimals))
+      platform::set_text(form()[txtSensible], qs(model::format_fixed(*v, 1, false)));
   }
   show_sensible_mode();
 }
@@ -445,16 +446,17 @@ void ProjectWindow::txtCload_LostFocus() {
 void ProjectWindow::Convert_Sensible() {
   const std::string cooling = text_of(form()[txtCload]);
   const model::Places load_places = model::places_of(binding_of(txtCload.ref), units());
+  // A load whose text shows no number leaves the other box as it is, for Done to refuse.
   if (form()[chkSensible]->isChecked()) {
-    platform::set_text(
-        form()[txtSensible],
-        qs(loads::sensible_from_ratio(cooling, text_of(form()[txtSensiblePercent]), load_places)));
+    if (const auto sensible =
+            loads::sensible_from_ratio(cooling, text_of(form()[txtSensiblePercent]), load_places))
+      platform::set_text(form()[txtSensible], qs(*sensible));
     return;
   }
-  const loads::RatioFromSensible r =
-      loads::ratio_from_sensible(cooling, text_of(form()[txtSensible]), load_places);
-  if (r.cooling) platform::set_text(form()[txtCload], qs(*r.cooling));
-  platform::set_text(form()[txtSensiblePercent], qs(r.ratio));
+  const auto r = loads::ratio_from_sensible(cooling, text_of(form()[txtSensible]), load_places);
+  if (!r) return;
+  if (r->cooling) platform::set_text(form()[txtCload], qs(*r->cooling));
+  platform::set_text(form()[txtSensiblePercent], qs(r->ratio));
 }
 
 bool ProjectWindow::date_within_years() const {
