@@ -28,6 +28,7 @@
 #include "model/units/temperature.h"
 #include "platform/text_area.h"
 #include "platform/message_box.h"
+#include "platform/refused_box.h"
 #include "platform/window_placement.h"
 #include "program_state/analysis_session.h"
 #include "sheet/format/date_serial.h"
@@ -309,6 +310,9 @@ void ProjectWindow::attention(const char* text) {
 
 void ProjectWindow::refuse(const model::Refusal& refusal) {
   say({qs(refusal.text), QString::fromUtf8(refusal.row->title), refusal.row->icon});
+  // A message kept for the showing leaves the focus where the showing puts it.
+  if (!activating_ && refusal.row->focus.design != nullptr)
+    platform::return_to_refused(form().widget(refusal.row->focus));
 }
 
 bool ProjectWindow::Test_Data() {
@@ -475,11 +479,10 @@ void ProjectWindow::txtDate_LostFocus() {
     return;
   }
   const std::optional<int> d = loads::typed_date(box->text().toStdString(), date_form());
-  if (!date_within_years()) {
-    attention("Invalid Date...Please Try Again");
-    box->setFocus();
-  }
+  const bool refused = !date_within_years();
+  if (refused) attention("Invalid Date...Please Try Again");
   if (d) platform::set_text(box, date_shown(*d));
+  if (refused) platform::return_to_refused(box);
 }
 
 void ProjectWindow::txtSensiblePercent_LostFocus() {
@@ -499,7 +502,6 @@ void ProjectWindow::txtSensiblePercent_LostFocus() {
     if (auto refusal =
             model::first_refusal(kRatioBox, model::UnreadableBoxes(values, comma), units())) {
       refuse(*refusal);
-      form()[txtSensiblePercent]->setFocus();
       return;
     }
     Convert_Sensible();
