@@ -28,6 +28,7 @@
 #include "model/units/temperature.h"
 #include "platform/text_area.h"
 #include "platform/message_box.h"
+#include "platform/refused_box.h"
 #include "platform/window_placement.h"
 #include "program_state/analysis_session.h"
 #include "sheet/format/date_serial.h"
@@ -235,8 +236,9 @@ void ProjectWindow::chkSensible_Click() {
     const double ratio = loads::ratio_of(text_of(form()[txtSensiblePercent]));
     platform::set_text(form()[txtSensiblePercent], qs(model::format_fixed(ratio, 2, false)));
   } else if (kw) {
-    const double v = model::typed_value(text_of(form()[txtSensible]), model::Places::Decimals);
-    platform::set_text(form()[txtSensible], qs(model::format_fixed(v, 1, false)));
+    // A text that shows no number stays as typed, to be refused.
+    if (const auto v = model::typed_number(text_of(form()[txtSensible]), model::Places::Decimals))
+      platform::set_text(form()[txtSensible], qs(model::format_fixed(*v, 1, false)));
   }
   show_sensible_mode();
 }
@@ -308,6 +310,9 @@ void ProjectWindow::attention(const char* text) {
 
 void ProjectWindow::refuse(const model::Refusal& refusal) {
   say({qs(refusal.text), QString::fromUtf8(refusal.row->title), refusal.row->icon});
+  // A message kept for the showing leaves the focus where the showing puts it.
+  if (!activating_ && refusal.row->focus.design != nullptr)
+    platform::return_to_refused(form().widget(refusal.row->focus));
 }
 
 bool ProjectWindow::Test_Data() {
@@ -445,16 +450,17 @@ void ProjectWindow::txtCload_LostFocus() {
 void ProjectWindow::Convert_Sensible() {
   const std::string cooling = text_of(form()[txtCload]);
   const model::Places load_places = model::places_of(binding_of(txtCload.ref), units());
+  // A load whose text shows no number leaves the other box as it is, for Done to refuse.
   if (form()[chkSensible]->isChecked()) {
-    platform::set_text(
-        form()[txtSensible],
-        qs(loads::sensible_from_ratio(cooling, text_of(form()[txtSensiblePercent]), load_places)));
+    if (const auto sensible =
+            loads::sensible_from_ratio(cooling, text_of(form()[txtSensiblePercent]), load_places))
+      platform::set_text(form()[txtSensible], qs(*sensible));
     return;
   }
-  const loads::RatioFromSensible r =
-      loads::ratio_from_sensible(cooling, text_of(form()[txtSensible]), load_places);
-  if (r.cooling) platform::set_text(form()[txtCload], qs(*r.cooling));
-  platform::set_text(form()[txtSensiblePercent], qs(r.ratio));
+  const auto r = loads::ratio_from_sensible(cooling, text_of(form()[txtSensible]), load_places);
+  if (!r) return;
+  if (r->cooling) platform::set_text(form()[txtCload], qs(*r->cooling));
+  platform::set_text(form()[txtSensiblePercent], qs(r->ratio));
 }
 
 bool ProjectWindow::date_within_years() const {
@@ -473,11 +479,10 @@ void ProjectWindow::txtDate_LostFocus() {
     return;
   }
   const std::optional<int> d = loads::typed_date(box->text().toStdString(), date_form());
-  if (!date_within_years()) {
-    attention("Invalid Date...Please Try Again");
-    box->setFocus();
-  }
+  const bool refused = !date_within_years();
+  if (refused) attention("Invalid Date...Please Try Again");
   if (d) platform::set_text(box, date_shown(*d));
+  if (refused) platform::return_to_refused(box);
 }
 
 void ProjectWindow::txtSensiblePercent_LostFocus() {
@@ -497,7 +502,6 @@ void ProjectWindow::txtSensiblePercent_LostFocus() {
     if (auto refusal =
             model::first_refusal(kRatioBox, model::UnreadableBoxes(values, comma), units())) {
       refuse(*refusal);
-      form()[txtSensiblePercent]->setFocus();
       return;
     }
     Convert_Sensible();

@@ -15,6 +15,7 @@
 
 #include "platform/control_widgets.h"
 #include "platform/designed_form.h"
+#include "platform/refused_box.h"
 #include "platform/text_area.h"
 
 namespace pellavan::platform {
@@ -44,9 +45,11 @@ void move_to_next_field(QWidget* from) {
   QApplication::sendEvent(from, &tab);
 }
 
-// A Tab keystroke for whichever control has the focus once the events before it are done.
+// A Tab keystroke for whichever control has the focus once the events before it are done,
+// unless an entry was refused meanwhile: the focus stays in the refused box.
 void queue_tab(QWidget* from) {
-  QTimer::singleShot(0, from, [] {
+  QTimer::singleShot(0, from, [refusals = refusals_so_far()] {
+    if (refusals_so_far() != refusals) return;
     if (QWidget* focused = QApplication::focusWidget()) move_to_next_field(focused);
   });
 }
@@ -137,17 +140,20 @@ bool DesignedForm::key_pressed(const Control& c, const QKeyEvent& key) {
     const bool backward = key.key() == Qt::Key_Backtab || (key.modifiers() & Qt::ShiftModifier);
     return tab_across_pages(c, backward);
   }
+  const unsigned refusals = refusals_so_far();
   if (dispatch(index, Event::KeyDown, key.key())) return true;
   if (const int character = character_of(key); character != 0)
     if (dispatch(index, Event::KeyPress, character)) return true;
   const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
   const bool plain = (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  // Enter that ran a check which refused an entry moves on no more: the focus is in that box.
+  const bool refused = refusals_so_far() != refusals;
   if (enter && plain && c.enter_as_tab && c.queue_tab) {
-    queue_tab(c.widget);
+    if (!refused) queue_tab(c.widget);
     return false;
   }
   if (enter && plain && c.enter_as_tab) {
-    move_to_next_field(c.widget);
+    if (!refused) move_to_next_field(c.widget);
     return true;
   }
   return false;

@@ -6,6 +6,7 @@
 
 #include "platform/designed_form.h"
 #include "platform/message_box.h"
+#include "platform/refused_box.h"
 
 namespace pellavan::platform {
 namespace {
@@ -58,7 +59,7 @@ bool passes(QWidget* parent, const DesignedForm& form, std::span<const model::Ra
   if (!refusal) return true;
   message_box(parent, {QString::fromStdString(refusal->text),
                        QString::fromUtf8(refusal->row->title), refusal->row->icon});
-  if (refusal->row->focus.design != nullptr) form.widget(refusal->row->focus)->setFocus();
+  if (refusal->row->focus.design != nullptr) return_to_refused(form.widget(refusal->row->focus));
   return false;
 }
 

@@ -33,7 +33,8 @@ void apply_leave_rules(DesignedForm& form, std::span<const model::UnitBinding> b
                        const model::MetricFlags& flags);
 
 // Runs the table; on a refusal shows its message with its title and icon and gives its
-// control the focus. True when every value passes.
+// control the focus back once the message is closed (return_to_refused). True when every value
+// passes.
 bool passes(QWidget* parent, const DesignedForm& form, std::span<const model::RangeCheck> rows,
             const model::CheckValues& values, const model::MetricFlags& flags);
 // Runs every validation table of the form's design in turn, as above; a box of `unreadable`

@@ -1,6 +1,7 @@
 // The project-information window on the built city file: activation, Done, the unit round trips
 // and the faults of the kW and °C displays.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDate>
 #include <QLabel>
 #include <QTest>
@@ -496,6 +497,85 @@ TEST_F(ProjectWindowTest, HelpLinesAndCaptionsFollowTheDisplay) {
     QApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), w.form().control(next)) << name;
   }
+}
+
+// A refused figure takes the cursor back to its box with its text selected, also after the
+// message box took the focus: the correction typed at once replaces it, no other box changes.
+TEST_F(ProjectWindowTest, ARefusedFigureTakesTheCursorBackToItsBox) {
+  struct Row {
+    const char* what;
+    bool metric;
+    const char* box;
+    const char* typed;
+    Qt::Key leave;
+    const char* message;
+    const char* correction;
+  };
+  const Row rows[] = {
+      {"a decimal comma in kW", true, "txtHload", "14,5", Qt::Key_Tab,
+       "The Comma in \"14,5\" Cannot Separate Thousands: Please Type Decimals with a Point (14.5)",
+       "14.5"},
+      {"a point that may group thousands", false, "txtHload", "1.500", Qt::Key_Tab,
+       "\"1.500\" Could Mean 1.5 or 1500: Please Type It without the Point", "15000"},
+      {"a load out of range, left with Enter", false, "txtHload", "999", Qt::Key_Return,
+       "Heating Load Outside of Valid Range of 1000 - 999999", "80000"},
+      {"a delta T out of range", false, "txtHdt", "500", Qt::Key_Tab,
+       "Heating Delta T Outside of Valid Range of 10 - 125", "65"},
+  };
+  const model::ProjectRec sample = state->model.ProjectRec;
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    state->model.ProjectRec = sample;  // a refused entry stays in the project
+    set_display(r.metric);
+    ProjectWindow& w = shown_project_window();
+    ASSERT_TRUE(platform::testing::show_and_activate(&w));
+    QTest::mouseClick(w.form().button("Command3"), Qt::LeftButton);
+    QLineEdit* refused = box(r.box);
+    QTest::mouseClick(refused, Qt::LeftButton);
+    QApplication::processEvents();  // the text selected on focus
+    QTest::keyClicks(refused, r.typed);
+    messages.clear();
+    answer_first = [](const platform::MessageRequest&) {
+      platform::testing::take_the_focus_as_a_message_box();
+      return std::optional<platform::MessageResult>();
+    };
+    QTest::keyClick(refused, r.leave);
+    answer_first = nullptr;
+    ASSERT_TRUE(platform::testing::active_again(&w));
+    EXPECT_TRUE(was_shown(QString::fromUtf8(r.message)))
+        << (messages.empty() ? "none" : qPrintable(messages.front().text));
+    const auto others = platform::testing::texts_but(&w, refused);
+    QTest::keyClicks(QApplication::focusWidget(), r.correction);
+    EXPECT_EQ(refused->text(), r.correction);
+    EXPECT_EQ(platform::testing::texts_but(&w, refused), others);
+  }
+}
+
+// Back from the ratio, a kW sensible load is shown at one decimal where its text shows a number;
+// one that shows none stays as typed and is refused by Done, never read as another number.
+TEST_F(ProjectWindowTest, ASensibleKwTextThatShowsNoNumberStaysAsTyped) {
+  set_display(true);
+  ProjectWindow& w = shown_project_window();
+  ASSERT_TRUE(platform::testing::show_and_activate(&w));
+  QTest::mouseClick(w.form().button("Command3"), Qt::LeftButton);
+  QLineEdit* sensible = box("txtSensible");
+  QTest::mouseClick(sensible, Qt::LeftButton);
+  QApplication::processEvents();
+  QTest::keyClicks(sensible, "14,5");
+  QCheckBox* ratio = w.form().check_box("chkSensible");
+  const QPoint on_its_square(6, ratio->height() / 2);
+  QTest::mouseClick(ratio, Qt::LeftButton, {}, on_its_square);
+  ASSERT_TRUE(ratio->isChecked());
+  QTest::mouseClick(ratio, Qt::LeftButton, {}, on_its_square);
+  ASSERT_FALSE(ratio->isChecked());
+  EXPECT_EQ(sensible->text(), "14,5");
+  messages.clear();
+  QTest::mouseClick(w.form().button("Command4"), Qt::LeftButton);
+  EXPECT_TRUE(
+      was_shown("The Comma in \"14,5\" Cannot Separate Thousands: Please Type Decimals "
+                "with a Point (14.5)"))
+      << (messages.empty() ? "none" : qPrintable(messages.front().text));
+  EXPECT_TRUE(w.isVisible());
 }
 
 }  // namespace

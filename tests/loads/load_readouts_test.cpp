@@ -75,21 +75,29 @@ TEST(LoadReadoutsTest, SensibleAndRatioFollowEachOther) {
     const char* cooling;
     const char* ratio;
     Places loads;
-    const char* sensible;
+    const char* sensible;  // nullptr: the load shows no number, the sensible box stays
   } rows[] = {{"45000", ".77", Places::Whole, "34650"},
               {"45,000", ".77", Places::Whole, "34650"},
               {"13.2", ".77", Places::Decimals, "10.01"},  // 13 x .77
               {"12.5", ".8", Places::Decimals, "9.6"},     // halves to the even whole
-              {"45000", ".7777", Places::Whole, "34996.5"}};
-  for (const auto& r : rows)
-    EXPECT_EQ(sensible_from_ratio(r.cooling, r.ratio, r.loads), r.sensible)
+              {"45000", ".7777", Places::Whole, "34996.5"},
+              {"45.000", ".77", Places::Whole, nullptr},  // 45 or 45000
+              {"13,2", ".77", Places::Decimals, nullptr}};
+  for (const auto& r : rows) {
+    const std::optional<std::string> sensible = sensible_from_ratio(r.cooling, r.ratio, r.loads);
+    EXPECT_EQ(sensible.value_or("none"), r.sensible ? r.sensible : "none")
         << r.cooling << " " << r.ratio;
-  const RatioFromSensible from_load = ratio_from_sensible("45000", "33750", Places::Whole);
-  EXPECT_EQ(from_load.ratio, ".75");
-  EXPECT_FALSE(from_load.cooling);
-  const RatioFromSensible empty = ratio_from_sensible("", "0.5", Places::Decimals);
-  EXPECT_EQ(empty.cooling, "1");
-  EXPECT_EQ(empty.ratio, ".50");
+  }
+  const auto from_load = ratio_from_sensible("45000", "33750", Places::Whole);
+  ASSERT_TRUE(from_load);
+  EXPECT_EQ(from_load->ratio, ".75");
+  EXPECT_FALSE(from_load->cooling);
+  const auto empty = ratio_from_sensible("", "0.5", Places::Decimals);
+  ASSERT_TRUE(empty);
+  EXPECT_EQ(empty->cooling, "1");
+  EXPECT_EQ(empty->ratio, ".50");
+  EXPECT_FALSE(ratio_from_sensible("45.000", "33750", Places::Whole));
+  EXPECT_FALSE(ratio_from_sensible("45000", "33.750", Places::Whole));
 }
 
 // A date is read in the order of the locale's short form (or ISO), with two-digit years in

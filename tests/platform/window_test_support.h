@@ -6,8 +6,11 @@
 #include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QWidget>
+#include <map>
 
 namespace pellavan::platform::testing {
 
@@ -37,6 +40,33 @@ inline void press(QWidget* w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt:
   QKeyEvent event(QEvent::KeyPress, key, modifiers);
   QApplication::sendEvent(w, &event);
   QApplication::processEvents();
+}
+
+// What a modal message box does to the focus, for a hook that answers one: the box takes the
+// focus while it is open, and the window it stood over is active again only after it is gone.
+inline void take_the_focus_as_a_message_box() {
+  QWidget box;
+  auto* ok = new QPushButton(QStringLiteral("OK"), &box);
+  if (show_and_activate(&box)) ok->setFocus();
+}
+
+// The window system making `window` active again after a message box was closed over it.
+inline bool active_again(QWidget* window) {
+  window->activateWindow();
+  QElapsedTimer timer;
+  timer.start();
+  while (!window->isActiveWindow() && timer.elapsed() < 2000) QApplication::processEvents();
+  QApplication::processEvents();
+  return window->isActiveWindow();
+}
+
+// The texts of a window's line boxes but one, to see that typing changed no other.
+inline std::map<const QLineEdit*, QString> texts_but(const QWidget* window,
+                                                     const QLineEdit* except) {
+  std::map<const QLineEdit*, QString> out;
+  for (const QLineEdit* box : window->findChildren<QLineEdit*>())
+    if (box != except) out[box] = box->text();
+  return out;
 }
 
 }  // namespace pellavan::platform::testing

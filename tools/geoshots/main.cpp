@@ -6,7 +6,10 @@
 // Geo B on RKS024 chosen after a per-ton unit with a quantity of 3, and prints its loop. Last it
 // runs Geo A on the sample's large house of the city sweep where its analysis cannot settle
 // (wbdump/sweep_houses.h), in both displays, and saves the warning drawn as a real box over the
-// window. Message boxes are printed and answered OK. Run it on a display of its own, e.g.
+// window. In imperial display it types "1.500" as the input of Geo A's gas furnace and presses
+// Enter, and saves the refusal's message and the window after OK, the cursor back in the input
+// box, before and after the correction typed at once. Message boxes are printed and answered OK.
+// Run it on a display of its own, e.g.
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-geoshots build/bin shots/geo
 
 #include <QApplication>
@@ -15,6 +18,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTest>
 #include <cstdio>
 
 #include "screenshots/screen_shot.h"
@@ -110,6 +114,40 @@ void unsettled_run(program_state::AppState& state, const QDir& out, QString& box
   }
 }
 
+// Geo A in imperial display with "1.500" typed as its gas furnace's input and Enter pressed,
+// which runs; the refusal's message is saved as `box_name` shows it.
+void point_in_input(program_state::AppState& state, const QDir& out, QString& box_name) {
+  state.LargeLayout = 0;
+  state.model.MetricFlag(model::kMetricDisplay) = 0;
+  tools::load_sample(state);
+  state.model.ProjectRec.GeoA_AuxId = 1;  // a gas furnace, whose input is typed
+  state.windows.unload(program_state::WindowId::GeoA);
+  auto* window =
+      qobject_cast<geo::GeoWindow*>(state.windows.window(program_state::WindowId::GeoA, state));
+  window->apply_size(false);
+  window->show();
+  window->activateWindow();
+  settle(300);
+  QLineEdit* input = window->form()[window->controls().txtInputCap];
+  QTest::mouseClick(input, Qt::LeftButton);
+  settle(50);
+  QTest::keyClicks(input, QStringLiteral("1.500"));
+  box_name = "geo-a-point-input-message";
+  QTest::keyClick(input, Qt::Key_Return);
+  box_name.clear();
+  window->activateWindow();  // as the window system does once the message box is closed
+  settle(300);
+  shoot(*window, out, "geo-a-point-input-after-ok");
+  const QWidget* focused = QApplication::focusWidget();
+  std::printf("geo-a-point-input-after-ok: the cursor in %s\n",
+              focused != nullptr ? qPrintable(focused->objectName()) : "nothing");
+  if (QWidget* cursor = QApplication::focusWidget()) QTest::keyClicks(cursor, "150000");
+  shoot(*window, out, "geo-a-point-input-corrected");
+  std::printf("geo-a-point-input-corrected: input \"%s\"\n", qPrintable(input->text()));
+  window->Timer1().stop();
+  window->hide();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -155,6 +193,7 @@ int main(int argc, char** argv) {
   state.windows.unload(program_state::WindowId::GeoA);
   bin_name = "geo-a-bin-large";
   run_window(state, program_state::WindowId::GeoA, out, "geo-a-large");
+  point_in_input(state, out, box_name);
   unsettled_run(state, out, box_name);
   return 0;
 }

@@ -4,8 +4,9 @@
 // project, in the imperial and the metric display and in the normal and the large layout, with
 // a state and a city clicked by mouse, and saves a picture of each window in OUTPUT_FOLDER.
 // Message boxes are printed, not shown, but for the entries typed as people type them (a decimal
-// comma in a price and a load, Escape with a figure or a half-typed date still in its box, dates
-// in British and German form), whose messages are drawn and the screen saved.
+// comma in a price and a load, "1.500" as a load in Btu/h, Escape with a figure or a half-typed
+// date still in its box, dates in British and German form), whose messages are drawn and the
+// screen saved, and the window after a refusal, the cursor back in the refused box.
 
 #include <QApplication>
 #include <QDir>
@@ -140,9 +141,49 @@ void press(QLineEdit* box, Qt::Key key) {
   settle(100);
 }
 
+// The name of the box the cursor is in.
+const char* focused() {
+  static QByteArray name;
+  const QWidget* w = QApplication::focusWidget();
+  name = w != nullptr ? w->objectName().toUtf8() : QByteArray("nothing");
+  return name.constData();
+}
+
+// "1.500" typed as the heating load in Btu/h (kept in Btu/h in metric display) and left with
+// Tab: the message, then the window after OK with the cursor back in the load box and its text
+// selected, and the correction typed at once, which lands there.
+void point_in_load(program_state::AppState& state, bool large, const QString& tag, const QDir& out,
+                   QString& step) {
+  model::Int16& keep = state.model.MetricFlag(model::kKeepBtuh);
+  const model::Int16 kept = keep;
+  keep = state.model.MetricFlag(model::kMetricDisplay) != 0 ? -1 : 0;
+  {
+    app::ProjectWindow project(state);
+    project.apply_size(large);
+    show_active(project);
+    project.Command3_Click();
+    QLineEdit* load = project.form().text_box("txtHload");
+    step = QStringLiteral("point-load-") + tag;
+    type(load, "1.500");
+    press(load, Qt::Key_Tab);
+    step.clear();
+    show_active(project);  // as the window system does once the message box is closed
+    shoot(project, out, QStringLiteral("point-load-after-ok-") + tag);
+    std::printf("point-load-after-ok-%s: the cursor in %s\n", qPrintable(tag), focused());
+    if (QWidget* cursor = QApplication::focusWidget()) QTest::keyClicks(cursor, "15000");
+    shoot(project, out, QStringLiteral("point-load-corrected-") + tag);
+    std::printf("point-load-corrected-%s: heating load \"%s\", delta T \"%s\"\n", qPrintable(tag),
+                qPrintable(load->text()), qPrintable(project.form().text_box("txtHdt")->text()));
+    press(load, Qt::Key_Escape);
+  }
+  keep = kept;
+  settle(100);
+}
+
 // Entries typed as people type them, in one display and layout; `step` names the shots of the
 // messages they bring.
-void typed_entries(program_state::AppState& state, bool large, const QString& tag, QString& step) {
+void typed_entries(program_state::AppState& state, bool large, const QString& tag, const QDir& out,
+                   QString& step) {
   model::ProjectRec& p = state.model.ProjectRec;
   const bool metric = state.model.MetricFlag(model::kMetricDisplay) != 0;
   {
@@ -153,6 +194,10 @@ void typed_entries(program_state::AppState& state, bool large, const QString& ta
     step = QStringLiteral("comma-load-") + tag;
     type(project.form().text_box("txtHload"), metric ? "23,450" : "66,00");
     press(project.form().text_box("txtHload"), Qt::Key_Tab);
+    step.clear();
+    show_active(project);
+    shoot(project, out, QStringLiteral("comma-load-after-ok-") + tag);
+    std::printf("comma-load-after-ok-%s: the cursor in %s\n", qPrintable(tag), focused());
     step = QStringLiteral("escape-in-box-") + tag;
     type(project.form().text_box("txtHdt"), metric ? "39" : "70");
     press(project.form().text_box("txtHdt"), Qt::Key_Escape);
@@ -236,7 +281,8 @@ int main(int argc, char** argv) {
       shoot(*rates, out, QStringLiteral("rates-") + tag);
       rates->Command4_Click();
       settle(100);
-      typed_entries(state, large, tag, step);
+      typed_entries(state, large, tag, out, step);
+      point_in_load(state, large, tag, out, step);
     }
   }
   state.model.MetricFlag(model::kMetricDisplay) = 0;

@@ -207,6 +207,28 @@ bool points_group_thousands(std::string_view number) {
   return ungrouped(whole, '.') && whole_number(with_decimal_point(number));
 }
 
+// Whether a typed number (after its signs) is one to three digits without a leading 0, a point and
+// exactly three digits ("1.500", "2.000"): a point there may group thousands.
+bool point_may_group_thousands(std::string_view number) {
+  const auto point = number.find('.');
+  if (point == std::string_view::npos || point == 0 || point > 3 || number.front() == '0')
+    return false;
+  return number.size() == point + 4 &&
+         std::all_of(number.begin(), number.begin() + static_cast<std::ptrdiff_t>(point),
+                     is_digit) &&
+         std::all_of(number.begin() + static_cast<std::ptrdiff_t>(point) + 1, number.end(),
+                     is_digit);
+}
+
+// A typed number with its decimals' trailing zeros dropped, and the point with them where no
+// decimal is left: "1.500" -> "1.5", "-2.000" -> "-2".
+std::string without_trailing_zeros(std::string_view number) {
+  std::string out(number);
+  while (out.back() == '0') out.pop_back();
+  if (out.back() == '.') out.pop_back();
+  return out;
+}
+
 }  // namespace
 
 TypedNumber read_typed(std::string_view text, Places places) {
@@ -224,6 +246,8 @@ TypedNumber read_typed(std::string_view text, Places places) {
   const std::string rest = t.substr(at);  // the decimals and the exponent
   const bool one_comma_no_point =
       std::count(whole.begin(), whole.end(), ',') == 1 && rest.find('.') == std::string::npos;
+  if (places == Places::Whole && point_may_group_thousands(std::string_view(t).substr(whole_start)))
+    return {std::nullopt, Comma::AmbiguousPoint};
   if (const auto digits = ungrouped(whole)) {
     if (places == Places::Decimals && one_comma_no_point) return {std::nullopt, Comma::Ambiguous};
     if (auto value = whole_number(number + *digits + rest)) return {value};
@@ -257,6 +281,12 @@ std::string comma_message(std::string_view text, Comma comma) {
     out.append("\"").append(typed).append("\" Could Mean ").append(replaced(typed, ',', "."));
     out.append(" or ").append(replaced(typed, ',', ""));
     out.append(": Please Type It with a Decimal Point or Without the Comma");
+    return out;
+  }
+  if (comma == Comma::AmbiguousPoint) {
+    out.append("\"").append(typed).append("\" Could Mean ").append(without_trailing_zeros(typed));
+    out.append(" or ").append(replaced(typed, '.', ""));
+    out.append(": Please Type It without the Point");
     return out;
   }
   out.append("The Comma in \"").append(typed);

@@ -22,13 +22,16 @@ namespace pellavan::model {
 // How a box shows its value: as a whole number ("45,000" Btu/h) or with decimals (prices, kW).
 enum class Places : std::uint8_t { Whole, Decimals };
 
-// Why a typed text with a comma shows no number.
+// Why a typed text with a comma, or a point where a comma may be meant, shows no number.
 enum class Comma : std::uint8_t {
   None,
   // The comma cannot separate thousands, it stands for a decimal point: "0,459", "1,90", and
   // "1.234,5" with points that group thousands.
   Decimal,
   Ambiguous,  // one comma before three digits in a box with decimals: "1,234" is 1.234 or 1234
+  // In a box of whole numbers, a point after one to three digits (no leading 0) before exactly
+  // three digits: "1.500" is 1.5 or 1500 with a point that groups thousands.
+  AmbiguousPoint,
 };
 
 // A typed text as read: its number, or nothing with the comma that is the cause, if one is.
@@ -43,8 +46,10 @@ struct TypedNumber {
 // optional "." with decimals, and Val's optional exponent. An empty text is 0. A comma separates
 // thousands only where it can: never after a leading 0 ("0,459") or after a point ("1.234,5"),
 // and in a box with decimals not as the one comma of a text without a decimal point ("1,234",
-// which may mean 1.234). Nothing when the text shows no such number ("1,90", "12 ft", "1.2.3",
-// "$", "abc"): the box is to be refused, never read as something else than it shows.
+// which may mean 1.234). In a box of whole numbers a point that may group thousands is no
+// decimal point ("1.500", which may mean 1500). Nothing when the text shows no such number
+// ("1,90", "12 ft", "1.2.3", "$", "abc"): the box is to be refused, never read as something else
+// than it shows.
 [[nodiscard]] TypedNumber read_typed(std::string_view text, Places places);
 [[nodiscard]] std::optional<double> typed_number(std::string_view text, Places places);
 // typed_number, or Val where the text shows no number: for comparisons with what a box holds.
@@ -52,7 +57,7 @@ struct TypedNumber {
 // Whether a box's text no longer shows the number of the text it was shown: a text that shows no
 // number always differs ("12 ft" from "12").
 [[nodiscard]] bool differs_from_shown(std::string_view text, std::string_view shown, Places places);
-// The message that refuses a typed text for its comma, saying what to type instead.
+// The message that refuses a typed text for its comma (or its point), saying what to type instead.
 [[nodiscard]] std::string comma_message(std::string_view text, Comma comma);
 
 // Fixed notation with `decimals` places, as a display pattern "0.0" (leading_zero) or "#.0" (no

@@ -1,9 +1,10 @@
 #pragma once
 // The validation of the Geo A and Geo B blocks: one table, run on the stored block in the
 // display modes of the unit options. The metric lengths accept every value the imperial ones
-// do: a bore of 15 m (stored as 49 ft), a depth of 77 m. Loop temperatures in °C pass exactly
-// the range their message states (-6 to 10, 29 to 40), read to the half degree shown. The kW
-// input and its calculated minimum are compared at the one decimal the window shows them, so a
+// do: a bore of 15 m (stored as 49 ft), a depth of 77 m, a vertical depth of 25 ft (7.62 m, 7.6
+// where the depth is checked at one decimal) or 250 ft (76.2 m). Loop temperatures in °C pass
+// exactly the range their message states (-6 to 10, 29 to 40), read to the half degree shown. The
+// kW input and its calculated minimum are compared at the one decimal the window shows them, so a
 // minimum the window proposes passes Run. Each row names the box it checks: a refusal gives
 // that box the focus, and a box whose text shows no number is refused by its first row that
 // applies.
@@ -47,6 +48,9 @@ struct GeoBoxes {
 // The smallest bore stored from a 15 m entry (49 ft), in metres.
 inline constexpr double kShortestMetricBore = 49 * 0.3048;
 
+// The shallowest vertical depth stored in feet, 25 ft, at the one decimal Geo A checks.
+inline constexpr double kShallowestMetricVertical = 7.6;
+
 // The rows in the order they run; the first checks the quantity.
 [[nodiscard]] constexpr std::array<model::RangeCheck, 11> geo_rows(const GeoBoxes& b) {
   using model::Checked;
@@ -80,7 +84,7 @@ inline constexpr double kShortestMetricBore = 49 * 0.3048;
        .quantity = Quantity::Length,
        .when = kVerticalLoop,
        .imperial = {25, 250},
-       .metric = Range{8, 76},
+       .metric = Range{kShallowestMetricVertical, 250 * 0.3048},
        .text = "Average Depth Outside of Valid Vertical Range of 25 - 250",
        .metric_text = "Average Depth Outside of Valid Vertical Range of 8 - 76",
        .focus = b.depth},

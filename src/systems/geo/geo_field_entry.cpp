@@ -76,10 +76,18 @@ bool GeoWindow::text_changed(platform::ControlRef box) const {
   return false;
 }
 
+std::optional<double> GeoWindow::typed_in(platform::ControlRef box) const {
+  const auto* line = static_cast<QLineEdit*>(form().widget(box));
+  for (const model::UnitBinding& b : design().units)
+    if (b.control == box)
+      return model::typed_number(line->text().toStdString(), model::places_of(b, units()));
+  return std::nullopt;
+}
+
 void GeoWindow::limit_bore() {
   QLineEdit* box = form()[c_.txtTrBor];
   const bool metres = units().display_of(model::Quantity::Length) == model::Display::Metric;
-  const double n = model::Val(box->text().toStdString());
+  const double n = typed_in(c_.txtTrBor.ref).value_or(0.0);  // no number: refused by Run
   if (!metres && n > 32000) platform::set_text(box, "31500");
   if (metres && n > 1114) platform::set_text(box, "1096");
 }

@@ -1,6 +1,5 @@
 // The Geo T window: its lists, the restore with the defaults of an empty block, the capacity
 // limits and the quantity box, Save's replacements, validation with the unit record, and Run.
-#include "model/units/number_text.h"
 #include "systems/geo/geo_t_window.h"
 
 #include <QComboBox>
@@ -166,7 +165,7 @@ void GeoTWindow::comboUnit_Click() {
 
 void GeoTWindow::txtUqty_LostFocus() {
   QLineEdit* box = form()[c_.txtUqty];
-  const double quantity = model::Val(box->text().toStdString());
+  const double quantity = typed_in(c_.txtUqty.ref).value_or(0.0);
   platform::set_field_colour(box, platform::kFieldColour);
   if (quantity == 0) return;  // the lists stay; Run refuses the quantity
   hide_view();

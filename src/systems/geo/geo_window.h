@@ -7,6 +7,7 @@
 // panel of the one analysis workbook.
 
 #include <QTimer>
+#include <optional>
 #include <vector>
 
 #include "program_state/app_state.h"
@@ -90,6 +91,8 @@ class GeoWindow : public GeoFrame {
   [[nodiscard]] virtual bool leaving_clears_picture(platform::ControlRef list) const;
   void change_test_name(ComboHandle list, const Name& field);
   [[nodiscard]] bool text_changed(platform::ControlRef box) const;
+  // The bound box's text read as the box shows it (read_typed); nothing when it shows no number.
+  [[nodiscard]] std::optional<double> typed_in(platform::ControlRef box) const;
   void mode_change_test();
   [[nodiscard]] int current_mode() const;
   void second_unit_quantity(bool reset);

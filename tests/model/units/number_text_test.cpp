@@ -69,6 +69,7 @@ TEST(ValTest, DigitStringsBeyondTheDoubleRange) {
 TEST(TypedNumberTest, ReadsTheNumberTheBoxShowsOrNothing) {
   const TypedNumber decimal{std::nullopt, Comma::Decimal};
   const TypedNumber ambiguous{std::nullopt, Comma::Ambiguous};
+  const TypedNumber point{std::nullopt, Comma::AmbiguousPoint};
   const TypedNumber none{};
   struct Row {
     const char* text;
@@ -91,6 +92,14 @@ TEST(TypedNumberTest, ReadsTheNumberTheBoxShowsOrNothing) {
       {".5", {0.5}, {0.5}},
       {"1 000", {1000}, {1000}},
       {"1.5E3", {1500}, {1500}},
+      {"1.500", point, {1.5}},  // a point that may group thousands in a box of whole numbers
+      {"-2.000", point, {-2}},
+      {"$12.250", point, {12.25}},
+      {"1.5", {1.5}, {1.5}},
+      {"1.50", {1.5}, {1.5}},
+      {"1.5000", {1.5}, {1.5}},
+      {"0.500", {0.5}, {0.5}},
+      {"1234.500", {1234.5}, {1234.5}},
       {"0,459", decimal, decimal},  // never thousands after a leading 0
       {"$0,459", decimal, decimal},
       {"-0,5", decimal, decimal},
@@ -133,6 +142,10 @@ TEST(TypedNumberTest, ACommaIsRefusedWithWhatToTypeInstead) {
   EXPECT_EQ(comma_message("1,234 ", Comma::Ambiguous),
             "\"1,234\" Could Mean 1.234 or 1234: Please Type It with a Decimal Point or Without "
             "the Comma");
+  EXPECT_EQ(comma_message(" 1.500", Comma::AmbiguousPoint),
+            "\"1.500\" Could Mean 1.5 or 1500: Please Type It without the Point");
+  EXPECT_EQ(comma_message("-2.000", Comma::AmbiguousPoint),
+            "\"-2.000\" Could Mean -2 or -2000: Please Type It without the Point");
 }
 
 // A box left with what it showed is unchanged; a text that shows no number is always a change.

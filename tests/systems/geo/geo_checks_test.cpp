@@ -44,6 +44,18 @@ const Case kCases[] = {
     {"77.2 m deep", true,
      [](ProjectRec& r) { r.GeoA_Depth = model::Currency::from_double_saturated(77.2 / 0.3048); },
      "Pond Loop", "Average Depth Outside of Valid Range of .6 - 77"},
+    {"a vertical loop 25 ft deep", true,
+     [](ProjectRec& r) { r.GeoA_Depth = model::Currency::from_double_saturated(25); }, "Vert 1",
+     ""},
+    {"a vertical loop 250 ft deep", true,
+     [](ProjectRec& r) { r.GeoA_Depth = model::Currency::from_double_saturated(250); }, "Vert 1",
+     ""},
+    {"a vertical loop 24.5 ft deep", true,
+     [](ProjectRec& r) { r.GeoA_Depth = model::Currency::from_double_saturated(24.5); }, "Vert 1",
+     "Average Depth Outside of Valid Vertical Range of 8 - 76"},
+    {"a vertical loop 251 ft deep", true,
+     [](ProjectRec& r) { r.GeoA_Depth = model::Currency::from_double_saturated(251); }, "Vert 1",
+     "Average Depth Outside of Valid Vertical Range of 8 - 76"},
     {"a 15 m bore (49 ft)", true, [](ProjectRec& r) { r.GeoA_BoreLength = 49; }, "Vert 1", ""},
     {"a 48 ft bore", true, [](ProjectRec& r) { r.GeoA_BoreLength = 48; }, "Vert 1",
      "Bore/Trench Outside of Valid Range of 15 - 6096"},
@@ -101,7 +113,7 @@ TEST(GeoChecksTest, LoopTemperaturesPassExactlyTheStatedRange) {
 TEST(GeoChecksTest, GeoARoundsTheMetricDepthAndGeoBDoesNot) {
   ProjectRec r{};
   r.GeoA_Tons = r.GeoB_Tons = model::Currency::from_double_saturated(3);
-  r.GeoA_Depth = r.GeoB_Depth = model::Currency::from_double_saturated(76.04 / 0.3048);
+  r.GeoA_Depth = r.GeoB_Depth = model::Currency::from_double_saturated(76.24 / 0.3048);
   r.GeoA_BoreLength = r.GeoB_BoreLength = 500;
   r.GeoA_AuxInput = r.GeoB_AuxInput = 100000;
   model::UnitOptions units;

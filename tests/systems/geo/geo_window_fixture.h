@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <vector>
 
 #include "program_state/app_state.h"
@@ -28,6 +29,7 @@ class GeoWindowTest : public pellavan::testing::SampleDataTest {
     SampleDataTest::SetUp();
     previous_message_ = platform::set_message_hook([this](const platform::MessageRequest& r) {
       messages.push_back(r.text.toStdString());
+      if (on_message) on_message();
       return platform::MessageResult::Ok;
     });
     previous_modal_ = platform::set_modal_hook([this](QDialog& w) {
@@ -77,6 +79,7 @@ class GeoWindowTest : public pellavan::testing::SampleDataTest {
 
   std::unique_ptr<program_state::AppState> state;
   std::vector<std::string> messages;
+  std::function<void()> on_message;  // run while a message is answered
   std::vector<std::string> modal_shown;
 
  private:

@@ -105,7 +105,7 @@ const RunCase kRunCases[] = {
     {{WindowId::GeoA, true},
      true,
      &GeoControls::txtDpth,
-     "7.9",
+     "7.5",  // 24.6 ft
      "Average Depth Outside of Valid Vertical Range of 8 - 76"},
     {{WindowId::GeoA, false},
      true,
@@ -224,6 +224,58 @@ TEST_F(GeoWindowTest, RunRefusesATextThatShowsNoNumber) {
     EXPECT_EQ(binding->field.get(rec()), before);
     EXPECT_EQ(QApplication::focusWidget(), typed);
     EXPECT_EQ(w.ResultsShown(), 0);
+    w.Timer1().stop();
+  }
+}
+
+// Enter in a changed box runs; a refusal takes the cursor back to the refused box with its text
+// selected, also after the message box took the focus, and Enter does not move it on: the
+// correction typed at once replaces the text, no other box changes.
+TEST_F(GeoWindowTest, ARefusedEntryTakesTheCursorBackToItsBox) {
+  struct Case {
+    Opening opening;
+    TextBoxHandle GeoControls::*box;
+    const char* text;
+    const char* refusal;
+    const char* correction;
+  };
+  const Case cases[] = {
+      {{WindowId::GeoA, false},
+       &GeoControls::txtInputCap,
+       "1.500",
+       "\"1.500\" Could Mean 1.5 or 1500: Please Type It without the Point",
+       "100000"},
+      {{WindowId::GeoB, false},
+       &GeoControls::txtDpth,
+       "300",
+       "Average Depth Outside of Valid Range of 2 - 250",
+       "120"},
+      {{WindowId::GeoT, true},
+       &GeoControls::txtDpth,
+       "14,5",
+       "The Comma in \"14,5\" Cannot Separate Thousands: Please Type Decimals with a Point (14.5)",
+       "14.5"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    rec() = workbook::read_project_for_analysis(path_of("Sample Project.pvn"));
+    rec().GeoA_AuxId = 1;  // a gas furnace: its input is checked
+    GeoWindow& w = open(c.opening.id, c.opening.metric);
+    ASSERT_TRUE(platform::testing::show_and_activate(&w));
+    QLineEdit* typed = box(w, w.controls().*c.box);
+    QTest::mouseClick(typed, Qt::LeftButton);
+    QApplication::processEvents();  // the text selected on focus
+    QTest::keyClicks(typed, c.text);
+    messages.clear();
+    on_message = [] { platform::testing::take_the_focus_as_a_message_box(); };
+    QTest::keyClick(typed, Qt::Key_Return);
+    on_message = nullptr;
+    ASSERT_TRUE(platform::testing::active_again(&w));
+    EXPECT_EQ(messages, std::vector<std::string>{c.refusal});
+    const auto others = platform::testing::texts_but(&w, typed);
+    QTest::keyClicks(QApplication::focusWidget(), c.correction);
+    EXPECT_EQ(typed->text().toStdString(), c.correction);
+    EXPECT_EQ(platform::testing::texts_but(&w, typed), others);
     w.Timer1().stop();
   }
 }
