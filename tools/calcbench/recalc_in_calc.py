@@ -12,7 +12,7 @@ the writes and the recalculation apart. Then sets LibreOffice's results beside o
 formula cell that holds a number in both (and the N cells that differ most).
 
 --until-stable R recalculates the last run again, up to R more times, until no formula cell of
-DIR/expected.tsv changes by more than 1e-9 relative: LibreOffice's iteration stops at its step
+DIR/expected.tsv changes by more than 1e-6 relative: LibreOffice's iteration stops at its step
 limit, and another round then goes on from where it stopped. --values FILE writes LibreOffice's
 value of each of those cells, sheet, cell and number separated by tabs, which
 pellavan-wbdump --start calc FILE starts a fill from.
@@ -188,7 +188,7 @@ def settle(doc, expected, rounds):
         doc.calculateAll()
         now = read_numbers(doc, expected)
         moved = [k for k, v in now.items() if (v is None) != (last[k] is None) or
-                 (v is not None and relative(v, last[k]) > 1e-9)]
+                 (v is not None and relative(v, last[k]) > 1e-6)]
         last = now
         if not moved:
             return n

@@ -14,11 +14,13 @@
 // results read back then go to stdout, one "result" line each, in place of the dump.
 // --formula SHEET!CELL (repeatable) prints that cell's formula and value in place of the dump.
 // --house small|large CITY runs each project's systems in that house of the sweep in the city of
-// that id (sweep_houses.h), as the project window's Done finds it. --start template prints the
+// that id (sweep_houses.h), as the project window's Done finds it; --save FILE writes that
+// project file as well. --start template prints the
 // results of an ordinary fill. --override SHEET!RANGE FORMULA (repeatable) fills with another
 // formula over the range (formula_override.h). --metric shows metric units, as the unit options of
 // the settings file can. What each run reports goes to stderr, a figure the analysis could not
-// settle on on a line beginning "uncertain:"; the exit code is 1 when a project could not be read
+// settle on on a line beginning "uncertain:", a circular group that went round a cycle on one
+// beginning "cycle:"; the exit code is 1 when a project could not be read
 // or the results of any are unusable.
 //
 //   pellavan-wbdump [--data FOLDER] [--start ...] [--override ...] --sweep PROJECT.pvn
@@ -40,6 +42,8 @@
 #include "loads/building_load/building_load_book.h"
 #include "model/catalogue/catalogue_files.h"
 #include "model/catalogue/catalogue_scan.h"
+#include "model/project/project_file.h"
+#include "sheet/address.h"
 #include "wbdump/book_dump.h"
 #include "wbdump/done_sweep.h"
 #include "wbdump/formula_override.h"
@@ -57,7 +61,7 @@ int usage() {
                "       pellavan-wbdump [--data FOLDER] [--metric] [--start template|lockout|other "
                "PROJECT.pvn|calc FILE]\n"
                "                       [--formula SHEET!CELL] [--override SHEET!RANGE FORMULA]\n"
-               "                       [--house small|large CITY]\n"
+               "                       [--house small|large CITY [--save FILE.pvn]]\n"
                "                       PROJECT.pvn [PROJECT.pvn ...]\n"
                "       pellavan-wbdump [--data FOLDER] [--start lockout|other PROJECT.pvn]\n"
                "                       [--override SHEET!RANGE FORMULA] --sweep PROJECT.pvn\n"
@@ -103,6 +107,7 @@ int main(int argc, char** argv) {
   std::string start_from;
   const wbdump::House* house = nullptr;
   int city = 0;
+  std::string save;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool has_value = i + 1 < argc;
@@ -126,6 +131,8 @@ int main(int argc, char** argv) {
       city = std::atoi(argv[i + 2]);
       if (house == nullptr || city <= 0) return usage();
       i += 2;
+    } else if (arg == "--save" && has_value) {
+      save = argv[++i];
     } else if (arg == "--formula" && has_value) {
       formulas.emplace_back(argv[++i]);
     } else if (arg == "--start" && has_value) {
@@ -221,6 +228,8 @@ int main(int argc, char** argv) {
                                           model::kCityFile, p.Loads_CityId, record))
           throw std::runtime_error("no city of id " + std::to_string(city));
         wbdump::set_house(p, *house, record);
+        if (!save.empty() && model::write_project_file(save, p))
+          throw std::runtime_error(save + ": cannot be written");
         analysis.model.ProjectRec = p;
         analysis.title = std::string(house->name) + " house";
         outcome = analysis.run();
@@ -234,6 +243,12 @@ int main(int argc, char** argv) {
         std::cerr << "uncertain: " << span.system << ' ' << span.quantity << ' ' << span.figure
                   << ", between " << span.low << " and " << span.high << " (" << span.percent()
                   << " %)\n";
+      }
+      for (const sheet::GroupReport& g : analysis.book.last_recalc().groups) {
+        if (g.cycle_round == 0) continue;
+        std::cerr << "cycle: the group of " << analysis.book.sheet(g.first_cell.sheet).name() << '!'
+                  << sheet::format_a1(g.first_cell.row, g.first_cell.col) << " (" << g.cells
+                  << " cells) went round " << g.cycle_round << " states\n";
       }
       usable = usable && outcome.usable();
     }
