@@ -28,6 +28,7 @@ std::vector<std::string> AnalysisOutcome::problems() const {
 FillOutcome AnalysisRun::fill(std::string project_file_title, ChartFiller* charts) {
   FillContext ctx(model_, loads_, report_, std::move(project_file_title));
   ctx.charts = charts;
+  ctx.start = start_;
   return Fill_ReportWorkbook(ctx);
 }
 

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "loads/calc/load_calculation.h"
@@ -42,8 +43,11 @@ class AnalysisRun {
   FillOutcome fill(std::string project_file_title, ChartFiller* charts = nullptr);
   [[nodiscard]] const model::ModelState& model() const { return model_; }
   AnalysisOutcome run(std::string project_file_title, ChartFiller* charts = nullptr);
+  // Where every fill from now on starts its recalculation (FillContext::start).
+  void start_from(StartState start) { start_ = std::move(start); }
 
  private:
+  StartState start_;
   model::ModelState& model_;
   model::LoadCalcState& loads_;
   sheet::BookControl& building_load_;
@@ -71,6 +75,8 @@ class ProjectAnalysis {
   loads::LoadCalcStatus calculate_loads() { return run_.calculate_loads(); }
   // Only the fill, from the load results in `loads`: what a system window's Run does.
   FillOutcome fill() { return run_.fill(title, charts); }
+  // Where every fill from now on starts its recalculation (FillContext::start).
+  void start_from(StartState start) { run_.start_from(std::move(start)); }
 
   // The control every fill goes through, for a ChartFiller to draw on.
   sheet::BookControl& report_control() { return report_control_; }

@@ -14,6 +14,7 @@
 #include "platform/window_test_support.h"
 #include "poppler_tools.h"
 #include "reports/window/reports_window.h"
+#include "wbdump/formula_override.h"
 #include "wbdump/sweep_houses.h"
 
 #include "app/registrations.h"
@@ -75,6 +76,7 @@ TEST_F(AnalysisSessionTest, PrintedReportsNameTheRangesTheWarningNames) {
   const auto house =
       wbdump::widest_cycle_house(model.program_folder, path_of("Sample Project.pvn"));
   ASSERT_TRUE(house) << "the large house settles in every city of the climate table";
+  wbdump::old_backup_run_time(state.analysis().F1Book1().book());
   state.model.ProjectRec = *house;
   state.analysis().Calc_Loads();
   loads::Min_Backup(state.model, state.analysis().loads());  // as the project window's Done

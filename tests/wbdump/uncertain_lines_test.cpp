@@ -12,6 +12,7 @@
 
 #include "model/project/project_file.h"
 #include "tools/sample_data_fixture.h"
+#include "wbdump/formula_override.h"
 #include "wbdump/sweep_houses.h"
 
 namespace pellavan::wbdump {
@@ -23,6 +24,7 @@ using UncertainLinesTest = pellavan::testing::SampleDataTest;
 
 TEST_F(UncertainLinesTest, EachFigureNotSettledOnHasALineOfItsOwn) {
   workbook::ProjectAnalysis analysis(model.program_folder);
+  old_backup_run_time(analysis.book);
   const auto house = wbdump::widest_cycle_house(
       analysis, workbook::read_project_for_analysis(path_of("Sample Project.pvn")));
   ASSERT_TRUE(house) << "the large house settles in every city of the climate table";
@@ -30,7 +32,8 @@ TEST_F(UncertainLinesTest, EachFigureNotSettledOnHasALineOfItsOwn) {
       fs::temp_directory_path() / ("pellavan_uncertain_" + std::to_string(::getpid()) + ".pvn");
   ASSERT_FALSE(model::write_project_file(project, *house));
   const std::string command =
-      std::string(PELLAVAN_WBDUMP) + " '" + project.string() + "' 2>&1 >/dev/null";
+      std::string(PELLAVAN_WBDUMP) + " --override '" + std::string(kOldBackupRange) + "' '" +
+      std::string(kOldBackupRunTime) + "' '" + project.string() + "' 2>&1 >/dev/null";
   FILE* pipe = ::popen(command.c_str(), "r");
   ASSERT_NE(pipe, nullptr);
   std::string report;

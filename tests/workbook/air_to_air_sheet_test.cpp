@@ -82,10 +82,13 @@ TEST_F(AirToAirTest, OverrideModeAlternatesBackupAndHeatPumpAt17F) {
               number(kSheet, "K30") * number(kSheet, "J30") * number(kSheet, "C4"), 1e-3);
   EXPECT_NEAR(number(kSheet, "E30") + (1 - number(kSheet, "K30")) * number(kSheet, "Q30"),
               49610.6092, 1e-3);
-  // At 2 F the backup carries the whole load.
-  EXPECT_EQ(number(kSheet, "K33"), 1);
-  EXPECT_EQ(number(kSheet, "N33"), 0);
-  EXPECT_NEAR(number(kSheet, "E33"), 68072.1, 0.05);
+  // At 2 F the load is beyond the backup's low fire: the backup runs K of the hour at full fire,
+  // the heat pump the rest.
+  EXPECT_NEAR(number(kSheet, "K33"), 0.6439, 5e-5);
+  EXPECT_NEAR(number(kSheet, "E33"),
+              number(kSheet, "K33") * number(kSheet, "J33") * number(kSheet, "B4"), 1e-3);
+  EXPECT_NEAR(number(kSheet, "E33") + (1 - number(kSheet, "K33")) * number(kSheet, "Q33"),
+              68072.1477, 1e-3);
 }
 
 TEST_F(AirToAirTest, SupplementModeKeepsTheHeatPumpRunning) {

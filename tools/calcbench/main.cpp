@@ -1,8 +1,8 @@
 // pellavan-calcbench: the analysis workbook for another spreadsheet program to recalculate, so
 // that its time and results can be set beside ours (see README.md).
 //
-//   pellavan-calcbench [--data FOLDER] [--change-limit X] [--settled] --out DIR PREVIOUS.pvn
-//                      PROJECT.pvn
+//   pellavan-calcbench [--data FOLDER] [--change-limit X] [--settled | --from-previous]
+//                      --out DIR PREVIOUS.pvn PROJECT.pvn
 //
 // runs PREVIOUS and then PROJECT through the analysis as the program does and writes into DIR:
 //   book.fods     the workbook as PREVIOUS's fill left it before its recalculation: its inputs
@@ -16,7 +16,9 @@
 // --change-limit sets the iteration's limit, of our book and the file's alike, in place of the
 // template's. --settled writes PROJECT's filled workbook instead, with no inputs: the other program
 // then starts from our solution, so that what differs is how each computes the formulas, not
-// where an iteration stopped.
+// where an iteration stopped. --from-previous writes PREVIOUS's settled workbook, every formula
+// holding PREVIOUS's result: the other program then starts from another project's state, as ours
+// does with pellavan-wbdump --start other, and both should land on one answer.
 #include <algorithm>
 #include <exception>
 #include <filesystem>
@@ -39,8 +41,9 @@ using namespace pellavan;
 namespace fs = std::filesystem;
 
 int usage() {
-  std::cerr << "usage: pellavan-calcbench [--data FOLDER] [--change-limit X] [--settled] --out DIR "
-               "PREVIOUS.pvn PROJECT.pvn\n";
+  std::cerr << "usage: pellavan-calcbench [--data FOLDER] [--change-limit X] [--settled | "
+               "--from-previous] --out DIR PREVIOUS.pvn PROJECT.pvn\n"
+               "FOLDER is the program folder that holds Data (by default the build's).\n";
   return 2;
 }
 
@@ -132,6 +135,7 @@ int main(int argc, char** argv) {
   std::string program_folder = PELLAVAN_BUILT_PROGRAM_FOLDER;
   double change_limit = 0.0;
   bool settled = false;
+  bool from_previous = false;
   fs::path out_dir;
   std::vector<fs::path> projects;
   for (int i = 1; i < argc; ++i) {
@@ -143,6 +147,8 @@ int main(int argc, char** argv) {
       if (!(change_limit > 0.0)) return usage();
     } else if (arg == "--settled") {
       settled = true;
+    } else if (arg == "--from-previous") {
+      from_previous = true;
     } else if (arg == "--out" && i + 1 < argc) {
       out_dir = argv[++i];
     } else if (!arg.starts_with("--")) {
@@ -151,7 +157,7 @@ int main(int argc, char** argv) {
       return usage();
     }
   }
-  if (out_dir.empty() || projects.size() != 2) return usage();
+  if (out_dir.empty() || projects.size() != 2 || (settled && from_previous)) return usage();
   try {
     fs::create_directories(out_dir);
     workbook::ProjectAnalysis analysis(program_folder);
@@ -160,7 +166,10 @@ int main(int argc, char** argv) {
     const sheet::Book previous = analysis.book;
     usable = run(analysis, projects[1]) && usable;
     std::ofstream ods(out_dir / "book.fods");
-    calcbench::write_flat_ods(settled ? analysis.book : start_of_fill(previous), ods);
+    calcbench::write_flat_ods(settled         ? analysis.book
+                              : from_previous ? previous
+                                              : start_of_fill(previous),
+                              ods);
     std::ofstream inputs(out_dir / "inputs.tsv");
     write_inputs(settled ? analysis.book : previous, analysis.book, inputs);
     std::ofstream expected(out_dir / "expected.tsv");

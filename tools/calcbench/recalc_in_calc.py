@@ -2,6 +2,7 @@
 """Times LibreOffice Calc recalculating the analysis workbook that pellavan-calcbench wrote.
 
     /usr/bin/python3 recalc_in_calc.py DIR [--runs 5] [--differences N] [--single-thread]
+                                           [--until-stable R] [--values FILE]
 
 Each run opens DIR/book.fods (the workbook as the previous project's fill left it) in a headless
 LibreOffice with automatic calculation off, writes the cells of DIR/inputs.tsv (the next
@@ -9,6 +10,12 @@ project's inputs) and recalculates every formula (calculateAll, a hard recalcula
 the writes and the recalculation apart. Then sets LibreOffice's results beside ours
 (DIR/expected.tsv): the results read back, one line each, and the largest difference over every
 formula cell that holds a number in both (and the N cells that differ most).
+
+--until-stable R recalculates the last run again, up to R more times, until no formula cell of
+DIR/expected.tsv changes by more than 1e-6 relative: LibreOffice's iteration stops at its step
+limit, and another round then goes on from where it stopped. --values FILE writes LibreOffice's
+value of each of those cells, sheet, cell and number separated by tabs, which
+pellavan-wbdump --start calc FILE starts a fill from.
 """
 
 import argparse
@@ -174,6 +181,29 @@ def compare(doc, expected, differences):
                   diffs[len(diffs) // 2][0], worst[0], worst[1], worst[2], worst[3], worst[4]))
 
 
+def settle(doc, expected, rounds):
+    """calculateAll again until the expected cells stand; the rounds it took, or None."""
+    last = read_numbers(doc, expected)
+    for n in range(1, rounds + 1):
+        doc.calculateAll()
+        now = read_numbers(doc, expected)
+        moved = [k for k, v in now.items() if (v is None) != (last[k] is None) or
+                 (v is not None and relative(v, last[k]) > 1e-6)]
+        last = now
+        if not moved:
+            return n
+    return None
+
+
+def write_values(doc, expected, path):
+    values = read_numbers(doc, expected)
+    with open(path, "w", encoding="utf-8") as f:
+        for sheet, cell, _, name in expected:
+            v = values[(sheet, cell)]
+            if v is not None and not name:
+                f.write("%s\t%s\t%r\n" % (sheet, cell, v))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("dir")
@@ -182,6 +212,10 @@ def main():
                         help="list the N formula cells that differ most")
     parser.add_argument("--single-thread", action="store_true",
                         help="calculate on one thread, as our engine does")
+    parser.add_argument("--until-stable", type=int, default=0, metavar="R",
+                        help="recalculate the last run up to R more times until it stands")
+    parser.add_argument("--values", metavar="FILE",
+                        help="write LibreOffice's values of the formula cells to FILE")
     args = parser.parse_args()
     book_url = uno.systemPathToFileUrl(os.path.abspath(os.path.join(args.dir, "book.fods")))
     inputs = read_tsv(os.path.join(args.dir, "inputs.tsv"))
@@ -218,7 +252,14 @@ def main():
                     writes.append((t1 - t0) * 1000)
                     recalcs.append((t2 - t1) * 1000)
                     if run == args.runs - 1:
+                        if args.until_stable:
+                            rounds = settle(doc, expected, args.until_stable)
+                            print("further recalculations until the results stand: %s" % (
+                                rounds if rounds is not None else
+                                "still moving after %d" % args.until_stable))
                         compare(doc, expected, args.differences)
+                        if args.values:
+                            write_values(doc, expected, args.values)
                 finally:
                     doc.close(True)
             print("\nrecalculation (calculateAll): min %.2f ms, median %.2f ms over %d runs: %s" % (

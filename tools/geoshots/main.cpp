@@ -30,6 +30,7 @@
 #include "loads/calc/load_calculation.h"
 #include "program_state/analysis_session.h"
 #include "systems/geo/geo_window.h"
+#include "wbdump/formula_override.h"
 #include "wbdump/sweep_houses.h"
 #include "workbook/analysis_run.h"
 
@@ -90,6 +91,7 @@ void unsettled_run(program_state::AppState& state, const QDir& out, QString& box
     std::printf("the large house settles in every city of the climate table\n");
     return;
   }
+  wbdump::old_backup_run_time(state.analysis().F1Book1().book());  // the cycle it shows
   state.LargeLayout = 0;
   state.model.CurrencyLabel = "$ CND";
   for (const bool metric : {false, true}) {

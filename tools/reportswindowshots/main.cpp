@@ -33,6 +33,7 @@
 #include "platform/modal.h"
 #include "reports/window/reports_window.h"
 #include "update/desktop_update_ui.h"
+#include "wbdump/formula_override.h"
 #include "wbdump/sweep_houses.h"
 #include "workbook/analysis_run.h"
 #include "update/window/program_version_check.h"
@@ -150,6 +151,7 @@ void look_at_unsettled(app::Program& program, QString& reports_name) {
     std::printf("the large house settles in every city of the climate table\n");
     return;
   }
+  wbdump::old_backup_run_time(state.analysis().F1Book1().book());  // the cycle it shows
   state.model.CurrencyLabel = "$ CND";
   for (const bool metric : {false, true}) {
     state.model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;

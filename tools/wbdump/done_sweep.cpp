@@ -83,8 +83,10 @@ void fill_columns(workbook::ProjectAnalysis& analysis, SweepSummary& sum, std::o
 }  // namespace
 
 SweepSummary run_done_sweep(const std::filesystem::path& program_folder,
-                            const std::filesystem::path& project, std::ostream& out) {
+                            const std::filesystem::path& project, std::ostream& out,
+                            const std::function<void(workbook::ProjectAnalysis&)>& prepare) {
   workbook::ProjectAnalysis analysis(program_folder);
+  if (prepare) prepare(analysis);
   model::ModelState& model = analysis.model;
   const model::ProjectRec base = workbook::read_project_for_analysis(project);
   analysis.title = project.filename().string();

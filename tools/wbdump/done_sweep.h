@@ -6,7 +6,10 @@
 // the load calculation alone for each city and house with every setting of the load corrections.
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
+
+#include "workbook/analysis_run.h"
 
 namespace pellavan::wbdump {
 
@@ -34,8 +37,10 @@ struct SweepSummary {
   int most_setting_passes = 0;
 };
 
-// Prints one line per run to `out` and returns the counts.
+// Prints one line per run to `out` and returns the counts. `prepare`, when set, is called on the
+// sweep's analysis before its first run: where its fills start, formulas put in.
 SweepSummary run_done_sweep(const std::filesystem::path& program_folder,
-                            const std::filesystem::path& project, std::ostream& out);
+                            const std::filesystem::path& project, std::ostream& out,
+                            const std::function<void(workbook::ProjectAnalysis&)>& prepare = {});
 
 }  // namespace pellavan::wbdump

@@ -5,6 +5,7 @@
 #include "model/catalogue/catalogue_files.h"
 #include "model/catalogue/catalogue_scan.h"
 #include "model/catalogue/city_lists.h"
+#include "wbdump/formula_override.h"
 
 namespace pellavan::wbdump {
 
@@ -64,6 +65,7 @@ std::optional<model::ProjectRec> widest_cycle_house(workbook::ProjectAnalysis& a
 std::optional<model::ProjectRec> widest_cycle_house(const std::filesystem::path& program_folder,
                                                     const std::filesystem::path& project) {
   workbook::ProjectAnalysis analysis(program_folder);
+  old_backup_run_time(analysis.book);
   return widest_cycle_house(analysis, workbook::read_project_for_analysis(project));
 }
 

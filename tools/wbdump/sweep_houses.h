@@ -40,8 +40,10 @@ void set_house(model::ProjectRec& p, const House& house, const model::CityRec& c
 // `analysis`.
 std::optional<model::ProjectRec> widest_cycle_house(workbook::ProjectAnalysis& analysis,
                                                     const model::ProjectRec& project);
+// The large house settles everywhere on the template's formulas: callers that need a cycle put
+// old_backup_run_time (formula_override.h) into each book they fill.
 // The same for the project file as the program opens it, on an analysis of its own over the
-// catalogues of `program_folder`.
+// catalogues of `program_folder`, old_backup_run_time put in.
 std::optional<model::ProjectRec> widest_cycle_house(const std::filesystem::path& program_folder,
                                                     const std::filesystem::path& project);
 

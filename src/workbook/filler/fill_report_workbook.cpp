@@ -36,6 +36,7 @@ FillOutcome Fill_ReportWorkbook(FillContext& ctx) {
   if (book.has_mark()) book.return_to_mark();
   ctx.catalogue_problems.clear();
   for (const FillStep& step : kFillSteps) step.fill(ctx);
+  if (ctx.start) ctx.start(book);
   ctx.ReportWorkbook.recalc();
   outcome.converged = book.last_recalc().converged;
   outcome.passes = book.last_recalc().passes;
