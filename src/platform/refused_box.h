@@ -9,7 +9,8 @@ class QWidget;
 
 namespace pellavan::platform {
 
-// Called once the refusal's message is closed. A hidden box (on another page) is left alone.
+// Called once the refusal's message is closed. A box on a tab page not shown brings its page
+// to the front; a box hidden itself is left alone.
 void return_to_refused(QWidget* box);
 
 // How many refusals have given a box the focus back so far.

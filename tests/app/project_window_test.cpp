@@ -551,6 +551,31 @@ TEST_F(ProjectWindowTest, ARefusedFigureTakesTheCursorBackToItsBox) {
   }
 }
 
+// Done on the job page refusing a stored figure of the loads page shows that page with the cursor
+// in the refused box, so the correction typed at once lands there.
+TEST_F(ProjectWindowTest, DoneOnTheJobPageShowsTheRefusedBoxOnItsPage) {
+  state->model.ProjectRec.Loads_DhwTemp = 140;
+  set_display(false);
+  ProjectWindow& w = shown_project_window();
+  ASSERT_TRUE(platform::testing::show_and_activate(&w));
+  QLineEdit* refused = box("txtDhw");
+  ASSERT_FALSE(refused->isVisible());
+  messages.clear();
+  answer_first = [](const platform::MessageRequest&) {
+    platform::testing::take_the_focus_as_a_message_box();
+    return std::optional<platform::MessageResult>();
+  };
+  QTest::mouseClick(w.form().button("Command4"), Qt::LeftButton);
+  answer_first = nullptr;
+  ASSERT_TRUE(platform::testing::active_again(&w));
+  EXPECT_TRUE(was_shown("Hot Water Temp Outside of Valid Range of 120F - 136F"));
+  EXPECT_TRUE(refused->isVisible());
+  const auto others = platform::testing::texts_but(&w, refused);
+  QTest::keyClicks(QApplication::focusWidget(), "130");
+  EXPECT_EQ(refused->text(), "130");
+  EXPECT_EQ(platform::testing::texts_but(&w, refused), others);
+}
+
 // Back from the ratio, a kW sensible load is shown at one decimal where its text shows a number;
 // one that shows none stays as typed and is refused by Done, never read as another number.
 TEST_F(ProjectWindowTest, ASensibleKwTextThatShowsNoNumberStaysAsTyped) {
