@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/book.h"
+#include "sheet/book_code.h"
 #include "workbook/report_workbook_template.h"
 
 namespace pellavan::workbook {
@@ -39,7 +39,7 @@ TEST(NativeCodeTest, EveryFormulaOfTheTemplateHasItsCode) {
   const Book book = load_report_template();
   const sheet::NativeCode& native = report_workbook_native_code();
   for (sheet::FormulaShapeId s = 0; s < book.shape_count(); ++s)
-    EXPECT_NE(native.find(book.shape_code(s).instrs, book.shape_code(s).constants), nullptr)
+    EXPECT_NE(native.find(shape_code(book, s).instrs, shape_code(book, s).constants), nullptr)
         << "shape " << s;
 }
 
@@ -59,7 +59,7 @@ TEST(NativeCodeTest, GivesTheInterpretersValuesWhateverTheInputs) {
     SCOPED_TRACE("mix " + std::to_string(mix));
     Book compiled = settled;
     Book interpreted = settled;
-    interpreted.use_native_code(nullptr);
+    use_native_code(interpreted, nullptr);
     for (Book* book : {&compiled, &interpreted}) {
       const Value odd[] = {Value::text(book->intern("x")),
                            Value::error(sheet::ErrorCode::kNA),

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "nativegen/native_source.h"
-#include "sheet/calc/native_code.h"
+#include "sheet/book_code.h"
 #include "workbook/report_template_text.h"
 
 namespace {
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     const pellavan::sheet::Book book = pellavan::workbook::load_report_template_text();
     std::vector<Kept> kept;
     for (pellavan::sheet::FormulaShapeId s = 0; s < book.shape_count(); ++s) {
-      const pellavan::sheet::Code& code = book.shape_code(s);
+      const pellavan::sheet::Code& code = pellavan::sheet::shape_code(book, s);
       // Shapes the program would match to one function share it.
       const bool known = std::any_of(kept.begin(), kept.end(), [&](const Kept& k) {
         return pellavan::sheet::serves(k.shape(), code.instrs, code.constants);
