@@ -277,6 +277,12 @@ int RecalcReport::cycle_round() const {
 void Book::Impl::check_cycles(const RecalcReport& report) const {
   if (generation_ != report.generation)
     throw BadCall("the cells changed since the recalculation that went round the cycles");
+  // A report of another book at the same generation names other groups.
+  for (const SettledCycle& c : report.cycles) {
+    if (c.item >= schedule_.items.size() ||
+        c.cells() != schedule_.items[c.item].end - schedule_.items[c.item].first)
+      throw BadCall("the cycles are of another book's recalculation");
+  }
 }
 
 // The states go back into the groups' cells; what reads them is computed in the order of

@@ -194,7 +194,10 @@ constexpr const char* kIncludes =
     "#include \"sheet/calc/instruction_steps.h\"\n#include \"sheet/calc/interpreter.h\"\n"
     "#include \"sheet/calc/native_code.h\"\n\n";
 
-std::string function_name(std::size_t i) { return std::string("native_") + std::to_string(i); }
+// Named after the namespace of the table, so that the tables of two books link side by side.
+std::string function_name(std::string_view space, std::size_t i) {
+  return "native_" + std::string(space) + "_" + std::to_string(i);
+}
 
 std::string declaration(std::string_view name) {
   return "Value " + std::string(name) +
@@ -233,14 +236,14 @@ NativeSources native_sources(std::span<const Code* const> codes, std::size_t par
     out += "namespace pellavan::sheet {\n\n";
     const std::size_t first = p * per_part;
     for (std::size_t i = first; i < std::min(codes.size(), first + per_part); ++i)
-      out += native_function(*codes[i], function_name(i));
+      out += native_function(*codes[i], function_name(space, i));
     out += "}  // namespace pellavan::sheet\n";
   }
 
   std::string& t = sources.table;
   t = "// Made by pellavan-nativegen: do not edit.\n#include \"sheet/calc/native_code.h\"\n\n";
   t += "namespace pellavan::sheet {\n\n";
-  for (std::size_t i = 0; i < codes.size(); ++i) t += declaration(function_name(i)) + ";\n";
+  for (std::size_t i = 0; i < codes.size(); ++i) t += declaration(function_name(space, i)) + ";\n";
   t += "\nnamespace {\n\n";
   for (std::size_t i = 0; i < codes.size(); ++i) {
     t += std::string("constexpr Instr kCode") + std::to_string(i) + "[] = {";
@@ -263,7 +266,7 @@ NativeSources native_sources(std::span<const Code* const> codes, std::size_t par
     t += std::string("      {sheet::kCode") + std::to_string(i) + ", " +
          (codes[i]->constants.empty() ? std::string("{}")
                                       : std::string("sheet::kConstants") + std::to_string(i)) +
-         ", sheet::" + function_name(i) + "},\n";
+         ", sheet::" + function_name(space, i) + "},\n";
   t += "  };\n  static const sheet::NativeCode code(kShapes);\n  return code;\n}\n\n";
   t += "}  // namespace pellavan::" + std::string(space) + "\n";
   return sources;
