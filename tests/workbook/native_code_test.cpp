@@ -11,11 +11,6 @@
 #include "sheet/book_code.h"
 #include "workbook/report_workbook_template.h"
 
-namespace pellavan::loads {
-// Made by pellavan-nativegen for this test (tests/workbook/CMakeLists.txt).
-const sheet::NativeCode& building_load_native_code();
-}  // namespace pellavan::loads
-
 namespace pellavan::workbook {
 namespace {
 
@@ -50,15 +45,9 @@ struct CompiledBook {
   std::size_t least_formulas;
 };
 
-Book building_load_book() {
-  Book book = loads::make_building_load_book();
-  use_native_code(book, &loads::building_load_native_code());
-  return book;
-}
-
 const CompiledBook kBooks[] = {
     {"analysis", load_report_template, report_workbook_native_code, 10000},
-    {"building load", building_load_book, loads::building_load_native_code, 200},
+    {"building load", loads::make_building_load_book, loads::building_load_native_code, 200},
 };
 
 TEST(NativeCodeTest, EveryFormulaHasItsCode) {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "nativegen/native_source.h"
-#include "loads/building_load/building_load_book.h"
+#include "loads/building_load/building_load_text.h"
 #include "sheet/book_code.h"
 #include "sheet/book_text.h"
 #include "workbook/report_template_text.h"
