@@ -1,5 +1,5 @@
 // Sheets, cells and the grid they live in.
-#include "sheet/book.h"
+#include "sheet/book_impl.h"
 
 #include <algorithm>
 #include <limits>
@@ -24,9 +24,9 @@ int round_up(int n, int chunk, int limit) {
 
 }  // namespace
 
-Book::Book() : cells_(2), values_(2) { values_[kRefCell] = Value::error(ErrorCode::kRef); }
+Book::Impl::Impl() : cells_(2), values_(2) { values_[kRefCell] = Value::error(ErrorCode::kRef); }
 
-int Book::add_sheet(std::string_view name) {
+int Book::Impl::add_sheet(std::string_view name) {
   if (name.empty()) throw BadCall("a sheet needs a name");
   if (find_sheet(name)) throw BadCall("there is already a sheet named '" + std::string(name) + "'");
   sheets_.emplace_back(std::string(name));
@@ -34,22 +34,24 @@ int Book::add_sheet(std::string_view name) {
   return sheet_count() - 1;
 }
 
-const Sheet& Book::sheet(int index) const {
+const Sheet& Book::Impl::sheet(int index) const {
   if (index < 0 || index >= sheet_count())
     throw BadCall("no sheet number " + std::to_string(index + 1));
   return sheets_[index];
 }
 
-Sheet& Book::sheet(int index) { return const_cast<Sheet&>(std::as_const(*this).sheet(index)); }
+Sheet& Book::Impl::sheet(int index) {
+  return const_cast<Sheet&>(std::as_const(*this).sheet(index));
+}
 
-std::optional<int> Book::find_sheet(std::string_view name) const {
+std::optional<int> Book::Impl::find_sheet(std::string_view name) const {
   for (int i = 0; i < sheet_count(); ++i) {
     if (compare_ignoring_case(sheets_[i].name(), name) == 0) return i;
   }
   return std::nullopt;
 }
 
-void Book::check(CellPos pos) const {
+void Book::Impl::check(CellPos pos) const {
   if (pos.sheet < 0 || pos.sheet >= sheet_count())
     throw BadCall("no sheet number " + std::to_string(pos.sheet + 1));
   if (!inside_sheet(pos.row, pos.col)) {
@@ -58,17 +60,17 @@ void Book::check(CellPos pos) const {
   }
 }
 
-std::string Book::cell_name(CellPos pos) const {
+std::string Book::Impl::cell_name(CellPos pos) const {
   return quote_sheet_name(sheets_[pos.sheet].name()) + "!" + format_a1(pos.row, pos.col);
 }
 
-std::uint32_t Book::find_cell(CellPos pos) const {
+std::uint32_t Book::Impl::find_cell(CellPos pos) const {
   const Grid& g = grids_[pos.sheet];
   if (pos.row >= g.rows || pos.col >= g.cols) return kEmptyCell;
   return g.base + static_cast<std::uint32_t>(pos.row * g.cols + pos.col);
 }
 
-std::uint32_t Book::cell_index(CellPos pos) {
+std::uint32_t Book::Impl::cell_index(CellPos pos) {
   const Grid& g = grids_[pos.sheet];
   if (pos.row >= g.rows || pos.col >= g.cols) {
     relayout(pos.sheet, round_up(std::max(g.rows, pos.row + 1), kRowChunk, kMaxRows),
@@ -77,14 +79,14 @@ std::uint32_t Book::cell_index(CellPos pos) {
   return find_cell(pos);
 }
 
-void Book::reserve(int sheet_index, int rows, int cols) {
+void Book::Impl::reserve(int sheet_index, int rows, int cols) {
   check(CellPos{sheet_index, std::max(rows, 1) - 1, std::max(cols, 1) - 1});
   std::vector<SheetSize> sizes(grids_.size());
   sizes[static_cast<std::size_t>(sheet_index)] = {rows, cols};
   reserve(sizes);
 }
 
-void Book::reserve(std::span<const SheetSize> sizes) {
+void Book::Impl::reserve(std::span<const SheetSize> sizes) {
   std::vector<Grid> grids = grids_;
   bool grows = false;
   for (std::size_t s = 0; s < sizes.size() && s < grids.size(); ++s) {
@@ -100,7 +102,7 @@ void Book::reserve(std::span<const SheetSize> sizes) {
   if (grows) relayout(std::move(grids));
 }
 
-void Book::relayout(int sheet_index, int rows, int cols) {
+void Book::Impl::relayout(int sheet_index, int rows, int cols) {
   std::vector<Grid> grids = grids_;
   grids[sheet_index].rows = rows;
   grids[sheet_index].cols = cols;
@@ -108,7 +110,7 @@ void Book::relayout(int sheet_index, int rows, int cols) {
 }
 
 // Gives the sheets new grid sizes and moves every cell to its place in the new array.
-void Book::relayout(std::vector<Grid> grids) {
+void Book::Impl::relayout(std::vector<Grid> grids) {
   std::uint64_t total = 2;
   for (Grid& g : grids) {
     g.base = static_cast<std::uint32_t>(total);
@@ -141,7 +143,7 @@ void Book::relayout(std::vector<Grid> grids) {
 // A formula overwritten by a constant leaves the order of calculation valid for the others: it
 // stays in the schedule, skipped, until the structure is rebuilt for another reason. So an
 // overwrite that every fill repeats costs no rebuild.
-void Book::drop_formula(std::uint32_t index) {
+void Book::Impl::drop_formula(std::uint32_t index) {
   Cell& cell = cells_[index];
   if (cell.formula == kNoFormula) return;
   meta_changing(index);
@@ -151,7 +153,7 @@ void Book::drop_formula(std::uint32_t index) {
   cell.formula = kNoFormula;
 }
 
-void Book::store_constant(CellPos pos, Value value) {
+void Book::Impl::store_constant(CellPos pos, Value value) {
   check(pos);
   if (value.is_empty() && find_cell(pos) == kEmptyCell) return;
   const std::uint32_t index = cell_index(pos);
@@ -160,7 +162,7 @@ void Book::store_constant(CellPos pos, Value value) {
   touch();
 }
 
-void Book::set_cell_text(CellPos pos, std::string_view text) {
+void Book::Impl::set_cell_text(CellPos pos, std::string_view text) {
   const EntryValue entry = apply_entry_rule(text);
   switch (entry.kind) {
     case EntryValue::Kind::kEmpty: store_constant(pos, Value()); return;
@@ -179,15 +181,15 @@ void Book::set_cell_text(CellPos pos, std::string_view text) {
   }
 }
 
-void Book::set_cell_value(CellPos pos, Value value) {
+void Book::Impl::set_cell_value(CellPos pos, Value value) {
   if (value.is_area()) throw BadCall("an area is no cell value");
   if (value.is_number()) value = number_result(value.as_number());
   store_constant(pos, value);
 }
 
-void Book::clear_cell(CellPos pos) { store_constant(pos, Value()); }
+void Book::Impl::clear_cell(CellPos pos) { store_constant(pos, Value()); }
 
-void Book::set_cached_value(CellPos pos, Value value) {
+void Book::Impl::set_cached_value(CellPos pos, Value value) {
   check(pos);
   const std::uint32_t i = find_cell(pos);
   if (cells_[i].formula == kNoFormula) throw BadCall(cell_name(pos) + " holds no formula");
@@ -196,18 +198,18 @@ void Book::set_cached_value(CellPos pos, Value value) {
   touch();
 }
 
-Value Book::cell_value(CellPos pos) const {
+Value Book::Impl::cell_value(CellPos pos) const {
   check(pos);
   return values_[find_cell(pos)];
 }
 
-CellKind Book::cell_kind(CellPos pos) const {
+CellKind Book::Impl::cell_kind(CellPos pos) const {
   check(pos);
   const std::uint32_t i = find_cell(pos);
   return kind_of(cells_[i], values_[i]);
 }
 
-std::string Book::cell_text(CellPos pos) const {
+std::string Book::Impl::cell_text(CellPos pos) const {
   const Value v = cell_value(pos);
   switch (v.kind()) {
     case ValueKind::kNumber: return plain_number_text(v.as_number());
@@ -218,7 +220,7 @@ std::string Book::cell_text(CellPos pos) const {
   }
 }
 
-std::optional<std::string> Book::cell_formula(CellPos pos) const {
+std::optional<std::string> Book::Impl::cell_formula(CellPos pos) const {
   check(pos);
   const Cell& cell = cells_[find_cell(pos)];
   if (cell.formula == kNoFormula) return std::nullopt;
@@ -226,12 +228,12 @@ std::optional<std::string> Book::cell_formula(CellPos pos) const {
                        [this](int s) -> std::string_view { return sheets_[s].name(); });
 }
 
-StyleId Book::cell_style(CellPos pos) const {
+StyleId Book::Impl::cell_style(CellPos pos) const {
   check(pos);
   return cells_[find_cell(pos)].style;
 }
 
-void Book::set_cell_style(CellPos pos, StyleId style) {
+void Book::Impl::set_cell_style(CellPos pos, StyleId style) {
   check(pos);
   if (style >= styles_.size()) throw BadCall("no style " + std::to_string(style));
   if (style == 0 && find_cell(pos) == kEmptyCell) return;
@@ -241,7 +243,7 @@ void Book::set_cell_style(CellPos pos, StyleId style) {
   touch();
 }
 
-std::optional<RangePos> Book::used_range(int sheet_index) const {
+std::optional<RangePos> Book::Impl::used_range(int sheet_index) const {
   check(CellPos{sheet_index, 0, 0});
   const Grid& g = grids_[sheet_index];
   std::optional<RangePos> used;
@@ -261,12 +263,12 @@ std::optional<RangePos> Book::used_range(int sheet_index) const {
   return used;
 }
 
-std::size_t Book::formula_count() const {
+std::size_t Book::Impl::formula_count() const {
   return static_cast<std::size_t>(std::count_if(formulas_.begin(), formulas_.end(),
                                                 [](const FormulaCell& f) { return f.live; }));
 }
 
-void Book::set_safe_seed(CellPos pos, double seed) {
+void Book::Impl::set_safe_seed(CellPos pos, double seed) {
   check(pos);
   seeds_[pos] = number_result(seed).is_number() ? seed : 0.0;
 }

@@ -4,7 +4,8 @@
 // Positions are CellPos (0-based sheet index, row and column); BookControl offers the 1-based
 // calls of the spreadsheet control on top. Writing a cell computes nothing (manual calculation):
 // recalc() computes every formula. Formulas that read each other in a circle are solved by
-// iteration, pass after pass, under the book's CalcSettings.
+// iteration, pass after pass, under the book's CalcSettings. How the engine behind this face
+// works, and where a formula runs: ARCHITECTURE.md, "The spreadsheet engine".
 //
 // Errors come in three kinds, kept apart: a formula's error is a value (#DIV/0!...), never thrown;
 // a formula that does not parse is refused with FormulaRejected; a call naming no such sheet or
@@ -17,21 +18,16 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "sheet/address.h"
-#include "sheet/calc/eval_context.h"
-#include "sheet/calc/group_settling.h"
-#include "sheet/calc/native_code.h"
-#include "sheet/calc/schedule.h"
 #include "sheet/cell.h"
 #include "sheet/format/date_serial.h"
-#include "sheet/formula/ast.h"
-#include "sheet/formula/code.h"
+#include "sheet/settled_cycle.h"
 #include "sheet/sheet.h"
 #include "sheet/string_pool.h"
 #include "sheet/style.h"
+#include "sheet/value.h"
 
 namespace pellavan::sheet {
 
@@ -60,6 +56,14 @@ struct RecalcReport {
   double last_change = 0.0;  // largest change of a counted number in the last pass
   std::uint64_t formulas_computed = 0;
   std::vector<GroupReport> groups;  // in the order the passes visit them
+  // A circular group whose passes went round a cycle was settled at the mean of its states over
+  // one round (calc/group_settling.h): each such group's round, for Book::put_cycle_state and
+  // Book::visit_cycle_states.
+  std::vector<SettledCycle> cycles;
+  std::uint64_t generation = 0;  // the book's generation() the recalculation left
+
+  // The longest round of its cycles; 0 when no group cycled.
+  int cycle_round() const;
 };
 
 using FormulaShapeId = std::uint32_t;
@@ -67,11 +71,16 @@ using FormulaShapeId = std::uint32_t;
 class Book {
  public:
   Book();
+  Book(const Book& other);
+  Book(Book&& other) noexcept;
+  Book& operator=(const Book& other);
+  Book& operator=(Book&& other) noexcept;
+  ~Book();
 
   // ---- sheets ----
   // Adds a sheet at the end and returns its index. Names are unique, ignoring case.
   int add_sheet(std::string_view name);
-  int sheet_count() const { return static_cast<int>(sheets_.size()); }
+  int sheet_count() const;
   const Sheet& sheet(int index) const;
   Sheet& sheet(int index);
   std::optional<int> find_sheet(std::string_view name) const;  // ignoring case
@@ -98,52 +107,50 @@ class Book {
   // The formula as text without "=", or nullopt for a cell without one.
   std::optional<std::string> cell_formula(CellPos pos) const;
 
-  TextId intern(std::string_view text) { return pool_.intern(text); }
-  std::string_view text_of(Value text_value) const { return pool_.get(text_value.as_text()); }
+  TextId intern(std::string_view text);
+  std::string_view text_of(Value text_value) const;
 
   // ---- styles ----
-  StyleTable& styles() { return styles_; }
-  const StyleTable& styles() const { return styles_; }
+  StyleTable& styles();
+  const StyleTable& styles() const;
   StyleId cell_style(CellPos pos) const;
   void set_cell_style(CellPos pos, StyleId style);
-  const Style& style_of(CellPos pos) const { return styles_.get(cell_style(pos)); }
+  const Style& style_of(CellPos pos) const { return styles().get(cell_style(pos)); }
 
   // ---- formulas shared by many cells ----
   // Parses a formula as written in `origin`; the shape serves every cell it is given to, its
-  // relative references moving with the cell (a range filled from its first cell).
+  // relative references moving with the cell (a range filled from its first cell). Its code and
+  // the machine code that may run it instead: sheet/book_code.h.
   FormulaShapeId parse_shape(CellPos origin, std::string_view formula);
   void set_cell_shape(CellPos pos, FormulaShapeId shape);
-  std::size_t shape_count() const { return shapes_.size(); }
-  const Code& shape_code(FormulaShapeId shape) const { return shapes_.at(shape).code; }
-  // Formulas whose code the table holds run its machine code from now on; null: none does.
-  // The table outlives the book.
-  void use_native_code(const NativeCode* code);
+  std::size_t shape_count() const;
 
   // ---- calculation ----
-  CalcSettings& settings() { return settings_; }
-  const CalcSettings& settings() const { return settings_; }
+  CalcSettings& settings();
+  const CalcSettings& settings() const;
   // Before a recalculation, a cell of a circular group that holds an error starts again from its
   // safe seed (0 unless one is registered here).
   void set_safe_seed(CellPos pos, double seed);
   // The date TODAY() gives; the default is the machine's local date.
-  void set_clock(TodayFn clock) { clock_ = std::move(clock); }
-  void recalc();
-  const RecalcReport& last_recalc() const { return report_; }
+  void set_clock(TodayFn clock);
+  // Computes every formula and reports how it went; the report stays valid until the next
+  // recalculation, which overwrites it (copy it to keep it).
+  const RecalcReport& recalc();
+  const RecalcReport& last_recalc() const;  // what the last recalc() returned
 
-  // ---- the cycles of the last recalculation ----
-  // A circular group whose passes went round a cycle was settled at the mean of its states over
-  // one round. These show what would follow from each state of the round instead. Once a cell
-  // changed since that recalculation, each throws BadCall (but where no group cycled).
-  // The longest round of the last recalculation; 0 when no group cycled.
-  int cycle_round() const;
+  // ---- the cycles of a recalculation ----
+  // These show what would follow from each state of the rounds `report` (a recalc() of this
+  // book or of the one it was copied from) settled its cycling groups at, instead of their
+  // mean. Once a cell changed since that recalculation, each throws BadCall (but where no group
+  // cycled).
   // Puts each group that cycled back at the k-th state of its round (k from 0, modulo its
   // round: SettledCycle::state) and computes every formula that follows from them but the other
   // circular groups. The next recalculation starts from there.
-  void put_cycle_state(int k);
+  void put_cycle_state(const RecalcReport& report, int k);
   // put_cycle_state for each k below the longest round in turn, calling `at` after each, then
   // every value back as the recalculation left it, also when `at` throws. Groups of different
   // rounds are not seen in every combination of their states.
-  void visit_cycle_states(const std::function<void()>& at);
+  void visit_cycle_states(const RecalcReport& report, const std::function<void()>& at);
 
   // ---- a state to return to ----
   // Remembers every cell as it is now (values, formulas and styles; sheet settings are not cells);
@@ -151,14 +158,14 @@ class Book {
   // whatever was written or computed since. The mark is shared by copies of the book.
   void mark_state();
   void return_to_mark();  // throws BadCall when no state was marked
-  bool has_mark() const { return mark_ != nullptr; }
+  bool has_mark() const;
 
   // ---- telling views about changes ----
   // Moves on at every change of a cell's value, formula or style and at every recalculation, so
   // that a view can tell whether what it shows is stale without the engine knowing of views.
   // Changes made through sheet() (sizes, pictures, print settings) are marked with touch().
-  std::uint64_t generation() const { return generation_; }
-  void touch() { ++generation_; }
+  std::uint64_t generation() const;
+  void touch();
 
   // ---- looking around ----
   // The smallest block holding every non-empty or formula cell, nullopt for an empty sheet.
@@ -174,123 +181,13 @@ class Book {
   };
   void reserve(std::span<const SheetSize> sizes);
 
+  // The engine behind this face (book_impl.h, seen only by the engine's own files).
+  struct Impl;
+  Impl& impl() { return *impl_; }
+  const Impl& impl() const { return *impl_; }
+
  private:
-  struct Grid {
-    std::uint32_t base = 0;  // index of cell A1 in cells_
-    int rows = 0;
-    int cols = 0;
-  };
-  struct FormulaShape {
-    Ast ast;
-    Code code;
-    std::uint32_t instrs = 0;     // its code runs from instrs_[instrs]
-    std::uint32_t constants = 0;  // its constants start at constants_[constants]
-    NativeFormula native = nullptr;
-  };
-  struct FormulaCell {
-    CellPos pos;
-    FormulaShapeId shape = 0;
-    std::uint32_t cell = 0;        // index in cells_
-    std::uint32_t first_slot = 0;  // its slot-to-cell table starts at slot_cells_[first_slot]
-    std::uint32_t areas = 0;       // its areas start at areas_[areas]
-    bool live = true;
-    std::uint32_t instrs = 0;  // its shape's, for evaluation
-    std::uint32_t constants = 0;
-  };
-
-  static constexpr std::uint32_t kEmptyCell = 0;  // an always empty cell
-  static constexpr std::uint32_t kRefCell =
-      1;  // an always #REF! cell, for references off the sheet
-
-  void check(CellPos pos) const;
-  std::string cell_name(CellPos pos) const;
-  // Index in cells_, or kEmptyCell for a cell beyond the grid.
-  std::uint32_t find_cell(CellPos pos) const;
-  std::uint32_t cell_index(CellPos pos);  // grows the grid when needed
-  void relayout(int sheet, int rows, int cols);
-  void relayout(std::vector<Grid> grids);
-  void drop_formula(std::uint32_t index);
-  // Before a cell's formula or style changes: a mark's return then restores only such cells.
-  void meta_changing(std::uint32_t index) {
-    if (mark_ && meta_changed_.size() <= cells_.size() / 8) meta_changed_.push_back(index);
-  }
-  void structure_changed() {
-    structure_dirty_ = true;
-    ++structure_version_;
-  }
-  void store_constant(CellPos pos, Value value);
-
-  // book_structure.cpp
-  void rebuild_structure();
-  void resolve_references(FormulaCell& f);
-  std::vector<std::uint32_t> precedents_of(const FormulaCell& f) const;
-
-  // book_recalc.cpp
-  // What computing one formula needs, laid out in the order of calculation: `before`, the loop
-  // region, `after`.
-  struct Eval {
-    std::uint32_t cell = 0;     // index in cells_
-    std::uint32_t formula = 0;  // its id; the cell holds another once it is overwritten
-    std::uint32_t instrs = 0;
-    std::uint32_t constants = 0;
-    std::uint32_t first_slot = 0;  // its slot-to-cell table starts at eval_slots_[first_slot]
-    std::uint32_t areas = 0;
-    NativeFormula native = nullptr;  // else the interpreter runs its code
-  };
-  void build_evals();  // with every build of the structure, and when a mark brings one back
-  // A formula overwritten since the structure was built is skipped, and comes back with a mark.
-  static constexpr std::uint32_t kNoEval = 0xFFFFFFFFu;
-  void set_eval_live(FormulaId formula, bool live) {
-    if (formula < eval_of_formula_.size() && eval_of_formula_[formula] != kNoEval)
-      eval_live_[eval_of_formula_[formula]] = live;
-  }
-  Value compute(std::uint32_t eval);  // stores the new value, returns the one before
-  void apply_seeds();
-  void iterate();
-  void check_cycles() const;
-  void put_cycles_at(int k);
-
-  std::vector<Sheet> sheets_;
-  std::vector<Grid> grids_;
-  std::vector<Cell> cells_;
-  std::vector<Value> values_;  // of each cell of cells_
-  StringPool pool_;
-  StyleTable styles_;
-
-  std::vector<FormulaShape> shapes_;
-  std::unordered_map<std::string, FormulaShapeId> shape_index_;
-  // The code and constants of every shape, one after another, so that a recalculation reads
-  // them from one place.
-  std::vector<Instr> instrs_;
-  std::vector<Value> constants_;
-  std::vector<FormulaCell> formulas_;
-  std::vector<std::uint32_t> slot_cells_;
-  std::vector<ResolvedArea> areas_;
-  bool structure_dirty_ = false;
-  std::uint64_t structure_version_ = 0;  // moves on with every change of the formulas' structure
-  std::vector<FormulaId> dropped_;       // formulas overwritten since the structure was built
-  Schedule schedule_;
-  std::vector<Value> stack_;
-  const NativeCode* native_code_ = nullptr;
-
-  struct Mark;
-  std::shared_ptr<const Mark> mark_;
-  // The cells whose formula or style changed since the mark; more than an eighth of them: all.
-  std::vector<std::uint32_t> meta_changed_;
-
-  CalcSettings settings_;
-  std::unordered_map<CellPos, double> seeds_;
-  TodayFn clock_;
-  RecalcReport report_;
-  std::vector<SettledCycle> cycles_;     // of the last recalculation
-  std::uint64_t cycles_generation_ = 0;  // the generation the last recalculation left
-
-  std::vector<Eval> evals_;
-  std::vector<std::uint8_t> eval_live_;         // by place in evals_
-  std::vector<std::uint32_t> eval_of_formula_;  // place in evals_ by formula id
-  std::vector<std::uint32_t> eval_slots_;
-  EvalContext context_;
-  std::uint64_t generation_ = 0;
+  std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace pellavan::sheet

@@ -29,7 +29,7 @@ class BookControl {
   void set_cell_formula(int row, int col, std::string_view formula) {
     book_->set_cell_formula(at(row, col), formula);
   }
-  void recalc() { book_->recalc(); }
+  const RecalcReport& recalc() { return book_->recalc(); }
 
   // The 0-based position of a 1-based row and column of the active sheet (BadCall outside it).
   CellPos at(int row, int col) const;

@@ -1,12 +1,12 @@
 // A marked state of every cell, and the return to it.
 #include <algorithm>
 
-#include "sheet/book.h"
+#include "sheet/book_impl.h"
 #include "sheet/errors.h"
 
 namespace pellavan::sheet {
 
-struct Book::Mark {
+struct Book::Impl::Mark {
   std::vector<Grid> grids;
   std::vector<Cell> cells;
   std::vector<Value> values;
@@ -17,7 +17,7 @@ struct Book::Mark {
   std::uint64_t structure_version = 0;
 };
 
-void Book::mark_state() {
+void Book::Impl::mark_state() {
   if (structure_dirty_ || !dropped_.empty()) rebuild_structure();
   meta_changed_.clear();
   mark_ = std::make_shared<const Mark>(
@@ -27,7 +27,7 @@ void Book::mark_state() {
 // While the structure stands as it was marked, only the values need copying back, with the
 // cells whose formula or style changed, and formulas overwritten since come alive again; a
 // formula added or a grid grown since brings back the marked structure as well.
-void Book::return_to_mark() {
+void Book::Impl::return_to_mark() {
   if (!mark_) throw BadCall("no state of the book was marked");
   const Mark& m = *mark_;
   if (structure_version_ != m.structure_version || structure_dirty_) {

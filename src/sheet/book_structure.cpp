@@ -1,14 +1,14 @@
 // Formulas: their shapes, the cells that hold them, and the dependency structure built from them.
 #include <algorithm>
 
-#include "sheet/book.h"
+#include "sheet/book_impl.h"
 #include "sheet/errors.h"
 #include "sheet/formula/compiler.h"
 #include "sheet/formula/parser.h"
 
 namespace pellavan::sheet {
 
-FormulaShapeId Book::parse_shape(CellPos origin, std::string_view formula) {
+FormulaShapeId Book::Impl::parse_shape(CellPos origin, std::string_view formula) {
   check(origin);
   ParseContext context{origin, [this](std::string_view name) { return find_sheet(name); }};
   ParseResult parsed = parse_formula(formula, context);
@@ -32,7 +32,7 @@ FormulaShapeId Book::parse_shape(CellPos origin, std::string_view formula) {
   return id;
 }
 
-void Book::set_cell_shape(CellPos pos, FormulaShapeId shape) {
+void Book::Impl::set_cell_shape(CellPos pos, FormulaShapeId shape) {
   check(pos);
   if (shape >= shapes_.size()) throw BadCall("no formula shape " + std::to_string(shape));
   const std::uint32_t index = cell_index(pos);
@@ -48,11 +48,11 @@ void Book::set_cell_shape(CellPos pos, FormulaShapeId shape) {
   structure_changed();
 }
 
-void Book::set_cell_formula(CellPos pos, std::string_view formula) {
+void Book::Impl::set_cell_formula(CellPos pos, std::string_view formula) {
   set_cell_shape(pos, parse_shape(pos, formula));
 }
 
-void Book::resolve_references(FormulaCell& f) {
+void Book::Impl::resolve_references(FormulaCell& f) {
   const FormulaShape& shape = shapes_[f.shape];
   const Code& code = shape.code;
   f.instrs = shape.instrs;
@@ -84,7 +84,7 @@ void Book::resolve_references(FormulaCell& f) {
   }
 }
 
-std::vector<std::uint32_t> Book::precedents_of(const FormulaCell& f) const {
+std::vector<std::uint32_t> Book::Impl::precedents_of(const FormulaCell& f) const {
   std::vector<std::uint32_t> out;
   const Code& code = shapes_[f.shape].code;
   for (std::size_t i = 0; i < code.cell_slots.size(); ++i) {
@@ -103,14 +103,14 @@ std::vector<std::uint32_t> Book::precedents_of(const FormulaCell& f) const {
   return out;
 }
 
-void Book::use_native_code(const NativeCode* code) {
+void Book::Impl::use_native_code(const NativeCode* code) {
   native_code_ = code;
   for (FormulaShape& shape : shapes_)
     shape.native = code ? code->find(shape.code.instrs, shape.code.constants) : nullptr;
   if (!structure_dirty_) build_evals();
 }
 
-void Book::build_evals() {
+void Book::Impl::build_evals() {
   evals_.clear();
   eval_live_.clear();
   eval_slots_.clear();
@@ -133,7 +133,7 @@ void Book::build_evals() {
 
 // Drops removed formulas, numbers the rest in sheet order (sheet, row, column), resolves every
 // reference to a cell index and works out the order of calculation.
-void Book::rebuild_structure() {
+void Book::Impl::rebuild_structure() {
   std::erase_if(formulas_, [](const FormulaCell& f) { return !f.live; });
   dropped_.clear();
   std::sort(formulas_.begin(), formulas_.end(),

@@ -9,6 +9,10 @@
 #include "sheet/book.h"
 #include "workbook/report_template_text.h"
 
+namespace pellavan::sheet {
+class NativeCode;  // sheet/calc/native_code.h
+}
+
 namespace pellavan::workbook {
 
 // The values files, "sheet01.values" to "sheet29.values", settled at build time.

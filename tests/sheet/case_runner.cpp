@@ -35,7 +35,10 @@ class CaseRunner {
     if (line.word_is(0, "text"))
       return book_.set_cell_text(line.cell_at(1, sheet_), quoted(line, 2));
     if (line.word_is(0, "formula")) return enter_formula(line);
-    if (line.word_is(0, "recalc")) return book_.recalc();
+    if (line.word_is(0, "recalc")) {
+      book_.recalc();
+      return;
+    }
     if (line.word_is(0, "check")) return check(line);
     if (line.word_is(0, "reject")) return reject(line);
     if (line.word_is(0, "passes"))

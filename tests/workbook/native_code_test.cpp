@@ -1,12 +1,14 @@
-// The template's formulas run as compiled code give the interpreter's values to the last bit,
-// whatever their inputs: numbers, texts, errors, booleans and empty cells mixed.
+// The formulas of the analysis workbook's template, and of the building-load workbook's, run as
+// compiled code give the interpreter's values to the last bit, whatever their inputs: numbers,
+// texts, errors, booleans and empty cells mixed.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "sheet/book.h"
+#include "loads/building_load/building_load_book.h"
+#include "sheet/book_code.h"
 #include "workbook/report_workbook_template.h"
 
 namespace pellavan::workbook {
@@ -35,16 +37,32 @@ std::string exact(const Book& book, Value v) {
   return std::to_string(bits);
 }
 
-TEST(NativeCodeTest, EveryFormulaOfTheTemplateHasItsCode) {
-  const Book book = load_report_template();
-  const sheet::NativeCode& native = report_workbook_native_code();
-  for (sheet::FormulaShapeId s = 0; s < book.shape_count(); ++s)
-    EXPECT_NE(native.find(book.shape_code(s).instrs, book.shape_code(s).constants), nullptr)
-        << "shape " << s;
+// A workbook as the program has it, its formulas running their compiled code.
+struct CompiledBook {
+  const char* name;
+  Book (*load)();
+  const sheet::NativeCode& (*native)();
+  std::size_t least_formulas;
+};
+
+const CompiledBook kBooks[] = {
+    {"analysis", load_report_template, report_workbook_native_code, 10000},
+    {"building load", loads::make_building_load_book, loads::building_load_native_code, 200},
+};
+
+TEST(NativeCodeTest, EveryFormulaHasItsCode) {
+  for (const CompiledBook& c : kBooks) {
+    SCOPED_TRACE(c.name);
+    const Book book = c.load();
+    const sheet::NativeCode& native = c.native();
+    for (sheet::FormulaShapeId s = 0; s < book.shape_count(); ++s)
+      EXPECT_NE(native.find(shape_code(book, s).instrs, shape_code(book, s).constants), nullptr)
+          << "shape " << s;
+  }
 }
 
-TEST(NativeCodeTest, GivesTheInterpretersValuesWhateverTheInputs) {
-  const Book settled = load_report_template();
+void expect_interpreters_values(const CompiledBook& c) {
+  const Book settled = c.load();
   std::vector<CellPos> constants;
   std::vector<CellPos> formulas;
   for_each_used_cell(settled, [&](CellPos p) {
@@ -52,14 +70,14 @@ TEST(NativeCodeTest, GivesTheInterpretersValuesWhateverTheInputs) {
     if (settled.cell_kind(p) == CellKind::kConstant && settled.cell_value(p).is_number())
       constants.push_back(p);
   });
-  ASSERT_GT(formulas.size(), 10000u);
+  ASSERT_GT(formulas.size(), c.least_formulas);
 
   // Each case replaces a different mix of the numbers the formulas read.
   for (int mix = 0; mix < 4; ++mix) {
     SCOPED_TRACE("mix " + std::to_string(mix));
     Book compiled = settled;
     Book interpreted = settled;
-    interpreted.use_native_code(nullptr);
+    use_native_code(interpreted, nullptr);
     for (Book* book : {&compiled, &interpreted}) {
       const Value odd[] = {Value::text(book->intern("x")),
                            Value::error(sheet::ErrorCode::kNA),
@@ -82,6 +100,13 @@ TEST(NativeCodeTest, GivesTheInterpretersValuesWhateverTheInputs) {
                       << " against " << b;
     }
     EXPECT_EQ(differ, 0);
+  }
+}
+
+TEST(NativeCodeTest, GivesTheInterpretersValuesWhateverTheInputs) {
+  for (const CompiledBook& c : kBooks) {
+    SCOPED_TRACE(c.name);
+    expect_interpreters_values(c);
   }
 }
 

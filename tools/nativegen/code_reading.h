@@ -1,9 +1,12 @@
 #pragma once
-// Reading compiled formula code: which operator an instruction is and where its operands lie.
+// Reading compiled formula code: which operator an instruction is and where its operands lie,
+// from the one table of operator steps the interpreter runs (sheet/calc/instruction_steps.h).
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
+#include "sheet/calc/instruction_steps.h"
 #include "sheet/formula/code.h"
 
 namespace pellavan::nativegen {
@@ -13,20 +16,18 @@ using sheet::Instr;
 using sheet::Op;
 using sheet::Operand;
 
-inline constexpr const char* kOpNames[] = {"kAdd", "kSub", "kMul", "kDiv", "kPow", "kConcat",
-                                           "kEq",  "kNe",  "kLt",  "kLe",  "kGt",  "kGe"};
-
 inline unsigned code_of(sheet::Op op) { return static_cast<unsigned>(op); }
 
-inline std::string op_name(unsigned op) {
-  const unsigned k = op - code_of(sheet::Op::kAdd);
-  if (k >= std::size(kOpNames))
+inline const sheet::OperatorStep& operator_of(unsigned op) {
+  if (op < code_of(Op::kAdd) || op > code_of(Op::kGe))
     throw std::logic_error(std::string("not an operator: ") + std::to_string(op));
-  return std::string("Op::") + kOpNames[k];
+  return sheet::operator_step(static_cast<Op>(op));
 }
 
+inline std::string op_name(unsigned op) { return operator_of(op).name; }
+
 inline bool is_comparison(unsigned op) {
-  return op >= code_of(sheet::Op::kEq) && op <= code_of(sheet::Op::kGe);
+  return operator_of(op).kind == sheet::OperatorKind::kComparison;
 }
 
 // A binary operator and where its operands lie.
@@ -40,16 +41,9 @@ struct Binary {
 };
 
 inline bool binary_of(sheet::Op code, Binary& b) {
-  const unsigned c = code_of(code);
-  if (c >= code_of(sheet::Op::kAdd) && c <= code_of(sheet::Op::kGe)) {
-    b = Binary{c, sheet::Operand::kStack, sheet::Operand::kStack};
-    return true;
-  }
-  if (c < code_of(sheet::Op::kFirstDirect)) return false;
-  const unsigned k = c - code_of(sheet::Op::kFirstDirect);
-  const unsigned form = k % sheet::kDirectForms + 1;
-  b = Binary{code_of(sheet::Op::kAdd) + k / sheet::kDirectForms,
-             static_cast<sheet::Operand>(form / 3), static_cast<sheet::Operand>(form % 3)};
+  const std::optional<sheet::BinaryForm> form = sheet::binary_form(code);
+  if (!form) return false;
+  b = Binary{code_of(form->op), form->left, form->right};
   return true;
 }
 

@@ -1,5 +1,7 @@
-// pellavan-nativegen --out DIR --parts N: the analysis workbook's formula code as C++ functions,
-// in N files "native_partK.cpp" and the table "native_table.cpp" over them.
+// pellavan-nativegen --out DIR --parts N [--book loads]: the analysis workbook's formula code as
+// C++ functions, in N files "native_partK.cpp" and the table "native_table.cpp" over them; with
+// --book loads, the building-load workbook's instead (its table
+// pellavan::loads::building_load_native_code()).
 #include <algorithm>
 #include <cstdio>
 #include <exception>
@@ -9,7 +11,9 @@
 #include <vector>
 
 #include "nativegen/native_source.h"
-#include "sheet/calc/native_code.h"
+#include "loads/building_load/building_load_text.h"
+#include "sheet/book_code.h"
+#include "sheet/book_text.h"
 #include "workbook/report_template_text.h"
 
 namespace {
@@ -30,17 +34,23 @@ struct Kept {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5 || std::string(argv[1]) != "--out" || std::string(argv[3]) != "--parts") {
-    std::fprintf(stderr, "usage: pellavan-nativegen --out DIR --parts N\n");
+  const bool loads =
+      argc == 7 && std::string(argv[5]) == "--book" && std::string(argv[6]) == "loads";
+  if ((argc != 5 && !loads) || std::string(argv[1]) != "--out" ||
+      std::string(argv[3]) != "--parts") {
+    std::fprintf(stderr, "usage: pellavan-nativegen --out DIR --parts N [--book loads]\n");
     return 2;
   }
   const std::filesystem::path dir = argv[2];
   try {
     const std::size_t parts = std::stoul(argv[4]);
-    const pellavan::sheet::Book book = pellavan::workbook::load_report_template_text();
+    const pellavan::sheet::Book book =
+        loads ? pellavan::sheet::load_book(pellavan::loads::building_load_template_files(),
+                                           "book.txt")
+              : pellavan::workbook::load_report_template_text();
     std::vector<Kept> kept;
     for (pellavan::sheet::FormulaShapeId s = 0; s < book.shape_count(); ++s) {
-      const pellavan::sheet::Code& code = book.shape_code(s);
+      const pellavan::sheet::Code& code = pellavan::sheet::shape_code(book, s);
       // Shapes the program would match to one function share it.
       const bool known = std::any_of(kept.begin(), kept.end(), [&](const Kept& k) {
         return pellavan::sheet::serves(k.shape(), code.instrs, code.constants);
@@ -53,8 +63,9 @@ int main(int argc, char** argv) {
     }
     std::vector<const pellavan::sheet::Code*> codes;
     for (const Kept& k : kept) codes.push_back(k.code);
-    const auto sources = pellavan::nativegen::native_sources(codes, parts, "workbook",
-                                                             "report_workbook_native_code");
+    const auto sources = pellavan::nativegen::native_sources(
+        codes, parts, loads ? "loads" : "workbook",
+        loads ? "building_load_native_code" : "report_workbook_native_code");
     bool ok = write_file(dir / "native_table.cpp", sources.table);
     for (std::size_t p = 0; p < sources.parts.size(); ++p)
       ok = write_file(dir / ("native_part" + std::to_string(p) + ".cpp"), sources.parts[p]) && ok;

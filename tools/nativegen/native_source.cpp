@@ -111,44 +111,34 @@ std::string operands(const Binary& b, std::uint32_t left_index, std::uint32_t ri
          "; const Value b = " + operand(b.right, right_index, right_at) + "; ";
 }
 
-// Both operands numbers: a direct constant always is one.
-std::string numbers(const Binary& b) {
-  const std::string na = b.left == Operand::kConstant ? "true" : "a.is_number()";
-  const std::string nb = b.right == Operand::kConstant ? "true" : "b.is_number()";
-  return "(" + na + " && " + nb + ")";
+std::string operand_name(Operand kind) {
+  switch (kind) {
+    case Operand::kSlot: return "Operand::kSlot";
+    case Operand::kConstant: return "Operand::kConstant";
+    case Operand::kStack: break;
+  }
+  return "Operand::kStack";
 }
 
-std::string step(const Binary& b) {
-  const std::string op = op_name(b.op);
-  if (b.op == code_of(Op::kConcat)) return "concatenation(a, b, pool)";
-  if (is_comparison(b.op))
-    return numbers(b) + " ? Value::boolean(ordering_holds(" + op +
-           ", tolerant_order(a.as_number(), b.as_number()))) : comparison(" + op + ", a, b, pool)";
-  return numbers(b) + " ? number_arithmetic(" + op +
-         ", a.as_number(), b.as_number()) : arithmetic(" + op + ", a, b, pool)";
+// The operator's step on `a` and `b` (instruction_steps.h).
+std::string step(unsigned op, Operand left, Operand right) {
+  return "binary_step(" + op_name(op) + ", " + operand_name(left) + ", " + operand_name(right) +
+         ", a, b, pool)";
 }
 
 // The branch of an IF on the condition `value`: an error ends the IF with it (left at s[at]),
 // FALSE goes to arg, TRUE on to what follows.
 std::string branch(const std::string& value, int at, const Instr& x) {
-  return "{ const Value t = " + value +
-         "; const Value cond = t.is_boolean() ? t : logical_operand(t, pool); "
+  return "{ const Value cond = condition_step(" + value +
+         ", pool); "
          "if (cond.is_error()) { " +
          s_at(at) + " = cond; goto " + label(x.aux) + "; } if (!cond.as_boolean()) goto " +
          label(x.arg) + "; }";
 }
 
-// The comparison of `a` and `b` as the interpreter's branches make it.
-std::string compared(unsigned op) {
-  const std::string name = op_name(op);
-  return "(a.is_number() && b.is_number()) ? Value::boolean(ordering_holds(" + name +
-         ", tolerant_order(a.as_number(), b.as_number()))) : comparison(" + name + ", a, b, pool)";
-}
-
 std::string call(const Instr& x, int first) {
-  return s_at(first) + std::string(" = call_function(functions()[") + std::to_string(x.arg) +
-         std::string("], std::span<Value>(s + ") + std::to_string(first) + std::string(", ") +
-         std::to_string(x.argc) + "), c);";
+  return s_at(first) + " = call_step(" + std::to_string(x.arg) + ", s + " + std::to_string(first) +
+         ", " + std::to_string(x.argc) + ", c);";
 }
 
 std::string statement(const std::vector<Instr>& in, std::uint32_t i, int d) {
@@ -158,36 +148,29 @@ std::string statement(const std::vector<Instr>& in, std::uint32_t i, int d) {
   if (binary_of(x.op, b)) {
     int result = 0;
     const std::string fetch = operands(b, x.aux, x.arg, d, result);
-    return "{ " + fetch + s_at(result) + " = " + step(b) + "; }";
+    return "{ " + fetch + s_at(result) + " = " + step(b.op, b.left, b.right) + "; }";
   }
   if (is_slot_constant_branch(x.op)) {
     const Instr& w = in[i + 1];
-    const std::string op = op_name(x.argc);
     return std::string("{ const Value a = values[slot[") + std::to_string(w.aux) +
-           "]]; const Value b = k[" + std::to_string(w.arg) +
-           "]; if (a.is_number()) { if (!ordering_holds(" + op +
-           ", tolerant_order(a.as_number(), b.as_number()))) goto " + label(x.arg) + "; } else " +
-           branch("comparison(" + op + ", a, b, pool)", d, x) + " }";
+           "]]; const Value b = k[" + std::to_string(w.arg) + "]; " +
+           branch(step(x.argc, Operand::kSlot, Operand::kConstant), d, x) + " }";
   }
   switch (x.op) {
     case Op::kConst: return s_at(d) + " = k[" + arg + "];";
     case Op::kRef: return s_at(d) + " = values[slot[" + arg + "]];";
-    case Op::kArea:
-      return s_at(d) + " = c.areas[" + arg + "].valid ? Value::area(" + arg +
-             ") : Value::error(ErrorCode::kRef);";
-    case Op::kNegate:
-      return s_at(d - 1) + " = " + s_at(d - 1) + ".is_number() ? Value::number(-" + s_at(d - 1) +
-             ".as_number()) : negation(" + s_at(d - 1) + ", pool);";
+    case Op::kArea: return s_at(d) + " = area_step(c, " + arg + ");";
+    case Op::kNegate: return s_at(d - 1) + " = negate_step(" + s_at(d - 1) + ", pool);";
     case Op::kBranch: return branch(s_at(d - 1), d - 1, x);
     case Op::kBranchCompare:
       return "{ const Value a = " + s_at(d - 2) + "; const Value b = " + s_at(d - 1) + "; " +
-             branch(compared(x.argc), d - 2, x) + " }";
+             branch(step(x.argc, Operand::kStack, Operand::kStack), d - 2, x) + " }";
     case Op::kBranchCompareOperands: {
       const Instr& w = in[i + 1];
       int result = 0;
-      const std::string fetch = operands(
-          Binary{0, sheet::left_kind(w.argc), sheet::right_kind(w.argc)}, w.aux, w.arg, d, result);
-      return "{ " + fetch + branch(compared(x.argc), result, x) + " }";
+      const Binary o{0, sheet::left_kind(w.argc), sheet::right_kind(w.argc)};
+      const std::string fetch = operands(o, w.aux, w.arg, d, result);
+      return "{ " + fetch + branch(step(x.argc, o.left, o.right), result, x) + " }";
     }
     case Op::kJump: return "goto " + label(x.arg) + ";";
     case Op::kCall: return call(x, d - x.argc);
@@ -195,18 +178,11 @@ std::string statement(const std::vector<Instr>& in, std::uint32_t i, int d) {
     case Op::kCallOr: {
       const int first = d - x.argc;
       const std::string args = std::string("s + ") + std::to_string(first);
-      const std::string end = args + std::string(" + ") + std::to_string(x.argc);
-      const std::string which = x.op == Op::kCallAnd ? "std::all_of" : "std::any_of";
-      return "if (std::all_of(" + args + ", " + end +
-             ", [](Value v) { return v.is_boolean(); })) " + s_at(first) + " = Value::boolean(" +
-             which + "(" + args + ", " + end + ", [](Value v) { return v.as_boolean(); })); else " +
-             call(x, first);
+      return std::string("if (!and_or_step(") + (x.op == Op::kCallAnd ? "true" : "false") + ", " +
+             args + ", " + args + " + " + std::to_string(x.argc) + ")) " + call(x, first);
     }
-    case Op::kCallIsError:
-      return s_at(d - 1) + " = Value::boolean(" + s_at(d - 1) + ".is_error());";
-    case Op::kCallAbs:
-      return "if (" + s_at(d - 1) + ".is_number()) " + s_at(d - 1) + " = Value::number(std::fabs(" +
-             s_at(d - 1) + ".as_number())); else " + call(x, d - x.argc);
+    case Op::kCallIsError: return s_at(d - 1) + " = is_error_step(" + s_at(d - 1) + ");";
+    case Op::kCallAbs: return "if (!abs_step(" + s_at(d - 1) + ")) " + call(x, d - x.argc);
     case Op::kEnd: return "return formula_result(" + s_at(d - 1) + ");";
     default: break;
   }
@@ -214,12 +190,14 @@ std::string statement(const std::vector<Instr>& in, std::uint32_t i, int d) {
 }
 
 constexpr const char* kIncludes =
-    "#include <algorithm>\n#include <cmath>\n#include <cstdint>\n#include <span>\n\n"
-    "#include \"sheet/calc/interpreter.h\"\n#include \"sheet/calc/native_code.h\"\n"
-    "#include \"sheet/calc/operators.h\"\n#include \"sheet/functions/call_args.h\"\n"
-    "#include \"sheet/functions/registry.h\"\n\n";
+    "#include <cmath>\n#include <cstdint>\n#include <span>\n\n"
+    "#include \"sheet/calc/instruction_steps.h\"\n#include \"sheet/calc/interpreter.h\"\n"
+    "#include \"sheet/calc/native_code.h\"\n\n";
 
-std::string function_name(std::size_t i) { return std::string("native_") + std::to_string(i); }
+// Named after the namespace of the table, so that the tables of two books link side by side.
+std::string function_name(std::string_view space, std::size_t i) {
+  return "native_" + std::string(space) + "_" + std::to_string(i);
+}
 
 std::string declaration(std::string_view name) {
   return "Value " + std::string(name) +
@@ -258,14 +236,14 @@ NativeSources native_sources(std::span<const Code* const> codes, std::size_t par
     out += "namespace pellavan::sheet {\n\n";
     const std::size_t first = p * per_part;
     for (std::size_t i = first; i < std::min(codes.size(), first + per_part); ++i)
-      out += native_function(*codes[i], function_name(i));
+      out += native_function(*codes[i], function_name(space, i));
     out += "}  // namespace pellavan::sheet\n";
   }
 
   std::string& t = sources.table;
   t = "// Made by pellavan-nativegen: do not edit.\n#include \"sheet/calc/native_code.h\"\n\n";
   t += "namespace pellavan::sheet {\n\n";
-  for (std::size_t i = 0; i < codes.size(); ++i) t += declaration(function_name(i)) + ";\n";
+  for (std::size_t i = 0; i < codes.size(); ++i) t += declaration(function_name(space, i)) + ";\n";
   t += "\nnamespace {\n\n";
   for (std::size_t i = 0; i < codes.size(); ++i) {
     t += std::string("constexpr Instr kCode") + std::to_string(i) + "[] = {";
@@ -288,7 +266,7 @@ NativeSources native_sources(std::span<const Code* const> codes, std::size_t par
     t += std::string("      {sheet::kCode") + std::to_string(i) + ", " +
          (codes[i]->constants.empty() ? std::string("{}")
                                       : std::string("sheet::kConstants") + std::to_string(i)) +
-         ", sheet::" + function_name(i) + "},\n";
+         ", sheet::" + function_name(space, i) + "},\n";
   t += "  };\n  static const sheet::NativeCode code(kShapes);\n  return code;\n}\n\n";
   t += "}  // namespace pellavan::" + std::string(space) + "\n";
   return sources;

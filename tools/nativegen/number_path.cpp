@@ -84,7 +84,7 @@ class NumberPath {
       Binary b;
       if (binary_of(x.op, b)) {
         const auto n = static_cast<std::size_t>(b.on_stack());
-        if (b.op == code_of(Op::kConcat) || !numbers(s, n)) return false;
+        if (!sheet::has_number_path(static_cast<Op>(b.op)) || !numbers(s, n)) return false;
         s.resize(s.size() - n);
         s.push_back(Kind{is_comparison(b.op) ? Kind::kBoolean : Kind::kNumber});
         reach(i + 1, s);
@@ -200,9 +200,7 @@ class NumberPath {
     return number(b.left, left, d - n, "a") + number(b.right, right, d - 1, "b");
   }
 
-  static std::string holds(unsigned op) {
-    return "ordering_holds(" + op_name(op) + ", tolerant_order(a, b))";
-  }
+  static std::string holds(unsigned op) { return "number_holds(" + op_name(op) + ", a, b)"; }
 
   std::string argument(const Kind& k, std::size_t d) const {
     switch (k.of) {
@@ -210,8 +208,7 @@ class NumberPath {
       case Kind::kBoolean: return "Value::boolean(" + b_at(d) + ")";
       case Kind::kArea: break;
     }
-    return "c.areas[" + str(k.area) + "].valid ? Value::area(" + str(k.area) +
-           ") : Value::error(ErrorCode::kRef)";
+    return "area_step(c, " + str(k.area) + ")";
   }
 
   std::string statement(std::uint32_t i, const Stack& s) const {
@@ -223,7 +220,7 @@ class NumberPath {
       const std::string fetch = operands(b, x.aux, x.arg, d);
       const std::size_t result = d - static_cast<std::size_t>(b.on_stack());
       if (is_comparison(b.op)) return "{ " + fetch + b_at(result) + " = " + holds(b.op) + "; }";
-      return "{ " + fetch + "const Value r = number_arithmetic(" + op_name(b.op) +
+      return "{ " + fetch + "const Value r = number_step(" + op_name(b.op) +
              ", a, b); if (!r.is_number()) goto slow; " + x_at(result) + " = r.as_number(); }";
     }
     if (is_slot_constant_branch(x.op)) {
@@ -262,9 +259,8 @@ class NumberPath {
         std::string args;
         for (std::size_t k = first; k < d; ++k) args += argument(s[k], k) + ", ";
         return "{ Value args[" + str(std::max<std::size_t>(x.argc, 1)) + "] = {" + args +
-               "}; const Value r = call_function(functions()[" + arg +
-               "], std::span<Value>(args, " + str(x.argc) +
-               "), c); if (!r.is_number()) goto slow; " + x_at(first) + " = r.as_number(); }";
+               "}; const Value r = call_step(" + arg + ", args, " + str(x.argc) +
+               ", c); if (!r.is_number()) goto slow; " + x_at(first) + " = r.as_number(); }";
       }
       case Op::kCallAnd:
       case Op::kCallOr: {

@@ -48,7 +48,7 @@ void sweep_corrections(workbook::ProjectAnalysis& analysis, SweepSummary& sum) {
 void fill_columns(workbook::ProjectAnalysis& analysis, SweepSummary& sum, std::ostream& out) {
   const workbook::FillOutcome fill = analysis.fill();
   const sheet::RecalcReport& report = analysis.book.last_recalc();
-  const int round = analysis.book.cycle_round();
+  const int round = fill.recalc.cycle_round();
   const std::vector<workbook::FigureSpan> unsettled = fill.unsettled();
   if (!fill.converged) ++sum.unsettled;
   if (round > 0) ++sum.cycled;
@@ -72,7 +72,7 @@ void fill_columns(workbook::ProjectAnalysis& analysis, SweepSummary& sum, std::o
   }
   out << '\t' << unsettled.size() << '\t';
   if (round > 0) {
-    const RepeatCheck repeat = check_repeats(analysis);
+    const RepeatCheck repeat = check_repeats(analysis, fill.recalc);
     sum.worst_repeat = std::max(sum.worst_repeat, repeat.worst());
     if (repeat.worst() > kRepeatPercent) ++sum.not_repeated;
     out << repeat.restarted << ' ' << repeat.from_states << ' ' << repeat.finer_limit;

@@ -35,18 +35,18 @@ double deviation(const std::vector<workbook::ComparedFigure>& reported,
 
 double RepeatCheck::worst() const { return std::max({restarted, from_states, finer_limit}); }
 
-RepeatCheck check_repeats(workbook::ProjectAnalysis& analysis) {
+RepeatCheck check_repeats(workbook::ProjectAnalysis& analysis, const sheet::RecalcReport& filled) {
   RepeatCheck check;
   sheet::Book& book = analysis.book;
   const std::vector<workbook::ComparedFigure> reported = figures(analysis);
-  const int round = book.cycle_round();
+  const int round = filled.cycle_round();
 
   book.recalc();
   check.restarted = deviation(reported, figures(analysis));
 
   for (int k = 0; k < round; ++k) {
-    (void)analysis.fill();
-    book.put_cycle_state(k);
+    const workbook::FillOutcome fill = analysis.fill();
+    book.put_cycle_state(fill.recalc, k);
     book.recalc();
     check.from_states = std::max(check.from_states, deviation(reported, figures(analysis)));
   }

@@ -15,7 +15,8 @@ struct RepeatCheck {
   [[nodiscard]] double worst() const;
 };
 
-// The analysis as its last fill left it, whose recalculation went round a cycle; leaves it so.
-RepeatCheck check_repeats(workbook::ProjectAnalysis& analysis);
+// The analysis as its last fill left it, whose recalculation (`filled`) went round a cycle;
+// leaves it so.
+RepeatCheck check_repeats(workbook::ProjectAnalysis& analysis, const sheet::RecalcReport& filled);
 
 }  // namespace pellavan::wbdump

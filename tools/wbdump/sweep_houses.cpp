@@ -48,7 +48,7 @@ std::optional<model::ProjectRec> widest_cycle_house(workbook::ProjectAnalysis& a
     set_house(p, kLargeHouse, record);
     analysis.model.ProjectRec = p;
     const workbook::AnalysisOutcome outcome = analysis.run();
-    if (analysis.book.cycle_round() == 0) continue;
+    if (outcome.fill.recalc.cycle_round() == 0) continue;
     double share = 0;
     for (const workbook::FigureSpan& span : outcome.fill.spans) {
       if (span.system == "Geo A" && span.quantity == "heating cost" && span.figure > 0)

@@ -4,6 +4,7 @@
 // cell carries its own slot-to-cell table (see FormulaStore), so evaluation indexes cells directly.
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "sheet/address.h"
@@ -69,6 +70,25 @@ constexpr Op binary_code(Op op, Operand left, Operand right) {
   return static_cast<Op>(
       static_cast<unsigned>(Op::kFirstDirect) +
       (static_cast<unsigned>(op) - static_cast<unsigned>(Op::kAdd)) * kDirectForms + form - 1);
+}
+
+// A binary operator's code read back: the operator (kAdd ... kGe) and where its operands lie.
+struct BinaryForm {
+  Op op = Op::kAdd;
+  Operand left = Operand::kStack;
+  Operand right = Operand::kStack;
+};
+
+// binary_code's operator and operand kinds, or nullopt for a code that is no binary operator.
+constexpr std::optional<BinaryForm> binary_form(Op code) {
+  const auto c = static_cast<unsigned>(code);
+  if (c >= static_cast<unsigned>(Op::kAdd) && c <= static_cast<unsigned>(Op::kGe))
+    return BinaryForm{code, Operand::kStack, Operand::kStack};
+  if (c < static_cast<unsigned>(Op::kFirstDirect) || c >= kOpCount) return std::nullopt;
+  const unsigned k = c - static_cast<unsigned>(Op::kFirstDirect);
+  const unsigned form = k % kDirectForms + 1;
+  return BinaryForm{static_cast<Op>(static_cast<unsigned>(Op::kAdd) + k / kDirectForms),
+                    static_cast<Operand>(form / 3), static_cast<Operand>(form % 3)};
 }
 
 // The argc of a kBranchCompareOperands data word: where its left and right operands are.

@@ -37,10 +37,10 @@ FillOutcome Fill_ReportWorkbook(FillContext& ctx) {
   ctx.catalogue_problems.clear();
   for (const FillStep& step : kFillSteps) step.fill(ctx);
   if (ctx.start) ctx.start(book);
-  ctx.ReportWorkbook.recalc();
-  outcome.converged = book.last_recalc().converged;
-  outcome.passes = book.last_recalc().passes;
-  outcome.spans = figure_spans(ctx);
+  outcome.recalc = ctx.ReportWorkbook.recalc();
+  outcome.converged = outcome.recalc.converged;
+  outcome.passes = outcome.recalc.passes;
+  outcome.spans = figure_spans(ctx, outcome.recalc);
   if (!outcome.converged) outcome.converged = compared_results_hold(ctx);
   if (ctx.charts) {
     ctx.charts->Fill_BinCharts();

@@ -37,7 +37,8 @@ struct FillOutcome {
   // The recalculation stopped by the change limit, or at the pass cap with the compared systems'
   // results the same one pass on (compared_results.h).
   bool converged = true;
-  int passes = 0;  // passes of its iteration
+  int passes = 0;              // passes of its iteration
+  sheet::RecalcReport recalc;  // as the recalculation reported it, its cycles included
   // Where a circular group went round a cycle and was settled at its mean: each cost and loop
   // length of the compared systems with the range its states span (unsettled_results.h).
   std::vector<FigureSpan> spans;

@@ -62,11 +62,11 @@ std::vector<FigureCell> figure_cells(const FillContext& ctx) {
   return cells;
 }
 
-// Widens each span to the least and the most of its figure over the states of the last
-// recalculation's cycles; every value is as the recalculation left it afterwards.
-void widen_over_cycle_states(sheet::Book& book, const std::vector<FigureCell>& cells,
-                             std::vector<FigureSpan>& spans) {
-  book.visit_cycle_states([&] {
+// Widens each span to the least and the most of its figure over the states of the cycles of
+// `recalc`; every value is as the recalculation left it afterwards.
+void widen_over_cycle_states(sheet::Book& book, const sheet::RecalcReport& recalc,
+                             const std::vector<FigureCell>& cells, std::vector<FigureSpan>& spans) {
+  book.visit_cycle_states(recalc, [&] {
     for (std::size_t k = 0; k < cells.size(); ++k) {
       const sheet::Value v = book.cell_value(cells[k].pos);
       if (!v.is_number()) continue;
@@ -95,10 +95,10 @@ std::vector<ComparedFigure> compared_figures(const FillContext& ctx) {
   return figures;
 }
 
-std::vector<FigureSpan> figure_spans(const FillContext& ctx) {
+std::vector<FigureSpan> figure_spans(const FillContext& ctx, const sheet::RecalcReport& recalc) {
   sheet::Book& book = ctx.ReportWorkbook.book();
   std::vector<FigureSpan> spans;
-  if (book.cycle_round() == 0) return spans;
+  if (recalc.cycle_round() == 0) return spans;
   const std::vector<FigureCell> cells = figure_cells(ctx);
   for (const FigureCell& c : cells) {
     const double figure = book.cell_value(c.pos).as_number();
@@ -110,7 +110,7 @@ std::vector<FigureSpan> figure_spans(const FillContext& ctx) {
                                .high = figure,
                                .type = c.summary->system});
   }
-  widen_over_cycle_states(book, cells, spans);
+  widen_over_cycle_states(book, recalc, cells, spans);
   return spans;
 }
 

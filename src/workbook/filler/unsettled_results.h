@@ -35,10 +35,11 @@ struct FigureSpan {
   [[nodiscard]] double percent() const;
 };
 
-// Every cost and loop length of the compared systems with its span over the states of the last
-// recalculation's cycles; empty when no group went round one. Leaves every value as the
-// recalculation left it.
-[[nodiscard]] std::vector<FigureSpan> figure_spans(const FillContext& ctx);
+// Every cost and loop length of the compared systems with its span over the states of the
+// cycles of `recalc`, the workbook's last recalculation; empty when no group went round one.
+// Leaves every value as the recalculation left it.
+[[nodiscard]] std::vector<FigureSpan> figure_spans(const FillContext& ctx,
+                                                   const sheet::RecalcReport& recalc);
 
 // The figures of the compared systems and where they stand in the workbook, for comparing one
 // analysis of a project with another: each figure figure_spans() looks at.
