@@ -3,11 +3,17 @@
 // another formula would make of a job (pellavan-wbdump --override), and the tests' way to a job
 // whose analysis goes round a cycle (old_backup_run_time).
 
+#include <optional>
 #include <string_view>
 
+#include "sheet/address.h"
 #include "sheet/book.h"
 
 namespace pellavan::wbdump {
+
+// "Sheet!A1:B2" or "Sheet!A1" of `book`; nullopt when it names no sheet of it or no cells.
+[[nodiscard]] std::optional<sheet::RangePos> find_range(const sheet::Book& book,
+                                                        std::string_view range);
 
 // Puts `formula` (with or without its "=", written as in the range's first cell and filled over
 // it) into every cell of "Sheet!A1:B2" or "Sheet!A1", each keeping the value it holds, and marks

@@ -72,13 +72,9 @@ int usage() {
 // "Sheet!A1" of `book`, nullopt when there is no such sheet or cell.
 std::optional<pellavan::sheet::CellPos> find_cell(const pellavan::sheet::Book& book,
                                                   const std::string& text) {
-  const auto bang = text.rfind('!');
-  if (bang == std::string::npos) return std::nullopt;
-  const auto s = book.find_sheet(text.substr(0, bang));
-  auto pos = pellavan::sheet::parse_a1(text.substr(bang + 1));
-  if (!s || !pos) return std::nullopt;
-  pos->sheet = *s;
-  return pos;
+  const auto range = pellavan::wbdump::find_range(book, text);
+  if (!range) return std::nullopt;
+  return pellavan::sheet::CellPos{range->sheet, range->first_row, range->first_col};
 }
 
 void print_results(const pellavan::sheet::Book& book) {

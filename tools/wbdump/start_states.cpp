@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "sheet/address.h"
+#include "wbdump/formula_override.h"
 
 namespace pellavan::wbdump {
 
@@ -94,11 +95,9 @@ workbook::StartState start_from_values(const std::filesystem::path& file) {
   return [lines](sheet::Book& book) {
     std::vector<StartValue> values;
     for (const Line& line : *lines) {
-      const auto s = book.find_sheet(line.sheet);
-      auto pos = sheet::parse_a1(line.cell);
-      if (!s || !pos) continue;
-      pos->sheet = *s;
-      values.push_back({*pos, line.value});
+      const auto cell = find_range(book, line.sheet + "!" + line.cell);
+      if (!cell) continue;
+      values.push_back({{cell->sheet, cell->first_row, cell->first_col}, line.value});
     }
     put(book, values);
   };
