@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,7 @@ struct Bins {
   const char* output;
   const char* output_factor;  // "" for none
   const char* rated;          // the auxiliary's output added in heating; "" for none
+  const char* fuel = "";      // a geo auxiliary's fuel type: an electric one (4) has no limit
 };
 
 std::string cell(const char* column, int row) {
@@ -52,7 +54,8 @@ Year year(const sheet::Book& book, const Bins& b, bool heating) {
     if (load <= 0) continue;
     double given = at(book, b.sheet, cell(b.output, row));
     if (*b.output_factor) given *= at(book, b.sheet, cell(b.output_factor, row));
-    if (heating && *b.rated) given += at(book, b.sheet, b.rated);
+    const bool sized_to_deficit = *b.fuel && at(book, b.sheet, b.fuel) == 4;
+    if (heating && *b.rated) given += sized_to_deficit ? load : at(book, b.sheet, b.rated);
     const double hours = at(book, b.sheet, cell(b.hours, row));
     y.load += load * hours / 1e6;
     y.delivered += std::min(load, given) * hours / 1e6;
@@ -79,15 +82,15 @@ const System kSystems[] = {
     {"Geo A",
      kGasSheet,
      {kGeoASheet, "BB", "BC", "BF", "BH", ""},
-     {kGeoASheet, "BB", "BC", "BF", "BH", "J19"}},
+     {kGeoASheet, "BB", "BC", "BF", "BH", "J19", "J12"}},
     {"Geo B",
      kGbsSheet,
      {kGeoBSheet, "BB", "BC", "BF", "BH", ""},
-     {kGeoBSheet, "BB", "BC", "BF", "BH", "J19"}},
+     {kGeoBSheet, "BB", "BC", "BF", "BH", "J19", "J12"}},
     {"Geo T",
      kGtsSheet,
      {kGeoTSheet, "CP", "CQ", "CT", "", ""},
-     {kGeoTSheet, "CP", "CQ", "CT", "CV", "R19"}},
+     {kGeoTSheet, "CP", "CQ", "CT", "CV", "R19", "R12"}},
     {"Heat pump",
      kAasSheet,
      {kAirToAirSheet, "AK", "AL", "AP", "AQ", ""},
@@ -144,8 +147,9 @@ TEST_F(UnmetLoadTest, CoolingEfficiencyIsOfTheCoolingDelivered) {
 }
 
 // The heating shares of the heat pump and of its auxiliary add up to the heating delivered, the
-// auxiliary giving at most its output; an electric auxiliary's efficiency is at most 100 % (within
-// the 1 % a system that counts as meeting the load may leave).
+// auxiliary giving at most its output (a geo system's electric one all of the deficit); an electric
+// auxiliary's efficiency is at most 100 % (within the 1 % a system that counts as meeting the load
+// may leave).
 TEST_F(UnmetLoadTest, HeatingSharesAreOfTheHeatDelivered) {
   for (const char* project : {"houston_geo_t", "calgary_extreme"}) {
     run(project);
@@ -159,6 +163,51 @@ TEST_F(UnmetLoadTest, HeatingSharesAreOfTheHeatDelivered) {
         EXPECT_LE(at(book(), s.summary, "L19"), 100 * (1 + kMet));
       }
       expect_sentence(s, "I24", y);
+    }
+  }
+}
+
+// No window asks an electric auxiliary's input: on each geo sheet it is sized to the deficit,
+// leaves no heating unmet and burns a kWh for every 3,413 Btu it gives, whatever input the file
+// holds (the run raises Geo A's and Geo B's to the building's minimum, Geo T's never).
+TEST_F(UnmetLoadTest, AnElectricAuxiliaryIsSizedToTheDeficitWhateverItsStoredInput) {
+  struct Sheet {
+    const char* name;
+    int sheet;
+    pellavan::model::Int32 pellavan::model::ProjectRec::*input;
+    const char* fuel;   // 4: electricity
+    const char* given;  // MMBtu
+    const char* burnt;  // kWh
+    const char* unmet;  // MMBtu
+    const char* cost;   // of the heating
+  };
+  const Sheet sheets[] = {
+      {"Geo A", kGeoASheet, &pellavan::model::ProjectRec::GeoA_AuxInput, "J12", "AK41", "AL41",
+       "CA42", "H12"},
+      {"Geo B", kGeoBSheet, &pellavan::model::ProjectRec::GeoB_AuxInput, "J12", "AK41", "AL41",
+       "CA42", "H12"},
+      {"Geo T", kGeoTSheet, &pellavan::model::ProjectRec::GeoT_AuxInput, "R12", "BL41", "BM41",
+       "ER42", "P12"},
+  };
+  const pellavan::model::ProjectRec calgary =
+      read_project_for_analysis(pellavan::testing::set_project_file("calgary_extreme"));
+  double first_cost[std::size(sheets)] = {};
+  for (const pellavan::model::Int32 stored : {1, 46798, 2000000}) {
+    ProjectAnalysis a(model.program_folder);
+    a.model.ProjectRec = calgary;
+    for (const Sheet& s : sheets) a.model.ProjectRec.*s.input = stored;
+    ASSERT_TRUE(a.run().usable()) << stored;
+    for (std::size_t k = 0; k < std::size(sheets); ++k) {
+      const Sheet& s = sheets[k];
+      SCOPED_TRACE(std::string(s.name) + " at " + std::to_string(stored));
+      ASSERT_EQ(at(a.book, s.sheet, s.fuel), 4);
+      const double given = at(a.book, s.sheet, s.given);
+      EXPECT_GT(given, 100);
+      EXPECT_NEAR(at(a.book, s.sheet, s.burnt) * 3413 / 1e6, given, 1e-9 * given);
+      EXPECT_EQ(at(a.book, s.sheet, s.unmet), 0);
+      const double cost = at(a.book, s.sheet, s.cost);
+      if (stored == 1) first_cost[k] = cost;
+      EXPECT_EQ(cost, first_cost[k]);
     }
   }
 }
