@@ -107,7 +107,10 @@ TEST(GeoTCasesTest, AFuelFiredAuxiliaryIsCappedAtItsOutput) {
   GeoTBook electric = changed({});
   EXPECT_NEAR(electric.number("BK", r), 20379.8, 0.05);
   EXPECT_EQ(electric.number("BN", r), 0);
-  EXPECT_NEAR(electric.number("BM", r), electric.number("BQ", r) * 46798 / 3413, 1e-9);  // kWh
+  // sized to the deficit: it runs the whole hour and burns a kWh for each 3,413 Btu it gives
+  EXPECT_EQ(electric.number("BQ", r), 1);
+  EXPECT_NEAR(electric.number("BM", r), electric.number("BK", r) * electric.number("CP", r) / 3413,
+              1e-9);
 }
 
 TEST(GeoTCasesTest, AuxiliaryCostsBelowTwentyCentsCountAsNothing) {
