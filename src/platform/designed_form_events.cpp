@@ -198,8 +198,8 @@ bool DesignedForm::eventFilter(QObject* watched, QEvent* event) {
         return true;  // not on to the form, which would empty the line again
       }
       break;
-    case QEvent::Enter:
-      if (!is_container(d.kind)) hover(*c);
+    case QEvent::Enter:  // a Custom control's own widget fills it: entering that is entering it
+      if (!is_container(d.kind) || d.kind == ControlKind::Custom) hover(*c);
       break;
     case QEvent::MouseButtonRelease:  // labels have no click signal of their own
       if (d.kind == ControlKind::Label && watched == c->widget &&
