@@ -46,6 +46,8 @@ class MainWindow : public platform::DesignedWindow<QMainWindow>, public ProjectV
   void Show_Summary() override;
   void Check_Button();
   void Show_Unit(int row);
+  // Every row's description built from the project's equipment (frozen rows keep theirs).
+  void rebuild_descriptions() override;
   void Store_Selections() override;
 
   // ProjectView

@@ -184,8 +184,7 @@ void MainWindow::mnuUtility_Click() { open_unsized(program_state::WindowId::Util
 
 void MainWindow::btnReport_Click() {
   if (state_.analysis().refuse_failed_loads(this)) return;  // no reports on loads not the project's
-  for (int row = 1; row <= model::ComparisonColumns::kRows; ++row) Show_Unit(row);
-  clear_preview_line();
+  rebuild_descriptions();
   Store_Selections();
   form()[Label2]->raise();
   form()[Label2]->show();

@@ -85,13 +85,13 @@ void MainWindow::load_rows(bool trim_descriptions) {
 
 void MainWindow::Check_Button() { update_commands(); }
 
-// The window background and the "System Types" frame rebuild all three descriptions first.
-void MainWindow::Form_MouseMove() {
-  for (int row = 1; row <= model::ComparisonColumns::kRows; ++row)
-    rows_.Show_Unit(row, state_.model.ProjectRec);
-  rows_.clear_preview();
+void MainWindow::rebuild_descriptions() {
+  rows_.rebuild_descriptions(state_.model.ProjectRec);
   sync_rows();
 }
+
+// The window background and the "System Types" frame rebuild all three descriptions first.
+void MainWindow::Form_MouseMove() { rebuild_descriptions(); }
 
 void MainWindow::clear_preview_line() {
   rows_.clear_preview();

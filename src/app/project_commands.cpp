@@ -220,8 +220,14 @@ bool ProjectCommands::write_with_retry(const std::function<model::WriteFailure()
 }
 
 bool ProjectCommands::write_project(const QString& path) {
+  store_rows();
   return write_with_retry(
       [&] { return model::write_project_file(to_path(path), state_.model.ProjectRec); });
+}
+
+void ProjectCommands::store_rows() {
+  view_.rebuild_descriptions();
+  view_.Store_Selections();
 }
 
 SaveOutcome ProjectCommands::Save_It() {
@@ -256,6 +262,7 @@ void ProjectCommands::Save_As_Default() {
   view_.Store_Selections();
   QWidget* parent = view_.dialog_parent();
   const auto write_default = [&] {
+    store_rows();
     return write_with_retry([&] {
       return model::save_default_project(state_.program_folder(), state_.model.ProjectRec);
     });

@@ -33,6 +33,8 @@ class ProjectView {
   virtual void show_project_view() = 0;
   // The comparison rows from the project record (descriptions trimmed for an opened file).
   virtual void load_rows(bool trim_descriptions) = 0;
+  // The rows' descriptions rebuilt from the project's equipment, frozen rows left as they are.
+  virtual void rebuild_descriptions() = 0;
   virtual void Store_Selections() = 0;
   virtual void Show_Summary() = 0;
   // The project-information window, shown modally when it exists.
@@ -71,6 +73,10 @@ class ProjectCommands {
   bool Read_DealerFile();
 
  private:
+  // What every write of the project starts with: the rows into the record, each unfrozen one
+  // describing the equipment the project holds now (the window rebuilds them only as the mouse
+  // passes over them).
+  void store_rows();
   // The project's own loads and minimum backup inputs, before any window shows them.
   void calculate_loads();
   // A column whose system code the program does not know opens as no system: says which, once.

@@ -239,6 +239,7 @@ void DesignedForm::place_custom(ControlRef control, QWidget* widget) {
   if (holder->layout() == nullptr)
     throw std::logic_error(holder->objectName().toStdString() + " is not Custom");
   holder->layout()->addWidget(widget);
+  widget->setMouseTracking(true);  // its pointer moves pass on to the holder, for its help line
 }
 
 void DesignedForm::show_view(ViewMask view) {

@@ -118,7 +118,8 @@ class DesignedForm : public QWidget {
   void move_control(ControlRef control, const TwipRect& rect);
   [[nodiscard]] const TwipRect& rect_of(ControlRef control) const;
 
-  // Puts the window's own widget into a Custom control, filling it.
+  // Puts the window's own widget into a Custom control, filling it; the pointer over the widget
+  // counts as over the control.
   void place_custom(ControlRef control, QWidget* widget);
 
   // Shows the controls whose views include `view` and hides the others.
@@ -179,6 +180,9 @@ class DesignedForm : public QWidget {
   [[nodiscard]] std::size_t index_of(ControlRef control) const;
   [[nodiscard]] const Control* find(const QObject* widget) const;
   void hover(const Control& c);
+  // The control under `at` of `holder` (a container or the form), below its own area; nullptr
+  // over the holder's own area.
+  [[nodiscard]] const Control* control_under(QWidget* holder, QPoint at) const;
   void write_help(const Control& c, const QString& text);
   // Runs the listeners of the event; true when a key handler swallowed the key.
   bool dispatch(std::size_t control, Event event, int key = 0);

@@ -21,8 +21,9 @@
 namespace pellavan::platform {
 namespace {
 
-// Containers report the pointer moving over their own area (not over a child), as frames and
-// pictures do; the other controls report it once on entering.
+// Containers report the pointer moving over their own area, as frames and pictures do; the
+// other controls report it on entering, and on every move after: a control that does not track
+// the mouse passes its moves on to its container (or the form), which hands them back to it.
 bool is_container(ControlKind kind) {
   return kind == ControlKind::Frame || kind == ControlKind::Picture ||
          kind == ControlKind::Custom || kind == ControlKind::TabPage ||
@@ -85,8 +86,18 @@ void DesignedForm::hover(const Control& c) {
   emit hovered(c.widget->objectName());
 }
 
+const DesignedForm::Control* DesignedForm::control_under(QWidget* holder, QPoint at) const {
+  for (QWidget* w = holder->childAt(at); w != nullptr && w != holder; w = w->parentWidget())
+    if (const Control* c = find(w)) return c;
+  return nullptr;
+}
+
 void DesignedForm::mouseMoveEvent(QMouseEvent* event) {
   QWidget::mouseMoveEvent(event);
+  if (const Control* under = control_under(this, event->position().toPoint())) {
+    hover(*under);
+    return;
+  }
   set_help_line(QString());
   dispatch(controls_.size(), Event::MouseMove);
   emit hovered(QString::fromUtf8(design_.name));
@@ -181,12 +192,14 @@ bool DesignedForm::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::MouseMove:
       if (is_container(d.kind) && watched == c->widget) {
-        hover(*c);
+        const Control* under =
+            control_under(c->widget, static_cast<QMouseEvent*>(event)->position().toPoint());
+        hover(under != nullptr ? *under : *c);
         return true;  // not on to the form, which would empty the line again
       }
       break;
-    case QEvent::Enter:
-      if (!is_container(d.kind)) hover(*c);
+    case QEvent::Enter:  // a Custom control's own widget fills it: entering that is entering it
+      if (!is_container(d.kind) || d.kind == ControlKind::Custom) hover(*c);
       break;
     case QEvent::MouseButtonRelease:  // labels have no click signal of their own
       if (d.kind == ControlKind::Label && watched == c->widget &&

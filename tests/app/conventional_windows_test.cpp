@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
 #include <QKeyEvent>
@@ -401,6 +402,44 @@ TEST_F(ConventionalWindowsTest, HeatPumpRefusesStandardFanOverrideWithVariableSp
   EXPECT_TRUE(was_shown("Variable speed fans are required with variable-speed heat pumps"));
   EXPECT_FALSE(w->results_shown());
   EXPECT_EQ(r.System1_Description.trimmed(), "AirPro Var System");  // written before the refusal
+}
+
+// After a Run with another furnace the row still shows the old one until the mouse passes over
+// it, but a save writes the furnace the project holds; a frozen row keeps the user's text.
+TEST_F(ConventionalWindowsTest, ASaveDescribesTheEquipmentTheProjectHolds) {
+  register_windows(*state);
+  MainWindow& w = new_project();
+  ASSERT_TRUE(platform::testing::show_and_activate(&w));
+  QLineEdit* own = w.form().text_box("txtSelect1");
+  QTest::mouseClick(w.form().check_box("chkSave1"), Qt::LeftButton);
+  own->selectAll();
+  QTest::keyClicks(own, "Our loop");
+  QLineEdit* furnace = w.form().text_box("txtSelect2");
+  ASSERT_EQ(furnace->text(), "Gas Furnace 95 System");
+  on_modal["Form2"] = [](QDialog& d) {
+    auto& f = dynamic_cast<FurnaceWindow&>(d);
+    EXPECT_TRUE(platform::testing::show_and_activate(&f));
+    QComboBox* list = f.form().combo("ComboFurnace");
+    list->setFocus();
+    const int target = list->findData(testing::kGas80);
+    EXPECT_GE(target, 0);
+    while (target >= 0 && list->currentIndex() != target)
+      QTest::keyClick(list, list->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+    QTest::mouseClick(f.form().button("cmdRun"), Qt::LeftButton);
+    f.Timer1().stop();
+    QTest::mouseClick(f.form().button("cmdDone"), Qt::LeftButton);
+    return static_cast<int>(QDialog::Accepted);
+  };
+  QTest::mouseClick(w.form().button("btnFossil"), Qt::LeftButton);
+  ASSERT_EQ(state->model.ProjectRec.Furnace_UnitName.trimmed(), "Gas Furnace 80");
+  EXPECT_EQ(furnace->text(), "Gas Furnace 95 System");
+  const QString path = project_path("Chosen.pvn");
+  save_as_new_file(w, path);
+  const auto saved =
+      model::decode_record<model::ProjectRec>(model::testing::read_all(path.toStdString()));
+  EXPECT_EQ(saved.System2_Description.trimmed(), "Gas Furnace 80 System");
+  EXPECT_EQ(saved.System1_Description.trimmed(), "Our loop");
+  EXPECT_EQ(furnace->text(), "Gas Furnace 80 System");  // the window agrees with the file
 }
 
 TEST_F(ConventionalWindowsTest, ProgramOpensBothWindowsAndLeavingDoneGoesToTheHeatPump) {

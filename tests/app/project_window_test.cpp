@@ -499,6 +499,33 @@ TEST_F(ProjectWindowTest, HelpLinesAndCaptionsFollowTheDisplay) {
   }
 }
 
+// The mouse moved onto a control of the load page writes that control's help line and keeps it.
+TEST_F(ProjectWindowTest, TheLoadPagesHelpLineFollowsTheMouse) {
+  ProjectWindow& w = shown_project_window();
+  ASSERT_TRUE(platform::testing::show_and_activate(&w));
+  w.Command3_Click();
+  const char* lines[][2] = {
+      {"chkSensible", "Choose Between Input of Sensible Ratio or Load"},
+      {"comboCity", "Select Nearest City of Project"},
+      {"txtCload", "Enter Heat Gain Based on Load Calculation"},
+      {"lblDegDay", "Degree Days for Selected City"},
+      {"Label22", "Relative Degree of Construction Quality Correction"},
+      {"imgscale", "Calculated Cd Factor / % of Maximum Possible Cd"},
+      {"fraFan", "Continuous Blower Option"},
+      {"Command4", "Return to Main Window"},
+  };
+  for (const auto& [name, line] : lines) {
+    QWidget* control = w.form().control(name);
+    ASSERT_TRUE(control->isVisible()) << name;
+    QTest::mouseMove(control, QPoint(2, control->height() - 2));
+    QTest::mouseMove(control, QPoint(3, control->height() - 2));
+    EXPECT_EQ(w.form().label("lblInfo2")->text(), line) << name;
+  }
+  QWidget* frame = w.form().control("fraGains");  // a frame's own area empties it
+  QTest::mouseMove(frame, QPoint(frame->width() - 3, frame->height() - 3));
+  EXPECT_EQ(w.form().label("lblInfo2")->text(), "");
+}
+
 // A refused figure takes the cursor back to its box with its text selected, also after the
 // message box took the focus: the correction typed at once replaces it, no other box changes.
 TEST_F(ProjectWindowTest, ARefusedFigureTakesTheCursorBackToItsBox) {

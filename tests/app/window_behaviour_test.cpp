@@ -177,6 +177,25 @@ TEST_F(WindowBehaviourTest, HelpLineFollowsTheControls) {
   EXPECT_TRUE(w.form().label("lblSystem")->text().isEmpty());
 }
 
+// The pointer moved onto a control as the window system moves it, and on by a pixel after a
+// click: the help line shows the control's text and keeps it.
+TEST_F(WindowBehaviourTest, HelpLineFollowsTheMouse) {
+  MainWindow& w = new_project();
+  ASSERT_TRUE(pt::show_and_activate(&w));
+  for (const char* name : {"chkSave1", "chkSave2", "chkSave3"}) {
+    SCOPED_TRACE(name);
+    QWidget* box = w.form().control(name);
+    QWidget* frame = w.form().frame("FrmSystems");
+    QTest::mouseMove(frame, QPoint(3, frame->height() - 3));  // its own area: emptied
+    EXPECT_EQ(w.form().help_line(), "");
+    QTest::mouseMove(box);
+    EXPECT_EQ(w.form().help_line(), "Freeze/Edit System Description");
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::mouseMove(box, box->rect().center() + QPoint(1, 0));
+    EXPECT_EQ(w.form().help_line(), "Freeze/Edit System Description");
+  }
+}
+
 TEST_F(WindowBehaviourTest, ReportRunWaitsThenFillsAndShowsTheReports) {
   int fills = 0;
   state->services.Fill_ReportWorkbook = [&] { ++fills; };

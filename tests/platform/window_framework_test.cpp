@@ -43,7 +43,9 @@ TEST(WindowFrameworkTest, HandlersGetTheirEventsAndTheArrayIndex) {
   fill_list(w.form()[comboCity], {{7, "Alpha", ""}, {9, "Beta", ""}});
   w.form()[comboCity]->setCurrentIndex(1);
   w.form()[txtLoad[2]]->setFocus();
-  send_mouse_move(&w.form());
+  const QPoint free(w.form().width() - 2, w.form().height() - 2);  // over no control
+  ASSERT_EQ(w.form().childAt(free), nullptr);
+  send_mouse_move(&w.form(), free);
   EXPECT_EQ(w.log, (std::vector<std::string>{"scroll 4", "city Beta", "focus 2", "window"}));
   EXPECT_EQ(w.form()[hscrBase]->minimum(), 1);
   EXPECT_EQ(w.form()[hscrBase]->maximum(), 5);

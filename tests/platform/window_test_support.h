@@ -29,8 +29,7 @@ inline void send_enter(QWidget* w) {
   QApplication::sendEvent(w, &event);
 }
 
-inline void send_mouse_move(QWidget* w) {
-  const QPointF at(1, 1);
+inline void send_mouse_move(QWidget* w, QPointF at = {1, 1}) {
   QMouseEvent event(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                     Qt::NoModifier);
   QApplication::sendEvent(w, &event);

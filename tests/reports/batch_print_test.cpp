@@ -204,7 +204,8 @@ TEST_F(BatchPrintTest, PrintScreenPrintsTheReportOnScreen) {
 }
 
 // A house too large for its systems: on paper, in either display, each summary says what share
-// of the load its system meets and how much it leaves, and the Project Report marks them.
+// of the load its system meets and how much it leaves, and the Project Report marks them in its
+// table.
 TEST_F(BatchPrintTest, PaperNamesTheLoadASystemLeavesUnmet) {
   workbook::ProjectAnalysis analysis(
       std::filesystem::path(std::getenv("PELLAVAN_DATA_DIR")).parent_path());
@@ -236,6 +237,18 @@ TEST_F(BatchPrintTest, PaperNamesTheLoadASystemLeavesUnmet) {
     for (const int summary : {workbook::kGtsSheet, workbook::kAasSheet, workbook::kGasSheet})
       said(summary, "I32", "X32");
     said(workbook::kGtsSheet, "I24", "X24");
+    // Each row's mark follows its system's name, inside the table: the row ends in its figure.
+    const QString report =
+        run_poppler("pdftotext", {"-f", "1", "-l", "1", "-layout", pdf(), "-"}).value_or("");
+    for (const char* row : {"39", "40", "41"}) {
+      const std::string name = control.book().cell_text(
+          workbook::summary_pos(workbook::kPrsSheet, std::string(metric ? "Q" : "C") + row));
+      EXPECT_TRUE(name.ends_with(" *")) << name;
+      const QRegularExpression line(
+          "^\\s*" + QRegularExpression::escape(QString::fromStdString(name)) + "\\s.*\\d$",
+          QRegularExpression::MultilineOption);
+      EXPECT_TRUE(line.match(report).hasMatch()) << name << "\n" << report.toStdString();
+    }
   }
 }
 

@@ -33,7 +33,7 @@ constexpr SheetCount kSheets[] = {
     {"Furnace", 1231, 0, 66},
     {"Economics", 0, 0},
     {"PRT", 9, 0},
-    {"PRS", 182, 0, 8},
+    {"PRS", 182, 0, 5},
     {"GAS", 270, 16, 4},
     {"GBS", 263, 14, 4},
     {"AAS", 184, 3, 4},

@@ -2,12 +2,13 @@
 //
 // Starts the program on PROGRAM_FOLDER (its Data folder is used as it is; the settings file may
 // be written), walks through the start-up window, the disclaimer, the start view, a new project
-// in the normal and the large layout, and the dealer window, and saves the whole screen as a
-// PNG file in OUTPUT_FOLDER at each step. Message boxes are answered without being shown (No
-// to questions). Run it on a display of its own, e.g.
+// in the normal layout (also with the pointer on a freeze box) and the large one, and the dealer
+// window, and saves the whole screen as a PNG file in OUTPUT_FOLDER at each step. Message boxes
+// are answered without being shown (No to questions). Run it on a display of its own, e.g.
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-screenshots build/bin shots
 
 #include <QApplication>
+#include <QCursor>
 #include <QDialog>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -79,6 +80,9 @@ int main(int argc, char** argv) {
   main.SSCOMMAND1_Click();  // New
   main.form().option("opGeoT3")->click();
   shoot(out, QStringLiteral("03-project-normal"));
+  QWidget* freeze = main.form().control("chkSave2");
+  QCursor::setPos(freeze->mapToGlobal(freeze->rect().center()));  // the help line follows it
+  shoot(out, QStringLiteral("03-project-freeze-box-help"));
   main.Command2_Click();  // Large
   shoot(out, QStringLiteral("04-project-large"));
   main.Command3_Click();      // Small

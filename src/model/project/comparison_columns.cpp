@@ -118,6 +118,11 @@ void ComparisonColumns::Show_Unit(int n, const ProjectRec& rec) {
   if (!target.frozen) target.description = preview_;
 }
 
+void ComparisonColumns::rebuild_descriptions(const ProjectRec& rec) {
+  for (int n = 1; n <= kRows; ++n) Show_Unit(n, rec);
+  clear_preview();
+}
+
 bool ComparisonColumns::chosen(SystemType kind) const {
   return std::any_of(rows_.begin(), rows_.end(),
                      [kind](const Row& r) { return r.selected == kind; });

@@ -56,6 +56,11 @@ class ComparisonColumns {
   // Row 1 first refreshes the three loop texts, which rows 2 and 3 then use as they are.
   void Show_Unit(int n, const ProjectRec& rec);
 
+  // Builds every row's description (a frozen row keeps its text), then empties the preview
+  // line: what the window background's mouse move, the reports and every save start with, so
+  // that an unfrozen row describes the equipment the project holds now.
+  void rebuild_descriptions(const ProjectRec& rec);
+
   // Whether some row has chosen the kind: its system button and menu entry are enabled.
   [[nodiscard]] bool chosen(SystemType kind) const;
 

@@ -519,8 +519,11 @@ TEST_F(GeoWindowTest, TheResultViewAndTheWaterHeaterCaptionWriteTheHelpLine) {
                         {WindowId::GeoT, "Add Help Here"}};
   for (const Case& c : cases) {
     GeoWindow& w = open(c.id, false);
+    ASSERT_TRUE(platform::testing::show_and_activate(&w));
     w.form().set_help_line("before");
-    platform::testing::send_mouse_move(w.form().control("F1Book1"));
+    QWidget* view = w.form().control("F1Book1");
+    view->show();            // as a run shows it
+    QTest::mouseMove(view);  // onto the sheet the window placed in it
     EXPECT_EQ(w.form().help_line(), c.over_view);
   }
   GeoWindow& a = open(WindowId::GeoA, false);
