@@ -26,6 +26,15 @@ InterruptedSave failed(std::error_code e, WriteFailure::Place place, const fs::p
   return {false, {e, place, p}, false};
 }
 
+// Whether the journal is one of a save of this very file cut off half-way: of the same file
+// (not of an earlier one that had its inode number), the file neither version whole but what the
+// write leaves. A file just as it was before the save, a fresh copy of it too, stays as it is.
+bool is_cut_save_of(const SaveJournal& journal, const FileIdentity& file,
+                    const std::vector<std::uint8_t>& current) {
+  return is_same_file(journal.file, file) && current != journal.old_bytes &&
+         current != journal.new_bytes && left_by_cut_write(current, journal);
+}
+
 }  // namespace
 
 InterruptedSave finish_interrupted_save(const std::filesystem::path& path) {
@@ -35,27 +44,36 @@ InterruptedSave finish_interrupted_save(const std::filesystem::path& path) {
   // What cannot be opened for reading here is told by the reader that follows.
   const OpenFile file = open_regular_file(target, O_RDONLY | O_NOFOLLOW, ec);
   if (ec) return {};
-  if (!lock_file(file.get(), FileLock::kOpen)) return {false, {}, true};
   struct stat st {};
-  if (::fstat(file.get(), &st) != 0) return {};
-  const FileKey key = file_key(st);
+  const FileIdentity identity = file_identity(file.get(), ec);
+  if (ec || ::fstat(file.get(), &st) != 0) return {};
   const fs::path folder = folder_of(target);
 
-  // The user's folder first; the earlier version's place beside the file after it.
+  // The user's folder first, by the name of this version and then the earlier one's; the
+  // earlier version's place beside the file after it.
   std::error_code no_folder;
   const std::optional<JournalFolder> journals =
-      JournalFolder::open(JournalFolder::Missing::kLeave, no_folder);
+      JournalFolder::open(JournalFolder::Missing::kMake, no_folder);
+  std::optional<FileTurn> turn;
+  if (journals && !(turn = journals->take_turn(identity, FileLock::kOpen)))
+    return {false, {}, true};
+  // Another user's save of the file is waited for a moment; what else holds it is not.
+  (void)lock_file(file.get(), FileLock::kOpen, kOthersLockWait);
+  if (journals) journals->remove_earlier(identity);
   std::optional<std::vector<std::uint8_t>> bytes;
-  if (journals) bytes = journals->read(key, ec);
-  if (ec)
-    return failed(ec, WriteFailure::Place::kSource, JournalFolder::location() / journal_name(key));
-  const bool beside = !bytes && (bytes = read_legacy_journal(folder, key.inode, ec)).has_value();
-  if (ec) return failed(ec, WriteFailure::Place::kSource, folder / legacy_journal_name(key.inode));
+  std::string name;
+  for (const std::string& n : {journal_name(identity), device_journal_name(st)}) {
+    if (!journals || bytes) break;
+    bytes = journals->read(name = n, ec);
+    if (ec) return failed(ec, WriteFailure::Place::kSource, JournalFolder::location() / name);
+  }
+  const bool beside = !bytes && (bytes = read_legacy_journal(folder, st.st_ino, ec)).has_value();
+  if (ec) return failed(ec, WriteFailure::Place::kSource, folder / legacy_journal_name(st.st_ino));
   const auto drop = [&] {
     if (beside)
-      remove_legacy_journal(folder, key.inode);
+      remove_legacy_journal(folder, st.st_ino);
     else if (journals)
-      journals->remove(key);
+      journals->remove(bytes ? name : journal_name(identity));
   };
   if (!bytes) {
     drop();  // what a save cut off before its journal was whole left aside
@@ -64,20 +82,20 @@ InterruptedSave finish_interrupted_save(const std::filesystem::path& path) {
 
   const std::optional<SaveJournal> journal = decode_journal(*bytes);
   std::vector<std::uint8_t> current;
-  if (journal && journal->file_id == key.inode) {
+  if (journal && is_same_file(journal->file, identity)) {
     if (const std::error_code e = read_whole_file(file.get(), current, kMostFileBytes))
       return failed(e, WriteFailure::Place::kSource, target);
   }
-  // Damaged, of another file, of a save that ended, or of a file written since: it goes.
-  if (!journal || journal->file_id != key.inode || current == journal->new_bytes ||
-      !left_by_cut_write(current, *journal)) {
+  // Damaged, of another file, of a save that ended or never began, or of a file written since:
+  // it goes.
+  if (!journal || !is_cut_save_of(*journal, identity, current)) {
     drop();
     return {};
   }
   OpenFile out = open_regular_file(target, O_WRONLY | O_NOFOLLOW, ec);
   if (ec) return failed(ec, WriteFailure::Place::kFile, target);
   struct stat written {};
-  // Replaced under this name since it was locked: the journal waits for an open of that file.
+  // Replaced under this name since it was opened: the journal waits for an open of that file.
   if (::fstat(out.get(), &written) != 0 || written.st_dev != st.st_dev ||
       written.st_ino != st.st_ino)
     return {};

@@ -1,13 +1,18 @@
 #include "model/project/journal_folder.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <linux/fs.h>
 #include <pwd.h>
+#include <sys/ioctl.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
 #include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace pellavan::model {
 namespace {
@@ -17,6 +22,18 @@ namespace fs = std::filesystem;
 // Larger files are not journals of ours.
 constexpr std::uint64_t kMostJournalBytes = std::uint64_t{1} << 28;
 constexpr std::string_view kAsideSuffix = ".new";
+constexpr std::string_view kJournalPrefix = "journal-";
+constexpr std::string_view kTurnPrefix = "lock-";
+
+class FolderCategory : public std::error_category {
+ public:
+  [[nodiscard]] const char* name() const noexcept override { return "journal folder"; }
+  [[nodiscard]] std::string message(int reason) const override {
+    return static_cast<ForeignFolder>(reason) == ForeignFolder::kOtherOwner
+               ? "it belongs to another user"
+               : "other users may write in it";
+  }
+};
 
 std::error_code last_error() { return {errno, std::generic_category()}; }
 
@@ -79,16 +96,43 @@ OpenFile open_own_folder(const fs::path& folder) {
 
 }  // namespace
 
-FileKey file_key(const struct stat& st) {
-  return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+FileIdentity file_identity(int fd, std::error_code& ec) {
+  ec.clear();
+  FileIdentity file;
+  struct statx sx {};
+  if (::statx(fd, "", AT_EMPTY_PATH, STATX_INO | STATX_BTIME, &sx) != 0) {
+    ec = last_error();
+    return file;
+  }
+  file.inode = sx.stx_ino;
+  if ((sx.stx_mask & STATX_BTIME) != 0)
+    file.birth_ns = std::int64_t{sx.stx_btime.tv_sec} * 1'000'000'000 + sx.stx_btime.tv_nsec;
+  if (int generation = 0; ::ioctl(fd, FS_IOC_GETVERSION, &generation) == 0)
+    file.generation = static_cast<std::uint32_t>(generation);
+  if (struct statfs st{}; ::fstatfs(fd, &st) == 0)
+    std::memcpy(&file.file_system, &st.f_fsid, std::min(sizeof file.file_system, sizeof st.f_fsid));
+  return file;
 }
 
 std::string legacy_journal_name(std::uint64_t inode) {
   return std::string(kLegacyJournalPrefix) + hex(inode);
 }
 
-std::string journal_name(FileKey key) {
-  return "journal-" + hex(key.device) + "-" + hex(key.inode);
+std::string journal_name(const FileIdentity& file) {
+  const std::uint64_t told = file.generation ? *file.generation
+                             : file.birth_ns ? static_cast<std::uint64_t>(*file.birth_ns)
+                                             : 0;
+  return std::string(kJournalPrefix) + hex(file.inode) + "-" + hex(told);
+}
+
+std::string device_journal_name(const struct stat& st) {
+  return std::string(kJournalPrefix) + hex(static_cast<std::uint64_t>(st.st_dev)) + "-" +
+         hex(static_cast<std::uint64_t>(st.st_ino));
+}
+
+const std::error_category& journal_folder_category() {
+  static const FolderCategory category;
+  return category;
 }
 
 fs::path JournalFolder::location() {
@@ -113,44 +157,86 @@ std::optional<JournalFolder> JournalFolder::open(Missing missing, std::error_cod
       return std::nullopt;
     }
   }
-  OpenFile fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+  // A link is followed: what counts is who may write the folder it leads to.
+  OpenFile fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   struct stat st {};
   if (!fd || ::fstat(fd.get(), &st) != 0) {
     ec = last_error();
     return std::nullopt;
   }
-  if (st.st_uid != ::geteuid() || (st.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
-    ec = std::make_error_code(std::errc::permission_denied);
+  if (st.st_uid != ::geteuid() || (st.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+    ec = {static_cast<int>(st.st_uid != ::geteuid() ? ForeignFolder::kOtherOwner
+                                                    : ForeignFolder::kOthersMayWrite),
+          journal_folder_category()};
     return std::nullopt;
   }
   return JournalFolder(std::move(fd));
 }
 
-std::optional<std::vector<std::uint8_t>> JournalFolder::read(FileKey key,
+std::optional<std::vector<std::uint8_t>> JournalFolder::read(const std::string& name,
                                                              std::error_code& ec) const {
-  return read_own(folder_.get(), journal_name(key), ec);
+  return read_own(folder_.get(), name, ec);
 }
 
-std::error_code JournalFolder::write(FileKey key, std::span<const std::uint8_t> bytes) const {
-  const std::string name = journal_name(key);
+std::error_code JournalFolder::write(const FileIdentity& file,
+                                     std::span<const std::uint8_t> bytes) const {
+  const std::string name = journal_name(file);
   const std::string aside = name + std::string(kAsideSuffix);
   std::error_code ec;
   OpenFile out =
       open_regular_file(folder_.get(), aside.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, ec,
                         S_IRUSR | S_IWUSR);
   if (ec) return ec;
-  if ((ec = write_and_sync(out.get(), bytes))) return ec;
-  if (::close(out.release()) != 0) return last_error();
-  if (::renameat(folder_.get(), aside.c_str(), folder_.get(), name.c_str()) != 0)
-    return last_error();
-  if (::fsync(folder_.get()) != 0 && errno != EINVAL) return last_error();
-  return {};
+  if (!(ec = write_and_sync(out.get(), bytes)) && ::close(out.release()) != 0) ec = last_error();
+  if (!ec && ::renameat(folder_.get(), aside.c_str(), folder_.get(), name.c_str()) != 0)
+    ec = last_error();
+  if (!ec && ::fsync(folder_.get()) != 0 && errno != EINVAL) ec = last_error();
+  if (ec) remove(name);  // a full disk keeps nothing of it
+  return ec;
 }
 
-void JournalFolder::remove(FileKey key) const {
-  const std::string name = journal_name(key);
+void JournalFolder::remove(const std::string& name) const {
   ::unlinkat(folder_.get(), name.c_str(), 0);
   ::unlinkat(folder_.get(), (name + std::string(kAsideSuffix)).c_str(), 0);
+}
+
+void JournalFolder::remove_earlier(const FileIdentity& file) const {
+  if (file.file_system == 0) return;  // no telling one file system from another
+  const std::string own = journal_name(file);
+  const std::string same_inode = std::string(kJournalPrefix) + hex(file.inode) + "-";
+  DIR* listing = ::fdopendir(::fcntl(folder_.get(), F_DUPFD_CLOEXEC, 0));
+  if (listing == nullptr) return;
+  ::rewinddir(listing);
+  std::vector<std::string> earlier;
+  while (const dirent* entry = ::readdir(listing)) {
+    const std::string name = entry->d_name;
+    if (!name.starts_with(same_inode) || name == own || name.ends_with(kAsideSuffix)) continue;
+    std::error_code ec;
+    const auto bytes = read_own(folder_.get(), name, ec);
+    const auto journal = bytes ? decode_journal(*bytes) : std::nullopt;
+    if (journal && journal->file.file_system == file.file_system &&
+        !is_same_file(journal->file, file))
+      earlier.push_back(name);
+  }
+  ::closedir(listing);
+  for (const std::string& name : earlier) remove(name);
+}
+
+std::optional<FileTurn> JournalFolder::take_turn(const FileIdentity& file, FileLock kind) const {
+  return FileTurn::take(folder_.get(),
+                        std::string(kTurnPrefix) + journal_name(file).substr(kJournalPrefix.size()),
+                        kind);
+}
+
+std::optional<FileTurn> take_turn_at(const fs::path& file, FileLock kind) {
+  std::error_code ec;
+  const OpenFile fd = open_regular_file(file, O_RDONLY, ec);
+  const FileIdentity identity = ec ? FileIdentity{} : file_identity(fd.get(), ec);
+  if (ec) return std::nullopt;
+  const std::optional<JournalFolder> journals =
+      JournalFolder::open(JournalFolder::Missing::kMake, ec);
+  if (!journals) return std::nullopt;
+  return journals->take_turn(identity, kind);
 }
 
 std::optional<std::vector<std::uint8_t>> read_legacy_journal(const fs::path& folder,

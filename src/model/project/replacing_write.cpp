@@ -127,41 +127,49 @@ std::error_code read_same_file(const fs::path& target, const struct stat& file,
 
 // Writes bytes over the file of several names open in fd, where it is. The journal of both
 // versions is whole in the user's folder before the first byte changes and goes once the file
-// is whole again; a write that fails puts the old version back. The file stays locked until fd
-// is closed, so that an open waits for it whole instead of taking the save for a cut one.
+// is whole again; a write that fails puts the old version back. The user's turn at the file is
+// held until the file is whole, so that an open waits for it instead of taking the save for a
+// cut one.
 WriteFailure write_journaled(int fd, const fs::path& target, const struct stat& file,
                              std::span<const std::uint8_t> bytes) {
   const auto on_file = [&](std::error_code e) -> WriteFailure {
     return {e, WriteFailure::Place::kFile, target};
   };
-  if (!lock_file(fd, FileLock::kSave))
-    return on_file(std::make_error_code(std::errc::device_or_resource_busy));
   std::error_code ec;
+  const FileIdentity identity = file_identity(fd, ec);
+  if (ec) return on_file(ec);
   const std::optional<JournalFolder> journals =
       JournalFolder::open(JournalFolder::Missing::kMake, ec);
   if (!journals) return {ec, WriteFailure::Place::kFolder, JournalFolder::location()};
-  const FileKey key = file_key(file);
-  SaveJournal journal{key.inode, {}, {bytes.begin(), bytes.end()}};
+  const std::optional<FileTurn> turn = journals->take_turn(identity, FileLock::kSave);
+  if (!turn) return on_file(std::make_error_code(std::errc::device_or_resource_busy));
+  // Another user's save of the file is waited for a moment; what else holds it is not.
+  (void)lock_file(fd, FileLock::kSave, kOthersLockWait);
+  SaveJournal journal{identity, {}, {bytes.begin(), bytes.end()}};
   if ((ec = read_same_file(target, file, journal.old_bytes))) return on_file(ec);
-  if ((ec = journals->write(key, encode_journal(journal))))
+  if ((ec = journals->write(identity, encode_journal(journal))))
     return {ec, WriteFailure::Place::kFolder, JournalFolder::location()};
-  // A journal of the earlier version beside the file is of no use now.
-  remove_legacy_journal(folder_of(target), key.inode);
+  // A journal of an earlier version is of no use now.
+  remove_legacy_journal(folder_of(target), file.st_ino);
+  journals->remove(device_journal_name(file));
   ec = write_in_place(fd, bytes);
   // Where not even the old version goes back, the journal stays for the next open.
   if (ec && write_in_place(fd, journal.old_bytes)) return on_file(ec);
   // Not flushed: should a power cut bring the journal back, the file it finds is whole.
-  journals->remove(key);
+  journals->remove(journal_name(identity));
   if (ec) return on_file(ec);
   return {};
 }
 
-// After the file of that key was replaced by a new one: its journals are of no use now.
-void forget_journals(const fs::path& folder, const struct stat& replaced) {
+// After the file was replaced by a new one: its journals are of no use now.
+void forget_journals(const fs::path& folder, const struct stat& replaced,
+                     const FileIdentity& identity) {
   std::error_code none;
-  if (const auto journals = JournalFolder::open(JournalFolder::Missing::kLeave, none))
-    journals->remove(file_key(replaced));
-  remove_legacy_journal(folder, file_key(replaced).inode);
+  if (const auto journals = JournalFolder::open(JournalFolder::Missing::kLeave, none)) {
+    journals->remove(journal_name(identity));
+    journals->remove(device_journal_name(replaced));
+  }
+  remove_legacy_journal(folder, replaced.st_ino);
 }
 
 }  // namespace
@@ -177,12 +185,15 @@ WriteFailure write_file_replacing(const std::filesystem::path& path,
   // A file already there is replaced only when the user could open it for writing (its mode,
   // owner and file system allow it): a save never takes a file the user may not change.
   struct stat old {};
+  FileIdentity identity;
   const bool exists = ::stat(target.c_str(), &old) == 0;
   if (exists) {
     const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return on_file(last_error());
     WriteFailure failure;
     if (::fstat(fd, &old) != 0) failure = on_file(last_error());
+    std::error_code none;
+    identity = file_identity(fd, none);
     // A file of several names keeps them all: it is written where it is.
     const bool in_place = !failure && S_ISREG(old.st_mode) && old.st_nlink > 1;
     if (in_place) failure = write_journaled(fd, target, old, bytes);
@@ -193,7 +204,7 @@ WriteFailure write_file_replacing(const std::filesystem::path& path,
   remove_stale_temporaries(folder);
   if (const std::error_code e = write_by_rename(folder, target, bytes, exists ? &old : nullptr))
     return {e, WriteFailure::Place::kFolder, folder};
-  if (exists) forget_journals(folder, old);
+  if (exists) forget_journals(folder, old, identity);
   return {};
 }
 

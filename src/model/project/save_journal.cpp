@@ -11,15 +11,29 @@ namespace {
 // The journal's image, all numbers little-endian:
 //   offset  0, 8 bytes: kMagic
 //   offset  8, 8 bytes: the file's inode number
-//   offset 16, 4 bytes: length of the old version
-//   offset 20, 4 bytes: length of the new version
-//   offset 24:          the old version, then the new one
+//   offset 16, 4 bytes: what is known of it: kHasGeneration, kHasBirth
+//   offset 20, 4 bytes: the inode's generation
+//   offset 24, 8 bytes: its birth time, nanoseconds since 1970
+//   offset 32, 8 bytes: the file system's id
+//   offset 40, 4 bytes: length of the old version
+//   offset 44, 4 bytes: length of the new version
+//   offset 48:          the old version, then the new one
 //   last 8 bytes:       FNV-1a 64 of every byte before them
-constexpr std::array<std::uint8_t, 8> kMagic = {'P', 'V', 'N', 'J', 'R', 'N', 'L', '1'};
-constexpr std::size_t kIdAt = 8;
-constexpr std::size_t kOldLengthAt = 16;
-constexpr std::size_t kNewLengthAt = 20;
-constexpr std::size_t kHeaderSize = 24;
+// The earlier version's (kEarlierMagic) holds the inode number at 8, the lengths at 16 and 20,
+// and the versions from 24.
+struct Layout {
+  std::array<std::uint8_t, 8> magic;
+  std::size_t old_length_at, new_length_at, header_size;
+};
+constexpr Layout kLayout{{'P', 'V', 'N', 'J', 'R', 'N', 'L', '2'}, 40, 44, 48};
+constexpr Layout kEarlierLayout{{'P', 'V', 'N', 'J', 'R', 'N', 'L', '1'}, 16, 20, 24};
+constexpr std::size_t kInodeAt = 8;
+constexpr std::size_t kKnownAt = 16;
+constexpr std::size_t kGenerationAt = 20;
+constexpr std::size_t kBirthAt = 24;
+constexpr std::size_t kFileSystemAt = 32;
+constexpr std::uint32_t kHasGeneration = 1;
+constexpr std::uint32_t kHasBirth = 2;
 constexpr std::size_t kChecksumSize = 8;
 
 std::uint64_t checksum(std::span<const std::uint8_t> bytes) {
@@ -30,35 +44,59 @@ std::uint64_t checksum(std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
+bool is_same_file(const FileIdentity& journal, const FileIdentity& file) {
+  return journal.inode == file.inode &&
+         (!journal.generation || journal.generation == file.generation) &&
+         (!journal.birth_ns || journal.birth_ns == file.birth_ns);
+}
+
 std::vector<std::uint8_t> encode_journal(const SaveJournal& journal) {
   const std::size_t old_length = journal.old_bytes.size();
   const std::size_t new_length = journal.new_bytes.size();
-  std::vector<std::uint8_t> out(kHeaderSize + old_length + new_length + kChecksumSize);
+  std::vector<std::uint8_t> out(kLayout.header_size + old_length + new_length + kChecksumSize);
   std::uint8_t* p = out.data();
-  std::copy(kMagic.begin(), kMagic.end(), p);
-  store_le(p + kIdAt, journal.file_id);
-  store_le(p + kOldLengthAt, static_cast<std::uint32_t>(old_length));
-  store_le(p + kNewLengthAt, static_cast<std::uint32_t>(new_length));
-  std::copy(journal.old_bytes.begin(), journal.old_bytes.end(), p + kHeaderSize);
-  std::copy(journal.new_bytes.begin(), journal.new_bytes.end(), p + kHeaderSize + old_length);
+  const FileIdentity& file = journal.file;
+  std::copy(kLayout.magic.begin(), kLayout.magic.end(), p);
+  store_le(p + kInodeAt, file.inode);
+  store_le(p + kKnownAt, (file.generation ? kHasGeneration : 0) | (file.birth_ns ? kHasBirth : 0));
+  store_le(p + kGenerationAt, file.generation.value_or(0));
+  store_le(p + kBirthAt, file.birth_ns.value_or(0));
+  store_le(p + kFileSystemAt, file.file_system);
+  store_le(p + kLayout.old_length_at, static_cast<std::uint32_t>(old_length));
+  store_le(p + kLayout.new_length_at, static_cast<std::uint32_t>(new_length));
+  std::copy(journal.old_bytes.begin(), journal.old_bytes.end(), p + kLayout.header_size);
+  std::copy(journal.new_bytes.begin(), journal.new_bytes.end(),
+            p + kLayout.header_size + old_length);
   const std::size_t body = out.size() - kChecksumSize;
   store_le(p + body, checksum(std::span(out).first(body)));
   return out;
 }
 
 std::optional<SaveJournal> decode_journal(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() < kHeaderSize + kChecksumSize ||
-      !std::equal(kMagic.begin(), kMagic.end(), bytes.begin()))
+  const Layout* layout = nullptr;
+  for (const Layout* l : {&kLayout, &kEarlierLayout})
+    if (bytes.size() >= l->header_size + kChecksumSize &&
+        std::equal(l->magic.begin(), l->magic.end(), bytes.begin()))
+      layout = l;
+  if (layout == nullptr) return std::nullopt;
+  const std::uint8_t* p = bytes.data();
+  const std::size_t old_length = load_le<std::uint32_t>(p + layout->old_length_at);
+  const std::size_t new_length = load_le<std::uint32_t>(p + layout->new_length_at);
+  if (bytes.size() != layout->header_size + old_length + new_length + kChecksumSize)
     return std::nullopt;
-  const std::size_t old_length = load_le<std::uint32_t>(bytes.data() + kOldLengthAt);
-  const std::size_t new_length = load_le<std::uint32_t>(bytes.data() + kNewLengthAt);
-  if (bytes.size() != kHeaderSize + old_length + new_length + kChecksumSize) return std::nullopt;
   const auto body = bytes.first(bytes.size() - kChecksumSize);
-  if (checksum(body) != load_le<std::uint64_t>(bytes.data() + body.size())) return std::nullopt;
+  if (checksum(body) != load_le<std::uint64_t>(p + body.size())) return std::nullopt;
   SaveJournal journal;
-  journal.file_id = load_le<std::uint64_t>(bytes.data() + kIdAt);
-  const auto old_bytes = body.subspan(kHeaderSize, old_length);
-  const auto new_bytes = body.subspan(kHeaderSize + old_length, new_length);
+  journal.file.inode = load_le<std::uint64_t>(p + kInodeAt);
+  if (layout == &kLayout) {
+    const auto known = load_le<std::uint32_t>(p + kKnownAt);
+    if ((known & kHasGeneration) != 0)
+      journal.file.generation = load_le<std::uint32_t>(p + kGenerationAt);
+    if ((known & kHasBirth) != 0) journal.file.birth_ns = load_le<std::int64_t>(p + kBirthAt);
+    journal.file.file_system = load_le<std::uint64_t>(p + kFileSystemAt);
+  }
+  const auto old_bytes = body.subspan(layout->header_size, old_length);
+  const auto new_bytes = body.subspan(layout->header_size + old_length, new_length);
   journal.old_bytes.assign(old_bytes.begin(), old_bytes.end());
   journal.new_bytes.assign(new_bytes.begin(), new_bytes.end());
   return journal;

@@ -49,7 +49,10 @@ class ReplacingWriteTest : public testing::CatalogueFixture {
     for (const std::string& name : names())
       if (fs::path(name).filename().string().starts_with(kLegacyJournalPrefix)) return true;
     std::error_code ec;
-    return !fs::is_empty(JournalFolder::location(), ec) && !ec;
+    for (fs::directory_iterator it(JournalFolder::location(), ec), end; !ec && it != end;
+         it.increment(ec))
+      if (it->path().filename().string().starts_with("journal-")) return true;
+    return false;
   }
 
   // Every name in the folder and its subfolders, relative to it.
@@ -268,8 +271,7 @@ TEST_F(ReplacingWriteTest, ASaveAndAnOpenOfTheFileTakeTurns) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      const int fd = ::open(at("a.pvn").c_str(), O_RDWR);
-      if (!lock_file(fd, r.lock)) std::_Exit(1);
+      if (!testing::hold_turn(at("a.pvn"), r.lock)) std::_Exit(1);
       r.locked();
       if (::write(ready[1], "", 1) != 1) std::_Exit(1);
       std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -318,9 +320,10 @@ TEST_F(ReplacingWriteTest, AnOpenFinishesWhatACutSaveLeft) {
   };
   const Row rows[] = {
       {"no journal", 1500, false, none, "a.pvn", false, false, false, After::kAsLeft},
+      // The file just as it was: a save that never began, or a fresh copy of the old version.
       {"cut before the room was taken", 0, true,
        [&](std::vector<std::uint8_t>&, const fs::path& f) { write_all(f, old_v); }, "a.pvn", false,
-       true, false, After::kNewVersion},
+       false, false, After::kOldVersion},
       {"cut before its first byte", 0, true, none, "a.pvn", false, true, false, After::kNewVersion},
       {"cut half-way", 1500, true, none, "a.pvn", false, true, false, After::kNewVersion},
       {"cut past the old length", 3500, true, none, "a.pvn", false, true, false,
@@ -345,8 +348,17 @@ TEST_F(ReplacingWriteTest, AnOpenFinishesWhatACutSaveLeft) {
       {"journal of another file", 1500, true,
        [](std::vector<std::uint8_t>& j, const fs::path&) {
          SaveJournal other_file = *decode_journal(j);
-         ++other_file.file_id;
+         ++other_file.file.inode;
          j = encode_journal(other_file);
+       },
+       "a.pvn", false, false, false, After::kAsLeft},
+      // As where the file was removed and a new one was given its inode number.
+      {"journal of an earlier file of the same inode", 1500, true,
+       [](std::vector<std::uint8_t>& j, const fs::path&) {
+         SaveJournal earlier = *decode_journal(j);
+         earlier.file.generation = earlier.file.generation.value_or(0) + 1;
+         earlier.file.birth_ns = earlier.file.birth_ns.value_or(0) - 1;
+         j = encode_journal(earlier);
        },
        "a.pvn", false, false, false, After::kAsLeft},
       {"journal cut short", 1500, true,
@@ -441,7 +453,8 @@ TEST_F(ReplacingWriteTest, EveryReaderFinishesACutSaveFirst) {
     fs::path second = r.file;
     second += ".link";
     fs::create_hard_link(r.file, second);
-    leave_cut_save(r.file, r.old_bytes, r.new_bytes, 0);
+    leave_cut_save(r.file, r.old_bytes, r.new_bytes,
+                   testing::written_halfway(r.old_bytes, r.new_bytes));
     const auto [found, read_new] = r.read();
     EXPECT_TRUE(found.restored);
     EXPECT_FALSE(found.failure);
@@ -522,8 +535,8 @@ TEST_F(ReplacingWriteTest, RefusesWhatTheUserCouldNotWrite) {
       {"read-only folder", kReadOnlyFolder, false, false, fs::perms::owner_all, "folder"},
       {"file of two names in a read-only folder", kReadOnlyFolder, true, true, fs::perms::owner_all,
        ""},
-      {"file of two names, the folder of journals open to others", fs::perms::all, true, true,
-       fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec, "journals"},
+      {"file of two names, the folder of journals open to the group's writes", fs::perms::all, true,
+       true, fs::perms::owner_all | fs::perms::group_all, "journals"},
   };
   fs::permissions(program_folder(), fs::perms::all);
   for (const Row& r : rows) {
@@ -547,8 +560,10 @@ TEST_F(ReplacingWriteTest, RefusesWhatTheUserCouldNotWrite) {
     const fs::path named = place == "file"     ? target
                            : place == "folder" ? folder
                                                : state / "pellavan";
-    const std::string expected = std::string(place == "file" ? "The file \"" : "The folder \"") +
-                                 named.string() + "\" cannot be written: permission denied";
+    const std::string expected =
+        std::string(place == "file" ? "The file \"" : "The folder \"") + named.string() +
+        "\" cannot be written: " +
+        (place == "journals" ? "other users may write in it" : "permission denied");
     EXPECT_EXIT(
         {
           if (::geteuid() == 0 && (::setgid(kUser) != 0 || ::setuid(kUser) != 0)) std::_Exit(2);
