@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "app/app_fixture.h"
-#include "model/project/file_lock.h"
+#include "model/saving/file_lock.h"
 #include "model/project/project_files_fixture.h"
 #include "platform/picture_box.h"
 

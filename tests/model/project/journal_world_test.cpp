@@ -17,7 +17,7 @@
 
 #include "model/project/project_file.h"
 #include "model/project/project_files_fixture.h"
-#include "model/project/replacing_write.h"
+#include "model/saving/replacing_write.h"
 
 namespace pellavan::model {
 namespace {

@@ -22,8 +22,8 @@
 #include <vector>
 
 #include "model/catalogue/catalogue_fixture.h"
-#include "model/project/journal_folder.h"
-#include "model/project/save_journal.h"
+#include "model/saving/journal_folder.h"
+#include "model/saving/save_journal.h"
 #include "model/records/dealer_rec.h"
 #include "model/records/project_rec.h"
 

@@ -1,6 +1,6 @@
 // Replacing writes through links, with names as long as the folder takes, the temporary files
 // that killed saves leave behind, saves killed at random moments, and the modes of new files.
-#include "model/project/replacing_write.h"
+#include "model/saving/replacing_write.h"
 
 #include <gtest/gtest.h>
 #include <sys/file.h>
@@ -25,7 +25,7 @@
 #include "model/project/default_files.h"
 #include "model/project/project_file.h"
 #include "model/project/rate_file.h"
-#include "model/project/file_lock.h"
+#include "model/saving/file_lock.h"
 #include "model/project/project_files_fixture.h"
 
 namespace pellavan::model {

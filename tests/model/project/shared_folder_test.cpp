@@ -18,10 +18,10 @@
 #include <string>
 #include <vector>
 
-#include "model/project/file_lock.h"
+#include "model/saving/file_lock.h"
 #include "model/project/project_file.h"
 #include "model/project/project_files_fixture.h"
-#include "model/project/replacing_write.h"
+#include "model/saving/replacing_write.h"
 
 namespace pellavan::model {
 namespace {

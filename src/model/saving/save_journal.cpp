@@ -1,4 +1,4 @@
-#include "model/project/save_journal.h"
+#include "model/saving/save_journal.h"
 
 #include <algorithm>
 #include <array>
@@ -35,6 +35,7 @@ constexpr std::size_t kFileSystemAt = 32;
 constexpr std::uint32_t kHasGeneration = 1;
 constexpr std::uint32_t kHasBirth = 2;
 constexpr std::size_t kChecksumSize = 8;
+static_assert(kLayout.header_size + kChecksumSize == kJournalFrameBytes);
 
 std::uint64_t checksum(std::span<const std::uint8_t> bytes) {
   std::uint64_t h = 14695981039346656037ULL;

@@ -19,7 +19,7 @@
 #include <optional>
 #include <string>
 
-#include "model/catalogue/regular_file.h"
+#include "model/saving/regular_file.h"
 
 namespace pellavan::model {
 

@@ -1,26 +1,24 @@
-#include "model/project/interrupted_save.h"
+#include "model/saving/interrupted_save.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 #include <vector>
 
-#include "model/catalogue/regular_file.h"
-#include "model/project/file_lock.h"
-#include "model/project/journal_folder.h"
-#include "model/project/save_journal.h"
-#include "model/project/save_steps.h"
+#include "model/saving/regular_file.h"
+#include "model/saving/file_lock.h"
+#include "model/saving/journal_folder.h"
+#include "model/saving/save_journal.h"
+#include "model/saving/save_steps.h"
 
 namespace pellavan::model {
 namespace {
 
 namespace fs = std::filesystem;
-
-// No journal holds a longer version.
-constexpr std::uint64_t kMostFileBytes = std::uint64_t{1} << 28;
 
 InterruptedSave failed(std::error_code e, WriteFailure::Place place, const fs::path& p) {
   return {false, {e, place, p}, false};
@@ -83,7 +81,10 @@ InterruptedSave finish_interrupted_save(const std::filesystem::path& path) {
   const std::optional<SaveJournal> journal = decode_journal(*bytes);
   std::vector<std::uint8_t> current;
   if (journal && is_same_file(journal->file, identity)) {
-    if (const std::error_code e = read_whole_file(file.get(), current, kMostFileBytes))
+    // Longer than either version, it is none that the save left.
+    const std::uint64_t longer = std::max(journal->old_bytes.size(), journal->new_bytes.size());
+    if (const std::error_code e = read_whole_file(file.get(), current, longer);
+        e && e != std::errc::file_too_large)
       return failed(e, WriteFailure::Place::kSource, target);
   }
   // Damaged, of another file, of a save that ended or never began, or of a file written since:
@@ -100,7 +101,7 @@ InterruptedSave finish_interrupted_save(const std::filesystem::path& path) {
       written.st_ino != st.st_ino)
     return {};
   ec = write_in_place(out.get(), journal->new_bytes);
-  if (::close(out.release()) != 0 && !ec) ec = {errno, std::generic_category()};
+  if (::close(out.release()) != 0 && !ec) ec = last_error();
   if (ec) return failed(ec, WriteFailure::Place::kFile, target);
   drop();
   return {true, {}, false};

@@ -1,4 +1,4 @@
-#include "model/project/journal_folder.h"
+#include "model/saving/journal_folder.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -19,8 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Larger files are not journals of ours.
-constexpr std::uint64_t kMostJournalBytes = std::uint64_t{1} << 28;
 constexpr std::string_view kAsideSuffix = ".new";
 constexpr std::string_view kJournalPrefix = "journal-";
 constexpr std::string_view kTurnPrefix = "lock-";
@@ -34,8 +32,6 @@ class FolderCategory : public std::error_category {
                : "other users may write in it";
   }
 };
-
-std::error_code last_error() { return {errno, std::generic_category()}; }
 
 std::string hex(std::uint64_t n) {
   std::array<char, 17> text{};
@@ -190,7 +186,7 @@ std::error_code JournalFolder::write(const FileIdentity& file,
   if (!(ec = write_and_sync(out.get(), bytes)) && ::close(out.release()) != 0) ec = last_error();
   if (!ec && ::renameat(folder_.get(), aside.c_str(), folder_.get(), name.c_str()) != 0)
     ec = last_error();
-  if (!ec && ::fsync(folder_.get()) != 0 && errno != EINVAL) ec = last_error();
+  if (!ec) ec = sync_folder(folder_.get());
   if (ec) remove(name);  // a full disk keeps nothing of it
   return ec;
 }

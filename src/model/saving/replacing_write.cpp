@@ -1,4 +1,4 @@
-#include "model/project/replacing_write.h"
+#include "model/saving/replacing_write.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "model/catalogue/regular_file.h"
-#include "model/project/file_lock.h"
-#include "model/project/journal_folder.h"
-#include "model/project/save_journal.h"
-#include "model/project/save_steps.h"
+#include "model/saving/regular_file.h"
+#include "model/saving/file_lock.h"
+#include "model/saving/journal_folder.h"
+#include "model/saving/save_journal.h"
+#include "model/saving/save_steps.h"
 
 namespace pellavan::model {
 namespace {
@@ -26,10 +26,6 @@ namespace fs = std::filesystem;
 constexpr auto kStaleAge = std::chrono::seconds(10);
 // A new file's mode before the umask (or the folder's default ACL) takes its part.
 constexpr mode_t kNewFileMode = S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH;
-// Larger files are not written in place: their journal would be too large.
-constexpr std::uint64_t kMostInPlaceBytes = std::uint64_t{1} << 27;
-
-std::error_code last_error() { return {errno, std::generic_category()}; }
 
 bool is_temporary_name(const std::string& name) {
   return name.size() == kTemporaryPrefix.size() + 6 && name.starts_with(kTemporaryPrefix);
@@ -55,11 +51,9 @@ void remove_stale_temporaries(const fs::path& folder) {
 }
 
 // Flushes the folder's entries, so that a rename survives a power cut.
-std::error_code sync_folder(const fs::path& folder) {
+std::error_code sync_folder_at(const fs::path& folder) {
   const OpenFile fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!fd) return last_error();
-  if (::fsync(fd.get()) != 0 && errno != EINVAL) return last_error();  // EINVAL: cannot be synced
-  return {};
+  return fd ? sync_folder(fd.get()) : last_error();
 }
 
 // A new temporary file of ours in folder, made with mode (less the umask) and locked where no one
@@ -108,7 +102,7 @@ std::error_code write_by_rename(const fs::path& folder, const fs::path& path,
     fs::remove(temp, ignored);
     return ec;
   }
-  return sync_folder(folder);
+  return sync_folder_at(folder);
 }
 
 // The bytes of the file at target, when it is still the file `file` describes (fd may be open
@@ -135,6 +129,9 @@ WriteFailure write_journaled(int fd, const fs::path& target, const struct stat& 
   const auto on_file = [&](std::error_code e) -> WriteFailure {
     return {e, WriteFailure::Place::kFile, target};
   };
+  // Its journal holds both versions, and no longer ones.
+  if (bytes.size() > kMostInPlaceBytes)
+    return on_file(std::make_error_code(std::errc::file_too_large));
   std::error_code ec;
   const FileIdentity identity = file_identity(fd, ec);
   if (ec) return on_file(ec);

@@ -10,7 +10,7 @@
 
 #include <filesystem>
 
-#include "model/project/write_failure.h"
+#include "model/saving/write_failure.h"
 
 namespace pellavan::model {
 

@@ -28,7 +28,7 @@
 #include <span>
 #include <string_view>
 
-#include "model/project/write_failure.h"
+#include "model/saving/write_failure.h"
 
 namespace pellavan::model {
 

@@ -16,6 +16,13 @@
 
 namespace pellavan::model {
 
+// The longest version a save in place writes, so that its journal can always be read back.
+inline constexpr std::uint64_t kMostInPlaceBytes = std::uint64_t{1} << 27;
+// What a journal holds besides its two versions.
+inline constexpr std::uint64_t kJournalFrameBytes = 56;
+// The longest journal.
+inline constexpr std::uint64_t kMostJournalBytes = 2 * kMostInPlaceBytes + kJournalFrameBytes;
+
 // What tells a file from every other, on any device number its disk is given.
 struct FileIdentity {
   std::uint64_t inode = 0;

@@ -1,4 +1,4 @@
-#include "model/project/file_lock.h"
+#include "model/saving/file_lock.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -31,9 +31,9 @@
 #include <system_error>
 #include <vector>
 
-#include "model/catalogue/regular_file.h"
-#include "model/project/file_lock.h"
-#include "model/project/save_journal.h"
+#include "model/saving/regular_file.h"
+#include "model/saving/file_lock.h"
+#include "model/saving/save_journal.h"
 
 namespace pellavan::model {
 
