@@ -87,9 +87,9 @@ inline bool hold_turn(const std::filesystem::path& path, FileLock kind) {
   return held.has_value();
 }
 
-// Where a journal of the file at path lies: in the user's folder, or beside it as the earlier
-// version kept it.
-enum class JournalPlace { kUsersFolder, kBesideTheFile };
+// Where a journal of the file at path lies: in the user's folder, or where an earlier version
+// kept it: beside the file, or in the user's folder named by device and inode.
+enum class JournalPlace { kUsersFolder, kBesideTheFile, kByDevice };
 
 inline std::filesystem::path journal_path(const std::filesystem::path& path,
                                           JournalPlace place = JournalPlace::kUsersFolder) {
@@ -97,7 +97,28 @@ inline std::filesystem::path journal_path(const std::filesystem::path& path,
   if (::stat(path.c_str(), &st) != 0) return {};
   if (place == JournalPlace::kBesideTheFile)
     return path.parent_path() / legacy_journal_name(st.st_ino);
+  if (place == JournalPlace::kByDevice) return JournalFolder::location() / device_journal_name(st);
   return JournalFolder::location() / journal_name(identity_of(path));
+}
+
+// A journal as the earlier versions wrote it: "PVNJRNL1", the inode number, the two lengths, the
+// two versions and the FNV-1a 64 of all that, the numbers little-endian.
+inline std::vector<std::uint8_t> earlier_journal(std::uint64_t inode,
+                                                 const std::vector<std::uint8_t>& old_bytes,
+                                                 const std::vector<std::uint8_t>& new_bytes) {
+  std::vector<std::uint8_t> out = {'P', 'V', 'N', 'J', 'R', 'N', 'L', '1'};
+  const auto put = [&out](std::uint64_t n, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(n >> (8 * i)));
+  };
+  put(inode, 8);
+  put(old_bytes.size(), 4);
+  put(new_bytes.size(), 4);
+  out.insert(out.end(), old_bytes.begin(), old_bytes.end());
+  out.insert(out.end(), new_bytes.begin(), new_bytes.end());
+  std::uint64_t h = 14695981039346656037ULL;
+  for (const std::uint8_t b : out) h = (h ^ b) * 1099511628211ULL;
+  put(h, 8);
+  return out;
 }
 
 // How many bytes of new_bytes a cut save wrote over old_bytes that leaves neither whole: up to
@@ -121,7 +142,10 @@ inline void leave_cut_save(const std::filesystem::path& path,
   write_all(path, torn);  // truncated and written: the same file, every name kept
   std::error_code ec;
   ASSERT_TRUE(JournalFolder::open(JournalFolder::Missing::kMake, ec)) << ec.message();
-  write_all(journal_path(path, place), encode_journal({identity_of(path), old_bytes, new_bytes}));
+  const FileIdentity file = identity_of(path);
+  write_all(journal_path(path, place), place == JournalPlace::kUsersFolder
+                                           ? encode_journal({file, old_bytes, new_bytes})
+                                           : earlier_journal(file.inode, old_bytes, new_bytes));
 }
 
 // A process that does its work and then stays stopped, as a program stopped half-way, until it

@@ -369,6 +369,8 @@ TEST_F(ReplacingWriteTest, AnOpenFinishesWhatACutSaveLeft) {
       // Kept where the user alone may write: the user's own.
       {"left beside the file by the earlier version", 1500, true, none, "b.pvn", false, true, false,
        After::kNewVersion, testing::JournalPlace::kBesideTheFile},
+      {"named by device and inode by the earlier version", 1500, true, none, "b.pvn", false, true,
+       false, After::kNewVersion, testing::JournalPlace::kByDevice},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
