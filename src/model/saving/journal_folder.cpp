@@ -118,7 +118,7 @@ std::string journal_name(const FileIdentity& file) {
   const std::uint64_t told = file.generation ? *file.generation
                              : file.birth_ns ? static_cast<std::uint64_t>(*file.birth_ns)
                                              : 0;
-  return std::string(kJournalPrefix) + hex(file.inode) + "-" + hex(told);
+  return std::string(kJournalPrefix) + hex(file.inode) + "." + hex(told);
 }
 
 std::string device_journal_name(const struct stat& st) {
@@ -199,7 +199,7 @@ void JournalFolder::remove(const std::string& name) const {
 void JournalFolder::remove_earlier(const FileIdentity& file) const {
   if (file.file_system == 0) return;  // no telling one file system from another
   const std::string own = journal_name(file);
-  const std::string same_inode = std::string(kJournalPrefix) + hex(file.inode) + "-";
+  const std::string same_inode = std::string(kJournalPrefix) + hex(file.inode) + ".";
   DIR* listing = ::fdopendir(::fcntl(folder_.get(), F_DUPFD_CLOEXEC, 0));
   if (listing == nullptr) return;
   ::rewinddir(listing);

@@ -43,7 +43,7 @@ inline constexpr std::string_view kLegacyJournalPrefix = ".pellavan-journal-";
 [[nodiscard]] FileIdentity file_identity(int fd, std::error_code& ec);
 
 // "journal-", then the inode number and the generation (or birth time) in hexadecimal, joined
-// by "-".
+// by "." (so that no name the earlier version gave, joined by "-", is taken for one).
 [[nodiscard]] std::string journal_name(const FileIdentity& file);
 
 // The name the earlier version gave it: "journal-", the device and the inode number.
