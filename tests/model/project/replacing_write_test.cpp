@@ -528,21 +528,27 @@ TEST_F(ReplacingWriteTest, RefusesWhatTheUserCouldNotWrite) {
     fs::perms folder;
     bool existing;  // a file is there: read-only, or writable with a second name
     bool linked;
-    fs::perms journals;   // of the user's folder of journals
-    const char* refused;  // the place named, "file" or "folder" or "journals"; "" when saved
+    fs::perms journals;      // of the user's folder of journals
+    bool another_owns_them;  // it belongs to another user (where the test may make it so)
+    const char* refused;     // the place named, "file" or "folder" or "journals"; "" when saved
+    const char* cause = "permission denied";
   };
   const Row rows[] = {
       {"read-only file in a writable folder", fs::perms::all, true, false, fs::perms::owner_all,
-       "file"},
-      {"read-only folder", kReadOnlyFolder, false, false, fs::perms::owner_all, "folder"},
+       false, "file"},
+      {"read-only folder", kReadOnlyFolder, false, false, fs::perms::owner_all, false, "folder"},
       {"file of two names in a read-only folder", kReadOnlyFolder, true, true, fs::perms::owner_all,
-       ""},
+       false, ""},
       {"file of two names, the folder of journals open to the group's writes", fs::perms::all, true,
-       true, fs::perms::owner_all | fs::perms::group_all, "journals"},
+       true, fs::perms::owner_all | fs::perms::group_all, false, "journals",
+       "other users may write in it"},
+      {"file of two names, the folder of journals another user's", fs::perms::all, true, true,
+       fs::perms::all, true, "journals", "it belongs to another user"},
   };
   fs::permissions(program_folder(), fs::perms::all);
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
+    if (r.another_owns_them && ::geteuid() != 0) continue;
     const fs::path folder = at(r.name);
     const fs::path target = folder / "a.pvn";
     const fs::path state = folder / "state";
@@ -550,7 +556,8 @@ TEST_F(ReplacingWriteTest, RefusesWhatTheUserCouldNotWrite) {
     fs::permissions(state / "pellavan", r.journals);
     for (const fs::path& p : {state, state / "pellavan"})
       if (::geteuid() == 0) {
-        ASSERT_EQ(::chown(p.c_str(), kUser, kUser), 0);
+        const uid_t owner = r.another_owns_them && p != state ? kUser - 1 : kUser;
+        ASSERT_EQ(::chown(p.c_str(), owner, owner), 0);
       }
     if (r.existing) {
       write_all(target, kOld);
@@ -562,10 +569,8 @@ TEST_F(ReplacingWriteTest, RefusesWhatTheUserCouldNotWrite) {
     const fs::path named = place == "file"     ? target
                            : place == "folder" ? folder
                                                : state / "pellavan";
-    const std::string expected =
-        std::string(place == "file" ? "The file \"" : "The folder \"") + named.string() +
-        "\" cannot be written: " +
-        (place == "journals" ? "other users may write in it" : "permission denied");
+    const std::string expected = std::string(place == "file" ? "The file \"" : "The folder \"") +
+                                 named.string() + "\" cannot be written: " + r.cause;
     EXPECT_EXIT(
         {
           if (::geteuid() == 0 && (::setgid(kUser) != 0 || ::setuid(kUser) != 0)) std::_Exit(2);
