@@ -16,7 +16,7 @@
 #include <functional>
 #include <system_error>
 
-#include "model/project/write_failure.h"
+#include "model/saving/write_failure.h"
 #include "program_state/app_state.h"
 
 class QWidget;

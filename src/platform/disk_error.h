@@ -1,7 +1,7 @@
 #pragma once
 // Disk_Error: the message of a failed file operation, with Retry where retrying can help.
 
-#include "model/project/write_failure.h"
+#include "model/saving/write_failure.h"
 #include "platform/disk_error_kind.h"
 
 class QWidget;

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "model/project/interrupted_save.h"
+#include "model/saving/interrupted_save.h"
 
 class QWidget;
 

@@ -208,8 +208,10 @@ TEST_F(DealerWindowTest, ASettingsFileThatCannotBeRestoredIsToldOnce) {
   being_saved.Name = "Being Saved";
   being_saved.Contact = "Lee";
   std::filesystem::create_hard_link(file, program_folder() / "Dsetfil.copy");
-  model::testing::leave_cut_save(file, model::encode_record(testing::default_dealer()),
-                                 model::encode_record(being_saved), 0);
+  const auto old_bytes = model::encode_record(testing::default_dealer());
+  const auto new_bytes = model::encode_record(being_saved);
+  model::testing::leave_cut_save(file, old_bytes, new_bytes,
+                                 model::testing::written_halfway(old_bytes, new_bytes));
   const QString cannot = QString::fromStdString(
       file.string() +
       "\nThe Last Save of This File Was Interrupted -- It Cannot Be Restored or Opened\n\n"

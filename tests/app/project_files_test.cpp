@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "app/app_fixture.h"
-#include "model/project/file_lock.h"
+#include "model/saving/file_lock.h"
 #include "model/project/project_files_fixture.h"
 #include "platform/picture_box.h"
 
@@ -220,7 +220,8 @@ TEST_F(ProjectFilesTest, AnOpenAfterACutSaveRestoresTheVersionBeingSaved) {
     std::filesystem::remove(file("copy.pvn"));
     write_all(file("job.pvn"), old_bytes);
     std::filesystem::create_hard_link(file("job.pvn"), file("copy.pvn"));
-    model::testing::leave_cut_save(file("job.pvn"), old_bytes, new_bytes, 0);
+    model::testing::leave_cut_save(file("job.pvn"), old_bytes, new_bytes,
+                                   model::testing::written_halfway(old_bytes, new_bytes));
     messages.clear();
     std::optional<model::testing::FileSizeLimit> limit;
     if (r.size_limit) limit.emplace(4096);
@@ -249,8 +250,7 @@ TEST_F(ProjectFilesTest, AProjectAnotherProgramIsSavingIsNotOpenedUntilItIsDone)
   write_all(file("job.pvn"), old_bytes);
   std::filesystem::create_hard_link(file("job.pvn"), file("copy.pvn"));
   model::testing::StoppedProcess saving([&] {
-    if (!model::lock_file(::open(file("job.pvn").c_str(), O_RDWR), model::FileLock::kSave))
-      std::_Exit(1);
+    if (!model::testing::hold_turn(file("job.pvn"), model::FileLock::kSave)) std::_Exit(1);
     model::testing::leave_cut_save(file("job.pvn"), old_bytes, new_bytes, 5000);
   });
   const auto half_saved = read_all(file("job.pvn"));

@@ -291,8 +291,10 @@ TEST_F(RatesWindowTest, ARateFileWhoseSaveWasCutOffOpensAsTheVersionBeingSaved) 
   const std::filesystem::path cut = file_path("cut.rat");
   model::testing::write_all(cut, model::encode_record(old_rec));
   std::filesystem::create_hard_link(cut, file_path("link.rat"));
-  model::testing::leave_cut_save(cut, model::encode_record(old_rec), model::encode_record(new_rec),
-                                 0);
+  const auto old_bytes = model::encode_record(old_rec);
+  const auto new_bytes = model::encode_record(new_rec);
+  model::testing::leave_cut_save(cut, old_bytes, new_bytes,
+                                 model::testing::written_halfway(old_bytes, new_bytes));
   RatesWindow& w = shown_rates_window();
   messages.clear();
   dialog_answers.push_back(QString::fromStdString(cut.string()));

@@ -30,10 +30,10 @@
 #include "app/program.h"
 #include "app/project_window.h"
 #include "model/project/dealer_file.h"
-#include "model/project/file_lock.h"
+#include "model/saving/file_lock.h"
 #include "model/project/project_file.h"
-#include "model/project/journal_folder.h"
-#include "model/project/save_journal.h"
+#include "model/saving/journal_folder.h"
+#include "model/saving/save_journal.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
@@ -68,10 +68,12 @@ bool leave_cut_save(const std::filesystem::path& file, const model::ProjectRec& 
   if (!write_bytes(file, torn) || ::stat(file.c_str(), &st) != 0) return false;
   std::filesystem::create_hard_link(file, link, ec);
   if (ec) return false;
-  const model::FileKey key = model::file_key(st);
+  const model::OpenFile opened = model::open_regular_file(file, O_RDONLY, ec);
+  const model::FileIdentity identity =
+      ec ? model::FileIdentity{} : model::file_identity(opened.get(), ec);
   const auto journals = model::JournalFolder::open(model::JournalFolder::Missing::kMake, ec);
   return journals &&
-         !journals->write(key, model::encode_journal({key.inode, old_bytes, new_bytes}));
+         !journals->write(identity, model::encode_journal({identity, old_bytes, new_bytes}));
 }
 
 // A process that takes the file for a save as the program does, leaves it cut off half-way and
@@ -80,10 +82,8 @@ pid_t start_stopped_save(const std::filesystem::path& file, const model::Project
                          const model::ProjectRec& changed) {
   const pid_t child = ::fork();
   if (child == 0) {
-    const int fd = ::open(file.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0 || !model::lock_file(fd, model::FileLock::kSave) ||
-        !leave_cut_save(file, project, changed))
-      std::_Exit(1);
+    const std::optional<model::FileTurn> turn = model::take_turn_at(file, model::FileLock::kSave);
+    if (!turn || !leave_cut_save(file, project, changed)) std::_Exit(1);
     ::raise(SIGSTOP);
     std::_Exit(0);
   }

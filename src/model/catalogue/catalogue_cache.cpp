@@ -9,7 +9,7 @@
 
 #include "model/catalogue/data_file_access.h"
 #include "model/catalogue/data_folder.h"
-#include "model/catalogue/regular_file.h"
+#include "model/saving/regular_file.h"
 
 namespace pellavan::model {
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "model/catalogue/regular_file.h"
+#include "model/saving/regular_file.h"
 
 namespace pellavan::model {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <span>
 
-#include "model/catalogue/regular_file.h"
+#include "model/saving/regular_file.h"
 
 namespace pellavan::model {
 

@@ -6,7 +6,7 @@
 #include "model/catalogue/record_file.h"
 #include "model/project/project_tags.h"
 #include "model/text/ascii.h"
-#include "model/project/replacing_write.h"
+#include "model/saving/replacing_write.h"
 
 namespace pellavan::model {
 namespace {

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "model/project/interrupted_save.h"
-#include "model/project/write_failure.h"
+#include "model/saving/interrupted_save.h"
+#include "model/saving/write_failure.h"
 
 #include "model/catalogue/catalogue_files.h"
 #include "model/records/dealer_rec.h"

@@ -2,7 +2,7 @@
 
 #include "model/catalogue/data_folder.h"
 #include "model/project/project_file.h"
-#include "model/project/replacing_write.h"
+#include "model/saving/replacing_write.h"
 
 namespace pellavan::model {
 

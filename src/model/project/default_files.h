@@ -6,10 +6,10 @@
 #include <string_view>
 #include <system_error>
 
-#include "model/project/write_failure.h"
+#include "model/saving/write_failure.h"
 
 #include "model/project/file_conversion.h"
-#include "model/project/interrupted_save.h"
+#include "model/saving/interrupted_save.h"
 #include "model/records/project_rec.h"
 
 namespace pellavan::model {

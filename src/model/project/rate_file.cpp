@@ -3,7 +3,7 @@
 #include <array>
 
 #include "model/catalogue/record_file.h"
-#include "model/project/replacing_write.h"
+#include "model/saving/replacing_write.h"
 #include "model/text/ascii.h"
 
 namespace pellavan::model {

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <system_error>
 
-#include "model/project/interrupted_save.h"
-#include "model/project/write_failure.h"
+#include "model/saving/interrupted_save.h"
+#include "model/saving/write_failure.h"
 
 #include "model/records/rates_rec.h"
 

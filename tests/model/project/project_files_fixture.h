@@ -5,6 +5,8 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <fcntl.h>
+#include <grp.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -13,14 +15,15 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "model/catalogue/catalogue_fixture.h"
-#include "model/project/journal_folder.h"
-#include "model/project/save_journal.h"
+#include "model/saving/journal_folder.h"
+#include "model/saving/save_journal.h"
 #include "model/records/dealer_rec.h"
 #include "model/records/project_rec.h"
 
@@ -70,17 +73,61 @@ class FileSizeLimit {
   void (*signal_)(int);
 };
 
-// Where a journal of the file at path lies: in the user's folder, or beside it as the earlier
-// version kept it.
-enum class JournalPlace { kUsersFolder, kBesideTheFile };
+inline FileIdentity identity_of(const std::filesystem::path& path) {
+  std::error_code ec;
+  const OpenFile file = open_regular_file(path, O_RDONLY, ec);
+  return ec ? FileIdentity{} : file_identity(file.get(), ec);
+}
+
+// Takes the user's turn at the file as the program does and holds it while the process lives;
+// false when it is held elsewhere.
+inline bool hold_turn(const std::filesystem::path& path, FileLock kind) {
+  static std::optional<FileTurn> held;
+  held = take_turn_at(path, kind);
+  return held.has_value();
+}
+
+// Where a journal of the file at path lies: in the user's folder, or where an earlier version
+// kept it: beside the file, or in the user's folder named by device and inode.
+enum class JournalPlace { kUsersFolder, kBesideTheFile, kByDevice };
 
 inline std::filesystem::path journal_path(const std::filesystem::path& path,
                                           JournalPlace place = JournalPlace::kUsersFolder) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return {};
   if (place == JournalPlace::kBesideTheFile)
-    return path.parent_path() / legacy_journal_name(file_key(st).inode);
-  return JournalFolder::location() / journal_name(file_key(st));
+    return path.parent_path() / legacy_journal_name(st.st_ino);
+  if (place == JournalPlace::kByDevice) return JournalFolder::location() / device_journal_name(st);
+  return JournalFolder::location() / journal_name(identity_of(path));
+}
+
+// A journal as the earlier versions wrote it: "PVNJRNL1", the inode number, the two lengths, the
+// two versions and the FNV-1a 64 of all that, the numbers little-endian.
+inline std::vector<std::uint8_t> earlier_journal(std::uint64_t inode,
+                                                 const std::vector<std::uint8_t>& old_bytes,
+                                                 const std::vector<std::uint8_t>& new_bytes) {
+  std::vector<std::uint8_t> out = {'P', 'V', 'N', 'J', 'R', 'N', 'L', '1'};
+  const auto put = [&out](std::uint64_t n, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(n >> (8 * i)));
+  };
+  put(inode, 8);
+  put(old_bytes.size(), 4);
+  put(new_bytes.size(), 4);
+  out.insert(out.end(), old_bytes.begin(), old_bytes.end());
+  out.insert(out.end(), new_bytes.begin(), new_bytes.end());
+  std::uint64_t h = 14695981039346656037ULL;
+  for (const std::uint8_t b : out) h = (h ^ b) * 1099511628211ULL;
+  put(h, 8);
+  return out;
+}
+
+// How many bytes of new_bytes a cut save wrote over old_bytes that leaves neither whole: up to
+// the first byte that tells them apart (they differ in more than one).
+inline std::size_t written_halfway(const std::vector<std::uint8_t>& old_bytes,
+                                   const std::vector<std::uint8_t>& new_bytes) {
+  std::size_t at = 0;
+  while (at < old_bytes.size() && at < new_bytes.size() && old_bytes[at] == new_bytes[at]) ++at;
+  return at + 1;
 }
 
 // Leaves path as a save of new_bytes over old_bytes, in place, cut off after its first `written`
@@ -95,9 +142,10 @@ inline void leave_cut_save(const std::filesystem::path& path,
   write_all(path, torn);  // truncated and written: the same file, every name kept
   std::error_code ec;
   ASSERT_TRUE(JournalFolder::open(JournalFolder::Missing::kMake, ec)) << ec.message();
-  struct stat st {};
-  ASSERT_EQ(::stat(path.c_str(), &st), 0);
-  write_all(journal_path(path, place), encode_journal({file_key(st).inode, old_bytes, new_bytes}));
+  const FileIdentity file = identity_of(path);
+  write_all(journal_path(path, place), place == JournalPlace::kUsersFolder
+                                           ? encode_journal({file, old_bytes, new_bytes})
+                                           : earlier_journal(file.inode, old_bytes, new_bytes));
 }
 
 // A process that does its work and then stays stopped, as a program stopped half-way, until it
@@ -127,6 +175,30 @@ class StoppedProcess {
  private:
   pid_t pid_;
 };
+
+// Makes this process one of the user uid (where the test may give its rights away, as root) with
+// its own state folder.
+inline void become(uid_t uid, const std::filesystem::path& state) {
+  if (::geteuid() == 0 &&
+      (::setgroups(0, nullptr) != 0 || ::setgid(uid) != 0 || ::setuid(uid) != 0))
+    std::_Exit(100);
+  ::setenv("XDG_STATE_HOME", state.c_str(), 1);
+  ::umask(022);
+}
+
+// Runs work in a process of uid and gives its exit code; -1 when it was still at work after
+// 20 seconds.
+inline int run_as(uid_t uid, const std::filesystem::path& state, const std::function<int()>& work) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    become(uid, state);
+    ::alarm(20);
+    std::_Exit(work());
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 // A plain record as written by this version, with zoom levels.
 inline ProjectRec sample_project(std::string_view title = "Smith Residence") {

@@ -1,6 +1,6 @@
 // Replacing writes through links, with names as long as the folder takes, the temporary files
 // that killed saves leave behind, saves killed at random moments, and the modes of new files.
-#include "model/project/replacing_write.h"
+#include "model/saving/replacing_write.h"
 
 #include <gtest/gtest.h>
 #include <sys/file.h>
@@ -25,7 +25,7 @@
 #include "model/project/default_files.h"
 #include "model/project/project_file.h"
 #include "model/project/rate_file.h"
-#include "model/project/file_lock.h"
+#include "model/saving/file_lock.h"
 #include "model/project/project_files_fixture.h"
 
 namespace pellavan::model {
@@ -49,7 +49,10 @@ class ReplacingWriteTest : public testing::CatalogueFixture {
     for (const std::string& name : names())
       if (fs::path(name).filename().string().starts_with(kLegacyJournalPrefix)) return true;
     std::error_code ec;
-    return !fs::is_empty(JournalFolder::location(), ec) && !ec;
+    for (fs::directory_iterator it(JournalFolder::location(), ec), end; !ec && it != end;
+         it.increment(ec))
+      if (it->path().filename().string().starts_with("journal-")) return true;
+    return false;
   }
 
   // Every name in the folder and its subfolders, relative to it.
@@ -268,8 +271,7 @@ TEST_F(ReplacingWriteTest, ASaveAndAnOpenOfTheFileTakeTurns) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      const int fd = ::open(at("a.pvn").c_str(), O_RDWR);
-      if (!lock_file(fd, r.lock)) std::_Exit(1);
+      if (!testing::hold_turn(at("a.pvn"), r.lock)) std::_Exit(1);
       r.locked();
       if (::write(ready[1], "", 1) != 1) std::_Exit(1);
       std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -318,9 +320,10 @@ TEST_F(ReplacingWriteTest, AnOpenFinishesWhatACutSaveLeft) {
   };
   const Row rows[] = {
       {"no journal", 1500, false, none, "a.pvn", false, false, false, After::kAsLeft},
+      // The file just as it was: a save that never began, or a fresh copy of the old version.
       {"cut before the room was taken", 0, true,
        [&](std::vector<std::uint8_t>&, const fs::path& f) { write_all(f, old_v); }, "a.pvn", false,
-       true, false, After::kNewVersion},
+       false, false, After::kOldVersion},
       {"cut before its first byte", 0, true, none, "a.pvn", false, true, false, After::kNewVersion},
       {"cut half-way", 1500, true, none, "a.pvn", false, true, false, After::kNewVersion},
       {"cut past the old length", 3500, true, none, "a.pvn", false, true, false,
@@ -345,8 +348,17 @@ TEST_F(ReplacingWriteTest, AnOpenFinishesWhatACutSaveLeft) {
       {"journal of another file", 1500, true,
        [](std::vector<std::uint8_t>& j, const fs::path&) {
          SaveJournal other_file = *decode_journal(j);
-         ++other_file.file_id;
+         ++other_file.file.inode;
          j = encode_journal(other_file);
+       },
+       "a.pvn", false, false, false, After::kAsLeft},
+      // As where the file was removed and a new one was given its inode number.
+      {"journal of an earlier file of the same inode", 1500, true,
+       [](std::vector<std::uint8_t>& j, const fs::path&) {
+         SaveJournal earlier = *decode_journal(j);
+         earlier.file.generation = earlier.file.generation.value_or(0) + 1;
+         earlier.file.birth_ns = earlier.file.birth_ns.value_or(0) - 1;
+         j = encode_journal(earlier);
        },
        "a.pvn", false, false, false, After::kAsLeft},
       {"journal cut short", 1500, true,
@@ -357,6 +369,8 @@ TEST_F(ReplacingWriteTest, AnOpenFinishesWhatACutSaveLeft) {
       // Kept where the user alone may write: the user's own.
       {"left beside the file by the earlier version", 1500, true, none, "b.pvn", false, true, false,
        After::kNewVersion, testing::JournalPlace::kBesideTheFile},
+      {"named by device and inode by the earlier version", 1500, true, none, "b.pvn", false, true,
+       false, After::kNewVersion, testing::JournalPlace::kByDevice},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -441,7 +455,8 @@ TEST_F(ReplacingWriteTest, EveryReaderFinishesACutSaveFirst) {
     fs::path second = r.file;
     second += ".link";
     fs::create_hard_link(r.file, second);
-    leave_cut_save(r.file, r.old_bytes, r.new_bytes, 0);
+    leave_cut_save(r.file, r.old_bytes, r.new_bytes,
+                   testing::written_halfway(r.old_bytes, r.new_bytes));
     const auto [found, read_new] = r.read();
     EXPECT_TRUE(found.restored);
     EXPECT_FALSE(found.failure);
@@ -513,21 +528,27 @@ TEST_F(ReplacingWriteTest, RefusesWhatTheUserCouldNotWrite) {
     fs::perms folder;
     bool existing;  // a file is there: read-only, or writable with a second name
     bool linked;
-    fs::perms journals;   // of the user's folder of journals
-    const char* refused;  // the place named, "file" or "folder" or "journals"; "" when saved
+    fs::perms journals;      // of the user's folder of journals
+    bool another_owns_them;  // it belongs to another user (where the test may make it so)
+    const char* refused;     // the place named, "file" or "folder" or "journals"; "" when saved
+    const char* cause = "permission denied";
   };
   const Row rows[] = {
       {"read-only file in a writable folder", fs::perms::all, true, false, fs::perms::owner_all,
-       "file"},
-      {"read-only folder", kReadOnlyFolder, false, false, fs::perms::owner_all, "folder"},
+       false, "file"},
+      {"read-only folder", kReadOnlyFolder, false, false, fs::perms::owner_all, false, "folder"},
       {"file of two names in a read-only folder", kReadOnlyFolder, true, true, fs::perms::owner_all,
-       ""},
-      {"file of two names, the folder of journals open to others", fs::perms::all, true, true,
-       fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec, "journals"},
+       false, ""},
+      {"file of two names, the folder of journals open to the group's writes", fs::perms::all, true,
+       true, fs::perms::owner_all | fs::perms::group_all, false, "journals",
+       "other users may write in it"},
+      {"file of two names, the folder of journals another user's", fs::perms::all, true, true,
+       fs::perms::all, true, "journals", "it belongs to another user"},
   };
   fs::permissions(program_folder(), fs::perms::all);
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
+    if (r.another_owns_them && ::geteuid() != 0) continue;
     const fs::path folder = at(r.name);
     const fs::path target = folder / "a.pvn";
     const fs::path state = folder / "state";
@@ -535,7 +556,8 @@ TEST_F(ReplacingWriteTest, RefusesWhatTheUserCouldNotWrite) {
     fs::permissions(state / "pellavan", r.journals);
     for (const fs::path& p : {state, state / "pellavan"})
       if (::geteuid() == 0) {
-        ASSERT_EQ(::chown(p.c_str(), kUser, kUser), 0);
+        const uid_t owner = r.another_owns_them && p != state ? kUser - 1 : kUser;
+        ASSERT_EQ(::chown(p.c_str(), owner, owner), 0);
       }
     if (r.existing) {
       write_all(target, kOld);
@@ -548,7 +570,7 @@ TEST_F(ReplacingWriteTest, RefusesWhatTheUserCouldNotWrite) {
                            : place == "folder" ? folder
                                                : state / "pellavan";
     const std::string expected = std::string(place == "file" ? "The file \"" : "The folder \"") +
-                                 named.string() + "\" cannot be written: permission denied";
+                                 named.string() + "\" cannot be written: " + r.cause;
     EXPECT_EXIT(
         {
           if (::geteuid() == 0 && (::setgid(kUser) != 0 || ::setuid(kUser) != 0)) std::_Exit(2);

@@ -18,46 +18,25 @@
 #include <string>
 #include <vector>
 
-#include "model/project/file_lock.h"
+#include "model/saving/file_lock.h"
 #include "model/project/project_file.h"
 #include "model/project/project_files_fixture.h"
-#include "model/project/replacing_write.h"
+#include "model/saving/replacing_write.h"
 
 namespace pellavan::model {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::become;
 using testing::JournalPlace;
 using testing::leave_cut_save;
 using testing::random_project_image;
 using testing::read_all;
+using testing::run_as;
 using testing::write_all;
 
 constexpr uid_t kUser = 64001;
 constexpr uid_t kOther = 64002;
-
-// A process of the user uid (where the test may give its rights away) with its own state folder.
-void become(uid_t uid, const fs::path& state) {
-  if (::geteuid() == 0 &&
-      (::setgroups(0, nullptr) != 0 || ::setgid(uid) != 0 || ::setuid(uid) != 0))
-    std::_Exit(100);
-  ::setenv("XDG_STATE_HOME", state.c_str(), 1);
-  ::umask(022);
-}
-
-// Runs work in a process of uid and gives its exit code; -1 when it was still at work after
-// 20 seconds.
-int run_as(uid_t uid, const fs::path& state, const std::function<int()>& work) {
-  const pid_t child = ::fork();
-  if (child == 0) {
-    become(uid, state);
-    ::alarm(20);
-    std::_Exit(work());
-  }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 class SharedFolderTest : public testing::CatalogueFixture {
  protected:
@@ -108,17 +87,17 @@ TEST_F(SharedFolderTest, WhatOthersDoBesideAFileNeitherHarmsNorHoldsUpItsOpenAnd
   };
   const auto plant = [this](std::vector<std::uint8_t> bytes) {
     return [this, bytes] {
-      struct stat st {};
-      if (::stat(project().c_str(), &st) == 0)
-        write_all(beside(), encode_journal({file_key(st).inode, read_all(project()), bytes}));
+      if (fs::exists(project()))
+        write_all(beside(),
+                  encode_journal({testing::identity_of(project()), read_all(project()), bytes}));
     };
   };
   const auto name_taken = [this](int (*make)(const char*)) {
     return [this, make] { (void)make(beside().c_str()); };
   };
-  const auto lock = [this](int mode, FileLock kind) {
-    return [this, mode, kind] {
-      if (!lock_file(::open(project().c_str(), mode), kind)) std::_Exit(1);
+  const auto lock = [this](FileLock kind) {
+    return [this, kind] {
+      if (!testing::hold_turn(project(), kind)) std::_Exit(1);
     };
   };
   const Row rows[] = {
@@ -193,7 +172,7 @@ TEST_F(SharedFolderTest, WhatOthersDoBesideAFileNeitherHarmsNorHoldsUpItsOpenAnd
        "jobs/q.pvn",
        false,
        {},
-       lock(O_RDONLY, FileLock::kOpen),
+       lock(FileLock::kOpen),
        kUser,
        "jobs/p.pvn",
        Open::kAsItWas,
@@ -202,7 +181,7 @@ TEST_F(SharedFolderTest, WhatOthersDoBesideAFileNeitherHarmsNorHoldsUpItsOpenAnd
        "jobs/q.pvn",
        false,
        {},
-       [&, save = lock(O_RDWR, FileLock::kSave)] {
+       [&, save = lock(FileLock::kSave)] {
          save();
          leave_cut_save(project(), old_v, new_v, 3000);
        },

@@ -1,5 +1,5 @@
 // A failed write in the words a contractor reads.
-#include "model/project/write_failure.h"
+#include "model/saving/write_failure.h"
 
 #include <gtest/gtest.h>
 

@@ -11,11 +11,13 @@
 //     Both versions go first into a journal in the user's own folder (journal_folder.h), which
 //     is removed once the file is whole: a save cut off at any moment leaves the file whole, or
 //     the journal from which the next open, by any of its names, writes the new version whole
-//     (interrupted_save.h). The save holds the file's save lock throughout (file_lock.h); where
-//     another program holds the file longer than the lock's wait, the save is refused, "in use
-//     by another program", and nothing is written. Where the user's folder of journals cannot be
-//     had, such a save is refused and names that folder; the folder the file is in need not be
-//     writable, as nothing is made there.
+//     (interrupted_save.h). The save holds the user's turn at the file throughout (file_lock.h);
+//     where another of the user's programs holds it longer than the turn's wait, the save is
+//     refused, "in use by another program", and nothing is written; what other users hold on the
+//     file holds it up a moment at most. Where the user's folder of journals cannot be had, such
+//     a save is refused and names that folder and why; the folder the file is in need not be
+//     writable, as nothing is made there. A version longer than kMostInPlaceBytes (its journal
+//     would be past what an open reads back) is refused, "the file would be too large".
 //   - A target that is a symbolic link is written where the link leads: the link stays.
 //   - The temporary file has a short name of its own (kTemporaryPrefix and six characters), so
 //     that any name the folder takes can be saved.
@@ -28,7 +30,7 @@
 #include <span>
 #include <string_view>
 
-#include "model/project/write_failure.h"
+#include "model/saving/write_failure.h"
 
 namespace pellavan::model {
 

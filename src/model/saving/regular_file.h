@@ -50,6 +50,13 @@ class OpenFile {
 [[nodiscard]] std::error_code read_whole_file(int fd, std::vector<std::uint8_t>& out,
                                               std::uint64_t most);
 
+// The error of the system call that failed last (errno).
+[[nodiscard]] std::error_code last_error();
+
+// Flushes the entries of the folder open in fd, so that a rename in it survives a power cut; a
+// folder that cannot be flushed so (EINVAL) is no error.
+[[nodiscard]] std::error_code sync_folder(int fd);
+
 // Writes every byte to fd where it stands and flushes them to the disk.
 [[nodiscard]] std::error_code write_and_sync(int fd, std::span<const std::uint8_t> bytes);
 

@@ -1,16 +1,17 @@
 #pragma once
 // What an open does first about a save in place that was cut off (replacing_write.h): where the
 // user's journal of the file (journal_folder.h) shows that the file is a cut write, the version
-// being saved is written whole and the journal removed. A journal of a save that ended, or of a
-// file written since by other means, is removed and changes nothing; a failure keeps it for the
-// next open. A save in place still writing the file, in this process or another, is waited for
-// (both lock the file, file_lock.h), so that it is not taken for a cut one; one that holds the
-// file longer than the lock's wait (a program stopped while it saved) is not waited for: the
-// file is then not opened, and nothing is written.
+// being saved is written whole and the journal removed. A journal of a save that ended or never
+// began (the file just as it was before it), of an earlier file that had its inode number, or of
+// a file written since by other means, is removed and changes nothing; a failure keeps it for
+// the next open. A save in place of the user's still writing the file, in this process or
+// another, is waited for (both take their turn at the file, file_lock.h), so that it is not taken
+// for a cut one; one that holds the file longer than the turn's wait (a program stopped while it
+// saved) is not waited for: the file is then not opened, and nothing is written.
 
 #include <filesystem>
 
-#include "model/project/write_failure.h"
+#include "model/saving/write_failure.h"
 
 namespace pellavan::model {
 

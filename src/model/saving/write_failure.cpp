@@ -1,4 +1,4 @@
-#include "model/project/write_failure.h"
+#include "model/saving/write_failure.h"
 
 #include <cctype>
 #include <cerrno>

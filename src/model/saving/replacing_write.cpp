@@ -1,4 +1,4 @@
-#include "model/project/replacing_write.h"
+#include "model/saving/replacing_write.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "model/catalogue/regular_file.h"
-#include "model/project/file_lock.h"
-#include "model/project/journal_folder.h"
-#include "model/project/save_journal.h"
-#include "model/project/save_steps.h"
+#include "model/saving/regular_file.h"
+#include "model/saving/file_lock.h"
+#include "model/saving/journal_folder.h"
+#include "model/saving/save_journal.h"
+#include "model/saving/save_steps.h"
 
 namespace pellavan::model {
 namespace {
@@ -26,10 +26,6 @@ namespace fs = std::filesystem;
 constexpr auto kStaleAge = std::chrono::seconds(10);
 // A new file's mode before the umask (or the folder's default ACL) takes its part.
 constexpr mode_t kNewFileMode = S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH;
-// Larger files are not written in place: their journal would be too large.
-constexpr std::uint64_t kMostInPlaceBytes = std::uint64_t{1} << 27;
-
-std::error_code last_error() { return {errno, std::generic_category()}; }
 
 bool is_temporary_name(const std::string& name) {
   return name.size() == kTemporaryPrefix.size() + 6 && name.starts_with(kTemporaryPrefix);
@@ -55,11 +51,9 @@ void remove_stale_temporaries(const fs::path& folder) {
 }
 
 // Flushes the folder's entries, so that a rename survives a power cut.
-std::error_code sync_folder(const fs::path& folder) {
+std::error_code sync_folder_at(const fs::path& folder) {
   const OpenFile fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!fd) return last_error();
-  if (::fsync(fd.get()) != 0 && errno != EINVAL) return last_error();  // EINVAL: cannot be synced
-  return {};
+  return fd ? sync_folder(fd.get()) : last_error();
 }
 
 // A new temporary file of ours in folder, made with mode (less the umask) and locked where no one
@@ -108,7 +102,7 @@ std::error_code write_by_rename(const fs::path& folder, const fs::path& path,
     fs::remove(temp, ignored);
     return ec;
   }
-  return sync_folder(folder);
+  return sync_folder_at(folder);
 }
 
 // The bytes of the file at target, when it is still the file `file` describes (fd may be open
@@ -127,41 +121,52 @@ std::error_code read_same_file(const fs::path& target, const struct stat& file,
 
 // Writes bytes over the file of several names open in fd, where it is. The journal of both
 // versions is whole in the user's folder before the first byte changes and goes once the file
-// is whole again; a write that fails puts the old version back. The file stays locked until fd
-// is closed, so that an open waits for it whole instead of taking the save for a cut one.
+// is whole again; a write that fails puts the old version back. The user's turn at the file is
+// held until the file is whole, so that an open waits for it instead of taking the save for a
+// cut one.
 WriteFailure write_journaled(int fd, const fs::path& target, const struct stat& file,
                              std::span<const std::uint8_t> bytes) {
   const auto on_file = [&](std::error_code e) -> WriteFailure {
     return {e, WriteFailure::Place::kFile, target};
   };
-  if (!lock_file(fd, FileLock::kSave))
-    return on_file(std::make_error_code(std::errc::device_or_resource_busy));
+  // Its journal holds both versions, and no longer ones.
+  if (bytes.size() > kMostInPlaceBytes)
+    return on_file(std::make_error_code(std::errc::file_too_large));
   std::error_code ec;
+  const FileIdentity identity = file_identity(fd, ec);
+  if (ec) return on_file(ec);
   const std::optional<JournalFolder> journals =
       JournalFolder::open(JournalFolder::Missing::kMake, ec);
   if (!journals) return {ec, WriteFailure::Place::kFolder, JournalFolder::location()};
-  const FileKey key = file_key(file);
-  SaveJournal journal{key.inode, {}, {bytes.begin(), bytes.end()}};
+  const std::optional<FileTurn> turn = journals->take_turn(identity, FileLock::kSave);
+  if (!turn) return on_file(std::make_error_code(std::errc::device_or_resource_busy));
+  // Another user's save of the file is waited for a moment; what else holds it is not.
+  (void)lock_file(fd, FileLock::kSave, kOthersLockWait);
+  SaveJournal journal{identity, {}, {bytes.begin(), bytes.end()}};
   if ((ec = read_same_file(target, file, journal.old_bytes))) return on_file(ec);
-  if ((ec = journals->write(key, encode_journal(journal))))
+  if ((ec = journals->write(identity, encode_journal(journal))))
     return {ec, WriteFailure::Place::kFolder, JournalFolder::location()};
-  // A journal of the earlier version beside the file is of no use now.
-  remove_legacy_journal(folder_of(target), key.inode);
+  // A journal of an earlier version is of no use now.
+  remove_legacy_journal(folder_of(target), file.st_ino);
+  journals->remove(device_journal_name(file));
   ec = write_in_place(fd, bytes);
   // Where not even the old version goes back, the journal stays for the next open.
   if (ec && write_in_place(fd, journal.old_bytes)) return on_file(ec);
   // Not flushed: should a power cut bring the journal back, the file it finds is whole.
-  journals->remove(key);
+  journals->remove(journal_name(identity));
   if (ec) return on_file(ec);
   return {};
 }
 
-// After the file of that key was replaced by a new one: its journals are of no use now.
-void forget_journals(const fs::path& folder, const struct stat& replaced) {
+// After the file was replaced by a new one: its journals are of no use now.
+void forget_journals(const fs::path& folder, const struct stat& replaced,
+                     const FileIdentity& identity) {
   std::error_code none;
-  if (const auto journals = JournalFolder::open(JournalFolder::Missing::kLeave, none))
-    journals->remove(file_key(replaced));
-  remove_legacy_journal(folder, file_key(replaced).inode);
+  if (const auto journals = JournalFolder::open(JournalFolder::Missing::kLeave, none)) {
+    journals->remove(journal_name(identity));
+    journals->remove(device_journal_name(replaced));
+  }
+  remove_legacy_journal(folder, replaced.st_ino);
 }
 
 }  // namespace
@@ -177,12 +182,15 @@ WriteFailure write_file_replacing(const std::filesystem::path& path,
   // A file already there is replaced only when the user could open it for writing (its mode,
   // owner and file system allow it): a save never takes a file the user may not change.
   struct stat old {};
+  FileIdentity identity;
   const bool exists = ::stat(target.c_str(), &old) == 0;
   if (exists) {
     const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return on_file(last_error());
     WriteFailure failure;
     if (::fstat(fd, &old) != 0) failure = on_file(last_error());
+    std::error_code none;
+    identity = file_identity(fd, none);
     // A file of several names keeps them all: it is written where it is.
     const bool in_place = !failure && S_ISREG(old.st_mode) && old.st_nlink > 1;
     if (in_place) failure = write_journaled(fd, target, old, bytes);
@@ -193,7 +201,7 @@ WriteFailure write_file_replacing(const std::filesystem::path& path,
   remove_stale_temporaries(folder);
   if (const std::error_code e = write_by_rename(folder, target, bytes, exists ? &old : nullptr))
     return {e, WriteFailure::Place::kFolder, folder};
-  if (exists) forget_journals(folder, old);
+  if (exists) forget_journals(folder, old, identity);
   return {};
 }
 

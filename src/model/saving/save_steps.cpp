@@ -1,9 +1,11 @@
-#include "model/project/save_steps.h"
+#include "model/saving/save_steps.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
+
+#include "model/saving/regular_file.h"
 
 namespace pellavan::model {
 namespace {
@@ -40,12 +42,12 @@ std::error_code write_in_place(int fd, std::span<const std::uint8_t> bytes) {
     const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), at);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return {errno, std::generic_category()};
+      return last_error();
     }
     bytes = bytes.subspan(static_cast<std::size_t>(n));
     at += n;
   }
-  if (::ftruncate(fd, size) != 0 || ::fsync(fd) != 0) return {errno, std::generic_category()};
+  if (::ftruncate(fd, size) != 0 || ::fsync(fd) != 0) return last_error();
   return {};
 }
 
