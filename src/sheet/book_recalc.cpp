@@ -65,6 +65,7 @@ const RecalcReport& Book::Impl::recalc() {
   for (std::uint32_t e = loop_end; e < evals_.size(); ++e) compute(e);
   touch();
   report_.generation = generation_;
+  report_.book = this;
   return report_;
 }
 
@@ -273,6 +274,7 @@ int RecalcReport::cycle_round() const {
 }
 
 void Book::Impl::check_cycles(const RecalcReport& report) const {
+  if (report.book != this) throw BadCall("the cycles are of another book's recalculation");
   if (generation_ != report.generation)
     throw BadCall("the cells changed since the recalculation that went round the cycles");
   // A report of another book at the same generation names other groups.
