@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
   std::string program_folder = PELLAVAN_BUILT_PROGRAM_FOLDER;
   std::vector<std::string> projects;
   std::vector<std::string> formulas;
-  std::vector<std::pair<std::string, std::string>> overrides;
+  std::vector<wbdump::FormulaOverride> overrides;
   std::string start;
   std::string start_from;
   const wbdump::House* house = nullptr;
@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
     } else if (arg == "--sweep") {
       sweep = true;
     } else if (arg == "--override" && i + 2 < argc) {
-      overrides.emplace_back(argv[i + 1], argv[i + 2]);
+      overrides.push_back({argv[i + 1], argv[i + 2]});
       i += 2;
     } else if (arg == "--house" && i + 2 < argc) {
       for (const wbdump::House& h : wbdump::sweep_houses()) {
@@ -170,15 +170,13 @@ int main(int argc, char** argv) {
   };
   // The formulas put in and where the fills start, on an analysis before its first run.
   const auto prepare = [&](workbook::ProjectAnalysis& analysis) {
-    for (const auto& [range, formula] : overrides)
-      wbdump::override_formula(analysis.book, range, formula);
+    if (!overrides.empty()) analysis.book = wbdump::template_with(overrides);
     if (start == "lockout") analysis.start_from(wbdump::start_locked_out());
     if (start == "calc") analysis.start_from(wbdump::start_from_values(start_from));
     if (start == "other") {
       workbook::ProjectAnalysis other(program_folder);
       if (metric) other.model.MetricFlag(model::kMetricDisplay) = -1;
-      for (const auto& [range, formula] : overrides)
-        wbdump::override_formula(other.book, range, formula);
+      if (!overrides.empty()) other.book = wbdump::template_with(overrides);
       const workbook::AnalysisOutcome outcome = other.run_file(start_from);
       std::cerr << other.title << " (the start): " << outcome.fill.passes << " passes\n";
       analysis.start_from(wbdump::start_from_book(other.book));
