@@ -129,11 +129,10 @@ std::string step(unsigned op, Operand left, Operand right) {
 // The branch of an IF on the condition `value`: an error ends the IF with it (left at s[at]),
 // FALSE goes to arg, TRUE on to what follows.
 std::string branch(const std::string& value, int at, const Instr& x) {
-  return "{ const Value cond = condition_step(" + value +
-         ", pool); "
-         "if (cond.is_error()) { " +
-         s_at(at) + " = cond; goto " + label(x.aux) + "; } if (!cond.as_boolean()) goto " +
-         label(x.arg) + "; }";
+  return "{ Value cond = " + value +
+         "; switch (branch_step(cond, pool)) { case BranchTo::kEnd: " + s_at(at) +
+         " = cond; goto " + label(x.aux) + "; case BranchTo::kElse: goto " + label(x.arg) +
+         "; case BranchTo::kOn: break; } }";
 }
 
 std::string call(const Instr& x, int first) {

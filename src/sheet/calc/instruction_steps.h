@@ -93,6 +93,15 @@ constexpr bool has_number_path(Op op) {
   return v.is_boolean() ? v : logical_operand(v, pool);
 }
 
+// Where kBranch and the compare branches go on condition `v`, which becomes condition_step's:
+// on (TRUE), to the IF's else part (FALSE), or to its end with the error.
+enum class BranchTo : std::uint8_t { kOn, kElse, kEnd };
+[[gnu::always_inline]] inline BranchTo branch_step(Value& v, const StringPool& pool) {
+  v = condition_step(v, pool);
+  if (v.is_error()) return BranchTo::kEnd;
+  return v.as_boolean() ? BranchTo::kOn : BranchTo::kElse;
+}
+
 // kCallIsError.
 [[gnu::always_inline]] inline Value is_error_step(Value v) { return Value::boolean(v.is_error()); }
 

@@ -53,14 +53,14 @@ Value evaluate(const Instr* const instrs, const Value* const constants,
   // The branch of an IF on condition `c`: TRUE goes on `length` instructions further, FALSE to
   // arg, an error ends the IF with it at aux.
   const auto branch = [&](Value c, std::uint32_t length) __attribute__((always_inline)) {
-    const Value cond = condition_step(c, pool);
-    if (cond.is_error()) {
-      *top++ = cond;
-      ip = instrs + ip->aux;
-    } else if (!cond.as_boolean()) {
-      ip = instrs + ip->arg;
-    } else {
-      ip += length;
+    Value cond = c;
+    switch (branch_step(cond, pool)) {
+      case BranchTo::kEnd:
+        *top++ = cond;
+        ip = instrs + ip->aux;
+        break;
+      case BranchTo::kElse: ip = instrs + ip->arg; break;
+      case BranchTo::kOn: ip += length; break;
     }
   };
   // Comparison `op` whose operands the data word after the instruction places, then the branch on
