@@ -277,7 +277,7 @@ void Book::Impl::check_cycles(const RecalcReport& report) const {
   if (report.book != this) throw BadCall("the cycles are of another book's recalculation");
   if (generation_ != report.generation)
     throw BadCall("the cells changed since the recalculation that went round the cycles");
-  // A report of another book at the same generation names other groups.
+  // A report of a book since gone, whose place in memory another took, names other groups.
   for (const SettledCycle& c : report.cycles) {
     if (c.item >= schedule_.items.size() ||
         c.cells() != schedule_.items[c.item].end - schedule_.items[c.item].first)
