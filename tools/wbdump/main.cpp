@@ -16,12 +16,12 @@
 // --house small|large CITY runs each project's systems in that house of the sweep in the city of
 // that id (sweep_houses.h), as the project window's Done finds it; --save FILE writes that
 // project file as well. --start template prints the
-// results of an ordinary fill. --override SHEET!RANGE FORMULA (repeatable) fills with another
-// formula over the range (formula_override.h). --metric shows metric units, as the unit options of
-// the settings file can. What each run reports goes to stderr, a figure the analysis could not
-// settle on on a line beginning "uncertain:", a circular group that went round a cycle on one
-// beginning "cycle:"; the exit code is 1 when a project could not be read
-// or the results of any are unusable.
+// results of an ordinary fill. --override SHEET!RANGE FORMULA (repeatable) fills a template with
+// another formula over the range (formula_override.h). --metric shows metric units, as the unit
+// options of the settings file can. What each run reports goes to stderr, a figure the analysis
+// could not settle on on a line beginning "uncertain:", a circular group that went round a cycle on
+// one beginning "cycle:"; the exit code is 1 when a project could not be read or the results of any
+// are unusable.
 //
 //   pellavan-wbdump [--data FOLDER] [--start ...] [--override ...] --sweep PROJECT.pvn
 //
