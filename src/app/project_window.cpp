@@ -28,7 +28,6 @@
 #include "model/units/temperature.h"
 #include "platform/text_area.h"
 #include "platform/message_box.h"
-#include "platform/refused_box.h"
 #include "platform/window_placement.h"
 #include "program_state/analysis_session.h"
 #include "sheet/format/date_serial.h"
@@ -312,7 +311,7 @@ void ProjectWindow::refuse(const model::Refusal& refusal) {
   say({qs(refusal.text), QString::fromUtf8(refusal.row->title), refusal.row->icon});
   // A message kept for the showing leaves the focus where the showing puts it.
   if (!activating_ && refusal.row->focus.design != nullptr)
-    platform::return_to_refused(form().widget(refusal.row->focus));
+    form().return_to_refused(form().widget(refusal.row->focus));
 }
 
 bool ProjectWindow::Test_Data() {
@@ -482,7 +481,7 @@ void ProjectWindow::txtDate_LostFocus() {
   const bool refused = !date_within_years();
   if (refused) attention("Invalid Date...Please Try Again");
   if (d) platform::set_text(box, date_shown(*d));
-  if (refused) platform::return_to_refused(box);
+  if (refused) form().return_to_refused(box);
 }
 
 void ProjectWindow::txtSensiblePercent_LostFocus() {

@@ -91,6 +91,13 @@ class DesignedForm : public QWidget {
   // Takes the focus from the control that has it without its LostFocus: a window that is being
   // closed throws away what is typed there instead of acting on it.
   void drop_focus();
+  // After a refused entry, once the refusal's message is closed: the focus goes back to the
+  // refused box of this form with its whole text selected, so that what the user types next
+  // corrects it and lands in no other box (a box on a tab page not shown brings its page to the
+  // front; a box hidden itself is left alone). Where leaving a box for the next one is what
+  // refused it, the window would hand the focus on to that next box once the message closes. A
+  // move on that Enter in this form asked for before the refusal is dropped (refused_box.cpp).
+  void return_to_refused(QWidget* box);
 
   // Lookups by the control's full name, for tests and tools.
   [[nodiscard]] bool has(std::string_view name) const;
@@ -202,6 +209,7 @@ class DesignedForm : public QWidget {
   QString face_;
   bool face_overridden_ = false;
   bool dropping_focus_ = false;
+  unsigned refusals_ = 0;  // entries refused so far, which a move on Enter checks
   ViewMask view_ = kEveryView;
   QLabel* help_label_ = nullptr;
   double scale_x_ = 1.0;

@@ -15,7 +15,6 @@
 
 #include "platform/control_widgets.h"
 #include "platform/designed_form.h"
-#include "platform/refused_box.h"
 #include "platform/text_area.h"
 
 namespace pellavan::platform {
@@ -47,10 +46,11 @@ void move_to_next_field(QWidget* from) {
 }
 
 // A Tab keystroke for whichever control has the focus once the events before it are done,
-// unless an entry was refused meanwhile: the focus stays in the refused box.
-void queue_tab(QWidget* from) {
-  QTimer::singleShot(0, from, [refusals = refusals_so_far()] {
-    if (refusals_so_far() != refusals) return;
+// unless an entry of the form of `from` was refused meanwhile (its count `refusals` moved on):
+// the focus stays in the refused box.
+void queue_tab(QWidget* from, const unsigned& refusals) {
+  QTimer::singleShot(0, from, [&refusals, before = refusals] {
+    if (refusals != before) return;
     if (QWidget* focused = QApplication::focusWidget()) move_to_next_field(focused);
   });
 }
@@ -151,16 +151,16 @@ bool DesignedForm::key_pressed(const Control& c, const QKeyEvent& key) {
     const bool backward = key.key() == Qt::Key_Backtab || (key.modifiers() & Qt::ShiftModifier);
     return tab_across_pages(c, backward);
   }
-  const unsigned refusals = refusals_so_far();
+  const unsigned refusals = refusals_;
   if (dispatch(index, Event::KeyDown, key.key())) return true;
   if (const int character = character_of(key); character != 0)
     if (dispatch(index, Event::KeyPress, character)) return true;
   const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
   const bool plain = (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
   // Enter that ran a check which refused an entry moves on no more: the focus is in that box.
-  const bool refused = refusals_so_far() != refusals;
+  const bool refused = refusals_ != refusals;
   if (enter && plain && c.enter_as_tab && c.queue_tab) {
-    if (!refused) queue_tab(c.widget);
+    if (!refused) queue_tab(c.widget, refusals_);
     return false;
   }
   if (enter && plain && c.enter_as_tab) {

@@ -1,4 +1,5 @@
-#include "platform/refused_box.h"
+// The focus after a refused entry (DesignedForm::return_to_refused).
+#include "platform/designed_form.h"
 
 #include <QLineEdit>
 #include <QStackedWidget>
@@ -6,8 +7,6 @@
 
 namespace pellavan::platform {
 namespace {
-
-unsigned refusals = 0;  // one user-interface thread
 
 // A box on a page of a tab control that shows another page: its page is shown.
 void show_page_of(QWidget* box) {
@@ -23,8 +22,8 @@ void show_page_of(QWidget* box) {
 
 }  // namespace
 
-void return_to_refused(QWidget* box) {
-  ++refusals;
+void DesignedForm::return_to_refused(QWidget* box) {
+  ++refusals_;
   if (box == nullptr || box->isHidden() || !box->window()->isVisible()) return;
   show_page_of(box);
   if (!box->isVisible()) return;
@@ -33,7 +32,5 @@ void return_to_refused(QWidget* box) {
   box->setFocus(Qt::OtherFocusReason);
   if (auto* line = qobject_cast<QLineEdit*>(box)) line->selectAll();
 }
-
-unsigned refusals_so_far() { return refusals; }
 
 }  // namespace pellavan::platform

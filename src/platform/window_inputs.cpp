@@ -6,7 +6,6 @@
 
 #include "platform/designed_form.h"
 #include "platform/message_box.h"
-#include "platform/refused_box.h"
 
 namespace pellavan::platform {
 namespace {
@@ -53,17 +52,18 @@ void apply_leave_rules(DesignedForm& form, std::span<const model::UnitBinding> b
   }
 }
 
-bool passes(QWidget* parent, const DesignedForm& form, std::span<const model::RangeCheck> rows,
+bool passes(QWidget* parent, DesignedForm& form, std::span<const model::RangeCheck> rows,
             const model::CheckValues& values, const model::MetricFlags& flags) {
   const auto refusal = model::first_refusal(rows, values, model::UnitOptions::of(flags));
   if (!refusal) return true;
   message_box(parent, {QString::fromStdString(refusal->text),
                        QString::fromUtf8(refusal->row->title), refusal->row->icon});
-  if (refusal->row->focus.design != nullptr) return_to_refused(form.widget(refusal->row->focus));
+  if (refusal->row->focus.design != nullptr)
+    form.return_to_refused(form.widget(refusal->row->focus));
   return false;
 }
 
-bool passes(QWidget* parent, const DesignedForm& form, const model::CheckValues& values,
+bool passes(QWidget* parent, DesignedForm& form, const model::CheckValues& values,
             const model::MetricFlags& flags, std::span<const model::UnreadableBox> unreadable) {
   const model::UnreadableBoxes checked(values, unreadable);
   for (const model::CheckTable& table : form.design().checks)

@@ -33,13 +33,13 @@ void apply_leave_rules(DesignedForm& form, std::span<const model::UnitBinding> b
                        const model::MetricFlags& flags);
 
 // Runs the table; on a refusal shows its message with its title and icon and gives its
-// control the focus back once the message is closed (return_to_refused). True when every value
-// passes.
-bool passes(QWidget* parent, const DesignedForm& form, std::span<const model::RangeCheck> rows,
+// control the focus back once the message is closed (DesignedForm::return_to_refused). True when
+// every value passes.
+bool passes(QWidget* parent, DesignedForm& form, std::span<const model::RangeCheck> rows,
             const model::CheckValues& values, const model::MetricFlags& flags);
 // Runs every validation table of the form's design in turn, as above; a box of `unreadable`
 // (its text shows no number) is refused by the first row that applies and names it.
-bool passes(QWidget* parent, const DesignedForm& form, const model::CheckValues& values,
+bool passes(QWidget* parent, DesignedForm& form, const model::CheckValues& values,
             const model::MetricFlags& flags, std::span<const model::UnreadableBox> unreadable);
 
 }  // namespace pellavan::platform

@@ -61,6 +61,9 @@ struct RecalcReport {
   // Book::visit_cycle_states.
   std::vector<SettledCycle> cycles;
   std::uint64_t generation = 0;  // the book's generation() the recalculation left
+  // The book it belongs to (its engine, which a move takes along and a copy does not): only that
+  // book takes the states of its cycles.
+  const void* book = nullptr;
 
   // The longest round of its cycles; 0 when no group cycled.
   int cycle_round() const;

@@ -77,6 +77,15 @@ void Book::reserve(std::span<const SheetSize> sizes) { impl_->reserve(sizes); }
 const Code& shape_code(const Book& book, FormulaShapeId shape) {
   return book.impl().shape_code(shape);
 }
+std::optional<std::string> shape_origin(const Book& book, FormulaShapeId shape) {
+  const Book::Impl& impl = book.impl();
+  for (const Book::Impl::FormulaCell& f : impl.formulas_) {
+    if (!f.live || f.shape != shape) continue;
+    return impl.sheets_[f.pos.sheet].name() + "!" + format_a1(f.pos.row, f.pos.col) +
+           ": =" + impl.cell_formula(f.pos).value_or("");
+  }
+  return std::nullopt;
+}
 void use_native_code(Book& book, const NativeCode* code) { book.impl().use_native_code(code); }
 
 }  // namespace pellavan::sheet

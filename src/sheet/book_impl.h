@@ -151,6 +151,10 @@ struct Book::Impl {
       eval_live_[eval_of_formula_[formula]] = live;
   }
   Value compute(std::uint32_t eval);  // stores the new value, returns the one before
+  // Every value a recalculation puts into a formula's cell without computing it goes through
+  // here: a circular cell's seed, a settled group's value, a state of a cycle, and the settled
+  // values put back after the states were looked at.
+  void settle_value(std::uint32_t cell, Value v) { values_[cell] = v; }
   void apply_seeds();
   class Iteration;  // of the loop region, book_recalc.cpp
   void iterate();

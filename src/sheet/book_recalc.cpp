@@ -46,10 +46,9 @@ void Book::Impl::apply_seeds() {
     if (!item.circular) continue;
     for (std::uint32_t k = item.first; k < item.end; ++k) {
       const std::size_t e = schedule_.before.size() + k;
-      Value& value = values_[evals_[e].cell];
-      if (!eval_live_[e] || !value.is_error()) continue;
+      if (!eval_live_[e] || !values_[evals_[e].cell].is_error()) continue;
       const auto seed = seeds_.find(formulas_[evals_[e].formula].pos);
-      value = Value::number(seed == seeds_.end() ? 0.0 : seed->second);
+      settle_value(evals_[e].cell, Value::number(seed == seeds_.end() ? 0.0 : seed->second));
     }
   }
 }
@@ -66,6 +65,7 @@ const RecalcReport& Book::Impl::recalc() {
   for (std::uint32_t e = loop_end; e < evals_.size(); ++e) compute(e);
   touch();
   report_.generation = generation_;
+  report_.book = this;
   return report_;
 }
 
@@ -220,16 +220,15 @@ class Book::Impl::Iteration {
     const double on = verdict.move_on;
     for (std::uint32_t k = item.first; on > 0.0 && k < item.end; ++k) {
       if (change_at_[k] == 0.0) continue;
-      Value& v = book_.values_[loop_[k].cell];
-      v = Value::number(v.as_number() + change_at_[k] * on);
+      const Value v = book_.values_[loop_[k].cell];
+      book_.settle_value(loop_[k].cell, Value::number(v.as_number() + change_at_[k] * on));
       changed_cell(k);
     }
     if (!verdict.settle) return;
     const auto mean = settling_.mean(i);
     for (std::uint32_t k = item.first; k < item.end; ++k) {
-      Value& v = book_.values_[loop_[k].cell];
-      if (identical(v, mean[k - item.first])) continue;
-      v = mean[k - item.first];
+      if (identical(book_.values_[loop_[k].cell], mean[k - item.first])) continue;
+      book_.settle_value(loop_[k].cell, mean[k - item.first]);
       changed_cell(k);
     }
   }
@@ -275,9 +274,10 @@ int RecalcReport::cycle_round() const {
 }
 
 void Book::Impl::check_cycles(const RecalcReport& report) const {
+  if (report.book != this) throw BadCall("the cycles are of another book's recalculation");
   if (generation_ != report.generation)
     throw BadCall("the cells changed since the recalculation that went round the cycles");
-  // A report of another book at the same generation names other groups.
+  // A report of a book since gone, whose place in memory another took, names other groups.
   for (const SettledCycle& c : report.cycles) {
     if (c.item >= schedule_.items.size() ||
         c.cells() != schedule_.items[c.item].end - schedule_.items[c.item].first)
@@ -294,7 +294,7 @@ void Book::Impl::put_cycles_at(const RecalcReport& report, int k) {
     const LoopItem& item = schedule_.items[c.item];
     const auto state = c.state(static_cast<std::size_t>(k));
     for (std::uint32_t cell = item.first; cell < item.end; ++cell)
-      values_[loop[cell].cell] = state[cell - item.first];
+      settle_value(loop[cell].cell, state[cell - item.first]);
   }
   const auto loop_start = static_cast<std::uint32_t>(schedule_.before.size());
   for (const LoopItem& item : schedule_.items) {
@@ -325,7 +325,8 @@ void Book::Impl::visit_cycle_states(const RecalcReport& report, const std::funct
     const std::vector<Value> settled;
     const std::uint64_t computed;
     ~Restore() {
-      book.values_ = settled;
+      for (std::size_t i = 0; i < settled.size(); ++i)
+        book.settle_value(static_cast<std::uint32_t>(i), settled[i]);
       book.report_.formulas_computed = computed;
     }
   } const restore{*this, values_, report_.formulas_computed};

@@ -28,14 +28,18 @@ std::vector<std::string> AnalysisOutcome::problems() const {
 FillOutcome AnalysisRun::fill(std::string project_file_title, ChartFiller* charts) {
   FillContext ctx(model_, loads_, report_, std::move(project_file_title));
   ctx.charts = charts;
-  ctx.start = start_;
   return Fill_ReportWorkbook(ctx);
+}
+
+loads::LoadCalcStatus AnalysisRun::calculate_loads_for_fill() {
+  const loads::LoadCalcStatus status = calculate_loads();
+  loads::Min_Backup(model_, loads_);
+  return status;
 }
 
 AnalysisOutcome AnalysisRun::run(std::string project_file_title, ChartFiller* charts) {
   AnalysisOutcome outcome;
-  outcome.loads = calculate_loads();
-  loads::Min_Backup(model_, loads_);  // as the project window's Done raises the backup inputs
+  outcome.loads = calculate_loads_for_fill();
   outcome.fill = fill(std::move(project_file_title), charts);
   return outcome;
 }
@@ -75,6 +79,21 @@ AnalysisOutcome ProjectAnalysis::run_file(const std::filesystem::path& project) 
   return run();
 }
 
-AnalysisOutcome ProjectAnalysis::run() { return run_.run(title, charts); }
+FillOutcome ProjectAnalysis::fill() {
+  if (!start_) return run_.fill(title, charts);
+  FillContext ctx(model, loads, report_control_, title);
+  ctx.charts = charts;
+  if (std::optional<FillOutcome> refused = write_fill_inputs(ctx)) return std::move(*refused);
+  start_(book);
+  return recalculate_fill(ctx);
+}
+
+AnalysisOutcome ProjectAnalysis::run() {
+  if (!start_) return run_.run(title, charts);
+  AnalysisOutcome outcome;
+  outcome.loads = run_.calculate_loads_for_fill();
+  outcome.fill = fill();
+  return outcome;
+}
 
 }  // namespace pellavan::workbook

@@ -5,6 +5,7 @@
 // results read back. The program's windows, the dump tool and the tests all go through it.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -40,14 +41,14 @@ class AnalysisRun {
   loads::LoadCalcStatus calculate_loads() {
     return loads::Calc_Loads(model_, building_load_, loads_);
   }
+  // The load calculation with the backup inputs raised to the building's minimum after it, as
+  // the project window's Done raises them: the first half of run().
+  loads::LoadCalcStatus calculate_loads_for_fill();
   FillOutcome fill(std::string project_file_title, ChartFiller* charts = nullptr);
   [[nodiscard]] const model::ModelState& model() const { return model_; }
   AnalysisOutcome run(std::string project_file_title, ChartFiller* charts = nullptr);
-  // Where every fill from now on starts its recalculation (FillContext::start).
-  void start_from(StartState start) { start_ = std::move(start); }
 
  private:
-  StartState start_;
   model::ModelState& model_;
   model::LoadCalcState& loads_;
   sheet::BookControl& building_load_;
@@ -57,6 +58,10 @@ class AnalysisRun {
 // The project of a project file as the program opens it: read whole, refused unless tagged by a
 // version the program knows (std::runtime_error saying why), then brought to the current version.
 model::ProjectRec read_project_for_analysis(const std::filesystem::path& path);
+
+// Sets the values a fill's recalculation starts from, once the fill has written its inputs: a
+// developer's way to see whether the analysis lands where it lands from the template's state.
+using StartState = std::function<void(sheet::Book&)>;
 
 // An analysis with state and workbooks of its own, for tools and tests without windows. One
 // object runs one project after another on the same workbooks, as the program does.
@@ -74,9 +79,10 @@ class ProjectAnalysis {
   // Only the load calculation, into `loads`.
   loads::LoadCalcStatus calculate_loads() { return run_.calculate_loads(); }
   // Only the fill, from the load results in `loads`: what a system window's Run does.
-  FillOutcome fill() { return run_.fill(title, charts); }
-  // Where every fill from now on starts its recalculation (FillContext::start).
-  void start_from(StartState start) { run_.start_from(std::move(start)); }
+  FillOutcome fill();
+  // Where every fill of this analysis from now on starts its recalculation: between the halves
+  // of the program's fill (write_fill_inputs, recalculate_fill).
+  void start_from(StartState start) { start_ = std::move(start); }
 
   // The control every fill goes through, for a ChartFiller to draw on.
   sheet::BookControl& report_control() { return report_control_; }
@@ -92,6 +98,7 @@ class ProjectAnalysis {
   sheet::BookControl building_load_control_;
   sheet::BookControl report_control_;
   AnalysisRun run_;
+  StartState start_;
 };
 
 }  // namespace pellavan::workbook

@@ -11,8 +11,10 @@ namespace pellavan::workbook {
 
 std::span<const EmbeddedFile> report_values_files() { return report_workbook_values(); }
 
-sheet::Book load_report_template() {
-  sheet::Book book = load_report_template_text();
+sheet::Book load_report_template() { return load_report_template(report_template_files()); }
+
+sheet::Book load_report_template(std::span<const EmbeddedFile> template_files) {
+  sheet::Book book = sheet::load_book(template_files, "book.txt");
   for (const EmbeddedFile& file : report_values_files()) {
     // "sheetNN.values": NN is the 1-based sheet number.
     const int number = std::stoi(std::string(file.name.substr(5, 2)));

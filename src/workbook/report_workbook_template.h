@@ -25,5 +25,8 @@ const sheet::NativeCode& report_workbook_native_code();
 // that state marked, and its formulas running their compiled code: each fill returns to that
 // state before writing.
 sheet::Book load_report_template();
+// The same from other template files ("book.txt" and the sheet files it names, as
+// report_template_files() has them): a purpose-built workbook that fills as the template does.
+sheet::Book load_report_template(std::span<const EmbeddedFile> template_files);
 
 }  // namespace pellavan::workbook

@@ -76,7 +76,7 @@ TEST_F(AnalysisSessionTest, PrintedReportsNameTheRangesTheWarningNames) {
   const auto house =
       wbdump::widest_cycle_house(model.program_folder, path_of("Sample Project.pvn"));
   ASSERT_TRUE(house) << "the large house settles in every city of the climate table";
-  wbdump::old_backup_run_time(state.analysis().F1Book1().book());
+  state.analysis().F1Book1().book() = wbdump::old_backup_template();
   state.model.ProjectRec = *house;
   state.analysis().Calc_Loads();
   loads::Min_Backup(state.model, state.analysis().loads());  // as the project window's Done

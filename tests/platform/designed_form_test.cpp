@@ -197,6 +197,23 @@ TEST(DesignedFormTest, EnterMovesOnInTabOrder) {
   EXPECT_EQ(QApplication::focusWidget(), form.check_box("chkKeep"));
 }
 
+// Enter whose handler refused an entry of its own window keeps the focus; a refusal in another
+// window leaves it moving on.
+TEST(DesignedFormTest, EnterStaysAfterARefusalOfItsOwnWindowOnly) {
+  DesignedForm form(kDesign), other(kDesign);
+  ASSERT_TRUE(testing::show_and_activate(&form));
+  QLineEdit* const box = form.text_box("txtSecond");
+  DesignedForm* refusing = &other;
+  form.listen(form.control_of(box), Event::KeyDown,
+              [&](ControlEvent&) { refusing->return_to_refused(refusing->text_box("txtSecond")); });
+  for (const bool own : {false, true}) {
+    refusing = own ? &form : &other;
+    box->setFocus();
+    testing::press(box, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), own ? box : form.text_box("txtFirst")) << own;
+  }
+}
+
 TEST(DesignedFormTest, FocusSelectsTheWholeText) {
   DesignedForm form(kDesign);
   ASSERT_TRUE(testing::show_and_activate(&form));

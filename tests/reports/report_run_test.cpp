@@ -37,7 +37,7 @@ TEST(ReportRunTest, OneWarningNamesWhatFailed) {
        "FossData.CEA has no record"},
   };
   workbook::ProjectAnalysis finding(folder);
-  wbdump::old_backup_run_time(finding.book);
+  finding.book = wbdump::old_backup_template();
   const auto house = wbdump::widest_cycle_house(finding, sample);
   ASSERT_TRUE(house) << "the large house settles in every city of the climate table";
   cases.push_back(
@@ -45,7 +45,7 @@ TEST(ReportRunTest, OneWarningNamesWhatFailed) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     workbook::ProjectAnalysis analysis(folder);
-    if (c.cycles) wbdump::old_backup_run_time(analysis.book);
+    if (c.cycles) analysis.book = wbdump::old_backup_template();
     analysis.model.ProjectRec = c.project;
     sheet::BookControl building_load(analysis.building_load), book(analysis.book);
     workbook::AnalysisRun run(analysis.model, analysis.loads, building_load, book);

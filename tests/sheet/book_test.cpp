@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "sheet/book.h"
+#include "sheet/book_code.h"
 #include "sheet/book_control.h"
 #include "sheet/errors.h"
 
@@ -15,6 +16,16 @@ class BookTest : public ::testing::Test {
   static CellPos at(const char* a1) { return *parse_a1(a1); }
   Book book;
 };
+
+// A shape is named by the first cell that has it, as generated code heads its function.
+TEST_F(BookTest, AShapeIsNamedByItsFirstCell) {
+  book.set_cell_formula(at("B3"), "A3*2");
+  book.set_cell_formula(at("B4"), "A4*2");
+  ASSERT_EQ(book.shape_count(), 1u);
+  EXPECT_EQ(shape_origin(book, 0), "main!B3: =A3*2");
+  book.clear_cell(at("B3"));
+  EXPECT_EQ(shape_origin(book, 0), "main!B4: =A4*2");
+}
 
 TEST_F(BookTest, CellTextGivesEachKindOfValue) {
   struct Row {

@@ -176,6 +176,10 @@ TEST_F(RecalcTest, ACycleSettlesAtTheMeanOfItsRound) {
   book.recalc();
   EXPECT_EQ(number("A1"), 6);
 
+  Book other = book;  // its cells, groups and generation
+  EXPECT_THROW(other.put_cycle_state(book.last_recalc(), 0), BadCall) << "another book's report";
+  EXPECT_THROW(other.visit_cycle_states(book.last_recalc(), [] {}), BadCall);
+  EXPECT_EQ(other.cell_value(*parse_a1("A1")).as_number(), 6);
   EXPECT_THROW(book.put_cycle_state(book.last_recalc(), -1), BadCall);
   book.set_cell_text(*parse_a1("C1"), "1");
   EXPECT_THROW(book.put_cycle_state(book.last_recalc(), 0), BadCall)

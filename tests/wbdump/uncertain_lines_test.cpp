@@ -24,7 +24,7 @@ using UncertainLinesTest = pellavan::testing::SampleDataTest;
 
 TEST_F(UncertainLinesTest, EachFigureNotSettledOnHasALineOfItsOwn) {
   workbook::ProjectAnalysis analysis(model.program_folder);
-  old_backup_run_time(analysis.book);
+  analysis.book = old_backup_template();
   const auto house = wbdump::widest_cycle_house(
       analysis, workbook::read_project_for_analysis(path_of("Sample Project.pvn")));
   ASSERT_TRUE(house) << "the large house settles in every city of the climate table";

@@ -398,7 +398,7 @@ TEST_F(AnalysisRunTest, EachCostAndTheLoopOfEveryComparedSystemIsLookedAt) {
 // not looked at.
 TEST_F(AnalysisRunTest, AFigureTheAnalysisCannotSettleOnIsNamedWithItsRange) {
   ProjectAnalysis a(model.program_folder);
-  wbdump::old_backup_run_time(a.book);
+  a.book = wbdump::old_backup_template();
   const auto house = wbdump::widest_cycle_house(
       a, workbook::read_project_for_analysis(path_of("Sample Project.pvn")));
   ASSERT_TRUE(house) << "the large house settles in every city of the climate table";

@@ -91,7 +91,7 @@ void unsettled_run(program_state::AppState& state, const QDir& out, QString& box
     std::printf("the large house settles in every city of the climate table\n");
     return;
   }
-  wbdump::old_backup_run_time(state.analysis().F1Book1().book());  // the cycle it shows
+  state.analysis().F1Book1().book() = wbdump::old_backup_template();  // the cycle it shows
   state.LargeLayout = 0;
   state.model.CurrencyLabel = "$ CND";
   for (const bool metric : {false, true}) {

@@ -1,6 +1,6 @@
 #pragma once
 // Reading compiled formula code: which operator an instruction is and where its operands lie,
-// from the one table of operator steps the interpreter runs (sheet/calc/instruction_steps.h).
+// from the one list of operators (sheet/formula/code.h).
 
 #include <optional>
 #include <stdexcept>
@@ -18,17 +18,15 @@ using sheet::Operand;
 
 inline unsigned code_of(sheet::Op op) { return static_cast<unsigned>(op); }
 
-inline const sheet::OperatorStep& operator_of(unsigned op) {
+inline const sheet::OperatorInfo& operator_of(unsigned op) {
   if (op < code_of(Op::kAdd) || op > code_of(Op::kGe))
     throw std::logic_error(std::string("not an operator: ") + std::to_string(op));
-  return sheet::operator_step(static_cast<Op>(op));
+  return sheet::operator_info(static_cast<Op>(op));
 }
 
 inline std::string op_name(unsigned op) { return operator_of(op).name; }
 
-inline bool is_comparison(unsigned op) {
-  return operator_of(op).kind == sheet::OperatorKind::kComparison;
-}
+inline bool is_comparison(unsigned op) { return sheet::is_comparison(operator_of(op).op); }
 
 // A binary operator and where its operands lie.
 struct Binary {
@@ -48,8 +46,7 @@ inline bool binary_of(sheet::Op code, Binary& b) {
 }
 
 inline bool is_slot_constant_branch(sheet::Op op) {
-  const unsigned first = code_of(sheet::Op::kBranchCompareSlotConstant);
-  return code_of(op) >= first && code_of(op) < first + 6;
+  return op >= sheet::Op::kBranchEqSlotConstant && op <= sheet::Op::kBranchGeSlotConstant;
 }
 
 }  // namespace pellavan::nativegen

@@ -27,6 +27,7 @@ bool write_file(const std::filesystem::path& path, const std::string& text) {
 // A code kept for a function, as the program will match it.
 struct Kept {
   const pellavan::sheet::Code* code;
+  pellavan::sheet::FormulaShapeId shape_id;  // the first shape it serves
   std::vector<std::uint64_t> signatures;
   pellavan::sheet::NativeShape shape() const { return {code->instrs, signatures, nullptr}; }
 };
@@ -56,13 +57,14 @@ int main(int argc, char** argv) {
         return pellavan::sheet::serves(k.shape(), code.instrs, code.constants);
       });
       if (known) continue;
-      Kept k{&code, {}};
+      Kept k{&code, s, {}};
       for (const pellavan::sheet::Value v : code.constants)
         k.signatures.push_back(pellavan::sheet::constant_signature(v));
       kept.push_back(std::move(k));
     }
-    std::vector<const pellavan::sheet::Code*> codes;
-    for (const Kept& k : kept) codes.push_back(k.code);
+    std::vector<pellavan::nativegen::NativeInput> codes;
+    for (const Kept& k : kept)
+      codes.push_back({k.code, pellavan::sheet::shape_origin(book, k.shape_id).value_or("")});
     const auto sources = pellavan::nativegen::native_sources(
         codes, parts, loads ? "loads" : "workbook",
         loads ? "building_load_native_code" : "report_workbook_native_code");

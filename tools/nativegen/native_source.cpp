@@ -129,11 +129,10 @@ std::string step(unsigned op, Operand left, Operand right) {
 // The branch of an IF on the condition `value`: an error ends the IF with it (left at s[at]),
 // FALSE goes to arg, TRUE on to what follows.
 std::string branch(const std::string& value, int at, const Instr& x) {
-  return "{ const Value cond = condition_step(" + value +
-         ", pool); "
-         "if (cond.is_error()) { " +
-         s_at(at) + " = cond; goto " + label(x.aux) + "; } if (!cond.as_boolean()) goto " +
-         label(x.arg) + "; }";
+  return "{ Value cond = " + value +
+         "; switch (branch_step(cond, pool)) { case BranchTo::kEnd: " + s_at(at) +
+         " = cond; goto " + label(x.aux) + "; case BranchTo::kElse: goto " + label(x.arg) +
+         "; case BranchTo::kOn: break; } }";
 }
 
 std::string call(const Instr& x, int first) {
@@ -224,7 +223,14 @@ std::string native_function(const Code& code, std::string_view name) {
   return out;
 }
 
-NativeSources native_sources(std::span<const Code* const> codes, std::size_t parts,
+// A comment line of `text`; a backslash at its end would carry the comment on.
+std::string comment(std::string_view text) {
+  std::string line = "// " + std::string(text);
+  if (line.back() == '\\') line += " ";
+  return line + "\n";
+}
+
+NativeSources native_sources(std::span<const NativeInput> codes, std::size_t parts,
                              std::string_view space, std::string_view accessor) {
   NativeSources sources;
   sources.parts.assign(std::max<std::size_t>(parts, 1), "");
@@ -236,25 +242,26 @@ NativeSources native_sources(std::span<const Code* const> codes, std::size_t par
     out += "namespace pellavan::sheet {\n\n";
     const std::size_t first = p * per_part;
     for (std::size_t i = first; i < std::min(codes.size(), first + per_part); ++i)
-      out += native_function(*codes[i], function_name(space, i));
+      out += comment(codes[i].origin) + native_function(*codes[i].code, function_name(space, i));
     out += "}  // namespace pellavan::sheet\n";
   }
 
   std::string& t = sources.table;
   t = "// Made by pellavan-nativegen: do not edit.\n#include \"sheet/calc/native_code.h\"\n\n";
   t += "namespace pellavan::sheet {\n\n";
-  for (std::size_t i = 0; i < codes.size(); ++i) t += declaration(function_name(space, i)) + ";\n";
+  for (std::size_t i = 0; i < codes.size(); ++i)
+    t += declaration(function_name(space, i)) + ";  " + comment(codes[i].origin);
   t += "\nnamespace {\n\n";
   for (std::size_t i = 0; i < codes.size(); ++i) {
     t += std::string("constexpr Instr kCode") + std::to_string(i) + "[] = {";
-    for (const Instr& x : codes[i]->instrs)
+    for (const Instr& x : codes[i].code->instrs)
       t += std::string("{static_cast<Op>(") + std::to_string(code_of(x.op)) + std::string("), ") +
            std::to_string(x.argc) + std::string(", ") + std::to_string(x.aux) + std::string(", ") +
            std::to_string(x.arg) + "u},";
     t += "};\n";
-    if (codes[i]->constants.empty()) continue;
+    if (codes[i].code->constants.empty()) continue;
     t += std::string("constexpr std::uint64_t kConstants") + std::to_string(i) + "[] = {";
-    for (const sheet::Value v : codes[i]->constants)
+    for (const sheet::Value v : codes[i].code->constants)
       t += std::to_string(sheet::constant_signature(v)) + "u, ";
     t += "};\n";
   }
@@ -264,8 +271,8 @@ NativeSources native_sources(std::span<const Code* const> codes, std::size_t par
   t += "  static const sheet::NativeShape kShapes[] = {\n";
   for (std::size_t i = 0; i < codes.size(); ++i)
     t += std::string("      {sheet::kCode") + std::to_string(i) + ", " +
-         (codes[i]->constants.empty() ? std::string("{}")
-                                      : std::string("sheet::kConstants") + std::to_string(i)) +
+         (codes[i].code->constants.empty() ? std::string("{}")
+                                           : std::string("sheet::kConstants") + std::to_string(i)) +
          ", sheet::" + function_name(space, i) + "},\n";
   t += "  };\n  static const sheet::NativeCode code(kShapes);\n  return code;\n}\n\n";
   t += "}  // namespace pellavan::" + std::string(space) + "\n";

@@ -20,8 +20,15 @@ struct NativeSources {
   std::string table;               // `const sheet::NativeCode& <accessor>()` over all of them
 };
 
+// A code to write a function for, and where the book first writes it ("Sheet!A1: =formula"),
+// which heads the function as a comment.
+struct NativeInput {
+  const sheet::Code* code = nullptr;
+  std::string origin;
+};
+
 // `accessor` is a function name in namespace pellavan::<space>.
-NativeSources native_sources(std::span<const sheet::Code* const> codes, std::size_t parts,
+NativeSources native_sources(std::span<const NativeInput> codes, std::size_t parts,
                              std::string_view space, std::string_view accessor);
 
 }  // namespace pellavan::nativegen

@@ -235,15 +235,16 @@ class NumberPath {
           return b_at(d) + " = " + (code_.constants[x.arg].as_boolean() ? "true;" : "false;");
         return x_at(d) + " = " + literal(x.arg) + ";";
       case Op::kRef:
-        if (error_test_follows(i)) return b_at(d) + " = values[slot[" + arg + "]].is_error();";
+        if (error_test_follows(i))
+          return b_at(d) + " = is_error_step(values[slot[" + arg + "]]).as_boolean();";
         return "{ " + number(Operand::kSlot, x.arg, 0, "a") + x_at(d) + " = a; }";
       case Op::kArea: return ";";
-      case Op::kNegate: return x_at(d - 1) + " = -" + x_at(d - 1) + ";";
-      case Op::kCallAbs: return x_at(d - 1) + " = std::fabs(" + x_at(d - 1) + ");";
-      case Op::kCallIsError: return b_at(d - 1) + " = false;";
+      case Op::kNegate: return x_at(d - 1) + " = negate_number(" + x_at(d - 1) + ");";
+      case Op::kCallAbs: return x_at(d - 1) + " = abs_number(" + x_at(d - 1) + ");";
+      case Op::kCallIsError: return b_at(d - 1) + " = is_error_number();";
       case Op::kBranch:
         if (s.back().of == Kind::kBoolean) return "if (!" + b_at(d - 1) + ") " + to(x.arg);
-        return "if (!(" + x_at(d - 1) + " != 0.0)) " + to(x.arg);
+        return "if (!number_condition(" + x_at(d - 1) + ")) " + to(x.arg);
       case Op::kBranchCompare:
         return "{ const double a = " + x_at(d - 2) + "; const double b = " + x_at(d - 1) +
                "; if (!" + holds(x.argc) + ") " + to(x.arg) + " }";
@@ -265,15 +266,15 @@ class NumberPath {
       case Op::kCallAnd:
       case Op::kCallOr: {
         const std::size_t first = d - x.argc;
-        std::string joined;
+        const std::string all = x.op == Op::kCallAnd ? "true" : "false";
+        std::string r = "and_or_start(" + all + ")";
         for (std::size_t k = first; k < d; ++k)
-          joined += (k == first ? "" : (x.op == Op::kCallAnd ? " && " : " || ")) + b_at(k);
-        return b_at(first) + " = " +
-               (joined.empty() ? (x.op == Op::kCallAnd ? "true" : "false") : joined) + ";";
+          r = "and_or_boolean(" + all + ", " + r + ", " + b_at(k) + ")";
+        return b_at(first) + " = " + r + ";";
       }
       case Op::kEnd:
-        if (s.back().of == Kind::kBoolean) return "return Value::boolean(" + b_at(d - 1) + ");";
-        return "return Value::number(" + x_at(d - 1) + ");";
+        if (s.back().of == Kind::kBoolean) return "return end_boolean(" + b_at(d - 1) + ");";
+        return "return end_number(" + x_at(d - 1) + ");";
       default: break;
     }
     throw std::logic_error("unknown code " + str(code_of(x.op)));

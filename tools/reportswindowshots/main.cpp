@@ -151,7 +151,7 @@ void look_at_unsettled(app::Program& program, QString& reports_name) {
     std::printf("the large house settles in every city of the climate table\n");
     return;
   }
-  wbdump::old_backup_run_time(state.analysis().F1Book1().book());  // the cycle it shows
+  state.analysis().F1Book1().book() = wbdump::old_backup_template();  // the cycle it shows
   state.model.CurrencyLabel = "$ CND";
   for (const bool metric : {false, true}) {
     state.model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;

@@ -16,12 +16,12 @@
 // --house small|large CITY runs each project's systems in that house of the sweep in the city of
 // that id (sweep_houses.h), as the project window's Done finds it; --save FILE writes that
 // project file as well. --start template prints the
-// results of an ordinary fill. --override SHEET!RANGE FORMULA (repeatable) fills with another
-// formula over the range (formula_override.h). --metric shows metric units, as the unit options of
-// the settings file can. What each run reports goes to stderr, a figure the analysis could not
-// settle on on a line beginning "uncertain:", a circular group that went round a cycle on one
-// beginning "cycle:"; the exit code is 1 when a project could not be read
-// or the results of any are unusable.
+// results of an ordinary fill. --override SHEET!RANGE FORMULA (repeatable) fills a template with
+// another formula over the range (formula_override.h). --metric shows metric units, as the unit
+// options of the settings file can. What each run reports goes to stderr, a figure the analysis
+// could not settle on on a line beginning "uncertain:", a circular group that went round a cycle on
+// one beginning "cycle:"; the exit code is 1 when a project could not be read or the results of any
+// are unusable.
 //
 //   pellavan-wbdump [--data FOLDER] [--start ...] [--override ...] --sweep PROJECT.pvn
 //
@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
   std::string program_folder = PELLAVAN_BUILT_PROGRAM_FOLDER;
   std::vector<std::string> projects;
   std::vector<std::string> formulas;
-  std::vector<std::pair<std::string, std::string>> overrides;
+  std::vector<wbdump::FormulaOverride> overrides;
   std::string start;
   std::string start_from;
   const wbdump::House* house = nullptr;
@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
     } else if (arg == "--sweep") {
       sweep = true;
     } else if (arg == "--override" && i + 2 < argc) {
-      overrides.emplace_back(argv[i + 1], argv[i + 2]);
+      overrides.push_back({argv[i + 1], argv[i + 2]});
       i += 2;
     } else if (arg == "--house" && i + 2 < argc) {
       for (const wbdump::House& h : wbdump::sweep_houses()) {
@@ -170,15 +170,13 @@ int main(int argc, char** argv) {
   };
   // The formulas put in and where the fills start, on an analysis before its first run.
   const auto prepare = [&](workbook::ProjectAnalysis& analysis) {
-    for (const auto& [range, formula] : overrides)
-      wbdump::override_formula(analysis.book, range, formula);
+    if (!overrides.empty()) analysis.book = wbdump::template_with(overrides);
     if (start == "lockout") analysis.start_from(wbdump::start_locked_out());
     if (start == "calc") analysis.start_from(wbdump::start_from_values(start_from));
     if (start == "other") {
       workbook::ProjectAnalysis other(program_folder);
       if (metric) other.model.MetricFlag(model::kMetricDisplay) = -1;
-      for (const auto& [range, formula] : overrides)
-        wbdump::override_formula(other.book, range, formula);
+      if (!overrides.empty()) other.book = wbdump::template_with(overrides);
       const workbook::AnalysisOutcome outcome = other.run_file(start_from);
       std::cerr << other.title << " (the start): " << outcome.fill.passes << " passes\n";
       analysis.start_from(wbdump::start_from_book(other.book));

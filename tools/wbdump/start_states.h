@@ -1,11 +1,11 @@
 #pragma once
 // Where a fill's recalculation starts, so that a developer can see whether the analysis lands on
-// one answer from anywhere (pellavan-wbdump --start). Each is a FillContext::start.
+// one answer from anywhere (pellavan-wbdump --start). Each is a ProjectAnalysis::start_from.
 
 #include <filesystem>
 
 #include "sheet/book.h"
-#include "workbook/filler/fill_context.h"
+#include "workbook/analysis_run.h"
 
 namespace pellavan::wbdump {
 

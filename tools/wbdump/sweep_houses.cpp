@@ -65,7 +65,7 @@ std::optional<model::ProjectRec> widest_cycle_house(workbook::ProjectAnalysis& a
 std::optional<model::ProjectRec> widest_cycle_house(const std::filesystem::path& program_folder,
                                                     const std::filesystem::path& project) {
   workbook::ProjectAnalysis analysis(program_folder);
-  old_backup_run_time(analysis.book);
+  analysis.book = old_backup_template();
   return widest_cycle_house(analysis, workbook::read_project_for_analysis(project));
 }
 

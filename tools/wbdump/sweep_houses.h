@@ -41,9 +41,9 @@ void set_house(model::ProjectRec& p, const House& house, const model::CityRec& c
 std::optional<model::ProjectRec> widest_cycle_house(workbook::ProjectAnalysis& analysis,
                                                     const model::ProjectRec& project);
 // The large house settles everywhere on the template's formulas: callers that need a cycle put
-// old_backup_run_time (formula_override.h) into each book they fill.
+// fill old_backup_template() (formula_override.h) in each book.
 // The same for the project file as the program opens it, on an analysis of its own over the
-// catalogues of `program_folder`, old_backup_run_time put in.
+// catalogues of `program_folder`, filling old_backup_template().
 std::optional<model::ProjectRec> widest_cycle_house(const std::filesystem::path& program_folder,
                                                     const std::filesystem::path& project);
 

@@ -1,8 +1,8 @@
 #pragma once
 // What each instruction of formula code does (formula/code.h), stated once. The interpreter
-// (interpreter.cpp) runs these steps, and the C++ that pellavan-nativegen writes for the analysis
-// workbook calls them, so that both give the same values to the last bit. Each is inlined: with
-// the operator a constant it folds to that one operation.
+// (interpreter.cpp) runs these steps, and both paths of the C++ that pellavan-nativegen writes
+// call them, so that all give the same values to the last bit. Each is inlined: with the
+// operator a constant it folds to that one operation.
 
 #include <algorithm>
 #include <cmath>
@@ -18,38 +18,14 @@
 
 namespace pellavan::sheet {
 
-// How a binary operator computes: arithmetic and comparisons take two numbers the fast way.
-enum class OperatorKind : std::uint8_t { kArithmetic, kConcatenation, kComparison };
-
-struct OperatorStep {
-  Op op;
-  const char* name;  // as C++ names it, for generated code
-  OperatorKind kind;
-};
-
-// The binary operators, in Op order.
-inline constexpr OperatorStep kOperatorSteps[kOperatorCount] = {
-    {Op::kAdd, "Op::kAdd", OperatorKind::kArithmetic},
-    {Op::kSub, "Op::kSub", OperatorKind::kArithmetic},
-    {Op::kMul, "Op::kMul", OperatorKind::kArithmetic},
-    {Op::kDiv, "Op::kDiv", OperatorKind::kArithmetic},
-    {Op::kPow, "Op::kPow", OperatorKind::kArithmetic},
-    {Op::kConcat, "Op::kConcat", OperatorKind::kConcatenation},
-    {Op::kEq, "Op::kEq", OperatorKind::kComparison},
-    {Op::kNe, "Op::kNe", OperatorKind::kComparison},
-    {Op::kLt, "Op::kLt", OperatorKind::kComparison},
-    {Op::kLe, "Op::kLe", OperatorKind::kComparison},
-    {Op::kGt, "Op::kGt", OperatorKind::kComparison},
-    {Op::kGe, "Op::kGe", OperatorKind::kComparison},
-};
-
-// Op is one of kAdd ... kGe.
-constexpr const OperatorStep& operator_step(Op op) {
-  return kOperatorSteps[static_cast<unsigned>(op) - static_cast<unsigned>(Op::kAdd)];
-}
 constexpr bool has_number_path(Op op) {
-  return operator_step(op).kind != OperatorKind::kConcatenation;
+  return operator_info(op).kind != OperatorKind::kConcatenation;
 }
+
+// The number path's steps: the instructions on plain doubles and bools, for values that are all
+// numbers and booleans. The steps on values further down take them for those, the functions of
+// the registry that have an instruction of their own (ABS, AND, OR, ISERROR) too, and the
+// number path of generated code calls them on its doubles and bools.
 
 // A comparison of two numbers.
 [[gnu::always_inline]] inline bool number_holds(Op op, double a, double b) {
@@ -58,14 +34,31 @@ constexpr bool has_number_path(Op op) {
 
 // The fast path of an operator with one: on two numbers.
 [[gnu::always_inline]] inline Value number_step(Op op, double a, double b) {
-  if (operator_step(op).kind == OperatorKind::kComparison)
-    return Value::boolean(number_holds(op, a, b));
+  if (is_comparison(op)) return Value::boolean(number_holds(op, a, b));
   return number_arithmetic(op, a, b);
 }
 
+// kNegate of a number.
+[[gnu::always_inline]] inline double negate_number(double x) { return -x; }
+// kCallAbs of a number.
+[[gnu::always_inline]] inline double abs_number(double x) { return std::fabs(x); }
+// The condition a number makes for a branch.
+[[gnu::always_inline]] inline bool number_condition(double x) { return x != 0.0; }
+// kCallIsError of a number or boolean: none is an error.
+[[gnu::always_inline]] inline bool is_error_number() { return false; }
+// One more argument `b` of kCallAnd (`all`) or kCallOr, after those whose outcome is `a`.
+[[gnu::always_inline]] inline bool and_or_boolean(bool all, bool a, bool b) {
+  return all ? a && b : a || b;
+}
+// The outcome of kCallAnd (`all`) or kCallOr before any argument.
+[[gnu::always_inline]] constexpr bool and_or_start(bool all) { return all; }
+// kEnd of a number or boolean.
+[[gnu::always_inline]] inline Value end_number(double x) { return Value::number(x); }
+[[gnu::always_inline]] inline Value end_boolean(bool b) { return Value::boolean(b); }
+
 // An operator on any two values.
 [[gnu::always_inline]] inline Value general_step(Op op, Value a, Value b, StringPool& pool) {
-  switch (operator_step(op).kind) {
+  switch (operator_info(op).kind) {
     case OperatorKind::kArithmetic: return arithmetic(op, a, b, pool);
     case OperatorKind::kConcatenation: return concatenation(a, b, pool);
     case OperatorKind::kComparison: break;
@@ -90,12 +83,23 @@ constexpr bool has_number_path(Op op) {
 
 // kNegate.
 [[gnu::always_inline]] inline Value negate_step(Value v, const StringPool& pool) {
-  return v.is_number() ? Value::number(-v.as_number()) : negation(v, pool);
+  const Value n = v.is_number() ? v : number_operand(v, pool);
+  return n.is_error() ? n : Value::number(negate_number(n.as_number()));
 }
 
 // The condition a branch takes: TRUE, FALSE, or an error that ends the IF with it.
 [[gnu::always_inline]] inline Value condition_step(Value v, const StringPool& pool) {
+  if (v.is_number()) return Value::boolean(number_condition(v.as_number()));
   return v.is_boolean() ? v : logical_operand(v, pool);
+}
+
+// Where kBranch and the compare branches go on condition `v`, which becomes condition_step's:
+// on (TRUE), to the IF's else part (FALSE), or to its end with the error.
+enum class BranchTo : std::uint8_t { kOn, kElse, kEnd };
+[[gnu::always_inline]] inline BranchTo branch_step(Value& v, const StringPool& pool) {
+  v = condition_step(v, pool);
+  if (v.is_error()) return BranchTo::kEnd;
+  return v.as_boolean() ? BranchTo::kOn : BranchTo::kElse;
 }
 
 // kCallIsError.
@@ -104,7 +108,7 @@ constexpr bool has_number_path(Op op) {
 // kCallAbs of a number; false, leaving it, for anything else, which kCall takes.
 [[gnu::always_inline]] inline bool abs_step(Value& v) {
   if (!v.is_number()) return false;
-  v = Value::number(std::fabs(v.as_number()));
+  v = Value::number(abs_number(v.as_number()));
   return true;
 }
 
@@ -112,9 +116,10 @@ constexpr bool has_number_path(Op op) {
 // FALSE: the result goes to *first. False for any others, which kCall takes.
 [[gnu::always_inline]] inline bool and_or_step(bool all, Value* first, Value* last) {
   if (!std::all_of(first, last, [](Value v) { return v.is_boolean(); })) return false;
-  const auto is_true = [](Value v) { return v.as_boolean(); };
-  *first =
-      Value::boolean(all ? std::all_of(first, last, is_true) : std::any_of(first, last, is_true));
+  bool outcome = and_or_start(all);
+  for (const Value* v = first; v != last; ++v)
+    outcome = and_or_boolean(all, outcome, v->as_boolean());
+  *first = Value::boolean(outcome);
   return true;
 }
 

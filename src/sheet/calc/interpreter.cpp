@@ -1,10 +1,25 @@
 #include "sheet/calc/interpreter.h"
 
-#include <optional>
-
 #include "sheet/calc/instruction_steps.h"
 
 namespace pellavan::sheet {
+
+// The binary operators on the stack, with their operands direct, and the branches on comparing
+// a cell with a constant: one case a code.
+#define PELLAVAN_STACK_CASE_(name, text, kind, binding)    \
+  case Op::k##name:                                        \
+    binary(Op::k##name, Operand::kStack, Operand::kStack); \
+    break;
+#define PELLAVAN_DIRECT_CASE_(name, left, right)              \
+  case Op::k##name##left##right:                              \
+    binary(Op::k##name, Operand::k##left, Operand::k##right); \
+    break;
+#define PELLAVAN_DIRECT_CASES_(name, text, kind, binding) \
+  PELLAVAN_DIRECT_FORMS(PELLAVAN_DIRECT_CASE_, name)
+#define PELLAVAN_BRANCH_CASE_(name, text, kind, binding)             \
+  case Op::kBranch##name##SlotConstant:                              \
+    branch_compare(Op::k##name, Operand::kSlot, Operand::kConstant); \
+    break;
 
 // The reference meaning of formula code: one case an instruction, each running the step that
 // instruction_steps.h states for it. Machine code made ahead of time (native_code.h) runs the
@@ -38,23 +53,24 @@ Value evaluate(const Instr* const instrs, const Value* const constants,
   // The branch of an IF on condition `c`: TRUE goes on `length` instructions further, FALSE to
   // arg, an error ends the IF with it at aux.
   const auto branch = [&](Value c, std::uint32_t length) __attribute__((always_inline)) {
-    const Value cond = condition_step(c, pool);
-    if (cond.is_error()) {
-      *top++ = cond;
-      ip = instrs + ip->aux;
-    } else if (!cond.as_boolean()) {
-      ip = instrs + ip->arg;
-    } else {
-      ip += length;
+    Value cond = c;
+    switch (branch_step(cond, pool)) {
+      case BranchTo::kEnd:
+        *top++ = cond;
+        ip = instrs + ip->aux;
+        break;
+      case BranchTo::kElse: ip = instrs + ip->arg; break;
+      case BranchTo::kOn: ip += length; break;
     }
   };
-  // A comparison (the instruction's argc) whose operands the data word after it places, then the
-  // branch on it.
-  const auto branch_compare = [&](Operand left, Operand right) __attribute__((always_inline)) {
+  // Comparison `op` whose operands the data word after the instruction places, then the branch on
+  // it.
+  const auto branch_compare = [&](Op op, Operand left, Operand right)
+      __attribute__((always_inline)) {
     const Instr& where = ip[1];
     const Value b = operand(right, where.arg);
     const Value a = operand(left, where.aux);
-    branch(binary_step(static_cast<Op>(ip->argc), left, right, a, b, pool), 2);
+    branch(binary_step(op, left, right, a, b, pool), 2);
   };
   const auto call = [&] {
     top -= ip->argc;
@@ -81,18 +97,9 @@ Value evaluate(const Instr* const instrs, const Value* const constants,
         top[-1] = negate_step(top[-1], pool);
         ++ip;
         break;
-      case Op::kAdd: binary(Op::kAdd, Operand::kStack, Operand::kStack); break;
-      case Op::kSub: binary(Op::kSub, Operand::kStack, Operand::kStack); break;
-      case Op::kMul: binary(Op::kMul, Operand::kStack, Operand::kStack); break;
-      case Op::kDiv: binary(Op::kDiv, Operand::kStack, Operand::kStack); break;
-      case Op::kPow: binary(Op::kPow, Operand::kStack, Operand::kStack); break;
-      case Op::kConcat: binary(Op::kConcat, Operand::kStack, Operand::kStack); break;
-      case Op::kEq: binary(Op::kEq, Operand::kStack, Operand::kStack); break;
-      case Op::kNe: binary(Op::kNe, Operand::kStack, Operand::kStack); break;
-      case Op::kLt: binary(Op::kLt, Operand::kStack, Operand::kStack); break;
-      case Op::kLe: binary(Op::kLe, Operand::kStack, Operand::kStack); break;
-      case Op::kGt: binary(Op::kGt, Operand::kStack, Operand::kStack); break;
-      case Op::kGe: binary(Op::kGe, Operand::kStack, Operand::kStack); break;
+        PELLAVAN_OPERATORS(PELLAVAN_STACK_CASE_)
+        PELLAVAN_OPERATORS(PELLAVAN_DIRECT_CASES_)
+        PELLAVAN_COMPARISONS(PELLAVAN_BRANCH_CASE_)
       case Op::kBranch:
         --top;
         branch(*top, 1);
@@ -106,7 +113,7 @@ Value evaluate(const Instr* const instrs, const Value* const constants,
       case Op::kJump: ip = instrs + ip->arg; break;
       case Op::kCall: call(); break;
       case Op::kBranchCompareOperands:
-        branch_compare(left_kind(ip[1].argc), right_kind(ip[1].argc));
+        branch_compare(static_cast<Op>(ip->argc), left_kind(ip[1].argc), right_kind(ip[1].argc));
         break;
       case Op::kEnd: return formula_result(top[-1]);
       case Op::kCallAnd:
@@ -129,17 +136,14 @@ Value evaluate(const Instr* const instrs, const Value* const constants,
         }
         ++ip;
         break;
-      default:
-        // The binary operators with a direct operand (binary_code), and the comparisons of a
-        // cell with a constant that branch (kBranchCompareSlotConstant and the five after it).
-        if (const std::optional<BinaryForm> form = binary_form(ip->op)) {
-          binary(form->op, form->left, form->right);
-        } else {
-          branch_compare(Operand::kSlot, Operand::kConstant);
-        }
-        break;
+      case Op::kCodeCount: return Value::error(ErrorCode::kValue);  // no instruction
     }
   }
 }
+
+#undef PELLAVAN_STACK_CASE_
+#undef PELLAVAN_DIRECT_CASE_
+#undef PELLAVAN_DIRECT_CASES_
+#undef PELLAVAN_BRANCH_CASE_
 
 }  // namespace pellavan::sheet

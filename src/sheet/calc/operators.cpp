@@ -20,11 +20,6 @@ Value arithmetic(Op op, Value a, Value b, const StringPool& pool) {
   return number_arithmetic(op, a.as_number(), b.as_number());
 }
 
-Value negation(Value a, const StringPool& pool) {
-  a = number_operand(a, pool);
-  return a.is_error() ? a : Value::number(-a.as_number());
-}
-
 Value concatenation(Value a, Value b, StringPool& pool) {
   if (a.is_error()) return a;
   if (b.is_error()) return b;

@@ -15,7 +15,6 @@ Value power(double x, double y);
 // Op is one of kAdd, kSub, kMul, kDiv, kPow. A sum or difference that cancels to the operands'
 // last bits is 0 (cancelling_sum).
 Value arithmetic(Op op, Value a, Value b, const StringPool& pool);
-Value negation(Value a, const StringPool& pool);
 Value concatenation(Value a, Value b, StringPool& pool);
 // Op is one of kEq ... kGe. Numbers compare by tolerant_order.
 Value comparison(Op op, Value a, Value b, const StringPool& pool);

@@ -4,24 +4,6 @@
 
 namespace pellavan::sheet {
 
-std::string_view binary_op_text(BinaryOp op) {
-  switch (op) {
-    case BinaryOp::kAdd: return "+";
-    case BinaryOp::kSub: return "-";
-    case BinaryOp::kMul: return "*";
-    case BinaryOp::kDiv: return "/";
-    case BinaryOp::kPow: return "^";
-    case BinaryOp::kConcat: return "&";
-    case BinaryOp::kEq: return "=";
-    case BinaryOp::kNe: return "<>";
-    case BinaryOp::kLt: return "<";
-    case BinaryOp::kLe: return "<=";
-    case BinaryOp::kGt: return ">";
-    case BinaryOp::kGe: return ">=";
-  }
-  return "?";
-}
-
 namespace {
 
 template <class T>

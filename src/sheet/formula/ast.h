@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "sheet/address.h"
+#include "sheet/formula/code.h"
 
 namespace pellavan::sheet {
 
@@ -25,26 +26,9 @@ enum class NodeKind : std::uint8_t {
   kError,  // an error value written as a constant (#REF!, #N/A...)
 };
 
-enum class BinaryOp : std::uint8_t {
-  kAdd,
-  kSub,
-  kMul,
-  kDiv,
-  kPow,
-  kConcat,
-  kEq,
-  kNe,
-  kLt,
-  kLe,
-  kGt,
-  kGe
-};
-
-std::string_view binary_op_text(BinaryOp op);
-
 struct AstNode {
   NodeKind kind = NodeKind::kNumber;
-  BinaryOp op = BinaryOp::kAdd;
+  Op op = Op::kAdd;               // kBinary: one of kAdd ... kGe
   std::uint16_t function = 0;     // kCall: index in the function registry
   std::uint32_t first_child = 0;  // into Ast::children
   std::uint32_t child_count = 0;

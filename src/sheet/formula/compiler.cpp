@@ -87,11 +87,6 @@ class Compiler {
     return o;
   }
 
-  static bool is_comparison(BinaryOp op) {
-    return op == BinaryOp::kEq || op == BinaryOp::kNe || op == BinaryOp::kLt ||
-           op == BinaryOp::kLe || op == BinaryOp::kGt || op == BinaryOp::kGe;
-  }
-
   template <class Slot>
   static std::uint32_t slot_of(std::vector<Slot>& slots, const Slot& s) {
     auto it = std::find(slots.begin(), slots.end(), s);
@@ -115,7 +110,7 @@ class Compiler {
         break;
       case NodeKind::kBinary: {
         const Operands o = operands(n);
-        const Op op = binary_op(n.op);
+        const Op op = n.op;
         if (o.left == Operand::kConstant && o.right == Operand::kConstant && is_arithmetic(op)) {
           // Two numbers: the operation done now, as it would be at each evaluation. A zero
           // (whose sign the constant table does not keep) or an error is left to run time.
@@ -138,28 +133,6 @@ class Compiler {
         }
         break;
     }
-  }
-
-  static bool is_arithmetic(Op op) {
-    return op == Op::kAdd || op == Op::kSub || op == Op::kMul || op == Op::kDiv || op == Op::kPow;
-  }
-
-  static Op binary_op(BinaryOp op) {
-    switch (op) {
-      case BinaryOp::kAdd: return Op::kAdd;
-      case BinaryOp::kSub: return Op::kSub;
-      case BinaryOp::kMul: return Op::kMul;
-      case BinaryOp::kDiv: return Op::kDiv;
-      case BinaryOp::kPow: return Op::kPow;
-      case BinaryOp::kConcat: return Op::kConcat;
-      case BinaryOp::kEq: return Op::kEq;
-      case BinaryOp::kNe: return Op::kNe;
-      case BinaryOp::kLt: return Op::kLt;
-      case BinaryOp::kLe: return Op::kLe;
-      case BinaryOp::kGt: return Op::kGt;
-      case BinaryOp::kGe: return Op::kGe;
-    }
-    return Op::kAdd;
   }
 
   // cond; BRANCH else,end; then; JUMP end; else: (else-branch or FALSE); end:
@@ -192,15 +165,13 @@ class Compiler {
   std::uint32_t compare_branch(const AstNode& cond) {
     const Operands o = operands(cond);
     const std::uint32_t branch = here();
-    const auto comparison = static_cast<std::uint8_t>(binary_op(cond.op));
+    const auto comparison = static_cast<std::uint8_t>(cond.op);
     if (o.on_stack() == 2) {
       emit(Op::kBranchCompare, 0, -2, comparison);
     } else {
       const bool slot_constant = o.left == Operand::kSlot && o.right == Operand::kConstant;
-      emit(slot_constant ? static_cast<Op>(static_cast<unsigned>(Op::kBranchCompareSlotConstant) +
-                                           comparison - static_cast<unsigned>(Op::kEq))
-                         : Op::kBranchCompareOperands,
-           0, -o.on_stack(), comparison);
+      emit(slot_constant ? slot_constant_branch(cond.op) : Op::kBranchCompareOperands, 0,
+           -o.on_stack(), comparison);
       code_.instrs.push_back(
           Instr{Op::kEnd, o.kinds(), static_cast<std::uint16_t>(o.left_arg), o.right_arg});
     }

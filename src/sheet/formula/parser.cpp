@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 
 #include "sheet/calc/coerce.h"
 #include "sheet/functions/registry.h"
@@ -244,7 +245,7 @@ class Parser {
     }
   }
 
-  std::uint32_t add_binary(BinaryOp op, int position, std::uint32_t left, std::uint32_t right) {
+  std::uint32_t add_binary(Op op, int position, std::uint32_t left, std::uint32_t right) {
     reject_area(left);
     reject_area(right);
     AstNode n = make(NodeKind::kBinary, position);
@@ -254,42 +255,29 @@ class Parser {
 
   // ---- grammar, loosest binding first ----
 
+  // The operators that bind as tightly as `binding` (OperatorInfo), each on what `next_level`
+  // reads.
   template <class Next>
-  std::uint32_t parse_left_assoc(Next next_level,
-                                 std::initializer_list<std::pair<std::string_view, BinaryOp>> ops) {
+  std::uint32_t parse_left_assoc(Next next_level, int binding) {
     std::uint32_t left = (this->*next_level)();
     for (;;) {
       const auto op =
-          std::find_if(ops.begin(), ops.end(), [&](const auto& o) { return at_operator(o.first); });
-      if (op == ops.end()) return left;
+          std::find_if(std::begin(kOperators), std::end(kOperators),
+                       [&](const auto& o) { return o.binding == binding && at_operator(o.text); });
+      if (op == std::end(kOperators)) return left;
       const int position = token_.pos;
       next();
       const std::uint32_t right = (this->*next_level)();
-      left = add_binary(op->second, position, left, right);
+      left = add_binary(op->op, position, left, right);
     }
   }
 
-  std::uint32_t parse_comparison() {
-    return parse_left_assoc(&Parser::parse_concat, {{"=", BinaryOp::kEq},
-                                                    {"<>", BinaryOp::kNe},
-                                                    {"<", BinaryOp::kLt},
-                                                    {"<=", BinaryOp::kLe},
-                                                    {">", BinaryOp::kGt},
-                                                    {">=", BinaryOp::kGe}});
-  }
-  std::uint32_t parse_concat() {
-    return parse_left_assoc(&Parser::parse_additive, {{"&", BinaryOp::kConcat}});
-  }
-  std::uint32_t parse_additive() {
-    return parse_left_assoc(&Parser::parse_term, {{"+", BinaryOp::kAdd}, {"-", BinaryOp::kSub}});
-  }
-  std::uint32_t parse_term() {
-    return parse_left_assoc(&Parser::parse_power, {{"*", BinaryOp::kMul}, {"/", BinaryOp::kDiv}});
-  }
+  std::uint32_t parse_comparison() { return parse_left_assoc(&Parser::parse_concat, 0); }
+  std::uint32_t parse_concat() { return parse_left_assoc(&Parser::parse_additive, 1); }
+  std::uint32_t parse_additive() { return parse_left_assoc(&Parser::parse_term, 2); }
+  std::uint32_t parse_term() { return parse_left_assoc(&Parser::parse_power, 3); }
   // Left-associative, as spreadsheets have it: 2^3^2 = 64.
-  std::uint32_t parse_power() {
-    return parse_left_assoc(&Parser::parse_unary, {{"^", BinaryOp::kPow}});
-  }
+  std::uint32_t parse_power() { return parse_left_assoc(&Parser::parse_unary, 4); }
 
   // Unary minus binds tighter than "^": -2^2 = 4.
   std::uint32_t parse_unary() {

@@ -44,7 +44,7 @@ class Printer {
         break;
       case NodeKind::kBinary:
         print(ast_.child(n, 0));
-        out_ += binary_op_text(n.op);
+        out_ += operator_info(n.op).text;
         print(ast_.child(n, 1));
         break;
       case NodeKind::kCall:

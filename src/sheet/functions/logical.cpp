@@ -1,4 +1,5 @@
 // IF, AND, OR, ISERROR, TRUE, FALSE.
+#include "sheet/calc/instruction_steps.h"
 #include "sheet/functions/call_args.h"
 
 namespace pellavan::sheet {
@@ -8,17 +9,17 @@ namespace {
 template <bool kAll>
 Value all_or_any(CallArgs& a) {
   bool seen = false;
-  bool result = kAll;
+  bool result = and_or_start(kAll);
   if (auto e = a.each_logical([&](bool b) {
         seen = true;
-        result = kAll ? (result && b) : (result || b);
+        result = and_or_boolean(kAll, result, b);
       })) {
     return Value::error(*e);
   }
   return seen ? Value::boolean(result) : Value::error(ErrorCode::kValue);
 }
 
-Value iserror_fn(CallArgs& a) { return Value::boolean(a.raw(0).is_error()); }
+Value iserror_fn(CallArgs& a) { return is_error_step(a.raw(0)); }
 Value true_fn(CallArgs&) { return Value::boolean(true); }
 Value false_fn(CallArgs&) { return Value::boolean(false); }
 

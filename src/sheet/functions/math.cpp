@@ -2,13 +2,14 @@
 #include <cmath>
 #include <numbers>
 
+#include "sheet/calc/instruction_steps.h"
 #include "sheet/functions/call_args.h"
 
 namespace pellavan::sheet {
 
 namespace {
 
-Value abs_fn(CallArgs& a) { return Value::number(std::fabs(a.number(0))); }
+Value abs_fn(CallArgs& a) { return Value::number(abs_number(a.number(0))); }
 
 Value sqrt_fn(CallArgs& a) {
   const double x = a.number(0);

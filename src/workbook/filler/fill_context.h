@@ -4,7 +4,6 @@
 // project file's title and the analysis workbook, addressed through the spreadsheet control's
 // calls. The filler's steps take a FillContext& and nothing else.
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -25,10 +24,6 @@ class ChartFiller {
   virtual void Fill_BinCharts() = 0;
   virtual void Fill_ComparisonChart() = 0;
 };
-
-// Sets the values a fill's recalculation starts from, once the fill has written its inputs: a
-// developer's way to see whether the analysis lands where it lands from the template's state.
-using StartState = std::function<void(sheet::Book&)>;
 
 // One cell written by the filler, as tests and the dump tool look at a fill.
 struct WrittenCell {
@@ -71,7 +66,6 @@ struct FillContext {
   ChartFiller* charts = nullptr;                     // not owned; no charts are drawn while unset
   std::vector<WrittenCell>* trace = nullptr;         // not owned; every write is appended when set
   std::vector<CatalogueProblem> catalogue_problems;  // found by the record re-reads of this fill
-  StartState start;  // none while unset: the recalculation starts from the template's state
 };
 
 }  // namespace pellavan::workbook

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "workbook/filler/compared_results.h"
 #include "workbook/filler/fill_steps.h"
@@ -25,10 +26,15 @@ constexpr FillStep kFillSteps[] = {
 std::span<const FillStep> fill_steps() { return kFillSteps; }
 
 FillOutcome Fill_ReportWorkbook(FillContext& ctx) {
-  FillOutcome outcome;
+  if (std::optional<FillOutcome> refused = write_fill_inputs(ctx)) return std::move(*refused);
+  return recalculate_fill(ctx);
+}
+
+std::optional<FillOutcome> write_fill_inputs(FillContext& ctx) {
   // Loads!A27 is the sensible load divided by the cooling load: with a load of 0 there is no
   // ratio to write, and every cooling result would follow it into nonsense.
   if (ctx.model.ProjectRec.Loads_CoolLoad == 0) {
+    FillOutcome outcome;
     outcome.refusal = std::string(kCoolingLoadRangeMessage);
     return outcome;
   }
@@ -36,7 +42,11 @@ FillOutcome Fill_ReportWorkbook(FillContext& ctx) {
   if (book.has_mark()) book.return_to_mark();
   ctx.catalogue_problems.clear();
   for (const FillStep& step : kFillSteps) step.fill(ctx);
-  if (ctx.start) ctx.start(book);
+  return std::nullopt;
+}
+
+FillOutcome recalculate_fill(FillContext& ctx) {
+  FillOutcome outcome;
   outcome.recalc = ctx.ReportWorkbook.recalc();
   outcome.converged = outcome.recalc.converged;
   outcome.passes = outcome.recalc.passes;

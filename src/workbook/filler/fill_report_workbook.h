@@ -6,6 +6,7 @@
 // holds it (its marked state), so that a project gives the same results whatever was filled
 // before it.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,5 +57,11 @@ struct FillOutcome {
 };
 
 FillOutcome Fill_ReportWorkbook(FillContext& ctx);
+
+// Fill_ReportWorkbook in its two halves, for a tool that puts values in between: the workbook
+// back at its mark with every input written (a refused fill's outcome, or nullopt), then the
+// recalculation and all that is read back from it.
+[[nodiscard]] std::optional<FillOutcome> write_fill_inputs(FillContext& ctx);
+FillOutcome recalculate_fill(FillContext& ctx);
 
 }  // namespace pellavan::workbook

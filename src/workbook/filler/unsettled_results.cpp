@@ -95,7 +95,7 @@ std::vector<ComparedFigure> compared_figures(const FillContext& ctx) {
   return figures;
 }
 
-std::vector<FigureSpan> figure_spans(const FillContext& ctx, const sheet::RecalcReport& recalc) {
+std::vector<FigureSpan> figure_spans(FillContext& ctx, const sheet::RecalcReport& recalc) {
   sheet::Book& book = ctx.ReportWorkbook.book();
   std::vector<FigureSpan> spans;
   if (recalc.cycle_round() == 0) return spans;

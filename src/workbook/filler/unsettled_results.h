@@ -37,8 +37,9 @@ struct FigureSpan {
 
 // Every cost and loop length of the compared systems with its span over the states of the
 // cycles of `recalc`, the workbook's last recalculation; empty when no group went round one.
-// Leaves every value as the recalculation left it.
-[[nodiscard]] std::vector<FigureSpan> figure_spans(const FillContext& ctx,
+// Puts each state into the workbook to read it, and leaves every value as the recalculation left
+// it.
+[[nodiscard]] std::vector<FigureSpan> figure_spans(FillContext& ctx,
                                                    const sheet::RecalcReport& recalc);
 
 // The figures of the compared systems and where they stand in the workbook, for comparing one

@@ -599,11 +599,11 @@ TEST_F(GeoWindowTest, AnUnusableFillWarnsOnceAndStillShowsThePanel) {
 // and the results are shown as they are.
 TEST_F(GeoWindowTest, AFigureNotSettledOnIsNamedAndThePanelStillShows) {
   workbook::ProjectAnalysis finding(model.program_folder);
-  wbdump::old_backup_run_time(finding.book);
+  finding.book = wbdump::old_backup_template();
   const auto house = wbdump::widest_cycle_house(
       finding, workbook::read_project_for_analysis(path_of("Sample Project.pvn")));
   ASSERT_TRUE(house) << "the large house settles in every city of the climate table";
-  wbdump::old_backup_run_time(state->analysis().F1Book1().book());
+  state->analysis().F1Book1().book() = wbdump::old_backup_template();
   state->model.CurrencyLabel = "$ CND";
   for (const bool metric : {false, true}) {
     SCOPED_TRACE(metric ? "metric" : "imperial");
