@@ -40,6 +40,7 @@ workbook::FillOutcome AnalysisSession::Fill_ReportWorkbook(QWidget* parent,
                                                            const QString& project_file_title) {
   workbook::FillOutcome outcome = run_.fill(project_file_title.toStdString(), charts_.get());
   unsettled_ = outcome.unsettled();
+  refused_ = outcome.refused_figures;
   if (const auto warning =
           workbook::results_warning(outcome, workbook::ResultsDisplay::of(model_))) {
     platform::message_box(

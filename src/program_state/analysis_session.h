@@ -55,6 +55,8 @@ class AnalysisSession {
   // The figures the last fill could not settle on: the workbook's values are that fill's, and the
   // printed reports name them.
   [[nodiscard]] const std::vector<workbook::FigureSpan>& unsettled() const { return unsettled_; }
+  // The stored figures the last fill kept out of the analysis: the printed reports name them.
+  [[nodiscard]] const std::vector<model::StoredFigure>& refused() const { return refused_; }
 
  private:
   model::ModelState& model_;
@@ -65,6 +67,7 @@ class AnalysisSession {
   std::unique_ptr<workbook::ChartFiller> charts_;
   workbook::AnalysisRun run_;
   std::vector<workbook::FigureSpan> unsettled_;
+  std::vector<model::StoredFigure> refused_;
 };
 
 }  // namespace pellavan::program_state

@@ -82,8 +82,9 @@ PrintOutcome ReportBrowser::Print_Screen(QPrinter& printer, const PrinterPrompt&
 }
 
 UnsettledFigures ReportBrowser::unsettled() const {
-  UnsettledFigures figures{{}, workbook::ResultsDisplay::of(model_)};
+  UnsettledFigures figures{{}, workbook::ResultsDisplay::of(model_), {}};
   if (unsettled_ != nullptr) figures.spans = *unsettled_;
+  if (refused_ != nullptr) figures.refused = *refused_;
   return figures;
 }
 

@@ -29,6 +29,7 @@ FillOutcome AnalysisRun::fill(std::string project_file_title, ChartFiller* chart
   FillContext ctx(model_, loads_, report_, std::move(project_file_title));
   ctx.charts = charts;
   ctx.start = start_;
+  ctx.stored_check = stored_check_;
   return Fill_ReportWorkbook(ctx);
 }
 

@@ -45,9 +45,12 @@ class AnalysisRun {
   AnalysisOutcome run(std::string project_file_title, ChartFiller* charts = nullptr);
   // Where every fill from now on starts its recalculation (FillContext::start).
   void start_from(StartState start) { start_ = std::move(start); }
+  // The check of the stored figures every fill from now on makes (FillContext::stored_check).
+  void check_stored_figures(StoredFigureCheck check) { stored_check_ = check; }
 
  private:
   StartState start_;
+  StoredFigureCheck stored_check_ = nullptr;
   model::ModelState& model_;
   model::LoadCalcState& loads_;
   sheet::BookControl& building_load_;
@@ -77,6 +80,7 @@ class ProjectAnalysis {
   FillOutcome fill() { return run_.fill(title, charts); }
   // Where every fill from now on starts its recalculation (FillContext::start).
   void start_from(StartState start) { run_.start_from(std::move(start)); }
+  void check_stored_figures(StoredFigureCheck check) { run_.check_stored_figures(check); }
 
   // The control every fill goes through, for a ChartFiller to draw on.
   sheet::BookControl& report_control() { return report_control_; }
