@@ -32,7 +32,10 @@ void ReportBrowser::Form_Activate() {
   current_ = kProjectReport;
   show_report_view(control_, report(kProjectReport), metric(), zoom_bar_);
   chosen_ = ChosenSystems::of(model_.ProjectRec);
-  options_.restore(model_.ProjectRec);
+  // A system the last fill did not analyse offers no report of its own.
+  if (refused_ != nullptr)
+    for (const model::StoredFigure& f : *refused_) chosen_.drop(f.system);
+  options_.restore(model_.ProjectRec, chosen_);
   for (const int index : kSetUpOrder) Show_Report(index);
 }
 

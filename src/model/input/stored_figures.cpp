@@ -17,16 +17,17 @@ std::string figure_text(double value) {
   return format_significant(value, 6);
 }
 
-bool starts_with_vowel(const char* words) {
+// "an Average Depth", "an A/C Capacity", but "a Unit Quantity".
+bool takes_an(const char* words) {
   const char c = words[0];
-  return c == 'A' || c == 'E' || c == 'I' || c == 'O' || c == 'U';
+  return c == 'A' || c == 'E' || c == 'I' || c == 'O';
 }
 
 }  // namespace
 
 std::string StoredFigure::message() const {
   std::string text(window);
-  text.append(" Holds ").append(starts_with_vowel(words) ? "an " : "a ").append(words);
+  text.append(" Holds ").append(takes_an(words) ? "an " : "a ").append(words);
   text.append(" of ").append(figure_text(shown)).append(", Which Is Out of Range -- Open the ");
   return text.append(window).append(" Window to Correct It");
 }
