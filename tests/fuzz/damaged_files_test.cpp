@@ -228,6 +228,8 @@ TEST_F(DamagedFilesTest, ACatalogueRecordNoUnitCouldHaveIsADamagedRecord) {
     std::function<void()> damage;
     std::function<void(ProjectRec&)> compare;
     const char* problem;
+    int column;          // the Project Report's row of the system
+    const char* option;  // what it shows in place of the system
   };
   const Row rows[] = {
       {"Geo A's unit with a rating point of 1.56E+15",
@@ -237,7 +239,8 @@ TEST_F(DamagedFilesTest, ACatalogueRecordNoUnitCouldHaveIsADamagedRecord) {
                u.Perf(3) = model::Currency::from_double_saturated(1.56e15);
              });
        },
-       [](ProjectRec&) {}, "UnitData.CEA record 11 is damaged: it holds figures no unit can have"},
+       [](ProjectRec&) {}, "UnitData.CEA record 11 is damaged: it holds figures no unit can have",
+       2, "UnitData.CEA Record 11 Is Damaged"},
       {"the heat pump's record with a capacity of 4.9E+19",
        [&] {
          damage_record<model::AirHPRec>(
@@ -245,14 +248,16 @@ TEST_F(DamagedFilesTest, ACatalogueRecordNoUnitCouldHaveIsADamagedRecord) {
              [](model::AirHPRec& u) { u.Eer95 = model::Currency::from_double_saturated(4.9e19); });
        },
        [](ProjectRec& p) { p.System3_Type = model::code_of(SystemType::Elec); },
-       "AirData.CEA record 8 is damaged: it holds figures no unit can have"},
+       "AirData.CEA record 8 is damaged: it holds figures no unit can have", 3,
+       "AirData.CEA Record 8 Is Damaged"},
       {"the Geo T unit's record with a capacity of -1E+14",
        [&] {
          damage_record<model::TUnitRec>(folder / "Data" / "tUnitData.CEA", sample.GeoT_UnitId,
                                         [](model::TUnitRec& u) { u.RatedCapMax = -1e14f; });
        },
        [](ProjectRec& p) { p.System3_Type = model::code_of(SystemType::GeoT); },
-       "record 3 is damaged: it holds figures no unit can have"},
+       "TUnitData.CEA record 3 is damaged: it holds figures no unit can have", 3,
+       "TUnitData.CEA Record 3 Is Damaged"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -266,6 +271,8 @@ TEST_F(DamagedFilesTest, ACatalogueRecordNoUnitCouldHaveIsADamagedRecord) {
     const workbook::AnalysisOutcome outcome = run(p);
     EXPECT_FALSE(outcome.usable());
     EXPECT_THAT(outcome.problems(), ::testing::Contains(::testing::HasSubstr(r.problem)));
+    EXPECT_EQ(option_text(r.column), r.option);
+    EXPECT_EQ(heating_cost(r.column), "");
     write_all(folder / "Data" / edition.unit_file, intact[0]);
     write_all(folder / "Data" / edition.air_hp_file, intact[1]);
     write_all(folder / "Data" / "tUnitData.CEA", intact[2]);

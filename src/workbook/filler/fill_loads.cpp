@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "model/project/system_kinds.h"
 #include "workbook/filler/cell_writes.h"
 #include "workbook/filler/fill_steps.h"
 #include "workbook/filler/loads_texts.h"
@@ -138,20 +139,42 @@ void put_systems(FillContext& ctx) {
   }
 }
 
+// The damaged record a column's system was analysed on, if any: its reread ran on the system's
+// input sheet.
+const CatalogueProblem* damaged_record(const FillContext& ctx,
+                                       std::span<const CatalogueProblem> problems,
+                                       model::Int16 type) {
+  for (const CatalogueProblem& problem : problems) {
+    if (problem.lookup != model::CatalogueLookup::kDamaged) continue;
+    for (const model::SystemKind& kind : model::kSystemKinds)
+      if (model::code_of(kind.type) == type &&
+          ctx.ReportWorkbook.book().sheet(kind.input_sheet - 1).name() == problem.sheet)
+        return &problem;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
-void empty_refused_costs(FillContext& ctx) {
+void empty_refused_costs(FillContext& ctx, std::span<const CatalogueProblem> problems) {
   const model::ProjectRec& p = ctx.model.ProjectRec;
   const std::array types = {p.System1_Type, p.System2_Type, p.System3_Type};
   sheet::Book& book = ctx.ReportWorkbook.book();
-  // PRS rows 39 to 41: H:M the imperial costs, V:AA the metric ones (0-based columns).
+  // PRS rows 39 to 41: H:M the imperial costs, V:AA the metric ones, C and Q their options
+  // (0-based columns).
   constexpr int kFirstRow = 38;
   constexpr std::array<std::array<int, 2>, 2> kCostColumns = {{{7, 12}, {21, 26}}};
   for (int i = 0; i < 3; ++i) {
-    if (refused_figure(ctx, types[static_cast<std::size_t>(i)]) == nullptr) continue;
+    const model::Int16 type = types[static_cast<std::size_t>(i)];
+    const CatalogueProblem* damaged = damaged_record(ctx, problems, type);
+    if (refused_figure(ctx, type) == nullptr && damaged == nullptr) continue;
     for (const auto& [first, last] : kCostColumns)
       for (int col = first; col <= last; ++col)
         book.set_cached_value(sheet::CellPos{kPrsSheet - 1, kFirstRow + i, col}, sheet::Value{});
+    if (damaged == nullptr) continue;  // put_systems named the refused figure
+    const sheet::Value words = sheet::Value::text(
+        book.intern(damaged->file + " Record " + std::to_string(damaged->id) + " Is Damaged"));
+    for (const int col : {2, 16}) book.set_cached_value({kPrsSheet - 1, kFirstRow + i, col}, words);
   }
 }
 
