@@ -219,6 +219,10 @@ TEST_F(DamagedFilesTest, AFigureNoWindowWouldAcceptIsToldAndNotCosted) {
   }
   (void)run(sample);
   EXPECT_EQ(option_text(2), intact_geo_a);
+  // 999,999 Btu/h, which the kW display would refuse as 293 kW, is a load the window takes.
+  ProjectRec largest = sample;
+  largest.Loads_HeatLoad = 999999;
+  EXPECT_TRUE(systems::stored_figures(largest, model::UnitOptions{.metric = true}).empty());
 }
 
 TEST_F(DamagedFilesTest, ACatalogueRecordNoUnitCouldHaveIsADamagedRecord) {

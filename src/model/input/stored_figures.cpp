@@ -23,6 +23,15 @@ bool takes_an(const char* words) {
   return c == 'A' || c == 'E' || c == 'I' || c == 'O';
 }
 
+// A figure the row takes in the other display is one the window accepts: 999,999 Btu/h is a
+// heating load of 293 kW, which the kW display refuses.
+bool accepted_in_other_display(const RangeCheck& row, Display display, const CheckValues& values) {
+  const Display other = display == Display::Metric ? Display::Imperial : Display::Metric;
+  if (!checked_in(row, other)) return false;
+  const Range bounds = bounds_of(row, other, values);
+  return fixed_bounds(bounds) && inside(values.value(row, other), bounds);
+}
+
 }  // namespace
 
 std::string StoredFigure::message() const {
@@ -41,7 +50,7 @@ void add_stored_figure(const StoredTable& table, const CheckValues& values,
     const Range bounds = bounds_of(row, display, values);
     if (!fixed_bounds(bounds)) continue;
     const double value = values.value(row, display);
-    if (inside(value, bounds)) continue;
+    if (inside(value, bounds) || accepted_in_other_display(row, display, values)) continue;
     found.push_back(StoredFigure{.system = table.system,
                                  .window = table.window,
                                  .words = row.words,

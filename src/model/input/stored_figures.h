@@ -3,7 +3,9 @@
 // written by another program, and no window has checked what it holds. Each window's validation
 // table is run on the stored values as the window runs it on Done or Run; a row is asked only
 // when it names its figure in words and has fixed bounds (a minimum the window calculates is the
-// window's to propose). Each window tells its first refused figure, in one sentence:
+// window's to propose), and a figure the row takes in the other display counts as accepted (a
+// project saved in one display is opened in the other). Each window tells its first refused
+// figure, in one sentence:
 // "Geo A Holds a Unit Quantity of 489,991,639,457,911, Which Is Out of Range -- Open the Geo A
 // Window to Correct It".
 
