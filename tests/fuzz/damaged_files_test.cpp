@@ -219,6 +219,17 @@ TEST_F(DamagedFilesTest, AFigureNoWindowWouldAcceptIsToldAndNotCosted) {
   }
   (void)run(sample);
   EXPECT_EQ(option_text(2), intact_geo_a);
+  // The shipped files and the project set open without a message, in either display (but the
+  // worked example, whose 140 F hot water its window refuses).
+  std::vector<fs::path> intact_files = {data / "Default.dat", data / "ODefault.dat"};
+  for (const pellavan::testing::SetProject& set : pellavan::testing::project_set())
+    if (set.name != "worked_example") intact_files.push_back(set.file);
+  for (const fs::path& file : intact_files)
+    for (const bool metric : {false, true})
+      EXPECT_TRUE(systems::stored_figures(workbook::read_project_for_analysis(file),
+                                          model::UnitOptions{.metric = metric})
+                      .empty())
+          << file << (metric ? ", metric" : "");
   // 999,999 Btu/h, which the kW display would refuse as 293 kW, is a load the window takes.
   ProjectRec largest = sample;
   largest.Loads_HeatLoad = 999999;
