@@ -40,9 +40,7 @@ class AnalysisSession {
   loads::LoadCalcStatus Calc_Loads() { return run_.calculate_loads(); }
   // The project's loads and minimum backup inputs from its current inputs (an opened or new
   // project); no stored input is raised.
-  loads::ProjectLoads Calc_Project_Loads() {
-    return loads::Calc_Project_Loads(model_, building_load_control_, loads_);
-  }
+  loads::ProjectLoads Calc_Project_Loads();
   // When the project's last load calculation failed, shows why over `parent` and returns true:
   // no analysis runs on loads that are not the project's.
   bool refuse_failed_loads(QWidget* parent);

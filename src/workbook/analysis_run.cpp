@@ -6,6 +6,7 @@
 #include "loads/building_load/building_load_book.h"
 #include "model/project/file_conversion.h"
 #include "model/project/project_file.h"
+#include "workbook/filler/refused_figures.h"
 #include "workbook/report_workbook_template.h"
 
 namespace pellavan::workbook {
@@ -25,6 +26,11 @@ std::vector<std::string> AnalysisOutcome::problems() const {
   return lines;
 }
 
+loads::LoadCalcStatus AnalysisRun::calculate_loads() {
+  const FiguresKeptOut kept_out(model_.ProjectRec, refused_figures(stored_check_, model_));
+  return loads::Calc_Loads(model_, building_load_, loads_);
+}
+
 FillOutcome AnalysisRun::fill(std::string project_file_title, ChartFiller* charts) {
   FillContext ctx(model_, loads_, report_, std::move(project_file_title));
   ctx.charts = charts;
@@ -36,7 +42,10 @@ FillOutcome AnalysisRun::fill(std::string project_file_title, ChartFiller* chart
 AnalysisOutcome AnalysisRun::run(std::string project_file_title, ChartFiller* charts) {
   AnalysisOutcome outcome;
   outcome.loads = calculate_loads();
-  loads::Min_Backup(model_, loads_);  // as the project window's Done raises the backup inputs
+  {
+    const FiguresKeptOut kept_out(model_.ProjectRec, refused_figures(stored_check_, model_));
+    loads::Min_Backup(model_, loads_);  // as the project window's Done raises the backup inputs
+  }
   outcome.fill = fill(std::move(project_file_title), charts);
   return outcome;
 }

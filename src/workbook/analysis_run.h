@@ -37,16 +37,17 @@ class AnalysisRun {
               sheet::BookControl& building_load, sheet::BookControl& report)
       : model_(model), loads_(load_results), building_load_(building_load), report_(report) {}
 
-  loads::LoadCalcStatus calculate_loads() {
-    return loads::Calc_Loads(model_, building_load_, loads_);
-  }
+  // Without the refused figures (refused_figures.h).
+  loads::LoadCalcStatus calculate_loads();
   FillOutcome fill(std::string project_file_title, ChartFiller* charts = nullptr);
   [[nodiscard]] const model::ModelState& model() const { return model_; }
   AnalysisOutcome run(std::string project_file_title, ChartFiller* charts = nullptr);
   // Where every fill from now on starts its recalculation (FillContext::start).
   void start_from(StartState start) { start_ = std::move(start); }
-  // The check of the stored figures every fill from now on makes (FillContext::stored_check).
+  // The check of the stored figures every load calculation and fill from now on makes
+  // (FillContext::stored_check).
   void check_stored_figures(StoredFigureCheck check) { stored_check_ = check; }
+  [[nodiscard]] StoredFigureCheck stored_check() const { return stored_check_; }
 
  private:
   StartState start_;

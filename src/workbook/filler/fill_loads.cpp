@@ -112,8 +112,10 @@ void put_client_and_project(FillContext& ctx) {
     set_text_cell(ctx, 18 + line, 1, stored_field_text(notes[line]));  // A18:A20
 }
 
-// The figure kept out of the analysis that a column's system rests on, if any.
+// The figure kept out of the analysis that a column's system rests on, if any; a column of no
+// system rests on none.
 const model::StoredFigure* refused_figure(const FillContext& ctx, model::Int16 type) {
+  if (type == model::code_of(model::SystemType::NoSystem)) return nullptr;
   for (const model::StoredFigure& f : ctx.refused_figures)
     if (f.system == model::SystemType::NoSystem || model::code_of(f.system) == type) return &f;
   return nullptr;

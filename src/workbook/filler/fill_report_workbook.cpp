@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "model/project/system_kinds.h"
 #include "workbook/filler/compared_results.h"
 #include "workbook/filler/fill_steps.h"
+#include "workbook/filler/refused_figures.h"
 #include "workbook/filler/result_ranges.h"
 #include "workbook/filler/summary_results.h"
 
@@ -19,42 +19,6 @@ constexpr FillStep kFillSteps[] = {
     {"Loads", fill_loads},     {"Rates", fill_rates},         {"Geo A", fill_geo_a},
     {"Geo B", fill_geo_b},     {"GEO T", fill_geo_t},         {"Air-to-Air", fill_air_to_air},
     {"Furnace", fill_furnace}, {"Economics", fill_economics},
-};
-
-// The figures the fill keeps out of the analysis: those of the loads and rates, and of the
-// systems the project compares.
-std::vector<model::StoredFigure> refused_figures(const FillContext& ctx) {
-  std::vector<model::StoredFigure> refused;
-  if (ctx.stored_check == nullptr) return refused;
-  const model::ProjectRec& rec = ctx.model.ProjectRec;
-  for (model::StoredFigure& f : ctx.stored_check(rec, model::UnitOptions::of(ctx.model.MetricFlag)))
-    if (f.binds_analysis &&
-        (f.system == model::SystemType::NoSystem || model::compared(rec, f.system)))
-      refused.push_back(std::move(f));
-  return refused;
-}
-
-// Writes each refused figure as 0 for the fill and gives the record its own value back after:
-// the project keeps what its file holds until the user corrects it.
-class FiguresKeptOut {
- public:
-  FiguresKeptOut(model::ProjectRec& rec, const std::vector<model::StoredFigure>& figures)
-      : rec_(rec), figures_(figures) {
-    for (const model::StoredFigure& f : figures_) {
-      kept_.push_back(f.field.get(rec_));
-      f.field.set(rec_, 0);
-    }
-  }
-  FiguresKeptOut(const FiguresKeptOut&) = delete;
-  FiguresKeptOut& operator=(const FiguresKeptOut&) = delete;
-  ~FiguresKeptOut() {
-    for (std::size_t i = figures_.size(); i-- > 0;) figures_[i].field.set(rec_, kept_[i]);
-  }
-
- private:
-  model::ProjectRec& rec_;
-  const std::vector<model::StoredFigure>& figures_;
-  std::vector<double> kept_;
 };
 
 }  // namespace
@@ -72,7 +36,7 @@ FillOutcome Fill_ReportWorkbook(FillContext& ctx) {
   sheet::Book& book = ctx.ReportWorkbook.book();
   if (book.has_mark()) book.return_to_mark();
   ctx.catalogue_problems.clear();
-  ctx.refused_figures = refused_figures(ctx);
+  ctx.refused_figures = refused_figures(ctx.stored_check, ctx.model);
   const FiguresKeptOut kept_out(ctx.model.ProjectRec, ctx.refused_figures);
   for (const FillStep& step : kFillSteps) step.fill(ctx);
   if (ctx.start) ctx.start(book);
