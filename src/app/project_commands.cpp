@@ -94,6 +94,16 @@ void ProjectCommands::tell_unknown_systems() {
                                                   platform::kAppTitle, MessageIcon::Exclamation});
 }
 
+void ProjectCommands::tell_stored_figures() {
+  if (state_.services.stored_figures == nullptr) return;
+  const auto found = state_.services.stored_figures(
+      state_.model.ProjectRec, model::UnitOptions::of(state_.model.MetricFlag));
+  // The first, as its window's Done or Run would refuse it first; the window tells the rest.
+  if (!found.empty())
+    platform::message_box(view_.dialog_parent(), {QString::fromStdString(found.front().message()),
+                                                  platform::kAppTitle, MessageIcon::Exclamation});
+}
+
 void ProjectCommands::calculate_loads() {
   // Without its city file the program cannot go on: the project window that opens next ends it
   // with the file's message.
@@ -123,6 +133,7 @@ void ProjectCommands::New_Analysis() {
   calculate_loads();
   view_.load_rows(false);
   tell_unknown_systems();
+  tell_stored_figures();
   view_.show_project_window();
 }
 
@@ -186,6 +197,7 @@ void ProjectCommands::Open_Analysis() {
   state_.model.CurrencyLabel = state_.model.ProjectRec.Rates_CurrencyId;
   view_.load_rows(true);
   tell_unknown_systems();
+  tell_stored_figures();
   view_.show_project_window();
 }
 

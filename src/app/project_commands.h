@@ -81,6 +81,8 @@ class ProjectCommands {
   void calculate_loads();
   // A column whose system code the program does not know opens as no system: says which, once.
   void tell_unknown_systems();
+  // The first figure of the project its window would refuse, named with its window.
+  void tell_stored_figures();
   // The save dialog until the name has the project extension; false when cancelled.
   bool choose_save_file(const QString& proposed, QString& path);
   // Runs write; on failure asks Disk_Error and runs it again while the user chooses Retry.

@@ -261,6 +261,8 @@ void RatesWindow::Command1_Click() {
                      qs(model::shown_text(model::utf8_from_cp1252(rates.Rates_CurrencyId.str()))));
   state_.model.CurrencyLabel = rates.Rates_CurrencyId.trimmed();
   rates_changed_ = 0;
+  // A rate the file holds out of range is told at once, its box given the cursor, as Done would.
+  (void)Test_Data(rates);
 }
 
 void RatesWindow::Command2_Click() {

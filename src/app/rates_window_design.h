@@ -232,16 +232,7 @@ constexpr std::array<model::UnitBinding, sizeof...(I)> rate_bindings(std::index_
 }
 inline constexpr auto kUnits = rate_bindings(std::make_index_sequence<loads::kRateCount>{});
 
-// Prices within the range the analysis has been used with, in stored units.
-constexpr model::RangeCheck rate_check(int i) {
-  const bool inflation = loads::kRateFields[i].inflation;
-  return {.name = inflation ? "inflation rate" : "price",
-          .value = i,
-          .imperial = inflation ? model::Range{-0.99, 0.99} : model::Range{0, 10000},
-          .text = inflation ? "Inflation Rate Outside of Valid Range of -99% to 99%"
-                            : "One or More Rates Outside of Valid Range of 0 to 10,000",
-          .focus = kRateBoxes[i]};
-}
+constexpr model::RangeCheck rate_check(int i) { return loads::rate_check(i, kRateBoxes[i]); }
 template <std::size_t... I>
 constexpr std::array<model::RangeCheck, sizeof...(I)> rate_checks(std::index_sequence<I...>) {
   return {rate_check(static_cast<int>(I))...};

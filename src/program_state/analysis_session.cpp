@@ -3,6 +3,7 @@
 #include "loads/building_load/building_load_book.h"
 #include "platform/message_box.h"
 #include "workbook/filler/fill_report_workbook.h"
+#include "workbook/filler/refused_figures.h"
 #include "workbook/results_words.h"
 #include "workbook/report_workbook_template.h"
 
@@ -26,6 +27,13 @@ AnalysisSession::AnalysisSession(model::ModelState& model, const ChartsMaker& ma
       charts_(make_charts ? make_charts(*report_, model) : nullptr),
       run_(model, loads_, building_load_control_, report_->cells()) {}
 
+loads::ProjectLoads AnalysisSession::Calc_Project_Loads() {
+  // The loads a figure no window would accept does not reach, as in every fill.
+  const workbook::FiguresKeptOut kept_out(model_.ProjectRec,
+                                          workbook::refused_figures(run_.stored_check(), model_));
+  return loads::Calc_Project_Loads(model_, building_load_control_, loads_);
+}
+
 bool AnalysisSession::refuse_failed_loads(QWidget* parent) {
   const std::string message = loads::load_message(loads_);
   if (message.empty()) return false;
@@ -40,6 +48,7 @@ workbook::FillOutcome AnalysisSession::Fill_ReportWorkbook(QWidget* parent,
                                                            const QString& project_file_title) {
   workbook::FillOutcome outcome = run_.fill(project_file_title.toStdString(), charts_.get());
   unsettled_ = outcome.unsettled();
+  refused_ = outcome.refused_figures;
   if (const auto warning =
           workbook::results_warning(outcome, workbook::ResultsDisplay::of(model_))) {
     platform::message_box(

@@ -40,9 +40,7 @@ class AnalysisSession {
   loads::LoadCalcStatus Calc_Loads() { return run_.calculate_loads(); }
   // The project's loads and minimum backup inputs from its current inputs (an opened or new
   // project); no stored input is raised.
-  loads::ProjectLoads Calc_Project_Loads() {
-    return loads::Calc_Project_Loads(model_, building_load_control_, loads_);
-  }
+  loads::ProjectLoads Calc_Project_Loads();
   // When the project's last load calculation failed, shows why over `parent` and returns true:
   // no analysis runs on loads that are not the project's.
   bool refuse_failed_loads(QWidget* parent);
@@ -55,6 +53,8 @@ class AnalysisSession {
   // The figures the last fill could not settle on: the workbook's values are that fill's, and the
   // printed reports name them.
   [[nodiscard]] const std::vector<workbook::FigureSpan>& unsettled() const { return unsettled_; }
+  // The stored figures the last fill kept out of the analysis: the printed reports name them.
+  [[nodiscard]] const std::vector<model::StoredFigure>& refused() const { return refused_; }
 
  private:
   model::ModelState& model_;
@@ -65,6 +65,7 @@ class AnalysisSession {
   std::unique_ptr<workbook::ChartFiller> charts_;
   workbook::AnalysisRun run_;
   std::vector<workbook::FigureSpan> unsettled_;
+  std::vector<model::StoredFigure> refused_;
 };
 
 }  // namespace pellavan::program_state

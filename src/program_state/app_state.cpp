@@ -25,6 +25,7 @@ AppState::~AppState() = default;
 
 AnalysisSession& AppState::analysis() {
   if (!analysis_) analysis_ = std::make_unique<AnalysisSession>(model, services.make_charts);
+  analysis_->run().check_stored_figures(services.stored_figures);  // registered after the start
   return *analysis_;
 }
 

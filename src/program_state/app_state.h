@@ -18,6 +18,7 @@
 #include "model/units/unit_memos.h"
 #include "platform/help_system.h"
 #include "program_state/window_registry.h"
+#include "workbook/filler/fill_context.h"
 
 namespace pellavan::workbook {
 class ChartFiller;
@@ -45,6 +46,8 @@ struct Services {
   std::function<void()> Check_ForUpdate;      // the on-line version check
   std::function<void()> Fill_ReportWorkbook;  // fills and recalculates the analysis workbook
   ChartsMaker make_charts;                    // the charts layer's graphs
+  // The systems layer's check of the figures a project holds, which every fill makes.
+  workbook::StoredFigureCheck stored_figures = nullptr;
 };
 
 struct AppState {

@@ -16,6 +16,13 @@ void ChosenSystems::choose(model::SystemType kind) {
     codes_.set(static_cast<std::size_t>(model::code_of(kind)));
 }
 
+void ChosenSystems::drop(model::SystemType kind) {
+  if (kind == model::SystemType::NoSystem)
+    codes_.reset();
+  else
+    codes_.reset(static_cast<std::size_t>(model::code_of(kind)));
+}
+
 bool ChosenSystems::has(model::SystemType kind) const {
   return kind == model::SystemType::NoSystem ||
          codes_.test(static_cast<std::size_t>(model::code_of(kind)));

@@ -15,6 +15,8 @@ class ChosenSystems {
   [[nodiscard]] static ChosenSystems of(const model::ProjectRec& rec);
 
   void choose(model::SystemType kind);
+  // The kind counts as not chosen; NoSystem drops every kind.
+  void drop(model::SystemType kind);
   // Always true for NoSystem: what belongs to no system is always enabled.
   [[nodiscard]] bool has(model::SystemType kind) const;
 

@@ -14,10 +14,19 @@ bool shows(const Report& report, const workbook::FigureSpan& span) {
   return false;
 }
 
+// A figure of the loads or rates is every system's.
+bool shows(const Report& report, const model::StoredFigure& figure) {
+  if (report.figures == ShownFigures::kNone) return false;
+  return report.figures == ShownFigures::kComparedCosts ||
+         figure.system == model::SystemType::NoSystem || figure.system == report.system;
+}
+
 }  // namespace
 
 std::vector<std::string> page_notes(const Report& report, const UnsettledFigures& unsettled) {
   std::vector<std::string> notes;
+  for (const model::StoredFigure& figure : unsettled.refused)
+    if (shows(report, figure)) notes.push_back(figure.message());
   for (const workbook::FigureSpan& span : unsettled.spans)
     if (shows(report, span)) notes.push_back(workbook::describe(span, unsettled.display));
   return notes;

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "model/project/system_type.h"
+#include "reports/chosen_systems.h"
 #include "model/records/project_rec.h"
 
 namespace pellavan::reports {
@@ -72,6 +73,9 @@ class PrintOptions {
   // rec's comparison columns enabled, the others disabled with their fields set to 0; every box
   // takes its field, the colour choice Print_BlackWhite.
   void restore(model::ProjectRec& rec);
+  // The same with the boxes of the systems `chosen` drops disabled, unticked for this window
+  // only: the project keeps its choice.
+  void restore(model::ProjectRec& rec, const ChosenSystems& chosen);
   // The panel's choices into rec (Done, and the start of every batch print).
   void store(model::ProjectRec& rec) const;
 

@@ -32,7 +32,10 @@ void ReportBrowser::Form_Activate() {
   current_ = kProjectReport;
   show_report_view(control_, report(kProjectReport), metric(), zoom_bar_);
   chosen_ = ChosenSystems::of(model_.ProjectRec);
-  options_.restore(model_.ProjectRec);
+  // A system the last fill did not analyse offers no report of its own.
+  if (refused_ != nullptr)
+    for (const model::StoredFigure& f : *refused_) chosen_.drop(f.system);
+  options_.restore(model_.ProjectRec, chosen_);
   for (const int index : kSetUpOrder) Show_Report(index);
 }
 
@@ -82,8 +85,9 @@ PrintOutcome ReportBrowser::Print_Screen(QPrinter& printer, const PrinterPrompt&
 }
 
 UnsettledFigures ReportBrowser::unsettled() const {
-  UnsettledFigures figures{{}, workbook::ResultsDisplay::of(model_)};
+  UnsettledFigures figures{{}, workbook::ResultsDisplay::of(model_), {}};
   if (unsettled_ != nullptr) figures.spans = *unsettled_;
+  if (refused_ != nullptr) figures.refused = *refused_;
   return figures;
 }
 

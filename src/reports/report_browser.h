@@ -25,10 +25,12 @@ namespace pellavan::reports {
 class ReportBrowser {
  public:
   // None is owned; all outlive the browser. `unsettled`: the figures the last fill of the
-  // workbook could not settle on, which the printed pages name (none when null).
+  // workbook could not settle on, `refused`: the stored figures it kept out of the analysis; the
+  // printed pages name both (none when null).
   ReportBrowser(sheet::view::SpreadsheetControl& control, model::ModelState& model,
-                const std::vector<workbook::FigureSpan>* unsettled = nullptr)
-      : control_(control), model_(model), unsettled_(unsettled) {}
+                const std::vector<workbook::FigureSpan>* unsettled = nullptr,
+                const std::vector<model::StoredFigure>* refused = nullptr)
+      : control_(control), model_(model), unsettled_(unsettled), refused_(refused) {}
 
   // Form_Load, for the control: its job and product names, and every sheet in the fixed state
   // of Set_Criteria.
@@ -72,6 +74,7 @@ class ReportBrowser {
   sheet::view::SpreadsheetControl& control_;
   model::ModelState& model_;
   const std::vector<workbook::FigureSpan>* unsettled_;
+  const std::vector<model::StoredFigure>* refused_;
   ChosenSystems chosen_;
   PrintOptions options_;
   int current_ = kProjectReport;

@@ -5,6 +5,7 @@
 #include "systems/geo/geo_t_window.h"
 #include "systems/geo/geo_window.h"
 #include "systems/results/bin_viewer.h"
+#include "systems/stored_figures.h"
 
 namespace pellavan::systems {
 
@@ -17,6 +18,7 @@ void register_system_windows(program_state::AppState& state) {
   state.windows.add(WindowId::BinViewer, &make_window<BinViewer>);
   state.windows.add(WindowId::Furnace, make_window<FurnaceWindow>);
   state.windows.add(WindowId::HeatPump, make_window<HeatPumpWindow>);
+  state.services.stored_figures = &stored_figures;
 }
 
 }  // namespace pellavan::systems

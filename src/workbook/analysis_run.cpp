@@ -6,6 +6,7 @@
 #include "loads/building_load/building_load_book.h"
 #include "model/project/file_conversion.h"
 #include "model/project/project_file.h"
+#include "workbook/filler/refused_figures.h"
 #include "workbook/report_workbook_template.h"
 
 namespace pellavan::workbook {
@@ -25,14 +26,21 @@ std::vector<std::string> AnalysisOutcome::problems() const {
   return lines;
 }
 
+loads::LoadCalcStatus AnalysisRun::calculate_loads() {
+  const FiguresKeptOut kept_out(model_.ProjectRec, refused_figures(stored_check_, model_));
+  return loads::Calc_Loads(model_, building_load_, loads_);
+}
+
 FillOutcome AnalysisRun::fill(std::string project_file_title, ChartFiller* charts) {
   FillContext ctx(model_, loads_, report_, std::move(project_file_title));
   ctx.charts = charts;
+  ctx.stored_check = stored_check_;
   return Fill_ReportWorkbook(ctx);
 }
 
 loads::LoadCalcStatus AnalysisRun::calculate_loads_for_fill() {
   const loads::LoadCalcStatus status = calculate_loads();
+  const FiguresKeptOut kept_out(model_.ProjectRec, refused_figures(stored_check_, model_));
   loads::Min_Backup(model_, loads_);
   return status;
 }
@@ -83,6 +91,7 @@ FillOutcome ProjectAnalysis::fill() {
   if (!start_) return run_.fill(title, charts);
   FillContext ctx(model, loads, report_control_, title);
   ctx.charts = charts;
+  ctx.stored_check = run_.stored_check();
   if (std::optional<FillOutcome> refused = write_fill_inputs(ctx)) return std::move(*refused);
   start_(book);
   return recalculate_fill(ctx);

@@ -38,17 +38,21 @@ class AnalysisRun {
               sheet::BookControl& building_load, sheet::BookControl& report)
       : model_(model), loads_(load_results), building_load_(building_load), report_(report) {}
 
-  loads::LoadCalcStatus calculate_loads() {
-    return loads::Calc_Loads(model_, building_load_, loads_);
-  }
+  // Without the refused figures (refused_figures.h).
+  loads::LoadCalcStatus calculate_loads();
   // The load calculation with the backup inputs raised to the building's minimum after it, as
   // the project window's Done raises them: the first half of run().
   loads::LoadCalcStatus calculate_loads_for_fill();
   FillOutcome fill(std::string project_file_title, ChartFiller* charts = nullptr);
   [[nodiscard]] const model::ModelState& model() const { return model_; }
   AnalysisOutcome run(std::string project_file_title, ChartFiller* charts = nullptr);
+  // The check of the stored figures every load calculation and fill from now on makes
+  // (FillContext::stored_check).
+  void check_stored_figures(StoredFigureCheck check) { stored_check_ = check; }
+  [[nodiscard]] StoredFigureCheck stored_check() const { return stored_check_; }
 
  private:
+  StoredFigureCheck stored_check_ = nullptr;
   model::ModelState& model_;
   model::LoadCalcState& loads_;
   sheet::BookControl& building_load_;
@@ -83,6 +87,7 @@ class ProjectAnalysis {
   // Where every fill of this analysis from now on starts its recalculation: between the halves
   // of the program's fill (write_fill_inputs, recalculate_fill).
   void start_from(StartState start) { start_ = std::move(start); }
+  void check_stored_figures(StoredFigureCheck check) { run_.check_stored_figures(check); }
 
   // The control every fill goes through, for a ChartFiller to draw on.
   sheet::BookControl& report_control() { return report_control_; }

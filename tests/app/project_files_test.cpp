@@ -13,6 +13,7 @@
 #include "model/saving/file_lock.h"
 #include "model/project/project_files_fixture.h"
 #include "platform/picture_box.h"
+#include "systems/stored_figures.h"
 
 namespace pellavan::app {
 namespace {
@@ -111,6 +112,34 @@ TEST_F(ProjectFilesTest, AColumnOfASystemTheProgramDoesNotKnowOpensAsNone) {
     EXPECT_EQ(saved.System3_Freeze, 0);
     EXPECT_EQ(saved.System3_Description.trimmed(), "No Option Selected");
   }
+}
+
+// A figure no window would accept opens with one message naming its window and field; the file
+// and the record keep it until the user corrects and saves it.
+TEST_F(ProjectFilesTest, AFigureItsWindowWouldRefuseOpensWithItsMessage) {
+  // The shipped sample, whose loads pass, with a tandem Geo A.
+  auto damaged = model::decode_record<model::ProjectRec>(
+      read_all(std::filesystem::path(std::getenv("PELLAVAN_DATA_DIR")) / "Sample Project.pvn"));
+  damaged.GeoA_Unit2Tons =  // its window comes after the rates: not told
+      model::Currency::from_double_saturated(489991639457910.9648);
+  damaged.Rates_OilWinter = model::Currency::from_double_saturated(-3);
+  const auto bytes = model::encode_record(damaged);
+  write_all(file("damaged.pvn"), bytes);
+  state->services.stored_figures = &systems::stored_figures;  // as the program registers it
+  MainWindow& w = new_project();
+  messages.clear();
+  answers[testing::kSaveQuestion] = MessageResult::No;
+  open_file(w, project_path("damaged.pvn"));
+  EXPECT_EQ(times_shown(QStringLiteral(
+                "Utility Information Holds a Fuel Oil Winter Rate of -3, Which Is Out of Range "
+                "-- Open the Utility Information Window to Correct It")),
+            1);
+  EXPECT_EQ(times_shown(QStringLiteral(
+                "Geo A Holds a Second Unit Quantity of 489,991,639,457,911, Which Is Out of Range "
+                "-- Open the Geo A Window to Correct It")),
+            0);
+  EXPECT_EQ(read_all(file("damaged.pvn")), bytes);
+  EXPECT_EQ(state->model.ProjectRec.GeoA_Unit2Tons, damaged.GeoA_Unit2Tons);
 }
 
 TEST_F(ProjectFilesTest, SaveAsksForTheProjectExtension) {

@@ -349,6 +349,17 @@ TEST_F(RatesWindowTest, DamagedRateFilesAreRefusedAndChangeNothing) {
     }
     w.Command4_Click();
   }
+  // A price no window would accept opens with the window's own refusal of it.
+  rec.PropaneWinter = model::Currency::from_double_saturated(634106827533767.94);
+  ASSERT_FALSE(model::write_rate_file(file_path("test.rat"), rec));
+  RatesWindow& w = shown_rates_window();
+  messages.clear();
+  dialog_answers.push_back(QString::fromStdString(file_path("test.rat")));
+  w.Command1_Click();
+  EXPECT_EQ(times_shown(QStringLiteral("One or More Rates Outside of Valid Range of 0 to 10,000")),
+            1);
+  EXPECT_EQ(rate_box(6)->text(), "2.500");
+  w.Command4_Click();
 }
 
 }  // namespace

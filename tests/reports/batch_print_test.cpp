@@ -132,7 +132,7 @@ TEST_F(BatchPrintTest, APageNamesTheUnsettledFiguresItShowsUnderItsBlock) {
       "Geo A heating cost: between $700 and $1,000 a year; the analysis could not settle on one "
       "figure";
   const UnsettledFigures unsettled{
-      {{"Geo A", "heating cost", true, 900, 700, 1000, model::SystemType::GeoA}}, {}};
+      {{"Geo A", "heating cost", true, 900, 700, 1000, model::SystemType::GeoA}}, {}, {}};
   const BatchPrint pages = batch({PrintBox::kProject, PrintBox::kSummary, PrintBox::kBinGraph,
                                   PrintBox::kGeoA, PrintBox::kGeoB},
                                  unsettled);

@@ -6,6 +6,7 @@
 
 #include "reports/charts/report_charts.h"
 #include "sheet/address.h"
+#include "systems/stored_figures.h"
 #include "workbook/analysis_run.h"
 
 namespace pellavan::reportshot {
@@ -19,6 +20,7 @@ sheet::Book filled_project(const std::filesystem::path& program_folder,
   workbook::ProjectAnalysis analysis(program_folder);
   reports::ReportCharts charts(analysis.report_control(), analysis.model);
   analysis.charts = &charts;
+  analysis.check_stored_figures(&systems::stored_figures);
   if (metric) {
     // The unit options of a settings file that asks for metric display.
     analysis.model.MetricFlag(model::kMetricDisplay) = -1;

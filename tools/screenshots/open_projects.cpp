@@ -6,7 +6,8 @@
 // off half-way (its journal in the user's folder), then that copy while a second program stopped
 // in its save holds it, and once that program is gone, then a copy whose third column holds system
 // code 5 (with a frozen description), which the program does not know, and its Project Report and
-// comparison graph, as a user would. Saves the screen after each
+// comparison graph, then a copy whose Geo A second unit is of 489,991,639,457,911 tons, with its
+// message, Project Report and comparison graph, as a user would. Saves the screen after each
 // open, at every message (drawn as a real box over whatever is on the screen) and with the load
 // page and the main window afterwards. Run it on a display of its own, e.g.
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-open-screenshots build/bin shots
@@ -14,6 +15,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -121,6 +124,10 @@ int main(int argc, char** argv) {
   five.System3_Type = 5;
   five.System3_Freeze = 1;
   five.System3_Description = "Geo X Hybrid / Vert 1 U-Tube - 0.75\"";
+  const std::filesystem::path damaged = folder / "Data" / "Damaged Figure.pvn";
+  model::ProjectRec huge = model::read_project_file(sample).record;
+  huge.Project_Title = "Damaged Figure";
+  huge.GeoA_Unit2Tons = model::Currency::from_double_saturated(489991639457910.9648);
 
   QString step;  // the name of the next shot
   int shots = 0;
@@ -142,6 +149,15 @@ int main(int argc, char** argv) {
     if (auto* reports = qobject_cast<reports::ReportsWindow*>(&window)) {
       reports->show();
       shoot(*reports, out, step + QStringLiteral("-project-report"));
+      if (step.endsWith(QLatin1String("damaged-figure"))) {  // the page as it prints
+        const QString pdf = out.filePath(step + QStringLiteral("-project-report.pdf"));
+        reports->set_printer_prompt([pdf](QPrinter& printer) {
+          printer.setOutputFormat(QPrinter::PdfFormat);
+          printer.setOutputFileName(pdf);
+          return true;
+        });
+        reports->form().button("Command1")->click();
+      }
       reports->menus().action("mnuProjectGraph")->trigger();
       reports->form().get<QScrollBar>("HscrZoom")->setValue(70);  // the whole graph in sight
       shoot(*reports, out, step + QStringLiteral("-comparison-graph"));
@@ -181,7 +197,8 @@ int main(int argc, char** argv) {
                                      {cut, "3-cut-save"},
                                      {cut, "4-being-saved"},
                                      {cut, "5-save-ended"},
-                                     {unknown, "6-unknown-system"}}) {
+                                     {unknown, "6-unknown-system"},
+                                     {damaged, "7-damaged-figure"}}) {
       step = display + QStringLiteral("-") + QString::fromLatin1(name);
       next = file;
       const bool held = std::string_view(name) == "4-being-saved";
@@ -190,13 +207,14 @@ int main(int argc, char** argv) {
                  : leave_cut_save(cut, before, being_saved)))
         return 1;
       if (file == unknown && model::write_project_file(unknown, five)) return 1;
+      if (file == damaged && model::write_project_file(damaged, huge)) return 1;
       main.SSCOMMAND2_Click();
       shoot(out, step + QStringLiteral("-main-window"));
       if (held) {
         ::kill(saving, SIGKILL);
         ::waitpid(saving, nullptr, 0);
       }
-      if (file == unknown) {
+      if (file == unknown || file == damaged) {
         main.btnReport_Click();
         main.Timer1_Timer();
       }

@@ -51,6 +51,7 @@
 #include "wbdump/sweep_houses.h"
 #include "workbook/filler/summary_results.h"
 #include "workbook/filler/unsettled_results.h"
+#include "systems/stored_figures.h"
 #include "workbook/analysis_run.h"
 #include "workbook/report_workbook_template.h"
 
@@ -170,6 +171,7 @@ int main(int argc, char** argv) {
   };
   // The formulas put in and where the fills start, on an analysis before its first run.
   const auto prepare = [&](workbook::ProjectAnalysis& analysis) {
+    analysis.check_stored_figures(&systems::stored_figures);
     if (!overrides.empty()) analysis.book = wbdump::template_with(overrides);
     if (start == "lockout") analysis.start_from(wbdump::start_locked_out());
     if (start == "calc") analysis.start_from(wbdump::start_from_values(start_from));

@@ -9,11 +9,15 @@ using model::Display;
 
 namespace {
 
+constexpr auto kRows = load_rows({});
+
 double capacity(double btuh, Display display) {
   return display == Display::Metric ? btuh / model::kBtuhPerKw : btuh;
 }
 
 }  // namespace
+
+std::span<const model::RangeCheck> load_checks() { return kRows; }
 
 double LoadCheckValues::value(const model::RangeCheck& row, Display display) const {
   const model::ProjectRec& p = rec_;

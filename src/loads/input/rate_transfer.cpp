@@ -1,8 +1,22 @@
 #include "loads/input/rate_transfer.h"
 
+#include <utility>
+
 #include "model/text/ascii.h"
 
 namespace pellavan::loads {
+
+namespace {
+
+template <std::size_t... I>
+constexpr std::array<model::RangeCheck, sizeof...(I)> unboxed_rate_rows(std::index_sequence<I...>) {
+  return {rate_check(static_cast<int>(I), {})...};
+}
+constexpr auto kRows = unboxed_rate_rows(std::make_index_sequence<kRateCount>{});
+
+}  // namespace
+
+std::span<const model::RangeCheck> rate_checks() { return kRows; }
 
 void rates_to_file(const ProjectRec& rates, const model::UnitOptions& units, RatesRec& file) {
   for (const RateField& f : kRateFields)

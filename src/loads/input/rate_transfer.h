@@ -4,6 +4,7 @@
 // Prices are held per kWh, per Ccf and per US gallon in both, whatever the display.
 
 #include <array>
+#include <span>
 
 #include "model/input/range_check.h"
 #include "model/input/record_field.h"
@@ -66,6 +67,45 @@ inline constexpr RateField kRateFields[] = {
      true},
 };
 inline constexpr int kRateCount = static_cast<int>(std::size(kRateFields));
+
+// Each rate as a message about a stored figure names it, in kRateFields' order.
+inline constexpr const char* kRateWords[] = {
+    "Geothermal Electric Summer Rate",
+    "Geothermal Electric Winter Rate",
+    "Heat Pump Electric Summer Rate",
+    "Heat Pump Electric Winter Rate",
+    "Fossil Fuel Electric Summer Rate",
+    "Fossil Fuel Electric Winter Rate",
+    "Natural Gas Summer Rate",
+    "Natural Gas Winter Rate",
+    "Propane Summer Rate",
+    "Propane Winter Rate",
+    "Fuel Oil Summer Rate",
+    "Fuel Oil Winter Rate",
+    "Geothermal Electric Inflation Rate",
+    "Heat Pump Electric Inflation Rate",
+    "Fossil Fuel Electric Inflation Rate",
+    "Natural Gas Inflation Rate",
+    "Propane Inflation Rate",
+    "Fuel Oil Inflation Rate",
+};
+static_assert(std::size(kRateWords) == kRateCount);
+
+// Test_Data's row of kRateFields[i]: prices within the range the analysis has been used with,
+// in stored units.
+constexpr model::RangeCheck rate_check(int i, model::ControlRef box) {
+  const bool inflation = kRateFields[i].inflation;
+  return {.name = inflation ? "inflation rate" : "price",
+          .value = i,
+          .imperial = inflation ? model::Range{-0.99, 0.99} : model::Range{0, 10000},
+          .text = inflation ? "Inflation Rate Outside of Valid Range of -99% to 99%"
+                            : "One or More Rates Outside of Valid Range of 0 to 10,000",
+          .focus = box,
+          .words = kRateWords[i]};
+}
+
+// The rows without boxes.
+[[nodiscard]] std::span<const model::RangeCheck> rate_checks();
 
 // The provider names and the description (25 characters each in a file, 50 the description).
 struct RateText {

@@ -2,9 +2,10 @@
 // The scan by which every catalogue reader finds a record by id. The id in the buffer is tested
 // before each read, so a buffer that already holds the key reads nothing and, in a non-empty
 // file, counts as found; the record found last in the file is found; an empty file finds
-// nothing. A scan that ends without the key leaves an emptied record in the buffer, never a
-// stale one that a caller could take for the record it asked for; the record of a file cut off
-// within its last record is not found.
+// nothing. A record found whose figures no unit can have is not found either (kDamaged). A scan
+// that ends without the key, or with a damaged record, leaves an emptied record in the buffer,
+// never a stale one that a caller could take for the record it asked for; the record of a file cut
+// off within its last record is not found.
 
 #include <cstdint>
 #include <filesystem>
@@ -12,6 +13,7 @@
 
 #include "model/catalogue/catalogue_records.h"
 #include "model/catalogue/data_file_access.h"
+#include "model/catalogue/record_figures.h"
 
 namespace pellavan::model {
 
@@ -21,6 +23,7 @@ enum class CatalogueLookup : std::uint8_t {
   kNotFound,   // no record of the file carries the key
   kEmptyFile,  // the file holds no record at all
   kCutOff,     // the scan reached a record the file holds only in part
+  kDamaged,    // the record found holds figures no unit can have (record_figures.h)
 };
 
 // Opens the Data folder's file_name as every catalogue read does: DataFilePath and DataRecLen
@@ -50,7 +53,11 @@ CatalogueLookup look_up_catalogue_record(DataFileAccess& state,
     while (file.whole(i) && file.id<R>(i) != key) ++i;
     file.read(i, buffer);
   }
-  if (!file.eof()) return CatalogueLookup::kFound;
+  if (!file.eof()) {
+    if (plausible_record(buffer)) return CatalogueLookup::kFound;
+    buffer = R{};
+    return CatalogueLookup::kDamaged;
+  }
   buffer = R{};
   if (file.size_bytes() == 0) return CatalogueLookup::kEmptyFile;
   return file.size_bytes() % R::kFileSize != 0 ? CatalogueLookup::kCutOff

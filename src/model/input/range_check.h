@@ -68,6 +68,12 @@ struct RangeCheck {
   const char* title = "Range Violation";
   MessageIcon icon = MessageIcon::Exclamation;
   ControlRef focus{};
+  // The figure as a message about a stored value names it ("Unit Quantity"); a row without
+  // words, or with a calculated bound, is not checked on a file's values (stored_figures.h).
+  const char* words = nullptr;
+  // A stored value outside the row's range spoils the analysis that runs on it; false where the
+  // analysis is sound on any value the window would refuse.
+  bool binds_analysis = true;
 };
 
 struct CheckTable {

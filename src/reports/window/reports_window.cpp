@@ -78,12 +78,13 @@ const platform::WindowDesign& reports_window_design() { return kDesign; }
 
 ReportsWindow::ReportsWindow(sheet::view::SpreadsheetControl& control, model::ModelState& model,
                              platform::HelpSystem* help, QWidget* parent,
-                             const std::vector<workbook::FigureSpan>* unsettled)
+                             const std::vector<workbook::FigureSpan>* unsettled,
+                             const std::vector<model::StoredFigure>* refused)
     : DesignedDialog(kDesign, parent),
       control_(control),
       held_(&control),
       help_(help),
-      browser_(control, model, unsettled),
+      browser_(control, model, unsettled, refused),
       menu_bar_(new QMenuBar(this)),
       menus_(std::make_unique<platform::DesignedMenus>(menu_bar_, kMenu)),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),

@@ -26,11 +26,12 @@ class ReportsWindow : public platform::DesignedDialog {
   Q_OBJECT
 
  public:
-  // The control, the model and the figures the last fill could not settle on outlive the window;
-  // the help and the figures may be null.
+  // The control, the model, the figures the last fill could not settle on and those it kept out
+  // of the analysis outlive the window; the help and the figures may be null.
   ReportsWindow(sheet::view::SpreadsheetControl& control, model::ModelState& model,
                 platform::HelpSystem* help, QWidget* parent = nullptr,
-                const std::vector<workbook::FigureSpan>* unsettled = nullptr);
+                const std::vector<workbook::FigureSpan>* unsettled = nullptr,
+                const std::vector<model::StoredFigure>* refused = nullptr);
   ~ReportsWindow() override;
 
   void Form_Load();

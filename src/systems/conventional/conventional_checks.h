@@ -67,7 +67,8 @@ constexpr RangeCheck electric(model::ControlRef input) {
           .when = kElectric,
           .imperial = {1, 500},
           .text = "Furnace Input kW Outside of Valid Range of 1 - 500",
-          .focus = input};
+          .focus = input,
+          .words = "Furnace Input"};
 }
 constexpr RangeCheck electric_minimum(model::ControlRef input) {
   return {.name = "electric input minimum",
@@ -98,7 +99,8 @@ constexpr RangeCheck input(double metric_top, const char* metric_text, model::Co
           .metric = Range{1, metric_top},
           .text = "Furnace Input Btu/hr Outside of Valid Range of 1000 - 4000000",
           .metric_text = metric_text,
-          .focus = box};
+          .focus = box,
+          .words = "Furnace Input"};
 }
 
 }  // namespace check_rows
@@ -112,7 +114,8 @@ constexpr RangeCheck input(double metric_top, const char* metric_text, model::Co
        .imperial = {1, 999999},
        .metric = Range{1, 293},
        .text = "A/C Capacity Outside of Valid Range of {low} - {high}",
-       .focus = b.capacity},
+       .focus = b.capacity,
+       .words = "A/C Capacity"},
       efficiency,
       electric(b.input),
       electric_minimum(b.input),
@@ -133,7 +136,8 @@ constexpr RangeCheck input(double metric_top, const char* metric_text, model::Co
        .imperial = {3413, 1000009},
        .metric = Range{1, 293},
        .text = "ARI @ 95 Capacity Outside of Valid Range of {low} - {high}",
-       .focus = b.capacity},
+       .focus = b.capacity,
+       .words = "ARI @ 95 Capacity"},
       efficiency,
       electric(b.input),
       electric_minimum(b.input),
@@ -147,7 +151,8 @@ constexpr RangeCheck input(double metric_top, const char* metric_text, model::Co
        .metric = Range{-23, 10},
        .text = "Cut-Off Temp Outside of Valid Range of {low} to {high}",
        .metric_text = "Cut-Off Temp Outside of Valid Range of {low} to{high}",
-       .focus = b.cut_off},
+       .focus = b.cut_off,
+       .words = "Cut-Off Temp"},
   }};
 }
 

@@ -7,6 +7,7 @@
 #include "platform/designed_form.h"
 #include "reports/set_criteria.h"
 #include "sheet_view/spreadsheet_control.h"
+#include "model/project/system_kinds.h"
 #include "program_state/analysis_session.h"
 
 namespace pellavan::systems {
@@ -82,6 +83,14 @@ void ResultView::start() {
   timer_.start();
 }
 
+bool ResultView::rests_on_refused_figure(const workbook::FillOutcome& outcome) const {
+  for (const model::StoredFigure& f : outcome.refused_figures) {
+    if (f.system == model::SystemType::NoSystem) return true;
+    if (model::system_kind(f.system).result_sheet == result_sheet_) return true;
+  }
+  return false;
+}
+
 bool ResultView::fill(QWidget* window, bool zoom_back) {
   timer_.stop();
   if (state_.analysis().refuse_failed_loads(window)) {
@@ -92,7 +101,16 @@ bool ResultView::fill(QWidget* window, bool zoom_back) {
     form_[c_.cmdRun]->setFocus();
     return false;
   }
-  state_.analysis().Fill_ReportWorkbook(window, state_.ProjectFileTitle);
+  const workbook::FillOutcome outcome =
+      state_.analysis().Fill_ReportWorkbook(window, state_.ProjectFileTitle);
+  if (rests_on_refused_figure(outcome)) {
+    // Its warning named the figure: no results of the system are shown.
+    form_[c_.cmdDone]->setEnabled(true);
+    form_[c_.cmdRun]->setEnabled(true);
+    form_[c_.lblWait]->hide();
+    form_[c_.cmdRun]->setFocus();
+    return false;
+  }
   if (zoom_back) state_.analysis().F1Book1().ViewZoom(100);
   show();
   form_[c_.cmdDone]->setEnabled(true);

@@ -11,6 +11,7 @@
 
 #include "program_state/app_state.h"
 #include "program_state/window_sizes.h"
+#include "workbook/filler/fill_report_workbook.h"
 #include "platform/control_handle.h"
 
 namespace pellavan::platform {
@@ -61,6 +62,8 @@ class ResultView {
 
  private:
   void put_on_block(sheet::view::SpreadsheetControl& control) const;
+  // Whether the fill kept a figure of this system, or of the loads or rates, out of the analysis.
+  [[nodiscard]] bool rests_on_refused_figure(const workbook::FillOutcome& outcome) const;
 
   program_state::AppState& state_;
   platform::DesignedForm& form_;

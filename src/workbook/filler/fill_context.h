@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/input/stored_figures.h"
 #include "model/load_calc_state.h"
 #include "model/model_state.h"
 #include "sheet/book.h"
@@ -33,6 +34,11 @@ struct WrittenCell {
   std::string text;
   bool kept_as_text = false;  // written so that it stays text whatever it looks like
 };
+
+// The figures of a project its windows would refuse, by the windows' own tables, which live above
+// the workbook (systems/stored_figures.h): the program and the tools hand it in.
+using StoredFigureCheck = std::vector<model::StoredFigure> (*)(const model::ProjectRec& rec,
+                                                               const model::UnitOptions& units);
 
 struct FillContext {
   // Fills through the program's own control of the workbook, whose active sheet the fill leaves
@@ -66,6 +72,11 @@ struct FillContext {
   ChartFiller* charts = nullptr;                     // not owned; no charts are drawn while unset
   std::vector<WrittenCell>* trace = nullptr;         // not owned; every write is appended when set
   std::vector<CatalogueProblem> catalogue_problems;  // found by the record re-reads of this fill
+  StoredFigureCheck stored_check = nullptr;  // none while unset: stored figures are not checked
+  // The figures the analysis does not rest on, found when the fill starts: each system they
+  // concern is written as no system, its description naming the figure (every system for a figure
+  // of the loads or rates), and each is written as 0.
+  std::vector<model::StoredFigure> refused_figures;
 };
 
 }  // namespace pellavan::workbook

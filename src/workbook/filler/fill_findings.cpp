@@ -30,6 +30,8 @@ std::string describe(const CatalogueProblem& problem) {
       return where + " is empty (looked for record " + id + ")";
     case model::CatalogueLookup::kCutOff:
       return where + " is cut off within its last record (looked for record " + id + ")";
+    case model::CatalogueLookup::kDamaged:
+      return where + " record " + id + " is damaged: it holds figures no unit can have";
   }
   return where + " record " + id;
 }

@@ -6,6 +6,7 @@
 
 #include "workbook/filler/compared_results.h"
 #include "workbook/filler/fill_steps.h"
+#include "workbook/filler/refused_figures.h"
 #include "workbook/filler/result_ranges.h"
 #include "workbook/filler/summary_results.h"
 
@@ -41,6 +42,8 @@ std::optional<FillOutcome> write_fill_inputs(FillContext& ctx) {
   sheet::Book& book = ctx.ReportWorkbook.book();
   if (book.has_mark()) book.return_to_mark();
   ctx.catalogue_problems.clear();
+  ctx.refused_figures = refused_figures(ctx.stored_check, ctx.model);
+  const FiguresKeptOut kept_out(ctx.model.ProjectRec, ctx.refused_figures);
   for (const FillStep& step : kFillSteps) step.fill(ctx);
   return std::nullopt;
 }
@@ -62,6 +65,8 @@ FillOutcome recalculate_fill(FillContext& ctx) {
   outcome.out_of_range = results_out_of_range(ctx);
   outcome.catalogue_problems = std::move(ctx.catalogue_problems);
   ctx.catalogue_problems.clear();
+  outcome.refused_figures = ctx.refused_figures;
+  empty_refused_costs(ctx, outcome.catalogue_problems);
   outcome.filled = true;
   return outcome;
 }
@@ -72,6 +77,7 @@ std::vector<std::string> FillOutcome::problems() const {
     lines.push_back("fill refused: " + refusal);
     return lines;
   }
+  for (const model::StoredFigure& f : refused_figures) lines.push_back(f.message());
   for (const CatalogueProblem& p : catalogue_problems) lines.push_back(describe(p));
   if (!converged)
     lines.push_back("the recalculation stopped at " + std::to_string(passes) +

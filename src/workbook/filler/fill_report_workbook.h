@@ -33,6 +33,9 @@ struct FillOutcome {
   // Records looked for by a non-zero id and not found whole: their cells were written from an
   // emptied record.
   std::vector<CatalogueProblem> catalogue_problems;
+  // Stored figures of the loads, the rates and the compared systems that their windows refuse:
+  // the systems they concern were not analysed (FillContext::refused_figures).
+  std::vector<model::StoredFigure> refused_figures;
   // Results of the compared systems outside their physical range (result_ranges.h).
   std::vector<RangeProblem> out_of_range;
   // The recalculation stopped by the change limit, or at the pass cap with the compared systems'
@@ -44,11 +47,11 @@ struct FillOutcome {
   // length of the compared systems with the range its states span (unsettled_results.h).
   std::vector<FigureSpan> spans;
 
-  // Filled, converged, every record found, every result a number that fits its field and every
-  // checked result within its physical range.
+  // Filled, converged, every record found, every stored figure within its window's range, every
+  // result a number that fits its field and every checked result within its physical range.
   [[nodiscard]] bool usable() const {
     return filled && converged && clamped_results.empty() && unusable_results.empty() &&
-           catalogue_problems.empty() && out_of_range.empty();
+           catalogue_problems.empty() && out_of_range.empty() && refused_figures.empty();
   }
   // What went wrong, one line each; empty for a usable fill.
   [[nodiscard]] std::vector<std::string> problems() const;

@@ -99,12 +99,15 @@ const Shape kShapes[] = {
     {"key in a whole record, extra bytes after",
      [](std::size_t len, Int16 key) {
        auto b = record_with_id(len, 1, 0xAB);
-       auto whole = record_with_id(len, key, 0xCD);
+       auto whole = record_with_id(len, key);
        b.insert(b.end(), whole.begin(), whole.end());
        b.insert(b.end(), 7, 0xEE);
        return b;
      },
      true},
+    // 0xCDCD... in every figure: Currency fields of 9.7e13 and more.
+    {"key in a whole record of figures no unit can have",
+     [](std::size_t len, Int16 key) { return record_with_id(len, key, 0xCD); }, false},
     {"key in no record, extra bytes after",
      [](std::size_t len, Int16) {
        auto b = record_with_id(len, 1, 0xAB);

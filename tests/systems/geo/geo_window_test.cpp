@@ -507,6 +507,22 @@ TEST_F(GeoWindowTest, TheResultViewKeepsItsPanelWhateverTheReportsViewShows) {
   }
 }
 
+// A rate no window would accept: the fill analyses no system on it, so Run shows no results,
+// and its warning names the rate.
+TEST_F(GeoWindowTest, ARunOnARateOutOfRangeShowsNoResults) {
+  GeoWindow& w = open(WindowId::GeoA, false);
+  state->model.ProjectRec.Rates_PropaneWinter =
+      model::Currency::from_double_saturated(634106827533767.94);
+  w.cmdRun_Click();
+  ASSERT_EQ(w.ResultsShown(), 1);
+  w.Timer1_Timer();
+  EXPECT_EQ(w.ResultsShown(), 0);
+  EXPECT_TRUE(w.result_view().isHidden());
+  EXPECT_THAT(messages, ::testing::Contains(::testing::HasSubstr(
+                            "Utility Information Holds a Propane Winter Rate of "
+                            "634,106,827,533,768, Which Is Out of Range")));
+}
+
 // The pointer over the result view writes the help line in Geo B and Geo T only; a click on
 // Geo A's water-heater caption writes it there.
 TEST_F(GeoWindowTest, TheResultViewAndTheWaterHeaterCaptionWriteTheHelpLine) {

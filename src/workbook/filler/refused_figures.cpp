@@ -1,0 +1,33 @@
+#include "workbook/filler/refused_figures.h"
+
+#include <utility>
+
+#include "model/project/system_kinds.h"
+
+namespace pellavan::workbook {
+
+std::vector<model::StoredFigure> refused_figures(StoredFigureCheck check,
+                                                 const model::ModelState& model) {
+  std::vector<model::StoredFigure> refused;
+  if (check == nullptr) return refused;
+  const model::ProjectRec& rec = model.ProjectRec;
+  for (model::StoredFigure& f : check(rec, model::UnitOptions::of(model.MetricFlag)))
+    if (f.binds_analysis &&
+        (f.system == model::SystemType::NoSystem || model::compared(rec, f.system)))
+      refused.push_back(std::move(f));
+  return refused;
+}
+
+FiguresKeptOut::FiguresKeptOut(model::ProjectRec& rec, std::vector<model::StoredFigure> figures)
+    : rec_(rec), figures_(std::move(figures)) {
+  for (const model::StoredFigure& f : figures_) {
+    kept_.push_back(f.field.get(rec_));
+    f.field.set(rec_, 0);
+  }
+}
+
+FiguresKeptOut::~FiguresKeptOut() {
+  for (std::size_t i = figures_.size(); i-- > 0;) figures_[i].field.set(rec_, kept_[i]);
+}
+
+}  // namespace pellavan::workbook
