@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "sheet/book_impl.h"
 #include "sheet/calc/group_settling.h"
@@ -77,6 +78,12 @@ const RecalcReport& Book::Impl::recalc() {
 // changed nothing, and whose inputs have not changed since, is skipped: computing it again would
 // give the same values. A group whose passes cycle, or crawl past the pass cap, is brought to rest
 // as GroupSettling says; once settled, it stays so while only pass counters among its inputs move.
+// A group found on a cycle is not settled at once: its passes first visit its cells in sheet
+// order, and when it cycles there too, in dependency order again; only a third cycle settles it.
+// A far start (a cell averaged with its own value from another building's book) can lead one order
+// of visits onto a cycle through impossible states that the other order leaves, and from there
+// both reach the same rest state. A group in sheet order goes back to dependency order after its
+// first pass that moves no cell beyond the limit.
 class Book::Impl::Iteration {
  public:
   explicit Iteration(Impl& book)
@@ -151,7 +158,7 @@ class Book::Impl::Iteration {
     for (std::size_t i = 0; i < items_.size(); ++i) {
       const LoopItem& item = items_[i];
       if (skipped(i)) continue;
-      const ItemChange change = compute_item(item, pass);
+      const ItemChange change = compute_item(i, pass);
       computed_in_[i] = pass;
       if (change.changed) changed_in_[i] = pass;
       if (item.counted() && change.beyond > 0) bring_to_rest(i, pass, change.largest);
@@ -184,27 +191,45 @@ class Book::Impl::Iteration {
 
   // Computes the item's cells that an input change made stale (every cell in the first pass),
   // marking the readers of each changed one stale in turn.
-  ItemChange compute_item(const LoopItem& item, int pass) {
+  ItemChange compute_item(std::size_t i, int pass) {
+    const LoopItem& item = items_[i];
     ItemChange change;
-    for (std::uint32_t k = item.first; k < item.end; ++k) {
-      change_at_[k] = 0.0;
-      if (pass > 1 && !stale_[k]) continue;
-      stale_[k] = 0;
-      const Value old = book_.compute(loop_start_ + k);
-      const Value now = book_.values_[loop_[k].cell];
-      if (identical(old, now)) continue;
-      changed_cell(k);
-      change.changed = true;
-      double delta = 0.0;
-      if (moved_beyond(old, now, limit_, delta)) ++change.beyond;
-      if (old.is_number() && now.is_number()) change_at_[k] = now.as_number() - old.as_number();
-      change.largest = std::max(change.largest, delta);
+    if (sheet_order_[i].empty()) {
+      for (std::uint32_t k = item.first; k < item.end; ++k) compute_cell(k, pass, change);
+      return change;
     }
+    for (const std::uint32_t k : sheet_order_[i]) compute_cell(k, pass, change);
+    if (change.beyond == 0) sheet_order_[i].clear();
     return change;
   }
 
+  [[gnu::always_inline]] void compute_cell(std::uint32_t k, int pass, ItemChange& change) {
+    change_at_[k] = 0.0;
+    if (pass > 1 && !stale_[k]) return;
+    stale_[k] = 0;
+    const Value old = book_.compute(loop_start_ + k);
+    const Value now = book_.values_[loop_[k].cell];
+    if (identical(old, now)) return;
+    changed_cell(k);
+    change.changed = true;
+    double delta = 0.0;
+    if (moved_beyond(old, now, limit_, delta)) ++change.beyond;
+    if (old.is_number() && now.is_number()) change_at_[k] = now.as_number() - old.as_number();
+    change.largest = std::max(change.largest, delta);
+  }
+
+  // The group's cells by place in the loop region, in the order of their formulas in the sheets.
+  void visit_in_sheet_order(std::size_t i) {
+    std::vector<std::uint32_t>& order = sheet_order_[i];
+    for (std::uint32_t k = items_[i].first; k < items_[i].end; ++k) order.push_back(k);
+    std::sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
+      return loop_[a].formula < loop_[b].formula;
+    });
+  }
+
   // A group that moved beyond the limit, as GroupSettling judges its pass: a crawl is moved on
-  // along its geometric series, a cycle settled at its mean.
+  // along its geometric series; a cycle turns its cells' order of visits, and the third is
+  // settled at its mean.
   void bring_to_rest(std::size_t i, int pass, double largest) {
     const LoopItem& item = items_[i];
     watched_.clear();
@@ -225,6 +250,16 @@ class Book::Impl::Iteration {
       changed_cell(k);
     }
     if (!verdict.settle) return;
+    if (reordered_[i] < 2) {
+      settling_.release(i);
+      if (sheet_order_[i].empty()) {
+        visit_in_sheet_order(i);
+      } else {
+        sheet_order_[i].clear();
+      }
+      ++reordered_[i];
+      return;
+    }
     const auto mean = settling_.mean(i);
     for (std::uint32_t k = item.first; k < item.end; ++k) {
       if (identical(book_.values_[loop_[k].cell], mean[k - item.first])) continue;
@@ -260,6 +295,10 @@ class Book::Impl::Iteration {
   GroupSettling settling_;
   std::vector<Value> watched_;     // a group's values for GroupSettling
   std::vector<double> change_at_;  // of this pass, by place in the loop region
+  std::vector<std::vector<std::uint32_t>> sheet_order_ =
+      std::vector<std::vector<std::uint32_t>>(items_.size());  // while its cells go in sheet order
+  std::vector<std::uint8_t> reordered_ =
+      std::vector<std::uint8_t>(items_.size(), 0);  // its switches of order on a cycle
 };
 
 void Book::Impl::iterate() {

@@ -161,22 +161,28 @@ TEST_F(AnalysisRunTest, EveryCellOfEveryProjectKeepsItsValue) {
 }
 
 // A job lands on one answer wherever its recalculation starts: from the template's state, with
-// every backup carrying its bins alone, or from another project's settled book; and it settles.
+// every backup carrying its bins alone, or from another project's settled book, a well-water one's
+// too (its unused loop temperatures far below zero); and it settles.
 TEST_F(AnalysisRunTest, AFillLandsOnOneAnswerWhereverItsRecalculationStarts) {
   const model::ProjectRec sample = read_project_for_analysis(path_of("Sample Project.pvn"));
   ProjectAnalysis other(model.program_folder);
   run(other, project_set().front());
+  ProjectAnalysis well(model.program_folder);
+  ASSERT_TRUE(well.run_file(pellavan::testing::set_project_file("atlanta_water")).usable());
   const struct {
     const char* name;
     workbook::StartState start;
   } kStarts[] = {{"locked out", wbdump::start_locked_out()},
-                 {"another project", wbdump::start_from_book(other.book)}};
+                 {"another project", wbdump::start_from_book(other.book)},
+                 {"a well-water project", wbdump::start_from_book(well.book)}};
   struct Job {
     const char* name;
     model::Int16 city;  // 0: the sample's building where it stands
   };
-  for (const Job& job : {Job{"sample", 0}, Job{"large house, Laredo", 60},
-                         Job{"large house, Meridian", 96}, Job{"large house, Brownsville", 229}}) {
+  for (const Job& job :
+       {Job{"sample", 0}, Job{"large house, Laredo", 60}, Job{"large house, Meridian", 96},
+        Job{"large house, Brownsville", 229}, Job{"large house, Charleston SC", 113},
+        Job{"large house, Alexandria LA", 170}}) {
     SCOPED_TRACE(job.name);
     ProjectAnalysis a(model.program_folder);
     model::ProjectRec p = sample;

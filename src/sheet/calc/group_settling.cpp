@@ -124,7 +124,8 @@ void GroupSettling::record_change(Item& item, double largest) {
 bool GroupSettling::stalled(const Item& item) const {
   if (item.counted < kStallPasses) return false;
   const auto half = item.changes.begin() + kStallPasses / 2;
-  if (*std::max_element(half, item.changes.end()) < *std::max_element(item.changes.begin(), half))
+  if (*std::max_element(half, item.changes.end()) <
+      kStallShrink * *std::max_element(item.changes.begin(), half))
     return false;
   // It goes up and down, not steadily one way.
   int turns = 0;

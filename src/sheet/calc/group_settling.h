@@ -6,15 +6,17 @@
 // they are those of one of them again (every number within a thousandth of the limit, everything
 // else identical), plain passes would go round that cycle for ever. A group whose inputs from
 // other groups stand still, whose largest change over its last kStallPasses / 2 moving passes is
-// no smaller than over the kStallPasses / 2 before, and went up and down in them at least
-// kStallPasses / 8 times, goes round a cycle too, if not an exact one: its round ends at the
+// not a hundredth smaller than over the kStallPasses / 2 before, and went up and down in them at
+// least kStallPasses / 8 times, goes round a cycle too, if not an exact one: its round ends at the
 // earlier state nearest the present one. Either way the group is settled at the mean of each
 // cell over one round of its cycle (a cell that is no number in every state of the round keeps
 // the value most states give it, of a tie the first in a fixed order of values) and is not
 // computed again until an item it reads changes (a pass counter does not count: it changes every
 // pass). Where it settles depends on the cycle, not on the pass its passes stopped in: started
 // again from the mean or from any state of the round, plain passes go round the same cycle. The
-// round's states are kept, so that one can see what follows from each.
+// round's states are kept, so that one can see what follows from each. The recalculation takes a
+// group's first two such verdicts as cues to change the order it visits the group's cells in, and
+// settles it on the third (book_recalc.cpp).
 //
 // Crawls: when the largest change of a group that has not cycled has shrunk by the same ratio r
 // (within 0.001) over its last kCrawlPasses moving passes, and at that ratio it would still move
@@ -41,6 +43,7 @@ class GroupSettling {
   static constexpr int kWatchFrom = 16;
   static constexpr int kCrawlPasses = 20;
   static constexpr int kStallPasses = 64;
+  static constexpr double kStallShrink = 0.99;
 
   GroupSettling(std::size_t items, double change_limit, int max_passes)
       : items_(items), limit_(change_limit), max_passes_(max_passes) {}
