@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <cstdio>
+#include <string>
 #include <utility>
 
 #include "platform/program_end.h"
@@ -40,9 +41,10 @@ void shoot(QWidget& window, const QDir& out, const QString& name, int settle_ms)
   save(window.grab(), out, name);
 }
 
-std::optional<QDir> output_folder(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER\n", argv[0]);
+std::optional<QDir> output_folder(int argc, char** argv, const char* optional) {
+  if (argc != 3 && (optional == nullptr || argc != 4)) {
+    const std::string more = optional != nullptr ? std::string(" [") + optional + "]" : "";
+    std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER%s\n", argv[0], more.c_str());
     return std::nullopt;
   }
   const QDir out(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
@@ -70,10 +72,13 @@ std::filesystem::path sample_project(const std::filesystem::path& program_folder
   return program_folder / "Data" / "Sample Project.pvn";
 }
 
-void load_sample(program_state::AppState& state) {
-  state.model.ProjectRec =
-      workbook::read_project_for_analysis(sample_project(state.program_folder()));
+void load_project(program_state::AppState& state, const std::filesystem::path& project) {
+  state.model.ProjectRec = workbook::read_project_for_analysis(project);
   state.analysis().Calc_Loads();
+}
+
+void load_sample(program_state::AppState& state) {
+  load_project(state, sample_project(state.program_folder()));
 }
 
 }  // namespace pellavan::tools

@@ -26,8 +26,9 @@ void shoot(const QDir& out, const QString& name, int settle_ms = 400);
 void shoot(QWidget& window, const QDir& out, const QString& name, int settle_ms = 400);
 
 // The output folder of "TOOL PROGRAM_FOLDER OUTPUT_FOLDER", made and absolute (the program
-// changes the current folder to its own); nothing, after the usage, for other arguments.
-std::optional<QDir> output_folder(int argc, char** argv);
+// changes the current folder to its own); nothing, after the usage, for other arguments. A tool
+// that takes one more argument names it in `optional` ("[optional]" in the usage).
+std::optional<QDir> output_folder(int argc, char** argv, const char* optional = nullptr);
 // PROGRAM_FOLDER of that command line.
 std::filesystem::path program_folder(char** argv);
 
@@ -39,8 +40,9 @@ void start_quietly(platform::MessageResult answer);
 
 // "Sample Project.pvn" of the Data folder in `program_folder`.
 std::filesystem::path sample_project(const std::filesystem::path& program_folder);
-// The sample project of the state's program folder read as the program opens it, with its
-// loads worked out.
+// The project file read as the program opens it, with its loads worked out.
+void load_project(program_state::AppState& state, const std::filesystem::path& project);
+// The same for the sample project of the state's program folder.
 void load_sample(program_state::AppState& state);
 
 }  // namespace pellavan::tools
