@@ -43,7 +43,7 @@ constexpr Figure kWorkedExample[] = {
     {kPrsSheet, "I40", 262.24, kCent},
     {kPrsSheet, "J40", 552.67, kCent},
     {kPrsSheet, "K40", 0, kCent},
-    {kPrsSheet, "L40", 1302.88, kCent},
+    {kPrsSheet, "L40", 1302.89, kCent},
     {kPrsSheet, "M40", 108.57, kMonthly},
     {kPrsSheet, "H41", 585.58, kCent},
     {kPrsSheet, "I41", 299.49, kCent},

@@ -170,12 +170,15 @@ TEST_F(UnmetLoadTest, HeatingSharesAreOfTheHeatDelivered) {
 // No window asks an electric auxiliary's input: on each geo sheet it is sized to the deficit,
 // leaves no heating unmet and burns a kWh for every 3,413 Btu it gives, whatever input the file
 // holds, none at all included (the run raises Geo A's and Geo B's to the building's minimum,
-// Geo T's never).
+// Geo T's never). Having no size, it takes no share of the hour from the unit when it overrides
+// it: the heating costs the same in both modes.
 TEST_F(UnmetLoadTest, AnElectricAuxiliaryIsSizedToTheDeficitWhateverItsStoredInput) {
+  using pellavan::model::ProjectRec;
   struct Sheet {
     const char* name;
     int sheet;
-    pellavan::model::Int32 pellavan::model::ProjectRec::*input;
+    pellavan::model::Int32 ProjectRec::*input;
+    pellavan::model::Int32 ProjectRec::*mode;
     const char* fuel;   // 4: electricity
     const char* given;  // MMBtu
     const char* burnt;  // kWh
@@ -183,32 +186,40 @@ TEST_F(UnmetLoadTest, AnElectricAuxiliaryIsSizedToTheDeficitWhateverItsStoredInp
     const char* cost;   // of the heating
   };
   const Sheet sheets[] = {
-      {"Geo A", kGeoASheet, &pellavan::model::ProjectRec::GeoA_AuxInput, "J12", "AK41", "AL41",
-       "CA42", "H12"},
-      {"Geo B", kGeoBSheet, &pellavan::model::ProjectRec::GeoB_AuxInput, "J12", "AK41", "AL41",
-       "CA42", "H12"},
-      {"Geo T", kGeoTSheet, &pellavan::model::ProjectRec::GeoT_AuxInput, "R12", "BL41", "BM41",
-       "ER42", "P12"},
+      {"Geo A", kGeoASheet, &ProjectRec::GeoA_AuxInput, &ProjectRec::GeoA_AuxMode, "J12", "AK41",
+       "AL41", "CA42", "H12"},
+      {"Geo B", kGeoBSheet, &ProjectRec::GeoB_AuxInput, &ProjectRec::GeoB_AuxMode, "J12", "AK41",
+       "AL41", "CA42", "H12"},
+      {"Geo T", kGeoTSheet, &ProjectRec::GeoT_AuxInput, &ProjectRec::GeoT_AuxMode, "R12", "BL41",
+       "BM41", "ER42", "P12"},
   };
-  const pellavan::model::ProjectRec calgary =
+  const ProjectRec calgary =
       read_project_for_analysis(pellavan::testing::set_project_file("calgary_extreme"));
   double first_cost[std::size(sheets)] = {};
-  for (const pellavan::model::Int32 stored : {0, 46798, 2000000}) {
-    ProjectAnalysis a(model.program_folder);
-    a.model.ProjectRec = calgary;
-    for (const Sheet& s : sheets) a.model.ProjectRec.*s.input = stored;
-    ASSERT_TRUE(a.run().usable()) << stored;
-    for (std::size_t k = 0; k < std::size(sheets); ++k) {
-      const Sheet& s = sheets[k];
-      SCOPED_TRACE(std::string(s.name) + " at " + std::to_string(stored));
-      ASSERT_EQ(at(a.book, s.sheet, s.fuel), 4);
-      const double given = at(a.book, s.sheet, s.given);
-      EXPECT_GT(given, 100);
-      EXPECT_NEAR(at(a.book, s.sheet, s.burnt) * 3413 / 1e6, given, 1e-9 * given);
-      EXPECT_EQ(at(a.book, s.sheet, s.unmet), 0);
-      const double cost = at(a.book, s.sheet, s.cost);
-      if (stored == 0) first_cost[k] = cost;
-      EXPECT_EQ(cost, first_cost[k]);
+  bool first = true;
+  for (const pellavan::model::Int32 mode : {0, 1}) {
+    for (const pellavan::model::Int32 stored : {0, 46798, 2000000}) {
+      ProjectAnalysis a(model.program_folder);
+      a.model.ProjectRec = calgary;
+      for (const Sheet& s : sheets) {
+        a.model.ProjectRec.*s.input = stored;
+        a.model.ProjectRec.*s.mode = mode;
+      }
+      ASSERT_TRUE(a.run().usable()) << stored;
+      for (std::size_t k = 0; k < std::size(sheets); ++k) {
+        const Sheet& s = sheets[k];
+        SCOPED_TRACE(std::string(s.name) + " at " + std::to_string(stored) + ", mode " +
+                     std::to_string(mode));
+        ASSERT_EQ(at(a.book, s.sheet, s.fuel), 4);
+        const double given = at(a.book, s.sheet, s.given);
+        EXPECT_GT(given, 100);
+        EXPECT_NEAR(at(a.book, s.sheet, s.burnt) * 3413 / 1e6, given, 1e-9 * given);
+        EXPECT_EQ(at(a.book, s.sheet, s.unmet), 0);
+        const double cost = at(a.book, s.sheet, s.cost);
+        if (first) first_cost[k] = cost;
+        EXPECT_EQ(cost, first_cost[k]);
+      }
+      first = false;
     }
   }
 }
