@@ -171,7 +171,8 @@ TEST_F(UnmetLoadTest, HeatingSharesAreOfTheHeatDelivered) {
 // leaves no heating unmet and burns a kWh for every 3,413 Btu it gives, whatever input the file
 // holds, none at all included (the run raises Geo A's and Geo B's to the building's minimum,
 // Geo T's never). Having no size, it takes no share of the hour from the unit when it overrides
-// it: the heating costs the same in both modes.
+// it: the heating costs the same in both modes. The sheets give it the building's minimum, whose
+// output (and a two-stage one's low output) the report shows.
 TEST_F(UnmetLoadTest, AnElectricAuxiliaryIsSizedToTheDeficitWhateverItsStoredInput) {
   using pellavan::model::ProjectRec;
   struct Sheet {
@@ -179,23 +180,25 @@ TEST_F(UnmetLoadTest, AnElectricAuxiliaryIsSizedToTheDeficitWhateverItsStoredInp
     int sheet;
     pellavan::model::Int32 ProjectRec::*input;
     pellavan::model::Int32 ProjectRec::*mode;
-    const char* fuel;   // 4: electricity
-    const char* given;  // MMBtu
-    const char* burnt;  // kWh
-    const char* unmet;  // MMBtu
-    const char* cost;   // of the heating
+    const char* fuel;    // 4: electricity
+    const char* given;   // MMBtu
+    const char* burnt;   // kWh
+    const char* unmet;   // MMBtu
+    const char* cost;    // of the heating
+    const char* output;  // Btu/h
   };
   const Sheet sheets[] = {
       {"Geo A", kGeoASheet, &ProjectRec::GeoA_AuxInput, &ProjectRec::GeoA_AuxMode, "J12", "AK41",
-       "AL41", "CA42", "H12"},
+       "AL41", "CA42", "H12", "J19"},
       {"Geo B", kGeoBSheet, &ProjectRec::GeoB_AuxInput, &ProjectRec::GeoB_AuxMode, "J12", "AK41",
-       "AL41", "CA42", "H12"},
+       "AL41", "CA42", "H12", "J19"},
       {"Geo T", kGeoTSheet, &ProjectRec::GeoT_AuxInput, &ProjectRec::GeoT_AuxMode, "R12", "BL41",
-       "BM41", "ER42", "P12"},
+       "BM41", "ER42", "P12", "R19"},
   };
   const ProjectRec calgary =
       read_project_for_analysis(pellavan::testing::set_project_file("calgary_extreme"));
   double first_cost[std::size(sheets)] = {};
+  double first_output[std::size(sheets)] = {};
   bool first = true;
   for (const pellavan::model::Int32 mode : {0, 1}) {
     for (const pellavan::model::Int32 stored : {0, 46798, 2000000}) {
@@ -216,8 +219,13 @@ TEST_F(UnmetLoadTest, AnElectricAuxiliaryIsSizedToTheDeficitWhateverItsStoredInp
         EXPECT_NEAR(at(a.book, s.sheet, s.burnt) * 3413 / 1e6, given, 1e-9 * given);
         EXPECT_EQ(at(a.book, s.sheet, s.unmet), 0);
         const double cost = at(a.book, s.sheet, s.cost);
-        if (first) first_cost[k] = cost;
+        const double output = at(a.book, s.sheet, s.output);
+        if (first) {
+          first_cost[k] = cost;
+          first_output[k] = output;
+        }
         EXPECT_EQ(cost, first_cost[k]);
+        EXPECT_EQ(output, first_output[k]);
       }
       first = false;
     }

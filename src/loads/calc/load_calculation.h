@@ -55,6 +55,11 @@ struct MinBackupOutcome {
 MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& loads,
                             RaiseInputs raise = RaiseInputs::kYes);
 
+// The minimum input of a furnace of full-load efficiency `efficiency` (more than 0) for the
+// building's minimum backup heat of the last Min_Backup, in Btu/h.
+[[nodiscard]] model::Int32 minimum_backup_input(const model::LoadCalcState& loads,
+                                                double efficiency);
+
 // A project's loads and minimum backup inputs from its current inputs, whatever was calculated
 // before: Calc_Loads, then the minimums of Min_Backup without raising any stored input (that
 // stays with the project window's Done). What an opened or new project starts from.

@@ -12,6 +12,10 @@ constexpr model::Int16 kMinIndoorTemp = 72;
 
 }  // namespace
 
+model::Int32 minimum_backup_input(const model::LoadCalcState& loads, double efficiency) {
+  return model::round_to_int32(loads.MinBackupHeat / efficiency);
+}
+
 MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& loads,
                             RaiseInputs raise) {
   MinBackupOutcome outcome;
@@ -37,7 +41,7 @@ MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& load
       outcome.skipped_blocks.push_back(block.name);
       continue;
     }
-    loads.MinInputCapacity = model::round_to_int32(loads.MinBackupHeat / efficiency);
+    loads.MinInputCapacity = minimum_backup_input(loads, efficiency);
     model::Int32& input = block.backup_input.in<model::Int32>(p);
     if (raise == RaiseInputs::kYes && input < loads.MinInputCapacity)
       input = loads.MinInputCapacity;

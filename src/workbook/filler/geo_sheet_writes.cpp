@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "loads/calc/load_calculation.h"
 #include "model/records/loop_u_value.h"
 #include "workbook/filler/catalogue_rereads.h"
 #include "workbook/filler/cell_writes.h"
@@ -14,6 +15,7 @@ namespace {
 constexpr int kPerfCount = 46;
 constexpr int kAuxiliaryHeatRow = 6;
 constexpr int kWaterHeaterRow = 23;
+constexpr model::Int16 kElectricFuel = 4;
 
 bool is_pond_loop(const model::LoopRec& loop) {
   return trimmed_text(loop.Name).starts_with("Pond");
@@ -101,9 +103,24 @@ void repair_aux_mode(const GeoSheetBlock& block, const model::FurnaceRec& aux) {
   if (mode == kAuxModeOfAppliance) mode = appliance_aux_mode(aux);
 }
 
+namespace {
+
+// An electric auxiliary, whose input no window asks, has the building's minimum: the size the
+// run gives it, whatever the file holds. Without a minimum the stored input stays.
+model::Int32 auxiliary_input(const FillContext& ctx, const GeoSheetBlock& block,
+                             const model::FurnaceRec& aux) {
+  const model::Int32 stored = block.at<model::Int32>(&model::GeoRecordBlock::aux_input);
+  const double efficiency = aux.FullLoadEff.to_double();
+  if (aux.FuelType != kElectricFuel || efficiency <= 0.0) return stored;
+  const model::Int32 minimum = loads::minimum_backup_input(ctx.loads, efficiency);
+  return minimum > 0 ? minimum : stored;
+}
+
+}  // namespace
+
 void put_auxiliary_heat(FillContext& ctx, const GeoSheetBlock& block, int col) {
-  put_furnace_block(ctx, kAuxiliaryHeatRow, col,
-                    block.at<model::Int32>(&model::GeoRecordBlock::aux_input), ctx.model.FurnaceRec,
+  const model::FurnaceRec& aux = ctx.model.FurnaceRec;
+  put_furnace_block(ctx, kAuxiliaryHeatRow, col, auxiliary_input(ctx, block, aux), aux,
                     block.at<model::Int32>(&model::GeoRecordBlock::aux_mode));
 }
 
