@@ -98,7 +98,6 @@ FillOutcome ProjectAnalysis::fill() {
 }
 
 AnalysisOutcome ProjectAnalysis::run() {
-  if (!start_) return run_.run(title, charts);
   AnalysisOutcome outcome;
   outcome.loads = run_.calculate_loads_for_fill();
   outcome.fill = fill();

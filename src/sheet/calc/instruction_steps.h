@@ -83,14 +83,16 @@ constexpr bool has_number_path(Op op) {
 
 // kNegate.
 [[gnu::always_inline]] inline Value negate_step(Value v, const StringPool& pool) {
-  const Value n = v.is_number() ? v : number_operand(v, pool);
+  if (v.is_number()) return Value::number(negate_number(v.as_number()));
+  const Value n = number_operand(v, pool);
   return n.is_error() ? n : Value::number(negate_number(n.as_number()));
 }
 
 // The condition a branch takes: TRUE, FALSE, or an error that ends the IF with it.
 [[gnu::always_inline]] inline Value condition_step(Value v, const StringPool& pool) {
+  if (v.is_boolean()) return v;
   if (v.is_number()) return Value::boolean(number_condition(v.as_number()));
-  return v.is_boolean() ? v : logical_operand(v, pool);
+  return logical_operand(v, pool);
 }
 
 // Where kBranch and the compare branches go on condition `v`, which becomes condition_step's:
