@@ -24,13 +24,12 @@ InterruptedSave failed(std::error_code e, WriteFailure::Place place, const fs::p
   return {false, {e, place, p}, false};
 }
 
-// Whether the journal is one of a save of this very file cut off half-way: of the same file
-// (not of an earlier one that had its inode number), the file neither version whole but what the
-// write leaves. A file just as it was before the save, a fresh copy of it too, stays as it is.
-bool is_cut_save_of(const SaveJournal& journal, const FileIdentity& file,
-                    const std::vector<std::uint8_t>& current) {
-  return is_same_file(journal.file, file) && current != journal.old_bytes &&
-         current != journal.new_bytes && left_by_cut_write(current, journal);
+// Whether the file is a save of the journal cut off half-way: neither version whole, but what
+// the write leaves. A file just as it was before the save, a fresh copy of it too, stays as it
+// is.
+bool is_cut_save(const SaveJournal& journal, const std::vector<std::uint8_t>& current) {
+  return current != journal.old_bytes && current != journal.new_bytes &&
+         left_by_cut_write(current, journal);
 }
 
 }  // namespace
@@ -79,18 +78,23 @@ InterruptedSave finish_interrupted_save(const std::filesystem::path& path) {
   }
 
   const std::optional<SaveJournal> journal = decode_journal(*bytes);
+  const JournalDisk disk = journal ? journal_disk(journal->file, identity) : JournalDisk::kThis;
+  // An open of the file on the disk the save wrote on finishes it.
+  if (disk == JournalDisk::kAnother) return {};
+  const bool same_file = journal && is_same_file(journal->file, identity);
   std::vector<std::uint8_t> current;
-  if (journal && is_same_file(journal->file, identity)) {
+  if (same_file) {
     // Longer than either version, it is none that the save left.
     const std::uint64_t longer = std::max(journal->old_bytes.size(), journal->new_bytes.size());
     if (const std::error_code e = read_whole_file(file.get(), current, longer);
         e && e != std::errc::file_too_large)
       return failed(e, WriteFailure::Place::kSource, target);
   }
-  // Damaged, of another file, of a save that ended or never began, or of a file written since:
-  // it goes.
-  if (!journal || !is_cut_save_of(*journal, identity, current)) {
-    drop();
+  if (!same_file || !is_cut_save(*journal, current)) {
+    // Damaged, of another file, of a save that ended or never began, or of a file written since:
+    // it goes. Where the file may be a copy, only when it holds the new version whole: a copy
+    // of the version before the save may be opened while the cut original is away.
+    if (disk == JournalDisk::kThis || (same_file && current == journal->new_bytes)) drop();
     return {};
   }
   OpenFile out = open_regular_file(target, O_WRONLY | O_NOFOLLOW, ec);

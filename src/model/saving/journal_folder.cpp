@@ -6,6 +6,7 @@
 #include <pwd.h>
 #include <sys/ioctl.h>
 #include <sys/statfs.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <array>
@@ -48,6 +49,68 @@ fs::path home_folder() {
       found->pw_dir != nullptr && *found->pw_dir == '/')
     return found->pw_dir;
   return {};
+}
+
+std::uint64_t file_system_id(const struct statfs& st) {
+  std::uint64_t id = 0;
+  std::memcpy(&id, &st.f_fsid, std::min(sizeof id, sizeof st.f_fsid));
+  return id;
+}
+
+// A path as the mount table writes it, its octal escapes ("\040" for a blank) undone.
+std::string unescaped(std::string_view text) {
+  const auto octal = [text](std::size_t k) {
+    return k < text.size() && text[k] >= '0' && text[k] <= '7';
+  };
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\' && octal(i + 1) && octal(i + 2) && octal(i + 3)) {
+      out += static_cast<char>((text[i + 1] - '0') << 6 | (text[i + 2] - '0') << 3 |
+                               (text[i + 3] - '0'));
+      i += 3;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+// True when a file system of that id is mounted from that device, as this process sees the
+// mounts; false where they cannot be read.
+bool is_mounted_from(std::uint64_t device, std::uint64_t file_system) {
+  FILE* table = std::fopen("/proc/self/mountinfo", "re");
+  if (table == nullptr) return false;
+  char* line = nullptr;
+  std::size_t size = 0;
+  bool found = false;
+  // "36 35 98:0 /root /mount/point options ...": the device, then where it is mounted.
+  while (!found && ::getline(&line, &size, table) > 0) {
+    unsigned major_number = 0, minor_number = 0;
+    std::array<char, 4096> point{};
+    if (std::sscanf(line, "%*u %*u %u:%u %*s %4095s", &major_number, &minor_number, point.data()) !=
+            3 ||
+        makedev(major_number, minor_number) != device)
+      continue;
+    struct statfs st {};
+    found =
+        ::statfs(unescaped(point.data()).c_str(), &st) == 0 && file_system_id(st) == file_system;
+  }
+  std::free(line);
+  std::fclose(table);
+  return found;
+}
+
+// A device number as the kernel writes it for user space, of which some file systems make their
+// id.
+std::uint64_t encoded_device(std::uint64_t device) {
+  const std::uint32_t major_number = major(device), minor_number = minor(device);
+  return (minor_number & 0xffu) | major_number << 8 | (minor_number & ~0xffu) << 12;
+}
+
+// True where the file system's id is its own, not made of the device it is mounted from, so
+// that it tells one disk from another (a block copy from its original excepted).
+bool has_own_id(const FileIdentity& file) {
+  return file.file_system != 0 && file.device && file.file_system != encoded_device(*file.device);
 }
 
 // Makes the folders of the path that are missing, each for the user alone.
@@ -105,9 +168,18 @@ FileIdentity file_identity(int fd, std::error_code& ec) {
     file.birth_ns = std::int64_t{sx.stx_btime.tv_sec} * 1'000'000'000 + sx.stx_btime.tv_nsec;
   if (int generation = 0; ::ioctl(fd, FS_IOC_GETVERSION, &generation) == 0)
     file.generation = static_cast<std::uint32_t>(generation);
-  if (struct statfs st{}; ::fstatfs(fd, &st) == 0)
-    std::memcpy(&file.file_system, &st.f_fsid, std::min(sizeof file.file_system, sizeof st.f_fsid));
+  file.device = makedev(sx.stx_dev_major, sx.stx_dev_minor);
+  if (struct statfs st{}; ::fstatfs(fd, &st) == 0) file.file_system = file_system_id(st);
   return file;
+}
+
+JournalDisk journal_disk(const FileIdentity& journal, const FileIdentity& file) {
+  if (!journal.device) return JournalDisk::kThis;
+  if (journal.file_system != file.file_system && (has_own_id(journal) || has_own_id(file)))
+    return JournalDisk::kAnother;
+  if (journal.device == file.device) return JournalDisk::kThis;
+  return is_mounted_from(*journal.device, journal.file_system) ? JournalDisk::kAnother
+                                                               : JournalDisk::kPerhapsThis;
 }
 
 std::string legacy_journal_name(std::uint64_t inode) {
@@ -210,7 +282,9 @@ void JournalFolder::remove_earlier(const FileIdentity& file) const {
     std::error_code ec;
     const auto bytes = read_own(folder_.get(), name, ec);
     const auto journal = bytes ? decode_journal(*bytes) : std::nullopt;
+    // Of a file gone from this very disk, not from a copy of it or its original.
     if (journal && journal->file.file_system == file.file_system &&
+        (!journal->file.device || journal->file.device == file.device) &&
         !is_same_file(journal->file, file))
       earlier.push_back(name);
   }

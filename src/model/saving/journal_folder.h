@@ -42,6 +42,20 @@ inline constexpr std::string_view kLegacyJournalPrefix = ".pellavan-journal-";
 // The identity of the file open in fd; ec where not even its inode can be had.
 [[nodiscard]] FileIdentity file_identity(int fd, std::error_code& ec);
 
+// Where the file a journal names lies, as against a file found by the journal's name. A block
+// copy of a disk (an image of it, a snapshot) holds the file with its inode, generation and birth
+// time, and mostly its file system's id too; what tells them apart is the device the save wrote
+// on, which the journal records:
+//   - kAnother: a file system with an id of its own (not made of its device number) other than
+//     the journal's; or another device, while a file system of the journal's id is still
+//     mounted from the one the save wrote on (the file lies there, and this is a copy of it or
+//     it of this one);
+//   - kThis: else the same device, or a journal of an earlier version, which names none;
+//   - kPerhapsThis: else, the disk the save wrote on being mounted no more: this one, come back
+//     under another device number, or a copy of it while that disk is away.
+enum class JournalDisk { kThis, kPerhapsThis, kAnother };
+[[nodiscard]] JournalDisk journal_disk(const FileIdentity& journal, const FileIdentity& file);
+
 // "journal-", then the inode number and the generation (or birth time) in hexadecimal, joined
 // by "." (so that no name the earlier version gave, joined by "-", is taken for one).
 [[nodiscard]] std::string journal_name(const FileIdentity& file);
@@ -72,8 +86,8 @@ class JournalFolder {
   // Removes the journal of that name, and what a write of it cut off left aside.
   void remove(const std::string& name) const;
 
-  // Removes the journals of earlier files that had the file's inode number on its file system:
-  // those files are gone, and their journals would never be found again.
+  // Removes the journals of earlier files that had the file's inode number on its disk: those
+  // files are gone, and their journals would never be found again.
   void remove_earlier(const FileIdentity& file) const;
 
   // The user's turn at the file (file_lock.h).

@@ -9,32 +9,42 @@ namespace pellavan::model {
 namespace {
 
 // The journal's image, all numbers little-endian:
-//   offset  0, 8 bytes: kMagic
+//   offset  0, 8 bytes: "PVNJRNL3"
 //   offset  8, 8 bytes: the file's inode number
-//   offset 16, 4 bytes: what is known of it: kHasGeneration, kHasBirth
+//   offset 16, 4 bytes: what is known of it: kHasGeneration, kHasBirth, kHasDevice
 //   offset 20, 4 bytes: the inode's generation
 //   offset 24, 8 bytes: its birth time, nanoseconds since 1970
 //   offset 32, 8 bytes: the file system's id
-//   offset 40, 4 bytes: length of the old version
-//   offset 44, 4 bytes: length of the new version
-//   offset 48:          the old version, then the new one
+//   offset 40, 8 bytes: the device number of the file's disk
+//   offset 48, 4 bytes: length of the old version
+//   offset 52, 4 bytes: length of the new version
+//   offset 56:          the old version, then the new one
 //   last 8 bytes:       FNV-1a 64 of every byte before them
-// The earlier version's (kEarlierMagic) holds the inode number at 8, the lengths at 16 and 20,
-// and the versions from 24.
+// The earlier versions' hold the same up to the file system's id ("PVNJRNL2"), or the inode
+// number alone ("PVNJRNL1"), then the lengths and the versions.
+enum class Holds { kInode, kIdentity, kDevice };
 struct Layout {
   std::array<std::uint8_t, 8> magic;
+  Holds holds;
   std::size_t old_length_at, new_length_at, header_size;
 };
-constexpr Layout kLayout{{'P', 'V', 'N', 'J', 'R', 'N', 'L', '2'}, 40, 44, 48};
-constexpr Layout kEarlierLayout{{'P', 'V', 'N', 'J', 'R', 'N', 'L', '1'}, 16, 20, 24};
+// This version's first.
+constexpr Layout kLayouts[] = {
+    {{'P', 'V', 'N', 'J', 'R', 'N', 'L', '3'}, Holds::kDevice, 48, 52, 56},
+    {{'P', 'V', 'N', 'J', 'R', 'N', 'L', '2'}, Holds::kIdentity, 40, 44, 48},
+    {{'P', 'V', 'N', 'J', 'R', 'N', 'L', '1'}, Holds::kInode, 16, 20, 24}};
+constexpr const Layout& kLayout = kLayouts[0];
 constexpr std::size_t kInodeAt = 8;
 constexpr std::size_t kKnownAt = 16;
 constexpr std::size_t kGenerationAt = 20;
 constexpr std::size_t kBirthAt = 24;
 constexpr std::size_t kFileSystemAt = 32;
+constexpr std::size_t kDeviceAt = 40;
 constexpr std::uint32_t kHasGeneration = 1;
 constexpr std::uint32_t kHasBirth = 2;
+constexpr std::uint32_t kHasDevice = 4;
 constexpr std::size_t kChecksumSize = 8;
+constexpr std::size_t kSectorBytes = 512;
 static_assert(kLayout.header_size + kChecksumSize == kJournalFrameBytes);
 
 std::uint64_t checksum(std::span<const std::uint8_t> bytes) {
@@ -59,10 +69,12 @@ std::vector<std::uint8_t> encode_journal(const SaveJournal& journal) {
   const FileIdentity& file = journal.file;
   std::copy(kLayout.magic.begin(), kLayout.magic.end(), p);
   store_le(p + kInodeAt, file.inode);
-  store_le(p + kKnownAt, (file.generation ? kHasGeneration : 0) | (file.birth_ns ? kHasBirth : 0));
+  store_le(p + kKnownAt, (file.generation ? kHasGeneration : 0) | (file.birth_ns ? kHasBirth : 0) |
+                             (file.device ? kHasDevice : 0));
   store_le(p + kGenerationAt, file.generation.value_or(0));
   store_le(p + kBirthAt, file.birth_ns.value_or(0));
   store_le(p + kFileSystemAt, file.file_system);
+  store_le(p + kDeviceAt, file.device.value_or(0));
   store_le(p + kLayout.old_length_at, static_cast<std::uint32_t>(old_length));
   store_le(p + kLayout.new_length_at, static_cast<std::uint32_t>(new_length));
   std::copy(journal.old_bytes.begin(), journal.old_bytes.end(), p + kLayout.header_size);
@@ -75,10 +87,10 @@ std::vector<std::uint8_t> encode_journal(const SaveJournal& journal) {
 
 std::optional<SaveJournal> decode_journal(std::span<const std::uint8_t> bytes) {
   const Layout* layout = nullptr;
-  for (const Layout* l : {&kLayout, &kEarlierLayout})
-    if (bytes.size() >= l->header_size + kChecksumSize &&
-        std::equal(l->magic.begin(), l->magic.end(), bytes.begin()))
-      layout = l;
+  for (const Layout& l : kLayouts)
+    if (layout == nullptr && bytes.size() >= l.header_size + kChecksumSize &&
+        std::equal(l.magic.begin(), l.magic.end(), bytes.begin()))
+      layout = &l;
   if (layout == nullptr) return std::nullopt;
   const std::uint8_t* p = bytes.data();
   const std::size_t old_length = load_le<std::uint32_t>(p + layout->old_length_at);
@@ -89,12 +101,14 @@ std::optional<SaveJournal> decode_journal(std::span<const std::uint8_t> bytes) {
   if (checksum(body) != load_le<std::uint64_t>(p + body.size())) return std::nullopt;
   SaveJournal journal;
   journal.file.inode = load_le<std::uint64_t>(p + kInodeAt);
-  if (layout == &kLayout) {
+  if (layout->holds != Holds::kInode) {
     const auto known = load_le<std::uint32_t>(p + kKnownAt);
     if ((known & kHasGeneration) != 0)
       journal.file.generation = load_le<std::uint32_t>(p + kGenerationAt);
     if ((known & kHasBirth) != 0) journal.file.birth_ns = load_le<std::int64_t>(p + kBirthAt);
     journal.file.file_system = load_le<std::uint64_t>(p + kFileSystemAt);
+    if (layout->holds == Holds::kDevice && (known & kHasDevice) != 0)
+      journal.file.device = load_le<std::uint64_t>(p + kDeviceAt);
   }
   const auto old_bytes = body.subspan(layout->header_size, old_length);
   const auto new_bytes = body.subspan(layout->header_size + old_length, new_length);
@@ -104,16 +118,36 @@ std::optional<SaveJournal> decode_journal(std::span<const std::uint8_t> bytes) {
 }
 
 bool left_by_cut_write(std::span<const std::uint8_t> current, const SaveJournal& journal) {
-  const auto& old_bytes = journal.old_bytes;
-  const auto& new_bytes = journal.new_bytes;
-  if (current.size() < std::min(old_bytes.size(), new_bytes.size()) ||
-      current.size() > std::max(old_bytes.size(), new_bytes.size()))
+  const std::vector<std::uint8_t>& old_bytes = journal.old_bytes;
+  const std::vector<std::uint8_t>& new_bytes = journal.new_bytes;
+  const std::size_t length = current.size();
+  if (new_bytes.size() >= old_bytes.size()
+          ? length < old_bytes.size() || length > new_bytes.size()
+          : length != old_bytes.size() && length != new_bytes.size())
     return false;
-  for (std::size_t i = 0; i < current.size(); ++i) {
-    const std::uint8_t b = current[i];
-    if (b != 0 && !(i < old_bytes.size() && b == old_bytes[i]) &&
-        !(i < new_bytes.size() && b == new_bytes[i]))
-      return false;
+  // At each place: what the save writes there (the old version's bytes past a shorter new one,
+  // until the file is cut to it), and what was there before (zero in the room it took).
+  const auto written = [&](std::size_t i) {
+    return i < new_bytes.size() ? new_bytes[i] : old_bytes[i];
+  };
+  const auto before = [&](std::size_t i) {
+    return i < old_bytes.size() ? old_bytes[i] : std::uint8_t{0};
+  };
+  // Where the run from `from` of places that hold what `at` gives ends.
+  const auto run = [&](std::size_t from, std::size_t end, const auto& at) {
+    while (from < end && current[from] == at(from)) ++from;
+    return from;
+  };
+  bool stopped = false;  // the sector where the write stopped part-way was met
+  for (std::size_t start = 0; start < length; start += kSectorBytes) {
+    const std::size_t end = std::min(start + kSectorBytes, length);
+    const std::size_t as_written = run(start, end, written);
+    if (run(as_written, end, before) != end) return false;
+    // Neither wholly as written nor wholly as before: the write stopped in it.
+    if (as_written != end && run(start, as_written, before) != as_written) {
+      if (stopped) return false;
+      stopped = true;
+    }
   }
   return true;
 }

@@ -6,8 +6,6 @@
 namespace pellavan::model {
 namespace {
 
-using testing::read_all;
-
 class DefaultFilesTest : public testing::CatalogueFixture {
  protected:
   void write_default(const ProjectRec& rec, const std::string& name = "Default.dat") {

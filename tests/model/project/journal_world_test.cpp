@@ -23,14 +23,6 @@ namespace pellavan::model {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::leave_cut_save;
-using testing::random_project_image;
-using testing::read_all;
-using testing::run_as;
-using testing::write_all;
-
-constexpr uid_t kUser = 64001;
-constexpr uid_t kOther = 64002;
 
 // What a shell command prints; empty where it fails.
 std::string output_of(const std::string& command) {
@@ -44,17 +36,22 @@ std::string output_of(const std::string& command) {
   return out;
 }
 
-// An ext4 file system in an image file, mounted at `at` through a loop device.
+// An ext4 file system in an image file, made afresh or a block copy of another, mounted at `at`
+// through a loop device.
 class LoopDisk {
  public:
-  LoopDisk(const fs::path& image, fs::path at) : image_(image), at_(std::move(at)) {
+  enum class Image { kMake, kAsItIs };
+
+  LoopDisk(const fs::path& image, fs::path at, Image kind = Image::kMake)
+      : image_(image), at_(std::move(at)) {
     fs::create_directories(at_);
-    if (output_of("truncate -s 8M '" + image.string() + "' && mkfs.ext4 -q -F '" + image.string() +
+    if (kind == Image::kAsItIs ||
+        output_of("truncate -s 8M '" + image.string() + "' && mkfs.ext4 -q -F '" + image.string() +
                   "' && echo made") == "made")
       mount();
   }
   ~LoopDisk() {
-    ::umount(at_.c_str());
+    unmount();
     for (const std::string& device : devices_) (void)output_of("losetup -d " + device);
   }
   LoopDisk(const LoopDisk&) = delete;
@@ -62,20 +59,21 @@ class LoopDisk {
 
   [[nodiscard]] bool mounted() const { return mounted_; }
 
-  // Unmounted and mounted again through another loop device: the same disk, another number.
-  void mount_elsewhere() {
-    mounted_ = ::umount(at_.c_str()) == 0;
-    if (mounted_) mount();
-  }
-
- private:
+  // Mounted through another loop device: the same disk, another number. The devices used before
+  // stay attached, so that this one is another.
   void mount() {
-    // The devices used before stay attached, so that this one is another.
+    unmount();
+    if (mounted_) return;  // still mounted where it was
     const std::string device = output_of("losetup -f --show '" + image_.string() + "'");
     if (!device.empty()) devices_.push_back(device);
     mounted_ = !device.empty() && ::mount(device.c_str(), at_.c_str(), "ext4", 0, nullptr) == 0;
   }
 
+  void unmount() {
+    if (mounted_) mounted_ = ::umount(at_.c_str()) != 0;
+  }
+
+ private:
   fs::path image_, at_;
   std::vector<std::string> devices_;
   bool mounted_ = false;
@@ -146,6 +144,71 @@ TEST_F(JournalWorldTest, AJournalFinishesOnlyTheSaveThatMadeItWhateverTheWorldDo
     leave_cut_save(job(), new_v, next_v, 3000);
     return opens_as(jobs() / "job-copy.pvn", true, next_v) && no_journal_left() ? 0 : 3;
   };
+  // The job as a project, and the version a save of it was writing when it was cut off before
+  // its first byte: the name changed. Another computer, whose own folder of journals holds none
+  // of it, then opens the job, makes one edit and saves it; the next open here leaves the edit
+  // as it is and removes the journal.
+  ProjectRec job_rec = testing::sample_project("Smith Residence");
+  job_rec.Rates_GeoElecSummer = Currency::from_raw(1000);  // 0.10
+  job_rec.System1_Freeze = 1;
+  job_rec.GeoA_Tons = Currency::from_raw(20000);  // 2 units
+  ProjectRec being_saved = job_rec;
+  being_saved.Project_Title = "Jones Cottage";
+  const auto edited_elsewhere = [&](std::function<void(ProjectRec&)> edit) {
+    return [&, edit] {
+      const std::vector<std::uint8_t> before = encode_record(job_rec);
+      if (!make_job(before)) return 1;
+      leave_cut_save(job(), before, encode_record(being_saved), 0);
+      const int saved = run_as(kUser, state() / "elsewhere", [&] {
+        ProjectRead read = read_project_file(job());
+        if (read.status != ProjectReadStatus::kOk || read.interrupted.restored) return 1;
+        edit(read.record);
+        return write_project_file(job(), read.record) ? 1 : 0;
+      });
+      const std::vector<std::uint8_t> edited = read_all(job());
+      if (saved != 0 || edited == before) return 2;
+      return opens_as(jobs() / "job-copy.pvn", false, edited) && no_journal_left() ? 0 : 3;
+    };
+  };
+  // A block copy of the disk (an image of it, a snapshot), taken at one of three moments, and
+  // mounted through a loop device of its own; `away`: the disk unmounted first. The job takes
+  // the inode number of an earlier file, which the copy holds where it was taken before the job.
+  enum class Taken { kBeforeTheJob, kBeforeTheSave, kAfterTheCut };
+  std::optional<LoopDisk> copy;
+  const fs::path copied_jobs = program_folder() / "copy" / "jobs";
+  const auto copy_and_cut = [&](Taken taken, bool away) {
+    return [&, taken, away] {
+      const auto copy_if = [&](Taken now) {
+        if (now != taken) return;
+        ::sync();
+        fs::copy_file(program_folder() / "disk.img", program_folder() / "copy.img",
+                      fs::copy_options::overwrite_existing);
+      };
+      const fs::path earlier = jobs() / "earlier.pvn";
+      ASSERT_EQ(run_as(kUser, state(), [&] { return write_all(earlier, next_v), 0; }), 0);
+      copy_if(Taken::kBeforeTheJob);
+      ASSERT_EQ(run_as(kUser, state(),
+                       [&] {
+                         fs::remove(earlier);
+                         return make_job(old_v) ? 0 : 1;
+                       }),
+                0);
+      copy_if(Taken::kBeforeTheSave);
+      ASSERT_EQ(
+          run_as(kUser, state(), [&] { return leave_cut_save(job(), old_v, new_v, 3000), 0; }), 0);
+      copy_if(Taken::kAfterTheCut);
+      const FileIdentity original = testing::identity_of(job());
+      if (away) loop.unmount();
+      copy.emplace(program_folder() / "copy.img", program_folder() / "copy",
+                   LoopDisk::Image::kAsItIs);
+      ASSERT_TRUE(copy->mounted());
+      const bool before_the_job = taken == Taken::kBeforeTheJob;
+      const FileIdentity copied =
+          testing::identity_of(copied_jobs / (before_the_job ? "earlier.pvn" : "job.pvn"));
+      ASSERT_TRUE(copied.inode == original.inode && copied.file_system == original.file_system &&
+                  is_same_file(original, copied) != before_the_job);
+    };
+  };
   std::optional<testing::StoppedProcess> reader;
   const Row rows[] = {
       {"inode reused: the cut job removed, the template copied as another customer's",
@@ -176,13 +239,63 @@ TEST_F(JournalWorldTest, AJournalFinishesOnlyTheSaveThatMadeItWhateverTheWorldDo
          struct stat was {
          }, st{};
          ASSERT_EQ(::stat(job().c_str(), &was), 0);
-         loop.mount_elsewhere();
+         loop.mount();
          ASSERT_TRUE(loop.mounted());
          ASSERT_EQ(::stat(job().c_str(), &st), 0);
          ASSERT_NE(st.st_dev, was.st_dev);
        },
        [&] { return opens_as(jobs() / "job-copy.pvn", true, new_v) && no_journal_left() ? 0 : 1; },
        {}},
+      {"a figure cleared on another computer",
+       {},
+       edited_elsewhere([](ProjectRec& r) { r.Rates_GeoElecSummer = Currency(); }),
+       {}},
+      {"a box unticked on another computer",
+       {},
+       edited_elsewhere([](ProjectRec& r) { r.System1_Freeze = 0; }),
+       {}},
+      {"a quantity zeroed on another computer",
+       {},
+       edited_elsewhere([](ProjectRec& r) { r.GeoA_Tons = Currency(); }),
+       {}},
+      {"a name typed on another computer",
+       {},
+       edited_elsewhere([](ProjectRec& r) { r.Project_Title = "Smith Cottage"; }),
+       {}},
+      {"a block copy of the disk taken before the job, mounted beside it",
+       copy_and_cut(Taken::kBeforeTheJob, false),
+       [&] {
+         if (!opens_as(copied_jobs / "earlier.pvn", false, next_v) || no_journal_left()) return 1;
+         return opens_as(jobs() / "job-copy.pvn", true, new_v) && no_journal_left() ? 0 : 2;
+       },
+       [&] { copy.reset(); }},
+      {"a block copy of the disk taken after the cut, mounted beside it",
+       copy_and_cut(Taken::kAfterTheCut, false),
+       [&] {
+         const std::vector<std::uint8_t> cut = read_all(copied_jobs / "job.pvn");
+         if (cut == old_v || !opens_as(copied_jobs / "job.pvn", false, cut) || no_journal_left())
+           return 1;
+         return opens_as(jobs() / "job-copy.pvn", true, new_v) && no_journal_left() ? 0 : 2;
+       },
+       [&] { copy.reset(); }},
+      {"a block copy of the disk taken before the save, opened while the disk is away",
+       copy_and_cut(Taken::kBeforeTheSave, true),
+       [&] {
+         return opens_as(copied_jobs / "job.pvn", false, old_v) && !no_journal_left() ? 0 : 1;
+       },
+       [&] {
+         copy.reset();
+         loop.mount();
+         ASSERT_TRUE(loop.mounted());
+         EXPECT_EQ(run_as(kUser, state(),
+                          [&] {
+                            return opens_as(jobs() / "job-copy.pvn", true, new_v) &&
+                                           no_journal_left()
+                                       ? 0
+                                       : 1;
+                          }),
+                   0);
+       }},
       {"a private folder the group may read (0750)",
        private_folder(fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec),
        save_and_restore,

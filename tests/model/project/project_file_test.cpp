@@ -10,9 +10,6 @@
 namespace pellavan::model {
 namespace {
 
-using testing::read_all;
-using testing::write_all;
-
 class ProjectFileTest : public testing::CatalogueFixture {
  protected:
   [[nodiscard]] std::filesystem::path file(const std::string& name) const {

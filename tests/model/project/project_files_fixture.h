@@ -15,10 +15,12 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <iterator>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/catalogue/catalogue_fixture.h"
@@ -28,6 +30,10 @@
 #include "model/records/project_rec.h"
 
 namespace pellavan::model::testing {
+
+// The user and another one, where a test may act as them (as root).
+inline constexpr uid_t kUser = 64001;
+inline constexpr uid_t kOther = 64002;
 
 // A record whose every byte is pseudo-random, with the given tag and with zoom levels set, so
 // that nothing in it is left at a default that could hide a field the codec drops.
@@ -101,16 +107,18 @@ inline std::filesystem::path journal_path(const std::filesystem::path& path,
   return JournalFolder::location() / journal_name(identity_of(path));
 }
 
-// A journal as the earlier versions wrote it: "PVNJRNL1", the inode number, the two lengths, the
-// two versions and the FNV-1a 64 of all that, the numbers little-endian.
-inline std::vector<std::uint8_t> earlier_journal(std::uint64_t inode,
-                                                 const std::vector<std::uint8_t>& old_bytes,
-                                                 const std::vector<std::uint8_t>& new_bytes) {
-  std::vector<std::uint8_t> out = {'P', 'V', 'N', 'J', 'R', 'N', 'L', '1'};
+// A journal as an earlier version wrote it: "PVNJRNL" and the version, the fields given (a value
+// and its width), the two lengths, the two versions and the FNV-1a 64 of all that, the numbers
+// little-endian.
+inline std::vector<std::uint8_t> journal_image(
+    char version, std::initializer_list<std::pair<std::uint64_t, int>> fields,
+    const std::vector<std::uint8_t>& old_bytes, const std::vector<std::uint8_t>& new_bytes) {
+  std::vector<std::uint8_t> out = {'P', 'V', 'N', 'J',
+                                   'R', 'N', 'L', static_cast<std::uint8_t>(version)};
   const auto put = [&out](std::uint64_t n, int bytes) {
     for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(n >> (8 * i)));
   };
-  put(inode, 8);
+  for (const auto& [value, width] : fields) put(value, width);
   put(old_bytes.size(), 4);
   put(new_bytes.size(), 4);
   out.insert(out.end(), old_bytes.begin(), old_bytes.end());
@@ -119,6 +127,25 @@ inline std::vector<std::uint8_t> earlier_journal(std::uint64_t inode,
   for (const std::uint8_t b : out) h = (h ^ b) * 1099511628211ULL;
   put(h, 8);
   return out;
+}
+
+// The first version's: the inode number alone.
+inline std::vector<std::uint8_t> earlier_journal(std::uint64_t inode,
+                                                 const std::vector<std::uint8_t>& old_bytes,
+                                                 const std::vector<std::uint8_t>& new_bytes) {
+  return journal_image('1', {{inode, 8}}, old_bytes, new_bytes);
+}
+
+// The second version's: the file's identity without the device it lay on.
+inline std::vector<std::uint8_t> journal_without_device(const SaveJournal& journal) {
+  const FileIdentity& f = journal.file;
+  return journal_image('2',
+                       {{f.inode, 8},
+                        {(f.generation ? 1u : 0u) | (f.birth_ns ? 2u : 0u), 4},
+                        {f.generation.value_or(0), 4},
+                        {static_cast<std::uint64_t>(f.birth_ns.value_or(0)), 8},
+                        {f.file_system, 8}},
+                       journal.old_bytes, journal.new_bytes);
 }
 
 // How many bytes of new_bytes a cut save wrote over old_bytes that leaves neither whole: up to
@@ -231,3 +258,16 @@ inline DealerRec sample_dealer() {
 }
 
 }  // namespace pellavan::model::testing
+
+namespace pellavan::model {
+
+// What the tests of saves and opens name most.
+using testing::kOther;
+using testing::kUser;
+using testing::leave_cut_save;
+using testing::random_project_image;
+using testing::read_all;
+using testing::run_as;
+using testing::write_all;
+
+}  // namespace pellavan::model

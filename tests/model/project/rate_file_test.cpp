@@ -8,9 +8,6 @@
 namespace pellavan::model {
 namespace {
 
-using testing::read_all;
-using testing::write_all;
-
 class RateFileTest : public testing::CatalogueFixture {
  protected:
   [[nodiscard]] std::filesystem::path file(const std::string& name) const {

@@ -32,10 +32,6 @@ namespace pellavan::model {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::leave_cut_save;
-using testing::random_project_image;
-using testing::read_all;
-using testing::write_all;
 
 const std::vector<std::uint8_t> kOld{1, 2, 3};
 const std::vector<std::uint8_t> kNew{4, 5, 6, 7};
@@ -342,6 +338,15 @@ TEST_F(ReplacingWriteTest, AnOpenFinishesWhatACutSaveLeft) {
       {"written since by another program", 0, true,
        [&](std::vector<std::uint8_t>&, const fs::path& f) { write_all(f, other); }, "a.pvn", false,
        false, false, After::kOther},
+      // A write stops in one place; the new version begun in two is another program's.
+      {"new bytes begun in two sectors", 0, true,
+       [&](std::vector<std::uint8_t>&, const fs::path& f) {
+         std::vector<std::uint8_t> two = old_v;
+         std::copy_n(new_v.begin(), 300, two.begin());
+         std::copy_n(new_v.begin() + 1024, 276, two.begin() + 1024);
+         write_all(f, two);
+       },
+       "a.pvn", false, false, false, After::kAsLeft},
       {"journal damaged", 1500, true,
        [](std::vector<std::uint8_t>& j, const fs::path&) { j[100] ^= 1; }, "a.pvn", false, false,
        false, After::kAsLeft},
@@ -366,6 +371,11 @@ TEST_F(ReplacingWriteTest, AnOpenFinishesWhatACutSaveLeft) {
        false, After::kAsLeft},
       {"the version cannot be written", 1500, true, none, "a.pvn", true, false, true,
        After::kNewVersion},
+      {"written by the version before, which kept no device", 1500, true,
+       [](std::vector<std::uint8_t>& j, const fs::path&) {
+         j = testing::journal_without_device(*decode_journal(j));
+       },
+       "b.pvn", false, true, false, After::kNewVersion},
       // Kept where the user alone may write: the user's own.
       {"left beside the file by the earlier version", 1500, true, none, "b.pvn", false, true, false,
        After::kNewVersion, testing::JournalPlace::kBesideTheFile},
@@ -522,7 +532,7 @@ TEST_F(ReplacingWriteTest, RefusesWhatTheUserCouldNotWrite) {
       fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
   constexpr fs::perms kReadOnlyFolder =
       kReadOnly | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
-  constexpr uid_t kUser = 65534;
+  constexpr uid_t kNobody = 65534;
   struct Row {
     const char* name;
     fs::perms folder;
@@ -556,7 +566,7 @@ TEST_F(ReplacingWriteTest, RefusesWhatTheUserCouldNotWrite) {
     fs::permissions(state / "pellavan", r.journals);
     for (const fs::path& p : {state, state / "pellavan"})
       if (::geteuid() == 0) {
-        const uid_t owner = r.another_owns_them && p != state ? kUser - 1 : kUser;
+        const uid_t owner = r.another_owns_them && p != state ? kNobody - 1 : kNobody;
         ASSERT_EQ(::chown(p.c_str(), owner, owner), 0);
       }
     if (r.existing) {
@@ -573,7 +583,7 @@ TEST_F(ReplacingWriteTest, RefusesWhatTheUserCouldNotWrite) {
                                  named.string() + "\" cannot be written: " + r.cause;
     EXPECT_EXIT(
         {
-          if (::geteuid() == 0 && (::setgid(kUser) != 0 || ::setuid(kUser) != 0)) std::_Exit(2);
+          if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) std::_Exit(2);
           ::setenv("XDG_STATE_HOME", state.c_str(), 1);
           const WriteFailure failed = write_file_replacing(target, kNew);
           std::_Exit((place.empty() ? !failed : failed && failure_words(failed) == expected) ? 0

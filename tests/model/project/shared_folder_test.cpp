@@ -29,14 +29,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::become;
 using testing::JournalPlace;
-using testing::leave_cut_save;
-using testing::random_project_image;
-using testing::read_all;
-using testing::run_as;
-using testing::write_all;
-
-constexpr uid_t kUser = 64001;
-constexpr uid_t kOther = 64002;
 
 class SharedFolderTest : public testing::CatalogueFixture {
  protected:
