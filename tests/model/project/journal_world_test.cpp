@@ -1,5 +1,6 @@
 // A cut save of a file of two names in an unlucky world: the file's inode number given to a new
-// file, its disk mounted again under another device number, the user's folder of journals open
+// file, its disk mounted again under another device number, the file edited on another computer,
+// a block copy of its disk mounted beside it or in its stead, the user's folder of journals open
 // to reading, another user's read lock, a disk that fills while the journal is written. The jobs
 // lie on an ext4 image of their own on a loop device, so the test runs as root, where mkfs.ext4,
 // losetup and mount are at hand, and the user and the other one are two ordinary users.
