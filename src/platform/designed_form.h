@@ -187,8 +187,12 @@ class DesignedForm : public QWidget {
   [[nodiscard]] std::size_t index_of(ControlRef control) const;
   [[nodiscard]] const Control* find(const QObject* widget) const;
   void hover(const Control& c);
-  // The control under `at` of `holder` (a container or the form), below its own area; nullptr
-  // over the holder's own area.
+  // The pointer over the area of `c`; nullptr is the form's own area.
+  void hover_area(const Control* c);
+  // Whose area the pointer over `at` is in: the control of `at` (or of the nearest widget above
+  // it) while enabled, else the nearest enabled container holding it; nullptr for the form.
+  [[nodiscard]] const Control* mouse_owner(QWidget* at) const;
+  // The owner of the pointer at `at` of `holder` (a container or the form).
   [[nodiscard]] const Control* control_under(QWidget* holder, QPoint at) const;
   void write_help(const Control& c, const QString& text);
   // Runs the listeners of the event; true when a key handler swallowed the key.

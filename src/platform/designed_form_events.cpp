@@ -23,6 +23,8 @@ namespace {
 // Containers report the pointer moving over their own area, as frames and pictures do; the
 // other controls report it on entering, and on every move after: a control that does not track
 // the mouse passes its moves on to its container (or the form), which hands them back to it.
+// A disabled control reports nothing: Qt still sends it Enter, but its area counts as that of
+// the enabled container under it, or of the form.
 bool is_container(ControlKind kind) {
   return kind == ControlKind::Frame || kind == ControlKind::Picture ||
          kind == ControlKind::Custom || kind == ControlKind::TabPage ||
@@ -86,21 +88,35 @@ void DesignedForm::hover(const Control& c) {
   emit hovered(c.widget->objectName());
 }
 
-const DesignedForm::Control* DesignedForm::control_under(QWidget* holder, QPoint at) const {
-  for (QWidget* w = holder->childAt(at); w != nullptr && w != holder; w = w->parentWidget())
-    if (const Control* c = find(w)) return c;
+const DesignedForm::Control* DesignedForm::mouse_owner(QWidget* at) const {
+  bool below_control = false;
+  for (QWidget* w = at; w != nullptr && w != this; w = w->parentWidget()) {
+    const Control* c = find(w);
+    if (c == nullptr) continue;
+    if (w->isEnabled() && (!below_control || is_container(c->design->kind))) return c;
+    below_control = true;
+  }
   return nullptr;
 }
 
-void DesignedForm::mouseMoveEvent(QMouseEvent* event) {
-  QWidget::mouseMoveEvent(event);
-  if (const Control* under = control_under(this, event->position().toPoint())) {
-    hover(*under);
+const DesignedForm::Control* DesignedForm::control_under(QWidget* holder, QPoint at) const {
+  QWidget* under = holder->childAt(at);
+  return mouse_owner(under != nullptr ? under : holder);
+}
+
+void DesignedForm::hover_area(const Control* c) {
+  if (c != nullptr) {
+    hover(*c);
     return;
   }
   set_help_line(QString());
   dispatch(controls_.size(), Event::MouseMove);
   emit hovered(QString::fromUtf8(design_.name));
+}
+
+void DesignedForm::mouseMoveEvent(QMouseEvent* event) {
+  QWidget::mouseMoveEvent(event);
+  hover_area(control_under(this, event->position().toPoint()));
 }
 
 const DesignedForm::Control* DesignedForm::page_of(const Control& c) const {
@@ -192,14 +208,14 @@ bool DesignedForm::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::MouseMove:
       if (is_container(d.kind) && watched == c->widget) {
-        const Control* under =
-            control_under(c->widget, static_cast<QMouseEvent*>(event)->position().toPoint());
-        hover(under != nullptr ? *under : *c);
+        hover_area(
+            control_under(c->widget, static_cast<QMouseEvent*>(event)->position().toPoint()));
         return true;  // not on to the form, which would empty the line again
       }
       break;
     case QEvent::Enter:  // a Custom control's own widget fills it: entering that is entering it
-      if (!is_container(d.kind) || d.kind == ControlKind::Custom) hover(*c);
+      if (!is_container(d.kind) || d.kind == ControlKind::Custom)
+        hover_area(mouse_owner(c->widget));
       break;
     case QEvent::MouseButtonRelease:  // labels have no click signal of their own
       if (d.kind == ControlKind::Label && watched == c->widget &&

@@ -194,6 +194,28 @@ TEST_F(WindowBehaviourTest, HelpLineFollowsTheMouse) {
     QTest::mouseMove(box, box->rect().center() + QPoint(1, 0));
     EXPECT_EQ(w.form().help_line(), "Freeze/Edit System Description");
   }
+
+  // A disabled button gets no mouse: its area is the frame's, which empties both lines.
+  struct Row {
+    const char* button;
+    bool enabled;
+    const char* help;
+  };
+  const Row rows[] = {{"btnFossil", true, "Select Electric or Fossil Equipment"},
+                      {"btnAir", false, ""},
+                      {"btnGeoT", false, ""},
+                      {"btnGeo", true, "Select Geothermal Equipment"}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.button);
+    QTest::mouseMove(w.form().text_box("txtSelect1"));
+    ASSERT_FALSE(w.form().label("lblSystem")->text().isEmpty());
+    QPushButton* button = w.form().button(r.button);
+    ASSERT_EQ(button->isEnabled(), r.enabled);
+    QTest::mouseMove(button);
+    QTest::mouseMove(button, button->rect().center() + QPoint(1, 0));
+    EXPECT_EQ(w.form().help_line().toStdString(), r.help);
+    EXPECT_TRUE(w.form().label("lblSystem")->text().isEmpty());
+  }
 }
 
 TEST_F(WindowBehaviourTest, ReportRunWaitsThenFillsAndShowsTheReports) {

@@ -69,9 +69,10 @@ bool is_bitmap(const std::filesystem::path& path) {
 }
 
 TEST_F(SampleDataTest, HoldsThePicturesTheWindowsName) {
-  for (const char* name : {"Logost.bmp", "Logook.bmp", "gli01.bmp", "GeoLogo.bmp", "AuxHeat.bmp",
-                           "tandem.bmp", "VertSoil.bmp", "HorzSoil.bmp", "VertSoilm.bmp",
-                           "HorzSoilm.bmp", "coilqual.bmp", "coilqualV.bmp", "coilcond.bmp"}) {
+  for (const char* name :
+       {"Logost.bmp", "Logook.bmp", "gli01.bmp", "GeoLogo.bmp", "AuxHeat.bmp", "AuxHeatElec.bmp",
+        "tandem.bmp", "VertSoil.bmp", "HorzSoil.bmp", "VertSoilm.bmp", "HorzSoilm.bmp",
+        "coilqual.bmp", "coilqualV.bmp", "coilcond.bmp"}) {
     SCOPED_TRACE(name);
     EXPECT_TRUE(is_bitmap(path_of(name)));
   }

@@ -134,5 +134,14 @@ TEST_F(ReportPagesTest, TheProjectReportHasRoomForItsPrintDate) {
   EXPECT_LE(points, (11.0 - page.margin_top - page.margin_bottom) * 72);
 }
 
+// The note under the costs (row 42) is a line of the table, at the table's spacing; "Comments:"
+// (row 43, bottom-aligned) stands a blank line below it, so the note does not read as a comment.
+TEST_F(ReportPagesTest, TheUnmetNoteStandsApartFromTheComments) {
+  const sheet::Sheet& prs = book().sheet(*book().find_sheet("PRS"));
+  const double line = prs.row_height(40);  // row 41, the last system
+  EXPECT_EQ(prs.row_height(41), line);
+  EXPECT_GE(prs.row_height(42) - line, line);
+}
+
 }  // namespace
 }  // namespace pellavan::workbook

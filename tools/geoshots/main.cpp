@@ -8,13 +8,16 @@
 // (wbdump/sweep_houses.h), in both displays, and saves the warning drawn as a real box over the
 // window. In imperial display it types "1.500" as the input of Geo A's gas furnace and presses
 // Enter, and saves the refusal's message and the window after OK, the cursor back in the input
-// box, before and after the correction typed at once. Message boxes are printed and answered OK.
+// box, before and after the correction typed at once. Geo A and Geo B are shown with "Electric
+// Duct Heater" and "Override Heat Pump" chosen, in the normal and the large layout, with the
+// picture of the modes. Message boxes are printed and answered OK.
 // Run it on a display of its own, e.g.
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-geoshots build/bin shots/geo
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,6 +32,7 @@
 #include "platform/modal.h"
 #include "loads/calc/load_calculation.h"
 #include "program_state/analysis_session.h"
+#include "systems/geo/geo_picture_panel.h"
 #include "systems/geo/geo_window.h"
 #include "wbdump/formula_override.h"
 #include "wbdump/sweep_houses.h"
@@ -116,6 +120,35 @@ void unsettled_run(program_state::AppState& state, const QDir& out, QString& box
   }
 }
 
+// Geo A and Geo B with "Electric Duct Heater" chosen and "Override Heat Pump" picked from the
+// mode list, in the normal and the large layout: the mode's picture says how the heater runs.
+void electric_override(program_state::AppState& state, const QDir& out) {
+  constexpr model::Int16 kElectricDuctHeater = 31, kOverride = 1;
+  state.model.MetricFlag(model::kMetricDisplay) = 0;
+  for (const bool large : {false, true}) {
+    state.LargeLayout = large ? -1 : 0;
+    tools::load_sample(state);
+    for (const auto& [id, name] : {std::pair{program_state::WindowId::GeoA, "geo-a"},
+                                   std::pair{program_state::WindowId::GeoB, "geo-b"}}) {
+      state.windows.unload(id);
+      auto* window = qobject_cast<geo::GeoWindow*>(state.windows.window(id, state));
+      window->apply_size(large);
+      window->show();
+      settle(300);
+      const geo::GeoControls& c = window->controls();
+      platform::select_id(window->form()[c.ComboFurnace], kElectricDuctHeater);
+      platform::select_id(window->form()[c.ComboAuxHeat], kOverride);
+      settle(200);
+      const QString shot = QString(name) + "-electric-override-" + (large ? "large" : "normal");
+      shoot(out, shot);
+      std::printf("%s: mode \"%s\", picture %s\n", qPrintable(shot),
+                  qPrintable(window->form()[c.ComboAuxHeat]->currentText()),
+                  qPrintable(QFileInfo(window->picture_panel().picture_path()).fileName()));
+      window->hide();
+    }
+  }
+}
+
 // Geo A in imperial display with "1.500" typed as its gas furnace's input and Enter pressed,
 // which runs; the refusal's message is saved as `box_name` shows it.
 void point_in_input(program_state::AppState& state, const QDir& out, QString& box_name) {
@@ -195,6 +228,7 @@ int main(int argc, char** argv) {
   state.windows.unload(program_state::WindowId::GeoA);
   bin_name = "geo-a-bin-large";
   run_window(state, program_state::WindowId::GeoA, out, "geo-a-large");
+  electric_override(state, out);
   point_in_input(state, out, box_name);
   unsettled_run(state, out, box_name);
   return 0;

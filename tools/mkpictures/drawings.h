@@ -33,7 +33,8 @@ void well_water(QPainter& p, const QSizeF& size);
 
 // Explanations shown beside the choices of the system windows.
 void soil_section(QPainter& p, const QSizeF& size, bool vertical, bool metric);
-void aux_heat_modes(QPainter& p, const QSizeF& size);
+// The auxiliary-heat modes; an electric heater's drawing shows both modes running alike.
+void aux_heat_modes(QPainter& p, const QSizeF& size, bool electric);
 void tandem_units(QPainter& p, const QSizeF& size);
 void coil_positions(QPainter& p, const QSizeF& size, bool variable_speed);
 void coil_conditions(QPainter& p, const QSizeF& size);

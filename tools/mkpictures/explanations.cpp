@@ -41,20 +41,32 @@ void soil_section(QPainter& p, const QSizeF& size, bool vertical, bool metric) {
   }
 }
 
-void aux_heat_modes(QPainter& p, const QSizeF& size) {
+// One operation mode under its name: the shares of a cold bin's heat the heat pump and the
+// auxiliary give, and what the mode does.
+void heat_mode(QPainter& p, double top, double w, const QString& name, double pump_share,
+               const QString& auxiliary, const QString& text) {
+  caption(p, QRectF(15, top, w, 20), name, 13, true);
+  bar(p, QRectF(15, top + 24, w, 22), pump_share, colour::kLeaf, "heat pump");
+  bar(p, QRectF(15, top + 50, w, 22), 1.0 - pump_share, colour::kHot, auxiliary);
+  caption(p, QRectF(15, top + 74, w, 20), text, 10, false);
+}
+
+void aux_heat_modes(QPainter& p, const QSizeF& size, bool electric) {
   p.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
   title(p, size, "Auxiliary Heat Operation");
   const double w = size.width() - 30;
-  caption(p, QRectF(15, 36, w, 20), "Supplement Heat Pump", 13, true);
-  bar(p, QRectF(15, 60, w, 22), 0.7, colour::kLeaf, "heat pump");
-  bar(p, QRectF(15, 86, w, 22), 0.3, colour::kHot, "auxiliary");
-  caption(p, QRectF(15, 110, w, 20), "both run: the auxiliary adds what the heat pump lacks", 10,
-          false);
-  caption(p, QRectF(15, 138, w, 20), "Override Heat Pump", 13, true);
-  bar(p, QRectF(15, 162, w, 22), 0.0, colour::kLeaf, "heat pump");
-  bar(p, QRectF(15, 188, w, 22), 1.0, colour::kHot, "auxiliary");
-  caption(p, QRectF(15, 212, w, 20), "the auxiliary replaces the heat pump while it runs", 10,
-          false);
+  if (!electric) {
+    heat_mode(p, 36, w, "Supplement Heat Pump", 0.7, "auxiliary",
+              "both run: the auxiliary adds what the heat pump lacks");
+    heat_mode(p, 138, w, "Override Heat Pump", 0.0, "auxiliary",
+              "the auxiliary replaces the heat pump while it runs");
+    return;
+  }
+  heat_mode(p, 36, w, "Supplement Heat Pump", 0.7, "electric",
+            "both run: the heater adds what the heat pump lacks");
+  heat_mode(p, 138, w, "Override Heat Pump", 0.7, "electric",
+            "an electric heater, sized to what the heat pump lacks,\nruns as in Supplement in "
+            "either mode");
 }
 
 void tandem_units(QPainter& p, const QSizeF& size) {

@@ -49,6 +49,10 @@ std::string soil_picture(std::string_view loop_name, bool metric_display) {
   return name + ".bmp";
 }
 
+std::string aux_mode_picture(std::string_view heater_name) {
+  return electric_heater(heater_name) ? "AuxHeatElec.bmp" : "AuxHeat.bmp";
+}
+
 std::string describe(std::string_view unit, std::string_view second_unit, std::string_view loop,
                      std::string_view joiner) {
   std::string text(trimmed(unit));

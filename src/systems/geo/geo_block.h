@@ -58,6 +58,9 @@ enum class LoopKind { Horizontal, Vertical, Other };
 
 // The soil picture follows the loop: vertical or horizontal, the metric drawings in metric.
 [[nodiscard]] std::string soil_picture(std::string_view loop_name, bool metric_display);
+// The picture of the auxiliary-heat modes: an electric heater, sized to what the heat pump
+// lacks, runs as in Supplement in either mode, and its picture says so.
+[[nodiscard]] std::string aux_mode_picture(std::string_view heater_name);
 
 // The description of the comparison columns: unit, [second unit,] loop joined by `joiner`.
 [[nodiscard]] std::string describe(std::string_view unit, std::string_view second_unit,

@@ -93,7 +93,8 @@ void GeoFrame::Hybrid_PIC() {
 
 void GeoFrame::AuxHeat_Pic() {
   if (loading_) return;
-  load_picture(QStringLiteral("AuxHeat.bmp"), kWhite, false, false, nullptr);
+  const auto heater = form()[frame_.ComboFurnace]->currentText().trimmed().toStdString();
+  load_picture(QString::fromStdString(aux_mode_picture(heater)), kWhite, false, false, nullptr);
 }
 
 void GeoFrame::Soil_Pic() {

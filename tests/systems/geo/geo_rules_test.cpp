@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "platform/catalogue_lists.h"
+#include "platform/window_test_support.h"
 #include "systems/geo/geo_picture_panel.h"
 #include "systems/geo/geo_window_fixture.h"
 
@@ -134,6 +135,36 @@ TEST_F(GeoWindowTest, PicturesWaitForTheRestoreAndTheSoilFollowsTheLoop) {
     EXPECT_FALSE(interleaved) << "a loader runs no other event";
     EXPECT_FALSE(w.picture_panel().picture_path().endsWith("GeoLogo.bmp"));
     EXPECT_TRUE(w.picture_panel().framed());
+  }
+}
+
+// The mode list, clicked as a user does, shows the modes' picture; an electric heater, which runs
+// as in Supplement in either mode, has its own. The list keeps the modes it offers.
+TEST_F(GeoWindowTest, TheModePictureSaysHowTheChosenHeaterRuns) {
+  struct Row {
+    WindowId id;
+    model::Int16 heater;
+    const char* picture;
+    int modes;
+  };
+  constexpr model::Int16 kGasFurnace = 1, kElectricDuctHeater = 31, kElectricBoiler = 34;
+  const Row rows[] = {{WindowId::GeoA, kElectricDuctHeater, "AuxHeatElec.bmp", 2},
+                      {WindowId::GeoA, kGasFurnace, "AuxHeat.bmp", 2},
+                      {WindowId::GeoB, kElectricBoiler, "AuxHeatElec.bmp", 2},
+                      {WindowId::GeoB, kGasFurnace, "AuxHeat.bmp", 2},
+                      {WindowId::GeoT, kElectricDuctHeater, "AuxHeatElec.bmp", 1}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.picture);
+    GeoWindow& w = open(r.id, false);
+    ASSERT_TRUE(platform::testing::show_and_activate(&w));
+    pick(w.form()[w.controls().ComboFurnace], r.heater);
+    QComboBox* modes = w.form()[w.controls().ComboAuxHeat];
+    QTest::mouseClick(modes, Qt::LeftButton);
+    modes->hidePopup();
+    EXPECT_TRUE(w.picture_panel().picture_path().endsWith(r.picture))
+        << w.picture_panel().picture_path().toStdString();
+    EXPECT_EQ(modes->count(), r.modes);
+    w.hide();
   }
 }
 
