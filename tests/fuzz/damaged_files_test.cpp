@@ -111,6 +111,14 @@ class DamagedFilesTest : public ::testing::Test {
     analysis->title = "damaged.pvn";
     return analysis->run();
   }
+  // What the project's open finds in it, in one display.
+  std::vector<model::StoredFigure> found_in(const ProjectRec& rec, bool metric = false) {
+    model::ModelState m;
+    m.program_folder = folder;
+    m.ProjectRec = rec;
+    m.MetricFlag(model::kMetricDisplay) = metric ? 1 : 0;
+    return systems::stored_figures(m);
+  }
   // The text of the Project Report's row of column n (1..3), and its heating cost.
   std::string option_text(int n) const {
     return analysis->book.cell_text({model::kPrsSheet - 1, 37 + n, 2});
@@ -195,9 +203,9 @@ TEST_F(DamagedFilesTest, AFigureNoWindowWouldAcceptIsToldAndNotCosted) {
     SCOPED_TRACE(r.name);
     ProjectRec p = sample;
     r.damage(p);
-    const auto found = systems::stored_figures(p, model::UnitOptions{});
+    const auto found = found_in(p);
     ASSERT_FALSE(found.empty());
-    EXPECT_EQ(found.front().message(), r.told);
+    EXPECT_EQ(model::told_first(found)->message(), r.told);
     const ProjectRec before = p;
     const workbook::AnalysisOutcome outcome = run(p);
     EXPECT_EQ(outcome.usable(), r.options.empty()) << ::testing::PrintToString(outcome.problems());
@@ -226,14 +234,12 @@ TEST_F(DamagedFilesTest, AFigureNoWindowWouldAcceptIsToldAndNotCosted) {
     if (set.name != "worked_example") intact_files.push_back(set.file);
   for (const fs::path& file : intact_files)
     for (const bool metric : {false, true})
-      EXPECT_TRUE(systems::stored_figures(workbook::read_project_for_analysis(file),
-                                          model::UnitOptions{.metric = metric})
-                      .empty())
+      EXPECT_TRUE(found_in(workbook::read_project_for_analysis(file), metric).empty())
           << file << (metric ? ", metric" : "");
   // 999,999 Btu/h, which the kW display would refuse as 293 kW, is a load the window takes.
   ProjectRec largest = sample;
   largest.Loads_HeatLoad = 999999;
-  EXPECT_TRUE(systems::stored_figures(largest, model::UnitOptions{.metric = true}).empty());
+  EXPECT_TRUE(found_in(largest, true).empty());
 }
 
 TEST_F(DamagedFilesTest, ACatalogueRecordNoUnitCouldHaveIsADamagedRecord) {
