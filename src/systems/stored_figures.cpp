@@ -1,5 +1,6 @@
 #include "systems/stored_figures.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,9 +28,6 @@ using model::RangeCheck;
 using model::StoredFigure;
 using model::SystemType;
 
-// The Geo T unit file as the analysis names it.
-constexpr std::string_view kTUnitFile = "TUnitData.CEA";
-
 // Geo A's second unit in a tandem mode, which its window takes as any number: held to the range
 // of the first unit's quantity.
 constexpr RangeCheck second_unit_quantity() {
@@ -43,14 +41,55 @@ constexpr RangeCheck second_unit_quantity() {
 constexpr RangeCheck kSecondUnit[] = {second_unit_quantity()};
 constexpr RangeCheck kGeoTQuantity[] = {geo::geo_t_quantity_row({}, geo::kGeoTBlock)};
 
+using model::number_field;
+using model::setting;
+
+// The settings the windows hold in controls of fixed choices. The load corrections' scroll bars
+// run from 1 to 5 (0 stands for 3, their middle).
+constexpr RangeCheck kLoadSettings[] = {
+    setting("Continuous Fan Choice", number_field<&ProjectRec::Loads_ContFan>(), 0, 1),
+    setting("Solar Gains Setting", number_field<&ProjectRec::Loads_SolarGain>(), 0, 5),
+    setting("Occupancy Level Setting", number_field<&ProjectRec::Loads_OccupancyGain>(), 0, 5),
+    setting("Base Electric Load Setting", number_field<&ProjectRec::Loads_ElecGain>(), 0, 5),
+    setting("Construction Quality Setting", number_field<&ProjectRec::Loads_Construction>(), 0, 5),
+    setting("Sensible Cooling Choice", number_field<&ProjectRec::Loads_SensibleMode>(), 0, 1),
+};
+
+constexpr std::array<RangeCheck, 3> geo_settings(const geo::GeoBlock& b) {
+  return {setting("Hot Water Generator Choice", b.hw_generator, 0, 1),
+          setting("Loop/Well Hybrid Choice", b.loop_hybrid, 0, 1),
+          setting("Auto Size Choice", b.auto_size, 0, 1)};
+}
+constexpr auto kGeoASettings = geo_settings(geo::kGeoABlock);
+constexpr auto kGeoBSettings = geo_settings(geo::kGeoBBlock);
+constexpr auto kGeoTSettings = geo_settings(geo::kGeoTBlock);
+constexpr RangeCheck kGeoAModes[] = {
+    setting("Hydronic Application Choice", number_field<&ProjectRec::GeoA_HydronicMode>(), 0, 4),
+    setting("Tandem Choice", number_field<&ProjectRec::GeoA_Tandem>(), 0, 1)};
+// Geo T's capacity limits, fractions of the unit's rated capacity.
+constexpr RangeCheck kGeoTLimits[] = {
+    setting("Heating Capacity Limit", number_field<&ProjectRec::GeoT_HeatCapMin>(), 0, 1),
+    setting("Heating Capacity Limit", number_field<&ProjectRec::GeoT_HeatCapMax>(), 0, 1),
+    setting("Cooling Capacity Limit", number_field<&ProjectRec::GeoT_CoolCapMin>(), 0, 1),
+    setting("Cooling Capacity Limit", number_field<&ProjectRec::GeoT_CoolCapMax>(), 0, 1)};
+
+// The outdoor coil's condition (New, Clean, Average, Dirty as 0, 0.5, 1, 1.5) and the indoor
+// coil combination (1 to 3).
+constexpr std::array<RangeCheck, 2> coil_settings(const ConventionalBlock& b) {
+  return {setting("Outdoor Coil Condition", b.coil_condition, 0, 1.5),
+          setting("Indoor Coil Combination", b.coil_quality, 1, 3)};
+}
+constexpr auto kHeatPumpCoils = coil_settings(kHeatPumpBlock);
+constexpr auto kFurnaceCoils = coil_settings(kFurnaceBlock);
+
 // Reads a record by id into a buffer of its own, as the analysis reads it: the model's record
 // buffers, which the windows read, stay as they are. A catalogue that cannot be read tells
 // nothing here: the window or the analysis that needs it ends the program with its message.
 template <class R>
-CatalogueLookup look_up(ModelState& m, std::string_view file, Int16 id, R& record) {
-  CatalogueLookup lookup = CatalogueLookup::kNotFound;
+std::optional<CatalogueLookup> look_up(ModelState& m, std::string_view file, Int16 id, R& record) {
+  std::optional<CatalogueLookup> lookup;
   try {
-    lookup = model::look_up_catalogue_record(m.data_files, m.program_folder, file, id, record);
+    lookup = model::look_up_for_analysis(m.data_files, m.program_folder, file, id, record);
   } catch (const model::DataFileFailure&) {
     record = R{};
   }
@@ -66,8 +105,8 @@ std::string record_name(ModelState& m, std::string_view file, Int16 id) {
   return model::utf8_from_cp1252(record.Name.str());
 }
 
-// Every record the analysis of a system reads, each told when it is damaged; an id of 0 names no
-// record.
+// Every record the analysis of a system reads, each told when it is damaged or missing; an id of
+// 0 names no record.
 class RecordCheck {
  public:
   RecordCheck(ModelState& m, const char* window, SystemType system,
@@ -77,9 +116,13 @@ class RecordCheck {
   template <class R>
   void check(std::string_view file, double id) {
     const auto key = static_cast<Int16>(id);
+    if (key == 0) return;
     R record{};
-    if (key != 0 && look_up(m_, file, key, record) == CatalogueLookup::kDamaged)
-      found_.push_back(model::damaged_record(system_, window_, file, key));
+    const std::optional<CatalogueLookup> lookup = look_up(m_, file, key, record);
+    if (!lookup || lookup == CatalogueLookup::kFound) return;
+    const auto fault = lookup == CatalogueLookup::kDamaged ? model::RecordFault::kDamaged
+                                                           : model::RecordFault::kMissing;
+    found_.push_back(model::record_at_fault(fault, system_, window_, file, key));
   }
 
  private:
@@ -123,8 +166,9 @@ void add_geo(ModelState& m, const char* window, const geo::GeoBlock& block,
 
 template <class Cooling>
 void add_conventional(ModelState& m, const char* window, const ConventionalBlock& block,
-                      std::span<const RangeCheck> rows, double metric_top,
-                      std::string_view cooling_file, std::vector<StoredFigure>& found) {
+                      std::span<const RangeCheck> rows, std::span<const RangeCheck> settings,
+                      double metric_top, std::string_view cooling_file,
+                      std::vector<StoredFigure>& found) {
   const ProjectRec& rec = m.ProjectRec;
   const model::EditionRow& edition = m.edition();
   const model::UnitOptions units = model::UnitOptions::of(m.MetricFlag);
@@ -139,6 +183,7 @@ void add_conventional(ModelState& m, const char* window, const ConventionalBlock
       .cut_off = rec.HeatPump_CutOffTemp};
   add_stored_figures({window, block.kind->type, rows}, SystemCheckValues(figures, metric_top),
                      units, found);
+  add_stored_figures({window, block.kind->type, settings}, model::StoredValues(rec), units, found);
 
   RecordCheck records(m, window, block.kind->type, found);
   records.check<Cooling>(cooling_file, block.cooling_id.get(rec));
@@ -154,19 +199,22 @@ std::vector<StoredFigure> stored_figures(ModelState& m) {
   std::vector<StoredFigure> found;
   add_stored_figures({"Project Information", SystemType::NoSystem, loads::load_checks()},
                      loads::LoadCheckValues(rec), units, found);
+  add_stored_figures({"Project Information", SystemType::NoSystem, kLoadSettings},
+                     model::StoredValues(rec), units, found);
   add_stored_figures({"Utility Information", SystemType::NoSystem, loads::rate_checks()},
                      loads::RateCheckValues(rec), units, found);
   const model::EditionRow& edition = m.edition();
   add_geo(m, "Geo A", geo::kGeoABlock, edition.unit_file,
-          {geo::geo_checks(geo::kGeoABlock), kSecondUnit}, found);
-  add_geo(m, "Geo B", geo::kGeoBBlock, edition.unit_file, {geo::geo_checks(geo::kGeoBBlock)},
+          {geo::geo_checks(geo::kGeoABlock), kSecondUnit, kGeoASettings, kGeoAModes}, found);
+  add_geo(m, "Geo B", geo::kGeoBBlock, edition.unit_file,
+          {geo::geo_checks(geo::kGeoBBlock), kGeoBSettings}, found);
+  add_geo(m, "Geo T", geo::kGeoTBlock, model::kAnalysisTUnitFile,
+          {kGeoTQuantity, geo::geo_checks(geo::kGeoTBlock).subspan(1), kGeoTSettings, kGeoTLimits},
           found);
-  add_geo(m, "Geo T", geo::kGeoTBlock, kTUnitFile,
-          {kGeoTQuantity, geo::geo_checks(geo::kGeoTBlock).subspan(1)}, found);
   add_conventional<model::AirHPRec>(m, "Heat Pump", kHeatPumpBlock, heat_pump_checks(),
-                                    kHeatPumpMetricTop, edition.air_hp_file, found);
+                                    kHeatPumpCoils, kHeatPumpMetricTop, edition.air_hp_file, found);
   add_conventional<model::ACRec>(m, "Furnace/Boiler", kFurnaceBlock, furnace_checks(),
-                                 kFurnaceMetricTop, edition.ac_file, found);
+                                 kFurnaceCoils, kFurnaceMetricTop, edition.ac_file, found);
   return found;
 }
 

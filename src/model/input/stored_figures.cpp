@@ -26,26 +26,40 @@ bool takes_an(const std::string& words) {
   return c == 'A' || c == 'E' || c == 'I' || c == 'O';
 }
 
-// A figure the row takes in the other display is one the window accepts: 999,999 Btu/h is a
-// heating load of 293 kW, which the kW display refuses.
-bool accepted_in_other_display(const RangeCheck& row, Display display, const CheckValues& values) {
-  const Display other = display == Display::Metric ? Display::Imperial : Display::Metric;
-  if (!checked_in(row, other)) return false;
-  const Range bounds = bounds_of(row, other, values);
-  return fixed_bounds(bounds) && inside(values.value(row, other), bounds);
+const char* fault_words(RecordFault fault) {
+  return fault == RecordFault::kDamaged ? "Damaged" : "Missing";
 }
 
 bool same_field(NumberField<ProjectRec> a, NumberField<ProjectRec> b) {
   return a.get != nullptr && a.get == b.get;
 }
 
+// A figure the window takes in the other display is one it accepts: 999,999 Btu/h is a heating
+// load of 293 kW, which the kW display refuses, and a furnace of 1,000 Btu/h is one of 0.29 kW.
+// Every row of the field that the other display checks must take it.
+bool accepted_in_other_display(std::span<const RangeCheck> rows, const RangeCheck& refusing,
+                               Display display, const CheckValues& values) {
+  const Display other = display == Display::Metric ? Display::Imperial : Display::Metric;
+  bool checked = false;
+  for (const RangeCheck& row : rows) {
+    if (row.words == nullptr || !same_field(row.field, refusing.field) || !checked_in(row, other) ||
+        !values.holds(row))
+      continue;
+    const Range bounds = bounds_of(row, other, values);
+    if (!fixed_bounds(bounds)) continue;
+    if (!inside(values.value(row, other), bounds)) return false;
+    checked = true;
+  }
+  return checked;
+}
+
 }  // namespace
 
 std::string StoredFigure::message() const {
   std::string text(window);
-  if (damaged_record) {
-    text.append(" Uses ").append(words).append(", Which Is Damaged -- Choose Other Equipment in ");
-    return text.append("the ").append(window).append(" Window");
+  if (record != RecordFault::kNone) {
+    text.append(" Uses ").append(words).append(", Which Is ").append(fault_words(record));
+    return text.append(" -- Choose Other Equipment in the ").append(window).append(" Window");
   }
   text.append(" Holds ").append(takes_an(words) ? "an " : "a ").append(words);
   text.append(" of ").append(shown).append(", Which Is Out of Range -- Open the ");
@@ -53,17 +67,22 @@ std::string StoredFigure::message() const {
 }
 
 std::string StoredFigure::column_words() const {
-  return words + (damaged_record ? " Is Damaged" : " Out of Range");
+  if (record == RecordFault::kNone) return words + " Out of Range";
+  return words + " Is " + fault_words(record);
 }
 
-StoredFigure damaged_record(SystemType system, const char* window, std::string_view file,
-                            Int16 id) {
-  StoredFigure record;
-  record.system = system;
-  record.window = window;
-  record.words = std::string(file) + " Record " + std::to_string(id);
-  record.damaged_record = true;
-  return record;
+std::string damaged_record_words(std::string_view file, Int16 id) {
+  return record_at_fault(RecordFault::kDamaged, SystemType::NoSystem, "", file, id).column_words();
+}
+
+StoredFigure record_at_fault(RecordFault fault, SystemType system, const char* window,
+                             std::string_view file, Int16 id) {
+  StoredFigure found;
+  found.system = system;
+  found.window = window;
+  found.words = std::string(file) + " Record " + std::to_string(id);
+  found.record = fault;
+  return found;
 }
 
 void add_stored_figures(const StoredTable& table, const CheckValues& values,
@@ -76,7 +95,8 @@ void add_stored_figures(const StoredTable& table, const CheckValues& values,
     const Range bounds = bounds_of(row, display, values);
     if (!fixed_bounds(bounds)) continue;
     const double value = values.value(row, display);
-    if (inside(value, bounds) || accepted_in_other_display(row, display, values)) continue;
+    if (inside(value, bounds) || accepted_in_other_display(table.rows, row, display, values))
+      continue;
     const auto told = std::span(found).subspan(first);
     if (std::ranges::any_of(told,
                             [&](const StoredFigure& f) { return same_field(f.field, row.field); }))

@@ -77,6 +77,12 @@ struct FillContext {
   // column of a system they concern (every system, for a figure of the loads or rates) is kept
   // out, its description naming the figure, and each figure is written as 0.
   std::vector<model::StoredFigure> refused_figures;
+
+  // The first figure or record kept out that a system rests on, if any (refused_figures.cpp).
+  [[nodiscard]] const model::StoredFigure* kept_out(model::SystemType type) const;
+  // Whether the fill analyses a system: the project compares it, and it rests on nothing kept
+  // out. Only such a system's results are judged.
+  [[nodiscard]] bool analyses(model::SystemType type) const;
 };
 
 }  // namespace pellavan::workbook

@@ -112,15 +112,6 @@ void put_client_and_project(FillContext& ctx) {
     set_text_cell(ctx, 18 + line, 1, stored_field_text(notes[line]));  // A18:A20
 }
 
-// The figure or record kept out of the analysis that a column's system rests on, if any; a
-// column of no system rests on none.
-const model::StoredFigure* kept_out(const FillContext& ctx, model::Int16 type) {
-  if (type == model::code_of(model::SystemType::NoSystem)) return nullptr;
-  for (const model::StoredFigure& f : ctx.refused_figures)
-    if (f.system == model::SystemType::NoSystem || model::code_of(f.system) == type) return &f;
-  return nullptr;
-}
-
 // A column whose system rests on a refused figure or a damaged record is written as no system,
 // kept out (C30:C32), its description naming what it rests on ("Second Unit Quantity Out of
 // Range"): the Project Report shows no cost for it.
@@ -131,7 +122,9 @@ void put_systems(FillContext& ctx) {
   const std::array types = {p.System1_Type, p.System2_Type, p.System3_Type};
   for (int i = 0; i < 3; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    const model::StoredFigure* refused = kept_out(ctx, types[k]);
+    model::SystemType type = model::SystemType::NoSystem;
+    const model::StoredFigure* refused =
+        model::system_type_from_code(types[k], type) ? ctx.kept_out(type) : nullptr;
     if (refused == nullptr) {
       put(ctx, CellAt(30 + i, 2), *descriptions[k]);
       put(ctx, CellAt(30 + i, 1), types[k]);

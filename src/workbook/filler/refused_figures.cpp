@@ -18,6 +18,17 @@ std::vector<model::StoredFigure> refused_figures(StoredFigureCheck check,
   return refused;
 }
 
+const model::StoredFigure* FillContext::kept_out(model::SystemType type) const {
+  if (type == model::SystemType::NoSystem) return nullptr;
+  for (const model::StoredFigure& f : refused_figures)
+    if (f.system == model::SystemType::NoSystem || f.system == type) return &f;
+  return nullptr;
+}
+
+bool FillContext::analyses(model::SystemType type) const {
+  return model::compared(model.ProjectRec, type) && kept_out(type) == nullptr;
+}
+
 FiguresKeptOut::FiguresKeptOut(model::ProjectRec& rec,
                                const std::vector<model::StoredFigure>& figures)
     : rec_(rec), figures_(figures) {
