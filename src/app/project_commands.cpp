@@ -96,11 +96,11 @@ void ProjectCommands::tell_unknown_systems() {
 
 void ProjectCommands::tell_stored_figures() {
   if (state_.services.stored_figures == nullptr) return;
-  const auto found = state_.services.stored_figures(
-      state_.model.ProjectRec, model::UnitOptions::of(state_.model.MetricFlag));
-  // The first, as its window's Done or Run would refuse it first; the window tells the rest.
-  if (!found.empty())
-    platform::message_box(view_.dialog_parent(), {QString::fromStdString(found.front().message()),
+  const auto found = state_.services.stored_figures(state_.model);
+  // One: the first that keeps a system out of the analysis, ahead of those only told; the
+  // windows, the results warning and the printed notes tell the rest.
+  if (const model::StoredFigure* told = model::told_first(found))
+    platform::message_box(view_.dialog_parent(), {QString::fromStdString(told->message()),
                                                   platform::kAppTitle, MessageIcon::Exclamation});
 }
 

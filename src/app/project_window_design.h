@@ -516,6 +516,7 @@ inline constexpr auto kChecks =
 // The ratio box's own check on leaving it: narrower than Test_Data's.
 inline constexpr RangeCheck kRatioBox[] = {{
     .name = "sensible ratio, typed",
+    .field = number_field<&ProjectRec::Loads_SensibleRatio>(),
     .value = loads::kSensibleRatio,
     .when = loads::kRatioMode,
     .imperial = {loads::kLowestRatio, loads::kHighestTypedRatio},

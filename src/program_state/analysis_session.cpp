@@ -29,9 +29,8 @@ AnalysisSession::AnalysisSession(model::ModelState& model, const ChartsMaker& ma
 
 loads::ProjectLoads AnalysisSession::Calc_Project_Loads() {
   // The loads a figure no window would accept does not reach, as in every fill.
-  const workbook::FiguresKeptOut kept_out(model_.ProjectRec,
-                                          workbook::refused_figures(run_.stored_check(), model_));
-  return loads::Calc_Project_Loads(model_, building_load_control_, loads_);
+  return loads::Calc_Project_Loads(model_, building_load_control_, loads_,
+                                   workbook::refused_figures(run_.stored_check(), model_));
 }
 
 bool AnalysisSession::refuse_failed_loads(QWidget* parent) {

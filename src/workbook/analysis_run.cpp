@@ -27,8 +27,7 @@ std::vector<std::string> AnalysisOutcome::problems() const {
 }
 
 loads::LoadCalcStatus AnalysisRun::calculate_loads() {
-  const FiguresKeptOut kept_out(model_.ProjectRec, refused_figures(stored_check_, model_));
-  return loads::Calc_Loads(model_, building_load_, loads_);
+  return loads::Calc_Loads(model_, building_load_, loads_, refused_figures(stored_check_, model_));
 }
 
 FillOutcome AnalysisRun::fill(std::string project_file_title, ChartFiller* charts) {
@@ -39,9 +38,9 @@ FillOutcome AnalysisRun::fill(std::string project_file_title, ChartFiller* chart
 }
 
 loads::LoadCalcStatus AnalysisRun::calculate_loads_for_fill() {
-  const loads::LoadCalcStatus status = calculate_loads();
-  const FiguresKeptOut kept_out(model_.ProjectRec, refused_figures(stored_check_, model_));
-  loads::Min_Backup(model_, loads_);
+  const std::vector<model::StoredFigure> kept_out = refused_figures(stored_check_, model_);
+  const loads::LoadCalcStatus status = loads::Calc_Loads(model_, building_load_, loads_, kept_out);
+  loads::Min_Backup(model_, loads_, loads::RaiseInputs::kYes, kept_out);
   return status;
 }
 

@@ -8,16 +8,12 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <algorithm>
 #include <functional>
-#include <iterator>
 #include <random>
 #include <set>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "loads/input/rate_transfer.h"
 #include "model/catalogue/catalogue_files.h"
@@ -29,6 +25,7 @@
 #include "model/report_workbook_sheets.h"
 #include "projects/project_set.h"
 #include "systems/stored_figures.h"
+#include "tools/data_copy.h"
 #include "workbook/analysis_run.h"
 
 namespace pellavan {
@@ -39,20 +36,10 @@ using model::ProjectRec;
 using model::SystemType;
 
 constexpr double kImpossible = 1e12;  // no figure of a report reaches it
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes read_all(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void write_all(const fs::path& file, const Bytes& bytes) {
-  const fs::path temporary = file.string() + ".new";
-  std::ofstream(temporary, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-  fs::rename(temporary, file);  // a new file: the catalogue cache reads it again
-}
+using testing::DataCopy;
+using Bytes = DataCopy::Bytes;
+constexpr auto read_all = &DataCopy::read_all;
+constexpr auto write_all = &DataCopy::write_all;
 
 // The sheets the analysis of a project shows: its compared systems' and those they share.
 std::set<int> shown_sheets(const ProjectRec& rec) {
@@ -63,18 +50,30 @@ std::set<int> shown_sheets(const ProjectRec& rec) {
   return sheets;
 }
 
-// The places of the shown sheets that hold a figure beyond kImpossible. (Errors are no sign: the
-// workbook has some in one city and not in another.)
-std::set<sheet::CellPos> beyond(const workbook::ProjectAnalysis& a) {
+// The places of the shown sheets that hold a figure beyond kImpossible, and of the pages of the
+// analysed systems (their summaries and result panels, and the Project Report) that hold an error
+// value. (Other error values are no sign: the workbook has some in one city and not in another.)
+std::set<sheet::CellPos> beyond(const workbook::ProjectAnalysis& a,
+                                const std::vector<model::StoredFigure>& kept_out = {}) {
+  const ProjectRec& rec = a.model.ProjectRec;
+  std::set<int> pages = {model::kPrsSheet};
+  for (const model::SystemKind& kind : model::kSystemKinds)
+    if (model::compared(rec, kind.type) &&
+        std::ranges::none_of(kept_out, [&](const model::StoredFigure& f) {
+          return f.system == SystemType::NoSystem || f.system == kind.type;
+        }))
+      pages.insert({kind.summary_sheet, kind.result_sheet});
   std::set<sheet::CellPos> found;
-  for (const int number : shown_sheets(a.model.ProjectRec)) {
+  for (const int number : shown_sheets(rec)) {
     const int s = number - 1;
     const auto used = a.book.used_range(s);
     if (!used) continue;
     for (int r = used->first_row; r <= used->last_row; ++r)
       for (int c = used->first_col; c <= used->last_col; ++c) {
         const sheet::Value v = a.book.cell_value({s, r, c});
-        if (v.is_number() && !(std::fabs(v.as_number()) < kImpossible)) found.insert({s, r, c});
+        if ((v.is_number() && !(std::fabs(v.as_number()) < kImpossible)) ||
+            (v.is_error() && pages.contains(number)))
+          found.insert({s, r, c});
       }
   }
   return found;
@@ -83,33 +82,34 @@ std::set<sheet::CellPos> beyond(const workbook::ProjectAnalysis& a) {
 class DamagedFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() / ("pellavan-damaged-" + std::to_string(::getpid()));
-    fs::create_directories(folder / "Data");
-    // The built Data folder, each catalogue a file of its own that a case may replace.
-    for (const auto& entry : fs::directory_iterator(data)) {
-      const fs::path to = folder / "Data" / entry.path().filename();
-      if (entry.path().extension() == ".CEA")
-        fs::copy_file(entry.path(), to);
-      else
-        fs::create_symlink(entry.path(), to);
-    }
+    copy = std::make_unique<DataCopy>(data);
+    folder = copy->folder;
     analysis = std::make_unique<workbook::ProjectAnalysis>(folder);
     analysis->check_stored_figures(&systems::stored_figures);
     sample = workbook::read_project_for_analysis(data / "Sample Project.pvn");
   }
   void TearDown() override {
     analysis.reset();
-    fs::remove_all(folder);
+    copy.reset();
   }
 
   // Each run reads the catalogues as they are now: a record buffer holding the id asked for
   // would be taken as found without a read.
-  workbook::AnalysisOutcome run(const ProjectRec& rec) {
+  workbook::AnalysisOutcome run(const ProjectRec& rec, bool metric = false) {
     analysis->model = model::ModelState{};
     analysis->model.program_folder = folder;
+    analysis->model.MetricFlag(model::kMetricDisplay) = metric ? 1 : 0;
     analysis->model.ProjectRec = rec;
     analysis->title = "damaged.pvn";
     return analysis->run();
+  }
+  // What the project's open finds in it, in one display.
+  std::vector<model::StoredFigure> found_in(const ProjectRec& rec, bool metric = false) {
+    model::ModelState m;
+    m.program_folder = folder;
+    m.ProjectRec = rec;
+    m.MetricFlag(model::kMetricDisplay) = metric ? 1 : 0;
+    return systems::stored_figures(m);
   }
   // The text of the Project Report's row of column n (1..3), and its heating cost.
   std::string option_text(int n) const {
@@ -120,23 +120,11 @@ class DamagedFilesTest : public ::testing::Test {
   }
 
   const fs::path data = std::getenv("PELLAVAN_DATA_DIR");
+  std::unique_ptr<DataCopy> copy;
   fs::path folder;
   std::unique_ptr<workbook::ProjectAnalysis> analysis;
   ProjectRec sample;
 };
-
-// Replaces the record of that id in a catalogue of the folder by what `damage` makes of it.
-template <class R>
-void damage_record(const fs::path& file, model::Int16 id, const std::function<void(R&)>& damage) {
-  Bytes bytes = read_all(file);
-  for (std::size_t at = 0; at + R::kFileSize <= bytes.size(); at += R::kFileSize) {
-    R rec = model::decode_record<R>(std::span(bytes).subspan(at, R::kFileSize));
-    if (rec.Id != id) continue;
-    damage(rec);
-    model::encode_record(rec, std::span(bytes).subspan(at, R::kFileSize));
-  }
-  write_all(file, bytes);
-}
 
 TEST_F(DamagedFilesTest, AFigureNoWindowWouldAcceptIsToldAndNotCosted) {
   struct Row {
@@ -144,6 +132,7 @@ TEST_F(DamagedFilesTest, AFigureNoWindowWouldAcceptIsToldAndNotCosted) {
     std::function<void(ProjectRec&)> damage;
     const char* told;                  // on opening the project; "" nothing
     std::vector<std::string> options;  // the Project Report's three rows; empty: as intact
+    bool metric = false;
   };
   ASSERT_TRUE(run(sample).usable());
   const std::string intact_geo_a = option_text(2);
@@ -190,23 +179,70 @@ TEST_F(DamagedFilesTest, AFigureNoWindowWouldAcceptIsToldAndNotCosted) {
        "Geo T Holds a Unit Quantity of 500, Which Is Out of Range -- Open the Geo T Window to "
        "Correct It",
        {}},
+      {"a heating set point of 32,000 behind hot water at 140 F",
+       [](ProjectRec& p) {
+         p.Loads_DhwTemp = 140;
+         p.Loads_HeatSetPoint = 32000;
+       },
+       "Project Information Holds a Heating Set Point of 32,000, Which Is Out of Range -- Open "
+       "the Project Information Window to Correct It",
+       {"Heating Set Point Out of Range", "Heating Set Point Out of Range",
+        "Heating Set Point Out of Range"}},
+      {"a cooling set point and start of 0 behind hot water at 140 F",
+       [](ProjectRec& p) {
+         p.Loads_DhwTemp = 140;
+         p.Loads_CoolSetPoint = p.Loads_CoolStart = 0;
+       },
+       "Project Information Holds a Cooling Set Point of 0, Which Is Out of Range -- Open the "
+       "Project Information Window to Correct It",
+       {"Cooling Set Point Out of Range", "Cooling Set Point Out of Range",
+        "Cooling Set Point Out of Range"}},
+      // A data edition that renamed its loops: the stored name is a vertical loop's, the id a
+      // slinky's, which the window and the analysis take.
+      {"a slinky loop under a vertical loop's name, 6 ft deep",
+       [](ProjectRec& p) {
+         p.GeoA_LoopId = 6;
+         p.GeoA_Depth = model::Currency::from_double_saturated(6);
+       },
+       "",
+       {}},
+      {"a slinky loop under a vertical loop's name, 100 ft deep",
+       [](ProjectRec& p) {
+         p.GeoA_LoopId = 6;
+         p.GeoA_Depth = model::Currency::from_double_saturated(100);
+       },
+       "Geo A Holds an Average Depth of 100, Which Is Out of Range -- Open the Geo A Window to "
+       "Correct It",
+       {"", "Average Depth Out of Range", ""}},
+      {"a gas furnace of 1,000 Btu/h opened in kW display",
+       [](ProjectRec& p) { p.Furnace_Input = 1000; },
+       "",
+       {},
+       true},
+      {"a gas furnace of 800 Btu/h opened in kW display, told as the window shows it",
+       [](ProjectRec& p) { p.Furnace_Input = 800; },
+       "Furnace/Boiler Holds a Furnace Input of .2, Which Is Out of Range -- Open the "
+       "Furnace/Boiler Window to Correct It",
+       {"Furnace Input Out of Range", "", ""},
+       true},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     ProjectRec p = sample;
     r.damage(p);
-    const auto found = systems::stored_figures(p, model::UnitOptions{});
-    ASSERT_FALSE(found.empty());
-    EXPECT_EQ(found.front().message(), r.told);
+    const auto found = found_in(p, r.metric);
+    const model::StoredFigure* told = model::told_first(found);
+    EXPECT_EQ(told ? told->message() : "", r.told);
     const ProjectRec before = p;
-    const workbook::AnalysisOutcome outcome = run(p);
+    const workbook::AnalysisOutcome outcome = run(p, r.metric);
     EXPECT_EQ(outcome.usable(), r.options.empty()) << ::testing::PrintToString(outcome.problems());
     const ProjectRec& kept = analysis->model.ProjectRec;  // the record keeps what it held
     EXPECT_EQ(kept.GeoA_Unit2Tons, before.GeoA_Unit2Tons);
     EXPECT_EQ(kept.Rates_PropaneWinter, before.Rates_PropaneWinter);
     EXPECT_EQ(kept.Rates_GasInflation, before.Rates_GasInflation);
     EXPECT_EQ(kept.Furnace_ACCapacity, before.Furnace_ACCapacity);
-    EXPECT_TRUE(std::ranges::includes(intact, beyond(*analysis))) << "no impossible figure shown";
+    EXPECT_TRUE(std::ranges::includes(intact, beyond(*analysis, outcome.fill.refused_figures)))
+        << "no impossible figure shown";
     for (int n = 1; n <= 3 && !r.options.empty(); ++n) {
       const std::string& words = r.options[static_cast<std::size_t>(n - 1)];
       if (words.empty()) {
@@ -226,14 +262,12 @@ TEST_F(DamagedFilesTest, AFigureNoWindowWouldAcceptIsToldAndNotCosted) {
     if (set.name != "worked_example") intact_files.push_back(set.file);
   for (const fs::path& file : intact_files)
     for (const bool metric : {false, true})
-      EXPECT_TRUE(systems::stored_figures(workbook::read_project_for_analysis(file),
-                                          model::UnitOptions{.metric = metric})
-                      .empty())
+      EXPECT_TRUE(found_in(workbook::read_project_for_analysis(file), metric).empty())
           << file << (metric ? ", metric" : "");
   // 999,999 Btu/h, which the kW display would refuse as 293 kW, is a load the window takes.
   ProjectRec largest = sample;
   largest.Loads_HeatLoad = 999999;
-  EXPECT_TRUE(systems::stored_figures(largest, model::UnitOptions{.metric = true}).empty());
+  EXPECT_TRUE(found_in(largest, true).empty());
 }
 
 TEST_F(DamagedFilesTest, ACatalogueRecordNoUnitCouldHaveIsADamagedRecord) {
@@ -245,34 +279,51 @@ TEST_F(DamagedFilesTest, ACatalogueRecordNoUnitCouldHaveIsADamagedRecord) {
     const char* problem;
     int column;          // the Project Report's row of the system
     const char* option;  // what it shows in place of the system
+    const char* told;    // on opening the project, and under each page that names the system
   };
   const Row rows[] = {
       {"Geo A's unit with a rating point of 1.56E+15",
        [&] {
-         damage_record<model::GeoUnitRec>(
-             folder / "Data" / edition.unit_file, sample.GeoA_UnitId, [](model::GeoUnitRec& u) {
+         copy->damage<model::GeoUnitRec>(
+             edition.unit_file, sample.GeoA_UnitId, [](model::GeoUnitRec& u) {
                u.Perf(3) = model::Currency::from_double_saturated(1.56e15);
              });
        },
        [](ProjectRec&) {}, "UnitData.CEA record 11 is damaged: it holds figures no unit can have",
-       2, "UnitData.CEA Record 11 Is Damaged"},
+       2, "UnitData.CEA Record 11 Is Damaged",
+       "Geo A Uses UnitData.CEA Record 11, Which Is Damaged -- Choose Other Equipment in the Geo "
+       "A Window"},
       {"the heat pump's record with a capacity of 4.9E+19",
        [&] {
-         damage_record<model::AirHPRec>(
-             folder / "Data" / edition.air_hp_file, sample.HeatPump_UnitId,
+         copy->damage<model::AirHPRec>(
+             edition.air_hp_file, sample.HeatPump_UnitId,
              [](model::AirHPRec& u) { u.Eer95 = model::Currency::from_double_saturated(4.9e19); });
        },
        [](ProjectRec& p) { p.System3_Type = model::code_of(SystemType::Elec); },
        "AirData.CEA record 8 is damaged: it holds figures no unit can have", 3,
-       "AirData.CEA Record 8 Is Damaged"},
+       "AirData.CEA Record 8 Is Damaged",
+       "Heat Pump Uses AirData.CEA Record 8, Which Is Damaged -- Choose Other Equipment in the "
+       "Heat Pump Window"},
+      {"the heat pump's record with a 17 F capacity ratio of 0, which the sheets divide by",
+       [&] {
+         copy->damage<model::AirHPRec>(edition.air_hp_file, sample.HeatPump_UnitId,
+                                       [](model::AirHPRec& u) { u.Cap17 = model::Currency{}; });
+       },
+       [](ProjectRec& p) { p.System3_Type = model::code_of(SystemType::Elec); },
+       "AirData.CEA record 8 is damaged: it holds figures no unit can have", 3,
+       "AirData.CEA Record 8 Is Damaged",
+       "Heat Pump Uses AirData.CEA Record 8, Which Is Damaged -- Choose Other Equipment in the "
+       "Heat Pump Window"},
       {"the Geo T unit's record with a capacity of -1E+14",
        [&] {
-         damage_record<model::TUnitRec>(folder / "Data" / "tUnitData.CEA", sample.GeoT_UnitId,
-                                        [](model::TUnitRec& u) { u.RatedCapMax = -1e14f; });
+         copy->damage<model::TUnitRec>("tUnitData.CEA", sample.GeoT_UnitId,
+                                       [](model::TUnitRec& u) { u.RatedCapMax = -1e14f; });
        },
        [](ProjectRec& p) { p.System3_Type = model::code_of(SystemType::GeoT); },
        "TUnitData.CEA record 3 is damaged: it holds figures no unit can have", 3,
-       "TUnitData.CEA Record 3 Is Damaged"},
+       "TUnitData.CEA Record 3 Is Damaged",
+       "Geo T Uses TUnitData.CEA Record 3, Which Is Damaged -- Choose Other Equipment in the Geo "
+       "T Window"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -283,8 +334,13 @@ TEST_F(DamagedFilesTest, ACatalogueRecordNoUnitCouldHaveIsADamagedRecord) {
     r.compare(p);
     ASSERT_TRUE(run(p).usable()) << "intact";
     r.damage();
+    const auto found = found_in(p);
+    const model::StoredFigure* told = model::told_first(found);
+    EXPECT_EQ(told ? told->message() : "", r.told);
     const workbook::AnalysisOutcome outcome = run(p);
     EXPECT_FALSE(outcome.usable());
+    EXPECT_THAT(outcome.fill.refused_figures,
+                ::testing::Contains(::testing::Property(&model::StoredFigure::message, r.told)));
     EXPECT_THAT(outcome.problems(), ::testing::Contains(::testing::HasSubstr(r.problem)));
     EXPECT_EQ(option_text(r.column), r.option);
     EXPECT_EQ(heating_cost(r.column), "");
@@ -322,14 +378,15 @@ struct Tally {
   std::vector<std::string> cases;
 };
 
-// A usable run may show no figure beyond kImpossible where the intact file shows none; no run
-// prints one on the Project Report.
+// A usable run may show no figure beyond kImpossible, nor an error value on a page, where the
+// intact file shows none; no run prints one on the Project Report.
 void judge(const workbook::AnalysisOutcome& outcome, const workbook::ProjectAnalysis& a,
            const std::set<sheet::CellPos>& intact, const std::string& name, Tally& tally) {
   ++tally.runs;
-  const std::set<sheet::CellPos> found = beyond(a);
-  if (std::ranges::any_of(
-          found, [](const sheet::CellPos& p) { return p.sheet == model::kPrsSheet - 1; })) {
+  const std::set<sheet::CellPos> found = beyond(a, outcome.fill.refused_figures);
+  if (std::ranges::any_of(found, [&](const sheet::CellPos& p) {
+        return p.sheet == model::kPrsSheet - 1 && a.book.cell_value(p).is_number();
+      })) {
     ++tally.reported_beyond;
     tally.cases.push_back(name + " (Project Report)");
   }
@@ -373,23 +430,23 @@ TEST_F(DamagedFilesTest, NoMutatedCatalogueIsCalledUsableWithAFigureBeyondItsRan
   } files[] = {
       {d / edition.unit_file,
        [&](std::mt19937& rng) {
-         damage_record<model::GeoUnitRec>(d / edition.unit_file, sample.GeoA_UnitId,
-                                          [&](model::GeoUnitRec& r) { mutate(r, rng); });
+         copy->damage<model::GeoUnitRec>(edition.unit_file, sample.GeoA_UnitId,
+                                         [&](model::GeoUnitRec& r) { mutate(r, rng); });
        }},
       {d / edition.furnace_file,
        [&](std::mt19937& rng) {
-         damage_record<model::FurnaceRec>(d / edition.furnace_file, sample.Furnace_UnitId,
-                                          [&](model::FurnaceRec& r) { mutate(r, rng); });
+         copy->damage<model::FurnaceRec>(edition.furnace_file, sample.Furnace_UnitId,
+                                         [&](model::FurnaceRec& r) { mutate(r, rng); });
        }},
       {d / edition.air_hp_file,
        [&](std::mt19937& rng) {
-         damage_record<model::AirHPRec>(d / edition.air_hp_file, sample.HeatPump_UnitId,
-                                        [&](model::AirHPRec& r) { mutate(r, rng); });
+         copy->damage<model::AirHPRec>(edition.air_hp_file, sample.HeatPump_UnitId,
+                                       [&](model::AirHPRec& r) { mutate(r, rng); });
        }},
       {d / "tUnitData.CEA",
        [&](std::mt19937& rng) {
-         damage_record<model::TUnitRec>(d / "tUnitData.CEA", sample.GeoT_UnitId,
-                                        [&](model::TUnitRec& r) { mutate(r, rng); });
+         copy->damage<model::TUnitRec>("tUnitData.CEA", sample.GeoT_UnitId,
+                                       [&](model::TUnitRec& r) { mutate(r, rng); });
        }},
   };
   Tally tally;

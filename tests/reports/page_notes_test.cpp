@@ -19,7 +19,7 @@ TEST(PageNotesTest, AReportNamesTheUnsettledFiguresItShows) {
                      span(SystemType::GeoA, "Geo A", "loop length", false),
                      span(SystemType::Fossil, "Furnace", "total operating cost", true)};
   unsettled.refused = {
-      {.system = SystemType::GeoB, .window = "Geo B", .words = "Average Depth", .shown = 900}};
+      {.system = SystemType::GeoB, .window = "Geo B", .words = "Average Depth", .shown = "900"}};
   const std::string depth =
       "Geo B Holds an Average Depth of 900, Which Is Out of Range -- Open "
       "the Geo B Window to Correct It";

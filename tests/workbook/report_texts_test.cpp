@@ -15,9 +15,10 @@ namespace pellavan::workbook {
 namespace {
 
 // The Loads cells of numbers, dates, codes, flags and formulas that report sheets read.
-const std::set<std::string> kNumberCells = {
-    "A1",  "A17", "A30", "A31", "A32", "A35", "B37", "B38", "B40", "C3",  "C4",  "C9",  "C10",
-    "C11", "C12", "C13", "C14", "C15", "C16", "C17", "C18", "C20", "C21", "C22", "C23", "C24"};
+const std::set<std::string> kNumberCells = {"A1",  "A17", "A30", "A31", "A32", "A35", "B37", "B38",
+                                            "B40", "C3",  "C4",  "C9",  "C10", "C11", "C12", "C13",
+                                            "C14", "C15", "C16", "C17", "C18", "C20", "C21", "C22",
+                                            "C23", "C24", "C30", "C31", "C32"};
 
 constexpr int kReportSheets[] = {kPrtSheet, kPrsSheet, kGasSheet, kGbsSheet, kAasSheet, kFusSheet,
                                  kGaqSheet, kGbqSheet, kAaqSheet, kFuqSheet, kPrgSheet, kGagSheet,

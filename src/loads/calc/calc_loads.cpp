@@ -18,24 +18,28 @@ using model::integer_text;
 // Rows of the building inputs in column A, in the order of the project record's fields.
 struct BuildingInput {
   int row;
-  model::Int32 model::ProjectRec::*wide = nullptr;
-  model::Int16 model::ProjectRec::*narrow = nullptr;
+  model::NumberField<model::ProjectRec> field;
 };
 
+template <auto Member>
+constexpr BuildingInput input(int row) {
+  return {row, model::number_field<Member>()};
+}
+
 constexpr BuildingInput kBuildingInputs[] = {
-    {17, &model::ProjectRec::Loads_HeatLoad, nullptr},
-    {18, nullptr, &model::ProjectRec::Loads_HeatDeltaT},
-    {19, &model::ProjectRec::Loads_CoolLoad, nullptr},
-    {20, nullptr, &model::ProjectRec::Loads_CoolDeltaT},
-    {21, nullptr, &model::ProjectRec::Loads_DhwTemp},
-    {22, nullptr, &model::ProjectRec::Loads_DhwUsers},
-    {24, nullptr, &model::ProjectRec::Loads_HeatSetPoint},
-    {25, nullptr, &model::ProjectRec::Loads_CoolSetPoint},
-    {26, nullptr, &model::ProjectRec::Loads_CoolStart},
-    {28, nullptr, &model::ProjectRec::Loads_SolarGain},
-    {29, nullptr, &model::ProjectRec::Loads_OccupancyGain},
-    {30, nullptr, &model::ProjectRec::Loads_ElecGain},
-    {31, nullptr, &model::ProjectRec::Loads_Construction},
+    input<&model::ProjectRec::Loads_HeatLoad>(17),
+    input<&model::ProjectRec::Loads_HeatDeltaT>(18),
+    input<&model::ProjectRec::Loads_CoolLoad>(19),
+    input<&model::ProjectRec::Loads_CoolDeltaT>(20),
+    input<&model::ProjectRec::Loads_DhwTemp>(21),
+    input<&model::ProjectRec::Loads_DhwUsers>(22),
+    input<&model::ProjectRec::Loads_HeatSetPoint>(24),
+    input<&model::ProjectRec::Loads_CoolSetPoint>(25),
+    input<&model::ProjectRec::Loads_CoolStart>(26),
+    input<&model::ProjectRec::Loads_SolarGain>(28),
+    input<&model::ProjectRec::Loads_OccupancyGain>(29),
+    input<&model::ProjectRec::Loads_ElecGain>(30),
+    input<&model::ProjectRec::Loads_Construction>(31),
 };
 
 constexpr int kColA = 1, kColB = 2, kColD = 4, kColF = 6, kColG = 7, kColH = 8, kColI = 9,
@@ -49,7 +53,8 @@ model::Currency currency_at(const sheet::BookControl& book, int row, int col) {
   return model::Currency::from_double_saturated(number_at(book, row, col));
 }
 
-void write_inputs(const model::ModelState& model, sheet::BookControl& book) {
+void write_inputs(const model::ModelState& model, std::span<const model::StoredFigure> kept_out,
+                  sheet::BookControl& book) {
   const model::CityRec& city = model.CityRec;
   book.set_active_sheet(1);
   for (int j = 1; j <= 30; ++j)
@@ -59,7 +64,9 @@ void write_inputs(const model::ModelState& model, sheet::BookControl& book) {
   book.set_cell_text(2, kColB, model::stored_text(city.City));
   const model::ProjectRec& p = model.ProjectRec;
   for (const BuildingInput& in : kBuildingInputs)
-    book.set_cell_text(in.row, kColA, integer_text(in.wide ? p.*in.wide : p.*in.narrow));
+    book.set_cell_text(
+        in.row, kColA,
+        integer_text(static_cast<model::Int32>(model::analysed_figure(kept_out, in.field, p))));
 }
 
 void read_results(const sheet::BookControl& book, model::LoadCalcState& loads) {
@@ -83,14 +90,15 @@ void read_results(const sheet::BookControl& book, model::LoadCalcState& loads) {
 }  // namespace
 
 LoadCalcStatus Calc_Loads(model::ModelState& model, sheet::BookControl& BuildingLoadWorkbook,
-                          model::LoadCalcState& loads) {
+                          model::LoadCalcState& loads,
+                          std::span<const model::StoredFigure> kept_out) {
   loads.LoadsInvalid = 0;
   loads.CityMissing = 0;
   const bool city_found =
       model::find_catalogue_record(model.data_files, model.program_folder, model::kCityFile,
                                    model.ProjectRec.Loads_CityId, model.CityRec);
   sheet::BookControl& book = BuildingLoadWorkbook;
-  write_inputs(model, book);
+  write_inputs(model, kept_out, book);
   loads.HtgDesignTemp = model::round_to_int32(model.CityRec.WeatherData(31).to_double());
   book.set_cell_formula(34, kColK, "K34+1");  // the pass counter counts this recalculation from 1
   book.recalc();

@@ -5,10 +5,12 @@
 // Calc_Project_Loads brings both up to date with the project's inputs. All publish their
 // results in LoadCalcState; the messages they lead to are the callers' to show.
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/input/stored_figures.h"
 #include "model/load_calc_state.h"
 #include "model/model_state.h"
 #include "sheet/book_control.h"
@@ -36,16 +38,19 @@ enum class LoadCalcStatus {
 // Reads the project's city into CityRec (a missing or unreadable city file ends the program),
 // writes the climate and the building inputs into the building-load workbook, recalculates once
 // and reads the bin loads and load results back into `loads`. The results are kept whatever the
-// status; LoadsInvalid is 1 unless the status is kValid.
+// status; LoadsInvalid is 1 unless the status is kValid. A figure kept out of the analysis (a
+// stored figure its window refuses, model/input/stored_figures.h) is taken as 0.
 LoadCalcStatus Calc_Loads(model::ModelState& model, sheet::BookControl& BuildingLoadWorkbook,
-                          model::LoadCalcState& loads);
+                          model::LoadCalcState& loads,
+                          std::span<const model::StoredFigure> kept_out = {});
 
 // The minimum backup heat from the heating load, the indoor temperature (the heating set point,
 // at least 72 F), the city's heating design temperature and the internal gains of the last
 // Calc_Loads; then, block by block (Geo A, Geo B, heat pump, furnace), the minimum input of the
 // block's furnace at its full-load efficiency, to which a smaller input is raised. Inputs are
 // never lowered; the Geo T block is left to its own window. With RaiseInputs::kNo the minimums
-// are worked out and published alike but no input changes.
+// are worked out and published alike but no input changes. A figure kept out of the analysis is
+// taken as 0, and an input kept out is not raised: the project keeps what its file holds.
 enum class RaiseInputs : bool { kNo, kYes };
 struct MinBackupOutcome {
   bool computed = false;  // false: a heating delta-T of 0 gives no minimum; nothing was changed
@@ -53,7 +58,8 @@ struct MinBackupOutcome {
   std::vector<std::string_view> skipped_blocks;
 };
 MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& loads,
-                            RaiseInputs raise = RaiseInputs::kYes);
+                            RaiseInputs raise = RaiseInputs::kYes,
+                            std::span<const model::StoredFigure> kept_out = {});
 
 // The minimum input of a furnace of full-load efficiency `efficiency` (more than 0) for the
 // building's minimum backup heat of the last Min_Backup, in Btu/h.
@@ -69,7 +75,8 @@ struct ProjectLoads {
   [[nodiscard]] bool valid() const { return status == LoadCalcStatus::kValid; }
 };
 ProjectLoads Calc_Project_Loads(model::ModelState& model, sheet::BookControl& BuildingLoadWorkbook,
-                                model::LoadCalcState& loads);
+                                model::LoadCalcState& loads,
+                                std::span<const model::StoredFigure> kept_out = {});
 
 // What a contractor is told when the last calculation failed (the message and what to do about
 // it); empty when it was valid.

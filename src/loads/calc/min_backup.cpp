@@ -17,18 +17,22 @@ model::Int32 minimum_backup_input(const model::LoadCalcState& loads, double effi
 }
 
 MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& loads,
-                            RaiseInputs raise) {
+                            RaiseInputs raise, std::span<const model::StoredFigure> kept_out) {
   MinBackupOutcome outcome;
   model::ProjectRec& p = model.ProjectRec;
+  const auto figure = [&](auto field) { return model::analysed_figure(kept_out, field, p); };
+  const double heat_load = figure(model::number_field<&model::ProjectRec::Loads_HeatLoad>());
+  const double delta_t = figure(model::number_field<&model::ProjectRec::Loads_HeatDeltaT>());
+  const auto set_point = static_cast<model::Int16>(
+      figure(model::number_field<&model::ProjectRec::Loads_HeatSetPoint>()));
   // No figure of an earlier project survives a minimum that cannot be computed.
   loads.MinBackupHeat = 0;
   loads.MinInputCapacity = 0;
-  if (p.Loads_HeatDeltaT == 0) return outcome;
-  const double t = static_cast<double>(model::Max_Int(kMinIndoorTemp, p.Loads_HeatSetPoint)) -
-                   loads.HtgDesignTemp;
+  if (delta_t == 0) return outcome;
+  const double t =
+      static_cast<double>(model::Max_Int(kMinIndoorTemp, set_point)) - loads.HtgDesignTemp;
   loads.MinBackupHeat =
-      model::round_to_int32(static_cast<double>(p.Loads_HeatLoad) / p.Loads_HeatDeltaT * t -
-                            0.5 * loads.IntGains.to_double());
+      model::round_to_int32(heat_load / delta_t * t - 0.5 * loads.IntGains.to_double());
   outcome.computed = true;
   for (const model::SystemKind& block : model::kSystemKinds) {
     if (!block.raised_to_minimum_backup) continue;
@@ -43,7 +47,8 @@ MinBackupOutcome Min_Backup(model::ModelState& model, model::LoadCalcState& load
     }
     loads.MinInputCapacity = minimum_backup_input(loads, efficiency);
     model::Int32& input = block.backup_input.in<model::Int32>(p);
-    if (raise == RaiseInputs::kYes && input < loads.MinInputCapacity)
+    if (raise == RaiseInputs::kYes && !model::keeps_out(kept_out, block.backup_input) &&
+        input < loads.MinInputCapacity)
       input = loads.MinInputCapacity;
   }
   return outcome;

@@ -3,10 +3,11 @@
 namespace pellavan::loads {
 
 ProjectLoads Calc_Project_Loads(model::ModelState& model, sheet::BookControl& BuildingLoadWorkbook,
-                                model::LoadCalcState& loads) {
+                                model::LoadCalcState& loads,
+                                std::span<const model::StoredFigure> kept_out) {
   ProjectLoads out;
-  out.status = Calc_Loads(model, BuildingLoadWorkbook, loads);
-  out.minimum = Min_Backup(model, loads, RaiseInputs::kNo);
+  out.status = Calc_Loads(model, BuildingLoadWorkbook, loads, kept_out);
+  out.minimum = Min_Backup(model, loads, RaiseInputs::kNo, kept_out);
   return out;
 }
 

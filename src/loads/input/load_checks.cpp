@@ -20,21 +20,8 @@ double capacity(double btuh, Display display) {
 std::span<const model::RangeCheck> load_checks() { return kRows; }
 
 double LoadCheckValues::value(const model::RangeCheck& row, Display display) const {
-  const model::ProjectRec& p = rec_;
-  switch (row.value) {
-    case kHeatLoad: return capacity(p.Loads_HeatLoad, display);
-    case kHeatDeltaT: return p.Loads_HeatDeltaT;
-    case kCoolLoad: return capacity(p.Loads_CoolLoad, display);
-    case kCoolDeltaT: return p.Loads_CoolDeltaT;
-    case kDhwTemp: return p.Loads_DhwTemp;
-    case kDhwUsers: return p.Loads_DhwUsers;
-    case kHeatSetPoint: return p.Loads_HeatSetPoint;
-    case kCoolSetPoint: return p.Loads_CoolSetPoint;
-    case kCoolStart: return p.Loads_CoolStart;
-    case kSensibleRatio: return p.Loads_SensibleRatio.to_double();
-    case kSensibleLoad: return capacity(p.Loads_SensibleLoad, display);
-    default: return 0.0;
-  }
+  const double stored = row.field.get(rec_);
+  return row.quantity == model::Quantity::Capacity ? capacity(stored, display) : stored;
 }
 
 bool LoadCheckValues::holds(const model::RangeCheck& row) const {

@@ -36,8 +36,7 @@ void rates_from_file(const RatesRec& file, ProjectRec& rates) {
 }
 
 double RateCheckValues::value(const model::RangeCheck& row, model::Display /*display*/) const {
-  if (row.value < 0 || row.value >= kRateCount) return 0.0;
-  return kRateFields[row.value].project.get(rec_);
+  return row.field.get(rec_);
 }
 
 }  // namespace pellavan::loads

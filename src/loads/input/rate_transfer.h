@@ -96,6 +96,7 @@ static_assert(std::size(kRateWords) == kRateCount);
 constexpr model::RangeCheck rate_check(int i, model::ControlRef box) {
   const bool inflation = kRateFields[i].inflation;
   return {.name = inflation ? "inflation rate" : "price",
+          .field = kRateFields[i].project,
           .value = i,
           .imperial = inflation ? model::Range{-0.99, 0.99} : model::Range{0, 10000},
           .text = inflation ? "Inflation Rate Outside of Valid Range of -99% to 99%"

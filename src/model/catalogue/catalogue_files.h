@@ -9,6 +9,8 @@
 namespace pellavan::model {
 
 inline constexpr std::string_view kTUnitFile = "tUnitData.CEA";  // one file for every edition
+// The same file as the analysis names it, and the messages about its records with it.
+inline constexpr std::string_view kAnalysisTUnitFile = "TUnitData.CEA";
 inline constexpr std::string_view kCityFile = "Citydata.CEA";
 
 // "LoopDataM.CEA" with metric display unless feet are kept, else "LoopData.CEA".

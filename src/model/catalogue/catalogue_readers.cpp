@@ -18,13 +18,21 @@ bool Load_ACRecord(ModelState& state, ReportWorkbookSheets& workbook) {
 }
 
 bool Load_UnitRecord(ModelState& state, Int16 id) {
-  return find_catalogue_record(state.data_files, state.program_folder, state.edition().unit_file,
-                               id, state.GeoUnitRec);
+  return unit_record_lookup(state, id) == CatalogueLookup::kFound;
+}
+
+CatalogueLookup unit_record_lookup(ModelState& state, Int16 id) {
+  return look_up_catalogue_record(state.data_files, state.program_folder, state.edition().unit_file,
+                                  id, state.GeoUnitRec);
 }
 
 bool Load_TUnitRecord(ModelState& state, Int16 id) {
-  return find_catalogue_record(state.data_files, state.program_folder, kTUnitFile, id,
-                               state.TUnitRec);
+  return t_unit_record_lookup(state, id) == CatalogueLookup::kFound;
+}
+
+CatalogueLookup t_unit_record_lookup(ModelState& state, Int16 id) {
+  return look_up_catalogue_record(state.data_files, state.program_folder, kTUnitFile, id,
+                                  state.TUnitRec);
 }
 
 bool Load_LoopRecord(ModelState& state, Int16 id) {

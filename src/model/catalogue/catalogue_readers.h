@@ -4,6 +4,7 @@
 // message. A reader that does not find its key leaves an emptied buffer, and each says whether
 // it found the key, so that no caller need go on with a record it did not ask for.
 
+#include "model/catalogue/catalogue_scan.h"
 #include "model/model_state.h"
 #include "model/record/field_types.h"
 #include "model/report_workbook_sheets.h"
@@ -17,11 +18,13 @@ bool Load_FossilRecord(ModelState& state);
 // sheet stays active whether or not the record is found.
 bool Load_ACRecord(ModelState& state, ReportWorkbookSheets& workbook);
 
-// GeoUnitRec by id, from the edition's unit file.
+// GeoUnitRec by id, from the edition's unit file; the lookup says how the scan ended.
 bool Load_UnitRecord(ModelState& state, Int16 id);
+CatalogueLookup unit_record_lookup(ModelState& state, Int16 id);
 
 // TUnitRec by id, from the T-unit file.
 bool Load_TUnitRecord(ModelState& state, Int16 id);
+CatalogueLookup t_unit_record_lookup(ModelState& state, Int16 id);
 
 // LoopRec by id, from the loop file the unit options choose. The buffer is emptied first, so
 // the file is read from record 1 whatever the buffer held (except for key 0, which an emptied

@@ -13,6 +13,7 @@
 
 #include "model/catalogue/catalogue_records.h"
 #include "model/catalogue/data_file_access.h"
+#include "model/catalogue/record_divisors.h"
 #include "model/catalogue/record_figures.h"
 
 namespace pellavan::model {
@@ -62,6 +63,19 @@ CatalogueLookup look_up_catalogue_record(DataFileAccess& state,
   if (file.size_bytes() == 0) return CatalogueLookup::kEmptyFile;
   return file.size_bytes() % R::kFileSize != 0 ? CatalogueLookup::kCutOff
                                                : CatalogueLookup::kNotFound;
+}
+
+// The scan of a record the analysis is to run on: a record whose figures the analysis divides by
+// are not all above 0 (record_divisors.h) is damaged too, and leaves an emptied buffer.
+template <CatalogueRecord R>
+CatalogueLookup look_up_for_analysis(DataFileAccess& state,
+                                     const std::filesystem::path& program_folder,
+                                     std::string_view file_name, Int16 key, R& buffer) {
+  const CatalogueLookup lookup =
+      look_up_catalogue_record(state, program_folder, file_name, key, buffer);
+  if (lookup != CatalogueLookup::kFound || divisors_above_zero(buffer)) return lookup;
+  buffer = R{};
+  return CatalogueLookup::kDamaged;
 }
 
 // The same scan, saying only whether the key was found.

@@ -1,16 +1,18 @@
 #pragma once
 // Validation tables: a window's range checks as ordered rows, run by one routine that reports
-// the first value outside its range. A row names the value it checks (an id the window's
-// CheckValues understands), the kind of quantity whose display mode picks its bounds, the
-// bounds of each mode (inclusive; a lower bound may be exclusive), an optional condition, the
-// message of each mode, its title and icon, and the control to give the focus to.
+// the first value outside its range. A row names the record field it checks, how the window's
+// CheckValues reads it (an id it understands), the kind of quantity whose display mode picks its
+// bounds, the bounds of each mode (inclusive; a lower bound may be exclusive), an optional
+// condition, the message of each mode, its title and icon, and the control to give the focus to.
 //
 //   constexpr RangeCheck kChecks[] = {
-//       {.name = "heating load", .value = kHeatLoad, .quantity = Quantity::Capacity,
-//        .imperial = {1000, 999999}, .metric = Range{0, 292},
+//       {.name = "heating load", .field = number_field<&ProjectRec::Loads_HeatLoad>(),
+//        .value = kHeatLoad, .quantity = Quantity::Capacity, .imperial = {1000, 999999},
+//        .metric = Range{0, 292},
 //        .text = "Heating Load Outside of Valid Range of {low} - {high}"},
-//       {.name = "depth, vertical loop", .value = kDepth, .quantity = Quantity::Length,
-//        .when = kVerticalLoop, .imperial = {25, 250}, .metric = Range{8, 76},
+//       {.name = "depth, vertical loop", .field = block.depth, .value = kDepth,
+//        .quantity = Quantity::Length, .when = kVerticalLoop, .imperial = {25, 250},
+//        .metric = Range{8, 76},
 //        .text = "Average Depth Outside of Valid Vertical Range of 25 - 250",
 //        .metric_text = "Average Depth Outside of Valid Vertical Range of 8 - 76"},
 //   };
@@ -29,8 +31,10 @@
 #include <span>
 #include <string>
 
-#include "model/input/unit_options.h"
 #include "model/input/control_ref.h"
+#include "model/input/record_field.h"
+#include "model/input/unit_options.h"
+#include "model/records/project_rec.h"
 #include "model/input/message_kinds.h"
 #include "model/units/number_text.h"
 
@@ -56,7 +60,8 @@ enum class BoundText : std::uint8_t {
 
 struct RangeCheck {
   const char* name = "";
-  int value = 0;
+  NumberField<ProjectRec> field{};  // where the project holds the value
+  int value = 0;                    // how the window's CheckValues reads it
   Quantity quantity = Quantity::Plain;
   int when = 0;  // a condition the window decides; 0 always holds
   Checked checked = Checked::InBothDisplays;

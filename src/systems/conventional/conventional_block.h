@@ -27,6 +27,9 @@ struct ConventionalRules {
   bool electric_input_in_kw_always = false;
   // A capacity typed in kW read at the one decimal the field shows.
   bool capacity_read_at_one_decimal = false;
+  // An electric furnace's input checked in whole kW only with the metric display and the kept
+  // Btu/h both off, else whenever capacities show in Btu/h.
+  bool electric_checked_in_kw_without_options = false;
 };
 
 // The system's record block (from its row of the system table) with the window's rules.
@@ -56,6 +59,7 @@ inline constexpr ConventionalBlock kHeatPumpBlock =
                                           .capacity_unit = "Btu/Hr",
                                           .electric_input_length = 3,
                                           .electric_minimum_raised = true,
-                                          .electric_input_in_kw_always = true});
+                                          .electric_input_in_kw_always = true,
+                                          .electric_checked_in_kw_without_options = true});
 
 }  // namespace pellavan::systems

@@ -16,12 +16,17 @@ double one_decimal(double x) { return model::round_half_even(x * 10.0) / 10.0; }
 
 }  // namespace
 
+bool electric_checked_in_kw(const ConventionalBlock& block, const model::UnitOptions& units) {
+  if (block.electric_checked_in_kw_without_options) return !units.metric && !units.keep_btuh;
+  return units.display_of(Quantity::Capacity) == model::Display::Imperial;
+}
+
 std::span<const RangeCheck> furnace_checks() { return kFurnaceChecks; }
 std::span<const RangeCheck> heat_pump_checks() { return kHeatPumpChecks; }
 
 double SystemCheckValues::value(const RangeCheck& row, model::Display display) const {
   const bool metric = display == model::Display::Metric;
-  switch (row.value) {
+  switch (static_cast<CheckedValue>(row.value)) {
     case kCapacityValue:
       return metric || row.quantity == Quantity::Plain ? f_.capacity / kBtuhPerKw : f_.capacity;
     case kEfficiencyValue: return f_.efficiency;
@@ -29,8 +34,8 @@ double SystemCheckValues::value(const RangeCheck& row, model::Display display) c
     case kInputValue: return metric ? f_.input / kBtuhPerKw : f_.input;
     case kInputShownKwValue: return one_decimal(f_.input / kBtuhPerKw);
     case kCutOffValue: return metric ? model::celsius_checked(f_.cut_off) : f_.cut_off;
-    default: return 0.0;
   }
+  return 0.0;
 }
 
 bool SystemCheckValues::holds(const RangeCheck& row) const {

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "model/input/range_check.h"
+#include "systems/conventional/conventional_block.h"
 #include "systems/conventional/minimum_input.h"
 
 namespace pellavan::systems {
@@ -61,8 +62,9 @@ constexpr RangeCheck efficiency{.name = "furnace efficiency",
                                 .value = kEfficiencyValue,
                                 .imperial = {0, model::kNoLimit, true},
                                 .text = "Furnace Efficiency Must Be Above 0"};
-constexpr RangeCheck electric(model::ControlRef input) {
+constexpr RangeCheck electric(const Number& field, model::ControlRef input) {
   return {.name = "electric input, kW",
+          .field = field,
           .value = kInputKwValue,
           .when = kElectric,
           .imperial = {1, 500},
@@ -70,8 +72,9 @@ constexpr RangeCheck electric(model::ControlRef input) {
           .focus = input,
           .words = "Furnace Input"};
 }
-constexpr RangeCheck electric_minimum(model::ControlRef input) {
+constexpr RangeCheck electric_minimum(const Number& field, model::ControlRef input) {
   return {.name = "electric input minimum",
+          .field = field,
           .value = kInputKwValue,
           .when = kElectricMinimum,
           .imperial = {.low_from = kMinimumRaisedKw},
@@ -79,8 +82,9 @@ constexpr RangeCheck electric_minimum(model::ControlRef input) {
           .focus = input};
 }
 // The calculated minimum: in Btu/h, or in kW at the one decimal the window shows it.
-constexpr RangeCheck minimum(bool kw, model::ControlRef input) {
+constexpr RangeCheck minimum(bool kw, const Number& field, model::ControlRef input) {
   return {.name = kw ? "input minimum, kW" : "input minimum, Btu/h",
+          .field = field,
           .value = kw ? kInputShownKwValue : kInputValue,
           .quantity = Quantity::Capacity,
           .when = kMinimumApplies,
@@ -91,8 +95,10 @@ constexpr RangeCheck minimum(bool kw, model::ControlRef input) {
           .focus = input};
 }
 // The input's range: 1000 to 4,000,000 Btu/h, or 1 kW to the window's top.
-constexpr RangeCheck input(double metric_top, const char* metric_text, model::ControlRef box) {
+constexpr RangeCheck input(const Number& field, double metric_top, const char* metric_text,
+                           model::ControlRef box) {
   return {.name = "furnace input",
+          .field = field,
           .value = kInputValue,
           .quantity = Quantity::Capacity,
           .imperial = {1000, kImperialTop},
@@ -109,6 +115,7 @@ constexpr RangeCheck input(double metric_top, const char* metric_text, model::Co
   using namespace check_rows;
   return {{
       {.name = "air-conditioner capacity",
+       .field = kFurnaceBlock.capacity,
        .value = kCapacityValue,
        .quantity = Quantity::Capacity,
        .imperial = {1, 999999},
@@ -117,11 +124,12 @@ constexpr RangeCheck input(double metric_top, const char* metric_text, model::Co
        .focus = b.capacity,
        .words = "A/C Capacity"},
       efficiency,
-      electric(b.input),
-      electric_minimum(b.input),
-      input(kFurnaceMetricTop, "Furnace Input kW Outside of Valid Range of 1 - 1171", b.input),
-      minimum(false, b.input),
-      minimum(true, b.input),
+      electric(kFurnaceBlock.input, b.input),
+      electric_minimum(kFurnaceBlock.input, b.input),
+      input(kFurnaceBlock.input, kFurnaceMetricTop,
+            "Furnace Input kW Outside of Valid Range of 1 - 1171", b.input),
+      minimum(false, kFurnaceBlock.input, b.input),
+      minimum(true, kFurnaceBlock.input, b.input),
   }};
 }
 
@@ -131,6 +139,7 @@ constexpr RangeCheck input(double metric_top, const char* metric_text, model::Co
       // 1 to 293 kW in every display, stated in the unit the box shows (293 kW = 1,000,009
       // Btu/h).
       {.name = "heat-pump capacity",
+       .field = kHeatPumpBlock.capacity,
        .value = kCapacityValue,
        .quantity = Quantity::Capacity,
        .imperial = {3413, 1000009},
@@ -139,12 +148,14 @@ constexpr RangeCheck input(double metric_top, const char* metric_text, model::Co
        .focus = b.capacity,
        .words = "ARI @ 95 Capacity"},
       efficiency,
-      electric(b.input),
-      electric_minimum(b.input),
-      input(kHeatPumpMetricTop, "Furnace Input kW Outside of Valid Range of 1 - 1172", b.input),
-      minimum(false, b.input),
-      minimum(true, b.input),
+      electric(kHeatPumpBlock.input, b.input),
+      electric_minimum(kHeatPumpBlock.input, b.input),
+      input(kHeatPumpBlock.input, kHeatPumpMetricTop,
+            "Furnace Input kW Outside of Valid Range of 1 - 1172", b.input),
+      minimum(false, kHeatPumpBlock.input, b.input),
+      minimum(true, kHeatPumpBlock.input, b.input),
       {.name = "cut-off temperature",
+       .field = model::number_field<&model::ProjectRec::HeatPump_CutOffTemp>(),
        .value = kCutOffValue,
        .quantity = Quantity::Temperature,
        .imperial = {-10, 50},
@@ -155,6 +166,10 @@ constexpr RangeCheck input(double metric_top, const char* metric_text, model::Co
        .words = "Cut-Off Temp"},
   }};
 }
+
+// Whether the window checks an electric furnace's input in whole kW (the rows of kElectric).
+[[nodiscard]] bool electric_checked_in_kw(const ConventionalBlock& block,
+                                          const model::UnitOptions& units);
 
 // The rows without boxes.
 [[nodiscard]] std::span<const model::RangeCheck> furnace_checks();

@@ -23,8 +23,8 @@ void FurnaceWindow::Form_Activate() {
 void FurnaceWindow::Test_Data() {
   TestFailed = 0;
   auto& m = model();
-  // An electric furnace's input is checked in whole kW in Btu/h display.
-  const SystemFigures checked = figures(electric() && !kw_display());
+  const SystemFigures checked =
+      figures(electric() && electric_checked_in_kw(block(), model::UnitOptions::of(m.MetricFlag)));
   if (refused(checked, kFurnaceMetricTop)) return;
   // The reader's sheet choice goes nowhere: no view of the analysis workbook moves.
   model::InMemoryReportWorkbookSheets no_view;

@@ -132,9 +132,8 @@ void HeatPumpWindow::GetAirToAirData() {
 void HeatPumpWindow::Test_Data() {
   TestFailed = 0;
   auto& m = model();
-  // An electric backup is checked in whole kW only with both capacity options off.
-  SystemFigures checked = figures(electric() && m.MetricFlag(model::kMetricDisplay) == 0 &&
-                                  m.MetricFlag(model::kKeepBtuh) == 0);
+  SystemFigures checked =
+      figures(electric() && electric_checked_in_kw(block(), model::UnitOptions::of(m.MetricFlag)));
   checked.cut_off = rec().HeatPump_CutOffTemp;
   if (refused(checked, kHeatPumpMetricTop)) return;
   model::Load_FossilRecord(m);

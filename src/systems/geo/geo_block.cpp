@@ -1,8 +1,16 @@
 #include "systems/geo/geo_block.h"
 
+#include "model/input/stored_figures.h"
 #include "model/text/ascii.h"
 
 namespace pellavan::geo {
+
+std::string unit_data_refusal(model::CatalogueLookup lookup, std::string_view file,
+                              model::Int16 id) {
+  if (lookup == model::CatalogueLookup::kFound) return {};
+  if (lookup == model::CatalogueLookup::kDamaged) return model::damaged_record_words(file, id);
+  return "Unit Data Not Found";
+}
 
 // Blanks, tabs and the NULs of a field never assigned.
 std::string_view trimmed(std::string_view text) {

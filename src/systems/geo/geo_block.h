@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/catalogue/catalogue_scan.h"
 #include "model/input/record_field.h"
 #include "model/project/system_kinds.h"
 #include "model/report_workbook_sheets.h"
@@ -55,6 +56,12 @@ enum class LoopKind { Horizontal, Vertical, Other };
 [[nodiscard]] constexpr bool hybrid_capable(int unit_type) {
   return unit_type == 1 || unit_type == 3;
 }
+
+// Why a unit's record cannot be used, as its window tells it: a damaged record named as the
+// Project Report names it ("UnitData.CEA Record 11 Is Damaged"), else "Unit Data Not Found";
+// empty when it was found.
+[[nodiscard]] std::string unit_data_refusal(model::CatalogueLookup lookup, std::string_view file,
+                                            model::Int16 id);
 
 // The soil picture follows the loop: vertical or horizontal, the metric drawings in metric.
 [[nodiscard]] std::string soil_picture(std::string_view loop_name, bool metric_display);

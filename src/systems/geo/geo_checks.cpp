@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "model/units/number_text.h"
+#include "systems/geo/geo_blocks.h"
+#include "systems/geo/geo_t_block.h"
 
 namespace pellavan::geo {
 
@@ -11,40 +13,39 @@ namespace {
 using model::RangeCheck;
 
 constexpr double kMetresPerFoot = 0.3048;
-constexpr auto kRows = geo_rows({});
-
 double one_decimal(double v) { return std::round(v * 10.0) / 10.0; }
 // A kW figure as the window shows it, "#.0".
 double shown_kw(double kw) { return model::Val(model::format_fixed(kw, 1, false)); }
 
+constexpr auto kGeoARows = geo_rows({}, kGeoABlock);
+constexpr auto kGeoBRows = geo_rows({}, kGeoBBlock);
+constexpr auto kGeoTRows = geo_rows({}, kGeoTBlock);
+
 }  // namespace
 
-std::span<const model::RangeCheck> geo_checks() { return kRows; }
+std::span<const model::RangeCheck> geo_checks(const GeoBlock& block) {
+  if (&block == &kGeoTBlock) return kGeoTRows;
+  return &block == &kGeoBBlock ? std::span(kGeoBRows) : std::span(kGeoARows);
+}
 
 double GeoCheckValues::value(const RangeCheck& row, model::Display display) const {
   const bool metric = display == model::Display::Metric;
-  switch (row.value) {
-    case kTons: return block_.tons.get(rec_);
-    case kDepth: {
-      const double feet = block_.depth.get(rec_);
-      if (!metric) return feet;
-      return block_.depth_rounded_in_metres ? one_decimal(feet * kMetresPerFoot)
-                                            : feet * kMetresPerFoot;
-    }
-    case kBore: {
-      const double feet = block_.bore.get(rec_);
-      return metric ? feet * kMetresPerFoot : feet;
-    }
-    case kAuxInput: return block_.aux_input.get(rec_);
-    case kAuxInputKw: return block_.aux_input.get(rec_) / 3413.0;
-    case kAuxInputShownKw: return shown_kw(block_.aux_input.get(rec_) / 3413.0);
+  const double stored = row.field.get(rec_);
+  switch (static_cast<GeoValue>(row.value)) {
+    case kDepth:
+      if (!metric) return stored;
+      return block_.depth_rounded_in_metres ? one_decimal(stored * kMetresPerFoot)
+                                            : stored * kMetresPerFoot;
+    case kBore: return metric ? stored * kMetresPerFoot : stored;
+    case kAuxInputKw: return stored / 3413.0;
+    case kAuxInputShownKw: return shown_kw(stored / 3413.0);
     case kMinTemp:
-      return metric ? model::celsius_checked(block_.min_temp.get(rec_)) : block_.min_temp.get(rec_);
-    case kMaxTemp:
-      return metric ? model::celsius_checked(block_.max_temp.get(rec_)) : block_.max_temp.get(rec_);
-    case kSecondUnitTons: return rec_.GeoA_Unit2Tons.to_double();
-    default: return 0.0;
+    case kMaxTemp: return metric ? model::celsius_checked(stored) : stored;
+    case kTons:
+    case kAuxInput:
+    case kSecondUnitTons: return stored;
   }
+  return stored;
 }
 
 bool GeoCheckValues::holds(const RangeCheck& row) const {

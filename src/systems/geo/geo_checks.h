@@ -51,19 +51,22 @@ inline constexpr double kShortestMetricBore = 49 * 0.3048;
 // The shallowest vertical depth stored in feet, 25 ft, at the one decimal Geo A checks.
 inline constexpr double kShallowestMetricVertical = 7.6;
 
-// The rows in the order they run; the first checks the quantity.
-[[nodiscard]] constexpr std::array<model::RangeCheck, 11> geo_rows(const GeoBoxes& b) {
+// The block's rows in the order they run; the first checks the quantity.
+[[nodiscard]] constexpr std::array<model::RangeCheck, 11> geo_rows(const GeoBoxes& b,
+                                                                   const GeoBlock& block) {
   using model::Checked;
   using model::Quantity;
   using model::Range;
   return {{
       {.name = "quantity",
+       .field = block.tons,
        .value = kTons,
        .imperial = {0.1, 99},
        .text = "Tons Outside of Valid Range of .1 - 99",
        .focus = b.tons,
        .words = "Unit Quantity"},
       {.name = "depth",
+       .field = block.depth,
        .value = kDepth,
        .quantity = Quantity::Length,
        .imperial = {2, 250},
@@ -73,6 +76,7 @@ inline constexpr double kShallowestMetricVertical = 7.6;
        .focus = b.depth,
        .words = "Average Depth"},
       {.name = "depth, horizontal loop",
+       .field = block.depth,
        .value = kDepth,
        .quantity = Quantity::Length,
        .when = kHorizontalLoop,
@@ -83,6 +87,7 @@ inline constexpr double kShallowestMetricVertical = 7.6;
        .focus = b.depth,
        .words = "Average Depth"},
       {.name = "depth, vertical loop",
+       .field = block.depth,
        .value = kDepth,
        .quantity = Quantity::Length,
        .when = kVerticalLoop,
@@ -93,6 +98,7 @@ inline constexpr double kShallowestMetricVertical = 7.6;
        .focus = b.depth,
        .words = "Average Depth"},
       {.name = "bore length",
+       .field = block.bore,
        .value = kBore,
        .quantity = Quantity::Length,
        .when = kBoreGiven,
@@ -103,6 +109,7 @@ inline constexpr double kShallowestMetricVertical = 7.6;
        .focus = b.bore,
        .words = "Bore/Trench Length"},
       {.name = "input",
+       .field = block.aux_input,
        .value = kAuxInput,
        .quantity = Quantity::Capacity,
        .when = kFuelFired,
@@ -112,6 +119,7 @@ inline constexpr double kShallowestMetricVertical = 7.6;
        .focus = b.input,
        .words = "Furnace Input"},
       {.name = "input minimum",
+       .field = block.aux_input,
        .value = kAuxInput,
        .quantity = Quantity::Capacity,
        .when = kFuelFired,
@@ -120,6 +128,7 @@ inline constexpr double kShallowestMetricVertical = 7.6;
        .text = "Furnace Input Capacity Below Calculated Minimum of {low}",
        .focus = b.input},
       {.name = "input minimum, kW",
+       .field = block.aux_input,
        .value = kAuxInputShownKw,
        .quantity = Quantity::Capacity,
        .when = kFuelFired,
@@ -129,6 +138,7 @@ inline constexpr double kShallowestMetricVertical = 7.6;
        .bounds_shown = model::BoundText::OneDecimal,
        .focus = b.input},
       {.name = "input, kW",
+       .field = block.aux_input,
        .value = kAuxInputKw,
        .quantity = Quantity::Capacity,
        .when = kFuelFired,
@@ -138,6 +148,7 @@ inline constexpr double kShallowestMetricVertical = 7.6;
        .focus = b.input,
        .words = "Furnace Input"},
       {.name = "minimum loop temperature",
+       .field = block.min_temp,
        .value = kMinTemp,
        .quantity = Quantity::Temperature,
        .when = kAutoSized,
@@ -147,6 +158,7 @@ inline constexpr double kShallowestMetricVertical = 7.6;
        .focus = b.min_temp,
        .words = "Minimum Loop Temp"},
       {.name = "maximum loop temperature",
+       .field = block.max_temp,
        .value = kMaxTemp,
        .quantity = Quantity::Temperature,
        .when = kAutoSized,
@@ -161,6 +173,7 @@ inline constexpr double kShallowestMetricVertical = 7.6;
 // Geo A's second unit in a tandem mode: any quantity, but a number.
 [[nodiscard]] constexpr model::RangeCheck second_unit_row(model::ControlRef box) {
   return {.name = "second unit quantity",
+          .field = model::number_field<&model::ProjectRec::GeoA_Unit2Tons>(),
           .value = kSecondUnitTons,
           .when = kTandem,
           .text = "Second Unit Tons Must Be a Number",
@@ -168,8 +181,10 @@ inline constexpr double kShallowestMetricVertical = 7.6;
 }
 
 // Geo T's quantity: any above 0 up to 99, in place of the first row.
-[[nodiscard]] constexpr model::RangeCheck geo_t_quantity_row(model::ControlRef box) {
+[[nodiscard]] constexpr model::RangeCheck geo_t_quantity_row(model::ControlRef box,
+                                                             const GeoBlock& block) {
   return {.name = "quantity",
+          .field = block.tons,
           .value = kTons,
           .imperial = {.low = 0, .high = 99, .above_low = true},
           .text = "Tons Outside of Valid Range of .1 - 99",
@@ -177,8 +192,8 @@ inline constexpr double kShallowestMetricVertical = 7.6;
           .words = "Unit Quantity"};
 }
 
-// The rows without boxes.
-[[nodiscard]] std::span<const model::RangeCheck> geo_checks();
+// The block's rows without boxes.
+[[nodiscard]] std::span<const model::RangeCheck> geo_checks(const GeoBlock& block);
 
 // The block's values as the checks read them.
 class GeoCheckValues : public model::CheckValues {

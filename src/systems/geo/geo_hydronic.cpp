@@ -58,8 +58,10 @@ void GeoWindow::ComboUnit3_Click() {
   hide_view();
   const model::Int16 id = platform::selected_id(form()[ComboUnit3]);
   state_.model.WantedUnitId = id;
-  if (!model::Load_UnitRecord(state_.model, id)) {
-    platform::message_box(this, QStringLiteral("Unit Data Not Found"));
+  const std::string refusal = unit_data_refusal(model::unit_record_lookup(state_.model, id),
+                                                state_.model.edition().unit_file, id);
+  if (!refusal.empty()) {
+    platform::message_box(this, QString::fromStdString(refusal));
     return;
   }
   unit2_type_ = state_.model.GeoUnitRec.UnitType;

@@ -160,8 +160,10 @@ void GeoWindow::comboUnit_Click() {
   hide_view();
   const model::Int16 id = platform::selected_id(form()[c_.comboUnit]);
   state_.model.WantedUnitId = id;
-  if (!model::Load_UnitRecord(state_.model, id)) {
-    platform::message_box(this, QStringLiteral("Unit Data Not Found"));
+  const std::string refusal = unit_data_refusal(model::unit_record_lookup(state_.model, id),
+                                                state_.model.edition().unit_file, id);
+  if (!refusal.empty()) {
+    platform::message_box(this, QString::fromStdString(refusal));
     return;
   }
   const model::GeoUnitRec& unit = state_.model.GeoUnitRec;

@@ -3,6 +3,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "model/catalogue/catalogue_files.h"
+#include "systems/geo/geo_block.h"
+
 namespace pellavan::geo {
 
 namespace {
@@ -41,8 +44,10 @@ int item_of_fraction(double fraction) {
   return std::abs(item - whole) < 1e-6 ? static_cast<int>(whole) : 0;  // 0.65 is no item
 }
 
-std::string unit_record_refusal(bool found, const model::TUnitRec& unit) {
-  if (!found) return "Unit Data Not Found";
+std::string unit_record_refusal(model::CatalogueLookup lookup, model::Int16 id,
+                                const model::TUnitRec& unit) {
+  std::string refusal = unit_data_refusal(lookup, model::kAnalysisTUnitFile, id);
+  if (!refusal.empty()) return refusal;
   const float low = unit.RatedCapMin;
   const float high = unit.RatedCapMax;
   if (!std::isfinite(low) || !std::isfinite(high) || low < 0 || high <= 0)

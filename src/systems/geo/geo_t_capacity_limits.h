@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/catalogue/catalogue_scan.h"
 #include "model/records/t_unit_rec.h"
 
 namespace pellavan::geo {
@@ -49,8 +50,9 @@ struct CapacityEntry {
 [[nodiscard]] int item_of_fraction(double fraction);
 [[nodiscard]] constexpr double fraction_of_item(int item) { return item / 10.0; }
 
-// Why a T-unit record cannot be used (not found, or capacities zero or not finite); empty
-// when it can.
-[[nodiscard]] std::string unit_record_refusal(bool found, const model::TUnitRec& unit);
+// Why the T-unit record of that id cannot be used (not found, damaged, or capacities zero or
+// less); empty when it can.
+[[nodiscard]] std::string unit_record_refusal(model::CatalogueLookup lookup, model::Int16 id,
+                                              const model::TUnitRec& unit);
 
 }  // namespace pellavan::geo

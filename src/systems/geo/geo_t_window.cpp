@@ -115,8 +115,9 @@ bool GeoTWindow::leaving_clears_picture(platform::ControlRef /*list*/) const { r
 bool GeoTWindow::read_selected_unit(bool& found) {
   const model::Int16 id = platform::selected_id(form()[c_.comboUnit]);
   state_.model.WantedUnitId = id;
-  found = model::Load_TUnitRecord(state_.model, id);
-  const std::string refusal = unit_record_refusal(found, state_.model.TUnitRec);
+  const model::CatalogueLookup lookup = model::t_unit_record_lookup(state_.model, id);
+  found = lookup == model::CatalogueLookup::kFound;
+  const std::string refusal = unit_record_refusal(lookup, id, state_.model.TUnitRec);
   if (refusal.empty()) return true;
   platform::message_box(this, QString::fromStdString(refusal));
   return false;
@@ -247,8 +248,8 @@ void GeoTWindow::Test_Data() {
   }
   // The unit the block names must be readable, or the workbook would run on another unit.
   const auto id = static_cast<model::Int16>(block_.unit_id.get(rec()));
-  const bool found = model::Load_TUnitRecord(state_.model, id);
-  const std::string refusal = unit_record_refusal(found, state_.model.TUnitRec);
+  const std::string refusal =
+      unit_record_refusal(model::t_unit_record_lookup(state_.model, id), id, state_.model.TUnitRec);
   if (!refusal.empty()) {
     platform::message_box(this, QString::fromStdString(refusal));
     data_invalid_ = 1;

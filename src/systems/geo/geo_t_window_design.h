@@ -46,9 +46,9 @@ inline constexpr ButtonHandle BtnOp{kGeoTControls, "BtnOp"};
 inline constexpr auto kGeoTUnits = geo_units(kGeoTHandles, kGeoTBlock, 81, kGeoTBlock.input_slot);
 
 // Geo T's checks: its quantity refuses only 0 and less, then the shared geothermal rows.
-inline constexpr auto kGeoTChecks = geo_rows(geo_boxes(kGeoTHandles));
+inline constexpr auto kGeoTChecks = geo_rows(geo_boxes(kGeoTHandles), kGeoTBlock);
 inline constexpr model::RangeCheck kGeoTQuantityRow[] = {
-    geo_t_quantity_row(kGeoTHandles.txtUqty.ref)};
+    geo_t_quantity_row(kGeoTHandles.txtUqty.ref, kGeoTBlock)};
 inline constexpr model::CheckTable kGeoTCheckTables[] = {
     {"Geo T quantity", kGeoTQuantityRow}, {"geothermal checks", std::span(kGeoTChecks).subspan(1)}};
 

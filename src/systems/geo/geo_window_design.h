@@ -394,9 +394,9 @@ inline constexpr auto kGeoBUnits = geo_units(kGeoBHandles, kGeoBBlock, 71, kGeoB
           h.txtInputCap.ref, h.txtGeoMin.ref, h.TxtGeoMax.ref};
 }
 
-inline constexpr auto kGeoAChecks =
-    joined(geo_rows(geo_boxes(kGeoAHandles)), std::array{second_unit_row(txtHybridUqty.ref)});
-inline constexpr auto kGeoBChecks = geo_rows(geo_boxes(kGeoBHandles));
+inline constexpr auto kGeoAChecks = joined(geo_rows(geo_boxes(kGeoAHandles), kGeoABlock),
+                                           std::array{second_unit_row(txtHybridUqty.ref)});
+inline constexpr auto kGeoBChecks = geo_rows(geo_boxes(kGeoBHandles), kGeoBBlock);
 inline constexpr model::CheckTable kGeoACheckTables[] = {{"geothermal checks", kGeoAChecks}};
 inline constexpr model::CheckTable kGeoBCheckTables[] = {{"geothermal checks", kGeoBChecks}};
 

@@ -9,9 +9,6 @@ namespace pellavan::workbook {
 
 namespace {
 
-// The Geo T unit file as the filler names it; data files are found ignoring case.
-constexpr std::string_view kFillerTUnitFile = "TUnitData.CEA";
-
 std::string active_sheet_name(const FillContext& ctx) {
   const sheet::Book& book = ctx.ReportWorkbook.book();
   const int index = ctx.ReportWorkbook.active_sheet() - 1;
@@ -24,7 +21,7 @@ template <class R>
 bool reread(FillContext& ctx, std::string_view file, model::Int16 id, R& buffer) {
   model::ModelState& m = ctx.model;
   const model::CatalogueLookup lookup =
-      model::look_up_catalogue_record(m.data_files, m.program_folder, file, id, buffer);
+      model::look_up_for_analysis(m.data_files, m.program_folder, file, id, buffer);
   if (lookup == model::CatalogueLookup::kFound) return true;
   if (id != 0) {
     ctx.catalogue_problems.push_back(
@@ -40,7 +37,8 @@ bool reread_geo_unit(FillContext& ctx, model::Int16 id) {
 }
 
 bool reread_t_unit(FillContext& ctx, model::Int16 id) {
-  return reread(ctx, kFillerTUnitFile, id, ctx.model.TUnitRec);
+  // Data files are found ignoring case.
+  return reread(ctx, model::kAnalysisTUnitFile, id, ctx.model.TUnitRec);
 }
 
 bool reread_loop(FillContext& ctx, model::Int16 id) {

@@ -8,11 +8,10 @@
 namespace pellavan::workbook {
 
 std::vector<sheet::Value> compared_results(const FillContext& ctx) {
-  const model::ProjectRec& p = ctx.model.ProjectRec;
   const sheet::Book& book = ctx.ReportWorkbook.book();
   std::vector<sheet::Value> values;
   for (const model::SystemKind& s : model::kSystemKinds) {
-    if (!model::compared(p, s.type)) continue;
+    if (!ctx.analyses(s.type)) continue;
     const int index = s.summary_sheet - 1;
     const auto used = book.used_range(index);
     if (!used) continue;

@@ -35,10 +35,10 @@ struct WrittenCell {
   bool kept_as_text = false;  // written so that it stays text whatever it looks like
 };
 
-// The figures of a project its windows would refuse, by the windows' own tables, which live above
-// the workbook (systems/stored_figures.h): the program and the tools hand it in.
-using StoredFigureCheck = std::vector<model::StoredFigure> (*)(const model::ProjectRec& rec,
-                                                               const model::UnitOptions& units);
+// The figures of a project its windows would refuse, by the windows' own tables, and the damaged
+// catalogue records its systems rest on, which live above the workbook
+// (systems/stored_figures.h): the program and the tools hand it in.
+using StoredFigureCheck = std::vector<model::StoredFigure> (*)(model::ModelState& model);
 
 struct FillContext {
   // Fills through the program's own control of the workbook, whose active sheet the fill leaves
@@ -73,10 +73,16 @@ struct FillContext {
   std::vector<WrittenCell>* trace = nullptr;         // not owned; every write is appended when set
   std::vector<CatalogueProblem> catalogue_problems;  // found by the record re-reads of this fill
   StoredFigureCheck stored_check = nullptr;  // none while unset: stored figures are not checked
-  // The figures the analysis does not rest on, found when the fill starts: each system they
-  // concern is written as no system, its description naming the figure (every system for a figure
-  // of the loads or rates), and each is written as 0.
+  // The figures and records the analysis does not rest on, found when the fill starts: each
+  // column of a system they concern (every system, for a figure of the loads or rates) is kept
+  // out, its description naming the figure, and each figure is written as 0.
   std::vector<model::StoredFigure> refused_figures;
+
+  // The first figure or record kept out that a system rests on, if any (refused_figures.cpp).
+  [[nodiscard]] const model::StoredFigure* kept_out(model::SystemType type) const;
+  // Whether the fill analyses a system: the project compares it, and it rests on nothing kept
+  // out. Only such a system's results are judged.
+  [[nodiscard]] bool analyses(model::SystemType type) const;
 };
 
 }  // namespace pellavan::workbook

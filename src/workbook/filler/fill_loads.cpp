@@ -112,17 +112,9 @@ void put_client_and_project(FillContext& ctx) {
     set_text_cell(ctx, 18 + line, 1, stored_field_text(notes[line]));  // A18:A20
 }
 
-// The figure kept out of the analysis that a column's system rests on, if any; a column of no
-// system rests on none.
-const model::StoredFigure* refused_figure(const FillContext& ctx, model::Int16 type) {
-  if (type == model::code_of(model::SystemType::NoSystem)) return nullptr;
-  for (const model::StoredFigure& f : ctx.refused_figures)
-    if (f.system == model::SystemType::NoSystem || model::code_of(f.system) == type) return &f;
-  return nullptr;
-}
-
-// A column whose system rests on a refused figure is written as no system, its description
-// naming the figure ("Second Unit Quantity Out of Range"): the reports show no result for it.
+// A column whose system rests on a refused figure or a damaged record is written as no system,
+// kept out (C30:C32), its description naming what it rests on ("Second Unit Quantity Out of
+// Range"): the Project Report shows no cost for it.
 void put_systems(FillContext& ctx) {
   const model::ProjectRec& p = ctx.model.ProjectRec;
   const std::array descriptions = {&p.System1_Description, &p.System2_Description,
@@ -130,57 +122,19 @@ void put_systems(FillContext& ctx) {
   const std::array types = {p.System1_Type, p.System2_Type, p.System3_Type};
   for (int i = 0; i < 3; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    const model::StoredFigure* refused = refused_figure(ctx, types[k]);
+    model::SystemType type = model::SystemType::NoSystem;
+    const model::StoredFigure* refused =
+        model::system_type_from_code(types[k], type) ? ctx.kept_out(type) : nullptr;
     if (refused == nullptr) {
       put(ctx, CellAt(30 + i, 2), *descriptions[k]);
       put(ctx, CellAt(30 + i, 1), types[k]);
     } else {
-      set_text_cell(ctx, CellAt(30 + i, 2), std::string(refused->words) + " Out of Range");
+      set_text_cell(ctx, CellAt(30 + i, 2), refused->column_words());
       put(ctx, CellAt(30 + i, 1), model::Int16{0});
+      put(ctx, CellAt(30 + i, 3), model::Int16{1});
     }
   }
 }
-
-// The damaged record a column's system was analysed on, if any: its reread ran on the system's
-// input sheet.
-const CatalogueProblem* damaged_record(const FillContext& ctx,
-                                       std::span<const CatalogueProblem> problems,
-                                       model::Int16 type) {
-  for (const CatalogueProblem& problem : problems) {
-    if (problem.lookup != model::CatalogueLookup::kDamaged) continue;
-    for (const model::SystemKind& kind : model::kSystemKinds)
-      if (model::code_of(kind.type) == type &&
-          ctx.ReportWorkbook.book().sheet(kind.input_sheet - 1).name() == problem.sheet)
-        return &problem;
-  }
-  return nullptr;
-}
-
-}  // namespace
-
-void empty_refused_costs(FillContext& ctx, std::span<const CatalogueProblem> problems) {
-  const model::ProjectRec& p = ctx.model.ProjectRec;
-  const std::array types = {p.System1_Type, p.System2_Type, p.System3_Type};
-  sheet::Book& book = ctx.ReportWorkbook.book();
-  // PRS rows 39 to 41: H:M the imperial costs, V:AA the metric ones, C and Q their options
-  // (0-based columns).
-  constexpr int kFirstRow = 38;
-  constexpr std::array<std::array<int, 2>, 2> kCostColumns = {{{7, 12}, {21, 26}}};
-  for (int i = 0; i < 3; ++i) {
-    const model::Int16 type = types[static_cast<std::size_t>(i)];
-    const CatalogueProblem* damaged = damaged_record(ctx, problems, type);
-    if (refused_figure(ctx, type) == nullptr && damaged == nullptr) continue;
-    for (const auto& [first, last] : kCostColumns)
-      for (int col = first; col <= last; ++col)
-        book.set_cached_value(sheet::CellPos{kPrsSheet - 1, kFirstRow + i, col}, sheet::Value{});
-    if (damaged == nullptr) continue;  // put_systems named the refused figure
-    const sheet::Value words = sheet::Value::text(
-        book.intern(damaged->file + " Record " + std::to_string(damaged->id) + " Is Damaged"));
-    for (const int col : {2, 16}) book.set_cached_value({kPrsSheet - 1, kFirstRow + i, col}, words);
-  }
-}
-
-namespace {
 
 void put_building(FillContext& ctx) {
   const model::ProjectRec& p = ctx.model.ProjectRec;

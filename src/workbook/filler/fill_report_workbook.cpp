@@ -66,7 +66,6 @@ FillOutcome recalculate_fill(FillContext& ctx) {
   outcome.catalogue_problems = std::move(ctx.catalogue_problems);
   ctx.catalogue_problems.clear();
   outcome.refused_figures = ctx.refused_figures;
-  empty_refused_costs(ctx, outcome.catalogue_problems);
   outcome.filled = true;
   return outcome;
 }

@@ -27,9 +27,5 @@ void fill_geo_t(FillContext& ctx);  // only when a Geo T unit is chosen
 void fill_air_to_air(FillContext& ctx);
 void fill_furnace(FillContext& ctx);
 void fill_economics(FillContext& ctx);
-// After the recalculation: the Project Report's costs of each column written as no system for a
-// refused figure (put_systems), or analysed on a damaged catalogue record, are emptied, so that it
-// prints no cost for it; the second names the record in place of the system.
-void empty_refused_costs(FillContext& ctx, std::span<const CatalogueProblem> problems);
 
 }  // namespace pellavan::workbook

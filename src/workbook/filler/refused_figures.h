@@ -1,8 +1,10 @@
 #pragma once
-// The stored figures an analysis is not run on: those its windows would refuse (FillContext::
-// stored_check) of the loads and rates, and of the systems the project compares. The load
-// calculation, the minimum backup and the fill each see them as 0; the record gets its own values
-// back after, so the project keeps what its file holds until the user corrects it.
+// The stored figures and catalogue records an analysis is not run on: those its windows would
+// refuse (FillContext::stored_check) of the loads and rates, and of the systems the project
+// compares, and the damaged records those systems rest on. The load calculation and the minimum
+// backup take them as a parameter; the fill writes each figure as 0 while it writes its inputs
+// (FiguresKeptOut), and the record gets its own values back after, so the project keeps what its
+// file holds until the user corrects it.
 
 #include <vector>
 
@@ -14,18 +16,18 @@ namespace pellavan::workbook {
 
 // None without a check.
 [[nodiscard]] std::vector<model::StoredFigure> refused_figures(StoredFigureCheck check,
-                                                               const model::ModelState& model);
+                                                               model::ModelState& model);
 
 class FiguresKeptOut {
  public:
-  FiguresKeptOut(model::ProjectRec& rec, std::vector<model::StoredFigure> figures);
+  FiguresKeptOut(model::ProjectRec& rec, const std::vector<model::StoredFigure>& figures);
   FiguresKeptOut(const FiguresKeptOut&) = delete;
   FiguresKeptOut& operator=(const FiguresKeptOut&) = delete;
   ~FiguresKeptOut();
 
  private:
   model::ProjectRec& rec_;
-  std::vector<model::StoredFigure> figures_;
+  const std::vector<model::StoredFigure>& figures_;
   std::vector<double> kept_;
 };
 

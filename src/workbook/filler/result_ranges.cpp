@@ -153,7 +153,7 @@ std::vector<RangeProblem> results_out_of_range(const FillContext& ctx) {
                                  .high = kYearLoadHigh});
   }
   for (const SummarySheet& summary : kSummarySheets) {
-    if (!model::compared(ctx.model.ProjectRec, summary.system)) continue;
+    if (!ctx.analyses(summary.system)) continue;
     for (const ResultBound& bound : kResultBounds) {
       if (!applies(bound, summary, book)) continue;
       if (bound.given != kNone && !(divisor(book, bound.given) > 0)) continue;  // no such figure

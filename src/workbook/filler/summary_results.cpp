@@ -81,7 +81,7 @@ SummaryReadBack read_summary_results(FillContext& ctx) {
   for (const SummaryResultCell& r : kResultCells) {
     if (ctx.ReportWorkbook.active_sheet() != r.sheet) ctx.ReportWorkbook.set_active_sheet(r.sheet);
     const CellAt cell(r.cell);
-    if (model::compared(ctx.model.ProjectRec, r.system) && has_load(book, r.given) &&
+    if (ctx.analyses(r.system) && has_load(book, r.given) &&
         !book.cell_value(ctx.ReportWorkbook.at(cell.row, cell.col)).is_number()) {
       read.unusable.push_back(ResultProblem{system_name(r.system), r.quantity,
                                             book.sheet(r.sheet - 1).name(), r.cell,

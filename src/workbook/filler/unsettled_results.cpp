@@ -46,7 +46,7 @@ std::vector<FigureCell> figure_cells(const FillContext& ctx) {
   const sheet::Book& book = ctx.ReportWorkbook.book();
   std::vector<FigureCell> cells;
   for (const SummarySheet& summary : kSummarySheets) {
-    if (!model::compared(ctx.model.ProjectRec, summary.system)) continue;
+    if (!ctx.analyses(summary.system)) continue;
     const auto add = [&](std::string_view cell, std::string_view quantity, bool money) {
       if (cell.empty() && open_well(book, summary)) return;
       const sheet::CellPos pos = summary_pos(summary.sheet, cell.empty() ? summary.loop : cell);

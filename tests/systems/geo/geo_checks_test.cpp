@@ -71,7 +71,7 @@ TEST(GeoChecksTest, MetricBoundsAcceptWhatImperialAccepts) {
     model::UnitOptions units;
     units.metric = c.metric;
     const GeoCheckValues values(kGeoABlock, r, c.loop, "Gas Furnace-80", 40000, 12.5);
-    const auto refusal = model::first_refusal(geo_checks(), values, units);
+    const auto refusal = model::first_refusal(geo_checks(kGeoABlock), values, units);
     EXPECT_EQ(refusal ? refusal->text : std::string(), c.refusal);
   }
 }
@@ -105,7 +105,7 @@ TEST(GeoChecksTest, LoopTemperaturesPassExactlyTheStatedRange) {
     model::UnitOptions units;
     units.metric = c.celsius;
     const GeoCheckValues values(kGeoABlock, r, "Vert 1", "Gas Furnace-80", 40000, 12.5);
-    const auto refusal = model::first_refusal(geo_checks(), values, units);
+    const auto refusal = model::first_refusal(geo_checks(kGeoABlock), values, units);
     EXPECT_EQ(refusal ? refusal->text : std::string(), c.refusal);
   }
 }
@@ -120,8 +120,8 @@ TEST(GeoChecksTest, GeoARoundsTheMetricDepthAndGeoBDoesNot) {
   units.metric = true;
   const GeoCheckValues a(kGeoABlock, r, "Vert 1", "Electric", 0, 0);
   const GeoCheckValues b(kGeoBBlock, r, "Vert 1", "Electric", 0, 0);
-  EXPECT_FALSE(model::first_refusal(geo_checks(), a, units));
-  const auto refusal = model::first_refusal(geo_checks(), b, units);
+  EXPECT_FALSE(model::first_refusal(geo_checks(kGeoABlock), a, units));
+  const auto refusal = model::first_refusal(geo_checks(kGeoBBlock), b, units);
   ASSERT_TRUE(refusal);
   EXPECT_EQ(refusal->text, "Average Depth Outside of Valid Vertical Range of 8 - 76");
 }
@@ -147,7 +147,7 @@ TEST(GeoChecksTest, AMinimumShownIsAMinimumAccepted) {
     model::UnitOptions units;
     units.metric = true;
     const GeoCheckValues values(kGeoABlock, rec, "Vert 1", "Gas Furnace-80", 0, r.minimum_kw);
-    const auto refusal = model::first_refusal(geo_checks(), values, units);
+    const auto refusal = model::first_refusal(geo_checks(kGeoABlock), values, units);
     EXPECT_EQ(refusal ? refusal->text : std::string(), r.refusal);
   }
 }

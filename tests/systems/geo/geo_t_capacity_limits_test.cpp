@@ -62,7 +62,10 @@ TEST(GeoTCapacityLimits, AMissingOrDamagedUnitIsRefused) {
     model::TUnitRec unit{};
     unit.RatedCapMin = c.low;
     unit.RatedCapMax = c.high;
-    EXPECT_EQ(!unit_record_refusal(c.found, unit).empty(), c.refused) << c.found << c.low << c.high;
+    const auto lookup =
+        c.found ? model::CatalogueLookup::kFound : model::CatalogueLookup::kNotFound;
+    EXPECT_EQ(!unit_record_refusal(lookup, 3, unit).empty(), c.refused)
+        << c.found << c.low << c.high;
   }
 }
 
