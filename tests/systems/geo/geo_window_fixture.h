@@ -36,7 +36,11 @@ class GeoWindowTest : public pellavan::testing::SampleDataTest {
       modal_shown.push_back(w.objectName().toStdString());
       return 0;
     });
-    state = std::make_unique<program_state::AppState>(model.program_folder);
+    start(model.program_folder);
+  }
+  // The program on the Data folder of that program folder, with the sample and its loads.
+  void start(const std::filesystem::path& program_folder) {
+    state = std::make_unique<program_state::AppState>(program_folder);
     state->LogoFile = QStringLiteral("GeoLogo.bmp");
     systems::register_system_windows(*state);
     state->services.make_charts = &reports::make_report_charts;  // as the program hands them in

@@ -18,6 +18,7 @@
 #include "sheet_view/spreadsheet_control.h"
 #include "systems/geo/geo_t_block.h"
 #include "systems/geo/geo_window_fixture.h"
+#include "tools/data_copy.h"
 #include "wbdump/formula_override.h"
 #include "wbdump/sweep_houses.h"
 #include "program_state/analysis_session.h"
@@ -521,6 +522,27 @@ TEST_F(GeoWindowTest, ARunOnARateOutOfRangeShowsNoResults) {
   EXPECT_THAT(messages, ::testing::Contains(::testing::HasSubstr(
                             "Utility Information Holds a Propane Winter Rate of "
                             "634,106,827,533,768, Which Is Out of Range")));
+}
+
+// A unit record of figures no unit can have is named as the Project Report names it, where the
+// window reads it and on Run, which shows no results of it.
+TEST_F(GeoWindowTest, ADamagedUnitRecordIsNamedInItsWindow) {
+  pellavan::testing::DataCopy data(model.program_folder / "Data");
+  data.damage<model::GeoUnitRec>(
+      state->model.edition().unit_file, rec().GeoB_UnitId,
+      [](model::GeoUnitRec& u) { u.Perf(1) = model::Currency::from_double_saturated(5e7); });
+  start(data.folder);
+  state->windows.unload(WindowId::GeoB);
+  auto& w = *static_cast<GeoWindow*>(state->windows.window(WindowId::GeoB, *state));
+  w.Form_Activate();
+  EXPECT_THAT(messages, ::testing::Contains("UnitData.CEA Record 4 Is Damaged"));
+  messages.clear();
+  w.cmdRun_Click();
+  w.Timer1_Timer();
+  EXPECT_EQ(w.ResultsShown(), 0);
+  EXPECT_TRUE(w.result_view().isHidden());
+  EXPECT_THAT(messages, ::testing::Contains(::testing::HasSubstr(
+                            "Geo B Uses UnitData.CEA Record 4, Which Is Damaged")));
 }
 
 // The pointer over the result view writes the help line in Geo B and Geo T only; a click on
