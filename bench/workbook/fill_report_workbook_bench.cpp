@@ -3,8 +3,8 @@
 // BM_FillAfterAnotherProject: Fill_ReportWorkbook of each project of the set onto the workbook
 // the previous project of the set left, as a system window's Run does after another project was
 // run in the same session (every input written, the catalogue records read again, one
-// recalculation, the results read back). The load calculation ran once before, at the loads
-// window's Done. BM_FirstFillAfterStart: the sample's fill as the first Run after the program
+// recalculation, the results read back), its stored figures and catalogue records checked first
+// as the program checks them. The load calculation ran once before, at the loads window's Done. BM_FirstFillAfterStart: the sample's fill as the first Run after the program
 // started does it, on the template as loaded. BM_RecalcTemplate: the recalculation of the template
 // after a return to its marked state. BM_LoadTemplate: the template read from its text and settled
 // values, as the program's start does. Counters: passes of the iteration and cells evaluated per
@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "projects/prepared_projects.h"
+#include "systems/stored_figures.h"
 #include "workbook/analysis_run.h"
 #include "workbook/report_workbook_template.h"
 
@@ -50,6 +51,7 @@ void BM_FillAfterAnotherProject(benchmark::State& state) {
   ProjectAnalysis analysis(kProgramFolder);
   const std::vector<PreparedProject>& prepared = prepared_set(analysis);
   const PreparedProject& previous = prepared[(index + prepared.size() - 1) % prepared.size()];
+  analysis.check_stored_figures(&pellavan::systems::stored_figures);
   state.SetLabel(std::string(set[index].name));
   pellavan::workbook::FillOutcome outcome;
   for (auto _ : state) {
