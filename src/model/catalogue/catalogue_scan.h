@@ -73,7 +73,7 @@ CatalogueLookup look_up_for_analysis(DataFileAccess& state,
                                      std::string_view file_name, Int16 key, R& buffer) {
   const CatalogueLookup lookup =
       look_up_catalogue_record(state, program_folder, file_name, key, buffer);
-  if (lookup != CatalogueLookup::kFound || divisors_above_zero(buffer)) return lookup;
+  if (lookup != CatalogueLookup::kFound || divisors_plausible(buffer)) return lookup;
   buffer = R{};
   return CatalogueLookup::kDamaged;
 }
