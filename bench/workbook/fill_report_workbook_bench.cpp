@@ -4,11 +4,11 @@
 // the previous project of the set left, as a system window's Run does after another project was
 // run in the same session (every input written, the catalogue records read again, one
 // recalculation, the results read back), its stored figures and catalogue records checked first
-// as the program checks them. The load calculation ran once before, at the loads window's Done. BM_FirstFillAfterStart: the sample's fill as the first Run after the program
-// started does it, on the template as loaded. BM_RecalcTemplate: the recalculation of the template
-// after a return to its marked state. BM_LoadTemplate: the template read from its text and settled
-// values, as the program's start does. Counters: passes of the iteration and cells evaluated per
-// run.
+// as the program checks them. The load calculation ran once before, at the loads window's Done.
+// BM_FirstFillAfterStart: the sample's fill as the first Run after the program started does it, on
+// the template as loaded. BM_RecalcTemplate: the recalculation of the template after a return to
+// its marked state. BM_LoadTemplate: the template read from its text and settled values, as the
+// program's start does. Counters: passes of the iteration and cells evaluated per run.
 
 #include <benchmark/benchmark.h>
 
