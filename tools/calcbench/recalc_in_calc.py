@@ -3,6 +3,7 @@
 
     /usr/bin/python3 recalc_in_calc.py DIR [--runs 5] [--differences N] [--single-thread]
                                            [--until-stable R] [--values FILE]
+                                           [--acyclic [BLOCK ...]]
 
 Each run opens DIR/book.fods (the workbook as the previous project's fill left it) in a headless
 LibreOffice with automatic calculation off, writes the cells of DIR/inputs.tsv (the next
@@ -16,6 +17,11 @@ DIR/expected.tsv changes by more than 1e-6 relative: LibreOffice's iteration sto
 limit, and another round then goes on from where it stopped. --values FILE writes LibreOffice's
 value of each of those cells, sheet, cell and number separated by tabs, which
 pellavan-wbdump --start calc FILE starts a fill from.
+
+--acyclic sets LibreOffice's result of every formula cell outside the circular groups and the
+formulas between them (DIR/acyclic.tsv) beside ours, texts as texts: after pellavan-calcbench
+--settled both compute those once from the same circular values, so any that differ show a
+formula the two compute differently. BLOCKs ("PRS", "PRG!S5:W7") limit it to those cells.
 """
 
 import argparse
@@ -125,14 +131,14 @@ def split_a1(cell):
     return int(cell[len(letters):]) - 1, column_index(letters)
 
 
-def read_numbers(doc, expected):
-    """LibreOffice's value of every expected cell, None where it holds no number."""
+def read_results(doc, cells):
+    """LibreOffice's result of each (sheet, cell): a float, a str, or None for an error."""
     values = {}
     by_sheet = {}
-    for sheet, cell, *_ in expected:
+    for sheet, cell in cells:
         by_sheet.setdefault(sheet, []).append(cell)
-    for sheet, cells in by_sheet.items():
-        positions = [split_a1(c) for c in cells]
+    for sheet, names in by_sheet.items():
+        positions = [split_a1(c) for c in names]
         rows = max(r for r, _ in positions) + 1
         cols = max(c for _, c in positions) + 1
         table = doc.Sheets.getByName(sheet)
@@ -141,10 +147,15 @@ def read_numbers(doc, expected):
         for a in table.queryFormulaCells(FORMULA_ERROR).getRangeAddresses():
             errors.update((r, c) for r in range(a.StartRow, a.EndRow + 1)
                           for c in range(a.StartColumn, a.EndColumn + 1))
-        for cell, (r, c) in zip(cells, positions):
-            v = data[r][c]
-            values[(sheet, cell)] = v if isinstance(v, float) and (r, c) not in errors else None
+        for cell, (r, c) in zip(names, positions):
+            values[(sheet, cell)] = None if (r, c) in errors else data[r][c]
     return values
+
+
+def read_numbers(doc, expected):
+    """LibreOffice's value of every expected cell, None where it holds no number."""
+    values = read_results(doc, [(sheet, cell) for sheet, cell, *_ in expected])
+    return {k: v if isinstance(v, float) else None for k, v in values.items()}
 
 
 def relative(a, b):
@@ -179,6 +190,83 @@ def compare(doc, expected, differences):
               "%s!%s (ours %r, LibreOffice %r)" % (
                   sum(d[0] > 1e-6 for d in diffs), sum(d[0] > 1e-3 for d in diffs),
                   diffs[len(diffs) // 2][0], worst[0], worst[1], worst[2], worst[3], worst[4]))
+
+
+def unescaped(text):
+    """A text of acyclic.tsv: \\t, \\n and \\\\ back to a tab, a line break and a backslash."""
+    out, i = [], 0
+    while i < len(text):
+        if text[i] == "\\" and i + 1 < len(text):
+            out.append({"t": "\t", "n": "\n"}.get(text[i + 1], text[i + 1]))
+            i += 2
+        else:
+            out.append(text[i])
+            i += 1
+    return "".join(out)
+
+
+def selected(sheet, cell, blocks):
+    """Whether a cell lies in one of `blocks` ("PRS", "PRG!S5:W7"); every cell when none."""
+    if not blocks:
+        return True
+    r, c = split_a1(cell)
+    for block in blocks:
+        name, _, corners = block.partition("!")
+        if name != sheet:
+            continue
+        if not corners:
+            return True
+        first, _, last = corners.partition(":")
+        (r0, c0), (r1, c1) = split_a1(first), split_a1(last or first)
+        if r0 <= r <= r1 and c0 <= c <= c1:
+            return True
+    return False
+
+
+def agreement(kind, ours, theirs):
+    """How far LibreOffice's result lies from ours: 0 alike, a relative difference of two
+    numbers, or None where they are not alike at all."""
+    if kind == "number" and isinstance(theirs, float):
+        return relative(float(ours), theirs)
+    if kind == "boolean" and isinstance(theirs, float):  # Calc's TRUE and FALSE are numbers
+        return 0.0 if float(ours) == theirs else None
+    if kind == "text" and isinstance(theirs, str):
+        return 0.0 if unescaped(ours) == theirs else None
+    if kind == "empty" and theirs == "":
+        return 0.0
+    if kind == "error" and theirs is None:
+        return 0.0
+    return None
+
+
+def compare_acyclic(doc, acyclic, blocks, differences):
+    """Sets LibreOffice's result of each formula cell outside the circular groups beside ours:
+    each cell not alike, and every cell of a number that differs by more than 1e-12."""
+    cells = [row for row in acyclic if selected(row[0], row[1], blocks)]
+    lo = read_results(doc, [(s, c) for s, c, *_ in cells])
+    per_sheet = {}
+    off = []
+    for sheet, cell, kind, ours in cells:
+        d = agreement(kind, ours, lo[(sheet, cell)])
+        counts = per_sheet.setdefault(sheet, [0, 0, 0.0])
+        counts[0] += 1
+        if d is None or d > 1e-12:
+            counts[1] += 1
+            off.append((float("inf") if d is None else d, sheet, cell, kind, ours,
+                        lo[(sheet, cell)]))
+        if d is not None:
+            counts[2] = max(counts[2], d)
+    print("\nformula cells outside the circular groups%s: %d, %d of them not alike" % (
+        " (" + ", ".join(blocks) + ")" if blocks else "", len(cells), len(off)))
+    for sheet, (n, bad, largest) in per_sheet.items():
+        print("  %-12s %6d cells, %5d not alike, largest relative difference %.3g" % (
+            sheet, n, bad, largest))
+    off.sort(key=lambda o: o[0], reverse=True)
+    for d, sheet, cell, kind, ours, theirs in off[:differences]:
+        print("  %-20s %-8s %24s %24s %10s" % (
+            sheet + "!" + cell, kind, ours if kind != "text" else repr(unescaped(ours)),
+            "(error)" if theirs is None else repr(theirs),
+            "not alike" if d == float("inf") else "%.2e" % d))
 
 
 def settle(doc, expected, rounds):
@@ -216,10 +304,15 @@ def main():
                         help="recalculate the last run up to R more times until it stands")
     parser.add_argument("--values", metavar="FILE",
                         help="write LibreOffice's values of the formula cells to FILE")
+    parser.add_argument("--acyclic", nargs="*", metavar="BLOCK",
+                        help="set the results of the formula cells outside the circular groups "
+                        "beside ours (DIR/acyclic.tsv), of the blocks named (PRS, PRG!S5:W7) or "
+                        "of all; --differences N lists the N that differ most")
     args = parser.parse_args()
     book_url = uno.systemPathToFileUrl(os.path.abspath(os.path.join(args.dir, "book.fods")))
     inputs = read_tsv(os.path.join(args.dir, "inputs.tsv"))
     expected = read_tsv(os.path.join(args.dir, "expected.tsv"))
+    acyclic = read_tsv(os.path.join(args.dir, "acyclic.tsv")) if args.acyclic is not None else []
     lock = os.path.join(args.dir, ".~lock.book.fods#")
     if os.path.exists(lock):  # left by a run that was stopped; a hidden load would fail on it
         os.remove(lock)
@@ -258,6 +351,8 @@ def main():
                                 rounds if rounds is not None else
                                 "still moving after %d" % args.until_stable))
                         compare(doc, expected, args.differences)
+                        if args.acyclic is not None:
+                            compare_acyclic(doc, acyclic, args.acyclic, args.differences)
                         if args.values:
                             write_values(doc, expected, args.values)
                 finally:
