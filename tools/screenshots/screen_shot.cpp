@@ -59,7 +59,7 @@ std::optional<QDir> output_folder(int argc, char** argv, const char* optional) {
 }
 
 std::filesystem::path program_folder(char** argv) {
-  return QString::fromLocal8Bit(argv[1]).toStdString();
+  return std::filesystem::absolute(QString::fromLocal8Bit(argv[1]).toStdString());
 }
 
 void start_quietly(platform::MessageHook answer) {

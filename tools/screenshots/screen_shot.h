@@ -32,7 +32,7 @@ void shoot(QWidget& window, const QDir& out, const QString& name, int settle_ms 
 // changes the current folder to its own); nothing, after the usage, for other arguments. A tool
 // that takes one more argument names it in `optional` ("[optional]" in the usage).
 std::optional<QDir> output_folder(int argc, char** argv, const char* optional = nullptr);
-// PROGRAM_FOLDER of that command line.
+// PROGRAM_FOLDER of that command line, absolute (the program changes the current folder).
 std::filesystem::path program_folder(char** argv);
 
 // Ending the program does nothing, and every message box is printed ("message: TEXT") and
