@@ -1,4 +1,4 @@
-// pellavan-geoshots PROGRAM_FOLDER OUTPUT_FOLDER
+// pellavan-geoshots PROGRAM_FOLDER OUTPUT_FOLDER [PROJECT.pvn]
 //
 // Opens "Sample Project.pvn" of the Data folder, runs its loads, then shows the Geo A and Geo B
 // windows, presses Run, lets the fill run and saves the screen; opens the bin viewer from each
@@ -10,8 +10,11 @@
 // Enter, and saves the refusal's message and the window after OK, the cursor back in the input
 // box, before and after the correction typed at once. Geo A and Geo B are shown with "Electric
 // Duct Heater" and "Override Heat Pump" chosen, in the normal and the large layout, with the
-// picture of the modes. Message boxes are printed and answered OK.
-// Run it on a display of its own, e.g.
+// picture of the modes. Message boxes are printed and answered OK. With PROJECT.pvn it opens that
+// project instead, in the display the unit options of the settings file give, and shows its Geo A
+// and Geo B windows as stored, in the normal and the large layout: each message drawn as a real
+// box over the window, the window as opened and after Run.
+// Run it on a display of its own, e.g. (the project, if any, last)
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-geoshots build/bin shots/geo
 
 #include <QApplication>
@@ -23,6 +26,8 @@
 #include <QMessageBox>
 #include <QTest>
 #include <cstdio>
+#include <filesystem>
+#include <set>
 
 #include "screenshots/screen_shot.h"
 #include "program_state/app_state.h"
@@ -183,20 +188,56 @@ void point_in_input(program_state::AppState& state, const QDir& out, QString& bo
   window->hide();
 }
 
+// The Geo A and Geo B windows of `project` as stored, in each layout; `box_name` names the
+// picture of the next message box.
+bool stored_project(program_state::AppState& state, const std::filesystem::path& project,
+                    const QDir& out, QString& box_name) {
+  const QString stem = QString::fromStdString(project.stem().string());
+  for (const bool large : {false, true}) {
+    if (!tools::load_project_as_set(state, project)) return false;
+    state.LargeLayout = large ? -1 : 0;
+    for (const auto& [id, system] : {std::pair{program_state::WindowId::GeoA, "geo-a"},
+                                     std::pair{program_state::WindowId::GeoB, "geo-b"}}) {
+      const QString name = stem + "-" + system + (large ? "-large" : "-normal");
+      state.windows.unload(id);
+      box_name = name + "-open-message";
+      auto* window = qobject_cast<geo::GeoWindow*>(state.windows.window(id, state));
+      window->apply_size(large);
+      window->show();
+      settle(300);
+      box_name.clear();
+      shoot(out, name + "-opened");
+      box_name = name + "-run-message";
+      window->cmdRun_Click();
+      settle(200);
+      window->Timer1_Timer();
+      box_name.clear();
+      shoot(out, name + "-run");
+      window->hide();
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  const std::optional<QDir> made = tools::output_folder(argc, argv);
+  const std::optional<QDir> made = tools::output_folder(argc, argv, "PROJECT.pvn");
   if (!made) return 2;
   const QDir& out = *made;
-  QString box_name;  // a box drawn and saved under this name; none while empty
+  const std::filesystem::path project = argc == 4 ? std::filesystem::absolute(argv[3]) : "";
+  QString box_name;         // a box drawn and saved under this name; none while empty
+  std::set<QString> drawn;  // a second box under one name is saved as NAME-2
   tools::start_quietly([&](const platform::MessageRequest& r) {
     if (!box_name.isEmpty()) {
       QMessageBox box(QMessageBox::Warning, r.title, r.text, QMessageBox::Ok,
                       QApplication::activeWindow());
       box.show();
-      shoot(out, box_name);
+      QString name = box_name;
+      for (int n = 2; !drawn.insert(name).second; ++n)
+        name = box_name + QStringLiteral("-%1").arg(n);
+      shoot(out, name);
     }
     return platform::MessageResult::Ok;
   });
@@ -210,6 +251,7 @@ int main(int argc, char** argv) {
   program_state::AppState state(tools::program_folder(argv));
   state.LogoFile = QStringLiteral("GeoLogo.bmp");
   app::register_windows(state);
+  if (!project.empty()) return stored_project(state, project, out, box_name) ? 0 : 1;
   for (const bool metric : {false, true}) {
     const QString unit = metric ? "metric" : "imperial";
     state.model.MetricFlag(model::kMetricDisplay) = metric ? -1 : 0;

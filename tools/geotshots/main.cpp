@@ -14,14 +14,11 @@
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
-#include <cstdio>
-#include <exception>
 #include <filesystem>
 
 #include "screenshots/screen_shot.h"
 #include "program_state/app_state.h"
 #include "app/program.h"
-#include "model/project/dealer_file.h"
 #include "platform/catalogue_lists.h"
 #include "platform/modal.h"
 #include "systems/geo/geo_t_window.h"
@@ -70,15 +67,7 @@ int main(int argc, char** argv) {
   state.LogoFile = QStringLiteral("GeoLogo.bmp");
   app::register_windows(state);
   if (!project.empty()) {
-    (void)model::read_dealer_file(state.program_folder(), state.DealerRec,
-                                  model::HideInactiveOnReset::kKeep);
-    state.model.MetricFlag = model::metric_flags_from(state.DealerRec);
-    try {
-      tools::load_project(state, project);
-    } catch (const std::exception& e) {
-      std::fprintf(stderr, "%s\n", e.what());
-      return 1;
-    }
+    if (!tools::load_project_as_set(state, project)) return 1;
     run(show_geo_t(state, false));
     tools::shoot(out, QString::fromStdString("geo-t-" + project.stem().string() + "-results"));
     return 0;

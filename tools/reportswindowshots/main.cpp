@@ -15,7 +15,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QPushButton>
@@ -45,30 +44,10 @@ namespace {
 
 using namespace pellavan;
 
+using tools::print_to;
 using tools::settle;
 using tools::shoot;
-
-// The print-options panel opened and every box the project's systems enable ticked.
-void tick_every_box(reports::ReportsWindow& w) {
-  w.form().button("Command11")->click();
-  for (const char* box : {"ckTitle", "ckProject", "ckCompGraph", "ckSummary", "ckBin", "ckBinGraph",
-                          "ckGeoT", "ckGeoA", "ckGeoB", "ckHeatPump", "ckFurnace"}) {
-    QCheckBox* check = w.form().check_box(box);
-    if (check->isEnabled() && !check->isChecked()) check->click();
-  }
-}
-
-// A click on the print button `button` ("Command12" the batch, "Command1" Print Screen), its
-// printer prompt answered with the PDF file `pdf`.
-void print_to(reports::ReportsWindow& w, const char* button, const QString& pdf) {
-  w.set_printer_prompt([pdf](QPrinter& printer) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    return true;
-  });
-  w.form().button(button)->click();
-  std::printf("printed to %s\n", qPrintable(pdf));
-}
+using tools::tick_every_box;
 
 void look_at_reports(reports::ReportsWindow& w, program_state::AppState& state, const QDir& out) {
   w.show();

@@ -1,4 +1,4 @@
-// pellavan-open-screenshots PROGRAM_FOLDER OUTPUT_FOLDER
+// pellavan-open-screenshots PROGRAM_FOLDER OUTPUT_FOLDER [PROJECT.pvn]
 //
 // Starts the program on PROGRAM_FOLDER with imperial, then metric display options in its settings
 // file, and opens "Sample Project.pvn" of its Data folder, then a copy of it whose stored values
@@ -9,13 +9,20 @@
 // comparison graph, then a copy whose Geo A second unit is of 489,991,639,457,911 tons, with its
 // message, Project Report and comparison graph, as a user would. Saves the screen after each
 // open, at every message (drawn as a real box over whatever is on the screen) and with the load
-// page and the main window afterwards. Run it on a display of its own, e.g.
+// page and the main window afterwards. With PROJECT.pvn it opens only that project, in each
+// display, with its Project Report, and in the reports window also saves the Reports Menu opened
+// and the options panel with every box ticked, prints the reports the scroller steps through
+// (saving the window after them) and prints the Project Report and the batch of every ticked page
+// to PDF files. Run it on a display
+// of its own, e.g. (the project, if any, last)
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/pellavan-open-screenshots build/bin shots
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -28,7 +35,8 @@
 #include <algorithm>
 #include <csignal>
 #include <fstream>
-#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "app/program.h"
 #include "app/project_window.h"
@@ -95,14 +103,45 @@ pid_t start_stopped_save(const std::filesystem::path& file, const model::Project
   return child;
 }
 
+// What the reports window offers for the project: the Reports Menu opened, the reports the
+// scroller steps through from its left end (the value and the report named) and the window after
+// them, the options panel with every box it enables ticked and the batch of those pages printed
+// to OUT/STEP-batch.pdf.
+void look_at_offers(reports::ReportsWindow& reports, const QDir& out, const QString& step) {
+  QMenuBar* bar = reports.findChild<QMenuBar*>();
+  QMenu* menu = reports.menus().menu("mnuReports");
+  reports.raise();  // over the main window: no window manager under Xvfb
+  if (bar != nullptr) {
+    menu->popup(bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).bottomLeft()));
+    shoot(out, step + QStringLiteral("-reports-menu"));
+    menu->hide();
+  }
+  auto* scroller = reports.form().get<QScrollBar>("HScrollViewer");
+  const auto* name = reports.form().get<QLabel>("lblReport");
+  scroller->setValue(scroller->minimum());
+  std::printf("%s scroller:", qPrintable(step));
+  for (int clicks = 0; clicks < 40; ++clicks) {  // its right arrow, as a user clicks it
+    std::printf(" %d:[%s]", scroller->value(), qPrintable(name->text()));
+    if (scroller->value() == scroller->maximum()) break;
+    scroller->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  }
+  std::printf("\n");
+  shoot(reports, out, step + QStringLiteral("-scroller-walked"));
+  tools::tick_every_box(reports);
+  shoot(reports, out, step + QStringLiteral("-report-options"));
+  tools::print_to(reports, "Command12", out.filePath(step + QStringLiteral("-batch.pdf")));
+  reports.form().button("Command13")->click();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  const std::optional<QDir> made = tools::output_folder(argc, argv);
+  const std::optional<QDir> made = tools::output_folder(argc, argv, "PROJECT.pvn");
   if (!made) return 2;
   const QDir& out = *made;
   const std::filesystem::path folder = tools::program_folder(argv);
+  const std::filesystem::path given = argc == 4 ? std::filesystem::absolute(argv[3]) : "";
   const std::filesystem::path sample = tools::sample_project(folder);
   const std::filesystem::path bad = folder / "Data" / "Hot Water 140.pvn";
   model::ProjectRead read = model::read_project_file(sample);
@@ -149,15 +188,10 @@ int main(int argc, char** argv) {
     if (auto* reports = qobject_cast<reports::ReportsWindow*>(&window)) {
       reports->show();
       shoot(*reports, out, step + QStringLiteral("-project-report"));
-      if (step.endsWith(QLatin1String("damaged-figure"))) {  // the page as it prints
-        const QString pdf = out.filePath(step + QStringLiteral("-project-report.pdf"));
-        reports->set_printer_prompt([pdf](QPrinter& printer) {
-          printer.setOutputFormat(QPrinter::PdfFormat);
-          printer.setOutputFileName(pdf);
-          return true;
-        });
-        reports->form().button("Command1")->click();
-      }
+      if (step.endsWith(QLatin1String("damaged-figure")) || !given.empty())  // as it prints
+        tools::print_to(*reports, "Command1",
+                        out.filePath(step + QStringLiteral("-project-report.pdf")));
+      if (!given.empty()) look_at_offers(*reports, out, step);
       reports->menus().action("mnuProjectGraph")->trigger();
       reports->form().get<QScrollBar>("HscrZoom")->setValue(70);  // the whole graph in sight
       shoot(*reports, out, step + QStringLiteral("-comparison-graph"));
@@ -192,17 +226,19 @@ int main(int argc, char** argv) {
     // The cut copy again while a second program, stopped in its save, holds it; then once that
     // program is gone.
     pid_t saving = 0;
-    for (const auto& [file, name] : {std::pair{sample, "1-sample"},
-                                     {bad, "2-bad"},
-                                     {cut, "3-cut-save"},
-                                     {cut, "4-being-saved"},
-                                     {cut, "5-save-ended"},
-                                     {unknown, "6-unknown-system"},
-                                     {damaged, "7-damaged-figure"}}) {
-      step = display + QStringLiteral("-") + QString::fromLatin1(name);
+    using Open = std::pair<std::filesystem::path, std::string>;
+    const std::vector<Open> opens =
+        given.empty()
+            ? std::vector<Open>{{sample, "1-sample"},         {bad, "2-bad"},
+                                {cut, "3-cut-save"},          {cut, "4-being-saved"},
+                                {cut, "5-save-ended"},        {unknown, "6-unknown-system"},
+                                {damaged, "7-damaged-figure"}}
+            : std::vector<Open>{{given, given.stem().string()}};
+    for (const auto& [file, name] : opens) {
+      step = display + QStringLiteral("-") + QString::fromStdString(name);
       next = file;
-      const bool held = std::string_view(name) == "4-being-saved";
-      if (file == cut && std::string_view(name) != "5-save-ended" &&
+      const bool held = name == "4-being-saved";
+      if (file == cut && name != "5-save-ended" &&
           !(held ? (saving = start_stopped_save(cut, before, being_saved)) > 0
                  : leave_cut_save(cut, before, being_saved)))
         return 1;
@@ -214,7 +250,7 @@ int main(int argc, char** argv) {
         ::kill(saving, SIGKILL);
         ::waitpid(saving, nullptr, 0);
       }
-      if (file == unknown || file == damaged) {
+      if (file == unknown || file == damaged || file == given) {
         main.btnReport_Click();
         main.Timer1_Timer();
       }

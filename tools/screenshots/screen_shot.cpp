@@ -1,17 +1,23 @@
 #include "screenshots/screen_shot.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QPixmap>
+#include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <utility>
 
+#include "model/project/dealer_file.h"
 #include "platform/program_end.h"
 #include "program_state/analysis_session.h"
 #include "program_state/app_state.h"
+#include "reports/window/reports_window.h"
 #include "workbook/analysis_run.h"
 
 namespace pellavan::tools {
@@ -53,7 +59,7 @@ std::optional<QDir> output_folder(int argc, char** argv, const char* optional) {
 }
 
 std::filesystem::path program_folder(char** argv) {
-  return QString::fromLocal8Bit(argv[1]).toStdString();
+  return std::filesystem::absolute(QString::fromLocal8Bit(argv[1]).toStdString());
 }
 
 void start_quietly(platform::MessageHook answer) {
@@ -79,6 +85,38 @@ void load_project(program_state::AppState& state, const std::filesystem::path& p
 
 void load_sample(program_state::AppState& state) {
   load_project(state, sample_project(state.program_folder()));
+}
+
+bool load_project_as_set(program_state::AppState& state, const std::filesystem::path& project) {
+  (void)model::read_dealer_file(state.program_folder(), state.DealerRec,
+                                model::HideInactiveOnReset::kKeep);
+  state.model.MetricFlag = model::metric_flags_from(state.DealerRec);
+  try {
+    load_project(state, project);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return false;
+  }
+  return true;
+}
+
+void tick_every_box(reports::ReportsWindow& window) {
+  window.form().button("Command11")->click();
+  for (const char* box : {"ckTitle", "ckProject", "ckCompGraph", "ckSummary", "ckBin", "ckBinGraph",
+                          "ckGeoT", "ckGeoA", "ckGeoB", "ckHeatPump", "ckFurnace"}) {
+    QCheckBox* check = window.form().check_box(box);
+    if (check->isEnabled() && !check->isChecked()) check->click();
+  }
+}
+
+void print_to(reports::ReportsWindow& window, const char* button, const QString& pdf) {
+  window.set_printer_prompt([pdf](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return true;
+  });
+  window.form().button(button)->click();
+  std::printf("printed to %s\n", qPrintable(pdf));
 }
 
 }  // namespace pellavan::tools
