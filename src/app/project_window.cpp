@@ -331,7 +331,7 @@ bool ProjectWindow::Calc_Loads() {
   return false;
 }
 
-void ProjectWindow::Min_Backup() { loads::Min_Backup(state_.model, state_.analysis().loads()); }
+void ProjectWindow::Min_Backup() { (void)state_.analysis().Min_Backup(); }
 
 void ProjectWindow::GetCd() {
   if (Filling == 1) return;

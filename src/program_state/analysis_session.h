@@ -36,8 +36,10 @@ class AnalysisSession {
   model::LoadCalcState& loads() { return loads_; }
   workbook::AnalysisRun& run() { return run_; }
 
-  // Calc_Loads on the building-load workbook, as the project window's Done runs it.
+  // Calc_Loads on the building-load workbook, and Min_Backup after it, as the project window's
+  // Done runs them.
   loads::LoadCalcStatus Calc_Loads() { return run_.calculate_loads(); }
+  loads::MinBackupOutcome Min_Backup() { return run_.raise_to_minimum_backup(); }
   // The project's loads and minimum backup inputs from its current inputs (an opened or new
   // project); no stored input is raised.
   loads::ProjectLoads Calc_Project_Loads();

@@ -147,7 +147,7 @@ void add_geo(ModelState& m, const char* window, const geo::GeoBlock& block,
   const geo::GeoCheckValues values(block, rec, geo::trimmed(loop), geo::trimmed(heater), 0, 0);
   const model::UnitOptions units = model::UnitOptions::of(m.MetricFlag);
   for (const std::span<const RangeCheck> rows : tables)
-    add_stored_figures({window, block.kind->type, rows}, values, units, found);
+    add_stored_figures({window, block.kind->type, rows}, values, rec, units, found);
 
   RecordCheck records(m, window, block.kind->type, found);
   const bool geo_t = block.kind->type == SystemType::GeoT;
@@ -181,9 +181,10 @@ void add_conventional(ModelState& m, const char* window, const ConventionalBlock
       .electric = is_electric(furnace) && electric_checked_in_kw(block, units),
       .kw_display = units.display_of(model::Quantity::Capacity) == model::Display::Metric,
       .cut_off = rec.HeatPump_CutOffTemp};
-  add_stored_figures({window, block.kind->type, rows}, SystemCheckValues(figures, metric_top),
+  add_stored_figures({window, block.kind->type, rows}, SystemCheckValues(figures, metric_top), rec,
                      units, found);
-  add_stored_figures({window, block.kind->type, settings}, model::StoredValues(rec), units, found);
+  add_stored_figures({window, block.kind->type, settings}, model::StoredValues(rec), rec, units,
+                     found);
 
   RecordCheck records(m, window, block.kind->type, found);
   records.check<Cooling>(cooling_file, block.cooling_id.get(rec));
@@ -198,11 +199,11 @@ std::vector<StoredFigure> stored_figures(ModelState& m) {
   const model::UnitOptions units = model::UnitOptions::of(m.MetricFlag);
   std::vector<StoredFigure> found;
   add_stored_figures({"Project Information", SystemType::NoSystem, loads::load_checks()},
-                     loads::LoadCheckValues(rec), units, found);
+                     loads::LoadCheckValues(rec), rec, units, found);
   add_stored_figures({"Project Information", SystemType::NoSystem, kLoadSettings},
-                     model::StoredValues(rec), units, found);
+                     model::StoredValues(rec), rec, units, found);
   add_stored_figures({"Utility Information", SystemType::NoSystem, loads::rate_checks()},
-                     loads::RateCheckValues(rec), units, found);
+                     loads::RateCheckValues(rec), rec, units, found);
   const model::EditionRow& edition = m.edition();
   add_geo(m, "Geo A", geo::kGeoABlock, edition.unit_file,
           {geo::geo_checks(geo::kGeoABlock), kSecondUnit, kGeoASettings, kGeoAModes}, found);

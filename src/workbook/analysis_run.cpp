@@ -37,6 +37,11 @@ FillOutcome AnalysisRun::fill(std::string project_file_title, ChartFiller* chart
   return Fill_ReportWorkbook(ctx);
 }
 
+loads::MinBackupOutcome AnalysisRun::raise_to_minimum_backup() {
+  return loads::Min_Backup(model_, loads_, loads::RaiseInputs::kYes,
+                           refused_figures(stored_check_, model_));
+}
+
 loads::LoadCalcStatus AnalysisRun::calculate_loads_for_fill() {
   const std::vector<model::StoredFigure> kept_out = refused_figures(stored_check_, model_);
   const loads::LoadCalcStatus status = loads::Calc_Loads(model_, building_load_, loads_, kept_out);

@@ -40,6 +40,9 @@ class AnalysisRun {
 
   // Without the refused figures (refused_figures.h).
   loads::LoadCalcStatus calculate_loads();
+  // The backup inputs raised to the building's minimum of the last load calculation, as the
+  // project window's Done raises them, but those kept out of the analysis.
+  loads::MinBackupOutcome raise_to_minimum_backup();
   // The load calculation with the backup inputs raised to the building's minimum after it, as
   // the project window's Done raises them: the first half of run().
   loads::LoadCalcStatus calculate_loads_for_fill();

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "app/program.h"
+#include "systems/stored_figures.h"
 #include "model/record/record_layout.h"
 #include "model/records/city_rec.h"
 #include <QListWidget>
@@ -56,6 +57,11 @@ TEST_F(ProjectWindowTest, DoneStoresCalculatesAndRaisesTheBackupInputs) {
   EXPECT_EQ(loads.MinBackupHeat,
             model::round_to_int32(80000.0 / 65 * (72 - 6) - 0.5 * loads.IntGains.to_double()));
   EXPECT_EQ(state->model.ProjectRec.GeoA_AuxInput, loads.MinBackupHeat);
+  // An input its window would refuse stays as the file holds it, for that window to correct.
+  state->services.stored_figures = &systems::stored_figures;
+  state->model.ProjectRec.Furnace_Input = 500;
+  shown_project_window().Done_Click();
+  EXPECT_EQ(state->model.ProjectRec.Furnace_Input, 500);
 }
 
 // Closed by the platform, the window goes without Done: no check, no Min_Backup, and the project

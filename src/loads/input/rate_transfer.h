@@ -102,7 +102,8 @@ constexpr model::RangeCheck rate_check(int i, model::ControlRef box) {
           .text = inflation ? "Inflation Rate Outside of Valid Range of -99% to 99%"
                             : "One or More Rates Outside of Valid Range of 0 to 10,000",
           .focus = box,
-          .words = kRateWords[i]};
+          .words = kRateWords[i],
+          .shown_as = kRateFields[i].quantity};
 }
 
 // The rows without boxes.

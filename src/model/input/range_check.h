@@ -76,6 +76,9 @@ struct RangeCheck {
   // The figure as a message about a stored value names it ("Unit Quantity"); a row without
   // words, or with a calculated bound, is not checked on a file's values (stored_figures.h).
   const char* words = nullptr;
+  // The quantity the window's box shows the figure in, where the row checks it in stored units
+  // (a set point the box shows in °C): the message shows it as the box does.
+  std::optional<Quantity> shown_as{};
   // A stored value outside the row's range spoils the analysis that runs on it; false where the
   // analysis is sound on any value the window would refuse.
   bool binds_analysis = true;

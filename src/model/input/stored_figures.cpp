@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/units/grouped_number.h"
+#include "model/input/unit_binding.h"
 #include "model/units/number_text.h"
+#include "model/units/unit_memos.h"
 
 namespace pellavan::model {
 
@@ -12,12 +13,31 @@ namespace {
 
 bool fixed_bounds(const Range& range) { return range.low_from == 0 && range.high_from == 0; }
 
-// As the window's box shows it: a metric figure at the one decimal of its box (".3" kW), an
-// imperial one as typed; large figures grouped in whole units, as the money and loads are shown.
-std::string figure_text(double value, const RangeCheck& row, Display display) {
-  const bool converted = display == Display::Metric && row.quantity != Quantity::Plain;
-  if (std::fabs(value) >= 1000) return grouped(value, converted ? 1 : 0);
-  return converted ? format_fixed(value, 1, false) : format_significant(value, 6);
+// Thousands grouped by "," in the whole part of a number's text: "17,760.0".
+std::string grouped_text(const std::string& text) {
+  const std::size_t first = text.find_first_of("0123456789");
+  if (first == std::string::npos) return text;
+  const std::size_t end = std::min(text.find_first_not_of("0123456789", first), text.size());
+  // Built by appending: GCC 12 misreads an insert into a string as overlapping copies.
+  std::string out = text.substr(0, first);
+  for (std::size_t i = first; i < end; ++i) {
+    if (i > first && (end - i) % 3 == 0) out.push_back(',');
+    out.push_back(text[i]);
+  }
+  out.append(text, end);
+  return out;
+}
+
+// As the window's box shows it, converted by its unit binding (".3" kW, "60.0" for 140 F in
+// the °C display), or as the row reads it where the box shows it plain (an electric furnace in
+// whole kW); large figures grouped, as the money and loads are shown.
+std::string figure_text(const RangeCheck& row, double value, const ProjectRec& rec,
+                        const UnitOptions& units) {
+  const Quantity box = row.shown_as.value_or(row.quantity);
+  if (box == Quantity::Plain) return grouped_text(format_significant(value, 15));
+  UnitMemos memos;
+  const UnitBinding binding{.field = row.field, .quantity = box, .slot = 1};
+  return grouped_text(show_value(binding, rec, units, memos));
 }
 
 // "an Average Depth", "an A/C Capacity", but "a Unit Quantity".
@@ -85,7 +105,7 @@ StoredFigure record_at_fault(RecordFault fault, SystemType system, const char* w
   return found;
 }
 
-void add_stored_figures(const StoredTable& table, const CheckValues& values,
+void add_stored_figures(const StoredTable& table, const CheckValues& values, const ProjectRec& rec,
                         const UnitOptions& units, std::vector<StoredFigure>& found) {
   const std::size_t first = found.size();
   for (const RangeCheck& row : table.rows) {
@@ -104,7 +124,7 @@ void add_stored_figures(const StoredTable& table, const CheckValues& values,
     found.push_back(StoredFigure{.system = table.system,
                                  .window = table.window,
                                  .words = row.words,
-                                 .shown = figure_text(value, row, display),
+                                 .shown = figure_text(row, value, rec, units),
                                  .field = row.field,
                                  .binds_analysis = row.binds_analysis});
   }

@@ -82,7 +82,7 @@ class StoredValues : public CheckValues {
 
 // Appends each figure of the table its window would refuse to `found`, whatever rows come before
 // it: a field refused by several rows once, by the first.
-void add_stored_figures(const StoredTable& table, const CheckValues& values,
+void add_stored_figures(const StoredTable& table, const CheckValues& values, const ProjectRec& rec,
                         const UnitOptions& units, std::vector<StoredFigure>& found);
 
 // The one an open tells: the first that keeps something out of the analysis, else the first.

@@ -77,7 +77,14 @@ std::vector<std::string> FillOutcome::problems() const {
     return lines;
   }
   for (const model::StoredFigure& f : refused_figures) lines.push_back(f.message());
-  for (const CatalogueProblem& p : catalogue_problems) lines.push_back(describe(p));
+  for (const CatalogueProblem& p : catalogue_problems) {
+    // A record a system was kept out for is named once, by the message above.
+    const std::string record = p.file + " Record " + std::to_string(p.id);
+    if (std::ranges::none_of(refused_figures, [&](const model::StoredFigure& f) {
+          return f.record != model::RecordFault::kNone && f.words == record;
+        }))
+      lines.push_back(describe(p));
+  }
   if (!converged)
     lines.push_back("the recalculation stopped at " + std::to_string(passes) +
                     " passes without converging");

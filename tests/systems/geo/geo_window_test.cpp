@@ -628,7 +628,8 @@ TEST_F(GeoWindowTest, AnUnusableFillWarnsOnceAndStillShowsThePanel) {
   ASSERT_EQ(w.ResultsShown(), 1) << (messages.empty() ? "" : messages.front());
   w.Timer1_Timer();
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_NE(messages[0].find("FossData.CEA has no record"), std::string::npos) << messages[0];
+  EXPECT_NE(messages[0].find("FossData.CEA Record 77, Which Is Missing"), std::string::npos)
+      << messages[0];
   EXPECT_FALSE(w.result_view().isHidden());
   EXPECT_TRUE(w.form()[w.controls().BtnBin]->isEnabled());
 }
