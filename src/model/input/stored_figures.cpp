@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/input/unit_binding.h"
+#include "model/units/grouped_number.h"
 #include "model/units/number_text.h"
 #include "model/units/unit_memos.h"
 
@@ -13,19 +14,14 @@ namespace {
 
 bool fixed_bounds(const Range& range) { return range.low_from == 0 && range.high_from == 0; }
 
-// Thousands grouped by "," in the whole part of a number's text: "17,760.0".
+// A large figure's text grouped as the money and loads are shown ("17,760.0"), at the decimals
+// the text has.
 std::string grouped_text(const std::string& text) {
-  const std::size_t first = text.find_first_of("0123456789");
-  if (first == std::string::npos) return text;
-  const std::size_t end = std::min(text.find_first_not_of("0123456789", first), text.size());
-  // Built by appending: GCC 12 misreads an insert into a string as overlapping copies.
-  std::string out = text.substr(0, first);
-  for (std::size_t i = first; i < end; ++i) {
-    if (i > first && (end - i) % 3 == 0) out.push_back(',');
-    out.push_back(text[i]);
-  }
-  out.append(text, end);
-  return out;
+  const double value = Val(text);
+  if (!(std::fabs(value) >= 1000)) return text;
+  const std::size_t point = text.find('.');
+  const bool plain = point != std::string::npos && text.find_first_of("Ee") == std::string::npos;
+  return grouped(value, plain ? static_cast<int>(text.size() - point - 1) : 0);
 }
 
 // As the window's box shows it, converted by its unit binding (".3" kW, "60.0" for 140 F in
